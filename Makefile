@@ -1,0 +1,38 @@
+# The commands of README.md. `make run` installs what is missing, builds the
+# release configuration into build/bin and starts the suite; `make test` builds
+# the debug configuration and runs every test.
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+WERROR ?= OFF
+
+.PHONY: all deps release run test asan-test bench format clean
+
+all: release
+
+deps:
+	@scripts/install-deps
+
+release: deps
+	cmake --preset release -DVORLA_WERROR=$(WERROR) >/dev/null
+	cmake --build --preset release -j $(JOBS)
+
+run: release
+	@scripts/run-suite
+
+test: deps
+	cmake --preset dev -DVORLA_WERROR=$(WERROR) >/dev/null
+	cmake --build --preset dev -j $(JOBS)
+	ctest --preset dev -j $(JOBS)
+
+asan-test: deps
+	cmake --preset asan -DVORLA_WERROR=$(WERROR) >/dev/null
+	cmake --build --preset asan -j $(JOBS)
+	ctest --preset asan -j $(JOBS)
+
+bench: release
+	@for program in build/bin/*_bench; do echo "== $$program"; "$$program"; done
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build

@@ -1,0 +1,67 @@
+#include "cli/option_parser.h"
+
+#include <algorithm>
+
+#include "common/number_text.h"
+
+namespace vorla::cli {
+
+std::optional<std::string> ParsedOptions::Value(std::string_view name) const {
+    const auto found = values_.find(std::string(name));
+    if (found == values_.end()) {
+        return std::nullopt;
+    }
+    return found->second;
+}
+
+std::variant<ParsedOptions, std::string> ParseOptions(std::span<const std::string> args,
+                                                      std::span<const OptionSpec> known) {
+    ParsedOptions parsed;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& word = args[i];
+        if (word.size() < 2 || word[0] != '-') {
+            parsed.AddPositional(word);
+            continue;
+        }
+        std::string name = word;
+        std::optional<std::string> inlineValue;
+        if (const auto equals = word.find('='); word.rfind("--", 0) == 0 && equals != std::string::npos) {
+            name = word.substr(0, equals);
+            inlineValue = word.substr(equals + 1);
+        }
+        const auto spec = std::find_if(known.begin(), known.end(),
+                                       [&](const OptionSpec& s) { return s.name == name; });
+        if (spec == known.end()) {
+            return "Unknown option " + name + ".";
+        }
+        if (!spec->takesValue) {
+            if (inlineValue) {
+                return "The option " + name + " takes no value.";
+            }
+            parsed.Set(name, "");
+            continue;
+        }
+        if (inlineValue) {
+            parsed.Set(name, *inlineValue);
+        } else if (i + 1 < args.size()) {
+            parsed.Set(name, args[++i]);
+        } else {
+            return "The option " + name + " needs a value.";
+        }
+    }
+    return parsed;
+}
+
+NumberOption ReadNumberOption(const ParsedOptions& options, std::string_view name) {
+    const auto text = options.Value(name);
+    if (!text) {
+        return {};
+    }
+    const auto number = ParseWholeNumber(*text);
+    if (!number) {
+        return {std::nullopt, "The value of " + std::string(name) + " is not a number: \"" + *text + "\"."};
+    }
+    return {number, std::nullopt};
+}
+
+} // namespace vorla::cli

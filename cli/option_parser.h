@@ -1,0 +1,49 @@
+// Command-line options of the `vorla` subcommands: "--name value",
+// "--name=value" and "-o value", checked against the options a command knows.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace vorla::cli {
+
+struct OptionSpec {
+    std::string_view name; // with its dashes: "--floor-area", "-o"
+    bool takesValue = true;
+};
+
+class ParsedOptions {
+  public:
+    bool Has(std::string_view name) const { return values_.count(std::string(name)) != 0; }
+    // The value given, or nothing when the option was not given.
+    std::optional<std::string> Value(std::string_view name) const;
+    const std::vector<std::string>& Positional() const { return positional_; }
+
+    void Set(std::string name, std::string value) { values_[std::move(name)] = std::move(value); }
+    void AddPositional(std::string value) { positional_.push_back(std::move(value)); }
+
+  private:
+    std::map<std::string, std::string> values_;
+    std::vector<std::string> positional_;
+};
+
+// The options, or a sentence saying what is wrong with them (an unknown option,
+// a missing value). Words that do not start with "-" are kept as positional
+// arguments for the command to judge; "-" alone is a value, not an option.
+std::variant<ParsedOptions, std::string> ParseOptions(std::span<const std::string> args,
+                                                      std::span<const OptionSpec> known);
+
+// The number an option carries, or the sentence naming the option whose value is
+// not a number. Nothing and no error when the option was not given.
+struct NumberOption {
+    std::optional<double> value;
+    std::optional<std::string> error;
+};
+NumberOption ReadNumberOption(const ParsedOptions& options, std::string_view name);
+
+} // namespace vorla::cli

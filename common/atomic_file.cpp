@@ -1,0 +1,74 @@
+#include "common/atomic_file.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace vorla {
+namespace {
+
+std::string Failure(const std::string& path, int error) {
+    return "The file " + path + " could not be written (" + std::strerror(error) + ").";
+}
+
+bool WriteAll(int fd, std::string_view content) {
+    while (!content.empty()) {
+        const ssize_t written = ::write(fd, content.data(), content.size());
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        content.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+} // namespace
+
+std::optional<std::string> WriteFileAtomically(const std::string& path, std::string_view content) {
+    if (path.empty()) {
+        return "No file name was given.";
+    }
+    std::error_code ignored;
+    if (std::filesystem::is_directory(path, ignored)) {
+        return Failure(path, EISDIR);
+    }
+    const std::filesystem::path target(path);
+    const std::filesystem::path folder =
+        target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
+    std::string temporary = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0) {
+        return Failure(path, errno);
+    }
+    // Keep the permissions of the file being replaced, or the usual ones for a new file.
+    struct stat existing {};
+    if (::stat(path.c_str(), &existing) == 0) {
+        ::fchmod(fd, existing.st_mode & 07777);
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        ::fchmod(fd, 0666 & ~mask);
+    }
+    if (!WriteAll(fd, content) || ::fsync(fd) != 0) {
+        const int error = errno;
+        ::close(fd);
+        ::unlink(temporary.c_str());
+        return Failure(path, error);
+    }
+    if (::close(fd) != 0 || ::rename(temporary.c_str(), path.c_str()) != 0) {
+        const int error = errno;
+        ::unlink(temporary.c_str());
+        return Failure(path, error);
+    }
+    return std::nullopt;
+}
+
+} // namespace vorla

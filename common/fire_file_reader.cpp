@@ -1,0 +1,188 @@
+#include "common/fire_file_reader.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "common/number_text.h"
+
+namespace vorla {
+namespace {
+
+// Free-format fields: blanks and line ends separate them, and one comma may
+// end a field.
+class FieldReader {
+  public:
+    explicit FieldReader(std::string_view text) : text_(text) {}
+
+    bool AtEnd() {
+        SkipSpaceAndLineEnds();
+        return pos_ >= text_.size();
+    }
+    int Line() const { return line_; }
+
+    // The next field and the line it starts on; an empty field when a comma
+    // follows directly.
+    std::string_view Next() {
+        SkipSpaceAndLineEnds();
+        fieldLine_ = line_;
+        const std::size_t start = pos_;
+        while (pos_ < text_.size() && !IsSeparator(text_[pos_])) {
+            ++pos_;
+        }
+        const std::string_view field = text_.substr(start, pos_ - start);
+        while (pos_ < text_.size() && (text_[pos_] == ' ' || text_[pos_] == '\t')) {
+            ++pos_;
+        }
+        if (pos_ < text_.size() && text_[pos_] == ',') {
+            ++pos_;
+        }
+        return field;
+    }
+    int FieldLine() const { return fieldLine_; }
+
+  private:
+    static bool IsSeparator(char c) {
+        return c == ' ' || c == '\t' || c == ',' || c == '\r' || c == '\n';
+    }
+    void SkipSpaceAndLineEnds() {
+        while (pos_ < text_.size() &&
+               (text_[pos_] == ' ' || text_[pos_] == '\t' || text_[pos_] == '\r' ||
+                text_[pos_] == '\n')) {
+            if (text_[pos_] == '\n') {
+                ++line_;
+            }
+            ++pos_;
+        }
+    }
+
+    std::string_view text_;
+    std::size_t pos_ = 0;
+    int line_ = 1;
+    int fieldLine_ = 1;
+};
+
+struct Record {
+    double time = 0;
+    double rate = 0;
+    int line = 0;
+};
+
+enum class RecordResult { Read, EndOfFile, NotNumbers };
+
+RecordResult ReadRecord(FieldReader& fields, Record& record) {
+    if (fields.AtEnd()) {
+        return RecordResult::EndOfFile;
+    }
+    double values[3] = {};
+    for (int f = 0; f < 3; ++f) {
+        const bool missing = fields.AtEnd();
+        const std::string_view field = missing ? std::string_view{} : fields.Next();
+        if (f == 0) {
+            record.line = fields.FieldLine();
+        }
+        const auto value = ParseWholeNumber(field);
+        if (missing || field.empty() || !value) {
+            record.line = missing ? record.line : fields.FieldLine();
+            return RecordResult::NotNumbers;
+        }
+        values[f] = *value;
+    }
+    record.time = values[0];
+    record.rate = values[1];
+    return RecordResult::Read;
+}
+
+} // namespace
+
+std::string DescribeFireFileError(const FireFileError& error) {
+    const std::string file = "The fire file " + error.path;
+    switch (error.kind) {
+    case FireFileError::Kind::CannotOpen:
+        return file + " cannot be opened" + (error.detail.empty() ? "" : " (" + error.detail + ")") +
+               ".";
+    case FireFileError::Kind::NotThreeNumbers:
+        return file + " is not valid: line " + std::to_string(error.line) +
+               " is not three numbers.";
+    case FireFileError::Kind::NoEndMarker:
+        return file + " is not valid: it ends before the end marker (a line of -9 values).";
+    case FireFileError::Kind::TooFewPoints:
+        return file + " is not valid: it has fewer than two points.";
+    case FireFileError::Kind::TimesGoBackwards:
+        return file + " is not valid: the time on line " + std::to_string(error.line) +
+               " is earlier than the time before it.";
+    }
+    return file + " is not valid.";
+}
+
+std::optional<FireFileError> ParseFireFile(std::string_view content, const std::string& path,
+                                           FireTable& table) {
+    FieldReader fields(content);
+    auto& points = table.Points;
+    int lastPointLine = 0;
+    int count = 0; // records stored
+    bool markerSeen = false;
+
+    while (count < kFireTableCapacity) {
+        Record record;
+        switch (ReadRecord(fields, record)) {
+        case RecordResult::EndOfFile:
+            return FireFileError{FireFileError::Kind::NoEndMarker, path, fields.Line(), {}};
+        case RecordResult::NotNumbers:
+            return FireFileError{FireFileError::Kind::NotThreeNumbers, path, record.line, {}};
+        case RecordResult::Read:
+            break;
+        }
+        points[count] = {record.time, record.rate};
+        ++count;
+        if (record.rate < 0) {
+            markerSeen = true;
+            break;
+        }
+        // Record count - 1 is a point unless it turns out to be the last of a
+        // full table without a marker, which is only known later.
+        if (count >= 2 && points[count - 1].Time < points[count - 2].Time &&
+            count < kFireTableCapacity) {
+            return FireFileError{FireFileError::Kind::TimesGoBackwards, path, record.line, {}};
+        }
+        lastPointLine = record.line;
+    }
+
+    int n = count - 2;
+    if (!markerSeen) {
+        // A full table: its last record is a point only when an end marker follows.
+        Record next;
+        if (ReadRecord(fields, next) == RecordResult::Read && next.rate < 0) {
+            n = kFireTableCapacity - 1;
+            if (points[n].Time < points[n - 1].Time) {
+                return FireFileError{FireFileError::Kind::TimesGoBackwards, path, lastPointLine, {}};
+            }
+        }
+    }
+    if (n < 1) {
+        return FireFileError{FireFileError::Kind::TooFewPoints, path, 0, {}};
+    }
+    table.N = static_cast<std::int16_t>(n);
+    return std::nullopt;
+}
+
+std::optional<FireFileError> ReadFireFile(const std::string& path, FireTable& table) {
+    std::error_code ignored;
+    if (std::filesystem::is_directory(path, ignored)) {
+        return FireFileError{FireFileError::Kind::CannotOpen, path, 0, "it is a folder"};
+    }
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        return FireFileError{FireFileError::Kind::CannotOpen, path, 0, std::strerror(errno)};
+    }
+    std::ostringstream content;
+    content << file.rdbuf();
+    if (file.bad()) {
+        return FireFileError{FireFileError::Kind::CannotOpen, path, 0, std::strerror(errno)};
+    }
+    return ParseFireFile(content.str(), path, table);
+}
+
+} // namespace vorla

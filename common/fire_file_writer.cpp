@@ -1,0 +1,80 @@
+#include "common/fire_file_writer.h"
+
+#include <clocale>
+#include <ctime>
+#include <filesystem>
+
+#include "common/format.h"
+#include "common/precision.h"
+
+namespace vorla {
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+constexpr std::string_view kColumnGap = "     ";
+constexpr int kPrintZoneWidth = 14;
+
+} // namespace
+
+std::string FirePointLine(std::int16_t time, float rate, float heatOfCombustion) {
+    const float scaled = RoundToSingle(static_cast<double>(rate) * 1000.0);
+    const float burningRate = RoundToSingle(static_cast<double>(scaled) / heatOfCombustion);
+    std::string line = RightAlign(time, "####0");
+    line += kColumnGap;
+    line += RightAlign(rate, "#####0.0");
+    line += kColumnGap;
+    line += RightAlign(burningRate, "###0.000");
+    return line;
+}
+
+std::string FireEndMarkerLine() {
+    std::string line = RightAlign(-9, "#####");
+    line += kColumnGap;
+    line += RightAlign(-9, "########");
+    line += kColumnGap;
+    line += RightAlign(-9, "########");
+    return line;
+}
+
+std::string FireNameLine(std::string_view fileName, std::string_view date) {
+    std::string line(fileName);
+    line += std::string(kPrintZoneWidth - line.size() % kPrintZoneWidth, ' ');
+    line += date;
+    return line;
+}
+
+std::string FireFileText(std::span<const std::int16_t> times, std::span<const float> rates,
+                         int lastPoint, float heatOfCombustion, std::string_view path,
+                         std::string_view date, std::string_view description) {
+    std::string text;
+    for (int a = 0; a <= lastPoint; ++a) {
+        text += FirePointLine(times[a], rates[a], heatOfCombustion);
+        text += kLineEnd;
+    }
+    text += FireEndMarkerLine();
+    text += kLineEnd;
+    const std::string fileName = std::filesystem::path(std::string(path)).filename().string();
+    text += FireNameLine(fileName, date);
+    text += kLineEnd;
+    text += description;
+    text += kLineEnd;
+    return text;
+}
+
+std::string TodayShortDate() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    // The user's date format where one is set; month/day/year otherwise.
+    const char* previous = std::setlocale(LC_TIME, nullptr);
+    const std::string saved = previous ? previous : "C";
+    const char* chosen = std::setlocale(LC_TIME, "");
+    const bool plain = chosen == nullptr || std::string_view(chosen) == "C" ||
+                       std::string_view(chosen) == "POSIX";
+    char buffer[64] = {};
+    std::strftime(buffer, sizeof buffer, plain ? "%m/%d/%Y" : "%x", &local);
+    std::setlocale(LC_TIME, saved.c_str());
+    return buffer;
+}
+
+} // namespace vorla

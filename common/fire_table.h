@@ -1,0 +1,34 @@
+// The fire table the two models read from a fire file: heat release rate
+// against time, interpolated linearly.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace vorla {
+
+// A table holds at most this many points (indices 0 to 1800).
+inline constexpr int kFireTableCapacity = 1801;
+
+struct FirePoint {
+    double Time = 0; // s
+    double Rate = 0; // kW
+};
+
+struct FireTable {
+    std::array<FirePoint, kFireTableCapacity> Points{};
+    // Index of the last valid point; points 0 to N are the fire.
+    std::int16_t N = 0;
+
+    double LastTime() const { return Points[N].Time; }
+};
+
+// The heat release rate in kW at time t in s, interpolated on the segment
+// that holds t. Before the first point and after the last the end segments are
+// extended in a straight line; nothing is clamped. At a point's exact time the
+// segment after it is used. A segment of zero length (two points at the same
+// time, a step) gives the rate before the step for times before it and the rate
+// after it otherwise, never a division by zero.
+double FireRateAt(const FireTable& table, double t);
+
+} // namespace vorla

@@ -1,0 +1,160 @@
+#include "common/number_text.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+
+namespace vorla {
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Reads the leading number of `text` (blanks skipped) into a compact form that
+// from_chars understands. Returns the compact text and how many characters of
+// `text` it used.
+struct Scanned {
+    std::string compact;
+    std::size_t consumed = 0;
+    bool hasDigits = false;
+};
+
+Scanned ScanLeadingNumber(std::string_view text) {
+    Scanned out;
+    std::size_t i = 0;
+    auto skipBlanks = [&] {
+        while (i < text.size() && IsBlank(text[i])) {
+            ++i;
+        }
+    };
+    auto takeDigits = [&] {
+        bool any = false;
+        for (skipBlanks(); i < text.size() && IsDigit(text[i]); skipBlanks()) {
+            out.compact += text[i++];
+            any = true;
+        }
+        return any;
+    };
+
+    skipBlanks();
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        out.compact += text[i++];
+    }
+    out.hasDigits = takeDigits();
+    if (i < text.size() && text[i] == '.') {
+        out.compact += text[i++];
+        out.hasDigits = takeDigits() || out.hasDigits;
+    }
+    out.consumed = i;
+    if (!out.hasDigits) {
+        return out;
+    }
+    if (i < text.size() && (text[i] == 'E' || text[i] == 'e')) {
+        std::size_t j = i + 1;
+        while (j < text.size() && IsBlank(text[j])) {
+            ++j;
+        }
+        std::string exponent = "e";
+        if (j < text.size() && (text[j] == '+' || text[j] == '-')) {
+            exponent += text[j++];
+        }
+        bool anyDigit = false;
+        for (;;) {
+            while (j < text.size() && IsBlank(text[j])) {
+                ++j;
+            }
+            if (j >= text.size() || !IsDigit(text[j])) {
+                break;
+            }
+            exponent += text[j++];
+            anyDigit = true;
+        }
+        if (anyDigit) {
+            out.compact += exponent;
+            out.consumed = j;
+        }
+    }
+    return out;
+}
+
+double ValueOfCompact(const std::string& compact) {
+    const char* first = compact.data();
+    const char* last = compact.data() + compact.size();
+    const bool negative = *first == '-';
+    if (*first == '+' || *first == '-') {
+        ++first;
+    }
+    double value = 0;
+    const auto result = std::from_chars(first, last, value, std::chars_format::general);
+    if (result.ec == std::errc::result_out_of_range) {
+        // Too large or too small for a double: an infinity or a zero.
+        const auto e = compact.find('e');
+        const bool tiny = e != std::string::npos && compact.find('-', e) != std::string::npos;
+        value = tiny ? 0.0 : std::numeric_limits<double>::infinity();
+    }
+    return negative ? -value : value;
+}
+
+} // namespace
+
+double NumberOfText(std::string_view text) {
+    const Scanned scanned = ScanLeadingNumber(text);
+    if (!scanned.hasDigits) {
+        return 0.0;
+    }
+    return ValueOfCompact(scanned.compact);
+}
+
+std::optional<double> ParseWholeNumber(std::string_view text) {
+    const Scanned scanned = ScanLeadingNumber(text);
+    if (!scanned.hasDigits) {
+        return std::nullopt;
+    }
+    for (std::size_t i = scanned.consumed; i < text.size(); ++i) {
+        if (!IsBlank(text[i]) && text[i] != '\r') {
+            return std::nullopt;
+        }
+    }
+    const double value = ValueOfCompact(scanned.compact);
+    if (!std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::string TextOfNumber(double value) {
+    if (!std::isfinite(value)) {
+        return std::isnan(value) ? "NaN" : (value < 0 ? "-Infinity" : "Infinity");
+    }
+    if (value == 0) {
+        return "0";
+    }
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                      std::chars_format::scientific, 14);
+    std::string digits;
+    digits += buffer[0];
+    digits.append(buffer + 2, buffer + 16);
+    const int exponent = std::atoi(std::string(buffer + 17, result.ptr).c_str());
+    digits.erase(digits.find_last_not_of('0') + 1);
+
+    // digits stand for d1.d2d3... * 10^exponent
+    std::string text = value < 0 ? "-" : "";
+    const int integerDigits = exponent + 1;
+    if (integerDigits <= 0) {
+        text += "0.";
+        text += std::string(-integerDigits, '0');
+        text += digits;
+    } else if (integerDigits >= static_cast<int>(digits.size())) {
+        text += digits;
+        text += std::string(integerDigits - digits.size(), '0');
+    } else {
+        text += digits.substr(0, integerDigits);
+        text += '.';
+        text += digits.substr(integerDigits);
+    }
+    return text;
+}
+
+} // namespace vorla

@@ -1,0 +1,157 @@
+#include <array>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <string>
+
+#include "common/fire_file_reader.h"
+#include "common/fire_file_writer.h"
+
+namespace vorla {
+namespace {
+
+using Kind = FireFileError::Kind;
+
+std::string Records(int count, bool withMarker) {
+    std::string text;
+    for (int k = 0; k < count; ++k) {
+        text += std::to_string(5 * k) + " " + std::to_string(k) + " 0\r\n";
+    }
+    if (withMarker) {
+        text += "-9 -9 -9\r\n";
+    }
+    return text;
+}
+
+TEST(FireFileWriter, WritesThePointGridTheModelsRead) {
+    const std::array<std::int16_t, 3> times = {0, 1, 600};
+    // The pool of 1 m: 43700 * ((1 - exp(-0.7)) * (0.039 * 0.7853975)) kW.
+    const float q = static_cast<float>(43700.0 * ((1 - std::exp(-0.7)) * (0.039 * 0.7853975)));
+    const std::array<float, 3> rates = {0.0f, q, q};
+    const std::string text = FireFileText(times, rates, 2, 43700.0f, "/data/POOL1.FIR", "12/06/1999",
+                                          "Heptane pool, 1 m");
+    EXPECT_EQ(text, "    0          0.0        0.000\r\n"
+                    "    1        673.8       15.420\r\n"
+                    "  600        673.8       15.420\r\n"
+                    "   -9           -9           -9\r\n"
+                    "POOL1.FIR     12/06/1999\r\n"
+                    "Heptane pool, 1 m\r\n");
+}
+
+TEST(FireFileWriter, NameLinePutsTheDateInTheNextPrintZone) {
+    EXPECT_EQ(FireNameLine("A.FIR", "D"), "A.FIR         D");
+    EXPECT_EQ(FireNameLine("ABCDEFGHIJKLM", "D"), "ABCDEFGHIJKLM D");
+    EXPECT_EQ(FireNameLine("ABCDEFGHIJKLMN", "D"), "ABCDEFGHIJKLMN              D");
+    EXPECT_EQ(FireNameLine("", "D"), "              D");
+}
+
+TEST(FireFileWriter, WideValuesAreKeptWhole) {
+    EXPECT_EQ(FirePointLine(5, 1234567.0f, 12000.0f), "    5     1234567.0     102880.586");
+}
+
+TEST(FireFileReader, ReadsWhatTheWriterWrote) {
+    const std::array<std::int16_t, 3> times = {0, 10, 20};
+    const std::array<float, 3> rates = {0.0f, 100.0f, 300.0f};
+    const std::string text = FireFileText(times, rates, 2, 12000.0f, "T.FIR", "d", "x");
+    FireTable table;
+    ASSERT_FALSE(ParseFireFile(text, "T.FIR", table));
+    EXPECT_EQ(table.N, 2);
+    EXPECT_EQ(table.Points[3].Time, -9);
+    EXPECT_EQ(table.Points[3].Rate, -9);
+    EXPECT_EQ(table.Points[2].Rate, 300);
+    EXPECT_DOUBLE_EQ(FireRateAt(table, 15), 200);
+    EXPECT_DOUBLE_EQ(FireRateAt(table, 25), 400);
+}
+
+TEST(FireFileReader, AcceptsCommasAndAnyLineStructure) {
+    FireTable table;
+    ASSERT_FALSE(ParseFireFile("0,0,0\n10, 50, 1\n20 ,80,2\n30,-1,0\n", "C.FIR", table));
+    EXPECT_EQ(table.N, 2);
+    EXPECT_EQ(table.Points[2].Time, 20);
+    EXPECT_EQ(table.Points[2].Rate, 80);
+
+    ASSERT_FALSE(ParseFireFile("0 0 0 10 50 1\n20\n80\n2 -9 -9 -9", "D.FIR", table));
+    EXPECT_EQ(table.N, 2);
+}
+
+TEST(FireFileReader, AFullTableIsReadWholeOnlyWhenItsMarkerFollows) {
+    FireTable table;
+    ASSERT_FALSE(ParseFireFile(Records(1801, false), "F.FIR", table));
+    EXPECT_EQ(table.N, 1799);
+
+    ASSERT_FALSE(ParseFireFile(Records(1801, true), "F.FIR", table));
+    EXPECT_EQ(table.N, 1800);
+    EXPECT_EQ(table.LastTime(), 9000);
+
+    ASSERT_FALSE(ParseFireFile(Records(1802, true), "F.FIR", table));
+    EXPECT_EQ(table.N, 1799);
+
+    ASSERT_FALSE(ParseFireFile(Records(1800, true), "F.FIR", table));
+    EXPECT_EQ(table.N, 1799);
+}
+
+TEST(FireFileReader, EqualTimesAreAStep) {
+    FireTable table;
+    ASSERT_FALSE(ParseFireFile("0 0 0\n1 673.8 15.42\n1 673.8 15.42\n-9 -9 -9\n", "P.FIR", table));
+    EXPECT_EQ(table.N, 2);
+}
+
+TEST(FireFileReader, RejectsFilesTheModelsCannotUse) {
+    const struct {
+        const char* content;
+        Kind kind;
+        int line;
+    } cases[] = {
+        {"0 0 0\n10 abc 1\n-9 -9 -9\n", Kind::NotThreeNumbers, 2},
+        {"0 0 0\n10 5\n", Kind::NotThreeNumbers, 2},
+        {"0 0 0\n10,,1\n-9 -9 -9\n", Kind::NotThreeNumbers, 2},
+        {"0 0 0\n10 5 1\n20 6 1\n", Kind::NoEndMarker, 4},
+        {"", Kind::NoEndMarker, 1},
+        {"0 0 0\n-9 -9 -9\n", Kind::TooFewPoints, 0},
+        {"-9 -9 -9\n", Kind::TooFewPoints, 0},
+        {"0 0 0\n10 5 1\n5 6 1\n-9 -9 -9\n", Kind::TimesGoBackwards, 3},
+    };
+    for (const auto& c : cases) {
+        FireTable table;
+        const auto error = ParseFireFile(c.content, "BAD.FIR", table);
+        ASSERT_TRUE(error) << c.content;
+        EXPECT_EQ(error->kind, c.kind) << c.content;
+        EXPECT_EQ(error->line, c.line) << c.content;
+        EXPECT_NE(DescribeFireFileError(*error).find("BAD.FIR"), std::string::npos);
+    }
+}
+
+TEST(FireFileReader, NamesAFileThatCannotBeOpened) {
+    FireTable table;
+    const std::string missing =
+        (std::filesystem::temp_directory_path() / "vorla-no-such-file.fir").string();
+    const auto error = ReadFireFile(missing, table);
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->kind, Kind::CannotOpen);
+    EXPECT_EQ(DescribeFireFileError(*error),
+              "The fire file " + missing + " cannot be opened (No such file or directory).");
+
+    const auto folder = ReadFireFile(std::filesystem::temp_directory_path().string(), table);
+    ASSERT_TRUE(folder);
+    EXPECT_EQ(folder->kind, Kind::CannotOpen);
+}
+
+TEST(FireFileReader, ReadsAFileFromDisk) {
+    const auto path = std::filesystem::temp_directory_path() / "vorla-fire-file-test.fir";
+    {
+        std::ofstream out(path, std::ios::binary);
+        out << "    0          0.0        0.000\r\n"
+               "  100       1000.0       83.333\r\n"
+               "   -9           -9           -9\r\n"
+               "X.FIR         01/01/2000\r\n\r\n";
+    }
+    FireTable table;
+    ASSERT_FALSE(ReadFireFile(path.string(), table));
+    EXPECT_EQ(table.N, 1);
+    EXPECT_DOUBLE_EQ(FireRateAt(table, 50), 500);
+    std::filesystem::remove(path);
+}
+
+} // namespace
+} // namespace vorla
