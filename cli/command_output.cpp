@@ -1,0 +1,40 @@
+#include "cli/command_output.h"
+
+#include <ostream>
+
+#include "cli/vorla_command.h"
+#include "common/atomic_file.h"
+
+namespace vorla::cli {
+
+int WriteCommandOutput(const std::string& path, std::string_view text, std::ostream& out,
+                       std::ostream& err) {
+    if (path.empty() || path == "-") {
+        out.write(text.data(), static_cast<std::streamsize>(text.size()));
+        out.flush();
+        if (!out) {
+            err << "vorla: the text could not be written to standard output.\n";
+            return kExitFileProblem;
+        }
+        return kExitSuccess;
+    }
+    if (const auto error = WriteFileAtomically(path, text)) {
+        err << "vorla: " << *error << "\n";
+        return kExitFileProblem;
+    }
+    return kExitSuccess;
+}
+
+std::optional<UnitSystem> ReadUnitsOption(const std::optional<std::string>& value,
+                                          std::ostream& err) {
+    if (!value || *value == "si") {
+        return UnitSystem::SI;
+    }
+    if (*value == "us") {
+        return UnitSystem::US;
+    }
+    err << "vorla: --units must be si or us, not \"" << *value << "\".\n";
+    return std::nullopt;
+}
+
+} // namespace vorla::cli

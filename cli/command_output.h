@@ -1,0 +1,25 @@
+// Where a subcommand's text goes: standard output, or a file written atomically.
+#pragma once
+
+#include <iosfwd>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "common/unit_system.h"
+
+namespace vorla::cli {
+
+// Writes `text` to `out` when `path` is empty or "-", else atomically to the
+// file. Returns the exit status: success, or the file problem after saying on
+// `err` which file could not be written and why.
+int WriteCommandOutput(const std::string& path, std::string_view text, std::ostream& out,
+                       std::ostream& err);
+
+// The unit system of "--units si|us" (S.I. when not given), or nothing after
+// saying on `err` that the value is neither.
+std::optional<UnitSystem> ReadUnitsOption(const std::optional<std::string>& value,
+                                          std::ostream& err);
+
+} // namespace vorla::cli
