@@ -1,0 +1,125 @@
+#include "fire_generator/curves/custom_fire.h"
+
+#include <cmath>
+
+#include "common/format.h"
+#include "common/number_text.h"
+#include "common/precision.h"
+
+namespace vorla::generator {
+namespace {
+
+InputError TimeError(std::string_view message, int i) {
+    return InputError{std::string(message), "txtTime", i};
+}
+
+InputError RateError(std::string_view message, int i) {
+    return InputError{std::string(message), "txtQDOT", i};
+}
+
+} // namespace
+
+CustomFormStart CustomFireEntry::Activate(const StandardModule& module) {
+    pageStart_ = 0;
+    CustomFormStart start;
+    start.QdotCaption = "QDOT (" + module.UnitLabel[kHeatReleaseRateUnit] + ")";
+    start.Time[0] = "0";
+    if (module.DelayTime < 1) {
+        start.FocusField = "txtQDOT";
+        start.FocusIndex = 0;
+        return start;
+    }
+    start.Qdot[0] = "0.0";
+    start.Time[1] = std::to_string(module.DelayTime);
+    start.Qdot[1] = "0.0";
+    start.FocusField = "txtTime";
+    start.FocusIndex = 2;
+    return start;
+}
+
+std::string CustomFireEntry::DataPointCaption(int b) const {
+    if (pageStart_ == 0) {
+        return "Data point # " + std::to_string(b + 1);
+    }
+    return "Data Point # " + Format(pageStart_ + b, "####");
+}
+
+std::optional<InputError> CustomFireEntry::StoreTime(int i, std::string_view text) {
+    const auto time = RoundHalfEvenToInt16(NumberOfText(text));
+    if (!time) {
+        return TimeError("Time values must lie between -32768 s and 32767 s.", i);
+    }
+    entered_.Time[pageStart_ + i] = *time;
+    return std::nullopt;
+}
+
+std::optional<InputError> CustomFireEntry::StoreRate(const StandardModule& module, int i,
+                                                     std::string_view text) {
+    const float rate =
+        RoundToSingle(NumberOfText(text) * module.UnitFactor[kHeatReleaseRateUnit]);
+    entered_.Rate[pageStart_ + i] = rate;
+    if (rate < 0) {
+        return RateError("Heat release rate values can not be negative.", i);
+    }
+    if (!std::isfinite(rate)) {
+        return RateError("Heat release rate values are too large.", i);
+    }
+    return std::nullopt;
+}
+
+std::optional<InputError> CustomFireEntry::NextTen(const StandardModule& module,
+                                                   const CustomPageEntries& page) {
+    if (!NextTenEnabled()) {
+        return InputError{"No more data points can be entered.", "cmdOK"};
+    }
+    for (int i = 0; i < kCustomRowsPerPage; ++i) {
+        const int k = pageStart_ + i;
+        if (auto error = StoreTime(i, page[i].Time)) {
+            return error;
+        }
+        if (k >= 1) {
+            if (entered_.Time[k] == 0) {
+                return TimeError("There are empty time fields on the present screen.", i);
+            }
+            if (entered_.Time[k - 1] >= entered_.Time[k]) {
+                return TimeError("Data points are not entered in ascending order.", i);
+            }
+        }
+        if (auto error = StoreRate(module, i, page[i].Qdot)) {
+            return error;
+        }
+    }
+    pageStart_ = static_cast<std::int16_t>(pageStart_ + kCustomRowsPerPage);
+    return std::nullopt;
+}
+
+std::optional<InputError> CustomFireEntry::Ok(StandardModule& module,
+                                              const CustomPageEntries& page) {
+    int lastPoint = pageStart_ + kCustomRowsPerPage - 1;
+    for (int n = 0; n < kCustomRowsPerPage; ++n) {
+        const int k = pageStart_ + n;
+        if (auto error = StoreTime(n, page[n].Time)) {
+            return error;
+        }
+        if (k > 0) {
+            if (entered_.Time[k] == 0) {
+                lastPoint = k - 1; // the entry ends before this row
+                break;
+            }
+            if (entered_.Time[k - 1] >= entered_.Time[k]) {
+                return TimeError("Data points are not entered in ascending order.", n);
+            }
+        }
+        if (auto error = StoreRate(module, n, page[n].Qdot)) {
+            return error;
+        }
+    }
+    if (lastPoint < 1) {
+        return TimeError("At least two data points must be entered.", 1);
+    }
+    entered_.LastPoint = lastPoint;
+    CommitCurve(entered_, module);
+    return std::nullopt;
+}
+
+} // namespace vorla::generator

@@ -1,0 +1,75 @@
+// The custom fire (`frmCustom`): the fire table typed point by point, ten
+// points to a page. The points typed are kept here until OK, so cancelling
+// the form or a rejected page never changes the fire table already built.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "fire_generator/curves/fire_curve.h"
+#include "fire_generator/curves/input_error.h"
+#include "fire_generator/curves/standard_module.h"
+
+namespace vorla::generator {
+
+inline constexpr int kCustomRowsPerPage = 10;
+// The page that starts here is the last one: the form holds points 0 to 1799.
+inline constexpr int kLastCustomPageStart = 1790;
+inline constexpr int kMostCustomPoints = kLastCustomPageStart + kCustomRowsPerPage;
+
+inline constexpr std::string_view kCustomCancelQuestion = "Do you really want to cancel?";
+
+// The texts of one row of the page: `txtTime(i)` in s, `txtQDOT(i)` in the
+// shown heat release rate unit.
+struct CustomRowEntries {
+    std::string_view Time;
+    std::string_view Qdot;
+};
+using CustomPageEntries = std::array<CustomRowEntries, kCustomRowsPerPage>;
+
+// What the form shows when it is activated.
+struct CustomFormStart {
+    std::string QdotCaption; // lblQDOT: "QDOT (kW)" or "QDOT (Btu/s)"
+    std::array<std::string, kCustomRowsPerPage> Time;
+    std::array<std::string, kCustomRowsPerPage> Qdot;
+    std::string FocusField; // "txtQDOT" or "txtTime"
+    int FocusIndex = 0;
+};
+
+class CustomFireEntry {
+  public:
+    // `Form_Activate`: back to the first page. Row 0 starts at time 0; with a
+    // delay of 1 s or more rows 0 and 1 hold the time before ignition at 0 kW.
+    CustomFormStart Activate(const StandardModule& module);
+
+    // `cmdNextTen_Click`: stores and checks all ten rows, then turns the page.
+    // On a failure the page stays and the rows before the failing one stay stored.
+    std::optional<InputError> NextTen(const StandardModule& module, const CustomPageEntries& page);
+
+    // `cmdOK_Click`: stores and checks the rows up to the first empty time (or
+    // a time of 0 after point 0), then puts the points typed into the state as
+    // the fire table. A table of a single point is refused: the models need two.
+    std::optional<InputError> Ok(StandardModule& module, const CustomPageEntries& page);
+
+    // The table index of row 0 of the page on screen.
+    int PageStart() const { return pageStart_; }
+    bool NextTenEnabled() const { return pageStart_ < kLastCustomPageStart; }
+
+    // `lblDataPointNo(b)`: the first page counts its rows from 1, later pages
+    // show the table index.
+    std::string DataPointCaption(int b) const;
+
+  private:
+    // Stores row i's time; an error when it does not fit the 16-bit table.
+    std::optional<InputError> StoreTime(int i, std::string_view text);
+    // Stores row i's rate in kW; an error when it is negative or too large.
+    std::optional<InputError> StoreRate(const StandardModule& module, int i, std::string_view text);
+
+    FireCurve entered_;
+    std::int16_t pageStart_ = 0;
+};
+
+} // namespace vorla::generator

@@ -1,0 +1,49 @@
+#include "fire_generator/curves/fire_file_save.h"
+
+#include "common/atomic_file.h"
+#include "common/fire_file_reader.h"
+#include "common/fire_file_writer.h"
+
+namespace vorla::generator {
+namespace {
+
+InputError SaveError(std::string message) {
+    return InputError{std::move(message), "cmdSave", -1, std::string(kSaveDataErrorTitle)};
+}
+
+} // namespace
+
+std::variant<std::string, InputError> FireFileContent(const StandardModule& module,
+                                                      std::string_view path,
+                                                      std::string_view date) {
+    std::string text =
+        FireFileText(module.FireTime, module.FireRate, module.LastPoint, module.HeatOfCombustion,
+                     path, date, module.FireDescription);
+
+    // The models read the file with this very reader: a table it would reject
+    // is never written.
+    FireTable readBack;
+    if (const auto error = ParseFireFile(text, std::string(path), readBack)) {
+        if (error->kind == FireFileError::Kind::TooFewPoints) {
+            return SaveError("The fire curve has fewer than two points. VORLA-XW and SKEVA-XW "
+                             "can not read such a fire file, so it was not saved.");
+        }
+        return SaveError("The fire curve was not saved: VORLA-XW and SKEVA-XW could not read "
+                         "it. " +
+                         DescribeFireFileError(*error));
+    }
+    return text;
+}
+
+std::optional<InputError> SaveFireFile(const StandardModule& module, std::string_view date) {
+    auto content = FireFileContent(module, module.FireFileName, date);
+    if (auto* refusal = std::get_if<InputError>(&content)) {
+        return *refusal;
+    }
+    if (auto error = WriteFileAtomically(module.FireFileName, std::get<std::string>(content))) {
+        return SaveError(*error + " The fire curve was not saved.");
+    }
+    return std::nullopt;
+}
+
+} // namespace vorla::generator

@@ -1,0 +1,28 @@
+// The furniture fire (`frmFurniture`): a triangle whose peak follows from the
+// combustible mass and five construction factors, and whose burning time
+// follows from the heat of combustion and the frame material.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+#include "fire_generator/curves/furniture_factors.h"
+#include "fire_generator/curves/input_error.h"
+#include "fire_generator/curves/standard_module.h"
+
+namespace vorla::generator {
+
+struct FurnitureEntries {
+    std::string_view CombustibleMass; // txtCombustibleMass, kg or lb
+    // The selected option index of each frame, in the order of FurnitureFactor.
+    std::array<int, kFurnitureFactorCount> Selected{};
+};
+
+// `cmdOK`: checks the mass and builds the curve into the state. Returns the
+// first failing check; the fire table is then left as it was. A burning time
+// that, with the delay, would put a point past 32767 s is refused.
+std::optional<InputError> BuildFurnitureFire(StandardModule& module,
+                                             const FurnitureEntries& entries);
+
+} // namespace vorla::generator

@@ -1,0 +1,49 @@
+// The generator's state: the unit tables, the values the main form takes, and
+// the fire table the curve builders fill. One lives as long as the program,
+// owned by main() and handed to every window.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "common/unit_system.h"
+
+namespace vorla::generator {
+
+// The fire table has fixed bounds 0 to 1800.
+inline constexpr int kLastFireIndex = 1800;
+inline constexpr int kFirePointCount = kLastFireIndex + 1;
+
+// Entries of UnitFactor and UnitLabel.
+inline constexpr int kLengthUnit = 0;
+inline constexpr int kAreaUnit = 1;
+inline constexpr int kHeatReleaseRateUnit = 2;
+inline constexpr int kHeatOfCombustionUnit = 3;
+inline constexpr int kMassUnit = 4;
+
+struct StandardModule {
+    // From the shown unit to S.I.: a typed value is multiplied by its factor when
+    // it is read, a stored value divided by it when it is shown.
+    std::array<double, 5> UnitFactor{1, 1, 1, 1, 1};
+    std::array<std::string, 5> UnitLabel{"m", "m²", "kW", "kJ/kg", "kg"};
+
+    float HeatOfCombustion = 12000; // kJ/kg
+    std::int16_t DelayTime = 0;     // s from the start of the curve to ignition
+    std::string FireDescription;    // at most 60 characters
+    std::string FireFileName;       // full path of the fire file to write
+
+    // Points 0 to LastPoint are the curve; a builder leaves the entries behind
+    // them as they were.
+    std::array<std::int16_t, kFirePointCount> FireTime{}; // s
+    std::array<float, kFirePointCount> FireRate{};        // kW
+    int LastPoint = 0;
+};
+
+// All factors 1, the S.I. labels.
+void SetSIUnits(StandardModule& module);
+
+// The factors and labels of the chosen unit system.
+void SetUnits(StandardModule& module, UnitSystem units);
+
+} // namespace vorla::generator

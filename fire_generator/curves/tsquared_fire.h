@@ -1,0 +1,29 @@
+// The t-squared fire (`frmTSquared`): a rate growing as alpha * t^2 after
+// ignition, flat from the time of its maximum on, one point every 5 s.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "fire_generator/curves/input_error.h"
+#include "fire_generator/curves/standard_module.h"
+
+namespace vorla::generator {
+
+// The texts of the form's boxes; the growth factor in the shown rate unit per s².
+struct TSquaredEntries {
+    std::string_view Alpha; // txtAlpha
+    std::string_view TMax;  // txtTMax, s from ignition to the maximum
+    std::string_view TEnd;  // txtTEnd, s from ignition to the end of the curve
+};
+
+// `lblAlphaUnits`: "kW/s²" or "Btu/s/s²".
+std::string AlphaUnitsCaption(const StandardModule& module);
+
+// `cmdOK`: checks the entries in order and builds the curve into the state.
+// Returns the first failing check; the fire table is then left as it was.
+std::optional<InputError> BuildTSquaredFire(StandardModule& module,
+                                            const TSquaredEntries& entries);
+
+} // namespace vorla::generator
