@@ -1,0 +1,180 @@
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <unistd.h>
+
+#include "common/fire_file_reader.h"
+#include "curve_test_support.h"
+#include "fire_generator/curves/custom_fire.h"
+#include "fire_generator/curves/fire_file_save.h"
+#include "fire_generator/curves/furniture_fire.h"
+#include "fire_generator/curves/pool_fire.h"
+#include "fire_generator/curves/semi_universal_fire.h"
+#include "fire_generator/curves/tsquared_fire.h"
+
+namespace vorla::generator {
+namespace {
+
+namespace fs = std::filesystem;
+
+class FireFileSave : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        folder_ = fs::temp_directory_path() /
+                  ("vorla-fire-save-" + std::to_string(::getpid()) + "-" +
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(folder_);
+    }
+    void TearDown() override {
+        std::error_code ignored;
+        fs::permissions(folder_, fs::perms::owner_all, ignored);
+        fs::remove_all(folder_, ignored);
+    }
+    static std::string Contents(const fs::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        std::ostringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+
+    fs::path folder_;
+};
+
+// The main form's steps for a pool of heptane, then the pool form.
+StandardModule Heptane1m(const std::string& fileName) {
+    StandardModule module;
+    const auto outcome = CheckCurveCommand(module, {"Heptane pool, 1 m", fileName, "43700", "0"},
+                                           {.DelayTimeIsZero = true});
+    EXPECT_TRUE(std::holds_alternative<OpenTheCurveForm>(outcome));
+    EXPECT_FALSE(BuildPoolFire(module, {"0.039", "0.7", "1", "600"}));
+    return module;
+}
+
+TEST_F(FireFileSave, WritesThePoolFileByteForByte) {
+    const fs::path path = folder_ / "POOL1.FIR";
+    const StandardModule module = Heptane1m(path.string());
+    ASSERT_FALSE(SaveFireFile(module, "12/06/1999"));
+    EXPECT_EQ(Contents(path), "    0          0.0        0.000\r\n"
+                              "    1        673.8       15.420\r\n"
+                              "  600        673.8       15.420\r\n"
+                              "   -9           -9           -9\r\n"
+                              "POOL1.FIR     12/06/1999\r\n"
+                              "Heptane pool, 1 m\r\n");
+}
+
+TEST_F(FireFileSave, TheSameCurveInUSUnitsWritesTheSameFile) {
+    // The rates stay in kW; only the heat of combustion is typed in Btu/lb.
+    const fs::path path = folder_ / "POOL1.FIR";
+    StandardModule module;
+    ChooseUnits(module, UnitSystem::US);
+    CheckCurveCommand(module, {"Heptane pool, 1 m", path.string(), "18788.426", "0"},
+                      {.DelayTimeIsZero = true});
+    ASSERT_FALSE(BuildPoolFire(module, {"0.00798743386", "0.21336", "3.2808399", "600"}));
+    ASSERT_FALSE(SaveFireFile(module, "12/06/1999"));
+    const std::string text = Contents(path);
+    EXPECT_NE(text.find("    1        673.8       15.42"), std::string::npos) << text;
+}
+
+TEST_F(FireFileSave, RefusesATableTheModelsCouldNotReadAndKeepsTheOldFile) {
+    const fs::path path = folder_ / "ONE.FIR";
+    {
+        std::ofstream old(path, std::ios::binary);
+        old << "old contents";
+    }
+    StandardModule module = ModuleFor(0);
+    module.FireFileName = path.string();
+    ASSERT_FALSE(BuildTSquaredFire(module, {"0.1", "100", "3"}));
+    ASSERT_EQ(module.LastPoint, 0);
+
+    const auto error = SaveFireFile(module, "01/01/2000");
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->Message, "The fire curve has fewer than two points. VORLA-XW and SKEVA-XW "
+                              "can not read such a fire file, so it was not saved.");
+    EXPECT_EQ(error->Title, "QDOT-XW: Save Data Error");
+    EXPECT_EQ(Contents(path), "old contents");
+}
+
+TEST_F(FireFileSave, SaysSoWhenTheFileCannotBeWritten) {
+    StandardModule module = Heptane1m((folder_ / "no-such-folder" / "P.FIR").string());
+    const auto error = SaveFireFile(module, "d");
+    ASSERT_TRUE(error);
+    EXPECT_NE(error->Message.find("could not be written"), std::string::npos) << error->Message;
+    EXPECT_NE(error->Message.find("P.FIR"), std::string::npos);
+    EXPECT_EQ(error->Title, "QDOT-XW: Save Data Error");
+
+    if (::geteuid() != 0) {
+        const fs::path kept = folder_ / "KEPT.FIR";
+        {
+            std::ofstream old(kept, std::ios::binary);
+            old << "old contents";
+        }
+        fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec);
+        module.FireFileName = kept.string();
+        EXPECT_TRUE(SaveFireFile(module, "d"));
+        fs::permissions(folder_, fs::perms::owner_all);
+        EXPECT_EQ(Contents(kept), "old contents");
+    }
+}
+
+TEST_F(FireFileSave, TheNameLineHoldsTheBareFileNameWhereverTheFileIs) {
+    const fs::path path = folder_ / "deep" / "er" / "HEPTANE.FIR";
+    fs::create_directories(path.parent_path());
+    const StandardModule module = Heptane1m(path.string());
+    ASSERT_FALSE(SaveFireFile(module, "31/12/2001"));
+    EXPECT_NE(Contents(path).find("\r\nHEPTANE.FIR   31/12/2001\r\n"), std::string::npos);
+}
+
+// Every kind of curve, written and read back by the reader the models use,
+// gives the table that was built.
+TEST(FireFileRoundTrip, EveryKindOfCurveReadsBackAsBuilt) {
+    const std::array<int, 5> kWoodArmchair{1, 1, 3, 2, 1};
+    const struct {
+        const char* name;
+        int delay;
+        std::function<std::optional<InputError>(StandardModule&)> build;
+    } curves[] = {
+        {"t-squared", 0, [](auto& m) { return BuildTSquaredFire(m, {"0.0469", "146", "600"}); }},
+        {"t-squared full", 25, [](auto& m) { return BuildTSquaredFire(m, {"2", "9000", "9000"}); }},
+        {"semi-universal", 30, [](auto& m) { return BuildSemiUniversalFire(m, {"600"}); }},
+        {"pool", 0, [](auto& m) { return BuildPoolFire(m, {"0.039", "0.7", "1", "1"}); }},
+        {"pool delayed", 60, [](auto& m) { return BuildPoolFire(m, {"1", "10", "30", "9000"}); }},
+        {"furniture", 10,
+         [&](auto& m) { return BuildFurnitureFire(m, {"30", kWoodArmchair}); }},
+        {"furniture tiny", 0,
+         [](auto& m) { return BuildFurnitureFire(m, {"0.0001", {0, 0, 0, 0, 0}}); }},
+        {"custom", 0,
+         [](auto& m) {
+             CustomFireEntry entry;
+             entry.Activate(m);
+             CustomPageEntries page{};
+             page[0] = {"-5", "0"};
+             page[1] = {"10", "1234567.8"};
+             page[2] = {"32767", "0.04"};
+             return entry.Ok(m, page);
+         }},
+    };
+    for (const auto& c : curves) {
+        StandardModule module = ModuleFor(c.delay);
+        module.HeatOfCombustion = 43700;
+        ASSERT_FALSE(c.build(module)) << c.name;
+        const auto content = FireFileContent(module, "/some/where/ROUND.FIR", "d");
+        const auto* text = std::get_if<std::string>(&content);
+        ASSERT_TRUE(text) << c.name;
+
+        FireTable table;
+        ASSERT_FALSE(ParseFireFile(*text, "ROUND.FIR", table)) << c.name;
+        ASSERT_EQ(table.N, module.LastPoint) << c.name;
+        for (int i = 0; i <= module.LastPoint; ++i) {
+            EXPECT_EQ(table.Points[i].Time, module.FireTime[i]) << c.name << " " << i;
+            // The file carries the rate to one decimal.
+            EXPECT_NEAR(table.Points[i].Rate, module.FireRate[i], 0.05 + 1e-9)
+                << c.name << " " << i;
+        }
+    }
+}
+
+} // namespace
+} // namespace vorla::generator

@@ -1,0 +1,117 @@
+#include <cmath>
+#include <gtest/gtest.h>
+
+#include "curve_test_support.h"
+#include "fire_generator/curves/pool_fire.h"
+
+namespace vorla::generator {
+namespace {
+
+constexpr PoolEntries kHeptane1m{"0.039", "0.7", "1", "600"};
+
+TEST(PoolFire, ReachesItsRateOneSecondAfterIgnition) {
+    StandardModule module = ModuleFor(0, UnitSystem::SI, 43700);
+    ASSERT_FALSE(BuildPoolFire(module, kHeptane1m));
+    ASSERT_EQ(module.LastPoint, 2);
+    const float q = module.FireRate[1];
+    EXPECT_NEAR(q, 673.8, 0.05);
+    EXPECT_EQ(PointsOf(module),
+              (std::vector<std::pair<int, float>>{{0, 0.0f}, {1, q}, {600, q}}));
+
+    module = ModuleFor(60, UnitSystem::SI, 43700);
+    ASSERT_FALSE(BuildPoolFire(module, kHeptane1m));
+    EXPECT_EQ(PointsOf(module), (std::vector<std::pair<int, float>>{
+                                    {0, 0.0f}, {60, 0.0f}, {61, q}, {660, q}}));
+}
+
+TEST(PoolFire, AnEndOneSecondAfterIgnitionGivesTwoPointsAtOneSecond) {
+    StandardModule module = ModuleFor(0, UnitSystem::SI, 43700);
+    ASSERT_FALSE(BuildPoolFire(module, {"0.039", "0.7", "1", "1"}));
+    const float q = module.FireRate[1];
+    EXPECT_EQ(PointsOf(module), (std::vector<std::pair<int, float>>{{0, 0.0f}, {1, q}, {1, q}}));
+}
+
+TEST(PoolFire, ConvertsFromUSUnits) {
+    // 0.2 lb/ft²-s is 0.9766 kg/m²-s; 3 1/ft is 9.84 1/m; 1 ft is 0.3048 m.
+    StandardModule us = ModuleFor(0, UnitSystem::US, 43700);
+    ASSERT_FALSE(BuildPoolFire(us, {"0.2", "3", "1", "100"}));
+    const double mlr = 0.2 * 0.4536 / 0.0929;
+    const double kBeta = 3 / 0.3048;
+    const double area = std::pow(0.3048, 2) * 3.14159 / 4;
+    const double q = 43700.0 * ((1 - std::exp(-kBeta * 0.3048)) * (mlr * area));
+    EXPECT_NEAR(us.FireRate[1], q, q * 1e-6);
+
+    const auto error = BuildPoolFire(us, {"0.039", "0.7", "0.65", "600"});
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->Message, "The pool diameter must exceed 0.2 m or 8 in.");
+    EXPECT_FALSE(BuildPoolFire(us, {"0.039", "0.7", "0.66", "600"}));
+    EXPECT_TRUE(BuildPoolFire(us, {"0.039", "3.1", "1", "600"}));
+}
+
+TEST(PoolFire, ChecksInOrderAtEveryBoundary) {
+    const struct {
+        PoolEntries entries;
+        const char* message; // empty: accepted
+        const char* field;
+    } cases[] = {
+        {{"0", "0", "0", "0"}, "The infinite size pool mass loss rate must be greater than 0",
+         "txtMLRInf"},
+        {{"-0.1", "1", "1", "10"}, "The infinite size pool mass loss rate must be greater than 0",
+         "txtMLRInf"},
+        {{"1.01", "0", "0", "0"}, "The infinite size pool mass loss rate is too large",
+         "txtMLRInf"},
+        {{"1", "10", "0.2", "9000"}, "", ""},
+        {{"1", "0", "0", "0"}, "KxBeta must be greater than 0", "txtKBeta"},
+        {{"1", "10.01", "0", "0"}, "KxBeta is too large", "txtKBeta"},
+        {{"1", "1", "0.19", "0"}, "The pool diameter must exceed 0.2 m or 8 in.", "txtDiameter"},
+        {{"1", "1", "", "0"}, "The pool diameter must exceed 0.2 m or 8 in.", "txtDiameter"},
+        {{"1", "1", "0.2", "9001"}, "The time to the end of the curve must not exceed 9000 s",
+         "txtTEnd"},
+        {{"1", "1", "0.2", "0"}, "The time to the end of the curve must be positive", "txtTEnd"},
+        {{"1", "1", "0.2", "1"}, "", ""},
+        {{"1", "1", "1e200", "10"}, "The pool diameter is too large", "txtDiameter"},
+    };
+    for (const auto& c : cases) {
+        StandardModule module = ModuleWithEarlierCurve(0);
+        const auto error = BuildPoolFire(module, c.entries);
+        const std::string label = std::string(c.entries.MassLossRate) + " " +
+                                  std::string(c.entries.KBeta) + " " +
+                                  std::string(c.entries.Diameter) + " " +
+                                  std::string(c.entries.TEnd);
+        if (*c.message == '\0') {
+            EXPECT_FALSE(error) << label;
+            continue;
+        }
+        ASSERT_TRUE(error) << label;
+        EXPECT_EQ(error->Message, c.message) << label;
+        EXPECT_EQ(error->Field, c.field) << label;
+        EXPECT_EQ(error->Title, "QDOT-XW: Input Data Error");
+        EXPECT_TRUE(HoldsEarlierCurve(module)) << label;
+    }
+}
+
+TEST(PoolFire, RefusesAnEndPast32767Seconds) {
+    StandardModule module = ModuleFor(23767, UnitSystem::SI, 43700);
+    ASSERT_FALSE(BuildPoolFire(module, {"0.039", "0.7", "1", "9000"}));
+    EXPECT_EQ(module.FireTime[3], 32767);
+
+    module = ModuleFor(23768, UnitSystem::SI, 43700);
+    const auto error = BuildPoolFire(module, {"0.039", "0.7", "1", "9000"});
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->Message,
+              "The delay time plus the time to the end of the curve must not exceed 32767 s");
+}
+
+TEST(PoolFire, UnitCaptionsFollowTheUnits) {
+    const auto si = PoolUnitCaptionsOf(ModuleFor(0));
+    EXPECT_EQ(si.MassLossRate, "kg/m²-s");
+    EXPECT_EQ(si.KBeta, "1/m");
+    EXPECT_EQ(si.Diameter, "m");
+    const auto us = PoolUnitCaptionsOf(ModuleFor(0, UnitSystem::US));
+    EXPECT_EQ(us.MassLossRate, "lb/ft²-s");
+    EXPECT_EQ(us.KBeta, "1/ft");
+    EXPECT_EQ(us.Diameter, "ft");
+}
+
+} // namespace
+} // namespace vorla::generator
