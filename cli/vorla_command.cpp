@@ -3,6 +3,8 @@
 #include <ostream>
 #include <string_view>
 
+#include "cli/fire_command.h"
+
 namespace vorla::cli {
 namespace {
 
@@ -14,7 +16,7 @@ struct Command {
 
 // The subcommands, in the order `vorla --help` lists them.
 constexpr Command kCommands[] = {
-    {"", "", nullptr},
+    {"fire", "build a design fire and write its fire file", RunFireCommand},
 };
 
 void PrintUsage(std::ostream& out) {

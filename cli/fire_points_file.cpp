@@ -1,0 +1,81 @@
+#include "cli/fire_points_file.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "common/number_text.h"
+#include "common/text_columns.h"
+
+namespace vorla::cli {
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+
+// The fields of a line split at blanks and at most one comma between them.
+std::vector<std::string_view> FieldsOf(std::string_view line) {
+    std::vector<std::string_view> fields;
+    std::size_t pos = 0;
+    while (pos < line.size()) {
+        while (pos < line.size() && IsBlank(line[pos])) {
+            ++pos;
+        }
+        if (pos >= line.size()) {
+            break;
+        }
+        const std::size_t start = pos;
+        while (pos < line.size() && !IsBlank(line[pos]) && line[pos] != ',') {
+            ++pos;
+        }
+        fields.push_back(line.substr(start, pos - start));
+        while (pos < line.size() && IsBlank(line[pos])) {
+            ++pos;
+        }
+        if (pos < line.size() && line[pos] == ',') {
+            ++pos;
+        }
+    }
+    return fields;
+}
+
+} // namespace
+
+std::variant<std::vector<FirePointText>, std::string> ParseFirePoints(std::string_view text,
+                                                                      const std::string& path) {
+    std::vector<FirePointText> points;
+    int lineNumber = 0;
+    for (const std::string_view line : SplitLines(text)) {
+        ++lineNumber;
+        const auto fields = FieldsOf(line);
+        if (fields.empty() || fields[0].front() == '#') {
+            continue;
+        }
+        if (fields.size() != 2 || !ParseWholeNumber(fields[0]) || !ParseWholeNumber(fields[1])) {
+            return "The points file " + path + " is not valid: line " +
+                   std::to_string(lineNumber) + " is not two numbers (a time and a rate).";
+        }
+        points.push_back({std::string(fields[0]), std::string(fields[1]), lineNumber});
+    }
+    return points;
+}
+
+std::variant<std::vector<FirePointText>, std::string> ReadFirePointsFile(const std::string& path) {
+    std::error_code ignored;
+    if (std::filesystem::is_directory(path, ignored)) {
+        return "The points file " + path + " cannot be opened (it is a folder).";
+    }
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        return "The points file " + path + " cannot be opened (" + std::strerror(errno) + ").";
+    }
+    std::ostringstream content;
+    content << file.rdbuf();
+    if (file.bad()) {
+        return "The points file " + path + " cannot be read (" + std::strerror(errno) + ").";
+    }
+    return ParseFirePoints(content.str(), path);
+}
+
+} // namespace vorla::cli
