@@ -382,6 +382,58 @@ TEST_F(FireCommand, EveryKindIsReadBackByTheModelsReader) {
     }
 }
 
+// The bundled examples are exactly what the command writes today, date aside.
+TEST_F(FireCommand, TheExamplesAreWhatTheCommandWrites) {
+    const fs::path examples = VORLA_EXAMPLES_DIR;
+    const struct {
+        const char* file;
+        std::vector<std::string> args;
+    } cases[] = {
+        {"tsquared-fast-1mw.fir",
+         {"tsquared", "--alpha", "0.0469", "--t-max", "146", "--t-end", "600", "--description",
+          "T-squared fast fire growing to 1 MW"}},
+        {"tsquared-slow-1mw-delay-60s.fir",
+         {"tsquared", "--alpha", "0.00293", "--t-max", "600", "--t-end", "900", "--delay", "60",
+          "--description", "T-squared slow fire to 1 MW after 60 s delay"}},
+        {"semi-universal-600s.fir",
+         {"universal", "--t-end", "600", "--description", "Semi-universal fire, 600 s"}},
+        {"heptane-pool-1m.fir",
+         {"pool", "--mass-loss-rate", "0.101", "--k-beta", "1.1", "--diameter", "1", "--t-end",
+          "600", "--heat-of-combustion", "44600", "--description",
+          "Heptane pool, 1 m diameter, 10 min"}},
+        {"armchair-wood-frame-30kg.fir",
+         {"furniture", "--mass", "30", "--fabric", "cellulosic", "--padding", "cotton", "--style",
+          "plain", "--frame-combustibility", "wood", "--frame-material", "wood", "--delay", "10",
+          "--description", "Wood-frame armchair, cotton padding, 30 kg"}},
+        {"plastic-chair-foam-15kg.fir",
+         {"furniture", "--mass", "15", "--style", "low", "--frame-combustibility", "melting",
+          "--frame-material", "metal", "--description",
+          "Moulded plastic chair, foam padding, 15 kg"}},
+        {"office-workstation.fir",
+         {"custom", "--points", (examples / "office-workstation.points").string(),
+          "--description", "Office workstation"}},
+    };
+    for (const auto& c : cases) {
+        const std::string example = Contents(examples / c.file);
+        ASSERT_FALSE(example.empty()) << c.file;
+        // The date is what follows the name and its padding on the name line.
+        const std::size_t nameLine = example.find(std::string("\r\n") + c.file) + 2;
+        const std::size_t lineEnd = example.find("\r\n", nameLine);
+        const std::string nameAndDate = example.substr(nameLine, lineEnd - nameLine);
+        const std::string date = nameAndDate.substr(nameAndDate.find_first_not_of(
+            ' ', std::string(c.file).size()));
+
+        std::vector<std::string> args = {"fire"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        args.insert(args.end(), {"--date", date, "-o", PathOf(c.file)});
+        const auto run = Vorla(args);
+        ASSERT_EQ(run.status, 0) << c.file << ": " << run.err;
+        EXPECT_EQ(Contents(folder_ / c.file), example) << c.file;
+        FireTable table;
+        EXPECT_FALSE(ReadFireFile((examples / c.file).string(), table)) << c.file;
+    }
+}
+
 // The built executable, as scripts run it.
 std::string Shell(const std::string& command, int& status) {
     std::string output;
