@@ -187,8 +187,7 @@ int RunFireCommand(std::span<const std::string> args, std::ostream& out, std::os
         }
     }
     if (kind == nullptr) {
-        err << "vorla fire: unknown kind of fire \"" << args[0]
-            << "\". Try 'vorla fire --help'.\n";
+        err << "vorla fire: unknown kind of fire \"" << args[0] << "\". Try 'vorla fire --help'.\n";
         return kExitInputRejected;
     }
     const std::string prefix = "vorla fire " + std::string(kind->name) + ": ";

@@ -70,19 +70,18 @@ constexpr KindHelp kKindHelp[] = {
      "\n"
      "  --t-end S    s from ignition to the end of the curve; 1 to 600\n"
      "\n"},
-    {"pool",
-     "Usage: vorla fire pool --mass-loss-rate X --k-beta X --diameter D --t-end S\n"
-     "                       [options] -o FILE.fir\n"
-     "\n"
-     "A pool fire: the rate of a burning liquid pool, reached 1 s after ignition and\n"
-     "held to the end of burning.\n"
-     "\n"
-     "  --mass-loss-rate X   infinite size pool mass loss rate, kg/m²-s (lb/ft²-s);\n"
-     "                       above 0, at most 1 kg/m²-s\n"
-     "  --k-beta X           K x Beta, 1/m (1/ft); above 0, at most 10 1/m\n"
-     "  --diameter D         pool diameter, m (ft); at least 0.2 m\n"
-     "  --t-end S            s from ignition to the end of burning; 1 to 9000\n"
-     "\n"},
+    {"pool", "Usage: vorla fire pool --mass-loss-rate X --k-beta X --diameter D --t-end S\n"
+             "                       [options] -o FILE.fir\n"
+             "\n"
+             "A pool fire: the rate of a burning liquid pool, reached 1 s after ignition and\n"
+             "held to the end of burning.\n"
+             "\n"
+             "  --mass-loss-rate X   infinite size pool mass loss rate, kg/m²-s (lb/ft²-s);\n"
+             "                       above 0, at most 1 kg/m²-s\n"
+             "  --k-beta X           K x Beta, 1/m (1/ft); above 0, at most 10 1/m\n"
+             "  --diameter D         pool diameter, m (ft); at least 0.2 m\n"
+             "  --t-end S            s from ignition to the end of burning; 1 to 9000\n"
+             "\n"},
     {"furniture",
      "Usage: vorla fire furniture --mass M [factors] [options] -o FILE.fir\n"
      "\n"

@@ -54,11 +54,11 @@ std::optional<CustomEntryFailure> EnterCustomPoints(generator::StandardModule& m
     }
     const int count = static_cast<int>(rows.size());
     if (count > generator::kMostCustomPoints) {
-        return CustomEntryFailure{
-            InputError{"A custom fire can not have more than " +
-                           std::to_string(generator::kMostCustomPoints) + " data points.",
-                       "txtTime", kCustomRowsPerPage - 1},
-            rows[generator::kMostCustomPoints].Line};
+        return CustomEntryFailure{InputError{"A custom fire can not have more than " +
+                                                 std::to_string(generator::kMostCustomPoints) +
+                                                 " data points.",
+                                             "txtTime", kCustomRowsPerPage - 1},
+                                  rows[generator::kMostCustomPoints].Line};
     }
 
     while (count - entry.PageStart() > kCustomRowsPerPage) {
@@ -76,9 +76,9 @@ std::optional<CustomEntryFailure> EnterCustomPoints(generator::StandardModule& m
     }
     if (built->LastPoint + 1 < count) {
         const int row = built->LastPoint + 1 - pageStart;
-        return FailureAt(InputError{"There are empty time fields on the present screen.",
-                                    "txtTime", row},
-                         rows, pageStart);
+        return FailureAt(
+            InputError{"There are empty time fields on the present screen.", "txtTime", row}, rows,
+            pageStart);
     }
     module = *built;
     return std::nullopt;

@@ -12,7 +12,9 @@
 namespace vorla::cli {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r';
+}
 
 // The fields of a line split at blanks and at most one comma between them.
 std::vector<std::string_view> FieldsOf(std::string_view line) {
@@ -53,8 +55,8 @@ std::variant<std::vector<FirePointText>, std::string> ParseFirePoints(std::strin
             continue;
         }
         if (fields.size() != 2 || !ParseWholeNumber(fields[0]) || !ParseWholeNumber(fields[1])) {
-            return "The points file " + path + " is not valid: line " +
-                   std::to_string(lineNumber) + " is not two numbers (a time and a rate).";
+            return "The points file " + path + " is not valid: line " + std::to_string(lineNumber) +
+                   " is not two numbers (a time and a rate).";
         }
         points.push_back({std::string(fields[0]), std::string(fields[1]), lineNumber});
     }

@@ -17,8 +17,8 @@ std::optional<InputError> CheckEndOfCurve(double tEnd, double longest) {
 }
 
 InputError DelayAndEndTooLate() {
-    return InputError{"The delay time plus the time to the end of the curve must not exceed 32767 s",
-                      "txtTEnd"};
+    return InputError{
+        "The delay time plus the time to the end of the curve must not exceed 32767 s", "txtTEnd"};
 }
 
 } // namespace vorla::generator

@@ -55,8 +55,7 @@ std::optional<InputError> CustomFireEntry::StoreTime(int i, std::string_view tex
 
 std::optional<InputError> CustomFireEntry::StoreRate(const StandardModule& module, int i,
                                                      std::string_view text) {
-    const float rate =
-        RoundToSingle(NumberOfText(text) * module.UnitFactor[kHeatReleaseRateUnit]);
+    const float rate = RoundToSingle(NumberOfText(text) * module.UnitFactor[kHeatReleaseRateUnit]);
     entered_.Rate[pageStart_ + i] = rate;
     if (rate < 0) {
         return RateError("Heat release rate values can not be negative.", i);

@@ -13,12 +13,10 @@ InputError SaveError(std::string message) {
 
 } // namespace
 
-std::variant<std::string, InputError> FireFileContent(const StandardModule& module,
-                                                      std::string_view path,
-                                                      std::string_view date) {
-    std::string text =
-        FireFileText(module.FireTime, module.FireRate, module.LastPoint, module.HeatOfCombustion,
-                     path, date, module.FireDescription);
+std::variant<std::string, InputError>
+FireFileContent(const StandardModule& module, std::string_view path, std::string_view date) {
+    std::string text = FireFileText(module.FireTime, module.FireRate, module.LastPoint,
+                                    module.HeatOfCombustion, path, date, module.FireDescription);
 
     // The models read the file with this very reader: a table it would reject
     // is never written.

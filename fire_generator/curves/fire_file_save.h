@@ -17,8 +17,7 @@ namespace vorla::generator {
 // bare name of `path`. A table that VORLA-XW and SKEVA-XW could not read back
 // (fewer than two points, for one) is refused with a message instead.
 std::variant<std::string, InputError> FireFileContent(const StandardModule& module,
-                                                      std::string_view path,
-                                                      std::string_view date);
+                                                      std::string_view path, std::string_view date);
 
 // Writes the fire file `FireFileName` with `date` on its name line. Returns the
 // refusal, or the message naming the file when it could not be written; an

@@ -33,10 +33,9 @@ const std::array<FurnitureFactorFrame, kFurnitureFactorCount> kFrames = {{
     {"fraFabricFactor", "Fabric Factor", "optFabricFactor", kFabric},
     {"fraPaddingFactor", "Padding Factor", "optPaddingFactor", kPadding},
     {"fraStyleFactor", "Style Factor", "optStyleFactor", kStyle},
-    {"fraFrameCombustibilityFactor", "Frame Combustibility Factor",
-     "optFrameCombustibilityFactor", kFrameCombustibility},
-    {"fraFrameMaterialFactor", "Frame Material Factor", "optFrameMaterialFactor",
-     kFrameMaterial},
+    {"fraFrameCombustibilityFactor", "Frame Combustibility Factor", "optFrameCombustibilityFactor",
+     kFrameCombustibility},
+    {"fraFrameMaterialFactor", "Frame Material Factor", "optFrameMaterialFactor", kFrameMaterial},
 }};
 
 } // namespace

@@ -15,9 +15,9 @@ struct FurnitureOption {
 };
 
 struct FurnitureFactorFrame {
-    std::string_view FrameName;   // "fraFabricFactor"
-    std::string_view Caption;     // "Fabric Factor"
-    std::string_view OptionArray; // "optFabricFactor"
+    std::string_view FrameName;               // "fraFabricFactor"
+    std::string_view Caption;                 // "Fabric Factor"
+    std::string_view OptionArray;             // "optFabricFactor"
     std::span<const FurnitureOption> Options; // by option index; index 0 is selected at start
 };
 

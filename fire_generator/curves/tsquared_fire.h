@@ -23,7 +23,6 @@ std::string AlphaUnitsCaption(const StandardModule& module);
 
 // `cmdOK`: checks the entries in order and builds the curve into the state.
 // Returns the first failing check; the fire table is then left as it was.
-std::optional<InputError> BuildTSquaredFire(StandardModule& module,
-                                            const TSquaredEntries& entries);
+std::optional<InputError> BuildTSquaredFire(StandardModule& module, const TSquaredEntries& entries);
 
 } // namespace vorla::generator

@@ -58,13 +58,24 @@ class FireCommand : public ::testing::Test {
     fs::path folder_;
 };
 
-const std::vector<std::string> kHeptanePool = {
-    "fire", "pool", "--mass-loss-rate", "0.039", "--k-beta", "0.7", "--diameter", "1",
-    "--t-end", "600", "--heat-of-combustion", "43700", "--description", "Heptane pool, 1 m",
-    "--date", "12/06/1999"};
+const std::vector<std::string> kHeptanePool = {"fire",
+                                               "pool",
+                                               "--mass-loss-rate",
+                                               "0.039",
+                                               "--k-beta",
+                                               "0.7",
+                                               "--diameter",
+                                               "1",
+                                               "--t-end",
+                                               "600",
+                                               "--heat-of-combustion",
+                                               "43700",
+                                               "--description",
+                                               "Heptane pool, 1 m",
+                                               "--date",
+                                               "12/06/1999"};
 
-std::vector<std::string> With(std::vector<std::string> args,
-                              const std::vector<std::string>& more) {
+std::vector<std::string> With(std::vector<std::string> args, const std::vector<std::string>& more) {
     args.insert(args.end(), more.begin(), more.end());
     return args;
 }
@@ -97,16 +108,17 @@ TEST_F(FireCommand, WritesToStandardOutputWithADashAndDatesTodayByDefault) {
 TEST_F(FireCommand, ReadsValuesInUSUnitsThroughTheFormsConversions) {
     // 20 lb of furniture; the heat of combustion box shows 5159 Btu/lb, read
     // back as 11999.3 kJ/kg, which the burning rate column shows.
-    auto run = Vorla({"fire", "furniture", "--units", "us", "--mass", "20", "--date", "D", "-o",
-                      "-"});
+    auto run =
+        Vorla({"fire", "furniture", "--units", "us", "--mass", "20", "--date", "D", "-o", "-"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out.substr(0, 99), "    0          0.0        0.000\r\n"
                                      "   21       4743.7      395.335\r\n"
                                      "   41          0.0        0.000\r\n");
 
     // A diameter of 0.65 ft is below 0.2 m, 0.66 ft is not.
-    const std::vector<std::string> pool = {"fire", "pool", "--units", "us", "--mass-loss-rate",
-                                           "0.01", "--k-beta", "1", "--t-end", "60", "-o", "-"};
+    const std::vector<std::string> pool = {
+        "fire",    "pool", "--units", "us", "--mass-loss-rate", "0.01", "--k-beta", "1",
+        "--t-end", "60",   "-o",      "-"};
     run = Vorla(With(pool, {"--diameter", "0.65"}));
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.err, "The pool diameter must exceed 0.2 m or 8 in.\n");
@@ -149,8 +161,8 @@ TEST_F(FireCommand, PrintsTheFirstFailingChecksMessageAndExitsWith2) {
          "The time to the end of the curve must not exceed 9000 s"},
         {{"fire", "tsquared", "--alpha", "1", "--t-max", "9", "-o", "-"},
          "The time to the end of the curve must be positive"},
-        {{"fire", "tsquared", "--alpha", "1", "--t-max", "9", "--t-end", "9000", "--delay",
-          "30000", "-o", "-"},
+        {{"fire", "tsquared", "--alpha", "1", "--t-max", "9", "--t-end", "9000", "--delay", "30000",
+          "-o", "-"},
          "The delay time plus the time to the end of the curve must not exceed 32767 s"},
         {{"fire", "universal", "--t-end", "601", "-o", "-"},
          "The time to the end of the curve must not exceed 600 s"},
@@ -198,7 +210,8 @@ TEST_F(FireCommand, RefusesBadOptionsWithAMessageNamingThem) {
         {{"fire", "universal", "--heat-of-combustion", "", "-o", "-"},
          "vorla fire universal: The value of --heat-of-combustion is not a number: \"\".\n"},
         {{"fire", "universal", "--alpha", "1"}, "vorla fire universal: Unknown option --alpha.\n"},
-        {{"fire", "universal", "--t-end"}, "vorla fire universal: The option --t-end needs a value.\n"},
+        {{"fire", "universal", "--t-end"},
+         "vorla fire universal: The option --t-end needs a value.\n"},
         {{"fire", "universal", "600"}, "vorla fire universal: unexpected argument \"600\".\n"},
         {{"fire", "universal", "--units", "metric"},
          "vorla: --units must be si or us, not \"metric\".\n"},
@@ -276,8 +289,7 @@ TEST_F(FireCommand, TypesCustomPointsPageByPage) {
 
     // With a delay the form fills in (0, 0) and (delay, 0) before the file's points.
     const std::string delayed = WriteText("delayed.txt", "40 100\n50 200\n");
-    run = Vorla({"fire", "custom", "--delay", "30", "--points", delayed, "--date", "D", "-o",
-                 "-"});
+    run = Vorla({"fire", "custom", "--delay", "30", "--points", delayed, "--date", "D", "-o", "-"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out.substr(0, 4 * 33), "    0          0.0        0.000\r\n"
                                          "   30          0.0        0.000\r\n"
@@ -350,8 +362,8 @@ TEST_F(FireCommand, NamesAPointsFileItCannotUse) {
 
 TEST_F(FireCommand, KeepsTheFirstSixtyCharactersOfTheDescription) {
     const std::string longText(70, 'd');
-    const auto run = Vorla({"fire", "universal", "--t-end", "5", "--description", longText,
-                            "--date", "D", "-o", "-"});
+    const auto run = Vorla(
+        {"fire", "universal", "--t-end", "5", "--description", longText, "--date", "D", "-o", "-"});
     ASSERT_EQ(run.status, 0);
     EXPECT_NE(run.out.find("\r\n" + std::string(60, 'd') + "\r\n"), std::string::npos);
     EXPECT_EQ(run.out.find(std::string(61, 'd')), std::string::npos);
@@ -363,8 +375,7 @@ TEST_F(FireCommand, EveryKindIsReadBackByTheModelsReader) {
     const std::vector<std::vector<std::string>> kinds = {
         {"tsquared", "--alpha", "0.0469", "--t-max", "146", "--t-end", "600", "--delay", "15"},
         {"universal", "--t-end", "600"},
-        {"pool", "--mass-loss-rate", "0.039", "--k-beta", "0.7", "--diameter", "1", "--t-end",
-         "1"},
+        {"pool", "--mass-loss-rate", "0.039", "--k-beta", "0.7", "--diameter", "1", "--t-end", "1"},
         {"furniture", "--mass", "30", "--fabric", "cellulosic", "--padding", "cotton", "--style",
          "plain", "--frame-combustibility", "wood", "--frame-material", "wood", "--delay", "10"},
         {"custom", "--points", points},
@@ -410,8 +421,8 @@ TEST_F(FireCommand, TheExamplesAreWhatTheCommandWrites) {
           "--frame-material", "metal", "--description",
           "Moulded plastic chair, foam padding, 15 kg"}},
         {"office-workstation.fir",
-         {"custom", "--points", (examples / "office-workstation.points").string(),
-          "--description", "Office workstation"}},
+         {"custom", "--points", (examples / "office-workstation.points").string(), "--description",
+          "Office workstation"}},
     };
     for (const auto& c : cases) {
         const std::string example = Contents(examples / c.file);
@@ -420,8 +431,8 @@ TEST_F(FireCommand, TheExamplesAreWhatTheCommandWrites) {
         const std::size_t nameLine = example.find(std::string("\r\n") + c.file) + 2;
         const std::size_t lineEnd = example.find("\r\n", nameLine);
         const std::string nameAndDate = example.substr(nameLine, lineEnd - nameLine);
-        const std::string date = nameAndDate.substr(nameAndDate.find_first_not_of(
-            ' ', std::string(c.file).size()));
+        const std::string date =
+            nameAndDate.substr(nameAndDate.find_first_not_of(' ', std::string(c.file).size()));
 
         std::vector<std::string> args = {"fire"};
         args.insert(args.end(), c.args.begin(), c.args.end());
@@ -464,8 +475,7 @@ TEST_F(FireCommand, TheExecutableWritesFilesAndReportsItsStatus) {
                                               "SOFA.FIR      D\r\n"
                                               "\r\n");
 
-    const std::string out =
-        Shell(vorla + " fire universal --t-end 601 -o - 2>&1", status);
+    const std::string out = Shell(vorla + " fire universal --t-end 601 -o - 2>&1", status);
     EXPECT_EQ(status, 2);
     EXPECT_EQ(out, "The time to the end of the curve must not exceed 600 s\n");
 

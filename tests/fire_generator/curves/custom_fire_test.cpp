@@ -58,11 +58,17 @@ TEST(CustomFire, OkEndsTheTableAtTheFirstEmptyTime) {
     StandardModule module = ModuleFor(0);
     CustomFireEntry entry;
     entry.Activate(module);
-    Page page{{{"0", "0"}, {"10", "100"}, {"20", "250.5"}, {"30", "250"}, {"40", "0"},
-               {"", "99"}, {"60", "5"}}};
+    Page page{{{"0", "0"},
+               {"10", "100"},
+               {"20", "250.5"},
+               {"30", "250"},
+               {"40", "0"},
+               {"", "99"},
+               {"60", "5"}}};
     ASSERT_FALSE(entry.Ok(module, page.Entries()));
-    EXPECT_EQ(PointsOf(module), (std::vector<std::pair<int, float>>{
-                                    {0, 0.0f}, {10, 100.0f}, {20, 250.5f}, {30, 250.0f}, {40, 0.0f}}));
+    EXPECT_EQ(PointsOf(module),
+              (std::vector<std::pair<int, float>>{
+                  {0, 0.0f}, {10, 100.0f}, {20, 250.5f}, {30, 250.0f}, {40, 0.0f}}));
 
     // A time of 0 after point 0 ends it the same way.
     page.rows[5].first = "0";
@@ -91,34 +97,54 @@ TEST(CustomFire, ChecksEachRowInOrder) {
         const char* message;
         const char* field;
     } cases[] = {
-        {{{{"0", "1"}, {"10", "2"}, {"", "3"}}}, true,
-         "There are empty time fields on the present screen.", "txtTime(2)"},
-        {{{{"0", "1"}, {"0.4", "2"}}}, true, "There are empty time fields on the present screen.",
+        {{{{"0", "1"}, {"10", "2"}, {"", "3"}}},
+         true,
+         "There are empty time fields on the present screen.",
+         "txtTime(2)"},
+        {{{{"0", "1"}, {"0.4", "2"}}},
+         true,
+         "There are empty time fields on the present screen.",
          "txtTime(1)"},
-        {{{{"0", "1"}, {"10", "2"}, {"10", "3"}}}, true,
-         "Data points are not entered in ascending order.", "txtTime(2)"},
-        {{{{"0", "1"}, {"10", "2"}, {"10", "3"}}}, false,
-         "Data points are not entered in ascending order.", "txtTime(2)"},
-        {{{{"0", "1"}, {"10", "2"}, {"5", "-1"}}}, false,
-         "Data points are not entered in ascending order.", "txtTime(2)"},
-        {{{{"0", "1"}, {"10", "-1"}}}, true, "Heat release rate values can not be negative.",
+        {{{{"0", "1"}, {"10", "2"}, {"10", "3"}}},
+         true,
+         "Data points are not entered in ascending order.",
+         "txtTime(2)"},
+        {{{{"0", "1"}, {"10", "2"}, {"10", "3"}}},
+         false,
+         "Data points are not entered in ascending order.",
+         "txtTime(2)"},
+        {{{{"0", "1"}, {"10", "2"}, {"5", "-1"}}},
+         false,
+         "Data points are not entered in ascending order.",
+         "txtTime(2)"},
+        {{{{"0", "1"}, {"10", "-1"}}},
+         true,
+         "Heat release rate values can not be negative.",
          "txtQDOT(1)"},
-        {{{{"0", "-0.001"}, {"10", "1"}}}, false, "Heat release rate values can not be negative.",
+        {{{{"0", "-0.001"}, {"10", "1"}}},
+         false,
+         "Heat release rate values can not be negative.",
          "txtQDOT(0)"},
-        {{{{"0", "1"}, {"10", "1e39"}}}, false, "Heat release rate values are too large.",
+        {{{{"0", "1"}, {"10", "1e39"}}},
+         false,
+         "Heat release rate values are too large.",
          "txtQDOT(1)"},
-        {{{{"0", "1"}, {"40000", "1"}}}, false,
-         "Time values must lie between -32768 s and 32767 s.", "txtTime(1)"},
+        {{{{"0", "1"}, {"40000", "1"}}},
+         false,
+         "Time values must lie between -32768 s and 32767 s.",
+         "txtTime(1)"},
         {{{{"0", "1"}}}, false, "At least two data points must be entered.", "txtTime(1)"},
-        {{{{"0", "1"}, {"", "5"}, {"20", "5"}}}, false, "At least two data points must be entered.",
+        {{{{"0", "1"}, {"", "5"}, {"20", "5"}}},
+         false,
+         "At least two data points must be entered.",
          "txtTime(1)"},
     };
     for (const auto& c : cases) {
         StandardModule module = ModuleWithEarlierCurve(0);
         CustomFireEntry entry;
         entry.Activate(module);
-        const auto error = c.next ? entry.NextTen(module, c.page.Entries())
-                                  : entry.Ok(module, c.page.Entries());
+        const auto error =
+            c.next ? entry.NextTen(module, c.page.Entries()) : entry.Ok(module, c.page.Entries());
         ASSERT_TRUE(error) << c.message;
         EXPECT_EQ(error->Message, c.message);
         EXPECT_EQ(error->ObjectName(), c.field) << c.message;

@@ -136,15 +136,31 @@ TEST(FireFileRoundTrip, EveryKindOfCurveReadsBackAsBuilt) {
         int delay;
         std::function<std::optional<InputError>(StandardModule&)> build;
     } curves[] = {
-        {"t-squared", 0, [](auto& m) { return BuildTSquaredFire(m, {"0.0469", "146", "600"}); }},
-        {"t-squared full", 25, [](auto& m) { return BuildTSquaredFire(m, {"2", "9000", "9000"}); }},
+        {"t-squared", 0,
+         [](auto& m) {
+             return BuildTSquaredFire(m, {"0.0469", "146", "600"});
+         }},
+        {"t-squared full", 25,
+         [](auto& m) {
+             return BuildTSquaredFire(m, {"2", "9000", "9000"});
+         }},
         {"semi-universal", 30, [](auto& m) { return BuildSemiUniversalFire(m, {"600"}); }},
-        {"pool", 0, [](auto& m) { return BuildPoolFire(m, {"0.039", "0.7", "1", "1"}); }},
-        {"pool delayed", 60, [](auto& m) { return BuildPoolFire(m, {"1", "10", "30", "9000"}); }},
+        {"pool", 0,
+         [](auto& m) {
+             return BuildPoolFire(m, {"0.039", "0.7", "1", "1"});
+         }},
+        {"pool delayed", 60,
+         [](auto& m) {
+             return BuildPoolFire(m, {"1", "10", "30", "9000"});
+         }},
         {"furniture", 10,
-         [&](auto& m) { return BuildFurnitureFire(m, {"30", kWoodArmchair}); }},
+         [&](auto& m) {
+             return BuildFurnitureFire(m, {"30", kWoodArmchair});
+         }},
         {"furniture tiny", 0,
-         [](auto& m) { return BuildFurnitureFire(m, {"0.0001", {0, 0, 0, 0, 0}}); }},
+         [](auto& m) {
+             return BuildFurnitureFire(m, {"0.0001", {0, 0, 0, 0, 0}});
+         }},
         {"custom", 0,
          [](auto& m) {
              CustomFireEntry entry;

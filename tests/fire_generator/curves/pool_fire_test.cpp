@@ -15,13 +15,12 @@ TEST(PoolFire, ReachesItsRateOneSecondAfterIgnition) {
     ASSERT_EQ(module.LastPoint, 2);
     const float q = module.FireRate[1];
     EXPECT_NEAR(q, 673.8, 0.05);
-    EXPECT_EQ(PointsOf(module),
-              (std::vector<std::pair<int, float>>{{0, 0.0f}, {1, q}, {600, q}}));
+    EXPECT_EQ(PointsOf(module), (std::vector<std::pair<int, float>>{{0, 0.0f}, {1, q}, {600, q}}));
 
     module = ModuleFor(60, UnitSystem::SI, 43700);
     ASSERT_FALSE(BuildPoolFire(module, kHeptane1m));
-    EXPECT_EQ(PointsOf(module), (std::vector<std::pair<int, float>>{
-                                    {0, 0.0f}, {60, 0.0f}, {61, q}, {660, q}}));
+    EXPECT_EQ(PointsOf(module),
+              (std::vector<std::pair<int, float>>{{0, 0.0f}, {60, 0.0f}, {61, q}, {660, q}}));
 }
 
 TEST(PoolFire, AnEndOneSecondAfterIgnitionGivesTwoPointsAtOneSecond) {
@@ -54,18 +53,22 @@ TEST(PoolFire, ChecksInOrderAtEveryBoundary) {
         const char* message; // empty: accepted
         const char* field;
     } cases[] = {
-        {{"0", "0", "0", "0"}, "The infinite size pool mass loss rate must be greater than 0",
+        {{"0", "0", "0", "0"},
+         "The infinite size pool mass loss rate must be greater than 0",
          "txtMLRInf"},
-        {{"-0.1", "1", "1", "10"}, "The infinite size pool mass loss rate must be greater than 0",
+        {{"-0.1", "1", "1", "10"},
+         "The infinite size pool mass loss rate must be greater than 0",
          "txtMLRInf"},
-        {{"1.01", "0", "0", "0"}, "The infinite size pool mass loss rate is too large",
+        {{"1.01", "0", "0", "0"},
+         "The infinite size pool mass loss rate is too large",
          "txtMLRInf"},
         {{"1", "10", "0.2", "9000"}, "", ""},
         {{"1", "0", "0", "0"}, "KxBeta must be greater than 0", "txtKBeta"},
         {{"1", "10.01", "0", "0"}, "KxBeta is too large", "txtKBeta"},
         {{"1", "1", "0.19", "0"}, "The pool diameter must exceed 0.2 m or 8 in.", "txtDiameter"},
         {{"1", "1", "", "0"}, "The pool diameter must exceed 0.2 m or 8 in.", "txtDiameter"},
-        {{"1", "1", "0.2", "9001"}, "The time to the end of the curve must not exceed 9000 s",
+        {{"1", "1", "0.2", "9001"},
+         "The time to the end of the curve must not exceed 9000 s",
          "txtTEnd"},
         {{"1", "1", "0.2", "0"}, "The time to the end of the curve must be positive", "txtTEnd"},
         {{"1", "1", "0.2", "1"}, "", ""},
@@ -74,10 +77,9 @@ TEST(PoolFire, ChecksInOrderAtEveryBoundary) {
     for (const auto& c : cases) {
         StandardModule module = ModuleWithEarlierCurve(0);
         const auto error = BuildPoolFire(module, c.entries);
-        const std::string label = std::string(c.entries.MassLossRate) + " " +
-                                  std::string(c.entries.KBeta) + " " +
-                                  std::string(c.entries.Diameter) + " " +
-                                  std::string(c.entries.TEnd);
+        const std::string label =
+            std::string(c.entries.MassLossRate) + " " + std::string(c.entries.KBeta) + " " +
+            std::string(c.entries.Diameter) + " " + std::string(c.entries.TEnd);
         if (*c.message == '\0') {
             EXPECT_FALSE(error) << label;
             continue;

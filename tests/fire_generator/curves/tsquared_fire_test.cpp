@@ -35,9 +35,9 @@ TEST(TSquaredFire, EndsAtTheLastMultipleOfFiveNotBeyondTheEnd) {
 TEST(TSquaredFire, ADelayAddsAPointAtIgnition) {
     StandardModule module = ModuleFor(60);
     ASSERT_FALSE(BuildTSquaredFire(module, {"0.2", "10", "20"}));
-    EXPECT_EQ(PointsOf(module), (std::vector<std::pair<int, float>>{
-                                    {0, 0.0f}, {60, 0.0f}, {65, 5.0f}, {70, 20.0f}, {75, 20.0f},
-                                    {80, 20.0f}}));
+    EXPECT_EQ(PointsOf(module),
+              (std::vector<std::pair<int, float>>{
+                  {0, 0.0f}, {60, 0.0f}, {65, 5.0f}, {70, 20.0f}, {75, 20.0f}, {80, 20.0f}}));
 }
 
 TEST(TSquaredFire, AFullTableEndsAtIndex1800) {
@@ -75,12 +75,13 @@ TEST(TSquaredFire, ChecksInOrderAndLeavesTheTableOnAFailure) {
         {{"2.11", "10", "100"}, "", ""},
         {{"1", "0", "99999"}, "The time to maximum QDOT must be a positive number", "txtTMax"},
         {{"1", "-3", "100"}, "The time to maximum QDOT must be a positive number", "txtTMax"},
-        {{"1", "10", "9001"}, "The time to the end of the curve must not exceed 9000 s",
-         "txtTEnd"},
-        {{"1", "10", "9001.5"}, "The time to the end of the curve must not exceed 9000 s",
+        {{"1", "10", "9001"}, "The time to the end of the curve must not exceed 9000 s", "txtTEnd"},
+        {{"1", "10", "9001.5"},
+         "The time to the end of the curve must not exceed 9000 s",
          "txtTEnd"},
         {{"1", "10", "9000.5"}, "", ""},
-        {{"1", "10", "70000"}, "The time to the end of the curve must not exceed 9000 s",
+        {{"1", "10", "70000"},
+         "The time to the end of the curve must not exceed 9000 s",
          "txtTEnd"},
         {{"1", "10", "0"}, "The time to the end of the curve must be positive", "txtTEnd"},
         {{"1", "10", "0.5"}, "The time to the end of the curve must be positive", "txtTEnd"},
@@ -90,8 +91,8 @@ TEST(TSquaredFire, ChecksInOrderAndLeavesTheTableOnAFailure) {
     for (const auto& c : cases) {
         StandardModule module = ModuleWithEarlierCurve(5);
         const auto error = BuildTSquaredFire(module, c.entries);
-        const std::string label = std::string(c.entries.Alpha) + " " +
-                                  std::string(c.entries.TMax) + " " + std::string(c.entries.TEnd);
+        const std::string label = std::string(c.entries.Alpha) + " " + std::string(c.entries.TMax) +
+                                  " " + std::string(c.entries.TEnd);
         if (*c.message == '\0') {
             EXPECT_FALSE(error) << label;
             continue;
