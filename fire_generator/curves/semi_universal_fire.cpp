@@ -33,9 +33,6 @@ std::optional<InputError> BuildSemiUniversalFire(StandardModule& module,
 
     const int delay = module.DelayTime;
     const int end = static_cast<int>(tEnd);
-    if (!FitsFireTime(static_cast<long long>(delay) + end)) {
-        return DelayAndEndTooLate();
-    }
 
     FireCurve curve;
     int i = -1;
@@ -58,6 +55,10 @@ std::optional<InputError> BuildSemiUniversalFire(StandardModule& module,
         if (tau > end) {
             --i;
             break;
+        }
+        // The joints lie before their grid points, so this point is the latest.
+        if (!FitsFireTime(static_cast<long long>(delay) + tau)) {
+            return DelayAndEndTooLate();
         }
         curve.Time[i] = static_cast<std::int16_t>(delay + tau);
         double rate;

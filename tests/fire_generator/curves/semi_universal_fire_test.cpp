@@ -122,6 +122,11 @@ TEST(SemiUniversalFire, RefusesPointsPast32767Seconds) {
     ASSERT_FALSE(BuildSemiUniversalFire(module, {"600"}));
     EXPECT_EQ(module.FireTime[module.LastPoint], 32767);
 
+    // The last point lies on the 5 s grid: 595 s after a delay of 32171 s still fits.
+    module = ModuleFor(32171);
+    ASSERT_FALSE(BuildSemiUniversalFire(module, {"597"}));
+    EXPECT_EQ(module.FireTime[module.LastPoint], 32766);
+
     module = ModuleWithEarlierCurve(32168);
     const auto error = BuildSemiUniversalFire(module, {"600"});
     ASSERT_TRUE(error);
