@@ -58,7 +58,7 @@ struct MainFormAnswers {
 // stops with the focus on `FocusWhenStopped`.
 struct MainFormQuestion {
     enum class Subject { Description, DelayTime };
-    Subject subject;
+    Subject About;
     std::string_view Text;
     std::string_view Title;
     bool ContinueOnYes;

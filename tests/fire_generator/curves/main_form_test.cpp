@@ -77,7 +77,7 @@ TEST(CurveCommand, AsksAboutAnEmptyDescriptionFirst) {
     auto outcome = CheckCurveCommand(module, Entries("", "", "0", "0"), {});
     const auto* question = std::get_if<MainFormQuestion>(&outcome);
     ASSERT_TRUE(question);
-    EXPECT_EQ(question->subject, MainFormQuestion::Subject::Description);
+    EXPECT_EQ(question->About, MainFormQuestion::Subject::Description);
     EXPECT_EQ(question->Text, "Do you want to provide a description?");
     EXPECT_EQ(question->Title, "QDOT-XW: Input Data Check");
     EXPECT_FALSE(question->ContinueOnYes);
@@ -97,7 +97,7 @@ TEST(CurveCommand, AsksWhetherAZeroDelayIsMeantAfterTheOtherChecks) {
                                          {.KeepEmptyDescription = false});
         const auto* question = std::get_if<MainFormQuestion>(&outcome);
         ASSERT_TRUE(question) << delay;
-        EXPECT_EQ(question->subject, MainFormQuestion::Subject::DelayTime);
+        EXPECT_EQ(question->About, MainFormQuestion::Subject::DelayTime);
         EXPECT_EQ(question->Text, "The specified delay time is zero. Is that correct?");
         EXPECT_EQ(question->Title, "QDOT-XW: Input Data Check");
         EXPECT_TRUE(question->ContinueOnYes);
