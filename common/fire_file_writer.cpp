@@ -69,8 +69,8 @@ std::string TodayShortDate() {
     const char* previous = std::setlocale(LC_TIME, nullptr);
     const std::string saved = previous ? previous : "C";
     const char* chosen = std::setlocale(LC_TIME, "");
-    const bool plain = chosen == nullptr || std::string_view(chosen) == "C" ||
-                       std::string_view(chosen) == "POSIX";
+    const std::string_view name = chosen == nullptr ? "C" : chosen;
+    const bool plain = name == "C" || name == "POSIX" || name.rfind("C.", 0) == 0;
     char buffer[64] = {};
     std::strftime(buffer, sizeof buffer, plain ? "%m/%d/%Y" : "%x", &local);
     std::setlocale(LC_TIME, saved.c_str());
