@@ -21,13 +21,17 @@ const char* NameOf(MessageButton button) {
 
 FakePlatform::FakePlatform(std::string dataDirectory) : dataDirectory_(std::move(dataDirectory)) {}
 
-void FakePlatform::AnswerNextQuestion(MessageButton answer) { answers_.push_back(answer); }
+void FakePlatform::AnswerNextQuestion(MessageButton answer) {
+    answers_.push_back(answer);
+}
 
 void FakePlatform::ChooseInNextDialog(std::string path) {
     dialogAnswers_.emplace_back(std::move(path));
 }
 
-void FakePlatform::CancelNextDialog() { dialogAnswers_.emplace_back(std::nullopt); }
+void FakePlatform::CancelNextDialog() {
+    dialogAnswers_.emplace_back(std::nullopt);
+}
 
 void FakePlatform::RefuseNextPrinter(std::string error) {
     printerRefusals_.push_back(std::move(error));
@@ -59,8 +63,7 @@ MessageButton FakePlatform::ShowMessage(const MessageRequest& request) {
         if (answers_.empty()) {
             shown.AnsweredByDefault = true;
             problems_.push_back("a question was answered by default (" +
-                                std::string(NameOf(shown.Answer)) + "): \"" + request.Text +
-                                "\"");
+                                std::string(NameOf(shown.Answer)) + "): \"" + request.Text + "\"");
         } else {
             const auto answer = answers_.front();
             answers_.pop_front();
@@ -69,8 +72,8 @@ MessageButton FakePlatform::ShowMessage(const MessageRequest& request) {
             } else {
                 shown.AnsweredByDefault = true;
                 problems_.push_back(std::string("the answer ") + NameOf(answer) +
-                                    " was given to a box without that button: \"" +
-                                    request.Text + "\"");
+                                    " was given to a box without that button: \"" + request.Text +
+                                    "\"");
             }
         }
     }

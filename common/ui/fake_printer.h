@@ -30,7 +30,7 @@ struct FakePrinterSettings {
 
 struct PrintedDocument {
     PrintRequest Request;
-    std::string FontName;  // the last font set
+    std::string FontName; // the last font set
     double FontSize = 0;
     std::vector<PrintedPage> Pages;
     bool Ended = false; // EndDoc finished a document that had lines

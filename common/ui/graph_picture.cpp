@@ -12,7 +12,9 @@ namespace {
 // runs off the scale is drawn running off the edge, not wrapped round.
 constexpr double kFarOutside = 1e6;
 
-bool IsFinite(QPointF p) { return std::isfinite(p.x()) && std::isfinite(p.y()); }
+bool IsFinite(QPointF p) {
+    return std::isfinite(p.x()) && std::isfinite(p.y());
+}
 
 QPointF Bounded(QPointF p) {
     return {std::clamp(p.x(), -kFarOutside, kFarOutside),

@@ -21,10 +21,10 @@ QLabel* TickLabel(const QString& objectName, Qt::Alignment alignment, QWidget* p
 GraphPlotArea::GraphPlotArea(QWidget* parent) : QWidget(parent), picGraph(new GraphPicture(this)) {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     for (int a = 0; a < 6; ++a) {
-        lblXLabel[a] = TickLabel(QString("lblXLabel(%1)").arg(a), Qt::AlignHCenter | Qt::AlignTop,
-                                 this);
-        lblYLabel[a] = TickLabel(QString("lblYLabel(%1)").arg(a),
-                                 Qt::AlignRight | Qt::AlignVCenter, this);
+        lblXLabel[a] =
+            TickLabel(QString("lblXLabel(%1)").arg(a), Qt::AlignHCenter | Qt::AlignTop, this);
+        lblYLabel[a] =
+            TickLabel(QString("lblYLabel(%1)").arg(a), Qt::AlignRight | Qt::AlignVCenter, this);
     }
 }
 

@@ -107,7 +107,9 @@ void GraphWindow::PlotSeries(int last) {
     picGraph->SetSeries(std::move(points));
 }
 
-void GraphWindow::cmdClose_Click() { Leave(); }
+void GraphWindow::cmdClose_Click() {
+    Leave();
+}
 
 void GraphWindow::Leave() {
     leaving_ = true;

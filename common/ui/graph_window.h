@@ -50,8 +50,8 @@ class GraphWindow : public QWidget {
     // The series: time in minutes and the value in the unit of lblYTitle.
     std::array<double, kPlotCapacity> PlotX{};
     std::array<double, kPlotCapacity> PlotY{};
-    double XScale = 1;     // full-scale time, minutes
-    float YScale = 0.05F;  // full-scale value
+    double XScale = 1;    // full-scale time, minutes
+    float YScale = 0.05F; // full-scale value
 
     // Set XScale (YScale) and the captions of lblXLabel(1..5) (lblYLabel(1..5)).
     void ScaleTimeAxis(double xmax);

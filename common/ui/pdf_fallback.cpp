@@ -6,15 +6,14 @@ namespace vorla::ui {
 
 std::optional<std::string> AskForPdfInstead(PlatformServices& services,
                                             const PrintRequest& request) {
-    const auto answer = services.ShowMessage({kNoPrinterQuestion, request.Title,
-                                              MessageIcon::Question, MessageButtons::YesNo,
-                                              MessageButton::Yes});
+    const auto answer =
+        services.ShowMessage({kNoPrinterQuestion, request.Title, MessageIcon::Question,
+                              MessageButtons::YesNo, MessageButton::Yes});
     if (answer != MessageButton::Yes) {
         return std::nullopt;
     }
-    auto path = services.ChooseFile(SaveAsDialog(kPdfDialogTitle, kPdfFilter,
-                                                 services.DataDirectory(),
-                                                 request.SuggestedPdfName));
+    auto path = services.ChooseFile(SaveAsDialog(
+        kPdfDialogTitle, kPdfFilter, services.DataDirectory(), request.SuggestedPdfName));
     if (path && !std::filesystem::path(*path).has_extension()) {
         *path += ".pdf";
     }

@@ -33,8 +33,8 @@ FileDialogRequest OpenDialog(std::string title, std::string filter, std::string 
     return request;
 }
 
-FileDialogRequest SaveAsDialog(std::string title, std::string filter,
-                               std::string initialDirectory, std::string initialFileName) {
+FileDialogRequest SaveAsDialog(std::string title, std::string filter, std::string initialDirectory,
+                               std::string initialFileName) {
     FileDialogRequest request;
     request.Kind = FileDialogKind::SaveAs;
     request.Title = std::move(title);

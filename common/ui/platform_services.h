@@ -35,8 +35,7 @@ enum class MessageButton { Ok, Cancel, Yes, No };
 // frame's close button answer Cancel, No, or OK on a box that has only OK.
 struct MessageRequest {
     MessageRequest() = default;
-    MessageRequest(std::string text, std::string title,
-                   MessageIcon icon = MessageIcon::Exclamation,
+    MessageRequest(std::string text, std::string title, MessageIcon icon = MessageIcon::Exclamation,
                    MessageButtons buttons = MessageButtons::Ok,
                    MessageButton defaultButton = MessageButton::Ok)
         : Text(std::move(text)), Title(std::move(title)), Icon(icon), Buttons(buttons),
@@ -76,8 +75,8 @@ struct FileDialogRequest {
 // and a Save As dialog that asks before overwriting.
 FileDialogRequest OpenDialog(std::string title, std::string filter, std::string initialDirectory,
                              std::string initialFileName);
-FileDialogRequest SaveAsDialog(std::string title, std::string filter,
-                               std::string initialDirectory, std::string initialFileName);
+FileDialogRequest SaveAsDialog(std::string title, std::string filter, std::string initialDirectory,
+                               std::string initialFileName);
 
 // What Print needs to know before a printer exists: the title of the boxes it may
 // show ("VORLA-XW: Printer Check"), the job's name in the printer queue, and the

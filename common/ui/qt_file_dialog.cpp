@@ -21,8 +21,8 @@ QStringList PatternsOf(const QString& patterns) {
 } // namespace
 
 QString QtFilterOf(std::string_view filter) {
-    const auto parts = QString::fromUtf8(filter.data(), static_cast<qsizetype>(filter.size()))
-                           .split(u'|');
+    const auto parts =
+        QString::fromUtf8(filter.data(), static_cast<qsizetype>(filter.size())).split(u'|');
     QStringList filters;
     for (qsizetype i = 0; i < parts.size(); i += 2) {
         const auto description = parts[i].trimmed();
@@ -47,8 +47,8 @@ QString QtFilterOf(std::string_view filter) {
 }
 
 QString DefaultSuffixOf(std::string_view filter) {
-    const auto parts = QString::fromUtf8(filter.data(), static_cast<qsizetype>(filter.size()))
-                           .split(u'|');
+    const auto parts =
+        QString::fromUtf8(filter.data(), static_cast<qsizetype>(filter.size())).split(u'|');
     if (parts.size() < 2) {
         return {};
     }

@@ -14,8 +14,8 @@ namespace vorla::ui {
 // "VORLA-XW Fire Files (*.fir)|*.fir" -> "VORLA-XW Fire Files (*.fir)": each
 // description|patterns pair becomes Qt's "Description (patterns)", pairs joined
 // by ";;". A description that already ends with its patterns in parentheses is
-// kept, with a ";" between patterns turned into Qt's blank. Qt matches the patterns without regard to case, so SOFA.FIR is
-// listed under "*.fir".
+// kept, with a ";" between patterns turned into Qt's blank. Qt matches the patterns without regard
+// to case, so SOFA.FIR is listed under "*.fir".
 QString QtFilterOf(std::string_view filter);
 
 // The extension of the filter's first pattern ("fir" for "*.fir"), or empty.

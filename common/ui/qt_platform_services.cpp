@@ -26,15 +26,17 @@ std::optional<std::string> QtPlatformServices::ChooseFile(const FileDialogReques
     return QDir::toNativeSeparators(dialog->selectedFiles().front()).toStdString();
 }
 
-std::string QtPlatformServices::DataDirectory() { return DefaultDataDirectory().toStdString(); }
+std::string QtPlatformServices::DataDirectory() {
+    return DefaultDataDirectory().toStdString();
+}
 
 OpenedPrinter QtPlatformServices::OpenPrinter(const PrintRequest& request) {
     const auto info = QPrinterInfo::defaultPrinter();
     if (!info.isNull()) {
         auto printer = OpenSystemPrinter(info, request.DocumentName);
         if (!printer->IsValid()) {
-            return {nullptr, "The printer " + info.printerName().toStdString() +
-                                 " could not be opened."};
+            return {nullptr,
+                    "The printer " + info.printerName().toStdString() + " could not be opened."};
         }
         return {std::move(printer), {}};
     }

@@ -23,9 +23,9 @@ std::unique_ptr<QtPrinter> Prepared(std::unique_ptr<QPrinter> device,
                                     const std::string& documentName) {
     device->setDocName(QString::fromStdString(documentName));
     device->setFullPage(false);
-    device->setPageMargins(QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres,
-                                     kMarginMillimetres),
-                           QPageLayout::Millimeter);
+    device->setPageMargins(
+        QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres, kMarginMillimetres),
+        QPageLayout::Millimeter);
     auto printer = std::make_unique<QtPrinter>(std::move(device));
     printer->SetFont("Courier", 12);
     return printer;
@@ -72,14 +72,18 @@ double QtPrinter::PageHeight() const {
     return device_->pageLayout().fullRectPixels(device_->resolution()).height();
 }
 
-double QtPrinter::LineHeight() const { return QFontMetricsF(font_, device_.get()).lineSpacing(); }
+double QtPrinter::LineHeight() const {
+    return QFontMetricsF(font_, device_.get()).lineSpacing();
+}
 
 double QtPrinter::TextHeight(std::string_view text) const {
     const auto lines = 1 + std::count(text.begin(), text.end(), '\n');
     return LineHeight() * static_cast<double>(lines);
 }
 
-bool QtPrinter::WritesFile() const { return !device_->outputFileName().isEmpty(); }
+bool QtPrinter::WritesFile() const {
+    return !device_->outputFileName().isEmpty();
+}
 
 std::string QtPrinter::Destination() const {
     return (WritesFile() ? device_->outputFileName() : device_->printerName()).toStdString();
@@ -136,7 +140,9 @@ std::optional<std::string> QtPrinter::EndDocument() {
     return std::nullopt;
 }
 
-bool HasDefaultPrinter() { return !QPrinterInfo::defaultPrinter().isNull(); }
+bool HasDefaultPrinter() {
+    return !QPrinterInfo::defaultPrinter().isNull();
+}
 
 std::unique_ptr<QtPrinter> OpenSystemPrinter(const QPrinterInfo& info,
                                              const std::string& documentName) {

@@ -63,6 +63,8 @@ void DrawRoom(QPainter& painter) {
 void DrawFire(QPainter& painter) {
     const double cx = 84;
     const double base = 141;
+    painter.save();
+    painter.setClipRect(QRectF(0, 0, kWidth, base + 1.5)); // the glow stops at the floor
 
     // The plume rising from the fire into the smoke layer.
     QLinearGradient plume(0, base - 30, 0, 68);
@@ -92,6 +94,7 @@ void DrawFire(QPainter& painter) {
 
     painter.setBrush(QColor(90, 60, 40)); // the burning item
     painter.drawRoundedRect(QRectF(cx - 26, base - 4, 52, 6), 2, 2);
+    painter.restore();
 }
 
 } // namespace

@@ -76,7 +76,9 @@ frmSplash::frmSplash(const QString& programName, std::function<void()> showInput
     cmdContinue->setFocus();
 }
 
-void frmSplash::Form_Activate() { cmdContinue->setFocus(Qt::ActiveWindowFocusReason); }
+void frmSplash::Form_Activate() {
+    cmdContinue->setFocus(Qt::ActiveWindowFocusReason);
+}
 
 void frmSplash::cmdContinue_Click() {
     if (finished_) {
@@ -108,7 +110,9 @@ void frmSplash::QuitProgram() {
     }
 }
 
-void frmSplash::reject() { cmdQuit_Click(); }
+void frmSplash::reject() {
+    cmdQuit_Click();
+}
 
 bool frmSplash::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate) {

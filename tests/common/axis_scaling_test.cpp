@@ -1,9 +1,8 @@
 #include "common/axis_scaling.h"
 
-#include <gtest/gtest.h>
-
 #include <array>
 #include <cmath>
+#include <gtest/gtest.h>
 #include <limits>
 #include <string>
 #include <vector>

@@ -4,7 +4,6 @@
 
 #include <QTemporaryDir>
 #include <QtTest>
-
 #include <filesystem>
 
 using namespace vorla::ui;
@@ -21,8 +20,12 @@ FileDialogRequest SaveDialog() {
                         "OFFICE.VOF");
 }
 
-std::vector<std::string> Header(int page) { return {"", "Page " + std::to_string(page)}; }
-std::string Row(int r) { return "row " + std::to_string(r); }
+std::vector<std::string> Header(int page) {
+    return {"", "Page " + std::to_string(page)};
+}
+std::string Row(int r) {
+    return "row " + std::to_string(r);
+}
 
 } // namespace
 
@@ -43,9 +46,8 @@ class FakePlatformTest : public QObject {
         QCOMPARE(platform.ShowMessage({"The ceiling is too high.", "VORLA-XW: Input Data Error"}),
                  MessageButton::Ok);
         QCOMPARE(platform.PendingAnswers(), std::size_t{1});
-        QCOMPARE(platform.ShowMessage({"Make sure the printer is ready.",
-                                       "VORLA-XW: Printer Check", MessageIcon::Exclamation,
-                                       MessageButtons::OkCancel}),
+        QCOMPARE(platform.ShowMessage({"Make sure the printer is ready.", "VORLA-XW: Printer Check",
+                                       MessageIcon::Exclamation, MessageButtons::OkCancel}),
                  MessageButton::Cancel);
         QCOMPARE(platform.PendingAnswers(), std::size_t{0});
         QVERIFY(platform.Problems().empty());
@@ -151,8 +153,7 @@ class FakePlatformTest : public QObject {
         QCOMPARE(document.FontName, std::string("Courier"));
         QCOMPARE(document.FontSize, 12.0);
         QVERIFY(document.Ended);
-        QCOMPARE(document.Pages,
-                 (std::vector<vorla::PrintedPage>{{"a"}, {"b", "c"}}));
+        QCOMPARE(document.Pages, (std::vector<vorla::PrintedPage>{{"a"}, {"b", "c"}}));
     }
 
     void APaginatedReportPrintsPageForPage() {
@@ -171,7 +172,8 @@ class FakePlatformTest : public QObject {
         auto failing = platform.OpenPrinter({});
         failing.Device->PrintLine("a");
         failing.Device->PrintLine("b");
-        QCOMPARE(failing.Device->EndDoc(), std::optional<std::string>("The printer is out of paper."));
+        QCOMPARE(failing.Device->EndDoc(),
+                 std::optional<std::string>("The printer is out of paper."));
         QVERIFY(platform.Documents()[0].Pages.empty());
 
         platform.PrinterSettings = {};

@@ -103,12 +103,13 @@ class GraphWindowTest : public QObject {
         QTest::addColumn<double>("xmax");
         QTest::addColumn<double>("scale");
         QTest::addColumn<QStringList>("labels");
-        QTest::newRow("0.5 min") << 0.5 << 1.0 << QStringList{"0", "0.2", "0.4", "0.6", "0.8", "1.0"};
+        QTest::newRow("0.5 min") << 0.5 << 1.0
+                                 << QStringList{"0", "0.2", "0.4", "0.6", "0.8", "1.0"};
         QTest::newRow("600 s") << 10.0 << 10.0 << QStringList{"0", "2", "4", "6", "8", "10"};
         QTest::newRow("12.5 min") << 12.5 << 15.0 << QStringList{"0", "3", "6", "9", "12", "15"};
         QTest::newRow("40 min") << 40.0 << 50.0 << QStringList{"0", "10", "20", "30", "40", "50"};
-        QTest::newRow("150.5 min") << 150.5 << 150.0
-                                   << QStringList{"0", "30", "60", "90", "120", "150"};
+        QTest::newRow("150.5 min")
+            << 150.5 << 150.0 << QStringList{"0", "30", "60", "90", "120", "150"};
     }
     void TimeAxisLabels() {
         QFETCH(double, xmax);
@@ -126,8 +127,8 @@ class GraphWindowTest : public QObject {
         QTest::addColumn<QStringList>("labels");
         QTest::newRow("673.8") << 673.8 << 1000.0F
                                << QStringList{"0", "200", "400", "600", "800", "1000"};
-        QTest::newRow("1112 degF") << 1112.0 << 1500.0F
-                                   << QStringList{"0", "300", "600", "900", "1200", "1500"};
+        QTest::newRow("1112 degF")
+            << 1112.0 << 1500.0F << QStringList{"0", "300", "600", "900", "1200", "1500"};
         QTest::newRow("10458") << 10458.0 << 15000.0F
                                << QStringList{"0", "3000", "6000", "9000", "12000", "15000"};
         QTest::newRow("no vent flow")
@@ -183,9 +184,9 @@ class GraphWindowTest : public QObject {
         auto& picture = *window.picGraph;
         const QImage image = picture.grab().toImage();
         // x = minutes x 480, y = 3200 - value x 32.
-        QVERIFY(YellowNear(picture, image, {1200, 2400})); // middle of the rise
-        QVERIFY(YellowNear(picture, image, {2400, 1600})); // the corner
-        QVERIFY(YellowNear(picture, image, {3600, 1600})); // on the level part
+        QVERIFY(YellowNear(picture, image, {1200, 2400}));     // middle of the rise
+        QVERIFY(YellowNear(picture, image, {2400, 1600}));     // the corner
+        QVERIFY(YellowNear(picture, image, {3600, 1600}));     // on the level part
         QVERIFY(!YellowNear(picture, image, {1200, 1600}, 4)); // above the rise
         QVERIFY(!YellowNear(picture, image, {3600, 2800}, 4)); // under the level part
         QVERIFY(!YellowNear(picture, image, {4320, 160}, 6));  // point 3, past `last`

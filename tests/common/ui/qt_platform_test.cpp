@@ -28,21 +28,20 @@ class QtPlatformTest : public QObject {
                             QMessageBox::StandardButtons qtButtons,
                             QMessageBox::StandardButton qtDefault,
                             QMessageBox::StandardButton qtEscape) {
-            QTest::newRow(name) << int(icon) << int(buttons) << int(requestedDefault)
-                                << int(qtIcon) << int(qtButtons.toInt()) << int(qtDefault)
-                                << int(qtEscape);
+            QTest::newRow(name) << int(icon) << int(buttons) << int(requestedDefault) << int(qtIcon)
+                                << int(qtButtons.toInt()) << int(qtDefault) << int(qtEscape);
         };
         row("input error", MessageIcon::Exclamation, MessageButtons::Ok, MessageButton::Ok,
             QMessageBox::Warning, QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Ok);
-        row("printer check", MessageIcon::Exclamation, MessageButtons::OkCancel,
-            MessageButton::Ok, QMessageBox::Warning, QMessageBox::Ok | QMessageBox::Cancel,
-            QMessageBox::Ok, QMessageBox::Cancel);
+        row("printer check", MessageIcon::Exclamation, MessageButtons::OkCancel, MessageButton::Ok,
+            QMessageBox::Warning, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok,
+            QMessageBox::Cancel);
         row("save data", MessageIcon::Exclamation, MessageButtons::YesNo, MessageButton::Ok,
             QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes,
             QMessageBox::No);
-        row("question, No default", MessageIcon::Question, MessageButtons::YesNo,
-            MessageButton::No, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
-            QMessageBox::No, QMessageBox::No);
+        row("question, No default", MessageIcon::Question, MessageButtons::YesNo, MessageButton::No,
+            QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No,
+            QMessageBox::No);
         row("unexpected error", MessageIcon::Critical, MessageButtons::Ok, MessageButton::Yes,
             QMessageBox::Critical, QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Ok);
     }
@@ -74,17 +73,26 @@ class QtPlatformTest : public QObject {
         QTest::addColumn<QString>("qtFilter");
         QTest::addColumn<QString>("suffix");
         QTest::newRow("fire files") << "VORLA-XW Fire Files (*.fir)|*.fir"
-                                    << "VORLA-XW Fire Files (*.fir)" << "fir";
+                                    << "VORLA-XW Fire Files (*.fir)"
+                                    << "fir";
         QTest::newRow("no patterns in the text") << "PDF Files|*.pdf"
-                                                 << "PDF Files (*.pdf)" << "pdf";
+                                                 << "PDF Files (*.pdf)"
+                                                 << "pdf";
         QTest::newRow("two patterns") << "Reports (*.sdf;*.vof)|*.sdf;*.vof"
-                                      << "Reports (*.sdf *.vof)" << "sdf";
-        QTest::newRow("other words in parentheses")
-            << "Fire Files (QDOT-XW)|*.fir" << "Fire Files (QDOT-XW) (*.fir)" << "fir";
+                                      << "Reports (*.sdf *.vof)"
+                                      << "sdf";
+        QTest::newRow("other words in parentheses") << "Fire Files (QDOT-XW)|*.fir"
+                                                    << "Fire Files (QDOT-XW) (*.fir)"
+                                                    << "fir";
         QTest::newRow("two pairs") << "Data (*.sof)|*.sof|All Files (*.*)|*.*"
-                                   << "Data (*.sof);;All Files (*.*)" << "sof";
-        QTest::newRow("any file") << "Anything|*" << "Anything (*)" << "";
-        QTest::newRow("empty") << "" << "All Files (*)" << "";
+                                   << "Data (*.sof);;All Files (*.*)"
+                                   << "sof";
+        QTest::newRow("any file") << "Anything|*"
+                                  << "Anything (*)"
+                                  << "";
+        QTest::newRow("empty") << ""
+                               << "All Files (*)"
+                               << "";
     }
     void FiltersBecomeQtFilters() {
         QFETCH(QString, filter);
@@ -97,10 +105,10 @@ class QtPlatformTest : public QObject {
     void SaveDialogStartsInTheDataDirectoryWithTheInitialName() {
         QTemporaryDir data;
         // No initial directory given: the data directory.
-        const auto dialog = MakeFileDialog(SaveAsDialog("Specify Data Output File",
-                                                        "VORLA-XW Data Files (*.sdf)|*.sdf", "",
-                                                        "OFFICE.SDF"),
-                                           data.path(), nullptr);
+        const auto dialog =
+            MakeFileDialog(SaveAsDialog("Specify Data Output File",
+                                        "VORLA-XW Data Files (*.sdf)|*.sdf", "", "OFFICE.SDF"),
+                           data.path(), nullptr);
         QCOMPARE(dialog->windowTitle(), QString("Specify Data Output File"));
         QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptSave);
         QVERIFY(!dialog->testOption(QFileDialog::DontConfirmOverwrite));
@@ -115,15 +123,13 @@ class QtPlatformTest : public QObject {
         QTemporaryDir elsewhere;
         const QString fireFile = elsewhere.filePath("SOFA.FIR");
         QFile(fireFile).open(QIODevice::WriteOnly);
-        const auto dialog = MakeFileDialog(OpenDialog("Specify Fire File",
-                                                      "VORLA-XW Fire Files (*.fir)|*.fir",
-                                                      data.path().toStdString(),
-                                                      fireFile.toStdString()),
-                                           "/unused", nullptr);
+        const auto dialog =
+            MakeFileDialog(OpenDialog("Specify Fire File", "VORLA-XW Fire Files (*.fir)|*.fir",
+                                      data.path().toStdString(), fireFile.toStdString()),
+                           "/unused", nullptr);
         QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptOpen);
         QCOMPARE(dialog->fileMode(), QFileDialog::ExistingFile);
-        QCOMPARE(QDir(dialog->directory()).canonicalPath(),
-                 QDir(elsewhere.path()).canonicalPath());
+        QCOMPARE(QDir(dialog->directory()).canonicalPath(), QDir(elsewhere.path()).canonicalPath());
     }
 
     void TheDataDirectoryIsInTheHomeFolder() {

@@ -6,7 +6,6 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
-
 #include <cmath>
 
 using namespace vorla::ui;
@@ -32,8 +31,12 @@ int PageCount(const QByteArray& pdf) {
     return count;
 }
 
-std::string Row(int r) { return "row " + std::to_string(r); }
-std::vector<std::string> Header(int page) { return {"", "", "", "Page " + std::to_string(page)}; }
+std::string Row(int r) {
+    return "row " + std::to_string(r);
+}
+std::vector<std::string> Header(int page) {
+    return {"", "", "", "Page " + std::to_string(page)};
+}
 
 } // namespace
 

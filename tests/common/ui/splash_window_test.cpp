@@ -61,7 +61,8 @@ class SplashWindowTest : public QObject {
         for (int y = 0; y < image.height(); ++y) {
             for (int x = 0; x < image.width(); ++x) {
                 const QColor c = image.pixelColor(x, y);
-                flame = flame || (c.red() > 240 && c.green() > 100 && c.green() < 160 && c.blue() < 60);
+                flame =
+                    flame || (c.red() > 240 && c.green() > 100 && c.green() < 160 && c.blue() < 60);
                 wall = wall || (c.red() < 60 && c.green() < 60 && c.blue() < 70);
             }
         }
