@@ -1,12 +1,17 @@
 #include "common/ui/qt_printer.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPrinterInfo>
+#include <QTemporaryFile>
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
 namespace vorla::ui {
 namespace {
@@ -19,14 +24,18 @@ QString ToQString(std::string_view text) {
 // fits the printable area, and large enough for any printer's unprintable rim.
 constexpr double kMarginMillimetres = 10;
 
+std::filesystem::path FileSystemPath(const QString& path) {
+    return std::filesystem::path(path.toStdU16String());
+}
+
 std::unique_ptr<QtPrinter> Prepared(std::unique_ptr<QPrinter> device,
-                                    const std::string& documentName) {
+                                    const std::string& documentName, QString pdfPath = {}) {
     device->setDocName(QString::fromStdString(documentName));
     device->setFullPage(false);
     device->setPageMargins(
         QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres, kMarginMillimetres),
         QPageLayout::Millimeter);
-    auto printer = std::make_unique<QtPrinter>(std::move(device));
+    auto printer = std::make_unique<QtPrinter>(std::move(device), std::move(pdfPath));
     printer->SetFont("Courier", 12);
     return printer;
 }
@@ -53,11 +62,20 @@ QFont FixedPitchFont(const QString& name, double pointSize) {
     return font;
 }
 
-QtPrinter::QtPrinter(std::unique_ptr<QPrinter> device) : device_(std::move(device)) {}
+QtPrinter::QtPrinter(std::unique_ptr<QPrinter> device, QString pdfPath)
+    : device_(std::move(device)), pdfPath_(std::move(pdfPath)) {}
 
 QtPrinter::~QtPrinter() {
     if (painter_.isActive()) {
         painter_.end();
+    }
+    RemovePartialFile(); // a document never ended leaves nothing behind
+}
+
+void QtPrinter::RemovePartialFile() {
+    if (!partialPath_.isEmpty()) {
+        QFile::remove(partialPath_);
+        partialPath_.clear();
     }
 }
 
@@ -82,11 +100,12 @@ double QtPrinter::TextHeight(std::string_view text) const {
 }
 
 bool QtPrinter::WritesFile() const {
-    return !device_->outputFileName().isEmpty();
+    return !pdfPath_.isEmpty();
 }
 
 std::string QtPrinter::Destination() const {
-    return (WritesFile() ? device_->outputFileName() : device_->printerName()).toStdString();
+    return (WritesFile() ? QDir::toNativeSeparators(pdfPath_) : device_->printerName())
+        .toStdString();
 }
 
 std::string QtPrinter::FailureSentence() const {
@@ -97,7 +116,20 @@ std::string QtPrinter::FailureSentence() const {
 }
 
 std::optional<std::string> QtPrinter::BeginDocument() {
+    if (WritesFile()) {
+        QTemporaryFile partial(pdfPath_ + ".XXXXXX.part");
+        partial.setAutoRemove(false);
+        if (!partial.open()) {
+            return FailureSentence();
+        }
+        partial.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                               QFileDevice::ReadGroup | QFileDevice::ReadOther);
+        partialPath_ = partial.fileName();
+        partial.close();
+        device_->setOutputFileName(partialPath_);
+    }
     if (!painter_.begin(device_.get())) {
+        RemovePartialFile();
         return FailureSentence();
     }
     painter_.setFont(font_);
@@ -135,7 +167,17 @@ std::optional<std::string> QtPrinter::EndDocument() {
         return std::nullopt; // never began: the failure to begin was reported
     }
     if (!painter_.end()) {
+        RemovePartialFile();
         return FailureSentence();
+    }
+    if (WritesFile()) {
+        std::error_code error;
+        std::filesystem::rename(FileSystemPath(partialPath_), FileSystemPath(pdfPath_), error);
+        if (error) {
+            RemovePartialFile();
+            return FailureSentence();
+        }
+        partialPath_.clear();
     }
     return std::nullopt;
 }
@@ -153,8 +195,9 @@ std::unique_ptr<QtPrinter> OpenPdfPrinter(const std::string& pdfPath,
                                           const std::string& documentName) {
     auto device = std::make_unique<QPrinter>(QPrinter::HighResolution);
     device->setOutputFormat(QPrinter::PdfFormat);
-    device->setOutputFileName(QString::fromStdString(pdfPath));
-    return Prepared(std::move(device), documentName);
+    const auto path = QString::fromStdString(pdfPath);
+    device->setOutputFileName(path);
+    return Prepared(std::move(device), documentName, path);
 }
 
 } // namespace vorla::ui

@@ -2,7 +2,8 @@
 // system's printer or for a PDF file. Lines are drawn from the top of the page's
 // printable area one line height apart, in the font set with SetFont; the PDF
 // has the page size and resolution a paper printer would have, so its pages
-// break exactly where paper would.
+// break exactly where paper would. A PDF is written beside its final name and
+// renamed over it only when complete, so a failed print never spoils an older file.
 #pragma once
 
 #include "common/ui/printer.h"
@@ -19,7 +20,8 @@ namespace vorla::ui {
 
 class QtPrinter final : public Printer {
   public:
-    explicit QtPrinter(std::unique_ptr<QPrinter> device);
+    // `pdfPath` empty: the device prints on paper.
+    explicit QtPrinter(std::unique_ptr<QPrinter> device, QString pdfPath = {});
     ~QtPrinter() override;
 
     void SetFont(const std::string& name, double pointSize) override;
@@ -40,8 +42,11 @@ class QtPrinter final : public Printer {
   private:
     std::string FailureSentence() const;
     double LineHeight() const;
+    void RemovePartialFile();
 
     std::unique_ptr<QPrinter> device_;
+    QString pdfPath_;
+    QString partialPath_; // the PDF being written, until it is renamed to pdfPath_
     QPainter painter_;
     QFont font_;
     double y_ = 0;
