@@ -1,0 +1,86 @@
+#include "common/ui/graph_picture.h"
+
+#include <QPainter>
+#include <QPen>
+#include <algorithm>
+#include <cmath>
+
+namespace vorla::ui {
+namespace {
+
+// Far outside the widget, but small enough for the raster engine: a value that
+// runs off the scale is drawn running off the edge, not wrapped round.
+constexpr double kFarOutside = 1e6;
+
+bool IsFinite(QPointF p) {
+    return std::isfinite(p.x()) && std::isfinite(p.y());
+}
+
+QPointF Bounded(QPointF p) {
+    return {std::clamp(p.x(), -kFarOutside, kFarOutside),
+            std::clamp(p.y(), -kFarOutside, kFarOutside)};
+}
+
+} // namespace
+
+GraphPicture::GraphPicture(QWidget* parent) : QWidget(parent) {
+    setObjectName("picGraph");
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void GraphPicture::SetSeries(std::vector<QPointF> logicalPoints) {
+    series_ = std::move(logicalPoints);
+    update();
+}
+
+void GraphPicture::Clear() {
+    series_.clear();
+    update();
+}
+
+QPointF GraphPicture::ToWidget(QPointF logical) const {
+    return {logical.x() * width() / kLogicalWidth, logical.y() * height() / kLogicalHeight};
+}
+
+void GraphPicture::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), kBackground);
+
+    QPen grid(kGridColour);
+    grid.setCosmetic(true);
+    painter.setPen(grid);
+    for (const double x : kGridX) {
+        painter.drawLine(ToWidget({x, 0}), ToWidget({x, kGridXBottom}));
+    }
+    for (const double y : kGridY) {
+        painter.drawLine(ToWidget({0, y}), ToWidget({kGridYRight, y}));
+    }
+
+    // No antialiasing: the series is drawn in its own pure colour.
+    QPen series(kSeriesColour, 2);
+    series.setCosmetic(true);
+    series.setCapStyle(Qt::SquareCap);
+    series.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(series);
+
+    std::vector<QPointF> run;
+    const auto flush = [&] {
+        if (run.size() == 1) {
+            painter.fillRect(QRectF(run.front() - QPointF(1.5, 1.5), QSizeF(3, 3)), kSeriesColour);
+        } else if (run.size() > 1) {
+            painter.drawPolyline(run.data(), static_cast<int>(run.size()));
+        }
+        run.clear();
+    };
+    for (const auto& point : series_) {
+        if (IsFinite(point)) {
+            run.push_back(Bounded(ToWidget(point)));
+        } else {
+            flush();
+        }
+    }
+    flush();
+}
+
+} // namespace vorla::ui

@@ -1,0 +1,87 @@
+// The window base shared by the graph windows (`frmGraph`) of VORLA-XW and
+// QDOT-XW: one quantity against time in minutes, with the plotting area and its
+// tick labels, the titles, and Close. A derived window fills the series and adds
+// its own controls: an option group in SidePanel(), buttons in ButtonRow().
+//
+//   for (int i = 0; i <= last; ++i) { PlotX[i] = time[i] / 60.0; }
+//   ScaleTimeAxis(vorla::ArrayMaximum(PlotX, last));
+//   for (int i = 0; i <= last; ++i) { PlotY[i] = rate[i]; }
+//   lblYTitle->setText("Rate of Heat Release (kW)");
+//   ScaleValueAxis(vorla::ArrayMaximum(PlotY, last));
+//   PlotSeries(last);
+//
+// Escape presses Close. The frame's close button also runs cmdClose_Click(),
+// which a derived window overrides (it may ask a question and stay open); the
+// window then leaves with Leave() (closed) or hide().
+#pragma once
+
+#include "common/ui/graph_picture.h"
+
+#include <QWidget>
+#include <array>
+
+class QBoxLayout;
+class QCloseEvent;
+class QHBoxLayout;
+class QLabel;
+class QPushButton;
+class QVBoxLayout;
+
+namespace vorla::ui {
+
+class GraphPlotArea;
+
+// Room for every point of a result table (rows 0 to 1802).
+inline constexpr int kPlotCapacity = 1803;
+
+class GraphWindow : public QWidget {
+    Q_OBJECT
+  public:
+    explicit GraphWindow(QWidget* parent = nullptr);
+
+    GraphPicture* picGraph;
+    std::array<QLabel*, 6> lblXLabel{};
+    std::array<QLabel*, 6> lblYLabel{};
+    QLabel* lblXTitle;
+    QLabel* lblYTitle;
+    QLabel* lblPlotTitle;
+    QPushButton* cmdClose;
+
+    // The series: time in minutes and the value in the unit of lblYTitle.
+    std::array<double, kPlotCapacity> PlotX{};
+    std::array<double, kPlotCapacity> PlotY{};
+    double XScale = 1;    // full-scale time, minutes
+    float YScale = 0.05F; // full-scale value
+
+    // Set XScale (YScale) and the captions of lblXLabel(1..5) (lblYLabel(1..5)).
+    void ScaleTimeAxis(double xmax);
+    void ScaleValueAxis(double ymax);
+
+    // Clears picGraph and draws points 0..last of PlotX and PlotY against the
+    // current scales: a single point when last is 0. `last` is kept inside the
+    // arrays, so nothing past them is ever read.
+    void PlotSeries(int last);
+
+    // What a click on Close (or Escape, or the frame's close button) does;
+    // by default the window closes.
+    virtual void cmdClose_Click();
+
+  protected:
+    // The place for a derived window's own controls, right of the plot.
+    QVBoxLayout* SidePanel() const { return sidePanel_; }
+    // Buttons added here stand before Close, at the bottom right.
+    QHBoxLayout* ButtonRow() const { return buttonRow_; }
+
+    // Closes the window for good (a derived cmdClose_Click may hide() instead).
+    void Leave();
+
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    QVBoxLayout* sidePanel_;
+    QHBoxLayout* buttonRow_;
+    bool leaving_ = false;
+    bool inCloseEvent_ = false;
+};
+
+} // namespace vorla::ui

@@ -1,0 +1,151 @@
+#include "common/ui/data_directory.h"
+#include "common/ui/qt_file_dialog.h"
+#include "common/ui/qt_message_box.h"
+#include "common/ui/qt_platform_services.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace vorla::ui;
+
+class QtPlatformTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void MessageBoxesHaveTheRightIconButtonsDefaultAndEscape_data() {
+        QTest::addColumn<int>("icon");
+        QTest::addColumn<int>("buttons");
+        QTest::addColumn<int>("requestedDefault");
+        QTest::addColumn<int>("qtIcon");
+        QTest::addColumn<int>("qtButtons");
+        QTest::addColumn<int>("qtDefault");
+        QTest::addColumn<int>("qtEscape");
+        const auto row = [](const char* name, MessageIcon icon, MessageButtons buttons,
+                            MessageButton requestedDefault, QMessageBox::Icon qtIcon,
+                            QMessageBox::StandardButtons qtButtons,
+                            QMessageBox::StandardButton qtDefault,
+                            QMessageBox::StandardButton qtEscape) {
+            QTest::newRow(name) << int(icon) << int(buttons) << int(requestedDefault) << int(qtIcon)
+                                << int(qtButtons.toInt()) << int(qtDefault) << int(qtEscape);
+        };
+        row("input error", MessageIcon::Exclamation, MessageButtons::Ok, MessageButton::Ok,
+            QMessageBox::Warning, QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Ok);
+        row("printer check", MessageIcon::Exclamation, MessageButtons::OkCancel, MessageButton::Ok,
+            QMessageBox::Warning, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok,
+            QMessageBox::Cancel);
+        row("save data", MessageIcon::Exclamation, MessageButtons::YesNo, MessageButton::Ok,
+            QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes,
+            QMessageBox::No);
+        row("question, No default", MessageIcon::Question, MessageButtons::YesNo, MessageButton::No,
+            QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No,
+            QMessageBox::No);
+        row("unexpected error", MessageIcon::Critical, MessageButtons::Ok, MessageButton::Yes,
+            QMessageBox::Critical, QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Ok);
+    }
+    void MessageBoxesHaveTheRightIconButtonsDefaultAndEscape() {
+        QFETCH(int, icon);
+        QFETCH(int, buttons);
+        QFETCH(int, requestedDefault);
+        QFETCH(int, qtIcon);
+        QFETCH(int, qtButtons);
+        QFETCH(int, qtDefault);
+        QFETCH(int, qtEscape);
+        const MessageRequest request("Wrong <file> & format.", "VORLA-XW", MessageIcon(icon),
+                                     MessageButtons(buttons), MessageButton(requestedDefault));
+        const auto box = MakeMessageBox(request, nullptr);
+        QCOMPARE(box->text(), QString("Wrong <file> & format."));
+        QCOMPARE(box->textFormat(), Qt::PlainText);
+        QCOMPARE(box->windowTitle(), QString("VORLA-XW"));
+        QCOMPARE(int(box->icon()), qtIcon);
+        QCOMPARE(int(box->standardButtons().toInt()), qtButtons);
+        QCOMPARE(box->defaultButton(), box->button(QMessageBox::StandardButton(qtDefault)));
+        QCOMPARE(box->escapeButton(), box->button(QMessageBox::StandardButton(qtEscape)));
+        // What exec() returns maps back to the request's buttons.
+        QCOMPARE(int(StandardButtonOf(AnswerOf(qtEscape, request.Buttons))), qtEscape);
+        QCOMPARE(AnswerOf(-1, request.Buttons), EscapeButtonOf(request.Buttons));
+    }
+
+    void FiltersBecomeQtFilters_data() {
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QString>("qtFilter");
+        QTest::addColumn<QString>("suffix");
+        QTest::newRow("fire files") << "VORLA-XW Fire Files (*.fir)|*.fir"
+                                    << "VORLA-XW Fire Files (*.fir)"
+                                    << "fir";
+        QTest::newRow("no patterns in the text") << "PDF Files|*.pdf"
+                                                 << "PDF Files (*.pdf)"
+                                                 << "pdf";
+        QTest::newRow("two patterns") << "Reports (*.sdf;*.vof)|*.sdf;*.vof"
+                                      << "Reports (*.sdf *.vof)"
+                                      << "sdf";
+        QTest::newRow("other words in parentheses") << "Fire Files (QDOT-XW)|*.fir"
+                                                    << "Fire Files (QDOT-XW) (*.fir)"
+                                                    << "fir";
+        QTest::newRow("two pairs") << "Data (*.sof)|*.sof|All Files (*.*)|*.*"
+                                   << "Data (*.sof);;All Files (*.*)"
+                                   << "sof";
+        QTest::newRow("any file") << "Anything|*"
+                                  << "Anything (*)"
+                                  << "";
+        QTest::newRow("empty") << ""
+                               << "All Files (*)"
+                               << "";
+    }
+    void FiltersBecomeQtFilters() {
+        QFETCH(QString, filter);
+        QFETCH(QString, qtFilter);
+        QFETCH(QString, suffix);
+        QCOMPARE(QtFilterOf(filter.toStdString()), qtFilter);
+        QCOMPARE(DefaultSuffixOf(filter.toStdString()), suffix);
+    }
+
+    void SaveDialogStartsInTheDataDirectoryWithTheInitialName() {
+        QTemporaryDir data;
+        // No initial directory given: the data directory.
+        const auto dialog =
+            MakeFileDialog(SaveAsDialog("Specify Data Output File",
+                                        "VORLA-XW Data Files (*.sdf)|*.sdf", "", "OFFICE.SDF"),
+                           data.path(), nullptr);
+        QCOMPARE(dialog->windowTitle(), QString("Specify Data Output File"));
+        QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptSave);
+        QVERIFY(!dialog->testOption(QFileDialog::DontConfirmOverwrite));
+        QCOMPARE(dialog->defaultSuffix(), QString("sdf"));
+        QCOMPARE(dialog->nameFilters(), QStringList{"VORLA-XW Data Files (*.sdf)"});
+        QCOMPARE(QDir(dialog->directory()).canonicalPath(), QDir(data.path()).canonicalPath());
+        QCOMPARE(QFileInfo(dialog->selectedFiles().value(0)).fileName(), QString("OFFICE.SDF"));
+    }
+
+    void OpenDialogOfAnExistingFileStartsInItsFolder() {
+        QTemporaryDir data;
+        QTemporaryDir elsewhere;
+        const QString fireFile = elsewhere.filePath("SOFA.FIR");
+        QFile(fireFile).open(QIODevice::WriteOnly);
+        const auto dialog =
+            MakeFileDialog(OpenDialog("Specify Fire File", "VORLA-XW Fire Files (*.fir)|*.fir",
+                                      data.path().toStdString(), fireFile.toStdString()),
+                           "/unused", nullptr);
+        QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptOpen);
+        QCOMPARE(dialog->fileMode(), QFileDialog::ExistingFile);
+        QCOMPARE(QDir(dialog->directory()).canonicalPath(), QDir(elsewhere.path()).canonicalPath());
+    }
+
+    void TheDataDirectoryIsInTheHomeFolder() {
+        QTemporaryDir home;
+        const QByteArray oldHome = qgetenv("HOME");
+        qputenv("HOME", home.path().toUtf8());
+        const QString expected = QDir::toNativeSeparators(home.path() + "/VORLA/DATA");
+        QVERIFY(!QFileInfo::exists(expected));
+        QCOMPARE(DefaultDataDirectory(), expected);
+        QVERIFY(QFileInfo(expected).isDir());
+        QCOMPARE(DefaultDataDirectory(), expected); // already there: the same
+        QtPlatformServices services;
+        QCOMPARE(QString::fromStdString(services.DataDirectory()), expected);
+        qputenv("HOME", oldHome);
+    }
+};
+
+QTEST_MAIN(QtPlatformTest)
+#include "qt_platform_test.moc"
