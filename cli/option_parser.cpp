@@ -29,12 +29,12 @@ std::variant<ParsedOptions, std::string> ParseOptions(std::span<const std::strin
             name = word.substr(0, equals);
             inlineValue = word.substr(equals + 1);
         }
-        const auto spec = std::find_if(known.begin(), known.end(),
+        const auto option = std::find_if(known.begin(), known.end(),
                                        [&](const OptionSpec& s) { return s.name == name; });
-        if (spec == known.end()) {
+        if (option == known.end()) {
             return "Unknown option " + name + ".";
         }
-        if (!spec->takesValue) {
+        if (!option->takesValue) {
             if (inlineValue) {
                 return "The option " + name + " takes no value.";
             }
