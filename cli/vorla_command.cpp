@@ -3,6 +3,8 @@
 #include <ostream>
 #include <string_view>
 
+#include "cli/smoke_command.h"
+
 namespace vorla::cli {
 namespace {
 
@@ -14,7 +16,7 @@ struct Command {
 
 // The subcommands, in the order `vorla --help` lists them.
 constexpr Command kCommands[] = {
-    {"", "", nullptr},
+    {"smoke", "smoke filling of a closed room (SKEVA-XW)", RunSmokeCommand},
 };
 
 void PrintUsage(std::ostream& out) {
