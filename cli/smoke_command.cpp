@@ -1,11 +1,5 @@
 #include "cli/smoke_command.h"
 
-#include <array>
-#include <charconv>
-#include <memory>
-#include <ostream>
-#include <string_view>
-
 #include "cli/command_output.h"
 #include "cli/option_parser.h"
 #include "cli/vorla_command.h"
@@ -17,16 +11,21 @@
 #include "smoke_filling/model/results_file_reader.h"
 #include "smoke_filling/model/smoke_fill_run.h"
 
+#include <array>
+#include <charconv>
+#include <memory>
+#include <ostream>
+#include <string_view>
+
 namespace vorla::cli {
 namespace {
 
 using namespace vorla::smoke;
 
 constexpr OptionSpec kOptions[] = {
-    {"--from"},        {"--units"},       {"--title"},       {"--output-name"},
-    {"--fire"},        {"--floor-area"},  {"--room-height"}, {"--fire-height"},
-    {"--loss-fraction"}, {"--run-time"},  {"-o"},            {"--csv"},
-    {"--help", false}, {"-h", false},
+    {"--from"},       {"--units"},       {"--title"},       {"--output-name"},   {"--fire"},
+    {"--floor-area"}, {"--room-height"}, {"--fire-height"}, {"--loss-fraction"}, {"--run-time"},
+    {"-o"},           {"--csv"},         {"--help", false}, {"-h", false},
 };
 
 // The options that carry a number, and the box each is typed into.
@@ -43,7 +42,8 @@ constexpr std::array<NumberBox, 5> kNumberBoxes = {{
 }};
 
 void PrintHelp(std::ostream& out) {
-    out << "Usage: vorla smoke [--from RESULTS] [--units si|us] [--title TEXT] [--output-name NAME]\n"
+    out << "Usage: vorla smoke [--from RESULTS] [--units si|us] [--title TEXT] [--output-name "
+           "NAME]\n"
            "                   [--fire FILE] [--floor-area A] [--room-height H] [--fire-height H]\n"
            "                   [--loss-fraction X] [--run-time S] [-o RESULTS] [--csv FILE]\n"
            "\n"
@@ -96,14 +96,25 @@ std::string CsvText(const Calculations& calc, int lastRow) {
     text += kCrLf;
     const SmokeFillResults& results = calc.Results;
     for (int i = 0; i <= lastRow; ++i) {
-        text += std::to_string(results.Time[i]) + "," +
-                FullPrecision(results.LayerTemperature[i]) + "," +
-                FullPrecision(results.InterfaceHeight[i]) + "," +
+        text += std::to_string(results.Time[i]) + "," + FullPrecision(results.LayerTemperature[i]) +
+                "," + FullPrecision(results.InterfaceHeight[i]) + "," +
                 FullPrecision(FireRateAt(calc.Fire, results.Time[i])) + "," +
                 FullPrecision(results.VentFlow[i]);
         text += kCrLf;
     }
     return text;
+}
+
+// A line break in a header text would shift every line of the results file
+// after it, and File Open would then read the wrong values back.
+std::optional<std::string_view> OptionWithLineBreak(const ParsedOptions& options) {
+    for (const std::string_view name : {"--title", "--output-name", "--fire", "-o"}) {
+        if (const auto value = options.Value(name);
+            value && value->find_first_of("\r\n") != std::string::npos) {
+            return name;
+        }
+    }
+    return std::nullopt;
 }
 
 bool IsFilePath(const std::optional<std::string>& path) {
@@ -126,6 +137,10 @@ int RunSmokeCommand(std::span<const std::string> args, std::ostream& out, std::o
     if (!options.Positional().empty()) {
         err << "vorla smoke: unexpected argument \"" << options.Positional().front()
             << "\". Try 'vorla smoke --help'.\n";
+        return kExitInputRejected;
+    }
+    if (const auto name = OptionWithLineBreak(options)) {
+        err << "vorla smoke: the value of " << *name << " must be one line.\n";
         return kExitInputRejected;
     }
     const auto units = ReadUnitsOption(options.Value("--units"), err);
@@ -189,8 +204,8 @@ int RunSmokeCommand(std::span<const std::string> args, std::ostream& out, std::o
     }
     const std::string header = ReportHeader(calc->Inputs);
     const std::string rows = ReportRows(*calc, outcome.LastRow);
-    const int status = WriteCommandOutput(outputPath.value_or(""),
-                                          SavedResultsText(header, rows, outcome.EndMessage), out, err);
+    const int status = WriteCommandOutput(
+        outputPath.value_or(""), SavedResultsText(header, rows, outcome.EndMessage), out, err);
     if (status != kExitSuccess) {
         return status;
     }

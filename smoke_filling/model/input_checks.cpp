@@ -4,7 +4,8 @@ namespace vorla::smoke {
 
 std::optional<InputCheckFailure> CheckSmokeFillInputs(const SmokeFillInputs& inputs) {
     using Box = SmokeFillBox;
-    // Written as "not within" so that a value that is not a number fails too.
+    // The limits are written as "not within" so that a value that is not a
+    // number would fail them too.
     if (inputs.OutputFile.empty()) {
         return InputCheckFailure{"An output data file name must be specified.", Box::txtOutputFile};
     }
@@ -21,13 +22,15 @@ std::optional<InputCheckFailure> CheckSmokeFillInputs(const SmokeFillInputs& inp
         return InputCheckFailure{"The ceiling is too high.", Box::txtRoomHeight};
     }
     if (!(inputs.FireHeight >= 0)) {
-        return InputCheckFailure{"The fire base must be at or above the floor.", Box::txtFireHeight};
+        return InputCheckFailure{"The fire base must be at or above the floor.",
+                                 Box::txtFireHeight};
     }
     if (!(inputs.FireHeight < inputs.RoomHeight)) {
         return InputCheckFailure{"The fire base must be below the ceiling.", Box::txtFireHeight};
     }
     if (!(inputs.LossFraction > 0 && inputs.LossFraction < 1)) {
-        return InputCheckFailure{"The loss fraction must be between 0 and 1.", Box::txtLossFraction};
+        return InputCheckFailure{"The loss fraction must be between 0 and 1.",
+                                 Box::txtLossFraction};
     }
     if (inputs.RunTime < 1 || inputs.RunTime > 9000) {
         return InputCheckFailure{"The run time must be between 0 and 9000 s.", Box::txtRunTime};

@@ -2,10 +2,10 @@
 // first that fails gives its message and the box to put the focus in.
 #pragma once
 
+#include "smoke_filling/model/smoke_fill_inputs.h"
+
 #include <optional>
 #include <string_view>
-
-#include "smoke_filling/model/smoke_fill_inputs.h"
 
 namespace vorla::smoke {
 

@@ -1,12 +1,12 @@
 #include "smoke_filling/model/input_form.h"
 
-#include <cstdint>
-#include <limits>
-
 #include "common/format.h"
 #include "common/number_text.h"
 #include "common/precision.h"
 #include "common/utf8_text.h"
+
+#include <cstdint>
+#include <limits>
 
 namespace vorla::smoke {
 namespace {
@@ -30,22 +30,21 @@ std::int16_t RunTimeOf(const std::string& text) {
 
 } // namespace
 
-void StoreFloorArea(const std::string& text, const SmokeFillUnits& units,
-                            SmokeFillInputs& inputs) {
+void StoreFloorArea(const std::string& text, const SmokeFillUnits& units, SmokeFillInputs& inputs) {
     if (!text.empty()) {
         inputs.FloorArea = AreaOf(text, units);
     }
 }
 
 void StoreRoomHeight(const std::string& text, const SmokeFillUnits& units,
-                             SmokeFillInputs& inputs) {
+                     SmokeFillInputs& inputs) {
     if (!text.empty()) {
         inputs.RoomHeight = LengthOf(text, units);
     }
 }
 
 void StoreFireHeight(const std::string& text, const SmokeFillUnits& units,
-                             SmokeFillInputs& inputs) {
+                     SmokeFillInputs& inputs) {
     if (!text.empty()) {
         inputs.FireHeight = RoundToSingle(LengthOf(text, units));
     }

@@ -3,11 +3,11 @@
 // window's handlers only move text between widgets and these routines.
 #pragma once
 
-#include <string>
-
 #include "common/unit_system.h"
 #include "smoke_filling/model/smoke_fill_inputs.h"
 #include "smoke_filling/model/smoke_fill_units.h"
+
+#include <string>
 
 namespace vorla::smoke {
 
@@ -28,16 +28,13 @@ inline constexpr std::size_t kRunTitleLength = 60;
 
 // Leaving one of the three dimension boxes: a non-empty text is converted from
 // the shown unit and stored; an empty one changes nothing.
-void StoreFloorArea(const std::string& text, const SmokeFillUnits& units,
-                            SmokeFillInputs& inputs);
-void StoreRoomHeight(const std::string& text, const SmokeFillUnits& units,
-                             SmokeFillInputs& inputs);
-void StoreFireHeight(const std::string& text, const SmokeFillUnits& units,
-                             SmokeFillInputs& inputs);
+void StoreFloorArea(const std::string& text, const SmokeFillUnits& units, SmokeFillInputs& inputs);
+void StoreRoomHeight(const std::string& text, const SmokeFillUnits& units, SmokeFillInputs& inputs);
+void StoreFireHeight(const std::string& text, const SmokeFillUnits& units, SmokeFillInputs& inputs);
 
-// Choosing a unit system: the new tables, and the three dimension boxes that
-// are not empty rewritten from the stored S.I. values (never from the shown
-// texts, so switching back and forth adds no rounding).
+// A click that changes the unit system: the new tables, and the three dimension
+// boxes that are not empty rewritten from the stored S.I. values (never from the
+// shown texts, so switching back and forth adds no rounding).
 void ChangeUnits(UnitSystem system, const SmokeFillInputs& inputs, SmokeFillUnits& units,
                  SmokeFillFormTexts& texts);
 

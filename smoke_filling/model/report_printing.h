@@ -2,13 +2,13 @@
 // and the end message.
 #pragma once
 
+#include "common/report_paging.h"
+#include "smoke_filling/model/calculations.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "common/report_paging.h"
-#include "smoke_filling/model/calculations.h"
 
 namespace vorla::smoke {
 

@@ -120,8 +120,8 @@ std::string DataColumnsText(std::string_view screenTable, std::string_view endMe
 std::string SavedResultsText(std::string_view reportHeader, std::string_view reportRows,
                              std::string_view endMessage) {
     std::string text;
-    text.reserve(kVersionLine.size() + reportHeader.size() + reportRows.size() +
-                 endMessage.size() + 6);
+    text.reserve(kVersionLine.size() + reportHeader.size() + reportRows.size() + endMessage.size() +
+                 6);
     text += kVersionLine;
     text += kCrLf;
     text += reportHeader;

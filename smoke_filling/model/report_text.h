@@ -3,11 +3,11 @@
 // thinned table the screen shows, and the results file Save writes.
 #pragma once
 
+#include "smoke_filling/model/calculations.h"
+
 #include <array>
 #include <string>
 #include <string_view>
-
-#include "smoke_filling/model/calculations.h"
 
 namespace vorla::smoke {
 

@@ -1,14 +1,14 @@
 #include "smoke_filling/model/results_file_reader.h"
 
+#include "common/number_text.h"
+#include "common/precision.h"
+#include "common/text_columns.h"
+
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-
-#include "common/number_text.h"
-#include "common/precision.h"
-#include "common/text_columns.h"
 
 namespace vorla::smoke {
 namespace {
@@ -27,10 +27,14 @@ std::string NumberTextAt(std::string_view line, std::size_t start, std::size_t w
 }
 
 // Before the file is read the form goes back to S.I. units (a results file holds
-// S.I. values), converting the boxes as a click on "S.I. Units" does.
+// S.I. values). Selecting "S.I. Units" converts the boxes only when it changes
+// the selection.
 void BeginOpen(const std::string& path, SmokeFillFormTexts& texts, SmokeFillUnits& units,
                SmokeFillInputs& inputs) {
-    ChangeUnits(UnitSystem::SI, inputs, units, texts);
+    if (units.System != UnitSystem::SI) {
+        ChangeUnits(UnitSystem::SI, inputs, units, texts);
+    }
+    SetSIUnits(units);
     inputs.OutputFile = path;
 }
 

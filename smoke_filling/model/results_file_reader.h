@@ -2,13 +2,13 @@
 // file give the form back its title, file names and five numbers, in S.I. units.
 #pragma once
 
-#include <optional>
-#include <string>
-#include <string_view>
-
 #include "smoke_filling/model/input_form.h"
 #include "smoke_filling/model/smoke_fill_inputs.h"
 #include "smoke_filling/model/smoke_fill_units.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
 
 namespace vorla::smoke {
 
@@ -30,8 +30,8 @@ std::string DescribeResultsFileError(const ResultsFileError& error);
 
 // Refills the form from the text of a saved results file chosen as `path`:
 // switches to S.I. units (converting the boxes as a click on "S.I. Units" does),
-// sets OutputFile to `path`, then reads lines 2 to 9 by position. A file shorter than 9 lines leaves the form as File New does and is
-// reported as WrongFormat.
+// sets OutputFile to `path`, then reads lines 2 to 9 by position. A file shorter than 9 lines
+// leaves the form as File New does and is reported as WrongFormat.
 std::optional<ResultsFileError> OpenResultsText(std::string_view content, const std::string& path,
                                                 SmokeFillFormTexts& texts, SmokeFillUnits& units,
                                                 SmokeFillInputs& inputs);

@@ -1,15 +1,17 @@
 #include "smoke_filling/model/smoke_fill_physics.h"
 
-#include <cmath>
-
 #include "common/precision.h"
+
+#include <cmath>
 
 namespace vorla::smoke {
 namespace {
 
 // The heat release rate is taken in single precision, as the fire generator
 // produced it.
-float HeatReleaseRate(const FireTable& fire, double t) { return RoundToSingle(FireRateAt(fire, t)); }
+float HeatReleaseRate(const FireTable& fire, double t) {
+    return RoundToSingle(FireRateAt(fire, t));
+}
 
 // The energy balance of the layer: dT/dt. Divided one constant at a time, in
 // the order the balance is written, because the last digits of the report
@@ -42,8 +44,8 @@ void SmokeFillDerivatives(const SmokeFillInputs& inputs, const FireTable& fire, 
     const double temperature = y[1];
     const float q = HeatReleaseRate(fire, t);
     const double plume = SmokeFillPlume(inputs, q, z);
-    const double bracket = (1 - inputs.LossFraction) * q -
-                           kSpecificHeat * plume * (temperature - kAmbientTemperature);
+    const double bracket =
+        (1 - inputs.LossFraction) * q - kSpecificHeat * plume * (temperature - kAmbientTemperature);
     const double heating = LayerHeating(inputs, bracket, z, temperature);
     dy[1] = heating;
 
@@ -56,8 +58,8 @@ void SmokeFillDerivatives(const SmokeFillInputs& inputs, const FireTable& fire, 
     if (temperature == 0) {
         // ((H - z) / T) * dT/dt with dT/dt = T * bracket / (...): its limit at
         // T = 0 is the bracket over the constants, which avoids 0 / 0.
-        dy[0] = inflow - bracket / kSpecificHeat / kAmbientDensity / kAmbientTemperature /
-                             inputs.FloorArea;
+        dy[0] = inflow -
+                bracket / kSpecificHeat / kAmbientDensity / kAmbientTemperature / inputs.FloorArea;
         return;
     }
     dy[0] = inflow - ((inputs.RoomHeight - z) / temperature) * heating;

@@ -9,9 +9,9 @@
 
 namespace vorla::smoke {
 
-inline constexpr double kAmbientTemperature = 294.26;     // K (70 °F), also the layer at start
-inline constexpr double kAmbientDensity = 1.2;            // kg/m³
-inline constexpr double kSpecificHeat = 1.004;            // kJ/(kg K)
+inline constexpr double kAmbientTemperature = 294.26; // K (70 °F), also the layer at start
+inline constexpr double kAmbientDensity = 1.2;        // kg/m³
+inline constexpr double kSpecificHeat = 1.004;        // kJ/(kg K)
 inline constexpr double kAmbientDensityTimesTemperature = 353.112; // kg K/m³
 inline constexpr double kKelvinOffset = 273.15;
 inline constexpr double kEntrainmentCoefficient = 0.076;

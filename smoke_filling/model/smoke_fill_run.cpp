@@ -1,10 +1,10 @@
 #include "smoke_filling/model/smoke_fill_run.h"
 
-#include <cmath>
-
 #include "common/integrator.h"
 #include "common/precision.h"
 #include "smoke_filling/model/smoke_fill_physics.h"
+
+#include <cmath>
 
 namespace vorla::smoke {
 namespace {

@@ -3,11 +3,11 @@
 // at the second the run stops.
 #pragma once
 
-#include <optional>
-#include <string_view>
-
 #include "common/fire_file_reader.h"
 #include "smoke_filling/model/calculations.h"
+
+#include <optional>
+#include <string_view>
 
 namespace vorla::smoke {
 
@@ -20,8 +20,8 @@ inline constexpr std::string_view kRunCompleteMessage = "RUN COMPLETE";
 inline constexpr std::string_view kUnstableMessage = "CALCULATION BECAME UNSTABLE - RUN TERMINATED";
 
 struct SmokeFillOutcome {
-    int LastRow = 0;              // rows 0 to LastRow of the results are this run's
-    std::string_view EndMessage;  // one of the messages above
+    int LastRow = 0;                        // rows 0 to LastRow of the results are this run's
+    std::string_view EndMessage;            // one of the messages above
     std::optional<FireFileError> FireError; // the fire file could not be used; no rows
 };
 

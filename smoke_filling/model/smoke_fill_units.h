@@ -2,10 +2,10 @@
 // S.I. and the labels shown beside the boxes. Index 0 is length, 1 is area.
 #pragma once
 
+#include "common/unit_system.h"
+
 #include <array>
 #include <string_view>
-
-#include "common/unit_system.h"
 
 namespace vorla::smoke {
 

@@ -1,4 +1,7 @@
 #include "cli/smoke_command.h"
+#include "cli/vorla_command.h"
+#include "common/number_text.h"
+#include "common/text_columns.h"
 
 #include <filesystem>
 #include <fstream>
@@ -6,10 +9,6 @@
 #include <sstream>
 #include <string>
 #include <vector>
-
-#include "cli/vorla_command.h"
-#include "common/number_text.h"
-#include "common/text_columns.h"
 
 namespace vorla::cli {
 namespace {
@@ -32,9 +31,8 @@ class SmokeCommand : public ::testing::Test {
     void SetUp() override {
         previous_ = fs::current_path();
         temp_ = fs::temp_directory_path() /
-                ("smoke_command_test_" + std::string(::testing::UnitTest::GetInstance()
-                                                         ->current_test_info()
-                                                         ->name()));
+                ("smoke_command_test_" +
+                 std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(temp_);
         fs::create_directories(temp_);
         fs::current_path(kData);
@@ -62,8 +60,11 @@ class SmokeCommand : public ::testing::Test {
 
 // Inputs of a run the checks accept, S.I.
 std::vector<std::string> GoodRun() {
-    return {"--fire",      "fast_t_squared_2mw.fir", "--floor-area", "30",  "--room-height", "3",
-            "--run-time",  "600", "--output-name", "GOOD.SOF"};
+    return {"--fire",        "fast_t_squared_2mw.fir",
+            "--floor-area",  "30",
+            "--room-height", "3",
+            "--run-time",    "600",
+            "--output-name", "GOOD.SOF"};
 }
 
 struct GoldenCase {
@@ -178,7 +179,8 @@ TEST_F(SmokeCommand, AValueThatIsNotANumberNamesItsOption) {
 
 TEST_F(SmokeCommand, BadOptionsAreRefused) {
     const std::vector<std::string> cases[] = {
-        {"--vent-width", "2"}, {"--units", "imperial"}, {"stray"}, {"--fire"}};
+        {"--vent-width", "2"},     {"--units", "imperial"},       {"stray"}, {"--fire"},
+        {"--title", "two\nlines"}, {"--output-name", "A.SOF\r\n"}};
     for (const auto& extra : cases) {
         auto args = GoodRun();
         args.insert(args.end(), extra.begin(), extra.end());
@@ -245,12 +247,30 @@ TEST_F(SmokeCommand, FromShowsTheFileInUSUnitsWhenAsked) {
 }
 
 TEST_F(SmokeCommand, FromAShortOrMissingFileExitsWithOne) {
-    std::ofstream(Temp("short.sof"), std::ios::binary) << "SKEVA-XW VERSION 1.00 - JULY 1999\r\nT\r\n";
+    std::ofstream(Temp("short.sof"), std::ios::binary)
+        << "SKEVA-XW VERSION 1.00 - JULY 1999\r\nT\r\n";
     EXPECT_EQ(Run({"--from", Temp("short.sof")}), kExitFileProblem);
     EXPECT_NE(err_.str().find("Wrong file format."), std::string::npos);
     EXPECT_NE(err_.str().find(Temp("short.sof")), std::string::npos);
     EXPECT_EQ(Run({"--from", Temp("none.sof")}), kExitFileProblem);
     EXPECT_NE(err_.str().find(Temp("none.sof")), std::string::npos);
+}
+
+TEST_F(SmokeCommand, AMalformedResultsFileGivesZerosThatTheChecksRefuse) {
+    std::string text;
+    for (int line = 1; line <= 12; ++line) {
+        text += "this is not a results file at all, line " + std::to_string(line) + "\r\n";
+    }
+    std::ofstream(Temp("notes.sof"), std::ios::binary) << text;
+    EXPECT_EQ(Run({"--from", Temp("notes.sof"), "-o", Temp("out.sof")}), kExitInputRejected);
+    EXPECT_EQ(err_.str(), "The floor area must be greater than zero.\n");
+    EXPECT_FALSE(fs::exists(Temp("out.sof")));
+}
+
+TEST_F(SmokeCommand, TheBundledExampleIsWhatItsInputsGive) {
+    fs::current_path(VORLA_EXAMPLES_DIR);
+    ASSERT_EQ(Run({"--from", "shop_sofa_fire.sof"}), kExitSuccess) << err_.str();
+    EXPECT_EQ(out_.str(), ReadFile("shop_sofa_fire.sof"));
 }
 
 TEST_F(SmokeCommand, AnOutputThatCannotBeWrittenExitsWithOne) {

@@ -1,9 +1,8 @@
+#include "smoke_filling/model/input_checks.h"
 #include "smoke_filling/model/input_form.h"
 
 #include <gtest/gtest.h>
 #include <string>
-
-#include "smoke_filling/model/input_checks.h"
 
 namespace vorla::smoke {
 namespace {
@@ -65,9 +64,10 @@ TEST(InputChecks, EachBoundaryGivesItsMessageAndFocus) {
         {&SmokeFillFormTexts::txtRoomHeight, "-1", "The room height must be greater than zero.",
          Box::txtRoomHeight},
         {&SmokeFillFormTexts::txtRoomHeight, "30", nullptr, {}},
-        {&SmokeFillFormTexts::txtRoomHeight, "30.01", "The ceiling is too high.", Box::txtRoomHeight},
-        {&SmokeFillFormTexts::txtFireHeight, "-0.01", "The fire base must be at or above the floor.",
-         Box::txtFireHeight},
+        {&SmokeFillFormTexts::txtRoomHeight, "30.01", "The ceiling is too high.",
+         Box::txtRoomHeight},
+        {&SmokeFillFormTexts::txtFireHeight, "-0.01",
+         "The fire base must be at or above the floor.", Box::txtFireHeight},
         {&SmokeFillFormTexts::txtFireHeight, "abc", nullptr, {}}, // not a number: the floor
         {&SmokeFillFormTexts::txtFireHeight, "2.4", "The fire base must be below the ceiling.",
          Box::txtFireHeight},

@@ -1,11 +1,10 @@
+#include "common/fire_file_reader.h"
 #include "smoke_filling/model/report_printing.h"
+#include "smoke_filling/model/report_text.h"
 
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
-
-#include "common/fire_file_reader.h"
-#include "smoke_filling/model/report_text.h"
 
 namespace vorla::smoke {
 namespace {
@@ -33,7 +32,8 @@ TEST(PrintPageHeader, IsSeventeenLinesWithThePageNumber) {
     ASSERT_EQ(header.size(), 17u);
     EXPECT_EQ(header[0], "");
     EXPECT_EQ(header[2], "");
-    EXPECT_EQ(header[3], "      SKEVA-XW VERSION 1.00 - JULY 1999" + std::string(27, ' ') + "Page  2");
+    EXPECT_EQ(header[3],
+              "      SKEVA-XW VERSION 1.00 - JULY 1999" + std::string(27, ' ') + "Page  2");
     EXPECT_EQ(header[4], "");
     EXPECT_EQ(header[5], "      Printed run");
     EXPECT_EQ(header[6], "      SIMULATION OUTPUT DATA FILE : PRINTED.SOF");

@@ -1,11 +1,10 @@
+#include "common/fire_file_reader.h"
+#include "common/text_columns.h"
 #include "smoke_filling/model/report_text.h"
 
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
-
-#include "common/fire_file_reader.h"
-#include "common/text_columns.h"
 
 namespace vorla::smoke {
 namespace {
@@ -126,7 +125,8 @@ TEST(ReportRow, TheVentFlowIsRoundedToSinglePrecisionFirst) {
 
 TEST(ReportRow, ValuesWiderThanTheirColumnAreKeptWhole) {
     auto calc = Office();
-    ASSERT_FALSE(ParseFireFile("0 150000 0\r\n9000 150000 0\r\n-9 -9 -9\r\n", "BIG.FIR", calc->Fire));
+    ASSERT_FALSE(
+        ParseFireFile("0 150000 0\r\n9000 150000 0\r\n-9 -9 -9\r\n", "BIG.FIR", calc->Fire));
     SetRow(*calc, 1, 5, 1500, 1.0f, 50);
     EXPECT_EQ(ReportRow(*calc, 1),
               "   5    2732    1500   3.28   1.00  142174.7  150000.0  110.250  50.000");

@@ -1,11 +1,10 @@
+#include "smoke_filling/model/report_text.h"
 #include "smoke_filling/model/results_file_reader.h"
 
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <string>
-
-#include "smoke_filling/model/report_text.h"
 
 namespace vorla::smoke {
 namespace {
@@ -31,7 +30,8 @@ TEST(OpenResultsText, RestoresTheHeaderValuesAsTheyWereShown) {
     SmokeFillFormTexts texts;
     SmokeFillUnits units;
     SmokeFillInputs inputs;
-    ASSERT_FALSE(OpenResultsText(SavedText(SavedInputs()), "/data/STORE.SOF", texts, units, inputs));
+    ASSERT_FALSE(
+        OpenResultsText(SavedText(SavedInputs()), "/data/STORE.SOF", texts, units, inputs));
     EXPECT_EQ(texts.txtRunTitle, "Storage room, sofa");
     EXPECT_EQ(texts.txtOutputFile, "C:\\VORLA\\DATA\\STORE.SOF");
     EXPECT_EQ(texts.txtFloorArea, "123.46");
@@ -134,6 +134,11 @@ TEST(OpenResultsFile, AFileThatCannotBeOpenedIsNamedAndEmptiesTheOutputBox) {
     EXPECT_EQ(texts.txtOutputFile, "");
     EXPECT_EQ(units.System, UnitSystem::SI);
     EXPECT_EQ(texts.txtFloorArea, "10.00");
+
+    // Already in S.I. units: the boxes are left as typed.
+    texts.txtFloorArea = "10";
+    EXPECT_TRUE(OpenResultsFile(missing, texts, units, inputs));
+    EXPECT_EQ(texts.txtFloorArea, "10");
 }
 
 TEST(OpenResultsFile, ReadsASavedFileFromDisk) {

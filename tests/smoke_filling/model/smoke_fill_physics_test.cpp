@@ -1,18 +1,17 @@
+#include "common/fire_file_reader.h"
 #include "smoke_filling/model/smoke_fill_physics.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
 #include <string>
 
-#include "common/fire_file_reader.h"
-
 namespace vorla::smoke {
 namespace {
 
 FireTable SteadyFire(double rate) {
     FireTable table;
-    const std::string text = "0 " + std::to_string(rate) + " 0\r\n10000 " + std::to_string(rate) +
-                             " 0\r\n-9 -9 -9\r\n";
+    const std::string text =
+        "0 " + std::to_string(rate) + " 0\r\n10000 " + std::to_string(rate) + " 0\r\n-9 -9 -9\r\n";
     EXPECT_FALSE(ParseFireFile(text, "steady.fir", table));
     return table;
 }
@@ -64,8 +63,8 @@ TEST(SmokeFillVentFlow, ARoomFullOfSmokePushesOutLayerGasAsItHeats) {
 TEST(SmokeFillDerivatives, TheLayerOnlyEverGrowsUnderABurningFire) {
     const FireTable fire = SteadyFire(500);
     const SmokeFillInputs inputs = Room(30, 3, 0.5f);
-    for (const State y : {State{2.99, 294.26}, State{2.0, 400.0}, State{0.6, 800.0},
-                          State{0.3, 1200.0}}) {
+    for (const State y :
+         {State{2.99, 294.26}, State{2.0, 400.0}, State{0.6, 800.0}, State{0.3, 1200.0}}) {
         State dy;
         SmokeFillDerivatives(inputs, fire, 10, y, dy);
         EXPECT_LT(dy[0], 0) << y[0];

@@ -1,3 +1,5 @@
+#include "common/fire_file_reader.h"
+#include "smoke_filling/model/smoke_fill_physics.h"
 #include "smoke_filling/model/smoke_fill_run.h"
 
 #include <cmath>
@@ -9,15 +11,12 @@
 #include <string_view>
 #include <vector>
 
-#include "common/fire_file_reader.h"
-#include "smoke_filling/model/smoke_fill_physics.h"
-
 namespace vorla::smoke {
 namespace {
 
 // A program state with the room given and the fire read from `fireText`.
 std::unique_ptr<Calculations> ClosedRoom(double area, double height, float fireHeight,
-                                    std::int16_t runTime, const std::string& fireText) {
+                                         std::int16_t runTime, const std::string& fireText) {
     auto calc = std::make_unique<Calculations>();
     calc->Inputs.FloorArea = area;
     calc->Inputs.RoomHeight = height;
@@ -85,7 +84,8 @@ TEST(SmokeFillRun, AFloorFireFillsTheRoomAndTheLastRowPushesOutLayerGas) {
     // before it shows.
     const double q = FireRateAt(calc->Fire, calc->Results.Time[last]);
     const double ambientAirFlow = 0.4 * q / 1.004 / 294.26;
-    EXPECT_NEAR(calc->Results.VentFlow[last - 1], 0.4 * FireRateAt(calc->Fire, calc->Results.Time[last - 1]) / 1.004 / 294.26, 1e-12);
+    EXPECT_NEAR(calc->Results.VentFlow[last - 1],
+                0.4 * FireRateAt(calc->Fire, calc->Results.Time[last - 1]) / 1.004 / 294.26, 1e-12);
     EXPECT_GT(std::fabs(calc->Results.VentFlow[last] - ambientAirFlow), 0.01);
     EXPECT_GT(calc->Results.VentFlow[last], 0);
 }
@@ -144,8 +144,7 @@ TEST(SmokeFillRun, AHugeFireInATinyRoomNeverLeavesANonFiniteRow) {
     } cases[] = {
         {0.01, 30, "0 50000 0\r\n9000 50000 0\r\n-9 -9 -9\r\n", kUnstableMessage},
         {0.001, 0.05, "0 100000 0\r\n9000 100000 0\r\n-9 -9 -9\r\n", kUnstableMessage},
-        {1000, 30, "0 0 0\r\n1 100000 0\r\n9000 100000 0\r\n-9 -9 -9\r\n",
-         kLayerBelowFuelMessage},
+        {1000, 30, "0 0 0\r\n1 100000 0\r\n9000 100000 0\r\n-9 -9 -9\r\n", kLayerBelowFuelMessage},
     };
     for (const auto& c : cases) {
         auto calc = ClosedRoom(c.area, c.height, 0.0f, 9000, c.fire);
