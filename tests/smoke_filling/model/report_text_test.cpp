@@ -119,7 +119,7 @@ TEST(ReportRow, TheVentFlowIsRoundedToSinglePrecisionFirst) {
     // 0.0114999995 as a double would show 0.011; its single is 0.0115000000...
     auto calc = Office();
     SetRow(*calc, 1, 5, 25, 1.0f, 0.01149999997);
-    EXPECT_EQ(static_cast<double>(static_cast<float>(0.01149999997)) > 0.0115, true);
+    ASSERT_GT(static_cast<double>(static_cast<float>(0.01149999997)), 0.0115);
     EXPECT_EQ(ReportRow(*calc, 1).substr(60), "   0.012");
 }
 
