@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "cli/fire_command.h"
+#include "cli/smoke_command.h"
 
 namespace vorla::cli {
 namespace {
@@ -16,6 +17,7 @@ struct Command {
 
 // The subcommands, in the order `vorla --help` lists them.
 constexpr Command kCommands[] = {
+    {"smoke", "smoke filling of a closed room (SKEVA-XW)", RunSmokeCommand},
     {"fire", "build a design fire and write its fire file", RunFireCommand},
 };
 

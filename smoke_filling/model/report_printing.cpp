@@ -1,0 +1,41 @@
+#include "smoke_filling/model/report_printing.h"
+
+#include "common/format.h"
+#include "smoke_filling/model/report_text.h"
+
+namespace vorla::smoke {
+namespace {
+
+constexpr std::string_view kIndent = "      ";
+constexpr std::size_t kPageLabelColumn = 60;
+constexpr double kLinesBesidesRows = 22;
+
+} // namespace
+
+double LinesPerPage(double pageHeight, double textHeight) {
+    return pageHeight / textHeight - kLinesBesidesRows;
+}
+
+std::vector<std::string> PrintPageHeader(const SmokeFillInputs& inputs, int pageNumber) {
+    std::vector<std::string> lines(3);
+    std::string pageLine(kIndent);
+    pageLine += kVersionLine;
+    pageLine.append(kPageLabelColumn - kVersionLine.size(), ' ');
+    pageLine += "Page " + RightAlign(pageNumber, "##");
+    lines.push_back(pageLine);
+    lines.emplace_back();
+    for (const std::string& line : ReportHeaderLines(inputs)) {
+        lines.push_back(std::string(kIndent) + line);
+    }
+    return lines;
+}
+
+std::optional<std::vector<PrintedPage>> PrintedPages(const Calculations& calc, int lastRow,
+                                                     std::string_view endMessage,
+                                                     double linesPerPage) {
+    return PaginateReport(
+        lastRow, linesPerPage, [&](int row) { return ReportRow(calc, row); },
+        [&](int pageNumber) { return PrintPageHeader(calc.Inputs, pageNumber); }, endMessage);
+}
+
+} // namespace vorla::smoke

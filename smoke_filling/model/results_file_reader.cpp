@@ -1,0 +1,98 @@
+#include "smoke_filling/model/results_file_reader.h"
+
+#include "common/number_text.h"
+#include "common/precision.h"
+#include "common/text_columns.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace vorla::smoke {
+namespace {
+
+// The header's label widths: file names from character 31, the floor area in
+// characters 31 to 37, the other numbers in characters 33 to 37.
+constexpr std::size_t kNameStart = 31;
+constexpr std::size_t kAreaStart = 31;
+constexpr std::size_t kAreaWidth = 7;
+constexpr std::size_t kValueStart = 33;
+constexpr std::size_t kValueWidth = 5;
+constexpr std::size_t kLinesRead = 9;
+
+std::string NumberTextAt(std::string_view line, std::size_t start, std::size_t width) {
+    return TextOfNumber(NumberOfText(Mid(line, start, width)));
+}
+
+// Before the file is read the form goes back to S.I. units (a results file holds
+// S.I. values). Selecting "S.I. Units" converts the boxes only when it changes
+// the selection.
+void BeginOpen(const std::string& path, SmokeFillFormTexts& texts, SmokeFillUnits& units,
+               SmokeFillInputs& inputs) {
+    if (units.System != UnitSystem::SI) {
+        ChangeUnits(UnitSystem::SI, inputs, units, texts);
+    }
+    SetSIUnits(units);
+    inputs.OutputFile = path;
+}
+
+} // namespace
+
+std::string DescribeResultsFileError(const ResultsFileError& error) {
+    if (error.kind == ResultsFileError::Kind::WrongFormat) {
+        return std::string(kWrongFileFormatMessage);
+    }
+    return "The results file " + error.path + " cannot be opened" +
+           (error.detail.empty() ? "" : " (" + error.detail + ")") + ".";
+}
+
+std::optional<ResultsFileError> OpenResultsText(std::string_view content, const std::string& path,
+                                                SmokeFillFormTexts& texts, SmokeFillUnits& units,
+                                                SmokeFillInputs& inputs) {
+    BeginOpen(path, texts, units, inputs);
+    const auto lines = SplitLines(content);
+    if (lines.size() < kLinesRead) {
+        FileNew(texts, units, inputs);
+        return ResultsFileError{ResultsFileError::Kind::WrongFormat, path, {}};
+    }
+    // lines[0] is the version line.
+    texts.txtRunTitle = std::string(lines[1]);
+    texts.txtOutputFile = std::string(Mid(lines[2], kNameStart));
+    texts.txtFloorArea = NumberTextAt(lines[3], kAreaStart, kAreaWidth);
+    inputs.FloorArea = NumberOfText(texts.txtFloorArea);
+    texts.txtRoomHeight = NumberTextAt(lines[4], kValueStart, kValueWidth);
+    inputs.RoomHeight = NumberOfText(texts.txtRoomHeight);
+    texts.txtFireHeight = NumberTextAt(lines[5], kValueStart, kValueWidth);
+    inputs.FireHeight = RoundToSingle(NumberOfText(texts.txtFireHeight));
+    texts.txtLossFraction = NumberTextAt(lines[6], kValueStart, kValueWidth);
+    texts.txtRunTime = NumberTextAt(lines[7], kValueStart, kValueWidth);
+    texts.txtFireFile = std::string(Mid(lines[8], kNameStart));
+    return std::nullopt;
+}
+
+std::optional<ResultsFileError> OpenResultsFile(const std::string& path, SmokeFillFormTexts& texts,
+                                                SmokeFillUnits& units, SmokeFillInputs& inputs) {
+    auto cannotOpen = [&](std::string detail) {
+        BeginOpen(path, texts, units, inputs);
+        texts.txtOutputFile.clear();
+        return ResultsFileError{ResultsFileError::Kind::CannotOpen, path, std::move(detail)};
+    };
+    std::error_code ignored;
+    if (std::filesystem::is_directory(path, ignored)) {
+        return cannotOpen("it is a folder");
+    }
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        return cannotOpen(std::strerror(errno));
+    }
+    std::ostringstream content;
+    content << file.rdbuf();
+    if (file.bad()) {
+        return cannotOpen(std::strerror(errno));
+    }
+    return OpenResultsText(content.str(), path, texts, units, inputs);
+}
+
+} // namespace vorla::smoke

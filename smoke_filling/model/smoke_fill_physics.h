@@ -1,0 +1,36 @@
+// The physics of a closed room filling with smoke: the plume that feeds the
+// upper layer, the layer's energy and volume balances, and the gas the
+// expansion pushes out through the leaks at floor level.
+#pragma once
+
+#include "common/fire_table.h"
+#include "common/integrator.h"
+#include "smoke_filling/model/smoke_fill_inputs.h"
+
+namespace vorla::smoke {
+
+inline constexpr double kAmbientTemperature = 294.26; // K (70 °F), also the layer at start
+inline constexpr double kAmbientDensity = 1.2;        // kg/m³
+inline constexpr double kSpecificHeat = 1.004;        // kJ/(kg K)
+inline constexpr double kAmbientDensityTimesTemperature = 353.112; // kg K/m³
+inline constexpr double kKelvinOffset = 273.15;
+inline constexpr double kEntrainmentCoefficient = 0.076;
+inline constexpr double kConvectiveFraction = 0.65;
+inline constexpr double kInitialLayerDepth = 0.01; // m below the ceiling
+
+// Mass flow of the plume into the layer in kg/s for a heat release rate q in kW
+// and an interface at height z in m; 0 when the interface is at or below the
+// fuel surface.
+double SmokeFillPlume(const SmokeFillInputs& inputs, float q, double z);
+
+// dy[0] = dz/dt (m/s) and dy[1] = dT/dt (K/s) at time t (s) for the state y.
+void SmokeFillDerivatives(const SmokeFillInputs& inputs, const FireTable& fire, double t,
+                          const State& y, State& dy);
+
+// The mass flow in kg/s out through the leaks at time t for the state y: ambient
+// air pushed out while a lower layer remains, layer gas once the room is full.
+// The layer temperature must be above 0 K (the run ends before it is not).
+double SmokeFillVentFlow(const SmokeFillInputs& inputs, const FireTable& fire, double t,
+                         const State& y);
+
+} // namespace vorla::smoke

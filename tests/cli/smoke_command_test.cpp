@@ -1,0 +1,326 @@
+#include "cli/smoke_command.h"
+#include "cli/vorla_command.h"
+#include "common/number_text.h"
+#include "common/text_columns.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace vorla::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kData = SMOKE_TEST_DATA_DIR;
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+// Runs `vorla smoke ...` in the test data folder, so fire files are named as a
+// user in that folder would type them, with a fresh temporary folder at hand.
+class SmokeCommand : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        previous_ = fs::current_path();
+        temp_ = fs::temp_directory_path() /
+                ("smoke_command_test_" +
+                 std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(temp_);
+        fs::create_directories(temp_);
+        fs::current_path(kData);
+    }
+    void TearDown() override {
+        fs::current_path(previous_);
+        fs::remove_all(temp_);
+    }
+
+    int Run(std::vector<std::string> args) {
+        args.insert(args.begin(), "smoke");
+        out_.str("");
+        err_.str("");
+        return RunVorla(args, out_, err_);
+    }
+    std::string Temp(const std::string& name) const { return (temp_ / name).string(); }
+
+    std::ostringstream out_;
+    std::ostringstream err_;
+    fs::path temp_;
+
+  private:
+    fs::path previous_;
+};
+
+// Inputs of a run the checks accept, S.I.
+std::vector<std::string> GoodRun() {
+    return {"--fire",        "fast_t_squared_2mw.fir",
+            "--floor-area",  "30",
+            "--room-height", "3",
+            "--run-time",    "600",
+            "--output-name", "GOOD.SOF"};
+}
+
+struct GoldenCase {
+    const char* golden;
+    std::vector<std::string> args;
+};
+
+TEST_F(SmokeCommand, WritesTheResultsFilesOfTheReferenceComputationByteForByte) {
+    const GoldenCase cases[] = {
+        {"floor_fire.sof",
+         {"--title", "Office, floor fire", "--fire", "fast_t_squared_2mw.fir", "--floor-area", "30",
+          "--room-height", "3", "--fire-height", "0", "--run-time", "600", "--output-name",
+          "FLOOR.SOF"}},
+        {"raised_fire.sof",
+         {"--title", "Store, raised fire", "--fire", "medium_t_squared_1500kw.fir", "--floor-area",
+          "200", "--room-height", "5", "--fire-height", "1.5", "--loss-fraction", "0.7",
+          "--run-time", "900", "--output-name", "RAISED.SOF"}},
+        {"us_units.sof",
+         {"--units", "us", "--title", "Warehouse in U.S. units", "--fire", "ramp_1mw_ends_600s.fir",
+          "--floor-area", "1000", "--room-height", "12", "--fire-height", "2", "--run-time", "600",
+          "--output-name", "USUNITS.SOF"}},
+        {"hall_9000s.sof",
+         {"--title", "Hall, 9000 s", "--fire", "steady_100kw_10000s.fir", "--floor-area", "1000",
+          "--room-height", "30", "--run-time", "9000", "--output-name", "HALL.SOF"}},
+        {"fire_ends_600s.sof",
+         {"--title", "Fire ends at the run time", "--fire", "ramp_1mw_ends_600s.fir",
+          "--floor-area", "1000", "--room-height", "20", "--run-time", "600", "--output-name",
+          "END600.SOF"}},
+    };
+    for (const auto& c : cases) {
+        auto args = c.args;
+        args.insert(args.end(), {"-o", Temp("out.sof")});
+        ASSERT_EQ(Run(args), kExitSuccess) << c.golden << ": " << err_.str();
+        EXPECT_EQ(ReadFile(Temp("out.sof")), ReadFile(kData / "golden" / c.golden)) << c.golden;
+        EXPECT_EQ(out_.str(), "");
+    }
+}
+
+TEST_F(SmokeCommand, ANineThousandSecondRunHasEveryOneOfItsRows) {
+    const std::string text = ReadFile(kData / "golden" / "hall_9000s.sof");
+    const auto lines = SplitLines(text);
+    ASSERT_EQ(lines.size(), 13u + 1801u + 1u);
+    EXPECT_EQ(lines[13].substr(0, 4), "   0");
+    EXPECT_EQ(lines[13 + 1800].substr(0, 4), "9000");
+    EXPECT_EQ(lines.back(), "RUN COMPLETE");
+}
+
+TEST_F(SmokeCommand, WritesToStandardOutputWithoutO) {
+    ASSERT_EQ(Run(GoodRun()), kExitSuccess) << err_.str();
+    const std::string text = out_.str();
+    const auto lines = SplitLines(text);
+    EXPECT_EQ(lines[0], "SKEVA-XW VERSION 1.00 - JULY 1999");
+    EXPECT_EQ(lines[2], "SIMULATION OUTPUT DATA FILE : GOOD.SOF");
+    EXPECT_EQ(lines.back(), "LAYER INTERFACE DROPPED BELOW FUEL SURFACE - RUN TERMINATED");
+}
+
+TEST_F(SmokeCommand, TheOutputNameDefaultsToTheOPath) {
+    const std::string path = Temp("NAMED.SOF");
+    ASSERT_EQ(Run({"--fire", "fast_t_squared_2mw.fir", "--floor-area", "30", "--room-height", "3",
+                   "--run-time", "60", "-o", path}),
+              kExitSuccess)
+        << err_.str();
+    const std::string text = ReadFile(path);
+    EXPECT_EQ(SplitLines(text)[2], "SIMULATION OUTPUT DATA FILE : " + path);
+}
+
+TEST_F(SmokeCommand, AFailedCheckPrintsTheFormsMessageAndExitsWithTwo) {
+    const struct {
+        std::vector<std::string> change;
+        const char* message;
+    } cases[] = {
+        {{"--output-name", ""}, "An output data file name must be specified."},
+        {{"--floor-area", "0"}, "The floor area must be greater than zero."},
+        {{"--floor-area", "1000.01"}, "The floor area is too large."},
+        {{"--room-height", "0"}, "The room height must be greater than zero."},
+        {{"--room-height", "30.001"}, "The ceiling is too high."},
+        {{"--units", "us", "--floor-area", "300", "--room-height", "99"},
+         "The ceiling is too high."},
+        {{"--fire-height", "-0.5"}, "The fire base must be at or above the floor."},
+        {{"--fire-height", "3"}, "The fire base must be below the ceiling."},
+        {{"--loss-fraction", "1"}, "The loss fraction must be between 0 and 1."},
+        {{"--loss-fraction", "0"}, "The loss fraction must be between 0 and 1."},
+        {{"--run-time", "9001"}, "The run time must be between 0 and 9000 s."},
+        {{"--run-time", "0.5"}, "The run time must be between 0 and 9000 s."},
+        {{"--fire", ""}, "A fire file name must be specified."},
+    };
+    for (const auto& c : cases) {
+        auto args = GoodRun();
+        args.insert(args.end(), c.change.begin(), c.change.end());
+        EXPECT_EQ(Run(args), kExitInputRejected) << c.message;
+        EXPECT_EQ(err_.str(), std::string(c.message) + "\n");
+        EXPECT_EQ(out_.str(), "");
+    }
+}
+
+TEST_F(SmokeCommand, NoOutputNameAndNoFileIsTheFormsFirstCheck) {
+    EXPECT_EQ(Run({"--fire", "fast_t_squared_2mw.fir", "--floor-area", "30", "--room-height", "3",
+                   "--run-time", "600"}),
+              kExitInputRejected);
+    EXPECT_EQ(err_.str(), "An output data file name must be specified.\n");
+}
+
+TEST_F(SmokeCommand, AValueThatIsNotANumberNamesItsOption) {
+    for (const char* option :
+         {"--floor-area", "--room-height", "--fire-height", "--loss-fraction", "--run-time"}) {
+        auto args = GoodRun();
+        args.insert(args.end(), {option, "12,5"});
+        EXPECT_EQ(Run(args), kExitInputRejected) << option;
+        EXPECT_NE(err_.str().find(option), std::string::npos) << err_.str();
+    }
+}
+
+TEST_F(SmokeCommand, BadOptionsAreRefused) {
+    const std::vector<std::string> cases[] = {
+        {"--vent-width", "2"},     {"--units", "imperial"},       {"stray"}, {"--fire"},
+        {"--title", "two\nlines"}, {"--output-name", "A.SOF\r\n"}};
+    for (const auto& extra : cases) {
+        auto args = GoodRun();
+        args.insert(args.end(), extra.begin(), extra.end());
+        EXPECT_EQ(Run(args), kExitInputRejected) << extra[0];
+        EXPECT_FALSE(err_.str().empty());
+    }
+}
+
+TEST_F(SmokeCommand, AFireFileProblemIsNamedAndExitsWithOne) {
+    std::ofstream(Temp("bad.fir"), std::ios::binary) << "0 0 0\r\n10 abc 0\r\n-9 -9 -9\r\n";
+    std::ofstream(Temp("nomarker.fir"), std::ios::binary) << "0 0 0\r\n10 100 0\r\n";
+    const struct {
+        std::string path;
+        const char* words;
+    } cases[] = {
+        {Temp("missing.fir"), "cannot be opened"},
+        {Temp("bad.fir"), "line 2 is not three numbers"},
+        {Temp("nomarker.fir"), "end marker"},
+    };
+    for (const auto& c : cases) {
+        auto args = GoodRun();
+        args.insert(args.end(), {"--fire", c.path, "-o", Temp("out.sof")});
+        EXPECT_EQ(Run(args), kExitFileProblem) << c.path;
+        EXPECT_NE(err_.str().find(c.path), std::string::npos) << err_.str();
+        EXPECT_NE(err_.str().find(c.words), std::string::npos) << err_.str();
+        EXPECT_FALSE(fs::exists(Temp("out.sof")));
+    }
+}
+
+TEST_F(SmokeCommand, FromReadsASavedFileAsFileOpenDoes) {
+    // The floor fire's inputs are whole to two decimals, so reading them back
+    // and running again gives the same file.
+    ASSERT_EQ(Run({"--from", (kData / "golden" / "floor_fire.sof").string()}), kExitSuccess)
+        << err_.str();
+    EXPECT_EQ(out_.str(), ReadFile(kData / "golden" / "floor_fire.sof"));
+}
+
+TEST_F(SmokeCommand, OptionsBesideFromReplaceItsValues) {
+    ASSERT_EQ(Run({"--from", (kData / "golden" / "floor_fire.sof").string(), "--run-time", "12",
+                   "--title", "Shorter"}),
+              kExitSuccess)
+        << err_.str();
+    const std::string text = out_.str();
+    const auto lines = SplitLines(text);
+    EXPECT_EQ(lines[1], "Shorter");
+    EXPECT_EQ(lines[2], "SIMULATION OUTPUT DATA FILE : FLOOR.SOF");
+    EXPECT_EQ(lines[7], "MAXIMUM RUN TIME            :      12 s  ");
+    ASSERT_EQ(lines.size(), 13u + 4u + 1u);
+    EXPECT_EQ(lines[16].substr(0, 4), "  12");
+    EXPECT_EQ(lines.back(), "RUN COMPLETE");
+}
+
+TEST_F(SmokeCommand, FromShowsTheFileInUSUnitsWhenAsked) {
+    // The form's unit change: 3.00 m shows as 9.843 ft and reads back as
+    // 9.843 * 0.3048f m, which the header shows as 3.00 m again.
+    ASSERT_EQ(Run({"--from", (kData / "golden" / "floor_fire.sof").string(), "--units", "us",
+                   "--room-height", "10"}),
+              kExitSuccess)
+        << err_.str();
+    const std::string text = out_.str();
+    const auto lines = SplitLines(text);
+    EXPECT_EQ(lines[3], "FLOOR AREA                  :   30.00 m^2 (  322.93 ft^2)");
+    EXPECT_EQ(lines[4], "ROOM HEIGHT                 :    3.05 m   (   10.00 ft  )");
+}
+
+TEST_F(SmokeCommand, FromAShortOrMissingFileExitsWithOne) {
+    std::ofstream(Temp("short.sof"), std::ios::binary)
+        << "SKEVA-XW VERSION 1.00 - JULY 1999\r\nT\r\n";
+    EXPECT_EQ(Run({"--from", Temp("short.sof")}), kExitFileProblem);
+    EXPECT_NE(err_.str().find("Wrong file format."), std::string::npos);
+    EXPECT_NE(err_.str().find(Temp("short.sof")), std::string::npos);
+    EXPECT_EQ(Run({"--from", Temp("none.sof")}), kExitFileProblem);
+    EXPECT_NE(err_.str().find(Temp("none.sof")), std::string::npos);
+}
+
+TEST_F(SmokeCommand, AMalformedResultsFileGivesZerosThatTheChecksRefuse) {
+    std::string text;
+    for (int line = 1; line <= 12; ++line) {
+        text += "this is not a results file at all, line " + std::to_string(line) + "\r\n";
+    }
+    std::ofstream(Temp("notes.sof"), std::ios::binary) << text;
+    EXPECT_EQ(Run({"--from", Temp("notes.sof"), "-o", Temp("out.sof")}), kExitInputRejected);
+    EXPECT_EQ(err_.str(), "The floor area must be greater than zero.\n");
+    EXPECT_FALSE(fs::exists(Temp("out.sof")));
+}
+
+TEST_F(SmokeCommand, TheBundledExampleIsWhatItsInputsGive) {
+    fs::current_path(VORLA_EXAMPLES_DIR);
+    ASSERT_EQ(Run({"--from", "shop_sofa_fire.sof"}), kExitSuccess) << err_.str();
+    EXPECT_EQ(out_.str(), ReadFile("shop_sofa_fire.sof"));
+}
+
+TEST_F(SmokeCommand, AnOutputThatCannotBeWrittenExitsWithOne) {
+    auto args = GoodRun();
+    args.insert(args.end(), {"-o", Temp("no/such/folder/out.sof")});
+    EXPECT_EQ(Run(args), kExitFileProblem);
+    EXPECT_NE(err_.str().find("out.sof"), std::string::npos);
+}
+
+TEST_F(SmokeCommand, CsvHoldsEveryRowInFullPrecision) {
+    auto args = GoodRun();
+    args.insert(args.end(), {"-o", Temp("out.sof"), "--csv", Temp("out.csv")});
+    ASSERT_EQ(Run(args), kExitSuccess) << err_.str();
+    const std::string csv = ReadFile(Temp("out.csv"));
+    const auto lines = SplitLines(csv);
+    const std::string reportText = ReadFile(Temp("out.sof"));
+    const auto report = SplitLines(reportText);
+    ASSERT_EQ(lines.size(), report.size() - 13u);
+    EXPECT_EQ(lines[0], "Time (s),Layer temperature (C),Interface height (m),"
+                        "Heat release rate (kW),Vent flow (kg/s)");
+    EXPECT_EQ(lines[1], "0,21.110000000000014,3,0,0");
+    EXPECT_NE(csv.find("\r\n"), std::string::npos);
+    // The last row: each value agrees with the report's rounded columns.
+    std::vector<double> values;
+    std::string_view last = lines.back();
+    for (std::size_t comma; (comma = last.find(',')) != std::string_view::npos;
+         last.remove_prefix(comma + 1)) {
+        values.push_back(NumberOfText(last.substr(0, comma)));
+    }
+    values.push_back(NumberOfText(last));
+    ASSERT_EQ(values.size(), 5u);
+    const std::string_view row = report[report.size() - 2];
+    EXPECT_EQ(NumberOfText(row.substr(0, 4)), values[0]);
+    EXPECT_NEAR(NumberOfText(row.substr(12, 8)), values[1], 0.5);
+    EXPECT_NEAR(NumberOfText(row.substr(60, 8)), values[4], 0.0005);
+}
+
+TEST_F(SmokeCommand, HelpExplainsEveryOptionWithItsUnit) {
+    EXPECT_EQ(Run({"--help"}), kExitSuccess);
+    const std::string help = out_.str();
+    for (const char* word : {"--from", "--units", "--title", "--output-name", "--fire",
+                             "--floor-area", "--room-height", "--fire-height", "--loss-fraction",
+                             "--run-time", "-o RESULTS", "--csv", "m²", "ft²", ", s"}) {
+        EXPECT_NE(help.find(word), std::string::npos) << word;
+    }
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(RunVorla(std::vector<std::string>{"--help"}, out, err), kExitSuccess);
+    EXPECT_NE(out.str().find("smoke"), std::string::npos);
+}
+
+} // namespace
+} // namespace vorla::cli

@@ -1,0 +1,111 @@
+#include "common/fire_file_reader.h"
+#include "smoke_filling/model/smoke_fill_physics.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace vorla::smoke {
+namespace {
+
+FireTable SteadyFire(double rate) {
+    FireTable table;
+    const std::string text =
+        "0 " + std::to_string(rate) + " 0\r\n10000 " + std::to_string(rate) + " 0\r\n-9 -9 -9\r\n";
+    EXPECT_FALSE(ParseFireFile(text, "steady.fir", table));
+    return table;
+}
+
+SmokeFillInputs Room(double area, double height, float fireHeight) {
+    SmokeFillInputs inputs;
+    inputs.FloorArea = area;
+    inputs.RoomHeight = height;
+    inputs.FireHeight = fireHeight;
+    inputs.LossFraction = 0.6;
+    inputs.RunTime = 600;
+    return inputs;
+}
+
+TEST(SmokeFillPlume, EntrainsWithTheFiveThirdsPowerOfTheHeightAboveTheFuel) {
+    const struct {
+        float fireHeight;
+        double z;
+        double expected;
+    } cases[] = {
+        {0.0f, 2.0, 2.090105}, // 1000 kW, 2 m of plume
+        {1.0f, 3.0, 2.090105}, // the height counts from the fuel surface
+        {1.0f, 1.0, 0.0},      // interface at the fuel surface
+        {1.0f, 0.5, 0.0},      // interface below it
+    };
+    for (const auto& c : cases) {
+        const SmokeFillInputs inputs = Room(20, 4, c.fireHeight);
+        EXPECT_NEAR(SmokeFillPlume(inputs, 1000.0f, c.z), c.expected, 5e-7) << c.z;
+    }
+}
+
+TEST(SmokeFillVentFlow, WhileTheLowerLayerRemainsDependsOnTheFireAlone) {
+    const FireTable fire = SteadyFire(1000);
+    const SmokeFillInputs inputs = Room(50, 3, 0.0f);
+    for (const State y : {State{2.99, 294.26}, State{1.5, 500.0}, State{0.01, 900.0}}) {
+        EXPECT_NEAR(SmokeFillVentFlow(inputs, fire, 30, y), 1.353926, 5e-7) << y[0];
+    }
+}
+
+TEST(SmokeFillVentFlow, ARoomFullOfSmokePushesOutLayerGasAsItHeats) {
+    // With no plume the whole room keeps (1 - λ)Q, and the gas leaving is that
+    // heat over cp T: 400 kW / (1.004 * 500 K).
+    const FireTable fire = SteadyFire(1000);
+    const SmokeFillInputs inputs = Room(50, 3, 0.0f);
+    EXPECT_NEAR(SmokeFillVentFlow(inputs, fire, 30, State{0.0, 500.0}), 400.0 / (1.004 * 500.0),
+                1e-12);
+}
+
+TEST(SmokeFillDerivatives, TheLayerOnlyEverGrowsUnderABurningFire) {
+    const FireTable fire = SteadyFire(500);
+    const SmokeFillInputs inputs = Room(30, 3, 0.5f);
+    for (const State y :
+         {State{2.99, 294.26}, State{2.0, 400.0}, State{0.6, 800.0}, State{0.3, 1200.0}}) {
+        State dy;
+        SmokeFillDerivatives(inputs, fire, 10, y, dy);
+        EXPECT_LT(dy[0], 0) << y[0];
+        EXPECT_TRUE(std::isfinite(dy[1])) << y[0];
+    }
+}
+
+TEST(SmokeFillDerivatives, TheInterfaceStopsAtTheFloorAndNothingChangesWithoutAFire) {
+    const SmokeFillInputs inputs = Room(30, 3, 0.0f);
+    State dy;
+    SmokeFillDerivatives(inputs, SteadyFire(500), 10, State{0.0, 600.0}, dy);
+    EXPECT_EQ(dy[0], 0);
+    EXPECT_GT(dy[1], 0);
+    SmokeFillDerivatives(inputs, SteadyFire(0), 10, State{1.0, 600.0}, dy);
+    EXPECT_EQ(dy[0], 0);
+    EXPECT_EQ(dy[1], 0);
+}
+
+TEST(SmokeFillDerivatives, NeverDividesByZero) {
+    const FireTable fire = SteadyFire(500);
+    const SmokeFillInputs inputs = Room(30, 3, 0.0f);
+    // A layer of no depth (interface at the ceiling) and a layer at 0 K.
+    for (const State y : {State{3.0, 400.0}, State{1.0, 0.0}}) {
+        State dy;
+        SmokeFillDerivatives(inputs, fire, 10, y, dy);
+        EXPECT_TRUE(std::isfinite(dy[0])) << y[0] << " " << y[1];
+        EXPECT_TRUE(std::isfinite(dy[1])) << y[0] << " " << y[1];
+    }
+}
+
+TEST(SmokeFillDerivatives, AtZeroKelvinTheVolumeBalanceTakesItsLimit) {
+    // ((H - z) / T) dT/dt tends to the bracket over cp ρa Ta A as T goes to 0,
+    // so a layer a hair above 0 K and one at 0 K move the interface alike.
+    const FireTable fire = SteadyFire(500);
+    const SmokeFillInputs inputs = Room(30, 3, 0.0f);
+    State atZero;
+    State nearZero;
+    SmokeFillDerivatives(inputs, fire, 10, State{1.0, 0.0}, atZero);
+    SmokeFillDerivatives(inputs, fire, 10, State{1.0, 1e-9}, nearZero);
+    EXPECT_NEAR(atZero[0], nearZero[0], 1e-6 * std::fabs(nearZero[0]));
+}
+
+} // namespace
+} // namespace vorla::smoke

@@ -1,0 +1,189 @@
+#include "common/fire_file_reader.h"
+#include "smoke_filling/model/smoke_fill_physics.h"
+#include "smoke_filling/model/smoke_fill_run.h"
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vorla::smoke {
+namespace {
+
+// A program state with the room given and the fire read from `fireText`.
+std::unique_ptr<Calculations> ClosedRoom(double area, double height, float fireHeight,
+                                         std::int16_t runTime, const std::string& fireText) {
+    auto calc = std::make_unique<Calculations>();
+    calc->Inputs.FloorArea = area;
+    calc->Inputs.RoomHeight = height;
+    calc->Inputs.FireHeight = fireHeight;
+    calc->Inputs.LossFraction = 0.6;
+    calc->Inputs.RunTime = runTime;
+    EXPECT_FALSE(ParseFireFile(fireText, "test.fir", calc->Fire));
+    return calc;
+}
+
+constexpr const char* kLongSmallFire = "0 0 0\r\n60 50 0\r\n20000 50 0\r\n-9 -9 -9\r\n";
+
+std::vector<int> RowTimes(const Calculations& calc, int lastRow) {
+    std::vector<int> times;
+    for (int i = 0; i <= lastRow; ++i) {
+        times.push_back(calc.Results.Time[i]);
+    }
+    return times;
+}
+
+TEST(SmokeFillRun, RowZeroIsTheRoomBeforeTheFireWhateverTheFireDoesAtZero) {
+    auto calc = ClosedRoom(100, 4, 0.0f, 10, "0 800 0\r\n600 800 0\r\n-9 -9 -9\r\n");
+    // Rows above the new last row are left from an earlier run; row 0 is rewritten.
+    calc->Results.VentFlow[0] = 99;
+    const auto outcome = SmokeFillRunWithFire(*calc);
+    ASSERT_GE(outcome.LastRow, 1);
+    EXPECT_EQ(calc->Results.Time[0], 0);
+    EXPECT_NEAR(calc->Results.LayerTemperature[0], 21.11, 1e-12);
+    EXPECT_EQ(calc->Results.InterfaceHeight[0], 4.0f);
+    EXPECT_EQ(calc->Results.VentFlow[0], 0);
+}
+
+TEST(SmokeFillRun, StopsOnTheRunTimeWithARowOffTheGrid) {
+    auto calc = ClosedRoom(500, 10, 0.0f, 12, kLongSmallFire);
+    const auto outcome = SmokeFillRunWithFire(*calc);
+    EXPECT_EQ(RowTimes(*calc, outcome.LastRow), (std::vector<int>{0, 5, 10, 12}));
+    EXPECT_EQ(outcome.EndMessage, kRunCompleteMessage);
+}
+
+TEST(SmokeFillRun, AFireEndingOnTheRunTimeEndsAsTheEndOfTheFire) {
+    auto calc = ClosedRoom(500, 10, 0.0f, 600, "0 0 0\r\n60 50 0\r\n600 50 0\r\n-9 -9 -9\r\n");
+    const auto outcome = SmokeFillRunWithFire(*calc);
+    EXPECT_EQ(outcome.LastRow, 120);
+    EXPECT_EQ(calc->Results.Time[outcome.LastRow], 600);
+    EXPECT_EQ(outcome.EndMessage, kEndOfFireMessage);
+}
+
+TEST(SmokeFillRun, AFireEndingBetweenSecondsEndsOnTheLastGridRow) {
+    // A hand-made file with commas: the fire ends at 603.5 s, so 601 to 603 are
+    // integrated but none of them is a row.
+    auto calc = ClosedRoom(500, 10, 0.0f, 9000, "0,0,0\r\n60,50,0\r\n603.5,50,0\r\n-9,-1,-9\r\n");
+    const auto outcome = SmokeFillRunWithFire(*calc);
+    EXPECT_EQ(outcome.LastRow, 120);
+    EXPECT_EQ(calc->Results.Time[outcome.LastRow], 600);
+    EXPECT_EQ(outcome.EndMessage, kEndOfFireMessage);
+}
+
+TEST(SmokeFillRun, AFloorFireFillsTheRoomAndTheLastRowPushesOutLayerGas) {
+    auto calc = ClosedRoom(30, 3, 0.0f, 600, "0 0 0\r\n60 1500 0\r\n600 1500 0\r\n-9 -9 -9\r\n");
+    const auto outcome = SmokeFillRunWithFire(*calc);
+    EXPECT_EQ(outcome.EndMessage, kLayerBelowFuelMessage);
+    const int last = outcome.LastRow;
+    EXPECT_EQ(calc->Results.InterfaceHeight[last], 0.0f);
+    // The full-room outflow, not the expansion of ambient air that the row
+    // before it shows.
+    const double q = FireRateAt(calc->Fire, calc->Results.Time[last]);
+    const double ambientAirFlow = 0.4 * q / 1.004 / 294.26;
+    EXPECT_NEAR(calc->Results.VentFlow[last - 1],
+                0.4 * FireRateAt(calc->Fire, calc->Results.Time[last - 1]) / 1.004 / 294.26, 1e-12);
+    EXPECT_GT(std::fabs(calc->Results.VentFlow[last] - ambientAirFlow), 0.01);
+    EXPECT_GT(calc->Results.VentFlow[last], 0);
+}
+
+TEST(SmokeFillRun, ARaisedFireEndsOnTheFirstSecondTheLayerReachesTheFuel) {
+    auto calc = ClosedRoom(40, 4, 1.3f, 600, "0 0 0\r\n30 900 0\r\n600 900 0\r\n-9 -9 -9\r\n");
+    const auto outcome = SmokeFillRunWithFire(*calc);
+    EXPECT_EQ(outcome.EndMessage, kLayerBelowFuelMessage);
+    const int last = outcome.LastRow;
+    EXPECT_LE(calc->Results.InterfaceHeight[last], 1.3f);
+    EXPECT_GT(calc->Results.InterfaceHeight[last - 1], 1.3f);
+    // Rows before the last are on the 5 s grid; the last is whatever second it was.
+    for (int i = 0; i < last; ++i) {
+        EXPECT_EQ(calc->Results.Time[i], 5 * i);
+    }
+    EXPECT_GT(calc->Results.Time[last], calc->Results.Time[last - 1]);
+    EXPECT_LE(calc->Results.Time[last], calc->Results.Time[last - 1] + 5);
+}
+
+TEST(SmokeFillRun, AFireBaseJustBelowTheCeilingInSinglePrecisionEndsAtOnce) {
+    // 2.1 m typed for both: the fire base is the float nearest 2.1, a hair below
+    // the room height, so the form lets it run and the layer is at once below it.
+    auto calc = ClosedRoom(20, 2.1, static_cast<float>(2.1), 600, kLongSmallFire);
+    const auto outcome = SmokeFillRunWithFire(*calc);
+    EXPECT_EQ(outcome.LastRow, 1);
+    EXPECT_EQ(calc->Results.Time[1], 1);
+    EXPECT_EQ(outcome.EndMessage, kLayerBelowFuelMessage);
+}
+
+TEST(SmokeFillRun, ANineThousandSecondRunFillsEveryRowOfTheTable) {
+    auto calc = ClosedRoom(1000, 30, 0.0f, 9000, kLongSmallFire);
+    const auto outcome = SmokeFillRunWithFire(*calc);
+    EXPECT_EQ(outcome.LastRow, 1800);
+    EXPECT_EQ(calc->Results.Time[1800], 9000);
+    EXPECT_EQ(outcome.EndMessage, kRunCompleteMessage);
+}
+
+TEST(SmokeFillRun, AStateNoRoomCanBeInEndsTheRunKeepingTheRowsBeforeIt) {
+    // The first point at 10 s: before it the fire extends its first segment to
+    // negative rates, which the plume cannot take a cube root of. The original
+    // would stop on that; here the run ends at once with its message and row 0.
+    auto calc = ClosedRoom(30, 3, 0.0f, 600, "10 0 0\r\n20 1000 0\r\n600 1000 0\r\n-9 -9 -9\r\n");
+    const auto outcome = SmokeFillRunWithFire(*calc);
+    EXPECT_EQ(outcome.LastRow, 0);
+    EXPECT_EQ(outcome.EndMessage, kUnstableMessage);
+}
+
+TEST(SmokeFillRun, AHugeFireInATinyRoomNeverLeavesANonFiniteRow) {
+    // Inputs the form accepts: the first two heat a sliver of gas so fast that
+    // one step leaves the physical range; the third is violent but computable.
+    const struct {
+        double area;
+        double height;
+        const char* fire;
+        std::string_view message;
+    } cases[] = {
+        {0.01, 30, "0 50000 0\r\n9000 50000 0\r\n-9 -9 -9\r\n", kUnstableMessage},
+        {0.001, 0.05, "0 100000 0\r\n9000 100000 0\r\n-9 -9 -9\r\n", kUnstableMessage},
+        {1000, 30, "0 0 0\r\n1 100000 0\r\n9000 100000 0\r\n-9 -9 -9\r\n", kLayerBelowFuelMessage},
+    };
+    for (const auto& c : cases) {
+        auto calc = ClosedRoom(c.area, c.height, 0.0f, 9000, c.fire);
+        const auto outcome = SmokeFillRunWithFire(*calc);
+        EXPECT_EQ(outcome.EndMessage, c.message) << c.area;
+        for (int i = 0; i <= outcome.LastRow; ++i) {
+            EXPECT_TRUE(std::isfinite(calc->Results.LayerTemperature[i])) << c.area << " " << i;
+            EXPECT_GT(calc->Results.LayerTemperature[i], -273.15) << c.area << " " << i;
+            EXPECT_TRUE(std::isfinite(calc->Results.InterfaceHeight[i])) << c.area << " " << i;
+            EXPECT_TRUE(std::isfinite(calc->Results.VentFlow[i])) << c.area << " " << i;
+        }
+    }
+}
+
+TEST(SmokeFillRun, ReportsAFireFileThatCannotBeUsedAndWritesNoRow) {
+    const auto folder = std::filesystem::temp_directory_path() / "smoke_fill_run_test";
+    std::filesystem::create_directories(folder);
+    const auto shortFire = folder / "short.fir";
+    std::ofstream(shortFire, std::ios::binary) << "0 100 0\r\n-9 -9 -9\r\n";
+
+    const struct {
+        std::string path;
+        FireFileError::Kind kind;
+    } cases[] = {
+        {(folder / "missing.fir").string(), FireFileError::Kind::CannotOpen},
+        {shortFire.string(), FireFileError::Kind::TooFewPoints},
+    };
+    for (const auto& c : cases) {
+        auto calc = ClosedRoom(30, 3, 0.0f, 600, kLongSmallFire);
+        calc->Inputs.FireFile = c.path;
+        calc->Results.Time[0] = 77;
+        const auto outcome = SmokeFillRun(*calc);
+        ASSERT_TRUE(outcome.FireError) << c.path;
+        EXPECT_EQ(outcome.FireError->kind, c.kind);
+        EXPECT_EQ(outcome.FireError->path, c.path);
+        EXPECT_EQ(calc->Results.Time[0], 77);
+    }
+    std::filesystem::remove_all(folder);
+}
+
+} // namespace
+} // namespace vorla::smoke
