@@ -42,7 +42,10 @@ std::optional<std::string> WriteFileAtomically(const std::string& path, std::str
     const std::filesystem::path target(path);
     const std::filesystem::path folder =
         target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
-    std::string temporary = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+    std::string hiddenName = target.filename().string();
+    hiddenName.insert(0, 1, '.');
+    hiddenName.append(".XXXXXX");
+    std::string temporary = (folder / hiddenName).string();
 
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0) {

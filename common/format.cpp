@@ -44,16 +44,14 @@ std::string ScaledDigits(double value, int decimals) {
     // The significant digits stand for 0.d1d2...d15 * 10^(exponent + 1); keep the
     // ones down to 10^-decimals.
     const int keep = exponent + 1 + decimals;
-    std::string digits;
     if (keep <= 0) {
-        digits = (keep == 0 && significant[0] >= '5') ? "1" : "0";
-        return digits;
+        return std::string(1, (keep == 0 && significant[0] >= '5') ? '1' : '0');
     }
     if (keep >= static_cast<int>(significant.size())) {
-        digits = significant + std::string(keep - significant.size(), '0');
-        return digits;
+        significant.append(keep - significant.size(), '0');
+        return significant;
     }
-    digits = significant.substr(0, keep);
+    std::string digits = significant.substr(0, keep);
     if (significant[keep] >= '5') {
         int i = keep - 1;
         while (i >= 0 && digits[i] == '9') {
