@@ -3,6 +3,8 @@
 #include <ostream>
 #include <string_view>
 
+#include "cli/compartment_command.h"
+
 namespace vorla::cli {
 namespace {
 
@@ -14,7 +16,8 @@ struct Command {
 
 // The subcommands, in the order `vorla --help` lists them.
 constexpr Command kCommands[] = {
-    {"", "", nullptr},
+    {"compartment", "two-zone compartment fire with one wall vent (VORLA-XW)",
+     RunCompartmentCommand},
 };
 
 void PrintUsage(std::ostream& out) {
