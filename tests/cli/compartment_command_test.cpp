@@ -1,0 +1,341 @@
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <vector>
+
+#include "cli/vorla_command.h"
+
+namespace vorla::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kExamples = VORLA_EXAMPLES_DIR;
+const std::string kData = VORLA_TEST_DATA_DIR;
+const std::string kGolden = VORLA_GOLDEN_DIR;
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream content;
+    content << file.rdbuf();
+    return content.str();
+}
+
+void WriteFile(const fs::path& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+struct Outcome {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Outcome Vorla(std::vector<std::string> args) {
+    args.insert(args.begin(), "compartment");
+    std::ostringstream out, err;
+    const int status = RunVorla(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+// The report names the fire file as typed; the goldens name it briefly.
+std::string WithFireName(std::string report, const std::string& typed, const std::string& shown) {
+    const std::string label = "HEAT RELEASE RATE DATA FILE : ";
+    const auto at = report.find(label + typed + "\r\n");
+    if (at != std::string::npos) {
+        report.replace(at + label.size(), typed.size(), shown);
+    }
+    return report;
+}
+
+class CompartmentCommand : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        folder_ = fs::temp_directory_path() /
+                  ("vorla-compartment-" + std::to_string(::getpid()) + "-" +
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+    std::string In(const std::string& name) const { return (folder_ / name).string(); }
+
+    fs::path folder_;
+};
+
+const std::vector<std::string> kOffice = {
+    "--title", "Office, sofa fire", "--output-name", "OFFICE.VOF", "--floor-area", "20",
+    "--room-height", "2.4", "--vent-width", "0.9", "--sill-height", "0", "--soffit-height", "2",
+    "--fire-height", "0", "--run-time", "600"};
+
+std::vector<std::string> Plus(std::vector<std::string> words, const std::vector<std::string>& more) {
+    words.insert(words.end(), more.begin(), more.end());
+    return words;
+}
+
+TEST_F(CompartmentCommand, ReportsMatchTheReferenceByteForByte) {
+    struct Scenario {
+        std::string golden;
+        std::string fire;
+        std::string shown;
+        std::vector<std::string> options;
+    };
+    const Scenario scenarios[] = {
+        {"office-flashover-stop", kExamples + "/office-sofa-tsquared.fir", "SOFA.FIR", kOffice},
+        {"office-flashover-continue", kExamples + "/office-sofa-tsquared.fir", "SOFA.FIR",
+         {"--title", "Office, sofa fire, run on past flashover", "--output-name", "OFFICE2.VOF",
+          "--floor-area", "20", "--room-height", "2.4", "--vent-width", "0.9", "--sill-height", "0",
+          "--soffit-height", "2", "--fire-height", "0", "--run-time", "1500", "--flashover",
+          "continue"}},
+        {"high-sill-stop", kExamples + "/pallets-fast-tsquared.fir", "PALLETS.FIR",
+         {"--title", "Store room, high window", "--output-name", "STORE.VOF", "--floor-area", "60",
+          "--room-height", "3", "--vent-width", "1.2", "--sill-height", "1.1", "--soffit-height",
+          "2.1", "--fire-height", "0", "--run-time", "900"}},
+        {"starved-raised-fire", kExamples + "/pallets-fast-tsquared.fir", "PALLETS.FIR",
+         {"--title", "Fire on a mezzanine", "--output-name", "MEZZ.VOF", "--floor-area", "150",
+          "--room-height", "6", "--vent-width", "2", "--sill-height", "0.5", "--soffit-height",
+          "2.4", "--fire-height", "3", "--radiative-fraction", "0.3", "--loss-fraction", "0.7",
+          "--run-time", "900"}},
+        {"soffit-near-ceiling", kData + "/delayed-start.fir", "DELAYED.FIR",
+         {"--title", "Soffit 5 mm below the ceiling", "--output-name", "SOFFIT.VOF", "--floor-area",
+          "25", "--room-height", "3", "--vent-width", "1", "--sill-height", "0", "--soffit-height",
+          "2.995", "--fire-height", "0", "--run-time", "300"}},
+        {"tiny-room-unstable", kExamples + "/heptane-pool-1m.fir", "POOL1.FIR",
+         {"--title", "A cupboard with a pool fire", "--output-name", "CUPBOARD.VOF",
+          "--floor-area", "0.05", "--room-height", "3", "--vent-width", "0.3", "--sill-height",
+          "0", "--soffit-height", "0.8", "--fire-height", "0", "--run-time", "600"}},
+        {"us-units-pool", kExamples + "/heptane-pool-1m.fir", "POOL1.FIR",
+         {"--units", "us", "--title", "Workshop, heptane pool (U.S. inputs)", "--output-name",
+          "SHOP.VOF", "--floor-area", "1076.5", "--room-height", "12", "--vent-width", "3",
+          "--sill-height", "0", "--soffit-height", "6.875", "--fire-height", "1.5", "--run-time",
+          "423.5"}},
+        {"end-of-fire-before-run-time", kExamples + "/heptane-pool-1m.fir", "POOL1.FIR",
+         {"--title", "Pool fire ends before the run time", "--output-name", "POOL.VOF",
+          "--floor-area", "40", "--room-height", "3", "--vent-width", "2", "--sill-height", "0",
+          "--soffit-height", "2.2", "--fire-height", "0.5", "--run-time", "1200"}},
+        {"slow-fire-9000s", kData + "/slow-growth-9000s.fir", "SLOW.FIR",
+         {"--title", "Hall, slow fire for 9000 s", "--output-name", "HALL.VOF", "--floor-area",
+          "800", "--room-height", "8", "--vent-width", "4", "--sill-height", "0",
+          "--soffit-height", "3", "--fire-height", "0", "--run-time", "9000"}},
+        {"fast-fire-9000s-continue", kData + "/fast-growth-9000s.fir", "FAST.FIR",
+         {"--title", "Small room, flashover, run on to 9000 s", "--output-name", "SMALL.VOF",
+          "--floor-area", "13", "--room-height", "2.5", "--vent-width", "0.8", "--sill-height",
+          "0", "--soffit-height", "2.1", "--fire-height", "0", "--run-time", "9000",
+          "--flashover", "continue"}},
+    };
+    for (const auto& s : scenarios) {
+        const auto result = Vorla(Plus({"--fire", s.fire}, s.options));
+        EXPECT_EQ(result.status, kExitSuccess) << s.golden << ": " << result.err;
+        EXPECT_EQ(WithFireName(result.out, s.fire, s.shown),
+                  ReadFile(kGolden + "/" + s.golden + ".vof"))
+            << s.golden;
+    }
+}
+
+TEST_F(CompartmentCommand, WritesTheReportAtomicallyAndNamesItAfterThePath) {
+    const std::string fire = kExamples + "/heptane-pool-1m.fir";
+    const std::string report = In("pool.vof");
+    WriteFile(report, "an older report");
+    const auto result = Vorla({"--fire", fire, "--floor-area", "40", "--room-height", "3",
+                               "--vent-width", "2", "--soffit-height", "2.2", "--run-time", "60",
+                               "-o", report});
+    ASSERT_EQ(result.status, kExitSuccess) << result.err;
+    EXPECT_EQ(result.out, "");
+    const std::string text = ReadFile(report);
+    EXPECT_EQ(text.substr(0, 35), "VORLA-XW VERSION 1.00 - JULY 1999\r\n");
+    EXPECT_NE(text.find("SIMULATION OUTPUT DATA FILE : " + report + "\r\n"), std::string::npos);
+    EXPECT_NE(text.find("RADIATIVE FRACTION          :   0.350\r\n"), std::string::npos);
+    EXPECT_NE(text.find("HEAT LOSS FRACTION          :   0.600\r\n"), std::string::npos);
+    EXPECT_EQ(text.substr(text.size() - 14), "RUN COMPLETE\r\n");
+    EXPECT_EQ(fs::directory_iterator(folder_)->path().filename(), "pool.vof");
+
+    const auto unwritable = Vorla({"--fire", fire, "--floor-area", "40", "--room-height", "3",
+                                   "--vent-width", "2", "--soffit-height", "2.2", "--run-time",
+                                   "60", "-o", In("missing-folder/pool.vof")});
+    EXPECT_EQ(unwritable.status, kExitFileProblem);
+    EXPECT_NE(unwritable.err.find("missing-folder/pool.vof"), std::string::npos);
+}
+
+TEST_F(CompartmentCommand, FromASavedReportWithOptionsBesideIt) {
+    const std::string golden = kGolden + "/office-flashover-stop.vof";
+    const std::string fire = kExamples + "/office-sofa-tsquared.fir";
+    // The saved report names SOFA.FIR; the real file is given beside it.
+    const auto same = Vorla({"--from", golden, "--fire", fire});
+    ASSERT_EQ(same.status, kExitSuccess) << same.err;
+    EXPECT_EQ(WithFireName(same.out, fire, "SOFA.FIR"), ReadFile(golden));
+
+    const auto shorter = Vorla({"--from", golden, "--fire", fire, "--run-time", "100", "--title",
+                                "Shorter", "-o", In("short.vof")});
+    ASSERT_EQ(shorter.status, kExitSuccess) << shorter.err;
+    const std::string text = ReadFile(In("short.vof"));
+    EXPECT_NE(text.find("\r\nShorter\r\nSIMULATION OUTPUT DATA FILE : " + In("short.vof")),
+              std::string::npos);
+    EXPECT_NE(text.find("MAXIMUM RUN TIME            :     100 s  \r\n"), std::string::npos);
+    EXPECT_NE(text.find("ROOM HEIGHT                 :    2.40 m   (  7.87 ft)"), std::string::npos);
+    EXPECT_EQ(text.substr(text.size() - 84),
+              " 100    152     66   3.92   1.19   111.1   117.2  1.033  0.468  3  N\r\n"
+              "RUN COMPLETE\r\n");
+
+    // In U.S. units the report's values are shown in ft as the form shows them
+    // after a unit change, and the options are typed in ft.
+    const auto us = Vorla({"--from", golden, "--fire", fire, "--units", "us", "--room-height",
+                           "9", "--run-time", "5"});
+    ASSERT_EQ(us.status, kExitSuccess) << us.err;
+    EXPECT_NE(us.out.find("ROOM HEIGHT                 :    2.74 m   (  9.00 ft)"), std::string::npos);
+    EXPECT_NE(us.out.find("ROOM AREA                   :   20.00 m^2 (  215.29 ft^2)"),
+              std::string::npos);
+}
+
+TEST_F(CompartmentCommand, ReportFilesThatCannotBeUsed) {
+    const auto missing = Vorla({"--from", In("missing.vof")});
+    EXPECT_EQ(missing.status, kExitFileProblem);
+    EXPECT_NE(missing.err.find(In("missing.vof")), std::string::npos);
+
+    WriteFile(In("five.vof"), "1\r\n2\r\n3\r\n4\r\n5\r\n");
+    const auto five = Vorla({"--from", In("five.vof")});
+    EXPECT_EQ(five.status, kExitFileProblem);
+    EXPECT_EQ(five.err, "vorla compartment: " + In("five.vof") + ": Wrong file format.\n");
+}
+
+TEST_F(CompartmentCommand, FailedChecksPrintTheFormsMessage) {
+    const std::string fire = kExamples + "/heptane-pool-1m.fir";
+    const struct {
+        std::vector<std::string> options;
+        std::string message;
+    } cases[] = {
+        {{"--fire", fire, "--floor-area", "20", "--room-height", "2.4", "--vent-width", "0.9",
+          "--soffit-height", "2", "--run-time", "600"},
+         "An output data file name must be specified.\n"},
+        {Plus(kOffice, {"--room-height", "31", "--fire", fire}), "The ceiling is too high.\n"},
+        {Plus(kOffice, {"--units", "us", "--room-height", "100", "--fire", fire}),
+         "The ceiling is too high.\n"},
+        {Plus(kOffice, {"--units", "us", "--floor-area", "11000", "--fire", fire}),
+         "The floor area is too large.\n"},
+        {Plus(kOffice, {"--soffit-height", "2.4", "--fire", fire}),
+         "The soffit can not be above the ceiling.\n"},
+        {Plus(kOffice, {"--radiative-fraction", "1", "--fire", fire}),
+         "The radiative heat loss fraction must be between 0 and 1.\n"},
+        {Plus(kOffice, {"--run-time", "9000.6", "--fire", fire}),
+         "The run time must be between 0 and 9000 s.\n"},
+        {Plus(kOffice, {"--run-time", "1e9", "--fire", fire}),
+         "The run time must be between 0 and 9000 s.\n"},
+        {kOffice, "A fire file name must be specified.\n"},
+    };
+    for (const auto& c : cases) {
+        const auto result = Vorla(c.options);
+        EXPECT_EQ(result.status, kExitInputRejected) << c.message;
+        EXPECT_EQ(result.err, c.message);
+        EXPECT_EQ(result.out, "");
+    }
+}
+
+TEST_F(CompartmentCommand, OptionsThatAreNotUnderstood) {
+    const struct {
+        std::vector<std::string> options;
+        std::string inMessage;
+    } cases[] = {
+        {{"--floor-area", "20m"}, "--floor-area"},
+        {{"--run-time", "ten"}, "--run-time"},
+        {{"--loss-fraction", ""}, "--loss-fraction"},
+        {{"--units", "metric"}, "metric"},
+        {{"--flashover", "maybe"}, "--flashover"},
+        {{"--colour", "red"}, "--colour"},
+        {{"extra"}, "extra"},
+        {{"--fire"}, "--fire"},
+    };
+    for (const auto& c : cases) {
+        const auto result = Vorla(c.options);
+        EXPECT_EQ(result.status, kExitInputRejected) << c.inMessage;
+        EXPECT_NE(result.err.find(c.inMessage), std::string::npos) << result.err;
+    }
+}
+
+TEST_F(CompartmentCommand, FireFileProblemsNameTheFile) {
+    const auto missing = Vorla(Plus(kOffice, {"--fire", In("missing.fir")}));
+    EXPECT_EQ(missing.status, kExitFileProblem);
+    EXPECT_NE(missing.err.find("The fire file " + In("missing.fir") + " cannot be opened"),
+              std::string::npos)
+        << missing.err;
+
+    WriteFile(In("bad.fir"), "0 0 0\r\n10 abc 0\r\n-9 -9 -9\r\n");
+    const auto bad = Vorla(Plus(kOffice, {"--fire", In("bad.fir")}));
+    EXPECT_EQ(bad.status, kExitFileProblem);
+    EXPECT_EQ(bad.err, "vorla compartment: The fire file " + In("bad.fir") +
+                           " is not valid: line 2 is not three numbers.\n");
+    EXPECT_EQ(bad.out, "");
+}
+
+TEST_F(CompartmentCommand, FlashoverQuestionGoesToStandardErrorWithItsAnswer) {
+    const std::string fire = kExamples + "/office-sofa-tsquared.fir";
+    const auto stop = Vorla(Plus(kOffice, {"--fire", fire}));
+    EXPECT_EQ(stop.err, "Flashover occurred at 326 seconds.  Terminate simulation? Yes\n");
+    EXPECT_NE(stop.out.find("FLASHOVER OCCURRED - RUN TERMINATED BY USER\r\n"), std::string::npos);
+
+    const auto go = Vorla(Plus(kOffice, {"--fire", fire, "--flashover", "continue"}));
+    EXPECT_EQ(go.err, "Flashover occurred at 326 seconds.  Terminate simulation? No\n");
+    EXPECT_NE(go.out.find("\r\nRUN COMPLETE\r\n"), std::string::npos);
+}
+
+TEST_F(CompartmentCommand, CsvHoldsEveryRowAtFullPrecision) {
+    const std::string fire = kExamples + "/office-sofa-tsquared.fir";
+    const auto result = Vorla(Plus(kOffice, {"--fire", fire, "--csv", In("rows.csv")}));
+    ASSERT_EQ(result.status, kExitSuccess) << result.err;
+    const std::string csv = ReadFile(In("rows.csv"));
+    std::size_t lines = 0;
+    for (std::size_t at = csv.find("\r\n"); at != std::string::npos; at = csv.find("\r\n", at + 2)) {
+        ++lines;
+    }
+    EXPECT_EQ(lines, 1u + 67u);
+    EXPECT_NE(csv.find("\r\n0,21.110000000000014,2.4000000953674316,0,0,1,N\r\n"), std::string::npos);
+    EXPECT_NE(csv.find("\r\n326,"), std::string::npos);
+
+    const auto unwritable = Vorla(Plus(kOffice, {"--fire", fire, "--csv", In("no/rows.csv")}));
+    EXPECT_EQ(unwritable.status, kExitFileProblem);
+}
+
+TEST_F(CompartmentCommand, HelpExplainsEveryOption) {
+    const auto help = Vorla({"--help"});
+    EXPECT_EQ(help.status, kExitSuccess);
+    for (const char* option :
+         {"--from", "--units", "--title", "--output-name", "--fire", "--floor-area",
+          "--room-height", "--vent-width", "--sill-height", "--soffit-height", "--fire-height",
+          "--radiative-fraction", "--loss-fraction", "--run-time", "--flashover", "-o", "--csv",
+          "m\u00b2 or ft\u00b2", "m or ft", "kg/s"}) {
+        EXPECT_NE(help.out.find(option), std::string::npos) << option;
+    }
+    std::ostringstream out, err;
+    const std::vector<std::string> top = {"--help"};
+    RunVorla(top, out, err);
+    EXPECT_NE(out.str().find("compartment"), std::string::npos);
+}
+
+// The built program, run as a user runs it.
+int RunProgram(const std::string& arguments, const std::string& output) {
+    const std::string command = std::string("'") + VORLA_EXECUTABLE + "' " + arguments + " >'" +
+                                output + "' 2>/dev/null";
+    const int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST_F(CompartmentCommand, TheBuiltProgramWritesTheSameBytes) {
+    const std::string fire = kExamples + "/office-sofa-tsquared.fir";
+    std::string arguments = "compartment --fire '" + fire + "'";
+    for (const auto& word : kOffice) {
+        arguments += " '" + word + "'";
+    }
+    ASSERT_EQ(RunProgram(arguments, In("stdout.vof")), 0);
+    EXPECT_EQ(WithFireName(ReadFile(In("stdout.vof")), fire, "SOFA.FIR"),
+              ReadFile(kGolden + "/office-flashover-stop.vof"));
+
+    EXPECT_EQ(RunProgram("compartment --floor-area twenty", In("rejected.txt")), 2);
+    EXPECT_EQ(RunProgram("compartment --from '" + In("none.vof") + "'", In("missing.txt")), 1);
+    EXPECT_EQ(RunProgram("compartment --help", In("help.txt")), 0);
+    EXPECT_NE(ReadFile(In("help.txt")).find("Usage: vorla compartment"), std::string::npos);
+}
+
+} // namespace
+} // namespace vorla::cli
