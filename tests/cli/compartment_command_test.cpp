@@ -337,5 +337,17 @@ TEST_F(CompartmentCommand, TheBuiltProgramWritesTheSameBytes) {
     EXPECT_NE(ReadFile(In("help.txt")).find("Usage: vorla compartment"), std::string::npos);
 }
 
+TEST_F(CompartmentCommand, TheBundledExampleReportRunsAgainAsSaved) {
+    // What `make run` does, from the top of the project where the example's
+    // fire file path starts.
+    const std::string command = std::string("cd '") + VORLA_SOURCE_DIR + "' && '" +
+                                VORLA_EXECUTABLE +
+                                "' compartment --from examples/office-sofa-fire.vof >'" +
+                                In("again.vof") + "' 2>/dev/null";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    EXPECT_EQ(ReadFile(In("again.vof")),
+              ReadFile(std::string(VORLA_SOURCE_DIR) + "/examples/office-sofa-fire.vof"));
+}
+
 } // namespace
 } // namespace vorla::cli
