@@ -1,13 +1,13 @@
 // Speed of a compartment run and of building its report.
-#include <benchmark/benchmark.h>
-#include <cstdio>
-#include <memory>
-#include <string>
-
 #include "common/fire_file_reader.h"
 #include "compartment/model/compartment_run.h"
 #include "compartment/model/input_checks.h"
 #include "compartment/model/report_text.h"
+
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <memory>
+#include <string>
 
 namespace vorla::compartment {
 namespace {
@@ -60,8 +60,8 @@ void BuildReportOf1801Rows(benchmark::State& state) {
     std::string endMessage;
     SimulateCompartment(*calc, kContinue, endMessage);
     for (auto _ : state) {
-        const std::string text = SavedReportText(ReportHeader(calc->Inputs),
-                                                 ReportRows(calc->Inputs, calc->Results), endMessage);
+        const std::string text = SavedReportText(
+            ReportHeader(calc->Inputs), ReportRows(calc->Inputs, calc->Results), endMessage);
         benchmark::DoNotOptimize(text.data());
     }
     state.counters["rows"] = calc->Results.LastRow + 1;

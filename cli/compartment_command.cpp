@@ -1,9 +1,5 @@
 #include "cli/compartment_command.h"
 
-#include <memory>
-#include <ostream>
-#include <string_view>
-
 #include "cli/command_output.h"
 #include "cli/option_parser.h"
 #include "cli/vorla_command.h"
@@ -14,6 +10,10 @@
 #include "compartment/model/report_text.h"
 #include "compartment/model/results_csv.h"
 #include "compartment/model/saved_report_reader.h"
+
+#include <memory>
+#include <ostream>
+#include <string_view>
 
 namespace vorla::cli {
 namespace {
@@ -41,18 +41,18 @@ constexpr NumberBox kNumberBoxes[] = {
 };
 
 constexpr OptionSpec kOptions[] = {
-    {"--from"},          {"--units"},          {"--title"},
-    {"--output-name"},   {"--fire"},           {"--floor-area"},
-    {"--room-height"},   {"--vent-width"},     {"--sill-height"},
-    {"--soffit-height"}, {"--fire-height"},    {"--radiative-fraction"},
-    {"--loss-fraction"}, {"--run-time"},       {"--flashover"},
-    {"-o"},              {"--csv"},            {"--help", false},
-    {"-h", false},
+    {"--from"},          {"--units"},         {"--title"},       {"--output-name"},
+    {"--fire"},          {"--floor-area"},    {"--room-height"}, {"--vent-width"},
+    {"--sill-height"},   {"--soffit-height"}, {"--fire-height"}, {"--radiative-fraction"},
+    {"--loss-fraction"}, {"--run-time"},      {"--flashover"},   {"-o"},
+    {"--csv"},           {"--help", false},   {"-h", false},
 };
 
 void PrintHelp(std::ostream& out) {
-    out << "Usage: vorla compartment [--from REPORT] [--units si|us] [--title TEXT] [--output-name NAME]\n"
-           "                         [--fire FILE] [--floor-area A] [--room-height H] [--vent-width W]\n"
+    out << "Usage: vorla compartment [--from REPORT] [--units si|us] [--title TEXT] [--output-name "
+           "NAME]\n"
+           "                         [--fire FILE] [--floor-area A] [--room-height H] "
+           "[--vent-width W]\n"
            "                         [--sill-height H] [--soffit-height H] [--fire-height H]\n"
            "                         [--radiative-fraction X] [--loss-fraction X] [--run-time S]\n"
            "                         [--flashover stop|continue] [-o REPORT] [--csv FILE]\n"
@@ -98,8 +98,7 @@ void PrintHelp(std::ostream& out) {
 
 } // namespace
 
-int RunCompartmentCommand(std::span<const std::string> args, std::ostream& out,
-                          std::ostream& err) {
+int RunCompartmentCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
     const auto parsed = ParseOptions(args, kOptions);
     if (const auto* problem = std::get_if<std::string>(&parsed)) {
         err << kPrefix << *problem << " Try 'vorla compartment --help'.\n";

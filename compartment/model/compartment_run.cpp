@@ -1,19 +1,19 @@
 #include "compartment/model/compartment_run.h"
 
-#include <cmath>
-
 #include "common/format.h"
 #include "common/integrator.h"
 #include "common/precision.h"
 #include "compartment/model/zone_physics.h"
 
+#include <cmath>
+
 namespace vorla::compartment {
 namespace {
 
-constexpr double kInitialLayerDepth = 0.01;   // m below the ceiling
+constexpr double kInitialLayerDepth = 0.01;    // m below the ceiling
 constexpr double kInitialTemperature = 294.26; // K, the ambient temperature
 constexpr double kCelsiusOffset = 273.15;
-constexpr int kRowInterval = 5; // s between regular rows
+constexpr int kRowInterval = 5;            // s between regular rows
 constexpr State kTolerance = {0.001, 0.3}; // m, K
 
 bool IsPhysical(const State& y) {
@@ -23,8 +23,7 @@ bool IsPhysical(const State& y) {
 } // namespace
 
 std::string FlashoverQuestionText(int seconds) {
-    return "Flashover occurred at " + Format(seconds, "###0") +
-           " seconds.  Terminate simulation?";
+    return "Flashover occurred at " + Format(seconds, "###0") + " seconds.  Terminate simulation?";
 }
 
 std::optional<FireFileError> CompartmentRun(Calculations& calc, const FlashoverQuestion& ask,

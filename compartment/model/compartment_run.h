@@ -2,13 +2,13 @@
 // condition, in one-second steps, with a result row every 5 s and at each event.
 #pragma once
 
+#include "common/fire_file_reader.h"
+#include "compartment/model/calculations.h"
+
 #include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
-
-#include "common/fire_file_reader.h"
-#include "compartment/model/calculations.h"
 
 namespace vorla::compartment {
 
@@ -23,8 +23,7 @@ inline constexpr std::string_view kEndOfFireMessage = "END OF INPUT FIRE";
 inline constexpr std::string_view kRunCompleteMessage = "RUN COMPLETE";
 // A step that left the physical range (a value that is not a finite number, or
 // a layer at or below absolute zero) ends the run with the rows before it.
-inline constexpr std::string_view kUnstableMessage =
-    "CALCULATION BECAME UNSTABLE - RUN TERMINATED";
+inline constexpr std::string_view kUnstableMessage = "CALCULATION BECAME UNSTABLE - RUN TERMINATED";
 
 // The upper layer is past flashover above 873.15 K (600 °C).
 inline constexpr double kFlashoverTemperature = 873.15;
@@ -49,7 +48,6 @@ std::optional<FireFileError> CompartmentRun(Calculations& calc, const FlashoverQ
                                             std::string& endMessage);
 
 // The run on the fire table already in `calc.Fire` (valid, N >= 1).
-void SimulateCompartment(Calculations& calc, const FlashoverQuestion& ask,
-                         std::string& endMessage);
+void SimulateCompartment(Calculations& calc, const FlashoverQuestion& ask, std::string& endMessage);
 
 } // namespace vorla::compartment

@@ -2,11 +2,11 @@
 // vent factor computed once they pass.
 #pragma once
 
-#include <optional>
-#include <string_view>
-
 #include "compartment/model/input_boxes.h"
 #include "compartment/model/run_inputs.h"
+
+#include <optional>
+#include <string_view>
 
 namespace vorla::compartment {
 

@@ -17,8 +17,8 @@ struct DimensionBox {
     int unit; // kLengthUnit or kAreaUnit
 };
 constexpr DimensionBox kDimensionBoxes[] = {
-    {InputBox::txtFloorArea, kAreaUnit},    {InputBox::txtRoomHeight, kLengthUnit},
-    {InputBox::txtVentWidth, kLengthUnit},  {InputBox::txtSillHeight, kLengthUnit},
+    {InputBox::txtFloorArea, kAreaUnit},      {InputBox::txtRoomHeight, kLengthUnit},
+    {InputBox::txtVentWidth, kLengthUnit},    {InputBox::txtSillHeight, kLengthUnit},
     {InputBox::txtSoffitHeight, kLengthUnit}, {InputBox::txtFireHeight, kLengthUnit},
 };
 
@@ -113,10 +113,9 @@ double ReadInputBoxes(const InputBoxes& boxes, Calculations& calc) {
     in.OutputFile = boxes.txtOutputFile;
     in.FireFile = boxes.txtFireFile;
     for (const auto& dimension : kDimensionBoxes) {
-        StoreDimension(dimension.box,
-                       NumberOfText(boxes.Text(dimension.box)) *
-                           calc.Units.UnitFactor[dimension.unit],
-                       in);
+        StoreDimension(
+            dimension.box,
+            NumberOfText(boxes.Text(dimension.box)) * calc.Units.UnitFactor[dimension.unit], in);
     }
     in.RadiativeLossFraction = NumberOfText(boxes.txtRadiativeLossFraction);
     in.TotalLossFraction = NumberOfText(boxes.txtTotalLossFraction);

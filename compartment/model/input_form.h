@@ -3,12 +3,12 @@
 // their boxes' texts here and show what comes back.
 #pragma once
 
-#include <optional>
-
 #include "common/unit_system.h"
 #include "compartment/model/calculations.h"
 #include "compartment/model/input_boxes.h"
 #include "compartment/model/input_checks.h"
+
+#include <optional>
 
 namespace vorla::compartment {
 

@@ -1,10 +1,10 @@
 #include "compartment/model/loss_fraction_estimator.h"
 
-#include <cmath>
-
 #include "common/format.h"
 #include "common/number_text.h"
 #include "common/precision.h"
+
+#include <cmath>
 
 namespace vorla::compartment {
 namespace {
@@ -54,7 +54,9 @@ std::optional<InputError> CheckEstimatorInputs(const RunInputs& in) {
     return std::nullopt;
 }
 
-bool AspectRatioIsValid(double aspectRatio) { return aspectRatio >= 1; }
+bool AspectRatioIsValid(double aspectRatio) {
+    return aspectRatio >= 1;
+}
 
 char CeilingRoughnessOfOption(int option) {
     if (option == 2) {
@@ -82,6 +84,19 @@ double EstimateLossFraction(const RunInputs& in, double aspectRatio, char ceilin
     return estimate > 1 ? 1 : estimate;
 }
 
-std::string LossFractionText(double estimate) { return RightAlign(estimate, "0.0###"); }
+std::optional<std::string> EstimateFromEntries(std::string_view aspectRatioText,
+                                               int roughnessOption, Calculations& calc) {
+    calc.AspectRatio = NumberOfText(aspectRatioText);
+    if (!AspectRatioIsValid(calc.AspectRatio)) {
+        return std::nullopt;
+    }
+    calc.CeilingRoughness = CeilingRoughnessOfOption(roughnessOption);
+    return LossFractionText(
+        EstimateLossFraction(calc.Inputs, calc.AspectRatio, calc.CeilingRoughness));
+}
+
+std::string LossFractionText(double estimate) {
+    return RightAlign(estimate, "0.0###");
+}
 
 } // namespace vorla::compartment

@@ -2,13 +2,13 @@
 // loses to the room boundaries, from the room's shape and its ceiling.
 #pragma once
 
-#include <optional>
-#include <string>
-#include <string_view>
-
 #include "compartment/model/calculations.h"
 #include "compartment/model/input_boxes.h"
 #include "compartment/model/input_checks.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
 
 namespace vorla::compartment {
 
@@ -41,6 +41,14 @@ char CeilingRoughnessOfOption(int option);
 // The estimate from the floor area, room height, fire base height, radiative
 // fraction, aspect ratio and roughness: at most 1.
 double EstimateLossFraction(const RunInputs& inputs, double aspectRatio, char ceilingRoughness);
+
+// Estimate (cmdEstimate): reads the aspect ratio from its box's text into
+// calc.AspectRatio; below 1 returns nothing (the window shows
+// kAspectRatioMessage and stays open). Otherwise stores the roughness of the
+// selected option (0 smooth, 1 moderately rough, 2 irregular) and returns the
+// heat loss fraction box's new text.
+std::optional<std::string> EstimateFromEntries(std::string_view aspectRatioText,
+                                               int roughnessOption, Calculations& calc);
 
 // What the heat loss fraction box shows: the estimate with "0.0###", padded to
 // six characters ("0.5714", "   1.0").

@@ -1,14 +1,14 @@
 // The printed compartment report: a 21-line header on every page, then the rows.
 #pragma once
 
+#include "common/report_paging.h"
+#include "compartment/model/run_inputs.h"
+#include "compartment/model/run_results.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "common/report_paging.h"
-#include "compartment/model/run_inputs.h"
-#include "compartment/model/run_results.h"
 
 namespace vorla::compartment {
 

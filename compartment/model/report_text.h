@@ -3,11 +3,11 @@
 // Every value is shown in S.I. and U.S. units side by side.
 #pragma once
 
-#include <string>
-#include <string_view>
-
 #include "compartment/model/run_inputs.h"
 #include "compartment/model/run_results.h"
+
+#include <string>
+#include <string_view>
 
 namespace vorla::compartment {
 

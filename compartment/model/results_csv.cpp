@@ -1,8 +1,8 @@
 #include "compartment/model/results_csv.h"
 
-#include <charconv>
-
 #include "common/report_paging.h"
+
+#include <charconv>
 
 namespace vorla::compartment {
 namespace {
@@ -27,9 +27,9 @@ std::string ResultsCsv(const RunResults& results) {
     text += kCrLf;
     for (int r = 0; r <= results.LastRow; ++r) {
         text += std::to_string(results.Time[r]);
-        for (const double value : {results.LayerTemperature[r],
-                                   static_cast<double>(results.InterfaceHeight[r]),
-                                   results.HeatReleaseRate[r], results.VentFlow[r]}) {
+        for (const double value :
+             {results.LayerTemperature[r], static_cast<double>(results.InterfaceHeight[r]),
+              results.HeatReleaseRate[r], results.VentFlow[r]}) {
             text += ',';
             AppendNumber(text, value);
         }

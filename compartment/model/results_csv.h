@@ -2,9 +2,9 @@
 // units, full precision.
 #pragma once
 
-#include <string>
-
 #include "compartment/model/run_results.h"
+
+#include <string>
 
 namespace vorla::compartment {
 

@@ -26,13 +26,13 @@ inline constexpr std::string_view kNotStarvedOfAir = "  N";
 template <class T> using ResultColumn = std::array<T, kResultRowCapacity>;
 
 struct RunResults {
-    ResultColumn<std::int16_t> Time{};           // s
-    ResultColumn<double> LayerTemperature{};     // °C
-    ResultColumn<float> InterfaceHeight{};       // m
-    ResultColumn<double> HeatReleaseRate{};      // kW, after the air-supply limit
-    ResultColumn<double> VentFlow{};             // kg/s of hot gas leaving by the vent
-    ResultColumn<std::string_view> FRFlag{};     // vent flow regime, one of the kRegime texts
-    ResultColumn<std::string_view> OSFlag{};     // "  Y" when the fire is starved of air
+    ResultColumn<std::int16_t> Time{};       // s
+    ResultColumn<double> LayerTemperature{}; // °C
+    ResultColumn<float> InterfaceHeight{};   // m
+    ResultColumn<double> HeatReleaseRate{};  // kW, after the air-supply limit
+    ResultColumn<double> VentFlow{};         // kg/s of hot gas leaving by the vent
+    ResultColumn<std::string_view> FRFlag{}; // vent flow regime, one of the kRegime texts
+    ResultColumn<std::string_view> OSFlag{}; // "  Y" when the fire is starved of air
     int LastRow = 0; // rows 0 to LastRow are this run's; rows above are stale
 };
 

@@ -1,15 +1,15 @@
 #include "compartment/model/saved_report_reader.h"
 
+#include "common/number_text.h"
+#include "common/precision.h"
+#include "common/text_columns.h"
+#include "compartment/model/input_form.h"
+
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-
-#include "common/number_text.h"
-#include "common/precision.h"
-#include "common/text_columns.h"
-#include "compartment/model/input_form.h"
 
 namespace vorla::compartment {
 namespace {

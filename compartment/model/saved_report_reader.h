@@ -1,12 +1,12 @@
 // File Open of the input form: the inputs read back from a saved report.
 #pragma once
 
+#include "compartment/model/calculations.h"
+#include "compartment/model/input_boxes.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
-
-#include "compartment/model/calculations.h"
-#include "compartment/model/input_boxes.h"
 
 namespace vorla::compartment {
 

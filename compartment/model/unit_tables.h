@@ -1,10 +1,10 @@
 // The factors from the units the form shows to S.I. units, and their labels.
 #pragma once
 
+#include "common/unit_system.h"
+
 #include <array>
 #include <string_view>
-
-#include "common/unit_system.h"
 
 namespace vorla::compartment {
 

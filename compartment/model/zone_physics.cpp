@@ -1,10 +1,10 @@
 #include "compartment/model/zone_physics.h"
 
-#include <cmath>
-#include <type_traits>
-
 #include "common/precision.h"
 #include "compartment/model/run_results.h"
+
+#include <cmath>
+#include <type_traits>
 
 namespace vorla::compartment {
 namespace {
@@ -40,8 +40,8 @@ struct Bisection {
     // After evaluating `mid` with residual r: true when the search ends.
     bool Done(double mid, double r) {
         ++count;
-        return std::fabs(r) <= kBalanceTolerance || mid == lo || mid == hi ||
-               !std::isfinite(mid) || count >= kMostBisections;
+        return std::fabs(r) <= kBalanceTolerance || mid == lo || mid == hi || !std::isfinite(mid) ||
+               count >= kMostBisections;
     }
 };
 
@@ -76,17 +76,19 @@ double OutflowBelowInterface(const RunInputs& in, double z, double T, double e, 
     const double aboveInterface = hs - z;
 
     Bisection search;
-    search.hi = kAmbientTemperature *
-                std::pow(e * T / (uniform * belowInterface * kAmbientTemperature), 2);
+    search.hi =
+        kAmbientTemperature * std::pow(e * T / (uniform * belowInterface * kAmbientTemperature), 2);
     for (;;) {
         const double dp = search.Midpoint();
-        const double mlow = uniform * std::sqrt(std::fabs(dp / kAmbientTemperature)) * belowInterface;
+        const double mlow =
+            uniform * std::sqrt(std::fabs(dp / kAmbientTemperature)) * belowInterface;
         const double a = dp / T;
         double mup;
         if (g2 != 0) {
-            mup = linear *
-                  (std::pow(std::fabs(a + g2 * aboveInterface), 1.5) - std::pow(std::fabs(a), 1.5)) /
-                  g2;
+            mup =
+                linear *
+                (std::pow(std::fabs(a + g2 * aboveInterface), 1.5) - std::pow(std::fabs(a), 1.5)) /
+                g2;
         } else {
             // A layer at exactly ambient temperature has no buoyancy: the limit
             // of the expression above as g2 goes to zero.
@@ -188,9 +190,9 @@ void CompartmentFlows(const ZoneModel& model, double t, const State& y, Rate& ra
     }
 
     const double tdot = LayerHeatingRate(in, T, q, mp, z);
-    const double e = mp * (T - kAmbientTemperature) / T +
-                     kDensityTimesTemperature * in.FloorArea * (in.RoomHeight - z) * tdot /
-                         std::pow(T, 2);
+    const double e = mp * (T - kAmbientTemperature) / T + kDensityTimesTemperature * in.FloorArea *
+                                                              (in.RoomHeight - z) * tdot /
+                                                              std::pow(T, 2);
     if (z <= in.SillHeight) {
         regimeFlag = kRegimeNone;
         flows = {0, 0, e};

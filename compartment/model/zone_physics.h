@@ -3,12 +3,12 @@
 // layer temperature that the integrator follows. Everything in S.I. units.
 #pragma once
 
-#include <array>
-#include <string_view>
-
 #include "common/fire_table.h"
 #include "common/integrator.h"
 #include "compartment/model/run_inputs.h"
+
+#include <array>
+#include <string_view>
 
 namespace vorla::compartment {
 

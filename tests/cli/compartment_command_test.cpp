@@ -1,3 +1,5 @@
+#include "cli/vorla_command.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -7,8 +9,6 @@
 #include <string>
 #include <sys/wait.h>
 #include <vector>
-
-#include "cli/vorla_command.h"
 
 namespace vorla::cli {
 namespace {
@@ -67,12 +67,18 @@ class CompartmentCommand : public ::testing::Test {
     fs::path folder_;
 };
 
-const std::vector<std::string> kOffice = {
-    "--title", "Office, sofa fire", "--output-name", "OFFICE.VOF", "--floor-area", "20",
-    "--room-height", "2.4", "--vent-width", "0.9", "--sill-height", "0", "--soffit-height", "2",
-    "--fire-height", "0", "--run-time", "600"};
+const std::vector<std::string> kOffice = {"--title",         "Office, sofa fire",
+                                          "--output-name",   "OFFICE.VOF",
+                                          "--floor-area",    "20",
+                                          "--room-height",   "2.4",
+                                          "--vent-width",    "0.9",
+                                          "--sill-height",   "0",
+                                          "--soffit-height", "2",
+                                          "--fire-height",   "0",
+                                          "--run-time",      "600"};
 
-std::vector<std::string> Plus(std::vector<std::string> words, const std::vector<std::string>& more) {
+std::vector<std::string> Plus(std::vector<std::string> words,
+                              const std::vector<std::string>& more) {
     words.insert(words.end(), more.begin(), more.end());
     return words;
 }
@@ -86,46 +92,95 @@ TEST_F(CompartmentCommand, ReportsMatchTheReferenceByteForByte) {
     };
     const Scenario scenarios[] = {
         {"office-flashover-stop", kExamples + "/office-sofa-tsquared.fir", "SOFA.FIR", kOffice},
-        {"office-flashover-continue", kExamples + "/office-sofa-tsquared.fir", "SOFA.FIR",
-         {"--title", "Office, sofa fire, run on past flashover", "--output-name", "OFFICE2.VOF",
-          "--floor-area", "20", "--room-height", "2.4", "--vent-width", "0.9", "--sill-height", "0",
-          "--soffit-height", "2", "--fire-height", "0", "--run-time", "1500", "--flashover",
-          "continue"}},
-        {"high-sill-stop", kExamples + "/pallets-fast-tsquared.fir", "PALLETS.FIR",
+        {"office-flashover-continue",
+         kExamples + "/office-sofa-tsquared.fir",
+         "SOFA.FIR",
+         {"--title",         "Office, sofa fire, run on past flashover",
+          "--output-name",   "OFFICE2.VOF",
+          "--floor-area",    "20",
+          "--room-height",   "2.4",
+          "--vent-width",    "0.9",
+          "--sill-height",   "0",
+          "--soffit-height", "2",
+          "--fire-height",   "0",
+          "--run-time",      "1500",
+          "--flashover",     "continue"}},
+        {"high-sill-stop",
+         kExamples + "/pallets-fast-tsquared.fir",
+         "PALLETS.FIR",
          {"--title", "Store room, high window", "--output-name", "STORE.VOF", "--floor-area", "60",
           "--room-height", "3", "--vent-width", "1.2", "--sill-height", "1.1", "--soffit-height",
           "2.1", "--fire-height", "0", "--run-time", "900"}},
-        {"starved-raised-fire", kExamples + "/pallets-fast-tsquared.fir", "PALLETS.FIR",
-         {"--title", "Fire on a mezzanine", "--output-name", "MEZZ.VOF", "--floor-area", "150",
-          "--room-height", "6", "--vent-width", "2", "--sill-height", "0.5", "--soffit-height",
-          "2.4", "--fire-height", "3", "--radiative-fraction", "0.3", "--loss-fraction", "0.7",
-          "--run-time", "900"}},
-        {"soffit-near-ceiling", kData + "/delayed-start.fir", "DELAYED.FIR",
+        {"starved-raised-fire",
+         kExamples + "/pallets-fast-tsquared.fir",
+         "PALLETS.FIR",
+         {"--title",
+          "Fire on a mezzanine",
+          "--output-name",
+          "MEZZ.VOF",
+          "--floor-area",
+          "150",
+          "--room-height",
+          "6",
+          "--vent-width",
+          "2",
+          "--sill-height",
+          "0.5",
+          "--soffit-height",
+          "2.4",
+          "--fire-height",
+          "3",
+          "--radiative-fraction",
+          "0.3",
+          "--loss-fraction",
+          "0.7",
+          "--run-time",
+          "900"}},
+        {"soffit-near-ceiling",
+         kData + "/delayed-start.fir",
+         "DELAYED.FIR",
          {"--title", "Soffit 5 mm below the ceiling", "--output-name", "SOFFIT.VOF", "--floor-area",
           "25", "--room-height", "3", "--vent-width", "1", "--sill-height", "0", "--soffit-height",
           "2.995", "--fire-height", "0", "--run-time", "300"}},
-        {"tiny-room-unstable", kExamples + "/heptane-pool-1m.fir", "POOL1.FIR",
-         {"--title", "A cupboard with a pool fire", "--output-name", "CUPBOARD.VOF",
-          "--floor-area", "0.05", "--room-height", "3", "--vent-width", "0.3", "--sill-height",
-          "0", "--soffit-height", "0.8", "--fire-height", "0", "--run-time", "600"}},
-        {"us-units-pool", kExamples + "/heptane-pool-1m.fir", "POOL1.FIR",
-         {"--units", "us", "--title", "Workshop, heptane pool (U.S. inputs)", "--output-name",
-          "SHOP.VOF", "--floor-area", "1076.5", "--room-height", "12", "--vent-width", "3",
-          "--sill-height", "0", "--soffit-height", "6.875", "--fire-height", "1.5", "--run-time",
-          "423.5"}},
-        {"end-of-fire-before-run-time", kExamples + "/heptane-pool-1m.fir", "POOL1.FIR",
+        {"tiny-room-unstable",
+         kExamples + "/heptane-pool-1m.fir",
+         "POOL1.FIR",
+         {"--title", "A cupboard with a pool fire", "--output-name", "CUPBOARD.VOF", "--floor-area",
+          "0.05", "--room-height", "3", "--vent-width", "0.3", "--sill-height", "0",
+          "--soffit-height", "0.8", "--fire-height", "0", "--run-time", "600"}},
+        {"us-units-pool",
+         kExamples + "/heptane-pool-1m.fir",
+         "POOL1.FIR",
+         {"--units",       "us",       "--title",         "Workshop, heptane pool (U.S. inputs)",
+          "--output-name", "SHOP.VOF", "--floor-area",    "1076.5",
+          "--room-height", "12",       "--vent-width",    "3",
+          "--sill-height", "0",        "--soffit-height", "6.875",
+          "--fire-height", "1.5",      "--run-time",      "423.5"}},
+        {"end-of-fire-before-run-time",
+         kExamples + "/heptane-pool-1m.fir",
+         "POOL1.FIR",
          {"--title", "Pool fire ends before the run time", "--output-name", "POOL.VOF",
           "--floor-area", "40", "--room-height", "3", "--vent-width", "2", "--sill-height", "0",
           "--soffit-height", "2.2", "--fire-height", "0.5", "--run-time", "1200"}},
-        {"slow-fire-9000s", kData + "/slow-growth-9000s.fir", "SLOW.FIR",
+        {"slow-fire-9000s",
+         kData + "/slow-growth-9000s.fir",
+         "SLOW.FIR",
          {"--title", "Hall, slow fire for 9000 s", "--output-name", "HALL.VOF", "--floor-area",
-          "800", "--room-height", "8", "--vent-width", "4", "--sill-height", "0",
-          "--soffit-height", "3", "--fire-height", "0", "--run-time", "9000"}},
-        {"fast-fire-9000s-continue", kData + "/fast-growth-9000s.fir", "FAST.FIR",
-         {"--title", "Small room, flashover, run on to 9000 s", "--output-name", "SMALL.VOF",
-          "--floor-area", "13", "--room-height", "2.5", "--vent-width", "0.8", "--sill-height",
-          "0", "--soffit-height", "2.1", "--fire-height", "0", "--run-time", "9000",
-          "--flashover", "continue"}},
+          "800", "--room-height", "8", "--vent-width", "4", "--sill-height", "0", "--soffit-height",
+          "3", "--fire-height", "0", "--run-time", "9000"}},
+        {"fast-fire-9000s-continue",
+         kData + "/fast-growth-9000s.fir",
+         "FAST.FIR",
+         {"--title",         "Small room, flashover, run on to 9000 s",
+          "--output-name",   "SMALL.VOF",
+          "--floor-area",    "13",
+          "--room-height",   "2.5",
+          "--vent-width",    "0.8",
+          "--sill-height",   "0",
+          "--soffit-height", "2.1",
+          "--fire-height",   "0",
+          "--run-time",      "9000",
+          "--flashover",     "continue"}},
     };
     for (const auto& s : scenarios) {
         const auto result = Vorla(Plus({"--fire", s.fire}, s.options));
@@ -140,9 +195,9 @@ TEST_F(CompartmentCommand, WritesTheReportAtomicallyAndNamesItAfterThePath) {
     const std::string fire = kExamples + "/heptane-pool-1m.fir";
     const std::string report = In("pool.vof");
     WriteFile(report, "an older report");
-    const auto result = Vorla({"--fire", fire, "--floor-area", "40", "--room-height", "3",
-                               "--vent-width", "2", "--soffit-height", "2.2", "--run-time", "60",
-                               "-o", report});
+    const auto result =
+        Vorla({"--fire", fire, "--floor-area", "40", "--room-height", "3", "--vent-width", "2",
+               "--soffit-height", "2.2", "--run-time", "60", "-o", report});
     ASSERT_EQ(result.status, kExitSuccess) << result.err;
     EXPECT_EQ(result.out, "");
     const std::string text = ReadFile(report);
@@ -153,9 +208,9 @@ TEST_F(CompartmentCommand, WritesTheReportAtomicallyAndNamesItAfterThePath) {
     EXPECT_EQ(text.substr(text.size() - 14), "RUN COMPLETE\r\n");
     EXPECT_EQ(fs::directory_iterator(folder_)->path().filename(), "pool.vof");
 
-    const auto unwritable = Vorla({"--fire", fire, "--floor-area", "40", "--room-height", "3",
-                                   "--vent-width", "2", "--soffit-height", "2.2", "--run-time",
-                                   "60", "-o", In("missing-folder/pool.vof")});
+    const auto unwritable =
+        Vorla({"--fire", fire, "--floor-area", "40", "--room-height", "3", "--vent-width", "2",
+               "--soffit-height", "2.2", "--run-time", "60", "-o", In("missing-folder/pool.vof")});
     EXPECT_EQ(unwritable.status, kExitFileProblem);
     EXPECT_NE(unwritable.err.find("missing-folder/pool.vof"), std::string::npos);
 }
@@ -175,17 +230,19 @@ TEST_F(CompartmentCommand, FromASavedReportWithOptionsBesideIt) {
     EXPECT_NE(text.find("\r\nShorter\r\nSIMULATION OUTPUT DATA FILE : " + In("short.vof")),
               std::string::npos);
     EXPECT_NE(text.find("MAXIMUM RUN TIME            :     100 s  \r\n"), std::string::npos);
-    EXPECT_NE(text.find("ROOM HEIGHT                 :    2.40 m   (  7.87 ft)"), std::string::npos);
+    EXPECT_NE(text.find("ROOM HEIGHT                 :    2.40 m   (  7.87 ft)"),
+              std::string::npos);
     EXPECT_EQ(text.substr(text.size() - 84),
               " 100    152     66   3.92   1.19   111.1   117.2  1.033  0.468  3  N\r\n"
               "RUN COMPLETE\r\n");
 
     // In U.S. units the report's values are shown in ft as the form shows them
     // after a unit change, and the options are typed in ft.
-    const auto us = Vorla({"--from", golden, "--fire", fire, "--units", "us", "--room-height",
-                           "9", "--run-time", "5"});
+    const auto us = Vorla({"--from", golden, "--fire", fire, "--units", "us", "--room-height", "9",
+                           "--run-time", "5"});
     ASSERT_EQ(us.status, kExitSuccess) << us.err;
-    EXPECT_NE(us.out.find("ROOM HEIGHT                 :    2.74 m   (  9.00 ft)"), std::string::npos);
+    EXPECT_NE(us.out.find("ROOM HEIGHT                 :    2.74 m   (  9.00 ft)"),
+              std::string::npos);
     EXPECT_NE(us.out.find("ROOM AREA                   :   20.00 m^2 (  215.29 ft^2)"),
               std::string::npos);
 }
@@ -286,11 +343,13 @@ TEST_F(CompartmentCommand, CsvHoldsEveryRowAtFullPrecision) {
     ASSERT_EQ(result.status, kExitSuccess) << result.err;
     const std::string csv = ReadFile(In("rows.csv"));
     std::size_t lines = 0;
-    for (std::size_t at = csv.find("\r\n"); at != std::string::npos; at = csv.find("\r\n", at + 2)) {
+    for (std::size_t at = csv.find("\r\n"); at != std::string::npos;
+         at = csv.find("\r\n", at + 2)) {
         ++lines;
     }
     EXPECT_EQ(lines, 1u + 67u);
-    EXPECT_NE(csv.find("\r\n0,21.110000000000014,2.4000000953674316,0,0,1,N\r\n"), std::string::npos);
+    EXPECT_NE(csv.find("\r\n0,21.110000000000014,2.4000000953674316,0,0,1,N\r\n"),
+              std::string::npos);
     EXPECT_NE(csv.find("\r\n326,"), std::string::npos);
 
     const auto unwritable = Vorla(Plus(kOffice, {"--fire", fire, "--csv", In("no/rows.csv")}));
@@ -300,11 +359,16 @@ TEST_F(CompartmentCommand, CsvHoldsEveryRowAtFullPrecision) {
 TEST_F(CompartmentCommand, HelpExplainsEveryOption) {
     const auto help = Vorla({"--help"});
     EXPECT_EQ(help.status, kExitSuccess);
-    for (const char* option :
-         {"--from", "--units", "--title", "--output-name", "--fire", "--floor-area",
-          "--room-height", "--vent-width", "--sill-height", "--soffit-height", "--fire-height",
-          "--radiative-fraction", "--loss-fraction", "--run-time", "--flashover", "-o", "--csv",
-          "m\u00b2 or ft\u00b2", "m or ft", "kg/s"}) {
+    for (const char* option : {"--from",          "--units",
+                               "--title",         "--output-name",
+                               "--fire",          "--floor-area",
+                               "--room-height",   "--vent-width",
+                               "--sill-height",   "--soffit-height",
+                               "--fire-height",   "--radiative-fraction",
+                               "--loss-fraction", "--run-time",
+                               "--flashover",     "-o",
+                               "--csv",           "m\u00b2 or ft\u00b2",
+                               "m or ft",         "kg/s"}) {
         EXPECT_NE(help.out.find(option), std::string::npos) << option;
     }
     std::ostringstream out, err;
@@ -315,8 +379,8 @@ TEST_F(CompartmentCommand, HelpExplainsEveryOption) {
 
 // The built program, run as a user runs it.
 int RunProgram(const std::string& arguments, const std::string& output) {
-    const std::string command = std::string("'") + VORLA_EXECUTABLE + "' " + arguments + " >'" +
-                                output + "' 2>/dev/null";
+    const std::string command =
+        std::string("'") + VORLA_EXECUTABLE + "' " + arguments + " >'" + output + "' 2>/dev/null";
     const int status = std::system(command.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
@@ -340,10 +404,9 @@ TEST_F(CompartmentCommand, TheBuiltProgramWritesTheSameBytes) {
 TEST_F(CompartmentCommand, TheBundledExampleReportRunsAgainAsSaved) {
     // What `make run` does, from the top of the project where the example's
     // fire file path starts.
-    const std::string command = std::string("cd '") + VORLA_SOURCE_DIR + "' && '" +
-                                VORLA_EXECUTABLE +
-                                "' compartment --from examples/office-sofa-fire.vof >'" +
-                                In("again.vof") + "' 2>/dev/null";
+    const std::string command =
+        std::string("cd '") + VORLA_SOURCE_DIR + "' && '" + VORLA_EXECUTABLE +
+        "' compartment --from examples/office-sofa-fire.vof >'" + In("again.vof") + "' 2>/dev/null";
     ASSERT_EQ(std::system(command.c_str()), 0);
     EXPECT_EQ(ReadFile(In("again.vof")),
               ReadFile(std::string(VORLA_SOURCE_DIR) + "/examples/office-sofa-fire.vof"));

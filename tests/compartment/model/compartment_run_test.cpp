@@ -1,10 +1,10 @@
-#include <cmath>
-#include <gtest/gtest.h>
-#include <vector>
-
 #include "compartment/model/compartment_run.h"
 #include "compartment/model/report_text.h"
 #include "test_room.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <vector>
 
 namespace vorla::compartment {
 namespace {
@@ -103,7 +103,8 @@ TEST(CompartmentRun, FlashoverAnsweredNoGoesOnWithTheRegularRows) {
     const auto times = RowTimes(calc->Results);
     EXPECT_EQ(times.size(), 1u + 120u + 1u);
     for (std::size_t r = 1; r < times.size(); ++r) {
-        const int expected = r <= 65 ? 5 * static_cast<int>(r) : (r == 66 ? 326 : 5 * (static_cast<int>(r) - 1));
+        const int expected =
+            r <= 65 ? 5 * static_cast<int>(r) : (r == 66 ? 326 : 5 * (static_cast<int>(r) - 1));
         EXPECT_EQ(times[r], expected) << "row " << r;
     }
     EXPECT_EQ(log.texts.size(), 1u);
@@ -226,8 +227,7 @@ TEST(CompartmentRun, NineThousandSecondsWithFlashoverOffTheGridKeepsEveryRow) {
     EXPECT_EQ(out.Time[34], 166);
     for (int r = 0; r <= out.LastRow; ++r) {
         ASSERT_TRUE(std::isfinite(out.LayerTemperature[r]) && std::isfinite(out.VentFlow[r]) &&
-                    std::isfinite(out.HeatReleaseRate[r]) &&
-                    std::isfinite(out.InterfaceHeight[r]))
+                    std::isfinite(out.HeatReleaseRate[r]) && std::isfinite(out.InterfaceHeight[r]))
             << "row " << r;
     }
 }
@@ -278,7 +278,8 @@ TEST(CompartmentRun, OfficeReportMatchesTheReferenceByteForByte) {
 }
 
 TEST(FlashoverQuestionText, GivesTheWholeSecond) {
-    EXPECT_EQ(FlashoverQuestionText(123), "Flashover occurred at 123 seconds.  Terminate simulation?");
+    EXPECT_EQ(FlashoverQuestionText(123),
+              "Flashover occurred at 123 seconds.  Terminate simulation?");
     EXPECT_EQ(FlashoverQuestionText(5), "Flashover occurred at 5 seconds.  Terminate simulation?");
 }
 

@@ -1,8 +1,8 @@
+#include "compartment/model/input_form.h"
+
 #include <cmath>
 #include <gtest/gtest.h>
 #include <string>
-
-#include "compartment/model/input_form.h"
 
 namespace vorla::compartment {
 namespace {
@@ -92,7 +92,8 @@ TEST(RunChecks, EachCheckFailsOnItsSideOfTheLimitAndPassesOnTheOther) {
         EXPECT_EQ(CheckedRun(boxes), (InputError{c.message, c.box}))
             << InputBoxName(c.box) << " = \"" << c.failing << "\"";
         boxes.Text(c.box) = c.passing;
-        EXPECT_EQ(CheckedRun(boxes), std::nullopt) << InputBoxName(c.box) << " = \"" << c.passing << "\"";
+        EXPECT_EQ(CheckedRun(boxes), std::nullopt)
+            << InputBoxName(c.box) << " = \"" << c.passing << "\"";
     }
 }
 
@@ -135,12 +136,12 @@ TEST(RunChecks, UsLimitsAreTheSiLimitsAfterConversion) {
         std::optional<std::string_view> message;
     };
     const Case cases[] = {
-        {txtRoomHeight, "100", kCeilingTooHigh},    // 30.48 m
-        {txtRoomHeight, "98.4", std::nullopt},       // 29.99 m
-        {txtFloorArea, "10000", std::nullopt},       // 929 m²
-        {txtFloorArea, "11000", kAreaTooLarge},      // 1021.9 m²
-        {txtFloorArea, "10764", std::nullopt},       // 999.98 m²
-        {txtFloorArea, "10765", kAreaTooLarge},      // 1000.07 m²
+        {txtRoomHeight, "100", kCeilingTooHigh}, // 30.48 m
+        {txtRoomHeight, "98.4", std::nullopt},   // 29.99 m
+        {txtFloorArea, "10000", std::nullopt},   // 929 m²
+        {txtFloorArea, "11000", kAreaTooLarge},  // 1021.9 m²
+        {txtFloorArea, "10764", std::nullopt},   // 999.98 m²
+        {txtFloorArea, "10765", kAreaTooLarge},  // 1000.07 m²
         {txtVentWidth, "100", kVentTooWide},
     };
     for (const auto& c : cases) {
@@ -162,8 +163,8 @@ TEST(RunReading, RunTimeRoundsHalvesToEven) {
     const struct {
         std::string text;
         std::int16_t runTime;
-    } cases[] = {{"0.6", 1}, {"2.5", 2}, {"3.5", 4}, {"8999.5", 9000}, {"9000.5", 9000},
-                 {"600 s", 600}, {" 6 0 0", 600}};
+    } cases[] = {{"0.6", 1},       {"2.5", 2},     {"3.5", 4},     {"8999.5", 9000},
+                 {"9000.5", 9000}, {"600 s", 600}, {" 6 0 0", 600}};
     for (const auto& c : cases) {
         Calculations calc;
         InputBoxes boxes = ValidBoxes();

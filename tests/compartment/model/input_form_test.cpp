@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "compartment/model/input_form.h"
+
+#include <gtest/gtest.h>
 
 namespace vorla::compartment {
 namespace {

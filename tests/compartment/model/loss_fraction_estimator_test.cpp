@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "compartment/model/loss_fraction_estimator.h"
+
+#include <gtest/gtest.h>
 
 namespace vorla::compartment {
 namespace {
@@ -70,7 +70,10 @@ TEST(EstimatorEntry, ChecksInOrderWithTheirMessagesAndFocus) {
     const Case cases[] = {
         {[](RunInputs& in) { in.FloorArea = 0; },
          InputError{"You must first specify a valid floor area.", txtFloorArea}},
-        {[](RunInputs& in) { in.FloorArea = -1; in.RoomHeight = 0; },
+        {[](RunInputs& in) {
+             in.FloorArea = -1;
+             in.RoomHeight = 0;
+         },
          InputError{"You must first specify a valid floor area.", txtFloorArea}},
         {[](RunInputs& in) { in.RoomHeight = 0; },
          InputError{"You must first specify a valid room height.", txtRoomHeight}},
@@ -81,7 +84,10 @@ TEST(EstimatorEntry, ChecksInOrderWithTheirMessagesAndFocus) {
         {[](RunInputs& in) { in.RadiativeLossFraction = 1; },
          InputError{"You must first specify a valid radiative heat loss fraction.",
                     txtRadiativeLossFraction}},
-        {[](RunInputs& in) { in.FireHeight = 2.39; in.RadiativeLossFraction = 0.99; },
+        {[](RunInputs& in) {
+             in.FireHeight = 2.39;
+             in.RadiativeLossFraction = 0.99;
+         },
          std::nullopt},
     };
     for (const auto& c : cases) {
@@ -89,6 +95,18 @@ TEST(EstimatorEntry, ChecksInOrderWithTheirMessagesAndFocus) {
         c.spoil(room);
         EXPECT_EQ(CheckEstimatorInputs(room), c.error);
     }
+}
+
+TEST(EstimatorWindow, EstimateReadsTheWindowsEntries) {
+    Calculations calc;
+    calc.Inputs = FiveByFourRoom();
+    EXPECT_EQ(EstimateFromEntries("", 0, calc), std::nullopt);
+    EXPECT_EQ(EstimateFromEntries("0.99", 2, calc), std::nullopt);
+    EXPECT_EQ(calc.CeilingRoughness, 'S') << "a rejected ratio stores no roughness";
+    EXPECT_EQ(EstimateFromEntries("1.25", 1, calc), "0.6214");
+    EXPECT_EQ(calc.AspectRatio, 1.25);
+    EXPECT_EQ(calc.CeilingRoughness, 'M');
+    EXPECT_EQ(EstimateFromEntries("1 .25 (5 m by 4 m)", 0, calc), "0.5714");
 }
 
 TEST(EstimatorWindow, AspectRatioAndRoughness) {

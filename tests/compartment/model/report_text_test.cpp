@@ -1,33 +1,34 @@
-#include <charconv>
-#include <gtest/gtest.h>
-
 #include "common/text_columns.h"
 #include "compartment/model/report_printing.h"
 #include "compartment/model/report_text.h"
 #include "compartment/model/results_csv.h"
 #include "test_room.h"
 
+#include <charconv>
+#include <gtest/gtest.h>
+
 namespace vorla::compartment {
 namespace {
 
 using testing::Office;
 
-const std::string kExampleHeader = "Office, sofa fire\r\n"
-                                   "SIMULATION OUTPUT DATA FILE : OFFICE.VOF\r\n"
-                                   "ROOM AREA                   :   20.00 m^2 (  215.29 ft^2)\r\n"
-                                   "ROOM HEIGHT                 :    2.40 m   (  7.87 ft)\r\n"
-                                   "WIDTH OF VENT               :    0.90 m   (  2.95 ft)\r\n"
-                                   "VENT SILL HEIGHT            :    0.00 m   (  0.00 ft)\r\n"
-                                   "VENT SOFFIT HEIGHT          :    2.00 m   (  6.56 ft)\r\n"
-                                   "FIRE HEIGHT                 :    0.00 m   (  0.00 ft)\r\n"
-                                   "RADIATIVE FRACTION          :   0.350\r\n"
-                                   "HEAT LOSS FRACTION          :   0.600\r\n"
-                                   "MAXIMUM RUN TIME            :     600 s  \r\n"
-                                   "HEAT RELEASE RATE DATA FILE : SOFA.FIR\r\n"
-                                   "\r\n"
-                                   "Time   Temp   Temp  Layer  Layer    Fire    Fire   Vent   Vent FR OS\r\n"
-                                   " sec  deg F  deg C     ft      m   Btu/s      kW   lb/s   kg/s      \r\n"
-                                   "====================================================================";
+const std::string kExampleHeader =
+    "Office, sofa fire\r\n"
+    "SIMULATION OUTPUT DATA FILE : OFFICE.VOF\r\n"
+    "ROOM AREA                   :   20.00 m^2 (  215.29 ft^2)\r\n"
+    "ROOM HEIGHT                 :    2.40 m   (  7.87 ft)\r\n"
+    "WIDTH OF VENT               :    0.90 m   (  2.95 ft)\r\n"
+    "VENT SILL HEIGHT            :    0.00 m   (  0.00 ft)\r\n"
+    "VENT SOFFIT HEIGHT          :    2.00 m   (  6.56 ft)\r\n"
+    "FIRE HEIGHT                 :    0.00 m   (  0.00 ft)\r\n"
+    "RADIATIVE FRACTION          :   0.350\r\n"
+    "HEAT LOSS FRACTION          :   0.600\r\n"
+    "MAXIMUM RUN TIME            :     600 s  \r\n"
+    "HEAT RELEASE RATE DATA FILE : SOFA.FIR\r\n"
+    "\r\n"
+    "Time   Temp   Temp  Layer  Layer    Fire    Fire   Vent   Vent FR OS\r\n"
+    " sec  deg F  deg C     ft      m   Btu/s      kW   lb/s   kg/s      \r\n"
+    "====================================================================";
 
 // Results with row 0 as a run writes it.
 RunResults InitialRow() {
@@ -42,8 +43,7 @@ RunResults InitialRow() {
 TEST(ReportHeader, IsTheExampleLayout) {
     const auto office = Office();
     EXPECT_EQ(ReportHeader(office->Inputs), kExampleHeader);
-    EXPECT_EQ(HeaderText(kExampleHeader),
-              "VORLA-XW VERSION 1.00 - JULY 1999\r\n" + kExampleHeader);
+    EXPECT_EQ(HeaderText(kExampleHeader), "VORLA-XW VERSION 1.00 - JULY 1999\r\n" + kExampleHeader);
     for (int line = 15; line <= 17; ++line) {
         EXPECT_EQ(ColumnTitleLine(line).size(), 68u);
     }
@@ -54,7 +54,7 @@ TEST(ReportHeader, ValuesKeepTheirColumnsAndSmallAreasHaveNoLeadingZero) {
     RunInputs& in = office->Inputs;
     in.FloorArea = 0.5;
     in.SoffitHeight = 2.375f; // exact in binary: a half, rounded away from zero
-    in.FireHeight = 2.385;     // a double near a half, rounded at 15 digits first
+    in.FireHeight = 2.385;    // a double near a half, rounded at 15 digits first
     in.RunTime = 9000;
     EXPECT_EQ(InputLine(in, 4), "ROOM AREA                   :     .50 m^2 (    5.38 ft^2)");
     EXPECT_EQ(InputLine(in, 8), "VENT SOFFIT HEIGHT          :    2.38 m   (  7.79 ft)");
@@ -97,8 +97,7 @@ TEST(ReportRow, FieldsRoundAsTheColumnsSay) {
         {1, 0, 1430.0498046875,
          "   5     70     21   3.28   1.00  1355.4  1430.0  0.000  0.000  1  N"},
         // Wider than the pattern: every digit kept, the line grows.
-        {1, 0, 123456.78,
-         "   5     70     21   3.28   1.00 117016.2 123456.8  0.000  0.000  1  N"},
+        {1, 0, 123456.78, "   5     70     21   3.28   1.00 117016.2 123456.8  0.000  0.000  1  N"},
     };
     for (const auto& c : cases) {
         RunResults results = InitialRow();
@@ -141,8 +140,8 @@ TEST(ScreenTable, ShowsEveryNthRowThenTheEndMessage) {
         int lastRow;
         std::size_t shown;
         int lastShown;
-    } cases[] = {{0, 1, 0}, {360, 361, 360}, {361, 181, 360}, {1500, 251, 1500}, {1501, 251, 1500},
-                 {1801, 301, 1800}};
+    } cases[] = {{0, 1, 0},         {360, 361, 360},   {361, 181, 360},
+                 {1500, 251, 1500}, {1501, 251, 1500}, {1801, 301, 1800}};
     for (const auto& c : cases) {
         const RunResults results = RowsNumberedByTime(c.lastRow);
         const std::string table = ScreenTableText(office->Inputs, results, "RUN COMPLETE");
@@ -177,7 +176,8 @@ TEST(PrintPageHeader, TwentyOneLinesWithThePageNumberAndTheCurrentOutputFile) {
     ASSERT_EQ(lines.size(), 21u);
     EXPECT_EQ(lines[0], "");
     EXPECT_EQ(lines[2], "");
-    EXPECT_EQ(lines[3], "      VORLA-XW VERSION 1.00 - JULY 1999" + std::string(27, ' ') + "Page  7");
+    EXPECT_EQ(lines[3],
+              "      VORLA-XW VERSION 1.00 - JULY 1999" + std::string(27, ' ') + "Page  7");
     EXPECT_EQ(lines[4], "");
     EXPECT_EQ(lines[5], "      Office, sofa fire");
     EXPECT_EQ(lines[6], "      SIMULATION OUTPUT DATA FILE : /home/user/VORLA/DATA/OFFICE.SDF");

@@ -1,12 +1,12 @@
 // A run allocates nothing per step: every column and the fire table are fixed
 // arrays. Counted by replacing the global allocation functions of this program.
+#include "compartment/model/compartment_run.h"
+#include "test_room.h"
+
 #include <atomic>
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <new>
-
-#include "compartment/model/compartment_run.h"
-#include "test_room.h"
 
 namespace {
 std::atomic<long> allocations{0};
@@ -19,8 +19,12 @@ void* operator new(std::size_t size) {
     }
     throw std::bad_alloc();
 }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
 
 namespace vorla::compartment {
 namespace {

@@ -1,10 +1,10 @@
-#include <filesystem>
-#include <gtest/gtest.h>
-
 #include "compartment/model/input_form.h"
 #include "compartment/model/report_text.h"
 #include "compartment/model/saved_report_reader.h"
 #include "test_room.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
 
 namespace vorla::compartment {
 namespace {
@@ -50,14 +50,13 @@ TEST(ReadSavedReport, GivesBackWhatTheReportSavedToTwoDecimals) {
     office->Inputs.SoffitHeight = 2.1f;
     office->Inputs.RunTitle = "  a title with blanks  ";
     office->Inputs.FireFile = "C:\\VORLA\\DATA\\SOFA FIRE.FIR";
-    const std::string saved =
-        SavedReportText(ReportHeader(office->Inputs), "", "RUN COMPLETE");
+    const std::string saved = SavedReportText(ReportHeader(office->Inputs), "", "RUN COMPLETE");
 
     Calculations calc;
     InputBoxes boxes;
     ASSERT_EQ(ReadSavedReportText(saved, "x.vof", boxes, calc), std::nullopt);
     EXPECT_EQ(boxes.txtRunTitle, "  a title with blanks  ");
-    EXPECT_EQ(boxes.txtFloorArea, "0.5"); // saved as "    .50"
+    EXPECT_EQ(boxes.txtFloorArea, "0.5");  // saved as "    .50"
     EXPECT_EQ(boxes.txtRoomHeight, "2.4"); // saved as " 2.40"
     EXPECT_EQ(boxes.txtSoffitHeight, "2.1");
     EXPECT_EQ(boxes.txtFireFile, "C:\\VORLA\\DATA\\SOFA FIRE.FIR");
@@ -108,7 +107,8 @@ TEST(ReadSavedReport, AFileThatCannotBeOpenedIsNamed) {
     EXPECT_EQ(error->kind, SavedReportError::Kind::CannotOpen);
     EXPECT_NE(error->Describe().find(path), std::string::npos);
 
-    const auto folder = ReadSavedReport(std::filesystem::temp_directory_path().string(), boxes, calc);
+    const auto folder =
+        ReadSavedReport(std::filesystem::temp_directory_path().string(), boxes, calc);
     ASSERT_TRUE(folder);
     EXPECT_EQ(folder->kind, SavedReportError::Kind::CannotOpen);
 }

@@ -1,16 +1,16 @@
 // Rooms and fires for the compartment tests, set up as a passed Run leaves them.
 #pragma once
 
+#include "common/fire_file_reader.h"
+#include "compartment/model/calculations.h"
+#include "compartment/model/input_checks.h"
+
 #include <fstream>
 #include <gtest/gtest.h>
 #include <memory>
 #include <sstream>
 #include <string>
 #include <string_view>
-
-#include "common/fire_file_reader.h"
-#include "compartment/model/calculations.h"
-#include "compartment/model/input_checks.h"
 
 namespace vorla::compartment::testing {
 

@@ -1,9 +1,9 @@
-#include <cmath>
-#include <gtest/gtest.h>
-
 #include "compartment/model/run_results.h"
 #include "compartment/model/zone_physics.h"
 #include "test_room.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
 
 namespace vorla::compartment {
 namespace {
@@ -67,7 +67,8 @@ TEST(CompartmentFlows, InterfaceAboveTheSoffitPushesOutColdGasOnly) {
     // Exactly at the soffit (compared in single precision) is still above it.
     const auto at = Flows(in, fire, in.SoffitHeight, 400);
     EXPECT_EQ(at.regime, kRegimeAboveSoffit);
-    const auto below = Flows(in, fire, std::nextafter(static_cast<double>(in.SoffitHeight), 0), 400);
+    const auto below =
+        Flows(in, fire, std::nextafter(static_cast<double>(in.SoffitHeight), 0), 400);
     EXPECT_NE(below.regime, kRegimeAboveSoffit);
 }
 
@@ -187,8 +188,8 @@ TEST(CompartmentFlows, LayerAtAmbientTemperatureHasNoBuoyancyButFiniteFlows) {
 TEST(CompartmentFlows, EveryStateGivesFiniteFlowsAndEndsItsBisection) {
     RunInputs in = Office()->Inputs;
     in.SillHeight = 0.3;
-    const double temperatures[] = {150,   250,   293.0, kAmbient, kAmbient + 1e-9,
-                                   300.0, 450.0, 873.15, 1500.0, 3000.0};
+    const double temperatures[] = {150,   250,   293.0,  kAmbient, kAmbient + 1e-9,
+                                   300.0, 450.0, 873.15, 1500.0,   3000.0};
     const double rates[] = {-100, 0, 0.001, 1, 100, 1000, 10000, 1e6};
     for (const double rate : rates) {
         const FireTable fire = SteadyFire(rate);

@@ -9,6 +9,7 @@ read. Run from the repository root:
 import os
 import subprocess
 import sys
+import tempfile
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.normpath(os.path.join(HERE, '..', '..', '..'))
@@ -78,8 +79,9 @@ def main():
     vorla = sys.argv[1]
     write = '--write-goldens' in sys.argv
     failures = 0
+    scratch = tempfile.mkdtemp(prefix='vorla-reference-')
     for name, (fire, shown, options) in SCENARIOS.items():
-        reference = os.path.join('/tmp', 'reference-' + name + '.vof')
+        reference = os.path.join(scratch, name + '.vof')
         subprocess.run([sys.executable, os.path.join(HERE, 'vorla_reference.py'), '--fire', fire,
                         '--fire-name', shown, '-o', reference] + options,
                        check=True, stderr=subprocess.DEVNULL)
