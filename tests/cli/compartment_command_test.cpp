@@ -16,7 +16,6 @@ namespace {
 namespace fs = std::filesystem;
 
 const std::string kExamples = VORLA_EXAMPLES_DIR;
-const std::string kData = VORLA_TEST_DATA_DIR;
 const std::string kGolden = VORLA_GOLDEN_DIR;
 
 std::string ReadFile(const fs::path& path) {
@@ -83,105 +82,36 @@ std::vector<std::string> Plus(std::vector<std::string> words,
     return words;
 }
 
+struct Scenario {
+    std::string golden;
+    std::string fire;
+    std::string shown;
+    std::vector<std::string> options;
+};
+
+// The scenarios of the golden reports, shared with the reference implementation
+// that made them: name, fire file, the fire name the golden shows, options.
+std::vector<Scenario> GoldenScenarios() {
+    std::vector<Scenario> scenarios;
+    std::istringstream lines(ReadFile(kGolden + "/scenarios.tsv"));
+    for (std::string line; std::getline(lines, line);) {
+        if (line.empty() || line[0] == '#') {
+            continue;
+        }
+        std::vector<std::string> fields;
+        std::istringstream split(line);
+        for (std::string field; std::getline(split, field, '\t');) {
+            fields.push_back(field);
+        }
+        scenarios.push_back({fields[0], std::string(VORLA_SOURCE_DIR) + "/" + fields[1], fields[2],
+                             std::vector<std::string>(fields.begin() + 3, fields.end())});
+    }
+    return scenarios;
+}
+
 TEST_F(CompartmentCommand, ReportsMatchTheReferenceByteForByte) {
-    struct Scenario {
-        std::string golden;
-        std::string fire;
-        std::string shown;
-        std::vector<std::string> options;
-    };
-    const Scenario scenarios[] = {
-        {"office-flashover-stop", kExamples + "/office-sofa-tsquared.fir", "SOFA.FIR", kOffice},
-        {"office-flashover-continue",
-         kExamples + "/office-sofa-tsquared.fir",
-         "SOFA.FIR",
-         {"--title",         "Office, sofa fire, run on past flashover",
-          "--output-name",   "OFFICE2.VOF",
-          "--floor-area",    "20",
-          "--room-height",   "2.4",
-          "--vent-width",    "0.9",
-          "--sill-height",   "0",
-          "--soffit-height", "2",
-          "--fire-height",   "0",
-          "--run-time",      "1500",
-          "--flashover",     "continue"}},
-        {"high-sill-stop",
-         kExamples + "/pallets-fast-tsquared.fir",
-         "PALLETS.FIR",
-         {"--title", "Store room, high window", "--output-name", "STORE.VOF", "--floor-area", "60",
-          "--room-height", "3", "--vent-width", "1.2", "--sill-height", "1.1", "--soffit-height",
-          "2.1", "--fire-height", "0", "--run-time", "900"}},
-        {"starved-raised-fire",
-         kExamples + "/pallets-fast-tsquared.fir",
-         "PALLETS.FIR",
-         {"--title",
-          "Fire on a mezzanine",
-          "--output-name",
-          "MEZZ.VOF",
-          "--floor-area",
-          "150",
-          "--room-height",
-          "6",
-          "--vent-width",
-          "2",
-          "--sill-height",
-          "0.5",
-          "--soffit-height",
-          "2.4",
-          "--fire-height",
-          "3",
-          "--radiative-fraction",
-          "0.3",
-          "--loss-fraction",
-          "0.7",
-          "--run-time",
-          "900"}},
-        {"soffit-near-ceiling",
-         kData + "/delayed-start.fir",
-         "DELAYED.FIR",
-         {"--title", "Soffit 5 mm below the ceiling", "--output-name", "SOFFIT.VOF", "--floor-area",
-          "25", "--room-height", "3", "--vent-width", "1", "--sill-height", "0", "--soffit-height",
-          "2.995", "--fire-height", "0", "--run-time", "300"}},
-        {"tiny-room-unstable",
-         kExamples + "/heptane-pool-1m.fir",
-         "POOL1.FIR",
-         {"--title", "A cupboard with a pool fire", "--output-name", "CUPBOARD.VOF", "--floor-area",
-          "0.05", "--room-height", "3", "--vent-width", "0.3", "--sill-height", "0",
-          "--soffit-height", "0.8", "--fire-height", "0", "--run-time", "600"}},
-        {"us-units-pool",
-         kExamples + "/heptane-pool-1m.fir",
-         "POOL1.FIR",
-         {"--units",       "us",       "--title",         "Workshop, heptane pool (U.S. inputs)",
-          "--output-name", "SHOP.VOF", "--floor-area",    "1076.5",
-          "--room-height", "12",       "--vent-width",    "3",
-          "--sill-height", "0",        "--soffit-height", "6.875",
-          "--fire-height", "1.5",      "--run-time",      "423.5"}},
-        {"end-of-fire-before-run-time",
-         kExamples + "/heptane-pool-1m.fir",
-         "POOL1.FIR",
-         {"--title", "Pool fire ends before the run time", "--output-name", "POOL.VOF",
-          "--floor-area", "40", "--room-height", "3", "--vent-width", "2", "--sill-height", "0",
-          "--soffit-height", "2.2", "--fire-height", "0.5", "--run-time", "1200"}},
-        {"slow-fire-9000s",
-         kData + "/slow-growth-9000s.fir",
-         "SLOW.FIR",
-         {"--title", "Hall, slow fire for 9000 s", "--output-name", "HALL.VOF", "--floor-area",
-          "800", "--room-height", "8", "--vent-width", "4", "--sill-height", "0", "--soffit-height",
-          "3", "--fire-height", "0", "--run-time", "9000"}},
-        {"fast-fire-9000s-continue",
-         kData + "/fast-growth-9000s.fir",
-         "FAST.FIR",
-         {"--title",         "Small room, flashover, run on to 9000 s",
-          "--output-name",   "SMALL.VOF",
-          "--floor-area",    "13",
-          "--room-height",   "2.5",
-          "--vent-width",    "0.8",
-          "--sill-height",   "0",
-          "--soffit-height", "2.1",
-          "--fire-height",   "0",
-          "--run-time",      "9000",
-          "--flashover",     "continue"}},
-    };
+    const auto scenarios = GoldenScenarios();
+    ASSERT_EQ(scenarios.size(), 10u);
     for (const auto& s : scenarios) {
         const auto result = Vorla(Plus({"--fire", s.fire}, s.options));
         EXPECT_EQ(result.status, kExitSuccess) << s.golden << ": " << result.err;

@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
-"""Runs each golden scenario through the reference implementation and through
-the built `vorla compartment`, and says where the two reports differ. With
+"""Runs each golden scenario (golden/scenarios.tsv) through the reference
+implementation and through the built `vorla compartment`, and says where the two reports differ. With
 --write-goldens it stores the reference reports as the goldens the C++ tests
 read. Run from the repository root:
 
@@ -14,65 +14,20 @@ import tempfile
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.normpath(os.path.join(HERE, '..', '..', '..'))
 GOLDEN = os.path.join(ROOT, 'tests', 'compartment', 'model', 'golden')
-DATA = os.path.join(ROOT, 'tests', 'compartment', 'model', 'data')
-EXAMPLES = os.path.join(ROOT, 'examples')
 
-# name: (fire file, shown fire name, options)
-SCENARIOS = {
-    'office-flashover-stop': (
-        os.path.join(EXAMPLES, 'office-sofa-tsquared.fir'), 'SOFA.FIR',
-        ['--title', 'Office, sofa fire', '--output-name', 'OFFICE.VOF', '--floor-area', '20',
-         '--room-height', '2.4', '--vent-width', '0.9', '--sill-height', '0', '--soffit-height', '2',
-         '--fire-height', '0', '--run-time', '600']),
-    'office-flashover-continue': (
-        os.path.join(EXAMPLES, 'office-sofa-tsquared.fir'), 'SOFA.FIR',
-        ['--title', 'Office, sofa fire, run on past flashover', '--output-name', 'OFFICE2.VOF',
-         '--floor-area', '20', '--room-height', '2.4', '--vent-width', '0.9', '--sill-height', '0',
-         '--soffit-height', '2', '--fire-height', '0', '--run-time', '1500', '--flashover', 'continue']),
-    'high-sill-stop': (
-        os.path.join(EXAMPLES, 'pallets-fast-tsquared.fir'), 'PALLETS.FIR',
-        ['--title', 'Store room, high window', '--output-name', 'STORE.VOF', '--floor-area', '60',
-         '--room-height', '3', '--vent-width', '1.2', '--sill-height', '1.1', '--soffit-height', '2.1',
-         '--fire-height', '0', '--run-time', '900']),
-    'starved-raised-fire': (
-        os.path.join(EXAMPLES, 'pallets-fast-tsquared.fir'), 'PALLETS.FIR',
-        ['--title', 'Fire on a mezzanine', '--output-name', 'MEZZ.VOF', '--floor-area', '150',
-         '--room-height', '6', '--vent-width', '2', '--sill-height', '0.5', '--soffit-height', '2.4',
-         '--fire-height', '3', '--radiative-fraction', '0.3', '--loss-fraction', '0.7',
-         '--run-time', '900']),
-    'soffit-near-ceiling': (
-        os.path.join(DATA, 'delayed-start.fir'), 'DELAYED.FIR',
-        ['--title', 'Soffit 5 mm below the ceiling', '--output-name', 'SOFFIT.VOF',
-         '--floor-area', '25', '--room-height', '3', '--vent-width', '1', '--sill-height', '0',
-         '--soffit-height', '2.995', '--fire-height', '0', '--run-time', '300']),
-    'tiny-room-unstable': (
-        os.path.join(EXAMPLES, 'heptane-pool-1m.fir'), 'POOL1.FIR',
-        ['--title', 'A cupboard with a pool fire', '--output-name', 'CUPBOARD.VOF',
-         '--floor-area', '0.05', '--room-height', '3', '--vent-width', '0.3', '--sill-height', '0',
-         '--soffit-height', '0.8', '--fire-height', '0', '--run-time', '600']),
-    'us-units-pool': (
-        os.path.join(EXAMPLES, 'heptane-pool-1m.fir'), 'POOL1.FIR',
-        ['--units', 'us', '--title', 'Workshop, heptane pool (U.S. inputs)', '--output-name',
-         'SHOP.VOF', '--floor-area', '1076.5', '--room-height', '12', '--vent-width', '3',
-         '--sill-height', '0', '--soffit-height', '6.875', '--fire-height', '1.5',
-         '--run-time', '423.5']),
-    'end-of-fire-before-run-time': (
-        os.path.join(EXAMPLES, 'heptane-pool-1m.fir'), 'POOL1.FIR',
-        ['--title', 'Pool fire ends before the run time', '--output-name', 'POOL.VOF',
-         '--floor-area', '40', '--room-height', '3', '--vent-width', '2', '--sill-height', '0',
-         '--soffit-height', '2.2', '--fire-height', '0.5', '--run-time', '1200']),
-    'slow-fire-9000s': (
-        os.path.join(DATA, 'slow-growth-9000s.fir'), 'SLOW.FIR',
-        ['--title', 'Hall, slow fire for 9000 s', '--output-name', 'HALL.VOF', '--floor-area', '800',
-         '--room-height', '8', '--vent-width', '4', '--sill-height', '0', '--soffit-height', '3',
-         '--fire-height', '0', '--run-time', '9000']),
-    'fast-fire-9000s-continue': (
-        os.path.join(DATA, 'fast-growth-9000s.fir'), 'FAST.FIR',
-        ['--title', 'Small room, flashover, run on to 9000 s', '--output-name', 'SMALL.VOF',
-         '--floor-area', '13', '--room-height', '2.5', '--vent-width', '0.8', '--sill-height', '0',
-         '--soffit-height', '2.1', '--fire-height', '0', '--run-time', '9000',
-         '--flashover', 'continue']),
-}
+SCENARIOS_FILE = os.path.join(GOLDEN, 'scenarios.tsv')
+
+
+def scenarios():
+    """name -> (fire file, fire name the golden shows, options)."""
+    found = {}
+    for line in open(SCENARIOS_FILE, encoding='utf-8'):
+        line = line.rstrip('\n')
+        if not line or line.startswith('#'):
+            continue
+        name, fire, shown, *options = line.split('\t')
+        found[name] = (os.path.join(ROOT, fire), shown, options)
+    return found
 
 
 def main():
@@ -80,7 +35,7 @@ def main():
     write = '--write-goldens' in sys.argv
     failures = 0
     scratch = tempfile.mkdtemp(prefix='vorla-reference-')
-    for name, (fire, shown, options) in SCENARIOS.items():
+    for name, (fire, shown, options) in scenarios().items():
         reference = os.path.join(scratch, name + '.vof')
         subprocess.run([sys.executable, os.path.join(HERE, 'vorla_reference.py'), '--fire', fire,
                         '--fire-name', shown, '-o', reference] + options,
