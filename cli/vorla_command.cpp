@@ -3,6 +3,7 @@
 #include <ostream>
 #include <string_view>
 
+#include "cli/compartment_command.h"
 #include "cli/fire_command.h"
 #include "cli/smoke_command.h"
 
@@ -17,6 +18,8 @@ struct Command {
 
 // The subcommands, in the order `vorla --help` lists them.
 constexpr Command kCommands[] = {
+    {"compartment", "two-zone compartment fire with one wall vent (VORLA-XW)",
+     RunCompartmentCommand},
     {"smoke", "smoke filling of a closed room (SKEVA-XW)", RunSmokeCommand},
     {"fire", "build a design fire and write its fire file", RunFireCommand},
 };

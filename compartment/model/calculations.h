@@ -1,0 +1,24 @@
+// The state of VORLA-XW: one object, owned by main() and handed by reference
+// to every window and to the batch command.
+#pragma once
+
+#include "common/fire_table.h"
+#include "compartment/model/run_inputs.h"
+#include "compartment/model/run_results.h"
+#include "compartment/model/unit_tables.h"
+
+namespace vorla::compartment {
+
+struct Calculations {
+    RunInputs Inputs;
+    UnitTables Units;
+    FireTable Fire;
+    RunResults Results;
+    // Set false before a file dialog opens, true when the user cancels it.
+    bool DialogCancelled = false;
+    // The heat loss fraction estimator's last entries.
+    double AspectRatio = 0;      // room length / width, at least 1
+    char CeilingRoughness = 'S'; // 'S' smooth, 'M' moderately rough, 'R' irregular
+};
+
+} // namespace vorla::compartment

@@ -1,0 +1,155 @@
+#include "compartment/model/report_text.h"
+
+#include "common/format.h"
+#include "common/precision.h"
+#include "common/report_paging.h"
+
+namespace vorla::compartment {
+namespace {
+
+// S.I. to U.S. for display only; the form's factors are separate.
+constexpr double kMetresPerFoot = 0.3048;
+constexpr double kSquareMetresPerSquareFoot = 0.0929;
+constexpr double kKilowattsPerBtuPerSecond = 1.05504;
+constexpr double kPoundsPerKilogram = 2.205;
+// An interface this close to the ceiling shows as the ceiling itself.
+constexpr double kCeilingMargin = 0.01;
+
+std::string HeightLine(std::string_view label, double metres) {
+    return std::string(label) + RightAlign(metres, "#0.00") + " m   (" +
+           RightAlign(metres / kMetresPerFoot, "##0.00") + " ft)";
+}
+
+} // namespace
+
+std::string OutputFileLine(std::string_view outputFile) {
+    return "SIMULATION OUTPUT DATA FILE : " + std::string(outputFile);
+}
+
+std::string InputLine(const RunInputs& in, int line) {
+    switch (line) {
+    case 4:
+        return "ROOM AREA                   : " + RightAlign(in.FloorArea, "####.00") + " m^2 (" +
+               RightAlign(in.FloorArea / kSquareMetresPerSquareFoot, "####0.00") + " ft^2)";
+    case 5:
+        return HeightLine("ROOM HEIGHT                 :   ", in.RoomHeight);
+    case 6:
+        return HeightLine("WIDTH OF VENT               :   ", in.VentWidth);
+    case 7:
+        return HeightLine("VENT SILL HEIGHT            :   ", in.SillHeight);
+    case 8:
+        return HeightLine("VENT SOFFIT HEIGHT          :   ", in.SoffitHeight);
+    case 9:
+        return HeightLine("FIRE HEIGHT                 :   ", in.FireHeight);
+    case 10:
+        return "RADIATIVE FRACTION          :   " + RightAlign(in.RadiativeLossFraction, "0.000");
+    case 11:
+        return "HEAT LOSS FRACTION          :   " + RightAlign(in.TotalLossFraction, "0.000");
+    case 12:
+        return "MAXIMUM RUN TIME            :   " + RightAlign(in.RunTime, "#####") + " s  ";
+    case 13:
+        return "HEAT RELEASE RATE DATA FILE : " + in.FireFile;
+    default:
+        return {};
+    }
+}
+
+std::string_view ColumnTitleLine(int line) {
+    switch (line) {
+    case 15:
+        return "Time   Temp   Temp  Layer  Layer    Fire    Fire   Vent   Vent FR OS";
+    case 16:
+        return " sec  deg F  deg C     ft      m   Btu/s      kW   lb/s   kg/s      ";
+    case 17:
+        return "====================================================================";
+    default:
+        return {};
+    }
+}
+
+std::string ReportHeader(const RunInputs& in) {
+    std::string header = in.RunTitle;
+    header += kCrLf;
+    header += OutputFileLine(in.OutputFile);
+    for (int line = 4; line <= 13; ++line) {
+        header += kCrLf;
+        header += InputLine(in, line);
+    }
+    header += kCrLf; // line 14 is empty
+    for (int line = 15; line <= 17; ++line) {
+        header += kCrLf;
+        header += ColumnTitleLine(line);
+    }
+    return header;
+}
+
+std::string ReportRow(const RunInputs& in, const RunResults& results, int r) {
+    const double celsius = results.LayerTemperature[r];
+    double z = results.InterfaceHeight[r];
+    if (in.RoomHeight - z <= kCeilingMargin) {
+        z = in.RoomHeight;
+    }
+    const double rate = results.HeatReleaseRate[r];
+    const double ventFlow = RoundToSingle(results.VentFlow[r]);
+
+    std::string row;
+    row.reserve(68);
+    row += RightAlign(results.Time[r], "###0");
+    row += "   ";
+    row += RightAlign(celsius * 9 / 5 + 32, "###0");
+    row += "   ";
+    row += RightAlign(celsius, "###0");
+    row += "  ";
+    row += RightAlign(z / kMetresPerFoot, "#0.00");
+    row += "  ";
+    row += RightAlign(z, "#0.00");
+    row += " ";
+    row += RightAlign(rate / kKilowattsPerBtuPerSecond, "####0.0");
+    row += " ";
+    row += RightAlign(rate, "####0.0");
+    row += " ";
+    row += RightAlign(ventFlow * kPoundsPerKilogram, "#0.000");
+    row += " ";
+    row += RightAlign(ventFlow, "#0.000");
+    row += results.FRFlag[r];
+    row += results.OSFlag[r];
+    return row;
+}
+
+std::string ReportRows(const RunInputs& in, const RunResults& results) {
+    std::string rows;
+    rows.reserve(static_cast<std::size_t>(results.LastRow + 1) * 70);
+    for (int r = 0; r <= results.LastRow; ++r) {
+        rows += ReportRow(in, results, r);
+        rows += kCrLf;
+    }
+    return rows;
+}
+
+std::string HeaderText(const std::string& reportHeader) {
+    return std::string(kVersionLine) + std::string(kCrLf) + reportHeader;
+}
+
+std::string ScreenTableText(const RunInputs& in, const RunResults& results,
+                            std::string_view endMessage) {
+    const int interval = RowInterval(results.LastRow);
+    std::string table;
+    for (int r = 0; r <= results.LastRow; r += interval) {
+        table += ReportRow(in, results, r);
+        table += kCrLf;
+    }
+    table += endMessage;
+    return table;
+}
+
+std::string SavedReportText(const std::string& reportHeader, const std::string& reportRows,
+                            std::string_view endMessage) {
+    std::string text = HeaderText(reportHeader);
+    text += kCrLf;
+    text += reportRows;
+    text += endMessage;
+    text += kCrLf;
+    return text;
+}
+
+} // namespace vorla::compartment

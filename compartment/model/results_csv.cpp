@@ -1,0 +1,45 @@
+#include "compartment/model/results_csv.h"
+
+#include "common/report_paging.h"
+
+#include <charconv>
+
+namespace vorla::compartment {
+namespace {
+
+void AppendNumber(std::string& line, double value) {
+    char buffer[32];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 17);
+    line.append(buffer, result.ptr);
+}
+
+std::string_view Unpadded(std::string_view flag) {
+    const auto first = flag.find_first_not_of(' ');
+    return first == std::string_view::npos ? std::string_view{} : flag.substr(first);
+}
+
+} // namespace
+
+std::string ResultsCsv(const RunResults& results) {
+    std::string text = "time_s,layer_temperature_C,interface_height_m,heat_release_rate_kW,"
+                       "vent_flow_kg_s,flow_regime,starved_of_air";
+    text += kCrLf;
+    for (int r = 0; r <= results.LastRow; ++r) {
+        text += std::to_string(results.Time[r]);
+        for (const double value :
+             {results.LayerTemperature[r], static_cast<double>(results.InterfaceHeight[r]),
+              results.HeatReleaseRate[r], results.VentFlow[r]}) {
+            text += ',';
+            AppendNumber(text, value);
+        }
+        text += ',';
+        text += Unpadded(results.FRFlag[r]);
+        text += ',';
+        text += Unpadded(results.OSFlag[r]);
+        text += kCrLf;
+    }
+    return text;
+}
+
+} // namespace vorla::compartment

@@ -1,0 +1,17 @@
+// The result rows as comma-separated values for spreadsheets: every row, S.I.
+// units, full precision.
+#pragma once
+
+#include "compartment/model/run_results.h"
+
+#include <string>
+
+namespace vorla::compartment {
+
+// A header line, then one line per row 0 to LastRow (CR LF ends): time (s),
+// layer temperature (°C), interface height (m), heat release rate (kW), vent
+// flow (kg/s) with 17 significant digits, and the FR and OS flags without their
+// padding.
+std::string ResultsCsv(const RunResults& results);
+
+} // namespace vorla::compartment

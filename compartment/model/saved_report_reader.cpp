@@ -1,0 +1,97 @@
+#include "compartment/model/saved_report_reader.h"
+
+#include "common/number_text.h"
+#include "common/precision.h"
+#include "common/text_columns.h"
+#include "compartment/model/input_form.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace vorla::compartment {
+namespace {
+
+constexpr std::size_t kInputBlockLines = 13;
+constexpr std::size_t kNameColumn = 31;
+constexpr std::size_t kAreaColumn = 31;
+constexpr std::size_t kAreaWidth = 7;
+constexpr std::size_t kValueColumn = 33;
+constexpr std::size_t kValueWidth = 5;
+
+// The box text of a report value: the text of its number, so " 2.40" reads
+// back as "2.4" and "  600" as "600".
+std::string ValueText(std::string_view line, std::size_t column, std::size_t width) {
+    return TextOfNumber(NumberOfText(Mid(line, column, width)));
+}
+
+} // namespace
+
+std::string SavedReportError::Describe() const {
+    if (kind == Kind::WrongFormat) {
+        return std::string(kWrongFileFormat);
+    }
+    return "The report file " + path + " cannot be opened" +
+           (detail.empty() ? "" : " (" + detail + ")") + ".";
+}
+
+std::optional<SavedReportError> ReadSavedReportText(std::string_view content,
+                                                    const std::string& path, InputBoxes& boxes,
+                                                    Calculations& calc) {
+    ChangeUnits(UnitSystem::SI, boxes, calc);
+    calc.Inputs.OutputFile = path;
+    const auto lines = SplitLines(content);
+    if (lines.size() < kInputBlockLines) {
+        return SavedReportError{SavedReportError::Kind::WrongFormat, path, {}};
+    }
+
+    boxes.txtRunTitle = std::string(lines[1]);
+    boxes.txtOutputFile = std::string(Mid(lines[2], kNameColumn));
+    boxes.txtFloorArea = ValueText(lines[3], kAreaColumn, kAreaWidth);
+    const InputBox heights[] = {InputBox::txtRoomHeight, InputBox::txtVentWidth,
+                                InputBox::txtSillHeight, InputBox::txtSoffitHeight,
+                                InputBox::txtFireHeight};
+    for (std::size_t k = 0; k < std::size(heights); ++k) {
+        boxes.Text(heights[k]) = ValueText(lines[4 + k], kValueColumn, kValueWidth);
+    }
+    boxes.txtRadiativeLossFraction = ValueText(lines[9], kValueColumn, kValueWidth);
+    boxes.txtTotalLossFraction = ValueText(lines[10], kValueColumn, kValueWidth);
+    boxes.txtRunTime = ValueText(lines[11], kValueColumn, kValueWidth);
+    boxes.txtFireFile = std::string(Mid(lines[12], kNameColumn));
+
+    // In S.I. units now, so a dimension's input is its box's number.
+    RunInputs& in = calc.Inputs;
+    in.FloorArea = NumberOfText(boxes.txtFloorArea);
+    in.RoomHeight = NumberOfText(boxes.txtRoomHeight);
+    in.VentWidth = NumberOfText(boxes.txtVentWidth);
+    in.SillHeight = NumberOfText(boxes.txtSillHeight);
+    in.SoffitHeight = RoundToSingle(NumberOfText(boxes.txtSoffitHeight));
+    in.FireHeight = NumberOfText(boxes.txtFireHeight);
+    return std::nullopt;
+}
+
+std::optional<SavedReportError> ReadSavedReport(const std::string& path, InputBoxes& boxes,
+                                                Calculations& calc) {
+    std::error_code ignored;
+    std::string detail;
+    std::ostringstream content;
+    if (std::filesystem::is_directory(path, ignored)) {
+        detail = "it is a folder";
+    } else if (std::ifstream file(path, std::ios::binary); !file) {
+        detail = std::strerror(errno);
+    } else {
+        content << file.rdbuf();
+        if (file.bad()) {
+            detail = std::strerror(errno);
+        } else {
+            return ReadSavedReportText(content.str(), path, boxes, calc);
+        }
+    }
+    ChangeUnits(UnitSystem::SI, boxes, calc);
+    calc.Inputs.OutputFile = path;
+    return SavedReportError{SavedReportError::Kind::CannotOpen, path, detail};
+}
+
+} // namespace vorla::compartment

@@ -1,0 +1,225 @@
+#include "compartment/model/run_results.h"
+#include "compartment/model/zone_physics.h"
+#include "test_room.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace vorla::compartment {
+namespace {
+
+using testing::Office;
+
+constexpr double kAmbient = 294.26;
+
+// A fire burning at a steady rate for a long time.
+FireTable SteadyFire(double rate) {
+    FireTable fire;
+    fire.Points[0] = {0, rate};
+    fire.Points[1] = {100000, rate};
+    fire.N = 1;
+    return fire;
+}
+
+struct FlowsAt {
+    double rate = 0;
+    VentFlows flows{};
+    std::string_view air;
+    std::string_view regime;
+};
+
+FlowsAt Flows(const RunInputs& in, const FireTable& fire, double z, double T) {
+    FlowsAt result;
+    CompartmentFlows(ZoneModel{in, fire}, 10.0, State{z, T}, result.rate, result.flows, result.air,
+                     result.regime);
+    return result;
+}
+
+TEST(CompartmentPlume, EntrainmentAndItsUpperBound) {
+    RunInputs in = Office()->Inputs;
+    in.RadiativeLossFraction = 0.3;
+    // 0.076 (700 * 0.5^5)^(1/3) = 0.2126 is above the bound 55 * 0.076^1.5 * 0.7^0.5 * 0.5^2.5.
+    const float capped = CompartmentPlume(in, 1000, 0.5);
+    EXPECT_NEAR(capped, 0.1704, 5e-5);
+    in.RadiativeLossFraction = 0.35;
+    // 0.076 (0.65 * 100 * 2^5)^(1/3), below its bound.
+    EXPECT_NEAR(CompartmentPlume(in, 100, 2), 0.97015, 5e-5);
+
+    in.FireHeight = 1;
+    EXPECT_EQ(CompartmentPlume(in, 1000, 1), 0);
+    EXPECT_EQ(CompartmentPlume(in, 1000, 0.5), 0);
+    EXPECT_GT(CompartmentPlume(in, 1000, 1.5), 0);
+    // A negative rate (a table extended before its first point) gives no plume.
+    EXPECT_EQ(CompartmentPlume(in, -50, 1.5), 0);
+}
+
+TEST(CompartmentFlows, InterfaceAboveTheSoffitPushesOutColdGasOnly) {
+    RunInputs in = Office()->Inputs;
+    in.TotalLossFraction = 0.7;
+    const FireTable fire = SteadyFire(100);
+    const auto above = Flows(in, fire, 2.2, 400);
+    EXPECT_EQ(above.regime, kRegimeAboveSoffit);
+    EXPECT_EQ(above.air, kNotStarvedOfAir);
+    EXPECT_EQ(above.flows[0], 0);
+    EXPECT_NEAR(above.flows[1], 0.1015, 5e-5); // 0.3 * 100 / (1.004 * 294.26)
+    EXPECT_EQ(above.flows[2], 0);
+
+    // Exactly at the soffit (compared in single precision) is still above it.
+    const auto at = Flows(in, fire, in.SoffitHeight, 400);
+    EXPECT_EQ(at.regime, kRegimeAboveSoffit);
+    const auto below =
+        Flows(in, fire, std::nextafter(static_cast<double>(in.SoffitHeight), 0), 400);
+    EXPECT_NE(below.regime, kRegimeAboveSoffit);
+}
+
+TEST(CompartmentFlows, FireStarvedOfAirIsCutToWhatThePlumeSupports) {
+    const RunInputs in = Office()->Inputs;
+    const FireTable fire = SteadyFire(2000);
+    const auto low = Flows(in, fire, 0.3, 600);
+    EXPECT_EQ(low.air, kStarvedOfAir);
+    const float mp = CompartmentPlume(in, 2000, 0.3);
+    EXPECT_EQ(low.rate, 3030 * static_cast<double>(mp));
+
+    float single = 0;
+    VentFlows flows;
+    std::string_view air, regime;
+    CompartmentFlows(ZoneModel{in, fire}, 10.0, State{0.3, 600}, single, flows, air, regime);
+    EXPECT_EQ(single, static_cast<float>(3030 * static_cast<double>(mp)));
+
+    // At or below the fire base there is no plume, so any fire is cut to nothing.
+    RunInputs raised = in;
+    raised.FireHeight = 0.5;
+    const auto under = Flows(raised, fire, 0.5, 600);
+    EXPECT_EQ(under.air, kStarvedOfAir);
+    EXPECT_EQ(under.rate, 0);
+}
+
+TEST(CompartmentFlows, RowsKeepTheRateInDoubleAndTheDerivativesInSingle) {
+    const RunInputs in = Office()->Inputs;
+    const FireTable fire = SteadyFire(100.1);
+    const auto row = Flows(in, fire, 2.2, 400);
+    EXPECT_EQ(row.rate, 100.1);
+    float single = 0;
+    VentFlows flows;
+    std::string_view air, regime;
+    CompartmentFlows(ZoneModel{in, fire}, 10.0, State{2.2, 400}, single, flows, air, regime);
+    EXPECT_EQ(single, 100.1f);
+    EXPECT_EQ(flows[1], 0.4 * static_cast<double>(100.1f) / (1.004 * 294.26));
+}
+
+TEST(CompartmentFlows, BelowTheSoffitTheRegimeFollowsTheExpansion) {
+    const RunInputs in = Office()->Inputs;
+    // A layer that heats fast drives gas out below the interface (regime 2);
+    // a hot, deep layer draws air in above it (regime 3).
+    const auto expanding = Flows(in, SteadyFire(300), 1.95, 320);
+    EXPECT_EQ(expanding.regime, kRegimeOutflowBelowInterface);
+    EXPECT_EQ(expanding.flows[0], 0);
+    EXPECT_GT(expanding.flows[1], 0);
+    EXPECT_GT(expanding.flows[2], 0);
+
+    const auto buoyant = Flows(in, SteadyFire(300), 1.2, 600);
+    EXPECT_EQ(buoyant.regime, kRegimeInflowAboveInterface);
+    EXPECT_GT(buoyant.flows[0], 0);
+    EXPECT_EQ(buoyant.flows[1], 0);
+    EXPECT_GT(buoyant.flows[2], buoyant.flows[0] * kAmbient / 600);
+}
+
+TEST(CompartmentFlows, InflowBeyondTheVentFactorIsCappedAsRegimeFour) {
+    RunInputs in = Office()->Inputs;
+    const FireTable fire = SteadyFire(300);
+    const double T = 600;
+    in.VentFactor = 1e9;
+    const auto free = Flows(in, fire, 1.2, T);
+    ASSERT_EQ(free.regime, kRegimeInflowAboveInterface);
+    // Regime 3 takes the inflow from the balance: flow1 = (T / 294.26)(mup - E).
+    const double e = free.flows[2] - free.flows[0] * kAmbient / T;
+
+    in.VentFactor = free.flows[0] / 2;
+    const auto capped = Flows(in, fire, 1.2, T);
+    EXPECT_EQ(capped.regime, kRegimeVentLimited);
+    EXPECT_EQ(capped.flows[0], in.VentFactor);
+    EXPECT_EQ(capped.flows[1], 0);
+    EXPECT_NEAR(capped.flows[2], e + kAmbient / T * in.VentFactor, 1e-12);
+    // With E = 0.5 kg/s at 600 K and a vent factor of 1 kg/s that is 0.9904 kg/s.
+    EXPECT_NEAR(0.5 + kAmbient / 600 * 1.0, 0.9904, 5e-5);
+}
+
+TEST(CompartmentFlows, InterfaceAtTheSillHasNoRegime) {
+    RunInputs in = Office()->Inputs;
+    in.SillHeight = 1;
+    const auto atSill = Flows(in, SteadyFire(300), 1.0, 600);
+    EXPECT_EQ(atSill.regime, kRegimeNone);
+    EXPECT_EQ(atSill.flows[0], 0);
+    EXPECT_EQ(atSill.flows[1], 0);
+    EXPECT_GT(atSill.flows[2], 0);
+}
+
+TEST(CompartmentFlows, LayerAtAmbientTemperatureHasNoBuoyancyButFiniteFlows) {
+    // A soffit 5 mm below the ceiling: the starting layer is below it while
+    // still at ambient temperature, so g1 = g2 = 0.
+    RunInputs in = Office()->Inputs;
+    in.RoomHeight = 3;
+    in.SoffitHeight = 2.995f;
+    const auto noFire = Flows(in, SteadyFire(0), 2.99, kAmbient);
+    EXPECT_EQ(noFire.regime, kRegimeTransition);
+    EXPECT_EQ(noFire.flows[2], 0);
+
+    const auto expanding = Flows(in, SteadyFire(100), 2.99, kAmbient);
+    EXPECT_EQ(expanding.regime, kRegimeOutflowBelowInterface);
+    const auto nearly = Flows(in, SteadyFire(100), 2.99, kAmbient + 1e-6);
+    EXPECT_EQ(nearly.regime, kRegimeOutflowBelowInterface);
+    for (int k = 0; k < 3; ++k) {
+        EXPECT_TRUE(std::isfinite(expanding.flows[k]));
+        EXPECT_NEAR(expanding.flows[k], nearly.flows[k], 1e-3 * std::fabs(nearly.flows[k]) + 1e-9)
+            << "flow " << k + 1 << " is the limit of the flows just above ambient";
+    }
+
+    // A contracting layer at ambient temperature (a negative rate) draws air in.
+    FireTable cooling;
+    cooling.Points[0] = {0, -50};
+    cooling.Points[1] = {100, -50};
+    cooling.N = 1;
+    const auto contracting = Flows(in, cooling, 2.99, kAmbient);
+    EXPECT_EQ(contracting.regime, kRegimeInflowAboveInterface);
+    EXPECT_GT(contracting.flows[0], 0);
+    EXPECT_TRUE(std::isfinite(contracting.flows[2]));
+}
+
+TEST(CompartmentFlows, EveryStateGivesFiniteFlowsAndEndsItsBisection) {
+    RunInputs in = Office()->Inputs;
+    in.SillHeight = 0.3;
+    const double temperatures[] = {150,   250,   293.0,  kAmbient, kAmbient + 1e-9,
+                                   300.0, 450.0, 873.15, 1500.0,   3000.0};
+    const double rates[] = {-100, 0, 0.001, 1, 100, 1000, 10000, 1e6};
+    for (const double rate : rates) {
+        const FireTable fire = SteadyFire(rate);
+        for (double z = 0.31; z < in.RoomHeight; z += 0.137) {
+            for (const double T : temperatures) {
+                const auto result = Flows(in, fire, z, T);
+                State dydt;
+                CompartmentDerivatives(ZoneModel{in, fire}, 10.0, State{z, T}, dydt);
+                EXPECT_TRUE(std::isfinite(result.rate) && std::isfinite(result.flows[0]) &&
+                            std::isfinite(result.flows[1]) && std::isfinite(result.flows[2]) &&
+                            std::isfinite(dydt[0]) && std::isfinite(dydt[1]))
+                    << "rate " << rate << ", z " << z << ", T " << T;
+            }
+        }
+    }
+}
+
+TEST(CompartmentDerivatives, LayerFillsDownwardsAndHeats) {
+    const RunInputs in = Office()->Inputs;
+    const FireTable fire = SteadyFire(100);
+    State dydt;
+    CompartmentDerivatives(ZoneModel{in, fire}, 10.0, State{2.39, kAmbient}, dydt);
+    EXPECT_LT(dydt[0], 0);
+    EXPECT_GT(dydt[1], 0);
+
+    // A layer of no depth (the interface at the ceiling) has nothing to heat.
+    CompartmentDerivatives(ZoneModel{in, fire}, 10.0, State{2.4, 400}, dydt);
+    EXPECT_EQ(dydt[1], 0);
+    EXPECT_TRUE(std::isfinite(dydt[0]));
+}
+
+} // namespace
+} // namespace vorla::compartment
