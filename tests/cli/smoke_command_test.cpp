@@ -269,8 +269,8 @@ TEST_F(SmokeCommand, AMalformedResultsFileGivesZerosThatTheChecksRefuse) {
 
 TEST_F(SmokeCommand, TheBundledExampleIsWhatItsInputsGive) {
     fs::current_path(VORLA_EXAMPLES_DIR);
-    ASSERT_EQ(Run({"--from", "shop_sofa_fire.sof"}), kExitSuccess) << err_.str();
-    EXPECT_EQ(out_.str(), ReadFile("shop_sofa_fire.sof"));
+    ASSERT_EQ(Run({"--from", "shop-sofa-fire.sof"}), kExitSuccess) << err_.str();
+    EXPECT_EQ(out_.str(), ReadFile("shop-sofa-fire.sof"));
 }
 
 TEST_F(SmokeCommand, AnOutputThatCannotBeWrittenExitsWithOne) {
