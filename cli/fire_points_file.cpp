@@ -1,13 +1,9 @@
 #include "cli/fire_points_file.h"
 
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "common/number_text.h"
 #include "common/text_columns.h"
+#include "common/text_file.h"
 
 namespace vorla::cli {
 namespace {
@@ -64,20 +60,11 @@ std::variant<std::vector<FirePointText>, std::string> ParseFirePoints(std::strin
 }
 
 std::variant<std::vector<FirePointText>, std::string> ReadFirePointsFile(const std::string& path) {
-    std::error_code ignored;
-    if (std::filesystem::is_directory(path, ignored)) {
-        return "The points file " + path + " cannot be opened (it is a folder).";
+    const WholeFile file = ReadWholeFile(path);
+    if (file.problem) {
+        return "The points file " + path + " cannot be opened (" + *file.problem + ").";
     }
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        return "The points file " + path + " cannot be opened (" + std::strerror(errno) + ").";
-    }
-    std::ostringstream content;
-    content << file.rdbuf();
-    if (file.bad()) {
-        return "The points file " + path + " cannot be read (" + std::strerror(errno) + ").";
-    }
-    return ParseFirePoints(content.str(), path);
+    return ParseFirePoints(file.text, path);
 }
 
 } // namespace vorla::cli

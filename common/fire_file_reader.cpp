@@ -1,12 +1,7 @@
 #include "common/fire_file_reader.h"
 
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
 #include "common/number_text.h"
+#include "common/text_file.h"
 
 namespace vorla {
 namespace {
@@ -169,20 +164,11 @@ std::optional<FireFileError> ParseFireFile(std::string_view content, const std::
 }
 
 std::optional<FireFileError> ReadFireFile(const std::string& path, FireTable& table) {
-    std::error_code ignored;
-    if (std::filesystem::is_directory(path, ignored)) {
-        return FireFileError{FireFileError::Kind::CannotOpen, path, 0, "it is a folder"};
+    const WholeFile file = ReadWholeFile(path);
+    if (file.problem) {
+        return FireFileError{FireFileError::Kind::CannotOpen, path, 0, *file.problem};
     }
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        return FireFileError{FireFileError::Kind::CannotOpen, path, 0, std::strerror(errno)};
-    }
-    std::ostringstream content;
-    content << file.rdbuf();
-    if (file.bad()) {
-        return FireFileError{FireFileError::Kind::CannotOpen, path, 0, std::strerror(errno)};
-    }
-    return ParseFireFile(content.str(), path, table);
+    return ParseFireFile(file.text, path, table);
 }
 
 } // namespace vorla

@@ -3,13 +3,9 @@
 #include "common/number_text.h"
 #include "common/precision.h"
 #include "common/text_columns.h"
+#include "common/text_file.h"
 #include "compartment/model/input_form.h"
 
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace vorla::compartment {
 namespace {
@@ -74,24 +70,13 @@ std::optional<SavedReportError> ReadSavedReportText(std::string_view content,
 
 std::optional<SavedReportError> ReadSavedReport(const std::string& path, InputBoxes& boxes,
                                                 Calculations& calc) {
-    std::error_code ignored;
-    std::string detail;
-    std::ostringstream content;
-    if (std::filesystem::is_directory(path, ignored)) {
-        detail = "it is a folder";
-    } else if (std::ifstream file(path, std::ios::binary); !file) {
-        detail = std::strerror(errno);
-    } else {
-        content << file.rdbuf();
-        if (file.bad()) {
-            detail = std::strerror(errno);
-        } else {
-            return ReadSavedReportText(content.str(), path, boxes, calc);
-        }
+    const WholeFile file = ReadWholeFile(path);
+    if (!file.problem) {
+        return ReadSavedReportText(file.text, path, boxes, calc);
     }
     ChangeUnits(UnitSystem::SI, boxes, calc);
     calc.Inputs.OutputFile = path;
-    return SavedReportError{SavedReportError::Kind::CannotOpen, path, detail};
+    return SavedReportError{SavedReportError::Kind::CannotOpen, path, *file.problem};
 }
 
 } // namespace vorla::compartment

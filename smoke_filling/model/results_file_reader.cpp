@@ -3,12 +3,8 @@
 #include "common/number_text.h"
 #include "common/precision.h"
 #include "common/text_columns.h"
+#include "common/text_file.h"
 
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace vorla::smoke {
 namespace {
@@ -79,20 +75,11 @@ std::optional<ResultsFileError> OpenResultsFile(const std::string& path, SmokeFi
         texts.txtOutputFile.clear();
         return ResultsFileError{ResultsFileError::Kind::CannotOpen, path, std::move(detail)};
     };
-    std::error_code ignored;
-    if (std::filesystem::is_directory(path, ignored)) {
-        return cannotOpen("it is a folder");
+    WholeFile file = ReadWholeFile(path);
+    if (file.problem) {
+        return cannotOpen(std::move(*file.problem));
     }
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        return cannotOpen(std::strerror(errno));
-    }
-    std::ostringstream content;
-    content << file.rdbuf();
-    if (file.bad()) {
-        return cannotOpen(std::strerror(errno));
-    }
-    return OpenResultsText(content.str(), path, texts, units, inputs);
+    return OpenResultsText(file.text, path, texts, units, inputs);
 }
 
 } // namespace vorla::smoke
