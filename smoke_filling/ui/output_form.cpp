@@ -196,15 +196,15 @@ void frmOutput::reject() {
 }
 
 void frmOutput::closeEvent(QCloseEvent* event) {
-    if (unloading_) {
-        event->accept();
-        return;
-    }
     // The frame's close button is Close: it may ask to save, and Yes keeps the
     // window open.
-    event->ignore();
-    if (!running_) {
+    if (!unloading_ && !running_) {
         cmdClose_Click();
+    }
+    if (unloading_) {
+        event->accept();
+    } else {
+        event->ignore();
     }
 }
 
