@@ -210,8 +210,8 @@ void frmInput::LayOutControls() {
     addNumber(lblRunTime, txtRunTime, lblRunTimeUnits);
     addLong(lblFireFile, txtFireFile);
     grid->setColumnStretch(3, 1);
-    // File names are paths: give them room for a usual one.
-    txtRunTitle->setMinimumWidth(QFontMetrics(txtRunTitle->font()).averageCharWidth() * 48);
+    // Room for a whole title of 60 characters, and for a usual path.
+    txtRunTitle->setMinimumWidth(QFontMetrics(txtRunTitle->font()).averageCharWidth() * 60);
 
     auto* layout = new QVBoxLayout(centralWidget());
     layout->setContentsMargins(12, 0, 12, 12);

@@ -9,14 +9,17 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QThread>
 #include <QVBoxLayout>
 #include <QWindow>
+#include <algorithm>
 
 namespace vorla::smoke {
 namespace {
@@ -47,6 +50,15 @@ int HeightForLines(const QPlainTextEdit* box, int lines) {
     const QFontMetrics metrics(box->font());
     const int margin = static_cast<int>(box->document()->documentMargin());
     return metrics.lineSpacing() * lines + 2 * margin + 2 * box->frameWidth() + 2;
+}
+
+// A window never opens larger than the screen, whatever the scale of its text.
+QSize FittedToScreen(QSize wanted) {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QSize room = screen->availableGeometry().size();
+        wanted = wanted.boundedTo({room.width() * 9 / 10, room.height() * 9 / 10});
+    }
+    return wanted;
 }
 
 QPushButton* MakeButton(const QString& caption, const char* name, QWidget* parent) {
@@ -112,15 +124,34 @@ frmOutput::frmOutput(Calculations& calc, ui::PlatformServices& services, frmInpu
                            txtDataColumns->verticalScrollBar()->sizeHint().width() +
                            2 * txtDataColumns->frameWidth();
     txtDataColumns->setMinimumHeight(HeightForLines(txtDataColumns, 6));
-    resize(tableWidth + layout->contentsMargins().left() + layout->contentsMargins().right(),
-           HeightForLines(txtHeader, kHeaderBoxLines) +
-               HeightForLines(txtDataColumns, kTableBoxLines) + cmdClose->sizeHint().height() +
-               4 * layout->spacing() + layout->contentsMargins().top() +
-               layout->contentsMargins().bottom());
+    resize(FittedToScreen(
+        {tableWidth + layout->contentsMargins().left() + layout->contentsMargins().right(),
+         HeightForLines(txtHeader, kHeaderBoxLines) +
+             HeightForLines(txtDataColumns, kTableBoxLines) + cmdClose->sizeHint().height() +
+             4 * layout->spacing() + layout->contentsMargins().top() +
+             layout->contentsMargins().bottom()}));
 
     connect(cmdSave, &QPushButton::clicked, this, &frmOutput::cmdSave_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &frmOutput::cmdPrint_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmOutput::cmdClose_Click);
+}
+
+// Long file names in the header: the window opens wide enough to show them
+// whole where the screen allows.
+void frmOutput::WidenForHeader() {
+    const QFontMetrics metrics(txtHeader->font());
+    int widest = 0;
+    for (const QString& line : txtHeader->toPlainText().split(u'\n')) {
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    }
+    const QMargins around = layout()->contentsMargins();
+    const int margins = around.left() + around.right() + 2 * txtHeader->frameWidth() +
+                        2 * static_cast<int>(txtHeader->document()->documentMargin()) +
+                        metrics.averageCharWidth();
+    const int wanted = FittedToScreen({widest + margins, height()}).width();
+    if (wanted > width()) {
+        resize(wanted, height());
+    }
 }
 
 void frmOutput::SetButtonsEnabled(bool enabled) {
@@ -153,6 +184,7 @@ bool frmOutput::Form_Load() {
     reportHeader_ = ReportHeader(calc_.Inputs);
     txtHeader->setPlainText(
         ScreenText(std::string(kVersionLine) + std::string(kCrLf) + reportHeader_));
+    WidenForHeader();
 
     running_ = true;
     ShowWhileCalculating();

@@ -54,6 +54,7 @@ class frmOutput final : public QDialog {
 
   private:
     void ShowWhileCalculating();
+    void WidenForHeader();
     void SetButtonsEnabled(bool enabled);
     bool Save();
     void Unload();
