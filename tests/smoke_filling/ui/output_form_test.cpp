@@ -489,6 +489,27 @@ class OutputFormTest : public QObject {
         QVERIFY(w.Run() != nullptr);
     }
 
+    void AnUnstableRunIsReportedAsItsEnd() {
+        const QString fire = Path("huge.fir");
+        QFile file(fire);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("0 1e15 0\r\n100 1e15 0\r\n-9 -9 -9\r\n");
+        file.close();
+        SkevaWindows w(Data());
+        TypedRun run = Hall("60");
+        run.FloorArea = "10";
+        run.RoomHeight = "3";
+        run.FireFile = fire;
+        w.Fill(run);
+        frmOutput* report = w.Run();
+        QVERIFY(report);
+        const QStringList lines = ScreenLines(report);
+        QCOMPARE(lines.back(), QString("CALCULATION BECAME UNSTABLE - RUN TERMINATED"));
+        QCOMPARE(lines.size(), report->LastRow() + 2);
+        QVERIFY(report->cmdSave->isEnabled() && report->cmdPrint->isEnabled());
+        QVERIFY(w.platform.Messages().empty());
+    }
+
     void EscapeEnterAndTheFramesCloseButtonAreClose_data() {
         QTest::addColumn<QString>("how");
         QTest::newRow("Escape") << "Escape";
