@@ -1,0 +1,128 @@
+// frmInput, SKEVA-XW's main window "SKEVA-XW: Input Data": the room, the fire
+// and the two file names of one run, in S.I. or U.S. engineering units, File
+// New / Open / Exit, and Run, which checks the inputs and opens the report.
+//
+// The window only moves text between its boxes and the model: the conversions,
+// the checks and the reading of a saved results file are the model's.
+#pragma once
+
+#include "smoke_filling/model/calculations.h"
+#include "smoke_filling/model/input_checks.h"
+#include "smoke_filling/model/input_form.h"
+#include "smoke_filling/ui/recorded_answers.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <functional>
+
+class QAction;
+class QButtonGroup;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QRadioButton;
+
+namespace vorla::ui {
+class PlatformServices;
+}
+
+namespace vorla::smoke {
+
+class FileNameBox;
+class frmOutput;
+
+class frmInput final : public QMainWindow {
+    Q_OBJECT
+  public:
+    // `quitProgram` ends the program after File Exit has closed every window
+    // (QCoreApplication::quit when not given).
+    frmInput(Calculations& calc, ui::PlatformServices& platform,
+             std::function<void()> quitProgram = {}, QWidget* parent = nullptr);
+    ~frmInput() override;
+
+    QFrame* linBelowMenu;
+    QLabel* lblRunTitle;
+    QLineEdit* txtRunTitle;
+    QLabel* lblOutputFile;
+    FileNameBox* txtOutputFile;
+    QGroupBox* fraUnits;
+    std::array<QRadioButton*, 2> optUnits; // 0 S.I., 1 U.S. engineering
+    QLabel* lblFloorArea;
+    QLineEdit* txtFloorArea;
+    QLabel* lblFloorAreaUnits;
+    QLabel* lblRoomHeight;
+    QLineEdit* txtRoomHeight;
+    QLabel* lblRoomHeightUnits;
+    QLabel* lblFireHeight;
+    QLineEdit* txtFireHeight;
+    QLabel* lblFireHeightUnits;
+    QLabel* lblLossFraction;
+    QLineEdit* txtLossFraction;
+    QLabel* lblRunTime;
+    QLineEdit* txtRunTime;
+    QLabel* lblRunTimeUnits;
+    QLabel* lblFireFile;
+    FileNameBox* txtFireFile;
+
+    QMenu* mnuFile;
+    QAction* mnuFileNew;
+    QAction* mnuFileOpen;
+    QAction* mnuFileBar1;
+    QAction* mnuFileExit;
+    QAction* mnuRun;
+
+    void Form_Load();
+    void mnuFileNew_Click();
+    void mnuFileOpen_Click();
+    void mnuFileExit_Click();
+    void mnuRun_Click();
+    void optUnits_Click();
+    void txtFireFile_Click();
+    void txtFireFile_GotFocus();
+    void txtOutputFile_Click();
+    void txtOutputFile_GotFocus();
+    void txtFloorArea_LostFocus();
+    void txtRoomHeight_LostFocus();
+    void txtFireHeight_LostFocus();
+
+    // The report window of the run on screen, or nothing.
+    frmOutput* Report() const;
+
+    // The report window is closing: the form is shown again, with the focus on
+    // txtRunTitle, ready for the next run.
+    void ShowAfterReport();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void CreateControls();
+    void CreateMenu();
+    void LayOutControls();
+    void SetTabOrder();
+    void ConnectEvents();
+
+    void SetSIUnits();
+    void ShowUnitLabels();
+    void UnloadAllForms();
+    void ChooseFireFile();
+    void ChooseDataFileToSave();
+    void ChooseDataFileToOpen();
+    void SelectSIUnits();
+    SmokeFillFormTexts FormTexts() const;
+    void ShowFormTexts(const SmokeFillFormTexts& texts);
+    void FocusBox(SmokeFillBox box);
+
+    Calculations& calc_;
+    RecordedAnswers services_;
+    std::function<void()> quitProgram_;
+    QButtonGroup* unitsGroup_ = nullptr;
+    QPointer<frmOutput> report_;
+    bool exiting_ = false;
+};
+
+} // namespace vorla::smoke

@@ -1,0 +1,644 @@
+// frmInput driven as a user drives it: typing, leaving boxes, the unit option,
+// the menus, the file boxes, and the checks of Run.
+#include "skeva_windows.h"
+#include "smoke_filling/model/report_text.h"
+#include "smoke_filling/ui/file_name_box.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace vorla::smoke;
+using namespace vorla::smoke::testing;
+using vorla::ui::FileDialogKind;
+using vorla::ui::MessageButtons;
+using vorla::ui::MessageIcon;
+
+namespace {
+
+QString Name(const QWidget* widget) {
+    return widget ? widget->objectName() : QStringLiteral("(none)");
+}
+
+void WriteFile(const QString& path, const QByteArray& content) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+}
+
+} // namespace
+
+class InputFormTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir folder_;
+    std::string Data() const { return folder_.filePath("DATA").toStdString(); }
+    QString Path(const QString& name) const { return folder_.filePath(name); }
+
+  private slots:
+    void init() {
+        QDir(folder_.path()).removeRecursively();
+        QDir().mkpath(folder_.path());
+    }
+
+    void ShowsItsControlsWithTheirCaptionsAndToolTips() {
+        SkevaWindows w(Data());
+        frmInput& f = w.input;
+        QCOMPARE(f.windowTitle(), QString("SKEVA-XW: Input Data"));
+        QCOMPARE(f.objectName(), QString("frmInput"));
+        struct Expected {
+            QWidget* box;
+            QLabel* label;
+            const char* caption;
+            const char* toolTip;
+            bool rightAligned;
+            QString text;
+        };
+        const Expected controls[] = {
+            {f.txtRunTitle, f.lblRunTitle, "Run Title", "Short description to identify this run",
+             false, ""},
+            {f.txtOutputFile, f.lblOutputFile, "Output Data File",
+             "Name of file where the results of this run will be stored - Click Mouse to open "
+             "dialog box",
+             false, ""},
+            {f.txtFloorArea, f.lblFloorArea, "Room Floor Area",
+             "Must not exceed 1000 m² or 10000 ft²", true, ""},
+            {f.txtRoomHeight, f.lblRoomHeight, "Room Ceiling Height",
+             "Must not exceed 30 m or 100 ft", true, ""},
+            {f.txtFireHeight, f.lblFireHeight, "Fire Base Height", "Can not exceed ceiling height",
+             true, ""},
+            {f.txtLossFraction, f.lblLossFraction, "Heat Loss Fraction", "Must be between 0 and 1",
+             true, "0.6"},
+            {f.txtRunTime, f.lblRunTime, "Maximum Run Time", "Must not exceed 9000 s", true, ""},
+            {f.txtFireFile, f.lblFireFile, "Input Fire File",
+             "Heat release rate data file name for this run - Click mouse to open dialog box",
+             false, ""},
+        };
+        for (const auto& c : controls) {
+            auto* box = qobject_cast<QLineEdit*>(c.box);
+            QVERIFY(box);
+            QCOMPARE(f.findChild<QLineEdit*>(box->objectName()), box);
+            QCOMPARE(c.label->text(), QString(c.caption));
+            QCOMPARE(box->toolTip(), QString(c.toolTip));
+            QCOMPARE(bool(box->alignment() & Qt::AlignRight), c.rightAligned);
+            QCOMPARE(box->text(), c.text);
+        }
+        QVERIFY(f.txtOutputFile->isReadOnly() && f.txtFireFile->isReadOnly());
+        QCOMPARE(f.lblFireHeight->toolTip(), QString("Must be between floor and ceiling"));
+        QCOMPARE(f.lblRunTime->toolTip(), QString("Must not exceed 9000 s"));
+        QCOMPARE(f.lblFloorAreaUnits->text(), QString("m²"));
+        QCOMPARE(f.lblRoomHeightUnits->text(), QString("m"));
+        QCOMPARE(f.lblFireHeightUnits->text(), QString("m"));
+        QCOMPARE(f.lblRunTimeUnits->text(), QString("s"));
+
+        QCOMPARE(f.fraUnits->title(), QString("Units"));
+        QCOMPARE(f.findChild<QRadioButton*>("optUnits(0)"), f.optUnits[0]);
+        QCOMPARE(f.findChild<QRadioButton*>("optUnits(1)"), f.optUnits[1]);
+        QCOMPARE(f.optUnits[0]->text(), QString("S.I. Units"));
+        QCOMPARE(f.optUnits[0]->toolTip(), QString("m, m², kg, °C, kW"));
+        QCOMPARE(f.optUnits[1]->text(), QString("U.S. Engineering Units"));
+        QCOMPARE(f.optUnits[1]->toolTip(), QString("ft, ft², lb, °F, Btu"));
+        QVERIFY(f.optUnits[0]->isChecked() && !f.optUnits[1]->isChecked());
+        QVERIFY(f.findChild<QFrame*>("linBelowMenu"));
+
+        QCOMPARE(f.mnuFile->title(), QString("&File"));
+        const auto items = f.mnuFile->actions();
+        QCOMPARE(items.size(), 4);
+        QCOMPARE(items[0], f.mnuFileNew);
+        QCOMPARE(f.mnuFileNew->text(), QString("&New"));
+        QCOMPARE(items[1], f.mnuFileOpen);
+        QCOMPARE(f.mnuFileOpen->text(), QString("&Open"));
+        QVERIFY(items[2]->isSeparator());
+        QCOMPARE(items[2]->objectName(), QString("mnuFileBar1"));
+        QCOMPARE(items[3], f.mnuFileExit);
+        QCOMPARE(f.mnuFileExit->text(), QString("&Exit"));
+        QCOMPARE(f.mnuRun->text(), QString("&Run"));
+        QCOMPARE(f.mnuRun->menu(), nullptr);
+
+        QCOMPARE(QApplication::focusWidget(), f.txtRunTitle);
+    }
+
+    void TheTabOrderFollowsTheForm() {
+        SkevaWindows w(Data());
+        frmInput& f = w.input;
+        const QWidget* expected[] = {
+            f.txtRunTitle,   f.txtOutputFile, f.optUnits[0],     f.optUnits[1], f.txtFloorArea,
+            f.txtRoomHeight, f.txtFireHeight, f.txtLossFraction, f.txtRunTime,  f.txtFireFile};
+        QWidget* widget = f.txtRunTitle;
+        for (std::size_t i = 1; i < std::size(expected); ++i) {
+            do {
+                widget = widget->nextInFocusChain();
+            } while (!(widget->focusPolicy() & Qt::TabFocus));
+            QCOMPARE(Name(widget), Name(expected[i]));
+        }
+
+        // Tabbing through the numbers, then on into the fire file box: its dialog,
+        // then back to the title.
+        f.txtFloorArea->setFocus();
+        for (const QLineEdit* next :
+             {f.txtRoomHeight, f.txtFireHeight, f.txtLossFraction, f.txtRunTime}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(Name(QApplication::focusWidget()), Name(next));
+        }
+        w.platform.CancelNextDialog();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(w.platform.FileDialogs().size(), std::size_t{1});
+        QCOMPARE(w.platform.FileDialogs()[0].Request.Title, std::string("Specify Fire File"));
+        QCOMPARE(Name(QApplication::focusWidget()), Name(f.txtRunTitle));
+
+        // Tab from the title reaches the output file box: its dialog, then the
+        // floor area.
+        w.platform.CancelNextDialog();
+        QTest::keyClick(f.txtRunTitle, Qt::Key_Tab);
+        QCOMPARE(w.platform.FileDialogs().size(), std::size_t{2});
+        QCOMPARE(w.platform.FileDialogs()[1].Request.Title,
+                 std::string("Specify Data Output File"));
+        QCOMPARE(Name(QApplication::focusWidget()), Name(f.txtFloorArea));
+        QVERIFY(w.platform.Problems().empty());
+    }
+
+    void LeavingADimensionBoxStoresItInSIUnits() {
+        SkevaWindows w(Data());
+        frmInput& f = w.input;
+        w.Type(f.txtFloorArea, "12.5 m2");
+        w.Type(f.txtRoomHeight, "3");
+        w.Type(f.txtFireHeight, "0.3");
+        QCOMPARE(w.calc->Inputs.FloorArea, 12.5);
+        QCOMPARE(w.calc->Inputs.RoomHeight, 3.0);
+        QCOMPARE(w.calc->Inputs.FireHeight, 0.3f);
+
+        QTest::mouseClick(f.optUnits[1], Qt::LeftButton);
+        w.Type(f.txtFloorArea, "1000");
+        w.Type(f.txtRoomHeight, "12");
+        w.Type(f.txtFireHeight, "2");
+        QCOMPARE(w.calc->Inputs.FloorArea, 1000 * double(0.0929f));
+        QCOMPARE(w.calc->Inputs.RoomHeight, 12 * double(0.3048f));
+        QCOMPARE(w.calc->Inputs.FireHeight, float(2 * double(0.3048f)));
+
+        // Leaving an emptied box keeps the value stored before.
+        w.Type(f.txtFloorArea, "");
+        QCOMPARE(w.calc->Inputs.FloorArea, 1000 * double(0.0929f));
+    }
+
+    void TheUnitOptionRewritesTheBoxesFromTheStoredValues() {
+        SkevaWindows w(Data());
+        frmInput& f = w.input;
+        w.Type(f.txtRoomHeight, "0.5");
+        w.Type(f.txtFireHeight, "0.5");
+        w.Type(f.txtRunTime, "600");
+        // Typed and left for the option at once: the value is stored before the
+        // option converts it.
+        f.txtFloorArea->setFocus();
+        QTest::keyClicks(f.txtFloorArea, "10");
+        QTest::mouseClick(f.optUnits[1], Qt::LeftButton);
+        QVERIFY(f.optUnits[1]->isChecked());
+        QCOMPARE(f.txtFloorArea->text(), QString("107.643"));
+        QCOMPARE(f.txtRoomHeight->text(), QString("1.64"));
+        QCOMPARE(f.txtFireHeight->text(), QString("1.64"));
+        QCOMPARE(f.lblFloorAreaUnits->text(), QString("ft²"));
+        QCOMPARE(f.lblRoomHeightUnits->text(), QString("ft"));
+        QCOMPARE(f.lblFireHeightUnits->text(), QString("ft"));
+        QCOMPARE(f.lblRunTimeUnits->text(), QString("s"));
+        QCOMPARE(f.txtLossFraction->text(), QString("0.6"));
+        QCOMPARE(f.txtRunTime->text(), QString("600"));
+        QCOMPARE(f.txtRunTitle->text(), QString());
+
+        QTest::mouseClick(f.optUnits[0], Qt::LeftButton);
+        QCOMPARE(f.txtFloorArea->text(), QString("10.00"));
+        QCOMPARE(f.txtRoomHeight->text(), QString(".50"));
+        QCOMPARE(f.txtFireHeight->text(), QString("0.50"));
+        QCOMPARE(f.lblFloorAreaUnits->text(), QString("m²"));
+
+        // Arrow keys in the option group change the units too.
+        f.optUnits[0]->setFocus();
+        QTest::keyClick(f.optUnits[0], Qt::Key_Right);
+        QVERIFY(f.optUnits[1]->isChecked());
+        QCOMPARE(f.txtFloorArea->text(), QString("107.643"));
+        QCOMPARE(w.calc->Units.System, vorla::UnitSystem::US);
+    }
+
+    void EmptyBoxesStayEmptyOnAUnitChange() {
+        SkevaWindows w(Data());
+        frmInput& f = w.input;
+        QTest::mouseClick(f.optUnits[1], Qt::LeftButton);
+        QCOMPARE(f.txtFloorArea->text(), QString());
+        QCOMPARE(f.txtRoomHeight->text(), QString());
+        QCOMPARE(f.txtFireHeight->text(), QString());
+    }
+
+    // Each run fixes the box the previous message named, so every check is
+    // seen, in order, with its message, title, icon and focus.
+    void RunChecksTheInputsInOrder() {
+        SkevaWindows w(Data());
+        frmInput& f = w.input;
+        const std::string fire = DataFile("steady_100kw_10000s.fir");
+        w.Type(f.txtFloorArea, "0");
+        w.Type(f.txtRoomHeight, "0");
+        w.Type(f.txtFireHeight, "-1");
+        w.Type(f.txtLossFraction, "1");
+        w.Type(f.txtRunTime, "9001");
+
+        struct Step {
+            const char* message;
+            QWidget* focus;     // where the focus is left
+            const char* dialog; // the file dialog that opened at once, if any
+            std::function<void()> fix;
+        };
+        const Step steps[] = {
+            {"An output data file name must be specified.", f.txtFloorArea,
+             "Specify Data Output File", [&] { f.txtOutputFile->setText(Path("A.SOF")); }},
+            {"The floor area must be greater than zero.", f.txtFloorArea, nullptr,
+             [&] { w.Type(f.txtFloorArea, "1000.01"); }},
+            {"The floor area is too large.", f.txtFloorArea, nullptr,
+             [&] { w.Type(f.txtFloorArea, "1000"); }},
+            {"The room height must be greater than zero.", f.txtRoomHeight, nullptr,
+             [&] { w.Type(f.txtRoomHeight, "30.01"); }},
+            {"The ceiling is too high.", f.txtRoomHeight, nullptr,
+             [&] { w.Type(f.txtRoomHeight, "3"); }},
+            {"The fire base must be at or above the floor.", f.txtFireHeight, nullptr,
+             [&] { w.Type(f.txtFireHeight, "3"); }},
+            {"The fire base must be below the ceiling.", f.txtFireHeight, nullptr,
+             [&] { w.Type(f.txtFireHeight, "abc"); }}, // not a number: the floor
+            {"The loss fraction must be between 0 and 1.", f.txtLossFraction, nullptr,
+             [&] { w.Type(f.txtLossFraction, "0"); }},
+            {"The loss fraction must be between 0 and 1.", f.txtLossFraction, nullptr,
+             [&] { w.Type(f.txtLossFraction, "0.6"); }},
+            {"The run time must be between 0 and 9000 s.", f.txtRunTime, nullptr,
+             [&] { w.Type(f.txtRunTime, "0.5"); }}, // rounds to 0
+            {"The run time must be between 0 and 9000 s.", f.txtRunTime, nullptr,
+             [&] { w.Type(f.txtRunTime, "99999"); }}, // beyond 16 bits
+            {"The run time must be between 0 and 9000 s.", f.txtRunTime, nullptr,
+             [&] { w.Type(f.txtRunTime, "12"); }},
+            {"A fire file name must be specified.", f.txtRunTitle, "Specify Fire File",
+             [&] { f.txtFireFile->setText(QString::fromStdString(fire)); }},
+        };
+        for (const auto& step : steps) {
+            w.platform.ClearRecords();
+            w.calc->Response = MessageAnswer::None;
+            if (step.dialog) {
+                w.platform.CancelNextDialog();
+            }
+            QVERIFY(w.Run() == nullptr);
+            QCOMPARE(w.platform.Messages().size(), std::size_t{1});
+            const auto& shown = w.platform.Messages()[0].Request;
+            QCOMPARE(shown.Text, std::string(step.message));
+            QCOMPARE(shown.Title, std::string("SKEVA-XW: Input Data Error"));
+            QCOMPARE(shown.Icon, MessageIcon::Exclamation);
+            QCOMPARE(shown.Buttons, MessageButtons::Ok);
+            QCOMPARE(w.calc->Response, MessageAnswer::Ok);
+            QCOMPARE(Name(QApplication::focusWidget()), Name(step.focus));
+            // A file box opens its dialog once, and only that box.
+            QCOMPARE(w.platform.FileDialogs().size(), std::size_t{step.dialog ? 1u : 0u});
+            if (step.dialog) {
+                QCOMPARE(w.platform.FileDialogs()[0].Request.Title, std::string(step.dialog));
+            }
+            QVERIFY(w.platform.Problems().empty());
+            step.fix();
+        }
+        w.platform.ClearRecords();
+        frmOutput* report = w.Run();
+        QVERIFY(report);
+        QVERIFY(w.platform.Messages().empty());
+        QCOMPARE(w.calc->Inputs.RunTime, std::int16_t{12});
+        QCOMPARE(w.calc->Inputs.FireHeight, 0.0f);
+    }
+
+    void AHeightInFeetIsCheckedInMetres() {
+        SkevaWindows w(Data());
+        QTest::mouseClick(w.input.optUnits[1], Qt::LeftButton);
+        w.Fill({.FloorArea = "10764", .RoomHeight = "12", .FireHeight = "0"});
+        // 99 ft is 30.18 m: above the 30 m limit although the tool tip says 100 ft.
+        w.Type(w.input.txtRoomHeight, "99");
+        QVERIFY(w.Run() == nullptr);
+        QCOMPARE(w.platform.Messages().at(0).Request.Text, std::string("The ceiling is too high."));
+        w.Type(w.input.txtRoomHeight, "98");
+        QVERIFY(w.Run() != nullptr);
+    }
+
+    void TheTitleIsOneLineAndRunKeepsSixtyCharacters() {
+        SkevaWindows w(Data());
+        frmInput& f = w.input;
+        f.txtRunTitle->setFocus();
+        QApplication::clipboard()->setText("Hall\r\nnorth\nside");
+        f.txtRunTitle->paste();
+        QCOMPARE(f.txtRunTitle->text(), QString("Hall north side"));
+
+        const QString seventy = QString(60, u'é') + QString(10, u'x');
+        w.Fill({.RunTitle = seventy, .FireFile = ""});
+        w.platform.CancelNextDialog();
+        w.Run(); // stopped by the fire file check, after reading the form
+        QCOMPARE(QString::fromStdString(w.calc->Inputs.RunTitle), QString(60, u'é'));
+        QCOMPARE(f.txtRunTitle->text(), seventy);
+    }
+
+    void FileNewClearsTheFormToItsStart() {
+        SkevaWindows w(Data());
+        frmInput& f = w.input;
+        w.Fill({});
+        f.txtFloorArea->setFocus();
+        QTest::mouseClick(f.optUnits[1], Qt::LeftButton);
+        f.mnuFileNew->trigger();
+        for (QLineEdit* box :
+             {static_cast<QLineEdit*>(f.txtRunTitle), static_cast<QLineEdit*>(f.txtOutputFile),
+              f.txtFloorArea, f.txtRoomHeight, f.txtFireHeight, f.txtRunTime,
+              static_cast<QLineEdit*>(f.txtFireFile)}) {
+            QVERIFY2(box->text().isEmpty(), qPrintable(box->objectName()));
+        }
+        QCOMPARE(f.txtLossFraction->text(), QString("0.6"));
+        QVERIFY(f.optUnits[0]->isChecked());
+        QCOMPARE(f.lblFloorAreaUnits->text(), QString("m²"));
+        QCOMPARE(f.lblRoomHeightUnits->text(), QString("m"));
+        QCOMPARE(w.calc->Units.System, vorla::UnitSystem::SI);
+        QCOMPARE(w.calc->Units.UnitFactor[0], 1.0f);
+        QCOMPARE(w.calc->Inputs.FloorArea, 0.0);
+        QCOMPARE(w.calc->Inputs.RoomHeight, 0.0);
+        QCOMPARE(w.calc->Inputs.FireHeight, 0.0f);
+        QCOMPARE(Name(QApplication::focusWidget()), Name(f.txtRunTitle));
+        QVERIFY(w.platform.FileDialogs().empty());
+    }
+
+    void FileOpenRefillsTheFormInSIUnits() {
+        SkevaWindows w(Data());
+        frmInput& f = w.input;
+        QTest::mouseClick(f.optUnits[1], Qt::LeftButton);
+        f.txtOutputFile->setText("PREVIOUS.SOF");
+        const std::string saved = DataFile("golden/raised_fire.sof");
+        w.platform.ChooseInNextDialog(saved);
+        f.mnuFileOpen->trigger();
+
+        const auto& dialog = w.platform.FileDialogs().at(0).Request;
+        QCOMPARE(dialog.Kind, FileDialogKind::Open);
+        QCOMPARE(dialog.Title, std::string("Specify Data File"));
+        QCOMPARE(dialog.Filter, std::string("SKEVA-XW Data Files (*.sof)|*.sof"));
+        QCOMPARE(dialog.InitialDirectory, Data());
+        QCOMPARE(dialog.InitialFileName, std::string("PREVIOUS.SOF"));
+        QVERIFY(dialog.FileMustExist);
+
+        QVERIFY(f.optUnits[0]->isChecked());
+        QCOMPARE(f.lblFloorAreaUnits->text(), QString("m²"));
+        QCOMPARE(f.txtRunTitle->text(), QString("Store, raised fire"));
+        QCOMPARE(f.txtOutputFile->text(), QString("RAISED.SOF"));
+        QCOMPARE(f.txtFloorArea->text(), QString("200"));
+        QCOMPARE(f.txtRoomHeight->text(), QString("5"));
+        QCOMPARE(f.txtFireHeight->text(), QString("1.5"));
+        QCOMPARE(f.txtLossFraction->text(), QString("0.7"));
+        QCOMPARE(f.txtRunTime->text(), QString("900"));
+        QCOMPARE(f.txtFireFile->text(), QString("medium_t_squared_1500kw.fir"));
+        QCOMPARE(w.calc->Inputs.FloorArea, 200.0);
+        QCOMPARE(w.calc->Inputs.FireHeight, 1.5f);
+        QCOMPARE(w.calc->Inputs.OutputFile, saved);
+        QVERIFY(w.platform.Messages().empty());
+        QCOMPARE(Name(QApplication::focusWidget()), Name(f.txtRunTitle));
+
+        // The values read back convert as typed ones do.
+        QTest::mouseClick(f.optUnits[1], Qt::LeftButton);
+        QCOMPARE(f.txtFloorArea->text(), QString("2152.853"));
+    }
+
+    void FileOpenOfABadFileSaysSo_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("folder");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("icon");
+        QTest::addColumn<bool>("reset");
+        QTest::newRow("ends before line 9")
+            << QByteArray("SKEVA-XW VERSION 1.00 - JULY 1999\r\nShort\r\n") << false
+            << "Wrong file format." << int(MessageIcon::Exclamation) << true;
+        QTest::newRow("empty") << QByteArray() << false << "Wrong file format."
+                               << int(MessageIcon::Exclamation) << true;
+        QTest::newRow("a folder") << QByteArray() << true
+                                  << "The results file %1 cannot be opened (it is a folder)."
+                                  << int(MessageIcon::Critical) << false;
+    }
+    void FileOpenOfABadFileSaysSo() {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, folder);
+        QFETCH(QString, message);
+        QFETCH(int, icon);
+        QFETCH(bool, reset);
+        const QString path = Path("bad.sof");
+        if (folder) {
+            QVERIFY(QDir().mkpath(path));
+        } else {
+            WriteFile(path, content);
+        }
+        SkevaWindows w(Data());
+        frmInput& f = w.input;
+        w.Fill({});
+        QTest::mouseClick(f.optUnits[1], Qt::LeftButton);
+        w.platform.ChooseInNextDialog(path.toStdString());
+        f.mnuFileOpen->trigger();
+
+        QCOMPARE(w.platform.Messages().size(), std::size_t{1});
+        const auto& shown = w.platform.Messages()[0].Request;
+        QCOMPARE(QString::fromStdString(shown.Text),
+                 message.contains("%1") ? message.arg(path) : message);
+        QCOMPARE(shown.Title, std::string("SKEVA-XW"));
+        QCOMPARE(int(shown.Icon), icon);
+        QCOMPARE(shown.Buttons, MessageButtons::Ok);
+        QCOMPARE(w.calc->Response, MessageAnswer::Ok);
+        QVERIFY(f.optUnits[0]->isChecked());
+        QCOMPARE(f.txtOutputFile->text(), QString());
+        if (reset) {
+            // As File New leaves it.
+            QCOMPARE(f.txtRunTitle->text(), QString());
+            QCOMPARE(f.txtFloorArea->text(), QString());
+            QCOMPARE(f.txtFireFile->text(), QString());
+            QCOMPARE(f.txtLossFraction->text(), QString("0.6"));
+            QCOMPARE(w.calc->Inputs.FloorArea, 0.0);
+        } else {
+            QCOMPARE(f.txtRunTitle->text(), QString("Test run"));
+        }
+        QCOMPARE(Name(QApplication::focusWidget()), Name(f.txtRunTitle));
+    }
+
+    void FileOpenOfAFileWithTextForNumbersReadsZeros() {
+        const QString path = Path("text.sof");
+        WriteFile(path, "SKEVA-XW VERSION 1.00 - JULY 1999\r\nTitle\r\n"
+                        "SIMULATION OUTPUT DATA FILE : OUT.SOF\r\n"
+                        "FLOOR AREA                  : lots of m^2\r\n"
+                        "ROOM HEIGHT                 :   high\r\n"
+                        "FIRE HEIGHT\r\n"
+                        "HEAT LOSS FRACTION          :   0.650\r\n"
+                        "MAXIMUM RUN TIME            :     900 s  \r\n"
+                        "HEAT RELEASE RATE DATA FILE : FIRE.FIR\r\n");
+        SkevaWindows w(Data());
+        frmInput& f = w.input;
+        w.platform.ChooseInNextDialog(path.toStdString());
+        f.mnuFileOpen->trigger();
+        QVERIFY(w.platform.Messages().empty());
+        QCOMPARE(f.txtFloorArea->text(), QString("0"));
+        QCOMPARE(f.txtRoomHeight->text(), QString("0"));
+        QCOMPARE(f.txtFireHeight->text(), QString("0"));
+        QCOMPARE(f.txtLossFraction->text(), QString("0.65"));
+        QCOMPARE(f.txtFireFile->text(), QString("FIRE.FIR"));
+        // Run then names the first value to fix.
+        QVERIFY(w.Run() == nullptr);
+        QCOMPARE(w.platform.Messages().at(0).Request.Text,
+                 std::string("The floor area must be greater than zero."));
+    }
+
+    void ACancelledFileOpenChangesNothing() {
+        SkevaWindows w(Data());
+        frmInput& f = w.input;
+        w.Fill({});
+        QTest::mouseClick(f.optUnits[1], Qt::LeftButton);
+        const QString areaInFeet = f.txtFloorArea->text();
+        w.platform.CancelNextDialog();
+        f.mnuFileOpen->trigger();
+        QVERIFY(f.optUnits[1]->isChecked());
+        QCOMPARE(f.txtFloorArea->text(), areaInFeet);
+        QCOMPARE(f.txtOutputFile->text(), QString("RUN.SOF"));
+        QVERIFY(w.platform.Messages().empty());
+        QCOMPARE(Name(QApplication::focusWidget()), Name(f.txtRunTitle));
+    }
+
+    void TheFileBoxesAskForAFile() {
+        SkevaWindows w(Data());
+        frmInput& f = w.input;
+        f.txtFireFile->setText("old.fir");
+        w.platform.ChooseInNextDialog(Path("new.fir").toStdString());
+        QTest::mouseClick(f.txtFireFile, Qt::LeftButton);
+        auto dialog = w.platform.FileDialogs().at(0).Request;
+        QCOMPARE(dialog.Kind, FileDialogKind::Open);
+        QCOMPARE(dialog.Title, std::string("Specify Fire File"));
+        QCOMPARE(dialog.Filter, std::string("SKEVA-XW Fire Files (*.fir)|*.fir"));
+        QCOMPARE(dialog.InitialDirectory, Data());
+        QCOMPARE(dialog.InitialFileName, std::string("old.fir"));
+        QVERIFY(dialog.FileMustExist);
+        QCOMPARE(f.txtFireFile->text(), Path("new.fir"));
+        QCOMPARE(Name(QApplication::focusWidget()), Name(f.txtRunTitle));
+
+        f.txtOutputFile->setText("old.sof");
+        w.platform.ChooseInNextDialog(Path("new.sof").toStdString());
+        QTest::mouseClick(f.txtOutputFile, Qt::LeftButton);
+        dialog = w.platform.FileDialogs().at(1).Request;
+        QCOMPARE(dialog.Kind, FileDialogKind::SaveAs);
+        QCOMPARE(dialog.Title, std::string("Specify Data Output File"));
+        QCOMPARE(dialog.Filter, std::string("SKEVA-XW Data Files (*.sof)|*.sof"));
+        QCOMPARE(dialog.InitialDirectory, Data());
+        QCOMPARE(dialog.InitialFileName, std::string("old.sof"));
+        QVERIFY(dialog.ConfirmOverwrite);
+        QCOMPARE(f.txtOutputFile->text(), Path("new.sof"));
+        QCOMPARE(Name(QApplication::focusWidget()), Name(f.txtFloorArea));
+
+        // Cancelled: the name stays.
+        w.platform.CancelNextDialog();
+        QTest::mouseClick(f.txtOutputFile, Qt::LeftButton);
+        QCOMPARE(f.txtOutputFile->text(), Path("new.sof"));
+
+        // Typing never changes the name.
+        w.platform.CancelNextDialog();
+        f.txtFireFile->setFocus();
+        QTest::keyClicks(f.txtFireFile, "typed");
+        QCOMPARE(f.txtFireFile->text(), Path("new.fir"));
+        QVERIFY(w.platform.Problems().empty());
+    }
+
+    // However the box is reached, one dialog opens, and neither the focus
+    // moving on, nor the window being activated again, nor a closed menu
+    // opens another.
+    void AFileBoxOpensOneDialogEachTime_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("click") << "click";
+        QTest::newRow("double click") << "double click";
+        QTest::newRow("Tab") << "Tab";
+        QTest::newRow("Shift+Tab") << "Shift+Tab";
+        QTest::newRow("Enter in the box") << "Enter";
+    }
+    void AFileBoxOpensOneDialogEachTime() {
+        QFETCH(QString, how);
+        SkevaWindows w(Data());
+        frmInput& f = w.input;
+        w.platform.CancelNextDialog();
+        if (how == "click") {
+            QTest::mouseClick(f.txtFireFile, Qt::LeftButton);
+        } else if (how == "double click") {
+            QTest::mouseDClick(f.txtFireFile, Qt::LeftButton);
+        } else if (how == "Tab") {
+            f.txtRunTime->setFocus();
+            QTest::keyClick(f.txtRunTime, Qt::Key_Tab);
+        } else if (how == "Shift+Tab") {
+            f.optUnits[0]->setFocus();
+            QTest::keyClick(f.optUnits[0], Qt::Key_Backtab, Qt::ShiftModifier);
+        } else {
+            // The box can only hold the focus when it came back with the window.
+            f.txtFireFile->setFocus(Qt::ActiveWindowFocusReason);
+            QCOMPARE(w.platform.FileDialogs().size(), std::size_t{0});
+            QTest::keyClick(f.txtFireFile, Qt::Key_Return);
+        }
+        QCOMPARE(w.platform.FileDialogs().size(), std::size_t{1});
+        QTest::qWait(50);
+        QCOMPARE(w.platform.FileDialogs().size(), std::size_t{1});
+
+        // The window deactivated by the dialog and activated again, a menu
+        // closed over the box: the focus comes back, no dialog.
+        QWidget* focused = QApplication::focusWidget();
+        for (const auto reason : {Qt::ActiveWindowFocusReason, Qt::PopupFocusReason}) {
+            QFocusEvent in(QEvent::FocusIn, reason);
+            QApplication::sendEvent(f.txtFireFile, &in);
+            QFocusEvent outputIn(QEvent::FocusIn, reason);
+            QApplication::sendEvent(f.txtOutputFile, &outputIn);
+        }
+        QCOMPARE(w.platform.FileDialogs().size(), std::size_t{1});
+        QVERIFY(focused != f.txtFireFile && focused != f.txtOutputFile);
+        QVERIFY(w.platform.Problems().empty());
+    }
+
+    void TheMenusWorkFromTheKeyboard() {
+        SkevaWindows w(Data());
+        frmInput& f = w.input;
+        f.txtRunTitle->setText("to be cleared");
+        QTest::keyClick(&f, Qt::Key_F, Qt::AltModifier);
+        QTRY_COMPARE(QApplication::activePopupWidget(), static_cast<QWidget*>(f.mnuFile));
+        QTest::keyClick(f.mnuFile, Qt::Key_N);
+        QTRY_VERIFY(!f.mnuFile->isVisible());
+        QCOMPARE(f.txtRunTitle->text(), QString());
+
+        w.platform.CancelNextDialog();
+        QTest::keyClick(&f, Qt::Key_F, Qt::AltModifier);
+        QTRY_COMPARE(QApplication::activePopupWidget(), static_cast<QWidget*>(f.mnuFile));
+        QTest::keyClick(f.mnuFile, Qt::Key_O);
+        QTRY_COMPARE(w.platform.FileDialogs().size(), std::size_t{1});
+        QCOMPARE(w.platform.FileDialogs()[0].Request.Title, std::string("Specify Data File"));
+
+        w.platform.CancelNextDialog(); // check 1 opens the output file dialog
+        QTest::keyClick(&f, Qt::Key_R, Qt::AltModifier);
+        QTRY_COMPARE(w.platform.Messages().size(), std::size_t{1});
+        QCOMPARE(w.platform.Messages()[0].Request.Text,
+                 std::string("An output data file name must be specified."));
+
+        QTest::keyClick(&f, Qt::Key_F, Qt::AltModifier);
+        QTRY_COMPARE(QApplication::activePopupWidget(), static_cast<QWidget*>(f.mnuFile));
+        QTest::keyClick(f.mnuFile, Qt::Key_E);
+        QTRY_COMPARE(w.quits, 1);
+        QVERIFY(!f.isVisible());
+    }
+
+    void FileExitAndTheFramesCloseButtonEndTheProgram() {
+        {
+            SkevaWindows w(Data());
+            w.input.mnuFileExit->trigger();
+            QCOMPARE(w.quits, 1);
+            QVERIFY(!w.input.isVisible());
+        }
+        {
+            SkevaWindows w(Data());
+            QVERIFY(w.input.close());
+            QCOMPARE(w.quits, 1);
+            QVERIFY(w.platform.Messages().empty());
+        }
+    }
+};
+
+QTEST_MAIN(InputFormTest)
+#include "input_form_test.moc"

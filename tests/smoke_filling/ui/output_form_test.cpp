@@ -1,0 +1,570 @@
+// frmOutput: the run it starts, the table it shows, and Save, Print and Close
+// with the questions they ask, driven through the scripted platform.
+#include "common/fire_file_reader.h"
+#include "common/report_paging.h"
+#include "skeva_windows.h"
+#include "smoke_filling/model/report_printing.h"
+#include "smoke_filling/model/report_text.h"
+#include "smoke_filling/ui/file_name_box.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QFontMetrics>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace vorla::smoke;
+using namespace vorla::smoke::testing;
+using vorla::ui::FileDialogKind;
+using vorla::ui::MessageButton;
+using vorla::ui::MessageButtons;
+using vorla::ui::MessageIcon;
+
+Q_DECLARE_METATYPE(vorla::smoke::testing::TypedRun)
+
+namespace {
+
+QString Name(const QWidget* widget) {
+    return widget ? widget->objectName() : QStringLiteral("(none)");
+}
+
+QByteArray Contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList ScreenLines(const frmOutput* report) {
+    return report->txtDataColumns->toPlainText().split(u'\n');
+}
+
+// Watches the report window appear, and notes what it shows at that moment.
+class FirstShowing : public QObject {
+  public:
+    bool seen = false;
+    QString table;
+    bool buttonsEnabled = true;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (!seen && event->type() == QEvent::Show && watched->objectName() == "frmOutput") {
+            auto* report = static_cast<frmOutput*>(watched);
+            seen = true;
+            table = report->txtDataColumns->toPlainText();
+            buttonsEnabled = report->cmdSave->isEnabled() || report->cmdPrint->isEnabled() ||
+                             report->cmdClose->isEnabled();
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+class OutputFormTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir folder_;
+    std::string Data() const { return folder_.filePath("DATA").toStdString(); }
+    QString Path(const QString& name) const { return folder_.filePath(name); }
+
+    // A hall of 1000 m² and 30 m under a steady 100 kW fire: the interface stays
+    // far above the floor, so the run lasts its whole run time.
+    static TypedRun Hall(const QString& runTime) {
+        TypedRun run;
+        run.RunTitle = "Hall";
+        run.RunTime = runTime;
+        return run;
+    }
+
+  private slots:
+    void init() {
+        QDir(folder_.path()).removeRecursively();
+        QDir().mkpath(folder_.path());
+    }
+
+    void TheTableShowsEveryRowIntervalthRow_data() {
+        QTest::addColumn<QString>("runTime");
+        QTest::addColumn<int>("lastRow");
+        QTest::addColumn<int>("interval");
+        QTest::newRow("up to 360 rows: every row") << "600" << 120 << 1;
+        QTest::newRow("361 rows: the last one only in the file") << "1805" << 361 << 2;
+        QTest::newRow("400 rows: every second") << "2000" << 400 << 2;
+        QTest::newRow("1500 rows: every sixth, never fifth") << "7500" << 1500 << 6;
+        QTest::newRow("9000 s: 1801 rows") << "9000" << 1800 << 6;
+    }
+    void TheTableShowsEveryRowIntervalthRow() {
+        QFETCH(QString, runTime);
+        QFETCH(int, lastRow);
+        QFETCH(int, interval);
+        SkevaWindows w(Data());
+        w.Fill(Hall(runTime));
+        frmOutput* report = w.Run();
+        QVERIFY(report);
+        QCOMPARE(report->windowTitle(), QString("SKEVA-XW: Output Data"));
+        QVERIFY(report->isVisible());
+        QVERIFY(!w.input.isVisible());
+        QCOMPARE(report->LastRow(), lastRow);
+        QCOMPARE(report->RowInterval(), interval);
+
+        const QStringList lines = ScreenLines(report);
+        const int shownRows = lastRow / interval + 1;
+        QCOMPARE(lines.size(), shownRows + 1);
+        for (int k = 0; k < shownRows; ++k) {
+            QCOMPARE(lines[k], QString::fromStdString(ReportRow(*w.calc, k * interval)));
+        }
+        QCOMPARE(lines.back(), QString("RUN COMPLETE")); // no line end after it
+        // Row 0: ambient, the interface at the ceiling, the fire at t = 0, no flow.
+        QCOMPARE(lines[0], QString("   0      70      21  98.43  30.00    "
+                                   "  0.0      0.0   0.000   0.000"));
+
+        const QString header =
+            "SKEVA-XW VERSION 1.00 - JULY 1999\n" +
+            QString::fromStdString(ReportHeader(w.calc->Inputs)).replace("\r\n", "\n");
+        QCOMPARE(report->txtHeader->toPlainText(), header);
+        QCOMPARE(report->txtHeader->toPlainText().count(u'\n'), 12);
+
+        for (const QPushButton* button : {report->cmdSave, report->cmdPrint, report->cmdClose}) {
+            QVERIFY(button->isEnabled());
+        }
+        QCOMPARE(report->cmdSave->text(), QString("&Save"));
+        QCOMPARE(report->cmdPrint->text(), QString("&Print"));
+        QCOMPARE(report->cmdClose->text(), QString("&Close"));
+        QCOMPARE(Name(QApplication::focusWidget()), Name(report->cmdClose));
+        QVERIFY(!report->Saved());
+    }
+
+    void TheReportBoxesAreFixedPitchAndReadOnly() {
+        SkevaWindows w(Data());
+        w.Fill(Hall("60"));
+        frmOutput* report = w.Run();
+        QVERIFY(report);
+        for (const QPlainTextEdit* box : {report->txtHeader, report->txtDataColumns}) {
+            QVERIFY(box->isReadOnly());
+            const QFontMetrics metrics(box->font());
+            QCOMPARE(metrics.horizontalAdvance("iiii"), metrics.horizontalAdvance("MMMM"));
+            QCOMPARE(box->lineWrapMode(), QPlainTextEdit::NoWrap);
+        }
+        QCOMPARE(report->txtDataColumns->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        // The header's thirteen lines fit without scrolling.
+        QCOMPARE(report->txtHeader->verticalScrollBar()->maximum(), 0);
+    }
+
+    void CalculatingIsShownWithTheButtonsOff() {
+        SkevaWindows w(Data());
+        w.Fill(Hall("600"));
+        FirstShowing watcher;
+        qApp->installEventFilter(&watcher);
+        frmOutput* report = w.Run();
+        qApp->removeEventFilter(&watcher);
+        QVERIFY(report);
+        QVERIFY(watcher.seen);
+        QCOMPARE(watcher.table, QString("CALCULATING ..."));
+        QVERIFY(!watcher.buttonsEnabled);
+    }
+
+    // The whole saved file, byte for byte, against the results of an
+    // independent computation of the same run.
+    void SaveWritesTheResultsFile_data() {
+        QTest::addColumn<bool>("usUnits");
+        QTest::addColumn<TypedRun>("run");
+        QTest::addColumn<QString>("golden");
+        QTest::newRow("9000 s in S.I. units")
+            << false
+            << TypedRun{"Hall, 9000 s",           "HALL.SOF", "1000", "30", "0", "0.6", "9000",
+                        "steady_100kw_10000s.fir"}
+            << "hall_9000s.sof";
+        QTest::newRow("typed in U.S. units")
+            << true
+            << TypedRun{"Warehouse in U.S. units", "USUNITS.SOF", "1000", "12", "2", "0.6", "600",
+                        "ramp_1mw_ends_600s.fir"}
+            << "us_units.sof";
+        QTest::newRow("raised fire")
+            << false
+            << TypedRun{"Store, raised fire",         "RAISED.SOF", "200", "5", "1.5", "0.7", "900",
+                        "medium_t_squared_1500kw.fir"}
+            << "raised_fire.sof";
+    }
+    void SaveWritesTheResultsFile() {
+        QFETCH(bool, usUnits);
+        QFETCH(TypedRun, run);
+        QFETCH(QString, golden);
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(SMOKE_TEST_DATA_DIR); // the fire file is named as in the golden file
+        SkevaWindows w(Data());
+        if (usUnits) {
+            QTest::mouseClick(w.input.optUnits[1], Qt::LeftButton);
+        }
+        w.Fill(run);
+        frmOutput* report = w.Run();
+        QDir::setCurrent(previous);
+        QVERIFY(report);
+
+        const QString saved = Path("saved.sof");
+        w.platform.ChooseInNextDialog(saved.toStdString());
+        QTest::mouseClick(report->cmdSave, Qt::LeftButton);
+        const auto& dialog = w.platform.FileDialogs().at(0).Request;
+        QCOMPARE(dialog.Kind, FileDialogKind::SaveAs);
+        QCOMPARE(dialog.Title, std::string("Specify Data Output File"));
+        QCOMPARE(dialog.Filter, std::string("SKEVA-XW Data Files (*.sof)|*.sof"));
+        QCOMPARE(dialog.InitialDirectory, Data());
+        QCOMPARE(QString::fromStdString(dialog.InitialFileName), run.OutputFile);
+        QVERIFY(dialog.ConfirmOverwrite);
+
+        QCOMPARE(Contents(saved), Contents(QString(SMOKE_TEST_DATA_DIR) + "/golden/" + golden));
+        QVERIFY(report->Saved());
+        QVERIFY(!report->cmdSave->isEnabled());
+        QCOMPARE(Name(QApplication::focusWidget()), Name(report->cmdClose));
+        QCOMPARE(w.calc->Inputs.OutputFile, saved.toStdString());
+        // The screen keeps the name the run was started with.
+        QVERIFY(report->txtHeader->toPlainText().contains(": " + run.OutputFile + "\n"));
+
+        // Saved: Close asks nothing.
+        QTest::mouseClick(report->cmdClose, Qt::LeftButton);
+        w.FlushDeletes();
+        QVERIFY(w.input.Report() == nullptr);
+        QVERIFY(w.platform.Messages().empty());
+        QVERIFY(w.input.isVisible());
+        QTRY_COMPARE(Name(QApplication::focusWidget()), Name(w.input.txtRunTitle));
+        QVERIFY(w.platform.Problems().empty());
+
+        // The file opens again as it was typed, in S.I. units.
+        w.platform.ChooseInNextDialog(saved.toStdString());
+        w.input.mnuFileOpen->trigger();
+        QCOMPARE(w.input.txtRunTitle->text(), run.RunTitle);
+        QCOMPARE(w.input.txtOutputFile->text(), run.OutputFile);
+        QCOMPARE(w.input.txtFireFile->text(), run.FireFile);
+        QVERIFY(w.input.optUnits[0]->isChecked());
+    }
+
+    void CloseOffersToSaveResultsNotSaved() {
+        SkevaWindows w(Data());
+        w.Fill(Hall("60"));
+        QPointer<frmOutput> report = w.Run();
+        QVERIFY(report);
+
+        // Yes saves, and the window stays.
+        const QString saved = Path("kept.sof");
+        w.platform.AnswerNextQuestion(MessageButton::Yes);
+        w.platform.ChooseInNextDialog(saved.toStdString());
+        QTest::mouseClick(report->cmdClose, Qt::LeftButton);
+        QCOMPARE(w.platform.Messages().size(), std::size_t{1});
+        const auto& question = w.platform.Messages()[0].Request;
+        QCOMPARE(question.Text, std::string("Do you want to save the data?"));
+        QCOMPARE(question.Title, std::string("SKEVA-XW: Save Data?"));
+        QCOMPARE(question.Icon, MessageIcon::Exclamation);
+        QCOMPARE(question.Buttons, MessageButtons::YesNo);
+        QCOMPARE(w.calc->Response, MessageAnswer::Yes);
+        QVERIFY(QFile::exists(saved));
+        w.FlushDeletes();
+        QVERIFY(report && report->isVisible());
+        QVERIFY(!w.input.isVisible());
+        QVERIFY(report->Saved());
+
+        // A second Close closes without asking.
+        QTest::mouseClick(report->cmdClose, Qt::LeftButton);
+        w.FlushDeletes();
+        QVERIFY(!report);
+        QCOMPARE(w.platform.Messages().size(), std::size_t{1});
+        QVERIFY(w.input.isVisible());
+        QVERIFY(w.platform.Problems().empty());
+    }
+
+    void NoToTheQuestionClosesWithoutSaving() {
+        SkevaWindows w(Data());
+        w.Fill(Hall("60"));
+        QPointer<frmOutput> report = w.Run();
+        QVERIFY(report);
+        w.platform.AnswerNextQuestion(MessageButton::No);
+        QTest::mouseClick(report->cmdClose, Qt::LeftButton);
+        w.FlushDeletes();
+        QVERIFY(!report);
+        QCOMPARE(w.calc->Response, MessageAnswer::No);
+        QVERIFY(w.platform.FileDialogs().empty());
+        QVERIFY(w.input.isVisible());
+        QTRY_COMPARE(Name(QApplication::focusWidget()), Name(w.input.txtRunTitle));
+
+        // The form is as it was left: the next run starts from it.
+        QVERIFY(w.Run() != nullptr);
+    }
+
+    void ACancelledSaveCountsAsSaved() {
+        SkevaWindows w(Data());
+        w.Fill(Hall("60"));
+        QPointer<frmOutput> report = w.Run();
+        QVERIFY(report);
+        w.platform.CancelNextDialog();
+        QTest::mouseClick(report->cmdSave, Qt::LeftButton);
+        QVERIFY(report->Saved());
+        QVERIFY(!report->cmdSave->isEnabled());
+        QCOMPARE(Name(QApplication::focusWidget()), Name(report->cmdClose));
+        QCOMPARE(w.calc->Inputs.OutputFile, std::string("RUN.SOF"));
+        QTest::mouseClick(report->cmdClose, Qt::LeftButton);
+        w.FlushDeletes();
+        QVERIFY(!report);
+        QVERIFY(w.platform.Messages().empty());
+
+        // The same through the question: Yes, then Cancel in the dialog.
+        w.Fill(Hall("60"));
+        report = w.Run();
+        QVERIFY(report);
+        w.platform.AnswerNextQuestion(MessageButton::Yes);
+        w.platform.CancelNextDialog();
+        QTest::mouseClick(report->cmdClose, Qt::LeftButton);
+        QVERIFY(report && report->isVisible() && report->Saved());
+        QTest::mouseClick(report->cmdClose, Qt::LeftButton);
+        w.FlushDeletes();
+        QVERIFY(!report);
+        QCOMPARE(w.platform.Messages().size(), std::size_t{1});
+    }
+
+    void AFailedSaveSaysSoAndLeavesSaveOpen() {
+        SkevaWindows w(Data());
+        w.Fill(Hall("60"));
+        QPointer<frmOutput> report = w.Run();
+        QVERIFY(report);
+        const QString unwritable = Path("no such folder/run.sof");
+        w.platform.ChooseInNextDialog(unwritable.toStdString());
+        QTest::mouseClick(report->cmdSave, Qt::LeftButton);
+        QCOMPARE(w.platform.Messages().size(), std::size_t{1});
+        const auto& shown = w.platform.Messages()[0].Request;
+        QVERIFY2(QString::fromStdString(shown.Text)
+                     .startsWith("The results file " + unwritable + " could not be written"),
+                 shown.Text.c_str());
+        QCOMPARE(shown.Title, std::string("SKEVA-XW"));
+        QCOMPARE(shown.Icon, MessageIcon::Critical);
+        QVERIFY(!report->Saved());
+        QVERIFY(report->cmdSave->isEnabled());
+        QCOMPARE(Name(QApplication::focusWidget()), Name(report->cmdClose));
+        QCOMPARE(w.calc->Inputs.OutputFile, std::string("RUN.SOF"));
+        QVERIFY(!QFile::exists(unwritable));
+
+        // Close still offers to save; Yes and a failing file again keep the
+        // window open.
+        w.platform.AnswerNextQuestion(MessageButton::Yes);
+        w.platform.ChooseInNextDialog(unwritable.toStdString());
+        QTest::mouseClick(report->cmdClose, Qt::LeftButton);
+        QCOMPARE(w.platform.Messages().size(), std::size_t{3});
+        QVERIFY(report && report->isVisible() && !report->Saved());
+        QVERIFY(w.platform.Problems().empty());
+    }
+
+    void PrintPutsAHeaderOnEveryPage() {
+        SkevaWindows w(Data());
+        w.Fill(Hall("600"));
+        frmOutput* report = w.Run();
+        QVERIFY(report);
+        // 62 lines a sheet, less 22: 40 lines a page.
+        w.platform.PrinterSettings.PageHeight = 62 * 240;
+        w.platform.AnswerNextQuestion(MessageButton::Ok);
+        QTest::mouseClick(report->cmdPrint, Qt::LeftButton);
+
+        const auto& question = w.platform.Messages().at(0).Request;
+        QCOMPARE(question.Text, std::string("Make sure the printer is ready."));
+        QCOMPARE(question.Title, std::string("SKEVA-XW: Printer Check"));
+        QCOMPARE(question.Icon, MessageIcon::Exclamation);
+        QCOMPARE(question.Buttons, MessageButtons::OkCancel);
+        QCOMPARE(w.calc->Response, MessageAnswer::Ok);
+
+        const auto document = w.platform.Documents().at(0);
+        QCOMPARE(document.FontName, std::string("Courier"));
+        QCOMPARE(document.FontSize, 12.0);
+        QVERIFY(document.Ended);
+        const auto& pages = document.Pages;
+        QCOMPARE(pages, *PrintedPages(*w.calc, 120, "RUN COMPLETE", 40));
+        QCOMPARE(pages.size(), std::size_t{4}); // 39 + 40 + 40 + 2 rows
+        auto row = [&](int i) { return "      " + ReportRow(*w.calc, i); };
+        QCOMPARE(pages[0].size(), std::size_t{17 + 39});
+        QCOMPARE(pages[0][3],
+                 "      SKEVA-XW VERSION 1.00 - JULY 1999" + std::string(27, ' ') + "Page  1");
+        QCOMPARE(pages[0][5], std::string("      Hall"));
+        QCOMPARE(pages[0][17], row(0));
+        QCOMPARE(pages[0].back(), row(38));
+        QVERIFY(QString::fromStdString(pages[1][3]).endsWith("Page  2"));
+        QCOMPARE(pages[1][17], row(39));
+        QCOMPARE(pages[1].back(), row(78));
+        QCOMPARE(pages[3].back(), std::string("     RUN COMPLETE"));
+        QCOMPARE(Name(QApplication::focusWidget()), Name(report->cmdClose));
+        QVERIFY(!report->Saved()); // printing is not saving
+
+        // After a save, the printed header names the saved file; the screen
+        // keeps the first name.
+        const QString saved = Path("printed.sof");
+        w.platform.ChooseInNextDialog(saved.toStdString());
+        QTest::mouseClick(report->cmdSave, Qt::LeftButton);
+        w.platform.AnswerNextQuestion(MessageButton::Ok);
+        QTest::mouseClick(report->cmdPrint, Qt::LeftButton);
+        QCOMPARE(w.platform.Documents().at(1).Pages[0][6],
+                 "      SIMULATION OUTPUT DATA FILE : " + saved.toStdString());
+        QVERIFY(report->txtHeader->toPlainText().contains("SIMULATION OUTPUT DATA FILE : RUN.SOF"));
+        QCOMPARE(w.platform.PrintRequests().at(0).SuggestedPdfName, std::string("RUN.pdf"));
+        QVERIFY(w.platform.Problems().empty());
+    }
+
+    void PrintCanBeCancelledOrFail() {
+        SkevaWindows w(Data());
+        w.Fill(Hall("60"));
+        frmOutput* report = w.Run();
+        QVERIFY(report);
+        w.platform.AnswerNextQuestion(MessageButton::Cancel);
+        QTest::mouseClick(report->cmdPrint, Qt::LeftButton);
+        QVERIFY(w.platform.Documents().at(0).Pages.empty());
+        QCOMPARE(w.calc->Response, MessageAnswer::Cancel);
+        QCOMPARE(Name(QApplication::focusWidget()), Name(report->cmdClose));
+
+        w.platform.RefuseNextPrinter();
+        QTest::mouseClick(report->cmdPrint, Qt::LeftButton);
+        QCOMPARE(w.platform.Messages().size(), std::size_t{1});
+
+        w.platform.AnswerNextQuestion(MessageButton::Ok);
+        w.platform.PrinterSettings.EndError = "The printer jammed.";
+        QTest::mouseClick(report->cmdPrint, Qt::LeftButton);
+        const auto& failure = w.platform.Messages().back().Request;
+        QCOMPARE(failure.Text, std::string("The printer jammed."));
+        QCOMPARE(failure.Title, std::string("SKEVA-XW"));
+        QCOMPARE(failure.Icon, MessageIcon::Critical);
+        QVERIFY(report->isVisible());
+        QVERIFY(report->cmdPrint->isEnabled());
+        QVERIFY(w.platform.Problems().empty());
+    }
+
+    // No report with half a run: the form comes back, the message names the
+    // file and the problem, and no dialog pops up by itself.
+    void ABadFireFileGoesBackToTheForm_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("exists");
+        QTest::newRow("missing") << QByteArray() << false;
+        QTest::newRow("not numbers") << QByteArray("0 0 0\r\nten 100 0\r\n-9 -9 -9\r\n") << true;
+        QTest::newRow("no end marker") << QByteArray("0 0 0\r\n100 100 0\r\n") << true;
+        QTest::newRow("one point") << QByteArray("0 100 0\r\n-9 -9 -9\r\n") << true;
+    }
+    void ABadFireFileGoesBackToTheForm() {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, exists);
+        const QString fire = Path("bad.fir");
+        if (exists) {
+            QFile file(fire);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+        }
+        vorla::FireTable table;
+        const auto expected = vorla::ReadFireFile(fire.toStdString(), table);
+        QVERIFY(expected);
+
+        SkevaWindows w(Data());
+        TypedRun run = Hall("60");
+        run.FireFile = fire;
+        w.Fill(run);
+        bool inputShownFirst = false;
+        w.platform.WhenMessageShown = [&](const vorla::ui::MessageRequest&) {
+            inputShownFirst =
+                w.input.isVisible() && !(w.input.Report() && w.input.Report()->isVisible());
+        };
+        QVERIFY(w.Run() == nullptr);
+        w.FlushDeletes();
+        QVERIFY(w.input.Report() == nullptr);
+        for (const QWidget* window : QApplication::topLevelWidgets()) {
+            QVERIFY(window->objectName() != "frmOutput" || !window->isVisible());
+        }
+
+        QCOMPARE(w.platform.Messages().size(), std::size_t{1});
+        const auto& shown = w.platform.Messages()[0].Request;
+        QCOMPARE(shown.Text, vorla::DescribeFireFileError(*expected));
+        QVERIFY(shown.Text.find(fire.toStdString()) != std::string::npos);
+        QCOMPARE(shown.Title, std::string("SKEVA-XW"));
+        QCOMPARE(shown.Icon, MessageIcon::Exclamation);
+        QVERIFY(inputShownFirst);
+        QVERIFY(w.input.isVisible());
+        QTRY_COMPARE(Name(QApplication::focusWidget()), Name(w.input.txtRunTitle));
+        QVERIFY(w.platform.FileDialogs().empty());
+        QCOMPARE(w.input.txtFireFile->text(), fire);
+
+        // Once the file is right, the same form runs.
+        w.input.txtFireFile->setText(QString::fromStdString(DataFile("steady_100kw_10000s.fir")));
+        QVERIFY(w.Run() != nullptr);
+    }
+
+    void AnUnstableRunIsReportedAsItsEnd() {
+        const QString fire = Path("huge.fir");
+        QFile file(fire);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("0 1e15 0\r\n100 1e15 0\r\n-9 -9 -9\r\n");
+        file.close();
+        SkevaWindows w(Data());
+        TypedRun run = Hall("60");
+        run.FloorArea = "10";
+        run.RoomHeight = "3";
+        run.FireFile = fire;
+        w.Fill(run);
+        frmOutput* report = w.Run();
+        QVERIFY(report);
+        const QStringList lines = ScreenLines(report);
+        QCOMPARE(lines.back(), QString("CALCULATION BECAME UNSTABLE - RUN TERMINATED"));
+        QCOMPARE(lines.size(), report->LastRow() + 2);
+        QVERIFY(report->cmdSave->isEnabled() && report->cmdPrint->isEnabled());
+        QVERIFY(w.platform.Messages().empty());
+    }
+
+    void EscapeEnterAndTheFramesCloseButtonAreClose_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("Escape") << "Escape";
+        QTest::newRow("Enter") << "Enter";
+        QTest::newRow("frame") << "frame";
+    }
+    void EscapeEnterAndTheFramesCloseButtonAreClose() {
+        QFETCH(QString, how);
+        SkevaWindows w(Data());
+        w.Fill(Hall("60"));
+        QPointer<frmOutput> report = w.Run();
+        QVERIFY(report);
+        auto closeIt = [&] {
+            if (how == "Escape") {
+                QTest::keyClick(report->txtDataColumns, Qt::Key_Escape);
+            } else if (how == "Enter") {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            } else {
+                report->close();
+            }
+        };
+        // Yes: saved, and still open.
+        w.platform.AnswerNextQuestion(MessageButton::Yes);
+        w.platform.ChooseInNextDialog(Path("frame.sof").toStdString());
+        closeIt();
+        w.FlushDeletes();
+        QCOMPARE(w.platform.Messages().size(), std::size_t{1});
+        QCOMPARE(w.platform.Messages()[0].Request.Title, std::string("SKEVA-XW: Save Data?"));
+        QVERIFY(report && report->isVisible());
+        QVERIFY(QFile::exists(Path("frame.sof")));
+        QVERIFY(!w.input.isVisible());
+
+        // Saved: closed at once, the form back.
+        closeIt();
+        w.FlushDeletes();
+        QVERIFY(!report);
+        QCOMPARE(w.platform.Messages().size(), std::size_t{1});
+        QVERIFY(w.input.isVisible());
+        QTRY_COMPARE(Name(QApplication::focusWidget()), Name(w.input.txtRunTitle));
+    }
+
+    void TheReportsTabOrderFollowsTheWindow() {
+        SkevaWindows w(Data());
+        w.Fill(Hall("60"));
+        frmOutput* report = w.Run();
+        QVERIFY(report);
+        report->txtHeader->setFocus();
+        for (const QWidget* next :
+             {static_cast<QWidget*>(report->txtDataColumns), static_cast<QWidget*>(report->cmdSave),
+              static_cast<QWidget*>(report->cmdPrint), static_cast<QWidget*>(report->cmdClose)}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(Name(QApplication::focusWidget()), Name(next));
+        }
+    }
+};
+
+QTEST_MAIN(OutputFormTest)
+#include "output_form_test.moc"
