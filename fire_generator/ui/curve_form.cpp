@@ -24,7 +24,9 @@ CurveForm::CurveForm(StandardModule& module, vorla::ui::PlatformServices& servic
     setAttribute(Qt::WA_DeleteOnClose);
 
     fields_ = new QGridLayout;
-    fields_->setColumnStretch(1, 1);
+    // Caption, box and unit caption keep together; the room left over goes to
+    // the right.
+    fields_->setColumnStretch(3, 1);
     fields_->setHorizontalSpacing(10);
 
     cmdOK = NamedButton("cmdOK", "&OK", this);

@@ -20,7 +20,9 @@ frmCustom::frmCustom(StandardModule& module, vorla::ui::PlatformServices& servic
     lblQDOT = NamedLabel("lblQDOT", "QDOT (kW)", this);
     Fields()->addWidget(lblTime, 0, 1);
     Fields()->addWidget(lblQDOT, 0, 2);
+    Fields()->setColumnStretch(1, 1);
     Fields()->setColumnStretch(2, 1);
+    Fields()->setColumnStretch(3, 0);
     for (int i = 0; i < kCustomRowsPerPage; ++i) {
         lblDataPointNo[i] = NamedLabel(ArrayName("lblDataPointNo", i), {}, this);
         txtTime[i] = new QLineEdit(this);
@@ -28,6 +30,9 @@ frmCustom::frmCustom(StandardModule& module, vorla::ui::PlatformServices& servic
         txtQDOT[i] = new QLineEdit(this);
         txtQDOT[i]->setObjectName(ArrayName("txtQDOT", i));
         lblDataPointNo[i]->setBuddy(txtTime[i]);
+        // Room for the widest caption, so turning the pages never moves the boxes.
+        lblDataPointNo[i]->setMinimumWidth(
+            lblDataPointNo[i]->fontMetrics().horizontalAdvance("Data Point # 1799_"));
         Fields()->addWidget(lblDataPointNo[i], i + 1, 0);
         Fields()->addWidget(txtTime[i], i + 1, 1);
         Fields()->addWidget(txtQDOT[i], i + 1, 2);

@@ -33,6 +33,8 @@ BoxRow AddBoxRow(QGridLayout* grid, int row, const QString& name, const QString&
     // Wide enough for "Btu/s/s²" whatever the font, so the boxes of a form
     // line up when the unit captions change.
     controls.Units->setMinimumWidth(controls.Units->fontMetrics().horizontalAdvance("Btu/s/s²_"));
+    // A number needs no more room than this, whatever the window's width.
+    controls.Box->setMaximumWidth(controls.Box->fontMetrics().horizontalAdvance(QString(18, u'0')));
     grid->addWidget(controls.Caption, row, 0);
     grid->addWidget(controls.Box, row, 1);
     grid->addWidget(controls.Units, row, 2);

@@ -47,7 +47,7 @@ frmFurniture::frmFurniture(StandardModule& module, vorla::ui::PlatformServices& 
         frames->addWidget(box, f / 2, f % 2);
     }
     Fields()->setRowMinimumHeight(1, 6);
-    Fields()->addLayout(frames, 2, 0, 1, 3);
+    Fields()->addLayout(frames, 2, 0, 1, 4);
 }
 
 void frmFurniture::Form_Activate() {

@@ -89,7 +89,7 @@ frmInput::frmInput(StandardModule& module, vorla::ui::PlatformServices& services
     txtFireFile->setReadOnly(true);
     txtFireFile->setFocusPolicy(Qt::TabFocus);
     txtFireFile->setCursor(Qt::PointingHandCursor);
-    txtFireFile->setMinimumWidth(txtFireFile->fontMetrics().horizontalAdvance(QString(44, u'x')));
+    txtFireFile->setMinimumWidth(txtFireFile->fontMetrics().horizontalAdvance(QString(56, u'x')));
     lblFireFile->setBuddy(txtFireFile);
     fields->addWidget(lblFireFile, 1, 0);
     fields->addWidget(txtFireFile, 1, 1, 1, 2);

@@ -1,5 +1,6 @@
 // QDOT-XW's graph window: Save, Close and its question, a save that fails, and
 // the saved file read back by the reader VORLA-XW and SKEVA-XW use.
+#include "cli/fire_command.h"
 #include "common/fire_file_reader.h"
 #include "common/fire_file_writer.h"
 #include "generator_windows.h"
@@ -7,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <sstream>
 
 using namespace vorla::generator;
 using namespace vorla::generator::testing;
@@ -89,6 +91,47 @@ class GraphFormTest : public QObject {
         // Nothing but the file is left in the folder.
         QCOMPARE(QDir(generator.FolderPath(".")).entryList(QDir::Files),
                  QStringList({"POOL1.FIR"}));
+    }
+
+    void TheWindowAndTheBatchCommandWriteTheSameFile() {
+        Generator generator;
+        generator.SwitchToUSUnits();
+        generator.FillMainForm("Armchair, medium growth", generator.FolderPath("ARMCHAIR.FIR"),
+                               "8599", "30");
+        generator.input.cmdTSquared->click();
+        auto* form = generator.input.OpenForm();
+        QVERIFY(form);
+        QVERIFY(TypeInto(form, {"txtAlpha=0.0111", "txtTMax=300", "txtTEnd=900"}));
+        form->cmdOK->click();
+        generator.Graph().cmdSave->click();
+        QVERIFY(generator.platform.Messages().empty());
+
+        QVERIFY(QDir().mkpath(generator.FolderPath("batch")));
+        const std::vector<std::string> args = {
+            "tsquared",
+            "--units",
+            "us",
+            "--heat-of-combustion",
+            "8599",
+            "--delay",
+            "30",
+            "--alpha",
+            "0.0111",
+            "--t-max",
+            "300",
+            "--t-end",
+            "900",
+            "--description",
+            "Armchair, medium growth",
+            "--date",
+            vorla::TodayShortDate(),
+            "-o",
+            generator.FolderPath("batch/ARMCHAIR.FIR").toStdString()};
+        std::ostringstream out, err;
+        QCOMPARE(vorla::cli::RunFireCommand(args, out, err), 0);
+        const auto saved = Contents(generator.FolderPath("ARMCHAIR.FIR"));
+        QVERIFY(saved.size() > 1000);
+        QCOMPARE(saved, Contents(generator.FolderPath("batch/ARMCHAIR.FIR")));
     }
 
     void AnotherCurveOverwritesTheFile() {
