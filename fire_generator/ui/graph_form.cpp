@@ -27,6 +27,9 @@ frmGraph::frmGraph(StandardModule& module, vorla::ui::PlatformServices& services
     cmdClose->setAutoDefault(true);
     setTabOrder(cmdSave, cmdClose);
     connect(cmdSave, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
+    // Room for a curve to be read at a glance; the window can still be made
+    // as small as its layout allows.
+    resize(QSize(760, 540).expandedTo(sizeHint()));
 }
 
 void frmGraph::Form_Activate() {

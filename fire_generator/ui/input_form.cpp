@@ -120,6 +120,7 @@ frmInput::frmInput(StandardModule& module, vorla::ui::PlatformServices& services
         auto* unitLabel = NamedLabel("lbl" + name + "Units", units, this);
         auto* boxAndUnits = new QHBoxLayout;
         boxAndUnits->addWidget(box);
+        boxAndUnits->addSpacing(4);
         boxAndUnits->addWidget(unitLabel);
         boxAndUnits->addStretch(1);
         fields->addWidget(label, row, 0);

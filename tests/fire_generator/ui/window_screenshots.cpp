@@ -94,9 +94,11 @@ int main(int argc, char** argv) {
     StandardModule module;
     frmInput input(module, platform, [] {});
     input.ShowAgain();
-    input.txtDescription->setText("Heptane pool, 1 m");
-    input.txtFireFile->setText(fireFile);
-    input.txtHoC->setText("43700");
+    // The main form as the README's walk-through fills it.
+    input.txtDescription->setText("Armchair, medium t-squared growth");
+    input.txtFireFile->setText("/home/engineer/VORLA/DATA/ARMCHAIR.FIR");
+    input.txtHoC->setText("20000");
+    input.txtDelayTime->setText("30");
     Shoot(&input, "input");
     ShootSmallest(&input, "input");
     input.txtDescription->setFocus();
@@ -165,7 +167,6 @@ int main(int argc, char** argv) {
     }
     sofa->cmdOK->click();
     auto& graph = input.Graph();
-    graph.resize(760, 540);
     Shoot(&graph, "graph");
     ShootSmallest(&graph, "graph");
     PrintTabOrder(&graph, 3);
