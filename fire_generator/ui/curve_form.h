@@ -1,0 +1,81 @@
+// What the five curve forms share: OK and Cancel at the bottom, Enter for OK
+// and Escape for Cancel, the frame's close button doing what Cancel does, the
+// message box of a rejected input with the focus on the box named, and the way
+// out, either to the graph window (a curve was built) or back to the main form.
+//
+// A form exists from its opening to its OK or Cancel; it deletes itself when it
+// leaves, after its signal has shown the next window, so the program always has
+// a window on screen.
+#pragma once
+
+#include "fire_generator/curves/input_error.h"
+#include "fire_generator/curves/standard_module.h"
+
+#include <QDialog>
+#include <optional>
+
+class QCloseEvent;
+class QGridLayout;
+class QHBoxLayout;
+class QPushButton;
+
+namespace vorla::ui {
+class PlatformServices;
+}
+
+namespace vorla::generator {
+
+class CurveForm : public QDialog {
+    Q_OBJECT
+  public:
+    QPushButton* cmdOK;
+    QPushButton* cmdCancel;
+
+    // Called once the form is on screen: the unit captions from `UnitLabel`,
+    // the starting texts and the focus.
+    virtual void Form_Activate() = 0;
+    virtual void cmdOK_Click() = 0;
+    // Back to the main form; the fire table is not touched.
+    virtual void cmdCancel_Click();
+
+  signals:
+    // The fire table holds the new curve: the graph window is to be shown.
+    void CurveBuilt();
+    // Cancelled: the main form is to be shown again.
+    void Cancelled();
+
+  public slots:
+    void reject() override; // Escape
+
+  protected:
+    CurveForm(StandardModule& module, vorla::ui::PlatformServices& services,
+              const QString& objectName, const QString& caption);
+
+    // The grid the form's rows go in (caption, box, unit caption).
+    QGridLayout* Fields() const { return fields_; }
+    // Buttons added here stand before OK and Cancel.
+    QHBoxLayout* ButtonRow() const { return buttonRow_; }
+
+    // The end of an OK: the rejected input's message and focus, or the way to
+    // the graph window.
+    void FinishOk(const std::optional<InputError>& error);
+    // Shows the message of a rejected input and puts the focus on its box; the
+    // form stays open.
+    void ShowInputError(const InputError& error);
+    void LeaveToInput();
+
+    void closeEvent(QCloseEvent* event) override;
+
+    StandardModule& module_;
+    vorla::ui::PlatformServices& services_;
+
+  private:
+    void Leave();
+
+    QGridLayout* fields_;
+    QHBoxLayout* buttonRow_;
+    bool leaving_ = false;
+    bool inCloseEvent_ = false;
+};
+
+} // namespace vorla::generator

@@ -1,0 +1,119 @@
+#include "fire_generator/ui/custom_form.h"
+
+#include "common/ui/platform_services.h"
+#include "fire_generator/ui/form_controls.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace vorla::generator {
+
+using vorla::ui::MessageButton;
+using vorla::ui::MessageButtons;
+using vorla::ui::MessageIcon;
+
+frmCustom::frmCustom(StandardModule& module, vorla::ui::PlatformServices& services)
+    : CurveForm(module, services, "frmCustom", "QDOT-XW: Custom Fire Parameters") {
+    lblTime = NamedLabel("lblTime", "Time (s)", this);
+    lblQDOT = NamedLabel("lblQDOT", "QDOT (kW)", this);
+    Fields()->addWidget(lblTime, 0, 1);
+    Fields()->addWidget(lblQDOT, 0, 2);
+    Fields()->setColumnStretch(1, 1);
+    Fields()->setColumnStretch(2, 1);
+    Fields()->setColumnStretch(3, 0);
+    for (int i = 0; i < kCustomRowsPerPage; ++i) {
+        lblDataPointNo[i] = NamedLabel(ArrayName("lblDataPointNo", i), {}, this);
+        txtTime[i] = new QLineEdit(this);
+        txtTime[i]->setObjectName(ArrayName("txtTime", i));
+        txtQDOT[i] = new QLineEdit(this);
+        txtQDOT[i]->setObjectName(ArrayName("txtQDOT", i));
+        lblDataPointNo[i]->setBuddy(txtTime[i]);
+        // Room for the widest caption, so turning the pages never moves the boxes.
+        lblDataPointNo[i]->setMinimumWidth(
+            lblDataPointNo[i]->fontMetrics().horizontalAdvance("Data Point # 1799_"));
+        Fields()->addWidget(lblDataPointNo[i], i + 1, 0);
+        Fields()->addWidget(txtTime[i], i + 1, 1);
+        Fields()->addWidget(txtQDOT[i], i + 1, 2);
+    }
+    ShowCaptions();
+
+    cmdNextTen = NamedButton("cmdNextTen", "&Next 10 Points", this);
+    ButtonRow()->addWidget(cmdNextTen);
+    connect(cmdNextTen, &QPushButton::clicked, this, [this] { cmdNextTen_Click(); });
+
+    // Row by row, time then rate, then the buttons.
+    QWidget* previous = txtTime[0];
+    for (int i = 0; i < kCustomRowsPerPage; ++i) {
+        if (i > 0) {
+            setTabOrder(previous, txtTime[i]);
+        }
+        setTabOrder(txtTime[i], txtQDOT[i]);
+        previous = txtQDOT[i];
+    }
+    setTabOrder(previous, cmdNextTen);
+    setTabOrder(cmdNextTen, cmdOK);
+    setTabOrder(cmdOK, cmdCancel);
+}
+
+void frmCustom::ShowCaptions() {
+    for (int b = 0; b < kCustomRowsPerPage; ++b) {
+        lblDataPointNo[b]->setText(QString::fromStdString(entry_.DataPointCaption(b)));
+    }
+}
+
+void frmCustom::Form_Activate() {
+    const auto start = entry_.Activate(module_);
+    lblQDOT->setText(QString::fromStdString(start.QdotCaption));
+    for (int i = 0; i < kCustomRowsPerPage; ++i) {
+        txtTime[i]->setText(QString::fromStdString(start.Time[i]));
+        txtQDOT[i]->setText(QString::fromStdString(start.Qdot[i]));
+    }
+    ShowCaptions();
+    cmdNextTen->setEnabled(entry_.NextTenEnabled());
+    const auto& column = start.FocusField == "txtTime" ? txtTime : txtQDOT;
+    column[start.FocusIndex]->setFocus(Qt::OtherFocusReason);
+}
+
+CustomPageEntries frmCustom::ReadPage() {
+    CustomPageEntries page{};
+    for (int i = 0; i < kCustomRowsPerPage; ++i) {
+        texts_[2 * i] = txtTime[i]->text().toStdString();
+        texts_[2 * i + 1] = txtQDOT[i]->text().toStdString();
+        page[i] = {texts_[2 * i], texts_[2 * i + 1]};
+    }
+    return page;
+}
+
+void frmCustom::cmdNextTen_Click() {
+    if (auto error = entry_.NextTen(module_, ReadPage())) {
+        ShowInputError(*error);
+        return;
+    }
+    ShowCaptions();
+    for (int b = 0; b < kCustomRowsPerPage; ++b) {
+        txtTime[b]->clear();
+        txtQDOT[b]->clear();
+    }
+    // The focus moves on first: a disabled button cannot keep it.
+    txtTime[0]->setFocus(Qt::OtherFocusReason);
+    cmdNextTen->setEnabled(entry_.NextTenEnabled());
+}
+
+void frmCustom::cmdOK_Click() {
+    FinishOk(entry_.Ok(module_, ReadPage()));
+}
+
+void frmCustom::cmdCancel_Click() {
+    const auto answer = services_.ShowMessage({std::string(kCustomCancelQuestion),
+                                               std::string(kInputDataCheckTitle),
+                                               MessageIcon::Exclamation, MessageButtons::YesNo});
+    if (answer == MessageButton::Yes) {
+        LeaveToInput();
+        return;
+    }
+    cmdOK->setFocus(Qt::OtherFocusReason);
+}
+
+} // namespace vorla::generator

@@ -1,0 +1,45 @@
+// `frmCustom`: the fire table typed point by point, ten rows a page. Next 10
+// Points checks the page and turns to the next one; OK ends the table at the
+// first empty time; Cancel asks first, since the points typed would be lost.
+#pragma once
+
+#include "fire_generator/curves/custom_fire.h"
+#include "fire_generator/ui/curve_form.h"
+
+#include <array>
+
+class QLabel;
+class QLineEdit;
+
+namespace vorla::generator {
+
+class frmCustom final : public CurveForm {
+    Q_OBJECT
+  public:
+    frmCustom(StandardModule& module, vorla::ui::PlatformServices& services);
+
+    QLabel* lblTime;
+    QLabel* lblQDOT;
+    std::array<QLabel*, kCustomRowsPerPage> lblDataPointNo{};
+    std::array<QLineEdit*, kCustomRowsPerPage> txtTime{};
+    std::array<QLineEdit*, kCustomRowsPerPage> txtQDOT{};
+    QPushButton* cmdNextTen;
+
+    // The table index of row 0 of the page on screen.
+    int PageStart() const { return entry_.PageStart(); }
+
+    void Form_Activate() override;
+    void cmdNextTen_Click();
+    void cmdOK_Click() override;
+    void cmdCancel_Click() override;
+
+  private:
+    // The texts of the page; `texts_` keeps them alive while the entry reads them.
+    CustomPageEntries ReadPage();
+    void ShowCaptions();
+
+    CustomFireEntry entry_;
+    std::array<std::string, 2 * kCustomRowsPerPage> texts_;
+};
+
+} // namespace vorla::generator

@@ -1,0 +1,77 @@
+#include "fire_generator/ui/furniture_form.h"
+
+#include "fire_generator/curves/furniture_fire.h"
+#include "fire_generator/ui/form_controls.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace vorla::generator {
+namespace {
+
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+frmFurniture::frmFurniture(StandardModule& module, vorla::ui::PlatformServices& services)
+    : CurveForm(module, services, "frmFurniture", "QDOT-XW: Furniture Fire Parameters") {
+    const auto mass = AddBoxRow(Fields(), 0, "CombustibleMass", "Combustible Mass", {}, {}, this);
+    txtCombustibleMass = mass.Box;
+    lblCombustibleMassUnits = mass.Units;
+
+    // Two frames a row, read (and tabbed through) left to right, top to bottom.
+    auto* frames = new QGridLayout;
+    frames->setHorizontalSpacing(12);
+    for (int f = 0; f < kFurnitureFactorCount; ++f) {
+        const auto& frame = FurnitureFactorFrames()[f];
+        auto* box = new QGroupBox(Text(frame.Caption), this);
+        box->setObjectName(Text(frame.FrameName));
+        auto* column = new QVBoxLayout(box);
+        for (int i = 0; i < static_cast<int>(frame.Options.size()); ++i) {
+            const auto& option = frame.Options[i];
+            auto* button = new QRadioButton(Text(option.Caption), box);
+            button->setObjectName(ArrayName(Text(frame.OptionArray), i));
+            button->setToolTip(Text(option.ToolTip));
+            button->setChecked(i == 0);
+            column->addWidget(button);
+            Options[f].push_back(button);
+        }
+        column->addStretch(1);
+        Frames[f] = box;
+        frames->addWidget(box, f / 2, f % 2);
+    }
+    Fields()->setRowMinimumHeight(1, 6);
+    Fields()->addLayout(frames, 2, 0, 1, 4);
+}
+
+void frmFurniture::Form_Activate() {
+    lblCombustibleMassUnits->setText(QString::fromStdString(module_.UnitLabel[kMassUnit]));
+    txtCombustibleMass->setFocus(Qt::OtherFocusReason);
+}
+
+int frmFurniture::SelectedOption(FurnitureFactor factor) const {
+    const auto& options = Options[static_cast<int>(factor)];
+    for (int i = static_cast<int>(options.size()) - 1; i > 0; --i) {
+        if (options[i]->isChecked()) {
+            return i;
+        }
+    }
+    return 0;
+}
+
+void frmFurniture::cmdOK_Click() {
+    const auto mass = txtCombustibleMass->text().toStdString();
+    FurnitureEntries entries{mass, {}};
+    for (int f = 0; f < kFurnitureFactorCount; ++f) {
+        entries.Selected[f] = SelectedOption(static_cast<FurnitureFactor>(f));
+    }
+    FinishOk(BuildFurnitureFire(module_, entries));
+}
+
+} // namespace vorla::generator

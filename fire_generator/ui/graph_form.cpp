@@ -1,0 +1,85 @@
+#include "fire_generator/ui/graph_form.h"
+
+#include "common/axis_scaling.h"
+#include "common/fire_file_writer.h"
+#include "common/ui/platform_services.h"
+#include "fire_generator/curves/fire_file_save.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+
+namespace vorla::generator {
+
+using vorla::ui::MessageButton;
+using vorla::ui::MessageButtons;
+using vorla::ui::MessageIcon;
+
+frmGraph::frmGraph(StandardModule& module, vorla::ui::PlatformServices& services)
+    : module_(module), services_(services) {
+    setWindowTitle("QDOT-XW: Graph");
+    lblPlotTitle->setText("QDOT-XW DESCRIPTION");
+    cmdSave = new QPushButton("&Save", this);
+    cmdSave->setObjectName("cmdSave");
+    ButtonRow()->addWidget(cmdSave);
+    // Enter presses the button that has the focus, as in the curve forms.
+    cmdSave->setAutoDefault(true);
+    cmdClose->setAutoDefault(true);
+    setTabOrder(cmdSave, cmdClose);
+    connect(cmdSave, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
+    // Room for a curve to be read at a glance; the window can still be made
+    // as small as its layout allows.
+    resize(QSize(760, 540).expandedTo(sizeHint()));
+}
+
+void frmGraph::Form_Activate() {
+    cmdSave->setEnabled(true);
+    Saved = false;
+    lblPlotTitle->setText(QString::fromStdString(module_.FireDescription));
+
+    const int last = module_.LastPoint;
+    for (int i = 0; i <= last; ++i) {
+        PlotX[i] = module_.FireTime[i] / 60.0;
+    }
+    ScaleTimeAxis(vorla::ArrayMaximum(PlotX, last));
+    // The unit factor is 1 in S.I. units, so the rates are shown in kW then.
+    const double factor = module_.UnitFactor[kHeatReleaseRateUnit];
+    for (int j = 0; j <= last; ++j) {
+        PlotY[j] = module_.FireRate[j] / factor;
+    }
+    lblYTitle->setText(QString::fromStdString("Rate of Heat Release (" +
+                                              module_.UnitLabel[kHeatReleaseRateUnit] + ")"));
+    ScaleValueAxis(vorla::ArrayMaximum(PlotY, last));
+    PlotSeries(last);
+    cmdSave->setFocus(Qt::OtherFocusReason);
+}
+
+bool frmGraph::cmdSave_Click() {
+    if (const auto error = SaveFireFile(module_, TodayShortDate())) {
+        services_.ShowMessage(
+            {error->Message, error->Title, MessageIcon::Exclamation, MessageButtons::Ok});
+        return false;
+    }
+    // The focus leaves Save before it is disabled, so Enter and Escape still work.
+    cmdClose->setFocus(Qt::OtherFocusReason);
+    cmdSave->setEnabled(false);
+    Saved = true;
+    return true;
+}
+
+void frmGraph::cmdClose_Click() {
+    if (!Saved) {
+        const auto answer =
+            services_.ShowMessage({"Do you want to save the data?", "QDOT-XW: Save Data?",
+                                   MessageIcon::Exclamation, MessageButtons::YesNo});
+        if (answer == MessageButton::Yes) {
+            cmdSave_Click();
+            return;
+        }
+    }
+    // The main form is shown first, so there is never a moment without a window.
+    emit Left();
+    hide();
+}
+
+} // namespace vorla::generator

@@ -1,0 +1,44 @@
+// QDOT-XW's `frmGraph`: the preview of the curve just built, in kW or Btu/s
+// against time, with Save (writes the fire file named on the main form) and
+// Close (offers to save first, then returns to the main form). The window is
+// made when the main form is and is only ever hidden.
+#pragma once
+
+#include "common/ui/graph_window.h"
+#include "fire_generator/curves/standard_module.h"
+
+class QPushButton;
+
+namespace vorla::ui {
+class PlatformServices;
+}
+
+namespace vorla::generator {
+
+class frmGraph final : public vorla::ui::GraphWindow {
+    Q_OBJECT
+  public:
+    frmGraph(StandardModule& module, vorla::ui::PlatformServices& services);
+
+    QPushButton* cmdSave;
+    // True once the curve on screen has been written.
+    bool Saved = false;
+
+    // Each time a curve form shows the window: plots the curve anew and makes
+    // it unsaved.
+    void Form_Activate();
+    // Writes the fire file; a failure is shown with the file's name and leaves
+    // Save enabled. Returns whether the file was written.
+    bool cmdSave_Click();
+    void cmdClose_Click() override;
+
+  signals:
+    // The window has hidden itself: the main form is to be shown again.
+    void Left();
+
+  private:
+    StandardModule& module_;
+    vorla::ui::PlatformServices& services_;
+};
+
+} // namespace vorla::generator

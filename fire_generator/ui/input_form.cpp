@@ -1,0 +1,361 @@
+#include "fire_generator/ui/input_form.h"
+
+#include "common/ui/platform_services.h"
+#include "fire_generator/ui/custom_form.h"
+#include "fire_generator/ui/form_controls.h"
+#include "fire_generator/ui/furniture_form.h"
+#include "fire_generator/ui/graph_form.h"
+#include "fire_generator/ui/pool_form.h"
+#include "fire_generator/ui/tsquared_form.h"
+#include "fire_generator/ui/universal_form.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <tuple>
+#include <utility>
+
+namespace vorla::generator {
+namespace {
+
+using vorla::ui::MessageButton;
+using vorla::ui::MessageButtons;
+using vorla::ui::MessageIcon;
+
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A focus change the user or the program made, as opposed to the window being
+// activated again (a dialog closed, the user came back from another program) or
+// a popup closing: only the former enter or leave a box.
+bool MovedByUserOrProgram(Qt::FocusReason reason) {
+    return reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+           reason == Qt::MouseFocusReason || reason == Qt::ShortcutFocusReason ||
+           reason == Qt::OtherFocusReason;
+}
+
+// A box for a number: wide enough for its digits, not stretched with the form.
+void NarrowBox(QLineEdit* box) {
+    box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QString(14, u'0')));
+}
+
+} // namespace
+
+frmInput::frmInput(StandardModule& module, vorla::ui::PlatformServices& services,
+                   std::function<void()> endProgram)
+    : module_(module), services_(services), endProgram_(std::move(endProgram)) {
+    setObjectName("frmInput");
+    setWindowTitle("QDOT-XW: Input Data");
+    if (!endProgram_) {
+        endProgram_ = [] { QCoreApplication::quit(); };
+    }
+
+    // Form_Load
+    SetSIUnits(module_);
+    module_.HeatOfCombustion = 12000;
+    graph_ = std::make_unique<frmGraph>(module_, services_);
+    connect(graph_.get(), &frmGraph::Left, this, &frmInput::ShowAgain);
+
+    auto* fields = new QGridLayout;
+    fields->setColumnStretch(1, 1);
+    fields->setHorizontalSpacing(10);
+
+    auto* lblDescription = NamedLabel("lblDescription", "Description", this);
+    txtDescription = new QLineEdit(this);
+    txtDescription->setObjectName("txtDescription");
+    txtDescription->setToolTip("Brief sentence to describe the fire");
+    lblDescription->setBuddy(txtDescription);
+    fields->addWidget(lblDescription, 0, 0);
+    fields->addWidget(txtDescription, 0, 1, 1, 2);
+
+    auto* lblFireFile = NamedLabel("lblFireFile", "Fire File Name", this);
+    txtFireFile = new QLineEdit(this);
+    txtFireFile->setObjectName("txtFireFile");
+    txtFireFile->setToolTip("Name of file where the results of this run will be stored - Click "
+                            "Mouse to open dialog box");
+    // The name is only ever chosen in the dialog. A click opens it without
+    // focusing the box, so the box never holds the focus once the dialog is gone.
+    txtFireFile->setReadOnly(true);
+    txtFireFile->setFocusPolicy(Qt::TabFocus);
+    txtFireFile->setCursor(Qt::PointingHandCursor);
+    txtFireFile->setMinimumWidth(txtFireFile->fontMetrics().horizontalAdvance(QString(56, u'x')));
+    lblFireFile->setBuddy(txtFireFile);
+    fields->addWidget(lblFireFile, 1, 0);
+    fields->addWidget(txtFireFile, 1, 1, 1, 2);
+
+    fraUnits = new QGroupBox("Units", this);
+    fraUnits->setObjectName("fraUnits");
+    optUnits[0] = new QRadioButton("S.I. Units", fraUnits);
+    optUnits[0]->setToolTip("m, m², kg, °C, kW");
+    optUnits[1] = new QRadioButton("U.S. Engineering Units", fraUnits);
+    optUnits[1]->setToolTip("ft, ft², lb, °F, Btu");
+    auto* unitRow = new QHBoxLayout(fraUnits);
+    for (int i = 0; i < 2; ++i) {
+        optUnits[i]->setObjectName(ArrayName("optUnits", i));
+        unitRow->addWidget(optUnits[i]);
+    }
+    unitRow->addStretch(1);
+    optUnits[0]->setChecked(true);
+    fields->addWidget(fraUnits, 2, 0, 1, 3);
+
+    const auto numberRow = [&](int row, const QString& name, const QString& caption,
+                               const QString& text, const QString& toolTip, const QString& units) {
+        auto* label = NamedLabel("lbl" + name, caption, this);
+        auto* box = new QLineEdit(text, this);
+        box->setObjectName("txt" + name);
+        box->setToolTip(toolTip);
+        NarrowBox(box);
+        label->setBuddy(box);
+        auto* unitLabel = NamedLabel("lbl" + name + "Units", units, this);
+        auto* boxAndUnits = new QHBoxLayout;
+        boxAndUnits->addWidget(box);
+        boxAndUnits->addSpacing(4);
+        boxAndUnits->addWidget(unitLabel);
+        boxAndUnits->addStretch(1);
+        fields->addWidget(label, row, 0);
+        fields->addLayout(boxAndUnits, row, 1, 1, 2);
+        return std::pair{box, unitLabel};
+    };
+    std::tie(txtHoC, lblHoCUnits) = numberRow(
+        3, "HoC", "Heat Of Combustion", QString::fromStdString(HeatOfCombustionText(module_)),
+        "Must not exceed 120,000 kJ/kg or 51,500 Btu/lb", "kJ/kg");
+    txtDelayTime = numberRow(4, "DelayTime", "Delay Time", "0", {}, "s").first;
+
+    cmdTSquared = NamedButton("cmdTSquared", "T-&Squared Fire", this);
+    cmdSemiUniversal = NamedButton("cmdSemiUniversal", "Semi-&Universal", this);
+    cmdPool = NamedButton("cmdPool", "&Pool Fire", this);
+    cmdFurniture = NamedButton("cmdFurniture", "&Furniture Fire", this);
+    cmdCustom = NamedButton("cmdCustom", "&Custom Fire", this);
+    cmdExit = NamedButton("cmdExit", "&Exit", this);
+
+    const std::array<QPushButton*, 5> curveButtons = {cmdTSquared, cmdSemiUniversal, cmdPool,
+                                                      cmdFurniture, cmdCustom};
+    auto* curves = new QGridLayout;
+    for (int kind = 0; kind < 5; ++kind) {
+        curves->addWidget(curveButtons[kind], 0, kind);
+        curves->setColumnStretch(kind, 1);
+        connect(curveButtons[kind], &QPushButton::clicked, this,
+                [this, kind] { OpenCurveForm(static_cast<CurveKind>(kind)); });
+    }
+    auto* exitRow = new QHBoxLayout;
+    exitRow->addStretch(1);
+    exitRow->addWidget(cmdExit);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(fields);
+    layout->addSpacing(12);
+    layout->addLayout(curves);
+    layout->addStretch(1);
+    layout->addSpacing(6);
+    layout->addLayout(exitRow);
+
+    const std::array<QWidget*, 12> tabOrder = {
+        txtDescription, txtFireFile,      optUnits[0], optUnits[1],  txtHoC,    txtDelayTime,
+        cmdTSquared,    cmdSemiUniversal, cmdPool,     cmdFurniture, cmdCustom, cmdExit};
+    for (std::size_t i = 1; i < tabOrder.size(); ++i) {
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    }
+    txtDescription->setFocus(Qt::OtherFocusReason);
+
+    connect(optUnits[1], &QRadioButton::toggled, this, [this] { optUnits_Click(); });
+    connect(cmdExit, &QPushButton::clicked, this, &frmInput::cmdExit_Click);
+    txtFireFile->installEventFilter(this);
+    txtHoC->installEventFilter(this);
+}
+
+frmInput::~frmInput() {
+    delete openForm_.data();
+}
+
+bool frmInput::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == txtFireFile) {
+        if (event->type() == QEvent::FocusIn &&
+            MovedByUserOrProgram(static_cast<QFocusEvent*>(event)->reason())) {
+            txtFireFile_GotFocus();
+        } else if (event->type() == QEvent::MouseButtonPress &&
+                   static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            txtFireFile_Click();
+            return true;
+        }
+    } else if (watched == txtHoC && event->type() == QEvent::FocusOut &&
+               MovedByUserOrProgram(static_cast<QFocusEvent*>(event)->reason())) {
+        txtHoC_LostFocus();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmInput::optUnits_Click() {
+    const auto texts =
+        ChooseUnits(module_, optUnits[1]->isChecked() ? UnitSystem::US : UnitSystem::SI);
+    txtHoC->setText(QString::fromStdString(texts.HeatOfCombustion));
+    lblHoCUnits->setText(QString::fromStdString(texts.HeatOfCombustionUnits));
+}
+
+void frmInput::txtHoC_LostFocus() {
+    StoreHeatOfCombustion(module_, txtHoC->text().toStdString());
+}
+
+void frmInput::txtFireFile_Click() {
+    EnterFireFileBox();
+}
+
+void frmInput::txtFireFile_GotFocus() {
+    EnterFireFileBox();
+}
+
+void frmInput::EnterFireFileBox() {
+    if (fileDialogPending_ || fileDialogOpen_) {
+        return;
+    }
+    fileDialogPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        fileDialogPending_ = false;
+        if (isVisible()) {
+            ChooseFireFileAndMoveOn();
+        }
+    });
+}
+
+void frmInput::ChooseFireFileAndMoveOn() {
+    if (fileDialogOpen_) {
+        return;
+    }
+    fileDialogOpen_ = true;
+    ChooseFireFile();
+    fileDialogOpen_ = false;
+    // The focus leaves the box at once: when the window is activated again it
+    // comes back to the heat of combustion, never to the file name.
+    txtHoC->setFocus(Qt::OtherFocusReason);
+}
+
+void frmInput::ChooseFireFile() {
+    const auto path = services_.ChooseFile(
+        vorla::ui::SaveAsDialog("Specify Fire File", "QDOT-XW Files (*.fir)|*.fir",
+                                services_.DataDirectory(), txtFireFile->text().toStdString()));
+    if (path) {
+        txtFireFile->setText(QString::fromStdString(*path));
+    }
+}
+
+bool frmInput::AskToGoOn(const MainFormQuestion& question) {
+    const auto answer =
+        services_.ShowMessage({std::string(question.Text), std::string(question.Title),
+                               MessageIcon::Exclamation, MessageButtons::YesNo});
+    return (answer == MessageButton::Yes) == question.ContinueOnYes;
+}
+
+void frmInput::OpenCurveForm(CurveKind kind) {
+    const auto description = txtDescription->text().toStdString();
+    const auto fireFile = txtFireFile->text().toStdString();
+    const auto heatOfCombustion = txtHoC->text().toStdString();
+    const auto delay = txtDelayTime->text().toStdString();
+    const MainFormEntries entries{description, fireFile, heatOfCombustion, delay};
+
+    // At most the two questions are asked before the checks pass or stop.
+    MainFormAnswers answers;
+    bool checked = false;
+    for (int step = 0; step < 3 && !checked; ++step) {
+        const auto outcome = CheckCurveCommand(module_, entries, answers);
+        if (const auto* question = std::get_if<MainFormQuestion>(&outcome)) {
+            if (!AskToGoOn(*question)) {
+                if (auto* box = findChild<QWidget*>(Text(question->FocusWhenStopped))) {
+                    box->setFocus(Qt::OtherFocusReason);
+                }
+                return;
+            }
+            if (question->About == MainFormQuestion::Subject::Description) {
+                answers.KeepEmptyDescription = true;
+            } else {
+                answers.DelayTimeIsZero = true;
+            }
+            continue;
+        }
+        if (const auto* error = std::get_if<InputError>(&outcome)) {
+            services_.ShowMessage(
+                {error->Message, error->Title, MessageIcon::Exclamation, MessageButtons::Ok});
+            if (error->Field == "txtFireFile") {
+                // The file name box opens its dialog as soon as it gets the focus.
+                ChooseFireFileAndMoveOn();
+            } else if (auto* box = findChild<QLineEdit*>(QString::fromStdString(error->Field))) {
+                box->setFocus(Qt::OtherFocusReason);
+                box->selectAll();
+            }
+            return;
+        }
+        checked = true;
+    }
+    if (!checked) {
+        return;
+    }
+
+    CurveForm* form = nullptr;
+    switch (kind) {
+    case CurveKind::TSquared:
+        form = new frmTSquared(module_, services_);
+        break;
+    case CurveKind::SemiUniversal:
+        form = new frmUniversal(module_, services_);
+        break;
+    case CurveKind::Pool:
+        form = new frmPool(module_, services_);
+        break;
+    case CurveKind::Furniture:
+        form = new frmFurniture(module_, services_);
+        break;
+    default:
+        form = new frmCustom(module_, services_);
+        break;
+    }
+    connect(form, &CurveForm::CurveBuilt, this, &frmInput::ShowGraph);
+    connect(form, &CurveForm::Cancelled, this, &frmInput::ShowAgain);
+    openForm_ = form;
+    // The curve form is on screen before this one goes, so the program never
+    // has a moment without a window.
+    form->show();
+    hide();
+    form->raise();
+    form->activateWindow();
+    form->Form_Activate();
+}
+
+void frmInput::ShowGraph() {
+    graph_->show();
+    graph_->raise();
+    graph_->activateWindow();
+    graph_->Form_Activate();
+}
+
+void frmInput::ShowAgain() {
+    show();
+    raise();
+    activateWindow();
+    txtDescription->setFocus(Qt::OtherFocusReason);
+}
+
+void frmInput::cmdExit_Click() {
+    close();
+}
+
+void frmInput::closeEvent(QCloseEvent* event) {
+    // Exit and the frame's close button alike: every window goes, then the
+    // program ends. The graph window is only ever hidden while this one shows.
+    graph_->hide();
+    if (openForm_) {
+        openForm_->hide();
+    }
+    event->accept();
+    endProgram_();
+}
+
+} // namespace vorla::generator

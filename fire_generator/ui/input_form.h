@@ -1,0 +1,99 @@
+// QDOT-XW's main window `frmInput`: the description, the fire file to write,
+// the unit system, the heat of combustion and the delay before ignition, and
+// the five kinds of fire. A curve command checks these, hides the form and
+// opens the curve form; the curve forms and the graph window bring the user
+// back here with everything as it was left.
+#pragma once
+
+#include "fire_generator/curves/main_form.h"
+#include "fire_generator/curves/standard_module.h"
+#include "fire_generator/ui/curve_form.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <memory>
+
+class QCloseEvent;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace vorla::ui {
+class PlatformServices;
+}
+
+namespace vorla::generator {
+
+class frmGraph;
+
+class frmInput final : public QWidget {
+    Q_OBJECT
+  public:
+    // `Form_Load`: S.I. units, 12000 kJ/kg, and the graph window made (hidden).
+    // `endProgram` is what Exit calls after closing the windows; by default the
+    // event loop ends.
+    frmInput(StandardModule& module, vorla::ui::PlatformServices& services,
+             std::function<void()> endProgram = {});
+    ~frmInput() override;
+
+    QLineEdit* txtDescription;
+    QLineEdit* txtFireFile;
+    QGroupBox* fraUnits;
+    std::array<QRadioButton*, 2> optUnits{};
+    QLineEdit* txtHoC;
+    QLabel* lblHoCUnits;
+    QLineEdit* txtDelayTime;
+    QPushButton* cmdTSquared;
+    QPushButton* cmdSemiUniversal;
+    QPushButton* cmdPool;
+    QPushButton* cmdFurniture;
+    QPushButton* cmdCustom;
+    QPushButton* cmdExit;
+
+    frmGraph& Graph() const { return *graph_; }
+    // The curve form on screen, if any.
+    CurveForm* OpenForm() const { return openForm_; }
+
+    void optUnits_Click();
+    void txtHoC_LostFocus();
+    // Entering the file name box, by mouse or keyboard, opens the Save As
+    // dialog; the focus then moves on to the heat of combustion.
+    void txtFireFile_Click();
+    void txtFireFile_GotFocus();
+    void OpenCurveForm(CurveKind kind);
+    void cmdExit_Click();
+
+    // Back from a curve form or the graph window: shown with the focus on the
+    // description.
+    void ShowAgain();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    // `ChooseFireFile`, then the focus to txtHoC.
+    void ChooseFireFileAndMoveOn();
+    void ChooseFireFile();
+    // Runs ChooseFireFileAndMoveOn once the event that entered the box is over,
+    // so a mouse press is finished before the dialog takes the mouse.
+    void EnterFireFileBox();
+    // Asks a question of the curve command; true when the answer says go on.
+    bool AskToGoOn(const MainFormQuestion& question);
+    void ShowGraph();
+
+    StandardModule& module_;
+    vorla::ui::PlatformServices& services_;
+    std::function<void()> endProgram_;
+    std::unique_ptr<frmGraph> graph_;
+    QPointer<CurveForm> openForm_;
+    bool fileDialogPending_ = false;
+    bool fileDialogOpen_ = false;
+    bool exiting_ = false;
+};
+
+} // namespace vorla::generator

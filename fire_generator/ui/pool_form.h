@@ -1,0 +1,29 @@
+// `frmPool`: the pool fire's infinite size mass loss rate, K x Beta, diameter
+// and time to the end of burning.
+#pragma once
+
+#include "fire_generator/ui/curve_form.h"
+
+class QLabel;
+class QLineEdit;
+
+namespace vorla::generator {
+
+class frmPool final : public CurveForm {
+    Q_OBJECT
+  public:
+    frmPool(StandardModule& module, vorla::ui::PlatformServices& services);
+
+    QLineEdit* txtMLRInf;
+    QLabel* lblMLRInfUnits;
+    QLineEdit* txtKBeta;
+    QLabel* lblKBetaUnits;
+    QLineEdit* txtDiameter;
+    QLabel* lblDiameterUnits;
+    QLineEdit* txtTEnd;
+
+    void Form_Activate() override;
+    void cmdOK_Click() override;
+};
+
+} // namespace vorla::generator

@@ -1,0 +1,312 @@
+// The custom fire form: its rows and pages, the pre-filled delay rows, the
+// checks of Next 10 Points and OK, the last page, and Cancel with its question.
+#include "fire_generator/ui/custom_form.h"
+#include "generator_windows.h"
+
+#include <QPointer>
+
+using namespace vorla::generator;
+using namespace vorla::generator::testing;
+
+namespace {
+
+QString TimeBox(int i) {
+    return QStringLiteral("txtTime(%1)").arg(i);
+}
+QString RateBox(int i) {
+    return QStringLiteral("txtQDOT(%1)").arg(i);
+}
+
+// Types the page's rows: "time:rate" each, empty rows as "".
+bool TypePage(frmCustom* form, const QStringList& rows) {
+    for (int i = 0; i < kCustomRowsPerPage; ++i) {
+        const QString row = rows.value(i);
+        form->txtTime[i]->setText(row.section(u':', 0, 0));
+        form->txtQDOT[i]->setText(row.section(u':', 1));
+    }
+    return true;
+}
+
+// Ten rows from time `first` s on, 10 s apart, each at `rate` kW.
+QStringList FullPage(int first, const QString& rate = "100") {
+    QStringList rows;
+    for (int i = 0; i < kCustomRowsPerPage; ++i) {
+        rows << QStringLiteral("%1:%2").arg(first + 10 * i).arg(rate);
+    }
+    return rows;
+}
+
+QStringList Captions(const frmCustom* form) {
+    QStringList captions;
+    for (auto* label : form->lblDataPointNo) {
+        captions << label->text();
+    }
+    return captions;
+}
+
+QStringList BoxTexts(const frmCustom* form) {
+    QStringList texts;
+    for (int i = 0; i < kCustomRowsPerPage; ++i) {
+        texts << form->txtTime[i]->text() + ":" + form->txtQDOT[i]->text();
+    }
+    return texts;
+}
+
+} // namespace
+
+class CustomFormTest : public QObject {
+    Q_OBJECT
+
+    static frmCustom* Open(Generator& generator, const QString& delay = "0") {
+        return qobject_cast<frmCustom*>(generator.Open(CurveKind::Custom, delay));
+    }
+
+  private slots:
+    void TheFormOpensOnThePageOfPointOne_data() {
+        QTest::addColumn<QString>("delay");
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QString>("focus");
+        const QStringList empty(8, ":");
+        QTest::newRow("no delay") << "0" << QStringList{"0:", ":"} + empty << "txtQDOT(0)";
+        QTest::newRow("delay 30 s")
+            << "30" << QStringList{"0:0.0", "30:0.0"} + empty << "txtTime(2)";
+        QTest::newRow("delay 1 s") << "1" << QStringList{"0:0.0", "1:0.0"} + empty << "txtTime(2)";
+    }
+    void TheFormOpensOnThePageOfPointOne() {
+        QFETCH(QString, delay);
+        QFETCH(QStringList, rows);
+        QFETCH(QString, focus);
+        Generator generator;
+        auto* form = Open(generator, delay);
+        QVERIFY(form);
+        QCOMPARE(form->windowTitle(), QString("QDOT-XW: Custom Fire Parameters"));
+        QCOMPARE(form->lblTime->text(), QString("Time (s)"));
+        QCOMPARE(form->lblQDOT->text(), QString("QDOT (kW)"));
+        QCOMPARE(form->cmdNextTen->text(), QString("&Next 10 Points"));
+        QVERIFY(form->cmdNextTen->isEnabled());
+        QCOMPARE(BoxTexts(form), rows);
+        QCOMPARE(Captions(form), QStringList({"Data point # 1", "Data point # 2", "Data point # 3",
+                                              "Data point # 4", "Data point # 5", "Data point # 6",
+                                              "Data point # 7", "Data point # 8", "Data point # 9",
+                                              "Data point # 10"}));
+        QCOMPARE(FocusIn(form), focus);
+        QCOMPARE(form->PageStart(), 0);
+        // Each row is a named array element.
+        QCOMPARE(form->txtTime[7]->objectName(), QString("txtTime(7)"));
+        QCOMPARE(form->txtQDOT[7]->objectName(), QString("txtQDOT(7)"));
+        QCOMPARE(form->lblDataPointNo[7]->objectName(), QString("lblDataPointNo(7)"));
+    }
+
+    void NextTurnsThePageAndOkEndsAPartialOne() {
+        Generator generator;
+        auto* form = Open(generator);
+        QVERIFY(form);
+        TypePage(form, FullPage(0));
+        QTest::mouseClick(form->cmdNextTen, Qt::LeftButton);
+        QVERIFY(generator.platform.Messages().empty());
+        QCOMPARE(form->PageStart(), 10);
+        QCOMPARE(
+            Captions(form),
+            QStringList({"Data Point # 10", "Data Point # 11", "Data Point # 12", "Data Point # 13",
+                         "Data Point # 14", "Data Point # 15", "Data Point # 16", "Data Point # 17",
+                         "Data Point # 18", "Data Point # 19"}));
+        QCOMPARE(BoxTexts(form), QStringList(10, ":"));
+        QCOMPARE(FocusIn(form), QString("txtTime(0)"));
+        // Nothing reaches the fire table before OK.
+        QCOMPARE(generator.Module().LastPoint, 0);
+
+        // Three rows on the second page, then OK.
+        TypePage(form, {"100:250", "110:300.5", "120:0"});
+        QTest::mouseClick(form->cmdOK, Qt::LeftButton);
+        QVERIFY(generator.platform.Messages().empty());
+        const auto& module = generator.Module();
+        QCOMPARE(module.LastPoint, 12);
+        QCOMPARE(TablePoints(module).mid(8),
+                 QStringList({"80:100.0", "90:100.0", "100:250.0", "110:300.5", "120:0.0"}));
+        QVERIFY(generator.Graph().isVisible());
+        QVERIFY(!generator.input.isVisible());
+    }
+
+    void OkEndsTheTableAtTheFirstEmptyTime_data() {
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<int>("lastPoint");
+        QTest::newRow("rows 0 to 4") << FullPage(0).mid(0, 5) << 4;
+        QTest::newRow("the whole page") << FullPage(0) << 9;
+        QTest::newRow("a time of 0 ends it")
+            << FullPage(0).mid(0, 3) + QStringList{"0:5", "40:5"} << 2;
+        QTest::newRow("rows after the gap are ignored")
+            << FullPage(0).mid(0, 2) + QStringList{":", "30:-5"} << 1;
+    }
+    void OkEndsTheTableAtTheFirstEmptyTime() {
+        QFETCH(QStringList, rows);
+        QFETCH(int, lastPoint);
+        Generator generator;
+        auto* form = Open(generator);
+        QVERIFY(form);
+        TypePage(form, rows);
+        form->cmdOK->click();
+        QVERIFY(generator.platform.Messages().empty());
+        QCOMPARE(generator.Module().LastPoint, lastPoint);
+        QVERIFY(generator.Graph().isVisible());
+    }
+
+    void AnEmptyFirstRowOnALaterPageEndsWithThePageBefore() {
+        Generator generator;
+        auto* form = Open(generator);
+        QVERIFY(form);
+        TypePage(form, FullPage(0));
+        form->cmdNextTen->click();
+        form->cmdOK->click();
+        QCOMPARE(generator.Module().LastPoint, 9);
+        QVERIFY(generator.Graph().isVisible());
+    }
+
+    void ChecksStopAtTheRowInQuestion_data() {
+        QTest::addColumn<bool>("next"); // Next 10 Points, else OK
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("focus");
+        const QString empty = "There are empty time fields on the present screen.";
+        const QString order = "Data points are not entered in ascending order.";
+        const QString negative = "Heat release rate values can not be negative.";
+        QStringList gap = FullPage(0);
+        gap[3] = ":";
+        QStringList zero = FullPage(0);
+        zero[6] = "0:100";
+        QStringList equal = FullPage(0);
+        equal[4] = "30:100";
+        QStringList backwards = FullPage(0);
+        backwards[5] = "35:100";
+        QStringList below = FullPage(0);
+        below[8] = "80:-1";
+        QTest::newRow("Next, empty row") << true << gap << empty << TimeBox(3);
+        QTest::newRow("Next, time 0 after row 0") << true << zero << empty << TimeBox(6);
+        QTest::newRow("Next, equal times") << true << equal << order << TimeBox(4);
+        QTest::newRow("Next, time going back") << true << backwards << order << TimeBox(5);
+        QTest::newRow("Next, negative rate") << true << below << negative << RateBox(8);
+        QTest::newRow("Next, negative first rate")
+            << true << QStringList{"0:-0.5"} + FullPage(10).mid(0, 9) << negative << RateBox(0);
+        QTest::newRow("OK, equal times") << false << equal << order << TimeBox(4);
+        QTest::newRow("OK, negative rate") << false << below << negative << RateBox(8);
+        QTest::newRow("OK, a single point")
+            << false << QStringList{"0:100"} << "At least two data points must be entered."
+            << TimeBox(1);
+        QTest::newRow("OK, time past 16 bits")
+            << false << QStringList{"0:0", "40000:10"}
+            << "Time values must lie between -32768 s and 32767 s." << TimeBox(1);
+    }
+    void ChecksStopAtTheRowInQuestion() {
+        QFETCH(bool, next);
+        QFETCH(QStringList, rows);
+        QFETCH(QString, message);
+        QFETCH(QString, focus);
+        Generator generator;
+        auto* form = Open(generator);
+        QVERIFY(form);
+        TypePage(form, rows);
+        generator.platform.ClearRecords();
+        QTest::mouseClick(next ? form->cmdNextTen : form->cmdOK, Qt::LeftButton);
+        QCOMPARE(generator.platform.Messages().size(), std::size_t{1});
+        const auto& shown = generator.platform.Messages()[0];
+        QCOMPARE(Shown(shown), "QDOT-XW: Input Data Error | " + message);
+        QCOMPARE(shown.Request.Icon, MessageIcon::Exclamation);
+        QCOMPARE(shown.Request.Buttons, MessageButtons::Ok);
+        QCOMPARE(FocusIn(form), focus);
+        // The page stays as typed.
+        QCOMPARE(form->PageStart(), 0);
+        QCOMPARE(form->txtTime[0]->text(), rows[0].section(u':', 0, 0));
+        QVERIFY(form->isVisible());
+        QVERIFY(!generator.Graph().isVisible());
+        QCOMPARE(generator.Module().LastPoint, 0);
+    }
+
+    void RatesAreTypedInTheShownUnit() {
+        Generator generator;
+        generator.SwitchToUSUnits();
+        auto* form = qobject_cast<frmCustom*>(
+            generator.Open(CurveKind::Custom, "0", generator.input.txtHoC->text()));
+        QVERIFY(form);
+        QCOMPARE(form->lblQDOT->text(), QString("QDOT (Btu/s)"));
+        TypePage(form, {"0:0", "60:100"});
+        form->cmdOK->click();
+        QCOMPARE(generator.Module().FireRate[1], 105.5F);
+        QCOMPARE(generator.Graph().lblYTitle->text(), QString("Rate of Heat Release (Btu/s)"));
+    }
+
+    void TheLastPageHasNoNext() {
+        Generator generator;
+        auto* form = Open(generator);
+        QVERIFY(form);
+        for (int page = 0; page < 179; ++page) {
+            TypePage(form, FullPage(10 * kCustomRowsPerPage * page + (page == 0 ? 0 : 1), "50"));
+            form->cmdNextTen->click();
+        }
+        QVERIFY(generator.platform.Messages().empty());
+        QCOMPARE(form->PageStart(), 1790);
+        QVERIFY(!form->cmdNextTen->isEnabled());
+        QCOMPARE(Captions(form).first(), QString("Data Point # 1790"));
+        QCOMPARE(Captions(form).last(), QString("Data Point # 1799"));
+        QCOMPARE(FocusIn(form), QString("txtTime(0)"));
+        TypePage(form, FullPage(17901, "60"));
+        form->cmdOK->click();
+        QVERIFY(generator.platform.Messages().empty());
+        const auto& module = generator.Module();
+        QCOMPARE(module.LastPoint, 1799);
+        QCOMPARE(module.FireTime[1799], std::int16_t{17991});
+        QCOMPARE(module.FireRate[1799], 60.0F);
+        QVERIFY(generator.Graph().isVisible());
+    }
+
+    void CancelAsksFirst_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("yes");
+        for (const char* how : {"Cancel", "Escape", "frame"}) {
+            QTest::addRow("%s, Yes", how) << QString(how) << true;
+            QTest::addRow("%s, No", how) << QString(how) << false;
+        }
+    }
+    void CancelAsksFirst() {
+        QFETCH(QString, how);
+        QFETCH(bool, yes);
+        Generator generator;
+        auto& module = generator.Module();
+        module.LastPoint = 1;
+        module.FireTime[1] = 600;
+        QPointer<frmCustom> form = Open(generator, "30");
+        QVERIFY(form);
+        TypePage(form, FullPage(0));
+        form->cmdNextTen->click();
+        generator.platform.ClearRecords();
+        generator.platform.AnswerNextQuestion(yes ? MessageButton::Yes : MessageButton::No);
+        if (how == "Cancel") {
+            QTest::mouseClick(form->cmdCancel, Qt::LeftButton);
+        } else if (how == "Escape") {
+            QTest::keyClick(form->focusWidget(), Qt::Key_Escape);
+        } else {
+            QCOMPARE(form->close(), yes);
+        }
+        QCOMPARE(generator.platform.Messages().size(), std::size_t{1});
+        const auto& shown = generator.platform.Messages()[0];
+        QCOMPARE(Shown(shown),
+                 QString("QDOT-XW: Input Data Check | Do you really want to cancel?"));
+        QCOMPARE(shown.Request.Icon, MessageIcon::Exclamation);
+        QCOMPARE(shown.Request.Buttons, MessageButtons::YesNo);
+        if (yes) {
+            QTRY_VERIFY(form.isNull());
+            QVERIFY(generator.input.isVisible());
+            QCOMPARE(FocusIn(&generator.input), QString("txtDescription"));
+            // The points typed never reach the fire table.
+            QCOMPARE(module.LastPoint, 1);
+            QCOMPARE(module.FireTime[1], std::int16_t{600});
+        } else {
+            QVERIFY(form->isVisible());
+            QVERIFY(!generator.input.isVisible());
+            QCOMPARE(FocusIn(form), QString("cmdOK"));
+            QCOMPARE(form->PageStart(), 10);
+        }
+        QVERIFY(!generator.Graph().isVisible());
+    }
+};
+
+QTEST_MAIN(CustomFormTest)
+#include "custom_form_test.moc"
