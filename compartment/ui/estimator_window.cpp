@@ -115,6 +115,8 @@ void frmEstimateLc::reject() {
 void frmEstimateLc::Finish() {
     // QDialog::done, not accept() or reject(): those are Estimate and Cancel here.
     done(QDialog::Accepted);
+    // The input form takes the keyboard back whatever the window manager does.
+    lossFractionBox_.window()->activateWindow();
     lossFractionBox_.setFocus();
 }
 

@@ -233,6 +233,8 @@ void frmInput::ChooseDataFile(bool open) {
     }
 
     InputBoxes boxes = Boxes();
+    const InputBoxes shownBefore = boxes;
+    const bool wasSI = calc_.Units.System == UnitSystem::SI;
     const auto problem = ReadSavedReport(*path, boxes, calc_);
     SelectUnitsOption(0);
     ShowUnitLabels();
@@ -242,6 +244,10 @@ void frmInput::ChooseDataFile(bool open) {
         if (problem->kind == SavedReportError::Kind::WrongFormat) {
             NewInputs(boxes, calc_);
         } else {
+            // Already in S.I. units, the boxes keep their texts as typed.
+            if (wasSI) {
+                boxes = shownBefore;
+            }
             boxes.txtOutputFile.clear();
         }
     }
