@@ -1,18 +1,31 @@
 #include "compartment/ui/report_text_box.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QScrollBar>
 
 namespace vorla::compartment {
 
 QFont ReportFont() {
+    const QFont system = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     if (QFontDatabase::families().contains("Courier New")) {
         QFont font("Courier New");
-        font.setStyleHint(QFont::TypeWriter);
-        font.setPointSizeF(QFontDatabase::systemFont(QFontDatabase::FixedFont).pointSizeF());
+        font.setPointSizeF(system.pointSizeF());
         return font;
     }
-    return QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    if (QFontInfo(system).fixedPitch()) {
+        return system;
+    }
+    // A system that names no fixed-pitch font of its own: any installed one
+    // keeps the report's columns straight.
+    for (const QString& family : QFontDatabase::families()) {
+        if (QFontDatabase::isFixedPitch(family)) {
+            QFont font(family);
+            font.setPointSizeF(system.pointSizeF());
+            return font;
+        }
+    }
+    return system;
 }
 
 ReportTextBox::ReportTextBox(int columns, int lines, QWidget* parent)

@@ -1,5 +1,4 @@
 #include "compartment/ui/estimator_window.h"
-
 #include "program_fixture.h"
 
 #include <QGroupBox>
@@ -152,18 +151,24 @@ class EstimatorWindowTest : public QObject {
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("message");
-        QTest::newRow("no floor area") << "txtFloorArea" << ""
+        QTest::newRow("no floor area") << "txtFloorArea"
+                                       << ""
                                        << "You must first specify a valid floor area.";
-        QTest::newRow("negative floor area") << "txtFloorArea" << "-5"
+        QTest::newRow("negative floor area") << "txtFloorArea"
+                                             << "-5"
                                              << "You must first specify a valid floor area.";
-        QTest::newRow("no room height") << "txtRoomHeight" << ""
+        QTest::newRow("no room height") << "txtRoomHeight"
+                                        << ""
                                         << "You must first specify a valid room height.";
-        QTest::newRow("soffit at the ceiling") << "txtSoffitHeight" << "2.4"
+        QTest::newRow("soffit at the ceiling") << "txtSoffitHeight"
+                                               << "2.4"
                                                << "You must first specify a valid soffit height.";
-        QTest::newRow("fire at the ceiling") << "txtFireHeight" << "2.4"
+        QTest::newRow("fire at the ceiling") << "txtFireHeight"
+                                             << "2.4"
                                              << "You must first specify a valid fire height.";
         QTest::newRow("radiative fraction 1")
-            << "txtRadiativeLossFraction" << "1"
+            << "txtRadiativeLossFraction"
+            << "1"
             << "You must first specify a valid radiative heat loss fraction.";
     }
     void EntryChecksStopWithTheirMessage() {

@@ -1,5 +1,4 @@
 #include "compartment/ui/input_window.h"
-
 #include "program_fixture.h"
 
 #include <QGroupBox>
@@ -24,11 +23,11 @@ void Type(QLineEdit* box, const QString& text) {
 // What the boxes show, in the order of the form.
 QStringList Texts(const Program& program) {
     QStringList texts;
-    for (auto box : {InputBox::txtRunTitle, InputBox::txtOutputFile, InputBox::txtFloorArea,
-                     InputBox::txtRoomHeight, InputBox::txtTotalLossFraction,
-                     InputBox::txtVentWidth, InputBox::txtSillHeight, InputBox::txtSoffitHeight,
-                     InputBox::txtFireHeight, InputBox::txtRadiativeLossFraction,
-                     InputBox::txtRunTime, InputBox::txtFireFile}) {
+    for (auto box :
+         {InputBox::txtRunTitle, InputBox::txtOutputFile, InputBox::txtFloorArea,
+          InputBox::txtRoomHeight, InputBox::txtTotalLossFraction, InputBox::txtVentWidth,
+          InputBox::txtSillHeight, InputBox::txtSoffitHeight, InputBox::txtFireHeight,
+          InputBox::txtRadiativeLossFraction, InputBox::txtRunTime, InputBox::txtFireFile}) {
         texts << program.Box(box)->text();
     }
     return texts;
@@ -36,9 +35,9 @@ QStringList Texts(const Program& program) {
 
 QStringList UnitLabels(const Program& program) {
     QStringList labels;
-    for (const char* name : {"lblFloorAreaUnits", "lblRoomHeightUnits", "lblVentWidthUnits",
-                             "lblSillHeightUnits", "lblSoffitHeightUnits", "lblFireHeightUnits",
-                             "lblRunTimeUnits"}) {
+    for (const char* name :
+         {"lblFloorAreaUnits", "lblRoomHeightUnits", "lblVentWidthUnits", "lblSillHeightUnits",
+          "lblSoffitHeightUnits", "lblFireHeightUnits", "lblRunTimeUnits"}) {
         labels << program.input->findChild<QLabel*>(name)->text();
     }
     return labels;
@@ -57,53 +56,105 @@ class InputWindowTest : public QObject {
         const QString fraction = "Must be between 0 and 1";
         const QString thirty = "Must not exceed 30 m or 100 ft";
         // Text boxes: the caption column is the default text.
-        QTest::newRow("txtFloorArea") << "txtFloorArea" << "" << "Must not exceed 1000 m² or 10000 ft²";
-        QTest::newRow("txtRoomHeight") << "txtRoomHeight" << "" << thirty;
-        QTest::newRow("txtTotalLossFraction") << "txtTotalLossFraction" << "0.6" << fraction;
-        QTest::newRow("txtVentWidth") << "txtVentWidth" << "" << thirty;
-        QTest::newRow("txtSillHeight") << "txtSillHeight" << "" << "Must be below the soffit";
-        QTest::newRow("txtSoffitHeight") << "txtSoffitHeight" << ""
+        QTest::newRow("txtFloorArea") << "txtFloorArea"
+                                      << ""
+                                      << "Must not exceed 1000 m² or 10000 ft²";
+        QTest::newRow("txtRoomHeight") << "txtRoomHeight"
+                                       << "" << thirty;
+        QTest::newRow("txtTotalLossFraction") << "txtTotalLossFraction"
+                                              << "0.6" << fraction;
+        QTest::newRow("txtVentWidth") << "txtVentWidth"
+                                      << "" << thirty;
+        QTest::newRow("txtSillHeight") << "txtSillHeight"
+                                       << ""
+                                       << "Must be below the soffit";
+        QTest::newRow("txtSoffitHeight") << "txtSoffitHeight"
+                                         << ""
                                          << "Must be between the sill and the ceiling";
-        QTest::newRow("txtFireHeight") << "txtFireHeight" << ""
+        QTest::newRow("txtFireHeight") << "txtFireHeight"
+                                       << ""
                                        << "Must not exceed the ceiling height";
-        QTest::newRow("txtRadiativeLossFraction") << "txtRadiativeLossFraction" << "0.35" << fraction;
-        QTest::newRow("txtRunTitle") << "txtRunTitle" << ""
+        QTest::newRow("txtRadiativeLossFraction") << "txtRadiativeLossFraction"
+                                                  << "0.35" << fraction;
+        QTest::newRow("txtRunTitle") << "txtRunTitle"
+                                     << ""
                                      << "Short description to identify this run";
         QTest::newRow("txtOutputFile")
-            << "txtOutputFile" << ""
+            << "txtOutputFile"
+            << ""
             << "Name of file where the results of this run will be stored - Click Mouse to open "
                "dialog box";
         QTest::newRow("txtFireFile")
-            << "txtFireFile" << ""
+            << "txtFireFile"
+            << ""
             << "Heat release rate data file name for this run - Click mouse to open dialog box";
-        QTest::newRow("txtRunTime") << "txtRunTime" << "" << "Must not exceed 9000 s";
+        QTest::newRow("txtRunTime") << "txtRunTime"
+                                    << ""
+                                    << "Must not exceed 9000 s";
         // Labels, frames, options and the button.
-        QTest::newRow("lblFloorArea") << "lblFloorArea" << "Floor Area" << "";
-        QTest::newRow("lblFloorAreaUnits") << "lblFloorAreaUnits" << "m²" << "";
-        QTest::newRow("lblRoomHeight") << "lblRoomHeight" << "Ceiling Height" << "";
-        QTest::newRow("lblTotalLossFraction") << "lblTotalLossFraction" << "Heat Loss Fraction" << "";
-        QTest::newRow("lblVentWidth") << "lblVentWidth" << "Width" << "";
-        QTest::newRow("lblSillHeight") << "lblSillHeight" << "Sill Height"
+        QTest::newRow("lblFloorArea") << "lblFloorArea"
+                                      << "Floor Area"
+                                      << "";
+        QTest::newRow("lblFloorAreaUnits") << "lblFloorAreaUnits"
+                                           << "m²"
+                                           << "";
+        QTest::newRow("lblRoomHeight") << "lblRoomHeight"
+                                       << "Ceiling Height"
+                                       << "";
+        QTest::newRow("lblTotalLossFraction") << "lblTotalLossFraction"
+                                              << "Heat Loss Fraction"
+                                              << "";
+        QTest::newRow("lblVentWidth") << "lblVentWidth"
+                                      << "Width"
+                                      << "";
+        QTest::newRow("lblSillHeight") << "lblSillHeight"
+                                       << "Sill Height"
                                        << "Must be between floor and ceiling";
-        QTest::newRow("lblSoffitHeight") << "lblSoffitHeight" << "Soffit Height"
+        QTest::newRow("lblSoffitHeight") << "lblSoffitHeight"
+                                         << "Soffit Height"
                                          << "Must be between sill height and ceiling";
-        QTest::newRow("lblFireHeight") << "lblFireHeight" << "Fire Base Height" << "";
-        QTest::newRow("lblRadiativeLossFraction")
-            << "lblRadiativeLossFraction" << "Radiative Loss Fraction" << "";
-        QTest::newRow("lblRunTitle") << "lblRunTitle" << "Run Title" << "";
-        QTest::newRow("lblOutputFile") << "lblOutputFile" << "Output Data File" << "";
-        QTest::newRow("lblFireFile") << "lblFireFile" << "Input Fire File" << "";
-        QTest::newRow("lblRunTime") << "lblRunTime" << "Maximum Run Time" << "Must not exceed 9000 s";
-        QTest::newRow("lblRunTimeUnits") << "lblRunTimeUnits" << "s" << "";
-        QTest::newRow("fraRoomProperties") << "fraRoomProperties" << "Room Properties" << "";
-        QTest::newRow("fraVentDimensions") << "fraVentDimensions" << "Vent Dimensions" << "";
-        QTest::newRow("fraHeatLossFractions") << "fraHeatLossFractions" << "Fire Properties" << "";
-        QTest::newRow("fraUnits") << "fraUnits" << "Units" << "";
-        QTest::newRow("optUnits(0)") << "optUnits(0)" << "S.I. Units" << "m, m², kg, °C, kW";
-        QTest::newRow("optUnits(1)") << "optUnits(1)" << "U.S. Engineering Units"
+        QTest::newRow("lblFireHeight") << "lblFireHeight"
+                                       << "Fire Base Height"
+                                       << "";
+        QTest::newRow("lblRadiativeLossFraction") << "lblRadiativeLossFraction"
+                                                  << "Radiative Loss Fraction"
+                                                  << "";
+        QTest::newRow("lblRunTitle") << "lblRunTitle"
+                                     << "Run Title"
+                                     << "";
+        QTest::newRow("lblOutputFile") << "lblOutputFile"
+                                       << "Output Data File"
+                                       << "";
+        QTest::newRow("lblFireFile") << "lblFireFile"
+                                     << "Input Fire File"
+                                     << "";
+        QTest::newRow("lblRunTime") << "lblRunTime"
+                                    << "Maximum Run Time"
+                                    << "Must not exceed 9000 s";
+        QTest::newRow("lblRunTimeUnits") << "lblRunTimeUnits"
+                                         << "s"
+                                         << "";
+        QTest::newRow("fraRoomProperties") << "fraRoomProperties"
+                                           << "Room Properties"
+                                           << "";
+        QTest::newRow("fraVentDimensions") << "fraVentDimensions"
+                                           << "Vent Dimensions"
+                                           << "";
+        QTest::newRow("fraHeatLossFractions") << "fraHeatLossFractions"
+                                              << "Fire Properties"
+                                              << "";
+        QTest::newRow("fraUnits") << "fraUnits"
+                                  << "Units"
+                                  << "";
+        QTest::newRow("optUnits(0)") << "optUnits(0)"
+                                     << "S.I. Units"
+                                     << "m, m², kg, °C, kW";
+        QTest::newRow("optUnits(1)") << "optUnits(1)"
+                                     << "U.S. Engineering Units"
                                      << "ft, ft², lb, °F, Btu";
         QTest::newRow("cmdEstimateLc")
-            << "cmdEstimateLc" << "Let Program Estimate Heat Loss Fraction"
+            << "cmdEstimateLc"
+            << "Let Program Estimate Heat Loss Fraction"
             << "Specify all properties and dimensions before pressing this button";
     }
     void ControlsCarryTheirCaptionsToolTipsAndDefaults() {
@@ -265,38 +316,56 @@ class InputWindowTest : public QObject {
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("message");
-        QTest::newRow("area too large") << false << "txtFloorArea" << "1000.01"
+        QTest::newRow("area too large") << false << "txtFloorArea"
+                                        << "1000.01"
                                         << "The floor area is too large.";
-        QTest::newRow("ceiling too high") << false << "txtRoomHeight" << "30.01"
+        QTest::newRow("ceiling too high") << false << "txtRoomHeight"
+                                          << "30.01"
                                           << "The ceiling is too high.";
-        QTest::newRow("100 ft ceiling") << true << "txtRoomHeight" << "100"
+        QTest::newRow("100 ft ceiling") << true << "txtRoomHeight"
+                                        << "100"
                                         << "The ceiling is too high.";
-        QTest::newRow("11000 ft² floor") << true << "txtFloorArea" << "11000"
+        QTest::newRow("11000 ft² floor") << true << "txtFloorArea"
+                                         << "11000"
                                          << "The floor area is too large.";
-        QTest::newRow("vent too wide") << false << "txtVentWidth" << "31" << "The vent is too wide.";
-        QTest::newRow("sill below floor") << false << "txtSillHeight" << "-0.1"
+        QTest::newRow("vent too wide") << false << "txtVentWidth"
+                                       << "31"
+                                       << "The vent is too wide.";
+        QTest::newRow("sill below floor") << false << "txtSillHeight"
+                                          << "-0.1"
                                           << "The sill must be at or above floor level.";
-        QTest::newRow("sill at ceiling") << false << "txtSillHeight" << "2.4"
+        QTest::newRow("sill at ceiling") << false << "txtSillHeight"
+                                         << "2.4"
                                          << "The sill can not be higher than the ceiling.";
-        QTest::newRow("soffit at ceiling") << false << "txtSoffitHeight" << "2.4"
+        QTest::newRow("soffit at ceiling") << false << "txtSoffitHeight"
+                                           << "2.4"
                                            << "The soffit can not be above the ceiling.";
-        QTest::newRow("fire below floor") << false << "txtFireHeight" << "-1"
+        QTest::newRow("fire below floor") << false << "txtFireHeight"
+                                          << "-1"
                                           << "The fire base must be at or above the floor.";
-        QTest::newRow("fire at ceiling") << false << "txtFireHeight" << "2.4"
+        QTest::newRow("fire at ceiling") << false << "txtFireHeight"
+                                         << "2.4"
                                          << "The fire base must be below the ceiling.";
-        QTest::newRow("radiative 0") << false << "txtRadiativeLossFraction" << "0"
+        QTest::newRow("radiative 0") << false << "txtRadiativeLossFraction"
+                                     << "0"
                                      << "The radiative heat loss fraction must be between 0 and 1.";
-        QTest::newRow("radiative 1") << false << "txtRadiativeLossFraction" << "1"
+        QTest::newRow("radiative 1") << false << "txtRadiativeLossFraction"
+                                     << "1"
                                      << "The radiative heat loss fraction must be between 0 and 1.";
-        QTest::newRow("loss 0") << false << "txtTotalLossFraction" << "0"
+        QTest::newRow("loss 0") << false << "txtTotalLossFraction"
+                                << "0"
                                 << "The total heat loss fraction must be between 0 and 1.";
-        QTest::newRow("loss 1") << false << "txtTotalLossFraction" << "1"
+        QTest::newRow("loss 1") << false << "txtTotalLossFraction"
+                                << "1"
                                 << "The total heat loss fraction must be between 0 and 1.";
-        QTest::newRow("run time 0.4") << false << "txtRunTime" << "0.4"
+        QTest::newRow("run time 0.4") << false << "txtRunTime"
+                                      << "0.4"
                                       << "The run time must be between 0 and 9000 s.";
-        QTest::newRow("run time 9001") << false << "txtRunTime" << "9001"
+        QTest::newRow("run time 9001") << false << "txtRunTime"
+                                       << "9001"
                                        << "The run time must be between 0 and 9000 s.";
-        QTest::newRow("run time 1e9") << false << "txtRunTime" << "1e9"
+        QTest::newRow("run time 1e9") << false << "txtRunTime"
+                                      << "1e9"
                                       << "The run time must be between 0 and 9000 s.";
     }
     void EachCheckNamesItsBox() {
@@ -330,7 +399,8 @@ class InputWindowTest : public QObject {
         program.input->optUnits[1]->click();
         program.Set(InputBox::txtTotalLossFraction, "0.7");
         program.input->mnuFileNew->trigger();
-        QCOMPARE(Texts(program), QStringList({"", "", "", "", "0.6", "", "", "", "", "0.35", "", ""}));
+        QCOMPARE(Texts(program),
+                 QStringList({"", "", "", "", "0.6", "", "", "", "", "0.35", "", ""}));
         QVERIFY(program.input->optUnits[0]->isChecked());
         QCOMPARE(program.calc->Units.System, vorla::UnitSystem::SI);
         QCOMPARE(UnitLabels(program), QStringList({"m²", "m", "m", "m", "m", "m", "s"}));
@@ -359,10 +429,9 @@ class InputWindowTest : public QObject {
         QCOMPARE(dialog.InitialFileName, std::string("LAST.VOF"));
         QVERIFY(dialog.FileMustExist);
 
-        QCOMPARE(Texts(program),
-                 QStringList({"Office, sofa fire", "examples/office-sofa-fire.vof", "20", "2.4",
-                              "0.6", "0.9", "0", "2", "0", "0.35", "600",
-                              "examples/office-sofa-tsquared.fir"}));
+        QCOMPARE(Texts(program), QStringList({"Office, sofa fire", "examples/office-sofa-fire.vof",
+                                              "20", "2.4", "0.6", "0.9", "0", "2", "0", "0.35",
+                                              "600", "examples/office-sofa-tsquared.fir"}));
         QVERIFY(program.input->optUnits[0]->isChecked());
         QCOMPARE(UnitLabels(program), QStringList({"m²", "m", "m", "m", "m", "m", "s"}));
         QCOMPARE(program.calc->Inputs.OutputFile, example);
@@ -384,7 +453,8 @@ class InputWindowTest : public QObject {
         QCOMPARE(shown.Text, std::string("Wrong file format."));
         QCOMPARE(shown.Title, std::string("VORLA-XW"));
         QCOMPARE(shown.Icon, MessageIcon::Critical);
-        QCOMPARE(Texts(program), QStringList({"", "", "", "", "0.6", "", "", "", "", "0.35", "", ""}));
+        QCOMPARE(Texts(program),
+                 QStringList({"", "", "", "", "0.6", "", "", "", "", "0.35", "", ""}));
         QCOMPARE(program.calc->Inputs.FloorArea, 0.0);
         QCOMPARE(program.FocusName(), QString("txtRunTitle"));
     }

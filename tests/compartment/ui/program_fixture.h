@@ -71,7 +71,8 @@ struct Program {
 
     // The office of the saved example, in S.I. units, with `fire` as its fire
     // file and `runTime` as its run time: every check passes.
-    void FillRoom(const std::string& fire, const QString& runTime = "600", const QString& area = "20") {
+    void FillRoom(const std::string& fire, const QString& runTime = "600",
+                  const QString& area = "20") {
         Set(InputBox::txtRunTitle, "Office, sofa fire");
         Set(InputBox::txtOutputFile, "OFFICE.VOF");
         Set(InputBox::txtFloorArea, area);
@@ -83,9 +84,9 @@ struct Program {
         Set(InputBox::txtRunTime, runTime);
         Set(InputBox::txtFireFile, QString::fromStdString(fire));
         // Each dimension box is visited and left, as typing them in would.
-        for (auto box : {InputBox::txtFloorArea, InputBox::txtRoomHeight, InputBox::txtVentWidth,
-                         InputBox::txtSillHeight, InputBox::txtSoffitHeight,
-                         InputBox::txtFireHeight}) {
+        for (auto box :
+             {InputBox::txtFloorArea, InputBox::txtRoomHeight, InputBox::txtVentWidth,
+              InputBox::txtSillHeight, InputBox::txtSoffitHeight, InputBox::txtFireHeight}) {
             Box(box)->setFocus();
         }
         Box(InputBox::txtRunTitle)->setFocus();
