@@ -220,9 +220,10 @@ void frmInput::BuildControls() {
     layout->addWidget(linBelowMenu);
     layout->addLayout(top);
     layout->addSpacing(6);
-    layout->addLayout(frames, 1);
+    layout->addLayout(frames);
     layout->addSpacing(6);
     layout->addLayout(bottom);
+    layout->addStretch(1); // a taller window keeps the form together at the top
 
     // Top to bottom, each frame left to right and top to bottom.
     QWidget* order[] = {txtRunTitle,

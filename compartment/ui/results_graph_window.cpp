@@ -47,10 +47,10 @@ frmGraph::frmGraph(const Calculations& calc, frmOutput& output) : calc_(calc), o
 }
 
 void frmGraph::Form_Load() {
+    output_.hide();
     show();
     raise();
     activateWindow();
-    output_.hide();
     const RunResults& results = calc_.Results;
     const int last = results.LastRow;
     lblPlotTitle->setText(QString::fromStdString(calc_.Inputs.RunTitle));

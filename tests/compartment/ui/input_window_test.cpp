@@ -590,11 +590,21 @@ class InputWindowTest : public QObject {
         QCOMPARE(program.input->menuBar()->activeAction(), program.input->mnuFile->menuAction());
         QTest::keyClick(program.input->mnuFile, Qt::Key_Escape);
 
-        program.platform.CancelNextDialog(); // check 1 opens the output file's dialog
-        QTest::keyClick(program.input->txtRunTitle, Qt::Key_R, Qt::AltModifier);
-        QCOMPARE(program.platform.Messages().size(), std::size_t{1});
-        QCOMPARE(program.platform.Messages()[0].Request.Text,
-                 std::string("An output data file name must be specified."));
+        // Alt+R runs; so does Enter while the keyboard has "Run" highlighted.
+        for (int way = 0; way < 2; ++way) {
+            program.platform.ClearRecords();
+            program.platform.CancelNextDialog(); // check 1 opens the output file's dialog
+            program.input->txtRunTitle->setFocus();
+            if (way == 0) {
+                QTest::keyClick(program.input->txtRunTitle, Qt::Key_R, Qt::AltModifier);
+            } else {
+                program.input->menuBar()->setActiveAction(program.input->mnuRun);
+                QTest::keyClick(program.input->txtRunTitle, Qt::Key_Return);
+            }
+            QCOMPARE(program.platform.Messages().size(), std::size_t{1});
+            QCOMPARE(program.platform.Messages()[0].Request.Text,
+                     std::string("An output data file name must be specified."));
+        }
     }
 
     void ExitAndTheFrameCloseButtonEndTheProgram() {
