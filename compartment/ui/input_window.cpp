@@ -340,9 +340,6 @@ void frmInput::FocusInputBox(InputBox box) {
 }
 
 void frmInput::mnuRun_Click() {
-    if (output_) {
-        return; // a run is already on screen
-    }
     txtRunTitle->setFocus();
     if (const auto error = PrepareRun(Boxes(), calc_)) {
         ShowInputError(*error);
