@@ -261,9 +261,8 @@ void frmInput::BuildMenus() {
     mnuRun->setObjectName("mnuRun");
 
     // "File" and "Run" carry no access key of their own; the keyboard reaches
-    // them as on the desktop this program comes from: F10 (or Alt+F) opens File,
-    // whose items then answer to N, O and E, and the arrow keys move to Run.
-    // Alt+R runs at once.
+    // them the usual desktop way: F10 (or Alt+F) opens File, whose items then
+    // answer to N, O and E, and the arrow keys move to Run. Alt+R runs at once.
     auto openFileMenu = [this] { menuBar()->setActiveAction(mnuFile->menuAction()); };
     for (const auto& keys : {QKeySequence(Qt::Key_F10), QKeySequence(Qt::ALT | Qt::Key_F)}) {
         auto* shortcut = new QShortcut(keys, this);
