@@ -8,18 +8,64 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QPointer>
 #include <QPrinterInfo>
 
 namespace vorla::ui {
 
+namespace {
+
+// Gives the keyboard back to the window a modal box was shown over. A window
+// manager usually does this, but not every one does (nor does a bare X server),
+// and without it the user's next keys would go nowhere.
+//
+// The window is the active one or, when the window system has not yet handed the
+// keyboard back after a box shown just before (a question, then a file dialog),
+// the modal window or the program's window that is on screen.
+QWidget* OwnerWindow() {
+    if (QWidget* active = QApplication::activeWindow()) {
+        return active;
+    }
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        return modal;
+    }
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        const auto type = window->windowType();
+        if (window->isVisible() && (type == Qt::Window || type == Qt::Dialog)) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+class KeyboardReturn {
+  public:
+    KeyboardReturn() : window_(OwnerWindow()) {}
+    ~KeyboardReturn() {
+        if (window_ && window_->isVisible()) {
+            window_->activateWindow();
+        }
+    }
+    KeyboardReturn(const KeyboardReturn&) = delete;
+    KeyboardReturn& operator=(const KeyboardReturn&) = delete;
+    QWidget* Window() const { return window_; }
+
+  private:
+    QPointer<QWidget> window_;
+};
+
+} // namespace
+
 MessageButton QtPlatformServices::ShowMessage(const MessageRequest& request) {
-    const auto box = MakeMessageBox(request, QApplication::activeWindow());
+    const KeyboardReturn keyboard;
+    const auto box = MakeMessageBox(request, keyboard.Window());
     return AnswerOf(box->exec(), request.Buttons);
 }
 
 std::optional<std::string> QtPlatformServices::ChooseFile(const FileDialogRequest& request) {
-    const auto dialog = MakeFileDialog(request, QString::fromStdString(DataDirectory()),
-                                       QApplication::activeWindow());
+    const KeyboardReturn keyboard;
+    const auto dialog =
+        MakeFileDialog(request, QString::fromStdString(DataDirectory()), keyboard.Window());
     if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) {
         return std::nullopt;
     }

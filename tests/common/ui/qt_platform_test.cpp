@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 using namespace vorla::ui;
@@ -66,6 +67,38 @@ class QtPlatformTest : public QObject {
         // What exec() returns maps back to the request's buttons.
         QCOMPARE(int(StandardButtonOf(AnswerOf(qtEscape, request.Buttons))), qtEscape);
         QCOMPARE(AnswerOf(-1, request.Buttons), EscapeButtonOf(request.Buttons));
+    }
+
+    void AMessageBoxGivesTheKeyboardBackToTheWindowBelow() {
+        // The program's window is on screen but has not got the keyboard back
+        // yet (another box has just closed): the box is still shown over it,
+        // and the window is active again once the box is answered.
+        QWidget window;
+        window.setWindowTitle("VORLA-XW: Output Data");
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto* other = new QWidget;
+        other->show();
+        other->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(other));
+        delete other;
+        QCoreApplication::processEvents();
+        QVERIFY(!window.isActiveWindow());
+
+        QWidget* parentSeen = nullptr;
+        QTimer::singleShot(0, [&parentSeen] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box) {
+                parentSeen = box->parentWidget();
+                box->button(QMessageBox::Ok)->click();
+            }
+        });
+        QtPlatformServices services;
+        QCOMPARE(services.ShowMessage({"Make sure the printer is ready.", "VORLA-XW: Printer Check",
+                                       MessageIcon::Exclamation, MessageButtons::OkCancel}),
+                 MessageButton::Ok);
+        QCOMPARE(parentSeen, &window);
+        QTRY_VERIFY(window.isActiveWindow());
     }
 
     void FiltersBecomeQtFilters_data() {

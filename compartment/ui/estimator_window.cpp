@@ -1,0 +1,123 @@
+#include "compartment/ui/estimator_window.h"
+
+#include "common/ui/platform_services.h"
+#include "compartment/model/input_checks.h"
+#include "compartment/model/loss_fraction_estimator.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace vorla::compartment {
+
+frmEstimateLc::frmEstimateLc(Calculations& calc, ui::PlatformServices& services,
+                             QLineEdit& lossFractionBox, QWidget* parent)
+    : QDialog(parent), calc_(calc), services_(services), lossFractionBox_(lossFractionBox) {
+    setObjectName("frmEstimateLc");
+    setWindowTitle("Estimate Total Heat Loss Fraction");
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    lblAspectRatio = new QLabel("Ratio of Room Length To Width", this);
+    lblAspectRatio->setObjectName("lblAspectRatio");
+    txtAspectRatio = new QLineEdit(this);
+    txtAspectRatio->setObjectName("txtAspectRatio");
+    txtAspectRatio->setToolTip("Aspect ratio must be 1  or greater");
+    txtAspectRatio->setMaximumWidth(
+        txtAspectRatio->fontMetrics().horizontalAdvance(QStringLiteral("000000.000")) + 16);
+    lblAspectRatio->setBuddy(txtAspectRatio);
+
+    fraCeilingRoughness = new QGroupBox("Ceiling Roughness", this);
+    fraCeilingRoughness->setObjectName("fraCeilingRoughness");
+    const char* captions[] = {"Smooth Ceiling Surface", "Moderately Rough Ceiling Surface",
+                              "Irregular Ceiling Surface"};
+    auto* options = new QVBoxLayout(fraCeilingRoughness);
+    for (int index = 0; index < 3; ++index) {
+        OptCeilingRoughness[index] = new QRadioButton(captions[index], this);
+        OptCeilingRoughness[index]->setObjectName(QString("OptCeilingRoughness(%1)").arg(index));
+        options->addWidget(OptCeilingRoughness[index]);
+    }
+    OptCeilingRoughness[0]->setChecked(true);
+
+    cmdEstimate = new QPushButton("Estimate", this);
+    cmdEstimate->setObjectName("cmdEstimate");
+    cmdEstimate->setDefault(true);
+    cmdCancel = new QPushButton("Cancel", this);
+    cmdCancel->setObjectName("cmdCancel");
+
+    auto* ratio = new QHBoxLayout;
+    ratio->addWidget(lblAspectRatio);
+    ratio->addWidget(txtAspectRatio);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdEstimate);
+    buttons->addWidget(cmdCancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(ratio);
+    layout->addWidget(fraCeilingRoughness);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
+
+    setTabOrder(txtAspectRatio, OptCeilingRoughness[0]);
+    setTabOrder(OptCeilingRoughness[0], OptCeilingRoughness[1]);
+    setTabOrder(OptCeilingRoughness[1], OptCeilingRoughness[2]);
+    setTabOrder(OptCeilingRoughness[2], cmdEstimate);
+    setTabOrder(cmdEstimate, cmdCancel);
+
+    connect(cmdEstimate, &QPushButton::clicked, this, &frmEstimateLc::cmdEstimate_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmEstimateLc::cmdCancel_Click);
+}
+
+void frmEstimateLc::Form_Load() {
+    setWindowModality(Qt::ApplicationModal);
+    show();
+    raise();
+    activateWindow();
+    txtAspectRatio->setFocus();
+}
+
+void frmEstimateLc::cmdEstimate_Click() {
+    int option = 0;
+    for (int index = 0; index < 3; ++index) {
+        if (OptCeilingRoughness[index]->isChecked()) {
+            option = index;
+            break;
+        }
+    }
+    const auto estimate = EstimateFromEntries(txtAspectRatio->text().toStdString(), option, calc_);
+    if (!estimate) {
+        // OK or Cancel alike: the window stays open for a ratio of 1 or more.
+        services_.ShowMessage({std::string(kAspectRatioMessage), std::string(kInputErrorTitle),
+                               ui::MessageIcon::Exclamation, ui::MessageButtons::OkCancel});
+        txtAspectRatio->setFocus();
+        txtAspectRatio->selectAll();
+        return;
+    }
+    lossFractionBox_.setText(QString::fromStdString(*estimate));
+    Finish();
+}
+
+void frmEstimateLc::cmdCancel_Click() {
+    Finish();
+}
+
+void frmEstimateLc::accept() {
+    cmdEstimate_Click();
+}
+
+void frmEstimateLc::reject() {
+    cmdCancel_Click();
+}
+
+void frmEstimateLc::Finish() {
+    // QDialog::done, not accept() or reject(): those are Estimate and Cancel here.
+    done(QDialog::Accepted);
+    // The input form takes the keyboard back whatever the window manager does.
+    lossFractionBox_.window()->activateWindow();
+    lossFractionBox_.setFocus();
+}
+
+} // namespace vorla::compartment

@@ -1,0 +1,56 @@
+// frmEstimateLc, "Estimate Total Heat Loss Fraction": asks for the room's
+// length-to-width ratio and the ceiling's roughness, and writes the estimated
+// heat loss fraction into the input form's box. Shown modal over the input form;
+// Enter estimates, Escape (and the frame's close button) cancels.
+#pragma once
+
+#include "compartment/model/calculations.h"
+
+#include <QDialog>
+#include <array>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace vorla::ui {
+class PlatformServices;
+}
+
+namespace vorla::compartment {
+
+class frmEstimateLc final : public QDialog {
+    Q_OBJECT
+  public:
+    // `lossFractionBox` is the input form's txtTotalLossFraction: the box that
+    // gets the estimate and the focus when the window closes.
+    frmEstimateLc(Calculations& calc, ui::PlatformServices& services, QLineEdit& lossFractionBox,
+                  QWidget* parent);
+
+    QLabel* lblAspectRatio;
+    QLineEdit* txtAspectRatio;
+    QGroupBox* fraCeilingRoughness;
+    std::array<QRadioButton*, 3> OptCeilingRoughness{};
+    QPushButton* cmdEstimate;
+    QPushButton* cmdCancel;
+
+    // Shows the window modal (it deletes itself when it closes).
+    void Form_Load();
+    void cmdEstimate_Click();
+    void cmdCancel_Click();
+
+  public slots:
+    void accept() override; // Enter
+    void reject() override; // Escape and the frame's close button
+
+  private:
+    void Finish();
+
+    Calculations& calc_;
+    ui::PlatformServices& services_;
+    QLineEdit& lossFractionBox_;
+};
+
+} // namespace vorla::compartment

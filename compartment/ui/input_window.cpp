@@ -1,0 +1,378 @@
+#include "compartment/ui/input_window.h"
+
+#include "common/ui/platform_services.h"
+#include "compartment/model/input_form.h"
+#include "compartment/model/loss_fraction_estimator.h"
+#include "compartment/model/saved_report_reader.h"
+#include "compartment/ui/estimator_window.h"
+#include "compartment/ui/file_box_opener.h"
+#include "compartment/ui/output_window.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+namespace vorla::compartment {
+namespace {
+
+constexpr const char* kProgramTitle = "VORLA-XW";
+constexpr const char* kFireFileFilter = "VORLA-XW Fire Files (*.fir)|*.fir";
+constexpr const char* kDataFileFilter = "VORLA-XW Data Files (*.vof)|*.vof";
+
+constexpr InputBox kDimensionBoxes[] = {
+    InputBox::txtFloorArea,  InputBox::txtRoomHeight,   InputBox::txtVentWidth,
+    InputBox::txtSillHeight, InputBox::txtSoffitHeight, InputBox::txtFireHeight,
+};
+
+constexpr InputBox kAllBoxes[] = {
+    InputBox::txtRunTitle,          InputBox::txtOutputFile,
+    InputBox::txtFireFile,          InputBox::txtFloorArea,
+    InputBox::txtRoomHeight,        InputBox::txtVentWidth,
+    InputBox::txtSillHeight,        InputBox::txtSoffitHeight,
+    InputBox::txtFireHeight,        InputBox::txtRadiativeLossFraction,
+    InputBox::txtTotalLossFraction, InputBox::txtRunTime,
+};
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+frmInput::frmInput(Calculations& calc, ui::PlatformServices& services,
+                   std::function<void()> endProgram, QWidget* parent)
+    : QMainWindow(parent), calc_(calc), services_(services), endProgram_(std::move(endProgram)) {
+    setObjectName("frmInput");
+    setWindowTitle("VORLA-XW: Input Data");
+    BuildControls();
+    BuildMenus();
+    ConnectEvents();
+    Form_Load();
+    txtRunTitle->setFocus();
+}
+
+frmInput::~frmInput() {
+    // The report and graph windows are top-level windows of their own; they go
+    // with the form that opened them.
+    delete output_.data();
+}
+
+frmOutput* frmInput::OutputWindow() const {
+    return output_;
+}
+
+frmEstimateLc* frmInput::EstimatorWindow() const {
+    return estimator_;
+}
+
+void frmInput::ConnectEvents() {
+    // Sees the dimension boxes losing the focus, and the keys the menu bar
+    // leaves with them.
+    QCoreApplication::instance()->installEventFilter(this);
+    for (int index = 0; index < 2; ++index) {
+        connect(optUnits[index], &QRadioButton::toggled, this, [this, index](bool selected) {
+            if (selected) {
+                optUnits_Click(index);
+            }
+        });
+    }
+    fireFileOpener_ = new FileBoxOpener(txtFireFile, [this] { txtFireFile_GotFocus(); });
+    outputFileOpener_ = new FileBoxOpener(txtOutputFile, [this] { txtOutputFile_GotFocus(); });
+    connect(mnuFileNew, &QAction::triggered, this, &frmInput::mnuFileNew_Click);
+    connect(mnuFileOpen, &QAction::triggered, this, &frmInput::mnuFileOpen_Click);
+    connect(mnuFileExit, &QAction::triggered, this, &frmInput::mnuFileExit_Click);
+    connect(mnuRun, &QAction::triggered, this, &frmInput::mnuRun_Click);
+    connect(cmdEstimateLc, &QPushButton::clicked, this, &frmInput::cmdEstimateLc_Click);
+}
+
+bool frmInput::eventFilter(QObject* watched, QEvent* event) {
+    // The menu bar opens menus from the keyboard but never triggers an item
+    // that has none, and leaves the keys with the focused box meanwhile: Enter
+    // while "Run" is highlighted runs.
+    if (event->type() == QEvent::KeyPress && menuBar()->activeAction() == mnuRun &&
+        isActiveWindow()) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+            menuBar()->setActiveAction(nullptr);
+            mnuRun->trigger();
+            return true;
+        }
+    }
+    if (event->type() == QEvent::FocusOut) {
+        for (const InputBox box : kDimensionBoxes) {
+            if (watched == Box(box)) {
+                Dimension_LostFocus(box);
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+QLineEdit* frmInput::Box(InputBox box) const {
+    switch (box) {
+    case InputBox::txtRunTitle:
+        return txtRunTitle;
+    case InputBox::txtOutputFile:
+        return txtOutputFile;
+    case InputBox::txtFireFile:
+        return txtFireFile;
+    case InputBox::txtFloorArea:
+        return txtFloorArea;
+    case InputBox::txtRoomHeight:
+        return txtRoomHeight;
+    case InputBox::txtVentWidth:
+        return txtVentWidth;
+    case InputBox::txtSillHeight:
+        return txtSillHeight;
+    case InputBox::txtSoffitHeight:
+        return txtSoffitHeight;
+    case InputBox::txtFireHeight:
+        return txtFireHeight;
+    case InputBox::txtRadiativeLossFraction:
+        return txtRadiativeLossFraction;
+    case InputBox::txtTotalLossFraction:
+        return txtTotalLossFraction;
+    case InputBox::txtRunTime:
+        return txtRunTime;
+    }
+    return txtRunTitle;
+}
+
+InputBoxes frmInput::Boxes() const {
+    InputBoxes boxes;
+    for (const InputBox box : kAllBoxes) {
+        boxes.Text(box) = Box(box)->text().toStdString();
+    }
+    return boxes;
+}
+
+void frmInput::ShowBoxes(const InputBoxes& boxes) {
+    for (const InputBox box : kAllBoxes) {
+        const QString text = QString::fromStdString(boxes.Text(box));
+        if (Box(box)->text() != text) {
+            Box(box)->setText(text);
+        }
+    }
+}
+
+void frmInput::SelectUnitsOption(int index) {
+    const QSignalBlocker blockSi(optUnits[0]);
+    const QSignalBlocker blockUs(optUnits[1]);
+    optUnits[index]->setChecked(true);
+}
+
+void frmInput::Form_Load() {
+    SetSIUnits();
+}
+
+void frmInput::SetSIUnits() {
+    calc_.Units = UnitTablesFor(UnitSystem::SI);
+}
+
+void frmInput::ShowUnitLabels() {
+    const QString area = FromUtf8(calc_.Units.UnitLabel[kAreaUnit]);
+    const QString length = FromUtf8(calc_.Units.UnitLabel[kLengthUnit]);
+    lblFloorAreaUnits->setText(area);
+    for (auto* label : {lblRoomHeightUnits, lblVentWidthUnits, lblSillHeightUnits,
+                        lblSoffitHeightUnits, lblFireHeightUnits}) {
+        label->setText(length);
+    }
+}
+
+void frmInput::Dimension_LostFocus(InputBox box) {
+    LeaveInputBox(box, Boxes(), calc_);
+}
+
+void frmInput::optUnits_Click(int index) {
+    InputBoxes boxes = Boxes();
+    ChangeUnits(index == 1 ? UnitSystem::US : UnitSystem::SI, boxes, calc_);
+    ShowBoxes(boxes);
+    ShowUnitLabels();
+}
+
+void frmInput::txtFireFile_Click() {
+    ChooseFireFile();
+    txtRunTitle->setFocus();
+}
+
+void frmInput::txtFireFile_GotFocus() {
+    txtFireFile_Click();
+}
+
+void frmInput::txtOutputFile_Click() {
+    ChooseDataFile(false);
+    txtFloorArea->setFocus();
+}
+
+void frmInput::txtOutputFile_GotFocus() {
+    txtOutputFile_Click();
+}
+
+void frmInput::ChooseFireFile() {
+    calc_.DialogCancelled = false;
+    const auto path = services_.ChooseFile(ui::OpenDialog("Specify Fire File", kFireFileFilter,
+                                                          services_.DataDirectory(),
+                                                          txtFireFile->text().toStdString()));
+    if (!path) {
+        calc_.DialogCancelled = true;
+        return;
+    }
+    txtFireFile->setText(QString::fromStdString(*path));
+}
+
+void frmInput::ChooseDataFile(bool open) {
+    const std::string initialName = txtOutputFile->text().toStdString();
+    calc_.DialogCancelled = false;
+    const auto path =
+        open ? services_.ChooseFile(ui::OpenDialog("Specify Data File", kDataFileFilter,
+                                                   services_.DataDirectory(), initialName))
+             : services_.ChooseFile(ui::SaveAsDialog("Specify Data Output File", kDataFileFilter,
+                                                     services_.DataDirectory(), initialName));
+    if (!path) {
+        calc_.DialogCancelled = true;
+        return;
+    }
+    if (!open) {
+        // Only the name: the report writes the file when the user saves it.
+        txtOutputFile->setText(QString::fromStdString(*path));
+        return;
+    }
+
+    InputBoxes boxes = Boxes();
+    const InputBoxes shownBefore = boxes;
+    const bool wasSI = calc_.Units.System == UnitSystem::SI;
+    const auto problem = ReadSavedReport(*path, boxes, calc_);
+    SelectUnitsOption(0);
+    ShowUnitLabels();
+    if (problem) {
+        services_.ShowMessage({problem->Describe(), kProgramTitle, ui::MessageIcon::Critical,
+                               ui::MessageButtons::Ok});
+        if (problem->kind == SavedReportError::Kind::WrongFormat) {
+            NewInputs(boxes, calc_);
+        } else {
+            // Already in S.I. units, the boxes keep their texts as typed.
+            if (wasSI) {
+                boxes = shownBefore;
+            }
+            boxes.txtOutputFile.clear();
+        }
+    }
+    ShowBoxes(boxes);
+}
+
+void frmInput::mnuFileNew_Click() {
+    InputBoxes boxes = Boxes();
+    NewInputs(boxes, calc_);
+    SelectUnitsOption(0);
+    ShowUnitLabels();
+    ShowBoxes(boxes);
+    txtRunTitle->setFocus();
+}
+
+void frmInput::mnuFileOpen_Click() {
+    ChooseDataFile(true);
+    txtRunTitle->setFocus();
+}
+
+void frmInput::mnuFileExit_Click() {
+    UnloadAllForms();
+    EndProgram();
+}
+
+void frmInput::UnloadAllForms() {
+    if (estimator_) {
+        estimator_->cmdCancel_Click();
+    }
+    if (output_) {
+        output_->Unload();
+    }
+    unloading_ = true;
+    close();
+    unloading_ = false;
+}
+
+void frmInput::EndProgram() {
+    if (endProgram_) {
+        endProgram_();
+    } else {
+        QCoreApplication::quit();
+    }
+}
+
+void frmInput::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (!unloading_) {
+        // The frame's close button: File Exit.
+        if (estimator_) {
+            estimator_->cmdCancel_Click();
+        }
+        if (output_) {
+            output_->Unload();
+        }
+        EndProgram();
+    }
+}
+
+void frmInput::ShowInputError(const InputError& error) {
+    services_.ShowMessage({std::string(error.Message), std::string(kInputErrorTitle),
+                           ui::MessageIcon::Exclamation, ui::MessageButtons::Ok});
+    FocusInputBox(error.Focus);
+}
+
+void frmInput::FocusInputBox(InputBox box) {
+    // A file box is never typed into: reaching it opens its dialog.
+    if (box == InputBox::txtOutputFile) {
+        outputFileOpener_->OpenNow();
+    } else if (box == InputBox::txtFireFile) {
+        fireFileOpener_->OpenNow();
+    } else {
+        Box(box)->setFocus();
+        Box(box)->selectAll();
+    }
+}
+
+void frmInput::mnuRun_Click() {
+    txtRunTitle->setFocus();
+    if (const auto error = PrepareRun(Boxes(), calc_)) {
+        ShowInputError(*error);
+        return;
+    }
+    output_ = new frmOutput(calc_, services_, *this);
+    output_->Form_Load();
+}
+
+void frmInput::ShowAgain() {
+    show();
+    raise();
+    activateWindow();
+    txtRunTitle->setFocus();
+}
+
+void frmInput::cmdEstimateLc_Click() {
+    RefreshEstimatorInputs(Boxes(), calc_);
+    if (RadiativeFractionNeedsConfirming(calc_.Inputs)) {
+        const auto answer = services_.ShowMessage(
+            {std::string(kZeroRadiativeFractionQuestion), std::string(kInputDataCheckTitle),
+             ui::MessageIcon::Question, ui::MessageButtons::YesNo});
+        if (answer != ui::MessageButton::Yes) {
+            txtRadiativeLossFraction->setFocus();
+            return;
+        }
+    }
+    if (const auto error = CheckEstimatorInputs(calc_.Inputs)) {
+        ShowInputError(*error);
+        return;
+    }
+    estimator_ = new frmEstimateLc(calc_, services_, *txtTotalLossFraction, this);
+    estimator_->Form_Load();
+}
+
+} // namespace vorla::compartment

@@ -1,0 +1,139 @@
+// frmInput, "VORLA-XW: Input Data": the main window of VORLA-XW. The user types
+// the room, the vent and the fire, picks the units and the two files, and starts
+// a run from the menu. The window keeps the inputs of Calculations (always S.I.)
+// in step with what it shows, and leaves every conversion, check and file
+// reading to the compartment model.
+//
+// Its report window (frmOutput) is opened by Run and hides this form while it
+// is open; closing it shows this form again with the focus on txtRunTitle.
+#pragma once
+
+#include "compartment/model/calculations.h"
+#include "compartment/model/input_boxes.h"
+#include "compartment/model/input_checks.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <functional>
+
+class QAction;
+class QCloseEvent;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+
+namespace vorla::ui {
+class PlatformServices;
+}
+
+namespace vorla::compartment {
+
+class FileBoxOpener;
+class frmEstimateLc;
+class frmOutput;
+
+class frmInput final : public QMainWindow {
+    Q_OBJECT
+  public:
+    // `endProgram` runs after File Exit has closed every window (by default the
+    // application quits).
+    frmInput(Calculations& calc, ui::PlatformServices& services,
+             std::function<void()> endProgram = {}, QWidget* parent = nullptr);
+    ~frmInput() override;
+
+    // --- Controls, named as the form names them.
+    QMenu* mnuFile;
+    QAction* mnuFileNew;
+    QAction* mnuFileOpen;
+    QAction* mnuFileBar1;
+    QAction* mnuFileExit;
+    QAction* mnuRun;
+    QFrame* linBelowMenu;
+    QGroupBox* fraRoomProperties;
+    QGroupBox* fraVentDimensions;
+    QGroupBox* fraHeatLossFractions; // "Fire Properties"
+    QGroupBox* fraUnits;
+    QLineEdit* txtRunTitle;
+    QLineEdit* txtOutputFile;
+    QLineEdit* txtFireFile;
+    QLineEdit* txtFloorArea;
+    QLineEdit* txtRoomHeight;
+    QLineEdit* txtVentWidth;
+    QLineEdit* txtSillHeight;
+    QLineEdit* txtSoffitHeight;
+    QLineEdit* txtFireHeight;
+    QLineEdit* txtRadiativeLossFraction;
+    QLineEdit* txtTotalLossFraction;
+    QLineEdit* txtRunTime;
+    QLabel* lblFloorAreaUnits;
+    QLabel* lblRoomHeightUnits;
+    QLabel* lblVentWidthUnits;
+    QLabel* lblSillHeightUnits;
+    QLabel* lblSoffitHeightUnits;
+    QLabel* lblFireHeightUnits;
+    QLabel* lblRunTimeUnits;
+    std::array<QRadioButton*, 2> optUnits{}; // 0 "S.I. Units", 1 "U.S. Engineering Units"
+    QPushButton* cmdEstimateLc;
+
+    // --- Events.
+    void Form_Load();
+    // txtFloorArea_LostFocus ... txtFireHeight_LostFocus: the six dimension boxes.
+    void Dimension_LostFocus(InputBox box);
+    void optUnits_Click(int index);
+    void txtFireFile_Click();
+    void txtFireFile_GotFocus();
+    void txtOutputFile_Click();
+    void txtOutputFile_GotFocus();
+    void mnuFileNew_Click();
+    void mnuFileOpen_Click();
+    void mnuFileExit_Click();
+    void mnuRun_Click();
+    void cmdEstimateLc_Click();
+
+    // --- Form routines.
+    void SetSIUnits();
+    void ShowUnitLabels();
+    void UnloadAllForms();
+    void ChooseFireFile();
+    void ChooseDataFile(bool open);
+
+    // --- For the other windows of the program.
+    QLineEdit* Box(InputBox box) const;
+    // Moves the focus to a box as a failed check does: a file box opens its
+    // dialog at once, and the focus then moves on from it.
+    void FocusInputBox(InputBox box);
+    // The report window has closed: this form shows again, focus on txtRunTitle.
+    void ShowAgain();
+    frmOutput* OutputWindow() const;
+    frmEstimateLc* EstimatorWindow() const;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void BuildControls();
+    void BuildMenus();
+    void ConnectEvents();
+    InputBoxes Boxes() const;
+    void ShowBoxes(const InputBoxes& boxes);
+    void SelectUnitsOption(int index); // without the unit change of a click
+    void ShowInputError(const InputError& error);
+    void EndProgram();
+
+    Calculations& calc_;
+    ui::PlatformServices& services_;
+    std::function<void()> endProgram_;
+    FileBoxOpener* fireFileOpener_ = nullptr;
+    FileBoxOpener* outputFileOpener_ = nullptr;
+    QPointer<frmOutput> output_;
+    QPointer<frmEstimateLc> estimator_;
+    bool unloading_ = false;
+};
+
+} // namespace vorla::compartment

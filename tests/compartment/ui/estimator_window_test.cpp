@@ -1,0 +1,271 @@
+#include "compartment/ui/estimator_window.h"
+#include "program_fixture.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+using namespace vorla::compartment;
+using namespace vorla::compartment::testing;
+
+namespace {
+
+// The 5 m x 4 m office: 20 m², 2.4 m high, the fire on the floor, χr 0.35.
+void FillOffice(Program& program) {
+    program.Set(InputBox::txtFloorArea, "20");
+    program.Set(InputBox::txtRoomHeight, "2.4");
+    program.Set(InputBox::txtFireHeight, "0");
+    program.Set(InputBox::txtSoffitHeight, "2");
+    program.Set(InputBox::txtRadiativeLossFraction, "0.35");
+}
+
+frmEstimateLc* OpenEstimator(Program& program) {
+    program.input->cmdEstimateLc->click();
+    return program.input->EstimatorWindow();
+}
+
+QString LossFraction(const Program& program) {
+    return program.input->txtTotalLossFraction->text();
+}
+
+} // namespace
+
+class EstimatorWindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void OpensModalWithItsControls() {
+        Program program;
+        FillOffice(program);
+        auto* window = OpenEstimator(program);
+        QVERIFY(window);
+        QVERIFY(window->isVisible());
+        QCOMPARE(window->objectName(), QString("frmEstimateLc"));
+        QCOMPARE(window->windowTitle(), QString("Estimate Total Heat Loss Fraction"));
+        QCOMPARE(window->windowModality(), Qt::ApplicationModal);
+        QCOMPARE(window->findChild<QLabel*>("lblAspectRatio")->text(),
+                 QString("Ratio of Room Length To Width"));
+        QCOMPARE(window->txtAspectRatio->text(), QString());
+        QCOMPARE(window->txtAspectRatio->toolTip(), QString("Aspect ratio must be 1  or greater"));
+        QCOMPARE(window->findChild<QGroupBox*>("fraCeilingRoughness")->title(),
+                 QString("Ceiling Roughness"));
+        const QStringList captions = {"Smooth Ceiling Surface", "Moderately Rough Ceiling Surface",
+                                      "Irregular Ceiling Surface"};
+        for (int k = 0; k < 3; ++k) {
+            auto* option =
+                window->findChild<QRadioButton*>(QString("OptCeilingRoughness(%1)").arg(k));
+            QVERIFY(option);
+            QCOMPARE(option->text(), captions[k]);
+            QCOMPARE(option->isChecked(), k == 0);
+        }
+        QCOMPARE(window->findChild<QPushButton*>("cmdEstimate")->text(), QString("Estimate"));
+        QCOMPARE(window->findChild<QPushButton*>("cmdCancel")->text(), QString("Cancel"));
+        QVERIFY(window->cmdEstimate->isDefault());
+        QTRY_COMPARE(program.FocusName(), QString("txtAspectRatio"));
+        QVERIFY(program.platform.Messages().empty());
+    }
+
+    void EstimateWritesTheFractionIntoTheInputForm_data() {
+        QTest::addColumn<bool>("us");
+        QTest::addColumn<int>("roughness");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<char>("code");
+        QTest::newRow("smooth") << false << 0 << "0.5714" << 'S';
+        QTest::newRow("moderately rough") << false << 1 << "0.6214" << 'M';
+        QTest::newRow("irregular") << false << 2 << "0.6714" << 'R';
+        QTest::newRow("smooth, typed in feet") << true << 0 << "0.5714" << 'S';
+    }
+    void EstimateWritesTheFractionIntoTheInputForm() {
+        QFETCH(bool, us);
+        QFETCH(int, roughness);
+        QFETCH(QString, expected);
+        QFETCH(char, code);
+        Program program;
+        FillOffice(program);
+        if (us) {
+            program.input->optUnits[1]->click();
+            program.Set(InputBox::txtFloorArea, "215.285");
+            program.Set(InputBox::txtRoomHeight, "7.874");
+            program.Set(InputBox::txtSoffitHeight, "6.562");
+        }
+        auto* window = OpenEstimator(program);
+        QVERIFY(window);
+        QTest::keyClicks(window->txtAspectRatio, "1.25");
+        window->OptCeilingRoughness[roughness]->click();
+        window->cmdEstimate->click();
+        Program::Settle();
+        QVERIFY(!program.input->EstimatorWindow());
+        QCOMPARE(LossFraction(program), expected);
+        QCOMPARE(program.calc->AspectRatio, 1.25);
+        QCOMPARE(program.calc->CeilingRoughness, code);
+        QTRY_COMPARE(program.FocusName(), QString("txtTotalLossFraction"));
+        QVERIFY(program.platform.Messages().empty());
+    }
+
+    void AnEstimateAboveOneIsCutToOne() {
+        Program program;
+        program.Set(InputBox::txtFloorArea, "1000");
+        program.Set(InputBox::txtRoomHeight, "3");
+        program.Set(InputBox::txtRadiativeLossFraction, "0.9");
+        auto* window = OpenEstimator(program);
+        QVERIFY(window);
+        window->txtAspectRatio->setText("1");
+        window->OptCeilingRoughness[2]->click();
+        window->cmdEstimate->click();
+        QCOMPARE(LossFraction(program), QString("   1.0"));
+    }
+
+    void AZeroRadiativeFractionIsAskedAbout() {
+        {
+            Program program;
+            FillOffice(program);
+            program.Set(InputBox::txtRadiativeLossFraction, "0");
+            program.platform.AnswerNextQuestion(MessageButton::No);
+            QVERIFY(!OpenEstimator(program));
+            QCOMPARE(program.platform.Messages().size(), std::size_t{1});
+            const auto& question = program.platform.Messages()[0].Request;
+            QCOMPARE(question.Text,
+                     std::string("The radiative loss fraction is zero.  Is that correct?"));
+            QCOMPARE(question.Title, std::string("VORLA-XW: Input Data Check"));
+            QCOMPARE(question.Icon, MessageIcon::Question);
+            QCOMPARE(question.Buttons, MessageButtons::YesNo);
+            QCOMPARE(program.FocusName(), QString("txtRadiativeLossFraction"));
+        }
+        {
+            Program program;
+            FillOffice(program);
+            program.Set(InputBox::txtRadiativeLossFraction, "0");
+            program.platform.AnswerNextQuestion(MessageButton::Yes);
+            auto* window = OpenEstimator(program);
+            QVERIFY(window);
+            window->txtAspectRatio->setText("1.25");
+            window->cmdEstimate->click();
+            // χr = 0: the convective share alone.
+            QCOMPARE(LossFraction(program), QString("0.3406"));
+            QVERIFY(program.platform.Problems().empty());
+        }
+    }
+
+    void EntryChecksStopWithTheirMessage_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no floor area") << "txtFloorArea"
+                                       << ""
+                                       << "You must first specify a valid floor area.";
+        QTest::newRow("negative floor area") << "txtFloorArea"
+                                             << "-5"
+                                             << "You must first specify a valid floor area.";
+        QTest::newRow("no room height") << "txtRoomHeight"
+                                        << ""
+                                        << "You must first specify a valid room height.";
+        QTest::newRow("soffit at the ceiling") << "txtSoffitHeight"
+                                               << "2.4"
+                                               << "You must first specify a valid soffit height.";
+        QTest::newRow("fire at the ceiling") << "txtFireHeight"
+                                             << "2.4"
+                                             << "You must first specify a valid fire height.";
+        QTest::newRow("radiative fraction 1")
+            << "txtRadiativeLossFraction"
+            << "1"
+            << "You must first specify a valid radiative heat loss fraction.";
+    }
+    void EntryChecksStopWithTheirMessage() {
+        QFETCH(QString, box);
+        QFETCH(QString, text);
+        QFETCH(QString, message);
+        Program program;
+        FillOffice(program);
+        program.input->findChild<QLineEdit*>(box)->setText(text);
+        QVERIFY(!OpenEstimator(program));
+        QCOMPARE(program.platform.Messages().size(), std::size_t{1});
+        const auto& shown = program.platform.Messages()[0].Request;
+        QCOMPARE(QString::fromStdString(shown.Text), message);
+        QCOMPARE(shown.Title, std::string("VORLA-XW: Input Data Error"));
+        QCOMPARE(shown.Icon, MessageIcon::Exclamation);
+        QCOMPARE(shown.Buttons, MessageButtons::Ok);
+        QCOMPARE(program.FocusName(), box);
+        QCOMPARE(LossFraction(program), QString("0.6"));
+    }
+
+    void AnAspectRatioBelowOneKeepsTheWindowOpen_data() {
+        QTest::addColumn<QString>("ratio");
+        QTest::addColumn<int>("answer");
+        QTest::newRow("empty, OK") << "" << int(MessageButton::Ok);
+        QTest::newRow("0.99, Cancel") << "0.99" << int(MessageButton::Cancel);
+    }
+    void AnAspectRatioBelowOneKeepsTheWindowOpen() {
+        QFETCH(QString, ratio);
+        QFETCH(int, answer);
+        Program program;
+        FillOffice(program);
+        auto* window = OpenEstimator(program);
+        QVERIFY(window);
+        window->txtAspectRatio->setText(ratio);
+        program.platform.AnswerNextQuestion(static_cast<MessageButton>(answer));
+        window->cmdEstimate->click();
+        Program::Settle();
+        QCOMPARE(program.input->EstimatorWindow(), window);
+        QVERIFY(window->isVisible());
+        QCOMPARE(program.platform.Messages().size(), std::size_t{1});
+        const auto& shown = program.platform.Messages()[0].Request;
+        QCOMPARE(shown.Text, std::string("The aspect ratio must be equal to or greater than 1."));
+        QCOMPARE(shown.Title, std::string("VORLA-XW: Input Data Error"));
+        QCOMPARE(shown.Icon, MessageIcon::Exclamation);
+        QCOMPARE(shown.Buttons, MessageButtons::OkCancel);
+        QTRY_COMPARE(program.FocusName(), QString("txtAspectRatio"));
+        QCOMPARE(LossFraction(program), QString("0.6"));
+        QVERIFY(program.platform.Problems().empty());
+
+        // Exactly 1 is a square room, and accepted.
+        window->txtAspectRatio->setText("1");
+        window->cmdEstimate->click();
+        Program::Settle();
+        QVERIFY(!program.input->EstimatorWindow());
+        QVERIFY(LossFraction(program) != "0.6");
+    }
+
+    void CancelEscapeAndTheFrameLeaveTheFractionAsItWas_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("Cancel") << "Cancel";
+        QTest::newRow("Escape") << "Escape";
+        QTest::newRow("frame close button") << "frame";
+    }
+    void CancelEscapeAndTheFrameLeaveTheFractionAsItWas() {
+        QFETCH(QString, how);
+        Program program;
+        FillOffice(program);
+        program.Set(InputBox::txtTotalLossFraction, "0.55");
+        auto* window = OpenEstimator(program);
+        QVERIFY(window);
+        window->txtAspectRatio->setText("1.25");
+        if (how == "Cancel") {
+            window->cmdCancel->click();
+        } else if (how == "Escape") {
+            QTest::keyClick(window->txtAspectRatio, Qt::Key_Escape);
+        } else {
+            window->close();
+        }
+        Program::Settle();
+        QVERIFY(!program.input->EstimatorWindow());
+        QCOMPARE(LossFraction(program), QString("0.55"));
+        QTRY_COMPARE(program.FocusName(), QString("txtTotalLossFraction"));
+        QVERIFY(program.platform.Messages().empty());
+    }
+
+    void EnterEstimates() {
+        Program program;
+        FillOffice(program);
+        auto* window = OpenEstimator(program);
+        QVERIFY(window);
+        QTest::keyClicks(window->txtAspectRatio, "1.25");
+        QTest::keyClick(window->txtAspectRatio, Qt::Key_Return);
+        Program::Settle();
+        QVERIFY(!program.input->EstimatorWindow());
+        QCOMPARE(LossFraction(program), QString("0.5714"));
+    }
+};
+
+QTEST_MAIN(EstimatorWindowTest)
+#include "estimator_window_test.moc"

@@ -1,0 +1,448 @@
+#include "compartment/model/report_text.h"
+#include "compartment/ui/output_window.h"
+#include "compartment/ui/report_text_box.h"
+#include "compartment/ui/results_graph_window.h"
+#include "program_fixture.h"
+
+#include <QDir>
+#include <QFontInfo>
+#include <QPushButton>
+
+using namespace vorla::compartment;
+using namespace vorla::compartment::testing;
+
+namespace {
+
+QStringList ShownLines(const frmOutput& report) {
+    return report.txtDataColumns->toPlainText().split('\n');
+}
+
+// The times of the rows shown on screen, in order.
+QList<int> ShownTimes(const frmOutput& report) {
+    QList<int> times;
+    for (const QString& line : ShownLines(report)) {
+        bool isRow = false;
+        const int time = line.left(4).trimmed().toInt(&isRow);
+        if (isRow && line.size() == 68) {
+            times << time;
+        }
+    }
+    return times;
+}
+
+bool ButtonsEnabled(const frmOutput& report) {
+    return report.cmdSave->isEnabled() && report.cmdPrint->isEnabled() &&
+           report.cmdGraph->isEnabled() && report.cmdClose->isEnabled();
+}
+
+bool ButtonsDisabled(const frmOutput& report) {
+    return !report.cmdSave->isEnabled() && !report.cmdPrint->isEnabled() &&
+           !report.cmdGraph->isEnabled() && !report.cmdClose->isEnabled();
+}
+
+// The small room where the rising fire brings flashover at 122 s.
+frmOutput* RunToFlashover(Program& program, MessageButton answer) {
+    program.FillRoom(program.WriteFile("RAMP.FIR", kRampFire), "300", "10");
+    program.platform.AnswerNextQuestion(answer);
+    return program.Run();
+}
+
+} // namespace
+
+class OutputWindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void TheSavedExampleRunsAgainToTheSameFile() {
+        // The example names its fire file relative to the source folder.
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(QString::fromStdString(kExamples) + "/..");
+        Program program;
+        program.platform.ChooseInNextDialog(kExamples + "/office-sofa-fire.vof");
+        program.input->mnuFileOpen->trigger();
+        program.platform.AnswerNextQuestion(MessageButton::Yes); // flashover: stop
+        auto* report = program.Run();
+        QVERIFY(report);
+        QVERIFY(report->isVisible());
+        QVERIFY(!program.input->isVisible());
+        QCOMPARE(report->objectName(), QString("frmOutput"));
+        QCOMPARE(report->windowTitle(), QString("VORLA-XW: Output Data"));
+        QCOMPARE(report->txtHeader->toPlainText(),
+                 QString::fromStdString(HeaderText(report->ReportHeader)).replace("\r\n", "\n"));
+        QVERIFY(ButtonsEnabled(*report));
+        QTRY_COMPARE(program.FocusName(), QString("cmdClose"));
+
+        const std::string saved = program.Path("again.sdf");
+        program.platform.ChooseInNextDialog(saved);
+        report->cmdSave->click();
+        const auto& dialog = program.platform.FileDialogs().back().Request;
+        QCOMPARE(dialog.Kind, vorla::ui::FileDialogKind::SaveAs);
+        QCOMPARE(dialog.Title, std::string("Specify Data Output File"));
+        QCOMPARE(dialog.Filter, std::string("VORLA-XW Data Files (*.sdf)|*.sdf"));
+        QCOMPARE(dialog.InitialDirectory, program.platform.DataDirectory());
+        QCOMPARE(dialog.InitialFileName, std::string("examples/office-sofa-fire.vof"));
+        QVERIFY(dialog.ConfirmOverwrite);
+        QCOMPARE(ReadText(saved), ReadText(kExamples + "/office-sofa-fire.vof"));
+        QVERIFY(report->Saved);
+        QVERIFY(!report->cmdSave->isEnabled());
+        QCOMPARE(program.calc->Inputs.OutputFile, saved);
+        QCOMPARE(program.FocusName(), QString("cmdClose"));
+        QDir::setCurrent(previous);
+
+        // Saved: Close asks nothing.
+        report->cmdClose->click();
+        Program::Settle();
+        QVERIFY(!program.Report());
+        QVERIFY(program.input->isVisible());
+        QTRY_COMPARE(program.FocusName(), QString("txtRunTitle"));
+        QCOMPARE(program.platform.Messages().size(), std::size_t{1}); // the flashover question
+        QVERIFY(program.platform.Problems().empty());
+    }
+
+    void TheRunShowsCalculatingWithTheButtonsDisabledAndAsksAboutFlashover() {
+        Program program;
+        bool calculatingShown = false;
+        program.platform.WhenMessageShown = [&](const vorla::ui::MessageRequest&) {
+            auto* report = program.Report();
+            calculatingShown = report && report->isVisible() && !program.input->isVisible() &&
+                               report->txtDataColumns->toPlainText() == "CALCULATING ..." &&
+                               ButtonsDisabled(*report) &&
+                               report->txtHeader->toPlainText().startsWith(
+                                   "VORLA-XW VERSION 1.00 - JULY 1999\nOffice, sofa fire\n");
+        };
+        auto* report = RunToFlashover(program, MessageButton::Yes);
+        QVERIFY(report);
+        QVERIFY(calculatingShown);
+        QCOMPARE(program.platform.Messages().size(), std::size_t{1});
+        const auto& question = program.platform.Messages()[0].Request;
+        QCOMPARE(question.Text,
+                 std::string("Flashover occurred at 122 seconds.  Terminate simulation?"));
+        QCOMPARE(question.Title, std::string("VORLA-XW: Flashover"));
+        QCOMPARE(question.Icon, MessageIcon::Question);
+        QCOMPARE(question.Buttons, MessageButtons::YesNo);
+        QCOMPARE(question.Default, MessageButton::Yes);
+
+        QCOMPARE(ShownLines(*report).back(),
+                 QString("FLASHOVER OCCURRED - RUN TERMINATED BY USER"));
+        QCOMPARE(ShownTimes(*report).back(), 122);
+        QCOMPARE(program.calc->Results.LastRow, 25); // rows 0, 5, ..., 120 and 122
+        QVERIFY(ButtonsEnabled(*report));
+        QVERIFY(QFontInfo(report->txtHeader->font()).fixedPitch());
+        QVERIFY(QFontInfo(report->txtDataColumns->font()).fixedPitch());
+    }
+
+    void FlashoverAnsweredNoGoesOnWithOneExtraRow() {
+        Program program;
+        auto* report = RunToFlashover(program, MessageButton::No);
+        QVERIFY(report);
+        QCOMPARE(program.platform.Messages().size(), std::size_t{1});
+        const QList<int> times = ShownTimes(*report);
+        const auto at = times.indexOf(122);
+        QVERIFY(at > 0);
+        QCOMPARE(times[at - 1], 120);
+        QCOMPARE(times[at + 1], 125);
+        QCOMPARE(times.back(), 300);
+        QCOMPARE(times.size(), 62); // every 5 s from 0 to 300, and 122
+        QCOMPARE(ShownLines(*report).back(), QString("END OF INPUT FIRE"));
+    }
+
+    void TheScreenShowsEveryRowUpTo360AndEverySecondRowAbove_data() {
+        QTest::addColumn<QString>("runTime");
+        QTest::addColumn<int>("lastRow");
+        QTest::addColumn<int>("shownRows");
+        QTest::addColumn<int>("lastShownTime");
+        QTest::newRow("360 rows") << "1800" << 360 << 361 << 1800;
+        // Row 361 (1805 s) is saved and printed, but not shown.
+        QTest::newRow("361 rows") << "1805" << 361 << 181 << 1800;
+    }
+    void TheScreenShowsEveryRowUpTo360AndEverySecondRowAbove() {
+        QFETCH(QString, runTime);
+        QFETCH(int, lastRow);
+        QFETCH(int, shownRows);
+        QFETCH(int, lastShownTime);
+        Program program;
+        program.FillRoom(program.WriteFile("STEADY.FIR", kSteadyFire), runTime);
+        auto* report = program.Run();
+        QVERIFY(report);
+        QCOMPARE(program.calc->Results.LastRow, lastRow);
+        const QList<int> times = ShownTimes(*report);
+        QCOMPARE(times.size(), shownRows);
+        QCOMPARE(times.back(), lastShownTime);
+        const QStringList lines = ShownLines(*report);
+        QCOMPARE(lines.size(), shownRows + 1); // the end message follows the last row directly
+        QCOMPARE(lines.back(), QString("RUN COMPLETE"));
+
+        const std::string saved = program.Path("long.sdf");
+        program.platform.ChooseInNextDialog(saved);
+        report->cmdSave->click();
+        QCOMPARE(ReadText(saved).count("\r\n"), 17 + lastRow + 1 + 1);
+    }
+
+    void CloseAsksToSaveAndYesSavesAndStays() {
+        Program program;
+        auto* report = RunToFlashover(program, MessageButton::Yes);
+        QVERIFY(report);
+        program.platform.ClearRecords();
+        const std::string saved = program.Path("ramp.sdf");
+        program.platform.AnswerNextQuestion(MessageButton::Yes);
+        program.platform.ChooseInNextDialog(saved);
+        report->cmdClose->click();
+        Program::Settle();
+        QCOMPARE(program.Report(), report);
+        QVERIFY(report->isVisible());
+        QVERIFY(!program.input->isVisible());
+        const auto& question = program.platform.Messages().at(0).Request;
+        QCOMPARE(question.Text, std::string("Do you want to save the data?"));
+        QCOMPARE(question.Title, std::string("VORLA-XW: Save Data?"));
+        QCOMPARE(question.Icon, MessageIcon::Exclamation);
+        QCOMPARE(question.Buttons, MessageButtons::YesNo);
+        QVERIFY(QFile::exists(QString::fromStdString(saved)));
+        QVERIFY(report->Saved);
+
+        report->cmdClose->click();
+        Program::Settle();
+        QVERIFY(!program.Report());
+        QVERIFY(program.input->isVisible());
+        QCOMPARE(program.platform.Messages().size(), std::size_t{1});
+        QTRY_COMPARE(program.FocusName(), QString("txtRunTitle"));
+    }
+
+    void CloseAnsweredNoClosesWithoutSaving() {
+        Program program;
+        auto* report = RunToFlashover(program, MessageButton::Yes);
+        QVERIFY(report);
+        program.platform.AnswerNextQuestion(MessageButton::No);
+        report->cmdClose->click();
+        Program::Settle();
+        QVERIFY(!program.Report());
+        QVERIFY(program.input->isVisible());
+        QVERIFY(program.platform.FileDialogs().empty());
+        QTRY_COMPARE(program.FocusName(), QString("txtRunTitle"));
+
+        // The form is ready for the next run, from what it shows.
+        program.platform.AnswerNextQuestion(MessageButton::Yes);
+        QVERIFY(program.Run());
+    }
+
+    void ACancelledSaveCountsAsSaved() {
+        Program program;
+        auto* report = RunToFlashover(program, MessageButton::Yes);
+        QVERIFY(report);
+        program.platform.CancelNextDialog();
+        report->cmdSave->click();
+        QVERIFY(report->Saved);
+        QVERIFY(program.calc->DialogCancelled);
+        QVERIFY(!report->cmdSave->isEnabled());
+        QCOMPARE(program.calc->Inputs.OutputFile, std::string("OFFICE.VOF"));
+        QVERIFY(QDir(program.folder.path()).entryList({"*.sdf", "*.VOF"}).isEmpty());
+        program.platform.ClearRecords();
+        report->cmdClose->click();
+        Program::Settle();
+        QVERIFY(!program.Report());
+        QVERIFY(program.platform.Messages().empty());
+    }
+
+    void AFailedSaveSaysSoAndLeavesTheReportUnsaved() {
+        Program program;
+        auto* report = RunToFlashover(program, MessageButton::Yes);
+        QVERIFY(report);
+        program.platform.ClearRecords();
+        // A folder that cannot exist: its parent is a file.
+        const std::string blocked = program.WriteFile("plain", "x") + "/ramp.sdf";
+        program.platform.ChooseInNextDialog(blocked);
+        report->cmdSave->click();
+        QCOMPARE(program.platform.Messages().size(), std::size_t{1});
+        const auto& shown = program.platform.Messages()[0].Request;
+        QVERIFY2(shown.Text.find(blocked) != std::string::npos, shown.Text.c_str());
+        QCOMPARE(shown.Title, std::string("VORLA-XW"));
+        QCOMPARE(shown.Icon, MessageIcon::Critical);
+        QVERIFY(!report->Saved);
+        QVERIFY(report->cmdSave->isEnabled());
+        QCOMPARE(program.calc->Inputs.OutputFile, std::string("OFFICE.VOF"));
+        QCOMPARE(program.FocusName(), QString("cmdClose"));
+
+        // Close still offers to save.
+        program.platform.AnswerNextQuestion(MessageButton::No);
+        report->cmdClose->click();
+        QCOMPARE(program.platform.Messages().back().Request.Text,
+                 std::string("Do you want to save the data?"));
+    }
+
+    void PrintPutsAHeaderOnEveryPageAndBreaksAtTheLinesPerPage() {
+        Program program;
+        program.FillRoom(program.WriteFile("STEADY.FIR", kSteadyFire), "600");
+        auto* report = program.Run();
+        QVERIFY(report);
+        // The fake printer's page holds 66 lines: 40 lines a page for the report.
+        program.platform.AnswerNextQuestion(MessageButton::Ok);
+        report->cmdPrint->click();
+        const auto& ready = program.platform.Messages().at(0).Request;
+        QCOMPARE(ready.Text, std::string("Make sure the printer is ready."));
+        QCOMPARE(ready.Title, std::string("VORLA-XW: Printer Check"));
+        QCOMPARE(ready.Buttons, MessageButtons::OkCancel);
+        const auto document = program.platform.Documents().at(0);
+        QCOMPARE(document.FontName, std::string("Courier"));
+        QCOMPARE(document.FontSize, 12.0);
+        QVERIFY(document.Ended);
+        const auto row = [&](int r) {
+            return "      " + ReportRow(program.calc->Inputs, program.calc->Results, r);
+        };
+        QCOMPARE(document.Pages.size(), std::size_t{4}); // rows 0-38, 39-78, 79-118, 119-120
+        QCOMPARE(document.Pages[0].size(), std::size_t{21 + 39});
+        QCOMPARE(document.Pages[0][3].substr(0, 6 + 33),
+                 std::string("      VORLA-XW VERSION 1.00 - JULY 1999"));
+        QCOMPARE(document.Pages[0][3].substr(66), std::string("Page  1"));
+        QCOMPARE(document.Pages[0][6],
+                 std::string("      SIMULATION OUTPUT DATA FILE : OFFICE.VOF"));
+        QCOMPARE(document.Pages[0][21], row(0));
+        QCOMPARE(document.Pages[0].back(), row(38));
+        QCOMPARE(document.Pages[1][3].substr(66), std::string("Page  2"));
+        QCOMPARE(document.Pages[1][21], row(39));
+        QCOMPARE(document.Pages[1].back(), row(78));
+        QCOMPARE(document.Pages[3].back(), std::string("     RUN COMPLETE"));
+        QCOMPARE(program.FocusName(), QString("cmdClose"));
+
+        // After a save the page headers name the saved file; the screen keeps
+        // the run's name.
+        const std::string saved = program.Path("steady.sdf");
+        program.platform.ChooseInNextDialog(saved);
+        report->cmdSave->click();
+        program.platform.AnswerNextQuestion(MessageButton::Ok);
+        report->cmdPrint->click();
+        QCOMPARE(program.platform.Documents().at(1).Pages[0][6],
+                 "      SIMULATION OUTPUT DATA FILE : " + saved);
+        QVERIFY(
+            report->txtHeader->toPlainText().contains("SIMULATION OUTPUT DATA FILE : OFFICE.VOF"));
+
+        // Cancel on the printer question prints nothing.
+        program.platform.AnswerNextQuestion(MessageButton::Cancel);
+        report->cmdPrint->click();
+        QVERIFY(program.platform.Documents().at(2).Pages.empty());
+        QVERIFY(program.platform.Problems().empty());
+    }
+
+    void ABadFireFileBringsTheInputFormBackWithAMessage_data() {
+        QTest::addColumn<QByteArray>("content"); // empty: the file does not exist
+        QTest::addColumn<QString>("saying");
+        QTest::newRow("missing") << QByteArray() << "cannot";
+        QTest::newRow("not three numbers")
+            << QByteArray("    0        100.0        0.000\r\nten kW\r\n   -9  -9  -9\r\n")
+            << "line 2";
+        QTest::newRow("no end marker")
+            << QByteArray("    0  100.0  0\r\n  600  100.0  0\r\n") << "end";
+    }
+    void ABadFireFileBringsTheInputFormBackWithAMessage() {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, saying);
+        Program program;
+        const std::string fire =
+            content.isEmpty() ? program.Path("NONE.FIR") : program.WriteFile("BAD.FIR", content);
+        program.FillRoom(fire);
+        program.input->mnuRun->trigger();
+        Program::Settle();
+        QVERIFY(!program.Report());
+        QVERIFY(program.input->isVisible());
+        QCOMPARE(program.platform.Messages().size(), std::size_t{1});
+        const auto& shown = program.platform.Messages()[0].Request;
+        QVERIFY2(shown.Text.find(fire) != std::string::npos, shown.Text.c_str());
+        QVERIFY2(QString::fromStdString(shown.Text).contains(saying, Qt::CaseInsensitive),
+                 shown.Text.c_str());
+        QCOMPARE(shown.Title, std::string("VORLA-XW"));
+        QCOMPARE(shown.Icon, MessageIcon::Critical);
+        // The fire file's dialog does not open by itself; the box keeps the name.
+        QVERIFY(program.platform.FileDialogs().empty());
+        QCOMPARE(program.input->txtFireFile->text().toStdString(), fire);
+        QTRY_COMPARE(program.FocusName(), QString("txtRunTitle"));
+    }
+
+    void TheFrameCloseButtonAndEscapeDoWhatCloseDoes() {
+        Program program;
+        auto* report = RunToFlashover(program, MessageButton::Yes);
+        QVERIFY(report);
+        program.platform.ClearRecords();
+
+        // Yes to saving keeps the window open, the dialog cancelled.
+        program.platform.AnswerNextQuestion(MessageButton::Yes);
+        program.platform.CancelNextDialog();
+        QVERIFY(!report->close());
+        QCOMPARE(program.Report(), report);
+        QVERIFY(report->isVisible());
+        QCOMPARE(program.platform.Messages().size(), std::size_t{1});
+
+        // Saved now: Escape closes at once.
+        QTest::keyClick(report, Qt::Key_Escape);
+        Program::Settle();
+        QVERIFY(!program.Report());
+        QVERIFY(program.input->isVisible());
+        QCOMPARE(program.platform.Messages().size(), std::size_t{1});
+
+        auto* second = RunToFlashover(program, MessageButton::Yes);
+        QVERIFY(second);
+        program.platform.AnswerNextQuestion(MessageButton::No);
+        QVERIFY(second->close());
+        Program::Settle();
+        QVERIFY(!program.Report());
+        QVERIFY(program.input->isVisible());
+        QVERIFY(program.platform.Problems().empty());
+    }
+
+    void EnterPressesTheFocusedButton() {
+        Program program;
+        auto* report = RunToFlashover(program, MessageButton::Yes);
+        QVERIFY(report);
+        program.platform.AnswerNextQuestion(MessageButton::No);
+        QTest::keyClick(report->cmdClose, Qt::Key_Return);
+        Program::Settle();
+        QVERIFY(!program.Report());
+    }
+
+    void TheGraphReplacesTheReportUntilItCloses() {
+        Program program;
+        auto* report = RunToFlashover(program, MessageButton::Yes);
+        QVERIFY(report);
+        report->cmdGraph->click();
+        auto* graph = report->GraphWindow();
+        QVERIFY(graph);
+        QVERIFY(graph->isVisible());
+        QVERIFY(!report->isVisible());
+        QVERIFY(!program.input->isVisible());
+        graph->cmdClose->click();
+        Program::Settle();
+        QVERIFY(!report->GraphWindow());
+        QVERIFY(report->isVisible());
+        QTRY_COMPARE(program.FocusName(), QString("cmdClose"));
+        QCOMPARE(QApplication::focusWidget(), report->cmdClose);
+
+        // The frame's close button and Escape do the same.
+        report->cmdGraph->click();
+        QVERIFY(report->GraphWindow()->close());
+        Program::Settle();
+        QVERIFY(report->isVisible());
+        report->cmdGraph->click();
+        QVERIFY(QTest::qWaitForWindowActive(report->GraphWindow()));
+        QTest::keyClick(report->GraphWindow(), Qt::Key_Escape);
+        Program::Settle();
+        QVERIFY(!report->GraphWindow());
+        QVERIFY(report->isVisible());
+    }
+
+    void ExitClosesTheReportAndTheGraphWithoutAsking() {
+        Program program;
+        auto* report = RunToFlashover(program, MessageButton::Yes);
+        QVERIFY(report);
+        report->cmdGraph->click();
+        program.platform.ClearRecords();
+        program.input->mnuFileExit_Click();
+        Program::Settle();
+        QVERIFY(!program.Report());
+        QVERIFY(!program.input->isVisible());
+        QCOMPARE(program.programEnded, 1);
+        QVERIFY(program.platform.Messages().empty());
+        for (auto* window : QApplication::topLevelWidgets()) {
+            QVERIFY2(!window->isVisible(), qPrintable(window->objectName()));
+        }
+    }
+};
+
+QTEST_MAIN(OutputWindowTest)
+#include "output_window_test.moc"
