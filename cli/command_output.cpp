@@ -1,9 +1,9 @@
 #include "cli/command_output.h"
 
-#include <ostream>
-
 #include "cli/vorla_command.h"
 #include "common/atomic_file.h"
+
+#include <ostream>
 
 namespace vorla::cli {
 

@@ -1,13 +1,13 @@
 // Where a subcommand's text goes: standard output, or a file written atomically.
 #pragma once
 
+#include "common/unit_system.h"
+
 #include <iosfwd>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
-
-#include "common/unit_system.h"
 
 namespace vorla::cli {
 

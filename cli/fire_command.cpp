@@ -1,12 +1,5 @@
 #include "cli/fire_command.h"
 
-#include <array>
-#include <memory>
-#include <ostream>
-#include <span>
-#include <string_view>
-#include <vector>
-
 #include "cli/command_output.h"
 #include "cli/fire_command_help.h"
 #include "cli/fire_custom_entry.h"
@@ -20,6 +13,13 @@
 #include "fire_generator/curves/pool_fire.h"
 #include "fire_generator/curves/semi_universal_fire.h"
 #include "fire_generator/curves/tsquared_fire.h"
+
+#include <array>
+#include <memory>
+#include <ostream>
+#include <span>
+#include <string_view>
+#include <vector>
 
 namespace vorla::cli {
 namespace {

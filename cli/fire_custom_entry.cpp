@@ -1,9 +1,9 @@
 #include "cli/fire_custom_entry.h"
 
+#include "fire_generator/curves/custom_fire.h"
+
 #include <memory>
 #include <string>
-
-#include "fire_generator/curves/custom_fire.h"
 
 namespace vorla::cli {
 namespace {

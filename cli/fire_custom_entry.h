@@ -2,12 +2,12 @@
 // page, as a user would: Next 10 Points for every full page but the last, then OK.
 #pragma once
 
-#include <optional>
-#include <vector>
-
 #include "cli/fire_points_file.h"
 #include "fire_generator/curves/input_error.h"
 #include "fire_generator/curves/standard_module.h"
+
+#include <optional>
+#include <vector>
 
 namespace vorla::cli {
 

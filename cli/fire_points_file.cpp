@@ -1,6 +1,5 @@
 #include "cli/fire_points_file.h"
 
-
 #include "common/number_text.h"
 #include "common/text_columns.h"
 #include "common/text_file.h"

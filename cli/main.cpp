@@ -1,8 +1,8 @@
+#include "cli/vorla_command.h"
+
 #include <iostream>
 #include <string>
 #include <vector>
-
-#include "cli/vorla_command.h"
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);

@@ -1,8 +1,8 @@
 #include "cli/option_parser.h"
 
-#include <algorithm>
-
 #include "common/number_text.h"
+
+#include <algorithm>
 
 namespace vorla::cli {
 
@@ -25,12 +25,13 @@ std::variant<ParsedOptions, std::string> ParseOptions(std::span<const std::strin
         }
         std::string name = word;
         std::optional<std::string> inlineValue;
-        if (const auto equals = word.find('='); word.rfind("--", 0) == 0 && equals != std::string::npos) {
+        if (const auto equals = word.find('=');
+            word.rfind("--", 0) == 0 && equals != std::string::npos) {
             name = word.substr(0, equals);
             inlineValue = word.substr(equals + 1);
         }
         const auto option = std::find_if(known.begin(), known.end(),
-                                       [&](const OptionSpec& s) { return s.name == name; });
+                                         [&](const OptionSpec& s) { return s.name == name; });
         if (option == known.end()) {
             return "Unknown option " + name + ".";
         }
@@ -59,7 +60,8 @@ NumberOption ReadNumberOption(const ParsedOptions& options, std::string_view nam
     }
     const auto number = ParseWholeNumber(*text);
     if (!number) {
-        return {std::nullopt, "The value of " + std::string(name) + " is not a number: \"" + *text + "\"."};
+        return {std::nullopt,
+                "The value of " + std::string(name) + " is not a number: \"" + *text + "\"."};
     }
     return {number, std::nullopt};
 }

@@ -1,11 +1,11 @@
 #include "cli/vorla_command.h"
 
-#include <ostream>
-#include <string_view>
-
 #include "cli/compartment_command.h"
 #include "cli/fire_command.h"
 #include "cli/smoke_command.h"
+
+#include <ostream>
+#include <string_view>
 
 namespace vorla::cli {
 namespace {

@@ -43,9 +43,8 @@ class FieldReader {
         return c == ' ' || c == '\t' || c == ',' || c == '\r' || c == '\n';
     }
     void SkipSpaceAndLineEnds() {
-        while (pos_ < text_.size() &&
-               (text_[pos_] == ' ' || text_[pos_] == '\t' || text_[pos_] == '\r' ||
-                text_[pos_] == '\n')) {
+        while (pos_ < text_.size() && (text_[pos_] == ' ' || text_[pos_] == '\t' ||
+                                       text_[pos_] == '\r' || text_[pos_] == '\n')) {
             if (text_[pos_] == '\n') {
                 ++line_;
             }
@@ -96,8 +95,8 @@ std::string DescribeFireFileError(const FireFileError& error) {
     const std::string file = "The fire file " + error.path;
     switch (error.kind) {
     case FireFileError::Kind::CannotOpen:
-        return file + " cannot be opened" + (error.detail.empty() ? "" : " (" + error.detail + ")") +
-               ".";
+        return file + " cannot be opened" +
+               (error.detail.empty() ? "" : " (" + error.detail + ")") + ".";
     case FireFileError::Kind::NotThreeNumbers:
         return file + " is not valid: line " + std::to_string(error.line) +
                " is not three numbers.";
@@ -152,7 +151,8 @@ std::optional<FireFileError> ParseFireFile(std::string_view content, const std::
         if (ReadRecord(fields, next) == RecordResult::Read && next.rate < 0) {
             n = kFireTableCapacity - 1;
             if (points[n].Time < points[n - 1].Time) {
-                return FireFileError{FireFileError::Kind::TimesGoBackwards, path, lastPointLine, {}};
+                return FireFileError{
+                    FireFileError::Kind::TimesGoBackwards, path, lastPointLine, {}};
             }
         }
     }

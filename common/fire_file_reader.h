@@ -2,11 +2,11 @@
 // values the windows and the batch command turn into messages.
 #pragma once
 
+#include "common/fire_table.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
-
-#include "common/fire_table.h"
 
 namespace vorla {
 

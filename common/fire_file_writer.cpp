@@ -1,11 +1,11 @@
 #include "common/fire_file_writer.h"
 
+#include "common/format.h"
+#include "common/precision.h"
+
 #include <clocale>
 #include <ctime>
 #include <filesystem>
-
-#include "common/format.h"
-#include "common/precision.h"
 
 namespace vorla {
 namespace {

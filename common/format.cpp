@@ -10,8 +10,8 @@ namespace {
 
 struct PatternShape {
     bool hasPoint = false;
-    int decimals = 0;        // characters after the point
-    int minDecimals = 0;     // "0"s after the point
+    int decimals = 0;         // characters after the point
+    int minDecimals = 0;      // "0"s after the point
     int minIntegerDigits = 0; // "0"s before the point
 };
 
@@ -19,12 +19,14 @@ PatternShape ShapeOf(std::string_view pattern) {
     PatternShape shape;
     const auto point = pattern.find('.');
     const auto integerPart = pattern.substr(0, point);
-    shape.minIntegerDigits = static_cast<int>(std::count(integerPart.begin(), integerPart.end(), '0'));
+    shape.minIntegerDigits =
+        static_cast<int>(std::count(integerPart.begin(), integerPart.end(), '0'));
     if (point != std::string_view::npos) {
         const auto decimalPart = pattern.substr(point + 1);
         shape.hasPoint = true;
         shape.decimals = static_cast<int>(decimalPart.size());
-        shape.minDecimals = static_cast<int>(std::count(decimalPart.begin(), decimalPart.end(), '0'));
+        shape.minDecimals =
+            static_cast<int>(std::count(decimalPart.begin(), decimalPart.end(), '0'));
     }
     return shape;
 }

@@ -8,11 +8,11 @@
 // a correction and a step is never rejected.
 #pragma once
 
+#include "common/precision.h"
+
 #include <array>
 #include <cmath>
 #include <cstdint>
-
-#include "common/precision.h"
 
 namespace vorla {
 

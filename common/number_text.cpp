@@ -8,8 +8,12 @@
 namespace vorla {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Reads the leading number of `text` (blanks skipped) into a compact form that
 // from_chars understands. Returns the compact text and how many characters of

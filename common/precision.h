@@ -11,10 +11,14 @@
 namespace vorla {
 
 // The nearest single-precision value (ties to even).
-inline float RoundToSingle(double value) { return static_cast<float>(value); }
+inline float RoundToSingle(double value) {
+    return static_cast<float>(value);
+}
 
 // The nearest whole number, a half going to the even neighbour (2.5 -> 2, 3.5 -> 4).
-inline double RoundHalfEven(double value) { return std::nearbyint(value); }
+inline double RoundHalfEven(double value) {
+    return std::nearbyint(value);
+}
 
 // The nearest 16-bit integer, halves to even; nothing when the rounded value
 // does not fit in 16 bits (or the value is not a number).

@@ -10,10 +10,10 @@ int RowInterval(int lastRow) {
     return interval == 5 ? 6 : interval;
 }
 
-std::optional<std::vector<PrintedPage>> PaginateReport(
-    int lastRow, double linesPerPage, const std::function<std::string(int row)>& rowText,
-    const std::function<std::vector<std::string>(int pageNumber)>& pageHeader,
-    std::string_view endMessage) {
+std::optional<std::vector<PrintedPage>>
+PaginateReport(int lastRow, double linesPerPage, const std::function<std::string(int row)>& rowText,
+               const std::function<std::vector<std::string>(int pageNumber)>& pageHeader,
+               std::string_view endMessage) {
     const double rounded = RoundHalfEven(linesPerPage);
     if (!(rounded >= 1)) {
         return std::nullopt;

@@ -26,9 +26,9 @@ using PrintedPage = std::vector<std::string>;
 // five blanks and the end message after the last row. `linesPerPage` is the
 // printer's real-valued figure, rounded halves to even. Nothing when it rounds
 // below 1: the page is too short to hold a row.
-std::optional<std::vector<PrintedPage>> PaginateReport(
-    int lastRow, double linesPerPage, const std::function<std::string(int row)>& rowText,
-    const std::function<std::vector<std::string>(int pageNumber)>& pageHeader,
-    std::string_view endMessage);
+std::optional<std::vector<PrintedPage>>
+PaginateReport(int lastRow, double linesPerPage, const std::function<std::string(int row)>& rowText,
+               const std::function<std::vector<std::string>(int pageNumber)>& pageHeader,
+               std::string_view endMessage);
 
 } // namespace vorla

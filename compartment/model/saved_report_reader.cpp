@@ -6,7 +6,6 @@
 #include "common/text_file.h"
 #include "compartment/model/input_form.h"
 
-
 namespace vorla::compartment {
 namespace {
 

@@ -1,9 +1,9 @@
 // Checks more than one curve form makes, with their messages.
 #pragma once
 
-#include <optional>
-
 #include "fire_generator/curves/input_error.h"
+
+#include <optional>
 
 namespace vorla::generator {
 

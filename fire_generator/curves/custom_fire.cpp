@@ -1,10 +1,10 @@
 #include "fire_generator/curves/custom_fire.h"
 
-#include <cmath>
-
 #include "common/format.h"
 #include "common/number_text.h"
 #include "common/precision.h"
+
+#include <cmath>
 
 namespace vorla::generator {
 namespace {

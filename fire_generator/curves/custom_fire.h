@@ -3,15 +3,15 @@
 // the form or a rejected page never changes the fire table already built.
 #pragma once
 
+#include "fire_generator/curves/fire_curve.h"
+#include "fire_generator/curves/input_error.h"
+#include "fire_generator/curves/standard_module.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
-
-#include "fire_generator/curves/fire_curve.h"
-#include "fire_generator/curves/input_error.h"
-#include "fire_generator/curves/standard_module.h"
 
 namespace vorla::generator {
 

@@ -3,11 +3,11 @@
 // that is already there as it was.
 #pragma once
 
+#include "fire_generator/curves/standard_module.h"
+
 #include <array>
 #include <cstdint>
 #include <limits>
-
-#include "fire_generator/curves/standard_module.h"
 
 namespace vorla::generator {
 

@@ -3,13 +3,13 @@
 // description line, written so a failure never leaves a half-written file.
 #pragma once
 
+#include "fire_generator/curves/input_error.h"
+#include "fire_generator/curves/standard_module.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
-
-#include "fire_generator/curves/input_error.h"
-#include "fire_generator/curves/standard_module.h"
 
 namespace vorla::generator {
 

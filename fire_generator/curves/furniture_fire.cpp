@@ -1,12 +1,12 @@
 #include "fire_generator/curves/furniture_fire.h"
 
-#include <cmath>
-#include <string>
-
 #include "common/format.h"
 #include "common/number_text.h"
 #include "common/precision.h"
 #include "fire_generator/curves/fire_curve.h"
+
+#include <cmath>
+#include <string>
 
 namespace vorla::generator {
 namespace {

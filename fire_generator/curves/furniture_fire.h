@@ -3,13 +3,13 @@
 // follows from the heat of combustion and the frame material.
 #pragma once
 
-#include <array>
-#include <optional>
-#include <string_view>
-
 #include "fire_generator/curves/furniture_factors.h"
 #include "fire_generator/curves/input_error.h"
 #include "fire_generator/curves/standard_module.h"
+
+#include <array>
+#include <optional>
+#include <string_view>
 
 namespace vorla::generator {
 

@@ -1,11 +1,11 @@
 #include "fire_generator/curves/main_form.h"
 
-#include <cmath>
-
 #include "common/format.h"
 #include "common/number_text.h"
 #include "common/precision.h"
 #include "common/utf8_text.h"
+
+#include <cmath>
 
 namespace vorla::generator {
 namespace {

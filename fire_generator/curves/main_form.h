@@ -3,13 +3,13 @@
 // the reading and checks of a curve command (`OpenCurveForm`).
 #pragma once
 
-#include <string>
-#include <string_view>
-#include <variant>
-
 #include "common/unit_system.h"
 #include "fire_generator/curves/input_error.h"
 #include "fire_generator/curves/standard_module.h"
+
+#include <string>
+#include <string_view>
+#include <variant>
 
 namespace vorla::generator {
 

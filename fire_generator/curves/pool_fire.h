@@ -2,12 +2,12 @@
 // reached one second after ignition and held to the end of burning.
 #pragma once
 
+#include "fire_generator/curves/input_error.h"
+#include "fire_generator/curves/standard_module.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
-
-#include "fire_generator/curves/input_error.h"
-#include "fire_generator/curves/standard_module.h"
 
 namespace vorla::generator {
 

@@ -3,11 +3,11 @@
 // 10 kW, one point every 5 s with the two joints inserted.
 #pragma once
 
-#include <optional>
-#include <string_view>
-
 #include "fire_generator/curves/input_error.h"
 #include "fire_generator/curves/standard_module.h"
+
+#include <optional>
+#include <string_view>
 
 namespace vorla::generator {
 

@@ -3,11 +3,11 @@
 // owned by main() and handed to every window.
 #pragma once
 
+#include "common/unit_system.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
-
-#include "common/unit_system.h"
 
 namespace vorla::generator {
 

@@ -1,11 +1,11 @@
 #include "fire_generator/curves/tsquared_fire.h"
 
-#include <cmath>
-
 #include "common/number_text.h"
 #include "common/precision.h"
 #include "fire_generator/curves/curve_checks.h"
 #include "fire_generator/curves/fire_curve.h"
+
+#include <cmath>
 
 namespace vorla::generator {
 namespace {

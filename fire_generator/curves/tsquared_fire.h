@@ -2,12 +2,12 @@
 // ignition, flat from the time of its maximum on, one point every 5 s.
 #pragma once
 
+#include "fire_generator/curves/input_error.h"
+#include "fire_generator/curves/standard_module.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
-
-#include "fire_generator/curves/input_error.h"
-#include "fire_generator/curves/standard_module.h"
 
 namespace vorla::generator {
 

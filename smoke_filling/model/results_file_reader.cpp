@@ -5,7 +5,6 @@
 #include "common/text_columns.h"
 #include "common/text_file.h"
 
-
 namespace vorla::smoke {
 namespace {
 

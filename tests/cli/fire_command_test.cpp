@@ -1,3 +1,7 @@
+#include "cli/vorla_command.h"
+#include "common/fire_file_reader.h"
+#include "common/fire_file_writer.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -7,10 +11,6 @@
 #include <string>
 #include <unistd.h>
 #include <vector>
-
-#include "cli/vorla_command.h"
-#include "common/fire_file_reader.h"
-#include "common/fire_file_writer.h"
 
 namespace vorla::cli {
 namespace {

@@ -29,7 +29,8 @@ TEST(ParseOptions, TakesValuesInBothSpellings) {
 }
 
 TEST(ParseOptions, SaysWhatIsWrong) {
-    EXPECT_EQ(std::get<std::string>(Parse({"--room-height", "2"})), "Unknown option --room-height.");
+    EXPECT_EQ(std::get<std::string>(Parse({"--room-height", "2"})),
+              "Unknown option --room-height.");
     EXPECT_EQ(std::get<std::string>(Parse({"--floor-area"})),
               "The option --floor-area needs a value.");
     EXPECT_EQ(std::get<std::string>(Parse({"--help=yes"})), "The option --help takes no value.");

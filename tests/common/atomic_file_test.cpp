@@ -18,9 +18,10 @@ std::string ReadAll(const std::filesystem::path& path) {
 class AtomicFile : public ::testing::Test {
   protected:
     void SetUp() override {
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("vorla-atomic-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        folder_ =
+            std::filesystem::temp_directory_path() /
+            ("vorla-atomic-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+             ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::create_directories(folder_);
     }
     void TearDown() override { std::filesystem::remove_all(folder_); }

@@ -1,12 +1,12 @@
+#include "common/fire_file_reader.h"
+#include "common/fire_file_writer.h"
+
 #include <array>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <string>
-
-#include "common/fire_file_reader.h"
-#include "common/fire_file_writer.h"
 
 namespace vorla {
 namespace {
@@ -29,8 +29,8 @@ TEST(FireFileWriter, WritesThePointGridTheModelsRead) {
     // The pool of 1 m: 43700 * ((1 - exp(-0.7)) * (0.039 * 0.7853975)) kW.
     const float q = static_cast<float>(43700.0 * ((1 - std::exp(-0.7)) * (0.039 * 0.7853975)));
     const std::array<float, 3> rates = {0.0f, q, q};
-    const std::string text = FireFileText(times, rates, 2, 43700.0f, "/data/POOL1.FIR", "12/06/1999",
-                                          "Heptane pool, 1 m");
+    const std::string text = FireFileText(times, rates, 2, 43700.0f, "/data/POOL1.FIR",
+                                          "12/06/1999", "Heptane pool, 1 m");
     EXPECT_EQ(text, "    0          0.0        0.000\r\n"
                     "    1        673.8       15.420\r\n"
                     "  600        673.8       15.420\r\n"

@@ -67,9 +67,9 @@ TEST(IntegrateInterval, LargerErrorsUseMoreSubsteps) {
         int calls;
     } cases[] = {
         {1e-3, 11},
-        {2e-5, 11 + 15},        // e about 30: 4 substeps
-        {1e-7, 11 + 63},        // e about 6000: 16 substeps
-        {1e-12, 11 + 127},      // e far above 32768: 32 substeps at most
+        {2e-5, 11 + 15},   // e about 30: 4 substeps
+        {1e-7, 11 + 63},   // e about 6000: 16 substeps
+        {1e-12, 11 + 127}, // e far above 32768: 32 substeps at most
     };
     for (const auto& c : cases) {
         int calls = 0;
@@ -93,8 +93,8 @@ TEST(IntegrateInterval, PassesTheHalfStepTimesInSinglePrecision) {
     IntegrateInterval(f, kTolerance, 1, 8001, 8000.0f, y);
     ASSERT_EQ(times.size(), 11u);
     EXPECT_EQ(times[0], 8000);
-    EXPECT_EQ(times[3], 8001);     // end of the full step
-    EXPECT_EQ(times[7], 8000.5);   // the midpoint the second half step starts from
+    EXPECT_EQ(times[3], 8001);   // end of the full step
+    EXPECT_EQ(times[7], 8000.5); // the midpoint the second half step starts from
     EXPECT_EQ(times[10], 8001);
 }
 

@@ -9,16 +9,19 @@ TEST(RowInterval, ThinsLongRunsToAboutThreeHundredRows) {
     const struct {
         int lastRow;
         int interval;
-    } cases[] = {{0, 1},    {1, 1},    {360, 1},  {361, 2},  {400, 2},  {720, 2},
-                 {721, 3},  {1080, 3}, {1081, 4}, {1440, 4}, {1441, 6}, {1500, 6},
-                 {1800, 6}, {1802, 6}};
+    } cases[] = {{0, 1},    {1, 1},    {360, 1},  {361, 2},  {400, 2},  {720, 2},  {721, 3},
+                 {1080, 3}, {1081, 4}, {1440, 4}, {1441, 6}, {1500, 6}, {1800, 6}, {1802, 6}};
     for (const auto& c : cases) {
         EXPECT_EQ(RowInterval(c.lastRow), c.interval) << c.lastRow;
     }
 }
 
-std::vector<std::string> Header(int page) { return {"header " + std::to_string(page)}; }
-std::string Row(int r) { return "row " + std::to_string(r); }
+std::vector<std::string> Header(int page) {
+    return {"header " + std::to_string(page)};
+}
+std::string Row(int r) {
+    return "row " + std::to_string(r);
+}
 
 TEST(PaginateReport, FirstPageHoldsOneRowLessThanTheOthers) {
     const auto pages = PaginateReport(100, 40, Row, Header, "RUN COMPLETE");

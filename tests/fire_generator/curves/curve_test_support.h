@@ -1,13 +1,13 @@
 // Small helpers the curve tests share.
 #pragma once
 
-#include <string>
-#include <utility>
-#include <vector>
-
 #include "common/unit_system.h"
 #include "fire_generator/curves/main_form.h"
 #include "fire_generator/curves/standard_module.h"
+
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace vorla::generator {
 

@@ -1,9 +1,9 @@
+#include "curve_test_support.h"
+#include "fire_generator/curves/custom_fire.h"
+
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
-
-#include "curve_test_support.h"
-#include "fire_generator/curves/custom_fire.h"
 
 namespace vorla::generator {
 namespace {

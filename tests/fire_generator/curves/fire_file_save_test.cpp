@@ -1,11 +1,3 @@
-#include <cmath>
-#include <filesystem>
-#include <fstream>
-#include <functional>
-#include <gtest/gtest.h>
-#include <sstream>
-#include <unistd.h>
-
 #include "common/fire_file_reader.h"
 #include "curve_test_support.h"
 #include "fire_generator/curves/custom_fire.h"
@@ -14,6 +6,14 @@
 #include "fire_generator/curves/pool_fire.h"
 #include "fire_generator/curves/semi_universal_fire.h"
 #include "fire_generator/curves/tsquared_fire.h"
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <unistd.h>
 
 namespace vorla::generator {
 namespace {

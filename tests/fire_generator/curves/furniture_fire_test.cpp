@@ -1,7 +1,7 @@
-#include <gtest/gtest.h>
-
 #include "curve_test_support.h"
 #include "fire_generator/curves/furniture_fire.h"
+
+#include <gtest/gtest.h>
 
 namespace vorla::generator {
 namespace {

@@ -1,7 +1,7 @@
+#include "fire_generator/curves/main_form.h"
+
 #include <gtest/gtest.h>
 #include <string>
-
-#include "fire_generator/curves/main_form.h"
 
 namespace vorla::generator {
 namespace {

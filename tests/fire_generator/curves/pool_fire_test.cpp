@@ -1,8 +1,8 @@
-#include <cmath>
-#include <gtest/gtest.h>
-
 #include "curve_test_support.h"
 #include "fire_generator/curves/pool_fire.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
 
 namespace vorla::generator {
 namespace {
