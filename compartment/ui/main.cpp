@@ -3,6 +3,7 @@
 // as it runs; the windows share it by reference.
 #include "common/ui/qt_platform_services.h"
 #include "common/ui/splash_window.h"
+#include "common/ui/window_placement.h"
 #include "compartment/model/calculations.h"
 #include "compartment/ui/input_window.h"
 
@@ -19,6 +20,7 @@ int main(int argc, char** argv) {
     vorla::compartment::frmInput input(*calc, services);
 
     vorla::ui::ShowSplash("VORLA-XW", [&input] {
+        vorla::ui::CenterOnScreen(input);
         input.show();
         input.raise();
         input.activateWindow();

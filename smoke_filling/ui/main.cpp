@@ -2,6 +2,7 @@
 // window; Continue shows the input form, which is the main window from then on.
 #include "common/ui/qt_platform_services.h"
 #include "common/ui/splash_window.h"
+#include "common/ui/window_placement.h"
 #include "smoke_filling/model/calculations.h"
 #include "smoke_filling/ui/input_form.h"
 
@@ -16,6 +17,9 @@ int main(int argc, char** argv) {
     auto calc = std::make_unique<vorla::smoke::Calculations>();
     vorla::ui::QtPlatformServices services;
     vorla::smoke::frmInput input(*calc, services);
-    vorla::ui::ShowSplash("SKEVA-XW", [&input] { input.show(); });
+    vorla::ui::ShowSplash("SKEVA-XW", [&input] {
+        vorla::ui::CenterOnScreen(input);
+        input.show();
+    });
     return app.exec();
 }
