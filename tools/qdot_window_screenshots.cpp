@@ -1,7 +1,7 @@
 // Pictures of every QDOT-XW window, for the README and for checking the
 // layouts at other scales (run it with QT_SCALE_FACTOR=1.5 under xvfb-run):
 //
-//   xvfb-run build/dev/tests/qdot_window_screenshots docs/screenshots
+//   xvfb-run build/dev/bin/qdot_window_screenshots docs/screenshots
 //
 // Each window is filled as a user would fill it, shown, and grabbed to
 // <folder>/qdot-<window>.png at its natural size, plus the main form and the
