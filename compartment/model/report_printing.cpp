@@ -8,13 +8,8 @@ namespace {
 
 constexpr std::string_view kIndent = "      ";
 constexpr std::size_t kPageNumberColumn = 60; // the version line is padded to this width
-constexpr double kLinesBesidesRows = 26;      // the 21 header lines and five free ones
 
 } // namespace
-
-double LinesPerPage(double pageHeight, double textHeight) {
-    return pageHeight / textHeight - kLinesBesidesRows;
-}
 
 std::vector<std::string> PrintPageHeader(const RunInputs& in, int pageNumber) {
     std::vector<std::string> lines(3);

@@ -15,9 +15,9 @@ namespace vorla::compartment {
 inline constexpr std::string_view kPrinterCheckText = "Make sure the printer is ready.";
 inline constexpr std::string_view kPrinterCheckTitle = "VORLA-XW: Printer Check";
 
-// Rows a page holds besides its header and five free lines: the page height over
-// the height of one line of text, less 26; both in the printer's own units.
-double LinesPerPage(double pageHeight, double textHeight);
+// The lines a printed page keeps besides its rows: the 21-line header and five
+// free ones. Rows per page = page height / height of a line of text - this.
+inline constexpr double kPrintLinesReserved = 26;
 
 // The 21 lines of a page header, built from the current inputs: line 5 shows the
 // current OutputFile, so after a save it names the saved file.

@@ -26,7 +26,6 @@ namespace {
 
 constexpr const char* kProgramTitle = "VORLA-XW";
 constexpr const char* kReportFilter = "VORLA-XW Data Files (*.sdf)|*.sdf";
-constexpr double kPrintLinesReserved = 26; // the 21-line page header and 5 free lines
 constexpr int kReportColumns = 70;         // the 68-character rows and a little air
 
 QPushButton* Button(const char* name, const QString& caption, QWidget* parent) {

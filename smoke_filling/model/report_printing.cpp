@@ -8,13 +8,8 @@ namespace {
 
 constexpr std::string_view kIndent = "      ";
 constexpr std::size_t kPageLabelColumn = 60;
-constexpr double kLinesBesidesRows = 22;
 
 } // namespace
-
-double LinesPerPage(double pageHeight, double textHeight) {
-    return pageHeight / textHeight - kLinesBesidesRows;
-}
 
 std::vector<std::string> PrintPageHeader(const SmokeFillInputs& inputs, int pageNumber) {
     std::vector<std::string> lines(3);

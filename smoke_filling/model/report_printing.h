@@ -17,9 +17,9 @@ inline constexpr int kPrinterFontSize = 12;
 inline constexpr std::string_view kPrinterCheckTitle = "SKEVA-XW: Printer Check";
 inline constexpr std::string_view kPrinterCheckMessage = "Make sure the printer is ready.";
 
-// Rows per page for a page and a text line of these heights (in the printer's
-// units): the page's lines less the 17 header lines and 5 spare ones.
-double LinesPerPage(double pageHeight, double textHeight);
+// The lines a printed page keeps besides its rows: the 17-line header and five
+// spare ones. Rows per page = page height / height of a line of text - this.
+inline constexpr double kPrintLinesReserved = 22;
 
 // The header printed at the top of page `pageNumber`, built afresh from the
 // inputs (so after a save it names the saved file).

@@ -17,7 +17,6 @@ namespace {
 constexpr const char* kProgramName = "SKEVA-XW";
 constexpr const char* kDataFilter = "SKEVA-XW Data Files (*.sof)|*.sof";
 // Lines of the sheet that are not rows: the 17-line page header and 5 spare.
-constexpr double kPrintLinesReserved = 22;
 
 // The results file replaces an older one only once it is written whole.
 std::optional<std::string> WriteResultsFile(const std::string& path, const std::string& text) {

@@ -191,7 +191,6 @@ TEST(PrintPageHeader, TwentyOneLinesWithThePageNumberAndTheCurrentOutputFile) {
 TEST(PrintedReport, FirstPageHoldsOneRowLessThanTheOthers) {
     const auto office = Office();
     const RunResults results = RowsNumberedByTime(100);
-    EXPECT_EQ(LinesPerPage(66 * 240, 240), 40);
     const auto pages = PrintedReport(office->Inputs, results, "RUN COMPLETE", 40);
     ASSERT_TRUE(pages);
     ASSERT_EQ(pages->size(), 3u);
@@ -206,7 +205,7 @@ TEST(PrintedReport, FirstPageHoldsOneRowLessThanTheOthers) {
     EXPECT_EQ((*pages)[2].back(), "     RUN COMPLETE");
 
     // A page too short for a row of its own prints nothing.
-    EXPECT_FALSE(PrintedReport(office->Inputs, results, "RUN COMPLETE", LinesPerPage(26.4, 1)));
+    EXPECT_FALSE(PrintedReport(office->Inputs, results, "RUN COMPLETE", 0.4));
 }
 
 TEST(ResultsCsv, EveryRowAtFullPrecisionInSiUnits) {

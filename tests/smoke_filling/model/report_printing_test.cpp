@@ -42,11 +42,6 @@ TEST(PrintPageHeader, IsSeventeenLinesWithThePageNumber) {
     EXPECT_EQ(PrintPageHeader(calc->Inputs, 12)[3].substr(66), "Page 12");
 }
 
-TEST(LinesPerPage, LeavesRoomForTheHeaderAndFiveSpareLines) {
-    EXPECT_EQ(LinesPerPage(15840, 240), 44);
-    EXPECT_EQ(LinesPerPage(1000, 16), 40.5);
-}
-
 TEST(PrintedPages, PutOneRowLessOnTheFirstPage) {
     const auto calc = Report(100);
     const auto pages = PrintedPages(*calc, 100, "RUN COMPLETE", 40);
@@ -73,7 +68,7 @@ TEST(PrintedPages, AfterASaveTheHeaderNamesTheSavedFile) {
 
 TEST(PrintedPages, RefuseAPageTooShortForARow) {
     const auto calc = Report(3);
-    EXPECT_FALSE(PrintedPages(*calc, 3, "RUN COMPLETE", LinesPerPage(400, 20)));
+    EXPECT_FALSE(PrintedPages(*calc, 3, "RUN COMPLETE", 0.4));
 }
 
 } // namespace
