@@ -5,12 +5,10 @@
 #include "compartment/model/loss_fraction_estimator.h"
 #include "compartment/model/saved_report_reader.h"
 #include "compartment/ui/estimator_window.h"
-#include "compartment/ui/file_box_opener.h"
 #include "compartment/ui/output_window.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -84,8 +82,10 @@ void frmInput::ConnectEvents() {
             }
         });
     }
-    fireFileOpener_ = new FileBoxOpener(txtFireFile, [this] { txtFireFile_GotFocus(); });
-    outputFileOpener_ = new FileBoxOpener(txtOutputFile, [this] { txtOutputFile_GotFocus(); });
+    connect(txtFireFile, &ui::FileNameBox::Clicked, this, &frmInput::txtFireFile_Click);
+    connect(txtFireFile, &ui::FileNameBox::GotFocus, this, &frmInput::txtFireFile_GotFocus);
+    connect(txtOutputFile, &ui::FileNameBox::Clicked, this, &frmInput::txtOutputFile_Click);
+    connect(txtOutputFile, &ui::FileNameBox::GotFocus, this, &frmInput::txtOutputFile_GotFocus);
     connect(mnuFileNew, &QAction::triggered, this, &frmInput::mnuFileNew_Click);
     connect(mnuFileOpen, &QAction::triggered, this, &frmInput::mnuFileOpen_Click);
     connect(mnuFileExit, &QAction::triggered, this, &frmInput::mnuFileExit_Click);
@@ -330,9 +330,9 @@ void frmInput::ShowInputError(const InputError& error) {
 void frmInput::FocusInputBox(InputBox box) {
     // A file box is never typed into: reaching it opens its dialog.
     if (box == InputBox::txtOutputFile) {
-        outputFileOpener_->OpenNow();
+        txtOutputFile->MoveFocusHere();
     } else if (box == InputBox::txtFireFile) {
-        fireFileOpener_->OpenNow();
+        txtFireFile->MoveFocusHere();
     } else {
         Box(box)->setFocus();
         Box(box)->selectAll();

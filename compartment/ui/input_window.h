@@ -8,6 +8,7 @@
 // is open; closing it shows this form again with the focus on txtRunTitle.
 #pragma once
 
+#include "common/ui/file_name_box.h"
 #include "compartment/model/calculations.h"
 #include "compartment/model/input_boxes.h"
 #include "compartment/model/input_checks.h"
@@ -33,7 +34,6 @@ class PlatformServices;
 
 namespace vorla::compartment {
 
-class FileBoxOpener;
 class frmEstimateLc;
 class frmOutput;
 
@@ -59,8 +59,8 @@ class frmInput final : public QMainWindow {
     QGroupBox* fraHeatLossFractions; // "Fire Properties"
     QGroupBox* fraUnits;
     QLineEdit* txtRunTitle;
-    QLineEdit* txtOutputFile;
-    QLineEdit* txtFireFile;
+    ui::FileNameBox* txtOutputFile;
+    ui::FileNameBox* txtFireFile;
     QLineEdit* txtFloorArea;
     QLineEdit* txtRoomHeight;
     QLineEdit* txtVentWidth;
@@ -129,8 +129,6 @@ class frmInput final : public QMainWindow {
     Calculations& calc_;
     ui::PlatformServices& services_;
     std::function<void()> endProgram_;
-    FileBoxOpener* fireFileOpener_ = nullptr;
-    FileBoxOpener* outputFileOpener_ = nullptr;
     QPointer<frmOutput> output_;
     QPointer<frmEstimateLc> estimator_;
     bool unloading_ = false;

@@ -37,6 +37,13 @@ QLineEdit* TextBox(const char* name, const QString& toolTip, QWidget* parent,
     return box;
 }
 
+ui::FileNameBox* FileBox(const char* name, const QString& toolTip, QWidget* parent) {
+    auto* box = new ui::FileNameBox(parent);
+    box->setObjectName(name);
+    box->setToolTip(toolTip);
+    return box;
+}
+
 // A number box is wide enough for "######.00#" and a little more, and no wider
 // than it needs to be however the frame stretches.
 void SizeAsNumberBox(QLineEdit* box) {
@@ -86,11 +93,10 @@ void frmInput::BuildControls() {
 
     // Run title and output file, at the top.
     txtRunTitle = TextBox("txtRunTitle", "Short description to identify this run", form);
-    txtOutputFile = TextBox("txtOutputFile",
+    txtOutputFile = FileBox("txtOutputFile",
                             "Name of file where the results of this run will be stored - Click "
                             "Mouse to open dialog box",
                             form);
-    txtOutputFile->setReadOnly(true);
     auto* lblRunTitle = Label("lblRunTitle", "Run Title", form);
     auto* lblOutputFile = Label("lblOutputFile", "Output Data File", form);
     lblRunTitle->setBuddy(txtRunTitle);
@@ -190,11 +196,10 @@ void frmInput::BuildControls() {
     txtRunTime = TextBox("txtRunTime", "Must not exceed 9000 s", form);
     SizeAsNumberBox(txtRunTime);
     lblRunTimeUnits = Label("lblRunTimeUnits", "s", form);
-    txtFireFile = TextBox("txtFireFile",
+    txtFireFile = FileBox("txtFireFile",
                           "Heat release rate data file name for this run - Click mouse to open "
                           "dialog box",
                           form);
-    txtFireFile->setReadOnly(true);
     auto* lblRunTime = Label("lblRunTime", "Maximum Run Time", form, "Must not exceed 9000 s");
     auto* lblFireFile = Label("lblFireFile", "Input Fire File", form);
     lblRunTime->setBuddy(txtRunTime);
