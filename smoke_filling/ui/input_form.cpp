@@ -1,6 +1,5 @@
 #include "smoke_filling/ui/input_form.h"
 
-#include "smoke_filling/ui/file_name_box.h"
 #include "smoke_filling/ui/output_form.h"
 
 #include <QAction>
@@ -102,10 +101,10 @@ void frmInput::CreateControls() {
     txtRunTitle->setValidator(new OneLineValidator(txtRunTitle));
 
     lblOutputFile = MakeLabel("Output Data File", "lblOutputFile", form);
-    txtOutputFile = MakeBox<FileNameBox>("txtOutputFile",
-                                         "Name of file where the results of this run will be "
-                                         "stored - Click Mouse to open dialog box",
-                                         form);
+    txtOutputFile = MakeBox<ui::FileNameBox>("txtOutputFile",
+                                             "Name of file where the results of this run will be "
+                                             "stored - Click Mouse to open dialog box",
+                                             form);
 
     fraUnits = new QGroupBox("Units", form);
     fraUnits->setObjectName("fraUnits");
@@ -141,7 +140,7 @@ void frmInput::CreateControls() {
     lblRunTimeUnits = MakeUnitLabel("s", "lblRunTimeUnits", form);
 
     lblFireFile = MakeLabel("Input Fire File", "lblFireFile", form);
-    txtFireFile = MakeBox<FileNameBox>(
+    txtFireFile = MakeBox<ui::FileNameBox>(
         "txtFireFile",
         "Heat release rate data file name for this run - Click mouse to open dialog box", form);
 
@@ -241,10 +240,10 @@ void frmInput::ConnectEvents() {
             optUnits_Click();
         }
     });
-    connect(txtFireFile, &FileNameBox::Clicked, this, &frmInput::txtFireFile_Click);
-    connect(txtFireFile, &FileNameBox::GotFocus, this, &frmInput::txtFireFile_GotFocus);
-    connect(txtOutputFile, &FileNameBox::Clicked, this, &frmInput::txtOutputFile_Click);
-    connect(txtOutputFile, &FileNameBox::GotFocus, this, &frmInput::txtOutputFile_GotFocus);
+    connect(txtFireFile, &ui::FileNameBox::Clicked, this, &frmInput::txtFireFile_Click);
+    connect(txtFireFile, &ui::FileNameBox::GotFocus, this, &frmInput::txtFireFile_GotFocus);
+    connect(txtOutputFile, &ui::FileNameBox::Clicked, this, &frmInput::txtOutputFile_Click);
+    connect(txtOutputFile, &ui::FileNameBox::GotFocus, this, &frmInput::txtOutputFile_GotFocus);
     for (QWidget* box : {static_cast<QWidget*>(txtFloorArea), static_cast<QWidget*>(txtRoomHeight),
                          static_cast<QWidget*>(txtFireHeight)}) {
         box->installEventFilter(this);

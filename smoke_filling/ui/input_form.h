@@ -6,6 +6,7 @@
 // the checks and the reading of a saved results file are the model's.
 #pragma once
 
+#include "common/ui/file_name_box.h"
 #include "smoke_filling/model/calculations.h"
 #include "smoke_filling/model/input_checks.h"
 #include "smoke_filling/model/input_form.h"
@@ -31,7 +32,6 @@ class PlatformServices;
 
 namespace vorla::smoke {
 
-class FileNameBox;
 class frmOutput;
 
 class frmInput final : public QMainWindow {
@@ -47,7 +47,7 @@ class frmInput final : public QMainWindow {
     QLabel* lblRunTitle;
     QLineEdit* txtRunTitle;
     QLabel* lblOutputFile;
-    FileNameBox* txtOutputFile;
+    ui::FileNameBox* txtOutputFile;
     QGroupBox* fraUnits;
     std::array<QRadioButton*, 2> optUnits; // 0 S.I., 1 U.S. engineering
     QLabel* lblFloorArea;
@@ -65,7 +65,7 @@ class frmInput final : public QMainWindow {
     QLineEdit* txtRunTime;
     QLabel* lblRunTimeUnits;
     QLabel* lblFireFile;
-    FileNameBox* txtFireFile;
+    ui::FileNameBox* txtFireFile;
 
     QMenu* mnuFile;
     QAction* mnuFileNew;

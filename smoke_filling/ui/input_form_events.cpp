@@ -3,7 +3,6 @@
 // Run.
 #include "smoke_filling/model/input_checks.h"
 #include "smoke_filling/model/results_file_reader.h"
-#include "smoke_filling/ui/file_name_box.h"
 #include "smoke_filling/ui/input_form.h"
 #include "smoke_filling/ui/output_form.h"
 
@@ -215,12 +214,11 @@ bool frmInput::eventFilter(QObject* watched, QEvent* event) {
 void frmInput::FocusBox(SmokeFillBox box) {
     switch (box) {
     case SmokeFillBox::txtOutputFile:
-        // Reaching a file box opens its dialog, at once, even while this window
-        // is still waiting to be activated again after the message box.
-        txtOutputFile_GotFocus();
+        // Reaching a file box opens its dialog.
+        txtOutputFile->MoveFocusHere();
         return;
     case SmokeFillBox::txtFireFile:
-        txtFireFile_GotFocus();
+        txtFireFile->MoveFocusHere();
         return;
     case SmokeFillBox::txtFloorArea:
         txtFloorArea->setFocus();

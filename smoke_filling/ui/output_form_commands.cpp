@@ -2,7 +2,6 @@
 #include "common/ui/report_printing.h"
 #include "smoke_filling/model/report_printing.h"
 #include "smoke_filling/model/report_text.h"
-#include "smoke_filling/ui/file_name_box.h"
 #include "smoke_filling/ui/input_form.h"
 #include "smoke_filling/ui/output_form.h"
 

@@ -2,7 +2,6 @@
 // the menus, the file boxes, and the checks of Run.
 #include "skeva_windows.h"
 #include "smoke_filling/model/report_text.h"
-#include "smoke_filling/ui/file_name_box.h"
 
 #include <QAction>
 #include <QApplication>

@@ -5,7 +5,6 @@
 #include "skeva_windows.h"
 #include "smoke_filling/model/report_printing.h"
 #include "smoke_filling/model/report_text.h"
-#include "smoke_filling/ui/file_name_box.h"
 
 #include <QAction>
 #include <QApplication>

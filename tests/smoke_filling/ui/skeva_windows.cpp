@@ -1,7 +1,5 @@
 #include "skeva_windows.h"
 
-#include "smoke_filling/ui/file_name_box.h"
-
 #include <QAction>
 #include <QCoreApplication>
 #include <QLineEdit>
