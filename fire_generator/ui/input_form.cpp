@@ -17,10 +17,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 #include <QVBoxLayout>
 #include <tuple>
 #include <utility>
@@ -38,7 +36,7 @@ QString Text(std::string_view text) {
 
 // A focus change the user or the program made, as opposed to the window being
 // activated again (a dialog closed, the user came back from another program) or
-// a popup closing: only the former enter or leave a box.
+// a popup closing: only the former leave a box.
 bool MovedByUserOrProgram(Qt::FocusReason reason) {
     return reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
            reason == Qt::MouseFocusReason || reason == Qt::ShortcutFocusReason ||
@@ -80,15 +78,10 @@ frmInput::frmInput(StandardModule& module, vorla::ui::PlatformServices& services
     fields->addWidget(txtDescription, 0, 1, 1, 2);
 
     auto* lblFireFile = NamedLabel("lblFireFile", "Fire File Name", this);
-    txtFireFile = new QLineEdit(this);
+    txtFireFile = new vorla::ui::FileNameBox(this);
     txtFireFile->setObjectName("txtFireFile");
     txtFireFile->setToolTip("Name of file where the results of this run will be stored - Click "
                             "Mouse to open dialog box");
-    // The name is only ever chosen in the dialog. A click opens it without
-    // focusing the box, so the box never holds the focus once the dialog is gone.
-    txtFireFile->setReadOnly(true);
-    txtFireFile->setFocusPolicy(Qt::TabFocus);
-    txtFireFile->setCursor(Qt::PointingHandCursor);
     txtFireFile->setMinimumWidth(txtFireFile->fontMetrics().horizontalAdvance(QString(56, u'x')));
     lblFireFile->setBuddy(txtFireFile);
     fields->addWidget(lblFireFile, 1, 0);
@@ -170,7 +163,8 @@ frmInput::frmInput(StandardModule& module, vorla::ui::PlatformServices& services
 
     connect(optUnits[1], &QRadioButton::toggled, this, [this] { optUnits_Click(); });
     connect(cmdExit, &QPushButton::clicked, this, &frmInput::cmdExit_Click);
-    txtFireFile->installEventFilter(this);
+    connect(txtFireFile, &vorla::ui::FileNameBox::Clicked, this, &frmInput::txtFireFile_Click);
+    connect(txtFireFile, &vorla::ui::FileNameBox::GotFocus, this, &frmInput::txtFireFile_GotFocus);
     txtHoC->installEventFilter(this);
 }
 
@@ -179,17 +173,8 @@ frmInput::~frmInput() {
 }
 
 bool frmInput::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == txtFireFile) {
-        if (event->type() == QEvent::FocusIn &&
-            MovedByUserOrProgram(static_cast<QFocusEvent*>(event)->reason())) {
-            txtFireFile_GotFocus();
-        } else if (event->type() == QEvent::MouseButtonPress &&
-                   static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-            txtFireFile_Click();
-            return true;
-        }
-    } else if (watched == txtHoC && event->type() == QEvent::FocusOut &&
-               MovedByUserOrProgram(static_cast<QFocusEvent*>(event)->reason())) {
+    if (watched == txtHoC && event->type() == QEvent::FocusOut &&
+        MovedByUserOrProgram(static_cast<QFocusEvent*>(event)->reason())) {
         txtHoC_LostFocus();
     }
     return QWidget::eventFilter(watched, event);
@@ -207,33 +192,15 @@ void frmInput::txtHoC_LostFocus() {
 }
 
 void frmInput::txtFireFile_Click() {
-    EnterFireFileBox();
+    ChooseFireFileAndMoveOn();
 }
 
 void frmInput::txtFireFile_GotFocus() {
-    EnterFireFileBox();
-}
-
-void frmInput::EnterFireFileBox() {
-    if (fileDialogPending_ || fileDialogOpen_) {
-        return;
-    }
-    fileDialogPending_ = true;
-    QTimer::singleShot(0, this, [this] {
-        fileDialogPending_ = false;
-        if (isVisible()) {
-            ChooseFireFileAndMoveOn();
-        }
-    });
+    ChooseFireFileAndMoveOn();
 }
 
 void frmInput::ChooseFireFileAndMoveOn() {
-    if (fileDialogOpen_) {
-        return;
-    }
-    fileDialogOpen_ = true;
     ChooseFireFile();
-    fileDialogOpen_ = false;
     // The focus leaves the box at once: when the window is activated again it
     // comes back to the heat of combustion, never to the file name.
     txtHoC->setFocus(Qt::OtherFocusReason);
@@ -286,7 +253,7 @@ void frmInput::OpenCurveForm(CurveKind kind) {
                 {error->Message, error->Title, MessageIcon::Exclamation, MessageButtons::Ok});
             if (error->Field == "txtFireFile") {
                 // The file name box opens its dialog as soon as it gets the focus.
-                ChooseFireFileAndMoveOn();
+                txtFireFile->MoveFocusHere();
             } else if (auto* box = findChild<QLineEdit*>(QString::fromStdString(error->Field))) {
                 box->setFocus(Qt::OtherFocusReason);
                 box->selectAll();

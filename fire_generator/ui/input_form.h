@@ -5,6 +5,7 @@
 // back here with everything as it was left.
 #pragma once
 
+#include "common/ui/file_name_box.h"
 #include "fire_generator/curves/main_form.h"
 #include "fire_generator/curves/standard_module.h"
 #include "fire_generator/ui/curve_form.h"
@@ -41,7 +42,7 @@ class frmInput final : public QWidget {
     ~frmInput() override;
 
     QLineEdit* txtDescription;
-    QLineEdit* txtFireFile;
+    vorla::ui::FileNameBox* txtFireFile;
     QGroupBox* fraUnits;
     std::array<QRadioButton*, 2> optUnits{};
     QLineEdit* txtHoC;
@@ -60,7 +61,7 @@ class frmInput final : public QWidget {
 
     void optUnits_Click();
     void txtHoC_LostFocus();
-    // Entering the file name box, by mouse or keyboard, opens the Save As
+    // Reaching the file name box, by mouse or keyboard, opens the Save As
     // dialog; the focus then moves on to the heat of combustion.
     void txtFireFile_Click();
     void txtFireFile_GotFocus();
@@ -79,9 +80,6 @@ class frmInput final : public QWidget {
     // `ChooseFireFile`, then the focus to txtHoC.
     void ChooseFireFileAndMoveOn();
     void ChooseFireFile();
-    // Runs ChooseFireFileAndMoveOn once the event that entered the box is over,
-    // so a mouse press is finished before the dialog takes the mouse.
-    void EnterFireFileBox();
     // Asks a question of the curve command; true when the answer says go on.
     bool AskToGoOn(const MainFormQuestion& question);
     void ShowGraph();
@@ -91,8 +89,6 @@ class frmInput final : public QWidget {
     std::function<void()> endProgram_;
     std::unique_ptr<frmGraph> graph_;
     QPointer<CurveForm> openForm_;
-    bool fileDialogPending_ = false;
-    bool fileDialogOpen_ = false;
     bool exiting_ = false;
 };
 
