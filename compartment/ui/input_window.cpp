@@ -9,11 +9,8 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -72,9 +69,10 @@ frmEstimateLc* frmInput::EstimatorWindow() const {
 }
 
 void frmInput::ConnectEvents() {
-    // Sees the dimension boxes losing the focus, and the keys the menu bar
-    // leaves with them.
-    QCoreApplication::instance()->installEventFilter(this);
+    // Sees the dimension boxes losing the focus.
+    for (const InputBox box : kDimensionBoxes) {
+        Box(box)->installEventFilter(this);
+    }
     for (int index = 0; index < 2; ++index) {
         connect(optUnits[index], &QRadioButton::toggled, this, [this, index](bool selected) {
             if (selected) {
@@ -94,18 +92,6 @@ void frmInput::ConnectEvents() {
 }
 
 bool frmInput::eventFilter(QObject* watched, QEvent* event) {
-    // The menu bar opens menus from the keyboard but never triggers an item
-    // that has none, and leaves the keys with the focused box meanwhile: Enter
-    // while "Run" is highlighted runs.
-    if (event->type() == QEvent::KeyPress && menuBar()->activeAction() == mnuRun &&
-        isActiveWindow()) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
-            menuBar()->setActiveAction(nullptr);
-            mnuRun->trigger();
-            return true;
-        }
-    }
     if (event->type() == QEvent::FocusOut) {
         for (const InputBox box : kDimensionBoxes) {
             if (watched == Box(box)) {

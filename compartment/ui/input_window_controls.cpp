@@ -1,5 +1,6 @@
 // The controls of frmInput and their layout: captions, tool tips, defaults,
-// menus and the tab order, which follows the form from top to bottom.
+// the menus and the tab order, which follows the form from top to bottom.
+#include "common/ui/file_run_menus.h"
 #include "compartment/ui/input_window.h"
 
 #include <QFormLayout>
@@ -9,11 +10,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace vorla::compartment {
@@ -252,29 +250,13 @@ void frmInput::BuildControls() {
 }
 
 void frmInput::BuildMenus() {
-    mnuFile = menuBar()->addMenu("File");
-    mnuFile->setObjectName("mnuFile");
-    mnuFileNew = mnuFile->addAction("&New");
-    mnuFileNew->setObjectName("mnuFileNew");
-    mnuFileOpen = mnuFile->addAction("&Open");
-    mnuFileOpen->setObjectName("mnuFileOpen");
-    mnuFileBar1 = mnuFile->addSeparator();
-    mnuFileBar1->setObjectName("mnuFileBar1");
-    mnuFileExit = mnuFile->addAction("&Exit");
-    mnuFileExit->setObjectName("mnuFileExit");
-    mnuRun = menuBar()->addAction("Run");
-    mnuRun->setObjectName("mnuRun");
-
-    // "File" and "Run" carry no access key of their own; the keyboard reaches
-    // them the usual desktop way: F10 (or Alt+F) opens File, whose items then
-    // answer to N, O and E, and the arrow keys move to Run. Alt+R runs at once.
-    auto openFileMenu = [this] { menuBar()->setActiveAction(mnuFile->menuAction()); };
-    for (const auto& keys : {QKeySequence(Qt::Key_F10), QKeySequence(Qt::ALT | Qt::Key_F)}) {
-        auto* shortcut = new QShortcut(keys, this);
-        connect(shortcut, &QShortcut::activated, this, openFileMenu);
-    }
-    auto* run = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_R), this);
-    connect(run, &QShortcut::activated, mnuRun, &QAction::trigger);
+    const ui::FileRunMenus menus = ui::BuildFileRunMenus(*this);
+    mnuFile = menus.mnuFile;
+    mnuFileNew = menus.mnuFileNew;
+    mnuFileOpen = menus.mnuFileOpen;
+    mnuFileBar1 = menus.mnuFileBar1;
+    mnuFileExit = menus.mnuFileExit;
+    mnuRun = menus.mnuRun;
 }
 
 } // namespace vorla::compartment

@@ -1,5 +1,6 @@
 #include "smoke_filling/ui/input_form.h"
 
+#include "common/ui/file_run_menus.h"
 #include "smoke_filling/ui/output_form.h"
 
 #include <QAction>
@@ -11,8 +12,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
 #include <QRadioButton>
 #include <QVBoxLayout>
 #include <QValidator>
@@ -158,18 +157,13 @@ void frmInput::CreateControls() {
 }
 
 void frmInput::CreateMenu() {
-    mnuFile = menuBar()->addMenu("&File");
-    mnuFile->setObjectName("mnuFile");
-    mnuFileNew = mnuFile->addAction("&New");
-    mnuFileNew->setObjectName("mnuFileNew");
-    mnuFileOpen = mnuFile->addAction("&Open");
-    mnuFileOpen->setObjectName("mnuFileOpen");
-    mnuFileBar1 = mnuFile->addSeparator();
-    mnuFileBar1->setObjectName("mnuFileBar1");
-    mnuFileExit = mnuFile->addAction("&Exit");
-    mnuFileExit->setObjectName("mnuFileExit");
-    mnuRun = menuBar()->addAction("&Run");
-    mnuRun->setObjectName("mnuRun");
+    const ui::FileRunMenus menus = ui::BuildFileRunMenus(*this);
+    mnuFile = menus.mnuFile;
+    mnuFileNew = menus.mnuFileNew;
+    mnuFileOpen = menus.mnuFileOpen;
+    mnuFileBar1 = menus.mnuFileBar1;
+    mnuFileExit = menus.mnuFileExit;
+    mnuRun = menus.mnuRun;
 }
 
 void frmInput::LayOutControls() {

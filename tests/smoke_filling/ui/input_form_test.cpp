@@ -109,7 +109,7 @@ class InputFormTest : public QObject {
         QVERIFY(f.optUnits[0]->isChecked() && !f.optUnits[1]->isChecked());
         QVERIFY(f.findChild<QFrame*>("linBelowMenu"));
 
-        QCOMPARE(f.mnuFile->title(), QString("&File"));
+        QCOMPARE(f.mnuFile->title(), QString("File"));
         const auto items = f.mnuFile->actions();
         QCOMPARE(items.size(), 4);
         QCOMPARE(items[0], f.mnuFileNew);
@@ -120,7 +120,7 @@ class InputFormTest : public QObject {
         QCOMPARE(items[2]->objectName(), QString("mnuFileBar1"));
         QCOMPARE(items[3], f.mnuFileExit);
         QCOMPARE(f.mnuFileExit->text(), QString("&Exit"));
-        QCOMPARE(f.mnuRun->text(), QString("&Run"));
+        QCOMPARE(f.mnuRun->text(), QString("Run"));
         QCOMPARE(f.mnuRun->menu(), nullptr);
 
         QCOMPARE(QApplication::focusWidget(), f.txtRunTitle);

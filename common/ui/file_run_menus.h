@@ -1,0 +1,29 @@
+// The menu bar of a model's input form: "File" with "&New", "&Open", a
+// separator and "&Exit", and "Run" on the bar itself.
+//
+// "File" and "Run" carry no access key of their own, so the keyboard reaches
+// them the usual desktop way, the same in every program: F10 or Alt+F opens
+// File, whose items then answer to N, O and E, and the arrow keys move on to
+// Run; Enter or Space while Run is highlighted runs, and Alt+R runs at once.
+#pragma once
+
+class QAction;
+class QMainWindow;
+class QMenu;
+
+namespace vorla::ui {
+
+struct FileRunMenus {
+    QMenu* mnuFile = nullptr;
+    QAction* mnuFileNew = nullptr;
+    QAction* mnuFileOpen = nullptr;
+    QAction* mnuFileBar1 = nullptr;
+    QAction* mnuFileExit = nullptr;
+    QAction* mnuRun = nullptr;
+};
+
+// Builds the menus in `window`'s menu bar, each named as its control, with
+// their keyboard access. The form connects the actions to its handlers.
+FileRunMenus BuildFileRunMenus(QMainWindow& window);
+
+} // namespace vorla::ui
