@@ -148,6 +148,10 @@ bool ReportWindow::Form_Load() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     ReportRunOutcome outcome = RunModel();
     QApplication::restoreOverrideCursor();
+    // Keys and clicks the window system held back during the run are taken now,
+    // while the buttons, Escape and the frame's close button still do nothing:
+    // an Escape pressed during the run does not close the report once it is done.
+    QCoreApplication::processEvents();
     running_ = false;
 
     if (outcome.FireError) {
@@ -197,6 +201,11 @@ void ReportWindow::Unload() {
 }
 
 void ReportWindow::ShowAgain() {
+    // Back where it was, rather than wherever the window manager finds room
+    // beside the window that stood in for it.
+    if (QWindow* handle = windowHandle()) {
+        handle->setPosition(handle->position());
+    }
     show();
     raise();
     activateWindow();

@@ -6,9 +6,11 @@
 #include "common/ui/report_window.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
@@ -122,9 +124,21 @@ class ReportWindowTest : public QObject {
             QTest::keyClick(report->txtDataColumns, Qt::Key_Escape);
             QVERIFY(!report->close());
             QVERIFY(report->isVisible());
+            // The window system's requests and clicks that wait in the queue
+            // until the run is over.
+            QCoreApplication::postEvent(report, new QCloseEvent);
+            const QPointF middle = QRectF(report->cmdClose->rect()).center();
+            for (auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+                QCoreApplication::postEvent(
+                    report->cmdClose,
+                    new QMouseEvent(type, middle, report->cmdClose->mapToGlobal(middle),
+                                    Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+            }
             checked = true;
         };
         QVERIFY(report->Form_Load());
+        QCoreApplication::processEvents();
+        QVERIFY(report && report->isVisible());
         QVERIFY(checked);
         QVERIFY(platform.Messages().empty()); // not even the question about saving
         QVERIFY(QApplication::overrideCursor() == nullptr);
