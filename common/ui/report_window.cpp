@@ -151,7 +151,9 @@ bool ReportWindow::Form_Load() {
     // Keys and clicks the window system held back during the run are taken now,
     // while the buttons, Escape and the frame's close button still do nothing:
     // an Escape pressed during the run does not close the report once it is done.
-    QCoreApplication::processEvents();
+    // Every one of them: events are taken until none is left (a tenth of a second
+    // at most).
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 100);
     running_ = false;
 
     if (outcome.FireError) {
