@@ -86,8 +86,6 @@ ReportWindow::ReportWindow(PlatformServices& services, ReportInputForm input,
     });
 }
 
-ReportWindow::~ReportWindow() = default;
-
 QPushButton* ReportWindow::AddButton(const char* name, const QString& caption) {
     auto* button = MakeButton(name, caption, this);
     buttonRow_->insertWidget(buttonRow_->indexOf(cmdClose), button);

@@ -71,8 +71,6 @@ inline constexpr const char* kSaveDialogTitle = "Specify Data Output File";
 class ReportWindow : public QWidget {
     Q_OBJECT
   public:
-    ~ReportWindow() override;
-
     ReportTextBox* txtHeader;
     ReportTextBox* txtDataColumns;
     QPushButton* cmdSave;
@@ -111,7 +109,6 @@ class ReportWindow : public QWidget {
     // the run goes, like the others.
     QPushButton* AddButton(const char* name, const QString& caption);
 
-    PlatformServices& Services() const { return services_; }
     // A question asked in the middle of the run; the busy cursor makes way for it.
     MessageButton AskDuringRun(const MessageRequest& question);
 
