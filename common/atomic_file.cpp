@@ -39,7 +39,18 @@ std::optional<std::string> WriteFileAtomically(const std::string& path, std::str
     if (std::filesystem::is_directory(path, ignored)) {
         return Failure(path, EISDIR);
     }
-    const std::filesystem::path target(path);
+    // A link is followed: the file it names is replaced, and the link stays.
+    std::filesystem::path target(path);
+    if (std::filesystem::is_symlink(target, ignored)) {
+        std::error_code unresolved;
+        if (auto resolved = std::filesystem::canonical(target, unresolved); !unresolved) {
+            target = std::move(resolved);
+        }
+    }
+    // A file made read-only is not replaced behind its owner's back.
+    if (::access(target.c_str(), F_OK) == 0 && ::access(target.c_str(), W_OK) != 0) {
+        return Failure(path, errno);
+    }
     const std::filesystem::path folder =
         target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
     std::string hiddenName = target.filename().string();
@@ -53,7 +64,7 @@ std::optional<std::string> WriteFileAtomically(const std::string& path, std::str
     }
     // Keep the permissions of the file being replaced, or the usual ones for a new file.
     struct stat existing {};
-    if (::stat(path.c_str(), &existing) == 0) {
+    if (::stat(target.c_str(), &existing) == 0) {
         ::fchmod(fd, existing.st_mode & 07777);
     } else {
         const mode_t mask = ::umask(0);
@@ -66,7 +77,7 @@ std::optional<std::string> WriteFileAtomically(const std::string& path, std::str
         ::unlink(temporary.c_str());
         return Failure(path, error);
     }
-    if (::close(fd) != 0 || ::rename(temporary.c_str(), path.c_str()) != 0) {
+    if (::close(fd) != 0 || ::rename(temporary.c_str(), target.c_str()) != 0) {
         const int error = errno;
         ::unlink(temporary.c_str());
         return Failure(path, error);

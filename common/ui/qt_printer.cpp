@@ -1,9 +1,9 @@
 #include "common/ui/qt_printer.h"
 
+#include "common/ui/fixed_pitch_font.h"
+
 #include <QDir>
 #include <QFile>
-#include <QFontDatabase>
-#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QMarginsF>
 #include <QPageLayout>
@@ -41,26 +41,6 @@ std::unique_ptr<QtPrinter> Prepared(std::unique_ptr<QPrinter> device,
 }
 
 } // namespace
-
-bool IsMonospaced(const QFont& font) {
-    // Measured rather than asked: some monospaced fonts do not declare it.
-    const QFontMetricsF metrics(font);
-    const double width = metrics.horizontalAdvance(QLatin1Char('W'));
-    return width > 0 && metrics.horizontalAdvance(QLatin1Char('i')) == width &&
-           metrics.horizontalAdvance(QLatin1Char(' ')) == width &&
-           metrics.horizontalAdvance(QLatin1Char('0')) == width;
-}
-
-QFont FixedPitchFont(const QString& name, double pointSize) {
-    QFont font(name);
-    font.setStyleHint(QFont::TypeWriter);
-    font.setPointSizeF(pointSize);
-    if (!IsMonospaced(font)) {
-        font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-        font.setPointSizeF(pointSize);
-    }
-    return font;
-}
 
 QtPrinter::QtPrinter(std::unique_ptr<QPrinter> device, QString pdfPath)
     : device_(std::move(device)), pdfPath_(std::move(pdfPath)) {}

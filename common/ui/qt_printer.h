@@ -52,13 +52,6 @@ class QtPrinter final : public Printer {
     double y_ = 0;
 };
 
-// The font `name` at `pointSize` points; where no fixed-pitch font answers to the
-// name, the system's fixed-pitch font at that size.
-QFont FixedPitchFont(const QString& name, double pointSize);
-
-// True when every character of `font` takes the same width, so columns line up.
-bool IsMonospaced(const QFont& font);
-
 // True when the system has a default printer to print on.
 bool HasDefaultPrinter();
 

@@ -1,75 +1,36 @@
-// frmOutput, SKEVA-XW's report window "SKEVA-XW: Output Data": opening it runs
-// the model and shows the report header and the results table; Save writes the
-// results file, Print prints the report with a header on every page, and Close
-// (also Escape and the frame's close button) offers to save results not saved
-// yet and returns to the input form.
+// frmOutput, SKEVA-XW's report window "SKEVA-XW: Output Data" (the shared
+// report window): opening it runs the smoke filling model and shows the report
+// header and the results table; Save writes the results file (*.sof), Print
+// prints the report, and Close returns to the input form. Its message boxes go
+// through the platform handed in, which for SKEVA-XW keeps each answer in
+// Response.
 #pragma once
 
+#include "common/ui/report_window.h"
 #include "smoke_filling/model/calculations.h"
-
-#include <QDialog>
-#include <string>
-
-class QPlainTextEdit;
-class QPushButton;
-
-namespace vorla::ui {
-class PlatformServices;
-}
 
 namespace vorla::smoke {
 
 class frmInput;
 
-class frmOutput final : public QDialog {
+class frmOutput final : public ui::ReportWindow {
     Q_OBJECT
   public:
     // The window deletes itself when it closes.
     frmOutput(Calculations& calc, ui::PlatformServices& services, frmInput& input);
 
-    QPlainTextEdit* txtHeader;
-    QPlainTextEdit* txtDataColumns;
-    QPushButton* cmdSave;
-    QPushButton* cmdPrint;
-    QPushButton* cmdClose;
-
-    // Hides the input form, shows this window with "CALCULATING ..." and runs
-    // the model. False when the fire file could not be used: the window has then
-    // closed, and the input form is back with the problem shown.
-    bool Form_Load();
-    void cmdSave_Click();
-    void cmdPrint_Click();
-    void cmdClose_Click();
-
-    bool Saved() const { return saved_; }
-    int LastRow() const { return lastRow_; }
-    int RowInterval() const { return rowInterval_; }
-    const std::string& EndMessage() const { return endMessage_; }
-
-  public slots:
-    void reject() override; // Escape
-
   protected:
-    void closeEvent(QCloseEvent* event) override;
+    std::string BuildReportHeader() const override;
+    std::string BuildHeaderText() const override;
+    ui::ReportRunOutcome RunModel() override;
+    std::string BuildReportRows() const override;
+    std::string BuildDataColumnsText() const override;
+    std::string BuildSavedText() const override;
+    std::optional<std::vector<PrintedPage>> BuildPrintedPages(double linesPerPage) const override;
+    std::string& OutputFile() override;
 
   private:
-    void ShowWhileCalculating();
-    void WidenForHeader();
-    void SetButtonsEnabled(bool enabled);
-    bool Save();
-    void Unload();
-
     Calculations& calc_;
-    ui::PlatformServices& services_;
-    frmInput& input_;
-    bool saved_ = false;
-    bool running_ = false;
-    bool unloading_ = false;
-    std::string reportHeader_;
-    std::string reportRows_;
-    std::string endMessage_;
-    int lastRow_ = 0;
-    int rowInterval_ = 1;
 };
 
 } // namespace vorla::smoke

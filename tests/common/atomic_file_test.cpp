@@ -4,6 +4,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <unistd.h>
 
 namespace vorla {
 namespace {
@@ -50,6 +51,32 @@ TEST_F(AtomicFile, AFailedWriteSaysWhyAndKeepsTheOldFile) {
     EXPECT_TRUE(std::filesystem::is_directory(folder_));
 
     EXPECT_TRUE(WriteFileAtomically("", "text"));
+}
+
+TEST_F(AtomicFile, ALinkIsFollowedAndStays) {
+    const auto real = folder_ / "kept" / "REPORT.SDF";
+    std::filesystem::create_directories(real.parent_path());
+    std::ofstream(real) << "old";
+    const auto link = folder_ / "LINK.SDF";
+    std::filesystem::create_symlink(real, link);
+    ASSERT_FALSE(WriteFileAtomically(link.string(), "new"));
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(ReadAll(real), "new");
+}
+
+TEST_F(AtomicFile, AReadOnlyFileIsNotReplaced) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "the superuser may write any file";
+    }
+    const auto path = folder_ / "LOCKED.SDF";
+    std::ofstream(path) << "kept";
+    std::filesystem::permissions(path, std::filesystem::perms::owner_read |
+                                           std::filesystem::perms::group_read |
+                                           std::filesystem::perms::others_read);
+    const auto error = WriteFileAtomically(path.string(), "lost");
+    ASSERT_TRUE(error);
+    EXPECT_EQ(*error, "The file " + path.string() + " could not be written (Permission denied).");
+    EXPECT_EQ(ReadAll(path), "kept");
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "common/report_paging.h"
+#include "common/ui/fixed_pitch_font.h"
 #include "common/ui/qt_printer.h"
 
 #include <QFile>
@@ -61,13 +62,6 @@ class QtPrinterTest : public QObject {
         QVERIFY2(lines > 50 && lines < 70, qPrintable(QString::number(lines)));
         QVERIFY(printer->WritesFile());
         QCOMPARE(printer->Destination(), folder_.filePath("m.pdf").toStdString());
-    }
-
-    void AFontThatIsNotInstalledFallsBackToAFixedPitchFont() {
-        QVERIFY(!IsMonospaced(QFont("DejaVu Sans", 12)));
-        const QFont font = FixedPitchFont("No Such Typewriter Font", 12);
-        QVERIFY(IsMonospaced(font));
-        QCOMPARE(font.pointSizeF(), 12.0);
     }
 
     void WritesAPdfPaginatedAsPaper() {

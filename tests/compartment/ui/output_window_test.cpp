@@ -1,6 +1,6 @@
+#include "common/ui/report_text_box.h"
 #include "compartment/model/report_text.h"
 #include "compartment/ui/output_window.h"
-#include "compartment/ui/report_text_box.h"
 #include "compartment/ui/results_graph_window.h"
 #include "program_fixture.h"
 
@@ -68,7 +68,7 @@ class OutputWindowTest : public QObject {
         QCOMPARE(report->objectName(), QString("frmOutput"));
         QCOMPARE(report->windowTitle(), QString("VORLA-XW: Output Data"));
         QCOMPARE(report->txtHeader->toPlainText(),
-                 QString::fromStdString(HeaderText(report->ReportHeader)).replace("\r\n", "\n"));
+                 QString::fromStdString(HeaderText(report->ReportHeader())).replace("\r\n", "\n"));
         QVERIFY(ButtonsEnabled(*report));
         QTRY_COMPARE(program.FocusName(), QString("cmdClose"));
 
@@ -83,7 +83,7 @@ class OutputWindowTest : public QObject {
         QCOMPARE(dialog.InitialFileName, std::string("examples/office-sofa-fire.vof"));
         QVERIFY(dialog.ConfirmOverwrite);
         QCOMPARE(ReadText(saved), ReadText(kExamples + "/office-sofa-fire.vof"));
-        QVERIFY(report->Saved);
+        QVERIFY(report->Saved());
         QVERIFY(!report->cmdSave->isEnabled());
         QCOMPARE(program.calc->Inputs.OutputFile, saved);
         QCOMPARE(program.FocusName(), QString("cmdClose"));
@@ -197,7 +197,7 @@ class OutputWindowTest : public QObject {
         QCOMPARE(question.Icon, MessageIcon::Exclamation);
         QCOMPARE(question.Buttons, MessageButtons::YesNo);
         QVERIFY(QFile::exists(QString::fromStdString(saved)));
-        QVERIFY(report->Saved);
+        QVERIFY(report->Saved());
 
         report->cmdClose->click();
         Program::Settle();
@@ -230,7 +230,7 @@ class OutputWindowTest : public QObject {
         QVERIFY(report);
         program.platform.CancelNextDialog();
         report->cmdSave->click();
-        QVERIFY(report->Saved);
+        QVERIFY(report->Saved());
         QVERIFY(program.calc->DialogCancelled);
         QVERIFY(!report->cmdSave->isEnabled());
         QCOMPARE(program.calc->Inputs.OutputFile, std::string("OFFICE.VOF"));
@@ -253,10 +253,14 @@ class OutputWindowTest : public QObject {
         report->cmdSave->click();
         QCOMPARE(program.platform.Messages().size(), std::size_t{1});
         const auto& shown = program.platform.Messages()[0].Request;
-        QVERIFY2(shown.Text.find(blocked) != std::string::npos, shown.Text.c_str());
+        const QString text = QString::fromStdString(shown.Text);
+        QVERIFY2(text.startsWith(
+                     QString::fromStdString("The file " + blocked + " could not be written (")),
+                 shown.Text.c_str());
+        QVERIFY2(text.endsWith("). The report is not saved."), shown.Text.c_str());
         QCOMPARE(shown.Title, std::string("VORLA-XW"));
         QCOMPARE(shown.Icon, MessageIcon::Critical);
-        QVERIFY(!report->Saved);
+        QVERIFY(!report->Saved());
         QVERIFY(report->cmdSave->isEnabled());
         QCOMPARE(program.calc->Inputs.OutputFile, std::string("OFFICE.VOF"));
         QCOMPARE(program.FocusName(), QString("cmdClose"));

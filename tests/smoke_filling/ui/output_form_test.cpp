@@ -2,6 +2,7 @@
 // with the questions they ask, driven through the scripted platform.
 #include "common/fire_file_reader.h"
 #include "common/report_paging.h"
+#include "common/ui/report_text_box.h"
 #include "skeva_windows.h"
 #include "smoke_filling/model/report_printing.h"
 #include "smoke_filling/model/report_text.h"
@@ -332,9 +333,10 @@ class OutputFormTest : public QObject {
         QTest::mouseClick(report->cmdSave, Qt::LeftButton);
         QCOMPARE(w.platform.Messages().size(), std::size_t{1});
         const auto& shown = w.platform.Messages()[0].Request;
-        QVERIFY2(QString::fromStdString(shown.Text)
-                     .startsWith("The results file " + unwritable + " could not be written"),
+        const QString text = QString::fromStdString(shown.Text);
+        QVERIFY2(text.startsWith("The file " + unwritable + " could not be written ("),
                  shown.Text.c_str());
+        QVERIFY2(text.endsWith("). The results are not saved."), shown.Text.c_str());
         QCOMPARE(shown.Title, std::string("SKEVA-XW"));
         QCOMPARE(shown.Icon, MessageIcon::Critical);
         QVERIFY(!report->Saved());

@@ -1,0 +1,236 @@
+#include "common/ui/report_window.h"
+
+#include "common/ui/report_text_box.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QElapsedTimer>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QThread>
+#include <QVBoxLayout>
+#include <QWindow>
+#include <algorithm>
+
+namespace vorla::ui {
+namespace {
+
+constexpr int kTableColumns = 72; // the 68-character rows and a little air
+constexpr int kTableLines = 22;   // rows the window opens with
+constexpr int kTableMinimumLines = 6;
+
+QPushButton* MakeButton(const char* name, const QString& caption, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(true); // Enter presses the button that has the focus
+    return button;
+}
+
+// A window never opens larger than the screen, whatever the size of its text.
+QSize FittedToScreen(const QWidget& window, QSize wanted) {
+    const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    if (screen != nullptr) {
+        const QSize room = screen->availableGeometry().size();
+        wanted = wanted.boundedTo({room.width() * 9 / 10, room.height() * 9 / 10});
+    }
+    return wanted;
+}
+
+} // namespace
+
+ReportWindow::ReportWindow(PlatformServices& services, ReportInputForm input,
+                           ReportWindowTexts texts)
+    : QWidget(nullptr, Qt::Window), services_(services), input_(std::move(input)),
+      texts_(std::move(texts)) {
+    setObjectName("frmOutput");
+    setWindowTitle(QString::fromStdString(texts_.Caption));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    txtHeader = new ReportTextBox("txtHeader", this);
+    txtHeader->KeepEveryLineInView();
+    txtDataColumns = new ReportTextBox("txtDataColumns", this);
+    txtDataColumns->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtDataColumns->setMinimumHeight(txtDataColumns->HeightForLines(kTableMinimumLines));
+
+    cmdSave = MakeButton("cmdSave", "&Save", this);
+    cmdPrint = MakeButton("cmdPrint", "&Print", this);
+    cmdClose = MakeButton("cmdClose", "&Close", this);
+    buttons_ = {cmdSave, cmdPrint, cmdClose};
+
+    buttonRow_ = new QHBoxLayout;
+    buttonRow_->addStretch(1);
+    for (auto* button : buttons_) {
+        buttonRow_->addWidget(button);
+    }
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(txtHeader);
+    layout->addWidget(txtDataColumns, 1);
+    layout->addLayout(buttonRow_);
+
+    setTabOrder(txtHeader, txtDataColumns);
+    setTabOrder(txtDataColumns, cmdSave);
+    setTabOrder(cmdSave, cmdPrint);
+    setTabOrder(cmdPrint, cmdClose);
+
+    connect(cmdSave, &QPushButton::clicked, this, &ReportWindow::cmdSave_Click);
+    connect(cmdPrint, &QPushButton::clicked, this, &ReportWindow::cmdPrint_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &ReportWindow::cmdClose_Click);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, [this] {
+        if (!running_ && !leaving_) {
+            cmdClose_Click();
+        }
+    });
+}
+
+QPushButton* ReportWindow::AddButton(const char* name, const QString& caption) {
+    auto* button = MakeButton(name, caption, this);
+    buttonRow_->insertWidget(buttonRow_->indexOf(cmdClose), button);
+    buttons_.insert(buttons_.end() - 1, button);
+    setTabOrder(buttons_[buttons_.size() - 3], button);
+    setTabOrder(button, cmdClose);
+    return button;
+}
+
+void ReportWindow::SetButtonsEnabled(bool enabled) {
+    for (auto* button : buttons_) {
+        button->setEnabled(enabled);
+    }
+}
+
+// As tall as the header and a few dozen rows, wide enough for a row and for the
+// header's longest line (a long file name) where the screen allows.
+void ReportWindow::FitToReport() {
+    const QMargins around = layout()->contentsMargins();
+    const int width =
+        std::max(txtDataColumns->WidthForColumns(kTableColumns), txtHeader->WidthForText()) +
+        around.left() + around.right();
+    const int height = txtHeader->minimumHeight() + txtDataColumns->HeightForLines(kTableLines) +
+                       cmdClose->sizeHint().height() + 2 * layout()->spacing() + around.top() +
+                       around.bottom();
+    resize(FittedToScreen(*this, {width, height}));
+}
+
+// The run holds the program until it returns, so the window is mapped and
+// painted first: "CALCULATING ..." is on the screen while the model runs. Input
+// waits until the run is over.
+void ReportWindow::ShowBeforeRunning() {
+    show();
+    raise();
+    activateWindow();
+    QElapsedTimer waited;
+    waited.start();
+    while (!(windowHandle() && windowHandle()->isExposed()) && waited.elapsed() < 1000) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        QThread::msleep(5);
+    }
+    repaint();
+    // Hands the painted window to the window system before the run holds it up.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+bool ReportWindow::Form_Load() {
+    saved_ = false;
+    input_.Window->hide();
+    SetButtonsEnabled(false);
+    reportHeader_ = BuildReportHeader();
+    txtHeader->SetReportText(BuildHeaderText());
+    txtDataColumns->SetReportText(kCalculatingText);
+    FitToReport();
+
+    running_ = true;
+    ShowBeforeRunning();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    ReportRunOutcome outcome = RunModel();
+    QApplication::restoreOverrideCursor();
+    // Keys and clicks the window system held back during the run are taken now,
+    // while the buttons, Escape and the frame's close button still do nothing:
+    // an Escape pressed during the run does not close the report once it is done.
+    // Every one of them: events are taken until none is left (a tenth of a second
+    // at most).
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 100);
+    running_ = false;
+
+    if (outcome.FireError) {
+        // No half report: the window goes, the input form comes back, and only
+        // then the message says which file and what is wrong with it. The focus
+        // goes to the run title rather than the fire file box, whose dialog
+        // would open by itself.
+        PlatformServices& services = services_;
+        QLineEdit* runTitle = input_.txtRunTitle;
+        const MessageRequest problem{DescribeFireFileError(*outcome.FireError), texts_.ProgramName,
+                                     texts_.FireFileProblemIcon, MessageButtons::Ok};
+        ReturnToInput();
+        services.ShowMessage(problem);
+        runTitle->setFocus();
+        return false;
+    }
+
+    lastRow_ = outcome.LastRow;
+    endMessage_ = std::move(outcome.EndMessage);
+    rowInterval_ = vorla::RowInterval(lastRow_);
+    reportRows_ = BuildReportRows();
+    txtDataColumns->SetReportText(BuildDataColumnsText());
+    SetButtonsEnabled(true);
+    cmdClose->setFocus();
+    return true;
+}
+
+MessageButton ReportWindow::AskDuringRun(const MessageRequest& question) {
+    QApplication::setOverrideCursor(Qt::ArrowCursor);
+    const MessageButton answer = services_.ShowMessage(question);
+    QApplication::restoreOverrideCursor();
+    return answer;
+}
+
+void ReportWindow::ReturnToInput() {
+    leaving_ = true;
+    // The input form shows first, so the program never has no window open.
+    input_.ShowAgain();
+    if (!inCloseEvent_) {
+        close();
+    }
+}
+
+void ReportWindow::Unload() {
+    leaving_ = true;
+    close();
+}
+
+void ReportWindow::ShowAgain() {
+    // Back where it was, rather than wherever the window manager finds room
+    // beside the window that stood in for it.
+    if (QWindow* handle = windowHandle()) {
+        handle->setPosition(handle->position());
+    }
+    show();
+    raise();
+    activateWindow();
+    cmdClose->setFocus();
+}
+
+void ReportWindow::closeEvent(QCloseEvent* event) {
+    if (leaving_) {
+        event->accept();
+        return;
+    }
+    if (running_) {
+        event->ignore(); // the run finishes first
+        return;
+    }
+    // The frame's close button: the same as Close, which may keep the window
+    // open (Yes to saving the data).
+    inCloseEvent_ = true;
+    cmdClose_Click();
+    inCloseEvent_ = false;
+    if (leaving_) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+} // namespace vorla::ui

@@ -1,0 +1,276 @@
+// The report window base, with a stand-in program: what happens while the run
+// goes, a program's own button, the window's size, and the parts of Save and
+// Close that no one program's tests reach.
+#include "common/ui/fake_platform.h"
+#include "common/ui/report_text_box.h"
+#include "common/ui/report_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QVBoxLayout>
+#include <QtTest>
+#include <functional>
+
+using namespace vorla::ui;
+
+namespace {
+
+// An input form with the two boxes the report window uses.
+class InputForm : public QWidget {
+  public:
+    InputForm() {
+        txtRunTitle = new QLineEdit(this);
+        txtRunTitle->setObjectName("txtRunTitle");
+        txtOutputFile = new QLineEdit("RUN.OUT", this);
+        txtOutputFile->setObjectName("txtOutputFile");
+        auto* layout = new QVBoxLayout(this);
+        layout->addWidget(txtRunTitle);
+        layout->addWidget(txtOutputFile);
+    }
+    QLineEdit* txtRunTitle;
+    QLineEdit* txtOutputFile;
+    int shownAgain = 0;
+};
+
+// A program whose report is `rows` rows "row 0" ... and whose run calls `during`.
+class TestReport final : public ReportWindow {
+  public:
+    TestReport(PlatformServices& services, InputForm& input, std::string header)
+        : ReportWindow(services,
+                       {&input, input.txtRunTitle, input.txtOutputFile,
+                        [&input] {
+                            ++input.shownAgain;
+                            input.show();
+                            input.txtRunTitle->setFocus();
+                        }},
+                       {.ProgramName = "TEST",
+                        .Caption = "TEST: Output Data",
+                        .SaveQuestionTitle = "TEST: Save Data?",
+                        .PrinterCheckTitle = "TEST: Printer Check",
+                        .DataFilter = "TEST Data Files (*.tst)|*.tst",
+                        .NotSavedSentence = "The test is not saved.",
+                        .PrintLinesReserved = 4,
+                        .FireFileProblemIcon = MessageIcon::Exclamation}),
+          header_(std::move(header)) {
+        cmdExtra = AddButton("cmdExtra", "&Extra");
+    }
+
+    QPushButton* cmdExtra;
+    std::function<void()> during;
+    int rows = 3;
+    std::string outputFile = "RUN.OUT";
+    using ReportWindow::AskDuringRun;
+
+  protected:
+    std::string BuildReportHeader() const override { return header_; }
+    std::string BuildHeaderText() const override { return "VERSION\r\n" + ReportHeader(); }
+    ReportRunOutcome RunModel() override {
+        if (during) {
+            during();
+        }
+        return {rows - 1, "RUN COMPLETE", std::nullopt};
+    }
+    std::string BuildReportRows() const override {
+        std::string text;
+        for (int r = 0; r < rows; ++r) {
+            text += "row " + std::to_string(r) + "\r\n";
+        }
+        return text;
+    }
+    std::string BuildDataColumnsText() const override { return ReportRows() + EndMessage(); }
+    std::string BuildSavedText() const override {
+        return "VERSION\r\n" + ReportHeader() + "\r\n" + ReportRows() + EndMessage() + "\r\n";
+    }
+    std::optional<std::vector<vorla::PrintedPage>> BuildPrintedPages(double) const override {
+        return std::vector<vorla::PrintedPage>{{"row 0"}};
+    }
+    std::string& OutputFile() override { return outputFile; }
+
+  private:
+    std::string header_;
+};
+
+} // namespace
+
+class ReportWindowTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir folder_;
+
+  private slots:
+    void WhileTheRunGoesNothingCanCloseTheWindow() {
+        FakePlatform platform(folder_.filePath("DATA").toStdString());
+        InputForm input;
+        input.show();
+        QPointer<TestReport> report = new TestReport(platform, input, "HEADER");
+        bool checked = false;
+        report->during = [&] {
+            QVERIFY(report->isVisible());
+            QVERIFY(!input.isVisible());
+            QCOMPARE(report->txtDataColumns->toPlainText(), QString("CALCULATING ..."));
+            for (auto* button :
+                 {report->cmdSave, report->cmdPrint, report->cmdExtra, report->cmdClose}) {
+                QVERIFY(!button->isEnabled());
+            }
+            QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+            QTest::keyClick(report->txtDataColumns, Qt::Key_Escape);
+            QVERIFY(!report->close());
+            QVERIFY(report->isVisible());
+            // The window system's requests and clicks that wait in the queue
+            // until the run is over.
+            QCoreApplication::postEvent(report, new QCloseEvent);
+            const QPointF middle = QRectF(report->cmdClose->rect()).center();
+            for (auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+                QCoreApplication::postEvent(
+                    report->cmdClose,
+                    new QMouseEvent(type, middle, report->cmdClose->mapToGlobal(middle),
+                                    Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+            }
+            checked = true;
+        };
+        QVERIFY(report->Form_Load());
+        QCoreApplication::processEvents();
+        QVERIFY(report && report->isVisible());
+        QVERIFY(checked);
+        QVERIFY(platform.Messages().empty()); // not even the question about saving
+        QVERIFY(QApplication::overrideCursor() == nullptr);
+        QCOMPARE(report->txtDataColumns->toPlainText(),
+                 QString("row 0\nrow 1\nrow 2\nRUN COMPLETE"));
+        QCOMPARE(QApplication::focusWidget(), report->cmdClose);
+        QVERIFY(report->cmdExtra->isEnabled());
+        delete report.data();
+    }
+
+    void AQuestionDuringTheRunHasTheOrdinaryCursor() {
+        FakePlatform platform(folder_.filePath("DATA").toStdString());
+        InputForm input;
+        auto* report = new TestReport(platform, input, "HEADER");
+        std::optional<Qt::CursorShape> whileAsked;
+        platform.WhenMessageShown = [&](const MessageRequest&) {
+            whileAsked = QApplication::overrideCursor()->shape();
+        };
+        report->during = [&] {
+            platform.AnswerNextQuestion(MessageButton::No);
+            QCOMPARE(report->AskDuringRun(
+                         {"Stop?", "TEST: Question", MessageIcon::Question, MessageButtons::YesNo}),
+                     MessageButton::No);
+            QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+        };
+        QVERIFY(report->Form_Load());
+        QCOMPARE(whileAsked, std::optional(Qt::ArrowCursor));
+        delete report;
+    }
+
+    void AProgramsOwnButtonStandsBeforeClose() {
+        FakePlatform platform(folder_.filePath("DATA").toStdString());
+        InputForm input;
+        auto* report = new TestReport(platform, input, "HEADER");
+        QVERIFY(report->Form_Load());
+        QCOMPARE(report->cmdExtra->text(), QString("&Extra"));
+        report->txtHeader->setFocus();
+        for (QWidget* next : std::initializer_list<QWidget*>{report->txtDataColumns,
+                                                             report->cmdSave, report->cmdPrint,
+                                                             report->cmdExtra, report->cmdClose}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), next);
+        }
+        QVERIFY(report->cmdPrint->x() < report->cmdExtra->x());
+        QVERIFY(report->cmdExtra->x() < report->cmdClose->x());
+        delete report;
+    }
+
+    void TheHeaderShowsEveryLineAndALongLineWidensTheWindow() {
+        FakePlatform platform(folder_.filePath("DATA").toStdString());
+        InputForm input;
+        std::string header = "TITLE";
+        for (int line = 2; line <= 16; ++line) {
+            header += "\r\nLINE " + std::to_string(line);
+        }
+        auto* shortHeader = new TestReport(platform, input, header);
+        QVERIFY(shortHeader->Form_Load());
+        QCOMPARE(shortHeader->txtHeader->toPlainText().count(u'\n'), 16);
+        QCOMPARE(shortHeader->txtHeader->verticalScrollBar()->maximum(), 0);
+        const int usualWidth = shortHeader->width();
+        delete shortHeader;
+
+        auto* longHeader =
+            new TestReport(platform, input, header + "\r\nFIRE FILE : " + std::string(100, 'F'));
+        QVERIFY(longHeader->Form_Load());
+        QCOMPARE(longHeader->txtHeader->verticalScrollBar()->maximum(), 0);
+        QVERIFY(longHeader->width() > usualWidth);
+        const QRect screen = longHeader->screen()->availableGeometry();
+        QVERIFY(longHeader->width() <= screen.width());
+        QVERIFY(longHeader->height() <= screen.height());
+        delete longHeader;
+    }
+
+    void AFailedSaveNamesTheFileAndWhatItMeans() {
+        FakePlatform platform(folder_.filePath("DATA").toStdString());
+        InputForm input;
+        QPointer<TestReport> report = new TestReport(platform, input, "HEADER");
+        QVERIFY(report->Form_Load());
+        const std::string folderPath = folder_.path().toStdString();
+        platform.ChooseInNextDialog(folderPath); // a folder, not a file
+        report->cmdSave->click();
+        QCOMPARE(platform.Messages().size(), std::size_t{1});
+        const auto& failure = platform.Messages()[0].Request;
+        QCOMPARE(failure.Text,
+                 "The file " + folderPath +
+                     " could not be written (Is a directory). The test is not saved.");
+        QCOMPARE(failure.Title, std::string("TEST"));
+        QCOMPARE(failure.Icon, MessageIcon::Critical);
+        QVERIFY(!report->Saved());
+        QCOMPARE(report->outputFile, std::string("RUN.OUT"));
+
+        // A good name: the whole report, and the output file follows it.
+        const QString saved = folder_.filePath("saved.tst");
+        platform.ChooseInNextDialog(saved.toStdString());
+        report->cmdSave->click();
+        QFile file(saved);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(),
+                 QByteArray("VERSION\r\nHEADER\r\nrow 0\r\nrow 1\r\nrow 2\r\nRUN COMPLETE\r\n"));
+        QVERIFY(report->Saved());
+        QCOMPARE(report->outputFile, saved.toStdString());
+        const auto& dialog = platform.FileDialogs().back().Request;
+        QCOMPARE(dialog.Title, std::string("Specify Data Output File"));
+        QCOMPARE(dialog.Filter, std::string("TEST Data Files (*.tst)|*.tst"));
+        QCOMPARE(dialog.InitialFileName, std::string("RUN.OUT"));
+
+        // Saved: Close goes back to the input form without a question.
+        report->cmdClose->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!report);
+        QCOMPARE(input.shownAgain, 1);
+        QCOMPARE(platform.Messages().size(), std::size_t{1});
+        QVERIFY(platform.Problems().empty());
+    }
+
+    void PrintOffersAPdfNamedAfterTheOutputFile() {
+        FakePlatform platform(folder_.filePath("DATA").toStdString());
+        InputForm input;
+        auto* report = new TestReport(platform, input, "HEADER");
+        QVERIFY(report->Form_Load());
+        report->outputFile = folder_.filePath("results.v1.tst").toStdString();
+        platform.AnswerNextQuestion(MessageButton::Ok);
+        report->cmdPrint->click();
+        const auto& request = platform.PrintRequests().at(0);
+        QCOMPARE(request.Title, std::string("TEST: Printer Check"));
+        QCOMPARE(request.DocumentName, std::string("TEST report"));
+        QCOMPARE(request.SuggestedPdfName, std::string("results.v1.pdf"));
+        QCOMPARE(platform.Documents().at(0).Pages.at(0).at(0), std::string("row 0"));
+        QCOMPARE(QApplication::focusWidget(), report->cmdClose);
+        delete report;
+    }
+};
+
+QTEST_MAIN(ReportWindowTest)
+#include "report_window_test.moc"
