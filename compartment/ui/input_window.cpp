@@ -94,7 +94,7 @@ void frmInput::ConnectEvents() {
 bool frmInput::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusOut) {
         for (const InputBox box : kDimensionBoxes) {
-            if (watched == Box(box)) {
+            if (watched->objectName().toStdString() == InputBoxName(box)) {
                 Dimension_LostFocus(box);
             }
         }
@@ -103,33 +103,10 @@ bool frmInput::eventFilter(QObject* watched, QEvent* event) {
 }
 
 QLineEdit* frmInput::Box(InputBox box) const {
-    switch (box) {
-    case InputBox::txtRunTitle:
-        return txtRunTitle;
-    case InputBox::txtOutputFile:
-        return txtOutputFile;
-    case InputBox::txtFireFile:
-        return txtFireFile;
-    case InputBox::txtFloorArea:
-        return txtFloorArea;
-    case InputBox::txtRoomHeight:
-        return txtRoomHeight;
-    case InputBox::txtVentWidth:
-        return txtVentWidth;
-    case InputBox::txtSillHeight:
-        return txtSillHeight;
-    case InputBox::txtSoffitHeight:
-        return txtSoffitHeight;
-    case InputBox::txtFireHeight:
-        return txtFireHeight;
-    case InputBox::txtRadiativeLossFraction:
-        return txtRadiativeLossFraction;
-    case InputBox::txtTotalLossFraction:
-        return txtTotalLossFraction;
-    case InputBox::txtRunTime:
-        return txtRunTime;
-    }
-    return txtRunTitle;
+    // Every box carries its control name as its object name.
+    const std::string_view name = InputBoxName(box);
+    return findChild<QLineEdit*>(
+        QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
 }
 
 InputBoxes frmInput::Boxes() const {
