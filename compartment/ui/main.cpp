@@ -5,7 +5,7 @@
 #include "common/ui/splash_window.h"
 #include "common/ui/window_placement.h"
 #include "compartment/model/calculations.h"
-#include "compartment/ui/input_window.h"
+#include "compartment/ui/input_form.h"
 
 #include <QApplication>
 #include <memory>

@@ -1,4 +1,4 @@
-#include "compartment/ui/estimator_window.h"
+#include "compartment/ui/estimator_form.h"
 #include "program_fixture.h"
 
 #include <QGroupBox>

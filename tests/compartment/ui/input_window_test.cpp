@@ -1,4 +1,4 @@
-#include "compartment/ui/input_window.h"
+#include "compartment/ui/input_form.h"
 #include "program_fixture.h"
 
 #include <QGroupBox>

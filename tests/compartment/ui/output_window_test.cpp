@@ -1,7 +1,7 @@
 #include "common/ui/report_text_box.h"
 #include "compartment/model/report_text.h"
-#include "compartment/ui/output_window.h"
-#include "compartment/ui/results_graph_window.h"
+#include "compartment/ui/graph_form.h"
+#include "compartment/ui/output_form.h"
 #include "program_fixture.h"
 
 #include <QDir>

@@ -5,8 +5,8 @@
 
 #include "common/ui/fake_platform.h"
 #include "compartment/model/calculations.h"
-#include "compartment/ui/input_window.h"
-#include "compartment/ui/output_window.h"
+#include "compartment/ui/input_form.h"
+#include "compartment/ui/output_form.h"
 
 #include <QApplication>
 #include <QFile>

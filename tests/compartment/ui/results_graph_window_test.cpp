@@ -1,5 +1,5 @@
 #include "common/ui/graph_picture.h"
-#include "compartment/ui/results_graph_window.h"
+#include "compartment/ui/graph_form.h"
 #include "program_fixture.h"
 
 #include <QGroupBox>

@@ -1,4 +1,4 @@
-#include "compartment/ui/estimator_window.h"
+#include "compartment/ui/estimator_form.h"
 
 #include "common/ui/platform_services.h"
 #include "compartment/model/input_checks.h"

@@ -1,7 +1,7 @@
 // The controls of frmInput and their layout: captions, tool tips, defaults,
 // the menus and the tab order, which follows the form from top to bottom.
 #include "common/ui/file_run_menus.h"
-#include "compartment/ui/input_window.h"
+#include "compartment/ui/input_form.h"
 
 #include <QFormLayout>
 #include <QFrame>

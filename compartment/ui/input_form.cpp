@@ -1,11 +1,11 @@
-#include "compartment/ui/input_window.h"
+#include "compartment/ui/input_form.h"
 
 #include "common/ui/platform_services.h"
 #include "compartment/model/input_form.h"
 #include "compartment/model/loss_fraction_estimator.h"
 #include "compartment/model/saved_report_reader.h"
-#include "compartment/ui/estimator_window.h"
-#include "compartment/ui/output_window.h"
+#include "compartment/ui/estimator_form.h"
+#include "compartment/ui/output_form.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
-#include "compartment/ui/results_graph_window.h"
+#include "compartment/ui/graph_form.h"
 
 #include "common/axis_scaling.h"
-#include "compartment/ui/output_window.h"
+#include "compartment/ui/output_form.h"
 
 #include <QGroupBox>
 #include <QLabel>

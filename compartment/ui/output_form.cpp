@@ -1,10 +1,10 @@
-#include "compartment/ui/output_window.h"
+#include "compartment/ui/output_form.h"
 
 #include "compartment/model/compartment_run.h"
 #include "compartment/model/report_printing.h"
 #include "compartment/model/report_text.h"
-#include "compartment/ui/input_window.h"
-#include "compartment/ui/results_graph_window.h"
+#include "compartment/ui/graph_form.h"
+#include "compartment/ui/input_form.h"
 
 #include <QLineEdit>
 #include <QPushButton>
