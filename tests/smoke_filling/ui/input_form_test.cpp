@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
-#include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -534,62 +533,6 @@ class InputFormTest : public QObject {
         w.platform.CancelNextDialog();
         QTest::mouseClick(f.txtOutputFile, Qt::LeftButton);
         QCOMPARE(f.txtOutputFile->text(), Path("new.sof"));
-
-        // Typing never changes the name.
-        w.platform.CancelNextDialog();
-        f.txtFireFile->setFocus();
-        QTest::keyClicks(f.txtFireFile, "typed");
-        QCOMPARE(f.txtFireFile->text(), Path("new.fir"));
-        QVERIFY(w.platform.Problems().empty());
-    }
-
-    // However the box is reached, one dialog opens, and neither the focus
-    // moving on, nor the window being activated again, nor a closed menu
-    // opens another.
-    void AFileBoxOpensOneDialogEachTime_data() {
-        QTest::addColumn<QString>("how");
-        QTest::newRow("click") << "click";
-        QTest::newRow("double click") << "double click";
-        QTest::newRow("Tab") << "Tab";
-        QTest::newRow("Shift+Tab") << "Shift+Tab";
-        QTest::newRow("Enter in the box") << "Enter";
-    }
-    void AFileBoxOpensOneDialogEachTime() {
-        QFETCH(QString, how);
-        SkevaWindows w(Data());
-        frmInput& f = w.input;
-        w.platform.CancelNextDialog();
-        if (how == "click") {
-            QTest::mouseClick(f.txtFireFile, Qt::LeftButton);
-        } else if (how == "double click") {
-            QTest::mouseDClick(f.txtFireFile, Qt::LeftButton);
-        } else if (how == "Tab") {
-            f.txtRunTime->setFocus();
-            QTest::keyClick(f.txtRunTime, Qt::Key_Tab);
-        } else if (how == "Shift+Tab") {
-            f.optUnits[0]->setFocus();
-            QTest::keyClick(f.optUnits[0], Qt::Key_Backtab, Qt::ShiftModifier);
-        } else {
-            // The box can only hold the focus when it came back with the window.
-            f.txtFireFile->setFocus(Qt::ActiveWindowFocusReason);
-            QCOMPARE(w.platform.FileDialogs().size(), std::size_t{0});
-            QTest::keyClick(f.txtFireFile, Qt::Key_Return);
-        }
-        QCOMPARE(w.platform.FileDialogs().size(), std::size_t{1});
-        QTest::qWait(50);
-        QCOMPARE(w.platform.FileDialogs().size(), std::size_t{1});
-
-        // The window deactivated by the dialog and activated again, a menu
-        // closed over the box: the focus comes back, no dialog.
-        QWidget* focused = QApplication::focusWidget();
-        for (const auto reason : {Qt::ActiveWindowFocusReason, Qt::PopupFocusReason}) {
-            QFocusEvent in(QEvent::FocusIn, reason);
-            QApplication::sendEvent(f.txtFireFile, &in);
-            QFocusEvent outputIn(QEvent::FocusIn, reason);
-            QApplication::sendEvent(f.txtOutputFile, &outputIn);
-        }
-        QCOMPARE(w.platform.FileDialogs().size(), std::size_t{1});
-        QVERIFY(focused != f.txtFireFile && focused != f.txtOutputFile);
         QVERIFY(w.platform.Problems().empty());
     }
 
