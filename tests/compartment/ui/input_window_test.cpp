@@ -3,8 +3,6 @@
 
 #include <QGroupBox>
 #include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -178,19 +176,11 @@ class InputWindowTest : public QObject {
         }
     }
 
-    void FormAndMenusAreNamedAsTheProgramNamesThem() {
+    void TheFormIsNamedAsTheProgramNamesIt() {
         Program program;
         QCOMPARE(program.input->objectName(), QString("frmInput"));
         QCOMPARE(program.input->windowTitle(), QString("VORLA-XW: Input Data"));
         QVERIFY(program.input->findChild<QFrame*>("linBelowMenu"));
-        QCOMPARE(program.input->mnuFile->title(), QString("File"));
-        QCOMPARE(program.input->mnuRun->text(), QString("Run"));
-        QStringList items;
-        for (auto* action : program.input->mnuFile->actions()) {
-            items << (action->isSeparator() ? "-" : action->text()) + "=" + action->objectName();
-        }
-        QCOMPARE(items, QStringList({"&New=mnuFileNew", "&Open=mnuFileOpen", "-=mnuFileBar1",
-                                     "&Exit=mnuFileExit"}));
         QVERIFY(program.input->optUnits[0]->isChecked());
         QCOMPARE(program.calc->Units.System, vorla::UnitSystem::SI);
         QCOMPARE(program.FocusName(), QString("txtRunTitle"));
@@ -549,30 +539,6 @@ class InputWindowTest : public QObject {
                                        "txtFireHeight", "txtRadiativeLossFraction", "optUnits(0)",
                                        "txtRunTime", "txtRunTitle"}));
         QCOMPARE(program.platform.FileDialogs().size(), std::size_t{1});
-    }
-
-    void MenusAnswerTheKeyboard() {
-        Program program;
-        program.input->txtRunTitle->setFocus();
-        QTest::keyClick(program.input.get(), Qt::Key_F10);
-        QCOMPARE(program.input->menuBar()->activeAction(), program.input->mnuFile->menuAction());
-        QTest::keyClick(program.input->mnuFile, Qt::Key_Escape);
-
-        // Alt+R runs; so does Enter while the keyboard has "Run" highlighted.
-        for (int way = 0; way < 2; ++way) {
-            program.platform.ClearRecords();
-            program.platform.CancelNextDialog(); // check 1 opens the output file's dialog
-            program.input->txtRunTitle->setFocus();
-            if (way == 0) {
-                QTest::keyClick(program.input->txtRunTitle, Qt::Key_R, Qt::AltModifier);
-            } else {
-                program.input->menuBar()->setActiveAction(program.input->mnuRun);
-                QTest::keyClick(program.input->txtRunTitle, Qt::Key_Return);
-            }
-            QCOMPARE(program.platform.Messages().size(), std::size_t{1});
-            QCOMPARE(program.platform.Messages()[0].Request.Text,
-                     std::string("An output data file name must be specified."));
-        }
     }
 
     void ExitAndTheFrameCloseButtonEndTheProgram() {

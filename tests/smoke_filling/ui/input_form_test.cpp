@@ -1,5 +1,5 @@
 // frmInput driven as a user drives it: typing, leaving boxes, the unit option,
-// the menus, the file boxes, and the checks of Run.
+// File menu commands, the file boxes, and the checks of Run.
 #include "skeva_windows.h"
 #include "smoke_filling/model/report_text.h"
 
@@ -10,7 +10,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -107,21 +106,6 @@ class InputFormTest : public QObject {
         QCOMPARE(f.optUnits[1]->toolTip(), QString("ft, ft², lb, °F, Btu"));
         QVERIFY(f.optUnits[0]->isChecked() && !f.optUnits[1]->isChecked());
         QVERIFY(f.findChild<QFrame*>("linBelowMenu"));
-
-        QCOMPARE(f.mnuFile->title(), QString("File"));
-        const auto items = f.mnuFile->actions();
-        QCOMPARE(items.size(), 4);
-        QCOMPARE(items[0], f.mnuFileNew);
-        QCOMPARE(f.mnuFileNew->text(), QString("&New"));
-        QCOMPARE(items[1], f.mnuFileOpen);
-        QCOMPARE(f.mnuFileOpen->text(), QString("&Open"));
-        QVERIFY(items[2]->isSeparator());
-        QCOMPARE(items[2]->objectName(), QString("mnuFileBar1"));
-        QCOMPARE(items[3], f.mnuFileExit);
-        QCOMPARE(f.mnuFileExit->text(), QString("&Exit"));
-        QCOMPARE(f.mnuRun->text(), QString("Run"));
-        QCOMPARE(f.mnuRun->menu(), nullptr);
-
         QCOMPARE(QApplication::focusWidget(), f.txtRunTitle);
     }
 
@@ -534,36 +518,6 @@ class InputFormTest : public QObject {
         QTest::mouseClick(f.txtOutputFile, Qt::LeftButton);
         QCOMPARE(f.txtOutputFile->text(), Path("new.sof"));
         QVERIFY(w.platform.Problems().empty());
-    }
-
-    void TheMenusWorkFromTheKeyboard() {
-        SkevaWindows w(Data());
-        frmInput& f = w.input;
-        f.txtRunTitle->setText("to be cleared");
-        QTest::keyClick(&f, Qt::Key_F, Qt::AltModifier);
-        QTRY_COMPARE(QApplication::activePopupWidget(), static_cast<QWidget*>(f.mnuFile));
-        QTest::keyClick(f.mnuFile, Qt::Key_N);
-        QTRY_VERIFY(!f.mnuFile->isVisible());
-        QCOMPARE(f.txtRunTitle->text(), QString());
-
-        w.platform.CancelNextDialog();
-        QTest::keyClick(&f, Qt::Key_F, Qt::AltModifier);
-        QTRY_COMPARE(QApplication::activePopupWidget(), static_cast<QWidget*>(f.mnuFile));
-        QTest::keyClick(f.mnuFile, Qt::Key_O);
-        QTRY_COMPARE(w.platform.FileDialogs().size(), std::size_t{1});
-        QCOMPARE(w.platform.FileDialogs()[0].Request.Title, std::string("Specify Data File"));
-
-        w.platform.CancelNextDialog(); // check 1 opens the output file dialog
-        QTest::keyClick(&f, Qt::Key_R, Qt::AltModifier);
-        QTRY_COMPARE(w.platform.Messages().size(), std::size_t{1});
-        QCOMPARE(w.platform.Messages()[0].Request.Text,
-                 std::string("An output data file name must be specified."));
-
-        QTest::keyClick(&f, Qt::Key_F, Qt::AltModifier);
-        QTRY_COMPARE(QApplication::activePopupWidget(), static_cast<QWidget*>(f.mnuFile));
-        QTest::keyClick(f.mnuFile, Qt::Key_E);
-        QTRY_COMPARE(w.quits, 1);
-        QVERIFY(!f.isVisible());
     }
 
     void FileExitAndTheFramesCloseButtonEndTheProgram() {
