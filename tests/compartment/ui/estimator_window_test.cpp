@@ -103,19 +103,6 @@ class EstimatorWindowTest : public QObject {
         QVERIFY(program.platform.Messages().empty());
     }
 
-    void AnEstimateAboveOneIsCutToOne() {
-        Program program;
-        program.Set(InputBox::txtFloorArea, "1000");
-        program.Set(InputBox::txtRoomHeight, "3");
-        program.Set(InputBox::txtRadiativeLossFraction, "0.9");
-        auto* window = OpenEstimator(program);
-        QVERIFY(window);
-        window->txtAspectRatio->setText("1");
-        window->OptCeilingRoughness[2]->click();
-        window->cmdEstimate->click();
-        QCOMPARE(LossFraction(program), QString("   1.0"));
-    }
-
     void AZeroRadiativeFractionIsAskedAbout() {
         {
             Program program;
@@ -154,9 +141,6 @@ class EstimatorWindowTest : public QObject {
         QTest::newRow("no floor area") << "txtFloorArea"
                                        << ""
                                        << "You must first specify a valid floor area.";
-        QTest::newRow("negative floor area") << "txtFloorArea"
-                                             << "-5"
-                                             << "You must first specify a valid floor area.";
         QTest::newRow("no room height") << "txtRoomHeight"
                                         << ""
                                         << "You must first specify a valid room height.";
