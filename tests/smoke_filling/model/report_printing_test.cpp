@@ -1,4 +1,5 @@
 #include "smoke_filling/model/report_printing.h"
+#include "test_room.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -6,20 +7,8 @@
 namespace vorla::smoke {
 namespace {
 
-SmokeFillInputs PrintedRun() {
-    SmokeFillInputs inputs;
-    inputs.RunTitle = "Printed run";
-    inputs.OutputFile = "PRINTED.SOF";
-    inputs.FloorArea = 20;
-    inputs.RoomHeight = 3;
-    inputs.LossFraction = 0.6;
-    inputs.RunTime = 900;
-    inputs.FireFile = "F.FIR";
-    return inputs;
-}
-
 TEST(PrintPageHeader, IsSeventeenLinesWithThePageNumber) {
-    const SmokeFillInputs inputs = PrintedRun();
+    const SmokeFillInputs inputs = testing::Office();
     const auto header = PrintPageHeader(inputs, 2);
     ASSERT_EQ(header.size(), 17u);
     EXPECT_EQ(header[0], "");
@@ -27,8 +16,8 @@ TEST(PrintPageHeader, IsSeventeenLinesWithThePageNumber) {
     EXPECT_EQ(header[3],
               "      SKEVA-XW VERSION 1.00 - JULY 1999" + std::string(27, ' ') + "Page  2");
     EXPECT_EQ(header[4], "");
-    EXPECT_EQ(header[5], "      Printed run");
-    EXPECT_EQ(header[6], "      SIMULATION OUTPUT DATA FILE : PRINTED.SOF");
+    EXPECT_EQ(header[5], "      Office, sofa fire");
+    EXPECT_EQ(header[6], "      SIMULATION OUTPUT DATA FILE : OFFICE.SOF");
     EXPECT_EQ(header[13], "      ");
     EXPECT_EQ(header[16], "      " + std::string(68, '='));
     EXPECT_EQ(PrintPageHeader(inputs, 12)[3].substr(66), "Page 12");

@@ -1,6 +1,7 @@
 #include "common/fire_file_reader.h"
 #include "smoke_filling/model/smoke_fill_physics.h"
 #include "smoke_filling/model/smoke_fill_run.h"
+#include "test_room.h"
 
 #include <cmath>
 #include <filesystem>
@@ -17,14 +18,9 @@ namespace {
 // A program state with the room given and the fire read from `fireText`.
 std::unique_ptr<Calculations> ClosedRoom(double area, double height, float fireHeight,
                                          std::int16_t runTime, const std::string& fireText) {
-    auto calc = std::make_unique<Calculations>();
-    calc->Inputs.FloorArea = area;
-    calc->Inputs.RoomHeight = height;
-    calc->Inputs.FireHeight = fireHeight;
-    calc->Inputs.LossFraction = 0.6;
-    calc->Inputs.RunTime = runTime;
-    EXPECT_FALSE(ParseFireFile(fireText, "test.fir", calc->Fire));
-    return calc;
+    SmokeFillInputs inputs = testing::Room(area, height, fireHeight);
+    inputs.RunTime = runTime;
+    return testing::RunState(inputs, fireText);
 }
 
 constexpr const char* kLongSmallFire = "0 0 0\r\n60 50 0\r\n20000 50 0\r\n-9 -9 -9\r\n";
