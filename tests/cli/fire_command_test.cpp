@@ -340,30 +340,6 @@ TEST_F(FireCommand, KeepsTheFirstSixtyCharactersOfTheDescription) {
     EXPECT_EQ(run.out.find(std::string(61, 'd')), std::string::npos);
 }
 
-// Every kind written by the command is read back whole by the models' reader.
-TEST_F(FireCommand, EveryKindIsReadBackByTheModelsReader) {
-    const std::string points = WriteText("pts.txt", "0 0\n60 500\n120 250\n");
-    const std::vector<std::vector<std::string>> kinds = {
-        {"tsquared", "--alpha", "0.0469", "--t-max", "146", "--t-end", "600", "--delay", "15"},
-        {"universal", "--t-end", "600"},
-        {"pool", "--mass-loss-rate", "0.039", "--k-beta", "0.7", "--diameter", "1", "--t-end", "1"},
-        {"furniture", "--mass", "30", "--fabric", "cellulosic", "--padding", "cotton", "--style",
-         "plain", "--frame-combustibility", "wood", "--frame-material", "wood", "--delay", "10"},
-        {"custom", "--points", points},
-    };
-    const int expectedLast[] = {121, 120, 2, 3, 2};
-    for (std::size_t i = 0; i < kinds.size(); ++i) {
-        std::vector<std::string> args = {"fire"};
-        args.insert(args.end(), kinds[i].begin(), kinds[i].end());
-        args.insert(args.end(), {"-o", PathOf("K.FIR")});
-        const auto run = Vorla(args);
-        ASSERT_EQ(run.status, 0) << kinds[i][0] << ": " << run.err;
-        FireTable table;
-        ASSERT_FALSE(ReadFireFile(PathOf("K.FIR"), table)) << kinds[i][0];
-        EXPECT_EQ(table.N, expectedLast[i]) << kinds[i][0];
-    }
-}
-
 // The bundled examples are exactly what the command writes today, date aside.
 TEST_F(FireCommand, TheExamplesAreWhatTheCommandWrites) {
     const fs::path examples = VORLA_EXAMPLES_DIR;
