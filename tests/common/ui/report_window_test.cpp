@@ -8,9 +8,9 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFile>
 #include <QFontInfo>
 #include <QFontMetrics>
-#include <QFile>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMouseEvent>

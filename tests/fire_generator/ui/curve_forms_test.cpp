@@ -129,24 +129,19 @@ class CurveFormsTest : public QObject {
         const auto tSquared = [](const QString& alpha, const QString& tMax, const QString& tEnd) {
             return QStringList{"txtAlpha=" + alpha, "txtTMax=" + tMax, "txtTEnd=" + tEnd};
         };
-        QTest::newRow("alpha 0") << CurveKind::TSquared << "0"
-                                 << tSquared("0", "100", "200")
+        QTest::newRow("alpha 0") << CurveKind::TSquared << "0" << tSquared("0", "100", "200")
                                  << "The fire growth factor must be a positive number"
                                  << "txtAlpha";
-        QTest::newRow("alpha 2.12")
-            << CurveKind::TSquared << "0" << tSquared("2.12", "100", "200")
-            << "The fire growth factor is too large"
-            << "txtAlpha";
-        QTest::newRow("t max 0") << CurveKind::TSquared << "0"
-                                 << tSquared("0.1", "0", "200")
+        QTest::newRow("alpha 2.12") << CurveKind::TSquared << "0" << tSquared("2.12", "100", "200")
+                                    << "The fire growth factor is too large"
+                                    << "txtAlpha";
+        QTest::newRow("t max 0") << CurveKind::TSquared << "0" << tSquared("0.1", "0", "200")
                                  << "The time to maximum QDOT must be a positive number"
                                  << "txtTMax";
-        QTest::newRow("t end 9001")
-            << CurveKind::TSquared << "0" << tSquared("0.1", "100", "9001")
-            << "The time to the end of the curve must not exceed 9000 s"
-            << "txtTEnd";
-        QTest::newRow("t end 0") << CurveKind::TSquared << "0"
-                                 << tSquared("0.1", "100", "0")
+        QTest::newRow("t end 9001") << CurveKind::TSquared << "0" << tSquared("0.1", "100", "9001")
+                                    << "The time to the end of the curve must not exceed 9000 s"
+                                    << "txtTEnd";
+        QTest::newRow("t end 0") << CurveKind::TSquared << "0" << tSquared("0.1", "100", "0")
                                  << "The time to the end of the curve must be positive"
                                  << "txtTEnd";
         QTest::newRow("semi-universal 601")
@@ -171,17 +166,14 @@ class CurveFormsTest : public QObject {
             << CurveKind::Pool << "0" << pool("0", "0.7", "1", "600")
             << "The infinite size pool mass loss rate must be greater than 0"
             << "txtMLRInf";
-        QTest::newRow("pool rate 1.01")
-            << CurveKind::Pool << "0" << pool("1.01", "0.7", "1", "600")
-            << "The infinite size pool mass loss rate is too large"
-            << "txtMLRInf";
-        QTest::newRow("pool k beta 0")
-            << CurveKind::Pool << "0" << pool("0.039", "0", "1", "600")
-            << "KxBeta must be greater than 0"
-            << "txtKBeta";
+        QTest::newRow("pool rate 1.01") << CurveKind::Pool << "0" << pool("1.01", "0.7", "1", "600")
+                                        << "The infinite size pool mass loss rate is too large"
+                                        << "txtMLRInf";
+        QTest::newRow("pool k beta 0") << CurveKind::Pool << "0" << pool("0.039", "0", "1", "600")
+                                       << "KxBeta must be greater than 0"
+                                       << "txtKBeta";
         QTest::newRow("pool k beta 10.1")
-            << CurveKind::Pool << "0" << pool("0.039", "10.1", "1", "600")
-            << "KxBeta is too large"
+            << CurveKind::Pool << "0" << pool("0.039", "10.1", "1", "600") << "KxBeta is too large"
             << "txtKBeta";
         QTest::newRow("pool diameter 0.19 m")
             << CurveKind::Pool << "0" << pool("0.039", "0.7", "0.19", "600")
@@ -191,10 +183,9 @@ class CurveFormsTest : public QObject {
             << CurveKind::Pool << "0" << pool("0.039", "0.7", "1", "9001")
             << "The time to the end of the curve must not exceed 9000 s"
             << "txtTEnd";
-        QTest::newRow("pool t end -5")
-            << CurveKind::Pool << "0" << pool("0.039", "0.7", "1", "-5")
-            << "The time to the end of the curve must be positive"
-            << "txtTEnd";
+        QTest::newRow("pool t end -5") << CurveKind::Pool << "0" << pool("0.039", "0.7", "1", "-5")
+                                       << "The time to the end of the curve must be positive"
+                                       << "txtTEnd";
         QTest::newRow("pool past 32767 s")
             << CurveKind::Pool << "30000" << pool("0.039", "0.7", "1", "9000")
             << "The delay time plus the time to the end of the curve must not exceed 32767 s"
