@@ -47,7 +47,7 @@ TEST(EstimatorEntry, RefreshReadsOnlyWhatTheEstimateNeeds) {
     RefreshEstimatorInputs(boxes, calc);
     EXPECT_DOUBLE_EQ(calc.Inputs.FloorArea, 9.29);
     EXPECT_DOUBLE_EQ(calc.Inputs.RoomHeight, 3.048);
-    EXPECT_EQ(calc.Inputs.SoffitHeight, static_cast<float>(7 * 0.3048));
+    EXPECT_EQ(calc.Inputs.SoffitHeight, 2.1336f); // 7 ft
     EXPECT_EQ(calc.Inputs.SillHeight, 1);
     EXPECT_EQ(calc.Inputs.TotalLossFraction, 0.6);
     EXPECT_TRUE(RadiativeFractionNeedsConfirming(calc.Inputs));

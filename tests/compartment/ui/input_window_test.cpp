@@ -194,7 +194,7 @@ class InputWindowTest : public QObject {
         QTest::newRow("S.I.") << false << "20" << 20.0 << 20.0;
         QTest::newRow("S.I., with a unit typed after") << false << "12.5 m" << 12.5 << 12.5;
         QTest::newRow("S.I., no number") << false << "abc" << 0.0 << 0.0;
-        QTest::newRow("U.S.") << true << "100" << 100 * 0.0929 << 100 * 0.3048;
+        QTest::newRow("U.S.") << true << "100" << 9.29 << 30.48;
     }
     void LeavingADimensionBoxStoresItInSIUnits() {
         QFETCH(bool, us);

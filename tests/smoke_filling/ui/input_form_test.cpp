@@ -162,13 +162,14 @@ class InputFormTest : public QObject {
         w.Type(f.txtFloorArea, "1000");
         w.Type(f.txtRoomHeight, "12");
         w.Type(f.txtFireHeight, "2");
-        QCOMPARE(w.calc->Inputs.FloorArea, 1000 * double(0.0929f));
-        QCOMPARE(w.calc->Inputs.RoomHeight, 12 * double(0.3048f));
-        QCOMPARE(w.calc->Inputs.FireHeight, float(2 * double(0.3048f)));
+        // With the single-precision factors, not 92.9 m² and 3.6576 m.
+        QCOMPARE(w.calc->Inputs.FloorArea, 92.90000051259995);
+        QCOMPARE(w.calc->Inputs.RoomHeight, 3.6576000452041626);
+        QCOMPARE(w.calc->Inputs.FireHeight, 0.6096f);
 
         // Leaving an emptied box keeps the value stored before.
         w.Type(f.txtFloorArea, "");
-        QCOMPARE(w.calc->Inputs.FloorArea, 1000 * double(0.0929f));
+        QCOMPARE(w.calc->Inputs.FloorArea, 92.90000051259995);
     }
 
     void TheUnitOptionRewritesTheBoxesFromTheStoredValues() {
