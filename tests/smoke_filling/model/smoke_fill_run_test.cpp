@@ -76,13 +76,13 @@ TEST(SmokeFillRun, AFloorFireFillsTheRoomAndTheLastRowPushesOutLayerGas) {
     EXPECT_EQ(outcome.EndMessage, kLayerBelowFuelMessage);
     const int last = outcome.LastRow;
     EXPECT_EQ(calc->Results.InterfaceHeight[last], 0.0f);
-    // The full-room outflow, not the expansion of ambient air that the row
-    // before it shows.
-    const double q = FireRateAt(calc->Fire, calc->Results.Time[last]);
-    const double ambientAirFlow = 0.4 * q / 1.004 / 294.26;
-    EXPECT_NEAR(calc->Results.VentFlow[last - 1],
-                0.4 * FireRateAt(calc->Fire, calc->Results.Time[last - 1]) / 1.004 / 294.26, 1e-12);
-    EXPECT_GT(std::fabs(calc->Results.VentFlow[last] - ambientAirFlow), 0.01);
+    // The row before shows the expansion of ambient air, 0.4 · 1375 kW /
+    // (1.004 · 294.26) at 55 s; the last row, at 56 s, the full-room outflow
+    // instead of the 1.895497 kg/s that 1400 kW would give the same way.
+    ASSERT_EQ(calc->Results.Time[last - 1], 55);
+    EXPECT_NEAR(calc->Results.VentFlow[last - 1], 1.8616488, 5e-8);
+    ASSERT_EQ(calc->Results.Time[last], 56);
+    EXPECT_GT(std::fabs(calc->Results.VentFlow[last] - 1.895497), 0.01);
     EXPECT_GT(calc->Results.VentFlow[last], 0);
 }
 
