@@ -260,19 +260,6 @@ class CurveFormsTest : public QObject {
                               << QStringList{"0:0.0", "1:673.8", "600:673.8"} << 2 << kW
                               << QStringList{"0", "2", "4", "6", "8", "10"}
                               << QStringList{"0", "200", "400", "600", "800", "1000"};
-        QTest::newRow("pool with delay")
-            << CurveKind::Pool << false << "43700"
-            << "60"
-            << QStringList{"txtMLRInf=0.039", "txtKBeta=0.7", "txtDiameter=1", "txtTEnd=600"}
-            << QStringList{"0:0.0", "60:0.0", "61:673.8", "660:673.8"} << 3 << kW
-            << QStringList{"0", "3", "6", "9", "12", "15"}
-            << QStringList{"0", "200", "400", "600", "800", "1000"};
-        QTest::newRow("pool 0.66 ft")
-            << CurveKind::Pool << true << "18788"
-            << "0"
-            << QStringList{"txtMLRInf=0.008", "txtKBeta=0.2", "txtDiameter=0.66", "txtTEnd=600"}
-            << QStringList{"0:0.0"} << 2 << btu << QStringList{"0", "2", "4", "6", "8", "10"}
-            << QStringList{"0", "2", "4", "6", "8", "10"};
         QTest::newRow("furniture") << CurveKind::Furniture << false << "12000"
                                    << "0" << QStringList{"txtCombustibleMass=20"}
                                    << QStringList{"0:0.0", "21:10458.0", "41:0.0"} << 2 << kW

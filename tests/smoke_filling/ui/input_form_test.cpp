@@ -209,15 +209,6 @@ class InputFormTest : public QObject {
         QCOMPARE(w.calc->Units.System, vorla::UnitSystem::US);
     }
 
-    void EmptyBoxesStayEmptyOnAUnitChange() {
-        SkevaWindows w(Data());
-        frmInput& f = w.input;
-        QTest::mouseClick(f.optUnits[1], Qt::LeftButton);
-        QCOMPARE(f.txtFloorArea->text(), QString());
-        QCOMPARE(f.txtRoomHeight->text(), QString());
-        QCOMPARE(f.txtFireHeight->text(), QString());
-    }
-
     // Each run fixes the box the previous message named, so every check is
     // seen, in order, with its message, title, icon and focus.
     void RunChecksTheInputsInOrder() {
