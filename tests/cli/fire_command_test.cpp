@@ -331,15 +331,6 @@ TEST_F(FireCommand, NamesAPointsFileItCannotUse) {
                            " is not valid: line 2 is not two numbers (a time and a rate).\n");
 }
 
-TEST_F(FireCommand, KeepsTheFirstSixtyCharactersOfTheDescription) {
-    const std::string longText(70, 'd');
-    const auto run = Vorla(
-        {"fire", "universal", "--t-end", "5", "--description", longText, "--date", "D", "-o", "-"});
-    ASSERT_EQ(run.status, 0);
-    EXPECT_NE(run.out.find("\r\n" + std::string(60, 'd') + "\r\n"), std::string::npos);
-    EXPECT_EQ(run.out.find(std::string(61, 'd')), std::string::npos);
-}
-
 // The bundled examples are exactly what the command writes today, date aside.
 TEST_F(FireCommand, TheExamplesAreWhatTheCommandWrites) {
     const fs::path examples = VORLA_EXAMPLES_DIR;
