@@ -71,9 +71,7 @@ class EstimatorWindowTest : public QObject {
         QTest::addColumn<int>("roughness");
         QTest::addColumn<QString>("expected");
         QTest::addColumn<char>("code");
-        QTest::newRow("smooth") << false << 0 << "0.5714" << 'S';
         QTest::newRow("moderately rough") << false << 1 << "0.6214" << 'M';
-        QTest::newRow("irregular") << false << 2 << "0.6714" << 'R';
         QTest::newRow("smooth, typed in feet") << true << 0 << "0.5714" << 'S';
     }
     void EstimateWritesTheFractionIntoTheInputForm() {
