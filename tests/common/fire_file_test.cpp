@@ -2,7 +2,6 @@
 #include "common/fire_file_writer.h"
 
 #include <array>
-#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -26,8 +25,8 @@ std::string Records(int count, bool withMarker) {
 
 TEST(FireFileWriter, WritesThePointGridTheModelsRead) {
     const std::array<std::int16_t, 3> times = {0, 1, 600};
-    // The pool of 1 m: 43700 * ((1 - exp(-0.7)) * (0.039 * 0.7853975)) kW.
-    const float q = static_cast<float>(43700.0 * ((1 - std::exp(-0.7)) * (0.039 * 0.7853975)));
+    // The heptane pool of 1 m: 673.85 kW, 15.42 g/s at 43700 kJ/kg.
+    const float q = 673.8472f;
     const std::array<float, 3> rates = {0.0f, q, q};
     const std::string text = FireFileText(times, rates, 2, 43700.0f, "/data/POOL1.FIR",
                                           "12/06/1999", "Heptane pool, 1 m");

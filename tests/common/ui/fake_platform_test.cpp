@@ -20,13 +20,6 @@ FileDialogRequest SaveDialog() {
                         "OFFICE.VOF");
 }
 
-std::vector<std::string> Header(int page) {
-    return {"", "Page " + std::to_string(page)};
-}
-std::string Row(int r) {
-    return "row " + std::to_string(r);
-}
-
 } // namespace
 
 class FakePlatformTest : public QObject {
@@ -154,16 +147,6 @@ class FakePlatformTest : public QObject {
         QCOMPARE(document.FontSize, 12.0);
         QVERIFY(document.Ended);
         QCOMPARE(document.Pages, (std::vector<vorla::PrintedPage>{{"a"}, {"b", "c"}}));
-    }
-
-    void APaginatedReportPrintsPageForPage() {
-        FakePlatform platform(DataFolder());
-        auto opened = platform.OpenPrinter({});
-        const auto pages = vorla::PaginateReport(100, 40, Row, Header, "RUN COMPLETE");
-        QVERIFY(pages);
-        QCOMPARE(PrintPages(*opened.Device, *pages), std::optional<std::string>());
-        QCOMPARE(platform.Documents()[0].Pages, *pages);
-        QCOMPARE(platform.Documents()[0].Pages.size(), std::size_t{3});
     }
 
     void PrinterFailuresComeBackFromEndDoc() {

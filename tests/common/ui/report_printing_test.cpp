@@ -57,11 +57,13 @@ class ReportPrintingTest : public QObject {
         QCOMPARE(document.FontName, std::string("Courier"));
         QCOMPARE(document.FontSize, 12.0);
         QCOMPARE(document.Request.DocumentName, std::string("VORLA-XW report"));
-        QCOMPARE(document.Pages, *vorla::PaginateReport(100, 40, Row, Header, "RUN COMPLETE"));
-        // Rows 0 to 38 on page 1, 39 to 78 on page 2.
+        // Rows 0 to 38 on page 1, 39 to 78 on page 2, 79 to 100 on page 3.
+        QCOMPARE(document.Pages.size(), std::size_t{3});
+        QCOMPARE(document.Pages[0].front(), std::string("VORLA-XW  Page 1"));
         QCOMPARE(document.Pages[0].back(), std::string("      row 38"));
         QCOMPARE(document.Pages[1][1], std::string("      row 39"));
         QCOMPARE(document.Pages[1].back(), std::string("      row 78"));
+        QCOMPARE(document.Pages[2].back(), std::string("     RUN COMPLETE"));
         QVERIFY(document.Ended);
     }
 

@@ -1,6 +1,7 @@
 // The report window base, with a stand-in program: what happens while the run
-// goes, a program's own button, the window's size, and the parts of Save and
-// Close that no one program's tests reach.
+// goes, a program's own button, the window's size and text boxes, and the
+// mechanics of Save, Print and Close that both programs share. The programs'
+// tests keep their own texts, files and flows.
 #include "common/ui/fake_platform.h"
 #include "common/ui/report_text_box.h"
 #include "common/ui/report_window.h"
@@ -8,6 +9,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -210,6 +213,70 @@ class ReportWindowTest : public QObject {
         QVERIFY(longHeader->width() <= screen.width());
         QVERIFY(longHeader->height() <= screen.height());
         delete longHeader;
+    }
+
+    void TheReportBoxesAreFixedPitchReadOnlyAndNeverWrapped() {
+        FakePlatform platform(folder_.filePath("DATA").toStdString());
+        InputForm input;
+        auto* report = new TestReport(platform, input, "HEADER");
+        QVERIFY(report->Form_Load());
+        for (const ReportTextBox* box : {report->txtHeader, report->txtDataColumns}) {
+            QVERIFY(box->isReadOnly());
+            QVERIFY(QFontInfo(box->font()).fixedPitch());
+            const QFontMetrics metrics(box->font());
+            QCOMPARE(metrics.horizontalAdvance("iiii"), metrics.horizontalAdvance("MMMM"));
+            QCOMPARE(box->lineWrapMode(), QPlainTextEdit::NoWrap);
+        }
+        QCOMPARE(report->txtDataColumns->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        delete report;
+    }
+
+    // Escape, Enter on the focused Close button and the frame's close button
+    // all do what Close does: results not saved yet bring the save question,
+    // and Yes saves and keeps the window; once saved, the window goes at once.
+    void EscapeEnterAndTheFrameDoWhatCloseDoes_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("Escape") << "Escape";
+        QTest::newRow("Enter on Close") << "Enter";
+        QTest::newRow("frame's close button") << "frame";
+    }
+    void EscapeEnterAndTheFrameDoWhatCloseDoes() {
+        QFETCH(QString, how);
+        FakePlatform platform(folder_.filePath("DATA").toStdString());
+        InputForm input;
+        input.show();
+        QPointer<TestReport> report = new TestReport(platform, input, "HEADER");
+        QVERIFY(report->Form_Load());
+        const auto closeIt = [&] {
+            if (how == "Escape") {
+                QTest::keyClick(report->txtDataColumns, Qt::Key_Escape);
+            } else if (how == "Enter") {
+                QCOMPARE(QApplication::focusWidget(), report->cmdClose);
+                QTest::keyClick(report->cmdClose, Qt::Key_Return);
+            } else {
+                report->close();
+            }
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        };
+        const QString saved = folder_.filePath("closing.tst");
+        platform.AnswerNextQuestion(MessageButton::Yes);
+        platform.ChooseInNextDialog(saved.toStdString());
+        closeIt();
+        QVERIFY(report && report->isVisible());
+        QVERIFY(report->Saved());
+        QVERIFY(QFile::exists(saved));
+        QCOMPARE(platform.Messages().size(), std::size_t{1});
+        const auto& question = platform.Messages()[0].Request;
+        QCOMPARE(question.Text, std::string(kSaveQuestion));
+        QCOMPARE(question.Title, std::string("TEST: Save Data?"));
+        QCOMPARE(input.shownAgain, 0);
+
+        closeIt();
+        QVERIFY(!report);
+        QCOMPARE(input.shownAgain, 1);
+        QVERIFY(input.isVisible());
+        QCOMPARE(platform.Messages().size(), std::size_t{1});
+        QVERIFY(platform.Problems().empty());
     }
 
     void AFailedSaveNamesTheFileAndWhatItMeans() {

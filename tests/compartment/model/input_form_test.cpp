@@ -19,7 +19,7 @@ TEST(LeaveInputBox, StoresTheSiValueOfANonEmptyDimensionBox) {
     LeaveInputBox(txtSoffitHeight, boxes, calc);
     EXPECT_DOUBLE_EQ(calc.Inputs.FloorArea, 9.29);
     EXPECT_DOUBLE_EQ(calc.Inputs.RoomHeight, 3.048);
-    EXPECT_EQ(calc.Inputs.SoffitHeight, static_cast<float>(7 * 0.3048));
+    EXPECT_EQ(calc.Inputs.SoffitHeight, 2.1336f); // 7 ft
 
     // An emptied box keeps the value stored before; other boxes are Run's.
     boxes.txtRoomHeight.clear();

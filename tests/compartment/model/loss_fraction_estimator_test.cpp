@@ -1,4 +1,5 @@
 #include "compartment/model/loss_fraction_estimator.h"
+#include "test_room.h"
 
 #include <gtest/gtest.h>
 
@@ -7,14 +8,9 @@ namespace {
 
 using enum InputBox;
 
+// The office: 20 m² (5 m by 4 m), 2.4 m high, the fire on the floor, χr 0.35.
 RunInputs FiveByFourRoom() {
-    RunInputs in;
-    in.FloorArea = 20;
-    in.RoomHeight = 2.4;
-    in.SoffitHeight = 2.0f;
-    in.FireHeight = 0;
-    in.RadiativeLossFraction = 0.35;
-    return in;
+    return testing::Office()->Inputs;
 }
 
 TEST(EstimateLossFraction, FiveByFourRoomForEachCeiling) {
@@ -51,7 +47,7 @@ TEST(EstimatorEntry, RefreshReadsOnlyWhatTheEstimateNeeds) {
     RefreshEstimatorInputs(boxes, calc);
     EXPECT_DOUBLE_EQ(calc.Inputs.FloorArea, 9.29);
     EXPECT_DOUBLE_EQ(calc.Inputs.RoomHeight, 3.048);
-    EXPECT_EQ(calc.Inputs.SoffitHeight, static_cast<float>(7 * 0.3048));
+    EXPECT_EQ(calc.Inputs.SoffitHeight, 2.1336f); // 7 ft
     EXPECT_EQ(calc.Inputs.SillHeight, 1);
     EXPECT_EQ(calc.Inputs.TotalLossFraction, 0.6);
     EXPECT_TRUE(RadiativeFractionNeedsConfirming(calc.Inputs));

@@ -188,26 +188,6 @@ TEST(PrintPageHeader, TwentyOneLinesWithThePageNumberAndTheCurrentOutputFile) {
     EXPECT_EQ(PrintPageHeader(office->Inputs, 12)[3].substr(66), "Page 12");
 }
 
-TEST(PrintedReport, FirstPageHoldsOneRowLessThanTheOthers) {
-    const auto office = Office();
-    const RunResults results = RowsNumberedByTime(100);
-    const auto pages = PrintedReport(office->Inputs, results, "RUN COMPLETE", 40);
-    ASSERT_TRUE(pages);
-    ASSERT_EQ(pages->size(), 3u);
-    const auto& first = (*pages)[0];
-    EXPECT_EQ(first.size(), 21u + 39u);
-    EXPECT_EQ(first[21], "      " + ReportRow(office->Inputs, results, 0));
-    EXPECT_EQ(first.back(), "      " + ReportRow(office->Inputs, results, 38));
-    const auto& second = (*pages)[1];
-    EXPECT_EQ(second[3].substr(66), "Page  2");
-    EXPECT_EQ(second[21], "      " + ReportRow(office->Inputs, results, 39));
-    EXPECT_EQ(second.back(), "      " + ReportRow(office->Inputs, results, 78));
-    EXPECT_EQ((*pages)[2].back(), "     RUN COMPLETE");
-
-    // A page too short for a row of its own prints nothing.
-    EXPECT_FALSE(PrintedReport(office->Inputs, results, "RUN COMPLETE", 0.4));
-}
-
 TEST(ResultsCsv, EveryRowAtFullPrecisionInSiUnits) {
     RunResults results = RowsNumberedByTime(1);
     results.LayerTemperature[1] = 1.0 / 3.0;

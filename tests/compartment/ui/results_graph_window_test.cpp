@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <cmath>
 
 using namespace vorla::compartment;
 using namespace vorla::compartment::testing;
@@ -20,11 +21,10 @@ QStringList Labels(const frmGraph& graph, const char* name) {
     return texts;
 }
 
-// The office with a steady 100 kW fire for `runTime` s (or the rising fire),
-// shown in S.I. or U.S. units, and the graph of its results.
-frmGraph* OpenGraph(Program& program, bool us, const QString& runTime = "600",
-                    const char* fire = kSteadyFire) {
-    program.FillRoom(program.WriteFile("FIRE.FIR", fire), runTime);
+// The office with a steady 100 kW fire for 600 s, shown in S.I. or U.S.
+// units, and the graph of its results.
+frmGraph* OpenGraph(Program& program, bool us) {
+    program.FillRoom(program.WriteFile("FIRE.FIR", kSteadyFire));
     if (us) {
         program.input->optUnits[1]->click();
     }
@@ -68,7 +68,7 @@ class ResultsGraphWindowTest : public QObject {
         const auto& series = graph->picGraph->Series();
         QCOMPARE(series.size(), std::size_t{121});
         QCOMPARE(series.back().x(), 4800.0);
-        QCOMPARE(float(series.front().y()), float(3200 - 21.11 * float(3200.0F / 150.0F)));
+        QVERIFY(std::abs(series.front().y() - 2749.653) < 0.001);
     }
 
     void AxesForEachQuantityInBothUnitSystems_data() {
@@ -125,19 +125,7 @@ class ResultsGraphWindowTest : public QObject {
             QCOMPARE(graph->PlotX[i], results.Time[i] / 60.0);
         }
         graph->optPlotVariable[0]->click();
-        QCOMPARE(graph->PlotY[0], 21.11 * 9 / 5 + 32); // 70 °F
-    }
-
-    void AQuantityThatStaysZeroGetsTheSmallestAxis() {
-        Program program;
-        // 10 s of a fire just starting: the layer stays above the soffit.
-        auto* graph = OpenGraph(program, false, "10", kRampFire);
-        QVERIFY(graph);
-        graph->optPlotVariable[3]->click();
-        QCOMPARE(graph->YScale, 0.05F);
-        QCOMPARE(Labels(*graph, "lblYLabel"),
-                 QStringList({"0.0100", "0.0200", "0.0300", "0.0400", "0.0500"}));
-        QCOMPARE(Labels(*graph, "lblXLabel"), QStringList({"0.2", "0.4", "0.6", "0.8", "1.0"}));
+        QCOMPARE(graph->PlotY[0], 69.998); // 21.11 °C
     }
 
     void EachOpeningStartsAgainFromTheTemperature() {

@@ -53,29 +53,35 @@ StandardModule Heptane1m(const std::string& fileName) {
     return module;
 }
 
-TEST_F(FireFileSave, WritesThePoolFileByteForByte) {
-    const fs::path path = folder_ / "POOL1.FIR";
-    const StandardModule module = Heptane1m(path.string());
-    ASSERT_FALSE(SaveFireFile(module, "12/06/1999"));
-    EXPECT_EQ(Contents(path), "    0          0.0        0.000\r\n"
-                              "    1        673.8       15.420\r\n"
-                              "  600        673.8       15.420\r\n"
-                              "   -9           -9           -9\r\n"
-                              "POOL1.FIR     12/06/1999\r\n"
-                              "Heptane pool, 1 m\r\n");
-}
-
-TEST_F(FireFileSave, TheSameCurveInUSUnitsWritesTheSameFile) {
-    // The rates stay in kW; only the heat of combustion is typed in Btu/lb.
-    const fs::path path = folder_ / "POOL1.FIR";
-    StandardModule module;
-    ChooseUnits(module, UnitSystem::US);
-    CheckCurveCommand(module, {"Heptane pool, 1 m", path.string(), "18788.426", "0"},
-                      {.DelayTimeIsZero = true});
-    ASSERT_FALSE(BuildPoolFire(module, {"0.00798743386", "0.21336", "3.2808399", "600"}));
-    ASSERT_FALSE(SaveFireFile(module, "12/06/1999"));
-    const std::string text = Contents(path);
-    EXPECT_NE(text.find("    1        673.8       15.42"), std::string::npos) << text;
+// The pool of 1 m typed in either unit system: the rates stay in kW, and only
+// what is typed changes.
+TEST_F(FireFileSave, WritesThePoolFileByteForByteInEitherUnitSystem) {
+    const struct {
+        UnitSystem units;
+        const char* heatOfCombustion;
+        PoolEntries pool;
+    } cases[] = {
+        {UnitSystem::SI, "43700", {"0.039", "0.7", "1", "600"}},
+        {UnitSystem::US, "18788.426", {"0.00798743386", "0.21336", "3.2808399", "600"}},
+    };
+    for (const auto& c : cases) {
+        const fs::path path = folder_ / "POOL1.FIR";
+        StandardModule module;
+        ChooseUnits(module, c.units);
+        const auto outcome =
+            CheckCurveCommand(module, {"Heptane pool, 1 m", path.string(), c.heatOfCombustion, "0"},
+                              {.DelayTimeIsZero = true});
+        ASSERT_TRUE(std::holds_alternative<OpenTheCurveForm>(outcome));
+        ASSERT_FALSE(BuildPoolFire(module, c.pool));
+        ASSERT_FALSE(SaveFireFile(module, "12/06/1999"));
+        EXPECT_EQ(Contents(path), "    0          0.0        0.000\r\n"
+                                  "    1        673.8       15.420\r\n"
+                                  "  600        673.8       15.420\r\n"
+                                  "   -9           -9           -9\r\n"
+                                  "POOL1.FIR     12/06/1999\r\n"
+                                  "Heptane pool, 1 m\r\n")
+            << c.heatOfCombustion;
+    }
 }
 
 TEST_F(FireFileSave, RefusesATableTheModelsCouldNotReadAndKeepsTheOldFile) {

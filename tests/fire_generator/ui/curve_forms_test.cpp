@@ -121,7 +121,6 @@ class CurveFormsTest : public QObject {
 
     void ChecksShowTheirMessageAndFocus_data() {
         QTest::addColumn<CurveKind>("kind");
-        QTest::addColumn<bool>("us");
         QTest::addColumn<QString>("delay");
         QTest::addColumn<QStringList>("entries");
         QTest::addColumn<QString>("message");
@@ -130,43 +129,31 @@ class CurveFormsTest : public QObject {
         const auto tSquared = [](const QString& alpha, const QString& tMax, const QString& tEnd) {
             return QStringList{"txtAlpha=" + alpha, "txtTMax=" + tMax, "txtTEnd=" + tEnd};
         };
-        QTest::newRow("alpha 0") << CurveKind::TSquared << false << "0"
-                                 << tSquared("0", "100", "200")
+        QTest::newRow("alpha 0") << CurveKind::TSquared << "0" << tSquared("0", "100", "200")
                                  << "The fire growth factor must be a positive number"
                                  << "txtAlpha";
-        QTest::newRow("alpha empty") << CurveKind::TSquared << false << "0" << tSquared("", "", "")
-                                     << "The fire growth factor must be a positive number"
-                                     << "txtAlpha";
-        QTest::newRow("alpha 2.12")
-            << CurveKind::TSquared << false << "0" << tSquared("2.12", "100", "200")
-            << "The fire growth factor is too large"
-            << "txtAlpha";
-        QTest::newRow("alpha 2.01 Btu/s/s²")
-            << CurveKind::TSquared << true << "0" << tSquared("2.01", "100", "200")
-            << "The fire growth factor is too large"
-            << "txtAlpha";
-        QTest::newRow("t max 0") << CurveKind::TSquared << false << "0"
-                                 << tSquared("0.1", "0", "200")
+        QTest::newRow("alpha 2.12") << CurveKind::TSquared << "0" << tSquared("2.12", "100", "200")
+                                    << "The fire growth factor is too large"
+                                    << "txtAlpha";
+        QTest::newRow("t max 0") << CurveKind::TSquared << "0" << tSquared("0.1", "0", "200")
                                  << "The time to maximum QDOT must be a positive number"
                                  << "txtTMax";
-        QTest::newRow("t end 9001")
-            << CurveKind::TSquared << false << "0" << tSquared("0.1", "100", "9001")
-            << "The time to the end of the curve must not exceed 9000 s"
-            << "txtTEnd";
-        QTest::newRow("t end 0") << CurveKind::TSquared << false << "0"
-                                 << tSquared("0.1", "100", "0")
+        QTest::newRow("t end 9001") << CurveKind::TSquared << "0" << tSquared("0.1", "100", "9001")
+                                    << "The time to the end of the curve must not exceed 9000 s"
+                                    << "txtTEnd";
+        QTest::newRow("t end 0") << CurveKind::TSquared << "0" << tSquared("0.1", "100", "0")
                                  << "The time to the end of the curve must be positive"
                                  << "txtTEnd";
         QTest::newRow("semi-universal 601")
-            << CurveKind::SemiUniversal << false << "0" << QStringList{"txtTEnd=601"}
+            << CurveKind::SemiUniversal << "0" << QStringList{"txtTEnd=601"}
             << "The time to the end of the curve must not exceed 600 s"
             << "txtTEnd";
         QTest::newRow("semi-universal empty")
-            << CurveKind::SemiUniversal << false << "0" << QStringList{"txtTEnd="}
+            << CurveKind::SemiUniversal << "0" << QStringList{"txtTEnd="}
             << "The time to the end of the curve must be positive"
             << "txtTEnd";
         QTest::newRow("semi-universal past 32767 s")
-            << CurveKind::SemiUniversal << false << "32500" << QStringList{"txtTEnd=600"}
+            << CurveKind::SemiUniversal << "32500" << QStringList{"txtTEnd=600"}
             << "The delay time plus the time to the end of the curve must not exceed 32767 s"
             << "txtTEnd";
 
@@ -176,61 +163,45 @@ class CurveFormsTest : public QObject {
                                "txtTEnd=" + tEnd};
         };
         QTest::newRow("pool rate 0")
-            << CurveKind::Pool << false << "0" << pool("0", "0.7", "1", "600")
+            << CurveKind::Pool << "0" << pool("0", "0.7", "1", "600")
             << "The infinite size pool mass loss rate must be greater than 0"
             << "txtMLRInf";
-        QTest::newRow("pool rate 1.01")
-            << CurveKind::Pool << false << "0" << pool("1.01", "0.7", "1", "600")
-            << "The infinite size pool mass loss rate is too large"
-            << "txtMLRInf";
-        QTest::newRow("pool k beta 0")
-            << CurveKind::Pool << false << "0" << pool("0.039", "0", "1", "600")
-            << "KxBeta must be greater than 0"
-            << "txtKBeta";
+        QTest::newRow("pool rate 1.01") << CurveKind::Pool << "0" << pool("1.01", "0.7", "1", "600")
+                                        << "The infinite size pool mass loss rate is too large"
+                                        << "txtMLRInf";
+        QTest::newRow("pool k beta 0") << CurveKind::Pool << "0" << pool("0.039", "0", "1", "600")
+                                       << "KxBeta must be greater than 0"
+                                       << "txtKBeta";
         QTest::newRow("pool k beta 10.1")
-            << CurveKind::Pool << false << "0" << pool("0.039", "10.1", "1", "600")
-            << "KxBeta is too large"
+            << CurveKind::Pool << "0" << pool("0.039", "10.1", "1", "600") << "KxBeta is too large"
             << "txtKBeta";
         QTest::newRow("pool diameter 0.19 m")
-            << CurveKind::Pool << false << "0" << pool("0.039", "0.7", "0.19", "600")
-            << "The pool diameter must exceed 0.2 m or 8 in."
-            << "txtDiameter";
-        QTest::newRow("pool diameter 0.65 ft")
-            << CurveKind::Pool << true << "0" << pool("0.008", "0.2", "0.65", "600")
+            << CurveKind::Pool << "0" << pool("0.039", "0.7", "0.19", "600")
             << "The pool diameter must exceed 0.2 m or 8 in."
             << "txtDiameter";
         QTest::newRow("pool t end 9001")
-            << CurveKind::Pool << false << "0" << pool("0.039", "0.7", "1", "9001")
+            << CurveKind::Pool << "0" << pool("0.039", "0.7", "1", "9001")
             << "The time to the end of the curve must not exceed 9000 s"
             << "txtTEnd";
-        QTest::newRow("pool t end -5")
-            << CurveKind::Pool << false << "0" << pool("0.039", "0.7", "1", "-5")
-            << "The time to the end of the curve must be positive"
-            << "txtTEnd";
+        QTest::newRow("pool t end -5") << CurveKind::Pool << "0" << pool("0.039", "0.7", "1", "-5")
+                                       << "The time to the end of the curve must be positive"
+                                       << "txtTEnd";
         QTest::newRow("pool past 32767 s")
-            << CurveKind::Pool << false << "30000" << pool("0.039", "0.7", "1", "9000")
+            << CurveKind::Pool << "30000" << pool("0.039", "0.7", "1", "9000")
             << "The delay time plus the time to the end of the curve must not exceed 32767 s"
             << "txtTEnd";
         QTest::newRow("furniture mass 0")
-            << CurveKind::Furniture << false << "0" << QStringList{"txtCombustibleMass=0"}
-            << "The combustible mass must be greater than 0"
-            << "txtCombustibleMass";
-        QTest::newRow("furniture mass empty")
-            << CurveKind::Furniture << false << "0" << QStringList{"txtCombustibleMass="}
+            << CurveKind::Furniture << "0" << QStringList{"txtCombustibleMass=0"}
             << "The combustible mass must be greater than 0"
             << "txtCombustibleMass";
     }
     void ChecksShowTheirMessageAndFocus() {
         QFETCH(CurveKind, kind);
-        QFETCH(bool, us);
         QFETCH(QString, delay);
         QFETCH(QStringList, entries);
         QFETCH(QString, message);
         QFETCH(QString, focus);
         Generator generator;
-        if (us) {
-            generator.SwitchToUSUnits();
-        }
         auto* form = generator.Open(kind, delay, generator.input.txtHoC->text());
         QVERIFY(form);
         QVERIFY(TypeInto(form, entries));
@@ -289,19 +260,6 @@ class CurveFormsTest : public QObject {
                               << QStringList{"0:0.0", "1:673.8", "600:673.8"} << 2 << kW
                               << QStringList{"0", "2", "4", "6", "8", "10"}
                               << QStringList{"0", "200", "400", "600", "800", "1000"};
-        QTest::newRow("pool with delay")
-            << CurveKind::Pool << false << "43700"
-            << "60"
-            << QStringList{"txtMLRInf=0.039", "txtKBeta=0.7", "txtDiameter=1", "txtTEnd=600"}
-            << QStringList{"0:0.0", "60:0.0", "61:673.8", "660:673.8"} << 3 << kW
-            << QStringList{"0", "3", "6", "9", "12", "15"}
-            << QStringList{"0", "200", "400", "600", "800", "1000"};
-        QTest::newRow("pool 0.66 ft")
-            << CurveKind::Pool << true << "18788"
-            << "0"
-            << QStringList{"txtMLRInf=0.008", "txtKBeta=0.2", "txtDiameter=0.66", "txtTEnd=600"}
-            << QStringList{"0:0.0"} << 2 << btu << QStringList{"0", "2", "4", "6", "8", "10"}
-            << QStringList{"0", "2", "4", "6", "8", "10"};
         QTest::newRow("furniture") << CurveKind::Furniture << false << "12000"
                                    << "0" << QStringList{"txtCombustibleMass=20"}
                                    << QStringList{"0:0.0", "21:10458.0", "41:0.0"} << 2 << kW

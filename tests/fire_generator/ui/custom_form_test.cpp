@@ -127,40 +127,6 @@ class CustomFormTest : public QObject {
         QVERIFY(!generator.input.isVisible());
     }
 
-    void OkEndsTheTableAtTheFirstEmptyTime_data() {
-        QTest::addColumn<QStringList>("rows");
-        QTest::addColumn<int>("lastPoint");
-        QTest::newRow("rows 0 to 4") << FullPage(0).mid(0, 5) << 4;
-        QTest::newRow("the whole page") << FullPage(0) << 9;
-        QTest::newRow("a time of 0 ends it")
-            << FullPage(0).mid(0, 3) + QStringList{"0:5", "40:5"} << 2;
-        QTest::newRow("rows after the gap are ignored")
-            << FullPage(0).mid(0, 2) + QStringList{":", "30:-5"} << 1;
-    }
-    void OkEndsTheTableAtTheFirstEmptyTime() {
-        QFETCH(QStringList, rows);
-        QFETCH(int, lastPoint);
-        Generator generator;
-        auto* form = Open(generator);
-        QVERIFY(form);
-        TypePage(form, rows);
-        form->cmdOK->click();
-        QVERIFY(generator.platform.Messages().empty());
-        QCOMPARE(generator.Module().LastPoint, lastPoint);
-        QVERIFY(generator.Graph().isVisible());
-    }
-
-    void AnEmptyFirstRowOnALaterPageEndsWithThePageBefore() {
-        Generator generator;
-        auto* form = Open(generator);
-        QVERIFY(form);
-        TypePage(form, FullPage(0));
-        form->cmdNextTen->click();
-        form->cmdOK->click();
-        QCOMPARE(generator.Module().LastPoint, 9);
-        QVERIFY(generator.Graph().isVisible());
-    }
-
     void ChecksStopAtTheRowInQuestion_data() {
         QTest::addColumn<bool>("next"); // Next 10 Points, else OK
         QTest::addColumn<QStringList>("rows");
@@ -171,23 +137,13 @@ class CustomFormTest : public QObject {
         const QString negative = "Heat release rate values can not be negative.";
         QStringList gap = FullPage(0);
         gap[3] = ":";
-        QStringList zero = FullPage(0);
-        zero[6] = "0:100";
         QStringList equal = FullPage(0);
         equal[4] = "30:100";
-        QStringList backwards = FullPage(0);
-        backwards[5] = "35:100";
         QStringList below = FullPage(0);
         below[8] = "80:-1";
         QTest::newRow("Next, empty row") << true << gap << empty << TimeBox(3);
-        QTest::newRow("Next, time 0 after row 0") << true << zero << empty << TimeBox(6);
         QTest::newRow("Next, equal times") << true << equal << order << TimeBox(4);
-        QTest::newRow("Next, time going back") << true << backwards << order << TimeBox(5);
         QTest::newRow("Next, negative rate") << true << below << negative << RateBox(8);
-        QTest::newRow("Next, negative first rate")
-            << true << QStringList{"0:-0.5"} + FullPage(10).mid(0, 9) << negative << RateBox(0);
-        QTest::newRow("OK, equal times") << false << equal << order << TimeBox(4);
-        QTest::newRow("OK, negative rate") << false << below << negative << RateBox(8);
         QTest::newRow("OK, a single point")
             << false << QStringList{"0:100"} << "At least two data points must be entered."
             << TimeBox(1);

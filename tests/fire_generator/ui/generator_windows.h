@@ -4,7 +4,6 @@
 // names, fill the main form and open a curve form the way a user would.
 #pragma once
 
-#include "common/precision.h"
 #include "common/ui/fake_platform.h"
 #include "fire_generator/curves/main_form.h"
 #include "fire_generator/curves/standard_module.h"

@@ -177,9 +177,10 @@ TEST(ReadForm, ConvertsRoundsAndCutsAsRunDoes) {
     ReadForm(texts, units, inputs);
     EXPECT_EQ(inputs.RunTitle, std::string(60, 'x'));
     EXPECT_EQ(texts.txtRunTitle.size(), 70u);
-    EXPECT_EQ(inputs.FloorArea, 100.0 * static_cast<double>(0.0929f));
-    EXPECT_EQ(inputs.RoomHeight, 10.0 * static_cast<double>(0.3048f));
-    EXPECT_EQ(inputs.FireHeight, static_cast<float>(2.1 * static_cast<double>(0.3048f)));
+    // The factors are the singles nearest 0.0929 and 0.3048.
+    EXPECT_DOUBLE_EQ(inputs.FloorArea, 9.290000051259995);
+    EXPECT_DOUBLE_EQ(inputs.RoomHeight, 3.0480000376701355);
+    EXPECT_EQ(inputs.FireHeight, 0.64008003f);
     EXPECT_EQ(inputs.RunTime, 12);
     texts.txtRunTime = "13.5";
     ReadForm(texts, units, inputs);
@@ -208,7 +209,7 @@ TEST(LeavingABox, StoresTheValueInSIAndIgnoresAnEmptyBox) {
     StoreFloorArea("", units, inputs);
     EXPECT_EQ(inputs.FloorArea, 7);
     StoreFloorArea("10", units, inputs);
-    EXPECT_EQ(inputs.FloorArea, 10 * static_cast<double>(0.0929f));
+    EXPECT_DOUBLE_EQ(inputs.FloorArea, 0.9290000051259995);
     StoreRoomHeight("abc", units, inputs);
     EXPECT_EQ(inputs.RoomHeight, 0);
     StoreFireHeight("1", units, inputs);

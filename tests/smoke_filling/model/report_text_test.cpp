@@ -1,6 +1,6 @@
-#include "common/fire_file_reader.h"
 #include "common/text_columns.h"
 #include "smoke_filling/model/report_text.h"
+#include "test_room.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -9,26 +9,11 @@
 namespace vorla::smoke {
 namespace {
 
-SmokeFillInputs OfficeInputs() {
-    SmokeFillInputs inputs;
-    inputs.RunTitle = "Office, sofa fire";
-    inputs.OutputFile = "OFFICE.SOF";
-    inputs.FloorArea = 20;
-    inputs.RoomHeight = 2.4;
-    inputs.FireHeight = 0.5f;
-    inputs.LossFraction = 0.6;
-    inputs.RunTime = 600;
-    inputs.FireFile = "SOFA.FIR";
-    return inputs;
-}
+using testing::Office;
 
 // A state whose rows are set by hand, with a fire rising 10 kW/s to 1000 kW.
-std::unique_ptr<Calculations> Office() {
-    auto calc = std::make_unique<Calculations>();
-    calc->Inputs = OfficeInputs();
-    EXPECT_FALSE(ParseFireFile("0 0 0\r\n100 1000 0\r\n9000 1000 0\r\n-9 -9 -9\r\n", "SOFA.FIR",
-                               calc->Fire));
-    return calc;
+std::unique_ptr<Calculations> OfficeRun() {
+    return testing::RunState(Office(), "0 0 0\r\n100 1000 0\r\n9000 1000 0\r\n-9 -9 -9\r\n");
 }
 
 void SetRow(Calculations& calc, int i, int time, double celsius, float z, double flow) {
@@ -39,7 +24,7 @@ void SetRow(Calculations& calc, int i, int time, double celsius, float z, double
 }
 
 TEST(ReportHeader, LinesUpTheValuesInTheirColumns) {
-    const auto lines = ReportHeaderLines(OfficeInputs());
+    const auto lines = ReportHeaderLines(Office());
     const std::string expected[kHeaderLines] = {
         "Office, sofa fire",
         "SIMULATION OUTPUT DATA FILE : OFFICE.SOF",
@@ -63,7 +48,7 @@ TEST(ReportHeader, LinesUpTheValuesInTheirColumns) {
 }
 
 TEST(ReportHeader, SmallAndSinglePrecisionValues) {
-    SmokeFillInputs inputs = OfficeInputs();
+    SmokeFillInputs inputs = Office();
     inputs.FloorArea = 0.5;
     inputs.FireHeight = 1.2f; // 1.2000000476837158
     inputs.RunTime = 9000;
@@ -74,14 +59,14 @@ TEST(ReportHeader, SmallAndSinglePrecisionValues) {
 }
 
 TEST(ReportHeader, JoinsTheLinesWithoutAFinalLineEnd) {
-    const std::string header = ReportHeader(OfficeInputs());
+    const std::string header = ReportHeader(Office());
     EXPECT_EQ(header.substr(0, 19), "Office, sofa fire\r\n");
     EXPECT_EQ(header.substr(header.size() - 70), "\r\n" + std::string(68, '='));
     EXPECT_EQ(SplitLines(header).size(), 12u);
 }
 
 TEST(ReportRow, ShowsBothUnitSystemsInSixtyEightColumns) {
-    auto calc = Office();
+    auto calc = OfficeRun();
     const struct {
         int time;
         double celsius;
@@ -109,7 +94,7 @@ TEST(ReportRow, ShowsBothUnitSystemsInSixtyEightColumns) {
 }
 
 TEST(ReportRow, AnInterfaceJustBelowAThreeMetreCeilingShowsTheCeiling) {
-    auto calc = Office();
+    auto calc = OfficeRun();
     calc->Inputs.RoomHeight = 3;
     SetRow(*calc, 1, 5, 25, 2.995f, 0);
     EXPECT_EQ(ReportRow(*calc, 1).substr(20, 14), "   9.84   3.00");
@@ -117,16 +102,15 @@ TEST(ReportRow, AnInterfaceJustBelowAThreeMetreCeilingShowsTheCeiling) {
 
 TEST(ReportRow, TheVentFlowIsRoundedToSinglePrecisionFirst) {
     // 0.0114999995 as a double would show 0.011; its single is 0.0115000000...
-    auto calc = Office();
+    auto calc = OfficeRun();
     SetRow(*calc, 1, 5, 25, 1.0f, 0.01149999997);
     ASSERT_GT(static_cast<double>(static_cast<float>(0.01149999997)), 0.0115);
     EXPECT_EQ(ReportRow(*calc, 1).substr(60), "   0.012");
 }
 
 TEST(ReportRow, ValuesWiderThanTheirColumnAreKeptWhole) {
-    auto calc = Office();
-    ASSERT_FALSE(
-        ParseFireFile("0 150000 0\r\n9000 150000 0\r\n-9 -9 -9\r\n", "BIG.FIR", calc->Fire));
+    auto calc = OfficeRun();
+    calc->Fire = testing::Fire("0 150000 0\r\n9000 150000 0\r\n-9 -9 -9\r\n");
     SetRow(*calc, 1, 5, 1500, 1.0f, 50);
     EXPECT_EQ(ReportRow(*calc, 1),
               "   5    2732    1500   3.28   1.00  142174.7  150000.0  110.250  50.000");
@@ -134,7 +118,7 @@ TEST(ReportRow, ValuesWiderThanTheirColumnAreKeptWhole) {
 
 // Rows at 0, 5, 10, ... with the given last row.
 std::unique_ptr<Calculations> Rows(int lastRow) {
-    auto calc = Office();
+    auto calc = OfficeRun();
     for (int i = 0; i <= lastRow; ++i) {
         SetRow(*calc, i, 5 * i, 30, 2.0f, 0.1);
     }

@@ -1,5 +1,6 @@
 #include "smoke_filling/model/report_text.h"
 #include "smoke_filling/model/results_file_reader.h"
+#include "test_room.h"
 
 #include <filesystem>
 #include <fstream>
@@ -9,15 +10,12 @@
 namespace vorla::smoke {
 namespace {
 
+// Values with more decimals than the file keeps, and names with folders.
 SmokeFillInputs SavedInputs() {
-    SmokeFillInputs inputs;
+    SmokeFillInputs inputs = testing::Room(123.456, 2.3456, 0.5f);
     inputs.RunTitle = "Storage room, sofa";
     inputs.OutputFile = "C:\\VORLA\\DATA\\STORE.SOF";
-    inputs.FloorArea = 123.456;
-    inputs.RoomHeight = 2.3456;
-    inputs.FireHeight = 0.5f;
     inputs.LossFraction = 0.65;
-    inputs.RunTime = 600;
     inputs.FireFile = "C:\\VORLA\\DATA\\SOFA.FIR";
     return inputs;
 }

@@ -1,30 +1,14 @@
-#include "common/fire_file_reader.h"
 #include "smoke_filling/model/smoke_fill_physics.h"
+#include "test_room.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
-#include <string>
 
 namespace vorla::smoke {
 namespace {
 
-FireTable SteadyFire(double rate) {
-    FireTable table;
-    const std::string text =
-        "0 " + std::to_string(rate) + " 0\r\n10000 " + std::to_string(rate) + " 0\r\n-9 -9 -9\r\n";
-    EXPECT_FALSE(ParseFireFile(text, "steady.fir", table));
-    return table;
-}
-
-SmokeFillInputs Room(double area, double height, float fireHeight) {
-    SmokeFillInputs inputs;
-    inputs.FloorArea = area;
-    inputs.RoomHeight = height;
-    inputs.FireHeight = fireHeight;
-    inputs.LossFraction = 0.6;
-    inputs.RunTime = 600;
-    return inputs;
-}
+using testing::Room;
+using testing::SteadyFire;
 
 TEST(SmokeFillPlume, EntrainsWithTheFiveThirdsPowerOfTheHeightAboveTheFuel) {
     const struct {

