@@ -388,4 +388,4 @@ class OutputWindowTest : public QObject {
 };
 
 QTEST_MAIN(OutputWindowTest)
-#include "output_window_test.moc"
+#include "output_form_test.moc"

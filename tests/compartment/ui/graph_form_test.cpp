@@ -146,4 +146,4 @@ class ResultsGraphWindowTest : public QObject {
 };
 
 QTEST_MAIN(ResultsGraphWindowTest)
-#include "results_graph_window_test.moc"
+#include "graph_form_test.moc"

@@ -523,4 +523,4 @@ class InputWindowTest : public QObject {
 };
 
 QTEST_MAIN(InputWindowTest)
-#include "input_window_test.moc"
+#include "input_form_test.moc"

@@ -250,4 +250,4 @@ class EstimatorWindowTest : public QObject {
 };
 
 QTEST_MAIN(EstimatorWindowTest)
-#include "estimator_window_test.moc"
+#include "estimator_form_test.moc"
