@@ -3,6 +3,8 @@
 # the debug configuration and runs every test.
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 WERROR ?= OFF
+# The build's own make runs below this one: keep its output to the build lines.
+MAKEFLAGS += --no-print-directory
 
 .PHONY: all deps release run test asan-test bench format clean
 
