@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QFrame>
 #include <QKeyEvent>
 #include <QMainWindow>
 #include <QMenu>
@@ -10,6 +11,14 @@
 #include <QShortcut>
 
 namespace vorla::ui {
+
+QFrame* LineBelowMenu(QWidget* form) {
+    auto* line = new QFrame(form);
+    line->setObjectName("linBelowMenu");
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    return line;
+}
 namespace {
 
 // A menu bar opens menus from the keyboard but does not trigger an item that

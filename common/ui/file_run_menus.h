@@ -8,6 +8,8 @@
 #pragma once
 
 class QAction;
+class QFrame;
+class QWidget;
 class QMainWindow;
 class QMenu;
 
@@ -25,5 +27,9 @@ struct FileRunMenus {
 // Builds the menus in `window`'s menu bar, each named as its control, with
 // their keyboard access. The form connects the actions to its handlers.
 FileRunMenus BuildFileRunMenus(QMainWindow& window);
+
+// The separator line `linBelowMenu` that sets the form's fields off from the
+// menu bar; the form places it at the top of its layout.
+QFrame* LineBelowMenu(QWidget* form);
 
 } // namespace vorla::ui

@@ -21,28 +21,33 @@ MessageButton DefaultButtonOf(const MessageRequest& request) {
     return request.Buttons == MessageButtons::YesNo ? MessageButton::Yes : MessageButton::Ok;
 }
 
-FileDialogRequest OpenDialog(std::string title, std::string filter, std::string initialDirectory,
-                             std::string initialFileName) {
+namespace {
+
+FileDialogRequest DialogRequest(FileDialogKind kind, std::string title, std::string filter,
+                                std::string initialDirectory, std::string initialFileName) {
     FileDialogRequest request;
-    request.Kind = FileDialogKind::Open;
+    request.Kind = kind;
     request.Title = std::move(title);
     request.Filter = std::move(filter);
     request.InitialDirectory = std::move(initialDirectory);
     request.InitialFileName = std::move(initialFileName);
-    request.FileMustExist = true;
+    request.FileMustExist = kind == FileDialogKind::Open;
+    request.ConfirmOverwrite = kind == FileDialogKind::SaveAs;
     return request;
+}
+
+} // namespace
+
+FileDialogRequest OpenDialog(std::string title, std::string filter, std::string initialDirectory,
+                             std::string initialFileName) {
+    return DialogRequest(FileDialogKind::Open, std::move(title), std::move(filter),
+                         std::move(initialDirectory), std::move(initialFileName));
 }
 
 FileDialogRequest SaveAsDialog(std::string title, std::string filter, std::string initialDirectory,
                                std::string initialFileName) {
-    FileDialogRequest request;
-    request.Kind = FileDialogKind::SaveAs;
-    request.Title = std::move(title);
-    request.Filter = std::move(filter);
-    request.InitialDirectory = std::move(initialDirectory);
-    request.InitialFileName = std::move(initialFileName);
-    request.ConfirmOverwrite = true;
-    return request;
+    return DialogRequest(FileDialogKind::SaveAs, std::move(title), std::move(filter),
+                         std::move(initialDirectory), std::move(initialFileName));
 }
 
 MessageButton EscapeButtonOf(MessageButtons buttons) {

@@ -81,10 +81,7 @@ void frmInput::BuildControls() {
     form->setObjectName("frmInputClientArea");
     setCentralWidget(form);
 
-    linBelowMenu = new QFrame(form);
-    linBelowMenu->setObjectName("linBelowMenu");
-    linBelowMenu->setFrameShape(QFrame::HLine);
-    linBelowMenu->setFrameShadow(QFrame::Sunken);
+    linBelowMenu = ui::LineBelowMenu(form);
 
     const QString fractionTip = "Must be between 0 and 1";
     const QString heightTip = "Must not exceed 30 m or 100 ft";

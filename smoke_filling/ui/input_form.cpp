@@ -90,10 +90,7 @@ void frmInput::CreateControls() {
     form->setObjectName("frmInputControls");
     setCentralWidget(form);
 
-    linBelowMenu = new QFrame(form);
-    linBelowMenu->setObjectName("linBelowMenu");
-    linBelowMenu->setFrameShape(QFrame::HLine);
-    linBelowMenu->setFrameShadow(QFrame::Sunken);
+    linBelowMenu = ui::LineBelowMenu(form);
 
     lblRunTitle = MakeLabel("Run Title", "lblRunTitle", form);
     txtRunTitle = MakeBox<QLineEdit>("txtRunTitle", "Short description to identify this run", form);
