@@ -31,4 +31,24 @@ struct FireTable {
 // after it otherwise, never a division by zero.
 double FireRateAt(const FireTable& table, double t);
 
+// FireRateAt for a run that asks at times close to each other, thousands of
+// times a second of fire: it starts looking for the segment where the last
+// look-up found it instead of at the first point, and gives the very same
+// value. The table must not change while the cursor is in use.
+class FireRateCursor {
+  public:
+    explicit FireRateCursor(const FireTable& table);
+
+    double RateAt(double t);
+
+  private:
+    bool HoldsTime(int segment, double t) const;
+
+    const FireTable& table_;
+    // Only a table whose times never go backwards (every table a fire file
+    // gives) lets the segment be recognised from its two ends alone.
+    bool timesInOrder_ = true;
+    int segment_ = 1;
+};
+
 } // namespace vorla

@@ -3,7 +3,7 @@
 #include "common/format.h"
 #include "common/integrator.h"
 #include "common/precision.h"
-#include "compartment/model/zone_physics.h"
+#include "compartment/model/zone_evaluator.h"
 
 #include <cmath>
 
@@ -39,10 +39,10 @@ void SimulateCompartment(Calculations& calc, const FlashoverQuestion& ask,
                          std::string& endMessage) {
     const RunInputs& in = calc.Inputs;
     RunResults& out = calc.Results;
-    const ZoneModel model{in, calc.Fire};
+    ZoneEvaluator zones(ZoneModel{in, calc.Fire});
     const double lastFireTime = calc.Fire.LastTime();
-    auto derivatives = [&model](double time, const State& state, State& dydt) {
-        CompartmentDerivatives(model, time, state, dydt);
+    auto derivatives = [&zones](double time, const State& state, State& dydt) {
+        zones.Derivatives(time, state, dydt);
     };
 
     float tprev = 0;
@@ -81,8 +81,7 @@ void SimulateCompartment(Calculations& calc, const FlashoverQuestion& ask,
             // flashover row and one final row off the grid; the columns hold
             // all of them.
             const int row = i + 1;
-            CompartmentFlows(model, t, y, out.HeatReleaseRate[row], flows, out.OSFlag[row],
-                             out.FRFlag[row]);
+            zones.Flows(t, y, out.HeatReleaseRate[row], flows, out.OSFlag[row], out.FRFlag[row]);
             if (!std::isfinite(out.HeatReleaseRate[row]) || !std::isfinite(flows[2])) {
                 unstable = true;
                 break;

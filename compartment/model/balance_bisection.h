@@ -1,0 +1,188 @@
+// The bisection that solves a vent flow balance, and the bookkeeping that lets
+// it skip evaluations whose outcome is already proven.
+//
+// The bisection on the pressure difference dp halves [0, top] until the
+// residual at the midpoint is within the tolerance (or the midpoint can no
+// longer move). Every printed digit depends on which midpoint ends the search,
+// so the path of midpoints must be exactly the one a plain evaluation of the
+// residual at every midpoint takes. Two facts make most evaluations
+// unnecessary without changing that path:
+//
+// - A fast estimate of the residual (x * sqrt(x) for pow(x, 1.5)) comes with
+//   a proven bound on its distance from the exact residual. When the bound
+//   keeps the estimate clear of -tolerance, 0 and +tolerance, the exact
+//   residual makes the same decision; otherwise the exact residual is computed.
+// - The residual grows monotonically with dp (up to rounding, which the bound
+//   covers). An estimate at a point therefore proves a decision for every
+//   midpoint beyond it on one side. Probing once on either side of where the
+//   root is expected settles every midpoint outside the probes, so only the
+//   few midpoints near the root are evaluated at all.
+//
+// The probes' places come from where the previous balance of the same regime
+// settled (the state changes little between calls). A poor guess costs an
+// evaluation or two, never a different answer.
+#pragma once
+
+#include <cmath>
+#include <limits>
+
+namespace vorla::compartment {
+
+inline constexpr double kBalanceTolerance = 0.1; // kg K/s
+
+// A bracket that holds no root would otherwise halve forever: the search stops
+// when the midpoint can no longer move (the bracket is down to neighbouring
+// doubles) or is not a number, or after this many halvings, far more than a
+// bracket of doubles can take.
+inline constexpr int kMostBisections = 4096;
+
+// What a fast evaluation of a residual at one dp proves. The residual is
+// oriented to grow with dp: above the tolerance the bracket's top moves down
+// to dp, below it the bracket's bottom moves up.
+struct ResidualEstimate {
+    double Value = 0; // the fast residual
+    double Error = 0; // the exact residual is within Value ± Error
+    // The exact residual at every dp at or below this one is at most
+    // MostBelow, and at every dp at or above it at least LeastAbove.
+    double MostBelow = std::numeric_limits<double>::infinity();
+    double LeastAbove = -std::numeric_limits<double>::infinity();
+    double Slope = 0; // d(residual)/d(dp), for guessing where the root lies
+};
+
+struct ExactResidual {
+    double Residual = 0; // oriented as above
+    double Outflow = 0;  // the hot-gas outflow at that dp, kg/s
+};
+
+// Where the last balance of one regime settled.
+struct BalanceGuess {
+    double Root = std::numeric_limits<double>::quiet_NaN();
+};
+
+namespace detail {
+
+enum class Move { Undecided, RaiseBottom, LowerTop, Settle };
+
+// How far either side of the expected root the probes go, in half-widths of
+// the band where the residual is within the tolerance.
+inline constexpr double kProbeMargin = 1.5;
+
+class ProvenRange {
+  public:
+    void Learn(const ResidualEstimate& e, double dp) {
+        if (e.MostBelow < -kBalanceTolerance && dp > below_) {
+            below_ = dp;
+        }
+        if (e.LeastAbove > kBalanceTolerance && dp < above_) {
+            above_ = dp;
+        }
+    }
+    Move At(double dp) const {
+        if (dp <= below_) {
+            return Move::RaiseBottom;
+        }
+        if (dp >= above_) {
+            return Move::LowerTop;
+        }
+        return Move::Undecided;
+    }
+
+  private:
+    double below_ = -std::numeric_limits<double>::infinity();
+    double above_ = std::numeric_limits<double>::infinity();
+};
+
+inline Move MoveFor(const ResidualEstimate& e) {
+    if (e.Value - e.Error > kBalanceTolerance) {
+        return Move::LowerTop;
+    }
+    if (e.Value + e.Error < -kBalanceTolerance) {
+        return Move::RaiseBottom;
+    }
+    if (std::fabs(e.Value) + e.Error <= kBalanceTolerance) {
+        return Move::Settle;
+    }
+    return Move::Undecided;
+}
+
+inline Move MoveFor(const ExactResidual& e) {
+    if (std::fabs(e.Residual) <= kBalanceTolerance) {
+        return Move::Settle;
+    }
+    return e.Residual > 0 ? Move::LowerTop : Move::RaiseBottom;
+}
+
+} // namespace detail
+
+// Bisects [0, top] for the balance and returns the outflow at the midpoint
+// that ends the search. `Balance` gives Estimable() (the fast estimate's
+// bound holds for this state), Estimate(dp), Exact(dp) and OutflowAt(dp).
+template <class Balance>
+double SolveBalance(const Balance& balance, double top, BalanceGuess& guess) {
+    using detail::Move;
+    double lo = 0;
+    double hi = top;
+    int count = 0;
+    const bool estimable = balance.Estimable();
+    detail::ProvenRange proven;
+    double lowProbe = -std::numeric_limits<double>::infinity();
+    double highProbe = std::numeric_limits<double>::infinity();
+
+    if (estimable && guess.Root > 0 && guess.Root < top) {
+        const ResidualEstimate atGuess = balance.Estimate(guess.Root);
+        proven.Learn(atGuess, guess.Root);
+        if (atGuess.Slope > 0 && std::isfinite(atGuess.Slope)) {
+            const double root = guess.Root - atGuess.Value / atGuess.Slope;
+            const double halfWidth = detail::kProbeMargin * kBalanceTolerance / atGuess.Slope;
+            lowProbe = root - halfWidth;
+            highProbe = root + halfWidth;
+        }
+    }
+
+    for (;;) {
+        const double mid = (lo + hi) / 2;
+        ++count;
+        if (mid == lo || mid == hi || !std::isfinite(mid) || count >= kMostBisections) {
+            guess.Root = mid;
+            return balance.OutflowAt(mid);
+        }
+        Move move = proven.At(mid);
+        if (move == Move::Undecided && estimable) {
+            if (mid < lowProbe && lowProbe < hi) {
+                proven.Learn(balance.Estimate(lowProbe), lowProbe);
+                lowProbe = -std::numeric_limits<double>::infinity();
+                move = proven.At(mid);
+            } else if (mid > highProbe && highProbe > lo) {
+                proven.Learn(balance.Estimate(highProbe), highProbe);
+                highProbe = std::numeric_limits<double>::infinity();
+                move = proven.At(mid);
+            }
+            if (move == Move::Undecided) {
+                const ResidualEstimate atMid = balance.Estimate(mid);
+                proven.Learn(atMid, mid);
+                move = detail::MoveFor(atMid);
+            }
+        }
+        if (move == Move::Undecided) {
+            const ExactResidual exact = balance.Exact(mid);
+            move = detail::MoveFor(exact);
+            if (move == Move::Settle) {
+                guess.Root = mid;
+                return exact.Outflow;
+            }
+        }
+        switch (move) {
+        case Move::Settle:
+            guess.Root = mid;
+            return balance.OutflowAt(mid);
+        case Move::LowerTop:
+            hi = mid;
+            break;
+        default:
+            lo = mid;
+            break;
+        }
+    }
+}
+
+} // namespace vorla::compartment

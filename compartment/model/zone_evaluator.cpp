@@ -1,0 +1,181 @@
+#include "compartment/model/zone_evaluator.h"
+
+#include "common/precision.h"
+#include "compartment/model/run_results.h"
+#include "compartment/model/zone_constants.h"
+
+#include <cmath>
+#include <limits>
+#include <type_traits>
+
+namespace vorla::compartment {
+namespace {
+
+constexpr double kRounding = std::numeric_limits<double>::epsilon() / 2;
+
+// dT/dt of the upper layer in K/s, dividing by one factor at a time. A layer
+// with no depth left (z exactly at the ceiling) holds no gas to heat; its
+// temperature stays put rather than dividing by zero.
+double LayerHeatingRate(const RunInputs& in, double T, double q, float mp, double z) {
+    const double depth = in.RoomHeight - z;
+    if (depth == 0) {
+        return 0;
+    }
+    return T * ((1 - in.TotalLossFraction) * q - mp * kSpecificHeat * (T - kAmbientTemperature)) /
+           kSpecificHeat / kAmbientDensity / kAmbientTemperature / in.FloorArea / depth;
+}
+
+template <class Rate> void StoreRate(Rate& rate, double value) {
+    if constexpr (std::is_same_v<Rate, float>) {
+        rate = RoundToSingle(value);
+    } else {
+        rate = value;
+    }
+}
+
+// The largest expansion the vent carries out above the interface without
+// outflow below it, in single precision: coefficient * depth^1.5 rounded to
+// single. x * sqrt(x) is within two roundings of x^1.5 and std::pow within
+// one, so the two products differ by at most five roundings; unless that
+// straddles a single-precision rounding boundary, both round to the same float.
+float VentCapacity(double coefficient, double depth) {
+    const double estimate = coefficient * (depth * std::sqrt(depth));
+    const double slack = 16 * kRounding * std::fabs(estimate);
+    const float low = RoundToSingle(estimate - slack);
+    if (low == RoundToSingle(estimate + slack)) {
+        return low;
+    }
+    return RoundToSingle(coefficient * std::pow(depth, 1.5));
+}
+
+} // namespace
+
+ZoneEvaluator::ZoneEvaluator(const ZoneModel& model)
+    : inputs_(model.Inputs), fire_(model.Fire), vent_(VentCoefficientsOf(model.Inputs)),
+      convectiveFraction_(1 - model.Inputs.RadiativeLossFraction),
+      plumeBoundFactor_(kPlumeBoundCoefficient * std::pow(kEntrainment, 1.5) *
+                        std::pow(1 - model.Inputs.RadiativeLossFraction, 0.5)) {}
+
+// CompartmentPlume with the run's constant factors worked out once.
+float ZoneEvaluator::Plume(double q, double z) const {
+    const double zf = inputs_.FireHeight;
+    if (z <= zf) {
+        return 0;
+    }
+    const double height = z - zf;
+    const double convectiveTerm = convectiveFraction_ * q * std::pow(height, 5);
+    if (convectiveTerm < 0) {
+        return 0;
+    }
+    float m = RoundToSingle(kEntrainment * std::pow(convectiveTerm, 1.0 / 3.0));
+    // The bound needs std::pow only where the plume may reach it: the estimate
+    // with x^2 sqrt(x) is within a few roundings of the exact bound.
+    const double boundEstimate = plumeBoundFactor_ * (height * height * std::sqrt(height));
+    if (m < boundEstimate * (1 - 32 * kRounding)) {
+        return m;
+    }
+    const double mmax = plumeBoundFactor_ * std::pow(height, 2.5);
+    if (m > mmax) {
+        m = RoundToSingle(mmax);
+    }
+    return m;
+}
+
+template <class Rate>
+ZoneEvaluator::Intermediates
+ZoneEvaluator::FlowsAndIntermediates(double t, const State& y, Rate& rate, VentFlows& flows,
+                                     std::string_view& airFlag, std::string_view& regimeFlag) {
+    const RunInputs& in = inputs_;
+    const double z = y[0];
+    const double T = y[1];
+    Intermediates work;
+
+    StoreRate(rate, fire_.RateAt(t));
+    double q = rate;
+    const float mp = z > in.FireHeight ? Plume(q, z) : 0.0f;
+    work.PlumeRate = q;
+    work.Plume = mp;
+    if (q > kHeatPerKgAir * mp) {
+        StoreRate(rate, kHeatPerKgAir * mp);
+        q = rate;
+        airFlag = kStarvedOfAir;
+    } else {
+        airFlag = kNotStarvedOfAir;
+    }
+
+    const float hs = in.SoffitHeight;
+    if (z >= hs) {
+        regimeFlag = kRegimeAboveSoffit;
+        flows = {0, (1 - in.TotalLossFraction) * q / (kSpecificHeat * kAmbientTemperature), 0};
+        return work;
+    }
+
+    const double tdot = LayerHeatingRate(in, T, q, mp, z);
+    work.HasHeating = true;
+    work.Heating = tdot;
+    const double e = mp * (T - kAmbientTemperature) / T + kDensityTimesTemperature * in.FloorArea *
+                                                              (in.RoomHeight - z) * tdot /
+                                                              std::pow(T, 2);
+    if (z <= in.SillHeight) {
+        regimeFlag = kRegimeNone;
+        flows = {0, 0, e};
+        return work;
+    }
+
+    const double g1 = kDensityTimesGravity * (1 / kAmbientTemperature - 1 / T);
+    const double g2 = (kAmbientTemperature / T) * g1;
+    const float emax = VentCapacity(vent_.Linear * std::sqrt(std::fabs(g2)), std::fabs(hs - z));
+    if (e > emax) {
+        regimeFlag = kRegimeOutflowBelowInterface;
+        const double mup =
+            OutflowBelowInterface(vent_, z, T, e, g2, guesses_.OutflowBelowInterface);
+        flows = {0, (T / kAmbientTemperature) * (e - mup), mup};
+    } else if (e < emax) {
+        regimeFlag = kRegimeInflowAboveInterface;
+        const double mup =
+            InflowAboveInterface(vent_, z, T, e, g1, g2, guesses_.InflowAboveInterface);
+        flows = {(T / kAmbientTemperature) * (mup - e), 0, mup};
+    } else {
+        regimeFlag = kRegimeTransition;
+        flows = {0, 0, e};
+    }
+
+    if (flows[0] > in.VentFactor) {
+        regimeFlag = kRegimeVentLimited;
+        flows = {in.VentFactor, 0, e + (kAmbientTemperature / T) * in.VentFactor};
+    }
+    return work;
+}
+
+template <class Rate>
+void ZoneEvaluator::Flows(double t, const State& y, Rate& rate, VentFlows& flows,
+                          std::string_view& airFlag, std::string_view& regimeFlag) {
+    FlowsAndIntermediates(t, y, rate, flows, airFlag, regimeFlag);
+}
+
+template void ZoneEvaluator::Flows<double>(double, const State&, double&, VentFlows&,
+                                           std::string_view&, std::string_view&);
+template void ZoneEvaluator::Flows<float>(double, const State&, float&, VentFlows&,
+                                          std::string_view&, std::string_view&);
+
+void ZoneEvaluator::Derivatives(double t, const State& y, State& dydt) {
+    const RunInputs& in = inputs_;
+    float q = 0;
+    VentFlows flows;
+    std::string_view ignoredFlag;
+    const Intermediates work = FlowsAndIntermediates(t, y, q, flows, ignoredFlag, ignoredFlag);
+
+    const double z = y[0];
+    const double T = y[1];
+    // Unless the air limit cut the rate, the plume and the heating are the ones
+    // the flows worked out.
+    const bool sameRate = static_cast<double>(q) == work.PlumeRate;
+    float mp = 0.0f;
+    if (z > in.FireHeight) {
+        mp = sameRate ? work.Plume : Plume(q, z);
+    }
+    dydt[1] = sameRate && work.HasHeating ? work.Heating : LayerHeatingRate(in, T, q, mp, z);
+    dydt[0] = (flows[0] - flows[1] - mp) / kAmbientDensity / in.FloorArea;
+}
+
+} // namespace vorla::compartment
