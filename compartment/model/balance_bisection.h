@@ -23,6 +23,7 @@
 // evaluation or two, never a different answer.
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -57,6 +58,7 @@ struct ExactResidual {
 // Where the last balance of one regime settled.
 struct BalanceGuess {
     double Root = std::numeric_limits<double>::quiet_NaN();
+    double Slope = std::numeric_limits<double>::quiet_NaN(); // the residual's slope there
 };
 
 namespace detail {
@@ -65,31 +67,26 @@ enum class Move { Undecided, RaiseBottom, LowerTop, Settle };
 
 // How far either side of the expected root the probes go, in half-widths of
 // the band where the residual is within the tolerance.
-inline constexpr double kProbeMargin = 1.5;
+inline constexpr double kProbeMargin = 1.25;
+// How far below the last root the first estimate goes, in the same units.
+inline constexpr double kLead = 1.5;
 
-class ProvenRange {
-  public:
+// The dp beyond which every midpoint's move is proven.
+struct ProvenRange {
+    // At and below Below the residual is under -tolerance; at and above
+    // Above it is over +tolerance.
+    double Below = -std::numeric_limits<double>::infinity();
+    double Above = std::numeric_limits<double>::infinity();
+
     void Learn(const ResidualEstimate& e, double dp) {
-        if (e.MostBelow < -kBalanceTolerance && dp > below_) {
-            below_ = dp;
+        if (e.MostBelow < -kBalanceTolerance && dp > Below) {
+            Below = dp;
         }
-        if (e.LeastAbove > kBalanceTolerance && dp < above_) {
-            above_ = dp;
+        if (e.LeastAbove > kBalanceTolerance && dp < Above) {
+            Above = dp;
         }
     }
-    Move At(double dp) const {
-        if (dp <= below_) {
-            return Move::RaiseBottom;
-        }
-        if (dp >= above_) {
-            return Move::LowerTop;
-        }
-        return Move::Undecided;
-    }
-
-  private:
-    double below_ = -std::numeric_limits<double>::infinity();
-    double above_ = std::numeric_limits<double>::infinity();
+    bool Holds(double dp) const { return !(std::min(dp - Below, Above - dp) > 0); }
 };
 
 inline Move MoveFor(const ResidualEstimate& e) {
@@ -128,14 +125,21 @@ double SolveBalance(const Balance& balance, double top, BalanceGuess& guess) {
     double lowProbe = -std::numeric_limits<double>::infinity();
     double highProbe = std::numeric_limits<double>::infinity();
 
-    if (estimable && guess.Root > 0 && guess.Root < top) {
-        const ResidualEstimate atGuess = balance.Estimate(guess.Root);
-        proven.Learn(atGuess, guess.Root);
-        if (atGuess.Slope > 0 && std::isfinite(atGuess.Slope)) {
-            const double root = guess.Root - atGuess.Value / atGuess.Slope;
-            const double halfWidth = detail::kProbeMargin * kBalanceTolerance / atGuess.Slope;
-            lowProbe = root - halfWidth;
-            highProbe = root + halfWidth;
+    if (estimable && guess.Slope > 0 && std::isfinite(guess.Slope)) {
+        // The first estimate goes a little below where the last balance
+        // settled: there it usually proves every midpoint below it, and its
+        // slope tells where the root is now.
+        const double start = guess.Root - detail::kLead * kBalanceTolerance / guess.Slope;
+        if (start > 0 && start < top) {
+            const ResidualEstimate atStart = balance.Estimate(start);
+            proven.Learn(atStart, start);
+            if (atStart.Slope > 0 && std::isfinite(atStart.Slope)) {
+                guess.Slope = atStart.Slope;
+                const double root = start - atStart.Value / atStart.Slope;
+                const double halfWidth = detail::kProbeMargin * kBalanceTolerance / atStart.Slope;
+                lowProbe = root - halfWidth;
+                highProbe = root + halfWidth;
+            }
         }
     }
 
@@ -146,21 +150,31 @@ double SolveBalance(const Balance& balance, double top, BalanceGuess& guess) {
             guess.Root = mid;
             return balance.OutflowAt(mid);
         }
-        Move move = proven.At(mid);
-        if (move == Move::Undecided && estimable) {
+        // Beyond the probes a midpoint's move is proven without looking at it.
+        if (!proven.Holds(mid) && estimable) {
             if (mid < lowProbe && lowProbe < hi) {
                 proven.Learn(balance.Estimate(lowProbe), lowProbe);
                 lowProbe = -std::numeric_limits<double>::infinity();
-                move = proven.At(mid);
             } else if (mid > highProbe && highProbe > lo) {
                 proven.Learn(balance.Estimate(highProbe), highProbe);
                 highProbe = std::numeric_limits<double>::infinity();
-                move = proven.At(mid);
             }
-            if (move == Move::Undecided) {
-                const ResidualEstimate atMid = balance.Estimate(mid);
-                proven.Learn(atMid, mid);
-                move = detail::MoveFor(atMid);
+        }
+        // Outside the proven range the bracket moves without an evaluation.
+        // Which way is as good as random, so it is chosen without a branch.
+        if (proven.Holds(mid)) {
+            const bool raiseBottom = mid <= proven.Below;
+            lo = raiseBottom ? mid : lo;
+            hi = raiseBottom ? hi : mid;
+            continue;
+        }
+        Move move = Move::Undecided;
+        if (estimable) {
+            const ResidualEstimate atMid = balance.Estimate(mid);
+            proven.Learn(atMid, mid);
+            move = detail::MoveFor(atMid);
+            if (move == Move::Settle && atMid.Slope > 0 && std::isfinite(atMid.Slope)) {
+                guess.Slope = atMid.Slope;
             }
         }
         if (move == Move::Undecided) {

@@ -16,7 +16,8 @@ namespace {
 // (units of 2^-53) of the sum of the three terms' magnitudes from the residual
 // in exact arithmetic on the same neutral plane; allowing 64 roundings for each
 // also covers the rounding of the bound's own arithmetic several times over.
-constexpr double kErrorPerMagnitude = 128 * (std::numeric_limits<double>::epsilon() / 2);
+constexpr double kRounding = std::numeric_limits<double>::epsilon() / 2;
+constexpr double kErrorPerMagnitude = 128 * kRounding;
 
 // An estimate whose bound is this wide proves little; the exact residual is
 // then used throughout (a layer barely warmer than ambient air, for example).
@@ -131,7 +132,8 @@ class InflowBalance {
           belowInterface_(z - vent.SillHeight),
           inverseDifference_(1 / kAmbientTemperature - 1 / T),
           inflowCoefficient_(vent.Linear * std::sqrt(std::fabs(g1))),
-          outflowCoefficient_(vent.Linear * std::sqrt(std::fabs(g2))), expansionTerm_(T * e) {
+          outflowCoefficient_(vent.Linear * std::sqrt(std::fabs(g2))), expansionTerm_(T * e),
+          planePerPressure_(1 / (kDensityGravityTemperature * inverseDifference_)) {
         top_ = kDensityGravityTemperature * (soffit_ - z) * inverseDifference_;
         const bool shapeKnown = inverseDifference_ > 0 && T > 0 && g1 > 0 && g2 > 0 &&
                                 belowInterface_ > 0 && uniform_ > 0 && top_ > 0 &&
@@ -154,7 +156,6 @@ class InflowBalance {
                     belowInterface_ +
                 std::fabs(expansionTerm_);
             error_ = kErrorPerMagnitude * magnitude;
-            planePerPressure_ = 1 / (kDensityGravityTemperature * inverseDifference_);
             estimable_ = error_ <= kLargestUsefulError;
         }
     }
@@ -209,13 +210,22 @@ class InflowBalance {
         estimate.Slope = 1.5 * planePerPressure_ *
                              (T_ * outflowCoefficient_ * rootBelow +
                               kAmbientTemperature * inflowCoefficient_ * rootAbove) +
-                         kAmbientTemperature * uniform_ * belowInterface_ /
-                             (2 * std::sqrt(std::fabs(dp * kAmbientTemperature)));
+                         uniform_ * belowInterface_ / (2 * rootDp);
         return estimate;
     }
 
   private:
     float NeutralPlane(double dp) const {
+        // One product instead of two quotients is within five roundings of
+        // the plane's height above the interface, so the sum with z is within
+        // seven: unless that straddles a single-precision rounding boundary,
+        // the plane in single precision is the same.
+        const double estimate = dp * planePerPressure_;
+        const double slack = 8 * kRounding * (std::fabs(z_) + std::fabs(estimate));
+        const float low = RoundToSingle(z_ + estimate - slack);
+        if (low == RoundToSingle(z_ + estimate + slack)) {
+            return low;
+        }
         // At exactly ambient temperature the bracket is [0, 0] and the plane
         // stays at the interface rather than dividing zero by zero.
         const double planeAboveInterface =
@@ -237,9 +247,10 @@ class InflowBalance {
     double inflowCoefficient_;
     double outflowCoefficient_;
     double expansionTerm_;
+    // m of neutral plane above the interface per Pa, for the fast estimate.
+    double planePerPressure_;
     double top_ = 0;
     double error_ = 0;
-    double planePerPressure_ = 0;
     // How far the plane can be below the interface, or above the soffit.
     double belowInterfaceMost_ = 0;
     double aboveSoffitMost_ = 0;
