@@ -48,6 +48,34 @@ float VentCapacity(double coefficient, double depth) {
     return RoundToSingle(coefficient * std::pow(depth, 1.5));
 }
 
+// The entrainment kEntrainment (cq h^5)^(1/3) in single precision, where cq
+// is the convective part of the heat release rate.
+//
+// Only single precision is kept, so the two powers are estimated and std::pow
+// is used only where the estimate is too close to a single-precision rounding
+// boundary. h^5 by products is within four roundings of std::pow's, so the
+// entrainment from it is within about three; y = cbrt(x) is checked by its
+// cube, |y^3 - x| / x = r putting x^(1/3) within r / 2 of y; std::pow's
+// exponent 1.0 / 3.0 is below a third by 1.9e-17, worth 1.4e-14 of the result
+// at most over the whole range of doubles. 2e-14 covers that and the
+// roundings.
+float Entrainment(double convectiveRate, double height) {
+    const double squared = height * height;
+    const double fifth = squared * squared * height;
+    const double x = convectiveRate * fifth;
+    if (fifth > 1e-250 && x > 1e-250 && x < 1e250) {
+        const double inverse = 1 / x;
+        const double y = std::cbrt(x);
+        const double spread = 0.5 * std::fabs(y * y * y - x) * inverse + 2e-14;
+        const double m = kEntrainment * y;
+        const float low = RoundToSingle(m - m * spread);
+        if (low == RoundToSingle(m + m * spread)) {
+            return low;
+        }
+    }
+    return RoundToSingle(kEntrainment * std::pow(convectiveRate * std::pow(height, 5), 1.0 / 3.0));
+}
+
 } // namespace
 
 ZoneEvaluator::ZoneEvaluator(const ZoneModel& model)
@@ -63,11 +91,13 @@ float ZoneEvaluator::Plume(double q, double z) const {
         return 0;
     }
     const double height = z - zf;
-    const double convectiveTerm = convectiveFraction_ * q * std::pow(height, 5);
-    if (convectiveTerm < 0) {
+    // A negative rate (a fire table extended before its first point) gives no
+    // plume, unless h^5 is too small for a double.
+    const double convectiveRate = convectiveFraction_ * q;
+    if (convectiveRate < 0 && convectiveRate * std::pow(height, 5) < 0) {
         return 0;
     }
-    float m = RoundToSingle(kEntrainment * std::pow(convectiveTerm, 1.0 / 3.0));
+    float m = Entrainment(convectiveRate, height);
     // The bound needs std::pow only where the plume may reach it: the estimate
     // with x^2 sqrt(x) is within a few roundings of the exact bound.
     const double boundEstimate = plumeBoundFactor_ * (height * height * std::sqrt(height));
