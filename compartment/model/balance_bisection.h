@@ -126,17 +126,26 @@ double SolveBalance(const Balance& balance, double top, BalanceGuess& guess) {
     double highProbe = std::numeric_limits<double>::infinity();
 
     if (estimable && guess.Slope > 0 && std::isfinite(guess.Slope)) {
-        // The first estimate goes a little below where the last balance
-        // settled: there it usually proves every midpoint below it, and its
-        // slope tells where the root is now.
-        const double start = guess.Root - detail::kLead * kBalanceTolerance / guess.Slope;
-        if (start > 0 && start < top) {
-            const ResidualEstimate atStart = balance.Estimate(start);
-            proven.Learn(atStart, start);
-            if (atStart.Slope > 0 && std::isfinite(atStart.Slope)) {
-                guess.Slope = atStart.Slope;
-                const double root = start - atStart.Value / atStart.Slope;
-                const double halfWidth = detail::kProbeMargin * kBalanceTolerance / atStart.Slope;
+        // One estimate either side of where the last balance settled, just
+        // outside the band where the residual was within the tolerance: the
+        // root moves little between calls, so they usually prove the move of
+        // every midpoint but the last few. They do not depend on each other,
+        // so the processor works on both at once.
+        const double reach = detail::kLead * kBalanceTolerance / guess.Slope;
+        const double low = guess.Root - reach;
+        const double high = guess.Root + reach;
+        if (low > 0 && high < top) {
+            const ResidualEstimate atLow = balance.Estimate(low);
+            const ResidualEstimate atHigh = balance.Estimate(high);
+            proven.Learn(atLow, low);
+            proven.Learn(atHigh, high);
+            // Where the root moved out of reach, the two estimates' secant
+            // tells where it is now: probe around that once needed.
+            const double slope = (atHigh.Value - atLow.Value) / (high - low);
+            if ((proven.Below != low || proven.Above != high) && slope > 0 &&
+                std::isfinite(slope)) {
+                const double root = low - atLow.Value / slope;
+                const double halfWidth = detail::kProbeMargin * kBalanceTolerance / slope;
                 lowProbe = root - halfWidth;
                 highProbe = root + halfWidth;
             }
@@ -150,19 +159,22 @@ double SolveBalance(const Balance& balance, double top, BalanceGuess& guess) {
             guess.Root = mid;
             return balance.OutflowAt(mid);
         }
-        // Beyond the probes a midpoint's move is proven without looking at it.
-        if (!proven.Holds(mid) && estimable) {
+        // Outside the proven range the bracket moves without an evaluation.
+        // Which way is as good as random, so it is chosen without a branch.
+        bool held = proven.Holds(mid);
+        if (!held && estimable) {
+            // Beyond a probe the midpoint's move is proven once the probe is.
             if (mid < lowProbe && lowProbe < hi) {
                 proven.Learn(balance.Estimate(lowProbe), lowProbe);
                 lowProbe = -std::numeric_limits<double>::infinity();
+                held = proven.Holds(mid);
             } else if (mid > highProbe && highProbe > lo) {
                 proven.Learn(balance.Estimate(highProbe), highProbe);
                 highProbe = std::numeric_limits<double>::infinity();
+                held = proven.Holds(mid);
             }
         }
-        // Outside the proven range the bracket moves without an evaluation.
-        // Which way is as good as random, so it is chosen without a branch.
-        if (proven.Holds(mid)) {
+        if (held) {
             const bool raiseBottom = mid <= proven.Below;
             lo = raiseBottom ? mid : lo;
             hi = raiseBottom ? hi : mid;
