@@ -4,7 +4,9 @@
 #include "compartment/model/run_results.h"
 #include "compartment/model/zone_constants.h"
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <type_traits>
 
@@ -48,13 +50,26 @@ float VentCapacity(double coefficient, double depth) {
     return RoundToSingle(coefficient * std::pow(depth, 1.5));
 }
 
+// About x^(1/3), for a positive normal x: the exponent divided by three in the
+// bits of x, good to 3.2 %, then two steps of Halley's iteration, which
+// triples the number of correct digits each time. Nothing relies on its
+// accuracy: the caller checks the result by its cube.
+double CubeRootEstimate(double x) {
+    double y = std::bit_cast<double>(std::bit_cast<std::uint64_t>(x) / 3 + 0x2A9F7893782DA1CEULL);
+    for (int step = 0; step < 2; ++step) {
+        const double cube = y * y * y;
+        y = y * (cube + 2 * x) / (2 * cube + x);
+    }
+    return y;
+}
+
 // The entrainment kEntrainment (cq h^5)^(1/3) in single precision, where cq
 // is the convective part of the heat release rate.
 //
 // Only single precision is kept, so the two powers are estimated and std::pow
 // is used only where the estimate is too close to a single-precision rounding
 // boundary. h^5 by products is within four roundings of std::pow's, so the
-// entrainment from it is within about three; y = cbrt(x) is checked by its
+// entrainment from it is within about three; y ~ x^(1/3) is checked by its
 // cube, |y^3 - x| / x = r putting x^(1/3) within r / 2 of y; std::pow's
 // exponent 1.0 / 3.0 is below a third by 1.9e-17, worth 1.4e-14 of the result
 // at most over the whole range of doubles. 2e-14 covers that and the
@@ -65,7 +80,7 @@ float Entrainment(double convectiveRate, double height) {
     const double x = convectiveRate * fifth;
     if (fifth > 1e-250 && x > 1e-250 && x < 1e250) {
         const double inverse = 1 / x;
-        const double y = std::cbrt(x);
+        const double y = CubeRootEstimate(x);
         const double spread = 0.5 * std::fabs(y * y * y - x) * inverse + 2e-14;
         const double m = kEntrainment * y;
         const float low = RoundToSingle(m - m * spread);
