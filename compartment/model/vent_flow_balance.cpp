@@ -1,6 +1,7 @@
 #include "compartment/model/vent_flow_balance.h"
 
 #include "common/precision.h"
+#include "compartment/model/power_one_and_a_half.h"
 #include "compartment/model/zone_constants.h"
 
 #include <algorithm>
@@ -76,7 +77,8 @@ class OutflowBalance {
         const double a = dp / T_;
         if (g2_ != 0) {
             return linear_ *
-                   (std::pow(std::fabs(a + heightTerm_), 1.5) - std::pow(std::fabs(a), 1.5)) / g2_;
+                   (PowerOneAndAHalf(std::fabs(a + heightTerm_)) - PowerOneAndAHalf(std::fabs(a))) /
+                   g2_;
         }
         // A layer at exactly ambient temperature has no buoyancy: the limit of
         // the expression above as g2 goes to zero.
@@ -235,7 +237,7 @@ class InflowBalance {
 
     double OutflowFrom(float neutralPlane) const {
         const double ventTop = static_cast<double>(soffit_) - static_cast<double>(neutralPlane);
-        return outflowCoefficient_ * std::pow(std::fabs(ventTop), 1.5);
+        return outflowCoefficient_ * PowerOneAndAHalf(std::fabs(ventTop));
     }
 
     float soffit_;
