@@ -89,6 +89,36 @@ struct ProvenRange {
     bool Holds(double dp) const { return !(std::min(dp - Below, Above - dp) > 0); }
 };
 
+// A midpoint that neither ends the search by itself nor is out of steps.
+inline bool MovesOn(double mid, double lo, double hi) {
+    return mid != lo && mid != hi && std::isfinite(mid);
+}
+
+// Bisection steps whose moves the proven range decides, two at a time: the
+// second midpoint is worked out for either move of the first at once, which
+// halves the chain of operations that wait on each other. Stops before a step
+// that ends the search or needs an evaluation; the caller takes that one.
+inline void AdvanceThroughProvenSteps(double& lo, double& hi, int& count,
+                                      const ProvenRange& proven) {
+    while (count + 2 < kMostBisections) {
+        const double mid = (lo + hi) / 2;
+        const double nextIfRaised = (mid + hi) / 2;
+        const double nextIfLowered = (lo + mid) / 2;
+        const bool raise = mid <= proven.Below;
+        const double next = raise ? nextIfRaised : nextIfLowered;
+        const double loAfter = raise ? mid : lo;
+        const double hiAfter = raise ? hi : mid;
+        if (!(MovesOn(mid, lo, hi) && proven.Holds(mid) && MovesOn(next, loAfter, hiAfter) &&
+              proven.Holds(next))) {
+            return;
+        }
+        const bool raiseAgain = next <= proven.Below;
+        lo = raiseAgain ? next : loAfter;
+        hi = raiseAgain ? hiAfter : next;
+        count += 2;
+    }
+}
+
 inline Move MoveFor(const ResidualEstimate& e) {
     if (e.Value - e.Error > kBalanceTolerance) {
         return Move::LowerTop;
@@ -153,6 +183,7 @@ double SolveBalance(const Balance& balance, double top, BalanceGuess& guess) {
     }
 
     for (;;) {
+        detail::AdvanceThroughProvenSteps(lo, hi, count, proven);
         const double mid = (lo + hi) / 2;
         ++count;
         if (mid == lo || mid == hi || !std::isfinite(mid) || count >= kMostBisections) {
