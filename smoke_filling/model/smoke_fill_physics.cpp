@@ -9,8 +9,8 @@ namespace {
 
 // The heat release rate is taken in single precision, as the fire generator
 // produced it.
-float HeatReleaseRate(const FireTable& fire, double t) {
-    return RoundToSingle(FireRateAt(fire, t));
+float HeatReleaseRate(FireRateCursor& fire, double t) {
+    return RoundToSingle(fire.RateAt(t));
 }
 
 // The energy balance of the layer: dT/dt. Divided one constant at a time, in
@@ -40,6 +40,12 @@ double SmokeFillPlume(const SmokeFillInputs& inputs, float q, double z) {
 
 void SmokeFillDerivatives(const SmokeFillInputs& inputs, const FireTable& fire, double t,
                           const State& y, State& dy) {
+    FireRateCursor cursor(fire);
+    SmokeFillDerivatives(inputs, cursor, t, y, dy);
+}
+
+void SmokeFillDerivatives(const SmokeFillInputs& inputs, FireRateCursor& fire, double t,
+                          const State& y, State& dy) {
     const double z = y[0];
     const double temperature = y[1];
     const float q = HeatReleaseRate(fire, t);
@@ -66,6 +72,12 @@ void SmokeFillDerivatives(const SmokeFillInputs& inputs, const FireTable& fire, 
 }
 
 double SmokeFillVentFlow(const SmokeFillInputs& inputs, const FireTable& fire, double t,
+                         const State& y) {
+    FireRateCursor cursor(fire);
+    return SmokeFillVentFlow(inputs, cursor, t, y);
+}
+
+double SmokeFillVentFlow(const SmokeFillInputs& inputs, FireRateCursor& fire, double t,
                          const State& y) {
     State dy;
     SmokeFillDerivatives(inputs, fire, t, y, dy);

@@ -27,10 +27,16 @@ double SmokeFillPlume(const SmokeFillInputs& inputs, float q, double z);
 void SmokeFillDerivatives(const SmokeFillInputs& inputs, const FireTable& fire, double t,
                           const State& y, State& dy);
 
+// The same with the fire read through a cursor, for a run's thousands of calls.
+void SmokeFillDerivatives(const SmokeFillInputs& inputs, FireRateCursor& fire, double t,
+                          const State& y, State& dy);
+
 // The mass flow in kg/s out through the leaks at time t for the state y: ambient
 // air pushed out while a lower layer remains, layer gas once the room is full.
 // The layer temperature must be above 0 K (the run ends before it is not).
 double SmokeFillVentFlow(const SmokeFillInputs& inputs, const FireTable& fire, double t,
+                         const State& y);
+double SmokeFillVentFlow(const SmokeFillInputs& inputs, FireRateCursor& fire, double t,
                          const State& y);
 
 } // namespace vorla::smoke

@@ -35,9 +35,9 @@ SmokeFillOutcome SmokeFillRun(Calculations& calc) {
 
 SmokeFillOutcome SmokeFillRunWithFire(Calculations& calc) {
     const SmokeFillInputs& inputs = calc.Inputs;
-    const FireTable& fire = calc.Fire;
     SmokeFillResults& results = calc.Results;
-    const double fireEnd = fire.LastTime();
+    const double fireEnd = calc.Fire.LastTime();
+    FireRateCursor fire(calc.Fire);
     auto derivatives = [&](double t, const State& y, State& dy) {
         SmokeFillDerivatives(inputs, fire, t, y, dy);
     };
