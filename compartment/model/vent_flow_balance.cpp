@@ -1,7 +1,7 @@
 #include "compartment/model/vent_flow_balance.h"
 
+#include "common/exact_powers.h"
 #include "common/precision.h"
-#include "compartment/model/power_one_and_a_half.h"
 #include "compartment/model/zone_constants.h"
 
 #include <algorithm>

@@ -1,5 +1,6 @@
 #include "smoke_filling/model/smoke_fill_physics.h"
 
+#include "common/exact_powers.h"
 #include "common/precision.h"
 
 #include <cmath>
@@ -35,7 +36,7 @@ double SmokeFillPlume(const SmokeFillInputs& inputs, float q, double z) {
     }
     const double height = z - inputs.FireHeight;
     return kEntrainmentCoefficient *
-           std::pow(kConvectiveFraction * q * std::pow(height, 5), 1.0 / 3.0);
+           std::pow(kConvectiveFraction * q * PowerFive(height), 1.0 / 3.0);
 }
 
 void SmokeFillDerivatives(const SmokeFillInputs& inputs, const FireTable& fire, double t,
