@@ -34,21 +34,17 @@ inline double ProductError(const SplitDouble& a, const SplitDouble& b, double pr
     return ((a.High * b.High - product) + a.High * b.Low + a.Low * b.High) + a.Low * b.Low;
 }
 
-// power + correction rounded, when the exact power (within a millionth of a
-// unit of power + correction) is at least 0.05 of a unit from a rounding
-// boundary; 0 otherwise (never a power of a positive number in range).
-inline double RoundedWhenClear(double power, double correction) {
+// Whether rounded = power + correction (rounded to double) is the correctly
+// rounded value of the exact power, which is within a millionth of a unit of
+// power + correction, with at least 0.05 of a unit to spare on either side.
+inline bool RoundsClearly(double power, double correction, double rounded) {
     constexpr std::uint64_t kExponentBits = 0x7FF0000000000000ULL;
     constexpr std::uint64_t kMantissaBits = 0x000FFFFFFFFFFFFFULL;
-    const double rounded = power + correction;
     const double offset = correction - (rounded - power); // the exact power - rounded
     const std::uint64_t bits = std::bit_cast<std::uint64_t>(rounded);
     const double unit = std::bit_cast<double>(bits & kExponentBits) * 0x1p-52;
     // Below a power of two the spacing halves; those few go to std::pow.
-    if ((bits & kMantissaBits) != 0 && std::fabs(offset) <= 0.45 * unit) {
-        return rounded;
-    }
-    return 0;
+    return (bits & kMantissaBits) != 0 && std::fabs(offset) <= 0.45 * unit;
 }
 
 } // namespace exact_powers_detail
@@ -69,7 +65,10 @@ inline double PowerOneAndAHalf(double x) {
         // the last place.
         const double correction =
             ProductError(xParts, rootParts, power) + 0.5 * remainder * root;
-        if (const double rounded = RoundedWhenClear(power, correction); rounded != 0) {
+        const double rounded = power + correction;
+        // The processor goes on with `rounded` while the check runs: the
+        // check almost always passes.
+        if (RoundsClearly(power, correction, rounded)) [[likely]] {
             return rounded;
         }
     }
@@ -93,7 +92,8 @@ inline double PowerFive(double x) {
         const SplitDouble fourthParts = Split(fourth);
         const double fifth = fourth * x;
         const double fifthError = ProductError(fourthParts, xParts, fifth) + fourthError * x;
-        if (const double rounded = RoundedWhenClear(fifth, fifthError); rounded != 0) {
+        const double rounded = fifth + fifthError;
+        if (RoundsClearly(fifth, fifthError, rounded)) [[likely]] {
             return rounded;
         }
     }
