@@ -35,16 +35,18 @@ inline double ProductError(const SplitDouble& a, const SplitDouble& b, double pr
 }
 
 // Whether rounded = power + correction (rounded to double) is the correctly
-// rounded value of the exact power, which is within a millionth of a unit of
-// power + correction, with at least 0.05 of a unit to spare on either side.
-inline bool RoundsClearly(double power, double correction, double rounded) {
+// rounded value of the exact power, which is close to power + correction,
+// with at least 1 - 2 * limit of a unit to spare, less that distance, on
+// either side: 0.045 of a unit for the default limit and the exact powers
+// below, which are within a millionth of a unit.
+inline bool RoundsClearly(double power, double correction, double rounded, double limit = 0.455) {
     constexpr std::uint64_t kExponentBits = 0x7FF0000000000000ULL;
     constexpr std::uint64_t kMantissaBits = 0x000FFFFFFFFFFFFFULL;
     const double offset = correction - (rounded - power); // the exact power - rounded
     const std::uint64_t bits = std::bit_cast<std::uint64_t>(rounded);
     const double unit = std::bit_cast<double>(bits & kExponentBits) * 0x1p-52;
     // Below a power of two the spacing halves; those few go to std::pow.
-    return (bits & kMantissaBits) != 0 && std::fabs(offset) <= 0.45 * unit;
+    return (bits & kMantissaBits) != 0 && std::fabs(offset) <= limit * unit;
 }
 
 } // namespace exact_powers_detail

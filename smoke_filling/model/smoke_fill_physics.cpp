@@ -4,6 +4,7 @@
 #include "common/precision.h"
 
 #include <cmath>
+#include <cstring>
 
 namespace vorla::smoke {
 namespace {
@@ -36,21 +37,50 @@ double SmokeFillPlume(const SmokeFillInputs& inputs, float q, double z) {
     }
     const double height = z - inputs.FireHeight;
     return kEntrainmentCoefficient *
-           std::pow(kConvectiveFraction * q * PowerFive(height), 1.0 / 3.0);
+           std::pow(kConvectiveFraction * q * std::pow(height, 5), 1.0 / 3.0);
 }
 
 void SmokeFillDerivatives(const SmokeFillInputs& inputs, const FireTable& fire, double t,
                           const State& y, State& dy) {
-    FireRateCursor cursor(fire);
-    SmokeFillDerivatives(inputs, cursor, t, y, dy);
+    SmokeFillEvaluator(inputs, fire).Derivatives(t, y, dy);
 }
 
-void SmokeFillDerivatives(const SmokeFillInputs& inputs, FireRateCursor& fire, double t,
-                          const State& y, State& dy) {
+double SmokeFillVentFlow(const SmokeFillInputs& inputs, const FireTable& fire, double t,
+                         const State& y) {
+    return SmokeFillEvaluator(inputs, fire).VentFlow(t, y);
+}
+
+SmokeFillEvaluator::SmokeFillEvaluator(const SmokeFillInputs& inputs, const FireTable& fire)
+    : inputs_(inputs), fire_(fire) {}
+
+// SmokeFillPlume with both powers from their fast exact forms.
+double SmokeFillEvaluator::Plume(float q, double z) {
+    if (!(z > inputs_.FireHeight)) {
+        return 0;
+    }
+    const double height = z - inputs_.FireHeight;
+    return kEntrainmentCoefficient * cubeRoots_.Of(kConvectiveFraction * q * PowerFive(height));
+}
+
+void SmokeFillEvaluator::Derivatives(double t, const State& y, State& dy) {
+    // Compared bit for bit: a zero of the other sign may give other bits.
+    if (std::memcmp(&t, &lastTime_, sizeof t) == 0 &&
+        std::memcmp(y.data(), lastState_.data(), sizeof y) == 0) {
+        dy = lastDerivatives_;
+        return;
+    }
+    Evaluate(t, y, dy);
+    lastTime_ = t;
+    lastState_ = y;
+    lastDerivatives_ = dy;
+}
+
+void SmokeFillEvaluator::Evaluate(double t, const State& y, State& dy) {
+    const SmokeFillInputs& inputs = inputs_;
     const double z = y[0];
     const double temperature = y[1];
-    const float q = HeatReleaseRate(fire, t);
-    const double plume = SmokeFillPlume(inputs, q, z);
+    const float q = HeatReleaseRate(fire_, t);
+    const double plume = Plume(q, z);
     const double bracket =
         (1 - inputs.LossFraction) * q - kSpecificHeat * plume * (temperature - kAmbientTemperature);
     const double heating = LayerHeating(inputs, bracket, z, temperature);
@@ -72,18 +102,12 @@ void SmokeFillDerivatives(const SmokeFillInputs& inputs, FireRateCursor& fire, d
     dy[0] = inflow - ((inputs.RoomHeight - z) / temperature) * heating;
 }
 
-double SmokeFillVentFlow(const SmokeFillInputs& inputs, const FireTable& fire, double t,
-                         const State& y) {
-    FireRateCursor cursor(fire);
-    return SmokeFillVentFlow(inputs, cursor, t, y);
-}
-
-double SmokeFillVentFlow(const SmokeFillInputs& inputs, FireRateCursor& fire, double t,
-                         const State& y) {
+double SmokeFillEvaluator::VentFlow(double t, const State& y) {
+    const SmokeFillInputs& inputs = inputs_;
     State dy;
-    SmokeFillDerivatives(inputs, fire, t, y, dy);
+    Derivatives(t, y, dy);
     const double heating = dy[1];
-    const float q = HeatReleaseRate(fire, t);
+    const float q = HeatReleaseRate(fire_, t);
     if (y[0] > 0) {
         // Ambient air pushed out by the expansion of the heated gas.
         return ((1 - inputs.LossFraction) * q) / kSpecificHeat / kAmbientTemperature;

@@ -5,7 +5,10 @@
 
 #include "common/fire_table.h"
 #include "common/integrator.h"
+#include "common/nearby_cube_roots.h"
 #include "smoke_filling/model/smoke_fill_inputs.h"
+
+#include <limits>
 
 namespace vorla::smoke {
 
@@ -27,16 +30,40 @@ double SmokeFillPlume(const SmokeFillInputs& inputs, float q, double z);
 void SmokeFillDerivatives(const SmokeFillInputs& inputs, const FireTable& fire, double t,
                           const State& y, State& dy);
 
-// The same with the fire read through a cursor, for a run's thousands of calls.
-void SmokeFillDerivatives(const SmokeFillInputs& inputs, FireRateCursor& fire, double t,
-                          const State& y, State& dy);
-
 // The mass flow in kg/s out through the leaks at time t for the state y: ambient
 // air pushed out while a lower layer remains, layer gas once the room is full.
 // The layer temperature must be above 0 K (the run ends before it is not).
 double SmokeFillVentFlow(const SmokeFillInputs& inputs, const FireTable& fire, double t,
                          const State& y);
-double SmokeFillVentFlow(const SmokeFillInputs& inputs, FireRateCursor& fire, double t,
-                         const State& y);
+
+// The physics of one run, evaluated thousands of times a simulated second: the
+// fire table is read from where the last call left it and the plume's cube
+// root is worked out from the last one. Every result is bit for bit the one
+// the functions above give.
+class SmokeFillEvaluator {
+  public:
+    // The inputs and the fire table must outlive the evaluator and stay
+    // unchanged while it is used.
+    SmokeFillEvaluator(const SmokeFillInputs& inputs, const FireTable& fire);
+
+    // As SmokeFillDerivatives.
+    void Derivatives(double t, const State& y, State& dy);
+
+    // As SmokeFillVentFlow.
+    double VentFlow(double t, const State& y);
+
+  private:
+    double Plume(float q, double z);
+    void Evaluate(double t, const State& y, State& dy);
+
+    const SmokeFillInputs& inputs_;
+    FireRateCursor fire_;
+    NearbyCubeRoots cubeRoots_;
+    // The last derivatives: a row's vent flow needs those at the time and
+    // state where the next second's integration starts.
+    double lastTime_ = std::numeric_limits<double>::quiet_NaN();
+    State lastState_{};
+    State lastDerivatives_{};
+};
 
 } // namespace vorla::smoke

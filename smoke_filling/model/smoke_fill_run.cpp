@@ -37,10 +37,8 @@ SmokeFillOutcome SmokeFillRunWithFire(Calculations& calc) {
     const SmokeFillInputs& inputs = calc.Inputs;
     SmokeFillResults& results = calc.Results;
     const double fireEnd = calc.Fire.LastTime();
-    FireRateCursor fire(calc.Fire);
-    auto derivatives = [&](double t, const State& y, State& dy) {
-        SmokeFillDerivatives(inputs, fire, t, y, dy);
-    };
+    SmokeFillEvaluator physics(inputs, calc.Fire);
+    auto derivatives = [&](double t, const State& y, State& dy) { physics.Derivatives(t, y, dy); };
 
     State y = {inputs.RoomHeight - kInitialLayerDepth, kAmbientTemperature};
     float tPrevious = 0;
@@ -60,7 +58,7 @@ SmokeFillOutcome SmokeFillRunWithFire(Calculations& calc) {
         }
         const bool belowFuel = y[0] <= inputs.FireHeight;
         if (t % kRowEvery == 0 || belowFuel || t >= inputs.RunTime || t >= fireEnd) {
-            const double ventFlow = SmokeFillVentFlow(inputs, fire, t, y);
+            const double ventFlow = physics.VentFlow(t, y);
             if (!std::isfinite(ventFlow)) {
                 return {i, kUnstableMessage, std::nullopt};
             }
