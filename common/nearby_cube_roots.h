@@ -13,9 +13,9 @@ namespace vorla {
 // precision. An argument within 1/256 of the anchor gets its root from the
 // anchor's through the binomial series of (1 + u)^(1/3). Counting every
 // rounding, that root is within 0.016 of a unit in the last place, so unless
-// it lies within 0.07 of a unit of a rounding boundary the correctly rounded
-// root is known, and std::pow (within 0.54 of a unit, as for the exact powers)
-// returns it. Other arguments call std::pow and become the anchor.
+// it lies within 0.04 of a unit of a rounding boundary the correctly rounded
+// root is known, and std::pow returns it (see exact_powers.h: the anchors keep
+// |ln(x) / 3| <= 150). Other arguments call std::pow and become the anchor.
 //
 // std::pow's exponent, the double nearest 1/3, is 2^-54 / 3 below a third:
 // the power is the cube root times x^(-2^-54 / 3) = 1 - 2^-54 / 3 ln(x).
@@ -40,7 +40,7 @@ class NearbyCubeRoots {
         const double relative = series + shortfall + series * shortfall;
         const double correction = rootLow_ + (rootHigh_ * relative + rootLow_ * relative);
         const double rounded = rootHigh_ + correction;
-        if (exact_powers_detail::RoundsClearly(rootHigh_, correction, rounded, 0.43)) [[likely]] {
+        if (exact_powers_detail::RoundsClearly(rootHigh_, correction, rounded, 0.46)) [[likely]] {
             return rounded;
         }
         return std::pow(x, 1.0 / 3.0);
