@@ -26,10 +26,10 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
   "fire-protection engineering suite: compartment fire, smoke filling, design fires")
 set(CPACK_PACKAGE_DESCRIPTION
   "VORLA is a suite of desktop programs for fire-protection engineers:
- VORLA-XW, a two-zone compartment fire model with one wall vent; SKEVA-XW,
- a model of the smoke filling a closed room; and QDOT-XW, a design fire
- generator writing the fire files both models read. The batch command vorla
- runs the same calculations from scripts and writes the same reports.")
+VORLA-XW, a two-zone compartment fire model with one wall vent; SKEVA-XW,
+a model of the smoke filling a closed room; and QDOT-XW, a design fire
+generator writing the fire files both models read. The batch command vorla
+runs the same calculations from scripts and writes the same reports.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 
@@ -39,8 +39,10 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # What the executables do not name but the windows need: Qt's platform plugins
 # to open a window at all, and a monospaced font for the reports.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core")
+if(VORLA_BUILD_UI)
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core")
+endif()
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)
