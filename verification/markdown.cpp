@@ -32,7 +32,12 @@ std::string MarkdownTable::Text() const {
     const auto line = [](const std::vector<std::string>& cells) {
         std::string text = "|";
         for (const auto& cell : cells) {
-            text += " " + cell + " |";
+            // A bar inside a cell (|Δz|) would end the cell.
+            std::string escaped;
+            for (const char c : cell) {
+                escaped += c == '|' ? std::string("\\|") : std::string(1, c);
+            }
+            text += " " + escaped + " |";
         }
         return text + "\n";
     };
