@@ -18,8 +18,9 @@ int main(int argc, char** argv) {
     int size = 0;
     const auto [end, error] = std::from_chars(sizeText.begin(), sizeText.end(), size);
     if (error != std::errc() || end != sizeText.end() || size < 1 || size > 1024) {
-        std::fprintf(stderr, "render_icon: the size \"%s\" is not a whole number of pixels from 1 "
-                             "to 1024.\n",
+        std::fprintf(stderr,
+                     "render_icon: the size \"%s\" is not a whole number of pixels from 1 "
+                     "to 1024.\n",
                      argv[2]);
         return 2;
     }
