@@ -1,5 +1,5 @@
 #include "common/fire_file_reader.h"
-#include "common/number_text.h"
+#include "common/round_trip_text.h"
 #include "study/study_file.h"
 
 #include <algorithm>
@@ -435,7 +435,7 @@ VariedInput Reader::ReadVaried(const std::string& name, const toml::node& node) 
     if (const double kept = KeptProbability(normal); !(kept >= 1e-9)) {
         Fail(node.source(), key,
              "min and max keep almost none of the distribution (probability " +
-                 TextOfNumber(kept) + "); move them or the distribution.");
+                 RoundTripText(kept) + "); move them or the distribution.");
     }
     input.Sampled = normal;
     return input;
