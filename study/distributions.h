@@ -25,8 +25,8 @@ struct Triangular {
 // optionally truncated to [Min, Max] (in value terms for both).
 struct Normal {
     bool Lognormal = false;
-    double Mean = 0;  // mu of ln(value) for a lognormal
-    double Sd = 1;    // sigma of ln(value) for a lognormal
+    double Mean = 0; // mu of ln(value) for a lognormal
+    double Sd = 1;   // sigma of ln(value) for a lognormal
     std::optional<double> Min;
     std::optional<double> Max;
 };

@@ -112,7 +112,8 @@ std::variant<RunsTable, std::string> ParseRunsCsv(std::string_view text, const s
     while (!text.empty()) {
         const auto end = text.find("\r\n");
         if (end == std::string_view::npos) {
-            return path + ": line " + std::to_string(lineNumber + 1) + " has no line end; the "
+            return path + ": line " + std::to_string(lineNumber + 1) +
+                   " has no line end; the "
                    "file is cut short.";
         }
         const std::string_view line = text.substr(0, end);
@@ -125,8 +126,7 @@ std::variant<RunsTable, std::string> ParseRunsCsv(std::string_view text, const s
             continue;
         }
         const auto fields = CsvFields(line);
-        if (fields.size() != table.Header.size() ||
-            !NumberOfRoundTripText(fields[0])) {
+        if (fields.size() != table.Header.size() || !NumberOfRoundTripText(fields[0])) {
             return path + ": line " + std::to_string(lineNumber) + " is not a run of this study.";
         }
         table.Lines.emplace_back(line);

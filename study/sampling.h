@@ -11,8 +11,8 @@
 namespace vorla::study {
 
 struct SampledRun {
-    std::size_t Run = 0;       // 0-based, in the whole study
-    std::size_t GridPoint = 0; // 0-based
+    std::size_t Run = 0;            // 0-based, in the whole study
+    std::size_t GridPoint = 0;      // 0-based
     std::vector<StudyValue> Values; // one per varied input, in the study's order
 };
 

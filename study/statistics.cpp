@@ -10,12 +10,17 @@ namespace {
 // The 0.975 quantile of the standard normal distribution.
 constexpr double kZ95 = 1.959963984540054;
 
+// The mean from a compensated (Neumaier) sum: a thousand equal values have
+// exactly that value as their mean, and large and small times mix without loss.
 double Mean(std::span<const double> values) {
     double sum = 0;
+    double lost = 0;
     for (const double v : values) {
-        sum += v;
+        const double next = sum + v;
+        lost += std::abs(sum) >= std::abs(v) ? (sum - next) + v : (v - next) + sum;
+        sum = next;
     }
-    return sum / static_cast<double>(values.size());
+    return (sum + lost) / static_cast<double>(values.size());
 }
 
 } // namespace
@@ -67,7 +72,10 @@ Proportion WilsonProportion(std::size_t successes, std::size_t trials) {
     const double denominator = 1 + z2 / n;
     const double centre = (p + z2 / (2 * n)) / denominator;
     const double half = kZ95 / denominator * std::sqrt(p * (1 - p) / n + z2 / (4 * n * n));
-    return {p, std::max(0.0, centre - half), std::min(1.0, centre + half)};
+    // All or none: the interval ends at the bound itself, not a rounding away.
+    const double low = successes == 0 ? 0.0 : std::max(0.0, centre - half);
+    const double high = successes == trials ? 1.0 : std::min(1.0, centre + half);
+    return {p, low, high};
 }
 
 std::vector<double> AverageRanks(std::span<const double> values) {

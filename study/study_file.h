@@ -50,8 +50,8 @@ struct Study {
     std::uint64_t Seed = 1;
     SamplingMethod Sampling = SamplingMethod::Random;
     UnitSystem Units = UnitSystem::SI;
-    std::vector<BaseOption> Base; // file order, `units` aside
-    std::vector<VariedInput> Vary; // file order
+    std::vector<BaseOption> Base;                      // file order, `units` aside
+    std::vector<VariedInput> Vary;                     // file order
     std::vector<double> CriteriaHeightsAsWritten;      // in the file's units
     std::vector<double> CriteriaTemperaturesAsWritten; // in the file's units
     KeyCriteria Criteria;                              // S.I.

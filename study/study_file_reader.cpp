@@ -115,8 +115,8 @@ bool IsNumericOption(const StudyModelOptions& model, std::string_view name) {
 
 void Reader::Read(const toml::table& root) {
     for (const auto& [key, node] : InFileOrder(root)) {
-        static const std::string_view known[] = {"model",    "runs", "seed",    "sampling",
-                                                 "base",     "vary", "criteria"};
+        static const std::string_view known[] = {"model", "runs", "seed",    "sampling",
+                                                 "base",  "vary", "criteria"};
         if (std::find(std::begin(known), std::end(known), key) == std::end(known)) {
             Fail(node->source(), key,
                  "unknown key; a study file has model, runs, seed, sampling, [base], [vary] and "
@@ -273,8 +273,7 @@ std::vector<double> Reader::Numbers(const toml::node& node, const std::string& k
     return numbers;
 }
 
-std::vector<StudyValue> Reader::Entries(const toml::node& node, const std::string& key,
-                                        bool text) {
+std::vector<StudyValue> Reader::Entries(const toml::node& node, const std::string& key, bool text) {
     const std::string wanted = text ? "a list of fire file names" : "a list of numbers";
     const auto* array = node.as_array();
     if (array == nullptr || array->empty()) {
@@ -399,7 +398,8 @@ VariedInput Reader::ReadVaried(const std::string& name, const toml::node& node) 
         return input;
     }
     if (kind == "triangular") {
-        const std::string wanted = "three numbers [min, mode, max], min <= mode <= max, min below max";
+        const std::string wanted =
+            "three numbers [min, mode, max], min <= mode <= max, min below max";
         const auto p = Numbers(parameters, kindKey, wanted);
         if (p.size() != 3 || !(p[0] <= p[1] && p[1] <= p[2] && p[0] < p[2])) {
             Fail(parameters.source(), kindKey, "needs " + wanted + ".");

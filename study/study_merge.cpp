@@ -1,6 +1,6 @@
+#include "common/round_trip_text.h"
 #include "study/study_outputs.h"
 #include "study/study_runner.h"
-#include "common/round_trip_text.h"
 
 #include <filesystem>
 #include <fstream>
@@ -95,15 +95,15 @@ std::optional<std::string> MergeStudyShards(std::span<const std::string> shardDi
             return *problem;
         }
         auto& shard = std::get<ShardFiles>(read);
-        if (!shards.empty() && (shard.context != shards.front().context ||
-                                shard.count != shards.front().count ||
-                                shard.runs.Header != shards.front().runs.Header)) {
+        if (!shards.empty() &&
+            (shard.context != shards.front().context || shard.count != shards.front().count ||
+             shard.runs.Header != shards.front().runs.Header)) {
             return "The folders " + shardDirectories.front() + " and " + shardDirectory +
                    " hold shards of different studies.";
         }
         if (const auto other = seen.find(shard.index); other != seen.end()) {
-            return "The folders " + other->second + " and " + shardDirectory +
-                   " both hold shard " + std::to_string(shard.index) + ".";
+            return "The folders " + other->second + " and " + shardDirectory + " both hold shard " +
+                   std::to_string(shard.index) + ".";
         }
         seen[shard.index] = shardDirectory;
         shards.push_back(std::move(shard));
@@ -134,7 +134,8 @@ std::optional<std::string> MergeStudyShards(std::span<const std::string> shardDi
     }
     for (std::size_t run = 0; run < total; ++run) {
         if (!have[run]) {
-            return "Run " + std::to_string(run + 1) + " is missing from the shards; was one "
+            return "Run " + std::to_string(run + 1) +
+                   " is missing from the shards; was one "
                    "of them stopped before its end?";
         }
     }

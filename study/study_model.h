@@ -59,9 +59,9 @@ std::string_view RunStatusName(RunStatus status);
 
 struct RunOutcome {
     RunStatus Status = RunStatus::Ok;
-    std::string Message;         // the model's check or fire file message
-    KeyResults Keys;             // when ok
-    std::string ReportText;      // when ok and asked for
+    std::string Message;    // the model's check or fire file message
+    KeyResults Keys;        // when ok
+    std::string ReportText; // when ok and asked for
 };
 
 // Does one run. Called from several threads at once: it must share nothing

@@ -20,8 +20,7 @@ std::optional<std::string> MakeOutputDirectory(const std::string& directory, boo
 }
 
 std::optional<std::string> WriteStudyOutputs(const std::string& directory,
-                                             const SummaryContext& context,
-                                             const RunsTable& runs) {
+                                             const SummaryContext& context, const RunsTable& runs) {
     // The summary is made from the context as a shard would have stored it, so
     // that a merged study and an unsharded one write the same bytes.
     const auto stored = ContextFromJson(Json::parse(ContextJson(context).dump()));

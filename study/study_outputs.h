@@ -14,8 +14,7 @@ std::optional<std::string> MakeOutputDirectory(const std::string& directory, boo
 
 // runs.csv, summary.json and summary.md of a whole study.
 std::optional<std::string> WriteStudyOutputs(const std::string& directory,
-                                             const SummaryContext& context,
-                                             const RunsTable& runs);
+                                             const SummaryContext& context, const RunsTable& runs);
 
 // runs.csv (this shard's lines) and shard.json of shard `index` of `count`.
 std::optional<std::string> WriteShardOutputs(const std::string& directory,

@@ -148,6 +148,14 @@ class ShardRun {
         } catch (const std::exception& error) {
             return "Run " + std::to_string(run + 1) + " of the study failed: " + error.what();
         }
+        if (outcome.Status == RunStatus::Ok &&
+            (outcome.Keys.Model != study_.Model.Model ||
+             outcome.Keys.InterfaceReachesS.size() != study_.Criteria.InterfaceHeightsM.size() ||
+             outcome.Keys.LayerTemperatureReachesS.size() !=
+                 study_.Criteria.LayerTemperaturesC.size())) {
+            return "Run " + std::to_string(run + 1) +
+                   " of the study returned key results of another model or other criteria.";
+        }
         line = RunLine(sampled, outcome, keyColumns_);
         if (options_.KeepReports && outcome.Status == RunStatus::Ok) {
             const std::string path =
@@ -195,8 +203,8 @@ class ShardRun {
 
 std::variant<Shard, std::string> ParseShard(std::string_view text) {
     const auto slash = text.find('/');
-    const std::string problem = "The value of --shard must be K/N with 1 <= K <= N, not \"" +
-                                std::string(text) + "\".";
+    const std::string problem =
+        "The value of --shard must be K/N with 1 <= K <= N, not \"" + std::string(text) + "\".";
     if (slash == std::string_view::npos) {
         return problem;
     }

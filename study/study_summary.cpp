@@ -46,8 +46,7 @@ Json VariedJson(const VariedInput& input) {
         }
         return json;
     }
-    return {{"choice", ValuesJson(input.Values)},
-            {"weights", std::get<Choice>(sampled).Weights}};
+    return {{"choice", ValuesJson(input.Values)}, {"weights", std::get<Choice>(sampled).Weights}};
 }
 
 Json NumberOrNull(const std::optional<double>& value) {
@@ -60,9 +59,10 @@ struct Columns {
     std::vector<std::size_t> numericInputs;
 };
 
-// A key whose values are times: the end, the crossings, the times of peaks.
+// A key whose values are times: the end, the crossings, the times of peaks
+// (not peak_vent_flow_kg_s, a flow).
 bool IsTimeKey(const std::string& name) {
-    return name.ends_with("_s") || name.find("_s@") != std::string::npos;
+    return name.ends_with("time_s") || name.find("_reaches_s@") != std::string::npos;
 }
 
 bool IsCriterionKey(const std::string& name) {
@@ -100,7 +100,7 @@ Json StatsJson(const std::vector<std::string>& header, const Columns& columns,
         }
         const std::size_t reached = values.size();
         const SampleSummary summary = Summarise(std::move(values));
-        stats[name] = {{"count", summary.Count},          {"mean", NumberOrNull(summary.Mean)},
+        stats[name] = {{"count", summary.Count},           {"mean", NumberOrNull(summary.Mean)},
                        {"sd", NumberOrNull(summary.Sd)},   {"min", NumberOrNull(summary.Min)},
                        {"p5", NumberOrNull(summary.P5)},   {"p25", NumberOrNull(summary.P25)},
                        {"p50", NumberOrNull(summary.P50)}, {"p75", NumberOrNull(summary.P75)},
@@ -109,7 +109,8 @@ Json StatsJson(const std::vector<std::string>& header, const Columns& columns,
         if (name == "flashover_time_s" || IsCriterionKey(name)) {
             const Proportion p = WilsonProportion(reached, ok.size());
             probabilities[name == "flashover_time_s" ? std::string("flashover") : name] = {
-                {"p", NumberOrNull(p.P)}, {"low", NumberOrNull(p.Low)},
+                {"p", NumberOrNull(p.P)},
+                {"low", NumberOrNull(p.Low)},
                 {"high", NumberOrNull(p.High)}};
         }
         if (IsTimeKey(name)) {

@@ -37,8 +37,8 @@ void AppendStatus(std::string& page, const Json& runs, const Json& status) {
 }
 
 void AppendStats(std::string& page, const Json& stats) {
-    static const char* const kColumns[] = {"count", "mean", "sd",  "min", "p5", "p25",
-                                           "p50",   "p75",  "p95", "max"};
+    static const char* const kColumns[] = {"count", "mean", "sd",  "min", "p5",
+                                           "p25",   "p50",  "p75", "p95", "max"};
     page += "| key result |";
     std::string rule = "|---|";
     for (const char* column : kColumns) {

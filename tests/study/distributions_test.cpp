@@ -93,8 +93,8 @@ TEST(ValueAt, MomentsOfEachDistribution) {
         {"skewed triangular", Triangular{0, 0, 3}, 1, std::sqrt(9.0 / 18), 0, 3},
         {"normal", Normal{false, 20, 2, {}, {}}, 20, 2, -inf, inf},
         {"truncated normal", Normal{false, 20, 2, 15.0, 25.0}, 20, truncatedSd, 15, 25},
-        {"normal in its upper tail", Normal{false, 0, 1, 1.0, {}}, upperTailMean, upperTailSd,
-         1, inf},
+        {"normal in its upper tail", Normal{false, 0, 1, 1.0, {}}, upperTailMean, upperTailSd, 1,
+         inf},
         {"lognormal", Normal{true, -0.1, 0.2, {}, {}}, std::exp(-0.1 + 0.02),
          std::exp(-0.1 + 0.02) * std::sqrt(std::exp(0.04) - 1), 0, inf},
     };

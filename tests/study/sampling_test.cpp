@@ -31,8 +31,8 @@ TEST(StudySampler, GridPointsCountLikeAnOdometerFirstInputSlowest) {
         double height;
         const char* fire;
     } expected[] = {
-        {0, 0, 3, "slow.fir"},   {1, 0, 3, "slow.fir"}, {2, 1, 3, "medium.fir"},
-        {5, 2, 3, "fast.fir"},   {6, 3, 4, "slow.fir"}, {11, 5, 4, "fast.fir"},
+        {0, 0, 3, "slow.fir"}, {1, 0, 3, "slow.fir"}, {2, 1, 3, "medium.fir"},
+        {5, 2, 3, "fast.fir"}, {6, 3, 4, "slow.fir"}, {11, 5, 4, "fast.fir"},
     };
     for (const auto& e : expected) {
         const SampledRun run = sampler.Sample(e.run);

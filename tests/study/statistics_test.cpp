@@ -30,6 +30,11 @@ TEST(Summarise, SmallSamples) {
     EXPECT_FALSE(none.Mean);
     EXPECT_FALSE(none.P50);
 
+    // Equal values: their mean is the value and they do not spread, to the bit.
+    const SampleSummary same = Summarise(std::vector<double>(1000, 0.1));
+    EXPECT_EQ(*same.Mean, 0.1);
+    EXPECT_EQ(*same.Sd, 0);
+
     const SampleSummary one = Summarise({42.5});
     EXPECT_EQ(*one.Mean, 42.5);
     EXPECT_FALSE(one.Sd);

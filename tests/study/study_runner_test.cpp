@@ -162,9 +162,9 @@ TEST(MergeStudyShards, RefusesIncompleteOrForeignShards) {
     EXPECT_EQ(merge({parts[0]}), "Shard 2 of 2 is missing: name the folder of every shard.");
     EXPECT_EQ(merge({parts[0], parts[0]}),
               "The folders " + parts[0] + " and " + parts[0] + " both hold shard 1.");
-    EXPECT_EQ(merge({parts[0], folder.Path("other-2")}),
-              "The folders " + parts[0] + " and " + folder.Path("other-2") +
-                  " hold shards of different studies.");
+    EXPECT_EQ(merge({parts[0], folder.Path("other-2")}), "The folders " + parts[0] + " and " +
+                                                             folder.Path("other-2") +
+                                                             " hold shards of different studies.");
     EXPECT_EQ(merge({parts[0], folder.Path("nowhere")}),
               "The file " + folder.Path("nowhere") +
                   "/shard.json cannot be opened; is its folder a shard of a study?");
@@ -227,8 +227,7 @@ TEST(RunStudy, RunsCsvAndSummaryAgreeWithAnIndependentCount) {
     ASSERT_GT(rejected, 0u) << "the sample should reach the refused rooms";
     ASSERT_GT(flashovers, 0u);
 
-    const auto summary =
-        nlohmann::json::parse(TestFolder::Read(folder.Path("out/summary.json")));
+    const auto summary = nlohmann::json::parse(TestFolder::Read(folder.Path("out/summary.json")));
     EXPECT_EQ(summary["runs"], 80);
     EXPECT_EQ(summary["status"]["ok"], ok);
     EXPECT_EQ(summary["status"]["rejected"], rejected);
@@ -343,8 +342,8 @@ TEST(ParseShard, KOfN) {
     EXPECT_EQ(std::get<Shard>(ParseShard("2/3")).Count, 3u);
     for (const char* bad : {"0/3", "4/3", "3", "a/b", "1/", "/2", "-1/2", "1/2/3"}) {
         EXPECT_EQ(std::get<std::string>(ParseShard(bad)),
-                  "The value of --shard must be K/N with 1 <= K <= N, not \"" +
-                      std::string(bad) + "\".");
+                  "The value of --shard must be K/N with 1 <= K <= N, not \"" + std::string(bad) +
+                      "\".");
     }
 }
 
