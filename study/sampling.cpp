@@ -70,7 +70,7 @@ SampledRun StudySampler::Sample(std::size_t run) const {
         if (std::holds_alternative<Choice>(*input.Sampled)) {
             sampled.Values.push_back(input.Values[static_cast<std::size_t>(value)]);
         } else {
-            sampled.Values.push_back(value);
+            sampled.Values.emplace_back(std::in_place_type<double>, value);
         }
     }
     return sampled;

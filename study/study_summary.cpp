@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <limits>
 
 namespace vorla::study {
 namespace {
@@ -70,17 +71,37 @@ bool IsCriterionKey(const std::string& name) {
            name.starts_with("layer_temperature_reaches_s@");
 }
 
-using Record = std::vector<std::string>;
+// A line of runs.csv read once: its status, and each cell's number (NaN for
+// an empty cell or a text).
+struct Record {
+    std::string status;
+    std::vector<double> numbers;
+};
+
+Record RecordOf(std::string_view line, std::size_t statusColumn) {
+    auto cells = CsvFields(line);
+    Record record;
+    record.status = statusColumn < cells.size() ? std::move(cells[statusColumn]) : std::string();
+    record.numbers.reserve(cells.size());
+    for (const auto& cell : cells) {
+        record.numbers.push_back(
+            NumberOfRoundTripText(cell).value_or(std::numeric_limits<double>::quiet_NaN()));
+    }
+    return record;
+}
 
 std::optional<double> CellNumber(const Record& record, std::size_t column) {
-    return column < record.size() ? NumberOfRoundTripText(record[column]) : std::nullopt;
+    if (column >= record.numbers.size() || std::isnan(record.numbers[column])) {
+        return std::nullopt;
+    }
+    return record.numbers[column];
 }
 
 Json StatsJson(const std::vector<std::string>& header, const Columns& columns,
                const std::vector<const Record*>& records) {
     std::vector<const Record*> ok;
     for (const auto* record : records) {
-        if ((*record)[columns.status] == "ok") {
+        if (record->status == "ok") {
             ok.push_back(record);
         }
     }
@@ -145,10 +166,10 @@ Json StatsJson(const std::vector<std::string>& header, const Columns& columns,
     return stats;
 }
 
-Json StatusJson(const Columns& columns, const std::vector<const Record*>& records) {
+Json StatusJson(const std::vector<const Record*>& records) {
     Json status = {{"ok", 0}, {"rejected", 0}, {"fire_file_error", 0}};
     for (const auto* record : records) {
-        const std::string& name = (*record)[columns.status];
+        const std::string& name = record->status;
         if (status.contains(name)) {
             status[name] = status[name].get<std::size_t>() + 1;
         }
@@ -244,13 +265,13 @@ Json SummaryDocument(const SummaryContext& context, const RunsTable& runs) {
     std::vector<Record> records;
     records.reserve(runs.Lines.size());
     for (const auto& line : runs.Lines) {
-        records.push_back(CsvFields(line));
+        records.push_back(RecordOf(line, columns.status));
     }
     std::vector<const Record*> all;
     std::vector<std::vector<const Record*>> byPoint(context.GridPoints.size());
     for (const auto& record : records) {
         all.push_back(&record);
-        const auto point = NumberOfRoundTripText(record[1]);
+        const auto point = CellNumber(record, 1);
         if (point && *point >= 1 && *point <= static_cast<double>(byPoint.size())) {
             byPoint[static_cast<std::size_t>(*point) - 1].push_back(&record);
         }
@@ -259,14 +280,14 @@ Json SummaryDocument(const SummaryContext& context, const RunsTable& runs) {
     Json summary;
     summary["study"] = context.Settings;
     summary["runs"] = runs.Lines.size();
-    summary["status"] = StatusJson(columns, all);
+    summary["status"] = StatusJson(all);
     summary["overall"] = StatsJson(header, columns, all);
     Json points = Json::array();
     for (std::size_t p = 0; p < byPoint.size(); ++p) {
         points.push_back({{"grid_point", p + 1},
                           {"inputs", context.GridPoints[p]},
                           {"runs", byPoint[p].size()},
-                          {"status", StatusJson(columns, byPoint[p])},
+                          {"status", StatusJson(byPoint[p])},
                           {"stats", StatsJson(header, columns, byPoint[p])}});
     }
     summary["grid_points"] = points;
