@@ -25,6 +25,9 @@ std::optional<std::string> WriteStudyOutputs(const std::string& directory,
     // that a merged study and an unsharded one write the same bytes.
     const auto stored = ContextFromJson(Json::parse(ContextJson(context).dump()));
     const Json summary = SummaryDocument(*stored, runs);
+    // A shard written here before would make the folder look like one still.
+    std::error_code ignored;
+    std::filesystem::remove(std::filesystem::path(directory) / "shard.json", ignored);
     if (auto problem = WriteFileAtomically(directory + "/runs.csv", RunsCsvText(runs))) {
         return problem;
     }
@@ -37,6 +40,10 @@ std::optional<std::string> WriteStudyOutputs(const std::string& directory,
 std::optional<std::string> WriteShardOutputs(const std::string& directory,
                                              const SummaryContext& context, std::size_t index,
                                              std::size_t count, const RunsTable& runs) {
+    // Summaries of an earlier whole run here would no longer match runs.csv.
+    std::error_code ignored;
+    std::filesystem::remove(std::filesystem::path(directory) / "summary.json", ignored);
+    std::filesystem::remove(std::filesystem::path(directory) / "summary.md", ignored);
     Json shard = {{"shard", index}, {"shards", count}};
     shard.update(ContextJson(context));
     if (auto problem = WriteFileAtomically(directory + "/runs.csv", RunsCsvText(runs))) {
