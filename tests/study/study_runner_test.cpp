@@ -1,4 +1,5 @@
 #include "common/key_results.h"
+#include "common/key_results_files.h"
 #include "common/round_trip_text.h"
 #include "study/runs_table.h"
 #include "study/study_runner.h"
@@ -306,6 +307,16 @@ TEST(RunStudy, TheRunIsAskedWithTheStudysOptions) {
     ASSERT_EQ(runs.size(), 2u);
     EXPECT_EQ(runs[1].at("loss-fraction"), asked[4].second);
     EXPECT_EQ(runs[1].at("floor-area"), asked[5].second);
+
+    // The key result columns are those of a single run's --summary-csv, with the
+    // same texts.
+    const std::string csv = TestFolder::Read(folder.Path("out/runs.csv"));
+    const std::string single = KeyResultsCsv(FakeRoom(requests[1]).Keys);
+    const std::string singleHeader = single.substr(0, single.find("\r\n"));
+    const std::string singleData =
+        single.substr(singleHeader.size() + 2, single.size() - singleHeader.size() - 4);
+    EXPECT_TRUE(csv.substr(0, csv.find("\r\n")).ends_with(",message," + singleHeader));
+    EXPECT_NE(csv.find(",ok,," + singleData + "\r\n"), std::string::npos) << csv;
 }
 
 TEST(RunStudy, ReportsProgressAndFailures) {
