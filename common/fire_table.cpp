@@ -34,14 +34,6 @@ double FireRateAt(const FireTable& table, double t) {
     return RateOnSegment(table, SegmentHolding(table, t), t);
 }
 
-FireRateCursor::FireRateCursor(const FireTable& table) : table_(table) {
-    for (int i = 1; i <= table.N; ++i) {
-        if (!(table.Points[i].Time >= table.Points[i - 1].Time)) {
-            timesInOrder_ = false;
-        }
-    }
-}
-
 // With times in order, segment k is the one SegmentHolding finds exactly when
 // no earlier point is after t (it is enough that point k - 1 is not) and point
 // k is after t (or k is the last segment). A time that is not a number fails
@@ -52,19 +44,43 @@ bool FireRateCursor::HoldsTime(int segment, double t) const {
            (segment == table_.N || p[segment].Time > t);
 }
 
+bool FireRateCursor::TimesInOrder() {
+    if (order_ == Order::Unknown) {
+        order_ = Order::Ascending;
+        for (int i = 1; i <= table_.N; ++i) {
+            if (!(table_.Points[i].Time >= table_.Points[i - 1].Time)) {
+                order_ = Order::Unordered;
+            }
+        }
+    }
+    return order_ == Order::Ascending;
+}
+
+bool FireRateCursor::SegmentStillHolds(double t) {
+    // The first segment is the first candidate of the search whatever the
+    // order, so a cursor used once never checks the order.
+    if (segment_ == 1) {
+        return HoldsTime(1, t);
+    }
+    if (!TimesInOrder()) {
+        return false;
+    }
+    if (HoldsTime(segment_, t)) {
+        return true;
+    }
+    if (segment_ < table_.N && HoldsTime(segment_ + 1, t)) {
+        ++segment_;
+        return true;
+    }
+    return false;
+}
+
 double FireRateCursor::RateAt(double t) {
     if (table_.N < 1) {
         return table_.Points[0].Rate;
     }
-    if (!timesInOrder_) {
-        return RateOnSegment(table_, SegmentHolding(table_, t), t);
-    }
-    if (!HoldsTime(segment_, t)) {
-        if (segment_ < table_.N && HoldsTime(segment_ + 1, t)) {
-            ++segment_;
-        } else {
-            segment_ = SegmentHolding(table_, t);
-        }
+    if (!SegmentStillHolds(t)) {
+        segment_ = SegmentHolding(table_, t);
     }
     return RateOnSegment(table_, segment_, t);
 }

@@ -37,17 +37,20 @@ double FireRateAt(const FireTable& table, double t);
 // value. The table must not change while the cursor is in use.
 class FireRateCursor {
   public:
-    explicit FireRateCursor(const FireTable& table);
+    explicit FireRateCursor(const FireTable& table) : table_(table) {}
 
     double RateAt(double t);
 
   private:
+    bool SegmentStillHolds(double t);
     bool HoldsTime(int segment, double t) const;
+    bool TimesInOrder();
 
     const FireTable& table_;
     // Only a table whose times never go backwards (every table a fire file
-    // gives) lets the segment be recognised from its two ends alone.
-    bool timesInOrder_ = true;
+    // gives) lets a segment be recognised from its two ends alone; checked
+    // once, when first needed.
+    enum class Order { Unknown, Ascending, Unordered } order_ = Order::Unknown;
     int segment_ = 1;
 };
 
