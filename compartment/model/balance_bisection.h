@@ -20,7 +20,8 @@
 //
 // The probes' places come from where the previous balance of the same regime
 // settled (the state changes little between calls). A poor guess costs an
-// evaluation or two, never a different answer.
+// evaluation or two, never a different answer. The proven steps are taken
+// without waiting on a branch whose way is as good as random.
 #pragma once
 
 #include <algorithm>
@@ -65,11 +66,11 @@ namespace detail {
 
 enum class Move { Undecided, RaiseBottom, LowerTop, Settle };
 
-// How far either side of the expected root the probes go, in half-widths of
-// the band where the residual is within the tolerance.
-inline constexpr double kProbeMargin = 1.25;
-// How far below the last root the first estimate goes, in the same units.
+// How far either side of the last root the first two estimates go, in
+// half-widths of the band where the residual is within the tolerance; and how
+// far either side of a root found from them the later probes go.
 inline constexpr double kLead = 1.5;
+inline constexpr double kProbeMargin = 1.25;
 
 // The dp beyond which every midpoint's move is proven.
 struct ProvenRange {
