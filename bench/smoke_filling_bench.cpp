@@ -2,8 +2,8 @@
 // longest 9000 s (1801 rows), each next to the literal calculation it must
 // agree with bit for bit, and building the report text of such a run.
 #include "common/fire_file_reader.h"
-#include "smoke_filling/model/report_text.h"
 #include "literal/smoke_filling_literal.h"
+#include "smoke_filling/model/report_text.h"
 #include "smoke_filling/model/smoke_fill_run.h"
 
 #include <benchmark/benchmark.h>

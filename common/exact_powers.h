@@ -67,8 +67,7 @@ inline double PowerOneAndAHalf(double x) {
         // x^1.5 = x root + x (sqrt(x) - root), and x (sqrt(x) - root) is
         // remainder root / 2 to a relative 2^-52 of itself, about a unit in
         // the last place.
-        const double correction =
-            ProductError(xParts, rootParts, power) + 0.5 * remainder * root;
+        const double correction = ProductError(xParts, rootParts, power) + 0.5 * remainder * root;
         const double rounded = power + correction;
         // The processor goes on with `rounded` while the check runs: the
         // check almost always passes.

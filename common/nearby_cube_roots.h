@@ -62,10 +62,10 @@ class NearbyCubeRoots {
     void Anchor(double x, double power);
 
     double anchor_ = std::numeric_limits<double>::quiet_NaN();
-    double reach_ = 0;    // anchor / 256
-    double inverse_ = 0;  // 1 / anchor
+    double reach_ = 0;     // anchor / 256
+    double inverse_ = 0;   // 1 / anchor
     double logarithm_ = 0; // ln(anchor)
-    double rootHigh_ = 0; // anchor^(1/3) = rootHigh_ + rootLow_ to 2^-90
+    double rootHigh_ = 0;  // anchor^(1/3) = rootHigh_ + rootLow_ to 2^-90
     double rootLow_ = 0;
 };
 

@@ -245,9 +245,7 @@ void CompartmentDerivatives(const ZoneModel& model, double t, const State& y, St
     dydt[0] = (flows[0] - flows[1] - mp) / kAmbientDensity / in.FloorArea;
 }
 
-
 namespace {
-
 
 constexpr double kInitialLayerDepth = 0.01;    // m below the ceiling
 constexpr double kInitialTemperature = 294.26; // K, the ambient temperature
@@ -308,7 +306,7 @@ void SimulateCompartment(Calculations& calc, const FlashoverQuestion& ask,
             // all of them.
             const int row = i + 1;
             literal::CompartmentFlows(model, t, y, out.HeatReleaseRate[row], flows, out.OSFlag[row],
-                             out.FRFlag[row]);
+                                      out.FRFlag[row]);
             if (!std::isfinite(out.HeatReleaseRate[row]) || !std::isfinite(flows[2])) {
                 unstable = true;
                 break;

@@ -10,9 +10,9 @@ namespace vorla::smoke::literal {
 
 namespace {
 
-constexpr double kAmbientTemperature = 294.26; // K (70 °F), also the layer at start
-constexpr double kAmbientDensity = 1.2;        // kg/m³
-constexpr double kSpecificHeat = 1.004;        // kJ/(kg K)
+constexpr double kAmbientTemperature = 294.26;              // K (70 °F), also the layer at start
+constexpr double kAmbientDensity = 1.2;                     // kg/m³
+constexpr double kSpecificHeat = 1.004;                     // kJ/(kg K)
 constexpr double kAmbientDensityTimesTemperature = 353.112; // kg K/m³
 constexpr double kKelvinOffset = 273.15;
 constexpr double kEntrainmentCoefficient = 0.076;
@@ -91,7 +91,6 @@ double SmokeFillVentFlow(const SmokeFillInputs& inputs, const FireTable& fire, d
     return kAmbientDensityTimesTemperature * inputs.FloorArea * inputs.RoomHeight /
            std::pow(y[1], 2) * heating;
 }
-
 
 namespace {
 

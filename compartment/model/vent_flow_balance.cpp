@@ -42,8 +42,8 @@ class OutflowBalance {
     OutflowBalance(const VentCoefficients& vent, double z, double T, double e, double g2)
         : uniform_(vent.Uniform), linear_(vent.Linear), T_(T), g2_(g2),
           belowInterface_(z - vent.SillHeight),
-          aboveInterface_(static_cast<double>(vent.SoffitHeight) - z), heightTerm_(g2 * aboveInterface_),
-          expansionTerm_(T * e) {
+          aboveInterface_(static_cast<double>(vent.SoffitHeight) - z),
+          heightTerm_(g2 * aboveInterface_), expansionTerm_(T * e) {
         top_ = kAmbientTemperature *
                std::pow(e * T / (uniform_ * belowInterface_ * kAmbientTemperature), 2);
         const bool shapeKnown = g2 > 0 && T > 0 && belowInterface_ > 0 && aboveInterface_ > 0 &&
@@ -99,8 +99,8 @@ class OutflowBalance {
         estimate.Error = error_;
         estimate.MostBelow = r + error_;
         estimate.LeastAbove = r - error_;
-        estimate.Slope = 1.5 * linear_ * (rootShifted - rootA) / g2_ +
-                         uniform_ * belowInterface_ / (2 * rootDp);
+        estimate.Slope =
+            1.5 * linear_ * (rootShifted - rootA) / g2_ + uniform_ * belowInterface_ / (2 * rootDp);
         return estimate;
     }
 
@@ -128,19 +128,17 @@ class OutflowBalance {
 // range; the bounds there use the largest depth the plane can reach.
 class InflowBalance {
   public:
-    InflowBalance(const VentCoefficients& vent, double z, double T, double e, double g1,
-                  double g2)
+    InflowBalance(const VentCoefficients& vent, double z, double T, double e, double g1, double g2)
         : soffit_(vent.SoffitHeight), z_(z), T_(T), uniform_(vent.Uniform),
-          belowInterface_(z - vent.SillHeight),
-          inverseDifference_(1 / kAmbientTemperature - 1 / T),
+          belowInterface_(z - vent.SillHeight), inverseDifference_(1 / kAmbientTemperature - 1 / T),
           inflowCoefficient_(vent.Linear * std::sqrt(std::fabs(g1))),
           outflowCoefficient_(vent.Linear * std::sqrt(std::fabs(g2))), expansionTerm_(T * e),
           planePerPressure_(1 / (kDensityGravityTemperature * inverseDifference_)) {
         top_ = kDensityGravityTemperature * (soffit_ - z) * inverseDifference_;
-        const bool shapeKnown = inverseDifference_ > 0 && T > 0 && g1 > 0 && g2 > 0 &&
-                                belowInterface_ > 0 && uniform_ > 0 && top_ > 0 &&
-                                AllFinite({z, T, top_, expansionTerm_, inflowCoefficient_,
-                                           outflowCoefficient_});
+        const bool shapeKnown =
+            inverseDifference_ > 0 && T > 0 && g1 > 0 && g2 > 0 && belowInterface_ > 0 &&
+            uniform_ > 0 && top_ > 0 &&
+            AllFinite({z, T, top_, expansionTerm_, inflowCoefficient_, outflowCoefficient_});
         if (shapeKnown) {
             // At dp >= 0 the plane is never below z rounded to single precision,
             // and never above its place at the top of the bracket.
@@ -148,9 +146,9 @@ class InflowBalance {
             const double highestPlane = NeutralPlane(top_);
             belowInterfaceMost_ = std::max(z - lowestPlane, 0.0);
             aboveSoffitMost_ = std::max(highestPlane - soffit_, 0.0);
-            const double deepest = std::max({static_cast<double>(soffit_) - lowestPlane,
-                                             highestPlane - z, aboveSoffitMost_,
-                                             belowInterfaceMost_});
+            const double deepest =
+                std::max({static_cast<double>(soffit_) - lowestPlane, highestPlane - z,
+                          aboveSoffitMost_, belowInterfaceMost_});
             const double magnitude =
                 (T * outflowCoefficient_ + kAmbientTemperature * inflowCoefficient_) *
                     FastPowerOneAndAHalf(deepest) +
@@ -167,9 +165,9 @@ class InflowBalance {
 
     ExactResidual Exact(double dp) const {
         const float neutralPlane = NeutralPlane(dp);
-        const double min = uniform_ * std::sqrt(std::fabs(dp / kAmbientTemperature)) *
-                               belowInterface_ +
-                           inflowCoefficient_ * std::pow(std::fabs(neutralPlane - z_), 1.5);
+        const double min =
+            uniform_ * std::sqrt(std::fabs(dp / kAmbientTemperature)) * belowInterface_ +
+            inflowCoefficient_ * std::pow(std::fabs(neutralPlane - z_), 1.5);
         const double mup = OutflowFrom(neutralPlane);
         return {-(T_ * mup - kAmbientTemperature * min - expansionTerm_), mup};
     }
@@ -190,10 +188,10 @@ class InflowBalance {
             const double mup = outflowCoefficient_ * FastPowerOneAndAHalf(belowSoffit);
             return -(T_ * mup - kAmbientTemperature * min - expansionTerm_);
         };
-        const double value = -(T_ * (outflowCoefficient_ * (below * rootBelow)) -
-                               kAmbientTemperature * (uniformPart + inflowCoefficient_ *
-                                                                        (above * rootAbove)) -
-                               expansionTerm_);
+        const double value =
+            -(T_ * (outflowCoefficient_ * (below * rootBelow)) -
+              kAmbientTemperature * (uniformPart + inflowCoefficient_ * (above * rootAbove)) -
+              expansionTerm_);
         ResidualEstimate estimate;
         estimate.Value = value;
         estimate.Error = error_;

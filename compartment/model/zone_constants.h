@@ -10,9 +10,11 @@ inline constexpr double kDensityTimesTemperature = 353.112; // 1.2 * 294.26
 inline constexpr double kDensityTimesGravity = 11.772;      // 1.2 * 9.81
 inline constexpr int kDensityGravityTemperature = 3461;     // 1.2 * 9.81 * 294.26, as an integer
 inline constexpr double kFlowCoefficient = 0.68;
-inline constexpr double kLinearProfileCoefficient = 17.7;  // vent part with a linear pressure profile
-inline constexpr double kUniformProfileCoefficient = 26.6; // vent part with a uniform pressure difference
-inline constexpr double kHeatPerKgAir = 3030;              // kJ per kg of entrained air
+// The vent's part with a linear pressure profile, and with a uniform pressure
+// difference.
+inline constexpr double kLinearProfileCoefficient = 17.7;
+inline constexpr double kUniformProfileCoefficient = 26.6;
+inline constexpr double kHeatPerKgAir = 3030; // kJ per kg of entrained air
 inline constexpr double kEntrainment = 0.076;
 inline constexpr double kPlumeBoundCoefficient = 55;
 

@@ -32,8 +32,8 @@ class ZoneEvaluator {
   private:
     // What the flows worked out on the way that the derivatives need again.
     struct Intermediates {
-        double PlumeRate = 0;  // the rate the plume was worked out for, kW
-        float Plume = 0;       // kg/s
+        double PlumeRate = 0; // the rate the plume was worked out for, kW
+        float Plume = 0;      // kg/s
         bool HasHeating = false;
         double Heating = 0; // dT/dt for that plume and the rate after the air limit
     };

@@ -85,7 +85,8 @@ TEST(FireRateCursor, GivesTheLiteralSearchsRateForTimesInAnyOrder) {
         const char* what;
         std::vector<double> times;
     } sequences[] = {
-        {"forwards in quarter seconds", {0, 0.25, 0.5, 4.75, 5, 5.25, 9.75, 10, 10.25, 19.9, 20, 35}},
+        {"forwards in quarter seconds",
+         {0, 0.25, 0.5, 4.75, 5, 5.25, 9.75, 10, 10.25, 19.9, 20, 35}},
         {"backwards", {35, 20, 15, 10, 9.5, 5, 4.9, 0, -1}},
         {"to and fro", {1, 12, 2, 18, 0.5, 31, -5, 10, 9.999, 10.001, 15, 5}},
         {"at the points", {0, 5, 10, 15, 20, 30, 100}},
@@ -108,7 +109,9 @@ TEST(FireRateCursor, GivesTheLiteralSearchsRateOnRandomTables) {
         double time = random.Uniform(-20, 20);
         for (int i = 0; i <= n; ++i) {
             table.Points[i] = {time, random.Uniform(0, 1000)};
-            time += random.Chance(0.1) ? 0 : random.Uniform(0.1, 30) * (ordered ? 1 : 2 * random.Unit() - 0.8);
+            time += random.Chance(0.1)
+                        ? 0
+                        : random.Uniform(0.1, 30) * (ordered ? 1 : 2 * random.Unit() - 0.8);
         }
         table.N = static_cast<std::int16_t>(n);
         std::vector<double> times;

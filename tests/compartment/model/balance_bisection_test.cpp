@@ -57,8 +57,7 @@ double PlainBisection(const SteppedBalance& balance, double top) {
     for (int count = 1;; ++count) {
         const double mid = (lo + hi) / 2;
         const double r = balance.ExactResidual(mid);
-        if (std::fabs(r) <= 0.1 || mid == lo || mid == hi || !std::isfinite(mid) ||
-            count >= 4096) {
+        if (std::fabs(r) <= 0.1 || mid == lo || mid == hi || !std::isfinite(mid) || count >= 4096) {
             return balance.OutflowAt(mid);
         }
         if (r > 0) {
@@ -102,8 +101,7 @@ TEST(SolveBalance, EndsWhereThePlainBisectionEnds) {
                     const double outflow = SolveBalance(balance, b.top, guess);
                     EXPECT_EQ(std::memcmp(&outflow, &expected, sizeof outflow), 0)
                         << b.what << (canEstimate ? "" : ", no estimates") << ", guess " << root
-                        << " with slope " << slope << ": " << outflow << " instead of "
-                        << expected;
+                        << " with slope " << slope << ": " << outflow << " instead of " << expected;
                 }
             }
         }

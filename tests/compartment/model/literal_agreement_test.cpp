@@ -61,18 +61,16 @@ std::string FirstDifference(const RunRecord& fast, const RunRecord& literal) {
     const RunResults& a = fast.Calc->Results;
     const RunResults& b = literal.Calc->Results;
     if (a.LastRow != b.LastRow) {
-        return "last row " + std::to_string(a.LastRow) + " instead of " +
-               std::to_string(b.LastRow);
+        return "last row " + std::to_string(a.LastRow) + " instead of " + std::to_string(b.LastRow);
     }
     for (int r = 0; r <= a.LastRow; ++r) {
-        const std::array<bool, 7> same = {
-            SameBits(a.Time[r], b.Time[r]),
-            SameBits(a.LayerTemperature[r], b.LayerTemperature[r]),
-            SameBits(a.InterfaceHeight[r], b.InterfaceHeight[r]),
-            SameBits(a.HeatReleaseRate[r], b.HeatReleaseRate[r]),
-            SameBits(a.VentFlow[r], b.VentFlow[r]),
-            a.FRFlag[r] == b.FRFlag[r],
-            a.OSFlag[r] == b.OSFlag[r]};
+        const std::array<bool, 7> same = {SameBits(a.Time[r], b.Time[r]),
+                                          SameBits(a.LayerTemperature[r], b.LayerTemperature[r]),
+                                          SameBits(a.InterfaceHeight[r], b.InterfaceHeight[r]),
+                                          SameBits(a.HeatReleaseRate[r], b.HeatReleaseRate[r]),
+                                          SameBits(a.VentFlow[r], b.VentFlow[r]),
+                                          a.FRFlag[r] == b.FRFlag[r],
+                                          a.OSFlag[r] == b.OSFlag[r]};
         static constexpr std::array<const char*, 7> kColumns = {
             "time", "temperature", "interface", "rate", "vent flow", "regime", "air flag"};
         for (std::size_t c = 0; c < same.size(); ++c) {
@@ -230,8 +228,8 @@ TEST(LiteralAgreement, FlowsAndDerivativesOfRandomStatesAreBitIdentical) {
             const bool derivativesAgree = SameBits(dydt, literalDydt);
             if (!(rowsAgree && singlesAgree && derivativesAgree)) {
                 ++failures;
-                ADD_FAILURE() << "seed " << seed << ", state " << s << " (t " << t << ", z "
-                              << y[0] << ", T " << y[1] << "): "
+                ADD_FAILURE() << "seed " << seed << ", state " << s << " (t " << t << ", z " << y[0]
+                              << ", T " << y[1] << "): "
                               << (!rowsAgree      ? "row flows"
                                   : !singlesAgree ? "single-precision flows"
                                                   : "derivatives")

@@ -4,10 +4,10 @@
 #pragma once
 
 #include "common/fire_table.h"
-#include "tests/common/random_fires.h"
 #include "compartment/model/calculations.h"
 #include "compartment/model/compartment_run.h"
 #include "compartment/model/input_checks.h"
+#include "tests/common/random_fires.h"
 
 #include <algorithm>
 #include <cmath>
@@ -42,9 +42,9 @@ inline RunInputs RandomRoom(RandomSource& random, int runTime) {
         in.SoffitHeight = static_cast<float>(soffit);
         // Now and then the fire base is within 2 cm of the ceiling, where the
         // layer soon reaches it.
-        in.FireHeight = random.Chance(0.5)    ? 0
+        in.FireHeight = random.Chance(0.5)   ? 0
                         : random.Chance(0.1) ? in.RoomHeight - random.Uniform(0.0001, 0.02)
-                                              : random.Uniform(0, 0.8) * in.RoomHeight;
+                                             : random.Uniform(0, 0.8) * in.RoomHeight;
         in.RadiativeLossFraction = random.Uniform(0.05, 0.6);
         in.TotalLossFraction = random.Uniform(0.3, 0.95);
         in.RunTime = static_cast<std::int16_t>(runTime);
@@ -65,9 +65,9 @@ struct RandomCase {
 // thousands fit in a test; one in twenty runs up to the longest 9000 s.
 inline RandomCase LoadRandomCase(std::uint64_t seed, Calculations& calc) {
     RandomSource random(seed);
-    const int runTime = random.Chance(0.05)   ? random.Integer(1, 9000)
+    const int runTime = random.Chance(0.05)  ? random.Integer(1, 9000)
                         : random.Chance(0.3) ? random.Integer(1, 60)
-                                              : random.Integer(60, 400);
+                                             : random.Integer(60, 400);
     calc.Inputs = RandomRoom(random, runTime);
     RandomFire(random, runTime, calc.Fire);
     return {seed, random.Chance(0.5) ? Answer::Yes : Answer::No};
@@ -77,10 +77,9 @@ inline std::string Describe(const RunInputs& in, const FireTable& fire) {
     std::ostringstream text;
     text.precision(17);
     text << "area " << in.FloorArea << ", height " << in.RoomHeight << ", vent " << in.VentWidth
-         << " from " << in.SillHeight << " to " << in.SoffitHeight << ", fire at "
-         << in.FireHeight << ", fractions " << in.RadiativeLossFraction << " / "
-         << in.TotalLossFraction << ", run time " << in.RunTime << ", fire points "
-         << fire.N + 1;
+         << " from " << in.SillHeight << " to " << in.SoffitHeight << ", fire at " << in.FireHeight
+         << ", fractions " << in.RadiativeLossFraction << " / " << in.TotalLossFraction
+         << ", run time " << in.RunTime << ", fire points " << fire.N + 1;
     return text.str();
 }
 

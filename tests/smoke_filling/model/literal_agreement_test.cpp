@@ -44,11 +44,10 @@ SmokeFillInputs RandomRoom(RandomSource& random, int runTime) {
     for (;;) {
         // Mostly on the floor; now and then within 2 cm of the ceiling, where
         // the layer reaches it at once.
-        in.FireHeight = static_cast<float>(random.Chance(0.6)    ? 0
-                                           : random.Chance(0.1) ? in.RoomHeight -
-                                                                       random.Uniform(0, 0.02)
-                                                                 : random.Uniform(0, 0.9) *
-                                                                       in.RoomHeight);
+        in.FireHeight =
+            static_cast<float>(random.Chance(0.6)   ? 0
+                               : random.Chance(0.1) ? in.RoomHeight - random.Uniform(0, 0.02)
+                                                    : random.Uniform(0, 0.9) * in.RoomHeight);
         if (in.FireHeight < in.RoomHeight) {
             break;
         }
@@ -62,9 +61,9 @@ SmokeFillInputs RandomRoom(RandomSource& random, int runTime) {
 // the longest 9000 s.
 void LoadRandomCase(std::uint64_t seed, Calculations& calc) {
     RandomSource random(seed);
-    const int runTime = random.Chance(0.05)   ? random.Integer(1, 9000)
+    const int runTime = random.Chance(0.05)  ? random.Integer(1, 9000)
                         : random.Chance(0.3) ? random.Integer(1, 60)
-                                              : random.Integer(60, 400);
+                                             : random.Integer(60, 400);
     calc.Inputs = RandomRoom(random, runTime);
     RandomFire(random, runTime, calc.Fire);
 }
@@ -72,9 +71,9 @@ void LoadRandomCase(std::uint64_t seed, Calculations& calc) {
 std::string Describe(const SmokeFillInputs& in, const FireTable& fire) {
     std::ostringstream text;
     text.precision(17);
-    text << "area " << in.FloorArea << ", height " << in.RoomHeight << ", fire at "
-         << in.FireHeight << ", loss fraction " << in.LossFraction << ", run time " << in.RunTime
-         << ", fire points " << fire.N + 1;
+    text << "area " << in.FloorArea << ", height " << in.RoomHeight << ", fire at " << in.FireHeight
+         << ", loss fraction " << in.LossFraction << ", run time " << in.RunTime << ", fire points "
+         << fire.N + 1;
     return text.str();
 }
 
@@ -90,12 +89,12 @@ std::string FirstDifference(const SmokeFillOutcome& fast, const SmokeFillResults
                std::to_string(literal.LastRow);
     }
     for (int r = 0; r <= fast.LastRow; ++r) {
-        const std::array<bool, 4> same = {
-            SameBits(a.Time[r], b.Time[r]), SameBits(a.LayerTemperature[r], b.LayerTemperature[r]),
-            SameBits(a.InterfaceHeight[r], b.InterfaceHeight[r]),
-            SameBits(a.VentFlow[r], b.VentFlow[r])};
-        static constexpr std::array<const char*, 4> kColumns = {"time", "temperature",
-                                                                "interface", "vent flow"};
+        const std::array<bool, 4> same = {SameBits(a.Time[r], b.Time[r]),
+                                          SameBits(a.LayerTemperature[r], b.LayerTemperature[r]),
+                                          SameBits(a.InterfaceHeight[r], b.InterfaceHeight[r]),
+                                          SameBits(a.VentFlow[r], b.VentFlow[r])};
+        static constexpr std::array<const char*, 4> kColumns = {"time", "temperature", "interface",
+                                                                "vent flow"};
         for (std::size_t c = 0; c < same.size(); ++c) {
             if (!same[c]) {
                 return std::string(kColumns[c]) + " of row " + std::to_string(r) + " (" +
@@ -170,8 +169,12 @@ TEST(LiteralAgreement, DerivativesAndVentFlowsOfRandomStatesAreBitIdentical) {
                 y = {y[0] + random.Uniform(-0.01, 0.01), y[1] + random.Uniform(-2, 2)};
             } else {
                 const std::array<double, 6> heights = {
-                    0, in.FireHeight, in.RoomHeight, in.RoomHeight - 0.01,
-                    random.Uniform(-0.1, in.RoomHeight), random.Uniform(in.FireHeight, in.RoomHeight)};
+                    0,
+                    in.FireHeight,
+                    in.RoomHeight,
+                    in.RoomHeight - 0.01,
+                    random.Uniform(-0.1, in.RoomHeight),
+                    random.Uniform(in.FireHeight, in.RoomHeight)};
                 const std::array<double, 5> temperatures = {
                     kAmbient, random.Uniform(1, kAmbient), random.Uniform(kAmbient, 400),
                     random.Uniform(400, 1500), random.Uniform(1500, 5000)};
@@ -191,9 +194,9 @@ TEST(LiteralAgreement, DerivativesAndVentFlowsOfRandomStatesAreBitIdentical) {
             }
             if (!(derivativesAgree && ventFlowsAgree)) {
                 ++failures;
-                ADD_FAILURE() << "seed " << seed << ", state " << s << " (t " << t << ", z "
-                              << y[0] << ", T " << y[1] << "): "
-                              << (derivativesAgree ? "vent flows" : "derivatives")
+                ADD_FAILURE() << "seed " << seed << ", state " << s << " (t " << t << ", z " << y[0]
+                              << ", T " << y[1]
+                              << "): " << (derivativesAgree ? "vent flows" : "derivatives")
                               << " differ\n  " << Describe(in, calc->Fire);
             }
             if (!(y[1] > 1 && y[1] < 6000) || !(y[0] > -1 && y[0] < in.RoomHeight + 1)) {
