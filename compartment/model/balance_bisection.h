@@ -90,9 +90,11 @@ struct ProvenRange {
     bool Holds(double dp) const { return !(std::min(dp - Below, Above - dp) > 0); }
 };
 
-// A midpoint that neither ends the search by itself nor is out of steps.
+// A midpoint strictly inside the bracket, so one that does not end the search
+// by itself (it can still move and is a number). A bracket turned upside down
+// (a negative top) fails too and is left to the general steps.
 inline bool MovesOn(double mid, double lo, double hi) {
-    return mid != lo && mid != hi && std::isfinite(mid);
+    return lo < mid && mid < hi;
 }
 
 // Bisection steps whose moves the proven range decides, two at a time: the
