@@ -17,7 +17,8 @@ constexpr int kRowInterval = 5;            // s between regular rows
 constexpr State kTolerance = {0.001, 0.3}; // m, K
 
 bool IsPhysical(const State& y) {
-    return std::isfinite(y[0]) && std::isfinite(y[1]) && y[1] > 0;
+    return std::isfinite(y.InterfaceHeight) && std::isfinite(y.LayerTemperature) &&
+           y.LayerTemperature > 0;
 }
 
 } // namespace
@@ -41,14 +42,13 @@ void SimulateCompartment(Calculations& calc, const FlashoverQuestion& ask,
     RunResults& out = calc.Results;
     const ZoneModel model{in, calc.Fire};
     const double lastFireTime = calc.Fire.LastTime();
-    auto derivatives = [&model](double time, const State& state, State& dydt) {
-        CompartmentDerivatives(model, time, state, dydt);
+    auto derivatives = [&model](double time, const State& state) {
+        return CompartmentDerivatives(model, time, state);
     };
 
     float tprev = 0;
     int t = 1;
     State y = {in.RoomHeight - kInitialLayerDepth, kInitialTemperature};
-    VentFlows flows = {0, 0, 0};
     bool flashoverSeen = false;
     bool stopRequested = false;
     bool unstable = false;
@@ -62,10 +62,10 @@ void SimulateCompartment(Calculations& calc, const FlashoverQuestion& ask,
     out.FRFlag[0] = kRegimeAboveSoffit;
     out.OSFlag[0] = kNotStarvedOfAir;
 
-    double& z = y[0];
-    const double& T = y[1];
+    double& z = y.InterfaceHeight;
+    const double& T = y.LayerTemperature;
     for (;;) {
-        IntegrateInterval(derivatives, kTolerance, 1, t, tprev, y);
+        y = IntegrateInterval(derivatives, kTolerance, tprev, t, y);
         if (!IsPhysical(y)) {
             unstable = true;
             break;
@@ -81,17 +81,19 @@ void SimulateCompartment(Calculations& calc, const FlashoverQuestion& ask,
             // flashover row and one final row off the grid; the columns hold
             // all of them.
             const int row = i + 1;
-            CompartmentFlows(model, t, y, out.HeatReleaseRate[row], flows, out.OSFlag[row],
-                             out.FRFlag[row]);
-            if (!std::isfinite(out.HeatReleaseRate[row]) || !std::isfinite(flows[2])) {
+            const ZoneFlows<double> flows = CompartmentFlows<double>(model, t, y);
+            if (!std::isfinite(flows.HeatReleaseRate) || !std::isfinite(flows.Vent.HotGasOut)) {
                 unstable = true;
                 break;
             }
             i = row;
+            out.HeatReleaseRate[i] = flows.HeatReleaseRate;
+            out.OSFlag[i] = flows.AirFlag;
+            out.FRFlag[i] = flows.RegimeFlag;
             out.Time[i] = static_cast<std::int16_t>(t);
             out.LayerTemperature[i] = T - kCelsiusOffset;
             out.InterfaceHeight[i] = RoundToSingle(z);
-            out.VentFlow[i] = flows[2];
+            out.VentFlow[i] = flows.Vent.HotGasOut;
         }
 
         if (flashoverNow) {

@@ -165,28 +165,28 @@ float CompartmentPlume(const RunInputs& in, double q, double z) {
 }
 
 template <class Rate>
-void CompartmentFlows(const ZoneModel& model, double t, const State& y, Rate& rate,
-                      VentFlows& flows, std::string_view& airFlag, std::string_view& regimeFlag) {
+ZoneFlows<Rate> CompartmentFlows(const ZoneModel& model, double t, const State& y) {
     const RunInputs& in = model.Inputs;
-    const double z = y[0];
-    const double T = y[1];
+    const double z = y.InterfaceHeight;
+    const double T = y.LayerTemperature;
+    ZoneFlows<Rate> out;
 
-    StoreRate(rate, FireRateAt(model.Fire, t));
-    double q = rate;
+    StoreRate(out.HeatReleaseRate, FireRateAt(model.Fire, t));
+    double q = out.HeatReleaseRate;
     const float mp = z > in.FireHeight ? CompartmentPlume(in, q, z) : 0.0f;
     if (q > kHeatPerKgAir * mp) {
-        StoreRate(rate, kHeatPerKgAir * mp);
-        q = rate;
-        airFlag = kStarvedOfAir;
+        StoreRate(out.HeatReleaseRate, kHeatPerKgAir * mp);
+        q = out.HeatReleaseRate;
+        out.AirFlag = kStarvedOfAir;
     } else {
-        airFlag = kNotStarvedOfAir;
+        out.AirFlag = kNotStarvedOfAir;
     }
 
     const float hs = in.SoffitHeight;
     if (z >= hs) {
-        regimeFlag = kRegimeAboveSoffit;
-        flows = {0, (1 - in.TotalLossFraction) * q / (kSpecificHeat * kAmbientTemperature), 0};
-        return;
+        out.RegimeFlag = kRegimeAboveSoffit;
+        out.Vent = {0, (1 - in.TotalLossFraction) * q / (kSpecificHeat * kAmbientTemperature), 0};
+        return out;
     }
 
     const double tdot = LayerHeatingRate(in, T, q, mp, z);
@@ -194,9 +194,9 @@ void CompartmentFlows(const ZoneModel& model, double t, const State& y, Rate& ra
                                                               (in.RoomHeight - z) * tdot /
                                                               std::pow(T, 2);
     if (z <= in.SillHeight) {
-        regimeFlag = kRegimeNone;
-        flows = {0, 0, e};
-        return;
+        out.RegimeFlag = kRegimeNone;
+        out.Vent = {0, 0, e};
+        return out;
     }
 
     const double g1 = kDensityTimesGravity * (1 / kAmbientTemperature - 1 / T);
@@ -204,41 +204,41 @@ void CompartmentFlows(const ZoneModel& model, double t, const State& y, Rate& ra
     const float emax = RoundToSingle(kLinearProfileCoefficient * in.VentWidth * kFlowCoefficient *
                                      std::sqrt(std::fabs(g2)) * std::pow(std::fabs(hs - z), 1.5));
     if (e > emax) {
-        regimeFlag = kRegimeOutflowBelowInterface;
+        out.RegimeFlag = kRegimeOutflowBelowInterface;
         const double mup = OutflowBelowInterface(in, z, T, e, g2);
-        flows = {0, (T / kAmbientTemperature) * (e - mup), mup};
+        out.Vent = {0, (T / kAmbientTemperature) * (e - mup), mup};
     } else if (e < emax) {
-        regimeFlag = kRegimeInflowAboveInterface;
+        out.RegimeFlag = kRegimeInflowAboveInterface;
         const double mup = InflowAboveInterface(in, z, T, e, g1, g2);
-        flows = {(T / kAmbientTemperature) * (mup - e), 0, mup};
+        out.Vent = {(T / kAmbientTemperature) * (mup - e), 0, mup};
     } else {
-        regimeFlag = kRegimeTransition;
-        flows = {0, 0, e};
+        out.RegimeFlag = kRegimeTransition;
+        out.Vent = {0, 0, e};
     }
 
-    if (flows[0] > in.VentFactor) {
-        regimeFlag = kRegimeVentLimited;
-        flows = {in.VentFactor, 0, e + (kAmbientTemperature / T) * in.VentFactor};
+    if (out.Vent.AirIn > in.VentFactor) {
+        out.RegimeFlag = kRegimeVentLimited;
+        out.Vent = {in.VentFactor, 0, e + (kAmbientTemperature / T) * in.VentFactor};
     }
+    return out;
 }
 
-template void CompartmentFlows<double>(const ZoneModel&, double, const State&, double&, VentFlows&,
-                                       std::string_view&, std::string_view&);
-template void CompartmentFlows<float>(const ZoneModel&, double, const State&, float&, VentFlows&,
-                                      std::string_view&, std::string_view&);
+template ZoneFlows<double> CompartmentFlows<double>(const ZoneModel&, double, const State&);
+template ZoneFlows<float> CompartmentFlows<float>(const ZoneModel&, double, const State&);
 
-void CompartmentDerivatives(const ZoneModel& model, double t, const State& y, State& dydt) {
+State CompartmentDerivatives(const ZoneModel& model, double t, const State& y) {
     const RunInputs& in = model.Inputs;
-    float q = 0;
-    VentFlows flows;
-    std::string_view ignoredFlag;
-    CompartmentFlows(model, t, y, q, flows, ignoredFlag, ignoredFlag);
+    const ZoneFlows<float> flows = CompartmentFlows<float>(model, t, y);
+    const float q = flows.HeatReleaseRate;
 
-    const double z = y[0];
-    const double T = y[1];
+    const double z = y.InterfaceHeight;
+    const double T = y.LayerTemperature;
     const float mp = z > in.FireHeight ? CompartmentPlume(in, q, z) : 0.0f;
-    dydt[1] = LayerHeatingRate(in, T, q, mp, z);
-    dydt[0] = (flows[0] - flows[1] - mp) / kAmbientDensity / in.FloorArea;
+    State rates;
+    rates.LayerTemperature = LayerHeatingRate(in, T, q, mp, z);
+    rates.InterfaceHeight =
+        (flows.Vent.AirIn - flows.Vent.LowerLayerOut - mp) / kAmbientDensity / in.FloorArea;
+    return rates;
 }
 
 } // namespace vorla::compartment

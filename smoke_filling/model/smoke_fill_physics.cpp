@@ -38,46 +38,46 @@ double SmokeFillPlume(const SmokeFillInputs& inputs, float q, double z) {
            std::pow(kConvectiveFraction * q * std::pow(height, 5), 1.0 / 3.0);
 }
 
-void SmokeFillDerivatives(const SmokeFillInputs& inputs, const FireTable& fire, double t,
-                          const State& y, State& dy) {
-    const double z = y[0];
-    const double temperature = y[1];
+State SmokeFillDerivatives(const SmokeFillInputs& inputs, const FireTable& fire, double t,
+                           const State& y) {
+    const double z = y.InterfaceHeight;
+    const double temperature = y.LayerTemperature;
     const float q = HeatReleaseRate(fire, t);
     const double plume = SmokeFillPlume(inputs, q, z);
     const double bracket =
         (1 - inputs.LossFraction) * q - kSpecificHeat * plume * (temperature - kAmbientTemperature);
     const double heating = LayerHeating(inputs, bracket, z, temperature);
-    dy[1] = heating;
+    State rates;
+    rates.LayerTemperature = heating;
 
     if (!(z > 0)) {
-        dy[0] = 0;
-        return;
+        rates.InterfaceHeight = 0;
+        return rates;
     }
     const double inflow =
         (-temperature * plume) / kAmbientDensity / kAmbientTemperature / inputs.FloorArea;
     if (temperature == 0) {
         // ((H - z) / T) * dT/dt with dT/dt = T * bracket / (...): its limit at
         // T = 0 is the bracket over the constants, which avoids 0 / 0.
-        dy[0] = inflow -
-                bracket / kSpecificHeat / kAmbientDensity / kAmbientTemperature / inputs.FloorArea;
-        return;
+        rates.InterfaceHeight = inflow - bracket / kSpecificHeat / kAmbientDensity /
+                                             kAmbientTemperature / inputs.FloorArea;
+        return rates;
     }
-    dy[0] = inflow - ((inputs.RoomHeight - z) / temperature) * heating;
+    rates.InterfaceHeight = inflow - ((inputs.RoomHeight - z) / temperature) * heating;
+    return rates;
 }
 
 double SmokeFillVentFlow(const SmokeFillInputs& inputs, const FireTable& fire, double t,
                          const State& y) {
-    State dy;
-    SmokeFillDerivatives(inputs, fire, t, y, dy);
-    const double heating = dy[1];
+    const double heating = SmokeFillDerivatives(inputs, fire, t, y).LayerTemperature;
     const float q = HeatReleaseRate(fire, t);
-    if (y[0] > 0) {
+    if (y.InterfaceHeight > 0) {
         // Ambient air pushed out by the expansion of the heated gas.
         return ((1 - inputs.LossFraction) * q) / kSpecificHeat / kAmbientTemperature;
     }
     // The room is full of smoke: layer gas leaves as the whole volume heats.
     return kAmbientDensityTimesTemperature * inputs.FloorArea * inputs.RoomHeight /
-           std::pow(y[1], 2) * heating;
+           std::pow(y.LayerTemperature, 2) * heating;
 }
 
 } // namespace vorla::smoke

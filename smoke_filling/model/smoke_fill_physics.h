@@ -23,9 +23,10 @@ inline constexpr double kInitialLayerDepth = 0.01; // m below the ceiling
 // fuel surface.
 double SmokeFillPlume(const SmokeFillInputs& inputs, float q, double z);
 
-// dy[0] = dz/dt (m/s) and dy[1] = dT/dt (K/s) at time t (s) for the state y.
-void SmokeFillDerivatives(const SmokeFillInputs& inputs, const FireTable& fire, double t,
-                          const State& y, State& dy);
+// The rates of change at time t (s) in state y: of the interface height in m/s
+// and of the layer temperature in K/s.
+State SmokeFillDerivatives(const SmokeFillInputs& inputs, const FireTable& fire, double t,
+                           const State& y);
 
 // The mass flow in kg/s out through the leaks at time t for the state y: ambient
 // air pushed out while a lower layer remains, layer gas once the room is full.

@@ -13,7 +13,8 @@ constexpr State kTolerance = {0.001, 0.3}; // m, K
 constexpr int kRowEvery = 5;               // s
 
 bool IsPhysical(const State& y) {
-    return std::isfinite(y[0]) && std::isfinite(y[1]) && y[1] > 0;
+    return std::isfinite(y.InterfaceHeight) && std::isfinite(y.LayerTemperature) &&
+           y.LayerTemperature > 0;
 }
 
 void WriteRow(SmokeFillResults& results, int i, int t, double temperature, double z,
@@ -38,8 +39,8 @@ SmokeFillOutcome SmokeFillRunWithFire(Calculations& calc) {
     const FireTable& fire = calc.Fire;
     SmokeFillResults& results = calc.Results;
     const double fireEnd = fire.LastTime();
-    auto derivatives = [&](double t, const State& y, State& dy) {
-        SmokeFillDerivatives(inputs, fire, t, y, dy);
+    auto derivatives = [&](double t, const State& y) {
+        return SmokeFillDerivatives(inputs, fire, t, y);
     };
 
     State y = {inputs.RoomHeight - kInitialLayerDepth, kAmbientTemperature};
@@ -51,21 +52,21 @@ SmokeFillOutcome SmokeFillRunWithFire(Calculations& calc) {
     // Checked inputs end the loop by 9000 s at the latest. The row bound only
     // keeps unchecked ones (a run time above 9000) inside the result table.
     for (;;) {
-        IntegrateInterval(derivatives, kTolerance, 1, t, tPrevious, y);
-        if (y[0] < 0) {
-            y[0] = 0;
+        y = IntegrateInterval(derivatives, kTolerance, tPrevious, t, y);
+        if (y.InterfaceHeight < 0) {
+            y.InterfaceHeight = 0;
         }
         if (!IsPhysical(y)) {
             return {i, kUnstableMessage, std::nullopt};
         }
-        const bool belowFuel = y[0] <= inputs.FireHeight;
+        const bool belowFuel = y.InterfaceHeight <= inputs.FireHeight;
         if (t % kRowEvery == 0 || belowFuel || t >= inputs.RunTime || t >= fireEnd) {
             const double ventFlow = SmokeFillVentFlow(inputs, fire, t, y);
             if (!std::isfinite(ventFlow)) {
                 return {i, kUnstableMessage, std::nullopt};
             }
             ++i;
-            WriteRow(results, i, t, y[1], y[0], ventFlow);
+            WriteRow(results, i, t, y.LayerTemperature, y.InterfaceHeight, ventFlow);
         }
         tPrevious = static_cast<float>(t);
         ++t;

@@ -31,7 +31,7 @@ TEST(SmokeFillVentFlow, WhileTheLowerLayerRemainsDependsOnTheFireAlone) {
     const FireTable fire = SteadyFire(1000);
     const SmokeFillInputs inputs = Room(50, 3, 0.0f);
     for (const State y : {State{2.99, 294.26}, State{1.5, 500.0}, State{0.01, 900.0}}) {
-        EXPECT_NEAR(SmokeFillVentFlow(inputs, fire, 30, y), 1.353926, 5e-7) << y[0];
+        EXPECT_NEAR(SmokeFillVentFlow(inputs, fire, 30, y), 1.353926, 5e-7) << y.InterfaceHeight;
     }
 }
 
@@ -49,22 +49,20 @@ TEST(SmokeFillDerivatives, TheLayerOnlyEverGrowsUnderABurningFire) {
     const SmokeFillInputs inputs = Room(30, 3, 0.5f);
     for (const State y :
          {State{2.99, 294.26}, State{2.0, 400.0}, State{0.6, 800.0}, State{0.3, 1200.0}}) {
-        State dy;
-        SmokeFillDerivatives(inputs, fire, 10, y, dy);
-        EXPECT_LT(dy[0], 0) << y[0];
-        EXPECT_TRUE(std::isfinite(dy[1])) << y[0];
+        const State dy = SmokeFillDerivatives(inputs, fire, 10, y);
+        EXPECT_LT(dy.InterfaceHeight, 0) << y.InterfaceHeight;
+        EXPECT_TRUE(std::isfinite(dy.LayerTemperature)) << y.InterfaceHeight;
     }
 }
 
 TEST(SmokeFillDerivatives, TheInterfaceStopsAtTheFloorAndNothingChangesWithoutAFire) {
     const SmokeFillInputs inputs = Room(30, 3, 0.0f);
-    State dy;
-    SmokeFillDerivatives(inputs, SteadyFire(500), 10, State{0.0, 600.0}, dy);
-    EXPECT_EQ(dy[0], 0);
-    EXPECT_GT(dy[1], 0);
-    SmokeFillDerivatives(inputs, SteadyFire(0), 10, State{1.0, 600.0}, dy);
-    EXPECT_EQ(dy[0], 0);
-    EXPECT_EQ(dy[1], 0);
+    const State atFloor = SmokeFillDerivatives(inputs, SteadyFire(500), 10, State{0.0, 600.0});
+    EXPECT_EQ(atFloor.InterfaceHeight, 0);
+    EXPECT_GT(atFloor.LayerTemperature, 0);
+    const State noFire = SmokeFillDerivatives(inputs, SteadyFire(0), 10, State{1.0, 600.0});
+    EXPECT_EQ(noFire.InterfaceHeight, 0);
+    EXPECT_EQ(noFire.LayerTemperature, 0);
 }
 
 TEST(SmokeFillDerivatives, NeverDividesByZero) {
@@ -72,10 +70,11 @@ TEST(SmokeFillDerivatives, NeverDividesByZero) {
     const SmokeFillInputs inputs = Room(30, 3, 0.0f);
     // A layer of no depth (interface at the ceiling) and a layer at 0 K.
     for (const State y : {State{3.0, 400.0}, State{1.0, 0.0}}) {
-        State dy;
-        SmokeFillDerivatives(inputs, fire, 10, y, dy);
-        EXPECT_TRUE(std::isfinite(dy[0])) << y[0] << " " << y[1];
-        EXPECT_TRUE(std::isfinite(dy[1])) << y[0] << " " << y[1];
+        const State dy = SmokeFillDerivatives(inputs, fire, 10, y);
+        EXPECT_TRUE(std::isfinite(dy.InterfaceHeight))
+            << y.InterfaceHeight << " " << y.LayerTemperature;
+        EXPECT_TRUE(std::isfinite(dy.LayerTemperature))
+            << y.InterfaceHeight << " " << y.LayerTemperature;
     }
 }
 
@@ -84,11 +83,10 @@ TEST(SmokeFillDerivatives, AtZeroKelvinTheVolumeBalanceTakesItsLimit) {
     // so a layer a hair above 0 K and one at 0 K move the interface alike.
     const FireTable fire = SteadyFire(500);
     const SmokeFillInputs inputs = Room(30, 3, 0.0f);
-    State atZero;
-    State nearZero;
-    SmokeFillDerivatives(inputs, fire, 10, State{1.0, 0.0}, atZero);
-    SmokeFillDerivatives(inputs, fire, 10, State{1.0, 1e-9}, nearZero);
-    EXPECT_NEAR(atZero[0], nearZero[0], 1e-6 * std::fabs(nearZero[0]));
+    const State atZero = SmokeFillDerivatives(inputs, fire, 10, State{1.0, 0.0});
+    const State nearZero = SmokeFillDerivatives(inputs, fire, 10, State{1.0, 1e-9});
+    EXPECT_NEAR(atZero.InterfaceHeight, nearZero.InterfaceHeight,
+                1e-6 * std::fabs(nearZero.InterfaceHeight));
 }
 
 } // namespace
