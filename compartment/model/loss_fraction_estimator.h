@@ -29,7 +29,7 @@ bool RadiativeFractionNeedsConfirming(const RunInputs& inputs);
 
 // Entry, step 3: the first of the five checks that fails (message under
 // kInputErrorTitle, focus), or nothing when the estimator window may open.
-std::optional<InputError> CheckEstimatorInputs(const RunInputs& inputs);
+std::optional<RejectedInput> CheckEstimatorInputs(const RunInputs& inputs);
 
 // The aspect ratio is the number of txtAspectRatio's text; below 1 the window
 // shows kAspectRatioMessage and stays open.

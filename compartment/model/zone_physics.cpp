@@ -1,6 +1,7 @@
 #include "compartment/model/zone_physics.h"
 
 #include "common/precision.h"
+#include "common/units.h"
 #include "compartment/model/run_results.h"
 
 #include <cmath>
@@ -9,7 +10,6 @@
 namespace vorla::compartment {
 namespace {
 
-constexpr double kAmbientTemperature = 294.26;       // K, 70 °F
 constexpr double kSpecificHeat = 1.004;              // kJ/(kg K)
 constexpr double kAmbientDensity = 1.2;              // kg/m³
 constexpr double kDensityTimesTemperature = 353.112; // 1.2 * 294.26

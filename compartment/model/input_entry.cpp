@@ -1,9 +1,10 @@
-#include "compartment/model/input_form.h"
+#include "compartment/model/input_entry.h"
 
 #include "common/format.h"
 #include "common/number_text.h"
 #include "common/precision.h"
 #include "common/utf8_text.h"
+#include "compartment/model/input_checks.h"
 
 namespace vorla::compartment {
 namespace {
@@ -11,16 +12,20 @@ namespace {
 constexpr std::string_view kAreaPattern = "#####0.00#";
 constexpr std::string_view kHeightPattern = "##0.00#";
 
-// The six boxes that hold a length or an area, with their inputs.
+// The six boxes that hold a length or an area.
 struct DimensionBox {
     InputBox box;
-    int unit; // kLengthUnit or kAreaUnit
+    bool isArea;
 };
 constexpr DimensionBox kDimensionBoxes[] = {
-    {InputBox::txtFloorArea, kAreaUnit},      {InputBox::txtRoomHeight, kLengthUnit},
-    {InputBox::txtVentWidth, kLengthUnit},    {InputBox::txtSillHeight, kLengthUnit},
-    {InputBox::txtSoffitHeight, kLengthUnit}, {InputBox::txtFireHeight, kLengthUnit},
+    {InputBox::txtFloorArea, true},     {InputBox::txtRoomHeight, false},
+    {InputBox::txtVentWidth, false},    {InputBox::txtSillHeight, false},
+    {InputBox::txtSoffitHeight, false}, {InputBox::txtFireHeight, false},
 };
+
+double FactorOf(const DimensionBox& dimension, const UnitTables& units) {
+    return dimension.isArea ? units.Area.ToSI : units.Length.ToSI;
+}
 
 void StoreDimension(InputBox box, double siValue, RunInputs& in) {
     switch (box) {
@@ -68,71 +73,59 @@ double DimensionOf(InputBox box, const RunInputs& in) {
 
 } // namespace
 
-void LeaveInputBox(InputBox box, const InputBoxes& boxes, Calculations& calc) {
+void LeaveInputBox(InputBox box, const InputBoxes& boxes, const UnitTables& units,
+                   RunInputs& inputs) {
     for (const auto& dimension : kDimensionBoxes) {
         const std::string& text = boxes.Text(box);
         if (dimension.box == box && !text.empty()) {
-            StoreDimension(box, NumberOfText(text) * calc.Units.UnitFactor[dimension.unit],
-                           calc.Inputs);
+            StoreDimension(box, NumberOfText(text) * FactorOf(dimension, units), inputs);
         }
     }
 }
 
-void ChangeUnits(UnitSystem system, InputBoxes& boxes, Calculations& calc) {
-    calc.Units = UnitTablesFor(system);
+void ChangeUnits(UnitSystem system, const RunInputs& inputs, UnitTables& units,
+                 InputBoxes& boxes) {
+    units = UnitTablesFor(system);
     for (const auto& dimension : kDimensionBoxes) {
         std::string& text = boxes.Text(dimension.box);
         if (text.empty()) {
             continue;
         }
-        const double shown =
-            DimensionOf(dimension.box, calc.Inputs) / calc.Units.UnitFactor[dimension.unit];
-        text = Format(shown, dimension.unit == kAreaUnit ? kAreaPattern : kHeightPattern);
+        const double shown = DimensionOf(dimension.box, inputs) / FactorOf(dimension, units);
+        text = Format(shown, dimension.isArea ? kAreaPattern : kHeightPattern);
     }
 }
 
-void NewInputs(InputBoxes& boxes, Calculations& calc) {
+void NewInputs(InputBoxes& boxes, UnitTables& units, RunInputs& inputs) {
     boxes.txtRunTitle.clear();
     boxes.txtOutputFile.clear();
-    calc.Units = UnitTablesFor(UnitSystem::SI);
+    units = UnitTablesFor(UnitSystem::SI);
     for (const auto& dimension : kDimensionBoxes) {
         boxes.Text(dimension.box).clear();
-        StoreDimension(dimension.box, 0, calc.Inputs);
+        StoreDimension(dimension.box, 0, inputs);
     }
     boxes.txtRadiativeLossFraction = "0.35";
-    calc.Inputs.RadiativeLossFraction = 0.35;
+    inputs.RadiativeLossFraction = 0.35;
     boxes.txtTotalLossFraction = "0.6";
-    calc.Inputs.TotalLossFraction = 0.6;
+    inputs.TotalLossFraction = 0.6;
     boxes.txtRunTime.clear();
     boxes.txtFireFile.clear();
 }
 
-double ReadInputBoxes(const InputBoxes& boxes, Calculations& calc) {
-    RunInputs& in = calc.Inputs;
+RunInputs ReadInputBoxes(const InputBoxes& boxes, const UnitTables& units) {
+    RunInputs in;
     in.RunTitle = Utf8Left(boxes.txtRunTitle, kLongestRunTitle);
     in.OutputFile = boxes.txtOutputFile;
     in.FireFile = boxes.txtFireFile;
     for (const auto& dimension : kDimensionBoxes) {
-        StoreDimension(
-            dimension.box,
-            NumberOfText(boxes.Text(dimension.box)) * calc.Units.UnitFactor[dimension.unit], in);
+        StoreDimension(dimension.box,
+                       NumberOfText(boxes.Text(dimension.box)) * FactorOf(dimension, units), in);
     }
     in.RadiativeLossFraction = NumberOfText(boxes.txtRadiativeLossFraction);
     in.TotalLossFraction = NumberOfText(boxes.txtTotalLossFraction);
-    const double runTime = RoundHalfEven(NumberOfText(boxes.txtRunTime));
-    // A value that does not fit 16 bits fails the run time check, which reads
-    // the double; the field then holds 0, outside the valid range as well.
-    in.RunTime = RoundHalfEvenToInt16(runTime).value_or(0);
-    return runTime;
-}
-
-std::optional<InputError> PrepareRun(const InputBoxes& boxes, Calculations& calc) {
-    const double runTime = ReadInputBoxes(boxes, calc);
-    if (auto error = CheckRunInputs(calc.Inputs, runTime)) {
-        return error;
-    }
-    calc.Inputs.VentFactor = VentFactorOf(calc.Inputs);
-    return std::nullopt;
+    in.RunTime = RoundHalfEvenToInt16Bounded(NumberOfText(boxes.txtRunTime));
+    in.VentFactor = VentFactorOf(in);
+    return in;
 }
 
 } // namespace vorla::compartment

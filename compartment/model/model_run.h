@@ -2,11 +2,13 @@
 // condition, in one-second steps, with a result row every 5 s and at each event.
 #pragma once
 
-#include "common/fire_file_reader.h"
+#include "common/fire_table.h"
+#include "common/run_outcome.h"
 #include "compartment/model/calculations.h"
+#include "compartment/model/run_inputs.h"
+#include "compartment/model/run_results.h"
 
 #include <functional>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -40,14 +42,17 @@ enum class Answer { Yes, No };
 // box; the batch command answers from its option.
 using FlashoverQuestion = std::function<Answer(const std::string& text, std::string_view title)>;
 
-// Runs the model on the checked inputs of `calc`: reads the fire file into the
-// fire table, fills the result rows and LastRow, and sets `endMessage`. A fire
-// file that cannot be used is returned and nothing runs; the results of an
-// earlier run are then left as they were.
-std::optional<FireFileError> CompartmentRun(Calculations& calc, const FlashoverQuestion& ask,
-                                            std::string& endMessage);
+// Runs the model for checked inputs on a fire table already read (valid,
+// N >= 1), filling the caller's results (rows 0 to LastRow, and the flashover
+// row) and asking `ask` when the layer passes 600 °C. It touches nothing else, so
+// runs with their own results may go on several threads at once.
+CompletedRun RunModel(const RunInputs& inputs, const FireTable& fire, const FlashoverQuestion& ask,
+                      RunResults& results);
 
-// The run on the fire table already in `calc.Fire` (valid, N >= 1).
-void SimulateCompartment(Calculations& calc, const FlashoverQuestion& ask, std::string& endMessage);
+// What Run does in the program and the batch command: checks calc.Inputs, reads
+// calc.Inputs.FireFile into calc.Fire and runs into calc.Results. A rejected
+// input or a fire file that cannot be used leaves the results of an earlier run
+// as they were.
+RunOutcome RunCalculations(Calculations& calc, const FlashoverQuestion& ask);
 
 } // namespace vorla::compartment

@@ -5,15 +5,14 @@
 
 #include "common/fire_table.h"
 #include "common/integrator.h"
-#include "smoke_filling/model/smoke_fill_inputs.h"
+#include "common/units.h"
+#include "smoke_filling/model/run_inputs.h"
 
 namespace vorla::smoke {
 
-inline constexpr double kAmbientTemperature = 294.26; // K (70 °F), also the layer at start
 inline constexpr double kAmbientDensity = 1.2;        // kg/m³
 inline constexpr double kSpecificHeat = 1.004;        // kJ/(kg K)
 inline constexpr double kAmbientDensityTimesTemperature = 353.112; // kg K/m³
-inline constexpr double kKelvinOffset = 273.15;
 inline constexpr double kEntrainmentCoefficient = 0.076;
 inline constexpr double kConvectiveFraction = 0.65;
 inline constexpr double kInitialLayerDepth = 0.01; // m below the ceiling
@@ -21,17 +20,17 @@ inline constexpr double kInitialLayerDepth = 0.01; // m below the ceiling
 // Mass flow of the plume into the layer in kg/s for a heat release rate q in kW
 // and an interface at height z in m; 0 when the interface is at or below the
 // fuel surface.
-double SmokeFillPlume(const SmokeFillInputs& inputs, float q, double z);
+double SmokeFillPlume(const RunInputs& inputs, float q, double z);
 
 // The rates of change at time t (s) in state y: of the interface height in m/s
 // and of the layer temperature in K/s.
-State SmokeFillDerivatives(const SmokeFillInputs& inputs, const FireTable& fire, double t,
+State SmokeFillDerivatives(const RunInputs& inputs, const FireTable& fire, double t,
                            const State& y);
 
 // The mass flow in kg/s out through the leaks at time t for the state y: ambient
 // air pushed out while a lower layer remains, layer gas once the room is full.
 // The layer temperature must be above 0 K (the run ends before it is not).
-double SmokeFillVentFlow(const SmokeFillInputs& inputs, const FireTable& fire, double t,
+double SmokeFillVentFlow(const RunInputs& inputs, const FireTable& fire, double t,
                          const State& y);
 
 } // namespace vorla::smoke

@@ -1,8 +1,11 @@
-#include "smoke_filling/model/smoke_fill_run.h"
+#include "smoke_filling/model/model_run.h"
 
+#include "common/fire_file_reader.h"
 #include "common/integrator.h"
 #include "common/precision.h"
-#include "smoke_filling/model/smoke_fill_physics.h"
+#include "common/units.h"
+#include "smoke_filling/model/input_checks.h"
+#include "smoke_filling/model/zone_physics.h"
 
 #include <cmath>
 
@@ -17,37 +20,32 @@ bool IsPhysical(const State& y) {
            y.LayerTemperature > 0;
 }
 
-void WriteRow(SmokeFillResults& results, int i, int t, double temperature, double z,
-              double ventFlow) {
+void WriteRow(RunResults& results, const FireTable& fire, int i, int t, double temperature,
+              double z, double ventFlow) {
     results.Time[i] = static_cast<std::int16_t>(t);
-    results.LayerTemperature[i] = temperature - kKelvinOffset;
+    results.LayerTemperature[i] = temperature - kKelvinAtZeroCelsius;
     results.InterfaceHeight[i] = RoundToSingle(z);
+    results.HeatReleaseRate[i] = FireRateAt(fire, t);
     results.VentFlow[i] = ventFlow;
 }
 
 } // namespace
 
-SmokeFillOutcome SmokeFillRun(Calculations& calc) {
-    if (auto error = ReadFireFile(calc.Inputs.FireFile, calc.Fire)) {
-        return SmokeFillOutcome{0, {}, std::move(error)};
-    }
-    return SmokeFillRunWithFire(calc);
-}
-
-SmokeFillOutcome SmokeFillRunWithFire(Calculations& calc) {
-    const SmokeFillInputs& inputs = calc.Inputs;
-    const FireTable& fire = calc.Fire;
-    SmokeFillResults& results = calc.Results;
+CompletedRun RunModel(const RunInputs& inputs, const FireTable& fire, RunResults& results) {
     const double fireEnd = fire.LastTime();
     auto derivatives = [&](double t, const State& y) {
         return SmokeFillDerivatives(inputs, fire, t, y);
+    };
+    int i = 0;
+    const auto ended = [&](RunEnd end, std::string_view message) {
+        results.LastRow = i;
+        return CompletedRun{end, message, i};
     };
 
     State y = {inputs.RoomHeight - kInitialLayerDepth, kAmbientTemperature};
     float tPrevious = 0;
     int t = 1;
-    int i = 0;
-    WriteRow(results, 0, 0, kAmbientTemperature, inputs.RoomHeight, 0);
+    WriteRow(results, fire, 0, 0, kAmbientTemperature, inputs.RoomHeight, 0);
 
     // Checked inputs end the loop by 9000 s at the latest. The row bound only
     // keeps unchecked ones (a run time above 9000) inside the result table.
@@ -57,29 +55,39 @@ SmokeFillOutcome SmokeFillRunWithFire(Calculations& calc) {
             y.InterfaceHeight = 0;
         }
         if (!IsPhysical(y)) {
-            return {i, kUnstableMessage, std::nullopt};
+            return ended(RunEnd::Unstable, kUnstableMessage);
         }
         const bool belowFuel = y.InterfaceHeight <= inputs.FireHeight;
         if (t % kRowEvery == 0 || belowFuel || t >= inputs.RunTime || t >= fireEnd) {
             const double ventFlow = SmokeFillVentFlow(inputs, fire, t, y);
             if (!std::isfinite(ventFlow)) {
-                return {i, kUnstableMessage, std::nullopt};
+                return ended(RunEnd::Unstable, kUnstableMessage);
             }
             ++i;
-            WriteRow(results, i, t, y.LayerTemperature, y.InterfaceHeight, ventFlow);
+            WriteRow(results, fire, i, t, y.LayerTemperature, y.InterfaceHeight, ventFlow);
         }
         tPrevious = static_cast<float>(t);
         ++t;
         if (belowFuel) {
-            return {i, kLayerBelowFuelMessage, std::nullopt};
+            return ended(RunEnd::LayerAtFuelSurface, kFuelSurfaceMessage);
         }
         if (t > fireEnd) {
-            return {i, kEndOfFireMessage, std::nullopt};
+            return ended(RunEnd::FireEnded, kEndOfFireMessage);
         }
-        if (t > inputs.RunTime || i == kSmokeFillRows - 1) {
-            return {i, kRunCompleteMessage, std::nullopt};
+        if (t > inputs.RunTime || i == kResultRowCapacity - 1) {
+            return ended(RunEnd::Complete, kRunCompleteMessage);
         }
     }
+}
+
+RunOutcome RunCalculations(Calculations& calc) {
+    if (auto rejected = CheckRunInputs(calc.Inputs)) {
+        return std::move(*rejected);
+    }
+    if (auto problem = ReadFireFile(calc.Inputs.FireFile, calc.Fire)) {
+        return std::move(*problem);
+    }
+    return RunModel(calc.Inputs, calc.Fire, calc.Results);
 }
 
 } // namespace vorla::smoke

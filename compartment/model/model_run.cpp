@@ -1,8 +1,11 @@
-#include "compartment/model/compartment_run.h"
+#include "compartment/model/model_run.h"
 
+#include "common/fire_file_reader.h"
 #include "common/format.h"
 #include "common/integrator.h"
 #include "common/precision.h"
+#include "common/units.h"
+#include "compartment/model/input_checks.h"
 #include "compartment/model/zone_physics.h"
 
 #include <cmath>
@@ -10,9 +13,8 @@
 namespace vorla::compartment {
 namespace {
 
-constexpr double kInitialLayerDepth = 0.01;    // m below the ceiling
-constexpr double kInitialTemperature = 294.26; // K, the ambient temperature
-constexpr double kCelsiusOffset = 273.15;
+constexpr double kInitialLayerDepth = 0.01; // m below the ceiling
+constexpr double kInitialTemperature = kAmbientTemperature;
 constexpr int kRowInterval = 5;            // s between regular rows
 constexpr State kTolerance = {0.001, 0.3}; // m, K
 
@@ -27,21 +29,20 @@ std::string FlashoverQuestionText(int seconds) {
     return "Flashover occurred at " + Format(seconds, "###0") + " seconds.  Terminate simulation?";
 }
 
-std::optional<FireFileError> CompartmentRun(Calculations& calc, const FlashoverQuestion& ask,
-                                            std::string& endMessage) {
-    if (auto error = ReadFireFile(calc.Inputs.FireFile, calc.Fire)) {
-        return error;
+RunOutcome RunCalculations(Calculations& calc, const FlashoverQuestion& ask) {
+    if (auto rejected = CheckRunInputs(calc.Inputs)) {
+        return std::move(*rejected);
     }
-    SimulateCompartment(calc, ask, endMessage);
-    return std::nullopt;
+    if (auto problem = ReadFireFile(calc.Inputs.FireFile, calc.Fire)) {
+        return std::move(*problem);
+    }
+    return RunModel(calc.Inputs, calc.Fire, ask, calc.Results);
 }
 
-void SimulateCompartment(Calculations& calc, const FlashoverQuestion& ask,
-                         std::string& endMessage) {
-    const RunInputs& in = calc.Inputs;
-    RunResults& out = calc.Results;
-    const ZoneModel model{in, calc.Fire};
-    const double lastFireTime = calc.Fire.LastTime();
+CompletedRun RunModel(const RunInputs& in, const FireTable& fire, const FlashoverQuestion& ask,
+                      RunResults& out) {
+    const ZoneModel model{in, fire};
+    const double lastFireTime = fire.LastTime();
     auto derivatives = [&model](double time, const State& state) {
         return CompartmentDerivatives(model, time, state);
     };
@@ -54,10 +55,11 @@ void SimulateCompartment(Calculations& calc, const FlashoverQuestion& ask,
     bool unstable = false;
     int i = 0;
 
+    out.FlashoverRow.reset();
     out.Time[0] = static_cast<std::int16_t>(tprev);
-    out.LayerTemperature[0] = kInitialTemperature - kCelsiusOffset;
+    out.LayerTemperature[0] = kInitialTemperature - kKelvinAtZeroCelsius;
     out.InterfaceHeight[0] = RoundToSingle(in.RoomHeight);
-    out.HeatReleaseRate[0] = FireRateAt(calc.Fire, 0);
+    out.HeatReleaseRate[0] = FireRateAt(fire, 0);
     out.VentFlow[0] = 0;
     out.FRFlag[0] = kRegimeAboveSoffit;
     out.OSFlag[0] = kNotStarvedOfAir;
@@ -91,9 +93,12 @@ void SimulateCompartment(Calculations& calc, const FlashoverQuestion& ask,
             out.OSFlag[i] = flows.AirFlag;
             out.FRFlag[i] = flows.RegimeFlag;
             out.Time[i] = static_cast<std::int16_t>(t);
-            out.LayerTemperature[i] = T - kCelsiusOffset;
+            out.LayerTemperature[i] = T - kKelvinAtZeroCelsius;
             out.InterfaceHeight[i] = RoundToSingle(z);
             out.VentFlow[i] = flows.Vent.HotGasOut;
+            if (flashoverNow) {
+                out.FlashoverRow = i;
+            }
         }
 
         if (flashoverNow) {
@@ -110,20 +115,23 @@ void SimulateCompartment(Calculations& calc, const FlashoverQuestion& ask,
         }
     }
 
-    if (unstable) {
-        endMessage = kUnstableMessage;
-    } else if (stopRequested) {
-        endMessage = kFlashoverStopMessage;
-    } else if (z <= in.FireHeight) {
-        endMessage = kFuelSurfaceMessage;
-    } else if (z <= in.SillHeight) {
-        endMessage = kVentSillMessage;
-    } else if (t > lastFireTime) {
-        endMessage = kEndOfFireMessage;
-    } else {
-        endMessage = kRunCompleteMessage;
-    }
     out.LastRow = i;
+    if (unstable) {
+        return {RunEnd::Unstable, kUnstableMessage, i};
+    }
+    if (stopRequested) {
+        return {RunEnd::FlashoverStop, kFlashoverStopMessage, i};
+    }
+    if (z <= in.FireHeight) {
+        return {RunEnd::LayerAtFuelSurface, kFuelSurfaceMessage, i};
+    }
+    if (z <= in.SillHeight) {
+        return {RunEnd::LayerAtSill, kVentSillMessage, i};
+    }
+    if (t > lastFireTime) {
+        return {RunEnd::FireEnded, kEndOfFireMessage, i};
+    }
+    return {RunEnd::Complete, kRunCompleteMessage, i};
 }
 
 } // namespace vorla::compartment

@@ -1,4 +1,4 @@
-#include "smoke_filling/model/smoke_fill_physics.h"
+#include "smoke_filling/model/zone_physics.h"
 
 #include "common/precision.h"
 
@@ -16,7 +16,7 @@ float HeatReleaseRate(const FireTable& fire, double t) {
 // The energy balance of the layer: dT/dt. Divided one constant at a time, in
 // the order the balance is written, because the last digits of the report
 // follow from it.
-double LayerHeating(const SmokeFillInputs& inputs, double bracket, double z, double temperature) {
+double LayerHeating(const RunInputs& inputs, double bracket, double z, double temperature) {
     const double depth = inputs.RoomHeight - z;
     if (depth == 0) {
         // A layer of no depth holds no gas to heat. Only a trial state exactly at
@@ -29,7 +29,7 @@ double LayerHeating(const SmokeFillInputs& inputs, double bracket, double z, dou
 
 } // namespace
 
-double SmokeFillPlume(const SmokeFillInputs& inputs, float q, double z) {
+double SmokeFillPlume(const RunInputs& inputs, float q, double z) {
     if (!(z > inputs.FireHeight)) {
         return 0;
     }
@@ -38,7 +38,7 @@ double SmokeFillPlume(const SmokeFillInputs& inputs, float q, double z) {
            std::pow(kConvectiveFraction * q * std::pow(height, 5), 1.0 / 3.0);
 }
 
-State SmokeFillDerivatives(const SmokeFillInputs& inputs, const FireTable& fire, double t,
+State SmokeFillDerivatives(const RunInputs& inputs, const FireTable& fire, double t,
                            const State& y) {
     const double z = y.InterfaceHeight;
     const double temperature = y.LayerTemperature;
@@ -67,7 +67,7 @@ State SmokeFillDerivatives(const SmokeFillInputs& inputs, const FireTable& fire,
     return rates;
 }
 
-double SmokeFillVentFlow(const SmokeFillInputs& inputs, const FireTable& fire, double t,
+double SmokeFillVentFlow(const RunInputs& inputs, const FireTable& fire, double t,
                          const State& y) {
     const double heating = SmokeFillDerivatives(inputs, fire, t, y).LayerTemperature;
     const float q = HeatReleaseRate(fire, t);
