@@ -9,7 +9,7 @@
 #include "common/fire_file_writer.h"
 #include "fire_generator/curves/fire_file_save.h"
 #include "fire_generator/curves/furniture_fire.h"
-#include "fire_generator/curves/main_form.h"
+#include "fire_generator/curves/curve_command.h"
 #include "fire_generator/curves/pool_fire.h"
 #include "fire_generator/curves/semi_universal_fire.h"
 #include "fire_generator/curves/tsquared_fire.h"
@@ -110,7 +110,7 @@ ReadFurnitureChoices(const ParsedOptions& options, std::ostream& err) {
     return selected;
 }
 
-int Reject(const InputError& error, std::ostream& err) {
+int Reject(const RejectedInput& error, std::ostream& err) {
     err << error.Message << "\n";
     return kExitInputRejected;
 }
@@ -122,7 +122,7 @@ std::optional<int> BuildCurve(const FireKind& kind, StandardModule& module,
                               const std::array<int, kFurnitureFactorCount>& furniture,
                               std::ostream& err) {
     const auto text = [&](std::string_view name) { return BoxText(options, name); };
-    std::optional<InputError> error;
+    std::optional<RejectedInput> error;
     switch (kind.kind) {
     case CurveKind::TSquared: {
         const std::string alpha = text("--alpha"), tMax = text("--t-max"), tEnd = text("--t-end");
@@ -249,7 +249,7 @@ int RunFireCommand(std::span<const std::string> args, std::ostream& out, std::os
     const std::string path = BoxText(options, "-o");
     const auto outcome = CheckCurveCommand(*module, {description, path, heatOfCombustion, delay},
                                            {.KeepEmptyDescription = true, .DelayTimeIsZero = true});
-    if (const auto* error = std::get_if<InputError>(&outcome)) {
+    if (const auto* error = std::get_if<RejectedInput>(&outcome)) {
         return Reject(*error, err);
     }
 
@@ -259,7 +259,7 @@ int RunFireCommand(std::span<const std::string> args, std::ostream& out, std::os
 
     const std::string date = options.Value("--date").value_or(TodayShortDate());
     const auto content = FireFileContent(*module, path == "-" ? "" : path, date);
-    if (const auto* refusal = std::get_if<InputError>(&content)) {
+    if (const auto* refusal = std::get_if<RejectedInput>(&content)) {
         return Reject(*refusal, err);
     }
     return WriteCommandOutput(path, std::get<std::string>(content), out, err);

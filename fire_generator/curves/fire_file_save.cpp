@@ -7,13 +7,13 @@
 namespace vorla::generator {
 namespace {
 
-InputError SaveError(std::string message) {
-    return InputError{std::move(message), "cmdSave", -1, std::string(kSaveDataErrorTitle)};
+RejectedInput SaveError(std::string message) {
+    return RejectedEntry(std::move(message), "cmdSave", -1, kSaveDataErrorTitle);
 }
 
 } // namespace
 
-std::variant<std::string, InputError>
+std::variant<std::string, RejectedInput>
 FireFileContent(const StandardModule& module, std::string_view path, std::string_view date) {
     std::string text = FireFileText(module.FireTime, module.FireRate, module.LastPoint,
                                     module.HeatOfCombustion, path, date, module.FireDescription);
@@ -33,9 +33,9 @@ FireFileContent(const StandardModule& module, std::string_view path, std::string
     return text;
 }
 
-std::optional<InputError> SaveFireFile(const StandardModule& module, std::string_view date) {
+std::optional<RejectedInput> SaveFireFile(const StandardModule& module, std::string_view date) {
     auto content = FireFileContent(module, module.FireFileName, date);
-    if (auto* refusal = std::get_if<InputError>(&content)) {
+    if (auto* refusal = std::get_if<RejectedInput>(&content)) {
         return *refusal;
     }
     if (auto error = WriteFileAtomically(module.FireFileName, std::get<std::string>(content))) {

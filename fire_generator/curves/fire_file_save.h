@@ -3,7 +3,7 @@
 // description line, written so a failure never leaves a half-written file.
 #pragma once
 
-#include "fire_generator/curves/input_error.h"
+#include "fire_generator/curves/rejected_entry.h"
 #include "fire_generator/curves/standard_module.h"
 
 #include <optional>
@@ -16,12 +16,12 @@ namespace vorla::generator {
 // The text of the fire file for points 0 to LastPoint; its name line holds the
 // bare name of `path`. A table that VORLA-XW and SKEVA-XW could not read back
 // (fewer than two points, for one) is refused with a message instead.
-std::variant<std::string, InputError> FireFileContent(const StandardModule& module,
+std::variant<std::string, RejectedInput> FireFileContent(const StandardModule& module,
                                                       std::string_view path, std::string_view date);
 
 // Writes the fire file `FireFileName` with `date` on its name line. Returns the
 // refusal, or the message naming the file when it could not be written; an
 // existing file is then left as it was.
-std::optional<InputError> SaveFireFile(const StandardModule& module, std::string_view date);
+std::optional<RejectedInput> SaveFireFile(const StandardModule& module, std::string_view date);
 
 } // namespace vorla::generator

@@ -43,12 +43,12 @@ void frmGraph::Form_Activate() {
     }
     ScaleTimeAxis(vorla::ArrayMaximum(PlotX, last));
     // The unit factor is 1 in S.I. units, so the rates are shown in kW then.
-    const double factor = module_.UnitFactor[kHeatReleaseRateUnit];
+    const double factor = module_.Units.HeatReleaseRate.ToSI;
     for (int j = 0; j <= last; ++j) {
         PlotY[j] = module_.FireRate[j] / factor;
     }
     lblYTitle->setText(QString::fromStdString("Rate of Heat Release (" +
-                                              module_.UnitLabel[kHeatReleaseRateUnit] + ")"));
+                                              std::string(module_.Units.HeatReleaseRate.Label) + ")"));
     ScaleValueAxis(vorla::ArrayMaximum(PlotY, last));
     PlotSeries(last);
     cmdSave->setFocus(Qt::OtherFocusReason);
@@ -57,7 +57,7 @@ void frmGraph::Form_Activate() {
 bool frmGraph::cmdSave_Click() {
     if (const auto error = SaveFireFile(module_, TodayShortDate())) {
         services_.ShowMessage(
-            {error->Message, error->Title, MessageIcon::Exclamation, MessageButtons::Ok});
+            {error->Message, std::string(error->Title), MessageIcon::Exclamation, MessageButtons::Ok});
         return false;
     }
     // The focus leaves Save before it is disabled, so Enter and Escape still work.

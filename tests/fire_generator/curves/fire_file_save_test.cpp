@@ -140,7 +140,7 @@ TEST(FireFileRoundTrip, EveryKindOfCurveReadsBackAsBuilt) {
     const struct {
         const char* name;
         int delay;
-        std::function<std::optional<InputError>(StandardModule&)> build;
+        std::function<std::optional<RejectedInput>(StandardModule&)> build;
     } curves[] = {
         {"t-squared", 0,
          [](auto& m) {

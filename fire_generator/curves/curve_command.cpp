@@ -1,4 +1,4 @@
-#include "fire_generator/curves/main_form.h"
+#include "fire_generator/curves/curve_command.h"
 
 #include "common/format.h"
 #include "common/number_text.h"
@@ -13,19 +13,19 @@ namespace {
 constexpr std::size_t kLongestDescription = 60;
 constexpr float kHighestHeatOfCombustion = 120000; // kJ/kg
 
-InputError ErrorAt(std::string_view message, std::string_view field) {
-    return InputError{std::string(message), std::string(field)};
+RejectedInput ErrorAt(std::string_view message, std::string_view field) {
+    return RejectedEntry(std::string(message), std::string(field));
 }
 
 } // namespace
 
 std::string HeatOfCombustionText(const StandardModule& module) {
-    return Format(module.HeatOfCombustion / module.UnitFactor[kHeatOfCombustionUnit], "######");
+    return Format(module.HeatOfCombustion / module.Units.HeatOfCombustion.ToSI, "######");
 }
 
 UnitSwitchTexts ChooseUnits(StandardModule& module, UnitSystem units) {
-    SetUnits(module, units);
-    return {HeatOfCombustionText(module), module.UnitLabel[kHeatOfCombustionUnit]};
+    module.Units = UnitTablesFor(units);
+    return {HeatOfCombustionText(module), std::string(module.Units.HeatOfCombustion.Label)};
 }
 
 void StoreHeatOfCombustion(StandardModule& module, std::string_view text) {
@@ -33,7 +33,7 @@ void StoreHeatOfCombustion(StandardModule& module, std::string_view text) {
         return;
     }
     const float value =
-        RoundToSingle(NumberOfText(text) * module.UnitFactor[kHeatOfCombustionUnit]);
+        RoundToSingle(NumberOfText(text) * module.Units.HeatOfCombustion.ToSI);
     // An infinity would only ever be shown as such by the next unit switch; the
     // curve command reads the box again and rejects it there.
     if (std::isfinite(value)) {
@@ -46,7 +46,7 @@ CurveCommandOutcome CheckCurveCommand(StandardModule& module, const MainFormEntr
     module.FireDescription = Utf8Left(entries.Description, kLongestDescription);
     module.FireFileName = std::string(entries.FireFile);
     module.HeatOfCombustion = RoundToSingle(NumberOfText(entries.HeatOfCombustion) *
-                                            module.UnitFactor[kHeatOfCombustionUnit]);
+                                            module.Units.HeatOfCombustion.ToSI);
     const double delay = RoundHalfEven(NumberOfText(entries.DelayTime));
     const auto delay16 = RoundHalfEvenToInt16(delay);
     if (delay16) {

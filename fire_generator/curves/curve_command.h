@@ -4,7 +4,7 @@
 #pragma once
 
 #include "common/unit_system.h"
-#include "fire_generator/curves/input_error.h"
+#include "fire_generator/curves/rejected_entry.h"
 #include "fire_generator/curves/standard_module.h"
 
 #include <string>
@@ -68,7 +68,7 @@ struct MainFormQuestion {
 // Every check passed: hide the main form and open the curve form.
 struct OpenTheCurveForm {};
 
-using CurveCommandOutcome = std::variant<OpenTheCurveForm, MainFormQuestion, InputError>;
+using CurveCommandOutcome = std::variant<OpenTheCurveForm, MainFormQuestion, RejectedInput>;
 
 // `OpenCurveForm`'s reading and checks, in their order. The description, file
 // name, heat of combustion and delay are stored first, even when a later check

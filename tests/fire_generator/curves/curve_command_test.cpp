@@ -1,4 +1,4 @@
-#include "fire_generator/curves/main_form.h"
+#include "fire_generator/curves/curve_command.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -20,16 +20,18 @@ TEST(GeneratorUnits, SwitchingShowsTheStoredHeatOfCombustionInTheNewUnit) {
     auto texts = ChooseUnits(module, UnitSystem::US);
     EXPECT_EQ(texts.HeatOfCombustion, "5159");
     EXPECT_EQ(texts.HeatOfCombustionUnits, "Btu/lb");
-    EXPECT_EQ(module.UnitLabel[kLengthUnit], "ft");
-    EXPECT_EQ(module.UnitLabel[kAreaUnit], "ft²");
-    EXPECT_EQ(module.UnitLabel[kHeatReleaseRateUnit], "Btu/s");
-    EXPECT_EQ(module.UnitLabel[kMassUnit], "lb");
-    EXPECT_EQ(module.UnitFactor[kAreaUnit], 0.0929);
+    EXPECT_EQ(std::string(module.Units.Length.Label), "ft");
+    EXPECT_EQ(std::string(module.Units.Area.Label), "ft²");
+    EXPECT_EQ(std::string(module.Units.HeatReleaseRate.Label), "Btu/s");
+    EXPECT_EQ(std::string(module.Units.Mass.Label), "lb");
+    EXPECT_EQ(module.Units.Area.ToSI, 0.0929);
 
     texts = ChooseUnits(module, UnitSystem::SI);
     EXPECT_EQ(texts.HeatOfCombustion, "12000");
     EXPECT_EQ(texts.HeatOfCombustionUnits, "kJ/kg");
-    for (double factor : module.UnitFactor) {
+    const UnitTables& units = module.Units;
+    for (const double factor : {units.Length.ToSI, units.Area.ToSI, units.HeatReleaseRate.ToSI,
+                                units.HeatOfCombustion.ToSI, units.Mass.ToSI}) {
         EXPECT_EQ(factor, 1);
     }
 }
@@ -155,7 +157,7 @@ TEST(CurveCommand, ChecksInOrderAndNamesTheBox) {
             EXPECT_TRUE(std::holds_alternative<OpenTheCurveForm>(outcome)) << label;
             continue;
         }
-        const auto* error = std::get_if<InputError>(&outcome);
+        const auto* error = std::get_if<RejectedInput>(&outcome);
         ASSERT_TRUE(error) << label;
         EXPECT_EQ(error->Message, c.message) << label;
         EXPECT_EQ(error->ObjectName(), c.field) << label;
@@ -177,7 +179,7 @@ TEST(CurveCommand, RoundsTheDelayHalvesToEvenAndKeepsWhatItReadWhenACheckFails) 
     StandardModule module;
     const auto outcome =
         CheckCurveCommand(module, Entries("kept", "K.FIR", "200000", "7"), kBothAnswered);
-    ASSERT_TRUE(std::holds_alternative<InputError>(outcome));
+    ASSERT_TRUE(std::holds_alternative<RejectedInput>(outcome));
     EXPECT_EQ(module.FireDescription, "kept");
     EXPECT_EQ(module.FireFileName, "K.FIR");
     EXPECT_EQ(module.HeatOfCombustion, 200000.0f);
