@@ -7,9 +7,9 @@
 #include "cli/option_parser.h"
 #include "cli/vorla_command.h"
 #include "common/fire_file_writer.h"
+#include "fire_generator/curves/curve_command.h"
 #include "fire_generator/curves/fire_file_save.h"
 #include "fire_generator/curves/furniture_fire.h"
-#include "fire_generator/curves/curve_command.h"
 #include "fire_generator/curves/pool_fire.h"
 #include "fire_generator/curves/semi_universal_fire.h"
 #include "fire_generator/curves/tsquared_fire.h"
@@ -213,10 +213,12 @@ int RunFireCommand(std::span<const std::string> args, std::ostream& out, std::os
         err << prefix << "unexpected argument \"" << options.Positional().front() << "\".\n";
         return kExitInputRejected;
     }
-    const auto units = ReadUnitsOption(options.Value("--units"), err);
-    if (!units) {
+    const auto unitsOption = UnitsOption(options.Value("--units"));
+    if (const auto* problem = std::get_if<std::string>(&unitsOption)) {
+        err << *problem;
         return kExitInputRejected;
     }
+    const auto units = std::get<UnitSystem>(unitsOption);
     for (const Names names : {kind->numberOptions, Names(kCommonNumberOptions)}) {
         for (const auto name : names) {
             if (const auto number = ReadNumberOption(options, name); number.error) {
@@ -241,7 +243,7 @@ int RunFireCommand(std::span<const std::string> args, std::ostream& out, std::os
     // The main form as it stands after choosing the units: the heat of
     // combustion box shows 12000 kJ/kg in the chosen unit unless one is typed.
     auto module = std::make_unique<StandardModule>();
-    const auto unitTexts = ChooseUnits(*module, *units);
+    const auto unitTexts = ChooseUnits(*module, units);
     const std::string heatOfCombustion =
         options.Value("--heat-of-combustion").value_or(unitTexts.HeatOfCombustion);
     const std::string delay = options.Value("--delay").value_or("0");

@@ -10,8 +10,8 @@ namespace {
 
 using generator::CustomFireEntry;
 using generator::CustomPageEntries;
-using generator::RejectedInput;
 using generator::kCustomRowsPerPage;
+using generator::RejectedEntry;
 
 struct Row {
     std::string Time;
@@ -55,9 +55,9 @@ std::optional<CustomEntryFailure> EnterCustomPoints(generator::StandardModule& m
     const int count = static_cast<int>(rows.size());
     if (count > generator::kMostCustomPoints) {
         return CustomEntryFailure{RejectedEntry("A custom fire can not have more than " +
-                                                 std::to_string(generator::kMostCustomPoints) +
-                                                 " data points.",
-                                             "txtTime", kCustomRowsPerPage - 1),
+                                                    std::to_string(generator::kMostCustomPoints) +
+                                                    " data points.",
+                                                "txtTime", kCustomRowsPerPage - 1),
                                   rows[generator::kMostCustomPoints].Line};
     }
 
@@ -77,8 +77,8 @@ std::optional<CustomEntryFailure> EnterCustomPoints(generator::StandardModule& m
     if (built->LastPoint + 1 < count) {
         const int row = built->LastPoint + 1 - pageStart;
         return FailureAt(
-            RejectedEntry("There are empty time fields on the present screen.", "txtTime", row), rows,
-            pageStart);
+            RejectedEntry("There are empty time fields on the present screen.", "txtTime", row),
+            rows, pageStart);
     }
     module = *built;
     return std::nullopt;

@@ -12,7 +12,7 @@
 namespace vorla::cli {
 
 struct CustomEntryFailure {
-    generator::RejectedInput error;
+    RejectedInput error;
     int Line = 0; // the line of the points file of the row concerned, 0 for none
 };
 

@@ -53,6 +53,14 @@ std::variant<ParsedOptions, std::string> ParseOptions(std::span<const std::strin
     return parsed;
 }
 
+OptionTexts TextsByName(const ParsedOptions& options) {
+    OptionTexts texts;
+    for (const auto& [name, value] : options.values_) {
+        texts[name.substr(name.find_first_not_of('-'))] = value;
+    }
+    return texts;
+}
+
 NumberOption ReadNumberOption(const ParsedOptions& options, std::string_view name) {
     const auto text = options.Value(name);
     if (!text) {
