@@ -1,4 +1,5 @@
 #include "cli/vorla_command.h"
+#include "tests/support/test_files.h"
 #include "common/fire_file_reader.h"
 #include "common/fire_file_writer.h"
 
@@ -31,31 +32,17 @@ Run Vorla(std::vector<std::string> args) {
 }
 
 std::string Contents(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return test_support::ReadFile(path);
 }
 
 class FireCommand : public ::testing::Test {
   protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("vorla-fire-command-" + std::to_string(::getpid()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(folder_);
-    }
-    void TearDown() override {
-        std::error_code ignored;
-        fs::remove_all(folder_, ignored);
-    }
-    std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
+    std::string PathOf(const std::string& name) const { return folder_.PathOf(name); }
     std::string WriteText(const std::string& name, const std::string& text) const {
-        std::ofstream(folder_ / name, std::ios::binary) << text;
-        return PathOf(name);
+        return folder_.Write(name, text);
     }
 
-    fs::path folder_;
+    test_support::TemporaryFolder folder_;
 };
 
 const std::vector<std::string> kHeptanePool = {"fire",

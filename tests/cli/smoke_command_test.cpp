@@ -1,5 +1,6 @@
 #include "cli/smoke_command.h"
 #include "cli/vorla_command.h"
+#include "tests/support/test_files.h"
 #include "common/number_text.h"
 #include "common/text_columns.h"
 
@@ -17,12 +18,7 @@ namespace fs = std::filesystem;
 
 const fs::path kData = SMOKE_TEST_DATA_DIR;
 
-std::string ReadFile(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
+using test_support::ReadFile;
 
 // Runs `vorla smoke ...` in the test data folder, so fire files are named as a
 // user in that folder would type them, with a fresh temporary folder at hand.
@@ -30,17 +26,9 @@ class SmokeCommand : public ::testing::Test {
   protected:
     void SetUp() override {
         previous_ = fs::current_path();
-        temp_ = fs::temp_directory_path() /
-                ("smoke_command_test_" +
-                 std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(temp_);
-        fs::create_directories(temp_);
         fs::current_path(kData);
     }
-    void TearDown() override {
-        fs::current_path(previous_);
-        fs::remove_all(temp_);
-    }
+    void TearDown() override { fs::current_path(previous_); }
 
     int Run(std::vector<std::string> args) {
         args.insert(args.begin(), "smoke");
@@ -48,11 +36,11 @@ class SmokeCommand : public ::testing::Test {
         err_.str("");
         return RunVorla(args, out_, err_);
     }
-    std::string Temp(const std::string& name) const { return (temp_ / name).string(); }
+    std::string Temp(const std::string& name) const { return temp_.PathOf(name); }
 
     std::ostringstream out_;
     std::ostringstream err_;
-    fs::path temp_;
+    test_support::TemporaryFolder temp_;
 
   private:
     fs::path previous_;

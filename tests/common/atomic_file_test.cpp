@@ -1,41 +1,27 @@
 #include "common/atomic_file.h"
+#include "tests/support/test_files.h"
 
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 #include <unistd.h>
 
 namespace vorla {
 namespace {
 
-std::string ReadAll(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using test_support::ReadFile;
 
 class AtomicFile : public ::testing::Test {
   protected:
-    void SetUp() override {
-        folder_ =
-            std::filesystem::temp_directory_path() /
-            ("vorla-atomic-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(folder_);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
-    std::filesystem::path folder_;
+    test_support::TemporaryFolder folder_;
 };
 
 TEST_F(AtomicFile, WritesAndReplacesWithoutLeavingTemporaries) {
     const auto path = folder_ / "REPORT.SDF";
     ASSERT_FALSE(WriteFileAtomically(path.string(), "first\r\n"));
-    EXPECT_EQ(ReadAll(path), "first\r\n");
+    EXPECT_EQ(ReadFile(path), "first\r\n");
     ASSERT_FALSE(WriteFileAtomically(path.string(), "second\r\n"));
-    EXPECT_EQ(ReadAll(path), "second\r\n");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_),
+    EXPECT_EQ(ReadFile(path), "second\r\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.Path()),
                             std::filesystem::directory_iterator()),
               1);
 }
@@ -46,9 +32,9 @@ TEST_F(AtomicFile, AFailedWriteSaysWhyAndKeepsTheOldFile) {
     ASSERT_TRUE(error);
     EXPECT_NE(error->find(missingFolder.string()), std::string::npos);
 
-    const auto intoFolder = WriteFileAtomically(folder_.string(), "text");
+    const auto intoFolder = WriteFileAtomically(folder_.Path().string(), "text");
     ASSERT_TRUE(intoFolder);
-    EXPECT_TRUE(std::filesystem::is_directory(folder_));
+    EXPECT_TRUE(std::filesystem::is_directory(folder_.Path()));
 
     EXPECT_TRUE(WriteFileAtomically("", "text"));
 }
@@ -61,7 +47,7 @@ TEST_F(AtomicFile, ALinkIsFollowedAndStays) {
     std::filesystem::create_symlink(real, link);
     ASSERT_FALSE(WriteFileAtomically(link.string(), "new"));
     EXPECT_TRUE(std::filesystem::is_symlink(link));
-    EXPECT_EQ(ReadAll(real), "new");
+    EXPECT_EQ(ReadFile(real), "new");
 }
 
 TEST_F(AtomicFile, AReadOnlyFileIsNotReplaced) {
@@ -76,7 +62,7 @@ TEST_F(AtomicFile, AReadOnlyFileIsNotReplaced) {
     const auto error = WriteFileAtomically(path.string(), "lost");
     ASSERT_TRUE(error);
     EXPECT_EQ(*error, "The file " + path.string() + " could not be written (Permission denied).");
-    EXPECT_EQ(ReadAll(path), "kept");
+    EXPECT_EQ(ReadFile(path), "kept");
 }
 
 } // namespace

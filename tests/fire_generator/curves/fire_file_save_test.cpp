@@ -6,6 +6,7 @@
 #include "fire_generator/curves/pool_fire.h"
 #include "fire_generator/curves/semi_universal_fire.h"
 #include "fire_generator/curves/tsquared_fire.h"
+#include "tests/support/test_files.h"
 
 #include <cmath>
 #include <filesystem>
@@ -22,25 +23,9 @@ namespace fs = std::filesystem;
 
 class FireFileSave : public ::testing::Test {
   protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("vorla-fire-save-" + std::to_string(::getpid()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(folder_);
-    }
-    void TearDown() override {
-        std::error_code ignored;
-        fs::permissions(folder_, fs::perms::owner_all, ignored);
-        fs::remove_all(folder_, ignored);
-    }
-    static std::string Contents(const fs::path& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
+    static std::string Contents(const fs::path& path) { return test_support::ReadFile(path); }
 
-    fs::path folder_;
+    test_support::TemporaryFolder folder_;
 };
 
 // The main form's steps for a pool of heptane, then the pool form.
@@ -117,10 +102,10 @@ TEST_F(FireFileSave, SaysSoWhenTheFileCannotBeWritten) {
             std::ofstream old(kept, std::ios::binary);
             old << "old contents";
         }
-        fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec);
+        fs::permissions(folder_.Path(), fs::perms::owner_read | fs::perms::owner_exec);
         module.FireFileName = kept.string();
         EXPECT_TRUE(SaveFireFile(module, "d"));
-        fs::permissions(folder_, fs::perms::owner_all);
+        fs::permissions(folder_.Path(), fs::perms::owner_all);
         EXPECT_EQ(Contents(kept), "old contents");
     }
 }
