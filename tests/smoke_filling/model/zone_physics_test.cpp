@@ -1,4 +1,4 @@
-#include "smoke_filling/model/smoke_fill_physics.h"
+#include "smoke_filling/model/zone_physics.h"
 #include "test_room.h"
 
 #include <cmath>
@@ -22,14 +22,14 @@ TEST(SmokeFillPlume, EntrainsWithTheFiveThirdsPowerOfTheHeightAboveTheFuel) {
         {1.0f, 0.5, 0.0},      // interface below it
     };
     for (const auto& c : cases) {
-        const SmokeFillInputs inputs = Room(20, 4, c.fireHeight);
+        const RunInputs inputs = Room(20, 4, c.fireHeight);
         EXPECT_NEAR(SmokeFillPlume(inputs, 1000.0f, c.z), c.expected, 5e-7) << c.z;
     }
 }
 
 TEST(SmokeFillVentFlow, WhileTheLowerLayerRemainsDependsOnTheFireAlone) {
     const FireTable fire = SteadyFire(1000);
-    const SmokeFillInputs inputs = Room(50, 3, 0.0f);
+    const RunInputs inputs = Room(50, 3, 0.0f);
     for (const State y : {State{2.99, 294.26}, State{1.5, 500.0}, State{0.01, 900.0}}) {
         EXPECT_NEAR(SmokeFillVentFlow(inputs, fire, 30, y), 1.353926, 5e-7) << y.InterfaceHeight;
     }
@@ -39,14 +39,14 @@ TEST(SmokeFillVentFlow, ARoomFullOfSmokePushesOutLayerGasAsItHeats) {
     // With no plume the whole room keeps (1 - λ)Q, and the gas leaving is that
     // heat over cp T: 400 kW / (1.004 * 500 K).
     const FireTable fire = SteadyFire(1000);
-    const SmokeFillInputs inputs = Room(50, 3, 0.0f);
+    const RunInputs inputs = Room(50, 3, 0.0f);
     EXPECT_NEAR(SmokeFillVentFlow(inputs, fire, 30, State{0.0, 500.0}), 400.0 / (1.004 * 500.0),
                 1e-12);
 }
 
 TEST(SmokeFillDerivatives, TheLayerOnlyEverGrowsUnderABurningFire) {
     const FireTable fire = SteadyFire(500);
-    const SmokeFillInputs inputs = Room(30, 3, 0.5f);
+    const RunInputs inputs = Room(30, 3, 0.5f);
     for (const State y :
          {State{2.99, 294.26}, State{2.0, 400.0}, State{0.6, 800.0}, State{0.3, 1200.0}}) {
         const State dy = SmokeFillDerivatives(inputs, fire, 10, y);
@@ -56,7 +56,7 @@ TEST(SmokeFillDerivatives, TheLayerOnlyEverGrowsUnderABurningFire) {
 }
 
 TEST(SmokeFillDerivatives, TheInterfaceStopsAtTheFloorAndNothingChangesWithoutAFire) {
-    const SmokeFillInputs inputs = Room(30, 3, 0.0f);
+    const RunInputs inputs = Room(30, 3, 0.0f);
     const State atFloor = SmokeFillDerivatives(inputs, SteadyFire(500), 10, State{0.0, 600.0});
     EXPECT_EQ(atFloor.InterfaceHeight, 0);
     EXPECT_GT(atFloor.LayerTemperature, 0);
@@ -67,7 +67,7 @@ TEST(SmokeFillDerivatives, TheInterfaceStopsAtTheFloorAndNothingChangesWithoutAF
 
 TEST(SmokeFillDerivatives, NeverDividesByZero) {
     const FireTable fire = SteadyFire(500);
-    const SmokeFillInputs inputs = Room(30, 3, 0.0f);
+    const RunInputs inputs = Room(30, 3, 0.0f);
     // A layer of no depth (interface at the ceiling) and a layer at 0 K.
     for (const State y : {State{3.0, 400.0}, State{1.0, 0.0}}) {
         const State dy = SmokeFillDerivatives(inputs, fire, 10, y);
@@ -82,7 +82,7 @@ TEST(SmokeFillDerivatives, AtZeroKelvinTheVolumeBalanceTakesItsLimit) {
     // ((H - z) / T) dT/dt tends to the bracket over cp ρa Ta A as T goes to 0,
     // so a layer a hair above 0 K and one at 0 K move the interface alike.
     const FireTable fire = SteadyFire(500);
-    const SmokeFillInputs inputs = Room(30, 3, 0.0f);
+    const RunInputs inputs = Room(30, 3, 0.0f);
     const State atZero = SmokeFillDerivatives(inputs, fire, 10, State{1.0, 0.0});
     const State nearZero = SmokeFillDerivatives(inputs, fire, 10, State{1.0, 1e-9});
     EXPECT_NEAR(atZero.InterfaceHeight, nearZero.InterfaceHeight,
