@@ -1,9 +1,11 @@
-#include "compartment/model/compartment_run.h"
+#include "compartment/model/model_run.h"
 #include "compartment/model/report_text.h"
 #include "test_room.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <memory>
+#include <thread>
 #include <vector>
 
 namespace vorla::compartment {
@@ -32,10 +34,13 @@ struct QuestionLog {
     }
 };
 
+CompletedRun RunOffice(Calculations& calc, QuestionLog& log) {
+    return RunModel(calc.Inputs, calc.Fire, log.Asker(), calc.Results);
+}
+
+// The run's end message.
 std::string Simulate(Calculations& calc, QuestionLog& log) {
-    std::string endMessage;
-    SimulateCompartment(calc, log.Asker(), endMessage);
-    return endMessage;
+    return std::string(RunOffice(calc, log).EndMessage);
 }
 
 std::vector<int> RowTimes(const RunResults& results) {
@@ -48,7 +53,7 @@ std::vector<int> RowTimes(const RunResults& results) {
 
 constexpr std::string_view kSteady100 = "0 100 0\r\n9000 100 0\r\n-9 -9 -9\r\n";
 
-TEST(CompartmentRun, ShortRunHasRowsEveryFiveSeconds) {
+TEST(RunModel, ShortRunHasRowsEveryFiveSeconds) {
     auto calc = Office();
     calc->Inputs.RunTime = 10;
     LoadFire(*calc, kSteady100);
@@ -58,7 +63,7 @@ TEST(CompartmentRun, ShortRunHasRowsEveryFiveSeconds) {
     EXPECT_TRUE(log.texts.empty());
 }
 
-TEST(CompartmentRun, RowZeroIsTheInitialState) {
+TEST(RunModel, RowZeroIsTheInitialState) {
     auto calc = Office();
     calc->Inputs.RunTime = 5;
     // 3000 kW at once on a shelf 10 cm below the ceiling: far beyond what its
@@ -79,12 +84,16 @@ TEST(CompartmentRun, RowZeroIsTheInitialState) {
     EXPECT_LT(out.HeatReleaseRate[1], 3000);
 }
 
-TEST(CompartmentRun, FlashoverAnsweredYesEndsTheRunOnItsOwnRow) {
+TEST(RunModel, FlashoverAnsweredYesEndsTheRunOnItsOwnRow) {
     auto calc = Office();
     LoadFireFile(*calc, kExamples + "/office-sofa-tsquared.fir");
     QuestionLog log;
-    EXPECT_EQ(Simulate(*calc, log), kFlashoverStopMessage);
+    const CompletedRun run = RunOffice(*calc, log);
+    EXPECT_EQ(run.End, RunEnd::FlashoverStop);
+    EXPECT_EQ(run.EndMessage, kFlashoverStopMessage);
     const RunResults& out = calc->Results;
+    EXPECT_EQ(run.LastRow, out.LastRow);
+    EXPECT_EQ(out.FlashoverRow, out.LastRow);
     EXPECT_EQ(out.Time[out.LastRow], 326);
     EXPECT_EQ(out.Time[out.LastRow - 1], 325);
     EXPECT_GT(out.LayerTemperature[out.LastRow], 600);
@@ -94,12 +103,14 @@ TEST(CompartmentRun, FlashoverAnsweredYesEndsTheRunOnItsOwnRow) {
     EXPECT_EQ(log.titles, std::vector<std::string>{"VORLA-XW: Flashover"});
 }
 
-TEST(CompartmentRun, FlashoverAnsweredNoGoesOnWithTheRegularRows) {
+TEST(RunModel, FlashoverAnsweredNoGoesOnWithTheRegularRows) {
     auto calc = Office();
     LoadFireFile(*calc, kExamples + "/office-sofa-tsquared.fir");
     QuestionLog log;
     log.answer = Answer::No;
-    EXPECT_EQ(Simulate(*calc, log), kRunCompleteMessage);
+    EXPECT_EQ(RunOffice(*calc, log).End, RunEnd::Complete);
+    // The row at 326 s is the flashover row though the run went on.
+    EXPECT_EQ(calc->Results.FlashoverRow, 66);
     const auto times = RowTimes(calc->Results);
     EXPECT_EQ(times.size(), 1u + 120u + 1u);
     for (std::size_t r = 1; r < times.size(); ++r) {
@@ -110,7 +121,7 @@ TEST(CompartmentRun, FlashoverAnsweredNoGoesOnWithTheRegularRows) {
     EXPECT_EQ(log.texts.size(), 1u);
 }
 
-TEST(CompartmentRun, InterfaceReachingTheSillEndsTheRunOnItsOwnRow) {
+TEST(RunModel, InterfaceReachingTheSillEndsTheRunOnItsOwnRow) {
     auto calc = Office();
     RunInputs& in = calc->Inputs;
     in.FloorArea = 60;
@@ -130,7 +141,7 @@ TEST(CompartmentRun, InterfaceReachingTheSillEndsTheRunOnItsOwnRow) {
     EXPECT_EQ(out.FRFlag[out.LastRow], kRegimeNone);
 }
 
-TEST(CompartmentRun, FuelSurfaceMessageWinsOverTheSill) {
+TEST(RunModel, FuelSurfaceMessageWinsOverTheSill) {
     struct Case {
         double sill;
         float soffit;
@@ -167,7 +178,7 @@ TEST(CompartmentRun, FuelSurfaceMessageWinsOverTheSill) {
     EXPECT_EQ(calc->Results.FRFlag[1], kRegimeNone);
 }
 
-TEST(CompartmentRun, EndOfTheFireBeforeOrAtTheRunTime) {
+TEST(RunModel, EndOfTheFireBeforeOrAtTheRunTime) {
     const struct {
         std::string_view fire;
         std::int16_t runTime;
@@ -192,7 +203,7 @@ TEST(CompartmentRun, EndOfTheFireBeforeOrAtTheRunTime) {
     }
 }
 
-TEST(CompartmentRun, UnstableStepEndsTheRunWithTheRowsBeforeIt) {
+TEST(RunModel, UnstableStepEndsTheRunWithTheRowsBeforeIt) {
     // A pool fire in a 0.05 m² cupboard: the first step leaves the physical range.
     auto calc = Office();
     RunInputs& in = calc->Inputs;
@@ -203,12 +214,15 @@ TEST(CompartmentRun, UnstableStepEndsTheRunWithTheRowsBeforeIt) {
     in.VentFactor = VentFactorOf(in);
     LoadFireFile(*calc, kExamples + "/pool-1m-674kw.fir");
     QuestionLog log;
-    EXPECT_EQ(Simulate(*calc, log), kUnstableMessage);
+    const CompletedRun run = RunOffice(*calc, log);
+    EXPECT_EQ(run.End, RunEnd::Unstable);
+    EXPECT_EQ(run.EndMessage, kUnstableMessage);
     EXPECT_EQ(calc->Results.LastRow, 0);
+    EXPECT_EQ(calc->Results.FlashoverRow, std::nullopt);
     EXPECT_EQ(kUnstableMessage, "CALCULATION BECAME UNSTABLE - RUN TERMINATED");
 }
 
-TEST(CompartmentRun, NineThousandSecondsWithFlashoverOffTheGridKeepsEveryRow) {
+TEST(RunModel, NineThousandSecondsWithFlashoverOffTheGridKeepsEveryRow) {
     auto calc = Office();
     RunInputs& in = calc->Inputs;
     in.FloorArea = 13;
@@ -232,26 +246,58 @@ TEST(CompartmentRun, NineThousandSecondsWithFlashoverOffTheGridKeepsEveryRow) {
     }
 }
 
-TEST(CompartmentRun, ReadsTheFireFileAndLeavesEarlierResultsWhenItCannot) {
+TEST(RunCalculations, ReadsTheFireFileAndLeavesEarlierResultsWhenItCannot) {
     auto calc = Office();
     calc->Inputs.FireFile = kExamples + "/pool-1m-674kw.fir";
     calc->Inputs.RunTime = 20;
     QuestionLog log;
-    std::string endMessage;
-    ASSERT_EQ(CompartmentRun(*calc, log.Asker(), endMessage), std::nullopt);
-    EXPECT_EQ(endMessage, kRunCompleteMessage);
+    const RunOutcome done = RunCalculations(*calc, log.Asker());
+    ASSERT_TRUE(std::holds_alternative<CompletedRun>(done));
+    EXPECT_EQ(std::get<CompletedRun>(done).EndMessage, kRunCompleteMessage);
     EXPECT_EQ(calc->Results.LastRow, 4);
 
     calc->Inputs.FireFile = kData + "/no-such-fire.fir";
-    endMessage = "unchanged";
-    const auto error = CompartmentRun(*calc, log.Asker(), endMessage);
-    ASSERT_TRUE(error);
-    EXPECT_EQ(error->kind, FireFileError::Kind::CannotOpen);
-    EXPECT_EQ(endMessage, "unchanged");
+    const RunOutcome missing = RunCalculations(*calc, log.Asker());
+    const auto* problem = std::get_if<FireFileError>(&missing);
+    ASSERT_TRUE(problem);
+    EXPECT_EQ(problem->kind, FireFileError::Kind::CannotOpen);
     EXPECT_EQ(calc->Results.LastRow, 4);
+
+    // Inputs the form would refuse never reach the fire file.
+    calc->Inputs.SoffitHeight = 3.0f;
+    const RunOutcome refused = RunCalculations(*calc, log.Asker());
+    const auto* rejected = std::get_if<RejectedInput>(&refused);
+    ASSERT_TRUE(rejected);
+    EXPECT_EQ(rejected->Message, "The soffit can not be above the ceiling.");
+    EXPECT_EQ(rejected->Focus, "txtSoffitHeight");
+    EXPECT_EQ(rejected->Title, "VORLA-XW: Input Data Error");
 }
 
-TEST(CompartmentRun, ASecondRunStartsAfresh) {
+TEST(RunModel, RunsSideBySideOnThreadsWithTheirOwnResults) {
+    // Two runs at once on the same inputs and fire give what one run alone
+    // gives: a run shares nothing but what it reads.
+    auto calc = Office();
+    LoadFireFile(*calc, kExamples + "/office-sofa-tsquared.fir");
+    const FlashoverQuestion goOn = [](const std::string&, std::string_view) { return Answer::No; };
+    auto alone = std::make_unique<RunResults>();
+    const CompletedRun expected = RunModel(calc->Inputs, calc->Fire, goOn, *alone);
+    auto first = std::make_unique<RunResults>();
+    auto second = std::make_unique<RunResults>();
+    CompletedRun a, b;
+    std::thread one([&] { a = RunModel(calc->Inputs, calc->Fire, goOn, *first); });
+    std::thread two([&] { b = RunModel(calc->Inputs, calc->Fire, goOn, *second); });
+    one.join();
+    two.join();
+    EXPECT_EQ(a, expected);
+    EXPECT_EQ(b, expected);
+    EXPECT_EQ(first->FlashoverRow, alone->FlashoverRow);
+    for (int r = 0; r <= expected.LastRow; ++r) {
+        ASSERT_EQ(first->LayerTemperature[r], alone->LayerTemperature[r]) << r;
+        ASSERT_EQ(second->VentFlow[r], alone->VentFlow[r]) << r;
+    }
+}
+
+TEST(RunModel, ASecondRunStartsAfresh) {
     auto calc = Office();
     LoadFireFile(*calc, kExamples + "/office-sofa-tsquared.fir");
     QuestionLog log;
@@ -267,7 +313,7 @@ TEST(CompartmentRun, ASecondRunStartsAfresh) {
     EXPECT_EQ(calc->Results.LayerTemperature[20], temperatureAt100);
 }
 
-TEST(CompartmentRun, OfficeReportMatchesTheReferenceByteForByte) {
+TEST(RunModel, OfficeReportMatchesTheReferenceByteForByte) {
     auto calc = Office();
     LoadFireFile(*calc, kExamples + "/office-sofa-tsquared.fir");
     QuestionLog log;
