@@ -1,7 +1,7 @@
 // Speed of a compartment run and of building its report.
 #include "common/fire_file_reader.h"
-#include "compartment/model/compartment_run.h"
 #include "compartment/model/input_checks.h"
+#include "compartment/model/model_run.h"
 #include "compartment/model/report_text.h"
 
 #include <benchmark/benchmark.h>
@@ -46,9 +46,8 @@ const FlashoverQuestion kContinue = [](const std::string&, std::string_view) { r
 
 void RunOffice(benchmark::State& state) {
     auto calc = OfficeWithSofaFire(static_cast<std::int16_t>(state.range(0)));
-    std::string endMessage;
     for (auto _ : state) {
-        SimulateCompartment(*calc, kContinue, endMessage);
+        RunModel(calc->Inputs, calc->Fire, kContinue, calc->Results);
         benchmark::DoNotOptimize(calc->Results.LayerTemperature[calc->Results.LastRow]);
     }
     state.counters["rows"] = calc->Results.LastRow + 1;
@@ -57,11 +56,10 @@ BENCHMARK(RunOffice)->Arg(600)->Arg(9000)->Unit(benchmark::kMillisecond);
 
 void BuildReportOf1801Rows(benchmark::State& state) {
     auto calc = OfficeWithSofaFire(9000);
-    std::string endMessage;
-    SimulateCompartment(*calc, kContinue, endMessage);
+    const CompletedRun run = RunModel(calc->Inputs, calc->Fire, kContinue, calc->Results);
     for (auto _ : state) {
         const std::string text = SavedReportText(
-            ReportHeader(calc->Inputs), ReportRows(calc->Inputs, calc->Results), endMessage);
+            ReportHeader(calc->Inputs), ReportRows(calc->Inputs, calc->Results), run.EndMessage);
         benchmark::DoNotOptimize(text.data());
     }
     state.counters["rows"] = calc->Results.LastRow + 1;

@@ -1,8 +1,8 @@
 // How long SKEVA-XW keeps the user waiting: a run of 600 s, a run of the
 // longest 9000 s (1801 rows), and building the report text of such a run.
 #include "common/fire_file_reader.h"
+#include "smoke_filling/model/model_run.h"
 #include "smoke_filling/model/report_text.h"
-#include "smoke_filling/model/smoke_fill_run.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdlib>
@@ -12,6 +12,7 @@
 namespace {
 
 using namespace vorla::smoke;
+using vorla::CompletedRun;
 
 // A medium t-squared fire (0.01172 kW/s²) in 5 s points, capped at 100 kW and
 // burning for 10000 s, in a hall large enough for the layer to stay above the
@@ -42,7 +43,7 @@ std::unique_ptr<Calculations> Hall(std::int16_t runTime) {
 void RunFor(benchmark::State& state, std::int16_t runTime, int expectedLastRow) {
     auto calc = Hall(runTime);
     for (auto _ : state) {
-        const SmokeFillOutcome outcome = SmokeFillRunWithFire(*calc);
+        const CompletedRun outcome = RunModel(calc->Inputs, calc->Fire, calc->Results);
         benchmark::DoNotOptimize(outcome.LastRow);
         if (outcome.LastRow != expectedLastRow) {
             state.SkipWithError("the run did not reach its run time");
@@ -63,14 +64,15 @@ BENCHMARK(BM_SmokeFillRun9000s)->Unit(benchmark::kMillisecond);
 
 void BM_SmokeFillReport1801Rows(benchmark::State& state) {
     auto calc = Hall(9000);
-    const SmokeFillOutcome outcome = SmokeFillRunWithFire(*calc);
+    const CompletedRun outcome = RunModel(calc->Inputs, calc->Fire, calc->Results);
     if (outcome.LastRow != 1800) {
         state.SkipWithError("the run did not give 1801 rows");
         return;
     }
     for (auto _ : state) {
-        const std::string text = SavedResultsText(
-            ReportHeader(calc->Inputs), ReportRows(*calc, outcome.LastRow), outcome.EndMessage);
+        const std::string text =
+            SavedReportText(ReportHeader(calc->Inputs), ReportRows(calc->Inputs, calc->Results),
+                            outcome.EndMessage);
         benchmark::DoNotOptimize(text.data());
     }
 }
