@@ -1,7 +1,7 @@
 #include "cli/vorla_command.h"
-#include "tests/support/test_files.h"
 #include "common/fire_file_reader.h"
 #include "common/fire_file_writer.h"
+#include "tests/support/test_files.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -56,12 +56,21 @@ TEST(CommandOutput, WritesToStandardOutputOrReportsTheFile) {
     EXPECT_NE(err.str().find("/nonexistent-folder/x.sdf"), std::string::npos);
 }
 
-TEST(ReadUnitsOption, AcceptsSiAndUsOnly) {
-    std::ostringstream err;
-    EXPECT_EQ(ReadUnitsOption(std::nullopt, err), UnitSystem::SI);
-    EXPECT_EQ(ReadUnitsOption("us", err), UnitSystem::US);
-    EXPECT_FALSE(ReadUnitsOption("metric", err));
-    EXPECT_NE(err.str().find("metric"), std::string::npos);
+TEST(UnitsOption, AcceptsSiAndUsOnly) {
+    using Units = std::variant<UnitSystem, std::string>;
+    EXPECT_EQ(UnitsOption(std::nullopt), Units(UnitSystem::SI));
+    EXPECT_EQ(UnitsOption("si"), Units(UnitSystem::SI));
+    EXPECT_EQ(UnitsOption("us"), Units(UnitSystem::US));
+    EXPECT_EQ(UnitsOption("metric"), Units("vorla: --units must be si or us, not \"metric\".\n"));
+}
+
+TEST(TextsByName, DropsTheDashes) {
+    const std::vector<std::string> words = {"--floor-area=20", "-o", "out.vof", "--help"};
+    const OptionSpec known[] = {{"--floor-area"}, {"-o"}, {"--help", false}};
+    const auto parsed = ParseOptions(words, known);
+    ASSERT_TRUE(std::holds_alternative<ParsedOptions>(parsed));
+    const OptionTexts expected = {{"floor-area", "20"}, {"o", "out.vof"}, {"help", ""}};
+    EXPECT_EQ(TextsByName(std::get<ParsedOptions>(parsed)), expected);
 }
 
 TEST(RunVorla, UnknownCommandsAreRejected) {

@@ -1,8 +1,8 @@
 #include "cli/smoke_command.h"
 #include "cli/vorla_command.h"
-#include "tests/support/test_files.h"
 #include "common/number_text.h"
 #include "common/text_columns.h"
+#include "tests/support/test_files.h"
 
 #include <filesystem>
 #include <fstream>
