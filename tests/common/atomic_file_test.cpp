@@ -42,7 +42,7 @@ TEST_F(AtomicFile, AFailedWriteSaysWhyAndKeepsTheOldFile) {
 TEST_F(AtomicFile, ALinkIsFollowedAndStays) {
     const auto real = folder_ / "kept" / "REPORT.SDF";
     std::filesystem::create_directories(real.parent_path());
-    std::ofstream(real) << "old";
+    test_support::WriteFile(real, "old");
     const auto link = folder_ / "LINK.SDF";
     std::filesystem::create_symlink(real, link);
     ASSERT_FALSE(WriteFileAtomically(link.string(), "new"));
@@ -55,7 +55,7 @@ TEST_F(AtomicFile, AReadOnlyFileIsNotReplaced) {
         GTEST_SKIP() << "the superuser may write any file";
     }
     const auto path = folder_ / "LOCKED.SDF";
-    std::ofstream(path) << "kept";
+    test_support::WriteFile(path, "kept");
     std::filesystem::permissions(path, std::filesystem::perms::owner_read |
                                            std::filesystem::perms::group_read |
                                            std::filesystem::perms::others_read);
