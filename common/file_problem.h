@@ -18,7 +18,7 @@ struct FileProblem {
     };
     Kind kind;
     std::string path;
-    std::string detail;   // the system's reason, for CannotOpen
+    std::string detail;    // the system's reason, for CannotOpen
     std::string_view what; // the kind of file in a sentence: "report file"
 
     bool operator==(const FileProblem&) const = default;

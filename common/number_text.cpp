@@ -1,5 +1,7 @@
 #include "common/number_text.h"
 
+#include "common/significant_digits.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -134,13 +136,7 @@ std::string TextOfNumber(double value) {
     if (value == 0) {
         return "0";
     }
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                                      std::chars_format::scientific, 14);
-    std::string digits;
-    digits += buffer[0];
-    digits.append(buffer + 2, buffer + 16);
-    const int exponent = std::atoi(std::string(buffer + 17, result.ptr).c_str());
+    auto [digits, exponent] = FifteenSignificantDigits(value);
     digits.erase(digits.find_last_not_of('0') + 1);
 
     // digits stand for d1.d2d3... * 10^exponent

@@ -13,6 +13,7 @@
 #pragma once
 
 #include "common/report_paging.h"
+#include "common/ui/message_texts.h"
 #include "common/run_outcome.h"
 #include "common/ui/platform_services.h"
 
@@ -57,8 +58,6 @@ struct ReportInputForm {
 };
 
 inline constexpr const char* kCalculatingText = "CALCULATING ...";
-inline constexpr const char* kSaveQuestion = "Do you want to save the data?";
-inline constexpr const char* kSaveDialogTitle = "Specify Data Output File";
 
 class ReportWindow : public QWidget {
     Q_OBJECT

@@ -2,6 +2,7 @@
 
 #include "common/axis_scaling.h"
 #include "common/fire_file_writer.h"
+#include "common/ui/message_texts.h"
 #include "common/ui/platform_services.h"
 #include "fire_generator/curves/fire_file_save.h"
 
@@ -70,7 +71,7 @@ bool frmGraph::cmdSave_Click() {
 void frmGraph::cmdClose_Click() {
     if (!Saved) {
         const auto answer =
-            services_.ShowMessage({"Do you want to save the data?", "QDOT-XW: Save Data?",
+            services_.ShowMessage({ui::kSaveQuestion, "QDOT-XW: Save Data?",
                                    MessageIcon::Exclamation, MessageButtons::YesNo});
         if (answer == MessageButton::Yes) {
             cmdSave_Click();
