@@ -13,8 +13,8 @@
 #pragma once
 
 #include "common/report_paging.h"
-#include "common/ui/message_texts.h"
 #include "common/run_outcome.h"
+#include "common/ui/message_texts.h"
 #include "common/ui/platform_services.h"
 
 #include <QWidget>

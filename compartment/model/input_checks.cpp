@@ -59,11 +59,11 @@ std::optional<RejectedInput> CheckRunInputs(const RunInputs& in) {
     }
     if (in.RadiativeLossFraction <= 0 || in.RadiativeLossFraction >= 1) {
         return Rejected("The radiative heat loss fraction must be between 0 and 1.",
-                          txtRadiativeLossFraction);
+                        txtRadiativeLossFraction);
     }
     if (in.TotalLossFraction <= 0 || in.TotalLossFraction >= 1) {
         return Rejected("The total heat loss fraction must be between 0 and 1.",
-                          txtTotalLossFraction);
+                        txtTotalLossFraction);
     }
     if (in.RunTime < 1 || in.RunTime > kLongestRunTime) {
         return Rejected("The run time must be between 0 and 9000 s.", txtRunTime);

@@ -83,8 +83,7 @@ void LeaveInputBox(InputBox box, const InputBoxes& boxes, const UnitTables& unit
     }
 }
 
-void ChangeUnits(UnitSystem system, const RunInputs& inputs, UnitTables& units,
-                 InputBoxes& boxes) {
+void ChangeUnits(UnitSystem system, const RunInputs& inputs, UnitTables& units, InputBoxes& boxes) {
     units = UnitTablesFor(system);
     for (const auto& dimension : kDimensionBoxes) {
         std::string& text = boxes.Text(dimension.box);

@@ -26,8 +26,7 @@ void LeaveInputBox(InputBox box, const InputBoxes& boxes, const UnitTables& unit
 // S.I. inputs in the new units: "#####0.00#" for the area, "##0.00#" for the
 // heights. The inputs themselves do not change, so switching back and forth
 // adds no rounding.
-void ChangeUnits(UnitSystem system, const RunInputs& inputs, UnitTables& units,
-                 InputBoxes& boxes);
+void ChangeUnits(UnitSystem system, const RunInputs& inputs, UnitTables& units, InputBoxes& boxes);
 
 // File New: S.I. units, every box empty except the two fractions (0.35 and 0.6),
 // and the inputs to match. The focus then goes to txtRunTitle.

@@ -49,7 +49,7 @@ std::optional<RejectedInput> CheckEstimatorInputs(const RunInputs& in) {
     }
     if (in.RadiativeLossFraction >= 1) {
         return Rejected("You must first specify a valid radiative heat loss fraction.",
-                          txtRadiativeLossFraction);
+                        txtRadiativeLossFraction);
     }
     return std::nullopt;
 }

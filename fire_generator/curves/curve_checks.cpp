@@ -7,8 +7,8 @@ namespace vorla::generator {
 std::optional<RejectedInput> CheckEndOfCurve(double tEnd, double longest) {
     if (tEnd > longest) {
         return RejectedEntry("The time to the end of the curve must not exceed " +
-                              Format(longest, "####0") + " s",
-                          "txtTEnd");
+                                 Format(longest, "####0") + " s",
+                             "txtTEnd");
     }
     if (tEnd <= 0) {
         return RejectedEntry("The time to the end of the curve must be positive", "txtTEnd");

@@ -32,8 +32,7 @@ void StoreHeatOfCombustion(StandardModule& module, std::string_view text) {
     if (text.empty()) {
         return;
     }
-    const float value =
-        RoundToSingle(NumberOfText(text) * module.Units.HeatOfCombustion.ToSI);
+    const float value = RoundToSingle(NumberOfText(text) * module.Units.HeatOfCombustion.ToSI);
     // An infinity would only ever be shown as such by the next unit switch; the
     // curve command reads the box again and rejects it there.
     if (std::isfinite(value)) {
@@ -45,8 +44,8 @@ CurveCommandOutcome CheckCurveCommand(StandardModule& module, const MainFormEntr
                                       const MainFormAnswers& answers) {
     module.FireDescription = Utf8Left(entries.Description, kLongestDescription);
     module.FireFileName = std::string(entries.FireFile);
-    module.HeatOfCombustion = RoundToSingle(NumberOfText(entries.HeatOfCombustion) *
-                                            module.Units.HeatOfCombustion.ToSI);
+    module.HeatOfCombustion =
+        RoundToSingle(NumberOfText(entries.HeatOfCombustion) * module.Units.HeatOfCombustion.ToSI);
     const double delay = RoundHalfEven(NumberOfText(entries.DelayTime));
     const auto delay16 = RoundHalfEvenToInt16(delay);
     if (delay16) {

@@ -54,7 +54,7 @@ std::optional<RejectedInput> CustomFireEntry::StoreTime(int i, std::string_view 
 }
 
 std::optional<RejectedInput> CustomFireEntry::StoreRate(const StandardModule& module, int i,
-                                                     std::string_view text) {
+                                                        std::string_view text) {
     const float rate = RoundToSingle(NumberOfText(text) * module.Units.HeatReleaseRate.ToSI);
     entered_.Rate[pageStart_ + i] = rate;
     if (rate < 0) {
@@ -67,7 +67,7 @@ std::optional<RejectedInput> CustomFireEntry::StoreRate(const StandardModule& mo
 }
 
 std::optional<RejectedInput> CustomFireEntry::NextTen(const StandardModule& module,
-                                                   const CustomPageEntries& page) {
+                                                      const CustomPageEntries& page) {
     if (!NextTenEnabled()) {
         return RejectedEntry("No more data points can be entered.", "cmdOK");
     }
@@ -93,7 +93,7 @@ std::optional<RejectedInput> CustomFireEntry::NextTen(const StandardModule& modu
 }
 
 std::optional<RejectedInput> CustomFireEntry::Ok(StandardModule& module,
-                                              const CustomPageEntries& page) {
+                                                 const CustomPageEntries& page) {
     int lastPoint = pageStart_ + kCustomRowsPerPage - 1;
     for (int n = 0; n < kCustomRowsPerPage; ++n) {
         const int k = pageStart_ + n;

@@ -47,7 +47,8 @@ class CustomFireEntry {
 
     // `cmdNextTen_Click`: stores and checks all ten rows, then turns the page.
     // On a failure the page stays and the rows before the failing one stay stored.
-    std::optional<RejectedInput> NextTen(const StandardModule& module, const CustomPageEntries& page);
+    std::optional<RejectedInput> NextTen(const StandardModule& module,
+                                         const CustomPageEntries& page);
 
     // `cmdOK_Click`: stores and checks the rows up to the first empty time (or
     // a time of 0 after point 0), then puts the points typed into the state as
@@ -66,7 +67,8 @@ class CustomFireEntry {
     // Stores row i's time; an error when it does not fit the 16-bit table.
     std::optional<RejectedInput> StoreTime(int i, std::string_view text);
     // Stores row i's rate in kW; an error when it is negative or too large.
-    std::optional<RejectedInput> StoreRate(const StandardModule& module, int i, std::string_view text);
+    std::optional<RejectedInput> StoreRate(const StandardModule& module, int i,
+                                           std::string_view text);
 
     FireCurve entered_;
     std::int16_t pageStart_ = 0;

@@ -16,8 +16,8 @@ namespace vorla::generator {
 // The text of the fire file for points 0 to LastPoint; its name line holds the
 // bare name of `path`. A table that VORLA-XW and SKEVA-XW could not read back
 // (fewer than two points, for one) is refused with a message instead.
-std::variant<std::string, RejectedInput> FireFileContent(const StandardModule& module,
-                                                      std::string_view path, std::string_view date);
+std::variant<std::string, RejectedInput>
+FireFileContent(const StandardModule& module, std::string_view path, std::string_view date);
 
 // Writes the fire file `FireFileName` with `date` on its name line. Returns the
 // refusal, or the message naming the file when it could not be written; an

@@ -17,7 +17,7 @@ constexpr double kPeakPerMass = 210;
 } // namespace
 
 std::optional<RejectedInput> BuildFurnitureFire(StandardModule& module,
-                                             const FurnitureEntries& entries) {
+                                                const FurnitureEntries& entries) {
     const double mass = NumberOfText(entries.CombustibleMass) * module.Units.Mass.ToSI;
     if (mass <= 0) {
         return RejectedEntry("The combustible mass must be greater than 0", "txtCombustibleMass");
@@ -46,8 +46,8 @@ std::optional<RejectedInput> BuildFurnitureFire(StandardModule& module,
     const double endTime = RoundHalfEven(start + burningTime);
     if (!(endTime <= kLatestFireTime)) {
         return RejectedEntry("The delay time plus the burning time of this fire (" +
-                              Format(burningTime, "0") + " s) must not exceed 32767 s",
-                          "txtCombustibleMass");
+                                 Format(burningTime, "0") + " s) must not exceed 32767 s",
+                             "txtCombustibleMass");
     }
 
     FireCurve curve;

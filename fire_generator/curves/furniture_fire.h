@@ -23,6 +23,6 @@ struct FurnitureEntries {
 // first failing check; the fire table is then left as it was. A burning time
 // that, with the delay, would put a point past 32767 s is refused.
 std::optional<RejectedInput> BuildFurnitureFire(StandardModule& module,
-                                             const FurnitureEntries& entries);
+                                                const FurnitureEntries& entries);
 
 } // namespace vorla::generator

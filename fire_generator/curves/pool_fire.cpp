@@ -34,7 +34,7 @@ std::optional<RejectedInput> BuildPoolFire(StandardModule& module, const PoolEnt
 
     if (massLossRate <= 0) {
         return RejectedEntry("The infinite size pool mass loss rate must be greater than 0",
-                          "txtMLRInf");
+                             "txtMLRInf");
     }
     if (massLossRate > kLargestMassLossRate) {
         return RejectedEntry("The infinite size pool mass loss rate is too large", "txtMLRInf");

@@ -25,7 +25,7 @@ constexpr int kSecondJointGridTime = 350;
 } // namespace
 
 std::optional<RejectedInput> BuildSemiUniversalFire(StandardModule& module,
-                                                 const SemiUniversalEntries& entries) {
+                                                    const SemiUniversalEntries& entries) {
     const double tEnd = RoundHalfEven(NumberOfText(entries.TEnd));
     if (auto error = CheckEndOfCurve(tEnd, kLongestSemiUniversal)) {
         return error;

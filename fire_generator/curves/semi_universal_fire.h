@@ -18,6 +18,6 @@ struct SemiUniversalEntries {
 // `cmdOK`: checks the end time and builds the curve into the state. Returns
 // the first failing check; the fire table is then left as it was.
 std::optional<RejectedInput> BuildSemiUniversalFire(StandardModule& module,
-                                                 const SemiUniversalEntries& entries);
+                                                    const SemiUniversalEntries& entries);
 
 } // namespace vorla::generator

@@ -20,7 +20,7 @@ std::string AlphaUnitsCaption(const StandardModule& module) {
 }
 
 std::optional<RejectedInput> BuildTSquaredFire(StandardModule& module,
-                                            const TSquaredEntries& entries) {
+                                               const TSquaredEntries& entries) {
     const double alpha = NumberOfText(entries.Alpha) * module.Units.HeatReleaseRate.ToSI;
     const double tMax = NumberOfText(entries.TMax);
     const double tEnd = RoundHalfEven(NumberOfText(entries.TEnd));

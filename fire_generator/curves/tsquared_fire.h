@@ -23,6 +23,7 @@ std::string AlphaUnitsCaption(const StandardModule& module);
 
 // `cmdOK`: checks the entries in order and builds the curve into the state.
 // Returns the first failing check; the fire table is then left as it was.
-std::optional<RejectedInput> BuildTSquaredFire(StandardModule& module, const TSquaredEntries& entries);
+std::optional<RejectedInput> BuildTSquaredFire(StandardModule& module,
+                                               const TSquaredEntries& entries);
 
 } // namespace vorla::generator

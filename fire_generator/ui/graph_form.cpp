@@ -48,8 +48,8 @@ void frmGraph::Form_Activate() {
     for (int j = 0; j <= last; ++j) {
         PlotY[j] = module_.FireRate[j] / factor;
     }
-    lblYTitle->setText(QString::fromStdString("Rate of Heat Release (" +
-                                              std::string(module_.Units.HeatReleaseRate.Label) + ")"));
+    lblYTitle->setText(QString::fromStdString(
+        "Rate of Heat Release (" + std::string(module_.Units.HeatReleaseRate.Label) + ")"));
     ScaleValueAxis(vorla::ArrayMaximum(PlotY, last));
     PlotSeries(last);
     cmdSave->setFocus(Qt::OtherFocusReason);
@@ -57,8 +57,8 @@ void frmGraph::Form_Activate() {
 
 bool frmGraph::cmdSave_Click() {
     if (const auto error = SaveFireFile(module_, TodayShortDate())) {
-        services_.ShowMessage(
-            {error->Message, std::string(error->Title), MessageIcon::Exclamation, MessageButtons::Ok});
+        services_.ShowMessage({error->Message, std::string(error->Title), MessageIcon::Exclamation,
+                               MessageButtons::Ok});
         return false;
     }
     // The focus leaves Save before it is disabled, so Enter and Escape still work.

@@ -249,8 +249,8 @@ void frmInput::OpenCurveForm(CurveKind kind) {
             continue;
         }
         if (const auto* error = std::get_if<RejectedInput>(&outcome)) {
-            services_.ShowMessage(
-                {error->Message, std::string(error->Title), MessageIcon::Exclamation, MessageButtons::Ok});
+            services_.ShowMessage({error->Message, std::string(error->Title),
+                                   MessageIcon::Exclamation, MessageButtons::Ok});
             if (error->Focus == "txtFireFile") {
                 // The file name box opens its dialog as soon as it gets the focus.
                 txtFireFile->MoveFocusHere();

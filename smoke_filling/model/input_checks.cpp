@@ -31,15 +31,13 @@ std::optional<RejectedInput> CheckRunInputs(const RunInputs& inputs) {
         return Rejected("The ceiling is too high.", Box::txtRoomHeight);
     }
     if (!(inputs.FireHeight >= 0)) {
-        return Rejected("The fire base must be at or above the floor.",
-                                 Box::txtFireHeight);
+        return Rejected("The fire base must be at or above the floor.", Box::txtFireHeight);
     }
     if (!(inputs.FireHeight < inputs.RoomHeight)) {
         return Rejected("The fire base must be below the ceiling.", Box::txtFireHeight);
     }
     if (!(inputs.LossFraction > 0 && inputs.LossFraction < 1)) {
-        return Rejected("The loss fraction must be between 0 and 1.",
-                                 Box::txtLossFraction);
+        return Rejected("The loss fraction must be between 0 and 1.", Box::txtLossFraction);
     }
     if (inputs.RunTime < 1 || inputs.RunTime > 9000) {
         return Rejected("The run time must be between 0 and 9000 s.", Box::txtRunTime);

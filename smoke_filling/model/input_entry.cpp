@@ -39,8 +39,7 @@ void LeaveInputBox(InputBox box, const InputBoxes& boxes, const UnitTables& unit
     }
 }
 
-void ChangeUnits(UnitSystem system, const RunInputs& inputs, UnitTables& units,
-                 InputBoxes& boxes) {
+void ChangeUnits(UnitSystem system, const RunInputs& inputs, UnitTables& units, InputBoxes& boxes) {
     units = UnitTablesFor(system);
     const double area = units.Area.ToSI;
     const double length = units.Length.ToSI;

@@ -25,8 +25,7 @@ void LeaveInputBox(InputBox box, const InputBoxes& boxes, const UnitTables& unit
 // A click that changes the unit system: the new tables, and the three dimension
 // boxes that are not empty rewritten from the stored S.I. values (never from the
 // shown texts, so switching back and forth adds no rounding).
-void ChangeUnits(UnitSystem system, const RunInputs& inputs, UnitTables& units,
-                 InputBoxes& boxes);
+void ChangeUnits(UnitSystem system, const RunInputs& inputs, UnitTables& units, InputBoxes& boxes);
 
 // File New: empty boxes, S.I. units, the default loss fraction, no dimensions.
 void NewInputs(InputBoxes& boxes, UnitTables& units, RunInputs& inputs);

@@ -113,7 +113,7 @@ std::string ScreenTableText(const RunInputs& inputs, const RunResults& results,
 }
 
 std::string SavedReportText(std::string_view reportHeader, std::string_view reportRows,
-                             std::string_view endMessage) {
+                            std::string_view endMessage) {
     std::string text;
     text.reserve(kVersionLine.size() + reportHeader.size() + reportRows.size() + endMessage.size() +
                  6);

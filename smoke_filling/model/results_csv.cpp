@@ -23,7 +23,8 @@ std::string ResultsCsv(const RunResults& results) {
     for (int i = 0; i <= results.LastRow; ++i) {
         text += std::to_string(results.Time[i]) + "," + FullPrecision(results.LayerTemperature[i]) +
                 "," + FullPrecision(results.InterfaceHeight[i]) + "," +
-                FullPrecision(results.HeatReleaseRate[i]) + "," + FullPrecision(results.VentFlow[i]);
+                FullPrecision(results.HeatReleaseRate[i]) + "," +
+                FullPrecision(results.VentFlow[i]);
         text += kCrLf;
     }
     return text;

@@ -67,8 +67,7 @@ State SmokeFillDerivatives(const RunInputs& inputs, const FireTable& fire, doubl
     return rates;
 }
 
-double SmokeFillVentFlow(const RunInputs& inputs, const FireTable& fire, double t,
-                         const State& y) {
+double SmokeFillVentFlow(const RunInputs& inputs, const FireTable& fire, double t, const State& y) {
     const double heating = SmokeFillDerivatives(inputs, fire, t, y).LayerTemperature;
     const float q = HeatReleaseRate(fire, t);
     if (y.InterfaceHeight > 0) {

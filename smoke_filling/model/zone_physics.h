@@ -10,8 +10,8 @@
 
 namespace vorla::smoke {
 
-inline constexpr double kAmbientDensity = 1.2;        // kg/m³
-inline constexpr double kSpecificHeat = 1.004;        // kJ/(kg K)
+inline constexpr double kAmbientDensity = 1.2;                     // kg/m³
+inline constexpr double kSpecificHeat = 1.004;                     // kJ/(kg K)
 inline constexpr double kAmbientDensityTimesTemperature = 353.112; // kg K/m³
 inline constexpr double kEntrainmentCoefficient = 0.076;
 inline constexpr double kConvectiveFraction = 0.65;
@@ -30,7 +30,6 @@ State SmokeFillDerivatives(const RunInputs& inputs, const FireTable& fire, doubl
 // The mass flow in kg/s out through the leaks at time t for the state y: ambient
 // air pushed out while a lower layer remains, layer gas once the room is full.
 // The layer temperature must be above 0 K (the run ends before it is not).
-double SmokeFillVentFlow(const RunInputs& inputs, const FireTable& fire, double t,
-                         const State& y);
+double SmokeFillVentFlow(const RunInputs& inputs, const FireTable& fire, double t, const State& y);
 
 } // namespace vorla::smoke

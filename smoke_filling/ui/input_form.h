@@ -8,8 +8,8 @@
 
 #include "common/ui/file_name_box.h"
 #include "smoke_filling/model/calculations.h"
-#include "smoke_filling/model/input_checks.h"
 #include "smoke_filling/model/input_boxes.h"
+#include "smoke_filling/model/input_checks.h"
 
 #include <QMainWindow>
 #include <QPointer>

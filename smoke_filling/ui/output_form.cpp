@@ -1,8 +1,8 @@
 #include "smoke_filling/ui/output_form.h"
 
+#include "smoke_filling/model/model_run.h"
 #include "smoke_filling/model/report_printing.h"
 #include "smoke_filling/model/report_text.h"
-#include "smoke_filling/model/model_run.h"
 #include "smoke_filling/ui/input_form.h"
 
 #include <QLineEdit>

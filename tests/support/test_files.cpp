@@ -17,7 +17,8 @@ std::string ReadFile(const fs::path& path) {
 }
 
 void WriteFile(const fs::path& path, std::string_view text) {
-    std::ofstream(path, std::ios::binary).write(text.data(), static_cast<std::streamsize>(text.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(text.data(), static_cast<std::streamsize>(text.size()));
 }
 
 TemporaryFolder::TemporaryFolder() {

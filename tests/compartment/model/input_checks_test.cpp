@@ -50,7 +50,8 @@ std::optional<RejectedInput> PrepareRun(const InputBoxes& boxes, Calculations& c
     return CheckRunInputs(calc.Inputs);
 }
 
-std::optional<RejectedInput> CheckedRun(const InputBoxes& boxes, UnitSystem units = UnitSystem::SI) {
+std::optional<RejectedInput> CheckedRun(const InputBoxes& boxes,
+                                        UnitSystem units = UnitSystem::SI) {
     Calculations calc;
     calc.Units = UnitTablesFor(units);
     return PrepareRun(boxes, calc);

@@ -79,7 +79,7 @@ TEST(EstimatorEntry, ChecksInOrderWithTheirMessagesAndFocus) {
          Rejected("You must first specify a valid fire height.", txtFireHeight)},
         {[](RunInputs& in) { in.RadiativeLossFraction = 1; },
          Rejected("You must first specify a valid radiative heat loss fraction.",
-                    txtRadiativeLossFraction)},
+                  txtRadiativeLossFraction)},
         {[](RunInputs& in) {
              in.FireHeight = 2.39;
              in.RadiativeLossFraction = 0.99;

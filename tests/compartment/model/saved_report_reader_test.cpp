@@ -85,7 +85,8 @@ TEST(ReadSavedReport, FewerThanThirteenLinesIsTheWrongFormat) {
     InputBoxes boxes;
     boxes.txtFloorArea = "20";
     calc.Inputs.FloorArea = 20;
-    const auto error = ReadSavedReportText("1\r\n2\r\n3\r\n4\r\n5\r\n", "five.vof", boxes, calc.Units, calc.Inputs);
+    const auto error = ReadSavedReportText("1\r\n2\r\n3\r\n4\r\n5\r\n", "five.vof", boxes,
+                                           calc.Units, calc.Inputs);
     ASSERT_TRUE(error);
     EXPECT_EQ(error->kind, FileProblem::Kind::WrongFormat);
     EXPECT_EQ(DescribeFileProblem(*error), "Wrong file format.");
@@ -109,8 +110,8 @@ TEST(ReadSavedReport, AFileThatCannotBeOpenedIsNamed) {
     EXPECT_EQ(DescribeFileProblem(*error),
               "The report file " + path + " cannot be opened (No such file or directory).");
 
-    const auto folder =
-        ReadSavedReport(std::filesystem::temp_directory_path().string(), boxes, calc.Units, calc.Inputs);
+    const auto folder = ReadSavedReport(std::filesystem::temp_directory_path().string(), boxes,
+                                        calc.Units, calc.Inputs);
     ASSERT_TRUE(folder);
     EXPECT_EQ(folder->kind, FileProblem::Kind::CannotOpen);
     EXPECT_EQ(folder->detail, "it is a folder");

@@ -31,7 +31,7 @@ void Leave(InputBox box, const std::string& text, const UnitTables& units, RunIn
 }
 
 std::optional<RejectedInput> RunChecks(const InputBoxes& texts,
-                                           UnitSystem system = UnitSystem::SI) {
+                                       UnitSystem system = UnitSystem::SI) {
     UnitTables units;
     units = UnitTablesFor(system);
     return CheckRunInputs(ReadInputBoxes(texts, units));
@@ -64,15 +64,13 @@ TEST(InputChecks, EachBoundaryGivesItsMessageAndFocus) {
         {&InputBoxes::txtFloorArea, "abc", "The floor area must be greater than zero.",
          Box::txtFloorArea},
         {&InputBoxes::txtFloorArea, "1000", nullptr, {}},
-        {&InputBoxes::txtFloorArea, "1000.001", "The floor area is too large.",
-         Box::txtFloorArea},
+        {&InputBoxes::txtFloorArea, "1000.001", "The floor area is too large.", Box::txtFloorArea},
         {&InputBoxes::txtRoomHeight, "-1", "The room height must be greater than zero.",
          Box::txtRoomHeight},
         {&InputBoxes::txtRoomHeight, "30", nullptr, {}},
-        {&InputBoxes::txtRoomHeight, "30.01", "The ceiling is too high.",
-         Box::txtRoomHeight},
-        {&InputBoxes::txtFireHeight, "-0.01",
-         "The fire base must be at or above the floor.", Box::txtFireHeight},
+        {&InputBoxes::txtRoomHeight, "30.01", "The ceiling is too high.", Box::txtRoomHeight},
+        {&InputBoxes::txtFireHeight, "-0.01", "The fire base must be at or above the floor.",
+         Box::txtFireHeight},
         {&InputBoxes::txtFireHeight, "abc", nullptr, {}}, // not a number: the floor
         {&InputBoxes::txtFireHeight, "2.4", "The fire base must be below the ceiling.",
          Box::txtFireHeight},
@@ -97,8 +95,7 @@ TEST(InputChecks, EachBoundaryGivesItsMessageAndFocus) {
          Box::txtRunTime},
         {&InputBoxes::txtRunTime, "1e400", "The run time must be between 0 and 9000 s.",
          Box::txtRunTime},
-        {&InputBoxes::txtFireFile, "", "A fire file name must be specified.",
-         Box::txtFireFile},
+        {&InputBoxes::txtFireFile, "", "A fire file name must be specified.", Box::txtFireFile},
     };
     for (const auto& c : cases) {
         InputBoxes texts = GoodForm();

@@ -192,13 +192,14 @@ TEST(RunModel, EachRowKeepsTheFiresRateAtItsTime) {
     ASSERT_EQ(outcome.LastRow, 20);
     EXPECT_EQ(calc->Results.HeatReleaseRate[0], 0);
     EXPECT_NEAR(calc->Results.HeatReleaseRate[6], 25, 1e-12); // 30 s
-    EXPECT_EQ(calc->Results.HeatReleaseRate[20], 50);          // 100 s
+    EXPECT_EQ(calc->Results.HeatReleaseRate[20], 50);         // 100 s
 }
 
 TEST(RunModel, RunsSideBySideOnThreadsWithTheirOwnResults) {
     // Two runs at once on the same inputs and fire give what one run alone
     // gives: a run shares nothing but what it reads.
-    const auto calc = ClosedRoom(30, 3, 0.5f, 900, "0 0 0\r\n60 900 0\r\n900 900 0\r\n-9 -9 -9\r\n");
+    const auto calc =
+        ClosedRoom(30, 3, 0.5f, 900, "0 0 0\r\n60 900 0\r\n900 900 0\r\n-9 -9 -9\r\n");
     auto alone = std::make_unique<RunResults>();
     const CompletedRun expected = RunModel(calc->Inputs, calc->Fire, *alone);
     auto first = std::make_unique<RunResults>();

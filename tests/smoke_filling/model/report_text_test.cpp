@@ -139,14 +139,16 @@ TEST(ScreenTableText, ThinsLongRunsButTheRowsKeepEveryRow) {
         const auto screen = SplitLines(screenText);
         ASSERT_EQ(static_cast<int>(screen.size()), c.shown) << c.lastRow;
         EXPECT_EQ(screen.back(), ReportRow(calc->Inputs, calc->Results, c.lastShown)) << c.lastRow;
-        EXPECT_EQ(static_cast<int>(SplitLines(ReportRows(calc->Inputs, calc->Results)).size()), c.lastRow + 1);
+        EXPECT_EQ(static_cast<int>(SplitLines(ReportRows(calc->Inputs, calc->Results)).size()),
+                  c.lastRow + 1);
     }
 }
 
 TEST(ScreenTableText, EndsWithTheMessageAndNoLineEnd) {
     auto calc = Rows(2);
     const std::string text = ScreenTableText(calc->Inputs, calc->Results, "RUN COMPLETE");
-    EXPECT_EQ(text, ReportRow(calc->Inputs, calc->Results, 0) + "\r\n" + ReportRow(calc->Inputs, calc->Results, 1) + "\r\n" +
+    EXPECT_EQ(text, ReportRow(calc->Inputs, calc->Results, 0) + "\r\n" +
+                        ReportRow(calc->Inputs, calc->Results, 1) + "\r\n" +
                         ReportRow(calc->Inputs, calc->Results, 2) + "\r\nRUN COMPLETE");
 }
 

@@ -47,8 +47,7 @@ inline FireTable SteadyFire(double rate) {
 }
 
 // The program state of a run of `inputs` on the fire of `fireText`.
-inline std::unique_ptr<Calculations> RunState(const RunInputs& inputs,
-                                              std::string_view fireText) {
+inline std::unique_ptr<Calculations> RunState(const RunInputs& inputs, std::string_view fireText) {
     auto calc = std::make_unique<Calculations>();
     calc->Inputs = inputs;
     calc->Fire = Fire(fireText);

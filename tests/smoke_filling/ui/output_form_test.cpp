@@ -88,7 +88,8 @@ class OutputFormTest : public QObject {
         const int shownRows = lastRow / interval + 1;
         QCOMPARE(lines.size(), shownRows + 1);
         for (int k = 0; k < shownRows; ++k) {
-            QCOMPARE(lines[k], QString::fromStdString(ReportRow(w.calc->Inputs, w.calc->Results, k * interval)));
+            QCOMPARE(lines[k], QString::fromStdString(
+                                   ReportRow(w.calc->Inputs, w.calc->Results, k * interval)));
         }
         QCOMPARE(lines.back(), QString("RUN COMPLETE")); // no line end after it
         // Row 0: ambient, the interface at the ceiling, the fire at t = 0, no flow.
