@@ -85,14 +85,13 @@ double EstimateLossFraction(const RunInputs& in, double aspectRatio, char ceilin
 }
 
 std::optional<std::string> EstimateFromEntries(std::string_view aspectRatioText,
-                                               int roughnessOption, Calculations& calc) {
-    calc.AspectRatio = NumberOfText(aspectRatioText);
-    if (!AspectRatioIsValid(calc.AspectRatio)) {
+                                               int roughnessOption, const RunInputs& inputs) {
+    const double aspectRatio = NumberOfText(aspectRatioText);
+    if (!AspectRatioIsValid(aspectRatio)) {
         return std::nullopt;
     }
-    calc.CeilingRoughness = CeilingRoughnessOfOption(roughnessOption);
     return LossFractionText(
-        EstimateLossFraction(calc.Inputs, calc.AspectRatio, calc.CeilingRoughness));
+        EstimateLossFraction(inputs, aspectRatio, CeilingRoughnessOfOption(roughnessOption)));
 }
 
 std::string LossFractionText(double estimate) {

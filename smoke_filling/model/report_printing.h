@@ -14,7 +14,6 @@
 namespace vorla::smoke {
 
 inline constexpr std::string_view kPrinterCheckTitle = "SKEVA-XW: Printer Check";
-inline constexpr std::string_view kPrinterCheckText = "Make sure the printer is ready.";
 
 // The lines a printed page keeps besides its rows: the 17-line header and five
 // spare ones. Rows per page = page height / height of a line of text - this.

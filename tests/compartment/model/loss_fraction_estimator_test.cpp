@@ -94,15 +94,11 @@ TEST(EstimatorEntry, ChecksInOrderWithTheirMessagesAndFocus) {
 }
 
 TEST(EstimatorWindow, EstimateReadsTheWindowsEntries) {
-    Calculations calc;
-    calc.Inputs = FiveByFourRoom();
-    EXPECT_EQ(EstimateFromEntries("", 0, calc), std::nullopt);
-    EXPECT_EQ(EstimateFromEntries("0.99", 2, calc), std::nullopt);
-    EXPECT_EQ(calc.CeilingRoughness, 'S') << "a rejected ratio stores no roughness";
-    EXPECT_EQ(EstimateFromEntries("1.25", 1, calc), "0.6214");
-    EXPECT_EQ(calc.AspectRatio, 1.25);
-    EXPECT_EQ(calc.CeilingRoughness, 'M');
-    EXPECT_EQ(EstimateFromEntries("1 .25 (5 m by 4 m)", 0, calc), "0.5714");
+    const RunInputs room = FiveByFourRoom();
+    EXPECT_EQ(EstimateFromEntries("", 0, room), std::nullopt);
+    EXPECT_EQ(EstimateFromEntries("0.99", 2, room), std::nullopt);
+    EXPECT_EQ(EstimateFromEntries("1.25", 1, room), "0.6214");
+    EXPECT_EQ(EstimateFromEntries("1 .25 (5 m by 4 m)", 0, room), "0.5714");
 }
 
 TEST(EstimatorWindow, AspectRatioAndRoughness) {
