@@ -227,6 +227,9 @@ bool frmInput::eventFilter(QObject* watched, QEvent* event) {
 
 void frmInput::FocusBox(InputBox box) {
     switch (box) {
+    case InputBox::txtRunTitle:
+        txtRunTitle->setFocus();
+        return;
     case InputBox::txtOutputFile:
         // Reaching a file box opens its dialog.
         txtOutputFile->MoveFocusHere();
