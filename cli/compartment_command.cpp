@@ -26,7 +26,7 @@ constexpr OptionSpec kOptions[] = {
     {"--fire"},          {"--floor-area"},    {"--room-height"}, {"--vent-width"},
     {"--sill-height"},   {"--soffit-height"}, {"--fire-height"}, {"--radiative-fraction"},
     {"--loss-fraction"}, {"--run-time"},      {"--flashover"},   {"-o"},
-    {"--csv"},           {"--help", false},   {"-h", false},
+    {"--csv"},           {"--help", false},   {"--version", false}, {"-h", false},
 };
 
 constexpr std::string_view kHelp =
@@ -72,6 +72,7 @@ constexpr std::string_view kHelp =
     "                           time s, layer temperature °C, interface height m,\n"
     "                           heat release rate kW, vent flow kg/s, FR and OS flags\n"
     "  --help                   this text\n"
+    "  --version                the suite's version\n"
     "\n"
     "Exit status: 0 done, 1 a file could not be read or written, 2 an input was\n"
     "rejected (the input form's message is printed on standard error).\n";

@@ -22,6 +22,10 @@ std::variant<OptionTexts, int> ParseModelCommand(std::span<const std::string> ar
         out << help;
         return kExitSuccess;
     }
+    if (options.Has("--version")) {
+        PrintVersion(out);
+        return kExitSuccess;
+    }
     if (!options.Positional().empty()) {
         err << prefix << "unexpected argument \"" << options.Positional().front() << "\"."
             << tryHelp;

@@ -15,8 +15,8 @@
 namespace vorla::cli {
 
 // The options of `vorla <command> ...` by name without dashes, or the exit
-// status once --help has printed `help` on `out` or a wrong word has been named
-// on `err`.
+// status once --help has printed `help` (or --version the version) on `out`, or
+// a wrong word has been named on `err`.
 std::variant<OptionTexts, int> ParseModelCommand(std::span<const std::string> args,
                                                  std::span<const OptionSpec> known,
                                                  std::string_view command, std::string_view help,

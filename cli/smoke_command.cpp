@@ -21,7 +21,7 @@ using namespace vorla::smoke;
 constexpr OptionSpec kOptions[] = {
     {"--from"},       {"--units"},       {"--title"},       {"--output-name"},   {"--fire"},
     {"--floor-area"}, {"--room-height"}, {"--fire-height"}, {"--loss-fraction"}, {"--run-time"},
-    {"-o"},           {"--csv"},         {"--help", false}, {"-h", false},
+    {"-o"},           {"--csv"},         {"--help", false}, {"--version", false}, {"-h", false},
 };
 
 constexpr std::string_view kHelp =
@@ -60,6 +60,7 @@ constexpr std::string_view kHelp =
     "                       layer temperature (°C), interface height (m), heat\n"
     "                       release rate (kW), vent flow (kg/s), in full precision\n"
     "  --help               show this text\n"
+    "  --version            show the suite's version\n"
     "\n"
     "Exit status: 0 done, 1 a file could not be read or written, 2 an input was\n"
     "rejected (the form's message is printed on standard error).\n";
