@@ -5,6 +5,7 @@
 #include "common/text_columns.h"
 #include "common/text_file.h"
 #include "compartment/model/input_form.h"
+#include "compartment/model/report_text.h"
 
 namespace vorla::compartment {
 namespace {
@@ -38,7 +39,9 @@ std::optional<SavedReportError> ReadSavedReportText(std::string_view content,
     ChangeUnits(UnitSystem::SI, boxes, calc);
     calc.Inputs.OutputFile = path;
     const auto lines = SplitLines(content);
-    if (lines.size() < kInputBlockLines) {
+    // Only VORLA-XW's own report: another text file (or SKEVA-XW's report) with
+    // enough lines would put its numbers in the wrong boxes without a word.
+    if (lines.size() < kInputBlockLines || lines[0] != kVersionLine) {
         return SavedReportError{SavedReportError::Kind::WrongFormat, path, {}};
     }
 

@@ -11,10 +11,34 @@ InputError SaveError(std::string message) {
     return InputError{std::move(message), "cmdSave", -1, std::string(kSaveDataErrorTitle)};
 }
 
+// The first point the fire file's columns cannot hold, as the refusal to save.
+std::optional<InputError> ColumnsTooNarrow(const StandardModule& module) {
+    for (int a = 0; a <= module.LastPoint; ++a) {
+        const auto column = ColumnTooNarrowFor(module.FireRate[a], module.HeatOfCombustion);
+        if (!column) {
+            continue;
+        }
+        const std::string at = " at " + std::to_string(module.FireTime[a]) + " s";
+        if (*column == FireFileColumn::Rate) {
+            return SaveError("The fire curve was not saved: the heat release rate" + at +
+                             " is too large for a fire file, which holds at most " +
+                             std::string(kLargestFireFileRate) + " kW.");
+        }
+        return SaveError("The fire curve was not saved: the burning rate" + at +
+                         " (heat release rate / heat of combustion) is too large for a fire "
+                         "file, which holds at most " +
+                         std::string(kLargestFireFileBurningRate) + " g/s.");
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 std::variant<std::string, InputError>
 FireFileContent(const StandardModule& module, std::string_view path, std::string_view date) {
+    if (auto refusal = ColumnsTooNarrow(module)) {
+        return *refusal;
+    }
     std::string text = FireFileText(module.FireTime, module.FireRate, module.LastPoint,
                                     module.HeatOfCombustion, path, date, module.FireDescription);
 

@@ -15,7 +15,8 @@ namespace vorla::generator {
 
 // The text of the fire file for points 0 to LastPoint; its name line holds the
 // bare name of `path`. A table that VORLA-XW and SKEVA-XW could not read back
-// (fewer than two points, for one) is refused with a message instead.
+// (fewer than two points, for one), or whose rates or burning rates do not fit
+// the file's columns, is refused with a message instead.
 std::variant<std::string, InputError> FireFileContent(const StandardModule& module,
                                                       std::string_view path, std::string_view date);
 

@@ -4,6 +4,7 @@
 #include "common/precision.h"
 #include "common/text_columns.h"
 #include "common/text_file.h"
+#include "smoke_filling/model/report_text.h"
 
 namespace vorla::smoke {
 namespace {
@@ -48,11 +49,12 @@ std::optional<ResultsFileError> OpenResultsText(std::string_view content, const 
                                                 SmokeFillInputs& inputs) {
     BeginOpen(path, texts, units, inputs);
     const auto lines = SplitLines(content);
-    if (lines.size() < kLinesRead) {
+    // Only SKEVA-XW's own results: another text file (or VORLA-XW's report)
+    // with enough lines would put its numbers in the wrong boxes without a word.
+    if (lines.size() < kLinesRead || lines[0] != kVersionLine) {
         FileNew(texts, units, inputs);
         return ResultsFileError{ResultsFileError::Kind::WrongFormat, path, {}};
     }
-    // lines[0] is the version line.
     texts.txtRunTitle = std::string(lines[1]);
     texts.txtOutputFile = std::string(Mid(lines[2], kNameStart));
     texts.txtFloorArea = NumberTextAt(lines[3], kAreaStart, kAreaWidth);

@@ -17,7 +17,7 @@ inline constexpr std::string_view kWrongFileFormatMessage = "Wrong file format."
 struct ResultsFileError {
     enum class Kind {
         CannotOpen,  // the file cannot be opened or read
-        WrongFormat, // the file ends before line 9
+        WrongFormat, // not SKEVA-XW's version line first, or fewer than 9 lines
     };
     Kind kind;
     std::string path;
@@ -30,8 +30,9 @@ std::string DescribeResultsFileError(const ResultsFileError& error);
 
 // Refills the form from the text of a saved results file chosen as `path`:
 // switches to S.I. units (converting the boxes as a click on "S.I. Units" does),
-// sets OutputFile to `path`, then reads lines 2 to 9 by position. A file shorter than 9 lines
-// leaves the form as File New does and is reported as WrongFormat.
+// sets OutputFile to `path`, then reads lines 2 to 9 by position. A file shorter than 9 lines,
+// or whose first line is not SKEVA-XW's version line, leaves the form as File New does and is
+// reported as WrongFormat.
 std::optional<ResultsFileError> OpenResultsText(std::string_view content, const std::string& path,
                                                 SmokeFillFormTexts& texts, SmokeFillUnits& units,
                                                 SmokeFillInputs& inputs);

@@ -65,7 +65,7 @@ TEST(ReadSavedReport, GivesBackWhatTheReportSavedToTwoDecimals) {
 }
 
 TEST(ReadSavedReport, ShortLinesReadAsZeroAndLfLineEndsAreAccepted) {
-    std::string text = "VORLA-XW\nTitle\nSIMULATION\n";
+    std::string text = std::string(kVersionLine) + "\nTitle\nSIMULATION\n";
     for (int line = 4; line <= 13; ++line) {
         text += "short\n";
     }
@@ -96,6 +96,28 @@ TEST(ReadSavedReport, FewerThanThirteenLinesIsTheWrongFormat) {
     }
     EXPECT_TRUE(ReadSavedReportText(twelve, "twelve.vof", boxes, calc));
     EXPECT_TRUE(ReadSavedReportText("", "empty.vof", boxes, calc));
+}
+
+TEST(ReadSavedReport, ATextThatIsNotAVorlaReportIsTheWrongFormat) {
+    const std::string saved = ReadWholeFile(kGolden);
+    const std::string rest = saved.substr(saved.find("\r\n"));
+    const std::string texts[] = {
+        "SKEVA-XW VERSION 1.00 - JULY 1999" + rest, // the other model's report
+        "VORLA-XW VERSION 1.01 - JULY 1999" + rest,
+        "VORLA-XW" + rest,
+        "vorla-xw version 1.00 - july 1999" + rest,
+        "Office, sofa fire" + rest,
+        rest.substr(2),
+    };
+    for (const auto& text : texts) {
+        Calculations calc;
+        InputBoxes boxes;
+        boxes.txtRoomHeight = "3";
+        const auto error = ReadSavedReportText(text, "other.vof", boxes, calc);
+        ASSERT_TRUE(error) << text.substr(0, 40);
+        EXPECT_EQ(error->Describe(), "Wrong file format.");
+        EXPECT_EQ(boxes.txtRoomHeight, "3") << "the boxes are not filled from it";
+    }
 }
 
 TEST(ReadSavedReport, AFileThatCannotBeOpenedIsNamed) {

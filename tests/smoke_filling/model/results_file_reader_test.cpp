@@ -66,7 +66,8 @@ TEST(OpenResultsText, AlwaysSwitchesToSIUnits) {
 }
 
 TEST(OpenResultsText, AShortLineGivesAnEmptyBoxAndANumberOfZero) {
-    const std::string text = "V\r\nTitle\r\nSHORT\r\nFLOOR\r\n\r\n\r\n\r\n\r\nX\r\n";
+    const std::string text =
+        std::string(kVersionLine) + "\r\nTitle\r\nSHORT\r\nFLOOR\r\n\r\n\r\n\r\n\r\nX\r\n";
     SmokeFillFormTexts texts;
     SmokeFillUnits units;
     SmokeFillInputs inputs;
@@ -79,12 +80,20 @@ TEST(OpenResultsText, AShortLineGivesAnEmptyBoxAndANumberOfZero) {
     EXPECT_EQ(texts.txtFireFile, "");
 }
 
-TEST(OpenResultsText, AFileEndingBeforeLineNineIsTheWrongFormatAndClearsTheForm) {
+TEST(OpenResultsText, AFileEndingBeforeLineNineOrOfAnotherKindIsTheWrongFormatAndClearsTheForm) {
     const std::string full = SavedText(SavedInputs());
+    const std::string rest = full.substr(full.find("\r\n"));
     const std::string cuts[] = {
         "",
         full.substr(0, full.find("HEAT RELEASE RATE DATA FILE")), // 8 lines
         "SKEVA-XW VERSION 1.00 - JULY 1999\r\nTitle\r\n",
+        // Long enough, but not SKEVA-XW's: VORLA-XW's report, other versions, any text.
+        "VORLA-XW VERSION 1.00 - JULY 1999" + rest,
+        "SKEVA-XW VERSION 2.00 - JULY 1999" + rest,
+        "skeva-xw version 1.00 - july 1999" + rest,
+        " SKEVA-XW VERSION 1.00 - JULY 1999" + rest,
+        "Title" + rest,
+        rest.substr(2),
     };
     for (const auto& text : cuts) {
         SmokeFillFormTexts texts;
@@ -95,7 +104,7 @@ TEST(OpenResultsText, AFileEndingBeforeLineNineIsTheWrongFormatAndClearsTheForm)
         SmokeFillInputs inputs;
         inputs.RoomHeight = 3;
         const auto error = OpenResultsText(text, "short.sof", texts, units, inputs);
-        ASSERT_TRUE(error);
+        ASSERT_TRUE(error) << text;
         EXPECT_EQ(error->kind, ResultsFileError::Kind::WrongFormat);
         EXPECT_EQ(DescribeResultsFileError(*error), "Wrong file format.");
         EXPECT_EQ(texts.txtRunTitle, "");
