@@ -42,7 +42,7 @@ TEST(ReadNumberOption, NamesTheOptionWhoseValueIsNotANumber) {
     EXPECT_FALSE(number.value);
     EXPECT_EQ(number.error, "The value of --floor-area is not a number: \"20 m\".");
 
-    for (const std::string value : {"1e400", "-1e999", std::string(400, '9')}) {
+    for (const std::string& value : {std::string("1e400"), std::string("-1e999"), std::string(400, '9')}) {
         const auto huge = std::get<ParsedOptions>(Parse({"--floor-area=" + value}));
         EXPECT_EQ(ReadNumberOption(huge, "--floor-area").error,
                   "The value of --floor-area is out of range: \"" + value + "\".");

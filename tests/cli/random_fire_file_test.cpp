@@ -28,12 +28,12 @@ std::string Exact(double value) {
     return text;
 }
 
-// A fire file of random points: times sorted (whole seconds or fractions of
-// one, as close as a double allows), rates from nothing to the largest single
-// value, the end marker after them.
+// A fire file of random points: times sorted (whole seconds, fractions of one,
+// as close as a double allows, or far beyond 16 bits), rates from nothing to
+// far beyond the largest single value, the end marker after them.
 std::string RandomFireFile(std::mt19937_64& random) {
     std::uniform_int_distribution<int> count(2, 40);
-    std::uniform_int_distribution<int> style(0, 3);
+    std::uniform_int_distribution<int> style(0, 4);
     const int points = count(random);
     const int timeStyle = style(random);
     std::vector<double> times;
@@ -51,16 +51,20 @@ std::string RandomFireFile(std::mt19937_64& random) {
         case 2:
             times.push_back(smallSeconds(random) + unit(random));
             break;
-        default: // times a few units of the last place apart
-            times.push_back(p == 0 ? smallSeconds(random)
-                                   : std::nextafter(times.back(), 1e9) * (1 + p % 2 * 1e-15));
+        case 3: // times a unit of the last place apart
+            times.push_back(p == 0 ? smallSeconds(random) : std::nextafter(times.back(), 1e9));
+            break;
+        default: // beyond what a fire file holds, up to the largest double
+            times.push_back((p % 2 ? 1 : -1) * std::pow(10.0, unit(random) * 308));
         }
     }
     std::sort(times.begin(), times.end());
+    // One file in five has rates beyond single precision among its points.
+    std::uniform_int_distribution<int> rateStyle(0, style(random) == 4 ? 4 : 3);
     std::string text;
     for (const double time : times) {
         double rate = 0;
-        switch (style(random)) {
+        switch (rateStyle(random)) {
         case 0:
             rate = 0;
             break;
@@ -70,8 +74,11 @@ std::string RandomFireFile(std::mt19937_64& random) {
         case 2:
             rate = std::pow(10.0, unit(random) * 38.5);
             break;
-        default:
+        case 3:
             rate = FLT_MAX;
+            break;
+        default: // beyond single precision
+            rate = std::pow(10.0, 38.6 + unit(random) * 269);
         }
         text += Exact(time) + " " + Exact(rate) + " 0\r\n";
     }
@@ -124,7 +131,7 @@ TEST_F(RandomFireFiles, NeverPutANonNumberInAReportOrACsv) {
                                             "--run-time",  "120"};
     std::mt19937_64 random(20240611);
     int accepted = 0;
-    for (int file = 0; file < 60; ++file) {
+    for (int file = 0; file < 100; ++file) {
         const std::string content = RandomFireFile(random);
         const std::string path = (folder_ / "RANDOM.FIR").string();
         std::ofstream(path, std::ios::binary) << content;
@@ -136,8 +143,8 @@ TEST_F(RandomFireFiles, NeverPutANonNumberInAReportOrACsv) {
         RunAndCheck(smoke, path, content);
     }
     // The random files must reach the models, not only the reader's refusals.
-    EXPECT_GT(accepted, 30);
-    EXPECT_GT(runs_[0], 30);
+    EXPECT_GT(accepted, 40);
+    EXPECT_GT(runs_[0], 40);
 }
 
 } // namespace
