@@ -102,7 +102,7 @@ std::optional<std::string> Replace(const std::string& path, const std::string& t
     // A short name of its own, so that a name that fits the file system can
     // always be written, however long it is.
     std::string temporary = folder + "/.vorla-XXXXXX";
-    const int fd = ::mkstemp(temporary.data());
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0) {
         return Failure(path, errno);
     }

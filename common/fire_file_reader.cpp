@@ -132,8 +132,8 @@ std::string DescribeFireFileError(const FireFileError& error) {
         return file + " is not valid: the time on line " + std::to_string(error.line) +
                " is outside -32768 to 32767 s.";
     case FireFileError::Kind::RateTooLarge:
-        return file + " is not valid: the heat release rate on line " +
-               std::to_string(error.line) + " is too large.";
+        return file + " is not valid: the heat release rate on line " + std::to_string(error.line) +
+               " is too large.";
     }
     return file + " is not valid.";
 }

@@ -125,8 +125,8 @@ double ValueOfCompact(const std::string& compact) {
     const auto result = std::from_chars(first, last, value, std::chars_format::general);
     if (result.ec == std::errc::result_out_of_range) {
         // Too large or too small for a double: an infinity or a zero.
-        value = IsTiny(std::string_view(first, last)) ? 0.0
-                                                      : std::numeric_limits<double>::infinity();
+        value =
+            IsTiny(std::string_view(first, last)) ? 0.0 : std::numeric_limits<double>::infinity();
     }
     return negative ? -value : value;
 }

@@ -13,8 +13,8 @@ namespace {
 std::filesystem::path ResolvedPath(const std::string& path) {
     std::error_code ignored;
     const std::filesystem::path followed = FollowLinks(path).path;
-    auto resolved = std::filesystem::weakly_canonical(std::filesystem::absolute(followed, ignored),
-                                                      ignored);
+    auto resolved =
+        std::filesystem::weakly_canonical(std::filesystem::absolute(followed, ignored), ignored);
     return resolved.empty() ? followed.lexically_normal() : resolved.lexically_normal();
 }
 

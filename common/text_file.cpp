@@ -1,7 +1,7 @@
 #include "common/text_file.h"
 
-#include <cerrno>
 #include <algorithm>
+#include <cerrno>
 #include <cstdint>
 #include <cstring>
 #include <fcntl.h>

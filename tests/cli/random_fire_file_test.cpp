@@ -10,8 +10,8 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <map>
 #include <gtest/gtest.h>
+#include <map>
 #include <random>
 #include <regex>
 #include <sstream>
@@ -121,14 +121,13 @@ class RandomFireFiles : public ::testing::Test {
 
 TEST_F(RandomFireFiles, NeverPutANonNumberInAReportOrACsv) {
     const std::vector<std::string> compartment = {
-        "compartment",     "--title",       "Random fire", "--output-name", "R.VOF",
-        "--floor-area",    "20",            "--room-height", "2.4",         "--vent-width",
-        "0.9",             "--sill-height", "0",           "--soffit-height", "2",
-        "--fire-height",   "0",             "--run-time",  "120"};
-    const std::vector<std::string> smoke = {"smoke",       "--title",       "Random fire",
-                                            "--output-name", "R.SOF",       "--floor-area",
-                                            "30",          "--room-height", "3",
-                                            "--run-time",  "120"};
+        "compartment", "--title",         "Random fire", "--output-name", "R.VOF", "--floor-area",
+        "20",          "--room-height",   "2.4",         "--vent-width",  "0.9",   "--sill-height",
+        "0",           "--soffit-height", "2",           "--fire-height", "0",     "--run-time",
+        "120"};
+    const std::vector<std::string> smoke = {"smoke", "--title",      "Random fire", "--output-name",
+                                            "R.SOF", "--floor-area", "30",          "--room-height",
+                                            "3",     "--run-time",   "120"};
     std::mt19937_64 random(20240611);
     int accepted = 0;
     for (int file = 0; file < 100; ++file) {

@@ -64,7 +64,7 @@ TEST(FireFileWriter, SaysWhichColumnAPointDoesNotFit) {
         {1000000.0f, 120000.0f, FireFileColumn::Rate}, // "1000000.0"
         {1e30f, 120000.0f, FireFileColumn::Rate},
         {inf, 12000.0f, FireFileColumn::Rate},
-        {119999.99f, 12000.0f, std::nullopt},              // 9999.999 g/s
+        {119999.99f, 12000.0f, std::nullopt},               // 9999.999 g/s
         {120000.0f, 12000.0f, FireFileColumn::BurningRate}, // 10000.000 g/s
         {1.0f, 1e-40f, FireFileColumn::BurningRate},        // beyond single precision
     };
@@ -75,6 +75,15 @@ TEST(FireFileWriter, SaysWhichColumnAPointDoesNotFit) {
             EXPECT_EQ(FirePointLine(1, c.rate, c.heatOfCombustion).size(), 31u);
         }
     }
+}
+
+TEST(FireFileReader, TabsSeparateFieldsAsBlanksDo) {
+    FireTable table;
+    ASSERT_EQ(ParseFireFile("\t0\t0\t0\t\r\n10\t \t5\t,\t1\r\n\t-9\t-9\t-9\r\n", "TAB.FIR", table),
+              std::nullopt);
+    EXPECT_EQ(table.N, 1);
+    EXPECT_EQ(table.Points[1].Time, 10);
+    EXPECT_EQ(table.Points[1].Rate, 5);
 }
 
 TEST(FireFileReader, ReadsWhatTheWriterWrote) {

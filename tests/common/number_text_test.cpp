@@ -94,10 +94,10 @@ TEST(IsNumberOutOfRange, OnlyAWholeNumberTooLargeForADouble) {
         std::string text;
         bool outOfRange;
     } cases[] = {
-        {"1e400", true},      {" -1e400 ", true},     {std::string(400, '9'), true},
-        {"1e308", false},     {"1e-400", false},      {"0." + std::string(400, '0') + "1", false},
-        {"1e400 m", false},   {"abc", false},         {"", false},
-        {"inf", false},       {"\t1e999\t", true},   {"12", false},
+        {"1e400", true},    {" -1e400 ", true},  {std::string(400, '9'), true},
+        {"1e308", false},   {"1e-400", false},   {"0." + std::string(400, '0') + "1", false},
+        {"1e400 m", false}, {"abc", false},      {"", false},
+        {"inf", false},     {"\t1e999\t", true}, {"12", false},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(IsNumberOutOfRange(c.text), c.outOfRange) << '"' << c.text << '"';

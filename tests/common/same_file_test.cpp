@@ -11,7 +11,8 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(IsSameFile, NamesThatLeadToOneFileAreTheSame) {
-    const fs::path f = fs::temp_directory_path() / ("vorla-same-file-" + std::to_string(::getpid()));
+    const fs::path f =
+        fs::temp_directory_path() / ("vorla-same-file-" + std::to_string(::getpid()));
     fs::create_directories(f / "sub");
     std::ofstream(f / "report.vof") << "r";
     std::ofstream(f / "other.vof") << "r";

@@ -31,7 +31,11 @@ TEST_F(ReadWholeFileTest, ReadsOnlyARegularFileOfReasonableSize) {
         std::optional<std::string> problem;
         std::size_t size;
     } cases[] = {
-        {"an empty file", [](const fs::path& f) { std::ofstream(f / "E"); return (f / "E").string(); },
+        {"an empty file",
+         [](const fs::path& f) {
+             std::ofstream(f / "E");
+             return (f / "E").string();
+         },
          std::nullopt, 0},
         {"a file exactly at the limit",
          [](const fs::path& f) {

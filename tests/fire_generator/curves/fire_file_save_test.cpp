@@ -107,8 +107,8 @@ TEST_F(FireFileSave, RefusesACurveTooLargeForTheColumnsAndKeepsTheOldFile) {
     const fs::path path = folder_ / "HUGE.FIR";
     std::ofstream(path, std::ios::binary) << "old contents";
     StandardModule module;
-    const auto outcome = CheckCurveCommand(module, {"Pool", path.string(), "43700", "0"},
-                                           {.DelayTimeIsZero = true});
+    const auto outcome =
+        CheckCurveCommand(module, {"Pool", path.string(), "43700", "0"}, {.DelayTimeIsZero = true});
     ASSERT_TRUE(std::holds_alternative<OpenTheCurveForm>(outcome));
     ASSERT_FALSE(BuildPoolFire(module, {"0.039", "0.7", "1e10", "600"}));
 
