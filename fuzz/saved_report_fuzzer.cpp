@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view text = vorla::fuzz::TextOf(data, size);
 
     // The state is large: a fresh one is built in the same place for every
-    // input, as allocating it anew each time slows the search tenfold.
+    // input, as allocating it anew each time slows the search about tenfold.
     static std::optional<vorla::compartment::Calculations> calc;
     calc.reset();
     calc.emplace();
