@@ -6,7 +6,7 @@ WERROR ?= OFF
 # The build's own make runs below this one: keep its output to the build lines.
 MAKEFLAGS += --no-print-directory
 
-.PHONY: all deps release run test asan-test fuzz bench format clean
+.PHONY: all deps release run test asan-test fuzz bench format clean verification
 
 all: release
 
@@ -37,6 +37,12 @@ fuzz: deps
 
 bench: release
 	@for program in build/bin/*_bench; do echo "== $$program"; "$$program"; done
+
+# Writes docs/verification again from the models (the `verification` test
+# fails until the committed copy matches).
+verification: deps
+	cmake --preset dev -DVORLA_WERROR=$(WERROR) >/dev/null
+	cmake --build --preset dev -j $(JOBS) --target verification_document
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -1,0 +1,56 @@
+#include "common/plot/plot_scales.h"
+
+#include "common/axis_scaling.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace vorla::plot {
+namespace {
+
+template <class Extent> double Largest(const Plot& plot, Extent extent) {
+    double largest = 0;
+    for (const auto& series : plot.Series) {
+        for (const auto& point : series.Points) {
+            const double value = extent(series, point);
+            if (std::isfinite(value)) {
+                largest = std::max(largest, value);
+            }
+        }
+    }
+    return largest;
+}
+
+} // namespace
+
+double LargestX(const Plot& plot) {
+    return Largest(plot, [](const PlotSeries& series, const PlotPoint& point) {
+        return series.Style == SeriesStyle::Bars ? point.X + series.BarWidth / 2 : point.X;
+    });
+}
+
+double LargestY(const Plot& plot) {
+    return Largest(plot, [](const PlotSeries&, const PlotPoint& point) { return point.Y; });
+}
+
+AxisScale ScaleAxis(AxisKind kind, double maximum) {
+    AxisScale scale;
+    scale.Labels[0] = "0";
+    if (kind == AxisKind::TimeMinutes) {
+        const auto axis = ScaleTimeAxis(maximum);
+        scale.FullScale = axis.XScale;
+        std::copy(axis.Labels.begin(), axis.Labels.end(), scale.Labels.begin() + 1);
+    } else {
+        const auto axis = ScaleValueAxis(maximum);
+        scale.FullScale = axis.YScale;
+        std::copy(axis.Labels.begin(), axis.Labels.end(), scale.Labels.begin() + 1);
+    }
+    return scale;
+}
+
+PlotScales ScalePlot(const Plot& plot) {
+    return {ScaleAxis(plot.X.Kind, plot.X.Maximum.value_or(LargestX(plot))),
+            ScaleAxis(plot.Y.Kind, plot.Y.Maximum.value_or(LargestY(plot)))};
+}
+
+} // namespace vorla::plot

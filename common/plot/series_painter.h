@@ -1,0 +1,17 @@
+// Painting one series of a plot in its style, and its sample in the legend.
+#pragma once
+
+#include "common/plot/plot.h"
+#include "common/plot/plot_painter.h"
+
+class QPainter;
+
+namespace vorla::plot {
+
+// `width` is the line width in the painter's units.
+void PaintSeries(QPainter& painter, const PlotGeometry& geometry, const PlotSeries& series,
+                 double width);
+
+void PaintLegendSample(QPainter& painter, const PlotSeries& series, const QRectF& box);
+
+} // namespace vorla::plot

@@ -1,0 +1,19 @@
+// The six verification cases. Each runs the models, compares them with its
+// reference and returns its report.
+#pragma once
+
+#include "verification/case_report.h"
+
+#include <string>
+
+namespace vorla::verification {
+
+CaseReport ConservationCase();
+CaseReport SmokeFillingCase();
+CaseReport LayerTemperatureCase();
+CaseReport FlashoverCase();
+CaseReport VentilationLimitCase();
+// `referenceDir` holds the peer model's CSV files.
+CaseReport PeerModelCase(const std::string& referenceDir);
+
+} // namespace vorla::verification

@@ -1,0 +1,79 @@
+// The thin layer between the verification cases and the two models: a run of
+// each model through its own run driver, and the same run followed second by
+// second with the models' public physics, so that the cases can integrate
+// flows and heat along it. Everything the cases know of the models' interfaces
+// is here.
+#pragma once
+
+#include "common/fire_table.h"
+
+#include <string>
+#include <vector>
+
+namespace vorla::verification {
+
+inline constexpr double kAmbientTemperature = 294.26; // K, both models' ambient
+inline constexpr double kAmbientDensity = 1.2;        // kg/m³
+inline constexpr double kSpecificHeat = 1.004;        // kJ/(kg K)
+inline constexpr double kCelsiusOffset = 273.15;
+
+// The vent flow regimes of VORLA-XW's FR column.
+enum class Regime {
+    AboveSoffit,
+    OutflowBelowInterface,
+    InflowAboveInterface,
+    Transition,
+    VentLimited,
+    None
+};
+const char* RegimeName(Regime regime); // "1", "2", "3", "T", "4", "-"
+
+struct Room {
+    double FloorArea = 20;           // m²
+    double RoomHeight = 2.4;         // m
+    double VentWidth = 0.9;          // m (VORLA-XW only)
+    double SillHeight = 0;           // m
+    double SoffitHeight = 2;         // m
+    double FireHeight = 0;           // m
+    double RadiativeFraction = 0.35; // VORLA-XW's radiative loss fraction
+    double LossFraction = 0.6;       // share of the heat release lost to the boundaries
+    int RunTime = 600;               // s
+};
+
+// The state and the flows at one whole second of a run.
+struct Second {
+    double Time = 0;        // s
+    double Interface = 0;   // m
+    double Temperature = 0; // K
+    double Rate = 0;        // kW released (after VORLA-XW's air-supply limit)
+    double Plume = 0;       // kg/s entrained into the layer
+    double AirIn = 0;       // kg/s of ambient air in by the vent (VORLA-XW)
+    double LowerOut = 0;    // kg/s of lower-layer (ambient) gas out: vent, or leaks
+    double UpperOut = 0;    // kg/s of layer gas out: vent, or leaks once the room is full
+    Regime FlowRegime = Regime::None;
+    bool StarvedOfAir = false;
+};
+
+struct Trace {
+    std::vector<Second> Seconds; // from 0 to the run's last second
+    std::string EndMessage;      // the run's own end message
+    // The model's run and the second-by-second replay agree at every result
+    // row (layer temperature and interface height to the digit).
+    bool ReplayMatchesRun = false;
+    int FlashoverTime = -1; // s when the layer first passed 600 °C, -1 if never
+};
+
+// A VORLA-XW run (the flashover question answered "continue") and its replay.
+Trace TraceCompartment(const Room& room, const FireTable& fire);
+
+// A SKEVA-XW run and its replay. The vent width and radiative fraction are not used.
+Trace TraceSmokeFill(const Room& room, const FireTable& fire);
+
+// VORLA-XW's vent factor: the largest air inflow in kg/s the vent passes.
+double CompartmentVentFactor(const Room& room);
+
+// VORLA-XW's heat loss fraction estimate for a room of this aspect ratio with a
+// smooth ceiling (the "Let Program Estimate" window).
+double EstimatedLossFraction(const Room& room, double aspectRatio);
+
+} // namespace vorla::verification
