@@ -11,8 +11,9 @@ InputError SaveError(std::string message) {
     return InputError{std::move(message), "cmdSave", -1, std::string(kSaveDataErrorTitle)};
 }
 
-// The first point the fire file's columns cannot hold, as the refusal to save.
-std::optional<InputError> ColumnsTooNarrow(const StandardModule& module) {
+} // namespace
+
+std::optional<InputError> CheckFireFileColumns(const StandardModule& module) {
     for (int a = 0; a <= module.LastPoint; ++a) {
         const auto column = ColumnTooNarrowFor(module.FireRate[a], module.HeatOfCombustion);
         if (!column) {
@@ -32,13 +33,8 @@ std::optional<InputError> ColumnsTooNarrow(const StandardModule& module) {
     return std::nullopt;
 }
 
-} // namespace
-
 std::variant<std::string, InputError>
 FireFileContent(const StandardModule& module, std::string_view path, std::string_view date) {
-    if (auto refusal = ColumnsTooNarrow(module)) {
-        return *refusal;
-    }
     std::string text = FireFileText(module.FireTime, module.FireRate, module.LastPoint,
                                     module.HeatOfCombustion, path, date, module.FireDescription);
 
@@ -58,6 +54,9 @@ FireFileContent(const StandardModule& module, std::string_view path, std::string
 }
 
 std::optional<InputError> SaveFireFile(const StandardModule& module, std::string_view date) {
+    if (auto refusal = CheckFireFileColumns(module)) {
+        return refusal;
+    }
     auto content = FireFileContent(module, module.FireFileName, date);
     if (auto* refusal = std::get_if<InputError>(&content)) {
         return *refusal;

@@ -15,14 +15,19 @@ namespace vorla::generator {
 
 // The text of the fire file for points 0 to LastPoint; its name line holds the
 // bare name of `path`. A table that VORLA-XW and SKEVA-XW could not read back
-// (fewer than two points, for one), or whose rates or burning rates do not fit
-// the file's columns, is refused with a message instead.
+// (fewer than two points, for one) is refused with a message instead.
 std::variant<std::string, InputError> FireFileContent(const StandardModule& module,
                                                       std::string_view path, std::string_view date);
 
-// Writes the fire file `FireFileName` with `date` on its name line. Returns the
-// refusal, or the message naming the file when it could not be written; an
-// existing file is then left as it was.
+// The refusal of a curve whose rate or burning rate at some point is wider than
+// the fire file's column for it (999999.9 kW, 9999.999 g/s), saying the largest
+// value that fits. The models would read such a file, but its columns would no
+// longer line up, so a file saved for a user is never written that way.
+std::optional<InputError> CheckFireFileColumns(const StandardModule& module);
+
+// Writes the fire file `FireFileName` with `date` on its name line, after the
+// column check above. Returns the refusal, or the message naming the file when it could not be
+// written; an existing file is then left as it was.
 std::optional<InputError> SaveFireFile(const StandardModule& module, std::string_view date);
 
 } // namespace vorla::generator
