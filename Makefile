@@ -6,7 +6,7 @@ WERROR ?= OFF
 # The build's own make runs below this one: keep its output to the build lines.
 MAKEFLAGS += --no-print-directory
 
-.PHONY: all deps release run test asan-test fuzz bench format clean verification
+.PHONY: all deps release run test asan-test fuzz package bench format clean verification
 
 all: release
 
@@ -34,6 +34,16 @@ asan-test: deps
 FUZZ_SECONDS ?= 60
 fuzz: deps
 	JOBS=$(JOBS) scripts/run-fuzzers $(FUZZ_SECONDS)
+
+# The Debian package, build/vorla_<version>_<arch>.deb, from its own optimised
+# and hardened build in build/package.
+package: deps
+	cmake --preset package -DVORLA_WERROR=$(WERROR) >/dev/null
+	cmake --build --preset package -j $(JOBS)
+	rm -f build/package/vorla_*.deb build/vorla_*.deb
+	cpack --config build/package/CPackConfig.cmake -B build/package
+	mv build/package/vorla_*.deb build/
+	@ls build/vorla_*.deb
 
 bench: release
 	@for program in build/bin/*_bench; do echo "== $$program"; "$$program"; done

@@ -41,11 +41,11 @@ constexpr NumberBox kNumberBoxes[] = {
 };
 
 constexpr OptionSpec kOptions[] = {
-    {"--from"},          {"--units"},         {"--title"},       {"--output-name"},
-    {"--fire"},          {"--floor-area"},    {"--room-height"}, {"--vent-width"},
-    {"--sill-height"},   {"--soffit-height"}, {"--fire-height"}, {"--radiative-fraction"},
-    {"--loss-fraction"}, {"--run-time"},      {"--flashover"},   {"-o"},
-    {"--csv"},           {"--help", false},   {"-h", false},
+    {"--from"},          {"--units"},         {"--title"},          {"--output-name"},
+    {"--fire"},          {"--floor-area"},    {"--room-height"},    {"--vent-width"},
+    {"--sill-height"},   {"--soffit-height"}, {"--fire-height"},    {"--radiative-fraction"},
+    {"--loss-fraction"}, {"--run-time"},      {"--flashover"},      {"-o"},
+    {"--csv"},           {"--help", false},   {"--version", false}, {"-h", false},
 };
 
 void PrintHelp(std::ostream& out) {
@@ -91,6 +91,7 @@ void PrintHelp(std::ostream& out) {
            "                           time s, layer temperature °C, interface height m,\n"
            "                           heat release rate kW, vent flow kg/s, FR and OS flags\n"
            "  --help                   this text\n"
+           "  --version                the suite's version\n"
            "\n"
            "Exit status: 0 done, 1 a file could not be read or written, 2 an input was\n"
            "rejected (the input form's message is printed on standard error).\n";
@@ -107,6 +108,10 @@ int RunCompartmentCommand(std::span<const std::string> args, std::ostream& out, 
     const auto& options = std::get<ParsedOptions>(parsed);
     if (options.Has("--help") || options.Has("-h")) {
         PrintHelp(out);
+        return kExitSuccess;
+    }
+    if (options.Has("--version")) {
+        PrintVersion(out);
         return kExitSuccess;
     }
     if (!options.Positional().empty()) {

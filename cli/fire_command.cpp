@@ -180,6 +180,10 @@ int RunFireCommand(std::span<const std::string> args, std::ostream& out, std::os
         out << FireUsage();
         return kExitSuccess;
     }
+    if (args[0] == "--version") {
+        PrintVersion(out);
+        return kExitSuccess;
+    }
     const FireKind* kind = nullptr;
     for (const auto& candidate : kFireKinds) {
         if (candidate.name == args[0]) {
@@ -192,7 +196,7 @@ int RunFireCommand(std::span<const std::string> args, std::ostream& out, std::os
     }
     const std::string prefix = "vorla fire " + std::string(kind->name) + ": ";
 
-    std::vector<OptionSpec> known{{"--help", false}, {"-h", false}};
+    std::vector<OptionSpec> known{{"--help", false}, {"-h", false}, {"--version", false}};
     for (const Names names : {kind->numberOptions, kind->wordOptions, Names(kCommonNumberOptions),
                               Names(kCommonWordOptions)}) {
         for (const auto name : names) {
@@ -207,6 +211,10 @@ int RunFireCommand(std::span<const std::string> args, std::ostream& out, std::os
     const auto& options = std::get<ParsedOptions>(parsed);
     if (options.Has("--help") || options.Has("-h")) {
         out << FireKindUsage(kind->name);
+        return kExitSuccess;
+    }
+    if (options.Has("--version")) {
+        PrintVersion(out);
         return kExitSuccess;
     }
     if (!options.Positional().empty()) {

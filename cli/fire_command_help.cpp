@@ -19,6 +19,7 @@ constexpr std::string_view kCommonOptions =
     "                            new one is complete; \"-o -\" writes it to standard output\n"
     "                            (its name line then holds no name)\n"
     "  --help                    this text\n"
+    "  --version                 the suite's version\n"
     "\n"
     "Times go in whole seconds up to 32767 s from the start of the curve. The file\n"
     "holds times in s and rates in kW whatever --units says. A rejected input prints\n"

@@ -23,9 +23,9 @@ namespace {
 using namespace vorla::smoke;
 
 constexpr OptionSpec kOptions[] = {
-    {"--from"},       {"--units"},       {"--title"},       {"--output-name"},   {"--fire"},
-    {"--floor-area"}, {"--room-height"}, {"--fire-height"}, {"--loss-fraction"}, {"--run-time"},
-    {"-o"},           {"--csv"},         {"--help", false}, {"-h", false},
+    {"--from"},       {"--units"},       {"--title"},       {"--output-name"},    {"--fire"},
+    {"--floor-area"}, {"--room-height"}, {"--fire-height"}, {"--loss-fraction"},  {"--run-time"},
+    {"-o"},           {"--csv"},         {"--help", false}, {"--version", false}, {"-h", false},
 };
 
 // The options that carry a number, and the box each is typed into.
@@ -77,6 +77,7 @@ void PrintHelp(std::ostream& out) {
            "                       layer temperature (°C), interface height (m), heat\n"
            "                       release rate (kW), vent flow (kg/s), in full precision\n"
            "  --help               show this text\n"
+           "  --version            show the suite's version\n"
            "\n"
            "Exit status: 0 done, 1 a file could not be read or written, 2 an input was\n"
            "rejected (the form's message is printed on standard error).\n";
@@ -132,6 +133,10 @@ int RunSmokeCommand(std::span<const std::string> args, std::ostream& out, std::o
     const ParsedOptions& options = std::get<ParsedOptions>(parsed);
     if (options.Has("--help") || options.Has("-h")) {
         PrintHelp(out);
+        return kExitSuccess;
+    }
+    if (options.Has("--version")) {
+        PrintVersion(out);
         return kExitSuccess;
     }
     if (!options.Positional().empty()) {

@@ -3,6 +3,7 @@
 #include "cli/compartment_command.h"
 #include "cli/fire_command.h"
 #include "cli/smoke_command.h"
+#include "common/command_line_answers.h"
 
 #include <ostream>
 #include <string_view>
@@ -39,11 +40,16 @@ void PrintUsage(std::ostream& out) {
         }
     }
     out << "\n"
-           "'vorla <command> --help' explains a command's options.\n"
+           "'vorla <command> --help' explains a command's options; 'vorla --version' prints\n"
+           "the suite's version.\n"
            "Exit status: 0 done, 1 a file could not be read or written, 2 an input was rejected.\n";
 }
 
 } // namespace
+
+void PrintVersion(std::ostream& out) {
+    out << VersionLine("vorla") << "\n";
+}
 
 int RunVorla(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
     if (args.empty()) {
@@ -52,6 +58,10 @@ int RunVorla(std::span<const std::string> args, std::ostream& out, std::ostream&
     }
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         PrintUsage(out);
+        return kExitSuccess;
+    }
+    if (args[0] == "--version") {
+        PrintVersion(out);
         return kExitSuccess;
     }
     for (const auto& command : kCommands) {

@@ -1,6 +1,8 @@
 // VORLA-XW: the splash window, then the input form, which is the main window
 // from then on. One Calculations object holds the program's state for as long
 // as it runs; the windows share it by reference.
+#include "common/command_line_answers.h"
+#include "common/suite_version.h"
 #include "common/ui/qt_platform_services.h"
 #include "common/ui/splash_window.h"
 #include "common/ui/window_placement.h"
@@ -8,11 +10,40 @@
 #include "compartment/ui/input_form.h"
 
 #include <QApplication>
+#include <iostream>
 #include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr vorla::DesktopProgram kVorlaXw{
+    .executable = "vorla-xw",
+    .description =
+        "VORLA-XW, the compartment fire model of the VORLA suite: two zones in one room\n"
+        "with one wall vent, under a fire read from a fire file. It shows the hot\n"
+        "layer's temperature, the height of the interface and the vent flow, and saves\n"
+        "them as a report (*.vof, *.sdf) that File Open reads back.\n"
+        "\n"
+        "The batch command 'vorla compartment' runs the same model from scripts.\n",
+};
+
+} // namespace
 
 int main(int argc, char** argv) {
+    // Asked for help or the version, the program answers and opens no window.
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (const auto answered = vorla::AnswerHelpOrVersion(args, kVorlaXw, std::cout)) {
+        return *answered;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName("VORLA-XW");
+    QApplication::setApplicationVersion(
+        QString::fromUtf8(vorla::kSuiteVersion.data(), vorla::kSuiteVersion.size()));
+    // Names the desktop entry, so that the desktop shows the window under its
+    // menu entry and icon (the Wayland app id).
+    QApplication::setDesktopFileName("vorla-xw");
 
     // The result columns and the fire table are large for the stack.
     auto calc = std::make_unique<vorla::compartment::Calculations>();

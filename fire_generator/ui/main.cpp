@@ -1,4 +1,6 @@
 // QDOT-XW, the design fire generator: the splash window, then the main form.
+#include "common/command_line_answers.h"
+#include "common/suite_version.h"
 #include "common/ui/qt_platform_services.h"
 #include "common/ui/splash_window.h"
 #include "common/ui/window_placement.h"
@@ -6,11 +8,39 @@
 #include "fire_generator/ui/input_form.h"
 
 #include <QApplication>
+#include <iostream>
 #include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr vorla::DesktopProgram kQdotXw{
+    .executable = "qdot-xw",
+    .description =
+        "QDOT-XW, the design fire generator of the VORLA suite: t-squared,\n"
+        "semi-universal, pool, furniture and typed-in fires, drawn as heat release rate\n"
+        "against time and saved as the fire files (*.fir) VORLA-XW and SKEVA-XW read.\n"
+        "\n"
+        "The batch command 'vorla fire' builds the same fires from scripts.\n",
+};
+
+} // namespace
 
 int main(int argc, char** argv) {
+    // Asked for help or the version, the program answers and opens no window.
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (const auto answered = vorla::AnswerHelpOrVersion(args, kQdotXw, std::cout)) {
+        return *answered;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName("QDOT-XW");
+    QApplication::setApplicationVersion(
+        QString::fromUtf8(vorla::kSuiteVersion.data(), vorla::kSuiteVersion.size()));
+    // Names the desktop entry, so that the desktop shows the window under its
+    // menu entry and icon (the Wayland app id).
+    QApplication::setDesktopFileName("qdot-xw");
 
     auto module = std::make_unique<vorla::generator::StandardModule>();
     vorla::ui::QtPlatformServices services;

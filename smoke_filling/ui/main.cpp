@@ -1,5 +1,7 @@
 // SKEVA-XW: smoke filling of a closed room. The program starts on its splash
 // window; Continue shows the input form, which is the main window from then on.
+#include "common/command_line_answers.h"
+#include "common/suite_version.h"
 #include "common/ui/qt_platform_services.h"
 #include "common/ui/splash_window.h"
 #include "common/ui/window_placement.h"
@@ -7,11 +9,40 @@
 #include "smoke_filling/ui/input_form.h"
 
 #include <QApplication>
+#include <iostream>
 #include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr vorla::DesktopProgram kSkevaXw{
+    .executable = "skeva-xw",
+    .description =
+        "SKEVA-XW, the smoke filling model of the VORLA suite: a closed room filling with\n"
+        "smoke under a fire read from a fire file. It shows the upper layer's\n"
+        "temperature and the descent of the layer interface, and saves them as a\n"
+        "results file (*.sof) that File Open reads back.\n"
+        "\n"
+        "The batch command 'vorla smoke' runs the same model from scripts.\n",
+};
+
+} // namespace
 
 int main(int argc, char** argv) {
+    // Asked for help or the version, the program answers and opens no window.
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (const auto answered = vorla::AnswerHelpOrVersion(args, kSkevaXw, std::cout)) {
+        return *answered;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName("SKEVA-XW");
+    QApplication::setApplicationVersion(
+        QString::fromUtf8(vorla::kSuiteVersion.data(), vorla::kSuiteVersion.size()));
+    // Names the desktop entry, so that the desktop shows the window under its
+    // menu entry and icon (the Wayland app id).
+    QApplication::setDesktopFileName("skeva-xw");
 
     // The program's state, as long as the program lives: too large for the stack.
     auto calc = std::make_unique<vorla::smoke::Calculations>();

@@ -1,0 +1,84 @@
+// Speed of the design-study engine itself: sampling, the worker threads,
+// runs.csv and the summaries of a 10 000-run study, with a stand-in for the
+// model that only computes the key results of 121 rows (a 600 s run).
+#include "common/key_results.h"
+#include "study/study_runner.h"
+
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+namespace vorla::study {
+namespace {
+
+double Option(const RunRequest& request, const char* name) {
+    for (const auto& [option, text] : request.Options) {
+        if (option == name) {
+            return std::stod(text);
+        }
+    }
+    return 0;
+}
+
+RunOutcome KeyResultsOnly(const RunRequest& request) {
+    const double loss = Option(request, "loss-fraction");
+    const double area = Option(request, "floor-area");
+    std::vector<RunRow> rows;
+    rows.reserve(121);
+    for (int t = 0; t <= 600; t += 5) {
+        const double rate = FireRateAt(*request.Fire, t);
+        rows.push_back({static_cast<double>(t), 20 + (1 - loss) * rate / area * t / 30,
+                        2.4 - t * 0.001 * (1 - loss), rate, 0.1, false});
+    }
+    RunView view;
+    view.Rows = rows;
+    RunOutcome outcome;
+    outcome.Keys = ComputeKeyResults(view, *request.Fire, *request.Criteria);
+    return outcome;
+}
+
+struct BenchFolder {
+    std::filesystem::path path = std::filesystem::temp_directory_path() /
+                                 ("vorla-study-bench-" + std::to_string(::getpid()));
+    BenchFolder() {
+        std::filesystem::create_directories(path);
+        std::ofstream(path / "fire.fir") << "0 0 0\n300 1000 0\n900 1000 0\n-9 -9 -9\n";
+        std::ofstream(path / "study.toml")
+            << "model = \"compartment\"\nruns = 10000\nsampling = \"latin-hypercube\"\n"
+               "[base]\nfire = \"fire.fir\"\nrun-time = 600\n[vary]\n"
+               "loss-fraction = { uniform = [0.5, 0.9] }\n"
+               "radiative-fraction = { triangular = [0.25, 0.35, 0.45] }\n"
+               "floor-area = { normal = [20, 2], min = 15, max = 25 }\n"
+               "vent-width = { lognormal = [-0.1, 0.2] }\n"
+               "soffit-height = { uniform = [1.8, 2.2] }\n";
+    }
+    ~BenchFolder() { std::filesystem::remove_all(path); }
+};
+
+void TenThousandRunStudy(benchmark::State& state) {
+    const BenchFolder folder;
+    auto read = ReadStudyFile((folder.path / "study.toml").string());
+    if (auto* problem = std::get_if<std::string>(&read)) {
+        state.SkipWithError(problem->c_str());
+        return;
+    }
+    const Study& study = std::get<Study>(read);
+    RunnerOptions options;
+    options.Threads = static_cast<unsigned>(state.range(0));
+    for (auto _ : state) {
+        if (const auto problem =
+                RunStudy(study, KeyResultsOnly, options, (folder.path / "out").string())) {
+            state.SkipWithError(problem->c_str());
+            return;
+        }
+    }
+    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * study.TotalRuns()));
+}
+BENCHMARK(TenThousandRunStudy)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
+} // namespace vorla::study
+
+BENCHMARK_MAIN();

@@ -1,0 +1,91 @@
+// The key results of a run: the few numbers a design question is answered
+// with (flashover, when the layer comes down to head height, peaks), computed
+// from a run's rows and its fire table the same way for both models.
+#pragma once
+
+#include "common/fire_table.h"
+#include "common/key_criteria.h"
+
+#include <cstddef>
+#include <optional>
+#include <span>
+#include <string_view>
+#include <vector>
+
+namespace vorla {
+
+// The model a run belongs to: it decides which model-specific keys exist.
+enum class RunModel { Compartment, Smoke };
+
+// Why a run ended, as its report's end message says.
+enum class RunEnd {
+    Complete,           // "RUN COMPLETE"
+    FlashoverStop,      // compartment, the flashover question answered Yes
+    FireEnded,          // "END OF INPUT FIRE"
+    LayerAtSill,        // compartment, interface at the vent sill
+    LayerAtFuelSurface, // interface at the fire base
+    Unstable,           // the calculation left the physical range
+};
+
+// "complete", "flashover_stop", "fire_ended", "layer_at_sill",
+// "layer_at_fuel_surface", "unstable": the texts the files write.
+std::string_view RunEndName(RunEnd end);
+std::string_view RunModelName(RunModel model); // "compartment", "smoke"
+
+// One result row in S.I. units, whichever model wrote it.
+struct RunRow {
+    double TimeS = 0;
+    double LayerTemperatureC = 0;
+    double InterfaceHeightM = 0;
+    double HeatReleaseRateKw = 0;
+    double VentFlowKgS = 0;
+    bool OxygenLimited = false; // compartment: the row's air-supply flag says "starved"
+};
+
+// A finished run as the key results see it.
+struct RunView {
+    RunModel Model = RunModel::Compartment;
+    std::span<const RunRow> Rows; // in time order; at least row 0
+    RunEnd End = RunEnd::Complete;
+    // Compartment: the index in Rows of the row the run detected flashover at.
+    std::optional<std::size_t> FlashoverRow;
+};
+
+// The first time a criterion is reached, empty when the run never reached it.
+struct CriterionTime {
+    double Criterion = 0; // m or °C
+    std::optional<double> TimeS;
+};
+
+struct KeyResults {
+    RunModel Model = RunModel::Compartment;
+    double EndTimeS = 0;
+    RunEnd End = RunEnd::Complete;
+    std::optional<double> FlashoverTimeS; // compartment
+    double PeakLayerTemperatureC = 0;
+    double PeakLayerTemperatureTimeS = 0;
+    double LowestInterfaceHeightM = 0;
+    double LowestInterfaceHeightTimeS = 0;
+    std::vector<CriterionTime> InterfaceReachesS;        // one per criterion height
+    std::vector<CriterionTime> LayerTemperatureReachesS; // one per criterion temperature
+    double PeakHeatReleaseRateKw = 0;
+    double HeatReleasedMj = 0;
+    std::optional<double> PeakVentFlowKgS;      // compartment (always set there)
+    std::optional<double> OxygenLimitedTimeS;   // compartment
+    std::optional<double> LayerAtFireBaseTimeS; // smoke
+};
+
+// The key results of a run with at least one row. Crossing times are
+// interpolated linearly in time between the two rows that straddle the
+// criterion and rounded to 0.1 s; a criterion already met by row 0 is reached at
+// row 0's time. Peaks and lowest values take the first row that has them. The
+// heat released is the integral of the fire table from 0 to the end time, as
+// FireRateAt reads the table (end segments extended), in MJ.
+KeyResults ComputeKeyResults(const RunView& run, const FireTable& fire,
+                             const KeyCriteria& criteria);
+
+// The integral in kJ of FireRateAt(fire, t) for t from 0 to endS, exact for its
+// straight segments and steps.
+double FireEnergyKj(const FireTable& fire, double endS);
+
+} // namespace vorla

@@ -1,0 +1,157 @@
+#include "common/key_results_files.h"
+
+#include "common/round_trip_text.h"
+
+#include <cmath>
+#include <nlohmann/json.hpp>
+
+namespace vorla {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+constexpr const char* kCrLf = "\r\n";
+
+Json NumberOrNull(std::optional<double> value) {
+    if (value && std::isfinite(*value)) {
+        return *value;
+    }
+    return nullptr;
+}
+
+std::string Cell(std::optional<double> value) {
+    return value && std::isfinite(*value) ? RoundTripText(*value) : std::string();
+}
+
+std::string JoinedLine(const std::vector<std::string>& cells) {
+    std::string line;
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        line += i == 0 ? "" : ",";
+        line += cells[i];
+    }
+    return line + kCrLf;
+}
+
+Json CriteriaObject(const std::vector<CriterionTime>& times) {
+    Json object = Json::object();
+    for (const auto& time : times) {
+        object[CriterionText(time.Criterion)] = NumberOrNull(time.TimeS);
+    }
+    return object;
+}
+
+} // namespace
+
+std::vector<KeyValue> NumericKeyValues(const KeyResults& keys) {
+    const bool compartment = keys.Model == RunModel::Compartment;
+    std::vector<KeyValue> values;
+    values.push_back({"end_time_s", keys.EndTimeS});
+    if (compartment) {
+        values.push_back({"flashover_time_s", keys.FlashoverTimeS});
+    }
+    values.push_back({"peak_layer_temperature_c", keys.PeakLayerTemperatureC});
+    values.push_back({"peak_layer_temperature_time_s", keys.PeakLayerTemperatureTimeS});
+    values.push_back({"lowest_interface_height_m", keys.LowestInterfaceHeightM});
+    values.push_back({"lowest_interface_height_time_s", keys.LowestInterfaceHeightTimeS});
+    for (const auto& time : keys.InterfaceReachesS) {
+        values.push_back({"interface_reaches_s@" + CriterionText(time.Criterion), time.TimeS});
+    }
+    for (const auto& time : keys.LayerTemperatureReachesS) {
+        values.push_back(
+            {"layer_temperature_reaches_s@" + CriterionText(time.Criterion), time.TimeS});
+    }
+    values.push_back({"peak_heat_release_rate_kw", keys.PeakHeatReleaseRateKw});
+    values.push_back({"heat_released_mj", keys.HeatReleasedMj});
+    if (compartment) {
+        values.push_back({"peak_vent_flow_kg_s", keys.PeakVentFlowKgS});
+        values.push_back({"oxygen_limited_time_s", keys.OxygenLimitedTimeS});
+    } else {
+        values.push_back({"layer_at_fire_base_time_s", keys.LayerAtFireBaseTimeS});
+    }
+    return values;
+}
+
+std::vector<std::string> KeyResultColumns(RunModel model, const KeyCriteria& criteria) {
+    // The names do not depend on the values: take them from empty results.
+    KeyResults empty;
+    empty.Model = model;
+    for (const double h : criteria.InterfaceHeightsM) {
+        empty.InterfaceReachesS.push_back({h, std::nullopt});
+    }
+    for (const double theta : criteria.LayerTemperaturesC) {
+        empty.LayerTemperatureReachesS.push_back({theta, std::nullopt});
+    }
+    std::vector<std::string> columns;
+    for (auto& value : NumericKeyValues(empty)) {
+        columns.push_back(std::move(value.Name));
+        if (columns.size() == 1) {
+            columns.emplace_back("end");
+        }
+    }
+    return columns;
+}
+
+std::vector<std::string> KeyResultCells(const KeyResults& keys) {
+    std::vector<std::string> cells;
+    for (const auto& value : NumericKeyValues(keys)) {
+        cells.push_back(Cell(value.Value));
+        if (cells.size() == 1) {
+            cells.emplace_back(RunEndName(keys.End));
+        }
+    }
+    return cells;
+}
+
+std::string KeyResultsCsv(const KeyResults& keys) {
+    KeyCriteria criteria;
+    criteria.InterfaceHeightsM.clear();
+    criteria.LayerTemperaturesC.clear();
+    for (const auto& time : keys.InterfaceReachesS) {
+        criteria.InterfaceHeightsM.push_back(time.Criterion);
+    }
+    for (const auto& time : keys.LayerTemperatureReachesS) {
+        criteria.LayerTemperaturesC.push_back(time.Criterion);
+    }
+    return JoinedLine(KeyResultColumns(keys.Model, criteria)) + JoinedLine(KeyResultCells(keys));
+}
+
+std::string KeyResultsJson(const KeyResults& keys, std::span<const RunInput> inputs) {
+    Json document;
+    document["model"] = RunModelName(keys.Model);
+    Json inputObject = Json::object();
+    for (const auto& input : inputs) {
+        if (const auto* number = std::get_if<double>(&input.Value)) {
+            inputObject[input.Name] = NumberOrNull(*number);
+        } else {
+            inputObject[input.Name] = std::get<std::string>(input.Value);
+        }
+    }
+    document["inputs"] = inputObject;
+    Json heights = Json::array();
+    for (const auto& time : keys.InterfaceReachesS) {
+        heights.push_back(time.Criterion);
+    }
+    Json temperatures = Json::array();
+    for (const auto& time : keys.LayerTemperatureReachesS) {
+        temperatures.push_back(time.Criterion);
+    }
+    document["criteria"] = {{"interface_height_m", heights}, {"layer_temperature_c", temperatures}};
+
+    for (const auto& value : NumericKeyValues(keys)) {
+        const auto at = value.Name.find('@');
+        if (at == std::string::npos) {
+            document[value.Name] = NumberOrNull(value.Value);
+        } else if (!document.contains(value.Name.substr(0, at))) {
+            const bool height = value.Name.starts_with("interface_reaches_s");
+            document[value.Name.substr(0, at)] =
+                CriteriaObject(height ? keys.InterfaceReachesS : keys.LayerTemperatureReachesS);
+        }
+        if (value.Name == "end_time_s") {
+            document["end"] = RunEndName(keys.End);
+        }
+    }
+    // A title or file name that is not UTF-8 must not abort the summary.
+    return document.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+}
+
+} // namespace vorla

@@ -1,0 +1,21 @@
+// The text of a number that reads back as exactly the same double: what the
+// machine-readable files (key results, design studies) write, so that a script
+// reading them sees the values the program computed.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vorla {
+
+// The shortest decimal text that reads back as `value`: 1.8 -> "1.8",
+// 600 -> "600", 1e21 -> "1e+21". Negative zero is written "0". Not for
+// infinities or NaN (the files write those as empty values).
+std::string RoundTripText(double value);
+
+// The number a RoundTripText (or any plain decimal) holds, nothing when the
+// whole text is not one finite number.
+std::optional<double> NumberOfRoundTripText(std::string_view text);
+
+} // namespace vorla

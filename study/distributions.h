@@ -1,0 +1,54 @@
+// The distributions a design study samples its inputs from, each turned into
+// a value by its inverse cumulative distribution function, so that one uniform
+// number gives one value (which keeps a Latin hypercube's strata intact).
+#pragma once
+
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace vorla::study {
+
+struct Uniform {
+    double Low = 0;
+    double High = 1;
+};
+
+struct Triangular {
+    double Low = 0;
+    double Mode = 0;
+    double High = 1;
+};
+
+// A normal distribution, or the normal distribution of ln(value) (lognormal),
+// optionally truncated to [Min, Max] (in value terms for both).
+struct Normal {
+    bool Lognormal = false;
+    double Mean = 0; // mu of ln(value) for a lognormal
+    double Sd = 1;   // sigma of ln(value) for a lognormal
+    std::optional<double> Min;
+    std::optional<double> Max;
+};
+
+// One of a list, the n-th with probability Weights[n] / sum of Weights.
+struct Choice {
+    std::vector<double> Weights;
+};
+
+using Distribution = std::variant<Uniform, Triangular, Normal, Choice>;
+
+// The standard normal distribution function and its inverse (0 < p < 1), both
+// to nearly full double precision.
+double NormalCdf(double x);
+double NormalQuantile(double p);
+
+// The probability a truncated normal or lognormal keeps between its bounds.
+double KeptProbability(const Normal& normal);
+
+// The value at probability u (0 < u < 1). A truncated distribution inverts the
+// truncated distribution function, so its values always lie within the bounds
+// and are never piled up on them. A choice gives the index of the chosen entry.
+double ValueAt(const Distribution& distribution, double u);
+
+} // namespace vorla::study

@@ -1,0 +1,44 @@
+#include "study/study_model.h"
+
+namespace vorla::study {
+
+// The options of `vorla compartment` and `vorla smoke` (cli/) that carry a
+// number, and those with a text that a study's [base] may set.
+const StudyModelOptions& CompartmentStudyOptions() {
+    static const StudyModelOptions options = {
+        RunModel::Compartment,
+        {"floor-area", "room-height", "vent-width", "sill-height", "soffit-height", "fire-height",
+         "radiative-fraction", "loss-fraction", "run-time"},
+        {{"from", {}, true},
+         {"title", {}, false},
+         {"output-name", {}, false},
+         {"fire", {}, true},
+         {"flashover", {"stop", "continue"}, false}},
+        "vof",
+    };
+    return options;
+}
+
+const StudyModelOptions& SmokeStudyOptions() {
+    static const StudyModelOptions options = {
+        RunModel::Smoke,
+        {"floor-area", "room-height", "fire-height", "loss-fraction", "run-time"},
+        {{"from", {}, true}, {"title", {}, false}, {"output-name", {}, false}, {"fire", {}, true}},
+        "sof",
+    };
+    return options;
+}
+
+std::string_view RunStatusName(RunStatus status) {
+    switch (status) {
+    case RunStatus::Ok:
+        return "ok";
+    case RunStatus::Rejected:
+        return "rejected";
+    case RunStatus::FireFileError:
+        return "fire_file_error";
+    }
+    return "rejected";
+}
+
+} // namespace vorla::study

@@ -1,0 +1,140 @@
+#include "study/runs_table.h"
+
+#include "common/key_results_files.h"
+#include "common/round_trip_text.h"
+
+namespace vorla::study {
+namespace {
+
+std::string Field(std::string_view text) {
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+        return std::string(text);
+    }
+    std::string quoted = "\"";
+    for (const char c : text) {
+        quoted += c == '"' ? "\"\"" : std::string(1, c);
+    }
+    return quoted + "\"";
+}
+
+// A model's message may span lines; a run's record stays on one.
+std::string OneLine(std::string_view text) {
+    std::string line(text);
+    for (char& c : line) {
+        if (c == '\r' || c == '\n') {
+            c = ' ';
+        }
+    }
+    return line;
+}
+
+} // namespace
+
+std::string ValueText(const StudyValue& value) {
+    if (const auto* number = std::get_if<double>(&value)) {
+        return RoundTripText(*number);
+    }
+    return std::get<std::string>(value);
+}
+
+std::vector<std::string> RunsHeader(const Study& study) {
+    std::vector<std::string> header = {"run", "grid_point"};
+    for (const auto& input : study.Vary) {
+        header.push_back(input.Name);
+    }
+    header.emplace_back("status");
+    header.emplace_back("message");
+    for (auto& column : KeyResultColumns(study.Model.Model, study.Criteria)) {
+        header.push_back(std::move(column));
+    }
+    return header;
+}
+
+std::string RunLine(const SampledRun& run, const RunOutcome& outcome, std::size_t keyColumns) {
+    std::string line = std::to_string(run.Run + 1) + "," + std::to_string(run.GridPoint + 1);
+    for (const auto& value : run.Values) {
+        line += "," + Field(ValueText(value));
+    }
+    line += ",";
+    line += RunStatusName(outcome.Status);
+    line += "," + Field(OneLine(outcome.Message));
+    if (outcome.Status == RunStatus::Ok) {
+        for (const auto& cell : KeyResultCells(outcome.Keys)) {
+            line += "," + Field(cell);
+        }
+    } else {
+        line += std::string(keyColumns, ',');
+    }
+    return line;
+}
+
+std::string RunsCsvText(const RunsTable& table) {
+    std::string text;
+    for (std::size_t i = 0; i < table.Header.size(); ++i) {
+        text += (i == 0 ? "" : ",") + Field(table.Header[i]);
+    }
+    text += "\r\n";
+    for (const auto& line : table.Lines) {
+        text += line;
+        text += "\r\n";
+    }
+    return text;
+}
+
+std::vector<std::string> CsvFields(std::string_view line) {
+    std::vector<std::string> fields(1);
+    bool quoted = false;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (quoted) {
+            if (c == '"' && i + 1 < line.size() && line[i + 1] == '"') {
+                fields.back() += '"';
+                ++i;
+            } else if (c == '"') {
+                quoted = false;
+            } else {
+                fields.back() += c;
+            }
+        } else if (c == '"') {
+            quoted = true;
+        } else if (c == ',') {
+            fields.emplace_back();
+        } else {
+            fields.back() += c;
+        }
+    }
+    return fields;
+}
+
+std::variant<RunsTable, std::string> ParseRunsCsv(std::string_view text, const std::string& path) {
+    RunsTable table;
+    std::size_t lineNumber = 0;
+    while (!text.empty()) {
+        const auto end = text.find("\r\n");
+        if (end == std::string_view::npos) {
+            return path + ": line " + std::to_string(lineNumber + 1) +
+                   " has no line end; the "
+                   "file is cut short.";
+        }
+        const std::string_view line = text.substr(0, end);
+        text.remove_prefix(end + 2);
+        if (++lineNumber == 1) {
+            table.Header = CsvFields(line);
+            if (table.Header.size() < 4 || table.Header[0] != "run") {
+                break;
+            }
+            continue;
+        }
+        const auto fields = CsvFields(line);
+        if (fields.size() != table.Header.size() || !NumberOfRoundTripText(fields[0])) {
+            return path + ": line " + std::to_string(lineNumber) + " is not a run of this study.";
+        }
+        table.Lines.emplace_back(line);
+    }
+    if (table.Header.size() < 4 || table.Header[0] != "run") {
+        return path + ": not the runs.csv of a study (no header line starting with run).";
+    }
+    return table;
+}
+
+} // namespace vorla::study

@@ -1,0 +1,44 @@
+// runs.csv of a design study: one line per run with its inputs, its status and
+// its key results. The statistics are computed from these lines, so a study
+// run in one go and one merged from shards summarise the very same text.
+#pragma once
+
+#include "study/sampling.h"
+#include "study/study_file.h"
+#include "study/study_model.h"
+
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace vorla::study {
+
+struct RunsTable {
+    std::vector<std::string> Header;
+    std::vector<std::string> Lines; // one per run in run order, without the line end
+};
+
+// run, grid_point, the varied inputs by their study file names, status,
+// message, then the key result columns of `vorla compartment|smoke --summary-csv`.
+std::vector<std::string> RunsHeader(const Study& study);
+
+// The line of one run: numbers as RoundTripText, texts quoted when they hold a
+// comma or a quote, a message on one line. A run without key results has
+// `keyColumns` empty cells, so every line has the header's fields.
+std::string RunLine(const SampledRun& run, const RunOutcome& outcome, std::size_t keyColumns);
+
+// The whole file, CR LF after each line.
+std::string RunsCsvText(const RunsTable& table);
+
+// The fields of one line (quotes undone).
+std::vector<std::string> CsvFields(std::string_view line);
+
+// A runs.csv read back, or the sentence naming the file and what is wrong.
+std::variant<RunsTable, std::string> ParseRunsCsv(std::string_view text, const std::string& path);
+
+// The text a value of the study is written as, in runs.csv and in the options
+// given to the run.
+std::string ValueText(const StudyValue& value);
+
+} // namespace vorla::study

@@ -1,0 +1,75 @@
+// A design study as its TOML file describes it: the model, the run every
+// sample starts from, the inputs that vary and how, and the criteria.
+#pragma once
+
+#include "common/fire_table.h"
+#include "common/key_criteria.h"
+#include "common/unit_system.h"
+#include "study/distributions.h"
+#include "study/study_model.h"
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace vorla::study {
+
+// A value as the study file writes it: a number, or a text (a fire file name).
+using StudyValue = std::variant<double, std::string>;
+
+enum class SamplingMethod { Random, LatinHypercube };
+
+// An input of [vary]: a grid of Values (every one is run), or a distribution
+// sampled for every run; a Choice picks one of Values.
+struct VariedInput {
+    std::string Name;
+    bool IsText = false; // `fire`: the values are file names
+    std::vector<StudyValue> Values;
+    std::optional<Distribution> Sampled; // nothing for a grid
+
+    bool IsGrid() const { return !Sampled.has_value(); }
+};
+
+struct BaseOption {
+    std::string Name;
+    StudyValue Value; // as written (paths relative to the study file)
+};
+
+// Refuse studies that could not finish in any reasonable time or memory.
+inline constexpr std::size_t kMostRuns = 1'000'000;
+
+struct Study {
+    std::string FilePath; // as given
+    StudyModelOptions Model;
+    std::size_t SamplesPerGridPoint = 1; // the file's `runs`
+    std::uint64_t Seed = 1;
+    SamplingMethod Sampling = SamplingMethod::Random;
+    UnitSystem Units = UnitSystem::SI;
+    std::vector<BaseOption> Base;                      // file order, `units` aside
+    std::vector<VariedInput> Vary;                     // file order
+    std::vector<double> CriteriaHeightsAsWritten;      // in the file's units
+    std::vector<double> CriteriaTemperaturesAsWritten; // in the file's units
+    KeyCriteria Criteria;                              // S.I.
+    // Every fire file the study names, read once, by resolved path.
+    std::map<std::string, std::shared_ptr<const FireTable>> Fires;
+
+    std::size_t GridPoints() const;
+    std::size_t TotalRuns() const { return GridPoints() * SamplesPerGridPoint; }
+    // A path of the file resolved against the study file's folder.
+    std::string ResolvedPath(const std::string& path) const;
+};
+
+// The study, or the sentence naming the file, the line and the key of the
+// first problem. Fire files are read (and must be usable) and `from` reports
+// must open; no run is done.
+std::variant<Study, std::string> ReadStudyFile(const std::string& path);
+
+// The same from the text of the file; `path` names it and anchors its paths.
+std::variant<Study, std::string> ParseStudy(std::string_view text, const std::string& path);
+
+} // namespace vorla::study

@@ -1,0 +1,521 @@
+#include "common/fire_file_reader.h"
+#include "common/round_trip_text.h"
+#include "study/study_file.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <toml++/toml.h>
+
+namespace vorla::study {
+namespace {
+
+// A problem of the file, already worded; thrown inside the reader only and
+// returned as a value by ParseStudy.
+struct StudyFileProblem {
+    std::string message;
+};
+
+class Reader {
+  public:
+    Reader(const std::string& path, Study& study) : path_(path), study_(study) {}
+
+    [[noreturn]] void Fail(const toml::source_region& where, const std::string& key,
+                           const std::string& message) const {
+        std::string text = path_;
+        if (where.begin.line > 0) {
+            text += ":" + std::to_string(where.begin.line);
+        }
+        throw StudyFileProblem{text + ": " + key + ": " + message};
+    }
+    [[noreturn]] void FailMissing(const std::string& key, const std::string& message) const {
+        throw StudyFileProblem{path_ + ": " + key + ": " + message};
+    }
+
+    void Read(const toml::table& root);
+
+  private:
+    void ReadModel(const toml::table& root);
+    void ReadSettings(const toml::table& root);
+    void ReadBase(const toml::node& node);
+    void ReadVary(const toml::node& node);
+    VariedInput ReadVaried(const std::string& name, const toml::node& node);
+    void ReadCriteria(const toml::node& node);
+    std::vector<double> Numbers(const toml::node& node, const std::string& key,
+                                const std::string& wanted);
+    std::vector<StudyValue> Entries(const toml::node& node, const std::string& key, bool text);
+    void ReadFire(const std::string& written, const toml::source_region& where,
+                  const std::string& key);
+    void CheckOpens(const std::string& written, const toml::source_region& where,
+                    const std::string& key);
+
+    const std::string& path_;
+    Study& study_;
+};
+
+// A table's entries in the order the file writes them (toml++ keeps them sorted).
+std::vector<std::pair<std::string, const toml::node*>> InFileOrder(const toml::table& table) {
+    std::vector<std::pair<std::string, const toml::node*>> entries;
+    for (const auto& [key, node] : table) {
+        entries.emplace_back(std::string(key.str()), &node);
+    }
+    std::stable_sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
+        const auto& x = a.second->source().begin;
+        const auto& y = b.second->source().begin;
+        return x.line != y.line ? x.line < y.line : x.column < y.column;
+    });
+    return entries;
+}
+
+std::optional<double> NumberOf(const toml::node& node) {
+    if (const auto* integer = node.as_integer()) {
+        return static_cast<double>(integer->get());
+    }
+    if (const auto* floating = node.as_floating_point()) {
+        if (std::isfinite(floating->get())) {
+            return floating->get();
+        }
+    }
+    return std::nullopt;
+}
+
+std::string Quoted(std::string_view text) {
+    return "\"" + std::string(text) + "\"";
+}
+
+std::string JoinedNames(const std::vector<std::string>& names) {
+    std::string text;
+    for (const auto& name : names) {
+        text += (text.empty() ? "" : ", ") + name;
+    }
+    return text;
+}
+
+std::string CommandName(const Study& study) {
+    return "vorla " + std::string(RunModelName(study.Model.Model));
+}
+
+const TextOption* FindTextOption(const StudyModelOptions& model, std::string_view name) {
+    for (const auto& option : model.TextOptions) {
+        if (option.Name == name) {
+            return &option;
+        }
+    }
+    return nullptr;
+}
+
+bool IsNumericOption(const StudyModelOptions& model, std::string_view name) {
+    return std::find(model.NumericOptions.begin(), model.NumericOptions.end(), name) !=
+           model.NumericOptions.end();
+}
+
+void Reader::Read(const toml::table& root) {
+    for (const auto& [key, node] : InFileOrder(root)) {
+        static const std::string_view known[] = {"model", "runs", "seed",    "sampling",
+                                                 "base",  "vary", "criteria"};
+        if (std::find(std::begin(known), std::end(known), key) == std::end(known)) {
+            Fail(node->source(), key,
+                 "unknown key; a study file has model, runs, seed, sampling, [base], [vary] and "
+                 "[criteria].");
+        }
+    }
+    ReadModel(root);
+    ReadSettings(root);
+    if (const auto* base = root.get("base")) {
+        ReadBase(*base);
+    }
+    if (const auto* vary = root.get("vary")) {
+        ReadVary(*vary);
+    }
+    if (const auto* criteria = root.get("criteria")) {
+        ReadCriteria(*criteria);
+    }
+    const std::size_t points = study_.GridPoints();
+    if (points > kMostRuns || study_.SamplesPerGridPoint > kMostRuns / points) {
+        FailMissing("runs", "the study has more than " + std::to_string(kMostRuns) +
+                                " runs (grid points times runs); split it into several studies.");
+    }
+}
+
+void Reader::ReadModel(const toml::table& root) {
+    const auto* node = root.get("model");
+    if (node == nullptr) {
+        FailMissing("model", "missing; write model = \"compartment\" or model = \"smoke\".");
+    }
+    const auto name = node->value<std::string>();
+    if (name == "compartment") {
+        study_.Model = CompartmentStudyOptions();
+    } else if (name == "smoke") {
+        study_.Model = SmokeStudyOptions();
+    } else {
+        Fail(node->source(), "model", "must be \"compartment\" or \"smoke\".");
+    }
+}
+
+void Reader::ReadSettings(const toml::table& root) {
+    if (const auto* node = root.get("runs")) {
+        const auto* runs = node->as_integer();
+        if (runs == nullptr || runs->get() < 1 ||
+            runs->get() > static_cast<std::int64_t>(kMostRuns)) {
+            Fail(node->source(), "runs",
+                 "must be a whole number from 1 to " + std::to_string(kMostRuns) + ".");
+        }
+        study_.SamplesPerGridPoint = static_cast<std::size_t>(runs->get());
+    }
+    if (const auto* node = root.get("seed")) {
+        const auto* seed = node->as_integer();
+        if (seed == nullptr || seed->get() < 0) {
+            Fail(node->source(), "seed", "must be a whole number, 0 or more.");
+        }
+        study_.Seed = static_cast<std::uint64_t>(seed->get());
+    }
+    if (const auto* node = root.get("sampling")) {
+        const auto sampling = node->value<std::string>();
+        if (sampling == "random") {
+            study_.Sampling = SamplingMethod::Random;
+        } else if (sampling == "latin-hypercube") {
+            study_.Sampling = SamplingMethod::LatinHypercube;
+        } else {
+            Fail(node->source(), "sampling", "must be \"random\" or \"latin-hypercube\".");
+        }
+    }
+}
+
+void Reader::CheckOpens(const std::string& written, const toml::source_region& where,
+                        const std::string& key) {
+    const std::string path = study_.ResolvedPath(written);
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        Fail(where, key, "the file " + path + " cannot be opened (" + std::strerror(errno) + ").");
+    }
+}
+
+void Reader::ReadFire(const std::string& written, const toml::source_region& where,
+                      const std::string& key) {
+    const std::string path = study_.ResolvedPath(written);
+    if (study_.Fires.count(path) != 0) {
+        return;
+    }
+    auto table = std::make_shared<FireTable>();
+    if (const auto error = ReadFireFile(path, *table)) {
+        Fail(where, key, DescribeFireFileError(*error));
+    }
+    study_.Fires[path] = std::move(table);
+}
+
+void Reader::ReadBase(const toml::node& node) {
+    const auto* table = node.as_table();
+    if (table == nullptr) {
+        Fail(node.source(), "base", "must be a table of options.");
+    }
+    for (const auto& [name, option] : InFileOrder(*table)) {
+        const std::string key = "base." + name;
+        if (name == "units") {
+            const auto units = option->value<std::string>();
+            if (units != "si" && units != "us") {
+                Fail(option->source(), key, "must be \"si\" or \"us\".");
+            }
+            study_.Units = units == "us" ? UnitSystem::US : UnitSystem::SI;
+            continue;
+        }
+        if (IsNumericOption(study_.Model, name)) {
+            const auto number = NumberOf(*option);
+            if (!number) {
+                Fail(option->source(), key, "must be a number.");
+            }
+            study_.Base.push_back({name, *number});
+            continue;
+        }
+        const auto* textOption = FindTextOption(study_.Model, name);
+        if (textOption == nullptr) {
+            Fail(option->source(), key, "unknown option of " + CommandName(study_) + ".");
+        }
+        const auto text = option->value<std::string>();
+        if (!text || !option->is_string()) {
+            Fail(option->source(), key, "must be a text in quotes.");
+        }
+        if (!textOption->Values.empty() &&
+            std::find(textOption->Values.begin(), textOption->Values.end(), *text) ==
+                textOption->Values.end()) {
+            std::string allowed;
+            for (const auto& value : textOption->Values) {
+                allowed += (allowed.empty() ? "" : " or ") + Quoted(value);
+            }
+            Fail(option->source(), key, "must be " + allowed + ", not " + Quoted(*text) + ".");
+        }
+        if (name == "fire") {
+            ReadFire(*text, option->source(), key);
+        } else if (textOption->IsPath) {
+            CheckOpens(*text, option->source(), key);
+        }
+        study_.Base.push_back({name, *text});
+    }
+}
+
+std::vector<double> Reader::Numbers(const toml::node& node, const std::string& key,
+                                    const std::string& wanted) {
+    const auto* array = node.as_array();
+    if (array == nullptr) {
+        Fail(node.source(), key, "needs " + wanted + ".");
+    }
+    std::vector<double> numbers;
+    for (const auto& element : *array) {
+        const auto number = NumberOf(element);
+        if (!number) {
+            Fail(element.source(), key, "needs " + wanted + ".");
+        }
+        numbers.push_back(*number);
+    }
+    return numbers;
+}
+
+std::vector<StudyValue> Reader::Entries(const toml::node& node, const std::string& key, bool text) {
+    const std::string wanted = text ? "a list of fire file names" : "a list of numbers";
+    const auto* array = node.as_array();
+    if (array == nullptr || array->empty()) {
+        Fail(node.source(), key, "needs " + wanted + ".");
+    }
+    std::vector<StudyValue> values;
+    for (const auto& element : *array) {
+        if (text) {
+            const auto* name = element.as_string();
+            if (name == nullptr) {
+                Fail(element.source(), key, "needs " + wanted + ".");
+            }
+            ReadFire(name->get(), element.source(), key);
+            values.emplace_back(name->get());
+        } else {
+            const auto number = NumberOf(element);
+            if (!number) {
+                Fail(element.source(), key, "needs " + wanted + ".");
+            }
+            values.emplace_back(*number);
+        }
+    }
+    return values;
+}
+
+void Reader::ReadVary(const toml::node& node) {
+    const auto* table = node.as_table();
+    if (table == nullptr) {
+        Fail(node.source(), "vary", "must be a table of inputs.");
+    }
+    for (const auto& [name, entry] : InFileOrder(*table)) {
+        if (name != "fire" && !IsNumericOption(study_.Model, name)) {
+            Fail(entry->source(), "vary." + name,
+                 "not an input a study can vary; " + CommandName(study_) + " varies " +
+                     JoinedNames(study_.Model.NumericOptions) + " and fire.");
+        }
+        study_.Vary.push_back(ReadVaried(name, *entry));
+    }
+}
+
+VariedInput Reader::ReadVaried(const std::string& name, const toml::node& node) {
+    const std::string key = "vary." + name;
+    const auto* table = node.as_table();
+    if (table == nullptr) {
+        Fail(node.source(), key, "must be a table such as { uniform = [0.5, 0.9] }.");
+    }
+    static const std::string_view kinds[] = {"uniform",   "triangular", "normal",
+                                             "lognormal", "values",     "choice"};
+    std::string kind;
+    for (const auto& [field, value] : InFileOrder(*table)) {
+        const bool isKind = std::find(std::begin(kinds), std::end(kinds), field) != std::end(kinds);
+        if (!isKind && field != "min" && field != "max" && field != "weights") {
+            Fail(value->source(), key + "." + field,
+                 "unknown key; an input varies by uniform, triangular, normal, lognormal, values "
+                 "or choice (with min, max or weights).");
+        }
+        if (isKind && !kind.empty()) {
+            Fail(value->source(), key, "has both " + kind + " and " + field + "; give one.");
+        }
+        if (isKind) {
+            kind = field;
+        }
+    }
+    if (kind.empty()) {
+        Fail(node.source(), key,
+             "needs one of uniform, triangular, normal, lognormal, values or choice.");
+    }
+
+    VariedInput input;
+    input.Name = name;
+    input.IsText = name == "fire";
+    const auto& parameters = *table->get(kind);
+    const std::string kindKey = key + "." + kind;
+    const bool truncatable = kind == "normal" || kind == "lognormal";
+    for (const char* field : {"min", "max"}) {
+        if (table->contains(field) && !truncatable) {
+            Fail(table->get(field)->source(), key + "." + field,
+                 "only a normal or lognormal distribution is truncated.");
+        }
+    }
+    if (table->contains("weights") && kind != "choice") {
+        Fail(table->get("weights")->source(), key + ".weights", "only a choice has weights.");
+    }
+    if (input.IsText && kind != "values" && kind != "choice") {
+        Fail(parameters.source(), kindKey,
+             "a fire is varied by values or choice, a list of fire files.");
+    }
+
+    if (kind == "values") {
+        input.Values = Entries(parameters, kindKey, input.IsText);
+        return input;
+    }
+    if (kind == "choice") {
+        input.Values = Entries(parameters, kindKey, input.IsText);
+        Choice choice;
+        if (const auto* weights = table->get("weights")) {
+            const std::string wanted = "one weight per choice, each 0 or more, not all 0";
+            choice.Weights = Numbers(*weights, key + ".weights", wanted);
+            double total = 0;
+            for (const double weight : choice.Weights) {
+                if (weight < 0) {
+                    Fail(weights->source(), key + ".weights", "needs " + wanted + ".");
+                }
+                total += weight;
+            }
+            if (choice.Weights.size() != input.Values.size() || !(total > 0) ||
+                !std::isfinite(total)) {
+                Fail(weights->source(), key + ".weights", "needs " + wanted + ".");
+            }
+        } else {
+            choice.Weights.assign(input.Values.size(), 1.0);
+        }
+        input.Sampled = choice;
+        return input;
+    }
+    if (kind == "uniform") {
+        const auto p = Numbers(parameters, kindKey, "two numbers [low, high], low below high");
+        if (p.size() != 2 || !(p[0] < p[1])) {
+            Fail(parameters.source(), kindKey, "needs two numbers [low, high], low below high.");
+        }
+        input.Sampled = Uniform{p[0], p[1]};
+        return input;
+    }
+    if (kind == "triangular") {
+        const std::string wanted =
+            "three numbers [min, mode, max], min <= mode <= max, min below max";
+        const auto p = Numbers(parameters, kindKey, wanted);
+        if (p.size() != 3 || !(p[0] <= p[1] && p[1] <= p[2] && p[0] < p[2])) {
+            Fail(parameters.source(), kindKey, "needs " + wanted + ".");
+        }
+        input.Sampled = Triangular{p[0], p[1], p[2]};
+        return input;
+    }
+
+    const bool lognormal = kind == "lognormal";
+    const std::string wanted = lognormal ? "two numbers [mu, sigma] of ln(value), sigma above 0"
+                                         : "two numbers [mean, sd], sd above 0";
+    const auto p = Numbers(parameters, kindKey, wanted);
+    if (p.size() != 2 || !(p[1] > 0)) {
+        Fail(parameters.source(), kindKey, "needs " + wanted + ".");
+    }
+    Normal normal{lognormal, p[0], p[1], std::nullopt, std::nullopt};
+    for (const char* field : {"min", "max"}) {
+        if (const auto* bound = table->get(field)) {
+            const auto number = NumberOf(*bound);
+            if (!number) {
+                Fail(bound->source(), key + "." + field, "must be a number.");
+            }
+            if (lognormal && *number < 0) {
+                Fail(bound->source(), key + "." + field,
+                     "a lognormal value is above 0, so its bounds are not negative.");
+            }
+            (std::string_view(field) == "min" ? normal.Min : normal.Max) = *number;
+        }
+    }
+    if (normal.Min && normal.Max && !(*normal.Min < *normal.Max)) {
+        Fail(node.source(), key, "min must be below max.");
+    }
+    if (const double kept = KeptProbability(normal); !(kept >= 1e-9)) {
+        Fail(node.source(), key,
+             "min and max keep almost none of the distribution (probability " +
+                 RoundTripText(kept) + "); move them or the distribution.");
+    }
+    input.Sampled = normal;
+    return input;
+}
+
+void Reader::ReadCriteria(const toml::node& node) {
+    const auto* table = node.as_table();
+    if (table == nullptr) {
+        Fail(node.source(), "criteria", "must be a table of criteria.");
+    }
+    for (const auto& [name, entry] : InFileOrder(*table)) {
+        const std::string key = "criteria." + name;
+        const bool heights = name == "interface-height";
+        if (!heights && name != "layer-temperature") {
+            Fail(entry->source(), key,
+                 "unknown key; the criteria are interface-height and layer-temperature.");
+        }
+        const auto values = Numbers(*entry, key, "a list of numbers");
+        const auto checked = heights ? CheckCriteriaHeights(values, study_.Units, name)
+                                     : CheckCriteriaTemperatures(values, study_.Units, name);
+        if (const auto* problem = std::get_if<std::string>(&checked)) {
+            Fail(entry->source(), key, *problem);
+        }
+        const auto& si = std::get<std::vector<double>>(checked);
+        (heights ? study_.CriteriaHeightsAsWritten : study_.CriteriaTemperaturesAsWritten) = values;
+        (heights ? study_.Criteria.InterfaceHeightsM : study_.Criteria.LayerTemperaturesC) = si;
+    }
+}
+
+} // namespace
+
+std::size_t Study::GridPoints() const {
+    std::size_t points = 1;
+    for (const auto& input : Vary) {
+        if (input.IsGrid()) {
+            // Saturate rather than wrap: the reader refuses studies this large.
+            points = input.Values.size() > kMostRuns / points ? kMostRuns + 1
+                                                              : points * input.Values.size();
+        }
+    }
+    return points;
+}
+
+std::string Study::ResolvedPath(const std::string& path) const {
+    const std::filesystem::path written(path);
+    if (written.is_absolute()) {
+        return path;
+    }
+    return (std::filesystem::path(FilePath).parent_path() / written).string();
+}
+
+std::variant<Study, std::string> ParseStudy(std::string_view text, const std::string& path) {
+    Study study;
+    study.FilePath = path;
+    study.CriteriaHeightsAsWritten = study.Criteria.InterfaceHeightsM;
+    study.CriteriaTemperaturesAsWritten = study.Criteria.LayerTemperaturesC;
+    try {
+        const toml::table root = toml::parse(text, path);
+        Reader reader(path, study);
+        reader.Read(root);
+    } catch (const toml::parse_error& error) {
+        return path + ":" + std::to_string(error.source().begin.line) + ": " +
+               std::string(error.description()) + ".";
+    } catch (const StudyFileProblem& problem) {
+        return problem.message;
+    }
+    return study;
+}
+
+std::variant<Study, std::string> ReadStudyFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        return path + ": the study file cannot be opened (" + std::strerror(errno) + ").";
+    }
+    std::ostringstream content;
+    content << file.rdbuf();
+    if (file.bad()) {
+        return path + ": the study file cannot be read (" + std::strerror(errno) + ").";
+    }
+    return ParseStudy(content.str(), path);
+}
+
+} // namespace vorla::study

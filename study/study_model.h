@@ -1,0 +1,71 @@
+// What a design study needs of a model: the options a study file may set, and
+// one run from those options. The engine knows nothing else of the models, so
+// the same engine drives VORLA-XW's and SKEVA-XW's calculations.
+#pragma once
+
+#include "common/fire_table.h"
+#include "common/key_criteria.h"
+#include "common/key_results.h"
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace vorla::study {
+
+// An option that carries a text, with the texts it may take (any when empty).
+struct TextOption {
+    std::string Name;                // as the batch command spells it, without dashes
+    std::vector<std::string> Values; // "stop", "continue"; empty: any text
+    bool IsPath = false;             // a file named relative to the study file
+};
+
+// The options of one model that a study file may name.
+struct StudyModelOptions {
+    RunModel Model = RunModel::Compartment;
+    std::vector<std::string> NumericOptions; // what [vary] may name, besides `fire`
+    std::vector<TextOption> TextOptions;     // [base] only (title, from, fire, ...)
+    std::string ReportExtension;             // of the saved reports: "vof", "sof"
+};
+
+// The options of `vorla compartment` and `vorla smoke` that a study can set.
+const StudyModelOptions& CompartmentStudyOptions();
+const StudyModelOptions& SmokeStudyOptions();
+
+// One run of a study, as the model is asked to do it.
+struct RunRequest {
+    std::size_t Run = 0;       // 0-based number of the run in the whole study
+    std::size_t GridPoint = 0; // 0-based
+    // Option name (without dashes) and text, as `vorla compartment|smoke` would
+    // be given them: "units" first, then the base options, then the varied ones
+    // (which replace a base option of the same name). Paths are resolved.
+    std::vector<std::pair<std::string, std::string>> Options;
+    // The fire table the `fire` option names, read once and shared by every run
+    // (nothing when the fire comes from a `from` report).
+    std::shared_ptr<const FireTable> Fire;
+    const KeyCriteria* Criteria = nullptr;
+    bool KeepReport = false; // fill RunOutcome::ReportText
+};
+
+enum class RunStatus { Ok, Rejected, FireFileError };
+
+// "ok", "rejected", "fire_file_error": the texts of runs.csv.
+std::string_view RunStatusName(RunStatus status);
+
+struct RunOutcome {
+    RunStatus Status = RunStatus::Ok;
+    std::string Message;    // the model's check or fire file message
+    KeyResults Keys;        // when ok
+    std::string ReportText; // when ok and asked for
+};
+
+// Does one run. Called from several threads at once: it must share nothing
+// mutable between calls.
+using RunCallback = std::function<RunOutcome(const RunRequest&)>;
+
+} // namespace vorla::study

@@ -1,0 +1,244 @@
+#include "study/study_runner.h"
+
+#include "common/atomic_file.h"
+#include "common/key_results_files.h"
+#include "study/runs_table.h"
+#include "study/sampling.h"
+#include "study/study_outputs.h"
+
+#include <algorithm>
+#include <atomic>
+#include <charconv>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
+namespace vorla::study {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+std::optional<std::size_t> WholeNumber(std::string_view text) {
+    std::size_t value = 0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (result.ec != std::errc() || result.ptr != text.data() + text.size() || text.empty()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+RunRequest RequestFor(const Study& study, const SampledRun& sampled, bool keepReport) {
+    RunRequest request;
+    request.Run = sampled.Run;
+    request.GridPoint = sampled.GridPoint;
+    request.Criteria = &study.Criteria;
+    request.KeepReport = keepReport;
+    auto& options = request.Options;
+    options.emplace_back("units", study.Units == UnitSystem::US ? "us" : "si");
+    const auto set = [&](const std::string& name, std::string text) {
+        for (auto& option : options) {
+            if (option.first == name) {
+                option.second = std::move(text);
+                return;
+            }
+        }
+        options.emplace_back(name, std::move(text));
+    };
+    const auto isPath = [&](const std::string& name) {
+        for (const auto& option : study.Model.TextOptions) {
+            if (option.Name == name) {
+                return option.IsPath;
+            }
+        }
+        return false;
+    };
+    for (const auto& base : study.Base) {
+        const std::string text = ValueText(base.Value);
+        set(base.Name, isPath(base.Name) ? study.ResolvedPath(text) : text);
+    }
+    for (std::size_t k = 0; k < study.Vary.size(); ++k) {
+        const auto& input = study.Vary[k];
+        const std::string text = ValueText(sampled.Values[k]);
+        set(input.Name, input.IsText ? study.ResolvedPath(text) : text);
+    }
+    for (const auto& [name, text] : options) {
+        if (name == "fire") {
+            const auto fire = study.Fires.find(text);
+            if (fire != study.Fires.end()) {
+                request.Fire = fire->second;
+            }
+        }
+    }
+    return request;
+}
+
+std::string ReportName(std::size_t run, std::size_t total, const std::string& extension) {
+    std::string number = std::to_string(run + 1);
+    const std::size_t width = std::to_string(total).size();
+    number.insert(0, width - std::min(width, number.size()), '0');
+    return "run-" + number + "." + extension;
+}
+
+// The runs of one shard, done by `threads` workers that each take the next run
+// not yet taken; every line lands at its run's place, so the order of finishing
+// does not matter.
+class ShardRun {
+  public:
+    ShardRun(const Study& study, const RunCallback& run, const RunnerOptions& options,
+             const std::string& directory)
+        : study_(study), run_(run), options_(options), directory_(directory), sampler_(study),
+          keyColumns_(KeyResultColumns(study.Model.Model, study.Criteria).size()) {
+        for (std::size_t i = options.Part.Index - 1; i < study.TotalRuns();
+             i += options.Part.Count) {
+            runs_.push_back(i);
+        }
+        lines_.resize(runs_.size());
+    }
+
+    std::optional<std::string> Run(unsigned threads) {
+        const auto start = Clock::now();
+        std::vector<std::thread> workers;
+        for (unsigned t = 0; t < threads; ++t) {
+            workers.emplace_back([this] { Work(); });
+        }
+        {
+            std::unique_lock lock(mutex_);
+            while (finished_ < threads) {
+                changed_.wait_for(lock, std::chrono::milliseconds(250));
+                lock.unlock();
+                Report(start);
+                lock.lock();
+            }
+        }
+        for (auto& worker : workers) {
+            worker.join();
+        }
+        return failure_;
+    }
+
+    std::vector<std::string> TakeLines() { return std::move(lines_); }
+
+  private:
+    void Work() {
+        while (true) {
+            const std::size_t k = next_.fetch_add(1);
+            if (k >= runs_.size() || stop_.load()) {
+                break;
+            }
+            if (auto problem = DoRun(runs_[k], lines_[k])) {
+                std::lock_guard lock(mutex_);
+                if (!failure_) {
+                    failure_ = std::move(problem);
+                }
+                stop_ = true;
+            }
+            done_.fetch_add(1);
+        }
+        std::lock_guard lock(mutex_);
+        ++finished_;
+        changed_.notify_all();
+    }
+
+    std::optional<std::string> DoRun(std::size_t run, std::string& line) {
+        const SampledRun sampled = sampler_.Sample(run);
+        RunOutcome outcome;
+        try {
+            outcome = run_(RequestFor(study_, sampled, options_.KeepReports));
+        } catch (const std::exception& error) {
+            return "Run " + std::to_string(run + 1) + " of the study failed: " + error.what();
+        }
+        if (outcome.Status == RunStatus::Ok &&
+            (outcome.Keys.Model != study_.Model.Model ||
+             outcome.Keys.InterfaceReachesS.size() != study_.Criteria.InterfaceHeightsM.size() ||
+             outcome.Keys.LayerTemperatureReachesS.size() !=
+                 study_.Criteria.LayerTemperaturesC.size())) {
+            return "Run " + std::to_string(run + 1) +
+                   " of the study returned key results of another model or other criteria.";
+        }
+        line = RunLine(sampled, outcome, keyColumns_);
+        if (options_.KeepReports && outcome.Status == RunStatus::Ok) {
+            const std::string path =
+                directory_ + "/reports/" +
+                ReportName(run, study_.TotalRuns(), study_.Model.ReportExtension);
+            return WriteFileAtomically(path, outcome.ReportText);
+        }
+        return std::nullopt;
+    }
+
+    void Report(Clock::time_point start) {
+        if (!options_.OnProgress) {
+            return;
+        }
+        StudyProgress progress;
+        progress.Done = done_.load();
+        progress.Total = runs_.size();
+        const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+        if (progress.Done > 0 && seconds > 0) {
+            progress.RunsPerSecond = static_cast<double>(progress.Done) / seconds;
+            progress.SecondsLeft =
+                static_cast<double>(progress.Total - progress.Done) / progress.RunsPerSecond;
+        }
+        options_.OnProgress(progress);
+    }
+
+    const Study& study_;
+    const RunCallback& run_;
+    const RunnerOptions& options_;
+    const std::string& directory_;
+    const StudySampler sampler_;
+    const std::size_t keyColumns_;
+    std::vector<std::size_t> runs_;
+    std::vector<std::string> lines_;
+    std::atomic<std::size_t> next_{0};
+    std::atomic<std::size_t> done_{0};
+    std::atomic<bool> stop_{false};
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    unsigned finished_ = 0;
+    std::optional<std::string> failure_;
+};
+
+} // namespace
+
+std::variant<Shard, std::string> ParseShard(std::string_view text) {
+    const auto slash = text.find('/');
+    const std::string problem =
+        "The value of --shard must be K/N with 1 <= K <= N, not \"" + std::string(text) + "\".";
+    if (slash == std::string_view::npos) {
+        return problem;
+    }
+    const auto index = WholeNumber(text.substr(0, slash));
+    const auto count = WholeNumber(text.substr(slash + 1));
+    if (!index || !count || *index < 1 || *index > *count) {
+        return problem;
+    }
+    return Shard{*index, *count};
+}
+
+std::optional<std::string> RunStudy(const Study& study, const RunCallback& run,
+                                    const RunnerOptions& options, const std::string& directory) {
+    if (options.Part.Index < 1 || options.Part.Index > options.Part.Count) {
+        return "The shard " + std::to_string(options.Part.Index) + "/" +
+               std::to_string(options.Part.Count) + " does not exist.";
+    }
+    if (auto problem = MakeOutputDirectory(directory, options.KeepReports)) {
+        return problem;
+    }
+    unsigned threads = options.Threads;
+    if (threads == 0) {
+        threads = std::max(1u, std::thread::hardware_concurrency());
+    }
+    ShardRun shard(study, run, options, directory);
+    if (auto problem = shard.Run(threads)) {
+        return problem;
+    }
+    RunsTable table{RunsHeader(study), shard.TakeLines()};
+    const SummaryContext context = ContextOf(study);
+    if (options.Part.Count > 1) {
+        return WriteShardOutputs(directory, context, options.Part.Index, options.Part.Count, table);
+    }
+    return WriteStudyOutputs(directory, context, table);
+}
+
+} // namespace vorla::study

@@ -1,0 +1,301 @@
+#include "study/study_summary.h"
+
+#include "common/round_trip_text.h"
+#include "study/statistics.h"
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <limits>
+
+namespace vorla::study {
+namespace {
+
+Json ValueJson(const StudyValue& value) {
+    if (const auto* number = std::get_if<double>(&value)) {
+        return *number;
+    }
+    return std::get<std::string>(value);
+}
+
+Json ValuesJson(const std::vector<StudyValue>& values) {
+    Json array = Json::array();
+    for (const auto& value : values) {
+        array.push_back(ValueJson(value));
+    }
+    return array;
+}
+
+Json VariedJson(const VariedInput& input) {
+    if (input.IsGrid()) {
+        return {{"values", ValuesJson(input.Values)}};
+    }
+    const auto& sampled = *input.Sampled;
+    if (const auto* uniform = std::get_if<Uniform>(&sampled)) {
+        return {{"uniform", {uniform->Low, uniform->High}}};
+    }
+    if (const auto* triangular = std::get_if<Triangular>(&sampled)) {
+        return {{"triangular", {triangular->Low, triangular->Mode, triangular->High}}};
+    }
+    if (const auto* normal = std::get_if<Normal>(&sampled)) {
+        Json json = {{normal->Lognormal ? "lognormal" : "normal", {normal->Mean, normal->Sd}}};
+        if (normal->Min) {
+            json["min"] = *normal->Min;
+        }
+        if (normal->Max) {
+            json["max"] = *normal->Max;
+        }
+        return json;
+    }
+    return {{"choice", ValuesJson(input.Values)}, {"weights", std::get<Choice>(sampled).Weights}};
+}
+
+Json NumberOrNull(const std::optional<double>& value) {
+    return value ? Json(*value) : Json(nullptr);
+}
+
+struct Columns {
+    std::size_t status = 0;
+    std::size_t firstKey = 0;
+    std::vector<std::size_t> numericInputs;
+};
+
+// A key whose values are times: the end, the crossings, the times of peaks
+// (not peak_vent_flow_kg_s, a flow).
+bool IsTimeKey(const std::string& name) {
+    return name.ends_with("time_s") || name.find("_reaches_s@") != std::string::npos;
+}
+
+bool IsCriterionKey(const std::string& name) {
+    return name.starts_with("interface_reaches_s@") ||
+           name.starts_with("layer_temperature_reaches_s@");
+}
+
+// A line of runs.csv read once: its status, and each cell's number (NaN for
+// an empty cell or a text).
+struct Record {
+    std::string status;
+    std::vector<double> numbers;
+};
+
+Record RecordOf(std::string_view line, std::size_t statusColumn) {
+    auto cells = CsvFields(line);
+    Record record;
+    record.status = statusColumn < cells.size() ? std::move(cells[statusColumn]) : std::string();
+    record.numbers.reserve(cells.size());
+    for (const auto& cell : cells) {
+        record.numbers.push_back(
+            NumberOfRoundTripText(cell).value_or(std::numeric_limits<double>::quiet_NaN()));
+    }
+    return record;
+}
+
+std::optional<double> CellNumber(const Record& record, std::size_t column) {
+    if (column >= record.numbers.size() || std::isnan(record.numbers[column])) {
+        return std::nullopt;
+    }
+    return record.numbers[column];
+}
+
+Json StatsJson(const std::vector<std::string>& header, const Columns& columns,
+               const std::vector<const Record*>& records) {
+    std::vector<const Record*> ok;
+    for (const auto* record : records) {
+        if (record->status == "ok") {
+            ok.push_back(record);
+        }
+    }
+    Json stats = Json::object();
+    Json probabilities = Json::object();
+    Json sensitivity = Json::object();
+    for (std::size_t column = columns.firstKey; column < header.size(); ++column) {
+        const std::string& name = header[column];
+        if (name == "end") {
+            continue;
+        }
+        std::vector<double> values;
+        for (const auto* record : ok) {
+            if (const auto value = CellNumber(*record, column)) {
+                values.push_back(*value);
+            }
+        }
+        const std::size_t reached = values.size();
+        const SampleSummary summary = Summarise(std::move(values));
+        stats[name] = {{"count", summary.Count},           {"mean", NumberOrNull(summary.Mean)},
+                       {"sd", NumberOrNull(summary.Sd)},   {"min", NumberOrNull(summary.Min)},
+                       {"p5", NumberOrNull(summary.P5)},   {"p25", NumberOrNull(summary.P25)},
+                       {"p50", NumberOrNull(summary.P50)}, {"p75", NumberOrNull(summary.P75)},
+                       {"p95", NumberOrNull(summary.P95)}, {"max", NumberOrNull(summary.Max)}};
+
+        if (name == "flashover_time_s" || IsCriterionKey(name)) {
+            const Proportion p = WilsonProportion(reached, ok.size());
+            probabilities[name == "flashover_time_s" ? std::string("flashover") : name] = {
+                {"p", NumberOrNull(p.P)},
+                {"low", NumberOrNull(p.Low)},
+                {"high", NumberOrNull(p.High)}};
+        }
+        if (IsTimeKey(name)) {
+            std::vector<std::pair<std::string, double>> ranking;
+            for (const std::size_t input : columns.numericInputs) {
+                std::vector<double> x;
+                std::vector<double> y;
+                for (const auto* record : ok) {
+                    const auto key = CellNumber(*record, column);
+                    const auto value = CellNumber(*record, input);
+                    if (key && value) {
+                        x.push_back(*value);
+                        y.push_back(*key);
+                    }
+                }
+                if (const auto rho = SpearmanCorrelation(x, y)) {
+                    ranking.emplace_back(header[input], *rho);
+                }
+            }
+            std::stable_sort(ranking.begin(), ranking.end(), [](const auto& a, const auto& b) {
+                return std::abs(a.second) > std::abs(b.second);
+            });
+            Json list = Json::array();
+            for (const auto& [input, rho] : ranking) {
+                list.push_back({input, rho});
+            }
+            sensitivity[name] = list;
+        }
+    }
+    stats["probabilities"] = probabilities;
+    stats["sensitivity"] = sensitivity;
+    return stats;
+}
+
+Json StatusJson(const std::vector<const Record*>& records) {
+    Json status = {{"ok", 0}, {"rejected", 0}, {"fire_file_error", 0}};
+    for (const auto* record : records) {
+        const std::string& name = record->status;
+        if (status.contains(name)) {
+            status[name] = status[name].get<std::size_t>() + 1;
+        }
+    }
+    return status;
+}
+
+} // namespace
+
+SummaryContext ContextOf(const Study& study) {
+    SummaryContext context;
+    Json& settings = context.Settings;
+    settings["file"] = std::filesystem::path(study.FilePath).filename().string();
+    settings["model"] = RunModelName(study.Model.Model);
+    settings["runs"] = study.SamplesPerGridPoint;
+    settings["seed"] = study.Seed;
+    settings["sampling"] = study.Sampling == SamplingMethod::Random ? "random" : "latin-hypercube";
+    settings["units"] = study.Units == UnitSystem::US ? "us" : "si";
+    Json base = Json::object();
+    for (const auto& option : study.Base) {
+        base[option.Name] = ValueJson(option.Value);
+    }
+    settings["base"] = base;
+    Json vary = Json::object();
+    for (const auto& input : study.Vary) {
+        vary[input.Name] = VariedJson(input);
+        if (!input.IsText) {
+            context.NumericInputs.push_back(input.Name);
+        }
+    }
+    settings["vary"] = vary;
+    settings["criteria"] = {{"interface-height", study.CriteriaHeightsAsWritten},
+                            {"layer-temperature", study.CriteriaTemperaturesAsWritten}};
+
+    const StudySampler sampler(study);
+    for (std::size_t point = 0; point < study.GridPoints(); ++point) {
+        const auto values = sampler.GridValues(point);
+        Json inputs = Json::object();
+        std::size_t k = 0;
+        for (const auto& input : study.Vary) {
+            if (input.IsGrid()) {
+                inputs[input.Name] = ValueJson(values[k++]);
+            }
+        }
+        context.GridPoints.push_back(inputs);
+    }
+    context.TotalRuns = study.TotalRuns();
+    return context;
+}
+
+Json ContextJson(const SummaryContext& context) {
+    return {{"study", context.Settings},
+            {"runs", context.TotalRuns},
+            {"numeric_inputs", context.NumericInputs},
+            {"grid_points", context.GridPoints}};
+}
+
+std::optional<SummaryContext> ContextFromJson(const Json& json) {
+    SummaryContext context;
+    if (!json.is_object() || !json.contains("study") || !json.contains("runs") ||
+        !json.contains("numeric_inputs") || !json.contains("grid_points") ||
+        !json["study"].is_object() || !json["runs"].is_number_unsigned() ||
+        !json["numeric_inputs"].is_array() || !json["grid_points"].is_array()) {
+        return std::nullopt;
+    }
+    context.Settings = json["study"];
+    context.TotalRuns = json["runs"].get<std::size_t>();
+    for (const auto& name : json["numeric_inputs"]) {
+        if (!name.is_string()) {
+            return std::nullopt;
+        }
+        context.NumericInputs.push_back(name.get<std::string>());
+    }
+    context.GridPoints = json["grid_points"];
+    return context;
+}
+
+Json SummaryDocument(const SummaryContext& context, const RunsTable& runs) {
+    const auto& header = runs.Header;
+    Columns columns;
+    for (std::size_t i = 0; i < header.size(); ++i) {
+        if (header[i] == "status" && columns.status == 0) {
+            columns.status = i;
+            columns.firstKey = i + 2;
+        }
+        if (columns.status == 0 && i >= 2 &&
+            std::find(context.NumericInputs.begin(), context.NumericInputs.end(), header[i]) !=
+                context.NumericInputs.end()) {
+            columns.numericInputs.push_back(i);
+        }
+    }
+
+    std::vector<Record> records;
+    records.reserve(runs.Lines.size());
+    for (const auto& line : runs.Lines) {
+        records.push_back(RecordOf(line, columns.status));
+    }
+    std::vector<const Record*> all;
+    std::vector<std::vector<const Record*>> byPoint(context.GridPoints.size());
+    for (const auto& record : records) {
+        all.push_back(&record);
+        const auto point = CellNumber(record, 1);
+        if (point && *point >= 1 && *point <= static_cast<double>(byPoint.size())) {
+            byPoint[static_cast<std::size_t>(*point) - 1].push_back(&record);
+        }
+    }
+
+    Json summary;
+    summary["study"] = context.Settings;
+    summary["runs"] = runs.Lines.size();
+    summary["status"] = StatusJson(all);
+    summary["overall"] = StatsJson(header, columns, all);
+    Json points = Json::array();
+    for (std::size_t p = 0; p < byPoint.size(); ++p) {
+        points.push_back({{"grid_point", p + 1},
+                          {"inputs", context.GridPoints[p]},
+                          {"runs", byPoint[p].size()},
+                          {"status", StatusJson(byPoint[p])},
+                          {"stats", StatsJson(header, columns, byPoint[p])}});
+    }
+    summary["grid_points"] = points;
+    return summary;
+}
+
+std::string SummaryJsonText(const Json& summary) {
+    return summary.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+}
+
+} // namespace vorla::study

@@ -1,0 +1,42 @@
+// summary.json and summary.md of a design study: per grid point and for the
+// whole study, the statistics of every key result, the probabilities of
+// flashover and of each criterion, and the inputs ranked by their rank
+// correlation with each time.
+#pragma once
+
+#include "study/runs_table.h"
+#include "study/study_file.h"
+
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vorla::study {
+
+using Json = nlohmann::ordered_json;
+
+// What the summary needs besides runs.csv. A shard writes it beside its part of
+// runs.csv, so that merging shards needs neither the study file nor its fires.
+struct SummaryContext {
+    Json Settings = Json::object();  // the study file's settings, "study" in summary.json
+    Json GridPoints = Json::array(); // per grid point, its grid inputs by name
+    std::size_t TotalRuns = 0;
+    std::vector<std::string> NumericInputs; // the varied inputs that are numbers
+};
+
+SummaryContext ContextOf(const Study& study);
+Json ContextJson(const SummaryContext& context);
+std::optional<SummaryContext> ContextFromJson(const Json& json);
+
+// The summary.json document. Numbers are written with enough digits to read
+// back as the same double; a statistic that does not exist is null.
+Json SummaryDocument(const SummaryContext& context, const RunsTable& runs);
+
+// The same figures as a page of Markdown tables.
+std::string SummaryMarkdown(const Json& summary);
+
+// The file texts (the JSON ends with a line feed).
+std::string SummaryJsonText(const Json& summary);
+
+} // namespace vorla::study

@@ -1,0 +1,115 @@
+#include "common/round_trip_text.h"
+#include "study/study_summary.h"
+
+namespace vorla::study {
+namespace {
+
+std::string Text(const Json& value) {
+    if (value.is_null()) {
+        return "";
+    }
+    if (value.is_number_float()) {
+        return RoundTripText(value.get<double>());
+    }
+    if (value.is_number()) {
+        return value.dump();
+    }
+    if (value.is_string()) {
+        return value.get<std::string>();
+    }
+    return value.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+// A table cell cannot hold a bar or a line break.
+std::string Cell(const Json& value) {
+    std::string text = Text(value);
+    std::string cell;
+    for (const char c : text) {
+        cell += c == '|' ? std::string("\\|") : c == '\n' ? std::string(" ") : std::string(1, c);
+    }
+    return cell;
+}
+
+void AppendStatus(std::string& page, const Json& runs, const Json& status) {
+    page += "| runs | ok | rejected | fire_file_error |\n|---:|---:|---:|---:|\n";
+    page += "| " + Cell(runs) + " | " + Cell(status["ok"]) + " | " + Cell(status["rejected"]) +
+            " | " + Cell(status["fire_file_error"]) + " |\n\n";
+}
+
+void AppendStats(std::string& page, const Json& stats) {
+    static const char* const kColumns[] = {"count", "mean", "sd",  "min", "p5",
+                                           "p25",   "p50",  "p75", "p95", "max"};
+    page += "| key result |";
+    std::string rule = "|---|";
+    for (const char* column : kColumns) {
+        page += std::string(" ") + column + " |";
+        rule += "---:|";
+    }
+    page += "\n" + rule + "\n";
+    for (const auto& [name, figures] : stats.items()) {
+        if (name == "probabilities" || name == "sensitivity") {
+            continue;
+        }
+        page += "| " + name + " |";
+        for (const char* column : kColumns) {
+            page += " " + Cell(figures[column]) + " |";
+        }
+        page += "\n";
+    }
+    page += "\n";
+
+    if (!stats["probabilities"].empty()) {
+        page += "| probability of | p | 95 % low | 95 % high |\n|---|---:|---:|---:|\n";
+        for (const auto& [name, p] : stats["probabilities"].items()) {
+            page += "| " + name + " | " + Cell(p["p"]) + " | " + Cell(p["low"]) + " | " +
+                    Cell(p["high"]) + " |\n";
+        }
+        page += "\n";
+    }
+
+    if (!stats["sensitivity"].empty()) {
+        page += "Inputs by the strength of their rank correlation (Spearman) with each time:\n\n";
+        for (const auto& [name, ranking] : stats["sensitivity"].items()) {
+            page += "- " + name + ":";
+            if (ranking.empty()) {
+                page += " none varies with it";
+            }
+            for (std::size_t i = 0; i < ranking.size(); ++i) {
+                page += (i == 0 ? " " : ", ") + Text(ranking[i][0]) + " " + Text(ranking[i][1]);
+            }
+            page += "\n";
+        }
+        page += "\n";
+    }
+}
+
+} // namespace
+
+std::string SummaryMarkdown(const Json& summary) {
+    const Json& study = summary["study"];
+    std::string page = "# Design study: " + Text(study["file"]) + "\n\n";
+    page += "Model " + Text(study["model"]) + ", " + Text(study["runs"]) +
+            " runs per grid point, seed " + Text(study["seed"]) + ", " + Text(study["sampling"]) +
+            " sampling, inputs in " + (Text(study["units"]) == "us" ? "U.S." : "S.I.") +
+            " units; key results in s, °C, m, kW, kg/s and MJ.\n\n";
+    AppendStatus(page, summary["runs"], summary["status"]);
+    page += "## Whole study\n\n";
+    AppendStats(page, summary["overall"]);
+    // A study without grid inputs has one grid point: the whole study again.
+    if (summary["grid_points"].size() < 2) {
+        return page;
+    }
+    for (const auto& point : summary["grid_points"]) {
+        page += "## Grid point " + Text(point["grid_point"]);
+        std::string inputs;
+        for (const auto& [name, value] : point["inputs"].items()) {
+            inputs += (inputs.empty() ? ": " : ", ") + name + " = " + Text(value);
+        }
+        page += inputs + "\n\n";
+        AppendStatus(page, point["runs"], point["status"]);
+        AppendStats(page, point["stats"]);
+    }
+    return page;
+}
+
+} // namespace vorla::study

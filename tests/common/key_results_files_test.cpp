@@ -1,0 +1,104 @@
+#include "common/key_results_files.h"
+#include "common/round_trip_text.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+namespace vorla {
+namespace {
+
+KeyResults RoomKeys() {
+    KeyResults keys;
+    keys.Model = RunModel::Compartment;
+    keys.EndTimeS = 600;
+    keys.End = RunEnd::FlashoverStop;
+    keys.FlashoverTimeS = 316;
+    keys.PeakLayerTemperatureC = 612.25;
+    keys.PeakLayerTemperatureTimeS = 316;
+    keys.LowestInterfaceHeightM = 0.75;
+    keys.LowestInterfaceHeightTimeS = 316;
+    keys.InterfaceReachesS = {{1.8, 124.3}, {1.5, std::nullopt}};
+    keys.LayerTemperatureReachesS = {{60, 80.5}, {200, 150.1}, {600, std::nullopt}};
+    keys.PeakHeatReleaseRateKw = 1500;
+    keys.HeatReleasedMj = 0.1 + 0.2;
+    keys.PeakVentFlowKgS = 1.25;
+    keys.OxygenLimitedTimeS = std::nullopt;
+    return keys;
+}
+
+TEST(KeyResultsCsv, OneHeaderLineAndOneDataLine) {
+    EXPECT_EQ(KeyResultsCsv(RoomKeys()),
+              "end_time_s,end,flashover_time_s,peak_layer_temperature_c,"
+              "peak_layer_temperature_time_s,lowest_interface_height_m,"
+              "lowest_interface_height_time_s,interface_reaches_s@1.8,interface_reaches_s@1.5,"
+              "layer_temperature_reaches_s@60,layer_temperature_reaches_s@200,"
+              "layer_temperature_reaches_s@600,peak_heat_release_rate_kw,heat_released_mj,"
+              "peak_vent_flow_kg_s,oxygen_limited_time_s\r\n"
+              "600,flashover_stop,316,612.25,316,0.75,316,124.3,,80.5,150.1,,1500,"
+              "0.30000000000000004,1.25,\r\n");
+}
+
+TEST(KeyResultColumns, DependOnTheModelAndTheCriteria) {
+    KeyCriteria criteria;
+    criteria.InterfaceHeightsM = {2};
+    criteria.LayerTemperaturesC = {};
+    const std::vector<std::string> smoke = {"end_time_s",
+                                            "end",
+                                            "peak_layer_temperature_c",
+                                            "peak_layer_temperature_time_s",
+                                            "lowest_interface_height_m",
+                                            "lowest_interface_height_time_s",
+                                            "interface_reaches_s@2",
+                                            "peak_heat_release_rate_kw",
+                                            "heat_released_mj",
+                                            "layer_at_fire_base_time_s"};
+    EXPECT_EQ(KeyResultColumns(RunModel::Smoke, criteria), smoke);
+    EXPECT_EQ(KeyResultColumns(RunModel::Compartment, KeyCriteria{}).size(), 16u);
+}
+
+TEST(KeyResultsJson, HoldsInputsCriteriaAndEveryKeyByName) {
+    const std::vector<RunInput> inputs = {{"floor-area", 20.0}, {"fire", std::string("sofa.fir")}};
+    const auto json = nlohmann::json::parse(KeyResultsJson(RoomKeys(), inputs));
+    EXPECT_EQ(json["model"], "compartment");
+    EXPECT_EQ(json["inputs"]["floor-area"], 20.0);
+    EXPECT_EQ(json["inputs"]["fire"], "sofa.fir");
+    EXPECT_EQ(json["criteria"]["interface_height_m"], nlohmann::json::array({1.8, 1.5}));
+    EXPECT_EQ(json["criteria"]["layer_temperature_c"], nlohmann::json::array({60, 200, 600}));
+    EXPECT_EQ(json["end_time_s"], 600);
+    EXPECT_EQ(json["end"], "flashover_stop");
+    EXPECT_EQ(json["flashover_time_s"], 316);
+    EXPECT_EQ(json["interface_reaches_s"], nlohmann::json::parse(R"({"1.8": 124.3, "1.5": null})"));
+    EXPECT_EQ(json["layer_temperature_reaches_s"],
+              nlohmann::json::parse(R"({"60": 80.5, "200": 150.1, "600": null})"));
+    EXPECT_TRUE(json["oxygen_limited_time_s"].is_null());
+    EXPECT_EQ(json["heat_released_mj"].get<double>(), 0.1 + 0.2);
+    EXPECT_FALSE(json.contains("layer_at_fire_base_time_s"));
+    EXPECT_EQ(json.size(), 16u);
+}
+
+TEST(KeyResultsJson, SurvivesATextThatIsNotUtf8) {
+    const std::vector<RunInput> inputs = {{"title", std::string("B\xe4"
+                                                                "ckerei")}};
+    const auto json = nlohmann::json::parse(KeyResultsJson(RoomKeys(), inputs));
+    EXPECT_EQ(json["inputs"]["title"].get<std::string>(), "B\xef\xbf\xbd"
+                                                          "ckerei");
+}
+
+TEST(RoundTripText, ReadsBackAsTheSameNumber) {
+    const double values[] = {1.8,  124.3, 600,        0.1 + 0.2, 1e21,
+                             1e-5, -0.0,  6 * 0.3048, 5e-324,    1.7976931348623157e308};
+    for (const double value : values) {
+        const auto back = NumberOfRoundTripText(RoundTripText(value));
+        ASSERT_TRUE(back) << RoundTripText(value);
+        EXPECT_EQ(*back, value) << RoundTripText(value);
+    }
+    EXPECT_EQ(RoundTripText(-0.0), "0");
+    EXPECT_EQ(RoundTripText(600), "600");
+    EXPECT_FALSE(NumberOfRoundTripText(""));
+    EXPECT_FALSE(NumberOfRoundTripText("1.5x"));
+    EXPECT_FALSE(NumberOfRoundTripText("+1"));
+    EXPECT_FALSE(NumberOfRoundTripText("inf"));
+}
+
+} // namespace
+} // namespace vorla

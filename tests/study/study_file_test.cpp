@@ -1,0 +1,220 @@
+#include "common/fire_file_reader.h"
+#include "study/study_file.h"
+#include "study_test_files.h"
+
+#include <gtest/gtest.h>
+
+namespace vorla::study {
+namespace {
+
+constexpr const char* kOfficeStudy = R"(model = "compartment"          # or "smoke"
+runs = 1000
+seed = 2026
+sampling = "latin-hypercube"
+
+[base]
+units = "us"
+run-time = 900
+flashover = "continue"
+fire = "medium.fir"
+title = "Office"
+
+[vary]
+loss-fraction = { uniform = [0.5, 0.9] }
+radiative-fraction = { triangular = [0.25, 0.35, 0.45] }
+floor-area = { normal = [200, 20], min = 150, max = 250 }
+vent-width = { lognormal = [1.1, 0.2] }
+soffit-height = { values = [6, 6.5, 7] }
+fire = { choice = ["slow.fir", "medium.fir", "fast.fir"], weights = [0.2, 0.5, 0.3] }
+
+[criteria]
+interface-height = [6, 5]
+layer-temperature = [140, 392, 1112]
+)";
+
+TEST(ReadStudyFile, ReadsEverySettingInFileOrder) {
+    TestFolder folder;
+    const auto read = ReadStudyFile(folder.Write("office.toml", kOfficeStudy));
+    ASSERT_TRUE(std::holds_alternative<Study>(read)) << std::get<std::string>(read);
+    const Study& study = std::get<Study>(read);
+    EXPECT_EQ(study.Model.Model, RunModel::Compartment);
+    EXPECT_EQ(study.SamplesPerGridPoint, 1000u);
+    EXPECT_EQ(study.Seed, 2026u);
+    EXPECT_EQ(study.Sampling, SamplingMethod::LatinHypercube);
+    EXPECT_EQ(study.Units, UnitSystem::US);
+    ASSERT_EQ(study.Base.size(), 4u);
+    EXPECT_EQ(study.Base[0].Name, "run-time");
+    EXPECT_EQ(std::get<double>(study.Base[0].Value), 900);
+    EXPECT_EQ(std::get<std::string>(study.Base[3].Value), "Office");
+
+    const char* names[] = {"loss-fraction", "radiative-fraction", "floor-area",
+                           "vent-width",    "soffit-height",      "fire"};
+    ASSERT_EQ(study.Vary.size(), 6u);
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(study.Vary[i].Name, names[i]);
+    }
+    const auto& floor = std::get<Normal>(*study.Vary[2].Sampled);
+    EXPECT_FALSE(floor.Lognormal);
+    EXPECT_EQ(*floor.Min, 150);
+    EXPECT_EQ(*floor.Max, 250);
+    EXPECT_TRUE(std::get<Normal>(*study.Vary[3].Sampled).Lognormal);
+    EXPECT_TRUE(study.Vary[4].IsGrid());
+    EXPECT_TRUE(study.Vary[5].IsText);
+    EXPECT_EQ(std::get<Choice>(*study.Vary[5].Sampled).Weights,
+              (std::vector<double>{0.2, 0.5, 0.3}));
+    EXPECT_EQ(study.GridPoints(), 3u);
+    EXPECT_EQ(study.TotalRuns(), 3000u);
+
+    // Criteria in the file's units (ft, °F) become metres and degrees Celsius.
+    EXPECT_EQ(study.Criteria.InterfaceHeightsM, (std::vector<double>{1.8288, 1.524}));
+    EXPECT_EQ(study.Criteria.LayerTemperaturesC, (std::vector<double>{60, 200, 600}));
+    EXPECT_EQ(study.CriteriaHeightsAsWritten, (std::vector<double>{6, 5}));
+
+    // Every fire is read once, medium.fir although named twice.
+    ASSERT_EQ(study.Fires.size(), 3u);
+    const auto& medium = *study.Fires.at(folder.Path("medium.fir"));
+    EXPECT_EQ(medium.N, 2);
+    EXPECT_EQ(medium.Points[1].Rate, 1000);
+}
+
+TEST(ReadStudyFile, DefaultsOfAPlainGrid) {
+    TestFolder folder;
+    const auto read = ReadStudyFile(folder.Write(
+        "grid.toml", "model = \"smoke\"\n[vary]\nfloor-area = { values = [10, 20] }\n"));
+    ASSERT_TRUE(std::holds_alternative<Study>(read)) << std::get<std::string>(read);
+    const Study& study = std::get<Study>(read);
+    EXPECT_EQ(study.SamplesPerGridPoint, 1u);
+    EXPECT_EQ(study.Seed, 1u);
+    EXPECT_EQ(study.Sampling, SamplingMethod::Random);
+    EXPECT_EQ(study.Units, UnitSystem::SI);
+    EXPECT_EQ(study.Criteria.InterfaceHeightsM, (std::vector<double>{1.8, 1.5}));
+    EXPECT_EQ(study.Criteria.LayerTemperaturesC, (std::vector<double>{60, 200, 600}));
+    EXPECT_EQ(study.TotalRuns(), 2u);
+}
+
+TEST(ReadStudyFile, RefusesMistakesNamingFileLineAndKey) {
+    struct Case {
+        std::string text;
+        std::string message; // after "<path>"
+    };
+    const std::string smoke = "model = \"smoke\"\n";
+    const std::string room = "model = \"compartment\"\n";
+    const Case cases[] = {
+        {"model = \"zone\"\n", ":1: model: must be \"compartment\" or \"smoke\"."},
+        {"runs = 10\n", ": model: missing; write model = \"compartment\" or model = \"smoke\"."},
+        {smoke + "runz = 5\n", ":2: runz: unknown key; a study file has model, runs, seed, "
+                               "sampling, [base], [vary] and [criteria]."},
+        {smoke + "runs = 0\n", ":2: runs: must be a whole number from 1 to 1000000."},
+        {smoke + "runs = 2.5\n", ":2: runs: must be a whole number from 1 to 1000000."},
+        {smoke + "seed = -1\n", ":2: seed: must be a whole number, 0 or more."},
+        {smoke + "sampling = \"sobol\"\n",
+         ":2: sampling: must be \"random\" or \"latin-hypercube\"."},
+        {smoke + "[base]\nvent-width = 1\n", ":3: base.vent-width: unknown option of vorla smoke."},
+        {room + "[base]\nflashover = \"maybe\"\n",
+         ":3: base.flashover: must be \"stop\" or \"continue\", not \"maybe\"."},
+        {smoke + "[base]\nfloor-area = \"20\"\n", ":3: base.floor-area: must be a number."},
+        {smoke + "[base]\nfloor-area = nan\n", ":3: base.floor-area: must be a number."},
+        {smoke + "[base]\ntitle = 3\n", ":3: base.title: must be a text in quotes."},
+        {smoke + "[base]\nunits = \"imperial\"\n", ":3: base.units: must be \"si\" or \"us\"."},
+        {smoke + "[vary]\ntitle = { values = [\"a\"] }\n",
+         ":3: vary.title: not an input a study can vary; vorla smoke varies floor-area, "
+         "room-height, fire-height, loss-fraction, run-time and fire."},
+        {smoke + "[vary]\nloss-fraction = 0.6\n",
+         ":3: vary.loss-fraction: must be a table such as { uniform = [0.5, 0.9] }."},
+        {smoke + "[vary]\nloss-fraction = { uniform = [0, 1], values = [1] }\n",
+         ":3: vary.loss-fraction: has both uniform and values; give one."},
+        {smoke + "[vary]\nloss-fraction = { min = 1 }\n",
+         ":3: vary.loss-fraction: needs one of uniform, triangular, normal, lognormal, values or "
+         "choice."},
+        {smoke + "[vary]\nloss-fraction = { uniform = [0, 1], step = 2 }\n",
+         ":3: vary.loss-fraction.step: unknown key; an input varies by uniform, triangular, "
+         "normal, lognormal, values or choice (with min, max or weights)."},
+        {smoke + "[vary]\nloss-fraction = { uniform = [0.9, 0.5] }\n",
+         ":3: vary.loss-fraction.uniform: needs two numbers [low, high], low below high."},
+        {smoke + "[vary]\nloss-fraction = { uniform = [0.5, \"0.9\"] }\n",
+         ":3: vary.loss-fraction.uniform: needs two numbers [low, high], low below high."},
+        {smoke + "[vary]\nloss-fraction = { triangular = [0.25, 0.5, 0.45] }\n",
+         ":3: vary.loss-fraction.triangular: needs three numbers [min, mode, max], min <= mode "
+         "<= max, min below max."},
+        {smoke + "[vary]\nfloor-area = { normal = [20, 0] }\n",
+         ":3: vary.floor-area.normal: needs two numbers [mean, sd], sd above 0."},
+        {smoke + "[vary]\nfloor-area = { lognormal = [3, -1] }\n",
+         ":3: vary.floor-area.lognormal: needs two numbers [mu, sigma] of ln(value), sigma above "
+         "0."},
+        {smoke + "[vary]\nfloor-area = { normal = [20, 2], min = 25, max = 15 }\n",
+         ":3: vary.floor-area: min must be below max."},
+        {smoke + "[vary]\nloss-fraction = { uniform = [0, 1], min = 0.2 }\n",
+         ":3: vary.loss-fraction.min: only a normal or lognormal distribution is truncated."},
+        {smoke + "[vary]\nfloor-area = { lognormal = [3, 0.2], min = -1 }\n",
+         ":3: vary.floor-area.min: a lognormal value is above 0, so its bounds are not "
+         "negative."},
+        {smoke + "[vary]\nfire = { choice = [\"slow.fir\", \"fast.fir\"], weights = [1] }\n",
+         ":3: vary.fire.weights: needs one weight per choice, each 0 or more, not all 0."},
+        {smoke + "[vary]\nfire = { choice = [\"slow.fir\"], weights = [0] }\n",
+         ":3: vary.fire.weights: needs one weight per choice, each 0 or more, not all 0."},
+        {smoke + "[vary]\nfire = { values = [\"slow.fir\"], weights = [1] }\n",
+         ":3: vary.fire.weights: only a choice has weights."},
+        {smoke + "[vary]\nfire = { uniform = [1, 2] }\n",
+         ":3: vary.fire.uniform: a fire is varied by values or choice, a list of fire files."},
+        {smoke + "[vary]\nfire = { values = [1, 2] }\n",
+         ":3: vary.fire.values: needs a list of fire file names."},
+        {smoke + "[vary]\nroom-height = { values = [] }\n",
+         ":3: vary.room-height.values: needs a list of numbers."},
+        {smoke + "[criteria]\nheight = [1.8]\n",
+         ":3: criteria.height: unknown key; the criteria are interface-height and "
+         "layer-temperature."},
+        {smoke + "[criteria]\ninterface-height = [1.8, 0]\n",
+         ":3: criteria.interface-height: The value of interface-height must be heights above 0, "
+         "not 0."},
+        {smoke + "[criteria]\nlayer-temperature = 600\n",
+         ":3: criteria.layer-temperature: needs a list of numbers."},
+        {smoke + "runs = 600000\n[vary]\nroom-height = { values = [3, 4] }\n",
+         ": runs: the study has more than 1000000 runs (grid points times runs); split it into "
+         "several studies."},
+    };
+    TestFolder folder;
+    for (const auto& c : cases) {
+        const std::string path = folder.Write("bad.toml", c.text);
+        const auto read = ReadStudyFile(path);
+        ASSERT_TRUE(std::holds_alternative<std::string>(read)) << c.text;
+        EXPECT_EQ(std::get<std::string>(read), path + c.message) << c.text;
+    }
+}
+
+TEST(ReadStudyFile, RefusesFilesThatCannotBeUsedBeforeAnyRun) {
+    TestFolder folder;
+    FireTable unused;
+    struct Case {
+        std::string text;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"model = \"smoke\"\n[base]\nfire = \"backwards.fir\"\n",
+         ":3: base.fire: " +
+             DescribeFireFileError(*ReadFireFile(folder.Path("backwards.fir"), unused))},
+        {"model = \"smoke\"\n[vary]\nfire = { values = [\"slow.fir\",\n  \"missing.fir\"] }\n",
+         ":4: vary.fire.values: " +
+             DescribeFireFileError(*ReadFireFile(folder.Path("missing.fir"), unused))},
+        {"model = \"smoke\"\n[base]\nfrom = \"office.sof\"\n",
+         ":3: base.from: the file " + folder.Path("office.sof") +
+             " cannot be opened (No such file or directory)."},
+        {"model = \"smoke\n", ":1: "},
+        {"model = \"smoke\"\n[vary]\nfloor-area = { normal = [20, 1], min = 40 }\n",
+         ":3: vary.floor-area: min and max keep almost none of the distribution (probability "
+         "2.7"},
+    };
+    for (const auto& c : cases) {
+        const std::string path = folder.Write("bad.toml", c.text);
+        const auto read = ReadStudyFile(path);
+        ASSERT_TRUE(std::holds_alternative<std::string>(read)) << c.text;
+        EXPECT_EQ(std::get<std::string>(read).substr(0, path.size() + c.message.size()),
+                  path + c.message);
+    }
+    const auto missing = ReadStudyFile(folder.Path("nowhere.toml"));
+    EXPECT_EQ(std::get<std::string>(missing),
+              folder.Path("nowhere.toml") +
+                  ": the study file cannot be opened (No such file or directory).");
+}
+
+} // namespace
+} // namespace vorla::study

@@ -1,0 +1,362 @@
+#include "common/key_results.h"
+#include "common/key_results_files.h"
+#include "common/round_trip_text.h"
+#include "study/runs_table.h"
+#include "study/study_runner.h"
+#include "study_test_files.h"
+
+#include <algorithm>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <map>
+#include <mutex>
+#include <nlohmann/json.hpp>
+#include <stdexcept>
+
+namespace vorla::study {
+namespace {
+
+std::string OptionText(const RunRequest& request, const std::string& name) {
+    for (const auto& [option, text] : request.Options) {
+        if (option == name) {
+            return text;
+        }
+    }
+    return "";
+}
+
+// A stand-in for a model: a room whose layer heats and falls at rates set by
+// the loss fraction, the floor area and the fire; big rooms are refused as a
+// model's checks would refuse them.
+RunOutcome FakeRoom(const RunRequest& request) {
+    const double loss = std::stod(OptionText(request, "loss-fraction"));
+    const double area = std::stod(OptionText(request, "floor-area"));
+    if (area > 24) {
+        return {RunStatus::Rejected, "The floor area must be at most 24 m\xc2\xb2.", {}, {}};
+    }
+    const double peak = FireRateAt(*request.Fire, 600);
+    std::vector<RunRow> rows;
+    for (int t = 0; t <= 600; t += 5) {
+        const double heating = (1 - loss) * FireRateAt(*request.Fire, t) / area;
+        rows.push_back({static_cast<double>(t), 20 + heating * t / 30,
+                        std::max(0.3, 2.4 - t * peak / 1e6 * (1 - loss)),
+                        FireRateAt(*request.Fire, t), 0.1, false});
+    }
+    RunView view;
+    view.Model = RunModel::Compartment;
+    view.Rows = rows;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (rows[i].LayerTemperatureC > 600) {
+            view.FlashoverRow = i;
+            break;
+        }
+    }
+    RunOutcome outcome;
+    outcome.Keys = ComputeKeyResults(view, *request.Fire, *request.Criteria);
+    if (request.KeepReport) {
+        outcome.ReportText = "report of run " + std::to_string(request.Run + 1) + "\r\n";
+    }
+    return outcome;
+}
+
+constexpr const char* kStudy = R"(model = "compartment"
+runs = 40
+seed = 2026
+sampling = "latin-hypercube"
+
+[base]
+run-time = 600
+flashover = "continue"
+fire = "medium.fir"
+
+[vary]
+loss-fraction = { uniform = [0.5, 0.9] }
+floor-area = { normal = [20, 2.5], min = 12 }
+fire = { values = ["slow.fir", "fast.fir"] }
+)";
+
+Study OfficeStudy(const TestFolder& folder) {
+    auto read = ReadStudyFile(folder.Write("office.toml", kStudy));
+    if (auto* problem = std::get_if<std::string>(&read)) {
+        throw std::runtime_error(*problem);
+    }
+    return std::move(std::get<Study>(read));
+}
+
+std::map<std::string, std::string> FilesIn(const std::string& directory) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(directory)) {
+        if (entry.is_regular_file()) {
+            files[std::filesystem::relative(entry.path(), directory).string()] =
+                TestFolder::Read(entry.path().string());
+        }
+    }
+    return files;
+}
+
+TEST(RunStudy, TheSameBytesWithAnyNumberOfThreads) {
+    TestFolder folder;
+    const Study study = OfficeStudy(folder);
+    std::map<std::string, std::string> first;
+    for (const unsigned threads : {1u, 2u, 4u}) {
+        RunnerOptions options;
+        options.Threads = threads;
+        const std::string out = folder.Path("out-" + std::to_string(threads));
+        ASSERT_EQ(RunStudy(study, FakeRoom, options, out), std::nullopt);
+        const auto files = FilesIn(out);
+        if (threads == 1) {
+            first = files;
+            EXPECT_EQ(files.size(), 3u);
+            EXPECT_EQ(files.count("runs.csv"), 1u);
+            EXPECT_EQ(files.count("summary.json"), 1u);
+            EXPECT_EQ(files.count("summary.md"), 1u);
+        } else {
+            EXPECT_EQ(files, first) << threads << " threads";
+        }
+    }
+}
+
+TEST(RunStudy, ShardsMergeIntoTheUnshardedOutputs) {
+    TestFolder folder;
+    const Study study = OfficeStudy(folder);
+    RunnerOptions whole;
+    whole.KeepReports = true;
+    ASSERT_EQ(RunStudy(study, FakeRoom, whole, folder.Path("whole")), std::nullopt);
+
+    std::vector<std::string> parts;
+    for (std::size_t k = 3; k >= 1; --k) {
+        RunnerOptions options;
+        options.Threads = 2;
+        options.Part = {k, 3};
+        options.KeepReports = true;
+        parts.push_back(folder.Path("part-" + std::to_string(k)));
+        ASSERT_EQ(RunStudy(study, FakeRoom, options, parts.back()), std::nullopt);
+        EXPECT_TRUE(std::filesystem::exists(parts.back() + "/shard.json"));
+        EXPECT_FALSE(std::filesystem::exists(parts.back() + "/summary.json"));
+    }
+    ASSERT_EQ(MergeStudyShards(parts, folder.Path("merged")), std::nullopt);
+    const auto merged = FilesIn(folder.Path("merged"));
+    EXPECT_EQ(merged, FilesIn(folder.Path("whole")));
+    EXPECT_EQ(merged.at("reports/run-07.vof"), "report of run 7\r\n");
+}
+
+TEST(MergeStudyShards, RefusesIncompleteOrForeignShards) {
+    TestFolder folder;
+    const Study study = OfficeStudy(folder);
+    std::vector<std::string> parts;
+    for (std::size_t k = 1; k <= 2; ++k) {
+        RunnerOptions options;
+        options.Part = {k, 2};
+        parts.push_back(folder.Path("part-" + std::to_string(k)));
+        ASSERT_EQ(RunStudy(study, FakeRoom, options, parts.back()), std::nullopt);
+    }
+    RunnerOptions otherOptions;
+    otherOptions.Part = {2, 2};
+    std::string otherText = kStudy;
+    otherText.replace(otherText.find("seed = 2026"), 11, "seed = 2027");
+    const auto other = std::get<Study>(ReadStudyFile(folder.Write("other.toml", otherText)));
+    ASSERT_EQ(RunStudy(other, FakeRoom, otherOptions, folder.Path("other-2")), std::nullopt);
+
+    const auto merge = [&](std::vector<std::string> dirs) {
+        return MergeStudyShards(dirs, folder.Path("merged")).value_or("merged");
+    };
+    EXPECT_EQ(merge({parts[0]}), "Shard 2 of 2 is missing: name the folder of every shard.");
+    EXPECT_EQ(merge({parts[0], parts[0]}),
+              "The folders " + parts[0] + " and " + parts[0] + " both hold shard 1.");
+    EXPECT_EQ(merge({parts[0], folder.Path("other-2")}), "The folders " + parts[0] + " and " +
+                                                             folder.Path("other-2") +
+                                                             " hold shards of different studies.");
+    EXPECT_EQ(merge({parts[0], folder.Path("nowhere")}),
+              "The file " + folder.Path("nowhere") +
+                  "/shard.json cannot be opened; is its folder a shard of a study?");
+
+    // A shard cut short loses runs: the merge says which is missing.
+    const std::string csv = TestFolder::Read(parts[1] + "/runs.csv");
+    const auto lastLine = csv.rfind("\r\n", csv.size() - 3);
+    folder.Write("part-2/runs.csv", csv.substr(0, lastLine + 2));
+    EXPECT_EQ(merge(parts), "Run 80 is missing from the shards; was one of them stopped before "
+                            "its end?");
+    EXPECT_FALSE(std::filesystem::exists(folder.Path("merged")));
+}
+
+// runs.csv read back as cells, by the header's names.
+std::vector<std::map<std::string, std::string>> RunsOf(const std::string& path) {
+    const auto table = std::get<RunsTable>(ParseRunsCsv(TestFolder::Read(path), path));
+    std::vector<std::map<std::string, std::string>> runs;
+    for (const auto& line : table.Lines) {
+        const auto cells = CsvFields(line);
+        std::map<std::string, std::string> run;
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+            run[table.Header[i]] = cells[i];
+        }
+        runs.push_back(run);
+    }
+    return runs;
+}
+
+TEST(RunStudy, RunsCsvAndSummaryAgreeWithAnIndependentCount) {
+    TestFolder folder;
+    const Study study = OfficeStudy(folder);
+    ASSERT_EQ(RunStudy(study, FakeRoom, RunnerOptions{}, folder.Path("out")), std::nullopt);
+    const auto runs = RunsOf(folder.Path("out/runs.csv"));
+    ASSERT_EQ(runs.size(), 80u);
+
+    std::size_t ok = 0;
+    std::size_t rejected = 0;
+    std::size_t flashovers = 0;
+    std::vector<double> peaks;
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        const auto& run = runs[i];
+        EXPECT_EQ(run.at("run"), std::to_string(i + 1));
+        EXPECT_EQ(run.at("grid_point"), i < 40 ? "1" : "2");
+        EXPECT_EQ(run.at("fire"), i < 40 ? "slow.fir" : "fast.fir");
+        const double area = std::stod(run.at("floor-area"));
+        EXPECT_GE(area, 12);
+        if (area > 24) {
+            ++rejected;
+            EXPECT_EQ(run.at("status"), "rejected");
+            EXPECT_EQ(run.at("message"), "The floor area must be at most 24 m\xc2\xb2.");
+            EXPECT_EQ(run.at("peak_layer_temperature_c"), "");
+            continue;
+        }
+        ++ok;
+        EXPECT_EQ(run.at("status"), "ok");
+        EXPECT_EQ(run.at("end_time_s"), "600");
+        flashovers += !run.at("flashover_time_s").empty();
+        peaks.push_back(std::stod(run.at("peak_layer_temperature_c")));
+    }
+    ASSERT_GT(rejected, 0u) << "the sample should reach the refused rooms";
+    ASSERT_GT(flashovers, 0u);
+
+    const auto summary = nlohmann::json::parse(TestFolder::Read(folder.Path("out/summary.json")));
+    EXPECT_EQ(summary["runs"], 80);
+    EXPECT_EQ(summary["status"]["ok"], ok);
+    EXPECT_EQ(summary["status"]["rejected"], rejected);
+    EXPECT_EQ(summary["status"]["fire_file_error"], 0);
+    EXPECT_EQ(summary["study"]["seed"], 2026);
+    EXPECT_EQ(summary["study"]["vary"]["floor-area"]["min"], 12.0);
+
+    const auto& overall = summary["overall"];
+    double sum = 0;
+    for (const double p : peaks) {
+        sum += p;
+    }
+    std::sort(peaks.begin(), peaks.end());
+    const auto& peak = overall["peak_layer_temperature_c"];
+    EXPECT_EQ(peak["count"], ok);
+    EXPECT_NEAR(peak["mean"].get<double>(), sum / ok, 1e-9);
+    EXPECT_EQ(peak["min"].get<double>(), peaks.front());
+    EXPECT_EQ(peak["max"].get<double>(), peaks.back());
+    const double h = (peaks.size() - 1) * 0.5;
+    const auto lo = static_cast<std::size_t>(h);
+    EXPECT_NEAR(peak["p50"].get<double>(), peaks[lo] + (h - lo) * (peaks[lo + 1] - peaks[lo]),
+                1e-9);
+    EXPECT_DOUBLE_EQ(overall["probabilities"]["flashover"]["p"].get<double>(),
+                     static_cast<double>(flashovers) / ok);
+    // The fake room heats more with less loss: with the fast fire, loss-fraction
+    // leads the ranking of the time to 200 °C, and slows it down.
+    const auto& ranking =
+        summary["grid_points"][1]["stats"]["sensitivity"]["layer_temperature_reaches_s@200"];
+    ASSERT_FALSE(ranking.empty());
+    EXPECT_EQ(ranking[0][0], "loss-fraction");
+    EXPECT_GT(ranking[0][1].get<double>(), 0.5);
+
+    ASSERT_EQ(summary["grid_points"].size(), 2u);
+    EXPECT_EQ(summary["grid_points"][1]["inputs"]["fire"], "fast.fir");
+    EXPECT_EQ(summary["grid_points"][0]["grid_point"], 1);
+
+    const std::string page = TestFolder::Read(folder.Path("out/summary.md"));
+    EXPECT_NE(page.find("## Grid point 2: fire = fast.fir"), std::string::npos);
+    EXPECT_NE(page.find("| flashover |"), std::string::npos);
+}
+
+TEST(RunStudy, TheRunIsAskedWithTheStudysOptions) {
+    TestFolder folder;
+    const Study study = OfficeStudy(folder);
+    std::mutex mutex;
+    std::vector<RunRequest> requests;
+    const RunCallback record = [&](const RunRequest& request) {
+        {
+            std::lock_guard lock(mutex);
+            requests.push_back(request);
+        }
+        return FakeRoom(request);
+    };
+    RunnerOptions options;
+    options.Part = {2, 40};
+    ASSERT_EQ(RunStudy(study, record, options, folder.Path("out")), std::nullopt);
+    ASSERT_EQ(requests.size(), 2u);
+    std::sort(requests.begin(), requests.end(),
+              [](const auto& a, const auto& b) { return a.Run < b.Run; });
+    EXPECT_EQ(requests[0].Run, 1u);
+    EXPECT_EQ(requests[1].Run, 41u);
+    EXPECT_EQ(requests[1].GridPoint, 1u);
+    const auto& asked = requests[1].Options;
+    ASSERT_EQ(asked.size(), 6u);
+    EXPECT_EQ(asked[0], (std::pair<std::string, std::string>("units", "si")));
+    EXPECT_EQ(asked[1], (std::pair<std::string, std::string>("run-time", "600")));
+    EXPECT_EQ(asked[2], (std::pair<std::string, std::string>("flashover", "continue")));
+    // The varied fire replaces the base one, resolved beside the study file.
+    EXPECT_EQ(asked[3], (std::pair<std::string, std::string>("fire", folder.Path("fast.fir"))));
+    EXPECT_EQ(asked[4].first, "loss-fraction");
+    EXPECT_EQ(asked[5].first, "floor-area");
+    EXPECT_EQ(requests[1].Fire.get(), study.Fires.at(folder.Path("fast.fir")).get());
+    EXPECT_EQ(requests[1].Criteria, &study.Criteria);
+
+    const auto runs = RunsOf(folder.Path("out/runs.csv"));
+    ASSERT_EQ(runs.size(), 2u);
+    EXPECT_EQ(runs[1].at("loss-fraction"), asked[4].second);
+    EXPECT_EQ(runs[1].at("floor-area"), asked[5].second);
+
+    // The key result columns are those of a single run's --summary-csv, with the
+    // same texts.
+    const std::string csv = TestFolder::Read(folder.Path("out/runs.csv"));
+    const std::string single = KeyResultsCsv(FakeRoom(requests[1]).Keys);
+    const std::string singleHeader = single.substr(0, single.find("\r\n"));
+    const std::string singleData =
+        single.substr(singleHeader.size() + 2, single.size() - singleHeader.size() - 4);
+    EXPECT_TRUE(csv.substr(0, csv.find("\r\n")).ends_with(",message," + singleHeader));
+    EXPECT_NE(csv.find(",ok,," + singleData + "\r\n"), std::string::npos) << csv;
+}
+
+TEST(RunStudy, ReportsProgressAndFailures) {
+    TestFolder folder;
+    const Study study = OfficeStudy(folder);
+    std::vector<StudyProgress> seen;
+    RunnerOptions options;
+    options.Threads = 2;
+    options.OnProgress = [&](const StudyProgress& progress) { seen.push_back(progress); };
+    ASSERT_EQ(RunStudy(study, FakeRoom, options, folder.Path("out")), std::nullopt);
+    ASSERT_FALSE(seen.empty());
+    EXPECT_EQ(seen.back().Done, 80u);
+    EXPECT_EQ(seen.back().Total, 80u);
+    EXPECT_EQ(*seen.back().SecondsLeft, 0);
+    EXPECT_GT(seen.back().RunsPerSecond, 0);
+
+    const RunCallback failing = [](const RunRequest& request) -> RunOutcome {
+        if (request.Run == 9) {
+            throw std::runtime_error("out of memory");
+        }
+        return FakeRoom(request);
+    };
+    EXPECT_EQ(RunStudy(study, failing, RunnerOptions{}, folder.Path("failed")),
+              "Run 10 of the study failed: out of memory");
+    EXPECT_FALSE(std::filesystem::exists(folder.Path("failed/runs.csv")));
+
+    folder.Write("file", "");
+    EXPECT_EQ(RunStudy(study, FakeRoom, RunnerOptions{}, folder.Path("file")),
+              "The folder " + folder.Path("file") + " could not be created (Not a directory).");
+}
+
+TEST(ParseShard, KOfN) {
+    EXPECT_EQ(std::get<Shard>(ParseShard("2/3")).Index, 2u);
+    EXPECT_EQ(std::get<Shard>(ParseShard("2/3")).Count, 3u);
+    for (const char* bad : {"0/3", "4/3", "3", "a/b", "1/", "/2", "-1/2", "1/2/3"}) {
+        EXPECT_EQ(std::get<std::string>(ParseShard(bad)),
+                  "The value of --shard must be K/N with 1 <= K <= N, not \"" + std::string(bad) +
+                      "\".");
+    }
+}
+
+} // namespace
+} // namespace vorla::study
