@@ -2,10 +2,13 @@
 
 #include "common/link_target.h"
 
+#include <atomic>
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -96,22 +99,38 @@ void TakeOver(int fd, const struct stat& old) {
     ::fchmod(fd, old.st_mode & 07777);
 }
 
+// Creates a new, empty temporary file in `folder`. Its name is short, so that a
+// name that fits the file system can always be written, however long it is.
+// It is created with the usual permissions (0666 less the umask, applied by the
+// system): reading the umask would mean setting it, which other threads
+// writing files at the same time would see.
+int CreateTemporary(const std::string& folder, std::string& temporary) {
+    static std::atomic<unsigned> serial{0};
+    std::random_device entropy;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        char name[32];
+        std::snprintf(name, sizeof name, "/.vorla-%08x", entropy() ^ serial++);
+        temporary = folder + name;
+        const int fd =
+            ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
+        if (fd >= 0 || errno != EEXIST) {
+            return fd;
+        }
+    }
+    errno = EEXIST;
+    return -1;
+}
+
 std::optional<std::string> Replace(const std::string& path, const std::string& target,
                                    const struct stat* old, std::string_view content) {
     const std::string folder = FolderOf(target);
-    // A short name of its own, so that a name that fits the file system can
-    // always be written, however long it is.
-    std::string temporary = folder + "/.vorla-XXXXXX";
-    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    std::string temporary;
+    const int fd = CreateTemporary(folder, temporary);
     if (fd < 0) {
         return Failure(path, errno);
     }
     if (old != nullptr) {
         TakeOver(fd, *old);
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        ::fchmod(fd, 0666 & ~mask);
     }
     int error = FinishDescriptor(fd, WriteAll(fd, content), true);
     if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0) {

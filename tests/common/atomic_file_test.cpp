@@ -12,6 +12,7 @@
 #include <sys/sysmacros.h>
 #include <sys/un.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace vorla {
@@ -269,6 +270,30 @@ TEST_F(AtomicFile, EachKindOfTargetIsWrittenAsItsKindNeeds) {
             EXPECT_NE(entry.path().filename().string().rfind(".vorla-", 0), 0u) << entry.path();
         }
     }
+}
+
+// Design studies save many reports at once from several threads.
+TEST_F(AtomicFile, FilesWrittenAtOnceFromManyThreadsAllGetTheUsualPermissions) {
+    const mode_t mask = ::umask(022);
+    std::vector<std::thread> writers;
+    for (int w = 0; w < 8; ++w) {
+        writers.emplace_back([this, w] {
+            for (int k = 0; k < 25; ++k) {
+                const auto path = folder_ / ("RUN-" + std::to_string(w) + "-" + std::to_string(k));
+                EXPECT_EQ(WriteFileAtomically(path.string(), "report"), std::nullopt);
+            }
+        });
+    }
+    for (auto& writer : writers) {
+        writer.join();
+    }
+    ::umask(mask);
+    int files = 0;
+    for (const auto& entry : fs::directory_iterator(folder_)) {
+        EXPECT_EQ(StatOf(entry.path()).st_mode & 07777, 0644u) << entry.path();
+        ++files;
+    }
+    EXPECT_EQ(files, 200);
 }
 
 TEST_F(AtomicFile, AReplacedFileKeepsItsOwnerAndGroup) {
