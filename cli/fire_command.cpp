@@ -267,6 +267,9 @@ int RunFireCommand(std::span<const std::string> args, std::ostream& out, std::os
         return *failed;
     }
 
+    if (const auto tooWide = CheckFireFileColumns(*module)) {
+        return Reject(*tooWide, err);
+    }
     const std::string date = options.Value("--date").value_or(TodayShortDate());
     const auto content = FireFileContent(*module, path == "-" ? "" : path, date);
     if (const auto* refusal = std::get_if<RejectedInput>(&content)) {

@@ -67,6 +67,10 @@ NumberOption ReadNumberOption(const ParsedOptions& options, std::string_view nam
         return {};
     }
     const auto number = ParseWholeNumber(*text);
+    if (!number && IsNumberOutOfRange(*text)) {
+        return {std::nullopt,
+                "The value of " + std::string(name) + " is out of range: \"" + *text + "\"."};
+    }
     if (!number) {
         return {std::nullopt,
                 "The value of " + std::string(name) + " is not a number: \"" + *text + "\"."};

@@ -48,7 +48,7 @@ std::variant<ParsedOptions, std::string> ParseOptions(std::span<const std::strin
 OptionTexts TextsByName(const ParsedOptions& options);
 
 // The number an option carries, or the sentence naming the option whose value is
-// not a number. Nothing and no error when the option was not given.
+// not a number or too large for one. Nothing and no error when the option was not given.
 struct NumberOption {
     std::optional<double> value;
     std::optional<std::string> error;

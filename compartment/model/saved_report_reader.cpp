@@ -5,6 +5,7 @@
 #include "common/text_columns.h"
 #include "common/text_file.h"
 #include "compartment/model/input_entry.h"
+#include "compartment/model/report_text.h"
 
 namespace vorla::compartment {
 namespace {
@@ -27,7 +28,9 @@ std::optional<FileProblem> ReadSavedReportText(std::string_view content, const s
                                                RunInputs& inputs) {
     BeginReading(path, boxes, units, inputs);
     const auto lines = SplitLines(content);
-    if (lines.size() < kInputBlockLines) {
+    // Only VORLA-XW's own report: another text file (or SKEVA-XW's report) with
+    // enough lines would put its numbers in the wrong boxes without a word.
+    if (lines.size() < kInputBlockLines || lines[0] != kVersionLine) {
         return FileProblem{FileProblem::Kind::WrongFormat, path, {}, kWhatFile};
     }
 

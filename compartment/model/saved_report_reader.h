@@ -15,7 +15,8 @@
 namespace vorla::compartment {
 
 // Selects S.I. units (rewriting the boxes as a unit change does), sets
-// OutputFile to `path` and reads the report's first 13 lines into the boxes:
+// OutputFile to `path` and reads the report's first 13 lines into the boxes (the
+// first must be VORLA-XW's version line):
 // the title whole, the two file names from column 31, the area from columns
 // 31-37 and the other values from columns 33-37. The six dimensions go into the
 // inputs as well; the fractions and the run time are left for Run to read.

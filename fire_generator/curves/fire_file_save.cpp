@@ -13,6 +13,26 @@ RejectedInput SaveError(std::string message) {
 
 } // namespace
 
+std::optional<RejectedInput> CheckFireFileColumns(const StandardModule& module) {
+    for (int a = 0; a <= module.LastPoint; ++a) {
+        const auto column = ColumnTooNarrowFor(module.FireRate[a], module.HeatOfCombustion);
+        if (!column) {
+            continue;
+        }
+        const std::string at = " at " + std::to_string(module.FireTime[a]) + " s";
+        if (*column == FireFileColumn::Rate) {
+            return SaveError("The fire curve was not saved: the heat release rate" + at +
+                             " is too large for a fire file, which holds at most " +
+                             std::string(kLargestFireFileRate) + " kW.");
+        }
+        return SaveError("The fire curve was not saved: the burning rate" + at +
+                         " (heat release rate / heat of combustion) is too large for a fire "
+                         "file, which holds at most " +
+                         std::string(kLargestFireFileBurningRate) + " g/s.");
+    }
+    return std::nullopt;
+}
+
 std::variant<std::string, RejectedInput>
 FireFileContent(const StandardModule& module, std::string_view path, std::string_view date) {
     std::string text = FireFileText(module.FireTime, module.FireRate, module.LastPoint,
@@ -34,6 +54,9 @@ FireFileContent(const StandardModule& module, std::string_view path, std::string
 }
 
 std::optional<RejectedInput> SaveFireFile(const StandardModule& module, std::string_view date) {
+    if (auto refusal = CheckFireFileColumns(module)) {
+        return refusal;
+    }
     auto content = FireFileContent(module, module.FireFileName, date);
     if (auto* refusal = std::get_if<RejectedInput>(&content)) {
         return *refusal;

@@ -19,9 +19,15 @@ namespace vorla::generator {
 std::variant<std::string, RejectedInput>
 FireFileContent(const StandardModule& module, std::string_view path, std::string_view date);
 
-// Writes the fire file `FireFileName` with `date` on its name line. Returns the
-// refusal, or the message naming the file when it could not be written; an
-// existing file is then left as it was.
+// The refusal of a curve whose rate or burning rate at some point is wider than
+// the fire file's column for it (999999.9 kW, 9999.999 g/s), saying the largest
+// value that fits. The models would read such a file, but its columns would no
+// longer line up, so a file saved for a user is never written that way.
+std::optional<RejectedInput> CheckFireFileColumns(const StandardModule& module);
+
+// Writes the fire file `FireFileName` with `date` on its name line, after the
+// column check above. Returns the refusal, or the message naming the file when it could not be
+// written; an existing file is then left as it was.
 std::optional<RejectedInput> SaveFireFile(const StandardModule& module, std::string_view date);
 
 } // namespace vorla::generator

@@ -5,6 +5,7 @@
 #include "common/text_columns.h"
 #include "common/text_file.h"
 #include "smoke_filling/model/input_entry.h"
+#include "smoke_filling/model/report_text.h"
 
 namespace vorla::smoke {
 namespace {
@@ -31,10 +32,11 @@ std::optional<FileProblem> ReadSavedReportText(std::string_view content, const s
                                                RunInputs& inputs) {
     BeginReading(path, boxes, units, inputs);
     const auto lines = SplitLines(content);
-    if (lines.size() < kInputBlockLines) {
+    // Only SKEVA-XW's own results: another text file (or VORLA-XW's report)
+    // with enough lines would put its numbers in the wrong boxes without a word.
+    if (lines.size() < kInputBlockLines || lines[0] != kVersionLine) {
         return FileProblem{FileProblem::Kind::WrongFormat, path, {}, kWhatFile};
     }
-    // lines[0] is the version line.
     boxes.txtRunTitle = std::string(lines[1]);
     boxes.txtOutputFile = std::string(Mid(lines[2], kReportNameColumn));
     boxes.txtFloorArea = NumberTextAt(lines[3], kReportAreaColumn, kReportAreaWidth);

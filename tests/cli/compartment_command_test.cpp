@@ -172,6 +172,14 @@ TEST_F(CompartmentCommand, ReportFilesThatCannotBeUsed) {
     const auto five = Vorla({"--from", In("five.vof")});
     EXPECT_EQ(five.status, kExitFileProblem);
     EXPECT_EQ(five.err, "vorla compartment: " + In("five.vof") + ": Wrong file format.\n");
+
+    // SKEVA-XW's report has the lines, but not VORLA-XW's: its numbers would
+    // land in the wrong boxes.
+    const std::string other = kExamples + "/shop-sofa-fire.sof";
+    const auto smoke = Vorla({"--from", other, "-o", In("out.vof")});
+    EXPECT_EQ(smoke.status, kExitFileProblem);
+    EXPECT_EQ(smoke.err, "vorla compartment: " + other + ": Wrong file format.\n");
+    EXPECT_FALSE(fs::exists(In("out.vof")));
 }
 
 // The checks themselves, each boundary and their order, are the form's

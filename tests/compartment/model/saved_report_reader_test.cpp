@@ -66,7 +66,7 @@ TEST(ReadSavedReport, GivesBackWhatTheReportSavedToTwoDecimals) {
 }
 
 TEST(ReadSavedReport, ShortLinesReadAsZeroAndLfLineEndsAreAccepted) {
-    std::string text = "VORLA-XW\nTitle\nSIMULATION\n";
+    std::string text = std::string(kVersionLine) + "\nTitle\nSIMULATION\n";
     for (int line = 4; line <= 13; ++line) {
         text += "short\n";
     }
@@ -98,6 +98,31 @@ TEST(ReadSavedReport, FewerThanThirteenLinesIsTheWrongFormat) {
     }
     EXPECT_TRUE(ReadSavedReportText(twelve, "twelve.vof", boxes, calc.Units, calc.Inputs));
     EXPECT_TRUE(ReadSavedReportText("", "empty.vof", boxes, calc.Units, calc.Inputs));
+}
+
+TEST(ReadSavedReport, ATextThatIsNotAVorlaReportIsTheWrongFormat) {
+    const std::string saved = ReadWholeFile(kGolden);
+    const std::string rest = saved.substr(saved.find("\r\n"));
+    const std::string texts[] = {
+        "SKEVA-XW VERSION 1.00 - JULY 1999" + rest, // the other model's report
+        "VORLA-XW VERSION 1.01 - JULY 1999" + rest,
+        "VORLA-XW" + rest,
+        "vorla-xw version 1.00 - july 1999" + rest,
+        "Office, sofa fire" + rest,
+        rest.substr(2),
+    };
+    for (const auto& text : texts) {
+        Calculations calc;
+        InputBoxes boxes;
+        boxes.txtRoomHeight = "3";
+        boxes.txtRunTitle = "kept";
+        calc.Inputs.RoomHeight = 3;
+        const auto error = ReadSavedReportText(text, "other.vof", boxes, calc);
+        ASSERT_TRUE(error) << text.substr(0, 40);
+        EXPECT_EQ(error->Describe(), "Wrong file format.");
+        EXPECT_EQ(boxes.txtRoomHeight, "3.00") << "only the switch to S.I. units touched it";
+        EXPECT_EQ(boxes.txtRunTitle, "kept") << "the boxes are not filled from it";
+    }
 }
 
 TEST(ReadSavedReport, AFileThatCannotBeOpenedIsNamed) {

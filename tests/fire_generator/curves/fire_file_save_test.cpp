@@ -88,6 +88,23 @@ TEST_F(FireFileSave, RefusesATableTheModelsCouldNotReadAndKeepsTheOldFile) {
     EXPECT_EQ(Contents(path), "old contents");
 }
 
+TEST_F(FireFileSave, RefusesACurveTooLargeForTheColumnsAndKeepsTheOldFile) {
+    const fs::path path = folder_ / "HUGE.FIR";
+    std::ofstream(path, std::ios::binary) << "old contents";
+    StandardModule module;
+    const auto outcome =
+        CheckCurveCommand(module, {"Pool", path.string(), "43700", "0"}, {.DelayTimeIsZero = true});
+    ASSERT_TRUE(std::holds_alternative<OpenTheCurveForm>(outcome));
+    ASSERT_FALSE(BuildPoolFire(module, {"0.039", "0.7", "1e10", "600"}));
+
+    const auto error = SaveFireFile(module, "01/01/2000");
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->Message, "The fire curve was not saved: the heat release rate at 1 s is too "
+                              "large for a fire file, which holds at most 999999.9 kW.");
+    EXPECT_EQ(error->Title, "QDOT-XW: Save Data Error");
+    EXPECT_EQ(Contents(path), "old contents");
+}
+
 TEST_F(FireFileSave, SaysSoWhenTheFileCannotBeWritten) {
     StandardModule module = Heptane1m((folder_ / "no-such-folder" / "P.FIR").string());
     const auto error = SaveFireFile(module, "d");

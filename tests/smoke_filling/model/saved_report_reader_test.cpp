@@ -67,7 +67,8 @@ TEST(ReadSavedReportText, AlwaysSwitchesToSIUnits) {
 }
 
 TEST(ReadSavedReportText, AShortLineGivesAnEmptyBoxAndANumberOfZero) {
-    const std::string text = "V\r\nTitle\r\nSHORT\r\nFLOOR\r\n\r\n\r\n\r\n\r\nX\r\n";
+    const std::string text =
+        std::string(kVersionLine) + "\r\nTitle\r\nSHORT\r\nFLOOR\r\n\r\n\r\n\r\n\r\nX\r\n";
     InputBoxes texts;
     UnitTables units;
     RunInputs inputs;
@@ -80,12 +81,20 @@ TEST(ReadSavedReportText, AShortLineGivesAnEmptyBoxAndANumberOfZero) {
     EXPECT_EQ(texts.txtFireFile, "");
 }
 
-TEST(ReadSavedReportText, AFileEndingBeforeLineNineIsTheWrongFormatAndKeepsTheBoxes) {
+TEST(ReadSavedReportText, AFileEndingBeforeLineNineOrOfAnotherKindIsTheWrongFormatAndKeepsTheBoxes) {
     const std::string full = SavedText(SavedInputs());
+    const std::string rest = full.substr(full.find("\r\n"));
     const std::string cuts[] = {
         "",
         full.substr(0, full.find("HEAT RELEASE RATE DATA FILE")), // 8 lines
         "SKEVA-XW VERSION 1.00 - JULY 1999\r\nTitle\r\n",
+        // Long enough, but not SKEVA-XW's: VORLA-XW's report, other versions, any text.
+        "VORLA-XW VERSION 1.00 - JULY 1999" + rest,
+        "SKEVA-XW VERSION 2.00 - JULY 1999" + rest,
+        "skeva-xw version 1.00 - july 1999" + rest,
+        " SKEVA-XW VERSION 1.00 - JULY 1999" + rest,
+        "Title" + rest,
+        rest.substr(2),
     };
     for (const auto& text : cuts) {
         InputBoxes texts;
@@ -96,7 +105,7 @@ TEST(ReadSavedReportText, AFileEndingBeforeLineNineIsTheWrongFormatAndKeepsTheBo
         RunInputs inputs;
         inputs.RoomHeight = 3;
         const auto error = ReadSavedReportText(text, "short.sof", texts, units, inputs);
-        ASSERT_TRUE(error);
+        ASSERT_TRUE(error) << text;
         EXPECT_EQ(error->kind, FileProblem::Kind::WrongFormat);
         EXPECT_EQ(DescribeFileProblem(*error), "Wrong file format.");
         // The form clears itself as File New does once it has said so.
