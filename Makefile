@@ -6,7 +6,7 @@ WERROR ?= OFF
 # The build's own make runs below this one: keep its output to the build lines.
 MAKEFLAGS += --no-print-directory
 
-.PHONY: all deps release run test asan-test package bench format clean verification
+.PHONY: all deps release run test asan-test fuzz package bench format clean verification
 
 all: release
 
@@ -29,6 +29,11 @@ asan-test: deps
 	cmake --preset asan -DVORLA_WERROR=$(WERROR) >/dev/null
 	cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
+
+# Each parser's fuzz target for FUZZ_SECONDS (clang, libFuzzer, sanitizers).
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	JOBS=$(JOBS) scripts/run-fuzzers $(FUZZ_SECONDS)
 
 # The Debian package, build/vorla_<version>_<arch>.deb, from its own optimised
 # and hardened build in build/package.

@@ -2,8 +2,8 @@
 // with bit for bit (the same run, the same machine, one program), and of
 // building its report.
 #include "common/fire_file_reader.h"
-#include "compartment/model/compartment_run.h"
 #include "compartment/model/input_checks.h"
+#include "compartment/model/model_run.h"
 #include "compartment/model/report_text.h"
 #include "literal/compartment_literal.h"
 
@@ -47,35 +47,34 @@ std::unique_ptr<Calculations> OfficeWithSofaFire(std::int16_t runTime) {
 
 const FlashoverQuestion kContinue = [](const std::string&, std::string_view) { return Answer::No; };
 
-using Simulation = void (*)(Calculations&, const FlashoverQuestion&, std::string&);
+using Simulation = CompletedRun (*)(const RunInputs&, const FireTable&, const FlashoverQuestion&,
+                                    RunResults&);
 
 void RunOfficeWith(benchmark::State& state, Simulation simulate) {
     auto calc = OfficeWithSofaFire(static_cast<std::int16_t>(state.range(0)));
-    std::string endMessage;
     for (auto _ : state) {
-        simulate(*calc, kContinue, endMessage);
+        simulate(calc->Inputs, calc->Fire, kContinue, calc->Results);
         benchmark::DoNotOptimize(calc->Results.LayerTemperature[calc->Results.LastRow]);
     }
     state.counters["rows"] = calc->Results.LastRow + 1;
 }
 
 void RunOffice(benchmark::State& state) {
-    RunOfficeWith(state, &SimulateCompartment);
+    RunOfficeWith(state, &RunModel);
 }
 BENCHMARK(RunOffice)->Arg(600)->Arg(9000)->Unit(benchmark::kMillisecond);
 
 void RunOfficeLiteral(benchmark::State& state) {
-    RunOfficeWith(state, &literal::SimulateCompartment);
+    RunOfficeWith(state, &literal::RunModel);
 }
 BENCHMARK(RunOfficeLiteral)->Arg(600)->Arg(9000)->Unit(benchmark::kMillisecond);
 
 void BuildReportOf1801Rows(benchmark::State& state) {
     auto calc = OfficeWithSofaFire(9000);
-    std::string endMessage;
-    SimulateCompartment(*calc, kContinue, endMessage);
+    const CompletedRun run = RunModel(calc->Inputs, calc->Fire, kContinue, calc->Results);
     for (auto _ : state) {
         const std::string text = SavedReportText(
-            ReportHeader(calc->Inputs), ReportRows(calc->Inputs, calc->Results), endMessage);
+            ReportHeader(calc->Inputs), ReportRows(calc->Inputs, calc->Results), run.EndMessage);
         benchmark::DoNotOptimize(text.data());
     }
     state.counters["rows"] = calc->Results.LastRow + 1;

@@ -3,8 +3,8 @@
 // agree with bit for bit, and building the report text of such a run.
 #include "common/fire_file_reader.h"
 #include "literal/smoke_filling_literal.h"
+#include "smoke_filling/model/model_run.h"
 #include "smoke_filling/model/report_text.h"
-#include "smoke_filling/model/smoke_fill_run.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdlib>
@@ -14,6 +14,7 @@
 namespace {
 
 using namespace vorla::smoke;
+using vorla::CompletedRun;
 
 // A medium t-squared fire (0.01172 kW/s²) in 5 s points, capped at 100 kW and
 // burning for 10000 s, in a hall large enough for the layer to stay above the
@@ -41,13 +42,13 @@ std::unique_ptr<Calculations> Hall(std::int16_t runTime) {
     return calc;
 }
 
-using Simulation = SmokeFillOutcome (*)(Calculations&);
+using Simulation = CompletedRun (*)(const RunInputs&, const vorla::FireTable&, RunResults&);
 
 void RunFor(benchmark::State& state, std::int16_t runTime, int expectedLastRow,
-            Simulation simulate = &SmokeFillRunWithFire) {
+            Simulation simulate = &RunModel) {
     auto calc = Hall(runTime);
     for (auto _ : state) {
-        const SmokeFillOutcome outcome = simulate(*calc);
+        const CompletedRun outcome = simulate(calc->Inputs, calc->Fire, calc->Results);
         benchmark::DoNotOptimize(outcome.LastRow);
         if (outcome.LastRow != expectedLastRow) {
             state.SkipWithError("the run did not reach its run time");
@@ -67,25 +68,26 @@ void BM_SmokeFillRun9000s(benchmark::State& state) {
 BENCHMARK(BM_SmokeFillRun9000s)->Unit(benchmark::kMillisecond);
 
 void BM_SmokeFillRun600sLiteral(benchmark::State& state) {
-    RunFor(state, 600, 120, &literal::SmokeFillRunWithFire);
+    RunFor(state, 600, 120, &literal::RunModel);
 }
 BENCHMARK(BM_SmokeFillRun600sLiteral)->Unit(benchmark::kMillisecond);
 
 void BM_SmokeFillRun9000sLiteral(benchmark::State& state) {
-    RunFor(state, 9000, 1800, &literal::SmokeFillRunWithFire);
+    RunFor(state, 9000, 1800, &literal::RunModel);
 }
 BENCHMARK(BM_SmokeFillRun9000sLiteral)->Unit(benchmark::kMillisecond);
 
 void BM_SmokeFillReport1801Rows(benchmark::State& state) {
     auto calc = Hall(9000);
-    const SmokeFillOutcome outcome = SmokeFillRunWithFire(*calc);
+    const CompletedRun outcome = RunModel(calc->Inputs, calc->Fire, calc->Results);
     if (outcome.LastRow != 1800) {
         state.SkipWithError("the run did not give 1801 rows");
         return;
     }
     for (auto _ : state) {
-        const std::string text = SavedResultsText(
-            ReportHeader(calc->Inputs), ReportRows(*calc, outcome.LastRow), outcome.EndMessage);
+        const std::string text =
+            SavedReportText(ReportHeader(calc->Inputs), ReportRows(calc->Inputs, calc->Results),
+                            outcome.EndMessage);
         benchmark::DoNotOptimize(text.data());
     }
 }

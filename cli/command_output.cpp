@@ -25,16 +25,14 @@ int WriteCommandOutput(const std::string& path, std::string_view text, std::ostr
     return kExitSuccess;
 }
 
-std::optional<UnitSystem> ReadUnitsOption(const std::optional<std::string>& value,
-                                          std::ostream& err) {
+std::variant<UnitSystem, std::string> UnitsOption(const std::optional<std::string>& value) {
     if (!value || *value == "si") {
         return UnitSystem::SI;
     }
     if (*value == "us") {
         return UnitSystem::US;
     }
-    err << "vorla: --units must be si or us, not \"" << *value << "\".\n";
-    return std::nullopt;
+    return "vorla: --units must be si or us, not \"" + *value + "\".\n";
 }
 
 } // namespace vorla::cli

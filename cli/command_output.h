@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <variant>
 
 namespace vorla::cli {
 
@@ -17,9 +18,8 @@ namespace vorla::cli {
 int WriteCommandOutput(const std::string& path, std::string_view text, std::ostream& out,
                        std::ostream& err);
 
-// The unit system of "--units si|us" (S.I. when not given), or nothing after
-// saying on `err` that the value is neither.
-std::optional<UnitSystem> ReadUnitsOption(const std::optional<std::string>& value,
-                                          std::ostream& err);
+// The unit system of "--units si|us" (S.I. when not given), or the line the
+// command prints when the value is neither.
+std::variant<UnitSystem, std::string> UnitsOption(const std::optional<std::string>& value);
 
 } // namespace vorla::cli

@@ -1,15 +1,14 @@
 #include "cli/compartment_command.h"
 
 #include "cli/command_output.h"
-#include "cli/option_parser.h"
+#include "cli/model_command.h"
+#include "cli/model_inputs.h"
 #include "cli/vorla_command.h"
 #include "common/atomic_file.h"
 #include "compartment/model/calculations.h"
-#include "compartment/model/compartment_run.h"
-#include "compartment/model/input_form.h"
+#include "compartment/model/model_run.h"
 #include "compartment/model/report_text.h"
 #include "compartment/model/results_csv.h"
-#include "compartment/model/saved_report_reader.h"
 
 #include <memory>
 #include <ostream>
@@ -22,173 +21,109 @@ using namespace vorla::compartment;
 
 constexpr std::string_view kPrefix = "vorla compartment: ";
 
-// The options that carry a number and the box each one types into, in the
-// order they are checked.
-struct NumberBox {
-    std::string_view option;
-    InputBox box;
-};
-constexpr NumberBox kNumberBoxes[] = {
-    {"--floor-area", InputBox::txtFloorArea},
-    {"--room-height", InputBox::txtRoomHeight},
-    {"--vent-width", InputBox::txtVentWidth},
-    {"--sill-height", InputBox::txtSillHeight},
-    {"--soffit-height", InputBox::txtSoffitHeight},
-    {"--fire-height", InputBox::txtFireHeight},
-    {"--radiative-fraction", InputBox::txtRadiativeLossFraction},
-    {"--loss-fraction", InputBox::txtTotalLossFraction},
-    {"--run-time", InputBox::txtRunTime},
-};
-
 constexpr OptionSpec kOptions[] = {
-    {"--from"},          {"--units"},         {"--title"},          {"--output-name"},
-    {"--fire"},          {"--floor-area"},    {"--room-height"},    {"--vent-width"},
-    {"--sill-height"},   {"--soffit-height"}, {"--fire-height"},    {"--radiative-fraction"},
-    {"--loss-fraction"}, {"--run-time"},      {"--flashover"},      {"-o"},
+    {"--from"},          {"--units"},         {"--title"},       {"--output-name"},
+    {"--fire"},          {"--floor-area"},    {"--room-height"}, {"--vent-width"},
+    {"--sill-height"},   {"--soffit-height"}, {"--fire-height"}, {"--radiative-fraction"},
+    {"--loss-fraction"}, {"--run-time"},      {"--flashover"},   {"-o"},
     {"--csv"},           {"--help", false},   {"--version", false}, {"-h", false},
 };
 
-void PrintHelp(std::ostream& out) {
-    out << "Usage: vorla compartment [--from REPORT] [--units si|us] [--title TEXT] [--output-name "
-           "NAME]\n"
-           "                         [--fire FILE] [--floor-area A] [--room-height H] "
-           "[--vent-width W]\n"
-           "                         [--sill-height H] [--soffit-height H] [--fire-height H]\n"
-           "                         [--radiative-fraction X] [--loss-fraction X] [--run-time S]\n"
-           "                         [--flashover stop|continue] [-o REPORT] [--csv FILE]\n"
-           "\n"
-           "Runs the VORLA-XW two-zone compartment fire model (one wall vent) and writes\n"
-           "the report the desktop program's Save writes, byte for byte.\n"
-           "\n"
-           "Inputs (typed as in the input form; lengths and the area in the units of --units):\n"
-           "  --from REPORT            read the inputs of a saved report, as File Open does;\n"
-           "                           the options below given beside it override them\n"
-           "  --units si|us            units of the lengths and the area typed here:\n"
-           "                           si = m and m² (default), us = ft and ft²\n"
-           "  --title TEXT             run title (its first 60 characters are kept)\n"
-           "  --output-name NAME       output data file name the report shows\n"
-           "                           (default: the -o path, else the name in --from)\n"
-           "  --fire FILE              fire file (heat release rate in kW against time in s),\n"
-           "                           shown in the report as typed\n"
-           "  --floor-area A           floor area, m² or ft² (at most 1000 m²)\n"
-           "  --room-height H          floor-to-ceiling height, m or ft (at most 30 m)\n"
-           "  --vent-width W           width of the wall vent, m or ft (at most 30 m)\n"
-           "  --sill-height H          height of the vent's lower edge, m or ft\n"
-           "  --soffit-height H        height of the vent's upper edge, m or ft\n"
-           "                           (above the sill, below the ceiling)\n"
-           "  --fire-height H          height of the fire base above the floor, m or ft\n"
-           "  --radiative-fraction X   radiative loss fraction, between 0 and 1 (default 0.35)\n"
-           "  --loss-fraction X        total heat loss fraction, between 0 and 1 (default 0.6)\n"
-           "  --run-time S             maximum run time, s, 1 to 9000 (rounded to whole seconds)\n"
-           "\n"
-           "Run and output:\n"
-           "  --flashover stop|continue  the answer to \"Terminate simulation?\" when the upper\n"
-           "                           layer passes 600 °C: stop (default) or continue; the\n"
-           "                           question goes to standard error either way\n"
-           "  -o REPORT                write the report to this file (replaced atomically)\n"
-           "                           instead of standard output\n"
-           "  --csv FILE               also write every result row as comma-separated values:\n"
-           "                           time s, layer temperature °C, interface height m,\n"
-           "                           heat release rate kW, vent flow kg/s, FR and OS flags\n"
-           "  --help                   this text\n"
-           "  --version                the suite's version\n"
-           "\n"
-           "Exit status: 0 done, 1 a file could not be read or written, 2 an input was\n"
-           "rejected (the input form's message is printed on standard error).\n";
-}
+constexpr std::string_view kHelp =
+    "Usage: vorla compartment [--from REPORT] [--units si|us] [--title TEXT] [--output-name "
+    "NAME]\n"
+    "                         [--fire FILE] [--floor-area A] [--room-height H] "
+    "[--vent-width W]\n"
+    "                         [--sill-height H] [--soffit-height H] [--fire-height H]\n"
+    "                         [--radiative-fraction X] [--loss-fraction X] [--run-time S]\n"
+    "                         [--flashover stop|continue] [-o REPORT] [--csv FILE]\n"
+    "\n"
+    "Runs the VORLA-XW two-zone compartment fire model (one wall vent) and writes\n"
+    "the report the desktop program's Save writes, byte for byte.\n"
+    "\n"
+    "Inputs (typed as in the input form; lengths and the area in the units of --units):\n"
+    "  --from REPORT            read the inputs of a saved report, as File Open does;\n"
+    "                           the options below given beside it override them\n"
+    "  --units si|us            units of the lengths and the area typed here:\n"
+    "                           si = m and m² (default), us = ft and ft²\n"
+    "  --title TEXT             run title (its first 60 characters are kept)\n"
+    "  --output-name NAME       output data file name the report shows\n"
+    "                           (default: the -o path, else the name in --from)\n"
+    "  --fire FILE              fire file (heat release rate in kW against time in s),\n"
+    "                           shown in the report as typed\n"
+    "  --floor-area A           floor area, m² or ft² (at most 1000 m²)\n"
+    "  --room-height H          floor-to-ceiling height, m or ft (at most 30 m)\n"
+    "  --vent-width W           width of the wall vent, m or ft (at most 30 m)\n"
+    "  --sill-height H          height of the vent's lower edge, m or ft\n"
+    "  --soffit-height H        height of the vent's upper edge, m or ft\n"
+    "                           (above the sill, below the ceiling)\n"
+    "  --fire-height H          height of the fire base above the floor, m or ft\n"
+    "  --radiative-fraction X   radiative loss fraction, between 0 and 1 (default 0.35)\n"
+    "  --loss-fraction X        total heat loss fraction, between 0 and 1 (default 0.6)\n"
+    "  --run-time S             maximum run time, s, 1 to 9000 (rounded to whole seconds)\n"
+    "\n"
+    "Run and output:\n"
+    "  --flashover stop|continue  the answer to \"Terminate simulation?\" when the upper\n"
+    "                           layer passes 600 °C: stop (default) or continue; the\n"
+    "                           question goes to standard error either way\n"
+    "  -o REPORT                write the report to this file (replaced atomically)\n"
+    "                           instead of standard output\n"
+    "  --csv FILE               also write every result row as comma-separated values:\n"
+    "                           time s, layer temperature °C, interface height m,\n"
+    "                           heat release rate kW, vent flow kg/s, FR and OS flags\n"
+    "  --help                   this text\n"
+    "  --version                the suite's version\n"
+    "\n"
+    "Exit status: 0 done, 1 a file could not be read or written, 2 an input was\n"
+    "rejected (the input form's message is printed on standard error).\n";
 
 } // namespace
 
 int RunCompartmentCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
-    const auto parsed = ParseOptions(args, kOptions);
-    if (const auto* problem = std::get_if<std::string>(&parsed)) {
-        err << kPrefix << *problem << " Try 'vorla compartment --help'.\n";
+    const auto parsed = ParseModelCommand(args, kOptions, "compartment", kHelp, out, err);
+    if (const auto* status = std::get_if<int>(&parsed)) {
+        return *status;
+    }
+    const auto& options = std::get<OptionTexts>(parsed);
+    // The unit system is judged before the flashover answer, then the inputs.
+    const auto units = UnitsOption(OptionText(options, "units"));
+    if (const auto* problem = std::get_if<std::string>(&units)) {
+        err << *problem;
         return kExitInputRejected;
     }
-    const auto& options = std::get<ParsedOptions>(parsed);
-    if (options.Has("--help") || options.Has("-h")) {
-        PrintHelp(out);
-        return kExitSuccess;
-    }
-    if (options.Has("--version")) {
-        PrintVersion(out);
-        return kExitSuccess;
-    }
-    if (!options.Positional().empty()) {
-        err << kPrefix << "unexpected argument \"" << options.Positional().front()
-            << "\". Try 'vorla compartment --help'.\n";
-        return kExitInputRejected;
-    }
-    const auto units = ReadUnitsOption(options.Value("--units"), err);
-    if (!units) {
-        return kExitInputRejected;
-    }
-    const std::string flashover = options.Value("--flashover").value_or("stop");
+    const std::string flashover = OptionText(options, "flashover").value_or("stop");
     if (flashover != "stop" && flashover != "continue") {
         err << kPrefix << "--flashover must be stop or continue, not \"" << flashover << "\".\n";
         return kExitInputRejected;
     }
-    for (const auto& number : kNumberBoxes) {
-        if (const auto problem = ReadNumberOption(options, number.option).error) {
-            err << kPrefix << *problem << "\n";
-            return kExitInputRejected;
-        }
+    auto inputs = CompartmentInputs(options);
+    if (const auto* stop = std::get_if<CommandStop>(&inputs)) {
+        return Stop(*stop, err);
     }
 
     // The state is as large as the desktop program's, so it lives on the heap.
     auto calc = std::make_unique<Calculations>();
-    InputBoxes boxes;
-    NewInputs(boxes, *calc);
-    if (const auto from = options.Value("--from")) {
-        if (const auto problem = ReadSavedReport(*from, boxes, *calc)) {
-            err << kPrefix << *from << ": " << problem->Describe() << "\n";
-            return kExitFileProblem;
-        }
-    }
-    ChangeUnits(*units, boxes, *calc);
-
-    const std::string reportPath = options.Value("-o").value_or("");
-    if (const auto title = options.Value("--title")) {
-        boxes.txtRunTitle = *title;
-    }
-    if (const auto name = options.Value("--output-name")) {
-        boxes.txtOutputFile = *name;
-    } else if (!reportPath.empty() && reportPath != "-") {
-        boxes.txtOutputFile = reportPath;
-    }
-    if (const auto fire = options.Value("--fire")) {
-        boxes.txtFireFile = *fire;
-    }
-    for (const auto& number : kNumberBoxes) {
-        if (const auto text = options.Value(number.option)) {
-            boxes.Text(number.box) = *text;
-        }
-    }
-
-    if (const auto rejected = PrepareRun(boxes, *calc)) {
-        err << rejected->Message << "\n";
-        return kExitInputRejected;
-    }
-
+    calc->Inputs = std::get<RunInputs>(std::move(inputs));
     const Answer answer = flashover == "stop" ? Answer::Yes : Answer::No;
     const FlashoverQuestion ask = [&](const std::string& text, std::string_view) {
         err << text << " " << (answer == Answer::Yes ? "Yes" : "No") << "\n";
         return answer;
     };
-    std::string endMessage;
-    if (const auto problem = CompartmentRun(*calc, ask, endMessage)) {
+    const RunOutcome outcome = RunCalculations(*calc, ask);
+    if (const auto* problem = std::get_if<FireFileError>(&outcome)) {
         err << kPrefix << DescribeFireFileError(*problem) << "\n";
         return kExitFileProblem;
     }
+    const auto& run = std::get<CompletedRun>(outcome);
 
     const std::string header = ReportHeader(calc->Inputs);
     const std::string rows = ReportRows(calc->Inputs, calc->Results);
-    const int status =
-        WriteCommandOutput(reportPath, SavedReportText(header, rows, endMessage), out, err);
+    const int status = WriteCommandOutput(OptionText(options, "o").value_or(""),
+                                          SavedReportText(header, rows, run.EndMessage), out, err);
     if (status != kExitSuccess) {
         return status;
     }
-    if (const auto csvPath = options.Value("--csv")) {
+    if (const auto csvPath = OptionText(options, "csv")) {
         if (const auto problem = WriteFileAtomically(*csvPath, ResultsCsv(calc->Results))) {
             err << kPrefix << *problem << "\n";
             return kExitFileProblem;

@@ -7,9 +7,9 @@
 #include "cli/option_parser.h"
 #include "cli/vorla_command.h"
 #include "common/fire_file_writer.h"
+#include "fire_generator/curves/curve_command.h"
 #include "fire_generator/curves/fire_file_save.h"
 #include "fire_generator/curves/furniture_fire.h"
-#include "fire_generator/curves/main_form.h"
 #include "fire_generator/curves/pool_fire.h"
 #include "fire_generator/curves/semi_universal_fire.h"
 #include "fire_generator/curves/tsquared_fire.h"
@@ -110,7 +110,7 @@ ReadFurnitureChoices(const ParsedOptions& options, std::ostream& err) {
     return selected;
 }
 
-int Reject(const InputError& error, std::ostream& err) {
+int Reject(const RejectedInput& error, std::ostream& err) {
     err << error.Message << "\n";
     return kExitInputRejected;
 }
@@ -122,7 +122,7 @@ std::optional<int> BuildCurve(const FireKind& kind, StandardModule& module,
                               const std::array<int, kFurnitureFactorCount>& furniture,
                               std::ostream& err) {
     const auto text = [&](std::string_view name) { return BoxText(options, name); };
-    std::optional<InputError> error;
+    std::optional<RejectedInput> error;
     switch (kind.kind) {
     case CurveKind::TSquared: {
         const std::string alpha = text("--alpha"), tMax = text("--t-max"), tEnd = text("--t-end");
@@ -221,10 +221,12 @@ int RunFireCommand(std::span<const std::string> args, std::ostream& out, std::os
         err << prefix << "unexpected argument \"" << options.Positional().front() << "\".\n";
         return kExitInputRejected;
     }
-    const auto units = ReadUnitsOption(options.Value("--units"), err);
-    if (!units) {
+    const auto unitsOption = UnitsOption(options.Value("--units"));
+    if (const auto* problem = std::get_if<std::string>(&unitsOption)) {
+        err << *problem;
         return kExitInputRejected;
     }
+    const auto units = std::get<UnitSystem>(unitsOption);
     for (const Names names : {kind->numberOptions, Names(kCommonNumberOptions)}) {
         for (const auto name : names) {
             if (const auto number = ReadNumberOption(options, name); number.error) {
@@ -249,7 +251,7 @@ int RunFireCommand(std::span<const std::string> args, std::ostream& out, std::os
     // The main form as it stands after choosing the units: the heat of
     // combustion box shows 12000 kJ/kg in the chosen unit unless one is typed.
     auto module = std::make_unique<StandardModule>();
-    const auto unitTexts = ChooseUnits(*module, *units);
+    const auto unitTexts = ChooseUnits(*module, units);
     const std::string heatOfCombustion =
         options.Value("--heat-of-combustion").value_or(unitTexts.HeatOfCombustion);
     const std::string delay = options.Value("--delay").value_or("0");
@@ -257,7 +259,7 @@ int RunFireCommand(std::span<const std::string> args, std::ostream& out, std::os
     const std::string path = BoxText(options, "-o");
     const auto outcome = CheckCurveCommand(*module, {description, path, heatOfCombustion, delay},
                                            {.KeepEmptyDescription = true, .DelayTimeIsZero = true});
-    if (const auto* error = std::get_if<InputError>(&outcome)) {
+    if (const auto* error = std::get_if<RejectedInput>(&outcome)) {
         return Reject(*error, err);
     }
 
@@ -265,9 +267,12 @@ int RunFireCommand(std::span<const std::string> args, std::ostream& out, std::os
         return *failed;
     }
 
+    if (const auto tooWide = CheckFireFileColumns(*module)) {
+        return Reject(*tooWide, err);
+    }
     const std::string date = options.Value("--date").value_or(TodayShortDate());
     const auto content = FireFileContent(*module, path == "-" ? "" : path, date);
-    if (const auto* refusal = std::get_if<InputError>(&content)) {
+    if (const auto* refusal = std::get_if<RejectedInput>(&content)) {
         return Reject(*refusal, err);
     }
     return WriteCommandOutput(path, std::get<std::string>(content), out, err);

@@ -10,8 +10,8 @@ namespace {
 
 using generator::CustomFireEntry;
 using generator::CustomPageEntries;
-using generator::InputError;
 using generator::kCustomRowsPerPage;
+using generator::RejectedEntry;
 
 struct Row {
     std::string Time;
@@ -30,7 +30,7 @@ CustomPageEntries PageAt(const std::vector<Row>& rows, int pageStart) {
     return page;
 }
 
-CustomEntryFailure FailureAt(InputError error, const std::vector<Row>& rows, int pageStart) {
+CustomEntryFailure FailureAt(RejectedInput error, const std::vector<Row>& rows, int pageStart) {
     const std::size_t k = static_cast<std::size_t>(pageStart + (error.Index < 0 ? 0 : error.Index));
     const int line = k < rows.size() ? rows[k].Line : 0;
     return {std::move(error), line};
@@ -54,10 +54,10 @@ std::optional<CustomEntryFailure> EnterCustomPoints(generator::StandardModule& m
     }
     const int count = static_cast<int>(rows.size());
     if (count > generator::kMostCustomPoints) {
-        return CustomEntryFailure{InputError{"A custom fire can not have more than " +
-                                                 std::to_string(generator::kMostCustomPoints) +
-                                                 " data points.",
-                                             "txtTime", kCustomRowsPerPage - 1},
+        return CustomEntryFailure{RejectedEntry("A custom fire can not have more than " +
+                                                    std::to_string(generator::kMostCustomPoints) +
+                                                    " data points.",
+                                                "txtTime", kCustomRowsPerPage - 1),
                                   rows[generator::kMostCustomPoints].Line};
     }
 
@@ -77,8 +77,8 @@ std::optional<CustomEntryFailure> EnterCustomPoints(generator::StandardModule& m
     if (built->LastPoint + 1 < count) {
         const int row = built->LastPoint + 1 - pageStart;
         return FailureAt(
-            InputError{"There are empty time fields on the present screen.", "txtTime", row}, rows,
-            pageStart);
+            RejectedEntry("There are empty time fields on the present screen.", "txtTime", row),
+            rows, pageStart);
     }
     module = *built;
     return std::nullopt;

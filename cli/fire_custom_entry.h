@@ -3,7 +3,7 @@
 #pragma once
 
 #include "cli/fire_points_file.h"
-#include "fire_generator/curves/input_error.h"
+#include "fire_generator/curves/rejected_entry.h"
 #include "fire_generator/curves/standard_module.h"
 
 #include <optional>
@@ -12,7 +12,7 @@
 namespace vorla::cli {
 
 struct CustomEntryFailure {
-    generator::InputError error;
+    RejectedInput error;
     int Line = 0; // the line of the points file of the row concerned, 0 for none
 };
 

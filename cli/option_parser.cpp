@@ -53,12 +53,24 @@ std::variant<ParsedOptions, std::string> ParseOptions(std::span<const std::strin
     return parsed;
 }
 
+OptionTexts TextsByName(const ParsedOptions& options) {
+    OptionTexts texts;
+    for (const auto& [name, value] : options.values_) {
+        texts[name.substr(name.find_first_not_of('-'))] = value;
+    }
+    return texts;
+}
+
 NumberOption ReadNumberOption(const ParsedOptions& options, std::string_view name) {
     const auto text = options.Value(name);
     if (!text) {
         return {};
     }
     const auto number = ParseWholeNumber(*text);
+    if (!number && IsNumberOutOfRange(*text)) {
+        return {std::nullopt,
+                "The value of " + std::string(name) + " is out of range: \"" + *text + "\"."};
+    }
     if (!number) {
         return {std::nullopt,
                 "The value of " + std::string(name) + " is not a number: \"" + *text + "\"."};

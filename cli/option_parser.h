@@ -12,12 +12,18 @@
 
 namespace vorla::cli {
 
+// Option texts by name without dashes: "loss-fraction" -> "0.7", "fire" -> path,
+// "units" -> "si" or "us", "from" -> a saved report, "o" -> the output path.
+using OptionTexts = std::map<std::string, std::string, std::less<>>;
+
 struct OptionSpec {
     std::string_view name; // with its dashes: "--floor-area", "-o"
     bool takesValue = true;
 };
 
 class ParsedOptions {
+    friend OptionTexts TextsByName(const ParsedOptions& options);
+
   public:
     bool Has(std::string_view name) const { return values_.count(std::string(name)) != 0; }
     // The value given, or nothing when the option was not given.
@@ -38,8 +44,11 @@ class ParsedOptions {
 std::variant<ParsedOptions, std::string> ParseOptions(std::span<const std::string> args,
                                                       std::span<const OptionSpec> known);
 
+// The options given, by name without dashes ("--floor-area" -> "floor-area").
+OptionTexts TextsByName(const ParsedOptions& options);
+
 // The number an option carries, or the sentence naming the option whose value is
-// not a number. Nothing and no error when the option was not given.
+// not a number or too large for one. Nothing and no error when the option was not given.
 struct NumberOption {
     std::optional<double> value;
     std::optional<std::string> error;

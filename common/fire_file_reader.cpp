@@ -1,7 +1,12 @@
 #include "common/fire_file_reader.h"
 
 #include "common/number_text.h"
+#include "common/precision.h"
 #include "common/text_file.h"
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
 
 namespace vorla {
 namespace {
@@ -89,6 +94,22 @@ RecordResult ReadRecord(FieldReader& fields, Record& record) {
     return RecordResult::Read;
 }
 
+// A point the fire files' columns cannot hold; the end marker (a negative
+// rate) is never used as a point and is not judged.
+std::optional<FireFileError::Kind> RangeProblem(const Record& record) {
+    if (record.rate < 0) {
+        return std::nullopt;
+    }
+    if (!(record.time >= std::numeric_limits<std::int16_t>::min() &&
+          record.time <= std::numeric_limits<std::int16_t>::max())) {
+        return FireFileError::Kind::TimeOutOfRange;
+    }
+    if (!std::isfinite(RoundToSingle(record.rate))) {
+        return FireFileError::Kind::RateTooLarge;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 std::string DescribeFireFileError(const FireFileError& error) {
@@ -107,6 +128,12 @@ std::string DescribeFireFileError(const FireFileError& error) {
     case FireFileError::Kind::TimesGoBackwards:
         return file + " is not valid: the time on line " + std::to_string(error.line) +
                " is earlier than the time before it.";
+    case FireFileError::Kind::TimeOutOfRange:
+        return file + " is not valid: the time on line " + std::to_string(error.line) +
+               " is outside -32768 to 32767 s.";
+    case FireFileError::Kind::RateTooLarge:
+        return file + " is not valid: the heat release rate on line " + std::to_string(error.line) +
+               " is too large.";
     }
     return file + " is not valid.";
 }
@@ -128,6 +155,9 @@ std::optional<FireFileError> ParseFireFile(std::string_view content, const std::
             return FireFileError{FireFileError::Kind::NotThreeNumbers, path, record.line, {}};
         case RecordResult::Read:
             break;
+        }
+        if (const auto outOfRange = RangeProblem(record)) {
+            return FireFileError{*outOfRange, path, record.line, {}};
         }
         points[count] = {record.time, record.rate};
         ++count;

@@ -17,6 +17,8 @@ struct FireFileError {
         NoEndMarker,      // the file ends before a record with a negative rate
         TooFewPoints,     // fewer than two points before the end marker
         TimesGoBackwards, // a point earlier than the one before it
+        TimeOutOfRange,   // a point's time outside the 16-bit seconds of a fire file
+        RateTooLarge,     // a point's rate beyond the largest single-precision value
     };
     Kind kind;
     std::string path;
@@ -34,7 +36,10 @@ std::string DescribeFireFileError(const FireFileError& error);
 //
 // A table of 1801 records without a marker has N = 1799 (its last record counts
 // as the marker); 1801 records followed by a marker are read whole (N = 1800).
-// Equal consecutive times are a step and are accepted.
+// Equal consecutive times are a step and are accepted. A point's time must lie
+// within -32768 to 32767 s and its rate within single precision, as a fire file
+// written by the generator always does: beyond them the interpolation of the
+// models overflows.
 std::optional<FireFileError> ReadFireFile(const std::string& path, FireTable& table);
 
 // The same, from the text of a file; `path` only names the file in errors.

@@ -4,6 +4,7 @@
 #include "common/precision.h"
 
 #include <clocale>
+#include <cmath>
 #include <ctime>
 #include <filesystem>
 
@@ -14,16 +15,37 @@ constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::string_view kColumnGap = "     ";
 constexpr int kPrintZoneWidth = 14;
 
+constexpr std::string_view kTimePattern = "####0";
+constexpr std::string_view kRatePattern = "#####0.0";
+constexpr std::string_view kBurningRatePattern = "###0.000";
+
+bool Fits(float value, std::string_view pattern) {
+    return std::isfinite(value) && RightAlign(value, pattern).size() <= pattern.size();
+}
+
 } // namespace
 
-std::string FirePointLine(std::int16_t time, float rate, float heatOfCombustion) {
+float BurningRateOf(float rate, float heatOfCombustion) {
     const float scaled = RoundToSingle(static_cast<double>(rate) * 1000.0);
-    const float burningRate = RoundToSingle(static_cast<double>(scaled) / heatOfCombustion);
-    std::string line = RightAlign(time, "####0");
+    return RoundToSingle(static_cast<double>(scaled) / heatOfCombustion);
+}
+
+std::optional<FireFileColumn> ColumnTooNarrowFor(float rate, float heatOfCombustion) {
+    if (!Fits(rate, kRatePattern)) {
+        return FireFileColumn::Rate;
+    }
+    if (!Fits(BurningRateOf(rate, heatOfCombustion), kBurningRatePattern)) {
+        return FireFileColumn::BurningRate;
+    }
+    return std::nullopt;
+}
+
+std::string FirePointLine(std::int16_t time, float rate, float heatOfCombustion) {
+    std::string line = RightAlign(time, kTimePattern);
     line += kColumnGap;
-    line += RightAlign(rate, "#####0.0");
+    line += RightAlign(rate, kRatePattern);
     line += kColumnGap;
-    line += RightAlign(burningRate, "###0.000");
+    line += RightAlign(BurningRateOf(rate, heatOfCombustion), kBurningRatePattern);
     return line;
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -15,6 +16,20 @@ namespace vorla {
 // (rate * 1000) rounded to single, then divided by the heat of combustion (kJ/kg)
 // and rounded to single.
 std::string FirePointLine(std::int16_t time, float rate, float heatOfCombustion);
+
+// The burning rate in g/s that a point line carries for `rate` in kW.
+float BurningRateOf(float rate, float heatOfCombustion);
+
+// The largest values the point columns hold, as the columns write them. A
+// larger one would widen its field and shift the columns, and an infinite one
+// would write a word where a number belongs.
+inline constexpr std::string_view kLargestFireFileRate = "999999.9";        // kW
+inline constexpr std::string_view kLargestFireFileBurningRate = "9999.999"; // g/s
+
+enum class FireFileColumn { Rate, BurningRate };
+
+// The first column of a point line that `rate` would not fit, or nothing.
+std::optional<FireFileColumn> ColumnTooNarrowFor(float rate, float heatOfCombustion);
 
 // "   -9           -9           -9"
 std::string FireEndMarkerLine();

@@ -1,9 +1,9 @@
 #include "common/format.h"
 
+#include "common/significant_digits.h"
+
 #include <algorithm>
-#include <charconv>
 #include <cmath>
-#include <cstdlib>
 
 namespace vorla {
 namespace {
@@ -34,14 +34,7 @@ PatternShape ShapeOf(std::string_view pattern) {
 // |value| rounded to 15 significant digits, then to `decimals` decimals with a
 // half going up, as the decimal digits of |value| * 10^decimals.
 std::string ScaledDigits(double value, int decimals) {
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                                      std::chars_format::scientific, 14);
-    // buffer holds d.dddddddddddddde[+-]x
-    std::string significant;
-    significant += buffer[0];
-    significant.append(buffer + 2, buffer + 16);
-    const int exponent = std::atoi(std::string(buffer + 17, result.ptr).c_str());
+    auto [significant, exponent] = FifteenSignificantDigits(value);
 
     // The significant digits stand for 0.d1d2...d15 * 10^(exponent + 1); keep the
     // ones down to 10^-decimals.

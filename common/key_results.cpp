@@ -60,8 +60,8 @@ std::string_view RunEndName(RunEnd end) {
     return "unstable";
 }
 
-std::string_view RunModelName(RunModel model) {
-    return model == RunModel::Compartment ? "compartment" : "smoke";
+std::string_view ModelKindName(ModelKind model) {
+    return model == ModelKind::Compartment ? "compartment" : "smoke";
 }
 
 double FireEnergyKj(const FireTable& fire, double endS) {
@@ -144,7 +144,7 @@ KeyResults ComputeKeyResults(const RunView& run, const FireTable& fire,
             {theta, FirstReached(rows, theta, temperature, atOrAbove)});
     }
 
-    if (run.Model == RunModel::Compartment) {
+    if (run.Model == ModelKind::Compartment) {
         if (run.FlashoverRow && *run.FlashoverRow < rows.size()) {
             keys.FlashoverTimeS = rows[*run.FlashoverRow].TimeS;
         }

@@ -5,6 +5,7 @@
 
 #include "common/fire_table.h"
 #include "common/key_criteria.h"
+#include "common/run_outcome.h"
 
 #include <cstddef>
 #include <optional>
@@ -15,22 +16,12 @@
 namespace vorla {
 
 // The model a run belongs to: it decides which model-specific keys exist.
-enum class RunModel { Compartment, Smoke };
-
-// Why a run ended, as its report's end message says.
-enum class RunEnd {
-    Complete,           // "RUN COMPLETE"
-    FlashoverStop,      // compartment, the flashover question answered Yes
-    FireEnded,          // "END OF INPUT FIRE"
-    LayerAtSill,        // compartment, interface at the vent sill
-    LayerAtFuelSurface, // interface at the fire base
-    Unstable,           // the calculation left the physical range
-};
+enum class ModelKind { Compartment, Smoke };
 
 // "complete", "flashover_stop", "fire_ended", "layer_at_sill",
 // "layer_at_fuel_surface", "unstable": the texts the files write.
 std::string_view RunEndName(RunEnd end);
-std::string_view RunModelName(RunModel model); // "compartment", "smoke"
+std::string_view ModelKindName(ModelKind model); // "compartment", "smoke"
 
 // One result row in S.I. units, whichever model wrote it.
 struct RunRow {
@@ -44,7 +35,7 @@ struct RunRow {
 
 // A finished run as the key results see it.
 struct RunView {
-    RunModel Model = RunModel::Compartment;
+    ModelKind Model = ModelKind::Compartment;
     std::span<const RunRow> Rows; // in time order; at least row 0
     RunEnd End = RunEnd::Complete;
     // Compartment: the index in Rows of the row the run detected flashover at.
@@ -58,7 +49,7 @@ struct CriterionTime {
 };
 
 struct KeyResults {
-    RunModel Model = RunModel::Compartment;
+    ModelKind Model = ModelKind::Compartment;
     double EndTimeS = 0;
     RunEnd End = RunEnd::Complete;
     std::optional<double> FlashoverTimeS; // compartment

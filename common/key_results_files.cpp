@@ -43,7 +43,7 @@ Json CriteriaObject(const std::vector<CriterionTime>& times) {
 } // namespace
 
 std::vector<KeyValue> NumericKeyValues(const KeyResults& keys) {
-    const bool compartment = keys.Model == RunModel::Compartment;
+    const bool compartment = keys.Model == ModelKind::Compartment;
     std::vector<KeyValue> values;
     values.push_back({"end_time_s", keys.EndTimeS});
     if (compartment) {
@@ -71,7 +71,7 @@ std::vector<KeyValue> NumericKeyValues(const KeyResults& keys) {
     return values;
 }
 
-std::vector<std::string> KeyResultColumns(RunModel model, const KeyCriteria& criteria) {
+std::vector<std::string> KeyResultColumns(ModelKind model, const KeyCriteria& criteria) {
     // The names do not depend on the values: take them from empty results.
     KeyResults empty;
     empty.Model = model;
@@ -117,7 +117,7 @@ std::string KeyResultsCsv(const KeyResults& keys) {
 
 std::string KeyResultsJson(const KeyResults& keys, std::span<const RunInput> inputs) {
     Json document;
-    document["model"] = RunModelName(keys.Model);
+    document["model"] = ModelKindName(keys.Model);
     Json inputObject = Json::object();
     for (const auto& input : inputs) {
         if (const auto* number = std::get_if<double>(&input.Value)) {

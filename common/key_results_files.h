@@ -24,7 +24,7 @@ std::vector<KeyValue> NumericKeyValues(const KeyResults& keys);
 
 // The CSV columns of a model's key results with these criteria: "end_time_s",
 // "end", then the numeric keys in the order NumericKeyValues gives them.
-std::vector<std::string> KeyResultColumns(RunModel model, const KeyCriteria& criteria);
+std::vector<std::string> KeyResultColumns(ModelKind model, const KeyCriteria& criteria);
 
 // The cells of one run under KeyResultColumns: numbers as RoundTripText, an
 // empty cell for a key the run never reached.

@@ -1,5 +1,8 @@
 #include "common/number_text.h"
 
+#include "common/significant_digits.h"
+
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -82,6 +85,37 @@ Scanned ScanLeadingNumber(std::string_view text) {
     return out;
 }
 
+// Whether a number from_chars found out of range is below the smallest double
+// rather than above the largest: the power of ten of its first significant
+// digit, counted from the point and moved by the exponent, is negative. Both
+// "1e-400" and "0.000...0001" with 400 zeros are tiny.
+bool IsTiny(std::string_view compact) {
+    const auto e = compact.find('e');
+    const std::string_view mantissa = compact.substr(0, e);
+    const auto point = std::min(mantissa.find('.'), mantissa.size());
+    const auto firstDigit = mantissa.find_first_of("123456789");
+    if (firstDigit == std::string_view::npos) {
+        return true; // all zeros never overflow
+    }
+    // Exponents beyond any double's are clamped: only the sign of the sum counts.
+    constexpr long kClamp = 100000;
+    long power = firstDigit < point ? static_cast<long>(point - firstDigit) - 1
+                                    : -static_cast<long>(firstDigit - point);
+    if (e != std::string_view::npos) {
+        std::string_view exponent = compact.substr(e + 1);
+        const bool negative = !exponent.empty() && exponent.front() == '-';
+        if (!exponent.empty() && (exponent.front() == '-' || exponent.front() == '+')) {
+            exponent.remove_prefix(1);
+        }
+        long value = 0;
+        for (const char digit : exponent) {
+            value = std::min(kClamp, value * 10 + (digit - '0'));
+        }
+        power += negative ? -value : value;
+    }
+    return power < 0;
+}
+
 double ValueOfCompact(const std::string& compact) {
     const char* first = compact.data();
     const char* last = compact.data() + compact.size();
@@ -93,11 +127,24 @@ double ValueOfCompact(const std::string& compact) {
     const auto result = std::from_chars(first, last, value, std::chars_format::general);
     if (result.ec == std::errc::result_out_of_range) {
         // Too large or too small for a double: an infinity or a zero.
-        const auto e = compact.find('e');
-        const bool tiny = e != std::string::npos && compact.find('-', e) != std::string::npos;
-        value = tiny ? 0.0 : std::numeric_limits<double>::infinity();
+        value =
+            IsTiny(std::string_view(first, last)) ? 0.0 : std::numeric_limits<double>::infinity();
     }
     return negative ? -value : value;
+}
+
+// The whole of `text` (blanks aside) is one number in the form, whatever its size.
+std::optional<double> WholeNumberOfText(std::string_view text) {
+    const Scanned scanned = ScanLeadingNumber(text);
+    if (!scanned.hasDigits) {
+        return std::nullopt;
+    }
+    for (std::size_t i = scanned.consumed; i < text.size(); ++i) {
+        if (!IsBlank(text[i]) && text[i] != '\r') {
+            return std::nullopt;
+        }
+    }
+    return ValueOfCompact(scanned.compact);
 }
 
 } // namespace
@@ -111,20 +158,16 @@ double NumberOfText(std::string_view text) {
 }
 
 std::optional<double> ParseWholeNumber(std::string_view text) {
-    const Scanned scanned = ScanLeadingNumber(text);
-    if (!scanned.hasDigits) {
-        return std::nullopt;
-    }
-    for (std::size_t i = scanned.consumed; i < text.size(); ++i) {
-        if (!IsBlank(text[i]) && text[i] != '\r') {
-            return std::nullopt;
-        }
-    }
-    const double value = ValueOfCompact(scanned.compact);
-    if (!std::isfinite(value)) {
+    const auto value = WholeNumberOfText(text);
+    if (!value || !std::isfinite(*value)) {
         return std::nullopt;
     }
     return value;
+}
+
+bool IsNumberOutOfRange(std::string_view text) {
+    const auto value = WholeNumberOfText(text);
+    return value && std::isinf(*value);
 }
 
 std::string TextOfNumber(double value) {
@@ -134,13 +177,7 @@ std::string TextOfNumber(double value) {
     if (value == 0) {
         return "0";
     }
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                                      std::chars_format::scientific, 14);
-    std::string digits;
-    digits += buffer[0];
-    digits.append(buffer + 2, buffer + 16);
-    const int exponent = std::atoi(std::string(buffer + 17, result.ptr).c_str());
+    auto [digits, exponent] = FifteenSignificantDigits(value);
     digits.erase(digits.find_last_not_of('0') + 1);
 
     // digits stand for d1.d2d3... * 10^exponent

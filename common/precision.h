@@ -31,4 +31,14 @@ inline std::optional<std::int16_t> RoundHalfEvenToInt16(double value) {
     return static_cast<std::int16_t>(rounded);
 }
 
+// The same, a value beyond 16 bits kept at the nearest 16-bit bound (one that is
+// not a number at the upper bound), so a range check still refuses it.
+inline std::int16_t RoundHalfEvenToInt16Bounded(double value) {
+    if (const auto fits = RoundHalfEvenToInt16(value)) {
+        return *fits;
+    }
+    return RoundHalfEven(value) < 0 ? std::numeric_limits<std::int16_t>::min()
+                                    : std::numeric_limits<std::int16_t>::max();
+}
+
 } // namespace vorla

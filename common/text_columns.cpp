@@ -1,5 +1,7 @@
 #include "common/text_columns.h"
 
+#include "common/number_text.h"
+
 namespace vorla {
 
 std::vector<std::string_view> SplitLines(std::string_view text) {
@@ -24,6 +26,10 @@ std::string_view Mid(std::string_view line, std::size_t start, std::size_t lengt
         return {};
     }
     return line.substr(start - 1, length);
+}
+
+std::string NumberTextAt(std::string_view line, std::size_t start, std::size_t width) {
+    return TextOfNumber(NumberOfText(Mid(line, start, width)));
 }
 
 } // namespace vorla

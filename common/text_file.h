@@ -1,10 +1,16 @@
 // Reading a whole file in one pass, as every file of the suite is read.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 
 namespace vorla {
+
+// No file the suite reads comes near this: a full fire file is under 60 KB and a
+// report under 200 KB. Anything larger is not one of them, and refusing it keeps
+// a wrong choice (a disk image, a log) from filling memory.
+inline constexpr std::size_t kLargestReadableFile = 4 * 1024 * 1024;
 
 struct WholeFile {
     std::string text;
@@ -13,6 +19,9 @@ struct WholeFile {
     std::optional<std::string> problem;
 };
 
+// Only a regular file is read: a device, a FIFO or a terminal (/dev/zero,
+// /dev/stdin) could block or never end, so it is refused before any byte is
+// read, as is a file larger than kLargestReadableFile.
 WholeFile ReadWholeFile(const std::string& path);
 
 } // namespace vorla

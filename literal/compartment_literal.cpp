@@ -1,7 +1,7 @@
 #include "literal/compartment_literal.h"
 
-#include "common/format.h"
 #include "common/precision.h"
+#include "common/units.h"
 #include "compartment/model/run_results.h"
 #include "literal/fire_table_literal.h"
 #include "literal/integrator_literal.h"
@@ -13,7 +13,6 @@ namespace vorla::compartment::literal {
 
 namespace {
 
-constexpr double kAmbientTemperature = 294.26;       // K, 70 °F
 constexpr double kSpecificHeat = 1.004;              // kJ/(kg K)
 constexpr double kAmbientDensity = 1.2;              // kg/m³
 constexpr double kDensityTimesTemperature = 353.112; // 1.2 * 294.26
@@ -169,28 +168,28 @@ float CompartmentPlume(const RunInputs& in, double q, double z) {
 }
 
 template <class Rate>
-void CompartmentFlows(const ZoneModel& model, double t, const State& y, Rate& rate,
-                      VentFlows& flows, std::string_view& airFlag, std::string_view& regimeFlag) {
+ZoneFlows<Rate> CompartmentFlows(const ZoneModel& model, double t, const State& y) {
     const RunInputs& in = model.Inputs;
-    const double z = y[0];
-    const double T = y[1];
+    const double z = y.InterfaceHeight;
+    const double T = y.LayerTemperature;
+    ZoneFlows<Rate> out;
 
-    StoreRate(rate, vorla::literal::FireRateAt(model.Fire, t));
-    double q = rate;
+    StoreRate(out.HeatReleaseRate, vorla::literal::FireRateAt(model.Fire, t));
+    double q = out.HeatReleaseRate;
     const float mp = z > in.FireHeight ? literal::CompartmentPlume(in, q, z) : 0.0f;
     if (q > kHeatPerKgAir * mp) {
-        StoreRate(rate, kHeatPerKgAir * mp);
-        q = rate;
-        airFlag = kStarvedOfAir;
+        StoreRate(out.HeatReleaseRate, kHeatPerKgAir * mp);
+        q = out.HeatReleaseRate;
+        out.AirFlag = kStarvedOfAir;
     } else {
-        airFlag = kNotStarvedOfAir;
+        out.AirFlag = kNotStarvedOfAir;
     }
 
     const float hs = in.SoffitHeight;
     if (z >= hs) {
-        regimeFlag = kRegimeAboveSoffit;
-        flows = {0, (1 - in.TotalLossFraction) * q / (kSpecificHeat * kAmbientTemperature), 0};
-        return;
+        out.RegimeFlag = kRegimeAboveSoffit;
+        out.Vent = {0, (1 - in.TotalLossFraction) * q / (kSpecificHeat * kAmbientTemperature), 0};
+        return out;
     }
 
     const double tdot = LayerHeatingRate(in, T, q, mp, z);
@@ -198,9 +197,9 @@ void CompartmentFlows(const ZoneModel& model, double t, const State& y, Rate& ra
                                                               (in.RoomHeight - z) * tdot /
                                                               std::pow(T, 2);
     if (z <= in.SillHeight) {
-        regimeFlag = kRegimeNone;
-        flows = {0, 0, e};
-        return;
+        out.RegimeFlag = kRegimeNone;
+        out.Vent = {0, 0, e};
+        return out;
     }
 
     const double g1 = kDensityTimesGravity * (1 / kAmbientTemperature - 1 / T);
@@ -208,88 +207,87 @@ void CompartmentFlows(const ZoneModel& model, double t, const State& y, Rate& ra
     const float emax = RoundToSingle(kLinearProfileCoefficient * in.VentWidth * kFlowCoefficient *
                                      std::sqrt(std::fabs(g2)) * std::pow(std::fabs(hs - z), 1.5));
     if (e > emax) {
-        regimeFlag = kRegimeOutflowBelowInterface;
+        out.RegimeFlag = kRegimeOutflowBelowInterface;
         const double mup = OutflowBelowInterface(in, z, T, e, g2);
-        flows = {0, (T / kAmbientTemperature) * (e - mup), mup};
+        out.Vent = {0, (T / kAmbientTemperature) * (e - mup), mup};
     } else if (e < emax) {
-        regimeFlag = kRegimeInflowAboveInterface;
+        out.RegimeFlag = kRegimeInflowAboveInterface;
         const double mup = InflowAboveInterface(in, z, T, e, g1, g2);
-        flows = {(T / kAmbientTemperature) * (mup - e), 0, mup};
+        out.Vent = {(T / kAmbientTemperature) * (mup - e), 0, mup};
     } else {
-        regimeFlag = kRegimeTransition;
-        flows = {0, 0, e};
+        out.RegimeFlag = kRegimeTransition;
+        out.Vent = {0, 0, e};
     }
 
-    if (flows[0] > in.VentFactor) {
-        regimeFlag = kRegimeVentLimited;
-        flows = {in.VentFactor, 0, e + (kAmbientTemperature / T) * in.VentFactor};
+    if (out.Vent.AirIn > in.VentFactor) {
+        out.RegimeFlag = kRegimeVentLimited;
+        out.Vent = {in.VentFactor, 0, e + (kAmbientTemperature / T) * in.VentFactor};
     }
+    return out;
 }
 
-template void CompartmentFlows<double>(const ZoneModel&, double, const State&, double&, VentFlows&,
-                                       std::string_view&, std::string_view&);
-template void CompartmentFlows<float>(const ZoneModel&, double, const State&, float&, VentFlows&,
-                                      std::string_view&, std::string_view&);
+template ZoneFlows<double> literal::CompartmentFlows<double>(const ZoneModel&, double, const State&);
+template ZoneFlows<float> literal::CompartmentFlows<float>(const ZoneModel&, double, const State&);
 
-void CompartmentDerivatives(const ZoneModel& model, double t, const State& y, State& dydt) {
+State CompartmentDerivatives(const ZoneModel& model, double t, const State& y) {
     const RunInputs& in = model.Inputs;
-    float q = 0;
-    VentFlows flows;
-    std::string_view ignoredFlag;
-    literal::CompartmentFlows(model, t, y, q, flows, ignoredFlag, ignoredFlag);
+    const ZoneFlows<float> flows = literal::CompartmentFlows<float>(model, t, y);
+    const float q = flows.HeatReleaseRate;
 
-    const double z = y[0];
-    const double T = y[1];
+    const double z = y.InterfaceHeight;
+    const double T = y.LayerTemperature;
     const float mp = z > in.FireHeight ? literal::CompartmentPlume(in, q, z) : 0.0f;
-    dydt[1] = LayerHeatingRate(in, T, q, mp, z);
-    dydt[0] = (flows[0] - flows[1] - mp) / kAmbientDensity / in.FloorArea;
+    State rates;
+    rates.LayerTemperature = LayerHeatingRate(in, T, q, mp, z);
+    rates.InterfaceHeight =
+        (flows.Vent.AirIn - flows.Vent.LowerLayerOut - mp) / kAmbientDensity / in.FloorArea;
+    return rates;
 }
+
 
 namespace {
 
-constexpr double kInitialLayerDepth = 0.01;    // m below the ceiling
-constexpr double kInitialTemperature = 294.26; // K, the ambient temperature
-constexpr double kCelsiusOffset = 273.15;
+constexpr double kInitialLayerDepth = 0.01; // m below the ceiling
+constexpr double kInitialTemperature = kAmbientTemperature;
 constexpr int kRowInterval = 5;            // s between regular rows
 constexpr State kTolerance = {0.001, 0.3}; // m, K
 
 bool IsPhysical(const State& y) {
-    return std::isfinite(y[0]) && std::isfinite(y[1]) && y[1] > 0;
+    return std::isfinite(y.InterfaceHeight) && std::isfinite(y.LayerTemperature) &&
+           y.LayerTemperature > 0;
 }
 
 } // namespace
 
-void SimulateCompartment(Calculations& calc, const FlashoverQuestion& ask,
-                         std::string& endMessage) {
-    const RunInputs& in = calc.Inputs;
-    RunResults& out = calc.Results;
-    const ZoneModel model{in, calc.Fire};
-    const double lastFireTime = calc.Fire.LastTime();
-    auto derivatives = [&model](double time, const State& state, State& dydt) {
-        literal::CompartmentDerivatives(model, time, state, dydt);
+CompletedRun RunModel(const RunInputs& in, const FireTable& fire, const FlashoverQuestion& ask,
+                      RunResults& out) {
+    const ZoneModel model{in, fire};
+    const double lastFireTime = fire.LastTime();
+    auto derivatives = [&model](double time, const State& state) {
+        return literal::CompartmentDerivatives(model, time, state);
     };
 
     float tprev = 0;
     int t = 1;
     State y = {in.RoomHeight - kInitialLayerDepth, kInitialTemperature};
-    VentFlows flows = {0, 0, 0};
     bool flashoverSeen = false;
     bool stopRequested = false;
     bool unstable = false;
     int i = 0;
 
+    out.FlashoverRow.reset();
     out.Time[0] = static_cast<std::int16_t>(tprev);
-    out.LayerTemperature[0] = kInitialTemperature - kCelsiusOffset;
+    out.LayerTemperature[0] = kInitialTemperature - kKelvinAtZeroCelsius;
     out.InterfaceHeight[0] = RoundToSingle(in.RoomHeight);
-    out.HeatReleaseRate[0] = vorla::literal::FireRateAt(calc.Fire, 0);
+    out.HeatReleaseRate[0] = vorla::literal::FireRateAt(fire, 0);
     out.VentFlow[0] = 0;
     out.FRFlag[0] = kRegimeAboveSoffit;
     out.OSFlag[0] = kNotStarvedOfAir;
 
-    double& z = y[0];
-    const double& T = y[1];
+    double& z = y.InterfaceHeight;
+    const double& T = y.LayerTemperature;
     for (;;) {
-        vorla::literal::IntegrateInterval(derivatives, kTolerance, 1, t, tprev, y);
+        y = vorla::literal::IntegrateInterval(derivatives, kTolerance, tprev, t, y);
         if (!IsPhysical(y)) {
             unstable = true;
             break;
@@ -305,17 +303,22 @@ void SimulateCompartment(Calculations& calc, const FlashoverQuestion& ask,
             // flashover row and one final row off the grid; the columns hold
             // all of them.
             const int row = i + 1;
-            literal::CompartmentFlows(model, t, y, out.HeatReleaseRate[row], flows, out.OSFlag[row],
-                                      out.FRFlag[row]);
-            if (!std::isfinite(out.HeatReleaseRate[row]) || !std::isfinite(flows[2])) {
+            const ZoneFlows<double> flows = literal::CompartmentFlows<double>(model, t, y);
+            if (!std::isfinite(flows.HeatReleaseRate) || !std::isfinite(flows.Vent.HotGasOut)) {
                 unstable = true;
                 break;
             }
             i = row;
+            out.HeatReleaseRate[i] = flows.HeatReleaseRate;
+            out.OSFlag[i] = flows.AirFlag;
+            out.FRFlag[i] = flows.RegimeFlag;
             out.Time[i] = static_cast<std::int16_t>(t);
-            out.LayerTemperature[i] = T - kCelsiusOffset;
+            out.LayerTemperature[i] = T - kKelvinAtZeroCelsius;
             out.InterfaceHeight[i] = RoundToSingle(z);
-            out.VentFlow[i] = flows[2];
+            out.VentFlow[i] = flows.Vent.HotGasOut;
+            if (flashoverNow) {
+                out.FlashoverRow = i;
+            }
         }
 
         if (flashoverNow) {
@@ -332,20 +335,23 @@ void SimulateCompartment(Calculations& calc, const FlashoverQuestion& ask,
         }
     }
 
-    if (unstable) {
-        endMessage = kUnstableMessage;
-    } else if (stopRequested) {
-        endMessage = kFlashoverStopMessage;
-    } else if (z <= in.FireHeight) {
-        endMessage = kFuelSurfaceMessage;
-    } else if (z <= in.SillHeight) {
-        endMessage = kVentSillMessage;
-    } else if (t > lastFireTime) {
-        endMessage = kEndOfFireMessage;
-    } else {
-        endMessage = kRunCompleteMessage;
-    }
     out.LastRow = i;
+    if (unstable) {
+        return {RunEnd::Unstable, kUnstableMessage, i};
+    }
+    if (stopRequested) {
+        return {RunEnd::FlashoverStop, kFlashoverStopMessage, i};
+    }
+    if (z <= in.FireHeight) {
+        return {RunEnd::LayerAtFuelSurface, kFuelSurfaceMessage, i};
+    }
+    if (z <= in.SillHeight) {
+        return {RunEnd::LayerAtSill, kVentSillMessage, i};
+    }
+    if (t > lastFireTime) {
+        return {RunEnd::FireEnded, kEndOfFireMessage, i};
+    }
+    return {RunEnd::Complete, kRunCompleteMessage, i};
 }
 
 } // namespace vorla::compartment::literal

@@ -6,27 +6,23 @@
 
 #include "common/fire_table.h"
 #include "common/integrator.h"
-#include "compartment/model/compartment_run.h"
+#include "common/run_outcome.h"
+#include "compartment/model/model_run.h"
 #include "compartment/model/zone_physics.h"
-
-#include <string>
-#include <string_view>
 
 namespace vorla::compartment::literal {
 
 float CompartmentPlume(const RunInputs& inputs, double q, double z);
 
 template <class Rate>
-void CompartmentFlows(const ZoneModel& model, double t, const State& y, Rate& rate,
-                      VentFlows& flows, std::string_view& airFlag, std::string_view& regimeFlag);
+ZoneFlows<Rate> CompartmentFlows(const ZoneModel& model, double t, const State& y);
 
-extern template void CompartmentFlows<double>(const ZoneModel&, double, const State&, double&,
-                                              VentFlows&, std::string_view&, std::string_view&);
-extern template void CompartmentFlows<float>(const ZoneModel&, double, const State&, float&,
-                                             VentFlows&, std::string_view&, std::string_view&);
+extern template ZoneFlows<double> CompartmentFlows<double>(const ZoneModel&, double, const State&);
+extern template ZoneFlows<float> CompartmentFlows<float>(const ZoneModel&, double, const State&);
 
-void CompartmentDerivatives(const ZoneModel& model, double t, const State& y, State& dydt);
+State CompartmentDerivatives(const ZoneModel& model, double t, const State& y);
 
-void SimulateCompartment(Calculations& calc, const FlashoverQuestion& ask, std::string& endMessage);
+CompletedRun RunModel(const RunInputs& inputs, const FireTable& fire, const FlashoverQuestion& ask,
+                      RunResults& results);
 
 } // namespace vorla::compartment::literal

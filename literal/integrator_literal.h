@@ -11,69 +11,76 @@
 #include "common/integrator.h"
 #include "common/precision.h"
 
-#include <array>
 #include <cmath>
-#include <cstdint>
 
 namespace vorla::literal {
 
-// f(t, y, dydt) sets dydt for time t and state y.
-template <class Derivatives>
-void RungeKuttaStep(Derivatives& f, const State& d, double h, double x, State& y) {
-    State trial;
-    State slope;
-    State k1, k2, k3, k4;
-    for (int i = 0; i < 2; ++i) {
-        k1[i] = h * d[i];
-        trial[i] = y[i] + k1[i] / 2;
-    }
-    f(x + h / 2, trial, slope);
-    for (int i = 0; i < 2; ++i) {
-        k2[i] = h * slope[i];
-        trial[i] = y[i] + k2[i] / 2;
-    }
-    f(x + h / 2, trial, slope);
-    for (int i = 0; i < 2; ++i) {
-        k3[i] = h * slope[i];
-        trial[i] = y[i] + k3[i];
-    }
-    f(x + h, trial, slope);
-    for (int i = 0; i < 2; ++i) {
-        k4[i] = h * slope[i];
-        y[i] = y[i] + k1[i] / 6 + k2[i] / 3 + k3[i] / 3 + k4[i] / 6;
-    }
+namespace integrator_detail {
+
+// `op` applied to each quantity of `a` and `b` in turn.
+template <class Op> State EachQuantity(const State& a, const State& b, Op op) {
+    return {op(a.InterfaceHeight, b.InterfaceHeight), op(a.LayerTemperature, b.LayerTemperature)};
 }
 
-// Advances y from tStart to tEnd in `baseSteps` equal steps (both models pass 1).
+inline State Times(double h, const State& rate) {
+    return {h * rate.InterfaceHeight, h * rate.LayerTemperature};
+}
+
+} // namespace integrator_detail
+
+// One classic step of length h from (x, y), where `slope` = f(x, y) is already
+// known. f(t, y) returns the rates of change of the state y at time t.
 template <class Derivatives>
-void IntegrateInterval(Derivatives& f, const State& tolerance, std::int16_t baseSteps, double tEnd,
-                       float tStart, State& y) {
+State RungeKuttaStep(Derivatives& f, double x, double h, const State& y, const State& slope) {
+    using integrator_detail::EachQuantity;
+    using integrator_detail::Times;
+    const auto plusHalf = [](double a, double k) { return a + k / 2; };
+    const auto plus = [](double a, double k) { return a + k; };
+
+    const State k1 = Times(h, slope);
+    const State k2 = Times(h, f(x + h / 2, EachQuantity(y, k1, plusHalf)));
+    const State k3 = Times(h, f(x + h / 2, EachQuantity(y, k2, plusHalf)));
+    const State k4 = Times(h, f(x + h, EachQuantity(y, k3, plus)));
+    const auto advance = [](double a, double b1, double b2, double b3, double b4) {
+        return a + b1 / 6 + b2 / 3 + b3 / 3 + b4 / 6;
+    };
+    return {advance(y.InterfaceHeight, k1.InterfaceHeight, k2.InterfaceHeight, k3.InterfaceHeight,
+                    k4.InterfaceHeight),
+            advance(y.LayerTemperature, k1.LayerTemperature, k2.LayerTemperature,
+                    k3.LayerTemperature, k4.LayerTemperature)};
+}
+
+// The state y at tStart advanced to tEnd (one base step; the models step one
+// second at a time, with tStart the previous second kept in single precision).
+template <class Derivatives>
+State IntegrateInterval(Derivatives& f, const State& tolerance, float tStart, double tEnd,
+                        State y) {
     constexpr double kErrorDivisor = 15;
     constexpr double kSubdivisionExponent = 0.2;
     constexpr int kMostSubsteps = 32;
 
-    const int n = baseSteps < 1 ? 1 : baseSteps;
-    const double h = (tEnd - tStart) / n;
+    const double h = tEnd - tStart;
     const double hh = h / 2;
     double x = tStart;
     State yfull = y;
     State yhalf = y;
-    State d;
-    State d2;
 
-    // The clock reaches tEnd after n base steps; the bound only keeps an interval
-    // that is not a number from looping forever.
-    for (int step = 0; step < 2 * n + 2; ++step) {
-        f(x, yfull, d);
-        RungeKuttaStep(f, d, h, x, yfull);
-        RungeKuttaStep(f, d, hh, x, yhalf);
+    // The clock reaches tEnd after the base step; the bound only keeps an
+    // interval that is not a number from looping forever.
+    for (int step = 0; step < 4; ++step) {
+        const State slope = f(x, yfull);
+        yfull = literal::RungeKuttaStep(f, x, h, yfull, slope);
+        yhalf = literal::RungeKuttaStep(f, x, hh, yhalf, slope);
         const double xm = RoundToSingle(x + hh);
-        f(xm, yhalf, d2);
-        RungeKuttaStep(f, d2, hh, xm, yhalf);
+        yhalf = literal::RungeKuttaStep(f, xm, hh, yhalf, f(xm, yhalf));
 
+        // The larger of the two scaled differences; one that is not a number
+        // is passed over.
         double e = 0;
-        for (int i = 0; i < 2; ++i) {
-            const double ei = std::fabs(yhalf[i] - yfull[i]) / kErrorDivisor / tolerance[i];
+        const State scaled = integrator_detail::EachQuantity(
+            yhalf, yfull, [](double a, double b) { return std::fabs(a - b) / kErrorDivisor; });
+        for (const double ei : {scaled.InterfaceHeight / tolerance.InterfaceHeight,
+                                scaled.LayerTemperature / tolerance.LayerTemperature}) {
             if (ei > e) {
                 e = ei;
             }
@@ -86,12 +93,10 @@ void IntegrateInterval(Derivatives& f, const State& tolerance, std::int16_t base
                 hs = h / m;
             } while (!(hs <= hh / std::pow(e, kSubdivisionExponent) || m == kMostSubsteps));
             double xs = RoundToSingle(x);
-            yhalf = y;
-            RungeKuttaStep(f, d, hs, xs, yhalf);
+            yhalf = literal::RungeKuttaStep(f, xs, hs, y, slope);
             for (int j = 1; j < m; ++j) {
                 xs = RoundToSingle(xs + hs);
-                f(xs, yhalf, d2);
-                RungeKuttaStep(f, d2, hs, xs, yhalf);
+                yhalf = literal::RungeKuttaStep(f, xs, hs, yhalf, f(xs, yhalf));
             }
         }
         y = yhalf;
@@ -101,6 +106,7 @@ void IntegrateInterval(Derivatives& f, const State& tolerance, std::int16_t base
             break;
         }
     }
+    return y;
 }
 
 } // namespace vorla::literal

@@ -1,6 +1,7 @@
 #include "literal/smoke_filling_literal.h"
 
 #include "common/precision.h"
+#include "common/units.h"
 #include "literal/fire_table_literal.h"
 #include "literal/integrator_literal.h"
 
@@ -10,11 +11,9 @@ namespace vorla::smoke::literal {
 
 namespace {
 
-constexpr double kAmbientTemperature = 294.26;              // K (70 °F), also the layer at start
 constexpr double kAmbientDensity = 1.2;                     // kg/m³
 constexpr double kSpecificHeat = 1.004;                     // kJ/(kg K)
 constexpr double kAmbientDensityTimesTemperature = 353.112; // kg K/m³
-constexpr double kKelvinOffset = 273.15;
 constexpr double kEntrainmentCoefficient = 0.076;
 constexpr double kConvectiveFraction = 0.65;
 constexpr double kInitialLayerDepth = 0.01; // m below the ceiling
@@ -28,7 +27,7 @@ float HeatReleaseRate(const FireTable& fire, double t) {
 // The energy balance of the layer: dT/dt. Divided one constant at a time, in
 // the order the balance is written, because the last digits of the report
 // follow from it.
-double LayerHeating(const SmokeFillInputs& inputs, double bracket, double z, double temperature) {
+double LayerHeating(const RunInputs& inputs, double bracket, double z, double temperature) {
     const double depth = inputs.RoomHeight - z;
     if (depth == 0) {
         // A layer of no depth holds no gas to heat. Only a trial state exactly at
@@ -41,7 +40,7 @@ double LayerHeating(const SmokeFillInputs& inputs, double bracket, double z, dou
 
 } // namespace
 
-double SmokeFillPlume(const SmokeFillInputs& inputs, float q, double z) {
+double SmokeFillPlume(const RunInputs& inputs, float q, double z) {
     if (!(z > inputs.FireHeight)) {
         return 0;
     }
@@ -50,47 +49,47 @@ double SmokeFillPlume(const SmokeFillInputs& inputs, float q, double z) {
            std::pow(kConvectiveFraction * q * std::pow(height, 5), 1.0 / 3.0);
 }
 
-void SmokeFillDerivatives(const SmokeFillInputs& inputs, const FireTable& fire, double t,
-                          const State& y, State& dy) {
-    const double z = y[0];
-    const double temperature = y[1];
+State SmokeFillDerivatives(const RunInputs& inputs, const FireTable& fire, double t,
+                           const State& y) {
+    const double z = y.InterfaceHeight;
+    const double temperature = y.LayerTemperature;
     const float q = HeatReleaseRate(fire, t);
     const double plume = literal::SmokeFillPlume(inputs, q, z);
     const double bracket =
         (1 - inputs.LossFraction) * q - kSpecificHeat * plume * (temperature - kAmbientTemperature);
     const double heating = LayerHeating(inputs, bracket, z, temperature);
-    dy[1] = heating;
+    State rates;
+    rates.LayerTemperature = heating;
 
     if (!(z > 0)) {
-        dy[0] = 0;
-        return;
+        rates.InterfaceHeight = 0;
+        return rates;
     }
     const double inflow =
         (-temperature * plume) / kAmbientDensity / kAmbientTemperature / inputs.FloorArea;
     if (temperature == 0) {
         // ((H - z) / T) * dT/dt with dT/dt = T * bracket / (...): its limit at
         // T = 0 is the bracket over the constants, which avoids 0 / 0.
-        dy[0] = inflow -
-                bracket / kSpecificHeat / kAmbientDensity / kAmbientTemperature / inputs.FloorArea;
-        return;
+        rates.InterfaceHeight = inflow - bracket / kSpecificHeat / kAmbientDensity /
+                                             kAmbientTemperature / inputs.FloorArea;
+        return rates;
     }
-    dy[0] = inflow - ((inputs.RoomHeight - z) / temperature) * heating;
+    rates.InterfaceHeight = inflow - ((inputs.RoomHeight - z) / temperature) * heating;
+    return rates;
 }
 
-double SmokeFillVentFlow(const SmokeFillInputs& inputs, const FireTable& fire, double t,
-                         const State& y) {
-    State dy;
-    literal::SmokeFillDerivatives(inputs, fire, t, y, dy);
-    const double heating = dy[1];
+double SmokeFillVentFlow(const RunInputs& inputs, const FireTable& fire, double t, const State& y) {
+    const double heating = literal::SmokeFillDerivatives(inputs, fire, t, y).LayerTemperature;
     const float q = HeatReleaseRate(fire, t);
-    if (y[0] > 0) {
+    if (y.InterfaceHeight > 0) {
         // Ambient air pushed out by the expansion of the heated gas.
         return ((1 - inputs.LossFraction) * q) / kSpecificHeat / kAmbientTemperature;
     }
     // The room is full of smoke: layer gas leaves as the whole volume heats.
     return kAmbientDensityTimesTemperature * inputs.FloorArea * inputs.RoomHeight /
-           std::pow(y[1], 2) * heating;
+           std::pow(y.LayerTemperature, 2) * heating;
 }
+
 
 namespace {
 
@@ -98,63 +97,66 @@ constexpr State kTolerance = {0.001, 0.3}; // m, K
 constexpr int kRowEvery = 5;               // s
 
 bool IsPhysical(const State& y) {
-    return std::isfinite(y[0]) && std::isfinite(y[1]) && y[1] > 0;
+    return std::isfinite(y.InterfaceHeight) && std::isfinite(y.LayerTemperature) &&
+           y.LayerTemperature > 0;
 }
 
-void WriteRow(SmokeFillResults& results, int i, int t, double temperature, double z,
-              double ventFlow) {
+void WriteRow(RunResults& results, const FireTable& fire, int i, int t, double temperature,
+              double z, double ventFlow) {
     results.Time[i] = static_cast<std::int16_t>(t);
-    results.LayerTemperature[i] = temperature - kKelvinOffset;
+    results.LayerTemperature[i] = temperature - kKelvinAtZeroCelsius;
     results.InterfaceHeight[i] = RoundToSingle(z);
+    results.HeatReleaseRate[i] = vorla::literal::FireRateAt(fire, t);
     results.VentFlow[i] = ventFlow;
 }
 
 } // namespace
 
-SmokeFillOutcome SmokeFillRunWithFire(Calculations& calc) {
-    const SmokeFillInputs& inputs = calc.Inputs;
-    const FireTable& fire = calc.Fire;
-    SmokeFillResults& results = calc.Results;
+CompletedRun RunModel(const RunInputs& inputs, const FireTable& fire, RunResults& results) {
     const double fireEnd = fire.LastTime();
-    auto derivatives = [&](double t, const State& y, State& dy) {
-        literal::SmokeFillDerivatives(inputs, fire, t, y, dy);
+    auto derivatives = [&](double t, const State& y) {
+        return literal::SmokeFillDerivatives(inputs, fire, t, y);
+    };
+    int i = 0;
+    const auto ended = [&](RunEnd end, std::string_view message) {
+        results.LastRow = i;
+        return CompletedRun{end, message, i};
     };
 
     State y = {inputs.RoomHeight - kInitialLayerDepth, kAmbientTemperature};
     float tPrevious = 0;
     int t = 1;
-    int i = 0;
-    WriteRow(results, 0, 0, kAmbientTemperature, inputs.RoomHeight, 0);
+    WriteRow(results, fire, 0, 0, kAmbientTemperature, inputs.RoomHeight, 0);
 
     // Checked inputs end the loop by 9000 s at the latest. The row bound only
     // keeps unchecked ones (a run time above 9000) inside the result table.
     for (;;) {
-        vorla::literal::IntegrateInterval(derivatives, kTolerance, 1, t, tPrevious, y);
-        if (y[0] < 0) {
-            y[0] = 0;
+        y = vorla::literal::IntegrateInterval(derivatives, kTolerance, tPrevious, t, y);
+        if (y.InterfaceHeight < 0) {
+            y.InterfaceHeight = 0;
         }
         if (!IsPhysical(y)) {
-            return {i, kUnstableMessage, std::nullopt};
+            return ended(RunEnd::Unstable, kUnstableMessage);
         }
-        const bool belowFuel = y[0] <= inputs.FireHeight;
+        const bool belowFuel = y.InterfaceHeight <= inputs.FireHeight;
         if (t % kRowEvery == 0 || belowFuel || t >= inputs.RunTime || t >= fireEnd) {
             const double ventFlow = literal::SmokeFillVentFlow(inputs, fire, t, y);
             if (!std::isfinite(ventFlow)) {
-                return {i, kUnstableMessage, std::nullopt};
+                return ended(RunEnd::Unstable, kUnstableMessage);
             }
             ++i;
-            WriteRow(results, i, t, y[1], y[0], ventFlow);
+            WriteRow(results, fire, i, t, y.LayerTemperature, y.InterfaceHeight, ventFlow);
         }
         tPrevious = static_cast<float>(t);
         ++t;
         if (belowFuel) {
-            return {i, kLayerBelowFuelMessage, std::nullopt};
+            return ended(RunEnd::LayerAtFuelSurface, kFuelSurfaceMessage);
         }
         if (t > fireEnd) {
-            return {i, kEndOfFireMessage, std::nullopt};
+            return ended(RunEnd::FireEnded, kEndOfFireMessage);
         }
-        if (t > inputs.RunTime || i == kSmokeFillRows - 1) {
-            return {i, kRunCompleteMessage, std::nullopt};
+        if (t > inputs.RunTime || i == kResultRowCapacity - 1) {
+            return ended(RunEnd::Complete, kRunCompleteMessage);
         }
     }
 }

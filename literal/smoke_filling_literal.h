@@ -5,18 +5,19 @@
 
 #include "common/fire_table.h"
 #include "common/integrator.h"
-#include "smoke_filling/model/smoke_fill_run.h"
+#include "common/run_outcome.h"
+#include "smoke_filling/model/model_run.h"
+#include "smoke_filling/model/zone_physics.h"
 
 namespace vorla::smoke::literal {
 
-double SmokeFillPlume(const SmokeFillInputs& inputs, float q, double z);
+double SmokeFillPlume(const RunInputs& inputs, float q, double z);
 
-void SmokeFillDerivatives(const SmokeFillInputs& inputs, const FireTable& fire, double t,
-                          const State& y, State& dy);
+State SmokeFillDerivatives(const RunInputs& inputs, const FireTable& fire, double t,
+                           const State& y);
 
-double SmokeFillVentFlow(const SmokeFillInputs& inputs, const FireTable& fire, double t,
-                         const State& y);
+double SmokeFillVentFlow(const RunInputs& inputs, const FireTable& fire, double t, const State& y);
 
-SmokeFillOutcome SmokeFillRunWithFire(Calculations& calc);
+CompletedRun RunModel(const RunInputs& inputs, const FireTable& fire, RunResults& results);
 
 } // namespace vorla::smoke::literal

@@ -6,7 +6,7 @@ namespace vorla::study {
 // number, and those with a text that a study's [base] may set.
 const StudyModelOptions& CompartmentStudyOptions() {
     static const StudyModelOptions options = {
-        RunModel::Compartment,
+        ModelKind::Compartment,
         {"floor-area", "room-height", "vent-width", "sill-height", "soffit-height", "fire-height",
          "radiative-fraction", "loss-fraction", "run-time"},
         {{"from", {}, true},
@@ -21,7 +21,7 @@ const StudyModelOptions& CompartmentStudyOptions() {
 
 const StudyModelOptions& SmokeStudyOptions() {
     static const StudyModelOptions options = {
-        RunModel::Smoke,
+        ModelKind::Smoke,
         {"floor-area", "room-height", "fire-height", "loss-fraction", "run-time"},
         {{"from", {}, true}, {"title", {}, false}, {"output-name", {}, false}, {"fire", {}, true}},
         "sof",

@@ -96,7 +96,7 @@ std::string JoinedNames(const std::vector<std::string>& names) {
 }
 
 std::string CommandName(const Study& study) {
-    return "vorla " + std::string(RunModelName(study.Model.Model));
+    return "vorla " + std::string(ModelKindName(study.Model.Model));
 }
 
 const TextOption* FindTextOption(const StudyModelOptions& model, std::string_view name) {

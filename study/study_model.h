@@ -27,7 +27,7 @@ struct TextOption {
 
 // The options of one model that a study file may name.
 struct StudyModelOptions {
-    RunModel Model = RunModel::Compartment;
+    ModelKind Model = ModelKind::Compartment;
     std::vector<std::string> NumericOptions; // what [vary] may name, besides `fire`
     std::vector<TextOption> TextOptions;     // [base] only (title, from, fire, ...)
     std::string ReportExtension;             // of the saved reports: "vof", "sof"

@@ -183,7 +183,7 @@ SummaryContext ContextOf(const Study& study) {
     SummaryContext context;
     Json& settings = context.Settings;
     settings["file"] = std::filesystem::path(study.FilePath).filename().string();
-    settings["model"] = RunModelName(study.Model.Model);
+    settings["model"] = ModelKindName(study.Model.Model);
     settings["runs"] = study.SamplesPerGridPoint;
     settings["seed"] = study.Seed;
     settings["sampling"] = study.Sampling == SamplingMethod::Random ? "random" : "latin-hypercube";

@@ -24,7 +24,7 @@ generator::StandardModule NewModule(std::string description) {
 
 DesignFire WriteAndReadBack(const generator::StandardModule& module) {
     auto content = generator::FireFileContent(module, module.FireFileName, kDate);
-    if (const auto* refusal = std::get_if<generator::InputError>(&content)) {
+    if (const auto* refusal = std::get_if<RejectedInput>(&content)) {
         return refusal->Message;
     }
     FireTable table;

@@ -2,12 +2,12 @@
 
 #include "common/integrator.h"
 #include "common/precision.h"
-#include "compartment/model/compartment_run.h"
 #include "compartment/model/input_checks.h"
 #include "compartment/model/loss_fraction_estimator.h"
+#include "compartment/model/model_run.h"
 #include "compartment/model/zone_physics.h"
-#include "smoke_filling/model/smoke_fill_physics.h"
-#include "smoke_filling/model/smoke_fill_run.h"
+#include "smoke_filling/model/model_run.h"
+#include "smoke_filling/model/zone_physics.h"
 
 #include <cmath>
 #include <memory>
@@ -58,20 +58,18 @@ Regime RegimeOfFlag(std::string_view flag) {
 Second CompartmentSecond(const compartment::ZoneModel& model, double t, const State& y) {
     Second s;
     s.Time = t;
-    s.Interface = y[0];
-    s.Temperature = y[1];
-    compartment::VentFlows flows{};
-    std::string_view airFlag;
-    std::string_view regimeFlag;
-    compartment::CompartmentFlows(model, t, y, s.Rate, flows, airFlag, regimeFlag);
-    s.Plume = y[0] > model.Inputs.FireHeight
-                  ? compartment::CompartmentPlume(model.Inputs, s.Rate, y[0])
+    s.Interface = y.InterfaceHeight;
+    s.Temperature = y.LayerTemperature;
+    const auto flows = compartment::CompartmentFlows<double>(model, t, y);
+    s.Rate = flows.HeatReleaseRate;
+    s.Plume = y.InterfaceHeight > model.Inputs.FireHeight
+                  ? compartment::CompartmentPlume(model.Inputs, s.Rate, y.InterfaceHeight)
                   : 0.0;
-    s.AirIn = flows[0];
-    s.LowerOut = flows[1];
-    s.UpperOut = flows[2];
-    s.FlowRegime = RegimeOfFlag(regimeFlag);
-    s.StarvedOfAir = airFlag == compartment::kStarvedOfAir;
+    s.AirIn = flows.Vent.AirIn;
+    s.LowerOut = flows.Vent.LowerLayerOut;
+    s.UpperOut = flows.Vent.HotGasOut;
+    s.FlowRegime = RegimeOfFlag(flows.RegimeFlag);
+    s.StarvedOfAir = flows.AirFlag == compartment::kStarvedOfAir;
     return s;
 }
 
@@ -85,9 +83,9 @@ std::vector<Second> Replay(Derivatives& derivatives, double roomHeight, int last
     seconds.push_back(sample(0, y));
     float previous = 0;
     for (int t = 1; t <= lastTime; ++t) {
-        IntegrateInterval(derivatives, kTolerance, 1, t, previous, y);
-        if (y[0] < 0) {
-            y[0] = 0;
+        y = IntegrateInterval(derivatives, kTolerance, previous, t, y);
+        if (y.InterfaceHeight < 0) {
+            y.InterfaceHeight = 0;
         }
         seconds.push_back(sample(t, y));
         previous = static_cast<float>(t);
@@ -127,22 +125,21 @@ Trace TraceCompartment(const Room& room, const FireTable& fire) {
     auto calc = std::make_unique<compartment::Calculations>();
     calc->Inputs = CompartmentInputs(room);
     calc->Fire = fire;
-    std::string endMessage;
     int flashover = -1;
-    compartment::SimulateCompartment(
-        *calc,
+    const CompletedRun run = compartment::RunModel(
+        calc->Inputs, calc->Fire,
         [&](const std::string&, std::string_view) {
             flashover = 0; // the time is read from the rows below
             return compartment::Answer::No;
         },
-        endMessage);
+        calc->Results);
     const compartment::RunResults& rows = calc->Results;
 
     Trace trace;
-    trace.EndMessage = endMessage;
+    trace.EndMessage = std::string(run.EndMessage);
     const compartment::ZoneModel model{calc->Inputs, calc->Fire};
-    auto derivatives = [&model](double t, const State& y, State& dydt) {
-        compartment::CompartmentDerivatives(model, t, y, dydt);
+    auto derivatives = [&model](double t, const State& y) {
+        return compartment::CompartmentDerivatives(model, t, y);
     };
     const int lastTime = rows.Time[rows.LastRow];
     trace.Seconds = Replay(derivatives, room.RoomHeight, lastTime, [&](double t, const State& y) {
@@ -170,7 +167,7 @@ Trace TraceCompartment(const Room& room, const FireTable& fire) {
 
 Trace TraceSmokeFill(const Room& room, const FireTable& fire) {
     auto calc = std::make_unique<smoke::Calculations>();
-    smoke::SmokeFillInputs& in = calc->Inputs;
+    smoke::RunInputs& in = calc->Inputs;
     in.FloorArea = room.FloorArea;
     in.RoomHeight = room.RoomHeight;
     in.FireHeight = RoundToSingle(room.FireHeight);
@@ -178,24 +175,24 @@ Trace TraceSmokeFill(const Room& room, const FireTable& fire) {
     in.RunTime = static_cast<std::int16_t>(room.RunTime);
     in.RunTitle = "verification";
     calc->Fire = fire;
-    const smoke::SmokeFillOutcome outcome = smoke::SmokeFillRunWithFire(*calc);
-    const smoke::SmokeFillResults& rows = calc->Results;
+    const CompletedRun outcome = smoke::RunModel(in, calc->Fire, calc->Results);
+    const smoke::RunResults& rows = calc->Results;
 
     Trace trace;
     trace.EndMessage = std::string(outcome.EndMessage);
-    auto derivatives = [&](double t, const State& y, State& dy) {
-        smoke::SmokeFillDerivatives(in, calc->Fire, t, y, dy);
+    auto derivatives = [&](double t, const State& y) {
+        return smoke::SmokeFillDerivatives(in, calc->Fire, t, y);
     };
     const int lastTime = rows.Time[outcome.LastRow];
     trace.Seconds = Replay(derivatives, room.RoomHeight, lastTime, [&](double t, const State& y) {
         Second s;
         s.Time = t;
-        s.Interface = y[0];
-        s.Temperature = y[1];
+        s.Interface = y.InterfaceHeight;
+        s.Temperature = y.LayerTemperature;
         s.Rate = RoundToSingle(FireRateAt(calc->Fire, t));
-        s.Plume = smoke::SmokeFillPlume(in, static_cast<float>(s.Rate), y[0]);
+        s.Plume = smoke::SmokeFillPlume(in, static_cast<float>(s.Rate), y.InterfaceHeight);
         const double leak = smoke::SmokeFillVentFlow(in, calc->Fire, t, y);
-        (y[0] > 0 ? s.LowerOut : s.UpperOut) = leak;
+        (y.InterfaceHeight > 0 ? s.LowerOut : s.UpperOut) = leak;
         return s;
     });
 

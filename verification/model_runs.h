@@ -6,16 +6,16 @@
 #pragma once
 
 #include "common/fire_table.h"
+#include "common/units.h"
 
 #include <string>
 #include <vector>
 
 namespace vorla::verification {
 
-inline constexpr double kAmbientTemperature = 294.26; // K, both models' ambient
-inline constexpr double kAmbientDensity = 1.2;        // kg/m³
-inline constexpr double kSpecificHeat = 1.004;        // kJ/(kg K)
-inline constexpr double kCelsiusOffset = 273.15;
+inline constexpr double kAmbientDensity = 1.2;                 // kg/m³
+inline constexpr double kSpecificHeat = 1.004;                 // kJ/(kg K)
+inline constexpr double kCelsiusOffset = kKelvinAtZeroCelsius; // kAmbientTemperature is common's
 
 // The vent flow regimes of VORLA-XW's FR column.
 enum class Regime {

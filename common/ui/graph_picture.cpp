@@ -34,11 +34,6 @@ void GraphPicture::SetSeries(std::vector<QPointF> logicalPoints) {
     update();
 }
 
-void GraphPicture::Clear() {
-    series_.clear();
-    update();
-}
-
 QPointF GraphPicture::ToWidget(QPointF logical) const {
     return {logical.x() * width() / kLogicalWidth, logical.y() * height() / kLogicalHeight};
 }

@@ -34,7 +34,6 @@ class GraphPicture final : public QWidget {
     // point to the next; a single point is drawn as a dot. Points that are not
     // finite numbers are left out and break the line.
     void SetSeries(std::vector<QPointF> logicalPoints);
-    void Clear();
     const std::vector<QPointF>& Series() const { return series_; }
 
     // Where a logical point lands on the widget as it is sized now.

@@ -162,10 +162,6 @@ std::optional<std::string> QtPrinter::EndDocument() {
     return std::nullopt;
 }
 
-bool HasDefaultPrinter() {
-    return !QPrinterInfo::defaultPrinter().isNull();
-}
-
 std::unique_ptr<QtPrinter> OpenSystemPrinter(const QPrinterInfo& info,
                                              const std::string& documentName) {
     return Prepared(std::make_unique<QPrinter>(info, QPrinter::HighResolution), documentName);

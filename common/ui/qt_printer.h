@@ -52,9 +52,6 @@ class QtPrinter final : public Printer {
     double y_ = 0;
 };
 
-// True when the system has a default printer to print on.
-bool HasDefaultPrinter();
-
 // A printer for the system's printer `info`, or for a PDF file at `pdfPath`.
 std::unique_ptr<QtPrinter> OpenSystemPrinter(const QPrinterInfo& info,
                                              const std::string& documentName);

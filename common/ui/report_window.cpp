@@ -144,7 +144,7 @@ bool ReportWindow::Form_Load() {
     running_ = true;
     ShowBeforeRunning();
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    ReportRunOutcome outcome = RunModel();
+    const RunOutcome outcome = RunModel();
     QApplication::restoreOverrideCursor();
     // Keys and clicks the window system held back during the run are taken now,
     // while the buttons, Escape and the frame's close button still do nothing:
@@ -154,23 +154,32 @@ bool ReportWindow::Form_Load() {
     QCoreApplication::processEvents(QEventLoop::AllEvents, 100);
     running_ = false;
 
-    if (outcome.FireError) {
+    const auto* completed = std::get_if<CompletedRun>(&outcome);
+    if (!completed) {
         // No half report: the window goes, the input form comes back, and only
         // then the message says which file and what is wrong with it. The focus
         // goes to the run title rather than the fire file box, whose dialog
-        // would open by itself.
+        // would open by itself. (The form checks the inputs before it opens
+        // the report, so a rejected input only comes here if that changes.)
         PlatformServices& services = services_;
         QLineEdit* runTitle = input_.txtRunTitle;
-        const MessageRequest problem{DescribeFireFileError(*outcome.FireError), texts_.ProgramName,
-                                     texts_.FireFileProblemIcon, MessageButtons::Ok};
+        MessageRequest problem;
+        if (const auto* fireProblem = std::get_if<FireFileError>(&outcome)) {
+            problem = {DescribeFireFileError(*fireProblem), texts_.ProgramName,
+                       texts_.FireFileProblemIcon, MessageButtons::Ok};
+        } else {
+            const auto& rejected = std::get<RejectedInput>(outcome);
+            problem = {rejected.Message, std::string(rejected.Title), MessageIcon::Exclamation,
+                       MessageButtons::Ok};
+        }
         ReturnToInput();
         services.ShowMessage(problem);
         runTitle->setFocus();
         return false;
     }
 
-    lastRow_ = outcome.LastRow;
-    endMessage_ = std::move(outcome.EndMessage);
+    lastRow_ = completed->LastRow;
+    endMessage_ = std::string(completed->EndMessage);
     rowInterval_ = vorla::RowInterval(lastRow_);
     reportRows_ = BuildReportRows();
     txtDataColumns->SetReportText(BuildDataColumnsText());

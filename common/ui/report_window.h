@@ -12,8 +12,9 @@
 // AddButton(), between Print and Close.
 #pragma once
 
-#include "common/fire_file_reader.h"
 #include "common/report_paging.h"
+#include "common/run_outcome.h"
+#include "common/ui/message_texts.h"
 #include "common/ui/platform_services.h"
 
 #include <QWidget>
@@ -56,17 +57,7 @@ struct ReportInputForm {
     std::function<void()> ShowAgain;
 };
 
-// What a run gave: its last row and end message, or why the fire file could not
-// be used (then there are no rows).
-struct ReportRunOutcome {
-    int LastRow = 0;
-    std::string EndMessage;
-    std::optional<FireFileError> FireError;
-};
-
 inline constexpr const char* kCalculatingText = "CALCULATING ...";
-inline constexpr const char* kSaveQuestion = "Do you want to save the data?";
-inline constexpr const char* kSaveDialogTitle = "Specify Data Output File";
 
 class ReportWindow : public QWidget {
     Q_OBJECT
@@ -116,7 +107,9 @@ class ReportWindow : public QWidget {
     virtual std::string BuildReportHeader() const = 0;
     // What txtHeader shows: the version line and ReportHeader().
     virtual std::string BuildHeaderText() const = 0;
-    virtual ReportRunOutcome RunModel() = 0;
+    // The run: its completed rows, or why the fire file could not be used (then
+    // there are no rows).
+    virtual RunOutcome RunModel() = 0;
     // Rows 0 to LastRow(), each followed by CR LF.
     virtual std::string BuildReportRows() const = 0;
     // What txtDataColumns shows after the run: the screen table and the end message.
@@ -129,8 +122,6 @@ class ReportWindow : public QWidget {
     // The inputs' output file name, which page headers print: after a save it
     // names the saved file.
     virtual std::string& OutputFile() = 0;
-    // Save's dialog has closed, chosen or cancelled.
-    virtual void SaveDialogClosed(bool /*cancelled*/) {}
 
     void closeEvent(QCloseEvent* event) override;
 

@@ -17,7 +17,6 @@ bool ReportWindow::Save() {
     const auto path = services_.ChooseFile(
         SaveAsDialog(kSaveDialogTitle, texts_.DataFilter, services_.DataDirectory(),
                      input_.txtOutputFile->text().toStdString()));
-    SaveDialogClosed(!path);
     if (path) {
         // The file keeps the header the run was started with; the old file is
         // replaced only once the whole report is written.

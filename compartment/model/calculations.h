@@ -14,11 +14,6 @@ struct Calculations {
     UnitTables Units;
     FireTable Fire;
     RunResults Results;
-    // Set false before a file dialog opens, true when the user cancels it.
-    bool DialogCancelled = false;
-    // The heat loss fraction estimator's last entries.
-    double AspectRatio = 0;      // room length / width, at least 1
-    char CeilingRoughness = 'S'; // 'S' smooth, 'M' moderately rough, 'R' irregular
 };
 
 } // namespace vorla::compartment

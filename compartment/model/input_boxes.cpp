@@ -32,6 +32,16 @@ std::string_view InputBoxName(InputBox box) {
     return {};
 }
 
+std::optional<InputBox> InputBoxNamed(std::string_view name) {
+    for (int k = 0; k <= static_cast<int>(InputBox::txtRunTime); ++k) {
+        const auto box = static_cast<InputBox>(k);
+        if (InputBoxName(box) == name) {
+            return box;
+        }
+    }
+    return std::nullopt;
+}
+
 const std::string& InputBoxes::Text(InputBox box) const {
     switch (box) {
     case InputBox::txtRunTitle:

@@ -2,6 +2,7 @@
 // its boxes into this and back, the batch command fills it from its options.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -26,6 +27,9 @@ enum class InputBox {
 
 // The control name, "txtFloorArea" for InputBox::txtFloorArea.
 std::string_view InputBoxName(InputBox box);
+
+// The box of that control name; nothing for a name that is not a box.
+std::optional<InputBox> InputBoxNamed(std::string_view name);
 
 struct InputBoxes {
     std::string txtRunTitle;

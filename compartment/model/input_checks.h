@@ -2,6 +2,7 @@
 // vent factor computed once they pass.
 #pragma once
 
+#include "common/rejected_input.h"
 #include "compartment/model/input_boxes.h"
 #include "compartment/model/run_inputs.h"
 
@@ -12,19 +13,12 @@ namespace vorla::compartment {
 
 inline constexpr std::string_view kInputErrorTitle = "VORLA-XW: Input Data Error";
 
-// A failed check: its message (shown with the exclamation icon, OK and
-// kInputErrorTitle) and the box that gets the focus.
-struct InputError {
-    std::string_view Message;
-    InputBox Focus;
-
-    bool operator==(const InputError&) const = default;
-};
+// A failed check of the form, with its message shown with the exclamation
+// icon, OK and kInputErrorTitle, and the focus on `box`.
+RejectedInput Rejected(std::string_view message, InputBox box);
 
 // The first failing check of the 17, in order; nothing when all pass.
-// `runTimeNumber` is the run time box's number rounded to a whole number, kept
-// as a double so that a value far beyond 16 bits still gets the run time message.
-std::optional<InputError> CheckRunInputs(const RunInputs& inputs, double runTimeNumber);
+std::optional<RejectedInput> CheckRunInputs(const RunInputs& inputs);
 
 // 0.52 W (Hs - Hsill)^1.5 in kg/s, with the single-precision soffit height.
 double VentFactorOf(const RunInputs& inputs);

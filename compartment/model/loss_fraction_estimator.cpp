@@ -20,8 +20,8 @@ constexpr double kIrregularAddition = 0.1;
 
 void RefreshEstimatorInputs(const InputBoxes& boxes, Calculations& calc) {
     RunInputs& in = calc.Inputs;
-    const double length = calc.Units.UnitFactor[kLengthUnit];
-    in.FloorArea = NumberOfText(boxes.txtFloorArea) * calc.Units.UnitFactor[kAreaUnit];
+    const double length = calc.Units.Length.ToSI;
+    in.FloorArea = NumberOfText(boxes.txtFloorArea) * calc.Units.Area.ToSI;
     in.RoomHeight = NumberOfText(boxes.txtRoomHeight) * length;
     in.VentWidth = NumberOfText(boxes.txtVentWidth) * length;
     in.FireHeight = NumberOfText(boxes.txtFireHeight) * length;
@@ -33,23 +33,23 @@ bool RadiativeFractionNeedsConfirming(const RunInputs& in) {
     return in.RadiativeLossFraction == 0;
 }
 
-std::optional<InputError> CheckEstimatorInputs(const RunInputs& in) {
+std::optional<RejectedInput> CheckEstimatorInputs(const RunInputs& in) {
     using enum InputBox;
     if (in.FloorArea <= 0) {
-        return InputError{"You must first specify a valid floor area.", txtFloorArea};
+        return Rejected("You must first specify a valid floor area.", txtFloorArea);
     }
     if (in.RoomHeight == 0) {
-        return InputError{"You must first specify a valid room height.", txtRoomHeight};
+        return Rejected("You must first specify a valid room height.", txtRoomHeight);
     }
     if (in.SoffitHeight >= in.RoomHeight) {
-        return InputError{"You must first specify a valid soffit height.", txtSoffitHeight};
+        return Rejected("You must first specify a valid soffit height.", txtSoffitHeight);
     }
     if (in.FireHeight >= in.RoomHeight) {
-        return InputError{"You must first specify a valid fire height.", txtFireHeight};
+        return Rejected("You must first specify a valid fire height.", txtFireHeight);
     }
     if (in.RadiativeLossFraction >= 1) {
-        return InputError{"You must first specify a valid radiative heat loss fraction.",
-                          txtRadiativeLossFraction};
+        return Rejected("You must first specify a valid radiative heat loss fraction.",
+                        txtRadiativeLossFraction);
     }
     return std::nullopt;
 }
@@ -85,14 +85,13 @@ double EstimateLossFraction(const RunInputs& in, double aspectRatio, char ceilin
 }
 
 std::optional<std::string> EstimateFromEntries(std::string_view aspectRatioText,
-                                               int roughnessOption, Calculations& calc) {
-    calc.AspectRatio = NumberOfText(aspectRatioText);
-    if (!AspectRatioIsValid(calc.AspectRatio)) {
+                                               int roughnessOption, const RunInputs& inputs) {
+    const double aspectRatio = NumberOfText(aspectRatioText);
+    if (!AspectRatioIsValid(aspectRatio)) {
         return std::nullopt;
     }
-    calc.CeilingRoughness = CeilingRoughnessOfOption(roughnessOption);
     return LossFractionText(
-        EstimateLossFraction(calc.Inputs, calc.AspectRatio, calc.CeilingRoughness));
+        EstimateLossFraction(inputs, aspectRatio, CeilingRoughnessOfOption(roughnessOption)));
 }
 
 std::string LossFractionText(double estimate) {

@@ -29,7 +29,7 @@ bool RadiativeFractionNeedsConfirming(const RunInputs& inputs);
 
 // Entry, step 3: the first of the five checks that fails (message under
 // kInputErrorTitle, focus), or nothing when the estimator window may open.
-std::optional<InputError> CheckEstimatorInputs(const RunInputs& inputs);
+std::optional<RejectedInput> CheckEstimatorInputs(const RunInputs& inputs);
 
 // The aspect ratio is the number of txtAspectRatio's text; below 1 the window
 // shows kAspectRatioMessage and stays open.
@@ -42,13 +42,12 @@ char CeilingRoughnessOfOption(int option);
 // fraction, aspect ratio and roughness: at most 1.
 double EstimateLossFraction(const RunInputs& inputs, double aspectRatio, char ceilingRoughness);
 
-// Estimate (cmdEstimate): reads the aspect ratio from its box's text into
-// calc.AspectRatio; below 1 returns nothing (the window shows
-// kAspectRatioMessage and stays open). Otherwise stores the roughness of the
-// selected option (0 smooth, 1 moderately rough, 2 irregular) and returns the
-// heat loss fraction box's new text.
+// Estimate (cmdEstimate): the aspect ratio is the number of its box's text;
+// below 1 returns nothing (the window shows kAspectRatioMessage and stays
+// open). Otherwise the estimate for the selected roughness option (0 smooth,
+// 1 moderately rough, 2 irregular) as the heat loss fraction box's new text.
 std::optional<std::string> EstimateFromEntries(std::string_view aspectRatioText,
-                                               int roughnessOption, Calculations& calc);
+                                               int roughnessOption, const RunInputs& inputs);
 
 // What the heat loss fraction box shows: the estimate with "0.0###", padded to
 // six characters ("0.5714", "   1.0").

@@ -12,7 +12,6 @@
 
 namespace vorla::compartment {
 
-inline constexpr std::string_view kPrinterCheckText = "Make sure the printer is ready.";
 inline constexpr std::string_view kPrinterCheckTitle = "VORLA-XW: Printer Check";
 
 // The lines a printed page keeps besides its rows: the 21-line header and five

@@ -3,15 +3,12 @@
 #include "common/format.h"
 #include "common/precision.h"
 #include "common/report_paging.h"
+#include "common/units.h"
 
 namespace vorla::compartment {
 namespace {
 
-// S.I. to U.S. for display only; the form's factors are separate.
-constexpr double kMetresPerFoot = 0.3048;
-constexpr double kSquareMetresPerSquareFoot = 0.0929;
-constexpr double kKilowattsPerBtuPerSecond = 1.05504;
-constexpr double kPoundsPerKilogram = 2.205;
+// The report converts to U.S. units itself; the form's unit tables are separate.
 // An interface this close to the ceiling shows as the ceiling itself.
 constexpr double kCeilingMargin = 0.01;
 
@@ -126,8 +123,8 @@ std::string ReportRows(const RunInputs& in, const RunResults& results) {
     return rows;
 }
 
-std::string HeaderText(const std::string& reportHeader) {
-    return std::string(kVersionLine) + std::string(kCrLf) + reportHeader;
+std::string HeaderText(std::string_view reportHeader) {
+    return std::string(kVersionLine) + std::string(kCrLf) + std::string(reportHeader);
 }
 
 std::string ScreenTableText(const RunInputs& in, const RunResults& results,
@@ -142,7 +139,7 @@ std::string ScreenTableText(const RunInputs& in, const RunResults& results,
     return table;
 }
 
-std::string SavedReportText(const std::string& reportHeader, const std::string& reportRows,
+std::string SavedReportText(std::string_view reportHeader, std::string_view reportRows,
                             std::string_view endMessage) {
     std::string text = HeaderText(reportHeader);
     text += kCrLf;

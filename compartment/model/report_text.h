@@ -12,7 +12,6 @@
 namespace vorla::compartment {
 
 inline constexpr std::string_view kVersionLine = "VORLA-XW VERSION 1.00 - JULY 1999";
-inline constexpr std::string_view kCalculatingText = "CALCULATING ...";
 
 // Line 3 of the report: "SIMULATION OUTPUT DATA FILE : " and the file name.
 std::string OutputFileLine(std::string_view outputFile);
@@ -35,7 +34,7 @@ std::string ReportRow(const RunInputs& inputs, const RunResults& results, int r)
 std::string ReportRows(const RunInputs& inputs, const RunResults& results);
 
 // What txtHeader shows: the version line, CR LF and the header.
-std::string HeaderText(const std::string& reportHeader);
+std::string HeaderText(std::string_view reportHeader);
 
 // What txtDataColumns shows after a run: the rows whose index is a multiple of
 // RowInterval(LastRow), each followed by CR LF, then the end message.
@@ -44,7 +43,7 @@ std::string ScreenTableText(const RunInputs& inputs, const RunResults& results,
 
 // The saved file: the version line, CR LF, the header, CR LF, every row, the end
 // message and CR LF.
-std::string SavedReportText(const std::string& reportHeader, const std::string& reportRows,
+std::string SavedReportText(std::string_view reportHeader, std::string_view reportRows,
                             std::string_view endMessage);
 
 } // namespace vorla::compartment

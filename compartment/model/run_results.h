@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace vorla::compartment {
@@ -34,6 +35,9 @@ struct RunResults {
     ResultColumn<std::string_view> FRFlag{}; // vent flow regime, one of the kRegime texts
     ResultColumn<std::string_view> OSFlag{}; // "  Y" when the fire is starved of air
     int LastRow = 0; // rows 0 to LastRow are this run's; rows above are stale
+    // The row written at the second the upper layer first passed 600 °C, whether
+    // the user then stopped the run or not; nothing when it never did.
+    std::optional<int> FlashoverRow;
 };
 
 } // namespace vorla::compartment

@@ -4,78 +4,69 @@
 #include "common/precision.h"
 #include "common/text_columns.h"
 #include "common/text_file.h"
-#include "compartment/model/input_form.h"
+#include "compartment/model/input_entry.h"
+#include "compartment/model/report_text.h"
 
 namespace vorla::compartment {
 namespace {
 
 constexpr std::size_t kInputBlockLines = 13;
-constexpr std::size_t kNameColumn = 31;
-constexpr std::size_t kAreaColumn = 31;
-constexpr std::size_t kAreaWidth = 7;
-constexpr std::size_t kValueColumn = 33;
-constexpr std::size_t kValueWidth = 5;
+constexpr std::string_view kWhatFile = "report file";
 
-// The box text of a report value: the text of its number, so " 2.40" reads
-// back as "2.4" and "  600" as "600".
-std::string ValueText(std::string_view line, std::size_t column, std::size_t width) {
-    return TextOfNumber(NumberOfText(Mid(line, column, width)));
+// Before the file is read the form goes to S.I. units (a saved report holds
+// S.I. values), rewriting its boxes as a unit change does.
+void BeginReading(const std::string& path, InputBoxes& boxes, UnitTables& units,
+                  RunInputs& inputs) {
+    ChangeUnits(UnitSystem::SI, inputs, units, boxes);
+    inputs.OutputFile = path;
 }
 
 } // namespace
 
-std::string SavedReportError::Describe() const {
-    if (kind == Kind::WrongFormat) {
-        return std::string(kWrongFileFormat);
-    }
-    return "The report file " + path + " cannot be opened" +
-           (detail.empty() ? "" : " (" + detail + ")") + ".";
-}
-
-std::optional<SavedReportError> ReadSavedReportText(std::string_view content,
-                                                    const std::string& path, InputBoxes& boxes,
-                                                    Calculations& calc) {
-    ChangeUnits(UnitSystem::SI, boxes, calc);
-    calc.Inputs.OutputFile = path;
+std::optional<FileProblem> ReadSavedReportText(std::string_view content, const std::string& path,
+                                               InputBoxes& boxes, UnitTables& units,
+                                               RunInputs& inputs) {
+    BeginReading(path, boxes, units, inputs);
     const auto lines = SplitLines(content);
-    if (lines.size() < kInputBlockLines) {
-        return SavedReportError{SavedReportError::Kind::WrongFormat, path, {}};
+    // Only VORLA-XW's own report: another text file (or SKEVA-XW's report) with
+    // enough lines would put its numbers in the wrong boxes without a word.
+    if (lines.size() < kInputBlockLines || lines[0] != kVersionLine) {
+        return FileProblem{FileProblem::Kind::WrongFormat, path, {}, kWhatFile};
     }
 
+    // lines[0] is the version line.
     boxes.txtRunTitle = std::string(lines[1]);
-    boxes.txtOutputFile = std::string(Mid(lines[2], kNameColumn));
-    boxes.txtFloorArea = ValueText(lines[3], kAreaColumn, kAreaWidth);
+    boxes.txtOutputFile = std::string(Mid(lines[2], kReportNameColumn));
+    boxes.txtFloorArea = NumberTextAt(lines[3], kReportAreaColumn, kReportAreaWidth);
     const InputBox heights[] = {InputBox::txtRoomHeight, InputBox::txtVentWidth,
                                 InputBox::txtSillHeight, InputBox::txtSoffitHeight,
                                 InputBox::txtFireHeight};
     for (std::size_t k = 0; k < std::size(heights); ++k) {
-        boxes.Text(heights[k]) = ValueText(lines[4 + k], kValueColumn, kValueWidth);
+        boxes.Text(heights[k]) = NumberTextAt(lines[4 + k], kReportValueColumn, kReportValueWidth);
     }
-    boxes.txtRadiativeLossFraction = ValueText(lines[9], kValueColumn, kValueWidth);
-    boxes.txtTotalLossFraction = ValueText(lines[10], kValueColumn, kValueWidth);
-    boxes.txtRunTime = ValueText(lines[11], kValueColumn, kValueWidth);
-    boxes.txtFireFile = std::string(Mid(lines[12], kNameColumn));
+    boxes.txtRadiativeLossFraction = NumberTextAt(lines[9], kReportValueColumn, kReportValueWidth);
+    boxes.txtTotalLossFraction = NumberTextAt(lines[10], kReportValueColumn, kReportValueWidth);
+    boxes.txtRunTime = NumberTextAt(lines[11], kReportValueColumn, kReportValueWidth);
+    boxes.txtFireFile = std::string(Mid(lines[12], kReportNameColumn));
 
     // In S.I. units now, so a dimension's input is its box's number.
-    RunInputs& in = calc.Inputs;
-    in.FloorArea = NumberOfText(boxes.txtFloorArea);
-    in.RoomHeight = NumberOfText(boxes.txtRoomHeight);
-    in.VentWidth = NumberOfText(boxes.txtVentWidth);
-    in.SillHeight = NumberOfText(boxes.txtSillHeight);
-    in.SoffitHeight = RoundToSingle(NumberOfText(boxes.txtSoffitHeight));
-    in.FireHeight = NumberOfText(boxes.txtFireHeight);
+    inputs.FloorArea = NumberOfText(boxes.txtFloorArea);
+    inputs.RoomHeight = NumberOfText(boxes.txtRoomHeight);
+    inputs.VentWidth = NumberOfText(boxes.txtVentWidth);
+    inputs.SillHeight = NumberOfText(boxes.txtSillHeight);
+    inputs.SoffitHeight = RoundToSingle(NumberOfText(boxes.txtSoffitHeight));
+    inputs.FireHeight = NumberOfText(boxes.txtFireHeight);
     return std::nullopt;
 }
 
-std::optional<SavedReportError> ReadSavedReport(const std::string& path, InputBoxes& boxes,
-                                                Calculations& calc) {
+std::optional<FileProblem> ReadSavedReport(const std::string& path, InputBoxes& boxes,
+                                           UnitTables& units, RunInputs& inputs) {
     const WholeFile file = ReadWholeFile(path);
     if (!file.problem) {
-        return ReadSavedReportText(file.text, path, boxes, calc);
+        return ReadSavedReportText(file.text, path, boxes, units, inputs);
     }
-    ChangeUnits(UnitSystem::SI, boxes, calc);
-    calc.Inputs.OutputFile = path;
-    return SavedReportError{SavedReportError::Kind::CannotOpen, path, *file.problem};
+    BeginReading(path, boxes, units, inputs);
+    return FileProblem{FileProblem::Kind::CannotOpen, path, *file.problem, kWhatFile};
 }
 
 } // namespace vorla::compartment

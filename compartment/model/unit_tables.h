@@ -1,24 +1,15 @@
-// The factors from the units the form shows to S.I. units, and their labels.
+// The units VORLA-XW's form shows its length and area boxes in.
 #pragma once
 
-#include "common/unit_system.h"
-
-#include <array>
-#include <string_view>
+#include "common/units.h"
 
 namespace vorla::compartment {
 
-// Entries of UnitFactor and UnitLabel.
-inline constexpr int kLengthUnit = 0;
-inline constexpr int kAreaUnit = 1;
+// Double precision: the factors are the doubles nearest 0.3048 and 0.0929.
+using UnitTables = LengthAreaUnits<double>;
 
-struct UnitTables {
-    UnitSystem System = UnitSystem::SI;
-    // Shown value times factor = S.I. value: (1, 1) or (0.3048 ft -> m, 0.0929 ft² -> m²).
-    std::array<double, 2> UnitFactor{1, 1};
-    std::array<std::string_view, 2> UnitLabel{"m", "m\u00b2"};
-};
-
-UnitTables UnitTablesFor(UnitSystem system);
+inline UnitTables UnitTablesFor(UnitSystem system) {
+    return LengthAreaUnitsFor<double>(system);
+}
 
 } // namespace vorla::compartment

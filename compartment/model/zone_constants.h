@@ -1,9 +1,10 @@
 // The physical constants of the two-zone model, S.I. units and kW.
 #pragma once
 
+#include "common/units.h"
+
 namespace vorla::compartment {
 
-inline constexpr double kAmbientTemperature = 294.26;       // K, 70 °F
 inline constexpr double kSpecificHeat = 1.004;              // kJ/(kg K)
 inline constexpr double kAmbientDensity = 1.2;              // kg/m³
 inline constexpr double kDensityTimesTemperature = 353.112; // 1.2 * 294.26

@@ -127,32 +127,31 @@ float ZoneEvaluator::Plume(double q, double z) const {
 }
 
 template <class Rate>
-ZoneEvaluator::Intermediates
-ZoneEvaluator::FlowsAndIntermediates(double t, const State& y, Rate& rate, VentFlows& flows,
-                                     std::string_view& airFlag, std::string_view& regimeFlag) {
+ZoneFlows<Rate> ZoneEvaluator::FlowsAndIntermediates(double t, const State& y,
+                                                     Intermediates& work) {
     const RunInputs& in = inputs_;
-    const double z = y[0];
-    const double T = y[1];
-    Intermediates work;
+    const double z = y.InterfaceHeight;
+    const double T = y.LayerTemperature;
+    ZoneFlows<Rate> out;
 
-    StoreRate(rate, fire_.RateAt(t));
-    double q = rate;
+    StoreRate(out.HeatReleaseRate, fire_.RateAt(t));
+    double q = out.HeatReleaseRate;
     const float mp = z > in.FireHeight ? Plume(q, z) : 0.0f;
     work.PlumeRate = q;
     work.Plume = mp;
     if (q > kHeatPerKgAir * mp) {
-        StoreRate(rate, kHeatPerKgAir * mp);
-        q = rate;
-        airFlag = kStarvedOfAir;
+        StoreRate(out.HeatReleaseRate, kHeatPerKgAir * mp);
+        q = out.HeatReleaseRate;
+        out.AirFlag = kStarvedOfAir;
     } else {
-        airFlag = kNotStarvedOfAir;
+        out.AirFlag = kNotStarvedOfAir;
     }
 
     const float hs = in.SoffitHeight;
     if (z >= hs) {
-        regimeFlag = kRegimeAboveSoffit;
-        flows = {0, (1 - in.TotalLossFraction) * q / (kSpecificHeat * kAmbientTemperature), 0};
-        return work;
+        out.RegimeFlag = kRegimeAboveSoffit;
+        out.Vent = {0, (1 - in.TotalLossFraction) * q / (kSpecificHeat * kAmbientTemperature), 0};
+        return out;
     }
 
     const double tdot = LayerHeatingRate(in, T, q, mp, z);
@@ -162,56 +161,52 @@ ZoneEvaluator::FlowsAndIntermediates(double t, const State& y, Rate& rate, VentF
                                                               (in.RoomHeight - z) * tdot /
                                                               std::pow(T, 2);
     if (z <= in.SillHeight) {
-        regimeFlag = kRegimeNone;
-        flows = {0, 0, e};
-        return work;
+        out.RegimeFlag = kRegimeNone;
+        out.Vent = {0, 0, e};
+        return out;
     }
 
     const double g1 = kDensityTimesGravity * (1 / kAmbientTemperature - 1 / T);
     const double g2 = (kAmbientTemperature / T) * g1;
     const float emax = VentCapacity(vent_.Linear * std::sqrt(std::fabs(g2)), std::fabs(hs - z));
     if (e > emax) {
-        regimeFlag = kRegimeOutflowBelowInterface;
+        out.RegimeFlag = kRegimeOutflowBelowInterface;
         const double mup =
             OutflowBelowInterface(vent_, z, T, e, g2, guesses_.OutflowBelowInterface);
-        flows = {0, (T / kAmbientTemperature) * (e - mup), mup};
+        out.Vent = {0, (T / kAmbientTemperature) * (e - mup), mup};
     } else if (e < emax) {
-        regimeFlag = kRegimeInflowAboveInterface;
+        out.RegimeFlag = kRegimeInflowAboveInterface;
         const double mup =
             InflowAboveInterface(vent_, z, T, e, g1, g2, guesses_.InflowAboveInterface);
-        flows = {(T / kAmbientTemperature) * (mup - e), 0, mup};
+        out.Vent = {(T / kAmbientTemperature) * (mup - e), 0, mup};
     } else {
-        regimeFlag = kRegimeTransition;
-        flows = {0, 0, e};
+        out.RegimeFlag = kRegimeTransition;
+        out.Vent = {0, 0, e};
     }
 
-    if (flows[0] > in.VentFactor) {
-        regimeFlag = kRegimeVentLimited;
-        flows = {in.VentFactor, 0, e + (kAmbientTemperature / T) * in.VentFactor};
+    if (out.Vent.AirIn > in.VentFactor) {
+        out.RegimeFlag = kRegimeVentLimited;
+        out.Vent = {in.VentFactor, 0, e + (kAmbientTemperature / T) * in.VentFactor};
     }
-    return work;
+    return out;
 }
 
-template <class Rate>
-void ZoneEvaluator::Flows(double t, const State& y, Rate& rate, VentFlows& flows,
-                          std::string_view& airFlag, std::string_view& regimeFlag) {
-    FlowsAndIntermediates(t, y, rate, flows, airFlag, regimeFlag);
+template <class Rate> ZoneFlows<Rate> ZoneEvaluator::Flows(double t, const State& y) {
+    Intermediates work;
+    return FlowsAndIntermediates<Rate>(t, y, work);
 }
 
-template void ZoneEvaluator::Flows<double>(double, const State&, double&, VentFlows&,
-                                           std::string_view&, std::string_view&);
-template void ZoneEvaluator::Flows<float>(double, const State&, float&, VentFlows&,
-                                          std::string_view&, std::string_view&);
+template ZoneFlows<double> ZoneEvaluator::Flows<double>(double, const State&);
+template ZoneFlows<float> ZoneEvaluator::Flows<float>(double, const State&);
 
-void ZoneEvaluator::Derivatives(double t, const State& y, State& dydt) {
+State ZoneEvaluator::Derivatives(double t, const State& y) {
     const RunInputs& in = inputs_;
-    float q = 0;
-    VentFlows flows;
-    std::string_view ignoredFlag;
-    const Intermediates work = FlowsAndIntermediates(t, y, q, flows, ignoredFlag, ignoredFlag);
+    Intermediates work;
+    const ZoneFlows<float> flows = FlowsAndIntermediates<float>(t, y, work);
+    const float q = flows.HeatReleaseRate;
 
-    const double z = y[0];
-    const double T = y[1];
+    const double z = y.InterfaceHeight;
+    const double T = y.LayerTemperature;
     // Unless the air limit cut the rate, the plume and the heating are the ones
     // the flows worked out.
     const bool sameRate = static_cast<double>(q) == work.PlumeRate;
@@ -219,8 +214,12 @@ void ZoneEvaluator::Derivatives(double t, const State& y, State& dydt) {
     if (z > in.FireHeight) {
         mp = sameRate ? work.Plume : Plume(q, z);
     }
-    dydt[1] = sameRate && work.HasHeating ? work.Heating : LayerHeatingRate(in, T, q, mp, z);
-    dydt[0] = (flows[0] - flows[1] - mp) / kAmbientDensity / in.FloorArea;
+    State rates;
+    rates.LayerTemperature =
+        sameRate && work.HasHeating ? work.Heating : LayerHeatingRate(in, T, q, mp, z);
+    rates.InterfaceHeight =
+        (flows.Vent.AirIn - flows.Vent.LowerLayerOut - mp) / kAmbientDensity / in.FloorArea;
+    return rates;
 }
 
 } // namespace vorla::compartment

@@ -11,7 +11,6 @@
 #include "compartment/model/vent_flow_balance.h"
 #include "compartment/model/zone_physics.h"
 
-#include <string_view>
 
 namespace vorla::compartment {
 
@@ -22,12 +21,10 @@ class ZoneEvaluator {
     explicit ZoneEvaluator(const ZoneModel& model);
 
     // As CompartmentFlows.
-    template <class Rate>
-    void Flows(double t, const State& y, Rate& rate, VentFlows& flows, std::string_view& airFlag,
-               std::string_view& regimeFlag);
+    template <class Rate> ZoneFlows<Rate> Flows(double t, const State& y);
 
     // As CompartmentDerivatives.
-    void Derivatives(double t, const State& y, State& dydt);
+    State Derivatives(double t, const State& y);
 
   private:
     // What the flows worked out on the way that the derivatives need again.
@@ -39,8 +36,7 @@ class ZoneEvaluator {
     };
 
     template <class Rate>
-    Intermediates FlowsAndIntermediates(double t, const State& y, Rate& rate, VentFlows& flows,
-                                        std::string_view& airFlag, std::string_view& regimeFlag);
+    ZoneFlows<Rate> FlowsAndIntermediates(double t, const State& y, Intermediates& work);
     float Plume(double q, double z) const;
 
     const RunInputs& inputs_;
@@ -51,9 +47,7 @@ class ZoneEvaluator {
     BalanceGuesses guesses_;
 };
 
-extern template void ZoneEvaluator::Flows<double>(double, const State&, double&, VentFlows&,
-                                                  std::string_view&, std::string_view&);
-extern template void ZoneEvaluator::Flows<float>(double, const State&, float&, VentFlows&,
-                                                 std::string_view&, std::string_view&);
+extern template ZoneFlows<double> ZoneEvaluator::Flows<double>(double, const State&);
+extern template ZoneFlows<float> ZoneEvaluator::Flows<float>(double, const State&);
 
 } // namespace vorla::compartment

@@ -28,18 +28,15 @@ float CompartmentPlume(const RunInputs& in, double q, double z) {
 }
 
 template <class Rate>
-void CompartmentFlows(const ZoneModel& model, double t, const State& y, Rate& rate,
-                      VentFlows& flows, std::string_view& airFlag, std::string_view& regimeFlag) {
-    ZoneEvaluator(model).Flows(t, y, rate, flows, airFlag, regimeFlag);
+ZoneFlows<Rate> CompartmentFlows(const ZoneModel& model, double t, const State& y) {
+    return ZoneEvaluator(model).Flows<Rate>(t, y);
 }
 
-template void CompartmentFlows<double>(const ZoneModel&, double, const State&, double&, VentFlows&,
-                                       std::string_view&, std::string_view&);
-template void CompartmentFlows<float>(const ZoneModel&, double, const State&, float&, VentFlows&,
-                                      std::string_view&, std::string_view&);
+template ZoneFlows<double> CompartmentFlows<double>(const ZoneModel&, double, const State&);
+template ZoneFlows<float> CompartmentFlows<float>(const ZoneModel&, double, const State&);
 
-void CompartmentDerivatives(const ZoneModel& model, double t, const State& y, State& dydt) {
-    ZoneEvaluator(model).Derivatives(t, y, dydt);
+State CompartmentDerivatives(const ZoneModel& model, double t, const State& y) {
+    return ZoneEvaluator(model).Derivatives(t, y);
 }
 
 } // namespace vorla::compartment

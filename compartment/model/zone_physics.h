@@ -7,7 +7,6 @@
 #include "common/integrator.h"
 #include "compartment/model/run_inputs.h"
 
-#include <array>
 #include <string_view>
 
 namespace vorla::compartment {
@@ -18,9 +17,23 @@ struct ZoneModel {
     const FireTable& Fire;
 };
 
-// kg/s: [0] ambient air entering the lower layer by the vent, [1] lower-layer gas
-// leaving by the vent, [2] hot upper-layer gas leaving by the vent.
-using VentFlows = std::array<double, 3>;
+// The gas through the vent, kg/s.
+struct VentFlows {
+    double AirIn = 0;         // ambient air entering the lower layer
+    double LowerLayerOut = 0; // lower-layer gas leaving
+    double HotGasOut = 0;     // hot upper-layer gas leaving
+};
+
+// What the room does at one moment: the heat release rate after the air-supply
+// limit, in the precision of `Rate` (a result row keeps a double, the
+// derivatives a single-precision value), the vent flows, and the two flags a
+// result row shows.
+template <class Rate> struct ZoneFlows {
+    Rate HeatReleaseRate = 0;    // kW
+    VentFlows Vent;              // kg/s
+    std::string_view AirFlag;    // kStarvedOfAir or kNotStarvedOfAir (the OS column)
+    std::string_view RegimeFlag; // the vent flow regime, kRegimeNone at or below the sill (FR)
+};
 
 // The plume's mass flow in kg/s at height z (m) above the floor for a fire of q
 // kW, in single precision; 0 at or below the fire base, and 0 for a fire
@@ -28,21 +41,15 @@ using VentFlows = std::array<double, 3>;
 // extrapolated before its first point).
 float CompartmentPlume(const RunInputs& inputs, double q, double z);
 
-// For time t (s) and state y: the heat release rate after the air-supply limit
-// (stored into `rate`, whose precision is that of the caller's variable: a
-// result row's double, or the single-precision scratch of the derivatives), the
-// vent flows, and the two flags (kStarvedOfAir or kNotStarvedOfAir; the regime,
-// kRegimeNone when the interface is at or below the sill).
+// The flows at time t (s) in state y.
 template <class Rate>
-void CompartmentFlows(const ZoneModel& model, double t, const State& y, Rate& rate,
-                      VentFlows& flows, std::string_view& airFlag, std::string_view& regimeFlag);
+ZoneFlows<Rate> CompartmentFlows(const ZoneModel& model, double t, const State& y);
 
-extern template void CompartmentFlows<double>(const ZoneModel&, double, const State&, double&,
-                                              VentFlows&, std::string_view&, std::string_view&);
-extern template void CompartmentFlows<float>(const ZoneModel&, double, const State&, float&,
-                                             VentFlows&, std::string_view&, std::string_view&);
+extern template ZoneFlows<double> CompartmentFlows<double>(const ZoneModel&, double, const State&);
+extern template ZoneFlows<float> CompartmentFlows<float>(const ZoneModel&, double, const State&);
 
-// dydt[0] = dz/dt in m/s and dydt[1] = dT/dt in K/s at time t and state y.
-void CompartmentDerivatives(const ZoneModel& model, double t, const State& y, State& dydt);
+// The rates of change at time t and state y: of the interface height in m/s
+// and of the layer temperature in K/s.
+State CompartmentDerivatives(const ZoneModel& model, double t, const State& y);
 
 } // namespace vorla::compartment

@@ -87,7 +87,7 @@ void frmEstimateLc::cmdEstimate_Click() {
             break;
         }
     }
-    const auto estimate = EstimateFromEntries(txtAspectRatio->text().toStdString(), option, calc_);
+    const auto estimate = EstimateFromEntries(txtAspectRatio->text().toStdString(), option, calc_.Inputs);
     if (!estimate) {
         // OK or Cancel alike: the window stays open for a ratio of 1 or more.
         services_.ShowMessage({std::string(kAspectRatioMessage), std::string(kInputErrorTitle),

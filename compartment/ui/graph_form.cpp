@@ -1,6 +1,7 @@
 #include "compartment/ui/graph_form.h"
 
 #include "common/axis_scaling.h"
+#include "common/units.h"
 #include "compartment/ui/output_form.h"
 
 #include <QGroupBox>
@@ -10,13 +11,6 @@
 #include <QVBoxLayout>
 
 namespace vorla::compartment {
-namespace {
-
-// The report's own U.S. conversions.
-constexpr double kPoundsPerKilogram = 2.205;
-constexpr double kMetresPerFoot = 0.3048;
-
-} // namespace
 
 frmGraph::frmGraph(const Calculations& calc, frmOutput& output) : calc_(calc), output_(output) {
     setWindowTitle("VORLA-XW: Graph");

@@ -1,7 +1,8 @@
 #include "compartment/ui/input_form.h"
 
 #include "common/ui/platform_services.h"
-#include "compartment/model/input_form.h"
+#include "compartment/model/input_checks.h"
+#include "compartment/model/input_entry.h"
 #include "compartment/model/loss_fraction_estimator.h"
 #include "compartment/model/saved_report_reader.h"
 #include "compartment/ui/estimator_form.h"
@@ -141,8 +142,8 @@ void frmInput::SetSIUnits() {
 }
 
 void frmInput::ShowUnitLabels() {
-    const QString area = FromUtf8(calc_.Units.UnitLabel[kAreaUnit]);
-    const QString length = FromUtf8(calc_.Units.UnitLabel[kLengthUnit]);
+    const QString area = FromUtf8(calc_.Units.Area.Label);
+    const QString length = FromUtf8(calc_.Units.Length.Label);
     lblFloorAreaUnits->setText(area);
     for (auto* label : {lblRoomHeightUnits, lblVentWidthUnits, lblSillHeightUnits,
                         lblSoffitHeightUnits, lblFireHeightUnits}) {
@@ -151,12 +152,12 @@ void frmInput::ShowUnitLabels() {
 }
 
 void frmInput::Dimension_LostFocus(InputBox box) {
-    LeaveInputBox(box, Boxes(), calc_);
+    LeaveInputBox(box, Boxes(), calc_.Units, calc_.Inputs);
 }
 
 void frmInput::optUnits_Click(int index) {
     InputBoxes boxes = Boxes();
-    ChangeUnits(index == 1 ? UnitSystem::US : UnitSystem::SI, boxes, calc_);
+    ChangeUnits(index == 1 ? UnitSystem::US : UnitSystem::SI, calc_.Inputs, calc_.Units, boxes);
     ShowBoxes(boxes);
     ShowUnitLabels();
 }
@@ -180,12 +181,10 @@ void frmInput::txtOutputFile_GotFocus() {
 }
 
 void frmInput::ChooseFireFile() {
-    calc_.DialogCancelled = false;
     const auto path = services_.ChooseFile(ui::OpenDialog("Specify Fire File", kFireFileFilter,
                                                           services_.DataDirectory(),
                                                           txtFireFile->text().toStdString()));
     if (!path) {
-        calc_.DialogCancelled = true;
         return;
     }
     txtFireFile->setText(QString::fromStdString(*path));
@@ -193,14 +192,12 @@ void frmInput::ChooseFireFile() {
 
 void frmInput::ChooseDataFile(bool open) {
     const std::string initialName = txtOutputFile->text().toStdString();
-    calc_.DialogCancelled = false;
     const auto path =
         open ? services_.ChooseFile(ui::OpenDialog("Specify Data File", kDataFileFilter,
                                                    services_.DataDirectory(), initialName))
              : services_.ChooseFile(ui::SaveAsDialog("Specify Data Output File", kDataFileFilter,
                                                      services_.DataDirectory(), initialName));
     if (!path) {
-        calc_.DialogCancelled = true;
         return;
     }
     if (!open) {
@@ -212,14 +209,14 @@ void frmInput::ChooseDataFile(bool open) {
     InputBoxes boxes = Boxes();
     const InputBoxes shownBefore = boxes;
     const bool wasSI = calc_.Units.System == UnitSystem::SI;
-    const auto problem = ReadSavedReport(*path, boxes, calc_);
+    const auto problem = ReadSavedReport(*path, boxes, calc_.Units, calc_.Inputs);
     SelectUnitsOption(0);
     ShowUnitLabels();
     if (problem) {
-        services_.ShowMessage({problem->Describe(), kProgramTitle, ui::MessageIcon::Critical,
-                               ui::MessageButtons::Ok});
-        if (problem->kind == SavedReportError::Kind::WrongFormat) {
-            NewInputs(boxes, calc_);
+        services_.ShowMessage({DescribeFileProblem(*problem), kProgramTitle,
+                               ui::MessageIcon::Critical, ui::MessageButtons::Ok});
+        if (problem->kind == FileProblem::Kind::WrongFormat) {
+            NewInputs(boxes, calc_.Units, calc_.Inputs);
         } else {
             // Already in S.I. units, the boxes keep their texts as typed.
             if (wasSI) {
@@ -233,7 +230,7 @@ void frmInput::ChooseDataFile(bool open) {
 
 void frmInput::mnuFileNew_Click() {
     InputBoxes boxes = Boxes();
-    NewInputs(boxes, calc_);
+    NewInputs(boxes, calc_.Units, calc_.Inputs);
     SelectUnitsOption(0);
     ShowUnitLabels();
     ShowBoxes(boxes);
@@ -284,10 +281,12 @@ void frmInput::closeEvent(QCloseEvent* event) {
     }
 }
 
-void frmInput::ShowInputError(const InputError& error) {
-    services_.ShowMessage({std::string(error.Message), std::string(kInputErrorTitle),
-                           ui::MessageIcon::Exclamation, ui::MessageButtons::Ok});
-    FocusInputBox(error.Focus);
+void frmInput::ShowInputError(const RejectedInput& error) {
+    services_.ShowMessage({error.Message, std::string(error.Title), ui::MessageIcon::Exclamation,
+                           ui::MessageButtons::Ok});
+    if (const auto box = InputBoxNamed(error.Focus)) {
+        FocusInputBox(*box);
+    }
 }
 
 void frmInput::FocusInputBox(InputBox box) {
@@ -304,7 +303,8 @@ void frmInput::FocusInputBox(InputBox box) {
 
 void frmInput::mnuRun_Click() {
     txtRunTitle->setFocus();
-    if (const auto error = PrepareRun(Boxes(), calc_)) {
+    calc_.Inputs = ReadInputBoxes(Boxes(), calc_.Units);
+    if (const auto error = CheckRunInputs(calc_.Inputs)) {
         ShowInputError(*error);
         return;
     }

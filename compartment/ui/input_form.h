@@ -123,7 +123,7 @@ class frmInput final : public QMainWindow {
     InputBoxes Boxes() const;
     void ShowBoxes(const InputBoxes& boxes);
     void SelectUnitsOption(int index); // without the unit change of a click
-    void ShowInputError(const InputError& error);
+    void ShowInputError(const RejectedInput& error);
     void EndProgram();
 
     Calculations& calc_;

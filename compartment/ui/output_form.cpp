@@ -1,6 +1,6 @@
 #include "compartment/ui/output_form.h"
 
-#include "compartment/model/compartment_run.h"
+#include "compartment/model/model_run.h"
 #include "compartment/model/report_printing.h"
 #include "compartment/model/report_text.h"
 #include "compartment/ui/graph_form.h"
@@ -63,16 +63,13 @@ std::string frmOutput::BuildHeaderText() const {
     return HeaderText(ReportHeader());
 }
 
-ui::ReportRunOutcome frmOutput::RunModel() {
+RunOutcome frmOutput::RunModel() {
     const FlashoverQuestion ask = [this](const std::string& text, std::string_view title) {
         const auto answer = AskDuringRun({text, std::string(title), ui::MessageIcon::Question,
                                           ui::MessageButtons::YesNo, ui::MessageButton::Yes});
         return answer == ui::MessageButton::Yes ? Answer::Yes : Answer::No;
     };
-    ui::ReportRunOutcome outcome;
-    outcome.FireError = CompartmentRun(calc_, ask, outcome.EndMessage);
-    outcome.LastRow = calc_.Results.LastRow;
-    return outcome;
+    return RunCalculations(calc_, ask);
 }
 
 std::string frmOutput::BuildReportRows() const {
@@ -93,10 +90,6 @@ std::optional<std::vector<PrintedPage>> frmOutput::BuildPrintedPages(double line
 
 std::string& frmOutput::OutputFile() {
     return calc_.Inputs.OutputFile;
-}
-
-void frmOutput::SaveDialogClosed(bool cancelled) {
-    calc_.DialogCancelled = cancelled;
 }
 
 } // namespace vorla::compartment

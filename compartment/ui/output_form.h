@@ -30,13 +30,12 @@ class frmOutput final : public ui::ReportWindow {
   protected:
     std::string BuildReportHeader() const override;
     std::string BuildHeaderText() const override;
-    ui::ReportRunOutcome RunModel() override;
+    RunOutcome RunModel() override;
     std::string BuildReportRows() const override;
     std::string BuildDataColumnsText() const override;
     std::string BuildSavedText() const override;
     std::optional<std::vector<PrintedPage>> BuildPrintedPages(double linesPerPage) const override;
     std::string& OutputFile() override;
-    void SaveDialogClosed(bool cancelled) override;
 
   private:
     Calculations& calc_;

@@ -9,12 +9,12 @@
 namespace vorla::generator {
 namespace {
 
-InputError TimeError(std::string_view message, int i) {
-    return InputError{std::string(message), "txtTime", i};
+RejectedInput TimeError(std::string_view message, int i) {
+    return RejectedEntry(std::string(message), "txtTime", i);
 }
 
-InputError RateError(std::string_view message, int i) {
-    return InputError{std::string(message), "txtQDOT", i};
+RejectedInput RateError(std::string_view message, int i) {
+    return RejectedEntry(std::string(message), "txtQDOT", i);
 }
 
 } // namespace
@@ -22,7 +22,7 @@ InputError RateError(std::string_view message, int i) {
 CustomFormStart CustomFireEntry::Activate(const StandardModule& module) {
     pageStart_ = 0;
     CustomFormStart start;
-    start.QdotCaption = "QDOT (" + module.UnitLabel[kHeatReleaseRateUnit] + ")";
+    start.QdotCaption = "QDOT (" + std::string(module.Units.HeatReleaseRate.Label) + ")";
     start.Time[0] = "0";
     if (module.DelayTime < 1) {
         start.FocusField = "txtQDOT";
@@ -44,7 +44,7 @@ std::string CustomFireEntry::DataPointCaption(int b) const {
     return "Data Point # " + Format(pageStart_ + b, "####");
 }
 
-std::optional<InputError> CustomFireEntry::StoreTime(int i, std::string_view text) {
+std::optional<RejectedInput> CustomFireEntry::StoreTime(int i, std::string_view text) {
     const auto time = RoundHalfEvenToInt16(NumberOfText(text));
     if (!time) {
         return TimeError("Time values must lie between -32768 s and 32767 s.", i);
@@ -53,9 +53,9 @@ std::optional<InputError> CustomFireEntry::StoreTime(int i, std::string_view tex
     return std::nullopt;
 }
 
-std::optional<InputError> CustomFireEntry::StoreRate(const StandardModule& module, int i,
-                                                     std::string_view text) {
-    const float rate = RoundToSingle(NumberOfText(text) * module.UnitFactor[kHeatReleaseRateUnit]);
+std::optional<RejectedInput> CustomFireEntry::StoreRate(const StandardModule& module, int i,
+                                                        std::string_view text) {
+    const float rate = RoundToSingle(NumberOfText(text) * module.Units.HeatReleaseRate.ToSI);
     entered_.Rate[pageStart_ + i] = rate;
     if (rate < 0) {
         return RateError("Heat release rate values can not be negative.", i);
@@ -66,10 +66,10 @@ std::optional<InputError> CustomFireEntry::StoreRate(const StandardModule& modul
     return std::nullopt;
 }
 
-std::optional<InputError> CustomFireEntry::NextTen(const StandardModule& module,
-                                                   const CustomPageEntries& page) {
+std::optional<RejectedInput> CustomFireEntry::NextTen(const StandardModule& module,
+                                                      const CustomPageEntries& page) {
     if (!NextTenEnabled()) {
-        return InputError{"No more data points can be entered.", "cmdOK"};
+        return RejectedEntry("No more data points can be entered.", "cmdOK");
     }
     for (int i = 0; i < kCustomRowsPerPage; ++i) {
         const int k = pageStart_ + i;
@@ -92,8 +92,8 @@ std::optional<InputError> CustomFireEntry::NextTen(const StandardModule& module,
     return std::nullopt;
 }
 
-std::optional<InputError> CustomFireEntry::Ok(StandardModule& module,
-                                              const CustomPageEntries& page) {
+std::optional<RejectedInput> CustomFireEntry::Ok(StandardModule& module,
+                                                 const CustomPageEntries& page) {
     int lastPoint = pageStart_ + kCustomRowsPerPage - 1;
     for (int n = 0; n < kCustomRowsPerPage; ++n) {
         const int k = pageStart_ + n;

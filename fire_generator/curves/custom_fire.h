@@ -4,7 +4,7 @@
 #pragma once
 
 #include "fire_generator/curves/fire_curve.h"
-#include "fire_generator/curves/input_error.h"
+#include "fire_generator/curves/rejected_entry.h"
 #include "fire_generator/curves/standard_module.h"
 
 #include <array>
@@ -47,12 +47,13 @@ class CustomFireEntry {
 
     // `cmdNextTen_Click`: stores and checks all ten rows, then turns the page.
     // On a failure the page stays and the rows before the failing one stay stored.
-    std::optional<InputError> NextTen(const StandardModule& module, const CustomPageEntries& page);
+    std::optional<RejectedInput> NextTen(const StandardModule& module,
+                                         const CustomPageEntries& page);
 
     // `cmdOK_Click`: stores and checks the rows up to the first empty time (or
     // a time of 0 after point 0), then puts the points typed into the state as
     // the fire table. A table of a single point is refused: the models need two.
-    std::optional<InputError> Ok(StandardModule& module, const CustomPageEntries& page);
+    std::optional<RejectedInput> Ok(StandardModule& module, const CustomPageEntries& page);
 
     // The table index of row 0 of the page on screen.
     int PageStart() const { return pageStart_; }
@@ -64,9 +65,10 @@ class CustomFireEntry {
 
   private:
     // Stores row i's time; an error when it does not fit the 16-bit table.
-    std::optional<InputError> StoreTime(int i, std::string_view text);
+    std::optional<RejectedInput> StoreTime(int i, std::string_view text);
     // Stores row i's rate in kW; an error when it is negative or too large.
-    std::optional<InputError> StoreRate(const StandardModule& module, int i, std::string_view text);
+    std::optional<RejectedInput> StoreRate(const StandardModule& module, int i,
+                                           std::string_view text);
 
     FireCurve entered_;
     std::int16_t pageStart_ = 0;

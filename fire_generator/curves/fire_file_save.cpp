@@ -7,13 +7,33 @@
 namespace vorla::generator {
 namespace {
 
-InputError SaveError(std::string message) {
-    return InputError{std::move(message), "cmdSave", -1, std::string(kSaveDataErrorTitle)};
+RejectedInput SaveError(std::string message) {
+    return RejectedEntry(std::move(message), "cmdSave", -1, kSaveDataErrorTitle);
 }
 
 } // namespace
 
-std::variant<std::string, InputError>
+std::optional<RejectedInput> CheckFireFileColumns(const StandardModule& module) {
+    for (int a = 0; a <= module.LastPoint; ++a) {
+        const auto column = ColumnTooNarrowFor(module.FireRate[a], module.HeatOfCombustion);
+        if (!column) {
+            continue;
+        }
+        const std::string at = " at " + std::to_string(module.FireTime[a]) + " s";
+        if (*column == FireFileColumn::Rate) {
+            return SaveError("The fire curve was not saved: the heat release rate" + at +
+                             " is too large for a fire file, which holds at most " +
+                             std::string(kLargestFireFileRate) + " kW.");
+        }
+        return SaveError("The fire curve was not saved: the burning rate" + at +
+                         " (heat release rate / heat of combustion) is too large for a fire "
+                         "file, which holds at most " +
+                         std::string(kLargestFireFileBurningRate) + " g/s.");
+    }
+    return std::nullopt;
+}
+
+std::variant<std::string, RejectedInput>
 FireFileContent(const StandardModule& module, std::string_view path, std::string_view date) {
     std::string text = FireFileText(module.FireTime, module.FireRate, module.LastPoint,
                                     module.HeatOfCombustion, path, date, module.FireDescription);
@@ -33,9 +53,12 @@ FireFileContent(const StandardModule& module, std::string_view path, std::string
     return text;
 }
 
-std::optional<InputError> SaveFireFile(const StandardModule& module, std::string_view date) {
+std::optional<RejectedInput> SaveFireFile(const StandardModule& module, std::string_view date) {
+    if (auto refusal = CheckFireFileColumns(module)) {
+        return refusal;
+    }
     auto content = FireFileContent(module, module.FireFileName, date);
-    if (auto* refusal = std::get_if<InputError>(&content)) {
+    if (auto* refusal = std::get_if<RejectedInput>(&content)) {
         return *refusal;
     }
     if (auto error = WriteFileAtomically(module.FireFileName, std::get<std::string>(content))) {

@@ -16,11 +16,11 @@ constexpr double kPeakPerMass = 210;
 
 } // namespace
 
-std::optional<InputError> BuildFurnitureFire(StandardModule& module,
-                                             const FurnitureEntries& entries) {
-    const double mass = NumberOfText(entries.CombustibleMass) * module.UnitFactor[kMassUnit];
+std::optional<RejectedInput> BuildFurnitureFire(StandardModule& module,
+                                                const FurnitureEntries& entries) {
+    const double mass = NumberOfText(entries.CombustibleMass) * module.Units.Mass.ToSI;
     if (mass <= 0) {
-        return InputError{"The combustible mass must be greater than 0", "txtCombustibleMass"};
+        return RejectedEntry("The combustible mass must be greater than 0", "txtCombustibleMass");
     }
 
     const auto factor = [&](FurnitureFactor which) {
@@ -37,7 +37,7 @@ std::optional<InputError> BuildFurnitureFire(StandardModule& module,
     const double burningTime = (module.HeatOfCombustion * (mass * fm)) / peak;
     const float peakRate = RoundToSingle(peak);
     if (!std::isfinite(peakRate) || !std::isfinite(burningTime)) {
-        return InputError{"The combustible mass is too large", "txtCombustibleMass"};
+        return RejectedEntry("The combustible mass is too large", "txtCombustibleMass");
     }
 
     const int delay = module.DelayTime;
@@ -45,9 +45,9 @@ std::optional<InputError> BuildFurnitureFire(StandardModule& module,
     const double peakTime = RoundHalfEven(start + burningTime / 2);
     const double endTime = RoundHalfEven(start + burningTime);
     if (!(endTime <= kLatestFireTime)) {
-        return InputError{"The delay time plus the burning time of this fire (" +
-                              Format(burningTime, "0") + " s) must not exceed 32767 s",
-                          "txtCombustibleMass"};
+        return RejectedEntry("The delay time plus the burning time of this fire (" +
+                                 Format(burningTime, "0") + " s) must not exceed 32767 s",
+                             "txtCombustibleMass");
     }
 
     FireCurve curve;

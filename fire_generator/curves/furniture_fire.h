@@ -4,7 +4,7 @@
 #pragma once
 
 #include "fire_generator/curves/furniture_factors.h"
-#include "fire_generator/curves/input_error.h"
+#include "fire_generator/curves/rejected_entry.h"
 #include "fire_generator/curves/standard_module.h"
 
 #include <array>
@@ -22,7 +22,7 @@ struct FurnitureEntries {
 // `cmdOK`: checks the mass and builds the curve into the state. Returns the
 // first failing check; the fire table is then left as it was. A burning time
 // that, with the delay, would put a point past 32767 s is refused.
-std::optional<InputError> BuildFurnitureFire(StandardModule& module,
-                                             const FurnitureEntries& entries);
+std::optional<RejectedInput> BuildFurnitureFire(StandardModule& module,
+                                                const FurnitureEntries& entries);
 
 } // namespace vorla::generator

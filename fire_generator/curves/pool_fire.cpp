@@ -18,34 +18,35 @@ constexpr double kSmallestDiameter = 0.2;  // m
 } // namespace
 
 PoolUnitCaptions PoolUnitCaptionsOf(const StandardModule& module) {
-    const auto& label = module.UnitLabel;
-    return {label[kMassUnit] + "/" + label[kAreaUnit] + "-s", "1/" + label[kLengthUnit],
-            label[kLengthUnit]};
+    const std::string mass(module.Units.Mass.Label);
+    const std::string area(module.Units.Area.Label);
+    const std::string length(module.Units.Length.Label);
+    return {mass + "/" + area + "-s", "1/" + length, length};
 }
 
-std::optional<InputError> BuildPoolFire(StandardModule& module, const PoolEntries& entries) {
-    const auto& factor = module.UnitFactor;
+std::optional<RejectedInput> BuildPoolFire(StandardModule& module, const PoolEntries& entries) {
+    const UnitTables& units = module.Units;
     const double massLossRate =
-        NumberOfText(entries.MassLossRate) * factor[kMassUnit] / factor[kAreaUnit];
-    const double kBeta = NumberOfText(entries.KBeta) / factor[kLengthUnit];
-    const double diameter = NumberOfText(entries.Diameter) * factor[kLengthUnit];
+        NumberOfText(entries.MassLossRate) * units.Mass.ToSI / units.Area.ToSI;
+    const double kBeta = NumberOfText(entries.KBeta) / units.Length.ToSI;
+    const double diameter = NumberOfText(entries.Diameter) * units.Length.ToSI;
     const double tEnd = RoundHalfEven(NumberOfText(entries.TEnd));
 
     if (massLossRate <= 0) {
-        return InputError{"The infinite size pool mass loss rate must be greater than 0",
-                          "txtMLRInf"};
+        return RejectedEntry("The infinite size pool mass loss rate must be greater than 0",
+                             "txtMLRInf");
     }
     if (massLossRate > kLargestMassLossRate) {
-        return InputError{"The infinite size pool mass loss rate is too large", "txtMLRInf"};
+        return RejectedEntry("The infinite size pool mass loss rate is too large", "txtMLRInf");
     }
     if (kBeta <= 0) {
-        return InputError{"KxBeta must be greater than 0", "txtKBeta"};
+        return RejectedEntry("KxBeta must be greater than 0", "txtKBeta");
     }
     if (kBeta > kLargestKBeta) {
-        return InputError{"KxBeta is too large", "txtKBeta"};
+        return RejectedEntry("KxBeta is too large", "txtKBeta");
     }
     if (diameter < kSmallestDiameter) {
-        return InputError{"The pool diameter must exceed 0.2 m or 8 in.", "txtDiameter"};
+        return RejectedEntry("The pool diameter must exceed 0.2 m or 8 in.", "txtDiameter");
     }
     if (auto error = CheckEndOfCurve(tEnd, kLongestCurve)) {
         return error;
@@ -60,7 +61,7 @@ std::optional<InputError> BuildPoolFire(StandardModule& module, const PoolEntrie
     const float q = RoundToSingle(module.HeatOfCombustion *
                                   ((1 - std::exp(-kBeta * diameter)) * (massLossRate * area)));
     if (!std::isfinite(q)) {
-        return InputError{"The pool diameter is too large", "txtDiameter"};
+        return RejectedEntry("The pool diameter is too large", "txtDiameter");
     }
 
     FireCurve curve;

@@ -2,7 +2,7 @@
 // reached one second after ignition and held to the end of burning.
 #pragma once
 
-#include "fire_generator/curves/input_error.h"
+#include "fire_generator/curves/rejected_entry.h"
 #include "fire_generator/curves/standard_module.h"
 
 #include <optional>
@@ -29,6 +29,6 @@ PoolUnitCaptions PoolUnitCaptionsOf(const StandardModule& module);
 
 // `cmdOK`: checks the entries in order and builds the curve into the state.
 // Returns the first failing check; the fire table is then left as it was.
-std::optional<InputError> BuildPoolFire(StandardModule& module, const PoolEntries& entries);
+std::optional<RejectedInput> BuildPoolFire(StandardModule& module, const PoolEntries& entries);
 
 } // namespace vorla::generator

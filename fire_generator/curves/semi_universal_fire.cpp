@@ -24,8 +24,8 @@ constexpr int kSecondJointGridTime = 350;
 
 } // namespace
 
-std::optional<InputError> BuildSemiUniversalFire(StandardModule& module,
-                                                 const SemiUniversalEntries& entries) {
+std::optional<RejectedInput> BuildSemiUniversalFire(StandardModule& module,
+                                                    const SemiUniversalEntries& entries) {
     const double tEnd = RoundHalfEven(NumberOfText(entries.TEnd));
     if (auto error = CheckEndOfCurve(tEnd, kLongestSemiUniversal)) {
         return error;

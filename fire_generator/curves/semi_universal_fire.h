@@ -3,7 +3,7 @@
 // 10 kW, one point every 5 s with the two joints inserted.
 #pragma once
 
-#include "fire_generator/curves/input_error.h"
+#include "fire_generator/curves/rejected_entry.h"
 #include "fire_generator/curves/standard_module.h"
 
 #include <optional>
@@ -17,7 +17,7 @@ struct SemiUniversalEntries {
 
 // `cmdOK`: checks the end time and builds the curve into the state. Returns
 // the first failing check; the fire table is then left as it was.
-std::optional<InputError> BuildSemiUniversalFire(StandardModule& module,
-                                                 const SemiUniversalEntries& entries);
+std::optional<RejectedInput> BuildSemiUniversalFire(StandardModule& module,
+                                                    const SemiUniversalEntries& entries);
 
 } // namespace vorla::generator

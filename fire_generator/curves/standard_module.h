@@ -3,7 +3,7 @@
 // owned by main() and handed to every window.
 #pragma once
 
-#include "common/unit_system.h"
+#include "fire_generator/curves/unit_tables.h"
 
 #include <array>
 #include <cstdint>
@@ -15,18 +15,10 @@ namespace vorla::generator {
 inline constexpr int kLastFireIndex = 1800;
 inline constexpr int kFirePointCount = kLastFireIndex + 1;
 
-// Entries of UnitFactor and UnitLabel.
-inline constexpr int kLengthUnit = 0;
-inline constexpr int kAreaUnit = 1;
-inline constexpr int kHeatReleaseRateUnit = 2;
-inline constexpr int kHeatOfCombustionUnit = 3;
-inline constexpr int kMassUnit = 4;
-
 struct StandardModule {
     // From the shown unit to S.I.: a typed value is multiplied by its factor when
     // it is read, a stored value divided by it when it is shown.
-    std::array<double, 5> UnitFactor{1, 1, 1, 1, 1};
-    std::array<std::string, 5> UnitLabel{"m", "m²", "kW", "kJ/kg", "kg"};
+    UnitTables Units;
 
     float HeatOfCombustion = 12000; // kJ/kg
     std::int16_t DelayTime = 0;     // s from the start of the curve to ignition
@@ -39,11 +31,5 @@ struct StandardModule {
     std::array<float, kFirePointCount> FireRate{};        // kW
     int LastPoint = 0;
 };
-
-// All factors 1, the S.I. labels.
-void SetSIUnits(StandardModule& module);
-
-// The factors and labels of the chosen unit system.
-void SetUnits(StandardModule& module, UnitSystem units);
 
 } // namespace vorla::generator

@@ -16,23 +16,23 @@ constexpr int kPointSpacing = 5;       // s
 } // namespace
 
 std::string AlphaUnitsCaption(const StandardModule& module) {
-    return module.UnitLabel[kHeatReleaseRateUnit] + "/s²";
+    return std::string(module.Units.HeatReleaseRate.Label) + "/s²";
 }
 
-std::optional<InputError> BuildTSquaredFire(StandardModule& module,
-                                            const TSquaredEntries& entries) {
-    const double alpha = NumberOfText(entries.Alpha) * module.UnitFactor[kHeatReleaseRateUnit];
+std::optional<RejectedInput> BuildTSquaredFire(StandardModule& module,
+                                               const TSquaredEntries& entries) {
+    const double alpha = NumberOfText(entries.Alpha) * module.Units.HeatReleaseRate.ToSI;
     const double tMax = NumberOfText(entries.TMax);
     const double tEnd = RoundHalfEven(NumberOfText(entries.TEnd));
 
     if (alpha <= 0) {
-        return InputError{"The fire growth factor must be a positive number", "txtAlpha"};
+        return RejectedEntry("The fire growth factor must be a positive number", "txtAlpha");
     }
     if (alpha > kLargestAlpha) {
-        return InputError{"The fire growth factor is too large", "txtAlpha"};
+        return RejectedEntry("The fire growth factor is too large", "txtAlpha");
     }
     if (tMax <= 0) {
-        return InputError{"The time to maximum QDOT must be a positive number", "txtTMax"};
+        return RejectedEntry("The time to maximum QDOT must be a positive number", "txtTMax");
     }
     if (auto error = CheckEndOfCurve(tEnd, kLongestCurve)) {
         return error;

@@ -2,7 +2,7 @@
 // ignition, flat from the time of its maximum on, one point every 5 s.
 #pragma once
 
-#include "fire_generator/curves/input_error.h"
+#include "fire_generator/curves/rejected_entry.h"
 #include "fire_generator/curves/standard_module.h"
 
 #include <optional>
@@ -23,6 +23,7 @@ std::string AlphaUnitsCaption(const StandardModule& module);
 
 // `cmdOK`: checks the entries in order and builds the curve into the state.
 // Returns the first failing check; the fire table is then left as it was.
-std::optional<InputError> BuildTSquaredFire(StandardModule& module, const TSquaredEntries& entries);
+std::optional<RejectedInput> BuildTSquaredFire(StandardModule& module,
+                                               const TSquaredEntries& entries);
 
 } // namespace vorla::generator

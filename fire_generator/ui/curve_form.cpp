@@ -58,7 +58,7 @@ void CurveForm::reject() {
     cmdCancel_Click();
 }
 
-void CurveForm::FinishOk(const std::optional<InputError>& error) {
+void CurveForm::FinishOk(const std::optional<RejectedInput>& error) {
     if (error) {
         ShowInputError(*error);
         return;
@@ -67,9 +67,9 @@ void CurveForm::FinishOk(const std::optional<InputError>& error) {
     Leave();
 }
 
-void CurveForm::ShowInputError(const InputError& error) {
+void CurveForm::ShowInputError(const RejectedInput& error) {
     services_.ShowMessage(
-        {error.Message, error.Title, MessageIcon::Exclamation, MessageButtons::Ok});
+        {error.Message, std::string(error.Title), MessageIcon::Exclamation, MessageButtons::Ok});
     auto* box = findChild<QWidget*>(QString::fromStdString(error.ObjectName()));
     if (box == nullptr || !box->isEnabled()) {
         return;

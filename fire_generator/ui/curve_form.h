@@ -8,7 +8,7 @@
 // a window on screen.
 #pragma once
 
-#include "fire_generator/curves/input_error.h"
+#include "fire_generator/curves/rejected_entry.h"
 #include "fire_generator/curves/standard_module.h"
 
 #include <QDialog>
@@ -31,7 +31,7 @@ class CurveForm : public QDialog {
     QPushButton* cmdOK;
     QPushButton* cmdCancel;
 
-    // Called once the form is on screen: the unit captions from `UnitLabel`,
+    // Called once the form is on screen: the unit captions from the unit tables,
     // the starting texts and the focus.
     virtual void Form_Activate() = 0;
     virtual void cmdOK_Click() = 0;
@@ -58,10 +58,10 @@ class CurveForm : public QDialog {
 
     // The end of an OK: the rejected input's message and focus, or the way to
     // the graph window.
-    void FinishOk(const std::optional<InputError>& error);
+    void FinishOk(const std::optional<RejectedInput>& error);
     // Shows the message of a rejected input and puts the focus on its box; the
     // form stays open.
-    void ShowInputError(const InputError& error);
+    void ShowInputError(const RejectedInput& error);
     void LeaveToInput();
 
     void closeEvent(QCloseEvent* event) override;

@@ -51,7 +51,7 @@ frmFurniture::frmFurniture(StandardModule& module, vorla::ui::PlatformServices& 
 }
 
 void frmFurniture::Form_Activate() {
-    lblCombustibleMassUnits->setText(QString::fromStdString(module_.UnitLabel[kMassUnit]));
+    lblCombustibleMassUnits->setText(QString::fromStdString(std::string(module_.Units.Mass.Label)));
     txtCombustibleMass->setFocus(Qt::OtherFocusReason);
 }
 

@@ -2,6 +2,7 @@
 
 #include "common/axis_scaling.h"
 #include "common/fire_file_writer.h"
+#include "common/ui/message_texts.h"
 #include "common/ui/platform_services.h"
 #include "fire_generator/curves/fire_file_save.h"
 
@@ -43,12 +44,12 @@ void frmGraph::Form_Activate() {
     }
     ScaleTimeAxis(vorla::ArrayMaximum(PlotX, last));
     // The unit factor is 1 in S.I. units, so the rates are shown in kW then.
-    const double factor = module_.UnitFactor[kHeatReleaseRateUnit];
+    const double factor = module_.Units.HeatReleaseRate.ToSI;
     for (int j = 0; j <= last; ++j) {
         PlotY[j] = module_.FireRate[j] / factor;
     }
-    lblYTitle->setText(QString::fromStdString("Rate of Heat Release (" +
-                                              module_.UnitLabel[kHeatReleaseRateUnit] + ")"));
+    lblYTitle->setText(QString::fromStdString(
+        "Rate of Heat Release (" + std::string(module_.Units.HeatReleaseRate.Label) + ")"));
     ScaleValueAxis(vorla::ArrayMaximum(PlotY, last));
     PlotSeries(last);
     cmdSave->setFocus(Qt::OtherFocusReason);
@@ -56,8 +57,8 @@ void frmGraph::Form_Activate() {
 
 bool frmGraph::cmdSave_Click() {
     if (const auto error = SaveFireFile(module_, TodayShortDate())) {
-        services_.ShowMessage(
-            {error->Message, error->Title, MessageIcon::Exclamation, MessageButtons::Ok});
+        services_.ShowMessage({error->Message, std::string(error->Title), MessageIcon::Exclamation,
+                               MessageButtons::Ok});
         return false;
     }
     // The focus leaves Save before it is disabled, so Enter and Escape still work.
@@ -70,7 +71,7 @@ bool frmGraph::cmdSave_Click() {
 void frmGraph::cmdClose_Click() {
     if (!Saved) {
         const auto answer =
-            services_.ShowMessage({"Do you want to save the data?", "QDOT-XW: Save Data?",
+            services_.ShowMessage({ui::kSaveQuestion, "QDOT-XW: Save Data?",
                                    MessageIcon::Exclamation, MessageButtons::YesNo});
         if (answer == MessageButton::Yes) {
             cmdSave_Click();

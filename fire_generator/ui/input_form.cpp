@@ -60,7 +60,7 @@ frmInput::frmInput(StandardModule& module, vorla::ui::PlatformServices& services
     }
 
     // Form_Load
-    SetSIUnits(module_);
+    module_.Units = UnitTablesFor(UnitSystem::SI);
     module_.HeatOfCombustion = 12000;
     graph_ = std::make_unique<frmGraph>(module_, services_);
     connect(graph_.get(), &frmGraph::Left, this, &frmInput::ShowAgain);
@@ -248,13 +248,13 @@ void frmInput::OpenCurveForm(CurveKind kind) {
             }
             continue;
         }
-        if (const auto* error = std::get_if<InputError>(&outcome)) {
-            services_.ShowMessage(
-                {error->Message, error->Title, MessageIcon::Exclamation, MessageButtons::Ok});
-            if (error->Field == "txtFireFile") {
+        if (const auto* error = std::get_if<RejectedInput>(&outcome)) {
+            services_.ShowMessage({error->Message, std::string(error->Title),
+                                   MessageIcon::Exclamation, MessageButtons::Ok});
+            if (error->Focus == "txtFireFile") {
                 // The file name box opens its dialog as soon as it gets the focus.
                 txtFireFile->MoveFocusHere();
-            } else if (auto* box = findChild<QLineEdit*>(QString::fromStdString(error->Field))) {
+            } else if (auto* box = findChild<QLineEdit*>(QString::fromStdString(error->Focus))) {
                 box->setFocus(Qt::OtherFocusReason);
                 box->selectAll();
             }

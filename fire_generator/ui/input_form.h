@@ -6,7 +6,7 @@
 #pragma once
 
 #include "common/ui/file_name_box.h"
-#include "fire_generator/curves/main_form.h"
+#include "fire_generator/curves/curve_command.h"
 #include "fire_generator/curves/standard_module.h"
 #include "fire_generator/ui/curve_form.h"
 

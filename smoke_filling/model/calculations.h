@@ -1,23 +1,19 @@
-// SKEVA-XW's program state: one object, owned by main() and handed by reference
-// to each window and to the batch command.
+// The state of SKEVA-XW: one object, owned by main() and handed by reference
+// to every window.
 #pragma once
 
 #include "common/fire_table.h"
-#include "smoke_filling/model/smoke_fill_inputs.h"
-#include "smoke_filling/model/smoke_fill_results.h"
-#include "smoke_filling/model/smoke_fill_units.h"
+#include "smoke_filling/model/run_inputs.h"
+#include "smoke_filling/model/run_results.h"
+#include "smoke_filling/model/unit_tables.h"
 
 namespace vorla::smoke {
 
-// The button that answered the last message box.
-enum class MessageAnswer { None, Ok, Cancel, Yes, No };
-
 struct Calculations {
-    SmokeFillInputs Inputs;
-    SmokeFillUnits Units;
-    FireTable Fire;           // read from Inputs.FireFile at the start of every run
-    SmokeFillResults Results; // rows 0 to the last row of the latest run
-    MessageAnswer Response = MessageAnswer::None;
+    RunInputs Inputs;
+    UnitTables Units;
+    FireTable Fire; // read from Inputs.FireFile at the start of every run
+    RunResults Results;
 };
 
 } // namespace vorla::smoke

@@ -1,42 +1,49 @@
 #include "smoke_filling/model/input_checks.h"
 
-namespace vorla::smoke {
+#include "smoke_filling/model/input_boxes.h"
 
-std::optional<InputCheckFailure> CheckSmokeFillInputs(const SmokeFillInputs& inputs) {
-    using Box = SmokeFillBox;
+namespace vorla::smoke {
+namespace {
+
+RejectedInput Rejected(std::string_view message, InputBox box) {
+    return {std::string(message), std::string(InputBoxName(box)), -1, kInputErrorTitle};
+}
+
+} // namespace
+
+std::optional<RejectedInput> CheckRunInputs(const RunInputs& inputs) {
+    using Box = InputBox;
     // The limits are written as "not within" so that a value that is not a
     // number would fail them too.
     if (inputs.OutputFile.empty()) {
-        return InputCheckFailure{"An output data file name must be specified.", Box::txtOutputFile};
+        return Rejected("An output data file name must be specified.", Box::txtOutputFile);
     }
     if (!(inputs.FloorArea > 0)) {
-        return InputCheckFailure{"The floor area must be greater than zero.", Box::txtFloorArea};
+        return Rejected("The floor area must be greater than zero.", Box::txtFloorArea);
     }
     if (!(inputs.FloorArea <= 1000)) {
-        return InputCheckFailure{"The floor area is too large.", Box::txtFloorArea};
+        return Rejected("The floor area is too large.", Box::txtFloorArea);
     }
     if (!(inputs.RoomHeight > 0)) {
-        return InputCheckFailure{"The room height must be greater than zero.", Box::txtRoomHeight};
+        return Rejected("The room height must be greater than zero.", Box::txtRoomHeight);
     }
     if (!(inputs.RoomHeight <= 30)) {
-        return InputCheckFailure{"The ceiling is too high.", Box::txtRoomHeight};
+        return Rejected("The ceiling is too high.", Box::txtRoomHeight);
     }
     if (!(inputs.FireHeight >= 0)) {
-        return InputCheckFailure{"The fire base must be at or above the floor.",
-                                 Box::txtFireHeight};
+        return Rejected("The fire base must be at or above the floor.", Box::txtFireHeight);
     }
     if (!(inputs.FireHeight < inputs.RoomHeight)) {
-        return InputCheckFailure{"The fire base must be below the ceiling.", Box::txtFireHeight};
+        return Rejected("The fire base must be below the ceiling.", Box::txtFireHeight);
     }
     if (!(inputs.LossFraction > 0 && inputs.LossFraction < 1)) {
-        return InputCheckFailure{"The loss fraction must be between 0 and 1.",
-                                 Box::txtLossFraction};
+        return Rejected("The loss fraction must be between 0 and 1.", Box::txtLossFraction);
     }
     if (inputs.RunTime < 1 || inputs.RunTime > 9000) {
-        return InputCheckFailure{"The run time must be between 0 and 9000 s.", Box::txtRunTime};
+        return Rejected("The run time must be between 0 and 9000 s.", Box::txtRunTime);
     }
     if (inputs.FireFile.empty()) {
-        return InputCheckFailure{"A fire file name must be specified.", Box::txtFireFile};
+        return Rejected("A fire file name must be specified.", Box::txtFireFile);
     }
     return std::nullopt;
 }

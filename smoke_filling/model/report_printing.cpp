@@ -11,7 +11,7 @@ constexpr std::size_t kPageLabelColumn = 60;
 
 } // namespace
 
-std::vector<std::string> PrintPageHeader(const SmokeFillInputs& inputs, int pageNumber) {
+std::vector<std::string> PrintPageHeader(const RunInputs& inputs, int pageNumber) {
     std::vector<std::string> lines(3);
     std::string pageLine(kIndent);
     pageLine += kVersionLine;
@@ -25,12 +25,13 @@ std::vector<std::string> PrintPageHeader(const SmokeFillInputs& inputs, int page
     return lines;
 }
 
-std::optional<std::vector<PrintedPage>> PrintedPages(const Calculations& calc, int lastRow,
-                                                     std::string_view endMessage,
-                                                     double linesPerPage) {
+std::optional<std::vector<PrintedPage>> PrintedReport(const RunInputs& inputs,
+                                                      const RunResults& results,
+                                                      std::string_view endMessage,
+                                                      double linesPerPage) {
     return PaginateReport(
-        lastRow, linesPerPage, [&](int row) { return ReportRow(calc, row); },
-        [&](int pageNumber) { return PrintPageHeader(calc.Inputs, pageNumber); }, endMessage);
+        results.LastRow, linesPerPage, [&](int row) { return ReportRow(inputs, results, row); },
+        [&](int pageNumber) { return PrintPageHeader(inputs, pageNumber); }, endMessage);
 }
 
 } // namespace vorla::smoke

@@ -3,7 +3,8 @@
 #pragma once
 
 #include "common/report_paging.h"
-#include "smoke_filling/model/calculations.h"
+#include "smoke_filling/model/run_inputs.h"
+#include "smoke_filling/model/run_results.h"
 
 #include <optional>
 #include <string>
@@ -12,10 +13,7 @@
 
 namespace vorla::smoke {
 
-inline constexpr std::string_view kPrinterFont = "Courier";
-inline constexpr int kPrinterFontSize = 12;
 inline constexpr std::string_view kPrinterCheckTitle = "SKEVA-XW: Printer Check";
-inline constexpr std::string_view kPrinterCheckMessage = "Make sure the printer is ready.";
 
 // The lines a printed page keeps besides its rows: the 17-line header and five
 // spare ones. Rows per page = page height / height of a line of text - this.
@@ -23,11 +21,12 @@ inline constexpr double kPrintLinesReserved = 22;
 
 // The header printed at the top of page `pageNumber`, built afresh from the
 // inputs (so after a save it names the saved file).
-std::vector<std::string> PrintPageHeader(const SmokeFillInputs& inputs, int pageNumber);
+std::vector<std::string> PrintPageHeader(const RunInputs& inputs, int pageNumber);
 
-// The pages of the report, or nothing when the page is too short for a row.
-std::optional<std::vector<PrintedPage>> PrintedPages(const Calculations& calc, int lastRow,
-                                                     std::string_view endMessage,
-                                                     double linesPerPage);
+// Every printed page, or nothing when a page is too short to hold one row.
+std::optional<std::vector<PrintedPage>> PrintedReport(const RunInputs& inputs,
+                                                      const RunResults& results,
+                                                      std::string_view endMessage,
+                                                      double linesPerPage);
 
 } // namespace vorla::smoke

@@ -1,19 +1,15 @@
 #include "smoke_filling/model/report_text.h"
 
-#include "common/fire_table.h"
 #include "common/format.h"
 #include "common/precision.h"
 #include "common/report_paging.h"
+#include "common/units.h"
 
 namespace vorla::smoke {
 namespace {
 
-// The report's own conversions to U.S. units, in double precision (the form's
+// The report converts to U.S. units in double precision (the form's
 // single-precision factors are not used here).
-constexpr double kSquareFeet = 0.0929;    // m² per ft²
-constexpr double kFeet = 0.3048;          // m per ft
-constexpr double kBtuPerSecond = 1.05504; // kW per Btu/s
-constexpr double kPoundsPerKg = 2.205;    // lb/s per kg/s
 // An interface this close to the ceiling is shown at the ceiling.
 constexpr double kCeilingBand = 0.01; // m
 
@@ -26,17 +22,17 @@ std::string LabelOf(std::string_view name) {
 
 std::string HeightLine(std::string_view name, double metres) {
     return LabelOf(name) + "  " + RightAlign(metres, "#0.00") + " m   (  " +
-           RightAlign(metres / kFeet, "##0.00") + " ft  )";
+           RightAlign(metres / kMetresPerFoot, "##0.00") + " ft  )";
 }
 
 } // namespace
 
-std::array<std::string, kHeaderLines> ReportHeaderLines(const SmokeFillInputs& inputs) {
+std::array<std::string, kHeaderLines> ReportHeaderLines(const RunInputs& inputs) {
     return {
         inputs.RunTitle,
         LabelOf("SIMULATION OUTPUT DATA FILE") + inputs.OutputFile,
         LabelOf("FLOOR AREA") + RightAlign(inputs.FloorArea, "####.00") + " m^2 (" +
-            RightAlign(inputs.FloorArea / kSquareFeet, "####0.00") + " ft^2)",
+            RightAlign(inputs.FloorArea / kSquareMetresPerSquareFoot, "####0.00") + " ft^2)",
         HeightLine("ROOM HEIGHT", inputs.RoomHeight),
         HeightLine("FIRE HEIGHT", inputs.FireHeight),
         LabelOf("HEAT LOSS FRACTION") + "  " + RightAlign(inputs.LossFraction, "0.000"),
@@ -49,7 +45,7 @@ std::array<std::string, kHeaderLines> ReportHeaderLines(const SmokeFillInputs& i
     };
 }
 
-std::string ReportHeader(const SmokeFillInputs& inputs) {
+std::string ReportHeader(const RunInputs& inputs) {
     const auto lines = ReportHeaderLines(inputs);
     std::string header = lines[0];
     for (int k = 1; k < kHeaderLines; ++k) {
@@ -59,14 +55,13 @@ std::string ReportHeader(const SmokeFillInputs& inputs) {
     return header;
 }
 
-std::string ReportRow(const Calculations& calc, int i) {
-    const SmokeFillResults& results = calc.Results;
+std::string ReportRow(const RunInputs& inputs, const RunResults& results, int i) {
     const double celsius = results.LayerTemperature[i];
     double z = results.InterfaceHeight[i];
-    if (calc.Inputs.RoomHeight - z <= kCeilingBand) {
-        z = calc.Inputs.RoomHeight;
+    if (inputs.RoomHeight - z <= kCeilingBand) {
+        z = inputs.RoomHeight;
     }
-    const double q = FireRateAt(calc.Fire, results.Time[i]);
+    const double q = results.HeatReleaseRate[i];
     const double flow = RoundToSingle(results.VentFlow[i]);
 
     std::string row;
@@ -77,48 +72,48 @@ std::string ReportRow(const Calculations& calc, int i) {
     row += "    ";
     row += RightAlign(celsius, "###0");
     row += "  ";
-    row += RightAlign(z / kFeet, "#0.00");
+    row += RightAlign(z / kMetresPerFoot, "#0.00");
     row += "  ";
     row += RightAlign(z, "#0.00");
     row += "  ";
-    row += RightAlign(q / kBtuPerSecond, "####0.0");
+    row += RightAlign(q / kKilowattsPerBtuPerSecond, "####0.0");
     row += "  ";
     row += RightAlign(q, "####0.0");
     row += "  ";
-    row += RightAlign(flow * kPoundsPerKg, "#0.000");
+    row += RightAlign(flow * kPoundsPerKilogram, "#0.000");
     row += "  ";
     row += RightAlign(flow, "#0.000");
     return row;
 }
 
-std::string ReportRows(const Calculations& calc, int lastRow) {
+std::string ReportRows(const RunInputs& inputs, const RunResults& results) {
     std::string rows;
-    rows.reserve(static_cast<std::size_t>(lastRow + 1) * (kRowWidth + 2));
-    for (int i = 0; i <= lastRow; ++i) {
-        rows += ReportRow(calc, i);
+    rows.reserve(static_cast<std::size_t>(results.LastRow + 1) * (kRowWidth + 2));
+    for (int i = 0; i <= results.LastRow; ++i) {
+        rows += ReportRow(inputs, results, i);
         rows += kCrLf;
     }
     return rows;
 }
 
-std::string ScreenTable(const Calculations& calc, int lastRow) {
-    const int interval = RowInterval(lastRow);
+std::string HeaderText(std::string_view reportHeader) {
+    return std::string(kVersionLine) + std::string(kCrLf) + std::string(reportHeader);
+}
+
+std::string ScreenTableText(const RunInputs& inputs, const RunResults& results,
+                            std::string_view endMessage) {
+    const int interval = RowInterval(results.LastRow);
     std::string table;
-    for (int i = 0; i <= lastRow; i += interval) {
-        table += ReportRow(calc, i);
+    for (int i = 0; i <= results.LastRow; i += interval) {
+        table += ReportRow(inputs, results, i);
         table += kCrLf;
     }
+    table += endMessage;
     return table;
 }
 
-std::string DataColumnsText(std::string_view screenTable, std::string_view endMessage) {
-    std::string text(screenTable);
-    text += endMessage;
-    return text;
-}
-
-std::string SavedResultsText(std::string_view reportHeader, std::string_view reportRows,
-                             std::string_view endMessage) {
+std::string SavedReportText(std::string_view reportHeader, std::string_view reportRows,
+                            std::string_view endMessage) {
     std::string text;
     text.reserve(kVersionLine.size() + reportHeader.size() + reportRows.size() + endMessage.size() +
                  6);

@@ -1,11 +1,13 @@
-// The text of a smoke filling report: the header built from the inputs, one
-// 68-character row per result row in U.S. and S.I. units side by side, the
-// thinned table the screen shows, and the results file Save writes.
+// The text of a smoke filling report: its header, one 68-character row per
+// result row in U.S. and S.I. units side by side, the screen table, and the
+// saved file (which File Open reads back).
 #pragma once
 
-#include "smoke_filling/model/calculations.h"
+#include "smoke_filling/model/run_inputs.h"
+#include "smoke_filling/model/run_results.h"
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -17,28 +19,28 @@ inline constexpr std::size_t kRowWidth = 68;
 
 // The twelve header lines: title, output file, the five inputs in S.I. and U.S.
 // units, the fire file, an empty line and the three column heading lines.
-std::array<std::string, kHeaderLines> ReportHeaderLines(const SmokeFillInputs& inputs);
+std::array<std::string, kHeaderLines> ReportHeaderLines(const RunInputs& inputs);
 
 // The header lines joined by CR LF, without a line end after the last.
-std::string ReportHeader(const SmokeFillInputs& inputs);
+std::string ReportHeader(const RunInputs& inputs);
 
-// Row i of the results. The heat release rate is read from the fire table the
-// run used, at the row's time.
-std::string ReportRow(const Calculations& calc, int i);
+// The 68-character row of result row i.
+std::string ReportRow(const RunInputs& inputs, const RunResults& results, int i);
 
-// Rows 0 to lastRow, each followed by CR LF.
-std::string ReportRows(const Calculations& calc, int lastRow);
+// Every row 0 to LastRow, each followed by CR LF.
+std::string ReportRows(const RunInputs& inputs, const RunResults& results);
 
-// The rows the screen shows (every RowInterval-th), each followed by CR LF.
-std::string ScreenTable(const Calculations& calc, int lastRow);
+// What txtHeader shows: the version line, CR LF and the header.
+std::string HeaderText(std::string_view reportHeader);
 
-// What the report window's table box shows once the run is done: the screen
-// table followed directly by the end message, with no line end after it.
-std::string DataColumnsText(std::string_view screenTable, std::string_view endMessage);
+// What txtDataColumns shows after a run: the rows whose index is a multiple of
+// RowInterval(LastRow), each followed by CR LF, then the end message.
+std::string ScreenTableText(const RunInputs& inputs, const RunResults& results,
+                            std::string_view endMessage);
 
-// The results file: the version line, the header, every row and the end
-// message, each line ended by CR LF.
-std::string SavedResultsText(std::string_view reportHeader, std::string_view reportRows,
-                             std::string_view endMessage);
+// The saved file: the version line, the header, every row and the end message,
+// each line ended by CR LF.
+std::string SavedReportText(std::string_view reportHeader, std::string_view reportRows,
+                            std::string_view endMessage);
 
 } // namespace vorla::smoke

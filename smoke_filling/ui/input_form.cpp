@@ -65,8 +65,7 @@ QLabel* MakeUnitLabel(const QString& caption, const char* name, QWidget* parent)
 
 frmInput::frmInput(Calculations& calc, ui::PlatformServices& platform,
                    std::function<void()> quitProgram, QWidget* parent)
-    : QMainWindow(parent), calc_(calc), services_(platform, calc),
-      quitProgram_(std::move(quitProgram)) {
+    : QMainWindow(parent), calc_(calc), services_(platform), quitProgram_(std::move(quitProgram)) {
     setObjectName("frmInput");
     setWindowTitle("SKEVA-XW: Input Data");
     CreateControls();

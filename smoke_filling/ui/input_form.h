@@ -8,9 +8,8 @@
 
 #include "common/ui/file_name_box.h"
 #include "smoke_filling/model/calculations.h"
+#include "smoke_filling/model/input_boxes.h"
 #include "smoke_filling/model/input_checks.h"
-#include "smoke_filling/model/input_form.h"
-#include "smoke_filling/ui/recorded_answers.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -113,12 +112,13 @@ class frmInput final : public QMainWindow {
     void ChooseDataFileToSave();
     void ChooseDataFileToOpen();
     void SelectSIUnits();
-    SmokeFillFormTexts FormTexts() const;
-    void ShowFormTexts(const SmokeFillFormTexts& texts);
-    void FocusBox(SmokeFillBox box);
+    InputBoxes FormTexts() const;
+    void ShowFormTexts(const InputBoxes& boxes);
+    void FocusBox(InputBox box);
+    void LeaveBox(InputBox box, const QLineEdit* widget);
 
     Calculations& calc_;
-    RecordedAnswers services_;
+    ui::PlatformServices& services_;
     std::function<void()> quitProgram_;
     QButtonGroup* unitsGroup_ = nullptr;
     QPointer<frmOutput> report_;

@@ -2,7 +2,8 @@
 // its two file boxes, the conversion of a dimension when its box is left, and
 // Run.
 #include "smoke_filling/model/input_checks.h"
-#include "smoke_filling/model/results_file_reader.h"
+#include "smoke_filling/model/input_entry.h"
+#include "smoke_filling/model/saved_report_reader.h"
 #include "smoke_filling/ui/input_form.h"
 #include "smoke_filling/ui/output_form.h"
 
@@ -38,23 +39,29 @@ QString LabelText(std::string_view label) {
 
 } // namespace
 
+void frmInput::LeaveBox(InputBox box, const QLineEdit* widget) {
+    InputBoxes boxes;
+    boxes.Text(box) = TextOf(widget);
+    LeaveInputBox(box, boxes, calc_.Units, calc_.Inputs);
+}
+
 void frmInput::Form_Load() {
     // The unit captions are written in S.I. already.
     SetSIUnits();
 }
 
 void frmInput::SetSIUnits() {
-    smoke::SetSIUnits(calc_.Units);
+    calc_.Units = UnitTablesFor(UnitSystem::SI);
 }
 
 void frmInput::ShowUnitLabels() {
-    lblFloorAreaUnits->setText(LabelText(calc_.Units.UnitLabel[kArea]));
-    lblRoomHeightUnits->setText(LabelText(calc_.Units.UnitLabel[kLength]));
-    lblFireHeightUnits->setText(LabelText(calc_.Units.UnitLabel[kLength]));
+    lblFloorAreaUnits->setText(LabelText(calc_.Units.Area.Label));
+    lblRoomHeightUnits->setText(LabelText(calc_.Units.Length.Label));
+    lblFireHeightUnits->setText(LabelText(calc_.Units.Length.Label));
 }
 
-SmokeFillFormTexts frmInput::FormTexts() const {
-    SmokeFillFormTexts texts;
+InputBoxes frmInput::FormTexts() const {
+    InputBoxes texts;
     texts.txtRunTitle = TextOf(txtRunTitle);
     texts.txtOutputFile = TextOf(txtOutputFile);
     texts.txtFloorArea = TextOf(txtFloorArea);
@@ -66,7 +73,7 @@ SmokeFillFormTexts frmInput::FormTexts() const {
     return texts;
 }
 
-void frmInput::ShowFormTexts(const SmokeFillFormTexts& texts) {
+void frmInput::ShowFormTexts(const InputBoxes& texts) {
     ShowText(txtRunTitle, texts.txtRunTitle);
     ShowText(txtOutputFile, texts.txtOutputFile);
     ShowText(txtFloorArea, texts.txtFloorArea);
@@ -93,7 +100,7 @@ void frmInput::optUnits_Click() {
 void frmInput::mnuFileNew_Click() {
     SelectSIUnits();
     auto texts = FormTexts();
-    FileNew(texts, calc_.Units, calc_.Inputs);
+    NewInputs(texts, calc_.Units, calc_.Inputs);
     ShowFormTexts(texts);
     ShowUnitLabels();
     txtRunTitle->setFocus();
@@ -112,15 +119,22 @@ void frmInput::ChooseDataFileToOpen() {
     }
     SelectSIUnits();
     auto texts = FormTexts();
-    const auto error = OpenResultsFile(*path, texts, calc_.Units, calc_.Inputs);
+    const auto problem = ReadSavedReport(*path, texts, calc_.Units, calc_.Inputs);
+    // A short file leaves the form as File New does; one that cannot be read
+    // leaves no output file name behind.
+    const bool wrongFormat = problem && problem->kind == FileProblem::Kind::WrongFormat;
+    if (wrongFormat) {
+        NewInputs(texts, calc_.Units, calc_.Inputs);
+    } else if (problem) {
+        texts.txtOutputFile.clear();
+    }
     ShowFormTexts(texts);
     ShowUnitLabels();
-    if (error) {
+    if (problem) {
         // A short file is the program's "Wrong file format."; one that cannot be
         // read is named with the system's reason.
-        const bool wrongFormat = error->kind == ResultsFileError::Kind::WrongFormat;
         services_.ShowMessage(
-            {DescribeResultsFileError(*error), kProgramName,
+            {DescribeFileProblem(*problem), kProgramName,
              wrongFormat ? ui::MessageIcon::Exclamation : ui::MessageIcon::Critical,
              ui::MessageButtons::Ok});
     }
@@ -187,15 +201,15 @@ void frmInput::ChooseDataFileToSave() {
 }
 
 void frmInput::txtFloorArea_LostFocus() {
-    StoreFloorArea(TextOf(txtFloorArea), calc_.Units, calc_.Inputs);
+    LeaveBox(InputBox::txtFloorArea, txtFloorArea);
 }
 
 void frmInput::txtRoomHeight_LostFocus() {
-    StoreRoomHeight(TextOf(txtRoomHeight), calc_.Units, calc_.Inputs);
+    LeaveBox(InputBox::txtRoomHeight, txtRoomHeight);
 }
 
 void frmInput::txtFireHeight_LostFocus() {
-    StoreFireHeight(TextOf(txtFireHeight), calc_.Units, calc_.Inputs);
+    LeaveBox(InputBox::txtFireHeight, txtFireHeight);
 }
 
 bool frmInput::eventFilter(QObject* watched, QEvent* event) {
@@ -211,28 +225,31 @@ bool frmInput::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void frmInput::FocusBox(SmokeFillBox box) {
+void frmInput::FocusBox(InputBox box) {
     switch (box) {
-    case SmokeFillBox::txtOutputFile:
+    case InputBox::txtRunTitle:
+        txtRunTitle->setFocus();
+        return;
+    case InputBox::txtOutputFile:
         // Reaching a file box opens its dialog.
         txtOutputFile->MoveFocusHere();
         return;
-    case SmokeFillBox::txtFireFile:
+    case InputBox::txtFireFile:
         txtFireFile->MoveFocusHere();
         return;
-    case SmokeFillBox::txtFloorArea:
+    case InputBox::txtFloorArea:
         txtFloorArea->setFocus();
         return;
-    case SmokeFillBox::txtRoomHeight:
+    case InputBox::txtRoomHeight:
         txtRoomHeight->setFocus();
         return;
-    case SmokeFillBox::txtFireHeight:
+    case InputBox::txtFireHeight:
         txtFireHeight->setFocus();
         return;
-    case SmokeFillBox::txtLossFraction:
+    case InputBox::txtLossFraction:
         txtLossFraction->setFocus();
         return;
-    case SmokeFillBox::txtRunTime:
+    case InputBox::txtRunTime:
         txtRunTime->setFocus();
         return;
     }
@@ -243,11 +260,13 @@ void frmInput::mnuRun_Click() {
         return; // a run is on screen already
     }
     txtRunTitle->setFocus();
-    ReadForm(FormTexts(), calc_.Units, calc_.Inputs);
-    if (const auto failure = CheckSmokeFillInputs(calc_.Inputs)) {
-        services_.ShowMessage({std::string(failure->Message), std::string(kInputErrorTitle),
+    calc_.Inputs = ReadInputBoxes(FormTexts(), calc_.Units);
+    if (const auto rejected = CheckRunInputs(calc_.Inputs)) {
+        services_.ShowMessage({rejected->Message, std::string(rejected->Title),
                                ui::MessageIcon::Exclamation, ui::MessageButtons::Ok});
-        FocusBox(failure->Focus);
+        if (const auto box = InputBoxNamed(rejected->Focus)) {
+            FocusBox(*box);
+        }
         return;
     }
     report_ = new frmOutput(calc_, services_, *this);

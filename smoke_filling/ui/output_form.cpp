@@ -1,8 +1,8 @@
 #include "smoke_filling/ui/output_form.h"
 
+#include "smoke_filling/model/model_run.h"
 #include "smoke_filling/model/report_printing.h"
 #include "smoke_filling/model/report_text.h"
-#include "smoke_filling/model/smoke_fill_run.h"
 #include "smoke_filling/ui/input_form.h"
 
 #include <QLineEdit>
@@ -36,28 +36,27 @@ std::string frmOutput::BuildReportHeader() const {
 }
 
 std::string frmOutput::BuildHeaderText() const {
-    return std::string(kVersionLine) + std::string(kCrLf) + ReportHeader();
+    return HeaderText(ReportHeader());
 }
 
-ui::ReportRunOutcome frmOutput::RunModel() {
-    const SmokeFillOutcome outcome = SmokeFillRun(calc_);
-    return {outcome.LastRow, std::string(outcome.EndMessage), outcome.FireError};
+RunOutcome frmOutput::RunModel() {
+    return RunCalculations(calc_);
 }
 
 std::string frmOutput::BuildReportRows() const {
-    return smoke::ReportRows(calc_, LastRow());
+    return smoke::ReportRows(calc_.Inputs, calc_.Results);
 }
 
 std::string frmOutput::BuildDataColumnsText() const {
-    return DataColumnsText(ScreenTable(calc_, LastRow()), EndMessage());
+    return ScreenTableText(calc_.Inputs, calc_.Results, EndMessage());
 }
 
 std::string frmOutput::BuildSavedText() const {
-    return SavedResultsText(ReportHeader(), ReportRows(), EndMessage());
+    return SavedReportText(ReportHeader(), ReportRows(), EndMessage());
 }
 
 std::optional<std::vector<PrintedPage>> frmOutput::BuildPrintedPages(double linesPerPage) const {
-    return PrintedPages(calc_, LastRow(), EndMessage(), linesPerPage);
+    return PrintedReport(calc_.Inputs, calc_.Results, EndMessage(), linesPerPage);
 }
 
 std::string& frmOutput::OutputFile() {

@@ -1,9 +1,7 @@
 // frmOutput, SKEVA-XW's report window "SKEVA-XW: Output Data" (the shared
 // report window): opening it runs the smoke filling model and shows the report
 // header and the results table; Save writes the results file (*.sof), Print
-// prints the report, and Close returns to the input form. Its message boxes go
-// through the platform handed in, which for SKEVA-XW keeps each answer in
-// Response.
+// prints the report, and Close returns to the input form.
 #pragma once
 
 #include "common/ui/report_window.h"
@@ -22,7 +20,7 @@ class frmOutput final : public ui::ReportWindow {
   protected:
     std::string BuildReportHeader() const override;
     std::string BuildHeaderText() const override;
-    ui::ReportRunOutcome RunModel() override;
+    RunOutcome RunModel() override;
     std::string BuildReportRows() const override;
     std::string BuildDataColumnsText() const override;
     std::string BuildSavedText() const override;

@@ -1,6 +1,7 @@
 #include "cli/vorla_command.h"
 #include "common/fire_file_reader.h"
 #include "common/fire_file_writer.h"
+#include "tests/support/test_files.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -31,31 +32,17 @@ Run Vorla(std::vector<std::string> args) {
 }
 
 std::string Contents(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return test_support::ReadFile(path);
 }
 
 class FireCommand : public ::testing::Test {
   protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("vorla-fire-command-" + std::to_string(::getpid()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(folder_);
-    }
-    void TearDown() override {
-        std::error_code ignored;
-        fs::remove_all(folder_, ignored);
-    }
-    std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
+    std::string PathOf(const std::string& name) const { return folder_.PathOf(name); }
     std::string WriteText(const std::string& name, const std::string& text) const {
-        std::ofstream(folder_ / name, std::ios::binary) << text;
-        return PathOf(name);
+        return folder_.Write(name, text);
     }
 
-    fs::path folder_;
+    test_support::TemporaryFolder folder_;
 };
 
 const std::vector<std::string> kHeptanePool = {"fire",
@@ -153,6 +140,22 @@ TEST_F(FireCommand, PrintsTheFirstFailingChecksMessageAndExitsWith2) {
         {{"fire", "tsquared", "--alpha", "1", "--t-max", "9", "--t-end", "3", "-o", "-"},
          "The fire curve has fewer than two points. VORLA-XW and SKEVA-XW can not read such a "
          "fire file, so it was not saved."},
+        // Nor one whose values would widen the file's columns.
+        {{"fire", "pool", "--mass-loss-rate", "0.039", "--k-beta", "0.7", "--diameter", "1e10",
+          "--t-end", "600", "--heat-of-combustion", "43700", "-o", "-"},
+         "The fire curve was not saved: the heat release rate at 1 s is too large for a fire "
+         "file, which holds at most 999999.9 kW."},
+        // 2 kW/s^2: 994050 kW at 705 s fits, 1008200 kW at 710 s does not (at 120000
+        // kJ/kg the burning rate, 8401.7 g/s, would).
+        {{"fire", "tsquared", "--alpha", "2", "--t-max", "1000", "--t-end", "1000",
+          "--heat-of-combustion", "120000", "-o", "-"},
+         "The fire curve was not saved: the heat release rate at 710 s is too large for a fire "
+         "file, which holds at most 999999.9 kW."},
+        // 1 kW/s^2 at 12000 kJ/kg: 119025 kW at 345 s burns 9918.750 g/s, 122500 kW at
+        // 350 s would burn 10208.333 g/s; the rate itself fits.
+        {{"fire", "tsquared", "--alpha", "1", "--t-max", "1000", "--t-end", "1000", "-o", "-"},
+         "The fire curve was not saved: the burning rate at 350 s (heat release rate / heat of "
+         "combustion) is too large for a fire file, which holds at most 9999.999 g/s."},
     };
     for (const auto& c : cases) {
         const auto run = Vorla(c.args);
@@ -316,6 +319,15 @@ TEST_F(FireCommand, TakesAtMost1800CustomPoints) {
                             0),
               0u)
         << run.err;
+}
+
+TEST_F(FireCommand, ACustomRateTooLargeForTheFileIsRefusedAndNothingWritten) {
+    const std::string points = WriteText("huge.txt", "0 0\n60 1e30\n");
+    const auto run = Vorla({"fire", "custom", "--points", points, "-o", PathOf("HUGE.FIR")});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "The fire curve was not saved: the heat release rate at 60 s is too large "
+                       "for a fire file, which holds at most 999999.9 kW.\n");
+    EXPECT_FALSE(fs::exists(PathOf("HUGE.FIR")));
 }
 
 TEST_F(FireCommand, NamesAPointsFileItCannotUse) {

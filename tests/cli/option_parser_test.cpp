@@ -1,4 +1,5 @@
 #include "cli/command_output.h"
+#include "cli/fire_points_file.h"
 #include "cli/option_parser.h"
 #include "cli/vorla_command.h"
 
@@ -42,10 +43,27 @@ TEST(ReadNumberOption, NamesTheOptionWhoseValueIsNotANumber) {
     EXPECT_FALSE(number.value);
     EXPECT_EQ(number.error, "The value of --floor-area is not a number: \"20 m\".");
 
+    for (const std::string& value :
+         {std::string("1e400"), std::string("-1e999"), std::string(400, '9')}) {
+        const auto huge = std::get<ParsedOptions>(Parse({"--floor-area=" + value}));
+        EXPECT_EQ(ReadNumberOption(huge, "--floor-area").error,
+                  "The value of --floor-area is out of range: \"" + value + "\".");
+    }
+
     const auto good = std::get<ParsedOptions>(Parse({"--floor-area", " 1e2 "}));
     EXPECT_EQ(ReadNumberOption(good, "--floor-area").value, 100);
     EXPECT_FALSE(ReadNumberOption(good, "-o").value);
     EXPECT_FALSE(ReadNumberOption(good, "-o").error);
+}
+
+TEST(ParseFirePoints, TabsSeparateFieldsAsBlanksDo) {
+    const auto parsed = ParseFirePoints("\t0\t0\n\t# a note\n\t\n10\t,\t100\t\r\n", "P.TXT");
+    const auto* points = std::get_if<std::vector<FirePointText>>(&parsed);
+    ASSERT_TRUE(points);
+    ASSERT_EQ(points->size(), 2u);
+    EXPECT_EQ((*points)[1].Time, "10");
+    EXPECT_EQ((*points)[1].Rate, "100");
+    EXPECT_EQ((*points)[1].Line, 4);
 }
 
 TEST(CommandOutput, WritesToStandardOutputOrReportsTheFile) {
@@ -56,12 +74,21 @@ TEST(CommandOutput, WritesToStandardOutputOrReportsTheFile) {
     EXPECT_NE(err.str().find("/nonexistent-folder/x.sdf"), std::string::npos);
 }
 
-TEST(ReadUnitsOption, AcceptsSiAndUsOnly) {
-    std::ostringstream err;
-    EXPECT_EQ(ReadUnitsOption(std::nullopt, err), UnitSystem::SI);
-    EXPECT_EQ(ReadUnitsOption("us", err), UnitSystem::US);
-    EXPECT_FALSE(ReadUnitsOption("metric", err));
-    EXPECT_NE(err.str().find("metric"), std::string::npos);
+TEST(UnitsOption, AcceptsSiAndUsOnly) {
+    using Units = std::variant<UnitSystem, std::string>;
+    EXPECT_EQ(UnitsOption(std::nullopt), Units(UnitSystem::SI));
+    EXPECT_EQ(UnitsOption("si"), Units(UnitSystem::SI));
+    EXPECT_EQ(UnitsOption("us"), Units(UnitSystem::US));
+    EXPECT_EQ(UnitsOption("metric"), Units("vorla: --units must be si or us, not \"metric\".\n"));
+}
+
+TEST(TextsByName, DropsTheDashes) {
+    const std::vector<std::string> words = {"--floor-area=20", "-o", "out.vof", "--help"};
+    const OptionSpec known[] = {{"--floor-area"}, {"-o"}, {"--help", false}};
+    const auto parsed = ParseOptions(words, known);
+    ASSERT_TRUE(std::holds_alternative<ParsedOptions>(parsed));
+    const OptionTexts expected = {{"floor-area", "20"}, {"o", "out.vof"}, {"help", ""}};
+    EXPECT_EQ(TextsByName(std::get<ParsedOptions>(parsed)), expected);
 }
 
 TEST(RunVorla, UnknownCommandsAreRejected) {

@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <limits>
+#include <optional>
 #include <string>
 
 namespace vorla {
@@ -47,6 +49,41 @@ TEST(FireFileWriter, NameLinePutsTheDateInTheNextPrintZone) {
 
 TEST(FireFileWriter, WideValuesAreKeptWhole) {
     EXPECT_EQ(FirePointLine(5, 1234567.0f, 12000.0f), "    5     1234567.0     102880.586");
+}
+
+// "#####0.0" holds 999999.9 kW and "###0.000" 9999.999 g/s; the burning rate
+// is the rate * 1000 / the heat of combustion.
+TEST(FireFileWriter, SaysWhichColumnAPointDoesNotFit) {
+    const float inf = std::numeric_limits<float>::infinity();
+    const struct {
+        float rate, heatOfCombustion;
+        std::optional<FireFileColumn> column;
+    } cases[] = {
+        {0.0f, 12000.0f, std::nullopt},
+        {999999.9f, 120000.0f, std::nullopt},          // 8333.332 g/s
+        {1000000.0f, 120000.0f, FireFileColumn::Rate}, // "1000000.0"
+        {1e30f, 120000.0f, FireFileColumn::Rate},
+        {inf, 12000.0f, FireFileColumn::Rate},
+        {119999.99f, 12000.0f, std::nullopt},               // 9999.999 g/s
+        {120000.0f, 12000.0f, FireFileColumn::BurningRate}, // 10000.000 g/s
+        {1.0f, 1e-40f, FireFileColumn::BurningRate},        // beyond single precision
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ColumnTooNarrowFor(c.rate, c.heatOfCombustion), c.column)
+            << c.rate << " kW at " << c.heatOfCombustion << " kJ/kg";
+        if (!c.column) {
+            EXPECT_EQ(FirePointLine(1, c.rate, c.heatOfCombustion).size(), 31u);
+        }
+    }
+}
+
+TEST(FireFileReader, TabsSeparateFieldsAsBlanksDo) {
+    FireTable table;
+    ASSERT_EQ(ParseFireFile("\t0\t0\t0\t\r\n10\t \t5\t,\t1\r\n\t-9\t-9\t-9\r\n", "TAB.FIR", table),
+              std::nullopt);
+    EXPECT_EQ(table.N, 1);
+    EXPECT_EQ(table.Points[1].Time, 10);
+    EXPECT_EQ(table.Points[1].Rate, 5);
 }
 
 TEST(FireFileReader, ReadsWhatTheWriterWrote) {
@@ -110,6 +147,12 @@ TEST(FireFileReader, RejectsFilesTheModelsCannotUse) {
         {"0 0 0\n-9 -9 -9\n", Kind::TooFewPoints, 0},
         {"-9 -9 -9\n", Kind::TooFewPoints, 0},
         {"0 0 0\n10 5 1\n5 6 1\n-9 -9 -9\n", Kind::TimesGoBackwards, 3},
+        {"0 0 0\n32768 5 1\n-9 -9 -9\n", Kind::TimeOutOfRange, 2},
+        {"-32769 0 0\n10 5 1\n-9 -9 -9\n", Kind::TimeOutOfRange, 1},
+        {"-1.7e308 0 0\n1.7e308 5 1\n-9 -9 -9\n", Kind::TimeOutOfRange, 1},
+        {"0 0 0\n10\n1e39\n1\n-9 -9 -9\n", Kind::RateTooLarge, 2},
+        {"0 3.5e38 0\n10 5 1\n-9 -9 -9\n", Kind::RateTooLarge, 1},
+        {"0 0 0\n1e300 5 1\n-9 -9 -9\n", Kind::TimeOutOfRange, 2},
     };
     for (const auto& c : cases) {
         FireTable table;
@@ -119,6 +162,40 @@ TEST(FireFileReader, RejectsFilesTheModelsCannotUse) {
         EXPECT_EQ(error->line, c.line) << c.content;
         EXPECT_NE(DescribeFireFileError(*error).find("BAD.FIR"), std::string::npos);
     }
+}
+
+// The limits are those of the columns a fire file is written with: 16-bit
+// seconds and single-precision rates. The end marker's values are never used.
+TEST(FireFileReader, AcceptsEveryTimeAndRateAFireFileCanHold) {
+    const struct {
+        const char* content;
+        double firstTime, lastTime, lastRate;
+    } cases[] = {
+        {"-32768 0 0\n32767 3.4e38 0\n-9 -9 -9\n", -32768, 32767, 3.4e38},
+        {"0 0 0\n10 340282346638528859811704183484516925440 0\n-9 -9 -9\n", 0, 10,
+         3.4028234663852886e38},
+        {"0 0 0\n10 5 1\n-1e300 -1e300 -1e300\n", 0, 10, 5},
+    };
+    for (const auto& c : cases) {
+        FireTable table;
+        ASSERT_EQ(ParseFireFile(c.content, "EDGE.FIR", table), std::nullopt) << c.content;
+        EXPECT_EQ(table.Points[0].Time, c.firstTime);
+        EXPECT_EQ(table.Points[table.N].Time, c.lastTime);
+        EXPECT_EQ(table.Points[table.N].Rate, c.lastRate);
+    }
+}
+
+TEST(FireFileReader, SaysWhichLineHoldsAValueOutOfRange) {
+    FireTable table;
+    const auto time = ParseFireFile("0 0 0\n\n40000 5 1\n-9 -9 -9\n", "BIG.FIR", table);
+    ASSERT_TRUE(time);
+    EXPECT_EQ(DescribeFireFileError(*time),
+              "The fire file BIG.FIR is not valid: the time on line 3 is outside -32768 to "
+              "32767 s.");
+    const auto rate = ParseFireFile("0 0 0\n10 1e39 1\n-9 -9 -9\n", "BIG.FIR", table);
+    ASSERT_TRUE(rate);
+    EXPECT_EQ(DescribeFireFileError(*rate),
+              "The fire file BIG.FIR is not valid: the heat release rate on line 2 is too large.");
 }
 
 TEST(FireFileReader, NamesAFileThatCannotBeOpened) {

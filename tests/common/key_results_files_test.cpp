@@ -9,7 +9,7 @@ namespace {
 
 KeyResults RoomKeys() {
     KeyResults keys;
-    keys.Model = RunModel::Compartment;
+    keys.Model = ModelKind::Compartment;
     keys.EndTimeS = 600;
     keys.End = RunEnd::FlashoverStop;
     keys.FlashoverTimeS = 316;
@@ -52,8 +52,8 @@ TEST(KeyResultColumns, DependOnTheModelAndTheCriteria) {
                                             "peak_heat_release_rate_kw",
                                             "heat_released_mj",
                                             "layer_at_fire_base_time_s"};
-    EXPECT_EQ(KeyResultColumns(RunModel::Smoke, criteria), smoke);
-    EXPECT_EQ(KeyResultColumns(RunModel::Compartment, KeyCriteria{}).size(), 16u);
+    EXPECT_EQ(KeyResultColumns(ModelKind::Smoke, criteria), smoke);
+    EXPECT_EQ(KeyResultColumns(ModelKind::Compartment, KeyCriteria{}).size(), 16u);
 }
 
 TEST(KeyResultsJson, HoldsInputsCriteriaAndEveryKeyByName) {

@@ -26,7 +26,7 @@ const std::vector<RunRow> kRoomRows = {
 
 KeyResults RoomKeys(KeyCriteria criteria) {
     RunView run;
-    run.Model = RunModel::Compartment;
+    run.Model = ModelKind::Compartment;
     run.Rows = kRoomRows;
     run.End = RunEnd::Complete;
     run.FlashoverRow = 3;
@@ -75,7 +75,7 @@ TEST(ComputeKeyResults, CrossingTimesInterpolateBetweenTheStraddlingRows) {
 
 TEST(ComputeKeyResults, PeaksLowestAndEnd) {
     const KeyResults keys = RoomKeys(KeyCriteria{});
-    EXPECT_EQ(keys.Model, RunModel::Compartment);
+    EXPECT_EQ(keys.Model, ModelKind::Compartment);
     EXPECT_EQ(keys.End, RunEnd::Complete);
     EXPECT_EQ(keys.EndTimeS, 20);
     EXPECT_EQ(keys.PeakLayerTemperatureC, 700);
@@ -110,7 +110,7 @@ TEST(ComputeKeyResults, SmokeRunsReportTheLayerAtTheFireBaseOnly) {
     const std::vector<RunRow> rows = {
         {0, 20, 3.0, 0, 0}, {5, 40, 1.0, 100, 0.02}, {7, 45, 0.49, 140, 0.03}};
     RunView run;
-    run.Model = RunModel::Smoke;
+    run.Model = ModelKind::Smoke;
     run.Rows = rows;
     run.End = RunEnd::LayerAtFuelSurface;
     const KeyResults atBase = ComputeKeyResults(run, TableOf({{0, 0}, {10, 200}}), KeyCriteria{});

@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <limits>
+#include <string>
 
 namespace vorla {
 namespace {
@@ -26,6 +28,34 @@ TEST(NumberOfText, HugeNumbersReadAsInfinity) {
     EXPECT_TRUE(std::isinf(NumberOfText("1e400")));
     EXPECT_LT(NumberOfText("-1e400"), 0);
     EXPECT_EQ(NumberOfText("1e-400"), 0);
+}
+
+// However a number beyond a double is written, its size decides: below the
+// smallest double it is 0, above the largest an infinity.
+TEST(NumberOfText, NumbersBeyondADoubleReadByTheirSizeNotTheirSpelling) {
+    const std::string zeros(400, '0');
+    const double inf = std::numeric_limits<double>::infinity();
+    const struct {
+        std::string text;
+        double expected;
+    } cases[] = {
+        {"1e-400", 0},
+        {"0." + zeros + "1", 0},
+        {"-0." + zeros + "1", 0},
+        {"." + zeros + "7 m", 0},
+        {"0." + zeros + "1e-5", 0},
+        {"1e-99999999999999999999", 0},
+        {"0." + zeros + "1e500", 1e99},
+        {"1" + zeros + "e-500", 1e-100},
+        {"1e400", inf},
+        {"-1e400", -inf},
+        {"1" + zeros, inf},
+        {"1" + zeros + ".5", inf},
+        {"0.1e99999999999999999999", inf},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(NumberOfText(c.text), c.expected) << c.text.size() << " characters";
+    }
 }
 
 TEST(TextOfNumber, WritesAtMostFifteenDigitsWithoutTrailingZeros) {
@@ -55,6 +85,23 @@ TEST(ParseWholeNumber, AcceptsOnlyANumberAndBlanks) {
     EXPECT_FALSE(ParseWholeNumber("nan"));
     EXPECT_FALSE(ParseWholeNumber("inf"));
     EXPECT_FALSE(ParseWholeNumber("1e400"));
+    EXPECT_EQ(ParseWholeNumber("0." + std::string(400, '0') + "1"), 0);
+    EXPECT_EQ(ParseWholeNumber("\t2\t.\t5\t"), 2.5);
+}
+
+TEST(IsNumberOutOfRange, OnlyAWholeNumberTooLargeForADouble) {
+    const struct {
+        std::string text;
+        bool outOfRange;
+    } cases[] = {
+        {"1e400", true},    {" -1e400 ", true},  {std::string(400, '9'), true},
+        {"1e308", false},   {"1e-400", false},   {"0." + std::string(400, '0') + "1", false},
+        {"1e400 m", false}, {"abc", false},      {"", false},
+        {"inf", false},     {"\t1e999\t", true}, {"12", false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(IsNumberOutOfRange(c.text), c.outOfRange) << '"' << c.text << '"';
+    }
 }
 
 } // namespace

@@ -25,5 +25,24 @@ TEST(Mid, CountsPositionsFromOne) {
     EXPECT_EQ(Mid("exactly", 8), "");
 }
 
+TEST(NumberTextAt, GivesTheBoxTextOfAReportValue) {
+    const struct {
+        std::string_view line;
+        std::size_t column;
+        std::size_t width;
+        const char* text;
+    } cases[] = {
+        {"ROOM AREA                   :   20.00 m^2", 31, 7, "20"},
+        {"ROOM AREA                   :     .50 m^2", 31, 7, "0.5"},
+        {"ROOM HEIGHT                 :    2.40 m", 33, 5, "2.4"},
+        {"MAXIMUM RUN TIME            :     600 s", 33, 5, "600"},
+        {"RADIATIVE FRACTION          :   0.350", 33, 5, "0.35"},
+        {"TOO SHORT", 33, 5, "0"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(NumberTextAt(c.line, c.column, c.width), c.text) << c.line;
+    }
+}
+
 } // namespace
 } // namespace vorla

@@ -37,7 +37,7 @@ TEST(ReadStudyFile, ReadsEverySettingInFileOrder) {
     const auto read = ReadStudyFile(folder.Write("office.toml", kOfficeStudy));
     ASSERT_TRUE(std::holds_alternative<Study>(read)) << std::get<std::string>(read);
     const Study& study = std::get<Study>(read);
-    EXPECT_EQ(study.Model.Model, RunModel::Compartment);
+    EXPECT_EQ(study.Model.Model, ModelKind::Compartment);
     EXPECT_EQ(study.SamplesPerGridPoint, 1000u);
     EXPECT_EQ(study.Seed, 2026u);
     EXPECT_EQ(study.Sampling, SamplingMethod::LatinHypercube);

@@ -43,7 +43,7 @@ RunOutcome FakeRoom(const RunRequest& request) {
                         FireRateAt(*request.Fire, t), 0.1, false});
     }
     RunView view;
-    view.Model = RunModel::Compartment;
+    view.Model = ModelKind::Compartment;
     view.Rows = rows;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         if (rows[i].LayerTemperatureC > 600) {

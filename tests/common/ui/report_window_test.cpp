@@ -75,11 +75,11 @@ class TestReport final : public ReportWindow {
   protected:
     std::string BuildReportHeader() const override { return header_; }
     std::string BuildHeaderText() const override { return "VERSION\r\n" + ReportHeader(); }
-    ReportRunOutcome RunModel() override {
+    vorla::RunOutcome RunModel() override {
         if (during) {
             during();
         }
-        return {rows - 1, "RUN COMPLETE", std::nullopt};
+        return vorla::CompletedRun{vorla::RunEnd::Complete, "RUN COMPLETE", rows - 1};
     }
     std::string BuildReportRows() const override {
         std::string text;

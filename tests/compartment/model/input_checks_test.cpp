@@ -1,4 +1,6 @@
-#include "compartment/model/input_form.h"
+#include "compartment/model/calculations.h"
+#include "compartment/model/input_checks.h"
+#include "compartment/model/input_entry.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -42,7 +44,14 @@ InputBoxes ValidBoxes() {
     return boxes;
 }
 
-std::optional<InputError> CheckedRun(const InputBoxes& boxes, UnitSystem units = UnitSystem::SI) {
+// Run up to the report: the boxes read into the inputs, then the checks.
+std::optional<RejectedInput> PrepareRun(const InputBoxes& boxes, Calculations& calc) {
+    calc.Inputs = ReadInputBoxes(boxes, calc.Units);
+    return CheckRunInputs(calc.Inputs);
+}
+
+std::optional<RejectedInput> CheckedRun(const InputBoxes& boxes,
+                                        UnitSystem units = UnitSystem::SI) {
     Calculations calc;
     calc.Units = UnitTablesFor(units);
     return PrepareRun(boxes, calc);
@@ -88,7 +97,7 @@ TEST(RunChecks, EachCheckFailsOnItsSideOfTheLimitAndPassesOnTheOther) {
     for (const auto& c : cases) {
         InputBoxes boxes = ValidBoxes();
         boxes.Text(c.box) = c.failing;
-        EXPECT_EQ(CheckedRun(boxes), (InputError{c.message, c.box}))
+        EXPECT_EQ(CheckedRun(boxes), (Rejected(c.message, c.box)))
             << InputBoxName(c.box) << " = \"" << c.failing << "\"";
         boxes.Text(c.box) = c.passing;
         EXPECT_EQ(CheckedRun(boxes), std::nullopt)
@@ -122,7 +131,7 @@ TEST(RunChecks, TheFirstFailingCheckInTableOrderIsReported) {
         boxes.Text(step.box) = step.wrong;
     }
     for (const auto& step : steps) {
-        EXPECT_EQ(CheckedRun(boxes), (InputError{step.message, step.box}));
+        EXPECT_EQ(CheckedRun(boxes), (Rejected(step.message, step.box)));
         boxes.Text(step.box) = step.right;
     }
     EXPECT_EQ(CheckedRun(boxes), std::nullopt);
@@ -151,7 +160,7 @@ TEST(RunChecks, UsLimitsAreTheSiLimitsAfterConversion) {
         boxes.Text(c.box) = c.text;
         const auto result = CheckedRun(boxes, UnitSystem::US);
         if (c.message) {
-            EXPECT_EQ(result, (InputError{*c.message, c.box})) << c.text;
+            EXPECT_EQ(result, (Rejected(*c.message, c.box))) << c.text;
         } else {
             EXPECT_EQ(result, std::nullopt) << c.text;
         }
@@ -199,7 +208,7 @@ TEST(RunReading, SoffitIsHeldInSinglePrecisionForChecksAndVentFactor) {
     // 2.1 below the double 2.1: a soffit typed level with the ceiling is
     // rejected in the first room and passes in the second.
     boxes.txtSoffitHeight = "2.4";
-    EXPECT_EQ(PrepareRun(boxes, calc), (InputError{kSoffitAboveCeiling, txtSoffitHeight}));
+    EXPECT_EQ(PrepareRun(boxes, calc), (Rejected(kSoffitAboveCeiling, txtSoffitHeight)));
     boxes.txtRoomHeight = "2.1";
     boxes.txtSoffitHeight = "2.1";
     EXPECT_EQ(PrepareRun(boxes, calc), std::nullopt);

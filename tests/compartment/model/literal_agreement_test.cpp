@@ -8,7 +8,7 @@
 //   VORLA_DIFFERENTIAL_SEED    the first seed (default 1)
 //   VORLA_DIFFERENTIAL_RUNS    random runs to compare (default 2500)
 //   VORLA_DIFFERENTIAL_WALKS   random walks of states to compare (default 300)
-#include "compartment/model/compartment_run.h"
+#include "compartment/model/model_run.h"
 #include "compartment/model/run_results.h"
 #include "compartment/model/zone_evaluator.h"
 #include "literal/compartment_literal.h"
@@ -32,45 +32,59 @@ template <class T> bool SameBits(const T& a, const T& b) {
     return std::memcmp(&a, &b, sizeof(T)) == 0;
 }
 
+template <class Rate> bool SameFlows(const ZoneFlows<Rate>& a, const ZoneFlows<Rate>& b) {
+    return SameBits(a.HeatReleaseRate, b.HeatReleaseRate) && SameBits(a.Vent.AirIn, b.Vent.AirIn) &&
+           SameBits(a.Vent.LowerLayerOut, b.Vent.LowerLayerOut) &&
+           SameBits(a.Vent.HotGasOut, b.Vent.HotGasOut) && a.AirFlag == b.AirFlag &&
+           a.RegimeFlag == b.RegimeFlag;
+}
+
 struct RunRecord {
-    std::unique_ptr<Calculations> Calc;
-    std::string EndMessage;
+    std::unique_ptr<RunResults> Results;
+    CompletedRun Run;
     std::vector<std::string> Questions;
 };
 
-using Simulation = void (*)(Calculations&, const FlashoverQuestion&, std::string&);
+using Simulation = CompletedRun (*)(const RunInputs&, const FireTable&, const FlashoverQuestion&,
+                                    RunResults&);
 
 RunRecord Record(Simulation simulate, const Calculations& start, Answer answer) {
-    RunRecord record{std::make_unique<Calculations>(start), {}, {}};
+    RunRecord record{std::make_unique<RunResults>(), {}, {}};
     const FlashoverQuestion ask = [&](const std::string& text, std::string_view) {
         record.Questions.push_back(text);
         return answer;
     };
-    simulate(*record.Calc, ask, record.EndMessage);
+    record.Run = simulate(start.Inputs, start.Fire, ask, *record.Results);
     return record;
 }
 
 // The first difference between two runs, or an empty string.
 std::string FirstDifference(const RunRecord& fast, const RunRecord& literal) {
-    if (fast.EndMessage != literal.EndMessage) {
-        return "end message \"" + fast.EndMessage + "\" instead of \"" + literal.EndMessage + "\"";
+    if (fast.Run.EndMessage != literal.Run.EndMessage || fast.Run.End != literal.Run.End) {
+        return "end message \"" + std::string(fast.Run.EndMessage) + "\" instead of \"" +
+               std::string(literal.Run.EndMessage) + "\"";
     }
     if (fast.Questions != literal.Questions) {
         return "the flashover questions differ";
     }
-    const RunResults& a = fast.Calc->Results;
-    const RunResults& b = literal.Calc->Results;
-    if (a.LastRow != b.LastRow) {
-        return "last row " + std::to_string(a.LastRow) + " instead of " + std::to_string(b.LastRow);
+    const RunResults& a = *fast.Results;
+    const RunResults& b = *literal.Results;
+    if (a.LastRow != b.LastRow || fast.Run.LastRow != literal.Run.LastRow) {
+        return "last row " + std::to_string(a.LastRow) + " instead of " +
+               std::to_string(b.LastRow);
+    }
+    if (a.FlashoverRow != b.FlashoverRow) {
+        return "the flashover row differs";
     }
     for (int r = 0; r <= a.LastRow; ++r) {
-        const std::array<bool, 7> same = {SameBits(a.Time[r], b.Time[r]),
-                                          SameBits(a.LayerTemperature[r], b.LayerTemperature[r]),
-                                          SameBits(a.InterfaceHeight[r], b.InterfaceHeight[r]),
-                                          SameBits(a.HeatReleaseRate[r], b.HeatReleaseRate[r]),
-                                          SameBits(a.VentFlow[r], b.VentFlow[r]),
-                                          a.FRFlag[r] == b.FRFlag[r],
-                                          a.OSFlag[r] == b.OSFlag[r]};
+        const std::array<bool, 7> same = {
+            SameBits(a.Time[r], b.Time[r]),
+            SameBits(a.LayerTemperature[r], b.LayerTemperature[r]),
+            SameBits(a.InterfaceHeight[r], b.InterfaceHeight[r]),
+            SameBits(a.HeatReleaseRate[r], b.HeatReleaseRate[r]),
+            SameBits(a.VentFlow[r], b.VentFlow[r]),
+            a.FRFlag[r] == b.FRFlag[r],
+            a.OSFlag[r] == b.OSFlag[r]};
         static constexpr std::array<const char*, 7> kColumns = {
             "time", "temperature", "interface", "rate", "vent flow", "regime", "air flag"};
         for (std::size_t c = 0; c < same.size(); ++c) {
@@ -93,15 +107,14 @@ struct Coverage {
     int ContinuedAfterFlashover = 0;
 
     void Count(const RunRecord& run) {
-        const RunResults& out = run.Calc->Results;
+        const RunResults& out = *run.Results;
         for (int r = 1; r <= out.LastRow; ++r) {
             ++Regimes[out.FRFlag[r]];
             StarvedRows += out.OSFlag[r] == kStarvedOfAir;
         }
-        ++Endings[run.EndMessage];
+        ++Endings[std::string(run.Run.EndMessage)];
         if (!run.Questions.empty()) {
-            ++(run.EndMessage == kFlashoverStopMessage ? StoppedAtFlashover
-                                                       : ContinuedAfterFlashover);
+            ++(run.Run.End == RunEnd::FlashoverStop ? StoppedAtFlashover : ContinuedAfterFlashover);
         }
     }
 
@@ -128,8 +141,8 @@ TEST(LiteralAgreement, EveryRowOfRandomRunsIsBitIdentical) {
     for (std::uint64_t i = 0; i < runs && failures < 5; ++i) {
         const std::uint64_t seed = firstSeed * 1000003 + i;
         const testing::RandomCase c = testing::LoadRandomCase(seed, *start);
-        const RunRecord fast = Record(&SimulateCompartment, *start, c.FlashoverAnswer);
-        const RunRecord literal = Record(&literal::SimulateCompartment, *start, c.FlashoverAnswer);
+        const RunRecord fast = Record(&RunModel, *start, c.FlashoverAnswer);
+        const RunRecord literal = Record(&literal::RunModel, *start, c.FlashoverAnswer);
         const std::string difference = FirstDifference(fast, literal);
         if (!difference.empty()) {
             ++failures;
@@ -162,7 +175,8 @@ TEST(LiteralAgreement, EveryRowOfRandomRunsIsBitIdentical) {
 State NextState(RandomSource& random, const RunInputs& in, const State& last) {
     const double ambient = 294.26;
     if (random.Chance(0.8)) {
-        return {last[0] + random.Uniform(-0.01, 0.01), last[1] + random.Uniform(-2, 2)};
+        return {last.InterfaceHeight + random.Uniform(-0.01, 0.01),
+                last.LayerTemperature + random.Uniform(-2, 2)};
     }
     const double soffit = in.SoffitHeight;
     const std::array<double, 9> heights = {in.SillHeight,
@@ -206,37 +220,26 @@ TEST(LiteralAgreement, FlowsAndDerivativesOfRandomStatesAreBitIdentical) {
             y = NextState(random, calc->Inputs, y);
             t = random.Chance(0.9) ? t + random.Uniform(0, 0.6) : random.Uniform(-10, runTime);
 
-            double rowRate = 0, literalRowRate = 0;
-            float rate = 0, literalRate = 0;
-            VentFlows rowFlows{}, literalRowFlows{}, flows{}, literalFlows{};
-            std::string_view air, regime, literalAir, literalRegime;
-            State dydt{}, literalDydt{};
-            zones.Flows(t, y, rowRate, rowFlows, air, regime);
-            literal::CompartmentFlows(model, t, y, literalRowRate, literalRowFlows, literalAir,
-                                      literalRegime);
-            const bool rowsAgree = SameBits(rowRate, literalRowRate) &&
-                                   SameBits(rowFlows, literalRowFlows) && air == literalAir &&
-                                   regime == literalRegime;
-            zones.Flows(t, y, rate, flows, air, regime);
-            literal::CompartmentFlows(model, t, y, literalRate, literalFlows, literalAir,
-                                      literalRegime);
-            const bool singlesAgree = SameBits(rate, literalRate) &&
-                                      SameBits(flows, literalFlows) && air == literalAir &&
-                                      regime == literalRegime;
-            zones.Derivatives(t, y, dydt);
-            literal::CompartmentDerivatives(model, t, y, literalDydt);
-            const bool derivativesAgree = SameBits(dydt, literalDydt);
+            const ZoneFlows<double> row = zones.Flows<double>(t, y);
+            const ZoneFlows<double> literalRow = literal::CompartmentFlows<double>(model, t, y);
+            const bool rowsAgree = SameFlows(row, literalRow);
+            const ZoneFlows<float> single = zones.Flows<float>(t, y);
+            const ZoneFlows<float> literalSingle = literal::CompartmentFlows<float>(model, t, y);
+            const bool singlesAgree = SameFlows(single, literalSingle);
+            const bool derivativesAgree =
+                SameBits(zones.Derivatives(t, y), literal::CompartmentDerivatives(model, t, y));
             if (!(rowsAgree && singlesAgree && derivativesAgree)) {
                 ++failures;
-                ADD_FAILURE() << "seed " << seed << ", state " << s << " (t " << t << ", z " << y[0]
-                              << ", T " << y[1] << "): "
+                ADD_FAILURE() << "seed " << seed << ", state " << s << " (t " << t << ", z "
+                              << y.InterfaceHeight << ", T " << y.LayerTemperature << "): "
                               << (!rowsAgree      ? "row flows"
                                   : !singlesAgree ? "single-precision flows"
                                                   : "derivatives")
                               << " differ\n  " << testing::Describe(calc->Inputs, calc->Fire);
             }
             // Keep the walk where runs go.
-            if (!(y[1] > 100 && y[1] < 5000) || !(y[0] > -1 && y[0] < calc->Inputs.RoomHeight)) {
+            if (!(y.LayerTemperature > 100 && y.LayerTemperature < 5000) ||
+                !(y.InterfaceHeight > -1 && y.InterfaceHeight < calc->Inputs.RoomHeight)) {
                 y = {calc->Inputs.RoomHeight - 0.01, 294.26};
             }
         }

@@ -61,25 +61,25 @@ TEST(EstimatorEntry, RefreshReadsOnlyWhatTheEstimateNeeds) {
 TEST(EstimatorEntry, ChecksInOrderWithTheirMessagesAndFocus) {
     struct Case {
         void (*spoil)(RunInputs&);
-        std::optional<InputError> error;
+        std::optional<RejectedInput> error;
     };
     const Case cases[] = {
         {[](RunInputs& in) { in.FloorArea = 0; },
-         InputError{"You must first specify a valid floor area.", txtFloorArea}},
+         Rejected("You must first specify a valid floor area.", txtFloorArea)},
         {[](RunInputs& in) {
              in.FloorArea = -1;
              in.RoomHeight = 0;
          },
-         InputError{"You must first specify a valid floor area.", txtFloorArea}},
+         Rejected("You must first specify a valid floor area.", txtFloorArea)},
         {[](RunInputs& in) { in.RoomHeight = 0; },
-         InputError{"You must first specify a valid room height.", txtRoomHeight}},
+         Rejected("You must first specify a valid room height.", txtRoomHeight)},
         {[](RunInputs& in) { in.SoffitHeight = 2.4f; },
-         InputError{"You must first specify a valid soffit height.", txtSoffitHeight}},
+         Rejected("You must first specify a valid soffit height.", txtSoffitHeight)},
         {[](RunInputs& in) { in.FireHeight = 2.4; },
-         InputError{"You must first specify a valid fire height.", txtFireHeight}},
+         Rejected("You must first specify a valid fire height.", txtFireHeight)},
         {[](RunInputs& in) { in.RadiativeLossFraction = 1; },
-         InputError{"You must first specify a valid radiative heat loss fraction.",
-                    txtRadiativeLossFraction}},
+         Rejected("You must first specify a valid radiative heat loss fraction.",
+                  txtRadiativeLossFraction)},
         {[](RunInputs& in) {
              in.FireHeight = 2.39;
              in.RadiativeLossFraction = 0.99;
@@ -94,15 +94,11 @@ TEST(EstimatorEntry, ChecksInOrderWithTheirMessagesAndFocus) {
 }
 
 TEST(EstimatorWindow, EstimateReadsTheWindowsEntries) {
-    Calculations calc;
-    calc.Inputs = FiveByFourRoom();
-    EXPECT_EQ(EstimateFromEntries("", 0, calc), std::nullopt);
-    EXPECT_EQ(EstimateFromEntries("0.99", 2, calc), std::nullopt);
-    EXPECT_EQ(calc.CeilingRoughness, 'S') << "a rejected ratio stores no roughness";
-    EXPECT_EQ(EstimateFromEntries("1.25", 1, calc), "0.6214");
-    EXPECT_EQ(calc.AspectRatio, 1.25);
-    EXPECT_EQ(calc.CeilingRoughness, 'M');
-    EXPECT_EQ(EstimateFromEntries("1 .25 (5 m by 4 m)", 0, calc), "0.5714");
+    const RunInputs room = FiveByFourRoom();
+    EXPECT_EQ(EstimateFromEntries("", 0, room), std::nullopt);
+    EXPECT_EQ(EstimateFromEntries("0.99", 2, room), std::nullopt);
+    EXPECT_EQ(EstimateFromEntries("1.25", 1, room), "0.6214");
+    EXPECT_EQ(EstimateFromEntries("1 .25 (5 m by 4 m)", 0, room), "0.5714");
 }
 
 TEST(EstimatorWindow, AspectRatioAndRoughness) {

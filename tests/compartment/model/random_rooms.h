@@ -5,7 +5,7 @@
 
 #include "common/fire_table.h"
 #include "compartment/model/calculations.h"
-#include "compartment/model/compartment_run.h"
+#include "compartment/model/model_run.h"
 #include "compartment/model/input_checks.h"
 #include "tests/common/random_fires.h"
 

@@ -1,6 +1,6 @@
 // A run allocates nothing per step: every column and the fire table are fixed
 // arrays. Counted by replacing the global allocation functions of this program.
-#include "compartment/model/compartment_run.h"
+#include "compartment/model/model_run.h"
 #include "test_room.h"
 
 #include <atomic>
@@ -29,20 +29,18 @@ void operator delete(void* p, std::size_t) noexcept {
 namespace vorla::compartment {
 namespace {
 
-TEST(CompartmentRun, AllocatesNothingWhileItRuns) {
+TEST(RunModel, AllocatesNothingWhileItRuns) {
     auto calc = testing::Office();
     calc->Inputs.RunTime = 9000;
     testing::LoadFire(*calc, "0 0 0\r\n300 400 0\r\n9000 400 0\r\n-9 -9 -9\r\n");
     const FlashoverQuestion neverAsked = [](const std::string&, std::string_view) {
         return Answer::Yes;
     };
-    std::string endMessage;
-    endMessage.reserve(80);
     const long before = allocations.load();
-    SimulateCompartment(*calc, neverAsked, endMessage);
+    const CompletedRun run = RunModel(calc->Inputs, calc->Fire, neverAsked, calc->Results);
     EXPECT_EQ(allocations.load() - before, 0);
     EXPECT_EQ(calc->Results.LastRow, 1800);
-    EXPECT_EQ(endMessage, kEndOfFireMessage);
+    EXPECT_EQ(run.EndMessage, kEndOfFireMessage);
 }
 
 } // namespace

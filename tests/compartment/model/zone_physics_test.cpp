@@ -21,18 +21,14 @@ FireTable SteadyFire(double rate) {
     return fire;
 }
 
-struct FlowsAt {
-    double rate = 0;
-    VentFlows flows{};
-    std::string_view air;
-    std::string_view regime;
-};
+// The flows a result row records: the rate in double precision.
+ZoneFlows<double> Flows(const RunInputs& in, const FireTable& fire, double z, double T) {
+    return CompartmentFlows<double>(ZoneModel{in, fire}, 10.0, State{z, T});
+}
 
-FlowsAt Flows(const RunInputs& in, const FireTable& fire, double z, double T) {
-    FlowsAt result;
-    CompartmentFlows(ZoneModel{in, fire}, 10.0, State{z, T}, result.rate, result.flows, result.air,
-                     result.regime);
-    return result;
+// The flows the derivatives use: the rate in single precision.
+ZoneFlows<float> SingleFlows(const RunInputs& in, const FireTable& fire, double z, double T) {
+    return CompartmentFlows<float>(ZoneModel{in, fire}, 10.0, State{z, T});
 }
 
 TEST(CompartmentPlume, EntrainmentAndItsUpperBound) {
@@ -58,59 +54,53 @@ TEST(CompartmentFlows, InterfaceAboveTheSoffitPushesOutColdGasOnly) {
     in.TotalLossFraction = 0.7;
     const FireTable fire = SteadyFire(100);
     const auto above = Flows(in, fire, 2.2, 400);
-    EXPECT_EQ(above.regime, kRegimeAboveSoffit);
-    EXPECT_EQ(above.air, kNotStarvedOfAir);
-    EXPECT_EQ(above.flows[0], 0);
-    EXPECT_NEAR(above.flows[1], 0.1015, 5e-5); // 0.3 * 100 / (1.004 * 294.26)
-    EXPECT_EQ(above.flows[2], 0);
+    EXPECT_EQ(above.RegimeFlag, kRegimeAboveSoffit);
+    EXPECT_EQ(above.AirFlag, kNotStarvedOfAir);
+    EXPECT_EQ(above.Vent.AirIn, 0);
+    EXPECT_NEAR(above.Vent.LowerLayerOut, 0.1015, 5e-5); // 0.3 * 100 / (1.004 * 294.26)
+    EXPECT_EQ(above.Vent.HotGasOut, 0);
 
     // Exactly at the soffit (compared in single precision) is still above it.
     const auto at = Flows(in, fire, in.SoffitHeight, 400);
-    EXPECT_EQ(at.regime, kRegimeAboveSoffit);
+    EXPECT_EQ(at.RegimeFlag, kRegimeAboveSoffit);
     const auto below =
         Flows(in, fire, std::nextafter(static_cast<double>(in.SoffitHeight), 0), 400);
-    EXPECT_NE(below.regime, kRegimeAboveSoffit);
+    EXPECT_NE(below.RegimeFlag, kRegimeAboveSoffit);
 }
 
 TEST(CompartmentFlows, FireStarvedOfAirIsCutToWhatThePlumeSupports) {
     const RunInputs in = Office()->Inputs;
     const FireTable fire = SteadyFire(2000);
     const auto low = Flows(in, fire, 0.3, 600);
-    EXPECT_EQ(low.air, kStarvedOfAir);
+    EXPECT_EQ(low.AirFlag, kStarvedOfAir);
     // The plume of 0.3 m is held to its bound, 55 · 0.076^1.5 · √0.65 · 0.3^2.5
     // = 0.0457976 kg/s, which burns 3030 kW per kg/s: 138.77 kW. The product is
     // a double; it becomes single only where it is stored as one.
-    EXPECT_NEAR(low.rate, 138.767, 5e-4);
+    EXPECT_NEAR(low.HeatReleaseRate, 138.767, 5e-4);
     const float mp = CompartmentPlume(in, 2000, 0.3);
-    EXPECT_EQ(low.rate, 3030 * static_cast<double>(mp));
+    EXPECT_EQ(low.HeatReleaseRate, 3030 * static_cast<double>(mp));
 
-    float single = 0;
-    VentFlows flows;
-    std::string_view air, regime;
-    CompartmentFlows(ZoneModel{in, fire}, 10.0, State{0.3, 600}, single, flows, air, regime);
-    EXPECT_EQ(single, static_cast<float>(3030 * static_cast<double>(mp)));
+    EXPECT_EQ(SingleFlows(in, fire, 0.3, 600).HeatReleaseRate,
+              static_cast<float>(3030 * static_cast<double>(mp)));
 
     // At or below the fire base there is no plume, so any fire is cut to nothing.
     RunInputs raised = in;
     raised.FireHeight = 0.5;
     const auto under = Flows(raised, fire, 0.5, 600);
-    EXPECT_EQ(under.air, kStarvedOfAir);
-    EXPECT_EQ(under.rate, 0);
+    EXPECT_EQ(under.AirFlag, kStarvedOfAir);
+    EXPECT_EQ(under.HeatReleaseRate, 0);
 }
 
 TEST(CompartmentFlows, RowsKeepTheRateInDoubleAndTheDerivativesInSingle) {
     const RunInputs in = Office()->Inputs;
     const FireTable fire = SteadyFire(100.1);
     const auto row = Flows(in, fire, 2.2, 400);
-    EXPECT_EQ(row.rate, 100.1);
-    float single = 0;
-    VentFlows flows;
-    std::string_view air, regime;
-    CompartmentFlows(ZoneModel{in, fire}, 10.0, State{2.2, 400}, single, flows, air, regime);
-    EXPECT_EQ(single, 100.1f);
+    EXPECT_EQ(row.HeatReleaseRate, 100.1);
+    const auto single = SingleFlows(in, fire, 2.2, 400);
+    EXPECT_EQ(single.HeatReleaseRate, 100.1f);
     // 0.4 · 100.0999985 / (1.004 · 294.26): the single rate, where 100.1 itself
     // would give 0.1355280299.
-    EXPECT_NEAR(flows[1], 0.1355280279, 5e-11);
+    EXPECT_NEAR(single.Vent.LowerLayerOut, 0.1355280279, 5e-11);
 }
 
 TEST(CompartmentFlows, BelowTheSoffitTheRegimeFollowsTheExpansion) {
@@ -118,16 +108,16 @@ TEST(CompartmentFlows, BelowTheSoffitTheRegimeFollowsTheExpansion) {
     // A layer that heats fast drives gas out below the interface (regime 2);
     // a hot, deep layer draws air in above it (regime 3).
     const auto expanding = Flows(in, SteadyFire(300), 1.95, 320);
-    EXPECT_EQ(expanding.regime, kRegimeOutflowBelowInterface);
-    EXPECT_EQ(expanding.flows[0], 0);
-    EXPECT_GT(expanding.flows[1], 0);
-    EXPECT_GT(expanding.flows[2], 0);
+    EXPECT_EQ(expanding.RegimeFlag, kRegimeOutflowBelowInterface);
+    EXPECT_EQ(expanding.Vent.AirIn, 0);
+    EXPECT_GT(expanding.Vent.LowerLayerOut, 0);
+    EXPECT_GT(expanding.Vent.HotGasOut, 0);
 
     const auto buoyant = Flows(in, SteadyFire(300), 1.2, 600);
-    EXPECT_EQ(buoyant.regime, kRegimeInflowAboveInterface);
-    EXPECT_GT(buoyant.flows[0], 0);
-    EXPECT_EQ(buoyant.flows[1], 0);
-    EXPECT_GT(buoyant.flows[2], buoyant.flows[0] * kAmbient / 600);
+    EXPECT_EQ(buoyant.RegimeFlag, kRegimeInflowAboveInterface);
+    EXPECT_GT(buoyant.Vent.AirIn, 0);
+    EXPECT_EQ(buoyant.Vent.LowerLayerOut, 0);
+    EXPECT_GT(buoyant.Vent.HotGasOut, buoyant.Vent.AirIn * kAmbient / 600);
 }
 
 TEST(CompartmentFlows, InflowBeyondTheVentFactorIsCappedAsRegimeFour) {
@@ -136,26 +126,26 @@ TEST(CompartmentFlows, InflowBeyondTheVentFactorIsCappedAsRegimeFour) {
     const double T = 600;
     in.VentFactor = 1e9;
     const auto free = Flows(in, fire, 1.2, T);
-    ASSERT_EQ(free.regime, kRegimeInflowAboveInterface);
+    ASSERT_EQ(free.RegimeFlag, kRegimeInflowAboveInterface);
     // Regime 3 takes the inflow from the balance: flow1 = (T / 294.26)(mup - E).
-    const double e = free.flows[2] - free.flows[0] * kAmbient / T;
+    const double e = free.Vent.HotGasOut - free.Vent.AirIn * kAmbient / T;
 
-    in.VentFactor = free.flows[0] / 2;
+    in.VentFactor = free.Vent.AirIn / 2;
     const auto capped = Flows(in, fire, 1.2, T);
-    EXPECT_EQ(capped.regime, kRegimeVentLimited);
-    EXPECT_EQ(capped.flows[0], in.VentFactor);
-    EXPECT_EQ(capped.flows[1], 0);
-    EXPECT_NEAR(capped.flows[2], e + kAmbient / T * in.VentFactor, 1e-12);
+    EXPECT_EQ(capped.RegimeFlag, kRegimeVentLimited);
+    EXPECT_EQ(capped.Vent.AirIn, in.VentFactor);
+    EXPECT_EQ(capped.Vent.LowerLayerOut, 0);
+    EXPECT_NEAR(capped.Vent.HotGasOut, e + kAmbient / T * in.VentFactor, 1e-12);
 }
 
 TEST(CompartmentFlows, InterfaceAtTheSillHasNoRegime) {
     RunInputs in = Office()->Inputs;
     in.SillHeight = 1;
     const auto atSill = Flows(in, SteadyFire(300), 1.0, 600);
-    EXPECT_EQ(atSill.regime, kRegimeNone);
-    EXPECT_EQ(atSill.flows[0], 0);
-    EXPECT_EQ(atSill.flows[1], 0);
-    EXPECT_GT(atSill.flows[2], 0);
+    EXPECT_EQ(atSill.RegimeFlag, kRegimeNone);
+    EXPECT_EQ(atSill.Vent.AirIn, 0);
+    EXPECT_EQ(atSill.Vent.LowerLayerOut, 0);
+    EXPECT_GT(atSill.Vent.HotGasOut, 0);
 }
 
 TEST(CompartmentFlows, LayerAtAmbientTemperatureHasNoBuoyancyButFiniteFlows) {
@@ -165,17 +155,21 @@ TEST(CompartmentFlows, LayerAtAmbientTemperatureHasNoBuoyancyButFiniteFlows) {
     in.RoomHeight = 3;
     in.SoffitHeight = 2.995f;
     const auto noFire = Flows(in, SteadyFire(0), 2.99, kAmbient);
-    EXPECT_EQ(noFire.regime, kRegimeTransition);
-    EXPECT_EQ(noFire.flows[2], 0);
+    EXPECT_EQ(noFire.RegimeFlag, kRegimeTransition);
+    EXPECT_EQ(noFire.Vent.HotGasOut, 0);
 
     const auto expanding = Flows(in, SteadyFire(100), 2.99, kAmbient);
-    EXPECT_EQ(expanding.regime, kRegimeOutflowBelowInterface);
+    EXPECT_EQ(expanding.RegimeFlag, kRegimeOutflowBelowInterface);
     const auto nearly = Flows(in, SteadyFire(100), 2.99, kAmbient + 1e-6);
-    EXPECT_EQ(nearly.regime, kRegimeOutflowBelowInterface);
-    for (int k = 0; k < 3; ++k) {
-        EXPECT_TRUE(std::isfinite(expanding.flows[k]));
-        EXPECT_NEAR(expanding.flows[k], nearly.flows[k], 1e-3 * std::fabs(nearly.flows[k]) + 1e-9)
-            << "flow " << k + 1 << " is the limit of the flows just above ambient";
+    EXPECT_EQ(nearly.RegimeFlag, kRegimeOutflowBelowInterface);
+    const double VentFlows::*flows[] = {&VentFlows::AirIn, &VentFlows::LowerLayerOut,
+                                        &VentFlows::HotGasOut};
+    for (const auto flow : flows) {
+        const double atAmbient = expanding.Vent.*flow;
+        const double justAbove = nearly.Vent.*flow;
+        EXPECT_TRUE(std::isfinite(atAmbient));
+        EXPECT_NEAR(atAmbient, justAbove, 1e-3 * std::fabs(justAbove) + 1e-9)
+            << "the flows at ambient are the limit of the flows just above it";
     }
 
     // A contracting layer at ambient temperature (a negative rate) draws air in.
@@ -184,9 +178,9 @@ TEST(CompartmentFlows, LayerAtAmbientTemperatureHasNoBuoyancyButFiniteFlows) {
     cooling.Points[1] = {100, -50};
     cooling.N = 1;
     const auto contracting = Flows(in, cooling, 2.99, kAmbient);
-    EXPECT_EQ(contracting.regime, kRegimeInflowAboveInterface);
-    EXPECT_GT(contracting.flows[0], 0);
-    EXPECT_TRUE(std::isfinite(contracting.flows[2]));
+    EXPECT_EQ(contracting.RegimeFlag, kRegimeInflowAboveInterface);
+    EXPECT_GT(contracting.Vent.AirIn, 0);
+    EXPECT_TRUE(std::isfinite(contracting.Vent.HotGasOut));
 }
 
 TEST(CompartmentFlows, EveryStateGivesFiniteFlowsAndEndsItsBisection) {
@@ -200,11 +194,12 @@ TEST(CompartmentFlows, EveryStateGivesFiniteFlowsAndEndsItsBisection) {
         for (double z = 0.31; z < in.RoomHeight; z += 0.137) {
             for (const double T : temperatures) {
                 const auto result = Flows(in, fire, z, T);
-                State dydt;
-                CompartmentDerivatives(ZoneModel{in, fire}, 10.0, State{z, T}, dydt);
-                EXPECT_TRUE(std::isfinite(result.rate) && std::isfinite(result.flows[0]) &&
-                            std::isfinite(result.flows[1]) && std::isfinite(result.flows[2]) &&
-                            std::isfinite(dydt[0]) && std::isfinite(dydt[1]))
+                const State rates = CompartmentDerivatives(ZoneModel{in, fire}, 10.0, State{z, T});
+                EXPECT_TRUE(
+                    std::isfinite(result.HeatReleaseRate) && std::isfinite(result.Vent.AirIn) &&
+                    std::isfinite(result.Vent.LowerLayerOut) &&
+                    std::isfinite(result.Vent.HotGasOut) && std::isfinite(rates.InterfaceHeight) &&
+                    std::isfinite(rates.LayerTemperature))
                     << "rate " << rate << ", z " << z << ", T " << T;
             }
         }
@@ -214,15 +209,14 @@ TEST(CompartmentFlows, EveryStateGivesFiniteFlowsAndEndsItsBisection) {
 TEST(CompartmentDerivatives, LayerFillsDownwardsAndHeats) {
     const RunInputs in = Office()->Inputs;
     const FireTable fire = SteadyFire(100);
-    State dydt;
-    CompartmentDerivatives(ZoneModel{in, fire}, 10.0, State{2.39, kAmbient}, dydt);
-    EXPECT_LT(dydt[0], 0);
-    EXPECT_GT(dydt[1], 0);
+    const State filling = CompartmentDerivatives(ZoneModel{in, fire}, 10.0, State{2.39, kAmbient});
+    EXPECT_LT(filling.InterfaceHeight, 0);
+    EXPECT_GT(filling.LayerTemperature, 0);
 
     // A layer of no depth (the interface at the ceiling) has nothing to heat.
-    CompartmentDerivatives(ZoneModel{in, fire}, 10.0, State{2.4, 400}, dydt);
-    EXPECT_EQ(dydt[1], 0);
-    EXPECT_TRUE(std::isfinite(dydt[0]));
+    const State noDepth = CompartmentDerivatives(ZoneModel{in, fire}, 10.0, State{2.4, 400});
+    EXPECT_EQ(noDepth.LayerTemperature, 0);
+    EXPECT_TRUE(std::isfinite(noDepth.InterfaceHeight));
 }
 
 } // namespace

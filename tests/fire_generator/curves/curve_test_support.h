@@ -2,7 +2,7 @@
 #pragma once
 
 #include "common/unit_system.h"
-#include "fire_generator/curves/main_form.h"
+#include "fire_generator/curves/curve_command.h"
 #include "fire_generator/curves/standard_module.h"
 
 #include <string>
@@ -15,7 +15,7 @@ namespace vorla::generator {
 inline StandardModule ModuleFor(int delay, UnitSystem units = UnitSystem::SI,
                                 float heatOfCombustion = 12000) {
     StandardModule module;
-    SetUnits(module, units);
+    module.Units = UnitTablesFor(units);
     module.DelayTime = static_cast<std::int16_t>(delay);
     module.HeatOfCombustion = heatOfCombustion;
     module.FireFileName = "TEST.FIR";

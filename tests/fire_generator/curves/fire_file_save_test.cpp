@@ -6,6 +6,7 @@
 #include "fire_generator/curves/pool_fire.h"
 #include "fire_generator/curves/semi_universal_fire.h"
 #include "fire_generator/curves/tsquared_fire.h"
+#include "tests/support/test_files.h"
 
 #include <cmath>
 #include <filesystem>
@@ -22,25 +23,9 @@ namespace fs = std::filesystem;
 
 class FireFileSave : public ::testing::Test {
   protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("vorla-fire-save-" + std::to_string(::getpid()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(folder_);
-    }
-    void TearDown() override {
-        std::error_code ignored;
-        fs::permissions(folder_, fs::perms::owner_all, ignored);
-        fs::remove_all(folder_, ignored);
-    }
-    static std::string Contents(const fs::path& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
+    static std::string Contents(const fs::path& path) { return test_support::ReadFile(path); }
 
-    fs::path folder_;
+    test_support::TemporaryFolder folder_;
 };
 
 // The main form's steps for a pool of heptane, then the pool form.
@@ -103,6 +88,23 @@ TEST_F(FireFileSave, RefusesATableTheModelsCouldNotReadAndKeepsTheOldFile) {
     EXPECT_EQ(Contents(path), "old contents");
 }
 
+TEST_F(FireFileSave, RefusesACurveTooLargeForTheColumnsAndKeepsTheOldFile) {
+    const fs::path path = folder_ / "HUGE.FIR";
+    std::ofstream(path, std::ios::binary) << "old contents";
+    StandardModule module;
+    const auto outcome =
+        CheckCurveCommand(module, {"Pool", path.string(), "43700", "0"}, {.DelayTimeIsZero = true});
+    ASSERT_TRUE(std::holds_alternative<OpenTheCurveForm>(outcome));
+    ASSERT_FALSE(BuildPoolFire(module, {"0.039", "0.7", "1e10", "600"}));
+
+    const auto error = SaveFireFile(module, "01/01/2000");
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->Message, "The fire curve was not saved: the heat release rate at 1 s is too "
+                              "large for a fire file, which holds at most 999999.9 kW.");
+    EXPECT_EQ(error->Title, "QDOT-XW: Save Data Error");
+    EXPECT_EQ(Contents(path), "old contents");
+}
+
 TEST_F(FireFileSave, SaysSoWhenTheFileCannotBeWritten) {
     StandardModule module = Heptane1m((folder_ / "no-such-folder" / "P.FIR").string());
     const auto error = SaveFireFile(module, "d");
@@ -117,10 +119,10 @@ TEST_F(FireFileSave, SaysSoWhenTheFileCannotBeWritten) {
             std::ofstream old(kept, std::ios::binary);
             old << "old contents";
         }
-        fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec);
+        fs::permissions(folder_.Path(), fs::perms::owner_read | fs::perms::owner_exec);
         module.FireFileName = kept.string();
         EXPECT_TRUE(SaveFireFile(module, "d"));
-        fs::permissions(folder_, fs::perms::owner_all);
+        fs::permissions(folder_.Path(), fs::perms::owner_all);
         EXPECT_EQ(Contents(kept), "old contents");
     }
 }
@@ -140,7 +142,7 @@ TEST(FireFileRoundTrip, EveryKindOfCurveReadsBackAsBuilt) {
     const struct {
         const char* name;
         int delay;
-        std::function<std::optional<InputError>(StandardModule&)> build;
+        std::function<std::optional<RejectedInput>(StandardModule&)> build;
     } curves[] = {
         {"t-squared", 0,
          [](auto& m) {

@@ -50,7 +50,7 @@ TEST(FurnitureFire, RefusesAMassThatIsNotPositive) {
         const auto error = BuildFurnitureFire(module, {mass, kDefaults});
         ASSERT_TRUE(error) << mass;
         EXPECT_EQ(error->Message, "The combustible mass must be greater than 0");
-        EXPECT_EQ(error->Field, "txtCombustibleMass");
+        EXPECT_EQ(error->Focus, "txtCombustibleMass");
         EXPECT_EQ(error->Title, "QDOT-XW: Input Data Error");
         EXPECT_TRUE(HoldsEarlierCurve(module));
     }
@@ -69,7 +69,7 @@ TEST(FurnitureFire, RefusesABurningTimePast32767Seconds) {
     ASSERT_TRUE(error);
     EXPECT_EQ(error->Message, "The delay time plus the burning time of this fire (57143 s) must "
                               "not exceed 32767 s");
-    EXPECT_EQ(error->Field, "txtCombustibleMass");
+    EXPECT_EQ(error->Focus, "txtCombustibleMass");
     EXPECT_TRUE(HoldsEarlierCurve(module));
 
     // 41.31 s of burning ends at 32767 s after a delay of 32726 s, not after 32727 s.

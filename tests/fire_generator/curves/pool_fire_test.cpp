@@ -82,7 +82,7 @@ TEST(PoolFire, ChecksInOrderAtEveryBoundary) {
         }
         ASSERT_TRUE(error) << label;
         EXPECT_EQ(error->Message, c.message) << label;
-        EXPECT_EQ(error->Field, c.field) << label;
+        EXPECT_EQ(error->Focus, c.field) << label;
         EXPECT_EQ(error->Title, "QDOT-XW: Input Data Error");
         EXPECT_TRUE(HoldsEarlierCurve(module)) << label;
     }

@@ -112,7 +112,7 @@ TEST(SemiUniversalFire, ChecksTheEndTime) {
         }
         ASSERT_TRUE(error) << c.tEnd;
         EXPECT_EQ(error->Message, c.message);
-        EXPECT_EQ(error->Field, "txtTEnd");
+        EXPECT_EQ(error->Focus, "txtTEnd");
         EXPECT_TRUE(HoldsEarlierCurve(module));
     }
 }

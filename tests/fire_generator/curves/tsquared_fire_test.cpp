@@ -111,7 +111,7 @@ TEST(TSquaredFire, RefusesPointsPast32767SecondsInsteadOfWrapping) {
     ASSERT_TRUE(error);
     EXPECT_EQ(error->Message,
               "The delay time plus the time to the end of the curve must not exceed 32767 s");
-    EXPECT_EQ(error->Field, "txtTEnd");
+    EXPECT_EQ(error->Focus, "txtTEnd");
     EXPECT_TRUE(HoldsEarlierCurve(module));
 
     // The last point at 32765 s fits; the grid point after it is not part of the curve.

@@ -79,7 +79,7 @@ class InputFormTest : public QObject {
         QVERIFY(si->isChecked());
 
         QCOMPARE(generator.Module().HeatOfCombustion, 12000.0F);
-        QCOMPARE(generator.Module().UnitLabel[kHeatReleaseRateUnit], std::string("kW"));
+        QCOMPARE(generator.Module().Units.HeatReleaseRate.Label, std::string("kW"));
         QCOMPARE(FocusIn(&input), QString("txtDescription"));
         // The graph window exists from the start, hidden.
         QCOMPARE(generator.Graph().windowTitle(), QString("QDOT-XW: Graph"));

@@ -9,8 +9,9 @@
 //   VORLA_DIFFERENTIAL_RUNS    random runs to compare (default 10000)
 //   VORLA_DIFFERENTIAL_WALKS   random walks of states to compare (default 1000)
 #include "literal/smoke_filling_literal.h"
-#include "smoke_filling/model/smoke_fill_physics.h"
-#include "smoke_filling/model/smoke_fill_run.h"
+#include "smoke_filling/model/calculations.h"
+#include "smoke_filling/model/model_run.h"
+#include "smoke_filling/model/zone_physics.h"
 #include "tests/common/random_fires.h"
 
 #include <array>
@@ -34,8 +35,8 @@ template <class T> bool SameBits(const T& a, const T& b) {
 }
 
 // Inputs as the form's checks let them through, for a random closed room.
-SmokeFillInputs RandomRoom(RandomSource& random, int runTime) {
-    SmokeFillInputs in;
+RunInputs RandomRoom(RandomSource& random, int runTime) {
+    RunInputs in;
     in.RunTitle = "random room";
     in.OutputFile = "RANDOM.SOF";
     in.FireFile = "RANDOM.FIR";
@@ -68,7 +69,7 @@ void LoadRandomCase(std::uint64_t seed, Calculations& calc) {
     RandomFire(random, runTime, calc.Fire);
 }
 
-std::string Describe(const SmokeFillInputs& in, const FireTable& fire) {
+std::string Describe(const RunInputs& in, const FireTable& fire) {
     std::ostringstream text;
     text.precision(17);
     text << "area " << in.FloorArea << ", height " << in.RoomHeight << ", fire at " << in.FireHeight
@@ -78,13 +79,13 @@ std::string Describe(const SmokeFillInputs& in, const FireTable& fire) {
 }
 
 // The first difference between two runs, or an empty string.
-std::string FirstDifference(const SmokeFillOutcome& fast, const SmokeFillResults& a,
-                            const SmokeFillOutcome& literal, const SmokeFillResults& b) {
-    if (fast.EndMessage != literal.EndMessage) {
+std::string FirstDifference(const CompletedRun& fast, const RunResults& a,
+                            const CompletedRun& literal, const RunResults& b) {
+    if (fast.EndMessage != literal.EndMessage || fast.End != literal.End) {
         return "end message \"" + std::string(fast.EndMessage) + "\" instead of \"" +
                std::string(literal.EndMessage) + "\"";
     }
-    if (fast.LastRow != literal.LastRow) {
+    if (fast.LastRow != literal.LastRow || a.LastRow != b.LastRow) {
         return "last row " + std::to_string(fast.LastRow) + " instead of " +
                std::to_string(literal.LastRow);
     }
@@ -117,8 +118,9 @@ TEST(LiteralAgreement, EveryRowOfRandomRunsIsBitIdentical) {
         const std::uint64_t seed = firstSeed * 1000003 + i;
         LoadRandomCase(seed, *fast);
         *literal = *fast;
-        const SmokeFillOutcome fastOutcome = SmokeFillRunWithFire(*fast);
-        const SmokeFillOutcome literalOutcome = literal::SmokeFillRunWithFire(*literal);
+        const CompletedRun fastOutcome = RunModel(fast->Inputs, fast->Fire, fast->Results);
+        const CompletedRun literalOutcome =
+            literal::RunModel(literal->Inputs, literal->Fire, literal->Results);
         const std::string difference =
             FirstDifference(fastOutcome, fast->Results, literalOutcome, literal->Results);
         if (!difference.empty()) {
@@ -138,7 +140,7 @@ TEST(LiteralAgreement, EveryRowOfRandomRunsIsBitIdentical) {
 
     // A generator that stops reaching an ending fails here instead of proving less.
     for (const std::string_view ending :
-         {kLayerBelowFuelMessage, kEndOfFireMessage, kRunCompleteMessage, kUnstableMessage}) {
+         {kFuelSurfaceMessage, kEndOfFireMessage, kRunCompleteMessage, kUnstableMessage}) {
         EXPECT_GE(endings[ending], 1) << "no run ended \"" << ending << "\"";
     }
     EXPECT_GE(fullRooms, 1);
@@ -157,7 +159,7 @@ TEST(LiteralAgreement, DerivativesAndVentFlowsOfRandomStatesAreBitIdentical) {
         const int runTime = random.Integer(1, 3000);
         calc->Inputs = RandomRoom(random, runTime);
         RandomFire(random, runTime, calc->Fire);
-        const SmokeFillInputs& in = calc->Inputs;
+        const RunInputs& in = calc->Inputs;
         SmokeFillEvaluator physics(in, calc->Fire);
         State y = {in.RoomHeight - 0.01, kAmbient};
         double t = 0;
@@ -166,7 +168,8 @@ TEST(LiteralAgreement, DerivativesAndVentFlowsOfRandomStatesAreBitIdentical) {
             // now and then, anywhere: the floor, the fuel surface, the ceiling,
             // at, around or below ambient temperature, or very hot.
             if (random.Chance(0.8)) {
-                y = {y[0] + random.Uniform(-0.01, 0.01), y[1] + random.Uniform(-2, 2)};
+                y = {y.InterfaceHeight + random.Uniform(-0.01, 0.01),
+                     y.LayerTemperature + random.Uniform(-2, 2)};
             } else {
                 const std::array<double, 6> heights = {
                     0,
@@ -183,23 +186,22 @@ TEST(LiteralAgreement, DerivativesAndVentFlowsOfRandomStatesAreBitIdentical) {
             }
             t = random.Chance(0.9) ? t + random.Uniform(0, 0.6) : random.Uniform(-10, runTime);
 
-            State dy{}, literalDy{};
-            physics.Derivatives(t, y, dy);
-            literal::SmokeFillDerivatives(in, calc->Fire, t, y, literalDy);
-            const bool derivativesAgree = SameBits(dy, literalDy);
+            const bool derivativesAgree = SameBits(
+                physics.Derivatives(t, y), literal::SmokeFillDerivatives(in, calc->Fire, t, y));
             bool ventFlowsAgree = true;
-            if (y[1] > 0) {
+            if (y.LayerTemperature > 0) {
                 ventFlowsAgree = SameBits(physics.VentFlow(t, y),
                                           literal::SmokeFillVentFlow(in, calc->Fire, t, y));
             }
             if (!(derivativesAgree && ventFlowsAgree)) {
                 ++failures;
-                ADD_FAILURE() << "seed " << seed << ", state " << s << " (t " << t << ", z " << y[0]
-                              << ", T " << y[1]
+                ADD_FAILURE() << "seed " << seed << ", state " << s << " (t " << t << ", z "
+                              << y.InterfaceHeight << ", T " << y.LayerTemperature
                               << "): " << (derivativesAgree ? "vent flows" : "derivatives")
                               << " differ\n  " << Describe(in, calc->Fire);
             }
-            if (!(y[1] > 1 && y[1] < 6000) || !(y[0] > -1 && y[0] < in.RoomHeight + 1)) {
+            if (!(y.LayerTemperature > 1 && y.LayerTemperature < 6000) ||
+                !(y.InterfaceHeight > -1 && y.InterfaceHeight < in.RoomHeight + 1)) {
                 y = {in.RoomHeight - 0.01, kAmbient};
             }
         }

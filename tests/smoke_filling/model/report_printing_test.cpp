@@ -8,7 +8,7 @@ namespace vorla::smoke {
 namespace {
 
 TEST(PrintPageHeader, IsSeventeenLinesWithThePageNumber) {
-    const SmokeFillInputs inputs = testing::Office();
+    const RunInputs inputs = testing::Office();
     const auto header = PrintPageHeader(inputs, 2);
     ASSERT_EQ(header.size(), 17u);
     EXPECT_EQ(header[0], "");

@@ -20,6 +20,7 @@ void SetRow(Calculations& calc, int i, int time, double celsius, float z, double
     calc.Results.Time[i] = static_cast<std::int16_t>(time);
     calc.Results.LayerTemperature[i] = celsius;
     calc.Results.InterfaceHeight[i] = z;
+    calc.Results.HeatReleaseRate[i] = FireRateAt(calc.Fire, time);
     calc.Results.VentFlow[i] = flow;
 }
 
@@ -48,7 +49,7 @@ TEST(ReportHeader, LinesUpTheValuesInTheirColumns) {
 }
 
 TEST(ReportHeader, SmallAndSinglePrecisionValues) {
-    SmokeFillInputs inputs = Office();
+    RunInputs inputs = Office();
     inputs.FloorArea = 0.5;
     inputs.FireHeight = 1.2f; // 1.2000000476837158
     inputs.RunTime = 9000;
@@ -88,8 +89,8 @@ TEST(ReportRow, ShowsBothUnitSystemsInSixtyEightColumns) {
     };
     for (const auto& c : cases) {
         SetRow(*calc, 3, c.time, c.celsius, c.z, c.flow);
-        EXPECT_EQ(ReportRow(*calc, 3), c.row) << c.time;
-        EXPECT_EQ(ReportRow(*calc, 3).size(), kRowWidth);
+        EXPECT_EQ(ReportRow(calc->Inputs, calc->Results, 3), c.row) << c.time;
+        EXPECT_EQ(ReportRow(calc->Inputs, calc->Results, 3).size(), kRowWidth);
     }
 }
 
@@ -97,7 +98,7 @@ TEST(ReportRow, AnInterfaceJustBelowAThreeMetreCeilingShowsTheCeiling) {
     auto calc = OfficeRun();
     calc->Inputs.RoomHeight = 3;
     SetRow(*calc, 1, 5, 25, 2.995f, 0);
-    EXPECT_EQ(ReportRow(*calc, 1).substr(20, 14), "   9.84   3.00");
+    EXPECT_EQ(ReportRow(calc->Inputs, calc->Results, 1).substr(20, 14), "   9.84   3.00");
 }
 
 TEST(ReportRow, TheVentFlowIsRoundedToSinglePrecisionFirst) {
@@ -105,14 +106,14 @@ TEST(ReportRow, TheVentFlowIsRoundedToSinglePrecisionFirst) {
     auto calc = OfficeRun();
     SetRow(*calc, 1, 5, 25, 1.0f, 0.01149999997);
     ASSERT_GT(static_cast<double>(static_cast<float>(0.01149999997)), 0.0115);
-    EXPECT_EQ(ReportRow(*calc, 1).substr(60), "   0.012");
+    EXPECT_EQ(ReportRow(calc->Inputs, calc->Results, 1).substr(60), "   0.012");
 }
 
 TEST(ReportRow, ValuesWiderThanTheirColumnAreKeptWhole) {
     auto calc = OfficeRun();
     calc->Fire = testing::Fire("0 150000 0\r\n9000 150000 0\r\n-9 -9 -9\r\n");
     SetRow(*calc, 1, 5, 1500, 1.0f, 50);
-    EXPECT_EQ(ReportRow(*calc, 1),
+    EXPECT_EQ(ReportRow(calc->Inputs, calc->Results, 1),
               "   5    2732    1500   3.28   1.00  142174.7  150000.0  110.250  50.000");
 }
 
@@ -122,10 +123,11 @@ std::unique_ptr<Calculations> Rows(int lastRow) {
     for (int i = 0; i <= lastRow; ++i) {
         SetRow(*calc, i, 5 * i, 30, 2.0f, 0.1);
     }
+    calc->Results.LastRow = lastRow;
     return calc;
 }
 
-TEST(ScreenTable, ThinsLongRunsButTheRowsKeepEveryRow) {
+TEST(ScreenTableText, ThinsLongRunsButTheRowsKeepEveryRow) {
     const struct {
         int lastRow;
         int shown;
@@ -133,32 +135,34 @@ TEST(ScreenTable, ThinsLongRunsButTheRowsKeepEveryRow) {
     } cases[] = {{360, 361, 360}, {361, 181, 360}, {400, 201, 400}, {1500, 251, 1500}};
     for (const auto& c : cases) {
         auto calc = Rows(c.lastRow);
-        const std::string screenText = ScreenTable(*calc, c.lastRow);
+        const std::string screenText = ScreenTableText(calc->Inputs, calc->Results, "");
         const auto screen = SplitLines(screenText);
         ASSERT_EQ(static_cast<int>(screen.size()), c.shown) << c.lastRow;
-        EXPECT_EQ(screen.back(), ReportRow(*calc, c.lastShown)) << c.lastRow;
-        EXPECT_EQ(static_cast<int>(SplitLines(ReportRows(*calc, c.lastRow)).size()), c.lastRow + 1);
+        EXPECT_EQ(screen.back(), ReportRow(calc->Inputs, calc->Results, c.lastShown)) << c.lastRow;
+        EXPECT_EQ(static_cast<int>(SplitLines(ReportRows(calc->Inputs, calc->Results)).size()),
+                  c.lastRow + 1);
     }
 }
 
-TEST(DataColumnsText, EndsWithTheMessageAndNoLineEnd) {
+TEST(ScreenTableText, EndsWithTheMessageAndNoLineEnd) {
     auto calc = Rows(2);
-    const std::string text = DataColumnsText(ScreenTable(*calc, 2), "RUN COMPLETE");
-    EXPECT_EQ(text, ReportRow(*calc, 0) + "\r\n" + ReportRow(*calc, 1) + "\r\n" +
-                        ReportRow(*calc, 2) + "\r\nRUN COMPLETE");
+    const std::string text = ScreenTableText(calc->Inputs, calc->Results, "RUN COMPLETE");
+    EXPECT_EQ(text, ReportRow(calc->Inputs, calc->Results, 0) + "\r\n" +
+                        ReportRow(calc->Inputs, calc->Results, 1) + "\r\n" +
+                        ReportRow(calc->Inputs, calc->Results, 2) + "\r\nRUN COMPLETE");
 }
 
-TEST(SavedResultsText, IsTheVersionLineHeaderRowsAndMessage) {
+TEST(SavedReportText, IsTheVersionLineHeaderRowsAndMessage) {
     auto calc = Rows(3);
-    const std::string text =
-        SavedResultsText(ReportHeader(calc->Inputs), ReportRows(*calc, 3), "END OF INPUT FIRE");
+    const std::string text = SavedReportText(
+        ReportHeader(calc->Inputs), ReportRows(calc->Inputs, calc->Results), "END OF INPUT FIRE");
     const auto lines = SplitLines(text);
     ASSERT_EQ(lines.size(), 1u + 12u + 4u + 1u);
     EXPECT_EQ(lines[0], "SKEVA-XW VERSION 1.00 - JULY 1999");
     EXPECT_EQ(lines[1], "Office, sofa fire");
     EXPECT_EQ(lines[12], std::string(68, '='));
-    EXPECT_EQ(lines[13], ReportRow(*calc, 0));
-    EXPECT_EQ(lines[16], ReportRow(*calc, 3));
+    EXPECT_EQ(lines[13], ReportRow(calc->Inputs, calc->Results, 0));
+    EXPECT_EQ(lines[16], ReportRow(calc->Inputs, calc->Results, 3));
     EXPECT_EQ(lines[17], "END OF INPUT FIRE");
     EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
     // Every line ends with CR LF, none with a bare LF.

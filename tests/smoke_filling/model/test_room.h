@@ -14,8 +14,8 @@ namespace vorla::smoke::testing {
 
 // A room of `area` m² and `height` m with the fire base at `fireHeight`, the
 // form's loss fraction and a run of 600 s.
-inline SmokeFillInputs Room(double area, double height, float fireHeight) {
-    SmokeFillInputs inputs;
+inline RunInputs Room(double area, double height, float fireHeight) {
+    RunInputs inputs;
     inputs.RunTitle = "Office, sofa fire";
     inputs.OutputFile = "OFFICE.SOF";
     inputs.FloorArea = area;
@@ -28,7 +28,7 @@ inline SmokeFillInputs Room(double area, double height, float fireHeight) {
 }
 
 // The office of the report examples: 20 m², 2.4 m high, the fire base 0.5 m up.
-inline SmokeFillInputs Office() {
+inline RunInputs Office() {
     return Room(20, 2.4, 0.5f);
 }
 
@@ -47,8 +47,7 @@ inline FireTable SteadyFire(double rate) {
 }
 
 // The program state of a run of `inputs` on the fire of `fireText`.
-inline std::unique_ptr<Calculations> RunState(const SmokeFillInputs& inputs,
-                                              std::string_view fireText) {
+inline std::unique_ptr<Calculations> RunState(const RunInputs& inputs, std::string_view fireText) {
     auto calc = std::make_unique<Calculations>();
     calc->Inputs = inputs;
     calc->Fire = Fire(fireText);

@@ -251,7 +251,6 @@ class InputFormTest : public QObject {
         };
         for (const auto& step : steps) {
             w.platform.ClearRecords();
-            w.calc->Response = MessageAnswer::None;
             if (step.dialog) {
                 w.platform.CancelNextDialog();
             }
@@ -262,7 +261,6 @@ class InputFormTest : public QObject {
             QCOMPARE(shown.Title, std::string("SKEVA-XW: Input Data Error"));
             QCOMPARE(shown.Icon, MessageIcon::Exclamation);
             QCOMPARE(shown.Buttons, MessageButtons::Ok);
-            QCOMPARE(w.calc->Response, MessageAnswer::Ok);
             QCOMPARE(Name(QApplication::focusWidget()), Name(step.focus));
             // A file box opens its dialog once, and only that box.
             QCOMPARE(w.platform.FileDialogs().size(), std::size_t{step.dialog ? 1u : 0u});
@@ -326,7 +324,7 @@ class InputFormTest : public QObject {
         QCOMPARE(f.lblFloorAreaUnits->text(), QString("m²"));
         QCOMPARE(f.lblRoomHeightUnits->text(), QString("m"));
         QCOMPARE(w.calc->Units.System, vorla::UnitSystem::SI);
-        QCOMPARE(w.calc->Units.UnitFactor[0], 1.0f);
+        QCOMPARE(w.calc->Units.Length.ToSI, 1.0f);
         QCOMPARE(w.calc->Inputs.FloorArea, 0.0);
         QCOMPARE(w.calc->Inputs.RoomHeight, 0.0);
         QCOMPARE(w.calc->Inputs.FireHeight, 0.0f);
@@ -411,7 +409,6 @@ class InputFormTest : public QObject {
         QCOMPARE(shown.Title, std::string("SKEVA-XW"));
         QCOMPARE(int(shown.Icon), icon);
         QCOMPARE(shown.Buttons, MessageButtons::Ok);
-        QCOMPARE(w.calc->Response, MessageAnswer::Ok);
         QVERIFY(f.optUnits[0]->isChecked());
         QCOMPARE(f.txtOutputFile->text(), QString());
         if (reset) {

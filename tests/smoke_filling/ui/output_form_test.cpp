@@ -88,7 +88,8 @@ class OutputFormTest : public QObject {
         const int shownRows = lastRow / interval + 1;
         QCOMPARE(lines.size(), shownRows + 1);
         for (int k = 0; k < shownRows; ++k) {
-            QCOMPARE(lines[k], QString::fromStdString(ReportRow(*w.calc, k * interval)));
+            QCOMPARE(lines[k], QString::fromStdString(
+                                   ReportRow(w.calc->Inputs, w.calc->Results, k * interval)));
         }
         QCOMPARE(lines.back(), QString("RUN COMPLETE")); // no line end after it
         // Row 0: ambient, the interface at the ceiling, the fire at t = 0, no flow.
@@ -202,7 +203,6 @@ class OutputFormTest : public QObject {
         QCOMPARE(question.Title, std::string("SKEVA-XW: Save Data?"));
         QCOMPARE(question.Icon, MessageIcon::Exclamation);
         QCOMPARE(question.Buttons, MessageButtons::YesNo);
-        QCOMPARE(w.calc->Response, MessageAnswer::Yes);
         QVERIFY(QFile::exists(saved));
         w.FlushDeletes();
         QVERIFY(report && report->isVisible());
@@ -227,7 +227,6 @@ class OutputFormTest : public QObject {
         QTest::mouseClick(report->cmdClose, Qt::LeftButton);
         w.FlushDeletes();
         QVERIFY(!report);
-        QCOMPARE(w.calc->Response, MessageAnswer::No);
         QVERIFY(w.platform.FileDialogs().empty());
         QVERIFY(w.input.isVisible());
         QTRY_COMPARE(Name(QApplication::focusWidget()), Name(w.input.txtRunTitle));
@@ -313,7 +312,6 @@ class OutputFormTest : public QObject {
         QCOMPARE(question.Title, std::string("SKEVA-XW: Printer Check"));
         QCOMPARE(question.Icon, MessageIcon::Exclamation);
         QCOMPARE(question.Buttons, MessageButtons::OkCancel);
-        QCOMPARE(w.calc->Response, MessageAnswer::Ok);
 
         const auto document = w.platform.Documents().at(0);
         QCOMPARE(document.FontName, std::string("Courier"));
@@ -321,7 +319,7 @@ class OutputFormTest : public QObject {
         QVERIFY(document.Ended);
         const auto& pages = document.Pages;
         QCOMPARE(pages.size(), std::size_t{4}); // 39 + 40 + 40 + 2 rows
-        auto row = [&](int i) { return "      " + ReportRow(*w.calc, i); };
+        auto row = [&](int i) { return "      " + ReportRow(w.calc->Inputs, w.calc->Results, i); };
         QCOMPARE(pages[0].size(), std::size_t{17 + 39});
         QCOMPARE(pages[0][3],
                  "      SKEVA-XW VERSION 1.00 - JULY 1999" + std::string(27, ' ') + "Page  1");

@@ -1,0 +1,50 @@
+#include "cli/model_command.h"
+
+#include "cli/vorla_command.h"
+
+#include <ostream>
+
+namespace vorla::cli {
+
+std::variant<OptionTexts, int> ParseModelCommand(std::span<const std::string> args,
+                                                 std::span<const OptionSpec> known,
+                                                 std::string_view command, std::string_view help,
+                                                 std::ostream& out, std::ostream& err) {
+    const std::string prefix = "vorla " + std::string(command) + ": ";
+    const std::string tryHelp = " Try 'vorla " + std::string(command) + " --help'.\n";
+    const auto parsed = ParseOptions(args, known);
+    if (const auto* problem = std::get_if<std::string>(&parsed)) {
+        err << prefix << *problem << tryHelp;
+        return kExitInputRejected;
+    }
+    const auto& options = std::get<ParsedOptions>(parsed);
+    if (options.Has("--help") || options.Has("-h")) {
+        out << help;
+        return kExitSuccess;
+    }
+    if (options.Has("--version")) {
+        PrintVersion(out);
+        return kExitSuccess;
+    }
+    if (!options.Positional().empty()) {
+        err << prefix << "unexpected argument \"" << options.Positional().front() << "\"."
+            << tryHelp;
+        return kExitInputRejected;
+    }
+    return TextsByName(options);
+}
+
+int Stop(const CommandStop& stop, std::ostream& err) {
+    err << stop.Message;
+    return stop.ExitStatus;
+}
+
+std::optional<std::string> OptionText(const OptionTexts& options, std::string_view name) {
+    const auto found = options.find(name);
+    if (found == options.end()) {
+        return std::nullopt;
+    }
+    return found->second;
+}
+
+} // namespace vorla::cli

@@ -1,0 +1,31 @@
+// The steps `vorla compartment` and `vorla smoke` share before and after their
+// model: reading the words into options (with --help and the "Try" hint), and
+// printing why a command stops.
+#pragma once
+
+#include "cli/model_inputs.h"
+#include "cli/option_parser.h"
+
+#include <iosfwd>
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace vorla::cli {
+
+// The options of `vorla <command> ...` by name without dashes, or the exit
+// status once --help has printed `help` (or --version the version) on `out`, or
+// a wrong word has been named on `err`.
+std::variant<OptionTexts, int> ParseModelCommand(std::span<const std::string> args,
+                                                 std::span<const OptionSpec> known,
+                                                 std::string_view command, std::string_view help,
+                                                 std::ostream& out, std::ostream& err);
+
+// Prints the stop's message on `err` and returns its exit status.
+int Stop(const CommandStop& stop, std::ostream& err);
+
+// The value of an option, nothing when it was not given.
+std::optional<std::string> OptionText(const OptionTexts& options, std::string_view name);
+
+} // namespace vorla::cli

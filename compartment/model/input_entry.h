@@ -1,0 +1,41 @@
+// What VORLA-XW's input form does with its boxes, without the window: leaving a
+// dimension box, changing the unit system, File New and Run's reading of every
+// box. The window's handlers pass their boxes' texts here and show what comes
+// back; the batch command types its options into the same boxes.
+#pragma once
+
+#include "common/unit_system.h"
+#include "compartment/model/input_boxes.h"
+#include "compartment/model/run_inputs.h"
+#include "compartment/model/unit_tables.h"
+
+#include <cstddef>
+
+namespace vorla::compartment {
+
+// The longest run title the report carries, in characters.
+inline constexpr std::size_t kLongestRunTitle = 60;
+
+// Leaving one of the six dimension boxes with a non-empty text stores its number
+// in S.I. units (the soffit height rounded to single precision). Other boxes and
+// empty texts change nothing: Run reads them.
+void LeaveInputBox(InputBox box, const InputBoxes& boxes, const UnitTables& units,
+                   RunInputs& inputs);
+
+// Switches the unit tables and rewrites every non-empty dimension box from the
+// S.I. inputs in the new units: "#####0.00#" for the area, "##0.00#" for the
+// heights. The inputs themselves do not change, so switching back and forth
+// adds no rounding.
+void ChangeUnits(UnitSystem system, const RunInputs& inputs, UnitTables& units, InputBoxes& boxes);
+
+// File New: S.I. units, every box empty except the two fractions (0.35 and 0.6),
+// and the inputs to match. The focus then goes to txtRunTitle.
+void NewInputs(InputBoxes& boxes, UnitTables& units, RunInputs& inputs);
+
+// Run's reading of every box into the inputs, before the checks: the title cut
+// to 60 characters, the run time rounded halves to even (one beyond 16 bits kept
+// at the nearest 16-bit bound, so the run time check refuses it with its own
+// message), and the vent factor of the vent read.
+RunInputs ReadInputBoxes(const InputBoxes& boxes, const UnitTables& units);
+
+} // namespace vorla::compartment

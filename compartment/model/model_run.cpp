@@ -1,0 +1,137 @@
+#include "compartment/model/model_run.h"
+
+#include "common/fire_file_reader.h"
+#include "common/format.h"
+#include "common/integrator.h"
+#include "common/precision.h"
+#include "common/units.h"
+#include "compartment/model/input_checks.h"
+#include "compartment/model/zone_evaluator.h"
+
+#include <cmath>
+
+namespace vorla::compartment {
+namespace {
+
+constexpr double kInitialLayerDepth = 0.01; // m below the ceiling
+constexpr double kInitialTemperature = kAmbientTemperature;
+constexpr int kRowInterval = 5;            // s between regular rows
+constexpr State kTolerance = {0.001, 0.3}; // m, K
+
+bool IsPhysical(const State& y) {
+    return std::isfinite(y.InterfaceHeight) && std::isfinite(y.LayerTemperature) &&
+           y.LayerTemperature > 0;
+}
+
+} // namespace
+
+std::string FlashoverQuestionText(int seconds) {
+    return "Flashover occurred at " + Format(seconds, "###0") + " seconds.  Terminate simulation?";
+}
+
+RunOutcome RunCalculations(Calculations& calc, const FlashoverQuestion& ask) {
+    if (auto rejected = CheckRunInputs(calc.Inputs)) {
+        return std::move(*rejected);
+    }
+    if (auto problem = ReadFireFile(calc.Inputs.FireFile, calc.Fire)) {
+        return std::move(*problem);
+    }
+    return RunModel(calc.Inputs, calc.Fire, ask, calc.Results);
+}
+
+CompletedRun RunModel(const RunInputs& in, const FireTable& fire, const FlashoverQuestion& ask,
+                      RunResults& out) {
+    ZoneEvaluator zones(ZoneModel{in, fire});
+    const double lastFireTime = fire.LastTime();
+    auto derivatives = [&zones](double time, const State& state) {
+        return zones.Derivatives(time, state);
+    };
+
+    float tprev = 0;
+    int t = 1;
+    State y = {in.RoomHeight - kInitialLayerDepth, kInitialTemperature};
+    bool flashoverSeen = false;
+    bool stopRequested = false;
+    bool unstable = false;
+    int i = 0;
+
+    out.FlashoverRow.reset();
+    out.Time[0] = static_cast<std::int16_t>(tprev);
+    out.LayerTemperature[0] = kInitialTemperature - kKelvinAtZeroCelsius;
+    out.InterfaceHeight[0] = RoundToSingle(in.RoomHeight);
+    out.HeatReleaseRate[0] = FireRateAt(fire, 0);
+    out.VentFlow[0] = 0;
+    out.FRFlag[0] = kRegimeAboveSoffit;
+    out.OSFlag[0] = kNotStarvedOfAir;
+
+    double& z = y.InterfaceHeight;
+    const double& T = y.LayerTemperature;
+    for (;;) {
+        y = IntegrateInterval(derivatives, kTolerance, tprev, t, y);
+        if (!IsPhysical(y)) {
+            unstable = true;
+            break;
+        }
+        if (z < 0) {
+            z = 0;
+        }
+
+        const bool flashoverNow = T > kFlashoverTemperature && !flashoverSeen;
+        if (t % kRowInterval == 0 || z <= in.FireHeight || z <= in.SillHeight || flashoverNow ||
+            t >= in.RunTime || t >= lastFireTime) {
+            // Rows: row 0, at most 1800 on the 5 s grid up to 9000 s, the one
+            // flashover row and one final row off the grid; the columns hold
+            // all of them.
+            const int row = i + 1;
+            const ZoneFlows<double> flows = zones.Flows<double>(t, y);
+            if (!std::isfinite(flows.HeatReleaseRate) || !std::isfinite(flows.Vent.HotGasOut)) {
+                unstable = true;
+                break;
+            }
+            i = row;
+            out.HeatReleaseRate[i] = flows.HeatReleaseRate;
+            out.OSFlag[i] = flows.AirFlag;
+            out.FRFlag[i] = flows.RegimeFlag;
+            out.Time[i] = static_cast<std::int16_t>(t);
+            out.LayerTemperature[i] = T - kKelvinAtZeroCelsius;
+            out.InterfaceHeight[i] = RoundToSingle(z);
+            out.VentFlow[i] = flows.Vent.HotGasOut;
+            if (flashoverNow) {
+                out.FlashoverRow = i;
+            }
+        }
+
+        if (flashoverNow) {
+            stopRequested = ask(FlashoverQuestionText(t), kFlashoverTitle) == Answer::Yes;
+        }
+        if (T > kFlashoverTemperature) {
+            flashoverSeen = true;
+        }
+        tprev = static_cast<float>(t);
+        t = t + 1;
+        if (stopRequested || z <= in.FireHeight || z <= in.SillHeight || t > in.RunTime ||
+            t > lastFireTime) {
+            break;
+        }
+    }
+
+    out.LastRow = i;
+    if (unstable) {
+        return {RunEnd::Unstable, kUnstableMessage, i};
+    }
+    if (stopRequested) {
+        return {RunEnd::FlashoverStop, kFlashoverStopMessage, i};
+    }
+    if (z <= in.FireHeight) {
+        return {RunEnd::LayerAtFuelSurface, kFuelSurfaceMessage, i};
+    }
+    if (z <= in.SillHeight) {
+        return {RunEnd::LayerAtSill, kVentSillMessage, i};
+    }
+    if (t > lastFireTime) {
+        return {RunEnd::FireEnded, kEndOfFireMessage, i};
+    }
+    return {RunEnd::Complete, kRunCompleteMessage, i};
+}
+
+} // namespace vorla::compartment

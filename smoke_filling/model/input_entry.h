@@ -1,0 +1,38 @@
+// What SKEVA-XW's input form does with its boxes, without the window: leaving a
+// dimension box, changing the unit system, File New and Run's reading of every
+// box. The window's handlers pass their boxes' texts here and show what comes
+// back; the batch command types its options into the same boxes.
+#pragma once
+
+#include "common/unit_system.h"
+#include "smoke_filling/model/input_boxes.h"
+#include "smoke_filling/model/run_inputs.h"
+#include "smoke_filling/model/unit_tables.h"
+
+#include <cstddef>
+
+namespace vorla::smoke {
+
+// The longest run title the report carries, in characters.
+inline constexpr std::size_t kLongestRunTitle = 60;
+
+// Leaving one of the three dimension boxes with a non-empty text stores its
+// number in S.I. units (the fire height rounded to single precision). Other
+// boxes and empty texts change nothing: Run reads them.
+void LeaveInputBox(InputBox box, const InputBoxes& boxes, const UnitTables& units,
+                   RunInputs& inputs);
+
+// A click that changes the unit system: the new tables, and the three dimension
+// boxes that are not empty rewritten from the stored S.I. values (never from the
+// shown texts, so switching back and forth adds no rounding).
+void ChangeUnits(UnitSystem system, const RunInputs& inputs, UnitTables& units, InputBoxes& boxes);
+
+// File New: empty boxes, S.I. units, the default loss fraction, no dimensions.
+void NewInputs(InputBoxes& boxes, UnitTables& units, RunInputs& inputs);
+
+// Run's reading of every box into the inputs, before the checks. The run time
+// is rounded halves to even; one beyond 16 bits is kept at the nearest 16-bit
+// bound, so the run time check refuses it with its own message.
+RunInputs ReadInputBoxes(const InputBoxes& boxes, const UnitTables& units);
+
+} // namespace vorla::smoke
