@@ -226,7 +226,8 @@ ZoneFlows<Rate> CompartmentFlows(const ZoneModel& model, double t, const State& 
     return out;
 }
 
-template ZoneFlows<double> literal::CompartmentFlows<double>(const ZoneModel&, double, const State&);
+template ZoneFlows<double> literal::CompartmentFlows<double>(const ZoneModel&, double,
+                                                             const State&);
 template ZoneFlows<float> literal::CompartmentFlows<float>(const ZoneModel&, double, const State&);
 
 State CompartmentDerivatives(const ZoneModel& model, double t, const State& y) {
@@ -243,7 +244,6 @@ State CompartmentDerivatives(const ZoneModel& model, double t, const State& y) {
         (flows.Vent.AirIn - flows.Vent.LowerLayerOut - mp) / kAmbientDensity / in.FloorArea;
     return rates;
 }
-
 
 namespace {
 

@@ -90,7 +90,6 @@ double SmokeFillVentFlow(const RunInputs& inputs, const FireTable& fire, double 
            std::pow(y.LayerTemperature, 2) * heating;
 }
 
-
 namespace {
 
 constexpr State kTolerance = {0.001, 0.3}; // m, K

@@ -11,7 +11,6 @@
 #include "compartment/model/vent_flow_balance.h"
 #include "compartment/model/zone_physics.h"
 
-
 namespace vorla::compartment {
 
 class ZoneEvaluator {

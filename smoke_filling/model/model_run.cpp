@@ -5,6 +5,7 @@
 #include "common/precision.h"
 #include "common/units.h"
 #include "smoke_filling/model/input_checks.h"
+#include "smoke_filling/model/zone_evaluator.h"
 #include "smoke_filling/model/zone_physics.h"
 
 #include <cmath>
@@ -33,7 +34,7 @@ void WriteRow(RunResults& results, const FireTable& fire, int i, int t, double t
 
 CompletedRun RunModel(const RunInputs& inputs, const FireTable& fire, RunResults& results) {
     const double fireEnd = fire.LastTime();
-    SmokeFillEvaluator physics(inputs, fire);
+    ZoneEvaluator physics(inputs, fire);
     auto derivatives = [&physics](double t, const State& y) { return physics.Derivatives(t, y); };
     int i = 0;
     const auto ended = [&](RunEnd end, std::string_view message) {

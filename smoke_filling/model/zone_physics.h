@@ -5,11 +5,8 @@
 
 #include "common/fire_table.h"
 #include "common/integrator.h"
-#include "common/nearby_cube_roots.h"
 #include "common/units.h"
 #include "smoke_filling/model/run_inputs.h"
-
-#include <limits>
 
 namespace vorla::smoke {
 
@@ -34,35 +31,5 @@ State SmokeFillDerivatives(const RunInputs& inputs, const FireTable& fire, doubl
 // air pushed out while a lower layer remains, layer gas once the room is full.
 // The layer temperature must be above 0 K (the run ends before it is not).
 double SmokeFillVentFlow(const RunInputs& inputs, const FireTable& fire, double t, const State& y);
-
-// The physics of one run, evaluated thousands of times a simulated second: the
-// fire table is read from where the last call left it and the plume's cube
-// root is worked out from the last one. Every result is bit for bit the one
-// the functions above give.
-class SmokeFillEvaluator {
-  public:
-    // The inputs and the fire table must outlive the evaluator and stay
-    // unchanged while it is used.
-    SmokeFillEvaluator(const RunInputs& inputs, const FireTable& fire);
-
-    // As SmokeFillDerivatives.
-    State Derivatives(double t, const State& y);
-
-    // As SmokeFillVentFlow.
-    double VentFlow(double t, const State& y);
-
-  private:
-    double Plume(float q, double z);
-    State Evaluate(double t, const State& y);
-
-    const RunInputs& inputs_;
-    FireRateCursor fire_;
-    NearbyCubeRoots cubeRoots_;
-    // The last derivatives: a row's vent flow needs those at the time and
-    // state where the next second's integration starts.
-    double lastTime_ = std::numeric_limits<double>::quiet_NaN();
-    State lastState_;
-    State lastRates_;
-};
 
 } // namespace vorla::smoke

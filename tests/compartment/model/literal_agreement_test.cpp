@@ -70,21 +70,19 @@ std::string FirstDifference(const RunRecord& fast, const RunRecord& literal) {
     const RunResults& a = *fast.Results;
     const RunResults& b = *literal.Results;
     if (a.LastRow != b.LastRow || fast.Run.LastRow != literal.Run.LastRow) {
-        return "last row " + std::to_string(a.LastRow) + " instead of " +
-               std::to_string(b.LastRow);
+        return "last row " + std::to_string(a.LastRow) + " instead of " + std::to_string(b.LastRow);
     }
     if (a.FlashoverRow != b.FlashoverRow) {
         return "the flashover row differs";
     }
     for (int r = 0; r <= a.LastRow; ++r) {
-        const std::array<bool, 7> same = {
-            SameBits(a.Time[r], b.Time[r]),
-            SameBits(a.LayerTemperature[r], b.LayerTemperature[r]),
-            SameBits(a.InterfaceHeight[r], b.InterfaceHeight[r]),
-            SameBits(a.HeatReleaseRate[r], b.HeatReleaseRate[r]),
-            SameBits(a.VentFlow[r], b.VentFlow[r]),
-            a.FRFlag[r] == b.FRFlag[r],
-            a.OSFlag[r] == b.OSFlag[r]};
+        const std::array<bool, 7> same = {SameBits(a.Time[r], b.Time[r]),
+                                          SameBits(a.LayerTemperature[r], b.LayerTemperature[r]),
+                                          SameBits(a.InterfaceHeight[r], b.InterfaceHeight[r]),
+                                          SameBits(a.HeatReleaseRate[r], b.HeatReleaseRate[r]),
+                                          SameBits(a.VentFlow[r], b.VentFlow[r]),
+                                          a.FRFlag[r] == b.FRFlag[r],
+                                          a.OSFlag[r] == b.OSFlag[r]};
         static constexpr std::array<const char*, 7> kColumns = {
             "time", "temperature", "interface", "rate", "vent flow", "regime", "air flag"};
         for (std::size_t c = 0; c < same.size(); ++c) {

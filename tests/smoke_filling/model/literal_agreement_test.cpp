@@ -11,7 +11,7 @@
 #include "literal/smoke_filling_literal.h"
 #include "smoke_filling/model/calculations.h"
 #include "smoke_filling/model/model_run.h"
-#include "smoke_filling/model/zone_physics.h"
+#include "smoke_filling/model/zone_evaluator.h"
 #include "tests/common/random_fires.h"
 
 #include <array>
@@ -160,7 +160,7 @@ TEST(LiteralAgreement, DerivativesAndVentFlowsOfRandomStatesAreBitIdentical) {
         calc->Inputs = RandomRoom(random, runTime);
         RandomFire(random, runTime, calc->Fire);
         const RunInputs& in = calc->Inputs;
-        SmokeFillEvaluator physics(in, calc->Fire);
+        ZoneEvaluator physics(in, calc->Fire);
         State y = {in.RoomHeight - 0.01, kAmbient};
         double t = 0;
         for (int s = 0; s < kStatesPerWalk && failures < 5; ++s) {
