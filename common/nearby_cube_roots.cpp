@@ -2,7 +2,7 @@
 
 namespace vorla {
 
-void NearbyCubeRoots::Anchor(double x, double power) {
+void NearbyCubeRoots::Anchor(double x, double power, double logarithm) {
     using namespace exact_powers_detail;
     if (!(x >= 0x1p-300 && x <= 0x1p300)) {
         anchor_ = std::numeric_limits<double>::quiet_NaN();
@@ -20,7 +20,7 @@ void NearbyCubeRoots::Anchor(double x, double power) {
     anchor_ = x;
     reach_ = x * 0x1p-8;
     inverse_ = 1 / x;
-    logarithm_ = std::log(x);
+    logarithm_ = logarithm;
     // power + remainder / (3 power^2), with the low part below half a unit.
     const double step = remainder / (3 * square);
     rootHigh_ = power + step;
