@@ -4,10 +4,12 @@
 #include "tests/support/test_files.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <string>
+#include <sys/wait.h>
 #include <vector>
 
 namespace vorla::cli {
@@ -170,6 +172,25 @@ TEST_F(FileOptions, TheCsvGoesToStandardOutputWhenTheReportGoesToAFile) {
         EXPECT_NE(expectedReport.find("VERSION 1.00 - JULY 1999\r\n"), std::string::npos);
         EXPECT_FALSE(fs::exists("-"));
     }
+}
+
+// Standard output itself may be an input: the shell opened it before the run.
+TEST_F(FileOptions, StandardOutputAppendedToTheFireFileIsRefused) {
+    std::string arguments;
+    for (const auto& word : Plus(Compartment(), {"--fire", fire_})) {
+        arguments += " '" + word + "'";
+    }
+    const std::string before = ReadFile(fire_);
+    const std::string command = std::string("'") + VORLA_EXECUTABLE + "'" + arguments + " >>'" +
+                                fire_ + "' 2>'" + In("err.txt") + "'";
+    const int status = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), kExitInputRejected);
+    EXPECT_EQ(ReadFile(In("err.txt")),
+              "vorla compartment: --fire " + fire_ +
+                  " and standard output (no -o) are the same file: writing the report would "
+                  "destroy the fire file. Nothing was written.\n");
+    EXPECT_EQ(ReadFile(fire_), before);
 }
 
 TEST_F(FileOptions, TwoOutputsBoundForStandardOutputAreRefused) {
