@@ -101,5 +101,38 @@ TEST(NearbyCubeRoots, AnyRunOfArgumentsGivesStdPowsBits) {
     }
 }
 
+// Arguments that keep drifting one way take the anchor along hundreds of
+// times, each new anchor's logarithm carried over from the last: across the
+// whole range the roots stay std::pow's.
+TEST(NearbyCubeRoots, LongDriftsOneWayGiveStdPowsBits) {
+    struct Drift {
+        double First;
+        double Step; // relative change per call
+        int Calls;
+    };
+    const std::vector<Drift> drifts = {
+        {std::exp(-200.0), 0.003, 100000}, // e^-200 to e^100, a new anchor every second call
+        {std::exp(200.0), -0.003, 100000}, // e^200 down to e^-100
+        {1e-3, 0.0001, 200000},            // many calls between anchors
+        {1e3, -0.0001, 200000},
+        {0.5, 0x1p-9, 50000}, // just at the distance that re-anchors
+        {2.0, -0x1p-9 * 1.0001, 50000},
+        {7.0, 1e-7, 100000}, // barely moving: one anchor for all
+    };
+    for (const Drift& d : drifts) {
+        NearbyCubeRoots roots;
+        double x = d.First;
+        int differences = 0;
+        for (int i = 0; i < d.Calls && differences < 5; ++i) {
+            x *= 1 + d.Step;
+            if (!SameBits(roots.Of(x), std::pow(x, 1.0 / 3.0))) {
+                ++differences;
+                ADD_FAILURE() << "x^(1/3) for x = " << x << " after " << i << " calls from "
+                              << d.First << " by " << d.Step;
+            }
+        }
+    }
+}
+
 } // namespace
 } // namespace vorla
