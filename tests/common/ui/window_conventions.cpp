@@ -68,9 +68,9 @@ bool ReadBefore(const QWidget& window, const QWidget* a, const QWidget* b) {
 }
 
 QString NameOf(const QWidget* widget) {
-    return widget->objectName().isEmpty() ? QString("(a %1 without a name)")
-                                                .arg(widget->metaObject()->className())
-                                          : widget->objectName();
+    return widget->objectName().isEmpty()
+               ? QString("(a %1 without a name)").arg(widget->metaObject()->className())
+               : widget->objectName();
 }
 
 } // namespace

@@ -87,14 +87,17 @@ class WindowConventionsTest : public QObject {
     void EachBrokenConventionIsNamed_data() {
         QTest::addColumn<int>("fault");
         QTest::addColumn<QStringList>("problems");
-        QTest::newRow("no object name") << 0 << QStringList({"(a QLineEdit without a name) has no "
-                                                             "object name"});
+        QTest::newRow("no object name") << 0
+                                        << QStringList({"(a QLineEdit without a name) has no "
+                                                        "object name"});
         QTest::newRow("no buddy") << 1 << QStringList({"txtB has no caption label as its buddy"});
         QTest::newRow("no tool tip") << 2 << QStringList({"txtD has no tool tip"});
         QTest::newRow("tab goes back up")
-            << 3 << QStringList({"Tab goes from txtB to txtA, which comes before it on the window"});
+            << 3
+            << QStringList({"Tab goes from txtB to txtA, which comes before it on the window"});
         QTest::newRow("tab leaves a frame half read")
-            << 4 << QStringList({"Tab goes from txtC to txtB, which comes before it on the window"});
+            << 4
+            << QStringList({"Tab goes from txtC to txtB, which comes before it on the window"});
     }
 
     void EachBrokenConventionIsNamed() {
