@@ -86,7 +86,7 @@ QStringList TabChain(const QWidget& window) {
 QStringList WindowConventionProblems(const QWidget& window,
                                      const ConventionExceptions& exceptions) {
     QStringList problems;
-    const auto chain = ChainOf(window);
+    auto chain = ChainOf(window);
     for (const QWidget* widget : chain) {
         if (widget->objectName().isEmpty()) {
             problems << NameOf(widget) + " has no object name";
@@ -113,6 +113,14 @@ QStringList WindowConventionProblems(const QWidget& window,
         }
     }
 
+    // Tab goes round: the chain is read from the control that comes first on
+    // the window, wherever the window itself stands in it.
+    if (!chain.empty()) {
+        const auto first = std::min_element(
+            chain.begin(), chain.end(),
+            [&window](const QWidget* a, const QWidget* b) { return ReadBefore(window, a, b); });
+        std::rotate(chain.begin(), first, chain.end());
+    }
     for (std::size_t k = 1; k < chain.size(); ++k) {
         if (ReadBefore(window, chain[k], chain[k - 1])) {
             problems << QString("Tab goes from %1 to %2, which comes before it on the window")

@@ -119,6 +119,7 @@ class WindowConventionsTest : public QObject {
             sample.txtD->setToolTip("");
             break;
         case 3:
+            // B, A, C, D, Go and round: read from A, Go leads back to B.
             QWidget::setTabOrder(sample.txtB, sample.txtA);
             QWidget::setTabOrder(sample.txtA, sample.txtC);
             break;
