@@ -94,7 +94,7 @@ class WindowConventionsTest : public QObject {
         QTest::newRow("no tool tip") << 2 << QStringList({"txtD has no tool tip"});
         QTest::newRow("tab goes back up")
             << 3
-            << QStringList({"Tab goes from txtB to txtA, which comes before it on the window"});
+            << QStringList({"Tab goes from cmdGo to txtB, which comes before it on the window"});
         QTest::newRow("tab leaves a frame half read")
             << 4
             << QStringList({"Tab goes from txtC to txtB, which comes before it on the window"});
