@@ -74,10 +74,18 @@ void KeyResultsPanel::Recompute() {
     for (const QString& line : text.split(u'\n')) {
         widest = std::max(widest, txtKeyResults->fontMetrics().horizontalAdvance(line));
     }
-    const int margins = 2 * (txtKeyResults->frameWidth() +
-                             static_cast<int>(txtKeyResults->document()->documentMargin())) +
-                        4;
-    txtKeyResults->setMinimumWidth(widest + margins);
+    textWidth_ = widest +
+                 2 * (txtKeyResults->frameWidth() +
+                      static_cast<int>(txtKeyResults->document()->documentMargin())) +
+                 4;
+    updateGeometry();
+}
+
+QSize KeyResultsPanel::sizeHint() const {
+    QSize hint = QGroupBox::sizeHint();
+    const QMargins around = contentsMargins() + layout()->contentsMargins();
+    hint.setWidth(std::max(hint.width(), textWidth_ + around.left() + around.right()));
+    return hint;
 }
 
 void KeyResultsPanel::cmdCriteria_Click() {

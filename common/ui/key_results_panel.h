@@ -39,6 +39,9 @@ class KeyResultsPanel final : public QGroupBox {
     // The controls Tab visits, in their order.
     QList<QWidget*> Controls() const;
 
+    // Wide enough for the longest line of the key results shown.
+    QSize sizeHint() const override;
+
     // The criteria the panel reports now.
     const KeyCriteria& Criteria() const { return criteria_; }
 
@@ -57,6 +60,7 @@ class KeyResultsPanel final : public QGroupBox {
     UnitSystem shown_ = UnitSystem::SI;
     KeyCriteria criteria_;
     QPointer<CriteriaDialog> dialog_;
+    int textWidth_ = 0; // of the longest line, with the box's margins
 };
 
 } // namespace vorla::ui

@@ -77,8 +77,8 @@ ReportWindow::ReportWindow(PlatformServices& services, ReportInputForm input,
     fraKeyResults = new KeyResultsPanel(services_, texts_.ProgramName, this);
     fraKeyResults->hide();
     auto* tableRow = new QHBoxLayout;
-    tableRow->addWidget(txtDataColumns, 1);
-    tableRow->addWidget(fraKeyResults);
+    tableRow->addWidget(txtDataColumns);
+    tableRow->addWidget(fraKeyResults, 1);
     layout->addLayout(tableRow, 1);
     layout->addLayout(buttonRow_);
 
@@ -307,7 +307,8 @@ void ReportWindow::cmdPrint_Click() {
 }
 
 // The panel joins the window once the run is over, which widens by the panel
-// rather than narrowing the table.
+// rather than narrowing the table: where the screen is too narrow for both,
+// the panel gives way.
 void ReportWindow::ShowKeyResults() {
     if (!report_.KeyResultsFor) {
         return;
