@@ -2,9 +2,12 @@
 // with bit for bit (the same run, the same machine, one program), and of
 // building its report.
 #include "common/fire_file_reader.h"
+#include "common/key_results_text.h"
 #include "compartment/model/input_checks.h"
 #include "compartment/model/model_run.h"
+#include "compartment/model/report_table_cells.h"
 #include "compartment/model/report_text.h"
+#include "compartment/model/run_key_results.h"
 #include "literal/compartment_literal.h"
 
 #include <benchmark/benchmark.h>
@@ -80,6 +83,31 @@ void BuildReportOf1801Rows(benchmark::State& state) {
     state.counters["rows"] = calc->Results.LastRow + 1;
 }
 BENCHMARK(BuildReportOf1801Rows)->Unit(benchmark::kMillisecond);
+
+// What the report window adds once a run is over, and again each time the
+// criteria change: the key results of 1801 rows in words.
+void KeyResultsPanelOf1801Rows(benchmark::State& state) {
+    auto calc = OfficeWithSofaFire(9000);
+    const CompletedRun run = RunModel(calc->Inputs, calc->Fire, kContinue, calc->Results);
+    const KeyCriteria criteria;
+    for (auto _ : state) {
+        const std::string text =
+            KeyResultsText(RunKeyResults(calc->Results, run, calc->Fire, criteria), UnitSystem::SI);
+        benchmark::DoNotOptimize(text.data());
+    }
+    state.counters["rows"] = calc->Results.LastRow + 1;
+}
+BENCHMARK(KeyResultsPanelOf1801Rows)->Unit(benchmark::kMicrosecond);
+
+// Copy: the 901 rows the screen shows of 1801, as cells.
+void ScreenTableCellsOf1801Rows(benchmark::State& state) {
+    auto calc = OfficeWithSofaFire(9000);
+    RunModel(calc->Inputs, calc->Fire, kContinue, calc->Results);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ScreenTableCells(calc->Inputs, calc->Results));
+    }
+}
+BENCHMARK(ScreenTableCellsOf1801Rows)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace vorla::compartment

@@ -3,7 +3,11 @@
 // model's run_report.h), so the window holds only its own texts and buttons.
 #pragma once
 
+#include "common/key_criteria.h"
+#include "common/key_results.h"
 #include "common/report_paging.h"
+#include "common/table_cells.h"
+#include "common/unit_system.h"
 
 #include <functional>
 #include <optional>
@@ -26,6 +30,17 @@ struct RunReport {
     std::function<std::optional<std::vector<PrintedPage>>(double linesPerPage,
                                                           std::string_view outputFile)>
         PrintedPages;
+
+    // What the window offers beside the report, read from the same results
+    // while they stand: the key results for the criteria asked, every row as
+    // `vorla ... --csv` writes them, and the screen table as cells. Empty where
+    // a report was built without them.
+    std::function<KeyResults(const KeyCriteria&)> KeyResultsFor;
+    std::function<std::string()> ResultsCsv;
+    std::function<TableCells()> ScreenTableCells;
+    // The unit system of the form that started the run: the key results show
+    // it first.
+    UnitSystem ShownUnits = UnitSystem::SI;
 };
 
 } // namespace vorla

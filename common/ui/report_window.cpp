@@ -2,7 +2,9 @@
 
 #include "common/atomic_file.h"
 #include "common/ui/form_builders.h"
+#include "common/ui/key_results_panel.h"
 #include "common/ui/message_texts.h"
+#include "common/ui/report_exports.h"
 #include "common/ui/report_printing.h"
 #include "common/ui/report_text_box.h"
 
@@ -71,17 +73,37 @@ ReportWindow::ReportWindow(PlatformServices& services, ReportInputForm input,
     }
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(txtHeader);
-    layout->addWidget(txtDataColumns, 1);
+    // The key results go beside the table, which keeps its width.
+    fraKeyResults = new KeyResultsPanel(services_, texts_.ProgramName, this);
+    fraKeyResults->hide();
+    auto* tableRow = new QHBoxLayout;
+    tableRow->addWidget(txtDataColumns);
+    tableRow->addWidget(fraKeyResults, 1);
+    layout->addLayout(tableRow, 1);
     layout->addLayout(buttonRow_);
 
     setTabOrder(txtHeader, txtDataColumns);
     setTabOrder(txtDataColumns, cmdSave);
     setTabOrder(cmdSave, cmdPrint);
     setTabOrder(cmdPrint, cmdClose);
+    QWidget* beforePanel = txtDataColumns;
+    for (QWidget* control : fraKeyResults->Controls()) {
+        setTabOrder(beforePanel, control);
+        beforePanel = control;
+    }
+    setTabOrder(beforePanel, cmdSave);
 
     connect(cmdSave, &QPushButton::clicked, this, &ReportWindow::cmdSave_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &ReportWindow::cmdPrint_Click);
     connect(cmdClose, &QPushButton::clicked, this, &ReportWindow::cmdClose_Click);
+
+    cmdExportCsv = AddButton("cmdExportCsv", "&Export CSV\u2026");
+    cmdExportCsv->setToolTip("Write every row of the run to a CSV file for a spreadsheet (Alt+E)");
+    cmdCopy = AddButton("cmdCopy", "Cop&y");
+    cmdCopy->setToolTip("Copy the table shown as tab-separated text, to paste into a "
+                        "spreadsheet (Alt+Y)");
+    connect(cmdExportCsv, &QPushButton::clicked, this, &ReportWindow::cmdExportCsv_Click);
+    connect(cmdCopy, &QPushButton::clicked, this, &ReportWindow::cmdCopy_Click);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, [this] {
         if (!running_ && !leaving_) {
@@ -183,6 +205,7 @@ bool ReportWindow::Form_Load() {
 
     report_ = Report(*completed);
     txtDataColumns->SetReportText(report_.ScreenTableText);
+    ShowKeyResults();
     SetButtonsEnabled(true);
     cmdClose->setFocus();
     return true;
@@ -281,6 +304,33 @@ void ReportWindow::cmdPrint_Click() {
                                 return report_.PrintedPages(linesPerPage, report_.OutputFile);
                             }});
     cmdClose->setFocus();
+}
+
+// The panel joins the window once the run is over, which widens by the panel
+// rather than narrowing the table: where the screen is too narrow for both,
+// the panel gives way.
+void ReportWindow::ShowKeyResults() {
+    if (!report_.KeyResultsFor) {
+        return;
+    }
+    fraKeyResults->ShowRun(report_.KeyResultsFor, report_.ShownUnits);
+    const int added = fraKeyResults->sizeHint().width() + layout()->spacing();
+    txtDataColumns->setMinimumWidth(txtDataColumns->WidthForColumns(kTableColumns));
+    fraKeyResults->show();
+    resize(FittedToScreen(*this, {width() + added, height()}));
+}
+
+void ReportWindow::cmdExportCsv_Click() {
+    if (report_.ResultsCsv) {
+        ExportCsv(services_, texts_.ProgramName, report_.OutputFile, report_.ResultsCsv());
+    }
+    cmdClose->setFocus();
+}
+
+void ReportWindow::cmdCopy_Click() {
+    if (report_.ScreenTableCells) {
+        CopyTable(report_.ScreenTableCells());
+    }
 }
 
 void ReportWindow::cmdClose_Click() {

@@ -32,6 +32,7 @@ class QPushButton;
 
 namespace vorla::ui {
 
+class KeyResultsPanel;
 class ReportTextBox;
 
 // What a program's report window says and writes.
@@ -95,6 +96,9 @@ class ReportWindow : public QWidget {
     void cmdSave_Click();
     void cmdPrint_Click();
     void cmdClose_Click();
+    void cmdExportCsv_Click();
+    void cmdCopy_Click();
+    void ShowKeyResults();
 
     void SetButtonsEnabled(bool enabled);
     void FitToReport();
@@ -107,6 +111,9 @@ class ReportWindow : public QWidget {
     QPushButton* cmdSave;
     QPushButton* cmdPrint;
     QPushButton* cmdClose;
+    QPushButton* cmdExportCsv;
+    QPushButton* cmdCopy;
+    KeyResultsPanel* fraKeyResults;
 
     PlatformServices& services_;
     ReportInputForm input_;

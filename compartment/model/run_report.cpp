@@ -1,7 +1,10 @@
 #include "compartment/model/run_report.h"
 
 #include "compartment/model/report_printing.h"
+#include "compartment/model/report_table_cells.h"
 #include "compartment/model/report_text.h"
+#include "compartment/model/results_csv.h"
+#include "compartment/model/run_key_results.h"
 
 #include <string>
 
@@ -20,6 +23,17 @@ RunReport BuildRunReport(const RunInputs& inputs, const RunResults& results,
         named.OutputFile = std::string(outputFile);
         return PrintedReport(named, results, endMessage, linesPerPage);
     };
+    return report;
+}
+
+RunReport BuildWindowReport(const Calculations& calc, const CompletedRun& run) {
+    RunReport report = BuildRunReport(calc.Inputs, calc.Results, run.EndMessage);
+    report.KeyResultsFor = [&calc, run](const KeyCriteria& criteria) {
+        return RunKeyResults(calc.Results, run, calc.Fire, criteria);
+    };
+    report.ResultsCsv = [&calc] { return ResultsCsv(calc.Results); };
+    report.ScreenTableCells = [&calc] { return ScreenTableCells(calc.Inputs, calc.Results); };
+    report.ShownUnits = calc.Units.System;
     return report;
 }
 

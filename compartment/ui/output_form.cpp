@@ -60,7 +60,7 @@ RunOutcome frmOutput::RunModel() {
 }
 
 RunReport frmOutput::Report(const CompletedRun& run) const {
-    return BuildRunReport(calc_.Inputs, calc_.Results, run.EndMessage);
+    return BuildWindowReport(calc_, run);
 }
 
 } // namespace vorla::compartment

@@ -3,6 +3,8 @@
 #pragma once
 
 #include "common/run_report.h"
+#include "common/run_outcome.h"
+#include "smoke_filling/model/calculations.h"
 #include "smoke_filling/model/run_inputs.h"
 #include "smoke_filling/model/run_results.h"
 
@@ -13,5 +15,10 @@ namespace vorla::smoke {
 // `results` must outlive the report: its printed pages read them.
 RunReport BuildRunReport(const RunInputs& inputs, const RunResults& results,
                          std::string_view endMessage);
+
+// The report of `run` as the report window shows it: BuildRunReport's, with the
+// run's key results on its fire table, its CSV, the screen table's cells and the
+// form's unit system. `calc` must outlive the report: all of these read it.
+RunReport BuildWindowReport(const Calculations& calc, const CompletedRun& run);
 
 } // namespace vorla::smoke

@@ -101,10 +101,15 @@ class TestReport final : public ReportWindow {
         return {.ScreenTableText = rowsText + end,
                 .SavedReportText = "VERSION\r\n" + header_ + "\r\n" + rowsText + end + "\r\n",
                 .OutputFile = outputFile,
-                .PrintedPages = [](double, std::string_view file) {
-                    return std::optional<std::vector<vorla::PrintedPage>>{
-                        {{"row 0", std::string(file)}}};
-                }};
+                .PrintedPages =
+                    [](double, std::string_view file) {
+                        return std::optional<std::vector<vorla::PrintedPage>>{
+                            {{"row 0", std::string(file)}}};
+                    },
+                .KeyResultsFor = {},
+                .ResultsCsv = {},
+                .ScreenTableCells = {},
+                .ShownUnits = vorla::UnitSystem::SI};
     }
 
   private:
@@ -189,9 +194,11 @@ class ReportWindowTest : public QObject {
         QVERIFY(report->Form_Load());
         QCOMPARE(report->cmdExtra->text(), QString("&Extra"));
         report->txtHeader->setFocus();
-        for (QWidget* next : std::initializer_list<QWidget*>{report->txtDataColumns,
-                                                             report->cmdSave, report->cmdPrint,
-                                                             report->cmdExtra, report->cmdClose}) {
+        // The base's own Export CSV and Copy come before a program's button.
+        for (QWidget* next : std::initializer_list<QWidget*>{
+                 report->txtDataColumns, report->cmdSave, report->cmdPrint,
+                 report->findChild<QWidget*>("cmdExportCsv"),
+                 report->findChild<QWidget*>("cmdCopy"), report->cmdExtra, report->cmdClose}) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), next);
         }

@@ -1,0 +1,170 @@
+#include "common/key_results_text.h"
+
+#include "common/format.h"
+#include "common/units.h"
+
+namespace vorla {
+namespace {
+
+// One quantity in both unit systems: the shown one first, the other in brackets.
+struct BothUnits {
+    std::string Si;
+    std::string Us;
+};
+
+std::string InShownOrder(const BothUnits& value, UnitSystem shown) {
+    return shown == UnitSystem::US ? value.Us + " (" + value.Si + ")"
+                                   : value.Si + " (" + value.Us + ")";
+}
+
+double Feet(double metres) {
+    return metres / kMetresPerFoot;
+}
+
+double Fahrenheit(double celsius) {
+    return celsius * 9 / 5 + 32;
+}
+
+// The report's columns: temperatures in whole degrees, heights to the
+// centimetre, rates to a tenth, vent flows to the gram.
+BothUnits Temperature(double celsius) {
+    return {Format(celsius, "0") + " \u00b0C", Format(Fahrenheit(celsius), "0") + " \u00b0F"};
+}
+
+BothUnits Height(double metres) {
+    return {Format(metres, "0.00") + " m", Format(Feet(metres), "0.00") + " ft"};
+}
+
+BothUnits HeatReleaseRate(double kw) {
+    return {Format(kw, "0.0") + " kW", Format(kw / kKilowattsPerBtuPerSecond, "0.0") + " Btu/s"};
+}
+
+BothUnits VentFlow(double kgS) {
+    return {Format(kgS, "0.000") + " kg/s", Format(kgS * kPoundsPerKilogram, "0.000") + " lb/s"};
+}
+
+BothUnits HeatReleased(double mj) {
+    return {Format(mj, "0.0") + " MJ", Format(mj * 1000 / kKilowattsPerBtuPerSecond, "0") + " Btu"};
+}
+
+BothUnits CriterionHeight(double metres) {
+    return {ShownHeight(metres, UnitSystem::SI) + " m",
+            ShownHeight(metres, UnitSystem::US) + " ft"};
+}
+
+BothUnits CriterionTemperature(double celsius) {
+    return {ShownTemperature(celsius, UnitSystem::SI) + " \u00b0C",
+            ShownTemperature(celsius, UnitSystem::US) + " \u00b0F"};
+}
+
+// Format keeps the point of a pattern whose decimals are all optional: "60.".
+std::string WithoutTrailingPoint(std::string text) {
+    if (!text.empty() && text.back() == '.') {
+        text.pop_back();
+    }
+    return text;
+}
+
+std::string Seconds(double s) {
+    return Format(s, "0.0") + " s";
+}
+
+// "<what> at <time>" or "<what>: <otherwise>".
+std::string AtTime(const std::string& what, const std::optional<double>& timeS,
+                   const char* otherwise = "not reached") {
+    return timeS ? what + " at " + Seconds(*timeS) : what + ": " + otherwise;
+}
+
+template <class Shown>
+std::string Joined(const std::vector<double>& values, UnitSystem shown, Shown show) {
+    std::string text;
+    for (const double value : values) {
+        if (!text.empty()) {
+            text += ", ";
+        }
+        text += show(value, shown);
+    }
+    return text;
+}
+
+} // namespace
+
+std::string RunEndWords(RunEnd end) {
+    switch (end) {
+    case RunEnd::Complete:
+        return "run complete";
+    case RunEnd::FlashoverStop:
+        return "flashover, run stopped by the user";
+    case RunEnd::FireEnded:
+        return "end of input fire";
+    case RunEnd::LayerAtSill:
+        return "layer interface dropped below vent sill";
+    case RunEnd::LayerAtFuelSurface:
+        return "layer interface dropped below fuel surface";
+    case RunEnd::Unstable:
+        return "calculation became unstable";
+    }
+    return "calculation became unstable";
+}
+
+std::string ShownHeight(double metres, UnitSystem shown) {
+    return WithoutTrailingPoint(Format(shown == UnitSystem::US ? Feet(metres) : metres, "0.###"));
+}
+
+std::string ShownTemperature(double celsius, UnitSystem shown) {
+    return WithoutTrailingPoint(
+        Format(shown == UnitSystem::US ? Fahrenheit(celsius) : celsius, "0.#"));
+}
+
+std::string ShownHeights(const std::vector<double>& metres, UnitSystem shown) {
+    return Joined(metres, shown, ShownHeight);
+}
+
+std::string ShownTemperatures(const std::vector<double>& celsius, UnitSystem shown) {
+    return Joined(celsius, shown, ShownTemperature);
+}
+
+std::vector<std::string> KeyResultLines(const KeyResults& keys, UnitSystem shown) {
+    const auto both = [shown](const BothUnits& value) { return InShownOrder(value, shown); };
+    std::vector<std::string> lines;
+    if (keys.Model == ModelKind::Compartment) {
+        lines.push_back(AtTime("Flashover", keys.FlashoverTimeS));
+    }
+    for (const auto& reach : keys.InterfaceReachesS) {
+        lines.push_back(
+            AtTime("Layer down to " + both(CriterionHeight(reach.Criterion)), reach.TimeS));
+    }
+    for (const auto& reach : keys.LayerTemperatureReachesS) {
+        lines.push_back(
+            AtTime("Layer at " + both(CriterionTemperature(reach.Criterion)), reach.TimeS));
+    }
+    lines.push_back("Peak layer temperature " + both(Temperature(keys.PeakLayerTemperatureC)) +
+                    " at " + Seconds(keys.PeakLayerTemperatureTimeS));
+    lines.push_back("Lowest interface height " + both(Height(keys.LowestInterfaceHeightM)) +
+                    " at " + Seconds(keys.LowestInterfaceHeightTimeS));
+    lines.push_back("Peak heat release rate " + both(HeatReleaseRate(keys.PeakHeatReleaseRateKw)));
+    lines.push_back("Heat released " + both(HeatReleased(keys.HeatReleasedMj)));
+    if (keys.Model == ModelKind::Compartment) {
+        if (keys.PeakVentFlowKgS) {
+            lines.push_back("Peak vent flow " + both(VentFlow(*keys.PeakVentFlowKgS)));
+        }
+        lines.push_back(AtTime("Fire limited by oxygen", keys.OxygenLimitedTimeS, "never"));
+    } else {
+        lines.push_back(AtTime("Layer at fire base", keys.LayerAtFireBaseTimeS));
+    }
+    lines.push_back("Run ended at " + Seconds(keys.EndTimeS) + ": " + RunEndWords(keys.End));
+    return lines;
+}
+
+std::string KeyResultsText(const KeyResults& keys, UnitSystem shown) {
+    std::string text;
+    for (const auto& line : KeyResultLines(keys, shown)) {
+        if (!text.empty()) {
+            text += '\n';
+        }
+        text += line;
+    }
+    return text;
+}
+
+} // namespace vorla

@@ -1,0 +1,35 @@
+#include "common/ui/report_exports.h"
+
+#include "common/atomic_file.h"
+
+#include <QClipboard>
+#include <QFileInfo>
+#include <QGuiApplication>
+
+namespace vorla::ui {
+
+std::string CsvFileNameFor(const std::string& outputFile) {
+    const QString base = QFileInfo(QString::fromStdString(outputFile)).completeBaseName();
+    return (base.isEmpty() ? QStringLiteral("results") : base).toStdString() + ".csv";
+}
+
+bool ExportCsv(PlatformServices& services, const std::string& programName,
+               const std::string& outputFile, const std::string& csv) {
+    const auto path = services.ChooseFile(SaveAsDialog(
+        kExportCsvTitle, kCsvFilter, services.DataDirectory(), CsvFileNameFor(outputFile)));
+    if (!path) {
+        return false;
+    }
+    if (const auto error = WriteFileAtomically(*path, csv)) {
+        services.ShowMessage({*error + " The CSV file is not written.", programName,
+                              MessageIcon::Critical, MessageButtons::Ok});
+        return false;
+    }
+    return true;
+}
+
+void CopyTable(const TableCells& table) {
+    QGuiApplication::clipboard()->setText(QString::fromStdString(TabSeparatedText(table)));
+}
+
+} // namespace vorla::ui

@@ -1,0 +1,327 @@
+// VORLA-XW's report window beside its table: the Key Results panel and its
+// Criteria dialog, Export CSV and Copy, driven as a user does. The settings
+// live in a temporary folder, never the user's.
+#include "common/ui/criteria_settings.h"
+#include "common/ui/report_exports.h"
+#include "compartment/model/results_csv.h"
+#include "program_fixture.h"
+
+#include <QClipboard>
+#include <QDialog>
+#include <QGroupBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <cmath>
+#include <optional>
+
+using namespace vorla::compartment;
+using namespace vorla::compartment::testing;
+
+namespace {
+
+QStringList PanelLines(const QWidget* report) {
+    return Control<QPlainTextEdit>(report, "txtKeyResults")->toPlainText().split('\n');
+}
+
+QStringList Cells(const QString& line) {
+    return line.split('\t');
+}
+
+// The CSV read back: one list of numbers per row (flags left out).
+QList<QList<double>> CsvNumbers(const QString& csv) {
+    QList<QList<double>> rows;
+    const QStringList lines = csv.split("\r\n", Qt::SkipEmptyParts);
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        QList<double> row;
+        const QStringList cells = lines[i].split(',');
+        for (qsizetype c = 0; c < 5; ++c) {
+            row << cells[c].toDouble();
+        }
+        rows << row;
+    }
+    return rows;
+}
+
+// The first time column `column` meets `criterion` (going down or up),
+// interpolated linearly in time between the rows that straddle it.
+std::optional<double> FirstCrossing(const QList<QList<double>>& rows, int column, double criterion,
+                                    bool down) {
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        const double v = rows[i][column];
+        if (down ? v > criterion : v < criterion) {
+            continue;
+        }
+        if (i == 0) {
+            return rows[0][0];
+        }
+        const double v0 = rows[i - 1][column];
+        return rows[i - 1][0] + (criterion - v0) / (v - v0) * (rows[i][0] - rows[i - 1][0]);
+    }
+    return std::nullopt;
+}
+
+QString Tenth(double seconds) {
+    return QString::number(std::round(seconds * 10) / 10, 'f', 1);
+}
+
+} // namespace
+
+class KeyResultsPanelTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir settingsFolder_;
+
+  private slots:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        QCoreApplication::setOrganizationName("VORLA");
+        QCoreApplication::setApplicationName("vorla-xw");
+        QSettings::setDefaultFormat(QSettings::IniFormat);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder_.path());
+    }
+    void init() { QSettings().clear(); }
+
+    void ThePanelShowsOnceTheRunIsOverBesideTheTable() {
+        Program program;
+        program.FillRoom(program.WriteFile("RAMP.FIR", kRampFire), "300", "10");
+        program.platform.AnswerNextQuestion(MessageButton::No); // flashover: go on
+        auto* report = program.Run();
+        QVERIFY(report);
+        auto* panel = Control<QGroupBox>(report, "fraKeyResults");
+        QVERIFY(panel->isVisible());
+        QCOMPARE(panel->title(), QString("Key Results"));
+        QCOMPARE(WindowConventionProblems(*report), QStringList());
+        // The table keeps the 72 columns it has without the panel.
+        auto* table = Control<QPlainTextEdit>(report, "txtDataColumns");
+        QVERIFY(table->width() >= table->fontMetrics().horizontalAdvance(QString(68, u'0')));
+        QVERIFY(panel->geometry().left() >= table->geometry().right());
+
+        const QStringList lines = PanelLines(report);
+        QCOMPARE(lines.front(), QString("Flashover at 122.0 s"));
+        QCOMPARE(lines.back(), QString("Run ended at 300.0 s: end of input fire"));
+
+        Click(report, "cmdCopyKeyResults");
+        QCOMPARE(QGuiApplication::clipboard()->text(), lines.join('\n'));
+    }
+
+    void TheCrossingsAreThoseOfTheExportedRows() {
+        Program program;
+        program.FillRoom(program.WriteFile("STEADY.FIR", kSteadyFire), "600");
+        auto* report = program.Run();
+        QVERIFY(report);
+        const std::string csvPath = program.Path("office.csv");
+        program.platform.ChooseInNextDialog(csvPath);
+        Click(report, "cmdExportCsv");
+        const auto rows = CsvNumbers(ReadText(csvPath));
+        QCOMPARE(rows.size(), program.calc->Results.LastRow + 1);
+
+        const QStringList lines = PanelLines(report);
+        for (const double h : {1.8, 1.5}) {
+            const auto t = FirstCrossing(rows, 2, h, true);
+            const QString what =
+                QString("Layer down to %1 m (%2 ft)").arg(h).arg(h == 1.8 ? "5.906" : "4.921");
+            QVERIFY2(lines.contains(t ? what + " at " + Tenth(*t) + " s" : what + ": not reached"),
+                     qPrintable(lines.join('\n')));
+        }
+        for (const int theta : {60, 200, 600}) {
+            const auto t = FirstCrossing(rows, 1, theta, false);
+            const QString what =
+                QString("Layer at %1 °C (%2 °F)").arg(theta).arg(theta * 9 / 5 + 32);
+            QVERIFY2(lines.contains(t ? what + " at " + Tenth(*t) + " s" : what + ": not reached"),
+                     qPrintable(lines.join('\n')));
+        }
+        QCOMPARE(lines.front(), QString("Flashover: not reached"));
+        QVERIFY(lines.contains("Peak heat release rate 100.0 kW (94.8 Btu/s)"));
+        // 100 kW for 600 s.
+        QVERIFY(lines.contains("Heat released 60.0 MJ (56870 Btu)"));
+    }
+
+    void USUnitsShowFeetAndFahrenheitFirst() {
+        Program program;
+        program.FillRoom(program.WriteFile("STEADY.FIR", kSteadyFire), "600");
+        Control<QAbstractButton>(program.input, "optUnits(1)")->click();
+        auto* report = program.Run();
+        QVERIFY(report);
+        const QStringList lines = PanelLines(report);
+        QVERIFY(lines.filter(QRegularExpression("^Layer down to 5.906 ft \\(1.8 m\\)")).size() ==
+                1);
+        QVERIFY(lines.filter(QRegularExpression("^Layer at 392 °F \\(200 °C\\)")).size() == 1);
+        QVERIFY(lines.contains("Peak heat release rate 94.8 Btu/s (100.0 kW)"));
+    }
+
+    void CriteriaAreCheckedAppliedAtOnceAndRemembered() {
+        Program program;
+        program.FillRoom(program.WriteFile("STEADY.FIR", kSteadyFire), "600");
+        auto* report = program.Run();
+        QVERIFY(report);
+        const int messagesBefore = int(program.platform.Messages().size());
+
+        Click(report, "cmdCriteria");
+        auto* dialog = Control<QDialog>(report, "dlgCriteria");
+        QVERIFY(dialog && dialog->isVisible());
+        QCOMPARE(dialog->windowTitle(), QString("VORLA-XW: Criteria"));
+        QCOMPARE(WindowConventionProblems(*dialog), QStringList());
+        auto* heights = Control<QLineEdit>(dialog, "txtInterfaceHeights");
+        auto* temperatures = Control<QLineEdit>(dialog, "txtLayerTemperatures");
+        QCOMPARE(heights->text(), QString("1.8, 1.5"));
+        QCOMPARE(temperatures->text(), QString("60, 200, 600"));
+
+        heights->setText("2;1");
+        Click(dialog, "cmdOK");
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(int(program.platform.Messages().size()), messagesBefore + 1);
+        const auto& refused = program.platform.Messages().back().Request;
+        QCOMPARE(refused.Title, std::string("VORLA-XW: Criteria"));
+        QVERIFY(refused.Text.starts_with("The value of the Interface heights box is not a list"));
+        QCOMPARE(dialog->focusWidget(), heights);
+
+        heights->setText("2.2, 0.3");
+        temperatures->setText("");
+        Click(dialog, "cmdOK");
+        Program::Settle();
+        QVERIFY(!Control<QDialog>(report, "dlgCriteria") ||
+                !Control<QDialog>(report, "dlgCriteria")->isVisible());
+        QStringList lines = PanelLines(report);
+        QCOMPARE(lines.filter("Layer down to").size(), 2);
+        QVERIFY(lines.filter(QRegularExpression("^Layer down to 2.2 m \\(7.218 ft\\)")).size() ==
+                1);
+        QVERIFY(lines.contains("Layer down to 0.3 m (0.984 ft): not reached"));
+        QCOMPARE(lines.filter("Layer at ").size(), 0);
+        QSettings settings;
+        QCOMPARE(settings.value(vorla::ui::kInterfaceHeightsKey).toString(), QString("2.2,0.3"));
+        QCOMPARE(settings.value(vorla::ui::kLayerTemperaturesKey).toString(), QString());
+
+        // Cancel changes nothing.
+        Click(report, "cmdCriteria");
+        dialog = Control<QDialog>(report, "dlgCriteria");
+        Control<QLineEdit>(dialog, "txtInterfaceHeights")->setText("9");
+        Click(dialog, "cmdCancel");
+        Program::Settle();
+        QCOMPARE(PanelLines(report), lines);
+
+        // The next run's panel starts from the criteria remembered.
+        program.platform.AnswerNextQuestion(MessageButton::No); // do not save
+        Click(report, "cmdClose");
+        Program::Settle();
+        report = program.Run();
+        QVERIFY(report);
+        lines = PanelLines(report);
+        QVERIFY(lines.contains("Layer down to 0.3 m (0.984 ft): not reached"));
+        QCOMPARE(lines.filter("Layer at ").size(), 0);
+    }
+
+    void CriteriaSettingsReadBack_data() {
+        QTest::addColumn<QVariant>("heights");
+        QTest::addColumn<QVariant>("temperatures");
+        QTest::addColumn<QList<double>>("heightsM");
+        QTest::addColumn<QList<double>>("temperaturesC");
+        QTest::newRow("missing: defaults")
+            << QVariant() << QVariant() << QList<double>{1.8, 1.5} << QList<double>{60, 200, 600};
+        QTest::newRow("stored") << QVariant("1.8288,0.5") << QVariant("37.77777778")
+                                << QList<double>{1.8288, 0.5} << QList<double>{37.77777778};
+        QTest::newRow("cleared") << QVariant("") << QVariant("") << QList<double>{}
+                                 << QList<double>{};
+        QTest::newRow("damaged: defaults")
+            << QVariant("1.8;x") << QVariant("-300") << QList<double>{1.8, 1.5}
+            << QList<double>{60, 200, 600};
+    }
+    void CriteriaSettingsReadBack() {
+        QFETCH(QVariant, heights);
+        QFETCH(QVariant, temperatures);
+        QFETCH(QList<double>, heightsM);
+        QFETCH(QList<double>, temperaturesC);
+        {
+            QSettings settings;
+            if (heights.isValid()) {
+                settings.setValue(vorla::ui::kInterfaceHeightsKey, heights);
+                settings.setValue(vorla::ui::kLayerTemperaturesKey, temperatures);
+            }
+        }
+        const vorla::KeyCriteria read = vorla::ui::LoadCriteria(QSettings());
+        QCOMPARE(QList<double>(read.InterfaceHeightsM.begin(), read.InterfaceHeightsM.end()),
+                 heightsM);
+        QCOMPARE(QList<double>(read.LayerTemperaturesC.begin(), read.LayerTemperaturesC.end()),
+                 temperaturesC);
+        // What is saved reads back the same.
+        QSettings settings;
+        vorla::ui::SaveCriteria(settings, read);
+        const vorla::KeyCriteria again = vorla::ui::LoadCriteria(settings);
+        QCOMPARE(again.InterfaceHeightsM, read.InterfaceHeightsM);
+        QCOMPARE(again.LayerTemperaturesC, read.LayerTemperaturesC);
+    }
+
+    void ExportCsvWritesTheBatchCommandsBytes() {
+        Program program;
+        program.FillRoom(program.WriteFile("RAMP.FIR", kRampFire), "300", "10");
+        program.platform.AnswerNextQuestion(MessageButton::Yes); // flashover: stop
+        auto* report = program.Run();
+        QVERIFY(report);
+        const std::string path = program.Path("ramp.csv");
+        program.platform.ChooseInNextDialog(path);
+        Click(report, "cmdExportCsv");
+        const auto& dialog = program.platform.FileDialogs().back().Request;
+        QCOMPARE(dialog.Kind, vorla::ui::FileDialogKind::SaveAs);
+        QCOMPARE(dialog.Title, std::string("Export CSV"));
+        QCOMPARE(dialog.Filter, std::string("CSV files (*.csv)|*.csv|All files (*)|*"));
+        QCOMPARE(dialog.InitialFileName, std::string("OFFICE.csv"));
+        QVERIFY(dialog.ConfirmOverwrite);
+        const std::string written = ReadFile(path);
+        QCOMPARE(written, ResultsCsv(program.calc->Results));
+        // Read back: the title line, then rows 0 to the flashover row at 122 s.
+        const QStringList lines = QString::fromStdString(written).split("\r\n", Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 1 + 26);
+        QCOMPARE(lines.front().split(',').size(), 7);
+        QCOMPARE(lines.back().section(',', 0, 0), QString("122"));
+        QVERIFY(lines.back().section(',', 1, 1).toDouble() > 600);
+
+        // A folder that does not exist: a message naming the file, nothing written.
+        const std::string nowhere = program.Path("missing/ramp.csv");
+        program.platform.ChooseInNextDialog(nowhere);
+        Click(report, "cmdExportCsv");
+        const auto& failed = program.platform.Messages().back().Request;
+        QCOMPARE(failed.Title, std::string("VORLA-XW"));
+        QCOMPARE(failed.Icon, MessageIcon::Critical);
+        QVERIFY(failed.Text.find(nowhere) != std::string::npos);
+        QVERIFY(failed.Text.ends_with(" The CSV file is not written."));
+        QVERIFY(!QFile::exists(QString::fromStdString(nowhere)));
+
+        // Cancelled: nothing asked, nothing written.
+        const auto messages = program.platform.Messages().size();
+        program.platform.CancelNextDialog();
+        Click(report, "cmdExportCsv");
+        QCOMPARE(program.platform.Messages().size(), messages);
+    }
+
+    void CopyPutsTheShownTableOnTheClipboardAsCells() {
+        Program program;
+        program.FillRoom(program.WriteFile("RAMP.FIR", kRampFire), "300", "10");
+        program.platform.AnswerNextQuestion(MessageButton::No);
+        auto* report = program.Run();
+        QVERIFY(report);
+        Click(report, "cmdCopy");
+        const QStringList copied = QGuiApplication::clipboard()->text().split('\n');
+        QCOMPARE(copied.back(), QString()); // every line ends with a line feed
+        QCOMPARE(
+            Cells(copied.front()),
+            QStringList({"Time (sec)", "Temp (deg F)", "Temp (deg C)", "Layer (ft)", "Layer (m)",
+                         "Fire (Btu/s)", "Fire (kW)", "Vent (lb/s)", "Vent (kg/s)", "FR", "OS"}));
+        // Each shown row, read by the report's fixed columns: nine right-aligned
+        // numbers in the first 62 characters, then the two three-character flags.
+        QStringList shown =
+            Control<QPlainTextEdit>(report, "txtDataColumns")->toPlainText().split('\n');
+        shown.removeLast(); // the end message
+        QCOMPARE(copied.size(), 1 + shown.size() + 1);
+        for (qsizetype i = 0; i < shown.size(); ++i) {
+            const QString& line = shown[i];
+            QStringList expected = line.left(62).split(' ', Qt::SkipEmptyParts);
+            expected << line.mid(62, 3).trimmed() << line.mid(65, 3).trimmed();
+            QCOMPARE(Cells(copied[i + 1]), expected);
+        }
+        QCOMPARE(Cells(copied[shown.size()]).front(), QString("300"));
+    }
+};
+
+QTEST_MAIN(KeyResultsPanelTest)
+#include "key_results_panel_test.moc"
