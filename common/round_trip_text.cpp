@@ -28,4 +28,15 @@ std::optional<double> NumberOfRoundTripText(std::string_view text) {
     return value;
 }
 
+double SingleAsShortestDouble(float value) {
+    if (!std::isfinite(value)) {
+        return value;
+    }
+    char buffer[32];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value);
+    double shortest = value;
+    std::from_chars(buffer, written.ptr, shortest);
+    return shortest;
+}
+
 } // namespace vorla

@@ -18,4 +18,9 @@ std::string RoundTripText(double value);
 // whole text is not one finite number.
 std::optional<double> NumberOfRoundTripText(std::string_view text);
 
+// The double of the shortest decimal text that reads back as the float
+// `value`: a single-precision input 2.1f (2.0999999046...) becomes 2.1, the
+// number a user typed, which still reads back as the same float.
+double SingleAsShortestDouble(float value);
+
 } // namespace vorla

@@ -1,0 +1,50 @@
+#include "compartment/model/run_key_results.h"
+
+#include "common/round_trip_text.h"
+
+namespace vorla::compartment {
+
+std::vector<RunRow> KeyResultRows(const RunResults& results) {
+    std::vector<RunRow> rows;
+    rows.reserve(static_cast<std::size_t>(results.LastRow) + 1);
+    for (int i = 0; i <= results.LastRow; ++i) {
+        rows.push_back({static_cast<double>(results.Time[i]), results.LayerTemperature[i],
+                        static_cast<double>(results.InterfaceHeight[i]), results.HeatReleaseRate[i],
+                        results.VentFlow[i], results.OSFlag[i] == kStarvedOfAir});
+    }
+    return rows;
+}
+
+KeyResults RunKeyResults(const RunResults& results, const CompletedRun& run, const FireTable& fire,
+                         const KeyCriteria& criteria) {
+    const std::vector<RunRow> rows = KeyResultRows(results);
+    RunView view;
+    view.Model = ModelKind::Compartment;
+    view.Rows = rows;
+    view.End = run.End;
+    // A flashover row above LastRow would belong to an earlier, longer run.
+    if (results.FlashoverRow && *results.FlashoverRow >= 0 &&
+        *results.FlashoverRow <= results.LastRow) {
+        view.FlashoverRow = static_cast<std::size_t>(*results.FlashoverRow);
+    }
+    return ComputeKeyResults(view, fire, criteria);
+}
+
+std::vector<RunInput> SummaryInputs(const RunInputs& inputs) {
+    return {
+        {"title", inputs.RunTitle},
+        {"output_file", inputs.OutputFile},
+        {"fire_file", inputs.FireFile},
+        {"floor_area_m2", inputs.FloorArea},
+        {"room_height_m", inputs.RoomHeight},
+        {"vent_width_m", inputs.VentWidth},
+        {"sill_height_m", inputs.SillHeight},
+        {"soffit_height_m", SingleAsShortestDouble(inputs.SoffitHeight)},
+        {"fire_height_m", inputs.FireHeight},
+        {"radiative_fraction", inputs.RadiativeLossFraction},
+        {"loss_fraction", inputs.TotalLossFraction},
+        {"run_time_s", static_cast<double>(inputs.RunTime)},
+    };
+}
+
+} // namespace vorla::compartment

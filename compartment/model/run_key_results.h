@@ -1,0 +1,31 @@
+// The key results of a compartment run (common/key_results.h) from its result
+// columns: the rows as the report shows them, the air-supply flag of the OS
+// column, the flashover row the run recorded and why it ended.
+#pragma once
+
+#include "common/fire_table.h"
+#include "common/key_criteria.h"
+#include "common/key_results.h"
+#include "common/key_results_files.h"
+#include "common/run_outcome.h"
+#include "compartment/model/run_inputs.h"
+#include "compartment/model/run_results.h"
+
+#include <vector>
+
+namespace vorla::compartment {
+
+// Rows 0 to LastRow in S.I. units; a row is oxygen limited when its OS column
+// says the fire is starved of air.
+std::vector<RunRow> KeyResultRows(const RunResults& results);
+
+// The key results of the run that filled `results` and ended as `run`, on the
+// fire table it read.
+KeyResults RunKeyResults(const RunResults& results, const CompletedRun& run, const FireTable& fire,
+                         const KeyCriteria& criteria);
+
+// The inputs as the run used them, in S.I. units, for the key results' JSON:
+// names carry the unit as the keys do ("floor_area_m2", "run_time_s").
+std::vector<RunInput> SummaryInputs(const RunInputs& inputs);
+
+} // namespace vorla::compartment

@@ -1,0 +1,41 @@
+#include "smoke_filling/model/run_key_results.h"
+
+#include "common/round_trip_text.h"
+
+namespace vorla::smoke {
+
+std::vector<RunRow> KeyResultRows(const RunResults& results) {
+    std::vector<RunRow> rows;
+    rows.reserve(static_cast<std::size_t>(results.LastRow) + 1);
+    for (int i = 0; i <= results.LastRow; ++i) {
+        rows.push_back({static_cast<double>(results.Time[i]), results.LayerTemperature[i],
+                        static_cast<double>(results.InterfaceHeight[i]), results.HeatReleaseRate[i],
+                        results.VentFlow[i], false});
+    }
+    return rows;
+}
+
+KeyResults RunKeyResults(const RunResults& results, const CompletedRun& run, const FireTable& fire,
+                         const KeyCriteria& criteria) {
+    const std::vector<RunRow> rows = KeyResultRows(results);
+    RunView view;
+    view.Model = ModelKind::Smoke;
+    view.Rows = rows;
+    view.End = run.End;
+    return ComputeKeyResults(view, fire, criteria);
+}
+
+std::vector<RunInput> SummaryInputs(const RunInputs& inputs) {
+    return {
+        {"title", inputs.RunTitle},
+        {"output_file", inputs.OutputFile},
+        {"fire_file", inputs.FireFile},
+        {"floor_area_m2", inputs.FloorArea},
+        {"room_height_m", inputs.RoomHeight},
+        {"fire_height_m", SingleAsShortestDouble(inputs.FireHeight)},
+        {"loss_fraction", inputs.LossFraction},
+        {"run_time_s", static_cast<double>(inputs.RunTime)},
+    };
+}
+
+} // namespace vorla::smoke

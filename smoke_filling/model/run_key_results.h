@@ -1,0 +1,30 @@
+// The key results of a smoke filling run (common/key_results.h) from its
+// result columns: the heat release rate of each row as the report shows it and
+// the layer reaching the fire base when the run ended there.
+#pragma once
+
+#include "common/fire_table.h"
+#include "common/key_criteria.h"
+#include "common/key_results.h"
+#include "common/key_results_files.h"
+#include "common/run_outcome.h"
+#include "smoke_filling/model/run_inputs.h"
+#include "smoke_filling/model/run_results.h"
+
+#include <vector>
+
+namespace vorla::smoke {
+
+// Rows 0 to LastRow in S.I. units; a smoke filling run has no air-supply flag.
+std::vector<RunRow> KeyResultRows(const RunResults& results);
+
+// The key results of the run that filled `results` and ended as `run`, on the
+// fire table it read.
+KeyResults RunKeyResults(const RunResults& results, const CompletedRun& run, const FireTable& fire,
+                         const KeyCriteria& criteria);
+
+// The inputs as the run used them, in S.I. units, for the key results' JSON:
+// names carry the unit as the keys do ("floor_area_m2", "run_time_s").
+std::vector<RunInput> SummaryInputs(const RunInputs& inputs);
+
+} // namespace vorla::smoke
