@@ -214,7 +214,7 @@ int RunStudyCommand(std::span<const std::string> args, std::ostream& out, std::o
 
     const auto file = ReadWholeFile(studyPath);
     if (file.problem) {
-        return Fail(err, studyPath + ": the study file cannot be read (" + *file.problem + ").");
+        return Fail(err, studyPath + ": the study file cannot be opened (" + *file.problem + ").");
     }
     const auto read = study::ParseStudy(file.text, studyPath);
     if (const auto* problem = std::get_if<std::string>(&read)) {

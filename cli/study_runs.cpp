@@ -69,7 +69,10 @@ RunOutcome Refused(RunStatus status, std::string message) {
 // steps both models share.
 template <class Model>
 RunOutcome RunSample(const RunRequest& request, ReportFires& fires, const Model& model) {
-    const OptionTexts options(request.Options.begin(), request.Options.end());
+    OptionTexts options(request.Options.begin(), request.Options.end());
+    // The run's report file stands for the command's -o: the output file the
+    // report names unless the study gives an output-name.
+    options.emplace("o", request.ReportName);
     auto built = model.BuildInputs(options);
     if (auto* stop = std::get_if<CommandStop>(&built)) {
         if (stop->ExitStatus == kExitFileProblem) {

@@ -510,7 +510,7 @@ std::variant<Study, std::string> ReadStudyFile(const std::string& path) {
     // mistake must not block the command or fill memory.
     const auto file = ReadWholeFile(path);
     if (file.problem) {
-        return path + ": the study file cannot be read (" + *file.problem + ").";
+        return path + ": the study file cannot be opened (" + *file.problem + ").";
     }
     return ParseStudy(file.text, path);
 }

@@ -28,8 +28,16 @@ std::optional<std::size_t> WholeNumber(std::string_view text) {
     return value;
 }
 
+std::string ReportName(std::size_t run, std::size_t total, const std::string& extension) {
+    std::string number = std::to_string(run + 1);
+    const std::size_t width = std::to_string(total).size();
+    number.insert(0, width - std::min(width, number.size()), '0');
+    return "run-" + number + "." + extension;
+}
+
 RunRequest RequestFor(const Study& study, const SampledRun& sampled, bool keepReport) {
     RunRequest request;
+    request.ReportName = ReportName(sampled.Run, study.TotalRuns(), study.Model.ReportExtension);
     request.Run = sampled.Run;
     request.GridPoint = sampled.GridPoint;
     request.Criteria = &study.Criteria;
@@ -71,13 +79,6 @@ RunRequest RequestFor(const Study& study, const SampledRun& sampled, bool keepRe
         }
     }
     return request;
-}
-
-std::string ReportName(std::size_t run, std::size_t total, const std::string& extension) {
-    std::string number = std::to_string(run + 1);
-    const std::size_t width = std::to_string(total).size();
-    number.insert(0, width - std::min(width, number.size()), '0');
-    return "run-" + number + "." + extension;
 }
 
 // The runs of one shard, done by `threads` workers that each take the next run
@@ -168,7 +169,7 @@ class ShardRun {
         if (options_.KeepReports && outcome.Status == RunStatus::Ok) {
             const std::string path =
                 directory_ + "/reports/" +
-                ReportName(run, study_.TotalRuns(), study_.Model.ReportExtension);
+                ReportName(sampled.Run, study_.TotalRuns(), study_.Model.ReportExtension);
             return WriteFileAtomically(path, outcome.ReportText);
         }
         return std::nullopt;
