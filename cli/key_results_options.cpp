@@ -21,17 +21,9 @@ std::variant<KeyResultsOptions, CommandStop> ReadKeyResultsOptions(const OptionT
     }
     const UnitSystem system = std::get<UnitSystem>(units);
     KeyResultsOptions request;
-    for (const std::string_view name : {"summary", "summary-csv"}) {
-        const auto path = OptionText(options, name);
-        if (!path) {
-            continue;
-        }
-        if (path->empty()) {
-            return Refused(prefix, "the value of --" + std::string(name) +
-                                       " must name a file, or - for standard output.");
-        }
-        (name == "summary" ? request.JsonPath : request.CsvPath) = *path;
-    }
+    // Empty names and collisions were refused with the command's other files.
+    request.JsonPath = OptionText(options, "summary");
+    request.CsvPath = OptionText(options, "summary-csv");
     if (const auto text = OptionText(options, "criteria-height")) {
         auto heights = ParseCriteriaHeights(*text, system, "--criteria-height");
         if (const auto* problem = std::get_if<std::string>(&heights)) {

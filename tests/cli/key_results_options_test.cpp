@@ -202,8 +202,8 @@ TEST(SummaryOption, BadCriteriaAndPathsAreRefusedNamingTheOption) {
         {{"--units", "us", "--criteria-temperature", "-460"},
          "The value of --criteria-temperature must be temperatures above absolute zero"},
         {{"--criteria-temperature", "60,,200"}, "--criteria-temperature"},
-        {{"--summary", ""}, "the value of --summary must name a file"},
-        {{"--summary-csv", ""}, "the value of --summary-csv must name a file"},
+        {{"--summary", ""}, "--summary needs a file name, or - for standard output."},
+        {{"--summary-csv", ""}, "--summary-csv needs a file name, or - for standard output."},
     };
     for (const auto& c : cases) {
         for (auto args : {Office(c.more), Shop(c.more)}) {
