@@ -1,6 +1,7 @@
 #include "cli/study_command.h"
 
 #include "cli/option_parser.h"
+#include "cli/study_files.h"
 #include "cli/study_help.h"
 #include "cli/study_plots.h"
 #include "cli/study_progress.h"
@@ -155,6 +156,10 @@ int RunMerge(std::span<const std::string> args, std::ostream& out, std::ostream&
     if (!target || target->empty()) {
         return Refuse(err, "name the folder of the merged outputs with -o DIR.");
     }
+    if (const auto refusal = RefuseCommandFiles(MergeCommandFiles(shards, *target), kPrefix)) {
+        err << *refusal;
+        return kExitInputRejected;
+    }
     if (const auto problem = study::MergeStudyShards(shards, *target)) {
         return Fail(err, *problem);
     }
@@ -222,6 +227,12 @@ int RunStudyCommand(std::span<const std::string> args, std::ostream& out, std::o
         return kExitInputRejected;
     }
     const auto& design = std::get<study::Study>(read);
+    if (const auto refusal = RefuseCommandFiles(
+            StudyCommandFiles(design, directory, options.Value("-o").has_value(), runner),
+            kPrefix)) {
+        err << *refusal;
+        return kExitInputRejected;
+    }
 
     const bool progress =
         options.Has("--progress") || (!options.Has("--no-progress") && ::isatty(STDERR_FILENO));

@@ -66,6 +66,8 @@ std::string EventTitle(const std::string& column) {
     return "Layer at " + criterion + " °C";
 }
 
+constexpr const char* kHistogramName = "histogram-peak-layer-temperature";
+
 // "cdf-flashover-time", "cdf-interface-reaches-1.8-m", "cdf-layer-temperature-reaches-200-c".
 std::string CumulativeName(const std::string& column) {
     const auto at = column.find('@');
@@ -195,6 +197,21 @@ std::vector<plot::PlotPoint> HistogramBars(const std::vector<double>& values, do
     return bars;
 }
 
+std::vector<std::string> StudyPlotNames(const std::vector<std::string>& header) {
+    const auto columns = FindColumns(header);
+    if (!columns) {
+        return {};
+    }
+    std::vector<std::string> names;
+    for (const std::size_t column : columns->Times) {
+        names.push_back(CumulativeName(header[column]));
+    }
+    if (columns->PeakTemperature) {
+        names.push_back(kHistogramName);
+    }
+    return names;
+}
+
 std::vector<StudyPlot> StudyPlots(const study::RunsTable& table, const Json& gridPoints) {
     const auto columns = FindColumns(table.Header);
     if (!columns) {
@@ -237,7 +254,7 @@ std::vector<StudyPlot> StudyPlots(const study::RunsTable& table, const Json& gri
         bars.Style = plot::SeriesStyle::Bars;
         bars.Points = HistogramBars(peaks, bars.BarWidth);
         histogram.Series.push_back(std::move(bars));
-        plots.push_back({"histogram-peak-layer-temperature", std::move(histogram)});
+        plots.push_back({kHistogramName, std::move(histogram)});
     }
     return plots;
 }

@@ -38,6 +38,10 @@ struct StudyPlot {
 std::vector<StudyPlot> StudyPlots(const study::RunsTable& runs,
                                   const nlohmann::ordered_json& gridPoints);
 
+// The file names, without extension, of the plots StudyPlots draws from a
+// runs.csv with this header.
+std::vector<std::string> StudyPlotNames(const std::vector<std::string>& header);
+
 // Reads DIR/runs.csv and DIR/summary.json and writes every plot into DIR/plots/
 // as NAME.svg and NAME.png. Needs a QGuiApplication (plot::OffscreenGui).
 // Returns the sentence naming what could not be read or written.

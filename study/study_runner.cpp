@@ -28,16 +28,9 @@ std::optional<std::size_t> WholeNumber(std::string_view text) {
     return value;
 }
 
-std::string ReportName(std::size_t run, std::size_t total, const std::string& extension) {
-    std::string number = std::to_string(run + 1);
-    const std::size_t width = std::to_string(total).size();
-    number.insert(0, width - std::min(width, number.size()), '0');
-    return "run-" + number + "." + extension;
-}
-
 RunRequest RequestFor(const Study& study, const SampledRun& sampled, bool keepReport) {
     RunRequest request;
-    request.ReportName = ReportName(sampled.Run, study.TotalRuns(), study.Model.ReportExtension);
+    request.ReportName = StudyReportName(study, sampled.Run);
     request.Run = sampled.Run;
     request.GridPoint = sampled.GridPoint;
     request.Criteria = &study.Criteria;
@@ -165,8 +158,7 @@ class ShardRun {
         line = RunLine(sampled, outcome, keyColumns_);
         if (options_.KeepReports && outcome.Status == RunStatus::Ok) {
             const std::string path =
-                directory_ + "/reports/" +
-                ReportName(sampled.Run, study_.TotalRuns(), study_.Model.ReportExtension);
+                directory_ + "/reports/" + StudyReportName(study_, sampled.Run);
             return WriteFileAtomically(path, outcome.ReportText);
         }
         return std::nullopt;
@@ -206,6 +198,13 @@ class ShardRun {
 };
 
 } // namespace
+
+std::string StudyReportName(const Study& study, std::size_t run) {
+    std::string number = std::to_string(run + 1);
+    const std::size_t width = std::to_string(study.TotalRuns()).size();
+    number.insert(0, width - std::min(width, number.size()), '0');
+    return "run-" + number + "." + study.Model.ReportExtension;
+}
 
 std::variant<Shard, std::string> ParseShard(std::string_view text) {
     const auto slash = text.find('/');

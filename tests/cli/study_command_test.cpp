@@ -371,5 +371,66 @@ TEST_F(StudyCommand, AFireFileOfAReportThatCannotBeReadIsAFireFileErrorOfEachRun
     EXPECT_NE(run.out.find("3 with a fire file error"), std::string::npos) << run.out;
 }
 
+TEST_F(StudyCommand, AnOutputThatWouldReplaceAnInputIsRefusedBeforeAnyRun) {
+    fs::create_directories(In("prev/reports"));
+    fs::copy_file(kExamples + "/shop-sofa-fire.sof", In("prev/reports/run-2.sof"));
+    fs::create_directories(In("out"));
+    fs::copy_file(In("medium-tsquared-1mw.fir"), In("out/runs.csv"));
+    const std::string smoke =
+        "model = \"smoke\"\n[base]\nfloor-area = 100\nroom-height = 4\nrun-time = 60\n";
+    const std::string plain = Write("plain.toml", smoke + "fire = \"medium-tsquared-1mw.fir\"\n");
+    const std::string kept = Write("kept.toml", "model = \"smoke\"\nruns = 3\n[base]\n"
+                                                "from = \"prev/reports/run-2.sof\"\n[vary]\n"
+                                                "loss-fraction = { uniform = [0.5, 0.7] }\n");
+    const std::string table = Write("table.toml", smoke + "fire = \"out/runs.csv\"\n");
+    const std::string nothing = " Nothing was written.\n";
+    const struct {
+        std::string arguments;
+        std::string message;
+    } cases[] = {
+        {"study " + Quoted(plain) + " -o " + Quoted(plain),
+         "the study file " + plain + " and -o " + plain +
+             " are the same file: writing the study's outputs would destroy the study file." +
+             nothing},
+        {"study " + Quoted(kept) + " --keep-reports -o " + Quoted(In("prev")),
+         kept + "'s from " + In("prev/reports/run-2.sof") + " and -o " +
+             In("prev/reports/run-2.sof") +
+             " are the same file: writing a run's report would destroy a saved report the study "
+             "starts from." +
+             nothing},
+        {"study " + Quoted(table) + " -o " + Quoted(In("out")),
+         table + "'s fire " + In("out/runs.csv") + " and -o " + In("out/runs.csv") +
+             " are the same file: writing the runs table would destroy a fire file of the study." +
+             nothing},
+        {"study merge " + Quoted(In("p1")) + " " + Quoted(In("p2")) + " -o " + Quoted(In("p2")),
+         "the shard " + In("p2/runs.csv") + " and -o " + In("p2/runs.csv") +
+             " are the same file: writing the runs table would destroy a shard's runs table." +
+             nothing},
+    };
+    for (const char* shard : {"1", "2"}) {
+        const auto part = Program("study " + Quoted(plain) + " --no-progress --shard " + shard +
+                                  "/2 -o " + Quoted(In(std::string("p") + shard)));
+        ASSERT_EQ(part.status, 0) << part.err;
+    }
+    const auto before = FilesUnder(folder_.Path());
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments);
+        const auto run = Program(c.arguments);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.err, "vorla study: " + c.message);
+        auto after = FilesUnder(folder_.Path());
+        after.erase("stdout.txt");
+        after.erase("stderr.txt");
+        auto expected = before;
+        expected.erase("stdout.txt");
+        expected.erase("stderr.txt");
+        EXPECT_EQ(after, expected);
+    }
+    // Reports that replace nothing the study reads are no collision.
+    const auto apart = Program("study " + Quoted(kept) + " --no-progress --keep-reports -o " +
+                               Quoted(In("elsewhere")));
+    EXPECT_EQ(apart.status, 0) << apart.err;
+}
+
 } // namespace
 } // namespace vorla::cli
