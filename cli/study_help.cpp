@@ -61,9 +61,12 @@ const std::string_view kStudyHelp =
     "                    each criterion time (one curve per grid point) and a\n"
     "                    histogram of the peak layer temperature, as SVG and PNG\n"
     "\n"
+    "An output that would replace the study file, a report or fire file it reads is\n"
+    "refused before any run.\n"
+    "\n"
     "Exit status: 0 done (rejected samples included), 1 a file could not be read or\n"
     "written, 2 the study file or an option was refused (the message names the\n"
-    "file, the line and the key).\n";
+    "file, the line and the key) or an output would replace an input.\n";
 
 const std::string_view kStudyMergeHelp =
     "Usage: vorla study merge DIR... -o DIR\n"
@@ -77,7 +80,11 @@ const std::string_view kStudyMergeHelp =
     "  --help            this text\n"
     "  --version         the suite's version\n"
     "\n"
-    "Exit status: 0 done, 1 a shard could not be read or an output written, 2 a\n"
-    "wrong option.\n";
+    "Folders of another study, two folders of one shard, a missing shard or a\n"
+    "shard stopped before its end are refused, and nothing is written.\n"
+    "\n"
+    "Exit status: 0 done, 1 a shard could not be read or was refused, or an output\n"
+    "could not be written, 2 a wrong option or an output folder that would replace\n"
+    "a shard's files.\n";
 
 } // namespace vorla::cli
