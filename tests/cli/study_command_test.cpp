@@ -432,5 +432,27 @@ TEST_F(StudyCommand, AnOutputThatWouldReplaceAnInputIsRefusedBeforeAnyRun) {
     EXPECT_EQ(apart.status, 0) << apart.err;
 }
 
+TEST_F(StudyCommand, TheProgressBarIsShownWhenAskedAndNeverIntoAFile) {
+    const std::string study = Write(
+        "bar.toml", "model = \"smoke\"\nruns = 20\n[base]\nfire = \"medium-tsquared-1mw.fir\"\n"
+                    "floor-area = 100\nroom-height = 4\nrun-time = 60\n[vary]\n"
+                    "loss-fraction = { uniform = [0.5, 0.7] }\n");
+    const auto asked = Program("study " + Quoted(study) + " --progress -j 2 -o " + Quoted(In("a")));
+    ASSERT_EQ(asked.status, 0) << asked.err;
+    EXPECT_EQ(asked.err.rfind("\r[", 0), 0u) << asked.err;
+    const auto last = asked.err.rfind('\r');
+    // The last line is the full bar.
+    EXPECT_EQ(asked.err.substr(last).rfind("\r[" + std::string(30, '#') + "] 20/20 runs", 0), 0u)
+        << asked.err;
+    EXPECT_EQ(asked.err.back(), '\n');
+    EXPECT_NE(asked.out.find("20 runs in"), std::string::npos);
+
+    // Standard error is a file here, not a terminal.
+    const auto quiet = Program("study " + Quoted(study) + " -j 2 -o " + Quoted(In("b")));
+    ASSERT_EQ(quiet.status, 0) << quiet.err;
+    EXPECT_EQ(quiet.err, "");
+    EXPECT_EQ(ReadFile(In("a/runs.csv")), ReadFile(In("b/runs.csv")));
+}
+
 } // namespace
 } // namespace vorla::cli
