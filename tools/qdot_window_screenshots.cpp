@@ -10,8 +10,6 @@
 #include "common/ui/fake_platform.h"
 #include "common/ui/splash_window.h"
 #include "fire_generator/curves/standard_module.h"
-#include "fire_generator/ui/custom_form.h"
-#include "fire_generator/ui/graph_form.h"
 #include "fire_generator/ui/input_form.h"
 
 #include <QApplication>
@@ -37,6 +35,30 @@ void Settle(QWidget* window) {
         std::cerr << window->objectName().toStdString() << " was not activated\n";
     }
     QTest::qWait(150);
+}
+
+// A control of a window, found by its object name as a user's tools find it.
+template <typename T = QWidget> T* Control(QWidget* window, const QString& name) {
+    T* control = window->findChild<T*>(name);
+    if (control == nullptr) {
+        std::cerr << "no control " << name.toStdString() << "\n";
+        std::exit(1);
+    }
+    return control;
+}
+
+QWidget* TopLevel(const QString& name) {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == name && window->isVisible()) {
+            return window;
+        }
+    }
+    std::cerr << "no window " << name.toStdString() << "\n";
+    std::exit(1);
+}
+
+void Type(QWidget* window, const QString& name, const QString& text) {
+    Control<QLineEdit>(window, name)->setText(text);
 }
 
 void Shoot(QWidget* window, const QString& name) {
@@ -89,35 +111,35 @@ int main(int argc, char** argv) {
     auto* splash = vorla::ui::ShowSplash(
         "QDOT-XW", [] {}, [] {});
     Shoot(splash, "splash");
-    splash->cmdContinue_Click();
+    Control<QPushButton>(splash, "cmdContinue")->click();
 
     StandardModule module;
     frmInput input(module, platform, [] {});
     input.ShowAgain();
     // The main form as the README's walk-through fills it.
-    input.txtDescription->setText("Armchair, medium t-squared growth");
-    input.txtFireFile->setText("/home/engineer/VORLA/DATA/ARMCHAIR.FIR");
-    input.txtHoC->setText("20000");
-    input.txtDelayTime->setText("30");
+    Type(&input, "txtDescription", "Armchair, medium t-squared growth");
+    Type(&input, "txtFireFile", "/home/engineer/VORLA/DATA/ARMCHAIR.FIR");
+    Type(&input, "txtHoC", "20000");
+    Type(&input, "txtDelayTime", "30");
     Shoot(&input, "input");
     ShootSmallest(&input, "input");
-    input.txtDescription->setFocus();
+    Control(&input, "txtDescription")->setFocus();
     platform.ChooseInNextDialog(fireFile.toStdString());
     platform.CancelNextDialog(); // Tab comes round to the file name again
     PrintTabOrder(&input, 10);
 
-    const auto open = [&](QPushButton* button, const QString& delay) -> CurveForm* {
-        input.ShowAgain();
-        input.txtDelayTime->setText(delay);
+    const auto open = [&](const QString& button, const QString& form,
+                          const QString& delay) -> QWidget* {
+        Type(&input, "txtDelayTime", delay);
         if (delay == "0") {
             platform.AnswerNextQuestion(MessageButton::Yes);
         }
-        button->click();
-        return input.OpenForm();
+        Control<QPushButton>(&input, button)->click();
+        return TopLevel(form);
     };
-    const auto shootForm = [&](QPushButton* button, const QString& name, const QString& delay,
-                               const QStringList& entries, int tabs) {
-        auto* form = open(button, delay);
+    const auto shootForm = [&](const QString& button, const QString& formName, const QString& name,
+                               const QString& delay, const QStringList& entries, int tabs) {
+        auto* form = open(button, formName, delay);
         for (const auto& entry : entries) {
             if (auto* box = form->findChild<QLineEdit*>(entry.section(u'=', 0, 0))) {
                 box->setText(entry.section(u'=', 1));
@@ -128,50 +150,49 @@ int main(int argc, char** argv) {
         return form;
     };
 
-    input.optUnits[1]->click();
-    shootForm(input.cmdTSquared, "tsquared-us", "0",
-              {"txtAlpha=0.0444", "txtTMax=300", "txtTEnd=600"}, 6)
-        ->cmdCancel->click();
-    input.optUnits[0]->click();
-    input.txtHoC->setText("43700");
-    shootForm(input.cmdSemiUniversal, "universal", "0", {"txtTEnd=600"}, 4)->cmdCancel->click();
-    shootForm(input.cmdFurniture, "furniture", "0", {"txtCombustibleMass=25"}, 9)
-        ->cmdCancel->click();
+    const auto cancel = [](QWidget* form) { Control<QPushButton>(form, "cmdCancel")->click(); };
+    Control<QRadioButton>(&input, "optUnits(1)")->click();
+    cancel(shootForm("cmdTSquared", "frmTSquared", "tsquared-us", "0",
+                     {"txtAlpha=0.0444", "txtTMax=300", "txtTEnd=600"}, 6));
+    Control<QRadioButton>(&input, "optUnits(0)")->click();
+    Type(&input, "txtHoC", "43700");
+    cancel(shootForm("cmdSemiUniversal", "frmUniversal", "universal", "0", {"txtTEnd=600"}, 4));
+    cancel(
+        shootForm("cmdFurniture", "frmFurniture", "furniture", "0", {"txtCombustibleMass=25"}, 9));
 
-    auto* custom = qobject_cast<frmCustom*>(
-        shootForm(input.cmdCustom, "custom", "30", {"txtTime(2)=60", "txtQDOT(2)=150"}, 24));
+    auto* custom = shootForm("cmdCustom", "frmCustom", "custom", "30",
+                             {"txtTime(2)=60", "txtQDOT(2)=150"}, 24);
     for (int i = 0; i < 10; ++i) {
-        custom->txtTime[i]->setText(QString::number(i * 60));
-        custom->txtQDOT[i]->setText(QString::number(i * 100));
+        Type(custom, QString("txtTime(%1)").arg(i), QString::number(i * 60));
+        Type(custom, QString("txtQDOT(%1)").arg(i), QString::number(i * 100));
     }
-    custom->cmdNextTen_Click();
-    custom->txtTime[0]->setText("600");
-    custom->txtQDOT[0]->setText("1000");
+    Control<QPushButton>(custom, "cmdNextTen")->click();
+    Type(custom, "txtTime(0)", "600");
+    Type(custom, "txtQDOT(0)", "1000");
     Shoot(custom, "custom-page2");
     platform.AnswerNextQuestion(MessageButton::Yes);
-    custom->cmdCancel_Click();
+    cancel(custom);
 
-    shootForm(input.cmdPool, "pool", "0",
-              {"txtMLRInf=0.101", "txtKBeta=1.1", "txtDiameter=1", "txtTEnd=900"}, 7)
-        ->cmdCancel->click();
+    cancel(shootForm("cmdPool", "frmPool", "pool", "0",
+                     {"txtMLRInf=0.101", "txtKBeta=1.1", "txtDiameter=1", "txtTEnd=900"}, 7));
 
     // The README's curve: an armchair growing as a medium t-squared fire.
-    input.txtDescription->setText("Armchair, medium t-squared growth");
-    input.txtFireFile->setText(
-        QDir(QString::fromStdString(platform.DataDirectory())).filePath("ARMCHAIR.FIR"));
-    input.txtHoC->setText("20000");
-    auto* sofa = open(input.cmdTSquared, "30");
+    Type(&input, "txtDescription", "Armchair, medium t-squared growth");
+    Type(&input, "txtFireFile",
+         QDir(QString::fromStdString(platform.DataDirectory())).filePath("ARMCHAIR.FIR"));
+    Type(&input, "txtHoC", "20000");
+    auto* sofa = open("cmdTSquared", "frmTSquared", "30");
     for (const auto& [name, text] : {std::pair{"txtAlpha", "0.01172"}, std::pair{"txtTMax", "300"},
                                      std::pair{"txtTEnd", "900"}}) {
-        sofa->findChild<QLineEdit*>(name)->setText(text);
+        Type(sofa, name, text);
     }
-    sofa->cmdOK->click();
-    auto& graph = input.Graph();
-    Shoot(&graph, "graph");
-    ShootSmallest(&graph, "graph");
-    PrintTabOrder(&graph, 3);
+    Control<QPushButton>(sofa, "cmdOK")->click();
+    auto* graph = TopLevel("frmGraph");
+    Shoot(graph, "graph");
+    ShootSmallest(graph, "graph");
+    PrintTabOrder(graph, 3);
     platform.AnswerNextQuestion(MessageButton::No);
-    graph.cmdClose->click();
+    Control<QPushButton>(graph, "cmdClose")->click();
 
     for (const auto& problem : platform.Problems()) {
         std::cerr << "problem: " << problem << "\n";

@@ -39,6 +39,7 @@ class GraphWindow : public QWidget {
   public:
     explicit GraphWindow(QWidget* parent = nullptr);
 
+  protected:
     GraphPicture* picGraph;
     std::array<QLabel*, 6> lblXLabel{};
     std::array<QLabel*, 6> lblYLabel{};
@@ -66,7 +67,6 @@ class GraphWindow : public QWidget {
     // by default the window closes.
     virtual void cmdClose_Click();
 
-  protected:
     // The place for a derived window's own controls, right of the plot.
     QVBoxLayout* SidePanel() const { return sidePanel_; }
     // Buttons added here stand before Close, at the bottom right.

@@ -1,10 +1,15 @@
 #include "common/ui/report_window.h"
 
+#include "common/atomic_file.h"
+#include "common/ui/form_builders.h"
+#include "common/ui/message_texts.h"
+#include "common/ui/report_printing.h"
 #include "common/ui/report_text_box.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -21,12 +26,11 @@ namespace {
 constexpr int kTableColumns = 72; // the 68-character rows and a little air
 constexpr int kTableLines = 22;   // rows the window opens with
 constexpr int kTableMinimumLines = 6;
+constexpr const char* kCalculatingText = "CALCULATING ...";
 
-QPushButton* MakeButton(const char* name, const QString& caption, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(true); // Enter presses the button that has the focus
-    return button;
+// Enter presses the button that has the focus.
+QPushButton* MakeReportButton(const char* name, const QString& caption, QWidget* parent) {
+    return MakeButton(name, caption, parent, true);
 }
 
 // A window never opens larger than the screen, whatever the size of its text.
@@ -55,9 +59,9 @@ ReportWindow::ReportWindow(PlatformServices& services, ReportInputForm input,
     txtDataColumns->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtDataColumns->setMinimumHeight(txtDataColumns->HeightForLines(kTableMinimumLines));
 
-    cmdSave = MakeButton("cmdSave", "&Save", this);
-    cmdPrint = MakeButton("cmdPrint", "&Print", this);
-    cmdClose = MakeButton("cmdClose", "&Close", this);
+    cmdSave = MakeReportButton("cmdSave", "&Save", this);
+    cmdPrint = MakeReportButton("cmdPrint", "&Print", this);
+    cmdClose = MakeReportButton("cmdClose", "&Close", this);
     buttons_ = {cmdSave, cmdPrint, cmdClose};
 
     buttonRow_ = new QHBoxLayout;
@@ -87,7 +91,7 @@ ReportWindow::ReportWindow(PlatformServices& services, ReportInputForm input,
 }
 
 QPushButton* ReportWindow::AddButton(const char* name, const QString& caption) {
-    auto* button = MakeButton(name, caption, this);
+    auto* button = MakeReportButton(name, caption, this);
     buttonRow_->insertWidget(buttonRow_->indexOf(cmdClose), button);
     buttons_.insert(buttons_.end() - 1, button);
     setTabOrder(buttons_[buttons_.size() - 3], button);
@@ -136,8 +140,7 @@ bool ReportWindow::Form_Load() {
     saved_ = false;
     input_.Window->hide();
     SetButtonsEnabled(false);
-    reportHeader_ = BuildReportHeader();
-    txtHeader->SetReportText(BuildHeaderText());
+    txtHeader->SetReportText(HeaderText());
     txtDataColumns->SetReportText(kCalculatingText);
     FitToReport();
 
@@ -178,11 +181,8 @@ bool ReportWindow::Form_Load() {
         return false;
     }
 
-    lastRow_ = completed->LastRow;
-    endMessage_ = std::string(completed->EndMessage);
-    rowInterval_ = vorla::RowInterval(lastRow_);
-    reportRows_ = BuildReportRows();
-    txtDataColumns->SetReportText(BuildDataColumnsText());
+    report_ = Report(*completed);
+    txtDataColumns->SetReportText(report_.ScreenTableText);
     SetButtonsEnabled(true);
     cmdClose->setFocus();
     return true;
@@ -240,6 +240,60 @@ void ReportWindow::closeEvent(QCloseEvent* event) {
     } else {
         event->ignore();
     }
+}
+
+void ReportWindow::cmdSave_Click() {
+    Save();
+}
+
+void ReportWindow::Save() {
+    const auto path = services_.ChooseFile(
+        SaveAsDialog(kSaveDialogTitle, texts_.DataFilter, services_.DataDirectory(),
+                     input_.txtOutputFile->text().toStdString()));
+    if (path) {
+        // The file keeps the header the run was started with; the old file is
+        // replaced only once the whole report is written.
+        if (const auto error = WriteFileAtomically(*path, report_.SavedReportText)) {
+            services_.ShowMessage({*error + " " + texts_.NotSavedSentence, texts_.ProgramName,
+                                   MessageIcon::Critical, MessageButtons::Ok});
+            cmdClose->setFocus();
+            return;
+        }
+        // Later page headers name the file the report now lives in.
+        report_.OutputFile = *path;
+    }
+    // A cancelled dialog counts as a save too: the user has chosen not to keep
+    // this run, and Close no longer asks.
+    saved_ = true;
+    cmdSave->setEnabled(false);
+    cmdClose->setFocus();
+}
+
+void ReportWindow::cmdPrint_Click() {
+    const std::string document = texts_.ProgramName + " report";
+    const QString baseName =
+        QFileInfo(QString::fromStdString(report_.OutputFile)).completeBaseName();
+    const std::string pdfName = (baseName.isEmpty() ? document : baseName.toStdString()) + ".pdf";
+    PrintReport(services_, {.Request = {texts_.PrinterCheckTitle, document, pdfName},
+                            .ErrorTitle = texts_.ProgramName,
+                            .LinesReserved = texts_.PrintLinesReserved,
+                            .Paginate = [this](double linesPerPage) {
+                                return report_.PrintedPages(linesPerPage, report_.OutputFile);
+                            }});
+    cmdClose->setFocus();
+}
+
+void ReportWindow::cmdClose_Click() {
+    if (!saved_) {
+        const auto answer =
+            services_.ShowMessage({kSaveQuestion, texts_.SaveQuestionTitle,
+                                   MessageIcon::Exclamation, MessageButtons::YesNo});
+        if (answer == MessageButton::Yes) {
+            Save();
+            return; // the window stays; the next Close finds the data saved
+        }
+    }
+    ReturnToInput();
 }
 
 } // namespace vorla::ui

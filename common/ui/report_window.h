@@ -7,19 +7,21 @@
 // goes they do nothing. Enter presses the button that has the focus.
 //
 // A program derives its frmOutput from this window and supplies its texts and
-// its model: the header, the run, the rows, the screen table, the saved file
-// and the printed pages. A button of its own (VORLA-XW's Graph) goes in with
-// AddButton(), between Print and Close.
+// three things of its model: the header shown while the run goes, the run, and
+// the report of the completed run (common/run_report.h), which the model
+// builds. A button of its own (VORLA-XW's Graph) goes in with AddButton(),
+// between Print and Close:
+//
+//   cmdGraph = AddButton("cmdGraph", "&Graph");
+//   connect(cmdGraph, &QPushButton::clicked, this, &frmOutput::cmdGraph_Click);
 #pragma once
 
-#include "common/report_paging.h"
 #include "common/run_outcome.h"
-#include "common/ui/message_texts.h"
+#include "common/run_report.h"
 #include "common/ui/platform_services.h"
 
 #include <QWidget>
 #include <functional>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -57,41 +59,18 @@ struct ReportInputForm {
     std::function<void()> ShowAgain;
 };
 
-inline constexpr const char* kCalculatingText = "CALCULATING ...";
-
 class ReportWindow : public QWidget {
     Q_OBJECT
   public:
-    ReportTextBox* txtHeader;
-    ReportTextBox* txtDataColumns;
-    QPushButton* cmdSave;
-    QPushButton* cmdPrint;
-    QPushButton* cmdClose;
-
     // Hides the input form, shows the window and runs the model. A fire file
     // that cannot be used is reported once the window has gone and the input
     // form is back: then false.
     bool Form_Load();
-    void cmdSave_Click();
-    void cmdPrint_Click();
-    void cmdClose_Click();
-
     // Closes the window without a question (File Exit).
     virtual void Unload();
     // A window that stood in for the report has closed: the report shows again,
     // the focus on Close.
     void ShowAgain();
-
-    // True once Save has run, even when its dialog was cancelled.
-    bool Saved() const { return saved_; }
-    // The header lines below the version line, as built when the window opened.
-    const std::string& ReportHeader() const { return reportHeader_; }
-    // Every row, each followed by CR LF.
-    const std::string& ReportRows() const { return reportRows_; }
-    const std::string& EndMessage() const { return endMessage_; }
-    int LastRow() const { return lastRow_; }
-    // The screen shows the rows whose index is a multiple of this.
-    int RowInterval() const { return rowInterval_; }
 
   protected:
     ReportWindow(PlatformServices& services, ReportInputForm input, ReportWindowTexts texts);
@@ -103,49 +82,42 @@ class ReportWindow : public QWidget {
     // A question asked in the middle of the run; the busy cursor makes way for it.
     MessageButton AskDuringRun(const MessageRequest& question);
 
-    // The program's report, built from its model's state.
-    virtual std::string BuildReportHeader() const = 0;
-    // What txtHeader shows: the version line and ReportHeader().
-    virtual std::string BuildHeaderText() const = 0;
-    // The run: its completed rows, or why the fire file could not be used (then
-    // there are no rows).
+    // What txtHeader shows from the start: the version line and the header.
+    virtual std::string HeaderText() const = 0;
+    // The run: its completed rows, or why it could not go (then there are none).
     virtual RunOutcome RunModel() = 0;
-    // Rows 0 to LastRow(), each followed by CR LF.
-    virtual std::string BuildReportRows() const = 0;
-    // What txtDataColumns shows after the run: the screen table and the end message.
-    virtual std::string BuildDataColumnsText() const = 0;
-    // The whole saved file.
-    virtual std::string BuildSavedText() const = 0;
-    // The printed pages for that many lines a page; nothing when a page is too short.
-    virtual std::optional<std::vector<PrintedPage>>
-    BuildPrintedPages(double linesPerPage) const = 0;
-    // The inputs' output file name, which page headers print: after a save it
-    // names the saved file.
-    virtual std::string& OutputFile() = 0;
+    // The report of the run just completed.
+    virtual RunReport Report(const CompletedRun& run) const = 0;
 
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    void cmdSave_Click();
+    void cmdPrint_Click();
+    void cmdClose_Click();
+
     void SetButtonsEnabled(bool enabled);
     void FitToReport();
     void ShowBeforeRunning();
-    bool Save();
+    void Save();
     void ReturnToInput();
+
+    ReportTextBox* txtHeader;
+    ReportTextBox* txtDataColumns;
+    QPushButton* cmdSave;
+    QPushButton* cmdPrint;
+    QPushButton* cmdClose;
 
     PlatformServices& services_;
     ReportInputForm input_;
     ReportWindowTexts texts_;
     QHBoxLayout* buttonRow_;
     std::vector<QPushButton*> buttons_;
+    RunReport report_;
     bool saved_ = false;
     bool running_ = false;
     bool leaving_ = false;
     bool inCloseEvent_ = false;
-    std::string reportHeader_;
-    std::string reportRows_;
-    std::string endMessage_;
-    int lastRow_ = 0;
-    int rowInterval_ = 1;
 };
 
 } // namespace vorla::ui

@@ -1,5 +1,6 @@
 #include "compartment/ui/estimator_form.h"
 
+#include "common/ui/form_builders.h"
 #include "common/ui/platform_services.h"
 #include "compartment/model/input_checks.h"
 #include "compartment/model/loss_fraction_estimator.h"
@@ -21,32 +22,25 @@ frmEstimateLc::frmEstimateLc(Calculations& calc, ui::PlatformServices& services,
     setWindowTitle("Estimate Total Heat Loss Fraction");
     setAttribute(Qt::WA_DeleteOnClose);
 
-    lblAspectRatio = new QLabel("Ratio of Room Length To Width", this);
-    lblAspectRatio->setObjectName("lblAspectRatio");
-    txtAspectRatio = new QLineEdit(this);
-    txtAspectRatio->setObjectName("txtAspectRatio");
-    txtAspectRatio->setToolTip("Aspect ratio must be 1  or greater");
-    txtAspectRatio->setMaximumWidth(
-        txtAspectRatio->fontMetrics().horizontalAdvance(QStringLiteral("000000.000")) + 16);
+    lblAspectRatio = ui::MakeLabel("lblAspectRatio", "Ratio of Room Length To Width", this);
+    txtAspectRatio = ui::MakeNumberBox("txtAspectRatio", "Aspect ratio must be 1  or greater", this,
+                                       {.AtMost = QStringLiteral("000000.000"), .Padding = 16});
     lblAspectRatio->setBuddy(txtAspectRatio);
 
-    fraCeilingRoughness = new QGroupBox("Ceiling Roughness", this);
-    fraCeilingRoughness->setObjectName("fraCeilingRoughness");
+    fraCeilingRoughness = ui::MakeFrame("fraCeilingRoughness", "Ceiling Roughness", this);
     const char* captions[] = {"Smooth Ceiling Surface", "Moderately Rough Ceiling Surface",
                               "Irregular Ceiling Surface"};
     auto* options = new QVBoxLayout(fraCeilingRoughness);
     for (int index = 0; index < 3; ++index) {
-        OptCeilingRoughness[index] = new QRadioButton(captions[index], this);
-        OptCeilingRoughness[index]->setObjectName(QString("OptCeilingRoughness(%1)").arg(index));
+        OptCeilingRoughness[index] =
+            ui::MakeOption(ui::ArrayName("OptCeilingRoughness", index), captions[index], this);
         options->addWidget(OptCeilingRoughness[index]);
     }
     OptCeilingRoughness[0]->setChecked(true);
 
-    cmdEstimate = new QPushButton("Estimate", this);
-    cmdEstimate->setObjectName("cmdEstimate");
+    cmdEstimate = ui::MakeButton("cmdEstimate", "Estimate", this);
     cmdEstimate->setDefault(true);
-    cmdCancel = new QPushButton("Cancel", this);
-    cmdCancel->setObjectName("cmdCancel");
+    cmdCancel = ui::MakeButton("cmdCancel", "Cancel", this);
 
     auto* ratio = new QHBoxLayout;
     ratio->addWidget(lblAspectRatio);
@@ -61,11 +55,8 @@ frmEstimateLc::frmEstimateLc(Calculations& calc, ui::PlatformServices& services,
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetMinimumSize);
 
-    setTabOrder(txtAspectRatio, OptCeilingRoughness[0]);
-    setTabOrder(OptCeilingRoughness[0], OptCeilingRoughness[1]);
-    setTabOrder(OptCeilingRoughness[1], OptCeilingRoughness[2]);
-    setTabOrder(OptCeilingRoughness[2], cmdEstimate);
-    setTabOrder(cmdEstimate, cmdCancel);
+    ui::SetTabOrder({txtAspectRatio, OptCeilingRoughness[0], OptCeilingRoughness[1],
+                     OptCeilingRoughness[2], cmdEstimate, cmdCancel});
 
     connect(cmdEstimate, &QPushButton::clicked, this, &frmEstimateLc::cmdEstimate_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmEstimateLc::cmdCancel_Click);
@@ -87,7 +78,8 @@ void frmEstimateLc::cmdEstimate_Click() {
             break;
         }
     }
-    const auto estimate = EstimateFromEntries(txtAspectRatio->text().toStdString(), option, calc_.Inputs);
+    const auto estimate =
+        EstimateFromEntries(txtAspectRatio->text().toStdString(), option, calc_.Inputs);
     if (!estimate) {
         // OK or Cancel alike: the window stays open for a ratio of 1 or more.
         services_.ShowMessage({std::string(kAspectRatioMessage), std::string(kInputErrorTitle),

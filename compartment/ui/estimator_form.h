@@ -29,24 +29,24 @@ class frmEstimateLc final : public QDialog {
     frmEstimateLc(Calculations& calc, ui::PlatformServices& services, QLineEdit& lossFractionBox,
                   QWidget* parent);
 
-    QLabel* lblAspectRatio;
-    QLineEdit* txtAspectRatio;
-    QGroupBox* fraCeilingRoughness;
-    std::array<QRadioButton*, 3> OptCeilingRoughness{};
-    QPushButton* cmdEstimate;
-    QPushButton* cmdCancel;
-
     // Shows the window modal (it deletes itself when it closes).
     void Form_Load();
-    void cmdEstimate_Click();
-    void cmdCancel_Click();
 
   public slots:
     void accept() override; // Enter
     void reject() override; // Escape and the frame's close button
 
   private:
+    void cmdEstimate_Click();
+    void cmdCancel_Click();
     void Finish();
+
+    QLabel* lblAspectRatio;
+    QLineEdit* txtAspectRatio;
+    QGroupBox* fraCeilingRoughness;
+    std::array<QRadioButton*, 3> OptCeilingRoughness{};
+    QPushButton* cmdEstimate;
+    QPushButton* cmdCancel;
 
     Calculations& calc_;
     ui::PlatformServices& services_;

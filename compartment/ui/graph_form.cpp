@@ -1,6 +1,7 @@
 #include "compartment/ui/graph_form.h"
 
 #include "common/axis_scaling.h"
+#include "common/ui/form_builders.h"
 #include "common/units.h"
 #include "compartment/ui/output_form.h"
 
@@ -17,14 +18,13 @@ frmGraph::frmGraph(const Calculations& calc, frmOutput& output) : calc_(calc), o
     setAttribute(Qt::WA_DeleteOnClose);
     lblPlotTitle->setText("VORLA-XW RUN TITLE");
 
-    fraGraphSelection = new QGroupBox("Graph Selection", this);
-    fraGraphSelection->setObjectName("fraGraphSelection");
+    fraGraphSelection = ui::MakeFrame("fraGraphSelection", "Graph Selection", this);
     const char* captions[] = {"Upper Layer Temperature", "Layer Interface Height",
                               "Heat Release Rate", "Vent Flow"};
     auto* options = new QVBoxLayout(fraGraphSelection);
     for (int k = 0; k < 4; ++k) {
-        optPlotVariable[k] = new QRadioButton(captions[k], fraGraphSelection);
-        optPlotVariable[k]->setObjectName(QString("optPlotVariable(%1)").arg(k));
+        optPlotVariable[k] =
+            ui::MakeOption(ui::ArrayName("optPlotVariable", k), captions[k], fraGraphSelection);
         options->addWidget(optPlotVariable[k]);
     }
     optPlotVariable[0]->setChecked(true);

@@ -21,20 +21,20 @@ class frmGraph final : public ui::GraphWindow {
   public:
     frmGraph(const Calculations& calc, frmOutput& output);
 
+    // Hides the report, shows this window and plots the temperature.
+    void Form_Load();
+    // Closes the window without showing the report (File Exit).
+    void Unload();
+
+  private:
+    void optPlotVariable_Click();
+    void cmdClose_Click() override;
+
     QGroupBox* fraGraphSelection;
     // 0 "Upper Layer Temperature", 1 "Layer Interface Height",
     // 2 "Heat Release Rate", 3 "Vent Flow".
     std::array<QRadioButton*, 4> optPlotVariable{};
 
-    // Hides the report, shows this window and plots the temperature.
-    void Form_Load();
-    void optPlotVariable_Click();
-    void cmdClose_Click() override;
-
-    // Closes the window without showing the report (File Exit).
-    void Unload();
-
-  private:
     const Calculations& calc_;
     frmOutput& output_;
 };

@@ -8,10 +8,8 @@
 // is open; closing it shows this form again with the focus on txtRunTitle.
 #pragma once
 
-#include "common/ui/file_name_box.h"
 #include "compartment/model/calculations.h"
 #include "compartment/model/input_boxes.h"
-#include "compartment/model/input_checks.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -29,8 +27,9 @@ class QPushButton;
 class QRadioButton;
 
 namespace vorla::ui {
+class FileNameBox;
 class PlatformServices;
-}
+} // namespace vorla::ui
 
 namespace vorla::compartment {
 
@@ -45,6 +44,43 @@ class frmInput final : public QMainWindow {
     frmInput(Calculations& calc, ui::PlatformServices& services,
              std::function<void()> endProgram = {}, QWidget* parent = nullptr);
     ~frmInput() override;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    // --- Events.
+    void Form_Load();
+    // txtFloorArea_LostFocus ... txtFireHeight_LostFocus: the six dimension boxes.
+    void Dimension_LostFocus(InputBox box);
+    void optUnits_Click(int index);
+    void txtFireFile_Click();
+    void txtFireFile_GotFocus();
+    void txtOutputFile_Click();
+    void txtOutputFile_GotFocus();
+    void mnuFileNew_Click();
+    void mnuFileOpen_Click();
+    void mnuFileExit_Click();
+    void mnuRun_Click();
+    void cmdEstimateLc_Click();
+
+    // --- Form routines.
+    void BuildControls();
+    void BuildMenus();
+    void ConnectEvents();
+    void SetSIUnits();
+    void ShowUnitLabels();
+    void UnloadAllForms();
+    void ChooseFireFile();
+    void ChooseDataFile(bool open);
+    QLineEdit* Box(InputBox box) const;
+    InputBoxes Boxes() const;
+    void ShowBoxes(const InputBoxes& boxes);
+    void SelectUnitsOption(int index); // without the unit change of a click
+    // The report window has closed: this form shows again, focus on txtRunTitle.
+    void ShowAgain();
+    void EndProgram();
 
     // --- Controls, named as the form names them.
     QMenu* mnuFile;
@@ -79,52 +115,6 @@ class frmInput final : public QMainWindow {
     QLabel* lblRunTimeUnits;
     std::array<QRadioButton*, 2> optUnits{}; // 0 "S.I. Units", 1 "U.S. Engineering Units"
     QPushButton* cmdEstimateLc;
-
-    // --- Events.
-    void Form_Load();
-    // txtFloorArea_LostFocus ... txtFireHeight_LostFocus: the six dimension boxes.
-    void Dimension_LostFocus(InputBox box);
-    void optUnits_Click(int index);
-    void txtFireFile_Click();
-    void txtFireFile_GotFocus();
-    void txtOutputFile_Click();
-    void txtOutputFile_GotFocus();
-    void mnuFileNew_Click();
-    void mnuFileOpen_Click();
-    void mnuFileExit_Click();
-    void mnuRun_Click();
-    void cmdEstimateLc_Click();
-
-    // --- Form routines.
-    void SetSIUnits();
-    void ShowUnitLabels();
-    void UnloadAllForms();
-    void ChooseFireFile();
-    void ChooseDataFile(bool open);
-
-    // --- For the other windows of the program.
-    QLineEdit* Box(InputBox box) const;
-    // Moves the focus to a box as a failed check does: a file box opens its
-    // dialog at once, and the focus then moves on from it.
-    void FocusInputBox(InputBox box);
-    // The report window has closed: this form shows again, focus on txtRunTitle.
-    void ShowAgain();
-    frmOutput* OutputWindow() const;
-    frmEstimateLc* EstimatorWindow() const;
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
-  private:
-    void BuildControls();
-    void BuildMenus();
-    void ConnectEvents();
-    InputBoxes Boxes() const;
-    void ShowBoxes(const InputBoxes& boxes);
-    void SelectUnitsOption(int index); // without the unit change of a click
-    void ShowInputError(const RejectedInput& error);
-    void EndProgram();
 
     Calculations& calc_;
     ui::PlatformServices& services_;

@@ -3,10 +3,9 @@
 #include "compartment/model/model_run.h"
 #include "compartment/model/report_printing.h"
 #include "compartment/model/report_text.h"
+#include "compartment/model/run_report.h"
 #include "compartment/ui/graph_form.h"
-#include "compartment/ui/input_form.h"
 
-#include <QLineEdit>
 #include <QPushButton>
 
 namespace vorla::compartment {
@@ -23,24 +22,16 @@ ui::ReportWindowTexts Texts() {
             .FireFileProblemIcon = ui::MessageIcon::Critical};
 }
 
-ui::ReportInputForm InputForm(frmInput& input) {
-    return {&input, input.txtRunTitle, input.txtOutputFile, [&input] { input.ShowAgain(); }};
-}
-
 } // namespace
 
-frmOutput::frmOutput(Calculations& calc, ui::PlatformServices& services, frmInput& input)
-    : ReportWindow(services, InputForm(input), Texts()), calc_(calc) {
+frmOutput::frmOutput(Calculations& calc, ui::PlatformServices& services, ui::ReportInputForm input)
+    : ReportWindow(services, std::move(input), Texts()), calc_(calc) {
     cmdGraph = AddButton("cmdGraph", "&Graph");
     connect(cmdGraph, &QPushButton::clicked, this, &frmOutput::cmdGraph_Click);
 }
 
 frmOutput::~frmOutput() {
     delete graph_.data();
-}
-
-frmGraph* frmOutput::GraphWindow() const {
-    return graph_;
 }
 
 void frmOutput::cmdGraph_Click() {
@@ -55,12 +46,8 @@ void frmOutput::Unload() {
     ReportWindow::Unload();
 }
 
-std::string frmOutput::BuildReportHeader() const {
-    return compartment::ReportHeader(calc_.Inputs);
-}
-
-std::string frmOutput::BuildHeaderText() const {
-    return HeaderText(ReportHeader());
+std::string frmOutput::HeaderText() const {
+    return compartment::HeaderText(ReportHeader(calc_.Inputs));
 }
 
 RunOutcome frmOutput::RunModel() {
@@ -72,24 +59,8 @@ RunOutcome frmOutput::RunModel() {
     return RunCalculations(calc_, ask);
 }
 
-std::string frmOutput::BuildReportRows() const {
-    return compartment::ReportRows(calc_.Inputs, calc_.Results);
-}
-
-std::string frmOutput::BuildDataColumnsText() const {
-    return ScreenTableText(calc_.Inputs, calc_.Results, EndMessage());
-}
-
-std::string frmOutput::BuildSavedText() const {
-    return SavedReportText(ReportHeader(), ReportRows(), EndMessage());
-}
-
-std::optional<std::vector<PrintedPage>> frmOutput::BuildPrintedPages(double linesPerPage) const {
-    return PrintedReport(calc_.Inputs, calc_.Results, EndMessage(), linesPerPage);
-}
-
-std::string& frmOutput::OutputFile() {
-    return calc_.Inputs.OutputFile;
+RunReport frmOutput::Report(const CompletedRun& run) const {
+    return BuildRunReport(calc_.Inputs, calc_.Results, run.EndMessage);
 }
 
 } // namespace vorla::compartment

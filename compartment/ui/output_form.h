@@ -12,32 +12,26 @@
 namespace vorla::compartment {
 
 class frmGraph;
-class frmInput;
 
 class frmOutput final : public ui::ReportWindow {
     Q_OBJECT
   public:
-    frmOutput(Calculations& calc, ui::PlatformServices& services, frmInput& input);
+    // The window deletes itself when it closes.
+    frmOutput(Calculations& calc, ui::PlatformServices& services, ui::ReportInputForm input);
     ~frmOutput() override;
+
+    // Closes the window and its graph without a question (File Exit).
+    void Unload() override;
+
+  private:
+    std::string HeaderText() const override;
+    RunOutcome RunModel() override;
+    RunReport Report(const CompletedRun& run) const override;
+
+    void cmdGraph_Click();
 
     QPushButton* cmdGraph;
 
-    void cmdGraph_Click();
-    // Closes the window and its graph without a question (File Exit).
-    void Unload() override;
-    frmGraph* GraphWindow() const;
-
-  protected:
-    std::string BuildReportHeader() const override;
-    std::string BuildHeaderText() const override;
-    RunOutcome RunModel() override;
-    std::string BuildReportRows() const override;
-    std::string BuildDataColumnsText() const override;
-    std::string BuildSavedText() const override;
-    std::optional<std::vector<PrintedPage>> BuildPrintedPages(double linesPerPage) const override;
-    std::string& OutputFile() override;
-
-  private:
     Calculations& calc_;
     QPointer<frmGraph> graph_;
 };

@@ -1,19 +1,18 @@
 #include "fire_generator/ui/curve_form.h"
 
+#include "common/ui/form_builders.h"
 #include "common/ui/platform_services.h"
-#include "fire_generator/ui/form_controls.h"
+#include "common/ui/rejected_input_message.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 namespace vorla::generator {
-
-using vorla::ui::MessageButtons;
-using vorla::ui::MessageIcon;
 
 CurveForm::CurveForm(StandardModule& module, vorla::ui::PlatformServices& services,
                      const QString& objectName, const QString& caption)
@@ -29,9 +28,9 @@ CurveForm::CurveForm(StandardModule& module, vorla::ui::PlatformServices& servic
     fields_->setColumnStretch(3, 1);
     fields_->setHorizontalSpacing(10);
 
-    cmdOK = NamedButton("cmdOK", "&OK", this);
+    cmdOK = vorla::ui::MakeButton("cmdOK", "&OK", this);
     cmdOK->setDefault(true);
-    cmdCancel = NamedButton("cmdCancel", "&Cancel", this);
+    cmdCancel = vorla::ui::MakeButton("cmdCancel", "&Cancel", this);
 
     buttonRow_ = new QHBoxLayout;
     auto* buttons = new QHBoxLayout;
@@ -50,6 +49,19 @@ CurveForm::CurveForm(StandardModule& module, vorla::ui::PlatformServices& servic
     connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
 }
 
+CurveForm::BoxRow CurveForm::AddBoxRow(int row, const QString& name, const QString& caption,
+                                       const QString& toolTip, const QString& units) {
+    // A number needs no more room than this, whatever the window's width; the
+    // unit caption is wide enough for "Btu/s/s²" whatever the font, so the boxes
+    // of a form line up when the unit captions change.
+    BoxRow controls{
+        vorla::ui::MakeLabel("lbl" + name, caption, this),
+        vorla::ui::MakeNumberBox("txt" + name, toolTip, this, {.AtMost = QString(18, u'0')}),
+        vorla::ui::MakeUnitLabel("lbl" + name + "Units", units, this, "Btu/s/s²_")};
+    vorla::ui::AddRow(fields_, row, controls.Caption, controls.Box, controls.Units);
+    return controls;
+}
+
 void CurveForm::cmdCancel_Click() {
     LeaveToInput();
 }
@@ -58,27 +70,17 @@ void CurveForm::reject() {
     cmdCancel_Click();
 }
 
-void CurveForm::FinishOk(const std::optional<RejectedInput>& error) {
-    if (error) {
-        ShowInputError(*error);
+void CurveForm::FinishOk(const std::optional<RejectedInput>& rejected) {
+    if (rejected) {
+        ShowRejectedInput(*rejected);
         return;
     }
     emit CurveBuilt();
     Leave();
 }
 
-void CurveForm::ShowInputError(const RejectedInput& error) {
-    services_.ShowMessage(
-        {error.Message, std::string(error.Title), MessageIcon::Exclamation, MessageButtons::Ok});
-    auto* box = findChild<QWidget*>(QString::fromStdString(error.ObjectName()));
-    if (box == nullptr || !box->isEnabled()) {
-        return;
-    }
-    box->setFocus(Qt::OtherFocusReason);
-    // The wrong value is selected, so typing replaces it.
-    if (auto* text = qobject_cast<QLineEdit*>(box)) {
-        text->selectAll();
-    }
+void CurveForm::ShowRejectedInput(const RejectedInput& rejected) {
+    vorla::ui::ShowRejectedInput(services_, rejected, *this);
 }
 
 void CurveForm::LeaveToInput() {

@@ -1,7 +1,7 @@
 // What the five curve forms share: OK and Cancel at the bottom, Enter for OK
 // and Escape for Cancel, the frame's close button doing what Cancel does, the
-// message box of a rejected input with the focus on the box named, and the way
-// out, either to the graph window (a curve was built) or back to the main form.
+// rows of caption, number box and unit label, and the way out, either to the
+// graph window (a curve was built) or back to the main form.
 //
 // A form exists from its opening to its OK or Cancel; it deletes itself when it
 // leaves, after its signal has shown the next window, so the program always has
@@ -17,6 +17,8 @@
 class QCloseEvent;
 class QGridLayout;
 class QHBoxLayout;
+class QLabel;
+class QLineEdit;
 class QPushButton;
 
 namespace vorla::ui {
@@ -28,15 +30,9 @@ namespace vorla::generator {
 class CurveForm : public QDialog {
     Q_OBJECT
   public:
-    QPushButton* cmdOK;
-    QPushButton* cmdCancel;
-
     // Called once the form is on screen: the unit captions from the unit tables,
     // the starting texts and the focus.
     virtual void Form_Activate() = 0;
-    virtual void cmdOK_Click() = 0;
-    // Back to the main form; the fire table is not touched.
-    virtual void cmdCancel_Click();
 
   signals:
     // The fire table holds the new curve: the graph window is to be shown.
@@ -51,6 +47,20 @@ class CurveForm : public QDialog {
     CurveForm(StandardModule& module, vorla::ui::PlatformServices& services,
               const QString& objectName, const QString& caption);
 
+    // One row of the form's grid: caption, number box and unit caption.
+    struct BoxRow {
+        QLabel* Caption;
+        QLineEdit* Box;
+        QLabel* Units;
+    };
+    // Adds `lbl<name>`, `txt<name>` and `lbl<name>Units` to row `row` of Fields().
+    BoxRow AddBoxRow(int row, const QString& name, const QString& caption, const QString& toolTip,
+                     const QString& units);
+
+    virtual void cmdOK_Click() = 0;
+    // Back to the main form; the fire table is not touched.
+    virtual void cmdCancel_Click();
+
     // The grid the form's rows go in (caption, box, unit caption).
     QGridLayout* Fields() const { return fields_; }
     // Buttons added here stand before OK and Cancel.
@@ -61,10 +71,13 @@ class CurveForm : public QDialog {
     void FinishOk(const std::optional<RejectedInput>& error);
     // Shows the message of a rejected input and puts the focus on its box; the
     // form stays open.
-    void ShowInputError(const RejectedInput& error);
+    void ShowRejectedInput(const RejectedInput& rejected);
     void LeaveToInput();
 
     void closeEvent(QCloseEvent* event) override;
+
+    QPushButton* cmdOK;
+    QPushButton* cmdCancel;
 
     StandardModule& module_;
     vorla::ui::PlatformServices& services_;

@@ -1,7 +1,7 @@
 #include "fire_generator/ui/custom_form.h"
 
+#include "common/ui/form_builders.h"
 #include "common/ui/platform_services.h"
-#include "fire_generator/ui/form_controls.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -16,19 +16,18 @@ using vorla::ui::MessageIcon;
 
 frmCustom::frmCustom(StandardModule& module, vorla::ui::PlatformServices& services)
     : CurveForm(module, services, "frmCustom", "QDOT-XW: Custom Fire Parameters") {
-    lblTime = NamedLabel("lblTime", "Time (s)", this);
-    lblQDOT = NamedLabel("lblQDOT", "QDOT (kW)", this);
+    lblTime = vorla::ui::MakeLabel("lblTime", "Time (s)", this);
+    lblQDOT = vorla::ui::MakeLabel("lblQDOT", "QDOT (kW)", this);
     Fields()->addWidget(lblTime, 0, 1);
     Fields()->addWidget(lblQDOT, 0, 2);
     Fields()->setColumnStretch(1, 1);
     Fields()->setColumnStretch(2, 1);
     Fields()->setColumnStretch(3, 0);
     for (int i = 0; i < kCustomRowsPerPage; ++i) {
-        lblDataPointNo[i] = NamedLabel(ArrayName("lblDataPointNo", i), {}, this);
-        txtTime[i] = new QLineEdit(this);
-        txtTime[i]->setObjectName(ArrayName("txtTime", i));
-        txtQDOT[i] = new QLineEdit(this);
-        txtQDOT[i]->setObjectName(ArrayName("txtQDOT", i));
+        lblDataPointNo[i] =
+            vorla::ui::MakeLabel(vorla::ui::ArrayName("lblDataPointNo", i), {}, this);
+        txtTime[i] = vorla::ui::MakeTextBox(vorla::ui::ArrayName("txtTime", i), {}, this);
+        txtQDOT[i] = vorla::ui::MakeTextBox(vorla::ui::ArrayName("txtQDOT", i), {}, this);
         lblDataPointNo[i]->setBuddy(txtTime[i]);
         // Room for the widest caption, so turning the pages never moves the boxes.
         lblDataPointNo[i]->setMinimumWidth(
@@ -39,7 +38,7 @@ frmCustom::frmCustom(StandardModule& module, vorla::ui::PlatformServices& servic
     }
     ShowCaptions();
 
-    cmdNextTen = NamedButton("cmdNextTen", "&Next 10 Points", this);
+    cmdNextTen = vorla::ui::MakeButton("cmdNextTen", "&Next 10 Points", this);
     ButtonRow()->addWidget(cmdNextTen);
     connect(cmdNextTen, &QPushButton::clicked, this, [this] { cmdNextTen_Click(); });
 
@@ -88,7 +87,7 @@ CustomPageEntries frmCustom::ReadPage() {
 
 void frmCustom::cmdNextTen_Click() {
     if (auto error = entry_.NextTen(module_, ReadPage())) {
-        ShowInputError(*error);
+        ShowRejectedInput(*error);
         return;
     }
     ShowCaptions();

@@ -18,6 +18,13 @@ class frmCustom final : public CurveForm {
   public:
     frmCustom(StandardModule& module, vorla::ui::PlatformServices& services);
 
+    void Form_Activate() override;
+
+  private:
+    void cmdNextTen_Click();
+    void cmdOK_Click() override;
+    void cmdCancel_Click() override;
+
     QLabel* lblTime;
     QLabel* lblQDOT;
     std::array<QLabel*, kCustomRowsPerPage> lblDataPointNo{};
@@ -25,15 +32,6 @@ class frmCustom final : public CurveForm {
     std::array<QLineEdit*, kCustomRowsPerPage> txtQDOT{};
     QPushButton* cmdNextTen;
 
-    // The table index of row 0 of the page on screen.
-    int PageStart() const { return entry_.PageStart(); }
-
-    void Form_Activate() override;
-    void cmdNextTen_Click();
-    void cmdOK_Click() override;
-    void cmdCancel_Click() override;
-
-  private:
     // The texts of the page; `texts_` keeps them alive while the entry reads them.
     CustomPageEntries ReadPage();
     void ShowCaptions();

@@ -1,7 +1,7 @@
 #include "fire_generator/ui/furniture_form.h"
 
+#include "common/ui/form_builders.h"
 #include "fire_generator/curves/furniture_fire.h"
-#include "fire_generator/ui/form_controls.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -21,7 +21,7 @@ QString Text(std::string_view text) {
 
 frmFurniture::frmFurniture(StandardModule& module, vorla::ui::PlatformServices& services)
     : CurveForm(module, services, "frmFurniture", "QDOT-XW: Furniture Fire Parameters") {
-    const auto mass = AddBoxRow(Fields(), 0, "CombustibleMass", "Combustible Mass", {}, {}, this);
+    const auto mass = AddBoxRow(0, "CombustibleMass", "Combustible Mass", {}, {});
     txtCombustibleMass = mass.Box;
     lblCombustibleMassUnits = mass.Units;
 
@@ -30,14 +30,12 @@ frmFurniture::frmFurniture(StandardModule& module, vorla::ui::PlatformServices& 
     frames->setHorizontalSpacing(12);
     for (int f = 0; f < kFurnitureFactorCount; ++f) {
         const auto& frame = FurnitureFactorFrames()[f];
-        auto* box = new QGroupBox(Text(frame.Caption), this);
-        box->setObjectName(Text(frame.FrameName));
+        auto* box = vorla::ui::MakeFrame(Text(frame.FrameName), Text(frame.Caption), this);
         auto* column = new QVBoxLayout(box);
         for (int i = 0; i < static_cast<int>(frame.Options.size()); ++i) {
             const auto& option = frame.Options[i];
-            auto* button = new QRadioButton(Text(option.Caption), box);
-            button->setObjectName(ArrayName(Text(frame.OptionArray), i));
-            button->setToolTip(Text(option.ToolTip));
+            auto* button = vorla::ui::MakeOption(vorla::ui::ArrayName(Text(frame.OptionArray), i),
+                                                 Text(option.Caption), box, Text(option.ToolTip));
             button->setChecked(i == 0);
             column->addWidget(button);
             Options[f].push_back(button);

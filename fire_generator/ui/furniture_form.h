@@ -21,19 +21,21 @@ class frmFurniture final : public CurveForm {
   public:
     frmFurniture(StandardModule& module, vorla::ui::PlatformServices& services);
 
+    void Form_Activate() override;
+
+  private:
+    void cmdOK_Click() override;
+
+    // The index of the selected option of a frame: the first selected from the
+    // highest index down, option 0 when none is.
+    int SelectedOption(FurnitureFactor factor) const;
+
     QLineEdit* txtCombustibleMass;
     QLabel* lblCombustibleMassUnits;
     // The frames and their option arrays, in the order of FurnitureFactor; the
     // options by index ("optFabricFactor(2)").
     std::array<QGroupBox*, kFurnitureFactorCount> Frames{};
     std::array<std::vector<QRadioButton*>, kFurnitureFactorCount> Options;
-
-    void Form_Activate() override;
-    void cmdOK_Click() override;
-
-    // The index of the selected option of a frame: the first selected from the
-    // highest index down, option 0 when none is.
-    int SelectedOption(FurnitureFactor factor) const;
 };
 
 } // namespace vorla::generator

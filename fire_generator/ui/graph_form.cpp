@@ -2,6 +2,7 @@
 
 #include "common/axis_scaling.h"
 #include "common/fire_file_writer.h"
+#include "common/ui/form_builders.h"
 #include "common/ui/message_texts.h"
 #include "common/ui/platform_services.h"
 #include "fire_generator/curves/fire_file_save.h"
@@ -20,11 +21,9 @@ frmGraph::frmGraph(StandardModule& module, vorla::ui::PlatformServices& services
     : module_(module), services_(services) {
     setWindowTitle("QDOT-XW: Graph");
     lblPlotTitle->setText("QDOT-XW DESCRIPTION");
-    cmdSave = new QPushButton("&Save", this);
-    cmdSave->setObjectName("cmdSave");
-    ButtonRow()->addWidget(cmdSave);
     // Enter presses the button that has the focus, as in the curve forms.
-    cmdSave->setAutoDefault(true);
+    cmdSave = vorla::ui::MakeButton("cmdSave", "&Save", this, true);
+    ButtonRow()->addWidget(cmdSave);
     cmdClose->setAutoDefault(true);
     setTabOrder(cmdSave, cmdClose);
     connect(cmdSave, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
@@ -35,7 +34,7 @@ frmGraph::frmGraph(StandardModule& module, vorla::ui::PlatformServices& services
 
 void frmGraph::Form_Activate() {
     cmdSave->setEnabled(true);
-    Saved = false;
+    saved_ = false;
     lblPlotTitle->setText(QString::fromStdString(module_.FireDescription));
 
     const int last = module_.LastPoint;
@@ -55,21 +54,20 @@ void frmGraph::Form_Activate() {
     cmdSave->setFocus(Qt::OtherFocusReason);
 }
 
-bool frmGraph::cmdSave_Click() {
+void frmGraph::cmdSave_Click() {
     if (const auto error = SaveFireFile(module_, TodayShortDate())) {
         services_.ShowMessage({error->Message, std::string(error->Title), MessageIcon::Exclamation,
                                MessageButtons::Ok});
-        return false;
+        return;
     }
     // The focus leaves Save before it is disabled, so Enter and Escape still work.
     cmdClose->setFocus(Qt::OtherFocusReason);
     cmdSave->setEnabled(false);
-    Saved = true;
-    return true;
+    saved_ = true;
 }
 
 void frmGraph::cmdClose_Click() {
-    if (!Saved) {
+    if (!saved_) {
         const auto answer =
             services_.ShowMessage({ui::kSaveQuestion, "QDOT-XW: Save Data?",
                                    MessageIcon::Exclamation, MessageButtons::YesNo});

@@ -20,23 +20,23 @@ class frmGraph final : public vorla::ui::GraphWindow {
   public:
     frmGraph(StandardModule& module, vorla::ui::PlatformServices& services);
 
-    QPushButton* cmdSave;
-    // True once the curve on screen has been written.
-    bool Saved = false;
-
     // Each time a curve form shows the window: plots the curve anew and makes
     // it unsaved.
     void Form_Activate();
-    // Writes the fire file; a failure is shown with the file's name and leaves
-    // Save enabled. Returns whether the file was written.
-    bool cmdSave_Click();
-    void cmdClose_Click() override;
 
   signals:
     // The window has hidden itself: the main form is to be shown again.
     void Left();
 
   private:
+    // Writes the fire file; a failure is shown with the file's name and leaves
+    // Save enabled.
+    void cmdSave_Click();
+    void cmdClose_Click() override;
+
+    QPushButton* cmdSave;
+    // True once the curve on screen has been written.
+    bool saved_ = false;
     StandardModule& module_;
     vorla::ui::PlatformServices& services_;
 };

@@ -1,8 +1,10 @@
 #include "fire_generator/ui/input_form.h"
 
+#include "common/ui/file_name_box.h"
+#include "common/ui/form_builders.h"
 #include "common/ui/platform_services.h"
+#include "common/ui/rejected_input_message.h"
 #include "fire_generator/ui/custom_form.h"
-#include "fire_generator/ui/form_controls.h"
 #include "fire_generator/ui/furniture_form.h"
 #include "fire_generator/ui/graph_form.h"
 #include "fire_generator/ui/pool_form.h"
@@ -44,9 +46,7 @@ bool MovedByUserOrProgram(Qt::FocusReason reason) {
 }
 
 // A box for a number: wide enough for its digits, not stretched with the form.
-void NarrowBox(QLineEdit* box) {
-    box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QString(14, u'0')));
-}
+const vorla::ui::NumberBoxWidth kNumberBox{.AtMost = QString(14, u'0')};
 
 } // namespace
 
@@ -69,34 +69,30 @@ frmInput::frmInput(StandardModule& module, vorla::ui::PlatformServices& services
     fields->setColumnStretch(1, 1);
     fields->setHorizontalSpacing(10);
 
-    auto* lblDescription = NamedLabel("lblDescription", "Description", this);
-    txtDescription = new QLineEdit(this);
-    txtDescription->setObjectName("txtDescription");
-    txtDescription->setToolTip("Brief sentence to describe the fire");
+    auto* lblDescription = vorla::ui::MakeLabel("lblDescription", "Description", this);
+    txtDescription =
+        vorla::ui::MakeTextBox("txtDescription", "Brief sentence to describe the fire", this);
     lblDescription->setBuddy(txtDescription);
     fields->addWidget(lblDescription, 0, 0);
     fields->addWidget(txtDescription, 0, 1, 1, 2);
 
-    auto* lblFireFile = NamedLabel("lblFireFile", "Fire File Name", this);
-    txtFireFile = new vorla::ui::FileNameBox(this);
-    txtFireFile->setObjectName("txtFireFile");
-    txtFireFile->setToolTip("Name of file where the results of this run will be stored - Click "
-                            "Mouse to open dialog box");
+    auto* lblFireFile = vorla::ui::MakeLabel("lblFireFile", "Fire File Name", this);
+    txtFireFile = vorla::ui::MakeFileBox("txtFireFile",
+                                         "Name of file where the results of this run will be "
+                                         "stored - Click Mouse to open dialog box",
+                                         this);
     txtFireFile->setMinimumWidth(txtFireFile->fontMetrics().horizontalAdvance(QString(56, u'x')));
     lblFireFile->setBuddy(txtFireFile);
     fields->addWidget(lblFireFile, 1, 0);
     fields->addWidget(txtFireFile, 1, 1, 1, 2);
 
-    fraUnits = new QGroupBox("Units", this);
-    fraUnits->setObjectName("fraUnits");
-    optUnits[0] = new QRadioButton("S.I. Units", fraUnits);
-    optUnits[0]->setToolTip("m, m², kg, °C, kW");
-    optUnits[1] = new QRadioButton("U.S. Engineering Units", fraUnits);
-    optUnits[1]->setToolTip("ft, ft², lb, °F, Btu");
+    fraUnits = vorla::ui::MakeFrame("fraUnits", "Units", this);
+    optUnits[0] = vorla::ui::MakeOption("optUnits(0)", "S.I. Units", fraUnits, "m, m², kg, °C, kW");
+    optUnits[1] = vorla::ui::MakeOption("optUnits(1)", "U.S. Engineering Units", fraUnits,
+                                        "ft, ft², lb, °F, Btu");
     auto* unitRow = new QHBoxLayout(fraUnits);
-    for (int i = 0; i < 2; ++i) {
-        optUnits[i]->setObjectName(ArrayName("optUnits", i));
-        unitRow->addWidget(optUnits[i]);
+    for (auto* option : optUnits) {
+        unitRow->addWidget(option);
     }
     unitRow->addStretch(1);
     optUnits[0]->setChecked(true);
@@ -104,13 +100,10 @@ frmInput::frmInput(StandardModule& module, vorla::ui::PlatformServices& services
 
     const auto numberRow = [&](int row, const QString& name, const QString& caption,
                                const QString& text, const QString& toolTip, const QString& units) {
-        auto* label = NamedLabel("lbl" + name, caption, this);
-        auto* box = new QLineEdit(text, this);
-        box->setObjectName("txt" + name);
-        box->setToolTip(toolTip);
-        NarrowBox(box);
+        auto* label = vorla::ui::MakeLabel("lbl" + name, caption, this);
+        auto* box = vorla::ui::MakeNumberBox("txt" + name, toolTip, this, kNumberBox, text);
         label->setBuddy(box);
-        auto* unitLabel = NamedLabel("lbl" + name + "Units", units, this);
+        auto* unitLabel = vorla::ui::MakeUnitLabel("lbl" + name + "Units", units, this);
         auto* boxAndUnits = new QHBoxLayout;
         boxAndUnits->addWidget(box);
         boxAndUnits->addSpacing(4);
@@ -125,12 +118,12 @@ frmInput::frmInput(StandardModule& module, vorla::ui::PlatformServices& services
         "Must not exceed 120,000 kJ/kg or 51,500 Btu/lb", "kJ/kg");
     txtDelayTime = numberRow(4, "DelayTime", "Delay Time", "0", {}, "s").first;
 
-    cmdTSquared = NamedButton("cmdTSquared", "T-&Squared Fire", this);
-    cmdSemiUniversal = NamedButton("cmdSemiUniversal", "Semi-&Universal", this);
-    cmdPool = NamedButton("cmdPool", "&Pool Fire", this);
-    cmdFurniture = NamedButton("cmdFurniture", "&Furniture Fire", this);
-    cmdCustom = NamedButton("cmdCustom", "&Custom Fire", this);
-    cmdExit = NamedButton("cmdExit", "&Exit", this);
+    cmdTSquared = vorla::ui::MakeButton("cmdTSquared", "T-&Squared Fire", this);
+    cmdSemiUniversal = vorla::ui::MakeButton("cmdSemiUniversal", "Semi-&Universal", this);
+    cmdPool = vorla::ui::MakeButton("cmdPool", "&Pool Fire", this);
+    cmdFurniture = vorla::ui::MakeButton("cmdFurniture", "&Furniture Fire", this);
+    cmdCustom = vorla::ui::MakeButton("cmdCustom", "&Custom Fire", this);
+    cmdExit = vorla::ui::MakeButton("cmdExit", "&Exit", this);
 
     const std::array<QPushButton*, 5> curveButtons = {cmdTSquared, cmdSemiUniversal, cmdPool,
                                                       cmdFurniture, cmdCustom};
@@ -153,12 +146,9 @@ frmInput::frmInput(StandardModule& module, vorla::ui::PlatformServices& services
     layout->addSpacing(6);
     layout->addLayout(exitRow);
 
-    const std::array<QWidget*, 12> tabOrder = {
-        txtDescription, txtFireFile,      optUnits[0], optUnits[1],  txtHoC,    txtDelayTime,
-        cmdTSquared,    cmdSemiUniversal, cmdPool,     cmdFurniture, cmdCustom, cmdExit};
-    for (std::size_t i = 1; i < tabOrder.size(); ++i) {
-        setTabOrder(tabOrder[i - 1], tabOrder[i]);
-    }
+    vorla::ui::SetTabOrder({txtDescription, txtFireFile, optUnits[0], optUnits[1], txtHoC,
+                            txtDelayTime, cmdTSquared, cmdSemiUniversal, cmdPool, cmdFurniture,
+                            cmdCustom, cmdExit});
     txtDescription->setFocus(Qt::OtherFocusReason);
 
     connect(optUnits[1], &QRadioButton::toggled, this, [this] { optUnits_Click(); });
@@ -248,16 +238,8 @@ void frmInput::OpenCurveForm(CurveKind kind) {
             }
             continue;
         }
-        if (const auto* error = std::get_if<RejectedInput>(&outcome)) {
-            services_.ShowMessage({error->Message, std::string(error->Title),
-                                   MessageIcon::Exclamation, MessageButtons::Ok});
-            if (error->Focus == "txtFireFile") {
-                // The file name box opens its dialog as soon as it gets the focus.
-                txtFireFile->MoveFocusHere();
-            } else if (auto* box = findChild<QLineEdit*>(QString::fromStdString(error->Focus))) {
-                box->setFocus(Qt::OtherFocusReason);
-                box->selectAll();
-            }
+        if (const auto* rejected = std::get_if<RejectedInput>(&outcome)) {
+            vorla::ui::ShowRejectedInput(services_, *rejected, *this);
             return;
         }
         checked = true;

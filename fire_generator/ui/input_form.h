@@ -5,7 +5,6 @@
 // back here with everything as it was left.
 #pragma once
 
-#include "common/ui/file_name_box.h"
 #include "fire_generator/curves/curve_command.h"
 #include "fire_generator/curves/standard_module.h"
 #include "fire_generator/ui/curve_form.h"
@@ -24,8 +23,9 @@ class QPushButton;
 class QRadioButton;
 
 namespace vorla::ui {
+class FileNameBox;
 class PlatformServices;
-}
+} // namespace vorla::ui
 
 namespace vorla::generator {
 
@@ -41,6 +41,30 @@ class frmInput final : public QWidget {
              std::function<void()> endProgram = {});
     ~frmInput() override;
 
+    // Shows the form with the focus on the description: when the program
+    // starts, and back from a curve form or the graph window.
+    void ShowAgain();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void optUnits_Click();
+    void txtHoC_LostFocus();
+    // Reaching the file name box, by mouse or keyboard, opens the Save As
+    // dialog; the focus then moves on to the heat of combustion.
+    void txtFireFile_Click();
+    void txtFireFile_GotFocus();
+    void OpenCurveForm(CurveKind kind);
+    void cmdExit_Click();
+    // `ChooseFireFile`, then the focus to txtHoC.
+    void ChooseFireFileAndMoveOn();
+    void ChooseFireFile();
+    // Asks a question of the curve command; true when the answer says go on.
+    bool AskToGoOn(const MainFormQuestion& question);
+    void ShowGraph();
+
     QLineEdit* txtDescription;
     vorla::ui::FileNameBox* txtFireFile;
     QGroupBox* fraUnits;
@@ -54,35 +78,6 @@ class frmInput final : public QWidget {
     QPushButton* cmdFurniture;
     QPushButton* cmdCustom;
     QPushButton* cmdExit;
-
-    frmGraph& Graph() const { return *graph_; }
-    // The curve form on screen, if any.
-    CurveForm* OpenForm() const { return openForm_; }
-
-    void optUnits_Click();
-    void txtHoC_LostFocus();
-    // Reaching the file name box, by mouse or keyboard, opens the Save As
-    // dialog; the focus then moves on to the heat of combustion.
-    void txtFireFile_Click();
-    void txtFireFile_GotFocus();
-    void OpenCurveForm(CurveKind kind);
-    void cmdExit_Click();
-
-    // Back from a curve form or the graph window: shown with the focus on the
-    // description.
-    void ShowAgain();
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
-  private:
-    // `ChooseFireFile`, then the focus to txtHoC.
-    void ChooseFireFileAndMoveOn();
-    void ChooseFireFile();
-    // Asks a question of the curve command; true when the answer says go on.
-    bool AskToGoOn(const MainFormQuestion& question);
-    void ShowGraph();
 
     StandardModule& module_;
     vorla::ui::PlatformServices& services_;

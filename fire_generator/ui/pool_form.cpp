@@ -1,7 +1,6 @@
 #include "fire_generator/ui/pool_form.h"
 
 #include "fire_generator/curves/pool_fire.h"
-#include "fire_generator/ui/form_controls.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -10,21 +9,20 @@ namespace vorla::generator {
 
 frmPool::frmPool(StandardModule& module, vorla::ui::PlatformServices& services)
     : CurveForm(module, services, "frmPool", "QDOT-XW: Pool Fire Parameters") {
-    const auto rate = AddBoxRow(Fields(), 0, "MLRInf", "Infinte Size Pool Mass Loss Rate",
-                                "Must not exceed 1 kg/m²-s or 0.2 lb/ft²-s", {}, this);
+    const auto rate = AddBoxRow(0, "MLRInf", "Infinte Size Pool Mass Loss Rate",
+                                "Must not exceed 1 kg/m²-s or 0.2 lb/ft²-s", {});
     txtMLRInf = rate.Box;
     lblMLRInfUnits = rate.Units;
-    const auto kBeta =
-        AddBoxRow(Fields(), 1, "KBeta", "K x  Beta", "Must not exceed 10 1/m or 3 1/ft", {}, this);
+    const auto kBeta = AddBoxRow(1, "KBeta", "K x  Beta", "Must not exceed 10 1/m or 3 1/ft", {});
     txtKBeta = kBeta.Box;
     lblKBetaUnits = kBeta.Units;
-    const auto diameter = AddBoxRow(Fields(), 2, "Diameter", "Pool Diameter",
-                                    "Must be at least 0.2 m or 8 in.", {}, this);
+    const auto diameter =
+        AddBoxRow(2, "Diameter", "Pool Diameter", "Must be at least 0.2 m or 8 in.", {});
     txtDiameter = diameter.Box;
     lblDiameterUnits = diameter.Units;
-    txtTEnd = AddBoxRow(Fields(), 3, "TEnd", "Time from Ignition to End of Burning",
-                        "Must not exceed 9000 s", "s", this)
-                  .Box;
+    txtTEnd =
+        AddBoxRow(3, "TEnd", "Time from Ignition to End of Burning", "Must not exceed 9000 s", "s")
+            .Box;
 }
 
 void frmPool::Form_Activate() {

@@ -14,6 +14,11 @@ class frmPool final : public CurveForm {
   public:
     frmPool(StandardModule& module, vorla::ui::PlatformServices& services);
 
+    void Form_Activate() override;
+
+  private:
+    void cmdOK_Click() override;
+
     QLineEdit* txtMLRInf;
     QLabel* lblMLRInfUnits;
     QLineEdit* txtKBeta;
@@ -21,9 +26,6 @@ class frmPool final : public CurveForm {
     QLineEdit* txtDiameter;
     QLabel* lblDiameterUnits;
     QLineEdit* txtTEnd;
-
-    void Form_Activate() override;
-    void cmdOK_Click() override;
 };
 
 } // namespace vorla::generator

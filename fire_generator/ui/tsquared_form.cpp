@@ -1,7 +1,6 @@
 #include "fire_generator/ui/tsquared_form.h"
 
 #include "fire_generator/curves/tsquared_fire.h"
-#include "fire_generator/ui/form_controls.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -10,16 +9,16 @@ namespace vorla::generator {
 
 frmTSquared::frmTSquared(StandardModule& module, vorla::ui::PlatformServices& services)
     : CurveForm(module, services, "frmTSquared", "QDOT-XW: T-Squared Fire Parameters") {
-    const auto alpha = AddBoxRow(Fields(), 0, "Alpha", "Growth Factor Alpha",
-                                 "Must not exceed 2 kW/s² or 2 Btu/s/s²", {}, this);
+    const auto alpha =
+        AddBoxRow(0, "Alpha", "Growth Factor Alpha", "Must not exceed 2 kW/s² or 2 Btu/s/s²", {});
     txtAlpha = alpha.Box;
     lblAlphaUnits = alpha.Units;
-    txtTMax = AddBoxRow(Fields(), 1, "TMax", "Time from Ignition to Maximum QDOT",
-                        "Must be greater than zero", "s", this)
-                  .Box;
-    txtTEnd = AddBoxRow(Fields(), 2, "TEnd", "Time from Ignition to End of Curve",
-                        "Must not exceed 9000 s", "s", this)
-                  .Box;
+    txtTMax =
+        AddBoxRow(1, "TMax", "Time from Ignition to Maximum QDOT", "Must be greater than zero", "s")
+            .Box;
+    txtTEnd =
+        AddBoxRow(2, "TEnd", "Time from Ignition to End of Curve", "Must not exceed 9000 s", "s")
+            .Box;
 }
 
 void frmTSquared::Form_Activate() {

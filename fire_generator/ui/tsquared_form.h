@@ -14,13 +14,15 @@ class frmTSquared final : public CurveForm {
   public:
     frmTSquared(StandardModule& module, vorla::ui::PlatformServices& services);
 
+    void Form_Activate() override;
+
+  private:
+    void cmdOK_Click() override;
+
     QLineEdit* txtAlpha;
     QLabel* lblAlphaUnits;
     QLineEdit* txtTMax;
     QLineEdit* txtTEnd;
-
-    void Form_Activate() override;
-    void cmdOK_Click() override;
 };
 
 } // namespace vorla::generator

@@ -1,7 +1,6 @@
 #include "fire_generator/ui/universal_form.h"
 
 #include "fire_generator/curves/semi_universal_fire.h"
-#include "fire_generator/ui/form_controls.h"
 
 #include <QLineEdit>
 
@@ -9,9 +8,9 @@ namespace vorla::generator {
 
 frmUniversal::frmUniversal(StandardModule& module, vorla::ui::PlatformServices& services)
     : CurveForm(module, services, "frmUniversal", "QDOT-XW: Semi-Universal Fire Parameters") {
-    txtTEnd = AddBoxRow(Fields(), 0, "TEnd", "Time from Ignition to End of Curve",
-                        "Must not exceed 600 s", "s", this)
-                  .Box;
+    txtTEnd =
+        AddBoxRow(0, "TEnd", "Time from Ignition to End of Curve", "Must not exceed 600 s", "s")
+            .Box;
 }
 
 void frmUniversal::Form_Activate() {

@@ -13,10 +13,12 @@ class frmUniversal final : public CurveForm {
   public:
     frmUniversal(StandardModule& module, vorla::ui::PlatformServices& services);
 
-    QLineEdit* txtTEnd;
-
     void Form_Activate() override;
+
+  private:
     void cmdOK_Click() override;
+
+    QLineEdit* txtTEnd;
 };
 
 } // namespace vorla::generator

@@ -1,10 +1,21 @@
 #include "smoke_filling/ui/input_form.h"
 
+#include "common/ui/file_name_box.h"
 #include "common/ui/file_run_menus.h"
+#include "common/ui/form_builders.h"
+#include "common/ui/message_texts.h"
+#include "common/ui/one_line_validator.h"
+#include "common/ui/platform_services.h"
+#include "common/ui/rejected_input_message.h"
+#include "smoke_filling/model/input_checks.h"
+#include "smoke_filling/model/input_entry.h"
+#include "smoke_filling/model/saved_report_reader.h"
 #include "smoke_filling/ui/output_form.h"
 
 #include <QAction>
 #include <QButtonGroup>
+#include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QGridLayout>
@@ -14,62 +25,50 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QVBoxLayout>
-#include <QValidator>
 
 namespace vorla::smoke {
 namespace {
 
-// A run title is one line of the results file: a line break pasted into it
-// would shift every header line after it and File Open would read them wrongly.
-class OneLineValidator final : public QValidator {
-  public:
-    using QValidator::QValidator;
-    State validate(QString& input, int& /*position*/) const override {
-        input.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
-        input.replace(u'\r', u' ');
-        input.replace(u'\n', u' ');
-        return Acceptable;
+constexpr const char* kDataFilter = "SKEVA-XW Data Files (*.sof)|*.sof";
+constexpr const char* kFireFilter = "SKEVA-XW Fire Files (*.fir)|*.fir";
+constexpr const char* kProgramName = "SKEVA-XW";
+
+// Wide enough for the longest converted value, "10764.264" ft², and no wider
+// whatever the row's room; the digits line up on the right.
+const ui::NumberBoxWidth kNumberBox{
+    .AtLeastDigits = 12, .KeepsItsWidth = true, .RightAligned = true};
+// Room for "ft²" as well as "m²", so the form does not move on a unit change.
+const QString kWidestUnit = QStringLiteral("ft²  ");
+
+constexpr InputBox kDimensionBoxes[] = {InputBox::txtFloorArea, InputBox::txtRoomHeight,
+                                        InputBox::txtFireHeight};
+
+std::string TextOf(const QLineEdit* box) {
+    return box->text().toStdString();
+}
+
+// Only a box whose text changes is rewritten, so the others keep their cursor
+// and their undo history.
+void ShowText(QLineEdit* box, const std::string& text) {
+    const QString shown = QString::fromStdString(text);
+    if (box->text() != shown) {
+        box->setText(shown);
     }
-};
-
-QLabel* MakeLabel(const QString& caption, const char* name, QWidget* parent) {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    return label;
 }
 
-template <typename Box> Box* MakeBox(const char* name, const QString& toolTip, QWidget* parent) {
-    auto* box = new Box(parent);
-    box->setObjectName(name);
-    box->setToolTip(toolTip);
-    return box;
-}
-
-QLineEdit* MakeNumberBox(const char* name, const QString& toolTip, QWidget* parent) {
-    auto* box = MakeBox<QLineEdit>(name, toolTip, parent);
-    box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    // Wide enough for the longest converted value, "10764.264" ft².
-    box->setMinimumWidth(QFontMetrics(box->font()).horizontalAdvance(QStringLiteral("0")) * 12);
-    box->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    return box;
-}
-
-QLabel* MakeUnitLabel(const QString& caption, const char* name, QWidget* parent) {
-    auto* label = MakeLabel(caption, name, parent);
-    // Room for "ft²" as well as "m²", so the form does not move on a unit change.
-    label->setMinimumWidth(QFontMetrics(label->font()).horizontalAdvance(QStringLiteral("ft²  ")));
-    return label;
+QString LabelText(std::string_view label) {
+    return QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size()));
 }
 
 } // namespace
 
-frmInput::frmInput(Calculations& calc, ui::PlatformServices& platform,
-                   std::function<void()> quitProgram, QWidget* parent)
-    : QMainWindow(parent), calc_(calc), services_(platform), quitProgram_(std::move(quitProgram)) {
+frmInput::frmInput(Calculations& calc, ui::PlatformServices& services,
+                   std::function<void()> endProgram, QWidget* parent)
+    : QMainWindow(parent), calc_(calc), services_(services), endProgram_(std::move(endProgram)) {
     setObjectName("frmInput");
     setWindowTitle("SKEVA-XW: Input Data");
-    CreateControls();
-    CreateMenu();
+    BuildControls();
+    BuildMenus();
     LayOutControls();
     SetTabOrder();
     ConnectEvents();
@@ -80,62 +79,58 @@ frmInput::~frmInput() {
     delete report_.data();
 }
 
-frmOutput* frmInput::Report() const {
-    return report_.data();
-}
-
-void frmInput::CreateControls() {
+void frmInput::BuildControls() {
     auto* form = new QWidget(this);
     form->setObjectName("frmInputControls");
     setCentralWidget(form);
 
     linBelowMenu = ui::LineBelowMenu(form);
 
-    lblRunTitle = MakeLabel("Run Title", "lblRunTitle", form);
-    txtRunTitle = MakeBox<QLineEdit>("txtRunTitle", "Short description to identify this run", form);
-    txtRunTitle->setValidator(new OneLineValidator(txtRunTitle));
+    lblRunTitle = ui::MakeLabel("lblRunTitle", "Run Title", form);
+    txtRunTitle = ui::MakeTextBox("txtRunTitle", "Short description to identify this run", form);
+    txtRunTitle->setValidator(new ui::OneLineValidator(txtRunTitle));
 
-    lblOutputFile = MakeLabel("Output Data File", "lblOutputFile", form);
-    txtOutputFile = MakeBox<ui::FileNameBox>("txtOutputFile",
-                                             "Name of file where the results of this run will be "
-                                             "stored - Click Mouse to open dialog box",
-                                             form);
+    lblOutputFile = ui::MakeLabel("lblOutputFile", "Output Data File", form);
+    txtOutputFile = ui::MakeFileBox("txtOutputFile",
+                                    "Name of file where the results of this run will be "
+                                    "stored - Click Mouse to open dialog box",
+                                    form);
 
-    fraUnits = new QGroupBox("Units", form);
-    fraUnits->setObjectName("fraUnits");
-    optUnits[0] = MakeBox<QRadioButton>("optUnits(0)", "m, m², kg, °C, kW", fraUnits);
-    optUnits[0]->setText("S.I. Units");
+    fraUnits = ui::MakeFrame("fraUnits", "Units", form);
+    optUnits[0] = ui::MakeOption("optUnits(0)", "S.I. Units", fraUnits, "m, m², kg, °C, kW");
     optUnits[0]->setChecked(true);
-    optUnits[1] = MakeBox<QRadioButton>("optUnits(1)", "ft, ft², lb, °F, Btu", fraUnits);
-    optUnits[1]->setText("U.S. Engineering Units");
+    optUnits[1] =
+        ui::MakeOption("optUnits(1)", "U.S. Engineering Units", fraUnits, "ft, ft², lb, °F, Btu");
     unitsGroup_ = new QButtonGroup(this);
     unitsGroup_->addButton(optUnits[0], 0);
     unitsGroup_->addButton(optUnits[1], 1);
 
-    lblFloorArea = MakeLabel("Room Floor Area", "lblFloorArea", form);
-    txtFloorArea = MakeNumberBox("txtFloorArea", "Must not exceed 1000 m² or 10000 ft²", form);
-    lblFloorAreaUnits = MakeUnitLabel("m²", "lblFloorAreaUnits", form);
+    lblFloorArea = ui::MakeLabel("lblFloorArea", "Room Floor Area", form);
+    txtFloorArea =
+        ui::MakeNumberBox("txtFloorArea", "Must not exceed 1000 m² or 10000 ft²", form, kNumberBox);
+    lblFloorAreaUnits = ui::MakeUnitLabel("lblFloorAreaUnits", "m²", form, kWidestUnit);
 
-    lblRoomHeight = MakeLabel("Room Ceiling Height", "lblRoomHeight", form);
-    txtRoomHeight = MakeNumberBox("txtRoomHeight", "Must not exceed 30 m or 100 ft", form);
-    lblRoomHeightUnits = MakeUnitLabel("m", "lblRoomHeightUnits", form);
+    lblRoomHeight = ui::MakeLabel("lblRoomHeight", "Room Ceiling Height", form);
+    txtRoomHeight =
+        ui::MakeNumberBox("txtRoomHeight", "Must not exceed 30 m or 100 ft", form, kNumberBox);
+    lblRoomHeightUnits = ui::MakeUnitLabel("lblRoomHeightUnits", "m", form, kWidestUnit);
 
-    lblFireHeight = MakeLabel("Fire Base Height", "lblFireHeight", form);
-    lblFireHeight->setToolTip("Must be between floor and ceiling");
-    txtFireHeight = MakeNumberBox("txtFireHeight", "Can not exceed ceiling height", form);
-    lblFireHeightUnits = MakeUnitLabel("m", "lblFireHeightUnits", form);
+    lblFireHeight = ui::MakeLabel("lblFireHeight", "Fire Base Height", form,
+                                  "Must be between floor and ceiling");
+    txtFireHeight =
+        ui::MakeNumberBox("txtFireHeight", "Can not exceed ceiling height", form, kNumberBox);
+    lblFireHeightUnits = ui::MakeUnitLabel("lblFireHeightUnits", "m", form, kWidestUnit);
 
-    lblLossFraction = MakeLabel("Heat Loss Fraction", "lblLossFraction", form);
-    txtLossFraction = MakeNumberBox("txtLossFraction", "Must be between 0 and 1", form);
-    txtLossFraction->setText("0.6");
+    lblLossFraction = ui::MakeLabel("lblLossFraction", "Heat Loss Fraction", form);
+    txtLossFraction =
+        ui::MakeNumberBox("txtLossFraction", "Must be between 0 and 1", form, kNumberBox, "0.6");
 
-    lblRunTime = MakeLabel("Maximum Run Time", "lblRunTime", form);
-    lblRunTime->setToolTip("Must not exceed 9000 s");
-    txtRunTime = MakeNumberBox("txtRunTime", "Must not exceed 9000 s", form);
-    lblRunTimeUnits = MakeUnitLabel("s", "lblRunTimeUnits", form);
+    lblRunTime = ui::MakeLabel("lblRunTime", "Maximum Run Time", form, "Must not exceed 9000 s");
+    txtRunTime = ui::MakeNumberBox("txtRunTime", "Must not exceed 9000 s", form, kNumberBox);
+    lblRunTimeUnits = ui::MakeUnitLabel("lblRunTimeUnits", "s", form, kWidestUnit);
 
-    lblFireFile = MakeLabel("Input Fire File", "lblFireFile", form);
-    txtFireFile = MakeBox<ui::FileNameBox>(
+    lblFireFile = ui::MakeLabel("lblFireFile", "Input Fire File", form);
+    txtFireFile = ui::MakeFileBox(
         "txtFireFile",
         "Heat release rate data file name for this run - Click mouse to open dialog box", form);
 
@@ -152,7 +147,7 @@ void frmInput::CreateControls() {
     }
 }
 
-void frmInput::CreateMenu() {
+void frmInput::BuildMenus() {
     const ui::FileRunMenus menus = ui::BuildFileRunMenus(*this);
     mnuFile = menus.mnuFile;
     mnuFileNew = menus.mnuFileNew;
@@ -175,29 +170,15 @@ void frmInput::LayOutControls() {
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(8);
     int row = 0;
-    auto addLong = [&](QLabel* label, QWidget* box) {
-        grid->addWidget(label, row, 0);
-        grid->addWidget(box, row, 1, 1, 3);
-        ++row;
-    };
-    auto addNumber = [&](QLabel* label, QWidget* box, QLabel* unitLabel) {
-        grid->addWidget(label, row, 0);
-        grid->addWidget(box, row, 1);
-        if (unitLabel) {
-            grid->addWidget(unitLabel, row, 2);
-        }
-        ++row;
-    };
-    addLong(lblRunTitle, txtRunTitle);
-    addLong(lblOutputFile, txtOutputFile);
-    grid->addWidget(fraUnits, row, 0, 1, 4);
-    ++row;
-    addNumber(lblFloorArea, txtFloorArea, lblFloorAreaUnits);
-    addNumber(lblRoomHeight, txtRoomHeight, lblRoomHeightUnits);
-    addNumber(lblFireHeight, txtFireHeight, lblFireHeightUnits);
-    addNumber(lblLossFraction, txtLossFraction, nullptr);
-    addNumber(lblRunTime, txtRunTime, lblRunTimeUnits);
-    addLong(lblFireFile, txtFireFile);
+    ui::AddRow(grid, row++, lblRunTitle, txtRunTitle, nullptr, 3);
+    ui::AddRow(grid, row++, lblOutputFile, txtOutputFile, nullptr, 3);
+    grid->addWidget(fraUnits, row++, 0, 1, 4);
+    ui::AddRow(grid, row++, lblFloorArea, txtFloorArea, lblFloorAreaUnits);
+    ui::AddRow(grid, row++, lblRoomHeight, txtRoomHeight, lblRoomHeightUnits);
+    ui::AddRow(grid, row++, lblFireHeight, txtFireHeight, lblFireHeightUnits);
+    ui::AddRow(grid, row++, lblLossFraction, txtLossFraction);
+    ui::AddRow(grid, row++, lblRunTime, txtRunTime, lblRunTimeUnits);
+    ui::AddRow(grid, row++, lblFireFile, txtFireFile, nullptr, 3);
     grid->setColumnStretch(3, 1);
     // Room for a whole title of 60 characters, and for a usual path.
     txtRunTitle->setMinimumWidth(QFontMetrics(txtRunTitle->font()).averageCharWidth() * 60);
@@ -211,12 +192,8 @@ void frmInput::LayOutControls() {
 }
 
 void frmInput::SetTabOrder() {
-    QWidget* const order[] = {txtRunTitle,  txtOutputFile, optUnits[0],   optUnits[1],
-                              txtFloorArea, txtRoomHeight, txtFireHeight, txtLossFraction,
-                              txtRunTime,   txtFireFile};
-    for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
-        setTabOrder(order[i], order[i + 1]);
-    }
+    ui::SetTabOrder({txtRunTitle, txtOutputFile, optUnits[0], optUnits[1], txtFloorArea,
+                     txtRoomHeight, txtFireHeight, txtLossFraction, txtRunTime, txtFireFile});
     txtRunTitle->setFocus();
 }
 
@@ -234,10 +211,204 @@ void frmInput::ConnectEvents() {
     connect(txtFireFile, &ui::FileNameBox::GotFocus, this, &frmInput::txtFireFile_GotFocus);
     connect(txtOutputFile, &ui::FileNameBox::Clicked, this, &frmInput::txtOutputFile_Click);
     connect(txtOutputFile, &ui::FileNameBox::GotFocus, this, &frmInput::txtOutputFile_GotFocus);
-    for (QWidget* box : {static_cast<QWidget*>(txtFloorArea), static_cast<QWidget*>(txtRoomHeight),
-                         static_cast<QWidget*>(txtFireHeight)}) {
+    // Sees the dimension boxes losing the focus.
+    for (QLineEdit* box : {txtFloorArea, txtRoomHeight, txtFireHeight}) {
         box->installEventFilter(this);
     }
+}
+
+void frmInput::Dimension_LostFocus(InputBox box) {
+    LeaveInputBox(box, Boxes(), calc_.Units, calc_.Inputs);
+}
+
+void frmInput::Form_Load() {
+    // The unit captions are written in S.I. already.
+    SetSIUnits();
+}
+
+void frmInput::SetSIUnits() {
+    calc_.Units = UnitTablesFor(UnitSystem::SI);
+}
+
+void frmInput::ShowUnitLabels() {
+    lblFloorAreaUnits->setText(LabelText(calc_.Units.Area.Label));
+    lblRoomHeightUnits->setText(LabelText(calc_.Units.Length.Label));
+    lblFireHeightUnits->setText(LabelText(calc_.Units.Length.Label));
+}
+
+InputBoxes frmInput::Boxes() const {
+    InputBoxes texts;
+    texts.txtRunTitle = TextOf(txtRunTitle);
+    texts.txtOutputFile = TextOf(txtOutputFile);
+    texts.txtFloorArea = TextOf(txtFloorArea);
+    texts.txtRoomHeight = TextOf(txtRoomHeight);
+    texts.txtFireHeight = TextOf(txtFireHeight);
+    texts.txtLossFraction = TextOf(txtLossFraction);
+    texts.txtRunTime = TextOf(txtRunTime);
+    texts.txtFireFile = TextOf(txtFireFile);
+    return texts;
+}
+
+void frmInput::ShowBoxes(const InputBoxes& texts) {
+    ShowText(txtRunTitle, texts.txtRunTitle);
+    ShowText(txtOutputFile, texts.txtOutputFile);
+    ShowText(txtFloorArea, texts.txtFloorArea);
+    ShowText(txtRoomHeight, texts.txtRoomHeight);
+    ShowText(txtFireHeight, texts.txtFireHeight);
+    ShowText(txtLossFraction, texts.txtLossFraction);
+    ShowText(txtRunTime, texts.txtRunTime);
+    ShowText(txtFireFile, texts.txtFireFile);
+}
+
+// Selecting "S.I. Units" runs optUnits_Click when it changes the selection.
+void frmInput::SelectSIUnits() {
+    optUnits[0]->setChecked(true);
+}
+
+void frmInput::optUnits_Click() {
+    const UnitSystem system = optUnits[1]->isChecked() ? UnitSystem::US : UnitSystem::SI;
+    auto texts = Boxes();
+    ChangeUnits(system, calc_.Inputs, calc_.Units, texts);
+    ShowBoxes(texts);
+    ShowUnitLabels();
+}
+
+void frmInput::mnuFileNew_Click() {
+    SelectSIUnits();
+    auto texts = Boxes();
+    NewInputs(texts, calc_.Units, calc_.Inputs);
+    ShowBoxes(texts);
+    ShowUnitLabels();
+    txtRunTitle->setFocus();
+}
+
+void frmInput::mnuFileOpen_Click() {
+    ChooseDataFileToOpen();
+    txtRunTitle->setFocus();
+}
+
+void frmInput::ChooseDataFileToOpen() {
+    const auto path = services_.ChooseFile(ui::OpenDialog(
+        "Specify Data File", kDataFilter, services_.DataDirectory(), TextOf(txtOutputFile)));
+    if (!path) {
+        return;
+    }
+    SelectSIUnits();
+    auto texts = Boxes();
+    const auto problem = ReadSavedReport(*path, texts, calc_.Units, calc_.Inputs);
+    // A short file leaves the form as File New does; one that cannot be read
+    // leaves no output file name behind.
+    const bool wrongFormat = problem && problem->kind == FileProblem::Kind::WrongFormat;
+    if (wrongFormat) {
+        NewInputs(texts, calc_.Units, calc_.Inputs);
+    } else if (problem) {
+        texts.txtOutputFile.clear();
+    }
+    ShowBoxes(texts);
+    ShowUnitLabels();
+    if (problem) {
+        // A short file is the program's "Wrong file format."; one that cannot be
+        // read is named with the system's reason.
+        services_.ShowMessage(
+            {DescribeFileProblem(*problem), kProgramName,
+             wrongFormat ? ui::MessageIcon::Exclamation : ui::MessageIcon::Critical,
+             ui::MessageButtons::Ok});
+    }
+}
+
+void frmInput::mnuFileExit_Click() {
+    UnloadAllForms();
+}
+
+void frmInput::UnloadAllForms() {
+    close();
+}
+
+void frmInput::closeEvent(QCloseEvent* event) {
+    // File Exit and the frame's close button alike: every window goes, then the
+    // program ends.
+    event->accept();
+    if (exiting_) {
+        return;
+    }
+    exiting_ = true;
+    delete report_.data();
+    if (endProgram_) {
+        endProgram_();
+    } else {
+        QCoreApplication::quit();
+    }
+}
+
+void frmInput::txtFireFile_Click() {
+    ChooseFireFile();
+    txtRunTitle->setFocus();
+}
+
+void frmInput::txtFireFile_GotFocus() {
+    ChooseFireFile();
+    txtRunTitle->setFocus();
+}
+
+void frmInput::txtOutputFile_Click() {
+    ChooseDataFileToSave();
+    txtFloorArea->setFocus();
+}
+
+void frmInput::txtOutputFile_GotFocus() {
+    ChooseDataFileToSave();
+    txtFloorArea->setFocus();
+}
+
+void frmInput::ChooseFireFile() {
+    const auto path = services_.ChooseFile(ui::OpenDialog(
+        "Specify Fire File", kFireFilter, services_.DataDirectory(), TextOf(txtFireFile)));
+    if (path) {
+        txtFireFile->setText(QString::fromStdString(*path));
+    }
+}
+
+void frmInput::ChooseDataFileToSave() {
+    const auto path = services_.ChooseFile(ui::SaveAsDialog(
+        ui::kSaveDialogTitle, kDataFilter, services_.DataDirectory(), TextOf(txtOutputFile)));
+    if (path) {
+        txtOutputFile->setText(QString::fromStdString(*path));
+    }
+}
+
+bool frmInput::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut) {
+        for (const InputBox box : kDimensionBoxes) {
+            if (watched->objectName().toStdString() == InputBoxName(box)) {
+                Dimension_LostFocus(box);
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmInput::mnuRun_Click() {
+    if (report_) {
+        return; // a run is on screen already
+    }
+    txtRunTitle->setFocus();
+    calc_.Inputs = ReadInputBoxes(Boxes(), calc_.Units);
+    if (const auto rejected = CheckRunInputs(calc_.Inputs)) {
+        // SKEVA-XW leaves the wrong value as it is, the cursor where it was.
+        ui::ShowRejectedInput(services_, *rejected, *this, ui::RejectedText::LeftAsIs);
+        return;
+    }
+    report_ = new frmOutput(calc_, services_,
+                            {this, txtRunTitle, txtOutputFile, [this] { ShowAgain(); }});
+    report_->Form_Load();
+}
+
+void frmInput::ShowAgain() {
+    report_ = nullptr; // the report window deletes itself as it closes
+    show();
+    raise();
+    activateWindow();
+    txtRunTitle->setFocus();
 }
 
 } // namespace vorla::smoke

@@ -6,10 +6,8 @@
 // the checks and the reading of a saved results file are the model's.
 #pragma once
 
-#include "common/ui/file_name_box.h"
 #include "smoke_filling/model/calculations.h"
 #include "smoke_filling/model/input_boxes.h"
-#include "smoke_filling/model/input_checks.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -26,8 +24,9 @@ class QMenu;
 class QRadioButton;
 
 namespace vorla::ui {
+class FileNameBox;
 class PlatformServices;
-}
+} // namespace vorla::ui
 
 namespace vorla::smoke {
 
@@ -36,12 +35,51 @@ class frmOutput;
 class frmInput final : public QMainWindow {
     Q_OBJECT
   public:
-    // `quitProgram` ends the program after File Exit has closed every window
+    // `endProgram` ends the program after File Exit has closed every window
     // (QCoreApplication::quit when not given).
-    frmInput(Calculations& calc, ui::PlatformServices& platform,
-             std::function<void()> quitProgram = {}, QWidget* parent = nullptr);
+    frmInput(Calculations& calc, ui::PlatformServices& services,
+             std::function<void()> endProgram = {}, QWidget* parent = nullptr);
     ~frmInput() override;
 
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    // --- Events.
+    void Form_Load();
+    void mnuFileNew_Click();
+    void mnuFileOpen_Click();
+    void mnuFileExit_Click();
+    void mnuRun_Click();
+    void optUnits_Click();
+    void txtFireFile_Click();
+    void txtFireFile_GotFocus();
+    void txtOutputFile_Click();
+    void txtOutputFile_GotFocus();
+    // txtFloorArea_LostFocus, txtRoomHeight_LostFocus, txtFireHeight_LostFocus.
+    void Dimension_LostFocus(InputBox box);
+
+    // --- Form routines.
+    void BuildControls();
+    void BuildMenus();
+    void LayOutControls();
+    void SetTabOrder();
+    void ConnectEvents();
+    void SetSIUnits();
+    void ShowUnitLabels();
+    void UnloadAllForms();
+    void ChooseFireFile();
+    void ChooseDataFileToSave();
+    void ChooseDataFileToOpen();
+    void SelectSIUnits();
+    InputBoxes Boxes() const;
+    void ShowBoxes(const InputBoxes& boxes);
+    // The report window is closing: the form is shown again, with the focus on
+    // txtRunTitle, ready for the next run.
+    void ShowAgain();
+
+    // --- Controls, named as the form names them.
     QFrame* linBelowMenu;
     QLabel* lblRunTitle;
     QLineEdit* txtRunTitle;
@@ -73,53 +111,9 @@ class frmInput final : public QMainWindow {
     QAction* mnuFileExit;
     QAction* mnuRun;
 
-    void Form_Load();
-    void mnuFileNew_Click();
-    void mnuFileOpen_Click();
-    void mnuFileExit_Click();
-    void mnuRun_Click();
-    void optUnits_Click();
-    void txtFireFile_Click();
-    void txtFireFile_GotFocus();
-    void txtOutputFile_Click();
-    void txtOutputFile_GotFocus();
-    void txtFloorArea_LostFocus();
-    void txtRoomHeight_LostFocus();
-    void txtFireHeight_LostFocus();
-
-    // The report window of the run on screen, or nothing.
-    frmOutput* Report() const;
-
-    // The report window is closing: the form is shown again, with the focus on
-    // txtRunTitle, ready for the next run.
-    void ShowAfterReport();
-
-  protected:
-    void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-  private:
-    void CreateControls();
-    void CreateMenu();
-    void LayOutControls();
-    void SetTabOrder();
-    void ConnectEvents();
-
-    void SetSIUnits();
-    void ShowUnitLabels();
-    void UnloadAllForms();
-    void ChooseFireFile();
-    void ChooseDataFileToSave();
-    void ChooseDataFileToOpen();
-    void SelectSIUnits();
-    InputBoxes FormTexts() const;
-    void ShowFormTexts(const InputBoxes& boxes);
-    void FocusBox(InputBox box);
-    void LeaveBox(InputBox box, const QLineEdit* widget);
-
     Calculations& calc_;
     ui::PlatformServices& services_;
-    std::function<void()> quitProgram_;
+    std::function<void()> endProgram_;
     QButtonGroup* unitsGroup_ = nullptr;
     QPointer<frmOutput> report_;
     bool exiting_ = false;

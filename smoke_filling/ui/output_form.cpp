@@ -3,9 +3,7 @@
 #include "smoke_filling/model/model_run.h"
 #include "smoke_filling/model/report_printing.h"
 #include "smoke_filling/model/report_text.h"
-#include "smoke_filling/ui/input_form.h"
-
-#include <QLineEdit>
+#include "smoke_filling/model/run_report.h"
 
 namespace vorla::smoke {
 namespace {
@@ -22,45 +20,21 @@ ui::ReportWindowTexts Texts() {
             .FireFileProblemIcon = ui::MessageIcon::Exclamation};
 }
 
-ui::ReportInputForm InputForm(frmInput& input) {
-    return {&input, input.txtRunTitle, input.txtOutputFile, [&input] { input.ShowAfterReport(); }};
-}
-
 } // namespace
 
-frmOutput::frmOutput(Calculations& calc, ui::PlatformServices& services, frmInput& input)
-    : ReportWindow(services, InputForm(input), Texts()), calc_(calc) {}
+frmOutput::frmOutput(Calculations& calc, ui::PlatformServices& services, ui::ReportInputForm input)
+    : ReportWindow(services, std::move(input), Texts()), calc_(calc) {}
 
-std::string frmOutput::BuildReportHeader() const {
-    return smoke::ReportHeader(calc_.Inputs);
-}
-
-std::string frmOutput::BuildHeaderText() const {
-    return HeaderText(ReportHeader());
+std::string frmOutput::HeaderText() const {
+    return smoke::HeaderText(ReportHeader(calc_.Inputs));
 }
 
 RunOutcome frmOutput::RunModel() {
     return RunCalculations(calc_);
 }
 
-std::string frmOutput::BuildReportRows() const {
-    return smoke::ReportRows(calc_.Inputs, calc_.Results);
-}
-
-std::string frmOutput::BuildDataColumnsText() const {
-    return ScreenTableText(calc_.Inputs, calc_.Results, EndMessage());
-}
-
-std::string frmOutput::BuildSavedText() const {
-    return SavedReportText(ReportHeader(), ReportRows(), EndMessage());
-}
-
-std::optional<std::vector<PrintedPage>> frmOutput::BuildPrintedPages(double linesPerPage) const {
-    return PrintedReport(calc_.Inputs, calc_.Results, EndMessage(), linesPerPage);
-}
-
-std::string& frmOutput::OutputFile() {
-    return calc_.Inputs.OutputFile;
+RunReport frmOutput::Report(const CompletedRun& run) const {
+    return BuildRunReport(calc_.Inputs, calc_.Results, run.EndMessage);
 }
 
 } // namespace vorla::smoke

@@ -9,25 +9,17 @@
 
 namespace vorla::smoke {
 
-class frmInput;
-
 class frmOutput final : public ui::ReportWindow {
     Q_OBJECT
   public:
     // The window deletes itself when it closes.
-    frmOutput(Calculations& calc, ui::PlatformServices& services, frmInput& input);
-
-  protected:
-    std::string BuildReportHeader() const override;
-    std::string BuildHeaderText() const override;
-    RunOutcome RunModel() override;
-    std::string BuildReportRows() const override;
-    std::string BuildDataColumnsText() const override;
-    std::string BuildSavedText() const override;
-    std::optional<std::vector<PrintedPage>> BuildPrintedPages(double linesPerPage) const override;
-    std::string& OutputFile() override;
+    frmOutput(Calculations& calc, ui::PlatformServices& services, ui::ReportInputForm input);
 
   private:
+    std::string HeaderText() const override;
+    RunOutcome RunModel() override;
+    RunReport Report(const CompletedRun& run) const override;
+
     Calculations& calc_;
 };
 

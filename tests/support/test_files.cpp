@@ -1,25 +1,11 @@
 #include "tests/support/test_files.h"
 
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 #include <unistd.h>
 
 namespace vorla::test_support {
 
 namespace fs = std::filesystem;
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void WriteFile(const fs::path& path, std::string_view text) {
-    std::ofstream(path, std::ios::binary)
-        .write(text.data(), static_cast<std::streamsize>(text.size()));
-}
 
 TemporaryFolder::TemporaryFolder() {
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();

@@ -2,17 +2,13 @@
 // whole file byte for byte.
 #pragma once
 
+#include "tests/support/file_bytes.h"
+
 #include <filesystem>
 #include <string>
 #include <string_view>
 
 namespace vorla::test_support {
-
-// The bytes of a file; empty when it cannot be read.
-std::string ReadFile(const std::filesystem::path& path);
-
-// Writes `text` as the whole file, byte for byte.
-void WriteFile(const std::filesystem::path& path, std::string_view text);
 
 // A folder of its own for the running test, named after it and the process, so
 // tests running side by side never share one. It is removed with everything in

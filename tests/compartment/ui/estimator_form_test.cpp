@@ -20,13 +20,13 @@ void FillOffice(Program& program) {
     program.Set(InputBox::txtRadiativeLossFraction, "0.35");
 }
 
-frmEstimateLc* OpenEstimator(Program& program) {
-    program.input->cmdEstimateLc->click();
-    return program.input->EstimatorWindow();
+QWidget* OpenEstimator(Program& program) {
+    Control<QPushButton>(program.input, "cmdEstimateLc")->click();
+    return Program::Estimator();
 }
 
 QString LossFraction(const Program& program) {
-    return program.input->txtTotalLossFraction->text();
+    return Control<QLineEdit>(program.input, "txtTotalLossFraction")->text();
 }
 
 } // namespace
@@ -44,24 +44,10 @@ class EstimatorWindowTest : public QObject {
         QCOMPARE(window->objectName(), QString("frmEstimateLc"));
         QCOMPARE(window->windowTitle(), QString("Estimate Total Heat Loss Fraction"));
         QCOMPARE(window->windowModality(), Qt::ApplicationModal);
-        QCOMPARE(window->findChild<QLabel*>("lblAspectRatio")->text(),
-                 QString("Ratio of Room Length To Width"));
-        QCOMPARE(window->txtAspectRatio->text(), QString());
-        QCOMPARE(window->txtAspectRatio->toolTip(), QString("Aspect ratio must be 1  or greater"));
-        QCOMPARE(window->findChild<QGroupBox*>("fraCeilingRoughness")->title(),
-                 QString("Ceiling Roughness"));
-        const QStringList captions = {"Smooth Ceiling Surface", "Moderately Rough Ceiling Surface",
-                                      "Irregular Ceiling Surface"};
-        for (int k = 0; k < 3; ++k) {
-            auto* option =
-                window->findChild<QRadioButton*>(QString("OptCeilingRoughness(%1)").arg(k));
-            QVERIFY(option);
-            QCOMPARE(option->text(), captions[k]);
-            QCOMPARE(option->isChecked(), k == 0);
-        }
-        QCOMPARE(window->findChild<QPushButton*>("cmdEstimate")->text(), QString("Estimate"));
-        QCOMPARE(window->findChild<QPushButton*>("cmdCancel")->text(), QString("Cancel"));
-        QVERIFY(window->cmdEstimate->isDefault());
+        QCOMPARE(WindowConventionProblems(*window), QStringList());
+        QCOMPARE(Control<QLineEdit>(window, "txtAspectRatio")->text(), QString());
+        QVERIFY(Control<QRadioButton>(window, "OptCeilingRoughness(0)")->isChecked());
+        QVERIFY(Control<QPushButton>(window, "cmdEstimate")->isDefault());
         QTRY_COMPARE(program.FocusName(), QString("txtAspectRatio"));
         QVERIFY(program.platform.Messages().empty());
     }
@@ -80,18 +66,18 @@ class EstimatorWindowTest : public QObject {
         Program program;
         FillOffice(program);
         if (us) {
-            program.input->optUnits[1]->click();
+            Control<QRadioButton>(program.input, "optUnits(1)")->click();
             program.Set(InputBox::txtFloorArea, "215.285");
             program.Set(InputBox::txtRoomHeight, "7.874");
             program.Set(InputBox::txtSoffitHeight, "6.562");
         }
         auto* window = OpenEstimator(program);
         QVERIFY(window);
-        QTest::keyClicks(window->txtAspectRatio, "1.25");
-        window->OptCeilingRoughness[roughness]->click();
-        window->cmdEstimate->click();
+        QTest::keyClicks(Control<QLineEdit>(window, "txtAspectRatio"), "1.25");
+        Control<QRadioButton>(window, Element("OptCeilingRoughness", roughness))->click();
+        Control<QPushButton>(window, "cmdEstimate")->click();
         Program::Settle();
-        QVERIFY(!program.input->EstimatorWindow());
+        QVERIFY(!Program::Estimator());
         QCOMPARE(LossFraction(program), expected);
         QTRY_COMPARE(program.FocusName(), QString("txtTotalLossFraction"));
         QVERIFY(program.platform.Messages().empty());
@@ -120,8 +106,8 @@ class EstimatorWindowTest : public QObject {
             program.platform.AnswerNextQuestion(MessageButton::Yes);
             auto* window = OpenEstimator(program);
             QVERIFY(window);
-            window->txtAspectRatio->setText("1.25");
-            window->cmdEstimate->click();
+            Control<QLineEdit>(window, "txtAspectRatio")->setText("1.25");
+            Control<QPushButton>(window, "cmdEstimate")->click();
             // χr = 0: the convective share alone.
             QCOMPARE(LossFraction(program), QString("0.3406"));
             QVERIFY(program.platform.Problems().empty());
@@ -180,11 +166,11 @@ class EstimatorWindowTest : public QObject {
         FillOffice(program);
         auto* window = OpenEstimator(program);
         QVERIFY(window);
-        window->txtAspectRatio->setText(ratio);
+        Control<QLineEdit>(window, "txtAspectRatio")->setText(ratio);
         program.platform.AnswerNextQuestion(static_cast<MessageButton>(answer));
-        window->cmdEstimate->click();
+        Control<QPushButton>(window, "cmdEstimate")->click();
         Program::Settle();
-        QCOMPARE(program.input->EstimatorWindow(), window);
+        QCOMPARE(Program::Estimator(), window);
         QVERIFY(window->isVisible());
         QCOMPARE(program.platform.Messages().size(), std::size_t{1});
         const auto& shown = program.platform.Messages()[0].Request;
@@ -197,10 +183,10 @@ class EstimatorWindowTest : public QObject {
         QVERIFY(program.platform.Problems().empty());
 
         // Exactly 1 is a square room, and accepted.
-        window->txtAspectRatio->setText("1");
-        window->cmdEstimate->click();
+        Control<QLineEdit>(window, "txtAspectRatio")->setText("1");
+        Control<QPushButton>(window, "cmdEstimate")->click();
         Program::Settle();
-        QVERIFY(!program.input->EstimatorWindow());
+        QVERIFY(!Program::Estimator());
         QVERIFY(LossFraction(program) != "0.6");
     }
 
@@ -217,16 +203,16 @@ class EstimatorWindowTest : public QObject {
         program.Set(InputBox::txtTotalLossFraction, "0.55");
         auto* window = OpenEstimator(program);
         QVERIFY(window);
-        window->txtAspectRatio->setText("1.25");
+        Control<QLineEdit>(window, "txtAspectRatio")->setText("1.25");
         if (how == "Cancel") {
-            window->cmdCancel->click();
+            Control<QPushButton>(window, "cmdCancel")->click();
         } else if (how == "Escape") {
-            QTest::keyClick(window->txtAspectRatio, Qt::Key_Escape);
+            QTest::keyClick(Control<QLineEdit>(window, "txtAspectRatio"), Qt::Key_Escape);
         } else {
             window->close();
         }
         Program::Settle();
-        QVERIFY(!program.input->EstimatorWindow());
+        QVERIFY(!Program::Estimator());
         QCOMPARE(LossFraction(program), QString("0.55"));
         QTRY_COMPARE(program.FocusName(), QString("txtTotalLossFraction"));
         QVERIFY(program.platform.Messages().empty());
@@ -237,10 +223,10 @@ class EstimatorWindowTest : public QObject {
         FillOffice(program);
         auto* window = OpenEstimator(program);
         QVERIFY(window);
-        QTest::keyClicks(window->txtAspectRatio, "1.25");
-        QTest::keyClick(window->txtAspectRatio, Qt::Key_Return);
+        QTest::keyClicks(Control<QLineEdit>(window, "txtAspectRatio"), "1.25");
+        QTest::keyClick(Control<QLineEdit>(window, "txtAspectRatio"), Qt::Key_Return);
         Program::Settle();
-        QVERIFY(!program.input->EstimatorWindow());
+        QVERIFY(!Program::Estimator());
         QCOMPARE(LossFraction(program), QString("0.5714"));
     }
 };

@@ -13,7 +13,7 @@ using namespace vorla::compartment::testing;
 
 namespace {
 
-QStringList Labels(const frmGraph& graph, const char* name) {
+QStringList Labels(const QWidget& graph, const char* name) {
     QStringList texts;
     for (int a = 1; a <= 5; ++a) {
         texts << graph.findChild<QLabel*>(QString("%1(%2)").arg(name).arg(a))->text();
@@ -21,19 +21,37 @@ QStringList Labels(const frmGraph& graph, const char* name) {
     return texts;
 }
 
+// The full-scale value of an axis: the caption of its last tick.
+double FullScale(const QWidget& graph, const char* axis) {
+    return Control<QLabel>(graph, Element(axis, 5))->text().toDouble();
+}
+
+// The points drawn, back in minutes and in the unit of the value axis: the
+// picture is 4800 wide for the full time scale and 3200 high for the full
+// value scale, its y axis pointing down.
+std::vector<QPointF> Plotted(const QWidget& graph) {
+    const double xScale = FullScale(graph, "lblXLabel");
+    const double yScale = FullScale(graph, "lblYLabel");
+    std::vector<QPointF> values;
+    for (const QPointF& point : Control<vorla::ui::GraphPicture>(graph, "picGraph")->Series()) {
+        values.emplace_back(point.x() * xScale / 4800, (3200 - point.y()) * yScale / 3200);
+    }
+    return values;
+}
+
 // The office with a steady 100 kW fire for 600 s, shown in S.I. or U.S.
 // units, and the graph of its results.
-frmGraph* OpenGraph(Program& program, bool us) {
+QWidget* OpenGraph(Program& program, bool us) {
     program.FillRoom(program.WriteFile("FIRE.FIR", kSteadyFire));
     if (us) {
-        program.input->optUnits[1]->click();
+        Control<QRadioButton>(program.input, "optUnits(1)")->click();
     }
     auto* report = program.Run();
     if (!report) {
         return nullptr;
     }
-    report->cmdGraph->click();
-    return report->GraphWindow();
+    Control<QPushButton>(report, "cmdGraph")->click();
+    return Program::Graph();
 }
 
 } // namespace
@@ -48,24 +66,17 @@ class ResultsGraphWindowTest : public QObject {
         QVERIFY(graph);
         QCOMPARE(graph->objectName(), QString("frmGraph"));
         QCOMPARE(graph->windowTitle(), QString("VORLA-XW: Graph"));
-        QCOMPARE(graph->findChild<QGroupBox*>("fraGraphSelection")->title(),
-                 QString("Graph Selection"));
-        const QStringList captions = {"Upper Layer Temperature", "Layer Interface Height",
-                                      "Heat Release Rate", "Vent Flow"};
-        for (int k = 0; k < 4; ++k) {
-            auto* option = graph->findChild<QRadioButton*>(QString("optPlotVariable(%1)").arg(k));
-            QVERIFY(option);
-            QCOMPARE(option->text(), captions[k]);
-            QCOMPARE(option->isChecked(), k == 0);
-        }
-        QCOMPARE(graph->lblPlotTitle->text(), QString("Office, sofa fire"));
-        QCOMPARE(graph->lblXTitle->text(), QString("Time (min)"));
-        QCOMPARE(graph->lblYTitle->text(), QString("Upper Layer Temperature (°C)"));
+        QCOMPARE(WindowConventionProblems(*graph).join("; "), QString());
+        QVERIFY(Control<QRadioButton>(graph, "optPlotVariable(0)")->isChecked());
+        QCOMPARE(Control<QLabel>(graph, "lblPlotTitle")->text(), QString("Office, sofa fire"));
+        QCOMPARE(Control<QLabel>(graph, "lblXTitle")->text(), QString("Time (min)"));
+        QCOMPARE(Control<QLabel>(graph, "lblYTitle")->text(),
+                 QString("Upper Layer Temperature (°C)"));
         QTRY_COMPARE(program.FocusName(), QString("cmdClose"));
 
         // The series: one point per row, 600 s at the right edge, 21.11 °C of
         // a 150 °C axis at the start.
-        const auto& series = graph->picGraph->Series();
+        const auto& series = Control<vorla::ui::GraphPicture>(graph, "picGraph")->Series();
         QCOMPARE(series.size(), std::size_t{121});
         QCOMPARE(series.back().x(), 4800.0);
         QVERIFY(std::abs(series.front().y() - 2749.653) < 0.001);
@@ -103,44 +114,49 @@ class ResultsGraphWindowTest : public QObject {
         Program program;
         auto* graph = OpenGraph(program, us);
         QVERIFY(graph);
-        graph->optPlotVariable[k]->click();
-        QCOMPARE(graph->lblYTitle->text(), title);
+        Control<QRadioButton>(graph, Element("optPlotVariable", k))->click();
+        QCOMPARE(Control<QLabel>(graph, "lblYTitle")->text(), title);
         QCOMPARE(Labels(*graph, "lblYLabel"), yLabels);
         // The time axis stays as it was scaled on opening: 600 s is 10 minutes.
-        QCOMPARE(graph->XScale, 10.0);
         QCOMPARE(Labels(*graph, "lblXLabel"), QStringList({"2", "4", "6", "8", "10"}));
-        QCOMPARE(graph->lblXTitle->text(), QString("Time (min)"));
-        QCOMPARE(graph->focusWidget(), graph->cmdClose); // after each drawing
+        QCOMPARE(Control<QLabel>(graph, "lblXTitle")->text(), QString("Time (min)"));
+        QCOMPARE(graph->focusWidget(),
+                 Control<QPushButton>(graph, "cmdClose")); // after each drawing
     }
 
     void VentFlowInUSUnitsIsTheSIFlowTimes2205() {
         Program program;
         auto* graph = OpenGraph(program, true);
         QVERIFY(graph);
-        graph->optPlotVariable[3]->click();
+        Control<QRadioButton>(graph, "optPlotVariable(3)")->click();
         const RunResults& results = program.calc->Results;
         QCOMPARE(results.LastRow, 120);
+        const auto plotted = Plotted(*graph);
+        QCOMPARE(plotted.size(), std::size_t(results.LastRow + 1));
         for (int i = 0; i <= results.LastRow; ++i) {
-            QCOMPARE(graph->PlotY[i], results.VentFlow[i] * 2.205);
-            QCOMPARE(graph->PlotX[i], results.Time[i] / 60.0);
+            QVERIFY(std::abs(plotted[i].y() - results.VentFlow[i] * 2.205) <
+                    1e-6 * FullScale(*graph, "lblYLabel"));
+            QVERIFY(std::abs(plotted[i].x() - results.Time[i] / 60.0) < 1e-6 * 10);
         }
-        graph->optPlotVariable[0]->click();
-        QCOMPARE(graph->PlotY[0], 69.998); // 21.11 °C
+        Control<QRadioButton>(graph, "optPlotVariable(0)")->click();
+        QVERIFY(std::abs(Plotted(*graph)[0].y() - 69.998) <
+                1e-6 * FullScale(*graph, "lblYLabel")); // 21.11 °C
     }
 
     void EachOpeningStartsAgainFromTheTemperature() {
         Program program;
         auto* graph = OpenGraph(program, false);
         QVERIFY(graph);
-        graph->optPlotVariable[2]->click();
-        graph->cmdClose->click();
+        Control<QRadioButton>(graph, "optPlotVariable(2)")->click();
+        Control<QPushButton>(graph, "cmdClose")->click();
         Program::Settle();
         auto* report = program.Report();
         QVERIFY(report->isVisible());
-        report->cmdGraph->click();
-        graph = report->GraphWindow();
-        QVERIFY(graph->optPlotVariable[0]->isChecked());
-        QCOMPARE(graph->lblYTitle->text(), QString("Upper Layer Temperature (°C)"));
+        Control<QPushButton>(report, "cmdGraph")->click();
+        graph = Program::Graph();
+        QVERIFY(Control<QRadioButton>(graph, "optPlotVariable(0)")->isChecked());
+        QCOMPARE(Control<QLabel>(graph, "lblYTitle")->text(),
+                 QString("Upper Layer Temperature (°C)"));
         QCOMPARE(Labels(*graph, "lblYLabel"), QStringList({"30", "60", "90", "120", "150"}));
     }
 };

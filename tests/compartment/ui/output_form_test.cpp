@@ -5,6 +5,7 @@
 #include "program_fixture.h"
 
 #include <QDir>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 using namespace vorla::compartment;
@@ -12,12 +13,17 @@ using namespace vorla::compartment::testing;
 
 namespace {
 
-QStringList ShownLines(const frmOutput& report) {
-    return report.txtDataColumns->toPlainText().split('\n');
+// Save has run (even with its dialog cancelled): its button is off.
+bool Saved(const QWidget* report) {
+    return !Control<QPushButton>(report, "cmdSave")->isEnabled();
+}
+
+QStringList ShownLines(const QWidget& report) {
+    return Control<QPlainTextEdit>(report, "txtDataColumns")->toPlainText().split('\n');
 }
 
 // The times of the rows shown on screen, in order.
-QList<int> ShownTimes(const frmOutput& report) {
+QList<int> ShownTimes(const QWidget& report) {
     QList<int> times;
     for (const QString& line : ShownLines(report)) {
         bool isRow = false;
@@ -29,13 +35,15 @@ QList<int> ShownTimes(const frmOutput& report) {
     return times;
 }
 
-bool ButtonsEnabled(const frmOutput& report) {
-    return report.cmdSave->isEnabled() && report.cmdPrint->isEnabled() &&
-           report.cmdGraph->isEnabled() && report.cmdClose->isEnabled();
+bool ButtonsEnabled(const QWidget& report) {
+    return Control<QPushButton>(report, "cmdSave")->isEnabled() &&
+           Control<QPushButton>(report, "cmdPrint")->isEnabled() &&
+           Control<QPushButton>(report, "cmdGraph")->isEnabled() &&
+           Control<QPushButton>(report, "cmdClose")->isEnabled();
 }
 
 // The small room where the rising fire brings flashover at 122 s.
-frmOutput* RunToFlashover(Program& program, MessageButton answer) {
+QWidget* RunToFlashover(Program& program, MessageButton answer) {
     program.FillRoom(program.WriteFile("RAMP.FIR", kRampFire), "300", "10");
     program.platform.AnswerNextQuestion(answer);
     return program.Run();
@@ -53,22 +61,24 @@ class OutputWindowTest : public QObject {
         QDir::setCurrent(QString::fromStdString(kExamples) + "/..");
         Program program;
         program.platform.ChooseInNextDialog(kExamples + "/office-sofa-fire.vof");
-        program.input->mnuFileOpen->trigger();
+        Control<QAction>(program.input, "mnuFileOpen")->trigger();
         program.platform.AnswerNextQuestion(MessageButton::Yes); // flashover: stop
         auto* report = program.Run();
         QVERIFY(report);
         QVERIFY(report->isVisible());
         QVERIFY(!program.input->isVisible());
         QCOMPARE(report->objectName(), QString("frmOutput"));
+        QCOMPARE(WindowConventionProblems(*report), QStringList());
         QCOMPARE(report->windowTitle(), QString("VORLA-XW: Output Data"));
-        QCOMPARE(report->txtHeader->toPlainText(),
-                 QString::fromStdString(HeaderText(report->ReportHeader())).replace("\r\n", "\n"));
+        QCOMPARE(Control<QPlainTextEdit>(report, "txtHeader")->toPlainText(),
+                 QString::fromStdString(HeaderText(ReportHeader(program.calc->Inputs)))
+                     .replace("\r\n", "\n"));
         QVERIFY(ButtonsEnabled(*report));
         QTRY_COMPARE(program.FocusName(), QString("cmdClose"));
 
         const std::string saved = program.Path("again.sdf");
         program.platform.ChooseInNextDialog(saved);
-        report->cmdSave->click();
+        Control<QPushButton>(report, "cmdSave")->click();
         const auto& dialog = program.platform.FileDialogs().back().Request;
         QCOMPARE(dialog.Kind, vorla::ui::FileDialogKind::SaveAs);
         QCOMPARE(dialog.Title, std::string("Specify Data Output File"));
@@ -77,14 +87,13 @@ class OutputWindowTest : public QObject {
         QCOMPARE(dialog.InitialFileName, std::string("examples/office-sofa-fire.vof"));
         QVERIFY(dialog.ConfirmOverwrite);
         QCOMPARE(ReadText(saved), ReadText(kExamples + "/office-sofa-fire.vof"));
-        QVERIFY(report->Saved());
-        QVERIFY(!report->cmdSave->isEnabled());
-        QCOMPARE(program.calc->Inputs.OutputFile, saved);
+        QVERIFY(Saved(report));
+        QVERIFY(!Control<QPushButton>(report, "cmdSave")->isEnabled());
         QCOMPARE(program.FocusName(), QString("cmdClose"));
         QDir::setCurrent(previous);
 
         // Saved: Close asks nothing.
-        report->cmdClose->click();
+        Control<QPushButton>(report, "cmdClose")->click();
         Program::Settle();
         QVERIFY(!program.Report());
         QVERIFY(program.input->isVisible());
@@ -156,7 +165,7 @@ class OutputWindowTest : public QObject {
 
         const std::string saved = program.Path("long.sdf");
         program.platform.ChooseInNextDialog(saved);
-        report->cmdSave->click();
+        Control<QPushButton>(report, "cmdSave")->click();
         QCOMPARE(ReadText(saved).count("\r\n"), 17 + lastRow + 1 + 1);
     }
 
@@ -168,7 +177,7 @@ class OutputWindowTest : public QObject {
         const std::string saved = program.Path("ramp.sdf");
         program.platform.AnswerNextQuestion(MessageButton::Yes);
         program.platform.ChooseInNextDialog(saved);
-        report->cmdClose->click();
+        Control<QPushButton>(report, "cmdClose")->click();
         Program::Settle();
         QCOMPARE(program.Report(), report);
         QVERIFY(report->isVisible());
@@ -179,9 +188,9 @@ class OutputWindowTest : public QObject {
         QCOMPARE(question.Icon, MessageIcon::Exclamation);
         QCOMPARE(question.Buttons, MessageButtons::YesNo);
         QVERIFY(QFile::exists(QString::fromStdString(saved)));
-        QVERIFY(report->Saved());
+        QVERIFY(Saved(report));
 
-        report->cmdClose->click();
+        Control<QPushButton>(report, "cmdClose")->click();
         Program::Settle();
         QVERIFY(!program.Report());
         QVERIFY(program.input->isVisible());
@@ -194,7 +203,7 @@ class OutputWindowTest : public QObject {
         auto* report = RunToFlashover(program, MessageButton::Yes);
         QVERIFY(report);
         program.platform.AnswerNextQuestion(MessageButton::No);
-        report->cmdClose->click();
+        Control<QPushButton>(report, "cmdClose")->click();
         Program::Settle();
         QVERIFY(!program.Report());
         QVERIFY(program.input->isVisible());
@@ -211,13 +220,12 @@ class OutputWindowTest : public QObject {
         auto* report = RunToFlashover(program, MessageButton::Yes);
         QVERIFY(report);
         program.platform.CancelNextDialog();
-        report->cmdSave->click();
-        QVERIFY(report->Saved());
-        QVERIFY(!report->cmdSave->isEnabled());
-        QCOMPARE(program.calc->Inputs.OutputFile, std::string("OFFICE.VOF"));
+        Control<QPushButton>(report, "cmdSave")->click();
+        QVERIFY(Saved(report));
+        QVERIFY(!Control<QPushButton>(report, "cmdSave")->isEnabled());
         QVERIFY(QDir(program.folder.path()).entryList({"*.sdf", "*.VOF"}).isEmpty());
         program.platform.ClearRecords();
-        report->cmdClose->click();
+        Control<QPushButton>(report, "cmdClose")->click();
         Program::Settle();
         QVERIFY(!program.Report());
         QVERIFY(program.platform.Messages().empty());
@@ -231,7 +239,7 @@ class OutputWindowTest : public QObject {
         // A folder that cannot exist: its parent is a file.
         const std::string blocked = program.WriteFile("plain", "x") + "/ramp.sdf";
         program.platform.ChooseInNextDialog(blocked);
-        report->cmdSave->click();
+        Control<QPushButton>(report, "cmdSave")->click();
         QCOMPARE(program.platform.Messages().size(), std::size_t{1});
         const auto& shown = program.platform.Messages()[0].Request;
         const QString text = QString::fromStdString(shown.Text);
@@ -241,14 +249,13 @@ class OutputWindowTest : public QObject {
         QVERIFY2(text.endsWith("). The report is not saved."), shown.Text.c_str());
         QCOMPARE(shown.Title, std::string("VORLA-XW"));
         QCOMPARE(shown.Icon, MessageIcon::Critical);
-        QVERIFY(!report->Saved());
-        QVERIFY(report->cmdSave->isEnabled());
-        QCOMPARE(program.calc->Inputs.OutputFile, std::string("OFFICE.VOF"));
+        QVERIFY(!Saved(report));
+        QVERIFY(Control<QPushButton>(report, "cmdSave")->isEnabled());
         QCOMPARE(program.FocusName(), QString("cmdClose"));
 
         // Close still offers to save.
         program.platform.AnswerNextQuestion(MessageButton::No);
-        report->cmdClose->click();
+        Control<QPushButton>(report, "cmdClose")->click();
         QCOMPARE(program.platform.Messages().back().Request.Text,
                  std::string("Do you want to save the data?"));
     }
@@ -260,7 +267,7 @@ class OutputWindowTest : public QObject {
         QVERIFY(report);
         // The fake printer's page holds 66 lines: 40 lines a page for the report.
         program.platform.AnswerNextQuestion(MessageButton::Ok);
-        report->cmdPrint->click();
+        Control<QPushButton>(report, "cmdPrint")->click();
         const auto& ready = program.platform.Messages().at(0).Request;
         QCOMPARE(ready.Text, std::string("Make sure the printer is ready."));
         QCOMPARE(ready.Title, std::string("VORLA-XW: Printer Check"));
@@ -291,17 +298,18 @@ class OutputWindowTest : public QObject {
         // the run's name.
         const std::string saved = program.Path("steady.sdf");
         program.platform.ChooseInNextDialog(saved);
-        report->cmdSave->click();
+        Control<QPushButton>(report, "cmdSave")->click();
         program.platform.AnswerNextQuestion(MessageButton::Ok);
-        report->cmdPrint->click();
+        Control<QPushButton>(report, "cmdPrint")->click();
         QCOMPARE(program.platform.Documents().at(1).Pages[0][6],
                  "      SIMULATION OUTPUT DATA FILE : " + saved);
-        QVERIFY(
-            report->txtHeader->toPlainText().contains("SIMULATION OUTPUT DATA FILE : OFFICE.VOF"));
+        QVERIFY(Control<QPlainTextEdit>(report, "txtHeader")
+                    ->toPlainText()
+                    .contains("SIMULATION OUTPUT DATA FILE : OFFICE.VOF"));
 
         // Cancel on the printer question prints nothing.
         program.platform.AnswerNextQuestion(MessageButton::Cancel);
-        report->cmdPrint->click();
+        Control<QPushButton>(report, "cmdPrint")->click();
         QVERIFY(program.platform.Documents().at(2).Pages.empty());
         QVERIFY(program.platform.Problems().empty());
     }
@@ -318,10 +326,11 @@ class OutputWindowTest : public QObject {
         QFETCH(QByteArray, content);
         QFETCH(QString, saying);
         Program program;
-        const std::string fire =
-            content.isEmpty() ? program.Path("NONE.FIR") : program.WriteFile("BAD.FIR", content);
+        const std::string fire = content.isEmpty()
+                                     ? program.Path("NONE.FIR")
+                                     : program.WriteFile("BAD.FIR", content.toStdString());
         program.FillRoom(fire);
-        program.input->mnuRun->trigger();
+        Control<QAction>(program.input, "mnuRun")->trigger();
         Program::Settle();
         QVERIFY(!program.Report());
         QVERIFY(program.input->isVisible());
@@ -334,7 +343,7 @@ class OutputWindowTest : public QObject {
         QCOMPARE(shown.Icon, MessageIcon::Critical);
         // The fire file's dialog does not open by itself; the box keeps the name.
         QVERIFY(program.platform.FileDialogs().empty());
-        QCOMPARE(program.input->txtFireFile->text().toStdString(), fire);
+        QCOMPARE(Control<QLineEdit>(program.input, "txtFireFile")->text().toStdString(), fire);
         QTRY_COMPARE(program.FocusName(), QString("txtRunTitle"));
     }
 
@@ -342,29 +351,29 @@ class OutputWindowTest : public QObject {
         Program program;
         auto* report = RunToFlashover(program, MessageButton::Yes);
         QVERIFY(report);
-        report->cmdGraph->click();
-        auto* graph = report->GraphWindow();
+        Control<QPushButton>(report, "cmdGraph")->click();
+        auto* graph = Program::Graph();
         QVERIFY(graph);
         QVERIFY(graph->isVisible());
         QVERIFY(!report->isVisible());
         QVERIFY(!program.input->isVisible());
-        graph->cmdClose->click();
+        Control<QPushButton>(graph, "cmdClose")->click();
         Program::Settle();
-        QVERIFY(!report->GraphWindow());
+        QVERIFY(!Program::Graph());
         QVERIFY(report->isVisible());
         QTRY_COMPARE(program.FocusName(), QString("cmdClose"));
-        QCOMPARE(QApplication::focusWidget(), report->cmdClose);
+        QCOMPARE(QApplication::focusWidget(), Control<QPushButton>(report, "cmdClose"));
 
         // The frame's close button and Escape do the same.
-        report->cmdGraph->click();
-        QVERIFY(report->GraphWindow()->close());
+        Control<QPushButton>(report, "cmdGraph")->click();
+        QVERIFY(Program::Graph()->close());
         Program::Settle();
         QVERIFY(report->isVisible());
-        report->cmdGraph->click();
-        QVERIFY(QTest::qWaitForWindowActive(report->GraphWindow()));
-        QTest::keyClick(report->GraphWindow(), Qt::Key_Escape);
+        Control<QPushButton>(report, "cmdGraph")->click();
+        QVERIFY(QTest::qWaitForWindowActive(Program::Graph()));
+        QTest::keyClick(Program::Graph(), Qt::Key_Escape);
         Program::Settle();
-        QVERIFY(!report->GraphWindow());
+        QVERIFY(!Program::Graph());
         QVERIFY(report->isVisible());
     }
 
@@ -372,9 +381,9 @@ class OutputWindowTest : public QObject {
         Program program;
         auto* report = RunToFlashover(program, MessageButton::Yes);
         QVERIFY(report);
-        report->cmdGraph->click();
+        Control<QPushButton>(report, "cmdGraph")->click();
         program.platform.ClearRecords();
-        program.input->mnuFileExit_Click();
+        Trigger(program.input, "mnuFileExit");
         Program::Settle();
         QVERIFY(!program.Report());
         QVERIFY(!program.input->isVisible());

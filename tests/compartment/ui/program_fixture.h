@@ -6,7 +6,9 @@
 #include "common/ui/fake_platform.h"
 #include "compartment/model/calculations.h"
 #include "compartment/ui/input_form.h"
-#include "compartment/ui/output_form.h"
+#include "tests/common/ui/window_conventions.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/window_controls.h"
 
 #include <QApplication>
 #include <QFile>
@@ -18,6 +20,7 @@
 
 namespace vorla::compartment::testing {
 
+using namespace vorla::test_support;
 using ui::FakePlatform;
 using ui::MessageButton;
 using ui::MessageButtons;
@@ -58,15 +61,17 @@ struct Program {
 
     std::string Path(const QString& name) const { return folder.filePath(name).toStdString(); }
 
-    std::string WriteFile(const QString& name, const QByteArray& content) const {
-        QFile file(folder.filePath(name));
-        if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size()) {
+    std::string WriteFile(const QString& name, std::string_view content) const {
+        if (!test_support::WriteFile(Path(name), content)) {
             qWarning("cannot write the test file");
         }
         return Path(name);
     }
 
-    QLineEdit* Box(InputBox box) const { return input->Box(box); }
+    QLineEdit* Box(InputBox box) const {
+        const std::string_view name = InputBoxName(box);
+        return Control<QLineEdit>(input, QString::fromUtf8(name.data(), qsizetype(name.size())));
+    }
     void Set(InputBox box, const QString& text) const { Box(box)->setText(text); }
 
     // The office of the saved example, in S.I. units, with `fire` as its fire
@@ -92,11 +97,14 @@ struct Program {
         Box(InputBox::txtRunTitle)->setFocus();
     }
 
-    frmOutput* Report() const { return input->OutputWindow(); }
+    // The windows on screen, if any.
+    static QWidget* Report() { return VisibleWindow("frmOutput"); }
+    static QWidget* Graph() { return VisibleWindow("frmGraph"); }
+    static QWidget* Estimator() { return VisibleWindow("frmEstimateLc"); }
 
     // Run from the menu; the report window that it opened, if any.
-    frmOutput* Run() const {
-        input->mnuRun->trigger();
+    QWidget* Run() const {
+        Trigger(input, "mnuRun");
         return Report();
     }
 
@@ -111,11 +119,7 @@ struct Program {
 };
 
 inline QString ReadText(const std::string& path) {
-    QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    return QString::fromUtf8(file.readAll());
+    return QString::fromStdString(test_support::ReadFile(path));
 }
 
 } // namespace vorla::compartment::testing

@@ -16,6 +16,7 @@
 
 using namespace vorla::smoke;
 using namespace vorla::smoke::testing;
+using namespace vorla::test_support;
 using vorla::ui::FileDialogKind;
 using vorla::ui::MessageButtons;
 using vorla::ui::MessageIcon;
@@ -47,87 +48,28 @@ class InputFormTest : public QObject {
         QDir().mkpath(folder_.path());
     }
 
-    void ShowsItsControlsWithTheirCaptionsAndToolTips() {
+    void OpensWithTheWindowConventionsAndTheStartingValues() {
         SkevaWindows w(Data());
         frmInput& f = w.input;
+        QCOMPARE(WindowConventionProblems(f), QStringList());
         QCOMPARE(f.windowTitle(), QString("SKEVA-XW: Input Data"));
-        QCOMPARE(f.objectName(), QString("frmInput"));
-        struct Expected {
-            QWidget* box;
-            QLabel* label;
-            const char* caption;
-            const char* toolTip;
-            bool rightAligned;
-            QString text;
-        };
-        const Expected controls[] = {
-            {f.txtRunTitle, f.lblRunTitle, "Run Title", "Short description to identify this run",
-             false, ""},
-            {f.txtOutputFile, f.lblOutputFile, "Output Data File",
-             "Name of file where the results of this run will be stored - Click Mouse to open "
-             "dialog box",
-             false, ""},
-            {f.txtFloorArea, f.lblFloorArea, "Room Floor Area",
-             "Must not exceed 1000 m² or 10000 ft²", true, ""},
-            {f.txtRoomHeight, f.lblRoomHeight, "Room Ceiling Height",
-             "Must not exceed 30 m or 100 ft", true, ""},
-            {f.txtFireHeight, f.lblFireHeight, "Fire Base Height", "Can not exceed ceiling height",
-             true, ""},
-            {f.txtLossFraction, f.lblLossFraction, "Heat Loss Fraction", "Must be between 0 and 1",
-             true, "0.6"},
-            {f.txtRunTime, f.lblRunTime, "Maximum Run Time", "Must not exceed 9000 s", true, ""},
-            {f.txtFireFile, f.lblFireFile, "Input Fire File",
-             "Heat release rate data file name for this run - Click mouse to open dialog box",
-             false, ""},
-        };
-        for (const auto& c : controls) {
-            auto* box = qobject_cast<QLineEdit*>(c.box);
-            QVERIFY(box);
-            QCOMPARE(f.findChild<QLineEdit*>(box->objectName()), box);
-            QCOMPARE(c.label->text(), QString(c.caption));
-            QCOMPARE(box->toolTip(), QString(c.toolTip));
-            QCOMPARE(bool(box->alignment() & Qt::AlignRight), c.rightAligned);
-            QCOMPARE(box->text(), c.text);
-        }
-        QVERIFY(f.txtOutputFile->isReadOnly() && f.txtFireFile->isReadOnly());
-        QCOMPARE(f.lblFireHeight->toolTip(), QString("Must be between floor and ceiling"));
-        QCOMPARE(f.lblRunTime->toolTip(), QString("Must not exceed 9000 s"));
-        QCOMPARE(f.lblFloorAreaUnits->text(), QString("m²"));
-        QCOMPARE(f.lblRoomHeightUnits->text(), QString("m"));
-        QCOMPARE(f.lblFireHeightUnits->text(), QString("m"));
-        QCOMPARE(f.lblRunTimeUnits->text(), QString("s"));
-
-        QCOMPARE(f.fraUnits->title(), QString("Units"));
-        QCOMPARE(f.findChild<QRadioButton*>("optUnits(0)"), f.optUnits[0]);
-        QCOMPARE(f.findChild<QRadioButton*>("optUnits(1)"), f.optUnits[1]);
-        QCOMPARE(f.optUnits[0]->text(), QString("S.I. Units"));
-        QCOMPARE(f.optUnits[0]->toolTip(), QString("m, m², kg, °C, kW"));
-        QCOMPARE(f.optUnits[1]->text(), QString("U.S. Engineering Units"));
-        QCOMPARE(f.optUnits[1]->toolTip(), QString("ft, ft², lb, °F, Btu"));
-        QVERIFY(f.optUnits[0]->isChecked() && !f.optUnits[1]->isChecked());
-        QVERIFY(f.findChild<QFrame*>("linBelowMenu"));
-        QCOMPARE(QApplication::focusWidget(), f.txtRunTitle);
+        QVERIFY(Control<QLineEdit>(f, "txtOutputFile")->isReadOnly() &&
+                Control<QLineEdit>(f, "txtFireFile")->isReadOnly());
+        QCOMPARE(Control<QLineEdit>(f, "txtLossFraction")->text(), QString("0.6"));
+        QVERIFY(Control<QRadioButton>(f, "optUnits(0)")->isChecked());
+        QCOMPARE(Control<QLabel>(f, "lblFloorAreaUnits")->text(), QString("m²"));
+        QCOMPARE(FocusName(), QString("txtRunTitle"));
     }
 
-    void TheTabOrderFollowsTheForm() {
+    void TabbingIntoAFileBoxOpensItsDialog() {
         SkevaWindows w(Data());
         frmInput& f = w.input;
-        const QWidget* expected[] = {
-            f.txtRunTitle,   f.txtOutputFile, f.optUnits[0],     f.optUnits[1], f.txtFloorArea,
-            f.txtRoomHeight, f.txtFireHeight, f.txtLossFraction, f.txtRunTime,  f.txtFireFile};
-        QWidget* widget = f.txtRunTitle;
-        for (std::size_t i = 1; i < std::size(expected); ++i) {
-            do {
-                widget = widget->nextInFocusChain();
-            } while (!(widget->focusPolicy() & Qt::TabFocus));
-            QCOMPARE(Name(widget), Name(expected[i]));
-        }
-
         // Tabbing through the numbers, then on into the fire file box: its dialog,
         // then back to the title.
-        f.txtFloorArea->setFocus();
+        Control<QLineEdit>(f, "txtFloorArea")->setFocus();
         for (const QLineEdit* next :
-             {f.txtRoomHeight, f.txtFireHeight, f.txtLossFraction, f.txtRunTime}) {
+             {Control<QLineEdit>(f, "txtRoomHeight"), Control<QLineEdit>(f, "txtFireHeight"),
+              Control<QLineEdit>(f, "txtLossFraction"), Control<QLineEdit>(f, "txtRunTime")}) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(Name(QApplication::focusWidget()), Name(next));
         }
@@ -135,77 +77,77 @@ class InputFormTest : public QObject {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(w.platform.FileDialogs().size(), std::size_t{1});
         QCOMPARE(w.platform.FileDialogs()[0].Request.Title, std::string("Specify Fire File"));
-        QCOMPARE(Name(QApplication::focusWidget()), Name(f.txtRunTitle));
+        QCOMPARE(Name(QApplication::focusWidget()), Name(Control<QLineEdit>(f, "txtRunTitle")));
 
         // Tab from the title reaches the output file box: its dialog, then the
         // floor area.
         w.platform.CancelNextDialog();
-        QTest::keyClick(f.txtRunTitle, Qt::Key_Tab);
+        QTest::keyClick(Control<QLineEdit>(f, "txtRunTitle"), Qt::Key_Tab);
         QCOMPARE(w.platform.FileDialogs().size(), std::size_t{2});
         QCOMPARE(w.platform.FileDialogs()[1].Request.Title,
                  std::string("Specify Data Output File"));
-        QCOMPARE(Name(QApplication::focusWidget()), Name(f.txtFloorArea));
+        QCOMPARE(Name(QApplication::focusWidget()), Name(Control<QLineEdit>(f, "txtFloorArea")));
         QVERIFY(w.platform.Problems().empty());
     }
 
     void LeavingADimensionBoxStoresItInSIUnits() {
         SkevaWindows w(Data());
         frmInput& f = w.input;
-        w.Type(f.txtFloorArea, "12.5 m2");
-        w.Type(f.txtRoomHeight, "3");
-        w.Type(f.txtFireHeight, "0.3");
+        w.Type(Control<QLineEdit>(f, "txtFloorArea"), "12.5 m2");
+        w.Type(Control<QLineEdit>(f, "txtRoomHeight"), "3");
+        w.Type(Control<QLineEdit>(f, "txtFireHeight"), "0.3");
         QCOMPARE(w.calc->Inputs.FloorArea, 12.5);
         QCOMPARE(w.calc->Inputs.RoomHeight, 3.0);
         QCOMPARE(w.calc->Inputs.FireHeight, 0.3f);
 
-        QTest::mouseClick(f.optUnits[1], Qt::LeftButton);
-        w.Type(f.txtFloorArea, "1000");
-        w.Type(f.txtRoomHeight, "12");
-        w.Type(f.txtFireHeight, "2");
+        QTest::mouseClick(Control<QRadioButton>(f, "optUnits(1)"), Qt::LeftButton);
+        w.Type(Control<QLineEdit>(f, "txtFloorArea"), "1000");
+        w.Type(Control<QLineEdit>(f, "txtRoomHeight"), "12");
+        w.Type(Control<QLineEdit>(f, "txtFireHeight"), "2");
         // With the single-precision factors, not 92.9 m² and 3.6576 m.
         QCOMPARE(w.calc->Inputs.FloorArea, 92.90000051259995);
         QCOMPARE(w.calc->Inputs.RoomHeight, 3.6576000452041626);
         QCOMPARE(w.calc->Inputs.FireHeight, 0.6096f);
 
         // Leaving an emptied box keeps the value stored before.
-        w.Type(f.txtFloorArea, "");
+        w.Type(Control<QLineEdit>(f, "txtFloorArea"), "");
         QCOMPARE(w.calc->Inputs.FloorArea, 92.90000051259995);
     }
 
     void TheUnitOptionRewritesTheBoxesFromTheStoredValues() {
         SkevaWindows w(Data());
         frmInput& f = w.input;
-        w.Type(f.txtRoomHeight, "0.5");
-        w.Type(f.txtFireHeight, "0.5");
-        w.Type(f.txtRunTime, "600");
+        w.Type(Control<QLineEdit>(f, "txtRoomHeight"), "0.5");
+        w.Type(Control<QLineEdit>(f, "txtFireHeight"), "0.5");
+        w.Type(Control<QLineEdit>(f, "txtRunTime"), "600");
         // Typed and left for the option at once: the value is stored before the
         // option converts it.
-        f.txtFloorArea->setFocus();
-        QTest::keyClicks(f.txtFloorArea, "10");
-        QTest::mouseClick(f.optUnits[1], Qt::LeftButton);
-        QVERIFY(f.optUnits[1]->isChecked());
-        QCOMPARE(f.txtFloorArea->text(), QString("107.643"));
-        QCOMPARE(f.txtRoomHeight->text(), QString("1.64"));
-        QCOMPARE(f.txtFireHeight->text(), QString("1.64"));
-        QCOMPARE(f.lblFloorAreaUnits->text(), QString("ft²"));
-        QCOMPARE(f.lblRoomHeightUnits->text(), QString("ft"));
-        QCOMPARE(f.lblFireHeightUnits->text(), QString("ft"));
-        QCOMPARE(f.lblRunTimeUnits->text(), QString("s"));
-        QCOMPARE(f.txtLossFraction->text(), QString("0.6"));
-        QCOMPARE(f.txtRunTime->text(), QString("600"));
-        QCOMPARE(f.txtRunTitle->text(), QString());
+        Control<QLineEdit>(f, "txtFloorArea")->setFocus();
+        QTest::keyClicks(Control<QLineEdit>(f, "txtFloorArea"), "10");
+        QTest::mouseClick(Control<QRadioButton>(f, "optUnits(1)"), Qt::LeftButton);
+        QVERIFY(Control<QRadioButton>(f, "optUnits(1)")->isChecked());
+        QCOMPARE(Control<QLineEdit>(f, "txtFloorArea")->text(), QString("107.643"));
+        QCOMPARE(Control<QLineEdit>(f, "txtRoomHeight")->text(), QString("1.64"));
+        QCOMPARE(Control<QLineEdit>(f, "txtFireHeight")->text(), QString("1.64"));
+        QCOMPARE(Control<QLabel>(f, "lblFloorAreaUnits")->text(), QString("ft²"));
+        QCOMPARE(Control<QLabel>(f, "lblRoomHeightUnits")->text(), QString("ft"));
+        QCOMPARE(Control<QLabel>(f, "lblFireHeightUnits")->text(), QString("ft"));
+        QCOMPARE(Control<QLabel>(f, "lblRunTimeUnits")->text(), QString("s"));
+        QCOMPARE(Control<QLineEdit>(f, "txtLossFraction")->text(), QString("0.6"));
+        QCOMPARE(Control<QLineEdit>(f, "txtRunTime")->text(), QString("600"));
+        QCOMPARE(Control<QLineEdit>(f, "txtRunTitle")->text(), QString());
 
-        QTest::mouseClick(f.optUnits[0], Qt::LeftButton);
-        QCOMPARE(f.txtFloorArea->text(), QString("10.00"));
-        QCOMPARE(f.txtRoomHeight->text(), QString(".50"));
-        QCOMPARE(f.txtFireHeight->text(), QString("0.50"));
-        QCOMPARE(f.lblFloorAreaUnits->text(), QString("m²"));
+        QTest::mouseClick(Control<QRadioButton>(f, "optUnits(0)"), Qt::LeftButton);
+        QCOMPARE(Control<QLineEdit>(f, "txtFloorArea")->text(), QString("10.00"));
+        QCOMPARE(Control<QLineEdit>(f, "txtRoomHeight")->text(), QString(".50"));
+        QCOMPARE(Control<QLineEdit>(f, "txtFireHeight")->text(), QString("0.50"));
+        QCOMPARE(Control<QLabel>(f, "lblFloorAreaUnits")->text(), QString("m²"));
 
         // Arrow keys in the option group change the units too.
-        f.optUnits[0]->setFocus();
-        QTest::keyClick(f.optUnits[0], Qt::Key_Right);
-        QVERIFY(f.optUnits[1]->isChecked());
-        QCOMPARE(f.txtFloorArea->text(), QString("107.643"));
+        Control<QRadioButton>(f, "optUnits(0)")->setFocus();
+        QTest::keyClick(Control<QRadioButton>(f, "optUnits(0)"), Qt::Key_Right);
+        QVERIFY(Control<QRadioButton>(f, "optUnits(1)")->isChecked());
+        QCOMPARE(Control<QLineEdit>(f, "txtFloorArea")->text(), QString("107.643"));
         QCOMPARE(w.calc->Units.System, vorla::UnitSystem::US);
     }
 
@@ -215,11 +157,11 @@ class InputFormTest : public QObject {
         SkevaWindows w(Data());
         frmInput& f = w.input;
         const std::string fire = DataFile("steady_100kw_10000s.fir");
-        w.Type(f.txtFloorArea, "0");
-        w.Type(f.txtRoomHeight, "0");
-        w.Type(f.txtFireHeight, "-1");
-        w.Type(f.txtLossFraction, "1");
-        w.Type(f.txtRunTime, "9001");
+        w.Type(Control<QLineEdit>(f, "txtFloorArea"), "0");
+        w.Type(Control<QLineEdit>(f, "txtRoomHeight"), "0");
+        w.Type(Control<QLineEdit>(f, "txtFireHeight"), "-1");
+        w.Type(Control<QLineEdit>(f, "txtLossFraction"), "1");
+        w.Type(Control<QLineEdit>(f, "txtRunTime"), "9001");
 
         struct Step {
             const char* message;
@@ -228,26 +170,31 @@ class InputFormTest : public QObject {
             std::function<void()> fix;
         };
         const Step steps[] = {
-            {"An output data file name must be specified.", f.txtFloorArea,
-             "Specify Data Output File", [&] { f.txtOutputFile->setText(Path("A.SOF")); }},
-            {"The floor area must be greater than zero.", f.txtFloorArea, nullptr,
-             [&] { w.Type(f.txtFloorArea, "1000.01"); }},
-            {"The floor area is too large.", f.txtFloorArea, nullptr,
-             [&] { w.Type(f.txtFloorArea, "1000"); }},
-            {"The room height must be greater than zero.", f.txtRoomHeight, nullptr,
-             [&] { w.Type(f.txtRoomHeight, "30.01"); }},
-            {"The ceiling is too high.", f.txtRoomHeight, nullptr,
-             [&] { w.Type(f.txtRoomHeight, "3"); }},
-            {"The fire base must be at or above the floor.", f.txtFireHeight, nullptr,
-             [&] { w.Type(f.txtFireHeight, "3"); }},
-            {"The fire base must be below the ceiling.", f.txtFireHeight, nullptr,
-             [&] { w.Type(f.txtFireHeight, "abc"); }}, // not a number: the floor
-            {"The loss fraction must be between 0 and 1.", f.txtLossFraction, nullptr,
-             [&] { w.Type(f.txtLossFraction, "0.6"); }},
-            {"The run time must be between 0 and 9000 s.", f.txtRunTime, nullptr,
-             [&] { w.Type(f.txtRunTime, "12"); }},
-            {"A fire file name must be specified.", f.txtRunTitle, "Specify Fire File",
-             [&] { f.txtFireFile->setText(QString::fromStdString(fire)); }},
+            {"An output data file name must be specified.", Control<QLineEdit>(f, "txtFloorArea"),
+             "Specify Data Output File",
+             [&] { Control<QLineEdit>(f, "txtOutputFile")->setText(Path("A.SOF")); }},
+            {"The floor area must be greater than zero.", Control<QLineEdit>(f, "txtFloorArea"),
+             nullptr, [&] { w.Type(Control<QLineEdit>(f, "txtFloorArea"), "1000.01"); }},
+            {"The floor area is too large.", Control<QLineEdit>(f, "txtFloorArea"), nullptr,
+             [&] { w.Type(Control<QLineEdit>(f, "txtFloorArea"), "1000"); }},
+            {"The room height must be greater than zero.", Control<QLineEdit>(f, "txtRoomHeight"),
+             nullptr, [&] { w.Type(Control<QLineEdit>(f, "txtRoomHeight"), "30.01"); }},
+            {"The ceiling is too high.", Control<QLineEdit>(f, "txtRoomHeight"), nullptr,
+             [&] { w.Type(Control<QLineEdit>(f, "txtRoomHeight"), "3"); }},
+            {"The fire base must be at or above the floor.", Control<QLineEdit>(f, "txtFireHeight"),
+             nullptr, [&] { w.Type(Control<QLineEdit>(f, "txtFireHeight"), "3"); }},
+            {"The fire base must be below the ceiling.", Control<QLineEdit>(f, "txtFireHeight"),
+             nullptr,
+             [&] {
+                 w.Type(Control<QLineEdit>(f, "txtFireHeight"), "abc");
+             }}, // not a number: the floor
+            {"The loss fraction must be between 0 and 1.", Control<QLineEdit>(f, "txtLossFraction"),
+             nullptr, [&] { w.Type(Control<QLineEdit>(f, "txtLossFraction"), "0.6"); }},
+            {"The run time must be between 0 and 9000 s.", Control<QLineEdit>(f, "txtRunTime"),
+             nullptr, [&] { w.Type(Control<QLineEdit>(f, "txtRunTime"), "12"); }},
+            {"A fire file name must be specified.", Control<QLineEdit>(f, "txtRunTitle"),
+             "Specify Fire File",
+             [&] { Control<QLineEdit>(f, "txtFireFile")->setText(QString::fromStdString(fire)); }},
         };
         for (const auto& step : steps) {
             w.platform.ClearRecords();
@@ -271,7 +218,7 @@ class InputFormTest : public QObject {
             step.fix();
         }
         w.platform.ClearRecords();
-        frmOutput* report = w.Run();
+        QWidget* report = w.Run();
         QVERIFY(report);
         QVERIFY(w.platform.Messages().empty());
         QCOMPARE(w.calc->Inputs.RunTime, std::int16_t{12});
@@ -280,66 +227,68 @@ class InputFormTest : public QObject {
 
     void AHeightInFeetIsCheckedInMetres() {
         SkevaWindows w(Data());
-        QTest::mouseClick(w.input.optUnits[1], Qt::LeftButton);
+        QTest::mouseClick(Control<QRadioButton>(w.input, "optUnits(1)"), Qt::LeftButton);
         w.Fill({.FloorArea = "10764", .RoomHeight = "12", .FireHeight = "0"});
         // 99 ft is 30.18 m: above the 30 m limit although the tool tip says 100 ft.
-        w.Type(w.input.txtRoomHeight, "99");
+        w.Type(Control<QLineEdit>(w.input, "txtRoomHeight"), "99");
         QVERIFY(w.Run() == nullptr);
         QCOMPARE(w.platform.Messages().at(0).Request.Text, std::string("The ceiling is too high."));
-        w.Type(w.input.txtRoomHeight, "98");
+        w.Type(Control<QLineEdit>(w.input, "txtRoomHeight"), "98");
         QVERIFY(w.Run() != nullptr);
     }
 
     void TheTitleIsOneLineAndRunKeepsSixtyCharacters() {
         SkevaWindows w(Data());
         frmInput& f = w.input;
-        f.txtRunTitle->setFocus();
+        Control<QLineEdit>(f, "txtRunTitle")->setFocus();
         QApplication::clipboard()->setText("Hall\r\nnorth\nside");
-        f.txtRunTitle->paste();
-        QCOMPARE(f.txtRunTitle->text(), QString("Hall north side"));
+        Control<QLineEdit>(f, "txtRunTitle")->paste();
+        QCOMPARE(Control<QLineEdit>(f, "txtRunTitle")->text(), QString("Hall north side"));
 
         const QString seventy = QString(60, u'é') + QString(10, u'x');
         w.Fill({.RunTitle = seventy, .FireFile = ""});
         w.platform.CancelNextDialog();
         w.Run(); // stopped by the fire file check, after reading the form
         QCOMPARE(QString::fromStdString(w.calc->Inputs.RunTitle), QString(60, u'é'));
-        QCOMPARE(f.txtRunTitle->text(), seventy);
+        QCOMPARE(Control<QLineEdit>(f, "txtRunTitle")->text(), seventy);
     }
 
     void FileNewClearsTheFormToItsStart() {
         SkevaWindows w(Data());
         frmInput& f = w.input;
         w.Fill({});
-        f.txtFloorArea->setFocus();
-        QTest::mouseClick(f.optUnits[1], Qt::LeftButton);
-        f.mnuFileNew->trigger();
+        Control<QLineEdit>(f, "txtFloorArea")->setFocus();
+        QTest::mouseClick(Control<QRadioButton>(f, "optUnits(1)"), Qt::LeftButton);
+        Control<QAction>(f, "mnuFileNew")->trigger();
         for (QLineEdit* box :
-             {static_cast<QLineEdit*>(f.txtRunTitle), static_cast<QLineEdit*>(f.txtOutputFile),
-              f.txtFloorArea, f.txtRoomHeight, f.txtFireHeight, f.txtRunTime,
-              static_cast<QLineEdit*>(f.txtFireFile)}) {
+             {static_cast<QLineEdit*>(Control<QLineEdit>(f, "txtRunTitle")),
+              static_cast<QLineEdit*>(Control<QLineEdit>(f, "txtOutputFile")),
+              Control<QLineEdit>(f, "txtFloorArea"), Control<QLineEdit>(f, "txtRoomHeight"),
+              Control<QLineEdit>(f, "txtFireHeight"), Control<QLineEdit>(f, "txtRunTime"),
+              static_cast<QLineEdit*>(Control<QLineEdit>(f, "txtFireFile"))}) {
             QVERIFY2(box->text().isEmpty(), qPrintable(box->objectName()));
         }
-        QCOMPARE(f.txtLossFraction->text(), QString("0.6"));
-        QVERIFY(f.optUnits[0]->isChecked());
-        QCOMPARE(f.lblFloorAreaUnits->text(), QString("m²"));
-        QCOMPARE(f.lblRoomHeightUnits->text(), QString("m"));
+        QCOMPARE(Control<QLineEdit>(f, "txtLossFraction")->text(), QString("0.6"));
+        QVERIFY(Control<QRadioButton>(f, "optUnits(0)")->isChecked());
+        QCOMPARE(Control<QLabel>(f, "lblFloorAreaUnits")->text(), QString("m²"));
+        QCOMPARE(Control<QLabel>(f, "lblRoomHeightUnits")->text(), QString("m"));
         QCOMPARE(w.calc->Units.System, vorla::UnitSystem::SI);
         QCOMPARE(w.calc->Units.Length.ToSI, 1.0f);
         QCOMPARE(w.calc->Inputs.FloorArea, 0.0);
         QCOMPARE(w.calc->Inputs.RoomHeight, 0.0);
         QCOMPARE(w.calc->Inputs.FireHeight, 0.0f);
-        QCOMPARE(Name(QApplication::focusWidget()), Name(f.txtRunTitle));
+        QCOMPARE(Name(QApplication::focusWidget()), Name(Control<QLineEdit>(f, "txtRunTitle")));
         QVERIFY(w.platform.FileDialogs().empty());
     }
 
     void FileOpenRefillsTheFormInSIUnits() {
         SkevaWindows w(Data());
         frmInput& f = w.input;
-        QTest::mouseClick(f.optUnits[1], Qt::LeftButton);
-        f.txtOutputFile->setText("PREVIOUS.SOF");
+        QTest::mouseClick(Control<QRadioButton>(f, "optUnits(1)"), Qt::LeftButton);
+        Control<QLineEdit>(f, "txtOutputFile")->setText("PREVIOUS.SOF");
         const std::string saved = DataFile("golden/raised_fire.sof");
         w.platform.ChooseInNextDialog(saved);
-        f.mnuFileOpen->trigger();
+        Control<QAction>(f, "mnuFileOpen")->trigger();
 
         const auto& dialog = w.platform.FileDialogs().at(0).Request;
         QCOMPARE(dialog.Kind, FileDialogKind::Open);
@@ -349,25 +298,26 @@ class InputFormTest : public QObject {
         QCOMPARE(dialog.InitialFileName, std::string("PREVIOUS.SOF"));
         QVERIFY(dialog.FileMustExist);
 
-        QVERIFY(f.optUnits[0]->isChecked());
-        QCOMPARE(f.lblFloorAreaUnits->text(), QString("m²"));
-        QCOMPARE(f.txtRunTitle->text(), QString("Store, raised fire"));
-        QCOMPARE(f.txtOutputFile->text(), QString("RAISED.SOF"));
-        QCOMPARE(f.txtFloorArea->text(), QString("200"));
-        QCOMPARE(f.txtRoomHeight->text(), QString("5"));
-        QCOMPARE(f.txtFireHeight->text(), QString("1.5"));
-        QCOMPARE(f.txtLossFraction->text(), QString("0.7"));
-        QCOMPARE(f.txtRunTime->text(), QString("900"));
-        QCOMPARE(f.txtFireFile->text(), QString("medium_t_squared_1500kw.fir"));
+        QVERIFY(Control<QRadioButton>(f, "optUnits(0)")->isChecked());
+        QCOMPARE(Control<QLabel>(f, "lblFloorAreaUnits")->text(), QString("m²"));
+        QCOMPARE(Control<QLineEdit>(f, "txtRunTitle")->text(), QString("Store, raised fire"));
+        QCOMPARE(Control<QLineEdit>(f, "txtOutputFile")->text(), QString("RAISED.SOF"));
+        QCOMPARE(Control<QLineEdit>(f, "txtFloorArea")->text(), QString("200"));
+        QCOMPARE(Control<QLineEdit>(f, "txtRoomHeight")->text(), QString("5"));
+        QCOMPARE(Control<QLineEdit>(f, "txtFireHeight")->text(), QString("1.5"));
+        QCOMPARE(Control<QLineEdit>(f, "txtLossFraction")->text(), QString("0.7"));
+        QCOMPARE(Control<QLineEdit>(f, "txtRunTime")->text(), QString("900"));
+        QCOMPARE(Control<QLineEdit>(f, "txtFireFile")->text(),
+                 QString("medium_t_squared_1500kw.fir"));
         QCOMPARE(w.calc->Inputs.FloorArea, 200.0);
         QCOMPARE(w.calc->Inputs.FireHeight, 1.5f);
         QCOMPARE(w.calc->Inputs.OutputFile, saved);
         QVERIFY(w.platform.Messages().empty());
-        QCOMPARE(Name(QApplication::focusWidget()), Name(f.txtRunTitle));
+        QCOMPARE(Name(QApplication::focusWidget()), Name(Control<QLineEdit>(f, "txtRunTitle")));
 
         // The values read back convert as typed ones do.
-        QTest::mouseClick(f.optUnits[1], Qt::LeftButton);
-        QCOMPARE(f.txtFloorArea->text(), QString("2152.853"));
+        QTest::mouseClick(Control<QRadioButton>(f, "optUnits(1)"), Qt::LeftButton);
+        QCOMPARE(Control<QLineEdit>(f, "txtFloorArea")->text(), QString("2152.853"));
     }
 
     void FileOpenOfABadFileSaysSo_data() {
@@ -398,9 +348,9 @@ class InputFormTest : public QObject {
         SkevaWindows w(Data());
         frmInput& f = w.input;
         w.Fill({});
-        QTest::mouseClick(f.optUnits[1], Qt::LeftButton);
+        QTest::mouseClick(Control<QRadioButton>(f, "optUnits(1)"), Qt::LeftButton);
         w.platform.ChooseInNextDialog(path.toStdString());
-        f.mnuFileOpen->trigger();
+        Control<QAction>(f, "mnuFileOpen")->trigger();
 
         QCOMPARE(w.platform.Messages().size(), std::size_t{1});
         const auto& shown = w.platform.Messages()[0].Request;
@@ -409,19 +359,19 @@ class InputFormTest : public QObject {
         QCOMPARE(shown.Title, std::string("SKEVA-XW"));
         QCOMPARE(int(shown.Icon), icon);
         QCOMPARE(shown.Buttons, MessageButtons::Ok);
-        QVERIFY(f.optUnits[0]->isChecked());
-        QCOMPARE(f.txtOutputFile->text(), QString());
+        QVERIFY(Control<QRadioButton>(f, "optUnits(0)")->isChecked());
+        QCOMPARE(Control<QLineEdit>(f, "txtOutputFile")->text(), QString());
         if (reset) {
             // As File New leaves it.
-            QCOMPARE(f.txtRunTitle->text(), QString());
-            QCOMPARE(f.txtFloorArea->text(), QString());
-            QCOMPARE(f.txtFireFile->text(), QString());
-            QCOMPARE(f.txtLossFraction->text(), QString("0.6"));
+            QCOMPARE(Control<QLineEdit>(f, "txtRunTitle")->text(), QString());
+            QCOMPARE(Control<QLineEdit>(f, "txtFloorArea")->text(), QString());
+            QCOMPARE(Control<QLineEdit>(f, "txtFireFile")->text(), QString());
+            QCOMPARE(Control<QLineEdit>(f, "txtLossFraction")->text(), QString("0.6"));
             QCOMPARE(w.calc->Inputs.FloorArea, 0.0);
         } else {
-            QCOMPARE(f.txtRunTitle->text(), QString("Test run"));
+            QCOMPARE(Control<QLineEdit>(f, "txtRunTitle")->text(), QString("Test run"));
         }
-        QCOMPARE(Name(QApplication::focusWidget()), Name(f.txtRunTitle));
+        QCOMPARE(Name(QApplication::focusWidget()), Name(Control<QLineEdit>(f, "txtRunTitle")));
     }
 
     void FileOpenOfAFileWithTextForNumbersReadsZeros() {
@@ -437,13 +387,13 @@ class InputFormTest : public QObject {
         SkevaWindows w(Data());
         frmInput& f = w.input;
         w.platform.ChooseInNextDialog(path.toStdString());
-        f.mnuFileOpen->trigger();
+        Control<QAction>(f, "mnuFileOpen")->trigger();
         QVERIFY(w.platform.Messages().empty());
-        QCOMPARE(f.txtFloorArea->text(), QString("0"));
-        QCOMPARE(f.txtRoomHeight->text(), QString("0"));
-        QCOMPARE(f.txtFireHeight->text(), QString("0"));
-        QCOMPARE(f.txtLossFraction->text(), QString("0.65"));
-        QCOMPARE(f.txtFireFile->text(), QString("FIRE.FIR"));
+        QCOMPARE(Control<QLineEdit>(f, "txtFloorArea")->text(), QString("0"));
+        QCOMPARE(Control<QLineEdit>(f, "txtRoomHeight")->text(), QString("0"));
+        QCOMPARE(Control<QLineEdit>(f, "txtFireHeight")->text(), QString("0"));
+        QCOMPARE(Control<QLineEdit>(f, "txtLossFraction")->text(), QString("0.65"));
+        QCOMPARE(Control<QLineEdit>(f, "txtFireFile")->text(), QString("FIRE.FIR"));
         // Run then names the first value to fix.
         QVERIFY(w.Run() == nullptr);
         QCOMPARE(w.platform.Messages().at(0).Request.Text,
@@ -454,23 +404,23 @@ class InputFormTest : public QObject {
         SkevaWindows w(Data());
         frmInput& f = w.input;
         w.Fill({});
-        QTest::mouseClick(f.optUnits[1], Qt::LeftButton);
-        const QString areaInFeet = f.txtFloorArea->text();
+        QTest::mouseClick(Control<QRadioButton>(f, "optUnits(1)"), Qt::LeftButton);
+        const QString areaInFeet = Control<QLineEdit>(f, "txtFloorArea")->text();
         w.platform.CancelNextDialog();
-        f.mnuFileOpen->trigger();
-        QVERIFY(f.optUnits[1]->isChecked());
-        QCOMPARE(f.txtFloorArea->text(), areaInFeet);
-        QCOMPARE(f.txtOutputFile->text(), QString("RUN.SOF"));
+        Control<QAction>(f, "mnuFileOpen")->trigger();
+        QVERIFY(Control<QRadioButton>(f, "optUnits(1)")->isChecked());
+        QCOMPARE(Control<QLineEdit>(f, "txtFloorArea")->text(), areaInFeet);
+        QCOMPARE(Control<QLineEdit>(f, "txtOutputFile")->text(), QString("RUN.SOF"));
         QVERIFY(w.platform.Messages().empty());
-        QCOMPARE(Name(QApplication::focusWidget()), Name(f.txtRunTitle));
+        QCOMPARE(Name(QApplication::focusWidget()), Name(Control<QLineEdit>(f, "txtRunTitle")));
     }
 
     void TheFileBoxesAskForAFile() {
         SkevaWindows w(Data());
         frmInput& f = w.input;
-        f.txtFireFile->setText("old.fir");
+        Control<QLineEdit>(f, "txtFireFile")->setText("old.fir");
         w.platform.ChooseInNextDialog(Path("new.fir").toStdString());
-        QTest::mouseClick(f.txtFireFile, Qt::LeftButton);
+        QTest::mouseClick(Control<QLineEdit>(f, "txtFireFile"), Qt::LeftButton);
         auto dialog = w.platform.FileDialogs().at(0).Request;
         QCOMPARE(dialog.Kind, FileDialogKind::Open);
         QCOMPARE(dialog.Title, std::string("Specify Fire File"));
@@ -478,12 +428,12 @@ class InputFormTest : public QObject {
         QCOMPARE(dialog.InitialDirectory, Data());
         QCOMPARE(dialog.InitialFileName, std::string("old.fir"));
         QVERIFY(dialog.FileMustExist);
-        QCOMPARE(f.txtFireFile->text(), Path("new.fir"));
-        QCOMPARE(Name(QApplication::focusWidget()), Name(f.txtRunTitle));
+        QCOMPARE(Control<QLineEdit>(f, "txtFireFile")->text(), Path("new.fir"));
+        QCOMPARE(Name(QApplication::focusWidget()), Name(Control<QLineEdit>(f, "txtRunTitle")));
 
-        f.txtOutputFile->setText("old.sof");
+        Control<QLineEdit>(f, "txtOutputFile")->setText("old.sof");
         w.platform.ChooseInNextDialog(Path("new.sof").toStdString());
-        QTest::mouseClick(f.txtOutputFile, Qt::LeftButton);
+        QTest::mouseClick(Control<QLineEdit>(f, "txtOutputFile"), Qt::LeftButton);
         dialog = w.platform.FileDialogs().at(1).Request;
         QCOMPARE(dialog.Kind, FileDialogKind::SaveAs);
         QCOMPARE(dialog.Title, std::string("Specify Data Output File"));
@@ -491,20 +441,20 @@ class InputFormTest : public QObject {
         QCOMPARE(dialog.InitialDirectory, Data());
         QCOMPARE(dialog.InitialFileName, std::string("old.sof"));
         QVERIFY(dialog.ConfirmOverwrite);
-        QCOMPARE(f.txtOutputFile->text(), Path("new.sof"));
-        QCOMPARE(Name(QApplication::focusWidget()), Name(f.txtFloorArea));
+        QCOMPARE(Control<QLineEdit>(f, "txtOutputFile")->text(), Path("new.sof"));
+        QCOMPARE(Name(QApplication::focusWidget()), Name(Control<QLineEdit>(f, "txtFloorArea")));
 
         // Cancelled: the name stays.
         w.platform.CancelNextDialog();
-        QTest::mouseClick(f.txtOutputFile, Qt::LeftButton);
-        QCOMPARE(f.txtOutputFile->text(), Path("new.sof"));
+        QTest::mouseClick(Control<QLineEdit>(f, "txtOutputFile"), Qt::LeftButton);
+        QCOMPARE(Control<QLineEdit>(f, "txtOutputFile")->text(), Path("new.sof"));
         QVERIFY(w.platform.Problems().empty());
     }
 
     void FileExitAndTheFramesCloseButtonEndTheProgram() {
         {
             SkevaWindows w(Data());
-            w.input.mnuFileExit->trigger();
+            Control<QAction>(w.input, "mnuFileExit")->trigger();
             QCOMPARE(w.quits, 1);
             QVERIFY(!w.input.isVisible());
         }

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -17,6 +18,7 @@
 
 using namespace vorla::smoke;
 using namespace vorla::smoke::testing;
+using namespace vorla::test_support;
 using vorla::ui::FileDialogKind;
 using vorla::ui::MessageButton;
 using vorla::ui::MessageButtons;
@@ -35,8 +37,13 @@ QByteArray Contents(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QStringList ScreenLines(const frmOutput* report) {
-    return report->txtDataColumns->toPlainText().split(u'\n');
+// Save has run (even with its dialog cancelled): its button is off.
+bool Saved(const QWidget* report) {
+    return !Control<QPushButton>(report, "cmdSave")->isEnabled();
+}
+
+QStringList ScreenLines(const QWidget* report) {
+    return Control<QPlainTextEdit>(report, "txtDataColumns")->toPlainText().split(u'\n');
 }
 
 } // namespace
@@ -76,13 +83,13 @@ class OutputFormTest : public QObject {
         QFETCH(int, interval);
         SkevaWindows w(Data());
         w.Fill(Hall(runTime));
-        frmOutput* report = w.Run();
+        QWidget* report = w.Run();
         QVERIFY(report);
+        QCOMPARE(WindowConventionProblems(*report), QStringList());
         QCOMPARE(report->windowTitle(), QString("SKEVA-XW: Output Data"));
         QVERIFY(report->isVisible());
         QVERIFY(!w.input.isVisible());
-        QCOMPARE(report->LastRow(), lastRow);
-        QCOMPARE(report->RowInterval(), interval);
+        QCOMPARE(w.calc->Results.LastRow, lastRow);
 
         const QStringList lines = ScreenLines(report);
         const int shownRows = lastRow / interval + 1;
@@ -99,17 +106,19 @@ class OutputFormTest : public QObject {
         const QString header =
             "SKEVA-XW VERSION 1.00 - JULY 1999\n" +
             QString::fromStdString(ReportHeader(w.calc->Inputs)).replace("\r\n", "\n");
-        QCOMPARE(report->txtHeader->toPlainText(), header);
-        QCOMPARE(report->txtHeader->toPlainText().count(u'\n'), 12);
+        QCOMPARE(Control<QPlainTextEdit>(report, "txtHeader")->toPlainText(), header);
+        QCOMPARE(Control<QPlainTextEdit>(report, "txtHeader")->toPlainText().count(u'\n'), 12);
 
-        for (const QPushButton* button : {report->cmdSave, report->cmdPrint, report->cmdClose}) {
+        for (const QPushButton* button :
+             {Control<QPushButton>(report, "cmdSave"), Control<QPushButton>(report, "cmdPrint"),
+              Control<QPushButton>(report, "cmdClose")}) {
             QVERIFY(button->isEnabled());
         }
-        QCOMPARE(report->cmdSave->text(), QString("&Save"));
-        QCOMPARE(report->cmdPrint->text(), QString("&Print"));
-        QCOMPARE(report->cmdClose->text(), QString("&Close"));
-        QCOMPARE(Name(QApplication::focusWidget()), Name(report->cmdClose));
-        QVERIFY(!report->Saved());
+        QCOMPARE(Control<QPushButton>(report, "cmdSave")->text(), QString("&Save"));
+        QCOMPARE(Control<QPushButton>(report, "cmdPrint")->text(), QString("&Print"));
+        QCOMPARE(Control<QPushButton>(report, "cmdClose")->text(), QString("&Close"));
+        QCOMPARE(Name(QApplication::focusWidget()), Name(Control<QPushButton>(report, "cmdClose")));
+        QVERIFY(!Saved(report));
     }
 
     // The whole saved file, byte for byte, against the results of an
@@ -142,16 +151,16 @@ class OutputFormTest : public QObject {
         QDir::setCurrent(SMOKE_TEST_DATA_DIR); // the fire file is named as in the golden file
         SkevaWindows w(Data());
         if (usUnits) {
-            QTest::mouseClick(w.input.optUnits[1], Qt::LeftButton);
+            QTest::mouseClick(Control<QRadioButton>(w.input, "optUnits(1)"), Qt::LeftButton);
         }
         w.Fill(run);
-        frmOutput* report = w.Run();
+        QWidget* report = w.Run();
         QDir::setCurrent(previous);
         QVERIFY(report);
 
         const QString saved = Path("saved.sof");
         w.platform.ChooseInNextDialog(saved.toStdString());
-        QTest::mouseClick(report->cmdSave, Qt::LeftButton);
+        QTest::mouseClick(Control<QPushButton>(report, "cmdSave"), Qt::LeftButton);
         const auto& dialog = w.platform.FileDialogs().at(0).Request;
         QCOMPARE(dialog.Kind, FileDialogKind::SaveAs);
         QCOMPARE(dialog.Title, std::string("Specify Data Output File"));
@@ -161,42 +170,44 @@ class OutputFormTest : public QObject {
         QVERIFY(dialog.ConfirmOverwrite);
 
         QCOMPARE(Contents(saved), Contents(QString(SMOKE_TEST_DATA_DIR) + "/golden/" + golden));
-        QVERIFY(report->Saved());
-        QVERIFY(!report->cmdSave->isEnabled());
-        QCOMPARE(Name(QApplication::focusWidget()), Name(report->cmdClose));
-        QCOMPARE(w.calc->Inputs.OutputFile, saved.toStdString());
+        QVERIFY(Saved(report));
+        QVERIFY(!Control<QPushButton>(report, "cmdSave")->isEnabled());
+        QCOMPARE(Name(QApplication::focusWidget()), Name(Control<QPushButton>(report, "cmdClose")));
         // The screen keeps the name the run was started with.
-        QVERIFY(report->txtHeader->toPlainText().contains(": " + run.OutputFile + "\n"));
+        QVERIFY(Control<QPlainTextEdit>(report, "txtHeader")
+                    ->toPlainText()
+                    .contains(": " + run.OutputFile + "\n"));
 
         // Saved: Close asks nothing.
-        QTest::mouseClick(report->cmdClose, Qt::LeftButton);
+        QTest::mouseClick(Control<QPushButton>(report, "cmdClose"), Qt::LeftButton);
         w.FlushDeletes();
-        QVERIFY(w.input.Report() == nullptr);
+        QVERIFY(w.Report() == nullptr);
         QVERIFY(w.platform.Messages().empty());
         QVERIFY(w.input.isVisible());
-        QTRY_COMPARE(Name(QApplication::focusWidget()), Name(w.input.txtRunTitle));
+        QTRY_COMPARE(Name(QApplication::focusWidget()),
+                     Name(Control<QLineEdit>(w.input, "txtRunTitle")));
         QVERIFY(w.platform.Problems().empty());
 
         // The file opens again as it was typed, in S.I. units.
         w.platform.ChooseInNextDialog(saved.toStdString());
-        w.input.mnuFileOpen->trigger();
-        QCOMPARE(w.input.txtRunTitle->text(), run.RunTitle);
-        QCOMPARE(w.input.txtOutputFile->text(), run.OutputFile);
-        QCOMPARE(w.input.txtFireFile->text(), run.FireFile);
-        QVERIFY(w.input.optUnits[0]->isChecked());
+        Control<QAction>(w.input, "mnuFileOpen")->trigger();
+        QCOMPARE(Control<QLineEdit>(w.input, "txtRunTitle")->text(), run.RunTitle);
+        QCOMPARE(Control<QLineEdit>(w.input, "txtOutputFile")->text(), run.OutputFile);
+        QCOMPARE(Control<QLineEdit>(w.input, "txtFireFile")->text(), run.FireFile);
+        QVERIFY(Control<QRadioButton>(w.input, "optUnits(0)")->isChecked());
     }
 
     void CloseOffersToSaveResultsNotSaved() {
         SkevaWindows w(Data());
         w.Fill(Hall("60"));
-        QPointer<frmOutput> report = w.Run();
+        QPointer<QWidget> report = w.Run();
         QVERIFY(report);
 
         // Yes saves, and the window stays.
         const QString saved = Path("kept.sof");
         w.platform.AnswerNextQuestion(MessageButton::Yes);
         w.platform.ChooseInNextDialog(saved.toStdString());
-        QTest::mouseClick(report->cmdClose, Qt::LeftButton);
+        QTest::mouseClick(Control<QPushButton>(report, "cmdClose"), Qt::LeftButton);
         QCOMPARE(w.platform.Messages().size(), std::size_t{1});
         const auto& question = w.platform.Messages()[0].Request;
         QCOMPARE(question.Text, std::string("Do you want to save the data?"));
@@ -207,10 +218,10 @@ class OutputFormTest : public QObject {
         w.FlushDeletes();
         QVERIFY(report && report->isVisible());
         QVERIFY(!w.input.isVisible());
-        QVERIFY(report->Saved());
+        QVERIFY(Saved(report));
 
         // A second Close closes without asking.
-        QTest::mouseClick(report->cmdClose, Qt::LeftButton);
+        QTest::mouseClick(Control<QPushButton>(report, "cmdClose"), Qt::LeftButton);
         w.FlushDeletes();
         QVERIFY(!report);
         QCOMPARE(w.platform.Messages().size(), std::size_t{1});
@@ -221,15 +232,16 @@ class OutputFormTest : public QObject {
     void NoToTheQuestionClosesWithoutSaving() {
         SkevaWindows w(Data());
         w.Fill(Hall("60"));
-        QPointer<frmOutput> report = w.Run();
+        QPointer<QWidget> report = w.Run();
         QVERIFY(report);
         w.platform.AnswerNextQuestion(MessageButton::No);
-        QTest::mouseClick(report->cmdClose, Qt::LeftButton);
+        QTest::mouseClick(Control<QPushButton>(report, "cmdClose"), Qt::LeftButton);
         w.FlushDeletes();
         QVERIFY(!report);
         QVERIFY(w.platform.FileDialogs().empty());
         QVERIFY(w.input.isVisible());
-        QTRY_COMPARE(Name(QApplication::focusWidget()), Name(w.input.txtRunTitle));
+        QTRY_COMPARE(Name(QApplication::focusWidget()),
+                     Name(Control<QLineEdit>(w.input, "txtRunTitle")));
 
         // The form is as it was left: the next run starts from it.
         QVERIFY(w.Run() != nullptr);
@@ -238,15 +250,14 @@ class OutputFormTest : public QObject {
     void ACancelledSaveCountsAsSaved() {
         SkevaWindows w(Data());
         w.Fill(Hall("60"));
-        QPointer<frmOutput> report = w.Run();
+        QPointer<QWidget> report = w.Run();
         QVERIFY(report);
         w.platform.CancelNextDialog();
-        QTest::mouseClick(report->cmdSave, Qt::LeftButton);
-        QVERIFY(report->Saved());
-        QVERIFY(!report->cmdSave->isEnabled());
-        QCOMPARE(Name(QApplication::focusWidget()), Name(report->cmdClose));
-        QCOMPARE(w.calc->Inputs.OutputFile, std::string("RUN.SOF"));
-        QTest::mouseClick(report->cmdClose, Qt::LeftButton);
+        QTest::mouseClick(Control<QPushButton>(report, "cmdSave"), Qt::LeftButton);
+        QVERIFY(Saved(report));
+        QVERIFY(!Control<QPushButton>(report, "cmdSave")->isEnabled());
+        QCOMPARE(Name(QApplication::focusWidget()), Name(Control<QPushButton>(report, "cmdClose")));
+        QTest::mouseClick(Control<QPushButton>(report, "cmdClose"), Qt::LeftButton);
         w.FlushDeletes();
         QVERIFY(!report);
         QVERIFY(w.platform.Messages().empty());
@@ -257,9 +268,9 @@ class OutputFormTest : public QObject {
         QVERIFY(report);
         w.platform.AnswerNextQuestion(MessageButton::Yes);
         w.platform.CancelNextDialog();
-        QTest::mouseClick(report->cmdClose, Qt::LeftButton);
-        QVERIFY(report && report->isVisible() && report->Saved());
-        QTest::mouseClick(report->cmdClose, Qt::LeftButton);
+        QTest::mouseClick(Control<QPushButton>(report, "cmdClose"), Qt::LeftButton);
+        QVERIFY(report && report->isVisible() && Saved(report));
+        QTest::mouseClick(Control<QPushButton>(report, "cmdClose"), Qt::LeftButton);
         w.FlushDeletes();
         QVERIFY(!report);
         QCOMPARE(w.platform.Messages().size(), std::size_t{1});
@@ -268,11 +279,11 @@ class OutputFormTest : public QObject {
     void AFailedSaveSaysSoAndLeavesSaveOpen() {
         SkevaWindows w(Data());
         w.Fill(Hall("60"));
-        QPointer<frmOutput> report = w.Run();
+        QPointer<QWidget> report = w.Run();
         QVERIFY(report);
         const QString unwritable = Path("no such folder/run.sof");
         w.platform.ChooseInNextDialog(unwritable.toStdString());
-        QTest::mouseClick(report->cmdSave, Qt::LeftButton);
+        QTest::mouseClick(Control<QPushButton>(report, "cmdSave"), Qt::LeftButton);
         QCOMPARE(w.platform.Messages().size(), std::size_t{1});
         const auto& shown = w.platform.Messages()[0].Request;
         const QString text = QString::fromStdString(shown.Text);
@@ -281,31 +292,30 @@ class OutputFormTest : public QObject {
         QVERIFY2(text.endsWith("). The results are not saved."), shown.Text.c_str());
         QCOMPARE(shown.Title, std::string("SKEVA-XW"));
         QCOMPARE(shown.Icon, MessageIcon::Critical);
-        QVERIFY(!report->Saved());
-        QVERIFY(report->cmdSave->isEnabled());
-        QCOMPARE(Name(QApplication::focusWidget()), Name(report->cmdClose));
-        QCOMPARE(w.calc->Inputs.OutputFile, std::string("RUN.SOF"));
+        QVERIFY(!Saved(report));
+        QVERIFY(Control<QPushButton>(report, "cmdSave")->isEnabled());
+        QCOMPARE(Name(QApplication::focusWidget()), Name(Control<QPushButton>(report, "cmdClose")));
         QVERIFY(!QFile::exists(unwritable));
 
         // Close still offers to save; Yes and a failing file again keep the
         // window open.
         w.platform.AnswerNextQuestion(MessageButton::Yes);
         w.platform.ChooseInNextDialog(unwritable.toStdString());
-        QTest::mouseClick(report->cmdClose, Qt::LeftButton);
+        QTest::mouseClick(Control<QPushButton>(report, "cmdClose"), Qt::LeftButton);
         QCOMPARE(w.platform.Messages().size(), std::size_t{3});
-        QVERIFY(report && report->isVisible() && !report->Saved());
+        QVERIFY(report && report->isVisible() && !Saved(report));
         QVERIFY(w.platform.Problems().empty());
     }
 
     void PrintPutsAHeaderOnEveryPage() {
         SkevaWindows w(Data());
         w.Fill(Hall("600"));
-        frmOutput* report = w.Run();
+        QWidget* report = w.Run();
         QVERIFY(report);
         // 62 lines a sheet, less 22: 40 lines a page.
         w.platform.PrinterSettings.PageHeight = 62 * 240;
         w.platform.AnswerNextQuestion(MessageButton::Ok);
-        QTest::mouseClick(report->cmdPrint, Qt::LeftButton);
+        QTest::mouseClick(Control<QPushButton>(report, "cmdPrint"), Qt::LeftButton);
 
         const auto& question = w.platform.Messages().at(0).Request;
         QCOMPARE(question.Text, std::string("Make sure the printer is ready."));
@@ -330,19 +340,21 @@ class OutputFormTest : public QObject {
         QCOMPARE(pages[1][17], row(39));
         QCOMPARE(pages[1].back(), row(78));
         QCOMPARE(pages[3].back(), std::string("     RUN COMPLETE"));
-        QCOMPARE(Name(QApplication::focusWidget()), Name(report->cmdClose));
-        QVERIFY(!report->Saved()); // printing is not saving
+        QCOMPARE(Name(QApplication::focusWidget()), Name(Control<QPushButton>(report, "cmdClose")));
+        QVERIFY(!Saved(report)); // printing is not saving
 
         // After a save, the printed header names the saved file; the screen
         // keeps the first name.
         const QString saved = Path("printed.sof");
         w.platform.ChooseInNextDialog(saved.toStdString());
-        QTest::mouseClick(report->cmdSave, Qt::LeftButton);
+        QTest::mouseClick(Control<QPushButton>(report, "cmdSave"), Qt::LeftButton);
         w.platform.AnswerNextQuestion(MessageButton::Ok);
-        QTest::mouseClick(report->cmdPrint, Qt::LeftButton);
+        QTest::mouseClick(Control<QPushButton>(report, "cmdPrint"), Qt::LeftButton);
         QCOMPARE(w.platform.Documents().at(1).Pages[0][6],
                  "      SIMULATION OUTPUT DATA FILE : " + saved.toStdString());
-        QVERIFY(report->txtHeader->toPlainText().contains("SIMULATION OUTPUT DATA FILE : RUN.SOF"));
+        QVERIFY(Control<QPlainTextEdit>(report, "txtHeader")
+                    ->toPlainText()
+                    .contains("SIMULATION OUTPUT DATA FILE : RUN.SOF"));
         QCOMPARE(w.platform.PrintRequests().at(0).SuggestedPdfName, std::string("RUN.pdf"));
         QVERIFY(w.platform.Problems().empty());
     }
@@ -374,12 +386,11 @@ class OutputFormTest : public QObject {
         w.Fill(run);
         bool inputShownFirst = false;
         w.platform.WhenMessageShown = [&](const vorla::ui::MessageRequest&) {
-            inputShownFirst =
-                w.input.isVisible() && !(w.input.Report() && w.input.Report()->isVisible());
+            inputShownFirst = w.input.isVisible() && !(w.Report() && w.Report()->isVisible());
         };
         QVERIFY(w.Run() == nullptr);
         w.FlushDeletes();
-        QVERIFY(w.input.Report() == nullptr);
+        QVERIFY(w.Report() == nullptr);
         for (const QWidget* window : QApplication::topLevelWidgets()) {
             QVERIFY(window->objectName() != "frmOutput" || !window->isVisible());
         }
@@ -392,12 +403,14 @@ class OutputFormTest : public QObject {
         QCOMPARE(shown.Icon, MessageIcon::Exclamation);
         QVERIFY(inputShownFirst);
         QVERIFY(w.input.isVisible());
-        QTRY_COMPARE(Name(QApplication::focusWidget()), Name(w.input.txtRunTitle));
+        QTRY_COMPARE(Name(QApplication::focusWidget()),
+                     Name(Control<QLineEdit>(w.input, "txtRunTitle")));
         QVERIFY(w.platform.FileDialogs().empty());
-        QCOMPARE(w.input.txtFireFile->text(), fire);
+        QCOMPARE(Control<QLineEdit>(w.input, "txtFireFile")->text(), fire);
 
         // Once the file is right, the same form runs.
-        w.input.txtFireFile->setText(QString::fromStdString(DataFile("steady_100kw_10000s.fir")));
+        Control<QLineEdit>(w.input, "txtFireFile")
+            ->setText(QString::fromStdString(DataFile("steady_100kw_10000s.fir")));
         QVERIFY(w.Run() != nullptr);
     }
 };

@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QtTest>
 
+using namespace vorla::test_support;
+
 namespace vorla::smoke::testing {
 
 std::string DataFile(const std::string& name) {
@@ -33,27 +35,32 @@ void SkevaWindows::Type(QLineEdit* box, const QString& text) {
     } else {
         QTest::keyClicks(box, text);
     }
-    input.txtRunTitle->setFocus();
+    Control<QLineEdit>(input, "txtRunTitle")->setFocus();
 }
 
 void SkevaWindows::Fill(const TypedRun& run) {
-    input.txtRunTitle->setText(run.RunTitle);
-    input.txtOutputFile->setText(run.OutputFile);
-    input.txtFloorArea->setText(run.FloorArea);
-    input.txtRoomHeight->setText(run.RoomHeight);
-    input.txtFireHeight->setText(run.FireHeight);
-    input.txtLossFraction->setText(run.LossFraction);
-    input.txtRunTime->setText(run.RunTime);
-    input.txtFireFile->setText(run.FireFile);
+    Control<QLineEdit>(input, "txtRunTitle")->setText(run.RunTitle);
+    Control<QLineEdit>(input, "txtOutputFile")->setText(run.OutputFile);
+    Control<QLineEdit>(input, "txtFloorArea")->setText(run.FloorArea);
+    Control<QLineEdit>(input, "txtRoomHeight")->setText(run.RoomHeight);
+    Control<QLineEdit>(input, "txtFireHeight")->setText(run.FireHeight);
+    Control<QLineEdit>(input, "txtLossFraction")->setText(run.LossFraction);
+    Control<QLineEdit>(input, "txtRunTime")->setText(run.RunTime);
+    Control<QLineEdit>(input, "txtFireFile")->setText(run.FireFile);
     // As if each box had been typed into and left.
-    input.txtFloorArea_LostFocus();
-    input.txtRoomHeight_LostFocus();
-    input.txtFireHeight_LostFocus();
+    for (const char* box : {"txtFloorArea", "txtRoomHeight", "txtFireHeight"}) {
+        Control(input, box)->setFocus();
+    }
+    Control(input, "txtRunTitle")->setFocus();
 }
 
-frmOutput* SkevaWindows::Run() {
-    input.mnuRun->trigger();
-    return input.Report();
+QWidget* SkevaWindows::Run() {
+    Trigger(input, "mnuRun");
+    return Report();
+}
+
+QWidget* SkevaWindows::Report() {
+    return VisibleWindow("frmOutput");
 }
 
 void SkevaWindows::FlushDeletes() {

@@ -6,7 +6,8 @@
 #include "common/ui/fake_platform.h"
 #include "smoke_filling/model/calculations.h"
 #include "smoke_filling/ui/input_form.h"
-#include "smoke_filling/ui/output_form.h"
+#include "tests/common/ui/window_conventions.h"
+#include "tests/support/window_controls.h"
 
 #include <QString>
 #include <memory>
@@ -49,7 +50,9 @@ class SkevaWindows {
     // Sets every box at once; the file boxes as their dialogs would.
     void Fill(const TypedRun& run);
     // Run from the menu; the report window when it opened.
-    frmOutput* Run();
+    QWidget* Run();
+    // The report window on screen, or nothing.
+    static QWidget* Report();
     // Deletes windows closed with deleteLater.
     static void FlushDeletes();
 };

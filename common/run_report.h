@@ -1,0 +1,31 @@
+// A completed run's report as a report window shows, saves and prints it. Each
+// model builds it from the run's inputs and results (BuildRunReport in the
+// model's run_report.h), so the window holds only its own texts and buttons.
+#pragma once
+
+#include "common/report_paging.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vorla {
+
+struct RunReport {
+    // The rows the screen shows (every RowInterval-th) and the end message.
+    std::string ScreenTableText;
+    // The whole saved file.
+    std::string SavedReportText;
+    // The output file the inputs name: Save offers it, page headers print it.
+    std::string OutputFile;
+    // The printed pages for that many lines a page, their headers naming
+    // `outputFile`; nothing when a page is too short to hold a row. It reads
+    // the run's results where they are, so it is called while they stand.
+    std::function<std::optional<std::vector<PrintedPage>>(double linesPerPage,
+                                                          std::string_view outputFile)>
+        PrintedPages;
+};
+
+} // namespace vorla

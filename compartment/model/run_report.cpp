@@ -1,0 +1,26 @@
+#include "compartment/model/run_report.h"
+
+#include "compartment/model/report_printing.h"
+#include "compartment/model/report_text.h"
+
+#include <string>
+
+namespace vorla::compartment {
+
+RunReport BuildRunReport(const RunInputs& inputs, const RunResults& results,
+                         std::string_view endMessage) {
+    const std::string header = ReportHeader(inputs);
+    RunReport report;
+    report.ScreenTableText = ScreenTableText(inputs, results, endMessage);
+    report.SavedReportText = SavedReportText(header, ReportRows(inputs, results), endMessage);
+    report.OutputFile = inputs.OutputFile;
+    report.PrintedPages = [inputs, &results, endMessage = std::string(endMessage)](
+                              double linesPerPage, std::string_view outputFile) {
+        RunInputs named = inputs;
+        named.OutputFile = std::string(outputFile);
+        return PrintedReport(named, results, endMessage, linesPerPage);
+    };
+    return report;
+}
+
+} // namespace vorla::compartment
