@@ -1,7 +1,12 @@
-// Speed of the design-study engine itself: sampling, the worker threads,
+// Speed of design studies: the engine itself (sampling, the worker threads,
 // runs.csv and the summaries of a 10 000-run study, with a stand-in for the
-// model that only computes the key results of 121 rows (a 600 s run).
+// model that only computes the key results of 121 rows), and the example
+// office study (examples/study/office.toml, 600 s runs, five varied inputs)
+// made 10 000 runs long with the real compartment model, on one and two
+// threads. Run `vorla study` under /usr/bin/time -v for its memory.
+#include "cli/study_runs.h"
 #include "common/key_results.h"
+#include "common/text_file.h"
 #include "study/study_runner.h"
 
 #include <benchmark/benchmark.h>
@@ -77,6 +82,43 @@ void TenThousandRunStudy(benchmark::State& state) {
     state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * study.TotalRuns()));
 }
 BENCHMARK(TenThousandRunStudy)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The example office study with 5000 samples at each of its two grid points.
+void OfficeStudyOfTenThousandRuns(benchmark::State& state) {
+    const std::string path = std::string(VORLA_EXAMPLES_DIR) + "/study/office.toml";
+    std::string text = ReadWholeFile(path).text;
+    const std::string runs = "runs = 500 ";
+    const auto at = text.find(runs);
+    if (at == std::string::npos) {
+        state.SkipWithError("examples/study/office.toml no longer has runs = 500");
+        return;
+    }
+    text.replace(at, runs.size(), "runs = 5000 ");
+    auto read = ParseStudy(text, path);
+    if (auto* problem = std::get_if<std::string>(&read)) {
+        state.SkipWithError(problem->c_str());
+        return;
+    }
+    const Study& study = std::get<Study>(read);
+    const BenchFolder folder;
+    RunnerOptions options;
+    options.Threads = static_cast<unsigned>(state.range(0));
+    const RunCallback run = cli::StudyRunCallback(study.Model.Model);
+    for (auto _ : state) {
+        if (const auto problem = RunStudy(study, run, options, (folder.path / "out").string())) {
+            state.SkipWithError(problem->c_str());
+            return;
+        }
+    }
+    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * study.TotalRuns()));
+}
+BENCHMARK(OfficeStudyOfTenThousandRuns)
+    ->Arg(1)
+    ->Arg(2)
+    ->Unit(benchmark::kSecond)
+    ->UseRealTime()
+    ->MeasureProcessCPUTime()
+    ->Iterations(1);
 
 } // namespace
 } // namespace vorla::study

@@ -1,6 +1,7 @@
 #include "cli/compartment_command.h"
 
 #include "cli/command_output.h"
+#include "cli/key_results_options.h"
 #include "cli/model_command.h"
 #include "cli/model_inputs.h"
 #include "cli/vorla_command.h"
@@ -8,6 +9,7 @@
 #include "compartment/model/model_run.h"
 #include "compartment/model/report_text.h"
 #include "compartment/model/results_csv.h"
+#include "compartment/model/run_key_results.h"
 
 #include <memory>
 #include <ostream>
@@ -21,11 +23,30 @@ using namespace vorla::compartment;
 constexpr std::string_view kPrefix = "vorla compartment: ";
 
 constexpr OptionSpec kOptions[] = {
-    {"--from"},          {"--units"},         {"--title"},       {"--output-name"},
-    {"--fire"},          {"--floor-area"},    {"--room-height"}, {"--vent-width"},
-    {"--sill-height"},   {"--soffit-height"}, {"--fire-height"}, {"--radiative-fraction"},
-    {"--loss-fraction"}, {"--run-time"},      {"--flashover"},   {"-o"},
-    {"--csv"},           {"--help", false},   {"--version", false}, {"-h", false},
+    {"--from"},
+    {"--units"},
+    {"--title"},
+    {"--output-name"},
+    {"--fire"},
+    {"--floor-area"},
+    {"--room-height"},
+    {"--vent-width"},
+    {"--sill-height"},
+    {"--soffit-height"},
+    {"--fire-height"},
+    {"--radiative-fraction"},
+    {"--loss-fraction"},
+    {"--run-time"},
+    {"--flashover"},
+    {"-o"},
+    {"--csv"},
+    {"--summary"},
+    {"--summary-csv"},
+    {"--criteria-height"},
+    {"--criteria-temperature"},
+    {"--help", false},
+    {"--version", false},
+    {"-h", false},
 };
 
 constexpr std::string_view kHelp =
@@ -36,6 +57,8 @@ constexpr std::string_view kHelp =
     "                         [--sill-height H] [--soffit-height H] [--fire-height H]\n"
     "                         [--radiative-fraction X] [--loss-fraction X] [--run-time S]\n"
     "                         [--flashover stop|continue] [-o REPORT] [--csv FILE]\n"
+    "                         [--summary FILE] [--summary-csv FILE]\n"
+    "                         [--criteria-height H[,H...]] [--criteria-temperature T[,T...]]\n"
     "\n"
     "Runs the VORLA-XW two-zone compartment fire model (one wall vent) and writes\n"
     "the report the desktop program's Save writes, byte for byte.\n"
@@ -75,6 +98,22 @@ constexpr std::string_view kHelp =
     "                           heat release rate kW, vent flow kg/s, FR and OS flags;\n"
     "                           \"--csv -\" writes them to standard output, and the\n"
     "                           report then needs -o REPORT\n"
+    "\n"
+    "Key results (always in S.I. units; their names say which):\n"
+    "  --summary FILE           also write the key results as JSON (- for standard\n"
+    "                           output): the inputs as the run used them, the criteria,\n"
+    "                           flashover time, peak layer temperature, lowest interface,\n"
+    "                           the first time the interface is at or below each criterion\n"
+    "                           height and the layer at or above each criterion\n"
+    "                           temperature, peak heat release rate, heat released, peak\n"
+    "                           vent flow, first oxygen-limited row, end time and reason\n"
+    "  --summary-csv FILE       also write the same key results as CSV: one header line\n"
+    "                           and one data line (a criterion's column is named after\n"
+    "                           it: interface_reaches_s@1.8)\n"
+    "  --criteria-height H[,H...]  interface heights to report, m or ft as --units\n"
+    "                           (default 1.8,1.5 m)\n"
+    "  --criteria-temperature T[,T...]  layer temperatures to report, °C, or °F with\n"
+    "                           --units us (default 60,200,600 °C)\n"
     "  --help                   this text\n"
     "  --version                the suite's version\n"
     "\n"
@@ -109,6 +148,10 @@ int RunCompartmentCommand(std::span<const std::string> args, std::ostream& out, 
         err << kPrefix << "--flashover must be stop or continue, not \"" << flashover << "\".\n";
         return kExitInputRejected;
     }
+    const auto keyOptions = ReadKeyResultsOptions(options, kPrefix);
+    if (const auto* stop = std::get_if<CommandStop>(&keyOptions)) {
+        return Stop(*stop, err);
+    }
     auto inputs = CompartmentInputs(options);
     if (const auto* stop = std::get_if<CommandStop>(&inputs)) {
         return Stop(*stop, err);
@@ -134,15 +177,28 @@ int RunCompartmentCommand(std::span<const std::string> args, std::ostream& out, 
     }
     const auto& run = std::get<CompletedRun>(outcome);
 
-    const std::string header = ReportHeader(calc->Inputs);
-    const std::string rows = ReportRows(calc->Inputs, calc->Results);
-    const int status = WriteCommandOutput(OptionText(options, "o").value_or(""),
-                                          SavedReportText(header, rows, run.EndMessage), out, err);
-    if (status != kExitSuccess) {
-        return status;
+    const auto& request = std::get<KeyResultsOptions>(keyOptions);
+
+    // Every file of the run, in the order they are written.
+    std::vector<CommandOutput> outputs;
+    outputs.push_back({"o", OptionText(options, "o").value_or(""),
+                       SavedReportText(ReportHeader(calc->Inputs),
+                                       ReportRows(calc->Inputs, calc->Results), run.EndMessage)});
+    if (const auto csvPath = OptionText(options, "csv")) {
+        outputs.push_back({"csv", *csvPath, ResultsCsv(calc->Results)});
     }
-    if (const auto csv = OptionText(options, "csv")) {
-        return WriteCommandOutput(*csv, ResultsCsv(calc->Results), out, err, kPrefix);
+    if (request.JsonPath || request.CsvPath) {
+        const KeyResults keys = RunKeyResults(calc->Results, run, calc->Fire, request.Criteria);
+        auto used = SummaryInputs(calc->Inputs);
+        used.push_back({"flashover", flashover});
+        AddKeyResultsOutputs(request, keys, used, outputs);
+    }
+    for (const auto& output : outputs) {
+        const std::string_view prefix = output.Option == "csv" ? kPrefix : "vorla: ";
+        if (const int status = WriteCommandOutput(output.Path, output.Text, out, err, prefix);
+            status != kExitSuccess) {
+            return status;
+        }
     }
     return kExitSuccess;
 }

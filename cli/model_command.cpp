@@ -53,6 +53,8 @@ CommandFiles ModelCommandFiles(const OptionTexts& options, std::string_view outp
     files.Read("--fire", "the fire file", OptionText(options, "fire"));
     files.WriteOrStandardOutput("-o", "the " + std::string(output), OptionText(options, "o"));
     files.Write("--csv", "the CSV", OptionText(options, "csv"));
+    files.Write("--summary", "the key results", OptionText(options, "summary"));
+    files.Write("--summary-csv", "the key results CSV", OptionText(options, "summary-csv"));
     return files;
 }
 

@@ -1,6 +1,7 @@
 #include "cli/smoke_command.h"
 
 #include "cli/command_output.h"
+#include "cli/key_results_options.h"
 #include "cli/model_command.h"
 #include "cli/model_inputs.h"
 #include "cli/vorla_command.h"
@@ -8,6 +9,7 @@
 #include "smoke_filling/model/model_run.h"
 #include "smoke_filling/model/report_text.h"
 #include "smoke_filling/model/results_csv.h"
+#include "smoke_filling/model/run_key_results.h"
 
 #include <memory>
 #include <ostream>
@@ -21,9 +23,25 @@ using namespace vorla::smoke;
 constexpr std::string_view kPrefix = "vorla smoke: ";
 
 constexpr OptionSpec kOptions[] = {
-    {"--from"},       {"--units"},       {"--title"},       {"--output-name"},   {"--fire"},
-    {"--floor-area"}, {"--room-height"}, {"--fire-height"}, {"--loss-fraction"}, {"--run-time"},
-    {"-o"},           {"--csv"},         {"--help", false}, {"--version", false}, {"-h", false},
+    {"--from"},
+    {"--units"},
+    {"--title"},
+    {"--output-name"},
+    {"--fire"},
+    {"--floor-area"},
+    {"--room-height"},
+    {"--fire-height"},
+    {"--loss-fraction"},
+    {"--run-time"},
+    {"-o"},
+    {"--csv"},
+    {"--summary"},
+    {"--summary-csv"},
+    {"--criteria-height"},
+    {"--criteria-temperature"},
+    {"--help", false},
+    {"--version", false},
+    {"-h", false},
 };
 
 constexpr std::string_view kHelp =
@@ -31,6 +49,8 @@ constexpr std::string_view kHelp =
     "NAME]\n"
     "                   [--fire FILE] [--floor-area A] [--room-height H] [--fire-height H]\n"
     "                   [--loss-fraction X] [--run-time S] [-o RESULTS] [--csv FILE]\n"
+    "                   [--summary FILE] [--summary-csv FILE]\n"
+    "                   [--criteria-height H[,H...]] [--criteria-temperature T[,T...]]\n"
     "\n"
     "Smoke filling of a closed room (SKEVA-XW): the upper layer temperature and the\n"
     "descent of the layer interface under a fire read from a fire file, with the gas\n"
@@ -65,6 +85,23 @@ constexpr std::string_view kHelp =
     "                       release rate (kW), vent flow (kg/s), in full precision;\n"
     "                       \"--csv -\" writes them to standard output, and the\n"
     "                       results file then needs -o RESULTS\n"
+    "  --summary FILE       also write the key results as JSON (- for standard output),\n"
+    "                       always in S.I. units (the names say which): the inputs as\n"
+    "                       the run used them, the criteria, peak layer temperature,\n"
+    "                       lowest interface, the first time the interface is at or\n"
+    "                       below each criterion height and the layer at or above each\n"
+    "                       criterion temperature, peak heat release rate, heat\n"
+    "                       released, the time the layer reached the fire base, end\n"
+    "                       time and reason\n"
+    "  --summary-csv FILE   also write the same key results as CSV: one header line and\n"
+    "                       one data line (a criterion's column is named after it:\n"
+    "                       interface_reaches_s@1.8)\n"
+    "  --criteria-height H[,H...]\n"
+    "                       interface heights to report, m or ft as --units\n"
+    "                       (default 1.8,1.5 m)\n"
+    "  --criteria-temperature T[,T...]\n"
+    "                       layer temperatures to report, °C, or °F with --units us\n"
+    "                       (default 60,200,600 °C)\n"
     "  --help               show this text\n"
     "  --version            show the suite's version\n"
     "\n"
@@ -88,6 +125,10 @@ int RunSmokeCommand(std::span<const std::string> args, std::ostream& out, std::o
         err << *refusal;
         return kExitInputRejected;
     }
+    const auto keyOptions = ReadKeyResultsOptions(options, kPrefix);
+    if (const auto* stop = std::get_if<CommandStop>(&keyOptions)) {
+        return Stop(*stop, err);
+    }
     auto inputs = SmokeInputs(options);
     if (const auto* stop = std::get_if<CommandStop>(&inputs)) {
         return Stop(*stop, err);
@@ -108,15 +149,24 @@ int RunSmokeCommand(std::span<const std::string> args, std::ostream& out, std::o
     }
     const auto& run = std::get<CompletedRun>(outcome);
 
-    const std::string header = ReportHeader(calc->Inputs);
-    const std::string rows = ReportRows(calc->Inputs, calc->Results);
-    const int status = WriteCommandOutput(OptionText(options, "o").value_or(""),
-                                          SavedReportText(header, rows, run.EndMessage), out, err);
-    if (status != kExitSuccess) {
-        return status;
-    }
+    // Every file of the run, in the order they are written.
+    std::vector<CommandOutput> outputs;
+    outputs.push_back({"o", OptionText(options, "o").value_or(""),
+                       SavedReportText(ReportHeader(calc->Inputs),
+                                       ReportRows(calc->Inputs, calc->Results), run.EndMessage)});
     if (const auto csv = OptionText(options, "csv")) {
-        return WriteCommandOutput(*csv, ResultsCsv(calc->Results), out, err);
+        outputs.push_back({"csv", *csv, ResultsCsv(calc->Results)});
+    }
+    const auto& request = std::get<KeyResultsOptions>(keyOptions);
+    if (request.JsonPath || request.CsvPath) {
+        const KeyResults keys = RunKeyResults(calc->Results, run, calc->Fire, request.Criteria);
+        AddKeyResultsOutputs(request, keys, SummaryInputs(calc->Inputs), outputs);
+    }
+    for (const auto& output : outputs) {
+        if (const int status = WriteCommandOutput(output.Path, output.Text, out, err);
+            status != kExitSuccess) {
+            return status;
+        }
     }
     return kExitSuccess;
 }

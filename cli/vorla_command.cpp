@@ -3,6 +3,7 @@
 #include "cli/compartment_command.h"
 #include "cli/fire_command.h"
 #include "cli/smoke_command.h"
+#include "cli/study_command.h"
 #include "common/command_line_answers.h"
 
 #include <ostream>
@@ -23,6 +24,7 @@ constexpr Command kCommands[] = {
      RunCompartmentCommand},
     {"smoke", "smoke filling of a closed room (SKEVA-XW)", RunSmokeCommand},
     {"fire", "build a design fire and write its fire file", RunFireCommand},
+    {"study", "design study: many runs of a model over ranges of inputs", RunStudyCommand},
 };
 
 void PrintUsage(std::ostream& out) {

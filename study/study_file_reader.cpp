@@ -1,5 +1,6 @@
 #include "common/fire_file_reader.h"
 #include "common/round_trip_text.h"
+#include "common/text_file.h"
 #include "study/study_file.h"
 
 #include <algorithm>
@@ -8,7 +9,6 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <toml++/toml.h>
 
 namespace vorla::study {
@@ -506,16 +506,13 @@ std::variant<Study, std::string> ParseStudy(std::string_view text, const std::st
 }
 
 std::variant<Study, std::string> ReadStudyFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        return path + ": the study file cannot be opened (" + std::strerror(errno) + ").";
+    // A regular file of reasonable size only: /dev/zero or a FIFO named by
+    // mistake must not block the command or fill memory.
+    const auto file = ReadWholeFile(path);
+    if (file.problem) {
+        return path + ": the study file cannot be opened (" + *file.problem + ").";
     }
-    std::ostringstream content;
-    content << file.rdbuf();
-    if (file.bad()) {
-        return path + ": the study file cannot be read (" + std::strerror(errno) + ").";
-    }
-    return ParseStudy(content.str(), path);
+    return ParseStudy(file.text, path);
 }
 
 } // namespace vorla::study

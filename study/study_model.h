@@ -50,6 +50,10 @@ struct RunRequest {
     std::shared_ptr<const FireTable> Fire;
     const KeyCriteria* Criteria = nullptr;
     bool KeepReport = false; // fill RunOutcome::ReportText
+    // The file name of the run's report in reports/ ("run-0042.vof"): the
+    // output file a run names when the study gives it no output-name, as
+    // `vorla compartment -o FILE` names FILE.
+    std::string ReportName;
 };
 
 enum class RunStatus { Ok, Rejected, FireFileError };

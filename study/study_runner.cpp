@@ -30,6 +30,7 @@ std::optional<std::size_t> WholeNumber(std::string_view text) {
 
 RunRequest RequestFor(const Study& study, const SampledRun& sampled, bool keepReport) {
     RunRequest request;
+    request.ReportName = StudyReportName(study, sampled.Run);
     request.Run = sampled.Run;
     request.GridPoint = sampled.GridPoint;
     request.Criteria = &study.Criteria;
@@ -71,13 +72,6 @@ RunRequest RequestFor(const Study& study, const SampledRun& sampled, bool keepRe
         }
     }
     return request;
-}
-
-std::string ReportName(std::size_t run, std::size_t total, const std::string& extension) {
-    std::string number = std::to_string(run + 1);
-    const std::size_t width = std::to_string(total).size();
-    number.insert(0, width - std::min(width, number.size()), '0');
-    return "run-" + number + "." + extension;
 }
 
 // The runs of one shard, done by `threads` workers that each take the next run
@@ -164,8 +158,7 @@ class ShardRun {
         line = RunLine(sampled, outcome, keyColumns_);
         if (options_.KeepReports && outcome.Status == RunStatus::Ok) {
             const std::string path =
-                directory_ + "/reports/" +
-                ReportName(run, study_.TotalRuns(), study_.Model.ReportExtension);
+                directory_ + "/reports/" + StudyReportName(study_, sampled.Run);
             return WriteFileAtomically(path, outcome.ReportText);
         }
         return std::nullopt;
@@ -205,6 +198,13 @@ class ShardRun {
 };
 
 } // namespace
+
+std::string StudyReportName(const Study& study, std::size_t run) {
+    std::string number = std::to_string(run + 1);
+    const std::size_t width = std::to_string(study.TotalRuns()).size();
+    number.insert(0, width - std::min(width, number.size()), '0');
+    return "run-" + number + "." + study.Model.ReportExtension;
+}
 
 std::variant<Shard, std::string> ParseShard(std::string_view text) {
     const auto slash = text.find('/');

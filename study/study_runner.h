@@ -39,6 +39,10 @@ struct RunnerOptions {
     std::function<void(const StudyProgress&)> OnProgress;
 };
 
+// The name of run `run`'s (0-based) saved report in reports/: "run-0042.vof",
+// numbered from 1 with as many digits as the study's run count has.
+std::string StudyReportName(const Study& study, std::size_t run);
+
 // Runs the study's runs (those of the shard) and writes into `directory`,
 // creating it: runs.csv, summary.json and summary.md, or for one shard of
 // several runs.csv and shard.json for `MergeStudyShards`; reports/ with

@@ -1,6 +1,9 @@
 #include "common/round_trip_text.h"
 #include "study/study_summary.h"
 
+#include <cmath>
+#include <cstdio>
+
 namespace vorla::study {
 namespace {
 
@@ -30,6 +33,19 @@ std::string Cell(const Json& value) {
     return cell;
 }
 
+// The page is read by people, so a statistic shows four significant digits
+// (whole numbers from 1000 on, never an exponent there); summary.json keeps
+// every digit for the programs that read it.
+std::string Figure(const Json& value) {
+    if (!value.is_number_float()) {
+        return Cell(value);
+    }
+    const double number = value.get<double>();
+    char text[64];
+    std::snprintf(text, sizeof text, std::abs(number) >= 1000 ? "%.0f" : "%.4g", number);
+    return text;
+}
+
 void AppendStatus(std::string& page, const Json& runs, const Json& status) {
     page += "| runs | ok | rejected | fire_file_error |\n|---:|---:|---:|---:|\n";
     page += "| " + Cell(runs) + " | " + Cell(status["ok"]) + " | " + Cell(status["rejected"]) +
@@ -52,7 +68,7 @@ void AppendStats(std::string& page, const Json& stats) {
         }
         page += "| " + name + " |";
         for (const char* column : kColumns) {
-            page += " " + Cell(figures[column]) + " |";
+            page += " " + Figure(figures[column]) + " |";
         }
         page += "\n";
     }
@@ -61,8 +77,8 @@ void AppendStats(std::string& page, const Json& stats) {
     if (!stats["probabilities"].empty()) {
         page += "| probability of | p | 95 % low | 95 % high |\n|---|---:|---:|---:|\n";
         for (const auto& [name, p] : stats["probabilities"].items()) {
-            page += "| " + name + " | " + Cell(p["p"]) + " | " + Cell(p["low"]) + " | " +
-                    Cell(p["high"]) + " |\n";
+            page += "| " + name + " | " + Figure(p["p"]) + " | " + Figure(p["low"]) + " | " +
+                    Figure(p["high"]) + " |\n";
         }
         page += "\n";
     }
@@ -75,7 +91,7 @@ void AppendStats(std::string& page, const Json& stats) {
                 page += " none varies with it";
             }
             for (std::size_t i = 0; i < ranking.size(); ++i) {
-                page += (i == 0 ? " " : ", ") + Text(ranking[i][0]) + " " + Text(ranking[i][1]);
+                page += (i == 0 ? " " : ", ") + Text(ranking[i][0]) + " " + Figure(ranking[i][1]);
             }
             page += "\n";
         }

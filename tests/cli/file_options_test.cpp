@@ -121,6 +121,14 @@ TEST_F(FileOptions, AnOutputThatIsAnInputOrAnotherOutputIsRefusedBeforeAnythingI
          S + "-o " + In("s.sof") + " and --csv " + In("s.sof") +
              " are the same file: the results file and the CSV cannot both be written to it." +
              nothing},
+        {Plus(Compartment(), {"--fire", fire_, "-o", In("k.vof"), "--summary", fire_}),
+         P + "--fire " + fire_ + " and --summary " + fire_ +
+             " are the same file: writing the key results would destroy the fire file." + nothing},
+        {Plus(Smoke(), {"--fire", fire_, "-o", In("k.sof"), "--summary-csv", In("./k.sof")}),
+         S + "-o " + In("k.sof") + " and --summary-csv " + In("./k.sof") +
+             " are the same file: the results file and the key results CSV cannot both be "
+             "written to it." +
+             nothing},
         {{"fire", "custom", "--points", points_, "-o", points_},
          F + "--points " + points_ + " and -o " + points_ +
              " are the same file: writing the fire file would destroy the points file." + nothing},
@@ -206,6 +214,12 @@ TEST_F(FileOptions, TwoOutputsBoundForStandardOutputAreRefused) {
          "vorla compartment: the report (-o -) and the CSV (--csv -)" + tail},
         {Plus(Smoke(), {"--fire", fire_, "--csv", "-"}),
          "vorla smoke: the results file (no -o) and the CSV (--csv -)" + tail},
+        {Plus(Compartment(), {"--fire", fire_, "--summary", "-"}),
+         "vorla compartment: the report (no -o) and the key results (--summary -)" + tail},
+        {Plus(Smoke(),
+              {"--fire", fire_, "-o", In("x.sof"), "--summary", "-", "--summary-csv", "-"}),
+         "vorla smoke: the key results (--summary -) and the key results CSV (--summary-csv -)" +
+             tail},
         // The same stream under another name.
         {Plus(Compartment(), {"--fire", fire_, "-o", "/dev/stdout", "--csv", "-"}),
          "vorla compartment: -o /dev/stdout and --csv - are the same file: the report and the "

@@ -100,5 +100,20 @@ TEST(RoundTripText, ReadsBackAsTheSameNumber) {
     EXPECT_FALSE(NumberOfRoundTripText("inf"));
 }
 
+TEST(SingleAsShortestDouble, TheTypedNumberThatReadsBackAsTheSameFloat) {
+    struct Case {
+        float single;
+        double expected;
+    };
+    const Case cases[] = {
+        {2.1f, 2.1}, {0.3f, 0.3}, {1.8288f, 1.8288}, {2.0f, 2.0}, {1e-3f, 0.001}, {0.0f, 0.0},
+    };
+    for (const auto& c : cases) {
+        const double shortest = SingleAsShortestDouble(c.single);
+        EXPECT_EQ(shortest, c.expected) << c.single;
+        EXPECT_EQ(static_cast<float>(shortest), c.single) << c.single;
+    }
+}
+
 } // namespace
 } // namespace vorla

@@ -1,0 +1,55 @@
+#include "cli/key_results_options.h"
+
+#include "cli/command_output.h"
+#include "cli/model_command.h"
+#include "cli/vorla_command.h"
+
+namespace vorla::cli {
+namespace {
+
+CommandStop Refused(std::string_view prefix, const std::string& sentence) {
+    return {kExitInputRejected, std::string(prefix) + sentence + "\n"};
+}
+
+} // namespace
+
+std::variant<KeyResultsOptions, CommandStop> ReadKeyResultsOptions(const OptionTexts& options,
+                                                                   std::string_view prefix) {
+    const auto units = UnitsOption(OptionText(options, "units"));
+    if (const auto* problem = std::get_if<std::string>(&units)) {
+        return CommandStop{kExitInputRejected, *problem};
+    }
+    const UnitSystem system = std::get<UnitSystem>(units);
+    KeyResultsOptions request;
+    // Empty names and collisions were refused with the command's other files.
+    request.JsonPath = OptionText(options, "summary");
+    request.CsvPath = OptionText(options, "summary-csv");
+    if (const auto text = OptionText(options, "criteria-height")) {
+        auto heights = ParseCriteriaHeights(*text, system, "--criteria-height");
+        if (const auto* problem = std::get_if<std::string>(&heights)) {
+            return Refused(prefix, *problem);
+        }
+        request.Criteria.InterfaceHeightsM = std::get<std::vector<double>>(std::move(heights));
+    }
+    if (const auto text = OptionText(options, "criteria-temperature")) {
+        auto temperatures = ParseCriteriaTemperatures(*text, system, "--criteria-temperature");
+        if (const auto* problem = std::get_if<std::string>(&temperatures)) {
+            return Refused(prefix, *problem);
+        }
+        request.Criteria.LayerTemperaturesC =
+            std::get<std::vector<double>>(std::move(temperatures));
+    }
+    return request;
+}
+
+void AddKeyResultsOutputs(const KeyResultsOptions& request, const KeyResults& keys,
+                          std::span<const RunInput> inputs, std::vector<CommandOutput>& outputs) {
+    if (request.JsonPath) {
+        outputs.push_back({"summary", *request.JsonPath, KeyResultsJson(keys, inputs)});
+    }
+    if (request.CsvPath) {
+        outputs.push_back({"summary-csv", *request.CsvPath, KeyResultsCsv(keys)});
+    }
+}
+
+} // namespace vorla::cli

@@ -1,0 +1,43 @@
+// The key results options of `vorla compartment` and `vorla smoke`: where the
+// summary files go (--summary, --summary-csv) and the criteria they report
+// (--criteria-height, --criteria-temperature, in the units of --units).
+#pragma once
+
+#include "cli/model_inputs.h"
+#include "cli/option_parser.h"
+#include "common/key_criteria.h"
+#include "common/key_results_files.h"
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace vorla::cli {
+
+struct KeyResultsOptions {
+    std::optional<std::string> JsonPath; // --summary: a file, or "-" for standard output
+    std::optional<std::string> CsvPath;  // --summary-csv
+    KeyCriteria Criteria;                // S.I.; the defaults when not given
+};
+
+// The options, or the stop that names the option whose value is wrong (exit
+// status 2). `prefix` starts the message: "vorla compartment: ".
+std::variant<KeyResultsOptions, CommandStop> ReadKeyResultsOptions(const OptionTexts& options,
+                                                                   std::string_view prefix);
+
+// One text a model command writes: the report, --csv, --summary, --summary-csv.
+struct CommandOutput {
+    std::string Option; // without dashes: "o", "csv", "summary", "summary-csv"
+    std::string Path;   // empty or "-": standard output
+    std::string Text;
+};
+
+// The key results files the options ask for, appended to `outputs` in the
+// order they are written.
+void AddKeyResultsOutputs(const KeyResultsOptions& request, const KeyResults& keys,
+                          std::span<const RunInput> inputs, std::vector<CommandOutput>& outputs);
+
+} // namespace vorla::cli

@@ -1,0 +1,79 @@
+#include "cli/study_files.h"
+
+#include "cli/study_plots.h"
+#include "study/runs_table.h"
+
+#include <filesystem>
+#include <set>
+
+namespace vorla::cli {
+namespace {
+
+std::string In(const std::string& directory, const std::string& name) {
+    return (std::filesystem::path(directory) / name).string();
+}
+
+} // namespace
+
+CommandFiles StudyCommandFiles(const study::Study& design, const std::string& directory,
+                               bool typedOutput, const study::RunnerOptions& options) {
+    CommandFiles files;
+    const std::string of = design.FilePath + "'s ";
+    files.ReadNamedIn("the study file", "the study file", design.FilePath);
+    for (const auto& base : design.Base) {
+        if (base.Name == "from") {
+            files.ReadNamedIn(of + "from", "a saved report the study starts from",
+                              design.ResolvedPath(std::get<std::string>(base.Value)));
+        }
+    }
+    for (const auto& [path, table] : design.Fires) {
+        files.ReadNamedIn(of + "fire", "a fire file of the study", path);
+    }
+
+    const std::string output = typedOutput ? "-o" : "the output folder";
+    // A file named as the folder would be replaced by it.
+    files.Write(output, "the study's outputs", directory);
+    files.Write(output, "the runs table", In(directory, "runs.csv"));
+    if (options.Part.Count > 1) {
+        files.Write(output, "the shard's settings", In(directory, "shard.json"));
+    } else {
+        files.Write(output, "the summary", In(directory, "summary.json"));
+        files.Write(output, "the summary table", In(directory, "summary.md"));
+        for (const auto& name : StudyPlotNames(study::RunsHeader(design))) {
+            files.Write(output, "a plot", In(directory, "plots/" + name + ".svg"));
+            files.Write(output, "a plot", In(directory, "plots/" + name + ".png"));
+        }
+    }
+    if (options.KeepReports) {
+        std::set<std::string> inputNames;
+        for (const auto& file : files.Entries()) {
+            if (file.Role == FileRole::Read) {
+                inputNames.insert(std::filesystem::path(file.Path).filename().string());
+            }
+        }
+        for (std::size_t run = options.Part.Index - 1; run < design.TotalRuns();
+             run += options.Part.Count) {
+            const std::string name = study::StudyReportName(design, run);
+            if (inputNames.count(name) != 0) {
+                files.Write(output, "a run's report", In(directory, "reports/" + name));
+            }
+        }
+    }
+    return files;
+}
+
+CommandFiles MergeCommandFiles(std::span<const std::string> shardDirectories,
+                               const std::string& directory) {
+    CommandFiles files;
+    for (const auto& shard : shardDirectories) {
+        files.ReadNamedIn("the shard", "a shard's runs table", In(shard, "runs.csv"));
+        files.ReadNamedIn("the shard", "a shard's settings", In(shard, "shard.json"));
+    }
+    files.Write("-o", "the merged outputs", directory);
+    files.Write("-o", "the runs table", In(directory, "runs.csv"));
+    files.Write("-o", "the summary", In(directory, "summary.json"));
+    files.Write("-o", "the summary table", In(directory, "summary.md"));
+    return files;
+}
+
+} // namespace vorla::cli

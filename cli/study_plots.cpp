@@ -1,0 +1,301 @@
+#include "cli/study_plots.h"
+
+#include "common/plot/plot_files.h"
+#include "common/round_trip_text.h"
+#include "common/text_file.h"
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <system_error>
+
+namespace vorla::cli {
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+constexpr QSize kPlotSize{800, 560};
+// A share axis ends at 1: the value axis takes the next round step above its
+// largest value, and 1 is the next one above this.
+constexpr double kShareAxisMaximum = 0.99;
+
+struct Columns {
+    std::size_t GridPoint = 0;
+    std::size_t Status = 0;
+    std::size_t EndTime = 0;
+    std::optional<std::size_t> PeakTemperature;
+    std::vector<std::size_t> Times; // flashover, then the criteria, in runs.csv order
+};
+
+std::optional<std::size_t> ColumnOf(const std::vector<std::string>& header, std::string_view name) {
+    const auto found = std::find(header.begin(), header.end(), name);
+    if (found == header.end()) {
+        return std::nullopt;
+    }
+    return static_cast<std::size_t>(found - header.begin());
+}
+
+std::optional<Columns> FindColumns(const std::vector<std::string>& header) {
+    const auto point = ColumnOf(header, "grid_point");
+    const auto status = ColumnOf(header, "status");
+    const auto end = ColumnOf(header, "end_time_s");
+    if (!point || !status || !end) {
+        return std::nullopt;
+    }
+    Columns columns{*point, *status, *end, ColumnOf(header, "peak_layer_temperature_c"), {}};
+    for (std::size_t c = 0; c < header.size(); ++c) {
+        const auto& name = header[c];
+        if (name == "flashover_time_s" || name.starts_with("interface_reaches_s@") ||
+            name.starts_with("layer_temperature_reaches_s@")) {
+            columns.Times.push_back(c);
+        }
+    }
+    return columns;
+}
+
+// "Flashover", "Interface down to 1.8 m", "Layer at 200 °C".
+std::string EventTitle(const std::string& column) {
+    const auto at = column.find('@');
+    if (at == std::string::npos) {
+        return "Flashover";
+    }
+    const std::string criterion = column.substr(at + 1);
+    if (column.starts_with("interface_reaches_s")) {
+        return "Interface down to " + criterion + " m";
+    }
+    return "Layer at " + criterion + " °C";
+}
+
+constexpr const char* kHistogramName = "histogram-peak-layer-temperature";
+
+// "cdf-flashover-time", "cdf-interface-reaches-1.8-m", "cdf-layer-temperature-reaches-200-c".
+std::string CumulativeName(const std::string& column) {
+    const auto at = column.find('@');
+    if (at == std::string::npos) {
+        return "cdf-flashover-time";
+    }
+    const std::string criterion = column.substr(at + 1);
+    if (column.starts_with("interface_reaches_s")) {
+        return "cdf-interface-reaches-" + criterion + "-m";
+    }
+    return "cdf-layer-temperature-reaches-" + criterion + "-c";
+}
+
+std::string InputText(const Json& value) {
+    if (value.is_string()) {
+        return value.get<std::string>();
+    }
+    if (value.is_number()) {
+        return RoundTripText(value.get<double>());
+    }
+    return value.dump();
+}
+
+// The legend text of a grid point: its grid inputs, "all runs" when there are none.
+std::string GridPointName(const Json& gridPoints, std::size_t point) {
+    std::string name;
+    if (point < gridPoints.size() && gridPoints[point].contains("inputs")) {
+        for (const auto& [input, value] : gridPoints[point]["inputs"].items()) {
+            name += (name.empty() ? "" : ", ") + input + " " + InputText(value);
+        }
+    }
+    return name.empty() ? "all runs" : name;
+}
+
+struct Run {
+    std::size_t GridPoint = 0; // 0-based
+    std::vector<std::string> Fields;
+};
+
+std::optional<double> Number(const Run& run, std::size_t column) {
+    return column < run.Fields.size() ? NumberOfRoundTripText(run.Fields[column]) : std::nullopt;
+}
+
+plot::Plot CumulativePlot(const std::string& column, std::size_t timeColumn,
+                          const std::vector<Run>& runs, const Columns& columns,
+                          const Json& gridPoints) {
+    plot::Plot cdf;
+    cdf.Title = EventTitle(column) + ": cumulative distribution of the time";
+    cdf.Y = {plot::AxisKind::Value, "Share of Runs (-)", kShareAxisMaximum};
+    cdf.Legend = plot::LegendPlace::BottomRight;
+    const std::size_t points = std::max<std::size_t>(1, gridPoints.size());
+    for (std::size_t p = 0; p < points; ++p) {
+        std::vector<double> times;
+        std::size_t count = 0;
+        double end = 0;
+        for (const auto& run : runs) {
+            if (run.GridPoint != p) {
+                continue;
+            }
+            ++count;
+            end = std::max(end, Number(run, columns.EndTime).value_or(0) / 60);
+            if (const auto time = Number(run, timeColumn)) {
+                times.push_back(*time / 60);
+            }
+        }
+        if (count == 0) {
+            continue;
+        }
+        plot::PlotSeries series;
+        series.Name = GridPointName(gridPoints, p);
+        series.Colour = plot::kSeriesColours[p % plot::kSeriesColours.size()];
+        series.Style = plot::SeriesStyle::Steps;
+        series.Points = CumulativeSteps(std::move(times), count, end);
+        cdf.Series.push_back(std::move(series));
+    }
+    return cdf;
+}
+
+} // namespace
+
+std::vector<plot::PlotPoint> CumulativeSteps(std::vector<double> times, std::size_t count,
+                                             double endTime) {
+    std::sort(times.begin(), times.end());
+    std::vector<plot::PlotPoint> steps;
+    const auto share = [count](std::size_t reached) {
+        return static_cast<double>(reached) / static_cast<double>(count);
+    };
+    std::size_t reached = 0;
+    while (reached < times.size() && times[reached] <= 0) {
+        ++reached;
+    }
+    steps.push_back({0, share(reached)});
+    while (reached < times.size()) {
+        const double time = times[reached];
+        while (reached < times.size() && times[reached] == time) {
+            ++reached;
+        }
+        steps.push_back({time, share(reached)});
+    }
+    steps.push_back({std::max(endTime, steps.back().X), share(reached)});
+    return steps;
+}
+
+std::vector<plot::PlotPoint> HistogramBars(const std::vector<double>& values, double& width) {
+    width = 0;
+    if (values.empty()) {
+        return {};
+    }
+    const auto [low, high] = std::minmax_element(values.begin(), values.end());
+    const auto bins =
+        static_cast<std::size_t>(std::ceil(std::log2(static_cast<double>(values.size())))) + 1;
+    if (*high == *low) {
+        // One value: one bar a twentieth of it wide (or 1 wide at 0).
+        width = *low == 0 ? 1 : std::abs(*low) / 20;
+        return {{*low, static_cast<double>(values.size())}};
+    }
+    width = (*high - *low) / static_cast<double>(bins);
+    std::vector<double> counts(bins, 0);
+    for (const double value : values) {
+        auto bin = static_cast<std::size_t>((value - *low) / width);
+        counts[std::min(bin, bins - 1)] += 1;
+    }
+    std::vector<plot::PlotPoint> bars;
+    for (std::size_t b = 0; b < bins; ++b) {
+        bars.push_back({*low + (static_cast<double>(b) + 0.5) * width, counts[b]});
+    }
+    return bars;
+}
+
+std::vector<std::string> StudyPlotNames(const std::vector<std::string>& header) {
+    const auto columns = FindColumns(header);
+    if (!columns) {
+        return {};
+    }
+    std::vector<std::string> names;
+    for (const std::size_t column : columns->Times) {
+        names.push_back(CumulativeName(header[column]));
+    }
+    if (columns->PeakTemperature) {
+        names.push_back(kHistogramName);
+    }
+    return names;
+}
+
+std::vector<StudyPlot> StudyPlots(const study::RunsTable& table, const Json& gridPoints) {
+    const auto columns = FindColumns(table.Header);
+    if (!columns) {
+        return {};
+    }
+    std::vector<Run> runs;
+    for (const auto& line : table.Lines) {
+        Run run;
+        run.Fields = study::CsvFields(line);
+        if (run.Fields.size() <= columns->Status || run.Fields[columns->Status] != "ok") {
+            continue;
+        }
+        const auto point = Number(run, columns->GridPoint);
+        if (!point || *point < 1) {
+            continue;
+        }
+        run.GridPoint = static_cast<std::size_t>(*point) - 1;
+        runs.push_back(std::move(run));
+    }
+
+    std::vector<StudyPlot> plots;
+    for (const std::size_t column : columns->Times) {
+        const std::string& name = table.Header[column];
+        plots.push_back(
+            {CumulativeName(name), CumulativePlot(name, column, runs, *columns, gridPoints)});
+    }
+    if (columns->PeakTemperature) {
+        std::vector<double> peaks;
+        for (const auto& run : runs) {
+            if (const auto peak = Number(run, *columns->PeakTemperature)) {
+                peaks.push_back(*peak);
+            }
+        }
+        plot::Plot histogram;
+        histogram.Title = "Peak layer temperature: histogram of the runs";
+        histogram.X = {plot::AxisKind::Value, "Peak Layer Temperature (°C)", std::nullopt};
+        histogram.Y = {plot::AxisKind::Value, "Number of Runs (-)", std::nullopt};
+        plot::PlotSeries bars;
+        bars.Name = "all runs";
+        bars.Style = plot::SeriesStyle::Bars;
+        bars.Points = HistogramBars(peaks, bars.BarWidth);
+        histogram.Series.push_back(std::move(bars));
+        plots.push_back({kHistogramName, std::move(histogram)});
+    }
+    return plots;
+}
+
+std::optional<std::string> WriteStudyPlots(const std::string& directory) {
+    const std::string runsPath = directory + "/runs.csv";
+    const std::string summaryPath = directory + "/summary.json";
+    const auto runsFile = ReadWholeFile(runsPath);
+    if (runsFile.problem) {
+        return "The file " + runsPath + " cannot be read (" + *runsFile.problem + ").";
+    }
+    const auto runs = study::ParseRunsCsv(runsFile.text, runsPath);
+    if (const auto* problem = std::get_if<std::string>(&runs)) {
+        return *problem;
+    }
+    const auto summaryFile = ReadWholeFile(summaryPath);
+    if (summaryFile.problem) {
+        return "The file " + summaryPath + " cannot be read (" + *summaryFile.problem + ").";
+    }
+    const Json summary = Json::parse(summaryFile.text, nullptr, false);
+    if (summary.is_discarded() || !summary.contains("grid_points")) {
+        return "The file " + summaryPath + " is not the summary.json of a study.";
+    }
+
+    const std::filesystem::path folder = std::filesystem::path(directory) / "plots";
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    if (error || !std::filesystem::is_directory(folder)) {
+        return "The folder " + folder.string() + " could not be created (" +
+               (error ? error.message() : std::string("a file has that name")) + ").";
+    }
+    for (const auto& plot : StudyPlots(std::get<study::RunsTable>(runs), summary["grid_points"])) {
+        const std::string stem = (folder / plot.Name).string();
+        if (auto problem = plot::WritePlotSvg(stem + ".svg", plot.Plot, kPlotSize)) {
+            return problem;
+        }
+        if (auto problem = plot::WritePlotPng(stem + ".png", plot.Plot, kPlotSize)) {
+            return problem;
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace vorla::cli

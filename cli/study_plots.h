@@ -1,0 +1,50 @@
+// The plots of a design study, drawn from its runs.csv: the empirical
+// cumulative distribution of the flashover time and of each criterion time
+// (one curve per grid point) and a histogram of the peak layer temperature.
+// The plots are plain values (common/plot/plot.h); WriteStudyPlots paints them
+// as SVG and PNG into DIR/plots/.
+#pragma once
+
+#include "common/plot/plot.h"
+#include "study/runs_table.h"
+
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vorla::cli {
+
+// The steps of an empirical cumulative distribution over `count` runs, of
+// which those in `times` reached the event: (0, share at 0), then at each
+// distinct time the share of runs that reached it by then, and a last point at
+// `endTime` holding the final share. x in the units of the times.
+std::vector<plot::PlotPoint> CumulativeSteps(std::vector<double> times, std::size_t count,
+                                             double endTime);
+
+// A histogram of `values`: bars of equal width from the smallest to the
+// largest value, ceil(log2 n) + 1 of them (Sturges), centred on their bin; a
+// value on an inner edge counts in the upper bin. `width` receives the bars'
+// width.
+std::vector<plot::PlotPoint> HistogramBars(const std::vector<double>& values, double& width);
+
+struct StudyPlot {
+    std::string Name; // file name without its extension
+    plot::Plot Plot;
+};
+
+// The plots of a study's runs; `gridPoints` is summary.json's "grid_points"
+// (their inputs name the curves). Only runs whose status is ok count.
+std::vector<StudyPlot> StudyPlots(const study::RunsTable& runs,
+                                  const nlohmann::ordered_json& gridPoints);
+
+// The file names, without extension, of the plots StudyPlots draws from a
+// runs.csv with this header.
+std::vector<std::string> StudyPlotNames(const std::vector<std::string>& header);
+
+// Reads DIR/runs.csv and DIR/summary.json and writes every plot into DIR/plots/
+// as NAME.svg and NAME.png. Needs a QGuiApplication (plot::OffscreenGui).
+// Returns the sentence naming what could not be read or written.
+std::optional<std::string> WriteStudyPlots(const std::string& directory);
+
+} // namespace vorla::cli

@@ -1,0 +1,167 @@
+#include "cli/study_runs.h"
+
+#include "cli/model_command.h"
+#include "cli/model_inputs.h"
+#include "cli/vorla_command.h"
+#include "common/fire_file_reader.h"
+#include "compartment/model/model_run.h"
+#include "compartment/model/report_text.h"
+#include "compartment/model/run_key_results.h"
+#include "smoke_filling/model/model_run.h"
+#include "smoke_filling/model/report_text.h"
+#include "smoke_filling/model/run_key_results.h"
+
+#include <map>
+#include <memory>
+#include <mutex>
+#include <stdexcept>
+#include <variant>
+
+namespace vorla::cli {
+namespace {
+
+using study::RunOutcome;
+using study::RunRequest;
+using study::RunStatus;
+using FireOrMessage = std::variant<std::shared_ptr<const FireTable>, std::string>;
+
+// Fire tables the study file does not name (they come with a `from` report),
+// read the first time a run needs one and shared from then on.
+class ReportFires {
+  public:
+    // `prefix` starts the message of a fire file that cannot be used, as the
+    // command prints it.
+    FireOrMessage Get(const std::string& path, std::string_view prefix) {
+        std::lock_guard lock(mutex_);
+        auto found = fires_.find(path);
+        if (found == fires_.end()) {
+            auto table = std::make_shared<FireTable>();
+            FireOrMessage read = std::shared_ptr<const FireTable>(table);
+            if (const auto problem = ReadFireFile(path, *table)) {
+                read = std::string(prefix) + DescribeFireFileError(*problem);
+            }
+            found = fires_.emplace(path, std::move(read)).first;
+        }
+        return found->second;
+    }
+
+  private:
+    std::mutex mutex_;
+    std::map<std::string, FireOrMessage> fires_;
+};
+
+// The message of a stop without its line end: runs.csv keeps it on one line.
+std::string OneLine(std::string message) {
+    while (!message.empty() && (message.back() == '\n' || message.back() == '\r')) {
+        message.pop_back();
+    }
+    return message;
+}
+
+RunOutcome Refused(RunStatus status, std::string message) {
+    RunOutcome outcome;
+    outcome.Status = status;
+    outcome.Message = OneLine(std::move(message));
+    return outcome;
+}
+
+// Builds the inputs with `buildInputs`, finds the fire and runs `runModel`: the
+// steps both models share.
+template <class Model>
+RunOutcome RunSample(const RunRequest& request, ReportFires& fires, const Model& model) {
+    OptionTexts options(request.Options.begin(), request.Options.end());
+    // The run's report file stands for the command's -o: the output file the
+    // report names unless the study gives an output-name.
+    options.emplace("o", request.ReportName);
+    auto built = model.BuildInputs(options);
+    if (auto* stop = std::get_if<CommandStop>(&built)) {
+        if (stop->ExitStatus == kExitFileProblem) {
+            throw std::runtime_error(OneLine(stop->Message));
+        }
+        return Refused(RunStatus::Rejected, std::move(stop->Message));
+    }
+    const auto& inputs = std::get<0>(built);
+    std::shared_ptr<const FireTable> fire = request.Fire;
+    if (!fire) {
+        auto found = fires.Get(inputs.FireFile, model.FirePrefix);
+        if (auto* message = std::get_if<std::string>(&found)) {
+            return Refused(RunStatus::FireFileError, std::move(*message));
+        }
+        fire = std::get<std::shared_ptr<const FireTable>>(std::move(found));
+    }
+    // Each worker thread keeps one results buffer for all its runs: the columns
+    // are too large to make anew for every run.
+    thread_local std::unique_ptr<typename Model::Results> results;
+    if (!results) {
+        results = std::make_unique<typename Model::Results>();
+    }
+    const CompletedRun run = model.Run(options, inputs, *fire, *results);
+    RunOutcome outcome;
+    outcome.Keys = model.KeyResultsOf(*results, run, *fire, *request.Criteria);
+    if (request.KeepReport) {
+        outcome.ReportText = model.ReportText(inputs, *results, run);
+    }
+    return outcome;
+}
+
+struct CompartmentSteps {
+    using Results = compartment::RunResults;
+    static constexpr std::string_view FirePrefix = "vorla compartment: ";
+
+    static auto BuildInputs(const OptionTexts& options) { return CompartmentInputs(options); }
+    static CompletedRun Run(const OptionTexts& options, const compartment::RunInputs& inputs,
+                            const FireTable& fire, Results& results) {
+        // The study file's reader admits only "stop" and "continue".
+        const auto answer = OptionText(options, "flashover").value_or("stop") == "stop"
+                                ? compartment::Answer::Yes
+                                : compartment::Answer::No;
+        const compartment::FlashoverQuestion ask = [answer](const std::string&, std::string_view) {
+            return answer;
+        };
+        return compartment::RunModel(inputs, fire, ask, results);
+    }
+    static KeyResults KeyResultsOf(const Results& results, const CompletedRun& run,
+                                   const FireTable& fire, const KeyCriteria& criteria) {
+        return compartment::RunKeyResults(results, run, fire, criteria);
+    }
+    static std::string ReportText(const compartment::RunInputs& inputs, const Results& results,
+                                  const CompletedRun& run) {
+        return compartment::SavedReportText(compartment::ReportHeader(inputs),
+                                            compartment::ReportRows(inputs, results),
+                                            run.EndMessage);
+    }
+};
+
+struct SmokeSteps {
+    using Results = smoke::RunResults;
+    static constexpr std::string_view FirePrefix = "";
+
+    static auto BuildInputs(const OptionTexts& options) { return SmokeInputs(options); }
+    static CompletedRun Run(const OptionTexts&, const smoke::RunInputs& inputs,
+                            const FireTable& fire, Results& results) {
+        return smoke::RunModel(inputs, fire, results);
+    }
+    static KeyResults KeyResultsOf(const Results& results, const CompletedRun& run,
+                                   const FireTable& fire, const KeyCriteria& criteria) {
+        return smoke::RunKeyResults(results, run, fire, criteria);
+    }
+    static std::string ReportText(const smoke::RunInputs& inputs, const Results& results,
+                                  const CompletedRun& run) {
+        return smoke::SavedReportText(smoke::ReportHeader(inputs),
+                                      smoke::ReportRows(inputs, results), run.EndMessage);
+    }
+};
+
+} // namespace
+
+study::RunCallback StudyRunCallback(ModelKind model) {
+    auto fires = std::make_shared<ReportFires>();
+    if (model == ModelKind::Compartment) {
+        return [fires](const RunRequest& request) {
+            return RunSample(request, *fires, CompartmentSteps{});
+        };
+    }
+    return [fires](const RunRequest& request) { return RunSample(request, *fires, SmokeSteps{}); };
+}
+
+} // namespace vorla::cli

@@ -1,0 +1,458 @@
+// `vorla study` through the built program, as a script or a scheduler runs it,
+// and its single runs compared with `vorla compartment|smoke`.
+#include "cli/vorla_command.h"
+#include "study/runs_table.h"
+#include "tests/support/test_files.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <vector>
+
+namespace vorla::cli {
+namespace {
+
+namespace fs = std::filesystem;
+using Json = nlohmann::json;
+using test_support::ReadFile;
+
+const std::string kExamples = VORLA_EXAMPLES_DIR;
+
+struct Outcome {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+class StudyCommand : public ::testing::Test {
+  protected:
+    StudyCommand() {
+        for (const char* fire :
+             {"office-sofa-tsquared.fir", "medium-tsquared-1mw.fir", "tsquared-fast-1mw.fir"}) {
+            fs::copy_file(kExamples + "/" + fire, folder_ / fire);
+        }
+    }
+
+    std::string In(const std::string& name) const { return folder_.PathOf(name); }
+    std::string Write(const std::string& name, const std::string& text) const {
+        return folder_.Write(name, text);
+    }
+
+    // The built program with `arguments` (already quoted where needed).
+    Outcome Program(const std::string& arguments) const {
+        const std::string out = In("stdout.txt");
+        const std::string err = In("stderr.txt");
+        const std::string command = std::string("'") + VORLA_EXECUTABLE + "' " + arguments + " >'" +
+                                    out + "' 2>'" + err + "' </dev/null";
+        const int status = std::system(command.c_str());
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(out), ReadFile(err)};
+    }
+
+    // A command run in this process, as the study's single runs are compared with.
+    static Outcome InProcess(const std::vector<std::string>& args) {
+        std::ostringstream out, err;
+        const int status = RunVorla(args, out, err);
+        return {status, out.str(), err.str()};
+    }
+
+    test_support::TemporaryFolder folder_;
+};
+
+std::string Quoted(const std::string& text) {
+    return "'" + text + "'";
+}
+
+// The lines of a CSV text without their CR LF.
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const auto end = text.find("\r\n", start);
+        lines.push_back(text.substr(start, end - start));
+        start = end == std::string::npos ? text.size() : end + 2;
+    }
+    return lines;
+}
+
+std::size_t Column(const std::vector<std::string>& header, const std::string& name) {
+    const auto found = std::find(header.begin(), header.end(), name);
+    EXPECT_NE(found, header.end()) << name;
+    return static_cast<std::size_t>(found - header.begin());
+}
+
+// The fields of a runs.csv line from `first` on, joined again.
+std::string FieldsFrom(const std::string& line, std::size_t first) {
+    const auto fields = study::CsvFields(line);
+    std::string joined;
+    for (std::size_t i = first; i < fields.size(); ++i) {
+        joined += (i == first ? "" : ",") + fields[i];
+    }
+    return joined;
+}
+
+// Every file under `folder` by its relative path, with its bytes.
+std::map<std::string, std::string> FilesUnder(const fs::path& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+        if (entry.is_regular_file()) {
+            files[fs::relative(entry.path(), folder).string()] = ReadFile(entry.path());
+        }
+    }
+    return files;
+}
+
+struct GridCase {
+    std::string model;
+    std::string study;
+    // The options of the single run of each grid point, besides the varied ones.
+    std::vector<std::string> base;
+    std::vector<std::string> varied; // the varied inputs' names, in the file's order
+};
+
+TEST_F(StudyCommand, APureGridsRowsAreTheSingleRunsOfTheCommand) {
+    const std::vector<GridCase> cases = {
+        {"compartment",
+         "model = \"compartment\"\n"
+         "[base]\nfire = \"office-sofa-tsquared.fir\"\nroom-height = 2.4\nsill-height = 0\n"
+         "fire-height = 0\nrun-time = 600\nflashover = \"continue\"\nfloor-area = 20\n"
+         "[vary]\nvent-width = { values = [0.6, 0.9, 1.2] }\n"
+         "soffit-height = { values = [1.8, 2.1] }\n"
+         "fire = { values = [\"office-sofa-tsquared.fir\", \"tsquared-fast-1mw.fir\"] }\n"
+         "[criteria]\ninterface-height = [1.8, 1.2]\nlayer-temperature = [100, 500]\n",
+         {"--room-height", "2.4", "--sill-height", "0", "--fire-height", "0", "--run-time", "600",
+          "--flashover", "continue", "--floor-area", "20", "--criteria-height", "1.8,1.2",
+          "--criteria-temperature", "100,500"},
+         {"vent-width", "soffit-height", "fire"}},
+        {"smoke",
+         "model = \"smoke\"\n"
+         "[base]\nunits = \"us\"\nroom-height = 13\nrun-time = 900\n"
+         "[vary]\nfloor-area = { values = [500, 1500] }\n"
+         "fire-height = { values = [0, 2.5] }\n"
+         "fire = { values = [\"medium-tsquared-1mw.fir\", \"tsquared-fast-1mw.fir\"] }\n"
+         "[criteria]\ninterface-height = [6]\nlayer-temperature = [140]\n",
+         {"--units", "us", "--room-height", "13", "--run-time", "900", "--criteria-height", "6",
+          "--criteria-temperature", "140"},
+         {"floor-area", "fire-height", "fire"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.model);
+        const std::string study = Write(c.model + "-grid.toml", c.study);
+        const std::string results = In(c.model + "-grid-results");
+        const auto run = Program("study " + Quoted(study) + " --keep-reports --no-progress");
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.err, "");
+
+        const auto lines = Lines(ReadFile(results + "/runs.csv"));
+        ASSERT_EQ(lines.size(), 1u + 12 - (c.model == "smoke" ? 4 : 0));
+        const auto header = study::CsvFields(lines[0]);
+        const std::size_t firstKey = Column(header, "message") + 1;
+        for (std::size_t i = 1; i < lines.size(); ++i) {
+            const auto fields = study::CsvFields(lines[i]);
+            std::vector<std::string> args = {c.model};
+            args.insert(args.end(), c.base.begin(), c.base.end());
+            for (const auto& name : c.varied) {
+                const std::string value = fields[Column(header, name)];
+                args.push_back("--" + name);
+                args.push_back(name == "fire" ? In(value) : value);
+            }
+            const std::string report = In("single-report");
+            args.insert(args.end(), {"-o", report, "--summary-csv", "-"});
+            const auto single = InProcess(args);
+            ASSERT_EQ(single.status, 0) << single.err;
+            EXPECT_EQ(fields[Column(header, "status")], "ok");
+            const auto csv = Lines(single.out);
+            ASSERT_EQ(csv.size(), 2u);
+            EXPECT_EQ(FieldsFrom(lines[0], firstKey), csv[0]);
+            EXPECT_EQ(FieldsFrom(lines[i], firstKey), csv[1]) << "run " << i;
+
+            // The kept report is the command's report but for the names the
+            // study resolves against its folder.
+            const std::string extension = c.model == "smoke" ? ".sof" : ".vof";
+            const std::string number = (lines.size() > 10 && i < 10 ? "0" : "") + std::to_string(i);
+            const std::string kept = ReadFile(results + "/reports/run-" + number + extension);
+            const std::string typed = ReadFile(report);
+            ASSERT_FALSE(kept.empty()) << number;
+            EXPECT_EQ(Lines(kept).size(), Lines(typed).size());
+            EXPECT_EQ(Lines(kept).back(), Lines(typed).back());
+        }
+        for (const char* plot :
+             {"cdf-interface-reaches-1.8-m.svg", "cdf-interface-reaches-1.8-m.png",
+              "histogram-peak-layer-temperature.svg"}) {
+            if (c.model == "compartment") {
+                EXPECT_TRUE(fs::exists(results + "/plots/" + plot)) << plot;
+            }
+        }
+    }
+}
+
+TEST_F(StudyCommand, ThreadsAndShardsWriteTheSameBytes) {
+    const std::string study =
+        Write("office.toml",
+              "model = \"compartment\"\nruns = 25\nseed = 7\nsampling = \"latin-hypercube\"\n"
+              "[base]\nfire = \"office-sofa-tsquared.fir\"\nfloor-area = 20\nroom-height = 2.4\n"
+              "sill-height = 0\nfire-height = 0\nrun-time = 600\nflashover = \"continue\"\n"
+              "[vary]\nloss-fraction = { uniform = [0.5, 0.9] }\n"
+              "vent-width = { lognormal = [-0.1, 0.2], max = 1.5 }\n"
+              "soffit-height = { values = [1.8, 2.2] }\n"
+              "fire = { choice = [\"office-sofa-tsquared.fir\", \"tsquared-fast-1mw.fir\"], "
+              "weights = [0.7, 0.3] }\n");
+    ASSERT_EQ(
+        Program("study " + Quoted(study) + " -j 1 --no-progress -o " + Quoted(In("one"))).status,
+        0);
+    ASSERT_EQ(
+        Program("study " + Quoted(study) + " -j 2 --no-progress -o " + Quoted(In("two"))).status,
+        0);
+    std::string shards;
+    for (int k = 1; k <= 3; ++k) {
+        const std::string part = In("part" + std::to_string(k));
+        const auto run = Program("study " + Quoted(study) + " --shard " + std::to_string(k) +
+                                 "/3 -j 2 --no-progress -o " + Quoted(part));
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_FALSE(fs::exists(part + "/plots")) << "a shard draws no plots of part of a study";
+        shards += " " + Quoted(part);
+    }
+    const auto merged = Program("study merge" + shards + " -o " + Quoted(In("merged")));
+    ASSERT_EQ(merged.status, 0) << merged.err;
+
+    const auto one = FilesUnder(In("one"));
+    EXPECT_EQ(one.size(), 3u + 2 * (2 + 3 + 1) + 2);
+    EXPECT_TRUE(one.count("plots/cdf-flashover-time.png"));
+    EXPECT_EQ(one, FilesUnder(In("two")));
+    EXPECT_EQ(one, FilesUnder(In("merged")));
+    EXPECT_EQ(Lines(one.at("runs.csv")).size(), 1u + 50);
+}
+
+TEST_F(StudyCommand, MalformedStudyFilesAreRefusedNamingFileLineAndKey) {
+    struct Case {
+        std::string text;
+        std::string line; // ":3"
+        std::string key;
+    };
+    const std::string head =
+        "model = \"compartment\"\n[base]\nfire = \"office-sofa-tsquared.fir\"\n";
+    const Case cases[] = {
+        {"model = \"compartment\"\nrunz = 10\n", ":2", "runz"},
+        {"model = \"garden\"\n", ":1", "model"},
+        {head + "floor-space = 20\n", ":4", "base.floor-space"},
+        {head + "[vary]\nwall-colour = { uniform = [1, 2] }\n", ":5", "vary.wall-colour"},
+        {head + "[vary]\nloss-fraction = { uniform = [0.9, 0.5] }\n", ":5",
+         "vary.loss-fraction.uniform"},
+        {head + "[vary]\nfloor-area = { normal = [20, -2] }\n", ":5", "vary.floor-area.normal"},
+        {head + "[vary]\nfire = { choice = [\"office-sofa-tsquared.fir\", \"gone.fir\"] }\n", ":5",
+         "vary.fire.choice"},
+        {head + "[criteria]\ninterface-height = [1.8, -1]\n", ":5", "criteria.interface-height"},
+        {head + "runs = \"many\"\n", ":4", "base.runs"},
+        {"model = \"compartment\"\nruns = 0\n", ":2", "runs"},
+        {"model = \"compartment\"\n[vary\n", ":2", ""},
+    };
+    int n = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        const std::string name = "bad" + std::to_string(++n) + ".toml";
+        const std::string path = Write(name, c.text);
+        const auto run = Program("study " + Quoted(path) + " --no-progress");
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.err.rfind("vorla study: " + path + c.line + ": " + c.key, 0), 0u) << run.err;
+        EXPECT_FALSE(fs::exists(In("bad" + std::to_string(n) + "-results")))
+            << "nothing runs and nothing is written";
+    }
+}
+
+TEST_F(StudyCommand, WrongOptionsAndUnreadableFilesHaveTheUsualExitStatus) {
+    const std::string study = Write("ok.toml", "model = \"smoke\"\n[base]\nfire = "
+                                               "\"medium-tsquared-1mw.fir\"\nfloor-area = 100\n"
+                                               "room-height = 4\nrun-time = 60\n");
+    struct Case {
+        std::string arguments;
+        int status;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"study", 2, "vorla study: name the study file."},
+        {"study " + Quoted(study) + " -j 0", 2, "the value of -j must be a whole number"},
+        {"study " + Quoted(study) + " -j many", 2, "the value of -j must be a whole number"},
+        {"study " + Quoted(study) + " --shard 4/3", 2, "--shard must be K/N"},
+        {"study " + Quoted(study) + " --shard 1", 2, "--shard must be K/N"},
+        {"study " + Quoted(study) + " --progress --no-progress", 2, "cannot be given together"},
+        {"study " + Quoted(study) + " --seed 3", 2, "Unknown option --seed."},
+        {"study " + Quoted(study) + " other.toml", 2, "unexpected argument \"other.toml\""},
+        {"study " + Quoted(In("none.toml")), 1, "the study file cannot be opened"},
+        {"study /dev/zero", 1, "the study file cannot be opened"},
+        {"study merge " + Quoted(In("nowhere")) + " -o " + Quoted(In("m")), 1, "nowhere"},
+        {"study merge -o " + Quoted(In("m")), 2, "name the folders of the shards"},
+        {"study merge " + Quoted(In("nowhere")), 2, "-o DIR"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments);
+        const auto run = Program(c.arguments);
+        EXPECT_EQ(run.status, c.status);
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+    }
+    const auto help = Program("study --help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.rfind("Usage: vorla study FILE.toml", 0), 0u);
+    EXPECT_NE(Program("study merge --help").out.find("Usage: vorla study merge DIR... -o DIR"),
+              std::string::npos);
+    EXPECT_NE(Program("--help").out.find("  study "), std::string::npos);
+}
+
+TEST_F(StudyCommand, RejectedSamplesAreCountedAndListedWithTheChecksMessage) {
+    const std::string study = Write(
+        "sills.toml", "model = \"compartment\"\n"
+                      "[base]\nfire = \"office-sofa-tsquared.fir\"\nfloor-area = 20\n"
+                      "room-height = 2.4\nvent-width = 0.9\nsoffit-height = 2\nfire-height = 0\n"
+                      "run-time = 300\n"
+                      "[vary]\nsill-height = { values = [0, 0.5, 2.2, 3] }\n");
+    const auto run = Program("study " + Quoted(study) + " --no-progress");
+    ASSERT_EQ(run.status, 0) << run.err;
+
+    const auto lines = Lines(ReadFile(In("sills-results/runs.csv")));
+    ASSERT_EQ(lines.size(), 5u);
+    const auto header = study::CsvFields(lines[0]);
+    std::map<std::string, int> listed;
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        const auto fields = study::CsvFields(lines[i]);
+        const std::string sill = fields[Column(header, "sill-height")];
+        const auto single = InProcess(
+            {"compartment", "--fire", In("office-sofa-tsquared.fir"), "--floor-area", "20",
+             "--room-height", "2.4", "--vent-width", "0.9", "--soffit-height", "2", "--fire-height",
+             "0", "--run-time", "300", "--sill-height", sill, "-o", "/dev/null"});
+        if (single.status == 2) {
+            EXPECT_EQ(fields[Column(header, "status")], "rejected") << sill;
+            ASSERT_EQ(single.err.back(), '\n');
+            const std::string message = single.err.substr(0, single.err.size() - 1);
+            EXPECT_EQ(fields[Column(header, "message")], message) << sill;
+            EXPECT_EQ(fields[Column(header, "end_time_s")], "") << sill;
+            ++listed[message];
+        } else {
+            EXPECT_EQ(single.status, 0) << single.err;
+            EXPECT_EQ(fields[Column(header, "status")], "ok") << sill;
+        }
+    }
+    // A sill above the soffit and one above the ceiling: two checks, one run each.
+    ASSERT_EQ(listed.size(), 2u);
+
+    const Json summary = Json::parse(ReadFile(In("sills-results/summary.json")));
+    EXPECT_EQ(summary["status"]["ok"], 2);
+    EXPECT_EQ(summary["status"]["rejected"], 2);
+    EXPECT_EQ(summary["status"]["fire_file_error"], 0);
+    EXPECT_NE(run.out.find("4 runs in"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("2 ok, 2 rejected"), std::string::npos) << run.out;
+    for (const auto& [message, count] : listed) {
+        EXPECT_EQ(count, 1) << message;
+        EXPECT_NE(run.out.find("  1 x " + message + "\n"), std::string::npos) << run.out;
+    }
+}
+
+TEST_F(StudyCommand, AFireFileOfAReportThatCannotBeReadIsAFireFileErrorOfEachRun) {
+    // The report names its fire file as typed, relative to where it is run.
+    std::string saved = ReadFile(kExamples + "/shop-sofa-fire.sof");
+    const std::string named = "medium-tsquared-1mw.fir";
+    saved.replace(saved.find(named), named.size(), "no-such-fire.fir");
+    test_support::WriteFile(In("room.sof"), saved);
+    const std::string study =
+        Write("from.toml", "model = \"smoke\"\nruns = 3\n[base]\nfrom = \"room.sof\"\n"
+                           "[vary]\nloss-fraction = { uniform = [0.5, 0.7] }\n");
+    const auto run = Program("study " + Quoted(study) + " --no-progress -j 2");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto lines = Lines(ReadFile(In("from-results/runs.csv")));
+    ASSERT_EQ(lines.size(), 4u);
+    const auto header = study::CsvFields(lines[0]);
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        const auto fields = study::CsvFields(lines[i]);
+        EXPECT_EQ(fields[Column(header, "status")], "fire_file_error");
+        EXPECT_NE(fields[Column(header, "message")].find("no-such-fire.fir"), std::string::npos);
+    }
+    EXPECT_NE(run.out.find("3 with a fire file error"), std::string::npos) << run.out;
+}
+
+TEST_F(StudyCommand, AnOutputThatWouldReplaceAnInputIsRefusedBeforeAnyRun) {
+    fs::create_directories(In("prev/reports"));
+    fs::copy_file(kExamples + "/shop-sofa-fire.sof", In("prev/reports/run-2.sof"));
+    fs::create_directories(In("out"));
+    fs::copy_file(In("medium-tsquared-1mw.fir"), In("out/runs.csv"));
+    const std::string smoke =
+        "model = \"smoke\"\n[base]\nfloor-area = 100\nroom-height = 4\nrun-time = 60\n";
+    const std::string plain = Write("plain.toml", smoke + "fire = \"medium-tsquared-1mw.fir\"\n");
+    const std::string kept = Write("kept.toml", "model = \"smoke\"\nruns = 3\n[base]\n"
+                                                "from = \"prev/reports/run-2.sof\"\n[vary]\n"
+                                                "loss-fraction = { uniform = [0.5, 0.7] }\n");
+    const std::string table = Write("table.toml", smoke + "fire = \"out/runs.csv\"\n");
+    const std::string nothing = " Nothing was written.\n";
+    const struct {
+        std::string arguments;
+        std::string message;
+    } cases[] = {
+        {"study " + Quoted(plain) + " -o " + Quoted(plain),
+         "the study file " + plain + " and -o " + plain +
+             " are the same file: writing the study's outputs would destroy the study file." +
+             nothing},
+        {"study " + Quoted(kept) + " --keep-reports -o " + Quoted(In("prev")),
+         kept + "'s from " + In("prev/reports/run-2.sof") + " and -o " +
+             In("prev/reports/run-2.sof") +
+             " are the same file: writing a run's report would destroy a saved report the study "
+             "starts from." +
+             nothing},
+        {"study " + Quoted(table) + " -o " + Quoted(In("out")),
+         table + "'s fire " + In("out/runs.csv") + " and -o " + In("out/runs.csv") +
+             " are the same file: writing the runs table would destroy a fire file of the study." +
+             nothing},
+        {"study merge " + Quoted(In("p1")) + " " + Quoted(In("p2")) + " -o " + Quoted(In("p2")),
+         "the shard " + In("p2/runs.csv") + " and -o " + In("p2/runs.csv") +
+             " are the same file: writing the runs table would destroy a shard's runs table." +
+             nothing},
+    };
+    for (const char* shard : {"1", "2"}) {
+        const auto part = Program("study " + Quoted(plain) + " --no-progress --shard " + shard +
+                                  "/2 -o " + Quoted(In(std::string("p") + shard)));
+        ASSERT_EQ(part.status, 0) << part.err;
+    }
+    const auto before = FilesUnder(folder_.Path());
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments);
+        const auto run = Program(c.arguments);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.err, "vorla study: " + c.message);
+        auto after = FilesUnder(folder_.Path());
+        after.erase("stdout.txt");
+        after.erase("stderr.txt");
+        auto expected = before;
+        expected.erase("stdout.txt");
+        expected.erase("stderr.txt");
+        EXPECT_EQ(after, expected);
+    }
+    // Reports that replace nothing the study reads are no collision.
+    const auto apart = Program("study " + Quoted(kept) + " --no-progress --keep-reports -o " +
+                               Quoted(In("elsewhere")));
+    EXPECT_EQ(apart.status, 0) << apart.err;
+}
+
+TEST_F(StudyCommand, TheProgressBarIsShownWhenAskedAndNeverIntoAFile) {
+    const std::string study = Write(
+        "bar.toml", "model = \"smoke\"\nruns = 20\n[base]\nfire = \"medium-tsquared-1mw.fir\"\n"
+                    "floor-area = 100\nroom-height = 4\nrun-time = 60\n[vary]\n"
+                    "loss-fraction = { uniform = [0.5, 0.7] }\n");
+    const auto asked = Program("study " + Quoted(study) + " --progress -j 2 -o " + Quoted(In("a")));
+    ASSERT_EQ(asked.status, 0) << asked.err;
+    EXPECT_EQ(asked.err.rfind("\r[", 0), 0u) << asked.err;
+    const auto last = asked.err.rfind('\r');
+    // The last line is the full bar.
+    EXPECT_EQ(asked.err.substr(last).rfind("\r[" + std::string(30, '#') + "] 20/20 runs", 0), 0u)
+        << asked.err;
+    EXPECT_EQ(asked.err.back(), '\n');
+    EXPECT_NE(asked.out.find("20 runs in"), std::string::npos);
+
+    // Standard error is a file here, not a terminal.
+    const auto quiet = Program("study " + Quoted(study) + " -j 2 -o " + Quoted(In("b")));
+    ASSERT_EQ(quiet.status, 0) << quiet.err;
+    EXPECT_EQ(quiet.err, "");
+    EXPECT_EQ(ReadFile(In("a/runs.csv")), ReadFile(In("b/runs.csv")));
+}
+
+} // namespace
+} // namespace vorla::cli
