@@ -1,6 +1,7 @@
 #include "compartment/ui/input_form.h"
 #include "program_fixture.h"
 
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -270,7 +271,9 @@ class InputWindowTest : public QObject {
         const auto& dialog = program.platform.FileDialogs().at(0).Request;
         QCOMPARE(dialog.Kind, vorla::ui::FileDialogKind::Open);
         QCOMPARE(dialog.Title, std::string("Specify Data File"));
-        QCOMPARE(dialog.Filter, std::string("VORLA-XW Data Files (*.vof)|*.vof"));
+        // Both kinds of report, and any file.
+        QCOMPARE(dialog.Filter,
+                 std::string("VORLA-XW Data Files (*.vof;*.sdf)|*.vof;*.sdf|All files (*)|*"));
         QCOMPARE(dialog.InitialDirectory, program.platform.DataDirectory());
         QCOMPARE(dialog.InitialFileName, std::string("LAST.VOF"));
         QVERIFY(dialog.FileMustExist);
@@ -287,22 +290,70 @@ class InputWindowTest : public QObject {
         QVERIFY(program.platform.Messages().empty());
     }
 
-    void FileOpenOfAShortFileSaysWrongFormatAndStartsAfresh() {
+    void FileOpenOfAFileNotOfThisProgramSaysWrongFormatAndKeepsTheForm_data() {
+        QTest::addColumn<QString>("content");
+        QTest::newRow("too short") << "VORLA-XW VERSION 1.00 - JULY 1999\r\nTitle\r\nX\r\n";
+        QTest::newRow("another program's report") << ReadText(kExamples + "/shop-sofa-fire.sof");
+    }
+    void FileOpenOfAFileNotOfThisProgramSaysWrongFormatAndKeepsTheForm() {
+        QFETCH(QString, content);
         Program program;
         program.FillRoom("SOFA.FIR");
+        // Typed in U.S. units: neither the texts nor the units may change.
+        Control<QRadioButton>(program.input, "optUnits(1)")->click();
+        program.Set(InputBox::txtRunTitle, "Typed, not saved");
+        const QStringList before = Texts(program);
+        const RunInputs inputsBefore = program.calc->Inputs;
         Control<QLineEdit>(program.input, "txtRunTitle")->setFocus();
-        program.platform.ChooseInNextDialog(program.WriteFile(
-            "short.vof", "VORLA-XW VERSION 1.00 - JULY 1999\r\nTitle\r\nX\r\nY\r\nZ\r\n"));
+        program.platform.ChooseInNextDialog(program.WriteFile("wrong.vof", content.toStdString()));
         Control<QAction>(program.input, "mnuFileOpen")->trigger();
         QCOMPARE(program.platform.Messages().size(), std::size_t{1});
         const auto& shown = program.platform.Messages()[0].Request;
         QCOMPARE(shown.Text, std::string("Wrong file format."));
         QCOMPARE(shown.Title, std::string("VORLA-XW"));
         QCOMPARE(shown.Icon, MessageIcon::Critical);
-        QCOMPARE(Texts(program),
-                 QStringList({"", "", "", "", "0.6", "", "", "", "", "0.35", "", ""}));
-        QCOMPARE(program.calc->Inputs.FloorArea, 0.0);
+        QCOMPARE(Texts(program), before);
+        QVERIFY(Control<QRadioButton>(program.input, "optUnits(1)")->isChecked());
+        QCOMPARE(UnitLabels(program), QStringList({"ft²", "ft", "ft", "ft", "ft", "ft", "s"}));
+        QCOMPARE(program.calc->Units.System, vorla::UnitSystem::US);
+        QCOMPARE(program.calc->Inputs.FloorArea, inputsBefore.FloorArea);
+        QCOMPARE(program.calc->Inputs.OutputFile, inputsBefore.OutputFile);
         QCOMPARE(program.FocusName(), QString("txtRunTitle"));
+    }
+
+    void AFireFileNamedWithoutAFolderIsFoundNextToTheReport() {
+        Program program;
+        // A report and its fire in one folder, opened from another.
+        QDir(program.folder.path()).mkdir("project");
+        std::string report = ReadText(kExamples + "/office-sofa-fire.vof").toStdString();
+        const std::string named = "examples/office-sofa-tsquared.fir";
+        report.replace(report.find(named), named.size(), "sofa.fir");
+        program.WriteFile("project/sofa.fir", kSteadyFire);
+        program.platform.ChooseInNextDialog(program.WriteFile("project/office.vof", report));
+        Control<QAction>(program.input, "mnuFileOpen")->trigger();
+        QCOMPARE(program.Box(InputBox::txtFireFile)->text(), QString("sofa.fir"));
+        QVERIFY(program.Run() != nullptr);
+        QVERIFY(program.platform.Messages().empty());
+        QCOMPARE(program.calc->Fire.Points[0].Rate, 100.0);
+    }
+
+    void AFireFileFoundNowhereNamesThePathsTried() {
+        Program program;
+        std::string report = ReadText(kExamples + "/office-sofa-fire.vof").toStdString();
+        const std::string named = "examples/office-sofa-tsquared.fir";
+        report.replace(report.find(named), named.size(), "nowhere.fir");
+        const std::string path = program.WriteFile("office.vof", report);
+        program.platform.ChooseInNextDialog(path);
+        Control<QAction>(program.input, "mnuFileOpen")->trigger();
+        QVERIFY(program.Run() == nullptr);
+        QCOMPARE(program.platform.Messages().size(), std::size_t{1});
+        const std::string shown = program.platform.Messages()[0].Request.Text;
+        const std::string current = QDir::current().absoluteFilePath("nowhere.fir").toStdString();
+        const std::string nextToReport = program.Path("nowhere.fir");
+        QVERIFY2(shown.rfind("The fire file nowhere.fir cannot be opened (", 0) == 0,
+                 shown.c_str());
+        QVERIFY2(shown.find(current + ": ") != std::string::npos, shown.c_str());
+        QVERIFY2(shown.find(nextToReport + ": ") != std::string::npos, shown.c_str());
     }
 
     void FileOpenOfAFileThatCannotBeReadNamesIt() {
@@ -346,7 +397,7 @@ class InputWindowTest : public QObject {
         QCOMPARE(program.platform.FileDialogs().size(), std::size_t{1});
         const auto& dialog = program.platform.FileDialogs()[0].Request;
         QCOMPARE(dialog.Title, std::string("Specify Fire File"));
-        QCOMPARE(dialog.Filter, std::string("VORLA-XW Fire Files (*.fir)|*.fir"));
+        QCOMPARE(dialog.Filter, std::string("VORLA-XW Fire Files (*.fir)|*.fir|All files (*)|*"));
         QCOMPARE(dialog.InitialDirectory, program.platform.DataDirectory());
         QCOMPARE(dialog.InitialFileName, std::string("OLD.FIR"));
         QVERIFY(dialog.FileMustExist);
