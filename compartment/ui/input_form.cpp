@@ -1,5 +1,6 @@
 #include "compartment/ui/input_form.h"
 
+#include "common/ui/file_drop.h"
 #include "common/ui/file_name_box.h"
 #include "common/ui/file_run_menus.h"
 #include "common/ui/form_builders.h"
@@ -79,6 +80,10 @@ frmInput::frmInput(Calculations& calc, ui::PlatformServices& services,
     BuildControls();
     BuildMenus();
     ConnectEvents();
+    new ui::FileDropTarget(*this, [this](const std::string& path) {
+        OpenFile(path);
+        txtRunTitle->setFocus();
+    });
     Form_Load();
     txtRunTitle->setFocus();
 }

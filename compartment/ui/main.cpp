@@ -3,6 +3,7 @@
 // as it runs; the windows share it by reference.
 #include "common/command_line_answers.h"
 #include "common/suite_version.h"
+#include "common/ui/file_drop.h"
 #include "common/ui/qt_platform_services.h"
 #include "common/ui/splash_window.h"
 #include "common/ui/window_placement.h"
@@ -38,7 +39,9 @@ int main(int argc, char** argv) {
     }
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName("VORLA-XW");
+    // Where the settings live (~/.config/VORLA/vorla-xw.conf).
+    QCoreApplication::setOrganizationName("VORLA");
+    QApplication::setApplicationName("vorla-xw");
     QApplication::setApplicationVersion(
         QString::fromUtf8(vorla::kSuiteVersion.data(), vorla::kSuiteVersion.size()));
     // Names the desktop entry, so that the desktop shows the window under its
@@ -50,11 +53,15 @@ int main(int argc, char** argv) {
     vorla::ui::QtPlatformServices services;
     vorla::compartment::frmInput input(*calc, services);
 
-    vorla::ui::ShowSplash("VORLA-XW", [&input] {
+    vorla::ui::ShowSplash("VORLA-XW", [&input, file = vorla::ui::FileNamedOnCommandLine()] {
         vorla::ui::CenterOnScreen(input);
         input.show();
         input.raise();
         input.activateWindow();
+        // On screen first, so a message about the file has its window.
+        if (file) {
+            input.OpenFile(*file);
+        }
     });
     return QApplication::exec();
 }

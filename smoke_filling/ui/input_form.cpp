@@ -1,5 +1,6 @@
 #include "smoke_filling/ui/input_form.h"
 
+#include "common/ui/file_drop.h"
 #include "common/ui/file_name_box.h"
 #include "common/ui/file_run_menus.h"
 #include "common/ui/form_builders.h"
@@ -74,6 +75,10 @@ frmInput::frmInput(Calculations& calc, ui::PlatformServices& services,
     LayOutControls();
     SetTabOrder();
     ConnectEvents();
+    new ui::FileDropTarget(*this, [this](const std::string& path) {
+        OpenFile(path);
+        txtRunTitle->setFocus();
+    });
     Form_Load();
 }
 

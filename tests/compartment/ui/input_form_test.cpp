@@ -1,5 +1,6 @@
 #include "compartment/ui/input_form.h"
 #include "program_fixture.h"
+#include "tests/support/file_drop_events.h"
 
 #include <QDir>
 #include <QGroupBox>
@@ -370,6 +371,75 @@ class InputWindowTest : public QObject {
         QStringList expected = before;
         expected[1] = ""; // the output file name goes; the rest stays
         QCOMPARE(Texts(program), expected);
+    }
+
+    // The command line, a drop on the window and a drop on a box all open a
+    // report as File Open does, and refuse a bad one with File Open's message.
+    void AFileFromOutsideOpensAsFileOpenWould_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("message"); // empty: opened
+        for (const QString how : {"command line", "drop on the window", "drop on a box"}) {
+            QTest::addRow("%s, a report", qPrintable(how)) << how << "good.vof"
+                                                           << "";
+            QTest::addRow("%s, a .sdf report", qPrintable(how)) << how << "good.sdf"
+                                                                << "";
+            QTest::addRow("%s, not a report", qPrintable(how)) << how << "notes.txt"
+                                                               << "Wrong file format.";
+            QTest::addRow("%s, missing", qPrintable(how)) << how << "missing.vof"
+                                                          << "The report file %1 cannot be opened";
+        }
+    }
+    void AFileFromOutsideOpensAsFileOpenWould() {
+        QFETCH(QString, how);
+        QFETCH(QString, file);
+        QFETCH(QString, message);
+        Program program;
+        program.FillRoom("SOFA.FIR");
+        const QStringList before = Texts(program);
+        const std::string report = ReadText(kExamples + "/office-sofa-fire.vof").toStdString();
+        program.WriteFile("good.vof", report);
+        program.WriteFile("good.sdf", report);
+        program.WriteFile("notes.txt", "Not a report\r\n");
+        const std::string path = program.Path(file);
+
+        if (how == "command line") {
+            QCOMPARE(program.input->OpenFile(path), message.isEmpty());
+        } else {
+            QWidget* target = how == "drop on the window"
+                                  ? static_cast<QWidget*>(program.input.get())
+                                  : program.Box(InputBox::txtFloorArea);
+            const auto dropped = DropFile(target, QString::fromStdString(path));
+            QVERIFY(dropped.enterAccepted);
+            QVERIFY(dropped.dropAccepted);
+            QCOMPARE(program.FocusName(), QString("txtRunTitle"));
+        }
+
+        if (message.isEmpty()) {
+            QVERIFY(program.platform.Messages().empty());
+            QCOMPARE(program.Box(InputBox::txtRunTitle)->text(), QString("Office, sofa fire"));
+            QCOMPARE(program.Box(InputBox::txtFloorArea)->text(), QString("20"));
+            QCOMPARE(program.calc->Inputs.OutputFile, path);
+            return;
+        }
+        QCOMPARE(program.platform.Messages().size(), std::size_t{1});
+        const auto& shown = program.platform.Messages()[0].Request;
+        QVERIFY2(QString::fromStdString(shown.Text)
+                     .startsWith(message.arg(QString::fromStdString(path))),
+                 shown.Text.c_str());
+        QCOMPARE(shown.Title, std::string("VORLA-XW"));
+        if (file == "notes.txt") {
+            QCOMPARE(Texts(program), before);
+        }
+    }
+
+    void TextDraggedOverTheWindowIsNotTakenForAFile() {
+        Program program;
+        QMimeData text;
+        text.setText("20");
+        QVERIFY(!DropFile(program.input.get(), QString()).dropAccepted); // no local file
+        QVERIFY(!Drop(program.input.get(), text).enterAccepted);
+        QVERIFY(program.platform.Messages().empty());
     }
 
     void CancelledDialogsChangeNothing() {

@@ -3,6 +3,7 @@
 #include "skeva_windows.h"
 #include "smoke_filling/model/report_text.h"
 #include "tests/support/file_bytes.h"
+#include "tests/support/file_drop_events.h"
 
 #include <QAction>
 #include <QApplication>
@@ -380,6 +381,53 @@ class InputFormTest : public QObject {
             QCOMPARE(Control<QLineEdit>(f, "txtRunTitle")->text(), QString("Test run"));
         }
         QCOMPARE(Name(QApplication::focusWidget()), Name(Control<QLineEdit>(f, "txtRunTitle")));
+    }
+
+    void AFileFromOutsideOpensAsFileOpenWould_data() {
+        QTest::addColumn<bool>("dropped"); // else named on the command line
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("message"); // empty: opened
+        for (const bool dropped : {false, true}) {
+            const char* how = dropped ? "dropped" : "command line";
+            QTest::addRow("%s, results", how) << dropped << "golden"
+                                              << "";
+            QTest::addRow("%s, VORLA-XW's report", how)
+                << dropped << VORLA_EXAMPLES_DIR "/office-sofa-fire.vof"
+                << "Wrong file format.";
+            QTest::addRow("%s, missing", how) << dropped << "missing.sof"
+                                              << "The results file %1 cannot be opened";
+        }
+    }
+    void AFileFromOutsideOpensAsFileOpenWould() {
+        QFETCH(bool, dropped);
+        QFETCH(QString, file);
+        QFETCH(QString, message);
+        const QString path = file == "golden"
+                                 ? QString::fromStdString(DataFile("golden/raised_fire.sof"))
+                             : file.startsWith('/') ? file
+                                                    : Path(file);
+        SkevaWindows w(Data());
+        frmInput& f = w.input;
+        w.Fill({});
+        if (dropped) {
+            const auto outcome = DropFile(Control<QLineEdit>(f, "txtRoomHeight"), path);
+            QVERIFY(outcome.enterAccepted && outcome.dropAccepted);
+            QCOMPARE(Name(QApplication::focusWidget()), QString("txtRunTitle"));
+        } else {
+            QCOMPARE(f.OpenFile(path.toStdString()), message.isEmpty());
+        }
+        if (message.isEmpty()) {
+            QVERIFY(w.platform.Messages().empty());
+            QCOMPARE(Control<QLineEdit>(f, "txtRunTitle")->text(), QString("Store, raised fire"));
+            QCOMPARE(Control<QLineEdit>(f, "txtRoomHeight")->text(), QString("5"));
+            return;
+        }
+        QCOMPARE(w.platform.Messages().size(), std::size_t{1});
+        const auto& shown = w.platform.Messages()[0].Request;
+        QVERIFY2(QString::fromStdString(shown.Text).startsWith(message.arg(path)),
+                 shown.Text.c_str());
+        QCOMPARE(shown.Title, std::string("SKEVA-XW"));
+        QCOMPARE(Control<QLineEdit>(f, "txtRunTitle")->text(), QString("Test run"));
     }
 
     void FileOpenOfAFileWithTextForNumbersReadsZeros() {
