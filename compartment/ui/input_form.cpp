@@ -446,6 +446,9 @@ bool frmInput::OpenFile(const std::string& path) {
         boxes.txtOutputFile.clear();
     } else {
         calc_.OpenedReport = path;
+        if (WhenFileOpened) {
+            WhenFileOpened(path);
+        }
     }
     ShowBoxes(boxes);
     return !problem;

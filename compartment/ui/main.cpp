@@ -4,6 +4,7 @@
 #include "common/command_line_answers.h"
 #include "common/suite_version.h"
 #include "common/ui/file_drop.h"
+#include "common/ui/program_memory.h"
 #include "common/ui/qt_platform_services.h"
 #include "common/ui/splash_window.h"
 #include "common/ui/window_placement.h"
@@ -50,8 +51,13 @@ int main(int argc, char** argv) {
 
     // The result columns and the fire table are large for the stack.
     auto calc = std::make_unique<vorla::compartment::Calculations>();
-    vorla::ui::QtPlatformServices services;
-    vorla::compartment::frmInput input(*calc, services);
+    vorla::ui::QtPlatformServices platform;
+    // Units, window places, last folders and Recent Files from the last run.
+    vorla::ui::ProgramMemory memory(platform);
+    vorla::compartment::frmInput input(*calc, memory.Services());
+    memory.Attach(
+        input, "VORLA-XW", [&input](const std::string& path) { return input.OpenFile(path); },
+        input.WhenFileOpened);
 
     vorla::ui::ShowSplash("VORLA-XW", [&input, file = vorla::ui::FileNamedOnCommandLine()] {
         vorla::ui::CenterOnScreen(input);

@@ -327,6 +327,9 @@ bool frmInput::OpenFile(const std::string& path) {
     graph_->raise();
     graph_->activateWindow();
     graph_->ShowOpenedFire();
+    if (WhenFileOpened) {
+        WhenFileOpened(path);
+    }
     return true;
 }
 

@@ -54,6 +54,8 @@ class frmInput final : public QWidget {
     // its name and description in the boxes; or the message that says why the
     // file cannot be used. True when the file was opened.
     bool OpenFile(const std::string& path);
+    // Told of each file OpenFile opened (for the Recent Files list).
+    std::function<void(const std::string& path)> WhenFileOpened;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -2,6 +2,7 @@
 #include "common/command_line_answers.h"
 #include "common/suite_version.h"
 #include "common/ui/file_drop.h"
+#include "common/ui/program_memory.h"
 #include "common/ui/qt_platform_services.h"
 #include "common/ui/splash_window.h"
 #include "common/ui/window_placement.h"
@@ -46,8 +47,13 @@ int main(int argc, char** argv) {
     QApplication::setDesktopFileName("qdot-xw");
 
     auto module = std::make_unique<vorla::generator::StandardModule>();
-    vorla::ui::QtPlatformServices services;
-    vorla::generator::frmInput input(*module, services);
+    vorla::ui::QtPlatformServices platform;
+    // Units, window places, last folders and Recent Files from the last run.
+    vorla::ui::ProgramMemory memory(platform);
+    vorla::generator::frmInput input(*module, memory.Services());
+    memory.Attach(
+        input, "QDOT-XW", [&input](const std::string& path) { return input.OpenFile(path); },
+        input.WhenFileOpened);
 
     vorla::ui::ShowSplash("QDOT-XW", [&input, file = vorla::ui::FileNamedOnCommandLine()] {
         vorla::ui::CenterOnScreen(input);

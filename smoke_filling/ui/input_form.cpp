@@ -328,6 +328,9 @@ bool frmInput::OpenFile(const std::string& path) {
         texts.txtOutputFile.clear();
     } else {
         calc_.OpenedReport = path;
+        if (WhenFileOpened) {
+            WhenFileOpened(path);
+        }
     }
     ShowBoxes(texts);
     ShowUnitLabels();

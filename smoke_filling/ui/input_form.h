@@ -46,6 +46,8 @@ class frmInput final : public QMainWindow {
     // the command line or dropped on the window: the boxes filled from it, or
     // the message File Open gives. True when the file was read.
     bool OpenFile(const std::string& path);
+    // Told of each file OpenFile opened (for the Recent Files list).
+    std::function<void(const std::string& path)> WhenFileOpened;
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -3,6 +3,7 @@
 #include "common/command_line_answers.h"
 #include "common/suite_version.h"
 #include "common/ui/file_drop.h"
+#include "common/ui/program_memory.h"
 #include "common/ui/qt_platform_services.h"
 #include "common/ui/splash_window.h"
 #include "common/ui/window_placement.h"
@@ -49,8 +50,13 @@ int main(int argc, char** argv) {
 
     // The program's state, as long as the program lives: too large for the stack.
     auto calc = std::make_unique<vorla::smoke::Calculations>();
-    vorla::ui::QtPlatformServices services;
-    vorla::smoke::frmInput input(*calc, services);
+    vorla::ui::QtPlatformServices platform;
+    // Units, window places, last folders and Recent Files from the last run.
+    vorla::ui::ProgramMemory memory(platform);
+    vorla::smoke::frmInput input(*calc, memory.Services());
+    memory.Attach(
+        input, "SKEVA-XW", [&input](const std::string& path) { return input.OpenFile(path); },
+        input.WhenFileOpened);
     vorla::ui::ShowSplash("SKEVA-XW", [&input, file = vorla::ui::FileNamedOnCommandLine()] {
         vorla::ui::CenterOnScreen(input);
         input.show();
