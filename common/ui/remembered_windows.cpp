@@ -16,7 +16,7 @@ bool IsProgramWindow(const QObject* object) {
     const auto* widget = qobject_cast<const QWidget*>(object);
     return widget != nullptr && widget->isWindow() &&
            widget->objectName().startsWith(QStringLiteral("frm")) &&
-           !(widget->windowFlags() & Qt::Popup);
+           widget->windowType() != Qt::Popup && widget->windowType() != Qt::ToolTip;
 }
 
 QList<QRect> AvailableAreas() {
