@@ -1,3 +1,4 @@
+#include "common/ui/program_memory.h"
 #include "compartment/ui/input_form.h"
 #include "program_fixture.h"
 #include "tests/support/file_drop_events.h"
@@ -5,8 +6,11 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
+#include <QStandardPaths>
 
 using namespace vorla::compartment;
 using namespace vorla::compartment::testing;
@@ -48,7 +52,48 @@ QStringList UnitLabels(const Program& program) {
 class InputWindowTest : public QObject {
     Q_OBJECT
 
+    QTemporaryDir settingsFolder_;
+
   private slots:
+    void initTestCase() {
+        // Settings go to a folder of the test, never the user's.
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings::setDefaultFormat(QSettings::IniFormat);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder_.path());
+    }
+
+    // With the program's memory attached as main() does: a report opened by
+    // any way is at the top of Recent Files, and choosing it opens it again.
+    void ReportsOpenedGoToRecentFiles() {
+        QSettings().clear();
+        Program program;
+        vorla::ui::ProgramMemory memory(program.platform);
+        memory.Attach(
+            *program.input, "VORLA-XW",
+            [&program](const std::string& path) { return program.input->OpenFile(path); },
+            program.input->WhenFileOpened);
+        auto* recent = Control<QMenu>(program.input, "mnuFileRecent");
+        auto* file = Control<QMenu>(program.input, "mnuFile");
+        // Between Open and the line above Exit.
+        QCOMPARE(file->actions().indexOf(recent->menuAction()) + 1,
+                 file->actions().indexOf(Control<QAction>(program.input, "mnuFileBar1")));
+        const std::string report = ReadText(kExamples + "/office-sofa-fire.vof").toStdString();
+        const std::string first = program.WriteFile("first.vof", report);
+        const std::string second = program.WriteFile("second.sdf", report);
+        program.platform.ChooseInNextDialog(first);
+        Trigger(program.input, "mnuFileOpen");
+        QVERIFY(DropFile(program.input.get(), QString::fromStdString(second)).dropAccepted);
+        QVERIFY(!program.input->OpenFile(program.Path("missing.vof"))); // not listed
+        QCOMPARE(vorla::ui::ProgramSettings().RecentFiles(),
+                 QStringList({QString::fromStdString(second), QString::fromStdString(first)}));
+
+        program.Set(InputBox::txtRunTitle, "changed");
+        recent->actions().at(1)->trigger();
+        QCOMPARE(program.calc->Inputs.OutputFile, first);
+        QCOMPARE(program.Box(InputBox::txtRunTitle)->text(), QString("Office, sofa fire"));
+        QCOMPARE(vorla::ui::ProgramSettings().RecentFiles().front(), QString::fromStdString(first));
+    }
+
     void KeepsTheWindowConventions() {
         Program program;
         QCOMPARE(WindowConventionProblems(*program.input), QStringList());
