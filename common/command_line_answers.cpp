@@ -15,9 +15,12 @@ std::optional<int> AnswerHelpOrVersion(std::span<const std::string> args,
             break;
         }
         if (word == "--help" || word == "-h") {
-            out << "Usage: " << program.executable << " [Qt options]\n\n"
+            out << "Usage: " << program.executable << " [Qt options] [FILE]\n\n"
                 << program.description
                 << "\n"
+                   "FILE, when given, is opened at the start as the File menu opens it; a file\n"
+                   "dropped on the main window is opened the same way.\n"
+                   "\n"
                    "Options:\n"
                    "  -h, --help     print this text and exit\n"
                    "      --version  print the suite's version and exit\n"
@@ -29,6 +32,19 @@ std::optional<int> AnswerHelpOrVersion(std::span<const std::string> args,
             out << VersionLine(program.executable) << "\n";
             return 0;
         }
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> FileToOpen(std::span<const std::string> args) {
+    for (std::size_t k = 0; k < args.size(); ++k) {
+        if (args[k] == "--") {
+            return k + 1 < args.size() ? std::optional(args[k + 1]) : std::nullopt;
+        }
+        if (args[k].size() > 1 && args[k].front() == '-') {
+            continue;
+        }
+        return args[k];
     }
     return std::nullopt;
 }

@@ -26,4 +26,10 @@ struct DesktopProgram {
 std::optional<int> AnswerHelpOrVersion(std::span<const std::string> args,
                                        const DesktopProgram& program, std::ostream& out);
 
+// The FILE of "program [FILE]": the first word that is not an option (one
+// starting with "-"), or the word after "--". `args` are the words Qt left
+// once it took its own options (-platform NAME, -style NAME), so an option's
+// value is never taken for a file. Nothing when no file is named.
+std::optional<std::string> FileToOpen(std::span<const std::string> args);
+
 } // namespace vorla

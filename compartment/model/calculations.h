@@ -7,6 +7,8 @@
 #include "compartment/model/run_results.h"
 #include "compartment/model/unit_tables.h"
 
+#include <string>
+
 namespace vorla::compartment {
 
 struct Calculations {
@@ -14,6 +16,9 @@ struct Calculations {
     UnitTables Units;
     FireTable Fire;
     RunResults Results;
+    // The saved report File Open read last, if any: a fire file it names
+    // without a folder is looked for next to it too (common/fire_file_lookup.h).
+    std::string OpenedReport;
 };
 
 } // namespace vorla::compartment

@@ -1,5 +1,6 @@
 #include "compartment/model/model_run.h"
 
+#include "common/fire_file_lookup.h"
 #include "common/fire_file_reader.h"
 #include "common/format.h"
 #include "common/integrator.h"
@@ -33,7 +34,7 @@ RunOutcome RunCalculations(Calculations& calc, const FlashoverQuestion& ask) {
     if (auto rejected = CheckRunInputs(calc.Inputs)) {
         return std::move(*rejected);
     }
-    if (auto problem = ReadFireFile(calc.Inputs.FireFile, calc.Fire)) {
+    if (auto problem = ReadFireFileOfReport(calc.Inputs.FireFile, calc.OpenedReport, calc.Fire)) {
         return std::move(*problem);
     }
     return RunModel(calc.Inputs, calc.Fire, ask, calc.Results);

@@ -50,9 +50,9 @@ CompletedRun RunModel(const RunInputs& inputs, const FireTable& fire, const Flas
                       RunResults& results);
 
 // What Run does in the program and the batch command: checks calc.Inputs, reads
-// calc.Inputs.FireFile into calc.Fire and runs into calc.Results. A rejected
-// input or a fire file that cannot be used leaves the results of an earlier run
-// as they were.
+// calc.Inputs.FireFile into calc.Fire (a relative name is looked for next to
+// calc.OpenedReport too) and runs into calc.Results. A rejected input or a fire
+// file that cannot be used leaves the results of an earlier run as they were.
 RunOutcome RunCalculations(Calculations& calc, const FlashoverQuestion& ask);
 
 } // namespace vorla::compartment

@@ -22,7 +22,7 @@ namespace vorla::compartment {
 // inputs as well; the fractions and the run time are left for Run to read.
 //
 // A file shorter than 13 lines is WrongFormat (the form then shows
-// kWrongFileFormat and performs File New); one that cannot be read is
+// kWrongFileFormat and stays as it was); one that cannot be read is
 // CannotOpen (the form names it and empties txtOutputFile). Apart from the
 // switch to S.I. units, such a file leaves the boxes as they were.
 std::optional<FileProblem> ReadSavedReport(const std::string& path, InputBoxes& boxes,

@@ -1,5 +1,6 @@
 #include "compartment/ui/input_form.h"
 
+#include "common/ui/file_drop.h"
 #include "common/ui/file_name_box.h"
 #include "common/ui/file_run_menus.h"
 #include "common/ui/form_builders.h"
@@ -32,8 +33,11 @@ namespace vorla::compartment {
 namespace {
 
 constexpr const char* kProgramTitle = "VORLA-XW";
-constexpr const char* kFireFileFilter = "VORLA-XW Fire Files (*.fir)|*.fir";
+constexpr const char* kFireFileFilter = "VORLA-XW Fire Files (*.fir)|*.fir|All files (*)|*";
 constexpr const char* kDataFileFilter = "VORLA-XW Data Files (*.vof)|*.vof";
+// Save writes *.sdf and the batch command *.vof: File Open finds both.
+constexpr const char* kOpenDataFileFilter =
+    "VORLA-XW Data Files (*.vof;*.sdf)|*.vof;*.sdf|All files (*)|*";
 
 constexpr InputBox kDimensionBoxes[] = {
     InputBox::txtFloorArea,  InputBox::txtRoomHeight,   InputBox::txtVentWidth,
@@ -76,6 +80,10 @@ frmInput::frmInput(Calculations& calc, ui::PlatformServices& services,
     BuildControls();
     BuildMenus();
     ConnectEvents();
+    new ui::FileDropTarget(*this, [this](const std::string& path) {
+        OpenFile(path);
+        txtRunTitle->setFocus();
+    });
     Form_Load();
     txtRunTitle->setFocus();
 }
@@ -396,7 +404,7 @@ void frmInput::ChooseFireFile() {
 void frmInput::ChooseDataFile(bool open) {
     const std::string initialName = txtOutputFile->text().toStdString();
     const auto path =
-        open ? services_.ChooseFile(ui::OpenDialog("Specify Data File", kDataFileFilter,
+        open ? services_.ChooseFile(ui::OpenDialog("Specify Data File", kOpenDataFileFilter,
                                                    services_.DataDirectory(), initialName))
              : services_.ChooseFile(ui::SaveAsDialog(ui::kSaveDialogTitle, kDataFileFilter,
                                                      services_.DataDirectory(), initialName));
@@ -408,30 +416,46 @@ void frmInput::ChooseDataFile(bool open) {
         txtOutputFile->setText(QString::fromStdString(*path));
         return;
     }
+    OpenFile(*path);
+}
 
+bool frmInput::OpenFile(const std::string& path) {
     InputBoxes boxes = Boxes();
     const InputBoxes shownBefore = boxes;
+    const UnitTables unitsBefore = calc_.Units;
+    const RunInputs inputsBefore = calc_.Inputs;
     const bool wasSI = calc_.Units.System == UnitSystem::SI;
-    const auto problem = ReadSavedReport(*path, boxes, calc_.Units, calc_.Inputs);
+    const auto problem = ReadSavedReport(path, boxes, calc_.Units, calc_.Inputs);
+    if (problem && problem->kind == FileProblem::Kind::WrongFormat) {
+        // Not a report of this program: what the user typed stays as it was.
+        calc_.Units = unitsBefore;
+        calc_.Inputs = inputsBefore;
+        services_.ShowMessage({DescribeFileProblem(*problem), kProgramTitle,
+                               ui::MessageIcon::Critical, ui::MessageButtons::Ok});
+        return false;
+    }
     SelectUnitsOption(0);
     ShowUnitLabels();
     if (problem) {
         services_.ShowMessage({DescribeFileProblem(*problem), kProgramTitle,
                                ui::MessageIcon::Critical, ui::MessageButtons::Ok});
-        if (problem->kind == FileProblem::Kind::WrongFormat) {
-            NewInputs(boxes, calc_.Units, calc_.Inputs);
-        } else {
-            // Already in S.I. units, the boxes keep their texts as typed.
-            if (wasSI) {
-                boxes = shownBefore;
-            }
-            boxes.txtOutputFile.clear();
+        // Already in S.I. units, the boxes keep their texts as typed.
+        if (wasSI) {
+            boxes = shownBefore;
+        }
+        boxes.txtOutputFile.clear();
+    } else {
+        calc_.OpenedReport = path;
+        if (WhenFileOpened) {
+            WhenFileOpened(path);
         }
     }
     ShowBoxes(boxes);
+    return !problem;
 }
 
 void frmInput::mnuFileNew_Click() {
+    calc_.OpenedReport.clear();
     InputBoxes boxes = Boxes();
     NewInputs(boxes, calc_.Units, calc_.Inputs);
     SelectUnitsOption(0);

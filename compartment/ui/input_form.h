@@ -15,6 +15,7 @@
 #include <QPointer>
 #include <array>
 #include <functional>
+#include <string>
 
 class QAction;
 class QCloseEvent;
@@ -44,6 +45,13 @@ class frmInput final : public QMainWindow {
     frmInput(Calculations& calc, ui::PlatformServices& services,
              std::function<void()> endProgram = {}, QWidget* parent = nullptr);
     ~frmInput() override;
+
+    // File Open's reading of a saved report, also for a file named on the
+    // command line or dropped on the window: the boxes filled from it, or the
+    // message File Open gives. True when the report was read.
+    bool OpenFile(const std::string& path);
+    // Told of each file OpenFile opened (for the Recent Files list).
+    std::function<void(const std::string& path)> WhenFileOpened;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -3,6 +3,8 @@
 // as it runs; the windows share it by reference.
 #include "common/command_line_answers.h"
 #include "common/suite_version.h"
+#include "common/ui/file_drop.h"
+#include "common/ui/program_memory.h"
 #include "common/ui/qt_platform_services.h"
 #include "common/ui/splash_window.h"
 #include "common/ui/window_placement.h"
@@ -38,7 +40,9 @@ int main(int argc, char** argv) {
     }
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName("VORLA-XW");
+    // Where the settings live (~/.config/VORLA/vorla-xw.conf).
+    QCoreApplication::setOrganizationName("VORLA");
+    QApplication::setApplicationName("vorla-xw");
     QApplication::setApplicationVersion(
         QString::fromUtf8(vorla::kSuiteVersion.data(), vorla::kSuiteVersion.size()));
     // Names the desktop entry, so that the desktop shows the window under its
@@ -47,14 +51,23 @@ int main(int argc, char** argv) {
 
     // The result columns and the fire table are large for the stack.
     auto calc = std::make_unique<vorla::compartment::Calculations>();
-    vorla::ui::QtPlatformServices services;
-    vorla::compartment::frmInput input(*calc, services);
+    vorla::ui::QtPlatformServices platform;
+    // Units, window places, last folders and Recent Files from the last run.
+    vorla::ui::ProgramMemory memory(platform);
+    vorla::compartment::frmInput input(*calc, memory.Services());
+    memory.Attach(
+        input, "VORLA-XW", [&input](const std::string& path) { return input.OpenFile(path); },
+        input.WhenFileOpened);
 
-    vorla::ui::ShowSplash("VORLA-XW", [&input] {
+    vorla::ui::ShowSplash("VORLA-XW", [&input, file = vorla::ui::FileNamedOnCommandLine()] {
         vorla::ui::CenterOnScreen(input);
         input.show();
         input.raise();
         input.activateWindow();
+        // On screen first, so a message about the file has its window.
+        if (file) {
+            input.OpenFile(*file);
+        }
     });
     return QApplication::exec();
 }

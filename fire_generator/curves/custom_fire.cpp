@@ -4,10 +4,20 @@
 #include "common/number_text.h"
 #include "common/precision.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <iterator>
 
 namespace vorla::generator {
 namespace {
+
+// The shortest text that reads back as the same single-precision value.
+std::string ShortestText(float value) {
+    char text[32];
+    const auto written = std::to_chars(std::begin(text), std::end(text), value);
+    return std::string(text, written.ptr);
+}
 
 RejectedInput TimeError(std::string_view message, int i) {
     return RejectedEntry(std::string(message), "txtTime", i);
@@ -21,8 +31,20 @@ RejectedInput RateError(std::string_view message, int i) {
 
 CustomFormStart CustomFireEntry::Activate(const StandardModule& module) {
     pageStart_ = 0;
+    openedLast_ = -1;
     CustomFormStart start;
     start.QdotCaption = "QDOT (" + std::string(module.Units.HeatReleaseRate.Label) + ")";
+    if (module.CustomStartsFromCurve) {
+        openedLast_ = std::min(module.LastPoint, kMostCustomPoints - 1);
+        std::copy_n(module.FireTime.begin(), openedLast_ + 1, entered_.Time.begin());
+        std::copy_n(module.FireRate.begin(), openedLast_ + 1, entered_.Rate.begin());
+        auto page = PageTexts(module);
+        start.Time = std::move(page.Time);
+        start.Qdot = std::move(page.Qdot);
+        start.FocusField = "txtTime";
+        start.FocusIndex = 0;
+        return start;
+    }
     start.Time[0] = "0";
     if (module.DelayTime < 1) {
         start.FocusField = "txtQDOT";
@@ -35,6 +57,17 @@ CustomFormStart CustomFireEntry::Activate(const StandardModule& module) {
     start.FocusField = "txtTime";
     start.FocusIndex = 2;
     return start;
+}
+
+CustomPageTexts CustomFireEntry::PageTexts(const StandardModule& module) const {
+    CustomPageTexts texts;
+    for (int b = 0; b < kCustomRowsPerPage && pageStart_ + b <= openedLast_; ++b) {
+        const int k = pageStart_ + b;
+        texts.Time[b] = std::to_string(entered_.Time[k]);
+        texts.Qdot[b] =
+            ShortestText(static_cast<float>(entered_.Rate[k] / module.Units.HeatReleaseRate.ToSI));
+    }
+    return texts;
 }
 
 std::string CustomFireEntry::DataPointCaption(int b) const {
@@ -115,6 +148,15 @@ std::optional<RejectedInput> CustomFireEntry::Ok(StandardModule& module,
     }
     if (lastPoint < 1) {
         return TimeError("At least two data points must be entered.", 1);
+    }
+    if (lastPoint == pageStart_ + kCustomRowsPerPage - 1 && openedLast_ > lastPoint) {
+        // The opened file's points on the pages not turned to yet: as read,
+        // steps allowed, only the joint with the last row on screen checked.
+        if (entered_.Time[lastPoint] > entered_.Time[lastPoint + 1]) {
+            return TimeError("Data points are not entered in ascending order.",
+                             kCustomRowsPerPage - 1);
+        }
+        lastPoint = openedLast_;
     }
     entered_.LastPoint = lastPoint;
     CommitCurve(entered_, module);

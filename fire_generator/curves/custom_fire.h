@@ -30,6 +30,12 @@ struct CustomRowEntries {
 };
 using CustomPageEntries = std::array<CustomRowEntries, kCustomRowsPerPage>;
 
+// The texts of the ten rows of a page.
+struct CustomPageTexts {
+    std::array<std::string, kCustomRowsPerPage> Time;
+    std::array<std::string, kCustomRowsPerPage> Qdot;
+};
+
 // What the form shows when it is activated.
 struct CustomFormStart {
     std::string QdotCaption; // lblQDOT: "QDOT (kW)" or "QDOT (Btu/s)"
@@ -43,7 +49,13 @@ class CustomFireEntry {
   public:
     // `Form_Activate`: back to the first page. Row 0 starts at time 0; with a
     // delay of 1 s or more rows 0 and 1 hold the time before ignition at 0 kW.
+    // After a fire file was opened (module.CustomStartsFromCurve) the rows hold
+    // its points instead, as many as the form has rows for, to be edited.
     CustomFormStart Activate(const StandardModule& module);
+
+    // The rows of the page on screen as they start: the opened fire's points
+    // that fall on it, empty rows otherwise (always empty without one).
+    CustomPageTexts PageTexts(const StandardModule& module) const;
 
     // `cmdNextTen_Click`: stores and checks all ten rows, then turns the page.
     // On a failure the page stays and the rows before the failing one stay stored.
@@ -53,6 +65,8 @@ class CustomFireEntry {
     // `cmdOK_Click`: stores and checks the rows up to the first empty time (or
     // a time of 0 after point 0), then puts the points typed into the state as
     // the fire table. A table of a single point is refused: the models need two.
+    // A full page followed by an opened fire's points on later pages keeps
+    // those points, so OK on the first page never drops the rest of a file.
     std::optional<RejectedInput> Ok(StandardModule& module, const CustomPageEntries& page);
 
     // The table index of row 0 of the page on screen.
@@ -72,6 +86,7 @@ class CustomFireEntry {
 
     FireCurve entered_;
     std::int16_t pageStart_ = 0;
+    int openedLast_ = -1; // the last point an opened fire file brought in
 };
 
 } // namespace vorla::generator

@@ -9,6 +9,7 @@ void CommitCurve(const FireCurve& curve, StandardModule& module) {
     std::copy_n(curve.Time.begin(), count, module.FireTime.begin());
     std::copy_n(curve.Rate.begin(), count, module.FireRate.begin());
     module.LastPoint = curve.LastPoint;
+    module.CustomStartsFromCurve = false;
 }
 
 } // namespace vorla::generator

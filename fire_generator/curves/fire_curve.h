@@ -26,7 +26,7 @@ inline bool FitsFireTime(long long time) {
 }
 
 // Copies points 0 to LastPoint into the state and sets LastPoint; the
-// entries behind them keep what they held.
+// entries behind them keep what they held. The custom form starts empty again.
 void CommitCurve(const FireCurve& curve, StandardModule& module);
 
 } // namespace vorla::generator

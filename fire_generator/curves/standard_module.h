@@ -30,6 +30,9 @@ struct StandardModule {
     std::array<std::int16_t, kFirePointCount> FireTime{}; // s
     std::array<float, kFirePointCount> FireRate{};        // kW
     int LastPoint = 0;
+    // The curve came from a fire file the user opened: the custom form starts
+    // from its points rather than from empty rows. Building any curve ends it.
+    bool CustomStartsFromCurve = false;
 };
 
 } // namespace vorla::generator

@@ -91,9 +91,11 @@ void frmCustom::cmdNextTen_Click() {
         return;
     }
     ShowCaptions();
+    // Empty rows, or the points of an opened fire file that fall on this page.
+    const auto page = entry_.PageTexts(module_);
     for (int b = 0; b < kCustomRowsPerPage; ++b) {
-        txtTime[b]->clear();
-        txtQDOT[b]->clear();
+        txtTime[b]->setText(QString::fromStdString(page.Time[b]));
+        txtQDOT[b]->setText(QString::fromStdString(page.Qdot[b]));
     }
     // The focus moves on first: a disabled button cannot keep it.
     txtTime[0]->setFocus(Qt::OtherFocusReason);

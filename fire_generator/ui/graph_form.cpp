@@ -54,6 +54,11 @@ void frmGraph::Form_Activate() {
     cmdSave->setFocus(Qt::OtherFocusReason);
 }
 
+void frmGraph::ShowOpenedFire() {
+    Form_Activate();
+    saved_ = true;
+}
+
 void frmGraph::cmdSave_Click() {
     if (const auto error = SaveFireFile(module_, TodayShortDate())) {
         services_.ShowMessage({error->Message, std::string(error->Title), MessageIcon::Exclamation,

@@ -23,6 +23,9 @@ class frmGraph final : public vorla::ui::GraphWindow {
     // Each time a curve form shows the window: plots the curve anew and makes
     // it unsaved.
     void Form_Activate();
+    // The curve of a fire file just opened: plotted as a new one, but already
+    // on disk, so Close does not offer to save it (Save still writes it anew).
+    void ShowOpenedFire();
 
   signals:
     // The window has hidden itself: the main form is to be shown again.

@@ -1,9 +1,11 @@
 #include "fire_generator/ui/input_form.h"
 
+#include "common/ui/file_drop.h"
 #include "common/ui/file_name_box.h"
 #include "common/ui/form_builders.h"
 #include "common/ui/platform_services.h"
 #include "common/ui/rejected_input_message.h"
+#include "fire_generator/curves/opened_fire.h"
 #include "fire_generator/ui/custom_form.h"
 #include "fire_generator/ui/furniture_form.h"
 #include "fire_generator/ui/graph_form.h"
@@ -11,14 +13,18 @@
 #include "fire_generator/ui/tsquared_form.h"
 #include "fire_generator/ui/universal_form.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -44,6 +50,8 @@ bool MovedByUserOrProgram(Qt::FocusReason reason) {
            reason == Qt::MouseFocusReason || reason == Qt::ShortcutFocusReason ||
            reason == Qt::OtherFocusReason;
 }
+
+constexpr const char* kOpenFireFilter = "QDOT-XW Files (*.fir)|*.fir|All files (*)|*";
 
 // A box for a number: wide enough for its digits, not stretched with the form.
 const vorla::ui::NumberBoxWidth kNumberBox{.AtMost = QString(14, u'0')};
@@ -139,6 +147,19 @@ frmInput::frmInput(StandardModule& module, vorla::ui::PlatformServices& services
     exitRow->addWidget(cmdExit);
 
     auto* layout = new QVBoxLayout(this);
+    // "File" has no access key of its own: Alt+F is the Furniture Fire button.
+    mnuBar = new QMenuBar(this);
+    mnuBar->setObjectName("mnuBar");
+    mnuFile = mnuBar->addMenu("File");
+    mnuFile->setObjectName("mnuFile");
+    mnuFileOpenFire = mnuFile->addAction("&Open Fire File…");
+    mnuFileOpenFire->setObjectName("mnuFileOpenFire");
+    mnuFileOpenFire->setShortcut(QKeySequence::Open);
+    mnuFileOpenFire->setToolTip(
+        "Open an existing fire file to see and edit its curve (" +
+        QKeySequence(QKeySequence::Open).toString(QKeySequence::NativeText) + ")");
+    addAction(mnuFileOpenFire); // Ctrl+O works with the menu closed
+    layout->setMenuBar(mnuBar);
     layout->addLayout(fields);
     layout->addSpacing(12);
     layout->addLayout(curves);
@@ -156,6 +177,8 @@ frmInput::frmInput(StandardModule& module, vorla::ui::PlatformServices& services
     connect(txtFireFile, &vorla::ui::FileNameBox::Clicked, this, &frmInput::txtFireFile_Click);
     connect(txtFireFile, &vorla::ui::FileNameBox::GotFocus, this, &frmInput::txtFireFile_GotFocus);
     txtHoC->installEventFilter(this);
+    connect(mnuFileOpenFire, &QAction::triggered, this, &frmInput::mnuFileOpenFire_Click);
+    new vorla::ui::FileDropTarget(*this, [this](const std::string& path) { OpenFile(path); });
 }
 
 frmInput::~frmInput() {
@@ -276,6 +299,38 @@ void frmInput::OpenCurveForm(CurveKind kind) {
     form->raise();
     form->activateWindow();
     form->Form_Activate();
+}
+
+void frmInput::mnuFileOpenFire_Click() {
+    const auto path = services_.ChooseFile(
+        vorla::ui::OpenDialog("Open Fire File", kOpenFireFilter, services_.DataDirectory(),
+                              txtFireFile->text().toStdString()));
+    if (path) {
+        OpenFile(*path);
+    }
+}
+
+bool frmInput::OpenFile(const std::string& path) {
+    auto read = ReadFireFileForEditing(path);
+    if (const auto* error = std::get_if<FireFileError>(&read)) {
+        services_.ShowMessage(
+            {DescribeFireFileError(*error), "QDOT-XW", MessageIcon::Critical, MessageButtons::Ok});
+        return false;
+    }
+    const auto& fire = std::get<OpenedFire>(read);
+    UseOpenedFire(fire, module_);
+    // Saving again goes to the same file unless the user names another.
+    txtFireFile->setText(QString::fromStdString(fire.Path));
+    txtDescription->setText(QString::fromStdString(fire.Description));
+    graph_->show();
+    hide();
+    graph_->raise();
+    graph_->activateWindow();
+    graph_->ShowOpenedFire();
+    if (WhenFileOpened) {
+        WhenFileOpened(path);
+    }
+    return true;
 }
 
 void frmInput::ShowGraph() {

@@ -14,8 +14,12 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <string>
 
+class QAction;
 class QCloseEvent;
+class QMenu;
+class QMenuBar;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -45,6 +49,14 @@ class frmInput final : public QWidget {
     // starts, and back from a curve form or the graph window.
     void ShowAgain();
 
+    // Open Fire File…, a fire file named on the command line or dropped on the
+    // form: its curve in the graph window, its points ready in the custom form,
+    // its name and description in the boxes; or the message that says why the
+    // file cannot be used. True when the file was opened.
+    bool OpenFile(const std::string& path);
+    // Told of each file OpenFile opened (for the Recent Files list).
+    std::function<void(const std::string& path)> WhenFileOpened;
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -64,7 +76,11 @@ class frmInput final : public QWidget {
     // Asks a question of the curve command; true when the answer says go on.
     bool AskToGoOn(const MainFormQuestion& question);
     void ShowGraph();
+    void mnuFileOpenFire_Click();
 
+    QMenuBar* mnuBar;
+    QMenu* mnuFile;
+    QAction* mnuFileOpenFire;
     QLineEdit* txtDescription;
     vorla::ui::FileNameBox* txtFireFile;
     QGroupBox* fraUnits;

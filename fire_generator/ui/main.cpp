@@ -1,6 +1,8 @@
 // QDOT-XW, the design fire generator: the splash window, then the main form.
 #include "common/command_line_answers.h"
 #include "common/suite_version.h"
+#include "common/ui/file_drop.h"
+#include "common/ui/program_memory.h"
 #include "common/ui/qt_platform_services.h"
 #include "common/ui/splash_window.h"
 #include "common/ui/window_placement.h"
@@ -35,7 +37,9 @@ int main(int argc, char** argv) {
     }
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName("QDOT-XW");
+    // Where the settings live (~/.config/VORLA/qdot-xw.conf).
+    QCoreApplication::setOrganizationName("VORLA");
+    QApplication::setApplicationName("qdot-xw");
     QApplication::setApplicationVersion(
         QString::fromUtf8(vorla::kSuiteVersion.data(), vorla::kSuiteVersion.size()));
     // Names the desktop entry, so that the desktop shows the window under its
@@ -43,12 +47,21 @@ int main(int argc, char** argv) {
     QApplication::setDesktopFileName("qdot-xw");
 
     auto module = std::make_unique<vorla::generator::StandardModule>();
-    vorla::ui::QtPlatformServices services;
-    vorla::generator::frmInput input(*module, services);
+    vorla::ui::QtPlatformServices platform;
+    // Units, window places, last folders and Recent Files from the last run.
+    vorla::ui::ProgramMemory memory(platform);
+    vorla::generator::frmInput input(*module, memory.Services());
+    memory.Attach(
+        input, "QDOT-XW", [&input](const std::string& path) { return input.OpenFile(path); },
+        input.WhenFileOpened);
 
-    vorla::ui::ShowSplash("QDOT-XW", [&input] {
+    vorla::ui::ShowSplash("QDOT-XW", [&input, file = vorla::ui::FileNamedOnCommandLine()] {
         vorla::ui::CenterOnScreen(input);
         input.ShowAgain();
+        // On screen first, so a message about the file has its window.
+        if (file) {
+            input.OpenFile(*file);
+        }
     });
     return QApplication::exec();
 }

@@ -1,7 +1,11 @@
 #include "fire_generator/ui/tsquared_form.h"
 
+#include "common/ui/form_builders.h"
+#include "fire_generator/curves/growth_classes.h"
 #include "fire_generator/curves/tsquared_fire.h"
 
+#include <QComboBox>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -19,6 +23,31 @@ frmTSquared::frmTSquared(StandardModule& module, vorla::ui::PlatformServices& se
     txtTEnd =
         AddBoxRow(2, "TEnd", "Time from Ignition to End of Curve", "Must not exceed 9000 s", "s")
             .Box;
+
+    cboGrowthClass = new QComboBox(this);
+    cboGrowthClass->setObjectName("cboGrowthClass");
+    cboGrowthClass->setToolTip("Fills the growth factor with a standard growth class: the time "
+                               "the fire takes to reach 1055 kW");
+    cboGrowthClass->addItem("Custom");
+    for (const auto& growth : kGrowthClasses) {
+        cboGrowthClass->addItem(
+            QString::fromUtf8(growth.Name.data(), static_cast<qsizetype>(growth.Name.size())));
+    }
+    auto* lblGrowthClass = vorla::ui::MakeLabel("lblGrowthClass", "&Growth Class", this);
+    lblGrowthClass->setBuddy(cboGrowthClass);
+    Fields()->addWidget(lblGrowthClass, 3, 0);
+    Fields()->addWidget(cboGrowthClass, 3, 1);
+    connect(cboGrowthClass, &QComboBox::activated, this,
+            [this](int index) { cboGrowthClass_Activated(index); });
+    connect(txtAlpha, &QLineEdit::textEdited, this, [this] { cboGrowthClass->setCurrentIndex(0); });
+}
+
+void frmTSquared::cboGrowthClass_Activated(int index) {
+    if (index < 1 || index > static_cast<int>(kGrowthClasses.size())) {
+        return; // "Custom": alpha stays as typed
+    }
+    const auto& growth = kGrowthClasses[static_cast<std::size_t>(index - 1)];
+    txtAlpha->setText(QString::fromStdString(GrowthClassAlphaText(growth, module_.Units)));
 }
 
 void frmTSquared::Form_Activate() {

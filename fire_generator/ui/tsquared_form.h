@@ -1,9 +1,11 @@
 // `frmTSquared`: the t-squared fire's growth factor, time to the maximum and
-// time to the end of the curve.
+// time to the end of the curve, with the standard growth classes offered to
+// fill the growth factor.
 #pragma once
 
 #include "fire_generator/ui/curve_form.h"
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 
@@ -18,11 +20,14 @@ class frmTSquared final : public CurveForm {
 
   private:
     void cmdOK_Click() override;
+    // A growth class chosen fills alpha; typing in alpha goes back to "Custom".
+    void cboGrowthClass_Activated(int index);
 
     QLineEdit* txtAlpha;
     QLabel* lblAlphaUnits;
     QLineEdit* txtTMax;
     QLineEdit* txtTEnd;
+    QComboBox* cboGrowthClass;
 };
 
 } // namespace vorla::generator

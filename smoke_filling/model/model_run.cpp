@@ -1,5 +1,6 @@
 #include "smoke_filling/model/model_run.h"
 
+#include "common/fire_file_lookup.h"
 #include "common/fire_file_reader.h"
 #include "common/integrator.h"
 #include "common/precision.h"
@@ -84,7 +85,7 @@ RunOutcome RunCalculations(Calculations& calc) {
     if (auto rejected = CheckRunInputs(calc.Inputs)) {
         return std::move(*rejected);
     }
-    if (auto problem = ReadFireFile(calc.Inputs.FireFile, calc.Fire)) {
+    if (auto problem = ReadFireFileOfReport(calc.Inputs.FireFile, calc.OpenedReport, calc.Fire)) {
         return std::move(*problem);
     }
     return RunModel(calc.Inputs, calc.Fire, calc.Results);

@@ -1,5 +1,6 @@
 #include "smoke_filling/ui/input_form.h"
 
+#include "common/ui/file_drop.h"
 #include "common/ui/file_name_box.h"
 #include "common/ui/file_run_menus.h"
 #include "common/ui/form_builders.h"
@@ -24,13 +25,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace vorla::smoke {
 namespace {
 
 constexpr const char* kDataFilter = "SKEVA-XW Data Files (*.sof)|*.sof";
-constexpr const char* kFireFilter = "SKEVA-XW Fire Files (*.fir)|*.fir";
+constexpr const char* kOpenDataFilter = "SKEVA-XW Data Files (*.sof)|*.sof|All files (*)|*";
+constexpr const char* kFireFilter = "SKEVA-XW Fire Files (*.fir)|*.fir|All files (*)|*";
 constexpr const char* kProgramName = "SKEVA-XW";
 
 // Wide enough for the longest converted value, "10764.264" ft², and no wider
@@ -72,6 +75,10 @@ frmInput::frmInput(Calculations& calc, ui::PlatformServices& services,
     LayOutControls();
     SetTabOrder();
     ConnectEvents();
+    new ui::FileDropTarget(*this, [this](const std::string& path) {
+        OpenFile(path);
+        txtRunTitle->setFocus();
+    });
     Form_Load();
 }
 
@@ -274,6 +281,7 @@ void frmInput::optUnits_Click() {
 }
 
 void frmInput::mnuFileNew_Click() {
+    calc_.OpenedReport.clear();
     SelectSIUnits();
     auto texts = Boxes();
     NewInputs(texts, calc_.Units, calc_.Inputs);
@@ -289,20 +297,40 @@ void frmInput::mnuFileOpen_Click() {
 
 void frmInput::ChooseDataFileToOpen() {
     const auto path = services_.ChooseFile(ui::OpenDialog(
-        "Specify Data File", kDataFilter, services_.DataDirectory(), TextOf(txtOutputFile)));
+        "Specify Data File", kOpenDataFilter, services_.DataDirectory(), TextOf(txtOutputFile)));
     if (!path) {
         return;
     }
+    OpenFile(*path);
+}
+
+bool frmInput::OpenFile(const std::string& path) {
+    const InputBoxes shownBefore = Boxes();
+    const UnitTables unitsBefore = calc_.Units;
+    const RunInputs inputsBefore = calc_.Inputs;
+    const bool wasUS = optUnits[1]->isChecked();
     SelectSIUnits();
     auto texts = Boxes();
-    const auto problem = ReadSavedReport(*path, texts, calc_.Units, calc_.Inputs);
-    // A short file leaves the form as File New does; one that cannot be read
-    // leaves no output file name behind.
+    const auto problem = ReadSavedReport(path, texts, calc_.Units, calc_.Inputs);
+    // A file not of this program leaves the form as it was; one that cannot be
+    // read leaves no output file name behind.
     const bool wrongFormat = problem && problem->kind == FileProblem::Kind::WrongFormat;
     if (wrongFormat) {
-        NewInputs(texts, calc_.Units, calc_.Inputs);
+        {
+            const QSignalBlocker blockSI(optUnits[0]);
+            const QSignalBlocker blockUS(optUnits[1]);
+            optUnits[wasUS ? 1 : 0]->setChecked(true);
+        }
+        calc_.Units = unitsBefore;
+        calc_.Inputs = inputsBefore;
+        texts = shownBefore;
     } else if (problem) {
         texts.txtOutputFile.clear();
+    } else {
+        calc_.OpenedReport = path;
+        if (WhenFileOpened) {
+            WhenFileOpened(path);
+        }
     }
     ShowBoxes(texts);
     ShowUnitLabels();
@@ -314,6 +342,7 @@ void frmInput::ChooseDataFileToOpen() {
              wrongFormat ? ui::MessageIcon::Exclamation : ui::MessageIcon::Critical,
              ui::MessageButtons::Ok});
     }
+    return !problem;
 }
 
 void frmInput::mnuFileExit_Click() {

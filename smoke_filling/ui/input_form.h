@@ -13,6 +13,7 @@
 #include <QPointer>
 #include <array>
 #include <functional>
+#include <string>
 
 class QAction;
 class QButtonGroup;
@@ -40,6 +41,13 @@ class frmInput final : public QMainWindow {
     frmInput(Calculations& calc, ui::PlatformServices& services,
              std::function<void()> endProgram = {}, QWidget* parent = nullptr);
     ~frmInput() override;
+
+    // File Open's reading of a saved results file, also for a file named on
+    // the command line or dropped on the window: the boxes filled from it, or
+    // the message File Open gives. True when the file was read.
+    bool OpenFile(const std::string& path);
+    // Told of each file OpenFile opened (for the Recent Files list).
+    std::function<void(const std::string& path)> WhenFileOpened;
 
   protected:
     void closeEvent(QCloseEvent* event) override;

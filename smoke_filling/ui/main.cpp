@@ -2,6 +2,8 @@
 // window; Continue shows the input form, which is the main window from then on.
 #include "common/command_line_answers.h"
 #include "common/suite_version.h"
+#include "common/ui/file_drop.h"
+#include "common/ui/program_memory.h"
 #include "common/ui/qt_platform_services.h"
 #include "common/ui/splash_window.h"
 #include "common/ui/window_placement.h"
@@ -37,7 +39,9 @@ int main(int argc, char** argv) {
     }
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName("SKEVA-XW");
+    // Where the settings live (~/.config/VORLA/skeva-xw.conf).
+    QCoreApplication::setOrganizationName("VORLA");
+    QApplication::setApplicationName("skeva-xw");
     QApplication::setApplicationVersion(
         QString::fromUtf8(vorla::kSuiteVersion.data(), vorla::kSuiteVersion.size()));
     // Names the desktop entry, so that the desktop shows the window under its
@@ -46,11 +50,20 @@ int main(int argc, char** argv) {
 
     // The program's state, as long as the program lives: too large for the stack.
     auto calc = std::make_unique<vorla::smoke::Calculations>();
-    vorla::ui::QtPlatformServices services;
-    vorla::smoke::frmInput input(*calc, services);
-    vorla::ui::ShowSplash("SKEVA-XW", [&input] {
+    vorla::ui::QtPlatformServices platform;
+    // Units, window places, last folders and Recent Files from the last run.
+    vorla::ui::ProgramMemory memory(platform);
+    vorla::smoke::frmInput input(*calc, memory.Services());
+    memory.Attach(
+        input, "SKEVA-XW", [&input](const std::string& path) { return input.OpenFile(path); },
+        input.WhenFileOpened);
+    vorla::ui::ShowSplash("SKEVA-XW", [&input, file = vorla::ui::FileNamedOnCommandLine()] {
         vorla::ui::CenterOnScreen(input);
         input.show();
+        // On screen first, so a message about the file has its window.
+        if (file) {
+            input.OpenFile(*file);
+        }
     });
     return app.exec();
 }

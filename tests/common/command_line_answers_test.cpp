@@ -66,12 +66,44 @@ TEST(DesktopCommandLine, AnswersHelpAndVersionAndLeavesEverythingElseToTheWindow
             break;
         case Expect::Help:
             EXPECT_EQ(answer.status, 0);
-            EXPECT_EQ(answer.out.rfind("Usage: vorla-xw [Qt options]\n\nA test program.\n", 0), 0u)
+            EXPECT_EQ(
+                answer.out.rfind("Usage: vorla-xw [Qt options] [FILE]\n\nA test program.\n", 0), 0u)
                 << answer.out;
             EXPECT_NE(answer.out.find("--version"), std::string::npos);
             break;
         }
     }
+}
+
+TEST(DesktopCommandLine, TheFileToOpenIsTheFirstWordThatIsNotAnOption) {
+    const struct {
+        std::vector<std::string> args;
+        std::optional<std::string> file;
+    } cases[] = {
+        {{}, std::nullopt},
+        {{"report.vof"}, "report.vof"},
+        {{"/data/a b.sof"}, "/data/a b.sof"},
+        {{"--reverse", "fire.fir"}, "fire.fir"}, // an option Qt left is not the file
+        {{"one.vof", "two.vof"}, "one.vof"},
+        {{"--", "--odd name.fir"}, "--odd name.fir"},
+        {{"--"}, std::nullopt},
+        {{"-"}, "-"}, // a lone dash is a name (it is refused as not a regular file)
+        {{"-x"}, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        std::string words;
+        for (const auto& word : c.args) {
+            words += "[" + word + "]";
+        }
+        SCOPED_TRACE(words);
+        EXPECT_EQ(FileToOpen(c.args), c.file);
+    }
+}
+
+TEST(DesktopCommandLine, TheHelpNamesTheOptionalFile) {
+    const auto answer = Ask({"--help"});
+    EXPECT_NE(answer.out.find(" [FILE]\n"), std::string::npos) << answer.out;
+    EXPECT_NE(answer.out.find("FILE, when given, is opened"), std::string::npos) << answer.out;
 }
 
 TEST(DesktopCommandLine, VersionLineHasTheFormHelp2manReads) {

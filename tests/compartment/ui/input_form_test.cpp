@@ -1,10 +1,16 @@
+#include "common/ui/program_memory.h"
 #include "compartment/ui/input_form.h"
 #include "program_fixture.h"
+#include "tests/support/file_drop_events.h"
 
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
+#include <QStandardPaths>
 
 using namespace vorla::compartment;
 using namespace vorla::compartment::testing;
@@ -46,7 +52,48 @@ QStringList UnitLabels(const Program& program) {
 class InputWindowTest : public QObject {
     Q_OBJECT
 
+    QTemporaryDir settingsFolder_;
+
   private slots:
+    void initTestCase() {
+        // Settings go to a folder of the test, never the user's.
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings::setDefaultFormat(QSettings::IniFormat);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder_.path());
+    }
+
+    // With the program's memory attached as main() does: a report opened by
+    // any way is at the top of Recent Files, and choosing it opens it again.
+    void ReportsOpenedGoToRecentFiles() {
+        QSettings().clear();
+        Program program;
+        vorla::ui::ProgramMemory memory(program.platform);
+        memory.Attach(
+            *program.input, "VORLA-XW",
+            [&program](const std::string& path) { return program.input->OpenFile(path); },
+            program.input->WhenFileOpened);
+        auto* recent = Control<QMenu>(program.input, "mnuFileRecent");
+        auto* file = Control<QMenu>(program.input, "mnuFile");
+        // Between Open and the line above Exit.
+        QCOMPARE(file->actions().indexOf(recent->menuAction()) + 1,
+                 file->actions().indexOf(Control<QAction>(program.input, "mnuFileBar1")));
+        const std::string report = ReadText(kExamples + "/office-sofa-fire.vof").toStdString();
+        const std::string first = program.WriteFile("first.vof", report);
+        const std::string second = program.WriteFile("second.sdf", report);
+        program.platform.ChooseInNextDialog(first);
+        Trigger(program.input, "mnuFileOpen");
+        QVERIFY(DropFile(program.input.get(), QString::fromStdString(second)).dropAccepted);
+        QVERIFY(!program.input->OpenFile(program.Path("missing.vof"))); // not listed
+        QCOMPARE(vorla::ui::ProgramSettings().RecentFiles(),
+                 QStringList({QString::fromStdString(second), QString::fromStdString(first)}));
+
+        program.Set(InputBox::txtRunTitle, "changed");
+        recent->actions().at(1)->trigger();
+        QCOMPARE(program.calc->Inputs.OutputFile, first);
+        QCOMPARE(program.Box(InputBox::txtRunTitle)->text(), QString("Office, sofa fire"));
+        QCOMPARE(vorla::ui::ProgramSettings().RecentFiles().front(), QString::fromStdString(first));
+    }
+
     void KeepsTheWindowConventions() {
         Program program;
         QCOMPARE(WindowConventionProblems(*program.input), QStringList());
@@ -270,7 +317,9 @@ class InputWindowTest : public QObject {
         const auto& dialog = program.platform.FileDialogs().at(0).Request;
         QCOMPARE(dialog.Kind, vorla::ui::FileDialogKind::Open);
         QCOMPARE(dialog.Title, std::string("Specify Data File"));
-        QCOMPARE(dialog.Filter, std::string("VORLA-XW Data Files (*.vof)|*.vof"));
+        // Both kinds of report, and any file.
+        QCOMPARE(dialog.Filter,
+                 std::string("VORLA-XW Data Files (*.vof;*.sdf)|*.vof;*.sdf|All files (*)|*"));
         QCOMPARE(dialog.InitialDirectory, program.platform.DataDirectory());
         QCOMPARE(dialog.InitialFileName, std::string("LAST.VOF"));
         QVERIFY(dialog.FileMustExist);
@@ -287,22 +336,70 @@ class InputWindowTest : public QObject {
         QVERIFY(program.platform.Messages().empty());
     }
 
-    void FileOpenOfAShortFileSaysWrongFormatAndStartsAfresh() {
+    void FileOpenOfAFileNotOfThisProgramSaysWrongFormatAndKeepsTheForm_data() {
+        QTest::addColumn<QString>("content");
+        QTest::newRow("too short") << "VORLA-XW VERSION 1.00 - JULY 1999\r\nTitle\r\nX\r\n";
+        QTest::newRow("another program's report") << ReadText(kExamples + "/shop-sofa-fire.sof");
+    }
+    void FileOpenOfAFileNotOfThisProgramSaysWrongFormatAndKeepsTheForm() {
+        QFETCH(QString, content);
         Program program;
         program.FillRoom("SOFA.FIR");
+        // Typed in U.S. units: neither the texts nor the units may change.
+        Control<QRadioButton>(program.input, "optUnits(1)")->click();
+        program.Set(InputBox::txtRunTitle, "Typed, not saved");
+        const QStringList before = Texts(program);
+        const RunInputs inputsBefore = program.calc->Inputs;
         Control<QLineEdit>(program.input, "txtRunTitle")->setFocus();
-        program.platform.ChooseInNextDialog(program.WriteFile(
-            "short.vof", "VORLA-XW VERSION 1.00 - JULY 1999\r\nTitle\r\nX\r\nY\r\nZ\r\n"));
+        program.platform.ChooseInNextDialog(program.WriteFile("wrong.vof", content.toStdString()));
         Control<QAction>(program.input, "mnuFileOpen")->trigger();
         QCOMPARE(program.platform.Messages().size(), std::size_t{1});
         const auto& shown = program.platform.Messages()[0].Request;
         QCOMPARE(shown.Text, std::string("Wrong file format."));
         QCOMPARE(shown.Title, std::string("VORLA-XW"));
         QCOMPARE(shown.Icon, MessageIcon::Critical);
-        QCOMPARE(Texts(program),
-                 QStringList({"", "", "", "", "0.6", "", "", "", "", "0.35", "", ""}));
-        QCOMPARE(program.calc->Inputs.FloorArea, 0.0);
+        QCOMPARE(Texts(program), before);
+        QVERIFY(Control<QRadioButton>(program.input, "optUnits(1)")->isChecked());
+        QCOMPARE(UnitLabels(program), QStringList({"ft²", "ft", "ft", "ft", "ft", "ft", "s"}));
+        QCOMPARE(program.calc->Units.System, vorla::UnitSystem::US);
+        QCOMPARE(program.calc->Inputs.FloorArea, inputsBefore.FloorArea);
+        QCOMPARE(program.calc->Inputs.OutputFile, inputsBefore.OutputFile);
         QCOMPARE(program.FocusName(), QString("txtRunTitle"));
+    }
+
+    void AFireFileNamedWithoutAFolderIsFoundNextToTheReport() {
+        Program program;
+        // A report and its fire in one folder, opened from another.
+        QDir(program.folder.path()).mkdir("project");
+        std::string report = ReadText(kExamples + "/office-sofa-fire.vof").toStdString();
+        const std::string named = "examples/office-sofa-tsquared.fir";
+        report.replace(report.find(named), named.size(), "sofa.fir");
+        program.WriteFile("project/sofa.fir", kSteadyFire);
+        program.platform.ChooseInNextDialog(program.WriteFile("project/office.vof", report));
+        Control<QAction>(program.input, "mnuFileOpen")->trigger();
+        QCOMPARE(program.Box(InputBox::txtFireFile)->text(), QString("sofa.fir"));
+        QVERIFY(program.Run() != nullptr);
+        QVERIFY(program.platform.Messages().empty());
+        QCOMPARE(program.calc->Fire.Points[0].Rate, 100.0);
+    }
+
+    void AFireFileFoundNowhereNamesThePathsTried() {
+        Program program;
+        std::string report = ReadText(kExamples + "/office-sofa-fire.vof").toStdString();
+        const std::string named = "examples/office-sofa-tsquared.fir";
+        report.replace(report.find(named), named.size(), "nowhere.fir");
+        const std::string path = program.WriteFile("office.vof", report);
+        program.platform.ChooseInNextDialog(path);
+        Control<QAction>(program.input, "mnuFileOpen")->trigger();
+        QVERIFY(program.Run() == nullptr);
+        QCOMPARE(program.platform.Messages().size(), std::size_t{1});
+        const std::string shown = program.platform.Messages()[0].Request.Text;
+        const std::string current = QDir::current().absoluteFilePath("nowhere.fir").toStdString();
+        const std::string nextToReport = program.Path("nowhere.fir");
+        QVERIFY2(shown.rfind("The fire file nowhere.fir cannot be opened (", 0) == 0,
+                 shown.c_str());
+        QVERIFY2(shown.find(current + ": ") != std::string::npos, shown.c_str());
+        QVERIFY2(shown.find(nextToReport + ": ") != std::string::npos, shown.c_str());
     }
 
     void FileOpenOfAFileThatCannotBeReadNamesIt() {
@@ -319,6 +416,75 @@ class InputWindowTest : public QObject {
         QStringList expected = before;
         expected[1] = ""; // the output file name goes; the rest stays
         QCOMPARE(Texts(program), expected);
+    }
+
+    // The command line, a drop on the window and a drop on a box all open a
+    // report as File Open does, and refuse a bad one with File Open's message.
+    void AFileFromOutsideOpensAsFileOpenWould_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("message"); // empty: opened
+        for (const QString how : {"command line", "drop on the window", "drop on a box"}) {
+            QTest::addRow("%s, a report", qPrintable(how)) << how << "good.vof"
+                                                           << "";
+            QTest::addRow("%s, a .sdf report", qPrintable(how)) << how << "good.sdf"
+                                                                << "";
+            QTest::addRow("%s, not a report", qPrintable(how)) << how << "notes.txt"
+                                                               << "Wrong file format.";
+            QTest::addRow("%s, missing", qPrintable(how)) << how << "missing.vof"
+                                                          << "The report file %1 cannot be opened";
+        }
+    }
+    void AFileFromOutsideOpensAsFileOpenWould() {
+        QFETCH(QString, how);
+        QFETCH(QString, file);
+        QFETCH(QString, message);
+        Program program;
+        program.FillRoom("SOFA.FIR");
+        const QStringList before = Texts(program);
+        const std::string report = ReadText(kExamples + "/office-sofa-fire.vof").toStdString();
+        program.WriteFile("good.vof", report);
+        program.WriteFile("good.sdf", report);
+        program.WriteFile("notes.txt", "Not a report\r\n");
+        const std::string path = program.Path(file);
+
+        if (how == "command line") {
+            QCOMPARE(program.input->OpenFile(path), message.isEmpty());
+        } else {
+            QWidget* target = how == "drop on the window"
+                                  ? static_cast<QWidget*>(program.input.get())
+                                  : program.Box(InputBox::txtFloorArea);
+            const auto dropped = DropFile(target, QString::fromStdString(path));
+            QVERIFY(dropped.enterAccepted);
+            QVERIFY(dropped.dropAccepted);
+            QCOMPARE(program.FocusName(), QString("txtRunTitle"));
+        }
+
+        if (message.isEmpty()) {
+            QVERIFY(program.platform.Messages().empty());
+            QCOMPARE(program.Box(InputBox::txtRunTitle)->text(), QString("Office, sofa fire"));
+            QCOMPARE(program.Box(InputBox::txtFloorArea)->text(), QString("20"));
+            QCOMPARE(program.calc->Inputs.OutputFile, path);
+            return;
+        }
+        QCOMPARE(program.platform.Messages().size(), std::size_t{1});
+        const auto& shown = program.platform.Messages()[0].Request;
+        QVERIFY2(QString::fromStdString(shown.Text)
+                     .startsWith(message.arg(QString::fromStdString(path))),
+                 shown.Text.c_str());
+        QCOMPARE(shown.Title, std::string("VORLA-XW"));
+        if (file == "notes.txt") {
+            QCOMPARE(Texts(program), before);
+        }
+    }
+
+    void TextDraggedOverTheWindowIsNotTakenForAFile() {
+        Program program;
+        QMimeData text;
+        text.setText("20");
+        QVERIFY(!DropFile(program.input.get(), QString()).dropAccepted); // no local file
+        QVERIFY(!Drop(program.input.get(), text).enterAccepted);
+        QVERIFY(program.platform.Messages().empty());
     }
 
     void CancelledDialogsChangeNothing() {
@@ -346,7 +512,7 @@ class InputWindowTest : public QObject {
         QCOMPARE(program.platform.FileDialogs().size(), std::size_t{1});
         const auto& dialog = program.platform.FileDialogs()[0].Request;
         QCOMPARE(dialog.Title, std::string("Specify Fire File"));
-        QCOMPARE(dialog.Filter, std::string("VORLA-XW Fire Files (*.fir)|*.fir"));
+        QCOMPARE(dialog.Filter, std::string("VORLA-XW Fire Files (*.fir)|*.fir|All files (*)|*"));
         QCOMPARE(dialog.InitialDirectory, program.platform.DataDirectory());
         QCOMPARE(dialog.InitialFileName, std::string("OLD.FIR"));
         QVERIFY(dialog.FileMustExist);

@@ -2,6 +2,8 @@
 // File menu commands, the file boxes, and the checks of Run.
 #include "skeva_windows.h"
 #include "smoke_filling/model/report_text.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/file_drop_events.h"
 
 #include <QAction>
 #include <QApplication>
@@ -293,7 +295,7 @@ class InputFormTest : public QObject {
         const auto& dialog = w.platform.FileDialogs().at(0).Request;
         QCOMPARE(dialog.Kind, FileDialogKind::Open);
         QCOMPARE(dialog.Title, std::string("Specify Data File"));
-        QCOMPARE(dialog.Filter, std::string("SKEVA-XW Data Files (*.sof)|*.sof"));
+        QCOMPARE(dialog.Filter, std::string("SKEVA-XW Data Files (*.sof)|*.sof|All files (*)|*"));
         QCOMPARE(dialog.InitialDirectory, Data());
         QCOMPARE(dialog.InitialFileName, std::string("PREVIOUS.SOF"));
         QVERIFY(dialog.FileMustExist);
@@ -329,6 +331,10 @@ class InputFormTest : public QObject {
         QTest::newRow("ends before line 9")
             << QByteArray("SKEVA-XW VERSION 1.00 - JULY 1999\r\nShort\r\n") << false
             << "Wrong file format." << int(MessageIcon::Exclamation) << true;
+        QTest::newRow("VORLA-XW's report")
+            << QByteArray::fromStdString(
+                   vorla::test_support::ReadFile(VORLA_EXAMPLES_DIR "/office-sofa-fire.vof"))
+            << false << "Wrong file format." << int(MessageIcon::Exclamation) << true;
         QTest::newRow("a folder") << QByteArray() << true
                                   << "The results file %1 cannot be opened (it is a folder)."
                                   << int(MessageIcon::Critical) << false;
@@ -349,6 +355,7 @@ class InputFormTest : public QObject {
         frmInput& f = w.input;
         w.Fill({});
         QTest::mouseClick(Control<QRadioButton>(f, "optUnits(1)"), Qt::LeftButton);
+        const QString floorArea = Control<QLineEdit>(f, "txtFloorArea")->text();
         w.platform.ChooseInNextDialog(path.toStdString());
         Control<QAction>(f, "mnuFileOpen")->trigger();
 
@@ -359,19 +366,68 @@ class InputFormTest : public QObject {
         QCOMPARE(shown.Title, std::string("SKEVA-XW"));
         QCOMPARE(int(shown.Icon), icon);
         QCOMPARE(shown.Buttons, MessageButtons::Ok);
-        QVERIFY(Control<QRadioButton>(f, "optUnits(0)")->isChecked());
-        QCOMPARE(Control<QLineEdit>(f, "txtOutputFile")->text(), QString());
         if (reset) {
-            // As File New leaves it.
-            QCOMPARE(Control<QLineEdit>(f, "txtRunTitle")->text(), QString());
-            QCOMPARE(Control<QLineEdit>(f, "txtFloorArea")->text(), QString());
-            QCOMPARE(Control<QLineEdit>(f, "txtFireFile")->text(), QString());
-            QCOMPARE(Control<QLineEdit>(f, "txtLossFraction")->text(), QString("0.6"));
-            QCOMPARE(w.calc->Inputs.FloorArea, 0.0);
+            // Not a file of this program: the form stays as typed, in U.S. units.
+            QVERIFY(Control<QRadioButton>(f, "optUnits(1)")->isChecked());
+            QCOMPARE(Control<QLabel>(f, "lblFloorAreaUnits")->text(), QString("ft²"));
+            QCOMPARE(w.calc->Units.System, vorla::UnitSystem::US);
+            QCOMPARE(Control<QLineEdit>(f, "txtRunTitle")->text(), QString("Test run"));
+            QCOMPARE(Control<QLineEdit>(f, "txtOutputFile")->text(), QString("RUN.SOF"));
+            QCOMPARE(Control<QLineEdit>(f, "txtFloorArea")->text(), floorArea);
+            QCOMPARE(w.calc->Inputs.FloorArea, 1000.0);
         } else {
+            QVERIFY(Control<QRadioButton>(f, "optUnits(0)")->isChecked());
+            QCOMPARE(Control<QLineEdit>(f, "txtOutputFile")->text(), QString());
             QCOMPARE(Control<QLineEdit>(f, "txtRunTitle")->text(), QString("Test run"));
         }
         QCOMPARE(Name(QApplication::focusWidget()), Name(Control<QLineEdit>(f, "txtRunTitle")));
+    }
+
+    void AFileFromOutsideOpensAsFileOpenWould_data() {
+        QTest::addColumn<bool>("dropped"); // else named on the command line
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("message"); // empty: opened
+        for (const bool dropped : {false, true}) {
+            const char* how = dropped ? "dropped" : "command line";
+            QTest::addRow("%s, results", how) << dropped << "golden"
+                                              << "";
+            QTest::addRow("%s, VORLA-XW's report", how)
+                << dropped << VORLA_EXAMPLES_DIR "/office-sofa-fire.vof"
+                << "Wrong file format.";
+            QTest::addRow("%s, missing", how) << dropped << "missing.sof"
+                                              << "The results file %1 cannot be opened";
+        }
+    }
+    void AFileFromOutsideOpensAsFileOpenWould() {
+        QFETCH(bool, dropped);
+        QFETCH(QString, file);
+        QFETCH(QString, message);
+        const QString path = file == "golden"
+                                 ? QString::fromStdString(DataFile("golden/raised_fire.sof"))
+                             : file.startsWith('/') ? file
+                                                    : Path(file);
+        SkevaWindows w(Data());
+        frmInput& f = w.input;
+        w.Fill({});
+        if (dropped) {
+            const auto outcome = DropFile(Control<QLineEdit>(f, "txtRoomHeight"), path);
+            QVERIFY(outcome.enterAccepted && outcome.dropAccepted);
+            QCOMPARE(Name(QApplication::focusWidget()), QString("txtRunTitle"));
+        } else {
+            QCOMPARE(f.OpenFile(path.toStdString()), message.isEmpty());
+        }
+        if (message.isEmpty()) {
+            QVERIFY(w.platform.Messages().empty());
+            QCOMPARE(Control<QLineEdit>(f, "txtRunTitle")->text(), QString("Store, raised fire"));
+            QCOMPARE(Control<QLineEdit>(f, "txtRoomHeight")->text(), QString("5"));
+            return;
+        }
+        QCOMPARE(w.platform.Messages().size(), std::size_t{1});
+        const auto& shown = w.platform.Messages()[0].Request;
+        QVERIFY2(QString::fromStdString(shown.Text).startsWith(message.arg(path)),
+                 shown.Text.c_str());
+        QCOMPARE(shown.Title, std::string("SKEVA-XW"));
+        QCOMPARE(Control<QLineEdit>(f, "txtRunTitle")->text(), QString("Test run"));
     }
 
     void FileOpenOfAFileWithTextForNumbersReadsZeros() {
@@ -424,7 +480,7 @@ class InputFormTest : public QObject {
         auto dialog = w.platform.FileDialogs().at(0).Request;
         QCOMPARE(dialog.Kind, FileDialogKind::Open);
         QCOMPARE(dialog.Title, std::string("Specify Fire File"));
-        QCOMPARE(dialog.Filter, std::string("SKEVA-XW Fire Files (*.fir)|*.fir"));
+        QCOMPARE(dialog.Filter, std::string("SKEVA-XW Fire Files (*.fir)|*.fir|All files (*)|*"));
         QCOMPARE(dialog.InitialDirectory, Data());
         QCOMPARE(dialog.InitialFileName, std::string("old.fir"));
         QVERIFY(dialog.FileMustExist);

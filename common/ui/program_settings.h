@@ -1,0 +1,68 @@
+// What a program remembers from one run to the next, in the user's settings
+// (QSettings: ~/.config/VORLA/<program>.conf on Linux, the organization and
+// application names main() sets). Every key lives here, so the programs name
+// the same thing the same way and a key is never spelled twice.
+//
+//   units               "SI" or "US": the unit option last chosen
+//   windows/<name>      a window's frame rectangle, by its object name
+//   folders/<dialog>    the folder the user last chose a file in, per dialog
+//   recentFiles         the last files opened, most recent first
+//   criteria/interface_heights_m, criteria/layer_temperatures_c
+//                       the key results' criteria, comma-separated, in S.I.
+//                       (common/ui/criteria_settings.h reads and writes them)
+#pragma once
+
+#include "common/unit_system.h"
+
+#include <QList>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace vorla::ui {
+
+inline constexpr int kRecentFilesKept = 8;
+
+namespace settings_keys {
+inline constexpr const char* kUnits = "units";
+inline constexpr const char* kWindows = "windows/";
+inline constexpr const char* kFolders = "folders/";
+inline constexpr const char* kRecentFiles = "recentFiles";
+inline constexpr const char* kInterfaceHeights = "criteria/interface_heights_m";
+inline constexpr const char* kLayerTemperatures = "criteria/layer_temperatures_c";
+} // namespace settings_keys
+
+class ProgramSettings {
+  public:
+    // The settings of the running program (QSettings' default place for the
+    // application's organization and name).
+    ProgramSettings() = default;
+
+    std::optional<UnitSystem> Units() const;
+    void SetUnits(UnitSystem units);
+
+    // A window's frame rectangle as it was last left; nothing when none is kept.
+    std::optional<QRect> WindowFrame(const QString& windowName) const;
+    void SetWindowFrame(const QString& windowName, const QRect& frame);
+
+    // The folder the user last chose a file in with this dialog (its title and
+    // whether it opens or saves); nothing when none, or when it is gone.
+    std::optional<QString> LastFolder(const QString& dialog) const;
+    void SetLastFolder(const QString& dialog, const QString& folder);
+
+    QStringList RecentFiles() const;
+    // `path` goes to the top of the list (once), which keeps kRecentFilesKept.
+    void AddRecentFile(const QString& path);
+    void RemoveRecentFile(const QString& path);
+};
+
+// Whether a window frame fits wholly on one of the screens' available areas:
+// a window kept from a larger or a second screen that is gone is not restored.
+bool FitsOnScreens(const QRect& frame, const QList<QRect>& availableAreas);
+
+// The list after `path` was opened: it first, then the others in their order,
+// at most kRecentFilesKept.
+QStringList WithRecentFile(QStringList files, const QString& path);
+
+} // namespace vorla::ui

@@ -1,0 +1,55 @@
+#include "common/ui/recent_files_menu.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+
+namespace vorla::ui {
+
+RecentFilesMenu::RecentFilesMenu(QMenu& fileMenu, QAction* before, ProgramSettings& settings,
+                                 PlatformServices& services, std::string programName,
+                                 std::function<bool(const std::string&)> open)
+    : QObject(&fileMenu), menu_(new QMenu(QStringLiteral("&Recent Files"), &fileMenu)),
+      settings_(settings), services_(services), programName_(std::move(programName)),
+      open_(std::move(open)) {
+    menu_->setObjectName("mnuFileRecent");
+    fileMenu.insertMenu(before, menu_);
+    Rebuild();
+}
+
+void RecentFilesMenu::Opened(const std::string& path) {
+    settings_.AddRecentFile(QFileInfo(QString::fromStdString(path)).absoluteFilePath());
+    Rebuild();
+}
+
+void RecentFilesMenu::Rebuild() {
+    menu_->clear();
+    const QStringList files = settings_.RecentFiles();
+    for (int k = 0; k < files.size(); ++k) {
+        const QString path = files[k];
+        // "&1".."&8": the number chooses the file from the keyboard.
+        auto* action = menu_->addAction(QStringLiteral("&%1 %2").arg(k + 1).arg(
+            QDir::toNativeSeparators(path).replace(u'&', QStringLiteral("&&"))));
+        action->setObjectName(QStringLiteral("mnuFileRecent(%1)").arg(k));
+        action->setData(path);
+        connect(action, &QAction::triggered, this, [this, path] { Choose(path); });
+    }
+    menu_->setEnabled(!files.isEmpty());
+}
+
+void RecentFilesMenu::Choose(const QString& path) {
+    if (!QFileInfo::exists(path)) {
+        settings_.RemoveRecentFile(path);
+        Rebuild();
+        services_.ShowMessage({"The file " + path.toStdString() +
+                                   " is no longer there; it is taken off the Recent Files list.",
+                               programName_, MessageIcon::Exclamation, MessageButtons::Ok});
+        return;
+    }
+    if (open_(path.toStdString())) {
+        Opened(path.toStdString());
+    }
+}
+
+} // namespace vorla::ui

@@ -1,0 +1,232 @@
+// What the programs remember, round-tripped through a settings file in a
+// temporary folder: the user's own settings are never read or written.
+#include "common/ui/fake_platform.h"
+#include "common/ui/program_memory.h"
+#include "tests/support/window_controls.h"
+
+#include <QDir>
+#include <QMenu>
+#include <QRadioButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QVBoxLayout>
+#include <QtTest>
+
+using namespace vorla::ui;
+using vorla::UnitSystem;
+
+class ProgramMemoryTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir settingsFolder_;
+    QTemporaryDir files_;
+
+    QString File(const QString& name) const {
+        const QString path = files_.filePath(name);
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly)) {
+            qWarning("cannot write %s", qPrintable(path));
+        }
+        return path;
+    }
+
+  private slots:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings::setDefaultFormat(QSettings::IniFormat);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder_.path());
+        QCoreApplication::setOrganizationName("VORLA");
+        QCoreApplication::setApplicationName("memory-test");
+    }
+    void init() { QSettings().clear(); }
+
+    void EverySettingReadsBackAsKept() {
+        ProgramSettings settings;
+        QCOMPARE(settings.Units(), std::nullopt);
+        QCOMPARE(settings.WindowFrame("frmInput"), std::nullopt);
+        QCOMPARE(settings.LastFolder("Open/Specify Fire File"), std::nullopt);
+        QCOMPARE(settings.RecentFiles(), QStringList());
+
+        settings.SetUnits(UnitSystem::US);
+        settings.SetWindowFrame("frmInput", QRect(10, 20, 300, 200));
+        settings.SetLastFolder("Open/Specify Fire File", files_.path());
+        settings.AddRecentFile("/a.vof");
+        settings.AddRecentFile("/b.vof");
+
+        // A second object reads the file anew, as the next run does.
+        const ProgramSettings nextRun;
+        QCOMPARE(nextRun.Units(), UnitSystem::US);
+        QCOMPARE(nextRun.WindowFrame("frmInput"), QRect(10, 20, 300, 200));
+        QCOMPARE(nextRun.WindowFrame("frmGraph"), std::nullopt);
+        QCOMPARE(nextRun.LastFolder("Open/Specify Fire File"), files_.path());
+        QCOMPARE(nextRun.RecentFiles(), QStringList({"/b.vof", "/a.vof"}));
+        QVERIFY(QFile::exists(settingsFolder_.filePath("VORLA/memory-test.ini")));
+
+        settings.SetUnits(UnitSystem::SI);
+        QCOMPARE(nextRun.Units(), UnitSystem::SI);
+        // A folder deleted since is not offered.
+        settings.SetLastFolder("Open/Specify Fire File", files_.filePath("gone"));
+        QCOMPARE(nextRun.LastFolder("Open/Specify Fire File"), std::nullopt);
+    }
+
+    void TheRecentListKeepsEightMostRecentFirstWithoutRepeats() {
+        const struct {
+            QStringList before;
+            QString opened;
+            QStringList after;
+        } cases[] = {
+            {{}, "a", {"a"}},
+            {{"a", "b", "c"}, "c", {"c", "a", "b"}},
+            {{"a", "b"}, "b", {"b", "a"}},
+            {{"1", "2", "3", "4", "5", "6", "7", "8"},
+             "9",
+             {"9", "1", "2", "3", "4", "5", "6", "7"}},
+            {{"1", "2", "3", "4", "5", "6", "7", "8"},
+             "8",
+             {"8", "1", "2", "3", "4", "5", "6", "7"}},
+        };
+        for (const auto& c : cases) {
+            QCOMPARE(WithRecentFile(c.before, c.opened), c.after);
+        }
+    }
+
+    void AWindowIsRestoredOnlyWhereItFits() {
+        const QList<QRect> oneScreen = {QRect(0, 0, 1920, 1040)};
+        const QList<QRect> twoScreens = {QRect(0, 0, 1920, 1040), QRect(1920, 0, 1280, 1000)};
+        const struct {
+            QRect frame;
+            QList<QRect> screens;
+            bool fits;
+        } cases[] = {
+            {QRect(100, 100, 800, 600), oneScreen, true},
+            {QRect(0, 0, 1920, 1040), oneScreen, true},      // exactly the area
+            {QRect(1500, 100, 800, 600), oneScreen, false},  // runs off the right
+            {QRect(2000, 100, 800, 600), oneScreen, false},  // on a screen now gone
+            {QRect(2000, 100, 800, 600), twoScreens, true},  // on the second screen
+            {QRect(1800, 100, 800, 600), twoScreens, false}, // across the two
+            {QRect(100, -20, 800, 600), oneScreen, false},   // title bar above the top
+            {QRect(), oneScreen, false},
+        };
+        for (const auto& c : cases) {
+            QCOMPARE(FitsOnScreens(c.frame, c.screens), c.fits);
+        }
+    }
+
+    void AWindowComesBackWhereItWasLeft() {
+        ProgramSettings settings;
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        QRect left;
+        {
+            RememberedWindows watcher(settings);
+            QWidget window;
+            window.setObjectName("frmTest");
+            window.setGeometry(area.left() + 30, area.top() + 40, 220, 160);
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            left = window.frameGeometry();
+            window.hide();
+        }
+        QCOMPARE(settings.WindowFrame("frmTest"), left);
+        RememberedWindows nextRun(settings);
+        QWidget window;
+        window.setObjectName("frmTest");
+        window.resize(100, 100);
+        window.show();
+        QCOMPARE(window.frameGeometry(), left);
+
+        // One kept beyond the screens stays where the program puts it.
+        settings.SetWindowFrame("frmOther", area.translated(area.width(), 0));
+        QWidget other;
+        other.setObjectName("frmOther");
+        other.setGeometry(area.left() + 5, area.top() + 5, 100, 80);
+        const QRect placed = other.geometry();
+        other.show();
+        QCOMPARE(other.geometry(), placed);
+    }
+
+    void TheUnitOptionStartsAsLastChosen() {
+        ProgramSettings settings;
+        settings.SetUnits(UnitSystem::US);
+        QWidget form;
+        auto* si = new QRadioButton("S.I. Units", &form);
+        si->setObjectName("optUnits(0)");
+        auto* us = new QRadioButton("U.S. Engineering Units", &form);
+        us->setObjectName("optUnits(1)");
+        si->setChecked(true);
+        int conversions = 0;
+        connect(us, &QRadioButton::clicked, &form, [&conversions] { ++conversions; });
+        RememberUnitOption(form, settings);
+        QVERIFY(us->isChecked());
+        QCOMPARE(conversions, 1); // as the user's click, so the form converts
+        si->click();
+        QCOMPARE(ProgramSettings().Units(), UnitSystem::SI);
+    }
+
+    void EachDialogStartsInItsLastFolder() {
+        ProgramSettings settings;
+        FakePlatform platform(files_.filePath("DATA").toStdString());
+        RememberingFileDialogs dialogs(platform, settings);
+        const std::string data = platform.DataDirectory();
+        QVERIFY(QDir().mkpath(files_.filePath("fires")));
+        const QString fire = File("fires/a.fir");
+
+        platform.ChooseInNextDialog(fire.toStdString());
+        dialogs.ChooseFile(OpenDialog("Specify Fire File", "", data, ""));
+        platform.CancelNextDialog();
+        dialogs.ChooseFile(OpenDialog("Specify Fire File", "", data, ""));
+        platform.CancelNextDialog();
+        dialogs.ChooseFile(OpenDialog("Specify Data File", "", data, ""));
+        platform.CancelNextDialog();
+        dialogs.ChooseFile(SaveAsDialog("Specify Fire File", "", data, ""));
+        platform.CancelNextDialog();
+        dialogs.ChooseFile(OpenDialog("Specify Fire File", "", "/elsewhere", ""));
+
+        const auto& shown = platform.FileDialogs();
+        QCOMPARE(shown.size(), std::size_t{5});
+        QCOMPARE(shown[0].Request.InitialDirectory, data);
+        QCOMPARE(shown[1].Request.InitialDirectory, files_.filePath("fires").toStdString());
+        QCOMPARE(shown[2].Request.InitialDirectory, data); // another dialog
+        QCOMPARE(shown[3].Request.InitialDirectory, data); // saving, not opening
+        QCOMPARE(shown[4].Request.InitialDirectory, std::string("/elsewhere"));
+    }
+
+    void RecentFilesOpenAndForgetWhatIsGone() {
+        ProgramSettings settings;
+        FakePlatform platform(files_.filePath("DATA").toStdString());
+        QMenu fileMenu;
+        auto* exit = fileMenu.addAction("&Exit");
+        QStringList opened;
+        RecentFilesMenu recent(fileMenu, exit, settings, platform, "VORLA-XW",
+                               [&opened](const std::string& path) {
+                                   opened << QString::fromStdString(path);
+                                   return true;
+                               });
+        QCOMPARE(fileMenu.actions().indexOf(recent.Menu()->menuAction()), 0);
+        QVERIFY(!recent.Menu()->isEnabled()); // nothing yet
+
+        const QString kept = File("kept.vof");
+        const QString moved = File("moved.vof");
+        recent.Opened(kept.toStdString());
+        recent.Opened(moved.toStdString());
+        const auto entries = recent.Menu()->actions();
+        QCOMPARE(entries.size(), 2);
+        QCOMPARE(entries[0]->text(), "&1 " + QDir::toNativeSeparators(moved));
+        QCOMPARE(entries[1]->text(), "&2 " + QDir::toNativeSeparators(kept));
+
+        QVERIFY(QFile::rename(moved, files_.filePath("elsewhere.vof")));
+        entries[0]->trigger();
+        QCOMPARE(opened, QStringList());
+        QCOMPARE(platform.Messages().size(), std::size_t{1});
+        QCOMPARE(QString::fromStdString(platform.Messages()[0].Request.Text),
+                 "The file " + moved +
+                     " is no longer there; it is taken off the Recent Files list.");
+        QCOMPARE(settings.RecentFiles(), QStringList({kept}));
+
+        recent.Menu()->actions().at(0)->trigger();
+        QCOMPARE(opened, QStringList({kept}));
+    }
+};
+
+QTEST_MAIN(ProgramMemoryTest)
+#include "program_memory_test.moc"
