@@ -68,9 +68,13 @@ void frmGraph::cmdSave_Click() {
 
 void frmGraph::cmdClose_Click() {
     if (!saved_) {
-        const auto answer =
-            services_.ShowMessage({ui::kSaveQuestion, "QDOT-XW: Save Data?",
-                                   MessageIcon::Exclamation, MessageButtons::YesNo});
+        vorla::ui::MessageRequest question(ui::kSaveQuestion, "QDOT-XW: Save Data?",
+                                           MessageIcon::Exclamation, MessageButtons::YesNo);
+        question.EscapeLeaves = true;
+        const auto answer = services_.ShowMessage(question);
+        if (answer == MessageButton::Cancel) {
+            return; // Escape: the curve stays on screen, unsaved
+        }
         if (answer == MessageButton::Yes) {
             cmdSave_Click();
             return;
