@@ -10,6 +10,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <filesystem>
+#include <system_error>
 
 namespace vorla::generator {
 
@@ -54,7 +56,26 @@ void frmGraph::Form_Activate() {
     cmdSave->setFocus(Qt::OtherFocusReason);
 }
 
+void frmGraph::FileNameConfirmed(std::string path) {
+    confirmedFileName_ = std::move(path);
+}
+
+bool frmGraph::MayReplace() {
+    const std::string& path = module_.FireFileName;
+    std::error_code ignored;
+    if (path == confirmedFileName_ || !std::filesystem::exists(path, ignored)) {
+        return true;
+    }
+    const auto answer = services_.ShowMessage({path + " already exists.\nDo you want to replace it?",
+                                               "QDOT-XW: Save Data?", MessageIcon::Exclamation,
+                                               MessageButtons::YesNo, MessageButton::No});
+    return answer == MessageButton::Yes;
+}
+
 void frmGraph::cmdSave_Click() {
+    if (!MayReplace()) {
+        return; // nothing written: the curve stays unsaved
+    }
     if (const auto error = SaveFireFile(module_, TodayShortDate())) {
         services_.ShowMessage({error->Message, std::string(error->Title), MessageIcon::Exclamation,
                                MessageButtons::Ok});
@@ -80,6 +101,8 @@ void frmGraph::cmdClose_Click() {
             return;
         }
     }
+    // The next curve is another piece of work: its Save asks before replacing.
+    confirmedFileName_.clear();
     // The main form is shown first, so there is never a moment without a window.
     emit Left();
     hide();

@@ -202,6 +202,7 @@ void frmInput::ChooseFireFile() {
                                 services_.DataDirectory(), txtFireFile->text().toStdString()));
     if (path) {
         txtFireFile->setText(QString::fromStdString(*path));
+        graph_->FileNameConfirmed(*path);
     }
 }
 
