@@ -41,7 +41,7 @@ class CurveFormsTest : public QObject {
             << QStringList{"lblTEnd|Time from Ignition to End of Curve|",
                            "txtTEnd||Must not exceed 600 s", "lblTEndUnits|s|"};
         QTest::newRow("pool") << CurveKind::Pool << "QDOT-XW: Pool Fire Parameters"
-                              << QStringList{"lblMLRInf|Infinte Size Pool Mass Loss Rate|",
+                              << QStringList{"lblMLRInf|Infinite Size Pool Mass Loss Rate|",
                                              "txtMLRInf||Must not exceed 1 kg/m²-s or 0.2 lb/ft²-s",
                                              "lblKBeta|K x  Beta|",
                                              "txtKBeta||Must not exceed 10 1/m or 3 1/ft",
