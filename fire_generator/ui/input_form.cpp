@@ -7,6 +7,7 @@
 #include "fire_generator/ui/custom_form.h"
 #include "fire_generator/ui/furniture_form.h"
 #include "fire_generator/ui/graph_form.h"
+#include "common/ui/typed_number_boxes.h"
 #include "fire_generator/ui/pool_form.h"
 #include "fire_generator/ui/tsquared_form.h"
 #include "fire_generator/ui/universal_form.h"
@@ -192,8 +193,10 @@ void frmInput::txtFireFile_GotFocus() {
 void frmInput::ChooseFireFileAndMoveOn() {
     ChooseFireFile();
     // The focus leaves the box at once: when the window is activated again it
-    // comes back to the heat of combustion, never to the file name.
+    // comes back to the heat of combustion, never to the file name, with its
+    // text selected so typing a value replaces the one shown.
     txtHoC->setFocus(Qt::OtherFocusReason);
+    txtHoC->selectAll();
 }
 
 void frmInput::ChooseFireFile() {
@@ -214,6 +217,10 @@ bool frmInput::AskToGoOn(const MainFormQuestion& question) {
 }
 
 void frmInput::OpenCurveForm(CurveKind kind) {
+    if (!vorla::ui::AcceptTypedNumbers(services_, *this, {{txtHoC}, {txtDelayTime}},
+                                       kInputDataErrorTitle)) {
+        return;
+    }
     const auto description = txtDescription->text().toStdString();
     const auto fireFile = txtFireFile->text().toStdString();
     const auto heatOfCombustion = txtHoC->text().toStdString();
