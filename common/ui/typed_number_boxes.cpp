@@ -29,7 +29,8 @@ bool AcceptTypedNumbers(PlatformServices& services, QWidget& form,
     std::vector<TypedNumberBox> typed;
     typed.reserve(boxes.size());
     for (const NumberBoxOnForm& entry : boxes) {
-        const QString caption = entry.Caption.isEmpty() ? BuddyCaptionOf(*entry.Box) : entry.Caption;
+        const QString caption =
+            entry.Caption.isEmpty() ? BuddyCaptionOf(*entry.Box) : entry.Caption;
         typed.push_back({caption.toStdString(), entry.Box->text().toStdString(),
                          entry.Box->objectName().toStdString()});
     }

@@ -1,8 +1,8 @@
 #include "compartment/ui/estimator_form.h"
 
-#include "common/ui/typed_number_boxes.h"
 #include "common/ui/form_builders.h"
 #include "common/ui/platform_services.h"
+#include "common/ui/typed_number_boxes.h"
 #include "compartment/model/input_checks.h"
 #include "compartment/model/loss_fraction_estimator.h"
 

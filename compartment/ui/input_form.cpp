@@ -491,9 +491,15 @@ void frmInput::closeEvent(QCloseEvent* event) {
 void frmInput::mnuRun_Click() {
     txtRunTitle->setFocus();
     if (!ui::AcceptTypedNumbers(services_, *this,
-                                {{txtFloorArea}, {txtRoomHeight}, {txtTotalLossFraction},
-                                 {txtVentWidth}, {txtSillHeight}, {txtSoffitHeight},
-                                 {txtFireHeight}, {txtRadiativeLossFraction}, {txtRunTime}},
+                                {{txtFloorArea},
+                                 {txtRoomHeight},
+                                 {txtTotalLossFraction},
+                                 {txtVentWidth},
+                                 {txtSillHeight},
+                                 {txtSoffitHeight},
+                                 {txtFireHeight},
+                                 {txtRadiativeLossFraction},
+                                 {txtRunTime}},
                                 kInputErrorTitle)) {
         return;
     }
@@ -516,8 +522,12 @@ void frmInput::ShowAgain() {
 
 void frmInput::cmdEstimateLc_Click() {
     if (!ui::AcceptTypedNumbers(services_, *this,
-                                {{txtFloorArea}, {txtRoomHeight}, {txtVentWidth},
-                                 {txtSoffitHeight}, {txtFireHeight}, {txtRadiativeLossFraction}},
+                                {{txtFloorArea},
+                                 {txtRoomHeight},
+                                 {txtVentWidth},
+                                 {txtSoffitHeight},
+                                 {txtFireHeight},
+                                 {txtRadiativeLossFraction}},
                                 kInputErrorTitle)) {
         return;
     }

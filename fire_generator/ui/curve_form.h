@@ -8,9 +8,9 @@
 // a window on screen.
 #pragma once
 
+#include "common/ui/typed_number_boxes.h"
 #include "fire_generator/curves/rejected_entry.h"
 #include "fire_generator/curves/standard_module.h"
-#include "common/ui/typed_number_boxes.h"
 
 #include <QDialog>
 #include <optional>

@@ -66,9 +66,9 @@ bool frmGraph::MayReplace() {
     if (path == confirmedFileName_ || !std::filesystem::exists(path, ignored)) {
         return true;
     }
-    const auto answer = services_.ShowMessage({path + " already exists.\nDo you want to replace it?",
-                                               "QDOT-XW: Save Data?", MessageIcon::Exclamation,
-                                               MessageButtons::YesNo, MessageButton::No});
+    const auto answer = services_.ShowMessage(
+        {path + " already exists.\nDo you want to replace it?", "QDOT-XW: Save Data?",
+         MessageIcon::Exclamation, MessageButtons::YesNo, MessageButton::No});
     return answer == MessageButton::Yes;
 }
 

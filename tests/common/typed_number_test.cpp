@@ -13,15 +13,15 @@ TEST(IsTypedNumber, OnlyAWholeNumberOrAnEmptyBoxIsRead) {
         const char* text;
         bool read;
     } cases[] = {
-        {"20.5", true},    {"20,5", false},  {"2,4", false},    {"12abc", false},
-        {"", true},        {"   ", true},     {"\t", true},      {" 20.5 ", true},
-        {"\t7\t", true},   {"1 2", true},     {"-.5", true},     {"+3", true},
-        {"5.", true},      {"1e3", true},     {"1E-2", true},    {"1.5 E 2", true},
-        {"1e400", true},   {"-1e400", true},  {"1e-400", true},  {".", false},
-        {"-", false},      {"e5", false},     {"2e", false},     {"2e+", false},
-        {"1.2.3", false},  {"3-4", false},    {"--2", false},    {"12 m", false},
-        {"m", false},      {"0x10", false},   {"1_000", false},  {"٣", false},
-        {"12000", true},   {"1200020000", true},
+        {"20.5", true},   {"20,5", false},      {"2,4", false},   {"12abc", false},
+        {"", true},       {"   ", true},        {"\t", true},     {" 20.5 ", true},
+        {"\t7\t", true},  {"1 2", true},        {"-.5", true},    {"+3", true},
+        {"5.", true},     {"1e3", true},        {"1E-2", true},   {"1.5 E 2", true},
+        {"1e400", true},  {"-1e400", true},     {"1e-400", true}, {".", false},
+        {"-", false},     {"e5", false},        {"2e", false},    {"2e+", false},
+        {"1.2.3", false}, {"3-4", false},       {"--2", false},   {"12 m", false},
+        {"m", false},     {"0x10", false},      {"1_000", false}, {"٣", false},
+        {"12000", true},  {"1200020000", true},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(IsTypedNumber(c.text), c.read) << '"' << c.text << '"';

@@ -343,18 +343,33 @@ class InputWindowTest : public QObject {
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("decimal comma") << "txtFloorArea" << "20,5" << "Floor Area";
-        QTest::newRow("comma in a height") << "txtRoomHeight" << "2,4" << "Ceiling Height";
-        QTest::newRow("letters after digits") << "txtVentWidth" << "12abc" << "Width";
-        QTest::newRow("letters in the fire base") << "txtFireHeight" << "floor"
+        QTest::newRow("decimal comma") << "txtFloorArea"
+                                       << "20,5"
+                                       << "Floor Area";
+        QTest::newRow("comma in a height") << "txtRoomHeight"
+                                           << "2,4"
+                                           << "Ceiling Height";
+        QTest::newRow("letters after digits") << "txtVentWidth"
+                                              << "12abc"
+                                              << "Width";
+        QTest::newRow("letters in the fire base") << "txtFireHeight"
+                                                  << "floor"
                                                   << "Fire Base Height";
-        QTest::newRow("a lone point") << "txtSillHeight" << "." << "Sill Height";
-        QTest::newRow("a unit typed") << "txtSoffitHeight" << "2 m" << "Soffit Height";
-        QTest::newRow("fraction") << "txtRadiativeLossFraction" << "0,35"
+        QTest::newRow("a lone point") << "txtSillHeight"
+                                      << "."
+                                      << "Sill Height";
+        QTest::newRow("a unit typed") << "txtSoffitHeight"
+                                      << "2 m"
+                                      << "Soffit Height";
+        QTest::newRow("fraction") << "txtRadiativeLossFraction"
+                                  << "0,35"
                                   << "Radiative Loss Fraction";
-        QTest::newRow("loss fraction") << "txtTotalLossFraction" << "0.6x"
+        QTest::newRow("loss fraction") << "txtTotalLossFraction"
+                                       << "0.6x"
                                        << "Heat Loss Fraction";
-        QTest::newRow("run time") << "txtRunTime" << "600s" << "Maximum Run Time";
+        QTest::newRow("run time") << "txtRunTime"
+                                  << "600s"
+                                  << "Maximum Run Time";
     }
     void ANumberBoxThatIsNotANumberStopsTheRun() {
         QFETCH(QString, box);

@@ -110,7 +110,8 @@ class CurveFormsTest : public QObject {
             generator.SwitchToUSUnits();
         }
         // The heat of combustion box shows the stored value in the new unit.
-        auto* form = generator.Open(kind, "10", Control<QLineEdit>(generator.input, "txtHoC")->text());
+        auto* form =
+            generator.Open(kind, "10", Control<QLineEdit>(generator.input, "txtHoC")->text());
         QVERIFY(form);
         for (const auto& caption : captions) {
             auto* label = Label(form, caption.section(u'|', 0, 0));
@@ -211,8 +212,8 @@ class CurveFormsTest : public QObject {
             << CurveKind::SemiUniversal << "0" << QStringList{"txtTEnd=600 s"}
             << notANumber("Time from Ignition to End of Curve") << "txtTEnd";
         QTest::newRow("pool k beta with letters")
-            << CurveKind::Pool << "0" << pool("0.039", "0.7x", "1", "600")
-            << notANumber("K x Beta") << "txtKBeta";
+            << CurveKind::Pool << "0" << pool("0.039", "0.7x", "1", "600") << notANumber("K x Beta")
+            << "txtKBeta";
         QTest::newRow("pool rate with a comma")
             << CurveKind::Pool << "0" << pool("0,039", "0.7", "1", "600")
             << notANumber("Infinite Size Pool Mass Loss Rate") << "txtMLRInf";
@@ -227,7 +228,8 @@ class CurveFormsTest : public QObject {
         QFETCH(QString, message);
         QFETCH(QString, focus);
         Generator generator;
-        auto* form = generator.Open(kind, delay, Control<QLineEdit>(generator.input, "txtHoC")->text());
+        auto* form =
+            generator.Open(kind, delay, Control<QLineEdit>(generator.input, "txtHoC")->text());
         QVERIFY(form);
         QVERIFY(TypeInto(form, entries));
         generator.platform.ClearRecords();
@@ -328,7 +330,8 @@ class CurveFormsTest : public QObject {
         QCOMPARE(Control<QLabel>(graph, "lblXTitle")->text(), QString("Time (min)"));
         QCOMPARE(TickLabels(&graph, "lblXLabel"), xLabels);
         QCOMPARE(TickLabels(&graph, "lblYLabel"), yLabels);
-        QCOMPARE(Control<vorla::ui::GraphPicture>(graph, "picGraph")->Series().size(), std::size_t(lastPoint + 1));
+        QCOMPARE(Control<vorla::ui::GraphPicture>(graph, "picGraph")->Series().size(),
+                 std::size_t(lastPoint + 1));
         QCOMPARE(FocusIn(&graph), QString("cmdSave"));
         QVERIFY(Control<QPushButton>(graph, "cmdSave")->isEnabled());
     }
@@ -422,7 +425,8 @@ class CurveFormsTest : public QObject {
         QVERIFY(!generator.Graph().isVisible());
         QCOMPARE(module.LastPoint, 1);
         QCOMPARE(module.FireTime[1], std::int16_t{77});
-        QCOMPARE(Control<QLineEdit>(generator.input, "txtDescription")->text(), QString("Test fire"));
+        QCOMPARE(Control<QLineEdit>(generator.input, "txtDescription")->text(),
+                 QString("Test fire"));
         QCOMPARE(generator.ProgramEnded, 0);
     }
 };

@@ -358,9 +358,15 @@ class InputFormTest : public QObject {
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("thousands comma") << "txtHoC" << "20,000" << "Heat Of Combustion";
-        QTest::newRow("unit typed") << "txtHoC" << "20000 kJ/kg" << "Heat Of Combustion";
-        QTest::newRow("delay with letters") << "txtDelayTime" << "30s" << "Delay Time";
+        QTest::newRow("thousands comma") << "txtHoC"
+                                         << "20,000"
+                                         << "Heat Of Combustion";
+        QTest::newRow("unit typed") << "txtHoC"
+                                    << "20000 kJ/kg"
+                                    << "Heat Of Combustion";
+        QTest::newRow("delay with letters") << "txtDelayTime"
+                                            << "30s"
+                                            << "Delay Time";
     }
     void AMainFormNumberThatIsNotANumberOpensNoCurveForm() {
         QFETCH(QString, box);

@@ -184,8 +184,7 @@ class InputFormTest : public QObject {
             {"The fire base must be at or above the floor.", Control<QLineEdit>(f, "txtFireHeight"),
              nullptr, [&] { w.Type(Control<QLineEdit>(f, "txtFireHeight"), "3"); }},
             {"The fire base must be below the ceiling.", Control<QLineEdit>(f, "txtFireHeight"),
-             nullptr,
-             [&] { w.Type(Control<QLineEdit>(f, "txtFireHeight"), "0"); }},
+             nullptr, [&] { w.Type(Control<QLineEdit>(f, "txtFireHeight"), "0"); }},
             {"The loss fraction must be between 0 and 1.", Control<QLineEdit>(f, "txtLossFraction"),
              nullptr, [&] { w.Type(Control<QLineEdit>(f, "txtLossFraction"), "0.6"); }},
             {"The run time must be between 0 and 9000 s.", Control<QLineEdit>(f, "txtRunTime"),
@@ -234,12 +233,21 @@ class InputFormTest : public QObject {
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("decimal comma") << "txtFloorArea" << "20,5" << "Room Floor Area";
-        QTest::newRow("comma in the height") << "txtRoomHeight" << "2,4" << "Room Ceiling Height";
-        QTest::newRow("letters for the floor") << "txtFireHeight" << "abc" << "Fire Base Height";
-        QTest::newRow("letters after digits") << "txtLossFraction" << "0.6abc"
+        QTest::newRow("decimal comma") << "txtFloorArea"
+                                       << "20,5"
+                                       << "Room Floor Area";
+        QTest::newRow("comma in the height") << "txtRoomHeight"
+                                             << "2,4"
+                                             << "Room Ceiling Height";
+        QTest::newRow("letters for the floor") << "txtFireHeight"
+                                               << "abc"
+                                               << "Fire Base Height";
+        QTest::newRow("letters after digits") << "txtLossFraction"
+                                              << "0.6abc"
                                               << "Heat Loss Fraction";
-        QTest::newRow("run time with a unit") << "txtRunTime" << "12abc" << "Maximum Run Time";
+        QTest::newRow("run time with a unit") << "txtRunTime"
+                                              << "12abc"
+                                              << "Maximum Run Time";
     }
     void ANumberBoxThatIsNotANumberStopsTheRun() {
         QFETCH(QString, box);

@@ -290,8 +290,7 @@ class OutputFormTest : public QObject {
         QVERIFY(QDir(folder_.path()).entryList({"*.sof", "*.SOF"}).isEmpty());
         if (how.endsWith("fire")) {
             QCOMPARE(w.platform.Messages().back().Request.Text,
-                     "The file " + fire.toStdString() + " is the fire file " +
-                         fire.toStdString() +
+                     "The file " + fire.toStdString() + " is the fire file " + fire.toStdString() +
                          " this run read: saving there would write over it. "
                          "The results are not saved.");
         }
