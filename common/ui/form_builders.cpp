@@ -63,7 +63,8 @@ QLineEdit* MakeNumberBox(const QString& name, const QString& toolTip, QWidget* p
     }
     const int leastWidth =
         width.AtLeastDigits > 0
-            ? box->fontMetrics().horizontalAdvance(QStringLiteral("0")) * width.AtLeastDigits + width.Padding
+            ? box->fontMetrics().horizontalAdvance(QStringLiteral("0")) * width.AtLeastDigits +
+                  width.Padding
             : (width.AtLeast.isEmpty() ? 0 : widthOf(width.AtLeast));
     if (leastWidth > 0) {
         box->setMinimumWidth(leastWidth);

@@ -38,9 +38,8 @@ class FormBuildersTest : public QObject {
         QTest::newRow("no bound") << NumberBoxWidth{} << 0 << kNoLimit << false;
         QTest::newRow("at least a sample")
             << NumberBoxWidth{.AtLeast = eight} << Advance(eight) << kNoLimit << false;
-        QTest::newRow("at least, padded")
-            << NumberBoxWidth{.AtLeast = eight, .Padding = 16} << Advance(eight) + 16 << kNoLimit
-            << false;
+        QTest::newRow("at least, padded") << NumberBoxWidth{.AtLeast = eight, .Padding = 16}
+                                          << Advance(eight) + 16 << kNoLimit << false;
         QTest::newRow("at most twice at least")
             << NumberBoxWidth{.AtLeast = eight, .Padding = 16, .AtMostTwiceAtLeast = true}
             << Advance(eight) + 16 << 2 * (Advance(eight) + 16) << false;
