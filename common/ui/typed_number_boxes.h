@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 class QLineEdit;
@@ -16,9 +17,11 @@ namespace vorla::ui {
 class PlatformServices;
 
 struct NumberBoxOnForm {
-    QLineEdit* Box = nullptr;
-    // What the user sees the box called; empty: its buddy label's caption.
-    QString Caption;
+    // A box called by its buddy label's caption, or by `caption` when one is given.
+    NumberBoxOnForm(QLineEdit* box, QString caption = {}) : Box(box), Caption(std::move(caption)) {}
+
+    QLineEdit* Box;
+    QString Caption; // empty: the buddy label's caption
 };
 
 // The caption of the label whose buddy `box` is, without its access key ("&").
