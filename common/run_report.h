@@ -21,7 +21,7 @@ struct RunReport {
     // The output file the inputs name: Save offers it, page headers print it.
     std::string OutputFile;
     // The fire file the run read: Save never writes over it.
-    std::string FireFile;
+    std::string FireFile = {};
     // The printed pages for that many lines a page, their headers naming
     // `outputFile`; nothing when a page is too short to hold a row. It reads
     // the run's results where they are, so it is called while they stand.
