@@ -24,6 +24,8 @@ struct RunReport {
     std::string SavedReportText;
     // The output file the inputs name: Save offers it, page headers print it.
     std::string OutputFile;
+    // The fire file the run read: Save never writes over it.
+    std::string FireFile = {};
     // The printed pages for that many lines a page, their headers naming
     // `outputFile`; nothing when a page is too short to hold a row. It reads
     // the run's results where they are, so it is called while they stand.

@@ -25,6 +25,10 @@ void FakePlatform::AnswerNextQuestion(MessageButton answer) {
     answers_.push_back(answer);
 }
 
+void FakePlatform::PressEscapeOnNextQuestion() {
+    answers_.emplace_back(std::nullopt);
+}
+
 void FakePlatform::ChooseInNextDialog(std::string path) {
     dialogAnswers_.emplace_back(std::move(path));
 }
@@ -65,9 +69,10 @@ MessageButton FakePlatform::ShowMessage(const MessageRequest& request) {
             problems_.push_back("a question was answered by default (" +
                                 std::string(NameOf(shown.Answer)) + "): \"" + request.Text + "\"");
         } else {
-            const auto answer = answers_.front();
+            const auto scripted = answers_.front();
             answers_.pop_front();
-            if (HasButton(request.Buttons, answer)) {
+            const MessageButton answer = scripted ? *scripted : EscapeAnswerOf(request);
+            if (!scripted || HasButton(request.Buttons, answer)) {
                 shown.Answer = answer;
             } else {
                 shown.AnsweredByDefault = true;

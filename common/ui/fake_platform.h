@@ -37,6 +37,8 @@ class FakePlatform final : public PlatformServices {
 
     // --- The script, used in order.
     void AnswerNextQuestion(MessageButton answer);
+    // The next question is left with Escape: its answer is EscapeAnswerOf().
+    void PressEscapeOnNextQuestion();
     void ChooseInNextDialog(std::string path);
     void CancelNextDialog();
     // The next OpenPrinter gives no printer: the user declined (empty `error`), or
@@ -81,7 +83,7 @@ class FakePlatform final : public PlatformServices {
 
   private:
     std::string dataDirectory_;
-    std::deque<MessageButton> answers_;
+    std::deque<std::optional<MessageButton>> answers_; // nothing: Escape
     std::deque<std::optional<std::string>> dialogAnswers_;
     std::deque<std::string> printerRefusals_;
     std::vector<ShownMessage> messages_;

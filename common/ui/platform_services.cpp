@@ -62,4 +62,8 @@ MessageButton EscapeButtonOf(MessageButtons buttons) {
     return MessageButton::Ok;
 }
 
+MessageButton EscapeAnswerOf(const MessageRequest& request) {
+    return request.EscapeLeaves ? MessageButton::Cancel : EscapeButtonOf(request.Buttons);
+}
+
 } // namespace vorla::ui

@@ -46,6 +46,10 @@ struct MessageRequest {
     MessageIcon Icon = MessageIcon::Exclamation;
     MessageButtons Buttons = MessageButtons::Ok;
     MessageButton Default = MessageButton::Ok;
+    // Escape and the frame's close button leave the question unanswered: the
+    // answer is Cancel, which the box shows no button for. A question whose No
+    // discards work asks this way, so a stray Escape loses nothing.
+    bool EscapeLeaves = false;
 };
 
 bool HasButton(MessageButtons buttons, MessageButton button);
@@ -53,6 +57,9 @@ bool HasButton(MessageButtons buttons, MessageButton button);
 MessageButton DefaultButtonOf(const MessageRequest& request);
 // The button Escape (and the frame's close button) presses: Cancel, No, or OK.
 MessageButton EscapeButtonOf(MessageButtons buttons);
+// The answer Escape gives the box: Cancel where it leaves the question, else
+// its escape button's.
+MessageButton EscapeAnswerOf(const MessageRequest& request);
 
 enum class FileDialogKind { Open, SaveAs };
 

@@ -1,5 +1,7 @@
 #include "common/ui/qt_message_box.h"
 
+#include <QPushButton>
+
 namespace vorla::ui {
 namespace {
 
@@ -51,7 +53,15 @@ std::unique_ptr<QMessageBox> MakeMessageBox(const MessageRequest& request, QWidg
     box->setIcon(QtIconOf(request.Icon));
     box->setStandardButtons(QtButtonsOf(request.Buttons));
     box->setDefaultButton(StandardButtonOf(DefaultButtonOf(request)));
-    box->setEscapeButton(box->button(StandardButtonOf(EscapeButtonOf(request.Buttons))));
+    if (request.EscapeLeaves) {
+        // Escape needs a button to press that answers neither Yes nor No; the box
+        // keeps the look of its two buttons.
+        QPushButton* leave = box->addButton(QMessageBox::Cancel);
+        leave->hide();
+        box->setEscapeButton(leave);
+    } else {
+        box->setEscapeButton(box->button(StandardButtonOf(EscapeButtonOf(request.Buttons))));
+    }
     return box;
 }
 

@@ -1,6 +1,7 @@
 #include "common/ui/report_window.h"
 
 #include "common/atomic_file.h"
+#include "common/file_collision.h"
 #include "common/ui/form_builders.h"
 #include "common/ui/key_results_panel.h"
 #include "common/ui/message_texts.h"
@@ -273,6 +274,14 @@ void ReportWindow::Save() {
     const auto path = services_.ChooseFile(
         SaveAsDialog(kSaveDialogTitle, texts_.DataFilter, services_.DataDirectory(),
                      input_.txtOutputFile->text().toStdString()));
+    if (path && WouldWriteOver(*path, report_.FireFile)) {
+        services_.ShowMessage({"The file " + *path + " is the fire file " + report_.FireFile +
+                                   " this run read: saving there would write over it. " +
+                                   texts_.NotSavedSentence,
+                               texts_.ProgramName, MessageIcon::Exclamation, MessageButtons::Ok});
+        cmdClose->setFocus();
+        return;
+    }
     if (path) {
         // The file keeps the header the run was started with; the old file is
         // replaced only once the whole report is written.
@@ -284,9 +293,11 @@ void ReportWindow::Save() {
         }
         // Later page headers name the file the report now lives in.
         report_.OutputFile = *path;
+    } else {
+        // A cancelled dialog keeps nothing: the results are still unsaved.
+        cmdClose->setFocus();
+        return;
     }
-    // A cancelled dialog counts as a save too: the user has chosen not to keep
-    // this run, and Close no longer asks.
     saved_ = true;
     cmdSave->setEnabled(false);
     cmdClose->setFocus();
@@ -335,12 +346,17 @@ void ReportWindow::cmdCopy_Click() {
 
 void ReportWindow::cmdClose_Click() {
     if (!saved_) {
-        const auto answer =
-            services_.ShowMessage({kSaveQuestion, texts_.SaveQuestionTitle,
-                                   MessageIcon::Exclamation, MessageButtons::YesNo});
+        MessageRequest question(kSaveQuestion, texts_.SaveQuestionTitle, MessageIcon::Exclamation,
+                                MessageButtons::YesNo);
+        question.EscapeLeaves = true;
+        const auto answer = services_.ShowMessage(question);
+        if (answer == MessageButton::Cancel) {
+            cmdClose->setFocus(); // Escape: back to the report, nothing discarded
+            return;
+        }
         if (answer == MessageButton::Yes) {
             Save();
-            return; // the window stays; the next Close finds the data saved
+            return; // the window stays; the next Close asks again unless it saved
         }
     }
     ReturnToInput();

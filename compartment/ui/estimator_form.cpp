@@ -2,6 +2,7 @@
 
 #include "common/ui/form_builders.h"
 #include "common/ui/platform_services.h"
+#include "common/ui/typed_number_boxes.h"
 #include "compartment/model/input_checks.h"
 #include "compartment/model/loss_fraction_estimator.h"
 
@@ -71,6 +72,9 @@ void frmEstimateLc::Form_Load() {
 }
 
 void frmEstimateLc::cmdEstimate_Click() {
+    if (!ui::AcceptTypedNumbers(services_, *this, {{txtAspectRatio}}, kInputErrorTitle)) {
+        return;
+    }
     int option = 0;
     for (int index = 0; index < 3; ++index) {
         if (OptCeilingRoughness[index]->isChecked()) {

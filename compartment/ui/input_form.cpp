@@ -8,6 +8,7 @@
 #include "common/ui/one_line_validator.h"
 #include "common/ui/platform_services.h"
 #include "common/ui/rejected_input_message.h"
+#include "common/ui/typed_number_boxes.h"
 #include "compartment/model/input_checks.h"
 #include "compartment/model/input_entry.h"
 #include "compartment/model/loss_fraction_estimator.h"
@@ -376,6 +377,7 @@ void frmInput::optUnits_Click(int index) {
 void frmInput::txtFireFile_Click() {
     ChooseFireFile();
     txtRunTitle->setFocus();
+    txtRunTitle->selectAll(); // typing replaces the title, as after Tab
 }
 
 void frmInput::txtFireFile_GotFocus() {
@@ -385,6 +387,7 @@ void frmInput::txtFireFile_GotFocus() {
 void frmInput::txtOutputFile_Click() {
     ChooseDataFile(false);
     txtFloorArea->setFocus();
+    txtFloorArea->selectAll(); // typing replaces the area, as after Tab
 }
 
 void frmInput::txtOutputFile_GotFocus() {
@@ -467,6 +470,7 @@ void frmInput::mnuFileNew_Click() {
 void frmInput::mnuFileOpen_Click() {
     ChooseDataFile(true);
     txtRunTitle->setFocus();
+    txtRunTitle->selectAll();
 }
 
 void frmInput::mnuFileExit_Click() {
@@ -510,6 +514,19 @@ void frmInput::closeEvent(QCloseEvent* event) {
 
 void frmInput::mnuRun_Click() {
     txtRunTitle->setFocus();
+    if (!ui::AcceptTypedNumbers(services_, *this,
+                                {{txtFloorArea},
+                                 {txtRoomHeight},
+                                 {txtTotalLossFraction},
+                                 {txtVentWidth},
+                                 {txtSillHeight},
+                                 {txtSoffitHeight},
+                                 {txtFireHeight},
+                                 {txtRadiativeLossFraction},
+                                 {txtRunTime}},
+                                kInputErrorTitle)) {
+        return;
+    }
     calc_.Inputs = ReadInputBoxes(Boxes(), calc_.Units);
     if (const auto rejected = CheckRunInputs(calc_.Inputs)) {
         ui::ShowRejectedInput(services_, *rejected, *this);
@@ -528,6 +545,16 @@ void frmInput::ShowAgain() {
 }
 
 void frmInput::cmdEstimateLc_Click() {
+    if (!ui::AcceptTypedNumbers(services_, *this,
+                                {{txtFloorArea},
+                                 {txtRoomHeight},
+                                 {txtVentWidth},
+                                 {txtSoffitHeight},
+                                 {txtFireHeight},
+                                 {txtRadiativeLossFraction}},
+                                kInputErrorTitle)) {
+        return;
+    }
     RefreshEstimatorInputs(Boxes(), calc_);
     if (RadiativeFractionNeedsConfirming(calc_.Inputs)) {
         const auto answer = services_.ShowMessage(

@@ -45,7 +45,11 @@ CurveForm::CurveForm(StandardModule& module, vorla::ui::PlatformServices& servic
     layout->addSpacing(8);
     layout->addLayout(buttons);
 
-    connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+    connect(cmdOK, &QPushButton::clicked, this, [this] {
+        if (NumbersTyped()) {
+            cmdOK_Click();
+        }
+    });
     connect(cmdCancel, &QPushButton::clicked, this, [this] { cmdCancel_Click(); });
 }
 
@@ -59,7 +63,20 @@ CurveForm::BoxRow CurveForm::AddBoxRow(int row, const QString& name, const QStri
         vorla::ui::MakeNumberBox("txt" + name, toolTip, this, {.AtMost = QString(18, u'0')}),
         vorla::ui::MakeUnitLabel("lbl" + name + "Units", units, this, "Btu/s/s²_")};
     vorla::ui::AddRow(fields_, row, controls.Caption, controls.Box, controls.Units);
+    rowBoxes_.push_back(controls.Box);
     return controls;
+}
+
+std::vector<vorla::ui::NumberBoxOnForm> CurveForm::NumberBoxes() const {
+    std::vector<vorla::ui::NumberBoxOnForm> boxes;
+    for (QLineEdit* box : rowBoxes_) {
+        boxes.push_back({box, {}});
+    }
+    return boxes;
+}
+
+bool CurveForm::NumbersTyped() {
+    return vorla::ui::AcceptTypedNumbers(services_, *this, NumberBoxes(), kInputDataErrorTitle);
 }
 
 void CurveForm::cmdCancel_Click() {

@@ -8,11 +8,13 @@
 // a window on screen.
 #pragma once
 
+#include "common/ui/typed_number_boxes.h"
 #include "fire_generator/curves/rejected_entry.h"
 #include "fire_generator/curves/standard_module.h"
 
 #include <QDialog>
 #include <optional>
+#include <vector>
 
 class QCloseEvent;
 class QGridLayout;
@@ -58,6 +60,12 @@ class CurveForm : public QDialog {
                      const QString& units);
 
     virtual void cmdOK_Click() = 0;
+    // The boxes OK reads numbers from, in the form's order, checked with the
+    // suite's rule for typed numbers before cmdOK_Click: the rows' boxes.
+    virtual std::vector<vorla::ui::NumberBoxOnForm> NumberBoxes() const;
+    // False, with the message shown and the focus on the box, when one of
+    // NumberBoxes() is not wholly a number.
+    bool NumbersTyped();
     // Back to the main form; the fire table is not touched.
     virtual void cmdCancel_Click();
 
@@ -86,6 +94,7 @@ class CurveForm : public QDialog {
     void Leave();
 
     QGridLayout* fields_;
+    std::vector<QLineEdit*> rowBoxes_;
     QHBoxLayout* buttonRow_;
     bool leaving_ = false;
     bool inCloseEvent_ = false;

@@ -85,7 +85,20 @@ CustomPageEntries frmCustom::ReadPage() {
     return page;
 }
 
+std::vector<vorla::ui::NumberBoxOnForm> frmCustom::NumberBoxes() const {
+    std::vector<vorla::ui::NumberBoxOnForm> boxes;
+    for (int i = 0; i < kCustomRowsPerPage; ++i) {
+        const QString point = lblDataPointNo[i]->text();
+        boxes.push_back({txtTime[i], lblTime->text() + " of " + point});
+        boxes.push_back({txtQDOT[i], lblQDOT->text() + " of " + point});
+    }
+    return boxes;
+}
+
 void frmCustom::cmdNextTen_Click() {
+    if (!NumbersTyped()) {
+        return;
+    }
     if (auto error = entry_.NextTen(module_, ReadPage())) {
         ShowRejectedInput(*error);
         return;

@@ -23,6 +23,7 @@ class frmCustom final : public CurveForm {
   private:
     void cmdNextTen_Click();
     void cmdOK_Click() override;
+    std::vector<vorla::ui::NumberBoxOnForm> NumberBoxes() const override;
     void cmdCancel_Click() override;
 
     QLabel* lblTime;

@@ -10,6 +10,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <filesystem>
+#include <system_error>
 
 namespace vorla::generator {
 
@@ -59,7 +61,26 @@ void frmGraph::ShowOpenedFire() {
     saved_ = true;
 }
 
+void frmGraph::FileNameConfirmed(std::string path) {
+    confirmedFileName_ = std::move(path);
+}
+
+bool frmGraph::MayReplace() {
+    const std::string& path = module_.FireFileName;
+    std::error_code ignored;
+    if (path == confirmedFileName_ || !std::filesystem::exists(path, ignored)) {
+        return true;
+    }
+    const auto answer = services_.ShowMessage(
+        {path + " already exists.\nDo you want to replace it?", "QDOT-XW: Save Data?",
+         MessageIcon::Exclamation, MessageButtons::YesNo, MessageButton::No});
+    return answer == MessageButton::Yes;
+}
+
 void frmGraph::cmdSave_Click() {
+    if (!MayReplace()) {
+        return; // nothing written: the curve stays unsaved
+    }
     if (const auto error = SaveFireFile(module_, TodayShortDate())) {
         services_.ShowMessage({error->Message, std::string(error->Title), MessageIcon::Exclamation,
                                MessageButtons::Ok});
@@ -73,14 +94,20 @@ void frmGraph::cmdSave_Click() {
 
 void frmGraph::cmdClose_Click() {
     if (!saved_) {
-        const auto answer =
-            services_.ShowMessage({ui::kSaveQuestion, "QDOT-XW: Save Data?",
-                                   MessageIcon::Exclamation, MessageButtons::YesNo});
+        vorla::ui::MessageRequest question(ui::kSaveQuestion, "QDOT-XW: Save Data?",
+                                           MessageIcon::Exclamation, MessageButtons::YesNo);
+        question.EscapeLeaves = true;
+        const auto answer = services_.ShowMessage(question);
+        if (answer == MessageButton::Cancel) {
+            return; // Escape: the curve stays on screen, unsaved
+        }
         if (answer == MessageButton::Yes) {
             cmdSave_Click();
             return;
         }
     }
+    // The next curve is another piece of work: its Save asks before replacing.
+    confirmedFileName_.clear();
     // The main form is shown first, so there is never a moment without a window.
     emit Left();
     hide();

@@ -7,6 +7,8 @@
 #include "common/ui/graph_window.h"
 #include "fire_generator/curves/standard_module.h"
 
+#include <string>
+
 class QPushButton;
 
 namespace vorla::ui {
@@ -26,6 +28,10 @@ class frmGraph final : public vorla::ui::GraphWindow {
     // The curve of a fire file just opened: plotted as a new one, but already
     // on disk, so Close does not offer to save it (Save still writes it anew).
     void ShowOpenedFire();
+    // The user chose `path` in the main form's Save As dialog (which asks before
+    // choosing an existing file): Save replaces it without asking again, for
+    // the curve being built only.
+    void FileNameConfirmed(std::string path);
 
   signals:
     // The window has hidden itself: the main form is to be shown again.
@@ -37,7 +43,13 @@ class frmGraph final : public vorla::ui::GraphWindow {
     void cmdSave_Click();
     void cmdClose_Click() override;
 
+    // Save's question before it replaces a file the user has not confirmed for
+    // this curve; true when the file may be written.
+    bool MayReplace();
+
     QPushButton* cmdSave;
+    // The name chosen and confirmed for this curve; empty once the window closes.
+    std::string confirmedFileName_;
     // True once the curve on screen has been written.
     bool saved_ = false;
     StandardModule& module_;

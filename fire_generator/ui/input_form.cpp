@@ -5,6 +5,7 @@
 #include "common/ui/form_builders.h"
 #include "common/ui/platform_services.h"
 #include "common/ui/rejected_input_message.h"
+#include "common/ui/typed_number_boxes.h"
 #include "fire_generator/curves/opened_fire.h"
 #include "fire_generator/ui/custom_form.h"
 #include "fire_generator/ui/furniture_form.h"
@@ -215,8 +216,10 @@ void frmInput::txtFireFile_GotFocus() {
 void frmInput::ChooseFireFileAndMoveOn() {
     ChooseFireFile();
     // The focus leaves the box at once: when the window is activated again it
-    // comes back to the heat of combustion, never to the file name.
+    // comes back to the heat of combustion, never to the file name, with its
+    // text selected so typing a value replaces the one shown.
     txtHoC->setFocus(Qt::OtherFocusReason);
+    txtHoC->selectAll();
 }
 
 void frmInput::ChooseFireFile() {
@@ -225,6 +228,7 @@ void frmInput::ChooseFireFile() {
                                 services_.DataDirectory(), txtFireFile->text().toStdString()));
     if (path) {
         txtFireFile->setText(QString::fromStdString(*path));
+        graph_->FileNameConfirmed(*path);
     }
 }
 
@@ -236,6 +240,10 @@ bool frmInput::AskToGoOn(const MainFormQuestion& question) {
 }
 
 void frmInput::OpenCurveForm(CurveKind kind) {
+    if (!vorla::ui::AcceptTypedNumbers(services_, *this, {{txtHoC}, {txtDelayTime}},
+                                       kInputDataErrorTitle)) {
+        return;
+    }
     const auto description = txtDescription->text().toStdString();
     const auto fireFile = txtFireFile->text().toStdString();
     const auto heatOfCombustion = txtHoC->text().toStdString();

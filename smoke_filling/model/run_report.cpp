@@ -17,6 +17,7 @@ RunReport BuildRunReport(const RunInputs& inputs, const RunResults& results,
     report.ScreenTableText = ScreenTableText(inputs, results, endMessage);
     report.SavedReportText = SavedReportText(header, ReportRows(inputs, results), endMessage);
     report.OutputFile = inputs.OutputFile;
+    report.FireFile = inputs.FireFile;
     report.PrintedPages = [inputs, &results, endMessage = std::string(endMessage)](
                               double linesPerPage, std::string_view outputFile) {
         RunInputs named = inputs;

@@ -8,6 +8,7 @@
 #include "common/ui/one_line_validator.h"
 #include "common/ui/platform_services.h"
 #include "common/ui/rejected_input_message.h"
+#include "common/ui/typed_number_boxes.h"
 #include "smoke_filling/model/input_checks.h"
 #include "smoke_filling/model/input_entry.h"
 #include "smoke_filling/model/saved_report_reader.h"
@@ -293,6 +294,7 @@ void frmInput::mnuFileNew_Click() {
 void frmInput::mnuFileOpen_Click() {
     ChooseDataFileToOpen();
     txtRunTitle->setFocus();
+    txtRunTitle->selectAll();
 }
 
 void frmInput::ChooseDataFileToOpen() {
@@ -372,21 +374,25 @@ void frmInput::closeEvent(QCloseEvent* event) {
 void frmInput::txtFireFile_Click() {
     ChooseFireFile();
     txtRunTitle->setFocus();
+    txtRunTitle->selectAll(); // typing replaces the title, as after Tab
 }
 
 void frmInput::txtFireFile_GotFocus() {
     ChooseFireFile();
     txtRunTitle->setFocus();
+    txtRunTitle->selectAll(); // typing replaces the title, as after Tab
 }
 
 void frmInput::txtOutputFile_Click() {
     ChooseDataFileToSave();
     txtFloorArea->setFocus();
+    txtFloorArea->selectAll(); // typing replaces the area, as after Tab
 }
 
 void frmInput::txtOutputFile_GotFocus() {
     ChooseDataFileToSave();
     txtFloorArea->setFocus();
+    txtFloorArea->selectAll(); // typing replaces the area, as after Tab
 }
 
 void frmInput::ChooseFireFile() {
@@ -421,10 +427,16 @@ void frmInput::mnuRun_Click() {
         return; // a run is on screen already
     }
     txtRunTitle->setFocus();
+    if (!ui::AcceptTypedNumbers(
+            services_, *this,
+            {{txtFloorArea}, {txtRoomHeight}, {txtFireHeight}, {txtLossFraction}, {txtRunTime}},
+            kInputErrorTitle)) {
+        return;
+    }
     calc_.Inputs = ReadInputBoxes(Boxes(), calc_.Units);
     if (const auto rejected = CheckRunInputs(calc_.Inputs)) {
-        // SKEVA-XW leaves the wrong value as it is, the cursor where it was.
-        ui::ShowRejectedInput(services_, *rejected, *this, ui::RejectedText::LeftAsIs);
+        // The wrong value is selected, so typing replaces it.
+        ui::ShowRejectedInput(services_, *rejected, *this);
         return;
     }
     report_ = new frmOutput(calc_, services_,

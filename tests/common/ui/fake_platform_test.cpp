@@ -80,6 +80,31 @@ class FakePlatformTest : public QObject {
         QVERIFY(platform.Problems()[0].find("OK") != std::string::npos);
     }
 
+    // Escape answers as the real box would: Cancel where the question says
+    // Escape leaves it, else the box's own escape button.
+    void EscapeAnswersAsTheBoxWould() {
+        FakePlatform platform(DataFolder());
+        auto leaves = Question("Do you want to save the data?");
+        leaves.EscapeLeaves = true;
+        const struct {
+            MessageRequest request;
+            MessageButton answer;
+        } cases[] = {
+            {leaves, MessageButton::Cancel},
+            {Question("Replace the file?"), MessageButton::No},
+            {{"Ready?", "VORLA-XW: Printer Check", MessageIcon::Exclamation,
+              MessageButtons::OkCancel},
+             MessageButton::Cancel},
+        };
+        for (const auto& c : cases) {
+            platform.PressEscapeOnNextQuestion();
+            QCOMPARE(platform.ShowMessage(c.request), c.answer);
+            QCOMPARE(platform.Messages().back().Answer, c.answer);
+            QVERIFY(!platform.Messages().back().AnsweredByDefault);
+        }
+        QVERIFY(platform.Problems().empty());
+    }
+
     void TheTestSeesTheWindowsWhenTheQuestionIsAsked() {
         FakePlatform platform(DataFolder());
         std::vector<std::string> seen;

@@ -69,6 +69,48 @@ class QtPlatformTest : public QObject {
         QCOMPARE(AnswerOf(-1, request.Buttons), EscapeButtonOf(request.Buttons));
     }
 
+    // A question that Escape leaves shows Yes and No only; Escape and the
+    // frame's close button answer Cancel, and Yes and No still answer themselves.
+    void EscapeLeavesAQuestionThatAsksSo_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("answer");
+        QTest::newRow("Escape") << "Escape" << int(MessageButton::Cancel);
+        QTest::newRow("frame") << "frame" << int(MessageButton::Cancel);
+        QTest::newRow("Yes") << "Yes" << int(MessageButton::Yes);
+        QTest::newRow("No") << "No" << int(MessageButton::No);
+    }
+    void EscapeLeavesAQuestionThatAsksSo() {
+        QFETCH(QString, how);
+        QFETCH(int, answer);
+        MessageRequest request("Do you want to save the data?", "VORLA-XW: Save Data?",
+                               MessageIcon::Exclamation, MessageButtons::YesNo);
+        request.EscapeLeaves = true;
+        const auto box = MakeMessageBox(request, nullptr);
+        QStringList shown;
+        QTimer::singleShot(0, box.get(), [&box, &shown, how] {
+            // Whatever is found, the box is answered, so exec() returns.
+            (void)QTest::qWaitForWindowExposed(box.get());
+            for (auto* button : box->buttons()) {
+                if (button->isVisible()) {
+                    shown << button->text().remove('&');
+                }
+            }
+            if (how == "Escape") {
+                QTest::keyClick(box.get(), Qt::Key_Escape);
+            } else if (how == "frame") {
+                box->close();
+            } else {
+                box->button(how == "Yes" ? QMessageBox::Yes : QMessageBox::No)->click();
+            }
+        });
+        QCOMPARE(int(AnswerOf(box->exec(), request.Buttons)), answer);
+        shown.sort();
+        QCOMPARE(shown, QStringList({"No", "Yes"}));
+        QCOMPARE(EscapeAnswerOf(request), MessageButton::Cancel);
+        request.EscapeLeaves = false;
+        QCOMPARE(EscapeAnswerOf(request), MessageButton::No);
+    }
+
     void AMessageBoxGivesTheKeyboardBackToTheWindowBelow() {
         // The program's window is on screen but has not got the keyboard back
         // yet (another box has just closed): the box is still shown over it,

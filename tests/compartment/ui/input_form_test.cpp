@@ -502,6 +502,119 @@ class InputWindowTest : public QObject {
         QVERIFY(program.platform.Problems().empty());
     }
 
+    // A typed value that is not wholly a number is named, with its box's
+    // caption, before any check reads it: the run does not start, and the box
+    // has the focus with its text selected so typing replaces it.
+    void ANumberBoxThatIsNotANumberStopsTheRun_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("decimal comma") << "txtFloorArea"
+                                       << "20,5"
+                                       << "Floor Area";
+        QTest::newRow("comma in a height") << "txtRoomHeight"
+                                           << "2,4"
+                                           << "Ceiling Height";
+        QTest::newRow("letters after digits") << "txtVentWidth"
+                                              << "12abc"
+                                              << "Width";
+        QTest::newRow("letters in the fire base") << "txtFireHeight"
+                                                  << "floor"
+                                                  << "Fire Base Height";
+        QTest::newRow("a lone point") << "txtSillHeight"
+                                      << "."
+                                      << "Sill Height";
+        QTest::newRow("a unit typed") << "txtSoffitHeight"
+                                      << "2 m"
+                                      << "Soffit Height";
+        QTest::newRow("fraction") << "txtRadiativeLossFraction"
+                                  << "0,35"
+                                  << "Radiative Loss Fraction";
+        QTest::newRow("loss fraction") << "txtTotalLossFraction"
+                                       << "0.6x"
+                                       << "Heat Loss Fraction";
+        QTest::newRow("run time") << "txtRunTime"
+                                  << "600s"
+                                  << "Maximum Run Time";
+    }
+    void ANumberBoxThatIsNotANumberStopsTheRun() {
+        QFETCH(QString, box);
+        QFETCH(QString, text);
+        QFETCH(QString, caption);
+        Program program;
+        program.FillRoom(program.WriteFile("STEADY.FIR", kSteadyFire));
+        // The output file empty too: the number is named first.
+        program.Set(InputBox::txtOutputFile, "");
+        auto* typed = Control<QLineEdit>(program.input, box);
+        typed->setText(text);
+        Trigger(program.input, "mnuRun");
+        QVERIFY(!program.Report());
+        QVERIFY(program.input->isVisible());
+        QCOMPARE(program.platform.Messages().size(), std::size_t{1});
+        const auto& shown = program.platform.Messages()[0].Request;
+        QCOMPARE(QString::fromStdString(shown.Text),
+                 "The value of " + caption +
+                     " is not a number. Type digits with a point (.) as the decimal "
+                     "separator, for example 20.5.");
+        QCOMPARE(shown.Title, std::string("VORLA-XW: Input Data Error"));
+        QCOMPARE(shown.Icon, MessageIcon::Exclamation);
+        QCOMPARE(program.FocusName(), box);
+        QCOMPARE(typed->selectedText(), text);
+        QCOMPARE(typed->text(), text);
+
+        // Blanks around a number are no fault: the next failing check is the
+        // output file's.
+        typed->setText(" 1 ");
+        program.platform.ClearRecords();
+        Trigger(program.input, "mnuRun");
+        QVERIFY(!program.Report());
+        QCOMPARE(program.platform.Messages().at(0).Request.Text,
+                 std::string("An output data file name must be specified."));
+    }
+
+    void TheEstimatorNamesABoxThatIsNotANumber() {
+        Program program;
+        program.FillRoom(program.WriteFile("STEADY.FIR", kSteadyFire));
+        program.Set(InputBox::txtFireHeight, "0,3");
+        Click(program.input, "cmdEstimateLc");
+        QVERIFY(!program.Estimator());
+        QCOMPARE(program.platform.Messages().size(), std::size_t{1});
+        QVERIFY(program.platform.Messages()[0].Request.Text.starts_with(
+            "The value of Fire Base Height is not a number."));
+        QCOMPARE(program.FocusName(), QString("txtFireHeight"));
+
+        program.Set(InputBox::txtFireHeight, "0.3");
+        Click(program.input, "cmdEstimateLc");
+        QWidget* estimator = program.Estimator();
+        QVERIFY(estimator);
+        auto* ratio = Control<QLineEdit>(estimator, "txtAspectRatio");
+        ratio->setText("1,5");
+        Click(estimator, "cmdEstimate");
+        QCOMPARE(program.platform.Messages().size(), std::size_t{2});
+        QVERIFY(program.platform.Messages()[1].Request.Text.starts_with(
+            "The value of Ratio of Room Length To Width is not a number."));
+        QVERIFY(program.Estimator());
+        QCOMPARE(ratio->selectedText(), QString("1,5"));
+        QCOMPARE(program.Box(InputBox::txtTotalLossFraction)->text(), QString("0.6"));
+    }
+
+    // After a file dialog the focus comes back to a box with its text
+    // selected, so typing replaces what is there.
+    void TheBoxAfterAFileDialogHasItsTextSelected() {
+        Program program;
+        program.FillRoom("SOFA.FIR");
+        program.platform.ChooseInNextDialog(program.Path("OFFICE.VOF"));
+        QTest::mouseClick(Control<QLineEdit>(program.input, "txtOutputFile"), Qt::LeftButton);
+        Program::Settle();
+        QCOMPARE(program.FocusName(), QString("txtFloorArea"));
+        QCOMPARE(program.Box(InputBox::txtFloorArea)->selectedText(), QString("20"));
+        program.platform.ChooseInNextDialog(program.Path("SOFA.FIR"));
+        QTest::mouseClick(Control<QLineEdit>(program.input, "txtFireFile"), Qt::LeftButton);
+        Program::Settle();
+        QCOMPARE(program.FocusName(), QString("txtRunTitle"));
+        QCOMPARE(program.Box(InputBox::txtRunTitle)->selectedText(), QString("Office, sofa fire"));
+    }
+
     void FileBoxesOpenTheirDialogOnceWhenClicked() {
         Program program;
         program.Set(InputBox::txtFireFile, "OLD.FIR");

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 
 using namespace vorla::compartment;
@@ -13,7 +14,7 @@ using namespace vorla::compartment::testing;
 
 namespace {
 
-// Save has run (even with its dialog cancelled): its button is off.
+// The results are saved: Save's button is off.
 bool Saved(const QWidget* report) {
     return !Control<QPushButton>(report, "cmdSave")->isEnabled();
 }
@@ -215,20 +216,102 @@ class OutputWindowTest : public QObject {
         QVERIFY(program.Run());
     }
 
-    void ACancelledSaveCountsAsSaved() {
+    // Escape on the save question leaves the question only: the report stays
+    // open and unsaved, whether Close, Escape or the frame's button asked it.
+    void EscapeOnTheSaveQuestionKeepsTheReport_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("Close") << "Close";
+        QTest::newRow("Escape") << "Escape";
+        QTest::newRow("frame") << "frame";
+    }
+    void EscapeOnTheSaveQuestionKeepsTheReport() {
+        QFETCH(QString, how);
         Program program;
-        auto* report = RunToFlashover(program, MessageButton::Yes);
+        QPointer<QWidget> report = RunToFlashover(program, MessageButton::Yes);
         QVERIFY(report);
-        program.platform.CancelNextDialog();
-        Control<QPushButton>(report, "cmdSave")->click();
-        QVERIFY(Saved(report));
-        QVERIFY(!Control<QPushButton>(report, "cmdSave")->isEnabled());
-        QVERIFY(QDir(program.folder.path()).entryList({"*.sdf", "*.VOF"}).isEmpty());
         program.platform.ClearRecords();
-        Control<QPushButton>(report, "cmdClose")->click();
+        program.platform.PressEscapeOnNextQuestion();
+        if (how == "Close") {
+            Click(report, "cmdClose");
+        } else if (how == "Escape") {
+            QTest::keyClick(report, Qt::Key_Escape);
+        } else {
+            report->close();
+        }
+        Program::Settle();
+        QVERIFY(report && program.Report() == report);
+        QVERIFY(!program.input->isVisible());
+        QVERIFY(!Saved(report));
+        QCOMPARE(program.platform.Messages().size(), std::size_t{1});
+        QCOMPARE(program.platform.Messages()[0].Request.Text,
+                 std::string("Do you want to save the data?"));
+        QVERIFY(program.platform.FileDialogs().empty());
+        QCOMPARE(program.FocusName(), QString("cmdClose"));
+
+        // The question comes again, and No now discards.
+        program.platform.AnswerNextQuestion(MessageButton::No);
+        Click(report, "cmdClose");
         Program::Settle();
         QVERIFY(!program.Report());
-        QVERIFY(program.platform.Messages().empty());
+        QCOMPARE(program.platform.Messages().size(), std::size_t{2});
+        QVERIFY(program.platform.Problems().empty());
+    }
+
+    // A save that keeps nothing leaves the results unsaved: Save stays on and
+    // Close asks again. Over the fire file the run read, nothing is written.
+    void ASaveThatKeepsNothingLeavesTheResultsUnsaved_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("Save, dialog cancelled") << "Save cancel";
+        QTest::newRow("Close, Yes, dialog cancelled") << "Close cancel";
+        QTest::newRow("Save over the fire file") << "Save fire";
+        QTest::newRow("Close, Yes, over the fire file") << "Close fire";
+        QTest::newRow("over the fire file through a link") << "Save link";
+    }
+    void ASaveThatKeepsNothingLeavesTheResultsUnsaved() {
+        QFETCH(QString, how);
+        Program program;
+        const std::string fire = program.WriteFile("RAMP.FIR", kRampFire);
+        program.FillRoom(fire, "300", "10");
+        program.platform.AnswerNextQuestion(MessageButton::Yes);
+        QPointer<QWidget> report = program.Run();
+        QVERIFY(report);
+        program.platform.ClearRecords();
+        const std::string link = program.Path("LINK.FIR");
+        QVERIFY(QFile::link(QString::fromStdString(fire), QString::fromStdString(link)));
+        if (how.endsWith("cancel")) {
+            program.platform.CancelNextDialog();
+        } else {
+            program.platform.ChooseInNextDialog(how.endsWith("link") ? link : fire);
+        }
+        if (how.startsWith("Close")) {
+            program.platform.AnswerNextQuestion(MessageButton::Yes);
+            Click(report, "cmdClose");
+        } else {
+            Click(report, "cmdSave");
+        }
+        Program::Settle();
+        QVERIFY(report && program.Report() == report);
+        QVERIFY(!Saved(report));
+        QCOMPARE(ReadText(fire), QString(kRampFire));
+        QVERIFY(QDir(program.folder.path()).entryList({"*.sdf", "*.VOF"}).isEmpty());
+        if (how.contains("fire") || how.contains("link")) {
+            const auto& refusal = program.platform.Messages().back().Request;
+            const std::string chosen = how.endsWith("link") ? link : fire;
+            QCOMPARE(refusal.Text, "The file " + chosen + " is the fire file " + fire +
+                                       " this run read: saving there would write over it. "
+                                       "The report is not saved.");
+            QCOMPARE(refusal.Title, std::string("VORLA-XW"));
+        }
+
+        program.platform.ClearRecords();
+        program.platform.AnswerNextQuestion(MessageButton::No);
+        Click(report, "cmdClose");
+        Program::Settle();
+        QVERIFY(!program.Report());
+        QCOMPARE(program.platform.Messages().size(), std::size_t{1});
+        QCOMPARE(program.platform.Messages()[0].Request.Text,
+                 std::string("Do you want to save the data?"));
+        QVERIFY(program.platform.Problems().empty());
     }
 
     void AFailedSaveSaysSoAndLeavesTheReportUnsaved() {

@@ -170,6 +170,31 @@ class CurveFormsTest : public QObject {
             << CurveKind::Furniture << "0" << QStringList{"txtCombustibleMass=0"}
             << "The combustible mass must be greater than 0"
             << "txtCombustibleMass";
+
+        // A value that is not wholly a number is named before any check.
+        const auto notANumber = [](const char* caption) {
+            return QString("The value of %1 is not a number. Type digits with a point (.) as the "
+                           "decimal separator, for example 20.5.")
+                .arg(caption);
+        };
+        QTest::newRow("alpha with a decimal comma")
+            << CurveKind::TSquared << "0" << tSquared("0,01172", "100", "200")
+            << notANumber("Growth Factor Alpha") << "txtAlpha";
+        QTest::newRow("t end with letters, after a bad alpha")
+            << CurveKind::TSquared << "0" << tSquared("0", "100", "200abc")
+            << notANumber("Time from Ignition to End of Curve") << "txtTEnd";
+        QTest::newRow("semi-universal end with a unit")
+            << CurveKind::SemiUniversal << "0" << QStringList{"txtTEnd=600 s"}
+            << notANumber("Time from Ignition to End of Curve") << "txtTEnd";
+        QTest::newRow("pool k beta with letters")
+            << CurveKind::Pool << "0" << pool("0.039", "0.7x", "1", "600") << notANumber("K x Beta")
+            << "txtKBeta";
+        QTest::newRow("pool rate with a comma")
+            << CurveKind::Pool << "0" << pool("0,039", "0.7", "1", "600")
+            << notANumber("Infinite Size Pool Mass Loss Rate") << "txtMLRInf";
+        QTest::newRow("furniture mass with a comma")
+            << CurveKind::Furniture << "0" << QStringList{"txtCombustibleMass=12,5"}
+            << notANumber("Combustible Mass") << "txtCombustibleMass";
     }
     void ChecksShowTheirMessageAndFocus() {
         QFETCH(CurveKind, kind);
@@ -192,6 +217,9 @@ class CurveFormsTest : public QObject {
         QCOMPARE(shown.Request.Buttons, MessageButtons::Ok);
         QVERIFY(form->isVisible());
         QCOMPARE(FocusIn(form), focus);
+        // Typing replaces the refused value.
+        auto* box = Control<QLineEdit>(form, focus);
+        QCOMPARE(box->selectedText(), box->text());
         QVERIFY(!generator.Graph().isVisible());
         QVERIFY(!generator.input.isVisible());
         QCOMPARE(generator.Module().LastPoint, 0);

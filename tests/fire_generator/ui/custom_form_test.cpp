@@ -159,6 +159,18 @@ class CustomFormTest : public QObject {
         QTest::newRow("OK, a single point")
             << false << QStringList{"0:100"} << "At least two data points must be entered."
             << TimeBox(1);
+        QStringList comma = FullPage(0);
+        comma[2] = "20:1,5";
+        QTest::newRow("Next, a rate with a decimal comma")
+            << true << comma
+            << "The value of QDOT (kW) of Data point # 3 is not a number. Type digits with a "
+               "point (.) as the decimal separator, for example 20.5."
+            << RateBox(2);
+        QTest::newRow("OK, a time with a unit")
+            << false << QStringList{"0:0", "10 s:10"}
+            << "The value of Time (s) of Data point # 2 is not a number. Type digits with a "
+               "point (.) as the decimal separator, for example 20.5."
+            << TimeBox(1);
         QTest::newRow("OK, time past 16 bits")
             << false << QStringList{"0:0", "40000:10"}
             << "Time values must lie between -32768 s and 32767 s." << TimeBox(1);

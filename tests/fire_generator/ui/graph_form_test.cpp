@@ -144,19 +144,70 @@ class GraphFormTest : public QObject {
         QCOMPARE(saved, Contents(generator.FolderPath("batch/ARMCHAIR.FIR")));
     }
 
-    void AnotherCurveOverwritesTheFile() {
+    // A later curve's Save asks before replacing the file the name still
+    // points at; only a name chosen (and confirmed) in the Save As dialog for
+    // this very curve is written without asking.
+    void AnotherCurveAsksBeforeReplacingTheFile_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("remembered name, Yes") << "Yes" << true << true;
+        QTest::newRow("remembered name, No") << "No" << true << false;
+        QTest::newRow("remembered name, Escape") << "Escape" << true << false;
+        QTest::newRow("chosen again in the dialog") << "dialog" << false << true;
+        QTest::newRow("chosen for the first curve only") << "dialog before" << true << false;
+    }
+    void AnotherCurveAsksBeforeReplacingTheFile() {
+        QFETCH(QString, how);
+        QFETCH(bool, asked);
+        QFETCH(bool, replaced);
         Generator generator;
+        const QString path = generator.FolderPath("POOL1.FIR");
+        const auto chooseInDialog = [&] {
+            generator.platform.ChooseInNextDialog(path.toStdString());
+            QTest::mouseClick(Control<QLineEdit>(generator.input, "txtFireFile"), Qt::LeftButton);
+        };
+        if (how == "dialog before") {
+            chooseInDialog();
+        }
         BuildPool(generator);
         Control<QPushButton>(generator.Graph(), "cmdSave")->click();
+        const QByteArray first = Contents(path);
+        QVERIFY(!first.isEmpty());
         Control<QPushButton>(generator.Graph(), "cmdClose")->click();
+        if (how == "dialog") {
+            chooseInDialog();
+        }
         BuildPool(generator, "POOL1.FIR", "60");
-        QVERIFY(Control<QPushButton>(generator.Graph(), "cmdSave")->isEnabled());
-        QVERIFY(!Generator::Saved());
+        if (how == "Yes" || how == "dialog before") {
+            generator.platform.AnswerNextQuestion(how == "Yes" ? MessageButton::Yes
+                                                               : MessageButton::No);
+        } else if (how == "No") {
+            generator.platform.AnswerNextQuestion(MessageButton::No);
+        } else if (how == "Escape") {
+            generator.platform.PressEscapeOnNextQuestion();
+        }
         Control<QPushButton>(generator.Graph(), "cmdSave")->click();
+
+        QCOMPARE(generator.platform.Messages().size(), std::size_t{asked ? 1u : 0u});
+        if (asked) {
+            const auto& question = generator.platform.Messages()[0].Request;
+            QCOMPARE(question.Text,
+                     path.toStdString() + " already exists.\nDo you want to replace it?");
+            QCOMPARE(question.Title, std::string("QDOT-XW: Save Data?"));
+            QCOMPARE(question.Buttons, MessageButtons::YesNo);
+            QCOMPARE(question.Default, MessageButton::No);
+        }
+        QCOMPARE(Generator::Saved(), replaced);
+        QCOMPARE(Control<QPushButton>(generator.Graph(), "cmdSave")->isEnabled(), !replaced);
         vorla::FireTable table;
-        QVERIFY(!vorla::ReadFireFile(generator.FolderPath("POOL1.FIR").toStdString(), table));
-        QCOMPARE(int(table.N), 3);
-        QCOMPARE(table.Points[3].Time, 660.0);
+        QVERIFY(!vorla::ReadFireFile(path.toStdString(), table));
+        // The second curve starts 60 s later: its end is at 660 s, the first's at 600 s.
+        QCOMPARE(table.Points[table.N].Time, replaced ? 660.0 : 600.0);
+        if (!replaced) {
+            QCOMPARE(Contents(path), first);
+        }
+        QVERIFY(generator.platform.Problems().empty());
     }
 
     void UsUnitsPlotBtuButSaveKilowatts() {
@@ -225,6 +276,29 @@ class GraphFormTest : public QObject {
         }
         ExpectBackAtTheMainForm(generator);
         QCOMPARE(generator.ProgramEnded, 0);
+    }
+
+    // Escape on the save question leaves the question: the curve stays on
+    // screen, unsaved, and the next Close asks again.
+    void EscapeOnTheSaveQuestionKeepsTheCurve() {
+        Generator generator;
+        BuildPool(generator);
+        QWidget& graph = generator.Graph();
+        WaitUntilActive(&graph);
+        generator.platform.PressEscapeOnNextQuestion();
+        QTest::keyClick(graph.focusWidget(), Qt::Key_Escape);
+        QCOMPARE(generator.platform.Messages().size(), std::size_t{1});
+        QCOMPARE(Shown(generator.platform.Messages()[0]), kSaveQuestion);
+        QVERIFY(graph.isVisible());
+        QVERIFY(!generator.input.isVisible());
+        QVERIFY(!Generator::Saved());
+        QVERIFY(!QFileInfo::exists(generator.FolderPath("POOL1.FIR")));
+
+        generator.platform.AnswerNextQuestion(MessageButton::No);
+        Control<QPushButton>(graph, "cmdClose")->click();
+        QCOMPARE(generator.platform.Messages().size(), std::size_t{2});
+        ExpectBackAtTheMainForm(generator);
+        QVERIFY(generator.platform.Problems().empty());
     }
 
     void AFailedSaveKeepsTheWindowOpen() {

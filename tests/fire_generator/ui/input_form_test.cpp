@@ -275,6 +275,61 @@ class InputFormTest : public QObject {
         QVERIFY(generator.platform.Problems().empty());
     }
 
+    // The README's walk-through, step 2 and 3: after the Save As dialog the
+    // focus is on the heat of combustion with its text selected, so typing
+    // 20000 gives 20000, not 1200020000.
+    void TheWalkThroughTypesTheHeatOfCombustionOverTheOldOne() {
+        Generator generator;
+        auto& input = generator.input;
+        auto* description = Control<QLineEdit>(input, "txtDescription");
+        auto* hoc = Control<QLineEdit>(input, "txtHoC");
+        QCOMPARE(hoc->text(), QString("12000"));
+        description->setFocus();
+        QTest::keyClicks(description, "Armchair, medium t-squared growth");
+        generator.platform.ChooseInNextDialog(generator.FolderPath("ARMCHAIR.FIR").toStdString());
+        QTest::keyClick(description, Qt::Key_Tab);
+        QTRY_COMPARE(QApplication::focusWidget(), hoc);
+        QTest::keyClicks(QApplication::focusWidget(), "20000");
+        QCOMPARE(hoc->text(), QString("20000"));
+        QVERIFY(generator.platform.Problems().empty());
+    }
+
+    // A heat of combustion or delay that is not wholly a number is named; no
+    // curve form opens and the value is selected.
+    void AMainFormNumberThatIsNotANumberOpensNoCurveForm_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("thousands comma") << "txtHoC"
+                                         << "20,000"
+                                         << "Heat Of Combustion";
+        QTest::newRow("unit typed") << "txtHoC"
+                                    << "20000 kJ/kg"
+                                    << "Heat Of Combustion";
+        QTest::newRow("delay with letters") << "txtDelayTime"
+                                            << "30s"
+                                            << "Delay Time";
+    }
+    void AMainFormNumberThatIsNotANumberOpensNoCurveForm() {
+        QFETCH(QString, box);
+        QFETCH(QString, text);
+        QFETCH(QString, caption);
+        Generator generator;
+        generator.FillMainForm("Test fire", generator.FolderPath("TEST.FIR"), "12000", "30");
+        auto* typed = Control<QLineEdit>(generator.input, box);
+        typed->setText(text);
+        Control<QPushButton>(generator.input, "cmdTSquared")->click();
+        QVERIFY(!Generator::CurveForm());
+        QVERIFY(generator.input.isVisible());
+        QCOMPARE(generator.platform.Messages().size(), std::size_t{1});
+        QCOMPARE(Shown(generator.platform.Messages()[0]),
+                 "QDOT-XW: Input Data Error | The value of " + caption +
+                     " is not a number. Type digits with a point (.) as the decimal "
+                     "separator, for example 20.5.");
+        QCOMPARE(FocusIn(&generator.input), box);
+        QCOMPARE(typed->selectedText(), text);
+    }
+
     void ExitEndsTheProgram_data() {
         QTest::addColumn<bool>("frameClose");
         QTest::newRow("Exit") << false;

@@ -186,10 +186,7 @@ class InputFormTest : public QObject {
             {"The fire base must be at or above the floor.", Control<QLineEdit>(f, "txtFireHeight"),
              nullptr, [&] { w.Type(Control<QLineEdit>(f, "txtFireHeight"), "3"); }},
             {"The fire base must be below the ceiling.", Control<QLineEdit>(f, "txtFireHeight"),
-             nullptr,
-             [&] {
-                 w.Type(Control<QLineEdit>(f, "txtFireHeight"), "abc");
-             }}, // not a number: the floor
+             nullptr, [&] { w.Type(Control<QLineEdit>(f, "txtFireHeight"), "0"); }},
             {"The loss fraction must be between 0 and 1.", Control<QLineEdit>(f, "txtLossFraction"),
              nullptr, [&] { w.Type(Control<QLineEdit>(f, "txtLossFraction"), "0.6"); }},
             {"The run time must be between 0 and 9000 s.", Control<QLineEdit>(f, "txtRunTime"),
@@ -211,6 +208,11 @@ class InputFormTest : public QObject {
             QCOMPARE(shown.Icon, MessageIcon::Exclamation);
             QCOMPARE(shown.Buttons, MessageButtons::Ok);
             QCOMPARE(Name(QApplication::focusWidget()), Name(step.focus));
+            // The wrong value is selected: typing replaces it.
+            if (auto* box = qobject_cast<QLineEdit*>(step.focus); box && !step.dialog) {
+                QVERIFY(!box->text().isEmpty());
+                QCOMPARE(box->selectedText(), box->text());
+            }
             // A file box opens its dialog once, and only that box.
             QCOMPARE(w.platform.FileDialogs().size(), std::size_t{step.dialog ? 1u : 0u});
             if (step.dialog) {
@@ -225,6 +227,67 @@ class InputFormTest : public QObject {
         QVERIFY(w.platform.Messages().empty());
         QCOMPARE(w.calc->Inputs.RunTime, std::int16_t{12});
         QCOMPARE(w.calc->Inputs.FireHeight, 0.0f);
+    }
+
+    // A typed value that is not wholly a number is named before any check
+    // reads it; the run does not start and the value is selected.
+    void ANumberBoxThatIsNotANumberStopsTheRun_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("decimal comma") << "txtFloorArea"
+                                       << "20,5"
+                                       << "Room Floor Area";
+        QTest::newRow("comma in the height") << "txtRoomHeight"
+                                             << "2,4"
+                                             << "Room Ceiling Height";
+        QTest::newRow("letters for the floor") << "txtFireHeight"
+                                               << "abc"
+                                               << "Fire Base Height";
+        QTest::newRow("letters after digits") << "txtLossFraction"
+                                              << "0.6abc"
+                                              << "Heat Loss Fraction";
+        QTest::newRow("run time with a unit") << "txtRunTime"
+                                              << "12abc"
+                                              << "Maximum Run Time";
+    }
+    void ANumberBoxThatIsNotANumberStopsTheRun() {
+        QFETCH(QString, box);
+        QFETCH(QString, text);
+        QFETCH(QString, caption);
+        SkevaWindows w(Data());
+        TypedRun run;
+        run.OutputFile = Path("A.SOF");
+        w.Fill(run);
+        auto* typed = Control<QLineEdit>(w.input, box);
+        typed->setText(text);
+        w.platform.ClearRecords();
+        QVERIFY(w.Run() == nullptr);
+        QCOMPARE(w.platform.Messages().size(), std::size_t{1});
+        const auto& shown = w.platform.Messages()[0].Request;
+        QCOMPARE(QString::fromStdString(shown.Text),
+                 "The value of " + caption +
+                     " is not a number. Type digits with a point (.) as the decimal "
+                     "separator, for example 20.5.");
+        QCOMPARE(shown.Title, std::string("SKEVA-XW: Input Data Error"));
+        QCOMPARE(Name(QApplication::focusWidget()), box);
+        QCOMPARE(typed->selectedText(), text);
+        QVERIFY(w.platform.Problems().empty());
+    }
+
+    // After a file dialog the focus comes back to a box with its text selected.
+    void TheBoxAfterAFileDialogHasItsTextSelected() {
+        SkevaWindows w(Data());
+        TypedRun run;
+        w.Fill(run);
+        w.platform.ChooseInNextDialog(Path("B.SOF").toStdString());
+        QTest::mouseClick(Control<QLineEdit>(w.input, "txtOutputFile"), Qt::LeftButton);
+        QCOMPARE(FocusName(), QString("txtFloorArea"));
+        QCOMPARE(Control<QLineEdit>(w.input, "txtFloorArea")->selectedText(), QString("1000"));
+        w.platform.ChooseInNextDialog(DataFile("steady_100kw_10000s.fir"));
+        QTest::mouseClick(Control<QLineEdit>(w.input, "txtFireFile"), Qt::LeftButton);
+        QCOMPARE(FocusName(), QString("txtRunTitle"));
+        QCOMPARE(Control<QLineEdit>(w.input, "txtRunTitle")->selectedText(), QString("Test run"));
     }
 
     void AHeightInFeetIsCheckedInMetres() {

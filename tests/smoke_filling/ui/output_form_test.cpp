@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -37,7 +38,7 @@ QByteArray Contents(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Save has run (even with its dialog cancelled): its button is off.
+// The results are saved: Save's button is off.
 bool Saved(const QWidget* report) {
     return !Control<QPushButton>(report, "cmdSave")->isEnabled();
 }
@@ -247,33 +248,62 @@ class OutputFormTest : public QObject {
         QVERIFY(w.Run() != nullptr);
     }
 
-    void ACancelledSaveCountsAsSaved() {
+    // Nothing is kept by Escape on the save question, a cancelled Save As or a
+    // name that is the fire file the run read: the report stays unsaved, Save
+    // stays on, the fire file is untouched, and the next Close asks again.
+    void WhatKeepsNothingLeavesTheReportUnsaved_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("Escape on the question") << "Escape";
+        QTest::newRow("Save, dialog cancelled") << "Save cancel";
+        QTest::newRow("Close, Yes, dialog cancelled") << "Close cancel";
+        QTest::newRow("Save over the fire file") << "Save fire";
+    }
+    void WhatKeepsNothingLeavesTheReportUnsaved() {
+        QFETCH(QString, how);
         SkevaWindows w(Data());
-        w.Fill(Hall("60"));
+        const QString fire = Path("STEADY.FIR");
+        QVERIFY(QFile::copy(QString::fromStdString(DataFile("steady_100kw_10000s.fir")), fire));
+        const QByteArray fireBytes = Contents(fire);
+        TypedRun run = Hall("60");
+        run.FireFile = fire;
+        w.Fill(run);
         QPointer<QWidget> report = w.Run();
         QVERIFY(report);
-        w.platform.CancelNextDialog();
-        QTest::mouseClick(Control<QPushButton>(report, "cmdSave"), Qt::LeftButton);
-        QVERIFY(Saved(report));
-        QVERIFY(!Control<QPushButton>(report, "cmdSave")->isEnabled());
-        QCOMPARE(Name(QApplication::focusWidget()), Name(Control<QPushButton>(report, "cmdClose")));
-        QTest::mouseClick(Control<QPushButton>(report, "cmdClose"), Qt::LeftButton);
+        w.platform.ClearRecords();
+        if (how == "Escape") {
+            w.platform.PressEscapeOnNextQuestion();
+        } else if (how.startsWith("Close")) {
+            w.platform.AnswerNextQuestion(MessageButton::Yes);
+        }
+        if (how.endsWith("cancel")) {
+            w.platform.CancelNextDialog();
+        } else if (how.endsWith("fire")) {
+            w.platform.ChooseInNextDialog(fire.toStdString());
+        }
+        const char* button = how.startsWith("Save") ? "cmdSave" : "cmdClose";
+        QTest::mouseClick(Control<QPushButton>(report, button), Qt::LeftButton);
         w.FlushDeletes();
-        QVERIFY(!report);
-        QVERIFY(w.platform.Messages().empty());
+        QVERIFY(report && report->isVisible());
+        QVERIFY(!Saved(report));
+        QCOMPARE(Name(QApplication::focusWidget()), Name(Control<QPushButton>(report, "cmdClose")));
+        QCOMPARE(Contents(fire), fireBytes);
+        QVERIFY(QDir(folder_.path()).entryList({"*.sof", "*.SOF"}).isEmpty());
+        if (how.endsWith("fire")) {
+            QCOMPARE(w.platform.Messages().back().Request.Text,
+                     "The file " + fire.toStdString() + " is the fire file " + fire.toStdString() +
+                         " this run read: saving there would write over it. "
+                         "The results are not saved.");
+        }
 
-        // The same through the question: Yes, then Cancel in the dialog.
-        w.Fill(Hall("60"));
-        report = w.Run();
-        QVERIFY(report);
-        w.platform.AnswerNextQuestion(MessageButton::Yes);
-        w.platform.CancelNextDialog();
-        QTest::mouseClick(Control<QPushButton>(report, "cmdClose"), Qt::LeftButton);
-        QVERIFY(report && report->isVisible() && Saved(report));
+        w.platform.ClearRecords();
+        w.platform.AnswerNextQuestion(MessageButton::No);
         QTest::mouseClick(Control<QPushButton>(report, "cmdClose"), Qt::LeftButton);
         w.FlushDeletes();
         QVERIFY(!report);
         QCOMPARE(w.platform.Messages().size(), std::size_t{1});
+        QCOMPARE(w.platform.Messages()[0].Request.Text,
+                 std::string("Do you want to save the data?"));
+        QVERIFY(w.platform.Problems().empty());
     }
 
     void AFailedSaveSaysSoAndLeavesSaveOpen() {
