@@ -8,18 +8,18 @@
 namespace vorla::cli {
 
 int WriteCommandOutput(const std::string& path, std::string_view text, std::ostream& out,
-                       std::ostream& err) {
+                       std::ostream& err, std::string_view prefix) {
     if (path.empty() || path == "-") {
         out.write(text.data(), static_cast<std::streamsize>(text.size()));
         out.flush();
         if (!out) {
-            err << "vorla: the text could not be written to standard output.\n";
+            err << prefix << "the text could not be written to standard output.\n";
             return kExitFileProblem;
         }
         return kExitSuccess;
     }
     if (const auto error = WriteFileAtomically(path, text)) {
-        err << "vorla: " << *error << "\n";
+        err << prefix << *error << "\n";
         return kExitFileProblem;
     }
     return kExitSuccess;

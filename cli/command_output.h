@@ -14,9 +14,9 @@ namespace vorla::cli {
 
 // Writes `text` to `out` when `path` is empty or "-", else atomically to the
 // file. Returns the exit status: success, or the file problem after saying on
-// `err` which file could not be written and why.
+// `err`, after `prefix`, which file could not be written and why.
 int WriteCommandOutput(const std::string& path, std::string_view text, std::ostream& out,
-                       std::ostream& err);
+                       std::ostream& err, std::string_view prefix = "vorla: ");
 
 // The unit system of "--units si|us" (S.I. when not given), or the line the
 // command prints when the value is neither.

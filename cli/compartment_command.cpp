@@ -4,7 +4,6 @@
 #include "cli/model_command.h"
 #include "cli/model_inputs.h"
 #include "cli/vorla_command.h"
-#include "common/atomic_file.h"
 #include "compartment/model/calculations.h"
 #include "compartment/model/model_run.h"
 #include "compartment/model/report_text.h"
@@ -48,7 +47,9 @@ constexpr std::string_view kHelp =
     "                           si = m and m² (default), us = ft and ft²\n"
     "  --title TEXT             run title (its first 60 characters are kept)\n"
     "  --output-name NAME       output data file name the report shows\n"
-    "                           (default: the -o path, else the name in --from)\n"
+    "                           (default: the -o path, else the name in --from);\n"
+    "                           needed when the report goes to standard output\n"
+    "                           unless --from gives one\n"
     "  --fire FILE              fire file (heat release rate in kW against time in s),\n"
     "                           shown in the report as typed\n"
     "  --floor-area A           floor area, m² or ft² (at most 1000 m²)\n"
@@ -66,16 +67,23 @@ constexpr std::string_view kHelp =
     "  --flashover stop|continue  the answer to \"Terminate simulation?\" when the upper\n"
     "                           layer passes 600 °C: stop (default) or continue; the\n"
     "                           question goes to standard error either way\n"
-    "  -o REPORT                write the report to this file (replaced atomically)\n"
-    "                           instead of standard output\n"
+    "  -o REPORT                write the report to this file (replaced atomically);\n"
+    "                           without -o, or with \"-o -\", the report goes to\n"
+    "                           standard output\n"
     "  --csv FILE               also write every result row as comma-separated values:\n"
     "                           time s, layer temperature °C, interface height m,\n"
-    "                           heat release rate kW, vent flow kg/s, FR and OS flags\n"
+    "                           heat release rate kW, vent flow kg/s, FR and OS flags;\n"
+    "                           \"--csv -\" writes them to standard output, and the\n"
+    "                           report then needs -o REPORT\n"
     "  --help                   this text\n"
     "  --version                the suite's version\n"
     "\n"
+    "A file option given an empty name, or an output that is the same file as an\n"
+    "input or as another output, is refused before anything is written.\n"
+    "\n"
     "Exit status: 0 done, 1 a file could not be read or written, 2 an input was\n"
-    "rejected (the input form's message is printed on standard error).\n";
+    "rejected (the input form's message is printed on standard error) or a file\n"
+    "option was refused.\n";
 
 } // namespace
 
@@ -85,6 +93,11 @@ int RunCompartmentCommand(std::span<const std::string> args, std::ostream& out, 
         return *status;
     }
     const auto& options = std::get<OptionTexts>(parsed);
+    CommandFiles files = ModelCommandFiles(options, "report");
+    if (const auto refusal = RefuseCommandFiles(files, kPrefix)) {
+        err << *refusal;
+        return kExitInputRejected;
+    }
     // The unit system is judged before the flashover answer, then the inputs.
     const auto units = UnitsOption(OptionText(options, "units"));
     if (const auto* problem = std::get_if<std::string>(&units)) {
@@ -99,6 +112,11 @@ int RunCompartmentCommand(std::span<const std::string> args, std::ostream& out, 
     auto inputs = CompartmentInputs(options);
     if (const auto* stop = std::get_if<CommandStop>(&inputs)) {
         return Stop(*stop, err);
+    }
+    AddFireFileOfReport(files, options, std::get<RunInputs>(inputs).FireFile);
+    if (const auto refusal = RefuseCommandFiles(files, kPrefix)) {
+        err << *refusal;
+        return kExitInputRejected;
     }
 
     // The state is as large as the desktop program's, so it lives on the heap.
@@ -123,11 +141,8 @@ int RunCompartmentCommand(std::span<const std::string> args, std::ostream& out, 
     if (status != kExitSuccess) {
         return status;
     }
-    if (const auto csvPath = OptionText(options, "csv")) {
-        if (const auto problem = WriteFileAtomically(*csvPath, ResultsCsv(calc->Results))) {
-            err << kPrefix << *problem << "\n";
-            return kExitFileProblem;
-        }
+    if (const auto csv = OptionText(options, "csv")) {
+        return WriteCommandOutput(*csv, ResultsCsv(calc->Results), out, err, kPrefix);
     }
     return kExitSuccess;
 }

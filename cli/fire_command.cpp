@@ -1,5 +1,6 @@
 #include "cli/fire_command.h"
 
+#include "cli/command_files.h"
 #include "cli/command_output.h"
 #include "cli/fire_command_help.h"
 #include "cli/fire_custom_entry.h"
@@ -219,6 +220,19 @@ int RunFireCommand(std::span<const std::string> args, std::ostream& out, std::os
     }
     if (!options.Positional().empty()) {
         err << prefix << "unexpected argument \"" << options.Positional().front() << "\".\n";
+        return kExitInputRejected;
+    }
+    // Each is one line of the fire file: the name line, the date, the description.
+    constexpr std::string_view kLineTexts[] = {"o", "date", "description"};
+    if (const auto refusal = MultiLineRefusal(TextsByName(options), kLineTexts)) {
+        err << prefix << *refusal << "\n";
+        return kExitInputRejected;
+    }
+    CommandFiles files;
+    files.Read("--points", "the points file", options.Value("--points"));
+    files.Write("-o", "the fire file", options.Value("-o"));
+    if (const auto refusal = RefuseCommandFiles(files, prefix)) {
+        err << *refusal;
         return kExitInputRejected;
     }
     const auto unitsOption = UnitsOption(options.Value("--units"));

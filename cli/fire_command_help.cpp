@@ -15,16 +15,17 @@ constexpr std::string_view kCommonOptions =
     "                            characters are kept\n"
     "  --date TEXT               the date on the file's name line (default today's date\n"
     "                            in the system's short format)\n"
-    "  -o FILE.fir               the fire file to write, replacing it whole only once the\n"
-    "                            new one is complete; \"-o -\" writes it to standard output\n"
-    "                            (its name line then holds no name)\n"
+    "  -o FILE.fir               the fire file to write (needed), replacing it whole only\n"
+    "                            once the new one is complete; \"-o -\" writes it to\n"
+    "                            standard output (its name line then holds no name); it\n"
+    "                            may not be the points file of a custom fire\n"
     "  --help                    this text\n"
     "  --version                 the suite's version\n"
     "\n"
     "Times go in whole seconds up to 32767 s from the start of the curve. The file\n"
-    "holds times in s and rates in kW whatever --units says. A rejected input prints\n"
-    "QDOT-XW's message and exits with 2; a file that cannot be read or written exits\n"
-    "with 1.\n";
+    "holds times in s and rates in kW whatever --units says; -o, --date and\n"
+    "--description are one line each. A rejected input prints QDOT-XW's message and\n"
+    "exits with 2; a file that cannot be read or written exits with 1.\n";
 
 constexpr std::string_view kFireUsage =
     "Usage: vorla fire <kind> [options] -o FILE.fir\n"

@@ -47,4 +47,20 @@ std::optional<std::string> OptionText(const OptionTexts& options, std::string_vi
     return found->second;
 }
 
+CommandFiles ModelCommandFiles(const OptionTexts& options, std::string_view output) {
+    CommandFiles files;
+    files.Read("--from", "the saved " + std::string(output), OptionText(options, "from"));
+    files.Read("--fire", "the fire file", OptionText(options, "fire"));
+    files.WriteOrStandardOutput("-o", "the " + std::string(output), OptionText(options, "o"));
+    files.Write("--csv", "the CSV", OptionText(options, "csv"));
+    return files;
+}
+
+void AddFireFileOfReport(CommandFiles& files, const OptionTexts& options,
+                         const std::string& fireFile) {
+    if (OptionText(options, "from") && !OptionText(options, "fire")) {
+        files.ReadNamedIn("--from's fire file", "the fire file", fireFile);
+    }
+}
+
 } // namespace vorla::cli

@@ -3,6 +3,7 @@
 // printing why a command stops.
 #pragma once
 
+#include "cli/command_files.h"
 #include "cli/model_inputs.h"
 #include "cli/option_parser.h"
 
@@ -27,5 +28,15 @@ int Stop(const CommandStop& stop, std::ostream& err);
 
 // The value of an option, nothing when it was not given.
 std::optional<std::string> OptionText(const OptionTexts& options, std::string_view name);
+
+// The files the command reads and writes as its options name them. `output`
+// names what it writes: "report" for `vorla compartment`, "results file" for
+// `vorla smoke`; it goes to standard output unless -o names a file.
+CommandFiles ModelCommandFiles(const OptionTexts& options, std::string_view output);
+
+// Once the inputs are known: the fire file the run reads when only the saved
+// report of --from names it, so that no output may replace it either.
+void AddFireFileOfReport(CommandFiles& files, const OptionTexts& options,
+                         const std::string& fireFile);
 
 } // namespace vorla::cli

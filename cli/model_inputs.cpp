@@ -63,25 +63,15 @@ CommandStop Rejected(std::string message) {
     return {kExitInputRejected, std::move(message)};
 }
 
-// A line break in a header text would shift every line of the saved report
-// after it, and File Open would then read the wrong values back.
-std::optional<CommandStop> LineBreakIn(const OptionTexts& options, std::string_view prefix) {
-    for (const std::string_view name : {"title", "output-name", "fire", "o"}) {
-        if (const auto value = OptionText(options, name);
-            value && value->find_first_of("\r\n") != std::string::npos) {
-            const std::string dashes = name == "o" ? "-" : "--";
-            return Rejected(std::string(prefix) + "the value of " + dashes + std::string(name) +
-                            " must be one line.\n");
-        }
-    }
-    return std::nullopt;
-}
+// The texts of the report's header: a line break would shift every line of the
+// saved report after it, and File Open would then read the wrong values back.
+constexpr std::string_view kHeaderTexts[] = {"title", "output-name", "fire", "o"};
 
 template <class RunInputs, class InputBoxes, class UnitTables, class InputBox>
 std::variant<RunInputs, CommandStop> BuildInputs(const OptionTexts& options,
                                                  const ModelCommand<InputBox>& model) {
-    if (auto stop = LineBreakIn(options, model.prefix)) {
-        return *stop;
+    if (const auto refusal = MultiLineRefusal(options, kHeaderTexts)) {
+        return Rejected(std::string(model.prefix) + *refusal + "\n");
     }
     const auto units = UnitsOption(OptionText(options, "units"));
     if (const auto* problem = std::get_if<std::string>(&units)) {

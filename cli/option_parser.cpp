@@ -61,6 +61,18 @@ OptionTexts TextsByName(const ParsedOptions& options) {
     return texts;
 }
 
+std::optional<std::string> MultiLineRefusal(const OptionTexts& options,
+                                            std::span<const std::string_view> names) {
+    for (const std::string_view name : names) {
+        const auto found = options.find(name);
+        if (found != options.end() && found->second.find_first_of("\r\n") != std::string::npos) {
+            const std::string dashes = name.size() == 1 ? "-" : "--";
+            return "the value of " + dashes + std::string(name) + " must be one line.";
+        }
+    }
+    return std::nullopt;
+}
+
 NumberOption ReadNumberOption(const ParsedOptions& options, std::string_view name) {
     const auto text = options.Value(name);
     if (!text) {

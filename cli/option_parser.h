@@ -47,6 +47,13 @@ std::variant<ParsedOptions, std::string> ParseOptions(std::span<const std::strin
 // The options given, by name without dashes ("--floor-area" -> "floor-area").
 OptionTexts TextsByName(const ParsedOptions& options);
 
+// The sentence refusing the first of `names` (without dashes) whose value holds
+// a line break, nothing when every one given is one line. A text the command
+// writes as one line of a file would otherwise shift the lines after it, and a
+// reader would take one value for another.
+std::optional<std::string> MultiLineRefusal(const OptionTexts& options,
+                                            std::span<const std::string_view> names);
+
 // The number an option carries, or the sentence naming the option whose value is
 // not a number or too large for one. Nothing and no error when the option was not given.
 struct NumberOption {

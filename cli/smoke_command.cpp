@@ -18,6 +18,8 @@ namespace {
 
 using namespace vorla::smoke;
 
+constexpr std::string_view kPrefix = "vorla smoke: ";
+
 constexpr OptionSpec kOptions[] = {
     {"--from"},       {"--units"},       {"--title"},       {"--output-name"},   {"--fire"},
     {"--floor-area"}, {"--room-height"}, {"--fire-height"}, {"--loss-fraction"}, {"--run-time"},
@@ -43,7 +45,9 @@ constexpr std::string_view kHelp =
     "                       to it as the form's unit change shows them\n"
     "  --title TEXT         run title, at most 60 characters kept\n"
     "  --output-name NAME   output data file name shown in the report\n"
-    "                       (default: the -o path)\n"
+    "                       (default: the -o path, else the name in --from);\n"
+    "                       needed when the results go to standard output\n"
+    "                       unless --from gives one\n"
     "  --fire FILE          fire file (*.fir) to read, shown in the report as typed\n"
     "  --floor-area A       room floor area, m² (si) or ft² (us); above 0, at most\n"
     "                       1000 m²\n"
@@ -54,16 +58,22 @@ constexpr std::string_view kHelp =
     "                       boundaries, no unit; between 0 and 1 (default 0.6)\n"
     "  --run-time S         maximum run time, s (whole seconds, halves to even);\n"
     "                       1 to 9000\n"
-    "  -o RESULTS           write the results file there (atomically) instead of to\n"
-    "                       standard output\n"
+    "  -o RESULTS           write the results file there (atomically); without -o,\n"
+    "                       or with \"-o -\", it goes to standard output\n"
     "  --csv FILE           also write every row as comma-separated values: time (s),\n"
     "                       layer temperature (°C), interface height (m), heat\n"
-    "                       release rate (kW), vent flow (kg/s), in full precision\n"
+    "                       release rate (kW), vent flow (kg/s), in full precision;\n"
+    "                       \"--csv -\" writes them to standard output, and the\n"
+    "                       results file then needs -o RESULTS\n"
     "  --help               show this text\n"
     "  --version            show the suite's version\n"
     "\n"
+    "A file option given an empty name, or an output that is the same file as an\n"
+    "input or as another output, is refused before anything is written.\n"
+    "\n"
     "Exit status: 0 done, 1 a file could not be read or written, 2 an input was\n"
-    "rejected (the form's message is printed on standard error).\n";
+    "rejected (the form's message is printed on standard error) or a file option\n"
+    "was refused.\n";
 
 } // namespace
 
@@ -73,9 +83,19 @@ int RunSmokeCommand(std::span<const std::string> args, std::ostream& out, std::o
         return *status;
     }
     const auto& options = std::get<OptionTexts>(parsed);
+    CommandFiles files = ModelCommandFiles(options, "results file");
+    if (const auto refusal = RefuseCommandFiles(files, kPrefix)) {
+        err << *refusal;
+        return kExitInputRejected;
+    }
     auto inputs = SmokeInputs(options);
     if (const auto* stop = std::get_if<CommandStop>(&inputs)) {
         return Stop(*stop, err);
+    }
+    AddFireFileOfReport(files, options, std::get<RunInputs>(inputs).FireFile);
+    if (const auto refusal = RefuseCommandFiles(files, kPrefix)) {
+        err << *refusal;
+        return kExitInputRejected;
     }
 
     // The program state, as SKEVA-XW holds it; too large for a small stack.

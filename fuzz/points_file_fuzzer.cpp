@@ -4,8 +4,8 @@
 #include "cli/fire_custom_entry.h"
 #include "cli/fire_points_file.h"
 #include "common/fire_file_reader.h"
+#include "fire_generator/curves/curve_command.h"
 #include "fire_generator/curves/fire_file_save.h"
-#include "fire_generator/curves/main_form.h"
 #include "fuzz/fuzz_input.h"
 
 #include <cstdint>

@@ -104,21 +104,18 @@ class ShardRun {
         }
         {
             std::unique_lock lock(mutex_);
-            bool reported = false;
             while (finished_ < threads) {
                 changed_.wait_for(lock, std::chrono::milliseconds(250));
-                lock.unlock();
-                Report(start);
-                reported = true;
-                lock.lock();
-            }
-            // Workers that finish before the first wait still end with the
-            // final progress: every run done.
-            if (!reported) {
-                lock.unlock();
-                Report(start);
+                if (finished_ < threads) {
+                    lock.unlock();
+                    Report(start);
+                    lock.lock();
+                }
             }
         }
+        // Every worker has finished, so this last report counts every run done,
+        // however the last runs and the reports above interleaved.
+        Report(start);
         for (auto& worker : workers) {
             worker.join();
         }

@@ -117,9 +117,9 @@ TEST(ReadSavedReport, ATextThatIsNotAVorlaReportIsTheWrongFormat) {
         boxes.txtRoomHeight = "3";
         boxes.txtRunTitle = "kept";
         calc.Inputs.RoomHeight = 3;
-        const auto error = ReadSavedReportText(text, "other.vof", boxes, calc);
+        const auto error = ReadSavedReportText(text, "other.vof", boxes, calc.Units, calc.Inputs);
         ASSERT_TRUE(error) << text.substr(0, 40);
-        EXPECT_EQ(error->Describe(), "Wrong file format.");
+        EXPECT_EQ(DescribeFileProblem(*error), "Wrong file format.");
         EXPECT_EQ(boxes.txtRoomHeight, "3.00") << "only the switch to S.I. units touched it";
         EXPECT_EQ(boxes.txtRunTitle, "kept") << "the boxes are not filled from it";
     }

@@ -81,7 +81,8 @@ TEST(ReadSavedReportText, AShortLineGivesAnEmptyBoxAndANumberOfZero) {
     EXPECT_EQ(texts.txtFireFile, "");
 }
 
-TEST(ReadSavedReportText, AFileEndingBeforeLineNineOrOfAnotherKindIsTheWrongFormatAndKeepsTheBoxes) {
+TEST(ReadSavedReportText,
+     AFileEndingBeforeLineNineOrOfAnotherKindIsTheWrongFormatAndKeepsTheBoxes) {
     const std::string full = SavedText(SavedInputs());
     const std::string rest = full.substr(full.find("\r\n"));
     const std::string cuts[] = {
