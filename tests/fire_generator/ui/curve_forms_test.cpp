@@ -62,9 +62,9 @@ class CurveFormsTest : public QObject {
         auto* form = generator.Open(kind, "10");
         QVERIFY(form);
         QCOMPARE(form->windowTitle(), title);
-        QCOMPARE(form->cmdOK->text(), QString("&OK"));
-        QCOMPARE(form->cmdCancel->text(), QString("&Cancel"));
-        QVERIFY(form->cmdOK->isDefault());
+        QCOMPARE(Control<QPushButton>(form, "cmdOK")->text(), QString("&OK"));
+        QCOMPARE(Control<QPushButton>(form, "cmdCancel")->text(), QString("&Cancel"));
+        QVERIFY(Control<QPushButton>(form, "cmdOK")->isDefault());
         for (const auto& control : controls) {
             const auto parts = control.split(u'|');
             auto* widget = form->findChild<QWidget*>(parts[0]);
@@ -110,7 +110,7 @@ class CurveFormsTest : public QObject {
             generator.SwitchToUSUnits();
         }
         // The heat of combustion box shows the stored value in the new unit.
-        auto* form = generator.Open(kind, "10", generator.input.txtHoC->text());
+        auto* form = generator.Open(kind, "10", Control<QLineEdit>(generator.input, "txtHoC")->text());
         QVERIFY(form);
         for (const auto& caption : captions) {
             auto* label = Label(form, caption.section(u'|', 0, 0));
@@ -202,11 +202,11 @@ class CurveFormsTest : public QObject {
         QFETCH(QString, message);
         QFETCH(QString, focus);
         Generator generator;
-        auto* form = generator.Open(kind, delay, generator.input.txtHoC->text());
+        auto* form = generator.Open(kind, delay, Control<QLineEdit>(generator.input, "txtHoC")->text());
         QVERIFY(form);
         QVERIFY(TypeInto(form, entries));
         generator.platform.ClearRecords();
-        QTest::mouseClick(form->cmdOK, Qt::LeftButton);
+        QTest::mouseClick(Control<QPushButton>(form, "cmdOK"), Qt::LeftButton);
 
         QCOMPARE(generator.platform.Messages().size(), std::size_t{1});
         const auto& shown = generator.platform.Messages()[0];
@@ -281,7 +281,7 @@ class CurveFormsTest : public QObject {
         if (us) {
             generator.SwitchToUSUnits();
         }
-        QPointer<CurveForm> form = generator.Open(kind, delay, heatOfCombustion);
+        QPointer<QWidget> form = generator.Open(kind, delay, heatOfCombustion);
         QVERIFY(form);
         QVERIFY(TypeInto(form, entries));
         generator.platform.ClearRecords();
@@ -291,18 +291,18 @@ class CurveFormsTest : public QObject {
         const auto& module = generator.Module();
         QCOMPARE(module.LastPoint, lastPoint);
         QCOMPARE(TablePoints(module).mid(0, points.size()), points);
-        auto& graph = generator.Graph();
+        QWidget& graph = generator.Graph();
         QVERIFY(graph.isVisible());
         QVERIFY(!generator.input.isVisible());
         QTRY_VERIFY(form.isNull());
-        QCOMPARE(graph.lblPlotTitle->text(), QString("Test fire"));
-        QCOMPARE(graph.lblYTitle->text(), yTitle);
-        QCOMPARE(graph.lblXTitle->text(), QString("Time (min)"));
+        QCOMPARE(Control<QLabel>(graph, "lblPlotTitle")->text(), QString("Test fire"));
+        QCOMPARE(Control<QLabel>(graph, "lblYTitle")->text(), yTitle);
+        QCOMPARE(Control<QLabel>(graph, "lblXTitle")->text(), QString("Time (min)"));
         QCOMPARE(TickLabels(&graph, "lblXLabel"), xLabels);
         QCOMPARE(TickLabels(&graph, "lblYLabel"), yLabels);
-        QCOMPARE(graph.picGraph->Series().size(), std::size_t(lastPoint + 1));
+        QCOMPARE(Control<vorla::ui::GraphPicture>(graph, "picGraph")->Series().size(), std::size_t(lastPoint + 1));
         QCOMPARE(FocusIn(&graph), QString("cmdSave"));
-        QVERIFY(graph.cmdSave->isEnabled());
+        QVERIFY(Control<QPushButton>(graph, "cmdSave")->isEnabled());
     }
 
     void FurnitureOptionsShowTheirFactors() {
@@ -352,7 +352,7 @@ class CurveFormsTest : public QObject {
             Control<QRadioButton>(form, name)->click();
         }
         QVERIFY(TypeInto(form, {"txtCombustibleMass=30"}));
-        form->cmdOK->click();
+        Control<QPushButton>(form, "cmdOK")->click();
         QCOMPARE(TablePoints(generator.Module()),
                  QStringList({"0:0.0", "10:0.0", "784:302.4", "1558:0.0"}));
         QVERIFY(generator.Graph().isVisible());
@@ -375,14 +375,14 @@ class CurveFormsTest : public QObject {
         auto& module = generator.Module();
         module.LastPoint = 1;
         module.FireTime[1] = 77;
-        QPointer<CurveForm> form = generator.Open(kind, "10");
+        QPointer<QWidget> form = generator.Open(kind, "10");
         QVERIFY(form);
         // Whatever is typed is dropped.
         for (auto* box : form->findChildren<QLineEdit*>()) {
             box->setText("1");
         }
         if (how == "Cancel") {
-            QTest::mouseClick(form->cmdCancel, Qt::LeftButton);
+            QTest::mouseClick(Control<QPushButton>(form, "cmdCancel"), Qt::LeftButton);
         } else if (how == "Escape") {
             QTest::keyClick(form->focusWidget(), Qt::Key_Escape);
         } else {
@@ -394,7 +394,7 @@ class CurveFormsTest : public QObject {
         QVERIFY(!generator.Graph().isVisible());
         QCOMPARE(module.LastPoint, 1);
         QCOMPARE(module.FireTime[1], std::int16_t{77});
-        QCOMPARE(generator.input.txtDescription->text(), QString("Test fire"));
+        QCOMPARE(Control<QLineEdit>(generator.input, "txtDescription")->text(), QString("Test fire"));
         QCOMPARE(generator.ProgramEnded, 0);
     }
 };

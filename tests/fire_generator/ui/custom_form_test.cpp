@@ -18,11 +18,11 @@ QString RateBox(int i) {
 }
 
 // Types the page's rows: "time:rate" each, empty rows as "".
-bool TypePage(frmCustom* form, const QStringList& rows) {
+bool TypePage(QWidget* form, const QStringList& rows) {
     for (int i = 0; i < kCustomRowsPerPage; ++i) {
         const QString row = rows.value(i);
-        form->txtTime[i]->setText(row.section(u':', 0, 0));
-        form->txtQDOT[i]->setText(row.section(u':', 1));
+        Control<QLineEdit>(form, Element("txtTime", i))->setText(row.section(u':', 0, 0));
+        Control<QLineEdit>(form, Element("txtQDOT", i))->setText(row.section(u':', 1));
     }
     return true;
 }
@@ -36,18 +36,25 @@ QStringList FullPage(int first, const QString& rate = "100") {
     return rows;
 }
 
-QStringList Captions(const frmCustom* form) {
+QStringList Captions(const QWidget* form) {
     QStringList captions;
-    for (auto* label : form->lblDataPointNo) {
-        captions << label->text();
+    for (int i = 0; i < kCustomRowsPerPage; ++i) {
+        captions << Control<QLabel>(form, Element("lblDataPointNo", i))->text();
     }
     return captions;
 }
 
-QStringList BoxTexts(const frmCustom* form) {
+// The table index of the page's first row, from its caption: "Data point # 1"
+// on the first page, "Data Point #   10" on the next.
+int PageStart(const QWidget* form) {
+    const QString caption = Control<QLabel>(form, "lblDataPointNo(0)")->text();
+    return caption.startsWith("Data point") ? 0 : caption.section(u'#', 1).trimmed().toInt();
+}
+
+QStringList BoxTexts(const QWidget* form) {
     QStringList texts;
     for (int i = 0; i < kCustomRowsPerPage; ++i) {
-        texts << form->txtTime[i]->text() + ":" + form->txtQDOT[i]->text();
+        texts << Control<QLineEdit>(form, Element("txtTime", i))->text() + ":" + Control<QLineEdit>(form, Element("txtQDOT", i))->text();
     }
     return texts;
 }
@@ -57,8 +64,8 @@ QStringList BoxTexts(const frmCustom* form) {
 class CustomFormTest : public QObject {
     Q_OBJECT
 
-    static frmCustom* Open(Generator& generator, const QString& delay = "0") {
-        return qobject_cast<frmCustom*>(generator.Open(CurveKind::Custom, delay));
+    static QWidget* Open(Generator& generator, const QString& delay = "0") {
+        return qobject_cast<QWidget*>(generator.Open(CurveKind::Custom, delay));
     }
 
   private slots:
@@ -80,21 +87,21 @@ class CustomFormTest : public QObject {
         auto* form = Open(generator, delay);
         QVERIFY(form);
         QCOMPARE(form->windowTitle(), QString("QDOT-XW: Custom Fire Parameters"));
-        QCOMPARE(form->lblTime->text(), QString("Time (s)"));
-        QCOMPARE(form->lblQDOT->text(), QString("QDOT (kW)"));
-        QCOMPARE(form->cmdNextTen->text(), QString("&Next 10 Points"));
-        QVERIFY(form->cmdNextTen->isEnabled());
+        QCOMPARE(Control<QLabel>(form, "lblTime")->text(), QString("Time (s)"));
+        QCOMPARE(Control<QLabel>(form, "lblQDOT")->text(), QString("QDOT (kW)"));
+        QCOMPARE(Control<QPushButton>(form, "cmdNextTen")->text(), QString("&Next 10 Points"));
+        QVERIFY(Control<QPushButton>(form, "cmdNextTen")->isEnabled());
         QCOMPARE(BoxTexts(form), rows);
         QCOMPARE(Captions(form), QStringList({"Data point # 1", "Data point # 2", "Data point # 3",
                                               "Data point # 4", "Data point # 5", "Data point # 6",
                                               "Data point # 7", "Data point # 8", "Data point # 9",
                                               "Data point # 10"}));
         QCOMPARE(FocusIn(form), focus);
-        QCOMPARE(form->PageStart(), 0);
+        QCOMPARE(PageStart(form), 0);
         // Each row is a named array element.
-        QCOMPARE(form->txtTime[7]->objectName(), QString("txtTime(7)"));
-        QCOMPARE(form->txtQDOT[7]->objectName(), QString("txtQDOT(7)"));
-        QCOMPARE(form->lblDataPointNo[7]->objectName(), QString("lblDataPointNo(7)"));
+        QCOMPARE(Control<QLineEdit>(form, "txtTime(7)")->objectName(), QString("txtTime(7)"));
+        QCOMPARE(Control<QLineEdit>(form, "txtQDOT(7)")->objectName(), QString("txtQDOT(7)"));
+        QCOMPARE(Control<QLabel>(form, "lblDataPointNo(7)")->objectName(), QString("lblDataPointNo(7)"));
     }
 
     void NextTurnsThePageAndOkEndsAPartialOne() {
@@ -102,9 +109,9 @@ class CustomFormTest : public QObject {
         auto* form = Open(generator);
         QVERIFY(form);
         TypePage(form, FullPage(0));
-        QTest::mouseClick(form->cmdNextTen, Qt::LeftButton);
+        QTest::mouseClick(Control<QPushButton>(form, "cmdNextTen"), Qt::LeftButton);
         QVERIFY(generator.platform.Messages().empty());
-        QCOMPARE(form->PageStart(), 10);
+        QCOMPARE(PageStart(form), 10);
         QCOMPARE(
             Captions(form),
             QStringList({"Data Point # 10", "Data Point # 11", "Data Point # 12", "Data Point # 13",
@@ -117,7 +124,7 @@ class CustomFormTest : public QObject {
 
         // Three rows on the second page, then OK.
         TypePage(form, {"100:250", "110:300.5", "120:0"});
-        QTest::mouseClick(form->cmdOK, Qt::LeftButton);
+        QTest::mouseClick(Control<QPushButton>(form, "cmdOK"), Qt::LeftButton);
         QVERIFY(generator.platform.Messages().empty());
         const auto& module = generator.Module();
         QCOMPARE(module.LastPoint, 12);
@@ -161,7 +168,7 @@ class CustomFormTest : public QObject {
         QVERIFY(form);
         TypePage(form, rows);
         generator.platform.ClearRecords();
-        QTest::mouseClick(next ? form->cmdNextTen : form->cmdOK, Qt::LeftButton);
+        QTest::mouseClick(next ? Control<QPushButton>(form, "cmdNextTen") : Control<QPushButton>(form, "cmdOK"), Qt::LeftButton);
         QCOMPARE(generator.platform.Messages().size(), std::size_t{1});
         const auto& shown = generator.platform.Messages()[0];
         QCOMPARE(Shown(shown), "QDOT-XW: Input Data Error | " + message);
@@ -169,8 +176,8 @@ class CustomFormTest : public QObject {
         QCOMPARE(shown.Request.Buttons, MessageButtons::Ok);
         QCOMPARE(FocusIn(form), focus);
         // The page stays as typed.
-        QCOMPARE(form->PageStart(), 0);
-        QCOMPARE(form->txtTime[0]->text(), rows[0].section(u':', 0, 0));
+        QCOMPARE(PageStart(form), 0);
+        QCOMPARE(Control<QLineEdit>(form, "txtTime(0)")->text(), rows[0].section(u':', 0, 0));
         QVERIFY(form->isVisible());
         QVERIFY(!generator.Graph().isVisible());
         QCOMPARE(generator.Module().LastPoint, 0);
@@ -179,14 +186,14 @@ class CustomFormTest : public QObject {
     void RatesAreTypedInTheShownUnit() {
         Generator generator;
         generator.SwitchToUSUnits();
-        auto* form = qobject_cast<frmCustom*>(
-            generator.Open(CurveKind::Custom, "0", generator.input.txtHoC->text()));
+        auto* form = qobject_cast<QWidget*>(
+            generator.Open(CurveKind::Custom, "0", Control<QLineEdit>(generator.input, "txtHoC")->text()));
         QVERIFY(form);
-        QCOMPARE(form->lblQDOT->text(), QString("QDOT (Btu/s)"));
+        QCOMPARE(Control<QLabel>(form, "lblQDOT")->text(), QString("QDOT (Btu/s)"));
         TypePage(form, {"0:0", "60:100"});
-        form->cmdOK->click();
+        Control<QPushButton>(form, "cmdOK")->click();
         QCOMPARE(generator.Module().FireRate[1], 105.5F);
-        QCOMPARE(generator.Graph().lblYTitle->text(), QString("Rate of Heat Release (Btu/s)"));
+        QCOMPARE(Control<QLabel>(generator.Graph(), "lblYTitle")->text(), QString("Rate of Heat Release (Btu/s)"));
     }
 
     void TheLastPageHasNoNext() {
@@ -195,16 +202,16 @@ class CustomFormTest : public QObject {
         QVERIFY(form);
         for (int page = 0; page < 179; ++page) {
             TypePage(form, FullPage(10 * kCustomRowsPerPage * page + (page == 0 ? 0 : 1), "50"));
-            form->cmdNextTen->click();
+            Control<QPushButton>(form, "cmdNextTen")->click();
         }
         QVERIFY(generator.platform.Messages().empty());
-        QCOMPARE(form->PageStart(), 1790);
-        QVERIFY(!form->cmdNextTen->isEnabled());
+        QCOMPARE(PageStart(form), 1790);
+        QVERIFY(!Control<QPushButton>(form, "cmdNextTen")->isEnabled());
         QCOMPARE(Captions(form).first(), QString("Data Point # 1790"));
         QCOMPARE(Captions(form).last(), QString("Data Point # 1799"));
         QCOMPARE(FocusIn(form), QString("txtTime(0)"));
         TypePage(form, FullPage(17901, "60"));
-        form->cmdOK->click();
+        Control<QPushButton>(form, "cmdOK")->click();
         QVERIFY(generator.platform.Messages().empty());
         const auto& module = generator.Module();
         QCOMPARE(module.LastPoint, 1799);
@@ -228,14 +235,14 @@ class CustomFormTest : public QObject {
         auto& module = generator.Module();
         module.LastPoint = 1;
         module.FireTime[1] = 600;
-        QPointer<frmCustom> form = Open(generator, "30");
+        QPointer<QWidget> form = Open(generator, "30");
         QVERIFY(form);
         TypePage(form, FullPage(0));
-        form->cmdNextTen->click();
+        Control<QPushButton>(form, "cmdNextTen")->click();
         generator.platform.ClearRecords();
         generator.platform.AnswerNextQuestion(yes ? MessageButton::Yes : MessageButton::No);
         if (how == "Cancel") {
-            QTest::mouseClick(form->cmdCancel, Qt::LeftButton);
+            QTest::mouseClick(Control<QPushButton>(form, "cmdCancel"), Qt::LeftButton);
         } else if (how == "Escape") {
             QTest::keyClick(form->focusWidget(), Qt::Key_Escape);
         } else {
@@ -258,7 +265,7 @@ class CustomFormTest : public QObject {
             QVERIFY(form->isVisible());
             QVERIFY(!generator.input.isVisible());
             QCOMPARE(FocusIn(form), QString("cmdOK"));
-            QCOMPARE(form->PageStart(), 10);
+            QCOMPARE(PageStart(form), 10);
         }
         QVERIFY(!generator.Graph().isVisible());
     }

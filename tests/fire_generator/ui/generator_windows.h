@@ -5,11 +5,12 @@
 #pragma once
 
 #include "common/ui/fake_platform.h"
+#include "common/ui/graph_picture.h"
 #include "fire_generator/curves/curve_command.h"
 #include "fire_generator/curves/standard_module.h"
-#include "fire_generator/ui/curve_form.h"
-#include "fire_generator/ui/graph_form.h"
 #include "fire_generator/ui/input_form.h"
+#include "tests/common/ui/window_conventions.h"
+#include "tests/support/window_controls.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -23,19 +24,11 @@
 
 namespace vorla::generator::testing {
 
+using namespace vorla::test_support;
 using vorla::ui::FakePlatform;
 using vorla::ui::MessageButton;
 using vorla::ui::MessageButtons;
 using vorla::ui::MessageIcon;
-
-// A control of `window` by object name; a test failure names the missing one.
-template <typename T> T* Control(const QWidget* window, const QString& name) {
-    auto* control = window->findChild<T*>(name);
-    if (control == nullptr) {
-        qWarning("no control %s in %s", qPrintable(name), qPrintable(window->objectName()));
-    }
-    return control;
-}
 
 inline QLineEdit* Box(const QWidget* window, const QString& name) {
     return Control<QLineEdit>(window, name);
@@ -83,15 +76,15 @@ class Generator {
     // its dialog (so the box holds a full path).
     void FillMainForm(const QString& description, const QString& fireFile,
                       const QString& heatOfCombustion = "12000", const QString& delay = "0") {
-        input.txtDescription->setText(description);
-        input.txtFireFile->setText(fireFile);
-        input.txtHoC->setText(heatOfCombustion);
-        input.txtDelayTime->setText(delay);
+        Control<QLineEdit>(input, "txtDescription")->setText(description);
+        Control<QLineEdit>(input, "txtFireFile")->setText(fireFile);
+        Control<QLineEdit>(input, "txtHoC")->setText(heatOfCombustion);
+        Control<QLineEdit>(input, "txtDelayTime")->setText(delay);
     }
 
     // Presses a curve button with the main form filled in; answers Yes to the
     // zero delay question when the delay is 0. Returns the curve form opened.
-    CurveForm* Open(CurveKind kind, const QString& delay = "0",
+    QWidget* Open(CurveKind kind, const QString& delay = "0",
                     const QString& heatOfCombustion = "12000") {
         FillMainForm("Test fire", FolderPath("TEST.FIR"), heatOfCombustion, delay);
         if (delay.toDouble() == 0) {
@@ -100,31 +93,46 @@ class Generator {
         CurveButton(kind)->click();
         // The questions asked on the way are the main form's; a test of the
         // curve form starts with no messages recorded.
-        if (input.OpenForm() != nullptr && platform.Problems().empty()) {
+        if (CurveForm() != nullptr && platform.Problems().empty()) {
             platform.ClearRecords();
         }
-        return input.OpenForm();
+        return CurveForm();
     }
 
     QPushButton* CurveButton(CurveKind kind) const {
         switch (kind) {
         case CurveKind::TSquared:
-            return input.cmdTSquared;
+            return Button(&input, "cmdTSquared");
         case CurveKind::SemiUniversal:
-            return input.cmdSemiUniversal;
+            return Button(&input, "cmdSemiUniversal");
         case CurveKind::Pool:
-            return input.cmdPool;
+            return Button(&input, "cmdPool");
         case CurveKind::Furniture:
-            return input.cmdFurniture;
+            return Button(&input, "cmdFurniture");
         case CurveKind::Custom:
             break;
         }
-        return input.cmdCustom;
+        return Button(&input, "cmdCustom");
     }
 
-    frmGraph& Graph() { return input.Graph(); }
+    // The graph's curve has been written: Save is off.
+    static bool Saved() { return !Button(&Graph(), "cmdSave")->isEnabled(); }
 
-    void SwitchToUSUnits() { input.optUnits[1]->click(); }
+    // The curve form on screen, if any.
+    static QWidget* CurveForm() {
+        for (const char* name :
+             {"frmTSquared", "frmUniversal", "frmPool", "frmFurniture", "frmCustom"}) {
+            if (auto* form = VisibleWindow(name)) {
+                return form;
+            }
+        }
+        return nullptr;
+    }
+
+    // The graph window, made with the main form and only ever hidden.
+    static QWidget& Graph() { return *AnyWindow("frmGraph"); }
+
+    void SwitchToUSUnits() { Control<QRadioButton>(input, "optUnits(1)")->click(); }
 
   private:
     QTemporaryDir folder_;
@@ -161,6 +169,14 @@ inline QStringList TickLabels(const QWidget* graph, const char* array) {
         texts << (label ? label->text() : QString("?"));
     }
     return texts;
+}
+
+// The value of point `i` as the graph draws it, in the unit of its value axis:
+// the picture is 3200 high for the full scale, the caption of the last tick.
+inline double PlottedValue(const QWidget& graph, int i) {
+    const double fullScale = Label(&graph, "lblYLabel(5)")->text().toDouble();
+    const auto& series = Control<vorla::ui::GraphPicture>(graph, "picGraph")->Series();
+    return (3200 - series.at(std::size_t(i)).y()) * fullScale / 3200;
 }
 
 // Points 0 to LastPoint of the fire table as "time:rate" with the rate to one

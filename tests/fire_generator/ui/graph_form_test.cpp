@@ -32,19 +32,19 @@ class GraphFormTest : public QObject {
     static void BuildPool(Generator& generator, const QString& fileName = "POOL1.FIR",
                           const QString& delay = "0") {
         generator.FillMainForm("Heptane pool, 1 m", generator.FolderPath(fileName),
-                               generator.input.optUnits[1]->isChecked() ? "18789" : "43700", delay);
+                               Control<QRadioButton>(generator.input, "optUnits(1)")->isChecked() ? "18789" : "43700", delay);
         if (delay == "0") {
             generator.platform.AnswerNextQuestion(MessageButton::Yes);
         }
-        generator.input.cmdPool->click();
-        auto* form = generator.input.OpenForm();
+        Control<QPushButton>(generator.input, "cmdPool")->click();
+        auto* form = Generator::CurveForm();
         QVERIFY(form);
-        const bool us = generator.input.optUnits[1]->isChecked();
+        const bool us = Control<QRadioButton>(generator.input, "optUnits(1)")->isChecked();
         QVERIFY(TypeInto(form, us ? QStringList{"txtMLRInf=0.0079875", "txtKBeta=0.21336",
                                                 "txtDiameter=3.2808399", "txtTEnd=600"}
                                   : QStringList{"txtMLRInf=0.039", "txtKBeta=0.7", "txtDiameter=1",
                                                 "txtTEnd=600"}));
-        form->cmdOK->click();
+        Control<QPushButton>(form, "cmdOK")->click();
         QVERIFY(generator.Graph().isVisible());
         generator.platform.ClearRecords();
     }
@@ -53,21 +53,21 @@ class GraphFormTest : public QObject {
         QVERIFY(!generator.Graph().isVisible());
         QVERIFY(generator.input.isVisible());
         QCOMPARE(FocusIn(&generator.input), QString("txtDescription"));
-        QCOMPARE(generator.input.txtDescription->text(), QString("Heptane pool, 1 m"));
+        QCOMPARE(Control<QLineEdit>(generator.input, "txtDescription")->text(), QString("Heptane pool, 1 m"));
     }
 
   private slots:
     void SavedFileIsTheOneTheModelsRead() {
         Generator generator;
         BuildPool(generator);
-        auto& graph = generator.Graph();
-        QCOMPARE(graph.cmdSave->text(), QString("&Save"));
-        QCOMPARE(graph.cmdClose->text(), QString("&Close"));
+        QWidget& graph = generator.Graph();
+        QCOMPARE(Control<QPushButton>(graph, "cmdSave")->text(), QString("&Save"));
+        QCOMPARE(Control<QPushButton>(graph, "cmdClose")->text(), QString("&Close"));
         QCOMPARE(FocusIn(&graph), QString("cmdSave"));
-        QTest::mouseClick(graph.cmdSave, Qt::LeftButton);
+        QTest::mouseClick(Control<QPushButton>(graph, "cmdSave"), Qt::LeftButton);
         QVERIFY(generator.platform.Messages().empty());
-        QVERIFY(!graph.cmdSave->isEnabled());
-        QVERIFY(graph.Saved);
+        QVERIFY(!Control<QPushButton>(graph, "cmdSave")->isEnabled());
+        QVERIFY(Generator::Saved());
 
         const QString path = generator.FolderPath("POOL1.FIR");
         const QByteArray expected =
@@ -98,12 +98,12 @@ class GraphFormTest : public QObject {
         generator.SwitchToUSUnits();
         generator.FillMainForm("Armchair, medium growth", generator.FolderPath("ARMCHAIR.FIR"),
                                "8599", "30");
-        generator.input.cmdTSquared->click();
-        auto* form = generator.input.OpenForm();
+        Control<QPushButton>(generator.input, "cmdTSquared")->click();
+        auto* form = Generator::CurveForm();
         QVERIFY(form);
         QVERIFY(TypeInto(form, {"txtAlpha=0.0111", "txtTMax=300", "txtTEnd=900"}));
-        form->cmdOK->click();
-        generator.Graph().cmdSave->click();
+        Control<QPushButton>(form, "cmdOK")->click();
+        Control<QPushButton>(generator.Graph(), "cmdSave")->click();
         QVERIFY(generator.platform.Messages().empty());
 
         QVERIFY(QDir().mkpath(generator.FolderPath("batch")));
@@ -137,12 +137,12 @@ class GraphFormTest : public QObject {
     void AnotherCurveOverwritesTheFile() {
         Generator generator;
         BuildPool(generator);
-        generator.Graph().cmdSave->click();
-        generator.Graph().cmdClose->click();
+        Control<QPushButton>(generator.Graph(), "cmdSave")->click();
+        Control<QPushButton>(generator.Graph(), "cmdClose")->click();
         BuildPool(generator, "POOL1.FIR", "60");
-        QVERIFY(generator.Graph().cmdSave->isEnabled());
-        QVERIFY(!generator.Graph().Saved);
-        generator.Graph().cmdSave->click();
+        QVERIFY(Control<QPushButton>(generator.Graph(), "cmdSave")->isEnabled());
+        QVERIFY(!Generator::Saved());
+        Control<QPushButton>(generator.Graph(), "cmdSave")->click();
         vorla::FireTable table;
         QVERIFY(!vorla::ReadFireFile(generator.FolderPath("POOL1.FIR").toStdString(), table));
         QCOMPARE(int(table.N), 3);
@@ -153,12 +153,12 @@ class GraphFormTest : public QObject {
         Generator generator;
         generator.SwitchToUSUnits();
         BuildPool(generator);
-        auto& graph = generator.Graph();
-        QCOMPARE(graph.lblYTitle->text(), QString("Rate of Heat Release (Btu/s)"));
+        QWidget& graph = generator.Graph();
+        QCOMPARE(Control<QLabel>(graph, "lblYTitle")->text(), QString("Rate of Heat Release (Btu/s)"));
         // The pool typed in U.S. units burns at 673.87 kW: 638.74 Btu/s on the
         // graph, while the file holds kW (at 18789 Btu/lb, 43701.3 kJ/kg).
-        QVERIFY(std::abs(graph.PlotY[1] - 638.74) < 0.01);
-        graph.cmdSave->click();
+        QVERIFY(std::abs(PlottedValue(graph, 1) - 638.74) < 0.01);
+        Control<QPushButton>(graph, "cmdSave")->click();
         QVERIFY(Contents(generator.FolderPath("POOL1.FIR"))
                     .contains("\r\n    1        673.9       15.420\r\n"));
     }
@@ -166,8 +166,8 @@ class GraphFormTest : public QObject {
     void SaveThenCloseAsksNothing() {
         Generator generator;
         BuildPool(generator);
-        generator.Graph().cmdSave->click();
-        QTest::mouseClick(generator.Graph().cmdClose, Qt::LeftButton);
+        Control<QPushButton>(generator.Graph(), "cmdSave")->click();
+        QTest::mouseClick(Control<QPushButton>(generator.Graph(), "cmdClose"), Qt::LeftButton);
         QVERIFY(generator.platform.Messages().empty());
         ExpectBackAtTheMainForm(generator);
     }
@@ -185,10 +185,10 @@ class GraphFormTest : public QObject {
         QFETCH(bool, yes);
         Generator generator;
         BuildPool(generator);
-        auto& graph = generator.Graph();
+        QWidget& graph = generator.Graph();
         generator.platform.AnswerNextQuestion(yes ? MessageButton::Yes : MessageButton::No);
         if (how == "Close") {
-            QTest::mouseClick(graph.cmdClose, Qt::LeftButton);
+            QTest::mouseClick(Control<QPushButton>(graph, "cmdClose"), Qt::LeftButton);
         } else if (how == "Escape") {
             WaitUntilActive(&graph);
             QTest::keyClick(graph.focusWidget(), Qt::Key_Escape);
@@ -205,9 +205,9 @@ class GraphFormTest : public QObject {
             // Saved, and the window stays; a second Close leaves without asking.
             QVERIFY(QFileInfo::exists(path));
             QVERIFY(graph.isVisible());
-            QVERIFY(!graph.cmdSave->isEnabled());
+            QVERIFY(!Control<QPushButton>(graph, "cmdSave")->isEnabled());
             QVERIFY(!generator.input.isVisible());
-            graph.cmdClose->click();
+            Control<QPushButton>(graph, "cmdClose")->click();
             QCOMPARE(generator.platform.Messages().size(), std::size_t{1});
         } else {
             QVERIFY(!QFileInfo::exists(path));
@@ -219,19 +219,19 @@ class GraphFormTest : public QObject {
     void AFailedSaveKeepsTheWindowOpen() {
         Generator generator;
         BuildPool(generator, "missing/POOL1.FIR");
-        auto& graph = generator.Graph();
-        graph.cmdSave->click();
+        QWidget& graph = generator.Graph();
+        Control<QPushButton>(graph, "cmdSave")->click();
         QCOMPARE(generator.platform.Messages().size(), std::size_t{1});
         const auto& shown = generator.platform.Messages()[0].Request;
         QCOMPARE(shown.Title, std::string("QDOT-XW: Save Data Error"));
         QVERIFY2(QString::fromStdString(shown.Text).contains("POOL1.FIR"), shown.Text.c_str());
         QVERIFY(graph.isVisible());
-        QVERIFY(graph.cmdSave->isEnabled());
-        QVERIFY(!graph.Saved);
+        QVERIFY(Control<QPushButton>(graph, "cmdSave")->isEnabled());
+        QVERIFY(!Generator::Saved());
 
         // Close still asks; Yes tries again, fails again, and stays.
         generator.platform.AnswerNextQuestion(MessageButton::Yes);
-        graph.cmdClose->click();
+        Control<QPushButton>(graph, "cmdClose")->click();
         QCOMPARE(generator.platform.Messages().size(), std::size_t{3});
         QCOMPARE(generator.platform.Messages()[2].Request.Title,
                  std::string("QDOT-XW: Save Data Error"));
@@ -243,21 +243,21 @@ class GraphFormTest : public QObject {
         Generator generator;
         generator.FillMainForm("Too short", generator.FolderPath("SHORT.FIR"), "12000", "0");
         generator.platform.AnswerNextQuestion(MessageButton::Yes);
-        generator.input.cmdTSquared->click();
-        auto* form = generator.input.OpenForm();
+        Control<QPushButton>(generator.input, "cmdTSquared")->click();
+        auto* form = Generator::CurveForm();
         QVERIFY(form);
         QVERIFY(TypeInto(form, {"txtAlpha=0.1", "txtTMax=10", "txtTEnd=3"}));
-        form->cmdOK->click();
-        auto& graph = generator.Graph();
+        Control<QPushButton>(form, "cmdOK")->click();
+        QWidget& graph = generator.Graph();
         QVERIFY(graph.isVisible());
         QCOMPARE(generator.Module().LastPoint, 0);
         generator.platform.ClearRecords();
-        graph.cmdSave->click();
+        Control<QPushButton>(graph, "cmdSave")->click();
         QCOMPARE(generator.platform.Messages().size(), std::size_t{1});
         QCOMPARE(generator.platform.Messages()[0].Request.Title,
                  std::string("QDOT-XW: Save Data Error"));
         QVERIFY(!QFileInfo::exists(generator.FolderPath("SHORT.FIR")));
-        QVERIFY(graph.cmdSave->isEnabled());
+        QVERIFY(Control<QPushButton>(graph, "cmdSave")->isEnabled());
     }
 };
 

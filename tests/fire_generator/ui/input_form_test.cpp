@@ -93,7 +93,7 @@ class InputFormTest : public QObject {
                                       "cmdTSquared",    "cmdSemiUniversal", "cmdPool",
                                       "cmdFurniture",   "cmdCustom",        "cmdExit"};
         QStringList chain;
-        QWidget* widget = generator.input.txtDescription;
+        QWidget* widget = Control<QLineEdit>(generator.input, "txtDescription");
         for (int i = 0; i < 40 && chain.size() < expected.size(); ++i) {
             if ((widget->focusPolicy() & Qt::TabFocus) && widget->isVisible()) {
                 chain << widget->objectName();
@@ -106,7 +106,7 @@ class InputFormTest : public QObject {
         // heat of combustion, and on through the buttons back to the start.
         auto& input = generator.input;
         generator.platform.CancelNextDialog();
-        QTest::keyClick(input.txtDescription, Qt::Key_Tab);
+        QTest::keyClick(Control<QLineEdit>(input, "txtDescription"), Qt::Key_Tab);
         QTRY_COMPARE(generator.platform.FileDialogs().size(), std::size_t{1});
         QTRY_COMPARE(FocusIn(&input), QString("txtHoC"));
         QStringList tabbed;
@@ -147,19 +147,19 @@ class InputFormTest : public QObject {
         auto& input = generator.input;
         for (const auto& step : steps) {
             if (step == "US") {
-                QTest::mouseClick(input.optUnits[1], Qt::LeftButton);
+                QTest::mouseClick(Control<QRadioButton>(input, "optUnits(1)"), Qt::LeftButton);
             } else if (step == "SI") {
-                QTest::mouseClick(input.optUnits[0], Qt::LeftButton);
+                QTest::mouseClick(Control<QRadioButton>(input, "optUnits(0)"), Qt::LeftButton);
             } else if (step == "enter") {
-                input.txtHoC->setFocus(Qt::MouseFocusReason);
+                Control<QLineEdit>(input, "txtHoC")->setFocus(Qt::MouseFocusReason);
             } else if (step == "leave") {
-                input.txtDelayTime->setFocus(Qt::TabFocusReason);
+                Control<QLineEdit>(input, "txtDelayTime")->setFocus(Qt::TabFocusReason);
             } else if (step.startsWith("type ")) {
-                input.txtHoC->setText(step.mid(5));
+                Control<QLineEdit>(input, "txtHoC")->setText(step.mid(5));
             }
         }
-        QCOMPARE(input.txtHoC->text(), shown);
-        QCOMPARE(input.lblHoCUnits->text(), units);
+        QCOMPARE(Control<QLineEdit>(input, "txtHoC")->text(), shown);
+        QCOMPARE(Control<QLabel>(input, "lblHoCUnits")->text(), units);
         QCOMPARE(generator.Module().HeatOfCombustion, stored);
     }
 
@@ -239,7 +239,7 @@ class InputFormTest : public QObject {
         }
         // The file name check opens the dialog at once; it is cancelled here.
         generator.platform.CancelNextDialog();
-        QTest::mouseClick(input.cmdTSquared, Qt::LeftButton);
+        QTest::mouseClick(Control<QPushButton>(input, "cmdTSquared"), Qt::LeftButton);
 
         QStringList shown;
         for (const auto& message : generator.platform.Messages()) {
@@ -254,16 +254,16 @@ class InputFormTest : public QObject {
         // The file name check opens the dialog exactly once.
         const bool dialogOpens = !fileChosen && !(description.isEmpty() && answers.value(0) == 1);
         QCOMPARE(generator.platform.FileDialogs().size(), std::size_t{dialogOpens ? 1u : 0u});
-        QCOMPARE(input.txtFireFile->text(), file);
+        QCOMPARE(Control<QLineEdit>(input, "txtFireFile")->text(), file);
 
-        auto* form = input.OpenForm();
+        auto* form = Generator::CurveForm();
         QCOMPARE(form != nullptr, opens);
         QCOMPARE(input.isVisible(), !opens);
         if (opens) {
             QVERIFY(qobject_cast<frmTSquared*>(form));
             QVERIFY(form->isVisible());
             QCOMPARE(FocusIn(form), focus);
-            form->cmdCancel->click();
+            Control<QPushButton>(form, "cmdCancel")->click();
         } else {
             QCOMPARE(FocusIn(&input), focus);
         }
@@ -274,7 +274,7 @@ class InputFormTest : public QObject {
         Generator generator;
         const QString longDescription = QString(75, u'd');
         generator.FillMainForm(longDescription, generator.FolderPath("A.FIR"), "130000", "12");
-        generator.input.cmdPool->click();
+        Control<QPushButton>(generator.input, "cmdPool")->click();
         QCOMPARE(generator.platform.Messages().size(), std::size_t{1});
         const auto& module = generator.Module();
         QCOMPARE(module.FireDescription, std::string(60, 'd'));
@@ -282,7 +282,7 @@ class InputFormTest : public QObject {
         QCOMPARE(module.HeatOfCombustion, 130000.0F);
         QCOMPARE(module.DelayTime, std::int16_t{12});
         // The box keeps all that was typed.
-        QCOMPARE(generator.input.txtDescription->text(), longDescription);
+        QCOMPARE(Control<QLineEdit>(generator.input, "txtDescription")->text(), longDescription);
     }
 
     void EachButtonOpensItsForm_data() {
@@ -309,10 +309,10 @@ class InputFormTest : public QObject {
     void TheFileBoxAsksWhereToSave() {
         Generator generator;
         auto& input = generator.input;
-        input.txtFireFile->setText("/old/FIRE.FIR");
+        Control<QLineEdit>(input, "txtFireFile")->setText("/old/FIRE.FIR");
         const QString chosen = generator.FolderPath("POOL1.FIR");
         generator.platform.ChooseInNextDialog(chosen.toStdString());
-        QTest::keyClick(input.txtDescription, Qt::Key_Tab);
+        QTest::keyClick(Control<QLineEdit>(input, "txtDescription"), Qt::Key_Tab);
         QTRY_COMPARE(generator.platform.FileDialogs().size(), std::size_t{1});
         const auto& request = generator.platform.FileDialogs()[0].Request;
         QCOMPARE(request.Kind, vorla::ui::FileDialogKind::SaveAs);
@@ -321,15 +321,15 @@ class InputFormTest : public QObject {
         QCOMPARE(request.InitialDirectory, generator.platform.DataDirectory());
         QCOMPARE(request.InitialFileName, std::string("/old/FIRE.FIR"));
         QVERIFY(request.ConfirmOverwrite);
-        QCOMPARE(input.txtFireFile->text(), chosen);
-        QCOMPARE(QApplication::focusWidget(), input.txtHoC);
+        QCOMPARE(Control<QLineEdit>(input, "txtFireFile")->text(), chosen);
+        QCOMPARE(QApplication::focusWidget(), Control<QLineEdit>(input, "txtHoC"));
 
         // A cancelled dialog keeps the name.
         generator.platform.CancelNextDialog();
-        QTest::mouseClick(input.txtFireFile, Qt::LeftButton);
+        QTest::mouseClick(Control<QLineEdit>(input, "txtFireFile"), Qt::LeftButton);
         QTRY_COMPARE(generator.platform.FileDialogs().size(), std::size_t{2});
-        QCOMPARE(input.txtFireFile->text(), chosen);
-        QTRY_COMPARE(QApplication::focusWidget(), input.txtHoC);
+        QCOMPARE(Control<QLineEdit>(input, "txtFireFile")->text(), chosen);
+        QTRY_COMPARE(QApplication::focusWidget(), Control<QLineEdit>(input, "txtHoC"));
         QVERIFY(generator.platform.Problems().empty());
     }
 
@@ -344,7 +344,7 @@ class InputFormTest : public QObject {
         if (frameClose) {
             generator.input.close();
         } else {
-            QTest::mouseClick(generator.input.cmdExit, Qt::LeftButton);
+            QTest::mouseClick(Control<QPushButton>(generator.input, "cmdExit"), Qt::LeftButton);
         }
         QCOMPARE(generator.ProgramEnded, 1);
         QVERIFY(!generator.input.isVisible());
