@@ -23,6 +23,24 @@ QPointF Bounded(QPointF p) {
 
 } // namespace
 
+QPointF GraphPicture::FractionToLogical(double xFraction, double yFraction) {
+    return {xFraction * kFrameRight, kFrameBottom - yFraction * kFrameBottom};
+}
+
+QPointF GraphPicture::ValueToLogical(const Scales& scales, double minutes, double value) {
+    const double x = scales.X > 0 ? scales.X : 1;
+    const double y = scales.Y > 0 ? scales.Y : 1;
+    return FractionToLogical(minutes / x, value / y);
+}
+
+double GraphPicture::XTickPosition(int a) {
+    return FractionToLogical(static_cast<double>(a) / kTickCount, 0).x();
+}
+
+double GraphPicture::YTickPosition(int a) {
+    return FractionToLogical(0, static_cast<double>(a) / kTickCount).y();
+}
+
 GraphPicture::GraphPicture(QWidget* parent) : QWidget(parent) {
     setObjectName("picGraph");
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
@@ -45,11 +63,11 @@ void GraphPicture::paintEvent(QPaintEvent*) {
     QPen grid(kGridColour);
     grid.setCosmetic(true);
     painter.setPen(grid);
-    for (const double x : kGridX) {
-        painter.drawLine(ToWidget({x, 0}), ToWidget({x, kGridXBottom}));
-    }
-    for (const double y : kGridY) {
-        painter.drawLine(ToWidget({0, y}), ToWidget({kGridYRight, y}));
+    for (int a = 1; a < kTickCount; ++a) {
+        const double x = XTickPosition(a);
+        painter.drawLine(ToWidget({x, 0}), ToWidget({x, kFrameBottom}));
+        const double y = YTickPosition(a);
+        painter.drawLine(ToWidget({0, y}), ToWidget({kFrameRight, y}));
     }
 
     // No antialiasing: the series is drawn in its own pure colour.

@@ -1,7 +1,6 @@
 #include "common/ui/graph_window.h"
 
 #include "common/axis_scaling.h"
-#include "common/precision.h"
 #include "common/ui/graph_plot_area.h"
 
 #include <QCloseEvent>
@@ -95,14 +94,11 @@ void GraphWindow::ScaleValueAxis(double ymax) {
 
 void GraphWindow::PlotSeries(int last) {
     last = std::clamp(last, 0, kPlotCapacity - 1);
-    // The scales never fall below 1 minute and 0.05, so the factors are finite.
-    const float kx = RoundToSingle(GraphPicture::kLogicalWidth / XScale);
-    const float ky = RoundToSingle(GraphPicture::kLogicalHeight / YScale);
+    const GraphPicture::Scales scales{XScale, YScale};
     std::vector<QPointF> points;
     points.reserve(static_cast<std::size_t>(last) + 1);
     for (int c = 0; c <= last; ++c) {
-        points.emplace_back(RoundToSingle(PlotX[c] * kx),
-                            RoundToSingle(GraphPicture::kLogicalHeight - PlotY[c] * ky));
+        points.push_back(GraphPicture::ValueToLogical(scales, PlotX[c], PlotY[c]));
     }
     picGraph->SetSeries(std::move(points));
 }

@@ -17,6 +17,18 @@ namespace {
 // that only counts (as a window that asks a question and stays open would).
 class CountingGraph final : public GraphWindow {
   public:
+    using GraphWindow::cmdClose;
+    using GraphWindow::lblXLabel;
+    using GraphWindow::lblYLabel;
+    using GraphWindow::picGraph;
+    using GraphWindow::PlotSeries;
+    using GraphWindow::PlotX;
+    using GraphWindow::PlotY;
+    using GraphWindow::ScaleTimeAxis;
+    using GraphWindow::ScaleValueAxis;
+    using GraphWindow::XScale;
+    using GraphWindow::YScale;
+
     CountingGraph() {
         auto* save = new QPushButton("&Save", this);
         save->setObjectName("cmdSave");
@@ -72,6 +84,26 @@ int YellowCount(const QImage& image) {
         }
     }
     return count;
+}
+
+// The rows (or columns) of `image` along a column (row) at `at` whose pixel has
+// `colour`, as the centres of each run of touching pixels.
+std::vector<double> RunsOf(const QImage& image, Qt::Orientation along, int at,
+                           const QColor& colour) {
+    std::vector<double> centres;
+    const int length = along == Qt::Vertical ? image.height() : image.width();
+    int start = -1;
+    for (int i = 0; i <= length; ++i) {
+        const bool hit = i < length && (along == Qt::Vertical ? HasColour(image, at, i, colour)
+                                                              : HasColour(image, i, at, colour));
+        if (hit && start < 0) {
+            start = i;
+        } else if (!hit && start >= 0) {
+            centres.push_back((start + i - 1) / 2.0);
+            start = -1;
+        }
+    }
+    return centres;
 }
 
 } // namespace
@@ -136,6 +168,88 @@ class GraphWindowTest : public QObject {
         }
     }
 
+    // A step drawn at tick values, found in the picture by its colour, against
+    // the grid lines found by theirs: a value that is a tick's value lies on
+    // that tick's grid line, and 0 lies one grid spacing below the first line.
+    void CurveAndGridShareOneMapping_data() {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<double>("xmax");
+        QTest::addColumn<double>("ymax");
+        QTest::addColumn<int>("j"); // the time tick of the step
+        QTest::addColumn<int>("k"); // the value tick of its level part
+        QTest::newRow("kW over 10 min") << QSize(760, 520) << 9.5 << 96.0 << 3 << 2;
+        QTest::newRow("m over 2.5 min") << QSize(641, 477) << 2.2 << 2.4 << 1 << 4;
+        QTest::newRow("kg/s over 150 min") << QSize(1203, 811) << 131.0 << 0.049 << 4 << 1;
+        QTest::newRow("large window") << QSize(1900, 1000) << 30.0 << 15000.0 << 2 << 3;
+    }
+    void CurveAndGridShareOneMapping() {
+        QFETCH(QSize, size);
+        QFETCH(double, xmax);
+        QFETCH(double, ymax);
+        QFETCH(int, j);
+        QFETCH(int, k);
+        CountingGraph window;
+        window.resize(size);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.ScaleTimeAxis(xmax);
+        window.ScaleValueAxis(ymax);
+        // The values are the tick labels' own numbers.
+        const double t = window.lblXLabel[j]->text().toDouble();
+        const double v = window.lblYLabel[k]->text().toDouble();
+        const double full = window.lblXLabel[5]->text().toDouble();
+        const double points[][2] = {{0, v}, {t, v}, {t, 0}, {full, 0}};
+        for (int i = 0; i < 4; ++i) {
+            window.PlotX[i] = points[i][0];
+            window.PlotY[i] = points[i][1];
+        }
+        window.PlotSeries(3);
+        const QImage image = window.picGraph->grab().toImage();
+        const int w = image.width();
+
+        // Columns halfway between vertical grid lines: left of the step
+        // (through the level part) and right of it (only the 0 line).
+        const int leftColumn = static_cast<int>(w * (j - 0.5) / 5.0 * 0.98);
+        const int rightColumn = static_cast<int>(w * (j + 0.5) / 5.0 * 0.98);
+        const auto gridRows = RunsOf(image, Qt::Vertical, rightColumn, GraphPicture::kGridColour);
+        QCOMPARE(gridRows.size(), std::size_t{4}); // lines 4, 3, 2, 1 from the top
+        const auto levelRows = RunsOf(image, Qt::Vertical, leftColumn, GraphPicture::kSeriesColour);
+        QCOMPARE(levelRows.size(), std::size_t{1});
+        QVERIFY2(
+            std::abs(levelRows[0] - gridRows[4 - k]) <= 1,
+            qPrintable(
+                QString("level at %1, grid line at %2").arg(levelRows[0]).arg(gridRows[4 - k])));
+        const auto zeroRows = RunsOf(image, Qt::Vertical, rightColumn, GraphPicture::kSeriesColour);
+        QCOMPARE(zeroRows.size(), std::size_t{1});
+        const double spacing = gridRows[3] - gridRows[2];
+        QVERIFY2(std::abs(zeroRows[0] - (gridRows[3] + spacing)) <= 1,
+                 qPrintable(QString("0 at %1, grid line 1 at %2, spacing %3")
+                                .arg(zeroRows[0])
+                                .arg(gridRows[3])
+                                .arg(spacing)));
+
+        // A row above the top grid line crosses only the grid; one between the
+        // 0 line and line 1 crosses the step's rise.
+        const auto gridColumns = RunsOf(image, Qt::Horizontal, static_cast<int>(gridRows[0] / 2),
+                                        GraphPicture::kGridColour);
+        QCOMPARE(gridColumns.size(), std::size_t{4});
+        const auto riseColumns =
+            RunsOf(image, Qt::Horizontal, static_cast<int>(gridRows[3] + spacing / 2),
+                   GraphPicture::kSeriesColour);
+        QCOMPARE(riseColumns.size(), std::size_t{1});
+        QVERIFY2(std::abs(riseColumns[0] - gridColumns[j - 1]) <= 1,
+                 qPrintable(QString("rise at %1, grid line at %2")
+                                .arg(riseColumns[0])
+                                .arg(gridColumns[j - 1])));
+
+        // The value labels stand level with what they name: "0" with the 0 line.
+        const auto* zero = window.lblYLabel[0];
+        const double zeroLabel =
+            window.picGraph->mapFrom(&window, zero->mapTo(&window, zero->rect().center())).y();
+        QVERIFY2(std::abs(zeroLabel - zeroRows[0]) <= 2,
+                 qPrintable(QString("label at %1, 0 line at %2").arg(zeroLabel).arg(zeroRows[0])));
+    }
+
     void DrawsTheSeriesAsAYellowPolyline() {
         CountingGraph window;
         Show(window);
@@ -156,14 +270,14 @@ class GraphWindowTest : public QObject {
 
         auto& picture = *window.picGraph;
         const QImage image = picture.grab().toImage();
-        // x = minutes x 480, y = 3200 - value x 32.
-        QVERIFY(YellowNear(picture, image, {1200, 2400}));     // middle of the rise
-        QVERIFY(YellowNear(picture, image, {2400, 1600}));     // the corner
-        QVERIFY(YellowNear(picture, image, {3600, 1600}));     // on the level part
-        QVERIFY(!YellowNear(picture, image, {1200, 1600}, 4)); // above the rise
-        QVERIFY(!YellowNear(picture, image, {3600, 2800}, 4)); // under the level part
-        QVERIFY(!YellowNear(picture, image, {4320, 160}, 6));  // point 3, past `last`
-        QVERIFY(!YellowNear(picture, image, {2400, 400}, 6));
+        // x = minutes x 474, y = 3135 - value x 31.35.
+        QVERIFY(YellowNear(picture, image, {1185, 2351.25}));    // middle of the rise
+        QVERIFY(YellowNear(picture, image, {2370, 1567.5}));     // the corner
+        QVERIFY(YellowNear(picture, image, {3555, 1567.5}));     // on the level part
+        QVERIFY(!YellowNear(picture, image, {1185, 1567.5}, 4)); // above the rise
+        QVERIFY(!YellowNear(picture, image, {3555, 2800}, 4));   // under the level part
+        QVERIFY(!YellowNear(picture, image, {4266, 156.75}, 6)); // point 3, past `last`
+        QVERIFY(!YellowNear(picture, image, {2370, 400}, 6));
         // The grid is drawn, in its own colour.
         QVERIFY(ColourNear(picture, image, {948, 800}, GraphPicture::kGridColour, 1));
         QVERIFY(ColourNear(picture, image, {4000, 627}, GraphPicture::kGridColour, 1));
@@ -182,13 +296,13 @@ class GraphWindowTest : public QObject {
         window.ScaleValueAxis(90);
         window.PlotSeries(1);
         auto& picture = *window.picGraph;
-        QVERIFY(YellowNear(picture, picture.grab().toImage(), {2400, 320}));
+        QVERIFY(YellowNear(picture, picture.grab().toImage(), {2370, 313.5}));
         window.PlotY[0] = 10;
         window.PlotY[1] = 10;
         window.PlotSeries(1);
         const QImage image = picture.grab().toImage();
-        QVERIFY(!YellowNear(picture, image, {2400, 320}, 4));
-        QVERIFY(YellowNear(picture, image, {2400, 2880}));
+        QVERIFY(!YellowNear(picture, image, {2370, 313.5}, 4));
+        QVERIFY(YellowNear(picture, image, {2370, 2821.5}));
     }
 
     void OnePointIsADot() {
@@ -203,7 +317,7 @@ class GraphWindowTest : public QObject {
         window.PlotSeries(0);
         auto& picture = *window.picGraph;
         const QImage image = picture.grab().toImage();
-        QVERIFY(YellowNear(picture, image, {2400, 1600}, 1));
+        QVERIFY(YellowNear(picture, image, {2370, 1567.5}, 1));
         const int yellow = YellowCount(image);
         QVERIFY2(yellow > 0 && yellow <= 16, qPrintable(QString::number(yellow)));
         QCOMPARE(picture.Series().size(), std::size_t{1});
@@ -223,7 +337,8 @@ class GraphWindowTest : public QObject {
         window.PlotSeries(2);
         auto& picture = *window.picGraph;
         const QImage image = picture.grab().toImage();
-        QVERIFY(YellowNear(picture, image, {4700, 3190}, 3)); // along the bottom to the edge
+        QVERIFY(YellowNear(picture, image, {4700, 3135}, 3)); // along the 0 line to the edge
+        QVERIFY(YellowNear(picture, image, {4790, 3135}, 3));
     }
 
     void LastIsKeptInsideTheArrays() {
@@ -253,7 +368,7 @@ class GraphWindowTest : public QObject {
     void CloseLeavesByDefault() {
         GraphWindow window;
         Show(window);
-        QTest::mouseClick(window.cmdClose, Qt::LeftButton);
+        QTest::mouseClick(window.findChild<QPushButton*>("cmdClose"), Qt::LeftButton);
         QVERIFY(!window.isVisible());
     }
 };
