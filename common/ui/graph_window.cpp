@@ -1,9 +1,14 @@
 #include "common/ui/graph_window.h"
 
 #include "common/axis_scaling.h"
+#include "common/plot/plot_files.h"
+#include "common/ui/graph_export.h"
 #include "common/ui/graph_plot_area.h"
+#include "common/ui/platform_services.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -21,9 +26,22 @@ QLabel* Title(const QString& objectName, const QString& text, QWidget* parent) {
     return label;
 }
 
+// A button whose shortcut works anywhere in the window and is named in its tool tip.
+QPushButton* ShortcutButton(const QString& objectName, const QString& caption,
+                            const QKeySequence& keys, const QString& toolTip, QWidget* window) {
+    auto* button = new QPushButton(caption, window);
+    button->setObjectName(objectName);
+    button->setToolTip(
+        QString("%1 (%2)").arg(toolTip, keys.toString(QKeySequence::NativeText)));
+    auto* shortcut = new QShortcut(keys, window);
+    QObject::connect(shortcut, &QShortcut::activated, button, &QPushButton::click);
+    return button;
+}
+
 } // namespace
 
-GraphWindow::GraphWindow(QWidget* parent) : QWidget(parent) {
+GraphWindow::GraphWindow(PlatformServices& services, QWidget* parent)
+    : QWidget(parent), services_(services) {
     setObjectName("frmGraph");
     setWindowFlag(Qt::Window);
 
@@ -44,6 +62,10 @@ GraphWindow::GraphWindow(QWidget* parent) : QWidget(parent) {
     lblXTitle = Title("lblXTitle", "Time (min)", this);
     lblXTitle->setAlignment(Qt::AlignCenter);
 
+    cmdExport = ShortcutButton("cmdExport", "&Export…", QKeySequence(Qt::CTRL | Qt::Key_E),
+                               "Write the graph to a PNG, SVG or PDF file", this);
+    cmdCopyImage = ShortcutButton("cmdCopyImage", "Copy &Image", QKeySequence::Copy,
+                                  "Copy the graph to the clipboard as a picture", this);
     cmdClose = new QPushButton("&Close", this);
     cmdClose->setObjectName("cmdClose");
 
@@ -62,6 +84,8 @@ GraphWindow::GraphWindow(QWidget* parent) : QWidget(parent) {
 
     buttonRow_ = new QHBoxLayout;
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdExport);
+    buttons->addWidget(cmdCopyImage);
     buttons->addStretch(1);
     buttons->addLayout(buttonRow_);
     buttons->addWidget(cmdClose);
@@ -71,12 +95,15 @@ GraphWindow::GraphWindow(QWidget* parent) : QWidget(parent) {
     layout->addLayout(body, 1);
     layout->addLayout(buttons);
 
+    connect(cmdExport, &QPushButton::clicked, this, [this] { cmdExport_Click(); });
+    connect(cmdCopyImage, &QPushButton::clicked, this, [this] { cmdCopyImage_Click(); });
     connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, cmdClose, &QPushButton::click);
 }
 
 void GraphWindow::ScaleTimeAxis(double xmax) {
+    xMaximum_ = xmax;
     const auto axis = vorla::ScaleTimeAxis(xmax);
     XScale = axis.XScale;
     for (int a = 1; a <= 5; ++a) {
@@ -85,6 +112,7 @@ void GraphWindow::ScaleTimeAxis(double xmax) {
 }
 
 void GraphWindow::ScaleValueAxis(double ymax) {
+    yMaximum_ = ymax;
     const auto axis = vorla::ScaleValueAxis(ymax);
     YScale = axis.YScale;
     for (int a = 1; a <= 5; ++a) {
@@ -101,6 +129,52 @@ void GraphWindow::PlotSeries(int last) {
         points.push_back(GraphPicture::ValueToLogical(scales, PlotX[c], PlotY[c]));
     }
     picGraph->SetSeries(std::move(points));
+    plottedLast_ = last;
+}
+
+plot::Plot GraphWindow::CurrentPlot() const {
+    plot::Plot plot;
+    plot.Title = lblPlotTitle->text().toStdString();
+    plot.X.Title = lblXTitle->text().toStdString();
+    plot.X.Maximum = xMaximum_;
+    plot.Y.Title = lblYTitle->text().toStdString();
+    plot.Y.Maximum = yMaximum_;
+    if (plottedLast_ >= 0) {
+        plot::PlotSeries series;
+        series.Name = plot.Title;
+        for (int c = 0; c <= plottedLast_; ++c) {
+            series.Points.push_back({PlotX[c], PlotY[c]});
+        }
+        plot.Series.push_back(std::move(series));
+    }
+    return plot;
+}
+
+void GraphWindow::ChainButtonsAfter(QWidget* last) {
+    setTabOrder(last, cmdExport);
+    setTabOrder(cmdExport, cmdCopyImage);
+    setTabOrder(cmdCopyImage, cmdClose);
+}
+
+void GraphWindow::cmdExport_Click() {
+    const auto path = services_.ChooseFile(
+        SaveAsDialog("Export Graph", kGraphExportFilter, {}, "graph.png"));
+    if (!path) {
+        return;
+    }
+    if (const auto error =
+            ExportGraph(*path, CurrentPlot(), size(), GraphPixelSize(size(), devicePixelRatioF()))) {
+        services_.ShowMessage({*error + " The graph is not exported.",
+                               windowTitle().toStdString(), MessageIcon::Exclamation,
+                               MessageButtons::Ok});
+    }
+}
+
+void GraphWindow::cmdCopyImage_Click() {
+    const QSize pixels = GraphPixelSize(size(), devicePixelRatioF());
+    QImage image = plot::RenderPlotImage(CurrentPlot(), pixels);
+    image.setDevicePixelRatio(devicePixelRatioF());
+    QGuiApplication::clipboard()->setImage(image);
 }
 
 void GraphWindow::cmdClose_Click() {

@@ -1,7 +1,9 @@
 #include "common/axis_scaling.h"
 #include "common/ui/graph_picture.h"
+#include "common/ui/fake_platform.h"
 #include "common/ui/graph_window.h"
 
+#include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -15,8 +17,14 @@ namespace {
 
 // A graph window as a program derives it: a button beside Close, and a Close
 // that only counts (as a window that asks a question and stays open would).
-class CountingGraph final : public GraphWindow {
+// Made before the window that keeps a reference to it.
+struct WithPlatform {
+    vorla::ui::FakePlatform platform{QDir::tempPath().toStdString()};
+};
+
+class CountingGraph final : private WithPlatform, public GraphWindow {
   public:
+    using WithPlatform::platform;
     using GraphWindow::cmdClose;
     using GraphWindow::lblXLabel;
     using GraphWindow::lblYLabel;
@@ -29,7 +37,7 @@ class CountingGraph final : public GraphWindow {
     using GraphWindow::XScale;
     using GraphWindow::YScale;
 
-    CountingGraph() {
+    CountingGraph() : GraphWindow(platform) {
         auto* save = new QPushButton("&Save", this);
         save->setObjectName("cmdSave");
         ButtonRow()->addWidget(save);
@@ -366,7 +374,8 @@ class GraphWindowTest : public QObject {
     }
 
     void CloseLeavesByDefault() {
-        GraphWindow window;
+        vorla::ui::FakePlatform platform(QDir::tempPath().toStdString());
+        GraphWindow window(platform);
         Show(window);
         QTest::mouseClick(window.findChild<QPushButton*>("cmdClose"), Qt::LeftButton);
         QVERIFY(!window.isVisible());
