@@ -30,8 +30,7 @@ QByteArray PdfBytes(const plot::Plot& plot, QSize logicalSize) {
     writer.setTitle(QString::fromStdString(plot.Title));
     const QSizeF points(logicalSize.width() * 72.0 / kPdfPixelsPerInch,
                         logicalSize.height() * 72.0 / kPdfPixelsPerInch);
-    writer.setPageLayout(QPageLayout(QPageSize(points, QPageSize::Point, {},
-                                               QPageSize::ExactMatch),
+    writer.setPageLayout(QPageLayout(QPageSize(points, QPageSize::Point, {}, QPageSize::ExactMatch),
                                      QPageLayout::Portrait, QMarginsF()));
     QPainter painter;
     if (!painter.begin(&writer)) {
@@ -62,7 +61,8 @@ std::optional<GraphFileType> GraphFileTypeOf(const std::string& path) {
 }
 
 QSize GraphPixelSize(QSize logicalSize, double devicePixelRatio) {
-    const double ratio = std::isfinite(devicePixelRatio) && devicePixelRatio > 0 ? devicePixelRatio : 1;
+    const double ratio =
+        std::isfinite(devicePixelRatio) && devicePixelRatio > 0 ? devicePixelRatio : 1;
     return {std::max(1, static_cast<int>(std::lround(logicalSize.width() * ratio))),
             std::max(1, static_cast<int>(std::lround(logicalSize.height() * ratio)))};
 }

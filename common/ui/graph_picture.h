@@ -14,6 +14,7 @@
 #include <QPointF>
 #include <QWidget>
 #include <array>
+#include <optional>
 #include <vector>
 
 namespace vorla::ui {
@@ -33,6 +34,7 @@ class GraphPicture final : public QWidget {
     static inline const QColor kSeriesColour{255, 255, 0};
     static inline const QColor kBackground{12, 20, 38};
     static inline const QColor kGridColour{78, 96, 124};
+    static inline const QColor kCrosshairColour{240, 240, 240};
 
     // The full-scale values of the two axes: minutes, and the value's unit.
     struct Scales {
@@ -57,17 +59,36 @@ class GraphPicture final : public QWidget {
     void SetSeries(std::vector<QPointF> logicalPoints);
     const std::vector<QPointF>& Series() const { return series_; }
 
-    // Where a logical point lands on the widget as it is sized now.
+    // Where a logical point lands on the widget as it is sized now, and back.
     QPointF ToWidget(QPointF logical) const;
+    QPointF ToLogical(QPointF widget) const;
+
+    // The crosshair through a logical point, with its readout in the top left
+    // corner of the plot; nothing hides both.
+    void SetCrosshair(std::optional<QPointF> logical, const QString& readout = {});
+    std::optional<QPointF> Crosshair() const { return crosshair_; }
+    const QString& Readout() const { return readout_; }
 
     QSize sizeHint() const override { return {480, 320}; }
     QSize minimumSizeHint() const override { return {240, 160}; }
 
+  signals:
+    // The mouse moved over the picture, to this logical point.
+    void PointerMoved(QPointF logical);
+    // The mouse left the picture.
+    void PointerLeft();
+
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
   private:
+    void PaintCrosshair(QPainter& painter) const;
+
     std::vector<QPointF> series_;
+    std::optional<QPointF> crosshair_;
+    QString readout_;
 };
 
 } // namespace vorla::ui

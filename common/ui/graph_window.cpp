@@ -1,6 +1,7 @@
 #include "common/ui/graph_window.h"
 
 #include "common/axis_scaling.h"
+#include "common/curve_reading.h"
 #include "common/plot/plot_files.h"
 #include "common/ui/graph_export.h"
 #include "common/ui/graph_plot_area.h"
@@ -10,11 +11,14 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
+#include <span>
 #include <vector>
 
 namespace vorla::ui {
@@ -26,13 +30,28 @@ QLabel* Title(const QString& objectName, const QString& text, QWidget* parent) {
     return label;
 }
 
+// "kW" of "Rate of Heat Release (kW)": the unit the axis title names.
+QString UnitOfTitle(const QString& title) {
+    const auto open = title.lastIndexOf(u'(');
+    const auto close = title.lastIndexOf(u')');
+    return open >= 0 && close > open ? title.mid(open + 1, close - open - 1) : QString();
+}
+
+// About four significant digits at the axis' full scale: 412.5 of 1000 kW,
+// 0.01234 of 0.05 kg/s.
+int ValueDecimals(double fullScale) {
+    if (!(fullScale > 0) || !std::isfinite(fullScale)) {
+        return 2;
+    }
+    return std::clamp(3 - static_cast<int>(std::floor(std::log10(fullScale))), 0, 6);
+}
+
 // A button whose shortcut works anywhere in the window and is named in its tool tip.
 QPushButton* ShortcutButton(const QString& objectName, const QString& caption,
                             const QKeySequence& keys, const QString& toolTip, QWidget* window) {
     auto* button = new QPushButton(caption, window);
     button->setObjectName(objectName);
-    button->setToolTip(
-        QString("%1 (%2)").arg(toolTip, keys.toString(QKeySequence::NativeText)));
+    button->setToolTip(QString("%1 (%2)").arg(toolTip, keys.toString(QKeySequence::NativeText)));
     auto* shortcut = new QShortcut(keys, window);
     QObject::connect(shortcut, &QShortcut::activated, button, &QPushButton::click);
     return button;
@@ -95,6 +114,10 @@ GraphWindow::GraphWindow(PlatformServices& services, QWidget* parent)
     layout->addLayout(body, 1);
     layout->addLayout(buttons);
 
+    connect(picGraph, &GraphPicture::PointerMoved, this, [this](QPointF logical) {
+        ShowReadingAt(logical.x() / GraphPicture::kFrameRight * XScale);
+    });
+    connect(picGraph, &GraphPicture::PointerLeft, this, [this] { ShowReadingAt(std::nullopt); });
     connect(cmdExport, &QPushButton::clicked, this, [this] { cmdExport_Click(); });
     connect(cmdCopyImage, &QPushButton::clicked, this, [this] { cmdCopyImage_Click(); });
     connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
@@ -130,6 +153,46 @@ void GraphWindow::PlotSeries(int last) {
     }
     picGraph->SetSeries(std::move(points));
     plottedLast_ = last;
+    ShowReadingAt(readingMinutes_); // the same time on the new curve
+}
+
+QString GraphWindow::ReadoutText() const {
+    return picGraph->Readout();
+}
+
+void GraphWindow::ShowReadingAt(std::optional<double> minutes) {
+    readingMinutes_ = minutes;
+    const auto count = static_cast<std::size_t>(plottedLast_ + 1);
+    const auto reading = minutes ? ReadCurveAt(std::span(PlotX).first(count),
+                                               std::span(PlotY).first(count), *minutes)
+                                 : std::nullopt;
+    if (!reading) {
+        picGraph->SetCrosshair(std::nullopt);
+        return;
+    }
+    const QString unit = UnitOfTitle(lblYTitle->text());
+    const QString text = QString("%1 min   %2 %3")
+                             .arg(reading->Time, 0, 'f', 3)
+                             .arg(reading->Value, 0, 'f', ValueDecimals(YScale))
+                             .arg(unit)
+                             .trimmed();
+    picGraph->SetCrosshair(
+        GraphPicture::ValueToLogical({XScale, YScale}, reading->Time, reading->Value), text);
+}
+
+void GraphWindow::keyPressEvent(QKeyEvent* event) {
+    const bool right = event->key() == Qt::Key_Right;
+    if ((right || event->key() == Qt::Key_Left) && plottedLast_ >= 0) {
+        const auto times = std::span(PlotX).first(static_cast<std::size_t>(plottedLast_ + 1));
+        // From no crosshair, Right starts at the first row and Left at the last.
+        const double from = readingMinutes_.value_or(right ? -INFINITY : INFINITY);
+        if (const auto row = NextRow(times, from, right)) {
+            ShowReadingAt(times[static_cast<std::size_t>(*row)]);
+        }
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 plot::Plot GraphWindow::CurrentPlot() const {
@@ -151,22 +214,22 @@ plot::Plot GraphWindow::CurrentPlot() const {
 }
 
 void GraphWindow::ChainButtonsAfter(QWidget* last) {
-    setTabOrder(last, cmdExport);
+    setTabOrder(last, picGraph);
+    setTabOrder(picGraph, cmdExport);
     setTabOrder(cmdExport, cmdCopyImage);
     setTabOrder(cmdCopyImage, cmdClose);
 }
 
 void GraphWindow::cmdExport_Click() {
-    const auto path = services_.ChooseFile(
-        SaveAsDialog("Export Graph", kGraphExportFilter, {}, "graph.png"));
+    const auto path =
+        services_.ChooseFile(SaveAsDialog("Export Graph", kGraphExportFilter, {}, "graph.png"));
     if (!path) {
         return;
     }
-    if (const auto error =
-            ExportGraph(*path, CurrentPlot(), size(), GraphPixelSize(size(), devicePixelRatioF()))) {
-        services_.ShowMessage({*error + " The graph is not exported.",
-                               windowTitle().toStdString(), MessageIcon::Exclamation,
-                               MessageButtons::Ok});
+    if (const auto error = ExportGraph(*path, CurrentPlot(), size(),
+                                       GraphPixelSize(size(), devicePixelRatioF()))) {
+        services_.ShowMessage({*error + " The graph is not exported.", windowTitle().toStdString(),
+                               MessageIcon::Exclamation, MessageButtons::Ok});
     }
 }
 

@@ -14,6 +14,10 @@
 // (Ctrl+C) puts it on the clipboard, both painted by the suite's plot painter
 // at the window's size (common/ui/graph_export.h).
 //
+// Moving the mouse over the plot shows a crosshair and the time and value of
+// the curve at that time, interpolated between rows (common/curve_reading.h);
+// with the focus on the plot (Tab reaches it), Left and Right move it row by row.
+//
 // Escape presses Close. The frame's close button also runs cmdClose_Click(),
 // which a derived window overrides (it may ask a question and stay open); the
 // window then leaves with Leave() (closed) or hide().
@@ -24,9 +28,11 @@
 
 #include <QWidget>
 #include <array>
+#include <optional>
 
 class QBoxLayout;
 class QCloseEvent;
+class QKeyEvent;
 class QHBoxLayout;
 class QLabel;
 class QPushButton;
@@ -48,6 +54,9 @@ class GraphWindow : public QWidget {
     // What the window shows as a plot value: its title, the value axis' title,
     // and the series last plotted, on the scales of the window's axes.
     plot::Plot CurrentPlot() const;
+
+    // The crosshair's readout, "2.500 min   412.5 kW"; empty when it is hidden.
+    QString ReadoutText() const;
 
   protected:
     GraphPicture* picGraph;
@@ -84,7 +93,8 @@ class GraphWindow : public QWidget {
     // Buttons added here stand before Close, at the bottom right.
     QHBoxLayout* ButtonRow() const { return buttonRow_; }
 
-    // Tab goes from `last` (a derived window's last control) to the buttons.
+    // Tab goes from `last` (the last control of a derived window's side panel,
+    // which stands above the plot's top) to the plot and then the buttons.
     void ChainButtonsAfter(QWidget* last);
 
     PlatformServices& Services() const { return services_; }
@@ -93,8 +103,12 @@ class GraphWindow : public QWidget {
     void Leave();
 
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    // The crosshair at `minutes` on the curve plotted last, or hidden.
+    void ShowReadingAt(std::optional<double> minutes);
+
     void cmdExport_Click();
     void cmdCopyImage_Click();
 
@@ -104,6 +118,7 @@ class GraphWindow : public QWidget {
     int plottedLast_ = -1;
     double xMaximum_ = 0;
     double yMaximum_ = 0;
+    std::optional<double> readingMinutes_;
     QVBoxLayout* sidePanel_;
     QHBoxLayout* buttonRow_;
     bool leaving_ = false;

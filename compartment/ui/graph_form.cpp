@@ -32,9 +32,9 @@ ui::GraphResults GraphResultsOf(const Calculations& calc) {
 }
 
 frmGraph::frmGraph(const Calculations& calc, frmOutput& output, ui::PlatformServices& services)
-    : ResultsGraphWindow(services, output,
-                         {"Upper Layer Temperature", "Layer Interface Height", "Heat Release Rate",
-                          "Vent Flow"}),
+    : ResultsGraphWindow(
+          services, output,
+          {"Upper Layer Temperature", "Layer Interface Height", "Heat Release Rate", "Vent Flow"}),
       calc_(calc) {
     setWindowTitle("VORLA-XW: Graph");
     lblPlotTitle->setText("VORLA-XW RUN TITLE");

@@ -148,7 +148,7 @@ class GraphExportTest : public QObject {
         QImage image;
         QVERIFY(image.load(graph.Path("fire.png"), "PNG"));
         QCOMPARE(image.size(), graph.size() * graph.devicePixelRatioF());
-        QVERIFY(PixelsOf(image, kYellow) > 300);         // the curve, ~ 400 px long
+        QVERIFY(PixelsOf(image, kYellow) > 300);            // the curve, ~ 400 px long
         QVERIFY(PixelsOf(image, kPlotBackground) > 100000); // the dark plotting area
     }
 
@@ -176,8 +176,8 @@ class GraphExportTest : public QObject {
         const QString text = QString::fromLatin1(pdf);
         QCOMPARE(text.count(QRegularExpression("/Type\\s*/Page(?![s])")), 1);
         // 700 x 480 pixels at 96 per inch are 525 x 360 points.
-        const auto box = QRegularExpression("/MediaBox\\s*\\[\\s*0\\s+0\\s+([\\d.]+)\\s+([\\d.]+)")
-                             .match(text);
+        const auto box =
+            QRegularExpression("/MediaBox\\s*\\[\\s*0\\s+0\\s+([\\d.]+)\\s+([\\d.]+)").match(text);
         QVERIFY(box.hasMatch());
         QVERIFY(std::abs(box.captured(1).toDouble() - 525) < 1);
         QVERIFY(std::abs(box.captured(2).toDouble() - 360) < 1);
@@ -188,9 +188,12 @@ class GraphExportTest : public QObject {
     void FailuresAreNamedAndLeaveFilesAlone_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("sentence");
-        QTest::newRow("no such folder") << "missing/fire.png" << "missing/fire.png";
-        QTest::newRow("other type") << "fire.jpg" << "must end in .png, .svg or .pdf";
-        QTest::newRow("read-only file") << "kept.svg" << "kept.svg";
+        QTest::newRow("no such folder") << "missing/fire.png"
+                                        << "missing/fire.png";
+        QTest::newRow("other type") << "fire.jpg"
+                                    << "must end in .png, .svg or .pdf";
+        QTest::newRow("read-only file") << "kept.svg"
+                                        << "kept.svg";
     }
     void FailuresAreNamedAndLeaveFilesAlone() {
         QFETCH(QString, name);
@@ -207,8 +210,7 @@ class GraphExportTest : public QObject {
         QCOMPARE(graph.platform.Messages().size(), std::size_t{1});
         const auto& message = graph.platform.Messages()[0].Request;
         QCOMPARE(QString::fromStdString(message.Title), QString("QDOT-XW: Graph"));
-        QVERIFY2(QString::fromStdString(message.Text).contains(sentence),
-                 message.Text.c_str());
+        QVERIFY2(QString::fromStdString(message.Text).contains(sentence), message.Text.c_str());
         QVERIFY(QString::fromStdString(message.Text).endsWith("The graph is not exported."));
         QCOMPARE(QDir(graph.folder.path()).entryList(QDir::Files), QStringList{"kept.svg"});
         QCOMPARE(Contents(graph.Path("kept.svg")), QByteArray("old picture"));

@@ -1,8 +1,9 @@
 #include "common/axis_scaling.h"
-#include "common/ui/graph_picture.h"
 #include "common/ui/fake_platform.h"
+#include "common/ui/graph_picture.h"
 #include "common/ui/graph_window.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -24,7 +25,6 @@ struct WithPlatform {
 
 class CountingGraph final : private WithPlatform, public GraphWindow {
   public:
-    using WithPlatform::platform;
     using GraphWindow::cmdClose;
     using GraphWindow::lblXLabel;
     using GraphWindow::lblYLabel;
@@ -36,6 +36,7 @@ class CountingGraph final : private WithPlatform, public GraphWindow {
     using GraphWindow::ScaleValueAxis;
     using GraphWindow::XScale;
     using GraphWindow::YScale;
+    using WithPlatform::platform;
 
     CountingGraph() : GraphWindow(platform) {
         auto* save = new QPushButton("&Save", this);
@@ -256,6 +257,112 @@ class GraphWindowTest : public QObject {
             window.picGraph->mapFrom(&window, zero->mapTo(&window, zero->rect().center())).y();
         QVERIFY2(std::abs(zeroLabel - zeroRows[0]) <= 2,
                  qPrintable(QString("label at %1, 0 line at %2").arg(zeroLabel).arg(zeroRows[0])));
+    }
+
+    // A fire of 10 t² kW (t in minutes) sampled each minute: between rows 2
+    // and 3 the curve is the straight line from 40 to 90 kW.
+    void CrosshairReadsTheCurveBetweenRows() {
+        CountingGraph window;
+        Show(window);
+        const double times[] = {0, 1, 2, 3};
+        const double rates[] = {0, 10, 40, 90};
+        for (int i = 0; i < 4; ++i) {
+            window.PlotX[i] = times[i];
+            window.PlotY[i] = rates[i];
+        }
+        window.findChild<QLabel*>("lblYTitle")->setText("Rate of Heat Release (kW)");
+        window.ScaleTimeAxis(3);   // 5 minutes
+        window.ScaleValueAxis(90); // 100 kW
+        window.PlotSeries(3);
+        QCOMPARE(window.ReadoutText(), QString()); // nothing until the mouse comes
+
+        // The pointer half way between 2 and 3 minutes: 2.5 of 5 minutes of the
+        // frame, which is 4740 of the picture's 4800.
+        auto* picture = window.picGraph;
+        const int x = static_cast<int>(std::lround(0.5 * 4740 / 4800 * picture->width()));
+        QTest::mouseMove(picture, QPoint(x, picture->height() / 2));
+        const QStringList parts = window.ReadoutText().split(' ', Qt::SkipEmptyParts);
+        QCOMPARE(parts.size(), 4);
+        QCOMPARE(parts[1], QString("min"));
+        QCOMPARE(parts[3], QString("kW"));
+        const double t = parts[0].toDouble();
+        const double onePixel = 5.0 / (picture->width() * 4740.0 / 4800);
+        QVERIFY2(std::abs(t - 2.5) <= onePixel, qPrintable(window.ReadoutText()));
+        QVERIFY2(std::abs(parts[2].toDouble() - (40 + (t - 2) * 50)) <= 0.051,
+                 qPrintable(window.ReadoutText()));
+        // The crosshair stands on the curve.
+        QVERIFY(picture->Crosshair().has_value());
+        const QPointF on = GraphPicture::ValueToLogical({5, 100}, t, 40 + (t - 2) * 50);
+        QVERIFY(std::abs(picture->Crosshair()->x() - on.x()) < 1);
+        QVERIFY(std::abs(picture->Crosshair()->y() - on.y()) < 1);
+
+        // The arrow keys go row by row from there, and stop at the ends.
+        picture->setFocus();
+        const struct {
+            Qt::Key key;
+            const char* readout;
+        } steps[] = {
+            {Qt::Key_Right, "3.000 min   90.0 kW"}, {Qt::Key_Right, "3.000 min   90.0 kW"},
+            {Qt::Key_Left, "2.000 min   40.0 kW"},  {Qt::Key_Left, "1.000 min   10.0 kW"},
+            {Qt::Key_Left, "0.000 min   0.0 kW"},   {Qt::Key_Left, "0.000 min   0.0 kW"},
+            {Qt::Key_Right, "1.000 min   10.0 kW"},
+        };
+        for (const auto& step : steps) {
+            QTest::keyClick(picture, step.key);
+            QCOMPARE(window.ReadoutText(), QString(step.readout));
+        }
+
+        // The mouse leaving hides it; Right then starts at the first row, Left
+        // at the last.
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(picture, &leave);
+        QCOMPARE(window.ReadoutText(), QString());
+        QVERIFY(!picture->Crosshair().has_value());
+        QTest::keyClick(picture, Qt::Key_Right);
+        QCOMPARE(window.ReadoutText(), QString("0.000 min   0.0 kW"));
+        QApplication::sendEvent(picture, &leave);
+        QTest::keyClick(picture, Qt::Key_Left);
+        QCOMPARE(window.ReadoutText(), QString("3.000 min   90.0 kW"));
+
+        // Past the end of the curve there is nothing to read.
+        QTest::mouseMove(picture, QPoint(picture->width() - 2, 10));
+        QCOMPARE(window.ReadoutText(), QString());
+    }
+
+    // The readout's decimals follow the value axis: about four significant
+    // digits at full scale.
+    void ReadoutDigitsFollowTheScale_data() {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("readout");
+        QTest::newRow("kW of 15000") << 12345.4 << "Rate of Heat Release (kW)"
+                                     << "0.000 min   12345 kW";
+        QTest::newRow("°C of 150") << 105.64 << "Upper Layer Temperature (°C)"
+                                   << "0.000 min   105.6 °C";
+        QTest::newRow("m of 2.5") << 2.4 << "Layer Interface Height (m)"
+                                  << "0.000 min   2.400 m";
+        QTest::newRow("kg/s of 0.05") << 0.012346 << "Vent Flow (kg/s)"
+                                      << "0.000 min   0.01235 kg/s";
+        QTest::newRow("no unit") << 3.0 << "Value"
+                                 << "0.000 min   3.000";
+    }
+    void ReadoutDigitsFollowTheScale() {
+        QFETCH(double, value);
+        QFETCH(QString, title);
+        QFETCH(QString, readout);
+        CountingGraph window;
+        Show(window);
+        window.PlotX[0] = 0;
+        window.PlotY[0] = value;
+        window.PlotX[1] = 1;
+        window.PlotY[1] = value;
+        window.findChild<QLabel*>("lblYTitle")->setText(title);
+        window.ScaleTimeAxis(1);
+        window.ScaleValueAxis(value);
+        window.PlotSeries(1);
+        window.picGraph->setFocus();
+        QTest::keyClick(window.picGraph, Qt::Key_Right);
+        QCOMPARE(window.ReadoutText(), readout);
     }
 
     void DrawsTheSeriesAsAYellowPolyline() {

@@ -81,9 +81,9 @@ class SkevaGraphTest : public QObject {
         const auto first = chain.indexOf("optPlotVariable(0)");
         QVERIFY(first >= 0);
         chain = chain.mid(first) + chain.mid(0, first);
-        QCOMPARE(chain,
-                 QStringList({"optPlotVariable(0)", "optPlotVariable(1)", "optPlotVariable(2)",
-                              "optPlotVariable(3)", "cmdExport", "cmdCopyImage", "cmdClose"}));
+        QCOMPARE(chain, QStringList({"optPlotVariable(0)", "optPlotVariable(1)",
+                                     "optPlotVariable(2)", "optPlotVariable(3)", "picGraph",
+                                     "cmdExport", "cmdCopyImage", "cmdClose"}));
         QStringList captions;
         for (int k = 0; k < 4; ++k) {
             captions << Control<QRadioButton>(graph, Element("optPlotVariable", k))->text();
@@ -139,8 +139,8 @@ class SkevaGraphTest : public QObject {
             double expected = 0;
             switch (k) {
             case 0: // the model's °C, in °F as 1.8 t + 32
-                expected = us ? 1.8 * results.LayerTemperature[i] + 32
-                              : results.LayerTemperature[i];
+                expected =
+                    us ? 1.8 * results.LayerTemperature[i] + 32 : results.LayerTemperature[i];
                 break;
             case 1: // the model's metres, in feet of 0.3048 m
                 expected = us ? results.InterfaceHeight[i] / 0.3048 : results.InterfaceHeight[i];
