@@ -111,7 +111,7 @@ int main(int argc, char** argv) {
     auto* splash = vorla::ui::ShowSplash(
         "QDOT-XW", [] {}, [] {});
     Shoot(splash, "splash");
-    splash->cmdContinue_Click();
+    Control<QPushButton>(splash, "cmdContinue")->click();
 
     StandardModule module;
     frmInput input(module, platform, [] {});

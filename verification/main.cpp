@@ -26,7 +26,7 @@ void PrintCase(const vorla::verification::CaseReport& report) {
                     ? ", ∞)"
                     : ", " + vorla::verification::Num(check.Format.c_str(), check.High) + "]";
         if (!check.InBand()) {
-            line += check.KnownDeviation.empty() ? " OUT" : " outside, known";
+            line += check.WithinKnownDeviation() ? " outside, known" : " OUT";
         }
         line += ";";
     }

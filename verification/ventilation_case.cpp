@@ -16,6 +16,9 @@ constexpr int kRunTime = 1800;     // s
 constexpr int kAveragedOver = 300; // s at the end of the run
 constexpr double kBandLow = 0.8;
 constexpr double kBandHigh = 1.1;
+// The plume's entrainment, not the vent, sets the inflow of a starved fire:
+// the discussion explains half to three quarters of Kawagoe's figures.
+constexpr double kExplainedLow = 0.4;
 
 } // namespace
 
@@ -82,12 +85,12 @@ CaseReport VentilationLimitCase() {
         "the model limits the fire by the plume's entrainment, not by the vent; see the discussion";
     report.Checks.push_back(
         {"vent capacity / Kawagoe's inflow", capacityRatio, kBandLow, kBandHigh, "%.2f", ""});
-    report.Checks.push_back(
-        {"lowest steady inflow / Kawagoe", lowestInflow, kBandLow, kBandHigh, "%.2f", deviation});
-    report.Checks.push_back(
-        {"lowest air-limited Q / Kawagoe", lowestRate, kBandLow, kBandHigh, "%.2f", deviation});
-    report.Checks.push_back(
-        {"highest air-limited Q / Kawagoe", highestRate, kBandLow, kBandHigh, "%.2f", deviation});
+    report.Checks.push_back({"lowest steady inflow / Kawagoe", lowestInflow, kBandLow, kBandHigh,
+                             "%.2f", deviation, kExplainedLow, kBandHigh});
+    report.Checks.push_back({"lowest air-limited Q / Kawagoe", lowestRate, kBandLow, kBandHigh,
+                             "%.2f", deviation, kExplainedLow, kBandHigh});
+    report.Checks.push_back({"highest air-limited Q / Kawagoe", highestRate, kBandLow, kBandHigh,
+                             "%.2f", deviation, kExplainedLow, kBandHigh});
 
     report.Section =
         R"(**Purpose.** Once a fire needs more air than the room can draw in, the air sets the heat
@@ -122,7 +125,8 @@ simplification, not a fault of the code: it follows the model's published equati
 ventilation-controlled fire the model's heat release is therefore low by up to half against
 Kawagoe's estimate, while its layer temperature (the air-limited fire keeps the layer near
 1500 K with the default loss fraction) is not. Checks marked as a known deviation are reported
-outside their band without failing the verification.
+outside their band without failing the verification while they stay within 0.40 to 1.10 of
+Kawagoe's figures; lower still would be a fault.
 )";
     return report;
 }

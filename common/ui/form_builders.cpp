@@ -61,10 +61,15 @@ QLineEdit* MakeNumberBox(const QString& name, const QString& toolTip, QWidget* p
     if (width.RightAligned) {
         box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
-    if (!width.AtLeast.isEmpty()) {
-        box->setMinimumWidth(widthOf(width.AtLeast));
+    const int leastWidth =
+        width.AtLeastDigits > 0
+            ? box->fontMetrics().horizontalAdvance(QStringLiteral("0")) * width.AtLeastDigits +
+                  width.Padding
+            : (width.AtLeast.isEmpty() ? 0 : widthOf(width.AtLeast));
+    if (leastWidth > 0) {
+        box->setMinimumWidth(leastWidth);
         if (width.AtMostTwiceAtLeast) {
-            box->setMaximumWidth(2 * widthOf(width.AtLeast));
+            box->setMaximumWidth(2 * leastWidth);
         }
     }
     if (!width.AtMost.isEmpty()) {

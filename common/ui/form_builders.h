@@ -48,11 +48,14 @@ FileNameBox* MakeFileBox(const QString& name, const QString& toolTip, QWidget* p
 // How wide a number box is: at least as wide as `AtLeast` and at most as wide
 // as `AtMost` (sample texts in the box's font, plus `Padding` pixels; an empty
 // sample sets no bound), or, when `AtMostTwiceAtLeast`, up to twice its least
-// width. A box that `KeepsItsWidth` does not stretch with its column, and one
-// `RightAligned` lines its digits up on the right.
+// width. `AtLeastDigits` instead counts whole digit cells, each as wide as a
+// "0" rounded to the pixel, so that many digits fit whatever the font's
+// fractional advances. A box that `KeepsItsWidth` does not stretch with its
+// column, and one `RightAligned` lines its digits up on the right.
 struct NumberBoxWidth {
-    QString AtLeast;
-    QString AtMost;
+    QString AtLeast{};
+    int AtLeastDigits = 0;
+    QString AtMost{};
     int Padding = 0;
     bool AtMostTwiceAtLeast = false;
     bool KeepsItsWidth = false;

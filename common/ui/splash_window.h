@@ -28,16 +28,6 @@ class frmSplash final : public QDialog {
     frmSplash(const QString& programName, std::function<void()> showInput,
               std::function<void()> quitProgram = {}, QWidget* parent = nullptr);
 
-    QLabel* lblProgram;
-    QLabel* lblVersion;
-    QWidget* Picture1;
-    QPushButton* cmdContinue;
-    QPushButton* cmdQuit;
-
-    void Form_Activate();
-    void cmdContinue_Click();
-    void cmdQuit_Click();
-
   public slots:
     void reject() override; // Escape
 
@@ -46,7 +36,16 @@ class frmSplash final : public QDialog {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    void Form_Activate();
+    void cmdContinue_Click();
+    void cmdQuit_Click();
     void QuitProgram();
+
+    QLabel* lblProgram;
+    QLabel* lblVersion;
+    QWidget* Picture1;
+    QPushButton* cmdContinue;
+    QPushButton* cmdQuit;
 
     std::function<void()> showInput_;
     std::function<void()> quitProgram_;

@@ -36,7 +36,7 @@ constexpr const char* kProgramName = "SKEVA-XW";
 // Wide enough for the longest converted value, "10764.264" ft², and no wider
 // whatever the row's room; the digits line up on the right.
 const ui::NumberBoxWidth kNumberBox{
-    .AtLeast = QStringLiteral("000000000000"), .KeepsItsWidth = true, .RightAligned = true};
+    .AtLeastDigits = 12, .KeepsItsWidth = true, .RightAligned = true};
 // Room for "ft²" as well as "m²", so the form does not move on a unit change.
 const QString kWidestUnit = QStringLiteral("ft²  ");
 

@@ -43,6 +43,18 @@ class CountingGraph final : private WithPlatform, public GraphWindow {
         save->setObjectName("cmdSave");
         ButtonRow()->addWidget(save);
     }
+    // What a derived window plots with, opened to the test.
+    using GraphWindow::lblXLabel;
+    using GraphWindow::lblYLabel;
+    using GraphWindow::picGraph;
+    using GraphWindow::PlotSeries;
+    using GraphWindow::PlotX;
+    using GraphWindow::PlotY;
+    using GraphWindow::ScaleTimeAxis;
+    using GraphWindow::ScaleValueAxis;
+    using GraphWindow::XScale;
+    using GraphWindow::YScale;
+
     int closeClicks = 0;
     bool leaveOnClose = false;
     void cmdClose_Click() override {

@@ -8,6 +8,18 @@
 using vorla::ui::frmSplash;
 using vorla::ui::ShowSplash;
 
+namespace {
+
+QPushButton* Button(const QWidget* splash, const char* name) {
+    auto* button = splash->findChild<QPushButton*>(name);
+    if (button == nullptr) {
+        qWarning("no button %s", name);
+    }
+    return button;
+}
+
+} // namespace
+
 class SplashWindowTest : public QObject {
     Q_OBJECT
 
@@ -42,10 +54,10 @@ class SplashWindowTest : public QObject {
         QCOMPARE(program->font().pointSizeF(), 24.0);
         QCOMPARE(version->text(), QString("Version 1.00"));
         QCOMPARE(version->font().pointSizeF(), 13.5);
-        QCOMPARE(splash->findChild<QPushButton*>("cmdContinue")->text(), QString("Continue"));
-        QCOMPARE(splash->findChild<QPushButton*>("cmdQuit")->text(), QString("Quit"));
+        QCOMPARE(Button(splash, "cmdContinue")->text(), QString("Continue"));
+        QCOMPARE(Button(splash, "cmdQuit")->text(), QString("Quit"));
         QVERIFY(!splash->isModal());
-        splash->cmdQuit_Click();
+        Button(splash, "cmdQuit")->click();
         WaitUntilDeleted(splash);
     }
 
@@ -68,15 +80,15 @@ class SplashWindowTest : public QObject {
         }
         QVERIFY(flame);
         QVERIFY(wall);
-        splash->cmdQuit_Click();
+        Button(splash, "cmdQuit")->click();
         WaitUntilDeleted(splash);
     }
 
     void ContinueHasTheFocusSoEnterContinues() {
         const auto splash = Start();
-        QCOMPARE(QApplication::focusWidget(), splash->cmdContinue);
-        QVERIFY(splash->cmdContinue->isDefault());
-        QTest::keyClick(splash->cmdContinue, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), Button(splash, "cmdContinue"));
+        QVERIFY(Button(splash, "cmdContinue")->isDefault());
+        QTest::keyClick(Button(splash, "cmdContinue"), Qt::Key_Return);
         QCOMPARE(continued_, 1);
         QCOMPARE(quitted_, 0);
         WaitUntilDeleted(splash);
@@ -84,22 +96,22 @@ class SplashWindowTest : public QObject {
 
     void ActivationMovesTheFocusBackToContinue() {
         const auto splash = Start();
-        splash->cmdQuit->setFocus();
-        QCOMPARE(QApplication::focusWidget(), splash->cmdQuit);
+        Button(splash, "cmdQuit")->setFocus();
+        QCOMPARE(QApplication::focusWidget(), Button(splash, "cmdQuit"));
         QWidget other;
         other.show();
         other.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&other));
         splash->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(splash));
-        QCOMPARE(QApplication::focusWidget(), splash->cmdContinue);
-        splash->cmdQuit_Click();
+        QCOMPARE(QApplication::focusWidget(), Button(splash, "cmdContinue"));
+        Button(splash, "cmdQuit")->click();
         WaitUntilDeleted(splash);
     }
 
     void ContinueShowsTheInputFormOnce() {
         const auto splash = Start();
-        QTest::mouseClick(splash->cmdContinue, Qt::LeftButton);
+        QTest::mouseClick(Button(splash, "cmdContinue"), Qt::LeftButton);
         QCOMPARE(continued_, 1);
         QCOMPARE(quitted_, 0);
         WaitUntilDeleted(splash);
@@ -111,7 +123,7 @@ class SplashWindowTest : public QObject {
         for (const auto how : {"Quit", "Escape", "frame"}) {
             const auto splash = Start();
             if (QString(how) == "Quit") {
-                QTest::mouseClick(splash->cmdQuit, Qt::LeftButton);
+                QTest::mouseClick(Button(splash, "cmdQuit"), Qt::LeftButton);
             } else if (QString(how) == "Escape") {
                 QTest::keyClick(splash, Qt::Key_Escape);
             } else {

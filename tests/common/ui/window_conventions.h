@@ -19,8 +19,8 @@ class QWidget;
 namespace vorla::test_support {
 
 struct ConventionExceptions {
-    QStringList WithoutToolTip; // text boxes the window shows no tool tip for
-    QStringList WithoutBuddy;   // text boxes without a caption of their own
+    QStringList WithoutToolTip{}; // text boxes the window shows no tool tip for
+    QStringList WithoutBuddy{};   // text boxes without a caption of their own
 };
 
 // One sentence per broken rule, naming the control; empty when the window

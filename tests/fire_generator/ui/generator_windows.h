@@ -85,7 +85,7 @@ class Generator {
     // Presses a curve button with the main form filled in; answers Yes to the
     // zero delay question when the delay is 0. Returns the curve form opened.
     QWidget* Open(CurveKind kind, const QString& delay = "0",
-                    const QString& heatOfCombustion = "12000") {
+                  const QString& heatOfCombustion = "12000") {
         FillMainForm("Test fire", FolderPath("TEST.FIR"), heatOfCombustion, delay);
         if (delay.toDouble() == 0) {
             platform.AnswerNextQuestion(MessageButton::Yes);

@@ -31,8 +31,10 @@ class GraphFormTest : public QObject {
     // as `fileName` in the test's folder.
     static void BuildPool(Generator& generator, const QString& fileName = "POOL1.FIR",
                           const QString& delay = "0") {
-        generator.FillMainForm("Heptane pool, 1 m", generator.FolderPath(fileName),
-                               Control<QRadioButton>(generator.input, "optUnits(1)")->isChecked() ? "18789" : "43700", delay);
+        generator.FillMainForm(
+            "Heptane pool, 1 m", generator.FolderPath(fileName),
+            Control<QRadioButton>(generator.input, "optUnits(1)")->isChecked() ? "18789" : "43700",
+            delay);
         if (delay == "0") {
             generator.platform.AnswerNextQuestion(MessageButton::Yes);
         }
@@ -53,10 +55,18 @@ class GraphFormTest : public QObject {
         QVERIFY(!generator.Graph().isVisible());
         QVERIFY(generator.input.isVisible());
         QCOMPARE(FocusIn(&generator.input), QString("txtDescription"));
-        QCOMPARE(Control<QLineEdit>(generator.input, "txtDescription")->text(), QString("Heptane pool, 1 m"));
+        QCOMPARE(Control<QLineEdit>(generator.input, "txtDescription")->text(),
+                 QString("Heptane pool, 1 m"));
     }
 
   private slots:
+    void KeepsTheWindowConventions() {
+        Generator generator;
+        BuildPool(generator);
+        QCOMPARE(WindowConventionProblems(generator.Graph()), QStringList());
+        QCOMPARE(FocusIn(&generator.Graph()), QString("cmdSave"));
+    }
+
     void SavedFileIsTheOneTheModelsRead() {
         Generator generator;
         BuildPool(generator);
@@ -154,7 +164,8 @@ class GraphFormTest : public QObject {
         generator.SwitchToUSUnits();
         BuildPool(generator);
         QWidget& graph = generator.Graph();
-        QCOMPARE(Control<QLabel>(graph, "lblYTitle")->text(), QString("Rate of Heat Release (Btu/s)"));
+        QCOMPARE(Control<QLabel>(graph, "lblYTitle")->text(),
+                 QString("Rate of Heat Release (Btu/s)"));
         // The pool typed in U.S. units burns at 673.87 kW: 638.74 Btu/s on the
         // graph, while the file holds kW (at 18789 Btu/lb, 43701.3 kJ/kg).
         QVERIFY(std::abs(PlottedValue(graph, 1) - 638.74) < 0.01);
