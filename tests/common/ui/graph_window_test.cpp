@@ -16,26 +16,15 @@ using vorla::ui::kPlotCapacity;
 
 namespace {
 
-// A graph window as a program derives it: a button beside Close, and a Close
-// that only counts (as a window that asks a question and stays open would).
 // Made before the window that keeps a reference to it.
 struct WithPlatform {
     vorla::ui::FakePlatform platform{QDir::tempPath().toStdString()};
 };
 
+// A graph window as a program derives it: a button beside Close, and a Close
+// that only counts (as a window that asks a question and stays open would).
 class CountingGraph final : private WithPlatform, public GraphWindow {
   public:
-    using GraphWindow::cmdClose;
-    using GraphWindow::lblXLabel;
-    using GraphWindow::lblYLabel;
-    using GraphWindow::picGraph;
-    using GraphWindow::PlotSeries;
-    using GraphWindow::PlotX;
-    using GraphWindow::PlotY;
-    using GraphWindow::ScaleTimeAxis;
-    using GraphWindow::ScaleValueAxis;
-    using GraphWindow::XScale;
-    using GraphWindow::YScale;
     using WithPlatform::platform;
 
     CountingGraph() : GraphWindow(platform) {
