@@ -3,6 +3,7 @@
 // mechanics of Save, Print and Close that both programs share. The programs'
 // tests keep their own texts, files and flows.
 #include "common/ui/fake_platform.h"
+#include "common/ui/message_texts.h"
 #include "common/ui/report_text_box.h"
 #include "common/ui/report_window.h"
 
@@ -66,36 +67,45 @@ class TestReport final : public ReportWindow {
         cmdExtra = AddButton("cmdExtra", "&Extra");
     }
 
+    // The base's controls, found by object name as a user's tools find them.
     QPushButton* cmdExtra;
+    ReportTextBox* txtHeader = findChild<ReportTextBox*>("txtHeader");
+    ReportTextBox* txtDataColumns = findChild<ReportTextBox*>("txtDataColumns");
+    QPushButton* cmdSave = findChild<QPushButton*>("cmdSave");
+    QPushButton* cmdPrint = findChild<QPushButton*>("cmdPrint");
+    QPushButton* cmdClose = findChild<QPushButton*>("cmdClose");
+    // Saved, or the user chose not to keep the run: Close no longer asks.
+    bool Saved() const { return !cmdSave->isEnabled(); }
+
     std::function<void()> during;
     int rows = 3;
+    // The output file the inputs name.
     std::string outputFile = "RUN.OUT";
     using ReportWindow::AskDuringRun;
 
   protected:
-    std::string BuildReportHeader() const override { return header_; }
-    std::string BuildHeaderText() const override { return "VERSION\r\n" + ReportHeader(); }
+    std::string HeaderText() const override { return "VERSION\r\n" + header_; }
     vorla::RunOutcome RunModel() override {
         if (during) {
             during();
         }
         return vorla::CompletedRun{vorla::RunEnd::Complete, "RUN COMPLETE", rows - 1};
     }
-    std::string BuildReportRows() const override {
-        std::string text;
-        for (int r = 0; r < rows; ++r) {
-            text += "row " + std::to_string(r) + "\r\n";
+    // Page 1 is "row 0" and the file its header names.
+    vorla::RunReport Report(const vorla::CompletedRun& run) const override {
+        std::string rowsText;
+        for (int r = 0; r <= run.LastRow; ++r) {
+            rowsText += "row " + std::to_string(r) + "\r\n";
         }
-        return text;
+        const std::string end(run.EndMessage);
+        return {.ScreenTableText = rowsText + end,
+                .SavedReportText = "VERSION\r\n" + header_ + "\r\n" + rowsText + end + "\r\n",
+                .OutputFile = outputFile,
+                .PrintedPages = [](double, std::string_view file) {
+                    return std::optional<std::vector<vorla::PrintedPage>>{
+                        {{"row 0", std::string(file)}}};
+                }};
     }
-    std::string BuildDataColumnsText() const override { return ReportRows() + EndMessage(); }
-    std::string BuildSavedText() const override {
-        return "VERSION\r\n" + ReportHeader() + "\r\n" + ReportRows() + EndMessage() + "\r\n";
-    }
-    std::optional<std::vector<vorla::PrintedPage>> BuildPrintedPages(double) const override {
-        return std::vector<vorla::PrintedPage>{{"row 0"}};
-    }
-    std::string& OutputFile() override { return outputFile; }
 
   private:
     std::string header_;
@@ -295,7 +305,6 @@ class ReportWindowTest : public QObject {
         QCOMPARE(failure.Title, std::string("TEST"));
         QCOMPARE(failure.Icon, MessageIcon::Critical);
         QVERIFY(!report->Saved());
-        QCOMPARE(report->outputFile, std::string("RUN.OUT"));
 
         // A good name: the whole report, and the output file follows it.
         const QString saved = folder_.filePath("saved.tst");
@@ -306,18 +315,22 @@ class ReportWindowTest : public QObject {
         QCOMPARE(file.readAll(),
                  QByteArray("VERSION\r\nHEADER\r\nrow 0\r\nrow 1\r\nrow 2\r\nRUN COMPLETE\r\n"));
         QVERIFY(report->Saved());
-        QCOMPARE(report->outputFile, saved.toStdString());
         const auto& dialog = platform.FileDialogs().back().Request;
         QCOMPARE(dialog.Title, std::string("Specify Data Output File"));
         QCOMPARE(dialog.Filter, std::string("TEST Data Files (*.tst)|*.tst"));
         QCOMPARE(dialog.InitialFileName, std::string("RUN.OUT"));
+        // Printed pages now name the file the report was saved to.
+        platform.AnswerNextQuestion(MessageButton::Ok);
+        report->cmdPrint->click();
+        QCOMPARE(platform.PrintRequests().at(0).SuggestedPdfName, std::string("saved.pdf"));
+        QCOMPARE(platform.Documents().at(0).Pages.at(0).at(1), saved.toStdString());
 
         // Saved: Close goes back to the input form without a question.
         report->cmdClose->click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!report);
         QCOMPARE(input.shownAgain, 1);
-        QCOMPARE(platform.Messages().size(), std::size_t{1});
+        QCOMPARE(platform.Messages().size(), std::size_t{2}); // the failure and the printer check
         QVERIFY(platform.Problems().empty());
     }
 
@@ -325,15 +338,16 @@ class ReportWindowTest : public QObject {
         FakePlatform platform(folder_.filePath("DATA").toStdString());
         InputForm input;
         auto* report = new TestReport(platform, input, "HEADER");
-        QVERIFY(report->Form_Load());
         report->outputFile = folder_.filePath("results.v1.tst").toStdString();
+        QVERIFY(report->Form_Load());
         platform.AnswerNextQuestion(MessageButton::Ok);
         report->cmdPrint->click();
         const auto& request = platform.PrintRequests().at(0);
         QCOMPARE(request.Title, std::string("TEST: Printer Check"));
         QCOMPARE(request.DocumentName, std::string("TEST report"));
         QCOMPARE(request.SuggestedPdfName, std::string("results.v1.pdf"));
-        QCOMPARE(platform.Documents().at(0).Pages.at(0).at(0), std::string("row 0"));
+        QCOMPARE(platform.Documents().at(0).Pages.at(0),
+                 std::vector<std::string>({"row 0", report->outputFile}));
         QCOMPARE(QApplication::focusWidget(), report->cmdClose);
         delete report;
     }
