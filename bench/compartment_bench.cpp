@@ -1,8 +1,11 @@
-// Speed of a compartment run and of building its report.
+// Speed of a compartment run, next to the literal calculation it must agree
+// with bit for bit (the same run, the same machine, one program), and of
+// building its report.
 #include "common/fire_file_reader.h"
 #include "compartment/model/input_checks.h"
 #include "compartment/model/model_run.h"
 #include "compartment/model/report_text.h"
+#include "literal/compartment_literal.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -44,15 +47,27 @@ std::unique_ptr<Calculations> OfficeWithSofaFire(std::int16_t runTime) {
 
 const FlashoverQuestion kContinue = [](const std::string&, std::string_view) { return Answer::No; };
 
-void RunOffice(benchmark::State& state) {
+using Simulation = CompletedRun (*)(const RunInputs&, const FireTable&, const FlashoverQuestion&,
+                                    RunResults&);
+
+void RunOfficeWith(benchmark::State& state, Simulation simulate) {
     auto calc = OfficeWithSofaFire(static_cast<std::int16_t>(state.range(0)));
     for (auto _ : state) {
-        RunModel(calc->Inputs, calc->Fire, kContinue, calc->Results);
+        simulate(calc->Inputs, calc->Fire, kContinue, calc->Results);
         benchmark::DoNotOptimize(calc->Results.LayerTemperature[calc->Results.LastRow]);
     }
     state.counters["rows"] = calc->Results.LastRow + 1;
 }
+
+void RunOffice(benchmark::State& state) {
+    RunOfficeWith(state, &RunModel);
+}
 BENCHMARK(RunOffice)->Arg(600)->Arg(9000)->Unit(benchmark::kMillisecond);
+
+void RunOfficeLiteral(benchmark::State& state) {
+    RunOfficeWith(state, &literal::RunModel);
+}
+BENCHMARK(RunOfficeLiteral)->Arg(600)->Arg(9000)->Unit(benchmark::kMillisecond);
 
 void BuildReportOf1801Rows(benchmark::State& state) {
     auto calc = OfficeWithSofaFire(9000);

@@ -1,6 +1,8 @@
 // How long SKEVA-XW keeps the user waiting: a run of 600 s, a run of the
-// longest 9000 s (1801 rows), and building the report text of such a run.
+// longest 9000 s (1801 rows), each next to the literal calculation it must
+// agree with bit for bit, and building the report text of such a run.
 #include "common/fire_file_reader.h"
+#include "literal/smoke_filling_literal.h"
 #include "smoke_filling/model/model_run.h"
 #include "smoke_filling/model/report_text.h"
 
@@ -40,10 +42,13 @@ std::unique_ptr<Calculations> Hall(std::int16_t runTime) {
     return calc;
 }
 
-void RunFor(benchmark::State& state, std::int16_t runTime, int expectedLastRow) {
+using Simulation = CompletedRun (*)(const RunInputs&, const vorla::FireTable&, RunResults&);
+
+void RunFor(benchmark::State& state, std::int16_t runTime, int expectedLastRow,
+            Simulation simulate = &RunModel) {
     auto calc = Hall(runTime);
     for (auto _ : state) {
-        const CompletedRun outcome = RunModel(calc->Inputs, calc->Fire, calc->Results);
+        const CompletedRun outcome = simulate(calc->Inputs, calc->Fire, calc->Results);
         benchmark::DoNotOptimize(outcome.LastRow);
         if (outcome.LastRow != expectedLastRow) {
             state.SkipWithError("the run did not reach its run time");
@@ -61,6 +66,16 @@ void BM_SmokeFillRun9000s(benchmark::State& state) {
     RunFor(state, 9000, 1800);
 }
 BENCHMARK(BM_SmokeFillRun9000s)->Unit(benchmark::kMillisecond);
+
+void BM_SmokeFillRun600sLiteral(benchmark::State& state) {
+    RunFor(state, 600, 120, &literal::RunModel);
+}
+BENCHMARK(BM_SmokeFillRun600sLiteral)->Unit(benchmark::kMillisecond);
+
+void BM_SmokeFillRun9000sLiteral(benchmark::State& state) {
+    RunFor(state, 9000, 1800, &literal::RunModel);
+}
+BENCHMARK(BM_SmokeFillRun9000sLiteral)->Unit(benchmark::kMillisecond);
 
 void BM_SmokeFillReport1801Rows(benchmark::State& state) {
     auto calc = Hall(9000);

@@ -31,4 +31,27 @@ struct FireTable {
 // after it otherwise, never a division by zero.
 double FireRateAt(const FireTable& table, double t);
 
+// FireRateAt for a run that asks at times close to each other, thousands of
+// times a second of fire: it starts looking for the segment where the last
+// look-up found it instead of at the first point, and gives the very same
+// value. The table must not change while the cursor is in use.
+class FireRateCursor {
+  public:
+    explicit FireRateCursor(const FireTable& table) : table_(table) {}
+
+    double RateAt(double t);
+
+  private:
+    bool SegmentStillHolds(double t);
+    bool HoldsTime(int segment, double t) const;
+    bool TimesInOrder();
+
+    const FireTable& table_;
+    // Only a table whose times never go backwards (every table a fire file
+    // gives) lets a segment be recognised from its two ends alone; checked
+    // once, when first needed.
+    enum class Order { Unknown, Ascending, Unordered } order_ = Order::Unknown;
+    int segment_ = 1;
+};
+
 } // namespace vorla

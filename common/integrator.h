@@ -35,21 +35,17 @@ inline State Times(double h, const State& rate) {
     return {h * rate.InterfaceHeight, h * rate.LayerTemperature};
 }
 
-} // namespace integrator_detail
+inline double PlusHalf(double a, double k) {
+    return a + k / 2;
+}
 
-// One classic step of length h from (x, y), where `slope` = f(x, y) is already
-// known. f(t, y) returns the rates of change of the state y at time t.
-template <class Derivatives>
-State RungeKuttaStep(Derivatives& f, double x, double h, const State& y, const State& slope) {
-    using integrator_detail::EachQuantity;
-    using integrator_detail::Times;
-    const auto plusHalf = [](double a, double k) { return a + k / 2; };
-    const auto plus = [](double a, double k) { return a + k; };
+inline double Plus(double a, double k) {
+    return a + k;
+}
 
-    const State k1 = Times(h, slope);
-    const State k2 = Times(h, f(x + h / 2, EachQuantity(y, k1, plusHalf)));
-    const State k3 = Times(h, f(x + h / 2, EachQuantity(y, k2, plusHalf)));
-    const State k4 = Times(h, f(x + h, EachQuantity(y, k3, plus)));
+// y + k1 / 6 + k2 / 3 + k3 / 3 + k4 / 6, quantity by quantity.
+inline State Advanced(const State& y, const State& k1, const State& k2, const State& k3,
+                      const State& k4) {
     const auto advance = [](double a, double b1, double b2, double b3, double b4) {
         return a + b1 / 6 + b2 / 3 + b3 / 3 + b4 / 6;
     };
@@ -57,6 +53,46 @@ State RungeKuttaStep(Derivatives& f, double x, double h, const State& y, const S
                     k4.InterfaceHeight),
             advance(y.LayerTemperature, k1.LayerTemperature, k2.LayerTemperature,
                     k3.LayerTemperature, k4.LayerTemperature)};
+}
+
+} // namespace integrator_detail
+
+// One classic step of length h from (x, y), where `slope` = f(x, y) is already
+// known. f(t, y) returns the rates of change of the state y at time t.
+template <class Derivatives>
+State RungeKuttaStep(Derivatives& f, double x, double h, const State& y, const State& slope) {
+    using namespace integrator_detail;
+    const State k1 = Times(h, slope);
+    const State k2 = Times(h, f(x + h / 2, EachQuantity(y, k1, PlusHalf)));
+    const State k3 = Times(h, f(x + h / 2, EachQuantity(y, k2, PlusHalf)));
+    const State k4 = Times(h, f(x + h, EachQuantity(y, k3, Plus)));
+    return Advanced(y, k1, k2, k3, k4);
+}
+
+// The ends of two steps that do not depend on each other.
+struct StepPair {
+    State First;
+    State Second;
+};
+
+// Two independent steps taken side by side, stage by stage: each gives the
+// very values RungeKuttaStep gives, but the two chains of derivative calls are
+// interleaved so that the processor works on both at once.
+template <class Derivatives>
+StepPair RungeKuttaStepPair(Derivatives& f, double x1, double h1, const State& y1,
+                            const State& slope1, double x2, double h2, const State& y2,
+                            const State& slope2) {
+    using namespace integrator_detail;
+    const State k1First = Times(h1, slope1);
+    const State k1Second = Times(h2, slope2);
+    const State k2First = Times(h1, f(x1 + h1 / 2, EachQuantity(y1, k1First, PlusHalf)));
+    const State k2Second = Times(h2, f(x2 + h2 / 2, EachQuantity(y2, k1Second, PlusHalf)));
+    const State k3First = Times(h1, f(x1 + h1 / 2, EachQuantity(y1, k2First, PlusHalf)));
+    const State k3Second = Times(h2, f(x2 + h2 / 2, EachQuantity(y2, k2Second, PlusHalf)));
+    const State k4First = Times(h1, f(x1 + h1, EachQuantity(y1, k3First, Plus)));
+    const State k4Second = Times(h2, f(x2 + h2, EachQuantity(y2, k3Second, Plus)));
+    return {Advanced(y1, k1First, k2First, k3First, k4First),
+            Advanced(y2, k1Second, k2Second, k3Second, k4Second)};
 }
 
 // The state y at tStart advanced to tEnd (one base step; the models step one
@@ -77,9 +113,11 @@ State IntegrateInterval(Derivatives& f, const State& tolerance, float tStart, do
     // The clock reaches tEnd after the base step; the bound only keeps an
     // interval that is not a number from looping forever.
     for (int step = 0; step < 4; ++step) {
+        // The whole step and the first half step, side by side.
         const State slope = f(x, yfull);
-        yfull = RungeKuttaStep(f, x, h, yfull, slope);
-        yhalf = RungeKuttaStep(f, x, hh, yhalf, slope);
+        const StepPair steps = RungeKuttaStepPair(f, x, h, yfull, slope, x, hh, yhalf, slope);
+        yfull = steps.First;
+        yhalf = steps.Second;
         const double xm = RoundToSingle(x + hh);
         yhalf = RungeKuttaStep(f, xm, hh, yhalf, f(xm, yhalf));
 

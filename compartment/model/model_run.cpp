@@ -6,7 +6,7 @@
 #include "common/precision.h"
 #include "common/units.h"
 #include "compartment/model/input_checks.h"
-#include "compartment/model/zone_physics.h"
+#include "compartment/model/zone_evaluator.h"
 
 #include <cmath>
 
@@ -41,10 +41,10 @@ RunOutcome RunCalculations(Calculations& calc, const FlashoverQuestion& ask) {
 
 CompletedRun RunModel(const RunInputs& in, const FireTable& fire, const FlashoverQuestion& ask,
                       RunResults& out) {
-    const ZoneModel model{in, fire};
+    ZoneEvaluator zones(ZoneModel{in, fire});
     const double lastFireTime = fire.LastTime();
-    auto derivatives = [&model](double time, const State& state) {
-        return CompartmentDerivatives(model, time, state);
+    auto derivatives = [&zones](double time, const State& state) {
+        return zones.Derivatives(time, state);
     };
 
     float tprev = 0;
@@ -83,7 +83,7 @@ CompletedRun RunModel(const RunInputs& in, const FireTable& fire, const Flashove
             // flashover row and one final row off the grid; the columns hold
             // all of them.
             const int row = i + 1;
-            const ZoneFlows<double> flows = CompartmentFlows<double>(model, t, y);
+            const ZoneFlows<double> flows = zones.Flows<double>(t, y);
             if (!std::isfinite(flows.HeatReleaseRate) || !std::isfinite(flows.Vent.HotGasOut)) {
                 unstable = true;
                 break;

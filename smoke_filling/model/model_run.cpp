@@ -5,6 +5,7 @@
 #include "common/precision.h"
 #include "common/units.h"
 #include "smoke_filling/model/input_checks.h"
+#include "smoke_filling/model/zone_evaluator.h"
 #include "smoke_filling/model/zone_physics.h"
 
 #include <cmath>
@@ -33,9 +34,8 @@ void WriteRow(RunResults& results, const FireTable& fire, int i, int t, double t
 
 CompletedRun RunModel(const RunInputs& inputs, const FireTable& fire, RunResults& results) {
     const double fireEnd = fire.LastTime();
-    auto derivatives = [&](double t, const State& y) {
-        return SmokeFillDerivatives(inputs, fire, t, y);
-    };
+    ZoneEvaluator physics(inputs, fire);
+    auto derivatives = [&physics](double t, const State& y) { return physics.Derivatives(t, y); };
     int i = 0;
     const auto ended = [&](RunEnd end, std::string_view message) {
         results.LastRow = i;
@@ -59,7 +59,7 @@ CompletedRun RunModel(const RunInputs& inputs, const FireTable& fire, RunResults
         }
         const bool belowFuel = y.InterfaceHeight <= inputs.FireHeight;
         if (t % kRowEvery == 0 || belowFuel || t >= inputs.RunTime || t >= fireEnd) {
-            const double ventFlow = SmokeFillVentFlow(inputs, fire, t, y);
+            const double ventFlow = physics.VentFlow(t, y);
             if (!std::isfinite(ventFlow)) {
                 return ended(RunEnd::Unstable, kUnstableMessage);
             }

@@ -1,5 +1,7 @@
 #include "common/integrator.h"
 
+#include <cmath>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -87,11 +89,36 @@ TEST(IntegrateInterval, PassesTheHalfStepTimesInSinglePrecision) {
     };
     State y = {1, 300};
     y = IntegrateInterval(f, kTolerance, 8000.0f, 8001, y);
-    ASSERT_EQ(times.size(), 11u);
-    EXPECT_EQ(times[0], 8000);
-    EXPECT_EQ(times[3], 8001);   // end of the full step
-    EXPECT_EQ(times[7], 8000.5); // the midpoint the second half step starts from
-    EXPECT_EQ(times[10], 8001);
+    // The whole step and the first half step are taken side by side, a stage
+    // of one and then the same stage of the other.
+    EXPECT_EQ(times, (std::vector<double>{8000, 8000.5, 8000.25, 8000.5, 8000.25, 8001, 8000.5,
+                                          8000.5, 8000.75, 8000.75, 8001}));
+}
+
+// Taken side by side, two steps give the very bits they give one after the
+// other: only the order of the derivative calls changes.
+TEST(RungeKuttaStepPair, GivesTheBitsOfTwoSeparateSteps) {
+    auto f = [](double t, const State& y) {
+        return State{std::sin(t) * y.LayerTemperature / 1000 -
+                         y.InterfaceHeight * y.InterfaceHeight / 7,
+                     std::sqrt(y.LayerTemperature) * std::cos(y.InterfaceHeight) / 3};
+    };
+    const struct {
+        double h1, x1, h2, x2;
+        State y1, y2;
+    } cases[] = {
+        {1.0, 8000.0, 0.5, 8000.0, {2.39, 294.26}, {2.39, 294.26}},
+        {0.25, 3.0, 0.125, 3.75, {1.1, 700.0}, {0.9, 650.5}},
+        {1.0 / 3, 0.1, 1e-3, 17.0, {-0.5, 1.0e-3}, {30.0, 5000.0}},
+    };
+    for (const auto& c : cases) {
+        const State separate1 = RungeKuttaStep(f, c.x1, c.h1, c.y1, f(c.x1, c.y1));
+        const State separate2 = RungeKuttaStep(f, c.x2, c.h2, c.y2, f(c.x2, c.y2));
+        const StepPair paired =
+            RungeKuttaStepPair(f, c.x1, c.h1, c.y1, f(c.x1, c.y1), c.x2, c.h2, c.y2, f(c.x2, c.y2));
+        EXPECT_EQ(std::memcmp(&paired.First, &separate1, sizeof(State)), 0) << c.x1;
+        EXPECT_EQ(std::memcmp(&paired.Second, &separate2, sizeof(State)), 0) << c.x2;
+    }
 }
 
 } // namespace
