@@ -280,6 +280,19 @@ void SmokeWindows(FakePlatform& platform) {
         return;
     }
     Shoot(report, "skeva-report");
+    Click(report, "cmdGraph");
+    if (QWidget* graph = TopLevel("frmGraph")) {
+        Shoot(graph, "skeva-graph");
+        // The crosshair on the interface height, four minutes in (row 48).
+        Click(graph, "optPlotVariable(1)");
+        QWidget* plot = Control(graph, "picGraph");
+        plot->setFocus();
+        for (int row = 0; row <= 48; ++row) {
+            QTest::keyClick(plot, Qt::Key_Right);
+        }
+        Shoot(graph, "skeva-graph-readout");
+        Click(graph, "cmdClose");
+    }
     platform.AnswerNextQuestion(MessageButton::No);
     Click(report, "cmdClose");
     Shoot(form, "skeva-input-back");

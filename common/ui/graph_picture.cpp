@@ -1,5 +1,7 @@
 #include "common/ui/graph_picture.h"
 
+#include <QFontMetrics>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPen>
 #include <algorithm>
@@ -23,10 +25,33 @@ QPointF Bounded(QPointF p) {
 
 } // namespace
 
+QPointF GraphPicture::FractionToLogical(double xFraction, double yFraction) {
+    return {xFraction * kFrameRight, kFrameBottom - yFraction * kFrameBottom};
+}
+
+QPointF GraphPicture::ValueToLogical(const Scales& scales, double minutes, double value) {
+    const double x = scales.X > 0 ? scales.X : 1;
+    const double y = scales.Y > 0 ? scales.Y : 1;
+    return FractionToLogical(minutes / x, value / y);
+}
+
+double GraphPicture::XTickPosition(int a) {
+    return FractionToLogical(static_cast<double>(a) / kTickCount, 0).x();
+}
+
+double GraphPicture::YTickPosition(int a) {
+    return FractionToLogical(0, static_cast<double>(a) / kTickCount).y();
+}
+
 GraphPicture::GraphPicture(QWidget* parent) : QWidget(parent) {
     setObjectName("picGraph");
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    // Tab reaches the plot, where Left and Right move the crosshair.
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName("Graph");
+    setAccessibleDescription("Left and Right move the crosshair from row to row");
 }
 
 void GraphPicture::SetSeries(std::vector<QPointF> logicalPoints) {
@@ -38,6 +63,52 @@ QPointF GraphPicture::ToWidget(QPointF logical) const {
     return {logical.x() * width() / kLogicalWidth, logical.y() * height() / kLogicalHeight};
 }
 
+QPointF GraphPicture::ToLogical(QPointF widget) const {
+    return {width() > 0 ? widget.x() * kLogicalWidth / width() : 0,
+            height() > 0 ? widget.y() * kLogicalHeight / height() : 0};
+}
+
+void GraphPicture::SetCrosshair(std::optional<QPointF> logical, const QString& readout) {
+    crosshair_ = logical;
+    readout_ = logical ? readout : QString();
+    update();
+}
+
+void GraphPicture::mouseMoveEvent(QMouseEvent* event) {
+    QWidget::mouseMoveEvent(event);
+    emit PointerMoved(ToLogical(event->position()));
+}
+
+void GraphPicture::leaveEvent(QEvent* event) {
+    QWidget::leaveEvent(event);
+    emit PointerLeft();
+}
+
+void GraphPicture::PaintCrosshair(QPainter& painter) const {
+    if (!crosshair_) {
+        return;
+    }
+    const QPointF at = Bounded(ToWidget(*crosshair_));
+    QPen pen(kCrosshairColour, 1, Qt::DashLine);
+    pen.setCosmetic(true);
+    painter.setPen(pen);
+    painter.drawLine(QPointF(at.x(), 0), QPointF(at.x(), height()));
+    painter.drawLine(QPointF(0, at.y()), QPointF(width(), at.y()));
+    if (readout_.isEmpty()) {
+        return;
+    }
+    const QFontMetrics metrics(font());
+    const int pad = metrics.height() / 4 + 1;
+    const QRect text(QPoint(2 * pad, 2 * pad),
+                     QSize(metrics.horizontalAdvance(readout_), metrics.height()));
+    const QRect box = text.marginsAdded(QMargins(pad, pad, pad, pad));
+    painter.fillRect(box, kBackground);
+    painter.setPen(kGridColour);
+    painter.drawRect(box);
+    painter.setPen(kCrosshairColour);
+    painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter, readout_);
+}
+
 void GraphPicture::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), kBackground);
@@ -45,11 +116,11 @@ void GraphPicture::paintEvent(QPaintEvent*) {
     QPen grid(kGridColour);
     grid.setCosmetic(true);
     painter.setPen(grid);
-    for (const double x : kGridX) {
-        painter.drawLine(ToWidget({x, 0}), ToWidget({x, kGridXBottom}));
-    }
-    for (const double y : kGridY) {
-        painter.drawLine(ToWidget({0, y}), ToWidget({kGridYRight, y}));
+    for (int a = 1; a < kTickCount; ++a) {
+        const double x = XTickPosition(a);
+        painter.drawLine(ToWidget({x, 0}), ToWidget({x, kFrameBottom}));
+        const double y = YTickPosition(a);
+        painter.drawLine(ToWidget({0, y}), ToWidget({kFrameRight, y}));
     }
 
     // No antialiasing: the series is drawn in its own pure colour.
@@ -76,6 +147,14 @@ void GraphPicture::paintEvent(QPaintEvent*) {
         }
     }
     flush();
+    PaintCrosshair(painter);
+    if (hasFocus()) {
+        QPen focus(kCrosshairColour, 1, Qt::DotLine);
+        focus.setCosmetic(true);
+        painter.setPen(focus);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
 }
 
 } // namespace vorla::ui

@@ -2,12 +2,19 @@
 // space 4800 wide and 3200 high, x to the right and y downwards from the top left
 // corner, stretched to the widget's actual size: the fixed grid, then the series
 // as a yellow polyline on a dark background.
+//
+// Values reach the logical space through one mapping, ValueToLogical, which the
+// series, the grid and the tick labels all use: time 0 and value 0 on the
+// frame's left and bottom edges, the full scales where the frame ends (x 4740,
+// y 0). A value equal to a tick's value therefore lands on that tick's grid line;
+// the strip right of and below the frame shows values just past the scales.
 #pragma once
 
 #include <QColor>
 #include <QPointF>
 #include <QWidget>
 #include <array>
+#include <optional>
 #include <vector>
 
 namespace vorla::ui {
@@ -17,16 +24,32 @@ class GraphPicture final : public QWidget {
   public:
     static constexpr double kLogicalWidth = 4800;
     static constexpr double kLogicalHeight = 3200;
-    // The vertical grid lines (linXTick(0) and Line1(1..3)), from y = 0 to 3135,
-    // and the horizontal ones (Line2(0..3)), from x = 0 to 4740.
-    static constexpr std::array<double, 4> kGridX = {948, 1896, 2844, 3792};
-    static constexpr double kGridXBottom = 3135;
-    static constexpr std::array<double, 4> kGridY = {2508, 1881, 1254, 627};
-    static constexpr double kGridYRight = 4740;
+    // The frame the scales span: the grid's vertical lines run from y = 0 to
+    // 3135 and its horizontal ones from x = 0 to 4740.
+    static constexpr double kFrameRight = 4740;
+    static constexpr double kFrameBottom = 3135;
+    // Ticks 0 to 5 stand at fifths of each scale; 1 to 4 have grid lines.
+    static constexpr int kTickCount = 5;
 
     static inline const QColor kSeriesColour{255, 255, 0};
     static inline const QColor kBackground{12, 20, 38};
     static inline const QColor kGridColour{78, 96, 124};
+    static inline const QColor kCrosshairColour{240, 240, 240};
+
+    // The full-scale values of the two axes: minutes, and the value's unit.
+    struct Scales {
+        double X = 1;
+        double Y = 0.05;
+    };
+
+    // Where a fraction of each scale lands (0 the origin, 1 the full scale).
+    static QPointF FractionToLogical(double xFraction, double yFraction);
+    // Where the value (minutes, value) lands for these scales; scales that are
+    // not positive are taken as 1.
+    static QPointF ValueToLogical(const Scales& scales, double minutes, double value);
+    // The logical position of tick a = 0..5 along each axis.
+    static double XTickPosition(int a);
+    static double YTickPosition(int a);
 
     explicit GraphPicture(QWidget* parent = nullptr);
 
@@ -36,17 +59,36 @@ class GraphPicture final : public QWidget {
     void SetSeries(std::vector<QPointF> logicalPoints);
     const std::vector<QPointF>& Series() const { return series_; }
 
-    // Where a logical point lands on the widget as it is sized now.
+    // Where a logical point lands on the widget as it is sized now, and back.
     QPointF ToWidget(QPointF logical) const;
+    QPointF ToLogical(QPointF widget) const;
+
+    // The crosshair through a logical point, with its readout in the top left
+    // corner of the plot; nothing hides both.
+    void SetCrosshair(std::optional<QPointF> logical, const QString& readout = {});
+    std::optional<QPointF> Crosshair() const { return crosshair_; }
+    const QString& Readout() const { return readout_; }
 
     QSize sizeHint() const override { return {480, 320}; }
     QSize minimumSizeHint() const override { return {240, 160}; }
 
+  signals:
+    // The mouse moved over the picture, to this logical point.
+    void PointerMoved(QPointF logical);
+    // The mouse left the picture.
+    void PointerLeft();
+
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
   private:
+    void PaintCrosshair(QPainter& painter) const;
+
     std::vector<QPointF> series_;
+    std::optional<QPointF> crosshair_;
+    QString readout_;
 };
 
 } // namespace vorla::ui

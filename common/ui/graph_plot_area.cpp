@@ -28,14 +28,6 @@ GraphPlotArea::GraphPlotArea(QWidget* parent) : QWidget(parent), picGraph(new Gr
     }
 }
 
-double GraphPlotArea::XTickPosition(int a) {
-    return a * GraphPicture::kGridYRight / 5; // 0, 948, ..., 4740: the grid's own spacing
-}
-
-double GraphPlotArea::YTickPosition(int a) {
-    return GraphPicture::kGridXBottom - a * GraphPicture::kGridXBottom / 5; // 3135, 2508, ..., 0
-}
-
 QMargins GraphPlotArea::LabelMargins() const {
     // Room for the widest labels the axes produce ("15000", "0.0500" and "150").
     const QFontMetrics metrics(font());
@@ -76,10 +68,10 @@ void GraphPlotArea::PlaceLabels() {
     const int lineHeight = metrics.height();
     const int xLabelWidth = metrics.horizontalAdvance("00000") + 8;
     for (int a = 0; a < 6; ++a) {
-        const QPointF x = picGraph->ToWidget({XTickPosition(a), 0});
+        const QPointF x = picGraph->ToWidget({GraphPicture::XTickPosition(a), 0});
         lblXLabel[a]->setGeometry(plot.left() + static_cast<int>(x.x()) - xLabelWidth / 2,
                                   plot.bottom() + 1 + kGap / 2, xLabelWidth, lineHeight);
-        const QPointF y = picGraph->ToWidget({0, YTickPosition(a)});
+        const QPointF y = picGraph->ToWidget({0, GraphPicture::YTickPosition(a)});
         lblYLabel[a]->setGeometry(0, plot.top() + static_cast<int>(y.y()) - lineHeight / 2,
                                   margins.left() - kGap, lineHeight);
     }

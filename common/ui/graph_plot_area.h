@@ -21,10 +21,6 @@ class GraphPlotArea final : public QWidget {
     std::array<QLabel*, 6> lblXLabel{};
     std::array<QLabel*, 6> lblYLabel{};
 
-    // The logical position of tick a = 0..5 along each axis.
-    static double XTickPosition(int a);
-    static double YTickPosition(int a);
-
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 

@@ -1,16 +1,24 @@
 #include "common/ui/graph_window.h"
 
 #include "common/axis_scaling.h"
-#include "common/precision.h"
+#include "common/curve_reading.h"
+#include "common/plot/plot_files.h"
+#include "common/ui/graph_export.h"
 #include "common/ui/graph_plot_area.h"
+#include "common/ui/platform_services.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
+#include <span>
 #include <vector>
 
 namespace vorla::ui {
@@ -22,9 +30,37 @@ QLabel* Title(const QString& objectName, const QString& text, QWidget* parent) {
     return label;
 }
 
+// "kW" of "Rate of Heat Release (kW)": the unit the axis title names.
+QString UnitOfTitle(const QString& title) {
+    const auto open = title.lastIndexOf(u'(');
+    const auto close = title.lastIndexOf(u')');
+    return open >= 0 && close > open ? title.mid(open + 1, close - open - 1) : QString();
+}
+
+// About four significant digits at the axis' full scale: 412.5 of 1000 kW,
+// 0.01234 of 0.05 kg/s.
+int ValueDecimals(double fullScale) {
+    if (!(fullScale > 0) || !std::isfinite(fullScale)) {
+        return 2;
+    }
+    return std::clamp(3 - static_cast<int>(std::floor(std::log10(fullScale))), 0, 6);
+}
+
+// A button whose shortcut works anywhere in the window and is named in its tool tip.
+QPushButton* ShortcutButton(const QString& objectName, const QString& caption,
+                            const QKeySequence& keys, const QString& toolTip, QWidget* window) {
+    auto* button = new QPushButton(caption, window);
+    button->setObjectName(objectName);
+    button->setToolTip(QString("%1 (%2)").arg(toolTip, keys.toString(QKeySequence::NativeText)));
+    auto* shortcut = new QShortcut(keys, window);
+    QObject::connect(shortcut, &QShortcut::activated, button, &QPushButton::click);
+    return button;
+}
+
 } // namespace
 
-GraphWindow::GraphWindow(QWidget* parent) : QWidget(parent) {
+GraphWindow::GraphWindow(PlatformServices& services, QWidget* parent)
+    : QWidget(parent), services_(services) {
     setObjectName("frmGraph");
     setWindowFlag(Qt::Window);
 
@@ -45,6 +81,10 @@ GraphWindow::GraphWindow(QWidget* parent) : QWidget(parent) {
     lblXTitle = Title("lblXTitle", "Time (min)", this);
     lblXTitle->setAlignment(Qt::AlignCenter);
 
+    cmdExport = ShortcutButton("cmdExport", "&Export…", QKeySequence(Qt::CTRL | Qt::Key_E),
+                               "Write the graph to a PNG, SVG or PDF file", this);
+    cmdCopyImage = ShortcutButton("cmdCopyImage", "Copy &Image", QKeySequence::Copy,
+                                  "Copy the graph to the clipboard as a picture", this);
     cmdClose = new QPushButton("&Close", this);
     cmdClose->setObjectName("cmdClose");
 
@@ -63,6 +103,8 @@ GraphWindow::GraphWindow(QWidget* parent) : QWidget(parent) {
 
     buttonRow_ = new QHBoxLayout;
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdExport);
+    buttons->addWidget(cmdCopyImage);
     buttons->addStretch(1);
     buttons->addLayout(buttonRow_);
     buttons->addWidget(cmdClose);
@@ -72,12 +114,19 @@ GraphWindow::GraphWindow(QWidget* parent) : QWidget(parent) {
     layout->addLayout(body, 1);
     layout->addLayout(buttons);
 
+    connect(picGraph, &GraphPicture::PointerMoved, this, [this](QPointF logical) {
+        ShowReadingAt(logical.x() / GraphPicture::kFrameRight * XScale);
+    });
+    connect(picGraph, &GraphPicture::PointerLeft, this, [this] { ShowReadingAt(std::nullopt); });
+    connect(cmdExport, &QPushButton::clicked, this, [this] { cmdExport_Click(); });
+    connect(cmdCopyImage, &QPushButton::clicked, this, [this] { cmdCopyImage_Click(); });
     connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, cmdClose, &QPushButton::click);
 }
 
 void GraphWindow::ScaleTimeAxis(double xmax) {
+    xMaximum_ = xmax;
     const auto axis = vorla::ScaleTimeAxis(xmax);
     XScale = axis.XScale;
     for (int a = 1; a <= 5; ++a) {
@@ -86,6 +135,7 @@ void GraphWindow::ScaleTimeAxis(double xmax) {
 }
 
 void GraphWindow::ScaleValueAxis(double ymax) {
+    yMaximum_ = ymax;
     const auto axis = vorla::ScaleValueAxis(ymax);
     YScale = axis.YScale;
     for (int a = 1; a <= 5; ++a) {
@@ -95,16 +145,99 @@ void GraphWindow::ScaleValueAxis(double ymax) {
 
 void GraphWindow::PlotSeries(int last) {
     last = std::clamp(last, 0, kPlotCapacity - 1);
-    // The scales never fall below 1 minute and 0.05, so the factors are finite.
-    const float kx = RoundToSingle(GraphPicture::kLogicalWidth / XScale);
-    const float ky = RoundToSingle(GraphPicture::kLogicalHeight / YScale);
+    const GraphPicture::Scales scales{XScale, YScale};
     std::vector<QPointF> points;
     points.reserve(static_cast<std::size_t>(last) + 1);
     for (int c = 0; c <= last; ++c) {
-        points.emplace_back(RoundToSingle(PlotX[c] * kx),
-                            RoundToSingle(GraphPicture::kLogicalHeight - PlotY[c] * ky));
+        points.push_back(GraphPicture::ValueToLogical(scales, PlotX[c], PlotY[c]));
     }
     picGraph->SetSeries(std::move(points));
+    plottedLast_ = last;
+    ShowReadingAt(readingMinutes_); // the same time on the new curve
+}
+
+QString GraphWindow::ReadoutText() const {
+    return picGraph->Readout();
+}
+
+void GraphWindow::ShowReadingAt(std::optional<double> minutes) {
+    readingMinutes_ = minutes;
+    const auto count = static_cast<std::size_t>(plottedLast_ + 1);
+    const auto reading = minutes ? ReadCurveAt(std::span(PlotX).first(count),
+                                               std::span(PlotY).first(count), *minutes)
+                                 : std::nullopt;
+    if (!reading) {
+        picGraph->SetCrosshair(std::nullopt);
+        return;
+    }
+    const QString unit = UnitOfTitle(lblYTitle->text());
+    const QString text = QString("%1 min   %2 %3")
+                             .arg(reading->Time, 0, 'f', 3)
+                             .arg(reading->Value, 0, 'f', ValueDecimals(YScale))
+                             .arg(unit)
+                             .trimmed();
+    picGraph->SetCrosshair(
+        GraphPicture::ValueToLogical({XScale, YScale}, reading->Time, reading->Value), text);
+}
+
+void GraphWindow::keyPressEvent(QKeyEvent* event) {
+    const bool right = event->key() == Qt::Key_Right;
+    if ((right || event->key() == Qt::Key_Left) && plottedLast_ >= 0) {
+        const auto times = std::span(PlotX).first(static_cast<std::size_t>(plottedLast_ + 1));
+        // From no crosshair, Right starts at the first row and Left at the last.
+        const double from = readingMinutes_.value_or(right ? -INFINITY : INFINITY);
+        if (const auto row = NextRow(times, from, right)) {
+            ShowReadingAt(times[static_cast<std::size_t>(*row)]);
+        }
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+plot::Plot GraphWindow::CurrentPlot() const {
+    plot::Plot plot;
+    plot.Title = lblPlotTitle->text().toStdString();
+    plot.X.Title = lblXTitle->text().toStdString();
+    plot.X.Maximum = xMaximum_;
+    plot.Y.Title = lblYTitle->text().toStdString();
+    plot.Y.Maximum = yMaximum_;
+    if (plottedLast_ >= 0) {
+        plot::PlotSeries series;
+        series.Name = plot.Title;
+        for (int c = 0; c <= plottedLast_; ++c) {
+            series.Points.push_back({PlotX[c], PlotY[c]});
+        }
+        plot.Series.push_back(std::move(series));
+    }
+    return plot;
+}
+
+void GraphWindow::ChainButtonsAfter(QWidget* last) {
+    setTabOrder(last, picGraph);
+    setTabOrder(picGraph, cmdExport);
+    setTabOrder(cmdExport, cmdCopyImage);
+    setTabOrder(cmdCopyImage, cmdClose);
+}
+
+void GraphWindow::cmdExport_Click() {
+    const auto path =
+        services_.ChooseFile(SaveAsDialog("Export Graph", kGraphExportFilter, {}, "graph.png"));
+    if (!path) {
+        return;
+    }
+    if (const auto error = ExportGraph(*path, CurrentPlot(), size(),
+                                       GraphPixelSize(size(), devicePixelRatioF()))) {
+        services_.ShowMessage({*error + " The graph is not exported.", windowTitle().toStdString(),
+                               MessageIcon::Exclamation, MessageButtons::Ok});
+    }
+}
+
+void GraphWindow::cmdCopyImage_Click() {
+    const QSize pixels = GraphPixelSize(size(), devicePixelRatioF());
+    QImage image = plot::RenderPlotImage(CurrentPlot(), pixels);
+    image.setDevicePixelRatio(devicePixelRatioF());
+    QGuiApplication::clipboard()->setImage(image);
 }
 
 void GraphWindow::cmdClose_Click() {

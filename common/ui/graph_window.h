@@ -10,18 +10,29 @@
 //   ScaleValueAxis(vorla::ArrayMaximum(PlotY, last));
 //   PlotSeries(last);
 //
+// Export… (Ctrl+E) writes the graph as a PNG, SVG or PDF file and Copy Image
+// (Ctrl+C) puts it on the clipboard, both painted by the suite's plot painter
+// at the window's size (common/ui/graph_export.h).
+//
+// Moving the mouse over the plot shows a crosshair and the time and value of
+// the curve at that time, interpolated between rows (common/curve_reading.h);
+// with the focus on the plot (Tab reaches it), Left and Right move it row by row.
+//
 // Escape presses Close. The frame's close button also runs cmdClose_Click(),
 // which a derived window overrides (it may ask a question and stay open); the
 // window then leaves with Leave() (closed) or hide().
 #pragma once
 
+#include "common/plot/plot.h"
 #include "common/ui/graph_picture.h"
 
 #include <QWidget>
 #include <array>
+#include <optional>
 
 class QBoxLayout;
 class QCloseEvent;
+class QKeyEvent;
 class QHBoxLayout;
 class QLabel;
 class QPushButton;
@@ -30,6 +41,7 @@ class QVBoxLayout;
 namespace vorla::ui {
 
 class GraphPlotArea;
+class PlatformServices;
 
 // Room for every point of a result table (rows 0 to 1802).
 inline constexpr int kPlotCapacity = 1803;
@@ -37,7 +49,14 @@ inline constexpr int kPlotCapacity = 1803;
 class GraphWindow : public QWidget {
     Q_OBJECT
   public:
-    explicit GraphWindow(QWidget* parent = nullptr);
+    explicit GraphWindow(PlatformServices& services, QWidget* parent = nullptr);
+
+    // What the window shows as a plot value: its title, the value axis' title,
+    // and the series last plotted, on the scales of the window's axes.
+    plot::Plot CurrentPlot() const;
+
+    // The crosshair's readout, "2.500 min   412.5 kW"; empty when it is hidden.
+    QString ReadoutText() const;
 
   protected:
     GraphPicture* picGraph;
@@ -46,6 +65,8 @@ class GraphWindow : public QWidget {
     QLabel* lblXTitle;
     QLabel* lblYTitle;
     QLabel* lblPlotTitle;
+    QPushButton* cmdExport;
+    QPushButton* cmdCopyImage;
     QPushButton* cmdClose;
 
     // The series: time in minutes and the value in the unit of lblYTitle.
@@ -72,12 +93,32 @@ class GraphWindow : public QWidget {
     // Buttons added here stand before Close, at the bottom right.
     QHBoxLayout* ButtonRow() const { return buttonRow_; }
 
+    // Tab goes from `last` (the last control of a derived window's side panel,
+    // which stands above the plot's top) to the plot and then the buttons.
+    void ChainButtonsAfter(QWidget* last);
+
+    PlatformServices& Services() const { return services_; }
+
     // Closes the window for good (a derived cmdClose_Click may hide() instead).
     void Leave();
 
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    // The crosshair at `minutes` on the curve plotted last, or hidden.
+    void ShowReadingAt(std::optional<double> minutes);
+
+    void cmdExport_Click();
+    void cmdCopyImage_Click();
+
+    PlatformServices& services_;
+    // What PlotSeries drew last (-1: nothing yet) and the largest values the
+    // axes were scaled for.
+    int plottedLast_ = -1;
+    double xMaximum_ = 0;
+    double yMaximum_ = 0;
+    std::optional<double> readingMinutes_;
     QVBoxLayout* sidePanel_;
     QHBoxLayout* buttonRow_;
     bool leaving_ = false;

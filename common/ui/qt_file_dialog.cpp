@@ -18,6 +18,22 @@ QStringList PatternsOf(const QString& patterns) {
     return result;
 }
 
+// "PNG Image (*.png)" gives "png"; a filter of several or wildcard extensions
+// gives none.
+QString SuffixOfShownFilter(const QString& filter) {
+    const auto open = filter.lastIndexOf(u'(');
+    const auto close = filter.lastIndexOf(u')');
+    if (open < 0 || close < open) {
+        return {};
+    }
+    const auto patterns = filter.mid(open + 1, close - open - 1).split(u' ', Qt::SkipEmptyParts);
+    if (patterns.size() != 1 || !patterns.front().startsWith(QStringLiteral("*."))) {
+        return {};
+    }
+    const auto suffix = patterns.front().mid(2);
+    return suffix.contains(u'*') || suffix.contains(u'?') ? QString{} : suffix;
+}
+
 } // namespace
 
 QString QtFilterOf(std::string_view filter) {
@@ -71,6 +87,12 @@ std::unique_ptr<QFileDialog> MakeFileDialog(const FileDialogRequest& request,
     dialog->setNameFilter(QtFilterOf(request.Filter));
     if (saving) {
         dialog->setDefaultSuffix(DefaultSuffixOf(request.Filter));
+        // A name typed without an extension takes the one of the filter shown
+        // when the dialog closes, so the filter chooses the file's type.
+        QObject::connect(dialog.get(), &QFileDialog::filterSelected, dialog.get(),
+                         [d = dialog.get()](const QString& filter) {
+                             d->setDefaultSuffix(SuffixOfShownFilter(filter));
+                         });
     }
 
     auto directory = request.InitialDirectory.empty()

@@ -1,42 +1,31 @@
 // frmGraph, "VORLA-XW: Graph": one result of the last run against time, chosen
-// with the "Graph Selection" options, in the unit system the input form shows.
-// The report window is hidden while the graph is open; Close (Escape, the
-// frame's close button) brings it back with the focus on its Close.
+// with the "Graph Selection" options, in the unit system the input form shows
+// (the shared results graph window). The report window is hidden while the
+// graph is open; Close (Escape, the frame's close button) brings it back with
+// the focus on its Close.
 #pragma once
 
-#include "common/ui/graph_window.h"
+#include "common/ui/results_graph_window.h"
 #include "compartment/model/calculations.h"
-
-#include <array>
-
-class QGroupBox;
-class QRadioButton;
 
 namespace vorla::compartment {
 
 class frmOutput;
 
-class frmGraph final : public ui::GraphWindow {
+// The quantities of a compartment run in the order of the options: 0 "Upper
+// Layer Temperature", 1 "Layer Interface Height", 2 "Heat Release Rate",
+// 3 "Vent Flow", in the units of `calc.Units`.
+ui::GraphResults GraphResultsOf(const Calculations& calc);
+
+class frmGraph final : public ui::ResultsGraphWindow {
     Q_OBJECT
   public:
-    frmGraph(const Calculations& calc, frmOutput& output);
-
-    // Hides the report, shows this window and plots the temperature.
-    void Form_Load();
-    // Closes the window without showing the report (File Exit).
-    void Unload();
+    frmGraph(const Calculations& calc, frmOutput& output, ui::PlatformServices& services);
 
   private:
-    void optPlotVariable_Click();
-    void cmdClose_Click() override;
-
-    QGroupBox* fraGraphSelection;
-    // 0 "Upper Layer Temperature", 1 "Layer Interface Height",
-    // 2 "Heat Release Rate", 3 "Vent Flow".
-    std::array<QRadioButton*, 4> optPlotVariable{};
+    ui::GraphResults Results() const override;
 
     const Calculations& calc_;
-    frmOutput& output_;
 };
 
 } // namespace vorla::compartment

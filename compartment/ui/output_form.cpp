@@ -25,7 +25,7 @@ ui::ReportWindowTexts Texts() {
 } // namespace
 
 frmOutput::frmOutput(Calculations& calc, ui::PlatformServices& services, ui::ReportInputForm input)
-    : ReportWindow(services, std::move(input), Texts()), calc_(calc) {
+    : ReportWindow(services, std::move(input), Texts()), calc_(calc), services_(services) {
     cmdGraph = AddButton("cmdGraph", "&Graph");
     connect(cmdGraph, &QPushButton::clicked, this, &frmOutput::cmdGraph_Click);
 }
@@ -35,7 +35,7 @@ frmOutput::~frmOutput() {
 }
 
 void frmOutput::cmdGraph_Click() {
-    graph_ = new frmGraph(calc_, *this);
+    graph_ = new frmGraph(calc_, *this, services_);
     graph_->Form_Load();
 }
 

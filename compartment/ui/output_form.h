@@ -33,6 +33,7 @@ class frmOutput final : public ui::ReportWindow {
     QPushButton* cmdGraph;
 
     Calculations& calc_;
+    ui::PlatformServices& services_;
     QPointer<frmGraph> graph_;
 };
 

@@ -20,7 +20,7 @@ using vorla::ui::MessageButtons;
 using vorla::ui::MessageIcon;
 
 frmGraph::frmGraph(StandardModule& module, vorla::ui::PlatformServices& services)
-    : module_(module), services_(services) {
+    : GraphWindow(services), module_(module), services_(services) {
     setWindowTitle("QDOT-XW: Graph");
     lblPlotTitle->setText("QDOT-XW DESCRIPTION");
     // Enter presses the button that has the focus, as in the curve forms.

@@ -4,6 +4,9 @@
 #include "smoke_filling/model/report_printing.h"
 #include "smoke_filling/model/report_text.h"
 #include "smoke_filling/model/run_report.h"
+#include "smoke_filling/ui/graph_form.h"
+
+#include <QPushButton>
 
 namespace vorla::smoke {
 namespace {
@@ -23,7 +26,26 @@ ui::ReportWindowTexts Texts() {
 } // namespace
 
 frmOutput::frmOutput(Calculations& calc, ui::PlatformServices& services, ui::ReportInputForm input)
-    : ReportWindow(services, std::move(input), Texts()), calc_(calc) {}
+    : ReportWindow(services, std::move(input), Texts()), calc_(calc), services_(services) {
+    cmdGraph = AddButton("cmdGraph", "&Graph");
+    connect(cmdGraph, &QPushButton::clicked, this, &frmOutput::cmdGraph_Click);
+}
+
+frmOutput::~frmOutput() {
+    delete graph_.data();
+}
+
+void frmOutput::cmdGraph_Click() {
+    graph_ = new frmGraph(calc_, *this, services_);
+    graph_->Form_Load();
+}
+
+void frmOutput::Unload() {
+    if (graph_) {
+        graph_->Unload();
+    }
+    ReportWindow::Unload();
+}
 
 std::string frmOutput::HeaderText() const {
     return smoke::HeaderText(ReportHeader(calc_.Inputs));

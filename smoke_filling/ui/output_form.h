@@ -1,26 +1,41 @@
 // frmOutput, SKEVA-XW's report window "SKEVA-XW: Output Data" (the shared
 // report window): opening it runs the smoke filling model and shows the report
 // header and the results table; Save writes the results file (*.sof), Print
-// prints the report, and Close returns to the input form.
+// prints the report, Graph plots the results in a window that stands in for
+// the report until it closes, and Close returns to the input form.
 #pragma once
 
 #include "common/ui/report_window.h"
 #include "smoke_filling/model/calculations.h"
 
+#include <QPointer>
+
 namespace vorla::smoke {
+
+class frmGraph;
 
 class frmOutput final : public ui::ReportWindow {
     Q_OBJECT
   public:
     // The window deletes itself when it closes.
     frmOutput(Calculations& calc, ui::PlatformServices& services, ui::ReportInputForm input);
+    ~frmOutput() override;
+
+    // Closes the window and its graph without a question (File Exit).
+    void Unload() override;
 
   private:
     std::string HeaderText() const override;
     RunOutcome RunModel() override;
     RunReport Report(const CompletedRun& run) const override;
 
+    void cmdGraph_Click();
+
+    QPushButton* cmdGraph;
+
     Calculations& calc_;
+    ui::PlatformServices& services_;
+    QPointer<frmGraph> graph_;
 };
 
 } // namespace vorla::smoke

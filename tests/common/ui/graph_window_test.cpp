@@ -1,7 +1,10 @@
 #include "common/axis_scaling.h"
+#include "common/ui/fake_platform.h"
 #include "common/ui/graph_picture.h"
 #include "common/ui/graph_window.h"
 
+#include <QApplication>
+#include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -13,11 +16,18 @@ using vorla::ui::kPlotCapacity;
 
 namespace {
 
+// Made before the window that keeps a reference to it.
+struct WithPlatform {
+    vorla::ui::FakePlatform platform{QDir::tempPath().toStdString()};
+};
+
 // A graph window as a program derives it: a button beside Close, and a Close
 // that only counts (as a window that asks a question and stays open would).
-class CountingGraph final : public GraphWindow {
+class CountingGraph final : private WithPlatform, public GraphWindow {
   public:
-    CountingGraph() {
+    using WithPlatform::platform;
+
+    CountingGraph() : GraphWindow(platform) {
         auto* save = new QPushButton("&Save", this);
         save->setObjectName("cmdSave");
         ButtonRow()->addWidget(save);
@@ -86,6 +96,26 @@ int YellowCount(const QImage& image) {
     return count;
 }
 
+// The rows (or columns) of `image` along a column (row) at `at` whose pixel has
+// `colour`, as the centres of each run of touching pixels.
+std::vector<double> RunsOf(const QImage& image, Qt::Orientation along, int at,
+                           const QColor& colour) {
+    std::vector<double> centres;
+    const int length = along == Qt::Vertical ? image.height() : image.width();
+    int start = -1;
+    for (int i = 0; i <= length; ++i) {
+        const bool hit = i < length && (along == Qt::Vertical ? HasColour(image, at, i, colour)
+                                                              : HasColour(image, i, at, colour));
+        if (hit && start < 0) {
+            start = i;
+        } else if (!hit && start >= 0) {
+            centres.push_back((start + i - 1) / 2.0);
+            start = -1;
+        }
+    }
+    return centres;
+}
+
 } // namespace
 
 class GraphWindowTest : public QObject {
@@ -148,6 +178,194 @@ class GraphWindowTest : public QObject {
         }
     }
 
+    // A step drawn at tick values, found in the picture by its colour, against
+    // the grid lines found by theirs: a value that is a tick's value lies on
+    // that tick's grid line, and 0 lies one grid spacing below the first line.
+    void CurveAndGridShareOneMapping_data() {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<double>("xmax");
+        QTest::addColumn<double>("ymax");
+        QTest::addColumn<int>("j"); // the time tick of the step
+        QTest::addColumn<int>("k"); // the value tick of its level part
+        QTest::newRow("kW over 10 min") << QSize(760, 520) << 9.5 << 96.0 << 3 << 2;
+        QTest::newRow("m over 2.5 min") << QSize(641, 477) << 2.2 << 2.4 << 1 << 4;
+        QTest::newRow("kg/s over 150 min") << QSize(1203, 811) << 131.0 << 0.049 << 4 << 1;
+        QTest::newRow("large window") << QSize(1900, 1000) << 30.0 << 15000.0 << 2 << 3;
+    }
+    void CurveAndGridShareOneMapping() {
+        QFETCH(QSize, size);
+        QFETCH(double, xmax);
+        QFETCH(double, ymax);
+        QFETCH(int, j);
+        QFETCH(int, k);
+        CountingGraph window;
+        window.resize(size);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.ScaleTimeAxis(xmax);
+        window.ScaleValueAxis(ymax);
+        // The values are the tick labels' own numbers.
+        const double t = window.lblXLabel[j]->text().toDouble();
+        const double v = window.lblYLabel[k]->text().toDouble();
+        const double full = window.lblXLabel[5]->text().toDouble();
+        const double points[][2] = {{0, v}, {t, v}, {t, 0}, {full, 0}};
+        for (int i = 0; i < 4; ++i) {
+            window.PlotX[i] = points[i][0];
+            window.PlotY[i] = points[i][1];
+        }
+        window.PlotSeries(3);
+        const QImage image = window.picGraph->grab().toImage();
+        const int w = image.width();
+
+        // Columns halfway between vertical grid lines: left of the step
+        // (through the level part) and right of it (only the 0 line).
+        const int leftColumn = static_cast<int>(w * (j - 0.5) / 5.0 * 0.98);
+        const int rightColumn = static_cast<int>(w * (j + 0.5) / 5.0 * 0.98);
+        const auto gridRows = RunsOf(image, Qt::Vertical, rightColumn, GraphPicture::kGridColour);
+        QCOMPARE(gridRows.size(), std::size_t{4}); // lines 4, 3, 2, 1 from the top
+        const auto levelRows = RunsOf(image, Qt::Vertical, leftColumn, GraphPicture::kSeriesColour);
+        QCOMPARE(levelRows.size(), std::size_t{1});
+        QVERIFY2(
+            std::abs(levelRows[0] - gridRows[4 - k]) <= 1,
+            qPrintable(
+                QString("level at %1, grid line at %2").arg(levelRows[0]).arg(gridRows[4 - k])));
+        const auto zeroRows = RunsOf(image, Qt::Vertical, rightColumn, GraphPicture::kSeriesColour);
+        QCOMPARE(zeroRows.size(), std::size_t{1});
+        const double spacing = gridRows[3] - gridRows[2];
+        QVERIFY2(std::abs(zeroRows[0] - (gridRows[3] + spacing)) <= 1,
+                 qPrintable(QString("0 at %1, grid line 1 at %2, spacing %3")
+                                .arg(zeroRows[0])
+                                .arg(gridRows[3])
+                                .arg(spacing)));
+
+        // A row above the top grid line crosses only the grid; one between the
+        // 0 line and line 1 crosses the step's rise.
+        const auto gridColumns = RunsOf(image, Qt::Horizontal, static_cast<int>(gridRows[0] / 2),
+                                        GraphPicture::kGridColour);
+        QCOMPARE(gridColumns.size(), std::size_t{4});
+        const auto riseColumns =
+            RunsOf(image, Qt::Horizontal, static_cast<int>(gridRows[3] + spacing / 2),
+                   GraphPicture::kSeriesColour);
+        QCOMPARE(riseColumns.size(), std::size_t{1});
+        QVERIFY2(std::abs(riseColumns[0] - gridColumns[j - 1]) <= 1,
+                 qPrintable(QString("rise at %1, grid line at %2")
+                                .arg(riseColumns[0])
+                                .arg(gridColumns[j - 1])));
+
+        // The value labels stand level with what they name: "0" with the 0 line.
+        const auto* zero = window.lblYLabel[0];
+        const double zeroLabel =
+            window.picGraph->mapFrom(&window, zero->mapTo(&window, zero->rect().center())).y();
+        QVERIFY2(std::abs(zeroLabel - zeroRows[0]) <= 2,
+                 qPrintable(QString("label at %1, 0 line at %2").arg(zeroLabel).arg(zeroRows[0])));
+    }
+
+    // A fire of 10 t² kW (t in minutes) sampled each minute: between rows 2
+    // and 3 the curve is the straight line from 40 to 90 kW.
+    void CrosshairReadsTheCurveBetweenRows() {
+        CountingGraph window;
+        Show(window);
+        const double times[] = {0, 1, 2, 3};
+        const double rates[] = {0, 10, 40, 90};
+        for (int i = 0; i < 4; ++i) {
+            window.PlotX[i] = times[i];
+            window.PlotY[i] = rates[i];
+        }
+        window.findChild<QLabel*>("lblYTitle")->setText("Rate of Heat Release (kW)");
+        window.ScaleTimeAxis(3);   // 5 minutes
+        window.ScaleValueAxis(90); // 100 kW
+        window.PlotSeries(3);
+        QCOMPARE(window.ReadoutText(), QString()); // nothing until the mouse comes
+
+        // The pointer half way between 2 and 3 minutes: 2.5 of 5 minutes of the
+        // frame, which is 4740 of the picture's 4800.
+        auto* picture = window.picGraph;
+        const int x = static_cast<int>(std::lround(0.5 * 4740 / 4800 * picture->width()));
+        QTest::mouseMove(picture, QPoint(x, picture->height() / 2));
+        const QStringList parts = window.ReadoutText().split(' ', Qt::SkipEmptyParts);
+        QCOMPARE(parts.size(), 4);
+        QCOMPARE(parts[1], QString("min"));
+        QCOMPARE(parts[3], QString("kW"));
+        const double t = parts[0].toDouble();
+        const double onePixel = 5.0 / (picture->width() * 4740.0 / 4800);
+        QVERIFY2(std::abs(t - 2.5) <= onePixel, qPrintable(window.ReadoutText()));
+        QVERIFY2(std::abs(parts[2].toDouble() - (40 + (t - 2) * 50)) <= 0.051,
+                 qPrintable(window.ReadoutText()));
+        // The crosshair stands on the curve.
+        QVERIFY(picture->Crosshair().has_value());
+        const QPointF on = GraphPicture::ValueToLogical({5, 100}, t, 40 + (t - 2) * 50);
+        QVERIFY(std::abs(picture->Crosshair()->x() - on.x()) < 1);
+        QVERIFY(std::abs(picture->Crosshair()->y() - on.y()) < 1);
+
+        // The arrow keys go row by row from there, and stop at the ends.
+        picture->setFocus();
+        const struct {
+            Qt::Key key;
+            const char* readout;
+        } steps[] = {
+            {Qt::Key_Right, "3.000 min   90.0 kW"}, {Qt::Key_Right, "3.000 min   90.0 kW"},
+            {Qt::Key_Left, "2.000 min   40.0 kW"},  {Qt::Key_Left, "1.000 min   10.0 kW"},
+            {Qt::Key_Left, "0.000 min   0.0 kW"},   {Qt::Key_Left, "0.000 min   0.0 kW"},
+            {Qt::Key_Right, "1.000 min   10.0 kW"},
+        };
+        for (const auto& step : steps) {
+            QTest::keyClick(picture, step.key);
+            QCOMPARE(window.ReadoutText(), QString(step.readout));
+        }
+
+        // The mouse leaving hides it; Right then starts at the first row, Left
+        // at the last.
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(picture, &leave);
+        QCOMPARE(window.ReadoutText(), QString());
+        QVERIFY(!picture->Crosshair().has_value());
+        QTest::keyClick(picture, Qt::Key_Right);
+        QCOMPARE(window.ReadoutText(), QString("0.000 min   0.0 kW"));
+        QApplication::sendEvent(picture, &leave);
+        QTest::keyClick(picture, Qt::Key_Left);
+        QCOMPARE(window.ReadoutText(), QString("3.000 min   90.0 kW"));
+
+        // Past the end of the curve there is nothing to read.
+        QTest::mouseMove(picture, QPoint(picture->width() - 2, 10));
+        QCOMPARE(window.ReadoutText(), QString());
+    }
+
+    // The readout's decimals follow the value axis: about four significant
+    // digits at full scale.
+    void ReadoutDigitsFollowTheScale_data() {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("readout");
+        QTest::newRow("kW of 15000") << 12345.4 << "Rate of Heat Release (kW)"
+                                     << "0.000 min   12345 kW";
+        QTest::newRow("°C of 150") << 105.64 << "Upper Layer Temperature (°C)"
+                                   << "0.000 min   105.6 °C";
+        QTest::newRow("m of 2.5") << 2.4 << "Layer Interface Height (m)"
+                                  << "0.000 min   2.400 m";
+        QTest::newRow("kg/s of 0.05") << 0.012346 << "Vent Flow (kg/s)"
+                                      << "0.000 min   0.01235 kg/s";
+        QTest::newRow("no unit") << 3.0 << "Value"
+                                 << "0.000 min   3.000";
+    }
+    void ReadoutDigitsFollowTheScale() {
+        QFETCH(double, value);
+        QFETCH(QString, title);
+        QFETCH(QString, readout);
+        CountingGraph window;
+        Show(window);
+        window.PlotX[0] = 0;
+        window.PlotY[0] = value;
+        window.PlotX[1] = 1;
+        window.PlotY[1] = value;
+        window.findChild<QLabel*>("lblYTitle")->setText(title);
+        window.ScaleTimeAxis(1);
+        window.ScaleValueAxis(value);
+        window.PlotSeries(1);
+        window.picGraph->setFocus();
+        QTest::keyClick(window.picGraph, Qt::Key_Right);
+        QCOMPARE(window.ReadoutText(), readout);
+    }
+
     void DrawsTheSeriesAsAYellowPolyline() {
         CountingGraph window;
         Show(window);
@@ -168,14 +386,14 @@ class GraphWindowTest : public QObject {
 
         auto& picture = *window.picGraph;
         const QImage image = picture.grab().toImage();
-        // x = minutes x 480, y = 3200 - value x 32.
-        QVERIFY(YellowNear(picture, image, {1200, 2400}));     // middle of the rise
-        QVERIFY(YellowNear(picture, image, {2400, 1600}));     // the corner
-        QVERIFY(YellowNear(picture, image, {3600, 1600}));     // on the level part
-        QVERIFY(!YellowNear(picture, image, {1200, 1600}, 4)); // above the rise
-        QVERIFY(!YellowNear(picture, image, {3600, 2800}, 4)); // under the level part
-        QVERIFY(!YellowNear(picture, image, {4320, 160}, 6));  // point 3, past `last`
-        QVERIFY(!YellowNear(picture, image, {2400, 400}, 6));
+        // x = minutes x 474, y = 3135 - value x 31.35.
+        QVERIFY(YellowNear(picture, image, {1185, 2351.25}));    // middle of the rise
+        QVERIFY(YellowNear(picture, image, {2370, 1567.5}));     // the corner
+        QVERIFY(YellowNear(picture, image, {3555, 1567.5}));     // on the level part
+        QVERIFY(!YellowNear(picture, image, {1185, 1567.5}, 4)); // above the rise
+        QVERIFY(!YellowNear(picture, image, {3555, 2800}, 4));   // under the level part
+        QVERIFY(!YellowNear(picture, image, {4266, 156.75}, 6)); // point 3, past `last`
+        QVERIFY(!YellowNear(picture, image, {2370, 400}, 6));
         // The grid is drawn, in its own colour.
         QVERIFY(ColourNear(picture, image, {948, 800}, GraphPicture::kGridColour, 1));
         QVERIFY(ColourNear(picture, image, {4000, 627}, GraphPicture::kGridColour, 1));
@@ -194,13 +412,13 @@ class GraphWindowTest : public QObject {
         window.ScaleValueAxis(90);
         window.PlotSeries(1);
         auto& picture = *window.picGraph;
-        QVERIFY(YellowNear(picture, picture.grab().toImage(), {2400, 320}));
+        QVERIFY(YellowNear(picture, picture.grab().toImage(), {2370, 313.5}));
         window.PlotY[0] = 10;
         window.PlotY[1] = 10;
         window.PlotSeries(1);
         const QImage image = picture.grab().toImage();
-        QVERIFY(!YellowNear(picture, image, {2400, 320}, 4));
-        QVERIFY(YellowNear(picture, image, {2400, 2880}));
+        QVERIFY(!YellowNear(picture, image, {2370, 313.5}, 4));
+        QVERIFY(YellowNear(picture, image, {2370, 2821.5}));
     }
 
     void OnePointIsADot() {
@@ -215,7 +433,7 @@ class GraphWindowTest : public QObject {
         window.PlotSeries(0);
         auto& picture = *window.picGraph;
         const QImage image = picture.grab().toImage();
-        QVERIFY(YellowNear(picture, image, {2400, 1600}, 1));
+        QVERIFY(YellowNear(picture, image, {2370, 1567.5}, 1));
         const int yellow = YellowCount(image);
         QVERIFY2(yellow > 0 && yellow <= 16, qPrintable(QString::number(yellow)));
         QCOMPARE(picture.Series().size(), std::size_t{1});
@@ -235,7 +453,8 @@ class GraphWindowTest : public QObject {
         window.PlotSeries(2);
         auto& picture = *window.picGraph;
         const QImage image = picture.grab().toImage();
-        QVERIFY(YellowNear(picture, image, {4700, 3190}, 3)); // along the bottom to the edge
+        QVERIFY(YellowNear(picture, image, {4700, 3135}, 3)); // along the 0 line to the edge
+        QVERIFY(YellowNear(picture, image, {4790, 3135}, 3));
     }
 
     void LastIsKeptInsideTheArrays() {
@@ -263,7 +482,8 @@ class GraphWindowTest : public QObject {
     }
 
     void CloseLeavesByDefault() {
-        GraphWindow window;
+        vorla::ui::FakePlatform platform(QDir::tempPath().toStdString());
+        GraphWindow window(platform);
         Show(window);
         QTest::mouseClick(window.findChild<QPushButton*>("cmdClose"), Qt::LeftButton);
         QVERIFY(!window.isVisible());

@@ -193,6 +193,33 @@ class QtPlatformTest : public QObject {
         QCOMPARE(QFileInfo(dialog->selectedFiles().value(0)).fileName(), QString("OFFICE.SDF"));
     }
 
+    // A name typed without an extension takes the one of the filter shown
+    // when the dialog closes, so choosing "SVG" writes an SVG.
+    void TheShownFilterGivesTheExtension_data() {
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("suffix");
+        QTest::newRow("first") << "PNG Image (*.png)" << "png";
+        QTest::newRow("second") << "SVG Drawing (*.svg)" << "svg";
+        QTest::newRow("third") << "PDF Document (*.pdf)" << "pdf";
+        QTest::newRow("all files") << "All Files (*)" << "";
+        QTest::newRow("two patterns") << "Reports (*.sdf *.vof)" << "";
+        QTest::newRow("no pattern") << "Anything" << "";
+    }
+    void TheShownFilterGivesTheExtension() {
+        QFETCH(QString, shown);
+        QFETCH(QString, suffix);
+        QTemporaryDir data;
+        const auto dialog = MakeFileDialog(
+            SaveAsDialog("Export Graph",
+                         "PNG Image (*.png)|*.png|SVG Drawing (*.svg)|*.svg|"
+                         "PDF Document (*.pdf)|*.pdf",
+                         "", "graph.png"),
+            data.path(), nullptr);
+        QCOMPARE(dialog->defaultSuffix(), QString("png"));
+        emit dialog->filterSelected(shown);
+        QCOMPARE(dialog->defaultSuffix(), suffix);
+    }
+
     void OpenDialogOfAnExistingFileStartsInItsFolder() {
         QTemporaryDir data;
         QTemporaryDir elsewhere;

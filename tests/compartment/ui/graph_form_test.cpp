@@ -27,14 +27,14 @@ double FullScale(const QWidget& graph, const char* axis) {
 }
 
 // The points drawn, back in minutes and in the unit of the value axis: the
-// picture is 4800 wide for the full time scale and 3200 high for the full
-// value scale, its y axis pointing down.
+// full time scale is 4740 to the right of the origin and the full value scale
+// 3135 above it, the picture's y axis pointing down.
 std::vector<QPointF> Plotted(const QWidget& graph) {
     const double xScale = FullScale(graph, "lblXLabel");
     const double yScale = FullScale(graph, "lblYLabel");
     std::vector<QPointF> values;
     for (const QPointF& point : Control<vorla::ui::GraphPicture>(graph, "picGraph")->Series()) {
-        values.emplace_back(point.x() * xScale / 4800, (3200 - point.y()) * yScale / 3200);
+        values.emplace_back(point.x() * xScale / 4740, (3135 - point.y()) * yScale / 3135);
     }
     return values;
 }
@@ -78,8 +78,10 @@ class ResultsGraphWindowTest : public QObject {
         // a 150 °C axis at the start.
         const auto& series = Control<vorla::ui::GraphPicture>(graph, "picGraph")->Series();
         QCOMPARE(series.size(), std::size_t{121});
-        QCOMPARE(series.back().x(), 4800.0);
-        QVERIFY(std::abs(series.front().y() - 2749.653) < 0.001);
+        QCOMPARE(series.back().x(), 4740.0);
+        const double first = program.calc->Results.LayerTemperature[0];
+        QVERIFY(std::abs(first - 21.11) < 0.01);
+        QVERIFY(std::abs(series.front().y() - 3135 * (1 - first / 150)) < 0.001);
     }
 
     void AxesForEachQuantityInBothUnitSystems_data() {

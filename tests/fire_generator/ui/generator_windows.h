@@ -172,11 +172,11 @@ inline QStringList TickLabels(const QWidget* graph, const char* array) {
 }
 
 // The value of point `i` as the graph draws it, in the unit of its value axis:
-// the picture is 3200 high for the full scale, the caption of the last tick.
+// the full scale, the caption of the last tick, stands 3135 above the 0 line.
 inline double PlottedValue(const QWidget& graph, int i) {
     const double fullScale = Label(&graph, "lblYLabel(5)")->text().toDouble();
     const auto& series = Control<vorla::ui::GraphPicture>(graph, "picGraph")->Series();
-    return (3200 - series.at(std::size_t(i)).y()) * fullScale / 3200;
+    return (3135 - series.at(std::size_t(i)).y()) * fullScale / 3135;
 }
 
 // Points 0 to LastPoint of the fire table as "time:rate" with the rate to one
