@@ -42,7 +42,10 @@ using vorla::ui::FakePlatform;
 using vorla::ui::MessageButton;
 
 QString folder;
-const QString kExamples = QStringLiteral(VORLA_EXAMPLES_DIR);
+// The README's pictures name the examples as a user in the source folder would
+// (VORLA_EXAMPLES=examples); comparisons use the built-in absolute folder.
+const QString kExamples =
+    qEnvironmentVariable("VORLA_EXAMPLES", QStringLiteral(VORLA_EXAMPLES_DIR));
 
 void Settle() {
     for (int i = 0; i < 5; ++i) {

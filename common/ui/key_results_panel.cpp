@@ -24,7 +24,8 @@ KeyResultsPanel::KeyResultsPanel(PlatformServices& services, std::string program
     txtKeyResults = new QPlainTextEdit(this);
     txtKeyResults->setObjectName("txtKeyResults");
     txtKeyResults->setReadOnly(true);
-    txtKeyResults->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Lines wrap only where the screen leaves the panel narrower than its text.
+    txtKeyResults->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     txtKeyResults->setTabChangesFocus(true);
     txtKeyResults->setTextInteractionFlags(Qt::TextSelectableByMouse |
                                            Qt::TextSelectableByKeyboard);
