@@ -197,7 +197,7 @@ layer of constant density ρ_g, the volume balance A·dz/dt = −ṁ/ρ_g integr
 
 (Yamana & Tanaka, "Smoke control in large scale spaces", Fire Science and Technology 5(1), 1985;
 Karlsson & Quintiere, "Enclosure Fire Dynamics", CRC 2000, chapter "Conservation equations and
-smoke filling"). SKEVA-XW's plume is the same with Q the convective part 0.65·q, and its layer gains
+smoke filling"). SKEVA-XW's plume is the same with Q the convective share 0.65·q, and its layer gains
 volume both from the entrained gas and from the heat the layer keeps, (1 − χ)·q/(c_p·ρ∞·T∞). The
 two coincide exactly when the layer keeps no heat (loss fraction χ = 1, the layer stays at ambient
 density ρ_g = ρ∞ = 1.2 kg/m³), so part A runs the model's own run function with χ = 1 (a value the
