@@ -13,6 +13,8 @@
 #pragma once
 
 #include "common/ui/graph_window.h"
+#include "common/unit_system.h"
+#include "common/units.h"
 
 #include <QString>
 #include <QStringList>
@@ -36,6 +38,34 @@ struct GraphResults {
     std::vector<double> Minutes;           // each row's time
     std::vector<GraphQuantity> Quantities; // in the order of the options
 };
+
+// The four quantities both models' graphs plot, from a model's finished run
+// (its Calculations: the same run inputs, units and result columns under the
+// same names in both models), in the form's units. Heat release stays in kW.
+template <class Calculations>
+GraphResults GraphResultsOfRun(const Calculations& calc, int rowCapacity) {
+    const auto& results = calc.Results;
+    const bool us = calc.Units.System == UnitSystem::US;
+    GraphResults graph;
+    graph.RunTitle = QString::fromStdString(calc.Inputs.RunTitle);
+    graph.Quantities = {
+        {us ? "Upper Layer Temperature (°F)" : "Upper Layer Temperature (°C)", {}},
+        {us ? "Layer Interface Height (ft)" : "Layer Interface Height (m)", {}},
+        {"Rate of Heat Release (kW)", {}},
+        {us ? "Vent Flow (lb/s)" : "Vent Flow (kg/s)", {}},
+    };
+    for (int i = 0; i <= results.LastRow && i < rowCapacity; ++i) {
+        graph.Minutes.push_back(results.Time[i] / 60.0);
+        graph.Quantities[0].Values.push_back(us ? results.LayerTemperature[i] * 9 / 5 + 32
+                                                : results.LayerTemperature[i]);
+        graph.Quantities[1].Values.push_back(us ? results.InterfaceHeight[i] / kMetresPerFoot
+                                                : static_cast<double>(results.InterfaceHeight[i]));
+        graph.Quantities[2].Values.push_back(results.HeatReleaseRate[i]);
+        graph.Quantities[3].Values.push_back(us ? results.VentFlow[i] * kPoundsPerKilogram
+                                                : results.VentFlow[i]);
+    }
+    return graph;
+}
 
 class ResultsGraphWindow : public GraphWindow {
     Q_OBJECT
