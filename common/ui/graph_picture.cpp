@@ -23,6 +23,10 @@ QPointF Bounded(QPointF p) {
             std::clamp(p.y(), -kFarOutside, kFarOutside)};
 }
 
+// The legend may take this share of the picture's width; longer names are cut
+// with an ellipsis.
+constexpr double kLegendWidthShare = 0.45;
+
 } // namespace
 
 QPointF GraphPicture::FractionToLogical(double xFraction, double yFraction) {
@@ -59,6 +63,25 @@ void GraphPicture::SetSeries(std::vector<QPointF> logicalPoints) {
     update();
 }
 
+void GraphPicture::SetComparisons(const QString& seriesName, std::vector<Curve> curves,
+                                  plot::LegendPlace place) {
+    seriesName_ = seriesName;
+    comparisons_ = std::move(curves);
+    legendPlace_ = comparisons_.empty() ? plot::LegendPlace::None : place;
+    update();
+}
+
+QStringList GraphPicture::LegendTexts() const {
+    if (legendPlace_ == plot::LegendPlace::None) {
+        return {};
+    }
+    QStringList texts{seriesName_};
+    for (const auto& curve : comparisons_) {
+        texts << curve.Name;
+    }
+    return texts;
+}
+
 QPointF GraphPicture::ToWidget(QPointF logical) const {
     return {logical.x() * width() / kLogicalWidth, logical.y() * height() / kLogicalHeight};
 }
@@ -84,6 +107,34 @@ void GraphPicture::leaveEvent(QEvent* event) {
     emit PointerLeft();
 }
 
+void GraphPicture::PaintCurve(QPainter& painter, const std::vector<QPointF>& points,
+                              const QColor& colour) const {
+    // No antialiasing: each curve is drawn in its own pure colour.
+    QPen pen(colour, 2);
+    pen.setCosmetic(true);
+    pen.setCapStyle(Qt::SquareCap);
+    pen.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(pen);
+
+    std::vector<QPointF> run;
+    const auto flush = [&] {
+        if (run.size() == 1) {
+            painter.fillRect(QRectF(run.front() - QPointF(1.5, 1.5), QSizeF(3, 3)), colour);
+        } else if (run.size() > 1) {
+            painter.drawPolyline(run.data(), static_cast<int>(run.size()));
+        }
+        run.clear();
+    };
+    for (const auto& point : points) {
+        if (IsFinite(point)) {
+            run.push_back(Bounded(ToWidget(point)));
+        } else {
+            flush();
+        }
+    }
+    flush();
+}
+
 void GraphPicture::PaintCrosshair(QPainter& painter) const {
     if (!crosshair_) {
         return;
@@ -99,14 +150,61 @@ void GraphPicture::PaintCrosshair(QPainter& painter) const {
     }
     const QFontMetrics metrics(font());
     const int pad = metrics.height() / 4 + 1;
-    const QRect text(QPoint(2 * pad, 2 * pad),
-                     QSize(metrics.horizontalAdvance(readout_), metrics.height()));
+    const int textWidth = metrics.horizontalAdvance(readout_);
+    // Top left, unless the legend stands there: then top right.
+    const int left =
+        legendPlace_ == plot::LegendPlace::TopLeft ? width() - 2 * pad - textWidth : 2 * pad;
+    const QRect text(QPoint(left, 2 * pad), QSize(textWidth, metrics.height()));
     const QRect box = text.marginsAdded(QMargins(pad, pad, pad, pad));
     painter.fillRect(box, kBackground);
     painter.setPen(kGridColour);
     painter.drawRect(box);
     painter.setPen(kCrosshairColour);
     painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter, readout_);
+}
+
+void GraphPicture::PaintLegend(QPainter& painter) const {
+    const QStringList texts = LegendTexts();
+    if (texts.isEmpty()) {
+        return;
+    }
+    const QFontMetrics metrics(font());
+    const int line = metrics.height();
+    const int pad = line / 2;
+    const int sample = 2 * line;
+    const QPointF frameEnd = ToWidget({kFrameRight, kFrameBottom});
+    const int room =
+        std::max(line, static_cast<int>(frameEnd.x() * kLegendWidthShare) - sample - 3 * pad);
+    QStringList shown;
+    int widest = 0;
+    for (const auto& text : texts) {
+        shown << metrics.elidedText(text, Qt::ElideRight, room);
+        widest = std::max(widest, metrics.horizontalAdvance(shown.back()));
+    }
+    const QSize size(pad + sample + pad + widest + pad,
+                     pad + line * static_cast<int>(shown.size()) + pad);
+    const bool left =
+        legendPlace_ == plot::LegendPlace::TopLeft || legendPlace_ == plot::LegendPlace::BottomLeft;
+    const bool top =
+        legendPlace_ == plot::LegendPlace::TopLeft || legendPlace_ == plot::LegendPlace::TopRight;
+    const QPoint corner(left ? pad : static_cast<int>(frameEnd.x()) - pad - size.width(),
+                        top ? pad : static_cast<int>(frameEnd.y()) - pad - size.height());
+    const QRect box(corner, size);
+    painter.fillRect(box, kBackground);
+    painter.setPen(kGridColour);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(box);
+    for (int i = 0; i < static_cast<int>(shown.size()); ++i) {
+        const QColor colour = i == 0 ? kSeriesColour : comparisons_[i - 1].Colour;
+        const int y = box.top() + pad + line * i + line / 2;
+        QPen pen(colour, 2);
+        pen.setCosmetic(true);
+        painter.setPen(pen);
+        painter.drawLine(QPoint(box.left() + pad, y), QPoint(box.left() + pad + sample, y));
+        painter.setPen(kCrosshairColour);
+        painter.drawText(QRect(box.left() + 2 * pad + sample, y - line / 2, widest, line),
+                         Qt::AlignLeft | Qt::AlignVCenter, shown[i]);
+    }
 }
 
 void GraphPicture::paintEvent(QPaintEvent*) {
@@ -123,30 +221,12 @@ void GraphPicture::paintEvent(QPaintEvent*) {
         painter.drawLine(ToWidget({0, y}), ToWidget({kFrameRight, y}));
     }
 
-    // No antialiasing: the series is drawn in its own pure colour.
-    QPen series(kSeriesColour, 2);
-    series.setCosmetic(true);
-    series.setCapStyle(Qt::SquareCap);
-    series.setJoinStyle(Qt::MiterJoin);
-    painter.setPen(series);
-
-    std::vector<QPointF> run;
-    const auto flush = [&] {
-        if (run.size() == 1) {
-            painter.fillRect(QRectF(run.front() - QPointF(1.5, 1.5), QSizeF(3, 3)), kSeriesColour);
-        } else if (run.size() > 1) {
-            painter.drawPolyline(run.data(), static_cast<int>(run.size()));
-        }
-        run.clear();
-    };
-    for (const auto& point : series_) {
-        if (IsFinite(point)) {
-            run.push_back(Bounded(ToWidget(point)));
-        } else {
-            flush();
-        }
+    // In the legend's order, as the exported pictures draw them.
+    PaintCurve(painter, series_, kSeriesColour);
+    for (const auto& curve : comparisons_) {
+        PaintCurve(painter, curve.Points, curve.Colour);
     }
-    flush();
+    PaintLegend(painter);
     PaintCrosshair(painter);
     if (hasFocus()) {
         QPen focus(kCrosshairColour, 1, Qt::DotLine);

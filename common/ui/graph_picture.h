@@ -1,7 +1,9 @@
 // The plotting area of the graph windows (`picGraph`). It draws in a logical
 // space 4800 wide and 3200 high, x to the right and y downwards from the top left
 // corner, stretched to the widget's actual size: the fixed grid, then the series
-// as a yellow polyline on a dark background.
+// as a yellow polyline on a dark background. Curves compared with the series
+// are drawn after it, each in its own colour, with a legend naming the series
+// and each of them.
 //
 // Values reach the logical space through one mapping, ValueToLogical, which the
 // series, the grid and the tick labels all use: time 0 and value 0 on the
@@ -10,8 +12,12 @@
 // the strip right of and below the frame shows values just past the scales.
 #pragma once
 
+#include "common/plot/plot.h"
+
 #include <QColor>
 #include <QPointF>
+#include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <array>
 #include <optional>
@@ -59,6 +65,22 @@ class GraphPicture final : public QWidget {
     void SetSeries(std::vector<QPointF> logicalPoints);
     const std::vector<QPointF>& Series() const { return series_; }
 
+    // A curve drawn beside the series, in logical coordinates like it.
+    struct Curve {
+        QString Name;
+        QColor Colour;
+        std::vector<QPointF> Points;
+    };
+    // The curves drawn after the series, in their order, and the legend in
+    // the frame's `place` corner: `seriesName` with the series' yellow, then each
+    // curve's name and colour. No curves: no legend, the picture as before.
+    void SetComparisons(const QString& seriesName, std::vector<Curve> curves,
+                        plot::LegendPlace place);
+    const std::vector<Curve>& Comparisons() const { return comparisons_; }
+    // The legend's lines from the top (the series first); empty when none is drawn.
+    QStringList LegendTexts() const;
+    plot::LegendPlace LegendCorner() const { return legendPlace_; }
+
     // Where a logical point lands on the widget as it is sized now, and back.
     QPointF ToWidget(QPointF logical) const;
     QPointF ToLogical(QPointF widget) const;
@@ -84,9 +106,15 @@ class GraphPicture final : public QWidget {
     void leaveEvent(QEvent* event) override;
 
   private:
+    void PaintCurve(QPainter& painter, const std::vector<QPointF>& points,
+                    const QColor& colour) const;
     void PaintCrosshair(QPainter& painter) const;
+    void PaintLegend(QPainter& painter) const;
 
     std::vector<QPointF> series_;
+    QString seriesName_;
+    std::vector<Curve> comparisons_;
+    plot::LegendPlace legendPlace_ = plot::LegendPlace::None;
     std::optional<QPointF> crosshair_;
     QString readout_;
 };

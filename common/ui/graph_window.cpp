@@ -2,6 +2,7 @@
 
 #include "common/axis_scaling.h"
 #include "common/curve_reading.h"
+#include "common/plot/legend_place.h"
 #include "common/plot/plot_files.h"
 #include "common/ui/graph_export.h"
 #include "common/ui/graph_plot_area.h"
@@ -57,6 +58,15 @@ QPushButton* ShortcutButton(const QString& objectName, const QString& caption,
     return button;
 }
 
+QColor ToQColor(plot::Rgb colour) {
+    return {colour.Red, colour.Green, colour.Blue};
+}
+
+// The largest finite value of a column, by the axes' own rule.
+double ColumnMaximum(const std::vector<double>& column) {
+    return column.empty() ? 0 : ArrayMaximum(column, static_cast<int>(column.size()) - 1);
+}
+
 } // namespace
 
 GraphWindow::GraphWindow(PlatformServices& services, QWidget* parent)
@@ -102,9 +112,11 @@ GraphWindow::GraphWindow(PlatformServices& services, QWidget* parent)
     body->addLayout(side);
 
     buttonRow_ = new QHBoxLayout;
+    commandRow_ = new QHBoxLayout;
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdExport);
     buttons->addWidget(cmdCopyImage);
+    buttons->addLayout(commandRow_);
     buttons->addStretch(1);
     buttons->addLayout(buttonRow_);
     buttons->addWidget(cmdClose);
@@ -126,6 +138,10 @@ GraphWindow::GraphWindow(PlatformServices& services, QWidget* parent)
 }
 
 void GraphWindow::ScaleTimeAxis(double xmax) {
+    xSeriesMaximum_ = xmax;
+    for (const auto& curve : comparisons_) {
+        xmax = std::max(xmax, ColumnMaximum(curve.Minutes));
+    }
     xMaximum_ = xmax;
     const auto axis = vorla::ScaleTimeAxis(xmax);
     XScale = axis.XScale;
@@ -135,6 +151,10 @@ void GraphWindow::ScaleTimeAxis(double xmax) {
 }
 
 void GraphWindow::ScaleValueAxis(double ymax) {
+    ySeriesMaximum_ = ymax;
+    for (const auto& curve : comparisons_) {
+        ymax = std::max(ymax, ColumnMaximum(curve.Values));
+    }
     yMaximum_ = ymax;
     const auto axis = vorla::ScaleValueAxis(ymax);
     YScale = axis.YScale;
@@ -153,7 +173,52 @@ void GraphWindow::PlotSeries(int last) {
     }
     picGraph->SetSeries(std::move(points));
     plottedLast_ = last;
+    picGraph->SetComparisons(currentName_, ComparedCurvesOnScales(), CurrentPlot().Legend);
     ShowReadingAt(readingMinutes_); // the same time on the new curve
+}
+
+std::vector<GraphPicture::Curve> GraphWindow::ComparedCurvesOnScales() const {
+    const GraphPicture::Scales scales{XScale, YScale};
+    std::vector<GraphPicture::Curve> curves;
+    for (std::size_t k = 0; k < comparisons_.size(); ++k) {
+        const auto& compared = comparisons_[k];
+        GraphPicture::Curve curve{compared.Name, ToQColor(plot::kSeriesColours[k + 1]), {}};
+        const std::size_t count = std::min(compared.Minutes.size(), compared.Values.size());
+        curve.Points.reserve(count);
+        for (std::size_t i = 0; i < count; ++i) {
+            curve.Points.push_back(
+                GraphPicture::ValueToLogical(scales, compared.Minutes[i], compared.Values[i]));
+        }
+        curves.push_back(std::move(curve));
+    }
+    return curves;
+}
+
+void GraphWindow::SetComparisons(const QString& currentName, std::vector<ComparedCurve> curves) {
+    if (curves.size() > kMostComparedCurves) {
+        curves.resize(kMostComparedCurves);
+    }
+    currentName_ = currentName;
+    comparisons_ = std::move(curves);
+}
+
+void GraphWindow::ShowComparisons(const QString& currentName, std::vector<ComparedCurve> curves) {
+    SetComparisons(currentName, std::move(curves));
+    if (plottedLast_ < 0) {
+        return; // drawn with the first series
+    }
+    ScaleTimeAxis(xSeriesMaximum_);
+    ScaleValueAxis(ySeriesMaximum_);
+    PlotSeries(plottedLast_);
+}
+
+QPushButton* GraphWindow::AddCommandButton(const QString& objectName, const QString& caption,
+                                           const QKeySequence& keys, const QString& toolTip) {
+    auto* button = ShortcutButton(objectName, caption, keys, toolTip, this);
+    setTabOrder(commandButtons_.empty() ? cmdCopyImage : commandButtons_.back(), button);
+    commandRow_->addWidget(button);
+    commandButtons_.push_back(button);
+    return button;
 }
 
 QString GraphWindow::ReadoutText() const {
@@ -204,12 +269,24 @@ plot::Plot GraphWindow::CurrentPlot() const {
     plot.Y.Maximum = yMaximum_;
     if (plottedLast_ >= 0) {
         plot::PlotSeries series;
-        series.Name = plot.Title;
+        series.Name = comparisons_.empty() ? plot.Title : currentName_.toStdString();
         for (int c = 0; c <= plottedLast_; ++c) {
             series.Points.push_back({PlotX[c], PlotY[c]});
         }
         plot.Series.push_back(std::move(series));
+        for (std::size_t k = 0; k < comparisons_.size(); ++k) {
+            const auto& compared = comparisons_[k];
+            plot::PlotSeries curve;
+            curve.Name = compared.Name.toStdString();
+            curve.Colour = plot::kSeriesColours[k + 1];
+            const std::size_t count = std::min(compared.Minutes.size(), compared.Values.size());
+            for (std::size_t i = 0; i < count; ++i) {
+                curve.Points.push_back({compared.Minutes[i], compared.Values[i]});
+            }
+            plot.Series.push_back(std::move(curve));
+        }
     }
+    plot.Legend = plot::LeastCoveredCorner(plot);
     return plot;
 }
 
@@ -217,7 +294,12 @@ void GraphWindow::ChainButtonsAfter(QWidget* last) {
     setTabOrder(last, picGraph);
     setTabOrder(picGraph, cmdExport);
     setTabOrder(cmdExport, cmdCopyImage);
-    setTabOrder(cmdCopyImage, cmdClose);
+    QWidget* previous = cmdCopyImage;
+    for (auto* button : commandButtons_) {
+        setTabOrder(previous, button);
+        previous = button;
+    }
+    setTabOrder(previous, cmdClose);
 }
 
 void GraphWindow::cmdExport_Click() {

@@ -14,9 +14,16 @@
 // (Ctrl+C) puts it on the clipboard, both painted by the suite's plot painter
 // at the window's size (common/ui/graph_export.h).
 //
+// A derived window may draw other curves beside the current one to compare
+// them (ShowComparisons): each in its own colour of the plot palette, after
+// the current curve, with a legend naming the current curve and each of them;
+// both axes then cover every curve shown, and Export… and Copy Image show them
+// too. Its Compare buttons go beside Copy Image (AddCommandButton).
+//
 // Moving the mouse over the plot shows a crosshair and the time and value of
 // the curve at that time, interpolated between rows (common/curve_reading.h);
 // with the focus on the plot (Tab reaches it), Left and Right move it row by row.
+// It reads the current curve only, never a compared one.
 //
 // Escape presses Close. The frame's close button also runs cmdClose_Click(),
 // which a derived window overrides (it may ask a question and stay open); the
@@ -26,14 +33,18 @@
 #include "common/plot/plot.h"
 #include "common/ui/graph_picture.h"
 
+#include <QString>
 #include <QWidget>
 #include <array>
+#include <cstddef>
 #include <optional>
+#include <vector>
 
 class QBoxLayout;
 class QCloseEvent;
 class QKeyEvent;
 class QHBoxLayout;
+class QKeySequence;
 class QLabel;
 class QPushButton;
 class QVBoxLayout;
@@ -46,13 +57,26 @@ class PlatformServices;
 // Room for every point of a result table (rows 0 to 1802).
 inline constexpr int kPlotCapacity = 1803;
 
+// A curve drawn beside the current one: its name in the legend, and its
+// points, time in minutes and the value in the unit of the value axis.
+struct ComparedCurve {
+    QString Name;
+    std::vector<double> Minutes;
+    std::vector<double> Values;
+};
+
+// Each compared curve takes the next colour of the plot palette after the
+// current curve's yellow; there are colours for this many.
+inline constexpr std::size_t kMostComparedCurves = plot::kSeriesColours.size() - 1;
+
 class GraphWindow : public QWidget {
     Q_OBJECT
   public:
     explicit GraphWindow(PlatformServices& services, QWidget* parent = nullptr);
 
     // What the window shows as a plot value: its title, the value axis' title,
-    // and the series last plotted, on the scales of the window's axes.
+    // the series last plotted and the compared curves after it, with the
+    // legend's corner when there are any, on the scales of the window's axes.
     plot::Plot CurrentPlot() const;
 
     // The crosshair's readout, "2.500 min   412.5 kW"; empty when it is hidden.
@@ -75,9 +99,26 @@ class GraphWindow : public QWidget {
     double XScale = 1;    // full-scale time, minutes
     float YScale = 0.05F; // full-scale value
 
-    // Set XScale (YScale) and the captions of lblXLabel(1..5) (lblYLabel(1..5)).
+    // Set XScale (YScale) and the captions of lblXLabel(1..5) (lblYLabel(1..5)),
+    // for `xmax` (`ymax`) and the largest time (value) of the compared curves.
     void ScaleTimeAxis(double xmax);
     void ScaleValueAxis(double ymax);
+
+    // The curves compared with the current one, which the legend names
+    // `currentName`; those past kMostComparedCurves are left out. They are
+    // drawn by the next scaling and PlotSeries: a derived window that plots
+    // anew sets them first.
+    void SetComparisons(const QString& currentName, std::vector<ComparedCurve> curves);
+    // The same, then the axes scaled again and the current series drawn again
+    // with them (when one was plotted).
+    void ShowComparisons(const QString& currentName, std::vector<ComparedCurve> curves);
+    const std::vector<ComparedCurve>& Comparisons() const { return comparisons_; }
+
+    // A button of the derived window beside Copy Image (and its earlier ones),
+    // reached with `keys` anywhere in the window, named in its tool tip. Tab
+    // takes it after them.
+    QPushButton* AddCommandButton(const QString& objectName, const QString& caption,
+                                  const QKeySequence& keys, const QString& toolTip);
 
     // Clears picGraph and draws points 0..last of PlotX and PlotY against the
     // current scales: a single point when last is 0. `last` is kept inside the
@@ -112,12 +153,22 @@ class GraphWindow : public QWidget {
     void cmdExport_Click();
     void cmdCopyImage_Click();
 
+    // The compared curves as the picture draws them, on the current scales.
+    std::vector<GraphPicture::Curve> ComparedCurvesOnScales() const;
+
     PlatformServices& services_;
-    // What PlotSeries drew last (-1: nothing yet) and the largest values the
-    // axes were scaled for.
+    // What PlotSeries drew last (-1: nothing yet), the largest values the
+    // axes were scaled for, and those the derived window asked for (its own
+    // series' alone).
     int plottedLast_ = -1;
     double xMaximum_ = 0;
     double yMaximum_ = 0;
+    double xSeriesMaximum_ = 0;
+    double ySeriesMaximum_ = 0;
+    QString currentName_;
+    std::vector<ComparedCurve> comparisons_;
+    QHBoxLayout* commandRow_;
+    std::vector<QPushButton*> commandButtons_;
     std::optional<double> readingMinutes_;
     QVBoxLayout* sidePanel_;
     QHBoxLayout* buttonRow_;

@@ -33,6 +33,7 @@ class CountingGraph final : private WithPlatform, public GraphWindow {
         ButtonRow()->addWidget(save);
     }
     // What a derived window plots with, opened to the test.
+    using GraphWindow::AddCommandButton;
     using GraphWindow::lblXLabel;
     using GraphWindow::lblYLabel;
     using GraphWindow::picGraph;
@@ -41,6 +42,7 @@ class CountingGraph final : private WithPlatform, public GraphWindow {
     using GraphWindow::PlotY;
     using GraphWindow::ScaleTimeAxis;
     using GraphWindow::ScaleValueAxis;
+    using GraphWindow::ShowComparisons;
     using GraphWindow::XScale;
     using GraphWindow::YScale;
 
@@ -80,6 +82,21 @@ bool ColourNear(const GraphPicture& picture, const QImage& image, QPointF logica
         }
     }
     return false;
+}
+
+const QColor kCyan(0, 255, 255); // the first compared curve's colour
+
+// Pixels of `colour` in the part of `image` whose fractions of the width and
+// height lie in the given ranges.
+int CountIn(const QImage& image, const QColor& colour, double left, double right, double top,
+            double bottom) {
+    int count = 0;
+    for (int y = static_cast<int>(top * image.height()); y < bottom * image.height(); ++y) {
+        for (int x = static_cast<int>(left * image.width()); x < right * image.width(); ++x) {
+            count += HasColour(image, x, y, colour) ? 1 : 0;
+        }
+    }
+    return count;
 }
 
 bool YellowNear(const GraphPicture& picture, const QImage& image, QPointF logical, int radius = 2) {
@@ -465,6 +482,155 @@ class GraphWindowTest : public QObject {
         QCOMPARE(window.picGraph->Series().size(), std::size_t(kPlotCapacity));
         window.PlotSeries(-5);
         QCOMPARE(window.picGraph->Series().size(), std::size_t{1});
+    }
+
+    // The run of DrawsTheSeriesAsAYellowPolyline compared with a curve that
+    // falls from 150 at 0 min to 0 at 15 min: both axes grow to cover it.
+    static void PlotWithComparison(CountingGraph& window) {
+        const double times[] = {0, 5, 10};
+        const double values[] = {0, 50, 50};
+        for (int i = 0; i < 3; ++i) {
+            window.PlotX[i] = times[i];
+            window.PlotY[i] = values[i];
+        }
+        window.findChild<QLabel*>("lblYTitle")->setText("Rate of Heat Release (kW)");
+        window.findChild<QLabel*>("lblPlotTitle")->setText("Office");
+        window.ScaleTimeAxis(10);
+        window.ScaleValueAxis(50);
+        window.PlotSeries(2);
+        window.ShowComparisons("Office, run A", {{"Office, run B", {0, 15}, {150, 0}}});
+    }
+
+    void ComparedCurvesAreDrawnInTheirColourWithALegend() {
+        CountingGraph window;
+        Show(window);
+        PlotWithComparison(window);
+        // 15 minutes and 150 kW need the 15-minute and the 200 kW scales.
+        QCOMPARE(window.XScale, 15.0);
+        QCOMPARE(window.YScale, 200.0F);
+        QCOMPARE(LabelsOf(window, "lblXLabel"), QStringList({"0", "3", "6", "9", "12", "15"}));
+        QCOMPARE(LabelsOf(window, "lblYLabel"),
+                 QStringList({"0", "40", "80", "120", "160", "200"}));
+
+        auto& picture = *window.picGraph;
+        QCOMPARE(picture.Comparisons().size(), std::size_t{1});
+        QCOMPARE(picture.LegendTexts(), QStringList({"Office, run A", "Office, run B"}));
+        const QImage image = picture.grab().toImage();
+        // x = minutes / 15 x 4740, y = 3135 - value / 200 x 3135. The compared
+        // curve at 7.5 min is 75 kW; the current one has its corner at 5 min, 50 kW.
+        QVERIFY(ColourNear(picture, image, {2370, 1959.375}, kCyan, 2));
+        QVERIFY(YellowNear(picture, image, {1580, 2351.25}));
+        QVERIFY(!ColourNear(picture, image, {1580, 2351.25}, kCyan, 4));
+        // Neither curve comes into the top right corner: the legend stands there,
+        // a sample of each colour.
+        QCOMPARE(picture.LegendCorner(), vorla::plot::LegendPlace::TopRight);
+        QVERIFY(CountIn(image, kCyan, 0.55, 1, 0, 0.2) > 4);
+        QVERIFY(CountIn(image, GraphPicture::kSeriesColour, 0.55, 1, 0, 0.2) > 4);
+        QCOMPARE(CountIn(image, kCyan, 0, 0.45, 0.82, 1), 0); // the curve never goes there
+    }
+
+    void RemovingTheComparisonGivesBackTheGraphAsItWas() {
+        CountingGraph alone;
+        Show(alone);
+        const double times[] = {0, 5, 10};
+        const double values[] = {0, 50, 50};
+        for (int i = 0; i < 3; ++i) {
+            alone.PlotX[i] = times[i];
+            alone.PlotY[i] = values[i];
+        }
+        alone.findChild<QLabel*>("lblYTitle")->setText("Rate of Heat Release (kW)");
+        alone.findChild<QLabel*>("lblPlotTitle")->setText("Office");
+        alone.ScaleTimeAxis(10);
+        alone.ScaleValueAxis(50);
+        alone.PlotSeries(2);
+
+        CountingGraph compared;
+        Show(compared);
+        PlotWithComparison(compared);
+        compared.ShowComparisons({}, {});
+        QCoreApplication::processEvents(); // the layouts settle after the labels changed
+        QCOMPARE(compared.XScale, alone.XScale);
+        QCOMPARE(compared.YScale, alone.YScale);
+        QCOMPARE(LabelsOf(compared, "lblYLabel"), LabelsOf(alone, "lblYLabel"));
+        QVERIFY(compared.picGraph->LegendTexts().isEmpty());
+        // Neither picture shows the focus frame.
+        alone.picGraph->clearFocus();
+        compared.picGraph->clearFocus();
+        QCOMPARE(compared.picGraph->grab().toImage(), alone.picGraph->grab().toImage());
+        const auto plot = compared.CurrentPlot();
+        QCOMPARE(plot.Series.size(), std::size_t{1});
+        QCOMPARE(plot.Series[0].Name, std::string("Office"));
+        QCOMPARE(plot.Legend, vorla::plot::LegendPlace::None);
+    }
+
+    // At 5 minutes the current curve is at 50 kW, the compared one at 100 kW.
+    void TheReadoutReadsTheCurrentCurve() {
+        CountingGraph window;
+        Show(window);
+        PlotWithComparison(window);
+        window.picGraph->setFocus();
+        QTest::keyClick(window.picGraph, Qt::Key_Right);
+        QTest::keyClick(window.picGraph, Qt::Key_Right);
+        QCOMPARE(window.ReadoutText(), QString("5.000 min   50.0 kW"));
+        // One more row, and Right stops at the current curve's last row (10
+        // min), though the compared one goes on to 15.
+        QTest::keyClick(window.picGraph, Qt::Key_Right);
+        QTest::keyClick(window.picGraph, Qt::Key_Right);
+        QCOMPARE(window.ReadoutText(), QString("10.000 min   50.0 kW"));
+    }
+
+    // Export… and Copy Image paint CurrentPlot(): the same curves, colours,
+    // names and legend corner as the window.
+    void TheExportedPlotHasTheComparisonAndItsLegend() {
+        CountingGraph window;
+        Show(window);
+        PlotWithComparison(window);
+        const auto plot = window.CurrentPlot();
+        QCOMPARE(plot.Series.size(), std::size_t{2});
+        QCOMPARE(plot.Series[0].Name, std::string("Office, run A"));
+        QCOMPARE(plot.Series[1].Name, std::string("Office, run B"));
+        QVERIFY(plot.Series[0].Colour == (vorla::plot::Rgb{255, 255, 0}));
+        QVERIFY(plot.Series[1].Colour == (vorla::plot::Rgb{0, 255, 255}));
+        QCOMPARE(plot.Series[1].Points.size(), std::size_t{2});
+        QCOMPARE(plot.Series[1].Points[0].Y, 150.0);
+        QCOMPARE(plot.Series[1].Points[1].X, 15.0);
+        QCOMPARE(plot.Legend, vorla::plot::LegendPlace::TopRight);
+        QCOMPARE(plot.X.Maximum, std::optional<double>(15));
+        QCOMPARE(plot.Y.Maximum, std::optional<double>(150));
+    }
+
+    void AtMostFiveCurvesAreCompared() {
+        CountingGraph window;
+        Show(window);
+        PlotWithComparison(window);
+        std::vector<vorla::ui::ComparedCurve> curves;
+        for (int k = 0; k < 7; ++k) {
+            curves.push_back({QString("fire %1").arg(k), {0, 1}, {1, 1}});
+        }
+        window.ShowComparisons("now", curves);
+        QCOMPARE(window.picGraph->Comparisons().size(), std::size_t{5});
+        QCOMPARE(window.picGraph->LegendTexts().size(), 6);
+        QCOMPARE(window.picGraph->Comparisons().back().Colour, QColor(255, 255, 255));
+    }
+
+    // Command buttons stand after Copy Image, in the order added, and Tab
+    // reaches them there.
+    void CommandButtonsFollowCopyImage() {
+        CountingGraph window;
+        auto* first = window.AddCommandButton("cmdFirst", "&First",
+                                              QKeySequence(Qt::CTRL | Qt::Key_1), "The first");
+        auto* second = window.AddCommandButton("cmdSecond", "Se&cond",
+                                               QKeySequence(Qt::CTRL | Qt::Key_2), "The second");
+        Show(window);
+        QCOMPARE(first->toolTip(), QString("The first (Ctrl+1)"));
+        auto* copy = window.findChild<QPushButton*>("cmdCopyImage");
+        QVERIFY(copy->x() < first->x() && first->x() < second->x());
+        QCOMPARE(copy->nextInFocusChain(), first);
+        QCOMPARE(first->nextInFocusChain(), second);
+        int clicks = 0;
+        connect(second, &QPushButton::clicked, [&clicks] { ++clicks; });
+        QTest::keyClick(&window, Qt::Key_2, Qt::ControlModifier);
+        QCOMPARE(clicks, 1);
     }
 
     void EscapeAndTheFrameGoThroughClose() {
