@@ -1,10 +1,13 @@
 #include "common/ui/results_graph_window.h"
 
 #include "common/axis_scaling.h"
+#include "common/ui/compared_run.h"
 #include "common/ui/form_builders.h"
+#include "common/ui/platform_services.h"
 #include "common/ui/report_window.h"
 
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -21,10 +24,30 @@ int RowCount(const std::vector<double>& column) {
 
 } // namespace
 
+std::vector<GraphQuantity> GraphQuantitiesIn(UnitSystem units) {
+    const bool us = units == UnitSystem::US;
+    return {
+        {us ? "Upper Layer Temperature (°F)" : "Upper Layer Temperature (°C)", {}},
+        {us ? "Layer Interface Height (ft)" : "Layer Interface Height (m)", {}},
+        {"Rate of Heat Release (kW)", {}},
+        {us ? "Vent Flow (lb/s)" : "Vent Flow (kg/s)", {}},
+    };
+}
+
 ResultsGraphWindow::ResultsGraphWindow(PlatformServices& services, ReportWindow& report,
-                                       const QStringList& options)
-    : GraphWindow(services), report_(report) {
+                                       const QStringList& options, ComparisonTexts texts)
+    : GraphWindow(services), report_(report), texts_(std::move(texts)) {
     setAttribute(Qt::WA_DeleteOnClose);
+    cmdCompare =
+        AddCommandButton("cmdCompare", "Compare &With…", QKeySequence(Qt::CTRL | Qt::Key_O),
+                         "Draw the same quantity of a saved report over this run");
+    cmdRemoveComparison =
+        AddCommandButton("cmdRemoveComparison", "&Remove Comparison",
+                         QKeySequence(Qt::CTRL | Qt::Key_R), "Take the compared run off the graph");
+    cmdRemoveComparison->setEnabled(false);
+    connect(cmdCompare, &QPushButton::clicked, this, [this] { cmdCompare_Click(); });
+    connect(cmdRemoveComparison, &QPushButton::clicked, this,
+            [this] { cmdRemoveComparison_Click(); });
     fraGraphSelection = MakeFrame("fraGraphSelection", "Graph Selection", this);
     auto* layout = new QVBoxLayout(fraGraphSelection);
     for (int k = 0; k < options.size(); ++k) {
@@ -80,9 +103,45 @@ void ResultsGraphWindow::optPlotVariable_Click() {
         PlotY[i] = quantity.Values[i];
     }
     lblYTitle->setText(quantity.AxisTitle);
+    SetComparisons(currentName_, ComparedCurvesOf(k));
     ScaleValueAxis(ArrayMaximum(PlotY, last));
     PlotSeries(last);
     cmdClose->setFocus();
+}
+
+std::vector<ComparedCurve> ResultsGraphWindow::ComparedCurvesOf(int k) const {
+    if (!compared_ || k < 0 || k >= static_cast<int>(compared_->Quantities.size())) {
+        return {};
+    }
+    return {{comparedName_, compared_->Minutes, compared_->Quantities[k].Values}};
+}
+
+void ResultsGraphWindow::cmdCompare_Click() {
+    const auto path = Services().ChooseFile(
+        OpenDialog(kCompareDialogTitle, texts_.ReportFilter, Services().DataDirectory(), {}));
+    if (!path) {
+        return;
+    }
+    auto read = ReadComparedRun(*path);
+    if (const auto* problem = std::get_if<FileProblem>(&read)) {
+        Services().ShowMessage({DescribeFileProblem(*problem), texts_.ProgramTitle,
+                                MessageIcon::Critical, MessageButtons::Ok});
+        return;
+    }
+    compared_ = std::move(std::get<GraphResults>(read));
+    const auto names = ComparisonLegendNames(results_.RunTitle, compared_->RunTitle, *path);
+    currentName_ = names.first;
+    comparedName_ = names.second;
+    ShowComparisons(currentName_, ComparedCurvesOf(SelectedQuantity()));
+    cmdRemoveComparison->setEnabled(true);
+}
+
+void ResultsGraphWindow::cmdRemoveComparison_Click() {
+    compared_.reset();
+    ShowComparisons({}, {});
+    // The focus leaves the button before it is disabled, so the keys still work.
+    cmdCompare->setFocus(Qt::OtherFocusReason);
+    cmdRemoveComparison->setEnabled(false);
 }
 
 void ResultsGraphWindow::cmdClose_Click() {

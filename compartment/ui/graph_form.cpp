@@ -1,5 +1,7 @@
 #include "compartment/ui/graph_form.h"
 
+#include "common/ui/compared_run.h"
+#include "compartment/model/saved_report_reader.h"
 #include "compartment/ui/output_form.h"
 
 #include <QLabel>
@@ -13,7 +15,10 @@ ui::GraphResults GraphResultsOf(const Calculations& calc) {
 frmGraph::frmGraph(const Calculations& calc, frmOutput& output, ui::PlatformServices& services)
     : ResultsGraphWindow(
           services, output,
-          {"Upper Layer Temperature", "Layer Interface Height", "Heat Release Rate", "Vent Flow"}),
+          {"Upper Layer Temperature", "Layer Interface Height", "Heat Release Rate", "Vent Flow"},
+          {"VORLA-XW",
+           // The reports File Open finds.
+           "VORLA-XW Data Files (*.vof;*.sdf)|*.vof;*.sdf|All files (*)|*"}),
       calc_(calc) {
     setWindowTitle("VORLA-XW: Graph");
     lblPlotTitle->setText("VORLA-XW RUN TITLE");
@@ -21,6 +26,12 @@ frmGraph::frmGraph(const Calculations& calc, frmOutput& output, ui::PlatformServ
 
 ui::GraphResults frmGraph::Results() const {
     return GraphResultsOf(calc_);
+}
+
+std::variant<ui::GraphResults, FileProblem>
+frmGraph::ReadComparedRun(const std::string& path) const {
+    return ui::ReadComparedRun<InputBoxes, UnitTables, RunInputs>(path, calc_.Units.System,
+                                                                  ReadSavedReport);
 }
 
 } // namespace vorla::compartment

@@ -23,6 +23,8 @@ class frmGraph final : public ui::ResultsGraphWindow {
 
   private:
     ui::GraphResults Results() const override;
+    std::variant<ui::GraphResults, FileProblem>
+    ReadComparedRun(const std::string& path) const override;
 
     const Calculations& calc_;
 };

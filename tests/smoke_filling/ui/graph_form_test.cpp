@@ -81,9 +81,10 @@ class SkevaGraphTest : public QObject {
         const auto first = chain.indexOf("optPlotVariable(0)");
         QVERIFY(first >= 0);
         chain = chain.mid(first) + chain.mid(0, first);
-        QCOMPARE(chain, QStringList({"optPlotVariable(0)", "optPlotVariable(1)",
-                                     "optPlotVariable(2)", "optPlotVariable(3)", "picGraph",
-                                     "cmdExport", "cmdCopyImage", "cmdClose"}));
+        QCOMPARE(chain,
+                 QStringList({"optPlotVariable(0)", "optPlotVariable(1)", "optPlotVariable(2)",
+                              "optPlotVariable(3)", "picGraph", "cmdExport", "cmdCopyImage",
+                              "cmdCompare", "cmdRemoveComparison", "cmdClose"}));
         QStringList captions;
         for (int k = 0; k < 4; ++k) {
             captions << Control<QRadioButton>(graph, Element("optPlotVariable", k))->text();
@@ -162,6 +163,65 @@ class SkevaGraphTest : public QObject {
             QVERIFY(std::abs(plotted[0].y() - (us ? 98.425 : 30.0)) < 0.01);
             QVERIFY(plotted.back().y() < plotted[0].y());
         }
+    }
+
+    // The example report "Shop, sofa fire on a 0.5 m seat" over the hall's run:
+    // its row at 60 s,
+    //   "  60      80      26  11.94   3.64     40.0     42.2   0.126   0.057",
+    // lands a tenth of the way across (both runs fit 10 minutes) and at its
+    // value's share of the full scale up.
+    void CompareWithAShopReport_data() {
+        QTest::addColumn<bool>("us");
+        QTest::addColumn<int>("k");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<double>("fullScale");
+        // The hall's ceiling at 30 m (98.4 ft) sets the height axis; the shop's
+        // 1000 kW sets the heat release axis.
+        QTest::newRow("interface, S.I.") << false << 1 << 3.64 << 35.0;
+        QTest::newRow("interface, U.S.") << true << 1 << 11.94 << 100.0;
+        QTest::newRow("heat release, U.S.") << true << 2 << 42.2 << 1500.0;
+    }
+    void CompareWithAShopReport() {
+        QFETCH(bool, us);
+        QFETCH(int, k);
+        QFETCH(double, value);
+        QFETCH(double, fullScale);
+        SkevaWindows w(folder_.filePath("DATA").toStdString());
+        QWidget* graph = OpenGraph(w, us);
+        QVERIFY(graph);
+        Control<QRadioButton>(graph, Element("optPlotVariable", k))->click();
+        w.platform.ChooseInNextDialog(std::string(VORLA_EXAMPLES_DIR) + "/shop-sofa-fire.sof");
+        Control<QPushButton>(graph, "cmdCompare")->click();
+        QCOMPARE(w.platform.FileDialogs().at(0).Request.Filter,
+                 std::string("SKEVA-XW Data Files (*.sof)|*.sof|All files (*)|*"));
+        const auto* picture = Control<vorla::ui::GraphPicture>(graph, "picGraph");
+        QCOMPARE(picture->LegendTexts(), QStringList({"Hall", "Shop, sofa fire on a 0.5 m seat"}));
+        QCOMPARE(picture->Comparisons().at(0).Points.size(), std::size_t{78});
+        QCOMPARE(Control<QLabel>(graph, "lblXLabel(5)")->text().toDouble(), 10.0);
+        QCOMPARE(Control<QLabel>(graph, "lblYLabel(5)")->text().toDouble(), fullScale);
+        const QPointF at60s = picture->Comparisons()[0].Points.at(12);
+        QVERIFY(std::abs(at60s.x() - 474) < 1e-9);
+        QVERIFY2(std::abs(at60s.y() - (3135 - 3135 * value / fullScale)) < 1e-6,
+                 qPrintable(QString::number(at60s.y())));
+    }
+
+    void VorlaReportsAreNotCompared() {
+        SkevaWindows w(folder_.filePath("DATA").toStdString());
+        QWidget* graph = OpenGraph(w, false);
+        QVERIFY(graph);
+        const auto* picture = Control<vorla::ui::GraphPicture>(graph, "picGraph");
+        const auto series = picture->Series();
+        const QStringList yLabels = Labels(*graph, "lblYLabel");
+        w.platform.ChooseInNextDialog(std::string(VORLA_EXAMPLES_DIR) + "/office-sofa-fire.vof");
+        Control<QPushButton>(graph, "cmdCompare")->click();
+        QCOMPARE(w.platform.Messages().size(), std::size_t{1});
+        QCOMPARE(w.platform.Messages()[0].Request.Text, std::string("Wrong file format."));
+        QCOMPARE(w.platform.Messages()[0].Request.Title, std::string("SKEVA-XW"));
+        QCOMPARE(picture->Series(), series);
+        QVERIFY(picture->Comparisons().empty());
+        QVERIFY(picture->LegendTexts().isEmpty());
+        QCOMPARE(Labels(*graph, "lblYLabel"), yLabels);
+        QVERIFY(!Control<QPushButton>(graph, "cmdRemoveComparison")->isEnabled());
     }
 
     void FileExitClosesTheGraphToo() {
