@@ -6,8 +6,11 @@
 #include "common/ui/message_texts.h"
 #include "common/ui/platform_services.h"
 #include "fire_generator/curves/fire_file_save.h"
+#include "fire_generator/curves/opened_fire.h"
 
+#include <QFileInfo>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
 #include <filesystem>
@@ -19,6 +22,12 @@ using vorla::ui::MessageButton;
 using vorla::ui::MessageButtons;
 using vorla::ui::MessageIcon;
 
+namespace {
+
+constexpr const char* kCompareFilter = "QDOT-XW Files (*.fir)|*.fir|All files (*)|*";
+
+} // namespace
+
 frmGraph::frmGraph(StandardModule& module, vorla::ui::PlatformServices& services)
     : GraphWindow(services), module_(module), services_(services) {
     setWindowTitle("QDOT-XW: Graph");
@@ -29,6 +38,16 @@ frmGraph::frmGraph(StandardModule& module, vorla::ui::PlatformServices& services
     cmdClose->setAutoDefault(true);
     setTabOrder(cmdSave, cmdClose);
     connect(cmdSave, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
+    cmdCompare =
+        AddCommandButton("cmdCompare", "Compare &With…", QKeySequence(Qt::CTRL | Qt::Key_O),
+                         "Draw the curve of another fire file beside this one (up to four)");
+    cmdRemoveComparisons = AddCommandButton("cmdRemoveComparisons", "&Remove Comparisons",
+                                            QKeySequence(Qt::CTRL | Qt::Key_R),
+                                            "Take the compared fires off the graph");
+    cmdRemoveComparisons->setEnabled(false);
+    connect(cmdCompare, &QPushButton::clicked, this, [this] { cmdCompare_Click(); });
+    connect(cmdRemoveComparisons, &QPushButton::clicked, this,
+            [this] { cmdRemoveComparisons_Click(); });
     // Room for a curve to be read at a glance; the window can still be made
     // as small as its layout allows.
     resize(QSize(760, 540).expandedTo(sizeHint()));
@@ -43,6 +62,8 @@ void frmGraph::Form_Activate() {
     for (int i = 0; i <= last; ++i) {
         PlotX[i] = module_.FireTime[i] / 60.0;
     }
+    // The compared fires in the units (and beside the curve) shown now.
+    SetComparisons(CurrentCurveName(), ComparedCurves());
     ScaleTimeAxis(vorla::ArrayMaximum(PlotX, last));
     // The unit factor is 1 in S.I. units, so the rates are shown in kW then.
     const double factor = module_.Units.HeatReleaseRate.ToSI;
@@ -90,6 +111,76 @@ void frmGraph::cmdSave_Click() {
     cmdClose->setFocus(Qt::OtherFocusReason);
     cmdSave->setEnabled(false);
     saved_ = true;
+}
+
+QString frmGraph::CurrentCurveName() const {
+    const QString description = QString::fromStdString(module_.FireDescription).trimmed();
+    return description.isEmpty() ? QString("Current curve") : description;
+}
+
+std::vector<vorla::ui::ComparedCurve> frmGraph::ComparedCurves() const {
+    const double factor = module_.Units.HeatReleaseRate.ToSI;
+    std::vector<vorla::ui::ComparedCurve> curves;
+    for (const auto& fire : comparedFires_) {
+        vorla::ui::ComparedCurve curve{fire.Name, {}, {}};
+        for (std::size_t i = 0; i < fire.Seconds.size(); ++i) {
+            curve.Minutes.push_back(fire.Seconds[i] / 60.0);
+            curve.Values.push_back(fire.Kilowatts[i] / factor);
+        }
+        curves.push_back(std::move(curve));
+    }
+    return curves;
+}
+
+void frmGraph::cmdCompare_Click() {
+    if (comparedFires_.size() >= kMostComparedFires) {
+        services_.ShowMessage({"The graph compares at most " + std::to_string(kMostComparedFires) +
+                                   " fire files with the current curve. Remove Comparisons "
+                                   "before adding another.",
+                               "QDOT-XW", MessageIcon::Exclamation, MessageButtons::Ok});
+        return;
+    }
+    const auto path = services_.ChooseFile(vorla::ui::OpenDialog(
+        "Compare With Fire File", kCompareFilter, services_.DataDirectory(), {}));
+    if (!path) {
+        return;
+    }
+    const auto read = ReadFireFileForEditing(*path);
+    if (const auto* error = std::get_if<FireFileError>(&read)) {
+        services_.ShowMessage(
+            {DescribeFireFileError(*error), "QDOT-XW", MessageIcon::Critical, MessageButtons::Ok});
+        return;
+    }
+    const auto& opened = std::get<OpenedFire>(read);
+    const QString file = QFileInfo(QString::fromStdString(opened.Path)).fileName();
+    QString name = QString::fromStdString(opened.Description).trimmed();
+    if (name.isEmpty()) {
+        name = file;
+    }
+    // A name the legend already has is told apart by the file name.
+    bool taken = name == CurrentCurveName();
+    for (const auto& fire : comparedFires_) {
+        taken = taken || fire.Name == name;
+    }
+    if (taken && name != file) {
+        name = QString("%1 (%2)").arg(name, file);
+    }
+    ComparedFire fire{name, {}, {}};
+    for (int i = 0; i <= opened.Curve.LastPoint; ++i) {
+        fire.Seconds.push_back(opened.Curve.Time[static_cast<std::size_t>(i)]);
+        fire.Kilowatts.push_back(opened.Curve.Rate[static_cast<std::size_t>(i)]);
+    }
+    comparedFires_.push_back(std::move(fire));
+    ShowComparisons(CurrentCurveName(), ComparedCurves());
+    cmdRemoveComparisons->setEnabled(true);
+}
+
+void frmGraph::cmdRemoveComparisons_Click() {
+    comparedFires_.clear();
+    ShowComparisons({}, {});
+    // The focus leaves the button before it is disabled, so the keys still work.
+    cmdCompare->setFocus(Qt::OtherFocusReason);
+    cmdRemoveComparisons->setEnabled(false);
 }
 
 void frmGraph::cmdClose_Click() {

@@ -2,12 +2,21 @@
 // against time, with Save (writes the fire file named on the main form) and
 // Close (offers to save first, then returns to the main form). The window is
 // made when the main form is and is only ever hidden.
+//
+// Compare With… (Ctrl+O) adds another fire file's curve, up to four, each in
+// its own colour and named in the legend by its description (or its file
+// name); Remove Comparisons (Ctrl+R) takes them all off. They stay while
+// other curves are built, until removed: a new curve is usually compared with
+// the same fires the last one was.
 #pragma once
 
 #include "common/ui/graph_window.h"
 #include "fire_generator/curves/standard_module.h"
 
+#include <QString>
+#include <cstddef>
 #include <string>
+#include <vector>
 
 class QPushButton;
 
@@ -16,6 +25,9 @@ class PlatformServices;
 }
 
 namespace vorla::generator {
+
+// How many fire files the graph compares with the current curve at once.
+inline constexpr std::size_t kMostComparedFires = 4;
 
 class frmGraph final : public vorla::ui::GraphWindow {
     Q_OBJECT
@@ -42,12 +54,30 @@ class frmGraph final : public vorla::ui::GraphWindow {
     // Save enabled.
     void cmdSave_Click();
     void cmdClose_Click() override;
+    // Reads a fire file and adds its curve; the fifth is refused.
+    void cmdCompare_Click();
+    void cmdRemoveComparisons_Click();
+
+    // The compared fires in the units the main form shows, and the current
+    // curve's name in the legend.
+    std::vector<vorla::ui::ComparedCurve> ComparedCurves() const;
+    QString CurrentCurveName() const;
 
     // Save's question before it replaces a file the user has not confirmed for
     // this curve; true when the file may be written.
     bool MayReplace();
 
     QPushButton* cmdSave;
+    QPushButton* cmdCompare;
+    QPushButton* cmdRemoveComparisons;
+
+    // A fire file compared with the current curve, its rates in kW.
+    struct ComparedFire {
+        QString Name;
+        std::vector<double> Seconds;
+        std::vector<double> Kilowatts;
+    };
+    std::vector<ComparedFire> comparedFires_;
     // The name chosen and confirmed for this curve; empty once the window closes.
     std::string confirmedFileName_;
     // True once the curve on screen has been written.

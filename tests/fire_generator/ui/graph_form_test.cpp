@@ -4,6 +4,7 @@
 #include "common/fire_file_reader.h"
 #include "common/fire_file_writer.h"
 #include "generator_windows.h"
+#include "tests/support/file_bytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,6 +22,27 @@ QByteArray Contents(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
+
+const vorla::ui::GraphPicture& Picture() {
+    return *Control<vorla::ui::GraphPicture>(Generator::Graph(), "picGraph");
+}
+
+// Compare With… choosing `path` in its dialog.
+void CompareWith(Generator& generator, const QString& path) {
+    generator.platform.ChooseInNextDialog(path.toStdString());
+    Button(&Generator::Graph(), "cmdCompare")->click();
+}
+
+QString Example(const char* name) {
+    return QString(VORLA_EXAMPLES_DIR) + "/" + name;
+}
+
+// 0 kW at 0 s to 500 kW at 120 s, with its description.
+constexpr const char* kRampFire = "    0          0.0        0.000\r\n"
+                                  "  120        500.0        0.000\r\n"
+                                  "   -9           -9           -9\r\n"
+                                  "RAMP.FIR     01-02-2024\r\n"
+                                  "Ramp to 500 kW\r\n";
 
 } // namespace
 
@@ -60,6 +82,138 @@ class GraphFormTest : public QObject {
     }
 
   private slots:
+    void ComparesWithUpToFourFireFiles() {
+        Generator generator;
+        BuildPool(generator);
+        QWidget& graph = generator.Graph();
+        QVERIFY(!Button(&graph, "cmdRemoveComparisons")->isEnabled());
+        QCOMPARE(Button(&graph, "cmdCompare")->toolTip(),
+                 QString("Draw the curve of another fire file beside this one (up to four) "
+                         "(Ctrl+O)"));
+        const char* files[] = {"tsquared-fast-1mw.fir", "medium-tsquared-1mw.fir",
+                               "pool-1m-674kw.fir", "office-workstation.fir"};
+        for (const char* file : files) {
+            CompareWith(generator, Example(file));
+        }
+        QVERIFY(generator.platform.Messages().empty());
+        QCOMPARE(generator.platform.FileDialogs().at(0).Request.Title,
+                 std::string("Compare With Fire File"));
+        QCOMPARE(generator.platform.FileDialogs().at(0).Request.Filter,
+                 std::string("QDOT-XW Files (*.fir)|*.fir|All files (*)|*"));
+        QCOMPARE(Picture().LegendTexts(),
+                 QStringList({"Heptane pool, 1 m", "T-squared fast fire growing to 1 MW",
+                              "Medium t-squared fire growing to 1000 kW, burning to 900 s",
+                              "Heptane pool, 1 m diameter", "Office workstation"}));
+        QStringList colours;
+        for (const auto& curve : Picture().Comparisons()) {
+            colours << curve.Colour.name();
+        }
+        QCOMPARE(colours, QStringList({"#00ffff", "#ff60d0", "#60ff60", "#ffa030"}));
+        QVERIFY(Button(&graph, "cmdRemoveComparisons")->isEnabled());
+        // The workstation's file ends at 1500 s: the time axis covers 25 minutes.
+        QCOMPARE(Label(&graph, "lblXLabel(5)")->text(), QString("25"));
+
+        // A fifth is refused before any dialog, naming the limit.
+        const auto before = Picture().LegendTexts();
+        generator.platform.ClearRecords();
+        generator.platform.ChooseInNextDialog(Example("heptane-pool-1m.fir").toStdString());
+        Button(&graph, "cmdCompare")->click();
+        QVERIFY(generator.platform.FileDialogs().empty());
+        QCOMPARE(generator.platform.Messages().size(), std::size_t{1});
+        QCOMPARE(Shown(generator.platform.Messages()[0]),
+                 QString("QDOT-XW | The graph compares at most 4 fire files with the current "
+                         "curve. Remove Comparisons before adding another."));
+        QCOMPARE(Picture().LegendTexts(), before);
+
+        // Remove Comparisons takes them all off.
+        generator.platform.ClearRecords();
+        Button(&graph, "cmdRemoveComparisons")->click();
+        QVERIFY(Picture().Comparisons().empty());
+        QVERIFY(Picture().LegendTexts().isEmpty());
+        QVERIFY(!Button(&graph, "cmdRemoveComparisons")->isEnabled());
+        QCOMPARE(Label(&graph, "lblXLabel(5)")->text(), QString("10"));
+        QCOMPARE(FocusIn(&graph), QString("cmdCompare"));
+    }
+
+    // The ramp's point at 120 s on the pool's axes: 2 of 10 minutes across,
+    // 500 kW (473.9 Btu/s at 1.055 kW each) of 1000 up.
+    void TheComparedPointLandsWhereItsValueSays_data() {
+        QTest::addColumn<bool>("us");
+        QTest::addColumn<double>("value");
+        QTest::newRow("kW") << false << 500.0;
+        QTest::newRow("Btu/s") << true << 500 / 1.055;
+    }
+    void TheComparedPointLandsWhereItsValueSays() {
+        QFETCH(bool, us);
+        QFETCH(double, value);
+        Generator generator;
+        if (us) {
+            generator.SwitchToUSUnits();
+        }
+        BuildPool(generator);
+        const QString ramp = generator.FolderPath("RAMP.FIR");
+        QVERIFY(WriteFile(ramp.toStdString(), kRampFire));
+        CompareWith(generator, ramp);
+        QCOMPARE(Picture().LegendTexts(), QStringList({"Heptane pool, 1 m", "Ramp to 500 kW"}));
+        QCOMPARE(Label(&generator.Graph(), "lblYLabel(5)")->text(), QString("1000"));
+        const auto& points = Picture().Comparisons().at(0).Points;
+        QCOMPARE(points.size(), std::size_t{2});
+        QVERIFY(std::abs(points[1].x() - 948) < 1e-9);
+        QVERIFY2(std::abs(points[1].y() - (3135 - 3135 * value / 1000)) < 1e-6,
+                 qPrintable(QString::number(points[1].y())));
+    }
+
+    // Files the fire file reader refuses get its message; the graph stays.
+    void RefusedFireFilesLeaveTheGraphAsItWas_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("missing") << "NONE.FIR"
+                                 << "The fire file {dir}/NONE.FIR cannot be opened";
+        QTest::newRow("a saved report") << Example("office-sofa-fire.vof") << "line 1";
+    }
+    void RefusedFireFilesLeaveTheGraphAsItWas() {
+        QFETCH(QString, file);
+        QFETCH(QString, message);
+        Generator generator;
+        BuildPool(generator);
+        CompareWith(generator, Example("tsquared-fast-1mw.fir"));
+        const auto series = Picture().Series();
+        const auto legend = Picture().LegendTexts();
+        const auto firstCurve = Picture().Comparisons().at(0).Points;
+        generator.platform.ClearRecords();
+        CompareWith(generator, QFileInfo(file).isAbsolute() ? file : generator.FolderPath(file));
+        QCOMPARE(generator.platform.Messages().size(), std::size_t{1});
+        const auto& shown = generator.platform.Messages()[0].Request;
+        QCOMPARE(shown.Title, std::string("QDOT-XW"));
+        QCOMPARE(shown.Icon, MessageIcon::Critical);
+        const QString expected = QString(message).replace("{dir}", generator.FolderPath("."));
+        QVERIFY2(QString::fromStdString(shown.Text).contains(QDir::cleanPath(expected)) ||
+                     QString::fromStdString(shown.Text).contains(expected),
+                 shown.Text.c_str());
+        QCOMPARE(Picture().Series(), series);
+        QCOMPARE(Picture().LegendTexts(), legend);
+        QCOMPARE(Picture().Comparisons().at(0).Points, firstCurve);
+    }
+
+    // A new curve is drawn beside the fires compared with the last one, in the
+    // units the main form shows then; names already in the legend get the file.
+    void ANewCurveKeepsTheComparisons() {
+        Generator generator;
+        BuildPool(generator);
+        CompareWith(generator, Example("pool-1m-674kw.fir"));
+        CompareWith(generator, Example("pool-1m-674kw.fir"));
+        QCOMPARE(Picture().LegendTexts(),
+                 QStringList({"Heptane pool, 1 m", "Heptane pool, 1 m diameter",
+                              "Heptane pool, 1 m diameter (pool-1m-674kw.fir)"}));
+        generator.platform.AnswerNextQuestion(MessageButton::No); // Close: not saved
+        Button(&generator.Graph(), "cmdClose")->click();
+        QVERIFY(!generator.Graph().isVisible());
+        BuildPool(generator, "POOL2.FIR");
+        QCOMPARE(Picture().Comparisons().size(), std::size_t{2});
+        QCOMPARE(Picture().LegendTexts().size(), 3);
+        QVERIFY(Button(&generator.Graph(), "cmdRemoveComparisons")->isEnabled());
+    }
+
     void KeepsTheWindowConventions() {
         Generator generator;
         BuildPool(generator);
