@@ -248,6 +248,47 @@ void CompartmentWindows(FakePlatform& platform) {
     Settle();
 }
 
+// The office run again with a door twice as wide, compared in its graph with
+// the saved example report of the office as first built.
+void CompartmentComparison(FakePlatform& platform) {
+    auto calc = std::make_unique<vorla::compartment::Calculations>();
+    auto input = std::make_unique<vorla::compartment::frmInput>(*calc, platform, [] {});
+    QWidget* form = input.get();
+    Show(form);
+    Type(form, "txtRunTitle", "Office, door 1.8 m wide");
+    Type(form, "txtOutputFile", "OFFICE-DOOR.VOF");
+    Type(form, "txtFloorArea", "20");
+    Type(form, "txtRoomHeight", "2.4");
+    Type(form, "txtVentWidth", "1.8");
+    Type(form, "txtSillHeight", "0");
+    Type(form, "txtSoffitHeight", "2");
+    Type(form, "txtFireHeight", "0");
+    Type(form, "txtRunTime", "600");
+    Type(form, "txtFireFile", kExamples + "/office-sofa-tsquared.fir");
+    for (const char* box : {"txtFloorArea", "txtRoomHeight", "txtVentWidth", "txtSillHeight",
+                            "txtSoffitHeight", "txtFireHeight", "txtRunTitle"}) {
+        Control(form, box)->setFocus();
+        Settle();
+    }
+    Trigger(form, "mnuRun");
+    QWidget* report = TopLevel("frmOutput");
+    if (report == nullptr) {
+        std::cerr << "VORLA-XW opened no report for the comparison\n";
+        return;
+    }
+    Click(report, "cmdGraph");
+    if (QWidget* graph = TopLevel("frmGraph")) {
+        platform.ChooseInNextDialog((kExamples + "/office-sofa-fire.vof").toStdString());
+        Click(graph, "cmdCompare");
+        Shoot(graph, "vorla-graph-compare");
+        Click(graph, "cmdClose");
+    }
+    platform.AnswerNextQuestion(MessageButton::No);
+    Click(report, "cmdClose");
+    input.reset();
+    Settle();
+}
+
 void SmokeWindows(FakePlatform& platform) {
     auto calc = std::make_unique<vorla::smoke::Calculations>();
     auto input = std::make_unique<vorla::smoke::frmInput>(*calc, platform, [] {});
@@ -355,6 +396,15 @@ void GeneratorWindows(FakePlatform& platform) {
             continue;
         }
         Shoot(graph, QString("qdot-graph-%1").arg(curve.window));
+        if (QString(curve.window) == "frmTSquared") {
+            for (const char* fire : {"tsquared-slow-1mw-delay-60s.fir", "office-sofa-tsquared.fir",
+                                     "pallets-fast-tsquared.fir"}) {
+                platform.ChooseInNextDialog((kExamples + "/" + fire).toStdString());
+                Click(graph, "cmdCompare");
+            }
+            Shoot(graph, "qdot-graph-compare");
+            Click(graph, "cmdRemoveComparisons");
+        }
         platform.AnswerNextQuestion(MessageButton::No);
         Click(graph, "cmdClose");
     }
@@ -378,6 +428,7 @@ int main(int argc, char** argv) {
     QTemporaryDir data;
     FakePlatform platform(data.filePath("VORLA/DATA").toStdString());
     CompartmentWindows(platform);
+    CompartmentComparison(platform);
     SmokeWindows(platform);
     GeneratorWindows(platform);
 

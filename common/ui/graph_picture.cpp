@@ -25,7 +25,7 @@ QPointF Bounded(QPointF p) {
 
 // The legend may take this share of the picture's width; longer names are cut
 // with an ellipsis.
-constexpr double kLegendWidthShare = 0.45;
+constexpr double kLegendWidthShare = 0.7;
 
 } // namespace
 
