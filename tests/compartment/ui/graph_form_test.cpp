@@ -225,6 +225,9 @@ void ResultsGraphWindowTest::CompareWithASavedReport() {
     QCOMPARE(dialog.Filter,
              std::string("VORLA-XW Data Files (*.vof;*.sdf)|*.vof;*.sdf|All files (*)|*"));
     QCOMPARE(dialog.Kind, vorla::ui::FileDialogKind::Open);
+    // From the data directory, which the program's remembering layer replaces
+    // with the folder last chosen in this dialog.
+    QCOMPARE(dialog.InitialDirectory, program.platform.DataDirectory());
     QVERIFY(program.platform.Messages().empty());
 
     // Both runs are titled "Office, sofa fire": the saved one is named by its file.
