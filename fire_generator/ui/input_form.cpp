@@ -73,6 +73,11 @@ frmInput::frmInput(StandardModule& module, vorla::ui::PlatformServices& services
     module_.HeatOfCombustion = 12000;
     graph_ = std::make_unique<frmGraph>(module_, services_);
     connect(graph_.get(), &frmGraph::Left, this, &frmInput::ShowAgain);
+    connect(graph_.get(), &frmGraph::FileSaved, this, [this](const QString& path) {
+        if (WhenFileSaved) {
+            WhenFileSaved(path.toStdString());
+        }
+    });
 
     auto* fields = new QGridLayout;
     fields->setColumnStretch(1, 1);

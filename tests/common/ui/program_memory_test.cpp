@@ -225,6 +225,15 @@ class ProgramMemoryTest : public QObject {
 
         recent.Menu()->actions().at(0)->trigger();
         QCOMPARE(opened, QStringList({kept}));
+
+        // A file saved goes to the top as one opened does, once, by its full
+        // path however it was named.
+        const QString saved = File("saved.vof");
+        QVERIFY(QDir::setCurrent(files_.path()));
+        recent.Saved("saved.vof");
+        recent.Saved(kept.toStdString());
+        QCOMPARE(settings.RecentFiles(), QStringList({kept, saved}));
+        QCOMPARE(recent.Menu()->actions().size(), 2);
     }
 };
 

@@ -1,11 +1,15 @@
 // Bringing an existing fire file back into QDOT-XW (File > Open Fire File…,
 // the command line, a drop), and the t-squared form's growth classes.
+#include "common/ui/program_memory.h"
 #include "generator_windows.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/file_drop_events.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
 
 using namespace vorla::generator;
 using namespace vorla::generator::testing;
@@ -23,7 +27,16 @@ const std::string kArmchair = kExamples + "/armchair-wood-frame-30kg.fir";
 class OpenFireTest : public QObject {
     Q_OBJECT
 
+    QTemporaryDir settingsFolder_;
+
   private slots:
+    void initTestCase() {
+        // Settings go to a folder of the test, never the user's.
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings::setDefaultFormat(QSettings::IniFormat);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder_.path());
+    }
+
     void OpenFireFileShowsTheCurveAndNamesTheFile() {
         Generator generator;
         generator.platform.ChooseInNextDialog(kArmchair);
@@ -113,6 +126,31 @@ class OpenFireTest : public QObject {
         QVERIFY(generator.input.isVisible());
         QVERIFY(!generator.Graph().isVisible());
         QCOMPARE(Box(&generator.input, "txtFireFile")->text(), QString());
+    }
+
+    // With the program's memory as main() attaches it: a fire file opened and
+    // one saved from the graph both go to the top of Recent Files.
+    void FilesOpenedAndSavedGoToRecentFiles() {
+        QSettings().clear();
+        Generator generator;
+        vorla::ui::ProgramMemory memory(generator.platform);
+        memory.Attach(
+            generator.input, "QDOT-XW",
+            [&generator](const std::string& path) { return generator.input.OpenFile(path); },
+            generator.input.WhenFileOpened, generator.input.WhenFileSaved);
+        QVERIFY(generator.input.OpenFile(kArmchair));
+        QCOMPARE(vorla::ui::ProgramSettings().RecentFiles(),
+                 QStringList({QFileInfo(QString::fromStdString(kArmchair)).absoluteFilePath()}));
+        Button(&generator.Graph(), "cmdClose")->click();
+
+        QWidget* form = generator.Open(CurveKind::TSquared, "10");
+        QVERIFY(TypeInto(form, {"txtAlpha=0.0111", "txtTMax=300", "txtTEnd=600"}));
+        Button(form, "cmdOK")->click();
+        Button(&generator.Graph(), "cmdSave")->click();
+        const QString saved = generator.FolderPath("TEST.FIR");
+        QVERIFY(QFile::exists(saved));
+        QCOMPARE(vorla::ui::ProgramSettings().RecentFiles().value(0), saved);
+        QCOMPARE(vorla::ui::ProgramSettings().RecentFiles().size(), 2);
     }
 
     void AGrowthClassFillsAlphaAndTypingGoesBackToCustom_data() {
