@@ -330,8 +330,20 @@ bool frmInput::OpenFile(const std::string& path) {
             {DescribeFireFileError(*error), "QDOT-XW", MessageIcon::Critical, MessageButtons::Ok});
         return false;
     }
+    if (const auto* tooMany = std::get_if<TooManyFirePoints>(&read)) {
+        services_.ShowMessage({DescribeTooManyFirePoints(*tooMany), "QDOT-XW",
+                               MessageIcon::Critical, MessageButtons::Ok});
+        return false;
+    }
     const auto& fire = std::get<OpenedFire>(read);
+    const float heatOfCombustionBefore = module_.HeatOfCombustion;
     UseOpenedFire(fire, module_);
+    // The value the file was written with, in a text the curve command reads
+    // back as that very value.
+    if (module_.HeatOfCombustion != heatOfCombustionBefore) {
+        txtHoC->setText(QString::fromStdString(
+            HeatOfCombustionBoxText(module_.HeatOfCombustion, module_.Units)));
+    }
     // Saving again goes to the same file unless the user names another.
     txtFireFile->setText(QString::fromStdString(fire.Path));
     txtDescription->setText(QString::fromStdString(fire.Description));
