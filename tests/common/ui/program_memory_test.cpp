@@ -106,6 +106,10 @@ class ProgramMemoryTest : public QObject {
             {QRect(2000, 100, 800, 600), twoScreens, true},  // on the second screen
             {QRect(1800, 100, 800, 600), twoScreens, false}, // across the two
             {QRect(100, -20, 800, 600), oneScreen, false},   // title bar above the top
+            {QRect(0, 0, 1921, 1040), oneScreen, false},     // a pixel wider than the screen
+            {QRect(0, 0, 2560, 1400), oneScreen, false},     // kept from a larger screen
+            {QRect(0, 0, 3200, 1000), twoScreens, false},    // as wide as both together
+            {QRect(-900, 100, 800, 600), oneScreen, false},  // on a screen left of it, gone
             {QRect(), oneScreen, false},
         };
         for (const auto& c : cases) {
@@ -135,14 +139,25 @@ class ProgramMemoryTest : public QObject {
         window.show();
         QCOMPARE(window.frameGeometry(), left);
 
-        // One kept beyond the screens stays where the program puts it.
-        settings.SetWindowFrame("frmOther", area.translated(area.width(), 0));
-        QWidget other;
-        other.setObjectName("frmOther");
-        other.setGeometry(area.left() + 5, area.top() + 5, 100, 80);
-        const QRect placed = other.geometry();
-        other.show();
-        QCOMPARE(other.geometry(), placed);
+        // One kept off every screen, or larger than the screen, stays where
+        // the program puts it.
+        const struct {
+            const char* name;
+            QRect frame;
+        } notRestored[] = {
+            {"frmOffEveryScreen", area.translated(area.width(), 0)},
+            {"frmLargerThanTheScreen", area.adjusted(0, 0, 400, 300)},
+        };
+        for (const auto& kept : notRestored) {
+            settings.SetWindowFrame(kept.name, kept.frame);
+            QWidget other;
+            other.setObjectName(kept.name);
+            other.setGeometry(area.left() + 5, area.top() + 5, 100, 80);
+            const QRect placed = other.geometry();
+            other.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&other));
+            QCOMPARE(other.geometry(), placed);
+        }
     }
 
     void TheUnitOptionStartsAsLastChosen() {
