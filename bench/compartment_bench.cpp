@@ -8,7 +8,9 @@
 #include "compartment/model/report_table_cells.h"
 #include "compartment/model/report_text.h"
 #include "compartment/model/run_key_results.h"
+#include "common/format.h"
 #include "literal/compartment_literal.h"
+#include "literal/format_literal.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -83,6 +85,38 @@ void BuildReportOf1801Rows(benchmark::State& state) {
     state.counters["rows"] = calc->Results.LastRow + 1;
 }
 BENCHMARK(BuildReportOf1801Rows)->Unit(benchmark::kMillisecond);
+
+// The nine right-aligned numbers of each of 1801 report rows, with today's
+// formatting and with the literal one it must match character for character.
+template <std::string (*Align)(double, std::string_view)>
+void FormatReportNumbersOf1801Rows(benchmark::State& state) {
+    auto calc = OfficeWithSofaFire(9000);
+    RunModel(calc->Inputs, calc->Fire, kContinue, calc->Results);
+    const RunResults& results = calc->Results;
+    for (auto _ : state) {
+        std::size_t characters = 0;
+        for (int r = 0; r <= results.LastRow; ++r) {
+            const double celsius = results.LayerTemperature[r];
+            const double z = results.InterfaceHeight[r];
+            const double rate = results.HeatReleaseRate[r];
+            const double flow = results.VentFlow[r];
+            characters += Align(results.Time[r], "###0").size() +
+                          Align(celsius * 9 / 5 + 32, "###0").size() +
+                          Align(celsius, "###0").size() + Align(z / 0.3048, "#0.00").size() +
+                          Align(z, "#0.00").size() + Align(rate / 1.055, "####0.0").size() +
+                          Align(rate, "####0.0").size() + Align(flow * 2.2046, "#0.000").size() +
+                          Align(flow, "#0.000").size();
+        }
+        benchmark::DoNotOptimize(characters);
+    }
+    state.SetItemsProcessed(state.iterations() * (results.LastRow + 1) * 9);
+}
+BENCHMARK(FormatReportNumbersOf1801Rows<&vorla::RightAlign>)
+    ->Name("FormatReportNumbersOf1801Rows")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(FormatReportNumbersOf1801Rows<&vorla::literal::RightAlign>)
+    ->Name("FormatReportNumbersOf1801RowsLiteral")
+    ->Unit(benchmark::kMillisecond);
 
 // What the report window adds once a run is over, and again each time the
 // criteria change: the key results of 1801 rows in words.

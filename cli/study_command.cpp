@@ -3,12 +3,12 @@
 #include "cli/option_parser.h"
 #include "cli/study_files.h"
 #include "cli/study_help.h"
-#include "cli/study_plots.h"
+#include "cli/study_plotter.h"
 #include "cli/study_progress.h"
 #include "cli/study_runs.h"
 #include "cli/vorla_command.h"
-#include "common/plot/offscreen_gui.h"
 #include "common/text_file.h"
+#include "study/runs_table.h"
 #include "study/study_runner.h"
 
 #include <filesystem>
@@ -135,8 +135,7 @@ std::optional<std::string> RunsReport(const std::string& directory) {
 }
 
 int WritePlots(const std::string& directory, std::ostream& err) {
-    const plot::OffscreenGui gui;
-    if (const auto problem = WriteStudyPlots(directory)) {
+    if (const auto problem = DrawStudyPlots(StudyPlotterPath(), directory)) {
         return Fail(err, *problem);
     }
     return kExitSuccess;

@@ -1,20 +1,15 @@
 #include "cli/study_plots.h"
 
-#include "common/plot/plot_files.h"
 #include "common/round_trip_text.h"
-#include "common/text_file.h"
 
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
-#include <system_error>
 
 namespace vorla::cli {
 namespace {
 
 using Json = nlohmann::ordered_json;
 
-constexpr QSize kPlotSize{800, 560};
 // A share axis ends at 1: the value axis takes the next round step above its
 // largest value, and 1 is the next one above this.
 constexpr double kShareAxisMaximum = 0.99;
@@ -257,45 +252,6 @@ std::vector<StudyPlot> StudyPlots(const study::RunsTable& table, const Json& gri
         plots.push_back({kHistogramName, std::move(histogram)});
     }
     return plots;
-}
-
-std::optional<std::string> WriteStudyPlots(const std::string& directory) {
-    const std::string runsPath = directory + "/runs.csv";
-    const std::string summaryPath = directory + "/summary.json";
-    const auto runsFile = ReadWholeFile(runsPath);
-    if (runsFile.problem) {
-        return "The file " + runsPath + " cannot be read (" + *runsFile.problem + ").";
-    }
-    const auto runs = study::ParseRunsCsv(runsFile.text, runsPath);
-    if (const auto* problem = std::get_if<std::string>(&runs)) {
-        return *problem;
-    }
-    const auto summaryFile = ReadWholeFile(summaryPath);
-    if (summaryFile.problem) {
-        return "The file " + summaryPath + " cannot be read (" + *summaryFile.problem + ").";
-    }
-    const Json summary = Json::parse(summaryFile.text, nullptr, false);
-    if (summary.is_discarded() || !summary.contains("grid_points")) {
-        return "The file " + summaryPath + " is not the summary.json of a study.";
-    }
-
-    const std::filesystem::path folder = std::filesystem::path(directory) / "plots";
-    std::error_code error;
-    std::filesystem::create_directories(folder, error);
-    if (error || !std::filesystem::is_directory(folder)) {
-        return "The folder " + folder.string() + " could not be created (" +
-               (error ? error.message() : std::string("a file has that name")) + ").";
-    }
-    for (const auto& plot : StudyPlots(std::get<study::RunsTable>(runs), summary["grid_points"])) {
-        const std::string stem = (folder / plot.Name).string();
-        if (auto problem = plot::WritePlotSvg(stem + ".svg", plot.Plot, kPlotSize)) {
-            return problem;
-        }
-        if (auto problem = plot::WritePlotPng(stem + ".png", plot.Plot, kPlotSize)) {
-            return problem;
-        }
-    }
-    return std::nullopt;
 }
 
 } // namespace vorla::cli

@@ -1,8 +1,9 @@
 // The plots of a design study, drawn from its runs.csv: the empirical
 // cumulative distribution of the flashover time and of each criterion time
 // (one curve per grid point) and a histogram of the peak layer temperature.
-// The plots are plain values (common/plot/plot.h); WriteStudyPlots paints them
-// as SVG and PNG into DIR/plots/.
+// The plots are plain values (common/plot/plot.h), built without Qt; the
+// plotting program (cli/study_plots_main.cpp) paints them as SVG and PNG into
+// DIR/plots/.
 #pragma once
 
 #include "common/plot/plot.h"
@@ -41,10 +42,5 @@ std::vector<StudyPlot> StudyPlots(const study::RunsTable& runs,
 // The file names, without extension, of the plots StudyPlots draws from a
 // runs.csv with this header.
 std::vector<std::string> StudyPlotNames(const std::vector<std::string>& header);
-
-// Reads DIR/runs.csv and DIR/summary.json and writes every plot into DIR/plots/
-// as NAME.svg and NAME.png. Needs a QGuiApplication (plot::OffscreenGui).
-// Returns the sentence naming what could not be read or written.
-std::optional<std::string> WriteStudyPlots(const std::string& directory);
 
 } // namespace vorla::cli

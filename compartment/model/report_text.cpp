@@ -141,7 +141,14 @@ std::string ScreenTableText(const RunInputs& in, const RunResults& results,
 
 std::string SavedReportText(std::string_view reportHeader, std::string_view reportRows,
                             std::string_view endMessage) {
-    std::string text = HeaderText(reportHeader);
+    // Sized once: a 9000 s report is over 100 kB, and growing it step by step
+    // would copy it and touch twice the memory.
+    std::string text;
+    text.reserve(kVersionLine.size() + reportHeader.size() + reportRows.size() + endMessage.size() +
+                 6);
+    text += kVersionLine;
+    text += kCrLf;
+    text += reportHeader;
     text += kCrLf;
     text += reportRows;
     text += endMessage;

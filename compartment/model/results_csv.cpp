@@ -25,6 +25,9 @@ std::string ResultsCsv(const RunResults& results) {
     std::string text = "time_s,layer_temperature_C,interface_height_m,heat_release_rate_kW,"
                        "vent_flow_kg_s,flow_regime,starved_of_air";
     text += kCrLf;
+    // A line is at most 4 numbers of up to 24 characters and a few more: sized
+    // once, the text is never copied as it grows.
+    text.reserve(text.size() + static_cast<std::size_t>(results.LastRow + 1) * 128);
     for (int r = 0; r <= results.LastRow; ++r) {
         text += std::to_string(results.Time[r]);
         for (const double value :

@@ -227,6 +227,32 @@ TEST_F(StudyCommand, ThreadsAndShardsWriteTheSameBytes) {
     EXPECT_EQ(Lines(one.at("runs.csv")).size(), 1u + 50);
 }
 
+// A vorla copied without its plotting program still writes the whole study,
+// then says which program it could not run.
+TEST_F(StudyCommand, WithoutThePlottingProgramTheResultsStayAndTheProgramIsNamed) {
+    fs::create_directories(In("bin"));
+    fs::copy_file(VORLA_EXECUTABLE, In("bin/vorla"));
+    const std::string study =
+        Write("office.toml",
+              "model = \"compartment\"\nruns = 3\n[base]\nfire = \"office-sofa-tsquared.fir\"\n"
+              "floor-area = 20\nroom-height = 2.4\nsill-height = 0\nfire-height = 0\n"
+              "soffit-height = 2\nvent-width = 0.9\nrun-time = 300\n"
+              "[vary]\nloss-fraction = { uniform = [0.5, 0.9] }\n");
+    const std::string command = Quoted(In("bin/vorla")) + " study " + Quoted(study) +
+                                " --no-progress -o " + Quoted(In("results")) + " 2>" +
+                                Quoted(In("stderr.txt")) + " >/dev/null";
+    const int status = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    EXPECT_EQ(ReadFile(In("stderr.txt")),
+              "vorla study: the plots cannot be drawn: the plotting program " +
+                  fs::weakly_canonical(In("libexec/vorla/vorla-study-plots")).string() +
+                  " cannot be run (No such file or directory).\n");
+    EXPECT_EQ(Lines(ReadFile(In("results/runs.csv"))).size(), 1u + 3);
+    EXPECT_TRUE(fs::exists(In("results/summary.json")));
+    EXPECT_FALSE(fs::exists(In("results/plots")));
+}
+
 TEST_F(StudyCommand, MalformedStudyFilesAreRefusedNamingFileLineAndKey) {
     struct Case {
         std::string text;
