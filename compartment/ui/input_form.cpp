@@ -27,6 +27,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace vorla::compartment {
@@ -338,6 +339,12 @@ void frmInput::ShowBoxes(const InputBoxes& boxes) {
     }
 }
 
+void frmInput::SelectUnitsOption(int index) {
+    const QSignalBlocker blockSi(optUnits[0]);
+    const QSignalBlocker blockUs(optUnits[1]);
+    optUnits[index]->setChecked(true);
+}
+
 void frmInput::Form_Load() {
     SetSIUnits();
 }
@@ -416,46 +423,46 @@ void frmInput::ChooseDataFile(bool open) {
 }
 
 bool frmInput::OpenFile(const std::string& path) {
-    // The units the user chose stay: a saved report holds S.I. values, shown
-    // in those units as a click on the unit option would show them.
     InputBoxes boxes = Boxes();
     const InputBoxes shownBefore = boxes;
     const UnitTables unitsBefore = calc_.Units;
     const RunInputs inputsBefore = calc_.Inputs;
+    const bool wasSI = calc_.Units.System == UnitSystem::SI;
     const auto problem = ReadSavedReport(path, boxes, calc_.Units, calc_.Inputs);
-    if (problem) {
-        // Nothing read: the form stays as it was, except that a file that
-        // cannot be read leaves no output file name behind.
+    if (problem && problem->kind == FileProblem::Kind::WrongFormat) {
+        // Not a report of this program: what the user typed stays as it was.
         calc_.Units = unitsBefore;
         calc_.Inputs = inputsBefore;
-        boxes = shownBefore;
-        if (problem->kind != FileProblem::Kind::WrongFormat) {
-            boxes.txtOutputFile.clear();
-        }
-        ShowBoxes(boxes);
         services_.ShowMessage({DescribeFileProblem(*problem), kProgramTitle,
                                ui::MessageIcon::Critical, ui::MessageButtons::Ok});
         return false;
     }
-    // In S.I. units the boxes keep the report's own texts.
-    if (unitsBefore.System != UnitSystem::SI) {
-        ChangeUnits(unitsBefore.System, calc_.Inputs, calc_.Units, boxes);
+    SelectUnitsOption(0);
+    ShowUnitLabels();
+    if (problem) {
+        services_.ShowMessage({DescribeFileProblem(*problem), kProgramTitle,
+                               ui::MessageIcon::Critical, ui::MessageButtons::Ok});
+        // Already in S.I. units, the boxes keep their texts as typed.
+        if (wasSI) {
+            boxes = shownBefore;
+        }
+        boxes.txtOutputFile.clear();
+    } else {
+        calc_.OpenedReport = path;
+        if (WhenFileOpened) {
+            WhenFileOpened(path);
+        }
     }
     ShowBoxes(boxes);
-    calc_.OpenedReport = path;
-    if (WhenFileOpened) {
-        WhenFileOpened(path);
-    }
-    return true;
+    return !problem;
 }
 
 void frmInput::mnuFileNew_Click() {
     calc_.OpenedReport.clear();
     InputBoxes boxes = Boxes();
-    const UnitSystem chosen = calc_.Units.System;
     NewInputs(boxes, calc_.Units, calc_.Inputs);
-    // An empty form in the units the user chose.
-    ChangeUnits(chosen, calc_.Inputs, calc_.Units, boxes);
+    SelectUnitsOption(0);
+    ShowUnitLabels();
     ShowBoxes(boxes);
     txtRunTitle->setFocus();
 }

@@ -87,6 +87,7 @@ class frmInput final : public QMainWindow {
     QLineEdit* Box(InputBox box) const;
     InputBoxes Boxes() const;
     void ShowBoxes(const InputBoxes& boxes);
+    void SelectUnitsOption(int index); // without the unit change of a click
     // The report window has closed: this form shows again, focus on txtRunTitle.
     void ShowAgain();
     void EndProgram();

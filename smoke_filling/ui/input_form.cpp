@@ -26,6 +26,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace vorla::smoke {
@@ -267,6 +268,11 @@ void frmInput::ShowBoxes(const InputBoxes& texts) {
     ShowText(txtFireFile, texts.txtFireFile);
 }
 
+// Selecting "S.I. Units" runs optUnits_Click when it changes the selection.
+void frmInput::SelectSIUnits() {
+    optUnits[0]->setChecked(true);
+}
+
 void frmInput::optUnits_Click() {
     const UnitSystem system = optUnits[1]->isChecked() ? UnitSystem::US : UnitSystem::SI;
     auto texts = Boxes();
@@ -277,12 +283,11 @@ void frmInput::optUnits_Click() {
 
 void frmInput::mnuFileNew_Click() {
     calc_.OpenedReport.clear();
+    SelectSIUnits();
     auto texts = Boxes();
-    const UnitSystem chosen = calc_.Units.System;
     NewInputs(texts, calc_.Units, calc_.Inputs);
-    // An empty form in the units the user chose.
-    ChangeUnits(chosen, calc_.Inputs, calc_.Units, texts);
     ShowBoxes(texts);
+    ShowUnitLabels();
     txtRunTitle->setFocus();
 }
 
@@ -302,42 +307,44 @@ void frmInput::ChooseDataFileToOpen() {
 }
 
 bool frmInput::OpenFile(const std::string& path) {
-    // The units the user chose stay: a saved report holds S.I. values, shown
-    // in those units as a click on the unit option would show them.
     const InputBoxes shownBefore = Boxes();
     const UnitTables unitsBefore = calc_.Units;
     const RunInputs inputsBefore = calc_.Inputs;
-    auto texts = shownBefore;
+    const bool wasUS = optUnits[1]->isChecked();
+    SelectSIUnits();
+    auto texts = Boxes();
     const auto problem = ReadSavedReport(path, texts, calc_.Units, calc_.Inputs);
-    if (problem) {
-        // Nothing read: the form stays as it was, except that a file that
-        // cannot be read leaves no output file name behind.
-        const bool wrongFormat = problem->kind == FileProblem::Kind::WrongFormat;
+    // A file not of this program leaves the form as it was; one that cannot be
+    // read leaves no output file name behind.
+    const bool wrongFormat = problem && problem->kind == FileProblem::Kind::WrongFormat;
+    if (wrongFormat) {
+        {
+            const QSignalBlocker blockSI(optUnits[0]);
+            const QSignalBlocker blockUS(optUnits[1]);
+            optUnits[wasUS ? 1 : 0]->setChecked(true);
+        }
         calc_.Units = unitsBefore;
         calc_.Inputs = inputsBefore;
         texts = shownBefore;
-        if (!wrongFormat) {
-            texts.txtOutputFile.clear();
+    } else if (problem) {
+        texts.txtOutputFile.clear();
+    } else {
+        calc_.OpenedReport = path;
+        if (WhenFileOpened) {
+            WhenFileOpened(path);
         }
-        ShowBoxes(texts);
+    }
+    ShowBoxes(texts);
+    ShowUnitLabels();
+    if (problem) {
         // A short file is the program's "Wrong file format."; one that cannot be
         // read is named with the system's reason.
         services_.ShowMessage(
             {DescribeFileProblem(*problem), kProgramName,
              wrongFormat ? ui::MessageIcon::Exclamation : ui::MessageIcon::Critical,
              ui::MessageButtons::Ok});
-        return false;
     }
-    // In S.I. units the boxes keep the report's own texts.
-    if (unitsBefore.System != UnitSystem::SI) {
-        ChangeUnits(unitsBefore.System, calc_.Inputs, calc_.Units, texts);
-    }
-    ShowBoxes(texts);
-    calc_.OpenedReport = path;
-    if (WhenFileOpened) {
-        WhenFileOpened(path);
-    }
-    return true;
+    return !problem;
 }
 
 void frmInput::mnuFileExit_Click() {

@@ -82,6 +82,7 @@ class frmInput final : public QMainWindow {
     void ChooseFireFile();
     void ChooseDataFileToSave();
     void ChooseDataFileToOpen();
+    void SelectSIUnits();
     InputBoxes Boxes() const;
     void ShowBoxes(const InputBoxes& boxes);
     // The report window is closing: the form is shown again, with the focus on

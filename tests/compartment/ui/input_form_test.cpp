@@ -329,10 +329,9 @@ class InputWindowTest : public QObject {
         Control<QAction>(program.input, "mnuFileNew")->trigger();
         QCOMPARE(Texts(program),
                  QStringList({"", "", "", "", "0.6", "", "", "", "", "0.35", "", ""}));
-        // The units stay as the user chose them.
-        QVERIFY(Control<QRadioButton>(program.input, "optUnits(1)")->isChecked());
-        QCOMPARE(program.calc->Units.System, vorla::UnitSystem::US);
-        QCOMPARE(UnitLabels(program), QStringList({"ft²", "ft", "ft", "ft", "ft", "ft", "s"}));
+        QVERIFY(Control<QRadioButton>(program.input, "optUnits(0)")->isChecked());
+        QCOMPARE(program.calc->Units.System, vorla::UnitSystem::SI);
+        QCOMPARE(UnitLabels(program), QStringList({"m²", "m", "m", "m", "m", "m", "s"}));
         const RunInputs& in = program.calc->Inputs;
         QCOMPARE(in.FloorArea, 0.0);
         QCOMPARE(in.SoffitHeight, 0.0F);
@@ -344,6 +343,7 @@ class InputWindowTest : public QObject {
 
     void FileOpenReadsTheInputsOfASavedReport() {
         Program program;
+        Control<QRadioButton>(program.input, "optUnits(1)")->click(); // File Open goes back to S.I.
         program.Set(InputBox::txtOutputFile, "LAST.VOF");
         const std::string example = kExamples + "/office-sofa-fire.vof";
         program.platform.ChooseInNextDialog(example);
@@ -369,44 +369,6 @@ class InputWindowTest : public QObject {
         QCOMPARE(program.calc->Inputs.SoffitHeight, 2.0F);
         QCOMPARE(program.FocusName(), QString("txtRunTitle"));
         QVERIFY(program.platform.Messages().empty());
-    }
-
-    // The unit option is the user's choice, kept from one run to the next:
-    // File Open shows the report's S.I. values in it, File New empties the
-    // form in it, and what the form shows is what the next start shows.
-    void FileOpenAndNewKeepTheUnitsChosen() {
-        QSettings().clear();
-        Program program;
-        vorla::ui::ProgramMemory memory(program.platform);
-        memory.Attach(
-            *program.input, "VORLA-XW",
-            [&program](const std::string& path) { return program.input->OpenFile(path); },
-            program.input->WhenFileOpened, program.input->WhenFileSaved);
-        Control<QRadioButton>(program.input, "optUnits(1)")->click();
-        QVERIFY(program.input->OpenFile(kExamples + "/office-sofa-fire.vof"));
-        // 20 m² / 0.0929 = 215.285 ft²; 2.4 m / 0.3048 = 7.874 ft; 0.9 m =
-        // 2.953 ft; 2 m = 6.562 ft. The fractions and the run time have no unit.
-        QCOMPARE(Texts(program),
-                 QStringList({"Office, sofa fire", "examples/office-sofa-fire.vof", "215.285",
-                              "7.874", "0.6", "2.953", "0.00", "6.562", "0.00", "0.35", "600",
-                              "examples/office-sofa-tsquared.fir"}));
-        QVERIFY(Control<QRadioButton>(program.input, "optUnits(1)")->isChecked());
-        QCOMPARE(UnitLabels(program), QStringList({"ft²", "ft", "ft", "ft", "ft", "ft", "s"}));
-        // The inputs are the report's, not read back from the rounded texts.
-        QCOMPARE(program.calc->Inputs.FloorArea, 20.0);
-        QCOMPARE(program.calc->Inputs.RoomHeight, 2.4);
-        QCOMPARE(vorla::ui::ProgramSettings().Units(), vorla::UnitSystem::US);
-
-        Control<QAction>(program.input, "mnuFileNew")->trigger();
-        QVERIFY(Control<QRadioButton>(program.input, "optUnits(1)")->isChecked());
-        QCOMPARE(program.calc->Units.System, vorla::UnitSystem::US);
-        QCOMPARE(vorla::ui::ProgramSettings().Units(), vorla::UnitSystem::US);
-
-        // Back in S.I. units the report shows its own texts.
-        Control<QRadioButton>(program.input, "optUnits(0)")->click();
-        QVERIFY(program.input->OpenFile(kExamples + "/office-sofa-fire.vof"));
-        QCOMPARE(program.Box(InputBox::txtFloorArea)->text(), QString("20"));
-        QCOMPARE(vorla::ui::ProgramSettings().Units(), vorla::UnitSystem::SI);
     }
 
     void FileOpenOfAFileNotOfThisProgramSaysWrongFormatAndKeepsTheForm_data() {

@@ -189,14 +189,13 @@ class OutputFormTest : public QObject {
                      Name(Control<QLineEdit>(w.input, "txtRunTitle")));
         QVERIFY(w.platform.Problems().empty());
 
-        // The file opens again as it was typed, in the units still chosen.
+        // The file opens again as it was typed, in S.I. units.
         w.platform.ChooseInNextDialog(saved.toStdString());
         Control<QAction>(w.input, "mnuFileOpen")->trigger();
         QCOMPARE(Control<QLineEdit>(w.input, "txtRunTitle")->text(), run.RunTitle);
         QCOMPARE(Control<QLineEdit>(w.input, "txtOutputFile")->text(), run.OutputFile);
         QCOMPARE(Control<QLineEdit>(w.input, "txtFireFile")->text(), run.FireFile);
-        QVERIFY(
-            Control<QRadioButton>(w.input, usUnits ? "optUnits(1)" : "optUnits(0)")->isChecked());
+        QVERIFY(Control<QRadioButton>(w.input, "optUnits(0)")->isChecked());
     }
 
     void CloseOffersToSaveResultsNotSaved() {
