@@ -4,7 +4,9 @@
 #include "common/ui/program_memory.h"
 #include "tests/support/window_controls.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QHBoxLayout>
 #include <QMenu>
 #include <QRadioButton>
 #include <QSettings>
@@ -176,6 +178,21 @@ class ProgramMemoryTest : public QObject {
         QCOMPARE(conversions, 1); // as the user's click, so the form converts
         si->click();
         QCOMPARE(ProgramSettings().Units(), UnitSystem::SI);
+        // The form's own switch (File New, File Open show S.I.) is not the
+        // user's choice; the arrow keys in the group are.
+        us->setChecked(true);
+        QCOMPARE(ProgramSettings().Units(), UnitSystem::SI);
+        si->setChecked(true);
+        auto* row = new QHBoxLayout(&form);
+        row->addWidget(si);
+        row->addWidget(us);
+        form.show();
+        QApplication::setActiveWindow(&form);
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        si->setFocus();
+        QTest::keyClick(si, Qt::Key_Right);
+        QVERIFY(us->isChecked());
+        QCOMPARE(ProgramSettings().Units(), UnitSystem::US);
     }
 
     void EachDialogStartsInItsLastFolder() {
