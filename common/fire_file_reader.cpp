@@ -1,5 +1,6 @@
 #include "common/fire_file_reader.h"
 
+#include "common/fire_file_fields.h"
 #include "common/number_text.h"
 #include "common/precision.h"
 #include "common/text_file.h"
@@ -11,58 +12,6 @@
 namespace vorla {
 namespace {
 
-// Free-format fields: blanks and line ends separate them, and one comma may
-// end a field.
-class FieldReader {
-  public:
-    explicit FieldReader(std::string_view text) : text_(text) {}
-
-    bool AtEnd() {
-        SkipSpaceAndLineEnds();
-        return pos_ >= text_.size();
-    }
-    int Line() const { return line_; }
-
-    // The next field and the line it starts on; an empty field when a comma
-    // follows directly.
-    std::string_view Next() {
-        SkipSpaceAndLineEnds();
-        fieldLine_ = line_;
-        const std::size_t start = pos_;
-        while (pos_ < text_.size() && !IsSeparator(text_[pos_])) {
-            ++pos_;
-        }
-        const std::string_view field = text_.substr(start, pos_ - start);
-        while (pos_ < text_.size() && (text_[pos_] == ' ' || text_[pos_] == '\t')) {
-            ++pos_;
-        }
-        if (pos_ < text_.size() && text_[pos_] == ',') {
-            ++pos_;
-        }
-        return field;
-    }
-    int FieldLine() const { return fieldLine_; }
-
-  private:
-    static bool IsSeparator(char c) {
-        return c == ' ' || c == '\t' || c == ',' || c == '\r' || c == '\n';
-    }
-    void SkipSpaceAndLineEnds() {
-        while (pos_ < text_.size() && (text_[pos_] == ' ' || text_[pos_] == '\t' ||
-                                       text_[pos_] == '\r' || text_[pos_] == '\n')) {
-            if (text_[pos_] == '\n') {
-                ++line_;
-            }
-            ++pos_;
-        }
-    }
-
-    std::string_view text_;
-    std::size_t pos_ = 0;
-    int line_ = 1;
-    int fieldLine_ = 1;
-};
-
 struct Record {
     double time = 0;
     double rate = 0;
@@ -71,7 +20,7 @@ struct Record {
 
 enum class RecordResult { Read, EndOfFile, NotNumbers };
 
-RecordResult ReadRecord(FieldReader& fields, Record& record) {
+RecordResult ReadRecord(FireFileFieldReader& fields, Record& record) {
     if (fields.AtEnd()) {
         return RecordResult::EndOfFile;
     }
@@ -140,7 +89,7 @@ std::string DescribeFireFileError(const FireFileError& error) {
 
 std::optional<FireFileError> ParseFireFile(std::string_view content, const std::string& path,
                                            FireTable& table) {
-    FieldReader fields(content);
+    FireFileFieldReader fields(content);
     auto& points = table.Points;
     int lastPointLine = 0;
     int count = 0; // records stored

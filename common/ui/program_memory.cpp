@@ -13,7 +13,8 @@ ProgramMemory::~ProgramMemory() = default;
 
 void ProgramMemory::Attach(QWidget& mainWindow, std::string programName,
                            std::function<bool(const std::string&)> open,
-                           std::function<void(const std::string&)>& whenOpened) {
+                           std::function<void(const std::string&)>& whenOpened,
+                           std::function<void(const std::string&)>& whenSaved) {
     RememberUnitOption(mainWindow, settings_);
     auto* fileMenu = mainWindow.findChild<QMenu*>(QStringLiteral("mnuFile"));
     if (fileMenu == nullptr) {
@@ -23,6 +24,7 @@ void ProgramMemory::Attach(QWidget& mainWindow, std::string programName,
     recent_ = new RecentFilesMenu(*fileMenu, lineAboveExit, settings_, dialogs_,
                                   std::move(programName), std::move(open));
     whenOpened = [recent = recent_](const std::string& path) { recent->Opened(path); };
+    whenSaved = [recent = recent_](const std::string& path) { recent->Saved(path); };
 }
 
 } // namespace vorla::ui

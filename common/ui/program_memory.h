@@ -6,7 +6,7 @@
 //   vorla::ui::ProgramMemory memory(platform);
 //   frmInput input(state, memory.Services());
 //   memory.Attach(input, "VORLA-XW", [&input](const std::string& path) {
-//       return input.OpenFile(path); }, input.WhenFileOpened);
+//       return input.OpenFile(path); }, input.WhenFileOpened, input.WhenFileSaved);
 #pragma once
 
 #include "common/ui/platform_services.h"
@@ -35,10 +35,12 @@ class ProgramMemory {
     // The main window's unit option as last chosen, its windows placed as last
     // left, and "Recent Files" in its "mnuFile" menu (before "mnuFileBar1", the
     // line above Exit, where it has one). `open` is the program's open routine;
-    // `whenOpened` is the window's hook, set here to keep the list.
+    // `whenOpened` and `whenSaved` are the window's hooks for the files it
+    // opened and saved, set here to keep the list.
     void Attach(QWidget& mainWindow, std::string programName,
                 std::function<bool(const std::string&)> open,
-                std::function<void(const std::string&)>& whenOpened);
+                std::function<void(const std::string&)>& whenOpened,
+                std::function<void(const std::string&)>& whenSaved);
 
     RecentFilesMenu* RecentFiles() const { return recent_; }
 

@@ -6,7 +6,7 @@
 //   units               "SI" or "US": the unit option last chosen
 //   windows/<name>      a window's frame rectangle, by its object name
 //   folders/<dialog>    the folder the user last chose a file in, per dialog
-//   recentFiles         the last files opened, most recent first
+//   recentFiles         the last files opened or saved, most recent first
 //   criteria/interface_heights_m, criteria/layer_temperatures_c
 //                       the key results' criteria, comma-separated, in S.I.
 //                       (common/ui/criteria_settings.h reads and writes them)

@@ -19,6 +19,14 @@ RecentFilesMenu::RecentFilesMenu(QMenu& fileMenu, QAction* before, ProgramSettin
 }
 
 void RecentFilesMenu::Opened(const std::string& path) {
+    PutOnTop(path);
+}
+
+void RecentFilesMenu::Saved(const std::string& path) {
+    PutOnTop(path);
+}
+
+void RecentFilesMenu::PutOnTop(const std::string& path) {
     settings_.AddRecentFile(QFileInfo(QString::fromStdString(path)).absoluteFilePath());
     Rebuild();
 }

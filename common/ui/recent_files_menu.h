@@ -1,7 +1,7 @@
-// File > Recent Files: the program's last files, most recent first, each with
-// its number as access key ("&1 /data/office.vof"). Choosing one opens it as
-// File Open would; a file that is no longer there is taken off the list with
-// a message naming it.
+// File > Recent Files: the program's last files, opened or saved, most recent
+// first, each with its number as access key ("&1 /data/office.vof"). Choosing
+// one opens it as File Open would; a file that is no longer there is taken off
+// the list with a message naming it.
 #pragma once
 
 #include "common/ui/platform_services.h"
@@ -27,10 +27,15 @@ class RecentFilesMenu final : public QObject {
 
     // A file opened by any way (menu, command line, drop) goes to the top.
     void Opened(const std::string& path);
+    // So does a file the program saved (a report, a fire file): the user is as
+    // likely to come back to it. Only files the program opens belong here, not
+    // exports such as a CSV file or a picture.
+    void Saved(const std::string& path);
 
     QMenu* Menu() const { return menu_; }
 
   private:
+    void PutOnTop(const std::string& path);
     void Rebuild();
     void Choose(const QString& path);
 

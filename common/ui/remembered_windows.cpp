@@ -81,9 +81,13 @@ void RememberUnitOption(QWidget& form, ProgramSettings& settings) {
     if (settings.Units() == UnitSystem::US && !us->isChecked()) {
         us->click();
     }
-    QObject::connect(us, &QAbstractButton::toggled, &form, [&settings](bool checked) {
-        settings.SetUnits(checked ? UnitSystem::US : UnitSystem::SI);
-    });
+    // Only the user's choice is remembered: File New and File Open show the
+    // form in S.I. units (a report holds S.I. values, and a run of the opened
+    // report must read them unrounded), which is no change of mind.
+    QObject::connect(si, &QAbstractButton::clicked, &form,
+                     [&settings] { settings.SetUnits(UnitSystem::SI); });
+    QObject::connect(us, &QAbstractButton::clicked, &form,
+                     [&settings] { settings.SetUnits(UnitSystem::US); });
 }
 
 } // namespace vorla::ui

@@ -293,6 +293,9 @@ void ReportWindow::Save() {
         }
         // Later page headers name the file the report now lives in.
         report_.OutputFile = *path;
+        if (input_.FileSaved) {
+            input_.FileSaved(*path);
+        }
     } else {
         // A cancelled dialog keeps nothing: the results are still unsaved.
         cmdClose->setFocus();

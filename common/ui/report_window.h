@@ -58,6 +58,8 @@ struct ReportInputForm {
     QLineEdit* txtOutputFile = nullptr; // Save offers this name
     // Shows the form again with the focus on txtRunTitle.
     std::function<void()> ShowAgain;
+    // Told of each file Save wrote (for the Recent Files list); may be empty.
+    std::function<void(const std::string& path)> FileSaved;
 };
 
 class ReportWindow : public QWidget {

@@ -533,7 +533,12 @@ void frmInput::mnuRun_Click() {
         return;
     }
     output_ = new frmOutput(calc_, services_,
-                            {this, txtRunTitle, txtOutputFile, [this] { ShowAgain(); }});
+                            {this, txtRunTitle, txtOutputFile, [this] { ShowAgain(); },
+                             [this](const std::string& path) {
+                                 if (WhenFileSaved) {
+                                     WhenFileSaved(path);
+                                 }
+                             }});
     output_->Form_Load();
 }
 

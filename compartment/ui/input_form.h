@@ -52,6 +52,8 @@ class frmInput final : public QMainWindow {
     bool OpenFile(const std::string& path);
     // Told of each file OpenFile opened (for the Recent Files list).
     std::function<void(const std::string& path)> WhenFileOpened;
+    // Told of each report the report window saved (for the Recent Files list).
+    std::function<void(const std::string& path)> WhenFileSaved;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
     vorla::compartment::frmInput input(*calc, memory.Services());
     memory.Attach(
         input, "VORLA-XW", [&input](const std::string& path) { return input.OpenFile(path); },
-        input.WhenFileOpened);
+        input.WhenFileOpened, input.WhenFileSaved);
 
     vorla::ui::ShowSplash("VORLA-XW", [&input, file = vorla::ui::FileNamedOnCommandLine()] {
         vorla::ui::CenterOnScreen(input);

@@ -35,7 +35,10 @@ CustomFormStart CustomFireEntry::Activate(const StandardModule& module) {
     CustomFormStart start;
     start.QdotCaption = "QDOT (" + std::string(module.Units.HeatReleaseRate.Label) + ")";
     if (module.CustomStartsFromCurve) {
-        openedLast_ = std::min(module.LastPoint, kMostCustomPoints - 1);
+        // Every point, the last of a full table too: it has no row of its own
+        // (the pages end at point 1799) but OK keeps it, as it keeps the
+        // points of pages not turned to.
+        openedLast_ = module.LastPoint;
         std::copy_n(module.FireTime.begin(), openedLast_ + 1, entered_.Time.begin());
         std::copy_n(module.FireRate.begin(), openedLast_ + 1, entered_.Rate.begin());
         auto page = PageTexts(module);

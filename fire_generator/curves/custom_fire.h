@@ -50,7 +50,8 @@ class CustomFireEntry {
     // `Form_Activate`: back to the first page. Row 0 starts at time 0; with a
     // delay of 1 s or more rows 0 and 1 hold the time before ignition at 0 kW.
     // After a fire file was opened (module.CustomStartsFromCurve) the rows hold
-    // its points instead, as many as the form has rows for, to be edited.
+    // its points instead, to be edited; point 1800 of a full table, beyond the
+    // last page, is kept as it is.
     CustomFormStart Activate(const StandardModule& module);
 
     // The rows of the page on screen as they start: the opened fire's points

@@ -1,5 +1,6 @@
 #include "fire_generator/curves/opened_fire.h"
 
+#include "common/fire_file_fields.h"
 #include "common/number_text.h"
 #include "common/precision.h"
 #include "common/text_columns.h"
@@ -35,13 +36,58 @@ std::string DescriptionAfterMarker(std::string_view content) {
     return {};
 }
 
+// Every record of the file up to its end marker, not only the first 1801 the
+// models read: how many points there are, whether a marker ends them, and
+// the rate and burning rate of those the table holds.
+struct FileRecords {
+    int Points = 0;
+    bool MarkerSeen = false;
+    std::array<PrintedPoint, kFirePointCount> Printed{};
+};
+
+FileRecords ScanRecords(std::string_view content) {
+    FireFileFieldReader fields(content);
+    FileRecords records;
+    while (!fields.AtEnd()) {
+        double values[3] = {};
+        for (double& value : values) {
+            const auto number = fields.AtEnd() ? std::nullopt : ParseWholeNumber(fields.Next());
+            if (!number) {
+                return records; // the points end at a record that is not one
+            }
+            value = *number;
+        }
+        if (values[1] < 0) {
+            records.MarkerSeen = true;
+            return records;
+        }
+        if (records.Points < kFirePointCount) {
+            records.Printed[records.Points] = {values[1], values[2]};
+        }
+        ++records.Points;
+    }
+    return records;
+}
+
 } // namespace
 
-std::variant<OpenedFire, FireFileError> ParseFireFileForEditing(std::string_view content,
-                                                                const std::string& path) {
+std::string DescribeTooManyFirePoints(const TooManyFirePoints& problem) {
+    return "The fire file " + problem.Path + " has " + std::to_string(problem.Points) +
+           " points; QDOT-XW holds at most " + std::to_string(kFirePointCount) +
+           ", so it is not opened.";
+}
+
+FireFileForEditing ParseFireFileForEditing(std::string_view content, const std::string& path) {
     FireTable table;
     if (auto error = ParseFireFile(content, path, table)) {
         return std::move(*error);
+    }
+    const FileRecords records = ScanRecords(content);
+    if (records.Points > kFirePointCount) {
+        return TooManyFirePoints{path, records.Points};
+    }
+    if (!records.MarkerSeen) {
+        return FireFileError{FireFileError::Kind::NoEndMarker, path, 0, {}};
     }
     OpenedFire fire;
     fire.Path = path;
@@ -51,11 +97,12 @@ std::variant<OpenedFire, FireFileError> ParseFireFileForEditing(std::string_view
         fire.Curve.Time[i] = RoundHalfEvenToInt16Bounded(table.Points[i].Time);
         fire.Curve.Rate[i] = RoundToSingle(table.Points[i].Rate);
     }
+    fire.Printed = records.Printed;
     fire.Description = DescriptionAfterMarker(content);
     return fire;
 }
 
-std::variant<OpenedFire, FireFileError> ReadFireFileForEditing(const std::string& path) {
+FireFileForEditing ReadFireFileForEditing(const std::string& path) {
     const WholeFile file = ReadWholeFile(path);
     if (file.problem) {
         return FireFileError{FireFileError::Kind::CannotOpen, path, 0, *file.problem};
@@ -64,7 +111,16 @@ std::variant<OpenedFire, FireFileError> ReadFireFileForEditing(const std::string
 }
 
 void UseOpenedFire(const OpenedFire& fire, StandardModule& module) {
-    CommitCurve(fire.Curve, module);
+    const std::span<const PrintedPoint> printed(fire.Printed.data(),
+                                                static_cast<std::size_t>(fire.Curve.LastPoint) + 1);
+    if (const auto heatOfCombustion = HeatOfCombustionOfColumns(printed, module.HeatOfCombustion)) {
+        module.HeatOfCombustion = *heatOfCombustion;
+    }
+    FireCurve curve = fire.Curve;
+    for (int i = 0; i <= curve.LastPoint; ++i) {
+        curve.Rate[i] = RateOfColumns(fire.Printed[i], module.HeatOfCombustion);
+    }
+    CommitCurve(curve, module);
     module.FireDescription = fire.Description;
     module.FireFileName = fire.Path;
     module.CustomStartsFromCurve = true;

@@ -111,6 +111,7 @@ void frmGraph::cmdSave_Click() {
     cmdClose->setFocus(Qt::OtherFocusReason);
     cmdSave->setEnabled(false);
     saved_ = true;
+    emit FileSaved(QString::fromStdString(module_.FireFileName));
 }
 
 QString frmGraph::CurrentCurveName() const {

@@ -48,6 +48,8 @@ class frmGraph final : public vorla::ui::GraphWindow {
   signals:
     // The window has hidden itself: the main form is to be shown again.
     void Left();
+    // Save wrote the fire file `path` (for the Recent Files list).
+    void FileSaved(const QString& path);
 
   private:
     // Writes the fire file; a failure is shown with the file's name and leaves

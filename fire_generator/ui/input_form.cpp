@@ -73,6 +73,11 @@ frmInput::frmInput(StandardModule& module, vorla::ui::PlatformServices& services
     module_.HeatOfCombustion = 12000;
     graph_ = std::make_unique<frmGraph>(module_, services_);
     connect(graph_.get(), &frmGraph::Left, this, &frmInput::ShowAgain);
+    connect(graph_.get(), &frmGraph::FileSaved, this, [this](const QString& path) {
+        if (WhenFileSaved) {
+            WhenFileSaved(path.toStdString());
+        }
+    });
 
     auto* fields = new QGridLayout;
     fields->setColumnStretch(1, 1);
@@ -325,8 +330,20 @@ bool frmInput::OpenFile(const std::string& path) {
             {DescribeFireFileError(*error), "QDOT-XW", MessageIcon::Critical, MessageButtons::Ok});
         return false;
     }
+    if (const auto* tooMany = std::get_if<TooManyFirePoints>(&read)) {
+        services_.ShowMessage({DescribeTooManyFirePoints(*tooMany), "QDOT-XW",
+                               MessageIcon::Critical, MessageButtons::Ok});
+        return false;
+    }
     const auto& fire = std::get<OpenedFire>(read);
+    const float heatOfCombustionBefore = module_.HeatOfCombustion;
     UseOpenedFire(fire, module_);
+    // The value the file was written with, in a text the curve command reads
+    // back as that very value.
+    if (module_.HeatOfCombustion != heatOfCombustionBefore) {
+        txtHoC->setText(QString::fromStdString(
+            HeatOfCombustionBoxText(module_.HeatOfCombustion, module_.Units)));
+    }
     // Saving again goes to the same file unless the user names another.
     txtFireFile->setText(QString::fromStdString(fire.Path));
     txtDescription->setText(QString::fromStdString(fire.Description));

@@ -53,7 +53,7 @@ int main(int argc, char** argv) {
     vorla::generator::frmInput input(*module, memory.Services());
     memory.Attach(
         input, "QDOT-XW", [&input](const std::string& path) { return input.OpenFile(path); },
-        input.WhenFileOpened);
+        input.WhenFileOpened, input.WhenFileSaved);
 
     vorla::ui::ShowSplash("QDOT-XW", [&input, file = vorla::ui::FileNamedOnCommandLine()] {
         vorla::ui::CenterOnScreen(input);

@@ -440,7 +440,12 @@ void frmInput::mnuRun_Click() {
         return;
     }
     report_ = new frmOutput(calc_, services_,
-                            {this, txtRunTitle, txtOutputFile, [this] { ShowAgain(); }});
+                            {this, txtRunTitle, txtOutputFile, [this] { ShowAgain(); },
+                             [this](const std::string& path) {
+                                 if (WhenFileSaved) {
+                                     WhenFileSaved(path);
+                                 }
+                             }});
     report_->Form_Load();
 }
 

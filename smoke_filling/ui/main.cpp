@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
     vorla::smoke::frmInput input(*calc, memory.Services());
     memory.Attach(
         input, "SKEVA-XW", [&input](const std::string& path) { return input.OpenFile(path); },
-        input.WhenFileOpened);
+        input.WhenFileOpened, input.WhenFileSaved);
     vorla::ui::ShowSplash("SKEVA-XW", [&input, file = vorla::ui::FileNamedOnCommandLine()] {
         vorla::ui::CenterOnScreen(input);
         input.show();

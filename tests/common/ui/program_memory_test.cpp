@@ -4,7 +4,9 @@
 #include "common/ui/program_memory.h"
 #include "tests/support/window_controls.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QHBoxLayout>
 #include <QMenu>
 #include <QRadioButton>
 #include <QSettings>
@@ -106,6 +108,10 @@ class ProgramMemoryTest : public QObject {
             {QRect(2000, 100, 800, 600), twoScreens, true},  // on the second screen
             {QRect(1800, 100, 800, 600), twoScreens, false}, // across the two
             {QRect(100, -20, 800, 600), oneScreen, false},   // title bar above the top
+            {QRect(0, 0, 1921, 1040), oneScreen, false},     // a pixel wider than the screen
+            {QRect(0, 0, 2560, 1400), oneScreen, false},     // kept from a larger screen
+            {QRect(0, 0, 3200, 1000), twoScreens, false},    // as wide as both together
+            {QRect(-900, 100, 800, 600), oneScreen, false},  // on a screen left of it, gone
             {QRect(), oneScreen, false},
         };
         for (const auto& c : cases) {
@@ -135,14 +141,25 @@ class ProgramMemoryTest : public QObject {
         window.show();
         QCOMPARE(window.frameGeometry(), left);
 
-        // One kept beyond the screens stays where the program puts it.
-        settings.SetWindowFrame("frmOther", area.translated(area.width(), 0));
-        QWidget other;
-        other.setObjectName("frmOther");
-        other.setGeometry(area.left() + 5, area.top() + 5, 100, 80);
-        const QRect placed = other.geometry();
-        other.show();
-        QCOMPARE(other.geometry(), placed);
+        // One kept off every screen, or larger than the screen, stays where
+        // the program puts it.
+        const struct {
+            const char* name;
+            QRect frame;
+        } notRestored[] = {
+            {"frmOffEveryScreen", area.translated(area.width(), 0)},
+            {"frmLargerThanTheScreen", area.adjusted(0, 0, 400, 300)},
+        };
+        for (const auto& kept : notRestored) {
+            settings.SetWindowFrame(kept.name, kept.frame);
+            QWidget other;
+            other.setObjectName(kept.name);
+            other.setGeometry(area.left() + 5, area.top() + 5, 100, 80);
+            const QRect placed = other.geometry();
+            other.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&other));
+            QCOMPARE(other.geometry(), placed);
+        }
     }
 
     void TheUnitOptionStartsAsLastChosen() {
@@ -161,6 +178,21 @@ class ProgramMemoryTest : public QObject {
         QCOMPARE(conversions, 1); // as the user's click, so the form converts
         si->click();
         QCOMPARE(ProgramSettings().Units(), UnitSystem::SI);
+        // The form's own switch (File New, File Open show S.I.) is not the
+        // user's choice; the arrow keys in the group are.
+        us->setChecked(true);
+        QCOMPARE(ProgramSettings().Units(), UnitSystem::SI);
+        si->setChecked(true);
+        auto* row = new QHBoxLayout(&form);
+        row->addWidget(si);
+        row->addWidget(us);
+        form.show();
+        QApplication::setActiveWindow(&form);
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        si->setFocus();
+        QTest::keyClick(si, Qt::Key_Right);
+        QVERIFY(us->isChecked());
+        QCOMPARE(ProgramSettings().Units(), UnitSystem::US);
     }
 
     void EachDialogStartsInItsLastFolder() {
@@ -225,6 +257,15 @@ class ProgramMemoryTest : public QObject {
 
         recent.Menu()->actions().at(0)->trigger();
         QCOMPARE(opened, QStringList({kept}));
+
+        // A file saved goes to the top as one opened does, once, by its full
+        // path however it was named.
+        const QString saved = File("saved.vof");
+        QVERIFY(QDir::setCurrent(files_.path()));
+        recent.Saved("saved.vof");
+        recent.Saved(kept.toStdString());
+        QCOMPARE(settings.RecentFiles(), QStringList({kept, saved}));
+        QCOMPARE(recent.Menu()->actions().size(), 2);
     }
 };
 

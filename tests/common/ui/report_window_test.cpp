@@ -42,27 +42,30 @@ class InputForm : public QWidget {
     QLineEdit* txtRunTitle;
     QLineEdit* txtOutputFile;
     int shownAgain = 0;
+    QStringList saved; // the files Save told the form it wrote
 };
 
 // A program whose report is `rows` rows "row 0" ... and whose run calls `during`.
 class TestReport final : public ReportWindow {
   public:
     TestReport(PlatformServices& services, InputForm& input, std::string header)
-        : ReportWindow(services,
-                       {&input, input.txtRunTitle, input.txtOutputFile,
-                        [&input] {
-                            ++input.shownAgain;
-                            input.show();
-                            input.txtRunTitle->setFocus();
-                        }},
-                       {.ProgramName = "TEST",
-                        .Caption = "TEST: Output Data",
-                        .SaveQuestionTitle = "TEST: Save Data?",
-                        .PrinterCheckTitle = "TEST: Printer Check",
-                        .DataFilter = "TEST Data Files (*.tst)|*.tst",
-                        .NotSavedSentence = "The test is not saved.",
-                        .PrintLinesReserved = 4,
-                        .FireFileProblemIcon = MessageIcon::Exclamation}),
+        : ReportWindow(
+              services,
+              {&input, input.txtRunTitle, input.txtOutputFile,
+               [&input] {
+                   ++input.shownAgain;
+                   input.show();
+                   input.txtRunTitle->setFocus();
+               },
+               [&input](const std::string& path) { input.saved << QString::fromStdString(path); }},
+              {.ProgramName = "TEST",
+               .Caption = "TEST: Output Data",
+               .SaveQuestionTitle = "TEST: Save Data?",
+               .PrinterCheckTitle = "TEST: Printer Check",
+               .DataFilter = "TEST Data Files (*.tst)|*.tst",
+               .NotSavedSentence = "The test is not saved.",
+               .PrintLinesReserved = 4,
+               .FireFileProblemIcon = MessageIcon::Exclamation}),
           header_(std::move(header)) {
         cmdExtra = AddButton("cmdExtra", "&Extra");
     }
@@ -312,6 +315,9 @@ class ReportWindowTest : public QObject {
         QCOMPARE(failure.Title, std::string("TEST"));
         QCOMPARE(failure.Icon, MessageIcon::Critical);
         QVERIFY(!report->Saved());
+        platform.CancelNextDialog();
+        report->cmdSave->click();
+        QCOMPARE(input.saved, QStringList()); // nothing written, nothing to remember
 
         // A good name: the whole report, and the output file follows it.
         const QString saved = folder_.filePath("saved.tst");
@@ -322,6 +328,7 @@ class ReportWindowTest : public QObject {
         QCOMPARE(file.readAll(),
                  QByteArray("VERSION\r\nHEADER\r\nrow 0\r\nrow 1\r\nrow 2\r\nRUN COMPLETE\r\n"));
         QVERIFY(report->Saved());
+        QCOMPARE(input.saved, QStringList({saved}));
         const auto& dialog = platform.FileDialogs().back().Request;
         QCOMPARE(dialog.Title, std::string("Specify Data Output File"));
         QCOMPARE(dialog.Filter, std::string("TEST Data Files (*.tst)|*.tst"));

@@ -71,7 +71,7 @@ class InputWindowTest : public QObject {
         memory.Attach(
             *program.input, "VORLA-XW",
             [&program](const std::string& path) { return program.input->OpenFile(path); },
-            program.input->WhenFileOpened);
+            program.input->WhenFileOpened, program.input->WhenFileSaved);
         auto* recent = Control<QMenu>(program.input, "mnuFileRecent");
         auto* file = Control<QMenu>(program.input, "mnuFile");
         // Between Open and the line above Exit.
@@ -92,6 +92,41 @@ class InputWindowTest : public QObject {
         QCOMPARE(program.calc->Inputs.OutputFile, first);
         QCOMPARE(program.Box(InputBox::txtRunTitle)->text(), QString("Office, sofa fire"));
         QCOMPARE(vorla::ui::ProgramSettings().RecentFiles().front(), QString::fromStdString(first));
+    }
+
+    // A report the user saved is as much theirs as one they opened; an
+    // exported CSV file is not a file VORLA-XW opens and stays off the list.
+    void ReportsSavedGoToRecentFilesExportsDoNot() {
+        QSettings().clear();
+        Program program;
+        vorla::ui::ProgramMemory memory(program.platform);
+        memory.Attach(
+            *program.input, "VORLA-XW",
+            [&program](const std::string& path) { return program.input->OpenFile(path); },
+            program.input->WhenFileOpened, program.input->WhenFileSaved);
+        program.FillRoom(program.WriteFile("STEADY.FIR", kSteadyFire), "60");
+        QWidget* report = program.Run();
+        QVERIFY(report);
+        program.platform.ChooseInNextDialog(program.Path("rows.csv"));
+        Click(report, "cmdExportCsv");
+        QVERIFY(QFile::exists(QString::fromStdString(program.Path("rows.csv"))));
+        program.platform.CancelNextDialog();
+        Click(report, "cmdSave");
+        QCOMPARE(vorla::ui::ProgramSettings().RecentFiles(), QStringList());
+
+        const std::string saved = program.Path("steady.sdf");
+        program.platform.ChooseInNextDialog(saved);
+        Click(report, "cmdSave");
+        QCOMPARE(vorla::ui::ProgramSettings().RecentFiles(),
+                 QStringList({QString::fromStdString(saved)}));
+        Click(report, "cmdClose");
+        Program::Settle();
+
+        // Chosen from the list, the saved report fills the form again.
+        program.Set(InputBox::txtRunTitle, "changed");
+        Control<QMenu>(program.input, "mnuFileRecent")->actions().at(0)->trigger();
+        QCOMPARE(program.Box(InputBox::txtRunTitle)->text(), QString("Office, sofa fire"));
+        QCOMPARE(program.calc->Inputs.OutputFile, saved);
     }
 
     void KeepsTheWindowConventions() {

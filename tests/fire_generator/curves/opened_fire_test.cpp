@@ -1,12 +1,18 @@
 #include "common/fire_file_writer.h"
+#include "common/format.h"
+#include "common/number_text.h"
+#include "common/precision.h"
 #include "curve_test_support.h"
 #include "fire_generator/curves/custom_fire.h"
 #include "fire_generator/curves/growth_classes.h"
 #include "fire_generator/curves/opened_fire.h"
+#include "fire_generator/curves/printed_columns.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <optional>
 #include <string>
 #include <variant>
 
@@ -27,6 +33,10 @@ OpenedFire Opened(std::string_view text) {
     auto read = ParseFireFileForEditing(text, "/fires/x.fir");
     if (const auto* error = std::get_if<FireFileError>(&read)) {
         ADD_FAILURE() << DescribeFireFileError(*error);
+        return {};
+    }
+    if (const auto* tooMany = std::get_if<TooManyFirePoints>(&read)) {
+        ADD_FAILURE() << DescribeTooManyFirePoints(*tooMany);
         return {};
     }
     return std::get<OpenedFire>(read);
@@ -153,6 +163,162 @@ TEST(OpenedFire, NextTenShowsThePointsOfTheNextPage) {
     EXPECT_EQ(next.Time[0], "50");
     EXPECT_EQ(next.Qdot[2], "24");
     EXPECT_EQ(next.Time[3], "");
+}
+
+// n points 10 s apart at 1 kW each, with the end marker or without.
+std::string PointsText(int n, bool marker) {
+    std::string text;
+    for (int i = 0; i < n; ++i) {
+        text += std::to_string(10 * i) + " 1 0\n";
+    }
+    return marker ? text + "-9 -9 -9\n" : text;
+}
+
+TEST(OpenedFire, EveryPointOfTheFileOrNone) {
+    // The table holds points 0 to 1800; the models stop reading after 1801
+    // records, so the count comes from reading on.
+    const struct {
+        int points;
+        bool marker;
+        int lastPoint;       // when opened
+        const char* refusal; // otherwise
+    } cases[] = {
+        {1800, true, 1799, nullptr},
+        {1801, true, 1800, nullptr},
+        {1802, true, -1,
+         "The fire file big.fir has 1802 points; QDOT-XW holds at most 1801, "
+         "so it is not opened."},
+        {2500, false, -1,
+         "The fire file big.fir has 2500 points; QDOT-XW holds at most 1801, "
+         "so it is not opened."},
+        // The models would take the last record for the marker.
+        {1801, false, -1,
+         "The fire file big.fir is not valid: it ends before the end marker "
+         "(a line of -9 values)."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.points) + (c.marker ? " with a marker" : " without"));
+        const auto read = ParseFireFileForEditing(PointsText(c.points, c.marker), "big.fir");
+        if (c.refusal == nullptr) {
+            ASSERT_TRUE(std::holds_alternative<OpenedFire>(read));
+            EXPECT_EQ(std::get<OpenedFire>(read).Curve.LastPoint, c.lastPoint);
+        } else if (const auto* tooMany = std::get_if<TooManyFirePoints>(&read)) {
+            EXPECT_EQ(DescribeTooManyFirePoints(*tooMany), c.refusal);
+        } else {
+            ASSERT_TRUE(std::holds_alternative<FireFileError>(read));
+            EXPECT_EQ(DescribeFireFileError(std::get<FireFileError>(read)), c.refusal);
+        }
+    }
+}
+
+TEST(OpenedFire, TheCustomFormKeepsPoint1800OfAFullTable) {
+    StandardModule module = ModuleFor(0);
+    UseOpenedFire(Opened(PointsText(1801, true)), module);
+    ASSERT_EQ(module.LastPoint, 1800);
+    CustomFireEntry entry;
+    const auto start = entry.Activate(module);
+    CustomPageEntries page{};
+    for (int i = 0; i < kCustomRowsPerPage; ++i) {
+        page[i] = {start.Time[i], start.Qdot[i]};
+    }
+    ASSERT_FALSE(entry.Ok(module, page));
+    EXPECT_EQ(module.LastPoint, 1800);
+    EXPECT_EQ(module.FireTime[1800], 18000);
+}
+
+TEST(PrintedColumns, TheHeatOfCombustionTheColumnsWereWrittenWith) {
+    // Hand figures: 302.4 kW at 12000 kJ/kg burns 302400 / 12000 = 25.200 g/s;
+    // 1000 kW at 43700 burns 22.883; 500 kW at 18000 Btu/lb (41866.2 kJ/kg)
+    // burns 11.943. Near each ratio only the value written is a round number.
+    const float usWritten = RoundToSingle(18000 * 2.3259);
+    const struct {
+        const char* what;
+        std::vector<PrintedPoint> points;
+        float current;
+        std::optional<float> found;
+    } cases[] = {
+        {"12000 kJ/kg", {{0, 0}, {302.4, 25.2}, {0, 0}}, 20000, 12000.0f},
+        {"43700 kJ/kg", {{1000, 22.883}, {500, 11.442}}, 12000, 43700.0f},
+        {"18000 Btu/lb", {{500, 11.943}}, 12000, usWritten},
+        {"the value in the form fits too", {{302.4, 25.2}}, 12001, 12001.0f},
+        {"nothing burns", {{0, 0}, {0, 0}}, 12000, std::nullopt},
+        {"a hand-made third column", {{0, 0}, {500, 0}}, 12000, std::nullopt},
+        {"two points that no value fits", {{1000, 22.883}, {1000, 50}}, 12000, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(HeatOfCombustionOfColumns(c.points, c.current), c.found);
+    }
+}
+
+TEST(PrintedColumns, ARateWithinItsPrintedDigitGivesTheBurningRateBack) {
+    // alpha t² = 0.0111 * 20² = 4.44 kW printed "4.4", burning 4440 / 12000 =
+    // 0.370 g/s; 4.4 kW alone would burn 0.367.
+    const struct {
+        PrintedPoint point;
+        float heatOfCombustion;
+        float near;
+        float within;
+    } cases[] = {
+        {{4.4, 0.370}, 12000, 4.44f, 0.006f},
+        {{302.4, 25.2}, 12000, 302.4f, 0}, // the printed rate itself
+        {{500, 0}, 12000, 500.0f, 0},      // no rate gives that column
+    };
+    for (const auto& c : cases) {
+        const float rate = RateOfColumns(c.point, c.heatOfCombustion);
+        EXPECT_NEAR(rate, c.near, c.within);
+        // Where a rate gives both columns, it prints as the file does.
+        if (c.point.BurningRate > 0) {
+            EXPECT_EQ(ParseWholeNumber(Format(rate, "#####0.0")), c.point.Rate);
+            EXPECT_EQ(ParseWholeNumber(Format(BurningRateOf(rate, c.heatOfCombustion), "###0.000")),
+                      c.point.BurningRate);
+        }
+    }
+}
+
+TEST(PrintedColumns, TheBoxTextReadsBackAsTheValue) {
+    const struct {
+        float value;
+        UnitSystem units;
+        const char* text;
+    } cases[] = {
+        {12000, UnitSystem::SI, "12000"},
+        {RoundToSingle(18000 * 2.3259), UnitSystem::US, "18000"},
+        // 43700 / 2.3259 = 18788.42599: 18788.43 reads back as 43700.0093,
+        // 43700.0078 in single precision; 18788.426 as 43700.00003, 43700.
+        {43700, UnitSystem::US, "18788.426"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(HeatOfCombustionBoxText(c.value, UnitTablesFor(c.units)), c.text);
+    }
+}
+
+// A t-squared curve with a delay as the generator holds it (rates not rounded
+// to the file's digit) written, opened and written again: the same text, for
+// heats of combustion typed in either unit system.
+TEST(PrintedColumns, ACurveOpenedAndWrittenAgainIsTheSameFile) {
+    for (const float heatOfCombustion :
+         {12000.0f, 20000.0f, 43700.0f, RoundToSingle(18000 * 2.3259),
+          RoundToSingle(5159 * 2.3259)}) {
+        SCOPED_TRACE(heatOfCombustion);
+        StandardModule written = ModuleFor(30, UnitSystem::SI, heatOfCombustion);
+        written.LastPoint = 91;
+        for (int i = 1; i <= written.LastPoint; ++i) {
+            const int tau = 10 * (i - 1);
+            written.FireTime[i] = static_cast<std::int16_t>(30 + tau);
+            written.FireRate[i] = RoundToSingle(0.0111 * std::pow(std::min(tau, 300), 2));
+        }
+        const std::string text =
+            FireFileText(written.FireTime, written.FireRate, written.LastPoint, heatOfCombustion,
+                         "T2.FIR", "12/07/26", "Medium growth");
+        StandardModule opened = ModuleFor(0); // 12000 kJ/kg in the form
+        UseOpenedFire(Opened(text), opened);
+        EXPECT_EQ(opened.HeatOfCombustion, heatOfCombustion);
+        EXPECT_EQ(FireFileText(opened.FireTime, opened.FireRate, opened.LastPoint,
+                               opened.HeatOfCombustion, "T2.FIR", "12/07/26",
+                               opened.FireDescription),
+                  text);
+    }
 }
 
 TEST(GrowthClasses, AlphaIs1055kWOverTheTimeSquared) {

@@ -1,11 +1,18 @@
 // Bringing an existing fire file back into QDOT-XW (File > Open Fire File…,
 // the command line, a drop), and the t-squared form's growth classes.
+#include "cli/fire_command.h"
+#include "common/fire_file_writer.h"
+#include "common/ui/program_memory.h"
 #include "generator_windows.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/file_drop_events.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+#include <sstream>
 
 using namespace vorla::generator;
 using namespace vorla::generator::testing;
@@ -23,7 +30,16 @@ const std::string kArmchair = kExamples + "/armchair-wood-frame-30kg.fir";
 class OpenFireTest : public QObject {
     Q_OBJECT
 
+    QTemporaryDir settingsFolder_;
+
   private slots:
+    void initTestCase() {
+        // Settings go to a folder of the test, never the user's.
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings::setDefaultFormat(QSettings::IniFormat);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder_.path());
+    }
+
     void OpenFireFileShowsTheCurveAndNamesTheFile() {
         Generator generator;
         generator.platform.ChooseInNextDialog(kArmchair);
@@ -110,6 +126,114 @@ class OpenFireTest : public QObject {
         QCOMPARE(Shown(generator.platform.Messages()[0]),
                  "QDOT-XW | The fire file " + bad + " is not valid: line 2 is not three numbers.");
         QCOMPARE(generator.platform.Messages()[0].Request.Icon, MessageIcon::Critical);
+        QVERIFY(generator.input.isVisible());
+        QVERIFY(!generator.Graph().isVisible());
+        QCOMPARE(Box(&generator.input, "txtFireFile")->text(), QString());
+    }
+
+    // With the program's memory as main() attaches it: a fire file opened and
+    // one saved from the graph both go to the top of Recent Files.
+    void FilesOpenedAndSavedGoToRecentFiles() {
+        QSettings().clear();
+        Generator generator;
+        vorla::ui::ProgramMemory memory(generator.platform);
+        memory.Attach(
+            generator.input, "QDOT-XW",
+            [&generator](const std::string& path) { return generator.input.OpenFile(path); },
+            generator.input.WhenFileOpened, generator.input.WhenFileSaved);
+        QVERIFY(generator.input.OpenFile(kArmchair));
+        QCOMPARE(vorla::ui::ProgramSettings().RecentFiles(),
+                 QStringList({QFileInfo(QString::fromStdString(kArmchair)).absoluteFilePath()}));
+        Button(&generator.Graph(), "cmdClose")->click();
+
+        QWidget* form = generator.Open(CurveKind::TSquared, "10");
+        QVERIFY(TypeInto(form, {"txtAlpha=0.0111", "txtTMax=300", "txtTEnd=600"}));
+        Button(form, "cmdOK")->click();
+        Button(&generator.Graph(), "cmdSave")->click();
+        const QString saved = generator.FolderPath("TEST.FIR");
+        QVERIFY(QFile::exists(saved));
+        QCOMPARE(vorla::ui::ProgramSettings().RecentFiles().value(0), saved);
+        QCOMPARE(vorla::ui::ProgramSettings().RecentFiles().size(), 2);
+    }
+
+    // Each kind of curve as `vorla fire` writes it, opened, taken through the
+    // custom form unchanged and saved under the same name in another folder:
+    // the very same bytes, whatever units the form shows.
+    void AFireFileOpenedAndSavedUnchangedIsTheSameFile_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<bool>("usForm");
+        const QStringList tsquared = {"tsquared", "--heat-of-combustion",
+                                      "20000",    "--delay",
+                                      "30",       "--alpha",
+                                      "0.0111",   "--t-max",
+                                      "300",      "--t-end",
+                                      "900"};
+        QTest::newRow("t-squared") << tsquared << false;
+        QTest::newRow("t-squared, U.S. form") << tsquared << true;
+        QTest::newRow("semi-universal")
+            << QStringList{"universal", "--heat-of-combustion", "25100", "--t-end", "600"} << false;
+        QTest::newRow("pool")
+            << QStringList{"pool", "--mass-loss-rate",     "0.039", "--k-beta", "0.7", "--diameter",
+                           "1",    "--heat-of-combustion", "43700", "--t-end",  "600"}
+            << false;
+        QTest::newRow("furniture, U.S.")
+            << QStringList{"furniture", "--units", "us", "--mass", "20"} << false;
+        QTest::newRow("custom, U.S.")
+            << QStringList{"custom", "--units",  "us",    "--heat-of-combustion",
+                           "18000",  "--points", "POINTS"}
+            << true;
+    }
+    void AFireFileOpenedAndSavedUnchangedIsTheSameFile() {
+        QFETCH(QStringList, options);
+        QFETCH(bool, usForm);
+        Generator generator;
+        QVERIFY(QDir().mkpath(generator.FolderPath("batch")));
+        QVERIFY(QDir().mkpath(generator.FolderPath("again")));
+        const std::string points = generator.FolderPath("points.txt").toStdString();
+        QVERIFY(vorla::test_support::WriteFile(points, "0 0\n60 37.3\n300 998.77\n600 0\n"));
+        std::vector<std::string> args;
+        for (const QString& option : options) {
+            args.push_back(option == "POINTS" ? points : option.toStdString());
+        }
+        const QString batch = generator.FolderPath("batch/CURVE.FIR");
+        args.insert(args.end(), {"--description", "Round trip", "--date", vorla::TodayShortDate(),
+                                 "-o", batch.toStdString()});
+        std::ostringstream out, err;
+        QCOMPARE(vorla::cli::RunFireCommand(args, out, err), 0);
+
+        if (usForm) {
+            generator.SwitchToUSUnits();
+        }
+        QVERIFY(generator.input.OpenFile(batch.toStdString()));
+        Button(&generator.Graph(), "cmdClose")->click();
+        const QString again = generator.FolderPath("again/CURVE.FIR");
+        Box(&generator.input, "txtFireFile")->setText(again);
+        Box(&generator.input, "txtDelayTime")->setText("0");
+        generator.platform.AnswerNextQuestion(MessageButton::Yes); // the delay of 0 s
+        generator.CurveButton(CurveKind::Custom)->click();
+        QWidget* form = Generator::CurveForm();
+        QVERIFY(form);
+        Button(form, "cmdOK")->click();
+        QVERIFY(generator.Graph().isVisible());
+        Button(&generator.Graph(), "cmdSave")->click();
+        QVERIFY(generator.platform.Problems().empty());
+        QCOMPARE(vorla::test_support::ReadFile(again.toStdString()),
+                 vorla::test_support::ReadFile(batch.toStdString()));
+    }
+
+    void AFileWithMorePointsThanTheTableIsRefusedByName() {
+        Generator generator;
+        std::string text;
+        for (int i = 0; i < 1900; ++i) {
+            text += std::to_string(i) + " 10 0\r\n";
+        }
+        const QString path = generator.FolderPath("long.fir");
+        QVERIFY(vorla::test_support::WriteFile(path.toStdString(), text + "-9 -9 -9\r\n"));
+        QVERIFY(!generator.input.OpenFile(path.toStdString()));
+        QCOMPARE(generator.platform.Messages().size(), std::size_t{1});
+        QCOMPARE(Shown(generator.platform.Messages()[0]),
+                 "QDOT-XW | The fire file " + path +
+                     " has 1900 points; QDOT-XW holds at most 1801, so it is not opened.");
         QVERIFY(generator.input.isVisible());
         QVERIFY(!generator.Graph().isVisible());
         QCOMPARE(Box(&generator.input, "txtFireFile")->text(), QString());
