@@ -1,7 +1,6 @@
 #include "cli/study_plotter.h"
 
 #include <cerrno>
-#include <csignal>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
