@@ -3,6 +3,7 @@
 #include "common/ui/compared_run.h"
 #include "compartment/model/saved_report_reader.h"
 #include "compartment/ui/output_form.h"
+#include "compartment/ui/report_file_filter.h"
 
 #include <QLabel>
 
@@ -16,9 +17,7 @@ frmGraph::frmGraph(const Calculations& calc, frmOutput& output, ui::PlatformServ
     : ResultsGraphWindow(
           services, output,
           {"Upper Layer Temperature", "Layer Interface Height", "Heat Release Rate", "Vent Flow"},
-          {"VORLA-XW",
-           // The reports File Open finds.
-           "VORLA-XW Data Files (*.vof;*.sdf)|*.vof;*.sdf|All files (*)|*"}),
+          {"VORLA-XW", kOpenReportFilter}),
       calc_(calc) {
     setWindowTitle("VORLA-XW: Graph");
     lblPlotTitle->setText("VORLA-XW RUN TITLE");

@@ -15,6 +15,7 @@
 #include "compartment/model/saved_report_reader.h"
 #include "compartment/ui/estimator_form.h"
 #include "compartment/ui/output_form.h"
+#include "compartment/ui/report_file_filter.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -36,9 +37,6 @@ namespace {
 constexpr const char* kProgramTitle = "VORLA-XW";
 constexpr const char* kFireFileFilter = "VORLA-XW Fire Files (*.fir)|*.fir|All files (*)|*";
 constexpr const char* kDataFileFilter = "VORLA-XW Data Files (*.vof)|*.vof";
-// Save writes *.sdf and the batch command *.vof: File Open finds both.
-constexpr const char* kOpenDataFileFilter =
-    "VORLA-XW Data Files (*.vof;*.sdf)|*.vof;*.sdf|All files (*)|*";
 
 constexpr InputBox kDimensionBoxes[] = {
     InputBox::txtFloorArea,  InputBox::txtRoomHeight,   InputBox::txtVentWidth,
@@ -407,7 +405,7 @@ void frmInput::ChooseFireFile() {
 void frmInput::ChooseDataFile(bool open) {
     const std::string initialName = txtOutputFile->text().toStdString();
     const auto path =
-        open ? services_.ChooseFile(ui::OpenDialog("Specify Data File", kOpenDataFileFilter,
+        open ? services_.ChooseFile(ui::OpenDialog("Specify Data File", kOpenReportFilter,
                                                    services_.DataDirectory(), initialName))
              : services_.ChooseFile(ui::SaveAsDialog(ui::kSaveDialogTitle, kDataFileFilter,
                                                      services_.DataDirectory(), initialName));

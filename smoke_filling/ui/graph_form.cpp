@@ -3,6 +3,7 @@
 #include "common/ui/compared_run.h"
 #include "smoke_filling/model/saved_report_reader.h"
 #include "smoke_filling/ui/output_form.h"
+#include "smoke_filling/ui/report_file_filter.h"
 
 #include <QLabel>
 
@@ -16,9 +17,7 @@ frmGraph::frmGraph(const Calculations& calc, frmOutput& output, ui::PlatformServ
     : ResultsGraphWindow(
           services, output,
           {"Upper Layer Temperature", "Layer Interface Height", "Heat Release Rate", "Vent Flow"},
-          {"SKEVA-XW",
-           // The reports File Open finds.
-           "SKEVA-XW Data Files (*.sof)|*.sof|All files (*)|*"}),
+          {"SKEVA-XW", kOpenReportFilter}),
       calc_(calc) {
     setWindowTitle("SKEVA-XW: Graph");
     lblPlotTitle->setText("SKEVA-XW RUN TITLE");

@@ -13,6 +13,7 @@
 #include "smoke_filling/model/input_entry.h"
 #include "smoke_filling/model/saved_report_reader.h"
 #include "smoke_filling/ui/output_form.h"
+#include "smoke_filling/ui/report_file_filter.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -33,7 +34,6 @@ namespace vorla::smoke {
 namespace {
 
 constexpr const char* kDataFilter = "SKEVA-XW Data Files (*.sof)|*.sof";
-constexpr const char* kOpenDataFilter = "SKEVA-XW Data Files (*.sof)|*.sof|All files (*)|*";
 constexpr const char* kFireFilter = "SKEVA-XW Fire Files (*.fir)|*.fir|All files (*)|*";
 constexpr const char* kProgramName = "SKEVA-XW";
 
@@ -299,7 +299,7 @@ void frmInput::mnuFileOpen_Click() {
 
 void frmInput::ChooseDataFileToOpen() {
     const auto path = services_.ChooseFile(ui::OpenDialog(
-        "Specify Data File", kOpenDataFilter, services_.DataDirectory(), TextOf(txtOutputFile)));
+        "Specify Data File", kOpenReportFilter, services_.DataDirectory(), TextOf(txtOutputFile)));
     if (!path) {
         return;
     }
