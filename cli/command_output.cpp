@@ -25,6 +25,13 @@ int WriteCommandOutput(const std::string& path, std::string_view text, std::ostr
     return kExitSuccess;
 }
 
+std::string WithoutClosingLineEnds(std::string message) {
+    while (!message.empty() && (message.back() == '\n' || message.back() == '\r')) {
+        message.pop_back();
+    }
+    return message;
+}
+
 std::variant<UnitSystem, std::string> UnitsOption(const std::optional<std::string>& value) {
     if (!value || *value == "si") {
         return UnitSystem::SI;

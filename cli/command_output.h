@@ -18,6 +18,10 @@ namespace vorla::cli {
 int WriteCommandOutput(const std::string& path, std::string_view text, std::ostream& out,
                        std::ostream& err, std::string_view prefix = "vorla: ");
 
+// `message` without the line ends that close it: a model's stop message as one
+// field of a CSV line, another program's message inside a sentence of vorla's.
+std::string WithoutClosingLineEnds(std::string message);
+
 // The unit system of "--units si|us" (S.I. when not given), or the line the
 // command prints when the value is neither.
 std::variant<UnitSystem, std::string> UnitsOption(const std::optional<std::string>& value);

@@ -1,5 +1,7 @@
 #include "cli/study_plotter.h"
 
+#include "cli/command_output.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -12,13 +14,6 @@ extern char** environ;
 
 namespace vorla::cli {
 namespace {
-
-std::string WithoutTrailingLineBreaks(std::string text) {
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) {
-        text.pop_back();
-    }
-    return text;
-}
 
 // Both ends of a pipe, closed when they go out of scope.
 struct Pipe {
@@ -101,7 +96,7 @@ std::optional<std::string> DrawStudyPlots(const std::string& plotter,
     if (WIFEXITED(status) && WEXITSTATUS(status) == 0) {
         return std::nullopt;
     }
-    said = WithoutTrailingLineBreaks(said);
+    said = WithoutClosingLineEnds(said);
     if (WIFSIGNALED(status)) {
         return cannot + " was stopped by signal " + std::to_string(WTERMSIG(status)) + " (" +
                strsignal(WTERMSIG(status)) + ")" + (said.empty() ? "." : ": " + said);

@@ -1,5 +1,6 @@
 #include "cli/study_runs.h"
 
+#include "cli/command_output.h"
 #include "cli/model_command.h"
 #include "cli/model_inputs.h"
 #include "cli/vorla_command.h"
@@ -50,18 +51,11 @@ class ReportFires {
     std::map<std::string, FireOrMessage> fires_;
 };
 
-// The message of a stop without its line end: runs.csv keeps it on one line.
-std::string OneLine(std::string message) {
-    while (!message.empty() && (message.back() == '\n' || message.back() == '\r')) {
-        message.pop_back();
-    }
-    return message;
-}
-
 RunOutcome Refused(RunStatus status, std::string message) {
     RunOutcome outcome;
     outcome.Status = status;
-    outcome.Message = OneLine(std::move(message));
+    // runs.csv keeps the message on one line.
+    outcome.Message = WithoutClosingLineEnds(std::move(message));
     return outcome;
 }
 
@@ -76,7 +70,7 @@ RunOutcome RunSample(const RunRequest& request, ReportFires& fires, const Model&
     auto built = model.BuildInputs(options);
     if (auto* stop = std::get_if<CommandStop>(&built)) {
         if (stop->ExitStatus == kExitFileProblem) {
-            throw std::runtime_error(OneLine(stop->Message));
+            throw std::runtime_error(WithoutClosingLineEnds(stop->Message));
         }
         return Refused(RunStatus::Rejected, std::move(stop->Message));
     }
