@@ -20,6 +20,7 @@ double TenabilityRun::LayerGasMassAt(const ZoneMoment& moment) const {
 void TenabilityRun::UpdateConditions(const ZoneMoment& moment) {
     TenabilityState& s = state_;
     s.Time = moment.Time;
+    s.LayerTemperature = moment.LayerTemperature;
     s.LayerGasMass = LayerGasMassAt(moment);
     const double depth = std::max(0.0, room_.CeilingHeight - moment.InterfaceHeight);
     s.Layer = CompositionOf(inputs_.Yields, balance_.ProductsInLayer(), s.LayerGasMass,
@@ -41,33 +42,60 @@ void TenabilityRun::UpdateConditions(const ZoneMoment& moment) {
                           inputs_.HeadHeight);
 }
 
-// Each criterion's margin: below 0 while it holds, 0 or above once it fails.
+namespace {
+
+// The criteria a person meets only with the head in the upper layer: below it
+// the air is clear and at the ambient temperature.
+bool MetInTheLayerOnly(Criterion c) {
+    return c == Criterion::Visibility || c == Criterion::Temperature;
+}
+
+// Where in [0, 1] a quantity going linearly from `before` to `after` reaches 0.
+double CrossingShare(double before, double after) {
+    if (!(before < 0)) {
+        return 0;
+    }
+    return std::clamp(-before / (after - before), 0.0, 1.0);
+}
+
+} // namespace
+
 TenabilityRun::Margins TenabilityRun::MarginsNow(double interfaceHeight) const {
     const TenabilityState& s = state_;
-    Margins m{};
-    m[static_cast<std::size_t>(Criterion::Visibility)] = s.Head.SootConcentration - criticalSoot_;
-    m[static_cast<std::size_t>(Criterion::FedToxic)] = s.FedToxic - limits_.FedToxic;
-    m[static_cast<std::size_t>(Criterion::FedHeat)] = s.FedHeat() - limits_.FedHeat;
-    m[static_cast<std::size_t>(Criterion::RadiantFlux)] = s.Head.RadiantFlux - limits_.RadiantFlux;
-    m[static_cast<std::size_t>(Criterion::LayerHeight)] = limits_.LayerHeight - interfaceHeight;
-    m[static_cast<std::size_t>(Criterion::Temperature)] =
-        s.Head.GasTemperature - kKelvinAtZeroCelsius - limits_.Temperature;
+    Margins m;
+    auto set = [&m](Criterion c, double value) { m.Values[static_cast<std::size_t>(c)] = value; };
+    set(Criterion::Visibility, s.Layer.SootConcentration - criticalSoot_);
+    set(Criterion::FedToxic, s.FedToxic - limits_.FedToxic);
+    set(Criterion::FedHeat, s.FedHeat() - limits_.FedHeat);
+    set(Criterion::RadiantFlux, s.Head.RadiantFlux - limits_.RadiantFlux);
+    set(Criterion::LayerHeight, limits_.LayerHeight - interfaceHeight);
+    set(Criterion::Temperature, s.LayerTemperature - kKelvinAtZeroCelsius - limits_.Temperature);
+    m.HeadInLayer = s.Head.InLayer;
+    m.InterfaceHeight = interfaceHeight;
     return m;
 }
 
 void TenabilityRun::NoteFailures(double startTime, double endTime, const Margins& before,
                                  const Margins& after) {
+    const double seconds = endTime - startTime;
     for (std::size_t c = 0; c < kCriterionCount; ++c) {
-        if (outcome_.FailureTime[c] || !(after[c] >= 0)) {
+        if (outcome_.FailureTime[c] || !(after.Values[c] >= 0)) {
             continue;
         }
-        double time = endTime;
-        if (before[c] < 0 && after[c] > before[c]) {
-            const double share = -before[c] / (after[c] - before[c]);
-            time = startTime + std::clamp(share, 0.0, 1.0) * (endTime - startTime);
-        } else if (before[c] >= 0) {
-            time = startTime; // failing from the start (a run's first state)
+        double share = CrossingShare(before.Values[c], after.Values[c]);
+        if (MetInTheLayerOnly(static_cast<Criterion>(c))) {
+            if (!after.HeadInLayer) {
+                continue;
+            }
+            if (!before.HeadInLayer) {
+                // The head entered the layer during the step, as the interface
+                // came down past it.
+                const double fall = before.InterfaceHeight - after.InterfaceHeight;
+                const double above = before.InterfaceHeight - inputs_.HeadHeight;
+                share = std::max(share, fall > 0 ? std::clamp(above / fall, 0.0, 1.0) : 1.0);
+            }
         }
+        const double time = startTime + share * seconds;
         outcome_.FailureTime[c] = time;
         if (!outcome_.Aset || time < *outcome_.Aset) {
             outcome_.Aset = time;

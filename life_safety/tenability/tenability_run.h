@@ -54,8 +54,9 @@ struct HeadConditions {
 
 // The state at the end of the last step.
 struct TenabilityState {
-    double Time = 0; // s
-    double LayerGasMass = 0;
+    double Time = 0;                               // s
+    double LayerTemperature = kAmbientTemperature; // K
+    double LayerGasMass = 0;                       // kg
     LayerComposition Layer;
     double LayerOpticalDensity = 0; // 1/m, base 10: what a smoke detector in the layer reads
     HeadConditions Head;
@@ -111,7 +112,14 @@ class TenabilityRun {
     double ProductsGoneOut() const { return balance_.ProductsGoneOut(); } // kg of fuel
 
   private:
-    using Margins = std::array<double, kCriterionCount>;
+    // Each criterion's margin, below 0 while it holds; the visibility and the
+    // temperature criteria take the upper layer's values, which the head meets
+    // only once it is in the layer.
+    struct Margins {
+        std::array<double, kCriterionCount> Values{};
+        bool HeadInLayer = false;
+        double InterfaceHeight = 0;
+    };
 
     double LayerGasMassAt(const ZoneMoment& moment) const;
     void UpdateConditions(const ZoneMoment& moment);
@@ -125,7 +133,7 @@ class TenabilityRun {
     double criticalSoot_; // kg/m³ at which visibility falls to its limit
     SpeciesBalance balance_;
     TenabilityState state_;
-    Margins margins_{};
+    Margins margins_;
     TenabilityOutcome outcome_;
     TenabilitySeries series_;
 };
