@@ -2,13 +2,13 @@
 // with bit for bit (the same run, the same machine, one program), and of
 // building its report.
 #include "common/fire_file_reader.h"
+#include "common/format.h"
 #include "common/key_results_text.h"
 #include "compartment/model/input_checks.h"
 #include "compartment/model/model_run.h"
 #include "compartment/model/report_table_cells.h"
 #include "compartment/model/report_text.h"
 #include "compartment/model/run_key_results.h"
-#include "common/format.h"
 #include "literal/compartment_literal.h"
 #include "literal/format_literal.h"
 
@@ -65,7 +65,9 @@ void RunOfficeWith(benchmark::State& state, Simulation simulate) {
 }
 
 void RunOffice(benchmark::State& state) {
-    RunOfficeWith(state, &RunModel);
+    RunOfficeWith(state,
+                  [](const RunInputs& in, const FireTable& fire, const FlashoverQuestion& ask,
+                     RunResults& results) { return RunModel(in, fire, ask, results); });
 }
 BENCHMARK(RunOffice)->Arg(600)->Arg(9000)->Unit(benchmark::kMillisecond);
 

@@ -44,8 +44,10 @@ std::unique_ptr<Calculations> Hall(std::int16_t runTime) {
 
 using Simulation = CompletedRun (*)(const RunInputs&, const vorla::FireTable&, RunResults&);
 
-void RunFor(benchmark::State& state, std::int16_t runTime, int expectedLastRow,
-            Simulation simulate = &RunModel) {
+void RunFor(
+    benchmark::State& state, std::int16_t runTime, int expectedLastRow,
+    Simulation simulate = [](const RunInputs& in, const vorla::FireTable& fire,
+                             RunResults& results) { return RunModel(in, fire, results); }) {
     auto calc = Hall(runTime);
     for (auto _ : state) {
         const CompletedRun outcome = simulate(calc->Inputs, calc->Fire, calc->Results);

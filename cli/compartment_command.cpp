@@ -4,6 +4,7 @@
 #include "cli/key_results_options.h"
 #include "cli/model_command.h"
 #include "cli/model_inputs.h"
+#include "cli/tenability_options.h"
 #include "cli/vorla_command.h"
 #include "compartment/model/calculations.h"
 #include "compartment/model/model_run.h"
@@ -49,7 +50,7 @@ constexpr OptionSpec kOptions[] = {
     {"-h", false},
 };
 
-constexpr std::string_view kHelp =
+constexpr std::string_view kHelpBeforeKeyResults =
     "Usage: vorla compartment [--from REPORT] [--units si|us] [--title TEXT] [--output-name "
     "NAME]\n"
     "                         [--fire FILE] [--floor-area A] [--room-height H] "
@@ -98,7 +99,9 @@ constexpr std::string_view kHelp =
     "                           heat release rate kW, vent flow kg/s, FR and OS flags;\n"
     "                           \"--csv -\" writes them to standard output, and the\n"
     "                           report then needs -o REPORT\n"
-    "\n"
+    "\n";
+
+constexpr std::string_view kHelpFromKeyResults =
     "Key results (always in S.I. units; their names say which):\n"
     "  --summary FILE           also write the key results as JSON (- for standard\n"
     "                           output): the inputs as the run used them, the criteria,\n"
@@ -124,10 +127,16 @@ constexpr std::string_view kHelp =
     "rejected (the input form's message is printed on standard error) or a file\n"
     "option was refused.\n";
 
+std::string Help() {
+    return std::string(kHelpBeforeKeyResults) + "\n" + std::string(kTenabilityHelp) + "\n" +
+           std::string(kHelpFromKeyResults);
+}
+
 } // namespace
 
 int RunCompartmentCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
-    const auto parsed = ParseModelCommand(args, kOptions, "compartment", kHelp, out, err);
+    const auto known = WithTenabilityOptions(kOptions);
+    const auto parsed = ParseModelCommand(args, known, "compartment", Help(), out, err);
     if (const auto* status = std::get_if<int>(&parsed)) {
         return *status;
     }
@@ -152,6 +161,10 @@ int RunCompartmentCommand(std::span<const std::string> args, std::ostream& out, 
     if (const auto* stop = std::get_if<CommandStop>(&keyOptions)) {
         return Stop(*stop, err);
     }
+    const auto tenabilityOptions = ReadTenabilityOptions(options, kPrefix);
+    if (const auto* stop = std::get_if<CommandStop>(&tenabilityOptions)) {
+        return Stop(*stop, err);
+    }
     auto inputs = CompartmentInputs(options);
     if (const auto* stop = std::get_if<CommandStop>(&inputs)) {
         return Stop(*stop, err);
@@ -165,12 +178,19 @@ int RunCompartmentCommand(std::span<const std::string> args, std::ostream& out, 
     // The state is as large as the desktop program's, so it lives on the heap.
     auto calc = std::make_unique<Calculations>();
     calc->Inputs = std::get<RunInputs>(std::move(inputs));
+    const auto& tenabilityRequest = std::get<TenabilityOptions>(tenabilityOptions);
+    auto followed = FollowTenability(tenabilityRequest, calc->Inputs.FloorArea,
+                                     calc->Inputs.RoomHeight, kPrefix);
+    if (const auto* stop = std::get_if<CommandStop>(&followed)) {
+        return Stop(*stop, err);
+    }
+    const auto& tenability = std::get<std::unique_ptr<tenability::TenabilityRun>>(followed);
     const Answer answer = flashover == "stop" ? Answer::Yes : Answer::No;
     const FlashoverQuestion ask = [&](const std::string& text, std::string_view) {
         err << text << " " << (answer == Answer::Yes ? "Yes" : "No") << "\n";
         return answer;
     };
-    const RunOutcome outcome = RunCalculations(*calc, ask);
+    const RunOutcome outcome = RunCalculations(*calc, ask, tenability.get());
     if (const auto* problem = std::get_if<FireFileError>(&outcome)) {
         err << kPrefix << DescribeFireFileError(*problem) << "\n";
         return kExitFileProblem;
@@ -185,12 +205,23 @@ int RunCompartmentCommand(std::span<const std::string> args, std::ostream& out, 
                        SavedReportText(ReportHeader(calc->Inputs),
                                        ReportRows(calc->Inputs, calc->Results), run.EndMessage)});
     if (const auto csvPath = OptionText(options, "csv")) {
-        outputs.push_back({"csv", *csvPath, ResultsCsv(calc->Results)});
+        std::string csv = ResultsCsv(calc->Results);
+        if (tenability && tenabilityRequest.Given) {
+            csv = WithTenabilityColumns(csv, tenability->Series());
+        }
+        outputs.push_back({"csv", *csvPath, std::move(csv)});
     }
     if (request.JsonPath || request.CsvPath) {
-        const KeyResults keys = RunKeyResults(calc->Results, run, calc->Fire, request.Criteria);
+        KeyResults keys = RunKeyResults(calc->Results, run, calc->Fire, request.Criteria);
         auto used = SummaryInputs(calc->Inputs);
         used.push_back({"flashover", flashover});
+        if (tenability) {
+            keys.Tenability = TenabilityKeysOf(tenability->Outcome());
+            for (auto& input :
+                 TenabilitySummaryInputs(tenabilityRequest.Inputs, calc->Inputs.FloorArea)) {
+                used.push_back(std::move(input));
+            }
+        }
         AddKeyResultsOutputs(request, keys, used, outputs);
     }
     for (const auto& output : outputs) {

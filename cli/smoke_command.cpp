@@ -4,6 +4,7 @@
 #include "cli/key_results_options.h"
 #include "cli/model_command.h"
 #include "cli/model_inputs.h"
+#include "cli/tenability_options.h"
 #include "cli/vorla_command.h"
 #include "smoke_filling/model/calculations.h"
 #include "smoke_filling/model/model_run.h"
@@ -44,7 +45,7 @@ constexpr OptionSpec kOptions[] = {
     {"-h", false},
 };
 
-constexpr std::string_view kHelp =
+constexpr std::string_view kHelpBeforeKeyResults =
     "Usage: vorla smoke [--from RESULTS] [--units si|us] [--title TEXT] [--output-name "
     "NAME]\n"
     "                   [--fire FILE] [--floor-area A] [--room-height H] [--fire-height H]\n"
@@ -84,7 +85,9 @@ constexpr std::string_view kHelp =
     "                       layer temperature (°C), interface height (m), heat\n"
     "                       release rate (kW), vent flow (kg/s), in full precision;\n"
     "                       \"--csv -\" writes them to standard output, and the\n"
-    "                       results file then needs -o RESULTS\n"
+    "                       results file then needs -o RESULTS\n";
+
+constexpr std::string_view kHelpFromKeyResults =
     "  --summary FILE       also write the key results as JSON (- for standard output),\n"
     "                       always in S.I. units (the names say which): the inputs as\n"
     "                       the run used them, the criteria, peak layer temperature,\n"
@@ -112,10 +115,16 @@ constexpr std::string_view kHelp =
     "rejected (the form's message is printed on standard error) or a file option\n"
     "was refused.\n";
 
+std::string Help() {
+    return std::string(kHelpBeforeKeyResults) + "\n" + std::string(kTenabilityHelp) + "\n" +
+           std::string(kHelpFromKeyResults);
+}
+
 } // namespace
 
 int RunSmokeCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
-    const auto parsed = ParseModelCommand(args, kOptions, "smoke", kHelp, out, err);
+    const auto known = WithTenabilityOptions(kOptions);
+    const auto parsed = ParseModelCommand(args, known, "smoke", Help(), out, err);
     if (const auto* status = std::get_if<int>(&parsed)) {
         return *status;
     }
@@ -127,6 +136,10 @@ int RunSmokeCommand(std::span<const std::string> args, std::ostream& out, std::o
     }
     const auto keyOptions = ReadKeyResultsOptions(options, kPrefix);
     if (const auto* stop = std::get_if<CommandStop>(&keyOptions)) {
+        return Stop(*stop, err);
+    }
+    const auto tenabilityOptions = ReadTenabilityOptions(options, kPrefix);
+    if (const auto* stop = std::get_if<CommandStop>(&tenabilityOptions)) {
         return Stop(*stop, err);
     }
     auto inputs = SmokeInputs(options);
@@ -142,7 +155,14 @@ int RunSmokeCommand(std::span<const std::string> args, std::ostream& out, std::o
     // The program state, as SKEVA-XW holds it; too large for a small stack.
     auto calc = std::make_unique<Calculations>();
     calc->Inputs = std::get<RunInputs>(std::move(inputs));
-    const RunOutcome outcome = RunCalculations(*calc);
+    const auto& tenabilityRequest = std::get<TenabilityOptions>(tenabilityOptions);
+    auto followed = FollowTenability(tenabilityRequest, calc->Inputs.FloorArea,
+                                     calc->Inputs.RoomHeight, kPrefix);
+    if (const auto* stop = std::get_if<CommandStop>(&followed)) {
+        return Stop(*stop, err);
+    }
+    const auto& tenability = std::get<std::unique_ptr<tenability::TenabilityRun>>(followed);
+    const RunOutcome outcome = RunCalculations(*calc, tenability.get());
     if (const auto* problem = std::get_if<FireFileError>(&outcome)) {
         err << DescribeFireFileError(*problem) << "\n";
         return kExitFileProblem;
@@ -155,12 +175,24 @@ int RunSmokeCommand(std::span<const std::string> args, std::ostream& out, std::o
                        SavedReportText(ReportHeader(calc->Inputs),
                                        ReportRows(calc->Inputs, calc->Results), run.EndMessage)});
     if (const auto csv = OptionText(options, "csv")) {
-        outputs.push_back({"csv", *csv, ResultsCsv(calc->Results)});
+        std::string text = ResultsCsv(calc->Results);
+        if (tenability && tenabilityRequest.Given) {
+            text = WithTenabilityColumns(text, tenability->Series());
+        }
+        outputs.push_back({"csv", *csv, std::move(text)});
     }
     const auto& request = std::get<KeyResultsOptions>(keyOptions);
     if (request.JsonPath || request.CsvPath) {
-        const KeyResults keys = RunKeyResults(calc->Results, run, calc->Fire, request.Criteria);
-        AddKeyResultsOutputs(request, keys, SummaryInputs(calc->Inputs), outputs);
+        KeyResults keys = RunKeyResults(calc->Results, run, calc->Fire, request.Criteria);
+        auto used = SummaryInputs(calc->Inputs);
+        if (tenability) {
+            keys.Tenability = TenabilityKeysOf(tenability->Outcome());
+            for (auto& input :
+                 TenabilitySummaryInputs(tenabilityRequest.Inputs, calc->Inputs.FloorArea)) {
+                used.push_back(std::move(input));
+            }
+        }
+        AddKeyResultsOutputs(request, keys, used, outputs);
     }
     for (const auto& output : outputs) {
         if (const int status = WriteCommandOutput(output.Path, output.Text, out, err);

@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -48,6 +49,19 @@ struct CriterionTime {
     std::optional<double> TimeS;
 };
 
+// When the room stopped being tenable at head height, when the run followed
+// its tenability: the first failure of any criterion (the available safe egress
+// time) and the criterion that governs it, and each criterion's own time.
+struct TenabilityKeys {
+    std::optional<double> AsetS;
+    std::string AsetCriterion; // the governing criterion's key; empty when all held
+    struct Reached {
+        std::string Criterion; // "visibility", "fed_toxic", ...
+        std::optional<double> TimeS;
+    };
+    std::vector<Reached> ReachedS; // every criterion, in a fixed order
+};
+
 struct KeyResults {
     ModelKind Model = ModelKind::Compartment;
     double EndTimeS = 0;
@@ -64,6 +78,7 @@ struct KeyResults {
     std::optional<double> PeakVentFlowKgS;      // compartment (always set there)
     std::optional<double> OxygenLimitedTimeS;   // compartment
     std::optional<double> LayerAtFireBaseTimeS; // smoke
+    std::optional<TenabilityKeys> Tenability;   // runs that followed it
 };
 
 // The key results of a run with at least one row. Crossing times are

@@ -112,7 +112,21 @@ std::string KeyResultsCsv(const KeyResults& keys) {
     for (const auto& time : keys.LayerTemperatureReachesS) {
         criteria.LayerTemperaturesC.push_back(time.Criterion);
     }
-    return JoinedLine(KeyResultColumns(keys.Model, criteria)) + JoinedLine(KeyResultCells(keys));
+    std::vector<std::string> columns = KeyResultColumns(keys.Model, criteria);
+    std::vector<std::string> cells = KeyResultCells(keys);
+    if (keys.Tenability) {
+        // After every other column, so that a script reading them by place
+        // still finds them where they were.
+        columns.emplace_back("aset_s");
+        cells.push_back(Cell(keys.Tenability->AsetS));
+        columns.emplace_back("aset_criterion");
+        cells.push_back(keys.Tenability->AsetCriterion);
+        for (const auto& reached : keys.Tenability->ReachedS) {
+            columns.push_back("tenability_reached_s@" + reached.Criterion);
+            cells.push_back(Cell(reached.TimeS));
+        }
+    }
+    return JoinedLine(columns) + JoinedLine(cells);
 }
 
 std::string KeyResultsJson(const KeyResults& keys, std::span<const RunInput> inputs) {
@@ -149,6 +163,17 @@ std::string KeyResultsJson(const KeyResults& keys, std::span<const RunInput> inp
         if (value.Name == "end_time_s") {
             document["end"] = RunEndName(keys.End);
         }
+    }
+    if (keys.Tenability) {
+        document["aset_s"] = NumberOrNull(keys.Tenability->AsetS);
+        document["aset_criterion"] = keys.Tenability->AsetCriterion.empty()
+                                         ? Json(nullptr)
+                                         : Json(keys.Tenability->AsetCriterion);
+        Json reached = Json::object();
+        for (const auto& criterion : keys.Tenability->ReachedS) {
+            reached[criterion.Criterion] = NumberOrNull(criterion.TimeS);
+        }
+        document["tenability_reached_s"] = reached;
     }
     // A title or file name that is not UTF-8 must not abort the summary.
     return document.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";

@@ -31,7 +31,8 @@ std::vector<std::string> KeyResultColumns(ModelKind model, const KeyCriteria& cr
 std::vector<std::string> KeyResultCells(const KeyResults& keys);
 
 // One header line and one data line, each ended by CR LF like every CSV the
-// suite writes.
+// suite writes. A run that followed its tenability adds, after every other
+// column, aset_s, aset_criterion and one tenability_reached_s@<criterion> each.
 std::string KeyResultsCsv(const KeyResults& keys);
 
 // An input of the run as it used it, in S.I. units: a number or a text.
@@ -42,7 +43,9 @@ struct RunInput {
 
 // The JSON document of `--summary`: the model, the inputs, the criteria, then
 // every key by its name; the criteria keys are objects keyed by the criterion
-// ({"1.8": 124.3, "1.5": null}). Ends with a line feed.
+// ({"1.8": 124.3, "1.5": null}). A run that followed its tenability ends with
+// "aset_s", "aset_criterion" (null when every criterion held) and
+// "tenability_reached_s", one time or null per criterion. Ends with a line feed.
 std::string KeyResultsJson(const KeyResults& keys, std::span<const RunInput> inputs);
 
 } // namespace vorla

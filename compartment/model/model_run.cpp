@@ -10,6 +10,7 @@
 #include "compartment/model/zone_evaluator.h"
 
 #include <cmath>
+#include <optional>
 
 namespace vorla::compartment {
 namespace {
@@ -30,19 +31,29 @@ std::string FlashoverQuestionText(int seconds) {
     return "Flashover occurred at " + Format(seconds, "###0") + " seconds.  Terminate simulation?";
 }
 
-RunOutcome RunCalculations(Calculations& calc, const FlashoverQuestion& ask) {
+RunOutcome RunCalculations(Calculations& calc, const FlashoverQuestion& ask,
+                           ZoneStepObserver* observer) {
     if (auto rejected = CheckRunInputs(calc.Inputs)) {
         return std::move(*rejected);
     }
     if (auto problem = ReadFireFileOfReport(calc.Inputs.FireFile, calc.OpenedReport, calc.Fire)) {
         return std::move(*problem);
     }
-    return RunModel(calc.Inputs, calc.Fire, ask, calc.Results);
+    return RunModel(calc.Inputs, calc.Fire, ask, calc.Results, observer);
 }
 
 CompletedRun RunModel(const RunInputs& in, const FireTable& fire, const FlashoverQuestion& ask,
-                      RunResults& out) {
+                      RunResults& out, ZoneStepObserver* observer) {
     ZoneEvaluator zones(ZoneModel{in, fire});
+    // The observer's flows come from an evaluator of their own, so that the
+    // run's evaluator sees exactly the calls it sees without an observer.
+    std::optional<ZoneEvaluator> observed;
+    ZoneMoment moment;
+    const auto momentAt = [&observed](int time, const State& state) {
+        const ZoneFlows<double> flows = observed->Flows<double>(time, state);
+        return ZoneMoment{static_cast<double>(time), flows.HeatReleaseRate, state.LayerTemperature,
+                          state.InterfaceHeight, flows.Vent.HotGasOut};
+    };
     const double lastFireTime = fire.LastTime();
     auto derivatives = [&zones](double time, const State& state) {
         return zones.Derivatives(time, state);
@@ -65,6 +76,13 @@ CompletedRun RunModel(const RunInputs& in, const FireTable& fire, const Flashove
     out.FRFlag[0] = kRegimeAboveSoffit;
     out.OSFlag[0] = kNotStarvedOfAir;
 
+    if (observer) {
+        observed.emplace(ZoneModel{in, fire});
+        moment = momentAt(0, y);
+        observer->Start(moment);
+        observer->RecordRow(0);
+    }
+
     double& z = y.InterfaceHeight;
     const double& T = y.LayerTemperature;
     for (;;) {
@@ -75,6 +93,11 @@ CompletedRun RunModel(const RunInputs& in, const FireTable& fire, const Flashove
         }
         if (z < 0) {
             z = 0;
+        }
+        if (observer) {
+            const ZoneMoment end = momentAt(t, y);
+            observer->Advance(moment, end);
+            moment = end;
         }
 
         const bool flashoverNow = T > kFlashoverTemperature && !flashoverSeen;
@@ -99,6 +122,9 @@ CompletedRun RunModel(const RunInputs& in, const FireTable& fire, const Flashove
             out.VentFlow[i] = flows.Vent.HotGasOut;
             if (flashoverNow) {
                 out.FlashoverRow = i;
+            }
+            if (observer) {
+                observer->RecordRow(i);
             }
         }
 

@@ -4,6 +4,7 @@
 
 #include "common/fire_table.h"
 #include "common/run_outcome.h"
+#include "common/zone_step.h"
 #include "compartment/model/calculations.h"
 #include "compartment/model/run_inputs.h"
 #include "compartment/model/run_results.h"
@@ -45,14 +46,17 @@ using FlashoverQuestion = std::function<Answer(const std::string& text, std::str
 // Runs the model for checked inputs on a fire table already read (valid,
 // N >= 1), filling the caller's results (rows 0 to LastRow, and the flashover
 // row) and asking `ask` when the layer passes 600 °C. It touches nothing else, so
-// runs with their own results may go on several threads at once.
+// runs with their own results may go on several threads at once. An observer,
+// when given, is told the room after every step and each row the run keeps;
+// the rows are the same with or without it.
 CompletedRun RunModel(const RunInputs& inputs, const FireTable& fire, const FlashoverQuestion& ask,
-                      RunResults& results);
+                      RunResults& results, ZoneStepObserver* observer = nullptr);
 
 // What Run does in the program and the batch command: checks calc.Inputs, reads
 // calc.Inputs.FireFile into calc.Fire (a relative name is looked for next to
 // calc.OpenedReport too) and runs into calc.Results. A rejected input or a fire
 // file that cannot be used leaves the results of an earlier run as they were.
-RunOutcome RunCalculations(Calculations& calc, const FlashoverQuestion& ask);
+RunOutcome RunCalculations(Calculations& calc, const FlashoverQuestion& ask,
+                           ZoneStepObserver* observer = nullptr);
 
 } // namespace vorla::compartment

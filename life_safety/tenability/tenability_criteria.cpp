@@ -63,15 +63,16 @@ std::optional<InputProblem> CheckTenabilityInputs(const TenabilityInputs& inputs
     }
     const TenabilityCriteria& c = inputs.Criteria;
     if (c.Visibility) {
-        if (auto problem = CheckRange({"visibility", "visibility criterion", 0, false, 1000, "m"},
-                                      *c.Visibility)) {
+        if (auto problem = CheckRange(
+                {"visibility-limit", "visibility criterion", 0, false, 1000, "m"}, *c.Visibility)) {
             return problem;
         }
     }
     const std::pair<InputRange, double> checks[] = {
-        {{"fed-toxic", "toxic FED criterion", 0, false, 10, ""}, c.FedToxic},
-        {{"fed-heat", "heat FED criterion", 0, false, 10, ""}, c.FedHeat},
-        {{"radiant-flux", "radiant flux criterion", 0, false, 1000, "kW/m\u00b2"}, c.RadiantFlux},
+        {{"fed-toxic-limit", "toxic FED criterion", 0, false, 10, ""}, c.FedToxic},
+        {{"fed-heat-limit", "heat FED criterion", 0, false, 10, ""}, c.FedHeat},
+        {{"radiant-flux-limit", "radiant flux criterion", 0, false, 1000, "kW/m\u00b2"},
+         c.RadiantFlux},
     };
     for (const auto& [range, value] : checks) {
         if (auto problem = CheckRange(range, value)) {
@@ -79,14 +80,14 @@ std::optional<InputProblem> CheckTenabilityInputs(const TenabilityInputs& inputs
         }
     }
     if (c.LayerHeight) {
-        if (auto problem = CheckHeight("layer-height", "layer height criterion", *c.LayerHeight,
-                                       ceilingHeight)) {
+        if (auto problem = CheckHeight("tenability-layer-height", "layer height criterion",
+                                       *c.LayerHeight, ceilingHeight)) {
             return problem;
         }
     }
     // Above the ambient 21.11 °C: a criterion the room already fails before
     // the fire is a typing mistake.
-    return CheckRange({"temperature", "temperature criterion",
+    return CheckRange({"tenability-temperature", "temperature criterion",
                        kAmbientTemperature - kKelvinAtZeroCelsius, false, 1000, "\u00b0C"},
                       c.Temperature);
 }

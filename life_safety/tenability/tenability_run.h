@@ -11,6 +11,7 @@
 // lower layer of a two-zone model is ambient air (see species_balance.h).
 #pragma once
 
+#include "common/zone_step.h"
 #include "life_safety/tenability/fed_toxic.h"
 #include "life_safety/tenability/species_balance.h"
 #include "life_safety/tenability/tenability_criteria.h"
@@ -29,17 +30,8 @@ struct RoomGeometry {
     double CeilingHeight = 0; // m
 };
 
-// The room at one end of a step, as the model has it.
-struct ZoneMoment {
-    double Time = 0;             // s
-    double HeatReleaseRate = 0;  // kW, after any limit the model puts on it
-    double LayerTemperature = 0; // K
-    double InterfaceHeight = 0;  // m above the floor
-    // kg/s of upper-layer gas leaving the room: the compartment model's hot gas
-    // through the vent; the smoke filling model's leak flow once the room is
-    // full of smoke, 0 while the leaks push out lower-layer air.
-    double LayerGasOut = 0;
-};
+// The room at one end of a step, as the model hands it over.
+using vorla::ZoneMoment;
 
 // What a person at head height meets.
 struct HeadConditions {
@@ -90,18 +82,18 @@ struct TenabilityOutcome {
     }
 };
 
-class TenabilityRun {
+class TenabilityRun final : public ZoneStepObserver {
   public:
     // `inputs` must have passed CheckTenabilityInputs for this room.
     TenabilityRun(const TenabilityInputs& inputs, const RoomGeometry& room);
 
     // Begins a run at `initial` (row 0's state), forgetting any earlier one.
-    void Start(const ZoneMoment& initial);
+    void Start(const ZoneMoment& initial) override;
     // One step: `start` is the last step's end.
-    void Advance(const ZoneMoment& start, const ZoneMoment& end);
+    void Advance(const ZoneMoment& start, const ZoneMoment& end) override;
     // Keeps the current values as result row `row` (0 to kSeriesCapacity - 1;
     // others are ignored), and LastRow becomes `row`.
-    void RecordRow(int row);
+    void RecordRow(int row) override;
 
     const TenabilityState& State() const { return state_; }
     const TenabilityOutcome& Outcome() const { return outcome_; }

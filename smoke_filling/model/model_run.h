@@ -5,6 +5,7 @@
 
 #include "common/fire_table.h"
 #include "common/run_outcome.h"
+#include "common/zone_step.h"
 #include "smoke_filling/model/calculations.h"
 #include "smoke_filling/model/run_inputs.h"
 #include "smoke_filling/model/run_results.h"
@@ -24,13 +25,16 @@ inline constexpr std::string_view kUnstableMessage = "CALCULATION BECAME UNSTABL
 
 // Runs the model for checked inputs on a fire table already read, filling the
 // caller's results. It touches nothing else, so runs with their own results may
-// go on several threads at once.
-CompletedRun RunModel(const RunInputs& inputs, const FireTable& fire, RunResults& results);
+// go on several threads at once. An observer, when given, is told the room
+// after every step and each row the run keeps; the rows are the same with or
+// without it.
+CompletedRun RunModel(const RunInputs& inputs, const FireTable& fire, RunResults& results,
+                      ZoneStepObserver* observer = nullptr);
 
 // What Run does in the program and the batch command: checks calc.Inputs, reads
 // calc.Inputs.FireFile into calc.Fire (a relative name is looked for next to
 // calc.OpenedReport too) and runs into calc.Results. A rejected input or a fire
 // file that cannot be used leaves the results of an earlier run as they were.
-RunOutcome RunCalculations(Calculations& calc);
+RunOutcome RunCalculations(Calculations& calc, ZoneStepObserver* observer = nullptr);
 
 } // namespace vorla::smoke

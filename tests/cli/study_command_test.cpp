@@ -167,8 +167,12 @@ TEST_F(StudyCommand, APureGridsRowsAreTheSingleRunsOfTheCommand) {
             EXPECT_EQ(fields[Column(header, "status")], "ok");
             const auto csv = Lines(single.out);
             ASSERT_EQ(csv.size(), 2u);
-            EXPECT_EQ(FieldsFrom(lines[0], firstKey), csv[0]);
-            EXPECT_EQ(FieldsFrom(lines[i], firstKey), csv[1]) << "run " << i;
+            // The single run's summary goes on with its tenability columns,
+            // which the study's rows do not hold yet.
+            const std::string keyColumns = FieldsFrom(lines[0], firstKey);
+            const std::string keyCells = FieldsFrom(lines[i], firstKey);
+            EXPECT_EQ(csv[0].substr(0, keyColumns.size() + 7), keyColumns + ",aset_s");
+            EXPECT_EQ(csv[1].substr(0, keyCells.size() + 1), keyCells + ",") << "run " << i;
 
             // The kept report is the command's report but for the names the
             // study resolves against its folder.

@@ -13,6 +13,7 @@
 #include "smoke_filling/model/model_run.h"
 #include "smoke_filling/model/zone_evaluator.h"
 #include "tests/common/random_fires.h"
+#include "tests/support/zone_step_recorder.h"
 
 #include <array>
 #include <cstdio>
@@ -118,7 +119,24 @@ TEST(LiteralAgreement, EveryRowOfRandomRunsIsBitIdentical) {
         const std::uint64_t seed = firstSeed * 1000003 + i;
         LoadRandomCase(seed, *fast);
         *literal = *fast;
-        const CompletedRun fastOutcome = RunModel(fast->Inputs, fast->Fire, fast->Results);
+        // Every other run is watched by an observer, which must change nothing.
+        test_support::ZoneStepRecorder recorder;
+        const bool observed = i % 2 == 1;
+        const CompletedRun fastOutcome =
+            RunModel(fast->Inputs, fast->Fire, fast->Results, observed ? &recorder : nullptr);
+        if (observed) {
+            EXPECT_EQ(recorder.Problem(), "") << "seed " << seed;
+            ASSERT_EQ(recorder.Rows().size(), static_cast<std::size_t>(fast->Results.LastRow) + 1)
+                << "seed " << seed;
+            for (std::size_t r = 1; r < recorder.Rows().size(); ++r) {
+                const ZoneMoment& row = recorder.Rows()[r];
+                EXPECT_EQ(row.Time, fast->Results.Time[r]) << "seed " << seed << " row " << r;
+                EXPECT_EQ(static_cast<float>(row.InterfaceHeight), fast->Results.InterfaceHeight[r])
+                    << "seed " << seed << " row " << r;
+                EXPECT_EQ(row.HeatReleaseRate, fast->Results.HeatReleaseRate[r])
+                    << "seed " << seed << " row " << r;
+            }
+        }
         const CompletedRun literalOutcome =
             literal::RunModel(literal->Inputs, literal->Fire, literal->Results);
         const std::string difference =

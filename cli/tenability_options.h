@@ -1,0 +1,64 @@
+// The tenability options of `vorla compartment` and `vorla smoke`: the fuel's
+// yields, the head height, the kind of exit sign and the criteria, each given by
+// name, described once in a table (the option, its key in the summary, its
+// unit). Lengths follow --units (m or ft), the temperature criterion too (°C
+// or °F); yields are kg/kg and the heat of combustion kJ/kg in either system.
+#pragma once
+
+#include "cli/model_inputs.h"
+#include "cli/option_parser.h"
+#include "common/key_results.h"
+#include "common/key_results_files.h"
+#include "life_safety/tenability/tenability_run.h"
+
+#include <memory>
+#include <span>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace vorla::cli {
+
+struct TenabilityOptions {
+    tenability::TenabilityInputs Inputs; // S.I.; the defaults for what was not given
+    bool Given = false;                  // at least one tenability option was given
+};
+
+// A command's own options followed by the tenability options.
+std::vector<OptionSpec> WithTenabilityOptions(std::span<const OptionSpec> options);
+
+// The options read (not yet checked against the room), or the stop that names
+// the option whose value is not a number or not a known word.
+std::variant<TenabilityOptions, CommandStop> ReadTenabilityOptions(const OptionTexts& options,
+                                                                   std::string_view prefix);
+
+// The stop for inputs that cannot be used in a room `ceilingHeight` m high,
+// naming the option; nothing when they can.
+std::optional<CommandStop> CheckTenabilityOptions(const TenabilityOptions& options,
+                                                  double ceilingHeight, std::string_view prefix);
+
+// The observer that follows a run's tenability in a room of `floorArea` m² and
+// `ceilingHeight` m, or the stop for given options that cannot be used there.
+// Without any tenability option the defaults are followed where they fit the
+// room (a room lower than the default head height has no tenability block),
+// so that no run that ran before is refused.
+std::variant<std::unique_ptr<tenability::TenabilityRun>, CommandStop>
+FollowTenability(const TenabilityOptions& options, double floorArea, double ceilingHeight,
+                 std::string_view prefix);
+
+// The inputs as the run used them, for the summary's "inputs" (S.I., the
+// visibility limit as it applies to a room of `floorArea` m²).
+std::vector<RunInput> TenabilitySummaryInputs(const tenability::TenabilityInputs& inputs,
+                                              double floorArea);
+
+// The key results' tenability block of a finished observer: each criterion's
+// time rounded to 0.1 s like the other key results' times.
+TenabilityKeys TenabilityKeysOf(const tenability::TenabilityOutcome& outcome);
+
+// The result rows' CSV with the four tenability columns added to each line.
+std::string WithTenabilityColumns(std::string_view csv, const tenability::TenabilitySeries& series);
+
+// The lines of --help that describe the options.
+extern const std::string_view kTenabilityHelp;
+
+} // namespace vorla::cli

@@ -1,0 +1,227 @@
+// The tenability options of `vorla compartment` and `vorla smoke`, run in
+// process: every input wrong once, the columns they add, and the answers
+// against a hand calculation and against the key results' own crossing times.
+#include "cli/vorla_command.h"
+#include "tests/support/test_files.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace vorla::cli {
+namespace {
+
+using Json = nlohmann::json;
+using test_support::ReadFile;
+
+const std::string kExamples = VORLA_EXAMPLES_DIR;
+
+struct Outcome {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Outcome Vorla(const std::vector<std::string>& args) {
+    std::ostringstream out, err;
+    const int status = RunVorla(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+// The office of the examples: 20 m², 2.4 m high, a door 0.9 m by 2 m.
+std::vector<std::string> Office(std::vector<std::string> more) {
+    std::vector<std::string> words = {"compartment",
+                                      "--fire",
+                                      kExamples + "/office-sofa-tsquared.fir",
+                                      "--floor-area",
+                                      "20",
+                                      "--room-height",
+                                      "2.4",
+                                      "--vent-width",
+                                      "0.9",
+                                      "--sill-height",
+                                      "0",
+                                      "--soffit-height",
+                                      "2",
+                                      "--fire-height",
+                                      "0",
+                                      "--run-time",
+                                      "600",
+                                      "--flashover",
+                                      "continue",
+                                      "-o",
+                                      "/dev/null"};
+    words.insert(words.end(), more.begin(), more.end());
+    return words;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = text.find("\r\n", start);
+        lines.push_back(text.substr(start, end - start));
+        start = end == std::string::npos ? text.size() : end + 2;
+    }
+    return lines;
+}
+
+std::vector<std::string> Cells(const std::string& line) {
+    std::vector<std::string> cells;
+    std::stringstream stream(line);
+    std::string cell;
+    while (std::getline(stream, cell, ',')) {
+        cells.push_back(cell);
+    }
+    if (!line.empty() && line.back() == ',') {
+        cells.emplace_back();
+    }
+    return cells;
+}
+
+TEST(TenabilityOptions, EachWrongInputIsRefusedNamingItsOption) {
+    struct Case {
+        std::vector<std::string> options;
+        const char* message;
+    };
+    const Case cases[] = {
+        {{"--fuel", "wood"},
+         "--fuel must be one of red-oak, propane, heptane, pmma, polystyrene, not \"wood\"."},
+        {{"--sign", "neon"}, "--sign must be reflecting or lit, not \"neon\"."},
+        {{"--soot-yield", "0,1"}, "The value of --soot-yield is not a number: \"0,1\"."},
+        {{"--soot-yield", "-0.1"}, "--soot-yield: The soot yield must be a number from 0 to 1"},
+        {{"--co-yield", "3"}, "--co-yield: The CO yield must be a number from 0 to"},
+        {{"--heat-of-combustion", "0"}, "--heat-of-combustion: The heat of combustion must be"},
+        {{"--head-height", "0"}, "--head-height: The head height must be above the floor"},
+        {{"--head-height", "2.4"}, "--head-height: The head height must be above the floor"},
+        // 8 ft is 2.44 m, above the 2.4 m ceiling.
+        {{"--units", "us", "--floor-area", "215", "--room-height", "7.874", "--vent-width", "2.953",
+          "--soffit-height", "6.562", "--head-height", "8"},
+         "--head-height: The head height must be above the floor"},
+        {{"--visibility-limit", "0"}, "--visibility-limit: The visibility criterion must be"},
+        {{"--fed-toxic-limit", "0"}, "--fed-toxic-limit: The toxic FED criterion must be"},
+        {{"--fed-heat-limit", "-1"}, "--fed-heat-limit: The heat FED criterion must be"},
+        {{"--radiant-flux-limit", "0"}, "--radiant-flux-limit: The radiant flux criterion must be"},
+        {{"--tenability-layer-height", "3"},
+         "--tenability-layer-height: The layer height criterion must be above the floor"},
+        {{"--tenability-temperature", "20"},
+         "--tenability-temperature: The temperature criterion must be"},
+    };
+    for (const Case& c : cases) {
+        const Outcome result = Vorla(Office(c.options));
+        EXPECT_EQ(result.status, 2) << c.options[0];
+        EXPECT_NE(result.err.find(std::string("vorla compartment: ") + c.message),
+                  std::string::npos)
+            << result.err;
+    }
+}
+
+TEST(TenabilityOptions, ColumnsJoinTheResultsCsvOnlyWhenAnInputIsGiven) {
+    test_support::TemporaryFolder folder;
+    const std::string plain = folder.PathOf("plain.csv");
+    const std::string withColumns = folder.PathOf("tenability.csv");
+    ASSERT_EQ(Vorla(Office({"--csv", plain})).status, 0);
+    ASSERT_EQ(Vorla(Office({"--csv", withColumns, "--sign", "lit"})).status, 0);
+    const std::vector<std::string> before = Lines(ReadFile(plain));
+    const std::vector<std::string> after = Lines(ReadFile(withColumns));
+    ASSERT_EQ(before.size(), after.size());
+    EXPECT_EQ(after[0], before[0] + ",visibility_m,fed_toxic,fed_heat,radiant_flux_kW_m2");
+    for (std::size_t i = 1; i < after.size(); ++i) {
+        // Each line is the line it was, with four cells more.
+        ASSERT_EQ(after[i].substr(0, before[i].size()), before[i]) << "line " << i;
+        EXPECT_EQ(Cells(after[i]).size(), Cells(before[i]).size() + 4) << after[i];
+    }
+}
+
+TEST(TenabilityOptions, AsetIsTheFirstCriterionAndAgreesWithTheKeyResults) {
+    const Outcome result = Vorla(Office({"--summary", "-"}));
+    ASSERT_EQ(result.status, 0) << result.err;
+    const Json keys = Json::parse(result.out);
+    const Json& reached = keys["tenability_reached_s"];
+    ASSERT_EQ(reached.size(), 6u);
+    double first = INFINITY;
+    std::string governing;
+    // At a tie the first in this order governs.
+    for (const char* criterion : {"visibility", "fed_toxic", "fed_heat", "radiant_flux",
+                                  "layer_height", "temperature"}) {
+        const Json& time = reached[criterion];
+        if (time.is_number() && time.get<double>() < first) {
+            first = time.get<double>();
+            governing = criterion;
+        }
+    }
+    EXPECT_EQ(keys["aset_s"].get<double>(), first);
+    EXPECT_EQ(keys["aset_criterion"].get<std::string>(), governing);
+    // The key results find their crossings between 5 s rows, tenability within
+    // 1 s steps: the two agree to within one row interval.
+    EXPECT_NEAR(reached["layer_height"].get<double>(),
+                keys["interface_reaches_s"]["1.8"].get<double>(), 5);
+    EXPECT_NEAR(reached["temperature"].get<double>(),
+                keys["layer_temperature_reaches_s"]["60"].get<double>(), 5);
+    EXPECT_EQ(keys["inputs"]["head_height_m"].get<double>(), 1.8);
+    EXPECT_EQ(keys["inputs"]["visibility_limit_m"].get<double>(), 5); // 20 m² is a small room
+}
+
+TEST(TenabilityOptions, ARoomLowerThanTheDefaultHeadRunsAsBefore) {
+    const auto low = [](std::vector<std::string> more) {
+        std::vector<std::string> words = {
+            "smoke",         "--fire",     kExamples + "/medium-tsquared-1mw.fir",
+            "--floor-area",  "10",         "--room-height",
+            "1.5",           "--run-time", "120",
+            "--output-name", "LOW.SOF",    "-o",
+            "/dev/null",     "--summary",  "-"};
+        words.insert(words.end(), more.begin(), more.end());
+        return words;
+    };
+    const Outcome plain = Vorla(low({}));
+    ASSERT_EQ(plain.status, 0) << plain.err;
+    EXPECT_FALSE(Json::parse(plain.out).contains("aset_s"));
+    const Outcome kneeling = Vorla(low({"--head-height", "1.0"}));
+    ASSERT_EQ(kneeling.status, 0) << kneeling.err;
+    EXPECT_TRUE(Json::parse(kneeling.out).contains("aset_s"));
+    EXPECT_EQ(Vorla(low({"--sign", "lit"})).status, 2);
+}
+
+// A closed room and a steady fire: every kilogram of fuel burned stays in the
+// layer, so the soot density is y_s Q t / (dHc A (H - z)) and the visibility
+// 3 / (8700 m²/kg x that) with reflecting signs, by hand from each row's time
+// and interface height.
+TEST(TenabilityOptions, ClosedRoomVisibilityMatchesTheHandCalculation) {
+    test_support::TemporaryFolder folder;
+    const std::string fire = folder.PathOf("steady.fir");
+    test_support::WriteFile(fire, "    0        500.0       25.000\r\n"
+                                  "  600        500.0       25.000\r\n"
+                                  "   -9           -9           -9\r\n"
+                                  "steady.fir           12/08/2026\r\n"
+                                  "Steady 500 kW\r\n");
+    const std::string csv = folder.PathOf("rows.csv");
+    const Outcome result = Vorla(
+        {"smoke",     "--fire",        fire,  "--floor-area",  "200",      "--room-height",
+         "6",         "--run-time",    "300", "--output-name", "HALL.SOF", "-o",
+         "/dev/null", "--csv",         csv,   "--soot-yield",  "0.05",     "--heat-of-combustion",
+         "20000",     "--head-height", "5.5"});
+    ASSERT_EQ(result.status, 0) << result.err;
+    const std::vector<std::string> lines = Lines(ReadFile(csv));
+    int checked = 0;
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        const std::vector<std::string> cells = Cells(lines[i]);
+        const double t = std::stod(cells[0]);
+        const double z = std::stod(cells[2]);
+        if (z > 5.5) {
+            EXPECT_EQ(cells[5], "") << "clear air below the layer at " << t << " s";
+            continue;
+        }
+        const double soot = 0.05 * 500 * t / 20000 / (200 * (6 - z));
+        const double visibility = 3 / (8700 * soot);
+        // The rows keep the interface in single precision.
+        EXPECT_NEAR(std::stod(cells[5]) / visibility, 1, 1e-6) << "at " << t << " s";
+        ++checked;
+    }
+    EXPECT_GT(checked, 10);
+}
+
+} // namespace
+} // namespace vorla::cli
