@@ -128,7 +128,7 @@ constexpr std::string_view kHelpFromKeyResults =
     "option was refused.\n";
 
 std::string Help() {
-    return std::string(kHelpBeforeKeyResults) + "\n" + std::string(kTenabilityHelp) + "\n" +
+    return std::string(kHelpBeforeKeyResults) + std::string(kTenabilityHelp) + "\n" +
            std::string(kHelpFromKeyResults);
 }
 

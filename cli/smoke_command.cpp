@@ -45,7 +45,7 @@ constexpr OptionSpec kOptions[] = {
     {"-h", false},
 };
 
-constexpr std::string_view kHelpBeforeKeyResults =
+constexpr std::string_view kHelpOptions =
     "Usage: vorla smoke [--from RESULTS] [--units si|us] [--title TEXT] [--output-name "
     "NAME]\n"
     "                   [--fire FILE] [--floor-area A] [--room-height H] [--fire-height H]\n"
@@ -107,6 +107,9 @@ constexpr std::string_view kHelpFromKeyResults =
     "                       (default 60,200,600 °C)\n"
     "  --help               show this text\n"
     "  --version            show the suite's version\n"
+    "\n";
+
+constexpr std::string_view kHelpAfterOptions =
     "\n"
     "A file option given an empty name, or an output that is the same file as an\n"
     "input or as another output, is refused before anything is written.\n"
@@ -116,8 +119,8 @@ constexpr std::string_view kHelpFromKeyResults =
     "was refused.\n";
 
 std::string Help() {
-    return std::string(kHelpBeforeKeyResults) + "\n" + std::string(kTenabilityHelp) + "\n" +
-           std::string(kHelpFromKeyResults);
+    return std::string(kHelpOptions) + std::string(kTenabilityHelp) +
+           std::string(kHelpAfterOptions);
 }
 
 } // namespace

@@ -250,8 +250,10 @@ std::string WithTenabilityColumns(std::string_view csv,
 }
 
 const std::string_view kTenabilityHelp =
-    "Tenability at head height (any of these adds four columns to --csv; the\n"
-    "summary always has aset_s, aset_criterion and tenability_reached_s):\n"
+    "Tenability at head height (any of these adds four columns to --csv: visibility\n"
+    "m, empty in clear air, FED toxic, FED heat, radiant flux kW/m²; the summary has\n"
+    "aset_s, aset_criterion and tenability_reached_s unless the room is no higher\n"
+    "than the head):\n"
     "  --fuel NAME              yields of a fuel burning well ventilated: red-oak,\n"
     "                           propane, heptane, pmma or polystyrene (default)\n"
     "  --heat-of-combustion X   heat released per kg of fuel burned, kJ/kg\n"
