@@ -119,8 +119,8 @@ constexpr std::string_view kHelpAfterOptions =
     "was refused.\n";
 
 std::string Help() {
-    return std::string(kHelpOptions) + std::string(kTenabilityHelp) +
-           std::string(kHelpAfterOptions);
+    return std::string(kHelpOptions) + std::string(kHelpFromKeyResults) +
+           std::string(kTenabilityHelp) + std::string(kHelpAfterOptions);
 }
 
 } // namespace
