@@ -4,31 +4,82 @@
 #include <cmath>
 
 namespace vorla::detection {
+namespace {
 
-JetExcess AlpertCeilingJet(double heatReleaseRate, double height, double radius) {
-    if (!(heatReleaseRate > 0) || !(height > 0)) {
-        return {};
+// Alpert's forms for a fire of Q^(1/3) = `cubeRootQ` under a height of
+// powers `p`: Q^(2/3)/H^(5/3) as (Q^(1/3))²/(H·(H^(1/3))²).
+CeilingJetField::Scales ScalesOf(const HeightPowers& p, double cubeRootQ) {
+    CeilingJetField::Scales s;
+    if (!(p.Value > 0) || !(cubeRootQ > 0)) {
+        return s;
     }
-    const double r = std::max(0.0, radius);
-    const double ratio = r / height;
-    const double cubeRootQ = std::cbrt(heatReleaseRate);
-    JetExcess jet;
-    // Q^(2/3)/H^(5/3) and (Q/r)^(2/3)/H from cube roots: one cbrt each
-    // instead of pow, since every device is evaluated every second.
-    const double cubeRootH = std::cbrt(height);
-    if (ratio <= kNearFieldTemperatureRatio) {
-        const double q23 = cubeRootQ * cubeRootQ;
-        jet.TemperatureRise = 16.9 * q23 / (height * cubeRootH * cubeRootH);
+    const double q23 = cubeRootQ * cubeRootQ;
+    const double rootCubeRootQ = std::sqrt(cubeRootQ);
+    // r ≤ 0.18 H rather than r/H ≤ 0.18, to spare a division per device;
+    // the margin keeps a radius typed as exactly 0.18 H (or 0.15 H) in the
+    // near field, as the ratio puts it, whatever the rounding of the product.
+    constexpr double kTie = 1 + 1e-12;
+    s.NearTemperatureRadius = kNearFieldTemperatureRatio * p.Value * kTie;
+    s.NearVelocityRadius = kNearFieldVelocityRatio * p.Value * kTie;
+    s.NearRise = 16.9 * q23 / (p.Value * p.CubeRoot * p.CubeRoot);
+    s.FarRise = 5.38 * q23 / p.Value;
+    s.NearVelocity = 0.96 * cubeRootQ / p.CubeRoot;
+    s.FarVelocity = 0.195 * cubeRootQ * p.SquareRoot;
+    s.NearRootVelocity = rootCubeRootQ * p.RootNearFactor;
+    s.FarRootVelocity = rootCubeRootQ * p.RootFarFactor;
+    return s;
+}
+
+// The jet at one device: no division, no root.
+struct JetAtDevice {
+    double Rise = 0;
+    double Velocity = 0;
+    double RootVelocity = 0;
+};
+JetAtDevice Excess(const CeilingJetField::Scales& s, const DevicePlace& place) {
+    JetAtDevice jet;
+    const double r = place.Radius;
+    jet.Rise = r <= s.NearTemperatureRadius ? s.NearRise : s.FarRise * place.InverseRadiusTwoThirds;
+    if (r <= s.NearVelocityRadius) {
+        jet.Velocity = s.NearVelocity;
+        jet.RootVelocity = s.NearRootVelocity;
     } else {
-        const double qOverR = std::cbrt(heatReleaseRate / r);
-        jet.TemperatureRise = 5.38 * qOverR * qOverR / height;
-    }
-    if (ratio <= kNearFieldVelocityRatio) {
-        jet.Velocity = 0.96 * cubeRootQ / cubeRootH;
-    } else {
-        jet.Velocity = 0.195 * cubeRootQ * std::sqrt(height) / std::pow(r, 5.0 / 6.0);
+        jet.Velocity = s.FarVelocity * place.InverseRadiusFiveSixths;
+        jet.RootVelocity = s.FarRootVelocity * place.RootFarVelocityFactor;
     }
     return jet;
+}
+
+double CubeRootOfFire(double heatReleaseRate) {
+    return heatReleaseRate > 0 ? std::cbrt(heatReleaseRate) : 0;
+}
+
+} // namespace
+
+HeightPowers PowersOf(double height) {
+    if (!(height > 0)) {
+        return {};
+    }
+    HeightPowers p{height, std::cbrt(height), std::sqrt(height), 0, 0};
+    p.RootNearFactor = std::sqrt(0.96 / p.CubeRoot);
+    p.RootFarFactor = std::sqrt(p.SquareRoot);
+    return p;
+}
+
+DevicePlace PlaceOf(double radius, double belowCeiling) {
+    const double r = std::max(0.0, radius);
+    const double r23 = std::cbrt(r * r);
+    const double r56 = std::pow(r, 5.0 / 6.0);
+    if (!(r > 0)) {
+        return {0, belowCeiling, 0, 0, 0, 0, 0};
+    }
+    return {r, belowCeiling, r23, r56, 1 / r23, 1 / r56, std::sqrt(0.195 / r56)};
+}
+
+JetExcess AlpertCeilingJet(double heatReleaseRate, double height, double radius) {
+    const JetAtDevice jet =
+        Excess(ScalesOf(PowersOf(height), CubeRootOfFire(heatReleaseRate)), PlaceOf(radius, 0));
+    return {jet.Rise, jet.Velocity};
 }
 
 double CeilingJetThickness(double height, double radius) {
@@ -41,35 +92,55 @@ double CeilingJetThickness(double height, double radius) {
     return height * 0.112 * (1.0 - std::exp(-2.24 * ratio));
 }
 
-DeviceGas GasAtDevice(const JetSurroundings& room, double radius, double belowCeiling) {
-    DeviceGas gas;
-    const double height = room.CeilingAboveFire;
+JetLimit LimitsAt(double height, const DevicePlace& place) {
     if (!(height > 0)) {
-        gas.Limits = JetLimit::NoCeilingAboveFire;
-    } else {
-        if (std::max(0.0, radius) / height > kLargestMeasuredRadiusRatio) {
-            gas.Limits = gas.Limits | JetLimit::BeyondMeasuredRadius;
-        }
-        if (belowCeiling > CeilingJetThickness(height, radius)) {
-            gas.Limits = gas.Limits | JetLimit::BelowJetThickness;
-        }
+        return JetLimit::NoCeilingAboveFire;
     }
-    const double ambient = room.AmbientTemperature;
-    gas.InLayer = room.LayerDepth > belowCeiling && room.LayerTemperature > ambient;
-    if (!gas.InLayer) {
-        const JetExcess jet = AlpertCeilingJet(room.HeatReleaseRate, height, radius);
-        gas.Temperature = ambient + jet.TemperatureRise;
-        gas.Velocity = jet.Velocity;
-        return gas;
+    JetLimit limits = JetLimit::None;
+    if (place.Radius / height > kLargestMeasuredRadiusRatio) {
+        limits = limits | JetLimit::BeyondMeasuredRadius;
     }
-    const double layer = room.LayerTemperature;
+    if (place.BelowCeiling > CeilingJetThickness(height, place.Radius)) {
+        limits = limits | JetLimit::BelowJetThickness;
+    }
+    return limits;
+}
+
+CeilingJetField::CeilingJetField(const JetSurroundings& room)
+    : CeilingJetField(room, PowersOf(room.CeilingAboveFire)) {}
+
+CeilingJetField::CeilingJetField(const JetSurroundings& room, const HeightPowers& ceiling)
+    : cubeRootQ_(CubeRootOfFire(room.HeatReleaseRate)), ambient_(room.AmbientTemperature),
+      layerTemperature_(room.LayerTemperature), layerDepth_(room.LayerDepth),
+      warmLayer_(room.LayerDepth > 0 && room.LayerTemperature > room.AmbientTemperature),
+      clear_(ScalesOf(ceiling, cubeRootQ_)) {
+    if (!warmLayer_) {
+        return;
+    }
+    const double height = room.CeilingAboveFire;
     const double interfaceAboveFire = std::max(0.0, height - room.LayerDepth);
-    const double warming = layer / ambient;
-    const double substituteHeight =
-        (height - interfaceAboveFire) + std::pow(warming, 0.6) * interfaceAboveFire;
-    const JetExcess jet = AlpertCeilingJet(room.HeatReleaseRate, substituteHeight, radius);
-    gas.Temperature = layer + jet.TemperatureRise * warming;
+    warming_ = room.LayerTemperature / room.AmbientTemperature;
+    substitute_ = interfaceAboveFire > 0
+                      ? ScalesOf(PowersOf((height - interfaceAboveFire) +
+                                          std::pow(warming_, 0.6) * interfaceAboveFire),
+                                 cubeRootQ_)
+                      : clear_;
+}
+
+DeviceGas CeilingJetField::At(const DevicePlace& place) const {
+    DeviceGas gas;
+    gas.InLayer = warmLayer_ && layerDepth_ > place.BelowCeiling;
+    const JetAtDevice jet = Excess(gas.InLayer ? substitute_ : clear_, place);
+    gas.Temperature = gas.InLayer ? layerTemperature_ + jet.Rise * warming_ : ambient_ + jet.Rise;
     gas.Velocity = jet.Velocity;
+    gas.RootVelocity = jet.RootVelocity;
+    return gas;
+}
+
+DeviceGas GasAtDevice(const JetSurroundings& room, double radius, double belowCeiling) {
+    const DevicePlace place = PlaceOf(radius, belowCeiling);
+    DeviceGas gas = CeilingJetField(room).At(place);
+    gas.Limits = LimitsAt(room.CeilingAboveFire, place);
     return gas;
 }
 

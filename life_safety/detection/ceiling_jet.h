@@ -94,10 +94,73 @@ struct JetSurroundings {
 // What one device meets: the gas temperature and velocity around it, whether
 // it is in the hot layer, and the correlations' limits it is beyond.
 struct DeviceGas {
-    double Temperature = 0; // K
-    double Velocity = 0;    // m/s
+    double Temperature = 0;  // K
+    double Velocity = 0;     // m/s
+    double RootVelocity = 0; // √u, (m/s)^½, as the link equation takes it
     bool InLayer = false;
     JetLimit Limits = JetLimit::None;
+};
+
+// Where a device hangs, with the powers of its radius the far-field forms
+// use, worked out once for the run.
+struct DevicePlace {
+    double Radius = 0;       // m from the plume axis
+    double BelowCeiling = 0; // m
+    double RadiusTwoThirds = 0;
+    double RadiusFiveSixths = 0;
+    double InverseRadiusTwoThirds = 0;  // 0 on the axis
+    double InverseRadiusFiveSixths = 0; // 0 on the axis
+    double RootFarVelocityFactor = 0;   // √(0.195 / r^(5/6))
+};
+DevicePlace PlaceOf(double radius, double belowCeiling);
+
+// The limits a device is beyond under a ceiling `height` above the fire.
+JetLimit LimitsAt(double height, const DevicePlace& place);
+
+// The powers of a ceiling height the jet uses, worked out once while the
+// height stays the same.
+struct HeightPowers {
+    double Value = 0; // m
+    double CubeRoot = 0;
+    double SquareRoot = 0;
+    double RootNearFactor = 0; // √(0.96 / H^(1/3))
+    double RootFarFactor = 0;  // √(H^(1/2))
+};
+HeightPowers PowersOf(double height);
+
+// The jet of one moment: what every device shares (the powers of the heat
+// release rate and of the heights, with and without the layer), so that each
+// device costs a few multiplications. The run's observer makes one a step.
+class CeilingJetField {
+  public:
+    explicit CeilingJetField(const JetSurroundings& room);
+    // `ceiling` must be PowersOf(room.CeilingAboveFire).
+    CeilingJetField(const JetSurroundings& room, const HeightPowers& ceiling);
+    // The gas around a device, without its limits (see LimitsAt).
+    DeviceGas At(const DevicePlace& place) const;
+
+    // Alpert's forms with everything but the device's radius worked out,
+    // for one height (the ceiling's, or the substitute source's in the layer).
+    struct Scales {
+        double NearTemperatureRadius = 0; // 0.18 H, m
+        double NearVelocityRadius = 0;    // 0.15 H, m
+        double NearRise = 0;              // 16.9 Q^(2/3)/H^(5/3), K
+        double FarRise = 0;               // 5.38 Q^(2/3)/H, K·m^(2/3)
+        double NearVelocity = 0;          // 0.96 (Q/H)^(1/3), m/s
+        double FarVelocity = 0;           // 0.195 Q^(1/3) H^(1/2)
+        double NearRootVelocity = 0;      // √ of the near velocity
+        double FarRootVelocity = 0;       // √(Q^(1/3) H^(1/2))
+    };
+
+  private:
+    double cubeRootQ_ = 0;
+    double ambient_ = 0;
+    double layerTemperature_ = 0;
+    double layerDepth_ = 0;
+    bool warmLayer_ = false;
+    double warming_ = 1; // T_u / T_∞
+    Scales clear_;
+    Scales substitute_; // H′, in the layer
 };
 
 // The gas around a device `radius` from the plume axis and `belowCeiling`

@@ -25,13 +25,30 @@ double CrossingShare(double before, double after, double threshold) {
 } // namespace
 
 DetectionRun::DetectionRun(std::vector<Device> devices, double ceilingHeight)
-    : devices_(std::move(devices)), ceilingHeight_(ceilingHeight), states_(devices_.size()) {}
+    : devices_(std::move(devices)), ceilingHeight_(ceilingHeight), limits_(devices_.size()),
+      states_(devices_.size()) {
+    places_.reserve(devices_.size());
+    for (const Device& device : devices_) {
+        places_.push_back(PlaceOf(device.Radius, device.BelowCeiling));
+    }
+}
 
-DeviceGas DetectionRun::GasAt(const Device& device, const ZoneMoment& moment) const {
-    const JetSurroundings room{moment.HeatReleaseRate, moment.CeilingAboveFire,
-                               std::max(0.0, ceilingHeight_ - moment.InterfaceHeight),
-                               moment.LayerTemperature, moment.AmbientTemperature};
-    return GasAtDevice(room, device.Radius, device.BelowCeiling);
+CeilingJetField DetectionRun::FieldAt(const ZoneMoment& moment) const {
+    return CeilingJetField({moment.HeatReleaseRate, moment.CeilingAboveFire,
+                            std::max(0.0, ceilingHeight_ - moment.InterfaceHeight),
+                            moment.LayerTemperature, moment.AmbientTemperature},
+                           ceilingPowers_);
+}
+
+void DetectionRun::UpdateLimits(double height) {
+    if (height == limitsHeight_) {
+        return;
+    }
+    limitsHeight_ = height;
+    ceilingPowers_ = PowersOf(height);
+    for (std::size_t i = 0; i < devices_.size(); ++i) {
+        limits_[i] = LimitsAt(height, places_[i]);
+    }
 }
 
 void DetectionRun::Operated(std::size_t device, double time) {
@@ -52,11 +69,14 @@ void DetectionRun::Operated(std::size_t device, double time) {
 void DetectionRun::Start(const ZoneMoment& initial) {
     firstDetection_.reset();
     firstSprinkler_.reset();
+    UpdateLimits(initial.CeilingAboveFire);
+    const CeilingJetField field = FieldAt(initial);
     for (std::size_t i = 0; i < devices_.size(); ++i) {
         const Device& device = devices_[i];
         DeviceState& state = states_[i];
         state = DeviceState{};
-        state.Gas = GasAt(device, initial);
+        state.Gas = field.At(places_[i]);
+        state.Gas.Limits = limits_[i];
         const bool readsGas = device.Kind == DeviceKind::SmokeDetector && device.Rti == 0;
         state.LinkTemperature = readsGas ? state.Gas.Temperature : initial.AmbientTemperature;
         if (initial.HeatReleaseRate > 0) {
@@ -76,11 +96,14 @@ void DetectionRun::Start(const ZoneMoment& initial) {
 
 void DetectionRun::Advance(const ZoneMoment& start, const ZoneMoment& end) {
     const double seconds = end.Time - start.Time;
+    UpdateLimits(end.CeilingAboveFire);
+    const CeilingJetField field = FieldAt(end);
     for (std::size_t i = 0; i < devices_.size(); ++i) {
         const Device& device = devices_[i];
         DeviceState& state = states_[i];
         const DeviceGas before = state.Gas;
-        const DeviceGas after = GasAt(device, end);
+        DeviceGas after = field.At(places_[i]);
+        after.Limits = limits_[i];
         state.Gas = after;
         if (end.HeatReleaseRate > 0) {
             state.LimitsMet = state.LimitsMet | after.Limits;
@@ -108,9 +131,9 @@ void DetectionRun::Advance(const ZoneMoment& start, const ZoneMoment& end) {
                                      ? end.AmbientTemperature + device.TemperatureRise
                                      : device.OperatingTemperature;
         const LinkStep step =
-            AdvanceLink({device.Rti, device.Conduction}, state.LinkTemperature,
-                        {before.Temperature, before.Velocity}, {after.Temperature, after.Velocity},
-                        end.AmbientTemperature, seconds, threshold, kSubStepsPerStep);
+            AdvanceLinkWithRoots({device.Rti, device.Conduction}, state.LinkTemperature,
+                                 before.Temperature, before.RootVelocity, after.Temperature,
+                                 after.RootVelocity, end.AmbientTemperature, seconds, threshold);
         state.LinkTemperature = step.EndTemperature;
         if (!state.ActivationTime && step.ReachedAt) {
             Operated(i, start.Time + *step.ReachedAt);

@@ -1,7 +1,8 @@
 // Detection alongside a zone model's run: the model calls the observer after
 // each one-second step with the room at the step's two ends; the observer
 // finds the gas around every device (ceiling_jet.h), moves each sensing
-// element on through the step in sub-steps (link_response.h), and notes when
+// element on through the step on the link equation's exact solution
+// (link_response.h), and notes when
 // each device operates, the first detection and the first sprinkler. Nothing
 // is allocated once it is made, and nothing it does changes the run: a model
 // that suppresses the fire reads FirstSprinkler() and applies suppression.h.
@@ -17,11 +18,6 @@
 #include <vector>
 
 namespace vorla::detection {
-
-// The sub-steps of each model step: a quarter-second, well below the print
-// interval of any report and below the time constant RTI/√u of the quickest
-// listed element (about 2 s for RTI 5 in a 5 m/s jet).
-inline constexpr int kSubStepsPerStep = 4;
 
 // The room at one end of a step, as the model has it.
 struct ZoneMoment {
@@ -73,11 +69,18 @@ class DetectionRun {
     const std::optional<FirstOperation>& FirstSprinkler() const { return firstSprinkler_; }
 
   private:
-    DeviceGas GasAt(const Device& device, const ZoneMoment& moment) const;
+    CeilingJetField FieldAt(const ZoneMoment& moment) const;
+    // The devices' limits under a ceiling `height` above the fire, worked
+    // out again only when the height changes.
+    void UpdateLimits(double height);
     void Operated(std::size_t device, double time);
 
     std::vector<Device> devices_;
     double ceilingHeight_ = 0;
+    std::vector<DevicePlace> places_;
+    std::vector<JetLimit> limits_;
+    double limitsHeight_ = -1;
+    HeightPowers ceilingPowers_;
     std::vector<DeviceState> states_;
     std::optional<FirstOperation> firstDetection_;
     std::optional<FirstOperation> firstSprinkler_;

@@ -11,9 +11,11 @@
 //
 //   T_L(t) = T_e(t) − s/a + (T_L(0) − T_e(0) + s/a)·e^(−a·t),  s = dT_e/dt.
 //
-// A model step is cut into sub-steps, each solved that way, so the answer
-// does not depend on how often the report prints, nor on the step being
-// short compared with the element's time constant.
+// Each one-second model step is solved that way, the gas temperature linear
+// between the step's ends and √u at its mean, so the answer does not depend
+// on how often the report prints, nor on the step being short compared with
+// the element's time constant; the time within the step at which the element
+// reaches its operating temperature is found on that same exact curve.
 #pragma once
 
 #include <optional>
@@ -37,15 +39,20 @@ struct LinkGas {
 double LinkTemperatureAfter(const LinkResponse& link, double start, const LinkGas& from,
                             const LinkGas& to, double ambient, double seconds);
 
-// The element through one interval cut into `subSteps` equal parts, with the
-// time within the interval at which it first reached `threshold` (linear
-// between sub-step ends), if it did.
+// The element through one interval, with the time within the interval at
+// which it first reached `threshold`, if it did.
 struct LinkStep {
     double EndTemperature = 0;       // K
     std::optional<double> ReachedAt; // s after the interval's start
 };
 LinkStep AdvanceLink(const LinkResponse& link, double start, const LinkGas& from, const LinkGas& to,
-                     double ambient, double seconds, double threshold, int subSteps);
+                     double ambient, double seconds, double threshold);
+
+// The same with √u at the interval's ends given, as the run's observer has
+// them from the ceiling jet (no square roots per device and step).
+LinkStep AdvanceLinkWithRoots(const LinkResponse& link, double start, double fromTemperature,
+                              double fromRootVelocity, double toTemperature, double toRootVelocity,
+                              double ambient, double seconds, double threshold);
 
 // The time the element takes from `ambient` to `threshold` in a steady jet of
 // temperature `gas` and velocity `velocity`: the closed form

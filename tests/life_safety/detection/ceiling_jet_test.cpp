@@ -22,7 +22,7 @@ TEST(CeilingJet, AlpertAgainstHandCalculations) {
         {1000, 3.0, 0.0, 270.822, 6.65627},   // on the axis
         {1000, 3.0, 0.45, 270.822, 6.65627},  // r/H = 0.15: both near field
         {1000, 3.0, 0.50, 270.822, 6.01802},  // near-field temperature, far-field velocity
-        {1000, 3.0, 0.54, 270.436, 5.64417},  // r/H = 0.18: temperature's near field ends here
+        {1000, 3.0, 0.54, 270.822, 5.64417}, // r/H = 0.18 exactly: still the near-field temperature
         {500, 2.4, 2.0, 88.9606, 1.34567},    {2000, 6.0, 4.0, 56.4865, 1.89556},
     };
     for (const Row& row : rows) {
