@@ -30,26 +30,6 @@ CeilingJetField::Scales ScalesOf(const HeightPowers& p, double cubeRootQ) {
     return s;
 }
 
-// The jet at one device: no division, no root.
-struct JetAtDevice {
-    double Rise = 0;
-    double Velocity = 0;
-    double RootVelocity = 0;
-};
-JetAtDevice Excess(const CeilingJetField::Scales& s, const DevicePlace& place) {
-    JetAtDevice jet;
-    const double r = place.Radius;
-    jet.Rise = r <= s.NearTemperatureRadius ? s.NearRise : s.FarRise * place.InverseRadiusTwoThirds;
-    if (r <= s.NearVelocityRadius) {
-        jet.Velocity = s.NearVelocity;
-        jet.RootVelocity = s.NearRootVelocity;
-    } else {
-        jet.Velocity = s.FarVelocity * place.InverseRadiusFiveSixths;
-        jet.RootVelocity = s.FarRootVelocity * place.RootFarVelocityFactor;
-    }
-    return jet;
-}
-
 double CubeRootOfFire(double heatReleaseRate) {
     return heatReleaseRate > 0 ? std::cbrt(heatReleaseRate) : 0;
 }
@@ -77,8 +57,8 @@ DevicePlace PlaceOf(double radius, double belowCeiling) {
 }
 
 JetExcess AlpertCeilingJet(double heatReleaseRate, double height, double radius) {
-    const JetAtDevice jet =
-        Excess(ScalesOf(PowersOf(height), CubeRootOfFire(heatReleaseRate)), PlaceOf(radius, 0));
+    const detail::JetAtDevice jet = detail::Excess(
+        ScalesOf(PowersOf(height), CubeRootOfFire(heatReleaseRate)), PlaceOf(radius, 0));
     return {jet.Rise, jet.Velocity};
 }
 
@@ -125,16 +105,6 @@ CeilingJetField::CeilingJetField(const JetSurroundings& room, const HeightPowers
                                           std::pow(warming_, 0.6) * interfaceAboveFire),
                                  cubeRootQ_)
                       : clear_;
-}
-
-DeviceGas CeilingJetField::At(const DevicePlace& place) const {
-    DeviceGas gas;
-    gas.InLayer = warmLayer_ && layerDepth_ > place.BelowCeiling;
-    const JetAtDevice jet = Excess(gas.InLayer ? substitute_ : clear_, place);
-    gas.Temperature = gas.InLayer ? layerTemperature_ + jet.Rise * warming_ : ambient_ + jet.Rise;
-    gas.Velocity = jet.Velocity;
-    gas.RootVelocity = jet.RootVelocity;
-    return gas;
 }
 
 DeviceGas GasAtDevice(const JetSurroundings& room, double radius, double belowCeiling) {

@@ -168,4 +168,40 @@ class CeilingJetField {
 // thinner than the device's depth, the layer and its jet once it is deeper.
 DeviceGas GasAtDevice(const JetSurroundings& room, double radius, double belowCeiling);
 
+// The device's part of the jet is in the header so that the observer's loop
+// over its devices keeps it inline.
+namespace detail {
+
+// The jet at one device: no division, no root.
+struct JetAtDevice {
+    double Rise = 0;
+    double Velocity = 0;
+    double RootVelocity = 0;
+};
+inline JetAtDevice Excess(const CeilingJetField::Scales& s, const DevicePlace& place) {
+    JetAtDevice jet;
+    const double r = place.Radius;
+    jet.Rise = r <= s.NearTemperatureRadius ? s.NearRise : s.FarRise * place.InverseRadiusTwoThirds;
+    if (r <= s.NearVelocityRadius) {
+        jet.Velocity = s.NearVelocity;
+        jet.RootVelocity = s.NearRootVelocity;
+    } else {
+        jet.Velocity = s.FarVelocity * place.InverseRadiusFiveSixths;
+        jet.RootVelocity = s.FarRootVelocity * place.RootFarVelocityFactor;
+    }
+    return jet;
+}
+
+} // namespace detail
+
+inline DeviceGas CeilingJetField::At(const DevicePlace& place) const {
+    DeviceGas gas;
+    gas.InLayer = warmLayer_ && layerDepth_ > place.BelowCeiling;
+    const detail::JetAtDevice jet = detail::Excess(gas.InLayer ? substitute_ : clear_, place);
+    gas.Temperature = gas.InLayer ? layerTemperature_ + jet.Rise * warming_ : ambient_ + jet.Rise;
+    gas.Velocity = jet.Velocity;
+    gas.RootVelocity = jet.RootVelocity;
+    return gas;
+}
+
 } // namespace vorla::detection
