@@ -104,7 +104,7 @@ TEST(DetectionRun, SprinklerDeepInTheHotLayer) {
     // gas 373.15 + 5.38·250^(2/3)/H′ × 373.15/293.15 = 457.1939 K at
     // u = 1.562000 m/s; a 141 °C link starting at the ambient operates at
     // 50/√u·ln((T_g − T∞)/(T_g − T_op)) = 53.5251 s. Outside the layer the
-    // same fire under a clear ceiling leaves it short (T_g = 346.3 K).
+    // same fire under a clear ceiling leaves it short (T_g = 364.3 K).
     Scenario s;
     s.HeatReleaseRate = [](double) { return 500.0; };
     s.InterfaceHeight = [](double) { return 1.5; };
