@@ -1,4 +1,4 @@
-// The six verification cases. Each runs the models, compares them with its
+// The verification cases. Each runs the models, compares them with its
 // reference and returns its report.
 #pragma once
 
@@ -15,5 +15,6 @@ CaseReport FlashoverCase();
 CaseReport VentilationLimitCase();
 // `referenceDir` holds the peer model's CSV files.
 CaseReport PeerModelCase(const std::string& referenceDir);
+CaseReport DetectionCase();
 
 } // namespace vorla::verification

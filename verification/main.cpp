@@ -62,9 +62,9 @@ int main(int argc, char** argv) {
 
     vorla::plot::OffscreenGui gui;
     using namespace vorla::verification;
-    const std::vector<CaseReport> reports = {ConservationCase(),     SmokeFillingCase(),
-                                             LayerTemperatureCase(), FlashoverCase(),
-                                             VentilationLimitCase(), PeerModelCase(reference)};
+    const std::vector<CaseReport> reports = {
+        ConservationCase(),     SmokeFillingCase(),       LayerTemperatureCase(), FlashoverCase(),
+        VentilationLimitCase(), PeerModelCase(reference), DetectionCase()};
     bool failed = false;
     for (const auto& report : reports) {
         PrintCase(report);

@@ -1,0 +1,44 @@
+// The batch command's two ways of giving devices, as functions of text:
+//
+//   --device SPEC    SPEC is comma-separated key=value pairs;
+//   --devices FILE   a TOML file of [[device]] tables with the same keys.
+//
+// Keys: kind (heat, sprinkler or smoke), name, radius (from the plume axis),
+// below-ceiling, rti ((m·s)^½), c ((m/s)^½, default 0), temperature (the
+// operating temperature of heat detectors and sprinklers), and for smoke
+// detectors one of rise (default 10 K), obscuration (%/m) or optical-density
+// (per metre, base 10). Lengths and temperatures are in the units of
+// --units: m and °C (a rise in K) for si, ft and °F for us; RTI, C and the
+// smoke thresholds are always in the units above. A device without a name is
+// called "device N", N its place in the list.
+#pragma once
+
+#include "common/unit_system.h"
+#include "life_safety/detection/device.h"
+
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace vorla::detection {
+
+// One --device SPEC: the device, or the sentence saying what is wrong (the
+// key and the value as written). `position` (from 1) names a device without
+// a name.
+std::variant<Device, std::string> ParseDeviceSpec(std::string_view spec, UnitSystem units,
+                                                  int position);
+
+// The text of a --devices file; every error begins with "PATH:LINE: key: ".
+// Devices already given (by --device) count for the names' uniqueness and
+// the positions; pass them as `earlier`.
+std::variant<std::vector<Device>, std::string> ParseDevicesFile(std::string_view text,
+                                                                const std::string& path,
+                                                                UnitSystem units,
+                                                                std::size_t earlier = 0);
+
+// Reads the file through the suite's bounded reader, then ParseDevicesFile.
+std::variant<std::vector<Device>, std::string> ReadDevicesFile(const std::string& path,
+                                                               UnitSystem units);
+
+} // namespace vorla::detection
