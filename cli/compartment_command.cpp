@@ -2,9 +2,9 @@
 
 #include "cli/command_output.h"
 #include "cli/key_results_options.h"
+#include "cli/life_safety_run.h"
 #include "cli/model_command.h"
 #include "cli/model_inputs.h"
-#include "cli/tenability_options.h"
 #include "cli/vorla_command.h"
 #include "compartment/model/calculations.h"
 #include "compartment/model/model_run.h"
@@ -128,14 +128,14 @@ constexpr std::string_view kHelpFromKeyResults =
     "option was refused.\n";
 
 std::string Help() {
-    return std::string(kHelpBeforeKeyResults) + std::string(kTenabilityHelp) + "\n" +
+    return std::string(kHelpBeforeKeyResults) + LifeSafetyHelp() + "\n" +
            std::string(kHelpFromKeyResults);
 }
 
 } // namespace
 
 int RunCompartmentCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
-    const auto known = WithTenabilityOptions(kOptions);
+    const auto known = WithLifeSafetyOptions(kOptions);
     const auto parsed = ParseModelCommand(args, known, "compartment", Help(), out, err);
     if (const auto* status = std::get_if<int>(&parsed)) {
         return *status;
@@ -165,6 +165,10 @@ int RunCompartmentCommand(std::span<const std::string> args, std::ostream& out, 
     if (const auto* stop = std::get_if<CommandStop>(&tenabilityOptions)) {
         return Stop(*stop, err);
     }
+    const auto detectionOptions = ReadDetectionOptions(options, kPrefix);
+    if (const auto* stop = std::get_if<CommandStop>(&detectionOptions)) {
+        return Stop(*stop, err);
+    }
     auto inputs = CompartmentInputs(options);
     if (const auto* stop = std::get_if<CommandStop>(&inputs)) {
         return Stop(*stop, err);
@@ -178,22 +182,35 @@ int RunCompartmentCommand(std::span<const std::string> args, std::ostream& out, 
     // The state is as large as the desktop program's, so it lives on the heap.
     auto calc = std::make_unique<Calculations>();
     calc->Inputs = std::get<RunInputs>(std::move(inputs));
-    const auto& tenabilityRequest = std::get<TenabilityOptions>(tenabilityOptions);
-    auto followed = FollowTenability(tenabilityRequest, calc->Inputs.FloorArea,
-                                     calc->Inputs.RoomHeight, kPrefix);
-    if (const auto* stop = std::get_if<CommandStop>(&followed)) {
+    auto prepared = LifeSafetyRun::Prepare(
+        std::get<TenabilityOptions>(tenabilityOptions),
+        std::get<DetectionOptions>(detectionOptions),
+        {calc->Inputs.FloorArea, calc->Inputs.RoomHeight, calc->Inputs.FireHeight}, kPrefix);
+    if (const auto* stop = std::get_if<CommandStop>(&prepared)) {
         return Stop(*stop, err);
     }
-    const auto& tenability = std::get<std::unique_ptr<tenability::TenabilityRun>>(followed);
+    LifeSafetyRun& lifeSafety = *std::get<std::unique_ptr<LifeSafetyRun>>(prepared);
     const Answer answer = flashover == "stop" ? Answer::Yes : Answer::No;
+    // The questions go to standard error once the run that stands is known:
+    // a fire its first sprinkler suppresses is run again, and may not reach
+    // flashover at all.
+    std::vector<std::string> questions;
     const FlashoverQuestion ask = [&](const std::string& text, std::string_view) {
-        err << text << " " << (answer == Answer::Yes ? "Yes" : "No") << "\n";
+        questions.push_back(text);
         return answer;
     };
-    const RunOutcome outcome = RunCalculations(*calc, ask, tenability.get());
+    RunOutcome outcome = RunCalculations(*calc, ask, lifeSafety.Observer());
     if (const auto* problem = std::get_if<FireFileError>(&outcome)) {
         err << kPrefix << DescribeFireFileError(*problem) << "\n";
         return kExitFileProblem;
+    }
+    if (auto suppressed = lifeSafety.SuppressedFire(calc->Fire)) {
+        calc->Fire = *suppressed;
+        questions.clear();
+        outcome = RunModel(calc->Inputs, calc->Fire, ask, calc->Results, lifeSafety.Observer());
+    }
+    for (const std::string& question : questions) {
+        err << question << " " << (answer == Answer::Yes ? "Yes" : "No") << "\n";
     }
     const auto& run = std::get<CompletedRun>(outcome);
 
@@ -205,23 +222,13 @@ int RunCompartmentCommand(std::span<const std::string> args, std::ostream& out, 
                        SavedReportText(ReportHeader(calc->Inputs),
                                        ReportRows(calc->Inputs, calc->Results), run.EndMessage)});
     if (const auto csvPath = OptionText(options, "csv")) {
-        std::string csv = ResultsCsv(calc->Results);
-        if (tenability && tenabilityRequest.Given) {
-            csv = WithTenabilityColumns(csv, tenability->Series());
-        }
-        outputs.push_back({"csv", *csvPath, std::move(csv)});
+        outputs.push_back({"csv", *csvPath, lifeSafety.ResultsCsv(ResultsCsv(calc->Results))});
     }
     if (request.JsonPath || request.CsvPath) {
         KeyResults keys = RunKeyResults(calc->Results, run, calc->Fire, request.Criteria);
         auto used = SummaryInputs(calc->Inputs);
         used.push_back({"flashover", flashover});
-        if (tenability) {
-            keys.Tenability = TenabilityKeysOf(tenability->Outcome());
-            for (auto& input :
-                 TenabilitySummaryInputs(tenabilityRequest.Inputs, calc->Inputs.FloorArea)) {
-                used.push_back(std::move(input));
-            }
-        }
+        lifeSafety.AddKeyResults(keys, used);
         AddKeyResultsOutputs(request, keys, used, outputs);
     }
     for (const auto& output : outputs) {

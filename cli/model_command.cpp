@@ -51,6 +51,7 @@ CommandFiles ModelCommandFiles(const OptionTexts& options, std::string_view outp
     CommandFiles files;
     files.Read("--from", "the saved " + std::string(output), OptionText(options, "from"));
     files.Read("--fire", "the fire file", OptionText(options, "fire"));
+    files.Read("--devices", "the devices file", OptionText(options, "devices"));
     files.WriteOrStandardOutput("-o", "the " + std::string(output), OptionText(options, "o"));
     files.Write("--csv", "the CSV", OptionText(options, "csv"));
     files.Write("--summary", "the key results", OptionText(options, "summary"));

@@ -42,13 +42,16 @@ std::variant<ParsedOptions, std::string> ParseOptions(std::span<const std::strin
             parsed.Set(name, "");
             continue;
         }
+        std::string value;
         if (inlineValue) {
-            parsed.Set(name, *inlineValue);
+            value = *inlineValue;
         } else if (i + 1 < args.size()) {
-            parsed.Set(name, args[++i]);
+            value = args[++i];
         } else {
             return "The option " + name + " needs a value.";
         }
+        const auto earlier = parsed.Value(name);
+        parsed.Set(name, option->repeatable && earlier ? *earlier + "\n" + value : value);
     }
     return parsed;
 }

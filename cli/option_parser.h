@@ -19,6 +19,9 @@ using OptionTexts = std::map<std::string, std::string, std::less<>>;
 struct OptionSpec {
     std::string_view name; // with its dashes: "--floor-area", "-o"
     bool takesValue = true;
+    // Given more than once, its values are all kept, one a line in the order
+    // given (`--device SPEC` repeated); otherwise the last one counts.
+    bool repeatable = false;
 };
 
 class ParsedOptions {

@@ -2,9 +2,9 @@
 
 #include "cli/command_output.h"
 #include "cli/key_results_options.h"
+#include "cli/life_safety_run.h"
 #include "cli/model_command.h"
 #include "cli/model_inputs.h"
-#include "cli/tenability_options.h"
 #include "cli/vorla_command.h"
 #include "smoke_filling/model/calculations.h"
 #include "smoke_filling/model/model_run.h"
@@ -119,14 +119,14 @@ constexpr std::string_view kHelpAfterOptions =
     "was refused.\n";
 
 std::string Help() {
-    return std::string(kHelpOptions) + std::string(kHelpFromKeyResults) +
-           std::string(kTenabilityHelp) + std::string(kHelpAfterOptions);
+    return std::string(kHelpOptions) + std::string(kHelpFromKeyResults) + LifeSafetyHelp() +
+           std::string(kHelpAfterOptions);
 }
 
 } // namespace
 
 int RunSmokeCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
-    const auto known = WithTenabilityOptions(kOptions);
+    const auto known = WithLifeSafetyOptions(kOptions);
     const auto parsed = ParseModelCommand(args, known, "smoke", Help(), out, err);
     if (const auto* status = std::get_if<int>(&parsed)) {
         return *status;
@@ -145,6 +145,10 @@ int RunSmokeCommand(std::span<const std::string> args, std::ostream& out, std::o
     if (const auto* stop = std::get_if<CommandStop>(&tenabilityOptions)) {
         return Stop(*stop, err);
     }
+    const auto detectionOptions = ReadDetectionOptions(options, kPrefix);
+    if (const auto* stop = std::get_if<CommandStop>(&detectionOptions)) {
+        return Stop(*stop, err);
+    }
     auto inputs = SmokeInputs(options);
     if (const auto* stop = std::get_if<CommandStop>(&inputs)) {
         return Stop(*stop, err);
@@ -158,17 +162,23 @@ int RunSmokeCommand(std::span<const std::string> args, std::ostream& out, std::o
     // The program state, as SKEVA-XW holds it; too large for a small stack.
     auto calc = std::make_unique<Calculations>();
     calc->Inputs = std::get<RunInputs>(std::move(inputs));
-    const auto& tenabilityRequest = std::get<TenabilityOptions>(tenabilityOptions);
-    auto followed = FollowTenability(tenabilityRequest, calc->Inputs.FloorArea,
-                                     calc->Inputs.RoomHeight, kPrefix);
-    if (const auto* stop = std::get_if<CommandStop>(&followed)) {
+    auto prepared = LifeSafetyRun::Prepare(
+        std::get<TenabilityOptions>(tenabilityOptions),
+        std::get<DetectionOptions>(detectionOptions),
+        {calc->Inputs.FloorArea, calc->Inputs.RoomHeight, calc->Inputs.FireHeight}, kPrefix);
+    if (const auto* stop = std::get_if<CommandStop>(&prepared)) {
         return Stop(*stop, err);
     }
-    const auto& tenability = std::get<std::unique_ptr<tenability::TenabilityRun>>(followed);
-    const RunOutcome outcome = RunCalculations(*calc, tenability.get());
+    LifeSafetyRun& lifeSafety = *std::get<std::unique_ptr<LifeSafetyRun>>(prepared);
+    RunOutcome outcome = RunCalculations(*calc, lifeSafety.Observer());
     if (const auto* problem = std::get_if<FireFileError>(&outcome)) {
         err << DescribeFireFileError(*problem) << "\n";
         return kExitFileProblem;
+    }
+    // A fire its first sprinkler suppresses is run again on the suppressed fire.
+    if (auto suppressed = lifeSafety.SuppressedFire(calc->Fire)) {
+        calc->Fire = *suppressed;
+        outcome = RunModel(calc->Inputs, calc->Fire, calc->Results, lifeSafety.Observer());
     }
     const auto& run = std::get<CompletedRun>(outcome);
 
@@ -178,23 +188,13 @@ int RunSmokeCommand(std::span<const std::string> args, std::ostream& out, std::o
                        SavedReportText(ReportHeader(calc->Inputs),
                                        ReportRows(calc->Inputs, calc->Results), run.EndMessage)});
     if (const auto csv = OptionText(options, "csv")) {
-        std::string text = ResultsCsv(calc->Results);
-        if (tenability && tenabilityRequest.Given) {
-            text = WithTenabilityColumns(text, tenability->Series());
-        }
-        outputs.push_back({"csv", *csv, std::move(text)});
+        outputs.push_back({"csv", *csv, lifeSafety.ResultsCsv(ResultsCsv(calc->Results))});
     }
     const auto& request = std::get<KeyResultsOptions>(keyOptions);
     if (request.JsonPath || request.CsvPath) {
         KeyResults keys = RunKeyResults(calc->Results, run, calc->Fire, request.Criteria);
         auto used = SummaryInputs(calc->Inputs);
-        if (tenability) {
-            keys.Tenability = TenabilityKeysOf(tenability->Outcome());
-            for (auto& input :
-                 TenabilitySummaryInputs(tenabilityRequest.Inputs, calc->Inputs.FloorArea)) {
-                used.push_back(std::move(input));
-            }
-        }
+        lifeSafety.AddKeyResults(keys, used);
         AddKeyResultsOutputs(request, keys, used, outputs);
     }
     for (const auto& output : outputs) {

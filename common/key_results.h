@@ -62,6 +62,23 @@ struct TenabilityKeys {
     std::vector<Reached> ReachedS; // every criterion, in a fixed order
 };
 
+// When the devices of a run operated, when the run had any.
+struct DetectionKeys {
+    struct DeviceResult {
+        std::string Name;
+        std::string Kind; // "heat", "sprinkler", "smoke"
+        std::optional<double> ActivationTimeS;
+        double LinkTemperatureC = 0; // at the end of the run
+    };
+    std::vector<DeviceResult> Devices; // in the order given
+    std::optional<double> FirstDetectionS;
+    std::optional<double> FirstSprinklerS;
+    // "held" or "decaying" when the first sprinkler changed the fire from
+    // SuppressedFromS on; empty when the fire followed its curve.
+    std::string Suppression;
+    std::optional<double> SuppressedFromS;
+};
+
 struct KeyResults {
     ModelKind Model = ModelKind::Compartment;
     double EndTimeS = 0;
@@ -79,6 +96,7 @@ struct KeyResults {
     std::optional<double> OxygenLimitedTimeS;   // compartment
     std::optional<double> LayerAtFireBaseTimeS; // smoke
     std::optional<TenabilityKeys> Tenability;   // runs that followed it
+    std::optional<DetectionKeys> Detection;     // runs with devices
 };
 
 // The key results of a run with at least one row. Crossing times are

@@ -32,6 +32,19 @@ std::string JoinedLine(const std::vector<std::string>& cells) {
     return line + kCrLf;
 }
 
+// A cell as CSV writes it: in double quotes, its quotes doubled, when it holds
+// a comma, a quote or a line break (a device's name may).
+std::string CsvText(const std::string& text) {
+    if (text.find_first_of(",\"\r\n") == std::string::npos) {
+        return text;
+    }
+    std::string quoted = "\"";
+    for (const char c : text) {
+        quoted += c == '"' ? "\"\"" : std::string(1, c);
+    }
+    return quoted + "\"";
+}
+
 Json CriteriaObject(const std::vector<CriterionTime>& times) {
     Json object = Json::object();
     for (const auto& time : times) {
@@ -126,6 +139,23 @@ std::string KeyResultsCsv(const KeyResults& keys) {
             cells.push_back(Cell(reached.TimeS));
         }
     }
+    if (keys.Detection) {
+        const DetectionKeys& detection = *keys.Detection;
+        columns.emplace_back("first_detection_s");
+        cells.push_back(Cell(detection.FirstDetectionS));
+        columns.emplace_back("first_sprinkler_s");
+        cells.push_back(Cell(detection.FirstSprinklerS));
+        for (const auto& device : detection.Devices) {
+            columns.push_back(CsvText("device_activation_s@" + device.Name));
+            cells.push_back(Cell(device.ActivationTimeS));
+        }
+        if (!detection.Suppression.empty()) {
+            columns.emplace_back("suppression");
+            cells.push_back(detection.Suppression);
+            columns.emplace_back("suppressed_from_s");
+            cells.push_back(Cell(detection.SuppressedFromS));
+        }
+    }
     return JoinedLine(columns) + JoinedLine(cells);
 }
 
@@ -174,6 +204,23 @@ std::string KeyResultsJson(const KeyResults& keys, std::span<const RunInput> inp
             reached[criterion.Criterion] = NumberOrNull(criterion.TimeS);
         }
         document["tenability_reached_s"] = reached;
+    }
+    if (keys.Detection) {
+        const DetectionKeys& detection = *keys.Detection;
+        Json devices = Json::array();
+        for (const auto& device : detection.Devices) {
+            devices.push_back({{"name", device.Name},
+                               {"kind", device.Kind},
+                               {"activation_time_s", NumberOrNull(device.ActivationTimeS)},
+                               {"link_temperature_c", NumberOrNull(device.LinkTemperatureC)}});
+        }
+        document["devices"] = devices;
+        document["first_detection_s"] = NumberOrNull(detection.FirstDetectionS);
+        document["first_sprinkler_s"] = NumberOrNull(detection.FirstSprinklerS);
+        if (!detection.Suppression.empty()) {
+            document["suppression"] = detection.Suppression;
+            document["suppressed_from_s"] = NumberOrNull(detection.SuppressedFromS);
+        }
     }
     // A title or file name that is not UTF-8 must not abort the summary.
     return document.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";

@@ -32,7 +32,10 @@ std::vector<std::string> KeyResultCells(const KeyResults& keys);
 
 // One header line and one data line, each ended by CR LF like every CSV the
 // suite writes. A run that followed its tenability adds, after every other
-// column, aset_s, aset_criterion and one tenability_reached_s@<criterion> each.
+// column, aset_s, aset_criterion and one tenability_reached_s@<criterion> each;
+// a run with devices then first_detection_s, first_sprinkler_s and one
+// device_activation_s@<name> each (and suppression, suppressed_from_s when
+// the first sprinkler changed the fire).
 std::string KeyResultsCsv(const KeyResults& keys);
 
 // An input of the run as it used it, in S.I. units: a number or a text.
@@ -45,7 +48,10 @@ struct RunInput {
 // every key by its name; the criteria keys are objects keyed by the criterion
 // ({"1.8": 124.3, "1.5": null}). A run that followed its tenability ends with
 // "aset_s", "aset_criterion" (null when every criterion held) and
-// "tenability_reached_s", one time or null per criterion. Ends with a line feed.
+// "tenability_reached_s", one time or null per criterion; a run with devices
+// with "devices" (name, kind, activation_time_s, link_temperature_c each),
+// "first_detection_s" and "first_sprinkler_s" (and "suppression",
+// "suppressed_from_s"). Ends with a line feed.
 std::string KeyResultsJson(const KeyResults& keys, std::span<const RunInput> inputs);
 
 } // namespace vorla

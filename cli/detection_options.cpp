@@ -1,0 +1,217 @@
+#include "cli/detection_options.h"
+
+#include "cli/command_output.h"
+#include "cli/model_command.h"
+#include "cli/vorla_command.h"
+#include "common/number_text.h"
+#include "common/units.h"
+#include "life_safety/detection/device_specs.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace vorla::cli {
+namespace {
+
+using detection::SuppressionRule;
+
+constexpr std::array<OptionSpec, 6> kOptionSpecs{{
+    {"--device", true, true},
+    {"--devices"},
+    {"--suppression"},
+    {"--spray-density"},
+    {"--suppression-constant"},
+    {"--suppression-exponent"},
+}};
+
+CommandStop Refused(std::string_view prefix, const std::string& sentence,
+                    int status = kExitInputRejected) {
+    return {status, std::string(prefix) + sentence + "\n"};
+}
+
+std::optional<SuppressionRule> RuleOfWord(std::string_view word) {
+    if (word == "unchanged") {
+        return SuppressionRule::Unchanged;
+    }
+    if (word == "held") {
+        return SuppressionRule::HeldAtActivation;
+    }
+    if (word == "decaying") {
+        return SuppressionRule::Decaying;
+    }
+    return std::nullopt;
+}
+
+std::string_view WordOfRule(SuppressionRule rule) {
+    switch (rule) {
+    case SuppressionRule::HeldAtActivation:
+        return "held";
+    case SuppressionRule::Decaying:
+        return "decaying";
+    case SuppressionRule::Unchanged:
+        break;
+    }
+    return "unchanged";
+}
+
+std::string Described(const detection::DeviceProblem& problem) {
+    return problem.Device + ": " + problem.Field + ": " + problem.Message;
+}
+
+std::optional<double> Tenth(std::optional<double> seconds) {
+    if (!seconds) {
+        return std::nullopt;
+    }
+    return std::round(*seconds * 10) / 10;
+}
+
+} // namespace
+
+std::vector<OptionSpec> WithDetectionOptions(std::span<const OptionSpec> options) {
+    std::vector<OptionSpec> all(options.begin(), options.end());
+    all.insert(all.end(), kOptionSpecs.begin(), kOptionSpecs.end());
+    return all;
+}
+
+std::variant<DetectionOptions, CommandStop> ReadDetectionOptions(const OptionTexts& options,
+                                                                 std::string_view prefix) {
+    const auto units = UnitsOption(OptionText(options, "units"));
+    if (const auto* problem = std::get_if<std::string>(&units)) {
+        return CommandStop{kExitInputRejected, *problem};
+    }
+    DetectionOptions read;
+    read.Units = std::get<UnitSystem>(units);
+    if (const auto specs = OptionText(options, "device")) {
+        // One --device a line, in the order given.
+        std::size_t start = 0;
+        while (start <= specs->size()) {
+            const std::size_t end = std::min(specs->find('\n', start), specs->size());
+            const int position = static_cast<int>(read.Devices.size()) + 1;
+            auto device = detection::ParseDeviceSpec(
+                std::string_view(*specs).substr(start, end - start), read.Units, position);
+            if (const auto* problem = std::get_if<std::string>(&device)) {
+                return Refused(prefix, "--device: " + *problem);
+            }
+            read.Devices.push_back(std::get<detection::Device>(std::move(device)));
+            start = end + 1;
+        }
+    }
+    if (const auto path = OptionText(options, "devices")) {
+        auto devices = detection::ReadDevicesFile(*path, read.Units);
+        if (const auto* problem = std::get_if<std::string>(&devices)) {
+            // A file that cannot be read is a file problem; one that says
+            // something wrong is a rejected input: the reader's sentences
+            // name the line for the latter.
+            const bool unreadable = problem->rfind(*path + ": ", 0) == 0;
+            return Refused(prefix, "--devices: " + *problem,
+                           unreadable ? kExitFileProblem : kExitInputRejected);
+        }
+        for (auto& device : std::get<std::vector<detection::Device>>(devices)) {
+            read.Devices.push_back(std::move(device));
+        }
+    }
+    if (const auto problem = detection::CheckDevices(read.Devices, read.Units)) {
+        return Refused(prefix, Described(*problem));
+    }
+
+    if (const auto word = OptionText(options, "suppression")) {
+        const auto rule = RuleOfWord(*word);
+        if (!rule) {
+            return Refused(prefix, "--suppression must be unchanged, held or decaying, not \"" +
+                                       *word + "\".");
+        }
+        read.Suppression.Rule = *rule;
+    }
+    const std::pair<std::string_view, double*> numbers[] = {
+        {"spray-density", &read.Suppression.SprayDensity},
+        {"suppression-constant", &read.Suppression.Constant},
+        {"suppression-exponent", &read.Suppression.Exponent},
+    };
+    for (const auto& [name, target] : numbers) {
+        const auto text = OptionText(options, name);
+        if (!text) {
+            continue;
+        }
+        const auto number = ParseWholeNumber(*text);
+        if (!number) {
+            return Refused(prefix, "The value of --" + std::string(name) + " is not a number: \"" +
+                                       *text + "\".");
+        }
+        if (read.Suppression.Rule != SuppressionRule::Decaying) {
+            return Refused(prefix, "--" + std::string(name) +
+                                       " is for a decaying fire: give --suppression decaying too.");
+        }
+        *target = *number;
+    }
+    if (const auto problem = detection::CheckSuppression(read.Suppression)) {
+        return Refused(prefix, "--suppression: " + *problem);
+    }
+    return read;
+}
+
+std::optional<CommandStop> CheckDetectionInRoom(const DetectionOptions& options,
+                                                double ceilingHeight, std::string_view prefix) {
+    for (const detection::Device& device : options.Devices) {
+        if (const auto problem = detection::CheckDeviceInRoom(device, ceilingHeight,
+                                                              kAmbientTemperature, options.Units)) {
+            return Refused(prefix, Described(*problem));
+        }
+    }
+    if (options.Suppression.Rule != SuppressionRule::Unchanged) {
+        const bool sprinkler = std::any_of(
+            options.Devices.begin(), options.Devices.end(),
+            [](const detection::Device& d) { return d.Kind == detection::DeviceKind::Sprinkler; });
+        if (!sprinkler) {
+            return Refused(prefix, "--suppression " +
+                                       std::string(WordOfRule(options.Suppression.Rule)) +
+                                       " needs a sprinkler: give one with --device or --devices.");
+        }
+    }
+    return std::nullopt;
+}
+
+DetectionKeys DetectionKeysOf(const detection::DetectionRun& run,
+                              const detection::Suppression& suppression,
+                              std::optional<double> suppressedFrom) {
+    DetectionKeys keys;
+    for (std::size_t i = 0; i < run.Devices().size(); ++i) {
+        const detection::Device& device = run.Devices()[i];
+        const detection::DeviceState& state = run.States()[i];
+        keys.Devices.push_back({device.Name, std::string(detection::KindWord(device.Kind)),
+                                Tenth(state.ActivationTime),
+                                state.LinkTemperature - kKelvinAtZeroCelsius});
+    }
+    if (const auto& first = run.FirstDetection()) {
+        keys.FirstDetectionS = Tenth(first->Time);
+    }
+    if (const auto& first = run.FirstSprinkler()) {
+        keys.FirstSprinklerS = Tenth(first->Time);
+    }
+    if (suppressedFrom) {
+        keys.Suppression = std::string(WordOfRule(suppression.Rule));
+        keys.SuppressedFromS = Tenth(suppressedFrom);
+    }
+    return keys;
+}
+
+const std::string_view kDetectionHelp =
+    "Detectors and sprinklers (the summary gains devices, first_detection_s and\n"
+    "first_sprinkler_s when any is given):\n"
+    "  --device SPEC            one device, repeated for more: comma-separated\n"
+    "                           key=value pairs: kind=heat|sprinkler|smoke, name,\n"
+    "                           radius (from the plume axis), below-ceiling, rti\n"
+    "                           ((m·s)^½), c ((m/s)^½, default 0), temperature (the\n"
+    "                           operating temperature), and for smoke detectors rise\n"
+    "                           (default 10 K), obscuration (%/m) or optical-density\n"
+    "                           (1/m); lengths and temperatures in the units of --units\n"
+    "  --devices FILE           devices from a TOML file of [[device]] tables with the\n"
+    "                           same keys\n"
+    "  --suppression unchanged|held|decaying  the fire after the first sprinkler\n"
+    "                           operates: as its curve (default), held at its rate\n"
+    "                           then, or decaying as exp(-(t - t_act)/tau), tau = A w^-B\n"
+    "                           (Evans); never above its curve\n"
+    "  --spray-density W        w, mm/s, for a decaying fire\n"
+    "  --suppression-constant A  --suppression-exponent B  (default 3 and 1.85)\n";
+
+} // namespace vorla::cli

@@ -1,0 +1,52 @@
+// The detection options of `vorla compartment` and `vorla smoke`: the devices
+// (`--device SPEC`, repeated, and `--devices FILE`, life_safety/detection/
+// device_specs.h) and what the first sprinkler does to the fire
+// (`--suppression`, `--spray-density`, `--suppression-constant`,
+// `--suppression-exponent`).
+#pragma once
+
+#include "cli/model_inputs.h"
+#include "cli/option_parser.h"
+#include "common/key_results.h"
+#include "common/unit_system.h"
+#include "life_safety/detection/detection_run.h"
+#include "life_safety/detection/suppression.h"
+
+#include <span>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace vorla::cli {
+
+struct DetectionOptions {
+    std::vector<detection::Device> Devices; // --device ones first, then the file's
+    detection::Suppression Suppression;
+    UnitSystem Units = UnitSystem::SI; // the system the devices' messages speak
+};
+
+// A command's own options followed by the detection options.
+std::vector<OptionSpec> WithDetectionOptions(std::span<const OptionSpec> options);
+
+// The options read and each device checked on its own, or the stop naming the
+// option, the device and the value. A devices file that cannot be read stops
+// with exit status 1.
+std::variant<DetectionOptions, CommandStop> ReadDetectionOptions(const OptionTexts& options,
+                                                                 std::string_view prefix);
+
+// The stop for a device that does not fit a room `ceilingHeight` m high, or a
+// suppression rule without devices that could operate it; nothing when all fit.
+std::optional<CommandStop> CheckDetectionInRoom(const DetectionOptions& options,
+                                                double ceilingHeight, std::string_view prefix);
+
+// The key results' detection block of a finished run: times rounded to 0.1 s
+// like the other key results' times. `suppressedFrom` is the activation the
+// suppressed fire started at, when it was suppressed.
+DetectionKeys DetectionKeysOf(const detection::DetectionRun& run,
+                              const detection::Suppression& suppression,
+                              std::optional<double> suppressedFrom);
+
+// The lines of --help that describe the options.
+extern const std::string_view kDetectionHelp;
+
+} // namespace vorla::cli

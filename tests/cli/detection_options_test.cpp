@@ -1,0 +1,165 @@
+// The detection options of `vorla compartment` and `vorla smoke`, run in
+// process: every option wrong once, the devices in the summary, and a
+// suppressed fire against Evans' curve computed here.
+#include "cli/vorla_command.h"
+#include "tests/support/test_files.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace vorla::cli {
+namespace {
+
+using Json = nlohmann::json;
+using test_support::ReadFile;
+
+const std::string kExamples = VORLA_EXAMPLES_DIR;
+
+struct Outcome {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Outcome Vorla(std::vector<std::string> args, const std::vector<std::string>& more = {}) {
+    args.insert(args.end(), more.begin(), more.end());
+    std::ostringstream out, err;
+    const int status = RunVorla(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+// The office of the examples (20 m², 2.4 m high, a door) under its t² sofa fire.
+const std::vector<std::string> kOffice = {"compartment",
+                                          "--fire",
+                                          kExamples + "/office-sofa-tsquared.fir",
+                                          "--floor-area",
+                                          "20",
+                                          "--room-height",
+                                          "2.4",
+                                          "--vent-width",
+                                          "0.9",
+                                          "--sill-height",
+                                          "0",
+                                          "--soffit-height",
+                                          "2",
+                                          "--fire-height",
+                                          "0",
+                                          "--run-time",
+                                          "600",
+                                          "--flashover",
+                                          "continue",
+                                          "-o",
+                                          "/dev/null"};
+
+const std::string kSprinkler = "kind=sprinkler,name=S1,radius=2,below-ceiling=0.05,rti=50,"
+                               "temperature=68";
+
+TEST(DetectionOptions, EachWrongOptionIsRefusedNamingIt) {
+    struct Case {
+        std::vector<std::string> options;
+        int status;
+        const char* message;
+    };
+    const Case cases[] = {
+        {{"--device", "kind=laser,radius=1,below-ceiling=0.1,rti=50,temperature=68"},
+         2,
+         "vorla compartment: --device: "},
+        {{"--device", "kind=heat,radius=1,below-ceiling=3,rti=50,temperature=68"},
+         2,
+         "below-ceiling"},
+        {{"--devices", "/nonexistent/devices.toml"}, 1, "vorla compartment: --devices: "},
+        {{"--suppression", "drown"},
+         2,
+         "--suppression must be unchanged, held or decaying, not \"drown\"."},
+        {{"--suppression", "held"}, 2, "--suppression held needs a sprinkler"},
+        {{"--spray-density", "0.07"}, 2, "--spray-density is for a decaying fire"},
+        {{"--device", kSprinkler, "--suppression", "decaying"},
+         2,
+         "--suppression: The spray density must be"},
+        {{"--device", kSprinkler, "--suppression", "decaying", "--spray-density", "x"},
+         2,
+         "The value of --spray-density is not a number: \"x\"."},
+        {{"--device", kSprinkler, "--device", kSprinkler}, 2, "S1"},
+    };
+    for (const Case& c : cases) {
+        const Outcome result = Vorla(kOffice, c.options);
+        EXPECT_EQ(result.status, c.status) << c.options[1] << "\n" << result.err;
+        EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
+    }
+}
+
+TEST(DetectionOptions, EveryDeviceIsInTheSummaryAndTheFirstsAreTheirMinima) {
+    const Outcome result =
+        Vorla(kOffice, {"--summary", "-", "--device", kSprinkler, "--device",
+                        "kind=heat,radius=1,below-ceiling=0.05,rti=100,temperature=57", "--device",
+                        "kind=smoke,name=SD,radius=3,below-ceiling=0.02", "--device",
+                        "kind=heat,name=never,radius=4,below-ceiling=0.05,rti=400,temperature=400",
+                        "--run-time", "200"});
+    ASSERT_EQ(result.status, 0) << result.err;
+    const Json keys = Json::parse(result.out);
+    const Json& devices = keys["devices"];
+    ASSERT_EQ(devices.size(), 4u);
+    const char* names[] = {"S1", "device 2", "SD", "never"};
+    const char* kinds[] = {"sprinkler", "heat", "smoke", "heat"};
+    double first = INFINITY;
+    for (std::size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(devices[i]["name"], names[i]);
+        EXPECT_EQ(devices[i]["kind"], kinds[i]);
+        if (devices[i]["activation_time_s"].is_number()) {
+            first = std::min(first, devices[i]["activation_time_s"].get<double>());
+        }
+    }
+    EXPECT_TRUE(devices[3]["activation_time_s"].is_null());
+    EXPECT_EQ(keys["first_detection_s"].get<double>(), first);
+    EXPECT_EQ(keys["first_sprinkler_s"], devices[0]["activation_time_s"]);
+    EXPECT_FALSE(keys.contains("suppression"));
+
+    const Outcome none = Vorla(kOffice, {"--summary", "-"});
+    EXPECT_FALSE(Json::parse(none.out).contains("devices"));
+}
+
+// A steady 500 kW fire: once the sprinkler operates at t_act the rows' heat
+// release rate must be 500 exp(-(t - t_act) / tau), tau = 3 w^-1.85 (Evans).
+// t_act comes from the summary rounded to 0.1 s, which puts at most
+// 0.05 / tau = 1.2e-4 of relative error into the expected rate.
+TEST(DetectionOptions, ADecayingFireFollowsEvansCurveAfterTheFirstSprinkler) {
+    test_support::TemporaryFolder folder;
+    const std::string fire = folder.PathOf("steady.fir");
+    test_support::WriteFile(fire, "    0        500.0       25.000\r\n"
+                                  "  600        500.0       25.000\r\n"
+                                  "   -9           -9           -9\r\n"
+                                  "steady.fir           12/08/2026\r\n"
+                                  "Steady 500 kW\r\n");
+    const std::string csv = folder.PathOf("rows.csv");
+    const Outcome result = Vorla(
+        {"smoke",     "--fire",        fire,       "--floor-area",    "100",      "--room-height",
+         "4",         "--run-time",    "600",      "--output-name",   "ROOM.SOF", "-o",
+         "/dev/null", "--csv",         csv,        "--summary",       "-",        "--device",
+         kSprinkler,  "--suppression", "decaying", "--spray-density", "0.07"});
+    ASSERT_EQ(result.status, 0) << result.err;
+    const Json keys = Json::parse(result.out);
+    const double activation = keys["first_sprinkler_s"].get<double>();
+    EXPECT_EQ(keys["suppressed_from_s"].get<double>(), activation);
+    EXPECT_EQ(keys["suppression"], "decaying");
+    const double tau = 3 * std::pow(0.07, -1.85);
+    std::istringstream lines(ReadFile(csv));
+    std::string line;
+    std::getline(lines, line); // the header
+    int after = 0;
+    while (std::getline(lines, line)) {
+        const double t = std::stod(line);
+        const double rate =
+            std::stod(line.substr(line.find(',', line.find(',', line.find(',') + 1) + 1) + 1));
+        const double expected = t < activation ? 500 : 500 * std::exp(-(t - activation) / tau);
+        EXPECT_NEAR(rate / expected, 1, 1.5e-4) << "at " << t << " s";
+        after += t > activation;
+    }
+    EXPECT_GT(after, 10);
+}
+
+} // namespace
+} // namespace vorla::cli
