@@ -87,6 +87,45 @@ std::string Joined(const std::vector<double>& values, UnitSystem shown, Shown sh
     return text;
 }
 
+// The criteria's keys in words, for the Tenability block.
+std::string CriterionWords(const std::string& key) {
+    static const std::pair<const char*, const char*> kWords[] = {
+        {"visibility", "visibility"},     {"fed_toxic", "toxic dose (FED)"},
+        {"fed_heat", "heat dose (FED)"},  {"radiant_flux", "radiant heat flux"},
+        {"layer_height", "layer height"}, {"temperature", "gas temperature"},
+    };
+    for (const auto& [k, words] : kWords) {
+        if (key == k) {
+            return words;
+        }
+    }
+    return key;
+}
+
+void AddTenabilityLines(const TenabilityKeys& keys, std::vector<std::string>& lines) {
+    lines.push_back(keys.AsetS ? "Tenability: ASET " + Seconds(*keys.AsetS) + ", " +
+                                     CriterionWords(keys.AsetCriterion) + " governs"
+                               : std::string("Tenability: every criterion held to the end"));
+    for (const auto& reached : keys.ReachedS) {
+        lines.push_back(AtTime("  Limit of " + CriterionWords(reached.Criterion), reached.TimeS));
+    }
+}
+
+void AddDetectionLines(const DetectionKeys& keys, std::vector<std::string>& lines) {
+    lines.push_back(AtTime("First detection", keys.FirstDetectionS, "none"));
+    lines.push_back(AtTime("First sprinkler", keys.FirstSprinklerS, "none"));
+    for (const auto& device : keys.Devices) {
+        const std::string what = "  " + device.Name + " (" + device.Kind + ")";
+        lines.push_back(device.ActivationTimeS
+                            ? what + " operated at " + Seconds(*device.ActivationTimeS)
+                            : what + " did not operate");
+    }
+    if (!keys.Suppression.empty() && keys.SuppressedFromS) {
+        lines.push_back("Fire " + keys.Suppression + " from " + Seconds(*keys.SuppressedFromS) +
+                        " by the first sprinkler");
+    }
+}
+
 } // namespace
 
 std::string RunEndWords(RunEnd end) {
@@ -151,6 +190,12 @@ std::vector<std::string> KeyResultLines(const KeyResults& keys, UnitSystem shown
         lines.push_back(AtTime("Fire limited by oxygen", keys.OxygenLimitedTimeS, "never"));
     } else {
         lines.push_back(AtTime("Layer at fire base", keys.LayerAtFireBaseTimeS));
+    }
+    if (keys.Detection) {
+        AddDetectionLines(*keys.Detection, lines);
+    }
+    if (keys.Tenability) {
+        AddTenabilityLines(*keys.Tenability, lines);
     }
     lines.push_back("Run ended at " + Seconds(keys.EndTimeS) + ": " + RunEndWords(keys.End));
     return lines;

@@ -14,7 +14,9 @@ namespace vorla {
 
 // "Flashover at 316.4 s", "Layer down to 1.8 m (5.906 ft) at 124.3 s",
 // "Layer at 200 °C (392 °F): not reached", the peaks, the model's own keys,
-// and last "Run ended at 600.0 s: run complete".
+// the devices ("First detection at 30.9 s", one line a device) and the
+// tenability ("Tenability: ASET 38.7 s, visibility governs", one line a
+// criterion) when the run has them, and last "Run ended at 600.0 s: run complete".
 std::vector<std::string> KeyResultLines(const KeyResults& keys, UnitSystem shown);
 
 // The lines joined by line feeds, without one after the last.

@@ -117,6 +117,39 @@ TEST(KeyResultsText, SmokeRunHasNoFlashoverNorVentLines) {
     }
 }
 
+// The devices and the tenability come after the model's own keys, before
+// the line that says how the run ended; a run without them has none.
+TEST(KeyResultsText, DevicesAndTenabilityHaveTheirOwnLines) {
+    KeyResults keys = Keys(ModelKind::Smoke, RunEnd::Complete, std::nullopt);
+    const std::size_t plain = KeyResultLines(keys, UnitSystem::SI).size();
+    keys.Detection =
+        DetectionKeys{{{"S1", "sprinkler", 113.3, 90}, {"H", "heat", std::nullopt, 40}},
+                      113.3,
+                      113.3,
+                      "decaying",
+                      113.3};
+    keys.Tenability = TenabilityKeys{38.7, "visibility", {{"visibility", 38.7}, {"fed_toxic", {}}}};
+    const std::vector<std::string> lines = KeyResultLines(keys, UnitSystem::SI);
+    const std::vector<std::string> expected = {
+        "First detection at 113.3 s",
+        "First sprinkler at 113.3 s",
+        "  S1 (sprinkler) operated at 113.3 s",
+        "  H (heat) did not operate",
+        "Fire decaying from 113.3 s by the first sprinkler",
+        "Tenability: ASET 38.7 s, visibility governs",
+        "  Limit of visibility at 38.7 s",
+        "  Limit of toxic dose (FED): not reached",
+        lines.back(),
+    };
+    EXPECT_EQ(lines.size(), plain + 8);
+    EXPECT_EQ(std::vector<std::string>(lines.end() - 9, lines.end()), expected);
+
+    keys.Tenability = TenabilityKeys{std::nullopt, "", {}};
+    keys.Detection.reset();
+    EXPECT_EQ(KeyResultLines(keys, UnitSystem::SI)[plain - 1],
+              "Tenability: every criterion held to the end");
+}
+
 TEST(KeyResultsText, TheTextIsTheLinesOneALine) {
     const KeyResults keys = Keys(ModelKind::Smoke, RunEnd::Complete, std::nullopt);
     const auto lines = KeyResultLines(keys, UnitSystem::US);
