@@ -16,5 +16,6 @@ CaseReport VentilationLimitCase();
 // `referenceDir` holds the peer model's CSV files.
 CaseReport PeerModelCase(const std::string& referenceDir);
 CaseReport DetectionCase();
+CaseReport TenabilityCase();
 
 } // namespace vorla::verification

@@ -64,7 +64,7 @@ int main(int argc, char** argv) {
     using namespace vorla::verification;
     const std::vector<CaseReport> reports = {
         ConservationCase(),     SmokeFillingCase(),       LayerTemperatureCase(), FlashoverCase(),
-        VentilationLimitCase(), PeerModelCase(reference), DetectionCase()};
+        VentilationLimitCase(), PeerModelCase(reference), DetectionCase(),        TenabilityCase()};
     bool failed = false;
     for (const auto& report : reports) {
         PrintCase(report);
