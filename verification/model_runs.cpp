@@ -32,6 +32,8 @@ compartment::RunInputs CompartmentInputs(const Room& room) {
     in.TotalLossFraction = room.LossFraction;
     in.RunTime = static_cast<std::int16_t>(room.RunTime);
     in.VentFactor = compartment::VentFactorOf(in);
+    in.FirePlace = room.FirePlace;
+    in.Plume = room.Plume;
     return in;
 }
 
@@ -161,6 +163,28 @@ Trace TraceCompartment(const Room& room, const FireTable& fire) {
                 break;
             }
         }
+    }
+    return trace;
+}
+
+Trace CompartmentRows(const Room& room, const FireTable& fire) {
+    auto calc = std::make_unique<compartment::Calculations>();
+    calc->Inputs = CompartmentInputs(room);
+    calc->Fire = fire;
+    const CompletedRun run = compartment::RunModel(
+        calc->Inputs, calc->Fire,
+        [](const std::string&, std::string_view) { return compartment::Answer::No; },
+        calc->Results);
+    const compartment::RunResults& rows = calc->Results;
+    Trace trace;
+    trace.EndMessage = std::string(run.EndMessage);
+    for (int i = 0; i <= rows.LastRow; ++i) {
+        Second s;
+        s.Time = rows.Time[i];
+        s.Interface = rows.InterfaceHeight[i];
+        s.Temperature = rows.LayerTemperature[i] + kCelsiusOffset;
+        s.Rate = rows.HeatReleaseRate[i];
+        trace.Seconds.push_back(s);
     }
     return trace;
 }

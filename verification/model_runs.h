@@ -5,6 +5,7 @@
 // is here.
 #pragma once
 
+#include "common/fire_plumes.h"
 #include "common/fire_table.h"
 #include "common/units.h"
 
@@ -38,6 +39,9 @@ struct Room {
     double RadiativeFraction = 0.35; // VORLA-XW's radiative loss fraction
     double LossFraction = 0.6;       // share of the heat release lost to the boundaries
     int RunTime = 600;               // s
+    // VORLA-XW's physics options; the defaults are the model as it always was.
+    FirePosition FirePlace = FirePosition::Centre;
+    PlumeCorrelation Plume = PlumeCorrelation::Zukoski;
 };
 
 // The state and the flows at one whole second of a run.
@@ -65,6 +69,11 @@ struct Trace {
 
 // A VORLA-XW run (the flashover question answered "continue") and its replay.
 Trace TraceCompartment(const Room& room, const FireTable& fire);
+
+// A VORLA-XW run's result rows alone, as its report shows them (time,
+// interface and layer temperature of each row; no flows, no replay): for the
+// cases that compare the model's answers rather than its balances.
+Trace CompartmentRows(const Room& room, const FireTable& fire);
 
 // A SKEVA-XW run and its replay. The vent width and radiative fraction are not used.
 Trace TraceSmokeFill(const Room& room, const FireTable& fire);

@@ -16,9 +16,6 @@ constexpr int kRunTime = 1800;     // s
 constexpr int kAveragedOver = 300; // s at the end of the run
 constexpr double kBandLow = 0.8;
 constexpr double kBandHigh = 1.1;
-// The plume's entrainment, not the vent, sets the inflow of a starved fire:
-// the discussion explains half to three quarters of Kawagoe's figures.
-constexpr double kExplainedLow = 0.4;
 
 } // namespace
 
@@ -81,16 +78,13 @@ CaseReport VentilationLimitCase() {
                        Num("%.2f", trace.Seconds.back().Interface)});
         }
     }
-    const std::string deviation =
-        "the model limits the fire by the plume's entrainment, not by the vent; see the discussion";
+    // The vent's capacity over Kawagoe's inflow is the same ratio for every
+    // vent (both are proportional to W·h^1.5), and the air-limited heat
+    // release is the inflow times a constant: neither is a check of its own.
     report.Checks.push_back(
-        {"vent capacity / Kawagoe's inflow", capacityRatio, kBandLow, kBandHigh, "%.2f", ""});
-    report.Checks.push_back({"lowest steady inflow / Kawagoe", lowestInflow, kBandLow, kBandHigh,
-                             "%.2f", deviation, kExplainedLow, kBandHigh});
-    report.Checks.push_back({"lowest air-limited Q / Kawagoe", lowestRate, kBandLow, kBandHigh,
-                             "%.2f", deviation, kExplainedLow, kBandHigh});
-    report.Checks.push_back({"highest air-limited Q / Kawagoe", highestRate, kBandLow, kBandHigh,
-                             "%.2f", deviation, kExplainedLow, kBandHigh});
+        {"lowest steady inflow / Kawagoe", lowestInflow, kBandLow, kBandHigh, "%.2f", ""});
+    report.Checks.push_back(
+        {"highest air-limited Q / Kawagoe", highestRate, kBandLow, kBandHigh, "%.2f", ""});
 
     report.Section =
         R"(**Purpose.** Once a fire needs more air than the room can draw in, the air sets the heat
