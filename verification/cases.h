@@ -1,4 +1,4 @@
-// The six verification cases. Each runs the models, compares them with its
+// The verification cases. Each runs the models, compares them with its
 // reference and returns its report.
 #pragma once
 
@@ -17,5 +17,6 @@ CaseReport VentilationLimitCase();
 CaseReport PeerModelCase(const std::string& referenceDir);
 // `experimentsDir` holds the measured fires and the peer's input files.
 CaseReport ValidationCase(const std::string& experimentsDir);
+CaseReport ConvergenceCase();
 
 } // namespace vorla::verification

@@ -64,10 +64,10 @@ int main(int argc, char** argv) {
 
     vorla::plot::OffscreenGui gui;
     using namespace vorla::verification;
-    std::vector<CaseReport> reports = {ConservationCase(),         SmokeFillingCase(),
-                                       LayerTemperatureCase(),     FlashoverCase(),
-                                       VentilationLimitCase(),     PeerModelCase(reference),
-                                       ValidationCase(experiments)};
+    std::vector<CaseReport> reports = {ConservationCase(),          SmokeFillingCase(),
+                                       LayerTemperatureCase(),      FlashoverCase(),
+                                       VentilationLimitCase(),      PeerModelCase(reference),
+                                       ValidationCase(experiments), ConvergenceCase()};
     bool failed = false;
     for (const auto& problem : ApplyKnownDeviations(reports, KnownDeviations())) {
         std::printf("%s\n", problem.c_str());

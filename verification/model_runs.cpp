@@ -78,14 +78,14 @@ Second CompartmentSecond(const compartment::ZoneModel& model, double t, const St
 // The run drivers step one second at a time from the state of the second
 // before; the replay does the same and stops where the run stopped.
 template <class Derivatives, class Sample>
-std::vector<Second> Replay(Derivatives& derivatives, double roomHeight, int lastTime,
-                           Sample sample) {
+std::vector<Second> Replay(Derivatives& derivatives, double roomHeight, int lastTime, Sample sample,
+                           const State& tolerance = kTolerance) {
     std::vector<Second> seconds;
     State y = {roomHeight - kInitialLayerDepth, kAmbientTemperature};
     seconds.push_back(sample(0, y));
     float previous = 0;
     for (int t = 1; t <= lastTime; ++t) {
-        y = IntegrateInterval(derivatives, kTolerance, previous, t, y);
+        y = IntegrateInterval(derivatives, tolerance, previous, t, y);
         if (y.InterfaceHeight < 0) {
             y.InterfaceHeight = 0;
         }
@@ -165,6 +165,20 @@ Trace TraceCompartment(const Room& room, const FireTable& fire) {
         }
     }
     return trace;
+}
+
+std::vector<Second> ReplayCompartment(const Room& room, const FireTable& fire, int lastTime,
+                                      double toleranceScale) {
+    const compartment::RunInputs inputs = CompartmentInputs(room);
+    const compartment::ZoneModel model{inputs, fire};
+    auto derivatives = [&model](double t, const State& y) {
+        return compartment::CompartmentDerivatives(model, t, y);
+    };
+    const State tolerance = {kTolerance.InterfaceHeight * toleranceScale,
+                             kTolerance.LayerTemperature * toleranceScale};
+    return Replay(
+        derivatives, room.RoomHeight, lastTime,
+        [&](double t, const State& y) { return CompartmentSecond(model, t, y); }, tolerance);
 }
 
 Trace CompartmentRows(const Room& room, const FireTable& fire) {

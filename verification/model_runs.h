@@ -70,6 +70,12 @@ struct Trace {
 // A VORLA-XW run (the flashover question answered "continue") and its replay.
 Trace TraceCompartment(const Room& room, const FireTable& fire);
 
+// VORLA-XW's equations followed second by second to `lastTime` with the run's
+// integrator at its tolerances (1 mm, 0.3 K per step) times `toleranceScale`:
+// the convergence study's runs.
+std::vector<Second> ReplayCompartment(const Room& room, const FireTable& fire, int lastTime,
+                                      double toleranceScale);
+
 // A VORLA-XW run's result rows alone, as its report shows them (time,
 // interface and layer temperature of each row; no flows, no replay): for the
 // cases that compare the model's answers rather than its balances.
