@@ -212,6 +212,8 @@ Trace TraceSmokeFill(const Room& room, const FireTable& fire) {
     in.LossFraction = room.LossFraction;
     in.RunTime = static_cast<std::int16_t>(room.RunTime);
     in.RunTitle = "verification";
+    in.FirePlace = room.FirePlace;
+    in.Plume = room.Plume;
     calc->Fire = fire;
     const CompletedRun outcome = smoke::RunModel(in, calc->Fire, calc->Results);
     const smoke::RunResults& rows = calc->Results;

@@ -39,7 +39,7 @@ struct Room {
     double RadiativeFraction = 0.35; // VORLA-XW's radiative loss fraction
     double LossFraction = 0.6;       // share of the heat release lost to the boundaries
     int RunTime = 600;               // s
-    // VORLA-XW's physics options; the defaults are the model as it always was.
+    // The models' physics options; the defaults are the models as they always were.
     FirePosition FirePlace = FirePosition::Centre;
     PlumeCorrelation Plume = PlumeCorrelation::Zukoski;
 };
