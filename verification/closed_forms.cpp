@@ -1,5 +1,7 @@
 #include "verification/closed_forms.h"
 
+#include "common/units.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -21,6 +23,40 @@ double ClosedFormInterface(double q, double area, double z0, double t) {
 
 double ClosedFormFillingTime(double q, double area, double z0, double z) {
     return (std::pow(z, -2.0 / 3.0) - std::pow(z0, -2.0 / 3.0)) / FillingConstant(q, area);
+}
+
+namespace {
+
+// The two terms of the volume balance: a from the heat kept, b·z^(5/3) from
+// the entrained gas, in m³/s.
+struct HeatedBalance {
+    double A = 0;
+    double B = 0;
+    double Volume(double z) const { return A + B * std::pow(z, 5.0 / 3.0); }
+};
+
+HeatedBalance BalanceOf(double q, double qc, double lossFraction) {
+    constexpr double kSpecificHeat = 1.004;
+    return {(1 - lossFraction) * q / (kSpecificHeat * kLayerDensity * kAmbientTemperature),
+            kEntrainment * std::cbrt(qc) / kLayerDensity};
+}
+
+} // namespace
+
+double HeatedFillingTime(double q, double qc, double lossFraction, double area, double z0,
+                         double z) {
+    const HeatedBalance balance = BalanceOf(q, qc, lossFraction);
+    constexpr int kIntervals = 2000;
+    const double h = (z0 - z) / kIntervals;
+    double sum = 1 / balance.Volume(z) + 1 / balance.Volume(z0);
+    for (int i = 1; i < kIntervals; ++i) {
+        sum += (i % 2 == 1 ? 4 : 2) / balance.Volume(z + i * h);
+    }
+    return area * sum * h / 3;
+}
+
+double HeatedDescentRate(double q, double qc, double lossFraction, double area, double z) {
+    return BalanceOf(q, qc, lossFraction).Volume(z) / area;
 }
 
 double Nfpa92SteadyInterface(double q, double height, double area, double t) {

@@ -12,6 +12,19 @@ double ClosedFormInterface(double q, double area, double z0, double t);
 // Its inverse: the time for the interface to fall from z0 to z.
 double ClosedFormFillingTime(double q, double area, double z0, double z);
 
+// The same closed room when the layer keeps a share 1 − χ of the heat q (kW),
+// the plume taking the convective q_c: the volume balance
+//   A·dz/dt = −(ṁ/ρ∞ + (1 − χ)·q/(c_p·ρ∞·T∞)),  ṁ = 0.076·q_c^(1/3)·z^(5/3),
+// holds whatever the layer's temperature (an ideal gas at ambient pressure:
+// the entrained gas brings its volume, the heat kept expands it), so it
+// separates: t(z) = A·∫_z^z0 dζ / (a + b·ζ^(5/3)), evaluated by Simpson's rule
+// on 2000 intervals. Heights are above the fire; ρ∞ = 1.2 kg/m³,
+// c_p = 1.004 kJ/(kg·K), T∞ = 294.26 K.
+double HeatedFillingTime(double q, double qc, double lossFraction, double area, double z0,
+                         double z);
+// The rate of descent −dz/dt (m/s) at interface z of that balance.
+double HeatedDescentRate(double q, double qc, double lossFraction, double area, double z);
+
 // NFPA 92 (2012) 5.5: the interface height for a steady fire q (kW), and for a
 // t-squared fire of growth time tg (s to 1055 kW), in a room of height H and
 // floor area A; and the time to reach z / H = share.

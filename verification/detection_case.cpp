@@ -1,4 +1,4 @@
-// Case 7: detection and sprinklers — Alpert's ceiling jet, the link equation,
+// Case 9: detection and sprinklers — Alpert's ceiling jet, the link equation,
 // heat detectors and sprinklers under steady and t² fires, a sprinkler deep
 // in the hot layer, and the suppression curve, through the observer the
 // models call after each one-second step.
@@ -63,7 +63,7 @@ Device Element(DeviceKind kind, double radius, double rti, double c, double oper
 CaseReport DetectionCase() {
     CaseReport report;
     report.Anchor = "detection";
-    report.Title = "7. Detectors and sprinklers: ceiling jet, link response, suppression";
+    report.Title = "9. Detectors and sprinklers: ceiling jet, link response, suppression";
 
     // Alpert's correlations at the NRC's input case and at three more
     // points, against the same forms worked on a calculator to six figures.

@@ -16,10 +16,6 @@ namespace {
 constexpr int kSteadyAfter = 1200; // s; the layer is steady well before
 constexpr double kMqhRange = 600;  // K, MQH's range of temperature rise
 constexpr double kBand = 0.3;      // relative difference
-// The largest relative difference the discussion explains: at loss fractions
-// near 0.9 the implied conductance is beyond real linings and the layer is
-// 50 to 70 % cooler than MQH's.
-constexpr double kExplainedDeviation = 0.8;
 
 } // namespace
 
@@ -43,6 +39,10 @@ CaseReport LayerTemperatureCase() {
     plot::PlotSeries scatter{"runs", plot::kSeriesColours[0], plot::SeriesStyle::Markers, {}};
     double worst = 0;
     double largestRise = 0;
+    // The ranges the discussion quotes: χ = 0.6 for Q ≥ 250 kW and for 100 kW,
+    // χ = 0.9 with its implied conductance per m² of boundary.
+    double low06 = 1e9, high06 = -1e9, low06Small = 1e9, high06Small = -1e9;
+    double low09 = 1e9, high09 = -1e9, hkLow09 = 1e9, hkHigh09 = 0;
     for (const auto& vent : vents) {
         for (const double rate : fires) {
             for (const double loss : lossFractions) {
@@ -68,6 +68,19 @@ CaseReport LayerTemperatureCase() {
                 }
                 const double difference = (rise - mqh) / mqh;
                 worst = std::max(worst, std::fabs(difference));
+                if (loss == 0.6 && rate >= 250) {
+                    low06 = std::min(low06, difference);
+                    high06 = std::max(high06, difference);
+                } else if (loss == 0.6) {
+                    low06Small = std::min(low06Small, difference);
+                    high06Small = std::max(high06Small, difference);
+                } else if (loss == 0.9) {
+                    low09 = std::min(low09, difference);
+                    high09 = std::max(high09, difference);
+                    const double hk = hkAt / BoundaryArea(room, 1.25);
+                    hkLow09 = std::min(hkLow09, hk);
+                    hkHigh09 = std::max(hkHigh09, hk);
+                }
                 largestRise = std::max({largestRise, rise, mqh});
                 scatter.Points.push_back({mqh, rise});
                 table.Row({vent.Name, Num("%g", rate), Num("%g", loss), Num("%.0f", rise),
@@ -75,10 +88,7 @@ CaseReport LayerTemperatureCase() {
             }
         }
     }
-    report.Checks.push_back({"largest |ΔT_model − ΔT_MQH| / ΔT_MQH", worst, 0, kBand, "%.2f",
-                             "the model's layer is cooler than MQH for large loss fractions and "
-                             "small fires; see the discussion",
-                             0, kExplainedDeviation});
+    report.Checks.push_back({"largest |ΔT_model − ΔT_MQH| / ΔT_MQH", worst, 0, kBand, "%.2f", ""});
 
     CasePlot parity{
         "mqh-parity", "Layer temperature rise, VORLA-XW against MQH, with the ±30 % band", {}};
@@ -130,13 +140,24 @@ a hundred experiments whose scatter about the fit is of the order of ±30 %; tha
 **Where the model differs.** MQH's h_k comes from the wall's conduction and rises as the walls heat
 up; VORLA-XW's loss is a fixed fraction of the fire whatever the walls, so the two agree only at
 the conductance implied at steady state, as used here. With the form's default χ = 0.6 the model
-agrees with MQH within ±30 % for fires of 250 kW and more, and within −43 % for 100 kW. For larger
-loss fractions the model's layer is markedly cooler than MQH's (−50 % to −70 % at χ = 0.9). The
-implied conductance there, h_k·A_T = χQ/ΔT of 3 to 9 kW/K over about 80 m² of boundaries, is
-0.04 to 0.1 kW/(m²·K), several times that of real linings (gypsum board: about 0.01 kW/(m²·K)) and
-outside the range of the experiments MQH was fitted to; a loss fraction of 0.9 is therefore a
-setting MQH cannot check. Within the range of real linings (χ near 0.6 in these rooms) the model
-follows the correlation. Reported outside its band as a known difference, not hidden.
+differs from MQH by )" +
+                      Num("%+.0f", 100 * low06) + " % to " + Num("%+.0f", 100 * high06) +
+                      R"( % for fires of 250 kW and more, and by )" +
+                      Num("%+.0f", 100 * low06Small) + " % to " + Num("%+.0f", 100 * high06Small) +
+                      R"( % for 100 kW. For larger
+loss fractions the model's layer is markedly cooler than MQH's ()" +
+                      Num("%+.0f", 100 * low09) + " % to " + Num("%+.0f", 100 * high09) +
+                      R"( % at χ = 0.9). The
+implied conductance there, h_k = χQ/(ΔT·A_T) over the room's boundaries, is )" +
+                      Num("%.3f", hkLow09) + " to " + Num("%.3f", hkHigh09) +
+                      R"( kW/(m²·K). That is within the range of real linings, not
+beyond it: a thick lining's effective conductance early in a fire is h_k ≈ √(kρc/t), about
+0.07 kW/(m²·K) for concrete at 600 s (k = 1.4 W/(m·K), ρ = 2300 kg/m³, c = 0.88 kJ/(kg·K)),
+while 16 mm gypsum board gives about 0.01. A large loss fraction is therefore a setting a user may
+choose for a room of heavy linings, and there the model's layer is far cooler than MQH's: its
+fixed loss share with the vent's outflow does not reproduce MQH's fit. The check fails against its
+band and is listed as a known deviation; it is a finding about the model's boundary loss, not a
+fault of the code.
 )";
     return report;
 }

@@ -32,6 +32,8 @@ compartment::RunInputs CompartmentInputs(const Room& room) {
     in.TotalLossFraction = room.LossFraction;
     in.RunTime = static_cast<std::int16_t>(room.RunTime);
     in.VentFactor = compartment::VentFactorOf(in);
+    in.FirePlace = room.FirePlace;
+    in.Plume = room.Plume;
     return in;
 }
 
@@ -76,14 +78,14 @@ Second CompartmentSecond(const compartment::ZoneModel& model, double t, const St
 // The run drivers step one second at a time from the state of the second
 // before; the replay does the same and stops where the run stopped.
 template <class Derivatives, class Sample>
-std::vector<Second> Replay(Derivatives& derivatives, double roomHeight, int lastTime,
-                           Sample sample) {
+std::vector<Second> Replay(Derivatives& derivatives, double roomHeight, int lastTime, Sample sample,
+                           const State& tolerance = kTolerance) {
     std::vector<Second> seconds;
     State y = {roomHeight - kInitialLayerDepth, kAmbientTemperature};
     seconds.push_back(sample(0, y));
     float previous = 0;
     for (int t = 1; t <= lastTime; ++t) {
-        y = IntegrateInterval(derivatives, kTolerance, previous, t, y);
+        y = IntegrateInterval(derivatives, tolerance, previous, t, y);
         if (y.InterfaceHeight < 0) {
             y.InterfaceHeight = 0;
         }
@@ -165,6 +167,42 @@ Trace TraceCompartment(const Room& room, const FireTable& fire) {
     return trace;
 }
 
+std::vector<Second> ReplayCompartment(const Room& room, const FireTable& fire, int lastTime,
+                                      double toleranceScale) {
+    const compartment::RunInputs inputs = CompartmentInputs(room);
+    const compartment::ZoneModel model{inputs, fire};
+    auto derivatives = [&model](double t, const State& y) {
+        return compartment::CompartmentDerivatives(model, t, y);
+    };
+    const State tolerance = {kTolerance.InterfaceHeight * toleranceScale,
+                             kTolerance.LayerTemperature * toleranceScale};
+    return Replay(
+        derivatives, room.RoomHeight, lastTime,
+        [&](double t, const State& y) { return CompartmentSecond(model, t, y); }, tolerance);
+}
+
+Trace CompartmentRows(const Room& room, const FireTable& fire) {
+    auto calc = std::make_unique<compartment::Calculations>();
+    calc->Inputs = CompartmentInputs(room);
+    calc->Fire = fire;
+    const CompletedRun run = compartment::RunModel(
+        calc->Inputs, calc->Fire,
+        [](const std::string&, std::string_view) { return compartment::Answer::No; },
+        calc->Results);
+    const compartment::RunResults& rows = calc->Results;
+    Trace trace;
+    trace.EndMessage = std::string(run.EndMessage);
+    for (int i = 0; i <= rows.LastRow; ++i) {
+        Second s;
+        s.Time = rows.Time[i];
+        s.Interface = rows.InterfaceHeight[i];
+        s.Temperature = rows.LayerTemperature[i] + kCelsiusOffset;
+        s.Rate = rows.HeatReleaseRate[i];
+        trace.Seconds.push_back(s);
+    }
+    return trace;
+}
+
 Trace TraceSmokeFill(const Room& room, const FireTable& fire) {
     auto calc = std::make_unique<smoke::Calculations>();
     smoke::RunInputs& in = calc->Inputs;
@@ -174,6 +212,8 @@ Trace TraceSmokeFill(const Room& room, const FireTable& fire) {
     in.LossFraction = room.LossFraction;
     in.RunTime = static_cast<std::int16_t>(room.RunTime);
     in.RunTitle = "verification";
+    in.FirePlace = room.FirePlace;
+    in.Plume = room.Plume;
     calc->Fire = fire;
     const CompletedRun outcome = smoke::RunModel(in, calc->Fire, calc->Results);
     const smoke::RunResults& rows = calc->Results;

@@ -5,6 +5,7 @@
 // is here.
 #pragma once
 
+#include "common/fire_plumes.h"
 #include "common/fire_table.h"
 #include "common/units.h"
 
@@ -38,6 +39,9 @@ struct Room {
     double RadiativeFraction = 0.35; // VORLA-XW's radiative loss fraction
     double LossFraction = 0.6;       // share of the heat release lost to the boundaries
     int RunTime = 600;               // s
+    // The models' physics options; the defaults are the models as they always were.
+    FirePosition FirePlace = FirePosition::Centre;
+    PlumeCorrelation Plume = PlumeCorrelation::Zukoski;
 };
 
 // The state and the flows at one whole second of a run.
@@ -65,6 +69,17 @@ struct Trace {
 
 // A VORLA-XW run (the flashover question answered "continue") and its replay.
 Trace TraceCompartment(const Room& room, const FireTable& fire);
+
+// VORLA-XW's equations followed second by second to `lastTime` with the run's
+// integrator at its tolerances (1 mm, 0.3 K per step) times `toleranceScale`:
+// the convergence study's runs.
+std::vector<Second> ReplayCompartment(const Room& room, const FireTable& fire, int lastTime,
+                                      double toleranceScale);
+
+// A VORLA-XW run's result rows alone, as its report shows them (time,
+// interface and layer temperature of each row; no flows, no replay): for the
+// cases that compare the model's answers rather than its balances.
+Trace CompartmentRows(const Room& room, const FireTable& fire);
 
 // A SKEVA-XW run and its replay. The vent width and radiative fraction are not used.
 Trace TraceSmokeFill(const Room& room, const FireTable& fire);

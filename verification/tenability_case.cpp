@@ -81,7 +81,7 @@ double ViewFactorByQuadrature(double side, double distance, int n) {
 CaseReport TenabilityCase() {
     CaseReport report;
     report.Anchor = "tenability";
-    report.Title = "8. Tenability at head height: smoke, doses, radiation, P(ASET < RSET)";
+    report.Title = "10. Tenability at head height: smoke, doses, radiation, P(ASET < RSET)";
 
     // A closed room under a steady fire: all the fuel burned stays in the
     // layer, so its soot density is y_s Q t / (ΔH_c A (H − z)).

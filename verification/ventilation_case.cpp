@@ -16,9 +16,6 @@ constexpr int kRunTime = 1800;     // s
 constexpr int kAveragedOver = 300; // s at the end of the run
 constexpr double kBandLow = 0.8;
 constexpr double kBandHigh = 1.1;
-// The plume's entrainment, not the vent, sets the inflow of a starved fire:
-// the discussion explains half to three quarters of Kawagoe's figures.
-constexpr double kExplainedLow = 0.4;
 
 } // namespace
 
@@ -81,16 +78,13 @@ CaseReport VentilationLimitCase() {
                        Num("%.2f", trace.Seconds.back().Interface)});
         }
     }
-    const std::string deviation =
-        "the model limits the fire by the plume's entrainment, not by the vent; see the discussion";
+    // The vent's capacity over Kawagoe's inflow is the same ratio for every
+    // vent (both are proportional to W·h^1.5), and the air-limited heat
+    // release is the inflow times a constant: neither is a check of its own.
     report.Checks.push_back(
-        {"vent capacity / Kawagoe's inflow", capacityRatio, kBandLow, kBandHigh, "%.2f", ""});
-    report.Checks.push_back({"lowest steady inflow / Kawagoe", lowestInflow, kBandLow, kBandHigh,
-                             "%.2f", deviation, kExplainedLow, kBandHigh});
-    report.Checks.push_back({"lowest air-limited Q / Kawagoe", lowestRate, kBandLow, kBandHigh,
-                             "%.2f", deviation, kExplainedLow, kBandHigh});
-    report.Checks.push_back({"highest air-limited Q / Kawagoe", highestRate, kBandLow, kBandHigh,
-                             "%.2f", deviation, kExplainedLow, kBandHigh});
+        {"lowest steady inflow / Kawagoe", lowestInflow, kBandLow, kBandHigh, "%.2f", ""});
+    report.Checks.push_back(
+        {"highest air-limited Q / Kawagoe", highestRate, kBandLow, kBandHigh, "%.2f", ""});
 
     report.Section =
         R"(**Purpose.** Once a fire needs more air than the room can draw in, the air sets the heat
@@ -107,10 +101,19 @@ and the temperatures, Rockett 1976), and with about 3000 kJ released per kg of a
 can feed) for 1800 s, generated as custom fires; inflow and heat release averaged over the last 300 s
 while the model flags the fire as starved of air ("Y").
 
-**Metric and band.** Each of the model's quantities over Kawagoe's: the vent's capacity (VORLA-XW's
-vent factor 0.52·W·(H_s − H_sill)^1.5, which caps the inflow in its regime 4), the steady inflow
-and the air-limited heat release. The band, 0.8 to 1.1, is the range of the coefficient in the
-literature (0.40 to 0.52 against 0.5, rounded out).
+**Metric and band.** The lowest steady inflow and the highest air-limited heat release, each over
+Kawagoe's. The band, 0.8 to 1.1, is the range of the coefficient in the literature (0.40 to 0.52
+against 0.5, rounded out). The vent's capacity (VORLA-XW's vent factor 0.52·W·(H_s − H_sill)^1.5,
+which caps the inflow in its regime 4) is shown in the table but is not a check: over Kawagoe's
+0.5·W·h·√h it is 1.04 for every vent, by construction. Nor is the lowest air-limited heat release,
+which is the lowest inflow times the ratio 3030/3000 of the two heats per kg of air.
+
+**The plume's entrainment cap.** VORLA-XW caps the plume's flow at the flow of the fire that the
+entrained air just burns. With Zukoski's plume on the convective share c = 1 − χ_r of the fire,
+ṁ = 0.076·(c·Q)^(1/3)·z^(5/3), and Q = 3030·ṁ (kJ per kg of air, Huggett 1980), the fixed point is
+ṁ_cap = √3030·0.076^(3/2)·c^(1/2)·z^(5/2), which the model writes with √3030 rounded to 55: about
+0.929·z^(5/2) kg/s for c = 0.65 (z in m above the fire). It is this cap, not the vent, that sets the
+heat release of a starved fire, and the run's validity checks flag when it acts.
 )";
     report.Section += "\n" + table.Text();
     report.Section += R"(
@@ -124,9 +127,8 @@ capacity: about 50 to 75 % of Kawagoe's inflow and heat release in these rooms. 
 simplification, not a fault of the code: it follows the model's published equations. For a
 ventilation-controlled fire the model's heat release is therefore low by up to half against
 Kawagoe's estimate, while its layer temperature (the air-limited fire keeps the layer near
-1500 K with the default loss fraction) is not. Checks marked as a known deviation are reported
-outside their band without failing the verification while they stay within 0.40 to 1.10 of
-Kawagoe's figures; lower still would be a fault.
+1500 K with the default loss fraction) is not. Both checks fail against their band and are listed
+as known deviations: a finding about the model's air limit, not a fault of the code.
 )";
     return report;
 }

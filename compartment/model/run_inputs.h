@@ -2,6 +2,8 @@
 // shows. The form fills them, Run checks them, the run and the report read them.
 #pragma once
 
+#include "common/fire_plumes.h"
+
 #include <cstdint>
 #include <string>
 
@@ -24,6 +26,11 @@ struct RunInputs {
     std::int16_t RunTime = 0;         // s, 1 to 9000
     // kg/s, the largest air inflow the vent passes: 0.52 W (Hs - Hsill)^1.5.
     double VentFactor = 0;
+    // Physics options the validation against measured fires calls for. The
+    // defaults are the model as it has always been: Zukoski's plume of a fire
+    // standing free.
+    FirePosition FirePlace = FirePosition::Centre;
+    PlumeCorrelation Plume = PlumeCorrelation::Zukoski;
 };
 
 } // namespace vorla::compartment

@@ -1,6 +1,7 @@
 #include "compartment/model/zone_evaluator.h"
 
 #include "common/precision.h"
+#include "compartment/model/plume_options.h"
 #include "compartment/model/run_results.h"
 #include "compartment/model/zone_constants.h"
 
@@ -97,7 +98,8 @@ ZoneEvaluator::ZoneEvaluator(const ZoneModel& model)
     : inputs_(model.Inputs), fire_(model.Fire), vent_(VentCoefficientsOf(model.Inputs)),
       convectiveFraction_(1 - model.Inputs.RadiativeLossFraction),
       plumeBoundFactor_(kPlumeBoundCoefficient * std::pow(kEntrainment, 1.5) *
-                        std::pow(1 - model.Inputs.RadiativeLossFraction, 0.5)) {}
+                        std::pow(1 - model.Inputs.RadiativeLossFraction, 0.5)),
+      defaultPlume_(HasDefaultPlume(model.Inputs)) {}
 
 // CompartmentPlume with the run's constant factors worked out once.
 float ZoneEvaluator::Plume(double q, double z) const {
@@ -106,6 +108,9 @@ float ZoneEvaluator::Plume(double q, double z) const {
         return 0;
     }
     const double height = z - zf;
+    if (!defaultPlume_) {
+        return OptionPlume(inputs_, q, height);
+    }
     // A negative rate (a fire table extended before its first point) gives no
     // plume, unless h^5 is too small for a double.
     const double convectiveRate = convectiveFraction_ * q;

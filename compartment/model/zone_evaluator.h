@@ -43,6 +43,7 @@ class ZoneEvaluator {
     VentCoefficients vent_;
     double convectiveFraction_;
     double plumeBoundFactor_;
+    bool defaultPlume_; // the model's own plume, without the physics options
     BalanceGuesses guesses_;
 };
 

@@ -1,6 +1,7 @@
 #include "compartment/model/zone_physics.h"
 
 #include "common/precision.h"
+#include "compartment/model/plume_options.h"
 #include "compartment/model/zone_constants.h"
 #include "compartment/model/zone_evaluator.h"
 
@@ -14,6 +15,9 @@ float CompartmentPlume(const RunInputs& in, double q, double z) {
         return 0;
     }
     const double height = z - zf;
+    if (!HasDefaultPlume(in)) {
+        return OptionPlume(in, q, height);
+    }
     const double convectiveTerm = (1 - in.RadiativeLossFraction) * q * std::pow(height, 5);
     if (convectiveTerm < 0) {
         return 0;

@@ -2,6 +2,8 @@
 // shows. The form's boxes are read into them; the run and the report read them.
 #pragma once
 
+#include "common/fire_plumes.h"
+
 #include <cstdint>
 #include <string>
 
@@ -16,6 +18,11 @@ struct RunInputs {
     float FireHeight = 0;     // m, fuel surface above the floor (kept in single precision)
     double LossFraction = 0;  // share of the heat release rate lost to the boundaries
     std::int16_t RunTime = 0; // s, 1 to 9000
+    // Physics options the validation against measured fires calls for. The
+    // defaults are the model as it has always been: Zukoski's plume of a fire
+    // standing free.
+    FirePosition FirePlace = FirePosition::Centre;
+    PlumeCorrelation Plume = PlumeCorrelation::Zukoski;
 };
 
 } // namespace vorla::smoke

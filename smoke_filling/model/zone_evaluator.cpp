@@ -34,7 +34,7 @@ double LayerHeating(const RunInputs& inputs, double bracket, double z, double te
 } // namespace
 
 ZoneEvaluator::ZoneEvaluator(const RunInputs& inputs, const FireTable& fire)
-    : inputs_(inputs), fire_(fire) {}
+    : inputs_(inputs), fire_(fire), defaultPlume_(HasDefaultPlume(inputs)) {}
 
 // SmokeFillPlume with both powers from their fast exact forms.
 double ZoneEvaluator::Plume(float q, double z) {
@@ -42,6 +42,9 @@ double ZoneEvaluator::Plume(float q, double z) {
         return 0;
     }
     const double height = z - inputs_.FireHeight;
+    if (!defaultPlume_) {
+        return SmokeFillOptionPlume(inputs_, q, height);
+    }
     return kEntrainmentCoefficient * cubeRoots_.Of(kConvectiveFraction * q * PowerFive(height));
 }
 

@@ -33,6 +33,7 @@ class ZoneEvaluator {
     const RunInputs& inputs_;
     FireRateCursor fire_;
     NearbyCubeRoots cubeRoots_;
+    bool defaultPlume_; // the model's own plume, without the physics options
     // The last derivatives: a row's vent flow needs those at the time and
     // state where the next second's integration starts.
     double lastTime_ = std::numeric_limits<double>::quiet_NaN();

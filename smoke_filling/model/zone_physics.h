@@ -22,6 +22,15 @@ inline constexpr double kInitialLayerDepth = 0.01; // m below the ceiling
 // fuel surface.
 double SmokeFillPlume(const RunInputs& inputs, float q, double z);
 
+// True when the run uses the model's own plume: Zukoski's, fire standing free.
+bool HasDefaultPlume(const RunInputs& inputs);
+
+// The plume's flow in kg/s at `height` m above the fuel surface with the run's
+// physics options (the mirror method for a fire against a wall or in a corner,
+// Heskestad's correlation), on the convective share kConvectiveFraction of q.
+// SmokeFillPlume gives it whenever an option differs from the default.
+double SmokeFillOptionPlume(const RunInputs& inputs, float q, double height);
+
 // The rates of change at time t (s) in state y: of the interface height in m/s
 // and of the layer temperature in K/s.
 State SmokeFillDerivatives(const RunInputs& inputs, const FireTable& fire, double t,

@@ -5,30 +5,30 @@
 namespace vorla::verification {
 namespace {
 
-// A band of 0.8 to 1.1 with, where marked, a known deviation explained down to 0.4.
-TEST(Check, AnExplainedDeviationFailsOnceItLeavesTheRangeItsReasonCovers) {
+// A band of 0.8 to 1.1: outside it a check fails unless it is a listed known
+// deviation, and a reason never widens the band.
+TEST(Check, OutsideItsBandFailsUnlessListedAsAKnownDeviation) {
     struct Case {
         double Value;
-        bool Explained;
+        bool Listed;
         bool Fails;
+        bool Known;
     };
     const Case cases[] = {
-        {0.95, false, false}, // in band
-        {0.95, true, false},  // in band, the reason is not needed
-        {0.60, false, true},  // outside, nothing explains it
-        {0.60, true, false},  // outside, explained
-        {0.40, true, false},  // at the edge of the explained range
-        {0.39, true, true},   // beyond what the reason explains: a new fault
-        {1.20, true, true},   // on the other side of the band
+        {0.95, false, false, false}, // in band
+        {0.95, true, false, false},  // in band: the reason is not needed
+        {0.60, false, true, false},  // outside, not listed
+        {0.60, true, false, true},   // outside, a known deviation
+        {0.80, false, false, false}, // at the edge
+        {1.20, false, true, false},  // on the other side
     };
     for (const auto& c : cases) {
         Check check{"ratio", c.Value, 0.8, 1.1, "%.2f", ""};
-        if (c.Explained) {
+        if (c.Listed) {
             check.KnownDeviation = "the plume limits the fire";
-            check.KnownLow = 0.4;
-            check.KnownHigh = 1.1;
         }
-        EXPECT_EQ(check.Fails(), c.Fails) << c.Value << (c.Explained ? " explained" : "");
+        EXPECT_EQ(check.Fails(), c.Fails) << c.Value << (c.Listed ? " listed" : "");
+        EXPECT_EQ(check.IsKnownDeviation(), c.Known) << c.Value;
         CaseReport report;
         report.Checks = {Check{"other", 1, 0, 2, "%.0f", ""}, check};
         EXPECT_EQ(report.Fails(), c.Fails) << c.Value;

@@ -55,3 +55,26 @@ TEST(ClosedForms, LayerStartsAtTheCeilingAndNeverRisesAboveIt) {
 
 } // namespace
 } // namespace vorla::verification
+
+namespace vorla::verification {
+namespace {
+
+// With χ = 1 the layer keeps no heat and the quadrature is the closed form of
+// Yamana & Tanaka; keeping heat only speeds the descent, and the descent rate
+// at the start is the two volume terms over the area (by hand: 0.4·2000 /
+// (1.004·1.2·294.26) = 2.2565 m³/s of expansion, 0.076·10.9139·19.8116/1.2
+// = 13.6941 m³/s of entrained gas, over 400 m²).
+TEST(ClosedForms, HeatedFillingByQuadrature) {
+    for (const double share : {0.8, 0.5, 0.2}) {
+        EXPECT_NEAR(HeatedFillingTime(2000, 1300, 1.0, 400, 6, share * 6),
+                    ClosedFormFillingTime(1300, 400, 6, share * 6), 1e-6)
+            << share;
+        EXPECT_LT(HeatedFillingTime(2000, 1300, 0.6, 400, 6, share * 6),
+                  HeatedFillingTime(2000, 1300, 1.0, 400, 6, share * 6));
+    }
+    EXPECT_NEAR(HeatedDescentRate(2000, 1300, 0.6, 400, 6), (2.2565 + 13.6941) / 400, 1e-6);
+    EXPECT_EQ(HeatedFillingTime(2000, 1300, 0.6, 400, 6, 6), 0);
+}
+
+} // namespace
+} // namespace vorla::verification
