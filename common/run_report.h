@@ -45,7 +45,7 @@ struct RunReport {
     UnitSystem ShownUnits = UnitSystem::SI;
     // The run's room height in m: the Criteria dialog refuses heights above
     // its ceiling. Nothing where a report was built without it.
-    std::optional<double> CeilingHeightM;
+    std::optional<double> CeilingHeightM = {};
 };
 
 } // namespace vorla
