@@ -173,6 +173,11 @@ int RunCompartmentCommand(std::span<const std::string> args, std::ostream& out, 
     if (const auto* stop = std::get_if<CommandStop>(&inputs)) {
         return Stop(*stop, err);
     }
+    if (const auto stop =
+            RefuseHeightsOutsideTheRoom(std::get<KeyResultsOptions>(keyOptions),
+                                        std::get<RunInputs>(inputs).RoomHeight, kPrefix)) {
+        return Stop(*stop, err);
+    }
     AddFireFileOfReport(files, options, std::get<RunInputs>(inputs).FireFile);
     if (const auto refusal = RefuseCommandFiles(files, kPrefix)) {
         err << *refusal;

@@ -21,6 +21,7 @@ std::variant<KeyResultsOptions, CommandStop> ReadKeyResultsOptions(const OptionT
     }
     const UnitSystem system = std::get<UnitSystem>(units);
     KeyResultsOptions request;
+    request.Units = system;
     // Empty names and collisions were refused with the command's other files.
     request.JsonPath = OptionText(options, "summary");
     request.CsvPath = OptionText(options, "summary-csv");
@@ -30,6 +31,7 @@ std::variant<KeyResultsOptions, CommandStop> ReadKeyResultsOptions(const OptionT
             return Refused(prefix, *problem);
         }
         request.Criteria.InterfaceHeightsM = std::get<std::vector<double>>(std::move(heights));
+        request.HeightsGiven = true;
     }
     if (const auto text = OptionText(options, "criteria-temperature")) {
         auto temperatures = ParseCriteriaTemperatures(*text, system, "--criteria-temperature");
@@ -40,6 +42,19 @@ std::variant<KeyResultsOptions, CommandStop> ReadKeyResultsOptions(const OptionT
             std::get<std::vector<double>>(std::move(temperatures));
     }
     return request;
+}
+
+std::optional<CommandStop> RefuseHeightsOutsideTheRoom(const KeyResultsOptions& request,
+                                                       double roomHeightM,
+                                                       std::string_view prefix) {
+    if (!request.HeightsGiven) {
+        return std::nullopt;
+    }
+    if (const auto outside = HeightAboveTheCeiling(request.Criteria.InterfaceHeightsM, roomHeightM,
+                                                   request.Units, "--criteria-height")) {
+        return Refused(prefix, *outside);
+    }
+    return std::nullopt;
 }
 
 void AddKeyResultsOutputs(const KeyResultsOptions& request, const KeyResults& keys,

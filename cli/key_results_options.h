@@ -21,12 +21,20 @@ struct KeyResultsOptions {
     std::optional<std::string> JsonPath; // --summary: a file, or "-" for standard output
     std::optional<std::string> CsvPath;  // --summary-csv
     KeyCriteria Criteria;                // S.I.; the defaults when not given
+    UnitSystem Units = UnitSystem::SI;   // --units, which the criteria were typed in
+    bool HeightsGiven = false;           // --criteria-height, not the defaults
 };
 
 // The options, or the stop that names the option whose value is wrong (exit
 // status 2). `prefix` starts the message: "vorla compartment: ".
 std::variant<KeyResultsOptions, CommandStop> ReadKeyResultsOptions(const OptionTexts& options,
                                                                    std::string_view prefix);
+
+// The stop (exit status 2) naming the first --criteria-height above the room's
+// ceiling (`roomHeightM`, the run's room height), once the inputs are read.
+// The default heights are the program's, not the user's, and are not judged.
+std::optional<CommandStop> RefuseHeightsOutsideTheRoom(const KeyResultsOptions& request,
+                                                       double roomHeightM, std::string_view prefix);
 
 // One text a model command writes: the report, --csv, --summary, --summary-csv.
 struct CommandOutput {

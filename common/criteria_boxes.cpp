@@ -34,8 +34,9 @@ std::string WhatToType(CriteriaBox box, UnitSystem units) {
         return " Type heights in " + unit + " above 0, separated by commas (" +
                (us ? "6, 5" : "1.8, 1.5") + "), or leave the box empty for none.";
     }
-    return " Type temperatures in " + unit + " above absolute zero, separated by commas (" +
-           (us ? "140, 392, 1112" : "60, 200, 600") + "), or leave the box empty for none.";
+    return " Type temperatures in " + unit + " above ambient (" + (us ? "70" : "21.11") + " " +
+           unit + "), separated by commas (" + (us ? "140, 392, 1112" : "60, 200, 600") +
+           "), or leave the box empty for none.";
 }
 
 // One box: the criteria it gives, or its message.
@@ -71,10 +72,9 @@ std::string CriteriaBoxText(CriteriaBox box, const KeyCriteria& criteria, UnitSy
                : ShownTemperatures(criteria.LayerTemperaturesC, units);
 }
 
-std::variant<KeyCriteria, RejectedCriteria> ReadCriteriaBoxes(std::string_view heights,
-                                                              std::string_view temperatures,
-                                                              UnitSystem units,
-                                                              const KeyCriteria& current) {
+std::variant<KeyCriteria, RejectedCriteria>
+ReadCriteriaBoxes(std::string_view heights, std::string_view temperatures, UnitSystem units,
+                  const KeyCriteria& current, std::optional<double> ceilingHeightM) {
     KeyCriteria criteria;
     for (const auto box : {CriteriaBox::InterfaceHeights, CriteriaBox::LayerTemperatures}) {
         const bool isHeights = box == CriteriaBox::InterfaceHeights;
@@ -84,6 +84,13 @@ std::variant<KeyCriteria, RejectedCriteria> ReadCriteriaBoxes(std::string_view h
         }
         (isHeights ? criteria.InterfaceHeightsM : criteria.LayerTemperaturesC) =
             std::move(std::get<std::vector<double>>(read));
+        if (isHeights && ceilingHeightM) {
+            if (auto outside = HeightAboveTheCeiling(
+                    criteria.InterfaceHeightsM, *ceilingHeightM, units,
+                    "the " + BoxName(CriteriaBox::InterfaceHeights) + " box")) {
+                return RejectedCriteria{box, *outside + WhatToType(box, units)};
+            }
+        }
     }
     return criteria;
 }

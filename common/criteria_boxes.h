@@ -6,6 +6,7 @@
 #include "common/key_criteria.h"
 #include "common/unit_system.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -31,10 +32,11 @@ std::string CriteriaBoxText(CriteriaBox box, const KeyCriteria& criteria, UnitSy
 // box is an empty list: the user asks for no criterion of that kind. A box
 // still holding the text it opened with (CriteriaBoxText of `current`) keeps
 // the criteria exactly as they were, so opening the dialog in U.S. units and
-// pressing OK never rounds a metric criterion.
-std::variant<KeyCriteria, RejectedCriteria> ReadCriteriaBoxes(std::string_view heights,
-                                                              std::string_view temperatures,
-                                                              UnitSystem units,
-                                                              const KeyCriteria& current);
+// pressing OK never rounds a metric criterion. Every height, kept or typed,
+// must be inside the room of `ceilingHeightM` (the run's room height) where it
+// is known.
+std::variant<KeyCriteria, RejectedCriteria>
+ReadCriteriaBoxes(std::string_view heights, std::string_view temperatures, UnitSystem units,
+                  const KeyCriteria& current, std::optional<double> ceilingHeightM);
 
 } // namespace vorla

@@ -2,6 +2,7 @@
 
 #include "common/number_text.h"
 #include "common/round_trip_text.h"
+#include "common/units.h"
 
 #include <charconv>
 #include <cmath>
@@ -10,7 +11,6 @@ namespace vorla {
 namespace {
 
 constexpr double kFeet = 0.3048;
-constexpr double kAbsoluteZeroC = -273.15;
 
 // A criterion typed in U.S. units becomes a metric value with ten significant
 // digits: 6 ft is 1.8288 m, not 1.8288000000000002, so its key text stays short.
@@ -21,6 +21,16 @@ double TenDigits(double value) {
     double rounded = value;
     std::from_chars(text, written.ptr, rounded);
     return rounded;
+}
+
+// The room's starting temperature as each unit system writes it: 294.26 K is
+// 21.11 °C and, to the 0.01 K it is given to, 70 °F.
+double AmbientIn(UnitSystem units) {
+    return units == UnitSystem::US ? 70 : TenDigits(kAmbientTemperature - kKelvinAtZeroCelsius);
+}
+
+std::string_view TemperatureUnit(UnitSystem units) {
+    return units == UnitSystem::US ? "\u00b0F" : "\u00b0C";
 }
 
 double ToMetres(double value, UnitSystem units) {
@@ -87,11 +97,13 @@ CriteriaList CheckCriteriaTemperatures(const std::vector<double>& values, UnitSy
     }
     std::vector<double> celsius;
     for (const double value : values) {
-        const double temperature = std::isfinite(value) ? ToCelsius(value, units) : value;
-        if (!std::isfinite(temperature) || temperature <= kAbsoluteZeroC) {
-            return "The value of " + std::string(option) +
-                   " must be temperatures above absolute zero, not " + TextOfNumber(value) + ".";
+        // Judged as typed, so that 70 °F is ambient as 21.11 °C is.
+        if (!std::isfinite(value) || value <= AmbientIn(units)) {
+            return "The value of " + std::string(option) + " must be temperatures above ambient (" +
+                   TextOfNumber(AmbientIn(units)) + " " + std::string(TemperatureUnit(units)) +
+                   "), not " + TextOfNumber(value) + ".";
         }
+        const double temperature = ToCelsius(value, units);
         for (const double earlier : celsius) {
             if (earlier == temperature) {
                 return Repeated(option, value);
@@ -118,6 +130,36 @@ CriteriaList ParseCriteriaTemperatures(std::string_view text, UnitSystem units,
         return std::move(*problem);
     }
     return CheckCriteriaTemperatures(std::get<std::vector<double>>(numbers), units, option);
+}
+
+std::optional<std::string> WrittenHeightAboveTheCeiling(const std::vector<double>& heights,
+                                                        double ceilingHeight, UnitSystem units,
+                                                        std::string_view option) {
+    // A criterion at the ceiling converted from feet, or a ceiling kept in
+    // single precision, may differ from it in the last digits: that is not
+    // outside the room.
+    const double highest = ceilingHeight * (1 + 1e-6);
+    for (const double height : heights) {
+        if (height > highest) {
+            return "The value of " + std::string(option) +
+                   " must be heights inside the room, up to its ceiling height of " +
+                   TextOfNumber(TenDigits(ceilingHeight)) +
+                   (units == UnitSystem::US ? " ft" : " m") + ", not " +
+                   TextOfNumber(TenDigits(height)) + ".";
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> HeightAboveTheCeiling(const std::vector<double>& heightsM,
+                                                 double ceilingHeightM, UnitSystem units,
+                                                 std::string_view option) {
+    const double metresPerUnit = units == UnitSystem::US ? kFeet : 1;
+    std::vector<double> asTyped;
+    for (const double height : heightsM) {
+        asTyped.push_back(height / metresPerUnit);
+    }
+    return WrittenHeightAboveTheCeiling(asTyped, ceilingHeightM / metresPerUnit, units, option);
 }
 
 std::string CriterionText(double criterion) {

@@ -5,6 +5,7 @@
 
 #include "common/unit_system.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -26,7 +27,9 @@ using CriteriaList = std::variant<std::vector<double>, std::string>;
 CriteriaList ParseCriteriaHeights(std::string_view text, UnitSystem units, std::string_view option);
 
 // The temperatures of "--criteria-temperature T[,T...]" (°C, or °F with US
-// units) in °C. Each is above absolute zero, none given twice.
+// units) in °C. Each is above ambient (21.11 °C, 70 °F: the room and the layer
+// start there, so a criterion at or below it would be met before the fire had
+// done anything), none given twice.
 CriteriaList ParseCriteriaTemperatures(std::string_view text, UnitSystem units,
                                        std::string_view option);
 
@@ -36,6 +39,19 @@ CriteriaList CheckCriteriaHeights(const std::vector<double>& values, UnitSystem 
                                   std::string_view option);
 CriteriaList CheckCriteriaTemperatures(const std::vector<double>& values, UnitSystem units,
                                        std::string_view option);
+
+// The message naming the first of the heights above the room's ceiling (a
+// criterion outside the room, "1,8" typed for 1.8), or nothing when every one
+// is inside it. Heights and ceiling are in m; the message gives them in
+// `units`, as they were typed.
+std::optional<std::string> HeightAboveTheCeiling(const std::vector<double>& heightsM,
+                                                 double ceilingHeightM, UnitSystem units,
+                                                 std::string_view option);
+
+// The same on heights and a ceiling as a file writes them, both in `units`.
+std::optional<std::string> WrittenHeightAboveTheCeiling(const std::vector<double>& heights,
+                                                        double ceilingHeight, UnitSystem units,
+                                                        std::string_view option);
 
 // The shortest text that reads back as the criterion: the key of the criterion
 // in the files ("1.8", "60").

@@ -15,6 +15,15 @@ std::string RoundTripText(double value) {
     return std::string(buffer, result.ptr);
 }
 
+std::string SingleRoundTripText(float value) {
+    if (value == 0) {
+        return "0";
+    }
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
 std::optional<double> NumberOfRoundTripText(std::string_view text) {
     if (!text.empty() && text.front() == '+') {
         return std::nullopt;

@@ -14,6 +14,11 @@ namespace vorla {
 // infinities or NaN (the files write those as empty values).
 std::string RoundTripText(double value);
 
+// The shortest decimal text that reads back as the float `value`: a column
+// kept in single precision writes 2.4f as "2.4", not as its double
+// 2.4000000953674316. Negative zero is written "0".
+std::string SingleRoundTripText(float value);
+
 // The number a RoundTripText (or any plain decimal) holds, nothing when the
 // whole text is not one finite number.
 std::optional<double> NumberOfRoundTripText(std::string_view text);

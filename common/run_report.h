@@ -43,6 +43,9 @@ struct RunReport {
     // The unit system of the form that started the run: the key results show
     // it first.
     UnitSystem ShownUnits = UnitSystem::SI;
+    // The run's room height in m: the Criteria dialog refuses heights above
+    // its ceiling. Nothing where a report was built without it.
+    std::optional<double> CeilingHeightM = {};
 };
 
 } // namespace vorla

@@ -45,10 +45,15 @@ std::optional<std::vector<SavedReportRow>> ReadSavedReportRows(std::string_view 
         return std::nullopt;
     }
     std::vector<SavedReportRow> rows;
+    bool ended = false;
     for (auto line = rule + 1; line != lines.end(); ++line) {
         const auto fields = Fields(*line, kColumns);
-        if (fields.empty() || !ParseWholeNumber(fields[0])) {
-            break; // the end message
+        if (fields.empty()) {
+            break; // no report has a blank line before its end message
+        }
+        if (!ParseWholeNumber(fields[0])) {
+            ended = true; // the end message
+            break;
         }
         if (fields.size() < kColumns) {
             return std::nullopt;
@@ -67,7 +72,10 @@ std::optional<std::vector<SavedReportRow>> ReadSavedReportRows(std::string_view 
         rows.push_back({values[0], values[1], values[2], values[3], values[4], values[5], values[6],
                         values[7], values[8]});
     }
-    if (rows.empty()) {
+    // Every report ends its table with the run's end message: without it the
+    // file was cut short, and its last row may be cut in the middle of a
+    // number that still reads as one ("1.4" of "1.405").
+    if (rows.empty() || !ended) {
         return std::nullopt;
     }
     return rows;

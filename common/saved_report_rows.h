@@ -31,9 +31,10 @@ struct SavedReportRow {
 };
 
 // The rows from the first line after the rule up to the first line that does
-// not start with a number (the end message, or the end of the file). Nothing
-// when there is no rule or no row after it, when a row starting with a number
-// does not go on with eight more (a file cut short), or when a row's time is
+// not start with a number (the run's end message). Nothing when there is no
+// rule or no row after it, when a row starting with a number does not go on
+// with eight more, when the rows are not followed by an end message (a file
+// cut short, perhaps in the middle of a number), or when a row's time is
 // earlier than the one before it.
 std::optional<std::vector<SavedReportRow>> ReadSavedReportRows(std::string_view content);
 

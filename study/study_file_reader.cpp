@@ -9,6 +9,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <toml++/toml.h>
 
 namespace vorla::study {
@@ -441,6 +442,33 @@ VariedInput Reader::ReadVaried(const std::string& name, const toml::node& node) 
     return input;
 }
 
+// The lowest ceiling the study's runs can have, as the file writes it: its
+// room-height, or the lowest of a grid of them. Nothing when the runs' room
+// heights are sampled or come from a `from` report.
+std::optional<double> LowestWrittenCeiling(const Study& study) {
+    for (const auto& input : study.Vary) {
+        if (input.Name == "room-height") {
+            if (!input.IsGrid()) {
+                return std::nullopt;
+            }
+            std::optional<double> lowest;
+            for (const auto& value : input.Values) {
+                if (const auto* height = std::get_if<double>(&value)) {
+                    lowest = lowest ? std::min(*lowest, *height) : *height;
+                }
+            }
+            return lowest;
+        }
+    }
+    for (const auto& option : study.Base) {
+        if (const auto* height = std::get_if<double>(&option.Value);
+            height && option.Name == "room-height") {
+            return *height;
+        }
+    }
+    return std::nullopt;
+}
+
 void Reader::ReadCriteria(const toml::node& node) {
     const auto* table = node.as_table();
     if (table == nullptr) {
@@ -458,6 +486,12 @@ void Reader::ReadCriteria(const toml::node& node) {
                                      : CheckCriteriaTemperatures(values, study_.Units, name);
         if (const auto* problem = std::get_if<std::string>(&checked)) {
             Fail(entry->source(), key, *problem);
+        }
+        if (const auto ceiling = LowestWrittenCeiling(study_); heights && ceiling) {
+            if (const auto outside =
+                    WrittenHeightAboveTheCeiling(values, *ceiling, study_.Units, name)) {
+                Fail(entry->source(), key, *outside);
+            }
         }
         const auto& si = std::get<std::vector<double>>(checked);
         (heights ? study_.CriteriaHeightsAsWritten : study_.CriteriaTemperaturesAsWritten) = values;

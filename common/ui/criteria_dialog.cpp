@@ -21,9 +21,10 @@ QString Label(CriteriaBox box, UnitSystem units) {
 } // namespace
 
 CriteriaDialog::CriteriaDialog(PlatformServices& services, const std::string& programName,
-                               const KeyCriteria& current, UnitSystem units, QWidget* parent)
+                               const KeyCriteria& current, UnitSystem units,
+                               std::optional<double> ceilingHeightM, QWidget* parent)
     : QDialog(parent), services_(services), programName_(programName), criteria_(current),
-      units_(units) {
+      units_(units), ceilingHeightM_(ceilingHeightM) {
     setObjectName("dlgCriteria");
     setWindowTitle(QString::fromStdString(programName + ": Criteria"));
 
@@ -79,7 +80,8 @@ CriteriaDialog::CriteriaDialog(PlatformServices& services, const std::string& pr
 
 void CriteriaDialog::cmdOK_Click() {
     auto read = ReadCriteriaBoxes(txtInterfaceHeights->text().toStdString(),
-                                  txtLayerTemperatures->text().toStdString(), units_, criteria_);
+                                  txtLayerTemperatures->text().toStdString(), units_, criteria_,
+                                  ceilingHeightM_);
     if (const auto* rejected = std::get_if<RejectedCriteria>(&read)) {
         services_.ShowMessage({rejected->Message, programName_ + ": Criteria",
                                MessageIcon::Exclamation, MessageButtons::Ok});

@@ -9,6 +9,7 @@
 #include "common/ui/platform_services.h"
 
 #include <QDialog>
+#include <optional>
 #include <string>
 
 class QLineEdit;
@@ -19,8 +20,10 @@ namespace vorla::ui {
 class CriteriaDialog final : public QDialog {
     Q_OBJECT
   public:
+    // OK refuses heights above `ceilingHeightM`, the run's room height.
     CriteriaDialog(PlatformServices& services, const std::string& programName,
-                   const KeyCriteria& current, UnitSystem units, QWidget* parent);
+                   const KeyCriteria& current, UnitSystem units,
+                   std::optional<double> ceilingHeightM, QWidget* parent);
 
     // The criteria once OK has accepted them.
     const KeyCriteria& Criteria() const { return criteria_; }
@@ -37,6 +40,7 @@ class CriteriaDialog final : public QDialog {
     std::string programName_;
     KeyCriteria criteria_;
     UnitSystem units_;
+    std::optional<double> ceilingHeightM_;
 };
 
 } // namespace vorla::ui

@@ -57,9 +57,11 @@ QList<QWidget*> KeyResultsPanel::Controls() const {
     return {txtKeyResults, cmdCriteria, cmdCopyKeyResults};
 }
 
-void KeyResultsPanel::ShowRun(KeyResultsOfRun keysOfRun, UnitSystem shown) {
+void KeyResultsPanel::ShowRun(KeyResultsOfRun keysOfRun, UnitSystem shown,
+                              std::optional<double> ceilingHeightM) {
     keysOfRun_ = std::move(keysOfRun);
     shown_ = shown;
+    ceilingHeightM_ = ceilingHeightM;
     criteria_ = LoadCriteria(QSettings());
     Recompute();
 }
@@ -95,7 +97,7 @@ void KeyResultsPanel::cmdCriteria_Click() {
         dialog_->activateWindow();
         return;
     }
-    dialog_ = new CriteriaDialog(services_, programName_, criteria_, shown_, this);
+    dialog_ = new CriteriaDialog(services_, programName_, criteria_, shown_, ceilingHeightM_, this);
     dialog_->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog_, &QDialog::accepted, this, [this] {
         criteria_ = dialog_->Criteria();

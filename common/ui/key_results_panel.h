@@ -16,6 +16,7 @@
 #include <QList>
 #include <QPointer>
 #include <functional>
+#include <optional>
 #include <string>
 
 class QPlainTextEdit;
@@ -33,8 +34,10 @@ class KeyResultsPanel final : public QGroupBox {
     KeyResultsPanel(PlatformServices& services, std::string programName, QWidget* parent);
 
     // Shows the key results of a completed run with the criteria the settings
-    // hold, and makes the panel wide enough for its longest line.
-    void ShowRun(KeyResultsOfRun keysOfRun, UnitSystem shown);
+    // hold, and makes the panel wide enough for its longest line. Criteria…
+    // refuses heights above `ceilingHeightM`, the run's room height.
+    void ShowRun(KeyResultsOfRun keysOfRun, UnitSystem shown,
+                 std::optional<double> ceilingHeightM = std::nullopt);
 
     // The controls Tab visits, in their order.
     QList<QWidget*> Controls() const;
@@ -58,6 +61,7 @@ class KeyResultsPanel final : public QGroupBox {
     std::string programName_;
     KeyResultsOfRun keysOfRun_;
     UnitSystem shown_ = UnitSystem::SI;
+    std::optional<double> ceilingHeightM_;
     KeyCriteria criteria_;
     QPointer<CriteriaDialog> dialog_;
     int textWidth_ = 0; // of the longest line, with the box's margins

@@ -33,6 +33,18 @@ void ProgramSettings::SetWindowFrame(const QString& windowName, const QRect& fra
     QSettings().setValue(settings_keys::kWindows + windowName, frame);
 }
 
+std::optional<QByteArray> ProgramSettings::WindowGeometry(const QString& windowName) const {
+    const QVariant geometry = QSettings().value(settings_keys::kWindowGeometries + windowName);
+    if (geometry.typeId() != QMetaType::QByteArray || geometry.toByteArray().isEmpty()) {
+        return std::nullopt;
+    }
+    return geometry.toByteArray();
+}
+
+void ProgramSettings::SetWindowGeometry(const QString& windowName, const QByteArray& geometry) {
+    QSettings().setValue(settings_keys::kWindowGeometries + windowName, geometry);
+}
+
 std::optional<QString> ProgramSettings::LastFolder(const QString& dialog) const {
     const QString folder = QSettings().value(settings_keys::kFolders + dialog).toString();
     if (folder.isEmpty() || !QFileInfo(folder).isDir()) {

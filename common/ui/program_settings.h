@@ -5,6 +5,9 @@
 //
 //   units               "SI" or "US": the unit option last chosen
 //   windows/<name>      a window's frame rectangle, by its object name
+//   windowGeometry/<name>
+//                       the same window as QWidget::saveGeometry keeps it (the
+//                       place of its inside, its size, maximized or not)
 //   folders/<dialog>    the folder the user last chose a file in, per dialog
 //   recentFiles         the last files opened or saved, most recent first
 //   criteria/interface_heights_m, criteria/layer_temperatures_c
@@ -14,6 +17,7 @@
 
 #include "common/unit_system.h"
 
+#include <QByteArray>
 #include <QList>
 #include <QRect>
 #include <QString>
@@ -27,6 +31,7 @@ inline constexpr int kRecentFilesKept = 8;
 namespace settings_keys {
 inline constexpr const char* kUnits = "units";
 inline constexpr const char* kWindows = "windows/";
+inline constexpr const char* kWindowGeometries = "windowGeometry/";
 inline constexpr const char* kFolders = "folders/";
 inline constexpr const char* kRecentFiles = "recentFiles";
 inline constexpr const char* kInterfaceHeights = "criteria/interface_heights_m";
@@ -45,6 +50,11 @@ class ProgramSettings {
     // A window's frame rectangle as it was last left; nothing when none is kept.
     std::optional<QRect> WindowFrame(const QString& windowName) const;
     void SetWindowFrame(const QString& windowName, const QRect& frame);
+
+    // The window as QWidget::saveGeometry gave it when it was last left;
+    // nothing when none is kept (or only the frame, by an earlier version).
+    std::optional<QByteArray> WindowGeometry(const QString& windowName) const;
+    void SetWindowGeometry(const QString& windowName, const QByteArray& geometry);
 
     // The folder the user last chose a file in with this dialog (its title and
     // whether it opens or saves); nothing when none, or when it is gone.

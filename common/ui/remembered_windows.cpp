@@ -58,17 +58,27 @@ void RememberedWindows::Restore(QWidget& window) {
     if (!frame || !FitsOnScreens(*frame, AvailableAreas())) {
         return;
     }
-    // The kept frame includes the window manager's border; the window's own
-    // geometry is the frame less that border, as it is now.
-    const QRect border = window.frameGeometry();
-    const QRect inner = window.geometry();
-    const QMargins margins(inner.left() - border.left(), inner.top() - border.top(),
-                           border.right() - inner.right(), border.bottom() - inner.bottom());
-    window.setGeometry(frame->marginsRemoved(margins));
+    // The window is not framed yet: its border is only known once the window
+    // manager has put one round it, so a frame cannot be turned into the
+    // window's own geometry here (taking the border as none made each start
+    // grow the window by its border and move it up by its title bar). Qt's own
+    // record of the window sets its inside, which the window manager frames as
+    // it was.
+    if (const auto geometry = settings_.WindowGeometry(name);
+        geometry && window.restoreGeometry(*geometry)) {
+        return;
+    }
+    // Kept by an earlier version of the program, which kept the frame only
+    // and let it grow: its place, where a move puts the frame's corner, but
+    // the window's own size.
+    window.move(frame->topLeft());
 }
 
 void RememberedWindows::Keep(const QWidget& window) {
+    // Once shown, the window manager's frame is round the window: the frame
+    // is the one the user saw, for the check that it still fits the screens.
     settings_.SetWindowFrame(window.objectName(), window.frameGeometry());
+    settings_.SetWindowGeometry(window.objectName(), window.saveGeometry());
 }
 
 void RememberUnitOption(QWidget& form, ProgramSettings& settings) {

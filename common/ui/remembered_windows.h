@@ -1,7 +1,8 @@
 // The program's windows come back where the user left them, and its forms in
 // the units last chosen. One object in main() watches every top-level window:
-// a window shown for the first time in this run takes its kept frame (when it
-// still fits the screens), and a window hidden or closed keeps its frame.
+// a window shown for the first time in this run comes back where and as large
+// as it was left (when its frame still fits the screens), and a window hidden
+// or closed keeps its place.
 #pragma once
 
 #include "common/ui/program_settings.h"
@@ -26,7 +27,7 @@ class RememberedWindows final : public QObject {
     void Keep(const QWidget& window);
 
     ProgramSettings& settings_;
-    QSet<QString> restored_; // each window takes its kept frame once a run
+    QSet<QString> restored_; // each window takes its kept place once a run
 };
 
 // The form's unit options ("optUnits(0)" S.I., "optUnits(1)" U.S.) start as

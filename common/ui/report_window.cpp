@@ -327,7 +327,7 @@ void ReportWindow::ShowKeyResults() {
     if (!report_.KeyResultsFor) {
         return;
     }
-    fraKeyResults->ShowRun(report_.KeyResultsFor, report_.ShownUnits);
+    fraKeyResults->ShowRun(report_.KeyResultsFor, report_.ShownUnits, report_.CeilingHeightM);
     const int added = fraKeyResults->sizeHint().width() + layout()->spacing();
     txtDataColumns->setMinimumWidth(txtDataColumns->WidthForColumns(kTableColumns));
     fraKeyResults->show();

@@ -1,18 +1,10 @@
 #include "compartment/model/results_csv.h"
 
 #include "common/report_paging.h"
-
-#include <charconv>
+#include "common/round_trip_text.h"
 
 namespace vorla::compartment {
 namespace {
-
-void AppendNumber(std::string& line, double value) {
-    char buffer[32];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 17);
-    line.append(buffer, result.ptr);
-}
 
 std::string_view Unpadded(std::string_view flag) {
     const auto first = flag.find_first_not_of(' ');
@@ -30,11 +22,15 @@ std::string ResultsCsv(const RunResults& results) {
     text.reserve(text.size() + static_cast<std::size_t>(results.LastRow + 1) * 128);
     for (int r = 0; r <= results.LastRow; ++r) {
         text += std::to_string(results.Time[r]);
-        for (const double value :
-             {results.LayerTemperature[r], static_cast<double>(results.InterfaceHeight[r]),
-              results.HeatReleaseRate[r], results.VentFlow[r]}) {
+        text += ',';
+        text += RoundTripText(results.LayerTemperature[r]);
+        text += ',';
+        // The model keeps the interface in single precision: the float's own
+        // shortest text, not that of the double it widens to.
+        text += SingleRoundTripText(results.InterfaceHeight[r]);
+        for (const double value : {results.HeatReleaseRate[r], results.VentFlow[r]}) {
             text += ',';
-            AppendNumber(text, value);
+            text += RoundTripText(value);
         }
         text += ',';
         text += Unpadded(results.FRFlag[r]);

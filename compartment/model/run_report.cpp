@@ -35,6 +35,7 @@ RunReport BuildWindowReport(const Calculations& calc, const CompletedRun& run) {
     report.ResultsCsv = [&calc] { return ResultsCsv(calc.Results); };
     report.ScreenTableCells = [&calc] { return ScreenTableCells(calc.Inputs, calc.Results); };
     report.ShownUnits = calc.Units.System;
+    report.CeilingHeightM = calc.Inputs.RoomHeight;
     return report;
 }
 

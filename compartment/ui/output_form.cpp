@@ -16,7 +16,9 @@ ui::ReportWindowTexts Texts() {
             .Caption = "VORLA-XW: Output Data",
             .SaveQuestionTitle = "VORLA-XW: Save Data?",
             .PrinterCheckTitle = std::string(kPrinterCheckTitle),
-            .DataFilter = "VORLA-XW Data Files (*.sdf)|*.sdf",
+            // Save writes *.sdf, but the reports beside it, the batch
+            // command's *.vof among them, are listed too: a name taken is seen.
+            .DataFilter = "VORLA-XW Data Files (*.sdf;*.vof)|*.sdf;*.vof",
             .NotSavedSentence = "The report is not saved.",
             .PrintLinesReserved = kPrintLinesReserved,
             .FireFileProblemIcon = ui::MessageIcon::Critical};

@@ -1,30 +1,27 @@
 #include "smoke_filling/model/results_csv.h"
 
 #include "common/report_paging.h"
-
-#include <charconv>
+#include "common/round_trip_text.h"
 
 namespace vorla::smoke {
-namespace {
-
-std::string FullPrecision(double value) {
-    char buffer[40];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 17);
-    return std::string(buffer, result.ptr);
-}
-
-} // namespace
 
 std::string ResultsCsv(const RunResults& results) {
-    std::string text = "Time (s),Layer temperature (C),Interface height (m),"
-                       "Heat release rate (kW),Vent flow (kg/s)";
+    // The header of every results CSV of the suite: name_unit.
+    std::string text = "time_s,layer_temperature_C,interface_height_m,heat_release_rate_kW,"
+                       "vent_flow_kg_s";
     text += kCrLf;
+    text.reserve(text.size() + static_cast<std::size_t>(results.LastRow + 1) * 100);
     for (int i = 0; i <= results.LastRow; ++i) {
-        text += std::to_string(results.Time[i]) + "," + FullPrecision(results.LayerTemperature[i]) +
-                "," + FullPrecision(results.InterfaceHeight[i]) + "," +
-                FullPrecision(results.HeatReleaseRate[i]) + "," +
-                FullPrecision(results.VentFlow[i]);
+        text += std::to_string(results.Time[i]);
+        text += ',';
+        text += RoundTripText(results.LayerTemperature[i]);
+        text += ',';
+        // Kept in single precision by the model: the float's shortest text.
+        text += SingleRoundTripText(results.InterfaceHeight[i]);
+        text += ',';
+        text += RoundTripText(results.HeatReleaseRate[i]);
+        text += ',';
+        text += RoundTripText(results.VentFlow[i]);
         text += kCrLf;
     }
     return text;

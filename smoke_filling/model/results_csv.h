@@ -8,9 +8,11 @@
 
 namespace vorla::smoke {
 
-// A header line, then one line per row 0 to LastRow (CR LF ends): time (s),
-// layer temperature (°C), interface height (m), heat release rate (kW) and vent
-// flow (kg/s) with 17 significant digits, so every value reads back exactly.
+// A header line of name_unit columns as VORLA-XW's (time_s,
+// layer_temperature_C, interface_height_m, heat_release_rate_kW,
+// vent_flow_kg_s), then one line per row 0 to LastRow (CR LF ends), each value
+// the shortest text that reads back as the double, or the interface's float,
+// the model holds.
 std::string ResultsCsv(const RunResults& results);
 
 } // namespace vorla::smoke

@@ -198,9 +198,21 @@ TEST(SummaryOption, BadCriteriaAndPathsAreRefusedNamingTheOption) {
         {{"--criteria-height", "1.5,1.5"}, "The value of --criteria-height lists 1.5 twice."},
         {{"--criteria-height", ""}, "--criteria-height"},
         {{"--criteria-temperature", "-300"},
-         "The value of --criteria-temperature must be temperatures above absolute zero"},
+         "The value of --criteria-temperature must be temperatures above ambient (21.11 °C), "
+         "not -300."},
         {{"--units", "us", "--criteria-temperature", "-460"},
-         "The value of --criteria-temperature must be temperatures above absolute zero"},
+         "The value of --criteria-temperature must be temperatures above ambient (70 °F), "
+         "not -460."},
+        // A decimal comma: 60,5 is 60 °C and 5 °C, below the room's own 21.11 °C.
+        {{"--criteria-temperature", "60,5"},
+         "The value of --criteria-temperature must be temperatures above ambient (21.11 °C), "
+         "not 5."},
+        {{"--units", "us", "--criteria-temperature", "140,70"},
+         "The value of --criteria-temperature must be temperatures above ambient (70 °F), "
+         "not 70."},
+        // 1,8 for 1.8: 8 m is above both rooms' ceilings (2.4 m, 4 m).
+        {{"--criteria-height", "1,8"},
+         "must be heights inside the room, up to its ceiling height of "},
         {{"--criteria-temperature", "60,,200"}, "--criteria-temperature"},
         {{"--summary", ""}, "--summary needs a file name, or - for standard output."},
         {{"--summary-csv", ""}, "--summary-csv needs a file name, or - for standard output."},
@@ -212,6 +224,41 @@ TEST(SummaryOption, BadCriteriaAndPathsAreRefusedNamingTheOption) {
             EXPECT_EQ(run.status, 2);
             EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
             EXPECT_EQ(run.err.find("vorla " + args[0] + ": "), 0u) << run.err;
+        }
+    }
+}
+
+TEST(SummaryOption, HeightsAreJudgedByTheRoomTheyAreFor) {
+    struct Case {
+        std::vector<std::string> args;
+        int status;
+        std::string err;
+    };
+    auto lowOffice = [](std::vector<std::string> more) {
+        auto args = Office(more);
+        args[6] = "1.5";  // --room-height
+        args[12] = "1.2"; // --soffit-height, below it
+        return args;
+    };
+    const Case cases[] = {
+        {Office({"--criteria-height", "2.4", "--summary", "-"}), 0, ""}, // at the ceiling
+        {Office({"--criteria-height", "1.8,2.5", "--summary", "-"}), 2,
+         "vorla compartment: The value of --criteria-height must be heights inside the room, up "
+         "to its ceiling height of 2.4 m, not 2.5.\n"},
+        {Shop({"--criteria-height", "4.5", "--summary", "-"}), 2,
+         "vorla smoke: The value of --criteria-height must be heights inside the room, up to its "
+         "ceiling height of 4 m, not 4.5.\n"},
+        // The default 1.8 m is the program's, not the user's: a low room still runs.
+        {lowOffice({"--summary", "-"}), 0, ""},
+        {lowOffice({"--criteria-height", "1.8", "--summary", "-"}), 2,
+         "vorla compartment: The value of --criteria-height must be heights inside the room, up "
+         "to its ceiling height of 1.5 m, not 1.8.\n"},
+    };
+    for (const auto& c : cases) {
+        const auto run = Vorla(c.args);
+        EXPECT_EQ(run.status, c.status) << run.err;
+        if (c.status != 0) {
+            EXPECT_EQ(run.err, c.err);
         }
     }
 }

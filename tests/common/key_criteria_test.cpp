@@ -29,7 +29,7 @@ TEST(ParseCriteria, HeightsInEitherUnitSystem) {
 TEST(ParseCriteria, TemperaturesInEitherUnitSystem) {
     const Good cases[] = {
         {"60,200,600", UnitSystem::SI, {60, 200, 600}},
-        {"-20", UnitSystem::SI, {-20}},
+        {"21.2", UnitSystem::SI, {21.2}},
         {"140,392,1112", UnitSystem::US, {60, 200, 600}},
         {"100", UnitSystem::US, {37.77777778}},
     };
@@ -63,10 +63,20 @@ TEST(ParseCriteria, BadValuesNameTheOption) {
         {"1.8,1.5,1.8", true, UnitSystem::SI, "The value of --criteria-height lists 1.8 twice."},
         {"-273.15", false, UnitSystem::SI,
          "The value of --criteria-temperature must be "
-         "temperatures above absolute zero, not -273.15."},
+         "temperatures above ambient (21.11 °C), not -273.15."},
         {"-459.67", false, UnitSystem::US,
          "The value of --criteria-temperature must be "
-         "temperatures above absolute zero, not -459.67."},
+         "temperatures above ambient (70 °F), not -459.67."},
+        // The room starts at 294.26 K: 21.11 °C, 70 °F.
+        {"60,21.11", false, UnitSystem::SI,
+         "The value of --criteria-temperature must be "
+         "temperatures above ambient (21.11 °C), not 21.11."},
+        {"20", false, UnitSystem::SI,
+         "The value of --criteria-temperature must be "
+         "temperatures above ambient (21.11 °C), not 20."},
+        {"140,70", false, UnitSystem::US,
+         "The value of --criteria-temperature must be "
+         "temperatures above ambient (70 °F), not 70."},
         {"60,60.0", false, UnitSystem::SI, "The value of --criteria-temperature lists 60 twice."},
         {"1e999", false, UnitSystem::SI,
          "The value of --criteria-temperature is not a list of numbers: \"1e999\"."},
@@ -78,6 +88,37 @@ TEST(ParseCriteria, BadValuesNameTheOption) {
         ASSERT_TRUE(std::holds_alternative<std::string>(parsed)) << c.text;
         EXPECT_EQ(std::get<std::string>(parsed), c.message);
     }
+}
+
+TEST(HeightAboveTheCeiling, NamesTheFirstHeightOutsideTheRoom) {
+    struct Case {
+        std::vector<double> heightsM;
+        double ceilingM;
+        UnitSystem units;
+        std::optional<std::string> message;
+    };
+    const char* const kStart = "The value of --criteria-height must be heights inside the room, "
+                               "up to its ceiling height of ";
+    const Case cases[] = {
+        {{1.8, 1.5}, 2.4, UnitSystem::SI, std::nullopt},
+        {{2.4}, 2.4, UnitSystem::SI, std::nullopt}, // at the ceiling
+        {{1, 8}, 2.4, UnitSystem::SI, std::string(kStart) + "2.4 m, not 8."},
+        {{2.5, 9}, 2.4, UnitSystem::SI, std::string(kStart) + "2.4 m, not 2.5."},
+        // 8 ft typed for both; the room height kept in single precision.
+        {{2.4384}, static_cast<float>(2.4384), UnitSystem::US, std::nullopt},
+        {{2.7432}, 2.4384, UnitSystem::US, std::string(kStart) + "8 ft, not 9."},
+        {{}, 2.4, UnitSystem::SI, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(HeightAboveTheCeiling(c.heightsM, c.ceilingM, c.units, "--criteria-height"),
+                  c.message);
+    }
+    // As a study file writes them, in its own units.
+    EXPECT_EQ(WrittenHeightAboveTheCeiling({6, 9}, 8, UnitSystem::US, "interface-height"),
+              "The value of interface-height must be heights inside the room, up to its ceiling "
+              "height of 8 ft, not 9.");
+    EXPECT_EQ(WrittenHeightAboveTheCeiling({6, 8}, 8, UnitSystem::US, "interface-height"),
+              std::nullopt);
 }
 
 TEST(CriterionText, IsTheShortestTextThatReadsBack) {

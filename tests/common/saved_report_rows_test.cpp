@@ -61,12 +61,21 @@ TEST(ReadSavedReportRows, TablesThatCannotBeDrawnAreRefused) {
          "   5  71  22  7.72  2.35  0.6  0.6  0.000  0.000  1  N\r\n"
          "RUN COMPLETE\r\n",
          true, 2},
-        {"no end message, no line end", "   0  70  21  7.87  2.40  0.0  0.0  0.000  0.000", true,
-         1},
+        {"the end message cut short", "   0  70  21  7.87  2.40  0.0  0.0  0.000  0.000\r\nFLASH",
+         true, 1},
         {"a step: two rows of one time",
          "   0  70  21  7.87  2.40  0.0  0.0  0.000  0.000\n"
-         "   0  70  21  7.87  2.40  0.0  0.0  0.000  0.000\n",
+         "   0  70  21  7.87  2.40  0.0  0.0  0.000  0.000\n"
+         "END OF INPUT FIRE\n",
          true, 2},
+        // Cut before the end message: the last row may have lost digits that
+        // still leave a number ("1.4" of "1.405"), so nothing is drawn.
+        {"no end message, no line end", "   0  70  21  7.87  2.40  0.0  0.0  0.000  0.000", false,
+         0},
+        {"no end message after the last line end",
+         "   0  70  21  7.87  2.40  0.0  0.0  0.000  0.000  1  N\r\n", false, 0},
+        {"a blank line, then the end message",
+         "   0  70  21  7.87  2.40  0.0  0.0  0.000  0.000\r\n\r\nRUN COMPLETE\r\n", false, 0},
         {"what follows the end message is not read",
          "   0  70  21  7.87  2.40  0.0  0.0  0.0  0.0\n"
          "END OF INPUT FIRE\n"
@@ -94,6 +103,22 @@ TEST(ReadSavedReportRows, TablesThatCannotBeDrawnAreRefused) {
     }
     EXPECT_FALSE(ReadSavedReportRows("VORLA-XW VERSION 1.00 - JULY 1999\r\nno table\r\n"));
     EXPECT_FALSE(ReadSavedReportRows(""));
+}
+
+TEST(ReadSavedReportRows, AnExampleReportCutAnywhereInItsTableIsRefused) {
+    // As `head -c N` leaves it: every cut from the first row to the last row's
+    // line end; a cut inside the end message leaves the whole table.
+    for (const char* file : {"office-sofa-fire.vof", "shop-sofa-fire.sof"}) {
+        const std::string whole = test_support::ReadFile(kExamples + "/" + file);
+        const auto rule = whole.find("=====\r\n");
+        const auto message = whole.rfind("\r\n", whole.size() - 3) + 2;
+        ASSERT_NE(rule, std::string::npos) << file;
+        const auto firstRow = whole.find('\n', rule) + 1;
+        for (auto cut = firstRow; cut <= message; ++cut) {
+            ASSERT_FALSE(ReadSavedReportRows(whole.substr(0, cut))) << file << " cut at " << cut;
+        }
+        EXPECT_TRUE(ReadSavedReportRows(whole.substr(0, message + 1))) << file;
+    }
 }
 
 } // namespace

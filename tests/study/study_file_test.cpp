@@ -216,5 +216,50 @@ TEST(ReadStudyFile, RefusesFilesThatCannotBeUsedBeforeAnyRun) {
                   ": the study file cannot be opened (No such file or directory).");
 }
 
+TEST(ReadStudyFile, CriteriaMustBeMeetableInTheStudysRooms) {
+    // Judged as written, in the file's units, against the lowest room the
+    // study runs; "1,8" for 1.8 and "60,5" for 60.5 are caught so.
+    struct Case {
+        std::string text;
+        std::string message; // after "<path>", empty when read
+    };
+    const std::string smoke = "model = \"smoke\"\n";
+    const Case cases[] = {
+        {smoke + "[base]\nroom-height = 3\n[criteria]\ninterface-height = [1, 8]\n",
+         ":5: criteria.interface-height: The value of interface-height must be heights inside "
+         "the room, up to its ceiling height of 3 m, not 8."},
+        {smoke + "[base]\nroom-height = 3\n[criteria]\ninterface-height = [3]\n", ""},
+        {smoke + "[vary]\nroom-height = { values = [4, 2.5] }\n[criteria]\n"
+                 "interface-height = [1.8, 3]\n",
+         ":5: criteria.interface-height: The value of interface-height must be heights inside "
+         "the room, up to its ceiling height of 2.5 m, not 3."},
+        {smoke + "[base]\nunits = \"us\"\nroom-height = 8\n[criteria]\n"
+                 "interface-height = [6, 9]\n",
+         ":6: criteria.interface-height: The value of interface-height must be heights inside "
+         "the room, up to its ceiling height of 8 ft, not 9."},
+        // Sampled room heights are not known before the runs.
+        {smoke + "[vary]\nroom-height = { uniform = [2, 4] }\n[criteria]\n"
+                 "interface-height = [3]\n",
+         ""},
+        {smoke + "[criteria]\nlayer-temperature = [60, 5]\n",
+         ":3: criteria.layer-temperature: The value of layer-temperature must be temperatures "
+         "above ambient (21.11 °C), not 5."},
+        {smoke + "[base]\nunits = \"us\"\n[criteria]\nlayer-temperature = [70]\n",
+         ":5: criteria.layer-temperature: The value of layer-temperature must be temperatures "
+         "above ambient (70 °F), not 70."},
+    };
+    TestFolder folder;
+    for (const auto& c : cases) {
+        const std::string path = folder.Write("criteria.toml", c.text);
+        const auto read = ReadStudyFile(path);
+        if (c.message.empty()) {
+            EXPECT_TRUE(std::holds_alternative<Study>(read)) << std::get<std::string>(read);
+        } else {
+            ASSERT_TRUE(std::holds_alternative<std::string>(read)) << c.text;
+            EXPECT_EQ(std::get<std::string>(read), path + c.message) << c.text;
+        }
+    }
+}
+
 } // namespace
 } // namespace vorla::study

@@ -47,11 +47,13 @@ class ProgramMemoryTest : public QObject {
         ProgramSettings settings;
         QCOMPARE(settings.Units(), std::nullopt);
         QCOMPARE(settings.WindowFrame("frmInput"), std::nullopt);
+        QCOMPARE(settings.WindowGeometry("frmInput"), std::nullopt);
         QCOMPARE(settings.LastFolder("Open/Specify Fire File"), std::nullopt);
         QCOMPARE(settings.RecentFiles(), QStringList());
 
         settings.SetUnits(UnitSystem::US);
         settings.SetWindowFrame("frmInput", QRect(10, 20, 300, 200));
+        settings.SetWindowGeometry("frmInput", QByteArray("\x01\xd9\xd0\xcb\x00", 5));
         settings.SetLastFolder("Open/Specify Fire File", files_.path());
         settings.AddRecentFile("/a.vof");
         settings.AddRecentFile("/b.vof");
@@ -61,6 +63,8 @@ class ProgramMemoryTest : public QObject {
         QCOMPARE(nextRun.Units(), UnitSystem::US);
         QCOMPARE(nextRun.WindowFrame("frmInput"), QRect(10, 20, 300, 200));
         QCOMPARE(nextRun.WindowFrame("frmGraph"), std::nullopt);
+        QCOMPARE(nextRun.WindowGeometry("frmInput"), QByteArray("\x01\xd9\xd0\xcb\x00", 5));
+        QCOMPARE(nextRun.WindowGeometry("frmGraph"), std::nullopt);
         QCOMPARE(nextRun.LastFolder("Open/Specify Fire File"), files_.path());
         QCOMPARE(nextRun.RecentFiles(), QStringList({"/b.vof", "/a.vof"}));
         QVERIFY(QFile::exists(settingsFolder_.filePath("VORLA/memory-test.ini")));
@@ -160,6 +164,28 @@ class ProgramMemoryTest : public QObject {
             QVERIFY(QTest::qWaitForWindowExposed(&other));
             QCOMPARE(other.geometry(), placed);
         }
+    }
+
+    void AFrameKeptByAnEarlierVersionGivesThePlaceButNotTheSize() {
+        // Earlier versions kept only the frame, grown by the border at each
+        // start: its corner is where the user left the window, its size is not
+        // the window's.
+        ProgramSettings settings;
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        const QRect grown(area.left() + 70, area.top() + 50, 400, 420);
+        settings.SetWindowFrame("frmEarlier", grown);
+        RememberedWindows watcher(settings);
+        QWidget window;
+        window.setObjectName("frmEarlier");
+        window.setGeometry(area.left() + 5, area.top() + 5, 240, 180);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.frameGeometry().topLeft(), grown.topLeft());
+        QCOMPARE(window.size(), QSize(240, 180));
+        // Left again, it is kept as this version keeps it.
+        window.hide();
+        QVERIFY(settings.WindowGeometry("frmEarlier").has_value());
+        QCOMPARE(settings.WindowFrame("frmEarlier"), window.frameGeometry());
     }
 
     void TheUnitOptionStartsAsLastChosen() {

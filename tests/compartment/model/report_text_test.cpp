@@ -200,12 +200,18 @@ TEST(ResultsCsv, EveryRowAtFullPrecisionInSiUnits) {
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[0], "time_s,layer_temperature_C,interface_height_m,heat_release_rate_kW,"
                         "vent_flow_kg_s,flow_regime,starved_of_air");
-    EXPECT_EQ(lines[1], "0,21.110000000000014,2.4000000953674316,0,0,1,N");
-    EXPECT_EQ(lines[2], "1,0.33333333333333331,2.4000000953674316,123.456,0.10000000000000001,,Y");
+    // Each value's shortest text that reads back: the ambient 294.26 K less
+    // 273.15 is not the double 21.11; the interface is the float 2.4f.
+    EXPECT_EQ(lines[1], "0,21.110000000000014,2.4,0,0,1,N");
+    EXPECT_EQ(lines[2], "1,0.3333333333333333,2.4,123.456,0.1,,Y");
     double back = 0;
-    const std::string_view third = lines[2].substr(2, 19);
+    const std::string_view third = lines[2].substr(2, 18);
     std::from_chars(third.data(), third.data() + third.size(), back);
     EXPECT_EQ(back, 1.0 / 3.0);
+    float interface = 0;
+    const std::string_view fourth = lines[2].substr(21, 3);
+    std::from_chars(fourth.data(), fourth.data() + fourth.size(), interface);
+    EXPECT_EQ(interface, results.InterfaceHeight[1]);
     EXPECT_EQ(csv.substr(csv.size() - 2), "\r\n");
 }
 

@@ -128,7 +128,11 @@ std::vector<CsvRow> RowsOfCsv(const std::string& csv) {
         std::istringstream fields(line);
         CsvRow row{};
         std::string regime, starved;
-        fields >> row.time >> row.temperature >> row.height >> row.rate >> row.flow;
+        // The interface column is the model's float, written as the float's
+        // shortest text: read back as a float, it is the key results' value.
+        float height = 0;
+        fields >> row.time >> row.temperature >> height >> row.rate >> row.flow;
+        row.height = height;
         // The regime is blank below the sill: the flags are the last words.
         std::vector<std::string> flags;
         for (std::string word; fields >> word;) {

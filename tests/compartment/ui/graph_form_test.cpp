@@ -322,6 +322,11 @@ void ResultsGraphWindowTest::RefusedFilesLeaveTheGraphAsItWas_data() {
                                                   "opened (No such file or directory).";
         QTest::addRow("a report cut inside its table%s", how) << comparing << "CUT.VOF"
                                                               << "Wrong file format.";
+        // Its last row "150 … 1.4" of "1.405 0.637 3 N": nine numbers still.
+        QTest::addRow("a report cut by head -c 3000%s", how) << comparing << "HEAD3000.VOF"
+                                                             << "Wrong file format.";
+        QTest::addRow("a report cut after a row's line end%s", how) << comparing << "NOEND.VOF"
+                                                                    << "Wrong file format.";
         QTest::addRow("a fire file%s", how)
             << comparing << QString::fromStdString(kExamples + "/office-sofa-tsquared.fir")
             << "Wrong file format.";
@@ -337,6 +342,8 @@ void ResultsGraphWindowTest::RefusedFilesLeaveTheGraphAsItWas() {
     // The example report cut after its row at 60 s.
     const std::string whole = ReadFile(kOfficeReport);
     program.WriteFile("CUT.VOF", whole.substr(0, whole.find("  65    101")) + "  65    101");
+    program.WriteFile("HEAD3000.VOF", whole.substr(0, 3000));
+    program.WriteFile("NOEND.VOF", whole.substr(0, whole.find("FLASHOVER OCCURRED")));
     if (comparing) {
         CompareWith(program, graph, kOfficeReport);
     }

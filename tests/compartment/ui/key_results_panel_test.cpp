@@ -177,6 +177,33 @@ class KeyResultsPanelTest : public QObject {
         QVERIFY(refused.Text.starts_with("The value of the Interface heights box is not a list"));
         QCOMPARE(dialog->focusWidget(), heights);
 
+        // "1,8" meant as 1.8: the 8 m is above this run's 2.4 m ceiling, and
+        // "60,5" gives a 5 °C below the room's own temperature.
+        const struct {
+            const char* heights;
+            const char* temperatures;
+            std::string message;
+            QLineEdit* box;
+        } outside[] = {
+            {"1,8", "60",
+             "The value of the Interface heights box must be heights inside the "
+             "room, up to its ceiling height of 2.4 m, not 8.",
+             heights},
+            {"1.8", "60,5",
+             "The value of the Layer temperatures box must be temperatures above "
+             "ambient (21.11 °C), not 5.",
+             temperatures},
+        };
+        for (const auto& c : outside) {
+            heights->setText(c.heights);
+            temperatures->setText(c.temperatures);
+            Click(dialog, "cmdOK");
+            QVERIFY(dialog->isVisible());
+            QVERIFY2(program.platform.Messages().back().Request.Text.starts_with(c.message),
+                     program.platform.Messages().back().Request.Text.c_str());
+            QCOMPARE(dialog->focusWidget(), c.box);
+        }
+
         heights->setText("2.2, 0.3");
         temperatures->setText("");
         Click(dialog, "cmdOK");

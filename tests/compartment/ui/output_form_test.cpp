@@ -83,7 +83,9 @@ class OutputWindowTest : public QObject {
         const auto& dialog = program.platform.FileDialogs().back().Request;
         QCOMPARE(dialog.Kind, vorla::ui::FileDialogKind::SaveAs);
         QCOMPARE(dialog.Title, std::string("Specify Data Output File"));
-        QCOMPARE(dialog.Filter, std::string("VORLA-XW Data Files (*.sdf)|*.sdf"));
+        // Both kinds of report listed; a name typed without an extension
+        // still takes .sdf, the first (qt_platform_test).
+        QCOMPARE(dialog.Filter, std::string("VORLA-XW Data Files (*.sdf;*.vof)|*.sdf;*.vof"));
         QCOMPARE(dialog.InitialDirectory, program.platform.DataDirectory());
         QCOMPARE(dialog.InitialFileName, std::string("examples/office-sofa-fire.vof"));
         QVERIFY(dialog.ConfirmOverwrite);

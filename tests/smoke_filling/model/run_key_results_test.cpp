@@ -84,7 +84,11 @@ std::vector<CsvRow> RowsOfCsv(const std::string& csv) {
         std::replace(line.begin(), line.end(), ',', ' ');
         std::istringstream fields(line);
         CsvRow row{};
-        fields >> row.time >> row.temperature >> row.height >> row.rate;
+        // The interface column is the model's float, written as the float's
+        // shortest text: read back as a float, it is the key results' value.
+        float height = 0;
+        fields >> row.time >> row.temperature >> height >> row.rate;
+        row.height = height;
         rows.push_back(row);
     }
     return rows;
