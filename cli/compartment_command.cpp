@@ -173,7 +173,7 @@ int RunCompartmentCommand(std::span<const std::string> args, std::ostream& out, 
     };
     const RunOutcome outcome = RunCalculations(*calc, ask);
     if (const auto* problem = std::get_if<FireFileError>(&outcome)) {
-        err << kPrefix << DescribeFireFileError(*problem) << "\n";
+        err << FireFileMessage(ModelKind::Compartment, *problem) << "\n";
         return kExitFileProblem;
     }
     const auto& run = std::get<CompletedRun>(outcome);

@@ -144,7 +144,7 @@ int RunSmokeCommand(std::span<const std::string> args, std::ostream& out, std::o
     calc->Inputs = std::get<RunInputs>(std::move(inputs));
     const RunOutcome outcome = RunCalculations(*calc);
     if (const auto* problem = std::get_if<FireFileError>(&outcome)) {
-        err << DescribeFireFileError(*problem) << "\n";
+        err << FireFileMessage(ModelKind::Smoke, *problem) << "\n";
         return kExitFileProblem;
     }
     const auto& run = std::get<CompletedRun>(outcome);
