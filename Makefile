@@ -1,12 +1,12 @@
 # The commands of README.md. `make run` installs what is missing, builds the
-# release configuration into build/bin and starts the suite; `make test` builds
-# the debug configuration and runs every test.
+# four programs of the release configuration into build/bin and starts the
+# suite; `make test` builds the debug configuration and runs every test.
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 WERROR ?= OFF
 # The build's own make runs below this one: keep its output to the build lines.
 MAKEFLAGS += --no-print-directory
 
-.PHONY: all deps release run test asan-test fuzz package bench format clean verification
+.PHONY: all deps release programs run test asan-test fuzz package bench format clean verification
 
 all: release
 
@@ -14,19 +14,24 @@ deps:
 	@scripts/install-deps
 
 release: deps
-	cmake --preset release -DVORLA_WERROR=$(WERROR) >/dev/null
+	scripts/configure release -DVORLA_WERROR=$(WERROR) >/dev/null
 	cmake --build --preset release -j $(JOBS)
 
-run: release
+# Only what the programs need: no benchmarks, no verification, no packaging.
+programs: deps
+	scripts/configure release -DVORLA_WERROR=$(WERROR) >/dev/null
+	cmake --build --preset release -j $(JOBS) --target vorla_programs
+
+run: programs
 	@scripts/run-suite
 
 test: deps
-	cmake --preset dev -DVORLA_WERROR=$(WERROR) >/dev/null
+	scripts/configure dev -DVORLA_WERROR=$(WERROR) >/dev/null
 	cmake --build --preset dev -j $(JOBS)
 	ctest --preset dev -j $(JOBS)
 
 asan-test: deps
-	cmake --preset asan -DVORLA_WERROR=$(WERROR) >/dev/null
+	scripts/configure asan -DVORLA_WERROR=$(WERROR) >/dev/null
 	cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
 
@@ -38,7 +43,7 @@ fuzz: deps
 # The Debian package, build/vorla_<version>_<arch>.deb, from its own optimised
 # and hardened build in build/package.
 package: deps
-	cmake --preset package -DVORLA_WERROR=$(WERROR) >/dev/null
+	scripts/configure package -DVORLA_WERROR=$(WERROR) >/dev/null
 	cmake --build --preset package -j $(JOBS)
 	rm -f build/package/vorla_*.deb build/vorla_*.deb
 	cpack --config build/package/CPackConfig.cmake -B build/package
@@ -51,7 +56,7 @@ bench: release
 # Writes docs/verification again from the models (the `verification` test
 # fails until the committed copy matches).
 verification: deps
-	cmake --preset dev -DVORLA_WERROR=$(WERROR) >/dev/null
+	scripts/configure dev -DVORLA_WERROR=$(WERROR) >/dev/null
 	cmake --build --preset dev -j $(JOBS) --target verification_document
 
 format:

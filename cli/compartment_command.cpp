@@ -68,7 +68,8 @@ constexpr std::string_view kHelpBeforeKeyResults =
     "  --from REPORT            read the inputs of a saved report, as File Open does;\n"
     "                           the options below given beside it override them\n"
     "  --units si|us            units of the lengths and the area typed here:\n"
-    "                           si = m and m² (default), us = ft and ft²\n"
+    "                           si = m and m² (default), us = ft and ft²; the values\n"
+    "                           of --from are used exactly as saved, in m and m²\n"
     "  --title TEXT             run title (its first 60 characters are kept)\n"
     "  --output-name NAME       output data file name the report shows\n"
     "                           (default: the -o path, else the name in --from);\n"
@@ -206,7 +207,7 @@ int RunCompartmentCommand(std::span<const std::string> args, std::ostream& out, 
     };
     RunOutcome outcome = RunCalculations(*calc, ask, lifeSafety.Observer());
     if (const auto* problem = std::get_if<FireFileError>(&outcome)) {
-        err << kPrefix << DescribeFireFileError(*problem) << "\n";
+        err << FireFileMessage(ModelKind::Compartment, *problem) << "\n";
         return kExitFileProblem;
     }
     if (auto suppressed = lifeSafety.SuppressedFire(calc->Fire)) {

@@ -34,6 +34,11 @@ std::variant<OptionTexts, int> ParseModelCommand(std::span<const std::string> ar
     return TextsByName(options);
 }
 
+std::string FireFileMessage(ModelKind model, const FireFileError& error) {
+    const std::string_view prefix = model == ModelKind::Compartment ? "vorla compartment: " : "";
+    return std::string(prefix) + DescribeFireFileError(error);
+}
+
 int Stop(const CommandStop& stop, std::ostream& err) {
     err << stop.Message;
     return stop.ExitStatus;

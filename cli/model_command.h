@@ -6,6 +6,8 @@
 #include "cli/command_files.h"
 #include "cli/model_inputs.h"
 #include "cli/option_parser.h"
+#include "common/fire_file_reader.h"
+#include "common/key_results.h"
 
 #include <iosfwd>
 #include <span>
@@ -22,6 +24,12 @@ std::variant<OptionTexts, int> ParseModelCommand(std::span<const std::string> ar
                                                  std::span<const OptionSpec> known,
                                                  std::string_view command, std::string_view help,
                                                  std::ostream& out, std::ostream& err);
+
+// The message of a fire file a run cannot use, without a line end, as the
+// model's command and a study's runs.csv give it: `vorla compartment` names
+// itself before the reader's message, `vorla smoke` gives that message alone
+// (scripts already read both as they are).
+std::string FireFileMessage(ModelKind model, const FireFileError& error);
 
 // Prints the stop's message on `err` and returns its exit status.
 int Stop(const CommandStop& stop, std::ostream& err);

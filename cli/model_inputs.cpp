@@ -14,6 +14,7 @@
 #include <optional>
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace vorla::cli {
 namespace {
@@ -98,9 +99,13 @@ std::variant<RunInputs, CommandStop> BuildInputs(const OptionTexts& options,
                                                      DescribeFileProblem(*problem) + "\n"};
         }
     }
+    // The values of the saved report (or of File New) as Run reads them in their
+    // own S.I. units: --units concerns only the values the options type, so the
+    // others keep these, not the texts the unit change shows them as.
+    const RunInputs kept = ReadInputBoxes(boxes, unitTables);
     const UnitSystem system = std::get<UnitSystem>(units);
     if (system != unitTables.System) {
-        ChangeUnits(system, inputs, unitTables, boxes);
+        ChangeUnits(system, kept, unitTables, boxes);
     }
 
     // Each option is typed into its box, as a user would type it.
@@ -116,13 +121,15 @@ std::variant<RunInputs, CommandStop> BuildInputs(const OptionTexts& options,
     if (const auto fire = OptionText(options, "fire")) {
         boxes.txtFireFile = *fire;
     }
+    std::vector<InputBox> typed;
     for (const auto& number : model.numbers) {
         if (const auto text = OptionText(options, number.option)) {
             boxes.Text(number.box) = *text;
+            typed.push_back(number.box);
         }
     }
 
-    inputs = ReadInputBoxes(boxes, unitTables);
+    inputs = ReadTypedInputBoxes(boxes, unitTables, typed, kept);
     if (const auto rejected = CheckRunInputs(inputs)) {
         return Rejected(rejected->Message + "\n");
     }

@@ -62,8 +62,8 @@ constexpr std::string_view kHelpOptions =
     "  --from RESULTS       start from the inputs of a saved results file, as File Open\n"
     "                       does; the options below given beside it replace its values\n"
     "  --units si|us        unit system of the lengths and the area typed here\n"
-    "                       (default si). With --from, the file's values are converted\n"
-    "                       to it as the form's unit change shows them\n"
+    "                       (default si). With --from, the file's values are used\n"
+    "                       exactly as saved, in m and m²\n"
     "  --title TEXT         run title, at most 60 characters kept\n"
     "  --output-name NAME   output data file name shown in the report\n"
     "                       (default: the -o path, else the name in --from);\n"
@@ -177,7 +177,7 @@ int RunSmokeCommand(std::span<const std::string> args, std::ostream& out, std::o
     LifeSafetyRun& lifeSafety = *std::get<std::unique_ptr<LifeSafetyRun>>(prepared);
     RunOutcome outcome = RunCalculations(*calc, lifeSafety.Observer());
     if (const auto* problem = std::get_if<FireFileError>(&outcome)) {
-        err << DescribeFireFileError(*problem) << "\n";
+        err << FireFileMessage(ModelKind::Smoke, *problem) << "\n";
         return kExitFileProblem;
     }
     // A fire its first sprinkler suppresses is run again on the suppressed fire.

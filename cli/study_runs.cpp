@@ -30,16 +30,16 @@ using FireOrMessage = std::variant<std::shared_ptr<const FireTable>, std::string
 // read the first time a run needs one and shared from then on.
 class ReportFires {
   public:
-    // `prefix` starts the message of a fire file that cannot be used, as the
-    // command prints it.
-    FireOrMessage Get(const std::string& path, std::string_view prefix) {
+    // A fire file that cannot be used gives the message the model's command
+    // prints.
+    FireOrMessage Get(const std::string& path, ModelKind model) {
         std::lock_guard lock(mutex_);
         auto found = fires_.find(path);
         if (found == fires_.end()) {
             auto table = std::make_shared<FireTable>();
             FireOrMessage read = std::shared_ptr<const FireTable>(table);
             if (const auto problem = ReadFireFile(path, *table)) {
-                read = std::string(prefix) + DescribeFireFileError(*problem);
+                read = FireFileMessage(model, *problem);
             }
             found = fires_.emplace(path, std::move(read)).first;
         }
@@ -77,7 +77,7 @@ RunOutcome RunSample(const RunRequest& request, ReportFires& fires, const Model&
     const auto& inputs = std::get<0>(built);
     std::shared_ptr<const FireTable> fire = request.Fire;
     if (!fire) {
-        auto found = fires.Get(inputs.FireFile, model.FirePrefix);
+        auto found = fires.Get(inputs.FireFile, Model::Kind);
         if (auto* message = std::get_if<std::string>(&found)) {
             return Refused(RunStatus::FireFileError, std::move(*message));
         }
@@ -100,7 +100,7 @@ RunOutcome RunSample(const RunRequest& request, ReportFires& fires, const Model&
 
 struct CompartmentSteps {
     using Results = compartment::RunResults;
-    static constexpr std::string_view FirePrefix = "vorla compartment: ";
+    static constexpr ModelKind Kind = ModelKind::Compartment;
 
     static auto BuildInputs(const OptionTexts& options) { return CompartmentInputs(options); }
     static CompletedRun Run(const OptionTexts& options, const compartment::RunInputs& inputs,
@@ -128,7 +128,7 @@ struct CompartmentSteps {
 
 struct SmokeSteps {
     using Results = smoke::RunResults;
-    static constexpr std::string_view FirePrefix = "";
+    static constexpr ModelKind Kind = ModelKind::Smoke;
 
     static auto BuildInputs(const OptionTexts& options) { return SmokeInputs(options); }
     static CompletedRun Run(const OptionTexts&, const smoke::RunInputs& inputs,

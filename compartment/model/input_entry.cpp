@@ -6,6 +6,8 @@
 #include "common/utf8_text.h"
 #include "compartment/model/input_checks.h"
 
+#include <algorithm>
+
 namespace vorla::compartment {
 namespace {
 
@@ -123,6 +125,18 @@ RunInputs ReadInputBoxes(const InputBoxes& boxes, const UnitTables& units) {
     in.RadiativeLossFraction = NumberOfText(boxes.txtRadiativeLossFraction);
     in.TotalLossFraction = NumberOfText(boxes.txtTotalLossFraction);
     in.RunTime = RoundHalfEvenToInt16Bounded(NumberOfText(boxes.txtRunTime));
+    in.VentFactor = VentFactorOf(in);
+    return in;
+}
+
+RunInputs ReadTypedInputBoxes(const InputBoxes& boxes, const UnitTables& units,
+                              std::span<const InputBox> typed, const RunInputs& kept) {
+    RunInputs in = ReadInputBoxes(boxes, units);
+    for (const auto& dimension : kDimensionBoxes) {
+        if (std::find(typed.begin(), typed.end(), dimension.box) == typed.end()) {
+            StoreDimension(dimension.box, DimensionOf(dimension.box, kept), in);
+        }
+    }
     in.VentFactor = VentFactorOf(in);
     return in;
 }

@@ -10,6 +10,7 @@
 #include "compartment/model/unit_tables.h"
 
 #include <cstddef>
+#include <span>
 
 namespace vorla::compartment {
 
@@ -37,5 +38,12 @@ void NewInputs(InputBoxes& boxes, UnitTables& units, RunInputs& inputs);
 // at the nearest 16-bit bound, so the run time check refuses it with its own
 // message), and the vent factor of the vent read.
 RunInputs ReadInputBoxes(const InputBoxes& boxes, const UnitTables& units);
+
+// The batch command's and a study's reading: as ReadInputBoxes, except that a
+// dimension box not in `typed` keeps its S.I. value in `kept` (a saved report's,
+// as Run reads it in S.I. units). Typing in other units converts only what was
+// typed: the report's values are not shown in those units and read back rounded.
+RunInputs ReadTypedInputBoxes(const InputBoxes& boxes, const UnitTables& units,
+                              std::span<const InputBox> typed, const RunInputs& kept);
 
 } // namespace vorla::compartment

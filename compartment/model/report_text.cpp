@@ -156,4 +156,9 @@ std::string SavedReportText(std::string_view reportHeader, std::string_view repo
     return text;
 }
 
+std::string SavedReportText(const RunInputs& inputs, const RunResults& results,
+                            std::string_view endMessage) {
+    return SavedReportText(ReportHeader(inputs), ReportRows(inputs, results), endMessage);
+}
+
 } // namespace vorla::compartment

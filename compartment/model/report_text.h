@@ -46,4 +46,8 @@ std::string ScreenTableText(const RunInputs& inputs, const RunResults& results,
 std::string SavedReportText(std::string_view reportHeader, std::string_view reportRows,
                             std::string_view endMessage);
 
+// The saved file of a run: the above with its ReportHeader and ReportRows.
+std::string SavedReportText(const RunInputs& inputs, const RunResults& results,
+                            std::string_view endMessage);
+
 } // namespace vorla::compartment

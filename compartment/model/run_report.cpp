@@ -5,38 +5,17 @@
 #include "compartment/model/report_text.h"
 #include "compartment/model/results_csv.h"
 #include "compartment/model/run_key_results.h"
-
-#include <string>
+#include "zone_models/run_report.h"
 
 namespace vorla::compartment {
 
 RunReport BuildRunReport(const RunInputs& inputs, const RunResults& results,
                          std::string_view endMessage) {
-    const std::string header = ReportHeader(inputs);
-    RunReport report;
-    report.ScreenTableText = ScreenTableText(inputs, results, endMessage);
-    report.SavedReportText = SavedReportText(header, ReportRows(inputs, results), endMessage);
-    report.OutputFile = inputs.OutputFile;
-    report.FireFile = inputs.FireFile;
-    report.PrintedPages = [inputs, &results, endMessage = std::string(endMessage)](
-                              double linesPerPage, std::string_view outputFile) {
-        RunInputs named = inputs;
-        named.OutputFile = std::string(outputFile);
-        return PrintedReport(named, results, endMessage, linesPerPage);
-    };
-    return report;
+    return zone_models::BuildRunReport(inputs, results, endMessage);
 }
 
 RunReport BuildWindowReport(const Calculations& calc, const CompletedRun& run) {
-    RunReport report = BuildRunReport(calc.Inputs, calc.Results, run.EndMessage);
-    report.KeyResultsFor = [&calc, run](const KeyCriteria& criteria) {
-        return RunKeyResults(calc.Results, run, calc.Fire, criteria);
-    };
-    report.ResultsCsv = [&calc] { return ResultsCsv(calc.Results); };
-    report.ScreenTableCells = [&calc] { return ScreenTableCells(calc.Inputs, calc.Results); };
-    report.ShownUnits = calc.Units.System;
-    report.CeilingHeightM = calc.Inputs.RoomHeight;
-    return report;
+    return zone_models::BuildWindowReport(calc, run);
 }
 
 } // namespace vorla::compartment

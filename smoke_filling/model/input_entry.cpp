@@ -5,6 +5,8 @@
 #include "common/precision.h"
 #include "common/utf8_text.h"
 
+#include <algorithm>
+
 namespace vorla::smoke {
 namespace {
 
@@ -79,6 +81,20 @@ RunInputs ReadInputBoxes(const InputBoxes& boxes, const UnitTables& units) {
     inputs.LossFraction = NumberOfText(boxes.txtLossFraction);
     inputs.RunTime = RoundHalfEvenToInt16Bounded(NumberOfText(boxes.txtRunTime));
     inputs.FireFile = boxes.txtFireFile;
+    return inputs;
+}
+
+RunInputs ReadTypedInputBoxes(const InputBoxes& boxes, const UnitTables& units,
+                              std::span<const InputBox> typed, const RunInputs& kept) {
+    RunInputs inputs = ReadInputBoxes(boxes, units);
+    const auto keep = [&](InputBox box, auto RunInputs::*value) {
+        if (std::find(typed.begin(), typed.end(), box) == typed.end()) {
+            inputs.*value = kept.*value;
+        }
+    };
+    keep(InputBox::txtFloorArea, &RunInputs::FloorArea);
+    keep(InputBox::txtRoomHeight, &RunInputs::RoomHeight);
+    keep(InputBox::txtFireHeight, &RunInputs::FireHeight);
     return inputs;
 }
 

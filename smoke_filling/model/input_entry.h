@@ -10,6 +10,7 @@
 #include "smoke_filling/model/unit_tables.h"
 
 #include <cstddef>
+#include <span>
 
 namespace vorla::smoke {
 
@@ -34,5 +35,13 @@ void NewInputs(InputBoxes& boxes, UnitTables& units, RunInputs& inputs);
 // is rounded halves to even; one beyond 16 bits is kept at the nearest 16-bit
 // bound, so the run time check refuses it with its own message.
 RunInputs ReadInputBoxes(const InputBoxes& boxes, const UnitTables& units);
+
+// The batch command's and a study's reading: as ReadInputBoxes, except that a
+// dimension box not in `typed` keeps its S.I. value in `kept` (a saved results
+// file's, as Run reads it in S.I. units). Typing in other units converts only
+// what was typed: the file's values are not shown in those units and read back
+// rounded.
+RunInputs ReadTypedInputBoxes(const InputBoxes& boxes, const UnitTables& units,
+                              std::span<const InputBox> typed, const RunInputs& kept);
 
 } // namespace vorla::smoke

@@ -152,8 +152,8 @@ TEST_F(CompartmentCommand, FromASavedReportWithOptionsBesideIt) {
               " 100    152     66   3.92   1.19   111.1   117.2  1.033  0.468  3  N\r\n"
               "RUN COMPLETE\r\n");
 
-    // In U.S. units the report's values are shown in ft as the form shows them
-    // after a unit change, and the options are typed in ft.
+    // In U.S. units the options are typed in ft; the report's other values stay
+    // as saved.
     const auto us = Vorla({"--from", golden, "--fire", fire, "--units", "us", "--room-height", "9",
                            "--run-time", "5"});
     ASSERT_EQ(us.status, kExitSuccess) << us.err;
@@ -161,6 +161,34 @@ TEST_F(CompartmentCommand, FromASavedReportWithOptionsBesideIt) {
               std::string::npos);
     EXPECT_NE(us.out.find("ROOM AREA                   :   20.00 m^2 (  215.29 ft^2)"),
               std::string::npos);
+}
+
+// --units concerns the values typed: a run from a saved report is the S.I. run
+// whatever it says, every result to the last bit (peak layer 758.244 °C, not
+// the 758.145 °C of the report's values rounded to ft and back).
+TEST_F(CompartmentCommand, FromASavedReportTheUnitsChangeNoResult) {
+    const std::string report = kExamples + "/office-sofa-fire.vof";
+    const std::string fire = kExamples + "/office-sofa-tsquared.fir";
+    std::string reportText[2], csv[2], summary[2];
+    const char* systems[] = {"si", "us"};
+    for (int k = 0; k < 2; ++k) {
+        const std::string csvPath = In(std::string(systems[k]) + ".csv");
+        const std::string summaryPath = In(std::string(systems[k]) + ".json");
+        const auto result = Vorla({"--from", report, "--fire", fire, "--flashover", "continue",
+                                   "--units", systems[k], "--output-name", "OFFICE.VOF", "--csv",
+                                   csvPath, "--summary", summaryPath});
+        ASSERT_EQ(result.status, kExitSuccess) << systems[k] << ": " << result.err;
+        reportText[k] = result.out;
+        csv[k] = ReadFile(csvPath);
+        summary[k] = ReadFile(summaryPath);
+    }
+    EXPECT_EQ(reportText[1], reportText[0]);
+    EXPECT_EQ(csv[1], csv[0]);
+    EXPECT_EQ(summary[1], summary[0]);
+    const std::string key = "\"peak_layer_temperature_c\": ";
+    const auto at = summary[1].find(key);
+    ASSERT_NE(at, std::string::npos);
+    EXPECT_NEAR(std::stod(summary[1].substr(at + key.size())), 758.244, 5e-4);
 }
 
 TEST_F(CompartmentCommand, ReportFilesThatCannotBeUsed) {

@@ -12,6 +12,7 @@ namespace vorla::cli {
 namespace {
 
 const std::string kGolden = VORLA_GOLDEN_DIR;
+const std::string kExamples = VORLA_EXAMPLES_DIR;
 
 const OptionTexts kOffice = {
     {"title", "Office, sofa fire"}, {"output-name", "OFFICE.VOF"},
@@ -89,6 +90,37 @@ TEST(CompartmentInputs, FromASavedReportWithOneValueChanged) {
     EXPECT_EQ(in.RunTime, 600);
 }
 
+// A saved report holds S.I. values: --units concerns only what the options
+// type, so the report's values are used exactly as saved (20.00 m², 2.40 m, ...)
+// and the run is the S.I. run.
+TEST(CompartmentInputs, FromASavedReportTheUnitsConvertOnlyTypedValues) {
+    const OptionTexts fromReport = {{"from", kGolden + "/office-flashover-stop.vof"}};
+    const auto si = std::get<compartment::RunInputs>(CompartmentInputs(fromReport));
+    const struct {
+        const char* what;
+        OptionTexts options;
+        double roomHeight;
+    } cases[] = {
+        {"S.I. units", fromReport, 2.4},
+        {"U.S. units", With(fromReport, "units", "us"), 2.4},
+        {"U.S. units, the room height typed in ft",
+         With(With(fromReport, "units", "us"), "room-height", "9"), 9 * 0.3048},
+    };
+    for (const auto& c : cases) {
+        const auto built = CompartmentInputs(c.options);
+        ASSERT_TRUE(std::holds_alternative<compartment::RunInputs>(built)) << c.what;
+        const auto& in = std::get<compartment::RunInputs>(built);
+        EXPECT_EQ(in.FloorArea, 20) << c.what;
+        EXPECT_EQ(in.RoomHeight, c.roomHeight) << c.what;
+        EXPECT_EQ(in.VentWidth, 0.9) << c.what;
+        EXPECT_EQ(in.SillHeight, 0) << c.what;
+        EXPECT_EQ(in.SoffitHeight, 2.0f) << c.what;
+        EXPECT_EQ(in.FireHeight, 0) << c.what;
+        EXPECT_EQ(in.VentFactor, si.VentFactor) << c.what;
+        EXPECT_EQ(in.RunTime, 600) << c.what;
+    }
+}
+
 TEST(CompartmentInputs, TheOutputNameIsTheOPathUnlessNamed) {
     OptionTexts options = kOffice;
     options.erase("output-name");
@@ -119,6 +151,33 @@ TEST(SmokeInputs, AreTheFormsInputsInSIUnits) {
     // U.S. units go through the form's single-precision factors.
     const auto us = SmokeInputs(With(With(kHall, "units", "us"), "floor-area", "10"));
     EXPECT_EQ(std::get<smoke::RunInputs>(us).FloorArea, 10 * static_cast<double>(0.0929f));
+}
+
+// The saved results file's 150.00 m², 4.00 m and 0.50 m stay exact in U.S.
+// units (150 m² shown as 1614.639 ft² would read back as 149.99996 m²).
+TEST(SmokeInputs, FromASavedResultsFileTheUnitsConvertOnlyTypedValues) {
+    const OptionTexts fromFile = {{"from", kExamples + "/shop-sofa-fire.sof"}};
+    const struct {
+        const char* what;
+        OptionTexts options;
+        double floorArea;
+    } cases[] = {
+        {"S.I. units", fromFile, 150},
+        {"U.S. units", With(fromFile, "units", "us"), 150},
+        {"U.S. units, the floor area typed in ft²",
+         With(With(fromFile, "units", "us"), "floor-area", "1000"),
+         1000 * static_cast<double>(0.0929f)},
+    };
+    for (const auto& c : cases) {
+        const auto built = SmokeInputs(c.options);
+        ASSERT_TRUE(std::holds_alternative<smoke::RunInputs>(built)) << c.what;
+        const auto& in = std::get<smoke::RunInputs>(built);
+        EXPECT_EQ(in.FloorArea, c.floorArea) << c.what;
+        EXPECT_EQ(in.RoomHeight, 4) << c.what;
+        EXPECT_EQ(in.FireHeight, 0.5f) << c.what;
+        EXPECT_EQ(in.LossFraction, 0.6) << c.what;
+        EXPECT_EQ(in.RunTime, 900) << c.what;
+    }
 }
 
 TEST(SmokeInputs, StopWithTheCommandsMessageAndStatus) {

@@ -216,17 +216,28 @@ TEST_F(SmokeCommand, OptionsBesideFromReplaceItsValues) {
     EXPECT_EQ(lines.back(), "RUN COMPLETE");
 }
 
-TEST_F(SmokeCommand, FromShowsTheFileInUSUnitsWhenAsked) {
-    // The form's unit change: 3.00 m shows as 9.843 ft and reads back as
-    // 9.843 * 0.3048f m, which the header shows as 3.00 m again.
-    ASSERT_EQ(Run({"--from", (kData / "golden" / "floor_fire.sof").string(), "--units", "us",
-                   "--room-height", "10"}),
-              kExitSuccess)
+TEST_F(SmokeCommand, FromInUSUnitsConvertsOnlyTheTypedValues) {
+    const std::string file = (kData / "golden" / "floor_fire.sof").string();
+    // The room height is typed in ft; the file's 30.00 m² stays as saved.
+    ASSERT_EQ(Run({"--from", file, "--units", "us", "--room-height", "10"}), kExitSuccess)
         << err_.str();
     const std::string text = out_.str();
     const auto lines = SplitLines(text);
     EXPECT_EQ(lines[3], "FLOOR AREA                  :   30.00 m^2 (  322.93 ft^2)");
     EXPECT_EQ(lines[4], "ROOM HEIGHT                 :    3.05 m   (   10.00 ft  )");
+
+    // With nothing typed the run is the S.I. run, every row, not one from the
+    // file's values rounded to ft and back (the example shop's 150.00 m² would
+    // come back as 149.99996 m²).
+    const std::string examples = VORLA_EXAMPLES_DIR;
+    const std::vector<std::string> shop = {"--from", examples + "/shop-sofa-fire.sof", "--fire",
+                                           examples + "/medium-tsquared-1mw.fir"};
+    ASSERT_EQ(Run(shop), kExitSuccess) << err_.str();
+    const std::string si = out_.str();
+    std::vector<std::string> shopInUSUnits = shop;
+    shopInUSUnits.insert(shopInUSUnits.end(), {"--units", "us"});
+    ASSERT_EQ(Run(shopInUSUnits), kExitSuccess) << err_.str();
+    EXPECT_EQ(out_.str(), si);
 }
 
 TEST_F(SmokeCommand, FromAShortOrMissingFileExitsWithOne) {
