@@ -99,7 +99,7 @@ std::string DefaultOutputFolder(const std::string& studyPath) {
 // the runs by status and the distinct messages of the runs that did not run.
 std::optional<std::string> RunsReport(const std::string& directory) {
     const std::string path = directory + "/runs.csv";
-    const auto file = ReadWholeFile(path);
+    const auto file = ReadWholeFile(path, study::kLargestRunsCsv);
     if (file.problem) {
         return std::nullopt;
     }
@@ -226,6 +226,9 @@ int RunStudyCommand(std::span<const std::string> args, std::ostream& out, std::o
         return kExitInputRejected;
     }
     const auto& design = std::get<study::Study>(read);
+    if (const auto problem = study::CheckShardOfStudy(design, runner.Part)) {
+        return Refuse(err, *problem);
+    }
     if (const auto refusal = RefuseCommandFiles(
             StudyCommandFiles(design, directory, options.Value("-o").has_value(), runner),
             kPrefix)) {

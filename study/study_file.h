@@ -57,6 +57,11 @@ struct Study {
     KeyCriteria Criteria;                              // S.I.
     // Every fire file the study names, read once, by resolved path.
     std::map<std::string, std::shared_ptr<const FireTable>> Fires;
+    // SHA-256 of the study file's text and of every file it reads (fire files,
+    // `from` reports) by the name the study file writes: a shard records them,
+    // so that a merge refuses shards run with different inputs.
+    std::string FileDigest;
+    std::map<std::string, std::string> InputDigests;
 
     std::size_t GridPoints() const;
     std::size_t TotalRuns() const { return GridPoints() * SamplesPerGridPoint; }

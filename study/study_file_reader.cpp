@@ -1,14 +1,12 @@
 #include "common/fire_file_reader.h"
 #include "common/round_trip_text.h"
 #include "common/text_file.h"
+#include "study/file_digest.h"
 #include "study/study_file.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
-#include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <toml++/toml.h>
 
 namespace vorla::study {
@@ -188,23 +186,41 @@ void Reader::ReadSettings(const toml::table& root) {
 void Reader::CheckOpens(const std::string& written, const toml::source_region& where,
                         const std::string& key) {
     const std::string path = study_.ResolvedPath(written);
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        Fail(where, key, "the file " + path + " cannot be opened (" + std::strerror(errno) + ").");
+    // A regular file of bounded size only: a FIFO would block the study here.
+    const auto file = ReadWholeFile(path);
+    if (file.problem) {
+        Fail(where, key, "the file " + path + " cannot be opened (" + *file.problem + ").");
     }
+    study_.InputDigests[written] = Sha256Hex(file.text);
 }
 
 void Reader::ReadFire(const std::string& written, const toml::source_region& where,
                       const std::string& key) {
     const std::string path = study_.ResolvedPath(written);
     if (study_.Fires.count(path) != 0) {
+        if (study_.InputDigests.count(written) == 0) {
+            // Another name for a file already read: the same bytes.
+            for (const auto& [name, digest] : study_.InputDigests) {
+                if (study_.ResolvedPath(name) == path) {
+                    study_.InputDigests[written] = digest;
+                    break;
+                }
+            }
+        }
         return;
     }
+    // The digest is of the very bytes the table is made from.
+    const auto file = ReadWholeFile(path);
+    if (file.problem) {
+        Fail(where, key,
+             DescribeFireFileError({FireFileError::Kind::CannotOpen, path, 0, *file.problem}));
+    }
     auto table = std::make_shared<FireTable>();
-    if (const auto error = ReadFireFile(path, *table)) {
+    if (const auto error = ParseFireFile(file.text, path, *table)) {
         Fail(where, key, DescribeFireFileError(*error));
     }
     study_.Fires[path] = std::move(table);
+    study_.InputDigests[written] = Sha256Hex(file.text);
 }
 
 void Reader::ReadBase(const toml::node& node) {
@@ -490,6 +506,7 @@ std::string Study::ResolvedPath(const std::string& path) const {
 std::variant<Study, std::string> ParseStudy(std::string_view text, const std::string& path) {
     Study study;
     study.FilePath = path;
+    study.FileDigest = Sha256Hex(text);
     study.CriteriaHeightsAsWritten = study.Criteria.InterfaceHeightsM;
     study.CriteriaTemperaturesAsWritten = study.Criteria.LayerTemperaturesC;
     try {

@@ -402,8 +402,10 @@ TEST_F(StudyCommand, AnOutputThatWouldReplaceAnInputIsRefusedBeforeAnyRun) {
     fs::copy_file(kExamples + "/shop-sofa-fire.sof", In("prev/reports/run-2.sof"));
     fs::create_directories(In("out"));
     fs::copy_file(In("medium-tsquared-1mw.fir"), In("out/runs.csv"));
+    // Two runs, so that the study has two shards.
     const std::string smoke =
-        "model = \"smoke\"\n[base]\nfloor-area = 100\nroom-height = 4\nrun-time = 60\n";
+        "model = \"smoke\"\nruns = 2\n[base]\nfloor-area = 100\nroom-height = "
+        "4\nrun-time = 60\n";
     const std::string plain = Write("plain.toml", smoke + "fire = \"medium-tsquared-1mw.fir\"\n");
     const std::string kept = Write("kept.toml", "model = \"smoke\"\nruns = 3\n[base]\n"
                                                 "from = \"prev/reports/run-2.sof\"\n[vary]\n"
