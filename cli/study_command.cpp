@@ -2,6 +2,7 @@
 
 #include "cli/option_parser.h"
 #include "cli/study_files.h"
+#include "cli/study_from_reports.h"
 #include "cli/study_help.h"
 #include "cli/study_plotter.h"
 #include "cli/study_progress.h"
@@ -97,7 +98,13 @@ std::string DefaultOutputFolder(const std::string& studyPath) {
 
 // What the folder's runs.csv holds, for the lines printed when a study ends:
 // the runs by status and the distinct messages of the runs that did not run.
-std::optional<std::string> RunsReport(const std::string& directory) {
+struct RunsCount {
+    std::string text;
+    std::size_t runs = 0;
+    std::size_t ok = 0;
+};
+
+std::optional<RunsCount> RunsReport(const std::string& directory) {
     const std::string path = directory + "/runs.csv";
     const auto file = ReadWholeFile(path, study::kLargestRunsCsv);
     if (file.problem) {
@@ -131,7 +138,22 @@ std::optional<std::string> RunsReport(const std::string& directory) {
     for (const auto& [message, count] : byMessage) {
         text += "  " + std::to_string(count) + " x " + message + "\n";
     }
-    return text;
+    return RunsCount{text, table.Lines.size(), byStatus["ok"]};
+}
+
+// The lines printed when a study or a merge ends, and its exit status: a study
+// of which no run ran has nothing to summarise, which a script must see.
+int EndOfStudy(const std::string& directory, std::ostream& out, std::ostream& err) {
+    const auto report = RunsReport(directory);
+    if (!report) {
+        return kExitSuccess;
+    }
+    out << report->text;
+    if (report->runs > 0 && report->ok == 0) {
+        return Fail(err, "no run of the study ran; the messages of the runs are in " + directory +
+                             "/runs.csv.");
+    }
+    return kExitSuccess;
 }
 
 int WritePlots(const std::string& directory, std::ostream& err) {
@@ -165,10 +187,7 @@ int RunMerge(std::span<const std::string> args, std::ostream& out, std::ostream&
     if (const int status = WritePlots(*target, err); status != kExitSuccess) {
         return status;
     }
-    if (const auto report = RunsReport(*target)) {
-        out << *report;
-    }
-    return kExitSuccess;
+    return EndOfStudy(*target, out, err);
 }
 
 } // namespace
@@ -220,12 +239,16 @@ int RunStudyCommand(std::span<const std::string> args, std::ostream& out, std::o
     if (file.problem) {
         return Fail(err, studyPath + ": the study file cannot be opened (" + *file.problem + ").");
     }
-    const auto read = study::ParseStudy(file.text, studyPath);
+    auto read = study::ParseStudy(file.text, studyPath);
     if (const auto* problem = std::get_if<std::string>(&read)) {
         err << kPrefix << *problem << "\n";
         return kExitInputRejected;
     }
-    const auto& design = std::get<study::Study>(read);
+    auto& design = std::get<study::Study>(read);
+    if (const auto problem = CheckStudyFromReports(design)) {
+        err << kPrefix << *problem << "\n";
+        return kExitInputRejected;
+    }
     if (const auto problem = study::CheckShardOfStudy(design, runner.Part)) {
         return Refuse(err, *problem);
     }
@@ -242,8 +265,8 @@ int RunStudyCommand(std::span<const std::string> args, std::ostream& out, std::o
     if (progress) {
         runner.OnProgress = [&bar](const study::StudyProgress& now) { bar.Show(now); };
     }
-    if (const auto problem =
-            study::RunStudy(design, StudyRunCallback(design.Model.Model), runner, directory)) {
+    if (const auto problem = study::RunStudy(
+            design, StudyRunCallback(design.Model.Model, design.FilePath), runner, directory)) {
         return Fail(err, *problem);
     }
     if (runner.Part.Count == 1) {
@@ -251,10 +274,7 @@ int RunStudyCommand(std::span<const std::string> args, std::ostream& out, std::o
             return status;
         }
     }
-    if (const auto report = RunsReport(directory)) {
-        out << *report;
-    }
-    return kExitSuccess;
+    return EndOfStudy(directory, out, err);
 }
 
 } // namespace vorla::cli

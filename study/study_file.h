@@ -37,7 +37,8 @@ struct VariedInput {
 
 struct BaseOption {
     std::string Name;
-    StudyValue Value; // as written (paths relative to the study file)
+    StudyValue Value;       // as written (paths relative to the study file)
+    std::uint32_t Line = 0; // of a text option, for the checks made after reading
 };
 
 // Refuse studies that could not finish in any reasonable time or memory.

@@ -48,6 +48,14 @@ class Reader {
     std::vector<StudyValue> Entries(const toml::node& node, const std::string& key, bool text);
     void ReadFire(const std::string& written, const toml::source_region& where,
                   const std::string& key);
+    void CheckFinite(const Distribution& distribution, const toml::source_region& where,
+                     const std::string& key) const {
+        if (!SamplesStayFinite(distribution)) {
+            Fail(where, key,
+                 "some samples would overflow (go beyond the largest number, about 1.8e308); "
+                 "narrow the distribution.");
+        }
+    }
     void CheckOpens(const std::string& written, const toml::source_region& where,
                     const std::string& key);
 
@@ -268,7 +276,7 @@ void Reader::ReadBase(const toml::node& node) {
         } else if (textOption->IsPath) {
             CheckOpens(*text, option->source(), key);
         }
-        study_.Base.push_back({name, *text});
+        study_.Base.push_back({name, *text, option->source().begin.line});
     }
 }
 
@@ -395,9 +403,13 @@ VariedInput Reader::ReadVaried(const std::string& name, const toml::node& node) 
                 }
                 total += weight;
             }
-            if (choice.Weights.size() != input.Values.size() || !(total > 0) ||
-                !std::isfinite(total)) {
+            if (choice.Weights.size() != input.Values.size() || !(total > 0)) {
                 Fail(weights->source(), key + ".weights", "needs " + wanted + ".");
+            }
+            if (!std::isfinite(total)) {
+                Fail(weights->source(), key + ".weights",
+                     "the weights add up to more than the largest number (about 1.8e308); "
+                     "scale them down.");
             }
         } else {
             choice.Weights.assign(input.Values.size(), 1.0);
@@ -411,6 +423,7 @@ VariedInput Reader::ReadVaried(const std::string& name, const toml::node& node) 
             Fail(parameters.source(), kindKey, "needs two numbers [low, high], low below high.");
         }
         input.Sampled = Uniform{p[0], p[1]};
+        CheckFinite(*input.Sampled, parameters.source(), kindKey);
         return input;
     }
     if (kind == "triangular") {
@@ -421,6 +434,7 @@ VariedInput Reader::ReadVaried(const std::string& name, const toml::node& node) 
             Fail(parameters.source(), kindKey, "needs " + wanted + ".");
         }
         input.Sampled = Triangular{p[0], p[1], p[2]};
+        CheckFinite(*input.Sampled, parameters.source(), kindKey);
         return input;
     }
 
@@ -454,6 +468,7 @@ VariedInput Reader::ReadVaried(const std::string& name, const toml::node& node) 
                  RoundTripText(kept) + "); move them or the distribution.");
     }
     input.Sampled = normal;
+    CheckFinite(*input.Sampled, parameters.source(), kindKey);
     return input;
 }
 

@@ -304,6 +304,10 @@ TEST_F(StudyCommand, WrongOptionsAndUnreadableFilesHaveTheUsualExitStatus) {
         {"study " + Quoted(study) + " -j many", 2, "the value of -j must be a whole number"},
         {"study " + Quoted(study) + " --shard 4/3", 2, "--shard must be K/N"},
         {"study " + Quoted(study) + " --shard 1", 2, "--shard must be K/N"},
+        {"study " + Quoted(study) + " --shard 5/18446744073709551615", 2,
+         "vorla study: The study has 1 runs, so the N of --shard K/N must be at most 1, not "
+         "18446744073709551615."},
+        {"study " + Quoted(study) + " --shard 1/2", 2, "must be at most 1, not 2."},
         {"study " + Quoted(study) + " --progress --no-progress", 2, "cannot be given together"},
         {"study " + Quoted(study) + " --seed 3", 2, "Unknown option --seed."},
         {"study " + Quoted(study) + " other.toml", 2, "unexpected argument \"other.toml\""},
@@ -325,6 +329,64 @@ TEST_F(StudyCommand, WrongOptionsAndUnreadableFilesHaveTheUsualExitStatus) {
     EXPECT_NE(Program("study merge --help").out.find("Usage: vorla study merge DIR... -o DIR"),
               std::string::npos);
     EXPECT_NE(Program("--help").out.find("  study "), std::string::npos);
+}
+
+// One row a `from` that is not a report of the study's model: refused when the
+// study is read, exit 2, naming the study file's line and the key.
+TEST_F(StudyCommand, AFromThatIsNotAReportOfTheModelIsRefusedWhenTheStudyIsRead) {
+    fs::copy_file(kExamples + "/shop-sofa-fire.sof", In("shop.sof"));
+    fs::copy_file(kExamples + "/office-sofa-fire.vof", In("office.vof"));
+    const struct {
+        std::string model;
+        std::string from;
+        std::string message;
+    } cases[] = {
+        {"compartment", "/etc/passwd",
+         ":3: base.from: /etc/passwd is not a report saved by VORLA-XW or vorla compartment"},
+        {"compartment", In("shop.sof"),
+         ":3: base.from: " + In("shop.sof") +
+             " is not a report saved by VORLA-XW or vorla compartment"},
+        {"smoke", In("office.vof"),
+         ":3: base.from: " + In("office.vof") +
+             " is not a report saved by SKEVA-XW or vorla smoke"},
+        {"smoke", "/tmp", ":3: base.from: the file /tmp cannot be opened (it is a folder)."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.from);
+        const std::string study =
+            Write("from.toml", "model = \"" + c.model + "\"\n[base]\nfrom = \"" + c.from + "\"\n");
+        const auto run = Program("study " + Quoted(study) + " --no-progress");
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.err.rfind("vorla study: " + study + c.message, 0), 0u) << run.err;
+        EXPECT_FALSE(fs::exists(In("from-results")));
+    }
+}
+
+// A study gives the same runs from whatever folder it is run: the fire file a
+// `from` report names is looked for beside the report.
+TEST_F(StudyCommand, AStudyRunsTheSameFromAnyFolder) {
+    fs::create_directories(In("project/reports"));
+    fs::create_directories(In("elsewhere"));
+    fs::copy_file(In("medium-tsquared-1mw.fir"), In("project/reports/medium-tsquared-1mw.fir"));
+    fs::copy_file(kExamples + "/shop-sofa-fire.sof", In("project/reports/shop.sof"));
+    fs::remove(In("medium-tsquared-1mw.fir"));
+    const std::string study =
+        Write("project/shop.toml", "model = \"smoke\"\nruns = 2\n[base]\nfrom = "
+                                   "\"reports/shop.sof\"\n[vary]\nloss-fraction = { uniform = "
+                                   "[0.5, 0.7] }\n");
+    std::vector<std::string> csvs;
+    for (const std::string& folder : {In("project"), In("elsewhere"), In(".")}) {
+        const std::string out = In("out-" + std::to_string(csvs.size()));
+        const std::string command = "cd " + Quoted(folder) + " && '" + VORLA_EXECUTABLE +
+                                    "' study " + Quoted(study) + " --no-progress -o " +
+                                    Quoted(out) + " >/dev/null 2>&1";
+        const int status = std::system(command.c_str());
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), 0) << folder;
+        csvs.push_back(ReadFile(out + "/runs.csv"));
+        EXPECT_NE(csvs.back().find(",ok,"), std::string::npos) << csvs.back();
+        EXPECT_EQ(csvs.back(), csvs.front()) << folder;
+    }
 }
 
 TEST_F(StudyCommand, RejectedSamplesAreCountedAndListedWithTheChecksMessage) {
@@ -385,7 +447,10 @@ TEST_F(StudyCommand, AFireFileOfAReportThatCannotBeReadIsAFireFileErrorOfEachRun
         Write("from.toml", "model = \"smoke\"\nruns = 3\n[base]\nfrom = \"room.sof\"\n"
                            "[vary]\nloss-fraction = { uniform = [0.5, 0.7] }\n");
     const auto run = Program("study " + Quoted(study) + " --no-progress -j 2");
-    ASSERT_EQ(run.status, 0) << run.err;
+    // No run ran: the outputs are written and the exit status says so.
+    ASSERT_EQ(run.status, 1) << run.err;
+    EXPECT_EQ(run.err, "vorla study: no run of the study ran; the messages of the runs are in " +
+                           In("from-results") + "/runs.csv.\n");
     const auto lines = Lines(ReadFile(In("from-results/runs.csv")));
     ASSERT_EQ(lines.size(), 4u);
     const auto header = study::CsvFields(lines[0]);
