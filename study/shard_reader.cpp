@@ -96,8 +96,9 @@ void CheckSettings(const Json& study) {
 }
 
 void CheckGridPoints(const Json& points) {
-    if (!points.is_array() || points.empty() || points.size() > kMostRuns) {
-        Refuse("grid_points", "must be a list of 1 to " + std::to_string(kMostRuns) + " objects");
+    if (!points.is_array() || points.empty() || points.size() > kMostGridPoints) {
+        Refuse("grid_points",
+               "must be a list of 1 to " + std::to_string(kMostGridPoints) + " objects");
     }
     for (const auto& point : points) {
         if (!point.is_object()) {

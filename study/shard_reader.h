@@ -13,9 +13,8 @@
 
 namespace vorla::study {
 
-// shard.json holds the summary context, whose grid points are capped; this
-// leaves room for long lists of values in the study's settings.
-inline constexpr std::size_t kLargestShardJson = 64 * 1024 * 1024;
+// shard.json holds the summary context, whose grid points are capped.
+inline constexpr std::size_t kLargestShardJson = kLargestSummaryJson;
 
 struct ShardSettings {
     std::size_t Index = 0; // K of K/N, from 1

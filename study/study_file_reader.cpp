@@ -141,6 +141,11 @@ void Reader::Read(const toml::table& root) {
         ReadCriteria(*criteria);
     }
     const std::size_t points = study_.GridPoints();
+    if (points > kMostGridPoints) {
+        FailMissing("vary", "the study has more than " + std::to_string(kMostGridPoints) +
+                                " grid points (the numbers of values of its grids multiplied); "
+                                "split it into several studies.");
+    }
     if (points > kMostRuns || study_.SamplesPerGridPoint > kMostRuns / points) {
         FailMissing("runs", "the study has more than " + std::to_string(kMostRuns) +
                                 " runs (grid points times runs); split it into several studies.");
@@ -485,6 +490,11 @@ void Reader::ReadCriteria(const toml::node& node) {
                  "unknown key; the criteria are interface-height and layer-temperature.");
         }
         const auto values = Numbers(*entry, key, "a list of numbers");
+        if (values.size() > kMostCriteria) {
+            Fail(entry->source(), key,
+                 "at most " + std::to_string(kMostCriteria) +
+                     " values; each adds a column, statistics and a plot.");
+        }
         const auto checked = heights ? CheckCriteriaHeights(values, study_.Units, name)
                                      : CheckCriteriaTemperatures(values, study_.Units, name);
         if (const auto* problem = std::get_if<std::string>(&checked)) {

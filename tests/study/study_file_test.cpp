@@ -93,6 +93,15 @@ TEST(ReadStudyFile, DefaultsOfAPlainGrid) {
     EXPECT_EQ(study.TotalRuns(), 2u);
 }
 
+// "1, 2, ..., n" (plus `offset`), a list for a study file.
+std::string Numbers(int n, int offset = 0) {
+    std::string text;
+    for (int i = 1; i <= n; ++i) {
+        text += (i == 1 ? "" : ", ") + std::to_string(i + offset);
+    }
+    return text;
+}
+
 TEST(ReadStudyFile, RefusesMistakesNamingFileLineAndKey) {
     struct Case {
         std::string text;
@@ -188,6 +197,22 @@ TEST(ReadStudyFile, RefusesMistakesNamingFileLineAndKey) {
          "not 0."},
         {smoke + "[criteria]\nlayer-temperature = 600\n",
          ":3: criteria.layer-temperature: needs a list of numbers."},
+        {smoke + "[vary]\nroom-height = { values = [" + Numbers(11) +
+             "] }\nfloor-area = { values = [" + Numbers(10) + "] }\nloss-fraction = { values = [" +
+             Numbers(10) + "] }\n",
+         ": vary: the study has more than 1000 grid points (the numbers of values of its grids "
+         "multiplied); split it into several studies."},
+        {smoke + "[vary]\nroom-height = { values = [" + Numbers(10) +
+             "] }\nfloor-area = { values = [" + Numbers(10) + "] }\nloss-fraction = { values = [" +
+             Numbers(10) + "] }\n",
+         ""},
+        {smoke + "[criteria]\ninterface-height = [" + Numbers(11) + "]\n",
+         ":3: criteria.interface-height: at most 10 values; each adds a column, statistics and a "
+         "plot."},
+        {smoke + "[criteria]\nlayer-temperature = [" + Numbers(11, 100) + "]\n",
+         ":3: criteria.layer-temperature: at most 10 values; each adds a column, statistics and a "
+         "plot."},
+        {smoke + "[criteria]\nlayer-temperature = [" + Numbers(10, 100) + "]\n", ""},
         {smoke + "runs = 600000\n[vary]\nroom-height = { values = [3, 4] }\n",
          ": runs: the study has more than 1000000 runs (grid points times runs); split it into "
          "several studies."},

@@ -150,7 +150,7 @@ TEST(MergeStudyShards, RefusesWhatItCannotShowToBeTheStudys) {
              EditJson(p + "/shard.json",
                       [](auto& j) { j["grid_points"] = nlohmann::ordered_json::array(); });
          },
-         notShard + ": its field grid_points must be a list of 1 to 1000000 objects."},
+         notShard + ": its field grid_points must be a list of 1 to 1000 objects."},
         {"a negative seed",
          [&](auto& p) { EditJson(p + "/shard.json", [](auto& j) { j["study"]["seed"] = -1; }); },
          notShard + ": its field study.seed must be a whole number from 0 to 9223372036854775807."},
