@@ -477,6 +477,14 @@ TEST_F(StudyCommand, AnOutputThatWouldReplaceAnInputIsRefusedBeforeAnyRun) {
                                                 "loss-fraction = { uniform = [0.5, 0.7] }\n");
     const std::string table = Write("table.toml", smoke + "fire = \"out/runs.csv\"\n");
     const std::string nothing = " Nothing was written.\n";
+    const std::string removes = "the study's outputs (a run first removes an earlier study's)";
+    fs::create_directories(In("dir/plots"));
+    fs::copy_file(In("plain.toml"), In("dir/summary.json"));
+    fs::copy_file(In("plain.toml"), In("dir/shard.json"));
+    fs::copy_file(In("medium-tsquared-1mw.fir"), In("dir/plots/fire.png"));
+    fs::copy_file(In("medium-tsquared-1mw.fir"), In("dir/medium-tsquared-1mw.fir"));
+    const std::string fireInPlots =
+        Write("plots-fire.toml", smoke + "fire = \"dir/plots/fire.png\"\n");
     const struct {
         std::string arguments;
         std::string message;
@@ -495,6 +503,22 @@ TEST_F(StudyCommand, AnOutputThatWouldReplaceAnInputIsRefusedBeforeAnyRun) {
          table + "'s fire " + In("out/runs.csv") + " and -o " + In("out/runs.csv") +
              " are the same file: writing the runs table would destroy a fire file of the study." +
              nothing},
+        // A shard run removes summary.json and summary.md, a whole run shard.json,
+        // a run the reports and temporary files of an earlier study.
+        {"study " + Quoted(In("dir/summary.json")) + " --shard 1/2 -o " + Quoted(In("dir")),
+         "the study file " + In("dir/summary.json") + " and -o " + In("dir/summary.json") +
+             " are the same file: writing " + removes + " would destroy the study file." + nothing},
+        {"study " + Quoted(In("dir/shard.json")) + " -o " + Quoted(In("dir")),
+         "the study file " + In("dir/shard.json") + " and -o " + In("dir/shard.json") +
+             " are the same file: writing " + removes + " would destroy the study file." + nothing},
+        {"study " + Quoted(fireInPlots) + " -o " + Quoted(In("dir")),
+         fireInPlots + "'s fire " + In("dir/plots/fire.png") + " and -o " +
+             In("dir/plots/fire.png") + " are the same file: writing " + removes +
+             " would destroy a fire file of the study." + nothing},
+        {"study " + Quoted(kept) + " -o " + Quoted(In("prev")),
+         kept + "'s from " + In("prev/reports/run-2.sof") + " and -o " +
+             In("prev/reports/run-2.sof") + " are the same file: writing " + removes +
+             " would destroy a saved report the study starts from." + nothing},
         {"study merge " + Quoted(In("p1")) + " " + Quoted(In("p2")) + " -o " + Quoted(In("p2")),
          "the shard " + In("p2/runs.csv") + " and -o " + In("p2/runs.csv") +
              " are the same file: writing the runs table would destroy a shard's runs table." +
