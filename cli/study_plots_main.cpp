@@ -42,6 +42,10 @@ std::optional<std::string> WriteStudyPlots(const std::string& directory) {
     if (summary.is_discarded() || !summary.contains("grid_points")) {
         return "The file " + summaryPath + " is not the summary.json of a study.";
     }
+    if (auto problem = vorla::cli::CheckStudyPlotData(std::get<vorla::study::RunsTable>(runs),
+                                                      summary, runsPath, summaryPath)) {
+        return problem;
+    }
 
     const std::filesystem::path folder = std::filesystem::path(directory) / "plots";
     std::error_code error;
