@@ -12,6 +12,7 @@
 #include "study/runs_table.h"
 #include "study/study_runner.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <ostream>
@@ -54,6 +55,34 @@ int Fail(std::ostream& err, const std::string& sentence) {
     return kExitFileProblem;
 }
 
+// The first option given more than once: the last would win silently, and a
+// script that names two output folders or two thread counts means neither.
+std::optional<std::string> RepeatedOption(std::span<const std::string> args,
+                                          std::span<const OptionSpec> known) {
+    std::vector<std::string_view> seen;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string_view word = args[i];
+        const std::string_view name = word.substr(0, word.starts_with("--") ? word.find('=') : 2);
+        const auto option = std::find_if(known.begin(), known.end(), [&](const OptionSpec& s) {
+            return s.name == word || s.name == name;
+        });
+        // A flag given twice means what it means once.
+        if (word.size() < 2 || word[0] != '-' || option == known.end() || !option->takesValue) {
+            continue;
+        }
+        if (std::find(seen.begin(), seen.end(), option->name) != seen.end()) {
+            return "the option " + std::string(option->name) +
+                   " is given more than once; give "
+                   "it once.";
+        }
+        seen.push_back(option->name);
+        if (word.find('=') == std::string_view::npos) {
+            ++i; // its value, which may itself start with a dash
+        }
+    }
+    return std::nullopt;
+}
+
 // The parsed options, or the exit status once --help, --version or a wrong word
 // has been answered.
 std::variant<ParsedOptions, int> ParseStudyOptions(std::span<const std::string> args,
@@ -63,6 +92,9 @@ std::variant<ParsedOptions, int> ParseStudyOptions(std::span<const std::string> 
     auto parsed = ParseOptions(args, known);
     if (const auto* problem = std::get_if<std::string>(&parsed)) {
         return Refuse(err, *problem);
+    }
+    if (const auto repeated = RepeatedOption(args, known)) {
+        return Refuse(err, *repeated);
     }
     auto& options = std::get<ParsedOptions>(parsed);
     if (options.Has("--help") || options.Has("-h")) {

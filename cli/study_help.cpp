@@ -99,7 +99,8 @@ const std::string_view kStudyMergeHelp =
     "shard and the line.\n"
     "\n"
     "Exit status: 0 done, 1 a shard could not be read or was refused, an output\n"
-    "could not be written, or no run of the study ran, 2 a wrong option or an output folder that would replace\n"
+    "could not be written, or no run of the study ran, 2 a wrong option or an output folder that "
+    "would replace\n"
     "a shard's files.\n";
 
 } // namespace vorla::cli

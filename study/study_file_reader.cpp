@@ -89,6 +89,18 @@ std::optional<double> NumberOf(const toml::node& node) {
     return std::nullopt;
 }
 
+// A text with a control character (a line break, NUL, ESC): written into
+// every report's header and into summary.md, it would split their lines or
+// reach a terminal as a command.
+bool HasControlCharacter(std::string_view text) {
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) {
+            return true;
+        }
+    }
+    return false;
+}
+
 std::string Quoted(std::string_view text) {
     return "\"" + std::string(text) + "\"";
 }
@@ -267,6 +279,11 @@ void Reader::ReadBase(const toml::node& node) {
         if (!text || !option->is_string()) {
             Fail(option->source(), key, "must be a text in quotes.");
         }
+        if (HasControlCharacter(*text)) {
+            Fail(option->source(), key,
+                 "must be one line without control characters (a line break, a tab, NUL or "
+                 "ESC).");
+        }
         if (!textOption->Values.empty() &&
             std::find(textOption->Values.begin(), textOption->Values.end(), *text) ==
                 textOption->Values.end()) {
@@ -314,6 +331,10 @@ std::vector<StudyValue> Reader::Entries(const toml::node& node, const std::strin
             const auto* name = element.as_string();
             if (name == nullptr) {
                 Fail(element.source(), key, "needs " + wanted + ".");
+            }
+            if (HasControlCharacter(name->get())) {
+                Fail(element.source(), key,
+                     "a fire file name must be one line without control characters.");
             }
             ReadFire(name->get(), element.source(), key);
             values.emplace_back(name->get());
@@ -529,6 +550,10 @@ std::string Study::ResolvedPath(const std::string& path) const {
 }
 
 std::variant<Study, std::string> ParseStudy(std::string_view text, const std::string& path) {
+    if (HasControlCharacter(std::filesystem::path(path).filename().string())) {
+        return path + ": the study file's name holds a line break or another control character, "
+                      "which would split the summary's heading; rename the file.";
+    }
     Study study;
     study.FilePath = path;
     study.FileDigest = Sha256Hex(text);

@@ -76,6 +76,11 @@ bool IsStudyReportName(const std::string& name) {
 std::optional<std::string> MakeOutputDirectory(const std::string& directory, bool reports) {
     std::error_code error;
     const fs::path path = reports ? fs::path(directory) / "reports" : fs::path(directory);
+    if (fs::is_symlink(fs::symlink_status(directory, error)) && !fs::exists(directory, error)) {
+        return "The folder " + directory + " could not be created (it is a link to " +
+               fs::read_symlink(directory, error).string() +
+               ", which does not exist; create that folder or name another).";
+    }
     fs::create_directories(path, error);
     if (error || !fs::is_directory(path)) {
         return "The folder " + path.string() + " could not be created (" +

@@ -128,8 +128,12 @@ class ShardRun {
             }
             if (auto problem = DoRun(runs_[k], lines_[k])) {
                 std::lock_guard lock(mutex_);
-                if (!failure_) {
+                // Runs are taken in order and a taken run always finishes, so
+                // the lowest failing run is always among those that ran: the
+                // message does not depend on which thread failed first.
+                if (!failure_ || k < failedAt_) {
                     failure_ = std::move(problem);
+                    failedAt_ = k;
                 }
                 stop_ = true;
             }
@@ -196,6 +200,7 @@ class ShardRun {
     std::condition_variable changed_;
     unsigned finished_ = 0;
     std::optional<std::string> failure_;
+    std::size_t failedAt_ = 0;
 };
 
 } // namespace

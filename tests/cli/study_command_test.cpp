@@ -298,6 +298,7 @@ TEST_F(StudyCommand, WrongOptionsAndUnreadableFilesHaveTheUsualExitStatus) {
         int status;
         std::string message;
     };
+    fs::create_symlink(In("nowhere/folder"), In("dangling"));
     const Case cases[] = {
         {"study", 2, "vorla study: name the study file."},
         {"study " + Quoted(study) + " -j 0", 2, "the value of -j must be a whole number"},
@@ -309,6 +310,16 @@ TEST_F(StudyCommand, WrongOptionsAndUnreadableFilesHaveTheUsualExitStatus) {
          "18446744073709551615."},
         {"study " + Quoted(study) + " --shard 1/2", 2, "must be at most 1, not 2."},
         {"study " + Quoted(study) + " --progress --no-progress", 2, "cannot be given together"},
+        {"study " + Quoted(study) + " -o a -o b", 2,
+         "vorla study: the option -o is given more than once; give it once."},
+        {"study " + Quoted(study) + " -j 2 -j 3", 2, "the option -j is given more than once"},
+        {"study " + Quoted(study) + " --shard=1/1 --shard 1/1", 2,
+         "the option --shard is given more than once"},
+        {"study merge a b -o " + Quoted(In("m")) + " -o " + Quoted(In("n")), 2,
+         "vorla study: the option -o is given more than once; give it once."},
+        {"study " + Quoted(study) + " -o " + Quoted(In("dangling")), 1,
+         "vorla study: The folder " + In("dangling") + " could not be created (it is a link to " +
+             In("nowhere/folder") + ", which does not exist; create that folder or name another)."},
         {"study " + Quoted(study) + " --seed 3", 2, "Unknown option --seed."},
         {"study " + Quoted(study) + " other.toml", 2, "unexpected argument \"other.toml\""},
         {"study " + Quoted(In("none.toml")), 1, "the study file cannot be opened"},

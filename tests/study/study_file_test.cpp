@@ -112,6 +112,8 @@ TEST(ReadStudyFile, RefusesMistakesNamingFileLineAndKey) {
         "some samples would overflow (go beyond the largest number, about 1.8e308); narrow the "
         "distribution.";
     const std::string room = "model = \"compartment\"\n";
+    const std::string kOneLine =
+        "must be one line without control characters (a line break, a tab, NUL or ESC).";
     const Case cases[] = {
         {"model = \"zone\"\n", ":1: model: must be \"compartment\" or \"smoke\"."},
         {"runs = 10\n", ": model: missing; write model = \"compartment\" or model = \"smoke\"."},
@@ -129,6 +131,13 @@ TEST(ReadStudyFile, RefusesMistakesNamingFileLineAndKey) {
         {smoke + "[base]\nfloor-area = nan\n", ":3: base.floor-area: must be a number."},
         {smoke + "[base]\ntitle = 3\n", ":3: base.title: must be a text in quotes."},
         {smoke + "[base]\nunits = \"imperial\"\n", ":3: base.units: must be \"si\" or \"us\"."},
+        {smoke + "[base]\ntitle = \"Office\\nfloor 2\"\n", ":3: base.title: " + kOneLine},
+        {smoke + "[base]\ntitle = \"Office\\u0000\"\n", ":3: base.title: " + kOneLine},
+        {smoke + "[base]\ntitle = \"\\u001b[31mOffice\"\n", ":3: base.title: " + kOneLine},
+        {smoke + "[base]\noutput-name = \"a\\rb.sof\"\n", ":3: base.output-name: " + kOneLine},
+        {smoke + "[base]\ntitle = \"Office \u00e9t\u00e9 \u2013 2\"\n", ""},
+        {smoke + "[vary]\nfire = { values = [\"slow\\n.fir\"] }\n",
+         ":3: vary.fire.values: a fire file name must be one line without control characters."},
         {smoke + "[vary]\ntitle = { values = [\"a\"] }\n",
          ":3: vary.title: not an input a study can vary; vorla smoke varies floor-area, "
          "room-height, fire-height, loss-fraction, run-time and fire."},
@@ -271,6 +280,11 @@ TEST(ReadStudyFile, RefusesFilesThatCannotBeUsedBeforeAnyRun) {
         EXPECT_EQ(std::get<std::string>(read).substr(0, path.size() + c.message.size()),
                   path + c.message);
     }
+    // The file's name heads summary.md: a line break in it would split the heading.
+    const std::string broken = folder.Write("office\nplan.toml", "model = \"smoke\"\n");
+    EXPECT_EQ(std::get<std::string>(ReadStudyFile(broken)),
+              broken + ": the study file's name holds a line break or another control character, "
+                       "which would split the summary's heading; rename the file.");
     const auto missing = ReadStudyFile(folder.Path("nowhere.toml"));
     EXPECT_EQ(std::get<std::string>(missing),
               folder.Path("nowhere.toml") +

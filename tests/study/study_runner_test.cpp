@@ -7,12 +7,14 @@
 #include "study_test_files.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <map>
 #include <mutex>
 #include <nlohmann/json.hpp>
 #include <stdexcept>
+#include <thread>
 
 namespace vorla::study {
 namespace {
@@ -265,6 +267,23 @@ TEST(RunStudy, ReportsProgressAndFailures) {
     EXPECT_EQ(RunStudy(study, failing, RunnerOptions{}, folder.Path("failed")),
               "Run 10 of the study failed: out of memory");
     EXPECT_FALSE(std::filesystem::exists(folder.Path("failed/runs.csv")));
+
+    // Two runs fail: the lower is reported however the threads finish, even
+    // when the higher fails long before it.
+    const RunCallback twoFail = [](const RunRequest& request) -> RunOutcome {
+        if (request.Run == 2) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            throw std::runtime_error("third");
+        }
+        if (request.Run == 59) {
+            throw std::runtime_error("sixtieth");
+        }
+        return FakeRoom(request);
+    };
+    RunnerOptions four;
+    four.Threads = 4;
+    EXPECT_EQ(RunStudy(study, twoFail, four, folder.Path("two-failed")),
+              "Run 3 of the study failed: third");
 
     folder.Write("file", "");
     EXPECT_EQ(RunStudy(study, FakeRoom, RunnerOptions{}, folder.Path("file")),
