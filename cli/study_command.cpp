@@ -174,14 +174,16 @@ std::optional<RunsCount> RunsReport(const std::string& directory) {
 }
 
 // The lines printed when a study or a merge ends, and its exit status: a study
-// of which no run ran has nothing to summarise, which a script must see.
-int EndOfStudy(const std::string& directory, std::ostream& out, std::ostream& err) {
+// of which no run ran has nothing to summarise, which a script must see. A
+// shard is only a part (all of its runs may lie in one refused grid point), so
+// the whole study is judged when the shards are merged.
+int EndOfStudy(const std::string& directory, bool whole, std::ostream& out, std::ostream& err) {
     const auto report = RunsReport(directory);
     if (!report) {
         return kExitSuccess;
     }
     out << report->text;
-    if (report->runs > 0 && report->ok == 0) {
+    if (whole && report->runs > 0 && report->ok == 0) {
         return Fail(err, "no run of the study ran; the messages of the runs are in " + directory +
                              "/runs.csv.");
     }
@@ -219,7 +221,7 @@ int RunMerge(std::span<const std::string> args, std::ostream& out, std::ostream&
     if (const int status = WritePlots(*target, err); status != kExitSuccess) {
         return status;
     }
-    return EndOfStudy(*target, out, err);
+    return EndOfStudy(*target, true, out, err);
 }
 
 } // namespace
@@ -306,7 +308,7 @@ int RunStudyCommand(std::span<const std::string> args, std::ostream& out, std::o
             return status;
         }
     }
-    return EndOfStudy(directory, out, err);
+    return EndOfStudy(directory, runner.Part.Count == 1, out, err);
 }
 
 } // namespace vorla::cli

@@ -73,10 +73,11 @@ const std::string_view kStudyHelp =
     "64 MB are read back (a study within the limits writes a summary.json of a few\n"
     "MB; 1000 grid points with 20 criteria, about 12 MB).\n"
     "\n"
-    "Exit status: 0 done (rejected samples included, as long as one run ran), 1 a\n"
-    "file could not be read or written, or no run of the study ran, 2 the study\n"
-    "file or an option was refused (the message names the file, the line and the\n"
-    "key) or an output would replace an input.\n";
+    "Exit status: 0 done (rejected samples included, as long as one run of a whole\n"
+    "study ran), 1 a file could not be read or written, or no run of a whole study\n"
+    "ran (a shard is judged by the merge), 2 the study file or an option was\n"
+    "refused (the message names the file, the line and the key) or an output would\n"
+    "replace an input.\n";
 
 const std::string_view kStudyMergeHelp =
     "Usage: vorla study merge DIR... -o DIR\n"

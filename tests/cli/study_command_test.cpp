@@ -471,6 +471,18 @@ TEST_F(StudyCommand, AFireFileOfAReportThatCannotBeReadIsAFireFileErrorOfEachRun
         EXPECT_NE(fields[Column(header, "message")].find("no-such-fire.fir"), std::string::npos);
     }
     EXPECT_NE(run.out.find("3 with a fire file error"), std::string::npos) << run.out;
+
+    // A shard is a part: it succeeds, and the merge of the whole study says none ran.
+    for (const char* shard : {"1", "2"}) {
+        const auto part = Program("study " + Quoted(study) + " --no-progress --shard " + shard +
+                                  "/2 -o " + Quoted(In(std::string("s") + shard)));
+        EXPECT_EQ(part.status, 0) << part.err;
+    }
+    const auto merged = Program("study merge " + Quoted(In("s1")) + " " + Quoted(In("s2")) +
+                                " -o " + Quoted(In("merged")));
+    EXPECT_EQ(merged.status, 1) << merged.err;
+    EXPECT_EQ(merged.err, "vorla study: no run of the study ran; the messages of the runs are in " +
+                              In("merged") + "/runs.csv.\n");
 }
 
 TEST_F(StudyCommand, AnOutputThatWouldReplaceAnInputIsRefusedBeforeAnyRun) {
