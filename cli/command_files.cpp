@@ -1,5 +1,7 @@
 #include "cli/command_files.h"
 
+#include <filesystem>
+
 namespace vorla::cli {
 namespace {
 
@@ -108,6 +110,31 @@ std::optional<std::string> RefuseCommandFiles(const CommandFiles& files, std::st
         return refusal;
     }
     return SameFile(files, prefix);
+}
+
+} // namespace vorla::cli
+
+namespace vorla::cli {
+
+std::optional<UnwritableOutput> FindUnwritableOutput(const CommandFiles& files) {
+    namespace fs = std::filesystem;
+    for (const auto& file : files.Entries()) {
+        if (file.Role != FileRole::Written || file.Path.empty() || file.Path == "-") {
+            continue;
+        }
+        std::error_code error;
+        const fs::path path(file.Path);
+        const fs::path folder = path.parent_path().empty() ? fs::path(".") : path.parent_path();
+        // The words WriteFileAtomically would fail with.
+        const char* reason = fs::is_directory(path, error)      ? "Is a directory"
+                             : !fs::is_directory(folder, error) ? "No such file or directory"
+                                                                : nullptr;
+        if (reason != nullptr) {
+            return UnwritableOutput{file.Option, "The file " + file.Path +
+                                                     " could not be written (" + reason + ")."};
+        }
+    }
+    return std::nullopt;
 }
 
 } // namespace vorla::cli

@@ -47,4 +47,15 @@ class CommandFiles {
 // input or as another output. Nothing when every file may be written.
 std::optional<std::string> RefuseCommandFiles(const CommandFiles& files, std::string_view prefix);
 
+// For a command whose outputs are single files: the first output that names a
+// folder or lies in a folder that does not exist, with the sentence writing it
+// would fail with, so that the command stops before it writes anything rather
+// than after its first outputs. Nothing when each can be written as far as can
+// be told.
+struct UnwritableOutput {
+    std::string Option; // as in CommandFile: "-o", "--csv", ...
+    std::string Sentence;
+};
+std::optional<UnwritableOutput> FindUnwritableOutput(const CommandFiles& files);
+
 } // namespace vorla::cli

@@ -147,6 +147,12 @@ int RunCompartmentCommand(std::span<const std::string> args, std::ostream& out, 
         err << *refusal;
         return kExitInputRejected;
     }
+    // Every output is checked before the first is written.
+    if (const auto unwritable = FindUnwritableOutput(files)) {
+        err << (unwritable->Option == "--csv" ? kPrefix : "vorla: ") << unwritable->Sentence
+            << "\n";
+        return kExitFileProblem;
+    }
     // The unit system is judged before the flashover answer, then the inputs.
     const auto units = UnitsOption(OptionText(options, "units"));
     if (const auto* problem = std::get_if<std::string>(&units)) {
@@ -169,6 +175,9 @@ int RunCompartmentCommand(std::span<const std::string> args, std::ostream& out, 
     const auto detectionOptions = ReadDetectionOptions(options, kPrefix);
     if (const auto* stop = std::get_if<CommandStop>(&detectionOptions)) {
         return Stop(*stop, err);
+    }
+    if (const auto note = UnusedCriteriaNote(options, std::get<KeyResultsOptions>(keyOptions))) {
+        err << kPrefix << *note;
     }
     auto inputs = CompartmentInputs(options);
     if (const auto* stop = std::get_if<CommandStop>(&inputs)) {

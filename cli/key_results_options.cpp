@@ -57,6 +57,21 @@ std::optional<CommandStop> RefuseHeightsOutsideTheRoom(const KeyResultsOptions& 
     return std::nullopt;
 }
 
+std::optional<std::string> UnusedCriteriaNote(const OptionTexts& options,
+                                              const KeyResultsOptions& request) {
+    if (request.JsonPath || request.CsvPath) {
+        return std::nullopt;
+    }
+    for (const char* name : {"criteria-height", "criteria-temperature"}) {
+        if (OptionText(options, name)) {
+            return std::string("--") + name +
+                   " only changes the key results of --summary and --summary-csv, and neither "
+                   "was given; it is not used.\n";
+        }
+    }
+    return std::nullopt;
+}
+
 void AddKeyResultsOutputs(const KeyResultsOptions& request, const KeyResults& keys,
                           std::span<const RunInput> inputs, std::vector<CommandOutput>& outputs) {
     if (request.JsonPath) {

@@ -36,6 +36,12 @@ std::variant<KeyResultsOptions, CommandStop> ReadKeyResultsOptions(const OptionT
 std::optional<CommandStop> RefuseHeightsOutsideTheRoom(const KeyResultsOptions& request,
                                                        double roomHeightM, std::string_view prefix);
 
+// The line a model command prints on standard error (and goes on) when criteria
+// are given but no key results file is asked for: they would change nothing,
+// and a user who typed them expects them to have been used.
+std::optional<std::string> UnusedCriteriaNote(const OptionTexts& options,
+                                              const KeyResultsOptions& request);
+
 // One text a model command writes: the report, --csv, --summary, --summary-csv.
 struct CommandOutput {
     std::string Option; // without dashes: "o", "csv", "summary", "summary-csv"

@@ -137,6 +137,11 @@ int RunSmokeCommand(std::span<const std::string> args, std::ostream& out, std::o
         err << *refusal;
         return kExitInputRejected;
     }
+    // Every output is checked before the first is written.
+    if (const auto unwritable = FindUnwritableOutput(files)) {
+        err << "vorla: " << unwritable->Sentence << "\n";
+        return kExitFileProblem;
+    }
     const auto keyOptions = ReadKeyResultsOptions(options, kPrefix);
     if (const auto* stop = std::get_if<CommandStop>(&keyOptions)) {
         return Stop(*stop, err);
@@ -148,6 +153,9 @@ int RunSmokeCommand(std::span<const std::string> args, std::ostream& out, std::o
     const auto detectionOptions = ReadDetectionOptions(options, kPrefix);
     if (const auto* stop = std::get_if<CommandStop>(&detectionOptions)) {
         return Stop(*stop, err);
+    }
+    if (const auto note = UnusedCriteriaNote(options, std::get<KeyResultsOptions>(keyOptions))) {
+        err << kPrefix << *note;
     }
     auto inputs = SmokeInputs(options);
     if (const auto* stop = std::get_if<CommandStop>(&inputs)) {

@@ -2,6 +2,7 @@
 
 #include "cli/option_parser.h"
 #include "cli/study_files.h"
+#include "cli/study_from_reports.h"
 #include "cli/study_help.h"
 #include "cli/study_plotter.h"
 #include "cli/study_progress.h"
@@ -11,6 +12,7 @@
 #include "study/runs_table.h"
 #include "study/study_runner.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <ostream>
@@ -53,6 +55,34 @@ int Fail(std::ostream& err, const std::string& sentence) {
     return kExitFileProblem;
 }
 
+// The first option given more than once: the last would win silently, and a
+// script that names two output folders or two thread counts means neither.
+std::optional<std::string> RepeatedOption(std::span<const std::string> args,
+                                          std::span<const OptionSpec> known) {
+    std::vector<std::string_view> seen;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string_view word = args[i];
+        const std::string_view name = word.substr(0, word.starts_with("--") ? word.find('=') : 2);
+        const auto option = std::find_if(known.begin(), known.end(), [&](const OptionSpec& s) {
+            return s.name == word || s.name == name;
+        });
+        // A flag given twice means what it means once.
+        if (word.size() < 2 || word[0] != '-' || option == known.end() || !option->takesValue) {
+            continue;
+        }
+        if (std::find(seen.begin(), seen.end(), option->name) != seen.end()) {
+            return "the option " + std::string(option->name) +
+                   " is given more than once; give "
+                   "it once.";
+        }
+        seen.push_back(option->name);
+        if (word.find('=') == std::string_view::npos) {
+            ++i; // its value, which may itself start with a dash
+        }
+    }
+    return std::nullopt;
+}
+
 // The parsed options, or the exit status once --help, --version or a wrong word
 // has been answered.
 std::variant<ParsedOptions, int> ParseStudyOptions(std::span<const std::string> args,
@@ -62,6 +92,9 @@ std::variant<ParsedOptions, int> ParseStudyOptions(std::span<const std::string> 
     auto parsed = ParseOptions(args, known);
     if (const auto* problem = std::get_if<std::string>(&parsed)) {
         return Refuse(err, *problem);
+    }
+    if (const auto repeated = RepeatedOption(args, known)) {
+        return Refuse(err, *repeated);
     }
     auto& options = std::get<ParsedOptions>(parsed);
     if (options.Has("--help") || options.Has("-h")) {
@@ -97,9 +130,15 @@ std::string DefaultOutputFolder(const std::string& studyPath) {
 
 // What the folder's runs.csv holds, for the lines printed when a study ends:
 // the runs by status and the distinct messages of the runs that did not run.
-std::optional<std::string> RunsReport(const std::string& directory) {
+struct RunsCount {
+    std::string text;
+    std::size_t runs = 0;
+    std::size_t ok = 0;
+};
+
+std::optional<RunsCount> RunsReport(const std::string& directory) {
     const std::string path = directory + "/runs.csv";
-    const auto file = ReadWholeFile(path);
+    const auto file = ReadWholeFile(path, study::kLargestRunsCsv);
     if (file.problem) {
         return std::nullopt;
     }
@@ -131,7 +170,24 @@ std::optional<std::string> RunsReport(const std::string& directory) {
     for (const auto& [message, count] : byMessage) {
         text += "  " + std::to_string(count) + " x " + message + "\n";
     }
-    return text;
+    return RunsCount{text, table.Lines.size(), byStatus["ok"]};
+}
+
+// The lines printed when a study or a merge ends, and its exit status: a study
+// of which no run ran has nothing to summarise, which a script must see. A
+// shard is only a part (all of its runs may lie in one refused grid point), so
+// the whole study is judged when the shards are merged.
+int EndOfStudy(const std::string& directory, bool whole, std::ostream& out, std::ostream& err) {
+    const auto report = RunsReport(directory);
+    if (!report) {
+        return kExitSuccess;
+    }
+    out << report->text;
+    if (whole && report->runs > 0 && report->ok == 0) {
+        return Fail(err, "no run of the study ran; the messages of the runs are in " + directory +
+                             "/runs.csv.");
+    }
+    return kExitSuccess;
 }
 
 int WritePlots(const std::string& directory, std::ostream& err) {
@@ -165,10 +221,7 @@ int RunMerge(std::span<const std::string> args, std::ostream& out, std::ostream&
     if (const int status = WritePlots(*target, err); status != kExitSuccess) {
         return status;
     }
-    if (const auto report = RunsReport(*target)) {
-        out << *report;
-    }
-    return kExitSuccess;
+    return EndOfStudy(*target, true, out, err);
 }
 
 } // namespace
@@ -220,12 +273,19 @@ int RunStudyCommand(std::span<const std::string> args, std::ostream& out, std::o
     if (file.problem) {
         return Fail(err, studyPath + ": the study file cannot be opened (" + *file.problem + ").");
     }
-    const auto read = study::ParseStudy(file.text, studyPath);
+    auto read = study::ParseStudy(file.text, studyPath);
     if (const auto* problem = std::get_if<std::string>(&read)) {
         err << kPrefix << *problem << "\n";
         return kExitInputRejected;
     }
-    const auto& design = std::get<study::Study>(read);
+    auto& design = std::get<study::Study>(read);
+    if (const auto problem = CheckStudyFromReports(design)) {
+        err << kPrefix << *problem << "\n";
+        return kExitInputRejected;
+    }
+    if (const auto problem = study::CheckShardOfStudy(design, runner.Part)) {
+        return Refuse(err, *problem);
+    }
     if (const auto refusal = RefuseCommandFiles(
             StudyCommandFiles(design, directory, options.Value("-o").has_value(), runner),
             kPrefix)) {
@@ -239,8 +299,8 @@ int RunStudyCommand(std::span<const std::string> args, std::ostream& out, std::o
     if (progress) {
         runner.OnProgress = [&bar](const study::StudyProgress& now) { bar.Show(now); };
     }
-    if (const auto problem =
-            study::RunStudy(design, StudyRunCallback(design.Model.Model), runner, directory)) {
+    if (const auto problem = study::RunStudy(
+            design, StudyRunCallback(design.Model.Model, design.FilePath), runner, directory)) {
         return Fail(err, *problem);
     }
     if (runner.Part.Count == 1) {
@@ -248,10 +308,7 @@ int RunStudyCommand(std::span<const std::string> args, std::ostream& out, std::o
             return status;
         }
     }
-    if (const auto report = RunsReport(directory)) {
-        out << *report;
-    }
-    return kExitSuccess;
+    return EndOfStudy(directory, runner.Part.Count == 1, out, err);
 }
 
 } // namespace vorla::cli

@@ -62,11 +62,22 @@ const std::string_view kStudyHelp =
     "                    histogram of the peak layer temperature, as SVG and PNG\n"
     "\n"
     "An output that would replace the study file, a report or fire file it reads is\n"
-    "refused before any run.\n"
+    "refused before any run. A run first removes from DIR what an earlier study or\n"
+    "merge wrote there (runs.csv, summary.json, summary.md, shard.json, plots/ and\n"
+    "the saved reports), and writes summary.json (shard.json for a shard) last, so\n"
+    "a stopped run never leaves a folder that looks finished. A reports/ folder\n"
+    "holding other files is refused.\n"
     "\n"
-    "Exit status: 0 done (rejected samples included), 1 a file could not be read or\n"
-    "written, 2 the study file or an option was refused (the message names the\n"
-    "file, the line and the key) or an output would replace an input.\n";
+    "Limits: at most 1000000 runs (grid points times runs), 1000 grid points and\n"
+    "10 values in each list of criteria; runs.csv up to 2 GB and summary.json up to\n"
+    "64 MB are read back (a study within the limits writes a summary.json of a few\n"
+    "MB; 1000 grid points with 20 criteria, about 12 MB).\n"
+    "\n"
+    "Exit status: 0 done (rejected samples included, as long as one run of a whole\n"
+    "study ran), 1 a file could not be read or written, or no run of a whole study\n"
+    "ran (a shard is judged by the merge), 2 the study file or an option was\n"
+    "refused (the message names the file, the line and the key) or an output would\n"
+    "replace an input.\n";
 
 const std::string_view kStudyMergeHelp =
     "Usage: vorla study merge DIR... -o DIR\n"
@@ -81,10 +92,16 @@ const std::string_view kStudyMergeHelp =
     "  --version         the suite's version\n"
     "\n"
     "Folders of another study, two folders of one shard, a missing shard or a\n"
-    "shard stopped before its end are refused, and nothing is written.\n"
+    "shard stopped before its end are refused, and nothing is written. Each shard's\n"
+    "shard.json records the suite's version and the SHA-256 of the study file, of\n"
+    "every fire file and report it read, and of its runs.csv: shards of another\n"
+    "version, of an edited study or fire file, a runs.csv edited by hand, or a file\n"
+    "in reports/ that is not one of the shard's reports are refused, naming the\n"
+    "shard and the line.\n"
     "\n"
-    "Exit status: 0 done, 1 a shard could not be read or was refused, or an output\n"
-    "could not be written, 2 a wrong option or an output folder that would replace\n"
+    "Exit status: 0 done, 1 a shard could not be read or was refused, an output\n"
+    "could not be written, or no run of the study ran, 2 a wrong option or an output folder that "
+    "would replace\n"
     "a shard's files.\n";
 
 } // namespace vorla::cli

@@ -1,6 +1,7 @@
 #include "cli/study_plots.h"
 
 #include "common/round_trip_text.h"
+#include "study/study_file.h"
 
 #include <algorithm>
 #include <cmath>
@@ -182,8 +183,9 @@ std::vector<plot::PlotPoint> HistogramBars(const std::vector<double>& values, do
     width = (*high - *low) / static_cast<double>(bins);
     std::vector<double> counts(bins, 0);
     for (const double value : values) {
-        auto bin = static_cast<std::size_t>((value - *low) / width);
-        counts[std::min(bin, bins - 1)] += 1;
+        const double at = (value - *low) / width;
+        const auto bin = at < static_cast<double>(bins) ? static_cast<std::size_t>(at) : bins - 1;
+        counts[bin] += 1;
     }
     std::vector<plot::PlotPoint> bars;
     for (std::size_t b = 0; b < bins; ++b) {
@@ -207,6 +209,60 @@ std::vector<std::string> StudyPlotNames(const std::vector<std::string>& header) 
     return names;
 }
 
+std::optional<std::string> CheckStudyPlotData(const study::RunsTable& table, const Json& summary,
+                                              const std::string& runsPath,
+                                              const std::string& summaryPath) {
+    const Json* points =
+        summary.is_object() && summary.contains("grid_points") ? &summary["grid_points"] : nullptr;
+    bool listed = points != nullptr && points->is_array() && !points->empty();
+    for (std::size_t p = 0; listed && p < points->size(); ++p) {
+        const Json& point = (*points)[p];
+        listed = point.is_object() && point.contains("inputs") && point["inputs"].is_object();
+    }
+    if (!listed) {
+        return "The file " + summaryPath +
+               " is not the summary.json of a study: its grid_points is not a list of grid "
+               "points with their inputs.";
+    }
+    const auto columns = FindColumns(table.Header);
+    if (!columns) {
+        return std::nullopt;
+    }
+    std::vector<std::size_t> numbers = columns->Times;
+    numbers.push_back(columns->EndTime);
+    if (columns->PeakTemperature) {
+        numbers.push_back(*columns->PeakTemperature);
+    }
+    for (std::size_t k = 0; k < table.Lines.size(); ++k) {
+        const std::string where = runsPath + ":" + std::to_string(k + 2) + ": ";
+        Run run;
+        run.Fields = study::CsvFields(table.Lines[k]);
+        if (run.Fields.size() != table.Header.size()) {
+            return where + "the line does not have the header's " +
+                   std::to_string(table.Header.size()) + " fields.";
+        }
+        if (run.Fields[columns->Status] != "ok") {
+            continue;
+        }
+        const std::string& point = run.Fields[columns->GridPoint];
+        const auto number = Number(run, columns->GridPoint);
+        if (!number || !(*number >= 1 && *number <= static_cast<double>(points->size())) ||
+            *number != std::floor(*number)) {
+            return where + "the grid point \"" + point + "\" is not a whole number from 1 to " +
+                   std::to_string(points->size()) + " (the grid points of " + summaryPath + ").";
+        }
+        for (const std::size_t column : numbers) {
+            const std::string& cell = run.Fields[column];
+            const auto value = Number(run, column);
+            if (!cell.empty() && !(value && std::abs(*value) < 1e300)) {
+                return where + table.Header[column] + " \"" + cell +
+                       "\" is not a number a run gives.";
+            }
+        }
+    }
+    return std::nullopt;
+}
+
 std::vector<StudyPlot> StudyPlots(const study::RunsTable& table, const Json& gridPoints) {
     const auto columns = FindColumns(table.Header);
     if (!columns) {
@@ -220,7 +276,9 @@ std::vector<StudyPlot> StudyPlots(const study::RunsTable& table, const Json& gri
             continue;
         }
         const auto point = Number(run, columns->GridPoint);
-        if (!point || *point < 1) {
+        // CheckStudyPlotData refuses such lines; a conversion out of range is
+        // undefined, so they are never converted.
+        if (!point || !(*point >= 1 && *point <= static_cast<double>(study::kMostRuns))) {
             continue;
         }
         run.GridPoint = static_cast<std::size_t>(*point) - 1;

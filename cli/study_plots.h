@@ -34,6 +34,17 @@ struct StudyPlot {
     plot::Plot Plot;
 };
 
+// Why the runs and the summary cannot be drawn, naming `runsPath` and the line
+// or `summaryPath` and the field, or nothing: summary.json's grid_points must be
+// a list of objects with their inputs, and every ok run's grid point a whole
+// number among them and every time and peak it gives empty or a number a run
+// can give (finite, below 1e300 in size), so that no bin or curve is reached
+// through an out-of-range conversion.
+std::optional<std::string> CheckStudyPlotData(const study::RunsTable& runs,
+                                              const nlohmann::ordered_json& summary,
+                                              const std::string& runsPath,
+                                              const std::string& summaryPath);
+
 // The plots of a study's runs; `gridPoints` is summary.json's "grid_points"
 // (their inputs name the curves). Only runs whose status is ok count.
 std::vector<StudyPlot> StudyPlots(const study::RunsTable& runs,

@@ -7,6 +7,7 @@
 #include "common/plot/offscreen_gui.h"
 #include "common/plot/plot_files.h"
 #include "common/text_file.h"
+#include "study/study_summary.h"
 
 #include <QSize>
 #include <filesystem>
@@ -25,7 +26,7 @@ constexpr QSize kPlotSize{800, 560};
 std::optional<std::string> WriteStudyPlots(const std::string& directory) {
     const std::string runsPath = directory + "/runs.csv";
     const std::string summaryPath = directory + "/summary.json";
-    const auto runsFile = ReadWholeFile(runsPath);
+    const auto runsFile = ReadWholeFile(runsPath, vorla::study::kLargestRunsCsv);
     if (runsFile.problem) {
         return "The file " + runsPath + " cannot be read (" + *runsFile.problem + ").";
     }
@@ -33,13 +34,17 @@ std::optional<std::string> WriteStudyPlots(const std::string& directory) {
     if (const auto* problem = std::get_if<std::string>(&runs)) {
         return *problem;
     }
-    const auto summaryFile = ReadWholeFile(summaryPath);
+    const auto summaryFile = ReadWholeFile(summaryPath, vorla::study::kLargestSummaryJson);
     if (summaryFile.problem) {
         return "The file " + summaryPath + " cannot be read (" + *summaryFile.problem + ").";
     }
     const Json summary = Json::parse(summaryFile.text, nullptr, false);
     if (summary.is_discarded() || !summary.contains("grid_points")) {
         return "The file " + summaryPath + " is not the summary.json of a study.";
+    }
+    if (auto problem = vorla::cli::CheckStudyPlotData(std::get<vorla::study::RunsTable>(runs),
+                                                      summary, runsPath, summaryPath)) {
+        return problem;
     }
 
     const std::filesystem::path folder = std::filesystem::path(directory) / "plots";

@@ -3,6 +3,7 @@
 #include "cli/command_output.h"
 #include "cli/model_command.h"
 #include "cli/model_inputs.h"
+#include "cli/study_from_reports.h"
 #include "cli/vorla_command.h"
 #include "common/fire_file_reader.h"
 #include "compartment/model/model_run.h"
@@ -62,7 +63,8 @@ RunOutcome Refused(RunStatus status, std::string message) {
 // Builds the inputs with `buildInputs`, finds the fire and runs `runModel`: the
 // steps both models share.
 template <class Model>
-RunOutcome RunSample(const RunRequest& request, ReportFires& fires, const Model& model) {
+RunOutcome RunSample(const RunRequest& request, ReportFires& fires, const Model& model,
+                     const std::string& studyPath) {
     OptionTexts options(request.Options.begin(), request.Options.end());
     // The run's report file stands for the command's -o: the output file the
     // report names unless the study gives an output-name.
@@ -77,7 +79,11 @@ RunOutcome RunSample(const RunRequest& request, ReportFires& fires, const Model&
     const auto& inputs = std::get<0>(built);
     std::shared_ptr<const FireTable> fire = request.Fire;
     if (!fire) {
-        auto found = fires.Get(inputs.FireFile, Model::Kind);
+        // The report's fire file, from the report's folder or the study file's:
+        // never from the current one.
+        const auto from = OptionText(options, "from").value_or("");
+        auto found =
+            fires.Get(FireOfFromReport(inputs.FireFile, from, studyPath), Model::Kind);
         if (auto* message = std::get_if<std::string>(&found)) {
             return Refused(RunStatus::FireFileError, std::move(*message));
         }
@@ -148,14 +154,16 @@ struct SmokeSteps {
 
 } // namespace
 
-study::RunCallback StudyRunCallback(ModelKind model) {
+study::RunCallback StudyRunCallback(ModelKind model, const std::string& studyPath) {
     auto fires = std::make_shared<ReportFires>();
     if (model == ModelKind::Compartment) {
-        return [fires](const RunRequest& request) {
-            return RunSample(request, *fires, CompartmentSteps{});
+        return [fires, studyPath](const RunRequest& request) {
+            return RunSample(request, *fires, CompartmentSteps{}, studyPath);
         };
     }
-    return [fires](const RunRequest& request) { return RunSample(request, *fires, SmokeSteps{}); };
+    return [fires, studyPath](const RunRequest& request) {
+        return RunSample(request, *fires, SmokeSteps{}, studyPath);
+    };
 }
 
 } // namespace vorla::cli

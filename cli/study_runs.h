@@ -6,6 +6,8 @@
 #include "common/key_results.h"
 #include "study/study_model.h"
 
+#include <string>
+
 namespace vorla::cli {
 
 // The run callback for the study's model. It may be called from several
@@ -13,7 +15,8 @@ namespace vorla::cli {
 // tables are shared read-only, and a fire file named only inside a `from`
 // report is read once, on first use, and shared as well. A `from` report that
 // cannot be read stops the study (it is an error of the study, not of one
-// sample).
-study::RunCallback StudyRunCallback(ModelKind model);
+// sample). That fire file is looked for beside the report, then beside the
+// study file at `studyPath`.
+study::RunCallback StudyRunCallback(ModelKind model, const std::string& studyPath = "");
 
 } // namespace vorla::cli

@@ -15,8 +15,8 @@ WholeFile Problem(std::string reason) {
     return {{}, std::move(reason)};
 }
 
-std::string TooLarge() {
-    return "it is larger than " + std::to_string(kLargestReadableFile / (1024 * 1024)) + " MB";
+std::string TooLarge(std::size_t largest) {
+    return "it is larger than " + std::to_string(largest / (1024 * 1024)) + " MB";
 }
 
 // Why a file of this type is not read, or nothing for a regular file.
@@ -49,6 +49,10 @@ class Descriptor {
 } // namespace
 
 WholeFile ReadWholeFile(const std::string& path) {
+    return ReadWholeFile(path, kLargestReadableFile);
+}
+
+WholeFile ReadWholeFile(const std::string& path, std::size_t largest) {
     // The type is known before the file is opened: opening some devices has
     // effects of its own.
     struct stat named {};
@@ -71,8 +75,8 @@ WholeFile ReadWholeFile(const std::string& path) {
     if (auto problem = TypeProblem(opened.st_mode)) {
         return Problem(std::move(*problem));
     }
-    if (static_cast<std::uintmax_t>(opened.st_size) > kLargestReadableFile) {
-        return Problem(TooLarge());
+    if (static_cast<std::uintmax_t>(opened.st_size) > largest) {
+        return Problem(TooLarge(largest));
     }
     // Read to the end, whatever the size said: a file that grows past the cap
     // while it is read is refused too.
@@ -80,10 +84,10 @@ WholeFile ReadWholeFile(const std::string& path) {
     std::size_t used = 0;
     for (;;) {
         if (used == text.size()) {
-            if (text.size() > kLargestReadableFile) {
-                return Problem(TooLarge());
+            if (text.size() > largest) {
+                return Problem(TooLarge(largest));
             }
-            text.resize(std::min(kLargestReadableFile + 1, text.size() + 4096));
+            text.resize(std::min(largest + 1, text.size() + 4096));
         }
         const ssize_t got = ::read(file.get(), text.data() + used, text.size() - used);
         if (got < 0) {

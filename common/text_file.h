@@ -24,4 +24,8 @@ struct WholeFile {
 // read, as is a file larger than kLargestReadableFile.
 WholeFile ReadWholeFile(const std::string& path);
 
+// The same with another cap, for the few files that grow with the work they
+// record (a design study's runs.csv).
+WholeFile ReadWholeFile(const std::string& path, std::size_t largest);
+
 } // namespace vorla

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 #include <numbers>
+#include <vector>
 
 namespace vorla::study {
 namespace {
@@ -163,6 +164,26 @@ double ValueAt(const Distribution& distribution, double u) {
         return NormalValueAt(*normal, u);
     }
     return ChoiceAt(std::get<Choice>(distribution), u);
+}
+
+} // namespace vorla::study
+
+namespace vorla::study {
+
+bool SamplesStayFinite(const Distribution& distribution) {
+    std::vector<double> probabilities = {0, 0.5, 1};
+    if (const auto* t = std::get_if<Triangular>(&distribution)) {
+        const double modeShare = (t->Mode - t->Low) / (t->High - t->Low);
+        probabilities.push_back(modeShare);
+        probabilities.push_back(std::nextafter(modeShare, 0.0));
+        probabilities.push_back(std::nextafter(modeShare, 1.0));
+    }
+    for (const double u : probabilities) {
+        if (!std::isfinite(ValueAt(distribution, u))) {
+            return false;
+        }
+    }
+    return true;
 }
 
 } // namespace vorla::study

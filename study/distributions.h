@@ -51,4 +51,10 @@ double KeptProbability(const Normal& normal);
 // and are never piled up on them. A choice gives the index of the chosen entry.
 double ValueAt(const Distribution& distribution, double u);
 
+// Whether every value ValueAt can give is a finite number. The quantiles are
+// monotone, so the ends of the open unit interval bound them; a triangular
+// distribution's square roots are also tried where their products peak (at
+// the mode), since its width can be finite while a product overflows.
+bool SamplesStayFinite(const Distribution& distribution);
+
 } // namespace vorla::study

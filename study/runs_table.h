@@ -14,6 +14,12 @@
 
 namespace vorla::study {
 
+// runs.csv grows with the study: a million runs with every input varied and
+// the most criteria take under 1 GB. This cap keeps a wrong file (/dev/zero
+// through a link, a disk image) from filling memory while leaving room for long
+// messages.
+inline constexpr std::size_t kLargestRunsCsv = std::size_t{2} * 1024 * 1024 * 1024;
+
 struct RunsTable {
     std::vector<std::string> Header;
     std::vector<std::string> Lines; // one per run in run order, without the line end

@@ -37,11 +37,19 @@ struct VariedInput {
 
 struct BaseOption {
     std::string Name;
-    StudyValue Value; // as written (paths relative to the study file)
+    StudyValue Value;       // as written (paths relative to the study file)
+    std::uint32_t Line = 0; // of a text option, for the checks made after reading
 };
 
 // Refuse studies that could not finish in any reasonable time or memory.
 inline constexpr std::size_t kMostRuns = 1'000'000;
+// summary.json holds statistics for every grid point and the plots draw a
+// curve for each: a thousand grid points with the most criteria write a
+// summary.json of about 12 MB, and the study stays near 100 MB of memory.
+inline constexpr std::size_t kMostGridPoints = 1000;
+// Each criterion adds a column to runs.csv, statistics to every grid point and
+// a plot: ten heights and ten temperatures cover any code check.
+inline constexpr std::size_t kMostCriteria = 10;
 
 struct Study {
     std::string FilePath; // as given
@@ -57,6 +65,11 @@ struct Study {
     KeyCriteria Criteria;                              // S.I.
     // Every fire file the study names, read once, by resolved path.
     std::map<std::string, std::shared_ptr<const FireTable>> Fires;
+    // SHA-256 of the study file's text and of every file it reads (fire files,
+    // `from` reports) by the name the study file writes: a shard records them,
+    // so that a merge refuses shards run with different inputs.
+    std::string FileDigest;
+    std::map<std::string, std::string> InputDigests;
 
     std::size_t GridPoints() const;
     std::size_t TotalRuns() const { return GridPoints() * SamplesPerGridPoint; }

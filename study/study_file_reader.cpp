@@ -1,12 +1,11 @@
 #include "common/fire_file_reader.h"
 #include "common/round_trip_text.h"
 #include "common/text_file.h"
+#include "study/file_digest.h"
 #include "study/study_file.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -51,6 +50,14 @@ class Reader {
     std::vector<StudyValue> Entries(const toml::node& node, const std::string& key, bool text);
     void ReadFire(const std::string& written, const toml::source_region& where,
                   const std::string& key);
+    void CheckFinite(const Distribution& distribution, const toml::source_region& where,
+                     const std::string& key) const {
+        if (!SamplesStayFinite(distribution)) {
+            Fail(where, key,
+                 "some samples would overflow (go beyond the largest number, about 1.8e308); "
+                 "narrow the distribution.");
+        }
+    }
     void CheckOpens(const std::string& written, const toml::source_region& where,
                     const std::string& key);
 
@@ -82,6 +89,18 @@ std::optional<double> NumberOf(const toml::node& node) {
         }
     }
     return std::nullopt;
+}
+
+// A text with a control character (a line break, NUL, ESC): written into
+// every report's header and into summary.md, it would split their lines or
+// reach a terminal as a command.
+bool HasControlCharacter(std::string_view text) {
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) {
+            return true;
+        }
+    }
+    return false;
 }
 
 std::string Quoted(std::string_view text) {
@@ -136,6 +155,11 @@ void Reader::Read(const toml::table& root) {
         ReadCriteria(*criteria);
     }
     const std::size_t points = study_.GridPoints();
+    if (points > kMostGridPoints) {
+        FailMissing("vary", "the study has more than " + std::to_string(kMostGridPoints) +
+                                " grid points (the numbers of values of its grids multiplied); "
+                                "split it into several studies.");
+    }
     if (points > kMostRuns || study_.SamplesPerGridPoint > kMostRuns / points) {
         FailMissing("runs", "the study has more than " + std::to_string(kMostRuns) +
                                 " runs (grid points times runs); split it into several studies.");
@@ -189,23 +213,41 @@ void Reader::ReadSettings(const toml::table& root) {
 void Reader::CheckOpens(const std::string& written, const toml::source_region& where,
                         const std::string& key) {
     const std::string path = study_.ResolvedPath(written);
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        Fail(where, key, "the file " + path + " cannot be opened (" + std::strerror(errno) + ").");
+    // A regular file of bounded size only: a FIFO would block the study here.
+    const auto file = ReadWholeFile(path);
+    if (file.problem) {
+        Fail(where, key, "the file " + path + " cannot be opened (" + *file.problem + ").");
     }
+    study_.InputDigests[written] = Sha256Hex(file.text);
 }
 
 void Reader::ReadFire(const std::string& written, const toml::source_region& where,
                       const std::string& key) {
     const std::string path = study_.ResolvedPath(written);
     if (study_.Fires.count(path) != 0) {
+        if (study_.InputDigests.count(written) == 0) {
+            // Another name for a file already read: the same bytes.
+            for (const auto& [name, digest] : study_.InputDigests) {
+                if (study_.ResolvedPath(name) == path) {
+                    study_.InputDigests[written] = digest;
+                    break;
+                }
+            }
+        }
         return;
     }
+    // The digest is of the very bytes the table is made from.
+    const auto file = ReadWholeFile(path);
+    if (file.problem) {
+        Fail(where, key,
+             DescribeFireFileError({FireFileError::Kind::CannotOpen, path, 0, *file.problem}));
+    }
     auto table = std::make_shared<FireTable>();
-    if (const auto error = ReadFireFile(path, *table)) {
+    if (const auto error = ParseFireFile(file.text, path, *table)) {
         Fail(where, key, DescribeFireFileError(*error));
     }
     study_.Fires[path] = std::move(table);
+    study_.InputDigests[written] = Sha256Hex(file.text);
 }
 
 void Reader::ReadBase(const toml::node& node) {
@@ -239,6 +281,11 @@ void Reader::ReadBase(const toml::node& node) {
         if (!text || !option->is_string()) {
             Fail(option->source(), key, "must be a text in quotes.");
         }
+        if (HasControlCharacter(*text)) {
+            Fail(option->source(), key,
+                 "must be one line without control characters (a line break, a tab, NUL or "
+                 "ESC).");
+        }
         if (!textOption->Values.empty() &&
             std::find(textOption->Values.begin(), textOption->Values.end(), *text) ==
                 textOption->Values.end()) {
@@ -253,7 +300,7 @@ void Reader::ReadBase(const toml::node& node) {
         } else if (textOption->IsPath) {
             CheckOpens(*text, option->source(), key);
         }
-        study_.Base.push_back({name, *text});
+        study_.Base.push_back({name, *text, option->source().begin.line});
     }
 }
 
@@ -286,6 +333,10 @@ std::vector<StudyValue> Reader::Entries(const toml::node& node, const std::strin
             const auto* name = element.as_string();
             if (name == nullptr) {
                 Fail(element.source(), key, "needs " + wanted + ".");
+            }
+            if (HasControlCharacter(name->get())) {
+                Fail(element.source(), key,
+                     "a fire file name must be one line without control characters.");
             }
             ReadFire(name->get(), element.source(), key);
             values.emplace_back(name->get());
@@ -380,9 +431,13 @@ VariedInput Reader::ReadVaried(const std::string& name, const toml::node& node) 
                 }
                 total += weight;
             }
-            if (choice.Weights.size() != input.Values.size() || !(total > 0) ||
-                !std::isfinite(total)) {
+            if (choice.Weights.size() != input.Values.size() || !(total > 0)) {
                 Fail(weights->source(), key + ".weights", "needs " + wanted + ".");
+            }
+            if (!std::isfinite(total)) {
+                Fail(weights->source(), key + ".weights",
+                     "the weights add up to more than the largest number (about 1.8e308); "
+                     "scale them down.");
             }
         } else {
             choice.Weights.assign(input.Values.size(), 1.0);
@@ -396,6 +451,7 @@ VariedInput Reader::ReadVaried(const std::string& name, const toml::node& node) 
             Fail(parameters.source(), kindKey, "needs two numbers [low, high], low below high.");
         }
         input.Sampled = Uniform{p[0], p[1]};
+        CheckFinite(*input.Sampled, parameters.source(), kindKey);
         return input;
     }
     if (kind == "triangular") {
@@ -406,6 +462,7 @@ VariedInput Reader::ReadVaried(const std::string& name, const toml::node& node) 
             Fail(parameters.source(), kindKey, "needs " + wanted + ".");
         }
         input.Sampled = Triangular{p[0], p[1], p[2]};
+        CheckFinite(*input.Sampled, parameters.source(), kindKey);
         return input;
     }
 
@@ -439,6 +496,7 @@ VariedInput Reader::ReadVaried(const std::string& name, const toml::node& node) 
                  RoundTripText(kept) + "); move them or the distribution.");
     }
     input.Sampled = normal;
+    CheckFinite(*input.Sampled, parameters.source(), kindKey);
     return input;
 }
 
@@ -482,6 +540,11 @@ void Reader::ReadCriteria(const toml::node& node) {
                  "unknown key; the criteria are interface-height and layer-temperature.");
         }
         const auto values = Numbers(*entry, key, "a list of numbers");
+        if (values.size() > kMostCriteria) {
+            Fail(entry->source(), key,
+                 "at most " + std::to_string(kMostCriteria) +
+                     " values; each adds a column, statistics and a plot.");
+        }
         const auto checked = heights ? CheckCriteriaHeights(values, study_.Units, name)
                                      : CheckCriteriaTemperatures(values, study_.Units, name);
         if (const auto* problem = std::get_if<std::string>(&checked)) {
@@ -522,8 +585,13 @@ std::string Study::ResolvedPath(const std::string& path) const {
 }
 
 std::variant<Study, std::string> ParseStudy(std::string_view text, const std::string& path) {
+    if (HasControlCharacter(std::filesystem::path(path).filename().string())) {
+        return path + ": the study file's name holds a line break or another control character, "
+                      "which would split the summary's heading; rename the file.";
+    }
     Study study;
     study.FilePath = path;
+    study.FileDigest = Sha256Hex(text);
     study.CriteriaHeightsAsWritten = study.Criteria.InterfaceHeightsM;
     study.CriteriaTemperaturesAsWritten = study.Criteria.LayerTemperaturesC;
     try {

@@ -2,6 +2,7 @@
 
 #include "common/atomic_file.h"
 #include "common/key_results_files.h"
+#include "common/suite_version.h"
 #include "study/runs_table.h"
 #include "study/sampling.h"
 #include "study/study_outputs.h"
@@ -127,8 +128,12 @@ class ShardRun {
             }
             if (auto problem = DoRun(runs_[k], lines_[k])) {
                 std::lock_guard lock(mutex_);
-                if (!failure_) {
+                // Runs are taken in order and a taken run always finishes, so
+                // the lowest failing run is always among those that ran: the
+                // message does not depend on which thread failed first.
+                if (!failure_ || k < failedAt_) {
                     failure_ = std::move(problem);
+                    failedAt_ = k;
                 }
                 stop_ = true;
             }
@@ -195,6 +200,7 @@ class ShardRun {
     std::condition_variable changed_;
     unsigned finished_ = 0;
     std::optional<std::string> failure_;
+    std::size_t failedAt_ = 0;
 };
 
 } // namespace
@@ -221,13 +227,27 @@ std::variant<Shard, std::string> ParseShard(std::string_view text) {
     return Shard{*index, *count};
 }
 
+std::optional<std::string> CheckShardOfStudy(const Study& study, const Shard& part) {
+    // More shards than runs would leave shards without a run, and a count near
+    // the largest integer would wrap the step from one run of the shard to the next.
+    if (part.Count > study.TotalRuns()) {
+        return "The study has " + std::to_string(study.TotalRuns()) +
+               " runs, so the N of --shard K/N must be at most " +
+               std::to_string(study.TotalRuns()) + ", not " + std::to_string(part.Count) + ".";
+    }
+    return std::nullopt;
+}
+
 std::optional<std::string> RunStudy(const Study& study, const RunCallback& run,
                                     const RunnerOptions& options, const std::string& directory) {
     if (options.Part.Index < 1 || options.Part.Index > options.Part.Count) {
         return "The shard " + std::to_string(options.Part.Index) + "/" +
                std::to_string(options.Part.Count) + " does not exist.";
     }
-    if (auto problem = MakeOutputDirectory(directory, options.KeepReports)) {
+    if (auto problem = CheckShardOfStudy(study, options.Part)) {
+        return problem;
+    }
+    if (auto problem = PrepareOutputFolder(directory, options.KeepReports)) {
         return problem;
     }
     unsigned threads = options.Threads;
@@ -241,7 +261,10 @@ std::optional<std::string> RunStudy(const Study& study, const RunCallback& run,
     RunsTable table{RunsHeader(study), shard.TakeLines()};
     const SummaryContext context = ContextOf(study);
     if (options.Part.Count > 1) {
-        return WriteShardOutputs(directory, context, options.Part.Index, options.Part.Count, table);
+        const ShardProvenance provenance{std::string(kSuiteVersion), study.FileDigest,
+                                         study.InputDigests, options.KeepReports};
+        return WriteShardOutputs(directory, context, provenance, options.Part.Index,
+                                 options.Part.Count, table);
     }
     return WriteStudyOutputs(directory, context, table);
 }

@@ -24,6 +24,9 @@ struct Shard {
 // The shard of "--shard K/N", or the sentence saying what is wrong.
 std::variant<Shard, std::string> ParseShard(std::string_view text);
 
+// Why the shard cannot be one of the study's (N above its run count), or nothing.
+std::optional<std::string> CheckShardOfStudy(const Study& study, const Shard& part);
+
 struct StudyProgress {
     std::size_t Done = 0;
     std::size_t Total = 0;

@@ -16,6 +16,11 @@ namespace vorla::study {
 
 using Json = nlohmann::ordered_json;
 
+// The largest summary.json (and shard.json) read back. A study within its
+// limits (kMostGridPoints, kMostCriteria) writes a few times less; the rest
+// is room for long lists of values in the study's settings.
+inline constexpr std::size_t kLargestSummaryJson = 64 * 1024 * 1024;
+
 // What the summary needs besides runs.csv. A shard writes it beside its part of
 // runs.csv, so that merging shards needs neither the study file nor its fires.
 struct SummaryContext {

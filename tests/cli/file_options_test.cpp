@@ -259,6 +259,54 @@ TEST_F(FileOptions, AnEmptyFileNameIsRefusedTheSameWayEverywhere) {
     }
 }
 
+// One row an output that cannot be written: the command stops before its first
+// output, with the sentence the write itself would give.
+TEST_F(FileOptions, AnOutputThatCannotBeWrittenStopsTheCommandBeforeAnyOutput) {
+    const std::string report = In("run.vof");
+    const struct {
+        std::vector<std::string> args;
+        std::string message;
+    } cases[] = {
+        {Plus(Compartment(), {"--fire", fire_, "-o", report, "--summary", In("sub")}),
+         "vorla: The file " + In("sub") + " could not be written (Is a directory).\n"},
+        {Plus(Compartment(), {"--fire", fire_, "-o", report, "--csv", In("none/run.csv")}),
+         "vorla compartment: The file " + In("none/run.csv") +
+             " could not be written (No such file or directory).\n"},
+        {Plus(Compartment(), {"--fire", fire_, "-o", In("sub")}),
+         "vorla: The file " + In("sub") + " could not be written (Is a directory).\n"},
+        {Plus(Smoke(), {"--fire", fire_, "-o", In("shop.sof"), "--summary-csv", In("sub")}),
+         "vorla: The file " + In("sub") + " could not be written (Is a directory).\n"},
+    };
+    for (const auto& c : cases) {
+        const auto before = Snapshot(folder_.Path());
+        const auto result = Vorla(c.args);
+        EXPECT_EQ(result.status, kExitFileProblem) << c.message;
+        EXPECT_EQ(result.err, c.message);
+        EXPECT_EQ(Snapshot(folder_.Path()), before) << c.message;
+    }
+}
+
+// Criteria change only the key results files: given without one, they are
+// named as unused and the run goes on.
+TEST_F(FileOptions, CriteriaWithoutAKeyResultsFileAreNamedAsUnused) {
+    const auto note = [](const std::string& command, const std::string& option) {
+        return "vorla " + command + ": " + option +
+               " only changes the key results of --summary and --summary-csv, and neither was "
+               "given; it is not used.\n";
+    };
+    const auto room = Vorla(
+        Plus(Compartment(), {"--fire", fire_, "-o", In("a.vof"), "--criteria-height", "1.5"}));
+    EXPECT_EQ(room.status, kExitSuccess);
+    EXPECT_EQ(room.err, note("compartment", "--criteria-height"));
+    const auto shop =
+        Vorla(Plus(Smoke(), {"--fire", fire_, "-o", In("b.sof"), "--criteria-temperature", "100"}));
+    EXPECT_EQ(shop.status, kExitSuccess);
+    EXPECT_EQ(shop.err, note("smoke", "--criteria-temperature"));
+    const auto used = Vorla(Plus(Smoke(), {"--fire", fire_, "-o", In("c.sof"), "--summary",
+                                           In("c.json"), "--criteria-temperature", "100"}));
+    EXPECT_EQ(used.err, "");
+}
+
 TEST_F(FileOptions, TextsWrittenAsOneLineRefuseLineBreaks) {
     const struct {
         std::vector<std::string> args;

@@ -302,13 +302,28 @@ TEST_F(StudyCommand, WrongOptionsAndUnreadableFilesHaveTheUsualExitStatus) {
         int status;
         std::string message;
     };
+    fs::create_symlink(In("nowhere/folder"), In("dangling"));
     const Case cases[] = {
         {"study", 2, "vorla study: name the study file."},
         {"study " + Quoted(study) + " -j 0", 2, "the value of -j must be a whole number"},
         {"study " + Quoted(study) + " -j many", 2, "the value of -j must be a whole number"},
         {"study " + Quoted(study) + " --shard 4/3", 2, "--shard must be K/N"},
         {"study " + Quoted(study) + " --shard 1", 2, "--shard must be K/N"},
+        {"study " + Quoted(study) + " --shard 5/18446744073709551615", 2,
+         "vorla study: The study has 1 runs, so the N of --shard K/N must be at most 1, not "
+         "18446744073709551615."},
+        {"study " + Quoted(study) + " --shard 1/2", 2, "must be at most 1, not 2."},
         {"study " + Quoted(study) + " --progress --no-progress", 2, "cannot be given together"},
+        {"study " + Quoted(study) + " -o a -o b", 2,
+         "vorla study: the option -o is given more than once; give it once."},
+        {"study " + Quoted(study) + " -j 2 -j 3", 2, "the option -j is given more than once"},
+        {"study " + Quoted(study) + " --shard=1/1 --shard 1/1", 2,
+         "the option --shard is given more than once"},
+        {"study merge a b -o " + Quoted(In("m")) + " -o " + Quoted(In("n")), 2,
+         "vorla study: the option -o is given more than once; give it once."},
+        {"study " + Quoted(study) + " -o " + Quoted(In("dangling")), 1,
+         "vorla study: The folder " + In("dangling") + " could not be created (it is a link to " +
+             In("nowhere/folder") + ", which does not exist; create that folder or name another)."},
         {"study " + Quoted(study) + " --seed 3", 2, "Unknown option --seed."},
         {"study " + Quoted(study) + " other.toml", 2, "unexpected argument \"other.toml\""},
         {"study " + Quoted(In("none.toml")), 1, "the study file cannot be opened"},
@@ -329,6 +344,64 @@ TEST_F(StudyCommand, WrongOptionsAndUnreadableFilesHaveTheUsualExitStatus) {
     EXPECT_NE(Program("study merge --help").out.find("Usage: vorla study merge DIR... -o DIR"),
               std::string::npos);
     EXPECT_NE(Program("--help").out.find("  study "), std::string::npos);
+}
+
+// One row a `from` that is not a report of the study's model: refused when the
+// study is read, exit 2, naming the study file's line and the key.
+TEST_F(StudyCommand, AFromThatIsNotAReportOfTheModelIsRefusedWhenTheStudyIsRead) {
+    fs::copy_file(kExamples + "/shop-sofa-fire.sof", In("shop.sof"));
+    fs::copy_file(kExamples + "/office-sofa-fire.vof", In("office.vof"));
+    const struct {
+        std::string model;
+        std::string from;
+        std::string message;
+    } cases[] = {
+        {"compartment", "/etc/passwd",
+         ":3: base.from: /etc/passwd is not a report saved by VORLA-XW or vorla compartment"},
+        {"compartment", In("shop.sof"),
+         ":3: base.from: " + In("shop.sof") +
+             " is not a report saved by VORLA-XW or vorla compartment"},
+        {"smoke", In("office.vof"),
+         ":3: base.from: " + In("office.vof") +
+             " is not a report saved by SKEVA-XW or vorla smoke"},
+        {"smoke", "/tmp", ":3: base.from: the file /tmp cannot be opened (it is a folder)."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.from);
+        const std::string study =
+            Write("from.toml", "model = \"" + c.model + "\"\n[base]\nfrom = \"" + c.from + "\"\n");
+        const auto run = Program("study " + Quoted(study) + " --no-progress");
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.err.rfind("vorla study: " + study + c.message, 0), 0u) << run.err;
+        EXPECT_FALSE(fs::exists(In("from-results")));
+    }
+}
+
+// A study gives the same runs from whatever folder it is run: the fire file a
+// `from` report names is looked for beside the report.
+TEST_F(StudyCommand, AStudyRunsTheSameFromAnyFolder) {
+    fs::create_directories(In("project/reports"));
+    fs::create_directories(In("elsewhere"));
+    fs::copy_file(In("medium-tsquared-1mw.fir"), In("project/reports/medium-tsquared-1mw.fir"));
+    fs::copy_file(kExamples + "/shop-sofa-fire.sof", In("project/reports/shop.sof"));
+    fs::remove(In("medium-tsquared-1mw.fir"));
+    const std::string study =
+        Write("project/shop.toml", "model = \"smoke\"\nruns = 2\n[base]\nfrom = "
+                                   "\"reports/shop.sof\"\n[vary]\nloss-fraction = { uniform = "
+                                   "[0.5, 0.7] }\n");
+    std::vector<std::string> csvs;
+    for (const std::string& folder : {In("project"), In("elsewhere"), In(".")}) {
+        const std::string out = In("out-" + std::to_string(csvs.size()));
+        const std::string command = "cd " + Quoted(folder) + " && '" + VORLA_EXECUTABLE +
+                                    "' study " + Quoted(study) + " --no-progress -o " +
+                                    Quoted(out) + " >/dev/null 2>&1";
+        const int status = std::system(command.c_str());
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), 0) << folder;
+        csvs.push_back(ReadFile(out + "/runs.csv"));
+        EXPECT_NE(csvs.back().find(",ok,"), std::string::npos) << csvs.back();
+        EXPECT_EQ(csvs.back(), csvs.front()) << folder;
+    }
 }
 
 TEST_F(StudyCommand, RejectedSamplesAreCountedAndListedWithTheChecksMessage) {
@@ -389,7 +462,10 @@ TEST_F(StudyCommand, AFireFileOfAReportThatCannotBeReadIsAFireFileErrorOfEachRun
         Write("from.toml", "model = \"smoke\"\nruns = 3\n[base]\nfrom = \"room.sof\"\n"
                            "[vary]\nloss-fraction = { uniform = [0.5, 0.7] }\n");
     const auto run = Program("study " + Quoted(study) + " --no-progress -j 2");
-    ASSERT_EQ(run.status, 0) << run.err;
+    // No run ran: the outputs are written and the exit status says so.
+    ASSERT_EQ(run.status, 1) << run.err;
+    EXPECT_EQ(run.err, "vorla study: no run of the study ran; the messages of the runs are in " +
+                           In("from-results") + "/runs.csv.\n");
     const auto lines = Lines(ReadFile(In("from-results/runs.csv")));
     ASSERT_EQ(lines.size(), 4u);
     const auto header = study::CsvFields(lines[0]);
@@ -399,6 +475,18 @@ TEST_F(StudyCommand, AFireFileOfAReportThatCannotBeReadIsAFireFileErrorOfEachRun
         EXPECT_NE(fields[Column(header, "message")].find("no-such-fire.fir"), std::string::npos);
     }
     EXPECT_NE(run.out.find("3 with a fire file error"), std::string::npos) << run.out;
+
+    // A shard is a part: it succeeds, and the merge of the whole study says none ran.
+    for (const char* shard : {"1", "2"}) {
+        const auto part = Program("study " + Quoted(study) + " --no-progress --shard " + shard +
+                                  "/2 -o " + Quoted(In(std::string("s") + shard)));
+        EXPECT_EQ(part.status, 0) << part.err;
+    }
+    const auto merged = Program("study merge " + Quoted(In("s1")) + " " + Quoted(In("s2")) +
+                                " -o " + Quoted(In("merged")));
+    EXPECT_EQ(merged.status, 1) << merged.err;
+    EXPECT_EQ(merged.err, "vorla study: no run of the study ran; the messages of the runs are in " +
+                              In("merged") + "/runs.csv.\n");
 }
 
 TEST_F(StudyCommand, AnOutputThatWouldReplaceAnInputIsRefusedBeforeAnyRun) {
@@ -406,14 +494,24 @@ TEST_F(StudyCommand, AnOutputThatWouldReplaceAnInputIsRefusedBeforeAnyRun) {
     fs::copy_file(kExamples + "/shop-sofa-fire.sof", In("prev/reports/run-2.sof"));
     fs::create_directories(In("out"));
     fs::copy_file(In("medium-tsquared-1mw.fir"), In("out/runs.csv"));
+    // Two runs, so that the study has two shards.
     const std::string smoke =
-        "model = \"smoke\"\n[base]\nfloor-area = 100\nroom-height = 4\nrun-time = 60\n";
+        "model = \"smoke\"\nruns = 2\n[base]\nfloor-area = 100\nroom-height = "
+        "4\nrun-time = 60\n";
     const std::string plain = Write("plain.toml", smoke + "fire = \"medium-tsquared-1mw.fir\"\n");
     const std::string kept = Write("kept.toml", "model = \"smoke\"\nruns = 3\n[base]\n"
                                                 "from = \"prev/reports/run-2.sof\"\n[vary]\n"
                                                 "loss-fraction = { uniform = [0.5, 0.7] }\n");
     const std::string table = Write("table.toml", smoke + "fire = \"out/runs.csv\"\n");
     const std::string nothing = " Nothing was written.\n";
+    const std::string removes = "the study's outputs (a run first removes an earlier study's)";
+    fs::create_directories(In("dir/plots"));
+    fs::copy_file(In("plain.toml"), In("dir/summary.json"));
+    fs::copy_file(In("plain.toml"), In("dir/shard.json"));
+    fs::copy_file(In("medium-tsquared-1mw.fir"), In("dir/plots/fire.png"));
+    fs::copy_file(In("medium-tsquared-1mw.fir"), In("dir/medium-tsquared-1mw.fir"));
+    const std::string fireInPlots =
+        Write("plots-fire.toml", smoke + "fire = \"dir/plots/fire.png\"\n");
     const struct {
         std::string arguments;
         std::string message;
@@ -432,6 +530,22 @@ TEST_F(StudyCommand, AnOutputThatWouldReplaceAnInputIsRefusedBeforeAnyRun) {
          table + "'s fire " + In("out/runs.csv") + " and -o " + In("out/runs.csv") +
              " are the same file: writing the runs table would destroy a fire file of the study." +
              nothing},
+        // A shard run removes summary.json and summary.md, a whole run shard.json,
+        // a run the reports and temporary files of an earlier study.
+        {"study " + Quoted(In("dir/summary.json")) + " --shard 1/2 -o " + Quoted(In("dir")),
+         "the study file " + In("dir/summary.json") + " and -o " + In("dir/summary.json") +
+             " are the same file: writing " + removes + " would destroy the study file." + nothing},
+        {"study " + Quoted(In("dir/shard.json")) + " -o " + Quoted(In("dir")),
+         "the study file " + In("dir/shard.json") + " and -o " + In("dir/shard.json") +
+             " are the same file: writing " + removes + " would destroy the study file." + nothing},
+        {"study " + Quoted(fireInPlots) + " -o " + Quoted(In("dir")),
+         fireInPlots + "'s fire " + In("dir/plots/fire.png") + " and -o " +
+             In("dir/plots/fire.png") + " are the same file: writing " + removes +
+             " would destroy a fire file of the study." + nothing},
+        {"study " + Quoted(kept) + " -o " + Quoted(In("prev")),
+         kept + "'s from " + In("prev/reports/run-2.sof") + " and -o " +
+             In("prev/reports/run-2.sof") + " are the same file: writing " + removes +
+             " would destroy a saved report the study starts from." + nothing},
         {"study merge " + Quoted(In("p1")) + " " + Quoted(In("p2")) + " -o " + Quoted(In("p2")),
          "the shard " + In("p2/runs.csv") + " and -o " + In("p2/runs.csv") +
              " are the same file: writing the runs table would destroy a shard's runs table." +

@@ -175,3 +175,72 @@ TEST(ProgressBar, RedrawsInPlaceAndEndsTheLineOnce) {
 
 } // namespace
 } // namespace vorla::cli
+
+namespace vorla::cli {
+namespace {
+
+// One row a runs.csv line or a summary.json the plotting program cannot draw
+// from: refused with the file and the line or field, never converted out of range.
+TEST(CheckStudyPlotData, RefusesWhatNoStudyWrites) {
+    const std::vector<std::string> header = {"run",
+                                             "grid_point",
+                                             "status",
+                                             "message",
+                                             "end_time_s",
+                                             "flashover_time_s",
+                                             "peak_layer_temperature_c"};
+    const auto two = nlohmann::ordered_json::parse(
+        R"({"grid_points": [{"inputs": {"fire": "a.fir"}}, {"inputs": {"fire": "b.fir"}}]})");
+    const std::string grid = "summary.json";
+    struct Case {
+        std::string line;
+        std::string summary;  // empty: `two`
+        std::string expected; // empty: drawn
+    };
+    const Case cases[] = {
+        {"1,1,ok,,600,300,700", "", ""},
+        {"2,2,ok,,600,,1e299", "", ""},
+        {"3,7,rejected,too big,,,", "", ""},
+        {"1,3,ok,,600,300,700", "",
+         "runs.csv:2: the grid point \"3\" is not a whole number from 1 to 2 (the grid points of "
+         "summary.json)."},
+        {"1,1e300,ok,,600,300,700", "",
+         "runs.csv:2: the grid point \"1e300\" is not a whole number from 1 to 2 (the grid points "
+         "of summary.json)."},
+        {"1,1.5,ok,,600,300,700", "",
+         "runs.csv:2: the grid point \"1.5\" is not a whole number from 1 to 2 (the grid points of "
+         "summary.json)."},
+        {"1,1,ok,,600,300,1.7976931348623157e+308", "",
+         "runs.csv:2: peak_layer_temperature_c \"1.7976931348623157e+308\" is not a number a run "
+         "gives."},
+        {"1,1,ok,,600,300,-1.7976931348623157e+308", "",
+         "runs.csv:2: peak_layer_temperature_c \"-1.7976931348623157e+308\" is not a number a run "
+         "gives."},
+        {"1,1,ok,,600,soon,700", "",
+         "runs.csv:2: flashover_time_s \"soon\" is not a number a run gives."},
+        {"1,1,ok,,inf,300,700", "", "runs.csv:2: end_time_s \"inf\" is not a number a run gives."},
+        {"1,1,ok,,600,300,700", R"({"grid_points": 2})",
+         "The file summary.json is not the summary.json of a study: its grid_points is not a list "
+         "of grid points with their inputs."},
+        {"1,1,ok,,600,300,700", R"({"grid_points": [{"inputs": 1}]})",
+         "The file summary.json is not the summary.json of a study: its grid_points is not a list "
+         "of grid points with their inputs."},
+        {"1,1,ok,,600,300,700", R"({"grid_points": [3, 4]})",
+         "The file summary.json is not the summary.json of a study: its grid_points is not a list "
+         "of grid points with their inputs."},
+    };
+    for (const auto& c : cases) {
+        const study::RunsTable table{header, {c.line}};
+        const auto summary = c.summary.empty() ? two : nlohmann::ordered_json::parse(c.summary);
+        const auto problem = CheckStudyPlotData(table, summary, "runs.csv", grid);
+        EXPECT_EQ(problem.value_or(""), c.expected) << c.line << " " << c.summary;
+        if (!problem) {
+            // What passes the check is drawn: one curve per grid point with runs.
+            const auto plots = StudyPlots(table, summary["grid_points"]);
+            EXPECT_EQ(plots.size(), 2u) << c.line;
+        }
+    }
+}
+
+} // namespace
+} // namespace vorla::cli

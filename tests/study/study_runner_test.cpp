@@ -1,98 +1,23 @@
 #include "common/key_results.h"
 #include "common/key_results_files.h"
 #include "common/round_trip_text.h"
+#include "fake_room.h"
 #include "study/runs_table.h"
 #include "study/study_runner.h"
 #include "study_test_files.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <map>
 #include <mutex>
 #include <nlohmann/json.hpp>
 #include <stdexcept>
+#include <thread>
 
 namespace vorla::study {
 namespace {
-
-std::string OptionText(const RunRequest& request, const std::string& name) {
-    for (const auto& [option, text] : request.Options) {
-        if (option == name) {
-            return text;
-        }
-    }
-    return "";
-}
-
-// A stand-in for a model: a room whose layer heats and falls at rates set by
-// the loss fraction, the floor area and the fire; big rooms are refused as a
-// model's checks would refuse them.
-RunOutcome FakeRoom(const RunRequest& request) {
-    const double loss = std::stod(OptionText(request, "loss-fraction"));
-    const double area = std::stod(OptionText(request, "floor-area"));
-    if (area > 24) {
-        return {RunStatus::Rejected, "The floor area must be at most 24 m\xc2\xb2.", {}, {}};
-    }
-    const double peak = FireRateAt(*request.Fire, 600);
-    std::vector<RunRow> rows;
-    for (int t = 0; t <= 600; t += 5) {
-        const double heating = (1 - loss) * FireRateAt(*request.Fire, t) / area;
-        rows.push_back({static_cast<double>(t), 20 + heating * t / 30,
-                        std::max(0.3, 2.4 - t * peak / 1e6 * (1 - loss)),
-                        FireRateAt(*request.Fire, t), 0.1, false});
-    }
-    RunView view;
-    view.Model = ModelKind::Compartment;
-    view.Rows = rows;
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        if (rows[i].LayerTemperatureC > 600) {
-            view.FlashoverRow = i;
-            break;
-        }
-    }
-    RunOutcome outcome;
-    outcome.Keys = ComputeKeyResults(view, *request.Fire, *request.Criteria);
-    if (request.KeepReport) {
-        outcome.ReportText = "report of run " + std::to_string(request.Run + 1) + "\r\n";
-    }
-    return outcome;
-}
-
-constexpr const char* kStudy = R"(model = "compartment"
-runs = 40
-seed = 2026
-sampling = "latin-hypercube"
-
-[base]
-run-time = 600
-flashover = "continue"
-fire = "medium.fir"
-
-[vary]
-loss-fraction = { uniform = [0.5, 0.9] }
-floor-area = { normal = [20, 2.5], min = 12 }
-fire = { values = ["slow.fir", "fast.fir"] }
-)";
-
-Study OfficeStudy(const TestFolder& folder) {
-    auto read = ReadStudyFile(folder.Write("office.toml", kStudy));
-    if (auto* problem = std::get_if<std::string>(&read)) {
-        throw std::runtime_error(*problem);
-    }
-    return std::move(std::get<Study>(read));
-}
-
-std::map<std::string, std::string> FilesIn(const std::string& directory) {
-    std::map<std::string, std::string> files;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(directory)) {
-        if (entry.is_regular_file()) {
-            files[std::filesystem::relative(entry.path(), directory).string()] =
-                TestFolder::Read(entry.path().string());
-        }
-    }
-    return files;
-}
 
 TEST(RunStudy, TheSameBytesWithAnyNumberOfThreads) {
     TestFolder folder;
@@ -342,6 +267,23 @@ TEST(RunStudy, ReportsProgressAndFailures) {
     EXPECT_EQ(RunStudy(study, failing, RunnerOptions{}, folder.Path("failed")),
               "Run 10 of the study failed: out of memory");
     EXPECT_FALSE(std::filesystem::exists(folder.Path("failed/runs.csv")));
+
+    // Two runs fail: the lower is reported however the threads finish, even
+    // when the higher fails long before it.
+    const RunCallback twoFail = [](const RunRequest& request) -> RunOutcome {
+        if (request.Run == 2) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            throw std::runtime_error("third");
+        }
+        if (request.Run == 59) {
+            throw std::runtime_error("sixtieth");
+        }
+        return FakeRoom(request);
+    };
+    RunnerOptions four;
+    four.Threads = 4;
+    EXPECT_EQ(RunStudy(study, twoFail, four, folder.Path("two-failed")),
+              "Run 3 of the study failed: third");
 
     folder.Write("file", "");
     EXPECT_EQ(RunStudy(study, FakeRoom, RunnerOptions{}, folder.Path("file")),
