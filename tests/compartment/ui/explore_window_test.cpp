@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 
 using namespace vorla::compartment;
 using namespace vorla::compartment::testing;
@@ -57,7 +59,17 @@ QStringList RunFlowLines(Program& program) {
 class CompartmentExploreTest : public QObject {
     Q_OBJECT
 
+    QTemporaryDir settingsFolder_;
+
   private slots:
+    // The criteria come from the settings: a folder of the test's, never the user's.
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        QCoreApplication::setOrganizationName("VORLA");
+        QCoreApplication::setApplicationName("vorla-xw");
+        QSettings::setDefaultFormat(QSettings::IniFormat);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder_.path());
+    }
     void init() { QSettings().clear(); }
 
     void OpensOnTheFormsValues() {
