@@ -82,7 +82,11 @@ ExploreWindow::ExploreWindow(std::unique_ptr<ExploreModel> model, QString progra
     pause_ = new QTimer(this);
     pause_->setSingleShot(true);
     pause_->setInterval(kPauseMilliseconds);
-    connect(pause_, &QTimer::timeout, this, &ExploreWindow::StartRun);
+    connect(pause_, &QTimer::timeout, this, [this] {
+        if (startedGeneration_ != generation_) { // not started already by the longest wait
+            StartRun();
+        }
+    });
     inputs_ = model_->Inputs();
     BuildControls(inputs_);
     StartRun();
@@ -208,12 +212,17 @@ std::vector<double> ExploreWindow::Values() const {
 void ExploreWindow::InputChanged() {
     ++generation_;
     lblStatus->setText("Running…");
-    pause_->start(); // restarted by each change: the run waits for a pause
+    pause_->start(); // restarted by each change: the last change always gets its run
+    if (sinceLastStart_.elapsed() >= kLongestWaitMilliseconds) {
+        StartRun();
+    }
 }
 
 void ExploreWindow::StartRun() {
     const int generation = generation_;
     ++runsStarted_;
+    startedGeneration_ = generation;
+    sinceLastStart_.start();
     pool_.start([this, generation, values = Values()] {
         ExploreRun run = model_->Run(values);
         // Queued to the window's thread; a window already gone drops it.

@@ -1,7 +1,7 @@
 // frmExplore, "Explore": a model's results that follow the user's hand. Each
 // numeric input of the input form is a box and a slider in the form's units;
 // every change reruns the model on a worker thread (after a short pause, so a
-// held arrow key costs one run per pause, not one a key repeat), and the graph
+// held arrow key costs a run every so often, not one a key repeat), and the graph
 // and the Key Results show the newest value's run. A change made while a run
 // is going on starts a run of its own at once; the older run's result is
 // thrown away when it arrives (each run carries the generation it was started
@@ -21,6 +21,7 @@
 #include "common/ui/results_graph_window.h"
 #include "common/unit_system.h"
 
+#include <QElapsedTimer>
 #include <QString>
 #include <QThreadPool>
 #include <QWidget>
@@ -78,6 +79,10 @@ class ExploreWindow final : public QWidget {
     static constexpr int kMostPinnedRuns = 4;
     // How long the inputs must rest before a run starts.
     static constexpr int kPauseMilliseconds = 30;
+    // While the inputs keep changing (a held arrow key, a slider dragged), a
+    // run starts at least this often anyway, so the curves follow the hand
+    // instead of waiting for it to stop.
+    static constexpr int kLongestWaitMilliseconds = 120;
 
     ExploreWindow(std::unique_ptr<ExploreModel> model, QString programTitle,
                   QWidget* parent = nullptr);
@@ -135,8 +140,10 @@ class ExploreWindow final : public QWidget {
     QPushButton* cmdClearPins = nullptr;
     QPushButton* cmdClose = nullptr;
     QTimer* pause_ = nullptr;
+    QElapsedTimer sinceLastStart_;
 
     int generation_ = 0;
+    int startedGeneration_ = -1; // of the newest run started
     int shownGeneration_ = -1;
     int runsStarted_ = 0;
     int runsDiscarded_ = 0;
