@@ -100,7 +100,8 @@ class frmInput final : public QMainWindow {
     QMenu* mnuFile;
     QAction* mnuFileNew;
     QAction* mnuFileOpen;
-    QAction* mnuFileExplore; // "&Explore…", Ctrl+E: the live window on these inputs
+    QAction*
+        mnuFileExplore; // "E&xplore…" (X in the File menu), Ctrl+E: the live window on these inputs
     QAction* mnuFileBar1;
     QAction* mnuFileExit;
     QAction* mnuRun;

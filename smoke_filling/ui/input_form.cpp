@@ -169,7 +169,7 @@ void frmInput::BuildMenus() {
     mnuFileBar1 = menus.mnuFileBar1;
     mnuFileExit = menus.mnuFileExit;
     mnuRun = menus.mnuRun;
-    mnuFileExplore = new QAction("&Explore…", mnuFile);
+    mnuFileExplore = new QAction("E&xplore…", mnuFile);
     mnuFileExplore->setObjectName("mnuFileExplore");
     mnuFileExplore->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     mnuFile->insertAction(mnuFileBar1, mnuFileExplore);

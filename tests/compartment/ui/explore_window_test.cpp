@@ -20,8 +20,13 @@ using vorla::ui::ExploreWindow;
 
 namespace {
 
-ExploreWindow* OpenExplore(Program& program) {
-    Trigger(program.input, "mnuFileExplore");
+// By the menu, or by its shortcut from the form's keyboard focus.
+ExploreWindow* OpenExplore(Program& program, bool byShortcut = false) {
+    if (byShortcut) {
+        QTest::keyClick(program.input.get(), Qt::Key_E, Qt::ControlModifier);
+    } else {
+        Trigger(program.input, "mnuFileExplore");
+    }
     auto* explore = VisibleWindow<ExploreWindow>("frmExplore");
     if (explore != nullptr && !QTest::qWaitFor([explore] { return explore->UpToDate(); })) {
         qWarning("the first run never arrived");
@@ -75,7 +80,7 @@ class CompartmentExploreTest : public QObject {
     void OpensOnTheFormsValues() {
         Program program;
         program.FillRoom(program.WriteFile("steady.fir", kSteadyFire), "600", "20");
-        auto* explore = OpenExplore(program);
+        auto* explore = OpenExplore(program, true);
         QVERIFY(explore != nullptr);
         const std::pair<InputBox, double> expected[] = {
             {InputBox::txtFloorArea, 20},
