@@ -25,6 +25,8 @@ namespace {
 // The slider's positions across an input's range: fine enough that a drag
 // feels continuous, coarse enough that each position is a distinct value.
 constexpr int kSliderPositions = 1000;
+// Past this many decimals a form's value is taken as its nearest such number.
+constexpr int kMostDecimals = 8;
 
 const QColor kGhostColour{150, 150, 150};
 const QColor kFlashoverColour{230, 60, 60};
@@ -104,7 +106,15 @@ void ExploreWindow::BuildControls(const std::vector<ExploreInput>& inputs) {
         auto* caption = new QLabel(input.Caption, this);
         auto* box = new ExploreNumberBox(this);
         box->setObjectName(name);
-        box->setDecimals(input.Decimals + 1); // room for Shift's fine step
+        // Room for Shift's fine step, and for every digit the form's value has:
+        // the window opens on the form's inputs, not on a rounding of them.
+        int decimals = input.Decimals + 1;
+        while (decimals < kMostDecimals &&
+               std::round(input.Value * std::pow(10.0, decimals)) / std::pow(10.0, decimals) !=
+                   input.Value) {
+            ++decimals;
+        }
+        box->setDecimals(decimals);
         box->setSingleStep(input.Step);
         box->setValue(input.Value);
         box->setSuffix(input.Unit.isEmpty() ? QString() : " " + input.Unit);
@@ -228,14 +238,14 @@ void ExploreWindow::StartRun() {
         // Queued to the window's thread; a window already gone drops it.
         QMetaObject::invokeMethod(
             this,
-            [this, generation, run = std::move(run)]() mutable {
-                RunArrived(generation, std::move(run));
+            [this, generation, values, run = std::move(run)]() mutable {
+                RunArrived(generation, std::move(values), std::move(run));
             },
             Qt::QueuedConnection);
     });
 }
 
-void ExploreWindow::RunArrived(int generation, ExploreRun run) {
+void ExploreWindow::RunArrived(int generation, std::vector<double> values, ExploreRun run) {
     if (generation != generation_) {
         ++runsDiscarded_; // a newer change has its own run coming
         return;
@@ -263,6 +273,7 @@ void ExploreWindow::RunArrived(int generation, ExploreRun run) {
         ghost_ = std::move(shown_.Graph);
     }
     shown_ = std::move(run);
+    shownValues_ = std::move(values);
     haveRun_ = true;
     if (cboQuantity->count() != static_cast<int>(shown_.Graph.Quantities.size())) {
         const QSignalBlocker quiet(cboQuantity);
@@ -346,11 +357,32 @@ QStringList ExploreWindow::LegendTexts() const {
     return picExplore->LegendTexts();
 }
 
+QString ExploreWindow::PinName() const {
+    QStringList changes;
+    for (std::size_t k = 0; k < inputs_.size() && k < shownValues_.size(); ++k) {
+        if (shownValues_[k] != inputs_[k].Value) {
+            const ExploreInput& input = inputs_[k];
+            changes << QString("%1 %2%3")
+                           .arg(input.Caption)
+                           .arg(shownValues_[k], 0, 'g', 10)
+                           .arg(input.Unit.isEmpty() ? QString() : " " + input.Unit);
+        }
+    }
+    // Two changes are as many as a legend line can carry and still be read.
+    constexpr qsizetype kChangesNamed = 2;
+    QString name = QString("Pin %1: ").arg(pinned_.size() + 1);
+    if (changes.isEmpty()) {
+        return name + "as opened";
+    }
+    name += QStringList(changes.mid(0, kChangesNamed)).join(", ");
+    return changes.size() > kChangesNamed ? name + ", …" : name;
+}
+
 void ExploreWindow::cmdPin_Click() {
     if (!haveRun_ || static_cast<int>(pinned_.size()) >= kMostPinnedRuns) {
         return;
     }
-    pinned_.push_back({QString("Pin %1").arg(pinned_.size() + 1), shown_.Graph});
+    pinned_.push_back({PinName(), shown_.Graph});
     ghost_.reset(); // the pinned run is the one the next change is seen against
     cmdPin->setEnabled(static_cast<int>(pinned_.size()) < kMostPinnedRuns);
     cmdClearPins->setEnabled(true);

@@ -10,8 +10,8 @@
 // A value the model refuses puts the model's message beside its box, keeps
 // the curves of the last accepted inputs on the graph and marks them stale.
 // The run shown before the newest one is drawn grey behind it ("Previous");
-// Pin keeps the shown run on the graph under a name (up to four), Clear Pins
-// takes them off.
+// Pin keeps the shown run on the graph (up to four), named by the values that
+// differ from those the window opened with; Clear Pins takes them off.
 //
 // The model's part is an ExploreModel (one small adapter in each model's ui
 // folder): the inputs it offers, and a run of a set of values that is safe to
@@ -117,7 +117,9 @@ class ExploreWindow final : public QWidget {
     void BuildControls(const std::vector<ExploreInput>& inputs);
     void InputChanged();
     void StartRun();
-    void RunArrived(int generation, ExploreRun run);
+    void RunArrived(int generation, std::vector<double> values, ExploreRun run);
+    // "Pin 2: Floor Area 40 m²": the number and what differs from the opening values.
+    QString PinName() const;
     void ShowGraph();
     void ShowKeyResults();
     void cmdPin_Click();
@@ -150,6 +152,7 @@ class ExploreWindow final : public QWidget {
     bool stale_ = false;
     bool haveRun_ = false;
     ExploreRun shown_;
+    std::vector<double> shownValues_; // the values shown_ was run with
     std::optional<GraphResults> ghost_;
     std::vector<Pinned> pinned_;
     // Declared last so that it is destroyed first: its runs finish while the

@@ -202,6 +202,19 @@ class ExploreWindowTest : public QObject {
         QVERIFY(!e.window->Stale());
     }
 
+    // The form's value to its last digit, not rounded to the box's usual digits.
+    void TheBoxKeepsTheFormsDigits() {
+        class Precise final : public ExploreModel {
+          public:
+            std::vector<ExploreInput> Inputs() const override {
+                return {{"txtSize", "Size", "m", 12.34567, 0, 100, 2, 1}};
+            }
+            ExploreRun Run(const std::vector<double>&) const override { return {}; }
+        };
+        ExploreWindow window(std::make_unique<Precise>(), "TEST");
+        QCOMPARE(window.findChild<ExploreNumberBox*>("txtSize")->value(), 12.34567);
+    }
+
     void ThePreviousRunIsGhostedUntilPinned() {
         Explored e;
         QTRY_VERIFY(e.Settled());
@@ -215,7 +228,8 @@ class ExploreWindowTest : public QObject {
         pin->click();
         QCOMPARE(e.window->PinnedCount(), 1);
         QVERIFY(!e.window->HasGhost());
-        QCOMPARE(e.window->LegendTexts(), QStringList({"This run", "Pin 1", "Flashover at 30 s"}));
+        QCOMPARE(e.window->LegendTexts(),
+                 QStringList({"This run", "Pin 1: Size 60 m", "Flashover at 30 s"}));
     }
 
     void AtMostFourRunsArePinned() {
@@ -231,7 +245,8 @@ class ExploreWindowTest : public QObject {
         QVERIFY(!pin->isEnabled());
         // The runs after the fourth pin are seen against the previous one again.
         QCOMPARE(e.window->LegendTexts(),
-                 QStringList({"This run", "Previous", "Pin 1", "Pin 2", "Pin 3", "Pin 4"}));
+                 QStringList({"This run", "Previous", "Pin 1: Size 20 m", "Pin 2: Size 21 m",
+                              "Pin 3: Size 22 m", "Pin 4: Size 23 m"}));
         clear->click();
         QCOMPARE(e.window->PinnedCount(), 0);
         QVERIFY(pin->isEnabled());
