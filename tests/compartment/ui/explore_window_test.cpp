@@ -9,6 +9,7 @@
 
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -134,6 +135,27 @@ class CompartmentExploreTest : public QObject {
 
         program.Set(InputBox(box), typed);
         program.Box(InputBox(box))->setFocus(); // visited and left, as typing it would
+        program.Box(InputBox::txtRunTitle)->setFocus();
+        QCOMPARE(after, RunFlowLines(program));
+    }
+
+    // In the form's U.S. units: the boxes in feet as the form shows them, and
+    // a change in feet gives what Run gives for the same feet typed.
+    void TheFormsUnitsAreTheWindows() {
+        Program program;
+        program.FillRoom(program.WriteFile("ramp.fir", kRampFire), "600", "20");
+        Control<QRadioButton>(program.input, "optUnits(1)")->click();
+        auto* explore = OpenExplore(program);
+        QVERIFY(explore != nullptr);
+        auto* height = LiveBox(explore, InputBox::txtRoomHeight);
+        QCOMPARE(height->value(), program.Box(InputBox::txtRoomHeight)->text().toDouble());
+        QVERIFY(height->suffix().endsWith("ft"));
+        QVERIFY(LiveBox(explore, InputBox::txtFloorArea)->suffix().endsWith("ft²"));
+        height->setValue(10);
+        QTRY_VERIFY(explore->UpToDate());
+        const QStringList after = ExploreLines(explore);
+        program.Set(InputBox::txtRoomHeight, "10");
+        program.Box(InputBox::txtRoomHeight)->setFocus();
         program.Box(InputBox::txtRunTitle)->setFocus();
         QCOMPARE(after, RunFlowLines(program));
     }
