@@ -4,6 +4,7 @@
 #include "common/ui/explore_number_box.h"
 #include "common/ui/graph_picture.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -158,6 +159,15 @@ void ExploreWindow::BuildControls(const std::vector<ExploreInput>& inputs) {
     quantityLabel->setBuddy(cboQuantity);
     connect(cboQuantity, &QComboBox::currentIndexChanged, this, [this] { ShowGraph(); });
 
+    chkStacked = new QCheckBox("&All quantities, stacked", this);
+    chkStacked->setObjectName("chkStacked");
+    connect(chkStacked, &QCheckBox::toggled, this, [this] { ShowGraph(); });
+    // The stacked graphs, one a quantity, made when first shown.
+    stack_ = new QWidget(this);
+    stack_->setObjectName("fraStacked");
+    auto* stackLayout = new QVBoxLayout(stack_);
+    stackLayout->setContentsMargins(0, 0, 0, 0);
+    stack_->hide();
     lblYTitle = new QLabel(this);
     lblYTitle->setObjectName("lblYTitle");
     picExplore = new GraphPicture(this);
@@ -195,11 +205,13 @@ void ExploreWindow::BuildControls(const std::vector<ExploreInput>& inputs) {
     buttons->addWidget(cmdClose);
     auto* side = new QVBoxLayout;
     side->addLayout(quantityRow);
+    side->addWidget(chkStacked);
     side->addWidget(lblFlashover);
     side->addWidget(txtKeyResults, 1);
     auto* graphColumn = new QVBoxLayout;
     graphColumn->addWidget(lblYTitle);
     graphColumn->addWidget(picExplore, 1);
+    graphColumn->addWidget(stack_, 1);
     graphColumn->addWidget(lblStatus);
     auto* middle = new QHBoxLayout;
     middle->addLayout(graphColumn, 3);
@@ -300,14 +312,41 @@ void ExploreWindow::ShowKeyResults() {
 }
 
 void ExploreWindow::ShowGraph() {
-    const int k = cboQuantity->currentIndex();
-    const auto* current = QuantityOf(shown_.Graph, k);
-    if (current == nullptr) {
-        picExplore->SetSeries({});
-        picExplore->SetComparisons({}, {}, plot::LegendPlace::None);
+    const bool stacked = chkStacked->isChecked();
+    const int count = static_cast<int>(shown_.Graph.Quantities.size());
+    while (stacked && static_cast<int>(stackPictures_.size()) < count) {
+        const int k = static_cast<int>(stackPictures_.size());
+        auto* title = new QLabel(stack_);
+        title->setObjectName(QString("lblYTitle(%1)").arg(k));
+        auto* picture = new GraphPicture(stack_);
+        picture->setObjectName(QString("picExplore(%1)").arg(k));
+        picture->setMinimumSize(240, 100);
+        stack_->layout()->addWidget(title);
+        stack_->layout()->addWidget(picture);
+        stackTitles_.push_back(title);
+        stackPictures_.push_back(picture);
+    }
+    lblYTitle->setVisible(!stacked);
+    picExplore->setVisible(!stacked);
+    cboQuantity->setEnabled(!stacked);
+    stack_->setVisible(stacked);
+    if (!stacked) {
+        DrawQuantity(cboQuantity->currentIndex(), picExplore, lblYTitle);
         return;
     }
-    lblYTitle->setText(shown_.Graph.Quantities[k].AxisTitle + (stale_ ? " (stale)" : ""));
+    for (int k = 0; k < static_cast<int>(stackPictures_.size()); ++k) {
+        DrawQuantity(k, stackPictures_[k], stackTitles_[k]);
+    }
+}
+
+void ExploreWindow::DrawQuantity(int k, GraphPicture* picture, QLabel* title) {
+    const auto* current = QuantityOf(shown_.Graph, k);
+    if (current == nullptr) {
+        picture->SetSeries({});
+        picture->SetComparisons({}, {}, plot::LegendPlace::None);
+        return;
+    }
+    title->setText(shown_.Graph.Quantities[k].AxisTitle + (stale_ ? " (stale)" : ""));
     // One scale for every curve drawn, so that they can be compared by eye.
     double lastMinute = 0;
     double largest = 0;
@@ -327,7 +366,7 @@ void ExploreWindow::ShowGraph() {
     }
     const GraphPicture::Scales scales{ScaleTimeAxis(lastMinute).XScale,
                                       ScaleValueAxis(largest).YScale};
-    picExplore->SetSeries(LogicalCurve(scales, shown_.Graph.Minutes, *current));
+    picture->SetSeries(LogicalCurve(scales, shown_.Graph.Minutes, *current));
 
     std::vector<GraphPicture::Curve> curves;
     if (ghost_) {
@@ -350,7 +389,7 @@ void ExploreWindow::ShowGraph() {
                            GraphPicture::ValueToLogical(scales, minute, scales.Y)}});
     }
     const QString name = stale_ ? "This run (stale)" : "This run";
-    picExplore->SetComparisons(name, std::move(curves), plot::LegendPlace::TopLeft);
+    picture->SetComparisons(name, std::move(curves), plot::LegendPlace::TopLeft);
 }
 
 QStringList ExploreWindow::LegendTexts() const {

@@ -9,9 +9,10 @@
 //
 // A value the model refuses puts the model's message beside its box, keeps
 // the curves of the last accepted inputs on the graph and marks them stale.
-// The run shown before the newest one is drawn grey behind it ("Previous");
-// Pin keeps the shown run on the graph (up to four), named by the values that
-// differ from those the window opened with; Clear Pins takes them off.
+// The graph shows the quantity chosen, or all of them stacked one above the
+// other on axes of their own. The run shown before the newest one is drawn grey behind it
+// ("Previous"); Pin keeps the shown run on the graph (up to four), named by the values that differ
+// from those the window opened with; Clear Pins takes them off.
 //
 // The model's part is an ExploreModel (one small adapter in each model's ui
 // folder): the inputs it offers, and a run of a set of values that is safe to
@@ -30,6 +31,7 @@
 #include <string>
 #include <vector>
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPlainTextEdit;
@@ -121,6 +123,8 @@ class ExploreWindow final : public QWidget {
     // "Pin 2: Floor Area 40 m²": the number and what differs from the opening values.
     QString PinName() const;
     void ShowGraph();
+    // Quantity k of the shown run, its ghost, its pins and the flashover line.
+    void DrawQuantity(int k, GraphPicture* picture, QLabel* title);
     void ShowKeyResults();
     void cmdPin_Click();
     void cmdClearPins_Click();
@@ -133,6 +137,10 @@ class ExploreWindow final : public QWidget {
     std::vector<QLabel*> lblMessage_;
     std::vector<ExploreInput> inputs_;
     QComboBox* cboQuantity = nullptr;
+    QCheckBox* chkStacked = nullptr;
+    QWidget* stack_ = nullptr;
+    std::vector<GraphPicture*> stackPictures_;
+    std::vector<QLabel*> stackTitles_;
     GraphPicture* picExplore = nullptr;
     QLabel* lblYTitle = nullptr;
     QLabel* lblStatus = nullptr;

@@ -9,6 +9,7 @@
 #include "common/ui/graph_picture.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
@@ -23,6 +24,7 @@ using vorla::ui::ExploreModel;
 using vorla::ui::ExploreNumberBox;
 using vorla::ui::ExploreRun;
 using vorla::ui::ExploreWindow;
+using vorla::ui::GraphPicture;
 
 namespace {
 
@@ -48,7 +50,8 @@ class ScriptedModel final : public ExploreModel {
             return run;
         }
         run.Graph.Minutes = {0, 1};
-        run.Graph.Quantities = {{"Size (m)", {values[0], values[0]}}};
+        run.Graph.Quantities = {{"Size (m)", {values[0], values[0]}},
+                                {"Twice the size (m)", {2 * values[0], 2 * values[0]}}};
         run.KeyLines = {"size " + std::to_string(values[0])};
         if (values[0] > 50) {
             run.FlashoverSeconds = 30;
@@ -230,6 +233,30 @@ class ExploreWindowTest : public QObject {
         QVERIFY(!e.window->HasGhost());
         QCOMPARE(e.window->LegendTexts(),
                  QStringList({"This run", "Pin 1: Size 60 m", "Flashover at 30 s"}));
+    }
+
+    // Stacked: one graph a quantity, each on its own scale, with the ghost.
+    void AllQuantitiesStacked() {
+        Explored e;
+        QTRY_VERIFY(e.Settled());
+        e.Box()->setValue(40);
+        QTRY_VERIFY(e.Settled());
+        e.window->findChild<QCheckBox*>("chkStacked")->setChecked(true);
+        for (int k = 0; k < 2; ++k) {
+            auto* picture = e.window->findChild<GraphPicture*>(QString("picExplore(%1)").arg(k));
+            QVERIFY(picture != nullptr);
+            QVERIFY(picture->isVisible());
+            QCOMPARE(picture->LegendTexts(), QStringList({"This run", "Previous"}));
+            // Each value axis ends at the next multiple of its band's step
+            // above its maximum: 40 m on a 45 m axis (steps of 5 below 50),
+            // 80 m on a 100 m one (steps of 50 from 50).
+            const double fraction = k == 0 ? 40.0 / 45 : 80.0 / 100;
+            QCOMPARE(picture->Series().front().y(),
+                     GraphPicture::FractionToLogical(0, fraction).y());
+        }
+        QCOMPARE(e.window->findChild<QLabel*>("lblYTitle(1)")->text(),
+                 QString("Twice the size (m)"));
+        QVERIFY(!e.window->findChild<GraphPicture*>("picExplore")->isVisible());
     }
 
     void AtMostFourRunsArePinned() {
