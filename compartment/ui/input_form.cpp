@@ -1,5 +1,8 @@
 #include "compartment/ui/input_form.h"
 
+#include "common/fire_file_lookup.h"
+#include "common/ui/criteria_settings.h"
+#include "common/ui/explore_window.h"
 #include "common/ui/file_drop.h"
 #include "common/ui/file_name_box.h"
 #include "common/ui/file_run_menus.h"
@@ -14,9 +17,11 @@
 #include "compartment/model/loss_fraction_estimator.h"
 #include "compartment/model/saved_report_reader.h"
 #include "compartment/ui/estimator_form.h"
+#include "compartment/ui/explore_model.h"
 #include "compartment/ui/output_form.h"
 #include "compartment/ui/report_file_filter.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFormLayout>
@@ -26,8 +31,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -277,6 +284,11 @@ void frmInput::BuildMenus() {
     mnuFileBar1 = menus.mnuFileBar1;
     mnuFileExit = menus.mnuFileExit;
     mnuRun = menus.mnuRun;
+    mnuFileExplore = new QAction("E&xplore…", mnuFile);
+    mnuFileExplore->setObjectName("mnuFileExplore");
+    mnuFileExplore->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    mnuFile->insertAction(mnuFileBar1, mnuFileExplore);
+    addAction(mnuFileExplore); // its shortcut works with the menu closed
 }
 
 void frmInput::ConnectEvents() {
@@ -298,6 +310,7 @@ void frmInput::ConnectEvents() {
     connect(mnuFileNew, &QAction::triggered, this, &frmInput::mnuFileNew_Click);
     connect(mnuFileOpen, &QAction::triggered, this, &frmInput::mnuFileOpen_Click);
     connect(mnuFileExit, &QAction::triggered, this, &frmInput::mnuFileExit_Click);
+    connect(mnuFileExplore, &QAction::triggered, this, &frmInput::mnuFileExplore_Click);
     connect(mnuRun, &QAction::triggered, this, &frmInput::mnuRun_Click);
     connect(cmdEstimateLc, &QPushButton::clicked, this, &frmInput::cmdEstimateLc_Click);
 }
@@ -538,6 +551,23 @@ void frmInput::mnuRun_Click() {
                                  }
                              }});
     output_->Form_Load();
+}
+
+void frmInput::mnuFileExplore_Click() {
+    // No checks and no message boxes here: the window shows what is wrong with
+    // the inputs beside the box concerned, and the user mends it there.
+    const InputBoxes boxes = Boxes();
+    FireTable fire;
+    std::string fireProblem;
+    if (const auto problem = ReadFireFileOfReport(boxes.txtFireFile, calc_.OpenedReport, fire)) {
+        fireProblem = DescribeFireFileError(*problem);
+    }
+    auto model = std::make_unique<CompartmentExplore>(
+        boxes, calc_.Units, std::move(fire), std::move(fireProblem), ui::LoadCriteria(QSettings()));
+    auto* explore = new ui::ExploreWindow(std::move(model), kProgramTitle, this);
+    explore->resize(900, 640);
+    explore->show();
+    explore->activateWindow();
 }
 
 void frmInput::ShowAgain() {

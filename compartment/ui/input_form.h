@@ -4,6 +4,9 @@
 // in step with what it shows, and leaves every conversion, check and file
 // reading to the compartment model.
 //
+// File > Explore… opens the Explore window (frmExplore) on the boxes as they
+// are, beside this form; it changes nothing here.
+//
 // Its report window (frmOutput) is opened by Run and hides this form while it
 // is open; closing it shows this form again with the focus on txtRunTitle.
 #pragma once
@@ -71,6 +74,7 @@ class frmInput final : public QMainWindow {
     void txtOutputFile_GotFocus();
     void mnuFileNew_Click();
     void mnuFileOpen_Click();
+    void mnuFileExplore_Click();
     void mnuFileExit_Click();
     void mnuRun_Click();
     void cmdEstimateLc_Click();
@@ -96,6 +100,8 @@ class frmInput final : public QMainWindow {
     QMenu* mnuFile;
     QAction* mnuFileNew;
     QAction* mnuFileOpen;
+    QAction*
+        mnuFileExplore; // "E&xplore…" (X in the File menu), Ctrl+E: the live window on these inputs
     QAction* mnuFileBar1;
     QAction* mnuFileExit;
     QAction* mnuRun;

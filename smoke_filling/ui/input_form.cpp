@@ -1,5 +1,8 @@
 #include "smoke_filling/ui/input_form.h"
 
+#include "common/fire_file_lookup.h"
+#include "common/ui/criteria_settings.h"
+#include "common/ui/explore_window.h"
 #include "common/ui/file_drop.h"
 #include "common/ui/file_name_box.h"
 #include "common/ui/file_run_menus.h"
@@ -12,6 +15,7 @@
 #include "smoke_filling/model/input_checks.h"
 #include "smoke_filling/model/input_entry.h"
 #include "smoke_filling/model/saved_report_reader.h"
+#include "smoke_filling/ui/explore_model.h"
 #include "smoke_filling/ui/output_form.h"
 #include "smoke_filling/ui/report_file_filter.h"
 
@@ -26,7 +30,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QRadioButton>
+#include <QSettings>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -163,6 +169,11 @@ void frmInput::BuildMenus() {
     mnuFileBar1 = menus.mnuFileBar1;
     mnuFileExit = menus.mnuFileExit;
     mnuRun = menus.mnuRun;
+    mnuFileExplore = new QAction("E&xplore…", mnuFile);
+    mnuFileExplore->setObjectName("mnuFileExplore");
+    mnuFileExplore->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    mnuFile->insertAction(mnuFileBar1, mnuFileExplore);
+    addAction(mnuFileExplore); // its shortcut works with the menu closed
 }
 
 void frmInput::LayOutControls() {
@@ -209,6 +220,7 @@ void frmInput::ConnectEvents() {
     connect(mnuFileNew, &QAction::triggered, this, &frmInput::mnuFileNew_Click);
     connect(mnuFileOpen, &QAction::triggered, this, &frmInput::mnuFileOpen_Click);
     connect(mnuFileExit, &QAction::triggered, this, &frmInput::mnuFileExit_Click);
+    connect(mnuFileExplore, &QAction::triggered, this, &frmInput::mnuFileExplore_Click);
     connect(mnuRun, &QAction::triggered, this, &frmInput::mnuRun_Click);
     connect(unitsGroup_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
         if (checked) {
@@ -447,6 +459,23 @@ void frmInput::mnuRun_Click() {
                                  }
                              }});
     report_->Form_Load();
+}
+
+void frmInput::mnuFileExplore_Click() {
+    // No checks and no message boxes here: the window shows what is wrong with
+    // the inputs beside the box concerned, and the user mends it there.
+    const InputBoxes boxes = Boxes();
+    FireTable fire;
+    std::string fireProblem;
+    if (const auto problem = ReadFireFileOfReport(boxes.txtFireFile, calc_.OpenedReport, fire)) {
+        fireProblem = DescribeFireFileError(*problem);
+    }
+    auto model = std::make_unique<SmokeExplore>(
+        boxes, calc_.Units, std::move(fire), std::move(fireProblem), ui::LoadCriteria(QSettings()));
+    auto* explore = new ui::ExploreWindow(std::move(model), kProgramName, this);
+    explore->resize(900, 640);
+    explore->show();
+    explore->activateWindow();
 }
 
 void frmInput::ShowAgain() {

@@ -1,6 +1,8 @@
 // frmInput, SKEVA-XW's main window "SKEVA-XW: Input Data": the room, the fire
 // and the two file names of one run, in S.I. or U.S. engineering units, File
 // New / Open / Exit, and Run, which checks the inputs and opens the report.
+// File > Explore… opens the Explore window (frmExplore) on the boxes as they
+// are, beside this form; it changes nothing here.
 //
 // The window only moves text between its boxes and the model: the conversions,
 // the checks and the reading of a saved results file are the model's.
@@ -60,6 +62,7 @@ class frmInput final : public QMainWindow {
     void Form_Load();
     void mnuFileNew_Click();
     void mnuFileOpen_Click();
+    void mnuFileExplore_Click();
     void mnuFileExit_Click();
     void mnuRun_Click();
     void optUnits_Click();
@@ -117,6 +120,8 @@ class frmInput final : public QMainWindow {
     QMenu* mnuFile;
     QAction* mnuFileNew;
     QAction* mnuFileOpen;
+    QAction*
+        mnuFileExplore; // "E&xplore…" (X in the File menu), Ctrl+E: the live window on these inputs
     QAction* mnuFileBar1;
     QAction* mnuFileExit;
     QAction* mnuRun;

@@ -1,0 +1,162 @@
+// Speed of the Explore window's answer to a changed input, in its parts: the
+// model's run of the new values on the worker (the boxes read, checked, run,
+// the key results and the curves in the form's units), the drawing of the
+// curves (the current run and the ghost behind it, painted into an image the
+// window's size), and the two together through the window itself, from a
+// value set in a box to the run on screen (which includes the window's
+// deliberate pause before it starts a run).
+#include "common/fire_file_reader.h"
+#include "common/key_criteria.h"
+#include "common/ui/explore_number_box.h"
+#include "common/ui/explore_window.h"
+#include "common/ui/graph_picture.h"
+#include "compartment/ui/explore_model.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <memory>
+
+namespace vorla::compartment {
+namespace {
+
+// 500 kW from the start for as long as any run lasts: the run goes to its end.
+constexpr const char* kSteadyFire = "    0        500.0        0.000\r\n"
+                                    " 9000        500.0        0.000\r\n"
+                                    "   -9           -9           -9\r\n";
+
+struct Office {
+    QTemporaryDir folder;
+    InputBoxes boxes;
+    FireTable fire;
+
+    explicit Office(int runTime) {
+        const QString path = folder.filePath("steady.fir");
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(kSteadyFire) < 0) {
+            std::abort();
+        }
+        file.close();
+        boxes.txtRunTitle = "Office";
+        boxes.txtOutputFile = "OFFICE.VOF";
+        boxes.txtFireFile = path.toStdString();
+        boxes.txtFloorArea = "20";
+        boxes.txtRoomHeight = "2.4";
+        boxes.txtVentWidth = "0.9";
+        boxes.txtSillHeight = "0";
+        boxes.txtSoffitHeight = "2";
+        boxes.txtFireHeight = "0";
+        boxes.txtRunTime = std::to_string(runTime);
+        if (ReadFireFile(boxes.txtFireFile, fire)) {
+            std::abort();
+        }
+    }
+    std::unique_ptr<CompartmentExplore> Model() const {
+        return std::make_unique<CompartmentExplore>(boxes, UnitTablesFor(UnitSystem::SI), fire,
+                                                    std::string(), KeyCriteria{});
+    }
+};
+
+std::vector<double> ValuesOf(const CompartmentExplore& model) {
+    std::vector<double> values;
+    for (const auto& input : model.Inputs()) {
+        values.push_back(input.Value);
+    }
+    return values;
+}
+
+void BM_ExploreModelRun(benchmark::State& state) {
+    const Office office(static_cast<int>(state.range(0)));
+    const auto model = office.Model();
+    std::vector<double> values = ValuesOf(*model);
+    const ui::ExploreRun first = model->Run(values);
+    if (!first.Message.empty() || first.Graph.Minutes.empty()) {
+        state.SkipWithError(first.Message.c_str());
+        return;
+    }
+    state.counters["rows"] = static_cast<double>(first.Graph.Minutes.size());
+    for (auto _ : state) {
+        values[0] = values[0] == 20 ? 21 : 20; // a changed floor area, as each key press
+        benchmark::DoNotOptimize(model->Run(values));
+    }
+}
+BENCHMARK(BM_ExploreModelRun)->Arg(600)->Arg(9000)->Unit(benchmark::kMillisecond);
+
+std::vector<QPointF> Logical(const ui::GraphResults& graph, const ui::GraphPicture::Scales& s) {
+    std::vector<QPointF> points;
+    for (std::size_t i = 0; i < graph.Minutes.size(); ++i) {
+        points.push_back(
+            ui::GraphPicture::ValueToLogical(s, graph.Minutes[i], graph.Quantities[0].Values[i]));
+    }
+    return points;
+}
+
+void BM_ExploreDrawing(benchmark::State& state) {
+    const Office office(static_cast<int>(state.range(0)));
+    const auto model = office.Model();
+    std::vector<double> values = ValuesOf(*model);
+    const ui::ExploreRun current = model->Run(values);
+    values[0] = 30;
+    const ui::ExploreRun previous = model->Run(values);
+    if (current.Graph.Minutes.empty() || previous.Graph.Minutes.empty()) {
+        state.SkipWithError("the office did not run");
+        return;
+    }
+    ui::GraphPicture picture;
+    picture.resize(540, 420); // the graph's share of the window's opening size
+    QImage image(picture.size(), QImage::Format_ARGB32_Premultiplied);
+    const ui::GraphPicture::Scales scales{150, 500};
+    for (auto _ : state) {
+        picture.SetSeries(Logical(current.Graph, scales));
+        picture.SetComparisons("This run",
+                               {{"Previous", Qt::gray, Logical(previous.Graph, scales)}},
+                               plot::LegendPlace::TopLeft);
+        QPainter painter(&image);
+        picture.render(&painter);
+        benchmark::DoNotOptimize(image.bits());
+    }
+}
+BENCHMARK(BM_ExploreDrawing)->Arg(600)->Arg(9000)->Unit(benchmark::kMillisecond);
+
+// Through the window: the box changed, then the events handled until the new
+// value's run is on screen. The window's pause (ExploreWindow::kPauseMilliseconds)
+// is part of the figure.
+void BM_ExploreWindowUpdate(benchmark::State& state) {
+    const Office office(static_cast<int>(state.range(0)));
+    ui::ExploreWindow window(office.Model(), "VORLA-XW");
+    window.resize(900, 640);
+    window.show();
+    auto* area = window.findChild<ui::ExploreNumberBox*>("txtFloorArea");
+    while (!window.UpToDate()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+    }
+    if (window.Stale() || window.Shown().Graph.Minutes.empty()) {
+        state.SkipWithError("the office did not run");
+        return;
+    }
+    double value = 20;
+    for (auto _ : state) {
+        value = value == 20 ? 21 : 20;
+        area->setValue(value);
+        while (!window.UpToDate()) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+        }
+        window.repaint();
+    }
+}
+BENCHMARK(BM_ExploreWindowUpdate)->Arg(600)->Arg(9000)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace vorla::compartment
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

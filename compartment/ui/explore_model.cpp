@@ -1,0 +1,122 @@
+#include "compartment/ui/explore_model.h"
+
+#include "common/key_results_text.h"
+#include "compartment/model/calculations.h"
+#include "compartment/model/input_checks.h"
+#include "compartment/model/input_entry.h"
+#include "compartment/model/model_run.h"
+#include "compartment/model/run_key_results.h"
+
+#include <QString>
+#include <array>
+#include <charconv>
+#include <memory>
+
+namespace vorla::compartment {
+namespace {
+
+enum class Kind { Area, Length, Fraction, Seconds };
+
+struct LiveBox {
+    InputBox Box;
+    const char* Caption;
+    Kind Unit;
+    // The slider's range and the arrow keys' step in S.I. units: rooms from a
+    // cupboard to a small hall, which is where a two-zone model is used.
+    double Minimum, Maximum, Step;
+};
+
+constexpr std::array<LiveBox, 9> kLiveBoxes{{
+    {InputBox::txtFloorArea, "Floor Area", Kind::Area, 1, 500, 1},
+    {InputBox::txtRoomHeight, "Ceiling Height", Kind::Length, 1, 12, 0.1},
+    {InputBox::txtTotalLossFraction, "Heat Loss Fraction", Kind::Fraction, 0, 1, 0.01},
+    {InputBox::txtVentWidth, "Vent Width", Kind::Length, 0.1, 10, 0.1},
+    {InputBox::txtSillHeight, "Sill Height", Kind::Length, 0, 5, 0.1},
+    {InputBox::txtSoffitHeight, "Soffit Height", Kind::Length, 0.1, 12, 0.1},
+    {InputBox::txtFireHeight, "Fire Base Height", Kind::Length, 0, 5, 0.1},
+    {InputBox::txtRadiativeLossFraction, "Radiative Loss Fraction", Kind::Fraction, 0, 1, 0.01},
+    {InputBox::txtRunTime, "Maximum Run Time", Kind::Seconds, 10, 9000, 10},
+}};
+
+std::string NumberText(double value) {
+    std::array<char, 32> text{};
+    const auto end = std::to_chars(text.data(), text.data() + text.size(), value).ptr;
+    return {text.data(), end};
+}
+
+} // namespace
+
+CompartmentExplore::CompartmentExplore(InputBoxes boxes, UnitTables units, FireTable fire,
+                                       std::string fireProblem, KeyCriteria criteria)
+    : boxes_(std::move(boxes)), units_(units), fire_(std::move(fire)),
+      fireProblem_(std::move(fireProblem)), criteria_(std::move(criteria)) {}
+
+std::vector<ui::ExploreInput> CompartmentExplore::Inputs() const {
+    std::vector<ui::ExploreInput> inputs;
+    for (const LiveBox& live : kLiveBoxes) {
+        double toShown = 1;
+        QString unit;
+        int decimals = 2;
+        switch (live.Unit) {
+        case Kind::Area:
+            toShown = 1 / units_.Area.ToSI;
+            unit = QString::fromUtf8(units_.Area.Label.data(), qsizetype(units_.Area.Label.size()));
+            decimals = 1;
+            break;
+        case Kind::Length:
+            toShown = 1 / units_.Length.ToSI;
+            unit = QString::fromUtf8(units_.Length.Label.data(),
+                                     qsizetype(units_.Length.Label.size()));
+            break;
+        case Kind::Fraction:
+            break;
+        case Kind::Seconds:
+            unit = "s";
+            decimals = 0;
+            break;
+        }
+        bool number = false;
+        const double value = QString::fromStdString(boxes_.Text(live.Box)).toDouble(&number);
+        inputs.push_back({std::string(InputBoxName(live.Box)), live.Caption, unit,
+                          number ? value : 0, live.Minimum * toShown, live.Maximum * toShown,
+                          live.Step * (live.Unit == Kind::Length ? 1 : toShown), decimals});
+    }
+    return inputs;
+}
+
+InputBoxes CompartmentExplore::BoxesOf(const std::vector<double>& values) const {
+    InputBoxes boxes = boxes_;
+    for (std::size_t k = 0; k < kLiveBoxes.size() && k < values.size(); ++k) {
+        boxes.Text(kLiveBoxes[k].Box) = NumberText(values[k]);
+    }
+    return boxes;
+}
+
+ui::ExploreRun CompartmentExplore::Run(const std::vector<double>& values) const {
+    ui::ExploreRun run;
+    // The results are a few hundred kilobytes: on the heap, not a worker's stack.
+    auto calc = std::make_unique<Calculations>();
+    calc->Units = units_;
+    calc->Inputs = ReadInputBoxes(BoxesOf(values), units_);
+    if (const auto rejected = CheckRunInputs(calc->Inputs)) {
+        run.RejectedBox = rejected->Focus;
+        run.Message = rejected->Message;
+        return run;
+    }
+    if (!fireProblem_.empty()) {
+        run.Message = fireProblem_;
+        return run;
+    }
+    const CompletedRun completed = RunModel(
+        calc->Inputs, fire_, [](const std::string&, std::string_view) { return Answer::No; },
+        calc->Results);
+    run.Graph = ui::GraphResultsOfRun(*calc, kResultRowCapacity);
+    run.KeyLines =
+        KeyResultLines(RunKeyResults(calc->Results, completed, fire_, criteria_), units_.System);
+    if (calc->Results.FlashoverRow) {
+        run.FlashoverSeconds = calc->Results.Time[*calc->Results.FlashoverRow];
+    }
+    return run;
+}
+
+} // namespace vorla::compartment

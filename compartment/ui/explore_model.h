@@ -1,0 +1,39 @@
+// VORLA-XW's part of the Explore window: the input form's nine numeric boxes
+// as live inputs, in the form's units, and a run of their values made exactly
+// as Run makes it (the boxes read and checked as the form's are, the fire file
+// the form names), except that the flashover question is answered No so the
+// curves go on past flashover and the flashover line marks when it happened.
+#pragma once
+
+#include "common/fire_table.h"
+#include "common/key_criteria.h"
+#include "common/ui/explore_window.h"
+#include "compartment/model/input_boxes.h"
+#include "compartment/model/unit_tables.h"
+
+#include <string>
+
+namespace vorla::compartment {
+
+class CompartmentExplore final : public ui::ExploreModel {
+  public:
+    // `fireProblem`, when not empty, is why the fire file cannot be used: every
+    // run then reports it instead of running.
+    CompartmentExplore(InputBoxes boxes, UnitTables units, FireTable fire, std::string fireProblem,
+                       KeyCriteria criteria);
+
+    std::vector<ui::ExploreInput> Inputs() const override;
+    ui::ExploreRun Run(const std::vector<double>& values) const override;
+
+    // The boxes' texts a set of values is run with.
+    InputBoxes BoxesOf(const std::vector<double>& values) const;
+
+  private:
+    InputBoxes boxes_;
+    UnitTables units_;
+    FireTable fire_;
+    std::string fireProblem_;
+    KeyCriteria criteria_;
+};
+
+} // namespace vorla::compartment

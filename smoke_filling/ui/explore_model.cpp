@@ -1,0 +1,111 @@
+#include "smoke_filling/ui/explore_model.h"
+
+#include "common/key_results_text.h"
+#include "smoke_filling/model/calculations.h"
+#include "smoke_filling/model/input_checks.h"
+#include "smoke_filling/model/input_entry.h"
+#include "smoke_filling/model/model_run.h"
+#include "smoke_filling/model/run_key_results.h"
+
+#include <QString>
+#include <array>
+#include <charconv>
+#include <memory>
+
+namespace vorla::smoke {
+namespace {
+
+enum class Kind { Area, Length, Fraction, Seconds };
+
+struct LiveBox {
+    InputBox Box;
+    const char* Caption;
+    Kind Unit;
+    // The slider's range and the arrow keys' step in S.I. units.
+    double Minimum, Maximum, Step;
+};
+
+constexpr std::array<LiveBox, 5> kLiveBoxes{{
+    {InputBox::txtFloorArea, "Room Floor Area", Kind::Area, 1, 500, 1},
+    {InputBox::txtRoomHeight, "Room Ceiling Height", Kind::Length, 1, 12, 0.1},
+    {InputBox::txtFireHeight, "Fire Base Height", Kind::Length, 0, 5, 0.1},
+    {InputBox::txtLossFraction, "Heat Loss Fraction", Kind::Fraction, 0, 1, 0.01},
+    {InputBox::txtRunTime, "Maximum Run Time", Kind::Seconds, 10, 9000, 10},
+}};
+
+std::string NumberText(double value) {
+    std::array<char, 32> text{};
+    const auto end = std::to_chars(text.data(), text.data() + text.size(), value).ptr;
+    return {text.data(), end};
+}
+
+QString LabelOf(std::string_view label) {
+    return QString::fromUtf8(label.data(), qsizetype(label.size()));
+}
+
+} // namespace
+
+SmokeExplore::SmokeExplore(InputBoxes boxes, UnitTables units, FireTable fire,
+                           std::string fireProblem, KeyCriteria criteria)
+    : boxes_(std::move(boxes)), units_(units), fire_(std::move(fire)),
+      fireProblem_(std::move(fireProblem)), criteria_(std::move(criteria)) {}
+
+std::vector<ui::ExploreInput> SmokeExplore::Inputs() const {
+    std::vector<ui::ExploreInput> inputs;
+    for (const LiveBox& live : kLiveBoxes) {
+        double toShown = 1;
+        QString unit;
+        int decimals = 2;
+        switch (live.Unit) {
+        case Kind::Area:
+            toShown = 1 / static_cast<double>(units_.Area.ToSI);
+            unit = LabelOf(units_.Area.Label);
+            decimals = 1;
+            break;
+        case Kind::Length:
+            toShown = 1 / static_cast<double>(units_.Length.ToSI);
+            unit = LabelOf(units_.Length.Label);
+            break;
+        case Kind::Fraction:
+            break;
+        case Kind::Seconds:
+            unit = "s";
+            decimals = 0;
+            break;
+        }
+        bool number = false;
+        const double value = QString::fromStdString(boxes_.Text(live.Box)).toDouble(&number);
+        inputs.push_back({std::string(InputBoxName(live.Box)), live.Caption, unit,
+                          number ? value : 0, live.Minimum * toShown, live.Maximum * toShown,
+                          live.Step * (live.Unit == Kind::Area ? toShown : 1), decimals});
+    }
+    return inputs;
+}
+
+ui::ExploreRun SmokeExplore::Run(const std::vector<double>& values) const {
+    InputBoxes boxes = boxes_;
+    for (std::size_t k = 0; k < kLiveBoxes.size() && k < values.size(); ++k) {
+        boxes.Text(kLiveBoxes[k].Box) = NumberText(values[k]);
+    }
+    ui::ExploreRun run;
+    // The results are large: on the heap, not a worker's stack.
+    auto calc = std::make_unique<Calculations>();
+    calc->Units = units_;
+    calc->Inputs = ReadInputBoxes(boxes, units_);
+    if (const auto rejected = CheckRunInputs(calc->Inputs)) {
+        run.RejectedBox = rejected->Focus;
+        run.Message = rejected->Message;
+        return run;
+    }
+    if (!fireProblem_.empty()) {
+        run.Message = fireProblem_;
+        return run;
+    }
+    const CompletedRun completed = RunModel(calc->Inputs, fire_, calc->Results);
+    run.Graph = ui::GraphResultsOfRun(*calc, kResultRowCapacity);
+    run.KeyLines =
+        KeyResultLines(RunKeyResults(calc->Results, completed, fire_, criteria_), units_.System);
+    return run;
+}
+
+} // namespace vorla::smoke

@@ -1,0 +1,35 @@
+// SKEVA-XW's part of the Explore window: the input form's five numeric boxes
+// as live inputs, in the form's units, and a run of their values made exactly
+// as Run makes it (the boxes read and checked as the form's are, the fire file
+// the form names). A closed room has no vent and no flashover line.
+#pragma once
+
+#include "common/fire_table.h"
+#include "common/key_criteria.h"
+#include "common/ui/explore_window.h"
+#include "smoke_filling/model/input_boxes.h"
+#include "smoke_filling/model/unit_tables.h"
+
+#include <string>
+
+namespace vorla::smoke {
+
+class SmokeExplore final : public ui::ExploreModel {
+  public:
+    // `fireProblem`, when not empty, is why the fire file cannot be used: every
+    // run then reports it instead of running.
+    SmokeExplore(InputBoxes boxes, UnitTables units, FireTable fire, std::string fireProblem,
+                 KeyCriteria criteria);
+
+    std::vector<ui::ExploreInput> Inputs() const override;
+    ui::ExploreRun Run(const std::vector<double>& values) const override;
+
+  private:
+    InputBoxes boxes_;
+    UnitTables units_;
+    FireTable fire_;
+    std::string fireProblem_;
+    KeyCriteria criteria_;
+};
+
+} // namespace vorla::smoke

@@ -1,0 +1,94 @@
+// SKEVA-XW's File > Explore…, driven as a user does, against the program's own
+// Run flow on the same boxes: the window opens on the form's values, and its
+// Key Results after a change are the lines the report window's Key Results
+// panel shows for the same inputs. The settings live in a temporary folder.
+#include "common/ui/explore_number_box.h"
+#include "common/ui/explore_window.h"
+#include "skeva_windows.h"
+#include "tests/support/window_controls.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace vorla::smoke;
+using namespace vorla::smoke::testing;
+using namespace vorla::test_support;
+using vorla::ui::ExploreNumberBox;
+using vorla::ui::ExploreWindow;
+
+namespace {
+
+QStringList Lines(const QWidget* window) {
+    return Control<QPlainTextEdit>(window, "txtKeyResults")->toPlainText().split('\n');
+}
+
+// A room of 10 m² and 3 m under a fast fire standing 1 m high.
+TypedRun SmallRoom() {
+    TypedRun run;
+    run.FloorArea = "10";
+    run.RoomHeight = "3";
+    run.FireHeight = "1";
+    run.FireFile = QString::fromStdString(DataFile("fast_t_squared_2mw.fir"));
+    return run;
+}
+
+} // namespace
+
+class SkevaExploreTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir folder_;
+    QTemporaryDir settingsFolder_;
+    std::string Data() const { return folder_.filePath("DATA").toStdString(); }
+
+  private slots:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        QCoreApplication::setOrganizationName("VORLA");
+        QCoreApplication::setApplicationName("skeva-xw");
+        QSettings::setDefaultFormat(QSettings::IniFormat);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder_.path());
+    }
+    void init() { QSettings().clear(); }
+
+    void AChangeGivesTheKeyResultsOfRun_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("larger room") << "txtFloorArea" << 40.0 << "40";
+        QTest::newRow("higher ceiling") << "txtRoomHeight" << 5.0 << "5";
+        QTest::newRow("fire on the floor") << "txtFireHeight" << 0.0 << "0";
+        QTest::newRow("less lost to the walls") << "txtLossFraction" << 0.3 << "0.3";
+    }
+    void AChangeGivesTheKeyResultsOfRun() {
+        QFETCH(QString, box);
+        QFETCH(double, value);
+        QFETCH(QString, typed);
+        SkevaWindows windows(Data());
+        windows.Fill(SmallRoom());
+        Trigger(windows.input, "mnuFileExplore");
+        auto* explore = VisibleWindow<ExploreWindow>("frmExplore");
+        QVERIFY(explore != nullptr);
+        QTRY_VERIFY(explore->UpToDate());
+        QCOMPARE(Control<ExploreNumberBox>(explore, "txtFloorArea")->value(), 10.0);
+        QCOMPARE(Control<ExploreNumberBox>(explore, "txtRoomHeight")->value(), 3.0);
+        const QStringList before = Lines(explore);
+        Control<ExploreNumberBox>(explore, box)->setValue(value);
+        QTRY_VERIFY(explore->UpToDate());
+        const QStringList after = Lines(explore);
+        QVERIFY(after != before);
+
+        windows.Type(Control<QLineEdit>(windows.input, box), typed);
+        QWidget* report = windows.Run();
+        QVERIFY(report != nullptr);
+        QCOMPARE(after, Lines(report));
+        delete explore;
+    }
+};
+
+QTEST_MAIN(SkevaExploreTest)
+#include "explore_window_test.moc"
