@@ -5,7 +5,7 @@
 #include "cli/vorla_command.h"
 #include "common/number_text.h"
 #include "common/units.h"
-#include "life_safety/detection/device_specs.h"
+#include "life_safety/detection/device_options.h"
 
 #include <algorithm>
 #include <array>
@@ -82,14 +82,14 @@ std::variant<DetectionOptions, CommandStop> ReadDetectionOptions(const OptionTex
     }
     DetectionOptions read;
     read.Units = std::get<UnitSystem>(units);
-    if (const auto specs = OptionText(options, "device")) {
+    if (const auto texts = OptionText(options, "device")) {
         // One --device a line, in the order given.
         std::size_t start = 0;
-        while (start <= specs->size()) {
-            const std::size_t end = std::min(specs->find('\n', start), specs->size());
+        while (start <= texts->size()) {
+            const std::size_t end = std::min(texts->find('\n', start), texts->size());
             const int position = static_cast<int>(read.Devices.size()) + 1;
-            auto device = detection::ParseDeviceSpec(
-                std::string_view(*specs).substr(start, end - start), read.Units, position);
+            auto device = detection::ParseDeviceOption(
+                std::string_view(*texts).substr(start, end - start), read.Units, position);
             if (const auto* problem = std::get_if<std::string>(&device)) {
                 return Refused(prefix, "--device: " + *problem);
             }
@@ -198,7 +198,7 @@ DetectionKeys DetectionKeysOf(const detection::DetectionRun& run,
 const std::string_view kDetectionHelp =
     "Detectors and sprinklers (the summary gains devices, first_detection_s and\n"
     "first_sprinkler_s when any is given):\n"
-    "  --device SPEC            one device, repeated for more: comma-separated\n"
+    "  --device KEYS            one device, repeated for more: comma-separated\n"
     "                           key=value pairs: kind=heat|sprinkler|smoke, name,\n"
     "                           radius (from the plume axis), below-ceiling, rti\n"
     "                           ((m·s)^½), c ((m/s)^½, default 0), temperature (the\n"

@@ -1,6 +1,6 @@
 // The detection options of `vorla compartment` and `vorla smoke`: the devices
-// (`--device SPEC`, repeated, and `--devices FILE`, life_safety/detection/
-// device_specs.h) and what the first sprinkler does to the fire
+// (`--device KEYS`, repeated, and `--devices FILE`, life_safety/detection/
+// device_options.h) and what the first sprinkler does to the fire
 // (`--suppression`, `--spray-density`, `--suppression-constant`,
 // `--suppression-exponent`).
 #pragma once

@@ -20,7 +20,7 @@ struct OptionSpec {
     std::string_view name; // with its dashes: "--floor-area", "-o"
     bool takesValue = true;
     // Given more than once, its values are all kept, one a line in the order
-    // given (`--device SPEC` repeated); otherwise the last one counts.
+    // given (`--device KEYS` repeated); otherwise the last one counts.
     bool repeatable = false;
 };
 

@@ -213,7 +213,7 @@ worked independently of the code.
 
 **Method.** The burned fuel is the heat release rate over the heat of combustion; its products
 leave the layer only with the layer gas that leaves the room, the balance solved exactly over each
-step (life_safety/tenability/species_balance.h). Visibility is S = K / (K_m m_s), K_m = 8700 m²/kg,
+step (life_safety/tenability/product_balance.h). Visibility is S = K / (K_m m_s), K_m = 8700 m²/kg,
 K = 3 for reflecting and 8 for lit signs. The asphyxiant dose is ISO 13571's, φ_CO v / 35000 +
 (φ_HCN v)^2.36 / 1.2·10⁶ per minute with v = exp(φ_CO2 / 5), φ in µL/L and φ_CO2 in %; the heat
 dose adds 1 / (4.1·10⁸ T^−3.61) and 1 / (4.2 q^−1.9) per minute (T in °C, q in kW/m², no radiant

@@ -105,7 +105,7 @@ void TenabilityRun::NoteFailures(double startTime, double endTime, const Margins
 }
 
 void TenabilityRun::Start(const ZoneMoment& initial) {
-    balance_ = SpeciesBalance(inputs_.Yields.HeatOfCombustion);
+    balance_ = ProductBalance(inputs_.Yields.HeatOfCombustion);
     state_ = TenabilityState{};
     outcome_ = TenabilityOutcome{};
     series_.LastRow = -1;

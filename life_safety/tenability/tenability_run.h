@@ -8,12 +8,12 @@
 //
 // At head height the occupant breathes the lower layer while the interface
 // is above the head, and the upper layer once it is at or below it. The
-// lower layer of a two-zone model is ambient air (see species_balance.h).
+// lower layer of a two-zone model is ambient air (see product_balance.h).
 #pragma once
 
 #include "common/zone_step.h"
 #include "life_safety/tenability/fed_toxic.h"
-#include "life_safety/tenability/species_balance.h"
+#include "life_safety/tenability/product_balance.h"
 #include "life_safety/tenability/tenability_criteria.h"
 
 #include <array>
@@ -123,7 +123,7 @@ class TenabilityRun final : public ZoneStepObserver {
     RoomGeometry room_;
     CriterionLimits limits_;
     double criticalSoot_; // kg/m³ at which visibility falls to its limit
-    SpeciesBalance balance_;
+    ProductBalance balance_;
     TenabilityState state_;
     Margins margins_;
     TenabilityOutcome outcome_;

@@ -1,4 +1,4 @@
-#include "life_safety/tenability/species_balance.h"
+#include "life_safety/tenability/product_balance.h"
 
 #include <algorithm>
 #include <cmath>
@@ -21,9 +21,9 @@ double RemovalRate(const LayerMoment& moment) {
 
 } // namespace
 
-SpeciesBalance::SpeciesBalance(double heatOfCombustion) : heatOfCombustion_(heatOfCombustion) {}
+ProductBalance::ProductBalance(double heatOfCombustion) : heatOfCombustion_(heatOfCombustion) {}
 
-void SpeciesBalance::Advance(const LayerMoment& start, const LayerMoment& end, double seconds) {
+void ProductBalance::Advance(const LayerMoment& start, const LayerMoment& end, double seconds) {
     const double source = 0.5 * (FuelRate(start.HeatReleaseRate, heatOfCombustion_) +
                                  FuelRate(end.HeatReleaseRate, heatOfCombustion_));
     const double removal = 0.5 * (RemovalRate(start) + RemovalRate(end));

@@ -1,4 +1,4 @@
-#include "life_safety/detection/device_specs.h"
+#include "life_safety/detection/device_options.h"
 
 #include "common/text_file.h"
 #include "common/units.h"
@@ -193,11 +193,11 @@ std::variant<Device, FieldProblem> Build(const std::vector<Field>& fields, UnitS
 
 } // namespace
 
-std::variant<Device, std::string> ParseDeviceSpec(std::string_view spec, UnitSystem units,
-                                                  int position) {
+std::variant<Device, std::string> ParseDeviceOption(std::string_view text, UnitSystem units,
+                                                    int position) {
     std::vector<Field> fields;
-    std::string_view rest = spec;
-    if (spec.find_first_not_of(' ') == std::string_view::npos) {
+    std::string_view rest = text;
+    if (text.find_first_not_of(' ') == std::string_view::npos) {
         return std::string("The device is empty: give comma-separated key=value pairs, "
                            "for example kind=sprinkler,radius=2,below-ceiling=0.1,rti=50,"
                            "temperature=68.");

@@ -1,4 +1,4 @@
-#include "life_safety/tenability/species_balance.h"
+#include "life_safety/tenability/product_balance.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -7,9 +7,9 @@
 namespace vorla::tenability {
 namespace {
 
-TEST(SpeciesBalanceTest, AClosedRoomHoldsEverythingBurned) {
+TEST(ProductBalanceTest, AClosedRoomHoldsEverythingBurned) {
     // 500 kW of a 25 MJ/kg fuel burn 0.02 kg/s: 2 kg in 100 s.
-    SpeciesBalance balance(25000);
+    ProductBalance balance(25000);
     const LayerMoment moment{500, 30, 0};
     for (int t = 0; t < 100; ++t) {
         balance.Advance(moment, moment, 1);
@@ -19,10 +19,10 @@ TEST(SpeciesBalanceTest, AClosedRoomHoldsEverythingBurned) {
     EXPECT_EQ(balance.ProductsGoneOut(), 0);
 }
 
-TEST(SpeciesBalanceTest, AWellMixedLayerWithSteadyOutflowApproachesItsSteadyState) {
+TEST(ProductBalanceTest, AWellMixedLayerWithSteadyOutflowApproachesItsSteadyState) {
     // 0.02 kg/s of fuel into 10 kg of gas losing 0.5 kg/s: dM/dt = 0.02 - 0.05 M,
     // M(t) = 0.4 (1 - e^(-0.05 t)); at 60 s 0.4 (1 - e^-3) = 0.380085.
-    SpeciesBalance balance(25000);
+    ProductBalance balance(25000);
     const LayerMoment moment{500, 10, 0.5};
     for (int t = 0; t < 60; ++t) {
         balance.Advance(moment, moment, 1);
@@ -34,10 +34,10 @@ TEST(SpeciesBalanceTest, AWellMixedLayerWithSteadyOutflowApproachesItsSteadyStat
     EXPECT_NEAR(balance.ProductsInLayer(), 0.4, 1e-12);
 }
 
-TEST(SpeciesBalanceTest, WhatIsBurnedIsInTheLayerOrGoneOut) {
+TEST(ProductBalanceTest, WhatIsBurnedIsInTheLayerOrGoneOut) {
     std::mt19937_64 random(24);
     std::uniform_real_distribution<double> rate(-50, 3000), mass(0, 200), out(0, 5);
-    SpeciesBalance balance(18000);
+    ProductBalance balance(18000);
     LayerMoment start{rate(random), mass(random), out(random)};
     for (int t = 0; t < 5000; ++t) {
         const LayerMoment end{rate(random), mass(random), out(random)};
@@ -49,8 +49,8 @@ TEST(SpeciesBalanceTest, WhatIsBurnedIsInTheLayerOrGoneOut) {
                 1e-12 * balance.FuelBurned());
 }
 
-TEST(SpeciesBalanceTest, NoFireBurnsNothingAndALayerWithoutGasLosesNothing) {
-    SpeciesBalance balance(20000);
+TEST(ProductBalanceTest, NoFireBurnsNothingAndALayerWithoutGasLosesNothing) {
+    ProductBalance balance(20000);
     balance.Advance({-100, 10, 1}, {0, 10, 1}, 1);
     EXPECT_EQ(balance.FuelBurned(), 0);
     balance.Advance({200, 0, 1}, {200, 0, 1}, 1);

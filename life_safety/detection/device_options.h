@@ -1,6 +1,6 @@
 // The batch command's two ways of giving devices, as functions of text:
 //
-//   --device SPEC    SPEC is comma-separated key=value pairs;
+//   --device KEYS    KEYS is comma-separated key=value pairs;
 //   --devices FILE   a TOML file of [[device]] tables with the same keys.
 //
 // Keys: kind (heat, sprinkler or smoke), name, radius (from the plume axis),
@@ -23,11 +23,11 @@
 
 namespace vorla::detection {
 
-// One --device SPEC: the device, or the sentence saying what is wrong (the
+// One --device KEYS: the device, or the sentence saying what is wrong (the
 // key and the value as written). `position` (from 1) names a device without
 // a name.
-std::variant<Device, std::string> ParseDeviceSpec(std::string_view spec, UnitSystem units,
-                                                  int position);
+std::variant<Device, std::string> ParseDeviceOption(std::string_view text, UnitSystem units,
+                                                    int position);
 
 // The text of a --devices file; every error begins with "PATH:LINE: key: ".
 // Devices already given (by --device) count for the names' uniqueness and

@@ -29,9 +29,9 @@ struct LayerMoment {
     double LayerGasOut = 0;     // kg/s of upper-layer gas leaving the room
 };
 
-class SpeciesBalance {
+class ProductBalance {
   public:
-    explicit SpeciesBalance(double heatOfCombustion);
+    explicit ProductBalance(double heatOfCombustion);
 
     // The balance over `seconds` from `start` to `end`. A negative heat
     // release rate (a fire table read before its first point) burns nothing.

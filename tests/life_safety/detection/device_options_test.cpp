@@ -1,6 +1,6 @@
-// --device SPEC and --devices FILE: good devices in both unit systems, and
+// --device KEYS and --devices FILE: good devices in both unit systems, and
 // every key wrong once, the message naming the key (and in a file, the line).
-#include "life_safety/detection/device_specs.h"
+#include "life_safety/detection/device_options.h"
 #include "tests/support/test_files.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +9,7 @@ namespace vorla::detection {
 namespace {
 
 TEST(DeviceSpec, ASprinklerInSIUnits) {
-    const auto parsed = ParseDeviceSpec(
+    const auto parsed = ParseDeviceOption(
         "kind=sprinkler,name=SP1,radius=2.5,below-ceiling=0.08,rti=50,c=0.5,temperature=68",
         UnitSystem::SI, 1);
     ASSERT_TRUE(std::holds_alternative<Device>(parsed)) << std::get<std::string>(parsed);
@@ -25,9 +25,9 @@ TEST(DeviceSpec, ASprinklerInSIUnits) {
 
 TEST(DeviceSpec, AHeatDetectorInUSUnits) {
     // 10 ft = 3.048 m, 0.5 ft = 0.1524 m, 135 °F = 57.2222 °C = 330.3722 K.
-    const auto parsed = ParseDeviceSpec("kind=heat,radius=10,below-ceiling=0.5,rti=100,"
-                                        "temperature=135",
-                                        UnitSystem::US, 3);
+    const auto parsed = ParseDeviceOption("kind=heat,radius=10,below-ceiling=0.5,rti=100,"
+                                          "temperature=135",
+                                          UnitSystem::US, 3);
     ASSERT_TRUE(std::holds_alternative<Device>(parsed)) << std::get<std::string>(parsed);
     const Device& d = std::get<Device>(parsed);
     EXPECT_EQ(d.Name, "device 3");
@@ -39,7 +39,7 @@ TEST(DeviceSpec, AHeatDetectorInUSUnits) {
 
 TEST(DeviceSpec, SmokeDetectorThresholds) {
     struct Row {
-        const char* Spec;
+        const char* Text;
         UnitSystem Units;
         double Rise;
         std::optional<double> Obscuration;
@@ -52,20 +52,20 @@ TEST(DeviceSpec, SmokeDetectorThresholds) {
         {"kind=smoke,radius=1,below-ceiling=0.02,optical-density=0.1", UnitSystem::SI, 10, 0.1},
     };
     for (const Row& row : rows) {
-        const auto parsed = ParseDeviceSpec(row.Spec, row.Units, 1);
-        ASSERT_TRUE(std::holds_alternative<Device>(parsed)) << row.Spec;
+        const auto parsed = ParseDeviceOption(row.Text, row.Units, 1);
+        ASSERT_TRUE(std::holds_alternative<Device>(parsed)) << row.Text;
         const Device& d = std::get<Device>(parsed);
-        EXPECT_NEAR(d.TemperatureRise, row.Rise, 1e-12) << row.Spec;
-        ASSERT_EQ(d.Obscuration.has_value(), row.Obscuration.has_value()) << row.Spec;
+        EXPECT_NEAR(d.TemperatureRise, row.Rise, 1e-12) << row.Text;
+        ASSERT_EQ(d.Obscuration.has_value(), row.Obscuration.has_value()) << row.Text;
         if (row.Obscuration) {
-            EXPECT_NEAR(*d.Obscuration, *row.Obscuration, 1e-7) << row.Spec;
+            EXPECT_NEAR(*d.Obscuration, *row.Obscuration, 1e-7) << row.Text;
         }
     }
 }
 
 TEST(DeviceSpec, EveryKeyWrongOnce) {
     struct Row {
-        const char* Spec;
+        const char* Text;
         const char* Message;
     };
     const Row rows[] = {
@@ -108,9 +108,9 @@ TEST(DeviceSpec, EveryKeyWrongOnce) {
          "to 100 m; -3 was given."},
     };
     for (const Row& row : rows) {
-        const auto parsed = ParseDeviceSpec(row.Spec, UnitSystem::SI, 1);
-        ASSERT_TRUE(std::holds_alternative<std::string>(parsed)) << row.Spec;
-        EXPECT_EQ(std::get<std::string>(parsed), row.Message) << row.Spec;
+        const auto parsed = ParseDeviceOption(row.Text, UnitSystem::SI, 1);
+        ASSERT_TRUE(std::holds_alternative<std::string>(parsed)) << row.Text;
+        EXPECT_EQ(std::get<std::string>(parsed), row.Message) << row.Text;
     }
 }
 
