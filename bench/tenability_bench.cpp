@@ -1,6 +1,7 @@
 // What tenability adds to a compartment run: the observer fed the states of
 // every second of a real 600 s and 9000 s run, next to the run itself, and the
 // run with the observer attached. The target is at most 20 % of the run.
+#include "bench/office_run.h"
 #include "common/fire_file_reader.h"
 #include "common/integrator.h"
 #include "compartment/model/input_checks.h"
@@ -18,35 +19,6 @@
 
 namespace vorla::compartment {
 namespace {
-
-// The office of compartment_bench: a sofa fire growing as t² to 1.5 MW by
-// 358 s and burning on to 9000 s in a 20 m² room with a door.
-std::unique_ptr<Calculations> OfficeWithSofaFire(std::int16_t runTime) {
-    auto calc = std::make_unique<Calculations>();
-    RunInputs& in = calc->Inputs;
-    in.RunTitle = "Office, sofa fire";
-    in.OutputFile = "OFFICE.VOF";
-    in.FireFile = "bench.fir";
-    in.FloorArea = 20;
-    in.RoomHeight = 2.4;
-    in.VentWidth = 0.9;
-    in.SoffitHeight = 2.0f;
-    in.RadiativeLossFraction = 0.35;
-    in.TotalLossFraction = 0.6;
-    in.RunTime = runTime;
-    in.VentFactor = VentFactorOf(in);
-    std::string fire;
-    for (int t = 0; t <= 9000; t += 30) {
-        const double rate = t < 358 ? 0.01172 * t * t : 1500;
-        fire += std::to_string(t) + " " + std::to_string(rate) + " 0\r\n";
-    }
-    fire += "-9 -9 -9\r\n";
-    if (const auto error = ParseFireFile(fire, "bench.fir", calc->Fire)) {
-        std::fprintf(stderr, "%s\n", DescribeFireFileError(*error).c_str());
-        std::abort();
-    }
-    return calc;
-}
 
 // The room at every second of the run, stepped as the run steps it: the
 // states the model will hand the observer.
