@@ -21,6 +21,43 @@ void ProgramSettings::SetUnits(UnitSystem units) {
     QSettings().setValue(settings_keys::kUnits, units == UnitSystem::US ? "US" : "SI");
 }
 
+FlashoverAnswer ProgramSettings::FlashoverAnswerPreference() const {
+    const QString answer = QSettings().value(settings_keys::kFlashoverAnswer).toString();
+    if (answer == "stop") {
+        return FlashoverAnswer::Stop;
+    }
+    if (answer == "continue") {
+        return FlashoverAnswer::Continue;
+    }
+    return FlashoverAnswer::Ask;
+}
+
+void ProgramSettings::SetFlashoverAnswerPreference(FlashoverAnswer answer) {
+    const char* text = answer == FlashoverAnswer::Stop       ? "stop"
+                       : answer == FlashoverAnswer::Continue ? "continue"
+                                                             : "ask";
+    QSettings().setValue(settings_keys::kFlashoverAnswer, text);
+}
+
+GraphTheme ProgramSettings::GraphThemePreference() const {
+    return QSettings().value(settings_keys::kGraphTheme).toString() == "light" ? GraphTheme::Light
+                                                                               : GraphTheme::Dark;
+}
+
+void ProgramSettings::SetGraphThemePreference(GraphTheme theme) {
+    QSettings().setValue(settings_keys::kGraphTheme, theme == GraphTheme::Light ? "light" : "dark");
+}
+
+TimeAxisUnit ProgramSettings::TimeAxisUnitPreference() const {
+    return QSettings().value(settings_keys::kTimeAxisUnit).toString() == "s"
+               ? TimeAxisUnit::Seconds
+               : TimeAxisUnit::Minutes;
+}
+
+void ProgramSettings::SetTimeAxisUnitPreference(TimeAxisUnit unit) {
+    QSettings().setValue(settings_keys::kTimeAxisUnit, unit == TimeAxisUnit::Seconds ? "s" : "min");
+}
+
 std::optional<QRect> ProgramSettings::WindowFrame(const QString& windowName) const {
     const QVariant frame = QSettings().value(settings_keys::kWindows + windowName);
     if (!frame.canConvert<QRect>() || !frame.toRect().isValid()) {

@@ -13,6 +13,14 @@
 //   criteria/interface_heights_m, criteria/layer_temperatures_c
 //                       the key results' criteria, comma-separated, in S.I.
 //                       (common/ui/criteria_settings.h reads and writes them)
+//   preferences/flashoverAnswer
+//                       "ask" (the default), "stop" or "continue": whether the
+//                       flashover question is asked, or answered as remembered
+//   preferences/graphTheme
+//                       "dark" (the default, the graph windows' own look) or
+//                       "light" (white, for reports and print)
+//   preferences/timeAxisUnit
+//                       "min" (the default) or "s": the graphs' time axis
 #pragma once
 
 #include "common/unit_system.h"
@@ -36,7 +44,17 @@ inline constexpr const char* kFolders = "folders/";
 inline constexpr const char* kRecentFiles = "recentFiles";
 inline constexpr const char* kInterfaceHeights = "criteria/interface_heights_m";
 inline constexpr const char* kLayerTemperatures = "criteria/layer_temperatures_c";
+inline constexpr const char* kFlashoverAnswer = "preferences/flashoverAnswer";
+inline constexpr const char* kGraphTheme = "preferences/graphTheme";
+inline constexpr const char* kTimeAxisUnit = "preferences/timeAxisUnit";
 } // namespace settings_keys
+
+// What the program does when a run reaches flashover: ask the user (as it
+// always has), or take the answer the user asked it to remember.
+enum class FlashoverAnswer { Ask, Stop, Continue };
+// The look of every graph the programs draw or export.
+enum class GraphTheme { Dark, Light };
+enum class TimeAxisUnit { Minutes, Seconds };
 
 class ProgramSettings {
   public:
@@ -60,6 +78,15 @@ class ProgramSettings {
     // whether it opens or saves); nothing when none, or when it is gone.
     std::optional<QString> LastFolder(const QString& dialog) const;
     void SetLastFolder(const QString& dialog, const QString& folder);
+
+    // The user's preferences; a missing or unknown value gives the default
+    // (ask, dark, minutes), so a settings file edited by hand never stops a start.
+    FlashoverAnswer FlashoverAnswerPreference() const;
+    void SetFlashoverAnswerPreference(FlashoverAnswer answer);
+    GraphTheme GraphThemePreference() const;
+    void SetGraphThemePreference(GraphTheme theme);
+    TimeAxisUnit TimeAxisUnitPreference() const;
+    void SetTimeAxisUnitPreference(TimeAxisUnit unit);
 
     QStringList RecentFiles() const;
     // `path` goes to the top of the list (once), which keeps kRecentFilesKept.

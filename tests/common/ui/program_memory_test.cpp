@@ -76,6 +76,49 @@ class ProgramMemoryTest : public QObject {
         QCOMPARE(nextRun.LastFolder("Open/Specify Fire File"), std::nullopt);
     }
 
+    void PreferencesDefaultToTodaysBehaviourAndIgnoreHandEditedValues() {
+        const ProgramSettings settings;
+        QCOMPARE(settings.FlashoverAnswerPreference(), FlashoverAnswer::Ask);
+        QCOMPARE(settings.GraphThemePreference(), GraphTheme::Dark);
+        QCOMPARE(settings.TimeAxisUnitPreference(), TimeAxisUnit::Minutes);
+
+        // value in the file -> what the program takes
+        const struct {
+            const char* Key;
+            const char* Value;
+            int Expected;
+        } rows[] = {
+            {"preferences/flashoverAnswer", "stop", int(FlashoverAnswer::Stop)},
+            {"preferences/flashoverAnswer", "continue", int(FlashoverAnswer::Continue)},
+            {"preferences/flashoverAnswer", "ask", int(FlashoverAnswer::Ask)},
+            {"preferences/flashoverAnswer", "Stop", int(FlashoverAnswer::Ask)},
+            {"preferences/flashoverAnswer", "", int(FlashoverAnswer::Ask)},
+            {"preferences/graphTheme", "light", int(GraphTheme::Light)},
+            {"preferences/graphTheme", "dark", int(GraphTheme::Dark)},
+            {"preferences/graphTheme", "sepia", int(GraphTheme::Dark)},
+            {"preferences/timeAxisUnit", "s", int(TimeAxisUnit::Seconds)},
+            {"preferences/timeAxisUnit", "min", int(TimeAxisUnit::Minutes)},
+            {"preferences/timeAxisUnit", "h", int(TimeAxisUnit::Minutes)},
+        };
+        for (const auto& row : rows) {
+            QSettings().setValue(row.Key, row.Value);
+            const int read = QString(row.Key).endsWith("flashoverAnswer")
+                                 ? int(settings.FlashoverAnswerPreference())
+                             : QString(row.Key).endsWith("graphTheme")
+                                 ? int(settings.GraphThemePreference())
+                                 : int(settings.TimeAxisUnitPreference());
+            QVERIFY2(read == row.Expected, qPrintable(QString("%1=%2").arg(row.Key, row.Value)));
+        }
+
+        ProgramSettings writer;
+        writer.SetFlashoverAnswerPreference(FlashoverAnswer::Continue);
+        writer.SetGraphThemePreference(GraphTheme::Light);
+        writer.SetTimeAxisUnitPreference(TimeAxisUnit::Seconds);
+        QCOMPARE(QSettings().value("preferences/flashoverAnswer").toString(), "continue");
+        QCOMPARE(QSettings().value("preferences/graphTheme").toString(), "light");
+        QCOMPARE(QSettings().value("preferences/timeAxisUnit").toString(), "s");
+    }
+
     void TheRecentListKeepsEightMostRecentFirstWithoutRepeats() {
         const struct {
             QStringList before;
