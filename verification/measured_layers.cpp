@@ -86,3 +86,30 @@ std::variant<std::vector<MeasuredLayer>, std::string> ReadLayerSeries(const std:
 }
 
 } // namespace vorla::verification
+
+namespace vorla::verification {
+
+double TimeToFallTo(const std::vector<InterfaceAt>& series, double height, double from, double to) {
+    std::size_t highest = series.size();
+    for (std::size_t i = 0; i < series.size(); ++i) {
+        if (series[i].Time < from || series[i].Time > to) {
+            continue;
+        }
+        if (highest == series.size() || series[i].Height > series[highest].Height) {
+            highest = i;
+        }
+    }
+    if (highest == series.size() || !(series[highest].Height > height)) {
+        return -1;
+    }
+    for (std::size_t i = highest + 1; i < series.size() && series[i].Time <= to; ++i) {
+        if (series[i].Height <= height) {
+            const InterfaceAt& a = series[i - 1];
+            const InterfaceAt& b = series[i];
+            return a.Time + (a.Height - height) / (a.Height - b.Height) * (b.Time - a.Time);
+        }
+    }
+    return -1;
+}
+
+} // namespace vorla::verification

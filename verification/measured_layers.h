@@ -32,3 +32,19 @@ std::variant<SteadyLayer, std::string> ReadSteadyLayer(const std::string& path);
 std::variant<std::vector<MeasuredLayer>, std::string> ReadLayerSeries(const std::string& path);
 
 } // namespace vorla::verification
+
+namespace vorla::verification {
+
+// An interface height at a time.
+struct InterfaceAt {
+    double Time = 0;   // s
+    double Height = 0; // m above the floor
+};
+
+// The time the interface falls to `height` within [from, to]: the first time
+// after its highest point in that window at which it is at or below
+// `height`, linear between the samples. Below 0 when the interface is never
+// above `height` in the window or never falls to it.
+double TimeToFallTo(const std::vector<InterfaceAt>& series, double height, double from, double to);
+
+} // namespace vorla::verification

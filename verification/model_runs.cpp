@@ -203,6 +203,22 @@ Trace CompartmentRows(const Room& room, const FireTable& fire) {
     return trace;
 }
 
+Trace CompartmentRowsAndFlows(const Room& room, const FireTable& fire) {
+    Trace trace = CompartmentRows(room, fire);
+    const compartment::RunInputs inputs = CompartmentInputs(room);
+    const compartment::ZoneModel model{inputs, fire};
+    for (Second& s : trace.Seconds) {
+        const Second rates = CompartmentSecond(model, s.Time, {s.Interface, s.Temperature});
+        s.Plume = rates.Plume;
+        s.AirIn = rates.AirIn;
+        s.LowerOut = rates.LowerOut;
+        s.UpperOut = rates.UpperOut;
+        s.FlowRegime = rates.FlowRegime;
+        s.StarvedOfAir = rates.StarvedOfAir;
+    }
+    return trace;
+}
+
 Trace TraceSmokeFill(const Room& room, const FireTable& fire) {
     auto calc = std::make_unique<smoke::Calculations>();
     smoke::RunInputs& in = calc->Inputs;

@@ -81,6 +81,11 @@ std::vector<Second> ReplayCompartment(const Room& room, const FireTable& fire, i
 // cases that compare the model's answers rather than its balances.
 Trace CompartmentRows(const Room& room, const FireTable& fire);
 
+// The same rows with the flows of the model's equations at each row's state
+// (time, interface, layer temperature): the vent flows a report row stands
+// for, without following the run second by second.
+Trace CompartmentRowsAndFlows(const Room& room, const FireTable& fire);
+
 // A SKEVA-XW run and its replay. The vent width and radiative fraction are not used.
 Trace TraceSmokeFill(const Room& room, const FireTable& fire);
 
