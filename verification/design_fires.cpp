@@ -64,14 +64,31 @@ DesignFire CustomDesignFire(const std::vector<TypedPoint>& points) {
         times.push_back(std::to_string(point.Time));
         rates.push_back(Number(point.Rate));
     }
-    generator::CustomPageEntries page{};
-    for (std::size_t i = 0; i < times.size() && i < page.size(); ++i) {
-        page[i] = {times[i], rates[i]};
+    if (points.size() > static_cast<std::size_t>(generator::kMostCustomPoints)) {
+        return "the custom fire holds at most " + std::to_string(generator::kMostCustomPoints) +
+               " points, not " + std::to_string(points.size());
     }
-    if (const auto error = entry.Ok(module, page)) {
-        return error->Message;
+    // Page after page as the form takes them (Next Ten), the last with OK, so
+    // that no point beyond the first page is lost.
+    std::size_t first = 0;
+    while (true) {
+        generator::CustomPageEntries page{};
+        const std::size_t count = std::min(page.size(), times.size() - first);
+        for (std::size_t i = 0; i < count; ++i) {
+            page[i] = {times[first + i], rates[first + i]};
+        }
+        if (times.size() - first > page.size()) {
+            if (const auto error = entry.NextTen(module, page)) {
+                return error->Message;
+            }
+            first += page.size();
+            continue;
+        }
+        if (const auto error = entry.Ok(module, page)) {
+            return error->Message;
+        }
+        return WriteAndReadBack(module);
     }
-    return WriteAndReadBack(module);
 }
 
 DesignFire SteadyDesignFire(double rate, int tEnd) {
@@ -80,6 +97,7 @@ DesignFire SteadyDesignFire(double rate, int tEnd) {
 
 } // namespace vorla::verification
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 

@@ -7,6 +7,7 @@
 #include "verification/cases.h"
 #include "verification/design_fires.h"
 #include "verification/doorway_flow.h"
+#include "verification/furniture_room.h"
 #include "verification/markdown.h"
 #include "verification/measured_layers.h"
 #include "verification/model_runs.h"
@@ -894,12 +895,15 @@ options are reported for comparison.
             }
         }
     }
-    md += "- The NBS single-room furniture tests are not yet compared (flashover and the "
-          "ventilation limit).\n"
+    md += "- The NBS single-room furniture tests are compared for themselves below, not in "
+          "the statistics.\n"
           "- The neutral plane of Steckler's tests is measured (shown above) but not compared: "
           "VORLA-XW does not report one.\n"
           "- VTT's hall has no interface times: its layer is measured once a minute, too coarse "
           "to time the interface.\n";
+
+    FurnitureSection furniture = CompareFurnitureRoom(experimentsDir);
+    md += furniture.Markdown;
 
     // Parameter space.
     md += "\n**The parameter space the tests cover.** Q*_H = Q/(ρ∞c_pT∞√g·H_f^(5/2)) with H_f "
@@ -1077,6 +1081,9 @@ options are reported for comparison.
                                         ", measured and SKEVA-XW",
                                     std::move(plot)});
         }
+    }
+    for (auto& plot : furniture.Plots) {
+        report.Plots.push_back(std::move(plot));
     }
     return report;
 }
