@@ -660,16 +660,22 @@ the model's mean over the same window.
 Conclusions", after McGrattan & Toman, Metrologia 48, 2011): with μ and s the mean and the
 sample standard deviation of ln(M/E), the model's relative spread σ̃_M = √(s² − σ̃_E²) and its bias
 δ = exp(μ + σ̃_M²/2 − σ̃_E²/2). σ̃_E is the experiments' relative spread, the peer's own value
-where it states one. Its guide's summary table (`Summary_Chapter.tex`, the table it inputs from
-`validation_statistics.tex`) is written by its scatter plot script from the Sigma_E column, in
-per cent, of `Utilities/Matlab/CFAST_validation_scatterplot_inputs.csv` (firemodels/cfast): 7 on
-the row "HGL Temperature" and 5 on the row "HGL Depth", so σ̃_E = 0.07 for the temperature rise
-and 0.05 for the depth (and the interface height). The peer states none for a vent flow; the
-guide of its sister model, NIST FDS, gives 8 for "Mass Flow Rate" in the same column of
-`FDS_validation_scatterplot_inputs.csv` (firemodels/fds), so 0.08 for the vent mass flow. Neither
-states one for a time to reach a height: the depth's 0.05 carried through d ln t / d ln(depth)
-of about 1.6 (the measured NIST/NRC layers deepen from about 1.3 to 2.3 m between about 60 and
-150 s, ln 2.5 / ln 1.76), 0.08. The normality of ln(M/E) is
+where it states one. Neither `Summary_Chapter.tex` nor `Experiment_Chapter.tex` prints the
+values: the summary table is the file `validation_statistics.tex` that `Summary_Chapter.tex` inputs
+(its lines 17 and 18), written by the peer's scatter plot script from the Sigma_E column, in per
+cent, of `Utilities/Matlab/CFAST_validation_scatterplot_inputs.csv` (firemodels/cfast, commit
+d10d208dbde0ec593cfede69de916eccfc978f7c): 7 on the row "HGL Temperature" and 5 on the row "HGL
+Depth". So σ̃_E = 0.07 for the temperature rise and 0.05 for the depth; the 0.07 used for the depth
+before (half of NUREG-1824's 14 %) was not the peer's. The experiment chapter states only the heat
+release rate's uncertainty (about 15 % "for the reported HRR of most of the large scale fire
+experiments", in its description of VTT's hall). The peer states none for a vent flow; the guide
+of its sister model, NIST FDS, gives 8 for "Mass Flow Rate" in the same column of
+`Utilities/Matlab/FDS_validation_scatterplot_inputs.csv` (firemodels/fds, commit
+042b7de38a76518e157f54e3a2ea7f7d3518d3a2), so 0.08 for the vent mass flow. Neither states one for
+a time to reach a height: the depth's 0.05 carried through d ln t / d ln(depth) of about 1.6 (the
+measured NIST/NRC layers deepen from about 1.3 to 2.3 m between about 60 and 150 s, ln 2.5 /
+ln 1.76) gives 0.08; the 10 s between the measured rows, interpolated linearly, is not added. The
+normality of ln(M/E) is
 checked with Spiegelhalter's test as the peer applies it (p < 0.05 rejects normality). A true
 value then lies within δ⁻¹·M·exp(±2σ̃_M) with about 95 % probability.
 
