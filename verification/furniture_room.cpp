@@ -256,6 +256,7 @@ FurnitureSection CompareFurnitureRoom(const std::string& experimentsDir) {
             {"temperature", "Upper layer temperature (°C)", "upper layer temperature"},
             {"interface", "Interface height (m)", "interface height"},
             {"heat-release", "Heat release rate (kW)", "heat release rate"},
+            {"opening-flow", "Outflow by the opening (kg/s)", "outflow by the opening"},
         };
         for (const Quantity& q : quantities) {
             plot::Plot plot;
@@ -271,17 +272,21 @@ FurnitureSection CompareFurnitureRoom(const std::string& experimentsDir) {
                                            m.Time, m.InterfaceA));
                 plot.Series.push_back(Line("measured, string B", 3, plot::SeriesStyle::Markers,
                                            m.Time, m.InterfaceB));
-            } else {
+            } else if (stem == "heat-release") {
                 plot.Series.push_back(
                     Line("measured", 5, plot::SeriesStyle::Markers, m.Time, m.Rate));
+            } else {
+                plot.Series.push_back(Line("measured (MASFWNDW)", 5, plot::SeriesStyle::Markers,
+                                           m.Time, m.WindowFlow));
             }
             for (std::size_t r = 0; r < runs.size(); ++r) {
                 std::vector<double> time, value;
                 for (const Second& s : runs[r].Result.Seconds) {
                     time.push_back(s.Time);
-                    value.push_back(stem == "temperature" ? s.Temperature - kCelsiusOffset
-                                    : stem == "interface" ? s.Interface
-                                                          : s.Rate);
+                    value.push_back(stem == "temperature"    ? s.Temperature - kCelsiusOffset
+                                    : stem == "interface"    ? s.Interface
+                                    : stem == "heat-release" ? s.Rate
+                                                             : s.UpperOut + s.LowerOut);
                 }
                 plot.Series.push_back(Line(std::string("VORLA-XW, ") + runs[r].Words, r,
                                            plot::SeriesStyle::Line, time, value));
