@@ -634,7 +634,8 @@ the changes):
 - NIST/NRC (ICFMP benchmark exercise 3, NUREG/CR-6905, 2003): a 21.7 m × 7.04 m room 3.82 m
   high, one 2 m × 2 m door, heptane spray fires of about 1.2 MW with a measured heat release rate.
   Transient: the peaks of the layer temperature rise and depth while the fire burns (its rate at
-  least a tenth of its peak), as the peer's guide compares its transient tests.
+  least a tenth of its peak), as the peer's guide compares its transient tests, and the times the
+  interface takes to fall to given heights.
 - VTT's large hall (ICFMP benchmark exercise 2, Hostikka et al., VTT, 1998), for SKEVA-XW: a
   closed hall taken, as the peer's input file takes it, as a box of 27 m × 13.8 m × 19 m, with
   heptane pool fires of 1.9 to 3.6 MW. Transient: every measured time while the fire burns is a
@@ -698,7 +699,12 @@ options are reported for comparison.
                    Num("%.2f", s.U.SigmaE), Num("%.2f", s.U.SpreadLog),
                    Num("%.2f", s.U.NormalityP)});
     }
-    md += "The same figures are written to `validation-statistics.csv` beside this document.\n\n";
+    md += "The same figures are written to `validation-statistics.csv` beside this document, "
+          "one row per model, quantity and χ rule, with the columns `model,quantity,chi_rule,"
+          "n_tests,n_points,bias,sigma_m,sigma_e`; `quantity` is one of "
+          "`layer_temperature_rise`, `layer_depth`, `vent_mass_flow` (Steckler's doorway "
+          "outflow) and `interface_time` (the NIST/NRC tests' times to given heights), and "
+          "`chi_rule` is `estimate` or `0.6`.\n\n";
     md += table.Text();
 
     // The pairs of the model as it is.
