@@ -767,13 +767,14 @@ options are reported for comparison.
     md += flows.Text();
 
     // The interface times of the transient tests.
-    md += "\n**Interface times** (NIST/NRC tests, VORLA-XW as it is). The time for the interface "
-          "to fall to 2.5, 2.0 and 1.5 m (heights fixed before any run) while the fire burns: "
-          "the first time after the interface's highest point in the burning time at which it "
-          "is at or below the height, linear between the samples (every 10 s measured, every "
-          "report row modelled; `TimeToFallTo`). Starting from the highest point leaves out "
-          "the first rows of the measured reduction, which put the interface low before a layer "
-          "has formed. A height counts where the measurement reaches it.\n\n";
+    md +=
+        "\n**Interface times** (NIST/NRC tests, VORLA-XW as it is). The time for the interface "
+        "to fall to 2.5, 2.0 and 1.5 m (heights fixed before any run) while the fire burns: "
+        "the first time after the interface's highest point in the burning time at which it "
+        "is at or below the height, linear between the samples (every 10 s measured, every 5 s "
+        "modelled, the report's rows; `TimeToFallTo`). Starting from the highest point leaves out "
+        "the first rows of the measured reduction, which put the interface low before a layer "
+        "has formed. A height counts where the measurement reaches it.\n\n";
     MarkdownTable times({"test", "height (m)", "E t (s)", "M t, χ est. (s)", "M t, χ 0.6 (s)"});
     auto timeText = [](double t) { return t > 0 ? Num("%.0f", t) : std::string("not reached"); };
     for (std::size_t i = 0; i < experiments.size(); ++i) {
