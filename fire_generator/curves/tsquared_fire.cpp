@@ -43,6 +43,15 @@ std::variant<TSquaredValues, RejectedInput> ReadTSquaredEntries(const StandardMo
     return TSquaredValues{alpha, tMax, tEnd};
 }
 
+// A value in the question: no decimal point without decimals after it.
+std::string QuestionNumber(double value, std::string_view pattern) {
+    std::string text = Format(value, pattern);
+    if (!text.empty() && text.back() == '.') {
+        text.pop_back();
+    }
+    return text;
+}
+
 } // namespace
 
 std::optional<std::string> PeakNotReachedQuestion(const StandardModule& module,
@@ -56,11 +65,11 @@ std::optional<std::string> PeakNotReachedQuestion(const StandardModule& module,
     const std::string unit(module.Units.HeatReleaseRate.Label);
     const double reached = RoundToSingle(values->Alpha * std::pow(values->TEnd, 2)) / factor;
     const double maximum = RoundToSingle(values->Alpha * std::pow(values->TMax, 2)) / factor;
-    return "The curve ends " + Format(values->TEnd, "0") +
+    return "The curve ends " + QuestionNumber(values->TEnd, "0") +
            " s after ignition, before the time to maximum QDOT of " +
-           Format(values->TMax, "0.###") + " s: it rises to no more than " +
-           Format(reached, "0.#") + " " + unit + " and never reaches its maximum of " +
-           Format(maximum, "0.#") + " " + unit + ". Build it anyway?";
+           QuestionNumber(values->TMax, "0.###") + " s: it rises to no more than " +
+           QuestionNumber(reached, "0.#") + " " + unit + " and never reaches its maximum of " +
+           QuestionNumber(maximum, "0.#") + " " + unit + ". Build it anyway?";
 }
 
 std::string AlphaUnitsCaption(const StandardModule& module) {

@@ -2,6 +2,7 @@
 // opened, edited in the custom form, left unsaved and taken up again; Save As…
 // in the graph window; a new curve after an opened file; the t-squared curve
 // that ends before its maximum.
+#include "fire_generator/curves/custom_fire.h"
 #include "generator_windows.h"
 #include "tests/support/file_bytes.h"
 
