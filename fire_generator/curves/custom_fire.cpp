@@ -93,8 +93,8 @@ std::optional<RejectedInput> CustomFireEntry::StoreTime(int k, int i, std::strin
     return std::nullopt;
 }
 
-std::optional<RejectedInput> CustomFireEntry::StoreRate(const StandardModule& module, int k,
-                                                        int i, std::string_view text) {
+std::optional<RejectedInput> CustomFireEntry::StoreRate(const StandardModule& module, int k, int i,
+                                                        std::string_view text) {
     const float rate = RoundToSingle(NumberOfText(text) * module.Units.HeatReleaseRate.ToSI);
     entered_.Rate[k] = rate;
     if (rate < 0) {
@@ -149,9 +149,9 @@ void CustomFireEntry::KeepPage(const CustomPageEntries& page) {
     }
 }
 
-std::variant<int, RejectedInput>
-CustomFireEntry::StorePageUpToEnd(const StandardModule& module, int start,
-                                  const CustomPageTexts& texts) {
+std::variant<int, RejectedInput> CustomFireEntry::StorePageUpToEnd(const StandardModule& module,
+                                                                   int start,
+                                                                   const CustomPageTexts& texts) {
     for (int n = 0; n < kCustomRowsPerPage; ++n) {
         const int k = start + n;
         if (auto error = StoreTime(k, n, texts.Time[n])) {

@@ -8,8 +8,8 @@
 #include "fire_generator/curves/standard_module.h"
 
 #include <array>
-#include <map>
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>

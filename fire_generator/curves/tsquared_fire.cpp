@@ -23,7 +23,7 @@ struct TSquaredValues {
 };
 
 std::variant<TSquaredValues, RejectedInput> ReadTSquaredEntries(const StandardModule& module,
-                                                                 const TSquaredEntries& entries) {
+                                                                const TSquaredEntries& entries) {
     const double alpha = NumberOfText(entries.Alpha) * module.Units.HeatReleaseRate.ToSI;
     const double tMax = NumberOfText(entries.TMax);
     const double tEnd = RoundHalfEven(NumberOfText(entries.TEnd));

@@ -133,8 +133,8 @@ inline QStringList AccessKeyCollisions(const QWidget& window) {
                 continue;
             }
             const QMenu* menu = action->menu();
-            const QString name = menu != nullptr ? NameOf(*menu, menu->title())
-                                                 : NameOf(*action, action->text());
+            const QString name =
+                menu != nullptr ? NameOf(*menu, menu->title()) : NameOf(*action, action->text());
             Claim(claims, MnemonicOf(action->text()), name);
             if (menu != nullptr) {
                 menuCollisions << MenuCollisions(*menu);
@@ -148,9 +148,9 @@ inline QStringList AccessKeyCollisions(const QWidget& window) {
         }
         for (const QKeySequence& keys : shortcut->keys()) {
             Claim(claims, AltKeyOf(keys),
-                  shortcut->objectName().isEmpty() ? QStringLiteral("shortcut of %1")
-                                                         .arg(NameOf(*owner, {}))
-                                                   : shortcut->objectName());
+                  shortcut->objectName().isEmpty()
+                      ? QStringLiteral("shortcut of %1").arg(NameOf(*owner, {}))
+                      : shortcut->objectName());
         }
     }
     for (const QAction* action : window.actions()) {

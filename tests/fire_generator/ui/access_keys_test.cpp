@@ -2,8 +2,8 @@
 // window and dialog of the program walked with it, and the File menu (with
 // Recent Files) reached by F10 and Alt+F.
 #include "common/ui/program_memory.h"
-#include "fire_generator/curves/custom_fire.h"
 #include "common/ui/splash_window.h"
+#include "fire_generator/curves/custom_fire.h"
 #include "generator_windows.h"
 #include "tests/support/access_keys.h"
 
@@ -112,20 +112,22 @@ class GeneratorAccessKeysTest : public QObject {
             new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), &w);
             AddButton(w, "cmdFurniture", "&Furniture Fire");
         }) << QStringList{"Alt+F: cmdFurniture, keyFileMenu"};
-        QTest::newRow("items of one menu, and of its submenu") << Builder([](QWidget& w) {
-            auto* bar = new QMenuBar(&w);
-            QMenu* file = bar->addMenu("File");
-            file->setObjectName("mnuFile");
-            file->addAction("&Open")->setObjectName("mnuFileOpen");
-            file->addAction("&Options")->setObjectName("mnuFileOptions");
-            QMenu* recent = file->addMenu("&Recent Files");
-            recent->setObjectName("mnuFileRecent");
-            recent->addAction("&1 a.fir")->setObjectName("mnuFileRecent(0)");
-            recent->addAction("&1 b.fir")->setObjectName("mnuFileRecent(1)");
-            // A button with O is no trouble: a menu's letters are its own.
-            AddButton(w, "cmdOK", "&OK");
-        }) << QStringList{"mnuFile: Alt+O: mnuFileOpen, mnuFileOptions",
-                          "mnuFileRecent: Alt+1: mnuFileRecent(0), mnuFileRecent(1)"};
+        QTest::newRow("items of one menu, and of its submenu")
+            << Builder([](QWidget& w) {
+                   auto* bar = new QMenuBar(&w);
+                   QMenu* file = bar->addMenu("File");
+                   file->setObjectName("mnuFile");
+                   file->addAction("&Open")->setObjectName("mnuFileOpen");
+                   file->addAction("&Options")->setObjectName("mnuFileOptions");
+                   QMenu* recent = file->addMenu("&Recent Files");
+                   recent->setObjectName("mnuFileRecent");
+                   recent->addAction("&1 a.fir")->setObjectName("mnuFileRecent(0)");
+                   recent->addAction("&1 b.fir")->setObjectName("mnuFileRecent(1)");
+                   // A button with O is no trouble: a menu's letters are its own.
+                   AddButton(w, "cmdOK", "&OK");
+               })
+            << QStringList{"mnuFile: Alt+O: mnuFileOpen, mnuFileOptions",
+                           "mnuFileRecent: Alt+1: mnuFileRecent(0), mnuFileRecent(1)"};
         QTest::newRow("a window inside claims in its own") << Builder([](QWidget& w) {
             AddButton(w, "cmdGo", "&Go");
             auto* dialog = new QDialog(&w);

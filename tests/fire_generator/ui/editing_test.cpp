@@ -27,8 +27,8 @@ QStringList PageRows(const QWidget* form) {
 
 // The first page of examples/office-workstation.fir, point 10 at `rate10` kW.
 QStringList OfficeFirstPage(const QString& rate10) {
-    return {"0:0",      "60:50",     "120:150",  "180:400",  "240:1000",
-            "300:2000", "360:3500",  "420:4800", "480:5600", "540:" + rate10};
+    return {"0:0",      "60:50",    "120:150",  "180:400",  "240:1000",
+            "300:2000", "360:3500", "420:4800", "480:5600", "540:" + rate10};
 }
 
 } // namespace
@@ -246,9 +246,15 @@ class EditingTest : public QObject {
         QTest::addColumn<QString>("answer");
         // 0.01172 * 200² = 468.8 kW, * 300² = 1054.8 kW; in U.S. units
         // 0.0111085 * 200² = 444.3 Btu/s, * 300² = 999.8 Btu/s.
-        QTest::newRow("S.I., No") << "SI" << "0.01172" << "No";
-        QTest::newRow("S.I., Yes") << "SI" << "0.01172" << "Yes";
-        QTest::newRow("U.S., No") << "US" << "0.0111085" << "No";
+        QTest::newRow("S.I., No") << "SI"
+                                  << "0.01172"
+                                  << "No";
+        QTest::newRow("S.I., Yes") << "SI"
+                                   << "0.01172"
+                                   << "Yes";
+        QTest::newRow("U.S., No") << "US"
+                                  << "0.0111085"
+                                  << "No";
     }
     void ATSquaredEndBeforeItsMaximumIsSaid() {
         QFETCH(QString, units);
@@ -290,8 +296,8 @@ class EditingTest : public QObject {
         QTest::addColumn<int>("messages");
         QTest::newRow("end at the maximum")
             << QStringList{"txtAlpha=0.01", "txtTMax=300", "txtTEnd=300"} << 0;
-        QTest::newRow("end after it") << QStringList{"txtAlpha=0.01", "txtTMax=300", "txtTEnd=301"}
-                                      << 0;
+        QTest::newRow("end after it")
+            << QStringList{"txtAlpha=0.01", "txtTMax=300", "txtTEnd=301"} << 0;
         QTest::newRow("alpha refused")
             << QStringList{"txtAlpha=0", "txtTMax=300", "txtTEnd=200"} << 1;
         QTest::newRow("end refused")
