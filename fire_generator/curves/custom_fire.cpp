@@ -32,6 +32,7 @@ RejectedInput RateError(std::string_view message, int i) {
 CustomFormStart CustomFireEntry::Activate(const StandardModule& module) {
     pageStart_ = 0;
     openedLast_ = -1;
+    typed_.clear();
     CustomFormStart start;
     start.QdotCaption = "QDOT (" + std::string(module.Units.HeatReleaseRate.Label) + ")";
     if (module.CustomStartsFromCurve) {
@@ -63,6 +64,9 @@ CustomFormStart CustomFireEntry::Activate(const StandardModule& module) {
 }
 
 CustomPageTexts CustomFireEntry::PageTexts(const StandardModule& module) const {
+    if (const auto kept = typed_.find(pageStart_); kept != typed_.end()) {
+        return kept->second;
+    }
     CustomPageTexts texts;
     for (int b = 0; b < kCustomRowsPerPage && pageStart_ + b <= openedLast_; ++b) {
         const int k = pageStart_ + b;
@@ -77,22 +81,22 @@ std::string CustomFireEntry::DataPointCaption(int b) const {
     if (pageStart_ == 0) {
         return "Data point # " + std::to_string(b + 1);
     }
-    return "Data Point # " + Format(pageStart_ + b, "####");
+    return "Data Point # " + Format(pageStart_ + b + 1, "####");
 }
 
-std::optional<RejectedInput> CustomFireEntry::StoreTime(int i, std::string_view text) {
+std::optional<RejectedInput> CustomFireEntry::StoreTime(int k, int i, std::string_view text) {
     const auto time = RoundHalfEvenToInt16(NumberOfText(text));
     if (!time) {
         return TimeError("Time values must lie between -32768 s and 32767 s.", i);
     }
-    entered_.Time[pageStart_ + i] = *time;
+    entered_.Time[k] = *time;
     return std::nullopt;
 }
 
-std::optional<RejectedInput> CustomFireEntry::StoreRate(const StandardModule& module, int i,
+std::optional<RejectedInput> CustomFireEntry::StoreRate(const StandardModule& module, int k, int i,
                                                         std::string_view text) {
     const float rate = RoundToSingle(NumberOfText(text) * module.Units.HeatReleaseRate.ToSI);
-    entered_.Rate[pageStart_ + i] = rate;
+    entered_.Rate[k] = rate;
     if (rate < 0) {
         return RateError("Heat release rate values can not be negative.", i);
     }
@@ -107,9 +111,10 @@ std::optional<RejectedInput> CustomFireEntry::NextTen(const StandardModule& modu
     if (!NextTenEnabled()) {
         return RejectedEntry("No more data points can be entered.", "cmdOK");
     }
+    KeepPage(page);
     for (int i = 0; i < kCustomRowsPerPage; ++i) {
         const int k = pageStart_ + i;
-        if (auto error = StoreTime(i, page[i].Time)) {
+        if (auto error = StoreTime(k, i, page[i].Time)) {
             return error;
         }
         if (k >= 1) {
@@ -120,7 +125,7 @@ std::optional<RejectedInput> CustomFireEntry::NextTen(const StandardModule& modu
                 return TimeError("Data points are not entered in ascending order.", i);
             }
         }
-        if (auto error = StoreRate(module, i, page[i].Qdot)) {
+        if (auto error = StoreRate(module, k, i, page[i].Qdot)) {
             return error;
         }
     }
@@ -128,25 +133,62 @@ std::optional<RejectedInput> CustomFireEntry::NextTen(const StandardModule& modu
     return std::nullopt;
 }
 
-std::optional<RejectedInput> CustomFireEntry::Ok(StandardModule& module,
-                                                 const CustomPageEntries& page) {
-    int lastPoint = pageStart_ + kCustomRowsPerPage - 1;
+void CustomFireEntry::PreviousTen(const CustomPageEntries& page) {
+    if (!PreviousTenEnabled()) {
+        return;
+    }
+    KeepPage(page);
+    pageStart_ = static_cast<std::int16_t>(pageStart_ - kCustomRowsPerPage);
+}
+
+void CustomFireEntry::KeepPage(const CustomPageEntries& page) {
+    CustomPageTexts& texts = typed_[pageStart_];
+    for (int i = 0; i < kCustomRowsPerPage; ++i) {
+        texts.Time[i] = std::string(page[i].Time);
+        texts.Qdot[i] = std::string(page[i].Qdot);
+    }
+}
+
+std::variant<int, RejectedInput> CustomFireEntry::StorePageUpToEnd(const StandardModule& module,
+                                                                   int start,
+                                                                   const CustomPageTexts& texts) {
     for (int n = 0; n < kCustomRowsPerPage; ++n) {
-        const int k = pageStart_ + n;
-        if (auto error = StoreTime(n, page[n].Time)) {
-            return error;
+        const int k = start + n;
+        if (auto error = StoreTime(k, n, texts.Time[n])) {
+            return *error;
         }
         if (k > 0) {
             if (entered_.Time[k] == 0) {
-                lastPoint = k - 1; // the entry ends before this row
-                break;
+                return k - 1; // the entry ends before this row
             }
             if (entered_.Time[k - 1] >= entered_.Time[k]) {
                 return TimeError("Data points are not entered in ascending order.", n);
             }
         }
-        if (auto error = StoreRate(module, n, page[n].Qdot)) {
-            return error;
+        if (auto error = StoreRate(module, k, n, texts.Qdot[n])) {
+            return *error;
+        }
+    }
+    return start + kCustomRowsPerPage - 1;
+}
+
+std::optional<RejectedInput> CustomFireEntry::Ok(StandardModule& module,
+                                                 const CustomPageEntries& page) {
+    KeepPage(page);
+    int lastPoint = 0;
+    for (int start = pageStart_;; start += kCustomRowsPerPage) {
+        auto stored = StorePageUpToEnd(module, start, typed_[start]);
+        if (auto* error = std::get_if<RejectedInput>(&stored)) {
+            pageStart_ = static_cast<std::int16_t>(start); // the page to show it on
+            return std::move(*error);
+        }
+        lastPoint = std::get<int>(stored);
+        const int next = start + kCustomRowsPerPage;
+        if (lastPoint < next - 1 || !typed_.contains(next)) {
+            // The table ends on this page, or the pages after it were never
+            // filled: they hold an opened fire's points or nothing.
+            pageStart_ = static_cast<std::int16_t>(start);
+            break;
         }
     }
     if (lastPoint < 1) {
@@ -163,6 +205,8 @@ std::optional<RejectedInput> CustomFireEntry::Ok(StandardModule& module,
     }
     entered_.LastPoint = lastPoint;
     CommitCurve(entered_, module);
+    // The points just typed are where the next custom form starts, saved or not.
+    module.CustomStartsFromCurve = true;
     return std::nullopt;
 }
 

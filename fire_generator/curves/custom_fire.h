@@ -9,9 +9,11 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 
 namespace vorla::generator {
 
@@ -54,38 +56,57 @@ class CustomFireEntry {
     // last page, is kept as it is.
     CustomFormStart Activate(const StandardModule& module);
 
-    // The rows of the page on screen as they start: the opened fire's points
-    // that fall on it, empty rows otherwise (always empty without one).
+    // The rows of the page on screen as they start: the texts the user left on
+    // it when the page was turned, else the opened fire's points that fall on
+    // it, empty rows otherwise.
     CustomPageTexts PageTexts(const StandardModule& module) const;
 
-    // `cmdNextTen_Click`: stores and checks all ten rows, then turns the page.
-    // On a failure the page stays and the rows before the failing one stay stored.
+    // `cmdNextTen_Click`: keeps the ten rows' texts, stores and checks them,
+    // then turns the page. On a failure the page stays and the rows before the
+    // failing one stay stored.
     std::optional<RejectedInput> NextTen(const StandardModule& module,
                                          const CustomPageEntries& page);
+
+    // `cmdPreviousTen_Click`: keeps the ten rows' texts as typed, unchecked,
+    // and turns back a page; nothing happens on the first page.
+    void PreviousTen(const CustomPageEntries& page);
 
     // `cmdOK_Click`: stores and checks the rows up to the first empty time (or
     // a time of 0 after point 0), then puts the points typed into the state as
     // the fire table. A table of a single point is refused: the models need two.
-    // A full page followed by an opened fire's points on later pages keeps
-    // those points, so OK on the first page never drops the rest of a file.
+    // A full page goes on into the pages after it the user has already filled
+    // (turned back to with Previous), checked the same way: a failure there
+    // turns to its page (PageStart). A full page followed by an opened fire's
+    // points on later pages keeps those points, so OK on the first page never
+    // drops the rest of a file.
     std::optional<RejectedInput> Ok(StandardModule& module, const CustomPageEntries& page);
 
     // The table index of row 0 of the page on screen.
     int PageStart() const { return pageStart_; }
     bool NextTenEnabled() const { return pageStart_ < kLastCustomPageStart; }
+    bool PreviousTenEnabled() const { return pageStart_ > 0; }
 
-    // `lblDataPointNo(b)`: the first page counts its rows from 1, later pages
-    // show the table index.
+    // `lblDataPointNo(b)`: the number of the point in row b, counting from 1
+    // on every page ("Data point # 1" to "# 10", then "Data Point # 11" on).
     std::string DataPointCaption(int b) const;
 
   private:
-    // Stores row i's time; an error when it does not fit the 16-bit table.
-    std::optional<RejectedInput> StoreTime(int i, std::string_view text);
-    // Stores row i's rate in kW; an error when it is negative or too large.
-    std::optional<RejectedInput> StoreRate(const StandardModule& module, int i,
+    // Stores point k's time, shown in row i; an error when it does not fit
+    // the 16-bit table.
+    std::optional<RejectedInput> StoreTime(int k, int i, std::string_view text);
+    // Stores point k's rate in kW; an error when it is negative or too large.
+    std::optional<RejectedInput> StoreRate(const StandardModule& module, int k, int i,
                                            std::string_view text);
+    // Keeps the texts of the page on screen, for when it is turned to again.
+    void KeepPage(const CustomPageEntries& page);
+    // Checks and stores the rows of the page starting at `start` up to its
+    // first empty time; the last point stored, or the failure.
+    std::variant<int, RejectedInput> StorePageUpToEnd(const StandardModule& module, int start,
+                                                      const CustomPageTexts& texts);
 
     FireCurve entered_;
+    // The texts of each page the user has left, by the index of its row 0.
+    std::map<int, CustomPageTexts> typed_;
     std::int16_t pageStart_ = 0;
     int openedLast_ = -1; // the last point an opened fire file brought in
 };

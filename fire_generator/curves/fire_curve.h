@@ -26,7 +26,8 @@ inline bool FitsFireTime(long long time) {
 }
 
 // Copies points 0 to LastPoint into the state and sets LastPoint; the
-// entries behind them keep what they held. The custom form starts empty again.
+// entries behind them keep what they held. The custom form starts empty again
+// (the custom form's own OK then marks the curve as its own to continue).
 void CommitCurve(const FireCurve& curve, StandardModule& module);
 
 } // namespace vorla::generator

@@ -54,14 +54,19 @@ FireFileContent(const StandardModule& module, std::string_view path, std::string
 }
 
 std::optional<RejectedInput> SaveFireFile(const StandardModule& module, std::string_view date) {
+    return SaveFireFileTo(module, module.FireFileName, date);
+}
+
+std::optional<RejectedInput> SaveFireFileTo(const StandardModule& module, const std::string& path,
+                                            std::string_view date) {
     if (auto refusal = CheckFireFileColumns(module)) {
         return refusal;
     }
-    auto content = FireFileContent(module, module.FireFileName, date);
+    auto content = FireFileContent(module, path, date);
     if (auto* refusal = std::get_if<RejectedInput>(&content)) {
         return *refusal;
     }
-    if (auto error = WriteFileAtomically(module.FireFileName, std::get<std::string>(content))) {
+    if (auto error = WriteFileAtomically(path, std::get<std::string>(content))) {
         return SaveError(*error + " The fire curve was not saved.");
     }
     return std::nullopt;

@@ -30,4 +30,9 @@ std::optional<RejectedInput> CheckFireFileColumns(const StandardModule& module);
 // written; an existing file is then left as it was.
 std::optional<RejectedInput> SaveFireFile(const StandardModule& module, std::string_view date);
 
+// The same into `path` (the graph window's Save As…), whose bare name goes on
+// the name line; `FireFileName` is not read.
+std::optional<RejectedInput> SaveFireFileTo(const StandardModule& module, const std::string& path,
+                                            std::string_view date);
+
 } // namespace vorla::generator

@@ -110,6 +110,14 @@ FireFileForEditing ReadFireFileForEditing(const std::string& path) {
     return ParseFireFileForEditing(file.text, path);
 }
 
+std::int16_t DelayOfCurve(const FireCurve& curve) {
+    if (curve.LastPoint >= 1 && curve.Time[0] == 0 && curve.Rate[0] == 0 && curve.Rate[1] == 0 &&
+        curve.Time[1] > 0) {
+        return curve.Time[1];
+    }
+    return 0;
+}
+
 void UseOpenedFire(const OpenedFire& fire, StandardModule& module) {
     const std::span<const PrintedPoint> printed(fire.Printed.data(),
                                                 static_cast<std::size_t>(fire.Curve.LastPoint) + 1);
@@ -122,6 +130,7 @@ void UseOpenedFire(const OpenedFire& fire, StandardModule& module) {
     }
     CommitCurve(curve, module);
     module.FireDescription = fire.Description;
+    module.DelayTime = DelayOfCurve(fire.Curve);
     module.FireFileName = fire.Path;
     module.CustomStartsFromCurve = true;
 }

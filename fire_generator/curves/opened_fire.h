@@ -10,6 +10,7 @@
 #include "fire_generator/curves/standard_module.h"
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -50,7 +51,13 @@ FireFileForEditing ReadFireFileForEditing(const std::string& path);
 // The same from the text of a file; `path` names it in errors.
 FireFileForEditing ParseFireFileForEditing(std::string_view content, const std::string& path);
 
+// The delay before ignition a fire file was written with: the time of its
+// second point when the first two are at 0 kW from 0 s (as the generator
+// writes a delay), else 0.
+std::int16_t DelayOfCurve(const FireCurve& curve);
+
 // Makes the opened fire the generator's curve: the fire table, its description,
+// its delay (DelayOfCurve),
 // the file to save it to and the heat of combustion its columns were written
 // with (printed_columns.h; the state's value stays where they do not tell);
 // the custom form starts from its points. Saved again unchanged, the curve

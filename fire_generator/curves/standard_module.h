@@ -30,8 +30,10 @@ struct StandardModule {
     std::array<std::int16_t, kFirePointCount> FireTime{}; // s
     std::array<float, kFirePointCount> FireRate{};        // kW
     int LastPoint = 0;
-    // The curve came from a fire file the user opened: the custom form starts
-    // from its points rather than from empty rows. Building any curve ends it.
+    // The curve came from a fire file the user opened or from the custom form:
+    // the custom form starts from its points rather than from empty rows, so
+    // edits are never lost by leaving the graph unsaved. Building a curve of
+    // another kind ends it.
     bool CustomStartsFromCurve = false;
 };
 

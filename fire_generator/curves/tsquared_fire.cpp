@@ -1,11 +1,13 @@
 #include "fire_generator/curves/tsquared_fire.h"
 
+#include "common/format.h"
 #include "common/number_text.h"
 #include "common/precision.h"
 #include "fire_generator/curves/curve_checks.h"
 #include "fire_generator/curves/fire_curve.h"
 
 #include <cmath>
+#include <variant>
 
 namespace vorla::generator {
 namespace {
@@ -13,14 +15,15 @@ namespace {
 constexpr double kLargestAlpha = 2.11; // kW/s², 2 Btu/s/s² converted
 constexpr int kPointSpacing = 5;       // s
 
-} // namespace
+// The entries read and checked, in S.I. units.
+struct TSquaredValues {
+    double Alpha; // kW/s²
+    double TMax;  // s
+    double TEnd;  // s, whole
+};
 
-std::string AlphaUnitsCaption(const StandardModule& module) {
-    return std::string(module.Units.HeatReleaseRate.Label) + "/s²";
-}
-
-std::optional<RejectedInput> BuildTSquaredFire(StandardModule& module,
-                                               const TSquaredEntries& entries) {
+std::variant<TSquaredValues, RejectedInput> ReadTSquaredEntries(const StandardModule& module,
+                                                                const TSquaredEntries& entries) {
     const double alpha = NumberOfText(entries.Alpha) * module.Units.HeatReleaseRate.ToSI;
     const double tMax = NumberOfText(entries.TMax);
     const double tEnd = RoundHalfEven(NumberOfText(entries.TEnd));
@@ -35,8 +38,51 @@ std::optional<RejectedInput> BuildTSquaredFire(StandardModule& module,
         return RejectedEntry("The time to maximum QDOT must be a positive number", "txtTMax");
     }
     if (auto error = CheckEndOfCurve(tEnd, kLongestCurve)) {
-        return error;
+        return std::move(*error);
     }
+    return TSquaredValues{alpha, tMax, tEnd};
+}
+
+// A value in the question: no decimal point without decimals after it.
+std::string QuestionNumber(double value, std::string_view pattern) {
+    std::string text = Format(value, pattern);
+    if (!text.empty() && text.back() == '.') {
+        text.pop_back();
+    }
+    return text;
+}
+
+} // namespace
+
+std::optional<std::string> PeakNotReachedQuestion(const StandardModule& module,
+                                                  const TSquaredEntries& entries) {
+    const auto read = ReadTSquaredEntries(module, entries);
+    const auto* values = std::get_if<TSquaredValues>(&read);
+    if (values == nullptr || values->TEnd >= values->TMax) {
+        return std::nullopt;
+    }
+    const double factor = module.Units.HeatReleaseRate.ToSI;
+    const std::string unit(module.Units.HeatReleaseRate.Label);
+    const double reached = RoundToSingle(values->Alpha * std::pow(values->TEnd, 2)) / factor;
+    const double maximum = RoundToSingle(values->Alpha * std::pow(values->TMax, 2)) / factor;
+    return "The curve ends " + QuestionNumber(values->TEnd, "0") +
+           " s after ignition, before the time to maximum QDOT of " +
+           QuestionNumber(values->TMax, "0.###") + " s: it rises to no more than " +
+           QuestionNumber(reached, "0.#") + " " + unit + " and never reaches its maximum of " +
+           QuestionNumber(maximum, "0.#") + " " + unit + ". Build it anyway?";
+}
+
+std::string AlphaUnitsCaption(const StandardModule& module) {
+    return std::string(module.Units.HeatReleaseRate.Label) + "/s²";
+}
+
+std::optional<RejectedInput> BuildTSquaredFire(StandardModule& module,
+                                               const TSquaredEntries& entries) {
+    const auto read = ReadTSquaredEntries(module, entries);
+    if (const auto* error = std::get_if<RejectedInput>(&read)) {
+        return *error;
+    }
+    const auto [alpha, tMax, tEnd] = std::get<TSquaredValues>(read);
 
     const int delay = module.DelayTime;
     const int end = static_cast<int>(tEnd);

@@ -31,13 +31,17 @@ frmCustom::frmCustom(StandardModule& module, vorla::ui::PlatformServices& servic
         lblDataPointNo[i]->setBuddy(txtTime[i]);
         // Room for the widest caption, so turning the pages never moves the boxes.
         lblDataPointNo[i]->setMinimumWidth(
-            lblDataPointNo[i]->fontMetrics().horizontalAdvance("Data Point # 1799_"));
+            lblDataPointNo[i]->fontMetrics().horizontalAdvance("Data Point # 1800_"));
         Fields()->addWidget(lblDataPointNo[i], i + 1, 0);
         Fields()->addWidget(txtTime[i], i + 1, 1);
         Fields()->addWidget(txtQDOT[i], i + 1, 2);
     }
     ShowCaptions();
 
+    cmdPreviousTen = vorla::ui::MakeButton("cmdPreviousTen", "&Previous 10 Points", this);
+    cmdPreviousTen->setEnabled(false);
+    ButtonRow()->addWidget(cmdPreviousTen);
+    connect(cmdPreviousTen, &QPushButton::clicked, this, [this] { cmdPreviousTen_Click(); });
     cmdNextTen = vorla::ui::MakeButton("cmdNextTen", "&Next 10 Points", this);
     ButtonRow()->addWidget(cmdNextTen);
     connect(cmdNextTen, &QPushButton::clicked, this, [this] { cmdNextTen_Click(); });
@@ -51,7 +55,8 @@ frmCustom::frmCustom(StandardModule& module, vorla::ui::PlatformServices& servic
         setTabOrder(txtTime[i], txtQDOT[i]);
         previous = txtQDOT[i];
     }
-    setTabOrder(previous, cmdNextTen);
+    setTabOrder(previous, cmdPreviousTen);
+    setTabOrder(cmdPreviousTen, cmdNextTen);
     setTabOrder(cmdNextTen, cmdOK);
     setTabOrder(cmdOK, cmdCancel);
 }
@@ -70,6 +75,7 @@ void frmCustom::Form_Activate() {
         txtQDOT[i]->setText(QString::fromStdString(start.Qdot[i]));
     }
     ShowCaptions();
+    cmdPreviousTen->setEnabled(entry_.PreviousTenEnabled());
     cmdNextTen->setEnabled(entry_.NextTenEnabled());
     const auto& column = start.FocusField == "txtTime" ? txtTime : txtQDOT;
     column[start.FocusIndex]->setFocus(Qt::OtherFocusReason);
@@ -103,8 +109,22 @@ void frmCustom::cmdNextTen_Click() {
         ShowRejectedInput(*error);
         return;
     }
+    ShowPage();
+}
+
+void frmCustom::cmdPreviousTen_Click() {
+    // Only numbers are kept: OK may read the page again without showing it.
+    if (!NumbersTyped()) {
+        return;
+    }
+    entry_.PreviousTen(ReadPage());
+    ShowPage();
+}
+
+void frmCustom::ShowPage() {
     ShowCaptions();
-    // Empty rows, or the points of an opened fire file that fall on this page.
+    // The rows as the user left them, the points of an opened fire file that
+    // fall on this page, or empty rows.
     const auto page = entry_.PageTexts(module_);
     for (int b = 0; b < kCustomRowsPerPage; ++b) {
         txtTime[b]->setText(QString::fromStdString(page.Time[b]));
@@ -112,11 +132,17 @@ void frmCustom::cmdNextTen_Click() {
     }
     // The focus moves on first: a disabled button cannot keep it.
     txtTime[0]->setFocus(Qt::OtherFocusReason);
+    cmdPreviousTen->setEnabled(entry_.PreviousTenEnabled());
     cmdNextTen->setEnabled(entry_.NextTenEnabled());
 }
 
 void frmCustom::cmdOK_Click() {
-    FinishOk(entry_.Ok(module_, ReadPage()));
+    const int pageBefore = entry_.PageStart();
+    const auto error = entry_.Ok(module_, ReadPage());
+    if (error && entry_.PageStart() != pageBefore) {
+        ShowPage(); // the failing row is on a page filled earlier
+    }
+    FinishOk(error);
 }
 
 void frmCustom::cmdCancel_Click() {

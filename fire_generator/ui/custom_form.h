@@ -1,6 +1,7 @@
 // `frmCustom`: the fire table typed point by point, ten rows a page. Next 10
-// Points checks the page and turns to the next one; OK ends the table at the
-// first empty time; Cancel asks first, since the points typed would be lost.
+// Points checks the page and turns to the next one; Previous 10 Points turns
+// back, keeping what the page holds; OK ends the table at the first empty
+// time; Cancel asks first, since the points typed would be lost.
 #pragma once
 
 #include "fire_generator/curves/custom_fire.h"
@@ -22,6 +23,7 @@ class frmCustom final : public CurveForm {
 
   private:
     void cmdNextTen_Click();
+    void cmdPreviousTen_Click();
     void cmdOK_Click() override;
     std::vector<vorla::ui::NumberBoxOnForm> NumberBoxes() const override;
     void cmdCancel_Click() override;
@@ -31,11 +33,15 @@ class frmCustom final : public CurveForm {
     std::array<QLabel*, kCustomRowsPerPage> lblDataPointNo{};
     std::array<QLineEdit*, kCustomRowsPerPage> txtTime{};
     std::array<QLineEdit*, kCustomRowsPerPage> txtQDOT{};
+    QPushButton* cmdPreviousTen;
     QPushButton* cmdNextTen;
 
     // The texts of the page; `texts_` keeps them alive while the entry reads them.
     CustomPageEntries ReadPage();
     void ShowCaptions();
+    // The page the entry is on: its captions, its rows' texts, the buttons
+    // that can turn it; the focus on its first time.
+    void ShowPage();
 
     CustomFireEntry entry_;
     std::array<std::string, 2 * kCustomRowsPerPage> texts_;

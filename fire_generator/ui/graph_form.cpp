@@ -25,6 +25,7 @@ using vorla::ui::MessageIcon;
 namespace {
 
 constexpr const char* kCompareFilter = "QDOT-XW Files (*.fir)|*.fir|All files (*)|*";
+constexpr const char* kSaveAsFilter = "QDOT-XW Files (*.fir)|*.fir";
 
 } // namespace
 
@@ -35,9 +36,14 @@ frmGraph::frmGraph(StandardModule& module, vorla::ui::PlatformServices& services
     // Enter presses the button that has the focus, as in the curve forms.
     cmdSave = vorla::ui::MakeButton("cmdSave", "&Save", this, true);
     ButtonRow()->addWidget(cmdSave);
+    cmdSaveAs = vorla::ui::MakeButton("cmdSaveAs", "Save &As…", this, true);
+    cmdSaveAs->setToolTip("Save the curve as a fire file under another name");
+    ButtonRow()->addWidget(cmdSaveAs);
     cmdClose->setAutoDefault(true);
-    setTabOrder(cmdSave, cmdClose);
+    setTabOrder(cmdSave, cmdSaveAs);
+    setTabOrder(cmdSaveAs, cmdClose);
     connect(cmdSave, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
+    connect(cmdSaveAs, &QPushButton::clicked, this, [this] { cmdSaveAs_Click(); });
     cmdCompare =
         AddCommandButton("cmdCompare", "Compare &With…", QKeySequence(Qt::CTRL | Qt::Key_O),
                          "Draw the curve of another fire file beside this one (up to four)");
@@ -86,8 +92,7 @@ void frmGraph::FileNameConfirmed(std::string path) {
     confirmedFileName_ = std::move(path);
 }
 
-bool frmGraph::MayReplace() {
-    const std::string& path = module_.FireFileName;
+bool frmGraph::MayReplace(const std::string& path) {
     std::error_code ignored;
     if (path == confirmedFileName_ || !std::filesystem::exists(path, ignored)) {
         return true;
@@ -98,20 +103,42 @@ bool frmGraph::MayReplace() {
     return answer == MessageButton::Yes;
 }
 
-void frmGraph::cmdSave_Click() {
-    if (!MayReplace()) {
-        return; // nothing written: the curve stays unsaved
-    }
-    if (const auto error = SaveFireFile(module_, TodayShortDate())) {
+bool frmGraph::WriteTo(const std::string& path) {
+    if (const auto error = SaveFireFileTo(module_, path, TodayShortDate())) {
         services_.ShowMessage({error->Message, std::string(error->Title), MessageIcon::Exclamation,
                                MessageButtons::Ok});
-        return;
+        return false;
+    }
+    return true;
+}
+
+void frmGraph::cmdSave_Click() {
+    if (!MayReplace(module_.FireFileName) || !WriteTo(module_.FireFileName)) {
+        return; // nothing written: the curve stays unsaved, everything kept
     }
     // The focus leaves Save before it is disabled, so Enter and Escape still work.
     cmdClose->setFocus(Qt::OtherFocusReason);
     cmdSave->setEnabled(false);
     saved_ = true;
     emit FileSaved(QString::fromStdString(module_.FireFileName));
+}
+
+void frmGraph::cmdSaveAs_Click() {
+    auto request = vorla::ui::SaveAsDialog("Save Fire File As", kSaveAsFilter,
+                                           services_.DataDirectory(), module_.FireFileName);
+    // The question is Save's own, asked below, not the dialog's.
+    request.ConfirmOverwrite = false;
+    const auto path = services_.ChooseFile(request);
+    if (!path || !MayReplace(*path) || !WriteTo(*path)) {
+        return;
+    }
+    module_.FireFileName = *path;
+    confirmedFileName_ = *path;
+    cmdClose->setFocus(Qt::OtherFocusReason);
+    cmdSave->setEnabled(false);
+    saved_ = true;
+    emit FileNameChanged(QString::fromStdString(*path));
+    emit FileSaved(QString::fromStdString(*path));
 }
 
 QString frmGraph::CurrentCurveName() const {

@@ -1,6 +1,7 @@
 // QDOT-XW's `frmGraph`: the preview of the curve just built, in kW or Btu/s
-// against time, with Save (writes the fire file named on the main form) and
-// Close (offers to save first, then returns to the main form). The window is
+// against time, with Save (writes the fire file named on the main form), Save
+// As… (a new name for the fire file, then the file written as Save writes it)
+// and Close (offers to save first, then returns to the main form). The window is
 // made when the main form is and is only ever hidden.
 //
 // Compare With… (Ctrl+O) adds another fire file's curve, up to four, each in
@@ -50,11 +51,20 @@ class frmGraph final : public vorla::ui::GraphWindow {
     void Left();
     // Save wrote the fire file `path` (for the Recent Files list).
     void FileSaved(const QString& path);
+    // Save As… wrote the curve under a new name: the main form's file name.
+    void FileNameChanged(const QString& path);
 
   private:
     // Writes the fire file; a failure is shown with the file's name and leaves
     // Save enabled.
     void cmdSave_Click();
+    // Asks for a name (starting from the current one), asks before replacing
+    // an existing file as Save does, and writes the file there; the new name
+    // is the curve's from then on. A cancelled dialog, a No or a failed write
+    // leave the curve unsaved under its old name.
+    void cmdSaveAs_Click();
+    // Writes the curve to `path`; false, with the message shown, on a failure.
+    bool WriteTo(const std::string& path);
     void cmdClose_Click() override;
     // Reads a fire file and adds its curve; the fifth is refused.
     void cmdCompare_Click();
@@ -67,9 +77,10 @@ class frmGraph final : public vorla::ui::GraphWindow {
 
     // Save's question before it replaces a file the user has not confirmed for
     // this curve; true when the file may be written.
-    bool MayReplace();
+    bool MayReplace(const std::string& path);
 
     QPushButton* cmdSave;
+    QPushButton* cmdSaveAs;
     QPushButton* cmdCompare;
     QPushButton* cmdRemoveComparisons;
 

@@ -28,6 +28,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 #include <tuple>
 #include <utility>
@@ -73,6 +74,8 @@ frmInput::frmInput(StandardModule& module, vorla::ui::PlatformServices& services
     module_.HeatOfCombustion = 12000;
     graph_ = std::make_unique<frmGraph>(module_, services_);
     connect(graph_.get(), &frmGraph::Left, this, &frmInput::ShowAgain);
+    connect(graph_.get(), &frmGraph::FileNameChanged, this,
+            [this](const QString& path) { txtFireFile->setText(path); });
     connect(graph_.get(), &frmGraph::FileSaved, this, [this](const QString& path) {
         if (WhenFileSaved) {
             WhenFileSaved(path.toStdString());
@@ -135,7 +138,8 @@ frmInput::frmInput(StandardModule& module, vorla::ui::PlatformServices& services
     cmdTSquared = vorla::ui::MakeButton("cmdTSquared", "T-&Squared Fire", this);
     cmdSemiUniversal = vorla::ui::MakeButton("cmdSemiUniversal", "Semi-&Universal", this);
     cmdPool = vorla::ui::MakeButton("cmdPool", "&Pool Fire", this);
-    cmdFurniture = vorla::ui::MakeButton("cmdFurniture", "&Furniture Fire", this);
+    // R, not F: Alt+F opens the File menu.
+    cmdFurniture = vorla::ui::MakeButton("cmdFurniture", "Fu&rniture Fire", this);
     cmdCustom = vorla::ui::MakeButton("cmdCustom", "&Custom Fire", this);
     cmdExit = vorla::ui::MakeButton("cmdExit", "&Exit", this);
 
@@ -153,7 +157,9 @@ frmInput::frmInput(StandardModule& module, vorla::ui::PlatformServices& services
     exitRow->addWidget(cmdExit);
 
     auto* layout = new QVBoxLayout(this);
-    // "File" has no access key of its own: Alt+F is the Furniture Fire button.
+    // "File" carries no access key of its own, as in the models' input forms:
+    // F10 or Alt+F opens it, and its items (Recent Files too) answer to their
+    // letters.
     mnuBar = new QMenuBar(this);
     mnuBar->setObjectName("mnuBar");
     mnuFile = mnuBar->addMenu("File");
@@ -165,6 +171,11 @@ frmInput::frmInput(StandardModule& module, vorla::ui::PlatformServices& services
         "Open an existing fire file to see and edit its curve (" +
         QKeySequence(QKeySequence::Open).toString(QKeySequence::NativeText) + ")");
     addAction(mnuFileOpenFire); // Ctrl+O works with the menu closed
+    for (const auto& keys : {QKeySequence(Qt::Key_F10), QKeySequence(Qt::ALT | Qt::Key_F)}) {
+        auto* shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, mnuBar,
+                [this] { mnuBar->setActiveAction(mnuFile->menuAction()); });
+    }
     layout->setMenuBar(mnuBar);
     layout->addLayout(fields);
     layout->addSpacing(12);
@@ -244,7 +255,21 @@ bool frmInput::AskToGoOn(const MainFormQuestion& question) {
     return (answer == MessageButton::Yes) == question.ContinueOnYes;
 }
 
+void frmInput::LeaveOpenedValuesBehind(CurveKind kind) {
+    if (!openedValuesShown_ || (kind == CurveKind::Custom && module_.CustomStartsFromCurve)) {
+        return;
+    }
+    if (txtDescription->text() == openedDescription_) {
+        txtDescription->clear();
+    }
+    if (txtDelayTime->text() == openedDelay_) {
+        txtDelayTime->setText("0");
+    }
+    openedValuesShown_ = false;
+}
+
 void frmInput::OpenCurveForm(CurveKind kind) {
+    LeaveOpenedValuesBehind(kind);
     if (!vorla::ui::AcceptTypedNumbers(services_, *this, {{txtHoC}, {txtDelayTime}},
                                        kInputDataErrorTitle)) {
         return;
@@ -347,6 +372,10 @@ bool frmInput::OpenFile(const std::string& path) {
     // Saving again goes to the same file unless the user names another.
     txtFireFile->setText(QString::fromStdString(fire.Path));
     txtDescription->setText(QString::fromStdString(fire.Description));
+    txtDelayTime->setText(QString::number(module_.DelayTime));
+    openedValuesShown_ = true;
+    openedDescription_ = txtDescription->text();
+    openedDelay_ = txtDelayTime->text();
     graph_->show();
     hide();
     graph_->raise();

@@ -10,6 +10,7 @@
 #include "fire_generator/ui/curve_form.h"
 
 #include <QPointer>
+#include <QString>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -79,6 +80,8 @@ class frmInput final : public QWidget {
     bool AskToGoOn(const MainFormQuestion& question);
     void ShowGraph();
     void mnuFileOpenFire_Click();
+    // Before a curve command: the opened file's values out of a new curve.
+    void LeaveOpenedValuesBehind(CurveKind kind);
 
     QMenuBar* mnuBar;
     QMenu* mnuFile;
@@ -103,6 +106,13 @@ class frmInput final : public QWidget {
     std::unique_ptr<frmGraph> graph_;
     QPointer<CurveForm> openForm_;
     bool exiting_ = false;
+    // The description and delay texts an opened fire file put in the boxes,
+    // while they may still be there: they are that file's, so a new curve
+    // (any but the custom form continuing the file's points) starts without
+    // them wherever the user has not typed over them.
+    bool openedValuesShown_ = false;
+    QString openedDescription_;
+    QString openedDelay_;
 };
 
 } // namespace vorla::generator

@@ -1,6 +1,7 @@
 #include "fire_generator/ui/tsquared_form.h"
 
 #include "common/ui/form_builders.h"
+#include "common/ui/platform_services.h"
 #include "fire_generator/curves/growth_classes.h"
 #include "fire_generator/curves/tsquared_fire.h"
 
@@ -59,7 +60,18 @@ void frmTSquared::cmdOK_Click() {
     const auto alpha = txtAlpha->text().toStdString();
     const auto tMax = txtTMax->text().toStdString();
     const auto tEnd = txtTEnd->text().toStdString();
-    FinishOk(BuildTSquaredFire(module_, {alpha, tMax, tEnd}));
+    const TSquaredEntries entries{alpha, tMax, tEnd};
+    if (const auto question = PeakNotReachedQuestion(module_, entries)) {
+        const auto answer = services_.ShowMessage(
+            {*question, std::string(kInputDataCheckTitle), vorla::ui::MessageIcon::Exclamation,
+             vorla::ui::MessageButtons::YesNo, vorla::ui::MessageButton::No});
+        if (answer != vorla::ui::MessageButton::Yes) {
+            txtTEnd->setFocus(Qt::OtherFocusReason);
+            txtTEnd->selectAll();
+            return; // the user corrects a time; nothing is built
+        }
+    }
+    FinishOk(BuildTSquaredFire(module_, entries));
 }
 
 } // namespace vorla::generator

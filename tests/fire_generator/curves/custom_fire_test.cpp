@@ -154,7 +154,7 @@ TEST(CustomFire, ChecksEachRowInOrder) {
     }
 }
 
-TEST(CustomFire, TurnsPagesAndNumbersTheirRowsByTableIndex) {
+TEST(CustomFire, TurnsPagesAndNumbersTheirRowsFromOne) {
     StandardModule module = ModuleFor(0);
     CustomFireEntry entry;
     entry.Activate(module);
@@ -163,8 +163,9 @@ TEST(CustomFire, TurnsPagesAndNumbersTheirRowsByTableIndex) {
 
     ASSERT_FALSE(entry.NextTen(module, FullPage(0).Entries()));
     EXPECT_EQ(entry.PageStart(), 10);
-    EXPECT_EQ(entry.DataPointCaption(0), "Data Point # 10");
-    EXPECT_EQ(entry.DataPointCaption(9), "Data Point # 19");
+    // Points 11 to 20 follow points 1 to 10.
+    EXPECT_EQ(entry.DataPointCaption(0), "Data Point # 11");
+    EXPECT_EQ(entry.DataPointCaption(9), "Data Point # 20");
     EXPECT_TRUE(entry.NextTenEnabled());
 
     // The first row of a page must come after the last row of the page before.
@@ -195,7 +196,8 @@ TEST(CustomFire, TheLastPageStartsAt1790) {
     }
     EXPECT_EQ(entry.PageStart(), 1790);
     EXPECT_FALSE(entry.NextTenEnabled());
-    EXPECT_EQ(entry.DataPointCaption(9), "Data Point # 1799");
+    EXPECT_EQ(entry.DataPointCaption(0), "Data Point # 1791");
+    EXPECT_EQ(entry.DataPointCaption(9), "Data Point # 1800");
     EXPECT_TRUE(entry.NextTen(module, FullPage(17900).Entries()));
     EXPECT_EQ(entry.PageStart(), 1790);
 
@@ -212,6 +214,82 @@ TEST(CustomFire, PagesNotFinishedWithOkLeaveTheFireTableAlone) {
     ASSERT_FALSE(entry.NextTen(module, FullPage(100).Entries()));
     // Cancelled here: nothing typed reaches the fire table.
     EXPECT_TRUE(HoldsEarlierCurve(module));
+}
+
+// Previous 10 Points keeps each page as it was typed, checked or not; OK on an
+// earlier page goes on through the pages filled after it.
+TEST(CustomFire, PreviousKeepsThePagesAndOkReadsThemAll) {
+    StandardModule module = ModuleWithEarlierCurve(0);
+    CustomFireEntry entry;
+    entry.Activate(module);
+    EXPECT_FALSE(entry.PreviousTenEnabled());
+    ASSERT_FALSE(entry.NextTen(module, FullPage(0).Entries()));
+    EXPECT_TRUE(entry.PreviousTenEnabled());
+    const Page second{{{"100", "5"}, {"110", "6"}}};
+    entry.PreviousTen(second.Entries());
+    EXPECT_EQ(entry.PageStart(), 0);
+    EXPECT_FALSE(entry.PreviousTenEnabled());
+    const auto first = entry.PageTexts(module);
+    EXPECT_EQ(first.Time[9], "90");
+    EXPECT_EQ(first.Qdot[9], "9");
+    EXPECT_TRUE(HoldsEarlierCurve(module));
+
+    // Back on the second page, what was typed there is shown again.
+    ASSERT_FALSE(entry.NextTen(module, FullPage(0).Entries()));
+    const auto again = entry.PageTexts(module);
+    EXPECT_EQ(again.Time[1], "110");
+    EXPECT_EQ(again.Qdot[1], "6");
+    EXPECT_EQ(again.Time[2], "");
+    entry.PreviousTen(second.Entries());
+
+    // Point 10 edited on the first page, OK there: 12 points.
+    Page edited = FullPage(0);
+    edited.rows[9].second = "50";
+    ASSERT_FALSE(entry.Ok(module, edited.Entries()));
+    EXPECT_EQ(PointsOf(module).size(), 12u);
+    EXPECT_EQ(module.FireRate[9], 50.0f);
+    EXPECT_EQ(module.FireTime[11], 110);
+    EXPECT_EQ(module.FireRate[11], 6.0f);
+}
+
+// A row refused on a page filled earlier: the entry turns to that page and
+// the fire table stays as it was.
+TEST(CustomFire, ARowRefusedOnALaterPageTurnsToIt) {
+    StandardModule module = ModuleWithEarlierCurve(0);
+    CustomFireEntry entry;
+    entry.Activate(module);
+    ASSERT_FALSE(entry.NextTen(module, FullPage(0).Entries()));
+    entry.PreviousTen(Page{{{"100", "5"}, {"95", "6"}}}.Entries());
+    const auto error = entry.Ok(module, FullPage(0).Entries());
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->Message, "Data points are not entered in ascending order.");
+    EXPECT_EQ(error->ObjectName(), "txtTime(1)");
+    EXPECT_EQ(entry.PageStart(), 10);
+    EXPECT_EQ(entry.DataPointCaption(1), "Data Point # 12");
+    EXPECT_TRUE(HoldsEarlierCurve(module));
+}
+
+// The points the form built are where it starts next time, until a curve of
+// another kind is built.
+TEST(CustomFire, ItsOwnPointsAreWhereItStartsNext) {
+    StandardModule module = ModuleFor(30);
+    CustomFireEntry entry;
+    entry.Activate(module);
+    ASSERT_FALSE(entry.Ok(module, Page{{{"0", "0"}, {"30", "0"}, {"90", "500"}}}.Entries()));
+    EXPECT_TRUE(module.CustomStartsFromCurve);
+    CustomFireEntry next;
+    const auto start = next.Activate(module);
+    EXPECT_EQ(std::vector<std::string>(start.Time.begin(), start.Time.begin() + 4),
+              (std::vector<std::string>{"0", "30", "90", ""}));
+    EXPECT_EQ(std::vector<std::string>(start.Qdot.begin(), start.Qdot.begin() + 3),
+              (std::vector<std::string>{"0", "0", "500"}));
+
+    FireCurve other;
+    other.LastPoint = 1;
+    other.Time[1] = 10;
+    CommitCurve(other, module);
+    EXPECT_FALSE(module.CustomStartsFromCurve);
+    EXPECT_EQ(next.Activate(module).Time[1], "30"); // the delay rows again
 }
 
 } // namespace

@@ -135,6 +135,24 @@ TEST_F(FireFileSave, TheNameLineHoldsTheBareFileNameWhereverTheFileIs) {
     EXPECT_NE(Contents(path).find("\r\nHEPTANE.FIR   31/12/2001\r\n"), std::string::npos);
 }
 
+// Save As…: the file goes to the path given, named on its name line; the
+// state's file name is neither written nor read.
+TEST_F(FireFileSave, SaveToWritesTheGivenPathAndNamesIt) {
+    const fs::path named = folder_ / "HEPTANE.FIR";
+    const fs::path other = folder_ / "OTHER.FIR";
+    const StandardModule module = Heptane1m(named.string());
+    ASSERT_FALSE(SaveFireFileTo(module, other.string(), "31/12/2001"));
+    EXPECT_FALSE(fs::exists(named));
+    const std::string text = Contents(other);
+    EXPECT_NE(text.find("\r\nOTHER.FIR     31/12/2001\r\n"), std::string::npos);
+    // The same lines as Save writes under that name, but for the name line.
+    StandardModule renamed = module;
+    renamed.FireFileName = (folder_ / "O.FIR").string();
+    ASSERT_FALSE(SaveFireFile(renamed, "31/12/2001"));
+    const std::string saved = Contents(folder_ / "O.FIR");
+    EXPECT_EQ(text.substr(0, text.find("OTHER.FIR")), saved.substr(0, saved.find("O.FIR")));
+}
+
 // Every kind of curve, written and read back by the reader the models use,
 // gives the table that was built.
 TEST(FireFileRoundTrip, EveryKindOfCurveReadsBackAsBuilt) {

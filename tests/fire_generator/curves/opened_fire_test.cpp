@@ -119,7 +119,31 @@ TEST(OpenedFire, TheCustomFormStartsFromItsPointsInTheShownUnits) {
     ASSERT_EQ(module.LastPoint, 3);
     EXPECT_EQ(module.FireTime[2], 784);
     EXPECT_NEAR(module.FireRate[2], 302.4f, 302.4f * 1e-6f);
-    EXPECT_FALSE(module.CustomStartsFromCurve);
+    // The edited points are the custom form's next start in their turn.
+    EXPECT_TRUE(module.CustomStartsFromCurve);
+}
+
+// The delay a file was written with: its second point, when the first two
+// are at 0 kW from 0 s.
+TEST(OpenedFire, TheDelayIsTheTimeOfTheLeadingZeroRates) {
+    struct Row {
+        const char* text;
+        int delay;
+    };
+    const Row rows[] = {
+        {"0 0 0\n60 0 0\n65 0.1 0.006\n-9 -9 -9\n", 60},
+        {"0 0 0\n5 1.2 0.098\n-9 -9 -9\n", 0},
+        {"0 0 0\n30 0 0\n-9 -9 -9\n", 30},
+        {"10 0 0\n60 0 0\n90 5 0\n-9 -9 -9\n", 0},
+        {"0 5 0\n60 0 0\n-9 -9 -9\n", 0},
+    };
+    for (const auto& row : rows) {
+        StandardModule module = ModuleFor(45);
+        const OpenedFire fire = Opened(row.text);
+        EXPECT_EQ(DelayOfCurve(fire.Curve), row.delay) << row.text;
+        UseOpenedFire(fire, module);
+        EXPECT_EQ(module.DelayTime, row.delay) << row.text;
+    }
 }
 
 TEST(OpenedFire, OkOnTheFirstPageOfALongFileKeepsThePagesAfterIt) {

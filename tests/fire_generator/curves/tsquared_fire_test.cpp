@@ -135,5 +135,51 @@ TEST(TSquaredFire, AlphaUnitsFollowTheRateUnit) {
     EXPECT_EQ(AlphaUnitsCaption(ModuleFor(0, UnitSystem::US)), "Btu/s/s²");
 }
 
+// The question before a curve that ends before its maximum, values worked
+// out by hand: alpha * t² at the end and at the maximum.
+TEST(TSquaredFire, AnEndBeforeTheMaximumIsSaid) {
+    struct Row {
+        UnitSystem units;
+        TSquaredEntries entries;
+        const char* question; // nothing: no question
+    };
+    const Row rows[] = {
+        {UnitSystem::SI,
+         {"0.01172", "300", "200"},
+         "The curve ends 200 s after ignition, before the time to maximum QDOT of 300 s: it "
+         "rises to no more than 468.8 kW and never reaches its maximum of 1054.8 kW. Build it "
+         "anyway?"},
+        // 0.1 * 150² = 2250, 0.1 * 250.5² = 6275.025; 149.5 s rounds to 150 s.
+        {UnitSystem::SI,
+         {"0.1", "250.5", "149.5"},
+         "The curve ends 150 s after ignition, before the time to maximum QDOT of 250.5 s: it "
+         "rises to no more than 2250 kW and never reaches its maximum of 6275 kW. Build it "
+         "anyway?"},
+        // In Btu/s: 0.5 * 10² = 50, 0.5 * 20² = 200.
+        {UnitSystem::US,
+         {"0.5", "20", "10"},
+         "The curve ends 10 s after ignition, before the time to maximum QDOT of 20 s: it rises "
+         "to no more than 50 Btu/s and never reaches its maximum of 200 Btu/s. Build it "
+         "anyway?"},
+        {UnitSystem::SI, {"0.01", "300", "300"}, nullptr},
+        {UnitSystem::SI, {"0.01", "300", "900"}, nullptr},
+        // Entries OK refuses: its own message, no question.
+        {UnitSystem::SI, {"0", "300", "200"}, nullptr},
+        {UnitSystem::SI, {"3", "300", "200"}, nullptr},
+        {UnitSystem::SI, {"0.01", "0", "200"}, nullptr},
+        {UnitSystem::SI, {"0.01", "30000", "9001"}, nullptr},
+        {UnitSystem::SI, {"0.01", "300", "-5"}, nullptr},
+    };
+    for (const auto& row : rows) {
+        const StandardModule module = ModuleFor(0, row.units);
+        const auto question = PeakNotReachedQuestion(module, row.entries);
+        if (row.question == nullptr) {
+            EXPECT_FALSE(question) << row.entries.Alpha << " " << row.entries.TEnd;
+        } else {
+            EXPECT_EQ(question.value_or("(none)"), row.question);
+        }
+    }
+}
+
 } // namespace
 } // namespace vorla::generator

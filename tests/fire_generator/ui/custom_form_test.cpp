@@ -45,10 +45,10 @@ QStringList Captions(const QWidget* form) {
 }
 
 // The table index of the page's first row, from its caption: "Data point # 1"
-// on the first page, "Data Point #   10" on the next.
+// on the first page, "Data Point # 11" (index 10) on the next.
 int PageStart(const QWidget* form) {
     const QString caption = Control<QLabel>(form, "lblDataPointNo(0)")->text();
-    return caption.startsWith("Data point") ? 0 : caption.section(u'#', 1).trimmed().toInt();
+    return caption.startsWith("Data point") ? 0 : caption.section(u'#', 1).trimmed().toInt() - 1;
 }
 
 QStringList BoxTexts(const QWidget* form) {
@@ -119,9 +119,9 @@ class CustomFormTest : public QObject {
         QCOMPARE(PageStart(form), 10);
         QCOMPARE(
             Captions(form),
-            QStringList({"Data Point # 10", "Data Point # 11", "Data Point # 12", "Data Point # 13",
-                         "Data Point # 14", "Data Point # 15", "Data Point # 16", "Data Point # 17",
-                         "Data Point # 18", "Data Point # 19"}));
+            QStringList({"Data Point # 11", "Data Point # 12", "Data Point # 13", "Data Point # 14",
+                         "Data Point # 15", "Data Point # 16", "Data Point # 17", "Data Point # 18",
+                         "Data Point # 19", "Data Point # 20"}));
         QCOMPARE(BoxTexts(form), QStringList(10, ":"));
         QCOMPARE(FocusIn(form), QString("txtTime(0)"));
         // Nothing reaches the fire table before OK.
@@ -216,6 +216,63 @@ class CustomFormTest : public QObject {
                  QString("Rate of Heat Release (Btu/s)"));
     }
 
+    // Previous 10 Points, from the keyboard too: back a page with the rows as
+    // they were typed; a page's entries not wholly numbers are named first.
+    void PreviousTurnsBackKeepingWhatWasTyped() {
+        Generator generator;
+        auto* form = Open(generator);
+        QVERIFY(form);
+        auto* previous = Control<QPushButton>(form, "cmdPreviousTen");
+        QCOMPARE(previous->text(), QString("&Previous 10 Points"));
+        QVERIFY(!previous->isEnabled());
+        TypePage(form, FullPage(0));
+        Control<QPushButton>(form, "cmdNextTen")->click();
+        QVERIFY(previous->isEnabled());
+        TypePage(form, {"100:7", "110:8"});
+
+        Box(form, "txtQDOT(1)")->setText("8,5");
+        previous->click();
+        QCOMPARE(generator.platform.Messages().size(), std::size_t(1));
+        QCOMPARE(PageStart(form), 10);
+        Box(form, "txtQDOT(1)")->setText("8");
+
+        WaitUntilActive(form);
+        QTest::keyClick(form, Qt::Key_P, Qt::AltModifier);
+        QTRY_COMPARE(PageStart(form), 0); // a button's key presses it after a moment
+        QCOMPARE(BoxTexts(form), FullPage(0));
+        QVERIFY(!previous->isEnabled());
+        QCOMPARE(FocusIn(form), QString("txtTime(0)"));
+        Control<QPushButton>(form, "cmdNextTen")->click();
+        QCOMPARE(BoxTexts(form).mid(0, 3), QStringList({"100:7", "110:8", ":"}));
+
+        // OK on the first page reads the second one too: 12 points.
+        previous->click();
+        Control<QPushButton>(form, "cmdOK")->click();
+        QCOMPARE(TablePoints(generator.Module()).mid(9),
+                 QStringList({"90:100.0", "100:7.0", "110:8.0"}));
+        QCOMPARE(generator.platform.Messages().size(), std::size_t(1));
+    }
+
+    // A row refused on a later page filled earlier: that page is shown, the
+    // focus on the row.
+    void OkShowsAPageFilledEarlierThatHasARefusedRow() {
+        Generator generator;
+        auto* form = Open(generator);
+        QVERIFY(form);
+        TypePage(form, FullPage(0));
+        Control<QPushButton>(form, "cmdNextTen")->click();
+        TypePage(form, {"100:7", "95:8"});
+        Control<QPushButton>(form, "cmdPreviousTen")->click();
+        Control<QPushButton>(form, "cmdOK")->click();
+        QCOMPARE(generator.platform.Messages().size(), std::size_t(1));
+        QCOMPARE(generator.platform.Messages()[0].Request.Text,
+                 std::string("Data points are not entered in ascending order."));
+        QCOMPARE(PageStart(form), 10);
+        QCOMPARE(BoxTexts(form).mid(0, 2), QStringList({"100:7", "95:8"}));
+        QCOMPARE(FocusIn(form), QString("txtTime(1)"));
+        QVERIFY(Generator::CurveForm() == form);
+    }
+
     void TheLastPageHasNoNext() {
         Generator generator;
         auto* form = Open(generator);
@@ -227,8 +284,8 @@ class CustomFormTest : public QObject {
         QVERIFY(generator.platform.Messages().empty());
         QCOMPARE(PageStart(form), 1790);
         QVERIFY(!Control<QPushButton>(form, "cmdNextTen")->isEnabled());
-        QCOMPARE(Captions(form).first(), QString("Data Point # 1790"));
-        QCOMPARE(Captions(form).last(), QString("Data Point # 1799"));
+        QCOMPARE(Captions(form).first(), QString("Data Point # 1791"));
+        QCOMPARE(Captions(form).last(), QString("Data Point # 1800"));
         QCOMPARE(FocusIn(form), QString("txtTime(0)"));
         TypePage(form, FullPage(17901, "60"));
         Control<QPushButton>(form, "cmdOK")->click();

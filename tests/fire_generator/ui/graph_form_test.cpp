@@ -486,6 +486,8 @@ class GraphFormTest : public QObject {
         auto* form = Generator::CurveForm();
         QVERIFY(form);
         QVERIFY(TypeInto(form, {"txtAlpha=0.1", "txtTMax=10", "txtTEnd=3"}));
+        // The curve ends before its maximum: Yes, build it anyway.
+        generator.platform.AnswerNextQuestion(MessageButton::Yes);
         Control<QPushButton>(form, "cmdOK")->click();
         QWidget& graph = generator.Graph();
         QVERIFY(graph.isVisible());

@@ -1,0 +1,50 @@
+// VORLA-XW's windows and dialogs walked for access keys that answer to the
+// same key (tests/support/access_keys.h): the input form with its menus, the
+// estimator, Explore, the report with its Criteria dialog, and the graph.
+#include "program_fixture.h"
+#include "tests/support/access_keys.h"
+
+#include <QDialog>
+#include <QPushButton>
+
+using namespace vorla::compartment;
+using namespace vorla::compartment::testing;
+
+class CompartmentAccessKeysTest : public QObject {
+    Q_OBJECT
+
+    static QStringList Collisions(const QWidget* window) {
+        return window ? AccessKeyCollisions(*window) : QStringList{"(no window)"};
+    }
+
+  private slots:
+    void NoWindowHasTwoAlike() {
+        Program program;
+        program.FillRoom(program.WriteFile("STEADY.FIR", kSteadyFire));
+        QCOMPARE(Collisions(program.input.get()), QStringList());
+
+        Click(program.input, "cmdEstimateLc");
+        QCOMPARE(Collisions(Program::Estimator()), QStringList());
+        Click(Program::Estimator(), "cmdCancel");
+        Program::Settle();
+
+        Trigger(program.input, "mnuFileExplore");
+        QWidget* explore = VisibleWindow("frmExplore");
+        QCOMPARE(Collisions(explore), QStringList());
+        Click(explore, "cmdClose");
+        Program::Settle();
+
+        QWidget* report = program.Run();
+        QCOMPARE(Collisions(report), QStringList());
+        Click(report, "cmdCriteria");
+        auto* criteria = Control<QDialog>(report, "dlgCriteria");
+        QCOMPARE(Collisions(criteria), QStringList());
+        Click(criteria, "cmdCancel");
+
+        Click(report, "cmdGraph");
+        QCOMPARE(Collisions(Program::Graph()), QStringList());
+    }
+};
+
+QTEST_MAIN(CompartmentAccessKeysTest)
+#include "access_keys_test.moc"
