@@ -12,6 +12,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -33,6 +34,31 @@ void WriteFile(const QString& path, const QByteArray& content) {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(content);
+}
+
+// The shop of the example, as typed into the form in S.I. units.
+TypedRun ShopRun() {
+    TypedRun run;
+    run.RunTitle = "Shop, sofa fire on a 0.5 m seat";
+    run.FloorArea = "150";
+    run.RoomHeight = "4";
+    run.FireHeight = "0.5";
+    run.RunTime = "900";
+    run.FireFile = QString(VORLA_EXAMPLES_DIR) + "/medium-tsquared-1mw.fir";
+    return run;
+}
+
+// Runs the form, saves the report at `path` and closes it; the bytes saved.
+std::string SavedRun(SkevaWindows& w, const QString& path) {
+    QWidget* report = w.Run();
+    if (report == nullptr) {
+        return "(no report)";
+    }
+    w.platform.ChooseInNextDialog(path.toStdString());
+    QTest::mouseClick(Control<QPushButton>(report, "cmdSave"), Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(report, "cmdClose"), Qt::LeftButton);
+    w.FlushDeletes();
+    return ReadFile(path.toStdString());
 }
 
 } // namespace
@@ -532,6 +558,65 @@ class InputFormTest : public QObject {
         QCOMPARE(Control<QLineEdit>(f, "txtOutputFile")->text(), QString("RUN.SOF"));
         QVERIFY(w.platform.Messages().empty());
         QCOMPARE(Name(QApplication::focusWidget()), Name(Control<QLineEdit>(f, "txtRunTitle")));
+    }
+
+    // The shop run in S.I. units and again after switching units (each box
+    // visited and left between): the same report, byte for byte, although the
+    // boxes show the values rounded (the fire base height as "1.64" ft).
+    void AUnitChangeNeverChangesTheRun_data() {
+        QTest::addColumn<QList<int>>("switches");
+        QTest::newRow("to U.S.") << QList<int>{1};
+        QTest::newRow("there and back") << QList<int>{1, 0};
+        QTest::newRow("five switches") << QList<int>{1, 0, 1, 0, 1};
+    }
+    void AUnitChangeNeverChangesTheRun() {
+        QFETCH(QList<int>, switches);
+        SkevaWindows w(Data());
+        w.Fill(ShopRun());
+        const std::string si = SavedRun(w, Path("shop.sof"));
+        QVERIFY(si.find("HEAT RELEASE RATE DATA FILE") != std::string::npos);
+        for (const int option : switches) {
+            QTest::mouseClick(Control<QRadioButton>(w.input, Element("optUnits", option)),
+                              Qt::LeftButton);
+            for (const char* box : {"txtFloorArea", "txtRoomHeight", "txtFireHeight"}) {
+                Control(w.input, box)->setFocus();
+            }
+            Control(w.input, "txtRunTitle")->setFocus();
+        }
+        QCOMPARE(w.calc->Units.System,
+                 switches.back() == 1 ? vorla::UnitSystem::US : vorla::UnitSystem::SI);
+        QCOMPARE(SavedRun(w, Path("shop.sof")), si);
+        QVERIFY(w.platform.Problems().empty());
+    }
+
+    // A box typed into after a unit change holds what was typed; File New and
+    // File Open forget every value kept over an earlier unit change.
+    void TypingFileNewAndFileOpenReplaceTheKeptValues() {
+        SkevaWindows w(Data());
+        w.Fill(ShopRun());
+        QTest::mouseClick(Control<QRadioButton>(w.input, "optUnits(1)"), Qt::LeftButton);
+        QCOMPARE(Control<QLineEdit>(w.input, "txtRoomHeight")->text(), QString("13.123"));
+        w.Type(Control<QLineEdit>(w.input, "txtRoomHeight"), "10"); // 10 ft = 3.048 m
+        w.Type(Control<QLineEdit>(w.input, "txtFireHeight"), "1.64"); // as shown, typed
+        SavedRun(w, Path("typed.sof"));
+        QVERIFY(qFuzzyCompare(w.calc->Inputs.RoomHeight, 3.048));
+        QVERIFY(qFuzzyCompare(w.calc->Inputs.FireHeight, 1.64f * 0.3048f));
+        QCOMPARE(w.calc->Inputs.FloorArea, 150.0);
+
+        Control<QAction>(w.input, "mnuFileNew")->trigger();
+        TypedRun other = ShopRun();
+        other.FloorArea = "90";
+        w.Fill(other);
+        SavedRun(w, Path("new.sof"));
+        QCOMPARE(w.calc->Inputs.FloorArea, 90.0);
+
+        QTest::mouseClick(Control<QRadioButton>(w.input, "optUnits(1)"), Qt::LeftButton);
+        w.platform.ChooseInNextDialog(QString(VORLA_EXAMPLES_DIR "/shop-sofa-fire.sof").toStdString());
+        Control<QAction>(w.input, "mnuFileOpen")->trigger();
+        QCOMPARE(Control<QLineEdit>(w.input, "txtFloorArea")->text(), QString("150.00"));
+        SavedRun(w, Path("opened.sof"));
+        QCOMPARE(w.calc->Inputs.FloorArea, 150.0);
+        QVERIFY(w.platform.Problems().empty());
     }
 
     void TheFileBoxesAskForAFile() {
