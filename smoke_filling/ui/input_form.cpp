@@ -305,8 +305,8 @@ void frmInput::optUnits_Click() {
 
 void frmInput::mnuFileNew_Click() {
     calc_.OpenedReport.clear();
-    kept_.Clear();
     SelectSIUnits();
+    kept_.Clear(); // after the switch to S.I. units, which keeps what it converts
     auto texts = Boxes();
     NewInputs(texts, calc_.Units, calc_.Inputs);
     ShowBoxes(texts);

@@ -260,35 +260,43 @@ class InputWindowTest : public QObject {
         QVERIFY(qFuzzyCompare(program.calc->Inputs.RoomHeight, 2.4384));
         QVERIFY(qFuzzyCompare(program.calc->Inputs.VentWidth, 2.953 * 0.3048));
         QVERIFY(program.calc->Inputs.VentWidth != 0.9);
-        QVERIFY(qFuzzyCompare(double(program.calc->Inputs.SoffitHeight), 1.8288));
+        QVERIFY(qFuzzyCompare(program.calc->Inputs.SoffitHeight, 1.8288f));
         QCOMPARE(program.calc->Inputs.FloorArea, 20.0);
         QCOMPARE(program.calc->Inputs.FireHeight, 0.0);
     }
 
     // File New and File Open start afresh: a value kept over an earlier unit
-    // change is never read for the new boxes.
+    // change is never read for a box that shows the same text again.
     void FileNewAndFileOpenForgetTheKeptValues() {
         {
             Program program;
-            program.FillRoom(program.WriteFile("steady.fir", kSteadyFire), "600", "30");
+            program.FillRoom(program.WriteFile("steady.fir", kSteadyFire), "600", "20.0004");
             Control<QRadioButton>(program.input, "optUnits(1)")->click();
+            Control<QRadioButton>(program.input, "optUnits(0)")->click();
+            QCOMPARE(program.Box(InputBox::txtFloorArea)->text(), QString("20.00"));
             Trigger(program.input, "mnuFileNew");
-            program.FillRoom(program.WriteFile("steady.fir", kSteadyFire)); // 20 m²
+            program.FillRoom(program.WriteFile("steady.fir", kSteadyFire), "600", "20.00");
             SavedRun(program, "new.vof", false);
             QCOMPARE(program.calc->Inputs.FloorArea, 20.0);
         }
         {
-            const QString previous = QDir::currentPath();
-            QDir::setCurrent(QString::fromStdString(kExamples) + "/..");
+            // The example with a 2.438 m ceiling and its fire file by its full path.
+            QString example = ReadText(kExamples + "/office-sofa-fire.vof");
+            example.replace("   2.40 m ", "  2.438 m ");
+            example.replace("examples/office-sofa-tsquared.fir",
+                            QString::fromStdString(kExamples + "/office-sofa-tsquared.fir"));
             Program program;
-            program.FillRoom(program.WriteFile("steady.fir", kSteadyFire), "600", "30");
+            const std::string opened = program.WriteFile("opened.vof", example.toStdString());
+            program.FillRoom(program.WriteFile("steady.fir", kSteadyFire));
             Control<QRadioButton>(program.input, "optUnits(1)")->click();
-            program.platform.ChooseInNextDialog(kExamples + "/office-sofa-fire.vof"); // 20 m²
+            Type(program.Box(InputBox::txtRoomHeight), "8"); // 2.4384 m
+            Control<QRadioButton>(program.input, "optUnits(0)")->click();
+            QCOMPARE(program.Box(InputBox::txtRoomHeight)->text(), QString("2.438"));
+            program.platform.ChooseInNextDialog(opened);
             Trigger(program.input, "mnuFileOpen");
-            QCOMPARE(program.Box(InputBox::txtFloorArea)->text(), QString("20.00"));
-            SavedRun(program, "opened.vof", true);
-            QDir::setCurrent(previous);
-            QCOMPARE(program.calc->Inputs.FloorArea, 20.0);
+            QCOMPARE(program.Box(InputBox::txtRoomHeight)->text(), QString("2.438"));
+            SavedRun(program, "run.vof", true);
+            QCOMPARE(program.calc->Inputs.RoomHeight, 2.438);
             QVERIFY(program.platform.Problems().empty());
         }
     }

@@ -589,9 +589,8 @@ class InputFormTest : public QObject {
         QVERIFY(w.platform.Problems().empty());
     }
 
-    // A box typed into after a unit change holds what was typed; File New and
-    // File Open forget every value kept over an earlier unit change.
-    void TypingFileNewAndFileOpenReplaceTheKeptValues() {
+    // A box typed into after a unit change holds what was typed.
+    void ABoxRetypedAfterAUnitChangeReplacesItsValue() {
         SkevaWindows w(Data());
         w.Fill(ShopRun());
         QTest::mouseClick(Control<QRadioButton>(w.input, "optUnits(1)"), Qt::LeftButton);
@@ -602,21 +601,44 @@ class InputFormTest : public QObject {
         QVERIFY(qFuzzyCompare(w.calc->Inputs.RoomHeight, 3.048));
         QVERIFY(qFuzzyCompare(w.calc->Inputs.FireHeight, 1.64f * 0.3048f));
         QCOMPARE(w.calc->Inputs.FloorArea, 150.0);
+    }
 
-        Control<QAction>(w.input, "mnuFileNew")->trigger();
-        TypedRun other = ShopRun();
-        other.FloorArea = "90";
-        w.Fill(other);
-        SavedRun(w, Path("new.sof"));
-        QCOMPARE(w.calc->Inputs.FloorArea, 90.0);
-
-        QTest::mouseClick(Control<QRadioButton>(w.input, "optUnits(1)"), Qt::LeftButton);
-        w.platform.ChooseInNextDialog(QString(VORLA_EXAMPLES_DIR "/shop-sofa-fire.sof").toStdString());
-        Control<QAction>(w.input, "mnuFileOpen")->trigger();
-        QCOMPARE(Control<QLineEdit>(w.input, "txtFloorArea")->text(), QString("150.00"));
-        SavedRun(w, Path("opened.sof"));
-        QCOMPARE(w.calc->Inputs.FloorArea, 150.0);
-        QVERIFY(w.platform.Problems().empty());
+    // File New and File Open start afresh: a value kept over an earlier unit
+    // change is never read for a box that shows the same text again.
+    void FileNewAndFileOpenForgetTheKeptValues() {
+        {
+            SkevaWindows w(Data());
+            TypedRun run = ShopRun();
+            run.FloorArea = "150.0004";
+            w.Fill(run);
+            // File New in U.S. units goes back to S.I. units first, which shows
+            // the area as "150.00".
+            QTest::mouseClick(Control<QRadioButton>(w.input, "optUnits(1)"), Qt::LeftButton);
+            Control<QAction>(w.input, "mnuFileNew")->trigger();
+            run.FloorArea = "150.00";
+            w.Fill(run);
+            SavedRun(w, Path("new.sof"));
+            QCOMPARE(w.calc->Inputs.FloorArea, 150.0);
+        }
+        {
+            // The example with a 3.048 m ceiling and its fire file by its full path.
+            QByteArray example = ReadFile(VORLA_EXAMPLES_DIR "/shop-sofa-fire.sof").c_str();
+            example.replace("   4.00 m ", "  3.048 m ");
+            example.replace(": medium-tsquared-1mw.fir", ": " VORLA_EXAMPLES_DIR "/medium-tsquared-1mw.fir");
+            WriteFile(Path("opened.sof"), example);
+            SkevaWindows w(Data());
+            w.Fill(ShopRun());
+            QTest::mouseClick(Control<QRadioButton>(w.input, "optUnits(1)"), Qt::LeftButton);
+            w.Type(Control<QLineEdit>(w.input, "txtRoomHeight"), "10"); // 3.048 m in floats
+            QTest::mouseClick(Control<QRadioButton>(w.input, "optUnits(0)"), Qt::LeftButton);
+            QCOMPARE(Control<QLineEdit>(w.input, "txtRoomHeight")->text(), QString("3.048"));
+            w.platform.ChooseInNextDialog(Path("opened.sof").toStdString());
+            Control<QAction>(w.input, "mnuFileOpen")->trigger();
+            QCOMPARE(Control<QLineEdit>(w.input, "txtRoomHeight")->text(), QString("3.048"));
+            SavedRun(w, Path("run.sof"));
+            QCOMPARE(w.calc->Inputs.RoomHeight, 3.048);
+            QVERIFY(w.platform.Problems().empty());
+        }
     }
 
     void TheFileBoxesAskForAFile() {
