@@ -13,8 +13,8 @@
 namespace vorla {
 
 // The full paths `name` is looked for at, in order: for a relative name, in
-// the folder of `reportPath`, then as named (in the current folder). An absolute name, or no report, has only the one place, as
-// named. The same path is never listed twice.
+// the folder of `reportPath`, then as named (in the current folder). An absolute name, or no
+// report, has only the one place, as named. The same path is never listed twice.
 std::vector<std::string> FireFilePlaces(const std::string& name, const std::string& reportPath);
 
 // Reads the fire file from the first of its places that can be read; a file

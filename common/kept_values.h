@@ -13,8 +13,7 @@
 
 namespace vorla {
 
-template <typename Box>
-class KeptValues {
+template <typename Box> class KeptValues {
   public:
     // The S.I. value kept for `box` while it shows `text`, the text the unit
     // change wrote; nothing when the box holds another text.

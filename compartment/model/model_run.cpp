@@ -37,7 +37,7 @@ RunOutcome RunCalculations(Calculations& calc, const FlashoverQuestion& ask,
         return std::move(*rejected);
     }
     if (auto problem = ReadFireFileOfReport(calc.Inputs.FireFile, calc.OpenedReport, calc.Fire,
-                                             calc.FireFileRead)) {
+                                            calc.FireFileRead)) {
         return std::move(*problem);
     }
     return RunModel(calc.Inputs, calc.Fire, ask, calc.Results, observer);

@@ -57,7 +57,8 @@ CompartmentExplore::CompartmentExplore(InputBoxes boxes, UnitTables units, FireT
                                        std::string fireProblem, KeyCriteria criteria,
                                        KeptDimensions kept)
     : boxes_(std::move(boxes)), units_(units), fire_(std::move(fire)),
-      fireProblem_(std::move(fireProblem)), criteria_(std::move(criteria)), kept_(std::move(kept)) {}
+      fireProblem_(std::move(fireProblem)), criteria_(std::move(criteria)), kept_(std::move(kept)) {
+}
 
 std::vector<ui::ExploreInput> CompartmentExplore::Inputs() const {
     std::vector<ui::ExploreInput> inputs;
@@ -84,7 +85,8 @@ std::vector<ui::ExploreInput> CompartmentExplore::Inputs() const {
             break;
         }
         inputs.push_back({std::string(InputBoxName(live.Box)), live.Caption, unit,
-                          ShownValue(boxes_.Text(live.Box)), live.Minimum * toShown, live.Maximum * toShown,
+                          ShownValue(boxes_.Text(live.Box)), live.Minimum * toShown,
+                          live.Maximum * toShown,
                           live.Step * (live.Unit == Kind::Length ? 1 : toShown), decimals});
     }
     return inputs;

@@ -113,7 +113,7 @@ RunOutcome RunCalculations(Calculations& calc, ZoneStepObserver* observer) {
         return std::move(*rejected);
     }
     if (auto problem = ReadFireFileOfReport(calc.Inputs.FireFile, calc.OpenedReport, calc.Fire,
-                                             calc.FireFileRead)) {
+                                            calc.FireFileRead)) {
         return std::move(*problem);
     }
     return RunModel(calc.Inputs, calc.Fire, calc.Results, observer);

@@ -17,14 +17,14 @@ RunReport BuildRunReport(const RunInputs& inputs, const RunResults& results,
 
 RunReport BuildWindowReport(const Calculations& calc, const CompletedRun& run) {
     RunReport report = zone_models::BuildWindowReport(calc, run);
-    report.SavedReportTextAs = [inputs = calc.Inputs, fireFileRead = calc.FireFileRead,
-                                &results = calc.Results,
-                                endMessage = std::string(run.EndMessage)](const std::string& savedAs) {
-        RunInputs named = inputs;
-        named.OutputFile = SavedUnderName(inputs.OutputFile, savedAs);
-        named.FireFile = FireFileNameFor(inputs.FireFile, fireFileRead, savedAs);
-        return SavedReportText(named, results, endMessage);
-    };
+    report.SavedReportTextAs =
+        [inputs = calc.Inputs, fireFileRead = calc.FireFileRead, &results = calc.Results,
+         endMessage = std::string(run.EndMessage)](const std::string& savedAs) {
+            RunInputs named = inputs;
+            named.OutputFile = SavedUnderName(inputs.OutputFile, savedAs);
+            named.FireFile = FireFileNameFor(inputs.FireFile, fireFileRead, savedAs);
+            return SavedReportText(named, results, endMessage);
+        };
     return report;
 }
 

@@ -55,7 +55,8 @@ double ShownValue(const std::string& text) {
 SmokeExplore::SmokeExplore(InputBoxes boxes, UnitTables units, FireTable fire,
                            std::string fireProblem, KeyCriteria criteria, KeptDimensions kept)
     : boxes_(std::move(boxes)), units_(units), fire_(std::move(fire)),
-      fireProblem_(std::move(fireProblem)), criteria_(std::move(criteria)), kept_(std::move(kept)) {}
+      fireProblem_(std::move(fireProblem)), criteria_(std::move(criteria)), kept_(std::move(kept)) {
+}
 
 std::vector<ui::ExploreInput> SmokeExplore::Inputs() const {
     std::vector<ui::ExploreInput> inputs;
@@ -81,7 +82,8 @@ std::vector<ui::ExploreInput> SmokeExplore::Inputs() const {
             break;
         }
         inputs.push_back({std::string(InputBoxName(live.Box)), live.Caption, unit,
-                          ShownValue(boxes_.Text(live.Box)), live.Minimum * toShown, live.Maximum * toShown,
+                          ShownValue(boxes_.Text(live.Box)), live.Minimum * toShown,
+                          live.Maximum * toShown,
                           live.Step * (live.Unit == Kind::Area ? toShown : 1), decimals});
     }
     return inputs;

@@ -484,9 +484,9 @@ void frmInput::mnuFileExplore_Click() {
     if (const auto problem = ReadFireFileOfReport(boxes.txtFireFile, calc_.OpenedReport, fire)) {
         fireProblem = DescribeFireFileError(*problem);
     }
-    auto model = std::make_unique<SmokeExplore>(
-        boxes, calc_.Units, std::move(fire), std::move(fireProblem), ui::LoadCriteria(QSettings()),
-        kept_);
+    auto model =
+        std::make_unique<SmokeExplore>(boxes, calc_.Units, std::move(fire), std::move(fireProblem),
+                                       ui::LoadCriteria(QSettings()), kept_);
     auto* explore = new ui::ExploreWindow(std::move(model), kProgramName, this);
     explore->resize(900, 640);
     explore->show();

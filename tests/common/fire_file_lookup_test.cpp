@@ -155,10 +155,10 @@ TEST_F(FireFileLookup, ASavedReportNamesItselfAndItsFireFileFromItsFolder) {
         std::string named, savedAs, expected;
     };
     const Name names[] = {
-        {"run.vof", Work("run.vof"), "run.vof"},          // the form's own name
+        {"run.vof", Work("run.vof"), "run.vof"},               // the form's own name
         {"./x/../run.vof", Work("run.vof"), "./x/../run.vof"}, // the same file, as typed
-        {"run.vof", Work("other.vof"), Work("other.vof")}, // Save As another name
-        {"run.vof", Reports("run.vof"), Reports("run.vof")}, // another folder
+        {"run.vof", Work("other.vof"), Work("other.vof")},     // Save As another name
+        {"run.vof", Reports("run.vof"), Reports("run.vof")},   // another folder
         {"", Reports("run.vof"), Reports("run.vof")},
     };
     for (const auto& n : names) {

@@ -252,9 +252,9 @@ class InputWindowTest : public QObject {
         program.FillRoom(program.WriteFile("steady.fir", kSteadyFire));
         Control<QRadioButton>(program.input, "optUnits(1)")->click();
         QCOMPARE(program.Box(InputBox::txtRoomHeight)->text(), QString("7.874"));
-        Type(program.Box(InputBox::txtRoomHeight), "8"); // 8 ft = 2.4384 m
+        Type(program.Box(InputBox::txtRoomHeight), "8");    // 8 ft = 2.4384 m
         Type(program.Box(InputBox::txtVentWidth), "2.953"); // as shown: typed all the same
-        program.Set(InputBox::txtSoffitHeight, "6"); // 6 ft = 1.8288 m
+        program.Set(InputBox::txtSoffitHeight, "6");        // 6 ft = 1.8288 m
         program.Box(InputBox::txtRunTitle)->setFocus();
         SavedRun(program, "retyped.vof", false);
         QVERIFY(qFuzzyCompare(program.calc->Inputs.RoomHeight, 2.4384));

@@ -6,10 +6,10 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QTemporaryDir>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 using namespace vorla::compartment;
 using namespace vorla::compartment::testing;
@@ -95,10 +95,12 @@ class OutputWindowTest : public QObject {
         // from its own folder; every other byte is the example's.
         QStringList expected = ReadText(kExamples + "/office-sofa-fire.vof").split("\r\n");
         expected[2] = "SIMULATION OUTPUT DATA FILE : " + QString::fromStdString(saved);
-        const QString fire = QFileInfo(QString::fromStdString(kExamples) + "/office-sofa-tsquared.fir")
-                                 .canonicalFilePath();
-        expected[12] = "HEAT RELEASE RATE DATA FILE : " +
-                       QDir(QFileInfo(program.folder.path()).canonicalFilePath()).relativeFilePath(fire);
+        const QString fire =
+            QFileInfo(QString::fromStdString(kExamples) + "/office-sofa-tsquared.fir")
+                .canonicalFilePath();
+        expected[12] =
+            "HEAT RELEASE RATE DATA FILE : " +
+            QDir(QFileInfo(program.folder.path()).canonicalFilePath()).relativeFilePath(fire);
         QCOMPARE(ReadText(saved), expected.join("\r\n"));
         QVERIFY(Saved(report));
         QVERIFY(!Control<QPushButton>(report, "cmdSave")->isEnabled());
@@ -159,8 +161,8 @@ class OutputWindowTest : public QObject {
             const char* report;
             const char* currentFolder;
         };
-        const Opened opened[] = {{"B/office.vof", "C"}, {"B/deep/office.vof", "B"},
-                                 {"B/old.vof", "A"}};
+        const Opened opened[] = {
+            {"B/office.vof", "C"}, {"B/deep/office.vof", "B"}, {"B/old.vof", "A"}};
         for (const Opened& o : opened) {
             QDir::setCurrent(full(o.currentFolder));
             Program program;

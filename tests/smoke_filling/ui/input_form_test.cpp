@@ -595,7 +595,7 @@ class InputFormTest : public QObject {
         w.Fill(ShopRun());
         QTest::mouseClick(Control<QRadioButton>(w.input, "optUnits(1)"), Qt::LeftButton);
         QCOMPARE(Control<QLineEdit>(w.input, "txtRoomHeight")->text(), QString("13.123"));
-        w.Type(Control<QLineEdit>(w.input, "txtRoomHeight"), "10"); // 10 ft = 3.048 m
+        w.Type(Control<QLineEdit>(w.input, "txtRoomHeight"), "10");   // 10 ft = 3.048 m
         w.Type(Control<QLineEdit>(w.input, "txtFireHeight"), "1.64"); // as shown, typed
         SavedRun(w, Path("typed.sof"));
         QVERIFY(qAbs(w.calc->Inputs.RoomHeight - 3.048) < 1e-7); // the foot is a float factor
@@ -624,7 +624,8 @@ class InputFormTest : public QObject {
             // The example with a 3.048 m ceiling and its fire file by its full path.
             QByteArray example = ReadFile(VORLA_EXAMPLES_DIR "/shop-sofa-fire.sof").c_str();
             example.replace("   4.00 m ", "  3.048 m ");
-            example.replace(": medium-tsquared-1mw.fir", ": " VORLA_EXAMPLES_DIR "/medium-tsquared-1mw.fir");
+            example.replace(": medium-tsquared-1mw.fir",
+                            ": " VORLA_EXAMPLES_DIR "/medium-tsquared-1mw.fir");
             WriteFile(Path("opened.sof"), example);
             SkevaWindows w(Data());
             w.Fill(ShopRun());
