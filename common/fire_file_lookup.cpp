@@ -22,25 +22,42 @@ std::vector<std::string> FireFilePlaces(const std::string& name, const std::stri
     if (reportPath.empty() || name.empty() || named.is_absolute()) {
         return {name};
     }
-    std::vector<std::string> places{FullPath(named)};
-    const auto nextToReport = FullPath(std::filesystem::path(reportPath).parent_path() / named);
-    if (std::find(places.begin(), places.end(), nextToReport) == places.end()) {
-        places.push_back(nextToReport);
+    std::vector<std::string> places{
+        FullPath(std::filesystem::path(reportPath).parent_path() / named)};
+    const auto asNamed = FullPath(named);
+    if (std::find(places.begin(), places.end(), asNamed) == places.end()) {
+        places.push_back(asNamed);
     }
     return places;
 }
 
 std::optional<FireFileError> ReadFireFileOfReport(const std::string& name,
                                                   const std::string& reportPath, FireTable& table) {
+    std::string readFrom;
+    return ReadFireFileOfReport(name, reportPath, table, readFrom);
+}
+
+std::optional<FireFileError> ReadFireFileOfReport(const std::string& name,
+                                                  const std::string& reportPath, FireTable& table,
+                                                  std::string& readFrom) {
+    readFrom.clear();
     const auto places = FireFilePlaces(name, reportPath);
     if (places.size() == 1 && places.front() == name) {
-        return ReadFireFile(name, table);
+        auto error = ReadFireFile(name, table);
+        if (!error) {
+            readFrom = name;
+        }
+        return error;
     }
     std::string reasons;
     for (const auto& place : places) {
         const WholeFile file = ReadWholeFile(place);
         if (!file.problem) {
-            return ParseFireFile(file.text, place, table);
+            auto error = ParseFireFile(file.text, place, table);
+            if (!error) {
+                readFrom = place;
+            }
+            return error;
         }
         reasons += (reasons.empty() ? "" : "; ") + place + ": " + *file.problem;
     }

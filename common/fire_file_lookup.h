@@ -1,7 +1,7 @@
-// Where the fire file a saved report names is found. A report written in one
-// folder and opened from another usually names its fire file without a folder
-// (or relative to where it was run): looking only in the current folder would
-// lose it, so the report's own folder is searched next.
+// Where the fire file a saved report names is found. A report names its fire
+// file relative to its own folder (saved_report_names.h), so that folder is
+// searched first; a report written before names it relative to the folder it
+// was run from, so the current folder is searched next.
 #pragma once
 
 #include "common/fire_file_reader.h"
@@ -12,10 +12,9 @@
 
 namespace vorla {
 
-// The full paths `name` is looked for at, in order: as named (a relative name
-// in the current folder), then, for a relative name, in the folder of
-// `reportPath`. An absolute name, or no report, has only the one place, as
-// named. The same path is never listed twice.
+// The full paths `name` is looked for at, in order: for a relative name, in
+// the folder of `reportPath`, then as named (in the current folder). An absolute name, or no
+// report, has only the one place, as named. The same path is never listed twice.
 std::vector<std::string> FireFilePlaces(const std::string& name, const std::string& reportPath);
 
 // Reads the fire file from the first of its places that can be read; a file
@@ -25,5 +24,11 @@ std::vector<std::string> FireFilePlaces(const std::string& name, const std::stri
 // ReadFireFile(name, table).
 std::optional<FireFileError> ReadFireFileOfReport(const std::string& name,
                                                   const std::string& reportPath, FireTable& table);
+
+// The same, also giving the place the table was read from (the full path, or
+// `name` itself where it has only the one place); empty when none was read.
+std::optional<FireFileError> ReadFireFileOfReport(const std::string& name,
+                                                  const std::string& reportPath, FireTable& table,
+                                                  std::string& readFrom);
 
 } // namespace vorla

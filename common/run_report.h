@@ -22,6 +22,10 @@ struct RunReport {
     std::string ScreenTableText;
     // The whole saved file.
     std::string SavedReportText;
+    // The saved file as written at a path: its header names that path and its
+    // fire file as found from that path's folder (common/saved_report_names.h).
+    // Where not set, Save writes SavedReportText.
+    std::function<std::string(const std::string& savedAs)> SavedReportTextAs = {};
     // The output file the inputs name: Save offers it, page headers print it.
     std::string OutputFile;
     // The fire file the run read: Save never writes over it.

@@ -283,9 +283,12 @@ void ReportWindow::Save() {
         return;
     }
     if (path) {
-        // The file keeps the header the run was started with; the old file is
-        // replaced only once the whole report is written.
-        if (const auto error = WriteFileAtomically(*path, report_.SavedReportText)) {
+        // The file keeps the header the run was started with, but for the name
+        // it is saved under and its fire file's path from there; the old file
+        // is replaced only once the whole report is written.
+        const std::string text =
+            report_.SavedReportTextAs ? report_.SavedReportTextAs(*path) : report_.SavedReportText;
+        if (const auto error = WriteFileAtomically(*path, text)) {
             services_.ShowMessage({*error + " " + texts_.NotSavedSentence, texts_.ProgramName,
                                    MessageIcon::Critical, MessageButtons::Ok});
             cmdClose->setFocus();

@@ -19,6 +19,9 @@ struct Calculations {
     // The saved report File Open read last, if any: a fire file it names
     // without a folder is looked for next to it too (common/fire_file_lookup.h).
     std::string OpenedReport;
+    // Where the last run read its fire file (the full path found, or the name
+    // as typed): a report saved elsewhere names it from its own folder.
+    std::string FireFileRead;
 };
 
 } // namespace vorla::compartment

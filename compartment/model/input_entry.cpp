@@ -3,6 +3,7 @@
 #include "common/format.h"
 #include "common/number_text.h"
 #include "common/precision.h"
+#include "common/typed_number.h"
 #include "common/utf8_text.h"
 #include "compartment/model/input_checks.h"
 
@@ -97,6 +98,27 @@ void ChangeUnits(UnitSystem system, const RunInputs& inputs, UnitTables& units, 
     }
 }
 
+void ChangeUnits(UnitSystem system, UnitTables& units, InputBoxes& boxes, KeptDimensions& kept) {
+    const UnitTables before = units;
+    units = UnitTablesFor(system);
+    for (const auto& dimension : kDimensionBoxes) {
+        std::string& text = boxes.Text(dimension.box);
+        std::optional<double> value = kept.Of(dimension.box, text);
+        if (!value && (text.empty() || !IsTypedNumber(text))) {
+            kept.Forget(dimension.box);
+            continue;
+        }
+        if (!value) {
+            RunInputs read;
+            StoreDimension(dimension.box, NumberOfText(text) * FactorOf(dimension, before), read);
+            value = DimensionOf(dimension.box, read);
+        }
+        text = Format(*value / FactorOf(dimension, units),
+                      dimension.isArea ? kAreaPattern : kHeightPattern);
+        kept.Keep(dimension.box, *value, text);
+    }
+}
+
 void NewInputs(InputBoxes& boxes, UnitTables& units, RunInputs& inputs) {
     boxes.txtRunTitle.clear();
     boxes.txtOutputFile.clear();
@@ -125,6 +147,18 @@ RunInputs ReadInputBoxes(const InputBoxes& boxes, const UnitTables& units) {
     in.RadiativeLossFraction = NumberOfText(boxes.txtRadiativeLossFraction);
     in.TotalLossFraction = NumberOfText(boxes.txtTotalLossFraction);
     in.RunTime = RoundHalfEvenToInt16Bounded(NumberOfText(boxes.txtRunTime));
+    in.VentFactor = VentFactorOf(in);
+    return in;
+}
+
+RunInputs ReadKeptInputBoxes(const InputBoxes& boxes, const UnitTables& units,
+                             const KeptDimensions& kept) {
+    RunInputs in = ReadInputBoxes(boxes, units);
+    for (const auto& dimension : kDimensionBoxes) {
+        if (const auto value = kept.Of(dimension.box, boxes.Text(dimension.box))) {
+            StoreDimension(dimension.box, *value, in);
+        }
+    }
     in.VentFactor = VentFactorOf(in);
     return in;
 }

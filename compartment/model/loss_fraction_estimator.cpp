@@ -29,6 +29,18 @@ void RefreshEstimatorInputs(const InputBoxes& boxes, Calculations& calc) {
     in.RadiativeLossFraction = NumberOfText(boxes.txtRadiativeLossFraction);
 }
 
+void RefreshEstimatorInputs(const InputBoxes& boxes, const KeptDimensions& kept,
+                            Calculations& calc) {
+    RefreshEstimatorInputs(boxes, calc);
+    const RunInputs read = ReadKeptInputBoxes(boxes, calc.Units, kept);
+    RunInputs& in = calc.Inputs;
+    in.FloorArea = read.FloorArea;
+    in.RoomHeight = read.RoomHeight;
+    in.VentWidth = read.VentWidth;
+    in.FireHeight = read.FireHeight;
+    in.SoffitHeight = read.SoffitHeight;
+}
+
 bool RadiativeFractionNeedsConfirming(const RunInputs& in) {
     return in.RadiativeLossFraction == 0;
 }

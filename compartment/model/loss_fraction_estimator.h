@@ -5,6 +5,7 @@
 #include "compartment/model/calculations.h"
 #include "compartment/model/input_boxes.h"
 #include "compartment/model/input_checks.h"
+#include "compartment/model/input_entry.h"
 
 #include <optional>
 #include <string>
@@ -21,6 +22,11 @@ inline constexpr std::string_view kAspectRatioMessage =
 // Entry, step 1: the inputs the estimate needs, read from the boxes as Run reads
 // them. The sill height, the heat loss fraction and the run time are not read.
 void RefreshEstimatorInputs(const InputBoxes& boxes, Calculations& calc);
+
+// The same, with the S.I. values the form keeps after a unit change read in
+// place of their boxes' rounded conversions, as Run reads them.
+void RefreshEstimatorInputs(const InputBoxes& boxes, const KeptDimensions& kept,
+                            Calculations& calc);
 
 // Entry, step 2: a radiative fraction of exactly zero is asked about
 // (kZeroRadiativeFractionQuestion, kInputDataCheckTitle, Yes/No); No sends the

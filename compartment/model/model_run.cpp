@@ -36,7 +36,8 @@ RunOutcome RunCalculations(Calculations& calc, const FlashoverQuestion& ask,
     if (auto rejected = CheckRunInputs(calc.Inputs)) {
         return std::move(*rejected);
     }
-    if (auto problem = ReadFireFileOfReport(calc.Inputs.FireFile, calc.OpenedReport, calc.Fire)) {
+    if (auto problem = ReadFireFileOfReport(calc.Inputs.FireFile, calc.OpenedReport, calc.Fire,
+                                            calc.FireFileRead)) {
         return std::move(*problem);
     }
     return RunModel(calc.Inputs, calc.Fire, ask, calc.Results, observer);

@@ -1,5 +1,6 @@
 #include "compartment/model/run_report.h"
 
+#include "common/saved_report_names.h"
 #include "compartment/model/report_printing.h"
 #include "compartment/model/report_table_cells.h"
 #include "compartment/model/report_text.h"
@@ -15,7 +16,16 @@ RunReport BuildRunReport(const RunInputs& inputs, const RunResults& results,
 }
 
 RunReport BuildWindowReport(const Calculations& calc, const CompletedRun& run) {
-    return zone_models::BuildWindowReport(calc, run);
+    RunReport report = zone_models::BuildWindowReport(calc, run);
+    report.SavedReportTextAs =
+        [inputs = calc.Inputs, fireFileRead = calc.FireFileRead, &results = calc.Results,
+         endMessage = std::string(run.EndMessage)](const std::string& savedAs) {
+            RunInputs named = inputs;
+            named.OutputFile = SavedUnderName(inputs.OutputFile, savedAs);
+            named.FireFile = FireFileNameFor(inputs.FireFile, fireFileRead, savedAs);
+            return SavedReportText(named, results, endMessage);
+        };
+    return report;
 }
 
 } // namespace vorla::compartment

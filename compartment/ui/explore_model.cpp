@@ -44,12 +44,21 @@ std::string NumberText(double value) {
     return {text.data(), end};
 }
 
+// The value the window opens an input on: the number its box shows.
+double ShownValue(const std::string& text) {
+    bool number = false;
+    const double value = QString::fromStdString(text).toDouble(&number);
+    return number ? value : 0;
+}
+
 } // namespace
 
 CompartmentExplore::CompartmentExplore(InputBoxes boxes, UnitTables units, FireTable fire,
-                                       std::string fireProblem, KeyCriteria criteria)
+                                       std::string fireProblem, KeyCriteria criteria,
+                                       KeptDimensions kept)
     : boxes_(std::move(boxes)), units_(units), fire_(std::move(fire)),
-      fireProblem_(std::move(fireProblem)), criteria_(std::move(criteria)) {}
+      fireProblem_(std::move(fireProblem)), criteria_(std::move(criteria)), kept_(std::move(kept)) {
+}
 
 std::vector<ui::ExploreInput> CompartmentExplore::Inputs() const {
     std::vector<ui::ExploreInput> inputs;
@@ -75,10 +84,9 @@ std::vector<ui::ExploreInput> CompartmentExplore::Inputs() const {
             decimals = 0;
             break;
         }
-        bool number = false;
-        const double value = QString::fromStdString(boxes_.Text(live.Box)).toDouble(&number);
         inputs.push_back({std::string(InputBoxName(live.Box)), live.Caption, unit,
-                          number ? value : 0, live.Minimum * toShown, live.Maximum * toShown,
+                          ShownValue(boxes_.Text(live.Box)), live.Minimum * toShown,
+                          live.Maximum * toShown,
                           live.Step * (live.Unit == Kind::Length ? 1 : toShown), decimals});
     }
     return inputs;
@@ -97,7 +105,16 @@ ui::ExploreRun CompartmentExplore::Run(const std::vector<double>& values) const 
     // The results are a few hundred kilobytes: on the heap, not a worker's stack.
     auto calc = std::make_unique<Calculations>();
     calc->Units = units_;
-    calc->Inputs = ReadInputBoxes(BoxesOf(values), units_);
+    // A value still as the form shows it keeps the form's text, and with it
+    // the value the form keeps behind it; one moved here is run as it reads.
+    InputBoxes boxes = BoxesOf(values);
+    for (std::size_t k = 0; k < kLiveBoxes.size() && k < values.size(); ++k) {
+        const std::string& shown = boxes_.Text(kLiveBoxes[k].Box);
+        if (values[k] == ShownValue(shown)) {
+            boxes.Text(kLiveBoxes[k].Box) = shown;
+        }
+    }
+    calc->Inputs = ReadKeptInputBoxes(boxes, units_, kept_);
     if (const auto rejected = CheckRunInputs(calc->Inputs)) {
         run.RejectedBox = rejected->Focus;
         run.Message = rejected->Message;

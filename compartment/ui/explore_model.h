@@ -9,6 +9,7 @@
 #include "common/key_criteria.h"
 #include "common/ui/explore_window.h"
 #include "compartment/model/input_boxes.h"
+#include "compartment/model/input_entry.h"
 #include "compartment/model/unit_tables.h"
 
 #include <string>
@@ -18,9 +19,11 @@ namespace vorla::compartment {
 class CompartmentExplore final : public ui::ExploreModel {
   public:
     // `fireProblem`, when not empty, is why the fire file cannot be used: every
-    // run then reports it instead of running.
+    // run then reports it instead of running. `kept` holds the form's S.I.
+    // values behind boxes a unit change rewrote: a value left as the form shows
+    // it runs with the value kept, as Run would run it.
     CompartmentExplore(InputBoxes boxes, UnitTables units, FireTable fire, std::string fireProblem,
-                       KeyCriteria criteria);
+                       KeyCriteria criteria, KeptDimensions kept = {});
 
     std::vector<ui::ExploreInput> Inputs() const override;
     ui::ExploreRun Run(const std::vector<double>& values) const override;
@@ -34,6 +37,7 @@ class CompartmentExplore final : public ui::ExploreModel {
     FireTable fire_;
     std::string fireProblem_;
     KeyCriteria criteria_;
+    KeptDimensions kept_;
 };
 
 } // namespace vorla::compartment

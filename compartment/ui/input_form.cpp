@@ -295,6 +295,8 @@ void frmInput::ConnectEvents() {
     // Sees the dimension boxes losing the focus.
     for (const InputBox box : kDimensionBoxes) {
         Box(box)->installEventFilter(this);
+        // Only what the user types replaces a value kept over a unit change.
+        connect(Box(box), &QLineEdit::textEdited, this, [this, box] { kept_.Forget(box); });
     }
     for (int index = 0; index < 2; ++index) {
         connect(optUnits[index], &QRadioButton::toggled, this, [this, index](bool selected) {
@@ -375,12 +377,14 @@ void frmInput::ShowUnitLabels() {
 }
 
 void frmInput::Dimension_LostFocus(InputBox box) {
-    LeaveInputBox(box, Boxes(), calc_.Units, calc_.Inputs);
+    if (!kept_.Of(box, Box(box)->text().toStdString())) {
+        LeaveInputBox(box, Boxes(), calc_.Units, calc_.Inputs);
+    }
 }
 
 void frmInput::optUnits_Click(int index) {
     InputBoxes boxes = Boxes();
-    ChangeUnits(index == 1 ? UnitSystem::US : UnitSystem::SI, calc_.Inputs, calc_.Units, boxes);
+    ChangeUnits(index == 1 ? UnitSystem::US : UnitSystem::SI, calc_.Units, boxes, kept_);
     ShowBoxes(boxes);
     ShowUnitLabels();
 }
@@ -453,12 +457,15 @@ bool frmInput::OpenFile(const std::string& path) {
     if (problem) {
         services_.ShowMessage({DescribeFileProblem(*problem), kProgramTitle,
                                ui::MessageIcon::Critical, ui::MessageButtons::Ok});
-        // Already in S.I. units, the boxes keep their texts as typed.
-        if (wasSI) {
-            boxes = shownBefore;
+        // The boxes keep what they held, shown in S.I. units now.
+        boxes = shownBefore;
+        if (!wasSI) {
+            calc_.Units = unitsBefore;
+            ChangeUnits(UnitSystem::SI, calc_.Units, boxes, kept_);
         }
         boxes.txtOutputFile.clear();
     } else {
+        kept_.Clear();
         calc_.OpenedReport = path;
         if (WhenFileOpened) {
             WhenFileOpened(path);
@@ -470,6 +477,7 @@ bool frmInput::OpenFile(const std::string& path) {
 
 void frmInput::mnuFileNew_Click() {
     calc_.OpenedReport.clear();
+    kept_.Clear();
     InputBoxes boxes = Boxes();
     NewInputs(boxes, calc_.Units, calc_.Inputs);
     SelectUnitsOption(0);
@@ -538,7 +546,7 @@ void frmInput::mnuRun_Click() {
                                 kInputErrorTitle)) {
         return;
     }
-    calc_.Inputs = ReadInputBoxes(Boxes(), calc_.Units);
+    calc_.Inputs = ReadKeptInputBoxes(Boxes(), calc_.Units, kept_);
     if (const auto rejected = CheckRunInputs(calc_.Inputs)) {
         ui::ShowRejectedInput(services_, *rejected, *this);
         return;
@@ -562,8 +570,9 @@ void frmInput::mnuFileExplore_Click() {
     if (const auto problem = ReadFireFileOfReport(boxes.txtFireFile, calc_.OpenedReport, fire)) {
         fireProblem = DescribeFireFileError(*problem);
     }
-    auto model = std::make_unique<CompartmentExplore>(
-        boxes, calc_.Units, std::move(fire), std::move(fireProblem), ui::LoadCriteria(QSettings()));
+    auto model = std::make_unique<CompartmentExplore>(boxes, calc_.Units, std::move(fire),
+                                                      std::move(fireProblem),
+                                                      ui::LoadCriteria(QSettings()), kept_);
     auto* explore = new ui::ExploreWindow(std::move(model), kProgramTitle, this);
     explore->resize(900, 640);
     explore->show();
@@ -588,7 +597,7 @@ void frmInput::cmdEstimateLc_Click() {
                                 kInputErrorTitle)) {
         return;
     }
-    RefreshEstimatorInputs(Boxes(), calc_);
+    RefreshEstimatorInputs(Boxes(), kept_, calc_);
     if (RadiativeFractionNeedsConfirming(calc_.Inputs)) {
         const auto answer = services_.ShowMessage(
             {std::string(kZeroRadiativeFractionQuestion), std::string(kInputDataCheckTitle),

@@ -13,6 +13,7 @@
 
 #include "compartment/model/calculations.h"
 #include "compartment/model/input_boxes.h"
+#include "compartment/model/input_entry.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -138,6 +139,8 @@ class frmInput final : public QMainWindow {
     QPointer<frmOutput> output_;
     QPointer<frmEstimateLc> estimator_;
     bool unloading_ = false;
+    // The S.I. values behind the dimension boxes a unit change rewrote.
+    KeptDimensions kept_;
 };
 
 } // namespace vorla::compartment

@@ -3,6 +3,7 @@
 #include "common/format.h"
 #include "common/number_text.h"
 #include "common/precision.h"
+#include "common/typed_number.h"
 #include "common/utf8_text.h"
 
 #include <algorithm>
@@ -16,6 +17,49 @@ double AreaOf(const std::string& text, const UnitTables& units) {
 
 double LengthOf(const std::string& text, const UnitTables& units) {
     return NumberOfText(text) * units.Length.ToSI;
+}
+
+// The three dimension boxes, each with its input and the pattern a unit change
+// shows it with.
+struct DimensionBox {
+    InputBox box;
+    bool isArea;
+    std::string_view pattern;
+};
+constexpr DimensionBox kDimensionBoxes[] = {
+    {InputBox::txtFloorArea, true, "######.00#"},
+    {InputBox::txtRoomHeight, false, "###.00#"},
+    {InputBox::txtFireHeight, false, "##0.00#"},
+};
+
+double DimensionOf(InputBox box, const RunInputs& inputs) {
+    switch (box) {
+    case InputBox::txtFloorArea:
+        return inputs.FloorArea;
+    case InputBox::txtRoomHeight:
+        return inputs.RoomHeight;
+    default:
+        return inputs.FireHeight;
+    }
+}
+
+// A kept value is one LeaveInputBox stored, the fire height already a float.
+void StoreDimension(InputBox box, double value, RunInputs& inputs) {
+    switch (box) {
+    case InputBox::txtFloorArea:
+        inputs.FloorArea = value;
+        break;
+    case InputBox::txtRoomHeight:
+        inputs.RoomHeight = value;
+        break;
+    default:
+        inputs.FireHeight = static_cast<float>(value);
+        break;
+    }
+}
+
+double FactorOf(const DimensionBox& dimension, const UnitTables& units) {
+    return dimension.isArea ? units.Area.ToSI : units.Length.ToSI;
 }
 
 } // namespace
@@ -56,6 +100,27 @@ void ChangeUnits(UnitSystem system, const RunInputs& inputs, UnitTables& units, 
     }
 }
 
+void ChangeUnits(UnitSystem system, UnitTables& units, InputBoxes& boxes, KeptDimensions& kept) {
+    const UnitTables before = units;
+    units = UnitTablesFor(system);
+    for (const auto& dimension : kDimensionBoxes) {
+        std::string& text = boxes.Text(dimension.box);
+        std::optional<double> value = kept.Of(dimension.box, text);
+        if (!value && (text.empty() || !IsTypedNumber(text))) {
+            kept.Forget(dimension.box);
+            continue;
+        }
+        if (!value) {
+            // As LeaveInputBox stores it, the fire height in single precision.
+            RunInputs read;
+            LeaveInputBox(dimension.box, boxes, before, read);
+            value = DimensionOf(dimension.box, read);
+        }
+        text = Format(*value / FactorOf(dimension, units), dimension.pattern);
+        kept.Keep(dimension.box, *value, text);
+    }
+}
+
 void NewInputs(InputBoxes& boxes, UnitTables& units, RunInputs& inputs) {
     boxes.txtRunTitle.clear();
     boxes.txtOutputFile.clear();
@@ -81,6 +146,17 @@ RunInputs ReadInputBoxes(const InputBoxes& boxes, const UnitTables& units) {
     inputs.LossFraction = NumberOfText(boxes.txtLossFraction);
     inputs.RunTime = RoundHalfEvenToInt16Bounded(NumberOfText(boxes.txtRunTime));
     inputs.FireFile = boxes.txtFireFile;
+    return inputs;
+}
+
+RunInputs ReadKeptInputBoxes(const InputBoxes& boxes, const UnitTables& units,
+                             const KeptDimensions& kept) {
+    RunInputs inputs = ReadInputBoxes(boxes, units);
+    for (const auto& dimension : kDimensionBoxes) {
+        if (const auto value = kept.Of(dimension.box, boxes.Text(dimension.box))) {
+            StoreDimension(dimension.box, *value, inputs);
+        }
+    }
     return inputs;
 }
 

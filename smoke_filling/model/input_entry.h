@@ -4,6 +4,7 @@
 // back; the batch command types its options into the same boxes.
 #pragma once
 
+#include "common/kept_values.h"
 #include "common/unit_system.h"
 #include "smoke_filling/model/input_boxes.h"
 #include "smoke_filling/model/run_inputs.h"
@@ -28,6 +29,16 @@ void LeaveInputBox(InputBox box, const InputBoxes& boxes, const UnitTables& unit
 // shown texts, so switching back and forth adds no rounding).
 void ChangeUnits(UnitSystem system, const RunInputs& inputs, UnitTables& units, InputBoxes& boxes);
 
+// The S.I. values the form keeps for the dimension boxes a unit change rewrote.
+using KeptDimensions = KeptValues<InputBox>;
+
+// The form's unit change: the new tables, and every dimension box that holds a
+// number shown in the new units as the other ChangeUnits shows it, from the
+// value kept for it or, the first time, from its text read in the old units as
+// Run reads it (which is then kept). A box whose text is not a number keeps its
+// text, so Run still refuses it. Switching back and forth changes no value.
+void ChangeUnits(UnitSystem system, UnitTables& units, InputBoxes& boxes, KeptDimensions& kept);
+
 // File New: empty boxes, S.I. units, the default loss fraction, no dimensions.
 void NewInputs(InputBoxes& boxes, UnitTables& units, RunInputs& inputs);
 
@@ -35,6 +46,11 @@ void NewInputs(InputBoxes& boxes, UnitTables& units, RunInputs& inputs);
 // is rounded halves to even; one beyond 16 bits is kept at the nearest 16-bit
 // bound, so the run time check refuses it with its own message.
 RunInputs ReadInputBoxes(const InputBoxes& boxes, const UnitTables& units);
+
+// The form's reading for Run and Explore: ReadInputBoxes, with each kept
+// dimension's S.I. value in place of its box's rounded conversion.
+RunInputs ReadKeptInputBoxes(const InputBoxes& boxes, const UnitTables& units,
+                             const KeptDimensions& kept);
 
 // The batch command's and a study's reading: as ReadInputBoxes, except that a
 // dimension box not in `typed` keeps its S.I. value in `kept` (a saved results

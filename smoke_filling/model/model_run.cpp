@@ -112,7 +112,8 @@ RunOutcome RunCalculations(Calculations& calc, ZoneStepObserver* observer) {
     if (auto rejected = CheckRunInputs(calc.Inputs)) {
         return std::move(*rejected);
     }
-    if (auto problem = ReadFireFileOfReport(calc.Inputs.FireFile, calc.OpenedReport, calc.Fire)) {
+    if (auto problem = ReadFireFileOfReport(calc.Inputs.FireFile, calc.OpenedReport, calc.Fire,
+                                            calc.FireFileRead)) {
         return std::move(*problem);
     }
     return RunModel(calc.Inputs, calc.Fire, calc.Results, observer);

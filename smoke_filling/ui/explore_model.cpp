@@ -43,12 +43,20 @@ QString LabelOf(std::string_view label) {
     return QString::fromUtf8(label.data(), qsizetype(label.size()));
 }
 
+// The value the window opens an input on: the number its box shows.
+double ShownValue(const std::string& text) {
+    bool number = false;
+    const double value = QString::fromStdString(text).toDouble(&number);
+    return number ? value : 0;
+}
+
 } // namespace
 
 SmokeExplore::SmokeExplore(InputBoxes boxes, UnitTables units, FireTable fire,
-                           std::string fireProblem, KeyCriteria criteria)
+                           std::string fireProblem, KeyCriteria criteria, KeptDimensions kept)
     : boxes_(std::move(boxes)), units_(units), fire_(std::move(fire)),
-      fireProblem_(std::move(fireProblem)), criteria_(std::move(criteria)) {}
+      fireProblem_(std::move(fireProblem)), criteria_(std::move(criteria)), kept_(std::move(kept)) {
+}
 
 std::vector<ui::ExploreInput> SmokeExplore::Inputs() const {
     std::vector<ui::ExploreInput> inputs;
@@ -73,10 +81,9 @@ std::vector<ui::ExploreInput> SmokeExplore::Inputs() const {
             decimals = 0;
             break;
         }
-        bool number = false;
-        const double value = QString::fromStdString(boxes_.Text(live.Box)).toDouble(&number);
         inputs.push_back({std::string(InputBoxName(live.Box)), live.Caption, unit,
-                          number ? value : 0, live.Minimum * toShown, live.Maximum * toShown,
+                          ShownValue(boxes_.Text(live.Box)), live.Minimum * toShown,
+                          live.Maximum * toShown,
                           live.Step * (live.Unit == Kind::Area ? toShown : 1), decimals});
     }
     return inputs;
@@ -84,14 +91,18 @@ std::vector<ui::ExploreInput> SmokeExplore::Inputs() const {
 
 ui::ExploreRun SmokeExplore::Run(const std::vector<double>& values) const {
     InputBoxes boxes = boxes_;
+    // A value still as the form shows it keeps the form's text, and with it
+    // the value the form keeps behind it; one moved here is run as it reads.
     for (std::size_t k = 0; k < kLiveBoxes.size() && k < values.size(); ++k) {
-        boxes.Text(kLiveBoxes[k].Box) = NumberText(values[k]);
+        if (values[k] != ShownValue(boxes_.Text(kLiveBoxes[k].Box))) {
+            boxes.Text(kLiveBoxes[k].Box) = NumberText(values[k]);
+        }
     }
     ui::ExploreRun run;
     // The results are large: on the heap, not a worker's stack.
     auto calc = std::make_unique<Calculations>();
     calc->Units = units_;
-    calc->Inputs = ReadInputBoxes(boxes, units_);
+    calc->Inputs = ReadKeptInputBoxes(boxes, units_, kept_);
     if (const auto rejected = CheckRunInputs(calc->Inputs)) {
         run.RejectedBox = rejected->Focus;
         run.Message = rejected->Message;

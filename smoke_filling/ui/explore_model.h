@@ -8,6 +8,7 @@
 #include "common/key_criteria.h"
 #include "common/ui/explore_window.h"
 #include "smoke_filling/model/input_boxes.h"
+#include "smoke_filling/model/input_entry.h"
 #include "smoke_filling/model/unit_tables.h"
 
 #include <string>
@@ -17,9 +18,11 @@ namespace vorla::smoke {
 class SmokeExplore final : public ui::ExploreModel {
   public:
     // `fireProblem`, when not empty, is why the fire file cannot be used: every
-    // run then reports it instead of running.
+    // run then reports it instead of running. `kept` holds the form's S.I.
+    // values behind boxes a unit change rewrote: a value left as the form shows
+    // it runs with the value kept, as Run would run it.
     SmokeExplore(InputBoxes boxes, UnitTables units, FireTable fire, std::string fireProblem,
-                 KeyCriteria criteria);
+                 KeyCriteria criteria, KeptDimensions kept = {});
 
     std::vector<ui::ExploreInput> Inputs() const override;
     ui::ExploreRun Run(const std::vector<double>& values) const override;
@@ -30,6 +33,7 @@ class SmokeExplore final : public ui::ExploreModel {
     FireTable fire_;
     std::string fireProblem_;
     KeyCriteria criteria_;
+    KeptDimensions kept_;
 };
 
 } // namespace vorla::smoke

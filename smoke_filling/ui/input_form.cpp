@@ -235,10 +235,20 @@ void frmInput::ConnectEvents() {
     for (QLineEdit* box : {txtFloorArea, txtRoomHeight, txtFireHeight}) {
         box->installEventFilter(this);
     }
+    // Only what the user types replaces a value kept over a unit change.
+    const std::pair<QLineEdit*, InputBox> dimensions[] = {{txtFloorArea, InputBox::txtFloorArea},
+                                                          {txtRoomHeight, InputBox::txtRoomHeight},
+                                                          {txtFireHeight, InputBox::txtFireHeight}};
+    for (const auto& [edit, box] : dimensions) {
+        connect(edit, &QLineEdit::textEdited, this, [this, box] { kept_.Forget(box); });
+    }
 }
 
 void frmInput::Dimension_LostFocus(InputBox box) {
-    LeaveInputBox(box, Boxes(), calc_.Units, calc_.Inputs);
+    const InputBoxes texts = Boxes();
+    if (!kept_.Of(box, texts.Text(box))) {
+        LeaveInputBox(box, texts, calc_.Units, calc_.Inputs);
+    }
 }
 
 void frmInput::Form_Load() {
@@ -288,7 +298,7 @@ void frmInput::SelectSIUnits() {
 void frmInput::optUnits_Click() {
     const UnitSystem system = optUnits[1]->isChecked() ? UnitSystem::US : UnitSystem::SI;
     auto texts = Boxes();
-    ChangeUnits(system, calc_.Inputs, calc_.Units, texts);
+    ChangeUnits(system, calc_.Units, texts, kept_);
     ShowBoxes(texts);
     ShowUnitLabels();
 }
@@ -296,6 +306,7 @@ void frmInput::optUnits_Click() {
 void frmInput::mnuFileNew_Click() {
     calc_.OpenedReport.clear();
     SelectSIUnits();
+    kept_.Clear(); // after the switch to S.I. units, which keeps what it converts
     auto texts = Boxes();
     NewInputs(texts, calc_.Units, calc_.Inputs);
     ShowBoxes(texts);
@@ -322,6 +333,7 @@ bool frmInput::OpenFile(const std::string& path) {
     const InputBoxes shownBefore = Boxes();
     const UnitTables unitsBefore = calc_.Units;
     const RunInputs inputsBefore = calc_.Inputs;
+    const KeptDimensions keptBefore = kept_;
     const bool wasUS = optUnits[1]->isChecked();
     SelectSIUnits();
     auto texts = Boxes();
@@ -337,10 +349,12 @@ bool frmInput::OpenFile(const std::string& path) {
         }
         calc_.Units = unitsBefore;
         calc_.Inputs = inputsBefore;
+        kept_ = keptBefore;
         texts = shownBefore;
     } else if (problem) {
         texts.txtOutputFile.clear();
     } else {
+        kept_.Clear();
         calc_.OpenedReport = path;
         if (WhenFileOpened) {
             WhenFileOpened(path);
@@ -445,7 +459,7 @@ void frmInput::mnuRun_Click() {
             kInputErrorTitle)) {
         return;
     }
-    calc_.Inputs = ReadInputBoxes(Boxes(), calc_.Units);
+    calc_.Inputs = ReadKeptInputBoxes(Boxes(), calc_.Units, kept_);
     if (const auto rejected = CheckRunInputs(calc_.Inputs)) {
         // The wrong value is selected, so typing replaces it.
         ui::ShowRejectedInput(services_, *rejected, *this);
@@ -470,8 +484,9 @@ void frmInput::mnuFileExplore_Click() {
     if (const auto problem = ReadFireFileOfReport(boxes.txtFireFile, calc_.OpenedReport, fire)) {
         fireProblem = DescribeFireFileError(*problem);
     }
-    auto model = std::make_unique<SmokeExplore>(
-        boxes, calc_.Units, std::move(fire), std::move(fireProblem), ui::LoadCriteria(QSettings()));
+    auto model =
+        std::make_unique<SmokeExplore>(boxes, calc_.Units, std::move(fire), std::move(fireProblem),
+                                       ui::LoadCriteria(QSettings()), kept_);
     auto* explore = new ui::ExploreWindow(std::move(model), kProgramName, this);
     explore->resize(900, 640);
     explore->show();

@@ -10,6 +10,7 @@
 
 #include "smoke_filling/model/calculations.h"
 #include "smoke_filling/model/input_boxes.h"
+#include "smoke_filling/model/input_entry.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -132,6 +133,8 @@ class frmInput final : public QMainWindow {
     QButtonGroup* unitsGroup_ = nullptr;
     QPointer<frmOutput> report_;
     bool exiting_ = false;
+    // The S.I. values behind the dimension boxes a unit change rewrote.
+    KeptDimensions kept_;
 };
 
 } // namespace vorla::smoke

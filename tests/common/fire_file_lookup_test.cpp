@@ -1,4 +1,5 @@
 #include "common/fire_file_lookup.h"
+#include "common/saved_report_names.h"
 #include "tests/support/test_files.h"
 
 #include <filesystem>
@@ -36,17 +37,18 @@ class FireFileLookup : public ::testing::Test {
     fs::path before;
 };
 
-TEST_F(FireFileLookup, LooksInTheCurrentFolderThenNextToTheReport) {
+TEST_F(FireFileLookup, LooksNextToTheReportThenInTheCurrentFolder) {
     struct Case {
         const char* what;
         const char* inWork;    // the fire in the current folder, if any
         const char* inReports; // the fire next to the report, if any
         double rateAt60;       // which one was read
+        const char* readFrom;  // "work" or "reports"
     };
     const Case cases[] = {
-        {"only in the current folder", kFire100, nullptr, 100},
-        {"only next to the report", nullptr, kFire200, 200},
-        {"in both: the current folder first", kFire100, kFire200, 100},
+        {"only in the current folder", kFire100, nullptr, 100, "work"},
+        {"only next to the report", nullptr, kFire200, 200, "reports"},
+        {"in both: the report's folder first", kFire100, kFire200, 200, "reports"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -59,21 +61,25 @@ TEST_F(FireFileLookup, LooksInTheCurrentFolderThenNextToTheReport) {
             test_support::WriteFile(Reports("fire.fir"), c.inReports);
         }
         FireTable table;
-        const auto error = ReadFireFileOfReport("fire.fir", Reports("run.vof"), table);
+        std::string readFrom;
+        const auto error = ReadFireFileOfReport("fire.fir", Reports("run.vof"), table, readFrom);
         ASSERT_FALSE(error) << DescribeFireFileError(*error);
         EXPECT_EQ(table.N, 1);
         EXPECT_DOUBLE_EQ(table.Points[1].Rate, c.rateAt60);
+        EXPECT_EQ(readFrom, (folder.Path() / c.readFrom / "fire.fir").string());
     }
 }
 
 TEST_F(FireFileLookup, AFileFoundButNotValidIsThatFilesErrorWithItsFullPath) {
-    test_support::WriteFile(Work("fire.fir"), kNotAFire);
-    test_support::WriteFile(Reports("fire.fir"), kFire200);
+    test_support::WriteFile(Reports("fire.fir"), kNotAFire);
+    test_support::WriteFile(Work("fire.fir"), kFire200);
     FireTable table;
-    const auto error = ReadFireFileOfReport("fire.fir", Reports("run.vof"), table);
+    std::string readFrom = "stale";
+    const auto error = ReadFireFileOfReport("fire.fir", Reports("run.vof"), table, readFrom);
     ASSERT_TRUE(error);
-    EXPECT_EQ(DescribeFireFileError(*error),
-              "The fire file " + Work("fire.fir") + " is not valid: line 2 is not three numbers.");
+    EXPECT_EQ(DescribeFireFileError(*error), "The fire file " + Reports("fire.fir") +
+                                                 " is not valid: line 2 is not three numbers.");
+    EXPECT_EQ(readFrom, "");
 }
 
 TEST_F(FireFileLookup, AFireFoundNowhereNamesEveryFullPathTried) {
@@ -81,8 +87,8 @@ TEST_F(FireFileLookup, AFireFoundNowhereNamesEveryFullPathTried) {
     const auto error = ReadFireFileOfReport("fire.fir", Reports("run.vof"), table);
     ASSERT_TRUE(error);
     EXPECT_EQ(DescribeFireFileError(*error),
-              "The fire file fire.fir cannot be opened (" + Work("fire.fir") +
-                  ": No such file or directory; " + Reports("fire.fir") +
+              "The fire file fire.fir cannot be opened (" + Reports("fire.fir") +
+                  ": No such file or directory; " + Work("fire.fir") +
                   ": No such file or directory).");
 }
 
@@ -99,7 +105,7 @@ TEST_F(FireFileLookup, PlacesOfEachKindOfName) {
         // An absolute name is where it says.
         {absolute, Reports("run.vof"), {absolute}},
         // A relative name with a folder is taken from both places too.
-        {"sub/fire.fir", Reports("run.vof"), {Work("sub/fire.fir"), Reports("sub/fire.fir")}},
+        {"sub/fire.fir", Reports("run.vof"), {Reports("sub/fire.fir"), Work("sub/fire.fir")}},
         // A report in the current folder: one place, not the same one twice.
         {"fire.fir", Work("run.vof"), {Work("fire.fir")}},
         {"./fire.fir", "run.vof", {Work("fire.fir")}},
@@ -117,6 +123,48 @@ TEST_F(FireFileLookup, WithoutAReportTheMessageIsTheReadersOwn) {
     const auto reader = ReadFireFile("gone.fir", viaReader);
     ASSERT_TRUE(lookup && reader);
     EXPECT_EQ(DescribeFireFileError(*lookup), DescribeFireFileError(*reader));
+}
+
+// A report saved from the "work" folder names itself as saved and its fire
+// file from its own folder; where nothing moved, the names stay as typed.
+TEST_F(FireFileLookup, ASavedReportNamesItselfAndItsFireFileFromItsFolder) {
+    fs::create_directories(folder.Path() / "reports" / "deep");
+    const std::string fire = Work("fire.fir");
+    struct Case {
+        const char* what;
+        std::string named, readFrom, savedAs, expected;
+    };
+    const Case cases[] = {
+        {"saved beside the fire file", "fire.fir", fire, Work("run.vof"), "fire.fir"},
+        {"saved in another folder", "fire.fir", fire, Reports("run.vof"), "../work/fire.fir"},
+        {"saved two folders down", "fire.fir", fire, Reports("deep/run.vof"),
+         "../../work/fire.fir"},
+        {"already from the report's folder", "../work/fire.fir", fire, Reports("run.vof"),
+         "../work/fire.fir"},
+        {"read from the report's folder", "sub/../fire.fir", fire, Work("run.vof"),
+         "sub/../fire.fir"},
+        {"an absolute name", fire, fire, Reports("run.vof"), fire},
+        {"nothing read", "fire.fir", "", Reports("run.vof"), "fire.fir"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(FireFileNameFor(c.named, c.readFrom, c.savedAs), c.expected);
+    }
+
+    struct Name {
+        std::string named, savedAs, expected;
+    };
+    const Name names[] = {
+        {"run.vof", Work("run.vof"), "run.vof"},               // the form's own name
+        {"./x/../run.vof", Work("run.vof"), "./x/../run.vof"}, // the same file, as typed
+        {"run.vof", Work("other.vof"), Work("other.vof")},     // Save As another name
+        {"run.vof", Reports("run.vof"), Reports("run.vof")},   // another folder
+        {"", Reports("run.vof"), Reports("run.vof")},
+    };
+    for (const auto& n : names) {
+        SCOPED_TRACE(n.named + " saved as " + n.savedAs);
+        EXPECT_EQ(SavedUnderName(n.named, n.savedAs), n.expected);
+    }
 }
 
 } // namespace

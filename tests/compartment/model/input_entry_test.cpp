@@ -2,6 +2,7 @@
 #include "compartment/model/input_entry.h"
 
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace vorla::compartment {
 namespace {
@@ -62,6 +63,91 @@ TEST(ChangeUnits, RewritesDimensionBoxesFromTheSiInputs) {
     EXPECT_EQ(boxes.txtSoffitHeight, "2.10");
     EXPECT_EQ(calc.Units.Area.Label, "m\u00b2");
     EXPECT_DOUBLE_EQ(calc.Inputs.RoomHeight, 2.4);
+}
+
+// The form's unit change is a view change: after any switches Run reads the
+// values as they were typed, to the bit, although the boxes show them rounded.
+TEST(ChangeUnitsKeeping, RunReadsWhatWasTypedAfterAnySwitches) {
+    using enum UnitSystem;
+    struct Case {
+        const char* what;
+        UnitSystem typedIn;
+        std::vector<UnitSystem> switches;
+    };
+    const Case cases[] = {
+        {"S.I. to U.S.", SI, {US}},
+        {"S.I. there and back", SI, {US, SI}},
+        {"S.I. five switches", SI, {US, SI, US, SI, US}},
+        {"U.S. to S.I.", US, {SI}},
+        {"U.S. there and back twice", US, {SI, US, SI, US}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        InputBoxes boxes;
+        boxes.txtFloorArea = "20.0004";
+        boxes.txtRoomHeight = "2.4";
+        boxes.txtVentWidth = "0.9";
+        boxes.txtSillHeight = "0.3";
+        boxes.txtSoffitHeight = "2.1";
+        boxes.txtFireHeight = "0.25";
+        UnitTables units = UnitTablesFor(c.typedIn);
+        const RunInputs typed = ReadInputBoxes(boxes, units);
+        KeptDimensions kept;
+        for (const UnitSystem system : c.switches) {
+            ChangeUnits(system, units, boxes, kept);
+        }
+        EXPECT_EQ(units.System, c.switches.back());
+        const RunInputs read = ReadKeptInputBoxes(boxes, units, kept);
+        EXPECT_EQ(read.FloorArea, typed.FloorArea);
+        EXPECT_EQ(read.RoomHeight, typed.RoomHeight);
+        EXPECT_EQ(read.VentWidth, typed.VentWidth);
+        EXPECT_EQ(read.SillHeight, typed.SillHeight);
+        EXPECT_EQ(read.SoffitHeight, typed.SoffitHeight);
+        EXPECT_EQ(read.FireHeight, typed.FireHeight);
+        EXPECT_EQ(read.VentFactor, typed.VentFactor);
+        // The boxes themselves are rounded: read as they show, the run changes.
+        EXPECT_NE(ReadInputBoxes(boxes, units).FloorArea, typed.FloorArea);
+    }
+}
+
+TEST(ChangeUnitsKeeping, ShowsTheConversionAndTypingReplacesTheKeptValue) {
+    InputBoxes boxes;
+    boxes.txtFloorArea = "20";
+    boxes.txtRoomHeight = "2.4";
+    boxes.txtVentWidth = "1,5"; // not a number: left for Run to refuse
+    boxes.txtRunTime = "600";
+    UnitTables units;
+    KeptDimensions kept;
+    ChangeUnits(UnitSystem::US, units, boxes, kept);
+    EXPECT_EQ(boxes.txtFloorArea, "215.285");
+    EXPECT_EQ(boxes.txtRoomHeight, "7.874");
+    EXPECT_EQ(boxes.txtVentWidth, "1,5");
+    EXPECT_EQ(boxes.txtSillHeight, "");
+    EXPECT_EQ(boxes.txtRunTime, "600");
+    EXPECT_EQ(units.Length.Label, "ft");
+    EXPECT_FALSE(kept.Of(txtVentWidth, "1,5"));
+    EXPECT_FALSE(kept.Of(txtSillHeight, ""));
+    EXPECT_EQ(kept.Of(txtRoomHeight, "7.874"), 2.4);
+
+    // 8 ft typed over the conversion is 2.4384 m; the area stays as typed.
+    boxes.txtRoomHeight = "8";
+    RunInputs read = ReadKeptInputBoxes(boxes, units, kept);
+    EXPECT_DOUBLE_EQ(read.RoomHeight, 2.4384);
+    EXPECT_EQ(read.FloorArea, 20);
+
+    ChangeUnits(UnitSystem::SI, units, boxes, kept);
+    EXPECT_EQ(boxes.txtFloorArea, "20.00");
+    EXPECT_EQ(boxes.txtRoomHeight, "2.438");
+    read = ReadKeptInputBoxes(boxes, units, kept);
+    EXPECT_DOUBLE_EQ(read.RoomHeight, 2.4384);
+    EXPECT_EQ(read.FloorArea, 20);
+
+    // Typed again as shown, the text is the value; File New and File Open
+    // clear what is kept: the boxes are read again.
+    kept.Forget(txtFloorArea);
+    EXPECT_EQ(ReadKeptInputBoxes(boxes, units, kept).FloorArea, 20);
+    kept.Clear();
+    EXPECT_EQ(ReadKeptInputBoxes(boxes, units, kept).RoomHeight, 2.438);
 }
 
 TEST(NewInputs, RestoresTheDefaults) {

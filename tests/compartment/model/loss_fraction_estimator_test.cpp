@@ -32,6 +32,32 @@ TEST(EstimateLossFraction, IsCutToOne) {
     EXPECT_EQ(LossFractionText(estimate), "   1.0");
 }
 
+// After a unit change the estimate reads the values as typed, not the boxes'
+// rounded conversions (7.874 ft is 2.39999 m, not 2.4 m).
+TEST(EstimatorEntry, RefreshReadsTheValuesKeptOverAUnitChange) {
+    Calculations calc;
+    InputBoxes boxes;
+    boxes.txtFloorArea = "20";
+    boxes.txtRoomHeight = "2.4";
+    boxes.txtVentWidth = "0.9";
+    boxes.txtSoffitHeight = "2";
+    boxes.txtFireHeight = "0.3";
+    boxes.txtRadiativeLossFraction = "0.35";
+    KeptDimensions kept;
+    ChangeUnits(UnitSystem::US, calc.Units, boxes, kept);
+    ASSERT_EQ(boxes.txtRoomHeight, "7.874");
+
+    RefreshEstimatorInputs(boxes, calc);
+    EXPECT_NE(calc.Inputs.RoomHeight, 2.4);
+    RefreshEstimatorInputs(boxes, kept, calc);
+    EXPECT_EQ(calc.Inputs.FloorArea, 20);
+    EXPECT_EQ(calc.Inputs.RoomHeight, 2.4);
+    EXPECT_EQ(calc.Inputs.VentWidth, 0.9);
+    EXPECT_EQ(calc.Inputs.SoffitHeight, 2);
+    EXPECT_EQ(calc.Inputs.FireHeight, 0.3);
+    EXPECT_EQ(calc.Inputs.RadiativeLossFraction, 0.35);
+}
+
 TEST(EstimatorEntry, RefreshReadsOnlyWhatTheEstimateNeeds) {
     Calculations calc;
     calc.Units = UnitTablesFor(UnitSystem::US);

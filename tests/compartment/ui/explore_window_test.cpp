@@ -160,6 +160,22 @@ class CompartmentExploreTest : public QObject {
         QCOMPARE(after, RunFlowLines(program));
     }
 
+    // After a unit change a sill at 1.99996 m under a 2 m soffit shows as
+    // 6.562 ft, as the soffit does: read as shown the soffit would not be above
+    // the sill. The window, like Run, runs the values as typed.
+    void AUnitChangeKeepsTheValuesTyped() {
+        Program program;
+        program.FillRoom(program.WriteFile("steady.fir", kSteadyFire));
+        program.Set(InputBox::txtSillHeight, "1.99996");
+        Control<QRadioButton>(program.input, "optUnits(1)")->click();
+        QCOMPARE(program.Box(InputBox::txtSillHeight)->text(), QString("6.562"));
+        QCOMPARE(program.Box(InputBox::txtSoffitHeight)->text(), QString("6.562"));
+        auto* explore = OpenExplore(program);
+        QVERIFY(explore != nullptr);
+        QVERIFY(!explore->Stale());
+        QCOMPARE(ExploreLines(explore), RunFlowLines(program));
+    }
+
     void ARefusedValueShowsRunsMessageBesideItsBox() {
         Program program;
         program.FillRoom(program.WriteFile("steady.fir", kSteadyFire), "600", "20");

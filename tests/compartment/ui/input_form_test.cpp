@@ -47,6 +47,28 @@ QStringList UnitLabels(const Program& program) {
     return labels;
 }
 
+constexpr InputBox kDimensions[] = {InputBox::txtFloorArea,    InputBox::txtRoomHeight,
+                                    InputBox::txtVentWidth,    InputBox::txtSillHeight,
+                                    InputBox::txtSoffitHeight, InputBox::txtFireHeight};
+
+// Runs the form, answers `flashover` to the flashover question when there is
+// one, saves the report as `name` and closes it; the bytes saved.
+std::string SavedRun(Program& program, const QString& name, bool flashover) {
+    if (flashover) {
+        program.platform.AnswerNextQuestion(MessageButton::Yes); // stop at flashover
+    }
+    QWidget* report = program.Run();
+    if (report == nullptr) {
+        return "(no report)";
+    }
+    const std::string path = program.Path(name);
+    program.platform.ChooseInNextDialog(path);
+    Control<QPushButton>(report, "cmdSave")->click();
+    Control<QPushButton>(report, "cmdClose")->click();
+    Program::Settle();
+    return ReadFile(path);
+}
+
 } // namespace
 
 class InputWindowTest : public QObject {
@@ -193,6 +215,90 @@ class InputWindowTest : public QObject {
         QCOMPARE(Control<QLineEdit>(program.input, "txtRoomHeight")->text(), QString("2.40"));
         QCOMPARE(UnitLabels(program), QStringList({"m²", "m", "m", "m", "m", "m", "s"}));
         QCOMPARE(program.calc->Inputs.RoomHeight, 2.4);
+    }
+
+    // The office of the example, run in S.I. units and again after switching
+    // units (each box visited and left between): the same report, byte for
+    // byte. Run reads the values typed, not the boxes' rounded conversions.
+    void AUnitChangeNeverChangesTheRun_data() {
+        QTest::addColumn<QList<int>>("switches");
+        QTest::newRow("to U.S.") << QList<int>{1};
+        QTest::newRow("there and back") << QList<int>{1, 0};
+        QTest::newRow("five switches") << QList<int>{1, 0, 1, 0, 1};
+    }
+    void AUnitChangeNeverChangesTheRun() {
+        QFETCH(QList<int>, switches);
+        Program program;
+        program.FillRoom(kExamples + "/office-sofa-tsquared.fir");
+        const std::string si = SavedRun(program, "office.vof", true);
+        QVERIFY(si.find("FLASHOVER") != std::string::npos);
+        for (const int option : switches) {
+            Control<QRadioButton>(program.input, Element("optUnits", option))->click();
+            for (const InputBox box : kDimensions) {
+                program.Box(box)->setFocus();
+            }
+            program.Box(InputBox::txtRunTitle)->setFocus();
+        }
+        QCOMPARE(program.calc->Units.System,
+                 switches.back() == 1 ? vorla::UnitSystem::US : vorla::UnitSystem::SI);
+        QCOMPARE(SavedRun(program, "office.vof", true), si);
+        QVERIFY(program.platform.Problems().empty());
+    }
+
+    // A box typed into after a unit change holds what was typed; the others
+    // still hold the values typed before the change.
+    void ABoxRetypedAfterAUnitChangeReplacesItsValue() {
+        Program program;
+        program.FillRoom(program.WriteFile("steady.fir", kSteadyFire));
+        Control<QRadioButton>(program.input, "optUnits(1)")->click();
+        QCOMPARE(program.Box(InputBox::txtRoomHeight)->text(), QString("7.874"));
+        Type(program.Box(InputBox::txtRoomHeight), "8");    // 8 ft = 2.4384 m
+        Type(program.Box(InputBox::txtVentWidth), "2.953"); // as shown: typed all the same
+        program.Set(InputBox::txtSoffitHeight, "6");        // 6 ft = 1.8288 m
+        program.Box(InputBox::txtRunTitle)->setFocus();
+        SavedRun(program, "retyped.vof", false);
+        QVERIFY(qFuzzyCompare(program.calc->Inputs.RoomHeight, 2.4384));
+        QVERIFY(qFuzzyCompare(program.calc->Inputs.VentWidth, 2.953 * 0.3048));
+        QVERIFY(program.calc->Inputs.VentWidth != 0.9);
+        QVERIFY(qFuzzyCompare(program.calc->Inputs.SoffitHeight, 1.8288f));
+        QCOMPARE(program.calc->Inputs.FloorArea, 20.0);
+        QCOMPARE(program.calc->Inputs.FireHeight, 0.0);
+    }
+
+    // File New and File Open start afresh: a value kept over an earlier unit
+    // change is never read for a box that shows the same text again.
+    void FileNewAndFileOpenForgetTheKeptValues() {
+        {
+            Program program;
+            program.FillRoom(program.WriteFile("steady.fir", kSteadyFire), "600", "20.0004");
+            Control<QRadioButton>(program.input, "optUnits(1)")->click();
+            Control<QRadioButton>(program.input, "optUnits(0)")->click();
+            QCOMPARE(program.Box(InputBox::txtFloorArea)->text(), QString("20.00"));
+            Trigger(program.input, "mnuFileNew");
+            program.FillRoom(program.WriteFile("steady.fir", kSteadyFire), "600", "20.00");
+            SavedRun(program, "new.vof", false);
+            QCOMPARE(program.calc->Inputs.FloorArea, 20.0);
+        }
+        {
+            // The example with a 2.438 m ceiling and its fire file by its full path.
+            QString example = ReadText(kExamples + "/office-sofa-fire.vof");
+            example.replace("   2.40 m ", "  2.438 m ");
+            example.replace("examples/office-sofa-tsquared.fir",
+                            QString::fromStdString(kExamples + "/office-sofa-tsquared.fir"));
+            Program program;
+            const std::string opened = program.WriteFile("opened.vof", example.toStdString());
+            program.FillRoom(program.WriteFile("steady.fir", kSteadyFire));
+            Control<QRadioButton>(program.input, "optUnits(1)")->click();
+            Type(program.Box(InputBox::txtRoomHeight), "8"); // 2.4384 m
+            Control<QRadioButton>(program.input, "optUnits(0)")->click();
+            QCOMPARE(program.Box(InputBox::txtRoomHeight)->text(), QString("2.438"));
+            program.platform.ChooseInNextDialog(opened);
+            Trigger(program.input, "mnuFileOpen");
+            QCOMPARE(program.Box(InputBox::txtRoomHeight)->text(), QString("2.438"));
+            SavedRun(program, "run.vof", true);
+            QCOMPARE(program.calc->Inputs.RoomHeight, 2.438);
+            QVERIFY(program.platform.Problems().empty());
+        }
     }
 
     void TypingThenClickingTheOtherUnitsConvertsWhatWasTyped() {

@@ -5,9 +5,11 @@
 #include "program_fixture.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 using namespace vorla::compartment;
 using namespace vorla::compartment::testing;
@@ -89,7 +91,17 @@ class OutputWindowTest : public QObject {
         QCOMPARE(dialog.InitialDirectory, program.platform.DataDirectory());
         QCOMPARE(dialog.InitialFileName, std::string("examples/office-sofa-fire.vof"));
         QVERIFY(dialog.ConfirmOverwrite);
-        QCOMPARE(ReadText(saved), ReadText(kExamples + "/office-sofa-fire.vof"));
+        // Saved elsewhere, the report names itself as saved and its fire file
+        // from its own folder; every other byte is the example's.
+        QStringList expected = ReadText(kExamples + "/office-sofa-fire.vof").split("\r\n");
+        expected[2] = "SIMULATION OUTPUT DATA FILE : " + QString::fromStdString(saved);
+        const QString fire =
+            QFileInfo(QString::fromStdString(kExamples) + "/office-sofa-tsquared.fir")
+                .canonicalFilePath();
+        expected[12] =
+            "HEAT RELEASE RATE DATA FILE : " +
+            QDir(QFileInfo(program.folder.path()).canonicalFilePath()).relativeFilePath(fire);
+        QCOMPARE(ReadText(saved), expected.join("\r\n"));
         QVERIFY(Saved(report));
         QVERIFY(!Control<QPushButton>(report, "cmdSave")->isEnabled());
         QCOMPARE(program.FocusName(), QString("cmdClose"));
@@ -103,6 +115,66 @@ class OutputWindowTest : public QObject {
         QTRY_COMPARE(program.FocusName(), QString("txtRunTitle"));
         QCOMPARE(program.platform.Messages().size(), std::size_t{1}); // the flashover question
         QVERIFY(program.platform.Problems().empty());
+    }
+
+    // Run from folder A with the fire file typed as "fire.fir", saved under
+    // each name: the header names the file as saved (the form's own name where
+    // it is that file) and the fire file as found from the report's folder.
+    void SaveAsNamesTheReportAndItsFireFileFromWhereItIsSaved() {
+        QTemporaryDir root;
+        for (const char* sub : {"A", "B/deep", "C"}) {
+            QVERIFY(QDir(root.path()).mkpath(sub));
+        }
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(root.filePath("A"));
+        QVERIFY(WriteFile(root.filePath("A/fire.fir").toStdString(), kSteadyFire));
+        struct Case {
+            QString savedAs, outputLine, fireLine;
+        };
+        const auto full = [&root](const char* name) { return root.filePath(name); };
+        const Case cases[] = {
+            {full("A/OFFICE.VOF"), "OFFICE.VOF", "fire.fir"},
+            {full("A/other.vof"), full("A/other.vof"), "fire.fir"},
+            {full("B/office.vof"), full("B/office.vof"), "../A/fire.fir"},
+            {full("B/deep/office.vof"), full("B/deep/office.vof"), "../../A/fire.fir"},
+        };
+        for (const Case& c : cases) {
+            Program program;
+            program.FillRoom("fire.fir");
+            QWidget* report = program.Run();
+            QVERIFY(report);
+            program.platform.ChooseInNextDialog(c.savedAs.toStdString());
+            Click(report, "cmdSave");
+            QVERIFY(Saved(report));
+            const QStringList lines = ReadText(c.savedAs.toStdString()).split("\r\n");
+            QCOMPARE(lines.value(2), "SIMULATION OUTPUT DATA FILE : " + c.outputLine);
+            QCOMPARE(lines.value(12), "HEAT RELEASE RATE DATA FILE : " + c.fireLine);
+            QVERIFY(program.platform.Messages().empty());
+        }
+
+        // A report written before names its fire file from the folder it was
+        // run from: it still opens from there.
+        QString old = ReadText(full("B/office.vof").toStdString());
+        old.replace("../A/fire.fir", "fire.fir");
+        QVERIFY(WriteFile(full("B/old.vof").toStdString(), old.toStdString()));
+        struct Opened {
+            const char* report;
+            const char* currentFolder;
+        };
+        const Opened opened[] = {
+            {"B/office.vof", "C"}, {"B/deep/office.vof", "B"}, {"B/old.vof", "A"}};
+        for (const Opened& o : opened) {
+            QDir::setCurrent(full(o.currentFolder));
+            Program program;
+            program.platform.ChooseInNextDialog(full(o.report).toStdString());
+            Trigger(program.input, "mnuFileOpen");
+            QWidget* report = program.Run();
+            QVERIFY2(report, o.report);
+            QVERIFY2(program.platform.Messages().empty(), o.report);
+            QCOMPARE(QString::fromStdString(program.calc->FireFileRead), full("A/fire.fir"));
+            QCOMPARE(program.calc->Results.LastRow > 0, true);
+        }
+        QDir::setCurrent(previous);
     }
 
     void FlashoverAnsweredYesEndsTheRunOnItsOwnRow() {

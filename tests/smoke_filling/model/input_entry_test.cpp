@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 namespace vorla::smoke {
 namespace {
@@ -253,6 +254,76 @@ TEST(ChangeUnits, LeavesEmptyBoxesAndTheOtherBoxesAlone) {
     EXPECT_EQ(texts.txtFloorArea, "");
     EXPECT_EQ(texts.txtLossFraction, "0.75");
     EXPECT_EQ(texts.txtRunTime, "12.5");
+}
+
+// The form's unit change is a view change: after any switches Run reads the
+// values as they were typed, to the bit, although the boxes show them rounded.
+TEST(ChangeUnitsKeeping, RunReadsWhatWasTypedAfterAnySwitches) {
+    using enum UnitSystem;
+    struct Case {
+        const char* what;
+        UnitSystem typedIn;
+        std::vector<UnitSystem> switches;
+    };
+    const Case cases[] = {
+        {"S.I. to U.S.", SI, {US}},
+        {"S.I. there and back", SI, {US, SI}},
+        {"S.I. five switches", SI, {US, SI, US, SI, US}},
+        {"U.S. to S.I.", US, {SI}},
+        {"U.S. there and back twice", US, {SI, US, SI, US}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        InputBoxes boxes = GoodForm();
+        boxes.txtFloorArea = "150.0004";
+        boxes.txtRoomHeight = "4.0004";
+        boxes.txtFireHeight = "0.5004";
+        UnitTables units = UnitTablesFor(c.typedIn);
+        const RunInputs typed = ReadInputBoxes(boxes, units);
+        KeptDimensions kept;
+        for (const UnitSystem system : c.switches) {
+            ChangeUnits(system, units, boxes, kept);
+        }
+        EXPECT_EQ(units.System, c.switches.back());
+        const RunInputs read = ReadKeptInputBoxes(boxes, units, kept);
+        EXPECT_EQ(read.FloorArea, typed.FloorArea);
+        EXPECT_EQ(read.RoomHeight, typed.RoomHeight);
+        EXPECT_EQ(read.FireHeight, typed.FireHeight);
+        // The boxes themselves are rounded: read as they show, the run changes.
+        const RunInputs shown = ReadInputBoxes(boxes, units);
+        EXPECT_NE(shown.FloorArea, typed.FloorArea);
+        EXPECT_NE(shown.RoomHeight, typed.RoomHeight);
+    }
+}
+
+TEST(ChangeUnitsKeeping, ShowsTheConversionAndTypingReplacesTheKeptValue) {
+    InputBoxes texts;
+    texts.txtFloorArea = "10";
+    texts.txtRoomHeight = "0.5";
+    texts.txtFireHeight = "1,5"; // not a number: left for Run to refuse
+    UnitTables units;
+    KeptDimensions kept;
+    ChangeUnits(UnitSystem::US, units, texts, kept);
+    EXPECT_EQ(texts.txtFloorArea, "107.643");
+    EXPECT_EQ(texts.txtRoomHeight, "1.64");
+    EXPECT_EQ(texts.txtFireHeight, "1,5");
+    EXPECT_FALSE(kept.Of(InputBox::txtFireHeight, "1,5"));
+    EXPECT_EQ(kept.Of(InputBox::txtFloorArea, "107.643"), 10);
+
+    // 2 ft typed over the conversion is 0.6096 m; the area stays as typed.
+    texts.txtRoomHeight = "2";
+    RunInputs read = ReadKeptInputBoxes(texts, units, kept);
+    EXPECT_NEAR(read.RoomHeight, 0.6096, 1e-7); // the foot is a float factor
+    EXPECT_EQ(read.FloorArea, 10);
+
+    ChangeUnits(UnitSystem::SI, units, texts, kept);
+    EXPECT_EQ(texts.txtFloorArea, "10.00");
+    EXPECT_EQ(texts.txtRoomHeight, ".61");
+    read = ReadKeptInputBoxes(texts, units, kept);
+    EXPECT_NEAR(read.RoomHeight, 0.6096, 1e-7);
+    EXPECT_EQ(read.FloorArea, 10);
+    kept.Clear();
+    EXPECT_EQ(ReadKeptInputBoxes(texts, units, kept).RoomHeight, 0.61);
 }
 
 TEST(NewInputs, ClearsTheFormToItsDefaults) {

@@ -9,6 +9,7 @@
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -86,6 +87,29 @@ class SkevaExploreTest : public QObject {
         QWidget* report = windows.Run();
         QVERIFY(report != nullptr);
         QCOMPARE(after, Lines(report));
+        delete explore;
+    }
+
+    // After a unit change a fire base at 3.99996 m under a 4 m ceiling shows as
+    // 13.123 ft, as the ceiling does: read as shown the fire would not be below
+    // the ceiling. The window, like Run, runs the values as typed.
+    void AUnitChangeKeepsTheValuesTyped() {
+        SkevaWindows windows(Data());
+        TypedRun run = SmallRoom();
+        run.RoomHeight = "4";
+        run.FireHeight = "3.99996";
+        windows.Fill(run);
+        QTest::mouseClick(Control<QRadioButton>(windows.input, "optUnits(1)"), Qt::LeftButton);
+        QCOMPARE(Control<QLineEdit>(windows.input, "txtRoomHeight")->text(), QString("13.123"));
+        QCOMPARE(Control<QLineEdit>(windows.input, "txtFireHeight")->text(), QString("13.123"));
+        Trigger(windows.input, "mnuFileExplore");
+        auto* explore = VisibleWindow<ExploreWindow>("frmExplore");
+        QVERIFY(explore != nullptr);
+        QTRY_VERIFY(explore->UpToDate());
+        QVERIFY(!explore->Stale());
+        QWidget* report = windows.Run();
+        QVERIFY(report != nullptr);
+        QCOMPARE(Lines(explore), Lines(report));
         delete explore;
     }
 };

@@ -12,6 +12,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -33,6 +34,31 @@ void WriteFile(const QString& path, const QByteArray& content) {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(content);
+}
+
+// The shop of the example, as typed into the form in S.I. units.
+TypedRun ShopRun() {
+    TypedRun run;
+    run.RunTitle = "Shop, sofa fire on a 0.5 m seat";
+    run.FloorArea = "150";
+    run.RoomHeight = "4";
+    run.FireHeight = "0.5";
+    run.RunTime = "900";
+    run.FireFile = QString(VORLA_EXAMPLES_DIR) + "/medium-tsquared-1mw.fir";
+    return run;
+}
+
+// Runs the form, saves the report at `path` and closes it; the bytes saved.
+std::string SavedRun(SkevaWindows& w, const QString& path) {
+    QWidget* report = w.Run();
+    if (report == nullptr) {
+        return "(no report)";
+    }
+    w.platform.ChooseInNextDialog(path.toStdString());
+    QTest::mouseClick(Control<QPushButton>(report, "cmdSave"), Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(report, "cmdClose"), Qt::LeftButton);
+    w.FlushDeletes();
+    return ReadFile(path.toStdString());
 }
 
 } // namespace
@@ -532,6 +558,88 @@ class InputFormTest : public QObject {
         QCOMPARE(Control<QLineEdit>(f, "txtOutputFile")->text(), QString("RUN.SOF"));
         QVERIFY(w.platform.Messages().empty());
         QCOMPARE(Name(QApplication::focusWidget()), Name(Control<QLineEdit>(f, "txtRunTitle")));
+    }
+
+    // The shop run in S.I. units and again after switching units (each box
+    // visited and left between): the same report, byte for byte, although the
+    // boxes show the values rounded (the fire base height as "1.64" ft).
+    void AUnitChangeNeverChangesTheRun_data() {
+        QTest::addColumn<QList<int>>("switches");
+        QTest::newRow("to U.S.") << QList<int>{1};
+        QTest::newRow("there and back") << QList<int>{1, 0};
+        QTest::newRow("five switches") << QList<int>{1, 0, 1, 0, 1};
+    }
+    void AUnitChangeNeverChangesTheRun() {
+        QFETCH(QList<int>, switches);
+        SkevaWindows w(Data());
+        w.Fill(ShopRun());
+        const std::string si = SavedRun(w, Path("shop.sof"));
+        QVERIFY(si.find("HEAT RELEASE RATE DATA FILE") != std::string::npos);
+        for (const int option : switches) {
+            QTest::mouseClick(Control<QRadioButton>(w.input, Element("optUnits", option)),
+                              Qt::LeftButton);
+            for (const char* box : {"txtFloorArea", "txtRoomHeight", "txtFireHeight"}) {
+                Control(w.input, box)->setFocus();
+            }
+            Control(w.input, "txtRunTitle")->setFocus();
+        }
+        QCOMPARE(w.calc->Units.System,
+                 switches.back() == 1 ? vorla::UnitSystem::US : vorla::UnitSystem::SI);
+        QCOMPARE(SavedRun(w, Path("shop.sof")), si);
+        QVERIFY(w.platform.Problems().empty());
+    }
+
+    // A box typed into after a unit change holds what was typed.
+    void ABoxRetypedAfterAUnitChangeReplacesItsValue() {
+        SkevaWindows w(Data());
+        w.Fill(ShopRun());
+        QTest::mouseClick(Control<QRadioButton>(w.input, "optUnits(1)"), Qt::LeftButton);
+        QCOMPARE(Control<QLineEdit>(w.input, "txtRoomHeight")->text(), QString("13.123"));
+        w.Type(Control<QLineEdit>(w.input, "txtRoomHeight"), "10");   // 10 ft = 3.048 m
+        w.Type(Control<QLineEdit>(w.input, "txtFireHeight"), "1.64"); // as shown, typed
+        SavedRun(w, Path("typed.sof"));
+        QVERIFY(qAbs(w.calc->Inputs.RoomHeight - 3.048) < 1e-7); // the foot is a float factor
+        QVERIFY(qFuzzyCompare(w.calc->Inputs.FireHeight, 1.64f * 0.3048f));
+        QCOMPARE(w.calc->Inputs.FloorArea, 150.0);
+    }
+
+    // File New and File Open start afresh: a value kept over an earlier unit
+    // change is never read for a box that shows the same text again.
+    void FileNewAndFileOpenForgetTheKeptValues() {
+        {
+            SkevaWindows w(Data());
+            TypedRun run = ShopRun();
+            run.FloorArea = "150.0004";
+            w.Fill(run);
+            // File New in U.S. units goes back to S.I. units first, which shows
+            // the area as "150.00".
+            QTest::mouseClick(Control<QRadioButton>(w.input, "optUnits(1)"), Qt::LeftButton);
+            Control<QAction>(w.input, "mnuFileNew")->trigger();
+            run.FloorArea = "150.00";
+            w.Fill(run);
+            SavedRun(w, Path("new.sof"));
+            QCOMPARE(w.calc->Inputs.FloorArea, 150.0);
+        }
+        {
+            // The example with a 3.048 m ceiling and its fire file by its full path.
+            QByteArray example = ReadFile(VORLA_EXAMPLES_DIR "/shop-sofa-fire.sof").c_str();
+            example.replace("   4.00 m ", "  3.048 m ");
+            example.replace(": medium-tsquared-1mw.fir",
+                            ": " VORLA_EXAMPLES_DIR "/medium-tsquared-1mw.fir");
+            WriteFile(Path("opened.sof"), example);
+            SkevaWindows w(Data());
+            w.Fill(ShopRun());
+            QTest::mouseClick(Control<QRadioButton>(w.input, "optUnits(1)"), Qt::LeftButton);
+            w.Type(Control<QLineEdit>(w.input, "txtRoomHeight"), "10"); // 3.048 m in floats
+            QTest::mouseClick(Control<QRadioButton>(w.input, "optUnits(0)"), Qt::LeftButton);
+            QCOMPARE(Control<QLineEdit>(w.input, "txtRoomHeight")->text(), QString("3.048"));
+            w.platform.ChooseInNextDialog(Path("opened.sof").toStdString());
+            Control<QAction>(w.input, "mnuFileOpen")->trigger();
+            QCOMPARE(Control<QLineEdit>(w.input, "txtRoomHeight")->text(), QString("3.048"));
+            SavedRun(w, Path("run.sof"));
+            QCOMPARE(w.calc->Inputs.RoomHeight, 3.048);
+            QVERIFY(w.platform.Problems().empty());
+        }
     }
 
     void TheFileBoxesAskForAFile() {

@@ -148,18 +148,19 @@ class OutputFormTest : public QObject {
         QFETCH(bool, usUnits);
         QFETCH(TypedRun, run);
         QFETCH(QString, golden);
+        // Run and saved in one folder under the names the golden file holds.
         const QString previous = QDir::currentPath();
-        QDir::setCurrent(SMOKE_TEST_DATA_DIR); // the fire file is named as in the golden file
+        QVERIFY(QFile::copy(QString(SMOKE_TEST_DATA_DIR) + "/" + run.FireFile, Path(run.FireFile)));
+        QDir::setCurrent(folder_.path());
         SkevaWindows w(Data());
         if (usUnits) {
             QTest::mouseClick(Control<QRadioButton>(w.input, "optUnits(1)"), Qt::LeftButton);
         }
         w.Fill(run);
         QWidget* report = w.Run();
-        QDir::setCurrent(previous);
         QVERIFY(report);
 
-        const QString saved = Path("saved.sof");
+        const QString saved = Path(run.OutputFile);
         w.platform.ChooseInNextDialog(saved.toStdString());
         QTest::mouseClick(Control<QPushButton>(report, "cmdSave"), Qt::LeftButton);
         const auto& dialog = w.platform.FileDialogs().at(0).Request;
@@ -170,6 +171,7 @@ class OutputFormTest : public QObject {
         QCOMPARE(QString::fromStdString(dialog.InitialFileName), run.OutputFile);
         QVERIFY(dialog.ConfirmOverwrite);
 
+        QDir::setCurrent(previous);
         QCOMPARE(Contents(saved), Contents(QString(SMOKE_TEST_DATA_DIR) + "/golden/" + golden));
         QVERIFY(Saved(report));
         QVERIFY(!Control<QPushButton>(report, "cmdSave")->isEnabled());
@@ -196,6 +198,62 @@ class OutputFormTest : public QObject {
         QCOMPARE(Control<QLineEdit>(w.input, "txtOutputFile")->text(), run.OutputFile);
         QCOMPARE(Control<QLineEdit>(w.input, "txtFireFile")->text(), run.FireFile);
         QVERIFY(Control<QRadioButton>(w.input, "optUnits(0)")->isChecked());
+    }
+
+    // Run from folder A with the fire file typed as "fire.fir", saved under
+    // each name: the header names the file as saved (the form's own name where
+    // it is that file) and the fire file as found from the report's folder, so
+    // the report opens and runs from anywhere; one written before still opens
+    // from the folder it was run from.
+    void SaveAsNamesTheReportAndItsFireFileFromWhereItIsSaved() {
+        for (const char* sub : {"A", "B", "C"}) {
+            QVERIFY(QDir(folder_.path()).mkpath(sub));
+        }
+        QVERIFY(QFile::copy(DataFile("steady_100kw_10000s.fir").c_str(), Path("A/fire.fir")));
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(Path("A"));
+        struct Case {
+            QString savedAs, outputLine, fireLine;
+        };
+        const Case cases[] = {
+            {Path("A/RUN.SOF"), "RUN.SOF", "fire.fir"},
+            {Path("A/other.sof"), Path("A/other.sof"), "fire.fir"},
+            {Path("B/run.sof"), Path("B/run.sof"), "../A/fire.fir"},
+        };
+        for (const Case& c : cases) {
+            SkevaWindows w(Data());
+            TypedRun run;
+            run.FireFile = "fire.fir";
+            w.Fill(run);
+            QWidget* report = w.Run();
+            QVERIFY(report);
+            w.platform.ChooseInNextDialog(c.savedAs.toStdString());
+            QTest::mouseClick(Control<QPushButton>(report, "cmdSave"), Qt::LeftButton);
+            QVERIFY(Saved(report));
+            const QStringList lines = QString(Contents(c.savedAs)).split("\r\n");
+            QCOMPARE(lines.value(2), "SIMULATION OUTPUT DATA FILE : " + c.outputLine);
+            QCOMPARE(lines.value(8), "HEAT RELEASE RATE DATA FILE : " + c.fireLine);
+        }
+
+        QByteArray old = Contents(Path("B/run.sof"));
+        old.replace("../A/fire.fir", "fire.fir");
+        QFile oldFile(Path("B/old.sof"));
+        QVERIFY(oldFile.open(QIODevice::WriteOnly));
+        oldFile.write(old);
+        oldFile.close();
+        const std::pair<const char*, const char*> opened[] = {{"B/run.sof", "C"},
+                                                              {"B/old.sof", "A"}};
+        for (const auto& [name, currentFolder] : opened) {
+            QDir::setCurrent(Path(currentFolder));
+            SkevaWindows w(Data());
+            w.platform.ChooseInNextDialog(Path(name).toStdString());
+            Control<QAction>(w.input, "mnuFileOpen")->trigger();
+            QWidget* report = w.Run();
+            QVERIFY2(report, name);
+            QVERIFY2(w.platform.Messages().empty(), name);
+            QCOMPARE(QString::fromStdString(w.calc->FireFileRead), Path("A/fire.fir"));
+        }
+        QDir::setCurrent(previous);
     }
 
     void CloseOffersToSaveResultsNotSaved() {
