@@ -156,6 +156,27 @@ std::string KeyResultsCsv(const KeyResults& keys) {
             cells.push_back(Cell(detection.SuppressedFromS));
         }
     }
+    // Only when the run left a limit: a run within every limit keeps its columns.
+    for (const auto& limit : keys.ValidityLimits) {
+        columns.push_back("validity_" + limit.Limit + "_s");
+        cells.push_back(Cell(limit.FromS));
+        if (limit.Limit == "outside_tested_range") {
+            columns.emplace_back("validity_peak_q_star_h");
+            cells.push_back(Cell(limit.PeakFroudeNumber));
+        }
+    }
+    for (const auto& key : keys.ModelUncertainty) {
+        const std::string name = key.Quantity == "layer_temperature_rise" ? "peak_layer_temperature_rise_k"
+                                                                         : "greatest_layer_depth_m";
+        for (const auto& [suffix, value] :
+             {std::pair<const char*, double>{"", key.Predicted},
+              {"_corrected", key.Corrected},
+              {"_low95", key.Low95},
+              {"_high95", key.High95}}) {
+            columns.push_back(name + suffix);
+            cells.push_back(Cell(value));
+        }
+    }
     return JoinedLine(columns) + JoinedLine(cells);
 }
 
@@ -221,6 +242,34 @@ std::string KeyResultsJson(const KeyResults& keys, std::span<const RunInput> inp
             document["suppression"] = detection.Suppression;
             document["suppressed_from_s"] = NumberOrNull(detection.SuppressedFromS);
         }
+    }
+    if (!keys.ValidityLimits.empty()) {
+        Json limits = Json::array();
+        for (const auto& limit : keys.ValidityLimits) {
+            Json entry = {{"limit", limit.Limit}, {"from_s", NumberOrNull(limit.FromS)}};
+            if (limit.Limit == "outside_tested_range") {
+                entry["peak_q_star_h"] = NumberOrNull(limit.PeakFroudeNumber);
+                entry["tested_q_star_h"] = {NumberOrNull(limit.TestedLowest),
+                                            NumberOrNull(limit.TestedHighest)};
+            }
+            limits.push_back(entry);
+        }
+        document["validity_limits"] = limits;
+    }
+    if (!keys.ModelUncertainty.empty()) {
+        Json corrected = Json::array();
+        for (const auto& key : keys.ModelUncertainty) {
+            corrected.push_back({{"quantity", key.Quantity},
+                                 {"statistics", key.Statistics},
+                                 {"chi_rule", key.ChiRule},
+                                 {"bias", NumberOrNull(key.Bias)},
+                                 {"sigma_m", NumberOrNull(key.SigmaM)},
+                                 {"predicted", NumberOrNull(key.Predicted)},
+                                 {"corrected", NumberOrNull(key.Corrected)},
+                                 {"low95", NumberOrNull(key.Low95)},
+                                 {"high95", NumberOrNull(key.High95)}});
+        }
+        document["model_uncertainty"] = corrected;
     }
     // A title or file name that is not UTF-8 must not abort the summary.
     return document.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
