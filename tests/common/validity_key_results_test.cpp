@@ -55,15 +55,16 @@ TEST(ValidityFiles, OnlyARunThatLeftALimitNamesIt) {
     const KeyResults plain = Keys();
     const KeyResults limited = WithLimits();
     const auto plainJson = nlohmann::json::parse(KeyResultsJson(plain, {}));
-    EXPECT_FALSE(plainJson.contains("validity_limits"));
-    EXPECT_FALSE(plainJson.contains("model_uncertainty"));
+    EXPECT_FALSE(plainJson.contains("validity_flames_reach_ceiling_s"));
+    EXPECT_FALSE(plainJson.contains("model_uncertainty_statistics"));
     const auto json = nlohmann::json::parse(KeyResultsJson(limited, {}));
-    ASSERT_TRUE(json.contains("validity_limits"));
-    ASSERT_EQ(json["validity_limits"].size(), 4u);
-    EXPECT_EQ(json["validity_limits"][0]["limit"], "flames_reach_ceiling");
-    EXPECT_EQ(json["validity_limits"][0]["from_s"], 10);
-    EXPECT_EQ(json["validity_limits"][2]["peak_q_star_h"], 0.05226);
-    EXPECT_EQ(json["validity_limits"][2]["tested_q_star_h"], nlohmann::json({0.004, 0.038}));
+    EXPECT_EQ(json.size(), plainJson.size() + 6);
+    EXPECT_EQ(json["validity_flames_reach_ceiling_s"], 10);
+    EXPECT_EQ(json["validity_plume_within_flames_s"], 20);
+    EXPECT_EQ(json["validity_outside_tested_range_s"], 20);
+    EXPECT_EQ(json["validity_peak_q_star_h"], 0.05226);
+    EXPECT_EQ(json["validity_tested_q_star_h"], nlohmann::json({0.004, 0.038}));
+    EXPECT_EQ(json["validity_entrainment_cap_active_s"], 20);
 
     // The CSV keeps every column of a run within its limits and adds the
     // limits' after them.
@@ -94,8 +95,10 @@ TEST(ModelUncertaintyLines, TwoLinesAQuantityInBothUnits) {
         EXPECT_EQ(lines[lines.size() - 1 - expected.size() + i], expected[i]);
     }
     const auto json = nlohmann::json::parse(KeyResultsJson(keys, {}));
-    EXPECT_EQ(json["model_uncertainty"][1]["quantity"], "layer_depth");
-    EXPECT_EQ(json["model_uncertainty"][1]["high95"], 1.7);
+    EXPECT_EQ(json["model_uncertainty_statistics"], "VORLA-XW");
+    EXPECT_EQ(json["model_uncertainty_chi_rule"], "0.6");
+    EXPECT_EQ(json["greatest_layer_depth_m_high95"], 1.7);
+    EXPECT_EQ(json["peak_layer_temperature_rise_k_bias"], 0.8);
     const std::string csv = KeyResultsCsv(keys);
     EXPECT_NE(csv.find(",greatest_layer_depth_m,greatest_layer_depth_m_corrected,"
                        "greatest_layer_depth_m_low95,greatest_layer_depth_m_high95"),
