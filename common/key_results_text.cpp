@@ -233,6 +233,10 @@ std::vector<std::string> KeyResultLines(const KeyResults& keys, UnitSystem shown
                     " at " + Seconds(keys.LowestInterfaceHeightTimeS));
     lines.push_back("Peak heat release rate " + both(HeatReleaseRate(keys.PeakHeatReleaseRateKw)));
     lines.push_back("Heat released " + both(HeatReleased(keys.HeatReleasedMj)));
+    // What qualifies the numbers above: their model uncertainty when asked for,
+    // and the validity limits the run left.
+    AddModelUncertaintyLines(keys.ModelUncertainty, shown, lines);
+    AddValidityLines(keys.ValidityLimits, lines);
     if (keys.Model == ModelKind::Compartment) {
         if (keys.PeakVentFlowKgS) {
             lines.push_back("Peak vent flow " + both(VentFlow(*keys.PeakVentFlowKgS)));
@@ -247,8 +251,6 @@ std::vector<std::string> KeyResultLines(const KeyResults& keys, UnitSystem shown
     if (keys.Tenability) {
         AddTenabilityLines(*keys.Tenability, lines);
     }
-    AddValidityLines(keys.ValidityLimits, lines);
-    AddModelUncertaintyLines(keys.ModelUncertainty, shown, lines);
     lines.push_back("Run ended at " + Seconds(keys.EndTimeS) + ": " + RunEndWords(keys.End));
     return lines;
 }

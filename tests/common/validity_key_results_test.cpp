@@ -35,7 +35,17 @@ KeyResults WithLimits() {
     return keys;
 }
 
-TEST(ValidityLines, OneLineALimitBeforeTheEnd) {
+std::size_t HeatReleasedLine(const std::vector<std::string>& lines) {
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i].starts_with("Heat released ")) {
+            return i;
+        }
+    }
+    ADD_FAILURE() << "no heat released line";
+    return 0;
+}
+
+TEST(ValidityLines, OneLineALimitAfterTheHeatReleased) {
     const auto plain = KeyResultLines(Keys(), UnitSystem::SI);
     const auto lines = KeyResultLines(WithLimits(), UnitSystem::SI);
     ASSERT_EQ(lines.size(), plain.size() + 4);
@@ -45,10 +55,14 @@ TEST(ValidityLines, OneLineALimitBeforeTheEnd) {
         "Validity limit: Q*_H 0.0523 at 20.0 s, tested 0.00400 to 0.0380",
         "Validity limit: plume at its entrainment cap from 20.0 s",
     };
+    // Right after the heat released, before the model's own keys; "Run ended
+    // at ..." stays last.
+    const auto released = HeatReleasedLine(plain);
     for (std::size_t i = 0; i < expected.size(); ++i) {
-        EXPECT_EQ(lines[plain.size() - 1 + i], expected[i]);
+        EXPECT_EQ(lines[released + 1 + i], expected[i]);
     }
-    EXPECT_EQ(lines.back(), plain.back()); // "Run ended at ..." stays last
+    EXPECT_EQ(lines[released + 5], plain[released + 1]);
+    EXPECT_EQ(lines.back(), plain.back());
 }
 
 TEST(ValidityFiles, OnlyARunThatLeftALimitNamesIt) {
@@ -90,9 +104,10 @@ TEST(ModelUncertaintyLines, TwoLinesAQuantityInBothUnits) {
         "Deepest layer 1.20 m (3.94 ft), bias-corrected 1.33 m (4.37 ft)",
         "  95 % range 1.05 m (3.43 ft) to 1.70 m (5.58 ft)",
     };
-    ASSERT_GE(lines.size(), expected.size() + 1);
+    const auto released = HeatReleasedLine(lines);
+    ASSERT_GE(lines.size(), released + 1 + expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {
-        EXPECT_EQ(lines[lines.size() - 1 - expected.size() + i], expected[i]);
+        EXPECT_EQ(lines[released + 1 + i], expected[i]);
     }
     const auto json = nlohmann::json::parse(KeyResultsJson(keys, {}));
     EXPECT_EQ(json["model_uncertainty_statistics"], "VORLA-XW");
