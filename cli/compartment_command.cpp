@@ -37,12 +37,17 @@ constexpr OptionSpec kOptions[] = {
     {"--fire-height"},
     {"--radiative-fraction"},
     {"--loss-fraction"},
+    {"--aspect-ratio"},
+    {"--ceiling"},
+    {"--fire-position"},
+    {"--plume"},
     {"--run-time"},
     {"--flashover"},
     {"-o"},
     {"--csv"},
     {"--summary"},
     {"--summary-csv"},
+    {"--model-uncertainty", false},
     {"--criteria-height"},
     {"--criteria-temperature"},
     {"--help", false},
@@ -56,10 +61,14 @@ constexpr std::string_view kHelpBeforeKeyResults =
     "                         [--fire FILE] [--floor-area A] [--room-height H] "
     "[--vent-width W]\n"
     "                         [--sill-height H] [--soffit-height H] [--fire-height H]\n"
-    "                         [--radiative-fraction X] [--loss-fraction X] [--run-time S]\n"
+    "                         [--radiative-fraction X] [--loss-fraction X|estimate]\n"
+    "                         [--aspect-ratio R] [--ceiling smooth|moderately-rough|irregular]\n"
+    "                         [--fire-position centre|wall|corner] [--plume zukoski|heskestad]\n"
+    "                         [--run-time S]\n"
     "                         [--flashover stop|continue] [-o REPORT] [--csv FILE]\n"
     "                         [--summary FILE] [--summary-csv FILE]\n"
     "                         [--criteria-height H[,H...]] [--criteria-temperature T[,T...]]\n"
+    "                         [--model-uncertainty]\n"
     "\n"
     "Runs the VORLA-XW two-zone compartment fire model (one wall vent) and writes\n"
     "the report the desktop program's Save writes, byte for byte.\n"
@@ -86,6 +95,18 @@ constexpr std::string_view kHelpBeforeKeyResults =
     "  --fire-height H          height of the fire base above the floor, m or ft\n"
     "  --radiative-fraction X   radiative loss fraction, between 0 and 1 (default 0.35)\n"
     "  --loss-fraction X        total heat loss fraction, between 0 and 1 (default 0.6)\n"
+    "  --loss-fraction estimate  the heat loss fraction the input form's estimator gives\n"
+    "                           for the room, the fire height and the radiative fraction,\n"
+    "                           as its Estimate types it into the box (four decimals)\n"
+    "  --aspect-ratio R         for the estimate: the room's length over its width,\n"
+    "                           1 or more (default 1, a square room)\n"
+    "  --ceiling smooth|moderately-rough|irregular  for the estimate: the ceiling's\n"
+    "                           surface (default smooth)\n"
+    "  --fire-position centre|wall|corner  where the fire stands: in the open (default),\n"
+    "                           against a wall or in a corner, where the plume entrains\n"
+    "                           less air (the mirror method of Zukoski, Kubota & Cetegen)\n"
+    "  --plume zukoski|heskestad  the plume correlation: Zukoski's, the model's own\n"
+    "                           (default), or Heskestad's as NFPA 92 writes it\n"
     "  --run-time S             maximum run time, s, 1 to 9000 (rounded to whole seconds)\n"
     "\n"
     "Run and output:\n"
@@ -118,8 +139,18 @@ constexpr std::string_view kHelpFromKeyResults =
     "                           (default 1.8,1.5 m)\n"
     "  --criteria-temperature T[,T...]  layer temperatures to report, °C, or °F with\n"
     "                           --units us (default 60,200,600 °C)\n"
+    "  --model-uncertainty      also give the peak layer temperature rise and the\n"
+    "                           deepest layer corrected for the model's bias measured\n"
+    "                           against real fires, with the 95 % range of the true\n"
+    "                           value ((M/δ)·exp(±2σ̃_M), docs/verification); known for\n"
+    "                           --loss-fraction 0.6 and estimate\n"
     "  --help                   this text\n"
     "  --version                the suite's version\n"
+    "\n"
+    "The key results name, one line or entry each, every validity limit the run\n"
+    "leaves: flames reaching the ceiling, the plume relation used within the\n"
+    "flames, the fire's Q*_H outside the range of the measured fires, the plume at\n"
+    "its entrainment cap.\n"
     "\n"
     "A file option given an empty name, or an output that is the same file as an\n"
     "input or as another output, is refused before anything is written.\n"
@@ -188,6 +219,14 @@ int RunCompartmentCommand(std::span<const std::string> args, std::ostream& out, 
                                         std::get<RunInputs>(inputs).RoomHeight, kPrefix)) {
         return Stop(*stop, err);
     }
+    const auto uncertainty = ReadModelUncertainty(
+        options,
+        {ModelKind::Compartment, std::get<RunInputs>(inputs).FirePlace, std::get<RunInputs>(inputs).Plume,
+         OptionText(options, "loss-fraction") == "estimate", std::get<RunInputs>(inputs).TotalLossFraction},
+        kPrefix);
+    if (const auto* stop = std::get_if<CommandStop>(&uncertainty)) {
+        return Stop(*stop, err);
+    }
     AddFireFileOfReport(files, options, std::get<RunInputs>(inputs).FireFile);
     if (const auto refusal = RefuseCommandFiles(files, kPrefix)) {
         err << *refusal;
@@ -240,8 +279,13 @@ int RunCompartmentCommand(std::span<const std::string> args, std::ostream& out, 
         outputs.push_back({"csv", *csvPath, lifeSafety.ResultsCsv(ResultsCsv(calc->Results))});
     }
     if (request.JsonPath || request.CsvPath) {
-        KeyResults keys = RunKeyResults(calc->Results, run, calc->Fire, request.Criteria);
+        KeyResults keys =
+            RunKeyResults(calc->Inputs, calc->Results, run, calc->Fire, request.Criteria);
+        if (const auto& statistics = std::get<std::optional<UncertaintyStatistics>>(uncertainty)) {
+            keys.ModelUncertainty = ModelUncertaintyKeys(keys, *statistics, calc->Inputs.RoomHeight);
+        }
         auto used = SummaryInputs(calc->Inputs);
+        AddLossFractionRule(options, used);
         used.push_back({"flashover", flashover});
         lifeSafety.AddKeyResults(keys, used);
         AddKeyResultsOutputs(request, keys, used, outputs);

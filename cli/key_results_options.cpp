@@ -62,7 +62,7 @@ std::optional<std::string> UnusedCriteriaNote(const OptionTexts& options,
     if (request.JsonPath || request.CsvPath) {
         return std::nullopt;
     }
-    for (const char* name : {"criteria-height", "criteria-temperature"}) {
+    for (const char* name : {"criteria-height", "criteria-temperature", "model-uncertainty"}) {
         if (OptionText(options, name)) {
             return std::string("--") + name +
                    " only changes the key results of --summary and --summary-csv, and neither "
@@ -70,6 +70,19 @@ std::optional<std::string> UnusedCriteriaNote(const OptionTexts& options,
         }
     }
     return std::nullopt;
+}
+
+std::variant<std::optional<UncertaintyStatistics>, CommandStop>
+ReadModelUncertainty(const OptionTexts& options, const UncertaintyRule& rule,
+                     std::string_view prefix) {
+    if (!OptionText(options, "model-uncertainty")) {
+        return std::optional<UncertaintyStatistics>();
+    }
+    auto found = FindUncertaintyStatistics(rule);
+    if (const auto* problem = std::get_if<std::string>(&found)) {
+        return Refused(prefix, "--model-uncertainty: " + *problem);
+    }
+    return std::optional<UncertaintyStatistics>(std::get<UncertaintyStatistics>(found));
 }
 
 void AddKeyResultsOutputs(const KeyResultsOptions& request, const KeyResults& keys,

@@ -7,6 +7,7 @@
 #include "cli/option_parser.h"
 #include "common/key_criteria.h"
 #include "common/key_results_files.h"
+#include "common/model_uncertainty.h"
 
 #include <optional>
 #include <span>
@@ -41,6 +42,13 @@ std::optional<CommandStop> RefuseHeightsOutsideTheRoom(const KeyResultsOptions& 
 // and a user who typed them expects them to have been used.
 std::optional<std::string> UnusedCriteriaNote(const OptionTexts& options,
                                               const KeyResultsOptions& request);
+
+// --model-uncertainty: the validation statistics of the run's model variant
+// and heat loss fraction rule; nothing when not asked for; or the stop (exit
+// status 2) saying why the validation has none for this run.
+std::variant<std::optional<UncertaintyStatistics>, CommandStop>
+ReadModelUncertainty(const OptionTexts& options, const UncertaintyRule& rule,
+                     std::string_view prefix);
 
 // One text a model command writes: the report, --csv, --summary, --summary-csv.
 struct CommandOutput {

@@ -4,13 +4,16 @@
 #include "cli/model_command.h"
 #include "cli/vorla_command.h"
 #include "common/number_text.h"
+#include "common/plume_option_names.h"
 #include "compartment/model/input_checks.h"
 #include "compartment/model/input_entry.h"
+#include "compartment/model/loss_fraction_estimator.h"
 #include "compartment/model/saved_report_reader.h"
 #include "smoke_filling/model/input_checks.h"
 #include "smoke_filling/model/input_entry.h"
 #include "smoke_filling/model/saved_report_reader.h"
 
+#include <algorithm>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -25,15 +28,26 @@ template <class InputBox> struct NumberBox {
     InputBox box;
 };
 
+// The heat loss fraction box's new text from the estimator, for inputs read as
+// Run reads them, or why the estimate cannot be made.
+template <class RunInputs>
+using LossFractionEstimate = std::variant<std::string, CommandStop> (*)(const OptionTexts&,
+                                                                        const RunInputs&);
+
 // What differs between the two model commands. The steps themselves are the
 // same: the models' input forms have the same shape, so one template drives
 // both (the model's functions are found by their argument types).
-template <class InputBox> struct ModelCommand {
+template <class InputBox, class RunInputs> struct ModelCommand {
     std::string_view prefix; // "vorla compartment: "
     std::span<const NumberBox<InputBox>> numbers;
     // The message of a saved report that cannot be opened already names the
     // file; `vorla smoke` says it once, `vorla compartment` names it before too.
     bool namesFileBeforeOpenProblem;
+    // VORLA-XW's heat loss fraction estimator: `--loss-fraction estimate` types
+    // its estimate into this box, as the estimator window's Estimate does.
+    // Nothing for a model without one.
+    LossFractionEstimate<RunInputs> estimate;
+    InputBox lossFractionBox;
 };
 
 constexpr NumberBox<compartment::InputBox> kCompartmentNumbers[] = {
@@ -64,13 +78,73 @@ CommandStop Rejected(std::string message) {
     return {kExitInputRejected, std::move(message)};
 }
 
+// The options the estimator alone reads.
+constexpr std::string_view kEstimatorOptions[] = {"aspect-ratio", "ceiling"};
+constexpr std::string_view kCeilingWords[] = {"smooth", "moderately-rough", "irregular"};
+
+std::variant<std::string, CommandStop>
+EstimateCompartmentLossFraction(const OptionTexts& options, const compartment::RunInputs& inputs) {
+    constexpr std::string_view prefix = "vorla compartment: ";
+    // The estimator window opens with no aspect ratio; a square room is the
+    // smallest ratio it takes.
+    const std::string ratio = OptionText(options, "aspect-ratio").value_or("1");
+    if (!ParseWholeNumber(ratio)) {
+        return Rejected(std::string(prefix) + "The value of --aspect-ratio is not a number: \"" +
+                        ratio + "\".\n");
+    }
+    const std::string ceiling = OptionText(options, "ceiling").value_or("smooth");
+    const auto word = std::find(std::begin(kCeilingWords), std::end(kCeilingWords), ceiling);
+    if (word == std::end(kCeilingWords)) {
+        return Rejected(std::string(prefix) +
+                        "--ceiling must be smooth, moderately-rough or irregular, not \"" +
+                        ceiling + "\".\n");
+    }
+    // The input form's checks before the estimator window opens, then the
+    // window's own. A radiative fraction of zero, which the form asks about,
+    // is taken as typed.
+    if (const auto rejected = compartment::CheckEstimatorInputs(inputs)) {
+        return Rejected(rejected->Message + "\n");
+    }
+    const auto text = compartment::EstimateFromEntries(
+        ratio, static_cast<int>(word - std::begin(kCeilingWords)), inputs);
+    if (!text) {
+        return Rejected(std::string(compartment::kAspectRatioMessage) + "\n");
+    }
+    return *text;
+}
+
+// The plume options both models take beside their boxes: the fire's position
+// and the plume correlation.
+template <class RunInputs>
+std::optional<CommandStop> ReadPlumeOptions(const OptionTexts& options, std::string_view prefix,
+                                            RunInputs& inputs) {
+    if (const auto text = OptionText(options, "fire-position")) {
+        const auto position = FirePositionOfWord(*text);
+        if (!position) {
+            return Rejected(std::string(prefix) +
+                            "--fire-position must be centre, wall or corner, not \"" + *text +
+                            "\".\n");
+        }
+        inputs.FirePlace = *position;
+    }
+    if (const auto text = OptionText(options, "plume")) {
+        const auto plume = PlumeOfWord(*text);
+        if (!plume) {
+            return Rejected(std::string(prefix) + "--plume must be zukoski or heskestad, not \"" +
+                            *text + "\".\n");
+        }
+        inputs.Plume = *plume;
+    }
+    return std::nullopt;
+}
+
 // The texts of the report's header: a line break would shift every line of the
 // saved report after it, and File Open would then read the wrong values back.
 constexpr std::string_view kHeaderTexts[] = {"title", "output-name", "fire", "o"};
 
 template <class RunInputs, class InputBoxes, class UnitTables, class InputBox>
 std::variant<RunInputs, CommandStop> BuildInputs(const OptionTexts& options,
-                                                 const ModelCommand<InputBox>& model) {
+                                                 const ModelCommand<InputBox, RunInputs>& model) {
     if (const auto refusal = MultiLineRefusal(options, kHeaderTexts)) {
         return Rejected(std::string(model.prefix) + *refusal + "\n");
     }
@@ -78,9 +152,22 @@ std::variant<RunInputs, CommandStop> BuildInputs(const OptionTexts& options,
     if (const auto* problem = std::get_if<std::string>(&units)) {
         return Rejected(*problem);
     }
+    const bool estimated =
+        model.estimate != nullptr && OptionText(options, "loss-fraction") == "estimate";
+    if (model.estimate != nullptr && !estimated) {
+        for (const auto name : kEstimatorOptions) {
+            if (OptionText(options, name)) {
+                return Rejected(std::string(model.prefix) + "--" + std::string(name) +
+                                " is read only with --loss-fraction estimate.\n");
+            }
+        }
+    }
+    const auto isEstimated = [&](const NumberBox<InputBox>& number) {
+        return estimated && number.box == model.lossFractionBox;
+    };
     for (const auto& number : model.numbers) {
         if (const auto text = OptionText(options, number.option);
-            text && !ParseWholeNumber(*text)) {
+            text && !isEstimated(number) && !ParseWholeNumber(*text)) {
             return Rejected(std::string(model.prefix) + "The value of --" +
                             std::string(number.option) + " is not a number: \"" + *text + "\".\n");
         }
@@ -123,15 +210,28 @@ std::variant<RunInputs, CommandStop> BuildInputs(const OptionTexts& options,
     }
     std::vector<InputBox> typed;
     for (const auto& number : model.numbers) {
-        if (const auto text = OptionText(options, number.option)) {
+        if (const auto text = OptionText(options, number.option); text && !isEstimated(number)) {
             boxes.Text(number.box) = *text;
             typed.push_back(number.box);
         }
     }
 
     inputs = ReadTypedInputBoxes(boxes, unitTables, typed, kept);
+    if (estimated) {
+        // The estimate fills the heat loss fraction box, and Run reads it from there.
+        auto estimate = model.estimate(options, inputs);
+        if (auto* stop = std::get_if<CommandStop>(&estimate)) {
+            return std::move(*stop);
+        }
+        boxes.Text(model.lossFractionBox) = std::get<std::string>(std::move(estimate));
+        typed.push_back(model.lossFractionBox);
+        inputs = ReadTypedInputBoxes(boxes, unitTables, typed, kept);
+    }
     if (const auto rejected = CheckRunInputs(inputs)) {
         return Rejected(rejected->Message + "\n");
+    }
+    if (auto stop = ReadPlumeOptions(options, model.prefix, inputs)) {
+        return std::move(*stop);
     }
     return inputs;
 }
@@ -140,14 +240,26 @@ std::variant<RunInputs, CommandStop> BuildInputs(const OptionTexts& options,
 
 std::variant<compartment::RunInputs, CommandStop> CompartmentInputs(const OptionTexts& options) {
     using namespace compartment;
-    static constexpr ModelCommand<InputBox> kCompartment{"vorla compartment: ", kCompartmentNumbers,
-                                                         true};
+    static constexpr ModelCommand<InputBox, RunInputs> kCompartment{
+        "vorla compartment: ", kCompartmentNumbers, true, EstimateCompartmentLossFraction,
+        InputBox::txtTotalLossFraction};
     return BuildInputs<RunInputs, InputBoxes, UnitTables>(options, kCompartment);
+}
+
+void AddLossFractionRule(const OptionTexts& options, std::vector<RunInput>& used) {
+    if (OptionText(options, "loss-fraction") != "estimate") {
+        return;
+    }
+    used.push_back({"loss_fraction_rule", std::string("estimate")});
+    used.push_back(
+        {"aspect_ratio", NumberOfText(OptionText(options, "aspect-ratio").value_or("1"))});
+    used.push_back({"ceiling", OptionText(options, "ceiling").value_or("smooth")});
 }
 
 std::variant<smoke::RunInputs, CommandStop> SmokeInputs(const OptionTexts& options) {
     using namespace smoke;
-    static constexpr ModelCommand<InputBox> kSmoke{"vorla smoke: ", kSmokeNumbers, false};
+    static constexpr ModelCommand<InputBox, RunInputs> kSmoke{"vorla smoke: ", kSmokeNumbers, false,
+                                                              nullptr, InputBox::txtLossFraction};
     return BuildInputs<RunInputs, InputBoxes, UnitTables>(options, kSmoke);
 }
 

@@ -6,11 +6,13 @@
 #pragma once
 
 #include "cli/option_parser.h"
+#include "common/key_results_files.h"
 #include "compartment/model/run_inputs.h"
 #include "smoke_filling/model/run_inputs.h"
 
 #include <string>
 #include <variant>
+#include <vector>
 
 namespace vorla::cli {
 
@@ -29,5 +31,10 @@ std::variant<compartment::RunInputs, CommandStop> CompartmentInputs(const Option
 
 // The same for a smoke filling run and `vorla smoke`.
 std::variant<smoke::RunInputs, CommandStop> SmokeInputs(const OptionTexts& options);
+
+// For the key results' inputs: with `--loss-fraction estimate`, how the heat
+// loss fraction was found ("loss_fraction_rule": "estimate", "aspect_ratio",
+// "ceiling"); nothing otherwise. The inputs CompartmentInputs accepted.
+void AddLossFractionRule(const OptionTexts& options, std::vector<RunInput>& used);
 
 } // namespace vorla::cli

@@ -33,11 +33,14 @@ constexpr OptionSpec kOptions[] = {
     {"--room-height"},
     {"--fire-height"},
     {"--loss-fraction"},
+    {"--fire-position"},
+    {"--plume"},
     {"--run-time"},
     {"-o"},
     {"--csv"},
     {"--summary"},
     {"--summary-csv"},
+    {"--model-uncertainty", false},
     {"--criteria-height"},
     {"--criteria-temperature"},
     {"--help", false},
@@ -49,9 +52,11 @@ constexpr std::string_view kHelpOptions =
     "Usage: vorla smoke [--from RESULTS] [--units si|us] [--title TEXT] [--output-name "
     "NAME]\n"
     "                   [--fire FILE] [--floor-area A] [--room-height H] [--fire-height H]\n"
-    "                   [--loss-fraction X] [--run-time S] [-o RESULTS] [--csv FILE]\n"
-    "                   [--summary FILE] [--summary-csv FILE]\n"
+    "                   [--loss-fraction X] [--fire-position centre|wall|corner]\n"
+    "                   [--plume zukoski|heskestad] [--run-time S] [-o RESULTS]\n"
+    "                   [--csv FILE] [--summary FILE] [--summary-csv FILE]\n"
     "                   [--criteria-height H[,H...]] [--criteria-temperature T[,T...]]\n"
+    "                   [--model-uncertainty]\n"
     "\n"
     "Smoke filling of a closed room (SKEVA-XW): the upper layer temperature and the\n"
     "descent of the layer interface under a fire read from a fire file, with the gas\n"
@@ -77,6 +82,12 @@ constexpr std::string_view kHelpOptions =
     "                       from 0 to below the ceiling (default 0)\n"
     "  --loss-fraction X    fraction of the heat release rate lost to the room's\n"
     "                       boundaries, no unit; between 0 and 1 (default 0.6)\n"
+    "  --fire-position centre|wall|corner  where the fire stands: in the open\n"
+    "                       (default), against a wall or in a corner, where the plume\n"
+    "                       entrains less air (the mirror method of Zukoski, Kubota &\n"
+    "                       Cetegen)\n"
+    "  --plume zukoski|heskestad  the plume correlation: Zukoski's, the model's own\n"
+    "                       (default), or Heskestad's as NFPA 92 writes it\n"
     "  --run-time S         maximum run time, s (whole seconds, halves to even);\n"
     "                       1 to 9000\n"
     "  -o RESULTS           write the results file there (atomically); without -o,\n"
@@ -105,11 +116,20 @@ constexpr std::string_view kHelpFromKeyResults =
     "  --criteria-temperature T[,T...]\n"
     "                       layer temperatures to report, °C, or °F with --units us\n"
     "                       (default 60,200,600 °C)\n"
+    "  --model-uncertainty  also give the peak layer temperature rise and the deepest\n"
+    "                       layer corrected for the model's bias measured against\n"
+    "                       real fires, with the 95 % range of the true value\n"
+    "                       ((M/δ)·exp(±2σ̃_M), docs/verification); known for\n"
+    "                       --loss-fraction 0.6\n"
     "  --help               show this text\n"
     "  --version            show the suite's version\n"
     "\n";
 
 constexpr std::string_view kHelpAfterOptions =
+    "\n"
+    "The key results name, one line or entry each, every validity limit the run\n"
+    "leaves: flames reaching the ceiling, the plume relation used within the\n"
+    "flames, the fire's Q*_H outside the range of the measured fires.\n"
     "\n"
     "A file option given an empty name, or an output that is the same file as an\n"
     "input or as another output, is refused before anything is written.\n"
@@ -166,6 +186,14 @@ int RunSmokeCommand(std::span<const std::string> args, std::ostream& out, std::o
                                         std::get<RunInputs>(inputs).RoomHeight, kPrefix)) {
         return Stop(*stop, err);
     }
+    const auto uncertainty = ReadModelUncertainty(
+        options,
+        {ModelKind::Smoke, std::get<RunInputs>(inputs).FirePlace, std::get<RunInputs>(inputs).Plume,
+         OptionText(options, "loss-fraction") == "estimate", std::get<RunInputs>(inputs).LossFraction},
+        kPrefix);
+    if (const auto* stop = std::get_if<CommandStop>(&uncertainty)) {
+        return Stop(*stop, err);
+    }
     AddFireFileOfReport(files, options, std::get<RunInputs>(inputs).FireFile);
     if (const auto refusal = RefuseCommandFiles(files, kPrefix)) {
         err << *refusal;
@@ -205,7 +233,11 @@ int RunSmokeCommand(std::span<const std::string> args, std::ostream& out, std::o
     }
     const auto& request = std::get<KeyResultsOptions>(keyOptions);
     if (request.JsonPath || request.CsvPath) {
-        KeyResults keys = RunKeyResults(calc->Results, run, calc->Fire, request.Criteria);
+        KeyResults keys =
+            RunKeyResults(calc->Inputs, calc->Results, run, calc->Fire, request.Criteria);
+        if (const auto& statistics = std::get<std::optional<UncertaintyStatistics>>(uncertainty)) {
+            keys.ModelUncertainty = ModelUncertaintyKeys(keys, *statistics, calc->Inputs.RoomHeight);
+        }
         auto used = SummaryInputs(calc->Inputs);
         lifeSafety.AddKeyResults(keys, used);
         AddKeyResultsOutputs(request, keys, used, outputs);

@@ -6,6 +6,7 @@
 #include "cli/study_from_reports.h"
 #include "cli/vorla_command.h"
 #include "common/fire_file_reader.h"
+#include "common/model_uncertainty.h"
 #include "compartment/model/model_run.h"
 #include "compartment/model/report_text.h"
 #include "compartment/model/run_key_results.h"
@@ -77,6 +78,21 @@ RunOutcome RunSample(const RunRequest& request, ReportFires& fires, const Model&
         return Refused(RunStatus::Rejected, std::move(stop->Message));
     }
     const auto& inputs = std::get<0>(built);
+    // [model-uncertainty]: the model's error drawn for this run, from the
+    // statistics of the model variant and heat loss fraction rule it uses.
+    std::optional<typename Model::Error> error;
+    if (request.ModelErrorNormals) {
+        const auto statistics = FindUncertaintyStatistics(
+            {Model::Kind, inputs.FirePlace, inputs.Plume,
+             OptionText(options, "loss-fraction") == "estimate", Model::LossFractionOf(inputs)});
+        if (const auto* problem = std::get_if<std::string>(&statistics)) {
+            return Refused(RunStatus::Rejected, "model-uncertainty: " + *problem);
+        }
+        error = typename Model::Error{
+            DrawnModelError(std::get<UncertaintyStatistics>(statistics),
+                            request.ModelErrorNormals->first, request.ModelErrorNormals->second),
+            inputs.RoomHeight};
+    }
     std::shared_ptr<const FireTable> fire = request.Fire;
     if (!fire) {
         // The report's fire file, from the report's folder or the study file's:
@@ -97,7 +113,7 @@ RunOutcome RunSample(const RunRequest& request, ReportFires& fires, const Model&
     }
     const CompletedRun run = model.Run(options, inputs, *fire, *results);
     RunOutcome outcome;
-    outcome.Keys = model.KeyResultsOf(*results, run, *fire, *request.Criteria);
+    outcome.Keys = model.KeyResultsOf(*results, run, *fire, *request.Criteria, error);
     if (request.KeepReport) {
         outcome.ReportText = model.ReportText(inputs, *results, run);
     }
@@ -120,9 +136,14 @@ struct CompartmentSteps {
         };
         return compartment::RunModel(inputs, fire, ask, results);
     }
+    using Error = compartment::ModelError;
+    static double LossFractionOf(const compartment::RunInputs& inputs) {
+        return inputs.TotalLossFraction;
+    }
     static KeyResults KeyResultsOf(const Results& results, const CompletedRun& run,
-                                   const FireTable& fire, const KeyCriteria& criteria) {
-        return compartment::RunKeyResults(results, run, fire, criteria);
+                                   const FireTable& fire, const KeyCriteria& criteria,
+                                   const std::optional<Error>& error) {
+        return compartment::RunKeyResults(results, run, fire, criteria, error);
     }
     static std::string ReportText(const compartment::RunInputs& inputs, const Results& results,
                                   const CompletedRun& run) {
@@ -141,9 +162,12 @@ struct SmokeSteps {
                             const FireTable& fire, Results& results) {
         return smoke::RunModel(inputs, fire, results);
     }
+    using Error = smoke::ModelError;
+    static double LossFractionOf(const smoke::RunInputs& inputs) { return inputs.LossFraction; }
     static KeyResults KeyResultsOf(const Results& results, const CompletedRun& run,
-                                   const FireTable& fire, const KeyCriteria& criteria) {
-        return smoke::RunKeyResults(results, run, fire, criteria);
+                                   const FireTable& fire, const KeyCriteria& criteria,
+                                   const std::optional<Error>& error) {
+        return smoke::RunKeyResults(results, run, fire, criteria, error);
     }
     static std::string ReportText(const smoke::RunInputs& inputs, const Results& results,
                                   const CompletedRun& run) {

@@ -79,6 +79,35 @@ struct DetectionKeys {
     std::optional<double> SuppressedFromS;
 };
 
+// A validity limit the run left (common/validity_limits.h), from the time of
+// the first row that left it: "flames_reach_ceiling", "plume_within_flames",
+// "outside_tested_range" (with the run's peak Q*_H and the tested range) and
+// "entrainment_cap_active".
+struct ValidityLimitKey {
+    std::string Limit;
+    double FromS = 0;
+    double PeakFroudeNumber = 0;   // outside_tested_range only
+    double TestedLowest = 0;       // outside_tested_range only
+    double TestedHighest = 0;      // outside_tested_range only
+
+    bool operator==(const ValidityLimitKey&) const = default;
+};
+
+// A key result corrected for the model's measured bias δ, with the 95 % range
+// of the true value, (M/δ)·exp(±2σ̃_M), from the validation statistics of the
+// model variant and heat loss fraction rule the run used.
+struct ModelUncertaintyKey {
+    std::string Quantity;   // "layer_temperature_rise", "layer_depth"
+    std::string Statistics; // the statistics' model row: "VORLA-XW", "SKEVA-XW Heskestad plume"
+    std::string ChiRule;    // "estimate" or "0.6"
+    double Bias = 1;
+    double SigmaM = 0;
+    double Predicted = 0; // K for the rise, m for the depth
+    double Corrected = 0;
+    double Low95 = 0;
+    double High95 = 0;
+};
+
 struct KeyResults {
     ModelKind Model = ModelKind::Compartment;
     double EndTimeS = 0;
@@ -97,6 +126,10 @@ struct KeyResults {
     std::optional<double> LayerAtFireBaseTimeS; // smoke
     std::optional<TenabilityKeys> Tenability;   // runs that followed it
     std::optional<DetectionKeys> Detection;     // runs with devices
+    // Empty when the run stayed within every validity limit.
+    std::vector<ValidityLimitKey> ValidityLimits;
+    // Empty unless asked for (`--model-uncertainty`).
+    std::vector<ModelUncertaintyKey> ModelUncertainty;
 };
 
 // The key results of a run with at least one row. Crossing times are

@@ -3,6 +3,8 @@
 #include "common/round_trip_text.h"
 
 #include <cmath>
+#include <utility>
+#include <variant>
 #include <nlohmann/json.hpp>
 
 namespace vorla {
@@ -21,6 +23,39 @@ Json NumberOrNull(std::optional<double> value) {
 
 std::string Cell(std::optional<double> value) {
     return value && std::isfinite(*value) ? RoundTripText(*value) : std::string();
+}
+
+// The validity limits' and the model uncertainty's keys with their values, in
+// the files' order: "validity_<limit>_s" each (and "validity_peak_q_star_h"),
+// then "model_uncertainty_statistics", "model_uncertainty_chi_rule" and, per
+// quantity, the predicted value, "_corrected", "_low95", "_high95", "_bias" and
+// "_sigma_m".
+using NamedValue = std::pair<std::string, std::variant<double, std::string>>;
+
+std::vector<NamedValue> ValidityAndUncertaintyValues(const KeyResults& keys) {
+    std::vector<NamedValue> values;
+    for (const auto& limit : keys.ValidityLimits) {
+        values.emplace_back("validity_" + limit.Limit + "_s", limit.FromS);
+        if (limit.Limit == "outside_tested_range") {
+            values.emplace_back("validity_peak_q_star_h", limit.PeakFroudeNumber);
+        }
+    }
+    if (!keys.ModelUncertainty.empty()) {
+        values.emplace_back("model_uncertainty_statistics", keys.ModelUncertainty[0].Statistics);
+        values.emplace_back("model_uncertainty_chi_rule", keys.ModelUncertainty[0].ChiRule);
+    }
+    for (const auto& key : keys.ModelUncertainty) {
+        const std::string name = key.Quantity == "layer_temperature_rise"
+                                     ? "peak_layer_temperature_rise_k"
+                                     : "greatest_layer_depth_m";
+        values.emplace_back(name, key.Predicted);
+        values.emplace_back(name + "_corrected", key.Corrected);
+        values.emplace_back(name + "_low95", key.Low95);
+        values.emplace_back(name + "_high95", key.High95);
+        values.emplace_back(name + "_bias", key.Bias);
+        values.emplace_back(name + "_sigma_m", key.SigmaM);
+    }
+    return values;
 }
 
 std::string JoinedLine(const std::vector<std::string>& cells) {
@@ -156,6 +191,13 @@ std::string KeyResultsCsv(const KeyResults& keys) {
             cells.push_back(Cell(detection.SuppressedFromS));
         }
     }
+    // Only when the run left a limit or asked for the model uncertainty: every
+    // other run keeps its columns. The JSON has the same keys.
+    for (const auto& [name, value] : ValidityAndUncertaintyValues(keys)) {
+        columns.push_back(name);
+        const auto* number = std::get_if<double>(&value);
+        cells.push_back(number ? Cell(*number) : CsvText(std::get<std::string>(value)));
+    }
     return JoinedLine(columns) + JoinedLine(cells);
 }
 
@@ -220,6 +262,21 @@ std::string KeyResultsJson(const KeyResults& keys, std::span<const RunInput> inp
         if (!detection.Suppression.empty()) {
             document["suppression"] = detection.Suppression;
             document["suppressed_from_s"] = NumberOrNull(detection.SuppressedFromS);
+        }
+    }
+    for (const auto& [name, value] : ValidityAndUncertaintyValues(keys)) {
+        if (const auto* number = std::get_if<double>(&value)) {
+            document[name] = NumberOrNull(*number);
+        } else {
+            document[name] = std::get<std::string>(value);
+        }
+        if (name == "validity_peak_q_star_h") {
+            for (const auto& limit : keys.ValidityLimits) {
+                if (limit.Limit == "outside_tested_range") {
+                    document["validity_tested_q_star_h"] = {NumberOrNull(limit.TestedLowest),
+                                                            NumberOrNull(limit.TestedHighest)};
+                }
+            }
         }
     }
     // A title or file name that is not UTF-8 must not abort the summary.

@@ -126,6 +126,56 @@ void AddDetectionLines(const DetectionKeys& keys, std::vector<std::string>& line
     }
 }
 
+// Q*_H with three significant digits whatever its size: "0.0523", "0.00106".
+std::string FroudeNumberText(double value) {
+    std::string pattern = "0.00";
+    for (double scaled = value; scaled > 0 && scaled < 1 && pattern.size() < 12; scaled *= 10) {
+        pattern += '0';
+    }
+    return Format(value, pattern);
+}
+
+// "Validity limit: flames reach the ceiling from 12.0 s", one line a limit.
+void AddValidityLines(const std::vector<ValidityLimitKey>& limits,
+                      std::vector<std::string>& lines) {
+    for (const auto& limit : limits) {
+        std::string what;
+        if (limit.Limit == "flames_reach_ceiling") {
+            what = "flames reach the ceiling from " + Seconds(limit.FromS);
+        } else if (limit.Limit == "plume_within_flames") {
+            what = "plume relation used within the flames from " + Seconds(limit.FromS);
+        } else if (limit.Limit == "outside_tested_range") {
+            what = "Q*_H " + FroudeNumberText(limit.PeakFroudeNumber) + " at " +
+                   Seconds(limit.FromS) + ", tested " + FroudeNumberText(limit.TestedLowest) +
+                   " to " + FroudeNumberText(limit.TestedHighest);
+        } else if (limit.Limit == "entrainment_cap_active") {
+            what = "plume at its entrainment cap from " + Seconds(limit.FromS);
+        } else {
+            what = limit.Limit + " from " + Seconds(limit.FromS);
+        }
+        lines.push_back("Validity limit: " + what);
+    }
+}
+
+// "Peak layer temperature rise 180 K (324 °F), bias-corrected 179 K (322 °F)"
+// then "  95 % range 124 K (223 °F) to 260 K (468 °F)", and the same for the
+// deepest layer.
+void AddModelUncertaintyLines(const std::vector<ModelUncertaintyKey>& keys, UnitSystem shown,
+                              std::vector<std::string>& lines) {
+    for (const auto& key : keys) {
+        const bool isRise = key.Quantity == "layer_temperature_rise";
+        const auto value = [&](double v) {
+            return InShownOrder(isRise ? BothUnits{Format(v, "0") + " K",
+                                                   Format(v * 9 / 5, "0") + " \u00b0F"}
+                                       : Height(v),
+                                shown);
+        };
+        lines.push_back(std::string(isRise ? "Peak layer temperature rise " : "Deepest layer ") +
+                        value(key.Predicted) + ", bias-corrected " + value(key.Corrected));
+        lines.push_back("  95 % range " + value(key.Low95) + " to " + value(key.High95));
+    }
+}
+
 } // namespace
 
 std::string RunEndWords(RunEnd end) {
@@ -183,6 +233,10 @@ std::vector<std::string> KeyResultLines(const KeyResults& keys, UnitSystem shown
                     " at " + Seconds(keys.LowestInterfaceHeightTimeS));
     lines.push_back("Peak heat release rate " + both(HeatReleaseRate(keys.PeakHeatReleaseRateKw)));
     lines.push_back("Heat released " + both(HeatReleased(keys.HeatReleasedMj)));
+    // What qualifies the numbers above: their model uncertainty when asked for,
+    // and the validity limits the run left.
+    AddModelUncertaintyLines(keys.ModelUncertainty, shown, lines);
+    AddValidityLines(keys.ValidityLimits, lines);
     if (keys.Model == ModelKind::Compartment) {
         if (keys.PeakVentFlowKgS) {
             lines.push_back("Peak vent flow " + both(VentFlow(*keys.PeakVentFlowKgS)));

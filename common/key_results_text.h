@@ -13,7 +13,9 @@
 namespace vorla {
 
 // "Flashover at 316.4 s", "Layer down to 1.8 m (5.906 ft) at 124.3 s",
-// "Layer at 200 °C (392 °F): not reached", the peaks, the model's own keys,
+// "Layer at 200 °C (392 °F): not reached", the peaks, the model uncertainty
+// when the keys have it (two lines a quantity), one line a validity limit the
+// run left ("Validity limit: flames reach the ceiling from 12.0 s"), the model's own keys,
 // the devices ("First detection at 30.9 s", one line a device) and the
 // tenability ("Tenability: ASET 38.7 s, visibility governs", one line a
 // criterion) when the run has them, and last "Run ended at 600.0 s: run complete".

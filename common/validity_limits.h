@@ -6,9 +6,11 @@
 #pragma once
 
 #include "common/fire_plumes.h"
+#include "common/key_results.h"
 
 #include <cmath>
 #include <optional>
+#include <vector>
 
 namespace vorla {
 
@@ -40,6 +42,20 @@ struct ValidityFindings {
     // burns (VORLA-XW only: the rows it flags as starved of air).
     std::optional<int> EntrainmentCapActive;
 };
+
+// The ranges of Q*_H the measured fires of the validation covered
+// (docs/verification/README.md, "The parameter space the tests cover"): for
+// VORLA-XW, Steckler's room (Q*_H 0.004 to 0.022) and the NIST/NRC room (0.037
+// to 0.038); for SKEVA-XW, VTT's hall, peaks of 1.86 to 3.64 MW under a 19 m
+// ceiling (0.0011 to 0.0021, Hostikka et al., VTT 1998), widened to the
+// rounding of its last digit.
+inline constexpr TestedRange kCompartmentTestedRange{0.004, 0.038};
+inline constexpr TestedRange kSmokeTestedRange{0.0010, 0.0021};
+
+// The findings as key results, in a fixed order: flames at the ceiling, plume
+// within the flames, outside the tested range, entrainment cap.
+std::vector<ValidityLimitKey> ValidityLimitKeys(const ValidityFindings& found,
+                                                const TestedRange& range);
 
 // The findings common to both models from rows with Time (s), InterfaceHeight
 // (m) and HeatReleaseRate (kW) columns and a LastRow.

@@ -8,12 +8,18 @@ const StudyModelOptions& CompartmentStudyOptions() {
     static const StudyModelOptions options = {
         ModelKind::Compartment,
         {"floor-area", "room-height", "vent-width", "sill-height", "soffit-height", "fire-height",
-         "radiative-fraction", "loss-fraction", "run-time"},
+         "radiative-fraction", "loss-fraction", "run-time", "aspect-ratio"},
         {{"from", {}, true},
          {"title", {}, false},
          {"output-name", {}, false},
          {"fire", {}, true},
-         {"flashover", {"stop", "continue"}, false}},
+         {"flashover", {"stop", "continue"}, false},
+         // `loss-fraction = "estimate"`: the estimator's value, with the
+         // aspect-ratio and ceiling it reads.
+         {"loss-fraction", {"estimate"}, false},
+         {"ceiling", {"smooth", "moderately-rough", "irregular"}, false},
+         {"fire-position", {"centre", "wall", "corner"}, false},
+         {"plume", {"zukoski", "heskestad"}, false}},
         "vof",
     };
     return options;
@@ -23,7 +29,12 @@ const StudyModelOptions& SmokeStudyOptions() {
     static const StudyModelOptions options = {
         ModelKind::Smoke,
         {"floor-area", "room-height", "fire-height", "loss-fraction", "run-time"},
-        {{"from", {}, true}, {"title", {}, false}, {"output-name", {}, false}, {"fire", {}, true}},
+        {{"from", {}, true},
+         {"title", {}, false},
+         {"output-name", {}, false},
+         {"fire", {}, true},
+         {"fire-position", {"centre", "wall", "corner"}, false},
+         {"plume", {"zukoski", "heskestad"}, false}},
         "sof",
     };
     return options;

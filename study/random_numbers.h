@@ -13,6 +13,7 @@ namespace vorla::study {
 enum class DrawPurpose : std::uint64_t {
     RunInput = 1,
     LatinHypercubeShuffle = 2,
+    ModelError = 3,
 };
 
 // A number in the open interval (0, 1), uniformly distributed, the same on

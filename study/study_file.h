@@ -28,7 +28,9 @@ enum class SamplingMethod { Random, LatinHypercube };
 // sampled for every run; a Choice picks one of Values.
 struct VariedInput {
     std::string Name;
-    bool IsText = false; // `fire`: the values are file names
+    // `fire`: the values are file names; fire-position, plume, ceiling and
+    // flashover: the values are words of the option.
+    bool IsText = false;
     std::vector<StudyValue> Values;
     std::optional<Distribution> Sampled; // nothing for a grid
 
@@ -63,6 +65,9 @@ struct Study {
     std::vector<double> CriteriaHeightsAsWritten;      // in the file's units
     std::vector<double> CriteriaTemperaturesAsWritten; // in the file's units
     KeyCriteria Criteria;                              // S.I.
+    // [model-uncertainty]: each run's key results include a draw of the
+    // model's own error (common/model_uncertainty.h).
+    bool ModelUncertainty = false;
     // Every fire file the study names, read once, by resolved path.
     std::map<std::string, std::shared_ptr<const FireTable>> Fires;
     // SHA-256 of the study file's text and of every file it reads (fire files,

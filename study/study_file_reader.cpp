@@ -47,7 +47,8 @@ class Reader {
     void ReadCriteria(const toml::node& node);
     std::vector<double> Numbers(const toml::node& node, const std::string& key,
                                 const std::string& wanted);
-    std::vector<StudyValue> Entries(const toml::node& node, const std::string& key, bool text);
+    std::vector<StudyValue> Entries(const toml::node& node, const std::string& key, bool text,
+                                    const TextOption* words);
     void ReadFire(const std::string& written, const toml::source_region& where,
                   const std::string& key);
     void CheckFinite(const Distribution& distribution, const toml::source_region& where,
@@ -135,12 +136,13 @@ bool IsNumericOption(const StudyModelOptions& model, std::string_view name) {
 
 void Reader::Read(const toml::table& root) {
     for (const auto& [key, node] : InFileOrder(root)) {
-        static const std::string_view known[] = {"model", "runs", "seed",    "sampling",
-                                                 "base",  "vary", "criteria"};
+        static const std::string_view known[] = {"model", "runs",     "seed",
+                                                 "sampling", "base", "vary",
+                                                 "criteria", "model-uncertainty"};
         if (std::find(std::begin(known), std::end(known), key) == std::end(known)) {
             Fail(node->source(), key,
-                 "unknown key; a study file has model, runs, seed, sampling, [base], [vary] and "
-                 "[criteria].");
+                 "unknown key; a study file has model, runs, seed, sampling, [base], [vary], "
+                 "[criteria] and [model-uncertainty].");
         }
     }
     ReadModel(root);
@@ -153,6 +155,15 @@ void Reader::Read(const toml::table& root) {
     }
     if (const auto* criteria = root.get("criteria")) {
         ReadCriteria(*criteria);
+    }
+    if (const auto* uncertainty = root.get("model-uncertainty")) {
+        const auto* table = uncertainty->as_table();
+        if (table == nullptr || !table->empty()) {
+            Fail(uncertainty->source(), "model-uncertainty",
+                 "must be an empty table: [model-uncertainty] on a line of its own draws the "
+                 "model's error for every run.");
+        }
+        study_.ModelUncertainty = true;
     }
     const std::size_t points = study_.GridPoints();
     if (points > kMostGridPoints) {
@@ -265,7 +276,10 @@ void Reader::ReadBase(const toml::node& node) {
             study_.Units = units == "us" ? UnitSystem::US : UnitSystem::SI;
             continue;
         }
-        if (IsNumericOption(study_.Model, name)) {
+        const auto* textOption = FindTextOption(study_.Model, name);
+        // loss-fraction is a number, or the word "estimate".
+        if (IsNumericOption(study_.Model, name) &&
+            (textOption == nullptr || !option->is_string())) {
             const auto number = NumberOf(*option);
             if (!number) {
                 Fail(option->source(), key, "must be a number.");
@@ -273,7 +287,6 @@ void Reader::ReadBase(const toml::node& node) {
             study_.Base.push_back({name, *number});
             continue;
         }
-        const auto* textOption = FindTextOption(study_.Model, name);
         if (textOption == nullptr) {
             Fail(option->source(), key, "unknown option of " + CommandName(study_) + ".");
         }
@@ -321,7 +334,39 @@ std::vector<double> Reader::Numbers(const toml::node& node, const std::string& k
     return numbers;
 }
 
-std::vector<StudyValue> Reader::Entries(const toml::node& node, const std::string& key, bool text) {
+std::string AllowedWords(const TextOption& option) {
+    std::string allowed;
+    for (const auto& value : option.Values) {
+        allowed += (allowed.empty() ? "" : " or ") + Quoted(value);
+    }
+    return allowed;
+}
+
+// A text option that takes one of a few words (fire-position, plume) may be
+// varied by values or choice among them.
+bool IsWordOption(const TextOption* option) {
+    return option != nullptr && !option->Values.empty() && !option->IsPath;
+}
+
+std::vector<StudyValue> Reader::Entries(const toml::node& node, const std::string& key, bool text,
+                                        const TextOption* words) {
+    if (IsWordOption(words)) {
+        const std::string wanted = "a list of texts, each " + AllowedWords(*words);
+        const auto* array = node.as_array();
+        if (array == nullptr || array->empty()) {
+            Fail(node.source(), key, "needs " + wanted + ".");
+        }
+        std::vector<StudyValue> values;
+        for (const auto& element : *array) {
+            const auto* word = element.as_string();
+            if (word == nullptr || std::find(words->Values.begin(), words->Values.end(),
+                                             word->get()) == words->Values.end()) {
+                Fail(element.source(), key, "needs " + wanted + ".");
+            }
+            values.emplace_back(word->get());
+        }
+        return values;
+    }
     const std::string wanted = text ? "a list of fire file names" : "a list of numbers";
     const auto* array = node.as_array();
     if (array == nullptr || array->empty()) {
@@ -357,10 +402,18 @@ void Reader::ReadVary(const toml::node& node) {
         Fail(node.source(), "vary", "must be a table of inputs.");
     }
     for (const auto& [name, entry] : InFileOrder(*table)) {
-        if (name != "fire" && !IsNumericOption(study_.Model, name)) {
+        if (name != "fire" && !IsNumericOption(study_.Model, name) &&
+            !IsWordOption(FindTextOption(study_.Model, name))) {
+            std::vector<std::string> words;
+            for (const auto& option : study_.Model.TextOptions) {
+                if (IsWordOption(&option) && !IsNumericOption(study_.Model, option.Name)) {
+                    words.push_back(option.Name);
+                }
+            }
             Fail(entry->source(), "vary." + name,
                  "not an input a study can vary; " + CommandName(study_) + " varies " +
-                     JoinedNames(study_.Model.NumericOptions) + " and fire.");
+                     JoinedNames(study_.Model.NumericOptions) + " and fire, and by values or " +
+                     "choice " + JoinedNames(words) + ".");
         }
         study_.Vary.push_back(ReadVaried(name, *entry));
     }
@@ -396,7 +449,12 @@ VariedInput Reader::ReadVaried(const std::string& name, const toml::node& node) 
 
     VariedInput input;
     input.Name = name;
-    input.IsText = name == "fire";
+    const TextOption* words =
+        IsNumericOption(study_.Model, name) ? nullptr : FindTextOption(study_.Model, name);
+    if (!IsWordOption(words)) {
+        words = nullptr;
+    }
+    input.IsText = name == "fire" || words != nullptr;
     const auto& parameters = *table->get(kind);
     const std::string kindKey = key + "." + kind;
     const bool truncatable = kind == "normal" || kind == "lognormal";
@@ -409,17 +467,21 @@ VariedInput Reader::ReadVaried(const std::string& name, const toml::node& node) 
     if (table->contains("weights") && kind != "choice") {
         Fail(table->get("weights")->source(), key + ".weights", "only a choice has weights.");
     }
+    if (words != nullptr && kind != "values" && kind != "choice") {
+        Fail(parameters.source(), kindKey,
+             "varied by values or choice, a list of " + AllowedWords(*words) + ".");
+    }
     if (input.IsText && kind != "values" && kind != "choice") {
         Fail(parameters.source(), kindKey,
              "a fire is varied by values or choice, a list of fire files.");
     }
 
     if (kind == "values") {
-        input.Values = Entries(parameters, kindKey, input.IsText);
+        input.Values = Entries(parameters, kindKey, input.IsText, words);
         return input;
     }
     if (kind == "choice") {
-        input.Values = Entries(parameters, kindKey, input.IsText);
+        input.Values = Entries(parameters, kindKey, input.IsText, words);
         Choice choice;
         if (const auto* weights = table->get("weights")) {
             const std::string wanted = "one weight per choice, each 0 or more, not all 0";

@@ -54,6 +54,10 @@ struct RunRequest {
     // output file a run names when the study gives it no output-name, as
     // `vorla compartment -o FILE` names FILE.
     std::string ReportName;
+    // [model-uncertainty]: the two standard normal draws of this run's model
+    // error, for the layer temperature rise and the layer depth; nothing when
+    // the study does not draw it.
+    std::optional<std::pair<double, double>> ModelErrorNormals;
 };
 
 enum class RunStatus { Ok, Rejected, FireFileError };

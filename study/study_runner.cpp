@@ -3,6 +3,8 @@
 #include "common/atomic_file.h"
 #include "common/key_results_files.h"
 #include "common/suite_version.h"
+#include "study/distributions.h"
+#include "study/random_numbers.h"
 #include "study/runs_table.h"
 #include "study/sampling.h"
 #include "study/study_outputs.h"
@@ -36,6 +38,14 @@ RunRequest RequestFor(const Study& study, const SampledRun& sampled, bool keepRe
     request.GridPoint = sampled.GridPoint;
     request.Criteria = &study.Criteria;
     request.KeepReport = keepReport;
+    if (study.ModelUncertainty) {
+        // From the seed and the run's number alone, like the run's inputs.
+        const auto normal = [&](std::uint64_t counter) {
+            return NormalQuantile(
+                UniformDraw(study.Seed, DrawPurpose::ModelError, sampled.Run, counter));
+        };
+        request.ModelErrorNormals = std::pair{normal(0), normal(1)};
+    }
     auto& options = request.Options;
     options.emplace_back("units", study.Units == UnitSystem::US ? "us" : "si");
     const auto set = [&](const std::string& name, std::string text) {
@@ -62,7 +72,7 @@ RunRequest RequestFor(const Study& study, const SampledRun& sampled, bool keepRe
     for (std::size_t k = 0; k < study.Vary.size(); ++k) {
         const auto& input = study.Vary[k];
         const std::string text = ValueText(sampled.Values[k]);
-        set(input.Name, input.IsText ? study.ResolvedPath(text) : text);
+        set(input.Name, isPath(input.Name) ? study.ResolvedPath(text) : text);
     }
     for (const auto& [name, text] : options) {
         if (name == "fire") {

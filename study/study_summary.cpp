@@ -203,6 +203,9 @@ SummaryContext ContextOf(const Study& study) {
     settings["vary"] = vary;
     settings["criteria"] = {{"interface-height", study.CriteriaHeightsAsWritten},
                             {"layer-temperature", study.CriteriaTemperaturesAsWritten}};
+    if (study.ModelUncertainty) {
+        settings["model-uncertainty"] = true;
+    }
 
     const StudySampler sampler(study);
     for (std::size_t point = 0; point < study.GridPoints(); ++point) {

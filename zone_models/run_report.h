@@ -39,7 +39,7 @@ template <class Calculations>
 RunReport BuildWindowReport(const Calculations& calc, const CompletedRun& run) {
     RunReport report = zone_models::BuildRunReport(calc.Inputs, calc.Results, run.EndMessage);
     report.KeyResultsFor = [&calc, run](const KeyCriteria& criteria) {
-        return RunKeyResults(calc.Results, run, calc.Fire, criteria);
+        return RunKeyResults(calc.Inputs, calc.Results, run, calc.Fire, criteria);
     };
     report.ResultsCsv = [&calc] { return ResultsCsv(calc.Results); };
     report.ScreenTableCells = [&calc] { return ScreenTableCells(calc.Inputs, calc.Results); };

@@ -1,6 +1,9 @@
 #include "compartment/model/run_key_results.h"
 
+#include "common/model_uncertainty.h"
+#include "common/plume_option_names.h"
 #include "common/round_trip_text.h"
+#include "compartment/model/validity_limits.h"
 
 namespace vorla::compartment {
 
@@ -17,7 +20,15 @@ std::vector<RunRow> KeyResultRows(const RunResults& results) {
 
 KeyResults RunKeyResults(const RunResults& results, const CompletedRun& run, const FireTable& fire,
                          const KeyCriteria& criteria) {
-    const std::vector<RunRow> rows = KeyResultRows(results);
+    return RunKeyResults(results, run, fire, criteria, std::nullopt);
+}
+
+KeyResults RunKeyResults(const RunResults& results, const CompletedRun& run, const FireTable& fire,
+                         const KeyCriteria& criteria, const std::optional<ModelError>& error) {
+    std::vector<RunRow> rows = KeyResultRows(results);
+    if (error) {
+        ApplyModelError(rows, error->Factors, error->RoomHeightM);
+    }
     RunView view;
     view.Model = ModelKind::Compartment;
     view.Rows = rows;
@@ -30,8 +41,17 @@ KeyResults RunKeyResults(const RunResults& results, const CompletedRun& run, con
     return ComputeKeyResults(view, fire, criteria);
 }
 
+KeyResults RunKeyResults(const RunInputs& inputs, const RunResults& results,
+                         const CompletedRun& run, const FireTable& fire,
+                         const KeyCriteria& criteria) {
+    KeyResults keys = RunKeyResults(results, run, fire, criteria);
+    keys.ValidityLimits =
+        ValidityLimitKeys(FindRunValidityLimits(inputs, results, kCompartmentTestedRange), kCompartmentTestedRange);
+    return keys;
+}
+
 std::vector<RunInput> SummaryInputs(const RunInputs& inputs) {
-    return {
+    std::vector<RunInput> used = {
         {"title", inputs.RunTitle},
         {"output_file", inputs.OutputFile},
         {"fire_file", inputs.FireFile},
@@ -45,6 +65,8 @@ std::vector<RunInput> SummaryInputs(const RunInputs& inputs) {
         {"loss_fraction", inputs.TotalLossFraction},
         {"run_time_s", static_cast<double>(inputs.RunTime)},
     };
+    AddPlumeOptionInputs(inputs.FirePlace, inputs.Plume, used);
+    return used;
 }
 
 } // namespace vorla::compartment

@@ -129,7 +129,8 @@ ui::ExploreRun CompartmentExplore::Run(const std::vector<double>& values) const 
         calc->Results);
     run.Graph = ui::GraphResultsOfRun(*calc, kResultRowCapacity);
     run.KeyLines =
-        KeyResultLines(RunKeyResults(calc->Results, completed, fire_, criteria_), units_.System);
+        KeyResultLines(RunKeyResults(calc->Inputs, calc->Results, completed, fire_, criteria_),
+                       units_.System);
     if (calc->Results.FlashoverRow) {
         run.FlashoverSeconds = calc->Results.Time[*calc->Results.FlashoverRow];
     }

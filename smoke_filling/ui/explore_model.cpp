@@ -115,7 +115,8 @@ ui::ExploreRun SmokeExplore::Run(const std::vector<double>& values) const {
     const CompletedRun completed = RunModel(calc->Inputs, fire_, calc->Results);
     run.Graph = ui::GraphResultsOfRun(*calc, kResultRowCapacity);
     run.KeyLines =
-        KeyResultLines(RunKeyResults(calc->Results, completed, fire_, criteria_), units_.System);
+        KeyResultLines(RunKeyResults(calc->Inputs, calc->Results, completed, fire_, criteria_),
+                       units_.System);
     return run;
 }
 

@@ -213,5 +213,118 @@ TEST(SmokeInputs, StopWithTheCommandsMessageAndStatus) {
     }
 }
 
+// --loss-fraction estimate: the estimator's formula worked by hand for the
+// office (20 m² by 2.4 m, fire at the floor, radiative fraction 0.35): a
+// square room has a heated surface of 20 + 4·√20·2.4 = 62.93 m², an
+// equivalent radius of 4.476 m, and 0.35 + 0.65·0.47·(1 − e^(−0.69·4.476/2.4))
+// = 0.5711; a room twice as long as wide 0.5733; an irregular ceiling adds 0.1.
+TEST(CompartmentInputs, TheEstimatedLossFractionAsTheEstimatorTypesIt) {
+    const OptionTexts estimate = With(kOffice, "loss-fraction", "estimate");
+    const struct {
+        OptionTexts options;
+        double lossFraction;
+    } cases[] = {
+        {estimate, 0.5711},
+        {With(estimate, "aspect-ratio", "2"), 0.5733},
+        {With(estimate, "ceiling", "irregular"), 0.6711},
+        {With(estimate, "ceiling", "moderately-rough"), 0.6211},
+    };
+    for (const auto& c : cases) {
+        const auto built = CompartmentInputs(c.options);
+        ASSERT_TRUE(std::holds_alternative<compartment::RunInputs>(built))
+            << std::get<CommandStop>(built).Message;
+        EXPECT_EQ(std::get<compartment::RunInputs>(built).TotalLossFraction, c.lossFraction);
+    }
+    // 0.9 + ... + 0.1 is more than 1: the estimate stops at 1 ("   1.0" in the
+    // box), which Run refuses as the window's Run does.
+    const auto whole =
+        CompartmentInputs(With(With(estimate, "ceiling", "irregular"), "radiative-fraction", "0.9"));
+    ASSERT_TRUE(std::holds_alternative<CommandStop>(whole));
+    EXPECT_EQ(std::get<CommandStop>(whole).Message,
+              "The total heat loss fraction must be between 0 and 1.\n");
+    // In feet the same room gives the same estimate.
+    OptionTexts feet = With(estimate, "units", "us");
+    feet["floor-area"] = "215.285";
+    feet["room-height"] = "7.874";
+    feet["vent-width"] = "2.953";
+    feet["soffit-height"] = "6.562";
+    const auto built = CompartmentInputs(feet);
+    ASSERT_TRUE(std::holds_alternative<compartment::RunInputs>(built));
+    EXPECT_EQ(std::get<compartment::RunInputs>(built).TotalLossFraction, 0.5711);
+}
+
+TEST(CompartmentInputs, TheEstimateAndThePlumeOptionsRefuseWhatTheyCannotUse) {
+    const OptionTexts estimate = With(kOffice, "loss-fraction", "estimate");
+    const std::string prefix = "vorla compartment: ";
+    const struct {
+        const char* what;
+        OptionTexts options;
+        std::string message;
+    } cases[] = {
+        {"a ratio below 1", With(estimate, "aspect-ratio", "0.5"),
+         "The aspect ratio must be equal to or greater than 1.\n"},
+        {"a ratio that is no number", With(estimate, "aspect-ratio", "long"),
+         prefix + "The value of --aspect-ratio is not a number: \"long\".\n"},
+        {"an unknown ceiling", With(estimate, "ceiling", "rough"),
+         prefix + "--ceiling must be smooth, moderately-rough or irregular, not \"rough\".\n"},
+        {"a ratio without the estimate", With(kOffice, "aspect-ratio", "2"),
+         prefix + "--aspect-ratio is read only with --loss-fraction estimate.\n"},
+        {"a ceiling without the estimate", With(kOffice, "ceiling", "smooth"),
+         prefix + "--ceiling is read only with --loss-fraction estimate.\n"},
+        {"the estimator's own check", With(estimate, "fire-height", "2.4"),
+         "You must first specify a valid fire height.\n"},
+        {"a position of no kind", With(kOffice, "fire-position", "middle"),
+         prefix + "--fire-position must be centre, wall or corner, not \"middle\".\n"},
+        {"a plume of no kind", With(kOffice, "plume", "mccaffrey"),
+         prefix + "--plume must be zukoski or heskestad, not \"mccaffrey\".\n"},
+    };
+    for (const auto& c : cases) {
+        const auto built = CompartmentInputs(c.options);
+        ASSERT_TRUE(std::holds_alternative<CommandStop>(built)) << c.what;
+        EXPECT_EQ(std::get<CommandStop>(built),
+                  (CommandStop{kExitInputRejected, c.message}))
+            << c.what;
+    }
+    const auto smoke = SmokeInputs(With(kHall, "loss-fraction", "estimate"));
+    ASSERT_TRUE(std::holds_alternative<CommandStop>(smoke));
+    EXPECT_EQ(std::get<CommandStop>(smoke).Message,
+              "vorla smoke: The value of --loss-fraction is not a number: \"estimate\".\n");
+}
+
+TEST(ModelInputs, ThePlumeOptionsOfBothModels) {
+    using enum FirePosition;
+    using enum PlumeCorrelation;
+    const struct {
+        const char* position;
+        const char* plume;
+        FirePosition place;
+        PlumeCorrelation correlation;
+    } cases[] = {
+        {nullptr, nullptr, Centre, Zukoski},
+        {"centre", "zukoski", Centre, Zukoski},
+        {"wall", nullptr, AgainstWall, Zukoski},
+        {"corner", "heskestad", InCorner, Heskestad},
+        {nullptr, "heskestad", Centre, Heskestad},
+    };
+    for (const auto& c : cases) {
+        OptionTexts office = kOffice;
+        OptionTexts hall = kHall;
+        for (auto* options : {&office, &hall}) {
+            if (c.position) {
+                (*options)["fire-position"] = c.position;
+            }
+            if (c.plume) {
+                (*options)["plume"] = c.plume;
+            }
+        }
+        const auto room = std::get<compartment::RunInputs>(CompartmentInputs(office));
+        EXPECT_EQ(room.FirePlace, c.place);
+        EXPECT_EQ(room.Plume, c.correlation);
+        const auto smoke = std::get<smoke::RunInputs>(SmokeInputs(hall));
+        EXPECT_EQ(smoke.FirePlace, c.place);
+        EXPECT_EQ(smoke.Plume, c.correlation);
+    }
+}
+
 } // namespace
 } // namespace vorla::cli

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 #include <sstream>
+#include <set>
 #include <string>
 #include <sys/wait.h>
 #include <vector>
@@ -596,6 +597,85 @@ TEST_F(StudyCommand, TheProgressBarIsShownWhenAskedAndNeverIntoAFile) {
     ASSERT_EQ(quiet.status, 0) << quiet.err;
     EXPECT_EQ(quiet.err, "");
     EXPECT_EQ(ReadFile(In("a/runs.csv")), ReadFile(In("b/runs.csv")));
+}
+
+// The estimate and the plume as a study sets them: each row is the single run
+// of `vorla compartment` with the same words.
+TEST_F(StudyCommand, TheEstimateAndThePlumeOptionsAreTheCommandsOwn) {
+    const std::string base =
+        "[base]\nfire = \"office-sofa-tsquared.fir\"\nfloor-area = 20\nroom-height = 2.4\n"
+        "vent-width = 0.9\nsill-height = 0\nsoffit-height = 2\nfire-height = 0\nrun-time = 300\n";
+    const std::string study = Write(
+        "plumes.toml", "model = \"compartment\"\n" + base +
+                           "loss-fraction = \"estimate\"\nceiling = \"moderately-rough\"\n"
+                           "[vary]\nplume = { values = [\"zukoski\", \"heskestad\"] }\n"
+                           "fire-position = { values = [\"centre\", \"corner\"] }\n");
+    const auto run = Program("study " + Quoted(study) + " --no-progress");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto lines = Lines(ReadFile(In("plumes-results/runs.csv")));
+    ASSERT_EQ(lines.size(), 5u);
+    const auto header = study::CsvFields(lines[0]);
+    const std::size_t firstKey = Column(header, "message") + 1;
+    std::set<std::string> peaks;
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        const auto fields = study::CsvFields(lines[i]);
+        EXPECT_EQ(fields[Column(header, "status")], "ok") << fields[Column(header, "message")];
+        const auto single = InProcess(
+            {"compartment", "--fire", In("office-sofa-tsquared.fir"), "--floor-area", "20",
+             "--room-height", "2.4", "--vent-width", "0.9", "--sill-height", "0",
+             "--soffit-height", "2", "--fire-height", "0", "--run-time", "300", "--loss-fraction",
+             "estimate", "--ceiling", "moderately-rough", "--plume",
+             fields[Column(header, "plume")], "--fire-position",
+             fields[Column(header, "fire-position")], "-o", "/dev/null", "--summary-csv", "-"});
+        ASSERT_EQ(single.status, 0) << single.err;
+        const std::string keyCells = FieldsFrom(lines[i], firstKey);
+        EXPECT_EQ(Lines(single.out)[1].substr(0, keyCells.size() + 1), keyCells + ",");
+        peaks.insert(fields[Column(header, "peak_layer_temperature_c")]);
+    }
+    EXPECT_EQ(peaks.size(), 4u); // each option changes the run
+}
+
+// [model-uncertainty] moves each run's key results by its drawn model error,
+// and refuses the runs whose heat loss fraction the validation did not measure.
+TEST_F(StudyCommand, TheModelUncertaintyMovesEachRunAndNamesWhatItCannotDo) {
+    const std::string base =
+        "[base]\nfire = \"office-sofa-tsquared.fir\"\nfloor-area = 20\nroom-height = 2.4\n"
+        "vent-width = 0.9\nsill-height = 0\nsoffit-height = 2\nfire-height = 0\nrun-time = 300\n"
+        "[vary]\nloss-fraction = { values = [0.6, 0.7] }\nvent-width = { uniform = [0.8, 1.0] }\n";
+    const std::string plain =
+        Write("plain.toml", "model = \"compartment\"\nruns = 5\n" + base);
+    const std::string drawn = Write("drawn.toml", "model = \"compartment\"\nruns = 5\n" + base +
+                                                      "[model-uncertainty]\n");
+    for (const auto& file : {plain, drawn}) {
+        const auto run = Program("study " + Quoted(file) + " --no-progress");
+        ASSERT_EQ(run.status, 0) << run.err;
+    }
+    const auto plainLines = Lines(ReadFile(In("plain-results/runs.csv")));
+    const auto drawnLines = Lines(ReadFile(In("drawn-results/runs.csv")));
+    ASSERT_EQ(plainLines.size(), 11u);
+    ASSERT_EQ(drawnLines.size(), 11u);
+    const auto header = study::CsvFields(drawnLines[0]);
+    EXPECT_EQ(header, study::CsvFields(plainLines[0]));
+    for (std::size_t i = 1; i < drawnLines.size(); ++i) {
+        const auto before = study::CsvFields(plainLines[i]);
+        const auto after = study::CsvFields(drawnLines[i]);
+        const std::size_t peak = Column(header, "peak_layer_temperature_c");
+        if (after[Column(header, "loss-fraction")] == "0.6") {
+            EXPECT_EQ(after[Column(header, "status")], "ok");
+            // The same run (the same inputs), its rise scaled by its draw.
+            EXPECT_EQ(after[Column(header, "vent-width")], before[Column(header, "vent-width")]);
+            EXPECT_NE(after[peak], before[peak]) << i;
+            // The heat released is the fire's and stays.
+            EXPECT_EQ(after[Column(header, "heat_released_mj")],
+                      before[Column(header, "heat_released_mj")]);
+        } else {
+            EXPECT_EQ(after[Column(header, "status")], "rejected");
+            EXPECT_EQ(after[Column(header, "message")].rfind("model-uncertainty: ", 0), 0u)
+                << after[Column(header, "message")];
+        }
+    }
+    const Json summary = Json::parse(ReadFile(In("drawn-results/summary.json")));
+    EXPECT_EQ(summary["study"]["model-uncertainty"], true);
 }
 
 } // namespace

@@ -68,3 +68,49 @@ TEST(ValidityLimits, SmallFireInATallRoomReachesNoLimit) {
 
 } // namespace
 } // namespace vorla
+
+namespace vorla {
+namespace {
+
+// The tested ranges hold the measured fires they are taken from, Q*_H worked
+// from the published heat release rates and heights: Steckler's 2.13 m room
+// with 31.6 and 158 kW burners at the floor, the NIST/NRC room's 3.82 m
+// ceiling with 1190 kW, VTT's 19 m hall with peaks of 1858 and 3639 kW.
+TEST(TestedRanges, HoldTheMeasuredFires) {
+    const struct {
+        const char* what;
+        const TestedRange& range;
+        double rate, height;
+    } cases[] = {
+        {"Steckler 31.6 kW", kCompartmentTestedRange, 31.6, 2.13},
+        {"Steckler 158 kW", kCompartmentTestedRange, 158, 2.13},
+        {"NIST/NRC 1190 kW", kCompartmentTestedRange, 1190, 3.82},
+        {"VTT 1858 kW", kSmokeTestedRange, 1858, 19},
+        {"VTT 3639 kW", kSmokeTestedRange, 3639, 19},
+    };
+    for (const auto& c : cases) {
+        const double q = CeilingFroudeNumber(c.rate, c.height);
+        EXPECT_GE(q, c.range.LowestFroudeNumber) << c.what;
+        EXPECT_LE(q, c.range.HighestFroudeNumber) << c.what;
+    }
+    // An office fire of 1 MW under 2.4 m (Q*_H 0.10) lies outside both.
+    EXPECT_GT(CeilingFroudeNumber(1000, 2.4), kCompartmentTestedRange.HighestFroudeNumber);
+    EXPECT_GT(CeilingFroudeNumber(1000, 2.4), kSmokeTestedRange.HighestFroudeNumber);
+}
+
+TEST(ValidityLimitKeys, OneKeyPerLimitLeftInAFixedOrder) {
+    ValidityFindings found;
+    EXPECT_TRUE(ValidityLimitKeys(found, {0.01, 0.1}).empty());
+    found.EntrainmentCapActive = 40;
+    found.FlamesReachCeiling = 30;
+    found.PeakFroudeNumber = 0.2;
+    found.OutsideTestedRange = 50;
+    const auto keys = ValidityLimitKeys(found, {0.01, 0.1});
+    ASSERT_EQ(keys.size(), 3u);
+    EXPECT_EQ(keys[0], (ValidityLimitKey{"flames_reach_ceiling", 30}));
+    EXPECT_EQ(keys[1], (ValidityLimitKey{"outside_tested_range", 50, 0.2, 0.01, 0.1}));
+    EXPECT_EQ(keys[2], (ValidityLimitKey{"entrainment_cap_active", 40}));
+}
+
+} // namespace
+} // namespace vorla

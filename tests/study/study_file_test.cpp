@@ -102,6 +102,34 @@ std::string Numbers(int n, int offset = 0) {
     return text;
 }
 
+TEST(ReadStudyFile, TheEstimateThePlumeOptionsAndTheModelUncertainty) {
+    TestFolder folder;
+    const auto read = ReadStudyFile(folder.Write("plumes.toml", R"(model = "compartment"
+[base]
+loss-fraction = "estimate"
+aspect-ratio = 1.5
+fire-position = "wall"
+[vary]
+plume = { choice = ["zukoski", "heskestad"] }
+fire-position = { values = ["centre", "corner"] }
+[model-uncertainty]
+)"));
+    ASSERT_TRUE(std::holds_alternative<Study>(read)) << std::get<std::string>(read);
+    const Study& study = std::get<Study>(read);
+    ASSERT_EQ(study.Base.size(), 3u);
+    EXPECT_EQ(std::get<std::string>(study.Base[0].Value), "estimate");
+    EXPECT_EQ(std::get<double>(study.Base[1].Value), 1.5);
+    EXPECT_EQ(std::get<std::string>(study.Base[2].Value), "wall");
+    ASSERT_EQ(study.Vary.size(), 2u);
+    EXPECT_TRUE(study.Vary[0].IsText);
+    EXPECT_FALSE(study.Vary[0].IsGrid());
+    EXPECT_EQ(study.Vary[0].Values,
+              (std::vector<StudyValue>{std::string("zukoski"), std::string("heskestad")}));
+    EXPECT_TRUE(study.Vary[1].IsGrid());
+    EXPECT_EQ(study.GridPoints(), 2u);
+    EXPECT_TRUE(study.ModelUncertainty);
+}
+
 TEST(ReadStudyFile, RefusesMistakesNamingFileLineAndKey) {
     struct Case {
         std::string text;
@@ -118,7 +146,28 @@ TEST(ReadStudyFile, RefusesMistakesNamingFileLineAndKey) {
         {"model = \"zone\"\n", ":1: model: must be \"compartment\" or \"smoke\"."},
         {"runs = 10\n", ": model: missing; write model = \"compartment\" or model = \"smoke\"."},
         {smoke + "runz = 5\n", ":2: runz: unknown key; a study file has model, runs, seed, "
-                               "sampling, [base], [vary] and [criteria]."},
+                               "sampling, [base], [vary], [criteria] and [model-uncertainty]."},
+        {smoke + "[model-uncertainty]\n", ""},
+        {smoke + "[model-uncertainty]\nbias = 1\n",
+         ":2: model-uncertainty: must be an empty table: [model-uncertainty] on a line of its own "
+         "draws the model's error for every run."},
+        {room + "[base]\nloss-fraction = \"estimate\"\n", ""},
+        {room + "[base]\nloss-fraction = \"guess\"\n",
+         ":3: base.loss-fraction: must be \"estimate\", not \"guess\"."},
+        {smoke + "[base]\nloss-fraction = \"estimate\"\n", ":3: base.loss-fraction: must be a number."},
+        {room + "[base]\nfire-position = \"corner\"\nplume = \"heskestad\"\nceiling = \"irregular\"\n",
+         ""},
+        {smoke + "[base]\nplume = \"mccaffrey\"\n",
+         ":3: base.plume: must be \"zukoski\" or \"heskestad\", not \"mccaffrey\"."},
+        {smoke + "[vary]\nplume = { choice = [\"zukoski\", \"heskestad\"], weights = [1, 3] }\n", ""},
+        {smoke + "[vary]\nfire-position = { values = [\"centre\", \"wall\"] }\n", ""},
+        {room + "[vary]\nfire-position = { values = [\"centre\", \"side\"] }\n",
+         ":3: vary.fire-position.values: needs a list of texts, each \"centre\" or \"wall\" or "
+         "\"corner\"."},
+        {room + "[vary]\nplume = { uniform = [0, 1] }\n",
+         ":3: vary.plume.uniform: varied by values or choice, a list of \"zukoski\" or "
+         "\"heskestad\"."},
+        {room + "[vary]\naspect-ratio = { uniform = [1, 3] }\n", ""},
         {smoke + "runs = 0\n", ":2: runs: must be a whole number from 1 to 1000000."},
         {smoke + "runs = 2.5\n", ":2: runs: must be a whole number from 1 to 1000000."},
         {smoke + "seed = -1\n", ":2: seed: must be a whole number, 0 or more."},
@@ -140,7 +189,8 @@ TEST(ReadStudyFile, RefusesMistakesNamingFileLineAndKey) {
          ":3: vary.fire.values: a fire file name must be one line without control characters."},
         {smoke + "[vary]\ntitle = { values = [\"a\"] }\n",
          ":3: vary.title: not an input a study can vary; vorla smoke varies floor-area, "
-         "room-height, fire-height, loss-fraction, run-time and fire."},
+         "room-height, fire-height, loss-fraction, run-time and fire, and by values or choice "
+         "fire-position, plume."},
         {smoke + "[vary]\nloss-fraction = 0.6\n",
          ":3: vary.loss-fraction: must be a table such as { uniform = [0.5, 0.9] }."},
         {smoke + "[vary]\nloss-fraction = { uniform = [0, 1], values = [1] }\n",

@@ -300,5 +300,57 @@ TEST(ParseShard, KOfN) {
     }
 }
 
+// [model-uncertainty] gives every run two standard normal draws, from the seed
+// and the run's number alone: the same in any shard, and distributed as a
+// standard normal (over 400 runs the mean lies within 4/√400 = 0.2 of 0 and
+// the standard deviation within 0.15 of 1).
+TEST(RunStudy, TheModelErrorIsDrawnPerRun) {
+    TestFolder folder;
+    Study study = OfficeStudy(folder);
+    study.SamplesPerGridPoint = 250;
+    const auto normalsOf = [&](const Study& s, RunnerOptions options) {
+        std::mutex mutex;
+        std::map<std::size_t, std::optional<std::pair<double, double>>> drawn;
+        const RunCallback record = [&](const RunRequest& request) {
+            std::lock_guard lock(mutex);
+            drawn[request.Run] = request.ModelErrorNormals;
+            return FakeRoom(request);
+        };
+        EXPECT_EQ(RunStudy(s, record, options, folder.Path("out")), std::nullopt);
+        return drawn;
+    };
+    for (const auto& [run, normals] : normalsOf(study, {})) {
+        EXPECT_FALSE(normals) << run;
+    }
+    study.ModelUncertainty = true;
+    const auto all = normalsOf(study, {});
+    RunnerOptions shard;
+    shard.Part = {2, 3};
+    const auto part = normalsOf(study, shard);
+    ASSERT_FALSE(part.empty());
+    for (const auto& [run, normals] : part) {
+        ASSERT_TRUE(normals);
+        EXPECT_EQ(*normals, *all.at(run)) << run;
+    }
+    double sum[2] = {0, 0}, squares[2] = {0, 0};
+    std::size_t count = 0;
+    for (const auto& [run, normals] : all) {
+        ASSERT_TRUE(normals);
+        EXPECT_NE(normals->first, normals->second);
+        for (int k = 0; k < 2; ++k) {
+            const double z = k == 0 ? normals->first : normals->second;
+            sum[k] += z;
+            squares[k] += z * z;
+        }
+        ++count;
+    }
+    ASSERT_GE(count, 400u);
+    for (int k = 0; k < 2; ++k) {
+        const double mean = sum[k] / count;
+        EXPECT_NEAR(mean, 0, 4 / std::sqrt(double(count))) << k;
+        EXPECT_NEAR(std::sqrt(squares[k] / count - mean * mean), 1, 0.15) << k;
+    }
+}
+
 } // namespace
 } // namespace vorla::study
