@@ -29,6 +29,10 @@ void FakePlatform::PressEscapeOnNextQuestion() {
     answers_.emplace_back(std::nullopt);
 }
 
+void FakePlatform::CheckNextCheckBox() {
+    ++checkBoxesToCheck_;
+}
+
 void FakePlatform::ChooseInNextDialog(std::string path) {
     dialogAnswers_.emplace_back(std::move(path));
 }
@@ -56,6 +60,7 @@ void FakePlatform::ClearRecords() {
     printRequests_.clear();
     documents_.clear();
     problems_.clear();
+    openedFiles_.clear();
 }
 
 MessageButton FakePlatform::ShowMessage(const MessageRequest& request) {
@@ -84,6 +89,21 @@ MessageButton FakePlatform::ShowMessage(const MessageRequest& request) {
     }
     messages_.push_back(shown);
     return shown.Answer;
+}
+
+MessageAnswer FakePlatform::AskWithCheckBox(const MessageRequest& request) {
+    const MessageButton button = ShowMessage(request);
+    const bool checked = !request.CheckBoxText.empty() && checkBoxesToCheck_ > 0;
+    if (checked) {
+        --checkBoxesToCheck_;
+    }
+    messages_.back().Checked = checked;
+    return {button, checked};
+}
+
+bool FakePlatform::OpenLocalFile(const std::string& path) {
+    openedFiles_.push_back(path);
+    return OpenLocalFileSucceeds;
 }
 
 std::optional<std::string> FakePlatform::ChooseFile(const FileDialogRequest& request) {

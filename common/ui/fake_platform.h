@@ -39,6 +39,11 @@ class FakePlatform final : public PlatformServices {
     void AnswerNextQuestion(MessageButton answer);
     // The next question is left with Escape: its answer is EscapeAnswerOf().
     void PressEscapeOnNextQuestion();
+    // The next box with a check box is answered with it checked (by default
+    // it is left unchecked, as the box shows it).
+    void CheckNextCheckBox();
+    // OpenLocalFile answers this (true unless told otherwise).
+    bool OpenLocalFileSucceeds = true;
     void ChooseInNextDialog(std::string path);
     void CancelNextDialog();
     // The next OpenPrinter gives no printer: the user declined (empty `error`), or
@@ -55,6 +60,7 @@ class FakePlatform final : public PlatformServices {
         MessageRequest Request;
         MessageButton Answer = MessageButton::Ok;
         bool AnsweredByDefault = false; // a choice that the script did not answer
+        bool Checked = false;           // its check box, when it had one
     };
     struct ShownFileDialog {
         FileDialogRequest Request;
@@ -64,6 +70,8 @@ class FakePlatform final : public PlatformServices {
     const std::vector<ShownMessage>& Messages() const { return messages_; }
     const std::vector<ShownFileDialog>& FileDialogs() const { return fileDialogs_; }
     const std::vector<PrintRequest>& PrintRequests() const { return printRequests_; }
+    // The files OpenLocalFile was asked to open, in order.
+    const std::vector<std::string>& OpenedFiles() const { return openedFiles_; }
     // One document per printer handed out, as printed so far.
     std::vector<PrintedDocument> Documents() const;
     // Script entries not used yet.
@@ -77,6 +85,8 @@ class FakePlatform final : public PlatformServices {
     void ClearRecords();
 
     MessageButton ShowMessage(const MessageRequest& request) override;
+    MessageAnswer AskWithCheckBox(const MessageRequest& request) override;
+    bool OpenLocalFile(const std::string& path) override;
     std::optional<std::string> ChooseFile(const FileDialogRequest& request) override;
     std::string DataDirectory() override;
     OpenedPrinter OpenPrinter(const PrintRequest& request) override;
@@ -89,6 +99,8 @@ class FakePlatform final : public PlatformServices {
     std::vector<ShownMessage> messages_;
     std::vector<ShownFileDialog> fileDialogs_;
     std::vector<PrintRequest> printRequests_;
+    std::vector<std::string> openedFiles_;
+    int checkBoxesToCheck_ = 0;
     std::vector<std::shared_ptr<PrintedDocument>> documents_;
     std::vector<std::string> problems_;
 };

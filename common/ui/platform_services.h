@@ -50,6 +50,15 @@ struct MessageRequest {
     // answer is Cancel, which the box shows no button for. A question whose No
     // discards work asks this way, so a stray Escape loses nothing.
     bool EscapeLeaves = false;
+    // A check box under the text ("&Do not ask again"); empty: none. Its state
+    // comes back with the answer (PlatformServices::AskWithCheckBox).
+    std::string CheckBoxText;
+};
+
+// The button pressed on a box with a check box, and whether the box was checked.
+struct MessageAnswer {
+    MessageButton Button = MessageButton::Ok;
+    bool Checked = false;
 };
 
 bool HasButton(MessageButtons buttons, MessageButton button);
@@ -114,6 +123,14 @@ class PlatformServices {
 
     // Shows a modal message box and returns the button pressed.
     virtual MessageButton ShowMessage(const MessageRequest& request) = 0;
+
+    // Shows a modal message box with the request's check box (none when its
+    // text is empty); the button pressed and the check box's state.
+    virtual MessageAnswer AskWithCheckBox(const MessageRequest& request) = 0;
+
+    // Opens a local file (an HTML page, a PDF) in the system's viewer for it;
+    // false when the system has nothing to open it with.
+    virtual bool OpenLocalFile(const std::string& path) = 0;
 
     // Shows a modal Open or Save As dialog; the chosen path, or nothing when the
     // user cancels.

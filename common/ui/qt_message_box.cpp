@@ -1,5 +1,6 @@
 #include "common/ui/qt_message_box.h"
 
+#include <QCheckBox>
 #include <QPushButton>
 
 namespace vorla::ui {
@@ -61,6 +62,9 @@ std::unique_ptr<QMessageBox> MakeMessageBox(const MessageRequest& request, QWidg
         box->setEscapeButton(leave);
     } else {
         box->setEscapeButton(box->button(StandardButtonOf(EscapeButtonOf(request.Buttons))));
+    }
+    if (!request.CheckBoxText.empty()) {
+        box->setCheckBox(new QCheckBox(QString::fromStdString(request.CheckBoxText), box.get()));
     }
     return box;
 }

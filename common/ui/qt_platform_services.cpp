@@ -7,6 +7,9 @@
 #include "common/ui/qt_printer.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QDesktopServices>
+#include <QUrl>
 #include <QDir>
 #include <QPointer>
 #include <QPrinterInfo>
@@ -60,6 +63,17 @@ MessageButton QtPlatformServices::ShowMessage(const MessageRequest& request) {
     const KeyboardReturn keyboard;
     const auto box = MakeMessageBox(request, keyboard.Window());
     return AnswerOf(box->exec(), request.Buttons);
+}
+
+MessageAnswer QtPlatformServices::AskWithCheckBox(const MessageRequest& request) {
+    const KeyboardReturn keyboard;
+    const auto box = MakeMessageBox(request, keyboard.Window());
+    const MessageButton button = AnswerOf(box->exec(), request.Buttons);
+    return {button, box->checkBox() != nullptr && box->checkBox()->isChecked()};
+}
+
+bool QtPlatformServices::OpenLocalFile(const std::string& path) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
 }
 
 std::optional<std::string> QtPlatformServices::ChooseFile(const FileDialogRequest& request) {

@@ -11,6 +11,8 @@ namespace vorla::ui {
 class QtPlatformServices final : public PlatformServices {
   public:
     MessageButton ShowMessage(const MessageRequest& request) override;
+    MessageAnswer AskWithCheckBox(const MessageRequest& request) override;
+    bool OpenLocalFile(const std::string& path) override;
     std::optional<std::string> ChooseFile(const FileDialogRequest& request) override;
     std::string DataDirectory() override;
     OpenedPrinter OpenPrinter(const PrintRequest& request) override;

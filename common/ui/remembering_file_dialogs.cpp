@@ -12,6 +12,14 @@ MessageButton RememberingFileDialogs::ShowMessage(const MessageRequest& request)
     return platform_.ShowMessage(request);
 }
 
+MessageAnswer RememberingFileDialogs::AskWithCheckBox(const MessageRequest& request) {
+    return platform_.AskWithCheckBox(request);
+}
+
+bool RememberingFileDialogs::OpenLocalFile(const std::string& path) {
+    return platform_.OpenLocalFile(path);
+}
+
 std::optional<std::string> RememberingFileDialogs::ChooseFile(const FileDialogRequest& request) {
     FileDialogRequest remembered = request;
     const QString dialog = DialogSettingsName(request);

@@ -13,6 +13,8 @@ class RememberingFileDialogs final : public PlatformServices {
     RememberingFileDialogs(PlatformServices& platform, ProgramSettings& settings);
 
     MessageButton ShowMessage(const MessageRequest& request) override;
+    MessageAnswer AskWithCheckBox(const MessageRequest& request) override;
+    bool OpenLocalFile(const std::string& path) override;
     // A dialog that would start in the data directory starts in its last
     // folder instead; a file chosen keeps its folder for the next time.
     std::optional<std::string> ChooseFile(const FileDialogRequest& request) override;

@@ -219,6 +219,13 @@ MessageButton ReportWindow::AskDuringRun(const MessageRequest& question) {
     return answer;
 }
 
+MessageAnswer ReportWindow::AskDuringRunWithCheckBox(const MessageRequest& question) {
+    QApplication::setOverrideCursor(Qt::ArrowCursor);
+    const MessageAnswer answer = services_.AskWithCheckBox(question);
+    QApplication::restoreOverrideCursor();
+    return answer;
+}
+
 void ReportWindow::ReturnToInput() {
     leaving_ = true;
     // The input form shows first, so the program never has no window open.

@@ -84,6 +84,8 @@ class ReportWindow : public QWidget {
 
     // A question asked in the middle of the run; the busy cursor makes way for it.
     MessageButton AskDuringRun(const MessageRequest& question);
+    // The same, for a question with a check box ("Do not ask again").
+    MessageAnswer AskDuringRunWithCheckBox(const MessageRequest& question);
 
     // What txtHeader shows from the start: the version line and the header.
     virtual std::string HeaderText() const = 0;

@@ -1,5 +1,7 @@
 #include "compartment/ui/output_form.h"
 
+#include "common/ui/message_texts.h"
+#include "common/ui/program_settings.h"
 #include "compartment/model/model_run.h"
 #include "compartment/model/report_printing.h"
 #include "compartment/model/report_text.h"
@@ -53,10 +55,29 @@ std::string frmOutput::HeaderText() const {
 }
 
 RunOutcome frmOutput::RunModel() {
+    // Yes stops the run, No lets it go on. An answer the user asked to be
+    // remembered is given without asking; "Do not ask again" remembers this one
+    // (Preferences... sets it back to asking).
     const FlashoverQuestion ask = [this](const std::string& text, std::string_view title) {
-        const auto answer = AskDuringRun({text, std::string(title), ui::MessageIcon::Question,
-                                          ui::MessageButtons::YesNo, ui::MessageButton::Yes});
-        return answer == ui::MessageButton::Yes ? Answer::Yes : Answer::No;
+        ui::ProgramSettings settings;
+        switch (settings.FlashoverAnswerPreference()) {
+        case ui::FlashoverAnswer::Stop:
+            return Answer::Yes;
+        case ui::FlashoverAnswer::Continue:
+            return Answer::No;
+        case ui::FlashoverAnswer::Ask:
+            break;
+        }
+        ui::MessageRequest question{text, std::string(title), ui::MessageIcon::Question,
+                                    ui::MessageButtons::YesNo, ui::MessageButton::Yes};
+        question.CheckBoxText = ui::kDoNotAskAgain;
+        const auto answer = AskDuringRunWithCheckBox(question);
+        const bool stop = answer.Button == ui::MessageButton::Yes;
+        if (answer.Checked) {
+            settings.SetFlashoverAnswerPreference(stop ? ui::FlashoverAnswer::Stop
+                                                       : ui::FlashoverAnswer::Continue);
+        }
+        return stop ? Answer::Yes : Answer::No;
     };
     return RunCalculations(calc_, ask);
 }
