@@ -1,8 +1,10 @@
 // The flashover question's "Do not ask again": asked by default, remembered as
 // stop or continue once checked, and given without asking on the next Runs.
+#include "common/ui/program_memory.h"
 #include "common/ui/program_settings.h"
 #include "program_fixture.h"
 
+#include <QComboBox>
 #include <QPlainTextEdit>
 #include <QSettings>
 #include <QStandardPaths>
@@ -114,6 +116,41 @@ class FlashoverAnswerTest : public QObject {
         program.platform.ClearRecords();
         QCOMPARE(RunToFlashover(program), kStopped);
         QCOMPARE(program.platform.Messages().size(), std::size_t{1}); // the save question
+    }
+
+    // The same through File > Preferences…: "Ask" after a remembered answer
+    // asks again, "Always stop" stops without asking.
+    void TheAnswerChosenInPreferencesIsFollowed_data() {
+        QTest::addColumn<QString>("choice");
+        QTest::addColumn<QString>("lastLine");
+        QTest::addColumn<int>("questions"); // the flashover question and the save question
+        QTest::newRow("ask") << "Ask" << kWentOn << 2;
+        QTest::newRow("always stop") << "Always stop" << kStopped << 1;
+    }
+    void TheAnswerChosenInPreferencesIsFollowed() {
+        QFETCH(QString, choice);
+        QFETCH(QString, lastLine);
+        QFETCH(int, questions);
+        Program program;
+        vorla::ui::ProgramMemory memory(program.platform);
+        memory.AddPreferences(*program.input, "VORLA-XW", true);
+        program.platform.AnswerNextQuestion(MessageButton::No);
+        program.platform.CheckNextCheckBox();
+        QCOMPARE(RunToFlashover(program), kWentOn); // remembered: continue
+
+        Trigger(program.input, "mnuFilePreferences");
+        QWidget* dialog = VisibleWindow("dlgPreferences");
+        QVERIFY(dialog);
+        auto* answer = Control<QComboBox>(dialog, "cboFlashoverAnswer");
+        QCOMPARE(answer->currentText(), QString("Always continue"));
+        answer->setCurrentIndex(answer->findText(choice));
+        Click(dialog, "cmdOK");
+        Program::Settle();
+
+        program.platform.ClearRecords();
+        program.platform.AnswerNextQuestion(MessageButton::No); // asked: go on
+        QCOMPARE(RunToFlashover(program), lastLine);
+        QCOMPARE(int(program.platform.Messages().size()), questions);
     }
 };
 
