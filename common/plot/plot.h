@@ -49,6 +49,71 @@ inline constexpr std::array<Rgb, 6> kSeriesColours = {{
     {255, 255, 255}, // white
 }};
 
+// The look of a graph: Dark, the graph windows' own (the colours above), or
+// Light, for reports and print: white paper, dark axes and text.
+enum class GraphTheme { Dark, Light };
+
+struct ThemeColours {
+    Rgb Frame;      // around the plotting area
+    Rgb Background; // the plotting area
+    Rgb Grid;
+    Rgb Text;       // titles and tick labels, on the frame
+    Rgb LegendText; // on the plotting area
+    bool AxisLines; // the area's edges drawn in Text's colour, as axes
+};
+
+inline constexpr ThemeColours kDarkColours{kFrame, kBackground, kGrid, kText, kFrame, false};
+inline constexpr ThemeColours kLightColours{
+    {255, 255, 255}, {255, 255, 255}, {200, 200, 200}, {0, 0, 0}, {0, 0, 0}, true};
+
+// The light theme's series, in the order of kSeriesColours (which they stand
+// in for). On white paper the dark theme's yellow and cyan all but vanish, and
+// a grey printer turns colours into shades of grey: these go from black to a
+// pale blue in steps of about 30 in luminance (Rec. 709: 0.2126 R + 0.7152 G
+// + 0.0722 B, on 0..255) -- 0, 44, 74, 104, 135, 164 -- so every pair is told
+// apart in grey print, and each also has its own dash pattern
+// (kLightSeriesDashes) for a printer that renders colours all alike.
+inline constexpr std::array<Rgb, 6> kLightSeriesColours = {{
+    {0, 0, 0},       // black
+    {20, 40, 160},   // dark blue
+    {200, 40, 40},   // red
+    {0, 140, 60},    // green
+    {230, 120, 0},   // orange
+    {120, 170, 230}, // pale blue
+}};
+
+// The dash of each light series line, in the pattern Qt's QPen takes (dash
+// and gap lengths in line widths); empty: solid.
+inline constexpr std::array<std::array<double, 4>, 6> kLightSeriesDashes = {{
+    {0, 0, 0, 0}, // solid
+    {4, 2, 4, 2}, // dashed
+    {1, 2, 1, 2}, // dotted
+    {4, 2, 1, 2}, // dash-dot
+    {6, 2, 6, 2}, // long dashes
+    {2, 1, 2, 1}, // short dashes
+}};
+
+inline constexpr const ThemeColours& ColoursOf(GraphTheme theme) {
+    return theme == GraphTheme::Light ? kLightColours : kDarkColours;
+}
+
+// The place of `colour` in kSeriesColours; nothing for a colour of its own.
+inline std::optional<std::size_t> SeriesIndexOf(Rgb colour) {
+    for (std::size_t i = 0; i < kSeriesColours.size(); ++i) {
+        if (kSeriesColours[i] == colour) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
+// A series' colour in `theme`: a palette colour becomes the light theme's
+// entry in its place; any other colour is kept.
+inline Rgb ThemedColour(Rgb colour, GraphTheme theme) {
+    const auto index = SeriesIndexOf(colour);
+    return theme == GraphTheme::Light && index ? kLightSeriesColours[*index] : colour;
+}
+
 enum class SeriesStyle {
     Line,       // straight segments from point to point
     DashedLine, // the same, dashed (a reference beside a computed curve)
@@ -92,6 +157,7 @@ struct Plot {
     PlotAxis Y{AxisKind::Value, "", std::nullopt};
     std::vector<PlotSeries> Series;
     LegendPlace Legend = LegendPlace::None;
+    GraphTheme Theme = GraphTheme::Dark;
 };
 
 } // namespace vorla::plot

@@ -65,16 +65,17 @@ void PaintLegend(QPainter& painter, const PlotGeometry& geometry, const Plot& pl
                          top ? area.top() + pad : area.bottom() - pad - size.height());
     const QRectF box(corner, size);
 
-    painter.setPen(QPen(ToQColor(kGrid), 1));
-    painter.setBrush(ToQColor(kBackground));
+    const ThemeColours& colours = ColoursOf(plot.Theme);
+    painter.setPen(QPen(ToQColor(colours.Grid), 1));
+    painter.setBrush(ToQColor(colours.Background));
     painter.drawRect(box);
     painter.setFont(font);
     for (std::size_t i = 0; i < plot.Series.size(); ++i) {
         const auto& series = plot.Series[i];
         const double y = box.top() + pad + line * (static_cast<double>(i) + 0.5);
         const QRectF sampleBox(box.left() + pad, y - line / 2, sample, line);
-        PaintLegendSample(painter, series, sampleBox);
-        painter.setPen(ToQColor(kFrame));
+        PaintLegendSample(painter, series, sampleBox, plot.Theme);
+        painter.setPen(ToQColor(colours.LegendText));
         painter.drawText(QRectF(sampleBox.right() + pad, y - line / 2, widest + pad, line),
                          Qt::AlignLeft | Qt::AlignVCenter, QString::fromStdString(series.Name));
     }
@@ -134,11 +135,12 @@ void PaintPlot(QPainter& painter, const QRectF& canvas, const Plot& plot) {
     const double line = label.height();
     const QRectF& area = geometry.Area;
 
+    const ThemeColours& colours = ColoursOf(plot.Theme);
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.fillRect(canvas, ToQColor(kFrame));
-    painter.fillRect(area, ToQColor(kBackground));
+    painter.fillRect(canvas, ToQColor(colours.Frame));
+    painter.fillRect(area, ToQColor(colours.Background));
 
-    painter.setPen(ToQColor(kText));
+    painter.setPen(ToQColor(colours.Text));
     if (!plot.Title.empty()) {
         painter.setFont(titleFont);
         const QRectF titleBox(canvas.left(), canvas.top() + kMargin * line, canvas.width(),
@@ -168,7 +170,7 @@ void PaintPlot(QPainter& painter, const QRectF& canvas, const Plot& plot) {
                          QString::fromStdString(geometry.Scales.Y.Labels[a]));
     }
 
-    painter.setPen(QPen(ToQColor(kGrid), 1));
+    painter.setPen(QPen(ToQColor(colours.Grid), 1));
     for (int a = 1; a <= 4; ++a) {
         painter.drawLine(QPointF(geometry.TickX(a), area.top()),
                          QPointF(geometry.TickX(a), area.bottom()));
@@ -180,9 +182,15 @@ void PaintPlot(QPainter& painter, const QRectF& canvas, const Plot& plot) {
     painter.setClipRect(area);
     const double width = std::max(2.0, std::round(canvas.height() / 280));
     for (const auto& series : plot.Series) {
-        PaintSeries(painter, geometry, series, width);
+        PaintSeries(painter, geometry, series, width, plot.Theme);
     }
     painter.restore();
+    if (colours.AxisLines) {
+        // On white the area has no edge of its own: its sides are drawn as axes.
+        painter.setPen(QPen(ToQColor(colours.Text), 1));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(area);
+    }
 
     PaintLegend(painter, geometry, plot, labelFont);
     painter.restore();

@@ -26,12 +26,18 @@ QPointF Bounded(QPointF p) {
             std::clamp(p.y(), -kFarOutside, kFarOutside)};
 }
 
-QPen SeriesPen(const PlotSeries& series, double width) {
-    QPen pen(ToQColor(series.Colour), width);
+QPen SeriesPen(const PlotSeries& series, double width, GraphTheme theme) {
+    QPen pen(ToQColor(ThemedColour(series.Colour, theme)), width);
     pen.setCapStyle(Qt::FlatCap);
     pen.setJoinStyle(Qt::MiterJoin);
     if (series.Style == SeriesStyle::DashedLine) {
         pen.setStyle(Qt::DashLine);
+        return pen;
+    }
+    const auto index = SeriesIndexOf(series.Colour);
+    if (theme == GraphTheme::Light && index && kLightSeriesDashes[*index][0] > 0) {
+        const auto& dash = kLightSeriesDashes[*index];
+        pen.setDashPattern({dash[0], dash[1], dash[2], dash[3]});
     }
     return pen;
 }
@@ -59,20 +65,21 @@ std::vector<std::vector<QPointF>> FiniteRuns(const PlotGeometry& geometry, const
 }
 
 void PaintMarkers(QPainter& painter, const PlotGeometry& geometry, const PlotSeries& series,
-                  double width) {
+                  double width, GraphTheme theme) {
     const double half = 1.5 * width;
     for (const auto& point : series.Points) {
         if (IsFinite(point)) {
             const QPointF centre = Bounded(geometry.ToCanvas(point.X, point.Y));
             painter.fillRect(QRectF(centre - QPointF(half, half), QSizeF(2 * half, 2 * half)),
-                             ToQColor(series.Colour));
+                             ToQColor(ThemedColour(series.Colour, theme)));
         }
     }
 }
 
-void PaintBars(QPainter& painter, const PlotGeometry& geometry, const PlotSeries& series) {
-    painter.setPen(QPen(ToQColor(kBackground), 1));
-    painter.setBrush(ToQColor(series.Colour));
+void PaintBars(QPainter& painter, const PlotGeometry& geometry, const PlotSeries& series,
+               GraphTheme theme) {
+    painter.setPen(QPen(ToQColor(ColoursOf(theme).Background), 1));
+    painter.setBrush(ToQColor(ThemedColour(series.Colour, theme)));
     for (const auto& point : series.Points) {
         if (!IsFinite(point) || !std::isfinite(series.BarWidth)) {
             continue;
@@ -86,22 +93,22 @@ void PaintBars(QPainter& painter, const PlotGeometry& geometry, const PlotSeries
 } // namespace
 
 void PaintSeries(QPainter& painter, const PlotGeometry& geometry, const PlotSeries& series,
-                 double width) {
+                 double width, GraphTheme theme) {
     painter.save();
     switch (series.Style) {
     case SeriesStyle::Markers:
-        PaintMarkers(painter, geometry, series, width);
+        PaintMarkers(painter, geometry, series, width, theme);
         break;
     case SeriesStyle::Bars:
-        PaintBars(painter, geometry, series);
+        PaintBars(painter, geometry, series, theme);
         break;
     default:
-        painter.setPen(SeriesPen(series, width));
+        painter.setPen(SeriesPen(series, width, theme));
         for (const auto& run : FiniteRuns(geometry, series, series.Style == SeriesStyle::Steps)) {
             if (run.size() == 1) {
                 painter.fillRect(
                     QRectF(run.front() - QPointF(width, width), QSizeF(2 * width, 2 * width)),
-                    ToQColor(series.Colour));
+                    ToQColor(ThemedColour(series.Colour, theme)));
             } else if (run.size() > 1) {
                 painter.drawPolyline(run.data(), static_cast<int>(run.size()));
             }
@@ -111,9 +118,10 @@ void PaintSeries(QPainter& painter, const PlotGeometry& geometry, const PlotSeri
     painter.restore();
 }
 
-void PaintLegendSample(QPainter& painter, const PlotSeries& series, const QRectF& box) {
+void PaintLegendSample(QPainter& painter, const PlotSeries& series, const QRectF& box,
+                       GraphTheme theme) {
     painter.save();
-    const QColor colour = ToQColor(series.Colour);
+    const QColor colour = ToQColor(ThemedColour(series.Colour, theme));
     const QPointF centre = box.center();
     if (series.Style == SeriesStyle::Markers) {
         const double half = box.height() / 6;
@@ -123,7 +131,7 @@ void PaintLegendSample(QPainter& painter, const PlotSeries& series, const QRectF
                                 box.width() / 2, box.height() / 2),
                          colour);
     } else {
-        painter.setPen(SeriesPen(series, std::max(2.0, box.height() / 8)));
+        painter.setPen(SeriesPen(series, std::max(2.0, box.height() / 8), theme));
         painter.drawLine(QPointF(box.left(), centre.y()), QPointF(box.right(), centre.y()));
     }
     painter.restore();

@@ -8,10 +8,12 @@ class QPainter;
 
 namespace vorla::plot {
 
-// `width` is the line width in the painter's units.
+// `width` is the line width in the painter's units. In the light theme a
+// palette colour is drawn as its light stand-in, and a line with its dash.
 void PaintSeries(QPainter& painter, const PlotGeometry& geometry, const PlotSeries& series,
-                 double width);
+                 double width, GraphTheme theme = GraphTheme::Dark);
 
-void PaintLegendSample(QPainter& painter, const PlotSeries& series, const QRectF& box);
+void PaintLegendSample(QPainter& painter, const PlotSeries& series, const QRectF& box,
+                       GraphTheme theme = GraphTheme::Dark);
 
 } // namespace vorla::plot

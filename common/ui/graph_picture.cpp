@@ -58,6 +58,38 @@ GraphPicture::GraphPicture(QWidget* parent) : QWidget(parent) {
     setAccessibleDescription("Left and Right move the crosshair from row to row");
 }
 
+void GraphPicture::SetTheme(plot::GraphTheme theme) {
+    theme_ = theme;
+    const auto rgb = [](plot::Rgb c) { return QColor(c.Red, c.Green, c.Blue); };
+    if (theme == plot::GraphTheme::Light) {
+        const auto& colours = plot::kLightColours;
+        seriesColour_ = rgb(plot::kLightSeriesColours[0]);
+        background_ = rgb(colours.Background);
+        gridColour_ = rgb(colours.Grid);
+        textColour_ = rgb(colours.Text);
+    } else {
+        seriesColour_ = kSeriesColour;
+        background_ = kBackground;
+        gridColour_ = kGridColour;
+        textColour_ = kCrosshairColour;
+    }
+    update();
+}
+
+QPen GraphPicture::CurvePen(const QColor& colour, std::size_t index) const {
+    QPen pen(colour, 2);
+    pen.setCosmetic(true);
+    pen.setCapStyle(Qt::SquareCap);
+    pen.setJoinStyle(Qt::MiterJoin);
+    if (theme_ == plot::GraphTheme::Light && index < plot::kLightSeriesDashes.size() &&
+        plot::kLightSeriesDashes[index][0] > 0) {
+        const auto& dash = plot::kLightSeriesDashes[index];
+        pen.setCapStyle(Qt::FlatCap);
+        pen.setDashPattern({dash[0], dash[1], dash[2], dash[3]});
+    }
+    return pen;
+}
+
 void GraphPicture::SetSeries(std::vector<QPointF> logicalPoints) {
     series_ = std::move(logicalPoints);
     update();
@@ -108,13 +140,9 @@ void GraphPicture::leaveEvent(QEvent* event) {
 }
 
 void GraphPicture::PaintCurve(QPainter& painter, const std::vector<QPointF>& points,
-                              const QColor& colour) const {
+                              const QColor& colour, std::size_t index) const {
     // No antialiasing: each curve is drawn in its own pure colour.
-    QPen pen(colour, 2);
-    pen.setCosmetic(true);
-    pen.setCapStyle(Qt::SquareCap);
-    pen.setJoinStyle(Qt::MiterJoin);
-    painter.setPen(pen);
+    painter.setPen(CurvePen(colour, index));
 
     std::vector<QPointF> run;
     const auto flush = [&] {
@@ -140,7 +168,7 @@ void GraphPicture::PaintCrosshair(QPainter& painter) const {
         return;
     }
     const QPointF at = Bounded(ToWidget(*crosshair_));
-    QPen pen(kCrosshairColour, 1, Qt::DashLine);
+    QPen pen(textColour_, 1, Qt::DashLine);
     pen.setCosmetic(true);
     painter.setPen(pen);
     painter.drawLine(QPointF(at.x(), 0), QPointF(at.x(), height()));
@@ -156,10 +184,10 @@ void GraphPicture::PaintCrosshair(QPainter& painter) const {
         legendPlace_ == plot::LegendPlace::TopLeft ? width() - 2 * pad - textWidth : 2 * pad;
     const QRect text(QPoint(left, 2 * pad), QSize(textWidth, metrics.height()));
     const QRect box = text.marginsAdded(QMargins(pad, pad, pad, pad));
-    painter.fillRect(box, kBackground);
-    painter.setPen(kGridColour);
+    painter.fillRect(box, background_);
+    painter.setPen(gridColour_);
     painter.drawRect(box);
-    painter.setPen(kCrosshairColour);
+    painter.setPen(textColour_);
     painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter, readout_);
 }
 
@@ -190,18 +218,22 @@ void GraphPicture::PaintLegend(QPainter& painter) const {
     const QPoint corner(left ? pad : static_cast<int>(frameEnd.x()) - pad - size.width(),
                         top ? pad : static_cast<int>(frameEnd.y()) - pad - size.height());
     const QRect box(corner, size);
-    painter.fillRect(box, kBackground);
-    painter.setPen(kGridColour);
+    painter.fillRect(box, background_);
+    painter.setPen(gridColour_);
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(box);
     for (int i = 0; i < static_cast<int>(shown.size()); ++i) {
-        const QColor colour = i == 0 ? kSeriesColour : comparisons_[i - 1].Colour;
+        const QColor colour = i == 0 ? seriesColour_ : comparisons_[i - 1].Colour;
         const int y = box.top() + pad + line * i + line / 2;
-        QPen pen(colour, 2);
-        pen.setCosmetic(true);
+        QPen pen = CurvePen(colour, static_cast<std::size_t>(i));
+        pen.setCapStyle(Qt::FlatCap);
+        if (theme_ == plot::GraphTheme::Dark) {
+            pen = QPen(colour, 2);
+            pen.setCosmetic(true);
+        }
         painter.setPen(pen);
         painter.drawLine(QPoint(box.left() + pad, y), QPoint(box.left() + pad + sample, y));
-        painter.setPen(kCrosshairColour);
+        painter.setPen(textColour_);
         painter.drawText(QRect(box.left() + 2 * pad + sample, y - line / 2, widest, line),
                          Qt::AlignLeft | Qt::AlignVCenter, shown[i]);
     }
@@ -209,9 +241,9 @@ void GraphPicture::PaintLegend(QPainter& painter) const {
 
 void GraphPicture::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), kBackground);
+    painter.fillRect(rect(), background_);
 
-    QPen grid(kGridColour);
+    QPen grid(gridColour_);
     grid.setCosmetic(true);
     painter.setPen(grid);
     for (int a = 1; a < kTickCount; ++a) {
@@ -222,14 +254,23 @@ void GraphPicture::paintEvent(QPaintEvent*) {
     }
 
     // In the legend's order, as the exported pictures draw them.
-    PaintCurve(painter, series_, kSeriesColour);
-    for (const auto& curve : comparisons_) {
-        PaintCurve(painter, curve.Points, curve.Colour);
+    PaintCurve(painter, series_, seriesColour_, 0);
+    for (std::size_t k = 0; k < comparisons_.size(); ++k) {
+        PaintCurve(painter, comparisons_[k].Points, comparisons_[k].Colour, k + 1);
+    }
+    if (theme_ == plot::GraphTheme::Light) {
+        // On white the frame the scales span has no edge of its own: its left
+        // and bottom sides are drawn as axes.
+        QPen axis(textColour_, 1);
+        axis.setCosmetic(true);
+        painter.setPen(axis);
+        painter.drawLine(ToWidget({0, 0}), ToWidget({0, kFrameBottom}));
+        painter.drawLine(ToWidget({0, kFrameBottom}), ToWidget({kFrameRight, kFrameBottom}));
     }
     PaintLegend(painter);
     PaintCrosshair(painter);
     if (hasFocus()) {
-        QPen focus(kCrosshairColour, 1, Qt::DotLine);
+        QPen focus(textColour_, 1, Qt::DotLine);
         focus.setCosmetic(true);
         painter.setPen(focus);
         painter.setBrush(Qt::NoBrush);

@@ -59,6 +59,11 @@ class GraphPicture final : public QWidget {
 
     explicit GraphPicture(QWidget* parent = nullptr);
 
+    // The look: Dark (the colours above, by default) or Light (white, with
+    // plot::kLightColours and the light series colours and dashes).
+    void SetTheme(plot::GraphTheme theme);
+    plot::GraphTheme Theme() const { return theme_; }
+
     // The series in logical coordinates, drawn as straight segments from each
     // point to the next; a single point is drawn as a dot. Points that are not
     // finite numbers are left out and break the line.
@@ -106,8 +111,11 @@ class GraphPicture final : public QWidget {
     void leaveEvent(QEvent* event) override;
 
   private:
-    void PaintCurve(QPainter& painter, const std::vector<QPointF>& points,
-                    const QColor& colour) const;
+    // `index`: the curve's place in the palette (0 the series), for its dash
+    // in the light theme.
+    void PaintCurve(QPainter& painter, const std::vector<QPointF>& points, const QColor& colour,
+                    std::size_t index) const;
+    QPen CurvePen(const QColor& colour, std::size_t index) const;
     void PaintCrosshair(QPainter& painter) const;
     void PaintLegend(QPainter& painter) const;
 
@@ -117,6 +125,11 @@ class GraphPicture final : public QWidget {
     plot::LegendPlace legendPlace_ = plot::LegendPlace::None;
     std::optional<QPointF> crosshair_;
     QString readout_;
+    plot::GraphTheme theme_ = plot::GraphTheme::Dark;
+    QColor seriesColour_ = kSeriesColour;
+    QColor background_ = kBackground;
+    QColor gridColour_ = kGridColour;
+    QColor textColour_ = kCrosshairColour; // the crosshair, its readout and the legend's names
 };
 
 } // namespace vorla::ui

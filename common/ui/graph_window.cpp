@@ -7,6 +7,7 @@
 #include "common/ui/graph_export.h"
 #include "common/ui/graph_plot_area.h"
 #include "common/ui/platform_services.h"
+#include "common/ui/program_settings.h"
 
 #include <QClipboard>
 #include <QCloseEvent>
@@ -76,6 +77,9 @@ GraphWindow::GraphWindow(PlatformServices& services, QWidget* parent)
 
     auto* area = new GraphPlotArea(this);
     picGraph = area->picGraph;
+    // The theme chosen in Preferences… when the window opens.
+    theme_ = ProgramSettings().GraphThemePreference();
+    picGraph->SetTheme(theme_);
     lblXLabel = area->lblXLabel;
     lblYLabel = area->lblYLabel;
 
@@ -182,7 +186,7 @@ std::vector<GraphPicture::Curve> GraphWindow::ComparedCurvesOnScales() const {
     std::vector<GraphPicture::Curve> curves;
     for (std::size_t k = 0; k < comparisons_.size(); ++k) {
         const auto& compared = comparisons_[k];
-        GraphPicture::Curve curve{compared.Name, ToQColor(plot::kSeriesColours[k + 1]), {}};
+        GraphPicture::Curve curve{compared.Name, ToQColor(plot::ThemedColour(plot::kSeriesColours[k + 1], theme_)), {}};
         const std::size_t count = std::min(compared.Minutes.size(), compared.Values.size());
         curve.Points.reserve(count);
         for (std::size_t i = 0; i < count; ++i) {
@@ -287,6 +291,7 @@ plot::Plot GraphWindow::CurrentPlot() const {
         }
     }
     plot.Legend = plot::LeastCoveredCorner(plot);
+    plot.Theme = theme_;
     return plot;
 }
 

@@ -157,6 +157,7 @@ class GraphWindow : public QWidget {
     std::vector<GraphPicture::Curve> ComparedCurvesOnScales() const;
 
     PlatformServices& services_;
+    plot::GraphTheme theme_ = plot::GraphTheme::Dark;
     // What PlotSeries drew last (-1: nothing yet), the largest values the
     // axes were scaled for, and those the derived window asked for (its own
     // series' alone).

@@ -26,7 +26,7 @@
 
 namespace vorla::ui {
 
-enum class MessageIcon { Critical, Question, Exclamation };
+enum class MessageIcon { Critical, Question, Exclamation, Information };
 enum class MessageButtons { Ok, OkCancel, YesNo };
 enum class MessageButton { Ok, Cancel, Yes, No };
 
@@ -129,7 +129,8 @@ class PlatformServices {
     virtual MessageAnswer AskWithCheckBox(const MessageRequest& request) = 0;
 
     // Opens a local file (an HTML page, a PDF) in the system's viewer for it;
-    // false when the system has nothing to open it with.
+    // false when the system has nothing to open it with. A `path` ending in
+    // "#name" opens at that section of the page.
     virtual bool OpenLocalFile(const std::string& path) = 0;
 
     // Shows a modal Open or Save As dialog; the chosen path, or nothing when the

@@ -19,9 +19,21 @@
 #include <memory>
 #include <string>
 
+class QAction;
+class QMenu;
 class QWidget;
 
 namespace vorla::ui {
+
+// Where the package installs the documents Help opens (packaging/CMakeLists.txt,
+// VORLA_DOC_DIR under the Debian package's /usr prefix).
+inline constexpr const char* kInstalledDocFolder = "/usr/share/doc/vorla";
+inline constexpr const char* kUserGuideFile = "README.md";
+inline constexpr const char* kVerificationFile = "docs/verification/README.md";
+
+// The About box's text: the program, the suite's version, the licence and the
+// reference data's notices.
+std::string AboutText(const std::string& programName);
 
 class ProgramMemory {
   public:
@@ -42,6 +54,23 @@ class ProgramMemory {
                 std::function<void(const std::string&)>& whenOpened,
                 std::function<void(const std::string&)>& whenSaved);
 
+    // "&Preferences…" (Ctrl+,) in the main window's "mnuFile" menu, above the
+    // line over Exit: it opens dlgPreferences (common/ui/preferences_dialog.h),
+    // with the flashover answer where the program `asksFlashover`.
+    QAction* AddPreferences(QWidget& mainWindow, const std::string& programName,
+                            bool asksFlashover);
+
+    // "Help" on the main window's menu bar: "&User Guide" (F1) opens the
+    // installed guide at `guideSection`, "&Verification and Validation" the
+    // verification document, "&About" the version, the licence and the notices
+    // of the reference data. Files open through the platform services; one
+    // that is missing, or that nothing opens, is named in a message.
+    QMenu* AddHelp(QWidget& mainWindow, const std::string& programName,
+                   const std::string& guideSection);
+    // Where Help finds the documents: kInstalledDocFolder, unless a test
+    // installed them elsewhere.
+    void SetDocumentFolder(std::string folder) { docFolder_ = std::move(folder); }
+
     RecentFilesMenu* RecentFiles() const { return recent_; }
 
   private:
@@ -49,6 +78,7 @@ class ProgramMemory {
     RememberingFileDialogs dialogs_;
     std::unique_ptr<RememberedWindows> windows_;
     RecentFilesMenu* recent_ = nullptr; // owned by the File menu
+    std::string docFolder_ = kInstalledDocFolder;
 };
 
 } // namespace vorla::ui

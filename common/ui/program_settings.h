@@ -23,6 +23,7 @@
 //                       "min" (the default) or "s": the graphs' time axis
 #pragma once
 
+#include "common/plot/plot.h"
 #include "common/unit_system.h"
 
 #include <QByteArray>
@@ -52,8 +53,8 @@ inline constexpr const char* kTimeAxisUnit = "preferences/timeAxisUnit";
 // What the program does when a run reaches flashover: ask the user (as it
 // always has), or take the answer the user asked it to remember.
 enum class FlashoverAnswer { Ask, Stop, Continue };
-// The look of every graph the programs draw or export.
-enum class GraphTheme { Dark, Light };
+// The look of every graph the programs draw or export (common/plot/plot.h).
+using GraphTheme = plot::GraphTheme;
 enum class TimeAxisUnit { Minutes, Seconds };
 
 class ProgramSettings {

@@ -14,6 +14,8 @@ QMessageBox::Icon QtIconOf(MessageIcon icon) {
         return QMessageBox::Question;
     case MessageIcon::Exclamation:
         return QMessageBox::Warning;
+    case MessageIcon::Information:
+        return QMessageBox::Information;
     }
     return QMessageBox::NoIcon;
 }

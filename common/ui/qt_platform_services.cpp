@@ -73,7 +73,13 @@ MessageAnswer QtPlatformServices::AskWithCheckBox(const MessageRequest& request)
 }
 
 bool QtPlatformServices::OpenLocalFile(const std::string& path) {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
+    const QString whole = QString::fromStdString(path);
+    const auto hash = whole.lastIndexOf('#');
+    QUrl url = QUrl::fromLocalFile(hash < 0 ? whole : whole.left(hash));
+    if (hash >= 0) {
+        url.setFragment(whole.mid(hash + 1));
+    }
+    return QDesktopServices::openUrl(url);
 }
 
 std::optional<std::string> QtPlatformServices::ChooseFile(const FileDialogRequest& request) {

@@ -58,6 +58,8 @@ int main(int argc, char** argv) {
     memory.Attach(
         input, "VORLA-XW", [&input](const std::string& path) { return input.OpenFile(path); },
         input.WhenFileOpened, input.WhenFileSaved);
+    memory.AddPreferences(input, "VORLA-XW", /*asksFlashover=*/true);
+    memory.AddHelp(input, "VORLA-XW", "vorla-xw");
 
     vorla::ui::ShowSplash("VORLA-XW", [&input, file = vorla::ui::FileNamedOnCommandLine()] {
         vorla::ui::CenterOnScreen(input);

@@ -54,6 +54,8 @@ int main(int argc, char** argv) {
     memory.Attach(
         input, "QDOT-XW", [&input](const std::string& path) { return input.OpenFile(path); },
         input.WhenFileOpened, input.WhenFileSaved);
+    memory.AddPreferences(input, "QDOT-XW", /*asksFlashover=*/false);
+    memory.AddHelp(input, "QDOT-XW", "qdot-xw");
 
     vorla::ui::ShowSplash("QDOT-XW", [&input, file = vorla::ui::FileNamedOnCommandLine()] {
         vorla::ui::CenterOnScreen(input);
