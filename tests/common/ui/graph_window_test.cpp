@@ -418,6 +418,45 @@ class GraphWindowTest : public QObject {
                  GraphPicture::kBackground);
     }
 
+    // The same curve in the light theme: white where the navy was, the curve
+    // black, the frame's left and bottom edges dark as axes.
+    void TheLightThemeDrawsOnWhiteWithDarkAxes() {
+        CountingGraph window;
+        Show(window);
+        const double times[] = {0, 5, 10};
+        const double values[] = {0, 50, 50};
+        for (int i = 0; i < 3; ++i) {
+            window.PlotX[i] = times[i];
+            window.PlotY[i] = values[i];
+        }
+        window.ScaleTimeAxis(vorla::ArrayMaximum(window.PlotX, 2));
+        window.ScaleValueAxis(vorla::ArrayMaximum(window.PlotY, 2));
+        window.picGraph->SetTheme(vorla::plot::GraphTheme::Light);
+        window.PlotSeries(2);
+
+        auto& picture = *window.picGraph;
+        const QImage image = picture.grab().toImage();
+        const auto luminance = [](QColor c) {
+            return 0.2126 * c.red() + 0.7152 * c.green() + 0.0722 * c.blue();
+        };
+        QCOMPARE(image.pixelColor(picture.ToWidget({300, 300}).toPoint()), QColor(Qt::white));
+        QVERIFY(ColourNear(picture, image, {2370, 1567.5}, QColor(Qt::black), 2)); // the corner
+        QVERIFY(!YellowNear(picture, image, {2370, 1567.5}, 4));
+        const QPoint leftEdge = picture.ToWidget({0, 1500}).toPoint();
+        const QPoint bottomEdge = picture.ToWidget({1500, GraphPicture::kFrameBottom}).toPoint();
+        QVERIFY(luminance(image.pixelColor(leftEdge)) < 64);
+        QVERIFY(luminance(image.pixelColor(bottomEdge.x(), std::min(bottomEdge.y(),
+                                                                   image.height() - 1))) < 64);
+        // The grid stays lighter than the axes, darker than the paper.
+        // (the darkest pixel by the grid line x = 948, which may round either way)
+        const QPoint gridAt = picture.ToWidget({948, 800}).toPoint();
+        double grid = 255;
+        for (int dx = -1; dx <= 1; ++dx) {
+            grid = std::min(grid, luminance(image.pixelColor(gridAt + QPoint(dx, 0))));
+        }
+        QVERIFY2(grid > 64 && grid < 250, qPrintable(QString::number(grid)));
+    }
+
     void RedrawingClearsTheOldSeries() {
         CountingGraph window;
         Show(window);
