@@ -64,10 +64,10 @@ PreferencesDialog::PreferencesDialog(const std::string& programName, bool asksFl
                                {{"Dark", int(GraphTheme::Dark)}, {"Light", int(GraphTheme::Light)}},
                                int(settings.GraphThemePreference()), this);
     AddRow(grid, row++, MakeLabel("lblGraphTheme", "&Graph theme", this), cboGraphTheme);
-    cboTimeAxisUnit = MakeChoice(
-        "cboTimeAxisUnit", "The unit of the graphs' time axis",
-        {{"min", int(TimeAxisUnit::Minutes)}, {"s", int(TimeAxisUnit::Seconds)}},
-        int(settings.TimeAxisUnitPreference()), this);
+    cboTimeAxisUnit =
+        MakeChoice("cboTimeAxisUnit", "The unit of the graphs' time axis",
+                   {{"min", int(TimeAxisUnit::Minutes)}, {"s", int(TimeAxisUnit::Seconds)}},
+                   int(settings.TimeAxisUnitPreference()), this);
     AddRow(grid, row++, MakeLabel("lblTimeAxisUnit", "&Time axis", this), cboTimeAxisUnit);
 
     cmdOK = MakeButton("cmdOK", "OK", this);

@@ -5,8 +5,8 @@
 
 #include <QAction>
 #include <QFileInfo>
-#include <QMenuBar>
 #include <QMenu>
+#include <QMenuBar>
 #include <QWidget>
 
 namespace vorla::ui {
@@ -20,15 +20,14 @@ void OpenInstalledDocument(PlatformServices& services, const std::string& folder
     const std::string path = folder + "/" + file;
     const std::string title = programName + ": Help";
     if (!QFileInfo::exists(QString::fromStdString(path))) {
-        services.ShowMessage({"The document " + path +
-                                  " is not installed. Install the vorla package to read it.",
-                              title, MessageIcon::Exclamation});
+        services.ShowMessage(
+            {"The document " + path + " is not installed. Install the vorla package to read it.",
+             title, MessageIcon::Exclamation});
         return;
     }
     if (!services.OpenLocalFile(section.empty() ? path : path + "#" + section)) {
-        services.ShowMessage(
-            {"The system has no program to open " + path + " with.", title,
-             MessageIcon::Exclamation});
+        services.ShowMessage({"The system has no program to open " + path + " with.", title,
+                              MessageIcon::Exclamation});
     }
 }
 
@@ -90,14 +89,13 @@ QAction* ProgramMemory::AddPreferences(QWidget& mainWindow, const std::string& p
     preferences->setShortcutVisibleInContextMenu(true);
     auto* lineAboveExit = mainWindow.findChild<QAction*>(QStringLiteral("mnuFileBar1"));
     fileMenu->insertAction(lineAboveExit, preferences); // at the end where there is no line
-    mainWindow.addAction(preferences);                   // Ctrl+, with the menu closed
-    QObject::connect(preferences, &QAction::triggered, &mainWindow,
-                     [&mainWindow, programName, asksFlashover] {
-                         auto* dialog = new PreferencesDialog(programName, asksFlashover,
-                                                              &mainWindow);
-                         dialog->setAttribute(Qt::WA_DeleteOnClose);
-                         dialog->open();
-                     });
+    mainWindow.addAction(preferences);                  // Ctrl+, with the menu closed
+    QObject::connect(
+        preferences, &QAction::triggered, &mainWindow, [&mainWindow, programName, asksFlashover] {
+            auto* dialog = new PreferencesDialog(programName, asksFlashover, &mainWindow);
+            dialog->setAttribute(Qt::WA_DeleteOnClose);
+            dialog->open();
+        });
     return preferences;
 }
 
@@ -111,22 +109,20 @@ QMenu* ProgramMemory::AddHelp(QWidget& mainWindow, const std::string& programNam
     QMenu* help = bar->addMenu(QStringLiteral("Help"));
     help->setObjectName("mnuHelp");
     QAction* guide = MenuItem(help, "mnuHelpUserGuide", "&User Guide", QKeySequence::HelpContents);
-    QAction* verification = MenuItem(help, "mnuHelpVerification",
-                                     "&Verification and Validation", QKeySequence());
+    QAction* verification =
+        MenuItem(help, "mnuHelpVerification", "&Verification and Validation", QKeySequence());
     help->addSeparator()->setObjectName("mnuHelpBar1");
     QAction* about = MenuItem(help, "mnuHelpAbout", "&About", QKeySequence());
     mainWindow.addAction(guide); // F1 with the menu closed
     PlatformServices& services = dialogs_;
-    QObject::connect(guide, &QAction::triggered, &mainWindow,
-                     [this, &services, programName, guideSection] {
-                         OpenInstalledDocument(services, docFolder_, programName, kUserGuideFile,
-                                               guideSection);
-                     });
-    QObject::connect(verification, &QAction::triggered, &mainWindow,
-                     [this, &services, programName] {
-                         OpenInstalledDocument(services, docFolder_, programName,
-                                               kVerificationFile, {});
-                     });
+    QObject::connect(
+        guide, &QAction::triggered, &mainWindow, [this, &services, programName, guideSection] {
+            OpenInstalledDocument(services, docFolder_, programName, kUserGuideFile, guideSection);
+        });
+    QObject::connect(
+        verification, &QAction::triggered, &mainWindow, [this, &services, programName] {
+            OpenInstalledDocument(services, docFolder_, programName, kVerificationFile, {});
+        });
     QObject::connect(about, &QAction::triggered, &mainWindow, [&services, programName] {
         services.ShowMessage(
             {AboutText(programName), programName + ": About", MessageIcon::Information});

@@ -28,8 +28,8 @@ namespace vorla::ui {
 // Where the package installs the documents Help opens (packaging/CMakeLists.txt,
 // VORLA_DOC_DIR under the Debian package's /usr prefix).
 inline constexpr const char* kInstalledDocFolder = "/usr/share/doc/vorla";
-inline constexpr const char* kUserGuideFile = "README.md";
-inline constexpr const char* kVerificationFile = "docs/verification/README.md";
+inline constexpr const char* kUserGuideFile = "user-guide.html";
+inline constexpr const char* kVerificationFile = "docs/verification/verification.html";
 
 // The About box's text: the program, the suite's version, the licence and the
 // reference data's notices.

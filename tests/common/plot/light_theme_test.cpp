@@ -29,7 +29,9 @@ Plot SixSeries(GraphTheme theme) {
     plot.X.Maximum = 10.0;
     plot.Theme = theme;
     for (std::size_t i = 0; i < 6; ++i) {
-        plot.Series.push_back({"s" + std::to_string(i), kSeriesColours[i], SeriesStyle::Line,
+        plot.Series.push_back({"s" + std::to_string(i),
+                               kSeriesColours[i],
+                               SeriesStyle::Line,
                                {{0, kHeights[i]}, {10, kHeights[i]}}});
     }
     return plot;
@@ -96,9 +98,8 @@ TEST_F(LightTheme, TheCurvesStayApartInGrey) {
             }
         }
         ASSERT_FALSE(counts.empty()) << "no curve at " << height;
-        const auto most = std::max_element(counts.begin(), counts.end(), [](auto a, auto b) {
-            return a.second < b.second;
-        });
+        const auto most = std::max_element(counts.begin(), counts.end(),
+                                           [](auto a, auto b) { return a.second < b.second; });
         luminances.push_back(Luminance(most->first));
     }
     for (std::size_t i = 0; i < luminances.size(); ++i) {

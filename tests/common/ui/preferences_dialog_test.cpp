@@ -110,14 +110,19 @@ class PreferencesDialogTest : public QObject {
         QTest::addColumn<QString>("theme");
         QTest::addColumn<QString>("timeUnit");
         QTest::addColumn<QStringList>("saved"); // flashoverAnswer, units, graphTheme, timeAxisUnit
-        QTest::newRow("stop, U.S., light, s")
-            << "Always stop" << "U.S." << "Light" << "s"
-            << QStringList{"stop", "US", "light", "s"};
+        QTest::newRow("stop, U.S., light, s") << "Always stop"
+                                              << "U.S."
+                                              << "Light"
+                                              << "s" << QStringList{"stop", "US", "light", "s"};
         QTest::newRow("continue, S.I., dark, min")
-            << "Always continue" << "S.I." << "Dark" << "min"
-            << QStringList{"continue", "SI", "dark", "min"};
-        QTest::newRow("ask, U.S., dark, s")
-            << "Ask" << "U.S." << "Dark" << "s" << QStringList{"ask", "US", "dark", "s"};
+            << "Always continue"
+            << "S.I."
+            << "Dark"
+            << "min" << QStringList{"continue", "SI", "dark", "min"};
+        QTest::newRow("ask, U.S., dark, s") << "Ask"
+                                            << "U.S."
+                                            << "Dark"
+                                            << "s" << QStringList{"ask", "US", "dark", "s"};
     }
     void OKKeepsEveryChoice() {
         QFETCH(QString, flashover);
@@ -180,7 +185,7 @@ class PreferencesDialogTest : public QObject {
         Program program(true);
         QTemporaryDir docs;
         QDir(docs.path()).mkpath("docs/verification");
-        for (const char* file : {"README.md", "docs/verification/README.md"}) {
+        for (const char* file : {"user-guide.html", "docs/verification/verification.html"}) {
             QFile written(docs.filePath(file));
             QVERIFY(written.open(QIODevice::WriteOnly));
         }
@@ -195,8 +200,8 @@ class PreferencesDialogTest : public QObject {
         QTest::keyClick(&program.window, Qt::Key_F1);
         Trigger(&program.window, "mnuHelpVerification");
         const std::vector<std::string> expected{
-            docs.filePath("README.md").toStdString() + "#vorla-xw",
-            docs.filePath("docs/verification/README.md").toStdString()};
+            docs.filePath("user-guide.html").toStdString() + "#vorla-xw",
+            docs.filePath("docs/verification/verification.html").toStdString()};
         QCOMPARE(program.platform.OpenedFiles(), expected);
         QVERIFY(program.platform.Messages().empty());
     }
@@ -214,7 +219,7 @@ class PreferencesDialogTest : public QObject {
         Program program(true);
         QTemporaryDir docs;
         if (installed) {
-            QFile written(docs.filePath("README.md"));
+            QFile written(docs.filePath("user-guide.html"));
             QVERIFY(written.open(QIODevice::WriteOnly));
         }
         program.platform.OpenLocalFileSucceeds = false;
@@ -225,7 +230,7 @@ class PreferencesDialogTest : public QObject {
         const auto& shown = program.platform.Messages()[0].Request;
         QCOMPARE(shown.Title, std::string("SKEVA-XW: Help"));
         QVERIFY(QString::fromStdString(shown.Text).contains(sentence));
-        QVERIFY(QString::fromStdString(shown.Text).contains(docs.filePath("README.md")));
+        QVERIFY(QString::fromStdString(shown.Text).contains(docs.filePath("user-guide.html")));
     }
 
     void TheMenusAndTheDialogHaveNoAccessKeyCollisions() {
