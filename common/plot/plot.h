@@ -63,8 +63,8 @@ struct ThemeColours {
 };
 
 inline constexpr ThemeColours kDarkColours{kFrame, kBackground, kGrid, kText, kFrame, false};
-inline constexpr ThemeColours kLightColours{
-    {255, 255, 255}, {255, 255, 255}, {200, 200, 200}, {0, 0, 0}, {0, 0, 0}, true};
+inline constexpr ThemeColours kLightColours{{255, 255, 255}, {255, 255, 255}, {200, 200, 200},
+                                            {0, 0, 0},       {0, 0, 0},       true};
 
 // The light theme's series, in the order of kSeriesColours (which they stand
 // in for). On white paper the dark theme's yellow and cyan all but vanish, and

@@ -186,7 +186,8 @@ std::vector<GraphPicture::Curve> GraphWindow::ComparedCurvesOnScales() const {
     std::vector<GraphPicture::Curve> curves;
     for (std::size_t k = 0; k < comparisons_.size(); ++k) {
         const auto& compared = comparisons_[k];
-        GraphPicture::Curve curve{compared.Name, ToQColor(plot::ThemedColour(plot::kSeriesColours[k + 1], theme_)), {}};
+        GraphPicture::Curve curve{
+            compared.Name, ToQColor(plot::ThemedColour(plot::kSeriesColours[k + 1], theme_)), {}};
         const std::size_t count = std::min(compared.Minutes.size(), compared.Values.size());
         curve.Points.reserve(count);
         for (std::size_t i = 0; i < count; ++i) {

@@ -9,10 +9,10 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDesktopServices>
-#include <QUrl>
 #include <QDir>
 #include <QPointer>
 #include <QPrinterInfo>
+#include <QUrl>
 
 namespace vorla::ui {
 

@@ -445,8 +445,8 @@ class GraphWindowTest : public QObject {
         const QPoint leftEdge = picture.ToWidget({0, 1500}).toPoint();
         const QPoint bottomEdge = picture.ToWidget({1500, GraphPicture::kFrameBottom}).toPoint();
         QVERIFY(luminance(image.pixelColor(leftEdge)) < 64);
-        QVERIFY(luminance(image.pixelColor(bottomEdge.x(), std::min(bottomEdge.y(),
-                                                                   image.height() - 1))) < 64);
+        QVERIFY(luminance(image.pixelColor(bottomEdge.x(),
+                                           std::min(bottomEdge.y(), image.height() - 1))) < 64);
         // The grid stays lighter than the axes, darker than the paper.
         // (the darkest pixel by the grid line x = 948, which may round either way)
         const QPoint gridAt = picture.ToWidget({948, 800}).toPoint();
