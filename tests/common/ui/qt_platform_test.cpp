@@ -3,6 +3,7 @@
 #include "common/ui/qt_message_box.h"
 #include "common/ui/qt_platform_services.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
@@ -79,6 +80,21 @@ class QtPlatformTest : public QObject {
         QTest::newRow("Yes") << "Yes" << int(MessageButton::Yes);
         QTest::newRow("No") << "No" << int(MessageButton::No);
     }
+    // The flashover question's "Do not ask again": a check box under the text,
+    // unchecked, with its access key; a box without the text has none.
+    void ACheckBoxIsShownOnlyWhenAsked() {
+        MessageRequest request("Flashover occurred at 122 seconds.  Terminate simulation?",
+                               "VORLA-XW: Flashover", MessageIcon::Question, MessageButtons::YesNo,
+                               MessageButton::Yes);
+        QVERIFY(MakeMessageBox(request, nullptr)->checkBox() == nullptr);
+        request.CheckBoxText = "&Do not ask again";
+        const auto box = MakeMessageBox(request, nullptr);
+        QVERIFY(box->checkBox() != nullptr);
+        QCOMPARE(box->checkBox()->text(), QString("&Do not ask again"));
+        QVERIFY(!box->checkBox()->isChecked());
+        QCOMPARE(box->text(), QString("Flashover occurred at 122 seconds.  Terminate simulation?"));
+    }
+
     void EscapeLeavesAQuestionThatAsksSo() {
         QFETCH(QString, how);
         QFETCH(int, answer);
@@ -198,23 +214,29 @@ class QtPlatformTest : public QObject {
     void TheShownFilterGivesTheExtension_data() {
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("suffix");
-        QTest::newRow("first") << "PNG Image (*.png)" << "png";
-        QTest::newRow("second") << "SVG Drawing (*.svg)" << "svg";
-        QTest::newRow("third") << "PDF Document (*.pdf)" << "pdf";
-        QTest::newRow("all files") << "All Files (*)" << "";
-        QTest::newRow("two patterns") << "Reports (*.sdf *.vof)" << "";
-        QTest::newRow("no pattern") << "Anything" << "";
+        QTest::newRow("first") << "PNG Image (*.png)"
+                               << "png";
+        QTest::newRow("second") << "SVG Drawing (*.svg)"
+                                << "svg";
+        QTest::newRow("third") << "PDF Document (*.pdf)"
+                               << "pdf";
+        QTest::newRow("all files") << "All Files (*)"
+                                   << "";
+        QTest::newRow("two patterns") << "Reports (*.sdf *.vof)"
+                                      << "";
+        QTest::newRow("no pattern") << "Anything"
+                                    << "";
     }
     void TheShownFilterGivesTheExtension() {
         QFETCH(QString, shown);
         QFETCH(QString, suffix);
         QTemporaryDir data;
-        const auto dialog = MakeFileDialog(
-            SaveAsDialog("Export Graph",
-                         "PNG Image (*.png)|*.png|SVG Drawing (*.svg)|*.svg|"
-                         "PDF Document (*.pdf)|*.pdf",
-                         "", "graph.png"),
-            data.path(), nullptr);
+        const auto dialog =
+            MakeFileDialog(SaveAsDialog("Export Graph",
+                                        "PNG Image (*.png)|*.png|SVG Drawing (*.svg)|*.svg|"
+                                        "PDF Document (*.pdf)|*.pdf",
+                                        "", "graph.png"),
+                           data.path(), nullptr);
         QCOMPARE(dialog->defaultSuffix(), QString("png"));
         emit dialog->filterSelected(shown);
         QCOMPARE(dialog->defaultSuffix(), suffix);
