@@ -749,8 +749,9 @@ where it states one. Neither `Summary_Chapter.tex` nor `Experiment_Chapter.tex` 
 values: the summary table is the file `validation_statistics.tex` that `Summary_Chapter.tex` inputs
 (its lines 17 and 18), written by the peer's scatter plot script from the Sigma_E column, in per
 cent, of `Utilities/Matlab/CFAST_validation_scatterplot_inputs.csv` (firemodels/cfast, commit
-d10d208dbde0ec593cfede69de916eccfc978f7c): 7 on the row "HGL Temperature" and 5 on the row "HGL
-Depth". So σ̃_E = 0.07 for the temperature rise and 0.05 for the depth; the 0.07 used for the depth
+d10d208dbde0ec593cfede69de916eccfc978f7c; the project's copy is
+`verification/reference/experiments/CFAST_validation_scatterplot_inputs.csv`, column `Sigma_E`):
+7 on its line 2, "HGL Temperature", and 5 on its line 6, "HGL Depth". So σ̃_E = 0.07 for the temperature rise and 0.05 for the depth; the 0.07 used for the depth
 before (half of NUREG-1824's 14 %) was not the peer's. The experiment chapter states only the heat
 release rate's uncertainty (about 15 % "for the reported HRR of most of the large scale fire
 experiments", in its description of VTT's hall). The peer states none for a vent flow; the guide
