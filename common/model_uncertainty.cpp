@@ -126,4 +126,21 @@ void ApplyModelError(std::span<RunRow> rows, const ModelErrorFactors& factors,
     }
 }
 
+std::optional<double> ScaledFlashoverTime(std::span<const RunRow> rows, double criterionC) {
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (rows[i].LayerTemperatureC < criterionC) {
+            continue;
+        }
+        double t = rows[i].TimeS;
+        if (i > 0) {
+            const RunRow& before = rows[i - 1];
+            t = before.TimeS + (criterionC - before.LayerTemperatureC) *
+                                   (rows[i].TimeS - before.TimeS) /
+                                   (rows[i].LayerTemperatureC - before.LayerTemperatureC);
+        }
+        return std::round(t * 10) / 10;
+    }
+    return std::nullopt;
+}
+
 } // namespace vorla

@@ -86,4 +86,12 @@ ModelErrorFactors DrawnModelError(const UncertaintyStatistics& statistics, doubl
 void ApplyModelError(std::span<RunRow> rows, const ModelErrorFactors& factors,
                      double roomHeightM);
 
+// The flashover time of rows that carry the model's error: the first time
+// their layer temperature reaches `criterionC` (600 °C), linear between the
+// last row below it and the first at or above it, to the tenth of a second as
+// the key results' criterion times are; empty when no row reaches it. The
+// model's own flashover row is where its unscaled layer passed 600 °C, so
+// with the rise's factor 1 the run's own time stands instead of this one.
+std::optional<double> ScaledFlashoverTime(std::span<const RunRow> rows, double criterionC);
+
 } // namespace vorla

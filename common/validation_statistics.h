@@ -11,7 +11,7 @@ namespace vorla {
 
 struct ValidationStatistics {
     std::string_view Model;    // "VORLA-XW", "VORLA-XW fire position", "SKEVA-XW Heskestad plume"
-    std::string_view Quantity; // "layer_temperature_rise", "layer_depth"
+    std::string_view Quantity; // "layer_temperature_rise", "layer_depth", "interface_height"…
     std::string_view ChiRule;  // "estimate" or "0.6"
     int Tests = 0;
     int Points = 0;
@@ -54,6 +54,16 @@ inline constexpr ValidationStatistics kValidationStatistics[] = {
     {"SKEVA-XW Heskestad plume", "layer_depth", "estimate", 3, 17, 1.138, 0.135, 0.05},
     {"SKEVA-XW Heskestad plume", "layer_temperature_rise", "0.6", 3, 17, 0.552, 0.086, 0.07},
     {"SKEVA-XW Heskestad plume", "layer_depth", "0.6", 3, 17, 1.134, 0.134, 0.05},
+    {"VORLA-XW", "interface_height", "estimate", 40, 40, 1.214, 0.185, 0.07},
+    {"VORLA-XW", "interface_height", "0.6", 40, 40, 1.187, 0.185, 0.07},
+    {"VORLA-XW fire position", "interface_height", "estimate", 40, 40, 1.328, 0.095, 0.07},
+    {"VORLA-XW fire position", "interface_height", "0.6", 40, 40, 1.306, 0.086, 0.07},
+    {"VORLA-XW Heskestad plume", "interface_height", "estimate", 36, 36, 1.087, 0.167, 0.07},
+    {"VORLA-XW Heskestad plume", "interface_height", "0.6", 36, 36, 1.055, 0.167, 0.07},
+    {"VORLA-XW furniture room", "layer_temperature_rise", "estimate", 2, 2, 1.312, 0.178, 0.07},
+    {"VORLA-XW furniture room", "interface_height", "estimate", 2, 2, 4.984, 0.911, 0.40},
+    {"VORLA-XW furniture room", "layer_temperature_rise", "0.6", 2, 2, 1.104, 0.173, 0.07},
+    {"VORLA-XW furniture room", "interface_height", "0.6", 2, 2, 5.019, 0.908, 0.40},
 };
 // clang-format on
 

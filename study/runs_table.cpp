@@ -47,10 +47,16 @@ std::vector<std::string> RunsHeader(const Study& study) {
     for (auto& column : KeyResultColumns(study.Model.Model, study.Criteria)) {
         header.push_back(std::move(column));
     }
+    if (study.ModelUncertainty) {
+        for (const auto column : kModelErrorColumns) {
+            header.emplace_back(column);
+        }
+    }
     return header;
 }
 
-std::string RunLine(const SampledRun& run, const RunOutcome& outcome, std::size_t keyColumns) {
+std::string RunLine(const SampledRun& run, const RunOutcome& outcome, std::size_t keyColumns,
+                    const std::optional<std::pair<double, double>>& modelError) {
     std::string line = std::to_string(run.Run + 1) + "," + std::to_string(run.GridPoint + 1);
     for (const auto& value : run.Values) {
         line += "," + Field(ValueText(value));
@@ -64,6 +70,9 @@ std::string RunLine(const SampledRun& run, const RunOutcome& outcome, std::size_
         }
     } else {
         line += std::string(keyColumns, ',');
+    }
+    if (modelError) {
+        line += "," + RoundTripText(modelError->first) + "," + RoundTripText(modelError->second);
     }
     return line;
 }

@@ -7,6 +7,7 @@
 #include "study/study_file.h"
 #include "study/study_model.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -26,13 +27,20 @@ struct RunsTable {
 };
 
 // run, grid_point, the varied inputs by their study file names, status,
-// message, then the key result columns of `vorla compartment|smoke --summary-csv`.
+// message, then the key result columns of `vorla compartment|smoke --summary-csv`;
+// with [model-uncertainty], then the run's two standard normal draws of the
+// model's error (kModelErrorColumns), so a run's error can be seen and redone.
+inline constexpr std::string_view kModelErrorColumns[] = {"model_error_rise_normal",
+                                                          "model_error_depth_normal"};
 std::vector<std::string> RunsHeader(const Study& study);
 
 // The line of one run: numbers as RoundTripText, texts quoted when they hold a
 // comma or a quote, a message on one line. A run without key results has
 // `keyColumns` empty cells, so every line has the header's fields.
-std::string RunLine(const SampledRun& run, const RunOutcome& outcome, std::size_t keyColumns);
+// `modelError` is the run's draw when the study draws one: its two cells end
+// the line whatever the run's status.
+std::string RunLine(const SampledRun& run, const RunOutcome& outcome, std::size_t keyColumns,
+                    const std::optional<std::pair<double, double>>& modelError = std::nullopt);
 
 // The whole file, CR LF after each line.
 std::string RunsCsvText(const RunsTable& table);

@@ -157,8 +157,9 @@ class ShardRun {
     std::optional<std::string> DoRun(std::size_t run, std::string& line) {
         const SampledRun sampled = sampler_.Sample(run);
         RunOutcome outcome;
+        const RunRequest request = RequestFor(study_, sampled, options_.KeepReports);
         try {
-            outcome = run_(RequestFor(study_, sampled, options_.KeepReports));
+            outcome = run_(request);
         } catch (const std::exception& error) {
             return "Run " + std::to_string(run + 1) + " of the study failed: " + error.what();
         }
@@ -170,7 +171,7 @@ class ShardRun {
             return "Run " + std::to_string(run + 1) +
                    " of the study returned key results of another model or other criteria.";
         }
-        line = RunLine(sampled, outcome, keyColumns_);
+        line = RunLine(sampled, outcome, keyColumns_, request.ModelErrorNormals);
         if (options_.KeepReports && outcome.Status == RunStatus::Ok) {
             const std::string path =
                 directory_ + "/reports/" + StudyReportName(study_, sampled.Run);

@@ -110,7 +110,8 @@ Json StatsJson(const std::vector<std::string>& header, const Columns& columns,
     Json sensitivity = Json::object();
     for (std::size_t column = columns.firstKey; column < header.size(); ++column) {
         const std::string& name = header[column];
-        if (name == "end") {
+        // The model error's draws are inputs of a run, not its results.
+        if (name == "end" || name.rfind("model_error_", 0) == 0) {
             continue;
         }
         std::vector<double> values;

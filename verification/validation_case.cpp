@@ -45,7 +45,14 @@ constexpr double kTimedHeights[] = {2.5, 2.0, 1.5};
 constexpr double kKawagoe = 0.5;
 constexpr double kHeatPerKgAir = 3000;
 
-enum class Quantity { TemperatureRise, Depth, VentMassFlow, InterfaceTime };
+// The interface height's σ̃_E: the peer states one for the depth only (5,
+// "HGL Depth"). Height and depth share one absolute error (the ceiling is
+// known), so the height's relative spread is the depth's scaled by depth over
+// height, d/z, taken as the mean of the measured d/z over the series' tests
+// (measurements only, before any run).
+constexpr double kSigmaEDepthForHeight = kSigmaEDepth;
+
+enum class Quantity { TemperatureRise, Depth, VentMassFlow, InterfaceTime, InterfaceHeight };
 
 struct Variant {
     const char* Model; // the CSV's model column
@@ -66,6 +73,11 @@ struct ChiRule {
     const char* Words;
     double Fixed; // the χ of every test, or below 0 for the estimator's
 };
+// The NBS furniture tests' statistics, apart from the other series'.
+constexpr Variant kFurnitureVariant = {"VORLA-XW furniture room",
+                                       "VORLA-XW in the NBS furniture room", false,
+                                       PlumeCorrelation::Zukoski};
+
 constexpr ChiRule kChiRules[] = {{"estimate", "χ from the estimator", -1}, {"0.6", "χ = 0.6", 0.6}};
 
 // One measured test with what the model needs.
@@ -390,6 +402,8 @@ const char* QuantityCsv(Quantity q) {
         return "layer_depth";
     case Quantity::VentMassFlow:
         return "vent_mass_flow";
+    case Quantity::InterfaceHeight:
+        return "interface_height";
     case Quantity::InterfaceTime:
         break;
     }
@@ -403,6 +417,8 @@ const char* QuantityWords(Quantity q) {
         return "layer depth";
     case Quantity::VentMassFlow:
         return "vent mass flow";
+    case Quantity::InterfaceHeight:
+        return "interface height";
     case Quantity::InterfaceTime:
         break;
     }
@@ -416,6 +432,8 @@ const char* QuantityStem(Quantity q) {
         return "layer-depth";
     case Quantity::VentMassFlow:
         return "vent-mass-flow";
+    case Quantity::InterfaceHeight:
+        return "interface-height";
     case Quantity::InterfaceTime:
         break;
     }
@@ -429,6 +447,8 @@ const char* QuantityUnit(Quantity q) {
         return " (m)";
     case Quantity::VentMassFlow:
         return " (kg/s)";
+    case Quantity::InterfaceHeight:
+        return " (m)";
     case Quantity::InterfaceTime:
         break;
     }
@@ -442,6 +462,8 @@ double SigmaE(Quantity q) {
         return kSigmaEDepth;
     case Quantity::VentMassFlow:
         return kSigmaEVentFlow;
+    case Quantity::InterfaceHeight:
+        return kSigmaEDepthForHeight;
     case Quantity::InterfaceTime:
         break;
     }
@@ -554,6 +576,8 @@ CaseReport ValidationCase(const std::string& experimentsDir) {
                             }
                         }
                         break;
+                    case Quantity::InterfaceHeight: // its own loop below
+                        break;
                     }
                     s.Tests += s.Measured.size() > before ? 1 : 0;
                 }
@@ -591,6 +615,63 @@ CaseReport ValidationCase(const std::string& experimentsDir) {
         }
     }
 
+    // The interface height, for the series that measure it (Steckler's and the
+    // NIST/NRC tests: the steady interface, the lowest while the fire burns).
+    // σ̃_E is the depth's scaled by the mean measured depth over height.
+    const auto heightSigma = [](const std::vector<double>& heights,
+                                const std::vector<double>& ceilings) {
+        double sum = 0;
+        for (std::size_t i = 0; i < heights.size(); ++i) {
+            sum += (ceilings[i] - heights[i]) / heights[i];
+        }
+        return heights.empty() ? kSigmaEDepthForHeight
+                               : kSigmaEDepthForHeight * sum / static_cast<double>(heights.size());
+    };
+    for (int v = 0; v < 3; ++v) {
+        for (int c = 0; c < 2; ++c) {
+            Statistics s{&kVariants[v], &kChiRules[c], Quantity::InterfaceHeight, 0, {}, {}, {}};
+            std::vector<double> ceilings;
+            const auto& runs = predictions[{v, c}];
+            for (std::size_t i = 0; i < experiments.size(); ++i) {
+                const Experiment& e = experiments[i];
+                if (!runs[i].Represented) {
+                    continue;
+                }
+                s.Measured.push_back(e.Test.Height - e.MeasuredDepth);
+                s.Predicted.push_back(e.Test.Height - runs[i].Depth);
+                ceilings.push_back(e.Test.Height);
+                ++s.Tests;
+            }
+            s.U = ComputeModelUncertainty(s.Measured, s.Predicted,
+                                          heightSigma(s.Measured, ceilings));
+            stats.push_back(std::move(s));
+        }
+    }
+
+    // The NBS furniture tests: the peak rise and the lowest interface.
+    FurnitureSection furniture = CompareFurnitureRoom(experimentsDir);
+    for (int c = 0; c < 2; ++c) {
+        for (const Quantity q : {Quantity::TemperatureRise, Quantity::InterfaceHeight}) {
+            Statistics s{&kFurnitureVariant, &kChiRules[c], q, 0, {}, {}, {}};
+            std::vector<double> ceilings;
+            for (const FurniturePair& pair : furniture.Pairs) {
+                if (pair.ChiRule != c) {
+                    continue;
+                }
+                const bool rise = q == Quantity::TemperatureRise;
+                s.Measured.push_back(rise ? pair.MeasuredRise : pair.MeasuredInterface);
+                s.Predicted.push_back(rise ? pair.PredictedRise : pair.PredictedInterface);
+                ceilings.push_back(pair.RoomHeight);
+                ++s.Tests;
+            }
+            s.U = ComputeModelUncertainty(s.Measured, s.Predicted,
+                                          q == Quantity::TemperatureRise
+                                              ? SigmaE(q)
+                                              : heightSigma(s.Measured, ceilings));
+            stats.push_back(std::move(s));
+        }
+    }
+
     // The statistics as data, for the key results and studies to read.
     std::string csv = "model,quantity,chi_rule,n_tests,n_points,bias,sigma_m,sigma_e\n";
     for (const auto& s : stats) {
@@ -605,10 +686,13 @@ CaseReport ValidationCase(const std::string& experimentsDir) {
     // before the runs: a bias within the experiments' own uncertainty
     // exp(±2σ̃_E), and the peer's normality test at p ≥ 0.05.
     for (const auto& s : stats) {
-        if (s.Model != &kVariants[0] && s.Model != &kHallVariants[0]) {
+        if (s.Model != &kVariants[0] && s.Model != &kHallVariants[0] &&
+            s.Model != &kFurnitureVariant) {
             continue;
         }
-        const std::string name = (s.Model == &kHallVariants[0] ? "SKEVA-XW, " : "") +
+        const std::string name = (s.Model == &kHallVariants[0]     ? "SKEVA-XW, "
+                                  : s.Model == &kFurnitureVariant ? "NBS furniture room, "
+                                                                  : "") +
                                  std::string(QuantityWords(s.What)) + ", " + s.Chi->Words;
         report.Checks.push_back({"bias δ, " + name, s.U.Bias, std::exp(-2 * s.U.SigmaE),
                                  std::exp(2 * s.U.SigmaE), "%.2f", ""});
@@ -665,8 +749,9 @@ where it states one. Neither `Summary_Chapter.tex` nor `Experiment_Chapter.tex` 
 values: the summary table is the file `validation_statistics.tex` that `Summary_Chapter.tex` inputs
 (its lines 17 and 18), written by the peer's scatter plot script from the Sigma_E column, in per
 cent, of `Utilities/Matlab/CFAST_validation_scatterplot_inputs.csv` (firemodels/cfast, commit
-d10d208dbde0ec593cfede69de916eccfc978f7c): 7 on the row "HGL Temperature" and 5 on the row "HGL
-Depth". So σ̃_E = 0.07 for the temperature rise and 0.05 for the depth; the 0.07 used for the depth
+d10d208dbde0ec593cfede69de916eccfc978f7c; the project's copy is
+`verification/reference/experiments/CFAST_validation_scatterplot_inputs.csv`, column `Sigma_E`):
+7 on its line 2, "HGL Temperature", and 5 on its line 6, "HGL Depth". So σ̃_E = 0.07 for the temperature rise and 0.05 for the depth; the 0.07 used for the depth
 before (half of NUREG-1824's 14 %) was not the peer's. The experiment chapter states only the heat
 release rate's uncertainty (about 15 % "for the reported HRR of most of the large scale fire
 experiments", in its description of VTT's hall). The peer states none for a vent flow; the guide
@@ -682,7 +767,10 @@ value then lies within δ⁻¹·M·exp(±2σ̃_M) with about 95 % probability.
 
 **Bands, fixed before the runs.** (a) The bias lies within the experiments' own uncertainty,
 exp(−2σ̃_E) to exp(+2σ̃_E) (0.87 to 1.15 for the temperature rise, 0.90 to 1.11 for the depth,
-0.85 to 1.17 for the vent mass flow and the interface time): within it the data cannot tell the model from the
+0.85 to 1.17 for the vent mass flow and the interface time; for the interface height from its
+σ̃_E in the table, the depth's 0.05 times the mean measured depth over height, 0.86 to 1.16 for
+Steckler's and the NIST/NRC tests and 0.45 to 2.25 for the NBS furniture room, where the
+measured interface falls near the floor): within it the data cannot tell the model from the
 measurements (NUREG-1824, "within experimental uncertainty"). (b) Spiegelhalter's p ≥ 0.05, the
 peer's threshold. Only the models as they are (fire standing free, Zukoski's plume) are checked; the
 options are reported for comparison.
@@ -703,7 +791,11 @@ options are reported for comparison.
           "one row per model, quantity and χ rule, with the columns `model,quantity,chi_rule,"
           "n_tests,n_points,bias,sigma_m,sigma_e`; `quantity` is one of "
           "`layer_temperature_rise`, `layer_depth`, `vent_mass_flow` (Steckler's doorway "
-          "outflow) and `interface_time` (the NIST/NRC tests' times to given heights), and "
+          "outflow), `interface_time` (the NIST/NRC tests' times to given heights) and "
+          "`interface_height` (Steckler's steady interface and the lowest interface of the "
+          "NIST/NRC and NBS furniture tests while the fire burns; its σ̃_E is the depth's 0.05 "
+          "times the mean measured depth over height of the series' tests, as height and depth "
+          "share one absolute error), and "
           "`chi_rule` is `estimate` or `0.6`.\n\n";
     md += table.Text();
 
@@ -915,7 +1007,6 @@ options are reported for comparison.
           "- VTT's hall has no interface times: its layer is measured once a minute, too coarse "
           "to time the interface.\n";
 
-    FurnitureSection furniture = CompareFurnitureRoom(experimentsDir);
     md += furniture.Markdown;
 
     // Parameter space.

@@ -3,6 +3,7 @@
 #include "common/model_uncertainty.h"
 #include "common/plume_option_names.h"
 #include "common/round_trip_text.h"
+#include "compartment/model/model_run.h"
 #include "compartment/model/validity_limits.h"
 
 namespace vorla::compartment {
@@ -38,7 +39,14 @@ KeyResults RunKeyResults(const RunResults& results, const CompletedRun& run, con
         *results.FlashoverRow <= results.LastRow) {
         view.FlashoverRow = static_cast<std::size_t>(*results.FlashoverRow);
     }
-    return ComputeKeyResults(view, fire, criteria);
+    KeyResults keys = ComputeKeyResults(view, fire, criteria);
+    // The model's error moves the flashover with the layer temperature: the
+    // first time the scaled layer reaches 600 °C in the rows.
+    if (error && error->Factors.TemperatureRise != 1) {
+        keys.FlashoverTimeS =
+            ScaledFlashoverTime(rows, kFlashoverTemperature - kKelvinAtZeroCelsius);
+    }
+    return keys;
 }
 
 KeyResults RunKeyResults(const RunInputs& inputs, const RunResults& results,

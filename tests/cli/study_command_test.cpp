@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 #include <sstream>
@@ -654,11 +655,21 @@ TEST_F(StudyCommand, TheModelUncertaintyMovesEachRunAndNamesWhatItCannotDo) {
     const auto drawnLines = Lines(ReadFile(In("drawn-results/runs.csv")));
     ASSERT_EQ(plainLines.size(), 11u);
     ASSERT_EQ(drawnLines.size(), 11u);
+    // The drawn study's runs.csv is the plain one's with the two draws after
+    // the key results, on every line.
     const auto header = study::CsvFields(drawnLines[0]);
-    EXPECT_EQ(header, study::CsvFields(plainLines[0]));
+    auto plainHeader = study::CsvFields(plainLines[0]);
+    plainHeader.push_back("model_error_rise_normal");
+    plainHeader.push_back("model_error_depth_normal");
+    EXPECT_EQ(header, plainHeader);
     for (std::size_t i = 1; i < drawnLines.size(); ++i) {
         const auto before = study::CsvFields(plainLines[i]);
         const auto after = study::CsvFields(drawnLines[i]);
+        ASSERT_EQ(after.size(), before.size() + 2) << i;
+        for (const char* draw : {"model_error_rise_normal", "model_error_depth_normal"}) {
+            const double z = std::stod(after[Column(header, draw)]);
+            EXPECT_TRUE(std::isfinite(z) && std::abs(z) < 8) << i << " " << draw;
+        }
         const std::size_t peak = Column(header, "peak_layer_temperature_c");
         if (after[Column(header, "loss-fraction")] == "0.6") {
             EXPECT_EQ(after[Column(header, "status")], "ok");

@@ -5,6 +5,7 @@
 #include "common/model_uncertainty.h"
 #include "common/text_file.h"
 
+#include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -57,6 +58,73 @@ TEST(ValidationStatistics, TheTableIsTheValidationsFile) {
         ++row;
     }
     EXPECT_EQ(row, std::size(kValidationStatistics));
+}
+
+// The NBS furniture room's rows recomputed by hand from the document's table
+// of pairs (docs/verification/README.md, "The pairs of the statistics"; rises
+// to the kelvin, interfaces to the centimetre, so the tolerances carry that
+// rounding): μ and s of ln(M/E), σ̃_M² = s² − σ̃_E², δ = exp(μ + σ̃_M²/2 − σ̃_E²/2).
+// The interface height's σ̃_E is the depth's 0.05 times the mean measured
+// depth over height, in the 2.31 m high room.
+TEST(ValidationStatistics, FurnitureRoomRowsByHand) {
+    struct Row {
+        const char* Quantity;
+        const char* ChiRule;
+        double E1, M1, E6, M6;
+        double Tolerance; // relative, from the table's rounding
+    };
+    const Row rows[] = {
+        {"layer_temperature_rise", "estimate", 819, 926, 720, 1067, 0.005},
+        {"layer_temperature_rise", "0.6", 819, 782, 720, 895, 0.005},
+        {"interface_height", "estimate", 0.16, 1.16, 0.62, 1.09, 0.06},
+        {"interface_height", "0.6", 0.16, 1.17, 0.62, 1.10, 0.06},
+    };
+    for (const Row& r : rows) {
+        const bool height = std::string(r.Quantity) == "interface_height";
+        const double sigmaE =
+            height ? 0.05 * ((2.31 - r.E1) / r.E1 + (2.31 - r.E6) / r.E6) / 2 : 0.07;
+        const double a = std::log(r.M1 / r.E1);
+        const double b = std::log(r.M6 / r.E6);
+        const double mean = (a + b) / 2;
+        const double variance = (a - mean) * (a - mean) + (b - mean) * (b - mean); // n − 1 = 1
+        const double sigmaM2 = std::max(0.0, variance - sigmaE * sigmaE);
+        const double bias = std::exp(mean + sigmaM2 / 2 - sigmaE * sigmaE / 2);
+        const ValidationStatistics* found = nullptr;
+        for (const auto& s : kValidationStatistics) {
+            if (s.Model == "VORLA-XW furniture room" && s.Quantity == r.Quantity &&
+                s.ChiRule == r.ChiRule) {
+                found = &s;
+            }
+        }
+        ASSERT_NE(found, nullptr) << r.Quantity << " " << r.ChiRule;
+        EXPECT_EQ(found->Tests, 2) << r.Quantity;
+        EXPECT_EQ(found->Points, 2) << r.Quantity;
+        EXPECT_NEAR(found->SigmaE, sigmaE, 0.01 + sigmaE * r.Tolerance) << r.Quantity;
+        EXPECT_NEAR(found->Bias, bias, bias * r.Tolerance + 0.001) << r.Quantity << r.ChiRule;
+        EXPECT_NEAR(found->SigmaM, std::sqrt(sigmaM2), 0.02 + std::sqrt(sigmaM2) * r.Tolerance)
+            << r.Quantity << r.ChiRule;
+    }
+}
+
+// Interface height and layer depth are one measurement seen from the floor
+// and from the ceiling: where the model's depth is below the measured, its
+// interface is above it, so each variant's interface height bias and depth
+// bias lie on opposite sides of 1 (a property, not the formula).
+TEST(ValidationStatistics, InterfaceHeightOpposesTheDepth) {
+    int compared = 0;
+    for (const auto& h : kValidationStatistics) {
+        if (h.Quantity != "interface_height") {
+            continue;
+        }
+        for (const auto& d : kValidationStatistics) {
+            if (d.Model == h.Model && d.ChiRule == h.ChiRule && d.Quantity == "layer_depth") {
+                EXPECT_EQ(h.Tests, d.Tests) << h.Model;
+                EXPECT_LT((h.Bias - 1) * (d.Bias - 1), 0) << h.Model << " " << h.ChiRule;
+                ++compared;
+            }
+        }
+    }
+    EXPECT_EQ(compared, 6);
 }
 
 // The document's worked example: a predicted rise of 300 K with δ = 1.005 and

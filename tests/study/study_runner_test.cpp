@@ -352,5 +352,48 @@ TEST(RunStudy, TheModelErrorIsDrawnPerRun) {
     }
 }
 
+// runs.csv carries each run's draw in two columns after the key results when
+// the study draws the model's error, every run's line alike (a rejected run's
+// too), and has no such columns when it does not; the summary takes no
+// statistics of the draws.
+TEST(RunStudy, RunsCsvCarriesTheModelErrorDrawOnlyWhenDrawn) {
+    TestFolder folder;
+    Study study = OfficeStudy(folder);
+    std::mutex mutex;
+    std::map<std::size_t, std::pair<double, double>> drawn;
+    const RunCallback record = [&](const RunRequest& request) {
+        std::lock_guard lock(mutex);
+        if (request.ModelErrorNormals) {
+            drawn[request.Run] = *request.ModelErrorNormals;
+        }
+        return FakeRoom(request);
+    };
+    ASSERT_EQ(RunStudy(study, record, RunnerOptions{}, folder.Path("plain")), std::nullopt);
+    for (const auto& run : RunsOf(folder.Path("plain/runs.csv"))) {
+        EXPECT_EQ(run.count("model_error_rise_normal"), 0u);
+        EXPECT_EQ(run.count("model_error_depth_normal"), 0u);
+    }
+    EXPECT_TRUE(drawn.empty());
+
+    study.ModelUncertainty = true;
+    ASSERT_EQ(RunStudy(study, record, RunnerOptions{}, folder.Path("drawn")), std::nullopt);
+    const std::string csv = TestFolder::Read(folder.Path("drawn/runs.csv"));
+    const std::string header = csv.substr(0, csv.find("\r\n"));
+    EXPECT_EQ(header.substr(header.size() - 49),
+              ",model_error_rise_normal,model_error_depth_normal");
+    const auto runs = RunsOf(folder.Path("drawn/runs.csv"));
+    ASSERT_EQ(runs.size(), drawn.size());
+    std::size_t rejected = 0;
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        EXPECT_EQ(std::stod(runs[i].at("model_error_rise_normal")), drawn.at(i).first) << i;
+        EXPECT_EQ(std::stod(runs[i].at("model_error_depth_normal")), drawn.at(i).second) << i;
+        rejected += runs[i].at("status") == "ok" ? 0 : 1;
+    }
+    EXPECT_GT(rejected, 0u); // the office study rejects some runs: their draws are kept too
+    const auto summary =
+        nlohmann::json::parse(TestFolder::Read(folder.Path("drawn/summary.json")));
+    EXPECT_FALSE(summary.dump().find("model_error_") != std::string::npos);
+}
+
 } // namespace
 } // namespace vorla::study

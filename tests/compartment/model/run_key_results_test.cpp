@@ -230,6 +230,40 @@ TEST(RunKeyResults, AgreeWithARecomputationFromTheCsvOfRealRuns) {
     }
 }
 
+// A steady fire whose layer rises 3 K a second above the ambient (21.11 °C),
+// the run's flashover row off the grid at 193 s (rise 579 K, 600.11 °C). The
+// model's error scales the rise, and the flashover follows it: the first time
+// the scaled layer reaches 600 °C (a rise of 578.89 K), linear between rows,
+// by hand 578.89 / (3 · factor) where the crossing falls in a row interval.
+TEST(RunKeyResults, TheFlashoverTimeFollowsTheModelErrorsRise) {
+    const double ambient = 294.26 - 273.15;
+    const auto results = ResultsOf({
+        {0, ambient, 2.5f, 500, 0.1, kNotStarvedOfAir},
+        {100, ambient + 300, 1.5f, 500, 0.5, kNotStarvedOfAir},
+        {193, ambient + 579, 1.0f, 500, 0.6, kNotStarvedOfAir},
+        {200, ambient + 600, 1.0f, 500, 0.6, kNotStarvedOfAir},
+    });
+    results->FlashoverRow = 2;
+    const CompletedRun run{RunEnd::Complete, "", 3};
+    struct Case {
+        double factor;
+        std::optional<double> flashover;
+    };
+    const Case cases[] = {
+        {1.0, 193},   // the model's own flashover row
+        {1.5, 128.6}, // 578.89 / 4.5 = 128.64, within 100 to 193 s
+        {1.05, 183.8}, // 100 + (578.89 − 315) · 93 / (607.95 − 315) = 183.78
+        {0.5, std::nullopt}, // a rise of 300 K at most: no flashover
+    };
+    for (const Case& c : cases) {
+        const KeyResults keys = RunKeyResults(*results, run, RampTo400At10s(), KeyCriteria{},
+                                              ModelError{{c.factor, 1.0}, 3.0});
+        EXPECT_EQ(keys.FlashoverTimeS, c.flashover) << c.factor;
+    }
+    // Without the model's error the run's own time stands.
+    EXPECT_EQ(RunKeyResults(*results, run, RampTo400At10s(), KeyCriteria{}).FlashoverTimeS, 193);
+}
+
 TEST(SummaryInputs, TheInputsAsTheRunUsedThemInSiUnits) {
     auto calc = Office();
     calc->Inputs.SoffitHeight = 2.1f;
