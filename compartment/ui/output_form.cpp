@@ -7,6 +7,7 @@
 #include "compartment/ui/graph_form.h"
 
 #include <QPushButton>
+#include <filesystem>
 
 namespace vorla::compartment {
 namespace {
@@ -32,6 +33,14 @@ frmOutput::frmOutput(Calculations& calc, ui::PlatformServices& services, ui::Rep
     connect(cmdGraph, &QPushButton::clicked, this, &frmOutput::cmdGraph_Click);
 }
 
+frmOutput::frmOutput(Calculations& calc, ui::PlatformServices& services, ui::ReportInputForm input,
+                     const CompletedRun& savedRun, const std::string& path)
+    : frmOutput(calc, services, std::move(input)) {
+    savedRun_ = savedRun;
+    setWindowTitle(QString::fromStdString(Texts().Caption + " - read from " +
+                                          std::filesystem::path(path).filename().string()));
+}
+
 frmOutput::~frmOutput() {
     delete graph_.data();
 }
@@ -53,6 +62,9 @@ std::string frmOutput::HeaderText() const {
 }
 
 RunOutcome frmOutput::RunModel() {
+    if (savedRun_) {
+        return *savedRun_;
+    }
     const FlashoverQuestion ask = [this](const std::string& text, std::string_view title) {
         const auto answer = AskDuringRun({text, std::string(title), ui::MessageIcon::Question,
                                           ui::MessageButtons::YesNo, ui::MessageButton::Yes});

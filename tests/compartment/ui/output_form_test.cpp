@@ -244,6 +244,62 @@ class OutputWindowTest : public QObject {
         QCOMPARE(ReadText(saved).count("\r\n"), 17 + lastRow + 1 + 1);
     }
 
+    // Open Results… shows a saved run in a fresh window as the run showed it:
+    // the same table and key results, no run and so no flashover question, the
+    // caption naming the file; a file that is not a report is refused.
+    void OpenResultsShowsTheSavedRunAsTheRunShowedIt() {
+        QString table;
+        QString keyResults;
+        const std::string saved = [&] {
+            Program program;
+            auto* report = RunToFlashover(program, MessageButton::No);
+            if (!report) {
+                return std::string();
+            }
+            table = Control<QPlainTextEdit>(report, "txtDataColumns")->toPlainText();
+            keyResults = Control<QPlainTextEdit>(report, "txtKeyResults")->toPlainText();
+            const std::string path = program.Path("ramp.sdf");
+            program.platform.ChooseInNextDialog(path);
+            Control<QPushButton>(report, "cmdSave")->click();
+            Program::Settle();
+            return QFile::exists(QString::fromStdString(path))
+                       ? test_support::ReadFile(path)
+                       : std::string();
+        }();
+        QVERIFY(!saved.empty());
+        QVERIFY(keyResults.contains("600"));
+
+        Program program;
+        const std::string path = program.WriteFile("AGAIN.SDF", saved);
+        program.platform.ClearRecords();
+        program.platform.ChooseInNextDialog(path);
+        Control<QAction>(program.input, "mnuFileOpenResults")->trigger();
+        Program::Settle();
+        auto* report = program.Report();
+        QVERIFY(report);
+        QCOMPARE(report->windowTitle(), QString("VORLA-XW: Output Data - read from AGAIN.SDF"));
+        QCOMPARE(program.platform.Messages().size(), std::size_t{0}); // no flashover question
+        QCOMPARE(Control<QPlainTextEdit>(report, "txtDataColumns")->toPlainText(), table);
+        QCOMPARE(Control<QPlainTextEdit>(report, "txtKeyResults")->toPlainText(), keyResults);
+        Control<QPushButton>(report, "cmdGraph")->click();
+        Program::Settle();
+        QVERIFY(Program::Graph());
+
+        // A fire file and a report cut short: File Open's message, no window.
+        for (const auto& [name, content] :
+             {std::pair<QString, std::string>{"RAMP.FIR", kRampFire},
+              std::pair<QString, std::string>{"CUT.SDF", saved.substr(0, saved.size() - 30)}}) {
+            Program other;
+            other.platform.ChooseInNextDialog(other.WriteFile(name, content));
+            Control<QAction>(other.input, "mnuFileOpenResults")->trigger();
+            Program::Settle();
+            QVERIFY(!other.Report());
+            QCOMPARE(other.platform.Messages().size(), std::size_t{1});
+            QVERIFY(other.platform.Messages().at(0).Request.Text.find("Wrong file format.") !=
+                    std::string::npos);
+        }
+    }
+
     void CloseAsksToSaveAndYesSavesAndStays() {
         Program program;
         auto* report = RunToFlashover(program, MessageButton::Yes);
