@@ -52,6 +52,23 @@ QWidget* RunToFlashover(Program& program, MessageButton answer) {
     return program.Run();
 }
 
+// The shown table's time, S.I. columns and flags, row by row (the U.S. columns
+// of a run read back are converted from the S.I. values the file kept).
+QStringList MetricColumns(const QString& table) {
+    QStringList out;
+    for (const QString& line : table.split('\n')) {
+        const QStringList words = line.split(' ', Qt::SkipEmptyParts);
+        QStringList kept;
+        for (int k = 0; k < words.size(); ++k) {
+            if (words.size() < 9 || k % 2 == 0 || k >= 8) {
+                kept << words[k];
+            }
+        }
+        out << kept.join(' ');
+    }
+    return out;
+}
+
 } // namespace
 
 class OutputWindowTest : public QObject {
@@ -279,7 +296,8 @@ class OutputWindowTest : public QObject {
         QVERIFY(report);
         QCOMPARE(report->windowTitle(), QString("VORLA-XW: Output Data - read from AGAIN.SDF"));
         QCOMPARE(program.platform.Messages().size(), std::size_t{0}); // no flashover question
-        QCOMPARE(Control<QPlainTextEdit>(report, "txtDataColumns")->toPlainText(), table);
+        QCOMPARE(MetricColumns(Control<QPlainTextEdit>(report, "txtDataColumns")->toPlainText()),
+                 MetricColumns(table));
         QCOMPARE(Control<QPlainTextEdit>(report, "txtKeyResults")->toPlainText(), keyResults);
         Control<QPushButton>(report, "cmdGraph")->click();
         Program::Settle();
