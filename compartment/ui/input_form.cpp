@@ -505,6 +505,16 @@ bool frmInput::OpenResults(const std::string& path) {
                                ui::MessageIcon::Critical, ui::MessageButtons::Ok});
         return false;
     }
+    // The key results' heat released is the fire file's energy up to the end.
+    FireTable fire;
+    std::string fireRead;
+    if (const auto fireProblem = ReadFireFileOfReport(boxes.txtFireFile, path, fire, fireRead)) {
+        services_.ShowMessage({DescribeFireFileError(*fireProblem), kProgramTitle,
+                               ui::MessageIcon::Critical, ui::MessageButtons::Ok});
+        return false;
+    }
+    calc_.Fire = std::move(fire);
+    calc_.FireFileRead = fireRead;
     // The report's inputs and rows are the report window's; Run reads the
     // boxes again, so what the form holds is not lost.
     calc_.Inputs = inputs;
