@@ -1,6 +1,7 @@
 #include "compartment/ui/input_form.h"
 
 #include "common/fire_file_lookup.h"
+#include "common/text_file.h"
 #include "common/ui/criteria_settings.h"
 #include "common/ui/explore_window.h"
 #include "common/ui/file_drop.h"
@@ -16,6 +17,7 @@
 #include "compartment/model/input_entry.h"
 #include "compartment/model/loss_fraction_estimator.h"
 #include "compartment/model/saved_report_reader.h"
+#include "compartment/model/saved_run.h"
 #include "compartment/ui/estimator_form.h"
 #include "compartment/ui/explore_model.h"
 #include "compartment/ui/output_form.h"
@@ -37,6 +39,8 @@
 #include <QSettings>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <memory>
+#include <optional>
 
 namespace vorla::compartment {
 namespace {
@@ -284,6 +288,11 @@ void frmInput::BuildMenus() {
     mnuFileBar1 = menus.mnuFileBar1;
     mnuFileExit = menus.mnuFileExit;
     mnuRun = menus.mnuRun;
+    mnuFileOpenResults = new QAction("Open Re&sults…", mnuFile);
+    mnuFileOpenResults->setObjectName("mnuFileOpenResults");
+    mnuFileOpenResults->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
+    mnuFile->insertAction(mnuFileBar1, mnuFileOpenResults);
+    addAction(mnuFileOpenResults);
     mnuFileExplore = new QAction("E&xplore…", mnuFile);
     mnuFileExplore->setObjectName("mnuFileExplore");
     mnuFileExplore->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
@@ -311,6 +320,7 @@ void frmInput::ConnectEvents() {
     connect(txtOutputFile, &ui::FileNameBox::GotFocus, this, &frmInput::txtOutputFile_GotFocus);
     connect(mnuFileNew, &QAction::triggered, this, &frmInput::mnuFileNew_Click);
     connect(mnuFileOpen, &QAction::triggered, this, &frmInput::mnuFileOpen_Click);
+    connect(mnuFileOpenResults, &QAction::triggered, this, &frmInput::mnuFileOpenResults_Click);
     connect(mnuFileExit, &QAction::triggered, this, &frmInput::mnuFileExit_Click);
     connect(mnuFileExplore, &QAction::triggered, this, &frmInput::mnuFileExplore_Click);
     connect(mnuRun, &QAction::triggered, this, &frmInput::mnuRun_Click);
@@ -473,6 +483,60 @@ bool frmInput::OpenFile(const std::string& path) {
     }
     ShowBoxes(boxes);
     return !problem;
+}
+
+bool frmInput::OpenResults(const std::string& path) {
+    InputBoxes boxes;
+    UnitTables units;
+    RunInputs inputs;
+    auto problem = ReadSavedReport(path, boxes, units, inputs);
+    auto results = std::make_unique<RunResults>();
+    std::optional<CompletedRun> run;
+    if (!problem) {
+        const WholeFile file = ReadWholeFile(path);
+        if (file.problem) { // gone or changed since the reader read it
+            problem = FileProblem{FileProblem::Kind::CannotOpen, path, *file.problem, "report file"};
+        } else if (!(run = ReadSavedRun(file.text, *results))) {
+            problem = FileProblem{FileProblem::Kind::WrongFormat, path, {}, "report file"};
+        }
+    }
+    if (problem) {
+        services_.ShowMessage({DescribeFileProblem(*problem), kProgramTitle,
+                               ui::MessageIcon::Critical, ui::MessageButtons::Ok});
+        return false;
+    }
+    // The key results' heat released is the fire file's energy up to the end.
+    FireTable fire;
+    std::string fireRead;
+    if (const auto fireProblem = ReadFireFileOfReport(boxes.txtFireFile, path, fire, fireRead)) {
+        services_.ShowMessage({DescribeFireFileError(*fireProblem), kProgramTitle,
+                               ui::MessageIcon::Critical, ui::MessageButtons::Ok});
+        return false;
+    }
+    calc_.Fire = std::move(fire);
+    calc_.FireFileRead = fireRead;
+    // The report's inputs and rows are the report window's; Run reads the
+    // boxes again, so what the form holds is not lost.
+    calc_.Inputs = inputs;
+    calc_.Results = *results;
+    output_ = new frmOutput(calc_, services_,
+                            {this, txtRunTitle, txtOutputFile, [this] { ShowAgain(); },
+                             [this](const std::string& saved) {
+                                 if (WhenFileSaved) {
+                                     WhenFileSaved(saved);
+                                 }
+                             }},
+                            *run, path);
+    output_->Form_Load();
+    return true;
+}
+
+void frmInput::mnuFileOpenResults_Click() {
+    const auto path = services_.ChooseFile(ui::OpenDialog(
+        "Open Results", kOpenReportFilter, services_.DataDirectory(), std::string()));
+    if (path) {
+        OpenResults(*path);
+    }
 }
 
 void frmInput::mnuFileNew_Click() {

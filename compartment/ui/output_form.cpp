@@ -9,6 +9,7 @@
 #include "compartment/ui/graph_form.h"
 
 #include <QPushButton>
+#include <filesystem>
 
 namespace vorla::compartment {
 namespace {
@@ -34,6 +35,14 @@ frmOutput::frmOutput(Calculations& calc, ui::PlatformServices& services, ui::Rep
     connect(cmdGraph, &QPushButton::clicked, this, &frmOutput::cmdGraph_Click);
 }
 
+frmOutput::frmOutput(Calculations& calc, ui::PlatformServices& services, ui::ReportInputForm input,
+                     const CompletedRun& savedRun, const std::string& path)
+    : frmOutput(calc, services, std::move(input)) {
+    savedRun_ = savedRun;
+    setWindowTitle(QString::fromStdString(Texts().Caption + " - read from " +
+                                          std::filesystem::path(path).filename().string()));
+}
+
 frmOutput::~frmOutput() {
     delete graph_.data();
 }
@@ -55,6 +64,9 @@ std::string frmOutput::HeaderText() const {
 }
 
 RunOutcome frmOutput::RunModel() {
+    if (savedRun_) {
+        return *savedRun_;
+    }
     // Yes stops the run, No lets it go on. An answer the user asked to be
     // remembered is given without asking; "Do not ask again" remembers this one
     // (Preferences... sets it back to asking).

@@ -1,13 +1,17 @@
 // frmOutput, "VORLA-XW: Output Data": performs one compartment run and shows its
 // report (the shared report window), asking the flashover question when the
 // layer passes 600 °C. Its own button, Graph, plots the results in a window that
-// stands in for the report until it closes.
+// stands in for the report until it closes. Opened by Open Results… it shows
+// a saved report's run instead (calc.Results already holds its rows): no
+// model run, no flashover question, the caption saying which file it is.
 #pragma once
 
 #include "common/ui/report_window.h"
 #include "compartment/model/calculations.h"
 
 #include <QPointer>
+#include <optional>
+#include <string>
 
 namespace vorla::compartment {
 
@@ -18,6 +22,9 @@ class frmOutput final : public ui::ReportWindow {
   public:
     // The window deletes itself when it closes.
     frmOutput(Calculations& calc, ui::PlatformServices& services, ui::ReportInputForm input);
+    // The run ReadSavedRun read from `path` into calc.Results, shown as it is.
+    frmOutput(Calculations& calc, ui::PlatformServices& services, ui::ReportInputForm input,
+              const CompletedRun& savedRun, const std::string& path);
     ~frmOutput() override;
 
     // Closes the window and its graph without a question (File Exit).
@@ -35,6 +42,7 @@ class frmOutput final : public ui::ReportWindow {
     Calculations& calc_;
     ui::PlatformServices& services_;
     QPointer<frmGraph> graph_;
+    std::optional<CompletedRun> savedRun_;
 };
 
 } // namespace vorla::compartment

@@ -49,6 +49,11 @@ class frmInput final : public QMainWindow {
     // the command line or dropped on the window: the boxes filled from it, or
     // the message File Open gives. True when the file was read.
     bool OpenFile(const std::string& path);
+    // Open Results…: shows the run saved in the report at `path` in the report
+    // window, read from the file's rows, with no run; the boxes stay as they
+    // are. A file that is not a whole report of this program is refused with
+    // File Open's message: then false.
+    bool OpenResults(const std::string& path);
     // Told of each file OpenFile opened (for the Recent Files list).
     std::function<void(const std::string& path)> WhenFileOpened;
     // Told of each report the report window saved (for the Recent Files list).
@@ -63,6 +68,7 @@ class frmInput final : public QMainWindow {
     void Form_Load();
     void mnuFileNew_Click();
     void mnuFileOpen_Click();
+    void mnuFileOpenResults_Click();
     void mnuFileExplore_Click();
     void mnuFileExit_Click();
     void mnuRun_Click();
@@ -121,6 +127,7 @@ class frmInput final : public QMainWindow {
     QMenu* mnuFile;
     QAction* mnuFileNew;
     QAction* mnuFileOpen;
+    QAction* mnuFileOpenResults;
     QAction*
         mnuFileExplore; // "E&xplore…" (X in the File menu), Ctrl+E: the live window on these inputs
     QAction* mnuFileBar1;

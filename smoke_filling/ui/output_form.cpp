@@ -7,6 +7,7 @@
 #include "smoke_filling/ui/graph_form.h"
 
 #include <QPushButton>
+#include <filesystem>
 
 namespace vorla::smoke {
 namespace {
@@ -31,6 +32,14 @@ frmOutput::frmOutput(Calculations& calc, ui::PlatformServices& services, ui::Rep
     connect(cmdGraph, &QPushButton::clicked, this, &frmOutput::cmdGraph_Click);
 }
 
+frmOutput::frmOutput(Calculations& calc, ui::PlatformServices& services, ui::ReportInputForm input,
+                     const CompletedRun& savedRun, const std::string& path)
+    : frmOutput(calc, services, std::move(input)) {
+    savedRun_ = savedRun;
+    setWindowTitle(QString::fromStdString(Texts().Caption + " - read from " +
+                                          std::filesystem::path(path).filename().string()));
+}
+
 frmOutput::~frmOutput() {
     delete graph_.data();
 }
@@ -52,6 +61,9 @@ std::string frmOutput::HeaderText() const {
 }
 
 RunOutcome frmOutput::RunModel() {
+    if (savedRun_) {
+        return *savedRun_;
+    }
     return RunCalculations(calc_);
 }
 

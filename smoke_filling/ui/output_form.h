@@ -2,13 +2,17 @@
 // report window): opening it runs the smoke filling model and shows the report
 // header and the results table; Save writes the results file (*.sof), Print
 // prints the report, Graph plots the results in a window that stands in for
-// the report until it closes, and Close returns to the input form.
+// the report until it closes, and Close returns to the input form. Opened by
+// Open Results… it shows a saved report's run instead (calc.Results already
+// holds its rows): no model run, the caption saying which file it is.
 #pragma once
 
 #include "common/ui/report_window.h"
 #include "smoke_filling/model/calculations.h"
 
 #include <QPointer>
+#include <optional>
+#include <string>
 
 namespace vorla::smoke {
 
@@ -19,6 +23,9 @@ class frmOutput final : public ui::ReportWindow {
   public:
     // The window deletes itself when it closes.
     frmOutput(Calculations& calc, ui::PlatformServices& services, ui::ReportInputForm input);
+    // The run ReadSavedRun read from `path` into calc.Results, shown as it is.
+    frmOutput(Calculations& calc, ui::PlatformServices& services, ui::ReportInputForm input,
+              const CompletedRun& savedRun, const std::string& path);
     ~frmOutput() override;
 
     // Closes the window and its graph without a question (File Exit).
@@ -36,6 +43,7 @@ class frmOutput final : public ui::ReportWindow {
     Calculations& calc_;
     ui::PlatformServices& services_;
     QPointer<frmGraph> graph_;
+    std::optional<CompletedRun> savedRun_;
 };
 
 } // namespace vorla::smoke

@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 using namespace vorla::compartment;
@@ -50,6 +51,35 @@ QWidget* RunToFlashover(Program& program, MessageButton answer) {
     program.FillRoom(program.WriteFile("RAMP.FIR", kRampFire), "300", "10");
     program.platform.AnswerNextQuestion(answer);
     return program.Run();
+}
+
+// The shown table's time, S.I. columns and flags, row by row (the U.S. columns
+// of a run read back are converted from the S.I. values the file kept).
+QStringList MetricColumns(const QString& table) {
+    QStringList out;
+    for (const QString& line : table.split('\n')) {
+        const QStringList words = line.split(' ', Qt::SkipEmptyParts);
+        QStringList kept;
+        for (int k = 0; k < words.size(); ++k) {
+            if (words.size() < 9 || k % 2 == 0 || k >= 8) {
+                kept << words[k];
+            }
+        }
+        out << kept.join(' ');
+    }
+    return out;
+}
+
+// The key results' lines without the time after " at " and without the U.S.
+// values in brackets (converted from the S.I. values the file printed).
+QStringList EventsOf(const QString& keyResults) {
+    QStringList events;
+    for (QString line : keyResults.split('\n')) {
+        line.remove(QRegularExpression(" \\([^)]*\\)"));
+        const qsizetype at = line.lastIndexOf(" at ");
+        events << (at < 0 ? line : line.left(at));
+    }
+    return events;
 }
 
 } // namespace
@@ -242,6 +272,62 @@ class OutputWindowTest : public QObject {
         program.platform.ChooseInNextDialog(saved);
         Control<QPushButton>(report, "cmdSave")->click();
         QCOMPARE(ReadText(saved).count("\r\n"), 17 + lastRow + 1 + 1);
+    }
+
+    // Open Results… shows a saved run in a fresh window as the run showed it:
+    // the same table and key results, no run and so no flashover question, the
+    // caption naming the file; a file that is not a report is refused.
+    void OpenResultsShowsTheSavedRunAsTheRunShowedIt() {
+        // The fire file the report names is in the first program's folder.
+        Program first;
+        auto* ran = RunToFlashover(first, MessageButton::No);
+        QVERIFY(ran);
+        const QString table = Control<QPlainTextEdit>(ran, "txtDataColumns")->toPlainText();
+        const QString keyResults = Control<QPlainTextEdit>(ran, "txtKeyResults")->toPlainText();
+        first.platform.ChooseInNextDialog(first.Path("ramp.sdf"));
+        Control<QPushButton>(ran, "cmdSave")->click();
+        Control<QPushButton>(ran, "cmdClose")->click();
+        Program::Settle();
+        QVERIFY(!Program::Report());
+        const std::string saved = vorla::test_support::ReadFile(first.Path("ramp.sdf"));
+        QVERIFY(!saved.empty());
+        QVERIFY(!keyResults.isEmpty());
+
+        Program program;
+        const std::string path = program.WriteFile("AGAIN.SDF", saved);
+        program.platform.ClearRecords();
+        program.platform.ChooseInNextDialog(path);
+        Control<QAction>(program.input, "mnuFileOpenResults")->trigger();
+        Program::Settle();
+        auto* report = program.Report();
+        QVERIFY2(report, program.platform.Messages().empty()
+                             ? "no message"
+                             : program.platform.Messages().at(0).Request.Text.c_str());
+        QCOMPARE(report->windowTitle(), QString("VORLA-XW: Output Data - read from AGAIN.SDF"));
+        QCOMPARE(program.platform.Messages().size(), std::size_t{0}); // no flashover question
+        QCOMPARE(MetricColumns(Control<QPlainTextEdit>(report, "txtDataColumns")->toPlainText()),
+                 MetricColumns(table));
+        // The same events in the same order; their times are found again from
+        // the rows as printed (0.01 m, 1 °C), so they may move by a tenth.
+        QCOMPARE(EventsOf(Control<QPlainTextEdit>(report, "txtKeyResults")->toPlainText()),
+                 EventsOf(keyResults));
+        Control<QPushButton>(report, "cmdGraph")->click();
+        Program::Settle();
+        QVERIFY(Program::Graph());
+
+        // A fire file and a report cut short: File Open's message, no window.
+        for (const auto& [name, content] :
+             {std::pair<QString, std::string>{"RAMP.FIR", kRampFire},
+              std::pair<QString, std::string>{"CUT.SDF", saved.substr(0, saved.size() - 30)}}) {
+            Program other;
+            other.platform.ChooseInNextDialog(other.WriteFile(name, content));
+            Control<QAction>(other.input, "mnuFileOpenResults")->trigger();
+            Program::Settle();
+            QVERIFY(!other.Report());
+            QCOMPARE(other.platform.Messages().size(), std::size_t{1});
+            QVERIFY(other.platform.Messages().at(0).Request.Text.find("Wrong file format.") !=
+                    std::string::npos);
+        }
     }
 
     void CloseAsksToSaveAndYesSavesAndStays() {

@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -45,6 +46,35 @@ bool Saved(const QWidget* report) {
 
 QStringList ScreenLines(const QWidget* report) {
     return Control<QPlainTextEdit>(report, "txtDataColumns")->toPlainText().split(u'\n');
+}
+
+// The shown table's time, S.I. columns and flags, row by row (the U.S. columns
+// of a run read back are converted from the S.I. values the file kept).
+QStringList MetricColumns(const QString& table) {
+    QStringList out;
+    for (const QString& line : table.split('\n')) {
+        const QStringList words = line.split(' ', Qt::SkipEmptyParts);
+        QStringList kept;
+        for (int k = 0; k < words.size(); ++k) {
+            if (words.size() < 9 || k % 2 == 0 || k >= 8) {
+                kept << words[k];
+            }
+        }
+        out << kept.join(' ');
+    }
+    return out;
+}
+
+// The key results' lines without the time after " at " and without the U.S.
+// values in brackets.
+QStringList WithoutUSValues(const QString& keyResults) {
+    QStringList events;
+    for (QString line : keyResults.split('\n')) {
+        line.remove(QRegularExpression(" \\([^)]*\\)"));
+        const qsizetype at = line.lastIndexOf(" at ");
+        events << (at < 0 ? line : line.left(at));
+    }
+    return events;
 }
 
 } // namespace
@@ -124,6 +154,58 @@ class OutputFormTest : public QObject {
 
     // The whole saved file, byte for byte, against the results of an
     // independent computation of the same run.
+    // Open Results… shows a saved run in a fresh window as the run showed it:
+    // the same table and key results with no run, the caption naming the file;
+    // a file that is not a whole report is refused with File Open's message.
+    void OpenResultsShowsTheSavedRunAsTheRunShowedIt() {
+        QString table;
+        QString keyResults;
+        const QString saved = Path("HALL.SOF");
+        {
+            SkevaWindows w(Data());
+            w.Fill(Hall("600"));
+            QWidget* report = w.Run();
+            QVERIFY(report);
+            table = Control<QPlainTextEdit>(report, "txtDataColumns")->toPlainText();
+            keyResults = Control<QPlainTextEdit>(report, "txtKeyResults")->toPlainText();
+            w.platform.ChooseInNextDialog(saved.toStdString());
+            QTest::mouseClick(Control<QPushButton>(report, "cmdSave"), Qt::LeftButton);
+            QVERIFY(QFile::exists(saved));
+        }
+        QVERIFY(!keyResults.isEmpty());
+
+        SkevaWindows w(Data());
+        w.platform.ChooseInNextDialog(saved.toStdString());
+        Control<QAction>(w.input, "mnuFileOpenResults")->trigger();
+        QWidget* report = SkevaWindows::Report();
+        QVERIFY(report);
+        QCOMPARE(report->windowTitle(), QString("SKEVA-XW: Output Data - read from HALL.SOF"));
+        QVERIFY(w.platform.Messages().empty());
+        QCOMPARE(MetricColumns(Control<QPlainTextEdit>(report, "txtDataColumns")->toPlainText()),
+                 MetricColumns(table));
+        // The same lines in the S.I. values: the U.S. ones in brackets are
+        // converted from the S.I. values the file printed, and the times are
+        // found again from the rows as printed (1 °C, 0.01 m).
+        QCOMPARE(WithoutUSValues(Control<QPlainTextEdit>(report, "txtKeyResults")->toPlainText()),
+                 WithoutUSValues(keyResults));
+
+        const QByteArray whole = Contents(saved);
+        for (const auto& [name, content] :
+             {std::pair<QString, QByteArray>{"FIRE.FIR", "0 0 0\r\n60 50 0\r\n-9 -9 -9\r\n"},
+              std::pair<QString, QByteArray>{"CUT.SOF", whole.left(whole.size() - 30)}}) {
+            SkevaWindows other(Data());
+            QFile file(Path(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+            file.close();
+            other.platform.ChooseInNextDialog(Path(name).toStdString());
+            Control<QAction>(other.input, "mnuFileOpenResults")->trigger();
+            QCOMPARE(other.platform.Messages().size(), std::size_t{1});
+            QVERIFY(other.platform.Messages().at(0).Request.Text.find("Wrong file format.") !=
+                    std::string::npos);
+        }
+    }
+
     void SaveWritesTheResultsFile_data() {
         QTest::addColumn<bool>("usUnits");
         QTest::addColumn<TypedRun>("run");

@@ -1,0 +1,116 @@
+#include "compartment/model/calculations.h"
+#include "compartment/model/model_run.h"
+#include "compartment/model/report_text.h"
+#include "compartment/model/saved_report_reader.h"
+#include "compartment/model/saved_run.h"
+#include "test_room.h"
+
+#include <gtest/gtest.h>
+#include <iterator>
+#include <sstream>
+#include <vector>
+#include <memory>
+#include <string>
+
+namespace vorla::compartment {
+namespace {
+
+using testing::ReadWholeFile;
+
+const std::string kGoldenDir = std::string(VORLA_GOLDEN_DIR) + "/";
+
+// The S.I. columns, the flags and the end of a report's rows: the U.S. columns
+// written again are converted from the S.I. values the file kept, rounded.
+std::vector<std::string> MetricWords(const std::string& rows) {
+    std::vector<std::string> words;
+    std::istringstream lines(rows);
+    std::string line;
+    while (std::getline(lines, line)) {
+        std::istringstream row(line);
+        std::vector<std::string> all{std::istream_iterator<std::string>(row), {}};
+        for (std::size_t k = 0; k < all.size(); ++k) {
+            if (all.size() < 9 || k == 0 || k == 2 || k == 4 || k == 6 || k >= 8) {
+                words.push_back(all[k]);
+            }
+        }
+        words.push_back("|");
+    }
+    return words;
+}
+
+// A report read back as a run and written again gives every row's S.I. values,
+// flags and the end message back; the golden files cover each way a run ends.
+TEST(ReadSavedRun, EveryGoldenReportWrittenAgainHasTheSameRows) {
+    struct Case {
+        const char* file;
+        RunEnd end;
+        int flashoverSecond; // -1: none
+    };
+    const Case cases[] = {
+        {"end-of-fire-before-run-time.vof", RunEnd::FireEnded, -2},
+        {"fast-fire-9000s-continue.vof", RunEnd::Complete, -2},
+        {"high-sill-stop.vof", RunEnd::LayerAtSill, -2},
+        {"office-flashover-continue.vof", RunEnd::Complete, -2},
+        {"office-flashover-stop.vof", RunEnd::FlashoverStop, 326},
+        {"slow-fire-9000s.vof", RunEnd::Complete, -2},
+        {"soffit-near-ceiling.vof", RunEnd::Complete, -2},
+        {"starved-raised-fire.vof", RunEnd::Complete, -2},
+        {"tiny-room-unstable.vof", RunEnd::Unstable, -2},
+        {"us-units-pool.vof", RunEnd::Complete, -2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        const std::string text = ReadWholeFile(kGoldenDir + c.file);
+        Calculations calc;
+        InputBoxes boxes;
+        ASSERT_EQ(ReadSavedReportText(text, c.file, boxes, calc.Units, calc.Inputs), std::nullopt);
+        auto results = std::make_unique<RunResults>();
+        const auto run = ReadSavedRun(text, *results);
+        ASSERT_TRUE(run.has_value());
+        EXPECT_EQ(run->LastRow, results->LastRow);
+        EXPECT_EQ(MetricWords(ReportRows(calc.Inputs, *results) + std::string(run->EndMessage)),
+                  MetricWords(text.substr(text.find("=\r\n") + 3)));
+        if (c.flashoverSecond >= 0) {
+            ASSERT_TRUE(results->FlashoverRow.has_value());
+            EXPECT_EQ(results->Time[*results->FlashoverRow], c.flashoverSecond);
+        }
+    }
+}
+
+// The run the model makes and the same run read from its saved report agree on
+// the flashover row, off the 5-second grid when the run goes on past it.
+TEST(ReadSavedRun, FindsTheFlashoverRowOfARunThatWentOn) {
+    const std::string text = ReadWholeFile(kGoldenDir + "office-flashover-continue.vof");
+    auto results = std::make_unique<RunResults>();
+    ASSERT_TRUE(ReadSavedRun(text, *results).has_value());
+    ASSERT_TRUE(results->FlashoverRow.has_value());
+    EXPECT_NE(results->Time[*results->FlashoverRow] % 5, 0);
+    EXPECT_GT(results->LayerTemperature[*results->FlashoverRow], 599.5);
+    EXPECT_LT(results->LayerTemperature[*results->FlashoverRow - 1], 600.5);
+}
+
+// What is not a whole report of a run is refused, never half read.
+TEST(ReadSavedRun, RefusesWhatIsNotAWholeReport) {
+    const std::string good = ReadWholeFile(kGoldenDir + "high-sill-stop.vof");
+    const std::size_t lastRowEnd = good.rfind("\r\n", good.size() - 3);
+    struct Case {
+        const char* what;
+        std::string text;
+    };
+    const Case cases[] = {
+        {"empty", ""},
+        {"a fire file", ReadWholeFile(std::string(VORLA_EXAMPLES_DIR) + "/office-sofa-tsquared.fir")},
+        {"cut in the last row", good.substr(0, lastRowEnd - 20)},
+        {"cut after the last row", good.substr(0, lastRowEnd + 2)},
+        {"an end message of no run", good.substr(0, lastRowEnd + 2) + "RUN STOPPED\r\n"},
+        {"a row without flags", good.substr(0, lastRowEnd - 6) + "\r\n" + good.substr(lastRowEnd + 2)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto results = std::make_unique<RunResults>();
+        EXPECT_EQ(ReadSavedRun(c.text, *results), std::nullopt);
+    }
+}
+
+} // namespace
+} // namespace vorla::compartment
