@@ -6,6 +6,7 @@
 #include "common/number_text.h"
 #include "common/units.h"
 #include "life_safety/detection/device_options.h"
+#include "life_safety/run/life_safety_run.h"
 
 #include <algorithm>
 #include <array>
@@ -15,6 +16,7 @@ namespace vorla::cli {
 namespace {
 
 using detection::SuppressionRule;
+using life_safety::WordOfRule;
 
 constexpr std::array<OptionSpec, 6> kOptionSpecs{{
     {"--device", true, true},
@@ -43,27 +45,8 @@ std::optional<SuppressionRule> RuleOfWord(std::string_view word) {
     return std::nullopt;
 }
 
-std::string_view WordOfRule(SuppressionRule rule) {
-    switch (rule) {
-    case SuppressionRule::HeldAtActivation:
-        return "held";
-    case SuppressionRule::Decaying:
-        return "decaying";
-    case SuppressionRule::Unchanged:
-        break;
-    }
-    return "unchanged";
-}
-
 std::string Described(const detection::DeviceProblem& problem) {
     return problem.Device + ": " + problem.Field + ": " + problem.Message;
-}
-
-std::optional<double> Tenth(std::optional<double> seconds) {
-    if (!seconds) {
-        return std::nullopt;
-    }
-    return std::round(*seconds * 10) / 10;
 }
 
 } // namespace
@@ -169,30 +152,6 @@ std::optional<CommandStop> CheckDetectionInRoom(const DetectionOptions& options,
         }
     }
     return std::nullopt;
-}
-
-DetectionKeys DetectionKeysOf(const detection::DetectionRun& run,
-                              const detection::Suppression& suppression,
-                              std::optional<double> suppressedFrom) {
-    DetectionKeys keys;
-    for (std::size_t i = 0; i < run.Devices().size(); ++i) {
-        const detection::Device& device = run.Devices()[i];
-        const detection::DeviceState& state = run.States()[i];
-        keys.Devices.push_back({device.Name, std::string(detection::KindWord(device.Kind)),
-                                Tenth(state.ActivationTime),
-                                state.LinkTemperature - kKelvinAtZeroCelsius});
-    }
-    if (const auto& first = run.FirstDetection()) {
-        keys.FirstDetectionS = Tenth(first->Time);
-    }
-    if (const auto& first = run.FirstSprinkler()) {
-        keys.FirstSprinklerS = Tenth(first->Time);
-    }
-    if (suppressedFrom) {
-        keys.Suppression = std::string(WordOfRule(suppression.Rule));
-        keys.SuppressedFromS = Tenth(suppressedFrom);
-    }
-    return keys;
 }
 
 const std::string_view kDetectionHelp =
