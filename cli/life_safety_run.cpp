@@ -1,6 +1,5 @@
 #include "cli/life_safety_run.h"
 
-
 namespace vorla::cli {
 
 LifeSafetyRun::LifeSafetyRun(const TenabilityOptions& tenability, const LifeSafetyRoom& room,

@@ -28,8 +28,8 @@ LifeSafetyRun::LifeSafetyRun(std::unique_ptr<tenability::TenabilityRun> tenabili
         observers_.Add(*tenability_);
     }
     if (!devices.empty()) {
-        detection_ = std::make_unique<detection::DetectionRun>(std::move(devices),
-                                                               room.CeilingHeight);
+        detection_ =
+            std::make_unique<detection::DetectionRun>(std::move(devices), room.CeilingHeight);
         std::function<std::optional<double>()> smoke;
         if (const tenability::TenabilityRun* t = tenability_.get()) {
             smoke = [t]() -> std::optional<double> { return t->State().LayerOpticalDensity; };

@@ -2,9 +2,8 @@
 // hand: a growing fire under a 3 m ceiling with no hot layer yet. Alpert's
 // ceiling jet 2 m from the axis under 2000 kW is 5.38·(2000/2)^(2/3)/3 =
 // 179 K above ambient, so a 68 °C link operates and a 250 °C one never can.
-#include "life_safety/run/life_safety_run.h"
-
 #include "common/units.h"
+#include "life_safety/run/life_safety_run.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -67,7 +66,8 @@ TEST(LifeSafetyRun, ASprinklerThatOperatesAndOneThatNeverCan) {
     detection::Suppression held;
     held.Rule = detection::SuppressionRule::HeldAtActivation;
     LifeSafetyRun run(nullptr,
-                      {Link("H1", DeviceKind::HeatDetector, 57), Link("S1", DeviceKind::Sprinkler, 68),
+                      {Link("H1", DeviceKind::HeatDetector, 57),
+                       Link("S1", DeviceKind::Sprinkler, 68),
                        Link("S2", DeviceKind::Sprinkler, 250)},
                       held, kRoom);
     const FireTable fire = Ramp();
