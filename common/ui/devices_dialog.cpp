@@ -255,6 +255,21 @@ void DevicesDialog::cmdRemove_Click() {
     }
 }
 
+bool DevicesDialog::DevicesFitRoom(PlatformServices& services, const std::string& programName,
+                                   const std::vector<Device>& devices, double ceilingHeight,
+                                   UnitSystem units) {
+    for (const Device& device : devices) {
+        if (const auto problem =
+                detection::CheckDeviceInRoom(device, ceilingHeight, kAmbientTemperature, units)) {
+            services.ShowMessage({problem->Device + ": " + problem->Field + ": " + problem->Message,
+                                  programName + ": Detectors and Sprinklers",
+                                  MessageIcon::Exclamation, MessageButtons::Ok});
+            return false;
+        }
+    }
+    return true;
+}
+
 void DevicesDialog::cmdOK_Click() {
     const std::string title = programName_ + ": Detectors and Sprinklers";
     std::vector<Device> devices;

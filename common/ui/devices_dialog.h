@@ -36,6 +36,14 @@ class DevicesDialog final : public QDialog {
     // left as typed when it is not a number).
     void SetUnits(UnitSystem units);
 
+    // Run's check of the form's devices against its room (a ceiling
+    // `ceilingHeight` m above the floor, air at the starting temperature):
+    // false after the batch command's message naming the first device that
+    // does not fit.
+    static bool DevicesFitRoom(PlatformServices& services, const std::string& programName,
+                               const std::vector<detection::Device>& devices, double ceilingHeight,
+                               UnitSystem units);
+
     // The table's columns.
     enum Column { Name, Kind, Radius, BelowCeiling, Rti, Conduction, Threshold, Columns };
 

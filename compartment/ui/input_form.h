@@ -16,13 +16,17 @@
 #include "compartment/model/input_entry.h"
 
 #include <QMainWindow>
+#include "life_safety/detection/device.h"
+
 #include <QPointer>
 #include <array>
 #include <functional>
 #include <string>
+#include <vector>
 
 class QAction;
 class QCloseEvent;
+class QDialog;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -76,6 +80,7 @@ class frmInput final : public QMainWindow {
     void mnuFileNew_Click();
     void mnuFileOpen_Click();
     void mnuFileExplore_Click();
+    void mnuFileDevices_Click();
     void mnuFileExit_Click();
     void mnuRun_Click();
     void cmdEstimateLc_Click();
@@ -103,6 +108,8 @@ class frmInput final : public QMainWindow {
     QAction* mnuFileOpen;
     QAction*
         mnuFileExplore; // "E&xplore…" (X in the File menu), Ctrl+E: the live window on these inputs
+    // "&Detectors and Sprinklers…" (D in the File menu), Ctrl+D: the room's devices
+    QAction* mnuFileDevices;
     QAction* mnuFileBar1;
     QAction* mnuFileExit;
     QAction* mnuRun;
@@ -141,6 +148,10 @@ class frmInput final : public QMainWindow {
     bool unloading_ = false;
     // The S.I. values behind the dimension boxes a unit change rewrote.
     KeptDimensions kept_;
+    // The room's detectors and sprinklers (S.I.), which Run follows; none
+    // after File New.
+    std::vector<detection::Device> devices_;
+    QPointer<QDialog> devicesDialog_;
 };
 
 } // namespace vorla::compartment

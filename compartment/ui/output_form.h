@@ -4,10 +4,14 @@
 // stands in for the report until it closes.
 #pragma once
 
+#include "common/key_results.h"
 #include "common/ui/report_window.h"
+#include "life_safety/detection/device.h"
 #include "compartment/model/calculations.h"
 
 #include <QPointer>
+#include <optional>
+#include <vector>
 
 namespace vorla::compartment {
 
@@ -17,7 +21,8 @@ class frmOutput final : public ui::ReportWindow {
     Q_OBJECT
   public:
     // The window deletes itself when it closes.
-    frmOutput(Calculations& calc, ui::PlatformServices& services, ui::ReportInputForm input);
+    frmOutput(Calculations& calc, ui::PlatformServices& services, ui::ReportInputForm input,
+              std::vector<detection::Device> devices = {});
     ~frmOutput() override;
 
     // Closes the window and its graph without a question (File Exit).
@@ -35,6 +40,10 @@ class frmOutput final : public ui::ReportWindow {
     Calculations& calc_;
     ui::PlatformServices& services_;
     QPointer<frmGraph> graph_;
+    // The form's detectors and sprinklers (S.I.), followed by the run when
+    // there are any, and the key results' devices block of the run.
+    std::vector<detection::Device> devices_;
+    std::optional<DetectionKeys> detectionKeys_;
 };
 
 } // namespace vorla::compartment

@@ -54,6 +54,19 @@ std::optional<FireTable> LifeSafetyRun::SuppressedFire(const FireTable& fire) {
     return detection::SuppressedFireTable(fire, suppression_, first->Time);
 }
 
+RunOutcome RunFollowed(LifeSafetyRun& run, FireTable& fire,
+                       const std::function<RunOutcome(ZoneStepObserver*, bool again)>& runModel) {
+    RunOutcome outcome = runModel(run.Observer(), false);
+    if (!std::holds_alternative<CompletedRun>(outcome)) {
+        return outcome;
+    }
+    if (auto suppressed = run.SuppressedFire(fire)) {
+        fire = std::move(*suppressed);
+        outcome = runModel(run.Observer(), true);
+    }
+    return outcome;
+}
+
 std::optional<DetectionKeys> LifeSafetyRun::DetectionKeysOfRun() const {
     if (!detection_) {
         return std::nullopt;

@@ -8,12 +8,14 @@
 
 #include "common/fire_table.h"
 #include "common/key_results.h"
+#include "common/run_outcome.h"
 #include "common/zone_step.h"
 #include "life_safety/detection/detection_observer.h"
 #include "life_safety/detection/detection_run.h"
 #include "life_safety/detection/suppression.h"
 #include "life_safety/tenability/tenability_run.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string_view>
@@ -68,6 +70,14 @@ class LifeSafetyRun {
     ZoneStepObservers observers_;
     std::optional<double> suppressedFrom_;
 };
+
+// A model's run followed by `run`: `runModel(observer, again)` runs the model
+// on `fire`; when the run completed and its first sprinkler changed the fire,
+// `fire` becomes the suppressed fire and `runModel` is called again with
+// `again` true (the run that stands). A rejected input or a fire file problem
+// of the first run is the outcome.
+RunOutcome RunFollowed(LifeSafetyRun& run, FireTable& fire,
+                       const std::function<RunOutcome(ZoneStepObserver*, bool again)>& runModel);
 
 // "unchanged", "held", "decaying": the rule's word in the batch command's
 // option and in the summaries.

@@ -1,20 +1,28 @@
 // VORLA-XW's report window beside its table: the Key Results panel and its
 // Criteria dialog, Export CSV and Copy, driven as a user does. The settings
 // live in a temporary folder, never the user's.
+#include "cli/vorla_command.h"
 #include "common/ui/criteria_settings.h"
 #include "common/ui/report_exports.h"
 #include "compartment/model/results_csv.h"
 #include "program_fixture.h"
 
 #include <QClipboard>
+#include <QComboBox>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTableWidget>
 #include <QDialog>
 #include <QGroupBox>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <cmath>
 #include <optional>
+#include <sstream>
 
 using namespace vorla::compartment;
 using namespace vorla::compartment::testing;
@@ -64,6 +72,58 @@ std::optional<double> FirstCrossing(const QList<QList<double>>& rows, int column
 
 QString Tenth(double seconds) {
     return QString::number(std::round(seconds * 10) / 10, 'f', 1);
+}
+
+// The devices of the test below, one a row of the Detectors and Sprinklers
+// dialog: name, radius, RTI, operating temperature (°C); every one a
+// sprinkler 0.05 m below the ceiling, with the dialog's conduction factor.
+struct TypedSprinkler {
+    QString Name, Radius, Rti, Temperature;
+};
+
+// Adds the sprinklers in the dialog File, Detectors and Sprinklers… opens,
+// and presses OK; false when the dialog did not close.
+bool TypeSprinklers(const Program& program, std::initializer_list<TypedSprinkler> sprinklers) {
+    Trigger(program.input, "mnuFileDevices");
+    // The dialog deletes itself once closed.
+    QPointer<QDialog> dialog = Control<QDialog>(program.input, "dlgDevices");
+    if (!dialog || !dialog->isVisible()) {
+        return false;
+    }
+    auto* table = Control<QTableWidget>(dialog, "tblDevices");
+    for (const auto& sprinkler : sprinklers) {
+        Click(dialog, "cmdAdd");
+        const int row = table->rowCount() - 1;
+        table->item(row, 0)->setText(sprinkler.Name);
+        table->item(row, 2)->setText(sprinkler.Radius);
+        table->item(row, 3)->setText("0.05");
+        table->item(row, 4)->setText(sprinkler.Rti);
+        table->item(row, 6)->setText(sprinkler.Temperature);
+    }
+    Click(dialog, "cmdOK");
+    Program::Settle();
+    return !dialog || !dialog->isVisible();
+}
+
+// The devices block of `vorla compartment --summary` in the panel's words,
+// from the summary's numbers: "First detection at 61.3 s", ..., one line a
+// device.
+QStringList SummaryDeviceLines(const QJsonObject& keys) {
+    const auto at = [](const QString& what, const QJsonValue& time) {
+        return time.isDouble() ? what + " at " + QString::number(time.toDouble(), 'f', 1) + " s"
+                               : what + ": none";
+    };
+    QStringList lines{at("First detection", keys["first_detection_s"]),
+                      at("First sprinkler", keys["first_sprinkler_s"])};
+    for (const QJsonValue device : keys["devices"].toArray()) {
+        const QString what = "  " + device["name"].toString() + " (" +
+                             device["kind"].toString() + ")";
+        const QJsonValue time = device["activation_time_s"];
+        lines << (time.isDouble()
+                      ? what + " operated at " + QString::number(time.toDouble(), 'f', 1) + " s"
+                      : what + " did not operate");
+    }
+    return lines;
 }
 
 } // namespace
@@ -347,6 +407,87 @@ class KeyResultsPanelTest : public QObject {
             QCOMPARE(Cells(copied[i + 1]), expected);
         }
         QCOMPARE(Cells(copied[shown.size()]).front(), QString("300"));
+    }
+
+    // The office's t² sofa fire with a standard sprinkler 2 m from the plume
+    // and a slow one set to 260 °C that the run's layer never heats enough:
+    // the panel's device lines are those of the batch command's summary of the
+    // same inputs.
+    void TheDevicesAreFollowedAsTheBatchCommandFollowsThem() {
+        const std::string fire = VORLA_EXAMPLES_DIR "/office-sofa-tsquared.fir";
+        std::ostringstream out, err;
+        const std::vector<std::string> args = {
+            "compartment", "--fire", fire, "--floor-area", "20", "--room-height", "2.4",
+            "--vent-width", "0.9", "--sill-height", "0", "--soffit-height", "2", "--fire-height",
+            "0", "--run-time", "200", "--flashover", "continue", "-o", "/dev/null", "--summary",
+            "-", "--device",
+            "kind=sprinkler,name=S1,radius=2,below-ceiling=0.05,rti=50,temperature=68",
+            "--device",
+            "kind=sprinkler,name=never,radius=1,below-ceiling=0.05,rti=400,temperature=260"};
+        QCOMPARE(vorla::cli::RunVorla(args, out, err), 0);
+        const QJsonObject summary = QJsonDocument::fromJson(out.str().c_str()).object();
+        const QStringList expected = SummaryDeviceLines(summary);
+        // What the case stands on: one sprinkler operates, the other does not.
+        QVERIFY2(expected.filter(QRegularExpression("^  S1 \\(sprinkler\\) operated at ")).size() == 1,
+                 qPrintable(expected.join('\n')));
+        QVERIFY(expected.contains("  never (sprinkler) did not operate"));
+
+        Program program;
+        program.FillRoom(fire, "200");
+        QVERIFY(TypeSprinklers(program, {{"S1", "2", "50", "68"}, {"never", "1", "400", "260"}}));
+        program.platform.AnswerNextQuestion(MessageButton::No); // flashover, if asked: go on
+        auto* report = program.Run();
+        QVERIFY(report);
+        const QStringList lines = PanelLines(report);
+        const qsizetype first = lines.indexOf(expected.front());
+        QVERIFY2(first >= 0, qPrintable(lines.join('\n')));
+        QCOMPARE(lines.mid(first, expected.size()), expected);
+        QCOMPARE(lines.back(), QString("Run ended at 200.0 s: run complete"));
+        Click(report, "cmdClose");
+        Program::Settle();
+
+        // File New forgets the devices: the panel is as without any.
+        Trigger(program.input, "mnuFileNew");
+        program.FillRoom(fire, "200");
+        report = program.Run();
+        QVERIFY(report);
+        QVERIFY(PanelLines(report).filter(QRegularExpression("^First (detection|sprinkler)"))
+                    .isEmpty());
+    }
+
+    // A sprinkler hung 3 m below the 2.4 m ceiling is refused by Run with the
+    // batch command's sentence, and no report opens; in U.S. units the dialog
+    // shows feet.
+    void RunRefusesADeviceOutsideTheRoom() {
+        Program program;
+        program.FillRoom(program.WriteFile("STEADY.FIR", kSteadyFire), "60");
+        Trigger(program.input, "mnuFileDevices");
+        auto* dialog = Control<QDialog>(program.input, "dlgDevices");
+        QVERIFY(dialog && dialog->isVisible());
+        QCOMPARE(dialog->windowTitle(), QString("VORLA-XW: Detectors and Sprinklers"));
+        auto* table = Control<QTableWidget>(dialog, "tblDevices");
+        Click(dialog, "cmdAdd");
+        table->item(0, 0)->setText("deep");
+        table->item(0, 3)->setText("3");
+        Click(dialog, "cmdOK");
+        Program::Settle();
+        const auto before = program.platform.Messages().size();
+        QVERIFY(!program.Run());
+        QCOMPARE(program.platform.Messages().size(), before + 1);
+        const auto& refused = program.platform.Messages().back().Request;
+        QCOMPARE(refused.Title, std::string("VORLA-XW: Detectors and Sprinklers"));
+        QVERIFY2(refused.Text.starts_with("deep: below-ceiling: "), refused.Text.c_str());
+
+        Control<QAbstractButton>(program.input, "optUnits(1)")->click();
+        Trigger(program.input, "mnuFileDevices");
+        dialog = Control<QDialog>(program.input, "dlgDevices");
+        QVERIFY(dialog && dialog->isVisible());
+        table = Control<QTableWidget>(dialog, "tblDevices");
+        QCOMPARE(table->rowCount(), 1);
+        QVERIFY(table->horizontalHeaderItem(3)->text().contains("(ft)"));
+        // 3 m is 9.843 ft.
+        QVERIFY2(table->item(0, 3)->text().startsWith("9.84"), qPrintable(table->item(0, 3)->text()));
+        Click(dialog, "cmdCancel");
     }
 };
 
