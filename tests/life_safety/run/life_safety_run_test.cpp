@@ -124,6 +124,51 @@ TEST(LifeSafetyRun, ASprinklerThatNeverOperatesChangesNoFire) {
     EXPECT_EQ(keys->Suppression, "");
 }
 
+// RunFollowed with a stand-in model that follows Follow's steps on the fire
+// it is handed: a held rule runs it twice, the second time on the suppressed
+// fire; no sprinkler, or a rejected first run, runs it once.
+TEST(LifeSafetyRun, RunFollowedRunsAgainOnlyOnASuppressedFire) {
+    detection::Suppression held;
+    held.Rule = detection::SuppressionRule::HeldAtActivation;
+    const struct {
+        const char* what;
+        double sprinklerC;
+        bool rejected;
+        int runs;
+    } cases[] = {
+        {"the sprinkler operates and holds the fire", 68, false, 2},
+        {"the sprinkler never operates", 250, false, 1},
+        {"the inputs are rejected", 68, true, 1},
+    };
+    for (const auto& c : cases) {
+        LifeSafetyRun run(nullptr, {Link("S1", DeviceKind::Sprinkler, c.sprinklerC)}, held, kRoom);
+        FireTable fire = Ramp();
+        std::vector<bool> again;
+        std::vector<double> rateAt500;
+        const RunOutcome outcome =
+            RunFollowed(run, fire, [&](ZoneStepObserver*, bool isAgain) -> RunOutcome {
+                again.push_back(isAgain);
+                rateAt500.push_back(FireRateAt(fire, 500));
+                if (c.rejected) {
+                    return RejectedInput{};
+                }
+                Follow(run, fire);
+                return CompletedRun{};
+            });
+        ASSERT_EQ(static_cast<int>(again.size()), c.runs) << c.what;
+        EXPECT_FALSE(again.front()) << c.what;
+        EXPECT_EQ(std::holds_alternative<RejectedInput>(outcome), c.rejected) << c.what;
+        if (c.runs == 2) {
+            EXPECT_TRUE(again.back());
+            // Held below the ramp's 2000 kW from the activation on.
+            EXPECT_LT(rateAt500.back(), 2000) << c.what;
+            EXPECT_EQ(run.DetectionKeysOfRun()->Suppression, "held");
+        } else {
+            EXPECT_DOUBLE_EQ(FireRateAt(fire, 500), 2000) << c.what;
+        }
+    }
+}
+
 TEST(LifeSafetyRun, TheRulesWords) {
     EXPECT_EQ(WordOfRule(detection::SuppressionRule::Unchanged), "unchanged");
     EXPECT_EQ(WordOfRule(detection::SuppressionRule::HeldAtActivation), "held");
