@@ -1,6 +1,7 @@
 #include "common/ui/devices_dialog.h"
 
 #include "common/ui/form_builders.h"
+#include "common/text_file.h"
 #include "common/units.h"
 #include "life_safety/detection/device_options.h"
 
@@ -268,6 +269,22 @@ bool DevicesDialog::DevicesFitRoom(PlatformServices& services, const std::string
         }
     }
     return true;
+}
+
+std::vector<Device> DevicesDialog::DevicesOfReport(PlatformServices& services,
+                                                   const std::string& programName,
+                                                   const std::string& path) {
+    const WholeFile file = ReadWholeFile(path);
+    if (file.problem) {
+        return {}; // the report itself was read: nothing more to say
+    }
+    auto read = detection::ReadSavedDevices(file.text);
+    if (auto* problem = std::get_if<std::string>(&read)) {
+        services.ShowMessage({path + ": " + *problem + " The report opens without its devices.",
+                              programName, MessageIcon::Exclamation, MessageButtons::Ok});
+        return {};
+    }
+    return std::get<std::vector<Device>>(std::move(read));
 }
 
 void DevicesDialog::cmdOK_Click() {

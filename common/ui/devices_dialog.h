@@ -44,6 +44,13 @@ class DevicesDialog final : public QDialog {
                                const std::vector<detection::Device>& devices, double ceilingHeight,
                                UnitSystem units);
 
+    // File Open's devices of the saved report at `path` (none in a report
+    // saved without them); a device line that cannot be read is named in a
+    // message, and the report opens without devices.
+    static std::vector<detection::Device> DevicesOfReport(PlatformServices& services,
+                                                          const std::string& programName,
+                                                          const std::string& path);
+
     // The table's columns.
     enum Column { Name, Kind, Radius, BelowCeiling, Rti, Conduction, Threshold, Columns };
 

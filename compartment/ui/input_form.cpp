@@ -474,6 +474,7 @@ bool frmInput::OpenFile(const std::string& path) {
     } else {
         kept_.Clear();
         calc_.OpenedReport = path;
+        devices_ = ui::DevicesDialog::DevicesOfReport(services_, kProgramTitle, path);
         if (WhenFileOpened) {
             WhenFileOpened(path);
         }

@@ -1,6 +1,7 @@
 #include "compartment/ui/output_form.h"
 
 #include "compartment/model/model_run.h"
+#include "life_safety/detection/device_options.h"
 #include "life_safety/run/life_safety_run.h"
 #include "compartment/model/report_printing.h"
 #include "compartment/model/report_text.h"
@@ -101,6 +102,21 @@ RunReport frmOutput::Report(const CompletedRun& run) const {
             keys.Detection = detection;
             return keys;
         };
+    }
+    if (!devices_.empty()) {
+        // The devices travel with the saved report, after its last line.
+        const auto withDevices = [devices = devices_](std::string text) {
+            const std::string_view lineEnd =
+                text.find("\r\n") != std::string::npos ? "\r\n" : "\n";
+            return text + detection::SavedDeviceLines(devices, lineEnd);
+        };
+        report.SavedReportText = withDevices(std::move(report.SavedReportText));
+        if (report.SavedReportTextAs) {
+            report.SavedReportTextAs = [textAs = std::move(report.SavedReportTextAs),
+                                        withDevices](const std::string& savedAs) {
+                return withDevices(textAs(savedAs));
+            };
+        }
     }
     return report;
 }

@@ -364,6 +364,7 @@ bool frmInput::OpenFile(const std::string& path) {
     } else {
         kept_.Clear();
         calc_.OpenedReport = path;
+        devices_ = ui::DevicesDialog::DevicesOfReport(services_, kProgramName, path);
         if (WhenFileOpened) {
             WhenFileOpened(path);
         }

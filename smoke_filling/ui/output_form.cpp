@@ -1,5 +1,6 @@
 #include "smoke_filling/ui/output_form.h"
 
+#include "life_safety/detection/device_options.h"
 #include "life_safety/run/life_safety_run.h"
 #include "smoke_filling/model/model_run.h"
 #include "smoke_filling/model/report_printing.h"
@@ -84,6 +85,21 @@ RunReport frmOutput::Report(const CompletedRun& run) const {
             keys.Detection = detection;
             return keys;
         };
+    }
+    if (!devices_.empty()) {
+        // The devices travel with the saved report, after its last line.
+        const auto withDevices = [devices = devices_](std::string text) {
+            const std::string_view lineEnd =
+                text.find("\r\n") != std::string::npos ? "\r\n" : "\n";
+            return text + detection::SavedDeviceLines(devices, lineEnd);
+        };
+        report.SavedReportText = withDevices(std::move(report.SavedReportText));
+        if (report.SavedReportTextAs) {
+            report.SavedReportTextAs = [textAs = std::move(report.SavedReportTextAs),
+                                        withDevices](const std::string& savedAs) {
+                return withDevices(textAs(savedAs));
+            };
+        }
     }
     return report;
 }

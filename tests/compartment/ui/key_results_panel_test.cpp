@@ -419,13 +419,54 @@ class KeyResultsPanelTest : public QObject {
         QVERIFY2(first >= 0, qPrintable(lines.join('\n')));
         QCOMPARE(lines.mid(first, expected.size()), expected);
         QCOMPARE(lines.back(), QString("Run ended at 200.0 s: run complete"));
-        program.platform.AnswerNextQuestion(MessageButton::No); // not saved: close anyway
+        // Saved, the report ends with a line a device.
+        const std::string saved = program.Path("sprinklers.sdf");
+        program.platform.ChooseInNextDialog(saved);
+        Click(report, "cmdSave");
+        const QStringList savedLines = ReadText(saved).split("\r\n", Qt::SkipEmptyParts);
+        QVERIFY(savedLines.size() > 2);
+        QVERIFY2(savedLines[savedLines.size() - 2].startsWith("Device: kind=sprinkler,name=S1,"),
+                 qPrintable(savedLines[savedLines.size() - 2]));
+        QVERIFY(savedLines.back().startsWith("Device: kind=sprinkler,name=never,"));
         Click(report, "cmdClose");
         Program::Settle();
         QVERIFY(!Program::Report());
 
-        // File New forgets the devices: the panel is as without any.
+        // File New forgets them, File Open of the saved report brings them back.
         Trigger(program.input, "mnuFileNew");
+        program.platform.ChooseInNextDialog(saved);
+        Trigger(program.input, "mnuFileOpen");
+        Trigger(program.input, "mnuFileDevices");
+        QPointer<QDialog> dialog = Control<QDialog>(program.input, "dlgDevices");
+        QVERIFY(dialog);
+        auto* table = Control<QTableWidget>(dialog, "tblDevices");
+        QCOMPARE(table->rowCount(), 2);
+        QCOMPARE(table->item(0, 0)->text(), QString("S1"));
+        QCOMPARE(table->item(1, 6)->text(), QString("260"));
+        Click(dialog, "cmdCancel");
+        Program::Settle();
+        report = program.Run();
+        QVERIFY(report);
+        QCOMPARE(PanelLines(report).mid(first, expected.size()), expected);
+        Click(report, "cmdClose");
+        Program::Settle();
+
+        // A damaged device line is named, and the report opens without devices.
+        const QString damaged = ReadText(saved).replace("name=never,radius=1", "name=never,radius=x");
+        const std::string damagedPath = program.WriteFile("damaged.sdf", damaged.toStdString());
+        program.platform.ChooseInNextDialog(damagedPath);
+        Trigger(program.input, "mnuFileOpen");
+        const std::string message = program.platform.Messages().back().Request.Text;
+        // The damaged line's number, counted from 1 over every line of the file.
+        const qsizetype lineNumber =
+            damaged.split("\r\n").indexOf(QRegularExpression("^Device: .*name=never,.*")) + 1;
+        QVERIFY(lineNumber > 1);
+        QVERIFY2(message.starts_with(damagedPath + ": Line " + std::to_string(lineNumber) +
+                                     ": radius: "),
+                 message.c_str());
+        QCOMPARE(program.Box(InputBox::txtFloorArea)->text(), QString("20"));
+
+        // Without devices the panel is as it always was.
         program.FillRoom(fire, "200");
         report = program.Run();
         QVERIFY(report);
