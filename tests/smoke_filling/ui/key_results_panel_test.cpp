@@ -172,11 +172,26 @@ class SkevaKeyResultsPanelTest : public QObject {
         const qsizetype first = lines.indexOf(expected.front());
         QVERIFY2(first >= 0, qPrintable(lines.join('\n')));
         QCOMPARE(lines.mid(first, expected.size()), expected);
-        // Not saved: Close asks first.
-        w.platform.AnswerNextQuestion(vorla::ui::MessageButton::No);
+        // Saved with a line a device after the report, opened again after
+        // File New: the devices are back.
+        const std::string saved = folder_.filePath("sprinklers.sof").toStdString();
+        w.platform.ChooseInNextDialog(saved);
+        Click(report, "cmdSave");
+        QVERIFY(QString::fromStdString(ReadFile(saved))
+                    .endsWith("\r\nDevice: kind=sprinkler,name=never,radius=1,below-ceiling=0.05,"
+                              "rti=400,c=0,temperature=260\r\n"));
         Click(report, "cmdClose");
         SkevaWindows::FlushDeletes();
         QVERIFY(!SkevaWindows::Report());
+        Trigger(w.input, "mnuFileNew");
+        w.platform.ChooseInNextDialog(saved);
+        Trigger(w.input, "mnuFileOpen");
+        Trigger(w.input, "mnuFileDevices");
+        dialog = Control<QDialog>(w.input, "dlgDevices");
+        QVERIFY(dialog);
+        QCOMPARE(Control<QTableWidget>(dialog, "tblDevices")->rowCount(), 2);
+        Click(dialog, "cmdCancel");
+        SkevaWindows::FlushDeletes();
 
         // File New forgets the devices.
         Trigger(w.input, "mnuFileNew");
