@@ -3,6 +3,7 @@
 #include "cli/command_output.h"
 #include "cli/key_results_options.h"
 #include "cli/life_safety_run.h"
+#include "life_safety/detection/device_options.h"
 #include "cli/model_command.h"
 #include "cli/model_inputs.h"
 #include "cli/vorla_command.h"
@@ -273,8 +274,11 @@ int RunCompartmentCommand(std::span<const std::string> args, std::ostream& out, 
     // Every file of the run, in the order they are written.
     std::vector<CommandOutput> outputs;
     outputs.push_back({"o", OptionText(options, "o").value_or(""),
-                       SavedReportText(ReportHeader(calc->Inputs),
-                                       ReportRows(calc->Inputs, calc->Results), run.EndMessage)});
+                       // The devices after the report, as the windows' Save adds them.
+                       detection::WithSavedDevices(
+                           SavedReportText(ReportHeader(calc->Inputs),
+                                           ReportRows(calc->Inputs, calc->Results), run.EndMessage),
+                           std::get<DetectionOptions>(detectionOptions).Devices)});
     if (const auto csvPath = OptionText(options, "csv")) {
         outputs.push_back({"csv", *csvPath, lifeSafety.ResultsCsv(ResultsCsv(calc->Results))});
     }

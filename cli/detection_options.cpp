@@ -4,6 +4,7 @@
 #include "cli/model_command.h"
 #include "cli/vorla_command.h"
 #include "common/number_text.h"
+#include "common/text_file.h"
 #include "common/units.h"
 #include "life_safety/detection/device_options.h"
 #include "life_safety/run/life_safety_run.h"
@@ -92,6 +93,19 @@ std::variant<DetectionOptions, CommandStop> ReadDetectionOptions(const OptionTex
         }
         for (auto& device : std::get<std::vector<detection::Device>>(devices)) {
             read.Devices.push_back(std::move(device));
+        }
+    }
+    const auto from = OptionText(options, "from");
+    if (from && !OptionText(options, "device") && !OptionText(options, "devices")) {
+        // The devices a saved report carries, unless others are given. A
+        // report that cannot be read is refused where --from is read.
+        const WholeFile file = ReadWholeFile(*from);
+        if (!file.problem) {
+            auto devices = detection::ReadSavedDevices(file.text);
+            if (const auto* problem = std::get_if<std::string>(&devices)) {
+                return Refused(prefix, "--from: " + *from + ": " + *problem);
+            }
+            read.Devices = std::get<std::vector<detection::Device>>(std::move(devices));
         }
     }
     if (const auto problem = detection::CheckDevices(read.Devices, read.Units)) {

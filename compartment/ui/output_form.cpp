@@ -106,9 +106,7 @@ RunReport frmOutput::Report(const CompletedRun& run) const {
     if (!devices_.empty()) {
         // The devices travel with the saved report, after its last line.
         const auto withDevices = [devices = devices_](std::string text) {
-            const std::string_view lineEnd =
-                text.find("\r\n") != std::string::npos ? "\r\n" : "\n";
-            return text + detection::SavedDeviceLines(devices, lineEnd);
+            return detection::WithSavedDevices(std::move(text), devices);
         };
         report.SavedReportText = withDevices(std::move(report.SavedReportText));
         if (report.SavedReportTextAs) {

@@ -368,6 +368,11 @@ std::string SavedDeviceLines(const std::vector<Device>& devices, std::string_vie
     return lines;
 }
 
+std::string WithSavedDevices(std::string report, const std::vector<Device>& devices) {
+    const std::string_view lineEnd = report.find("\r\n") != std::string::npos ? "\r\n" : "\n";
+    return report + SavedDeviceLines(devices, lineEnd);
+}
+
 std::variant<std::vector<Device>, std::string> ReadSavedDevices(std::string_view report) {
     std::vector<std::string_view> lines;
     for (std::size_t at = 0; at < report.size();) {

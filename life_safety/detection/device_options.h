@@ -52,6 +52,9 @@ std::string DeviceOptionText(const Device& device);
 // without devices, so such a report is what it always was.
 inline constexpr std::string_view kSavedDevicePrefix = "Device: ";
 std::string SavedDeviceLines(const std::vector<Device>& devices, std::string_view lineEnd);
+// A saved report's text with its devices' lines after it, in the report's
+// own line ends: the windows' Save and the batch command's -o both write it.
+std::string WithSavedDevices(std::string report, const std::vector<Device>& devices);
 
 // The devices of a saved report's text: the lines that begin with
 // kSavedDevicePrefix at its end (none in an older report). A line that cannot
