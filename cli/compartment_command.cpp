@@ -3,7 +3,6 @@
 #include "cli/command_output.h"
 #include "cli/key_results_options.h"
 #include "cli/life_safety_run.h"
-#include "life_safety/detection/device_options.h"
 #include "cli/model_command.h"
 #include "cli/model_inputs.h"
 #include "cli/vorla_command.h"
@@ -12,6 +11,7 @@
 #include "compartment/model/report_text.h"
 #include "compartment/model/results_csv.h"
 #include "compartment/model/run_key_results.h"
+#include "life_safety/detection/device_options.h"
 
 #include <memory>
 #include <ostream>
@@ -222,8 +222,9 @@ int RunCompartmentCommand(std::span<const std::string> args, std::ostream& out, 
     }
     const auto uncertainty = ReadModelUncertainty(
         options,
-        {ModelKind::Compartment, std::get<RunInputs>(inputs).FirePlace, std::get<RunInputs>(inputs).Plume,
-         OptionText(options, "loss-fraction") == "estimate", std::get<RunInputs>(inputs).TotalLossFraction},
+        {ModelKind::Compartment, std::get<RunInputs>(inputs).FirePlace,
+         std::get<RunInputs>(inputs).Plume, OptionText(options, "loss-fraction") == "estimate",
+         std::get<RunInputs>(inputs).TotalLossFraction},
         kPrefix);
     if (const auto* stop = std::get_if<CommandStop>(&uncertainty)) {
         return Stop(*stop, err);
@@ -286,7 +287,8 @@ int RunCompartmentCommand(std::span<const std::string> args, std::ostream& out, 
         KeyResults keys =
             RunKeyResults(calc->Inputs, calc->Results, run, calc->Fire, request.Criteria);
         if (const auto& statistics = std::get<std::optional<UncertaintyStatistics>>(uncertainty)) {
-            keys.ModelUncertainty = ModelUncertaintyKeys(keys, *statistics, calc->Inputs.RoomHeight);
+            keys.ModelUncertainty =
+                ModelUncertaintyKeys(keys, *statistics, calc->Inputs.RoomHeight);
         }
         auto used = SummaryInputs(calc->Inputs);
         AddLossFractionRule(options, used);

@@ -3,10 +3,10 @@
 #include "cli/command_output.h"
 #include "cli/key_results_options.h"
 #include "cli/life_safety_run.h"
-#include "life_safety/detection/device_options.h"
 #include "cli/model_command.h"
 #include "cli/model_inputs.h"
 #include "cli/vorla_command.h"
+#include "life_safety/detection/device_options.h"
 #include "smoke_filling/model/calculations.h"
 #include "smoke_filling/model/model_run.h"
 #include "smoke_filling/model/report_text.h"
@@ -190,7 +190,8 @@ int RunSmokeCommand(std::span<const std::string> args, std::ostream& out, std::o
     const auto uncertainty = ReadModelUncertainty(
         options,
         {ModelKind::Smoke, std::get<RunInputs>(inputs).FirePlace, std::get<RunInputs>(inputs).Plume,
-         OptionText(options, "loss-fraction") == "estimate", std::get<RunInputs>(inputs).LossFraction},
+         OptionText(options, "loss-fraction") == "estimate",
+         std::get<RunInputs>(inputs).LossFraction},
         kPrefix);
     if (const auto* stop = std::get_if<CommandStop>(&uncertainty)) {
         return Stop(*stop, err);
@@ -240,7 +241,8 @@ int RunSmokeCommand(std::span<const std::string> args, std::ostream& out, std::o
         KeyResults keys =
             RunKeyResults(calc->Inputs, calc->Results, run, calc->Fire, request.Criteria);
         if (const auto& statistics = std::get<std::optional<UncertaintyStatistics>>(uncertainty)) {
-            keys.ModelUncertainty = ModelUncertaintyKeys(keys, *statistics, calc->Inputs.RoomHeight);
+            keys.ModelUncertainty =
+                ModelUncertaintyKeys(keys, *statistics, calc->Inputs.RoomHeight);
         }
         auto used = SummaryInputs(calc->Inputs);
         lifeSafety.AddKeyResults(keys, used);

@@ -1,7 +1,7 @@
 #include "common/ui/devices_dialog.h"
 
-#include "common/ui/form_builders.h"
 #include "common/text_file.h"
+#include "common/ui/form_builders.h"
 #include "common/units.h"
 #include "life_safety/detection/device_options.h"
 

@@ -560,8 +560,8 @@ void frmInput::mnuRun_Click() {
         ui::ShowRejectedInput(services_, *rejected, *this);
         return;
     }
-    if (!ui::DevicesDialog::DevicesFitRoom(services_, kProgramTitle, devices_, calc_.Inputs.RoomHeight,
-                                           calc_.Units.System)) {
+    if (!ui::DevicesDialog::DevicesFitRoom(services_, kProgramTitle, devices_,
+                                           calc_.Inputs.RoomHeight, calc_.Units.System)) {
         return;
     }
     output_ = new frmOutput(calc_, services_,

@@ -14,10 +14,9 @@
 #include "compartment/model/calculations.h"
 #include "compartment/model/input_boxes.h"
 #include "compartment/model/input_entry.h"
-
-#include <QMainWindow>
 #include "life_safety/detection/device.h"
 
+#include <QMainWindow>
 #include <QPointer>
 #include <array>
 #include <functional>

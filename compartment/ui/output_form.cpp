@@ -1,12 +1,12 @@
 #include "compartment/ui/output_form.h"
 
 #include "compartment/model/model_run.h"
-#include "life_safety/detection/device_options.h"
-#include "life_safety/run/life_safety_run.h"
 #include "compartment/model/report_printing.h"
 #include "compartment/model/report_text.h"
 #include "compartment/model/run_report.h"
 #include "compartment/ui/graph_form.h"
+#include "life_safety/detection/device_options.h"
+#include "life_safety/run/life_safety_run.h"
 
 #include <QPushButton>
 

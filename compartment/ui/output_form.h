@@ -6,8 +6,8 @@
 
 #include "common/key_results.h"
 #include "common/ui/report_window.h"
-#include "life_safety/detection/device.h"
 #include "compartment/model/calculations.h"
+#include "life_safety/detection/device.h"
 
 #include <QPointer>
 #include <optional>

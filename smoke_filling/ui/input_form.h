@@ -8,13 +8,12 @@
 // the checks and the reading of a saved results file are the model's.
 #pragma once
 
+#include "life_safety/detection/device.h"
 #include "smoke_filling/model/calculations.h"
 #include "smoke_filling/model/input_boxes.h"
 #include "smoke_filling/model/input_entry.h"
 
 #include <QMainWindow>
-#include "life_safety/detection/device.h"
-
 #include <QPointer>
 #include <array>
 #include <functional>

@@ -169,7 +169,8 @@ TEST(DetectionOptions, TheReportCarriesItsDevicesToFrom) {
     const std::string report = folder.PathOf("sprinklers.vof");
     std::vector<std::string> run = kOffice;
     run.back() = report; // -o
-    const Outcome first = Vorla(run, {"--summary", "-", "--device", kSprinkler, "--run-time", "200"});
+    const Outcome first =
+        Vorla(run, {"--summary", "-", "--device", kSprinkler, "--run-time", "200"});
     ASSERT_EQ(first.status, 0) << first.err;
     const std::string saved = ReadFile(report);
     const std::string line = "Device: kind=sprinkler,name=S1,radius=2,below-ceiling=0.05,rti=50,"
@@ -177,16 +178,14 @@ TEST(DetectionOptions, TheReportCarriesItsDevicesToFrom) {
     ASSERT_GE(saved.size(), line.size());
     EXPECT_EQ(saved.substr(saved.size() - line.size()), line);
 
-    const Outcome again =
-        Vorla({"compartment", "--from", report, "-o", "/dev/null", "--flashover", "continue",
-               "--summary", "-"});
+    const Outcome again = Vorla({"compartment", "--from", report, "-o", "/dev/null", "--flashover",
+                                 "continue", "--summary", "-"});
     ASSERT_EQ(again.status, 0) << again.err;
     EXPECT_EQ(Json::parse(again.out)["devices"], Json::parse(first.out)["devices"]);
 
-    const Outcome replaced =
-        Vorla({"compartment", "--from", report, "-o", "/dev/null", "--flashover", "continue",
-               "--summary", "-", "--device",
-               "kind=heat,name=H,radius=1,below-ceiling=0.05,rti=100,temperature=57"});
+    const Outcome replaced = Vorla(
+        {"compartment", "--from", report, "-o", "/dev/null", "--flashover", "continue", "--summary",
+         "-", "--device", "kind=heat,name=H,radius=1,below-ceiling=0.05,rti=100,temperature=57"});
     ASSERT_EQ(replaced.status, 0) << replaced.err;
     ASSERT_EQ(Json::parse(replaced.out)["devices"].size(), 1u);
     EXPECT_EQ(Json::parse(replaced.out)["devices"][0]["name"], "H");

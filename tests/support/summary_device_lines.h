@@ -15,7 +15,8 @@
 namespace vorla::test_support {
 
 inline QStringList SummaryDeviceLines(const std::string& summaryJson) {
-    const QJsonObject keys = QJsonDocument::fromJson(QByteArray::fromStdString(summaryJson)).object();
+    const QJsonObject keys =
+        QJsonDocument::fromJson(QByteArray::fromStdString(summaryJson)).object();
     const auto seconds = [](const QJsonValue& time) {
         return QString::number(time.toDouble(), 'f', 1) + " s";
     };

@@ -10,7 +10,6 @@
 
 #include <QClipboard>
 #include <QComboBox>
-#include <QTableWidget>
 #include <QDialog>
 #include <QGroupBox>
 #include <QPlainTextEdit>
@@ -18,6 +17,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTableWidget>
 #include <cmath>
 #include <optional>
 #include <sstream>
@@ -394,17 +394,38 @@ class KeyResultsPanelTest : public QObject {
         const std::string fire = VORLA_EXAMPLES_DIR "/office-sofa-tsquared.fir";
         std::ostringstream out, err;
         const std::vector<std::string> args = {
-            "compartment", "--fire", fire, "--floor-area", "20", "--room-height", "2.4",
-            "--vent-width", "0.9", "--sill-height", "0", "--soffit-height", "2", "--fire-height",
-            "0", "--run-time", "200", "--flashover", "continue", "-o", "/dev/null", "--summary",
-            "-", "--device",
+            "compartment",
+            "--fire",
+            fire,
+            "--floor-area",
+            "20",
+            "--room-height",
+            "2.4",
+            "--vent-width",
+            "0.9",
+            "--sill-height",
+            "0",
+            "--soffit-height",
+            "2",
+            "--fire-height",
+            "0",
+            "--run-time",
+            "200",
+            "--flashover",
+            "continue",
+            "-o",
+            "/dev/null",
+            "--summary",
+            "-",
+            "--device",
             "kind=sprinkler,name=S1,radius=2,below-ceiling=0.05,rti=50,temperature=68",
             "--device",
             "kind=sprinkler,name=never,radius=1,below-ceiling=0.05,rti=400,temperature=260"};
         QCOMPARE(vorla::cli::RunVorla(args, out, err), 0);
         const QStringList expected = vorla::test_support::SummaryDeviceLines(out.str());
         // What the case stands on: one sprinkler operates, the other does not.
-        QVERIFY2(expected.filter(QRegularExpression("^  S1 \\(sprinkler\\) operated at ")).size() == 1,
+        QVERIFY2(expected.filter(QRegularExpression("^  S1 \\(sprinkler\\) operated at ")).size() ==
+                     1,
                  qPrintable(expected.join('\n')));
         QVERIFY(expected.contains("  never (sprinkler) did not operate"));
 
@@ -452,7 +473,8 @@ class KeyResultsPanelTest : public QObject {
         Program::Settle();
 
         // A damaged device line is named, and the report opens without devices.
-        const QString damaged = ReadText(saved).replace("name=never,radius=1", "name=never,radius=x");
+        const QString damaged =
+            ReadText(saved).replace("name=never,radius=1", "name=never,radius=x");
         const std::string damagedPath = program.WriteFile("damaged.sdf", damaged.toStdString());
         program.platform.ChooseInNextDialog(damagedPath);
         Trigger(program.input, "mnuFileOpen");
@@ -470,7 +492,8 @@ class KeyResultsPanelTest : public QObject {
         program.FillRoom(fire, "200");
         report = program.Run();
         QVERIFY(report);
-        QVERIFY(PanelLines(report).filter(QRegularExpression("^First (detection|sprinkler)"))
+        QVERIFY(PanelLines(report)
+                    .filter(QRegularExpression("^First (detection|sprinkler)"))
                     .isEmpty());
     }
 
@@ -507,7 +530,8 @@ class KeyResultsPanelTest : public QObject {
         QCOMPARE(table->rowCount(), 1);
         QVERIFY(table->horizontalHeaderItem(3)->text().contains("(ft)"));
         // 3 m is 9.843 ft.
-        QVERIFY2(table->item(0, 3)->text().startsWith("9.84"), qPrintable(table->item(0, 3)->text()));
+        QVERIFY2(table->item(0, 3)->text().startsWith("9.84"),
+                 qPrintable(table->item(0, 3)->text()));
         Click(dialog, "cmdCancel");
     }
 };

@@ -203,13 +203,27 @@ TEST(DevicesFile, ReadThroughTheBoundedReader) {
 // (temperatures through °C to within the conversion's rounding), nothing
 // for a report without them, and a damaged line named by its number.
 TEST(SavedDevices, ReadBackAsWritten) {
-    Device sprinkler{.Name = "S1", .Kind = DeviceKind::Sprinkler, .Radius = 0.1,
-                     .BelowCeiling = 1.0 / 3, .Rti = 50, .Conduction = 0.65,
-                     .OperatingTemperature = 341.15, .Obscuration = {}};
-    Device heat{.Name = "H 2", .Kind = DeviceKind::HeatDetector, .Radius = 3.048,
-                .BelowCeiling = 0.1524, .Rti = 100, .OperatingTemperature = 330.37222222222, .Obscuration = {}};
-    Device smoke{.Name = "SD", .Kind = DeviceKind::SmokeDetector, .Radius = 3, .BelowCeiling = 0.02,
-                 .TemperatureRise = 13.5, .Obscuration = {}};
+    Device sprinkler{.Name = "S1",
+                     .Kind = DeviceKind::Sprinkler,
+                     .Radius = 0.1,
+                     .BelowCeiling = 1.0 / 3,
+                     .Rti = 50,
+                     .Conduction = 0.65,
+                     .OperatingTemperature = 341.15,
+                     .Obscuration = {}};
+    Device heat{.Name = "H 2",
+                .Kind = DeviceKind::HeatDetector,
+                .Radius = 3.048,
+                .BelowCeiling = 0.1524,
+                .Rti = 100,
+                .OperatingTemperature = 330.37222222222,
+                .Obscuration = {}};
+    Device smoke{.Name = "SD",
+                 .Kind = DeviceKind::SmokeDetector,
+                 .Radius = 3,
+                 .BelowCeiling = 0.02,
+                 .TemperatureRise = 13.5,
+                 .Obscuration = {}};
     Device obscured = smoke;
     obscured.Name = "SD2";
     obscured.Rti = 2;

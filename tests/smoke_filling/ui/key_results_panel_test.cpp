@@ -14,9 +14,9 @@
 #include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QPointer>
-#include <QTableWidget>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <sstream>
@@ -134,15 +134,31 @@ class SkevaKeyResultsPanelTest : public QObject {
         const TypedRun room = SmallRoom();
         std::ostringstream out, err;
         const std::vector<std::string> args = {
-            "smoke", "--fire", room.FireFile.toStdString(), "--floor-area", "10",
-            "--room-height", "3", "--fire-height", "1", "--loss-fraction", "0.6", "--run-time",
-            "600", "-o", "/dev/null", "--summary", "-", "--device",
+            "smoke",
+            "--fire",
+            room.FireFile.toStdString(),
+            "--floor-area",
+            "10",
+            "--room-height",
+            "3",
+            "--fire-height",
+            "1",
+            "--loss-fraction",
+            "0.6",
+            "--run-time",
+            "600",
+            "-o",
+            "/dev/null",
+            "--summary",
+            "-",
+            "--device",
             "kind=sprinkler,name=S1,radius=2,below-ceiling=0.05,rti=50,temperature=68",
             "--device",
             "kind=sprinkler,name=never,radius=1,below-ceiling=0.05,rti=400,temperature=260"};
         QCOMPARE(vorla::cli::RunVorla(args, out, err), 0);
         const QStringList expected = SummaryDeviceLines(out.str());
-        QVERIFY2(expected.filter(QRegularExpression("^  S1 \\(sprinkler\\) operated at ")).size() == 1,
+        QVERIFY2(expected.filter(QRegularExpression("^  S1 \\(sprinkler\\) operated at ")).size() ==
+                     1,
                  qPrintable(expected.join('\n')));
         QVERIFY(expected.contains("  never (sprinkler) did not operate"));
 
@@ -198,7 +214,8 @@ class SkevaKeyResultsPanelTest : public QObject {
         w.Fill(room);
         report = w.Run();
         QVERIFY(report);
-        QVERIFY(PanelLines(report).filter(QRegularExpression("^First (detection|sprinkler)"))
+        QVERIFY(PanelLines(report)
+                    .filter(QRegularExpression("^First (detection|sprinkler)"))
                     .isEmpty());
     }
 };
