@@ -11,6 +11,7 @@
 #include "compartment/model/report_text.h"
 #include "compartment/model/results_csv.h"
 #include "compartment/model/run_key_results.h"
+#include "life_safety/detection/device_options.h"
 
 #include <memory>
 #include <ostream>
@@ -221,8 +222,9 @@ int RunCompartmentCommand(std::span<const std::string> args, std::ostream& out, 
     }
     const auto uncertainty = ReadModelUncertainty(
         options,
-        {ModelKind::Compartment, std::get<RunInputs>(inputs).FirePlace, std::get<RunInputs>(inputs).Plume,
-         OptionText(options, "loss-fraction") == "estimate", std::get<RunInputs>(inputs).TotalLossFraction},
+        {ModelKind::Compartment, std::get<RunInputs>(inputs).FirePlace,
+         std::get<RunInputs>(inputs).Plume, OptionText(options, "loss-fraction") == "estimate",
+         std::get<RunInputs>(inputs).TotalLossFraction},
         kPrefix);
     if (const auto* stop = std::get_if<CommandStop>(&uncertainty)) {
         return Stop(*stop, err);
@@ -273,8 +275,11 @@ int RunCompartmentCommand(std::span<const std::string> args, std::ostream& out, 
     // Every file of the run, in the order they are written.
     std::vector<CommandOutput> outputs;
     outputs.push_back({"o", OptionText(options, "o").value_or(""),
-                       SavedReportText(ReportHeader(calc->Inputs),
-                                       ReportRows(calc->Inputs, calc->Results), run.EndMessage)});
+                       // The devices after the report, as the windows' Save adds them.
+                       detection::WithSavedDevices(
+                           SavedReportText(ReportHeader(calc->Inputs),
+                                           ReportRows(calc->Inputs, calc->Results), run.EndMessage),
+                           std::get<DetectionOptions>(detectionOptions).Devices)});
     if (const auto csvPath = OptionText(options, "csv")) {
         outputs.push_back({"csv", *csvPath, lifeSafety.ResultsCsv(ResultsCsv(calc->Results))});
     }
@@ -282,7 +287,8 @@ int RunCompartmentCommand(std::span<const std::string> args, std::ostream& out, 
         KeyResults keys =
             RunKeyResults(calc->Inputs, calc->Results, run, calc->Fire, request.Criteria);
         if (const auto& statistics = std::get<std::optional<UncertaintyStatistics>>(uncertainty)) {
-            keys.ModelUncertainty = ModelUncertaintyKeys(keys, *statistics, calc->Inputs.RoomHeight);
+            keys.ModelUncertainty =
+                ModelUncertaintyKeys(keys, *statistics, calc->Inputs.RoomHeight);
         }
         auto used = SummaryInputs(calc->Inputs);
         AddLossFractionRule(options, used);

@@ -4,8 +4,10 @@
 #include "cli/model_command.h"
 #include "cli/vorla_command.h"
 #include "common/number_text.h"
+#include "common/text_file.h"
 #include "common/units.h"
 #include "life_safety/detection/device_options.h"
+#include "life_safety/run/life_safety_run.h"
 
 #include <algorithm>
 #include <array>
@@ -15,6 +17,7 @@ namespace vorla::cli {
 namespace {
 
 using detection::SuppressionRule;
+using life_safety::WordOfRule;
 
 constexpr std::array<OptionSpec, 6> kOptionSpecs{{
     {"--device", true, true},
@@ -43,27 +46,8 @@ std::optional<SuppressionRule> RuleOfWord(std::string_view word) {
     return std::nullopt;
 }
 
-std::string_view WordOfRule(SuppressionRule rule) {
-    switch (rule) {
-    case SuppressionRule::HeldAtActivation:
-        return "held";
-    case SuppressionRule::Decaying:
-        return "decaying";
-    case SuppressionRule::Unchanged:
-        break;
-    }
-    return "unchanged";
-}
-
 std::string Described(const detection::DeviceProblem& problem) {
     return problem.Device + ": " + problem.Field + ": " + problem.Message;
-}
-
-std::optional<double> Tenth(std::optional<double> seconds) {
-    if (!seconds) {
-        return std::nullopt;
-    }
-    return std::round(*seconds * 10) / 10;
 }
 
 } // namespace
@@ -109,6 +93,19 @@ std::variant<DetectionOptions, CommandStop> ReadDetectionOptions(const OptionTex
         }
         for (auto& device : std::get<std::vector<detection::Device>>(devices)) {
             read.Devices.push_back(std::move(device));
+        }
+    }
+    const auto from = OptionText(options, "from");
+    if (from && !OptionText(options, "device") && !OptionText(options, "devices")) {
+        // The devices a saved report carries, unless others are given. A
+        // report that cannot be read is refused where --from is read.
+        const WholeFile file = ReadWholeFile(*from);
+        if (!file.problem) {
+            auto devices = detection::ReadSavedDevices(file.text);
+            if (const auto* problem = std::get_if<std::string>(&devices)) {
+                return Refused(prefix, "--from: " + *from + ": " + *problem);
+            }
+            read.Devices = std::get<std::vector<detection::Device>>(std::move(devices));
         }
     }
     if (const auto problem = detection::CheckDevices(read.Devices, read.Units)) {
@@ -169,30 +166,6 @@ std::optional<CommandStop> CheckDetectionInRoom(const DetectionOptions& options,
         }
     }
     return std::nullopt;
-}
-
-DetectionKeys DetectionKeysOf(const detection::DetectionRun& run,
-                              const detection::Suppression& suppression,
-                              std::optional<double> suppressedFrom) {
-    DetectionKeys keys;
-    for (std::size_t i = 0; i < run.Devices().size(); ++i) {
-        const detection::Device& device = run.Devices()[i];
-        const detection::DeviceState& state = run.States()[i];
-        keys.Devices.push_back({device.Name, std::string(detection::KindWord(device.Kind)),
-                                Tenth(state.ActivationTime),
-                                state.LinkTemperature - kKelvinAtZeroCelsius});
-    }
-    if (const auto& first = run.FirstDetection()) {
-        keys.FirstDetectionS = Tenth(first->Time);
-    }
-    if (const auto& first = run.FirstSprinkler()) {
-        keys.FirstSprinklerS = Tenth(first->Time);
-    }
-    if (suppressedFrom) {
-        keys.Suppression = std::string(WordOfRule(suppression.Rule));
-        keys.SuppressedFromS = Tenth(suppressedFrom);
-    }
-    return keys;
 }
 
 const std::string_view kDetectionHelp =

@@ -11,6 +11,7 @@
 #include "common/unit_system.h"
 #include "life_safety/detection/detection_run.h"
 #include "life_safety/detection/suppression.h"
+#include "life_safety/run/life_safety_run.h"
 
 #include <span>
 #include <string_view>
@@ -39,12 +40,9 @@ std::variant<DetectionOptions, CommandStop> ReadDetectionOptions(const OptionTex
 std::optional<CommandStop> CheckDetectionInRoom(const DetectionOptions& options,
                                                 double ceilingHeight, std::string_view prefix);
 
-// The key results' detection block of a finished run: times rounded to 0.1 s
-// like the other key results' times. `suppressedFrom` is the activation the
-// suppressed fire started at, when it was suppressed.
-DetectionKeys DetectionKeysOf(const detection::DetectionRun& run,
-                              const detection::Suppression& suppression,
-                              std::optional<double> suppressedFrom);
+// The key results' detection block of a finished run (shared with the
+// windows: life_safety/run/life_safety_run.h).
+using life_safety::DetectionKeysOf;
 
 // The lines of --help that describe the options.
 extern const std::string_view kDetectionHelp;

@@ -1,13 +1,10 @@
 #include "cli/life_safety_run.h"
 
-#include "common/units.h"
-#include "life_safety/detection/suppressed_fire.h"
-
 namespace vorla::cli {
 
-LifeSafetyRun::LifeSafetyRun(const TenabilityOptions& tenability, const DetectionOptions& detection,
-                             const LifeSafetyRoom& room)
-    : tenabilityOptions_(tenability), detectionOptions_(detection), room_(room) {}
+LifeSafetyRun::LifeSafetyRun(const TenabilityOptions& tenability, const LifeSafetyRoom& room,
+                             std::unique_ptr<life_safety::LifeSafetyRun> run)
+    : tenabilityOptions_(tenability), room_(room), run_(std::move(run)) {}
 
 std::variant<std::unique_ptr<LifeSafetyRun>, CommandStop>
 LifeSafetyRun::Prepare(const TenabilityOptions& tenability, const DetectionOptions& detection,
@@ -19,57 +16,28 @@ LifeSafetyRun::Prepare(const TenabilityOptions& tenability, const DetectionOptio
     if (auto stop = CheckDetectionInRoom(detection, room.CeilingHeight, prefix)) {
         return std::move(*stop);
     }
-    std::unique_ptr<LifeSafetyRun> run(new LifeSafetyRun(tenability, detection, room));
-    run->tenability_ = std::get<std::unique_ptr<tenability::TenabilityRun>>(std::move(followed));
-    // Tenability first: the smoke detectors read the smoke density it has
-    // just worked out for the step.
-    if (run->tenability_) {
-        run->observers_.Add(*run->tenability_);
-    }
-    if (!detection.Devices.empty()) {
-        run->detection_ =
-            std::make_unique<detection::DetectionRun>(detection.Devices, room.CeilingHeight);
-        std::function<std::optional<double>()> smoke;
-        if (const tenability::TenabilityRun* t = run->tenability_.get()) {
-            smoke = [t]() -> std::optional<double> { return t->State().LayerOpticalDensity; };
-        }
-        run->detectionObserver_ = std::make_unique<detection::DetectionObserver>(
-            *run->detection_, room.CeilingHeight - room.FireHeight, kAmbientTemperature,
-            std::move(smoke));
-        run->observers_.Add(*run->detectionObserver_);
-    }
-    return run;
-}
-
-std::optional<FireTable> LifeSafetyRun::SuppressedFire(const FireTable& fire) {
-    if (!detection_ || suppressedFrom_ ||
-        detectionOptions_.Suppression.Rule == detection::SuppressionRule::Unchanged) {
-        return std::nullopt;
-    }
-    const auto& first = detection_->FirstSprinkler();
-    if (!first || !(first->Time < fire.LastTime())) {
-        return std::nullopt;
-    }
-    suppressedFrom_ = first->Time;
-    return detection::SuppressedFireTable(fire, detectionOptions_.Suppression, first->Time);
+    auto run = std::make_unique<life_safety::LifeSafetyRun>(
+        std::get<std::unique_ptr<tenability::TenabilityRun>>(std::move(followed)),
+        detection.Devices, detection.Suppression, room);
+    return std::unique_ptr<LifeSafetyRun>(new LifeSafetyRun(tenability, room, std::move(run)));
 }
 
 void LifeSafetyRun::AddKeyResults(KeyResults& keys, std::vector<RunInput>& used) const {
-    if (tenability_) {
-        keys.Tenability = TenabilityKeysOf(tenability_->Outcome());
+    if (const tenability::TenabilityRun* tenability = run_->Tenability()) {
+        keys.Tenability = TenabilityKeysOf(tenability->Outcome());
         for (auto& input : TenabilitySummaryInputs(tenabilityOptions_.Inputs, room_.FloorArea)) {
             used.push_back(std::move(input));
         }
     }
-    if (detection_) {
-        keys.Detection =
-            DetectionKeysOf(*detection_, detectionOptions_.Suppression, suppressedFrom_);
+    if (auto detection = run_->DetectionKeysOfRun()) {
+        keys.Detection = std::move(*detection);
     }
 }
 
 std::string LifeSafetyRun::ResultsCsv(std::string csv) const {
-    if (tenability_ && tenabilityOptions_.Given) {
-        return WithTenabilityColumns(csv, tenability_->Series());
+    const tenability::TenabilityRun* tenability = run_->Tenability();
+    if (tenability && tenabilityOptions_.Given) {
+        return WithTenabilityColumns(csv, tenability->Series());
     }
     return csv;
 }

@@ -1,14 +1,13 @@
-// What the batch command follows alongside a model's run: tenability at head
-// height and the room's detectors and sprinklers, as step observers of one
-// run; and, when the first sprinkler changes the fire, the fire table the run
-// is made again on.
+// What the batch command follows alongside a model's run: its options read
+// into the shared life_safety::LifeSafetyRun (life_safety/run/), which the
+// report windows run through as well, checked against the room first.
 #pragma once
 
 #include "cli/detection_options.h"
 #include "cli/tenability_options.h"
 #include "common/fire_table.h"
 #include "common/zone_step.h"
-#include "life_safety/detection/detection_observer.h"
+#include "life_safety/run/life_safety_run.h"
 
 #include <memory>
 #include <optional>
@@ -19,11 +18,7 @@
 
 namespace vorla::cli {
 
-struct LifeSafetyRoom {
-    double FloorArea = 0;     // m²
-    double CeilingHeight = 0; // m
-    double FireHeight = 0;    // m, the fire base above the floor
-};
+using LifeSafetyRoom = life_safety::LifeSafetyRoom;
 
 class LifeSafetyRun {
   public:
@@ -34,12 +29,14 @@ class LifeSafetyRun {
             const LifeSafetyRoom& room, std::string_view prefix);
 
     // What the model's run tells; nothing when nothing is followed.
-    ZoneStepObserver* Observer() { return observers_.Empty() ? nullptr : &observers_; }
+    ZoneStepObserver* Observer() { return run_->Observer(); }
 
     // After a run: the fire the run must be made again on, when its first
     // sprinkler operated and the suppression rule changes the fire; nothing
     // otherwise. The next run on it is the suppressed one.
-    std::optional<FireTable> SuppressedFire(const FireTable& fire);
+    std::optional<FireTable> SuppressedFire(const FireTable& fire) {
+        return run_->SuppressedFire(fire);
+    }
 
     // The tenability and detection blocks of the key results, and the inputs
     // they were computed with.
@@ -49,17 +46,12 @@ class LifeSafetyRun {
     std::string ResultsCsv(std::string csv) const;
 
   private:
-    LifeSafetyRun(const TenabilityOptions& tenability, const DetectionOptions& detection,
-                  const LifeSafetyRoom& room);
+    LifeSafetyRun(const TenabilityOptions& tenability, const LifeSafetyRoom& room,
+                  std::unique_ptr<life_safety::LifeSafetyRun> run);
 
     TenabilityOptions tenabilityOptions_;
-    DetectionOptions detectionOptions_;
     LifeSafetyRoom room_;
-    std::unique_ptr<tenability::TenabilityRun> tenability_;
-    std::unique_ptr<detection::DetectionRun> detection_;
-    std::unique_ptr<detection::DetectionObserver> detectionObserver_;
-    ZoneStepObservers observers_;
-    std::optional<double> suppressedFrom_;
+    std::unique_ptr<life_safety::LifeSafetyRun> run_;
 };
 
 // A model command's own options followed by the tenability and detection ones.

@@ -6,6 +6,7 @@
 #include "cli/model_command.h"
 #include "cli/model_inputs.h"
 #include "cli/vorla_command.h"
+#include "life_safety/detection/device_options.h"
 #include "smoke_filling/model/calculations.h"
 #include "smoke_filling/model/model_run.h"
 #include "smoke_filling/model/report_text.h"
@@ -189,7 +190,8 @@ int RunSmokeCommand(std::span<const std::string> args, std::ostream& out, std::o
     const auto uncertainty = ReadModelUncertainty(
         options,
         {ModelKind::Smoke, std::get<RunInputs>(inputs).FirePlace, std::get<RunInputs>(inputs).Plume,
-         OptionText(options, "loss-fraction") == "estimate", std::get<RunInputs>(inputs).LossFraction},
+         OptionText(options, "loss-fraction") == "estimate",
+         std::get<RunInputs>(inputs).LossFraction},
         kPrefix);
     if (const auto* stop = std::get_if<CommandStop>(&uncertainty)) {
         return Stop(*stop, err);
@@ -226,8 +228,11 @@ int RunSmokeCommand(std::span<const std::string> args, std::ostream& out, std::o
     // Every file of the run, in the order they are written.
     std::vector<CommandOutput> outputs;
     outputs.push_back({"o", OptionText(options, "o").value_or(""),
-                       SavedReportText(ReportHeader(calc->Inputs),
-                                       ReportRows(calc->Inputs, calc->Results), run.EndMessage)});
+                       // The devices after the report, as the windows' Save adds them.
+                       detection::WithSavedDevices(
+                           SavedReportText(ReportHeader(calc->Inputs),
+                                           ReportRows(calc->Inputs, calc->Results), run.EndMessage),
+                           std::get<DetectionOptions>(detectionOptions).Devices)});
     if (const auto csv = OptionText(options, "csv")) {
         outputs.push_back({"csv", *csv, lifeSafety.ResultsCsv(ResultsCsv(calc->Results))});
     }
@@ -236,7 +241,8 @@ int RunSmokeCommand(std::span<const std::string> args, std::ostream& out, std::o
         KeyResults keys =
             RunKeyResults(calc->Inputs, calc->Results, run, calc->Fire, request.Criteria);
         if (const auto& statistics = std::get<std::optional<UncertaintyStatistics>>(uncertainty)) {
-            keys.ModelUncertainty = ModelUncertaintyKeys(keys, *statistics, calc->Inputs.RoomHeight);
+            keys.ModelUncertainty =
+                ModelUncertaintyKeys(keys, *statistics, calc->Inputs.RoomHeight);
         }
         auto used = SummaryInputs(calc->Inputs);
         lifeSafety.AddKeyResults(keys, used);

@@ -14,15 +14,18 @@
 #include "compartment/model/calculations.h"
 #include "compartment/model/input_boxes.h"
 #include "compartment/model/input_entry.h"
+#include "life_safety/detection/device.h"
 
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
 #include <functional>
 #include <string>
+#include <vector>
 
 class QAction;
 class QCloseEvent;
+class QDialog;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -82,6 +85,7 @@ class frmInput final : public QMainWindow {
     void mnuFileOpen_Click();
     void mnuFileOpenResults_Click();
     void mnuFileExplore_Click();
+    void mnuFileDevices_Click();
     void mnuFileExit_Click();
     void mnuRun_Click();
     void cmdEstimateLc_Click();
@@ -110,6 +114,8 @@ class frmInput final : public QMainWindow {
     QAction* mnuFileOpenResults;
     QAction*
         mnuFileExplore; // "E&xplore…" (X in the File menu), Ctrl+E: the live window on these inputs
+    // "&Detectors and Sprinklers…" (D in the File menu), Ctrl+D: the room's devices
+    QAction* mnuFileDevices;
     QAction* mnuFileBar1;
     QAction* mnuFileExit;
     QAction* mnuRun;
@@ -148,6 +154,10 @@ class frmInput final : public QMainWindow {
     bool unloading_ = false;
     // The S.I. values behind the dimension boxes a unit change rewrote.
     KeptDimensions kept_;
+    // The room's detectors and sprinklers (S.I.), which Run follows; none
+    // after File New.
+    std::vector<detection::Device> devices_;
+    QPointer<QDialog> devicesDialog_;
 };
 
 } // namespace vorla::compartment

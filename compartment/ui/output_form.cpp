@@ -7,6 +7,8 @@
 #include "compartment/model/report_text.h"
 #include "compartment/model/run_report.h"
 #include "compartment/ui/graph_form.h"
+#include "life_safety/detection/device_options.h"
+#include "life_safety/run/life_safety_run.h"
 
 #include <QPushButton>
 #include <filesystem>
@@ -29,8 +31,10 @@ ui::ReportWindowTexts Texts() {
 
 } // namespace
 
-frmOutput::frmOutput(Calculations& calc, ui::PlatformServices& services, ui::ReportInputForm input)
-    : ReportWindow(services, std::move(input), Texts()), calc_(calc), services_(services) {
+frmOutput::frmOutput(Calculations& calc, ui::PlatformServices& services, ui::ReportInputForm input,
+                     std::vector<detection::Device> devices)
+    : ReportWindow(services, std::move(input), Texts()), calc_(calc), services_(services),
+      devices_(std::move(devices)) {
     cmdGraph = AddButton("cmdGraph", "&Graph");
     connect(cmdGraph, &QPushButton::clicked, this, &frmOutput::cmdGraph_Click);
 }
@@ -91,11 +95,61 @@ RunOutcome frmOutput::RunModel() {
         }
         return stop ? Answer::Yes : Answer::No;
     };
-    return RunCalculations(calc_, ask);
+    detectionKeys_.reset();
+    if (devices_.empty()) {
+        return RunCalculations(calc_, ask);
+    }
+    // The devices are followed as the batch command follows them, with the
+    // fire unchanged by the first sprinkler. A run made again on a suppressed
+    // fire is the same fire up to the sprinkler, so a flashover question
+    // answered on the first run is answered the same way, not asked twice.
+    std::optional<Answer> answered;
+    const FlashoverQuestion askOnce = [&](const std::string& text, std::string_view title) {
+        if (!answered) {
+            answered = ask(text, title);
+        }
+        return *answered;
+    };
+    life_safety::LifeSafetyRun followed(
+        nullptr, devices_, detection::Suppression{},
+        {calc_.Inputs.FloorArea, calc_.Inputs.RoomHeight, calc_.Inputs.FireHeight});
+    RunOutcome outcome = life_safety::RunFollowed(
+        followed, calc_.Fire,
+        [this, &askOnce](ZoneStepObserver* observer, bool again) -> RunOutcome {
+            if (!again) {
+                return RunCalculations(calc_, askOnce, observer);
+            }
+            return compartment::RunModel(calc_.Inputs, calc_.Fire, askOnce, calc_.Results,
+                                         observer);
+        });
+    detectionKeys_ = followed.DetectionKeysOfRun();
+    return outcome;
 }
 
 RunReport frmOutput::Report(const CompletedRun& run) const {
-    return BuildWindowReport(calc_, run);
+    RunReport report = BuildWindowReport(calc_, run);
+    if (detectionKeys_) {
+        report.KeyResultsFor = [keysOf = std::move(report.KeyResultsFor),
+                                detection = *detectionKeys_](const KeyCriteria& criteria) {
+            KeyResults keys = keysOf(criteria);
+            keys.Detection = detection;
+            return keys;
+        };
+    }
+    if (!devices_.empty()) {
+        // The devices travel with the saved report, after its last line.
+        const auto withDevices = [devices = devices_](std::string text) {
+            return detection::WithSavedDevices(std::move(text), devices);
+        };
+        report.SavedReportText = withDevices(std::move(report.SavedReportText));
+        if (report.SavedReportTextAs) {
+            report.SavedReportTextAs = [textAs = std::move(report.SavedReportTextAs),
+                                        withDevices](const std::string& savedAs) {
+                return withDevices(textAs(savedAs));
+            };
+        }
+    }
+    return report;
 }
 
 } // namespace vorla::compartment

@@ -1,5 +1,6 @@
 #include "life_safety/detection/device_options.h"
 
+#include "common/round_trip_text.h"
 #include "common/text_file.h"
 #include "common/units.h"
 
@@ -338,6 +339,78 @@ std::variant<std::vector<Device>, std::string> ReadDevicesFile(const std::string
         return path + ": " + *file.problem + ".";
     }
     return ParseDevicesFile(file.text, path, units);
+}
+
+std::string DeviceOptionText(const Device& device) {
+    const bool smoke = device.Kind == DeviceKind::SmokeDetector;
+    std::string text = "kind=" + std::string(KindWord(device.Kind)) + ",name=" + device.Name +
+                       ",radius=" + RoundTripText(device.Radius) +
+                       ",below-ceiling=" + RoundTripText(device.BelowCeiling);
+    if (!smoke || device.Rti != 0) {
+        text += ",rti=" + RoundTripText(device.Rti);
+    }
+    text += ",c=" + RoundTripText(device.Conduction);
+    if (!smoke) {
+        text += ",temperature=" + RoundTripText(device.OperatingTemperature - kKelvinAtZeroCelsius);
+    } else if (device.Obscuration) {
+        text += ",optical-density=" + RoundTripText(*device.Obscuration);
+    } else {
+        text += ",rise=" + RoundTripText(device.TemperatureRise);
+    }
+    return text;
+}
+
+std::string SavedDeviceLines(const std::vector<Device>& devices, std::string_view lineEnd) {
+    std::string lines;
+    for (const Device& device : devices) {
+        lines += std::string(kSavedDevicePrefix) + DeviceOptionText(device) + std::string(lineEnd);
+    }
+    return lines;
+}
+
+std::string WithSavedDevices(std::string report, const std::vector<Device>& devices) {
+    const std::string_view lineEnd = report.find("\r\n") != std::string::npos ? "\r\n" : "\n";
+    return report + SavedDeviceLines(devices, lineEnd);
+}
+
+std::variant<std::vector<Device>, std::string> ReadSavedDevices(std::string_view report) {
+    std::vector<std::string_view> lines;
+    for (std::size_t at = 0; at < report.size();) {
+        std::size_t end = report.find('\n', at);
+        if (end == std::string_view::npos) {
+            end = report.size();
+        }
+        std::string_view line = report.substr(at, end - at);
+        if (!line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
+        }
+        lines.push_back(line);
+        at = end + 1;
+    }
+    while (!lines.empty() && lines.back().empty()) {
+        lines.pop_back();
+    }
+    std::size_t first = lines.size();
+    while (first > 0 && lines[first - 1].starts_with(kSavedDevicePrefix)) {
+        --first;
+    }
+    std::vector<Device> devices;
+    for (std::size_t k = first; k < lines.size(); ++k) {
+        auto parsed = ParseDeviceOption(lines[k].substr(kSavedDevicePrefix.size()), UnitSystem::SI,
+                                        static_cast<int>(devices.size() + 1));
+        if (auto* problem = std::get_if<std::string>(&parsed)) {
+            return "Line " + std::to_string(k + 1) + ": " + *problem;
+        }
+        if (auto problem = CheckDevice(std::get<Device>(parsed), UnitSystem::SI)) {
+            return "Line " + std::to_string(k + 1) + ": " + problem->Message;
+        }
+        devices.push_back(std::get<Device>(std::move(parsed)));
+    }
+    if (auto problem = CheckDevices(devices, UnitSystem::SI)) {
+        return "Line " + std::to_string(first + 1) + ": " + problem->Device + ": " +
+               problem->Field + ": " + problem->Message;
+    }
+    return devices;
 }
 
 } // namespace vorla::detection

@@ -41,4 +41,24 @@ std::variant<std::vector<Device>, std::string> ParseDevicesFile(std::string_view
 std::variant<std::vector<Device>, std::string> ReadDevicesFile(const std::string& path,
                                                                UnitSystem units);
 
+// The --device KEYS text of a device in S.I. units (m, °C, a rise in K), each
+// number its shortest round-trip text: ParseDeviceOption of it in S.I. units
+// gives the device back.
+std::string DeviceOptionText(const Device& device);
+
+// A saved report's devices: one line a device after every line of the report,
+// "Device: " and its DeviceOptionText. No report line begins so after the end
+// message, and a reader of the report alone stops before them. Empty
+// without devices, so such a report is what it always was.
+inline constexpr std::string_view kSavedDevicePrefix = "Device: ";
+std::string SavedDeviceLines(const std::vector<Device>& devices, std::string_view lineEnd);
+// A saved report's text with its devices' lines after it, in the report's
+// own line ends: the windows' Save and the batch command's -o both write it.
+std::string WithSavedDevices(std::string report, const std::vector<Device>& devices);
+
+// The devices of a saved report's text: the lines that begin with
+// kSavedDevicePrefix at its end (none in an older report). A line that cannot
+// be read gives the sentence "Line N: " and the problem.
+std::variant<std::vector<Device>, std::string> ReadSavedDevices(std::string_view report);
+
 } // namespace vorla::detection

@@ -3,6 +3,7 @@
 #include "common/fire_file_lookup.h"
 #include "common/text_file.h"
 #include "common/ui/criteria_settings.h"
+#include "common/ui/devices_dialog.h"
 #include "common/ui/explore_window.h"
 #include "common/ui/file_drop.h"
 #include "common/ui/file_name_box.h"
@@ -183,6 +184,11 @@ void frmInput::BuildMenus() {
     mnuFileExplore->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     mnuFile->insertAction(mnuFileBar1, mnuFileExplore);
     addAction(mnuFileExplore); // its shortcut works with the menu closed
+    mnuFileDevices = new QAction("&Detectors and Sprinklers…", mnuFile);
+    mnuFileDevices->setObjectName("mnuFileDevices");
+    mnuFileDevices->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    mnuFile->insertAction(mnuFileBar1, mnuFileDevices);
+    addAction(mnuFileDevices);
 }
 
 void frmInput::LayOutControls() {
@@ -231,6 +237,7 @@ void frmInput::ConnectEvents() {
     connect(mnuFileOpenResults, &QAction::triggered, this, &frmInput::mnuFileOpenResults_Click);
     connect(mnuFileExit, &QAction::triggered, this, &frmInput::mnuFileExit_Click);
     connect(mnuFileExplore, &QAction::triggered, this, &frmInput::mnuFileExplore_Click);
+    connect(mnuFileDevices, &QAction::triggered, this, &frmInput::mnuFileDevices_Click);
     connect(mnuRun, &QAction::triggered, this, &frmInput::mnuRun_Click);
     connect(unitsGroup_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
         if (checked) {
@@ -369,6 +376,7 @@ void frmInput::mnuFileOpenResults_Click() {
 
 void frmInput::mnuFileNew_Click() {
     calc_.OpenedReport.clear();
+    devices_.clear();
     SelectSIUnits();
     kept_.Clear(); // after the switch to S.I. units, which keeps what it converts
     auto texts = Boxes();
@@ -420,6 +428,7 @@ bool frmInput::OpenFile(const std::string& path) {
     } else {
         kept_.Clear();
         calc_.OpenedReport = path;
+        devices_ = ui::DevicesDialog::DevicesOfReport(services_, kProgramName, path);
         if (WhenFileOpened) {
             WhenFileOpened(path);
         }
@@ -529,14 +538,39 @@ void frmInput::mnuRun_Click() {
         ui::ShowRejectedInput(services_, *rejected, *this);
         return;
     }
+    if (!ui::DevicesDialog::DevicesFitRoom(services_, kProgramName, devices_,
+                                           calc_.Inputs.RoomHeight, calc_.Units.System)) {
+        return;
+    }
     report_ = new frmOutput(calc_, services_,
                             {this, txtRunTitle, txtOutputFile, [this] { ShowAgain(); },
                              [this](const std::string& path) {
                                  if (WhenFileSaved) {
                                      WhenFileSaved(path);
                                  }
-                             }});
+                             }},
+                            devices_);
     report_->Form_Load();
+}
+
+void frmInput::mnuFileDevices_Click() {
+    if (devicesDialog_) {
+        devicesDialog_->raise();
+        devicesDialog_->activateWindow();
+        return;
+    }
+    auto* dialog =
+        new ui::DevicesDialog(services_, kProgramName, devices_, calc_.Units.System, this);
+    devicesDialog_ = dialog;
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, dialog] {
+        devices_ = dialog->Devices();
+        txtRunTitle->setFocus();
+    });
+    connect(dialog, &QDialog::rejected, this, [this] { txtRunTitle->setFocus(); });
+    // Window-modal and not exec(), as the Criteria dialog: the form stays
+    // painted behind it and no nested event loop holds the program.
+    dialog->open();
 }
 
 void frmInput::mnuFileExplore_Click() {

@@ -8,6 +8,7 @@
 // the checks and the reading of a saved results file are the model's.
 #pragma once
 
+#include "life_safety/detection/device.h"
 #include "smoke_filling/model/calculations.h"
 #include "smoke_filling/model/input_boxes.h"
 #include "smoke_filling/model/input_entry.h"
@@ -17,9 +18,11 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <vector>
 
 class QAction;
 class QButtonGroup;
+class QDialog;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -70,6 +73,7 @@ class frmInput final : public QMainWindow {
     void mnuFileOpen_Click();
     void mnuFileOpenResults_Click();
     void mnuFileExplore_Click();
+    void mnuFileDevices_Click();
     void mnuFileExit_Click();
     void mnuRun_Click();
     void optUnits_Click();
@@ -130,6 +134,8 @@ class frmInput final : public QMainWindow {
     QAction* mnuFileOpenResults;
     QAction*
         mnuFileExplore; // "E&xplore…" (X in the File menu), Ctrl+E: the live window on these inputs
+    // "&Detectors and Sprinklers…" (D in the File menu), Ctrl+D: the room's devices
+    QAction* mnuFileDevices;
     QAction* mnuFileBar1;
     QAction* mnuFileExit;
     QAction* mnuRun;
@@ -142,6 +148,10 @@ class frmInput final : public QMainWindow {
     bool exiting_ = false;
     // The S.I. values behind the dimension boxes a unit change rewrote.
     KeptDimensions kept_;
+    // The room's detectors and sprinklers (S.I.), which Run follows; none
+    // after File New.
+    std::vector<detection::Device> devices_;
+    QPointer<QDialog> devicesDialog_;
 };
 
 } // namespace vorla::smoke

@@ -1,5 +1,7 @@
 #include "smoke_filling/ui/output_form.h"
 
+#include "life_safety/detection/device_options.h"
+#include "life_safety/run/life_safety_run.h"
 #include "smoke_filling/model/model_run.h"
 #include "smoke_filling/model/report_printing.h"
 #include "smoke_filling/model/report_text.h"
@@ -26,8 +28,10 @@ ui::ReportWindowTexts Texts() {
 
 } // namespace
 
-frmOutput::frmOutput(Calculations& calc, ui::PlatformServices& services, ui::ReportInputForm input)
-    : ReportWindow(services, std::move(input), Texts()), calc_(calc), services_(services) {
+frmOutput::frmOutput(Calculations& calc, ui::PlatformServices& services, ui::ReportInputForm input,
+                     std::vector<detection::Device> devices)
+    : ReportWindow(services, std::move(input), Texts()), calc_(calc), services_(services),
+      devices_(std::move(devices)) {
     cmdGraph = AddButton("cmdGraph", "&Graph");
     connect(cmdGraph, &QPushButton::clicked, this, &frmOutput::cmdGraph_Click);
 }
@@ -64,11 +68,50 @@ RunOutcome frmOutput::RunModel() {
     if (savedRun_) {
         return *savedRun_;
     }
-    return RunCalculations(calc_);
+    detectionKeys_.reset();
+    if (devices_.empty()) {
+        return RunCalculations(calc_);
+    }
+    // The devices are followed as the batch command follows them, with the
+    // fire unchanged by the first sprinkler.
+    life_safety::LifeSafetyRun followed(
+        nullptr, devices_, detection::Suppression{},
+        {calc_.Inputs.FloorArea, calc_.Inputs.RoomHeight, calc_.Inputs.FireHeight});
+    RunOutcome outcome = life_safety::RunFollowed(
+        followed, calc_.Fire, [this](ZoneStepObserver* observer, bool again) -> RunOutcome {
+            if (!again) {
+                return RunCalculations(calc_, observer);
+            }
+            return smoke::RunModel(calc_.Inputs, calc_.Fire, calc_.Results, observer);
+        });
+    detectionKeys_ = followed.DetectionKeysOfRun();
+    return outcome;
 }
 
 RunReport frmOutput::Report(const CompletedRun& run) const {
-    return BuildWindowReport(calc_, run);
+    RunReport report = BuildWindowReport(calc_, run);
+    if (detectionKeys_) {
+        report.KeyResultsFor = [keysOf = std::move(report.KeyResultsFor),
+                                detection = *detectionKeys_](const KeyCriteria& criteria) {
+            KeyResults keys = keysOf(criteria);
+            keys.Detection = detection;
+            return keys;
+        };
+    }
+    if (!devices_.empty()) {
+        // The devices travel with the saved report, after its last line.
+        const auto withDevices = [devices = devices_](std::string text) {
+            return detection::WithSavedDevices(std::move(text), devices);
+        };
+        report.SavedReportText = withDevices(std::move(report.SavedReportText));
+        if (report.SavedReportTextAs) {
+            report.SavedReportTextAs = [textAs = std::move(report.SavedReportTextAs),
+                                        withDevices](const std::string& savedAs) {
+                return withDevices(textAs(savedAs));
+            };
+        }
+    }
+    return report;
 }
 
 } // namespace vorla::smoke

@@ -7,12 +7,15 @@
 // holds its rows): no model run, the caption saying which file it is.
 #pragma once
 
+#include "common/key_results.h"
 #include "common/ui/report_window.h"
+#include "life_safety/detection/device.h"
 #include "smoke_filling/model/calculations.h"
 
 #include <QPointer>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace vorla::smoke {
 
@@ -22,7 +25,8 @@ class frmOutput final : public ui::ReportWindow {
     Q_OBJECT
   public:
     // The window deletes itself when it closes.
-    frmOutput(Calculations& calc, ui::PlatformServices& services, ui::ReportInputForm input);
+    frmOutput(Calculations& calc, ui::PlatformServices& services, ui::ReportInputForm input,
+              std::vector<detection::Device> devices = {});
     // The run ReadSavedRun read from `path` into calc.Results, shown as it is.
     frmOutput(Calculations& calc, ui::PlatformServices& services, ui::ReportInputForm input,
               const CompletedRun& savedRun, const std::string& path);
@@ -44,6 +48,10 @@ class frmOutput final : public ui::ReportWindow {
     ui::PlatformServices& services_;
     QPointer<frmGraph> graph_;
     std::optional<CompletedRun> savedRun_;
+    // The form's detectors and sprinklers (S.I.), followed by the run when
+    // there are any, and the key results' devices block of the run.
+    std::vector<detection::Device> devices_;
+    std::optional<DetectionKeys> detectionKeys_;
 };
 
 } // namespace vorla::smoke

@@ -161,5 +161,43 @@ TEST(DetectionOptions, ADecayingFireFollowsEvansCurveAfterTheFirstSprinkler) {
     EXPECT_GT(after, 10);
 }
 
+// The report -o writes carries the devices after its last line; --from it
+// follows them again (the same summary), unless --device replaces them; a
+// damaged device line is refused naming the report and the line.
+TEST(DetectionOptions, TheReportCarriesItsDevicesToFrom) {
+    test_support::TemporaryFolder folder;
+    const std::string report = folder.PathOf("sprinklers.vof");
+    std::vector<std::string> run = kOffice;
+    run.back() = report; // -o
+    const Outcome first =
+        Vorla(run, {"--summary", "-", "--device", kSprinkler, "--run-time", "200"});
+    ASSERT_EQ(first.status, 0) << first.err;
+    const std::string saved = ReadFile(report);
+    const std::string line = "Device: kind=sprinkler,name=S1,radius=2,below-ceiling=0.05,rti=50,"
+                             "c=0,temperature=68\r\n";
+    ASSERT_GE(saved.size(), line.size());
+    EXPECT_EQ(saved.substr(saved.size() - line.size()), line);
+
+    const Outcome again = Vorla({"compartment", "--from", report, "-o", "/dev/null", "--flashover",
+                                 "continue", "--summary", "-"});
+    ASSERT_EQ(again.status, 0) << again.err;
+    EXPECT_EQ(Json::parse(again.out)["devices"], Json::parse(first.out)["devices"]);
+
+    const Outcome replaced = Vorla(
+        {"compartment", "--from", report, "-o", "/dev/null", "--flashover", "continue", "--summary",
+         "-", "--device", "kind=heat,name=H,radius=1,below-ceiling=0.05,rti=100,temperature=57"});
+    ASSERT_EQ(replaced.status, 0) << replaced.err;
+    ASSERT_EQ(Json::parse(replaced.out)["devices"].size(), 1u);
+    EXPECT_EQ(Json::parse(replaced.out)["devices"][0]["name"], "H");
+
+    std::string damaged = saved;
+    damaged.replace(damaged.find("rti=50"), 6, "rti=fast");
+    const std::string damagedPath = folder.Write("damaged.vof", damaged);
+    const Outcome refused = Vorla({"compartment", "--from", damagedPath, "-o", "/dev/null"});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_NE(refused.err.find("--from: " + damagedPath + ": Line "), std::string::npos)
+        << refused.err;
+}
+
 } // namespace
 } // namespace vorla::cli

@@ -1,6 +1,7 @@
 // VORLA-XW's windows and dialogs walked for access keys that answer to the
 // same key (tests/support/access_keys.h): the input form with its menus, the
-// estimator, Explore, the report with its Criteria dialog, and the graph.
+// estimator, the Detectors and Sprinklers dialog, Explore, the report with its
+// Criteria dialog, and the graph.
 #include "program_fixture.h"
 #include "tests/support/access_keys.h"
 
@@ -26,6 +27,12 @@ class CompartmentAccessKeysTest : public QObject {
         Click(program.input, "cmdEstimateLc");
         QCOMPARE(Collisions(Program::Estimator()), QStringList());
         Click(Program::Estimator(), "cmdCancel");
+        Program::Settle();
+
+        Trigger(program.input, "mnuFileDevices");
+        auto* devices = Control<QDialog>(program.input, "dlgDevices");
+        QCOMPARE(Collisions(devices), QStringList());
+        Click(devices, "cmdCancel");
         Program::Settle();
 
         Trigger(program.input, "mnuFileExplore");

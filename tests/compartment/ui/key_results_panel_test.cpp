@@ -1,20 +1,26 @@
 // VORLA-XW's report window beside its table: the Key Results panel and its
 // Criteria dialog, Export CSV and Copy, driven as a user does. The settings
 // live in a temporary folder, never the user's.
+#include "cli/vorla_command.h"
 #include "common/ui/criteria_settings.h"
 #include "common/ui/report_exports.h"
 #include "compartment/model/results_csv.h"
 #include "program_fixture.h"
+#include "tests/support/summary_device_lines.h"
 
 #include <QClipboard>
+#include <QComboBox>
 #include <QDialog>
 #include <QGroupBox>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTableWidget>
 #include <cmath>
 #include <optional>
+#include <sstream>
 
 using namespace vorla::compartment;
 using namespace vorla::compartment::testing;
@@ -64,6 +70,37 @@ std::optional<double> FirstCrossing(const QList<QList<double>>& rows, int column
 
 QString Tenth(double seconds) {
     return QString::number(std::round(seconds * 10) / 10, 'f', 1);
+}
+
+// The devices of the test below, one a row of the Detectors and Sprinklers
+// dialog: name, radius, RTI, operating temperature (°C); every one a
+// sprinkler 0.05 m below the ceiling, with the dialog's conduction factor.
+struct TypedSprinkler {
+    QString Name, Radius, Rti, Temperature;
+};
+
+// Adds the sprinklers in the dialog File, Detectors and Sprinklers… opens,
+// and presses OK; false when the dialog did not close.
+bool TypeSprinklers(const Program& program, std::initializer_list<TypedSprinkler> sprinklers) {
+    Trigger(program.input, "mnuFileDevices");
+    // The dialog deletes itself once closed.
+    QPointer<QDialog> dialog = Control<QDialog>(program.input, "dlgDevices");
+    if (!dialog || !dialog->isVisible()) {
+        return false;
+    }
+    auto* table = Control<QTableWidget>(dialog, "tblDevices");
+    for (const auto& sprinkler : sprinklers) {
+        Click(dialog, "cmdAdd");
+        const int row = table->rowCount() - 1;
+        table->item(row, 0)->setText(sprinkler.Name);
+        table->item(row, 2)->setText(sprinkler.Radius);
+        table->item(row, 3)->setText("0.05");
+        table->item(row, 4)->setText(sprinkler.Rti);
+        table->item(row, 6)->setText(sprinkler.Temperature);
+    }
+    Click(dialog, "cmdOK");
+    Program::Settle();
+    return !dialog || !dialog->isVisible();
 }
 
 } // namespace
@@ -347,6 +384,155 @@ class KeyResultsPanelTest : public QObject {
             QCOMPARE(Cells(copied[i + 1]), expected);
         }
         QCOMPARE(Cells(copied[shown.size()]).front(), QString("300"));
+    }
+
+    // The office's t² sofa fire with a standard sprinkler 2 m from the plume
+    // and a slow one set to 260 °C that the run's layer never heats enough:
+    // the panel's device lines are those of the batch command's summary of the
+    // same inputs.
+    void TheDevicesAreFollowedAsTheBatchCommandFollowsThem() {
+        const std::string fire = VORLA_EXAMPLES_DIR "/office-sofa-tsquared.fir";
+        std::ostringstream out, err;
+        const std::vector<std::string> args = {
+            "compartment",
+            "--fire",
+            fire,
+            "--floor-area",
+            "20",
+            "--room-height",
+            "2.4",
+            "--vent-width",
+            "0.9",
+            "--sill-height",
+            "0",
+            "--soffit-height",
+            "2",
+            "--fire-height",
+            "0",
+            "--run-time",
+            "200",
+            "--flashover",
+            "continue",
+            "-o",
+            "/dev/null",
+            "--summary",
+            "-",
+            "--device",
+            "kind=sprinkler,name=S1,radius=2,below-ceiling=0.05,rti=50,temperature=68",
+            "--device",
+            "kind=sprinkler,name=never,radius=1,below-ceiling=0.05,rti=400,temperature=260"};
+        QCOMPARE(vorla::cli::RunVorla(args, out, err), 0);
+        const QStringList expected = vorla::test_support::SummaryDeviceLines(out.str());
+        // What the case stands on: one sprinkler operates, the other does not.
+        QVERIFY2(expected.filter(QRegularExpression("^  S1 \\(sprinkler\\) operated at ")).size() ==
+                     1,
+                 qPrintable(expected.join('\n')));
+        QVERIFY(expected.contains("  never (sprinkler) did not operate"));
+
+        Program program;
+        program.FillRoom(fire, "200");
+        QVERIFY(TypeSprinklers(program, {{"S1", "2", "50", "68"}, {"never", "1", "400", "260"}}));
+        program.platform.AnswerNextQuestion(MessageButton::No); // flashover, if asked: go on
+        auto* report = program.Run();
+        QVERIFY(report);
+        const QStringList lines = PanelLines(report);
+        const qsizetype first = lines.indexOf(expected.front());
+        QVERIFY2(first >= 0, qPrintable(lines.join('\n')));
+        QCOMPARE(lines.mid(first, expected.size()), expected);
+        QCOMPARE(lines.back(), QString("Run ended at 200.0 s: run complete"));
+        // Saved, the report ends with a line a device.
+        const std::string saved = program.Path("sprinklers.sdf");
+        program.platform.ChooseInNextDialog(saved);
+        Click(report, "cmdSave");
+        const QStringList savedLines = ReadText(saved).split("\r\n", Qt::SkipEmptyParts);
+        QVERIFY(savedLines.size() > 2);
+        QVERIFY2(savedLines[savedLines.size() - 2].startsWith("Device: kind=sprinkler,name=S1,"),
+                 qPrintable(savedLines[savedLines.size() - 2]));
+        QVERIFY(savedLines.back().startsWith("Device: kind=sprinkler,name=never,"));
+        Click(report, "cmdClose");
+        Program::Settle();
+        QVERIFY(!Program::Report());
+
+        // File New forgets them, File Open of the saved report brings them back.
+        Trigger(program.input, "mnuFileNew");
+        program.platform.ChooseInNextDialog(saved);
+        Trigger(program.input, "mnuFileOpen");
+        Trigger(program.input, "mnuFileDevices");
+        QPointer<QDialog> dialog = Control<QDialog>(program.input, "dlgDevices");
+        QVERIFY(dialog);
+        auto* table = Control<QTableWidget>(dialog, "tblDevices");
+        QCOMPARE(table->rowCount(), 2);
+        QCOMPARE(table->item(0, 0)->text(), QString("S1"));
+        QCOMPARE(table->item(1, 6)->text(), QString("260"));
+        Click(dialog, "cmdCancel");
+        Program::Settle();
+        report = program.Run();
+        QVERIFY(report);
+        QCOMPARE(PanelLines(report).mid(first, expected.size()), expected);
+        Click(report, "cmdClose");
+        Program::Settle();
+
+        // A damaged device line is named, and the report opens without devices.
+        const QString damaged =
+            ReadText(saved).replace("name=never,radius=1", "name=never,radius=x");
+        const std::string damagedPath = program.WriteFile("damaged.sdf", damaged.toStdString());
+        program.platform.ChooseInNextDialog(damagedPath);
+        Trigger(program.input, "mnuFileOpen");
+        const std::string message = program.platform.Messages().back().Request.Text;
+        // The damaged line's number, counted from 1 over every line of the file.
+        const qsizetype lineNumber =
+            damaged.split("\r\n").indexOf(QRegularExpression("^Device: .*name=never,.*")) + 1;
+        QVERIFY(lineNumber > 1);
+        QVERIFY2(message.starts_with(damagedPath + ": Line " + std::to_string(lineNumber) +
+                                     ": radius: "),
+                 message.c_str());
+        QCOMPARE(program.Box(InputBox::txtFloorArea)->text(), QString("20"));
+
+        // Without devices the panel is as it always was.
+        program.FillRoom(fire, "200");
+        report = program.Run();
+        QVERIFY(report);
+        QVERIFY(PanelLines(report)
+                    .filter(QRegularExpression("^First (detection|sprinkler)"))
+                    .isEmpty());
+    }
+
+    // A sprinkler hung 3 m below the 2.4 m ceiling is refused by Run with the
+    // batch command's sentence, and no report opens; in U.S. units the dialog
+    // shows feet; Ctrl+D opens it from a box.
+    void RunRefusesADeviceOutsideTheRoom() {
+        Program program;
+        program.FillRoom(program.WriteFile("STEADY.FIR", kSteadyFire), "60");
+        // Ctrl+D, typed in the run title, opens the dialog.
+        QCOMPARE(program.FocusName(), QString("txtRunTitle"));
+        QTest::keyClick(program.Focus(), Qt::Key_D, Qt::ControlModifier);
+        auto* dialog = Control<QDialog>(program.input, "dlgDevices");
+        QVERIFY(dialog && dialog->isVisible());
+        QCOMPARE(dialog->windowTitle(), QString("VORLA-XW: Detectors and Sprinklers"));
+        auto* table = Control<QTableWidget>(dialog, "tblDevices");
+        Click(dialog, "cmdAdd");
+        table->item(0, 0)->setText("deep");
+        table->item(0, 3)->setText("3");
+        Click(dialog, "cmdOK");
+        Program::Settle();
+        const auto before = program.platform.Messages().size();
+        QVERIFY(!program.Run());
+        QCOMPARE(program.platform.Messages().size(), before + 1);
+        const auto& refused = program.platform.Messages().back().Request;
+        QCOMPARE(refused.Title, std::string("VORLA-XW: Detectors and Sprinklers"));
+        QVERIFY2(refused.Text.starts_with("deep: below-ceiling: "), refused.Text.c_str());
+
+        Control<QAbstractButton>(program.input, "optUnits(1)")->click();
+        Trigger(program.input, "mnuFileDevices");
+        dialog = Control<QDialog>(program.input, "dlgDevices");
+        QVERIFY(dialog && dialog->isVisible());
+        table = Control<QTableWidget>(dialog, "tblDevices");
+        QCOMPARE(table->rowCount(), 1);
+        QVERIFY(table->horizontalHeaderItem(3)->text().contains("(ft)"));
+        // 3 m is 9.843 ft.
+        QVERIFY2(table->item(0, 3)->text().startsWith("9.84"),
+                 qPrintable(table->item(0, 3)->text()));
+        Click(dialog, "cmdCancel");
     }
 };
 

@@ -8,7 +8,7 @@
 namespace vorla::detection {
 namespace {
 
-TEST(DeviceSpec, ASprinklerInSIUnits) {
+TEST(DeviceOption, ASprinklerInSIUnits) {
     const auto parsed = ParseDeviceOption(
         "kind=sprinkler,name=SP1,radius=2.5,below-ceiling=0.08,rti=50,c=0.5,temperature=68",
         UnitSystem::SI, 1);
@@ -23,7 +23,7 @@ TEST(DeviceSpec, ASprinklerInSIUnits) {
     EXPECT_DOUBLE_EQ(d.OperatingTemperature, 341.15);
 }
 
-TEST(DeviceSpec, AHeatDetectorInUSUnits) {
+TEST(DeviceOption, AHeatDetectorInUSUnits) {
     // 10 ft = 3.048 m, 0.5 ft = 0.1524 m, 135 °F = 57.2222 °C = 330.3722 K.
     const auto parsed = ParseDeviceOption("kind=heat,radius=10,below-ceiling=0.5,rti=100,"
                                           "temperature=135",
@@ -37,7 +37,7 @@ TEST(DeviceSpec, AHeatDetectorInUSUnits) {
     EXPECT_EQ(d.Conduction, 0);
 }
 
-TEST(DeviceSpec, SmokeDetectorThresholds) {
+TEST(DeviceOption, SmokeDetectorThresholds) {
     struct Row {
         const char* Text;
         UnitSystem Units;
@@ -63,7 +63,7 @@ TEST(DeviceSpec, SmokeDetectorThresholds) {
     }
 }
 
-TEST(DeviceSpec, EveryKeyWrongOnce) {
+TEST(DeviceOption, EveryKeyWrongOnce) {
     struct Row {
         const char* Text;
         const char* Message;
@@ -197,6 +197,74 @@ TEST(DevicesFile, ReadThroughTheBoundedReader) {
     const auto missing = ReadDevicesFile("/nonexistent/devices.toml", UnitSystem::SI);
     ASSERT_TRUE(std::holds_alternative<std::string>(missing));
     EXPECT_EQ(std::get<std::string>(missing).rfind("/nonexistent/devices.toml: ", 0), 0u);
+}
+
+// A saved report's device lines: every kind read back as it was written
+// (temperatures through °C to within the conversion's rounding), nothing
+// for a report without them, and a damaged line named by its number.
+TEST(SavedDevices, ReadBackAsWritten) {
+    Device sprinkler{.Name = "S1",
+                     .Kind = DeviceKind::Sprinkler,
+                     .Radius = 0.1,
+                     .BelowCeiling = 1.0 / 3,
+                     .Rti = 50,
+                     .Conduction = 0.65,
+                     .OperatingTemperature = 341.15,
+                     .Obscuration = {}};
+    Device heat{.Name = "H 2",
+                .Kind = DeviceKind::HeatDetector,
+                .Radius = 3.048,
+                .BelowCeiling = 0.1524,
+                .Rti = 100,
+                .OperatingTemperature = 330.37222222222,
+                .Obscuration = {}};
+    Device smoke{.Name = "SD",
+                 .Kind = DeviceKind::SmokeDetector,
+                 .Radius = 3,
+                 .BelowCeiling = 0.02,
+                 .TemperatureRise = 13.5,
+                 .Obscuration = {}};
+    Device obscured = smoke;
+    obscured.Name = "SD2";
+    obscured.Rti = 2;
+    obscured.Obscuration = 0.0432; // replaces the rise, which is not saved
+    obscured.TemperatureRise = kDefaultSmokeRise;
+    const std::vector<Device> devices = {sprinkler, heat, smoke, obscured};
+    const std::string report = "    600  21.1\r\nEnd of run.\r\n";
+    const std::string saved = report + SavedDeviceLines(devices, "\r\n");
+    EXPECT_EQ(saved.substr(report.size(), 26), "Device: kind=sprinkler,nam");
+    const auto read = ReadSavedDevices(saved);
+    ASSERT_TRUE(std::holds_alternative<std::vector<Device>>(read)) << std::get<std::string>(read);
+    const auto& back = std::get<std::vector<Device>>(read);
+    ASSERT_EQ(back.size(), devices.size());
+    for (std::size_t k = 0; k < devices.size(); ++k) {
+        Device expected = devices[k];
+        EXPECT_NEAR(back[k].OperatingTemperature, expected.OperatingTemperature, 1e-9);
+        expected.OperatingTemperature = back[k].OperatingTemperature;
+        EXPECT_EQ(back[k], expected) << devices[k].Name;
+    }
+
+    EXPECT_EQ(SavedDeviceLines({}, "\r\n"), "");
+    const auto none = ReadSavedDevices(report);
+    ASSERT_TRUE(std::holds_alternative<std::vector<Device>>(none));
+    EXPECT_TRUE(std::get<std::vector<Device>>(none).empty());
+
+    const struct {
+        std::string lines;
+        std::string starts;
+    } damaged[] = {
+        {"Device: kind=laser,radius=1,below-ceiling=0.1\r\n", "Line 3: "},
+        {SavedDeviceLines({sprinkler}, "\r\n") + "Device: kind=heat,radius=x\r\n", "Line 4: "},
+        {"Device: kind=sprinkler,radius=-1,below-ceiling=0.1,rti=50,temperature=68\r\n",
+         "Line 3: "},
+        {SavedDeviceLines({sprinkler, sprinkler}, "\r\n"), "Line 3: "},
+    };
+    for (const auto& c : damaged) {
+        const auto problem = ReadSavedDevices(report + c.lines);
+        ASSERT_TRUE(std::holds_alternative<std::string>(problem)) << c.lines;
+        EXPECT_EQ(std::get<std::string>(problem).rfind(c.starts, 0), 0u)
+            << std::get<std::string>(problem);
+    }
 }
 
 } // namespace

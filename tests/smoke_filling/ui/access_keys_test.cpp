@@ -1,6 +1,7 @@
 // SKEVA-XW's windows and dialogs walked for access keys that answer to the
 // same key (tests/support/access_keys.h): the input form with its menus,
-// Explore, the report with its Criteria dialog, and the graph.
+// the Detectors and Sprinklers dialog, Explore, the report with its Criteria
+// dialog, and the graph.
 #include "skeva_windows.h"
 #include "tests/support/access_keys.h"
 
@@ -26,6 +27,12 @@ class SkevaAccessKeysTest : public QObject {
         SkevaWindows w(folder_.filePath("DATA").toStdString());
         w.Fill(TypedRun{});
         QCOMPARE(Collisions(&w.input), QStringList());
+
+        Trigger(w.input, "mnuFileDevices");
+        auto* devices = Control<QDialog>(w.input, "dlgDevices");
+        QCOMPARE(Collisions(devices), QStringList());
+        Click(devices, "cmdCancel");
+        SkevaWindows::FlushDeletes();
 
         Trigger(w.input, "mnuFileExplore");
         QWidget* explore = VisibleWindow("frmExplore");

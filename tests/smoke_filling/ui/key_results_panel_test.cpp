@@ -1,9 +1,11 @@
 // SKEVA-XW's report window beside its table: the Key Results panel, Export CSV
 // and Copy. The settings live in a temporary folder, never the user's.
+#include "cli/vorla_command.h"
 #include "skeva_windows.h"
 #include "smoke_filling/model/results_csv.h"
 #include "tests/common/ui/window_conventions.h"
 #include "tests/support/file_bytes.h"
+#include "tests/support/summary_device_lines.h"
 #include "tests/support/window_controls.h"
 
 #include <QClipboard>
@@ -11,10 +13,13 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <sstream>
 
 using namespace vorla::smoke;
 using namespace vorla::smoke::testing;
@@ -120,6 +125,98 @@ class SkevaKeyResultsPanelTest : public QObject {
         for (qsizetype i = 0; i < shown.size(); ++i) {
             QCOMPARE(copied[i + 1].split('\t'), shown[i].split(' ', Qt::SkipEmptyParts));
         }
+    }
+
+    // The small room with a standard sprinkler 2 m from the plume, which
+    // operates, and a slow one set to 260 °C, which does not: the panel's
+    // device lines are those of `vorla smoke --summary` for the same inputs.
+    void TheDevicesAreFollowedAsTheBatchCommandFollowsThem() {
+        const TypedRun room = SmallRoom();
+        std::ostringstream out, err;
+        const std::vector<std::string> args = {
+            "smoke",
+            "--fire",
+            room.FireFile.toStdString(),
+            "--floor-area",
+            "10",
+            "--room-height",
+            "3",
+            "--fire-height",
+            "1",
+            "--loss-fraction",
+            "0.6",
+            "--run-time",
+            "600",
+            "-o",
+            "/dev/null",
+            "--summary",
+            "-",
+            "--device",
+            "kind=sprinkler,name=S1,radius=2,below-ceiling=0.05,rti=50,temperature=68",
+            "--device",
+            "kind=sprinkler,name=never,radius=1,below-ceiling=0.05,rti=400,temperature=260"};
+        QCOMPARE(vorla::cli::RunVorla(args, out, err), 0);
+        const QStringList expected = SummaryDeviceLines(out.str());
+        QVERIFY2(expected.filter(QRegularExpression("^  S1 \\(sprinkler\\) operated at ")).size() ==
+                     1,
+                 qPrintable(expected.join('\n')));
+        QVERIFY(expected.contains("  never (sprinkler) did not operate"));
+
+        SkevaWindows w(Data());
+        w.Fill(room);
+        Trigger(w.input, "mnuFileDevices");
+        QPointer<QDialog> dialog = Control<QDialog>(w.input, "dlgDevices");
+        QVERIFY(dialog && dialog->isVisible());
+        QCOMPARE(dialog->windowTitle(), QString("SKEVA-XW: Detectors and Sprinklers"));
+        auto* table = Control<QTableWidget>(dialog, "tblDevices");
+        const QStringList typed[] = {{"S1", "2", "50", "68"}, {"never", "1", "400", "260"}};
+        for (const QStringList& row : typed) {
+            Click(dialog, "cmdAdd");
+            const int r = table->rowCount() - 1;
+            table->item(r, 0)->setText(row[0]);
+            table->item(r, 2)->setText(row[1]);
+            table->item(r, 4)->setText(row[2]);
+            table->item(r, 6)->setText(row[3]);
+        }
+        Click(dialog, "cmdOK");
+        SkevaWindows::FlushDeletes();
+        QVERIFY(!dialog || !dialog->isVisible());
+
+        QWidget* report = w.Run();
+        QVERIFY(report);
+        const QStringList lines = PanelLines(report);
+        const qsizetype first = lines.indexOf(expected.front());
+        QVERIFY2(first >= 0, qPrintable(lines.join('\n')));
+        QCOMPARE(lines.mid(first, expected.size()), expected);
+        // Saved with a line a device after the report, opened again after
+        // File New: the devices are back.
+        const std::string saved = folder_.filePath("sprinklers.sof").toStdString();
+        w.platform.ChooseInNextDialog(saved);
+        Click(report, "cmdSave");
+        QVERIFY(QString::fromStdString(ReadFile(saved))
+                    .endsWith("\r\nDevice: kind=sprinkler,name=never,radius=1,below-ceiling=0.05,"
+                              "rti=400,c=0,temperature=260\r\n"));
+        Click(report, "cmdClose");
+        SkevaWindows::FlushDeletes();
+        QVERIFY(!SkevaWindows::Report());
+        Trigger(w.input, "mnuFileNew");
+        w.platform.ChooseInNextDialog(saved);
+        Trigger(w.input, "mnuFileOpen");
+        Trigger(w.input, "mnuFileDevices");
+        dialog = Control<QDialog>(w.input, "dlgDevices");
+        QVERIFY(dialog);
+        QCOMPARE(Control<QTableWidget>(dialog, "tblDevices")->rowCount(), 2);
+        Click(dialog, "cmdCancel");
+        SkevaWindows::FlushDeletes();
+
+        // File New forgets the devices.
+        Trigger(w.input, "mnuFileNew");
+        w.Fill(room);
+        report = w.Run();
+        QVERIFY(report);
+        QVERIFY(PanelLines(report)
+                    .filter(QRegularExpression("^First (detection|sprinkler)"))
+                    .isEmpty());
     }
 };
 

@@ -1,0 +1,113 @@
+#include "life_safety/run/life_safety_run.h"
+
+#include "common/units.h"
+#include "life_safety/detection/suppressed_fire.h"
+
+#include <cmath>
+#include <functional>
+
+namespace vorla::life_safety {
+namespace {
+
+std::optional<double> Tenth(std::optional<double> seconds) {
+    if (!seconds) {
+        return std::nullopt;
+    }
+    return std::round(*seconds * 10) / 10;
+}
+
+} // namespace
+
+LifeSafetyRun::LifeSafetyRun(std::unique_ptr<tenability::TenabilityRun> tenability,
+                             std::vector<detection::Device> devices,
+                             const detection::Suppression& suppression, const LifeSafetyRoom& room)
+    : tenability_(std::move(tenability)), suppression_(suppression) {
+    // Tenability first: the smoke detectors read the smoke density it has
+    // just worked out for the step.
+    if (tenability_) {
+        observers_.Add(*tenability_);
+    }
+    if (!devices.empty()) {
+        detection_ =
+            std::make_unique<detection::DetectionRun>(std::move(devices), room.CeilingHeight);
+        std::function<std::optional<double>()> smoke;
+        if (const tenability::TenabilityRun* t = tenability_.get()) {
+            smoke = [t]() -> std::optional<double> { return t->State().LayerOpticalDensity; };
+        }
+        detectionObserver_ = std::make_unique<detection::DetectionObserver>(
+            *detection_, room.CeilingHeight - room.FireHeight, kAmbientTemperature,
+            std::move(smoke));
+        observers_.Add(*detectionObserver_);
+    }
+}
+
+std::optional<FireTable> LifeSafetyRun::SuppressedFire(const FireTable& fire) {
+    if (!detection_ || suppressedFrom_ ||
+        suppression_.Rule == detection::SuppressionRule::Unchanged) {
+        return std::nullopt;
+    }
+    const auto& first = detection_->FirstSprinkler();
+    if (!first || !(first->Time < fire.LastTime())) {
+        return std::nullopt;
+    }
+    suppressedFrom_ = first->Time;
+    return detection::SuppressedFireTable(fire, suppression_, first->Time);
+}
+
+RunOutcome RunFollowed(LifeSafetyRun& run, FireTable& fire,
+                       const std::function<RunOutcome(ZoneStepObserver*, bool again)>& runModel) {
+    RunOutcome outcome = runModel(run.Observer(), false);
+    if (!std::holds_alternative<CompletedRun>(outcome)) {
+        return outcome;
+    }
+    if (auto suppressed = run.SuppressedFire(fire)) {
+        fire = std::move(*suppressed);
+        outcome = runModel(run.Observer(), true);
+    }
+    return outcome;
+}
+
+std::optional<DetectionKeys> LifeSafetyRun::DetectionKeysOfRun() const {
+    if (!detection_) {
+        return std::nullopt;
+    }
+    return DetectionKeysOf(*detection_, suppression_, suppressedFrom_);
+}
+
+std::string_view WordOfRule(detection::SuppressionRule rule) {
+    switch (rule) {
+    case detection::SuppressionRule::HeldAtActivation:
+        return "held";
+    case detection::SuppressionRule::Decaying:
+        return "decaying";
+    case detection::SuppressionRule::Unchanged:
+        break;
+    }
+    return "unchanged";
+}
+
+DetectionKeys DetectionKeysOf(const detection::DetectionRun& run,
+                              const detection::Suppression& suppression,
+                              std::optional<double> suppressedFrom) {
+    DetectionKeys keys;
+    for (std::size_t i = 0; i < run.Devices().size(); ++i) {
+        const detection::Device& device = run.Devices()[i];
+        const detection::DeviceState& state = run.States()[i];
+        keys.Devices.push_back({device.Name, std::string(detection::KindWord(device.Kind)),
+                                Tenth(state.ActivationTime),
+                                state.LinkTemperature - kKelvinAtZeroCelsius});
+    }
+    if (const auto& first = run.FirstDetection()) {
+        keys.FirstDetectionS = Tenth(first->Time);
+    }
+    if (const auto& first = run.FirstSprinkler()) {
+        keys.FirstSprinklerS = Tenth(first->Time);
+    }
+    if (suppressedFrom) {
+        keys.Suppression = std::string(WordOfRule(suppression.Rule));
+        keys.SuppressedFromS = Tenth(suppressedFrom);
+    }
+    return keys;
+}
+
+} // namespace vorla::life_safety

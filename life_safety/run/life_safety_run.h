@@ -1,0 +1,93 @@
+// A model's run followed by tenability at head height and by the room's
+// detectors and sprinklers: the step observers of one run and, when the first
+// sprinkler changes the fire, the fire table the run is made again on. The
+// batch command and the report windows both run through it, so both show the
+// same devices' times for the same inputs. The inputs come checked (the
+// batch command's options, the windows' forms and dialogs check them first).
+#pragma once
+
+#include "common/fire_table.h"
+#include "common/key_results.h"
+#include "common/run_outcome.h"
+#include "common/zone_step.h"
+#include "life_safety/detection/detection_observer.h"
+#include "life_safety/detection/detection_run.h"
+#include "life_safety/detection/suppression.h"
+#include "life_safety/tenability/tenability_run.h"
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace vorla::life_safety {
+
+struct LifeSafetyRoom {
+    double FloorArea = 0;     // m²
+    double CeilingHeight = 0; // m
+    double FireHeight = 0;    // m, the fire base above the floor
+};
+
+class LifeSafetyRun {
+  public:
+    // `tenability` is the tenability observer made for the room, or nothing
+    // when tenability is not followed; `devices` (checked against the room)
+    // may be empty.
+    LifeSafetyRun(std::unique_ptr<tenability::TenabilityRun> tenability,
+                  std::vector<detection::Device> devices, const detection::Suppression& suppression,
+                  const LifeSafetyRoom& room);
+
+    LifeSafetyRun(const LifeSafetyRun&) = delete;
+    LifeSafetyRun& operator=(const LifeSafetyRun&) = delete;
+
+    // What the model's run tells; nothing when nothing is followed.
+    ZoneStepObserver* Observer() { return observers_.Empty() ? nullptr : &observers_; }
+
+    // After a run: the fire the run must be made again on, when its first
+    // sprinkler operated before the fire's end and the suppression rule
+    // changes the fire; nothing otherwise (and nothing the second time: the
+    // next run on it is the suppressed one, and the one that stands).
+    std::optional<FireTable> SuppressedFire(const FireTable& fire);
+
+    // The time (s) of the activation the suppressed fire starts at, once
+    // SuppressedFire gave one.
+    std::optional<double> SuppressedFrom() const { return suppressedFrom_; }
+
+    // Nothing when tenability, or detection, is not followed.
+    const tenability::TenabilityRun* Tenability() const { return tenability_.get(); }
+    const detection::DetectionRun* Detection() const { return detection_.get(); }
+
+    // The key results' detection block of the finished run; nothing without
+    // devices.
+    std::optional<DetectionKeys> DetectionKeysOfRun() const;
+
+  private:
+    std::unique_ptr<tenability::TenabilityRun> tenability_;
+    detection::Suppression suppression_;
+    std::unique_ptr<detection::DetectionRun> detection_;
+    std::unique_ptr<detection::DetectionObserver> detectionObserver_;
+    ZoneStepObservers observers_;
+    std::optional<double> suppressedFrom_;
+};
+
+// A model's run followed by `run`: `runModel(observer, again)` runs the model
+// on `fire`; when the run completed and its first sprinkler changed the fire,
+// `fire` becomes the suppressed fire and `runModel` is called again with
+// `again` true (the run that stands). A rejected input or a fire file problem
+// of the first run is the outcome.
+RunOutcome RunFollowed(LifeSafetyRun& run, FireTable& fire,
+                       const std::function<RunOutcome(ZoneStepObserver*, bool again)>& runModel);
+
+// "unchanged", "held", "decaying": the rule's word in the batch command's
+// option and in the summaries.
+std::string_view WordOfRule(detection::SuppressionRule rule);
+
+// The key results' detection block of a finished run: times rounded to 0.1 s
+// like the other key results' times. `suppressedFrom` is the activation the
+// suppressed fire started at, when it was suppressed.
+DetectionKeys DetectionKeysOf(const detection::DetectionRun& run,
+                              const detection::Suppression& suppression,
+                              std::optional<double> suppressedFrom);
+
+} // namespace vorla::life_safety
