@@ -1,6 +1,7 @@
 #include "compartment/model/saved_run.h"
 
 #include "common/saved_report_rows.h"
+#include "common/text_columns.h"
 #include "compartment/model/model_run.h"
 
 #include <array>
@@ -11,23 +12,6 @@
 
 namespace vorla::compartment {
 namespace {
-
-std::vector<std::string_view> Lines(std::string_view text) {
-    std::vector<std::string_view> lines;
-    while (!text.empty()) {
-        const auto end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
-        }
-        lines.push_back(line);
-        if (end == std::string_view::npos) {
-            break;
-        }
-        text.remove_prefix(end + 1);
-    }
-    return lines;
-}
 
 std::vector<std::string_view> Words(std::string_view line) {
     std::vector<std::string_view> words;
@@ -71,7 +55,7 @@ std::optional<CompletedRun> ReadSavedRun(std::string_view content, RunResults& r
     if (!rows || rows->empty() || rows->size() > static_cast<std::size_t>(kResultRowCapacity)) {
         return std::nullopt;
     }
-    const std::vector<std::string_view> lines = Lines(content);
+    const std::vector<std::string_view> lines = SplitLines(content);
     std::size_t rule = 0;
     while (rule < lines.size() && !Trimmed(lines[rule]).starts_with("====")) {
         ++rule;
