@@ -12,6 +12,7 @@
 #include "verification/measured_layers.h"
 #include "verification/model_runs.h"
 #include "verification/peer_test_file.h"
+#include "verification/scatter_plot_inputs.h"
 #include "verification/validation_statistics.h"
 
 #include <algorithm>
@@ -22,19 +23,20 @@
 namespace vorla::verification {
 namespace {
 
-// The experiments' relative spread σ̃_E of each quantity. The peer's
-// statistics take theirs from the Sigma_E column (in per cent) of its
-// scatter plot inputs (firemodels/cfast, Utilities/Matlab/
-// CFAST_validation_scatterplot_inputs.csv): 7 for "HGL Temperature", 5 for
-// "HGL Depth". The peer states none for a vent flow; its sister model's guide
-// (firemodels/fds, FDS_validation_scatterplot_inputs.csv) gives 8 for "Mass
-// Flow Rate". The interface time has none in either: the depth's 0.05 carried
+// The experiments' relative spread σ̃_E of each quantity, read from the
+// peers' scatter plot inputs copied beside the measurements
+// (scatter_plot_inputs.h): the peer's own CFAST_validation_scatterplot_inputs.csv
+// for "HGL Temperature" and "HGL Depth"; the peer states none for a vent flow,
+// so its sister model's FDS_validation_scatterplot_inputs.csv for "Mass Flow
+// Rate". The interface time has none in either: the depth's 0.05 carried
 // through d ln t / d ln(depth) of about 1.6 (the measured NIST/NRC layers
 // deepen from 1.3 to 2.3 m between about 60 and 150 s: ln 2.5 / ln 1.76),
 // 0.08.
-constexpr double kSigmaETemperature = 0.07;
-constexpr double kSigmaEDepth = 0.05;
-constexpr double kSigmaEVentFlow = 0.08;
+struct ExperimentSpreads {
+    double Temperature = 0;
+    double Depth = 0;
+    double VentFlow = 0;
+};
 constexpr double kSigmaEInterfaceTime = 0.08;
 // The heights (m) the transient tests' interfaces are timed to, fixed before
 // any run: the NIST/NRC room is 3.82 m high and its measured interface falls
@@ -49,8 +51,7 @@ constexpr double kHeatPerKgAir = 3000;
 // "HGL Depth"). Height and depth share one absolute error (the ceiling is
 // known), so the height's relative spread is the depth's scaled by depth over
 // height, d/z, taken as the mean of the measured d/z over the series' tests
-// (measurements only, before any run).
-constexpr double kSigmaEDepthForHeight = kSigmaEDepth;
+// (measurements only, before any run): SigmaE gives the depth's.
 
 enum class Quantity { TemperatureRise, Depth, VentMassFlow, InterfaceTime, InterfaceHeight };
 
@@ -454,20 +455,35 @@ const char* QuantityUnit(Quantity q) {
     }
     return " (s)";
 }
-double SigmaE(Quantity q) {
+double SigmaE(const ExperimentSpreads& spreads, Quantity q) {
     switch (q) {
     case Quantity::TemperatureRise:
-        return kSigmaETemperature;
+        return spreads.Temperature;
     case Quantity::Depth:
-        return kSigmaEDepth;
-    case Quantity::VentMassFlow:
-        return kSigmaEVentFlow;
     case Quantity::InterfaceHeight:
-        return kSigmaEDepthForHeight;
+        return spreads.Depth;
+    case Quantity::VentMassFlow:
+        return spreads.VentFlow;
     case Quantity::InterfaceTime:
         break;
     }
     return kSigmaEInterfaceTime;
+}
+
+double RequireSigmaE(const std::string& path, const std::string& title) {
+    auto read = ReadSigmaE(path, title);
+    if (const auto* error = std::get_if<std::string>(&read)) {
+        Stop(*error);
+    }
+    return std::get<double>(read);
+}
+
+ExperimentSpreads ReadSpreads(const std::string& dir) {
+    const std::filesystem::path root(dir);
+    const std::string cfast = (root / "CFAST_validation_scatterplot_inputs.csv").string();
+    const std::string fds = (root / "FDS_validation_scatterplot_inputs.csv").string();
+    return {RequireSigmaE(cfast, "HGL Temperature"), RequireSigmaE(cfast, "HGL Depth"),
+            RequireSigmaE(fds, "Mass Flow Rate")};
 }
 
 struct Statistics {
@@ -527,6 +543,7 @@ std::string Range(double low, double high, const char* format) {
 
 CaseReport ValidationCase(const std::string& experimentsDir) {
     const std::vector<Experiment> experiments = LoadExperiments(experimentsDir);
+    const ExperimentSpreads spreads = ReadSpreads(experimentsDir);
     CaseReport report;
     report.Title = "7. Validation against measurements (VORLA-XW and SKEVA-XW)";
 
@@ -581,7 +598,7 @@ CaseReport ValidationCase(const std::string& experimentsDir) {
                     }
                     s.Tests += s.Measured.size() > before ? 1 : 0;
                 }
-                s.U = ComputeModelUncertainty(s.Measured, s.Predicted, SigmaE(q));
+                s.U = ComputeModelUncertainty(s.Measured, s.Predicted, SigmaE(spreads, q));
                 stats.push_back(std::move(s));
             }
         }
@@ -609,7 +626,7 @@ CaseReport ValidationCase(const std::string& experimentsDir) {
                     }
                     s.Tests += measured.empty() ? 0 : 1;
                 }
-                s.U = ComputeModelUncertainty(s.Measured, s.Predicted, SigmaE(q));
+                s.U = ComputeModelUncertainty(s.Measured, s.Predicted, SigmaE(spreads, q));
                 stats.push_back(std::move(s));
             }
         }
@@ -618,14 +635,14 @@ CaseReport ValidationCase(const std::string& experimentsDir) {
     // The interface height, for the series that measure it (Steckler's and the
     // NIST/NRC tests: the steady interface, the lowest while the fire burns).
     // σ̃_E is the depth's scaled by the mean measured depth over height.
-    const auto heightSigma = [](const std::vector<double>& heights,
-                                const std::vector<double>& ceilings) {
+    const auto heightSigma = [&spreads](const std::vector<double>& heights,
+                                        const std::vector<double>& ceilings) {
         double sum = 0;
         for (std::size_t i = 0; i < heights.size(); ++i) {
             sum += (ceilings[i] - heights[i]) / heights[i];
         }
-        return heights.empty() ? kSigmaEDepthForHeight
-                               : kSigmaEDepthForHeight * sum / static_cast<double>(heights.size());
+        return heights.empty() ? spreads.Depth
+                               : spreads.Depth * sum / static_cast<double>(heights.size());
     };
     for (int v = 0; v < 3; ++v) {
         for (int c = 0; c < 2; ++c) {
@@ -642,8 +659,8 @@ CaseReport ValidationCase(const std::string& experimentsDir) {
                 ceilings.push_back(e.Test.Height);
                 ++s.Tests;
             }
-            s.U = ComputeModelUncertainty(s.Measured, s.Predicted,
-                                          heightSigma(s.Measured, ceilings));
+            s.U =
+                ComputeModelUncertainty(s.Measured, s.Predicted, heightSigma(s.Measured, ceilings));
             stats.push_back(std::move(s));
         }
     }
@@ -666,7 +683,7 @@ CaseReport ValidationCase(const std::string& experimentsDir) {
             }
             s.U = ComputeModelUncertainty(s.Measured, s.Predicted,
                                           q == Quantity::TemperatureRise
-                                              ? SigmaE(q)
+                                              ? SigmaE(spreads, q)
                                               : heightSigma(s.Measured, ceilings));
             stats.push_back(std::move(s));
         }
@@ -690,7 +707,7 @@ CaseReport ValidationCase(const std::string& experimentsDir) {
             s.Model != &kFurnitureVariant) {
             continue;
         }
-        const std::string name = (s.Model == &kHallVariants[0]     ? "SKEVA-XW, "
+        const std::string name = (s.Model == &kHallVariants[0]    ? "SKEVA-XW, "
                                   : s.Model == &kFurnitureVariant ? "NBS furniture room, "
                                                                   : "") +
                                  std::string(QuantityWords(s.What)) + ", " + s.Chi->Words;
@@ -757,7 +774,10 @@ release rate's uncertainty (about 15 % "for the reported HRR of most of the larg
 experiments", in its description of VTT's hall). The peer states none for a vent flow; the guide
 of its sister model, NIST FDS, gives 8 for "Mass Flow Rate" in the same column of
 `Utilities/Matlab/FDS_validation_scatterplot_inputs.csv` (firemodels/fds, commit
-042b7de38a76518e157f54e3a2ea7f7d3518d3a2), so 0.08 for the vent mass flow. Neither states one for
+042b7de38a76518e157f54e3a2ea7f7d3518d3a2; the project's copy is
+`verification/reference/experiments/FDS_validation_scatterplot_inputs.csv`), on its line 33,
+"Mass Flow Rate", so 0.08 for the vent mass flow. The values are read from the two copies when
+this document is written, so a σ̃_E here is always its file's. Neither states one for
 a time to reach a height: the depth's 0.05 carried through d ln t / d ln(depth) of about 1.6 (the
 measured NIST/NRC layers deepen from about 1.3 to 2.3 m between about 60 and 150 s, ln 2.5 /
 ln 1.76) gives 0.08; the 10 s between the measured rows, interpolated linearly, is not added. The
@@ -945,7 +965,7 @@ options are reported for comparison.
               "then fall together (" +
               Num("%.2f", positionLow) + " to " + Num("%.2f", positionHigh) +
               " over every group) and s = " + Num("%.3f", s) +
-              " is hardly above the experiments' own σ̃_E = " + Num("%.2f", kSigmaEDepth) +
+              " is hardly above the experiments' own σ̃_E = " + Num("%.2f", spreads.Depth) +
               ", so σ̃_M = √(s² − σ̃_E²) = " + Num("%.3f", positionDepth->U.SigmaM) +
               " is small; with the σ̃_E of 0.07 used before, s ≤ σ̃_E and the peer's rule gives "
               "σ̃_M = 0 (shown as \"0 (s ≤ σ̃_E)\" in the table). What is left is a common "
@@ -1062,8 +1082,8 @@ options are reported for comparison.
             measuredDepth.push_back(e.MeasuredDepth);
             predictedDepth.push_back(p.Depth);
         }
-        const auto r = ComputeModelUncertainty(measuredRise, predictedRise, kSigmaETemperature);
-        const auto d = ComputeModelUncertainty(measuredDepth, predictedDepth, kSigmaEDepth);
+        const auto r = ComputeModelUncertainty(measuredRise, predictedRise, spreads.Temperature);
+        const auto d = ComputeModelUncertainty(measuredDepth, predictedDepth, spreads.Depth);
         sensitivity.Row({Num("%.1f", chi), Num("%.2f", r.Bias), Num("%.2f", r.SigmaM),
                          Num("%.2f", d.Bias), Num("%.2f", d.SigmaM), std::to_string(r.Points),
                          left.empty() ? "none" : left});
