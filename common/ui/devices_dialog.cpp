@@ -139,12 +139,12 @@ DevicesDialog::DevicesDialog(PlatformServices& services, const std::string& prog
     auto* rules = new QGridLayout(fraSuppression);
     for (int i = 0; i < 3; ++i) {
         rules->addWidget(optSuppression[i], i, 0, 1, 3);
-        connect(optSuppression[i], &QRadioButton::clicked, this,
+        connect(optSuppression[i], &QRadioButton::toggled, this,
                 &DevicesDialog::optSuppression_Click);
     }
-    AddRow(rules, 3, lblSprayDensity, txtSprayDensity, lblSprayDensityUnits);
-    AddRow(rules, 4, lblSuppressionConstant, txtSuppressionConstant);
-    AddRow(rules, 5, lblSuppressionExponent, txtSuppressionExponent);
+    ui::AddRow(rules, 3, lblSprayDensity, txtSprayDensity, lblSprayDensityUnits);
+    ui::AddRow(rules, 4, lblSuppressionConstant, txtSuppressionConstant);
+    ui::AddRow(rules, 5, lblSuppressionExponent, txtSuppressionExponent);
     rules->setColumnStretch(3, 1);
     ShowSuppression(suppression_);
 
