@@ -107,8 +107,8 @@ BENCHMARK(DetectionOfOffice)->Arg(600)->Arg(9000)->Unit(benchmark::kMillisecond)
 void RunOfficeWithSixteenDevices(benchmark::State& state) {
     auto calc = OfficeWithSofaFire(static_cast<std::int16_t>(state.range(0)));
     detection::DetectionRun run(SixteenDevices(), calc->Inputs.RoomHeight);
-    detection::DetectionObserver observer(
-        run, calc->Inputs.RoomHeight - calc->Inputs.FireHeight, kAmbientTemperature);
+    detection::DetectionObserver observer(run, calc->Inputs.RoomHeight - calc->Inputs.FireHeight,
+                                          kAmbientTemperature);
     for (auto _ : state) {
         RunModel(calc->Inputs, calc->Fire, kContinue, calc->Results, &observer);
         benchmark::DoNotOptimize(run.States()[15].LinkTemperature);
