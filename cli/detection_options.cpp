@@ -7,6 +7,7 @@
 #include "common/text_file.h"
 #include "common/units.h"
 #include "life_safety/detection/device_options.h"
+#include "life_safety/detection/suppression_options.h"
 #include "life_safety/run/life_safety_run.h"
 
 #include <algorithm>
@@ -31,19 +32,6 @@ constexpr std::array<OptionSpec, 6> kOptionSpecs{{
 CommandStop Refused(std::string_view prefix, const std::string& sentence,
                     int status = kExitInputRejected) {
     return {status, std::string(prefix) + sentence + "\n"};
-}
-
-std::optional<SuppressionRule> RuleOfWord(std::string_view word) {
-    if (word == "unchanged") {
-        return SuppressionRule::Unchanged;
-    }
-    if (word == "held") {
-        return SuppressionRule::HeldAtActivation;
-    }
-    if (word == "decaying") {
-        return SuppressionRule::Decaying;
-    }
-    return std::nullopt;
 }
 
 std::string Described(const detection::DeviceProblem& problem) {
@@ -112,38 +100,28 @@ std::variant<DetectionOptions, CommandStop> ReadDetectionOptions(const OptionTex
         return Refused(prefix, Described(*problem));
     }
 
-    if (const auto word = OptionText(options, "suppression")) {
-        const auto rule = RuleOfWord(*word);
-        if (!rule) {
-            return Refused(prefix, "--suppression must be unchanged, held or decaying, not \"" +
-                                       *word + "\".");
+    const detection::SuppressionTexts texts{
+        OptionText(options, "suppression"), OptionText(options, "spray-density"),
+        OptionText(options, "suppression-constant"), OptionText(options, "suppression-exponent")};
+    if (from && !OptionText(options, "device") && !OptionText(options, "devices") && !texts.Rule &&
+        !texts.SprayDensity && !texts.Constant && !texts.Exponent) {
+        // The rule a saved report carries goes with its devices, unless
+        // another rule is given.
+        const WholeFile file = ReadWholeFile(*from);
+        if (!file.problem) {
+            auto saved = detection::ReadSavedSuppression(file.text);
+            if (const auto* problem = std::get_if<std::string>(&saved)) {
+                return Refused(prefix, "--from: " + *from + ": " + *problem);
+            }
+            read.Suppression = std::get<detection::Suppression>(saved);
+            return read;
         }
-        read.Suppression.Rule = *rule;
     }
-    const std::pair<std::string_view, double*> numbers[] = {
-        {"spray-density", &read.Suppression.SprayDensity},
-        {"suppression-constant", &read.Suppression.Constant},
-        {"suppression-exponent", &read.Suppression.Exponent},
-    };
-    for (const auto& [name, target] : numbers) {
-        const auto text = OptionText(options, name);
-        if (!text) {
-            continue;
-        }
-        const auto number = ParseWholeNumber(*text);
-        if (!number) {
-            return Refused(prefix, "The value of --" + std::string(name) + " is not a number: \"" +
-                                       *text + "\".");
-        }
-        if (read.Suppression.Rule != SuppressionRule::Decaying) {
-            return Refused(prefix, "--" + std::string(name) +
-                                       " is for a decaying fire: give --suppression decaying too.");
-        }
-        *target = *number;
+    auto suppression = detection::ReadSuppressionTexts(texts);
+    if (const auto* problem = std::get_if<detection::SuppressionProblem>(&suppression)) {
+        return Refused(prefix, problem->Message);
     }
-    if (const auto problem = detection::CheckSuppression(read.Suppression)) {
-        return Refused(prefix, "--suppression: " + *problem);
-    }
+    read.Suppression = std::get<detection::Suppression>(suppression);
     return read;
 }
 

@@ -77,6 +77,11 @@ struct DetectionKeys {
     // SuppressedFromS on; empty when the fire followed its curve.
     std::string Suppression;
     std::optional<double> SuppressedFromS;
+    // The devices of a saved report opened as results (Open Results): its
+    // rows, printed every few seconds and rounded, are not the run's steps,
+    // so no time is worked out from them and none is written to a file. The
+    // devices are named, with Suppression the rule the report was run with.
+    bool TimesNotComputed = false;
 };
 
 // A validity limit the run left (common/validity_limits.h), from the time of
@@ -86,9 +91,9 @@ struct DetectionKeys {
 struct ValidityLimitKey {
     std::string Limit;
     double FromS = 0;
-    double PeakFroudeNumber = 0;   // outside_tested_range only
-    double TestedLowest = 0;       // outside_tested_range only
-    double TestedHighest = 0;      // outside_tested_range only
+    double PeakFroudeNumber = 0; // outside_tested_range only
+    double TestedLowest = 0;     // outside_tested_range only
+    double TestedHighest = 0;    // outside_tested_range only
 
     bool operator==(const ValidityLimitKey&) const = default;
 };

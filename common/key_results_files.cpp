@@ -3,9 +3,9 @@
 #include "common/round_trip_text.h"
 
 #include <cmath>
+#include <nlohmann/json.hpp>
 #include <utility>
 #include <variant>
-#include <nlohmann/json.hpp>
 
 namespace vorla {
 namespace {
@@ -174,7 +174,7 @@ std::string KeyResultsCsv(const KeyResults& keys) {
             cells.push_back(Cell(reached.TimeS));
         }
     }
-    if (keys.Detection) {
+    if (keys.Detection && !keys.Detection->TimesNotComputed) {
         const DetectionKeys& detection = *keys.Detection;
         columns.emplace_back("first_detection_s");
         cells.push_back(Cell(detection.FirstDetectionS));
@@ -247,7 +247,7 @@ std::string KeyResultsJson(const KeyResults& keys, std::span<const RunInput> inp
         }
         document["tenability_reached_s"] = reached;
     }
-    if (keys.Detection) {
+    if (keys.Detection && !keys.Detection->TimesNotComputed) {
         const DetectionKeys& detection = *keys.Detection;
         Json devices = Json::array();
         for (const auto& device : detection.Devices) {

@@ -112,6 +112,16 @@ void AddTenabilityLines(const TenabilityKeys& keys, std::vector<std::string>& li
 }
 
 void AddDetectionLines(const DetectionKeys& keys, std::vector<std::string>& lines) {
+    if (keys.TimesNotComputed) {
+        lines.emplace_back("Devices (not computed from saved results: use File Open and Run):");
+        for (const auto& device : keys.Devices) {
+            lines.push_back("  " + device.Name + " (" + device.Kind + ")");
+        }
+        if (!keys.Suppression.empty()) {
+            lines.push_back("Fire " + keys.Suppression + " by the first sprinkler");
+        }
+        return;
+    }
     lines.push_back(AtTime("First detection", keys.FirstDetectionS, "none"));
     lines.push_back(AtTime("First sprinkler", keys.FirstSprinklerS, "none"));
     for (const auto& device : keys.Devices) {
@@ -165,10 +175,10 @@ void AddModelUncertaintyLines(const std::vector<ModelUncertaintyKey>& keys, Unit
     for (const auto& key : keys) {
         const bool isRise = key.Quantity == "layer_temperature_rise";
         const auto value = [&](double v) {
-            return InShownOrder(isRise ? BothUnits{Format(v, "0") + " K",
-                                                   Format(v * 9 / 5, "0") + " \u00b0F"}
-                                       : Height(v),
-                                shown);
+            return InShownOrder(
+                isRise ? BothUnits{Format(v, "0") + " K", Format(v * 9 / 5, "0") + " \u00b0F"}
+                       : Height(v),
+                shown);
         };
         lines.push_back(std::string(isRise ? "Peak layer temperature rise " : "Deepest layer ") +
                         value(key.Predicted) + ", bias-corrected " + value(key.Corrected));

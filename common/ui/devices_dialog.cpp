@@ -4,19 +4,37 @@
 #include "common/ui/form_builders.h"
 #include "common/units.h"
 #include "life_safety/detection/device_options.h"
+#include "life_safety/detection/suppression_options.h"
 
 #include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace vorla::ui {
 namespace {
 
 using detection::Device;
 using detection::DeviceKind;
+using detection::Suppression;
+using detection::SuppressionRule;
+
+constexpr SuppressionRule kRules[] = {SuppressionRule::Unchanged, SuppressionRule::HeldAtActivation,
+                                      SuppressionRule::Decaying};
+constexpr const char* kRuleWords[] = {"unchanged", "held", "decaying"};
+
+// The rows' smoke criteria, in the order of cboSmokeCriterion.
+enum SmokeCriterionIndex { kRiseCriterion = 0, kObscurationCriterion = 1 };
+
+const NumberBoxWidth kSuppressionBox{.AtLeastDigits = 10, .KeepsItsWidth = true};
 
 constexpr DeviceKind kKinds[] = {DeviceKind::HeatDetector, DeviceKind::Sprinkler,
                                  DeviceKind::SmokeDetector};
@@ -82,19 +100,66 @@ DevicesDialog::DevicesDialog(PlatformServices& services, const std::string& prog
     cmdAdd = MakeButton("cmdAdd", "&Add", this);
     cmdDuplicate = MakeButton("cmdDuplicate", "D&uplicate", this);
     cmdRemove = MakeButton("cmdRemove", "&Remove", this);
+    auto* rowButtons = new QHBoxLayout;
+    rowButtons->addWidget(cmdAdd);
+    rowButtons->addWidget(cmdDuplicate);
+    rowButtons->addWidget(cmdRemove);
+    rowButtons->addStretch(1);
+
+    // The batch command's --suppression and its numbers, in its units (w in
+    // mm/s whatever the form's units).
+    auto* fraSuppression =
+        MakeFrame("fraSuppression", "Fire after the first sprinkler operates", this);
+    optSuppression[0] = MakeOption(ArrayName("optSuppression", 0), "U&nchanged", fraSuppression,
+                                   "The fire follows its curve");
+    optSuppression[1] = MakeOption(ArrayName("optSuppression", 1),
+                                   "&Held at its rate at activation", fraSuppression,
+                                   "The heat release rate stays at its value when the sprinkler "
+                                   "operates (never above the curve)");
+    optSuppression[2] = MakeOption(
+        ArrayName("optSuppression", 2),
+        "D&ecaying: Q = Q_act\u00b7exp(\u2212(t \u2212 t_act)/\u03c4), \u03c4 = A\u00b7w^\u2212B "
+        "(Evans)",
+        fraSuppression,
+        "The heat release rate decays from its value when the sprinkler operates "
+        "(never above the curve)");
+    txtSprayDensity =
+        MakeNumberBox("txtSprayDensity", "The spray density w: above 0 and up to 10 mm/s",
+                      fraSuppression, kSuppressionBox);
+    txtSuppressionConstant = MakeNumberBox(
+        "txtSuppressionConstant", "Evans' constant A: above 0 and up to 1000000 (3 by default)",
+        fraSuppression, kSuppressionBox, "3");
+    txtSuppressionExponent = MakeNumberBox(
+        "txtSuppressionExponent", "Evans' exponent B of w^\u2212B: from 0 to 10 (1.85 by default)",
+        fraSuppression, kSuppressionBox, "1.85");
+    lblSprayDensity = MakeLabel("lblSprayDensity", "&Spray density w", fraSuppression);
+    lblSprayDensityUnits = MakeUnitLabel("lblSprayDensityUnits", "mm/s", fraSuppression);
+    lblSuppressionConstant = MakeLabel("lblSuppressionConstant", "&Constant A", fraSuppression);
+    lblSuppressionExponent = MakeLabel("lblSuppressionExponent", "E&xponent B", fraSuppression);
+    auto* rules = new QGridLayout(fraSuppression);
+    for (int i = 0; i < 3; ++i) {
+        rules->addWidget(optSuppression[i], i, 0, 1, 3);
+        connect(optSuppression[i], &QRadioButton::toggled, this,
+                &DevicesDialog::optSuppression_Click);
+    }
+    ui::AddRow(rules, 3, lblSprayDensity, txtSprayDensity, lblSprayDensityUnits);
+    ui::AddRow(rules, 4, lblSuppressionConstant, txtSuppressionConstant);
+    ui::AddRow(rules, 5, lblSuppressionExponent, txtSuppressionExponent);
+    rules->setColumnStretch(3, 1);
+    ShowSuppression(suppression_);
+
     cmdOK = MakeButton("cmdOK", "OK", this);
     cmdOK->setDefault(true);
     cmdCancel = MakeButton("cmdCancel", "Cancel", this);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(cmdAdd);
-    buttons->addWidget(cmdDuplicate);
-    buttons->addWidget(cmdRemove);
     buttons->addStretch(1);
     buttons->addWidget(cmdOK);
     buttons->addWidget(cmdCancel);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tblDevices);
+    layout->addLayout(rowButtons);
+    layout->addWidget(fraSuppression);
     layout->addLayout(buttons);
 
     connect(cmdAdd, &QPushButton::clicked, this, &DevicesDialog::cmdAdd_Click);
@@ -111,8 +176,9 @@ void DevicesDialog::SetHeaders() {
     tblDevices->setHorizontalHeaderLabels(
         {"Name", "Kind", QString("Radial distance (%1)").arg(length),
          QString("Below ceiling (%1)").arg(length), "RTI ((m\u00b7s)^\u00bd)", "C ((m/s)^\u00bd)",
-         us ? "Operating temperature (\u00b0F) / rise (\u00b0F)"
-            : "Operating temperature (\u00b0C) / rise (K)"});
+         us ? "Operating temperature (\u00b0F) / rise (\u00b0F) / obscuration (%/m)"
+            : "Operating temperature (\u00b0C) / rise (K) / obscuration (%/m)",
+         "Smoke detector reads"});
 }
 
 void DevicesDialog::AddRow(const Device& device) {
@@ -122,6 +188,16 @@ void DevicesDialog::AddRow(const Device& device) {
     kind->setObjectName(ArrayName("cboKind", row));
     kind->addItems({"heat detector", "sprinkler", "smoke detector"});
     tblDevices->setCellWidget(row, Kind, kind);
+    auto* criterion = new QComboBox(tblDevices);
+    criterion->setObjectName(ArrayName("cboSmokeCriterion", row));
+    criterion->addItems({"temperature rise", "obscuration (%/m)"});
+    criterion->setToolTip("What the smoke detector's threshold is: the rise of the gas "
+                          "temperature, or the smoke's obscuration per metre");
+    tblDevices->setCellWidget(row, SmokeCriterion, criterion);
+    // Only a smoke detector has a criterion to choose.
+    connect(kind, &QComboBox::currentIndexChanged, criterion, [criterion](int index) {
+        criterion->setEnabled(kKinds[index < 0 ? 0 : index] == DeviceKind::SmokeDetector);
+    });
     shown_.push_back(device);
     ShowRow(row, device);
 }
@@ -143,8 +219,16 @@ void DevicesDialog::ShowRow(int row, const Device& device) {
     cell(BelowCeiling, ValueText(ShownLength(device.BelowCeiling, units_)));
     cell(Rti, smoke && device.Rti == 0 ? std::string() : ValueText(device.Rti));
     cell(Conduction, ValueText(device.Conduction));
-    cell(Threshold, smoke ? ValueText(ShownRise(device.TemperatureRise, units_))
-                          : ValueText(ShownTemperature(device.OperatingTemperature, units_)));
+    auto* criterion = static_cast<QComboBox*>(tblDevices->cellWidget(row, SmokeCriterion));
+    criterion->setCurrentIndex(smoke && device.Obscuration ? kObscurationCriterion
+                                                           : kRiseCriterion);
+    criterion->setEnabled(smoke);
+    if (smoke && device.Obscuration) {
+        cell(Threshold, ValueText(detection::ObscurationFromOpticalDensity(*device.Obscuration)));
+    } else {
+        cell(Threshold, smoke ? ValueText(ShownRise(device.TemperatureRise, units_))
+                              : ValueText(ShownTemperature(device.OperatingTemperature, units_)));
+    }
 }
 
 std::variant<Device, std::string> DevicesDialog::RowDevice(int row) const {
@@ -174,10 +258,15 @@ std::variant<Device, std::string> DevicesDialog::RowDevice(int row) const {
     if (!text(Conduction).empty()) {
         keys += ",c=" + text(Conduction);
     }
-    keys += (smoke ? ",rise=" : ",temperature=") + text(Threshold);
+    const bool obscuration =
+        smoke &&
+        static_cast<QComboBox*>(tblDevices->cellWidget(row, SmokeCriterion))->currentIndex() ==
+            kObscurationCriterion;
+    keys += (obscuration ? ",obscuration=" : smoke ? ",rise=" : ",temperature=") + text(Threshold);
     auto parsed = detection::ParseDeviceOption(keys, units_, row + 1);
     if (auto* device = std::get_if<Device>(&parsed)) {
-        const bool sameKind = kind == shown.Kind;
+        const bool sameKind =
+            kind == shown.Kind && obscuration == (smoke && shown.Obscuration.has_value());
         if (unchanged(Radius)) {
             device->Radius = shown.Radius;
         }
@@ -287,6 +376,84 @@ std::vector<Device> DevicesDialog::DevicesOfReport(PlatformServices& services,
     return std::get<std::vector<Device>>(std::move(read));
 }
 
+void DevicesDialog::ShowSuppression(const Suppression& suppression) {
+    suppression_ = suppression;
+    for (int i = 0; i < 3; ++i) {
+        optSuppression[i]->setChecked(kRules[i] == suppression.Rule);
+    }
+    using detection::ValueText;
+    // A rule not decaying keeps the boxes' defaults for the user to start from.
+    const bool decaying = suppression.Rule == SuppressionRule::Decaying;
+    txtSprayDensity->setText(decaying ? QString::fromStdString(ValueText(suppression.SprayDensity))
+                                      : QString());
+    txtSuppressionConstant->setText(QString::fromStdString(
+        ValueText(decaying ? suppression.Constant : detection::kEvansConstant)));
+    txtSuppressionExponent->setText(QString::fromStdString(
+        ValueText(decaying ? suppression.Exponent : detection::kEvansExponent)));
+    optSuppression_Click();
+}
+
+void DevicesDialog::optSuppression_Click() {
+    const bool decaying = optSuppression[2]->isChecked();
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             lblSprayDensity, txtSprayDensity, lblSprayDensityUnits, lblSuppressionConstant,
+             txtSuppressionConstant, lblSuppressionExponent, txtSuppressionExponent}) {
+        w->setEnabled(decaying);
+    }
+}
+
+std::variant<Suppression, std::pair<std::string, QLineEdit*>>
+DevicesDialog::TypedSuppression(const std::vector<Device>& devices) const {
+    int chosen = 0;
+    for (int i = 0; i < 3; ++i) {
+        if (optSuppression[i]->isChecked()) {
+            chosen = i;
+        }
+    }
+    // The batch command's options of the choice, read by its own reader.
+    detection::SuppressionTexts texts;
+    texts.Rule = kRuleWords[chosen];
+    if (kRules[chosen] == SuppressionRule::Decaying) {
+        texts.SprayDensity = txtSprayDensity->text().trimmed().toStdString();
+        texts.Constant = txtSuppressionConstant->text().trimmed().toStdString();
+        texts.Exponent = txtSuppressionExponent->text().trimmed().toStdString();
+    }
+    auto read = detection::ReadSuppressionTexts(texts);
+    if (auto* problem = std::get_if<detection::SuppressionProblem>(&read)) {
+        QLineEdit* box = problem->Option == "suppression-constant"   ? txtSuppressionConstant
+                         : problem->Option == "suppression-exponent" ? txtSuppressionExponent
+                                                                     : txtSprayDensity;
+        return std::pair{problem->Message, box};
+    }
+    Suppression suppression = std::get<Suppression>(read);
+    const bool sprinkler = std::any_of(devices.begin(), devices.end(), [](const Device& d) {
+        return d.Kind == DeviceKind::Sprinkler;
+    });
+    if (suppression.Rule != SuppressionRule::Unchanged && !sprinkler) {
+        return std::pair{std::string("The fire after the first sprinkler operates needs a "
+                                     "sprinkler: add one, or choose Unchanged."),
+                         static_cast<QLineEdit*>(nullptr)};
+    }
+    return suppression;
+}
+
+Suppression DevicesDialog::SuppressionOfReport(PlatformServices& services,
+                                               const std::string& programName,
+                                               const std::string& path) {
+    const WholeFile file = ReadWholeFile(path);
+    if (file.problem) {
+        return {};
+    }
+    auto read = detection::ReadSavedSuppression(file.text);
+    if (auto* problem = std::get_if<std::string>(&read)) {
+        services.ShowMessage(
+            {path + ": " + *problem + " The report opens with the fire unchanged by sprinklers.",
+             programName, MessageIcon::Exclamation, MessageButtons::Ok});
+        return {};
+    }
+    return std::get<Suppression>(read);
+}
+
 void DevicesDialog::cmdOK_Click() {
     const std::string title = programName_ + ": Detectors and Sprinklers";
     std::vector<Device> devices;
@@ -313,7 +480,20 @@ void DevicesDialog::cmdOK_Click() {
                                title, MessageIcon::Exclamation, MessageButtons::Ok});
         return;
     }
+    auto suppression = TypedSuppression(devices);
+    if (auto* problem = std::get_if<std::pair<std::string, QLineEdit*>>(&suppression)) {
+        services_.ShowMessage(
+            {problem->first, title, MessageIcon::Exclamation, MessageButtons::Ok});
+        if (QLineEdit* box = problem->second) {
+            box->setFocus();
+            box->selectAll();
+        } else {
+            optSuppression[0]->setFocus();
+        }
+        return;
+    }
     devices_ = std::move(devices);
+    suppression_ = std::get<Suppression>(suppression);
     accept();
 }
 

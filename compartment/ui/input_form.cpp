@@ -485,6 +485,7 @@ bool frmInput::OpenFile(const std::string& path) {
         kept_.Clear();
         calc_.OpenedReport = path;
         devices_ = ui::DevicesDialog::DevicesOfReport(services_, kProgramTitle, path);
+        suppression_ = ui::DevicesDialog::SuppressionOfReport(services_, kProgramTitle, path);
         if (WhenFileOpened) {
             WhenFileOpened(path);
         }
@@ -503,7 +504,8 @@ bool frmInput::OpenResults(const std::string& path) {
     if (!problem) {
         const WholeFile file = ReadWholeFile(path);
         if (file.problem) { // gone or changed since the reader read it
-            problem = FileProblem{FileProblem::Kind::CannotOpen, path, *file.problem, "report file"};
+            problem =
+                FileProblem{FileProblem::Kind::CannotOpen, path, *file.problem, "report file"};
         } else if (!(run = ReadSavedRun(file.text, *results))) {
             problem = FileProblem{FileProblem::Kind::WrongFormat, path, {}, "report file"};
         }
@@ -534,7 +536,9 @@ bool frmInput::OpenResults(const std::string& path) {
                                      WhenFileSaved(saved);
                                  }
                              }},
-                            *run, path);
+                            *run, path,
+                            ui::DevicesDialog::DevicesOfReport(services_, kProgramTitle, path),
+                            ui::DevicesDialog::SuppressionOfReport(services_, kProgramTitle, path));
     output_->Form_Load();
     return true;
 }
@@ -550,6 +554,7 @@ void frmInput::mnuFileOpenResults_Click() {
 void frmInput::mnuFileNew_Click() {
     calc_.OpenedReport.clear();
     devices_.clear();
+    suppression_ = {};
     kept_.Clear();
     InputBoxes boxes = Boxes();
     NewInputs(boxes, calc_.Units, calc_.Inputs);
@@ -635,7 +640,7 @@ void frmInput::mnuRun_Click() {
                                      WhenFileSaved(path);
                                  }
                              }},
-                            devices_);
+                            devices_, suppression_);
     output_->Form_Load();
 }
 
@@ -648,9 +653,11 @@ void frmInput::mnuFileDevices_Click() {
     auto* dialog =
         new ui::DevicesDialog(services_, kProgramTitle, devices_, calc_.Units.System, this);
     devicesDialog_ = dialog;
+    dialog->ShowSuppression(suppression_);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::accepted, this, [this, dialog] {
         devices_ = dialog->Devices();
+        suppression_ = dialog->AcceptedSuppression();
         txtRunTitle->setFocus();
     });
     connect(dialog, &QDialog::rejected, this, [this] { txtRunTitle->setFocus(); });

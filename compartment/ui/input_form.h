@@ -15,6 +15,7 @@
 #include "compartment/model/input_boxes.h"
 #include "compartment/model/input_entry.h"
 #include "life_safety/detection/device.h"
+#include "life_safety/detection/suppression.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -157,6 +158,8 @@ class frmInput final : public QMainWindow {
     // The room's detectors and sprinklers (S.I.), which Run follows; none
     // after File New.
     std::vector<detection::Device> devices_;
+    // What the first sprinkler does to the fire; unchanged after File New.
+    detection::Suppression suppression_;
     QPointer<QDialog> devicesDialog_;
 };
 

@@ -3,6 +3,7 @@
 #include "common/units.h"
 #include "life_safety/detection/suppressed_fire.h"
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
@@ -72,6 +73,36 @@ std::optional<DetectionKeys> LifeSafetyRun::DetectionKeysOfRun() const {
         return std::nullopt;
     }
     return DetectionKeysOf(*detection_, suppression_, suppressedFrom_);
+}
+
+std::optional<DetectionKeys> SavedDetectionKeys(const std::vector<detection::Device>& devices,
+                                                const detection::Suppression& suppression) {
+    if (devices.empty()) {
+        return std::nullopt;
+    }
+    DetectionKeys keys;
+    keys.TimesNotComputed = true;
+    for (const detection::Device& device : devices) {
+        keys.Devices.push_back(
+            {device.Name, std::string(detection::KindWord(device.Kind)), std::nullopt, 0});
+    }
+    if (suppression.Rule != detection::SuppressionRule::Unchanged) {
+        keys.Suppression = std::string(WordOfRule(suppression.Rule));
+    }
+    return keys;
+}
+
+std::unique_ptr<tenability::TenabilityRun>
+SmokeFollowedForDevices(const std::vector<detection::Device>& devices, const LifeSafetyRoom& room) {
+    const bool smoke = std::any_of(devices.begin(), devices.end(), [](const detection::Device& d) {
+        return d.Kind == detection::DeviceKind::SmokeDetector && d.Obscuration.has_value();
+    });
+    const tenability::TenabilityInputs defaults;
+    if (!smoke || tenability::CheckTenabilityInputs(defaults, room.CeilingHeight)) {
+        return nullptr;
+    }
+    return std::make_unique<tenability::TenabilityRun>(
+        defaults, tenability::RoomGeometry{room.FloorArea, room.CeilingHeight});
 }
 
 std::string_view WordOfRule(detection::SuppressionRule rule) {

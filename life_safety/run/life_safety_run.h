@@ -79,6 +79,21 @@ class LifeSafetyRun {
 RunOutcome RunFollowed(LifeSafetyRun& run, FireTable& fire,
                        const std::function<RunOutcome(ZoneStepObserver*, bool again)>& runModel);
 
+// The detection block of a saved report opened as results: its devices named
+// (TimesNotComputed) and its rule, when not "unchanged"; nothing without
+// devices.
+std::optional<DetectionKeys> SavedDetectionKeys(const std::vector<detection::Device>& devices,
+                                                const detection::Suppression& suppression);
+
+// The tenability observer the batch command follows when no tenability
+// option is given (the default inputs, where the default head height fits the
+// room), made only when a device reads the smoke's obscuration, the one
+// reading that needs the smoke density it works out; nothing otherwise. The
+// windows, which follow no tenability of their own yet, run with it, so their
+// smoke detectors operate when the batch command's do.
+std::unique_ptr<tenability::TenabilityRun>
+SmokeFollowedForDevices(const std::vector<detection::Device>& devices, const LifeSafetyRoom& room);
+
 // "unchanged", "held", "decaying": the rule's word in the batch command's
 // option and in the summaries.
 std::string_view WordOfRule(detection::SuppressionRule rule);

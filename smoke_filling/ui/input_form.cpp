@@ -330,7 +330,8 @@ bool frmInput::OpenResults(const std::string& path) {
     if (!problem) {
         const WholeFile file = ReadWholeFile(path);
         if (file.problem) { // gone or changed since the reader read it
-            problem = FileProblem{FileProblem::Kind::CannotOpen, path, *file.problem, "report file"};
+            problem =
+                FileProblem{FileProblem::Kind::CannotOpen, path, *file.problem, "report file"};
         } else if (!(run = ReadSavedRun(file.text, *results))) {
             problem = FileProblem{FileProblem::Kind::WrongFormat, path, {}, "report file"};
         }
@@ -354,14 +355,16 @@ bool frmInput::OpenResults(const std::string& path) {
     // boxes again, so what the form holds is not lost.
     calc_.Inputs = inputs;
     calc_.Results = *results;
-    report_ = new frmOutput(calc_, services_,
-                            {this, txtRunTitle, txtOutputFile, [this] { ShowAgain(); },
-                             [this](const std::string& saved) {
-                                 if (WhenFileSaved) {
-                                     WhenFileSaved(saved);
-                                 }
-                             }},
-                            *run, path);
+    report_ =
+        new frmOutput(calc_, services_,
+                      {this, txtRunTitle, txtOutputFile, [this] { ShowAgain(); },
+                       [this](const std::string& saved) {
+                           if (WhenFileSaved) {
+                               WhenFileSaved(saved);
+                           }
+                       }},
+                      *run, path, ui::DevicesDialog::DevicesOfReport(services_, kProgramName, path),
+                      ui::DevicesDialog::SuppressionOfReport(services_, kProgramName, path));
     report_->Form_Load();
     return true;
 }
@@ -377,6 +380,7 @@ void frmInput::mnuFileOpenResults_Click() {
 void frmInput::mnuFileNew_Click() {
     calc_.OpenedReport.clear();
     devices_.clear();
+    suppression_ = {};
     SelectSIUnits();
     kept_.Clear(); // after the switch to S.I. units, which keeps what it converts
     auto texts = Boxes();
@@ -429,6 +433,7 @@ bool frmInput::OpenFile(const std::string& path) {
         kept_.Clear();
         calc_.OpenedReport = path;
         devices_ = ui::DevicesDialog::DevicesOfReport(services_, kProgramName, path);
+        suppression_ = ui::DevicesDialog::SuppressionOfReport(services_, kProgramName, path);
         if (WhenFileOpened) {
             WhenFileOpened(path);
         }
@@ -549,7 +554,7 @@ void frmInput::mnuRun_Click() {
                                      WhenFileSaved(path);
                                  }
                              }},
-                            devices_);
+                            devices_, suppression_);
     report_->Form_Load();
 }
 
@@ -562,9 +567,11 @@ void frmInput::mnuFileDevices_Click() {
     auto* dialog =
         new ui::DevicesDialog(services_, kProgramName, devices_, calc_.Units.System, this);
     devicesDialog_ = dialog;
+    dialog->ShowSuppression(suppression_);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::accepted, this, [this, dialog] {
         devices_ = dialog->Devices();
+        suppression_ = dialog->AcceptedSuppression();
         txtRunTitle->setFocus();
     });
     connect(dialog, &QDialog::rejected, this, [this] { txtRunTitle->setFocus(); });

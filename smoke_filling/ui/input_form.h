@@ -9,6 +9,7 @@
 #pragma once
 
 #include "life_safety/detection/device.h"
+#include "life_safety/detection/suppression.h"
 #include "smoke_filling/model/calculations.h"
 #include "smoke_filling/model/input_boxes.h"
 #include "smoke_filling/model/input_entry.h"
@@ -151,6 +152,8 @@ class frmInput final : public QMainWindow {
     // The room's detectors and sprinklers (S.I.), which Run follows; none
     // after File New.
     std::vector<detection::Device> devices_;
+    // What the first sprinkler does to the fire; unchanged after File New.
+    detection::Suppression suppression_;
     QPointer<QDialog> devicesDialog_;
 };
 

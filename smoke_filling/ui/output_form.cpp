@@ -1,6 +1,7 @@
 #include "smoke_filling/ui/output_form.h"
 
 #include "life_safety/detection/device_options.h"
+#include "life_safety/detection/suppression_options.h"
 #include "life_safety/run/life_safety_run.h"
 #include "smoke_filling/model/model_run.h"
 #include "smoke_filling/model/report_printing.h"
@@ -29,16 +30,19 @@ ui::ReportWindowTexts Texts() {
 } // namespace
 
 frmOutput::frmOutput(Calculations& calc, ui::PlatformServices& services, ui::ReportInputForm input,
-                     std::vector<detection::Device> devices)
+                     std::vector<detection::Device> devices,
+                     const detection::Suppression& suppression)
     : ReportWindow(services, std::move(input), Texts()), calc_(calc), services_(services),
-      devices_(std::move(devices)) {
+      devices_(std::move(devices)), suppression_(suppression) {
     cmdGraph = AddButton("cmdGraph", "&Graph");
     connect(cmdGraph, &QPushButton::clicked, this, &frmOutput::cmdGraph_Click);
 }
 
 frmOutput::frmOutput(Calculations& calc, ui::PlatformServices& services, ui::ReportInputForm input,
-                     const CompletedRun& savedRun, const std::string& path)
-    : frmOutput(calc, services, std::move(input)) {
+                     const CompletedRun& savedRun, const std::string& path,
+                     std::vector<detection::Device> devices,
+                     const detection::Suppression& suppression)
+    : frmOutput(calc, services, std::move(input), std::move(devices), suppression) {
     savedRun_ = savedRun;
     setWindowTitle(QString::fromStdString(Texts().Caption + " - read from " +
                                           std::filesystem::path(path).filename().string()));
@@ -66,17 +70,22 @@ std::string frmOutput::HeaderText() const {
 
 RunOutcome frmOutput::RunModel() {
     if (savedRun_) {
+        // The saved devices are named, not timed: the rows are not the run's
+        // steps. A Save keeps them and the rule after the report.
+        detectionKeys_ = life_safety::SavedDetectionKeys(devices_, suppression_);
         return *savedRun_;
     }
     detectionKeys_.reset();
     if (devices_.empty()) {
         return RunCalculations(calc_);
     }
-    // The devices are followed as the batch command follows them, with the
-    // fire unchanged by the first sprinkler.
-    life_safety::LifeSafetyRun followed(
-        nullptr, devices_, detection::Suppression{},
-        {calc_.Inputs.FloorArea, calc_.Inputs.RoomHeight, calc_.Inputs.FireHeight});
+    // The devices and the suppression rule are followed as the batch command
+    // follows them: the run made again on the suppressed fire when the first
+    // sprinkler changes it.
+    const life_safety::LifeSafetyRoom room{calc_.Inputs.FloorArea, calc_.Inputs.RoomHeight,
+                                           calc_.Inputs.FireHeight};
+    life_safety::LifeSafetyRun followed(life_safety::SmokeFollowedForDevices(devices_, room),
+                                        devices_, suppression_, room);
     RunOutcome outcome = life_safety::RunFollowed(
         followed, calc_.Fire, [this](ZoneStepObserver* observer, bool again) -> RunOutcome {
             if (!again) {
@@ -99,9 +108,11 @@ RunReport frmOutput::Report(const CompletedRun& run) const {
         };
     }
     if (!devices_.empty()) {
-        // The devices travel with the saved report, after its last line.
-        const auto withDevices = [devices = devices_](std::string text) {
-            return detection::WithSavedDevices(std::move(text), devices);
+        // The rule and the devices travel with the saved report, after its
+        // last line.
+        const auto withDevices = [devices = devices_,
+                                  suppression = suppression_](std::string text) {
+            return detection::WithSavedDetection(std::move(text), devices, suppression);
         };
         report.SavedReportText = withDevices(std::move(report.SavedReportText));
         if (report.SavedReportTextAs) {

@@ -10,6 +10,7 @@
 #include "common/key_results.h"
 #include "common/ui/report_window.h"
 #include "life_safety/detection/device.h"
+#include "life_safety/detection/suppression.h"
 #include "smoke_filling/model/calculations.h"
 
 #include <QPointer>
@@ -26,10 +27,13 @@ class frmOutput final : public ui::ReportWindow {
   public:
     // The window deletes itself when it closes.
     frmOutput(Calculations& calc, ui::PlatformServices& services, ui::ReportInputForm input,
-              std::vector<detection::Device> devices = {});
+              std::vector<detection::Device> devices = {},
+              const detection::Suppression& suppression = {});
     // The run ReadSavedRun read from `path` into calc.Results, shown as it is.
     frmOutput(Calculations& calc, ui::PlatformServices& services, ui::ReportInputForm input,
-              const CompletedRun& savedRun, const std::string& path);
+              const CompletedRun& savedRun, const std::string& path,
+              std::vector<detection::Device> devices = {},
+              const detection::Suppression& suppression = {});
     ~frmOutput() override;
 
     // Closes the window and its graph without a question (File Exit).
@@ -52,6 +56,10 @@ class frmOutput final : public ui::ReportWindow {
     // there are any, and the key results' devices block of the run.
     std::vector<detection::Device> devices_;
     std::optional<DetectionKeys> detectionKeys_;
+    // What the first sprinkler does to the fire (the form's rule): the run is
+    // made again on the suppressed fire when it changes it, and Save writes
+    // the rule before the devices.
+    detection::Suppression suppression_;
 };
 
 } // namespace vorla::smoke

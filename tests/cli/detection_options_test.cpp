@@ -199,5 +199,61 @@ TEST(DetectionOptions, TheReportCarriesItsDevicesToFrom) {
         << refused.err;
 }
 
+// A suppressed run's report carries its rule on the line before the devices;
+// --from follows both (the same summary, suppression included) unless a rule
+// is given; a report without the rule, or with "unchanged", has no such line
+// and is the report without suppression byte for byte.
+TEST(DetectionOptions, TheReportCarriesItsSuppressionToFrom) {
+    test_support::TemporaryFolder folder;
+    const std::string report = folder.PathOf("suppressed.vof");
+    std::vector<std::string> run = kOffice;
+    run.back() = report; // -o
+    const Outcome first = Vorla(run, {"--summary", "-", "--device", kSprinkler, "--suppression",
+                                      "decaying", "--spray-density", "0.07"});
+    ASSERT_EQ(first.status, 0) << first.err;
+    const Json firstKeys = Json::parse(first.out);
+    ASSERT_EQ(firstKeys["suppression"], "decaying"); // what the case stands on
+    const std::string saved = ReadFile(report);
+    const std::string lines =
+        "Suppression: --suppression decaying --spray-density 0.07 --suppression-constant 3 "
+        "--suppression-exponent 1.85\r\n"
+        "Device: kind=sprinkler,name=S1,radius=2,below-ceiling=0.05,rti=50,c=0,temperature=68\r\n";
+    ASSERT_GE(saved.size(), lines.size());
+    EXPECT_EQ(saved.substr(saved.size() - lines.size()), lines);
+
+    const Outcome again = Vorla({"compartment", "--from", report, "-o", "/dev/null", "--flashover",
+                                 "continue", "--summary", "-"});
+    ASSERT_EQ(again.status, 0) << again.err;
+    const Json againKeys = Json::parse(again.out);
+    for (const char* key : {"devices", "suppression", "suppressed_from_s",
+                            "peak_layer_temperature_c", "heat_released_mj"}) {
+        EXPECT_EQ(againKeys[key], firstKeys[key]) << key;
+    }
+    // A rule given replaces the saved one.
+    const Outcome unchanged =
+        Vorla({"compartment", "--from", report, "-o", "/dev/null", "--flashover", "continue",
+               "--summary", "-", "--suppression", "unchanged"});
+    ASSERT_EQ(unchanged.status, 0) << unchanged.err;
+    EXPECT_FALSE(Json::parse(unchanged.out).contains("suppression"));
+
+    // Unchanged writes no line: the report is the one of the devices alone
+    // (both written to one name, which the header shows).
+    const std::string plain = folder.PathOf("plain.vof");
+    run.back() = plain;
+    ASSERT_EQ(Vorla(run, {"--device", kSprinkler}).status, 0);
+    const std::string devicesAlone = ReadFile(plain);
+    ASSERT_EQ(Vorla(run, {"--device", kSprinkler, "--suppression", "unchanged"}).status, 0);
+    EXPECT_EQ(ReadFile(plain), devicesAlone);
+    EXPECT_EQ(devicesAlone.find("Suppression: "), std::string::npos);
+
+    std::string damaged = saved;
+    damaged.replace(damaged.find("--spray-density 0.07"), 20, "--spray-density wet");
+    const std::string damagedPath = folder.Write("damaged.vof", damaged);
+    const Outcome refused = Vorla({"compartment", "--from", damagedPath, "-o", "/dev/null"});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_NE(refused.err.find("--from: " + damagedPath + ": Line "), std::string::npos)
+        << refused.err;
+}
+
 } // namespace
 } // namespace vorla::cli

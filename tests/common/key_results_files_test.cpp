@@ -76,6 +76,22 @@ TEST(KeyResultsJson, HoldsInputsCriteriaAndEveryKeyByName) {
     EXPECT_EQ(json.size(), 16u);
 }
 
+// Devices whose times were not worked out (a saved report opened as
+// results) write nothing: a null would read as "did not operate".
+TEST(KeyResultsJson, DevicesNotTimedAreNotWritten) {
+    KeyResults keys = RoomKeys();
+    const std::string csv = KeyResultsCsv(keys);
+    const std::string json = KeyResultsJson(keys, {});
+    DetectionKeys saved;
+    saved.Devices = {{"S1", "sprinkler", std::nullopt, 0}};
+    saved.TimesNotComputed = true;
+    keys.Detection = saved;
+    EXPECT_EQ(KeyResultsCsv(keys), csv);
+    EXPECT_EQ(KeyResultsJson(keys, {}), json);
+    keys.Detection->TimesNotComputed = false;
+    EXPECT_TRUE(nlohmann::json::parse(KeyResultsJson(keys, {})).contains("devices"));
+}
+
 TEST(KeyResultsJson, SurvivesATextThatIsNotUtf8) {
     const std::vector<RunInput> inputs = {{"title", std::string("B\xe4"
                                                                 "ckerei")}};

@@ -150,6 +150,35 @@ TEST(KeyResultsText, DevicesAndTenabilityHaveTheirOwnLines) {
               "Tenability: every criterion held to the end");
 }
 
+// A saved report opened as results names its devices without times (none is
+// worked out from the printed rows), and its rule without the activation.
+TEST(KeyResultsText, DevicesOfSavedResultsAreNamedNotTimed) {
+    KeyResults keys = Keys(ModelKind::Compartment, RunEnd::Complete, std::nullopt);
+    const std::size_t plain = KeyResultLines(keys, UnitSystem::SI).size();
+    DetectionKeys saved{{{"S1", "sprinkler", std::nullopt, 0}, {"SD", "smoke", std::nullopt, 0}},
+                        std::nullopt,
+                        std::nullopt,
+                        "held",
+                        std::nullopt};
+    saved.TimesNotComputed = true;
+    keys.Detection = saved;
+    const std::vector<std::string> lines = KeyResultLines(keys, UnitSystem::SI);
+    const std::vector<std::string> expected = {
+        "Devices (not computed from saved results: use File Open and Run):",
+        "  S1 (sprinkler)",
+        "  SD (smoke)",
+        "Fire held by the first sprinkler",
+        lines.back(),
+    };
+    ASSERT_EQ(lines.size(), plain + 4);
+    EXPECT_EQ(std::vector<std::string>(lines.end() - 5, lines.end()), expected);
+    // Never a "did not operate", nor a first detection, for a time not known.
+    for (const std::string& line : lines) {
+        EXPECT_EQ(line.find("did not operate"), std::string::npos) << line;
+        EXPECT_EQ(line.find("First "), std::string::npos) << line;
+    }
+}
+
 TEST(KeyResultsText, TheTextIsTheLinesOneALine) {
     const KeyResults keys = Keys(ModelKind::Smoke, RunEnd::Complete, std::nullopt);
     const auto lines = KeyResultLines(keys, UnitSystem::US);

@@ -1,13 +1,17 @@
 // The Detectors and Sprinklers dialog: every value wrong once names the device
-// and the value as typed, rows added, duplicated and removed, and the units
-// switched without losing a value's exact S.I. value.
+// and the value as typed, rows added, duplicated and removed, the units
+// switched without losing a value's exact S.I. value, a smoke detector's
+// obscuration threshold, and the suppression rule under the table.
 #include "common/ui/devices_dialog.h"
 #include "common/ui/fake_platform.h"
 #include "common/units.h"
 #include "tests/support/access_keys.h"
 
 #include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -48,6 +52,16 @@ QStringList Names(DevicesDialog& dialog) {
         names << Cell(dialog, row, DevicesDialog::Name);
     }
     return names;
+}
+
+QComboBox& Combo(DevicesDialog& dialog, int row, int column) {
+    return *static_cast<QComboBox*>(Table(dialog).cellWidget(row, column));
+}
+QLineEdit& Box(DevicesDialog& dialog, const char* name) {
+    return *dialog.findChild<QLineEdit*>(name);
+}
+QRadioButton& Rule(DevicesDialog& dialog, int index) {
+    return *dialog.findChild<QRadioButton*>(QString("optSuppression(%1)").arg(index));
 }
 
 } // namespace
@@ -169,6 +183,142 @@ class DevicesDialogTest : public QObject {
         QCOMPARE(kept.Radius, s1.Radius); // exactly, never 0.09999999999
         QVERIFY(std::abs(kept.BelowCeiling - 0.1524) < 1e-12);
         QVERIFY(std::abs(kept.OperatingTemperature - (100 + kKelvinAtZeroCelsius)) < 1e-9);
+    }
+
+    // A smoke detector reads its rise or its obscuration, as its row says;
+    // the criterion is a smoke detector's only. 2 %/m is an optical density
+    // of −log10(1 − 0.02) = 0.0087739243 per metre.
+    void ASmokeDetectorTakesARiseOrAnObscuration() {
+        FakePlatform platform(Data());
+        DevicesDialog dialog(platform, "VORLA-XW", {Sprinkler("S1", 2)}, UnitSystem::SI, nullptr);
+        QVERIFY(!Combo(dialog, 0, DevicesDialog::SmokeCriterion).isEnabled());
+        Combo(dialog, 0, DevicesDialog::Kind).setCurrentIndex(2);
+        QVERIFY(Combo(dialog, 0, DevicesDialog::SmokeCriterion).isEnabled());
+        Combo(dialog, 0, DevicesDialog::SmokeCriterion).setCurrentIndex(1);
+        Type(dialog, 0, DevicesDialog::Rti, "");
+        Type(dialog, 0, DevicesDialog::Threshold, "150");
+        Click(dialog, "cmdOK");
+        QCOMPARE(platform.Messages().size(), std::size_t(1));
+        const std::string refused = platform.Messages().front().Request.Text;
+        QVERIFY2(refused.rfind("S1: obscuration: ", 0) == 0 &&
+                     refused.find("150") != std::string::npos,
+                 refused.c_str());
+        Type(dialog, 0, DevicesDialog::Threshold, "2");
+        Click(dialog, "cmdOK");
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        const Device& smoke = dialog.Devices().front();
+        QVERIFY(smoke.Kind == DeviceKind::SmokeDetector);
+        QVERIFY(smoke.Obscuration.has_value());
+        QVERIFY(std::abs(*smoke.Obscuration - 0.0087739243) < 1e-10);
+
+        // Shown again, the threshold is in %/m and OK keeps it exactly.
+        DevicesDialog again(platform, "VORLA-XW", {smoke}, UnitSystem::US, nullptr);
+        QCOMPARE(Combo(again, 0, DevicesDialog::SmokeCriterion).currentIndex(), 1);
+        QCOMPARE(Cell(again, 0, DevicesDialog::Threshold), QString("2"));
+        Click(again, "cmdOK");
+        QCOMPARE(again.Devices().front(), smoke);
+        // Back to the rise: the default 10 K surrogate.
+        DevicesDialog rise(platform, "VORLA-XW", {smoke}, UnitSystem::SI, nullptr);
+        Combo(rise, 0, DevicesDialog::SmokeCriterion).setCurrentIndex(0);
+        Type(rise, 0, DevicesDialog::Threshold, "10");
+        Click(rise, "cmdOK");
+        QCOMPARE(rise.result(), int(QDialog::Accepted));
+        QVERIFY(!rise.Devices().front().Obscuration);
+        QCOMPARE(rise.Devices().front().TemperatureRise, 10.0);
+    }
+
+    // The rule's boxes are enabled only for a decaying fire; each wrong value
+    // is refused with the batch command's sentence, its box selected; a rule
+    // without a sprinkler to operate it is refused; OK keeps the rule.
+    void TheSuppressionRuleIsCheckedAsTheBatchCommandChecksIt() {
+        const auto boxesEnabled = [](DevicesDialog& dialog) {
+            return Box(dialog, "txtSprayDensity").isEnabled() &&
+                   Box(dialog, "txtSuppressionConstant").isEnabled() &&
+                   Box(dialog, "txtSuppressionExponent").isEnabled();
+        };
+        {
+            FakePlatform platform(Data());
+            DevicesDialog dialog(platform, "VORLA-XW", {Sprinkler("S1", 2)}, UnitSystem::SI,
+                                 nullptr);
+            QVERIFY(Rule(dialog, 0).isChecked());
+            QVERIFY(!Box(dialog, "txtSprayDensity").isEnabled());
+            QCOMPARE(Box(dialog, "txtSuppressionConstant").text(), QString("3"));
+            QCOMPARE(Box(dialog, "txtSuppressionExponent").text(), QString("1.85"));
+            Rule(dialog, 2).click();
+            QVERIFY(boxesEnabled(dialog));
+            Rule(dialog, 1).click();
+            QVERIFY(!Box(dialog, "txtSuppressionExponent").isEnabled());
+            Click(dialog, "cmdOK");
+            QCOMPARE(dialog.result(), int(QDialog::Accepted));
+            QVERIFY(dialog.AcceptedSuppression().Rule ==
+                    detection::SuppressionRule::HeldAtActivation);
+        }
+        struct Case {
+            const char* box;
+            QString typed;
+            std::string message;
+        };
+        const Case cases[] = {
+            {"txtSprayDensity", "", "The value of --spray-density is not a number: \"\"."},
+            {"txtSprayDensity", "wet", "The value of --spray-density is not a number: \"wet\"."},
+            {"txtSprayDensity", "0",
+             "--suppression: The spray density must be a number above 0 "
+             "and up to 10 mm/s; 0 was given."},
+            {"txtSuppressionConstant", "-3",
+             "--suppression: The suppression constant A must be "
+             "a number above 0 and up to 1000000; -3 was given."},
+            {"txtSuppressionExponent", "-1.85",
+             "--suppression: The suppression exponent B must "
+             "be a number from 0 to 10; -1.85 was given."},
+        };
+        for (const Case& c : cases) {
+            FakePlatform platform(Data());
+            DevicesDialog dialog(platform, "SKEVA-XW", {Sprinkler("S1", 2)}, UnitSystem::SI,
+                                 nullptr);
+            dialog.show();
+            Rule(dialog, 2).click();
+            Box(dialog, "txtSprayDensity").setText("0.07");
+            Box(dialog, c.box).setText(c.typed);
+            Click(dialog, "cmdOK");
+            QVERIFY2(dialog.result() != QDialog::Accepted, c.box);
+            QCOMPARE(platform.Messages().size(), std::size_t(1));
+            QCOMPARE(platform.Messages().front().Request.Text, c.message);
+            QCOMPARE(platform.Messages().front().Request.Title,
+                     std::string("SKEVA-XW: Detectors and Sprinklers"));
+            QCOMPARE(dialog.focusWidget(), &Box(dialog, c.box));
+        }
+        {
+            FakePlatform platform(Data());
+            Device heat = Sprinkler("H", 1);
+            heat.Kind = DeviceKind::HeatDetector;
+            DevicesDialog dialog(platform, "VORLA-XW", {heat}, UnitSystem::US, nullptr);
+            Rule(dialog, 1).click();
+            Click(dialog, "cmdOK");
+            QVERIFY(dialog.result() != QDialog::Accepted);
+            QVERIFY2(platform.Messages().front().Request.Text.find("needs a sprinkler") !=
+                         std::string::npos,
+                     platform.Messages().front().Request.Text.c_str());
+        }
+        {
+            // Shown with a rule, in U.S. units: w stays in mm/s, as the batch
+            // command takes it.
+            FakePlatform platform(Data());
+            DevicesDialog dialog(platform, "VORLA-XW", {Sprinkler("S1", 2)}, UnitSystem::US,
+                                 nullptr);
+            dialog.ShowSuppression({detection::SuppressionRule::Decaying, 0.07, 2.5, 1.9});
+            QVERIFY(Rule(dialog, 2).isChecked() && boxesEnabled(dialog));
+            QCOMPARE(Box(dialog, "txtSprayDensity").text(), QString("0.07"));
+            QVERIFY(dialog.findChild<QLabel*>("lblSprayDensityUnits")->text() == "mm/s");
+            Box(dialog, "txtSuppressionExponent").setText("2");
+            Click(dialog, "cmdOK");
+            QCOMPARE(dialog.result(), int(QDialog::Accepted));
+            const detection::Suppression& kept = dialog.AcceptedSuppression();
+            QVERIFY(kept.Rule == detection::SuppressionRule::Decaying);
+            QCOMPARE(kept.SprayDensity, 0.07);
+            QCOMPARE(kept.Constant, 2.5);
+            QCOMPARE(kept.Exponent, 2.0);
+            QCOMPARE(test_support::AccessKeyCollisions(dialog), QStringList());
+        }
     }
 
     void CancelKeepsTheDevices() {

@@ -12,6 +12,9 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QGroupBox>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -101,6 +104,14 @@ bool TypeSprinklers(const Program& program, std::initializer_list<TypedSprinkler
     Click(dialog, "cmdOK");
     Program::Settle();
     return !dialog || !dialog->isVisible();
+}
+
+// The rows of a saved report and what follows them: every line from the
+// header's rule of "=" on (the header names files, which differ).
+QStringList FromTheRule(const QString& report) {
+    QStringList lines = report.split("\r\n");
+    const qsizetype rule = lines.indexOf(QRegularExpression("^\\s*====.*"));
+    return rule < 0 ? QStringList() : lines.mid(rule);
 }
 
 } // namespace
@@ -495,6 +506,136 @@ class KeyResultsPanelTest : public QObject {
         QVERIFY(PanelLines(report)
                     .filter(QRegularExpression("^First (detection|sprinkler)"))
                     .isEmpty());
+    }
+
+    // The office's sofa fire decaying once S1 operates (Evans, w = 0.07
+    // mm/s): the window's panel, rows and saved lines are the batch
+    // command's for the same inputs; the rule travels with the saved report to
+    // File Open; Open Results names the devices without timing them and
+    // saves them again.
+    void ASuppressedRunIsTheBatchCommandsRun() {
+        const std::string fire = VORLA_EXAMPLES_DIR "/office-sofa-tsquared.fir";
+        Program program;
+        const std::string batchReport = program.Path("batch.vof");
+        std::ostringstream out, err;
+        const std::vector<std::string> args = {
+            "compartment",
+            "--fire",
+            fire,
+            "--floor-area",
+            "20",
+            "--room-height",
+            "2.4",
+            "--vent-width",
+            "0.9",
+            "--sill-height",
+            "0",
+            "--soffit-height",
+            "2",
+            "--fire-height",
+            "0",
+            "--run-time",
+            "200",
+            "--flashover",
+            "continue",
+            "-o",
+            batchReport,
+            "--summary",
+            "-",
+            "--device",
+            "kind=sprinkler,name=S1,radius=2,below-ceiling=0.05,rti=50,temperature=68",
+            "--suppression",
+            "decaying",
+            "--spray-density",
+            "0.07"};
+        QCOMPARE(vorla::cli::RunVorla(args, out, err), 0);
+        QStringList expected = vorla::test_support::SummaryDeviceLines(out.str());
+        const QJsonObject summary =
+            QJsonDocument::fromJson(QByteArray::fromStdString(out.str())).object();
+        QCOMPARE(summary["suppression"].toString(), QString("decaying"));
+        expected << "Fire decaying from " +
+                        QString::number(summary["suppressed_from_s"].toDouble(), 'f', 1) +
+                        " s by the first sprinkler";
+
+        program.FillRoom(fire, "200");
+        Trigger(program.input, "mnuFileDevices");
+        QPointer<QDialog> dialog = Control<QDialog>(program.input, "dlgDevices");
+        QVERIFY(dialog);
+        auto* table = Control<QTableWidget>(dialog, "tblDevices");
+        Click(dialog, "cmdAdd");
+        table->item(0, 0)->setText("S1");
+        table->item(0, 2)->setText("2");
+        Control<QAbstractButton>(dialog, "optSuppression(2)")->click();
+        Control<QLineEdit>(dialog, "txtSprayDensity")->setText("0.07");
+        Click(dialog, "cmdOK");
+        Program::Settle();
+        QVERIFY(!dialog || !dialog->isVisible());
+        program.platform.AnswerNextQuestion(MessageButton::No); // flashover, if asked: go on
+        auto* report = program.Run();
+        QVERIFY(report);
+        QStringList lines = PanelLines(report);
+        qsizetype first = lines.indexOf(expected.front());
+        QVERIFY2(first >= 0, qPrintable(lines.join('\n')));
+        QCOMPARE(lines.mid(first, expected.size()), expected);
+        // The heat released is the suppressed fire's, as the batch command's.
+        const QString released = "Heat released " +
+                                 QString::number(summary["heat_released_mj"].toDouble(), 'f', 1) +
+                                 " MJ";
+        QVERIFY2(lines.filter(released).size() >= 1,
+                 qPrintable(released + "\n" + lines.join('\n')));
+
+        const std::string saved = program.Path("suppressed.sdf");
+        program.platform.ChooseInNextDialog(saved);
+        Click(report, "cmdSave");
+        const QString savedText = ReadText(saved);
+        QCOMPARE(FromTheRule(savedText), FromTheRule(ReadText(batchReport)));
+        QVERIFY(savedText.contains("\r\nSuppression: --suppression decaying --spray-density 0.07 "
+                                   "--suppression-constant 3 --suppression-exponent 1.85\r\n"
+                                   "Device: kind=sprinkler,name=S1,"));
+        Click(report, "cmdClose");
+        Program::Settle();
+
+        // File Open brings the rule back; Run gives the same lines.
+        Trigger(program.input, "mnuFileNew");
+        program.platform.ChooseInNextDialog(saved);
+        Trigger(program.input, "mnuFileOpen");
+        Trigger(program.input, "mnuFileDevices");
+        dialog = Control<QDialog>(program.input, "dlgDevices");
+        QVERIFY(dialog);
+        QVERIFY(Control<QAbstractButton>(dialog, "optSuppression(2)")->isChecked());
+        QCOMPARE(Control<QLineEdit>(dialog, "txtSprayDensity")->text(), QString("0.07"));
+        Click(dialog, "cmdCancel");
+        Program::Settle();
+        program.platform.AnswerNextQuestion(MessageButton::No);
+        report = program.Run();
+        QVERIFY(report);
+        QCOMPARE(PanelLines(report).mid(first, expected.size()), expected);
+        Click(report, "cmdClose");
+        Program::Settle();
+
+        // Open Results: the devices named, not timed; Save keeps the lines.
+        program.platform.ChooseInNextDialog(saved);
+        Trigger(program.input, "mnuFileOpenResults");
+        report = Program::Report();
+        QVERIFY(report);
+        lines = PanelLines(report);
+        first = lines.indexOf("Devices (not computed from saved results: use File Open and Run):");
+        QVERIFY2(first >= 0, qPrintable(lines.join('\n')));
+        QCOMPARE(lines.mid(first + 1, 2),
+                 QStringList({"  S1 (sprinkler)", "Fire decaying by the first sprinkler"}));
+        QVERIFY(lines.filter("did not operate").isEmpty());
+        const std::string again = program.Path("again.sdf");
+        program.platform.ChooseInNextDialog(again);
+        Click(report, "cmdSave");
+        // (The rows' U.S. columns are converted again from the S.I. ones read,
+        // so only the lines after the report are compared.)
+        const auto trailer = [](const QString& text) {
+            return text.mid(text.indexOf("\r\nSuppression: "));
+        };
+        QVERIFY(ReadText(again).contains("\r\nSuppression: "));
+        QCOMPARE(trailer(ReadText(again)), trailer(savedText));
+        Click(report, "cmdClose");
+        Program::Settle();
     }
 
     // A sprinkler hung 3 m below the 2.4 m ceiling is refused by Run with the

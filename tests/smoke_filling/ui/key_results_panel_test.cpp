@@ -8,7 +8,9 @@
 #include "tests/support/summary_device_lines.h"
 #include "tests/support/window_controls.h"
 
+#include <QAbstractButton>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDialog>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -217,6 +219,105 @@ class SkevaKeyResultsPanelTest : public QObject {
         QVERIFY(PanelLines(report)
                     .filter(QRegularExpression("^First (detection|sprinkler)"))
                     .isEmpty());
+    }
+
+    // The small room's fire held once S1 operates, and a smoke detector
+    // reading 5 %/m of obscuration: the panel's lines are `vorla smoke
+    // --summary`'s (which follows the smoke by default), the rule is saved
+    // before the devices, and Open Results names the devices untimed.
+    void AHeldFireAndAnObscurationAreTheBatchCommands() {
+        const TypedRun room = SmallRoom();
+        std::ostringstream out, err;
+        const std::vector<std::string> args = {
+            "smoke",
+            "--fire",
+            room.FireFile.toStdString(),
+            "--floor-area",
+            "10",
+            "--room-height",
+            "3",
+            "--fire-height",
+            "1",
+            "--loss-fraction",
+            "0.6",
+            "--run-time",
+            "600",
+            "-o",
+            "/dev/null",
+            "--summary",
+            "-",
+            "--device",
+            "kind=sprinkler,name=S1,radius=2,below-ceiling=0.05,rti=50,temperature=68",
+            "--device",
+            "kind=smoke,name=SD,radius=3,below-ceiling=0.02,obscuration=5",
+            "--suppression",
+            "held"};
+        QCOMPARE(vorla::cli::RunVorla(args, out, err), 0);
+        QStringList expected = SummaryDeviceLines(out.str());
+        // What the case stands on: both operate.
+        QVERIFY2(expected.filter(" operated at ").size() == 2, qPrintable(expected.join('\n')));
+        const std::string json = out.str();
+        const auto from = json.find("\"suppressed_from_s\":");
+        QVERIFY(from != std::string::npos);
+        const double suppressedFrom = std::stod(json.substr(from + 20));
+        expected << "Fire held from " + QString::number(suppressedFrom, 'f', 1) +
+                        " s by the first sprinkler";
+
+        SkevaWindows w(Data());
+        w.Fill(room);
+        Trigger(w.input, "mnuFileDevices");
+        QPointer<QDialog> dialog = Control<QDialog>(w.input, "dlgDevices");
+        QVERIFY(dialog);
+        auto* table = Control<QTableWidget>(dialog, "tblDevices");
+        Click(dialog, "cmdAdd");
+        table->item(0, 0)->setText("S1");
+        table->item(0, 2)->setText("2");
+        Click(dialog, "cmdAdd");
+        static_cast<QComboBox*>(table->cellWidget(1, 1))->setCurrentIndex(2);
+        static_cast<QComboBox*>(table->cellWidget(1, 7))->setCurrentIndex(1);
+        table->item(1, 0)->setText("SD");
+        table->item(1, 2)->setText("3");
+        table->item(1, 3)->setText("0.02");
+        table->item(1, 4)->setText("");
+        table->item(1, 6)->setText("5");
+        Control<QAbstractButton>(dialog, "optSuppression(1)")->click();
+        Click(dialog, "cmdOK");
+        SkevaWindows::FlushDeletes();
+        QVERIFY2(!dialog || !dialog->isVisible(),
+                 w.platform.Messages().empty() ? ""
+                                               : w.platform.Messages().back().Request.Text.c_str());
+        QWidget* report = w.Run();
+        QVERIFY(report);
+        QStringList lines = PanelLines(report);
+        qsizetype first = lines.indexOf(expected.front());
+        QVERIFY2(first >= 0, qPrintable(lines.join('\n')));
+        QCOMPARE(lines.mid(first, expected.size()), expected);
+
+        const std::string saved = folder_.filePath("held.sof").toStdString();
+        w.platform.ChooseInNextDialog(saved);
+        Click(report, "cmdSave");
+        const QString text = QString::fromStdString(ReadFile(saved));
+        QVERIFY2(text.contains("\r\nSuppression: --suppression held\r\n"
+                               "Device: kind=sprinkler,name=S1,"),
+                 qPrintable(text.right(300)));
+        // 5 %/m is −log10(0.95) = 0.0222764 per metre.
+        QVERIFY2(text.contains("\r\nDevice: kind=smoke,name=SD,radius=3,below-ceiling=0.02,c=0,"
+                               "optical-density=0.022276394711"),
+                 qPrintable(text.right(300)));
+        Click(report, "cmdClose");
+        SkevaWindows::FlushDeletes();
+
+        w.platform.ChooseInNextDialog(saved);
+        Trigger(w.input, "mnuFileOpenResults");
+        report = SkevaWindows::Report();
+        QVERIFY(report);
+        lines = PanelLines(report);
+        first = lines.indexOf("Devices (not computed from saved results: use File Open and Run):");
+        QVERIFY2(first >= 0, qPrintable(lines.join('\n')));
+        QCOMPARE(lines.mid(first + 1, 3), QStringList({"  S1 (sprinkler)", "  SD (smoke)",
+                                                       "Fire held by the first sprinkler"}));
+        Click(report, "cmdClose");
+        SkevaWindows::FlushDeletes();
     }
 };
 
