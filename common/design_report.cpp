@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cmath>
 #include <chrono>
 #include <cstdio>
 #include <ctime>
@@ -17,12 +18,17 @@ namespace vorla {
 namespace {
 
 // The width of an input's name in its line, so the values stand in a column.
-constexpr std::size_t kInputNameWidth = 22;
+constexpr std::size_t kInputNameWidth = 24;
 
-// Four significant digits: enough to read a converted value, never a long tail.
+// Four significant digits (whole units from 1000 up): enough to read a
+// converted value, never a long tail nor an exponent.
 std::string ConvertedText(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.4g", value);
+    char text[48];
+    if (std::abs(value) >= 1000 && std::abs(value) < 1e15) {
+        std::snprintf(text, sizeof text, "%.0f", value);
+    } else {
+        std::snprintf(text, sizeof text, "%.4g", value);
+    }
     return text;
 }
 
@@ -30,6 +36,15 @@ std::string ConvertedText(double value) {
 std::string InputWords(std::string name, std::string_view suffix) {
     if (!suffix.empty() && name.ends_with(suffix)) {
         name.erase(name.size() - suffix.size());
+    }
+    // The gases and the dose keep their capitals: "co2_yield" -> "CO2 yield".
+    for (const std::string_view word : {"co2", "co", "hcn", "fed"}) {
+        const std::string prefix = std::string(word) + "_";
+        if (name.starts_with(prefix)) {
+            std::transform(name.begin(), name.begin() + static_cast<long>(word.size()),
+                           name.begin(), [](char c) { return static_cast<char>(std::toupper(c)); });
+            break;
+        }
     }
     std::replace(name.begin(), name.end(), '_', ' ');
     if (!name.empty()) {
@@ -43,14 +58,18 @@ struct InputUnit {
     std::string_view Si;
     std::string_view Us;
     double UsPerSi;
+    double UsOffset = 0; // °F at 0 °C
 };
 
-// The units the inputs come in, by the summary names' suffixes (the order
-// matters: "_m2" before "_m").
-constexpr std::array<InputUnit, 3> kInputUnits = {{
+// The units the inputs come in, by the summary names' suffixes (the longer
+// first: "_kw_m2" before "_m2", "_m2" before "_m").
+constexpr std::array<InputUnit, 6> kInputUnits = {{
+    {"_kw_m2", "kW/m²", "Btu/(ft²·s)", kSquareMetresPerSquareFoot / kKilowattsPerBtuPerSecond},
+    {"_kj_kg", "kJ/kg", "Btu/lb", 1 / kKilojoulesPerKilogramPerBtuPerPound},
     {"_m2", "m²", "ft²", 1 / kSquareMetresPerSquareFoot},
     {"_m", "m", "ft", 1 / kMetresPerFoot},
     {"_s", "s", "s", 1},
+    {"_c", "°C", "°F", 1.8, 32},
 }};
 
 DocumentBlock Lines(std::vector<std::string> lines) {
@@ -191,9 +210,9 @@ std::string InputLine(const RunInput& input) {
         if (input.Name.ends_with(unit.Suffix)) {
             std::string line = Padded(InputWords(input.Name, unit.Suffix), kInputNameWidth) +
                                RoundTripText(value) + " " + std::string(unit.Si);
-            if (unit.UsPerSi != 1) {
-                line += "  (" + ConvertedText(value * unit.UsPerSi) + " " + std::string(unit.Us) +
-                        ")";
+            if (unit.Si != unit.Us) {
+                line += "  (" + ConvertedText(value * unit.UsPerSi + unit.UsOffset) + " " +
+                        std::string(unit.Us) + ")";
             }
             return line;
         }

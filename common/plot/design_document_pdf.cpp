@@ -24,34 +24,42 @@ constexpr double kGap = 6;               // between blocks, in points
 constexpr double kGraphAspect = 0.56;    // a graph's height over its width
 constexpr double kSmallestPitch = 5.5;   // a fixed-pitch line's font is not made smaller
 
+// Without shaping, so no ligature ("fi", "ffi") stands for its letters and a
+// reader of the PDF's text (a search, pdftotext) finds the words as written.
+QFont DocumentFont(const char* family) {
+    QFont font(family);
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    return font;
+}
+
 QFont BodyFont() {
-    QFont font("DejaVu Sans");
+    QFont font = DocumentFont("DejaVu Sans");
     font.setPointSizeF(9.5);
     return font;
 }
 
 QFont HeadingFont() {
-    QFont font("DejaVu Sans");
+    QFont font = DocumentFont("DejaVu Sans");
     font.setPointSizeF(13);
     font.setBold(true);
     return font;
 }
 
 QFont TitleFont() {
-    QFont font("DejaVu Sans");
+    QFont font = DocumentFont("DejaVu Sans");
     font.setPointSizeF(18);
     font.setBold(true);
     return font;
 }
 
 QFont HeaderFont() {
-    QFont font("DejaVu Sans");
+    QFont font = DocumentFont("DejaVu Sans");
     font.setPointSizeF(7.5);
     return font;
 }
 
 QFont PitchFont(double size) {
-    QFont font("DejaVu Sans Mono");
+    QFont font = DocumentFont("DejaVu Sans Mono");
     font.setStyleHint(QFont::Monospace);
     font.setPointSizeF(size);
     return font;
