@@ -12,6 +12,7 @@
 #include <chrono>
 #include <cstdio>
 #include <ctime>
+#include <filesystem>
 #include <string_view>
 
 namespace vorla {
@@ -94,16 +95,19 @@ std::string Padded(std::string text, std::size_t width) {
     return text + " ";
 }
 
+// The run title: the first of the inputs, as SummaryInputs lists them.
+std::string TitleOf(const DesignReportRun& run) {
+    return run.Inputs.empty() || !std::holds_alternative<std::string>(run.Inputs.front().Value)
+               ? std::string()
+               : std::get<std::string>(run.Inputs.front().Value);
+}
+
 std::vector<std::string> TitleBlock(const DesignReportRun& run) {
     const auto digest = [](const NamedFile& file, std::string_view missing) {
         return file.Sha256 ? *file.Sha256 : std::string(missing);
     };
-    const std::string title =
-        run.Inputs.empty() || !std::holds_alternative<std::string>(run.Inputs.front().Value)
-            ? std::string()
-            : std::get<std::string>(run.Inputs.front().Value);
     return {
-        Padded("Run title:", kInputNameWidth) + title,
+        Padded("Run title:", kInputNameWidth) + TitleOf(run),
         Padded("Program:", kInputNameWidth) + run.Program + ", VORLA suite " +
             std::string(kSuiteVersion),
         Padded("Run date and time:", kInputNameWidth) + run.RunTime,
@@ -279,7 +283,9 @@ std::string RunTimeNow() {
 DesignDocument DesignReportDocument(const DesignReportRun& run) {
     DesignDocument document;
     document.Title = run.Program + " design report";
-    document.PageHeader = run.Program + " design report: " + run.ReportFile.Name;
+    // The run's title and the report's file name (its folder is in the title block).
+    const std::string file = std::filesystem::path(run.ReportFile.Name).filename().string();
+    document.PageHeader = run.Program + " design report: " + TitleOf(run) + " (" + file + ")";
 
     document.Sections.push_back({"Run", {Lines(TitleBlock(run))}, false});
 
