@@ -46,8 +46,8 @@ bool ExportDesignReport(PlatformServices& services, const std::string& programNa
     }
     if (WouldWriteOver(*path, fireFile)) {
         services.ShowMessage({"The file " + *path + " is the fire file " + fireFile +
-                                  " this run read: writing there would write over it. The "
-                                  "design report is not written.",
+                                  ": the design report would write over it. The design report "
+                                  "is not written.",
                               programName, MessageIcon::Exclamation, MessageButtons::Ok});
         return false;
     }
