@@ -318,8 +318,8 @@ int RunCompartmentCommand(std::span<const std::string> args, std::ostream& out, 
     }
     if (designReport) {
         // The report the first output wrote, and the inputs as --summary lists them.
-        auto design = DesignReportRunOf(*calc, keys, OptionText(options, "loss-fraction") == "estimate",
-                                        outputs.front().Text);
+        auto design = DesignReportRunOf(
+            *calc, keys, OptionText(options, "loss-fraction") == "estimate", outputs.front().Text);
         design.Inputs = std::move(used);
         design.ShownUnits = std::get<UnitSystem>(units);
         SetCommandRunFiles(design, outputs.front().Path, outputs.front().Text);

@@ -22,9 +22,9 @@ constexpr const char* kProgram = "vorla-design-report";
 std::string NewTemporaryFile() {
     std::error_code error;
     const auto folder = std::filesystem::temp_directory_path(error);
-    std::string pattern = ((error ? std::filesystem::path("/tmp") : folder) /
-                           "vorla-design-report-XXXXXX.json")
-                              .string();
+    std::string pattern =
+        ((error ? std::filesystem::path("/tmp") : folder) / "vorla-design-report-XXXXXX.json")
+            .string();
     const int fd = ::mkstemps(pattern.data(), 5);
     if (fd < 0) {
         return {};

@@ -69,7 +69,8 @@ std::optional<std::string> RunHelperProgram(const std::string& program,
     }
     argv.push_back(nullptr);
     pid_t child = -1;
-    const int started = ::posix_spawn(&child, program.c_str(), &actions, nullptr, argv.data(), environ);
+    const int started =
+        ::posix_spawn(&child, program.c_str(), &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     messages.CloseWrite();
     if (started != 0) {

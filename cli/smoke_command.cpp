@@ -269,8 +269,8 @@ int RunSmokeCommand(std::span<const std::string> args, std::ostream& out, std::o
     }
     if (designReport) {
         // The results file the first output wrote, and the inputs as --summary lists them.
-        auto design = DesignReportRunOf(*calc, keys, OptionText(options, "loss-fraction") == "estimate",
-                                        outputs.front().Text);
+        auto design = DesignReportRunOf(
+            *calc, keys, OptionText(options, "loss-fraction") == "estimate", outputs.front().Text);
         design.Inputs = std::move(used);
         // The inputs were read in these units, so the option is known good here.
         const auto shown = UnitsOption(OptionText(options, "units"));

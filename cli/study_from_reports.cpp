@@ -1,9 +1,9 @@
 #include "cli/study_from_reports.h"
 
+#include "common/file_digest.h"
 #include "common/text_file.h"
 #include "compartment/model/saved_report_reader.h"
 #include "smoke_filling/model/saved_report_reader.h"
-#include "common/file_digest.h"
 
 #include <filesystem>
 

@@ -1,10 +1,9 @@
 #include "common/design_document.h"
 
-#include <nlohmann/json.hpp>
-
 #include <array>
 #include <cmath>
 #include <limits>
+#include <nlohmann/json.hpp>
 #include <stdexcept>
 
 namespace vorla {
@@ -24,8 +23,8 @@ std::string_view NameOf(const std::array<std::string_view, N>& names, auto value
 }
 
 // The place of `name` in `names`; refused when it is none of them.
-template <std::size_t N> std::size_t PlaceOf(const std::array<std::string_view, N>& names,
-                                             const Json& name) {
+template <std::size_t N>
+std::size_t PlaceOf(const std::array<std::string_view, N>& names, const Json& name) {
     const std::string text = name.get<std::string>();
     for (std::size_t i = 0; i < N; ++i) {
         if (names[i] == text) {
@@ -147,8 +146,7 @@ std::variant<DesignDocument, std::string> ReadDesignDocumentJson(std::string_vie
             section.StartsPage = one.at("starts_page").get<bool>();
             for (const auto& item : one.at("blocks")) {
                 DocumentBlock block;
-                block.Kind =
-                    static_cast<DocumentBlockKind>(PlaceOf(kBlockKinds, item.at("kind")));
+                block.Kind = static_cast<DocumentBlockKind>(PlaceOf(kBlockKinds, item.at("kind")));
                 if (block.Kind == DocumentBlockKind::Graph) {
                     block.Graph = PlotOf(item.at("graph"));
                 } else {
@@ -160,8 +158,7 @@ std::variant<DesignDocument, std::string> ReadDesignDocumentJson(std::string_vie
         }
         return document;
     } catch (const std::exception& error) {
-        return std::string("The design report's description is not one (") + error.what() +
-               ").";
+        return std::string("The design report's description is not one (") + error.what() + ").";
     }
 }
 

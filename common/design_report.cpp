@@ -8,8 +8,8 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <cmath>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
@@ -87,8 +87,10 @@ DocumentBlock Graph(plot::Plot plot) {
 
 std::string Padded(std::string text, std::size_t width) {
     // Padded by characters as a reader counts them: UTF-8 continuation bytes take no column.
-    const auto columns = static_cast<std::size_t>(std::count_if(
-        text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+    const auto columns =
+        static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+            return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+        }));
     if (columns < width) {
         text.append(width - columns, ' ');
     }
@@ -143,8 +145,7 @@ std::string CriteriaLine(const KeyResults& keys, UnitSystem shown) {
     }
     const bool us = shown == UnitSystem::US;
     return "Criteria: interface heights " + ShownHeights(heights, shown) + (us ? " ft" : " m") +
-           "; layer temperatures " + ShownTemperatures(temperatures, shown) +
-           (us ? " °F" : " °C");
+           "; layer temperatures " + ShownTemperatures(temperatures, shown) + (us ? " °F" : " °C");
 }
 
 std::string StatisticsLine(std::string_view what, const ValidationStatistics& row) {

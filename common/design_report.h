@@ -30,9 +30,9 @@ struct NamedFile {
 };
 
 struct DesignReportRun {
-    std::string Program;    // "VORLA-XW"
-    std::string RunTime;    // "2026-12-08 21:04:05 UTC"
-    NamedFile ReportFile;   // the saved report; no digest while it is not saved
+    std::string Program;  // "VORLA-XW"
+    std::string RunTime;  // "2026-12-08 21:04:05 UTC"
+    NamedFile ReportFile; // the saved report; no digest while it is not saved
     NamedFile FireFile;
     // The inputs as the run used them, in S.I. units (the models' SummaryInputs).
     std::vector<RunInput> Inputs;

@@ -54,8 +54,8 @@ struct RunReport {
     // The design report's run (Export Design Report…) with these key results
     // and the report as the window saves it; the caller sets the time and the
     // report file. Empty where a report was built without it.
-    std::function<DesignReportRun(const KeyResults&, std::string savedReportText)>
-        DesignReportFor = {};
+    std::function<DesignReportRun(const KeyResults&, std::string savedReportText)> DesignReportFor =
+        {};
 };
 
 } // namespace vorla

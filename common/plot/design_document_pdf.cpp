@@ -10,7 +10,6 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-
 #include <algorithm>
 #include <vector>
 
@@ -20,9 +19,9 @@ namespace {
 // The page is laid out in points (1/72 in).
 constexpr int kResolution = 72;
 constexpr double kMarginMm = 15;
-constexpr double kGap = 6;               // between blocks, in points
-constexpr double kGraphAspect = 0.56;    // a graph's height over its width
-constexpr double kSmallestPitch = 5.5;   // a fixed-pitch line's font is not made smaller
+constexpr double kGap = 6;                 // between blocks, in points
+constexpr double kGraphHeightRatio = 0.56; // a graph's height over its width
+constexpr double kSmallestPitch = 5.5;     // a fixed-pitch line's font is not made smaller
 
 // Without shaping, so no ligature ("fi", "ffi") stands for its letters and a
 // reader of the PDF's text (a search, pdftotext) finds the words as written.
@@ -129,8 +128,7 @@ double WrappedHeight(const QFont& font, QPaintDevice& device, double width, cons
 }
 
 // The fixed-pitch font in which every line fits the width.
-QFont FittingPitchFont(const std::vector<std::string>& lines, QPaintDevice& device,
-                       double width) {
+QFont FittingPitchFont(const std::vector<std::string>& lines, QPaintDevice& device, double width) {
     QFont font = PitchFont(8.5);
     const QFontMetricsF metrics(font, &device);
     double widest = 0;
@@ -162,7 +160,7 @@ void LayOutBlock(const DocumentBlock& block, PageLayout& layout) {
         break;
     }
     case DocumentBlockKind::Graph:
-        layout.Add({ItemKind::Graph, {}, {}, {}, &block.Graph}, layout.Width() * kGraphAspect);
+        layout.Add({ItemKind::Graph, {}, {}, {}, &block.Graph}, layout.Width() * kGraphHeightRatio);
         break;
     }
     layout.Skip(kGap);
@@ -182,10 +180,10 @@ std::vector<Page> LayOut(const DesignDocument& document, QPaintDevice& device, d
         // A heading stays with the start of what it heads: a line, or a graph.
         const bool graphFirst =
             !section.Blocks.empty() && section.Blocks.front().Kind == DocumentBlockKind::Graph;
-        layout.Need(headingHeight + (graphFirst ? width * kGraphAspect : 3 * headingHeight));
-        layout.Add({ItemKind::Text, {}, HeadingFont(), QString::fromStdString(section.Heading),
-                    nullptr},
-                   headingHeight);
+        layout.Need(headingHeight + (graphFirst ? width * kGraphHeightRatio : 3 * headingHeight));
+        layout.Add(
+            {ItemKind::Text, {}, HeadingFont(), QString::fromStdString(section.Heading), nullptr},
+            headingHeight);
         for (const auto& block : section.Blocks) {
             LayOutBlock(block, layout);
         }
@@ -201,8 +199,8 @@ void PaintItem(QPainter& painter, const Item& item) {
     }
     painter.setFont(item.Font);
     painter.setPen(Qt::black);
-    const int flags = Qt::AlignLeft | Qt::AlignTop |
-                      (item.Kind == ItemKind::WrappedText ? Qt::TextWordWrap : 0);
+    const int flags =
+        Qt::AlignLeft | Qt::AlignTop | (item.Kind == ItemKind::WrappedText ? Qt::TextWordWrap : 0);
     painter.drawText(item.Place, flags, item.Text);
 }
 

@@ -38,9 +38,9 @@ std::string PdfFileNameFor(const std::string& outputFile) {
 bool ExportDesignReport(PlatformServices& services, const std::string& programName,
                         const std::string& outputFile, const std::string& fireFile,
                         const DesignDocument& document) {
-    const auto path = services.ChooseFile(SaveAsDialog(kExportDesignReportTitle, kPdfFilter,
-                                                       services.DataDirectory(),
-                                                       PdfFileNameFor(outputFile)));
+    const auto path =
+        services.ChooseFile(SaveAsDialog(kExportDesignReportTitle, kPdfFilter,
+                                         services.DataDirectory(), PdfFileNameFor(outputFile)));
     if (!path) {
         return false;
     }

@@ -381,8 +381,8 @@ void ReportWindow::mnuFileExportDesignReport_Click() {
     }
     const KeyResults keys =
         report_.KeyResultsFor ? report_.KeyResultsFor(fraKeyResults->Criteria()) : KeyResults{};
-    DesignReportRun run = report_.DesignReportFor(
-        keys, savedPath_.empty() ? report_.SavedReportText : savedText_);
+    DesignReportRun run =
+        report_.DesignReportFor(keys, savedPath_.empty() ? report_.SavedReportText : savedText_);
     run.RunTime = runTime_;
     run.ShownUnits = report_.ShownUnits;
     run.ReportFile.Name = savedPath_.empty() ? report_.OutputFile : savedPath_;

@@ -35,11 +35,11 @@ RunReport BuildWindowReport(const Calculations& calc, const CompletedRun& run) {
 
 DesignReportRun DesignReportRunOf(const Calculations& calc, const KeyResults& keys,
                                   bool estimatedLossFraction, std::string savedReportText) {
-    return zone_models::DesignReportRunOf(
-        calc, keys,
-        {ModelKind::Compartment, calc.Inputs.FirePlace, calc.Inputs.Plume, estimatedLossFraction,
-         calc.Inputs.TotalLossFraction},
-        std::move(savedReportText));
+    return zone_models::DesignReportRunOf(calc, keys,
+                                          {ModelKind::Compartment, calc.Inputs.FirePlace,
+                                           calc.Inputs.Plume, estimatedLossFraction,
+                                           calc.Inputs.TotalLossFraction},
+                                          std::move(savedReportText));
 }
 
 } // namespace vorla::compartment

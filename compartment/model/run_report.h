@@ -3,8 +3,8 @@
 #pragma once
 
 #include "common/design_report.h"
-#include "common/run_report.h"
 #include "common/run_outcome.h"
+#include "common/run_report.h"
 #include "compartment/model/calculations.h"
 #include "compartment/model/run_inputs.h"
 #include "compartment/model/run_results.h"

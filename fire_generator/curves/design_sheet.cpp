@@ -1,8 +1,8 @@
 #include "fire_generator/curves/design_sheet.h"
 
+#include "common/fire_file_reader.h"
 #include "common/round_trip_text.h"
 #include "common/suite_version.h"
-#include "common/fire_file_reader.h"
 #include "common/units.h"
 #include "fire_generator/curves/fire_file_save.h"
 
@@ -78,8 +78,7 @@ DesignDocument DesignFireSheet(const StandardModule& module, std::string_view da
 
     DesignDocument sheet;
     sheet.Title = "QDOT-XW design-fire sheet";
-    sheet.PageHeader =
-        "QDOT-XW design-fire sheet: " + module.FireDescription + " (" + file + ")";
+    sheet.PageHeader = "QDOT-XW design-fire sheet: " + module.FireDescription + " (" + file + ")";
     sheet.Sections.push_back(
         {"Design fire",
          {{DocumentBlockKind::Lines,

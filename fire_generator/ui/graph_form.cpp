@@ -110,8 +110,8 @@ bool frmGraph::MayReplace(const std::string& path) {
 }
 
 void frmGraph::cmdDesignSheet_Click() {
-    vorla::ui::ExportDesignReport(services_, "QDOT-XW", module_.FireFileName,
-                                  module_.FireFileName, DesignFireSheet(module_, TodayShortDate()));
+    vorla::ui::ExportDesignReport(services_, "QDOT-XW", module_.FireFileName, module_.FireFileName,
+                                  DesignFireSheet(module_, TodayShortDate()));
 }
 
 bool frmGraph::WriteTo(const std::string& path) {

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "common/design_report.h"
-#include "common/run_report.h"
 #include "common/run_outcome.h"
+#include "common/run_report.h"
 #include "smoke_filling/model/calculations.h"
 #include "smoke_filling/model/run_inputs.h"
 #include "smoke_filling/model/run_results.h"

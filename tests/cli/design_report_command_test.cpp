@@ -7,11 +7,10 @@
 #include "tests/support/pdf_reading.h"
 #include "tests/support/test_files.h"
 
-#include <gtest/gtest.h>
-#include <nlohmann/json.hpp>
-
 #include <cmath>
 #include <cstdio>
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 #include <regex>
 #include <string>
 #include <sys/wait.h>
@@ -29,8 +28,8 @@ struct Outcome {
 
 Outcome Vorla(const test_support::TemporaryFolder& folder, const std::string& arguments) {
     const std::string err = folder.PathOf("stderr.txt");
-    const std::string command = Quoted(VORLA_EXECUTABLE) + " " + arguments + " >/dev/null 2>" +
-                                Quoted(err) + " </dev/null";
+    const std::string command =
+        Quoted(VORLA_EXECUTABLE) + " " + arguments + " >/dev/null 2>" + Quoted(err) + " </dev/null";
     const int status = std::system(command.c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, test_support::ReadFile(err)};
 }
@@ -92,9 +91,8 @@ TEST(DesignReportCommand, MatchesTheSummaryOfTheSameRun) {
         const std::string pdf = folder.PathOf("design.pdf");
         const auto ran = Vorla(folder, std::string(model.Command) + " --from " +
                                            Quoted(examples + "/" + model.From) + " --fire " +
-                                           Quoted(fire) + " -o " + Quoted(report) +
-                                           " --summary " + Quoted(summary) +
-                                           " --design-report " + Quoted(pdf));
+                                           Quoted(fire) + " -o " + Quoted(report) + " --summary " +
+                                           Quoted(summary) + " --design-report " + Quoted(pdf));
         ASSERT_EQ(ran.Status, 0) << ran.Err;
         const Json keys = Json::parse(test_support::ReadFile(summary));
         const auto pages = test_support::PdfPagesText(pdf);
@@ -105,9 +103,9 @@ TEST(DesignReportCommand, MatchesTheSummaryOfTheSameRun) {
         ASSERT_GE(count, 3);
         ASSERT_EQ(static_cast<int>(pages.size()), count);
         for (int p = 0; p < count; ++p) {
-            EXPECT_NE(pages[p].find("Page " + std::to_string(p + 1) + " of " +
-                                    std::to_string(count)),
-                      std::string::npos)
+            EXPECT_NE(
+                pages[p].find("Page " + std::to_string(p + 1) + " of " + std::to_string(count)),
+                std::string::npos)
                 << "page " << p + 1;
             EXPECT_NE(pages[p].find(std::string(model.Program) + " design report: " +
                                     keys["inputs"]["title"].get<std::string>() + " (" +
@@ -132,9 +130,9 @@ TEST(DesignReportCommand, MatchesTheSummaryOfTheSameRun) {
 
         // The sections, in their order.
         std::size_t at = 0;
-        for (const char* heading : {"Inputs", "Design fire", "Key results", "Graphs",
-                                    "Validity limits and model uncertainty",
-                                    "Appendix: the full table"}) {
+        for (const char* heading :
+             {"Inputs", "Design fire", "Key results", "Graphs",
+              "Validity limits and model uncertainty", "Appendix: the full table"}) {
             const auto found = text.find(std::string("\n") + heading, at);
             EXPECT_NE(found, std::string::npos) << heading;
             at = found == std::string::npos ? at : found;
@@ -176,9 +174,9 @@ TEST(DesignReportCommand, MatchesTheSummaryOfTheSameRun) {
                           .find(Tenth(keys["flashover_time_s"].get<double>()) + " s"),
                       std::string::npos);
         }
-        EXPECT_NE(LineStarting(text, "Run ended at")
-                      .find(Tenth(keys["end_time_s"].get<double>()) + " s"),
-                  std::string::npos);
+        EXPECT_NE(
+            LineStarting(text, "Run ended at").find(Tenth(keys["end_time_s"].get<double>()) + " s"),
+            std::string::npos);
 
         // The appendix holds the report to its last row.
         const std::string saved = test_support::ReadFile(report);

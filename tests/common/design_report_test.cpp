@@ -4,9 +4,8 @@
 #include "common/design_document.h"
 #include "common/design_report.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <limits>
 
 namespace vorla {
@@ -26,10 +25,12 @@ TEST(DesignReport, AnInputLineGivesItsValueInBothSystems) {
         // 60 °C · 1.8 + 32 = 140 °F
         {{"tenability_temperature_c", 60.0}, "Tenability temperature ", "60 °C  (140 °F)"},
         // 27000 / 2.3259 = 11608.4 Btu/lb: whole units, no exponent
-        {{"heat_of_combustion_kj_kg", 27000.0}, "Heat of combustion ",
+        {{"heat_of_combustion_kj_kg", 27000.0},
+         "Heat of combustion ",
          "27000 kJ/kg  (11608 Btu/lb)"},
         // 2.5 · 0.0929 / 1.05504 = 0.22013 Btu/(ft²·s)
-        {{"radiant_flux_limit_kw_m2", 2.5}, "Radiant flux limit ",
+        {{"radiant_flux_limit_kw_m2", 2.5},
+         "Radiant flux limit ",
          "2.5 kW/m²  (0.2201 Btu/(ft²·s))"},
         {{"run_time_s", 600.0}, "Run time ", "600 s"},
         {{"co2_yield", 2.33}, "CO2 yield ", "2.33"},
@@ -51,11 +52,15 @@ TEST(DesignDocument, ReadsBackWhatItWrites) {
     graph.Y = {plot::AxisKind::Value, "Vent Flow (kg/s)", 2.5};
     graph.Theme = plot::GraphTheme::Light;
     graph.Legend = plot::LegendPlace::TopRight;
-    graph.Series.push_back({"run", plot::kSeriesColours[2], plot::SeriesStyle::Steps,
+    graph.Series.push_back({"run",
+                            plot::kSeriesColours[2],
+                            plot::SeriesStyle::Steps,
                             {{0, 0}, {0.5, std::numeric_limits<double>::quiet_NaN()}, {1, 0.1}},
                             0});
     document.Sections = {
-        {"Run", {{DocumentBlockKind::Lines, {"Run title: Office", "Program: VORLA-XW"}, {}}}, false},
+        {"Run",
+         {{DocumentBlockKind::Lines, {"Run title: Office", "Program: VORLA-XW"}, {}}},
+         false},
         {"Key results", {{DocumentBlockKind::Paragraph, {"Flashover at 326.0 s"}, {}}}, false},
         {"Graphs", {{DocumentBlockKind::Graph, {}, graph}}, false},
         {"Appendix", {}, true},

@@ -93,14 +93,13 @@ class DesignReportExportTest : public QObject {
 
         // The batch command's key results of the saved report, run again.
         const std::string summary = program.Path("summary.json");
-        const std::vector<std::string> args = {"compartment", "--from",  saved,
-                                               "-o",          program.Path("again.vof"),
-                                               "--summary",   summary};
+        const std::vector<std::string> args = {
+            "compartment", "--from", saved, "-o", program.Path("again.vof"), "--summary", summary};
         std::ostringstream out, err;
         QCOMPARE(vorla::cli::RunVorla(args, out, err), 0);
         const auto keys = nlohmann::json::parse(ReadFile(summary));
-        QVERIFY(text.find("Flashover at " + Tenth(keys["flashover_time_s"].get<double>()) +
-                          " s") != std::string::npos);
+        QVERIFY(text.find("Flashover at " + Tenth(keys["flashover_time_s"].get<double>()) + " s") !=
+                std::string::npos);
         QVERIFY(text.find("Peak heat release rate " +
                           Tenth(keys["peak_heat_release_rate_kw"].get<double>()) + " kW") !=
                 std::string::npos);
