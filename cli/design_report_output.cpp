@@ -65,7 +65,9 @@ int WriteDesignReport(const std::string& path, const DesignReportRun& run, std::
     std::optional<std::string> problem =
         WriteFileAtomically(description, DesignDocumentJson(DesignReportDocument(run)));
     if (!problem) {
-        problem = RunHelperProgram(program, {description, path}, cannot);
+        // "-" is standard output, which the helper shares with vorla.
+        problem =
+            RunHelperProgram(program, {description, path == "-" ? "/dev/stdout" : path}, cannot);
     }
     std::error_code ignored;
     std::filesystem::remove(description, ignored);

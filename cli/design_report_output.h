@@ -12,8 +12,9 @@
 namespace vorla::cli {
 
 // Hands the document of `run` to vorla-design-report as JSON in a temporary
-// file and has it write `path`. Returns the exit status: success, or the file
-// problem after saying on `err` what could not be written and why.
+// file and has it write `path` ("-": standard output). Returns the exit
+// status: success, or the file problem after saying on `err` what could not
+// be written and why.
 int WriteDesignReport(const std::string& path, const DesignReportRun& run, std::ostream& err);
 
 // The design report's run fields only the batch command knows: the time now,

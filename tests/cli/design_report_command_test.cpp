@@ -9,6 +9,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 #include <regex>
@@ -189,6 +190,24 @@ TEST(DesignReportCommand, MatchesTheSummaryOfTheSameRun) {
         ASSERT_FALSE(last.empty());
         EXPECT_NE(pages.back().find(last), std::string::npos) << last;
     }
+}
+
+TEST(DesignReportCommand, DashWritesThePdfToStandardOutput) {
+    if (test_support::PdfToolsMissing()) {
+        GTEST_SKIP() << "pdfinfo is missing (poppler-utils)";
+    }
+    const test_support::TemporaryFolder folder;
+    const std::string examples = VORLA_EXAMPLES_DIR;
+    const std::string pdf = folder.PathOf("out.pdf");
+    const std::string command = Quoted(VORLA_EXECUTABLE) + " compartment --from " +
+                                Quoted(examples + "/office-sofa-fire.vof") + " --fire " +
+                                Quoted(examples + "/office-sofa-tsquared.fir") + " -o " +
+                                Quoted(folder.PathOf("r.vof")) + " --design-report - >" +
+                                Quoted(pdf) + " 2>/dev/null </dev/null";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    EXPECT_TRUE(test_support::ReadFile(pdf).starts_with("%PDF-"));
+    EXPECT_GE(test_support::PdfInfoPages(pdf), 3);
+    EXPECT_FALSE(std::filesystem::exists("-")); // no file named "-" where vorla ran
 }
 
 TEST(DesignReportCommand, RefusesAFileItCannotWriteNamingIt) {
