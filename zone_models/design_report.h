@@ -17,7 +17,10 @@ DesignReportRun DesignReportRunOf(const Calculations& calc, const KeyResults& ke
                                   const UncertaintyRule& rule, std::string savedReportText) {
     DesignReportRun report;
     report.Program = keys.Model == ModelKind::Compartment ? "VORLA-XW" : "SKEVA-XW";
-    report.FireFile.Name = calc.Inputs.FireFile;
+    // Where the run read its fire file (a name found next to an opened
+    // report), so that its digest is of the very file; the name as typed
+    // where the batch command leaves that empty.
+    report.FireFile.Name = calc.FireFileRead.empty() ? calc.Inputs.FireFile : calc.FireFileRead;
     report.Inputs = SummaryInputs(calc.Inputs);
     report.Fire = calc.Fire;
     report.Keys = keys;
