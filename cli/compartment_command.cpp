@@ -1,6 +1,7 @@
 #include "cli/compartment_command.h"
 
 #include "cli/command_output.h"
+#include "cli/design_report_output.h"
 #include "cli/key_results_options.h"
 #include "cli/life_safety_run.h"
 #include "cli/model_command.h"
@@ -11,6 +12,7 @@
 #include "compartment/model/report_text.h"
 #include "compartment/model/results_csv.h"
 #include "compartment/model/run_key_results.h"
+#include "compartment/model/run_report.h"
 #include "life_safety/detection/device_options.h"
 #include "life_safety/detection/suppression_options.h"
 
@@ -49,6 +51,7 @@ constexpr OptionSpec kOptions[] = {
     {"--csv"},
     {"--summary"},
     {"--summary-csv"},
+    {"--design-report"},
     {"--model-uncertainty", false},
     {"--criteria-height"},
     {"--criteria-temperature"},
@@ -69,6 +72,7 @@ constexpr std::string_view kHelpBeforeKeyResults =
     "                         [--run-time S]\n"
     "                         [--flashover stop|continue] [-o REPORT] [--csv FILE]\n"
     "                         [--summary FILE] [--summary-csv FILE]\n"
+    "                         [--design-report FILE]\n"
     "                         [--criteria-height H[,H...]] [--criteria-temperature T[,T...]]\n"
     "                         [--model-uncertainty]\n"
     "\n"
@@ -137,6 +141,11 @@ constexpr std::string_view kHelpFromKeyResults =
     "  --summary-csv FILE       also write the same key results as CSV: one header line\n"
     "                           and one data line (a criterion's column is named after\n"
     "                           it: interface_reaches_s@1.8)\n"
+    "  --design-report FILE     also write the design report as PDF, the document\n"
+    "                           Export Design Report… writes: the run, its files and\n"
+    "                           their SHA-256, the inputs in both unit systems, the\n"
+    "                           fire, the key results and criteria, the graphs, the\n"
+    "                           validity limits, the model uncertainty and every row\n"
     "  --criteria-height H[,H...]  interface heights to report, m or ft as --units\n"
     "                           (default 1.8,1.5 m)\n"
     "  --criteria-temperature T[,T...]  layer temperatures to report, °C, or °F with\n"
@@ -286,18 +295,22 @@ int RunCompartmentCommand(std::span<const std::string> args, std::ostream& out, 
     if (const auto csvPath = OptionText(options, "csv")) {
         outputs.push_back({"csv", *csvPath, lifeSafety.ResultsCsv(ResultsCsv(calc->Results))});
     }
-    if (request.JsonPath || request.CsvPath) {
-        KeyResults keys =
-            RunKeyResults(calc->Inputs, calc->Results, run, calc->Fire, request.Criteria);
+    const auto designReport = OptionText(options, "design-report");
+    KeyResults keys;
+    std::vector<RunInput> used;
+    if (request.JsonPath || request.CsvPath || designReport) {
+        keys = RunKeyResults(calc->Inputs, calc->Results, run, calc->Fire, request.Criteria);
         if (const auto& statistics = std::get<std::optional<UncertaintyStatistics>>(uncertainty)) {
             keys.ModelUncertainty =
                 ModelUncertaintyKeys(keys, *statistics, calc->Inputs.RoomHeight);
         }
-        auto used = SummaryInputs(calc->Inputs);
+        used = SummaryInputs(calc->Inputs);
         AddLossFractionRule(options, used);
         used.push_back({"flashover", flashover});
         lifeSafety.AddKeyResults(keys, used);
-        AddKeyResultsOutputs(request, keys, used, outputs);
+        if (request.JsonPath || request.CsvPath) {
+            AddKeyResultsOutputs(request, keys, used, outputs);
+        }
     }
     for (const auto& output : outputs) {
         const std::string_view prefix = output.Option == "csv" ? kPrefix : "vorla: ";
@@ -305,6 +318,15 @@ int RunCompartmentCommand(std::span<const std::string> args, std::ostream& out, 
             status != kExitSuccess) {
             return status;
         }
+    }
+    if (designReport) {
+        // The report the first output wrote, and the inputs as --summary lists them.
+        auto design = DesignReportRunOf(
+            *calc, keys, OptionText(options, "loss-fraction") == "estimate", outputs.front().Text);
+        design.Inputs = std::move(used);
+        design.ShownUnits = std::get<UnitSystem>(units);
+        SetCommandRunFiles(design, outputs.front().Path, outputs.front().Text);
+        return WriteDesignReport(*designReport, design, err);
     }
     return kExitSuccess;
 }

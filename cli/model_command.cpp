@@ -61,6 +61,7 @@ CommandFiles ModelCommandFiles(const OptionTexts& options, std::string_view outp
     files.Write("--csv", "the CSV", OptionText(options, "csv"));
     files.Write("--summary", "the key results", OptionText(options, "summary"));
     files.Write("--summary-csv", "the key results CSV", OptionText(options, "summary-csv"));
+    files.Write("--design-report", "the design report", OptionText(options, "design-report"));
     return files;
 }
 

@@ -1,6 +1,7 @@
 #include "cli/smoke_command.h"
 
 #include "cli/command_output.h"
+#include "cli/design_report_output.h"
 #include "cli/key_results_options.h"
 #include "cli/life_safety_run.h"
 #include "cli/model_command.h"
@@ -13,6 +14,7 @@
 #include "smoke_filling/model/report_text.h"
 #include "smoke_filling/model/results_csv.h"
 #include "smoke_filling/model/run_key_results.h"
+#include "smoke_filling/model/run_report.h"
 
 #include <memory>
 #include <ostream>
@@ -42,6 +44,7 @@ constexpr OptionSpec kOptions[] = {
     {"--csv"},
     {"--summary"},
     {"--summary-csv"},
+    {"--design-report"},
     {"--model-uncertainty", false},
     {"--criteria-height"},
     {"--criteria-temperature"},
@@ -57,6 +60,7 @@ constexpr std::string_view kHelpOptions =
     "                   [--loss-fraction X] [--fire-position centre|wall|corner]\n"
     "                   [--plume zukoski|heskestad] [--run-time S] [-o RESULTS]\n"
     "                   [--csv FILE] [--summary FILE] [--summary-csv FILE]\n"
+    "                   [--design-report FILE]\n"
     "                   [--criteria-height H[,H...]] [--criteria-temperature T[,T...]]\n"
     "                   [--model-uncertainty]\n"
     "\n"
@@ -112,6 +116,11 @@ constexpr std::string_view kHelpFromKeyResults =
     "  --summary-csv FILE   also write the same key results as CSV: one header line and\n"
     "                       one data line (a criterion's column is named after it:\n"
     "                       interface_reaches_s@1.8)\n"
+    "  --design-report FILE also write the design report as PDF, the document Export\n"
+    "                       Design Report… writes: the run, its files and their\n"
+    "                       SHA-256, the inputs in both unit systems, the fire, the key\n"
+    "                       results and criteria, the graphs, the validity limits, the\n"
+    "                       model uncertainty and every row\n"
     "  --criteria-height H[,H...]\n"
     "                       interface heights to report, m or ft as --units\n"
     "                       (default 1.8,1.5 m)\n"
@@ -240,22 +249,39 @@ int RunSmokeCommand(std::span<const std::string> args, std::ostream& out, std::o
         outputs.push_back({"csv", *csv, lifeSafety.ResultsCsv(ResultsCsv(calc->Results))});
     }
     const auto& request = std::get<KeyResultsOptions>(keyOptions);
-    if (request.JsonPath || request.CsvPath) {
-        KeyResults keys =
-            RunKeyResults(calc->Inputs, calc->Results, run, calc->Fire, request.Criteria);
+    const auto designReport = OptionText(options, "design-report");
+    KeyResults keys;
+    std::vector<RunInput> used;
+    if (request.JsonPath || request.CsvPath || designReport) {
+        keys = RunKeyResults(calc->Inputs, calc->Results, run, calc->Fire, request.Criteria);
         if (const auto& statistics = std::get<std::optional<UncertaintyStatistics>>(uncertainty)) {
             keys.ModelUncertainty =
                 ModelUncertaintyKeys(keys, *statistics, calc->Inputs.RoomHeight);
         }
-        auto used = SummaryInputs(calc->Inputs);
+        used = SummaryInputs(calc->Inputs);
         lifeSafety.AddKeyResults(keys, used);
-        AddKeyResultsOutputs(request, keys, used, outputs);
+        if (request.JsonPath || request.CsvPath) {
+            AddKeyResultsOutputs(request, keys, used, outputs);
+        }
     }
     for (const auto& output : outputs) {
         if (const int status = WriteCommandOutput(output.Path, output.Text, out, err);
             status != kExitSuccess) {
             return status;
         }
+    }
+    if (designReport) {
+        // The results file the first output wrote, and the inputs as --summary lists them.
+        auto design = DesignReportRunOf(
+            *calc, keys, OptionText(options, "loss-fraction") == "estimate", outputs.front().Text);
+        design.Inputs = std::move(used);
+        // The inputs were read in these units, so the option is known good here.
+        const auto shown = UnitsOption(OptionText(options, "units"));
+        if (const auto* system = std::get_if<UnitSystem>(&shown)) {
+            design.ShownUnits = *system;
+        }
+        SetCommandRunFiles(design, outputs.front().Path, outputs.front().Text);
+        return WriteDesignReport(*designReport, design, err);
     }
     return kExitSuccess;
 }

@@ -1,9 +1,9 @@
 #include "cli/study_from_reports.h"
 
+#include "common/file_digest.h"
 #include "common/text_file.h"
 #include "compartment/model/saved_report_reader.h"
 #include "smoke_filling/model/saved_report_reader.h"
-#include "study/file_digest.h"
 
 #include <filesystem>
 
@@ -68,7 +68,7 @@ std::optional<std::string> CheckStudyFromReports(study::Study& study) {
         }
         const auto fireFile = ReadWholeFile(FireOfFromReport(fire, path, study.FilePath));
         if (!fireFile.problem) {
-            study.InputDigests[written + " > " + fire] = study::Sha256Hex(fireFile.text);
+            study.InputDigests[written + " > " + fire] = Sha256Hex(fireFile.text);
         }
     }
     return std::nullopt;

@@ -1,51 +1,11 @@
 #include "cli/study_plotter.h"
 
-#include "cli/command_output.h"
-
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <filesystem>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-extern char** environ;
+#include "cli/helper_program.h"
 
 namespace vorla::cli {
-namespace {
-
-// Both ends of a pipe, closed when they go out of scope.
-struct Pipe {
-    int Read = -1;
-    int Write = -1;
-    ~Pipe() {
-        CloseRead();
-        CloseWrite();
-    }
-    void CloseRead() {
-        if (Read >= 0) {
-            ::close(Read);
-            Read = -1;
-        }
-    }
-    void CloseWrite() {
-        if (Write >= 0) {
-            ::close(Write);
-            Write = -1;
-        }
-    }
-};
-
-} // namespace
 
 std::string StudyPlotterPath() {
-    std::error_code error;
-    const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error || self.empty()) {
-        return {};
-    }
-    return (self.parent_path() / VORLA_STUDY_PLOTTER_FROM_BIN).lexically_normal().string();
+    return HelperProgramPath("vorla-study-plots");
 }
 
 std::optional<std::string> DrawStudyPlots(const std::string& plotter,
@@ -55,56 +15,7 @@ std::optional<std::string> DrawStudyPlots(const std::string& plotter,
     if (plotter.empty()) {
         return cannot + " cannot be found (the path of vorla itself is unknown).";
     }
-    // Its messages come back through a pipe, to be reported as vorla's own.
-    Pipe messages;
-    int ends[2];
-    if (::pipe2(ends, O_CLOEXEC) != 0) {
-        return cannot + " cannot be started (" + std::strerror(errno) + ").";
-    }
-    messages.Read = ends[0];
-    messages.Write = ends[1];
-
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, messages.Write, STDERR_FILENO);
-    char* const argv[] = {const_cast<char*>(plotter.c_str()), const_cast<char*>(directory.c_str()),
-                          nullptr};
-    pid_t child = -1;
-    const int started = ::posix_spawn(&child, plotter.c_str(), &actions, nullptr, argv, environ);
-    posix_spawn_file_actions_destroy(&actions);
-    messages.CloseWrite();
-    if (started != 0) {
-        return cannot + " cannot be run (" + std::strerror(started) + ").";
-    }
-
-    std::string said;
-    char buffer[4096];
-    for (;;) {
-        const ssize_t got = ::read(messages.Read, buffer, sizeof buffer);
-        if (got > 0) {
-            said.append(buffer, static_cast<std::size_t>(got));
-        } else if (got == 0 || errno != EINTR) {
-            break;
-        }
-    }
-    int status = 0;
-    while (::waitpid(child, &status, 0) < 0) {
-        if (errno != EINTR) {
-            return cannot + " did not report how it ended (" + std::strerror(errno) + ").";
-        }
-    }
-    if (WIFEXITED(status) && WEXITSTATUS(status) == 0) {
-        return std::nullopt;
-    }
-    said = WithoutClosingLineEnds(said);
-    if (WIFSIGNALED(status)) {
-        return cannot + " was stopped by signal " + std::to_string(WTERMSIG(status)) + " (" +
-               strsignal(WTERMSIG(status)) + ")" + (said.empty() ? "." : ": " + said);
-    }
-    if (said.empty()) {
-        return cannot + " failed with exit status " + std::to_string(WEXITSTATUS(status)) + ".";
-    }
-    return said;
+    return RunHelperProgram(plotter, {directory}, cannot);
 }
 
 } // namespace vorla::cli

@@ -3,6 +3,7 @@
 // model's run_report.h), so the window holds only its own texts and buttons.
 #pragma once
 
+#include "common/design_report.h"
 #include "common/key_criteria.h"
 #include "common/key_results.h"
 #include "common/report_paging.h"
@@ -50,6 +51,11 @@ struct RunReport {
     // The run's room height in m: the Criteria dialog refuses heights above
     // its ceiling. Nothing where a report was built without it.
     std::optional<double> CeilingHeightM = {};
+    // The design report's run (Export Design Report…) with these key results
+    // and the report as the window saves it; the caller sets the time and the
+    // report file. Empty where a report was built without it.
+    std::function<DesignReportRun(const KeyResults&, std::string savedReportText)> DesignReportFor =
+        {};
 };
 
 } // namespace vorla

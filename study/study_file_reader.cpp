@@ -1,7 +1,7 @@
+#include "common/file_digest.h"
 #include "common/fire_file_reader.h"
 #include "common/round_trip_text.h"
 #include "common/text_file.h"
-#include "study/file_digest.h"
 #include "study/study_file.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "study/study_outputs.h"
 
 #include "common/atomic_file.h"
-#include "study/file_digest.h"
+#include "common/file_digest.h"
 
 #include <filesystem>
 #include <system_error>

@@ -58,7 +58,25 @@ QAction* NamedAction(QAction* action, const char* name) {
     return action;
 }
 
+// F10 and Alt+F open File, which has no access key of its own.
+void OpenFileMenuFromKeys(QWidget& window, QMenuBar& bar, QMenu& file) {
+    QAction* fileMenu = file.menuAction();
+    QMenuBar* menuBar = &bar;
+    for (const auto& keys : {QKeySequence(Qt::Key_F10), QKeySequence(Qt::ALT | Qt::Key_F)}) {
+        auto* shortcut = new QShortcut(keys, &window);
+        QObject::connect(shortcut, &QShortcut::activated, menuBar,
+                         [menuBar, fileMenu] { menuBar->setActiveAction(fileMenu); });
+    }
+}
+
 } // namespace
+
+QMenu* BuildWindowFileMenu(QWidget& window, QMenuBar& bar) {
+    QMenu* file = bar.addMenu("File");
+    file->setObjectName("mnuFile");
+    OpenFileMenuFromKeys(window, bar, *file);
+    return file;
+}
 
 FileRunMenus BuildFileRunMenus(QMainWindow& window) {
     QMenuBar* bar = window.menuBar();
@@ -71,12 +89,7 @@ FileRunMenus BuildFileRunMenus(QMainWindow& window) {
     menus.mnuFileExit = NamedAction(menus.mnuFile->addAction("&Exit"), "mnuFileExit");
     menus.mnuRun = NamedAction(bar->addAction("Run"), "mnuRun");
 
-    QAction* fileMenu = menus.mnuFile->menuAction();
-    for (const auto& keys : {QKeySequence(Qt::Key_F10), QKeySequence(Qt::ALT | Qt::Key_F)}) {
-        auto* shortcut = new QShortcut(keys, &window);
-        QObject::connect(shortcut, &QShortcut::activated, bar,
-                         [bar, fileMenu] { bar->setActiveAction(fileMenu); });
-    }
+    OpenFileMenuFromKeys(window, *bar, *menus.mnuFile);
     auto* run = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_R), &window);
     QObject::connect(run, &QShortcut::activated, menus.mnuRun, &QAction::trigger);
     new RunKeyFilter(window, *bar, *menus.mnuRun);

@@ -12,6 +12,7 @@ class QFrame;
 class QWidget;
 class QMainWindow;
 class QMenu;
+class QMenuBar;
 
 namespace vorla::ui {
 
@@ -27,6 +28,11 @@ struct FileRunMenus {
 // Builds the menus in `window`'s menu bar, each named as its control, with
 // their keyboard access. The form connects the actions to its handlers.
 FileRunMenus BuildFileRunMenus(QMainWindow& window);
+
+// The "File" menu of a window that is not a main window (the report
+// windows), in `bar`, which the window's layout holds: no access key of its
+// own, F10 and Alt+F open it, as the input forms' File.
+QMenu* BuildWindowFileMenu(QWidget& window, QMenuBar& bar);
 
 // The separator line `linBelowMenu` that sets the form's fields off from the
 // menu bar; the form places it at the top of its layout.

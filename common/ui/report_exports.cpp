@@ -1,6 +1,8 @@
 #include "common/ui/report_exports.h"
 
 #include "common/atomic_file.h"
+#include "common/file_collision.h"
+#include "common/plot/design_document_pdf.h"
 
 #include <QClipboard>
 #include <QFileInfo>
@@ -22,6 +24,35 @@ bool ExportCsv(PlatformServices& services, const std::string& programName,
     }
     if (const auto error = WriteFileAtomically(*path, csv)) {
         services.ShowMessage({*error + " The CSV file is not written.", programName,
+                              MessageIcon::Critical, MessageButtons::Ok});
+        return false;
+    }
+    return true;
+}
+
+std::string PdfFileNameFor(const std::string& outputFile) {
+    const QString base = QFileInfo(QString::fromStdString(outputFile)).completeBaseName();
+    return (base.isEmpty() ? QStringLiteral("design-report") : base).toStdString() + ".pdf";
+}
+
+bool ExportDesignReport(PlatformServices& services, const std::string& programName,
+                        const std::string& outputFile, const std::string& fireFile,
+                        const DesignDocument& document) {
+    const auto path =
+        services.ChooseFile(SaveAsDialog(kExportDesignReportTitle, kPdfFilter,
+                                         services.DataDirectory(), PdfFileNameFor(outputFile)));
+    if (!path) {
+        return false;
+    }
+    if (WouldWriteOver(*path, fireFile)) {
+        services.ShowMessage({"The file " + *path + " is the fire file " + fireFile +
+                                  ": the design report would write over it. The design report "
+                                  "is not written.",
+                              programName, MessageIcon::Exclamation, MessageButtons::Ok});
+        return false;
+    }
+    if (const auto error = plot::WriteDesignDocumentPdf(*path, document)) {
+        services.ShowMessage({*error + " The design report is not written.", programName,
                               MessageIcon::Critical, MessageButtons::Ok});
         return false;
     }

@@ -1,8 +1,10 @@
 // The report window's ways of getting results out besides Save and Print:
-// Export CSV… writes every row as `vorla … --csv` does, and Copy puts the
+// Export CSV… writes every row as `vorla … --csv` does, Export Design Report…
+// the design report as `vorla … --design-report` does, and Copy puts the
 // table on the screen on the clipboard as tab-separated text.
 #pragma once
 
+#include "common/design_document.h"
 #include "common/table_cells.h"
 #include "common/ui/platform_services.h"
 
@@ -12,6 +14,20 @@ namespace vorla::ui {
 
 inline constexpr const char* kCsvFilter = "CSV files (*.csv)|*.csv|All files (*)|*";
 inline constexpr const char* kExportCsvTitle = "Export CSV";
+
+inline constexpr const char* kPdfFilter = "PDF files (*.pdf)|*.pdf|All files (*)|*";
+inline constexpr const char* kExportDesignReportTitle = "Export Design Report";
+
+// "office.pdf" for the report "office.sdf"; "design-report.pdf" when the
+// report has no name.
+std::string PdfFileNameFor(const std::string& outputFile);
+
+// Asks for a file and writes the document to it as PDF (WriteFileAtomically),
+// never over `fireFile`, the fire file the run read. A failure is a message
+// titled `programName` naming the file and why. True when a file was written.
+bool ExportDesignReport(PlatformServices& services, const std::string& programName,
+                        const std::string& outputFile, const std::string& fireFile,
+                        const DesignDocument& document);
 
 // "office.csv" for the report "office.sdf" (or a path ending in it); "results.csv"
 // when the report has no name.

@@ -2,6 +2,9 @@
 
 #include "common/atomic_file.h"
 #include "common/file_collision.h"
+#include "common/file_digest.h"
+#include "common/text_file.h"
+#include "common/ui/file_run_menus.h"
 #include "common/ui/form_builders.h"
 #include "common/ui/key_results_panel.h"
 #include "common/ui/message_texts.h"
@@ -15,6 +18,8 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -82,6 +87,16 @@ ReportWindow::ReportWindow(PlatformServices& services, ReportInputForm input,
     tableRow->addWidget(fraKeyResults, 1);
     layout->addLayout(tableRow, 1);
     layout->addLayout(buttonRow_);
+    auto* menuBar = new QMenuBar(this);
+    menuBar->setObjectName("mnuBar");
+    layout->setMenuBar(menuBar);
+    mnuFile = BuildWindowFileMenu(*this, *menuBar);
+    mnuFileExportDesignReport = mnuFile->addAction("Export Design &Report\u2026");
+    mnuFileExportDesignReport->setObjectName("mnuFileExportDesignReport");
+    mnuFileExportDesignReport->setToolTip("Write the design report of the run as PDF: inputs, "
+                                          "key results, graphs, limits and every row");
+    connect(mnuFileExportDesignReport, &QAction::triggered, this,
+            &ReportWindow::mnuFileExportDesignReport_Click);
 
     setTabOrder(txtHeader, txtDataColumns);
     setTabOrder(txtDataColumns, cmdSave);
@@ -123,6 +138,7 @@ QPushButton* ReportWindow::AddButton(const char* name, const QString& caption) {
 }
 
 void ReportWindow::SetButtonsEnabled(bool enabled) {
+    mnuFileExportDesignReport->setEnabled(enabled);
     for (auto* button : buttons_) {
         button->setEnabled(enabled);
     }
@@ -161,6 +177,8 @@ void ReportWindow::ShowBeforeRunning() {
 
 bool ReportWindow::Form_Load() {
     saved_ = false;
+    savedPath_.clear();
+    savedText_.clear();
     input_.Window->hide();
     SetButtonsEnabled(false);
     txtHeader->SetReportText(HeaderText());
@@ -205,6 +223,7 @@ bool ReportWindow::Form_Load() {
     }
 
     report_ = Report(*completed);
+    runTime_ = RunTimeNow();
     txtDataColumns->SetReportText(report_.ScreenTableText);
     ShowKeyResults();
     SetButtonsEnabled(true);
@@ -303,6 +322,8 @@ void ReportWindow::Save() {
         }
         // Later page headers name the file the report now lives in.
         report_.OutputFile = *path;
+        savedPath_ = *path;
+        savedText_ = text;
         if (input_.FileSaved) {
             input_.FileSaved(*path);
         }
@@ -348,6 +369,33 @@ void ReportWindow::cmdExportCsv_Click() {
     if (report_.ResultsCsv) {
         ExportCsv(services_, texts_.ProgramName, report_.OutputFile, report_.ResultsCsv());
     }
+    cmdClose->setFocus();
+}
+
+// The document of the run as it stands: the key results for the panel's
+// criteria, the report as last saved (its file's digest read from the disk
+// now, so a file changed since is not vouched for), or "(not saved)".
+void ReportWindow::mnuFileExportDesignReport_Click() {
+    if (running_ || !report_.DesignReportFor) {
+        return;
+    }
+    const KeyResults keys =
+        report_.KeyResultsFor ? report_.KeyResultsFor(fraKeyResults->Criteria()) : KeyResults{};
+    DesignReportRun run =
+        report_.DesignReportFor(keys, savedPath_.empty() ? report_.SavedReportText : savedText_);
+    run.RunTime = runTime_;
+    run.ShownUnits = report_.ShownUnits;
+    run.ReportFile.Name = savedPath_.empty() ? report_.OutputFile : savedPath_;
+    if (!savedPath_.empty()) {
+        if (const auto file = ReadWholeFile(savedPath_); !file.problem) {
+            run.ReportFile.Sha256 = Sha256Hex(file.text);
+        }
+    }
+    if (const auto fire = ReadWholeFile(run.FireFile.Name); !fire.problem) {
+        run.FireFile.Sha256 = Sha256Hex(fire.text);
+    }
+    ExportDesignReport(services_, texts_.ProgramName, report_.OutputFile, report_.FireFile,
+                       DesignReportDocument(run));
     cmdClose->setFocus();
 }
 

@@ -27,7 +27,9 @@
 
 class QCloseEvent;
 class QHBoxLayout;
+class QAction;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 
 namespace vorla::ui {
@@ -102,6 +104,7 @@ class ReportWindow : public QWidget {
     void cmdClose_Click();
     void cmdExportCsv_Click();
     void cmdCopy_Click();
+    void mnuFileExportDesignReport_Click();
     void ShowKeyResults();
 
     void SetButtonsEnabled(bool enabled);
@@ -118,6 +121,8 @@ class ReportWindow : public QWidget {
     QPushButton* cmdExportCsv;
     QPushButton* cmdCopy;
     KeyResultsPanel* fraKeyResults;
+    QMenu* mnuFile;
+    QAction* mnuFileExportDesignReport;
 
     PlatformServices& services_;
     ReportInputForm input_;
@@ -126,6 +131,11 @@ class ReportWindow : public QWidget {
     std::vector<QPushButton*> buttons_;
     RunReport report_;
     bool saved_ = false;
+    // When the run finished, and the file and text Save last wrote: the design
+    // report's title block and appendix.
+    std::string runTime_;
+    std::string savedPath_;
+    std::string savedText_;
     bool running_ = false;
     bool leaving_ = false;
     bool inCloseEvent_ = false;

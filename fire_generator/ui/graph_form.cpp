@@ -5,6 +5,8 @@
 #include "common/ui/form_builders.h"
 #include "common/ui/message_texts.h"
 #include "common/ui/platform_services.h"
+#include "common/ui/report_exports.h"
+#include "fire_generator/curves/design_sheet.h"
 #include "fire_generator/curves/fire_file_save.h"
 #include "fire_generator/curves/opened_fire.h"
 
@@ -51,6 +53,10 @@ frmGraph::frmGraph(StandardModule& module, vorla::ui::PlatformServices& services
                                             QKeySequence(Qt::CTRL | Qt::Key_R),
                                             "Take the compared fires off the graph");
     cmdRemoveComparisons->setEnabled(false);
+    cmdDesignSheet = AddCommandButton(
+        "cmdDesignSheet", "Design S&heet…", QKeySequence(Qt::CTRL | Qt::Key_D),
+        "Write the design-fire sheet of the curve as PDF: its values, graph and table");
+    connect(cmdDesignSheet, &QPushButton::clicked, this, [this] { cmdDesignSheet_Click(); });
     connect(cmdCompare, &QPushButton::clicked, this, [this] { cmdCompare_Click(); });
     connect(cmdRemoveComparisons, &QPushButton::clicked, this,
             [this] { cmdRemoveComparisons_Click(); });
@@ -101,6 +107,11 @@ bool frmGraph::MayReplace(const std::string& path) {
         {path + " already exists.\nDo you want to replace it?", "QDOT-XW: Save Data?",
          MessageIcon::Exclamation, MessageButtons::YesNo, MessageButton::No});
     return answer == MessageButton::Yes;
+}
+
+void frmGraph::cmdDesignSheet_Click() {
+    vorla::ui::ExportDesignReport(services_, "QDOT-XW", module_.FireFileName, module_.FireFileName,
+                                  DesignFireSheet(module_, TodayShortDate()));
 }
 
 bool frmGraph::WriteTo(const std::string& path) {

@@ -9,6 +9,9 @@
 // name); Remove Comparisons (Ctrl+R) takes them all off. They stay while
 // other curves are built, until removed: a new curve is usually compared with
 // the same fires the last one was.
+//
+// Design Sheet… (Ctrl+D) writes the curve's design-fire sheet as PDF
+// (fire_generator/curves/design_sheet.h).
 #pragma once
 
 #include "common/ui/graph_window.h"
@@ -69,6 +72,8 @@ class frmGraph final : public vorla::ui::GraphWindow {
     // Reads a fire file and adds its curve; the fifth is refused.
     void cmdCompare_Click();
     void cmdRemoveComparisons_Click();
+    // Asks for a PDF file and writes the design-fire sheet of the curve there.
+    void cmdDesignSheet_Click();
 
     // The compared fires in the units the main form shows, and the current
     // curve's name in the legend.
@@ -83,6 +88,7 @@ class frmGraph final : public vorla::ui::GraphWindow {
     QPushButton* cmdSaveAs;
     QPushButton* cmdCompare;
     QPushButton* cmdRemoveComparisons;
+    QPushButton* cmdDesignSheet;
 
     // A fire file compared with the current curve, its rates in kW.
     struct ComparedFire {

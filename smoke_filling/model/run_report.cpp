@@ -6,6 +6,7 @@
 #include "smoke_filling/model/report_text.h"
 #include "smoke_filling/model/results_csv.h"
 #include "smoke_filling/model/run_key_results.h"
+#include "zone_models/design_report.h"
 #include "zone_models/run_report.h"
 
 namespace vorla::smoke {
@@ -17,6 +18,10 @@ RunReport BuildRunReport(const RunInputs& inputs, const RunResults& results,
 
 RunReport BuildWindowReport(const Calculations& calc, const CompletedRun& run) {
     RunReport report = zone_models::BuildWindowReport(calc, run);
+    // The window cannot tell whether its heat loss fraction came from the estimator.
+    report.DesignReportFor = [&calc](const KeyResults& keys, std::string saved) {
+        return DesignReportRunOf(calc, keys, false, std::move(saved));
+    };
     report.SavedReportTextAs =
         [inputs = calc.Inputs, fireFileRead = calc.FireFileRead, &results = calc.Results,
          endMessage = std::string(run.EndMessage)](const std::string& savedAs) {
@@ -26,6 +31,15 @@ RunReport BuildWindowReport(const Calculations& calc, const CompletedRun& run) {
             return SavedReportText(named, results, endMessage);
         };
     return report;
+}
+
+DesignReportRun DesignReportRunOf(const Calculations& calc, const KeyResults& keys,
+                                  bool estimatedLossFraction, std::string savedReportText) {
+    return zone_models::DesignReportRunOf(calc, keys,
+                                          {ModelKind::Smoke, calc.Inputs.FirePlace,
+                                           calc.Inputs.Plume, estimatedLossFraction,
+                                           calc.Inputs.LossFraction},
+                                          std::move(savedReportText));
 }
 
 } // namespace vorla::smoke

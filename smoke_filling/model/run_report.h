@@ -2,12 +2,14 @@
 // it: the texts of report_text.h and the pages of report_printing.h in one value.
 #pragma once
 
-#include "common/run_report.h"
+#include "common/design_report.h"
 #include "common/run_outcome.h"
+#include "common/run_report.h"
 #include "smoke_filling/model/calculations.h"
 #include "smoke_filling/model/run_inputs.h"
 #include "smoke_filling/model/run_results.h"
 
+#include <string>
 #include <string_view>
 
 namespace vorla::smoke {
@@ -20,5 +22,13 @@ RunReport BuildRunReport(const RunInputs& inputs, const RunResults& results,
 // run's key results on its fire table, its CSV, the screen table's cells and the
 // form's unit system. `calc` must outlive the report: all of these read it.
 RunReport BuildWindowReport(const Calculations& calc, const CompletedRun& run);
+
+// The design report's run of the completed run in `calc` (common/design_report.h),
+// with these key results and this saved report text; `estimatedLossFraction`
+// says that the heat loss fraction came from the estimator (the validation's
+// "estimate" rule), for the model uncertainty it quotes. Its time and its
+// report file's name and digest are the caller's to set.
+DesignReportRun DesignReportRunOf(const Calculations& calc, const KeyResults& keys,
+                                  bool estimatedLossFraction, std::string savedReportText);
 
 } // namespace vorla::smoke

@@ -5,6 +5,7 @@
 #include "common/fire_file_writer.h"
 #include "generator_windows.h"
 #include "tests/support/file_bytes.h"
+#include "tests/support/pdf_reading.h"
 
 #include <QDir>
 #include <QFile>
@@ -82,6 +83,52 @@ class GraphFormTest : public QObject {
     }
 
   private slots:
+    // Design Sheet… against the fire file Save writes, read by the models' reader.
+    void DesignSheetDescribesTheSavedCurve() {
+        if (vorla::test_support::PdfToolsMissing()) {
+            QSKIP("pdftotext or pdfinfo is missing (poppler-utils)");
+        }
+        Generator generator;
+        BuildPool(generator);
+        Button(&generator.Graph(), "cmdSave")->click();
+        vorla::FireTable fire;
+        QVERIFY(!vorla::ReadFireFile(generator.FolderPath("POOL1.FIR").toStdString(), fire));
+        double peak = 0;
+        double released = 0;
+        for (int i = 0; i <= fire.N; ++i) {
+            peak = std::max(peak, fire.Points[i].Rate);
+            if (i > 0) {
+                released += (fire.Points[i].Time - fire.Points[i - 1].Time) *
+                            (fire.Points[i].Rate + fire.Points[i - 1].Rate) / 2000;
+            }
+        }
+
+        const std::string pdf = generator.FolderPath("pool.pdf").toStdString();
+        generator.platform.ChooseInNextDialog(pdf);
+        Button(&generator.Graph(), "cmdDesignSheet")->click();
+        QCOMPARE(generator.platform.FileDialogs().back().Request.InitialFileName,
+                 std::string("POOL1.pdf"));
+        const auto pages = vorla::test_support::PdfPagesText(pdf);
+        const int count = vorla::test_support::PdfInfoPages(pdf);
+        QVERIFY(count >= 2);
+        QCOMPARE(static_cast<int>(pages.size()), count);
+        std::string text;
+        for (int p = 0; p < count; ++p) {
+            QVERIFY(pages[p].find("Page " + std::to_string(p + 1) + " of " +
+                                  std::to_string(count)) != std::string::npos);
+            text += pages[p];
+        }
+        QCOMPARE(vorla::test_support::ValueAfter(text, "Description:"),
+                 std::string("Heptane pool, 1 m"));
+        QVERIFY(vorla::test_support::ValueAfter(text, "Peak heat release rate:")
+                    .starts_with(QString::number(peak, 'f', 1).toStdString() + " kW"));
+        const std::string heat = vorla::test_support::ValueAfter(text, "Heat released:");
+        QVERIFY2(heat == QString::number(released, 'f', 1).toStdString() + " MJ",
+                 (heat + " against " + std::to_string(released)).c_str());
+        // The appendix ends with the file's description line.
+        QVERIFY(pages.back().find("Heptane pool, 1 m") != std::string::npos);
+    }
+
     void ComparesWithUpToFourFireFiles() {
         Generator generator;
         BuildPool(generator);

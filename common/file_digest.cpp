@@ -1,10 +1,10 @@
-#include "study/file_digest.h"
+#include "common/file_digest.h"
 
 #include <array>
 #include <openssl/evp.h>
 #include <stdexcept>
 
-namespace vorla::study {
+namespace vorla {
 
 std::string Sha256Hex(std::string_view bytes) {
     std::array<unsigned char, EVP_MAX_MD_SIZE> digest{};
@@ -35,4 +35,4 @@ bool IsSha256Hex(std::string_view text) {
     return true;
 }
 
-} // namespace vorla::study
+} // namespace vorla

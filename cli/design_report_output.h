@@ -1,0 +1,26 @@
+// `vorla compartment|smoke ... --design-report FILE.pdf`: the run's design
+// report (common/design_report.h), the document the report windows' Export
+// Design Report… writes, drawn by the helper program vorla-design-report
+// (cli/design_report_main.cpp) so that `vorla` links no Qt.
+#pragma once
+
+#include "common/design_report.h"
+
+#include <iosfwd>
+#include <string>
+
+namespace vorla::cli {
+
+// Hands the document of `run` to vorla-design-report as JSON in a temporary
+// file and has it write `path` ("-": standard output). Returns the exit
+// status: success, or the file problem after saying on `err` what could not
+// be written and why.
+int WriteDesignReport(const std::string& path, const DesignReportRun& run, std::ostream& err);
+
+// The design report's run fields only the batch command knows: the time now,
+// the report as -o wrote it (its name, or "(standard output)", and the digest
+// of its text), and the digest of the fire file the run read.
+void SetCommandRunFiles(DesignReportRun& run, const std::string& reportPath,
+                        const std::string& reportText);
+
+} // namespace vorla::cli

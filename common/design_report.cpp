@@ -1,0 +1,332 @@
+#include "common/design_report.h"
+
+#include "common/key_results_text.h"
+#include "common/round_trip_text.h"
+#include "common/suite_version.h"
+#include "common/units.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <ctime>
+#include <filesystem>
+#include <string_view>
+
+namespace vorla {
+namespace {
+
+// The width of an input's name in its line, so the values stand in a column.
+constexpr std::size_t kInputNameWidth = 24;
+
+// Four significant digits (whole units from 1000 up): enough to read a
+// converted value, never a long tail nor an exponent.
+std::string ConvertedText(double value) {
+    char text[48];
+    if (std::abs(value) >= 1000 && std::abs(value) < 1e15) {
+        std::snprintf(text, sizeof text, "%.0f", value);
+    } else {
+        std::snprintf(text, sizeof text, "%.4g", value);
+    }
+    return text;
+}
+
+// "floor_area_m2" -> "Floor area", with the unit suffix gone.
+std::string InputWords(std::string name, std::string_view suffix) {
+    if (!suffix.empty() && name.ends_with(suffix)) {
+        name.erase(name.size() - suffix.size());
+    }
+    // The gases and the dose keep their capitals: "co2_yield" -> "CO2 yield".
+    for (const std::string_view word : {"co2", "co", "hcn", "fed"}) {
+        const std::string prefix = std::string(word) + "_";
+        if (name.starts_with(prefix)) {
+            std::transform(name.begin(), name.begin() + static_cast<long>(word.size()),
+                           name.begin(), [](char c) { return static_cast<char>(std::toupper(c)); });
+            break;
+        }
+    }
+    std::replace(name.begin(), name.end(), '_', ' ');
+    if (!name.empty()) {
+        name[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(name[0])));
+    }
+    return name;
+}
+
+struct InputUnit {
+    std::string_view Suffix; // of the summary's name
+    std::string_view Si;
+    std::string_view Us;
+    double UsPerSi;
+    double UsOffset = 0; // °F at 0 °C
+};
+
+// The units the inputs come in, by the summary names' suffixes (the longer
+// first: "_kw_m2" before "_m2", "_m2" before "_m").
+constexpr std::array<InputUnit, 6> kInputUnits = {{
+    {"_kw_m2", "kW/m²", "Btu/(ft²·s)", kSquareMetresPerSquareFoot / kKilowattsPerBtuPerSecond},
+    {"_kj_kg", "kJ/kg", "Btu/lb", 1 / kKilojoulesPerKilogramPerBtuPerPound},
+    {"_m2", "m²", "ft²", 1 / kSquareMetresPerSquareFoot},
+    {"_m", "m", "ft", 1 / kMetresPerFoot},
+    {"_s", "s", "s", 1},
+    {"_c", "°C", "°F", 1.8, 32},
+}};
+
+DocumentBlock Lines(std::vector<std::string> lines) {
+    return {DocumentBlockKind::Lines, std::move(lines), {}};
+}
+
+DocumentBlock Paragraphs(std::vector<std::string> lines) {
+    return {DocumentBlockKind::Paragraph, std::move(lines), {}};
+}
+
+DocumentBlock Graph(plot::Plot plot) {
+    return {DocumentBlockKind::Graph, {}, std::move(plot)};
+}
+
+std::string Padded(std::string text, std::size_t width) {
+    // Padded by characters as a reader counts them: UTF-8 continuation bytes take no column.
+    const auto columns =
+        static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+            return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+        }));
+    if (columns < width) {
+        text.append(width - columns, ' ');
+    }
+    return text + " ";
+}
+
+// The run title: the first of the inputs, as SummaryInputs lists them.
+std::string TitleOf(const DesignReportRun& run) {
+    return run.Inputs.empty() || !std::holds_alternative<std::string>(run.Inputs.front().Value)
+               ? std::string()
+               : std::get<std::string>(run.Inputs.front().Value);
+}
+
+std::vector<std::string> TitleBlock(const DesignReportRun& run) {
+    const auto digest = [](const NamedFile& file, std::string_view missing) {
+        return file.Sha256 ? *file.Sha256 : std::string(missing);
+    };
+    return {
+        Padded("Run title:", kInputNameWidth) + TitleOf(run),
+        Padded("Program:", kInputNameWidth) + run.Program + ", VORLA suite " +
+            std::string(kSuiteVersion),
+        Padded("Run date and time:", kInputNameWidth) + run.RunTime,
+        Padded("Report file:", kInputNameWidth) + run.ReportFile.Name,
+        Padded("Report SHA-256:", kInputNameWidth) + digest(run.ReportFile, "(not saved)"),
+        Padded("Fire file:", kInputNameWidth) + run.FireFile.Name,
+        Padded("Fire file SHA-256:", kInputNameWidth) + digest(run.FireFile, "(not read)"),
+    };
+}
+
+plot::Plot FirePlot(const FireTable& fire) {
+    plot::Plot plot;
+    plot.Title = "Design fire";
+    plot.Y = {plot::AxisKind::Value, "Heat Release Rate (kW)", std::nullopt};
+    plot.Theme = plot::GraphTheme::Light;
+    plot::PlotSeries series;
+    series.Name = "fire file";
+    for (int i = 0; i <= fire.N; ++i) {
+        series.Points.push_back({fire.Points[i].Time / 60, fire.Points[i].Rate});
+    }
+    plot.Series.push_back(std::move(series));
+    return plot;
+}
+
+std::string CriteriaLine(const KeyResults& keys, UnitSystem shown) {
+    std::vector<double> heights;
+    for (const auto& one : keys.InterfaceReachesS) {
+        heights.push_back(one.Criterion);
+    }
+    std::vector<double> temperatures;
+    for (const auto& one : keys.LayerTemperatureReachesS) {
+        temperatures.push_back(one.Criterion);
+    }
+    const bool us = shown == UnitSystem::US;
+    return "Criteria: interface heights " + ShownHeights(heights, shown) + (us ? " ft" : " m") +
+           "; layer temperatures " + ShownTemperatures(temperatures, shown) + (us ? " °F" : " °C");
+}
+
+std::string StatisticsLine(std::string_view what, const ValidationStatistics& row) {
+    char text[200];
+    std::snprintf(text, sizeof text, "%s: bias %.3f, relative spread %.3f (%d tests, %d points)",
+                  std::string(what).c_str(), row.Bias, row.SigmaM, row.Tests, row.Points);
+    return text;
+}
+
+std::vector<std::string> UncertaintyLines(const UncertaintyRule& rule) {
+    const auto found = FindUncertaintyStatistics(rule);
+    if (const auto* why = std::get_if<std::string>(&found)) {
+        return {"Model uncertainty: " + *why};
+    }
+    const auto& statistics = std::get<UncertaintyStatistics>(found);
+    std::vector<std::string> lines = {
+        "Model uncertainty, as the validation against measured fires gives it "
+        "(docs/verification, statistics of " +
+        std::string(statistics.Rise->Model) + ", heat loss fraction rule " +
+        std::string(statistics.Rise->ChiRule) + "):"};
+    lines.push_back(StatisticsLine("Peak layer temperature rise", *statistics.Rise));
+    lines.push_back(StatisticsLine("Layer depth", *statistics.Depth));
+    lines.push_back("A predicted value M stands for a true value within (M/bias)·exp(±2·spread) "
+                    "at 95 % (McGrattan & Toman, Metrologia 48, 2011).");
+    return lines;
+}
+
+std::vector<std::string> SplitLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos) {
+            end = text.size();
+        }
+        std::string line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        lines.push_back(std::move(line));
+        start = end + 1;
+    }
+    return lines;
+}
+
+std::vector<std::string> Fields(const std::string& line) {
+    std::vector<std::string> fields;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t comma = line.find(',', start);
+        fields.push_back(line.substr(start, comma - start));
+        if (comma == std::string::npos) {
+            return fields;
+        }
+        start = comma + 1;
+    }
+}
+
+} // namespace
+
+std::string InputLine(const RunInput& input) {
+    if (const auto* text = std::get_if<std::string>(&input.Value)) {
+        return Padded(InputWords(input.Name, ""), kInputNameWidth) + *text;
+    }
+    const double value = std::get<double>(input.Value);
+    for (const auto& unit : kInputUnits) {
+        if (input.Name.ends_with(unit.Suffix)) {
+            std::string line = Padded(InputWords(input.Name, unit.Suffix), kInputNameWidth) +
+                               RoundTripText(value) + " " + std::string(unit.Si);
+            if (unit.Si != unit.Us) {
+                line += "  (" + ConvertedText(value * unit.UsPerSi + unit.UsOffset) + " " +
+                        std::string(unit.Us) + ")";
+            }
+            return line;
+        }
+    }
+    return Padded(InputWords(input.Name, ""), kInputNameWidth) + RoundTripText(value);
+}
+
+std::vector<plot::Plot> QuantityPlots(const std::string& resultsCsv) {
+    struct Quantity {
+        std::string_view Column;
+        std::string_view Title;
+        std::string_view Axis;
+    };
+    static constexpr std::array<Quantity, 4> kQuantities = {{
+        {"layer_temperature_C", "Upper Layer Temperature", "Upper Layer Temperature (°C)"},
+        {"interface_height_m", "Layer Interface Height", "Layer Interface Height (m)"},
+        {"heat_release_rate_kW", "Heat Release Rate", "Heat Release Rate (kW)"},
+        {"vent_flow_kg_s", "Vent Flow", "Vent Flow (kg/s)"},
+    }};
+    const auto lines = SplitLines(resultsCsv);
+    if (lines.empty()) {
+        return {};
+    }
+    const auto header = Fields(lines.front());
+    std::vector<plot::Plot> plots;
+    for (const auto& quantity : kQuantities) {
+        const auto column = std::find(header.begin(), header.end(), quantity.Column);
+        if (column == header.end()) {
+            continue;
+        }
+        const auto c = static_cast<std::size_t>(column - header.begin());
+        plot::Plot plot;
+        plot.Title = std::string(quantity.Title);
+        plot.Y = {plot::AxisKind::Value, std::string(quantity.Axis), std::nullopt};
+        plot.Theme = plot::GraphTheme::Light;
+        plot::PlotSeries series;
+        series.Name = "run";
+        for (std::size_t r = 1; r < lines.size(); ++r) {
+            const auto fields = Fields(lines[r]);
+            if (fields.size() <= c) {
+                continue;
+            }
+            const auto time = NumberOfRoundTripText(fields[0]);
+            const auto value = NumberOfRoundTripText(fields[c]);
+            if (time && value) {
+                series.Points.push_back({*time / 60, *value});
+            }
+        }
+        plot.Series.push_back(std::move(series));
+        plots.push_back(std::move(plot));
+    }
+    return plots;
+}
+
+std::string RunTimeNow() {
+    const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+    std::tm utc{};
+    gmtime_r(&now, &utc);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S UTC", &utc);
+    return text;
+}
+
+DesignDocument DesignReportDocument(const DesignReportRun& run) {
+    DesignDocument document;
+    document.Title = run.Program + " design report";
+    // The run's title and the report's file name (its folder is in the title block).
+    const std::string file = std::filesystem::path(run.ReportFile.Name).filename().string();
+    document.PageHeader = run.Program + " design report: " + TitleOf(run) + " (" + file + ")";
+
+    document.Sections.push_back({"Run", {Lines(TitleBlock(run))}, false});
+
+    std::vector<std::string> inputs;
+    for (const auto& input : run.Inputs) {
+        inputs.push_back(InputLine(input));
+    }
+    document.Sections.push_back({"Inputs", {Lines(std::move(inputs))}, false});
+    document.Sections.push_back({"Design fire", {Graph(FirePlot(run.Fire))}, false});
+
+    std::vector<std::string> keys = {CriteriaLine(run.Keys, run.ShownUnits)};
+    for (auto& line : KeyResultLines(run.Keys, run.ShownUnits)) {
+        keys.push_back(std::move(line));
+    }
+    document.Sections.push_back({"Key results", {Paragraphs(std::move(keys))}, false});
+
+    DocumentSection graphs{"Graphs", {}, false};
+    for (auto& plot : QuantityPlots(run.ResultsCsv)) {
+        graphs.Blocks.push_back(Graph(std::move(plot)));
+    }
+    document.Sections.push_back(std::move(graphs));
+
+    std::vector<std::string> limits;
+    for (const auto& line : KeyResultLines(run.Keys, run.ShownUnits)) {
+        if (line.starts_with("Validity limit")) {
+            limits.push_back(line);
+        }
+    }
+    if (limits.empty()) {
+        limits.push_back("The run stayed within every validity limit of the model.");
+    }
+    for (auto& line : UncertaintyLines(run.Uncertainty)) {
+        limits.push_back(std::move(line));
+    }
+    document.Sections.push_back(
+        {"Validity limits and model uncertainty", {Paragraphs(std::move(limits))}, false});
+
+    document.Sections.push_back(
+        {"Appendix: the full table", {Lines(SplitLines(run.SavedReportText))}, true});
+    return document;
+}
+
+} // namespace vorla
