@@ -14,17 +14,17 @@
 #include "common/ui/explore_window.h"
 #include "common/ui/graph_picture.h"
 #include "compartment/ui/explore_model.h"
+#include "study/sampling.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
 #include <atomic>
+#include <benchmark/benchmark.h>
 #include <memory>
 #include <thread>
-#include "study/sampling.h"
 
 namespace vorla::compartment {
 namespace {
@@ -174,8 +174,8 @@ void BM_ExploreBandModel(benchmark::State& state) {
     const std::vector<double> values = ValuesOf(*model);
     const auto uncertain = ThreeUncertain();
     const std::size_t runs = 200;
-    const auto design = std::get<study::Study>(
-        ui::BandStudy("compartment", {runs, 1}, model->Inputs(), uncertain));
+    const auto design =
+        std::get<study::Study>(ui::BandStudy("compartment", {runs, 1}, model->Inputs(), uncertain));
     const study::StudySampler sampler(design);
     for (auto _ : state) {
         std::vector<ui::ExploreRun> results(runs);
@@ -219,9 +219,9 @@ void BM_ExploreBandWindow(benchmark::State& state) {
     for (auto _ : state) {
         wide = !wide;
         auto first = uncertain.front();
-        first = std::get<ui::UncertainInput>(ui::ReadSpread(
-            "compartment", "floor-area", 0,
-            {ui::SpreadKind::Uniform, {"15", wide ? "35" : "30"}, {}, {}}));
+        first = std::get<ui::UncertainInput>(
+            ui::ReadSpread("compartment", "floor-area", 0,
+                           {ui::SpreadKind::Uniform, {"15", wide ? "35" : "30"}, {}, {}}));
         window.SetUncertain(0, first);
         window.SetUncertain(2, uncertain[1]);
         window.SetUncertain(3, uncertain[2]);

@@ -116,8 +116,8 @@ std::variant<UncertainInput, std::string> ReadSpread(const std::string& modelNam
         written += std::string(", ") + field + " = " + *number;
     }
     written += " }";
-    const std::string studyText = "model = " + TomlText(modelName) + "\n[vary]\n" + option +
-                                  " = " + written + "\n";
+    const std::string studyText =
+        "model = " + TomlText(modelName) + "\n[vary]\n" + option + " = " + written + "\n";
     auto read = study::ParseStudy(studyText, "explore.toml");
     if (const auto* problem = std::get_if<std::string>(&read)) {
         return WithoutPlace(*problem, "vary." + option);
@@ -192,11 +192,11 @@ std::string StudyFileText(const std::string& modelName, const BandSettings& sett
     return text;
 }
 
-std::variant<study::Study, std::string>
-BandStudy(const std::string& modelName, const BandSettings& settings,
-          const std::vector<ExploreInput>& inputs, const std::vector<UncertainInput>& uncertain) {
-    return study::ParseStudy(BandStudyHead(modelName, settings, inputs, uncertain),
-                             "explore.toml");
+std::variant<study::Study, std::string> BandStudy(const std::string& modelName,
+                                                  const BandSettings& settings,
+                                                  const std::vector<ExploreInput>& inputs,
+                                                  const std::vector<UncertainInput>& uncertain) {
+    return study::ParseStudy(BandStudyHead(modelName, settings, inputs, uncertain), "explore.toml");
 }
 
 std::optional<double> CurveValueAt(const std::vector<double>& minutes,
@@ -271,7 +271,8 @@ std::vector<BandShare> BandStatistics::Shares() const {
         BandShare flashover{"Flashover", 0};
         for (const auto& run : ok_) {
             // The key results' time, as the study counts it.
-            flashover.Reached += (run.Keys ? run.Keys->FlashoverTimeS : run.FlashoverSeconds) ? 1 : 0;
+            flashover.Reached +=
+                (run.Keys ? run.Keys->FlashoverTimeS : run.FlashoverSeconds) ? 1 : 0;
         }
         shares.push_back(flashover);
     }

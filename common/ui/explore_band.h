@@ -77,9 +77,10 @@ std::string StudyFileText(const std::string& modelName, const BandSettings& sett
                           const std::vector<double>& criteriaTemperatures);
 
 // The study of the band (sampling only: no base, no fire file is read).
-std::variant<study::Study, std::string>
-BandStudy(const std::string& modelName, const BandSettings& settings,
-          const std::vector<ExploreInput>& inputs, const std::vector<UncertainInput>& uncertain);
+std::variant<study::Study, std::string> BandStudy(const std::string& modelName,
+                                                  const BandSettings& settings,
+                                                  const std::vector<ExploreInput>& inputs,
+                                                  const std::vector<UncertainInput>& uncertain);
 
 // One quantity's band: for each time row, the 5, 50 and 95 % points of the
 // runs that reached that time.

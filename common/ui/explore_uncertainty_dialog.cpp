@@ -45,8 +45,7 @@ ExploreUncertaintyDialog::ExploreUncertaintyDialog(const std::string& modelName,
                                                    std::size_t inputIndex, double value,
                                                    const std::optional<UncertainInput>& current,
                                                    QWidget* parent)
-    : QDialog(parent), modelName_(modelName), option_(input.StudyOption),
-      inputIndex_(inputIndex) {
+    : QDialog(parent), modelName_(modelName), option_(input.StudyOption), inputIndex_(inputIndex) {
     setObjectName("dlgUncertainty");
     setWindowTitle("Uncertain Input: " + input.Caption);
     cboDistribution = new QComboBox(this);

@@ -2,12 +2,12 @@
 
 #include "common/atomic_file.h"
 #include "common/axis_scaling.h"
+#include "common/plot/legend_place.h"
 #include "common/round_trip_text.h"
 #include "common/ui/explore_band.h"
 #include "common/ui/explore_band_overlay.h"
 #include "common/ui/explore_number_box.h"
 #include "common/ui/explore_uncertainty_dialog.h"
-#include "common/plot/legend_place.h"
 #include "common/ui/graph_export.h"
 #include "common/ui/graph_picture.h"
 #include "common/ui/platform_services.h"
@@ -102,9 +102,8 @@ struct BandJob {
 
 ExploreWindow::ExploreWindow(std::unique_ptr<ExploreModel> model, QString programTitle,
                              QWidget* parent, PlatformServices* services)
-    : QWidget(parent, Qt::Window), model_(std::move(model)),
-      programTitle_(std::move(programTitle)), services_(services),
-      band_(std::make_unique<BandStatistics>()) {
+    : QWidget(parent, Qt::Window), model_(std::move(model)), programTitle_(std::move(programTitle)),
+      services_(services), band_(std::make_unique<BandStatistics>()) {
     setObjectName("frmExplore");
     setWindowTitle(programTitle_ + ": Explore");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -152,11 +151,6 @@ void ExploreWindow::BuildControls(const std::vector<ExploreInput>& inputs) {
         box->setSuffix(input.Unit.isEmpty() ? QString() : " " + input.Unit);
         box->setAccessibleName(input.Caption);
         caption->setBuddy(box);
-        auto* slider = new QSlider(Qt::Horizontal, this);
-        slider->setObjectName("sld" + name.mid(3));
-        slider->setRange(0, kSliderPositions);
-        slider->setValue(SliderPosition(input, input.Value));
-        slider->setAccessibleName(input.Caption);
         auto* uncertain = new QToolButton(this);
         uncertain->setObjectName("cmd" + name.mid(3) + "Uncertain");
         uncertain->setText("±");
@@ -167,6 +161,11 @@ void ExploreWindow::BuildControls(const std::vector<ExploreInput>& inputs) {
         uncertain->setAccessibleName(input.Caption + " uncertain");
         connect(uncertain, &QToolButton::clicked, this, [this, k] { cmdUncertain_Click(k); });
         cmdUncertain_.push_back(uncertain);
+        auto* slider = new QSlider(Qt::Horizontal, this);
+        slider->setObjectName("sld" + name.mid(3));
+        slider->setRange(0, kSliderPositions);
+        slider->setValue(SliderPosition(input, input.Value));
+        slider->setAccessibleName(input.Caption);
         auto* message = new QLabel(this);
         message->setObjectName("lbl" + name.mid(3) + "Message");
         message->setStyleSheet("color: #c00000");
@@ -253,7 +252,7 @@ void ExploreWindow::BuildControls(const std::vector<ExploreInput>& inputs) {
     cmdSaveStudy = new QPushButton("Save as &Study…", this);
     cmdSaveStudy->setObjectName("cmdSaveStudy");
     cmdSaveStudy->setToolTip("Write the study file that `vorla study` runs this band from");
-    cmdSaveStudy->setEnabled(services_ != nullptr);
+    cmdSaveStudy->setEnabled(services_ != nullptr && !model_->StudyBase({}).Model.empty());
     cmdRunAsReport = new QPushButton("Run as &Report", this);
     cmdRunAsReport->setObjectName("cmdRunAsReport");
     cmdRunAsReport->setToolTip("Put these values in the input form and run it");
@@ -336,16 +335,18 @@ void ExploreWindow::StartRun() {
     startedGeneration_ = generation;
     sinceLastStart_.start();
     StartBand(generation);
-    pool_.start([this, generation, values = Values()] {
-        ExploreRun run = model_->Run(values);
-        // Queued to the window's thread; a window already gone drops it.
-        QMetaObject::invokeMethod(
-            this,
-            [this, generation, values, run = std::move(run)]() mutable {
-                RunArrived(generation, std::move(values), std::move(run));
-            },
-            Qt::QueuedConnection);
-    }, kSingleRunPriority);
+    pool_.start(
+        [this, generation, values = Values()] {
+            ExploreRun run = model_->Run(values);
+            // Queued to the window's thread; a window already gone drops it.
+            QMetaObject::invokeMethod(
+                this,
+                [this, generation, values, run = std::move(run)]() mutable {
+                    RunArrived(generation, std::move(values), std::move(run));
+                },
+                Qt::QueuedConnection);
+        },
+        kSingleRunPriority);
 }
 
 void ExploreWindow::RunArrived(int generation, std::vector<double> values, ExploreRun run) {
@@ -462,8 +463,8 @@ void ExploreWindow::DrawQuantity(int k, GraphPicture* picture, QLabel* title,
         widen(pin.Graph);
     }
     if (!band.Minutes.empty()) {
-        lastMinute = std::max<double>(
-            lastMinute, ArrayMaximum(band.Minutes, int(band.Minutes.size()) - 1));
+        lastMinute =
+            std::max<double>(lastMinute, ArrayMaximum(band.Minutes, int(band.Minutes.size()) - 1));
         largest = std::max<double>(largest, ArrayMaximum(band.P95, int(band.P95.size()) - 1));
     }
     const GraphPicture::Scales scales{ScaleTimeAxis(lastMinute).XScale,
@@ -551,10 +552,10 @@ void ExploreWindow::SetUncertain(std::size_t k, std::optional<UncertainInput> sp
     uncertain_[k] = std::move(spread);
     QToolButton* button = cmdUncertain_[k];
     button->setChecked(uncertain_[k].has_value());
-    button->setToolTip(uncertain_[k] ? inputs_[k].Caption + " uncertain: " +
-                                           QString::fromStdString(uncertain_[k]->Written)
-                                     : "Certain. Click to make " + inputs_[k].Caption +
-                                           " uncertain for the band");
+    button->setToolTip(
+        uncertain_[k]
+            ? inputs_[k].Caption + " uncertain: " + QString::fromStdString(uncertain_[k]->Written)
+            : "Certain. Click to make " + inputs_[k].Caption + " uncertain for the band");
     InputChanged();
 }
 
@@ -592,7 +593,12 @@ void ExploreWindow::StartBand(int generation) {
     }
     const BandSettings settings{static_cast<std::size_t>(txtBandRuns->value()),
                                 static_cast<std::uint64_t>(txtBandSeed->value())};
-    auto study = BandStudy(model_->StudyBase({}).Model, settings, inputs_, uncertain);
+    const std::string modelName = model_->StudyBase({}).Model;
+    if (modelName.empty()) {
+        lblBand->setText("This model has no band.");
+        return;
+    }
+    auto study = BandStudy(modelName, settings, inputs_, uncertain);
     if (const auto* problem = std::get_if<std::string>(&study)) {
         lblBand->setText(QString::fromStdString(*problem));
         return;
@@ -659,8 +665,8 @@ void ExploreWindow::ShowBandText() {
         lines << QString("%1 runs refused").arg(in - ok);
     }
     for (const auto& share : band_->Shares()) {
-        const double percent = ok == 0 ? 0.0 : 100.0 * static_cast<double>(share.Reached) /
-                                                   static_cast<double>(ok);
+        const double percent =
+            ok == 0 ? 0.0 : 100.0 * static_cast<double>(share.Reached) / static_cast<double>(ok);
         lines << QString("P(%1) = %2 % (%3 of %4)")
                      .arg(QString::fromStdString(share.Name))
                      .arg(percent, 0, 'f', 1)
@@ -755,7 +761,9 @@ plot::Plot ExploreWindow::CurrentPlot() const {
     plot.Series.push_back(series(stale_ ? "This run (stale)" : "This run", plot::kSeriesColours[0],
                                  shown_.Graph.Minutes, *current));
     std::size_t colour = 1;
-    const auto next = [&colour] { return plot::kSeriesColours[colour++ % plot::kSeriesColours.size()]; };
+    const auto next = [&colour] {
+        return plot::kSeriesColours[colour++ % plot::kSeriesColours.size()];
+    };
     if (bandGeneration_ == generation_) {
         const BandCurve band = band_->Curve(static_cast<std::size_t>(k));
         if (!band.Minutes.empty()) {
@@ -767,7 +775,8 @@ plot::Plot ExploreWindow::CurrentPlot() const {
     }
     for (const auto& pin : pinned_) {
         if (const auto* values = QuantityOf(pin.Graph, k)) {
-            plot.Series.push_back(series(pin.Name.toStdString(), next(), pin.Graph.Minutes, *values));
+            plot.Series.push_back(
+                series(pin.Name.toStdString(), next(), pin.Graph.Minutes, *values));
         }
     }
     plot.Legend = plot::LeastCoveredCorner(plot);
@@ -826,8 +835,7 @@ void ExploreWindow::cmdExport_Click() {
         return;
     }
     const std::string filter = std::string(kGraphExportFilter) + "|CSV Table (*.csv)|*.csv";
-    const auto path =
-        services_->ChooseFile(SaveAsDialog("Export", filter, {}, "explore.png"));
+    const auto path = services_->ChooseFile(SaveAsDialog("Export", filter, {}, "explore.png"));
     if (!path) {
         return;
     }

@@ -36,15 +36,15 @@
 #include "common/unit_system.h"
 
 #include <QElapsedTimer>
-#include <atomic>
-#include <functional>
-#include <utility>
 #include <QString>
 #include <QThreadPool>
 #include <QWidget>
+#include <atomic>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 class QCheckBox;
@@ -107,8 +107,9 @@ class ExploreModel {
     // The run of `values` (one an input, in the order of Inputs()). Called on
     // worker threads, several at once.
     virtual ExploreRun Run(const std::vector<double>& values) const = 0;
-    // The study of `values` (the band's uncertain inputs aside).
-    virtual ExploreStudyBase StudyBase(const std::vector<double>& values) const = 0;
+    // The study of `values` (the band's uncertain inputs aside). A model
+    // without one (no Model name) has no band and no study file.
+    virtual ExploreStudyBase StudyBase(const std::vector<double>&) const { return {}; }
 };
 
 class ExploreWindow final : public QWidget {

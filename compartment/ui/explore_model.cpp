@@ -1,14 +1,13 @@
 #include "compartment/ui/explore_model.h"
 
 #include "common/key_results_text.h"
+#include "common/round_trip_text.h"
+#include "common/ui/explore_band.h"
 #include "compartment/model/calculations.h"
 #include "compartment/model/input_checks.h"
 #include "compartment/model/input_entry.h"
 #include "compartment/model/model_run.h"
 #include "compartment/model/run_key_results.h"
-
-#include "common/round_trip_text.h"
-#include "common/ui/explore_band.h"
 
 #include <QFileInfo>
 #include <QString>
@@ -34,12 +33,14 @@ struct LiveBox {
 constexpr std::array<LiveBox, 9> kLiveBoxes{{
     {InputBox::txtFloorArea, "Floor Area", Kind::Area, 1, 500, 1, "floor-area"},
     {InputBox::txtRoomHeight, "Ceiling Height", Kind::Length, 1, 12, 0.1, "room-height"},
-    {InputBox::txtTotalLossFraction, "Heat Loss Fraction", Kind::Fraction, 0, 1, 0.01, "loss-fraction"},
+    {InputBox::txtTotalLossFraction, "Heat Loss Fraction", Kind::Fraction, 0, 1, 0.01,
+     "loss-fraction"},
     {InputBox::txtVentWidth, "Vent Width", Kind::Length, 0.1, 10, 0.1, "vent-width"},
     {InputBox::txtSillHeight, "Sill Height", Kind::Length, 0, 5, 0.1, "sill-height"},
     {InputBox::txtSoffitHeight, "Soffit Height", Kind::Length, 0.1, 12, 0.1, "soffit-height"},
     {InputBox::txtFireHeight, "Fire Base Height", Kind::Length, 0, 5, 0.1, "fire-height"},
-    {InputBox::txtRadiativeLossFraction, "Radiative Loss Fraction", Kind::Fraction, 0, 1, 0.01, "radiative-fraction"},
+    {InputBox::txtRadiativeLossFraction, "Radiative Loss Fraction", Kind::Fraction, 0, 1, 0.01,
+     "radiative-fraction"},
     {InputBox::txtRunTime, "Maximum Run Time", Kind::Seconds, 10, 9000, 10, "run-time"},
 }};
 
@@ -89,11 +90,10 @@ std::vector<ui::ExploreInput> CompartmentExplore::Inputs() const {
             decimals = 0;
             break;
         }
-        inputs.push_back({std::string(InputBoxName(live.Box)), live.Caption, unit,
-                          ShownValue(boxes_.Text(live.Box)), live.Minimum * toShown,
-                          live.Maximum * toShown,
-                          live.Step * (live.Unit == Kind::Length ? 1 : toShown), decimals,
-                          live.StudyOption});
+        inputs.push_back(
+            {std::string(InputBoxName(live.Box)), live.Caption, unit,
+             ShownValue(boxes_.Text(live.Box)), live.Minimum * toShown, live.Maximum * toShown,
+             live.Step * (live.Unit == Kind::Length ? 1 : toShown), decimals, live.StudyOption});
     }
     return inputs;
 }
@@ -157,7 +157,8 @@ ui::ExploreStudyBase CompartmentExplore::StudyBase(const std::vector<double>& va
     // The file the window read, in full: the study file may be saved anywhere.
     const std::string fire = firePath_.empty() ? boxes_.txtFireFile : firePath_;
     study.Base.emplace_back(
-        "fire", ui::TomlText(QFileInfo(QString::fromStdString(fire)).absoluteFilePath().toStdString()));
+        "fire",
+        ui::TomlText(QFileInfo(QString::fromStdString(fire)).absoluteFilePath().toStdString()));
     for (std::size_t k = 0; k < kLiveBoxes.size() && k < values.size(); ++k) {
         study.Base.emplace_back(kLiveBoxes[k].StudyOption, RoundTripText(values[k]));
     }

@@ -503,7 +503,8 @@ bool frmInput::OpenResults(const std::string& path) {
     if (!problem) {
         const WholeFile file = ReadWholeFile(path);
         if (file.problem) { // gone or changed since the reader read it
-            problem = FileProblem{FileProblem::Kind::CannotOpen, path, *file.problem, "report file"};
+            problem =
+                FileProblem{FileProblem::Kind::CannotOpen, path, *file.problem, "report file"};
         } else if (!(run = ReadSavedRun(file.text, *results))) {
             problem = FileProblem{FileProblem::Kind::WrongFormat, path, {}, "report file"};
         }
@@ -695,7 +696,7 @@ void frmInput::mnuFileExplore_Click() {
             mnuRun_Click();
             return true;
         });
-    
+
     explore->resize(900, 640);
     explore->show();
     explore->activateWindow();

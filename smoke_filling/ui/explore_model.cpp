@@ -1,14 +1,13 @@
 #include "smoke_filling/ui/explore_model.h"
 
 #include "common/key_results_text.h"
+#include "common/round_trip_text.h"
+#include "common/ui/explore_band.h"
 #include "smoke_filling/model/calculations.h"
 #include "smoke_filling/model/input_checks.h"
 #include "smoke_filling/model/input_entry.h"
 #include "smoke_filling/model/model_run.h"
 #include "smoke_filling/model/run_key_results.h"
-
-#include "common/round_trip_text.h"
-#include "common/ui/explore_band.h"
 
 #include <QFileInfo>
 #include <QString>
@@ -86,11 +85,10 @@ std::vector<ui::ExploreInput> SmokeExplore::Inputs() const {
             decimals = 0;
             break;
         }
-        inputs.push_back({std::string(InputBoxName(live.Box)), live.Caption, unit,
-                          ShownValue(boxes_.Text(live.Box)), live.Minimum * toShown,
-                          live.Maximum * toShown,
-                          live.Step * (live.Unit == Kind::Area ? toShown : 1), decimals,
-                          live.StudyOption});
+        inputs.push_back(
+            {std::string(InputBoxName(live.Box)), live.Caption, unit,
+             ShownValue(boxes_.Text(live.Box)), live.Minimum * toShown, live.Maximum * toShown,
+             live.Step * (live.Unit == Kind::Area ? toShown : 1), decimals, live.StudyOption});
     }
     return inputs;
 }
@@ -140,7 +138,8 @@ ui::ExploreStudyBase SmokeExplore::StudyBase(const std::vector<double>& values) 
     // The file the window read, in full: the study file may be saved anywhere.
     const std::string fire = firePath_.empty() ? boxes_.txtFireFile : firePath_;
     study.Base.emplace_back(
-        "fire", ui::TomlText(QFileInfo(QString::fromStdString(fire)).absoluteFilePath().toStdString()));
+        "fire",
+        ui::TomlText(QFileInfo(QString::fromStdString(fire)).absoluteFilePath().toStdString()));
     for (std::size_t k = 0; k < kLiveBoxes.size() && k < values.size(); ++k) {
         study.Base.emplace_back(kLiveBoxes[k].StudyOption, RoundTripText(values[k]));
     }

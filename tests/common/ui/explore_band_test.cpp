@@ -2,7 +2,6 @@
 // field wrong once, with the study file's own words), the study text the
 // band samples from, and the band's statistics against hand calculations.
 #include "common/ui/explore_band.h"
-
 #include "study/sampling.h"
 #include "study/statistics.h"
 
@@ -65,52 +64,68 @@ class ExploreBandTest : public QObject {
         const int u = int(SpreadKind::Uniform), t = int(SpreadKind::Triangular),
                   n = int(SpreadKind::Normal), l = int(SpreadKind::Lognormal);
         // One row a field, the others right.
-        QTest::newRow("uniform low not a number")
-            << u << QStringList{"abc", "30"} << "" << "" << "Low must be a number, not \"abc\".";
-        QTest::newRow("uniform high empty")
-            << u << QStringList{"10", ""} << "" << "" << "High must be a number, not \"\".";
+        QTest::newRow("uniform low not a number") << u << QStringList{"abc", "30"} << ""
+                                                  << ""
+                                                  << "Low must be a number, not \"abc\".";
+        QTest::newRow("uniform high empty") << u << QStringList{"10", ""} << ""
+                                            << ""
+                                            << "High must be a number, not \"\".";
         QTest::newRow("uniform high below low")
-            << u << QStringList{"30", "10"} << "" << ""
+            << u << QStringList{"30", "10"} << ""
+            << ""
             << "vary.floor-area.uniform: needs two numbers [low, high], low below high.";
         QTest::newRow("uniform with a bound")
-            << u << QStringList{"10", "30"} << "5" << ""
+            << u << QStringList{"10", "30"} << "5"
+            << ""
             << "Only a normal or lognormal distribution takes a min.";
         QTest::newRow("a text that would break the file")
-            << u << QStringList{"10], x = [2", "30"} << "" << ""
+            << u << QStringList{"10], x = [2", "30"} << ""
+            << ""
             << "Low must be a number, not \"10], x = [2\".";
-        QTest::newRow("triangular minimum")
-            << t << QStringList{"x", "2", "3"} << "" << "" << "Minimum must be a number, not \"x\".";
+        QTest::newRow("triangular minimum") << t << QStringList{"x", "2", "3"} << ""
+                                            << ""
+                                            << "Minimum must be a number, not \"x\".";
         QTest::newRow("triangular mode outside")
-            << t << QStringList{"1", "5", "3"} << "" << ""
+            << t << QStringList{"1", "5", "3"} << ""
+            << ""
             << "vary.floor-area.triangular: needs three numbers [min, mode, max], min <= mode <= "
                "max, min below max.";
-        QTest::newRow("triangular maximum")
-            << t << QStringList{"1", "2", "1e999"} << "" << ""
-            << "Maximum must be a number, not \"1e999\".";
-        QTest::newRow("normal mean") << n << QStringList{"-", "2"} << "" << ""
+        QTest::newRow("triangular maximum") << t << QStringList{"1", "2", "1e999"} << ""
+                                            << ""
+                                            << "Maximum must be a number, not \"1e999\".";
+        QTest::newRow("normal mean") << n << QStringList{"-", "2"} << ""
+                                     << ""
                                      << "Mean must be a number, not \"-\".";
         QTest::newRow("normal sd zero")
-            << n << QStringList{"20", "0"} << "" << ""
+            << n << QStringList{"20", "0"} << ""
+            << ""
             << "vary.floor-area.normal: needs two numbers [mean, sd], sd above 0.";
-        QTest::newRow("normal min not a number")
-            << n << QStringList{"20", "2"} << "low" << ""
-            << "Min must be a number or empty, not \"low\".";
-        QTest::newRow("normal max not a number")
-            << n << QStringList{"20", "2"} << "" << "25 m" << "Max must be a number or empty, not \"25 m\".";
-        QTest::newRow("normal min above max")
-            << n << QStringList{"20", "2"} << "25" << "15" << "vary.floor-area: min must be below max.";
+        QTest::newRow("normal min not a number") << n << QStringList{"20", "2"} << "low"
+                                                 << ""
+                                                 << "Min must be a number or empty, not \"low\".";
+        QTest::newRow("normal max not a number") << n << QStringList{"20", "2"} << ""
+                                                 << "25 m"
+                                                 << "Max must be a number or empty, not \"25 m\".";
+        QTest::newRow("normal min above max") << n << QStringList{"20", "2"} << "25"
+                                              << "15"
+                                              << "vary.floor-area: min must be below max.";
         QTest::newRow("normal bounds keep nothing")
-            << n << QStringList{"20", "1"} << "100" << "101"
+            << n << QStringList{"20", "1"} << "100"
+            << "101"
             << "vary.floor-area: min and max keep almost none of the distribution";
         QTest::newRow("lognormal sigma negative")
-            << l << QStringList{"0", "-1"} << "" << ""
+            << l << QStringList{"0", "-1"} << ""
+            << ""
             << "vary.floor-area.lognormal: needs two numbers [mu, sigma] of ln(value), sigma above "
                "0.";
         QTest::newRow("lognormal negative bound")
-            << l << QStringList{"0", "1"} << "-1" << ""
+            << l << QStringList{"0", "1"} << "-1"
+            << ""
             << "vary.floor-area.min: a lognormal value is above 0, so its bounds are not negative.";
         QTest::newRow("two numbers where three are wanted")
-            << t << QStringList{"1", "2"} << "" << "" << "The distribution needs three numbers.";
+            << t << QStringList{"1", "2"} << ""
+            << ""
+            << "The distribution needs three numbers.";
     }
     void EveryFieldWrongOnceIsNamed() {
         QFETCH(int, kind);
@@ -122,9 +137,9 @@ class ExploreBandTest : public QObject {
         for (const auto& text : parameters) {
             texts.push_back(text.toStdString());
         }
-        const auto read = ReadSpread(
-            "compartment", "floor-area", 0,
-            Texts(SpreadKind(kind), texts, min.toStdString(), max.toStdString()));
+        const auto read =
+            ReadSpread("compartment", "floor-area", 0,
+                       Texts(SpreadKind(kind), texts, min.toStdString(), max.toStdString()));
         QVERIFY(std::holds_alternative<std::string>(read));
         const QString said = QString::fromStdString(std::get<std::string>(read));
         QVERIFY2(said.startsWith(message), qPrintable(said));
@@ -139,14 +154,19 @@ class ExploreBandTest : public QObject {
         QTest::addColumn<QString>("max");
         QTest::addColumn<QString>("written");
         QTest::newRow("uniform") << int(SpreadKind::Uniform) << QStringList{"15", " 25.5 "} << ""
-                                 << "" << "{ uniform = [15, 25.5] }";
+                                 << ""
+                                 << "{ uniform = [15, 25.5] }";
         QTest::newRow("triangular, mode at an end")
-            << int(SpreadKind::Triangular) << QStringList{"0.5", "0.5", "0.9"} << "" << ""
+            << int(SpreadKind::Triangular) << QStringList{"0.5", "0.5", "0.9"} << ""
+            << ""
             << "{ triangular = [0.5, 0.5, 0.9] }";
-        QTest::newRow("normal, one bound") << int(SpreadKind::Normal) << QStringList{"20", "2"}
-                                           << "15" << "" << "{ normal = [20, 2], min = 15 }";
+        QTest::newRow("normal, one bound")
+            << int(SpreadKind::Normal) << QStringList{"20", "2"} << "15"
+            << ""
+            << "{ normal = [20, 2], min = 15 }";
         QTest::newRow("lognormal, both bounds")
-            << int(SpreadKind::Lognormal) << QStringList{"-0.1", "0.2"} << "0.5" << "2"
+            << int(SpreadKind::Lognormal) << QStringList{"-0.1", "0.2"} << "0.5"
+            << "2"
             << "{ lognormal = [-0.1, 0.2], min = 0.5, max = 2 }";
     }
     void ARightSpreadIsWrittenAndReadBack() {
@@ -159,9 +179,9 @@ class ExploreBandTest : public QObject {
         for (const auto& text : parameters) {
             texts.push_back(text.toStdString());
         }
-        const auto read = ReadSpread("compartment", "vent-width", 3,
-                                     Texts(SpreadKind(kind), texts, min.toStdString(),
-                                           max.toStdString()));
+        const auto read =
+            ReadSpread("compartment", "vent-width", 3,
+                       Texts(SpreadKind(kind), texts, min.toStdString(), max.toStdString()));
         QVERIFY(std::holds_alternative<UncertainInput>(read));
         const auto& input = std::get<UncertainInput>(read);
         QCOMPARE(input.Input, std::size_t(3));
@@ -179,8 +199,8 @@ class ExploreBandTest : public QObject {
     // file's own text (the seed changes them, the same seed does not).
     void TheBandsSamplesAreALatinHypercube() {
         const auto inputs = TwoInputs();
-        const auto area = ReadSpread("compartment", "floor-area", 0,
-                                     Texts(SpreadKind::Uniform, {"10", "30"}));
+        const auto area =
+            ReadSpread("compartment", "floor-area", 0, Texts(SpreadKind::Uniform, {"10", "30"}));
         const auto loss = ReadSpread("compartment", "loss-fraction", 1,
                                      Texts(SpreadKind::Triangular, {"0.5", "0.6", "0.9"}));
         const std::vector<UncertainInput> uncertain{std::get<UncertainInput>(area),
@@ -205,7 +225,8 @@ class ExploreBandTest : public QObject {
                           {{"units", "\"si\""}, {"floor-area", "20"}}, {1.8}, {600});
         const auto fromFile = study::ParseStudy(file, "saved.toml");
         QVERIFY2(std::holds_alternative<study::Study>(fromFile),
-                 std::get_if<std::string>(&fromFile) ? std::get<std::string>(fromFile).c_str() : "");
+                 std::get_if<std::string>(&fromFile) ? std::get<std::string>(fromFile).c_str()
+                                                     : "");
         const auto& saved = std::get<study::Study>(fromFile);
         QCOMPARE(saved.Seed, std::uint64_t(7));
         QCOMPARE(saved.SamplesPerGridPoint, runs);
@@ -232,7 +253,8 @@ class ExploreBandTest : public QObject {
         BandStatistics band;
         const double values[] = {4, 2, 5, 1, 3}; // in no order
         for (std::size_t r = 0; r < 5; ++r) {
-            band.Add(r, FlatRun(values[r], r == 4 ? 3 : 6, r < 2 ? std::optional(60.0) : std::nullopt));
+            band.Add(
+                r, FlatRun(values[r], r == 4 ? 3 : 6, r < 2 ? std::optional(60.0) : std::nullopt));
         }
         ExploreRun refused;
         refused.Message = "Refused.";
