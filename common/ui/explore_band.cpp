@@ -74,6 +74,25 @@ std::string TomlText(const std::string& text) {
     return quoted + "\"";
 }
 
+double WrittenValueOfKept(double si, double toSI) {
+    const double nearest = si / toSI;
+    // Four steps either way cover the two roundings of a division and a product.
+    constexpr int kSteps = 4;
+    double down = nearest;
+    double up = nearest;
+    for (int step = 0; step <= kSteps; ++step) {
+        if (down * toSI == si) {
+            return down;
+        }
+        if (up * toSI == si) {
+            return up;
+        }
+        down = std::nextafter(down, -HUGE_VAL);
+        up = std::nextafter(up, HUGE_VAL);
+    }
+    return nearest;
+}
+
 std::variant<UncertainInput, std::string> ReadSpread(const std::string& modelName,
                                                      const std::string& option, std::size_t input,
                                                      const SpreadTexts& texts) {

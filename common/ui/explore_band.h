@@ -24,6 +24,13 @@ namespace vorla::ui {
 // A text as a TOML basic string: in quotes, with quotes and backslashes escaped.
 std::string TomlText(const std::string& text);
 
+// The number to write in a file of the form's units for a value the form
+// keeps in S.I. units behind a rounded box (a unit change): the one whose
+// conversion, `written * toSI` as every reader does it, gives `si` exactly
+// (looked for within a few units in the last place of si / toSI), or the
+// nearest when none does.
+double WrittenValueOfKept(double si, double toSI);
+
 // The distributions a window offers, as a study file names them.
 enum class SpreadKind { Uniform, Triangular, Normal, Lognormal };
 

@@ -160,7 +160,18 @@ ui::ExploreStudyBase CompartmentExplore::StudyBase(const std::vector<double>& va
         "fire",
         ui::TomlText(QFileInfo(QString::fromStdString(fire)).absoluteFilePath().toStdString()));
     for (std::size_t k = 0; k < kLiveBoxes.size() && k < values.size(); ++k) {
-        study.Base.emplace_back(kLiveBoxes[k].StudyOption, RoundTripText(values[k]));
+        // A value as the form shows it runs with the value the form keeps
+        // behind it (a unit change): the file writes that one.
+        const LiveBox& live = kLiveBoxes[k];
+        const std::string& shown = boxes_.Text(live.Box);
+        const auto kept = values[k] == ShownValue(shown) ? kept_.Of(live.Box, shown) : std::nullopt;
+        double value = values[k];
+        if (kept && (live.Unit == Kind::Area || live.Unit == Kind::Length)) {
+            value = ui::WrittenValueOfKept(*kept, static_cast<double>(live.Unit == Kind::Area
+                                                                          ? units_.Area.ToSI
+                                                                          : units_.Length.ToSI));
+        }
+        study.Base.emplace_back(live.StudyOption, RoundTripText(value));
     }
     study.Base.emplace_back("flashover", "\"continue\""); // as the window runs past it
     for (const double height : criteria_.InterfaceHeightsM) {

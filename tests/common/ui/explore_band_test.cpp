@@ -291,6 +291,32 @@ class ExploreBandTest : public QObject {
         QVERIFY(!CurveValueAt({}, {}, 0));
     }
 
+    // A value the form keeps in metres behind a box in feet is written so
+    // that the reader's `feet * 0.3048` gives the very metres back wherever
+    // some double does (searched here, wider, one by one), and within one
+    // unit in the last place where none does.
+    void AKeptValueIsWrittenSoItReadsBackExactly() {
+        const double feet = 0.3048, squareFeet = 0.09290304;
+        for (const double si : {3.0, 1.0, 2.4, 0.9, 1.99996, 10.0, 20.0, 123.456, 0.1, 7.3}) {
+            for (const double factor : {feet, squareFeet}) {
+                const double written = WrittenValueOfKept(si, factor);
+                bool someExact = false;
+                double x = si / factor;
+                for (int i = 0; i < 16; ++i) {
+                    x = std::nextafter(x, -HUGE_VAL);
+                }
+                for (int i = 0; i <= 32; ++i, x = std::nextafter(x, HUGE_VAL)) {
+                    someExact |= x * factor == si;
+                }
+                if (someExact) {
+                    QCOMPARE(written * factor, si);
+                } else {
+                    QVERIFY(std::abs(written * factor - si) <= std::nextafter(si, HUGE_VAL) - si);
+                }
+            }
+        }
+    }
+
     void ATomlTextKeepsQuotesAndBackslashes() {
         QCOMPARE(QString::fromStdString(TomlText("Shop \"A\" C:\\fires")),
                  QString("\"Shop \\\"A\\\" C:\\\\fires\""));
