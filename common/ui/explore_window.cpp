@@ -47,7 +47,13 @@ const QColor kMedianColour{120, 190, 255};
 // follow the hand first, the band fills in behind.
 constexpr int kSingleRunPriority = 1;
 constexpr int kBandPriority = 0;
-constexpr int kMostBandRuns = 10000;
+// Each run's curves are kept until the band is redrawn: 2000 runs of 9000 s
+// are about 115 MB, as far as a desktop window should go.
+constexpr int kMostBandRuns = 2000;
+// While the band comes in it is redrawn at most this often: the percentiles
+// of every row are sorted afresh each time, which for the largest bands takes
+// a good part of this.
+constexpr int kBandRedrawMilliseconds = 250;
 const QColor kFlashoverColour{230, 60, 60};
 const std::array<QColor, ExploreWindow::kMostPinnedRuns> kPinColours{
     QColor{80, 200, 255}, QColor{120, 230, 120}, QColor{255, 150, 60}, QColor{220, 120, 255}};
@@ -118,6 +124,10 @@ ExploreWindow::ExploreWindow(std::unique_ptr<ExploreModel> model, QString progra
             StartRun();
         }
     });
+    bandRedraw_ = new QTimer(this);
+    bandRedraw_->setSingleShot(true);
+    bandRedraw_->setInterval(kBandRedrawMilliseconds);
+    connect(bandRedraw_, &QTimer::timeout, this, [this] { ShowGraph(); });
     inputs_ = model_->Inputs();
     uncertain_.resize(inputs_.size());
     BuildControls(inputs_);
@@ -647,7 +657,12 @@ void ExploreWindow::BandChunkArrived(int generation,
         band_->Add(run, std::move(result));
     }
     ShowBandText();
-    ShowGraph();
+    if (band_->RunsIn() == bandRuns_) {
+        bandRedraw_->stop();
+        ShowGraph();
+    } else if (!bandRedraw_->isActive()) {
+        bandRedraw_->start();
+    }
     emit BandShown(generation, static_cast<int>(band_->RunsIn()));
 }
 

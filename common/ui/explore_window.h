@@ -234,6 +234,7 @@ class ExploreWindow final : public QWidget {
     PlatformServices* services_ = nullptr;
     RunAsReportHandler runAsReport_;
     QTimer* pause_ = nullptr;
+    QTimer* bandRedraw_ = nullptr; // the band drawn at most this often while it comes in
     QElapsedTimer sinceLastStart_;
 
     int generation_ = 0;
