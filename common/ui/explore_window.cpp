@@ -383,7 +383,10 @@ void ExploreWindow::RunArrived(int generation, std::vector<double> values, Explo
     }
     stale_ = false;
     lblStatus->setText(QString());
-    if (haveRun_) {
+    // A rerun of the same values (an input marked uncertain, the band's runs
+    // or seed changed) keeps the ghost it had: a ghost equal to the run would
+    // hide it.
+    if (haveRun_ && values != shownValues_) {
         ghost_ = std::move(shown_.Graph);
     }
     shown_ = std::move(run);

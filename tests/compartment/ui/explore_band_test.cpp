@@ -140,6 +140,8 @@ class CompartmentExploreBandTest : public QObject {
         MarkThree(explore);
         QVERIFY(WaitForBand(explore));
         QCOMPARE(explore->Band().RunsIn(), std::size_t(40));
+        // The values never changed: no grey "Previous" over the run itself.
+        QVERIFY(!explore->HasGhost());
         // Flashover in some runs and not in others: the band spans the edge.
         const auto shares = explore->Band().Shares();
         QVERIFY(shares.front().Reached > 0);
