@@ -4,21 +4,27 @@
 // curves (the current run and the ghost behind it, painted into an image the
 // window's size), and the two together through the window itself, from a
 // value set in a box to the run on screen (which includes the window's
-// deliberate pause before it starts a run).
+// deliberate pause before it starts a run). The band: its model part (200
+// Latin hypercube runs of three uncertain inputs on two threads, and the
+// band's percentiles of every curve), and the whole band through the window.
 #include "common/fire_file_reader.h"
 #include "common/key_criteria.h"
+#include "common/ui/explore_band.h"
 #include "common/ui/explore_number_box.h"
 #include "common/ui/explore_window.h"
 #include "common/ui/graph_picture.h"
 #include "compartment/ui/explore_model.h"
+#include "study/sampling.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <atomic>
 #include <benchmark/benchmark.h>
 #include <memory>
+#include <thread>
 
 namespace vorla::compartment {
 namespace {
@@ -148,6 +154,84 @@ void BM_ExploreWindowUpdate(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ExploreWindowUpdate)->Arg(600)->Arg(9000)->Unit(benchmark::kMillisecond);
+
+std::vector<ui::UncertainInput> ThreeUncertain() {
+    const auto spread = [](const char* option, std::size_t input, ui::SpreadKind kind,
+                           std::vector<std::string> parameters) {
+        return std::get<ui::UncertainInput>(
+            ui::ReadSpread("compartment", option, input, {kind, std::move(parameters), {}, {}}));
+    };
+    return {spread("floor-area", 0, ui::SpreadKind::Uniform, {"15", "30"}),
+            spread("loss-fraction", 2, ui::SpreadKind::Triangular, {"0.5", "0.6", "0.9"}),
+            spread("vent-width", 3, ui::SpreadKind::Normal, {"0.9", "0.1"})};
+}
+
+// The model part of a band: the samples, the runs on two threads as the
+// window's pool has them, and every curve's 5, 50 and 95 % points.
+void BM_ExploreBandModel(benchmark::State& state) {
+    const Office office(static_cast<int>(state.range(0)));
+    const auto model = office.Model();
+    const std::vector<double> values = ValuesOf(*model);
+    const auto uncertain = ThreeUncertain();
+    const std::size_t runs = 200;
+    const auto design =
+        std::get<study::Study>(ui::BandStudy("compartment", {runs, 1}, model->Inputs(), uncertain));
+    const study::StudySampler sampler(design);
+    for (auto _ : state) {
+        std::vector<ui::ExploreRun> results(runs);
+        std::atomic<std::size_t> next{0};
+        const auto work = [&] {
+            for (std::size_t r = next++; r < runs; r = next++) {
+                std::vector<double> sampled = values;
+                const auto sample = sampler.Sample(r);
+                for (std::size_t j = 0; j < uncertain.size(); ++j) {
+                    sampled[uncertain[j].Input] = std::get<double>(sample.Values[j]);
+                }
+                results[r] = model->Run(sampled);
+            }
+        };
+        std::thread second(work);
+        work();
+        second.join();
+        ui::BandStatistics band;
+        for (std::size_t r = 0; r < runs; ++r) {
+            band.Add(r, std::move(results[r]));
+        }
+        for (std::size_t k = 0; k < band.QuantityCount(); ++k) {
+            benchmark::DoNotOptimize(band.Curve(k));
+        }
+    }
+}
+BENCHMARK(BM_ExploreBandModel)->Arg(600)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The whole band through the window: inputs marked uncertain, then the
+// events handled until all 200 runs are in and drawn.
+void BM_ExploreBandWindow(benchmark::State& state) {
+    const Office office(static_cast<int>(state.range(0)));
+    ui::ExploreWindow window(office.Model(), "VORLA-XW");
+    window.resize(900, 640);
+    window.show();
+    while (!window.UpToDate()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+    }
+    const auto uncertain = ThreeUncertain();
+    bool wide = false;
+    for (auto _ : state) {
+        wide = !wide;
+        auto first = uncertain.front();
+        first = std::get<ui::UncertainInput>(
+            ui::ReadSpread("compartment", "floor-area", 0,
+                           {ui::SpreadKind::Uniform, {"15", wide ? "35" : "30"}, {}, {}}));
+        window.SetUncertain(0, first);
+        window.SetUncertain(2, uncertain[1]);
+        window.SetUncertain(3, uncertain[2]);
+        while (!(window.UpToDate() && window.BandComplete())) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+        }
+        window.repaint();
+    }
+}
+BENCHMARK(BM_ExploreBandWindow)->Arg(600)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 } // namespace vorla::compartment

@@ -1,8 +1,17 @@
 #include "common/ui/explore_window.h"
 
+#include "common/atomic_file.h"
 #include "common/axis_scaling.h"
+#include "common/plot/legend_place.h"
+#include "common/round_trip_text.h"
+#include "common/ui/explore_band.h"
+#include "common/ui/explore_band_overlay.h"
 #include "common/ui/explore_number_box.h"
+#include "common/ui/explore_uncertainty_dialog.h"
+#include "common/ui/graph_export.h"
 #include "common/ui/graph_picture.h"
+#include "common/ui/platform_services.h"
+#include "study/sampling.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,11 +23,14 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QSlider>
+#include <QSpinBox>
 #include <QTimer>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 
 namespace vorla::ui {
 namespace {
@@ -30,6 +42,18 @@ constexpr int kSliderPositions = 1000;
 constexpr int kMostDecimals = 8;
 
 const QColor kGhostColour{150, 150, 150};
+const QColor kMedianColour{120, 190, 255};
+// Single runs go before the band's chunks waiting in the pool: the curves
+// follow the hand first, the band fills in behind.
+constexpr int kSingleRunPriority = 1;
+constexpr int kBandPriority = 0;
+// Each run's curves are kept until the band is redrawn: 2000 runs of 9000 s
+// are about 115 MB, as far as a desktop window should go.
+constexpr int kMostBandRuns = 2000;
+// While the band comes in it is redrawn at most this often: the percentiles
+// of every row are sorted afresh each time, which for the largest bands takes
+// a good part of this.
+constexpr int kBandRedrawMilliseconds = 250;
 const QColor kFlashoverColour{230, 60, 60};
 const std::array<QColor, ExploreWindow::kMostPinnedRuns> kPinColours{
     QColor{80, 200, 255}, QColor{120, 230, 120}, QColor{255, 150, 60}, QColor{220, 120, 255}};
@@ -72,10 +96,20 @@ const std::vector<double>* QuantityOf(const GraphResults& graph, int k) {
 
 } // namespace
 
+// What one band needs while its chunks run: the study its samples come
+// from (the sampler reads it) and the values of the inputs held certain.
+struct BandJob {
+    explicit BandJob(study::Study s) : Study(std::move(s)), Sampler(Study) {}
+    study::Study Study;
+    study::StudySampler Sampler;
+    std::vector<double> Values;
+    std::vector<std::size_t> Uncertain; // the inputs the samples replace, in order
+};
+
 ExploreWindow::ExploreWindow(std::unique_ptr<ExploreModel> model, QString programTitle,
-                             QWidget* parent)
-    : QWidget(parent, Qt::Window), model_(std::move(model)),
-      programTitle_(std::move(programTitle)) {
+                             QWidget* parent, PlatformServices* services)
+    : QWidget(parent, Qt::Window), model_(std::move(model)), programTitle_(std::move(programTitle)),
+      services_(services), band_(std::make_unique<BandStatistics>()) {
     setObjectName("frmExplore");
     setWindowTitle(programTitle_ + ": Explore");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -90,12 +124,18 @@ ExploreWindow::ExploreWindow(std::unique_ptr<ExploreModel> model, QString progra
             StartRun();
         }
     });
+    bandRedraw_ = new QTimer(this);
+    bandRedraw_->setSingleShot(true);
+    bandRedraw_->setInterval(kBandRedrawMilliseconds);
+    connect(bandRedraw_, &QTimer::timeout, this, [this] { ShowGraph(); });
     inputs_ = model_->Inputs();
+    uncertain_.resize(inputs_.size());
     BuildControls(inputs_);
     StartRun();
 }
 
 ExploreWindow::~ExploreWindow() {
+    bandWanted_ = -1; // the band's chunks stop at their next run
     pool_.waitForDone();
 }
 
@@ -121,6 +161,16 @@ void ExploreWindow::BuildControls(const std::vector<ExploreInput>& inputs) {
         box->setSuffix(input.Unit.isEmpty() ? QString() : " " + input.Unit);
         box->setAccessibleName(input.Caption);
         caption->setBuddy(box);
+        auto* uncertain = new QToolButton(this);
+        uncertain->setObjectName("cmd" + name.mid(3) + "Uncertain");
+        uncertain->setText("±");
+        uncertain->setCheckable(true);
+        uncertain->setFocusPolicy(Qt::StrongFocus);
+        uncertain->setToolTip("Certain. Click to make " + input.Caption +
+                              " uncertain for the band");
+        uncertain->setAccessibleName(input.Caption + " uncertain");
+        connect(uncertain, &QToolButton::clicked, this, [this, k] { cmdUncertain_Click(k); });
+        cmdUncertain_.push_back(uncertain);
         auto* slider = new QSlider(Qt::Horizontal, this);
         slider->setObjectName("sld" + name.mid(3));
         slider->setRange(0, kSliderPositions);
@@ -133,8 +183,9 @@ void ExploreWindow::BuildControls(const std::vector<ExploreInput>& inputs) {
         const int row = static_cast<int>(k);
         grid->addWidget(caption, row, 0);
         grid->addWidget(box, row, 1);
-        grid->addWidget(slider, row, 2);
-        grid->addWidget(message, row, 3);
+        grid->addWidget(uncertain, row, 2);
+        grid->addWidget(slider, row, 3);
+        grid->addWidget(message, row, 4);
         txtInput_.push_back(box);
         sldInput_.push_back(slider);
         lblMessage_.push_back(message);
@@ -149,8 +200,8 @@ void ExploreWindow::BuildControls(const std::vector<ExploreInput>& inputs) {
             InputChanged();
         });
     }
-    grid->setColumnStretch(2, 1);
     grid->setColumnStretch(3, 1);
+    grid->setColumnStretch(4, 1);
 
     cboQuantity = new QComboBox(this);
     cboQuantity->setObjectName("cboQuantity");
@@ -172,6 +223,27 @@ void ExploreWindow::BuildControls(const std::vector<ExploreInput>& inputs) {
     lblYTitle->setObjectName("lblYTitle");
     picExplore = new GraphPicture(this);
     picExplore->setObjectName("picExplore");
+    bandOverlay_ = new ExploreBandOverlay(picExplore);
+
+    txtBandRuns = new QSpinBox(this);
+    txtBandRuns->setObjectName("txtBandRuns");
+    txtBandRuns->setRange(1, kMostBandRuns);
+    txtBandRuns->setValue(200);
+    txtBandRuns->setToolTip("How many runs the band's Latin hypercube has");
+    auto* runsLabel = new QLabel("Ru&ns:", this);
+    runsLabel->setBuddy(txtBandRuns);
+    txtBandSeed = new QSpinBox(this);
+    txtBandSeed->setObjectName("txtBandSeed");
+    txtBandSeed->setRange(0, std::numeric_limits<int>::max());
+    txtBandSeed->setValue(1);
+    txtBandSeed->setToolTip("The seed of the band's samples: the same seed, the same runs");
+    auto* seedLabel = new QLabel("S&eed:", this);
+    seedLabel->setBuddy(txtBandSeed);
+    connect(txtBandRuns, &QSpinBox::valueChanged, this, [this] { InputChanged(); });
+    connect(txtBandSeed, &QSpinBox::valueChanged, this, [this] { InputChanged(); });
+    lblBand = new QLabel(this);
+    lblBand->setObjectName("lblBand");
+    lblBand->setWordWrap(true);
     lblStatus = new QLabel(this);
     lblStatus->setObjectName("lblStatus");
     lblFlashover = new QLabel(this);
@@ -187,6 +259,21 @@ void ExploreWindow::BuildControls(const std::vector<ExploreInput>& inputs) {
     cmdClearPins = new QPushButton("C&lear Pins", this);
     cmdClearPins->setObjectName("cmdClearPins");
     cmdClearPins->setEnabled(false);
+    cmdSaveStudy = new QPushButton("Save as &Study…", this);
+    cmdSaveStudy->setObjectName("cmdSaveStudy");
+    cmdSaveStudy->setToolTip("Write the study file that `vorla study` runs this band from");
+    cmdSaveStudy->setEnabled(services_ != nullptr && !model_->StudyBase({}).Model.empty());
+    cmdRunAsReport = new QPushButton("Run as &Report", this);
+    cmdRunAsReport->setObjectName("cmdRunAsReport");
+    cmdRunAsReport->setToolTip("Put these values in the input form and run it");
+    cmdRunAsReport->setEnabled(false);
+    cmdExport = new QPushButton("E&xport…", this);
+    cmdExport->setObjectName("cmdExport");
+    cmdExport->setToolTip("Write the graph (PNG, SVG, PDF) or the curves and the band (CSV)");
+    cmdExport->setEnabled(services_ != nullptr);
+    connect(cmdSaveStudy, &QPushButton::clicked, this, &ExploreWindow::cmdSaveStudy_Click);
+    connect(cmdRunAsReport, &QPushButton::clicked, this, &ExploreWindow::cmdRunAsReport_Click);
+    connect(cmdExport, &QPushButton::clicked, this, &ExploreWindow::cmdExport_Click);
     cmdClose = new QPushButton("&Close", this);
     cmdClose->setObjectName("cmdClose");
     connect(cmdPin, &QPushButton::clicked, this, &ExploreWindow::cmdPin_Click);
@@ -201,12 +288,23 @@ void ExploreWindow::BuildControls(const std::vector<ExploreInput>& inputs) {
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdPin);
     buttons->addWidget(cmdClearPins);
+    buttons->addWidget(cmdSaveStudy);
+    buttons->addWidget(cmdRunAsReport);
+    buttons->addWidget(cmdExport);
     buttons->addStretch(1);
     buttons->addWidget(cmdClose);
     auto* side = new QVBoxLayout;
     side->addLayout(quantityRow);
     side->addWidget(chkStacked);
     side->addWidget(lblFlashover);
+    auto* bandRow = new QHBoxLayout;
+    bandRow->addWidget(runsLabel);
+    bandRow->addWidget(txtBandRuns);
+    bandRow->addWidget(seedLabel);
+    bandRow->addWidget(txtBandSeed);
+    bandRow->addStretch(1);
+    side->addLayout(bandRow);
+    side->addWidget(lblBand);
     side->addWidget(txtKeyResults, 1);
     auto* graphColumn = new QVBoxLayout;
     graphColumn->addWidget(lblYTitle);
@@ -233,6 +331,7 @@ std::vector<double> ExploreWindow::Values() const {
 
 void ExploreWindow::InputChanged() {
     ++generation_;
+    bandWanted_ = generation_; // the older band's chunks stop at their next run
     lblStatus->setText("Running…");
     pause_->start(); // restarted by each change: the last change always gets its run
     if (sinceLastStart_.elapsed() >= kLongestWaitMilliseconds) {
@@ -245,16 +344,19 @@ void ExploreWindow::StartRun() {
     ++runsStarted_;
     startedGeneration_ = generation;
     sinceLastStart_.start();
-    pool_.start([this, generation, values = Values()] {
-        ExploreRun run = model_->Run(values);
-        // Queued to the window's thread; a window already gone drops it.
-        QMetaObject::invokeMethod(
-            this,
-            [this, generation, values, run = std::move(run)]() mutable {
-                RunArrived(generation, std::move(values), std::move(run));
-            },
-            Qt::QueuedConnection);
-    });
+    StartBand(generation);
+    pool_.start(
+        [this, generation, values = Values()] {
+            ExploreRun run = model_->Run(values);
+            // Queued to the window's thread; a window already gone drops it.
+            QMetaObject::invokeMethod(
+                this,
+                [this, generation, values, run = std::move(run)]() mutable {
+                    RunArrived(generation, std::move(values), std::move(run));
+                },
+                Qt::QueuedConnection);
+        },
+        kSingleRunPriority);
 }
 
 void ExploreWindow::RunArrived(int generation, std::vector<double> values, ExploreRun run) {
@@ -281,7 +383,10 @@ void ExploreWindow::RunArrived(int generation, std::vector<double> values, Explo
     }
     stale_ = false;
     lblStatus->setText(QString());
-    if (haveRun_) {
+    // A rerun of the same values (an input marked uncertain, the band's runs
+    // or seed changed) keeps the ghost it had: a ghost equal to the run would
+    // hide it.
+    if (haveRun_ && values != shownValues_) {
         ghost_ = std::move(shown_.Graph);
     }
     shown_ = std::move(run);
@@ -325,23 +430,29 @@ void ExploreWindow::ShowGraph() {
         stack_->layout()->addWidget(picture);
         stackTitles_.push_back(title);
         stackPictures_.push_back(picture);
+        stackOverlays_.push_back(new ExploreBandOverlay(picture));
     }
     lblYTitle->setVisible(!stacked);
     picExplore->setVisible(!stacked);
     cboQuantity->setEnabled(!stacked);
     stack_->setVisible(stacked);
     if (!stacked) {
-        DrawQuantity(cboQuantity->currentIndex(), picExplore, lblYTitle);
+        DrawQuantity(cboQuantity->currentIndex(), picExplore, lblYTitle, bandOverlay_);
         return;
     }
     for (int k = 0; k < static_cast<int>(stackPictures_.size()); ++k) {
-        DrawQuantity(k, stackPictures_[k], stackTitles_[k]);
+        DrawQuantity(k, stackPictures_[k], stackTitles_[k], stackOverlays_[k]);
     }
 }
 
-void ExploreWindow::DrawQuantity(int k, GraphPicture* picture, QLabel* title) {
+void ExploreWindow::DrawQuantity(int k, GraphPicture* picture, QLabel* title,
+                                 ExploreBandOverlay* overlay) {
     const auto* current = QuantityOf(shown_.Graph, k);
+    const BandCurve band = bandGeneration_ == generation_ && k >= 0
+                               ? band_->Curve(static_cast<std::size_t>(k))
+                               : BandCurve{};
     if (current == nullptr) {
+        overlay->SetBand({}, {});
         picture->SetSeries({});
         picture->SetComparisons({}, {}, plot::LegendPlace::None);
         return;
@@ -364,11 +475,22 @@ void ExploreWindow::DrawQuantity(int k, GraphPicture* picture, QLabel* title) {
     for (const auto& pin : pinned_) {
         widen(pin.Graph);
     }
+    if (!band.Minutes.empty()) {
+        lastMinute =
+            std::max<double>(lastMinute, ArrayMaximum(band.Minutes, int(band.Minutes.size()) - 1));
+        largest = std::max<double>(largest, ArrayMaximum(band.P95, int(band.P95.size()) - 1));
+    }
     const GraphPicture::Scales scales{ScaleTimeAxis(lastMinute).XScale,
                                       ScaleValueAxis(largest).YScale};
     picture->SetSeries(LogicalCurve(scales, shown_.Graph.Minutes, *current));
 
+    overlay->SetBand(LogicalCurve(scales, band.Minutes, band.P95),
+                     LogicalCurve(scales, band.Minutes, band.P5));
     std::vector<GraphPicture::Curve> curves;
+    if (!band.Minutes.empty()) {
+        curves.push_back({QString("Median of %1 runs (band 5–95 %)").arg(band_->OkRuns()),
+                          kMedianColour, LogicalCurve(scales, band.Minutes, band.P50)});
+    }
     if (ghost_) {
         if (const auto* values = QuantityOf(*ghost_, k)) {
             curves.push_back(
@@ -434,6 +556,318 @@ void ExploreWindow::cmdClearPins_Click() {
     cmdPin->setFocus(Qt::OtherFocusReason);
     cmdClearPins->setEnabled(false);
     ShowGraph();
+}
+
+void ExploreWindow::SetUncertain(std::size_t k, std::optional<UncertainInput> spread) {
+    if (k >= uncertain_.size()) {
+        return;
+    }
+    uncertain_[k] = std::move(spread);
+    QToolButton* button = cmdUncertain_[k];
+    button->setChecked(uncertain_[k].has_value());
+    button->setToolTip(
+        uncertain_[k]
+            ? inputs_[k].Caption + " uncertain: " + QString::fromStdString(uncertain_[k]->Written)
+            : "Certain. Click to make " + inputs_[k].Caption + " uncertain for the band");
+    InputChanged();
+}
+
+bool ExploreWindow::IsUncertain(std::size_t k) const {
+    return k < uncertain_.size() && uncertain_[k].has_value();
+}
+
+std::vector<UncertainInput> ExploreWindow::UncertainList() const {
+    std::vector<UncertainInput> list;
+    for (const auto& input : uncertain_) {
+        if (input) {
+            list.push_back(*input);
+        }
+    }
+    return list;
+}
+
+std::size_t ExploreWindow::BandRuns() const {
+    return bandGeneration_ == generation_ ? bandRuns_ : 0;
+}
+
+bool ExploreWindow::BandComplete() const {
+    return bandGeneration_ == generation_ && bandRuns_ > 0 && band_->RunsIn() == bandRuns_;
+}
+
+void ExploreWindow::StartBand(int generation) {
+    band_ = std::make_unique<BandStatistics>();
+    bandGeneration_ = generation;
+    bandRuns_ = 0;
+    bandWanted_ = generation;
+    const std::vector<UncertainInput> uncertain = UncertainList();
+    if (uncertain.empty()) {
+        ShowBandText();
+        return;
+    }
+    const BandSettings settings{static_cast<std::size_t>(txtBandRuns->value()),
+                                static_cast<std::uint64_t>(txtBandSeed->value())};
+    const std::string modelName = model_->StudyBase({}).Model;
+    if (modelName.empty()) {
+        lblBand->setText("This model has no band.");
+        return;
+    }
+    auto study = BandStudy(modelName, settings, inputs_, uncertain);
+    if (const auto* problem = std::get_if<std::string>(&study)) {
+        lblBand->setText(QString::fromStdString(*problem));
+        return;
+    }
+    auto job = std::make_shared<BandJob>(std::get<study::Study>(std::move(study)));
+    job->Values = Values();
+    for (const auto& input : uncertain) {
+        job->Uncertain.push_back(input.Input);
+    }
+    bandRuns_ = settings.Runs;
+    ShowBandText();
+    for (std::size_t first = 0; first < settings.Runs; first += kBandChunk) {
+        const std::size_t last = std::min(settings.Runs, first + kBandChunk);
+        pool_.start(
+            [this, generation, job, first, last] {
+                std::vector<std::pair<std::size_t, ExploreRun>> runs;
+                for (std::size_t run = first; run < last; ++run) {
+                    if (bandWanted_ != generation) {
+                        return; // a newer change has its own band coming
+                    }
+                    const study::SampledRun sampled = job->Sampler.Sample(run);
+                    std::vector<double> values = job->Values;
+                    for (std::size_t j = 0; j < job->Uncertain.size(); ++j) {
+                        values[job->Uncertain[j]] = std::get<double>(sampled.Values[j]);
+                    }
+                    runs.emplace_back(run, model_->Run(values));
+                }
+                QMetaObject::invokeMethod(
+                    this,
+                    [this, generation, runs = std::move(runs)]() mutable {
+                        BandChunkArrived(generation, std::move(runs));
+                    },
+                    Qt::QueuedConnection);
+            },
+            kBandPriority);
+    }
+}
+
+void ExploreWindow::BandChunkArrived(int generation,
+                                     std::vector<std::pair<std::size_t, ExploreRun>> runs) {
+    if (generation != generation_ || generation != bandGeneration_) {
+        ++bandChunksDiscarded_;
+        return;
+    }
+    for (auto& [run, result] : runs) {
+        band_->Add(run, std::move(result));
+    }
+    ShowBandText();
+    if (band_->RunsIn() == bandRuns_) {
+        bandRedraw_->stop();
+        ShowGraph();
+    } else if (!bandRedraw_->isActive()) {
+        bandRedraw_->start();
+    }
+    emit BandShown(generation, static_cast<int>(band_->RunsIn()));
+}
+
+void ExploreWindow::ShowBandText() {
+    if (bandRuns_ == 0) {
+        lblBand->setText(UncertainList().empty() ? "Band: mark inputs uncertain with ±"
+                                                 : QString());
+        return;
+    }
+    QStringList lines;
+    const std::size_t in = band_->RunsIn();
+    const std::size_t ok = band_->OkRuns();
+    lines << QString("Band: %1 of %2 runs%3").arg(in).arg(bandRuns_).arg(in < bandRuns_ ? "…" : "");
+    if (ok < in) {
+        lines << QString("%1 runs refused").arg(in - ok);
+    }
+    for (const auto& share : band_->Shares()) {
+        const double percent =
+            ok == 0 ? 0.0 : 100.0 * static_cast<double>(share.Reached) / static_cast<double>(ok);
+        lines << QString("P(%1) = %2 % (%3 of %4)")
+                     .arg(QString::fromStdString(share.Name))
+                     .arg(percent, 0, 'f', 1)
+                     .arg(share.Reached)
+                     .arg(ok);
+    }
+    lblBand->setText(lines.join('\n'));
+}
+
+void ExploreWindow::cmdUncertain_Click(std::size_t k) {
+    // The click toggled the button; its state follows the dialog's answer.
+    cmdUncertain_[k]->setChecked(uncertain_[k].has_value());
+    auto* dialog = new ExploreUncertaintyDialog(model_->StudyBase({}).Model, inputs_[k], k,
+                                                txtInput_[k]->value(), uncertain_[k], this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, k, dialog] {
+        SetUncertain(k, dialog->Chosen());
+        cmdUncertain_[k]->setFocus(Qt::OtherFocusReason);
+    });
+    connect(dialog, &QDialog::rejected, this,
+            [this, k] { cmdUncertain_[k]->setFocus(Qt::OtherFocusReason); });
+    // Window-modal and not exec(): no nested event loop holds the window.
+    dialog->open();
+}
+
+std::string ExploreWindow::StudyText() const {
+    const std::vector<double> values = Values();
+    const ExploreStudyBase base = model_->StudyBase(values);
+    const BandSettings settings{static_cast<std::size_t>(txtBandRuns->value()),
+                                static_cast<std::uint64_t>(txtBandSeed->value())};
+    return StudyFileText(base.Model, settings, inputs_, UncertainList(), base.Base,
+                         base.CriteriaHeights, base.CriteriaTemperatures);
+}
+
+void ExploreWindow::cmdSaveStudy_Click() {
+    if (services_ == nullptr) {
+        return;
+    }
+    const auto path = services_->ChooseFile(
+        SaveAsDialog("Save as Study", "Study File (*.toml)|*.toml", {}, "explore-study.toml"));
+    if (!path) {
+        return;
+    }
+    if (const auto error = WriteFileAtomically(*path, StudyText())) {
+        services_->ShowMessage({*error + " The study is not saved.", windowTitle().toStdString(),
+                                MessageIcon::Exclamation, MessageButtons::Ok});
+    }
+}
+
+void ExploreWindow::SetRunAsReport(RunAsReportHandler handler) {
+    runAsReport_ = std::move(handler);
+    cmdRunAsReport->setEnabled(static_cast<bool>(runAsReport_));
+}
+
+void ExploreWindow::cmdRunAsReport_Click() {
+    if (!runAsReport_) {
+        return;
+    }
+    // Only the boxes moved here: the others keep the form's text, and with it
+    // any value the form keeps behind a unit change.
+    std::vector<std::pair<std::string, std::string>> changed;
+    const std::vector<double> values = Values();
+    for (std::size_t k = 0; k < inputs_.size(); ++k) {
+        if (values[k] != inputs_[k].Value) {
+            changed.emplace_back(inputs_[k].Box, RoundTripText(values[k]));
+        }
+    }
+    if (!runAsReport_(changed)) {
+        lblStatus->setText("The input form has a report open: close it, then Run as Report");
+    }
+}
+
+plot::Plot ExploreWindow::CurrentPlot() const {
+    plot::Plot plot;
+    const int k = cboQuantity->currentIndex();
+    plot.Title = windowTitle().toStdString();
+    const auto* current = QuantityOf(shown_.Graph, k);
+    if (current == nullptr) {
+        return plot;
+    }
+    plot.Y.Title = shown_.Graph.Quantities[k].AxisTitle.toStdString();
+    const auto series = [](std::string name, plot::Rgb colour, const std::vector<double>& minutes,
+                           const std::vector<double>& values) {
+        plot::PlotSeries curve;
+        curve.Name = std::move(name);
+        curve.Colour = colour;
+        for (std::size_t i = 0; i < minutes.size() && i < values.size(); ++i) {
+            curve.Points.push_back({minutes[i], values[i]});
+        }
+        return curve;
+    };
+    plot.Series.push_back(series(stale_ ? "This run (stale)" : "This run", plot::kSeriesColours[0],
+                                 shown_.Graph.Minutes, *current));
+    std::size_t colour = 1;
+    const auto next = [&colour] {
+        return plot::kSeriesColours[colour++ % plot::kSeriesColours.size()];
+    };
+    if (bandGeneration_ == generation_) {
+        const BandCurve band = band_->Curve(static_cast<std::size_t>(k));
+        if (!band.Minutes.empty()) {
+            const plot::Rgb bandColour = next();
+            plot.Series.push_back(series("5 %", bandColour, band.Minutes, band.P5));
+            plot.Series.push_back(series("Median", next(), band.Minutes, band.P50));
+            plot.Series.push_back(series("95 %", bandColour, band.Minutes, band.P95));
+        }
+    }
+    for (const auto& pin : pinned_) {
+        if (const auto* values = QuantityOf(pin.Graph, k)) {
+            plot.Series.push_back(
+                series(pin.Name.toStdString(), next(), pin.Graph.Minutes, *values));
+        }
+    }
+    plot.Legend = plot::LeastCoveredCorner(plot);
+    return plot;
+}
+
+std::string ExploreWindow::CurvesCsv() const {
+    const auto field = [](const QString& text) {
+        const std::string value = text.toStdString();
+        if (value.find_first_of(",\"") == std::string::npos) {
+            return value;
+        }
+        std::string quoted = "\"";
+        for (const char c : value) {
+            quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+        }
+        return quoted + "\"";
+    };
+    const auto& graph = shown_.Graph;
+    const bool withBand = bandGeneration_ == generation_ && band_->OkRuns() > 0;
+    std::vector<BandCurve> bands;
+    std::string csv = "Time (min)";
+    for (std::size_t q = 0; q < graph.Quantities.size(); ++q) {
+        const QString& title = graph.Quantities[q].AxisTitle;
+        csv += "," + field(title);
+        if (withBand) {
+            csv += "," + field(title + " p5") + "," + field(title + " median") + "," +
+                   field(title + " p95");
+            bands.push_back(band_->Curve(q));
+        }
+    }
+    csv += "\n";
+    const auto cell = [](std::optional<double> value) {
+        return value ? RoundTripText(*value) : std::string();
+    };
+    for (std::size_t i = 0; i < graph.Minutes.size(); ++i) {
+        const double minute = graph.Minutes[i];
+        csv += RoundTripText(minute);
+        for (std::size_t q = 0; q < graph.Quantities.size(); ++q) {
+            const auto& values = graph.Quantities[q].Values;
+            csv += "," + cell(i < values.size() ? std::optional<double>(values[i]) : std::nullopt);
+            if (withBand) {
+                const BandCurve& band = bands[q];
+                csv += "," + cell(CurveValueAt(band.Minutes, band.P5, minute)) + "," +
+                       cell(CurveValueAt(band.Minutes, band.P50, minute)) + "," +
+                       cell(CurveValueAt(band.Minutes, band.P95, minute));
+            }
+        }
+        csv += "\n";
+    }
+    return csv;
+}
+
+void ExploreWindow::cmdExport_Click() {
+    if (services_ == nullptr) {
+        return;
+    }
+    const std::string filter = std::string(kGraphExportFilter) + "|CSV Table (*.csv)|*.csv";
+    const auto path = services_->ChooseFile(SaveAsDialog("Export", filter, {}, "explore.png"));
+    if (!path) {
+        return;
+    }
+    std::optional<std::string> error;
+    if (GraphFileTypeOf(*path)) {
+        const QSize size = picExplore->size();
+        error = ExportGraph(*path, CurrentPlot(), size, GraphPixelSize(size, devicePixelRatioF()));
+    } else {
+        error = WriteFileAtomically(*path, CurvesCsv());
+    }
+    if (error) {
+        services_->ShowMessage({*error + " Nothing is exported.", windowTitle().toStdString(),
+                                MessageIcon::Exclamation, MessageButtons::Ok});
+    }
 }
 
 } // namespace vorla::ui

@@ -14,11 +14,24 @@
 // ("Previous"); Pin keeps the shown run on the graph (up to four), named by the values that differ
 // from those the window opened with; Clear Pins takes them off.
 //
+// Inputs marked uncertain (the "±" button beside each box) make the band: a
+// Latin hypercube of N runs from the study engine's own sampler, run in
+// chunks on the same pool (behind any single run), drawn as the light 5–95 %
+// band and the median of each curve and redrawn as each chunk comes in, with
+// the share of runs reaching flashover and each criterion. A change starts a
+// new band of the new generation; the chunks of an older one stop at their
+// next run and what they bring is dropped. Save as Study… writes the study
+// file `vorla study` runs the same band from; Run as Report hands the values
+// to the input form's Run; Export… writes the graph (PNG, SVG, PDF) or the
+// curves and the band (CSV).
+//
 // The model's part is an ExploreModel (one small adapter in each model's ui
 // folder): the inputs it offers, and a run of a set of values that is safe to
 // call from any thread at once.
 #pragma once
 
+#include "common/key_results.h"
+#include "common/plot/plot.h"
 #include "common/ui/results_graph_window.h"
 #include "common/unit_system.h"
 
@@ -26,9 +39,12 @@
 #include <QString>
 #include <QThreadPool>
 #include <QWidget>
+#include <atomic>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 class QCheckBox;
@@ -37,12 +53,18 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QSlider;
+class QSpinBox;
 class QTimer;
+class QToolButton;
 
 namespace vorla::ui {
 
+class BandStatistics;
+class ExploreBandOverlay;
 class ExploreNumberBox;
 class GraphPicture;
+class PlatformServices;
+struct UncertainInput;
 
 // One numeric input of the form, in the form's units.
 struct ExploreInput {
@@ -54,6 +76,7 @@ struct ExploreInput {
     double Maximum = 1; // the slider's range; the box takes any number
     double Step = 0.1;
     int Decimals = 2;
+    std::string StudyOption; // its option in a study file, "floor-area"
 };
 
 // What one run of a set of values comes to.
@@ -64,6 +87,17 @@ struct ExploreRun {
     GraphResults Graph;  // in the form's units
     std::vector<std::string> KeyLines;
     std::optional<double> FlashoverSeconds;
+    std::optional<KeyResults> Keys; // of a run that ran
+};
+
+// What a study file needs of the model besides the inputs: its name, the
+// [base] lines of a set of values and the criteria as the file writes them.
+struct ExploreStudyBase {
+    std::string Model; // "compartment", "smoke"
+    // Option and its value as TOML writes it: `units = "si"`, `floor-area = 20`.
+    std::vector<std::pair<std::string, std::string>> Base;
+    std::vector<double> CriteriaHeights;      // in the form's units
+    std::vector<double> CriteriaTemperatures; // in the form's units
 };
 
 class ExploreModel {
@@ -73,6 +107,9 @@ class ExploreModel {
     // The run of `values` (one an input, in the order of Inputs()). Called on
     // worker threads, several at once.
     virtual ExploreRun Run(const std::vector<double>& values) const = 0;
+    // The study of `values` (the band's uncertain inputs aside). A model
+    // without one (no Model name) has no band and no study file.
+    virtual ExploreStudyBase StudyBase(const std::vector<double>&) const { return {}; }
 };
 
 class ExploreWindow final : public QWidget {
@@ -86,8 +123,13 @@ class ExploreWindow final : public QWidget {
     // instead of waiting for it to stop.
     static constexpr int kLongestWaitMilliseconds = 120;
 
+    // The band's runs go to the pool in chunks of this many.
+    static constexpr std::size_t kBandChunk = 10;
+
+    // `services`: the dialogs and messages of Save as Study… and Export…
+    // (both stay disabled without them).
     ExploreWindow(std::unique_ptr<ExploreModel> model, QString programTitle,
-                  QWidget* parent = nullptr);
+                  QWidget* parent = nullptr, PlatformServices* services = nullptr);
     ~ExploreWindow() override;
 
     // The generation of the newest change, and of the run the window shows.
@@ -106,9 +148,31 @@ class ExploreWindow final : public QWidget {
     // The legend of the graph, the current run first.
     QStringList LegendTexts() const;
 
+    // Input k's distribution (nothing: certain), as the "±" dialog sets it.
+    void SetUncertain(std::size_t k, std::optional<UncertainInput> spread);
+    bool IsUncertain(std::size_t k) const;
+    // The band of the shown generation: the runs in so far and their
+    // statistics; the band's size; the chunks thrown away as outdated.
+    const BandStatistics& Band() const { return *band_; }
+    std::size_t BandRuns() const;
+    bool BandComplete() const;
+    int BandChunksDiscarded() const { return bandChunksDiscarded_; }
+    // The study file Save as Study… writes for the values shown now.
+    std::string StudyText() const;
+    // What Run as Report does: given each changed box's name and text, the
+    // input form fills its boxes and runs as its own Run does; false when
+    // the form cannot run now (its report is open).
+    using RunAsReportHandler =
+        std::function<bool(const std::vector<std::pair<std::string, std::string>>&)>;
+    void SetRunAsReport(RunAsReportHandler handler);
+    // The CSV Export… writes: time, then per quantity this run, p5, median, p95.
+    std::string CurvesCsv() const;
+
   signals:
     // A run's result reached the screen (outdated results never do).
     void RunShown(int generation);
+    // A chunk of the band reached the screen.
+    void BandShown(int generation, int runsIn);
 
   private:
     struct Pinned {
@@ -123,12 +187,21 @@ class ExploreWindow final : public QWidget {
     // "Pin 2: Floor Area 40 m²": the number and what differs from the opening values.
     QString PinName() const;
     void ShowGraph();
-    // Quantity k of the shown run, its ghost, its pins and the flashover line.
-    void DrawQuantity(int k, GraphPicture* picture, QLabel* title);
+    // Quantity k of the shown run, its band, ghost, pins and the flashover line.
+    void DrawQuantity(int k, GraphPicture* picture, QLabel* title, ExploreBandOverlay* overlay);
     void ShowKeyResults();
     void cmdPin_Click();
     void cmdClearPins_Click();
     std::vector<double> Values() const;
+    std::vector<UncertainInput> UncertainList() const;
+    void StartBand(int generation);
+    void BandChunkArrived(int generation, std::vector<std::pair<std::size_t, ExploreRun>> runs);
+    void ShowBandText();
+    void cmdUncertain_Click(std::size_t k);
+    void cmdSaveStudy_Click();
+    void cmdRunAsReport_Click();
+    void cmdExport_Click();
+    plot::Plot CurrentPlot() const;
 
     std::unique_ptr<ExploreModel> model_;
     QString programTitle_;
@@ -149,7 +222,19 @@ class ExploreWindow final : public QWidget {
     QPushButton* cmdPin = nullptr;
     QPushButton* cmdClearPins = nullptr;
     QPushButton* cmdClose = nullptr;
+    QPushButton* cmdSaveStudy = nullptr;
+    QPushButton* cmdRunAsReport = nullptr;
+    QPushButton* cmdExport = nullptr;
+    std::vector<QToolButton*> cmdUncertain_;
+    QSpinBox* txtBandRuns = nullptr;
+    QSpinBox* txtBandSeed = nullptr;
+    QLabel* lblBand = nullptr;
+    ExploreBandOverlay* bandOverlay_ = nullptr;
+    std::vector<ExploreBandOverlay*> stackOverlays_;
+    PlatformServices* services_ = nullptr;
+    RunAsReportHandler runAsReport_;
     QTimer* pause_ = nullptr;
+    QTimer* bandRedraw_ = nullptr; // the band drawn at most this often while it comes in
     QElapsedTimer sinceLastStart_;
 
     int generation_ = 0;
@@ -163,6 +248,13 @@ class ExploreWindow final : public QWidget {
     std::vector<double> shownValues_; // the values shown_ was run with
     std::optional<GraphResults> ghost_;
     std::vector<Pinned> pinned_;
+    std::vector<std::optional<UncertainInput>> uncertain_;
+    std::unique_ptr<BandStatistics> band_;
+    std::size_t bandRuns_ = 0; // of the band under way; 0: none
+    int bandGeneration_ = -1;
+    int bandChunksDiscarded_ = 0;
+    // The generation whose band the chunks in flight should go on with.
+    std::atomic<int> bandWanted_{-1};
     // Declared last so that it is destroyed first: its runs finish while the
     // rest of the window still stands.
     QThreadPool pool_;

@@ -1,12 +1,15 @@
 #include "compartment/ui/explore_model.h"
 
 #include "common/key_results_text.h"
+#include "common/round_trip_text.h"
+#include "common/ui/explore_band.h"
 #include "compartment/model/calculations.h"
 #include "compartment/model/input_checks.h"
 #include "compartment/model/input_entry.h"
 #include "compartment/model/model_run.h"
 #include "compartment/model/run_key_results.h"
 
+#include <QFileInfo>
 #include <QString>
 #include <array>
 #include <charconv>
@@ -24,18 +27,21 @@ struct LiveBox {
     // The slider's range and the arrow keys' step in S.I. units: rooms from a
     // cupboard to a small hall, which is where a two-zone model is used.
     double Minimum, Maximum, Step;
+    const char* StudyOption; // its option in a study file
 };
 
 constexpr std::array<LiveBox, 9> kLiveBoxes{{
-    {InputBox::txtFloorArea, "Floor Area", Kind::Area, 1, 500, 1},
-    {InputBox::txtRoomHeight, "Ceiling Height", Kind::Length, 1, 12, 0.1},
-    {InputBox::txtTotalLossFraction, "Heat Loss Fraction", Kind::Fraction, 0, 1, 0.01},
-    {InputBox::txtVentWidth, "Vent Width", Kind::Length, 0.1, 10, 0.1},
-    {InputBox::txtSillHeight, "Sill Height", Kind::Length, 0, 5, 0.1},
-    {InputBox::txtSoffitHeight, "Soffit Height", Kind::Length, 0.1, 12, 0.1},
-    {InputBox::txtFireHeight, "Fire Base Height", Kind::Length, 0, 5, 0.1},
-    {InputBox::txtRadiativeLossFraction, "Radiative Loss Fraction", Kind::Fraction, 0, 1, 0.01},
-    {InputBox::txtRunTime, "Maximum Run Time", Kind::Seconds, 10, 9000, 10},
+    {InputBox::txtFloorArea, "Floor Area", Kind::Area, 1, 500, 1, "floor-area"},
+    {InputBox::txtRoomHeight, "Ceiling Height", Kind::Length, 1, 12, 0.1, "room-height"},
+    {InputBox::txtTotalLossFraction, "Heat Loss Fraction", Kind::Fraction, 0, 1, 0.01,
+     "loss-fraction"},
+    {InputBox::txtVentWidth, "Vent Width", Kind::Length, 0.1, 10, 0.1, "vent-width"},
+    {InputBox::txtSillHeight, "Sill Height", Kind::Length, 0, 5, 0.1, "sill-height"},
+    {InputBox::txtSoffitHeight, "Soffit Height", Kind::Length, 0.1, 12, 0.1, "soffit-height"},
+    {InputBox::txtFireHeight, "Fire Base Height", Kind::Length, 0, 5, 0.1, "fire-height"},
+    {InputBox::txtRadiativeLossFraction, "Radiative Loss Fraction", Kind::Fraction, 0, 1, 0.01,
+     "radiative-fraction"},
+    {InputBox::txtRunTime, "Maximum Run Time", Kind::Seconds, 10, 9000, 10, "run-time"},
 }};
 
 std::string NumberText(double value) {
@@ -84,10 +90,10 @@ std::vector<ui::ExploreInput> CompartmentExplore::Inputs() const {
             decimals = 0;
             break;
         }
-        inputs.push_back({std::string(InputBoxName(live.Box)), live.Caption, unit,
-                          ShownValue(boxes_.Text(live.Box)), live.Minimum * toShown,
-                          live.Maximum * toShown,
-                          live.Step * (live.Unit == Kind::Length ? 1 : toShown), decimals});
+        inputs.push_back(
+            {std::string(InputBoxName(live.Box)), live.Caption, unit,
+             ShownValue(boxes_.Text(live.Box)), live.Minimum * toShown, live.Maximum * toShown,
+             live.Step * (live.Unit == Kind::Length ? 1 : toShown), decimals, live.StudyOption});
     }
     return inputs;
 }
@@ -128,13 +134,53 @@ ui::ExploreRun CompartmentExplore::Run(const std::vector<double>& values) const 
         calc->Inputs, fire_, [](const std::string&, std::string_view) { return Answer::No; },
         calc->Results);
     run.Graph = ui::GraphResultsOfRun(*calc, kResultRowCapacity);
-    run.KeyLines =
-        KeyResultLines(RunKeyResults(calc->Inputs, calc->Results, completed, fire_, criteria_),
-                       units_.System);
+    run.Keys = RunKeyResults(calc->Inputs, calc->Results, completed, fire_, criteria_);
+    run.KeyLines = KeyResultLines(*run.Keys, units_.System);
     if (calc->Results.FlashoverRow) {
         run.FlashoverSeconds = calc->Results.Time[*calc->Results.FlashoverRow];
     }
     return run;
+}
+
+void CompartmentExplore::SetFirePath(std::string path) {
+    firePath_ = std::move(path);
+}
+
+ui::ExploreStudyBase CompartmentExplore::StudyBase(const std::vector<double>& values) const {
+    ui::ExploreStudyBase study;
+    study.Model = "compartment";
+    const bool us = units_.System == UnitSystem::US;
+    study.Base.emplace_back("units", us ? "\"us\"" : "\"si\"");
+    if (!boxes_.txtRunTitle.empty()) {
+        study.Base.emplace_back("title", ui::TomlText(boxes_.txtRunTitle));
+    }
+    // The file the window read, in full: the study file may be saved anywhere.
+    const std::string fire = firePath_.empty() ? boxes_.txtFireFile : firePath_;
+    study.Base.emplace_back(
+        "fire",
+        ui::TomlText(QFileInfo(QString::fromStdString(fire)).absoluteFilePath().toStdString()));
+    for (std::size_t k = 0; k < kLiveBoxes.size() && k < values.size(); ++k) {
+        // A value as the form shows it runs with the value the form keeps
+        // behind it (a unit change): the file writes that one.
+        const LiveBox& live = kLiveBoxes[k];
+        const std::string& shown = boxes_.Text(live.Box);
+        const auto kept = values[k] == ShownValue(shown) ? kept_.Of(live.Box, shown) : std::nullopt;
+        double value = values[k];
+        if (kept && (live.Unit == Kind::Area || live.Unit == Kind::Length)) {
+            value = ui::WrittenValueOfKept(*kept, static_cast<double>(live.Unit == Kind::Area
+                                                                          ? units_.Area.ToSI
+                                                                          : units_.Length.ToSI));
+        }
+        study.Base.emplace_back(live.StudyOption, RoundTripText(value));
+    }
+    study.Base.emplace_back("flashover", "\"continue\""); // as the window runs past it
+    for (const double height : criteria_.InterfaceHeightsM) {
+        study.CriteriaHeights.push_back(height / units_.Length.ToSI);
+    }
+    for (const double temperature : criteria_.LayerTemperaturesC) {
+        study.CriteriaTemperatures.push_back(us ? temperature * 9 / 5 + 32 : temperature);
+    }
+    return study;
 }
 
 } // namespace vorla::compartment

@@ -1,12 +1,15 @@
 #include "smoke_filling/ui/explore_model.h"
 
 #include "common/key_results_text.h"
+#include "common/round_trip_text.h"
+#include "common/ui/explore_band.h"
 #include "smoke_filling/model/calculations.h"
 #include "smoke_filling/model/input_checks.h"
 #include "smoke_filling/model/input_entry.h"
 #include "smoke_filling/model/model_run.h"
 #include "smoke_filling/model/run_key_results.h"
 
+#include <QFileInfo>
 #include <QString>
 #include <array>
 #include <charconv>
@@ -23,14 +26,15 @@ struct LiveBox {
     Kind Unit;
     // The slider's range and the arrow keys' step in S.I. units.
     double Minimum, Maximum, Step;
+    const char* StudyOption; // its option in a study file
 };
 
 constexpr std::array<LiveBox, 5> kLiveBoxes{{
-    {InputBox::txtFloorArea, "Room Floor Area", Kind::Area, 1, 500, 1},
-    {InputBox::txtRoomHeight, "Room Ceiling Height", Kind::Length, 1, 12, 0.1},
-    {InputBox::txtFireHeight, "Fire Base Height", Kind::Length, 0, 5, 0.1},
-    {InputBox::txtLossFraction, "Heat Loss Fraction", Kind::Fraction, 0, 1, 0.01},
-    {InputBox::txtRunTime, "Maximum Run Time", Kind::Seconds, 10, 9000, 10},
+    {InputBox::txtFloorArea, "Room Floor Area", Kind::Area, 1, 500, 1, "floor-area"},
+    {InputBox::txtRoomHeight, "Room Ceiling Height", Kind::Length, 1, 12, 0.1, "room-height"},
+    {InputBox::txtFireHeight, "Fire Base Height", Kind::Length, 0, 5, 0.1, "fire-height"},
+    {InputBox::txtLossFraction, "Heat Loss Fraction", Kind::Fraction, 0, 1, 0.01, "loss-fraction"},
+    {InputBox::txtRunTime, "Maximum Run Time", Kind::Seconds, 10, 9000, 10, "run-time"},
 }};
 
 std::string NumberText(double value) {
@@ -81,10 +85,10 @@ std::vector<ui::ExploreInput> SmokeExplore::Inputs() const {
             decimals = 0;
             break;
         }
-        inputs.push_back({std::string(InputBoxName(live.Box)), live.Caption, unit,
-                          ShownValue(boxes_.Text(live.Box)), live.Minimum * toShown,
-                          live.Maximum * toShown,
-                          live.Step * (live.Unit == Kind::Area ? toShown : 1), decimals});
+        inputs.push_back(
+            {std::string(InputBoxName(live.Box)), live.Caption, unit,
+             ShownValue(boxes_.Text(live.Box)), live.Minimum * toShown, live.Maximum * toShown,
+             live.Step * (live.Unit == Kind::Area ? toShown : 1), decimals, live.StudyOption});
     }
     return inputs;
 }
@@ -114,10 +118,49 @@ ui::ExploreRun SmokeExplore::Run(const std::vector<double>& values) const {
     }
     const CompletedRun completed = RunModel(calc->Inputs, fire_, calc->Results);
     run.Graph = ui::GraphResultsOfRun(*calc, kResultRowCapacity);
-    run.KeyLines =
-        KeyResultLines(RunKeyResults(calc->Inputs, calc->Results, completed, fire_, criteria_),
-                       units_.System);
+    run.Keys = RunKeyResults(calc->Inputs, calc->Results, completed, fire_, criteria_);
+    run.KeyLines = KeyResultLines(*run.Keys, units_.System);
     return run;
+}
+
+void SmokeExplore::SetFirePath(std::string path) {
+    firePath_ = std::move(path);
+}
+
+ui::ExploreStudyBase SmokeExplore::StudyBase(const std::vector<double>& values) const {
+    ui::ExploreStudyBase study;
+    study.Model = "smoke";
+    const bool us = units_.System == UnitSystem::US;
+    study.Base.emplace_back("units", us ? "\"us\"" : "\"si\"");
+    if (!boxes_.txtRunTitle.empty()) {
+        study.Base.emplace_back("title", ui::TomlText(boxes_.txtRunTitle));
+    }
+    // The file the window read, in full: the study file may be saved anywhere.
+    const std::string fire = firePath_.empty() ? boxes_.txtFireFile : firePath_;
+    study.Base.emplace_back(
+        "fire",
+        ui::TomlText(QFileInfo(QString::fromStdString(fire)).absoluteFilePath().toStdString()));
+    for (std::size_t k = 0; k < kLiveBoxes.size() && k < values.size(); ++k) {
+        // A value as the form shows it runs with the value the form keeps
+        // behind it (a unit change): the file writes that one.
+        const LiveBox& live = kLiveBoxes[k];
+        const std::string& shown = boxes_.Text(live.Box);
+        const auto kept = values[k] == ShownValue(shown) ? kept_.Of(live.Box, shown) : std::nullopt;
+        double value = values[k];
+        if (kept && (live.Unit == Kind::Area || live.Unit == Kind::Length)) {
+            value = ui::WrittenValueOfKept(*kept, static_cast<double>(live.Unit == Kind::Area
+                                                                          ? units_.Area.ToSI
+                                                                          : units_.Length.ToSI));
+        }
+        study.Base.emplace_back(live.StudyOption, RoundTripText(value));
+    }
+    for (const double height : criteria_.InterfaceHeightsM) {
+        study.CriteriaHeights.push_back(height / units_.Length.ToSI);
+    }
+    for (const double temperature : criteria_.LayerTemperaturesC) {
+        study.CriteriaTemperatures.push_back(us ? temperature * 9 / 5 + 32 : temperature);
+    }
+    return study;
 }
 
 } // namespace vorla::smoke

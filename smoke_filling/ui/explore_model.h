@@ -26,6 +26,10 @@ class SmokeExplore final : public ui::ExploreModel {
 
     std::vector<ui::ExploreInput> Inputs() const override;
     ui::ExploreRun Run(const std::vector<double>& values) const override;
+    ui::ExploreStudyBase StudyBase(const std::vector<double>& values) const override;
+    // The full path the fire table was read from, for a study file's `fire`
+    // (the form's text made absolute when not set).
+    void SetFirePath(std::string path);
 
   private:
     InputBoxes boxes_;
@@ -34,6 +38,7 @@ class SmokeExplore final : public ui::ExploreModel {
     std::string fireProblem_;
     KeyCriteria criteria_;
     KeptDimensions kept_;
+    std::string firePath_;
 };
 
 } // namespace vorla::smoke

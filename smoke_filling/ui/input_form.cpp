@@ -586,13 +586,37 @@ void frmInput::mnuFileExplore_Click() {
     const InputBoxes boxes = Boxes();
     FireTable fire;
     std::string fireProblem;
-    if (const auto problem = ReadFireFileOfReport(boxes.txtFireFile, calc_.OpenedReport, fire)) {
+    std::string readFrom;
+    if (const auto problem =
+            ReadFireFileOfReport(boxes.txtFireFile, calc_.OpenedReport, fire, readFrom)) {
         fireProblem = DescribeFireFileError(*problem);
     }
     auto model =
         std::make_unique<SmokeExplore>(boxes, calc_.Units, std::move(fire), std::move(fireProblem),
                                        ui::LoadCriteria(QSettings()), kept_);
-    auto* explore = new ui::ExploreWindow(std::move(model), kProgramName, this);
+    model->SetFirePath(readFrom);
+    auto* explore = new ui::ExploreWindow(std::move(model), kProgramName, this, &services_);
+    // Run as Report: the boxes Explore moved take its values, as if typed,
+    // and Run goes on as the menu's own, with its questions and its report.
+    explore->SetRunAsReport(
+        [this](const std::vector<std::pair<std::string, std::string>>& changed) {
+            if (!isVisible()) {
+                return false; // a report or its graph stands in for the form
+            }
+            for (const auto& [name, text] : changed) {
+                const auto box = InputBoxNamed(name);
+                auto* edit = findChild<QLineEdit*>(QString::fromStdString(name));
+                if (box && edit != nullptr) {
+                    edit->setText(QString::fromStdString(text));
+                    kept_.Forget(*box);
+                }
+            }
+            raise();
+            activateWindow();
+            mnuRun_Click();
+            return true;
+        });
+
     explore->resize(900, 640);
     explore->show();
     explore->activateWindow();

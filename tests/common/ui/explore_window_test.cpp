@@ -37,7 +37,7 @@ class ScriptedModel final : public ExploreModel {
     std::atomic<int> runs{0};
 
     std::vector<ExploreInput> Inputs() const override {
-        return {{"txtSize", "Size", "m", 10, 0, 100, 2, 1}};
+        return {{"txtSize", "Size", "m", 10, 0, 100, 2, 1, "size"}};
     }
     ExploreRun Run(const std::vector<double>& values) const override {
         if (const_cast<std::atomic<int>&>(runs)++ == 0 && holdFirst.valid()) {
@@ -210,7 +210,7 @@ class ExploreWindowTest : public QObject {
         class Precise final : public ExploreModel {
           public:
             std::vector<ExploreInput> Inputs() const override {
-                return {{"txtSize", "Size", "m", 12.34567, 0, 100, 2, 1}};
+                return {{"txtSize", "Size", "m", 12.34567, 0, 100, 2, 1, "size"}};
             }
             ExploreRun Run(const std::vector<double>&) const override { return {}; }
         };

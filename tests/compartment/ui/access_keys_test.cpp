@@ -38,6 +38,11 @@ class CompartmentAccessKeysTest : public QObject {
         Trigger(program.input, "mnuFileExplore");
         QWidget* explore = VisibleWindow("frmExplore");
         QCOMPARE(Collisions(explore), QStringList());
+        Click(explore, "cmdFloorAreaUncertain");
+        auto* uncertainty = explore->findChild<QDialog*>("dlgUncertainty");
+        QVERIFY(uncertainty != nullptr);
+        QCOMPARE(Collisions(uncertainty), QStringList());
+        Click(uncertainty, "cmdCancel");
         Click(explore, "cmdClose");
         Program::Settle();
 

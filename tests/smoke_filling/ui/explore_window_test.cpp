@@ -2,18 +2,26 @@
 // Run flow on the same boxes: the window opens on the form's values, and its
 // Key Results after a change are the lines the report window's Key Results
 // panel shows for the same inputs. The settings live in a temporary folder.
+#include "cli/study_command.h"
+#include "common/ui/explore_band.h"
 #include "common/ui/explore_number_box.h"
 #include "common/ui/explore_window.h"
 #include "skeva_windows.h"
+#include "study/statistics.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/window_controls.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QSettings>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <filesystem>
+#include <nlohmann/json.hpp>
+#include <sstream>
 
 using namespace vorla::smoke;
 using namespace vorla::smoke::testing;
@@ -110,6 +118,50 @@ class SkevaExploreTest : public QObject {
         QWidget* report = windows.Run();
         QVERIFY(report != nullptr);
         QCOMPARE(Lines(explore), Lines(report));
+        delete explore;
+    }
+
+    // In U.S. units, two inputs uncertain: `vorla study` on the file Save as
+    // Study writes runs the band's very runs, so the peak layer temperature's
+    // 5, 50 and 95 % points and the criteria's shares are the same numbers.
+    void TheBandIsTheStudyOfItsSavedFile() {
+        SkevaWindows windows(Data());
+        windows.Fill(SmallRoom());
+        Control<QRadioButton>(windows.input, "optUnits(1)")->click();
+        Trigger(windows.input, "mnuFileExplore");
+        auto* explore = VisibleWindow<ExploreWindow>("frmExplore");
+        QVERIFY(explore != nullptr);
+        QTRY_VERIFY(explore->UpToDate());
+        Control<QSpinBox>(explore, "txtBandRuns")->setValue(30);
+        const auto spread = [](const char* option, std::size_t input, vorla::ui::SpreadKind kind,
+                               std::vector<std::string> parameters) {
+            return std::get<vorla::ui::UncertainInput>(vorla::ui::ReadSpread(
+                "smoke", option, input, {kind, std::move(parameters), {}, {}}));
+        };
+        explore->SetUncertain(
+            0, spread("floor-area", 0, vorla::ui::SpreadKind::Uniform, {"80", "200"})); // ft²
+        explore->SetUncertain(
+            3, spread("loss-fraction", 3, vorla::ui::SpreadKind::Lognormal, {"-0.5", "0.1"}));
+        QVERIFY(QTest::qWaitFor(
+            [explore] { return explore->UpToDate() && explore->BandComplete(); }, 120000));
+        const std::string path = folder_.filePath("smoke-study.toml").toStdString();
+        windows.platform.ChooseInNextDialog(path);
+        Click(explore, "cmdSaveStudy");
+        const std::string out = folder_.filePath("smoke-results").toStdString();
+        const std::vector<std::string> args{path, "-o", out, "--no-progress"};
+        std::ostringstream said;
+        vorla::cli::RunStudyCommand(args, said, said);
+        QVERIFY2(std::filesystem::exists(out + "/summary.json"), said.str().c_str());
+        const auto summary = nlohmann::json::parse(ReadFile(out + "/summary.json"));
+        const auto& overall = summary.at("overall");
+        const auto& peak = overall.at("peak_layer_temperature_c");
+        const auto band = vorla::study::Summarise(explore->Band().PeakLayerTemperaturesC());
+        QCOMPARE(peak.at("count").get<std::size_t>(), std::size_t(30));
+        QCOMPARE(peak.at("p5").get<double>(), *band.P5);
+        QCOMPARE(peak.at("p50").get<double>(), *band.P50);
+        QCOMPARE(peak.at("p95").get<double>(), *band.P95);
+        const auto shares = explore->Band().Shares();
+        QCOMPARE(shares.size(), overall.at("probabilities").size()); // no flashover in SKEVA-XW
         delete explore;
     }
 };

@@ -1,0 +1,350 @@
+#include "common/ui/explore_band.h"
+
+#include "common/round_trip_text.h"
+#include "common/typed_number.h"
+#include "study/statistics.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace vorla::ui {
+namespace {
+
+const char* KindWord(SpreadKind kind) {
+    switch (kind) {
+    case SpreadKind::Uniform:
+        return "uniform";
+    case SpreadKind::Triangular:
+        return "triangular";
+    case SpreadKind::Normal:
+        return "normal";
+    case SpreadKind::Lognormal:
+        return "lognormal";
+    }
+    return "uniform";
+}
+
+std::size_t ParameterCount(SpreadKind kind) {
+    return kind == SpreadKind::Triangular ? 3 : 2;
+}
+
+// A typed number as the study file writes it, or nothing when the text is
+// not wholly one number (so that no text can reach the file's syntax).
+std::optional<std::string> WrittenNumber(const std::string& text) {
+    if (!IsTypedNumber(text)) {
+        return std::nullopt;
+    }
+    try {
+        std::size_t used = 0;
+        const double value = std::stod(text, &used);
+        if (!std::isfinite(value)) {
+            return std::nullopt;
+        }
+        return RoundTripText(value);
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
+
+// The message of the study reader without its "file:line: " start, which
+// names the tiny study the check was made on, not anything the user has.
+std::string WithoutPlace(const std::string& message, const std::string& key) {
+    const auto at = message.find(key);
+    return at == std::string::npos ? message : message.substr(at);
+}
+
+const std::vector<double>* ValuesOf(const GraphResults& graph, std::size_t k) {
+    return k < graph.Quantities.size() ? &graph.Quantities[k].Values : nullptr;
+}
+
+} // namespace
+
+std::string TomlText(const std::string& text) {
+    std::string quoted = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            quoted += '\\';
+        }
+        if (c == '\t') {
+            quoted += "\\t";
+            continue;
+        }
+        quoted += c;
+    }
+    return quoted + "\"";
+}
+
+double WrittenValueOfKept(double si, double toSI) {
+    const double nearest = si / toSI;
+    // Four steps either way cover the two roundings of a division and a product.
+    constexpr int kSteps = 4;
+    double down = nearest;
+    double up = nearest;
+    for (int step = 0; step <= kSteps; ++step) {
+        if (down * toSI == si) {
+            return down;
+        }
+        if (up * toSI == si) {
+            return up;
+        }
+        down = std::nextafter(down, -HUGE_VAL);
+        up = std::nextafter(up, HUGE_VAL);
+    }
+    return nearest;
+}
+
+std::variant<UncertainInput, std::string> ReadSpread(const std::string& modelName,
+                                                     const std::string& option, std::size_t input,
+                                                     const SpreadTexts& texts) {
+    const std::size_t wanted = ParameterCount(texts.Kind);
+    if (texts.Parameters.size() != wanted) {
+        return std::string("The distribution needs ") + (wanted == 3 ? "three" : "two") +
+               " numbers.";
+    }
+    static const char* const kUniformNames[] = {"Low", "High"};
+    static const char* const kTriangularNames[] = {"Minimum", "Mode", "Maximum"};
+    static const char* const kNormalNames[] = {"Mean", "Standard deviation"};
+    static const char* const kLognormalNames[] = {"Mu of ln(value)", "Sigma of ln(value)"};
+    const char* const* names = texts.Kind == SpreadKind::Uniform      ? kUniformNames
+                               : texts.Kind == SpreadKind::Triangular ? kTriangularNames
+                               : texts.Kind == SpreadKind::Normal     ? kNormalNames
+                                                                      : kLognormalNames;
+    std::string written = std::string("{ ") + KindWord(texts.Kind) + " = [";
+    for (std::size_t p = 0; p < wanted; ++p) {
+        const auto number = WrittenNumber(texts.Parameters[p]);
+        if (!number) {
+            return std::string(names[p]) + " must be a number, not \"" + texts.Parameters[p] +
+                   "\".";
+        }
+        written += (p == 0 ? "" : ", ") + *number;
+    }
+    written += "]";
+    const bool bounded = texts.Kind == SpreadKind::Normal || texts.Kind == SpreadKind::Lognormal;
+    for (const auto& [field, text] : {std::pair{"min", texts.Min}, std::pair{"max", texts.Max}}) {
+        if (text.find_first_not_of(" \t") == std::string::npos) {
+            continue;
+        }
+        if (!bounded) {
+            return std::string("Only a normal or lognormal distribution takes a ") + field + ".";
+        }
+        const auto number = WrittenNumber(text);
+        if (!number) {
+            return std::string(field == std::string("min") ? "Min" : "Max") +
+                   " must be a number or empty, not \"" + text + "\".";
+        }
+        written += std::string(", ") + field + " = " + *number;
+    }
+    written += " }";
+    const std::string studyText =
+        "model = " + TomlText(modelName) + "\n[vary]\n" + option + " = " + written + "\n";
+    auto read = study::ParseStudy(studyText, "explore.toml");
+    if (const auto* problem = std::get_if<std::string>(&read)) {
+        return WithoutPlace(*problem, "vary." + option);
+    }
+    const auto& parsed = std::get<study::Study>(read);
+    if (parsed.Vary.size() != 1 || !parsed.Vary[0].Sampled) {
+        return "The distribution cannot be read.";
+    }
+    return UncertainInput{input, *parsed.Vary[0].Sampled, written};
+}
+
+SpreadTexts TextsOfSpread(const study::Distribution& spread) {
+    SpreadTexts texts;
+    if (const auto* uniform = std::get_if<study::Uniform>(&spread)) {
+        texts.Kind = SpreadKind::Uniform;
+        texts.Parameters = {RoundTripText(uniform->Low), RoundTripText(uniform->High)};
+    } else if (const auto* triangular = std::get_if<study::Triangular>(&spread)) {
+        texts.Kind = SpreadKind::Triangular;
+        texts.Parameters = {RoundTripText(triangular->Low), RoundTripText(triangular->Mode),
+                            RoundTripText(triangular->High)};
+    } else if (const auto* normal = std::get_if<study::Normal>(&spread)) {
+        texts.Kind = normal->Lognormal ? SpreadKind::Lognormal : SpreadKind::Normal;
+        texts.Parameters = {RoundTripText(normal->Mean), RoundTripText(normal->Sd)};
+        texts.Min = normal->Min ? RoundTripText(*normal->Min) : "";
+        texts.Max = normal->Max ? RoundTripText(*normal->Max) : "";
+    }
+    return texts;
+}
+
+std::string BandStudyHead(const std::string& modelName, const BandSettings& settings,
+                          const std::vector<ExploreInput>& inputs,
+                          const std::vector<UncertainInput>& uncertain) {
+    std::string text = "model = " + TomlText(modelName) + "\n";
+    text += "runs = " + std::to_string(settings.Runs) + "\n";
+    text += "seed = " + std::to_string(settings.Seed) + "\n";
+    text += "sampling = \"latin-hypercube\"\n";
+    text += "\n[vary]\n";
+    for (const auto& input : uncertain) {
+        if (input.Input < inputs.size()) {
+            text += inputs[input.Input].StudyOption + " = " + input.Written + "\n";
+        }
+    }
+    return text;
+}
+
+std::string StudyFileText(const std::string& modelName, const BandSettings& settings,
+                          const std::vector<ExploreInput>& inputs,
+                          const std::vector<UncertainInput>& uncertain,
+                          const std::vector<std::pair<std::string, std::string>>& base,
+                          const std::vector<double>& criteriaHeights,
+                          const std::vector<double>& criteriaTemperatures) {
+    std::string text = "# Written by Explore's Save as Study: `vorla study` on this file runs the\n"
+                       "# band the window drew, sample for sample.\n";
+    std::string head = BandStudyHead(modelName, settings, inputs, uncertain);
+    const auto vary = head.find("\n[vary]\n");
+    text += head.substr(0, vary + 1);
+    text += "\n[base]\n";
+    for (const auto& [name, value] : base) {
+        text += name + " = " + value + "\n";
+    }
+    text += head.substr(vary + 1);
+    const auto list = [](const std::vector<double>& values) {
+        std::string written = "[";
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            written += (i == 0 ? "" : ", ") + RoundTripText(values[i]);
+        }
+        return written + "]";
+    };
+    text += "\n[criteria]\n";
+    text += "interface-height = " + list(criteriaHeights) + "\n";
+    text += "layer-temperature = " + list(criteriaTemperatures) + "\n";
+    return text;
+}
+
+std::variant<study::Study, std::string> BandStudy(const std::string& modelName,
+                                                  const BandSettings& settings,
+                                                  const std::vector<ExploreInput>& inputs,
+                                                  const std::vector<UncertainInput>& uncertain) {
+    return study::ParseStudy(BandStudyHead(modelName, settings, inputs, uncertain), "explore.toml");
+}
+
+std::optional<double> CurveValueAt(const std::vector<double>& minutes,
+                                   const std::vector<double>& values, double minute) {
+    const std::size_t rows = std::min(minutes.size(), values.size());
+    if (rows == 0 || minute < minutes[0] || minute > minutes[rows - 1]) {
+        return std::nullopt;
+    }
+    const auto end = minutes.begin() + static_cast<std::ptrdiff_t>(rows);
+    const auto after = std::lower_bound(minutes.begin(), end, minute);
+    const auto i = static_cast<std::size_t>(after - minutes.begin());
+    if (minutes[i] == minute || i == 0) {
+        return values[i];
+    }
+    const double t0 = minutes[i - 1];
+    const double t1 = minutes[i];
+    return values[i - 1] + (values[i] - values[i - 1]) * (minute - t0) / (t1 - t0);
+}
+
+void BandStatistics::Add(std::size_t run, ExploreRun result) {
+    ++runsIn_;
+    if (!result.Message.empty() || result.Graph.Minutes.empty()) {
+        return; // refused or unusable: as the study, the statistics are of the ok runs
+    }
+    if (result.Keys && result.Keys->Model == ModelKind::Compartment) {
+        hasFlashover_ = true; // the compartment's runs can reach it
+    }
+    ok_.push_back({run, std::move(result.Graph), result.FlashoverSeconds, std::move(result.Keys)});
+}
+
+std::size_t BandStatistics::QuantityCount() const {
+    return ok_.empty() ? 0 : ok_.front().Graph.Quantities.size();
+}
+
+BandCurve BandStatistics::Curve(std::size_t k) const {
+    BandCurve curve;
+    const OkRun* longest = nullptr;
+    for (const auto& run : ok_) {
+        if (longest == nullptr || run.Graph.Minutes.size() > longest->Graph.Minutes.size()) {
+            longest = &run;
+        }
+    }
+    if (longest == nullptr || ValuesOf(longest->Graph, k) == nullptr) {
+        return curve;
+    }
+    std::vector<double> sample;
+    sample.reserve(ok_.size());
+    for (const double minute : longest->Graph.Minutes) {
+        sample.clear();
+        for (const auto& run : ok_) {
+            if (const auto* values = ValuesOf(run.Graph, k)) {
+                if (const auto value = CurveValueAt(run.Graph.Minutes, *values, minute)) {
+                    sample.push_back(*value);
+                }
+            }
+        }
+        if (sample.empty()) {
+            continue;
+        }
+        std::sort(sample.begin(), sample.end());
+        curve.Minutes.push_back(minute);
+        curve.P5.push_back(study::Quantile(sample, 0.05));
+        curve.P50.push_back(study::Quantile(sample, 0.5));
+        curve.P95.push_back(study::Quantile(sample, 0.95));
+    }
+    return curve;
+}
+
+std::vector<BandShare> BandStatistics::Shares() const {
+    std::vector<BandShare> shares;
+    if (hasFlashover_) {
+        BandShare flashover{"Flashover", 0};
+        for (const auto& run : ok_) {
+            // The key results' time, as the study counts it.
+            flashover.Reached +=
+                (run.Keys ? run.Keys->FlashoverTimeS : run.FlashoverSeconds) ? 1 : 0;
+        }
+        shares.push_back(flashover);
+    }
+    const OkRun* first = nullptr;
+    for (const auto& run : ok_) {
+        if (run.Keys) {
+            first = &run;
+            break;
+        }
+    }
+    if (first == nullptr) {
+        return shares;
+    }
+    const auto& keys = *first->Keys;
+    for (std::size_t c = 0; c < keys.InterfaceReachesS.size(); ++c) {
+        BandShare share{"Interface at " + RoundTripText(keys.InterfaceReachesS[c].Criterion) + " m",
+                        0};
+        for (const auto& run : ok_) {
+            if (run.Keys && c < run.Keys->InterfaceReachesS.size() &&
+                run.Keys->InterfaceReachesS[c].TimeS) {
+                ++share.Reached;
+            }
+        }
+        shares.push_back(share);
+    }
+    for (std::size_t c = 0; c < keys.LayerTemperatureReachesS.size(); ++c) {
+        BandShare share{
+            "Layer at " + RoundTripText(keys.LayerTemperatureReachesS[c].Criterion) + " °C", 0};
+        for (const auto& run : ok_) {
+            if (run.Keys && c < run.Keys->LayerTemperatureReachesS.size() &&
+                run.Keys->LayerTemperatureReachesS[c].TimeS) {
+                ++share.Reached;
+            }
+        }
+        shares.push_back(share);
+    }
+    return shares;
+}
+
+std::vector<double> BandStatistics::PeakLayerTemperaturesC() const {
+    std::vector<const OkRun*> ordered;
+    for (const auto& run : ok_) {
+        if (run.Keys) {
+            ordered.push_back(&run);
+        }
+    }
+    std::sort(ordered.begin(), ordered.end(),
+              [](const OkRun* a, const OkRun* b) { return a->Run < b->Run; });
+    std::vector<double> peaks;
+    for (const auto* run : ordered) {
+        peaks.push_back(run->Keys->PeakLayerTemperatureC);
+    }
+    return peaks;
+}
+
+} // namespace vorla::ui

@@ -1,0 +1,283 @@
+// VORLA-XW's Explore band, driven as a user does: inputs marked uncertain,
+// the band against `vorla study` on the file Save as Study writes (the same
+// runs, so the same percentiles to the last digit), a change during a band
+// discarding it, the "±" dialog, Run as Report through the form's own Run,
+// and Export's files.
+#include "cli/study_command.h"
+#include "common/ui/explore_band.h"
+#include "common/ui/explore_number_box.h"
+#include "common/ui/explore_window.h"
+#include "program_fixture.h"
+#include "study/statistics.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSettings>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <filesystem>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+using namespace vorla::compartment;
+using namespace vorla::compartment::testing;
+using vorla::ui::ExploreNumberBox;
+using vorla::ui::ExploreWindow;
+using vorla::ui::SpreadKind;
+using vorla::ui::SpreadTexts;
+using vorla::ui::UncertainInput;
+
+namespace {
+
+// The window's inputs in their order (compartment/ui/explore_model.cpp).
+constexpr std::size_t kFloorArea = 0, kLossFraction = 2, kVentWidth = 3;
+
+ExploreWindow* OpenExplore(Program& program) {
+    Trigger(program.input, "mnuFileExplore");
+    auto* explore = VisibleWindow<ExploreWindow>("frmExplore");
+    if (explore != nullptr && !QTest::qWaitFor([explore] { return explore->UpToDate(); })) {
+        qWarning("the first run never arrived");
+    }
+    return explore;
+}
+
+UncertainInput Spread(const char* option, std::size_t input, SpreadKind kind,
+                      std::vector<std::string> parameters, std::string min = {},
+                      std::string max = {}) {
+    const auto read = vorla::ui::ReadSpread("compartment", option, input,
+                                            SpreadTexts{kind, parameters, min, max});
+    if (!std::holds_alternative<UncertainInput>(read)) {
+        qWarning("%s", std::get<std::string>(read).c_str());
+        return {};
+    }
+    return std::get<UncertainInput>(read);
+}
+
+// Three uncertain inputs, one of each shape.
+void MarkThree(ExploreWindow* explore) {
+    explore->SetUncertain(kFloorArea,
+                          Spread("floor-area", kFloorArea, SpreadKind::Uniform, {"15", "30"}));
+    explore->SetUncertain(kLossFraction, Spread("loss-fraction", kLossFraction,
+                                                SpreadKind::Triangular, {"0.5", "0.6", "0.9"}));
+    explore->SetUncertain(kVentWidth, Spread("vent-width", kVentWidth, SpreadKind::Normal,
+                                             {"0.9", "0.15"}, "0.5", "1.5"));
+}
+
+bool WaitForBand(ExploreWindow* explore) {
+    return QTest::qWaitFor([explore] { return explore->UpToDate() && explore->BandComplete(); },
+                           120000);
+}
+
+nlohmann::json ReadJson(const std::string& path) {
+    return nlohmann::json::parse(vorla::test_support::ReadFile(path));
+}
+
+// The study Save as Study writes, run by `vorla study`; its summary.json.
+nlohmann::json SavedStudySummary(Program& program, ExploreWindow* explore, const QString& name) {
+    const std::string path = program.Path(name + ".toml");
+    program.platform.ChooseInNextDialog(path);
+    Click(explore, "cmdSaveStudy");
+    const std::string folder = program.Path(name + "-results");
+    const std::vector<std::string> args{path, "-o", folder, "--no-progress", "-j", "2"};
+    std::ostringstream out;
+    std::ostringstream err;
+    vorla::cli::RunStudyCommand(args, out, err);
+    if (!std::filesystem::exists(folder + "/summary.json")) {
+        qWarning("vorla study wrote no summary: %s", err.str().c_str());
+        return {};
+    }
+    return ReadJson(folder + "/summary.json");
+}
+
+void CompareWithStudy(ExploreWindow* explore, const nlohmann::json& summary) {
+    const auto& overall = summary.at("overall");
+    const auto& peak = overall.at("peak_layer_temperature_c");
+    const auto band = vorla::study::Summarise(explore->Band().PeakLayerTemperaturesC());
+    QCOMPARE(peak.at("count").get<std::size_t>(), band.Count);
+    QCOMPARE(peak.at("p5").get<double>(), *band.P5);
+    QCOMPARE(peak.at("p50").get<double>(), *band.P50);
+    QCOMPARE(peak.at("p95").get<double>(), *band.P95);
+    // The shares: flashover and every criterion, as the study's proportions.
+    const auto& probabilities = overall.at("probabilities");
+    const auto shares = explore->Band().Shares();
+    QCOMPARE(shares.size(), probabilities.size());
+    const double flashover = probabilities.at("flashover").at("p").get<double>();
+    QCOMPARE(QString::fromStdString(shares.front().Name), QString("Flashover"));
+    QCOMPARE(double(shares.front().Reached) / double(explore->Band().OkRuns()), flashover);
+}
+
+} // namespace
+
+class CompartmentExploreBandTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir settingsFolder_;
+
+  private slots:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        QCoreApplication::setOrganizationName("VORLA");
+        QCoreApplication::setApplicationName("vorla-xw");
+        QSettings::setDefaultFormat(QSettings::IniFormat);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder_.path());
+    }
+    void init() { QSettings().clear(); }
+
+    // Three uncertain inputs on the ramp to flashover: the band's peak layer
+    // temperatures and shares are those of `vorla study` on the saved file.
+    void TheBandIsTheStudyOfItsSavedFile() {
+        Program program;
+        program.FillRoom(program.WriteFile("ramp.fir", kRampFire), "600", "20");
+        auto* explore = OpenExplore(program);
+        QVERIFY(explore != nullptr);
+        Control<QSpinBox>(explore, "txtBandRuns")->setValue(40);
+        Control<QSpinBox>(explore, "txtBandSeed")->setValue(2026);
+        MarkThree(explore);
+        QVERIFY(WaitForBand(explore));
+        QCOMPARE(explore->Band().RunsIn(), std::size_t(40));
+        // The values never changed: no grey "Previous" over the run itself.
+        QVERIFY(!explore->HasGhost());
+        // Flashover in some runs and not in others: the band spans the edge.
+        const auto shares = explore->Band().Shares();
+        QVERIFY(shares.front().Reached > 0);
+        QVERIFY(Control<QLabel>(explore, "lblBand")->text().contains("40 of 40 runs"));
+        QVERIFY(explore->LegendTexts().join('|').contains("Median of 40 runs"));
+        const auto summary = SavedStudySummary(program, explore, "ramp-study");
+        QVERIFY(!summary.is_null());
+        QCOMPARE(summary.at("runs").get<std::size_t>(), std::size_t(40));
+        CompareWithStudy(explore, summary);
+    }
+
+    // A change while the band is under way: the older band's chunks are
+    // thrown away, and the band that stands is the study of the new values.
+    void AChangeDuringABandDiscardsIt() {
+        Program program;
+        program.FillRoom(program.WriteFile("ramp.fir", kRampFire), "600", "20");
+        auto* explore = OpenExplore(program);
+        QVERIFY(explore != nullptr);
+        Control<QSpinBox>(explore, "txtBandRuns")->setValue(200);
+        MarkThree(explore);
+        int firstChunks = 0;
+        const int generation = explore->Generation();
+        connect(explore, &ExploreWindow::BandShown, this,
+                [&firstChunks, generation](int shown, int) { firstChunks += shown == generation; });
+        QTRY_VERIFY_WITH_TIMEOUT(firstChunks > 0, 60000);
+        QVERIFY(!explore->BandComplete());
+        Control<ExploreNumberBox>(explore, "txtRoomHeight")->setValue(3);
+        QVERIFY(explore->Generation() > generation);
+        // Nothing of the old band stays: none, or the new one with no run in yet.
+        QVERIFY(explore->BandRuns() == 0 || explore->Band().RunsIn() == 0);
+        Control<QSpinBox>(explore, "txtBandRuns")->setValue(30);
+        QVERIFY(WaitForBand(explore));
+        QCOMPARE(explore->Band().RunsIn(), std::size_t(30));
+        const auto summary = SavedStudySummary(program, explore, "changed");
+        QVERIFY(!summary.is_null());
+        CompareWithStudy(explore, summary);
+    }
+
+    // The "±" button: a wrong number is said in the dialog, which stays; a
+    // right one marks the input and starts the band; Certain unmarks it.
+    void ThePlusMinusDialogMarksAnInput() {
+        Program program;
+        program.FillRoom(program.WriteFile("steady.fir", kSteadyFire), "600", "20");
+        auto* explore = OpenExplore(program);
+        QVERIFY(explore != nullptr);
+        auto* button = Control<QToolButton>(explore, "cmdFloorAreaUncertain");
+        button->click();
+        auto* dialog = explore->findChild<QDialog*>("dlgUncertainty");
+        QVERIFY(dialog != nullptr && dialog->isVisible());
+        // The range offered is ten per cent either side of the box's 20 m².
+        QCOMPARE(Control<QLineEdit>(dialog, "txtParameter(0)")->text(), QString("18"));
+        QCOMPARE(Control<QLineEdit>(dialog, "txtParameter(1)")->text(), QString("22"));
+        Control<QLineEdit>(dialog, "txtParameter(1)")->setText("12");
+        Click(dialog, "cmdOK");
+        QVERIFY(dialog->isVisible());
+        QVERIFY(Control<QLabel>(dialog, "lblMessage")->text().contains("low below high"));
+        QVERIFY(!explore->IsUncertain(kFloorArea));
+        Control<QLineEdit>(dialog, "txtParameter(1)")->setText("24");
+        Click(dialog, "cmdOK");
+        QVERIFY(explore->IsUncertain(kFloorArea));
+        QVERIFY(button->isChecked());
+        Control<QSpinBox>(explore, "txtBandRuns")->setValue(10);
+        QVERIFY(WaitForBand(explore));
+        QVERIFY(explore->StudyText().find("floor-area = { uniform = [18, 24] }") !=
+                std::string::npos);
+
+        button->click();
+        dialog = explore->findChild<QDialog*>("dlgUncertainty");
+        QVERIFY(dialog != nullptr);
+        Control<QComboBox>(dialog, "cboDistribution")->setCurrentIndex(0);
+        Click(dialog, "cmdOK");
+        QVERIFY(!explore->IsUncertain(kFloorArea));
+        QVERIFY(!button->isChecked());
+        QCOMPARE(explore->BandRuns(), std::size_t(0));
+    }
+
+    // Run as Report: the form's box takes the window's value and Run goes on
+    // as the menu's (its flashover question, its report); the report's Key
+    // Results are the window's.
+    void RunAsReportFillsTheFormAndRuns() {
+        Program program;
+        program.FillRoom(program.WriteFile("ramp.fir", kRampFire), "600", "20");
+        auto* explore = OpenExplore(program);
+        QVERIFY(explore != nullptr);
+        Control<ExploreNumberBox>(explore, "txtFloorArea")->setValue(40);
+        QTRY_VERIFY(explore->UpToDate());
+        const QString lines = Control<QPlainTextEdit>(explore, "txtKeyResults")->toPlainText();
+        program.platform.AnswerNextQuestion(MessageButton::No); // the flashover question
+        Click(explore, "cmdRunAsReport");
+        QCOMPARE(program.Box(InputBox::txtFloorArea)->text(), QString("40"));
+        QCOMPARE(program.Box(InputBox::txtRoomHeight)->text(), QString("2.4")); // untouched
+        QWidget* report = Program::Report();
+        QVERIFY(report != nullptr);
+        QTRY_COMPARE(Control<QPlainTextEdit>(report, "txtKeyResults")->toPlainText(), lines);
+    }
+
+    // Export…: the curves and the band as CSV (a header and a line a row), and
+    // the graph as a PNG, through the Save dialog.
+    void ExportWritesTheCurvesAndTheBand() {
+        Program program;
+        program.FillRoom(program.WriteFile("steady.fir", kSteadyFire), "600", "20");
+        auto* explore = OpenExplore(program);
+        QVERIFY(explore != nullptr);
+        Control<QSpinBox>(explore, "txtBandRuns")->setValue(10);
+        explore->SetUncertain(kFloorArea,
+                              Spread("floor-area", kFloorArea, SpreadKind::Uniform, {"15", "30"}));
+        QVERIFY(WaitForBand(explore));
+        const std::string csvPath = program.Path("explore.csv");
+        program.platform.ChooseInNextDialog(csvPath);
+        Click(explore, "cmdExport");
+        const QStringList lines = QString::fromStdString(vorla::test_support::ReadFile(csvPath))
+                                      .split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), int(explore->Shown().Graph.Minutes.size()) + 1);
+        const QStringList header = lines.front().split(',');
+        const int quantities = int(explore->Shown().Graph.Quantities.size());
+        QCOMPARE(header.size(), 1 + 4 * quantities);
+        QCOMPARE(header[0], QString("Time (min)"));
+        QVERIFY(header[2].endsWith(" p5") && header[3].endsWith(" median") &&
+                header[4].endsWith(" p95"));
+        // At every row the band is ordered: p5 <= median <= p95.
+        for (int i = 1; i < lines.size(); ++i) {
+            const QStringList cells = lines[i].split(',');
+            for (int q = 0; q < quantities; ++q) {
+                const double p5 = cells[2 + 4 * q].toDouble();
+                const double p50 = cells[3 + 4 * q].toDouble();
+                const double p95 = cells[4 + 4 * q].toDouble();
+                QVERIFY(p5 <= p50 && p50 <= p95);
+            }
+        }
+        const std::string pngPath = program.Path("explore.png");
+        program.platform.ChooseInNextDialog(pngPath);
+        Click(explore, "cmdExport");
+        QVERIFY(vorla::test_support::ReadFile(pngPath).starts_with("\x89PNG"));
+        QCOMPARE(program.platform.Messages().size(), std::size_t(0));
+    }
+};
+
+QTEST_MAIN(CompartmentExploreBandTest)
+#include "explore_band_test.moc"
