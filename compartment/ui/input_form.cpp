@@ -536,6 +536,10 @@ bool frmInput::OpenResults(const std::string& path) {
                              }},
                             *run, path);
     output_->Form_Load();
+    // On the Recent Files lists, to open again either way.
+    if (WhenFileOpened) {
+        WhenFileOpened(path);
+    }
     return true;
 }
 

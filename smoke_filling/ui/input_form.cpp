@@ -363,6 +363,10 @@ bool frmInput::OpenResults(const std::string& path) {
                              }},
                             *run, path);
     report_->Form_Load();
+    // On the Recent Files lists, to open again either way.
+    if (WhenFileOpened) {
+        WhenFileOpened(path);
+    }
     return true;
 }
 
