@@ -282,8 +282,9 @@ class GraphZoomTest : public QObject {
         QCOMPARE(QString::fromStdString(window.platform.Messages()[0].Request.Text), message);
         QCOMPARE(window.platform.Messages()[0].Request.Title, std::string("VORLA-XW: Graph: Axes"));
         QVERIFY(dialog->isVisible());
-        QCOMPARE(QApplication::focusWidget(),
-                 dialog->findChild<QLineEdit*>(QString("txtAxis(%1)").arg(focus)));
+        auto* focused = dialog->findChild<QLineEdit*>(QString("txtAxis(%1)").arg(focus));
+        QCOMPARE(dialog->focusWidget(), focused);
+        QCOMPARE(focused->selectedText(), focused->text());
         QVERIFY(!window.Zoomed());
         dialog->reject();
     }
