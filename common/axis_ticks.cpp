@@ -89,8 +89,7 @@ double AutomaticTickStep(AxisTickKind kind, double min, double max) {
 
 std::optional<AxisTicks> TicksOver(AxisTickKind kind, double min, double max,
                                    std::optional<double> step) {
-    if (!std::isfinite(min) || !std::isfinite(max) || !(min < max) ||
-        !std::isfinite(max - min)) {
+    if (!std::isfinite(min) || !std::isfinite(max) || !(min < max) || !std::isfinite(max - min)) {
         return std::nullopt;
     }
     const double chosen = step.value_or(AutomaticTickStep(kind, min, max));

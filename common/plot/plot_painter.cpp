@@ -33,7 +33,8 @@ double WidestLabel(const AxisScale& scale, const QFontMetricsF& metrics) {
     double widest = 0;
     if (scale.Range) {
         for (const auto& tick : scale.Range->Ticks) {
-            widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(tick.Label)));
+            widest =
+                std::max(widest, metrics.horizontalAdvance(QString::fromStdString(tick.Label)));
         }
         return widest;
     }
@@ -150,8 +151,8 @@ PlotGeometry LayOutPlot(const Plot& plot, const QRectF& canvas, const QPaintDevi
     const double top = canvas.top() + kMargin * line +
                        (plot.Title.empty() ? 0 : kTitleLines * title.height()) +
                        kAxisTitleLines * line;
-    const double left = canvas.left() + kMargin * line +
-                        WidestLabel(geometry.Scales.Y, label) + kGapLines * line;
+    const double left =
+        canvas.left() + kMargin * line + WidestLabel(geometry.Scales.Y, label) + kGapLines * line;
     const double right =
         canvas.right() - kMargin * line - WidestLabel(geometry.Scales.X, label) / 2;
     const double bottom =
@@ -218,10 +219,12 @@ void PaintPlot(QPainter& painter, const QRectF& canvas, const Plot& plot) {
     painter.setPen(QPen(ToQColor(colours.Grid), 1));
     for (std::size_t i = 0; i < tickRows; ++i) {
         if (i < xTicks.size() && xTicks[i].Grid) {
-            painter.drawLine(QPointF(xTicks[i].At, area.top()), QPointF(xTicks[i].At, area.bottom()));
+            painter.drawLine(QPointF(xTicks[i].At, area.top()),
+                             QPointF(xTicks[i].At, area.bottom()));
         }
         if (i < yTicks.size() && yTicks[i].Grid) {
-            painter.drawLine(QPointF(area.left(), yTicks[i].At), QPointF(area.right(), yTicks[i].At));
+            painter.drawLine(QPointF(area.left(), yTicks[i].At),
+                             QPointF(area.right(), yTicks[i].At));
         }
     }
 

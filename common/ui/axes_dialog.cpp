@@ -31,15 +31,14 @@ AxesDialog::AxesDialog(PlatformServices& services, const QString& windowTitle,
                        std::pair<double, double> xAutomatic, std::pair<double, double> yAutomatic,
                        QWidget* parent)
     : QDialog(parent), services_(services), title_(windowTitle + ": Axes"), xTitle_(xTitle),
-      yTitle_(yTitle),
-      xAutomatic_(xAutomatic), yAutomatic_(yAutomatic), x_(x), y_(y) {
+      yTitle_(yTitle), xAutomatic_(xAutomatic), yAutomatic_(yAutomatic), x_(x), y_(y) {
     setObjectName("dlgAxes");
     setWindowTitle(title_);
 
     const NumberBoxWidth width{.AtLeast = "000000.00"};
     const std::array<const char*, 3> fields = {"From", "To", "Tick step"};
     const std::array<const char*, 6> keys = {"&From", "&To", "Tick &step",
-                                             "Fro&m", "T&o",  "Tick st&ep"};
+                                             "Fro&m", "T&o", "Tick st&ep"};
     auto* grid = new QGridLayout;
     for (int axis = 0; axis < 2; ++axis) {
         const QString title = axis == 0 ? xTitle : yTitle;
@@ -50,10 +49,10 @@ AxesDialog::AxesDialog(PlatformServices& services, const QString& windowTitle,
         const std::array<std::optional<double>, 3> values = {choice.Min, choice.Max, choice.Step};
         for (int f = 0; f < 3; ++f) {
             const int index = 3 * axis + f;
-            txtAxis[index] = MakeNumberBox(
-                QString("txtAxis(%1)").arg(index),
-                QString("%1 of the axis %2; blank: automatic").arg(fields[f], title), this, width,
-                Text(values[f]));
+            txtAxis[index] =
+                MakeNumberBox(QString("txtAxis(%1)").arg(index),
+                              QString("%1 of the axis %2; blank: automatic").arg(fields[f], title),
+                              this, width, Text(values[f]));
             txtAxis[index]->setPlaceholderText("automatic");
             auto* caption = MakeLabel(QString("lblAxis(%1)").arg(index), keys[index], this);
             caption->setBuddy(txtAxis[index]);
@@ -88,15 +87,15 @@ AxesDialog::AxesDialog(PlatformServices& services, const QString& windowTitle,
 }
 
 bool AxesDialog::Refuse(int box, const QString& message) {
-    services_.ShowMessage(
-        {message.toStdString(), title_.toStdString(), MessageIcon::Exclamation, MessageButtons::Ok});
+    services_.ShowMessage({message.toStdString(), title_.toStdString(), MessageIcon::Exclamation,
+                           MessageButtons::Ok});
     txtAxis[box]->setFocus();
     txtAxis[box]->selectAll();
     return false;
 }
 
-bool AxesDialog::ReadAxis(int first, const QString& axisTitle,
-                          std::pair<double, double> automatic, bool time, AxisChoice& choice) {
+bool AxesDialog::ReadAxis(int first, const QString& axisTitle, std::pair<double, double> automatic,
+                          bool time, AxisChoice& choice) {
     // "Time (min): From", as the dialog's row and box read.
     const std::array<QString, 3> names = {axisTitle + ": From", axisTitle + ": To",
                                           axisTitle + ": Tick step"};
@@ -125,8 +124,8 @@ bool AxesDialog::ReadAxis(int first, const QString& axisTitle,
     if (values[2] && !(*values[2] > 0)) {
         return Refuse(first + 2, names[2] + " must be above 0, or blank for automatic.");
     }
-    if (values[2] && !TicksOver(time ? AxisTickKind::Minutes : AxisTickKind::Value, min, max,
-                                values[2])) {
+    if (values[2] &&
+        !TicksOver(time ? AxisTickKind::Minutes : AxisTickKind::Value, min, max, values[2])) {
         return Refuse(first + 2, QString("%1 %2 gives more than %3 ticks from %4 to %5.")
                                      .arg(names[2], Number(*values[2]))
                                      .arg(kMostAxisTicks)

@@ -35,11 +35,9 @@ void GraphPlotArea::SetTicks(Qt::Orientation axis, std::optional<std::vector<Tic
     auto& labels = horizontal ? xLabels_ : yLabels_;
     const std::size_t needed = ticks ? ticks->size() : 6;
     while (labels.size() < needed) {
-        auto* label = MakeTickLabel(QString("%1(%2)").arg(horizontal ? "lblXLabel" : "lblYLabel").arg(
-                                    labels.size()),
-                                horizontal ? Qt::AlignHCenter | Qt::AlignTop
-                                           : Qt::AlignRight | Qt::AlignVCenter,
-                                this);
+        auto* label = MakeTickLabel(
+            QString("%1(%2)").arg(horizontal ? "lblXLabel" : "lblYLabel").arg(labels.size()),
+            horizontal ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignRight | Qt::AlignVCenter, this);
         labels.push_back(label);
     }
     for (std::size_t i = 0; i < labels.size(); ++i) {

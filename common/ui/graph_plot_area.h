@@ -10,10 +10,10 @@
 #include "common/ui/graph_picture.h"
 
 #include <QLabel>
+#include <QStringList>
 #include <QWidget>
 #include <array>
 #include <optional>
-#include <QStringList>
 #include <vector>
 
 namespace vorla::ui {

@@ -1,15 +1,15 @@
 #include "common/ui/graph_window.h"
 
-#include "common/axis_ticks.h"
-#include "common/ui/axes_dialog.h"
-#include "common/ui/preferences_dialog.h"
 #include "common/axis_scaling.h"
+#include "common/axis_ticks.h"
 #include "common/curve_reading.h"
 #include "common/plot/legend_place.h"
 #include "common/plot/plot_files.h"
+#include "common/ui/axes_dialog.h"
 #include "common/ui/graph_export.h"
 #include "common/ui/graph_plot_area.h"
 #include "common/ui/platform_services.h"
+#include "common/ui/preferences_dialog.h"
 #include "common/ui/program_settings.h"
 
 #include <QClipboard>
@@ -148,8 +148,7 @@ GraphWindow::GraphWindow(PlatformServices& services, QWidget* parent)
         return action;
     };
     addItem("mnuZoomIn", "Zoom &In", QKeySequence(Qt::Key_Plus), &GraphWindow::mnuZoomIn_Click);
-    addItem("mnuZoomOut", "Zoom &Out", QKeySequence(Qt::Key_Minus),
-            &GraphWindow::mnuZoomOut_Click);
+    addItem("mnuZoomOut", "Zoom &Out", QKeySequence(Qt::Key_Minus), &GraphWindow::mnuZoomOut_Click);
     mnuResetZoom = addItem("mnuResetZoom", "&Reset Zoom", QKeySequence(Qt::CTRL | Qt::Key_0),
                            &GraphWindow::mnuResetZoom_Click);
     mnuGraph->addSeparator();
@@ -288,13 +287,23 @@ void GraphWindow::Redraw() {
     }
 }
 
+bool GraphWindow::ZoomableTo(double xSpan, double ySpan) const {
+    // Between a ten-thousandth and ten thousand times the automatic scales:
+    // the tick labels stay apart and the numbers finite.
+    const auto within = [](double span, double full) {
+        return std::isfinite(span) && span >= 1e-4 * full && span <= 1e4 * full;
+    };
+    return within(xSpan, XScale) && within(ySpan, YScale);
+}
+
 void GraphWindow::ZoomToBox(QRectF logical) {
     if (plottedLast_ < 0) {
         return;
     }
     const QPointF low = GraphPicture::LogicalToValue(scales_, logical.bottomLeft());
     const QPointF high = GraphPicture::LogicalToValue(scales_, logical.topRight());
-    if (!(low.x() < high.x()) || !(low.y() < high.y())) {
+    if (!(low.x() < high.x()) || !(low.y() < high.y()) ||
+        !ZoomableTo(high.x() - low.x(), high.y() - low.y())) {
         return;
     }
     xView_ = AxisView{low.x(), high.x(), std::nullopt};
@@ -310,9 +319,8 @@ void GraphWindow::ZoomBy(double factor) {
     const double yMid = (scales_.YMin + scales_.Y) / 2;
     const double xHalf = (scales_.X - scales_.XMin) / 2 * factor;
     const double yHalf = (scales_.Y - scales_.YMin) / 2 * factor;
-    if (!(xHalf > 0) || !(yHalf > 0) || !std::isfinite(xHalf) || !std::isfinite(yHalf) ||
-        !(xMid - xHalf < xMid + xHalf) || !(yMid - yHalf < yMid + yHalf)) {
-        return; // as far as numbers go
+    if (!ZoomableTo(2 * xHalf, 2 * yHalf)) {
+        return; // as far as the zoom goes
     }
     xView_ = AxisView{xMid - xHalf, xMid + xHalf, std::nullopt};
     yView_ = AxisView{yMid - yHalf, yMid + yHalf, std::nullopt};
@@ -348,9 +356,9 @@ void GraphWindow::mnuAxes_Click() {
     const std::pair<double, double> xAutomatic{0, XScale * factor};
     const std::pair<double, double> yAutomatic{0, YScale};
     // Window-modal and not exec(): the graph stays painted behind it.
-    auto* dialog = new AxesDialog(Services(), windowTitle(), lblXTitle->text(), lblYTitle->text(),
-                                  choiceOf(xView_, factor), choiceOf(yView_, 1), xAutomatic,
-                                  yAutomatic, this);
+    auto* dialog =
+        new AxesDialog(Services(), windowTitle(), lblXTitle->text(), lblYTitle->text(),
+                       choiceOf(xView_, factor), choiceOf(yView_, 1), xAutomatic, yAutomatic, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::accepted, this, [this, dialog, factor, xAutomatic, yAutomatic] {
         const auto viewOf = [](const AxisChoice& choice, std::pair<double, double> automatic,
@@ -470,15 +478,15 @@ void GraphWindow::ShowReadingAt(std::optional<double> minutes) {
         return;
     }
     const QString unit = UnitOfTitle(lblYTitle->text());
-    const QString text = QString("%1 %2   %3 %4")
-                             .arg(seconds_ ? reading->Time * 60 : reading->Time, 0, 'f',
-                                  seconds_ ? 1 : 3)
-                             .arg(seconds_ ? "s" : "min")
-                             .arg(reading->Value, 0, 'f', ValueDecimals(YScale))
-                             .arg(unit)
-                             .trimmed();
-    picGraph->SetCrosshair(
-        GraphPicture::ValueToLogical(scales_, reading->Time, reading->Value), text);
+    const QString text =
+        QString("%1 %2   %3 %4")
+            .arg(seconds_ ? reading->Time * 60 : reading->Time, 0, 'f', seconds_ ? 1 : 3)
+            .arg(seconds_ ? "s" : "min")
+            .arg(reading->Value, 0, 'f', ValueDecimals(YScale))
+            .arg(unit)
+            .trimmed();
+    picGraph->SetCrosshair(GraphPicture::ValueToLogical(scales_, reading->Time, reading->Value),
+                           text);
 }
 
 void GraphWindow::keyPressEvent(QKeyEvent* event) {

@@ -197,6 +197,7 @@ class GraphWindow : public QWidget {
     // Zooms both axes to `view` from the logical box, or by `factor` about the centre.
     void ZoomToBox(QRectF logical);
     void ZoomBy(double factor);
+    bool ZoomableTo(double xSpan, double ySpan) const;
     // The time unit of Preferences…, the axis title, labels and readout following it.
     void FollowTimeAxisUnit();
 

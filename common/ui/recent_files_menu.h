@@ -49,7 +49,8 @@ class RecentFilesMenu final : public QObject {
     void PutOnTop(const std::string& path);
     void Rebuild();
     // Rebuilds `menu` with the list, each entry calling `open`.
-    void Fill(QMenu* menu, const QString& name, const std::function<bool(const std::string&)>& open);
+    void Fill(QMenu* menu, const QString& name,
+              const std::function<bool(const std::string&)>& open);
     void Choose(const QString& path, const std::function<bool(const std::string&)>& open);
 
     QMenu* menu_;

@@ -35,7 +35,11 @@ TEST(TicksOver, AutomaticStepsOverRanges) {
         // 5.6 min: 0.5 gives 11.2 steps, 1 gives 5.6.
         {AxisTickKind::Minutes, 2.3, 7.9, 1, {"3", "4", "5", "6", "7"}},
         // 1.5 min: 0.2 gives 7.5 steps, 0.25 (15 s) gives 6.
-        {AxisTickKind::Minutes, 0, 1.5, 0.25, {"0.00", "0.25", "0.50", "0.75", "1.00", "1.25", "1.50"}},
+        {AxisTickKind::Minutes,
+         0,
+         1.5,
+         0.25,
+         {"0.00", "0.25", "0.50", "0.75", "1.00", "1.25", "1.50"}},
         // 45 min: 5 gives 9, 10 gives 4.5.
         {AxisTickKind::Minutes, 0, 45, 10, {"0", "10", "20", "30", "40"}},
         // 150 min: 20 gives 7.5, 30 gives 5.
@@ -104,20 +108,19 @@ TEST(TicksOver, RefusesWhatCannotBeAnAxis) {
         double min, max;
         std::optional<double> step;
     } cases[] = {
-        {5, 5, std::nullopt},    // empty
-        {7, 3, std::nullopt},    // reversed
-        {nan, 3, std::nullopt},  // not a number
-        {0, inf, std::nullopt},  // not finite
-        {-inf, 0, std::nullopt}, // not finite
-        {0, 10, 0.0},            // no step
-        {0, 10, -1.0},           // backwards
-        {0, 10, nan},            // not a number
-        {0, 10, 0.1},            // 101 ticks, more than kMostAxisTicks
+        {5, 5, std::nullopt},              // empty
+        {7, 3, std::nullopt},              // reversed
+        {nan, 3, std::nullopt},            // not a number
+        {0, inf, std::nullopt},            // not finite
+        {-inf, 0, std::nullopt},           // not finite
+        {0, 10, 0.0},                      // no step
+        {0, 10, -1.0},                     // backwards
+        {0, 10, nan},                      // not a number
+        {0, 10, 0.1},                      // 101 ticks, more than kMostAxisTicks
         {-1.7e308, 1.7e308, std::nullopt}, // the span itself overflows
     };
     for (const auto& c : cases) {
-        EXPECT_FALSE(TicksOver(AxisTickKind::Value, c.min, c.max, c.step))
-            << c.min << " " << c.max;
+        EXPECT_FALSE(TicksOver(AxisTickKind::Value, c.min, c.max, c.step)) << c.min << " " << c.max;
     }
     // Exactly kMostAxisTicks is allowed: 0 to 59 by 1.
     EXPECT_TRUE(TicksOver(AxisTickKind::Value, 0, kMostAxisTicks - 1, 1.0));

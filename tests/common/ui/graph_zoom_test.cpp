@@ -121,8 +121,7 @@ class GraphZoomTest : public QObject {
         vorla::ui::ProgramSettings().SetTimeAxisUnitPreference(vorla::ui::TimeAxisUnit::Seconds);
         LineGraph window;
         QCOMPARE(window.findChild<QLabel*>("lblXTitle")->text(), QString("Time (s)"));
-        QCOMPARE(Shown(window, "lblXLabel"),
-                 QStringList({"0", "120", "240", "360", "480", "600"}));
+        QCOMPARE(Shown(window, "lblXLabel"), QStringList({"0", "120", "240", "360", "480", "600"}));
         const auto plot = window.CurrentPlot();
         QCOMPARE(plot.X.Title, std::string("Time (s)"));
         QVERIFY(plot.X.Range);
@@ -220,6 +219,17 @@ class GraphZoomTest : public QObject {
         QCOMPARE(scales.XMin, -5.0);
         QCOMPARE(scales.X, 15.0);
         QVERIFY(window.findChild<QAction*>("mnuResetZoom")->isEnabled());
+        // Out to ten thousand times the automatic scales and no further
+        // (2^13 = 8192, 2^14 past it); in likewise.
+        for (int k = 0; k < 20; ++k) {
+            QTest::keyClick(&window, Qt::Key_Minus);
+        }
+        QCOMPARE(window.ShownScales().X - window.ShownScales().XMin, 10.0 * 8192);
+        QTest::keyClick(&window, Qt::Key_0, Qt::ControlModifier);
+        for (int k = 0; k < 20; ++k) {
+            QTest::keyClick(&window, Qt::Key_Plus);
+        }
+        QVERIFY(std::abs(window.ShownScales().X - window.ShownScales().XMin - 10.0 / 8192) < 1e-12);
         QTest::keyClick(&window, Qt::Key_0, Qt::ControlModifier);
         QVERIFY(!window.Zoomed());
         QCOMPARE(Shown(window, "lblXLabel"), QStringList({"0", "2", "4", "6", "8", "10"}));
