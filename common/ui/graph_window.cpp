@@ -181,6 +181,10 @@ GraphWindow::GraphWindow(PlatformServices& services, QWidget* parent)
             cmdClose->click();
         }
     });
+    // Until the derived window scales them, the axes read 0 throughout.
+    xAutoLabels_.fill("0");
+    yAutoLabels_.fill("0");
+    scales_ = {XScale, YScale, 0, 0};
     seconds_ = ProgramSettings().TimeAxisUnitPreference() == TimeAxisUnit::Seconds;
     if (seconds_) {
         lblXTitle->setText("Time (s)");

@@ -5,6 +5,8 @@
 #include "common/ui/graph_window.h"
 #include "common/ui/preferences_dialog.h"
 #include "common/ui/program_settings.h"
+#include "tests/common/ui/window_conventions.h"
+#include "tests/support/access_keys.h"
 
 #include <QAction>
 #include <QApplication>
@@ -200,6 +202,7 @@ class GraphZoomTest : public QObject {
         QCOMPARE(items, QStringList({"Zoom &In +", "Zoom &Out -", "&Reset Zoom Ctrl+0",
                                      "&Axes… Ctrl+Shift+A"}));
         QCOMPARE(window.picGraph->contextMenuPolicy(), Qt::CustomContextMenu);
+        QCOMPARE(vorla::test_support::AccessKeyCollisions(window), QStringList());
     }
 
     // + halves both ranges about the centre, - doubles them; Ctrl+0, a double
@@ -246,6 +249,21 @@ class GraphZoomTest : public QObject {
         QVERIFY(window.isVisible());
         QTest::keyClick(&window, Qt::Key_Escape);
         QVERIFY(!window.isVisible());
+    }
+
+    // The dialog keeps every window's conventions, and its access keys
+    // (From, To, Tick step of each axis) stay apart.
+    void AxesDialogKeepsTheConventions() {
+        LineGraph window;
+        Show(window);
+        auto* dialog = OpenAxes(window);
+        QVERIFY(dialog);
+        QCOMPARE(vorla::test_support::WindowConventionProblems(*dialog), QStringList());
+        QCOMPARE(vorla::test_support::AccessKeyCollisions(*dialog), QStringList());
+        QCOMPARE(vorla::test_support::TabChain(*dialog),
+                 QStringList({"txtAxis(0)", "txtAxis(1)", "txtAxis(2)", "txtAxis(3)", "txtAxis(4)",
+                              "txtAxis(5)", "cmdOK", "cmdCancel"}));
+        dialog->reject();
     }
 
     // Each box of Axes… wrong once: the message names it, the dialog stays
