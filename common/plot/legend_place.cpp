@@ -74,11 +74,13 @@ LegendPlace LeastCoveredCorner(const Plot& plot) {
                 previous = nullptr;
                 continue;
             }
-            const double x = point.X / scales.X.FullScale;
-            const double y = point.Y / scales.Y.FullScale;
+            const double x = (point.X - scales.X.Low) / (scales.X.FullScale - scales.X.Low);
+            const double y = (point.Y - scales.Y.Low) / (scales.Y.FullScale - scales.Y.Low);
             if (previous != nullptr) {
-                const double x0 = previous->X / scales.X.FullScale;
-                const double y0 = previous->Y / scales.Y.FullScale;
+                const double x0 =
+                    (previous->X - scales.X.Low) / (scales.X.FullScale - scales.X.Low);
+                const double y0 =
+                    (previous->Y - scales.Y.Low) / (scales.Y.FullScale - scales.Y.Low);
                 const double length = std::hypot(x - x0, y - y0);
                 if (length <= kLongestSampled) {
                     const int steps = static_cast<int>(std::ceil(length / kSampleStep));

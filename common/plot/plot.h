@@ -18,6 +18,8 @@
 // finite numbers are left out (a line is broken there).
 #pragma once
 
+#include "common/axis_ticks.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -147,6 +149,11 @@ struct PlotAxis {
     // value of the series along this axis. Two axes given the same maximum
     // get the same scale (a computed-against-reference plot).
     std::optional<double> Maximum;
+    // The range and ticks a graph window shows instead (a zoom, the Axes…
+    // dialog, time in seconds): the axis runs from Min to Max, each tick
+    // labelled, with a grid line at each tick inside the ends; Maximum and
+    // Kind are then not used.
+    std::optional<AxisTicks> Range = std::nullopt;
 };
 
 enum class LegendPlace { None, TopLeft, TopRight, BottomLeft, BottomRight };

@@ -29,12 +29,40 @@ QFontMetricsF Metrics(const QFont& font, const QPaintDevice* device) {
     return device != nullptr ? QFontMetricsF(font, device) : QFontMetricsF(font);
 }
 
-double WidestLabel(const std::array<std::string, 6>& labels, const QFontMetricsF& metrics) {
+double WidestLabel(const AxisScale& scale, const QFontMetricsF& metrics) {
     double widest = 0;
-    for (const auto& label : labels) {
+    if (scale.Range) {
+        for (const auto& tick : scale.Range->Ticks) {
+            widest =
+                std::max(widest, metrics.horizontalAdvance(QString::fromStdString(tick.Label)));
+        }
+        return widest;
+    }
+    for (const auto& label : scale.Labels) {
         widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(label)));
     }
     return widest;
+}
+
+// A tick within this share of an end is at the end: no grid line over the edge.
+constexpr double kEndFraction = 1e-9;
+
+template <class Position>
+std::vector<PlotGeometry::Tick> TicksOf(const AxisScale& scale, Position position) {
+    std::vector<PlotGeometry::Tick> ticks;
+    if (scale.Range) {
+        for (const auto& tick : scale.Range->Ticks) {
+            ticks.push_back({position(tick.Value), QString::fromStdString(tick.Label),
+                             tick.Fraction > kEndFraction && tick.Fraction < 1 - kEndFraction});
+        }
+        return ticks;
+    }
+    for (int a = 0; a <= 5; ++a) {
+        ticks.push_back({position(scale.FullScale * a / 5),
+                         QString::fromStdString(scale.Labels[static_cast<std::size_t>(a)]),
+                         a >= 1 && a <= 4});
+    }
+    return ticks;
 }
 
 // The frame around the plotting area, in multiples of a label line.
@@ -84,8 +112,17 @@ void PaintLegend(QPainter& painter, const PlotGeometry& geometry, const Plot& pl
 } // namespace
 
 QPointF PlotGeometry::ToCanvas(double x, double y) const {
-    return {Area.left() + x / Scales.X.FullScale * Area.width(),
-            Area.bottom() - y / Scales.Y.FullScale * Area.height()};
+    return {Area.left() + (x - Scales.X.Low) / (Scales.X.FullScale - Scales.X.Low) * Area.width(),
+            Area.bottom() -
+                (y - Scales.Y.Low) / (Scales.Y.FullScale - Scales.Y.Low) * Area.height()};
+}
+
+std::vector<PlotGeometry::Tick> PlotGeometry::XTicks() const {
+    return TicksOf(Scales.X, [this](double x) { return ToCanvas(x, Scales.Y.Low).x(); });
+}
+
+std::vector<PlotGeometry::Tick> PlotGeometry::YTicks() const {
+    return TicksOf(Scales.Y, [this](double y) { return ToCanvas(Scales.X.Low, y).y(); });
 }
 
 double PlotGeometry::TickX(int a) const {
@@ -114,10 +151,10 @@ PlotGeometry LayOutPlot(const Plot& plot, const QRectF& canvas, const QPaintDevi
     const double top = canvas.top() + kMargin * line +
                        (plot.Title.empty() ? 0 : kTitleLines * title.height()) +
                        kAxisTitleLines * line;
-    const double left = canvas.left() + kMargin * line +
-                        WidestLabel(geometry.Scales.Y.Labels, label) + kGapLines * line;
+    const double left =
+        canvas.left() + kMargin * line + WidestLabel(geometry.Scales.Y, label) + kGapLines * line;
     const double right =
-        canvas.right() - kMargin * line - WidestLabel(geometry.Scales.X.Labels, label) / 2;
+        canvas.right() - kMargin * line - WidestLabel(geometry.Scales.X, label) / 2;
     const double bottom =
         canvas.bottom() - kMargin * line - kAxisTitleLines * line - line - kGapLines * line;
     geometry.Area =
@@ -158,24 +195,37 @@ void PaintPlot(QPainter& painter, const QRectF& canvas, const Plot& plot) {
                      Qt::AlignHCenter | Qt::AlignVCenter, QString::fromStdString(plot.X.Title));
 
     const double labelWidth = area.left() - canvas.left();
-    for (int a = 0; a <= 5; ++a) {
-        const QString xText = QString::fromStdString(geometry.Scales.X.Labels[a]);
-        const double xWidth = label.horizontalAdvance(xText) + line;
-        painter.drawText(
-            QRectF(geometry.TickX(a) - xWidth / 2, area.bottom() + kGapLines * line, xWidth, line),
-            Qt::AlignHCenter | Qt::AlignVCenter, xText);
-        painter.drawText(QRectF(canvas.left(), geometry.TickY(a) - line / 2,
-                                labelWidth - kGapLines * line, line),
-                         Qt::AlignRight | Qt::AlignVCenter,
-                         QString::fromStdString(geometry.Scales.Y.Labels[a]));
+    // Each x tick and then the y tick of the same place, as SVG and PDF files
+    // have always listed them.
+    const auto xTicks = geometry.XTicks();
+    const auto yTicks = geometry.YTicks();
+    const std::size_t tickRows = std::max(xTicks.size(), yTicks.size());
+    for (std::size_t i = 0; i < tickRows; ++i) {
+        if (i < xTicks.size()) {
+            const auto& tick = xTicks[i];
+            const double xWidth = label.horizontalAdvance(tick.Label) + line;
+            painter.drawText(
+                QRectF(tick.At - xWidth / 2, area.bottom() + kGapLines * line, xWidth, line),
+                Qt::AlignHCenter | Qt::AlignVCenter, tick.Label);
+        }
+        if (i < yTicks.size()) {
+            const auto& tick = yTicks[i];
+            painter.drawText(
+                QRectF(canvas.left(), tick.At - line / 2, labelWidth - kGapLines * line, line),
+                Qt::AlignRight | Qt::AlignVCenter, tick.Label);
+        }
     }
 
     painter.setPen(QPen(ToQColor(colours.Grid), 1));
-    for (int a = 1; a <= 4; ++a) {
-        painter.drawLine(QPointF(geometry.TickX(a), area.top()),
-                         QPointF(geometry.TickX(a), area.bottom()));
-        painter.drawLine(QPointF(area.left(), geometry.TickY(a)),
-                         QPointF(area.right(), geometry.TickY(a)));
+    for (std::size_t i = 0; i < tickRows; ++i) {
+        if (i < xTicks.size() && xTicks[i].Grid) {
+            painter.drawLine(QPointF(xTicks[i].At, area.top()),
+                             QPointF(xTicks[i].At, area.bottom()));
+        }
+        if (i < yTicks.size() && yTicks[i].Grid) {
+            painter.drawLine(QPointF(area.left(), yTicks[i].At),
+                             QPointF(area.right(), yTicks[i].At));
+        }
     }
 
     painter.save();

@@ -12,6 +12,8 @@
 #include <QFont>
 #include <QPointF>
 #include <QRectF>
+#include <QString>
+#include <vector>
 
 class QPaintDevice;
 class QPainter;
@@ -29,6 +31,17 @@ struct PlotGeometry {
     // The position of tick a = 0..5 along each axis (grid lines for 1..4).
     double TickX(int a) const;
     double TickY(int a) const;
+
+    // Every tick of each axis: its position along the axis on the canvas, its
+    // label, and whether a grid line runs through it (not at the ends). An
+    // automatic axis has ticks 0..5; one with a Range has the Range's.
+    struct Tick {
+        double At = 0;
+        QString Label;
+        bool Grid = false;
+    };
+    std::vector<Tick> XTicks() const;
+    std::vector<Tick> YTicks() const;
 };
 
 // The fonts of a plot painted into `canvas`: DejaVu Sans sized from the

@@ -48,9 +48,23 @@ AxisScale ScaleAxis(AxisKind kind, double maximum) {
     return scale;
 }
 
+namespace {
+
+AxisScale RangeScale(const AxisTicks& range) {
+    AxisScale scale;
+    scale.Low = range.Min;
+    scale.FullScale = range.Max;
+    scale.Range = range;
+    return scale;
+}
+
+} // namespace
+
 PlotScales ScalePlot(const Plot& plot) {
-    return {ScaleAxis(plot.X.Kind, plot.X.Maximum.value_or(LargestX(plot))),
-            ScaleAxis(plot.Y.Kind, plot.Y.Maximum.value_or(LargestY(plot)))};
+    return {plot.X.Range ? RangeScale(*plot.X.Range)
+                         : ScaleAxis(plot.X.Kind, plot.X.Maximum.value_or(LargestX(plot))),
+            plot.Y.Range ? RangeScale(*plot.Y.Range)
+                         : ScaleAxis(plot.Y.Kind, plot.Y.Maximum.value_or(LargestY(plot)))};
 }
 
 } // namespace vorla::plot

@@ -5,6 +5,7 @@
 #include "common/plot/plot.h"
 
 #include <array>
+#include <optional>
 #include <string>
 
 namespace vorla::plot {
@@ -13,6 +14,10 @@ struct AxisScale {
     double FullScale = 1; // the value at the far end of the axis, never 0
     // Labels[a] is the text of tick a = 0..5 at a / 5 of the axis; Labels[0] is "0".
     std::array<std::string, 6> Labels;
+    // The value at the near end: 0, or the Min of the axis' Range, whose
+    // ticks then stand in for Labels.
+    double Low = 0;
+    std::optional<AxisTicks> Range;
 };
 
 struct PlotScales {

@@ -34,9 +34,16 @@ QPointF GraphPicture::FractionToLogical(double xFraction, double yFraction) {
 }
 
 QPointF GraphPicture::ValueToLogical(const Scales& scales, double minutes, double value) {
-    const double x = scales.X > 0 ? scales.X : 1;
-    const double y = scales.Y > 0 ? scales.Y : 1;
-    return FractionToLogical(minutes / x, value / y);
+    const double x = scales.X > scales.XMin ? scales.X - scales.XMin : 1;
+    const double y = scales.Y > scales.YMin ? scales.Y - scales.YMin : 1;
+    return FractionToLogical((minutes - scales.XMin) / x, (value - scales.YMin) / y);
+}
+
+QPointF GraphPicture::LogicalToValue(const Scales& scales, QPointF logical) {
+    const double x = scales.X > scales.XMin ? scales.X - scales.XMin : 1;
+    const double y = scales.Y > scales.YMin ? scales.Y - scales.YMin : 1;
+    return {scales.XMin + logical.x() / kFrameRight * x,
+            scales.YMin + (kFrameBottom - logical.y()) / kFrameBottom * y};
 }
 
 double GraphPicture::XTickPosition(int a) {
@@ -55,7 +62,8 @@ GraphPicture::GraphPicture(QWidget* parent) : QWidget(parent) {
     // Tab reaches the plot, where Left and Right move the crosshair.
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName("Graph");
-    setAccessibleDescription("Left and Right move the crosshair from row to row");
+    setAccessibleDescription("Left and Right move the crosshair from row to row; drag a box to "
+                             "zoom, double click to reset; the Menu key opens the Graph menu");
 }
 
 void GraphPicture::SetTheme(plot::GraphTheme theme) {
@@ -123,6 +131,48 @@ QPointF GraphPicture::ToLogical(QPointF widget) const {
             height() > 0 ? widget.y() * kLogicalHeight / height() : 0};
 }
 
+void GraphPicture::SetGrid(std::optional<std::vector<double>> xFractions,
+                           std::optional<std::vector<double>> yFractions) {
+    xGrid_ = std::move(xFractions);
+    yGrid_ = std::move(yFractions);
+    update();
+}
+
+void GraphPicture::SetZoomBox(std::optional<QRectF> logical) {
+    zoomBox_ = logical;
+    update();
+}
+
+void GraphPicture::mousePressEvent(QMouseEvent* event) {
+    QWidget::mousePressEvent(event);
+    if (event->button() == Qt::LeftButton) {
+        dragFrom_ = event->position();
+    }
+}
+
+void GraphPicture::mouseReleaseEvent(QMouseEvent* event) {
+    QWidget::mouseReleaseEvent(event);
+    if (event->button() != Qt::LeftButton || !dragFrom_) {
+        return;
+    }
+    const QPointF from = *dragFrom_;
+    const QPointF to = event->position();
+    dragFrom_.reset();
+    SetZoomBox(std::nullopt);
+    if (std::abs(to.x() - from.x()) >= kLeastDrag && std::abs(to.y() - from.y()) >= kLeastDrag) {
+        emit BoxChosen(QRectF(ToLogical(from), ToLogical(to)).normalized());
+    }
+}
+
+void GraphPicture::mouseDoubleClickEvent(QMouseEvent* event) {
+    QWidget::mouseDoubleClickEvent(event);
+    if (event->button() == Qt::LeftButton) {
+        dragFrom_.reset();
+        SetZoomBox(std::nullopt);
+        emit DoubleClicked();
+    }
+}
+
 void GraphPicture::SetCrosshair(std::optional<QPointF> logical, const QString& readout) {
     crosshair_ = logical;
     readout_ = logical ? readout : QString();
@@ -131,6 +181,9 @@ void GraphPicture::SetCrosshair(std::optional<QPointF> logical, const QString& r
 
 void GraphPicture::mouseMoveEvent(QMouseEvent* event) {
     QWidget::mouseMoveEvent(event);
+    if (dragFrom_ && (event->buttons() & Qt::LeftButton)) {
+        SetZoomBox(QRectF(ToLogical(*dragFrom_), ToLogical(event->position())).normalized());
+    }
     emit PointerMoved(ToLogical(event->position()));
 }
 
@@ -246,11 +299,29 @@ void GraphPicture::paintEvent(QPaintEvent*) {
     QPen grid(gridColour_);
     grid.setCosmetic(true);
     painter.setPen(grid);
-    for (int a = 1; a < kTickCount; ++a) {
-        const double x = XTickPosition(a);
-        painter.drawLine(ToWidget({x, 0}), ToWidget({x, kFrameBottom}));
-        const double y = YTickPosition(a);
-        painter.drawLine(ToWidget({0, y}), ToWidget({kFrameRight, y}));
+    if (!xGrid_ && !yGrid_) {
+        for (int a = 1; a < kTickCount; ++a) {
+            const double x = XTickPosition(a);
+            painter.drawLine(ToWidget({x, 0}), ToWidget({x, kFrameBottom}));
+            const double y = YTickPosition(a);
+            painter.drawLine(ToWidget({0, y}), ToWidget({kFrameRight, y}));
+        }
+    } else {
+        const auto fifths = [] {
+            std::vector<double> fractions;
+            for (int a = 1; a < kTickCount; ++a) {
+                fractions.push_back(static_cast<double>(a) / kTickCount);
+            }
+            return fractions;
+        };
+        for (const double f : xGrid_.value_or(fifths())) {
+            const double x = FractionToLogical(f, 0).x();
+            painter.drawLine(ToWidget({x, 0}), ToWidget({x, kFrameBottom}));
+        }
+        for (const double f : yGrid_.value_or(fifths())) {
+            const double y = FractionToLogical(0, f).y();
+            painter.drawLine(ToWidget({0, y}), ToWidget({kFrameRight, y}));
+        }
     }
 
     // In the legend's order, as the exported pictures draw them.
@@ -269,6 +340,13 @@ void GraphPicture::paintEvent(QPaintEvent*) {
     }
     PaintLegend(painter);
     PaintCrosshair(painter);
+    if (zoomBox_) {
+        QPen box(textColour_, 1, Qt::DashLine);
+        box.setCosmetic(true);
+        painter.setPen(box);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(ToWidget(zoomBox_->topLeft()), ToWidget(zoomBox_->bottomRight())));
+    }
     if (hasFocus()) {
         QPen focus(textColour_, 1, Qt::DotLine);
         focus.setCosmetic(true);

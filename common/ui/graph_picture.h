@@ -16,6 +16,7 @@
 
 #include <QColor>
 #include <QPointF>
+#include <QRectF>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -36,23 +37,31 @@ class GraphPicture final : public QWidget {
     static constexpr double kFrameBottom = 3135;
     // Ticks 0 to 5 stand at fifths of each scale; 1 to 4 have grid lines.
     static constexpr int kTickCount = 5;
+    // A drag shorter than this in either direction, in pixels, is a click.
+    static constexpr int kLeastDrag = 4;
 
     static inline const QColor kSeriesColour{255, 255, 0};
     static inline const QColor kBackground{12, 20, 38};
     static inline const QColor kGridColour{78, 96, 124};
     static inline const QColor kCrosshairColour{240, 240, 240};
 
-    // The full-scale values of the two axes: minutes, and the value's unit.
+    // The full-scale values of the two axes: minutes, and the value's unit;
+    // and the values at the origin (0, or where a zoom or the Axes… dialog
+    // starts the axis).
     struct Scales {
         double X = 1;
         double Y = 0.05;
+        double XMin = 0;
+        double YMin = 0;
     };
 
     // Where a fraction of each scale lands (0 the origin, 1 the full scale).
     static QPointF FractionToLogical(double xFraction, double yFraction);
-    // Where the value (minutes, value) lands for these scales; scales that are
-    // not positive are taken as 1.
+    // Where the value (minutes, value) lands for these scales; scales that do
+    // not exceed their minimum are taken as a span of 1.
     static QPointF ValueToLogical(const Scales& scales, double minutes, double value);
+    // The value (minutes, value) at a logical point: ValueToLogical undone.
+    static QPointF LogicalToValue(const Scales& scales, QPointF logical);
     // The logical position of tick a = 0..5 along each axis.
     static double XTickPosition(int a);
     static double YTickPosition(int a);
@@ -90,6 +99,16 @@ class GraphPicture final : public QWidget {
     QPointF ToWidget(QPointF logical) const;
     QPointF ToLogical(QPointF widget) const;
 
+    // The vertical and horizontal grid lines, as fractions of each scale;
+    // nothing: the lines of ticks 1 to 4.
+    void SetGrid(std::optional<std::vector<double>> xFractions,
+                 std::optional<std::vector<double>> yFractions);
+
+    // The box being dragged out to zoom into, in logical coordinates, drawn
+    // dashed; nothing hides it.
+    void SetZoomBox(std::optional<QRectF> logical);
+    std::optional<QRectF> ZoomBox() const { return zoomBox_; }
+
     // The crosshair through a logical point, with its readout in the top left
     // corner of the plot; nothing hides both.
     void SetCrosshair(std::optional<QPointF> logical, const QString& readout = {});
@@ -104,10 +123,18 @@ class GraphPicture final : public QWidget {
     void PointerMoved(QPointF logical);
     // The mouse left the picture.
     void PointerLeft();
+    // The left button was pressed, dragged at least kLeastDrag pixels both
+    // ways and let go: the box between, in logical coordinates.
+    void BoxChosen(QRectF logical);
+    // A double click of the left button.
+    void DoubleClicked();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
   private:
@@ -123,6 +150,10 @@ class GraphPicture final : public QWidget {
     QString seriesName_;
     std::vector<Curve> comparisons_;
     plot::LegendPlace legendPlace_ = plot::LegendPlace::None;
+    std::optional<std::vector<double>> xGrid_;
+    std::optional<std::vector<double>> yGrid_;
+    std::optional<QPointF> dragFrom_; // widget position where the left button went down
+    std::optional<QRectF> zoomBox_;
     std::optional<QPointF> crosshair_;
     QString readout_;
     plot::GraphTheme theme_ = plot::GraphTheme::Dark;

@@ -1,12 +1,15 @@
 #include "common/ui/graph_window.h"
 
 #include "common/axis_scaling.h"
+#include "common/axis_ticks.h"
 #include "common/curve_reading.h"
 #include "common/plot/legend_place.h"
 #include "common/plot/plot_files.h"
+#include "common/ui/axes_dialog.h"
 #include "common/ui/graph_export.h"
 #include "common/ui/graph_plot_area.h"
 #include "common/ui/platform_services.h"
+#include "common/ui/preferences_dialog.h"
 #include "common/ui/program_settings.h"
 
 #include <QClipboard>
@@ -15,6 +18,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
 #include <QVBoxLayout>
@@ -76,6 +80,7 @@ GraphWindow::GraphWindow(PlatformServices& services, QWidget* parent)
     setWindowFlag(Qt::Window);
 
     auto* area = new GraphPlotArea(this);
+    area_ = area;
     picGraph = area->picGraph;
     // The theme chosen in Preferences… when the window opens.
     theme_ = ProgramSettings().GraphThemePreference();
@@ -126,19 +131,253 @@ GraphWindow::GraphWindow(PlatformServices& services, QWidget* parent)
     buttons->addWidget(cmdClose);
 
     auto* layout = new QVBoxLayout(this);
+    // The Graph menu opens on the plot (right click, the Menu key or
+    // Shift+F10 with the focus on it), so the window keeps its picture; its
+    // shortcuts work anywhere in the window.
+    mnuGraph = new QMenu("&Graph", this);
+    mnuGraph->setObjectName("mnuGraph");
+    const auto addItem = [this](const char* name, const QString& caption, const QKeySequence& keys,
+                                void (GraphWindow::*handler)()) {
+        auto* action = mnuGraph->addAction(caption);
+        action->setObjectName(name);
+        action->setShortcut(keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        action->setShortcutVisibleInContextMenu(true);
+        addAction(action);
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    addItem("mnuZoomIn", "Zoom &In", QKeySequence(Qt::Key_Plus), &GraphWindow::mnuZoomIn_Click);
+    addItem("mnuZoomOut", "Zoom &Out", QKeySequence(Qt::Key_Minus), &GraphWindow::mnuZoomOut_Click);
+    mnuResetZoom = addItem("mnuResetZoom", "&Reset Zoom", QKeySequence(Qt::CTRL | Qt::Key_0),
+                           &GraphWindow::mnuResetZoom_Click);
+    mnuGraph->addSeparator();
+    addItem("mnuAxes", "&Axes…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A),
+            &GraphWindow::mnuAxes_Click);
+    picGraph->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(picGraph, &QWidget::customContextMenuRequested, this,
+            [this](QPoint at) { mnuGraph->popup(picGraph->mapToGlobal(at)); });
     layout->addWidget(lblPlotTitle);
     layout->addLayout(body, 1);
     layout->addLayout(buttons);
 
     connect(picGraph, &GraphPicture::PointerMoved, this, [this](QPointF logical) {
-        ShowReadingAt(logical.x() / GraphPicture::kFrameRight * XScale);
+        ShowReadingAt(GraphPicture::LogicalToValue(scales_, logical).x());
     });
+    connect(picGraph, &GraphPicture::BoxChosen, this, [this](QRectF box) { ZoomToBox(box); });
+    connect(picGraph, &GraphPicture::DoubleClicked, this, [this] { mnuResetZoom_Click(); });
+    connect(&PreferencesChanges(), &PreferencesSignals::Changed, this,
+            [this] { FollowTimeAxisUnit(); });
     connect(picGraph, &GraphPicture::PointerLeft, this, [this] { ShowReadingAt(std::nullopt); });
     connect(cmdExport, &QPushButton::clicked, this, [this] { cmdExport_Click(); });
     connect(cmdCopyImage, &QPushButton::clicked, this, [this] { cmdCopyImage_Click(); });
     connect(cmdClose, &QPushButton::clicked, this, [this] { cmdClose_Click(); });
+    // Escape first undoes a zoom; on the automatic axes it closes.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, cmdClose, &QPushButton::click);
+    connect(escape, &QShortcut::activated, this, [this] {
+        if (Zoomed()) {
+            mnuResetZoom_Click();
+        } else {
+            cmdClose->click();
+        }
+    });
+    // Until the derived window scales them, the axes read 0 throughout.
+    xAutoLabels_.fill("0");
+    yAutoLabels_.fill("0");
+    scales_ = {XScale, YScale, 0, 0};
+    seconds_ = ProgramSettings().TimeAxisUnitPreference() == TimeAxisUnit::Seconds;
+    if (seconds_) {
+        lblXTitle->setText("Time (s)");
+        ApplyAxes();
+    }
+}
+
+double GraphWindow::TimeFactor() const {
+    return seconds_ ? 60 : 1;
+}
+
+void GraphWindow::FollowTimeAxisUnit() {
+    const bool seconds = ProgramSettings().TimeAxisUnitPreference() == TimeAxisUnit::Seconds;
+    if (seconds == seconds_) {
+        return;
+    }
+    // A chosen tick step is in the unit shown: it changes with it.
+    if (xView_ && xView_->Step) {
+        xView_->Step = *xView_->Step * (seconds ? 60 : 1.0 / 60);
+    }
+    seconds_ = seconds;
+    lblXTitle->setText(seconds_ ? "Time (s)" : "Time (min)");
+    Redraw();
+}
+
+void GraphWindow::ApplyAxes() {
+    using Tick = GraphPlotArea::TickLabel;
+    const auto inside = [](const AxisTicks& axis) {
+        std::vector<double> fractions;
+        for (const auto& tick : axis.Ticks) {
+            if (tick.Fraction > 1e-9 && tick.Fraction < 1 - 1e-9) {
+                fractions.push_back(tick.Fraction);
+            }
+        }
+        return fractions;
+    };
+    const auto labels = [](const AxisTicks& axis) {
+        std::vector<Tick> ticks;
+        for (const auto& tick : axis.Ticks) {
+            ticks.push_back({tick.Fraction, QString::fromStdString(tick.Label)});
+        }
+        return ticks;
+    };
+    std::optional<std::vector<double>> xGrid;
+    std::optional<std::vector<double>> yGrid;
+
+    scales_ = {XScale, YScale, 0, 0};
+    xShown_.reset();
+    if (xView_ || seconds_) {
+        const double factor = TimeFactor();
+        const double min = xView_ ? xView_->Min : 0;
+        const double max = xView_ ? xView_->Max : XScale;
+        const auto kind = seconds_ ? AxisTickKind::Seconds : AxisTickKind::Minutes;
+        const std::optional<double> step = xView_ ? xView_->Step : std::nullopt;
+        xShown_ = TicksOver(kind, min * factor, max * factor, step);
+        if (!xShown_) {
+            xShown_ = TicksOver(kind, min * factor, max * factor, std::nullopt);
+        }
+    }
+    if (xShown_) {
+        scales_.XMin = xShown_->Min / TimeFactor();
+        scales_.X = xShown_->Max / TimeFactor();
+        area_->SetTicks(Qt::Horizontal, labels(*xShown_));
+        xGrid = inside(*xShown_);
+    } else {
+        area_->SetTicks(Qt::Horizontal, std::nullopt);
+        lblXLabel[0]->setText("0");
+        for (int a = 1; a <= 5; ++a) {
+            lblXLabel[a]->setText(xAutoLabels_[a - 1]);
+        }
+    }
+
+    yShown_.reset();
+    if (yView_) {
+        yShown_ = TicksOver(AxisTickKind::Value, yView_->Min, yView_->Max, yView_->Step);
+        if (!yShown_) {
+            yShown_ = TicksOver(AxisTickKind::Value, yView_->Min, yView_->Max, std::nullopt);
+        }
+    }
+    if (yShown_) {
+        scales_.YMin = yShown_->Min;
+        scales_.Y = yShown_->Max;
+        area_->SetTicks(Qt::Vertical, labels(*yShown_));
+        yGrid = inside(*yShown_);
+    } else {
+        area_->SetTicks(Qt::Vertical, std::nullopt);
+        lblYLabel[0]->setText("0");
+        for (int a = 1; a <= 5; ++a) {
+            lblYLabel[a]->setText(yAutoLabels_[a - 1]);
+        }
+    }
+    if (xGrid || yGrid) {
+        picGraph->SetGrid(std::move(xGrid), std::move(yGrid));
+    } else {
+        picGraph->SetGrid(std::nullopt, std::nullopt);
+    }
+    mnuResetZoom->setEnabled(Zoomed());
+}
+
+void GraphWindow::Redraw() {
+    ApplyAxes();
+    if (plottedLast_ >= 0) {
+        PlotSeries(plottedLast_);
+    }
+}
+
+bool GraphWindow::ZoomableTo(double xSpan, double ySpan) const {
+    // Between a ten-thousandth and ten thousand times the automatic scales:
+    // the tick labels stay apart and the numbers finite.
+    const auto within = [](double span, double full) {
+        return std::isfinite(span) && span >= 1e-4 * full && span <= 1e4 * full;
+    };
+    return within(xSpan, XScale) && within(ySpan, YScale);
+}
+
+void GraphWindow::ZoomToBox(QRectF logical) {
+    if (plottedLast_ < 0) {
+        return;
+    }
+    const QPointF low = GraphPicture::LogicalToValue(scales_, logical.bottomLeft());
+    const QPointF high = GraphPicture::LogicalToValue(scales_, logical.topRight());
+    if (!(low.x() < high.x()) || !(low.y() < high.y()) ||
+        !ZoomableTo(high.x() - low.x(), high.y() - low.y())) {
+        return;
+    }
+    xView_ = AxisView{low.x(), high.x(), std::nullopt};
+    yView_ = AxisView{low.y(), high.y(), std::nullopt};
+    Redraw();
+}
+
+void GraphWindow::ZoomBy(double factor) {
+    if (plottedLast_ < 0) {
+        return;
+    }
+    const double xMid = (scales_.XMin + scales_.X) / 2;
+    const double yMid = (scales_.YMin + scales_.Y) / 2;
+    const double xHalf = (scales_.X - scales_.XMin) / 2 * factor;
+    const double yHalf = (scales_.Y - scales_.YMin) / 2 * factor;
+    if (!ZoomableTo(2 * xHalf, 2 * yHalf)) {
+        return; // as far as the zoom goes
+    }
+    xView_ = AxisView{xMid - xHalf, xMid + xHalf, std::nullopt};
+    yView_ = AxisView{yMid - yHalf, yMid + yHalf, std::nullopt};
+    Redraw();
+}
+
+void GraphWindow::mnuZoomIn_Click() {
+    ZoomBy(0.5);
+}
+
+void GraphWindow::mnuZoomOut_Click() {
+    ZoomBy(2);
+}
+
+void GraphWindow::mnuResetZoom_Click() {
+    if (!Zoomed()) {
+        return;
+    }
+    xView_.reset();
+    yView_.reset();
+    Redraw();
+}
+
+void GraphWindow::mnuAxes_Click() {
+    const double factor = TimeFactor();
+    const auto choiceOf = [](const std::optional<AxisView>& view, double unit) {
+        AxisChoice choice;
+        if (view) {
+            choice = {view->Min * unit, view->Max * unit, view->Step};
+        }
+        return choice;
+    };
+    const std::pair<double, double> xAutomatic{0, XScale * factor};
+    const std::pair<double, double> yAutomatic{0, YScale};
+    // Window-modal and not exec(): the graph stays painted behind it.
+    auto* dialog =
+        new AxesDialog(Services(), windowTitle(), lblXTitle->text(), lblYTitle->text(),
+                       choiceOf(xView_, factor), choiceOf(yView_, 1), xAutomatic, yAutomatic, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, dialog, factor, xAutomatic, yAutomatic] {
+        const auto viewOf = [](const AxisChoice& choice, std::pair<double, double> automatic,
+                               double unit) -> std::optional<AxisView> {
+            if (!choice.Min && !choice.Max && !choice.Step) {
+                return std::nullopt; // all automatic
+            }
+            return AxisView{choice.Min.value_or(automatic.first) / unit,
+                            choice.Max.value_or(automatic.second) / unit, choice.Step};
+        };
+        xView_ = viewOf(dialog->X(), xAutomatic, factor);
+        yView_ = viewOf(dialog->Y(), yAutomatic, 1);
+        Redraw();
+    });
+    dialog->open();
 }
 
 void GraphWindow::ScaleTimeAxis(double xmax) {
@@ -150,8 +389,9 @@ void GraphWindow::ScaleTimeAxis(double xmax) {
     const auto axis = vorla::ScaleTimeAxis(xmax);
     XScale = axis.XScale;
     for (int a = 1; a <= 5; ++a) {
-        lblXLabel[a]->setText(QString::fromStdString(axis.Labels[a - 1]));
+        xAutoLabels_[a - 1] = QString::fromStdString(axis.Labels[a - 1]);
     }
+    ApplyAxes();
 }
 
 void GraphWindow::ScaleValueAxis(double ymax) {
@@ -163,13 +403,14 @@ void GraphWindow::ScaleValueAxis(double ymax) {
     const auto axis = vorla::ScaleValueAxis(ymax);
     YScale = axis.YScale;
     for (int a = 1; a <= 5; ++a) {
-        lblYLabel[a]->setText(QString::fromStdString(axis.Labels[a - 1]));
+        yAutoLabels_[a - 1] = QString::fromStdString(axis.Labels[a - 1]);
     }
+    ApplyAxes();
 }
 
 void GraphWindow::PlotSeries(int last) {
     last = std::clamp(last, 0, kPlotCapacity - 1);
-    const GraphPicture::Scales scales{XScale, YScale};
+    const GraphPicture::Scales scales = scales_;
     std::vector<QPointF> points;
     points.reserve(static_cast<std::size_t>(last) + 1);
     for (int c = 0; c <= last; ++c) {
@@ -182,7 +423,7 @@ void GraphWindow::PlotSeries(int last) {
 }
 
 std::vector<GraphPicture::Curve> GraphWindow::ComparedCurvesOnScales() const {
-    const GraphPicture::Scales scales{XScale, YScale};
+    const GraphPicture::Scales scales = scales_;
     std::vector<GraphPicture::Curve> curves;
     for (std::size_t k = 0; k < comparisons_.size(); ++k) {
         const auto& compared = comparisons_[k];
@@ -241,13 +482,15 @@ void GraphWindow::ShowReadingAt(std::optional<double> minutes) {
         return;
     }
     const QString unit = UnitOfTitle(lblYTitle->text());
-    const QString text = QString("%1 min   %2 %3")
-                             .arg(reading->Time, 0, 'f', 3)
-                             .arg(reading->Value, 0, 'f', ValueDecimals(YScale))
-                             .arg(unit)
-                             .trimmed();
-    picGraph->SetCrosshair(
-        GraphPicture::ValueToLogical({XScale, YScale}, reading->Time, reading->Value), text);
+    const QString text =
+        QString("%1 %2   %3 %4")
+            .arg(seconds_ ? reading->Time * 60 : reading->Time, 0, 'f', seconds_ ? 1 : 3)
+            .arg(seconds_ ? "s" : "min")
+            .arg(reading->Value, 0, 'f', ValueDecimals(YScale))
+            .arg(unit)
+            .trimmed();
+    picGraph->SetCrosshair(GraphPicture::ValueToLogical(scales_, reading->Time, reading->Value),
+                           text);
 }
 
 void GraphWindow::keyPressEvent(QKeyEvent* event) {
@@ -272,11 +515,15 @@ plot::Plot GraphWindow::CurrentPlot() const {
     plot.X.Maximum = xMaximum_;
     plot.Y.Title = lblYTitle->text().toStdString();
     plot.Y.Maximum = yMaximum_;
+    // Time in seconds and chosen ranges: the axes as shown.
+    plot.X.Range = xShown_;
+    plot.Y.Range = yShown_;
+    const double factor = TimeFactor();
     if (plottedLast_ >= 0) {
         plot::PlotSeries series;
         series.Name = comparisons_.empty() ? plot.Title : currentName_.toStdString();
         for (int c = 0; c <= plottedLast_; ++c) {
-            series.Points.push_back({PlotX[c], PlotY[c]});
+            series.Points.push_back({PlotX[c] * factor, PlotY[c]});
         }
         plot.Series.push_back(std::move(series));
         for (std::size_t k = 0; k < comparisons_.size(); ++k) {
@@ -286,7 +533,7 @@ plot::Plot GraphWindow::CurrentPlot() const {
             curve.Colour = plot::kSeriesColours[k + 1];
             const std::size_t count = std::min(compared.Minutes.size(), compared.Values.size());
             for (std::size_t i = 0; i < count; ++i) {
-                curve.Points.push_back({compared.Minutes[i], compared.Values[i]});
+                curve.Points.push_back({compared.Minutes[i] * factor, compared.Values[i]});
             }
             plot.Series.push_back(std::move(curve));
         }

@@ -25,6 +25,16 @@
 // with the focus on the plot (Tab reaches it), Left and Right move it row by row.
 // It reads the current curve only, never a compared one.
 //
+// The time axis reads minutes or seconds as Preferences… chooses (the series
+// stay in minutes; only the axis, the readout and the exports follow), and
+// follows a change made while the window is open. The Graph menu (mnuGraph,
+// opened on the plot by a right click, the Menu key or Shift+F10) zooms: drag
+// a box with the left button to show only what it holds; Zoom In (+) and Zoom
+// Out (-) halve and double both ranges about their centre; Reset Zoom
+// (Ctrl+0, a double click, or Escape while zoomed) returns to the automatic
+// axes; Axes… (Ctrl+Shift+A) types each axis' range and tick step. Export…
+// and Copy Image draw the axes as they are shown, zoomed or not.
+//
 // Escape presses Close. The frame's close button also runs cmdClose_Click(),
 // which a derived window overrides (it may ask a question and stay open); the
 // window then leaves with Leave() (closed) or hide().
@@ -45,7 +55,9 @@ class QCloseEvent;
 class QKeyEvent;
 class QHBoxLayout;
 class QKeySequence;
+class QAction;
 class QLabel;
+class QMenu;
 class QPushButton;
 class QVBoxLayout;
 
@@ -79,8 +91,21 @@ class GraphWindow : public QWidget {
     // legend's corner when there are any, on the scales of the window's axes.
     plot::Plot CurrentPlot() const;
 
-    // The crosshair's readout, "2.500 min   412.5 kW"; empty when it is hidden.
+    // The crosshair's readout, "2.500 min   412.5 kW" (or "150.0 s   412.5 kW");
+    // empty when it is hidden.
     QString ReadoutText() const;
+
+    // The axes as the window shows them now: their ends (the time axis' in
+    // minutes) and whether a zoom or the Axes… dialog chose them.
+    GraphPicture::Scales ShownScales() const { return scales_; }
+    bool Zoomed() const { return xView_.has_value() || yView_.has_value(); }
+
+    // Graph menu.
+    QMenu* GraphMenu() const { return mnuGraph; }
+    void mnuZoomIn_Click();
+    void mnuZoomOut_Click();
+    void mnuResetZoom_Click();
+    void mnuAxes_Click();
 
   protected:
     GraphPicture* picGraph;
@@ -155,6 +180,40 @@ class GraphWindow : public QWidget {
 
     // The compared curves as the picture draws them, on the current scales.
     std::vector<GraphPicture::Curve> ComparedCurvesOnScales() const;
+
+    // An axis' chosen range: its ends in the series' unit (minutes for
+    // time) and its tick step in the unit shown, or automatic.
+    struct AxisView {
+        double Min = 0;
+        double Max = 1;
+        std::optional<double> Step;
+    };
+    // The axes from the scales and the chosen ranges: ticks, labels, grid
+    // and scales_; then the series drawn again when `redraw`.
+    void ApplyAxes();
+    void Redraw();
+    // The time axis' unit: seconds shows minutes x 60.
+    double TimeFactor() const;
+    // Zooms both axes to `view` from the logical box, or by `factor` about the centre.
+    void ZoomToBox(QRectF logical);
+    void ZoomBy(double factor);
+    bool ZoomableTo(double xSpan, double ySpan) const;
+    // The time unit of Preferences…, the axis title, labels and readout following it.
+    void FollowTimeAxisUnit();
+
+    QMenu* mnuGraph;
+    QAction* mnuResetZoom;
+    GraphPlotArea* area_;
+    GraphPicture::Scales scales_;
+    std::optional<AxisView> xView_;
+    std::optional<AxisView> yView_;
+    // The axes as shown when a range is chosen (or the time is in seconds),
+    // in the units shown, for the exports.
+    std::optional<AxisTicks> xShown_;
+    std::optional<AxisTicks> yShown_;
+    std::array<QString, 5> xAutoLabels_;
+    std::array<QString, 5> yAutoLabels_;
+    bool seconds_ = false;
 
     PlatformServices& services_;
     plot::GraphTheme theme_ = plot::GraphTheme::Dark;

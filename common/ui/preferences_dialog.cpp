@@ -33,6 +33,11 @@ template <typename Enum> Enum Chosen(const QComboBox* box) {
 
 } // namespace
 
+PreferencesSignals& PreferencesChanges() {
+    static PreferencesSignals changes;
+    return changes;
+}
+
 PreferencesDialog::PreferencesDialog(const std::string& programName, bool asksFlashover,
                                      QWidget* parent)
     : QDialog(parent) {
@@ -101,6 +106,7 @@ void PreferencesDialog::cmdOK_Click() {
     settings.SetGraphThemePreference(Chosen<GraphTheme>(cboGraphTheme));
     settings.SetTimeAxisUnitPreference(Chosen<TimeAxisUnit>(cboTimeAxisUnit));
     accept();
+    emit PreferencesChanges().Changed();
 }
 
 } // namespace vorla::ui

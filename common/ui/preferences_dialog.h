@@ -19,6 +19,15 @@ class QPushButton;
 
 namespace vorla::ui {
 
+// Tells the open windows that OK has written the choices, so they follow
+// them (the graph windows' time axis).
+class PreferencesSignals final : public QObject {
+    Q_OBJECT
+  signals:
+    void Changed();
+};
+PreferencesSignals& PreferencesChanges();
+
 class PreferencesDialog final : public QDialog {
     Q_OBJECT
   public:

@@ -77,6 +77,12 @@ void ProgramMemory::Attach(QWidget& mainWindow, std::string programName,
     whenSaved = [recent = recent_](const std::string& path) { recent->Saved(path); };
 }
 
+void ProgramMemory::AddRecentResults(std::function<bool(const std::string&)> openResults) {
+    if (recent_ != nullptr) {
+        recent_->AddResultsMenu(std::move(openResults));
+    }
+}
+
 QAction* ProgramMemory::AddPreferences(QWidget& mainWindow, const std::string& programName,
                                        bool asksFlashover) {
     auto* fileMenu = mainWindow.findChild<QMenu*>(QStringLiteral("mnuFile"));

@@ -54,6 +54,10 @@ class ProgramMemory {
                 std::function<void(const std::string&)>& whenOpened,
                 std::function<void(const std::string&)>& whenSaved);
 
+    // "Recent Res&ults" after Recent Files (Attach first): the same files,
+    // each opened with `openResults`, the program's Open Results routine.
+    void AddRecentResults(std::function<bool(const std::string&)> openResults);
+
     // "&Preferences…" (Ctrl+,) in the main window's "mnuFile" menu, above the
     // line over Exit: it opens dlgPreferences (common/ui/preferences_dialog.h),
     // with the flashover answer where the program `asksFlashover`.

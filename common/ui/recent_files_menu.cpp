@@ -31,22 +31,45 @@ void RecentFilesMenu::PutOnTop(const std::string& path) {
     Rebuild();
 }
 
+void RecentFilesMenu::AddResultsMenu(std::function<bool(const std::string&)> openResults) {
+    if (resultsMenu_ != nullptr) {
+        return;
+    }
+    openResults_ = std::move(openResults);
+    auto* fileMenu = qobject_cast<QMenu*>(parent());
+    resultsMenu_ = new QMenu(QStringLiteral("Recent Res&ults"), fileMenu);
+    resultsMenu_->setObjectName("mnuFileRecentResults");
+    const auto actions = fileMenu->actions();
+    const auto at = actions.indexOf(menu_->menuAction());
+    fileMenu->insertMenu(at + 1 < actions.size() ? actions[at + 1] : nullptr, resultsMenu_);
+    Rebuild();
+}
+
 void RecentFilesMenu::Rebuild() {
-    menu_->clear();
+    Fill(menu_, QStringLiteral("mnuFileRecent"), open_);
+    if (resultsMenu_ != nullptr) {
+        Fill(resultsMenu_, QStringLiteral("mnuFileRecentResults"), openResults_);
+    }
+}
+
+void RecentFilesMenu::Fill(QMenu* menu, const QString& name,
+                           const std::function<bool(const std::string&)>& open) {
+    menu->clear();
     const QStringList files = settings_.RecentFiles();
     for (int k = 0; k < files.size(); ++k) {
         const QString path = files[k];
         // "&1".."&8": the number chooses the file from the keyboard.
-        auto* action = menu_->addAction(QStringLiteral("&%1 %2").arg(k + 1).arg(
+        auto* action = menu->addAction(QStringLiteral("&%1 %2").arg(k + 1).arg(
             QDir::toNativeSeparators(path).replace(u'&', QStringLiteral("&&"))));
-        action->setObjectName(QStringLiteral("mnuFileRecent(%1)").arg(k));
+        action->setObjectName(QStringLiteral("%1(%2)").arg(name).arg(k));
         action->setData(path);
-        connect(action, &QAction::triggered, this, [this, path] { Choose(path); });
+        connect(action, &QAction::triggered, this, [this, path, &open] { Choose(path, open); });
     }
-    menu_->setEnabled(!files.isEmpty());
+    menu->setEnabled(!files.isEmpty());
 }
 
-void RecentFilesMenu::Choose(const QString& path) {
+void RecentFilesMenu::Choose(const QString& path,
+                             const std::function<bool(const std::string&)>& open) {
     if (!QFileInfo::exists(path)) {
         settings_.RemoveRecentFile(path);
         Rebuild();
@@ -55,7 +78,7 @@ void RecentFilesMenu::Choose(const QString& path) {
                                programName_, MessageIcon::Exclamation, MessageButtons::Ok});
         return;
     }
-    if (open_(path.toStdString())) {
+    if (open(path.toStdString())) {
         Opened(path.toStdString());
     }
 }

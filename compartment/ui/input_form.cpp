@@ -540,6 +540,10 @@ bool frmInput::OpenResults(const std::string& path) {
                             ui::DevicesDialog::DevicesOfReport(services_, kProgramTitle, path),
                             ui::DevicesDialog::SuppressionOfReport(services_, kProgramTitle, path));
     output_->Form_Load();
+    // On the Recent Files lists, to open again either way.
+    if (WhenFileOpened) {
+        WhenFileOpened(path);
+    }
     return true;
 }
 

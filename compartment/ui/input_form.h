@@ -63,7 +63,7 @@ class frmInput final : public QMainWindow {
     // are. A file that is not a whole report of this program is refused with
     // File Open's message: then false.
     bool OpenResults(const std::string& path);
-    // Told of each file OpenFile opened (for the Recent Files list).
+    // Told of each file OpenFile or OpenResults opened (for the Recent Files list).
     std::function<void(const std::string& path)> WhenFileOpened;
     // Told of each report the report window saved (for the Recent Files list).
     std::function<void(const std::string& path)> WhenFileSaved;

@@ -58,6 +58,7 @@ int main(int argc, char** argv) {
     memory.Attach(
         input, "VORLA-XW", [&input](const std::string& path) { return input.OpenFile(path); },
         input.WhenFileOpened, input.WhenFileSaved);
+    memory.AddRecentResults([&input](const std::string& path) { return input.OpenResults(path); });
     memory.AddPreferences(input, "VORLA-XW", /*asksFlashover=*/true);
     memory.AddHelp(input, "VORLA-XW", "vorla-xw");
 

@@ -366,6 +366,10 @@ bool frmInput::OpenResults(const std::string& path) {
                       *run, path, ui::DevicesDialog::DevicesOfReport(services_, kProgramName, path),
                       ui::DevicesDialog::SuppressionOfReport(services_, kProgramName, path));
     report_->Form_Load();
+    // On the Recent Files lists, to open again either way.
+    if (WhenFileOpened) {
+        WhenFileOpened(path);
+    }
     return true;
 }
 

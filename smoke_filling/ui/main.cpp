@@ -57,6 +57,7 @@ int main(int argc, char** argv) {
     memory.Attach(
         input, "SKEVA-XW", [&input](const std::string& path) { return input.OpenFile(path); },
         input.WhenFileOpened, input.WhenFileSaved);
+    memory.AddRecentResults([&input](const std::string& path) { return input.OpenResults(path); });
     memory.AddPreferences(input, "SKEVA-XW", /*asksFlashover=*/false);
     memory.AddHelp(input, "SKEVA-XW", "skeva-xw");
     vorla::ui::ShowSplash("SKEVA-XW", [&input, file = vorla::ui::FileNamedOnCommandLine()] {

@@ -82,6 +82,31 @@ TEST_F(PlotPainting, ALevelLineOnATimeAxisRunsAlongItsGridRow) {
     EXPECT_NEAR(line.Right - 0.5, grid.Columns[1], 1.5);
 }
 
+TEST_F(PlotPainting, AChosenRangeIsDrawnWithItsOwnTicks) {
+    // A zoomed graph: time 2 to 6 min with ticks every min (3, 4, 5 inside;
+    // 2 and 6 at the ends, no grid line there), values 15 to 85 with ticks
+    // at 20, 40, 60, 80, all inside. A marker at (4, 60) lands on the second
+    // grid column and the third grid row; one at (1, 10), outside, is cut off.
+    Plot plot;
+    plot.X.Range = TicksOver(AxisTickKind::Minutes, 2, 6, 1.0);
+    plot.Y = {AxisKind::Value, "Rate of Heat Release (kW)", std::nullopt,
+              TicksOver(AxisTickKind::Value, 15, 85, std::nullopt)};
+    plot.Series.push_back({"s", kSeriesColours[0], SeriesStyle::Markers, {{4, 60}, {1, 10}}});
+    const QImage image = RenderPlotImage(plot, kSize);
+    const Grid grid = FindGrid(plot);
+    ASSERT_EQ(grid.Columns.size(), 3U);
+    ASSERT_EQ(grid.Rows.size(), 4U);
+    // Equal spacing of the columns, and of the rows: 20 of 70 apart.
+    EXPECT_NEAR(grid.Columns[2] - grid.Columns[1], grid.Columns[1] - grid.Columns[0], 1.0);
+    EXPECT_NEAR(grid.Rows[3] - grid.Rows[2], grid.Rows[1] - grid.Rows[0], 1.0);
+    const PixelBox marker = PixelsOf(image, kSeriesColours[0]);
+    ASSERT_GT(marker.Count, 0);
+    EXPECT_NEAR(marker.CentreX(), grid.Columns[1], 1.0);
+    EXPECT_NEAR(marker.CentreY(), grid.Rows[2], 1.0);
+    // Only the one marker: the other is outside the area.
+    EXPECT_LT(marker.Right - marker.Left, 20);
+}
+
 TEST_F(PlotPainting, BarHeightsAreProportionalToTheirValues) {
     const Plot plot = ValuePlot(SeriesStyle::Bars, {{1.5, 3}, {4.5, 6}, {7.5, 12}}, 3);
     const QImage image = RenderPlotImage(plot, kSize);

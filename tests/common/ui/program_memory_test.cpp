@@ -336,6 +336,67 @@ class ProgramMemoryTest : public QObject {
         QCOMPARE(settings.RecentFiles(), QStringList({kept, saved}));
         QCOMPARE(recent.Menu()->actions().size(), 2);
     }
+
+    // Recent Results lists the same files after Recent Files and opens each
+    // as Open Results does; a report opened either way tops both lists, and
+    // one that is gone leaves both.
+    void RecentResultsOffersEachFileTheOtherWay() {
+        ProgramSettings settings;
+        FakePlatform platform(files_.filePath("DATA").toStdString());
+        QMenu fileMenu;
+        auto* exit = fileMenu.addAction("&Exit");
+        QStringList asForm;
+        QStringList asResults;
+        RecentFilesMenu recent(fileMenu, exit, settings, platform, "SKEVA-XW",
+                               [&asForm](const std::string& path) {
+                                   asForm << QString::fromStdString(path);
+                                   return true;
+                               });
+        recent.AddResultsMenu([&asResults](const std::string& path) {
+            asResults << QString::fromStdString(path);
+            return path.find("refused") == std::string::npos;
+        });
+        QCOMPARE(fileMenu.actions().indexOf(recent.ResultsMenu()->menuAction()), 1);
+        QCOMPARE(recent.ResultsMenu()->title(), QString("Recent Res&ults"));
+        QVERIFY(!recent.ResultsMenu()->isEnabled());
+
+        const QString form = File("form.vof");
+        const QString results = File("results.vof");
+        const QString refused = File("refused.vof");
+        recent.Opened(form.toStdString());    // File Open
+        recent.Opened(results.toStdString()); // Open Results
+        for (QMenu* menu : {recent.Menu(), recent.ResultsMenu()}) {
+            const auto entries = menu->actions();
+            QCOMPARE(entries.size(), 2);
+            QCOMPARE(entries[0]->text(), "&1 " + QDir::toNativeSeparators(results));
+            QCOMPARE(entries[1]->text(), "&2 " + QDir::toNativeSeparators(form));
+        }
+        QCOMPARE(recent.ResultsMenu()->actions()[0]->objectName(),
+                 QString("mnuFileRecentResults(0)"));
+
+        // The file opened as a form is offered as results, and the other way.
+        recent.ResultsMenu()->actions()[1]->trigger();
+        QCOMPARE(asResults, QStringList({form}));
+        QCOMPARE(settings.RecentFiles(), QStringList({form, results}));
+        recent.Menu()->actions()[1]->trigger();
+        QCOMPARE(asForm, QStringList({results}));
+        QCOMPARE(recent.ResultsMenu()->actions()[0]->text(),
+                 "&1 " + QDir::toNativeSeparators(results));
+
+        // A file the results routine refuses stays where it was.
+        recent.Saved(refused.toStdString());
+        recent.Saved(form.toStdString());
+        recent.ResultsMenu()->actions()[1]->trigger();
+        QCOMPARE(asResults.last(), refused);
+        QCOMPARE(settings.RecentFiles().first(), form);
+
+        QVERIFY(QFile::remove(results));
+        recent.ResultsMenu()->actions()[2]->trigger();
+        QCOMPARE(asResults.size(), 2); // not called
+        QCOMPARE(platform.Messages().size(), std::size_t{1});
+        QCOMPARE(recent.Menu()->actions().size(), 2);
+        QCOMPARE(recent.ResultsMenu()->actions().size(), 2);
+    }
 };
 
 QTEST_MAIN(ProgramMemoryTest)
