@@ -12,6 +12,7 @@
 #include "compartment/model/results_csv.h"
 #include "compartment/model/run_key_results.h"
 #include "life_safety/detection/device_options.h"
+#include "life_safety/tenability/tenability_texts.h"
 
 #include <memory>
 #include <ostream>
@@ -274,12 +275,16 @@ int RunCompartmentCommand(std::span<const std::string> args, std::ostream& out, 
 
     // Every file of the run, in the order they are written.
     std::vector<CommandOutput> outputs;
-    outputs.push_back({"o", OptionText(options, "o").value_or(""),
-                       // The devices after the report, as the windows' Save adds them.
-                       detection::WithSavedDevices(
-                           SavedReportText(ReportHeader(calc->Inputs),
-                                           ReportRows(calc->Inputs, calc->Results), run.EndMessage),
-                           std::get<DetectionOptions>(detectionOptions).Devices)});
+    outputs.push_back(
+        {"o", OptionText(options, "o").value_or(""),
+         // The tenability and the devices after the report, as the
+         // windows' Save adds them.
+         detection::WithSavedDevices(
+             tenability::WithSavedTenability(
+                 SavedReportText(ReportHeader(calc->Inputs),
+                                 ReportRows(calc->Inputs, calc->Results), run.EndMessage),
+                 SavedTenabilityOf(std::get<TenabilityOptions>(tenabilityOptions))),
+             std::get<DetectionOptions>(detectionOptions).Devices)});
     if (const auto csvPath = OptionText(options, "csv")) {
         outputs.push_back({"csv", *csvPath, lifeSafety.ResultsCsv(ResultsCsv(calc->Results))});
     }

@@ -15,6 +15,7 @@
 #include "compartment/model/input_boxes.h"
 #include "compartment/model/input_entry.h"
 #include "life_safety/detection/device.h"
+#include "life_safety/tenability/tenability_texts.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -86,6 +87,7 @@ class frmInput final : public QMainWindow {
     void mnuFileOpenResults_Click();
     void mnuFileExplore_Click();
     void mnuFileDevices_Click();
+    void mnuFileTenability_Click();
     void mnuFileExit_Click();
     void mnuRun_Click();
     void cmdEstimateLc_Click();
@@ -116,6 +118,9 @@ class frmInput final : public QMainWindow {
         mnuFileExplore; // "E&xplore…" (X in the File menu), Ctrl+E: the live window on these inputs
     // "&Detectors and Sprinklers…" (D in the File menu), Ctrl+D: the room's devices
     QAction* mnuFileDevices;
+    // "Smoke and &Tenability…" (T in the File menu), Ctrl+T: whether Run follows
+    // tenability at head height, and with what
+    QAction* mnuFileTenability;
     QAction* mnuFileBar1;
     QAction* mnuFileExit;
     QAction* mnuRun;
@@ -158,6 +163,10 @@ class frmInput final : public QMainWindow {
     // after File New.
     std::vector<detection::Device> devices_;
     QPointer<QDialog> devicesDialog_;
+    // The tenability Run follows when its Given is set (S.I.); not followed
+    // after File New.
+    tenability::TenabilityTexts tenability_;
+    QPointer<QDialog> tenabilityDialog_;
 };
 
 } // namespace vorla::compartment

@@ -32,9 +32,9 @@ ui::ReportWindowTexts Texts() {
 } // namespace
 
 frmOutput::frmOutput(Calculations& calc, ui::PlatformServices& services, ui::ReportInputForm input,
-                     std::vector<detection::Device> devices)
+                     std::vector<detection::Device> devices, tenability::TenabilityTexts tenability)
     : ReportWindow(services, std::move(input), Texts()), calc_(calc), services_(services),
-      devices_(std::move(devices)) {
+      devices_(std::move(devices)), tenability_(std::move(tenability)) {
     cmdGraph = AddButton("cmdGraph", "&Graph");
     connect(cmdGraph, &QPushButton::clicked, this, &frmOutput::cmdGraph_Click);
 }
@@ -52,7 +52,7 @@ frmOutput::~frmOutput() {
 }
 
 void frmOutput::cmdGraph_Click() {
-    graph_ = new frmGraph(calc_, *this, services_);
+    graph_ = new frmGraph(calc_, *this, services_, tenabilitySeries_);
     graph_->Form_Load();
 }
 
@@ -96,7 +96,9 @@ RunOutcome frmOutput::RunModel() {
         return stop ? Answer::Yes : Answer::No;
     };
     detectionKeys_.reset();
-    if (devices_.empty()) {
+    tenabilityKeys_.reset();
+    tenabilitySeries_.reset();
+    if (devices_.empty() && !tenability_.Given) {
         return RunCalculations(calc_, ask);
     }
     // The devices are followed as the batch command follows them, with the
@@ -110,8 +112,15 @@ RunOutcome frmOutput::RunModel() {
         }
         return *answered;
     };
+    // Tenability as the batch command follows it, given the form's inputs.
+    auto tenabilityRun =
+        tenability_.Given
+            ? std::make_unique<tenability::TenabilityRun>(
+                  tenability_.Inputs,
+                  tenability::RoomGeometry{calc_.Inputs.FloorArea, calc_.Inputs.RoomHeight})
+            : nullptr;
     life_safety::LifeSafetyRun followed(
-        nullptr, devices_, detection::Suppression{},
+        std::move(tenabilityRun), devices_, detection::Suppression{},
         {calc_.Inputs.FloorArea, calc_.Inputs.RoomHeight, calc_.Inputs.FireHeight});
     RunOutcome outcome = life_safety::RunFollowed(
         followed, calc_.Fire,
@@ -123,6 +132,10 @@ RunOutcome frmOutput::RunModel() {
                                          observer);
         });
     detectionKeys_ = followed.DetectionKeysOfRun();
+    tenabilityKeys_ = followed.TenabilityKeysOfRun();
+    if (const tenability::TenabilityRun* run = followed.Tenability()) {
+        tenabilitySeries_ = std::make_shared<const tenability::TenabilitySeries>(run->Series());
+    }
     return outcome;
 }
 
@@ -136,10 +149,28 @@ RunReport frmOutput::Report(const CompletedRun& run) const {
             return keys;
         };
     }
-    if (!devices_.empty()) {
-        // The devices travel with the saved report, after its last line.
-        const auto withDevices = [devices = devices_](std::string text) {
-            return detection::WithSavedDevices(std::move(text), devices);
+    if (tenabilityKeys_) {
+        report.KeyResultsFor = [keysOf = std::move(report.KeyResultsFor),
+                                tenability = *tenabilityKeys_](const KeyCriteria& criteria) {
+            KeyResults keys = keysOf(criteria);
+            keys.Tenability = tenability;
+            return keys;
+        };
+    }
+    if (tenabilitySeries_ && report.ResultsCsv) {
+        // Export CSV… gains the tenability columns, as --csv does.
+        report.ResultsCsv = [csvOf = std::move(report.ResultsCsv), series = tenabilitySeries_] {
+            return life_safety::WithTenabilityColumns(csvOf(), *series);
+        };
+    }
+    if (!devices_.empty() || tenability_.Given) {
+        // The tenability and the devices travel with the saved report, after
+        // its last line: the tenability line first, the devices' lines last.
+        const auto withDevices = [devices = devices_, tenability = tenability_](std::string text) {
+            return detection::WithSavedDevices(
+                tenability::WithSavedTenability(
+                    std::move(text), tenability.Given ? std::optional(tenability) : std::nullopt),
+                devices);
         };
         report.SavedReportText = withDevices(std::move(report.SavedReportText));
         if (report.SavedReportTextAs) {

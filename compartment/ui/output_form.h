@@ -10,8 +10,11 @@
 #include "common/ui/report_window.h"
 #include "compartment/model/calculations.h"
 #include "life_safety/detection/device.h"
+#include "life_safety/tenability/tenability_run.h"
+#include "life_safety/tenability/tenability_texts.h"
 
 #include <QPointer>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -25,7 +28,8 @@ class frmOutput final : public ui::ReportWindow {
   public:
     // The window deletes itself when it closes.
     frmOutput(Calculations& calc, ui::PlatformServices& services, ui::ReportInputForm input,
-              std::vector<detection::Device> devices = {});
+              std::vector<detection::Device> devices = {},
+              tenability::TenabilityTexts tenability = {});
     // The run ReadSavedRun read from `path` into calc.Results, shown as it is.
     frmOutput(Calculations& calc, ui::PlatformServices& services, ui::ReportInputForm input,
               const CompletedRun& savedRun, const std::string& path);
@@ -51,6 +55,11 @@ class frmOutput final : public ui::ReportWindow {
     // there are any, and the key results' devices block of the run.
     std::vector<detection::Device> devices_;
     std::optional<DetectionKeys> detectionKeys_;
+    // The form's tenability, followed by the run when its Given is set, the
+    // key results' tenability block and the values at the result rows.
+    tenability::TenabilityTexts tenability_;
+    std::optional<TenabilityKeys> tenabilityKeys_;
+    std::shared_ptr<const tenability::TenabilitySeries> tenabilitySeries_;
 };
 
 } // namespace vorla::compartment

@@ -29,9 +29,9 @@ ui::ReportWindowTexts Texts() {
 } // namespace
 
 frmOutput::frmOutput(Calculations& calc, ui::PlatformServices& services, ui::ReportInputForm input,
-                     std::vector<detection::Device> devices)
+                     std::vector<detection::Device> devices, tenability::TenabilityTexts tenability)
     : ReportWindow(services, std::move(input), Texts()), calc_(calc), services_(services),
-      devices_(std::move(devices)) {
+      devices_(std::move(devices)), tenability_(std::move(tenability)) {
     cmdGraph = AddButton("cmdGraph", "&Graph");
     connect(cmdGraph, &QPushButton::clicked, this, &frmOutput::cmdGraph_Click);
 }
@@ -49,7 +49,7 @@ frmOutput::~frmOutput() {
 }
 
 void frmOutput::cmdGraph_Click() {
-    graph_ = new frmGraph(calc_, *this, services_);
+    graph_ = new frmGraph(calc_, *this, services_, tenabilitySeries_);
     graph_->Form_Load();
 }
 
@@ -69,13 +69,22 @@ RunOutcome frmOutput::RunModel() {
         return *savedRun_;
     }
     detectionKeys_.reset();
-    if (devices_.empty()) {
+    tenabilityKeys_.reset();
+    tenabilitySeries_.reset();
+    if (devices_.empty() && !tenability_.Given) {
         return RunCalculations(calc_);
     }
     // The devices are followed as the batch command follows them, with the
     // fire unchanged by the first sprinkler.
+    // Tenability as the batch command follows it, given the form's inputs.
+    auto tenabilityRun =
+        tenability_.Given
+            ? std::make_unique<tenability::TenabilityRun>(
+                  tenability_.Inputs,
+                  tenability::RoomGeometry{calc_.Inputs.FloorArea, calc_.Inputs.RoomHeight})
+            : nullptr;
     life_safety::LifeSafetyRun followed(
-        nullptr, devices_, detection::Suppression{},
+        std::move(tenabilityRun), devices_, detection::Suppression{},
         {calc_.Inputs.FloorArea, calc_.Inputs.RoomHeight, calc_.Inputs.FireHeight});
     RunOutcome outcome = life_safety::RunFollowed(
         followed, calc_.Fire, [this](ZoneStepObserver* observer, bool again) -> RunOutcome {
@@ -85,6 +94,10 @@ RunOutcome frmOutput::RunModel() {
             return smoke::RunModel(calc_.Inputs, calc_.Fire, calc_.Results, observer);
         });
     detectionKeys_ = followed.DetectionKeysOfRun();
+    tenabilityKeys_ = followed.TenabilityKeysOfRun();
+    if (const tenability::TenabilityRun* run = followed.Tenability()) {
+        tenabilitySeries_ = std::make_shared<const tenability::TenabilitySeries>(run->Series());
+    }
     return outcome;
 }
 
@@ -98,10 +111,28 @@ RunReport frmOutput::Report(const CompletedRun& run) const {
             return keys;
         };
     }
-    if (!devices_.empty()) {
-        // The devices travel with the saved report, after its last line.
-        const auto withDevices = [devices = devices_](std::string text) {
-            return detection::WithSavedDevices(std::move(text), devices);
+    if (tenabilityKeys_) {
+        report.KeyResultsFor = [keysOf = std::move(report.KeyResultsFor),
+                                tenability = *tenabilityKeys_](const KeyCriteria& criteria) {
+            KeyResults keys = keysOf(criteria);
+            keys.Tenability = tenability;
+            return keys;
+        };
+    }
+    if (tenabilitySeries_ && report.ResultsCsv) {
+        // Export CSV… gains the tenability columns, as --csv does.
+        report.ResultsCsv = [csvOf = std::move(report.ResultsCsv), series = tenabilitySeries_] {
+            return life_safety::WithTenabilityColumns(csvOf(), *series);
+        };
+    }
+    if (!devices_.empty() || tenability_.Given) {
+        // The tenability and the devices travel with the saved report, after
+        // its last line: the tenability line first, the devices' lines last.
+        const auto withDevices = [devices = devices_, tenability = tenability_](std::string text) {
+            return detection::WithSavedDevices(
+                tenability::WithSavedTenability(
+                    std::move(text), tenability.Given ? std::optional(tenability) : std::nullopt),
+                devices);
         };
         report.SavedReportText = withDevices(std::move(report.SavedReportText));
         if (report.SavedReportTextAs) {

@@ -10,9 +10,12 @@
 #include "common/key_results.h"
 #include "common/ui/report_window.h"
 #include "life_safety/detection/device.h"
+#include "life_safety/tenability/tenability_run.h"
+#include "life_safety/tenability/tenability_texts.h"
 #include "smoke_filling/model/calculations.h"
 
 #include <QPointer>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -26,7 +29,8 @@ class frmOutput final : public ui::ReportWindow {
   public:
     // The window deletes itself when it closes.
     frmOutput(Calculations& calc, ui::PlatformServices& services, ui::ReportInputForm input,
-              std::vector<detection::Device> devices = {});
+              std::vector<detection::Device> devices = {},
+              tenability::TenabilityTexts tenability = {});
     // The run ReadSavedRun read from `path` into calc.Results, shown as it is.
     frmOutput(Calculations& calc, ui::PlatformServices& services, ui::ReportInputForm input,
               const CompletedRun& savedRun, const std::string& path);
@@ -52,6 +56,11 @@ class frmOutput final : public ui::ReportWindow {
     // there are any, and the key results' devices block of the run.
     std::vector<detection::Device> devices_;
     std::optional<DetectionKeys> detectionKeys_;
+    // The form's tenability, followed by the run when its Given is set, the
+    // key results' tenability block and the values at the result rows.
+    tenability::TenabilityTexts tenability_;
+    std::optional<TenabilityKeys> tenabilityKeys_;
+    std::shared_ptr<const tenability::TenabilitySeries> tenabilitySeries_;
 };
 
 } // namespace vorla::smoke
