@@ -658,10 +658,10 @@ class KeyResultsPanelTest : public QObject {
 
         // The batch command follows the saved report's tenability.
         std::ostringstream fromOut, fromErr;
-        QCOMPARE(vorla::cli::RunVorla({"compartment", "--from", saved, "-o", "/dev/null",
-                                       "--flashover", "continue", "--summary", "-"},
-                                      fromOut, fromErr),
-                 0);
+        const std::vector<std::string> fromArgs = {"compartment", "--from",    saved,
+                                                   "-o",          "/dev/null", "--flashover",
+                                                   "continue",    "--summary", "-"};
+        QCOMPARE(vorla::cli::RunVorla(fromArgs, fromOut, fromErr), 0);
         QCOMPARE(vorla::test_support::SummaryTenabilityLines(fromOut.str()), expected);
 
         // File New forgets it, File Open of the saved report brings it back.

@@ -286,10 +286,9 @@ class SkevaKeyResultsPanelTest : public QObject {
 
         // The batch command follows the saved report's tenability.
         std::ostringstream fromOut, fromErr;
-        QCOMPARE(
-            vorla::cli::RunVorla({"smoke", "--from", saved, "-o", "/dev/null", "--summary", "-"},
-                                 fromOut, fromErr),
-            0);
+        const std::vector<std::string> fromArgs = {"smoke",     "--from",    saved, "-o",
+                                                   "/dev/null", "--summary", "-"};
+        QCOMPARE(vorla::cli::RunVorla(fromArgs, fromOut, fromErr), 0);
         QCOMPARE(SummaryTenabilityLines(fromOut.str()), expected);
     }
 };
