@@ -15,6 +15,7 @@
 #include "compartment/model/run_report.h"
 #include "life_safety/detection/device_options.h"
 #include "life_safety/detection/suppression_options.h"
+#include "life_safety/tenability/tenability_texts.h"
 
 #include <memory>
 #include <ostream>
@@ -284,14 +285,17 @@ int RunCompartmentCommand(std::span<const std::string> args, std::ostream& out, 
 
     // Every file of the run, in the order they are written.
     std::vector<CommandOutput> outputs;
-    outputs.push_back({"o", OptionText(options, "o").value_or(""),
-                       // The rule and the devices after the report, as the windows'
-                       // Save adds them.
-                       detection::WithSavedDetection(
-                           SavedReportText(ReportHeader(calc->Inputs),
-                                           ReportRows(calc->Inputs, calc->Results), run.EndMessage),
-                           std::get<DetectionOptions>(detectionOptions).Devices,
-                           std::get<DetectionOptions>(detectionOptions).Suppression)});
+    outputs.push_back(
+        {"o", OptionText(options, "o").value_or(""),
+         // The tenability, the rule and the devices after the report, as the
+         // windows' Save adds them.
+         detection::WithSavedDetection(
+             tenability::WithSavedTenability(
+                 SavedReportText(ReportHeader(calc->Inputs),
+                                 ReportRows(calc->Inputs, calc->Results), run.EndMessage),
+                 SavedTenabilityOf(std::get<TenabilityOptions>(tenabilityOptions))),
+             std::get<DetectionOptions>(detectionOptions).Devices,
+             std::get<DetectionOptions>(detectionOptions).Suppression)});
     if (const auto csvPath = OptionText(options, "csv")) {
         outputs.push_back({"csv", *csvPath, lifeSafety.ResultsCsv(ResultsCsv(calc->Results))});
     }

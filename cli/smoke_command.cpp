@@ -9,6 +9,7 @@
 #include "cli/vorla_command.h"
 #include "life_safety/detection/device_options.h"
 #include "life_safety/detection/suppression_options.h"
+#include "life_safety/tenability/tenability_texts.h"
 #include "smoke_filling/model/calculations.h"
 #include "smoke_filling/model/model_run.h"
 #include "smoke_filling/model/report_text.h"
@@ -237,14 +238,17 @@ int RunSmokeCommand(std::span<const std::string> args, std::ostream& out, std::o
 
     // Every file of the run, in the order they are written.
     std::vector<CommandOutput> outputs;
-    outputs.push_back({"o", OptionText(options, "o").value_or(""),
-                       // The rule and the devices after the report, as the windows'
-                       // Save adds them.
-                       detection::WithSavedDetection(
-                           SavedReportText(ReportHeader(calc->Inputs),
-                                           ReportRows(calc->Inputs, calc->Results), run.EndMessage),
-                           std::get<DetectionOptions>(detectionOptions).Devices,
-                           std::get<DetectionOptions>(detectionOptions).Suppression)});
+    outputs.push_back(
+        {"o", OptionText(options, "o").value_or(""),
+         // The tenability, the rule and the devices after the report, as the
+         // windows' Save adds them.
+         detection::WithSavedDetection(
+             tenability::WithSavedTenability(
+                 SavedReportText(ReportHeader(calc->Inputs),
+                                 ReportRows(calc->Inputs, calc->Results), run.EndMessage),
+                 SavedTenabilityOf(std::get<TenabilityOptions>(tenabilityOptions))),
+             std::get<DetectionOptions>(detectionOptions).Devices,
+             std::get<DetectionOptions>(detectionOptions).Suppression)});
     if (const auto csv = OptionText(options, "csv")) {
         outputs.push_back({"csv", *csv, lifeSafety.ResultsCsv(ResultsCsv(calc->Results))});
     }

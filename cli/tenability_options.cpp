@@ -3,9 +3,9 @@
 #include "cli/command_output.h"
 #include "cli/model_command.h"
 #include "cli/vorla_command.h"
-#include "common/number_text.h"
 #include "common/round_trip_text.h"
-#include "common/units.h"
+#include "common/text_file.h"
+#include "life_safety/tenability/tenability_texts.h"
 
 #include <array>
 #include <cmath>
@@ -15,62 +15,6 @@ namespace vorla::cli {
 namespace {
 
 using tenability::TenabilityInputs;
-
-// How an option's number is typed.
-enum class Typed {
-    Plain,       // the same in both unit systems (kg/kg, kJ/kg, kW/m², a dose)
-    Length,      // m, or ft with --units us
-    Temperature, // °C, or °F with --units us
-};
-
-// One numeric tenability input: its option, its key in the summary's inputs,
-// how it is typed, where it goes and the value the run used.
-struct TenabilityNumber {
-    std::string_view Option;
-    std::string_view SummaryKey;
-    Typed Kind;
-    void (*Set)(TenabilityInputs&, double);
-    double (*Used)(const TenabilityInputs&, const tenability::CriterionLimits&);
-};
-
-constexpr std::array<TenabilityNumber, 12> kNumberOptions{{
-    {"heat-of-combustion", "heat_of_combustion_kj_kg", Typed::Plain,
-     [](TenabilityInputs& in, double v) { in.Yields.HeatOfCombustion = v; },
-     [](const TenabilityInputs& in, const auto&) { return in.Yields.HeatOfCombustion; }},
-    {"soot-yield", "soot_yield", Typed::Plain,
-     [](TenabilityInputs& in, double v) { in.Yields.Soot = v; },
-     [](const TenabilityInputs& in, const auto&) { return in.Yields.Soot; }},
-    {"co-yield", "co_yield", Typed::Plain,
-     [](TenabilityInputs& in, double v) { in.Yields.CarbonMonoxide = v; },
-     [](const TenabilityInputs& in, const auto&) { return in.Yields.CarbonMonoxide; }},
-    {"hcn-yield", "hcn_yield", Typed::Plain,
-     [](TenabilityInputs& in, double v) { in.Yields.HydrogenCyanide = v; },
-     [](const TenabilityInputs& in, const auto&) { return in.Yields.HydrogenCyanide; }},
-    {"co2-yield", "co2_yield", Typed::Plain,
-     [](TenabilityInputs& in, double v) { in.Yields.CarbonDioxide = v; },
-     [](const TenabilityInputs& in, const auto&) { return in.Yields.CarbonDioxide; }},
-    {"head-height", "head_height_m", Typed::Length,
-     [](TenabilityInputs& in, double v) { in.HeadHeight = v; },
-     [](const TenabilityInputs& in, const auto&) { return in.HeadHeight; }},
-    {"visibility-limit", "visibility_limit_m", Typed::Length,
-     [](TenabilityInputs& in, double v) { in.Criteria.Visibility = v; },
-     [](const TenabilityInputs&, const auto& limits) { return limits.Visibility; }},
-    {"fed-toxic-limit", "fed_toxic_limit", Typed::Plain,
-     [](TenabilityInputs& in, double v) { in.Criteria.FedToxic = v; },
-     [](const TenabilityInputs&, const auto& limits) { return limits.FedToxic; }},
-    {"fed-heat-limit", "fed_heat_limit", Typed::Plain,
-     [](TenabilityInputs& in, double v) { in.Criteria.FedHeat = v; },
-     [](const TenabilityInputs&, const auto& limits) { return limits.FedHeat; }},
-    {"radiant-flux-limit", "radiant_flux_limit_kw_m2", Typed::Plain,
-     [](TenabilityInputs& in, double v) { in.Criteria.RadiantFlux = v; },
-     [](const TenabilityInputs&, const auto& limits) { return limits.RadiantFlux; }},
-    {"tenability-layer-height", "tenability_layer_height_m", Typed::Length,
-     [](TenabilityInputs& in, double v) { in.Criteria.LayerHeight = v; },
-     [](const TenabilityInputs&, const auto& limits) { return limits.LayerHeight; }},
-    {"tenability-temperature", "tenability_temperature_c", Typed::Temperature,
-     [](TenabilityInputs& in, double v) { in.Criteria.Temperature = v; },
-     [](const TenabilityInputs&, const auto& limits) { return limits.Temperature; }},
-}};
 
 constexpr std::array<OptionSpec, 14> kOptionSpecs{{
     {"--fuel"},
@@ -93,34 +37,6 @@ CommandStop Refused(std::string_view prefix, const std::string& sentence) {
     return {kExitInputRejected, std::string(prefix) + sentence + "\n"};
 }
 
-double ToSI(double value, Typed kind, UnitSystem units) {
-    if (units != UnitSystem::US) {
-        return value;
-    }
-    switch (kind) {
-    case Typed::Length:
-        return value * kMetresPerFoot;
-    case Typed::Temperature:
-        return (value - 32) * 5 / 9;
-    case Typed::Plain:
-        break;
-    }
-    return value;
-}
-
-std::string FuelKeys() {
-    std::string keys;
-    for (const auto& fuel : tenability::FuelTable()) {
-        keys += keys.empty() ? "" : ", ";
-        keys += fuel.Key;
-    }
-    return keys;
-}
-
-double RoundedToTenth(double seconds) {
-    return std::round(seconds * 10) / 10;
-}
-
 } // namespace
 
 std::vector<OptionSpec> WithTenabilityOptions(std::span<const OptionSpec> options) {
@@ -135,47 +51,44 @@ std::variant<TenabilityOptions, CommandStop> ReadTenabilityOptions(const OptionT
     if (const auto* problem = std::get_if<std::string>(&units)) {
         return CommandStop{kExitInputRejected, *problem};
     }
-    TenabilityOptions read;
-    // The fuel first: its yields are the defaults the other options override.
-    if (const auto fuel = OptionText(options, "fuel")) {
-        const auto kind = tenability::FuelByKey(*fuel);
-        if (!kind) {
-            return Refused(prefix,
-                           "--fuel must be one of " + FuelKeys() + ", not \"" + *fuel + "\".");
-        }
-        read.Inputs.Yields = tenability::DefaultsOf(*kind).Yields;
-        read.Given = true;
+    auto read = tenability::ReadTenabilityTexts(options, std::get<UnitSystem>(units));
+    if (const auto* problem = std::get_if<std::string>(&read)) {
+        return Refused(prefix, *problem);
     }
-    if (const auto sign = OptionText(options, "sign")) {
-        const auto kind = tenability::SignKindByName(*sign);
-        if (!kind) {
-            return Refused(prefix, "--sign must be reflecting or lit, not \"" + *sign + "\".");
+    const auto& texts = std::get<tenability::TenabilityTexts>(read);
+    TenabilityOptions given{texts.Inputs, texts.Given, texts.FuelKind, {}};
+    const auto from = OptionText(options, "from");
+    if (from && !texts.Given) {
+        // The tenability a saved report carries, unless options are given.
+        // A report that cannot be read is refused where --from is read.
+        const WholeFile file = ReadWholeFile(*from);
+        if (!file.problem) {
+            auto saved = tenability::ReadSavedTenability(file.text);
+            if (const auto* problem = std::get_if<std::string>(&saved)) {
+                return Refused(prefix, "--from: " + *from + ": " + *problem);
+            }
+            if (const auto& line = std::get<std::optional<tenability::SavedTenability>>(saved)) {
+                given = {line->Texts.Inputs, true, line->Texts.FuelKind,
+                         "--from: " + *from + ": Line " + std::to_string(line->Line) + ": "};
+            }
         }
-        read.Inputs.Sign = *kind;
-        read.Given = true;
     }
-    for (const TenabilityNumber& option : kNumberOptions) {
-        const auto text = OptionText(options, option.Option);
-        if (!text) {
-            continue;
-        }
-        const auto number = ParseWholeNumber(*text);
-        if (!number) {
-            return Refused(prefix, "The value of --" + std::string(option.Option) +
-                                       " is not a number: \"" + *text + "\".");
-        }
-        option.Set(read.Inputs, ToSI(*number, option.Kind, std::get<UnitSystem>(units)));
-        read.Given = true;
-    }
-    return read;
+    return given;
 }
 
 std::optional<CommandStop> CheckTenabilityOptions(const TenabilityOptions& options,
                                                   double ceilingHeight, std::string_view prefix) {
-    if (const auto problem = tenability::CheckTenabilityInputs(options.Inputs, ceilingHeight)) {
-        return Refused(prefix, "--" + problem->Input + ": " + problem->Message);
+    if (const auto problem = tenability::TenabilityProblem(options.Inputs, ceilingHeight)) {
+        return Refused(prefix, options.ReadFrom + *problem);
     }
     return std::nullopt;
+}
+
+std::optional<tenability::TenabilityTexts> SavedTenabilityOf(const TenabilityOptions& options) {
+    if (!options.Given) {
+        return std::nullopt;
+    }
+    return tenability::TenabilityTexts{options.Inputs, options.FuelKind, true};
 }
 
 std::variant<std::unique_ptr<tenability::TenabilityRun>, CommandStop>
@@ -195,58 +108,10 @@ std::vector<RunInput> TenabilitySummaryInputs(const TenabilityInputs& inputs, do
     const tenability::CriterionLimits limits = tenability::LimitsFor(inputs, floorArea);
     std::vector<RunInput> used;
     used.push_back({"sign", std::string(tenability::SignKindName(inputs.Sign))});
-    for (const TenabilityNumber& option : kNumberOptions) {
+    for (const tenability::NumberOption& option : tenability::NumberOptions()) {
         used.push_back({std::string(option.SummaryKey), option.Used(inputs, limits)});
     }
     return used;
-}
-
-TenabilityKeys TenabilityKeysOf(const tenability::TenabilityOutcome& outcome) {
-    TenabilityKeys keys;
-    if (outcome.Aset) {
-        keys.AsetS = RoundedToTenth(*outcome.Aset);
-    }
-    if (outcome.Governing) {
-        keys.AsetCriterion = std::string(tenability::CriterionKey(*outcome.Governing));
-    }
-    for (const tenability::Criterion criterion : tenability::kCriteria) {
-        const auto& time = outcome.FailureTimeOf(criterion);
-        keys.ReachedS.push_back({std::string(tenability::CriterionKey(criterion)),
-                                 time ? std::optional(RoundedToTenth(*time)) : std::nullopt});
-    }
-    return keys;
-}
-
-std::string WithTenabilityColumns(std::string_view csv,
-                                  const tenability::TenabilitySeries& series) {
-    constexpr std::string_view kLineEnd = "\r\n";
-    std::string text;
-    text.reserve(csv.size() + static_cast<std::size_t>(series.LastRow + 2) * 80);
-    int row = -1; // the header line
-    std::size_t start = 0;
-    while (start < csv.size()) {
-        const std::size_t end = csv.find(kLineEnd, start);
-        const std::size_t lineEnd = end == std::string_view::npos ? csv.size() : end;
-        text.append(csv.substr(start, lineEnd - start));
-        if (row < 0) {
-            text += ",visibility_m,fed_toxic,fed_heat,radiant_flux_kW_m2";
-        } else if (row <= series.LastRow) {
-            const auto i = static_cast<std::size_t>(row);
-            // Clear air has no visibility limit: its cell stays empty.
-            const double visibility = series.Visibility[i];
-            text += ',';
-            text += std::isfinite(visibility) ? RoundTripText(visibility) : "";
-            for (const double value :
-                 {series.FedToxic[i], series.FedHeat[i], series.RadiantFlux[i]}) {
-                text += ',';
-                text += RoundTripText(value);
-            }
-        }
-        text += kLineEnd;
-        ++row;
-        start = lineEnd + kLineEnd.size();
-    }
-    return text;
 }
 
 const std::string_view kTenabilityHelp =

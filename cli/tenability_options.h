@@ -9,7 +9,9 @@
 #include "cli/option_parser.h"
 #include "common/key_results.h"
 #include "common/key_results_files.h"
+#include "life_safety/run/life_safety_run.h"
 #include "life_safety/tenability/tenability_run.h"
+#include "life_safety/tenability/tenability_texts.h"
 
 #include <memory>
 #include <span>
@@ -21,14 +23,20 @@ namespace vorla::cli {
 
 struct TenabilityOptions {
     tenability::TenabilityInputs Inputs; // S.I.; the defaults for what was not given
-    bool Given = false;                  // at least one tenability option was given
+    bool Given = false; // at least one tenability option was given, or a --from report's line
+    tenability::Fuel FuelKind = tenability::kDefaultFuel; // --fuel, or the default
+    // "--from: PATH: Line N: " when the inputs are a --from report's, to name
+    // its line in a refusal; empty when they are the options'.
+    std::string ReadFrom;
 };
 
 // A command's own options followed by the tenability options.
 std::vector<OptionSpec> WithTenabilityOptions(std::span<const OptionSpec> options);
 
 // The options read (not yet checked against the room), or the stop that names
-// the option whose value is not a number or not a known word.
+// the option whose value is not a number or not a known word. Without any
+// tenability option, a --from report's tenability line is followed (a damaged
+// one refused, naming it).
 std::variant<TenabilityOptions, CommandStop> ReadTenabilityOptions(const OptionTexts& options,
                                                                    std::string_view prefix);
 
@@ -36,6 +44,10 @@ std::variant<TenabilityOptions, CommandStop> ReadTenabilityOptions(const OptionT
 // naming the option; nothing when they can.
 std::optional<CommandStop> CheckTenabilityOptions(const TenabilityOptions& options,
                                                   double ceilingHeight, std::string_view prefix);
+
+// What a saved report carries of the options (-o): the inputs when a
+// tenability option was given (or a --from report's line), nothing otherwise.
+std::optional<tenability::TenabilityTexts> SavedTenabilityOf(const TenabilityOptions& options);
 
 // The observer that follows a run's tenability in a room of `floorArea` m² and
 // `ceilingHeight` m, or the stop for given options that cannot be used there.
@@ -51,12 +63,13 @@ FollowTenability(const TenabilityOptions& options, double floorArea, double ceil
 std::vector<RunInput> TenabilitySummaryInputs(const tenability::TenabilityInputs& inputs,
                                               double floorArea);
 
-// The key results' tenability block of a finished observer: each criterion's
-// time rounded to 0.1 s like the other key results' times.
-TenabilityKeys TenabilityKeysOf(const tenability::TenabilityOutcome& outcome);
+// The key results' tenability block of a finished observer
+// (life_safety/run/life_safety_run.h).
+using life_safety::TenabilityKeysOf;
 
-// The result rows' CSV with the four tenability columns added to each line.
-std::string WithTenabilityColumns(std::string_view csv, const tenability::TenabilitySeries& series);
+// The result rows' CSV with the four tenability columns added to each line
+// (life_safety/run/life_safety_run.h).
+using life_safety::WithTenabilityColumns;
 
 // The lines of --help that describe the options.
 extern const std::string_view kTenabilityHelp;

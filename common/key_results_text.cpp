@@ -3,6 +3,8 @@
 #include "common/format.h"
 #include "common/units.h"
 
+#include <cmath>
+
 namespace vorla {
 namespace {
 
@@ -107,7 +109,19 @@ void AddTenabilityLines(const TenabilityKeys& keys, std::vector<std::string>& li
                                      CriterionWords(keys.AsetCriterion) + " governs"
                                : std::string("Tenability: every criterion held to the end"));
     for (const auto& reached : keys.ReachedS) {
-        lines.push_back(AtTime("  Limit of " + CriterionWords(reached.Criterion), reached.TimeS));
+        lines.push_back(
+            AtTime("  Limit of " + CriterionWords(reached.Criterion), reached.TimeS, "held"));
+    }
+}
+
+// The margin the devices give: from the first detection to ASET, negative
+// when the room was untenable before anything detected it.
+void AddDetectionToAsetLine(const DetectionKeys& detection, const TenabilityKeys& tenability,
+                            std::vector<std::string>& lines) {
+    if (detection.FirstDetectionS && tenability.AsetS) {
+        const double margin =
+            std::round((*tenability.AsetS - *detection.FirstDetectionS) * 10) / 10;
+        lines.push_back("Detection to ASET: " + Seconds(margin));
     }
 }
 
@@ -260,6 +274,9 @@ std::vector<std::string> KeyResultLines(const KeyResults& keys, UnitSystem shown
     }
     if (keys.Tenability) {
         AddTenabilityLines(*keys.Tenability, lines);
+        if (keys.Detection) {
+            AddDetectionToAsetLine(*keys.Detection, *keys.Tenability, lines);
+        }
     }
     lines.push_back("Run ended at " + Seconds(keys.EndTimeS) + ": " + RunEndWords(keys.End));
     return lines;

@@ -18,7 +18,8 @@ namespace vorla {
 // run left ("Validity limit: flames reach the ceiling from 12.0 s"), the model's own keys,
 // the devices ("First detection at 30.9 s", one line a device) and the
 // tenability ("Tenability: ASET 38.7 s, visibility governs", one line a
-// criterion) when the run has them, and last "Run ended at 600.0 s: run complete".
+// criterion, its time or "held"; with devices, "Detection to ASET: 7.8 s")
+// when the run has them, and last "Run ended at 600.0 s: run complete".
 std::vector<std::string> KeyResultLines(const KeyResults& keys, UnitSystem shown);
 
 // The lines joined by line feeds, without one after the last.

@@ -1,6 +1,7 @@
 #include "compartment/ui/graph_form.h"
 
 #include "common/ui/compared_run.h"
+#include "common/ui/tenability_graph.h"
 #include "compartment/model/saved_report_reader.h"
 #include "compartment/ui/output_form.h"
 #include "compartment/ui/report_file_filter.h"
@@ -13,18 +14,34 @@ ui::GraphResults GraphResultsOf(const Calculations& calc) {
     return ui::GraphResultsOfRun(calc, kResultRowCapacity);
 }
 
-frmGraph::frmGraph(const Calculations& calc, frmOutput& output, ui::PlatformServices& services)
-    : ResultsGraphWindow(
-          services, output,
-          {"Upper Layer Temperature", "Layer Interface Height", "Heat Release Rate", "Vent Flow"},
-          {"VORLA-XW", kOpenReportFilter}),
-      calc_(calc) {
+namespace {
+
+QStringList Options(bool tenability) {
+    QStringList options{"Upper Layer Temperature", "Layer Interface Height", "Heat Release Rate",
+                        "Vent Flow"};
+    if (tenability) {
+        options += ui::TenabilityGraphOptions();
+    }
+    return options;
+}
+
+} // namespace
+
+frmGraph::frmGraph(const Calculations& calc, frmOutput& output, ui::PlatformServices& services,
+                   std::shared_ptr<const tenability::TenabilitySeries> tenability)
+    : ResultsGraphWindow(services, output, Options(tenability != nullptr),
+                         {"VORLA-XW", kOpenReportFilter}),
+      calc_(calc), tenability_(std::move(tenability)) {
     setWindowTitle("VORLA-XW: Graph");
     lblPlotTitle->setText("VORLA-XW RUN TITLE");
 }
 
 ui::GraphResults frmGraph::Results() const {
-    return GraphResultsOf(calc_);
+    ui::GraphResults graph = GraphResultsOf(calc_);
+    if (tenability_) {
+        ui::AddTenabilityQuantities(graph, *tenability_, calc_.Units.System);
+    }
+    return graph;
 }
 
 std::variant<ui::GraphResults, FileProblem>

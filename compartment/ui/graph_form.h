@@ -7,6 +7,9 @@
 
 #include "common/ui/results_graph_window.h"
 #include "compartment/model/calculations.h"
+#include "life_safety/tenability/tenability_run.h"
+
+#include <memory>
 
 namespace vorla::compartment {
 
@@ -20,7 +23,10 @@ ui::GraphResults GraphResultsOf(const Calculations& calc);
 class frmGraph final : public ui::ResultsGraphWindow {
     Q_OBJECT
   public:
-    frmGraph(const Calculations& calc, frmOutput& output, ui::PlatformServices& services);
+    // With `tenability`, the values at the run's rows when it followed
+    // tenability, the options go on with the four tenability quantities.
+    frmGraph(const Calculations& calc, frmOutput& output, ui::PlatformServices& services,
+             std::shared_ptr<const tenability::TenabilitySeries> tenability = nullptr);
 
   private:
     ui::GraphResults Results() const override;
@@ -28,6 +34,7 @@ class frmGraph final : public ui::ResultsGraphWindow {
     ReadComparedRun(const std::string& path) const override;
 
     const Calculations& calc_;
+    std::shared_ptr<const tenability::TenabilitySeries> tenability_;
 };
 
 } // namespace vorla::compartment

@@ -13,6 +13,7 @@
 #include "common/ui/one_line_validator.h"
 #include "common/ui/platform_services.h"
 #include "common/ui/rejected_input_message.h"
+#include "common/ui/tenability_dialog.h"
 #include "common/ui/typed_number_boxes.h"
 #include "compartment/model/input_checks.h"
 #include "compartment/model/input_entry.h"
@@ -40,6 +41,7 @@
 #include <QSettings>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <cmath>
 #include <memory>
 #include <optional>
 
@@ -304,6 +306,11 @@ void frmInput::BuildMenus() {
     mnuFileDevices->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     mnuFile->insertAction(mnuFileBar1, mnuFileDevices);
     addAction(mnuFileDevices);
+    mnuFileTenability = new QAction("Smoke and &Tenability…", mnuFile);
+    mnuFileTenability->setObjectName("mnuFileTenability");
+    mnuFileTenability->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    mnuFile->insertAction(mnuFileBar1, mnuFileTenability);
+    addAction(mnuFileTenability);
 }
 
 void frmInput::ConnectEvents() {
@@ -330,6 +337,7 @@ void frmInput::ConnectEvents() {
     connect(mnuFileExit, &QAction::triggered, this, &frmInput::mnuFileExit_Click);
     connect(mnuFileExplore, &QAction::triggered, this, &frmInput::mnuFileExplore_Click);
     connect(mnuFileDevices, &QAction::triggered, this, &frmInput::mnuFileDevices_Click);
+    connect(mnuFileTenability, &QAction::triggered, this, &frmInput::mnuFileTenability_Click);
     connect(mnuRun, &QAction::triggered, this, &frmInput::mnuRun_Click);
     connect(cmdEstimateLc, &QPushButton::clicked, this, &frmInput::cmdEstimateLc_Click);
 }
@@ -486,6 +494,8 @@ bool frmInput::OpenFile(const std::string& path) {
         calc_.OpenedReport = path;
         devices_ = ui::DevicesDialog::DevicesOfReport(services_, kProgramTitle, path);
         suppression_ = ui::DevicesDialog::SuppressionOfReport(services_, kProgramTitle, path);
+        tenability_ = ui::TenabilityDialog::TenabilityOfReport(services_, kProgramTitle, path,
+                                                               calc_.Inputs.RoomHeight);
         if (WhenFileOpened) {
             WhenFileOpened(path);
         }
@@ -559,6 +569,7 @@ void frmInput::mnuFileNew_Click() {
     calc_.OpenedReport.clear();
     devices_.clear();
     suppression_ = {};
+    tenability_ = {};
     kept_.Clear();
     InputBoxes boxes = Boxes();
     NewInputs(boxes, calc_.Units, calc_.Inputs);
@@ -637,6 +648,10 @@ void frmInput::mnuRun_Click() {
                                            calc_.Inputs.RoomHeight, calc_.Units.System)) {
         return;
     }
+    if (!ui::TenabilityDialog::TenabilityFitsRoom(services_, kProgramTitle, tenability_,
+                                                  calc_.Inputs.RoomHeight)) {
+        return;
+    }
     output_ = new frmOutput(calc_, services_,
                             {this, txtRunTitle, txtOutputFile, [this] { ShowAgain(); },
                              [this](const std::string& path) {
@@ -644,7 +659,7 @@ void frmInput::mnuRun_Click() {
                                      WhenFileSaved(path);
                                  }
                              }},
-                            devices_, suppression_);
+                            devices_, suppression_, tenability_);
     output_->Form_Load();
 }
 
@@ -667,6 +682,28 @@ void frmInput::mnuFileDevices_Click() {
     connect(dialog, &QDialog::rejected, this, [this] { txtRunTitle->setFocus(); });
     // Window-modal and not exec(), as the Criteria dialog: the form stays
     // painted behind it and no nested event loop holds the program.
+    dialog->open();
+}
+
+void frmInput::mnuFileTenability_Click() {
+    if (tenabilityDialog_) {
+        tenabilityDialog_->raise();
+        tenabilityDialog_->activateWindow();
+        return;
+    }
+    // The room height the form holds now bounds the heights, when it is one.
+    const double roomHeight = ReadKeptInputBoxes(Boxes(), calc_.Units, kept_).RoomHeight;
+    auto* dialog = new ui::TenabilityDialog(
+        services_, kProgramTitle, tenability_, calc_.Units.System,
+        roomHeight > 0 && std::isfinite(roomHeight) ? std::optional(roomHeight) : std::nullopt,
+        this);
+    tenabilityDialog_ = dialog;
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, dialog] {
+        tenability_ = dialog->Tenability();
+        txtRunTitle->setFocus();
+    });
+    connect(dialog, &QDialog::rejected, this, [this] { txtRunTitle->setFocus(); });
     dialog->open();
 }
 

@@ -16,6 +16,7 @@
 #include "compartment/model/input_entry.h"
 #include "life_safety/detection/device.h"
 #include "life_safety/detection/suppression.h"
+#include "life_safety/tenability/tenability_texts.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -87,6 +88,7 @@ class frmInput final : public QMainWindow {
     void mnuFileOpenResults_Click();
     void mnuFileExplore_Click();
     void mnuFileDevices_Click();
+    void mnuFileTenability_Click();
     void mnuFileExit_Click();
     void mnuRun_Click();
     void cmdEstimateLc_Click();
@@ -117,6 +119,9 @@ class frmInput final : public QMainWindow {
         mnuFileExplore; // "E&xplore…" (X in the File menu), Ctrl+E: the live window on these inputs
     // "&Detectors and Sprinklers…" (D in the File menu), Ctrl+D: the room's devices
     QAction* mnuFileDevices;
+    // "Smoke and &Tenability…" (T in the File menu), Ctrl+T: whether Run follows
+    // tenability at head height, and with what
+    QAction* mnuFileTenability;
     QAction* mnuFileBar1;
     QAction* mnuFileExit;
     QAction* mnuRun;
@@ -161,6 +166,10 @@ class frmInput final : public QMainWindow {
     // What the first sprinkler does to the fire; unchanged after File New.
     detection::Suppression suppression_;
     QPointer<QDialog> devicesDialog_;
+    // The tenability Run follows when its Given is set (S.I.); not followed
+    // after File New.
+    tenability::TenabilityTexts tenability_;
+    QPointer<QDialog> tenabilityDialog_;
 };
 
 } // namespace vorla::compartment

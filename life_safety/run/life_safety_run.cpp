@@ -1,5 +1,6 @@
 #include "life_safety/run/life_safety_run.h"
 
+#include "common/round_trip_text.h"
 #include "common/units.h"
 #include "life_safety/detection/suppressed_fire.h"
 
@@ -139,6 +140,58 @@ DetectionKeys DetectionKeysOf(const detection::DetectionRun& run,
         keys.SuppressedFromS = Tenth(suppressedFrom);
     }
     return keys;
+}
+
+std::optional<TenabilityKeys> LifeSafetyRun::TenabilityKeysOfRun() const {
+    if (!tenability_) {
+        return std::nullopt;
+    }
+    return TenabilityKeysOf(tenability_->Outcome());
+}
+
+TenabilityKeys TenabilityKeysOf(const tenability::TenabilityOutcome& outcome) {
+    TenabilityKeys keys;
+    keys.AsetS = Tenth(outcome.Aset);
+    if (outcome.Governing) {
+        keys.AsetCriterion = std::string(tenability::CriterionKey(*outcome.Governing));
+    }
+    for (const tenability::Criterion criterion : tenability::kCriteria) {
+        const auto& time = outcome.FailureTimeOf(criterion);
+        keys.ReachedS.push_back({std::string(tenability::CriterionKey(criterion)), Tenth(time)});
+    }
+    return keys;
+}
+
+std::string WithTenabilityColumns(std::string_view csv,
+                                  const tenability::TenabilitySeries& series) {
+    constexpr std::string_view kLineEnd = "\r\n";
+    std::string text;
+    text.reserve(csv.size() + static_cast<std::size_t>(series.LastRow + 2) * 80);
+    int row = -1; // the header line
+    std::size_t start = 0;
+    while (start < csv.size()) {
+        const std::size_t end = csv.find(kLineEnd, start);
+        const std::size_t lineEnd = end == std::string_view::npos ? csv.size() : end;
+        text.append(csv.substr(start, lineEnd - start));
+        if (row < 0) {
+            text += ",visibility_m,fed_toxic,fed_heat,radiant_flux_kW_m2";
+        } else if (row <= series.LastRow) {
+            const auto i = static_cast<std::size_t>(row);
+            // Clear air has no visibility limit: its cell stays empty.
+            const double visibility = series.Visibility[i];
+            text += ',';
+            text += std::isfinite(visibility) ? RoundTripText(visibility) : "";
+            for (const double value :
+                 {series.FedToxic[i], series.FedHeat[i], series.RadiantFlux[i]}) {
+                text += ',';
+                text += RoundTripText(value);
+            }
+        }
+        text += kLineEnd;
+        ++row;
+        start = lineEnd + kLineEnd.size();
+    }
+    return text;
 }
 
 } // namespace vorla::life_safety

@@ -18,6 +18,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -61,6 +62,9 @@ class LifeSafetyRun {
     // The key results' detection block of the finished run; nothing without
     // devices.
     std::optional<DetectionKeys> DetectionKeysOfRun() const;
+    // The key results' tenability block of the finished run; nothing when
+    // tenability is not followed.
+    std::optional<TenabilityKeys> TenabilityKeysOfRun() const;
 
   private:
     std::unique_ptr<tenability::TenabilityRun> tenability_;
@@ -104,5 +108,15 @@ std::string_view WordOfRule(detection::SuppressionRule rule);
 DetectionKeys DetectionKeysOf(const detection::DetectionRun& run,
                               const detection::Suppression& suppression,
                               std::optional<double> suppressedFrom);
+
+// The key results' tenability block of a finished observer: each criterion's
+// time rounded to 0.1 s like the other key results' times.
+TenabilityKeys TenabilityKeysOf(const tenability::TenabilityOutcome& outcome);
+
+// The result rows' CSV with the four tenability columns added to each line:
+// visibility (m, empty in clear air), FED toxic, FED heat, radiant flux
+// (kW/m²), each its shortest round-trip text; --csv and the report windows'
+// Export CSV… when tenability is followed.
+std::string WithTenabilityColumns(std::string_view csv, const tenability::TenabilitySeries& series);
 
 } // namespace vorla::life_safety

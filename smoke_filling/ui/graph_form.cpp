@@ -1,6 +1,7 @@
 #include "smoke_filling/ui/graph_form.h"
 
 #include "common/ui/compared_run.h"
+#include "common/ui/tenability_graph.h"
 #include "smoke_filling/model/saved_report_reader.h"
 #include "smoke_filling/ui/output_form.h"
 #include "smoke_filling/ui/report_file_filter.h"
@@ -13,18 +14,34 @@ ui::GraphResults GraphResultsOf(const Calculations& calc) {
     return ui::GraphResultsOfRun(calc, kResultRowCapacity);
 }
 
-frmGraph::frmGraph(const Calculations& calc, frmOutput& output, ui::PlatformServices& services)
-    : ResultsGraphWindow(
-          services, output,
-          {"Upper Layer Temperature", "Layer Interface Height", "Heat Release Rate", "Vent Flow"},
-          {"SKEVA-XW", kOpenReportFilter}),
-      calc_(calc) {
+namespace {
+
+QStringList Options(bool tenability) {
+    QStringList options{"Upper Layer Temperature", "Layer Interface Height", "Heat Release Rate",
+                        "Vent Flow"};
+    if (tenability) {
+        options += ui::TenabilityGraphOptions();
+    }
+    return options;
+}
+
+} // namespace
+
+frmGraph::frmGraph(const Calculations& calc, frmOutput& output, ui::PlatformServices& services,
+                   std::shared_ptr<const tenability::TenabilitySeries> tenability)
+    : ResultsGraphWindow(services, output, Options(tenability != nullptr),
+                         {"SKEVA-XW", kOpenReportFilter}),
+      calc_(calc), tenability_(std::move(tenability)) {
     setWindowTitle("SKEVA-XW: Graph");
     lblPlotTitle->setText("SKEVA-XW RUN TITLE");
 }
 
 ui::GraphResults frmGraph::Results() const {
-    return GraphResultsOf(calc_);
+    ui::GraphResults graph = GraphResultsOf(calc_);
+    if (tenability_) {
+        ui::AddTenabilityQuantities(graph, *tenability_, calc_.Units.System);
+    }
+    return graph;
 }
 
 std::variant<ui::GraphResults, FileProblem>

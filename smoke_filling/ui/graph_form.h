@@ -5,7 +5,10 @@
 #pragma once
 
 #include "common/ui/results_graph_window.h"
+#include "life_safety/tenability/tenability_run.h"
 #include "smoke_filling/model/calculations.h"
+
+#include <memory>
 
 namespace vorla::smoke {
 
@@ -19,7 +22,10 @@ ui::GraphResults GraphResultsOf(const Calculations& calc);
 class frmGraph final : public ui::ResultsGraphWindow {
     Q_OBJECT
   public:
-    frmGraph(const Calculations& calc, frmOutput& output, ui::PlatformServices& services);
+    // With `tenability`, the values at the run's rows when it followed
+    // tenability, the options go on with the four tenability quantities.
+    frmGraph(const Calculations& calc, frmOutput& output, ui::PlatformServices& services,
+             std::shared_ptr<const tenability::TenabilitySeries> tenability = nullptr);
 
   private:
     ui::GraphResults Results() const override;
@@ -27,6 +33,7 @@ class frmGraph final : public ui::ResultsGraphWindow {
     ReadComparedRun(const std::string& path) const override;
 
     const Calculations& calc_;
+    std::shared_ptr<const tenability::TenabilitySeries> tenability_;
 };
 
 } // namespace vorla::smoke

@@ -13,6 +13,7 @@
 #include "common/ui/one_line_validator.h"
 #include "common/ui/platform_services.h"
 #include "common/ui/rejected_input_message.h"
+#include "common/ui/tenability_dialog.h"
 #include "common/ui/typed_number_boxes.h"
 #include "smoke_filling/model/input_checks.h"
 #include "smoke_filling/model/input_entry.h"
@@ -38,6 +39,7 @@
 #include <QSettings>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <cmath>
 #include <memory>
 #include <optional>
 
@@ -189,6 +191,11 @@ void frmInput::BuildMenus() {
     mnuFileDevices->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     mnuFile->insertAction(mnuFileBar1, mnuFileDevices);
     addAction(mnuFileDevices);
+    mnuFileTenability = new QAction("Smoke and &Tenability…", mnuFile);
+    mnuFileTenability->setObjectName("mnuFileTenability");
+    mnuFileTenability->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    mnuFile->insertAction(mnuFileBar1, mnuFileTenability);
+    addAction(mnuFileTenability);
 }
 
 void frmInput::LayOutControls() {
@@ -238,6 +245,7 @@ void frmInput::ConnectEvents() {
     connect(mnuFileExit, &QAction::triggered, this, &frmInput::mnuFileExit_Click);
     connect(mnuFileExplore, &QAction::triggered, this, &frmInput::mnuFileExplore_Click);
     connect(mnuFileDevices, &QAction::triggered, this, &frmInput::mnuFileDevices_Click);
+    connect(mnuFileTenability, &QAction::triggered, this, &frmInput::mnuFileTenability_Click);
     connect(mnuRun, &QAction::triggered, this, &frmInput::mnuRun_Click);
     connect(unitsGroup_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
         if (checked) {
@@ -385,6 +393,7 @@ void frmInput::mnuFileNew_Click() {
     calc_.OpenedReport.clear();
     devices_.clear();
     suppression_ = {};
+    tenability_ = {};
     SelectSIUnits();
     kept_.Clear(); // after the switch to S.I. units, which keeps what it converts
     auto texts = Boxes();
@@ -438,6 +447,8 @@ bool frmInput::OpenFile(const std::string& path) {
         calc_.OpenedReport = path;
         devices_ = ui::DevicesDialog::DevicesOfReport(services_, kProgramName, path);
         suppression_ = ui::DevicesDialog::SuppressionOfReport(services_, kProgramName, path);
+        tenability_ = ui::TenabilityDialog::TenabilityOfReport(services_, kProgramName, path,
+                                                               calc_.Inputs.RoomHeight);
         if (WhenFileOpened) {
             WhenFileOpened(path);
         }
@@ -551,6 +562,10 @@ void frmInput::mnuRun_Click() {
                                            calc_.Inputs.RoomHeight, calc_.Units.System)) {
         return;
     }
+    if (!ui::TenabilityDialog::TenabilityFitsRoom(services_, kProgramName, tenability_,
+                                                  calc_.Inputs.RoomHeight)) {
+        return;
+    }
     report_ = new frmOutput(calc_, services_,
                             {this, txtRunTitle, txtOutputFile, [this] { ShowAgain(); },
                              [this](const std::string& path) {
@@ -558,7 +573,7 @@ void frmInput::mnuRun_Click() {
                                      WhenFileSaved(path);
                                  }
                              }},
-                            devices_, suppression_);
+                            devices_, suppression_, tenability_);
     report_->Form_Load();
 }
 
@@ -581,6 +596,28 @@ void frmInput::mnuFileDevices_Click() {
     connect(dialog, &QDialog::rejected, this, [this] { txtRunTitle->setFocus(); });
     // Window-modal and not exec(), as the Criteria dialog: the form stays
     // painted behind it and no nested event loop holds the program.
+    dialog->open();
+}
+
+void frmInput::mnuFileTenability_Click() {
+    if (tenabilityDialog_) {
+        tenabilityDialog_->raise();
+        tenabilityDialog_->activateWindow();
+        return;
+    }
+    // The room height the form holds now bounds the heights, when it is one.
+    const double roomHeight = ReadKeptInputBoxes(Boxes(), calc_.Units, kept_).RoomHeight;
+    auto* dialog = new ui::TenabilityDialog(
+        services_, kProgramName, tenability_, calc_.Units.System,
+        roomHeight > 0 && std::isfinite(roomHeight) ? std::optional(roomHeight) : std::nullopt,
+        this);
+    tenabilityDialog_ = dialog;
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, dialog] {
+        tenability_ = dialog->Tenability();
+        txtRunTitle->setFocus();
+    });
+    connect(dialog, &QDialog::rejected, this, [this] { txtRunTitle->setFocus(); });
     dialog->open();
 }
 

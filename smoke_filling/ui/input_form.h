@@ -10,6 +10,7 @@
 
 #include "life_safety/detection/device.h"
 #include "life_safety/detection/suppression.h"
+#include "life_safety/tenability/tenability_texts.h"
 #include "smoke_filling/model/calculations.h"
 #include "smoke_filling/model/input_boxes.h"
 #include "smoke_filling/model/input_entry.h"
@@ -75,6 +76,7 @@ class frmInput final : public QMainWindow {
     void mnuFileOpenResults_Click();
     void mnuFileExplore_Click();
     void mnuFileDevices_Click();
+    void mnuFileTenability_Click();
     void mnuFileExit_Click();
     void mnuRun_Click();
     void optUnits_Click();
@@ -137,6 +139,9 @@ class frmInput final : public QMainWindow {
         mnuFileExplore; // "E&xplore…" (X in the File menu), Ctrl+E: the live window on these inputs
     // "&Detectors and Sprinklers…" (D in the File menu), Ctrl+D: the room's devices
     QAction* mnuFileDevices;
+    // "Smoke and &Tenability…" (T in the File menu), Ctrl+T: whether Run follows
+    // tenability at head height, and with what
+    QAction* mnuFileTenability;
     QAction* mnuFileBar1;
     QAction* mnuFileExit;
     QAction* mnuRun;
@@ -155,6 +160,10 @@ class frmInput final : public QMainWindow {
     // What the first sprinkler does to the fire; unchanged after File New.
     detection::Suppression suppression_;
     QPointer<QDialog> devicesDialog_;
+    // The tenability Run follows when its Given is set (S.I.); not followed
+    // after File New.
+    tenability::TenabilityTexts tenability_;
+    QPointer<QDialog> tenabilityDialog_;
 };
 
 } // namespace vorla::smoke

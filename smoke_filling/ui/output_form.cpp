@@ -31,9 +31,10 @@ ui::ReportWindowTexts Texts() {
 
 frmOutput::frmOutput(Calculations& calc, ui::PlatformServices& services, ui::ReportInputForm input,
                      std::vector<detection::Device> devices,
-                     const detection::Suppression& suppression)
+                     const detection::Suppression& suppression,
+                     tenability::TenabilityTexts tenability)
     : ReportWindow(services, std::move(input), Texts()), calc_(calc), services_(services),
-      devices_(std::move(devices)), suppression_(suppression) {
+      devices_(std::move(devices)), suppression_(suppression), tenability_(std::move(tenability)) {
     cmdGraph = AddButton("cmdGraph", "&Graph");
     connect(cmdGraph, &QPushButton::clicked, this, &frmOutput::cmdGraph_Click);
 }
@@ -53,7 +54,7 @@ frmOutput::~frmOutput() {
 }
 
 void frmOutput::cmdGraph_Click() {
-    graph_ = new frmGraph(calc_, *this, services_);
+    graph_ = new frmGraph(calc_, *this, services_, tenabilitySeries_);
     graph_->Form_Load();
 }
 
@@ -76,16 +77,25 @@ RunOutcome frmOutput::RunModel() {
         return *savedRun_;
     }
     detectionKeys_.reset();
-    if (devices_.empty()) {
+    tenabilityKeys_.reset();
+    tenabilitySeries_.reset();
+    if (devices_.empty() && !tenability_.Given) {
         return RunCalculations(calc_);
     }
     // The devices and the suppression rule are followed as the batch command
     // follows them: the run made again on the suppressed fire when the first
-    // sprinkler changes it.
+    // sprinkler changes it. Tenability as the batch command follows it, given
+    // the form's inputs; without them, the smoke an obscuration detector
+    // reads, as the batch command follows it for its devices.
     const life_safety::LifeSafetyRoom room{calc_.Inputs.FloorArea, calc_.Inputs.RoomHeight,
                                            calc_.Inputs.FireHeight};
-    life_safety::LifeSafetyRun followed(life_safety::SmokeFollowedForDevices(devices_, room),
-                                        devices_, suppression_, room);
+    auto tenabilityRun =
+        tenability_.Given
+            ? std::make_unique<tenability::TenabilityRun>(
+                  tenability_.Inputs,
+                  tenability::RoomGeometry{calc_.Inputs.FloorArea, calc_.Inputs.RoomHeight})
+            : life_safety::SmokeFollowedForDevices(devices_, room);
+    life_safety::LifeSafetyRun followed(std::move(tenabilityRun), devices_, suppression_, room);
     RunOutcome outcome = life_safety::RunFollowed(
         followed, calc_.Fire, [this](ZoneStepObserver* observer, bool again) -> RunOutcome {
             if (!again) {
@@ -94,6 +104,13 @@ RunOutcome frmOutput::RunModel() {
             return smoke::RunModel(calc_.Inputs, calc_.Fire, calc_.Results, observer);
         });
     detectionKeys_ = followed.DetectionKeysOfRun();
+    // The smoke followed only for an obscuration detector is not the
+    // tenability the user asked for: no block, no columns.
+    const tenability::TenabilityRun* run = followed.Tenability();
+    if (tenability_.Given && run != nullptr) {
+        tenabilityKeys_ = followed.TenabilityKeysOfRun();
+        tenabilitySeries_ = std::make_shared<const tenability::TenabilitySeries>(run->Series());
+    }
     return outcome;
 }
 
@@ -107,12 +124,30 @@ RunReport frmOutput::Report(const CompletedRun& run) const {
             return keys;
         };
     }
-    if (!devices_.empty()) {
-        // The rule and the devices travel with the saved report, after its
-        // last line.
-        const auto withDevices = [devices = devices_,
-                                  suppression = suppression_](std::string text) {
-            return detection::WithSavedDetection(std::move(text), devices, suppression);
+    if (tenabilityKeys_) {
+        report.KeyResultsFor = [keysOf = std::move(report.KeyResultsFor),
+                                tenability = *tenabilityKeys_](const KeyCriteria& criteria) {
+            KeyResults keys = keysOf(criteria);
+            keys.Tenability = tenability;
+            return keys;
+        };
+    }
+    if (tenabilitySeries_ && report.ResultsCsv) {
+        // Export CSV… gains the tenability columns, as --csv does.
+        report.ResultsCsv = [csvOf = std::move(report.ResultsCsv), series = tenabilitySeries_] {
+            return life_safety::WithTenabilityColumns(csvOf(), *series);
+        };
+    }
+    if (!devices_.empty() || tenability_.Given) {
+        // The tenability, the rule and the devices travel with the saved
+        // report, after its last line: the tenability line first, the
+        // devices' lines last.
+        const auto withDevices = [devices = devices_, suppression = suppression_,
+                                  tenability = tenability_](std::string text) {
+            return detection::WithSavedDetection(
+                tenability::WithSavedTenability(
+                    std::move(text), tenability.Given ? std::optional(tenability) : std::nullopt),
+                devices, suppression);
         };
         report.SavedReportText = withDevices(std::move(report.SavedReportText));
         if (report.SavedReportTextAs) {

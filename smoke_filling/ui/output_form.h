@@ -11,9 +11,12 @@
 #include "common/ui/report_window.h"
 #include "life_safety/detection/device.h"
 #include "life_safety/detection/suppression.h"
+#include "life_safety/tenability/tenability_run.h"
+#include "life_safety/tenability/tenability_texts.h"
 #include "smoke_filling/model/calculations.h"
 
 #include <QPointer>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -28,7 +31,8 @@ class frmOutput final : public ui::ReportWindow {
     // The window deletes itself when it closes.
     frmOutput(Calculations& calc, ui::PlatformServices& services, ui::ReportInputForm input,
               std::vector<detection::Device> devices = {},
-              const detection::Suppression& suppression = {});
+              const detection::Suppression& suppression = {},
+              tenability::TenabilityTexts tenability = {});
     // The run ReadSavedRun read from `path` into calc.Results, shown as it is.
     frmOutput(Calculations& calc, ui::PlatformServices& services, ui::ReportInputForm input,
               const CompletedRun& savedRun, const std::string& path,
@@ -60,6 +64,11 @@ class frmOutput final : public ui::ReportWindow {
     // made again on the suppressed fire when it changes it, and Save writes
     // the rule before the devices.
     detection::Suppression suppression_;
+    // The form's tenability, followed by the run when its Given is set, the
+    // key results' tenability block and the values at the result rows.
+    tenability::TenabilityTexts tenability_;
+    std::optional<TenabilityKeys> tenabilityKeys_;
+    std::shared_ptr<const tenability::TenabilitySeries> tenabilitySeries_;
 };
 
 } // namespace vorla::smoke

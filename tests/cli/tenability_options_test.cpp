@@ -145,8 +145,8 @@ TEST(TenabilityOptions, AsetIsTheFirstCriterionAndAgreesWithTheKeyResults) {
     double first = INFINITY;
     std::string governing;
     // At a tie the first in this order governs.
-    for (const char* criterion : {"visibility", "fed_toxic", "fed_heat", "radiant_flux",
-                                  "layer_height", "temperature"}) {
+    for (const char* criterion :
+         {"visibility", "fed_toxic", "fed_heat", "radiant_flux", "layer_height", "temperature"}) {
         const Json& time = reached[criterion];
         if (time.is_number() && time.get<double>() < first) {
             first = time.get<double>();
@@ -221,6 +221,79 @@ TEST(TenabilityOptions, ClosedRoomVisibilityMatchesTheHandCalculation) {
         ++checked;
     }
     EXPECT_GT(checked, 10);
+}
+
+// The report -o writes carries the tenability options given, in S.I. units,
+// after its last line; --from it follows them again (the same summary),
+// unless a tenability option replaces them; a damaged or unusable line is
+// refused naming the report and the line. Without a tenability option the report is what it
+// always was.
+TEST(TenabilityOptions, TheReportCarriesItsTenabilityToFrom) {
+    test_support::TemporaryFolder folder;
+    const std::string plain = folder.PathOf("plain.vof");
+    std::vector<std::string> plainRun = Office({});
+    plainRun[plainRun.size() - 1] = plain;
+    ASSERT_EQ(Vorla(plainRun).status, 0);
+    EXPECT_EQ(ReadFile(plain).find("Tenability:"), std::string::npos);
+
+    const std::string report = folder.PathOf("lit.vof");
+    std::vector<std::string> run =
+        Office({"--summary", "-", "--sign", "lit", "--soot-yield", "0.2", "--head-height", "1.5"});
+    for (std::size_t k = 0; k + 1 < run.size(); ++k) {
+        if (run[k] == "-o") {
+            run[k + 1] = report;
+        }
+    }
+    const Outcome first = Vorla(run);
+    ASSERT_EQ(first.status, 0) << first.err;
+    const std::vector<std::string> lines = Lines(ReadFile(report));
+    EXPECT_EQ(lines.back(),
+              "Tenability: --fuel polystyrene --heat-of-combustion 27000 --soot-yield 0.2 "
+              "--co-yield 0.06 --hcn-yield 0 --co2-yield 2.33 --head-height 1.5 --sign lit "
+              "--fed-toxic-limit 0.3 --fed-heat-limit 0.3 --radiant-flux-limit 2.5 "
+              "--tenability-temperature 60");
+
+    const Outcome again = Vorla({"compartment", "--from", report, "-o", "/dev/null", "--flashover",
+                                 "continue", "--summary", "-"});
+    ASSERT_EQ(again.status, 0) << again.err;
+    const Json firstKeys = Json::parse(first.out);
+    const Json againKeys = Json::parse(again.out);
+    EXPECT_EQ(againKeys["aset_s"], firstKeys["aset_s"]);
+    EXPECT_EQ(againKeys["tenability_reached_s"], firstKeys["tenability_reached_s"]);
+    EXPECT_EQ(againKeys["inputs"]["soot_yield"], 0.2);
+    EXPECT_EQ(againKeys["inputs"]["sign"], "lit");
+
+    const Outcome replaced =
+        Vorla({"compartment", "--from", report, "-o", "/dev/null", "--flashover", "continue",
+               "--summary", "-", "--co-yield", "0.01"});
+    ASSERT_EQ(replaced.status, 0) << replaced.err;
+    const Json replacedKeys = Json::parse(replaced.out);
+    EXPECT_EQ(replacedKeys["inputs"]["co_yield"], 0.01);
+    EXPECT_EQ(replacedKeys["inputs"]["soot_yield"], 0.164); // the default, not the report's
+    EXPECT_EQ(replacedKeys["inputs"]["sign"], "reflecting");
+
+    const std::string text = ReadFile(report);
+    const std::string lineNumber = std::to_string(lines.size());
+    std::string damaged = text;
+    damaged.replace(damaged.find("--soot-yield 0.2"), 16, "--soot-yield x");
+    const std::string damagedPath = folder.Write("damaged.vof", damaged);
+    const Outcome refused = Vorla({"compartment", "--from", damagedPath, "-o", "/dev/null"});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_NE(refused.err.find("--from: " + damagedPath + ": Line " + lineNumber +
+                               ": The value of --soot-yield is not a number: \"x\"."),
+              std::string::npos)
+        << refused.err;
+
+    std::string high = text;
+    high.replace(high.find("--head-height 1.5"), 17, "--head-height 3");
+    const std::string highPath = folder.Write("high.vof", high);
+    const Outcome tooHigh = Vorla({"compartment", "--from", highPath, "-o", "/dev/null"});
+    EXPECT_EQ(tooHigh.status, 2);
+    EXPECT_NE(tooHigh.err.find("--from: " + highPath + ": Line " + lineNumber +
+                               ": --head-height: The head height must be above the floor and "
+                               "below the ceiling"),
+              std::string::npos)
+        << tooHigh.err;
 }
 
 } // namespace

@@ -138,11 +138,13 @@ TEST(KeyResultsText, DevicesAndTenabilityHaveTheirOwnLines) {
         "Fire decaying from 113.3 s by the first sprinkler",
         "Tenability: ASET 38.7 s, visibility governs",
         "  Limit of visibility at 38.7 s",
-        "  Limit of toxic dose (FED): not reached",
+        "  Limit of toxic dose (FED): held",
+        // 38.7 s less the first detection's 113.3 s: untenable before it.
+        "Detection to ASET: -74.6 s",
         lines.back(),
     };
-    EXPECT_EQ(lines.size(), plain + 8);
-    EXPECT_EQ(std::vector<std::string>(lines.end() - 9, lines.end()), expected);
+    EXPECT_EQ(lines.size(), plain + 9);
+    EXPECT_EQ(std::vector<std::string>(lines.end() - 10, lines.end()), expected);
 
     keys.Tenability = TenabilityKeys{std::nullopt, "", {}};
     keys.Detection.reset();

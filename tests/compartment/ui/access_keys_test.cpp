@@ -1,6 +1,7 @@
 // VORLA-XW's windows and dialogs walked for access keys that answer to the
 // same key (tests/support/access_keys.h): the input form with its menus, the
-// estimator, the Detectors and Sprinklers dialog, Explore, the report with its
+// estimator, the Detectors and Sprinklers and the Smoke and Tenability
+// dialogs, Explore, the report with its
 // Criteria dialog, and the graph.
 #include "program_fixture.h"
 #include "tests/support/access_keys.h"
@@ -33,6 +34,12 @@ class CompartmentAccessKeysTest : public QObject {
         auto* devices = Control<QDialog>(program.input, "dlgDevices");
         QCOMPARE(Collisions(devices), QStringList());
         Click(devices, "cmdCancel");
+        Program::Settle();
+
+        Trigger(program.input, "mnuFileTenability");
+        auto* tenability = Control<QDialog>(program.input, "dlgTenability");
+        QCOMPARE(Collisions(tenability), QStringList());
+        Click(tenability, "cmdCancel");
         Program::Settle();
 
         Trigger(program.input, "mnuFileExplore");

@@ -7,7 +7,9 @@
 #include "compartment/model/results_csv.h"
 #include "program_fixture.h"
 #include "tests/support/summary_device_lines.h"
+#include "tests/support/summary_tenability_lines.h"
 
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
@@ -18,6 +20,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTableWidget>
@@ -112,6 +115,26 @@ QStringList FromTheRule(const QString& report) {
     QStringList lines = report.split("\r\n");
     const qsizetype rule = lines.indexOf(QRegularExpression("^\\s*====.*"));
     return rule < 0 ? QStringList() : lines.mid(rule);
+}
+
+// Follows tenability in the dialog File, Smoke and Tenability… opens, with
+// the boxes typed (object name, text) and lit signs, and presses OK; false
+// when the dialog did not close.
+bool TypeTenability(const Program& program,
+                    std::initializer_list<std::pair<const char*, QString>> boxes) {
+    Trigger(program.input, "mnuFileTenability");
+    QPointer<QDialog> dialog = Control<QDialog>(program.input, "dlgTenability");
+    if (!dialog || !dialog->isVisible()) {
+        return false;
+    }
+    Control<QCheckBox>(dialog, "chkFollow")->setChecked(true);
+    for (const auto& [name, text] : boxes) {
+        Control<QLineEdit>(dialog, name)->setText(text);
+    }
+    Control<QComboBox>(dialog, "cboSign")->setCurrentIndex(1); // lit
+    Click(dialog, "cmdOK");
+    Program::Settle();
+    return !dialog || !dialog->isVisible();
 }
 
 } // namespace
@@ -674,6 +697,158 @@ class KeyResultsPanelTest : public QObject {
         QVERIFY2(table->item(0, 3)->text().startsWith("9.84"),
                  qPrintable(table->item(0, 3)->text()));
         Click(dialog, "cmdCancel");
+    }
+
+    // The office's t² sofa fire followed for tenability with lit signs, a
+    // sootier fuel and a sprinkler: the panel's Tenability block is the one
+    // the batch command's summary gives for the same inputs, Save writes the
+    // tenability line before the device's, File Open brings it back, Export
+    // CSV… adds the four columns and the graph the four quantities.
+    void TheTenabilityIsFollowedAsTheBatchCommandFollowsIt() {
+        const std::string fire = VORLA_EXAMPLES_DIR "/office-sofa-tsquared.fir";
+        std::ostringstream out, err;
+        const std::vector<std::string> args = {
+            "compartment",
+            "--fire",
+            fire,
+            "--floor-area",
+            "20",
+            "--room-height",
+            "2.4",
+            "--vent-width",
+            "0.9",
+            "--sill-height",
+            "0",
+            "--soffit-height",
+            "2",
+            "--fire-height",
+            "0",
+            "--run-time",
+            "200",
+            "--flashover",
+            "continue",
+            "-o",
+            "/dev/null",
+            "--summary",
+            "-",
+            "--sign",
+            "lit",
+            "--soot-yield",
+            "0.2",
+            "--head-height",
+            "1.5",
+            "--device",
+            "kind=sprinkler,name=S1,radius=2,below-ceiling=0.05,rti=50,temperature=68"};
+        QCOMPARE(vorla::cli::RunVorla(args, out, err), 0);
+        const QStringList expected = vorla::test_support::SummaryTenabilityLines(out.str());
+        // What the case stands on: the room becomes untenable, after the
+        // sprinkler operated, and some criterion holds.
+        QVERIFY2(expected.front().startsWith("Tenability: ASET "), qPrintable(expected.join('\n')));
+        QVERIFY2(expected.back().startsWith("Detection to ASET: "),
+                 qPrintable(expected.join('\n')));
+        QVERIFY(!expected.filter(": held").isEmpty());
+
+        Program program;
+        program.FillRoom(fire, "200");
+        QVERIFY(TypeTenability(program, {{"txtSootYield", "0.2"}, {"txtHeadHeight", "1.5"}}));
+        QVERIFY(TypeSprinklers(program, {{"S1", "2", "50", "68"}}));
+        program.platform.AnswerNextQuestion(MessageButton::No); // flashover, if asked: go on
+        auto* report = program.Run();
+        QVERIFY(report);
+        const QStringList lines = PanelLines(report);
+        const qsizetype first = lines.indexOf(expected.front());
+        QVERIFY2(first >= 0, qPrintable(lines.join('\n')));
+        QCOMPARE(lines.mid(first, expected.size()), expected);
+
+        // Export CSV… has the four columns --csv adds.
+        const std::string csvPath = program.Path("tenability.csv");
+        program.platform.ChooseInNextDialog(csvPath);
+        Click(report, "cmdExportCsv");
+        const QString header = ReadText(csvPath).section("\r\n", 0, 0);
+        QVERIFY2(header.endsWith(",visibility_m,fed_toxic,fed_heat,radiant_flux_kW_m2"),
+                 qPrintable(header));
+
+        // The graph offers the four quantities after its own four.
+        Click(report, "cmdGraph");
+        QWidget* graph = Program::Graph();
+        QVERIFY(graph);
+        auto* flux = Control<QRadioButton>(graph, "optPlotVariable(7)");
+        QVERIFY(flux);
+        QCOMPARE(flux->text(), QString("Radiant Flux"));
+        flux->click();
+        QCOMPARE(Control<QLabel>(graph, "lblYTitle")->text(),
+                 QString("Radiant Flux at Head Height (kW/m²)"));
+        Click(graph, "cmdClose");
+        Program::Settle();
+
+        // Saved, the report ends with the tenability line, then the device's.
+        const std::string saved = program.Path("tenability.sdf");
+        program.platform.ChooseInNextDialog(saved);
+        Click(report, "cmdSave");
+        const QStringList savedLines = ReadText(saved).split("\r\n", Qt::SkipEmptyParts);
+        QVERIFY(savedLines.size() > 2);
+        QCOMPARE(savedLines[savedLines.size() - 2],
+                 QString("Tenability: --fuel polystyrene --heat-of-combustion 27000 --soot-yield "
+                         "0.2 --co-yield 0.06 --hcn-yield 0 --co2-yield 2.33 --head-height 1.5 "
+                         "--sign lit --fed-toxic-limit 0.3 --fed-heat-limit 0.3 "
+                         "--radiant-flux-limit 2.5 --tenability-temperature 60"));
+        QVERIFY(savedLines.back().startsWith("Device: kind=sprinkler,name=S1,"));
+        Click(report, "cmdClose");
+        Program::Settle();
+
+        // The batch command follows the saved report's tenability.
+        std::ostringstream fromOut, fromErr;
+        const std::vector<std::string> fromArgs = {"compartment", "--from",    saved,
+                                                   "-o",          "/dev/null", "--flashover",
+                                                   "continue",    "--summary", "-"};
+        QCOMPARE(vorla::cli::RunVorla(fromArgs, fromOut, fromErr), 0);
+        QCOMPARE(vorla::test_support::SummaryTenabilityLines(fromOut.str()), expected);
+
+        // File New forgets it, File Open of the saved report brings it back.
+        Trigger(program.input, "mnuFileNew");
+        Trigger(program.input, "mnuFileTenability");
+        QPointer<QDialog> dialog = Control<QDialog>(program.input, "dlgTenability");
+        QVERIFY(!Control<QCheckBox>(dialog, "chkFollow")->isChecked());
+        Click(dialog, "cmdCancel");
+        Program::Settle();
+        program.platform.ChooseInNextDialog(saved);
+        Trigger(program.input, "mnuFileOpen");
+        Trigger(program.input, "mnuFileTenability");
+        dialog = Control<QDialog>(program.input, "dlgTenability");
+        QVERIFY(Control<QCheckBox>(dialog, "chkFollow")->isChecked());
+        QCOMPARE(Control<QLineEdit>(dialog, "txtSootYield")->text(), QString("0.2"));
+        QCOMPARE(Control<QComboBox>(dialog, "cboSign")->currentText(), QString("lit"));
+        Click(dialog, "cmdCancel");
+        Program::Settle();
+        report = program.Run();
+        QVERIFY(report);
+        QCOMPARE(PanelLines(report).mid(first, expected.size()), expected);
+        Click(report, "cmdClose");
+        Program::Settle();
+
+        // A damaged line is named, and the report opens without tenability.
+        const QString damaged = ReadText(saved).replace("--soot-yield 0.2", "--soot-yield x");
+        const std::string damagedPath = program.WriteFile("damaged.sdf", damaged.toStdString());
+        program.platform.ChooseInNextDialog(damagedPath);
+        Trigger(program.input, "mnuFileOpen");
+        const std::string message = program.platform.Messages().back().Request.Text;
+        const qsizetype lineNumber =
+            damaged.split("\r\n").indexOf(QRegularExpression("^Tenability: .*")) + 1;
+        QVERIFY(lineNumber > 1);
+        QCOMPARE(message, damagedPath + ": Line " + std::to_string(lineNumber) +
+                              ": The value of --soot-yield is not a number: \"x\". The report "
+                              "opens without its tenability.");
+
+        // Without tenability the panel, the CSV and the report are as they were.
+        Trigger(program.input, "mnuFileNew");
+        program.FillRoom(fire, "200");
+        report = program.Run();
+        QVERIFY(report);
+        QVERIFY(PanelLines(report).filter(QRegularExpression("^Tenability|Limit of")).isEmpty());
+        const std::string plain = program.Path("plain.sdf");
+        program.platform.ChooseInNextDialog(plain);
+        Click(report, "cmdSave");
+        QVERIFY(!ReadText(plain).contains("Tenability:"));
     }
 };
 

@@ -1,7 +1,7 @@
 // SKEVA-XW's windows and dialogs walked for access keys that answer to the
 // same key (tests/support/access_keys.h): the input form with its menus,
-// the Detectors and Sprinklers dialog, Explore, the report with its Criteria
-// dialog, and the graph.
+// the Detectors and Sprinklers and the Smoke and Tenability dialogs, Explore,
+// the report with its Criteria dialog, and the graph.
 #include "skeva_windows.h"
 #include "tests/support/access_keys.h"
 
@@ -32,6 +32,12 @@ class SkevaAccessKeysTest : public QObject {
         auto* devices = Control<QDialog>(w.input, "dlgDevices");
         QCOMPARE(Collisions(devices), QStringList());
         Click(devices, "cmdCancel");
+        SkevaWindows::FlushDeletes();
+
+        Trigger(w.input, "mnuFileTenability");
+        auto* tenability = Control<QDialog>(w.input, "dlgTenability");
+        QCOMPARE(Collisions(tenability), QStringList());
+        Click(tenability, "cmdCancel");
         SkevaWindows::FlushDeletes();
 
         Trigger(w.input, "mnuFileExplore");

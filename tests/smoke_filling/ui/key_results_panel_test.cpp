@@ -6,14 +6,17 @@
 #include "tests/common/ui/window_conventions.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/summary_device_lines.h"
+#include "tests/support/summary_tenability_lines.h"
 #include "tests/support/window_controls.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QSettings>
@@ -318,6 +321,74 @@ class SkevaKeyResultsPanelTest : public QObject {
                                                        "Fire held by the first sprinkler"}));
         Click(report, "cmdClose");
         SkevaWindows::FlushDeletes();
+    // The store room followed for tenability with a lower head: the panel's
+    // Tenability block is the batch command's summary of the same inputs,
+    // and the saved report carries the line that gives them back.
+    void TheTenabilityIsFollowedAsTheBatchCommandFollowsIt() {
+        const TypedRun room = SmallRoom();
+        std::ostringstream out, err;
+        const std::vector<std::string> args = {"smoke",
+                                               "--fire",
+                                               room.FireFile.toStdString(),
+                                               "--floor-area",
+                                               "10",
+                                               "--room-height",
+                                               "3",
+                                               "--fire-height",
+                                               "1",
+                                               "--loss-fraction",
+                                               "0.6",
+                                               "--run-time",
+                                               "600",
+                                               "-o",
+                                               "/dev/null",
+                                               "--summary",
+                                               "-",
+                                               "--head-height",
+                                               "1.2",
+                                               "--fed-toxic-limit",
+                                               "0.5"};
+        QCOMPARE(vorla::cli::RunVorla(args, out, err), 0);
+        const QStringList expected = SummaryTenabilityLines(out.str());
+        QVERIFY2(expected.front().startsWith("Tenability: ASET "), qPrintable(expected.join('\n')));
+
+        SkevaWindows w(Data());
+        w.Fill(room);
+        Trigger(w.input, "mnuFileTenability");
+        QPointer<QDialog> dialog = Control<QDialog>(w.input, "dlgTenability");
+        QVERIFY(dialog && dialog->isVisible());
+        QCOMPARE(dialog->windowTitle(), QString("SKEVA-XW: Smoke and Tenability"));
+        Control<QCheckBox>(dialog, "chkFollow")->setChecked(true);
+        Control<QLineEdit>(dialog, "txtHeadHeight")->setText("1.2");
+        Control<QLineEdit>(dialog, "txtFedToxicLimit")->setText("0.5");
+        Click(dialog, "cmdOK");
+        SkevaWindows::FlushDeletes();
+        QVERIFY(!dialog || !dialog->isVisible());
+
+        QWidget* report = w.Run();
+        QVERIFY(report);
+        const QStringList lines = PanelLines(report);
+        const qsizetype first = lines.indexOf(expected.front());
+        QVERIFY2(first >= 0, qPrintable(lines.join('\n')));
+        QCOMPARE(lines.mid(first, expected.size()), expected);
+        const std::string saved = folder_.filePath("tenability.sof").toStdString();
+        w.platform.ChooseInNextDialog(saved);
+        Click(report, "cmdSave");
+        QVERIFY(QString::fromStdString(ReadFile(saved))
+                    .endsWith("\r\nTenability: --fuel polystyrene --heat-of-combustion 27000 "
+                              "--soot-yield 0.164 --co-yield 0.06 --hcn-yield 0 --co2-yield 2.33 "
+                              "--head-height 1.2 --sign reflecting --fed-toxic-limit 0.5 "
+                              "--fed-heat-limit 0.3 --radiant-flux-limit 2.5 "
+                              "--tenability-temperature 60\r\n"));
+        Click(report, "cmdClose");
+        SkevaWindows::FlushDeletes();
+
+        // The batch command follows the saved report's tenability.
+        std::ostringstream fromOut, fromErr;
+        const std::vector<std::string> fromArgs = {"smoke",     "--from",    saved, "-o",
+                                                   "/dev/null", "--summary", "-"};
+        QCOMPARE(vorla::cli::RunVorla(fromArgs, fromOut, fromErr), 0);
+        QCOMPARE(SummaryTenabilityLines(fromOut.str()), expected);
     }
 };
 
