@@ -37,6 +37,22 @@ Json VariedJson(const VariedInput& input) {
     if (const auto* triangular = std::get_if<Triangular>(&sampled)) {
         return {{"triangular", {triangular->Low, triangular->Mode, triangular->High}}};
     }
+    if (const auto* normal = std::get_if<Normal>(&sampled); normal && normal->WrittenTruncated) {
+        return {{"truncated-normal", {normal->Mean, normal->Sd, *normal->Min, *normal->Max}}};
+    }
+    if (const auto* beta = std::get_if<Beta>(&sampled)) {
+        return {{"beta", {beta->Alpha, beta->Shape2, beta->Low, beta->High}}};
+    }
+    if (const auto* empirical = std::get_if<Empirical>(&sampled)) {
+        if (empirical->FromValues) {
+            return {{"empirical", {{"values", empirical->ValuesAsWritten}}}};
+        }
+        Json points = Json::array();
+        for (std::size_t k = 0; k < empirical->X.size(); ++k) {
+            points.push_back({empirical->X[k], empirical->F[k]});
+        }
+        return {{"empirical", {{"cdf", points}}}};
+    }
     if (const auto* normal = std::get_if<Normal>(&sampled)) {
         Json json = {{normal->Lognormal ? "lognormal" : "normal", {normal->Mean, normal->Sd}}};
         if (normal->Min) {
