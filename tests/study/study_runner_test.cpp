@@ -173,6 +173,77 @@ fire-height = { empirical = { cdf = [[0, 0], [0.2, 0.5], [1, 1]] } }
               R"({"empirical":{"cdf":[[0.0,0.0],[0.2,0.5],[1.0,1.0]]}})");
 }
 
+// The fake room whose small rooms (floor area below 18 m²) have flames at the
+// ceiling, and whose fast fire's rooms are also outside the tested range.
+RunOutcome RoomPastItsLimits(const RunRequest& request) {
+    RunOutcome outcome = FakeRoom(request);
+    if (outcome.Status != RunStatus::Ok) {
+        return outcome;
+    }
+    if (std::stod(OptionText(request, "floor-area")) < 18) {
+        outcome.Keys.ValidityLimits.push_back({"flames_reach_ceiling", 60, 0, 0, 0});
+    }
+    if (OptionText(request, "fire").ends_with("fast.fir")) {
+        outcome.Keys.ValidityLimits.push_back({"outside_tested_range", 30, 0.05, 0.004, 0.038});
+    }
+    return outcome;
+}
+
+TEST(RunStudy, SummaryCountsTheRunsPastEachValidityLimitPerGridPoint) {
+    TestFolder folder;
+    const Study study = OfficeStudy(folder);
+    ASSERT_EQ(RunStudy(study, RoomPastItsLimits, RunnerOptions{}, folder.Path("whole")),
+              std::nullopt);
+    // The counts from runs.csv by their inputs, independently of the runner.
+    std::size_t small[2] = {};
+    std::size_t ok[2] = {};
+    for (const auto& run : RunsOf(folder.Path("whole/runs.csv"))) {
+        const std::size_t point = run.at("grid_point") == "1" ? 0 : 1;
+        if (run.at("status") == "ok") {
+            ++ok[point];
+            small[point] += std::stod(run.at("floor-area")) < 18;
+        }
+    }
+    ASSERT_GT(small[0] + small[1], 0u);
+    const auto summary = nlohmann::json::parse(TestFolder::Read(folder.Path("whole/summary.json")));
+    ASSERT_TRUE(summary.contains("validity_limit_runs")) << summary.dump().substr(0, 3000);
+    EXPECT_EQ(summary["validity_limit_runs"]["flames_reach_ceiling"], small[0] + small[1]);
+    EXPECT_EQ(summary["validity_limit_runs"]["outside_tested_range"], ok[1]);
+    const auto& points = summary["grid_points"];
+    EXPECT_EQ(points[0]["validity_limit_runs"]["flames_reach_ceiling"], small[0]);
+    EXPECT_EQ(points[1]["validity_limit_runs"]["flames_reach_ceiling"], small[1]);
+    EXPECT_EQ(points[0]["validity_limit_runs"]["outside_tested_range"], 0);
+    EXPECT_EQ(points[1]["validity_limit_runs"]["outside_tested_range"], ok[1]);
+    const std::string page = TestFolder::Read(folder.Path("whole/summary.md"));
+    EXPECT_NE(page.find("## Runs outside the validity limits\n\nRuns whose key results name the "
+                        "limit, of 80 runs (per grid point, of its runs).\n\n| Limit | Whole study "
+                        "| Grid point 1 | Grid point 2 |\n|---|---:|---:|---:|\n"
+                        "| flames_reach_ceiling | " +
+                        std::to_string(small[0] + small[1]) + " | " + std::to_string(small[0]) +
+                        " | " + std::to_string(small[1]) + " |\n| outside_tested_range | " +
+                        std::to_string(ok[1]) + " | 0 | " + std::to_string(ok[1]) + " |\n"),
+              std::string::npos)
+        << page;
+
+    // Shards count their own runs and the merge adds them up: the same bytes.
+    std::vector<std::string> parts;
+    for (std::size_t k = 1; k <= 3; ++k) {
+        RunnerOptions options;
+        options.Part = {k, 3};
+        parts.push_back(folder.Path("part-" + std::to_string(k)));
+        ASSERT_EQ(RunStudy(study, RoomPastItsLimits, options, parts.back()), std::nullopt);
+    }
+    ASSERT_EQ(MergeStudyShards(parts, folder.Path("merged")), std::nullopt);
+    EXPECT_EQ(FilesIn(folder.Path("merged")), FilesIn(folder.Path("whole")));
+
+    // A study no run of which crossed a limit has neither the key nor the table.
+    ASSERT_EQ(RunStudy(study, FakeRoom, RunnerOptions{}, folder.Path("within")), std::nullopt);
+    EXPECT_EQ(TestFolder::Read(folder.Path("within/summary.json")).find("validity_limit_runs"),
+              std::string::npos);
+    EXPECT_EQ(TestFolder::Read(folder.Path("within/summary.md")).find("validity limits"),
+              std::string::npos);
+}
+
 TEST(RunStudy, RunsCsvAndSummaryAgreeWithAnIndependentCount) {
     TestFolder folder;
     const Study study = OfficeStudy(folder);
