@@ -1,6 +1,7 @@
 #include "study/distributions.h"
 
 #include <algorithm>
+#include <boost/math/distributions/beta.hpp>
 #include <cmath>
 #include <limits>
 #include <numbers>
@@ -120,7 +121,49 @@ double ChoiceAt(const Choice& choice, double u) {
     return static_cast<double>(last);
 }
 
+// The inverse of the empirical distribution function of equally likely
+// values: the k-th of n sorted values holds the probabilities [k/n, (k+1)/n).
+double EmpiricalValuesAt(const Empirical& empirical, double u) {
+    const std::size_t n = empirical.X.size();
+    const auto k = static_cast<std::size_t>(u * static_cast<double>(n));
+    return empirical.X[std::min(k, n - 1)];
+}
+
+// The inverse of a distribution function linear between its points: the first
+// segment whose F reaches past u, interpolated. Segments where F stays level
+// hold no probability and are never drawn from.
+double EmpiricalCdfAt(const Empirical& empirical, double u) {
+    const auto& x = empirical.X;
+    const auto& f = empirical.F;
+    const auto above = std::upper_bound(f.begin(), f.end(), u);
+    if (above == f.begin()) {
+        return x.front();
+    }
+    if (above == f.end()) {
+        return x.back();
+    }
+    const auto k = static_cast<std::size_t>(above - f.begin());
+    const double share = (u - f[k - 1]) / (f[k] - f[k - 1]);
+    return std::clamp(x[k - 1] + share * (x[k] - x[k - 1]), x[k - 1], x[k]);
+}
+
+double BetaValueAt(const Beta& beta, double u) {
+    const double x = BetaQuantile(beta.Alpha, beta.Shape2, u);
+    // Weighted rather than Low + x (High - Low): the width of the widest
+    // ranges overflows.
+    return std::clamp(beta.Low * (1 - x) + beta.High * x, beta.Low, beta.High);
+}
+
 } // namespace
+
+double BetaQuantile(double alpha, double shape2, double p) {
+    // Errors come back as NaN (with errno), never as an exception: the study
+    // reader has already refused shapes that are not above 0.
+    using namespace boost::math::policies;
+    using Quiet = policy<domain_error<errno_on_error>, pole_error<errno_on_error>,
+                         overflow_error<errno_on_error>, evaluation_error<errno_on_error>>;
+    return boost::math::quantile(boost::math::beta_distribution<double, Quiet>(alpha, shape2), p);
+}
 
 double NormalCdf(double x) {
     return 0.5 * std::erfc(-x / std::numbers::sqrt2);
@@ -162,6 +205,13 @@ double ValueAt(const Distribution& distribution, double u) {
     }
     if (const auto* normal = std::get_if<Normal>(&distribution)) {
         return NormalValueAt(*normal, u);
+    }
+    if (const auto* beta = std::get_if<Beta>(&distribution)) {
+        return BetaValueAt(*beta, u);
+    }
+    if (const auto* empirical = std::get_if<Empirical>(&distribution)) {
+        return empirical->FromValues ? EmpiricalValuesAt(*empirical, u)
+                                     : EmpiricalCdfAt(*empirical, u);
     }
     return ChoiceAt(std::get<Choice>(distribution), u);
 }

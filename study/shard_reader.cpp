@@ -155,7 +155,11 @@ ShardSettings Settings(const Json& json) {
         Refuse("(the summary context)", "is not one a study writes");
     }
     shard.Context = *context;
-    shard.ContextText = ContextJson(*context).dump();
+    // Without the shard's own counts of runs past the validity limits, which
+    // differ from shard to shard of one study.
+    SummaryContext shared = *context;
+    shared.ValidityLimitRuns.clear();
+    shard.ContextText = ContextJson(shared).dump();
     return shard;
 }
 

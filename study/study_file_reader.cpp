@@ -44,6 +44,7 @@ class Reader {
     void ReadBase(const toml::node& node);
     void ReadVary(const toml::node& node);
     VariedInput ReadVaried(const std::string& name, const toml::node& node);
+    Empirical ReadEmpirical(const toml::node& node, const std::string& key);
     void ReadCriteria(const toml::node& node);
     std::vector<double> Numbers(const toml::node& node, const std::string& key,
                                 const std::string& wanted);
@@ -136,9 +137,8 @@ bool IsNumericOption(const StudyModelOptions& model, std::string_view name) {
 
 void Reader::Read(const toml::table& root) {
     for (const auto& [key, node] : InFileOrder(root)) {
-        static const std::string_view known[] = {"model", "runs",     "seed",
-                                                 "sampling", "base", "vary",
-                                                 "criteria", "model-uncertainty"};
+        static const std::string_view known[] = {"model", "runs", "seed",     "sampling",
+                                                 "base",  "vary", "criteria", "model-uncertainty"};
         if (std::find(std::begin(known), std::end(known), key) == std::end(known)) {
             Fail(node->source(), key,
                  "unknown key; a study file has model, runs, seed, sampling, [base], [vary], "
@@ -425,15 +425,17 @@ VariedInput Reader::ReadVaried(const std::string& name, const toml::node& node) 
     if (table == nullptr) {
         Fail(node.source(), key, "must be a table such as { uniform = [0.5, 0.9] }.");
     }
-    static const std::string_view kinds[] = {"uniform",   "triangular", "normal",
-                                             "lognormal", "values",     "choice"};
+    static const std::string_view kinds[] = {"uniform",          "triangular", "normal",
+                                             "lognormal",        "values",     "choice",
+                                             "truncated-normal", "beta",       "empirical"};
     std::string kind;
     for (const auto& [field, value] : InFileOrder(*table)) {
         const bool isKind = std::find(std::begin(kinds), std::end(kinds), field) != std::end(kinds);
         if (!isKind && field != "min" && field != "max" && field != "weights") {
             Fail(value->source(), key + "." + field,
-                 "unknown key; an input varies by uniform, triangular, normal, lognormal, values "
-                 "or choice (with min, max or weights).");
+                 "unknown key; an input varies by uniform, triangular, normal, lognormal, "
+                 "truncated-normal, beta, empirical, values or choice (with min, max or "
+                 "weights).");
         }
         if (isKind && !kind.empty()) {
             Fail(value->source(), key, "has both " + kind + " and " + field + "; give one.");
@@ -444,7 +446,8 @@ VariedInput Reader::ReadVaried(const std::string& name, const toml::node& node) 
     }
     if (kind.empty()) {
         Fail(node.source(), key,
-             "needs one of uniform, triangular, normal, lognormal, values or choice.");
+             "needs one of uniform, triangular, normal, lognormal, truncated-normal, beta, "
+             "empirical, values or choice.");
     }
 
     VariedInput input;
@@ -459,6 +462,10 @@ VariedInput Reader::ReadVaried(const std::string& name, const toml::node& node) 
     const std::string kindKey = key + "." + kind;
     const bool truncatable = kind == "normal" || kind == "lognormal";
     for (const char* field : {"min", "max"}) {
+        if (table->contains(field) && kind == "truncated-normal") {
+            Fail(table->get(field)->source(), key + "." + field,
+                 "a truncated-normal gives its bounds in its list [mean, sd, low, high].");
+        }
         if (table->contains(field) && !truncatable) {
             Fail(table->get(field)->source(), key + "." + field,
                  "only a normal or lognormal distribution is truncated.");
@@ -527,6 +534,57 @@ VariedInput Reader::ReadVaried(const std::string& name, const toml::node& node) 
         CheckFinite(*input.Sampled, parameters.source(), kindKey);
         return input;
     }
+    if (kind == "truncated-normal") {
+        const std::string wanted =
+            "four numbers [mean, sd, low, high], sd above 0 and low below high";
+        const auto p = Numbers(parameters, kindKey, wanted);
+        if (p.size() != 4) {
+            Fail(parameters.source(), kindKey, "needs " + wanted + ".");
+        }
+        if (!(p[1] > 0)) {
+            Fail(parameters.source(), kindKey,
+                 "the sd (second number) must be above 0, not " + RoundTripText(p[1]) + ".");
+        }
+        if (!(p[2] < p[3])) {
+            Fail(parameters.source(), kindKey,
+                 "low (third number) must be below high (fourth number).");
+        }
+        Normal normal{false, p[0], p[1], p[2], p[3], true};
+        if (const double kept = KeptProbability(normal); !(kept >= 1e-9)) {
+            Fail(parameters.source(), kindKey,
+                 "low and high keep almost none of the distribution (probability " +
+                     RoundTripText(kept) + "); move them or the distribution.");
+        }
+        input.Sampled = normal;
+        CheckFinite(*input.Sampled, parameters.source(), kindKey);
+        return input;
+    }
+    if (kind == "beta") {
+        const std::string wanted = "four numbers [alpha, beta, low, high]";
+        const auto p = Numbers(parameters, kindKey, wanted);
+        if (p.size() != 4) {
+            Fail(parameters.source(), kindKey, "needs " + wanted + ".");
+        }
+        for (int k = 0; k < 2; ++k) {
+            if (!(p[k] > 0)) {
+                Fail(parameters.source(), kindKey,
+                     std::string(k == 0 ? "alpha (first number)" : "beta (second number)") +
+                         " must be above 0, not " + RoundTripText(p[k]) + ".");
+            }
+        }
+        if (!(p[2] < p[3])) {
+            Fail(parameters.source(), kindKey,
+                 "low (third number) must be below high (fourth number).");
+        }
+        input.Sampled = Beta{p[0], p[1], p[2], p[3]};
+        CheckFinite(*input.Sampled, parameters.source(), kindKey);
+        return input;
+    }
+    if (kind == "empirical") {
+        input.Sampled = ReadEmpirical(parameters, kindKey);
+        CheckFinite(*input.Sampled, parameters.source(), kindKey);
+        return input;
+    }
 
     const bool lognormal = kind == "lognormal";
     const std::string wanted = lognormal ? "two numbers [mu, sigma] of ln(value), sigma above 0"
@@ -535,7 +593,7 @@ VariedInput Reader::ReadVaried(const std::string& name, const toml::node& node) 
     if (p.size() != 2 || !(p[1] > 0)) {
         Fail(parameters.source(), kindKey, "needs " + wanted + ".");
     }
-    Normal normal{lognormal, p[0], p[1], std::nullopt, std::nullopt};
+    Normal normal{lognormal, p[0], p[1], std::nullopt, std::nullopt, false};
     for (const char* field : {"min", "max"}) {
         if (const auto* bound = table->get(field)) {
             const auto number = NumberOf(*bound);
@@ -560,6 +618,73 @@ VariedInput Reader::ReadVaried(const std::string& name, const toml::node& node) 
     input.Sampled = normal;
     CheckFinite(*input.Sampled, parameters.source(), kindKey);
     return input;
+}
+
+// empirical = { values = [...] } or empirical = { cdf = [[x, F], ...] }.
+Empirical Reader::ReadEmpirical(const toml::node& node, const std::string& key) {
+    const std::string shapes =
+        "a table { values = [v1, v2, ...] } or { cdf = [[x1, 0], ..., [xn, 1]] }";
+    const auto* table = node.as_table();
+    if (table == nullptr || table->size() != 1 ||
+        !(table->contains("values") || table->contains("cdf"))) {
+        Fail(node.source(), key, "needs " + shapes + ".");
+    }
+    Empirical empirical;
+    if (const auto* values = table->get("values")) {
+        const std::string valuesKey = key + ".values";
+        empirical.FromValues = true;
+        empirical.X = Numbers(*values, valuesKey, "a list of at least 2 numbers");
+        if (empirical.X.size() < 2) {
+            Fail(values->source(), valuesKey,
+                 "needs at least 2 numbers (one value is a constant: give it in [base]).");
+        }
+        empirical.ValuesAsWritten = empirical.X;
+        std::sort(empirical.X.begin(), empirical.X.end());
+        return empirical;
+    }
+    const auto& cdf = *table->get("cdf");
+    const std::string cdfKey = key + ".cdf";
+    const std::string wanted = "a list of points [x, F], such as [[0.5, 0], [0.7, 0.4], [0.9, 1]]";
+    const auto* points = cdf.as_array();
+    if (points == nullptr) {
+        Fail(cdf.source(), cdfKey, "needs " + wanted + ".");
+    }
+    for (const auto& point : *points) {
+        const auto pair = Numbers(point, cdfKey, wanted);
+        if (pair.size() != 2) {
+            Fail(point.source(), cdfKey, "needs " + wanted + ".");
+        }
+        const std::string at =
+            "the point [" + RoundTripText(pair[0]) + ", " + RoundTripText(pair[1]) + "]";
+        if (!(pair[1] >= 0 && pair[1] <= 1)) {
+            Fail(point.source(), cdfKey, at + ": F is a probability, from 0 to 1.");
+        }
+        if (!empirical.X.empty() && !(pair[0] > empirical.X.back())) {
+            Fail(point.source(), cdfKey, at + ": x must rise from point to point.");
+        }
+        if (!empirical.F.empty() && pair[1] < empirical.F.back()) {
+            Fail(point.source(), cdfKey,
+                 at + ": F must never fall (it is the probability of a value up to x).");
+        }
+        empirical.X.push_back(pair[0]);
+        empirical.F.push_back(pair[1]);
+    }
+    if (empirical.X.size() < 2) {
+        Fail(cdf.source(), cdfKey,
+             "needs at least 2 points, the first with F = 0 and the last "
+             "with F = 1.");
+    }
+    if (empirical.F.front() != 0) {
+        Fail(cdf.source(), cdfKey,
+             "F must start at 0 (the first point is the lowest value), not " +
+                 RoundTripText(empirical.F.front()) + ".");
+    }
+    if (empirical.F.back() != 1) {
+        Fail(cdf.source(), cdfKey,
+             "F must end at 1 (the last point is the highest value), not " +
+                 RoundTripText(empirical.F.back()) + ".");
+    }
+    return empirical;
 }
 
 // The lowest ceiling the study's runs can have, as the file writes it: its

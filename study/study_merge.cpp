@@ -245,7 +245,18 @@ std::optional<std::string> MergeStudyShards(std::span<const std::string> shardDi
             }
         }
     }
-    return WriteStudyOutputs(directory, shards.front().settings.Context, merged);
+    // Each shard counted the runs past the validity limits among its own runs.
+    SummaryContext context = shards.front().settings.Context;
+    context.ValidityLimitRuns.assign(context.GridPoints.size(), {});
+    for (const auto& shard : shards) {
+        const auto& counts = shard.settings.Context.ValidityLimitRuns;
+        for (std::size_t p = 0; p < counts.size(); ++p) {
+            for (const auto& [limit, count] : counts[p]) {
+                context.ValidityLimitRuns[p][limit] += count;
+            }
+        }
+    }
+    return WriteStudyOutputs(directory, context, merged);
 }
 
 } // namespace vorla::study

@@ -14,6 +14,7 @@
 #include <charconv>
 #include <chrono>
 #include <condition_variable>
+#include <map>
 #include <mutex>
 #include <thread>
 
@@ -99,6 +100,7 @@ class ShardRun {
             runs_.push_back(i);
         }
         lines_.resize(runs_.size());
+        limits_.resize(runs_.size());
     }
 
     std::optional<std::string> Run(unsigned threads) {
@@ -129,6 +131,17 @@ class ShardRun {
 
     std::vector<std::string> TakeLines() { return std::move(lines_); }
 
+    // Per grid point, the runs of this shard that crossed each validity limit.
+    std::vector<std::map<std::string, std::size_t>> ValidityLimitRuns() const {
+        std::vector<std::map<std::string, std::size_t>> counts(study_.GridPoints());
+        for (const auto& [point, names] : limits_) {
+            for (const auto& name : names) {
+                ++counts[point][name];
+            }
+        }
+        return counts;
+    }
+
   private:
     void Work() {
         while (true) {
@@ -136,7 +149,7 @@ class ShardRun {
             if (k >= runs_.size() || stop_.load()) {
                 break;
             }
-            if (auto problem = DoRun(runs_[k], lines_[k])) {
+            if (auto problem = DoRun(runs_[k], k)) {
                 std::lock_guard lock(mutex_);
                 // Runs are taken in order and a taken run always finishes, so
                 // the lowest failing run is always among those that ran: the
@@ -154,7 +167,8 @@ class ShardRun {
         changed_.notify_all();
     }
 
-    std::optional<std::string> DoRun(std::size_t run, std::string& line) {
+    std::optional<std::string> DoRun(std::size_t run, std::size_t slot) {
+        std::string& line = lines_[slot];
         const SampledRun sampled = sampler_.Sample(run);
         RunOutcome outcome;
         const RunRequest request = RequestFor(study_, sampled, options_.KeepReports);
@@ -172,6 +186,13 @@ class ShardRun {
                    " of the study returned key results of another model or other criteria.";
         }
         line = RunLine(sampled, outcome, keyColumns_, request.ModelErrorNormals);
+        if (outcome.Status == RunStatus::Ok) {
+            auto& [point, names] = limits_[slot];
+            point = sampled.GridPoint;
+            for (const auto& limit : outcome.Keys.ValidityLimits) {
+                names.push_back(limit.Limit);
+            }
+        }
         if (options_.KeepReports && outcome.Status == RunStatus::Ok) {
             const std::string path =
                 directory_ + "/reports/" + StudyReportName(study_, sampled.Run);
@@ -204,6 +225,8 @@ class ShardRun {
     const std::size_t keyColumns_;
     std::vector<std::size_t> runs_;
     std::vector<std::string> lines_;
+    // Each run's grid point and the validity limits its key results name.
+    std::vector<std::pair<std::size_t, std::vector<std::string>>> limits_;
     std::atomic<std::size_t> next_{0};
     std::atomic<std::size_t> done_{0};
     std::atomic<bool> stop_{false};
@@ -270,7 +293,8 @@ std::optional<std::string> RunStudy(const Study& study, const RunCallback& run,
         return problem;
     }
     RunsTable table{RunsHeader(study), shard.TakeLines()};
-    const SummaryContext context = ContextOf(study);
+    SummaryContext context = ContextOf(study);
+    context.ValidityLimitRuns = shard.ValidityLimitRuns();
     if (options.Part.Count > 1) {
         const ShardProvenance provenance{std::string(kSuiteVersion), study.FileDigest,
                                          study.InputDigests, options.KeepReports};

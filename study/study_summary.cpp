@@ -37,6 +37,22 @@ Json VariedJson(const VariedInput& input) {
     if (const auto* triangular = std::get_if<Triangular>(&sampled)) {
         return {{"triangular", {triangular->Low, triangular->Mode, triangular->High}}};
     }
+    if (const auto* normal = std::get_if<Normal>(&sampled); normal && normal->WrittenTruncated) {
+        return {{"truncated-normal", {normal->Mean, normal->Sd, *normal->Min, *normal->Max}}};
+    }
+    if (const auto* beta = std::get_if<Beta>(&sampled)) {
+        return {{"beta", {beta->Alpha, beta->Shape2, beta->Low, beta->High}}};
+    }
+    if (const auto* empirical = std::get_if<Empirical>(&sampled)) {
+        if (empirical->FromValues) {
+            return {{"empirical", {{"values", empirical->ValuesAsWritten}}}};
+        }
+        Json points = Json::array();
+        for (std::size_t k = 0; k < empirical->X.size(); ++k) {
+            points.push_back({empirical->X[k], empirical->F[k]});
+        }
+        return {{"empirical", {{"cdf", points}}}};
+    }
     if (const auto* normal = std::get_if<Normal>(&sampled)) {
         Json json = {{normal->Lognormal ? "lognormal" : "normal", {normal->Mean, normal->Sd}}};
         if (normal->Min) {
@@ -224,11 +240,34 @@ SummaryContext ContextOf(const Study& study) {
     return context;
 }
 
+bool AnyValidityLimitRuns(const SummaryContext& context) {
+    for (const auto& point : context.ValidityLimitRuns) {
+        for (const auto& [limit, count] : point) {
+            if (count > 0) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 Json ContextJson(const SummaryContext& context) {
-    return {{"study", context.Settings},
-            {"runs", context.TotalRuns},
-            {"numeric_inputs", context.NumericInputs},
-            {"grid_points", context.GridPoints}};
+    Json json = {{"study", context.Settings},
+                 {"runs", context.TotalRuns},
+                 {"numeric_inputs", context.NumericInputs},
+                 {"grid_points", context.GridPoints}};
+    if (AnyValidityLimitRuns(context)) {
+        Json points = Json::array();
+        for (const auto& point : context.ValidityLimitRuns) {
+            Json counts = Json::object();
+            for (const auto& [limit, count] : point) {
+                counts[limit] = count;
+            }
+            points.push_back(counts);
+        }
+        json["validity_limit_runs"] = points;
+    }
+    return json;
 }
 
 std::optional<SummaryContext> ContextFromJson(const Json& json) {
@@ -248,6 +287,25 @@ std::optional<SummaryContext> ContextFromJson(const Json& json) {
         context.NumericInputs.push_back(name.get<std::string>());
     }
     context.GridPoints = json["grid_points"];
+    if (json.contains("validity_limit_runs")) {
+        const Json& points = json["validity_limit_runs"];
+        if (!points.is_array() || points.size() != context.GridPoints.size()) {
+            return std::nullopt;
+        }
+        for (const auto& point : points) {
+            if (!point.is_object()) {
+                return std::nullopt;
+            }
+            std::map<std::string, std::size_t> counts;
+            for (const auto& [limit, count] : point.items()) {
+                if (!count.is_number_unsigned() || count.get<std::size_t>() > context.TotalRuns) {
+                    return std::nullopt;
+                }
+                counts[limit] = count.get<std::size_t>();
+            }
+            context.ValidityLimitRuns.push_back(std::move(counts));
+        }
+    }
     return context;
 }
 
@@ -286,6 +344,22 @@ Json SummaryDocument(const SummaryContext& context, const RunsTable& runs) {
     summary["runs"] = runs.Lines.size();
     summary["status"] = StatusJson(all);
     summary["overall"] = StatsJson(header, columns, all);
+    // The runs that left a validity limit, by limit: the same names in every
+    // grid point (0 where none of its runs did). A new key, only when a run did.
+    const bool limits = AnyValidityLimitRuns(context);
+    std::map<std::string, std::size_t> studyLimitRuns;
+    if (limits) {
+        for (const auto& point : context.ValidityLimitRuns) {
+            for (const auto& [limit, count] : point) {
+                studyLimitRuns[limit] += count;
+            }
+        }
+        Json counts = Json::object();
+        for (const auto& [limit, count] : studyLimitRuns) {
+            counts[limit] = count;
+        }
+        summary["validity_limit_runs"] = counts;
+    }
     Json points = Json::array();
     for (std::size_t p = 0; p < byPoint.size(); ++p) {
         points.push_back({{"grid_point", p + 1},
@@ -293,6 +367,17 @@ Json SummaryDocument(const SummaryContext& context, const RunsTable& runs) {
                           {"runs", byPoint[p].size()},
                           {"status", StatusJson(byPoint[p])},
                           {"stats", StatsJson(header, columns, byPoint[p])}});
+        if (limits) {
+            Json counts = Json::object();
+            for (const auto& [limit, total] : studyLimitRuns) {
+                const auto& mine = p < context.ValidityLimitRuns.size()
+                                       ? context.ValidityLimitRuns[p]
+                                       : std::map<std::string, std::size_t>{};
+                const auto found = mine.find(limit);
+                counts[limit] = found == mine.end() ? 0 : found->second;
+            }
+            points.back()["validity_limit_runs"] = counts;
+        }
     }
     summary["grid_points"] = points;
     return summary;

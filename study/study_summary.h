@@ -7,6 +7,7 @@
 #include "study/runs_table.h"
 #include "study/study_file.h"
 
+#include <map>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
@@ -28,7 +29,16 @@ struct SummaryContext {
     Json GridPoints = Json::array(); // per grid point, its grid inputs by name
     std::size_t TotalRuns = 0;
     std::vector<std::string> NumericInputs; // the varied inputs that are numbers
+    // Per grid point, how many of its runs crossed each validity limit (by the
+    // key results' name of the limit, common/validity_limits.h). Counted while
+    // the runs are done (runs.csv has no room for them), kept by each shard
+    // for its own runs and added up by a merge; all empty when no run crossed
+    // one, and then summary.json and summary.md are as they were without it.
+    std::vector<std::map<std::string, std::size_t>> ValidityLimitRuns;
 };
+
+// Whether any run of the context crossed a validity limit.
+bool AnyValidityLimitRuns(const SummaryContext& context);
 
 SummaryContext ContextOf(const Study& study);
 Json ContextJson(const SummaryContext& context);

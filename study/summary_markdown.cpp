@@ -99,6 +99,39 @@ void AppendStats(std::string& page, const Json& stats) {
     }
 }
 
+// The runs that crossed each validity limit, a line per limit and a column per
+// grid point when there are several: the runs whose key results name the
+// limit (vorla compartment|smoke --summary).
+void AppendValidityLimitRuns(std::string& page, const Json& summary) {
+    if (!summary.contains("validity_limit_runs")) {
+        return;
+    }
+    const Json& points = summary["grid_points"];
+    const bool several = points.size() > 1;
+    page += "## Runs outside the validity limits\n\n";
+    page += "Runs whose key results name the limit, of " + Text(summary["runs"]) + " runs";
+    page += several ? " (per grid point, of its runs).\n\n" : ".\n\n";
+    page += "| Limit | Whole study |";
+    std::string rule = "|---|---:|";
+    if (several) {
+        for (const auto& point : points) {
+            page += " Grid point " + Text(point["grid_point"]) + " |";
+            rule += "---:|";
+        }
+    }
+    page += "\n" + rule + "\n";
+    for (const auto& [limit, count] : summary["validity_limit_runs"].items()) {
+        page += "| " + limit + " | " + Text(count) + " |";
+        if (several) {
+            for (const auto& point : points) {
+                page += " " + Text(point["validity_limit_runs"][limit]) + " |";
+            }
+        }
+        page += "\n";
+    }
+    page += "\n";
+}
+
 } // namespace
 
 std::string SummaryMarkdown(const Json& summary) {
@@ -113,6 +146,7 @@ std::string SummaryMarkdown(const Json& summary) {
     AppendStats(page, summary["overall"]);
     // A study without grid inputs has one grid point: the whole study again.
     if (summary["grid_points"].size() < 2) {
+        AppendValidityLimitRuns(page, summary);
         return page;
     }
     for (const auto& point : summary["grid_points"]) {
@@ -125,6 +159,7 @@ std::string SummaryMarkdown(const Json& summary) {
         AppendStatus(page, point["runs"], point["status"]);
         AppendStats(page, point["stats"]);
     }
+    AppendValidityLimitRuns(page, summary);
     return page;
 }
 

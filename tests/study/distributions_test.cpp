@@ -154,6 +154,102 @@ TEST(ValueAt, ChoiceFollowsItsWeights) {
     EXPECT_EQ(ValueAt(choice, 0.71), 3);
 }
 
+TEST(ValueAt, QuantilesOfTheTruncatedNormalBetaAndEmpirical) {
+    struct Case {
+        const char* what;
+        Distribution distribution;
+        double u;
+        double value; // from the closed form named in the row
+        double tolerance;
+    };
+    const double pi = std::numbers::pi;
+    const Case cases[] = {
+        // N(0, 1) on [0, 40] is the half-normal: its quantile is the normal's at
+        // (1 + u) / 2, z(0.75) = 0.6744897501960817 and z(0.95) = 1.6448536269514722
+        // from the normal tables.
+        {"half-normal median", Normal{false, 0, 1, 0.0, 40.0, true}, 0.5, 0.6744897501960817,
+         1e-12},
+        {"half-normal 0.9", Normal{false, 0, 1, 0.0, 40.0, true}, 0.9, 1.6448536269514722, 1e-12},
+        // N(10, 2) on [8, 12]: 10 + 2 z(Phi(-1) + u (Phi(1) - Phi(-1))), the normal
+        // distribution function by hand (Python's statistics.NormalDist).
+        {"one sd either side, median", Normal{false, 10, 2, 8.0, 12.0, true}, 0.5, 10, 1e-12},
+        {"one sd either side, 0.75", Normal{false, 10, 2, 8.0, 12.0, true}, 0.75,
+         10.883541093373163, 1e-11},
+        {"one sd either side, 0.1", Normal{false, 10, 2, 8.0, 12.0, true}, 0.1, 8.50197080206086,
+         1e-11},
+        // Beta(2, 2) is symmetric about 1/2; on [10, 20] about 15.
+        {"beta(2, 2) median", Beta{2, 2, 0, 1}, 0.5, 0.5, 1e-14},
+        {"beta(2, 2) on [10, 20]", Beta{2, 2, 10, 20}, 0.5, 15, 1e-12},
+        // Beta(1, 3): F = 1 - (1 - x)^3; beta(3, 1): F = x^3.
+        {"beta(1, 3)", Beta{1, 3, 0, 1}, 0.875, 0.5, 1e-13},
+        {"beta(3, 1)", Beta{3, 1, 0, 1}, 0.125, 0.5, 1e-13},
+        // Beta(1/2, 1/2) is the arcsine law: x = sin^2(pi u / 2).
+        {"arcsine 0.2", Beta{0.5, 0.5, 0, 1}, 0.2, std::pow(std::sin(pi * 0.1), 2), 1e-13},
+        {"arcsine 0.9", Beta{0.5, 0.5, 0, 1}, 0.9, std::pow(std::sin(pi * 0.45), 2), 1e-13},
+        // Beta(2, 5): F = 1 - (1 - x)^6 - 6 x (1 - x)^5 (the binomial tail P(Bin(6, x) >= 2)),
+        // solved by bisection; the median agrees with R's qbeta(0.5, 2, 5) = 0.26445.
+        {"beta(2, 5) 0.1", Beta{2, 5, 0, 1}, 0.1, 0.09259525891312875, 1e-12},
+        {"beta(2, 5) median", Beta{2, 5, 0, 1}, 0.5, 0.26444998329566005, 1e-12},
+        {"beta(2, 5) 0.9", Beta{2, 5, 0, 1}, 0.9, 0.5103163065514915, 1e-12},
+        // Three equally likely values, written out of order: each holds a third.
+        {"values, first third", Empirical{true, {1, 2, 3}, {}, {3, 1, 2}}, 0.1, 1, 0},
+        {"values, second third", Empirical{true, {1, 2, 3}, {}, {3, 1, 2}}, 0.34, 2, 0},
+        {"values, last third", Empirical{true, {1, 2, 3}, {}, {3, 1, 2}}, 0.99, 3, 0},
+        // F linear between (0, 0), (1, 0.5) and (3, 1).
+        {"cdf, first segment", Empirical{false, {0, 1, 3}, {0, 0.5, 1}, {}}, 0.25, 0.5, 1e-15},
+        {"cdf, second segment", Empirical{false, {0, 1, 3}, {0, 0.5, 1}, {}}, 0.75, 2, 1e-15},
+        // A level F between 1 and 2 holds no probability: nothing drawn inside.
+        {"cdf, level segment", Empirical{false, {0, 1, 2, 3}, {0, 0.5, 0.5, 1}, {}}, 0.6, 2.2,
+         1e-14},
+        {"cdf, at the level", Empirical{false, {0, 1, 2, 3}, {0, 0.5, 0.5, 1}, {}}, 0.5, 2, 0},
+    };
+    for (const auto& c : cases) {
+        EXPECT_NEAR(ValueAt(c.distribution, c.u), c.value, c.tolerance) << c.what;
+    }
+}
+
+TEST(ValueAt, BetaQuantileInvertsTheBinomialTailAndStaysInItsRange) {
+    // For whole shapes, I_x(a, b) = P(Bin(a + b - 1, x) >= a).
+    const auto binomialTail = [](int a, int b, double x) {
+        const int n = a + b - 1;
+        double sum = 0;
+        for (int j = a; j <= n; ++j) {
+            sum += std::tgamma(n + 1.0) / (std::tgamma(j + 1.0) * std::tgamma(n - j + 1.0)) *
+                   std::pow(x, j) * std::pow(1 - x, n - j);
+        }
+        return sum;
+    };
+    for (const auto& [a, b] : {std::pair{2, 5}, {5, 2}, {3, 3}, {1, 7}, {8, 4}}) {
+        for (double u = 0.01; u < 1; u += 0.07) {
+            EXPECT_NEAR(binomialTail(a, b, BetaQuantile(a, b, u)), u, 1e-12) << a << " " << b;
+        }
+    }
+    const auto values = Draws(Beta{0.3, 0.2, -1, 4}, 20000);
+    EXPECT_GE(*std::min_element(values.begin(), values.end()), -1);
+    EXPECT_LE(*std::max_element(values.begin(), values.end()), 4);
+    EXPECT_TRUE(SamplesStayFinite(Beta{1e-3, 1e-3, 0, 1}));
+    // The widest range, whose width overflows, still gives its median.
+    EXPECT_TRUE(SamplesStayFinite(Beta{2, 2, -1e308, 1e308}));
+    EXPECT_NEAR(ValueAt(Beta{2, 2, -1e308, 1e308}, 0.5), 0, 1e293);
+}
+
+TEST(ValueAt, MomentsOfTheBetaAndEmpirical) {
+    // Beta(2, 5) on [0, 1]: mean a / (a + b) = 2/7, variance ab / ((a + b)^2 (a + b + 1)).
+    const auto beta = Draws(Beta{2, 5, 0, 1}, 40000);
+    const double sd = std::sqrt(10.0 / (49 * 8));
+    EXPECT_NEAR(MeanOf(beta), 2.0 / 7, 5 * sd / std::sqrt(beta.size()));
+    // The sample sd's standard error, sd sqrt((kurtosis - 1) / 4n) with kurtosis
+    // 2.88, is 0.34 % of sd: the band is 4.4 of them.
+    EXPECT_NEAR(SdOf(beta), sd, 0.015 * sd);
+    // F linear from (0, 0) to (2, 1) is uniform on [0, 2]: mean 1, sd 2 / sqrt(12).
+    const auto cdf = Draws(Empirical{false, {0, 2}, {0, 1}, {}});
+    EXPECT_NEAR(MeanOf(cdf), 1, 5 * (2 / std::sqrt(12.0)) / std::sqrt(cdf.size()));
+    EXPECT_NEAR(FractionBelow(cdf, 0.5), 0.25, 0.005);
+    const auto values = Draws(Empirical{true, {1, 2, 4}, {}, {4, 2, 1}});
+    EXPECT_NEAR(FractionBelow(values, 1.5), 1.0 / 3, 0.005);
+    EXPECT_NEAR(FractionBelow(values, 3), 2.0 / 3, 0.005);
+}
+
 TEST(UniformDraw, DependsOnEveryArgumentAndStaysInsideTheUnitInterval) {
     const double u = UniformDraw(2026, DrawPurpose::RunInput, 17, 2);
     EXPECT_EQ(u, UniformDraw(2026, DrawPurpose::RunInput, 17, 2));

@@ -154,12 +154,15 @@ TEST(ReadStudyFile, RefusesMistakesNamingFileLineAndKey) {
         {room + "[base]\nloss-fraction = \"estimate\"\n", ""},
         {room + "[base]\nloss-fraction = \"guess\"\n",
          ":3: base.loss-fraction: must be \"estimate\", not \"guess\"."},
-        {smoke + "[base]\nloss-fraction = \"estimate\"\n", ":3: base.loss-fraction: must be a number."},
-        {room + "[base]\nfire-position = \"corner\"\nplume = \"heskestad\"\nceiling = \"irregular\"\n",
+        {smoke + "[base]\nloss-fraction = \"estimate\"\n",
+         ":3: base.loss-fraction: must be a number."},
+        {room +
+             "[base]\nfire-position = \"corner\"\nplume = \"heskestad\"\nceiling = \"irregular\"\n",
          ""},
         {smoke + "[base]\nplume = \"mccaffrey\"\n",
          ":3: base.plume: must be \"zukoski\" or \"heskestad\", not \"mccaffrey\"."},
-        {smoke + "[vary]\nplume = { choice = [\"zukoski\", \"heskestad\"], weights = [1, 3] }\n", ""},
+        {smoke + "[vary]\nplume = { choice = [\"zukoski\", \"heskestad\"], weights = [1, 3] }\n",
+         ""},
         {smoke + "[vary]\nfire-position = { values = [\"centre\", \"wall\"] }\n", ""},
         {room + "[vary]\nfire-position = { values = [\"centre\", \"side\"] }\n",
          ":3: vary.fire-position.values: needs a list of texts, each \"centre\" or \"wall\" or "
@@ -196,11 +199,12 @@ TEST(ReadStudyFile, RefusesMistakesNamingFileLineAndKey) {
         {smoke + "[vary]\nloss-fraction = { uniform = [0, 1], values = [1] }\n",
          ":3: vary.loss-fraction: has both uniform and values; give one."},
         {smoke + "[vary]\nloss-fraction = { min = 1 }\n",
-         ":3: vary.loss-fraction: needs one of uniform, triangular, normal, lognormal, values or "
-         "choice."},
+         ":3: vary.loss-fraction: needs one of uniform, triangular, normal, lognormal, "
+         "truncated-normal, beta, empirical, values or choice."},
         {smoke + "[vary]\nloss-fraction = { uniform = [0, 1], step = 2 }\n",
          ":3: vary.loss-fraction.step: unknown key; an input varies by uniform, triangular, "
-         "normal, lognormal, values or choice (with min, max or weights)."},
+         "normal, lognormal, truncated-normal, beta, empirical, values or choice (with min, max "
+         "or weights)."},
         {smoke + "[vary]\nloss-fraction = { uniform = [0.9, 0.5] }\n",
          ":3: vary.loss-fraction.uniform: needs two numbers [low, high], low below high."},
         {smoke + "[vary]\nloss-fraction = { uniform = [0.5, \"0.9\"] }\n",
@@ -287,6 +291,88 @@ TEST(ReadStudyFile, RefusesMistakesNamingFileLineAndKey) {
         }
         ASSERT_TRUE(std::holds_alternative<std::string>(read)) << c.text;
         EXPECT_EQ(std::get<std::string>(read), path + c.message) << c.text;
+    }
+}
+
+TEST(ReadStudyFile, TheTruncatedNormalBetaAndEmpiricalAndTheirMistakes) {
+    struct Case {
+        std::string vary;    // the line after [vary]
+        std::string message; // after "<path>:3: "; empty for a line that is read
+    };
+    const std::string cdf = "vary.floor-area.empirical.cdf: ";
+    const Case cases[] = {
+        {"floor-area = { truncated-normal = [20, 2, 15, 25] }", ""},
+        {"floor-area = { truncated-normal = [20, 2, 15] }",
+         "vary.floor-area.truncated-normal: needs four numbers [mean, sd, low, high], sd above 0 "
+         "and low below high."},
+        {"floor-area = { truncated-normal = [20, 0, 15, 25] }",
+         "vary.floor-area.truncated-normal: the sd (second number) must be above 0, not 0."},
+        {"floor-area = { truncated-normal = [20, -2, 15, 25] }",
+         "vary.floor-area.truncated-normal: the sd (second number) must be above 0, not -2."},
+        {"floor-area = { truncated-normal = [20, 2, 25, 25] }",
+         "vary.floor-area.truncated-normal: low (third number) must be below high (fourth "
+         "number)."},
+        {"floor-area = { truncated-normal = [20, 1, 60, 70] }",
+         "vary.floor-area.truncated-normal: low and high keep almost none of the distribution "
+         "(probability 0); move them or the distribution."},
+        {"floor-area = { truncated-normal = [20, 2, 15, 25], min = 16 }",
+         "vary.floor-area.min: a truncated-normal gives its bounds in its list [mean, sd, low, "
+         "high]."},
+        {"loss-fraction = { beta = [2, 5, 0.4, 0.9] }", ""},
+        {"loss-fraction = { beta = [2, 5] }",
+         "vary.loss-fraction.beta: needs four numbers [alpha, beta, low, high]."},
+        {"loss-fraction = { beta = [0, 5, 0.4, 0.9] }",
+         "vary.loss-fraction.beta: alpha (first number) must be above 0, not 0."},
+        {"loss-fraction = { beta = [2, -1, 0.4, 0.9] }",
+         "vary.loss-fraction.beta: beta (second number) must be above 0, not -1."},
+        {"loss-fraction = { beta = [2, 5, 0.9, 0.4] }",
+         "vary.loss-fraction.beta: low (third number) must be below high (fourth number)."},
+        {"floor-area = { beta = [2, 2, -1e308, 1e308] }", ""},
+        {"floor-area = { empirical = { values = [12, 20, 15] } }", ""},
+        {"floor-area = { empirical = { values = [12] } }",
+         "vary.floor-area.empirical.values: needs at least 2 numbers (one value is a constant: "
+         "give it in [base])."},
+        {"floor-area = { empirical = { values = [12, \"20\"] } }",
+         "vary.floor-area.empirical.values: needs a list of at least 2 numbers."},
+        {"floor-area = { empirical = [12, 20] }",
+         "vary.floor-area.empirical: needs a table { values = [v1, v2, ...] } or { cdf = [[x1, "
+         "0], ..., [xn, 1]] }."},
+        {"floor-area = { empirical = { values = [12, 20], cdf = [[12, 0], [20, 1]] } }",
+         "vary.floor-area.empirical: needs a table { values = [v1, v2, ...] } or { cdf = [[x1, "
+         "0], ..., [xn, 1]] }."},
+        {"floor-area = { empirical = { cdf = [[12, 0], [15, 0.7], [20, 1]] } }", ""},
+        {"floor-area = { empirical = { cdf = [[12, 0], [15, 0.7], [16, 0.7], [20, 1]] } }", ""},
+        {"floor-area = { empirical = { cdf = [[12, 0]] } }",
+         cdf + "needs at least 2 points, the first with F = 0 and the last with F = 1."},
+        {"floor-area = { empirical = { cdf = [[12, 0], [15, 0.7], [20, 0.9]] } }",
+         cdf + "F must end at 1 (the last point is the highest value), not 0.9."},
+        {"floor-area = { empirical = { cdf = [[12, 0.1], [20, 1]] } }",
+         cdf + "F must start at 0 (the first point is the lowest value), not 0.1."},
+        {"floor-area = { empirical = { cdf = [[12, 0], [15, 0.7], [18, 0.6], [20, 1]] } }",
+         cdf + "the point [18, 0.6]: F must never fall (it is the probability of a value up to "
+               "x)."},
+        {"floor-area = { empirical = { cdf = [[12, 0], [15, 0.5], [15, 0.7], [20, 1]] } }",
+         cdf + "the point [15, 0.7]: x must rise from point to point."},
+        {"floor-area = { empirical = { cdf = [[12, 0], [20, 1.5]] } }",
+         cdf + "the point [20, 1.5]: F is a probability, from 0 to 1."},
+        {"floor-area = { empirical = { cdf = [[12, 0], [20]] } }",
+         cdf + "needs a list of points [x, F], such as [[0.5, 0], [0.7, 0.4], [0.9, 1]]."},
+        {"fire-position = { beta = [2, 2, 0, 1] }",
+         "vary.fire-position.beta: varied by values or choice, a list of \"centre\" or \"wall\" "
+         "or \"corner\"."},
+    };
+    TestFolder folder;
+    for (const auto& c : cases) {
+        const std::string path =
+            folder.Write("new.toml", "model = \"smoke\"\n[vary]\n" + c.vary + "\n");
+        const auto read = ReadStudyFile(path);
+        if (c.message.empty()) {
+            EXPECT_TRUE(std::holds_alternative<Study>(read))
+                << c.vary << ": " << std::get<std::string>(read);
+            continue;
+        }
+        ASSERT_TRUE(std::holds_alternative<std::string>(read)) << c.vary;
+        EXPECT_EQ(std::get<std::string>(read), path + ":3: " + c.message) << c.vary;
     }
 }
 

@@ -119,6 +119,131 @@ std::vector<std::map<std::string, std::string>> RunsOf(const std::string& path) 
     return runs;
 }
 
+TEST(RunStudy, NewDistributionsSampleTheirMeansAndAreEchoedAsWritten) {
+    // 400 random runs: the sample means lie within 4 standard errors of the
+    // distributions' means (a false failure about once in 16 000 seeds).
+    TestFolder folder;
+    const auto read = ReadStudyFile(folder.Write("new.toml", R"(model = "compartment"
+runs = 400
+seed = 11
+[base]
+run-time = 600
+fire = "medium.fir"
+[vary]
+loss-fraction = { beta = [2, 5, 0.5, 0.9] }
+floor-area = { truncated-normal = [18, 3, 12, 24] }
+room-height = { empirical = { values = [3, 2.4, 2.7] } }
+fire-height = { empirical = { cdf = [[0, 0], [0.2, 0.5], [1, 1]] } }
+)"));
+    ASSERT_TRUE(std::holds_alternative<Study>(read)) << std::get<std::string>(read);
+    ASSERT_EQ(RunStudy(std::get<Study>(read), FakeRoom, RunnerOptions{}, folder.Path("out")),
+              std::nullopt);
+    const auto runs = RunsOf(folder.Path("out/runs.csv"));
+    ASSERT_EQ(runs.size(), 400u);
+    struct Input {
+        const char* name;
+        double mean; // from the distribution's formula
+        double sd;
+    };
+    // Beta(2, 5) scaled to [0.5, 0.9]: 0.5 + 0.4 * 2/7, sd 0.4 * sqrt(10 / 392).
+    // N(18, 3) on [12, 24] (+-2 sd): mean 18 by symmetry, the sd shrinks by
+    // sqrt(1 - 2 a phi(a) / (Phi(a) - Phi(-a))) = 0.8796 at a = 2.
+    // Three equal values: mean 2.7, sd sqrt(0.06) (population).
+    // F linear through (0, 0), (0.2, 0.5), (1, 1): halves uniform on [0, 0.2] and
+    // [0.2, 1], mean 0.5 (0.1 + 0.6) = 0.35, E[x^2] = 0.5 (0.04 / 3 + 1.24 / 3).
+    const Input inputs[] = {
+        {"loss-fraction", 0.5 + 0.4 * 2 / 7.0, 0.4 * std::sqrt(10 / 392.0)},
+        {"floor-area", 18, 3 * 0.8796},
+        {"room-height", 2.7, std::sqrt(0.06)},
+        {"fire-height", 0.35, std::sqrt(0.5 * (0.04 + 1.24) / 3 - 0.35 * 0.35)},
+    };
+    for (const auto& input : inputs) {
+        double sum = 0;
+        for (const auto& run : runs) {
+            sum += std::stod(run.at(input.name));
+        }
+        EXPECT_NEAR(sum / 400, input.mean, 4 * input.sd / std::sqrt(400.0)) << input.name;
+    }
+    const auto summary = nlohmann::json::parse(TestFolder::Read(folder.Path("out/summary.json")));
+    const auto& vary = summary["study"]["vary"];
+    EXPECT_EQ(vary["loss-fraction"].dump(), R"({"beta":[2.0,5.0,0.5,0.9]})");
+    EXPECT_EQ(vary["floor-area"].dump(), R"({"truncated-normal":[18.0,3.0,12.0,24.0]})");
+    EXPECT_EQ(vary["room-height"].dump(), R"({"empirical":{"values":[3.0,2.4,2.7]}})");
+    EXPECT_EQ(vary["fire-height"].dump(),
+              R"({"empirical":{"cdf":[[0.0,0.0],[0.2,0.5],[1.0,1.0]]}})");
+}
+
+// The fake room whose small rooms (floor area below 18 m²) have flames at the
+// ceiling, and whose fast fire's rooms are also outside the tested range.
+RunOutcome RoomPastItsLimits(const RunRequest& request) {
+    RunOutcome outcome = FakeRoom(request);
+    if (outcome.Status != RunStatus::Ok) {
+        return outcome;
+    }
+    if (std::stod(OptionText(request, "floor-area")) < 18) {
+        outcome.Keys.ValidityLimits.push_back({"flames_reach_ceiling", 60, 0, 0, 0});
+    }
+    if (OptionText(request, "fire").ends_with("fast.fir")) {
+        outcome.Keys.ValidityLimits.push_back({"outside_tested_range", 30, 0.05, 0.004, 0.038});
+    }
+    return outcome;
+}
+
+TEST(RunStudy, SummaryCountsTheRunsPastEachValidityLimitPerGridPoint) {
+    TestFolder folder;
+    const Study study = OfficeStudy(folder);
+    ASSERT_EQ(RunStudy(study, RoomPastItsLimits, RunnerOptions{}, folder.Path("whole")),
+              std::nullopt);
+    // The counts from runs.csv by their inputs, independently of the runner.
+    std::size_t small[2] = {};
+    std::size_t ok[2] = {};
+    for (const auto& run : RunsOf(folder.Path("whole/runs.csv"))) {
+        const std::size_t point = run.at("grid_point") == "1" ? 0 : 1;
+        if (run.at("status") == "ok") {
+            ++ok[point];
+            small[point] += std::stod(run.at("floor-area")) < 18;
+        }
+    }
+    ASSERT_GT(small[0] + small[1], 0u);
+    const auto summary = nlohmann::json::parse(TestFolder::Read(folder.Path("whole/summary.json")));
+    ASSERT_TRUE(summary.contains("validity_limit_runs")) << summary.dump().substr(0, 3000);
+    EXPECT_EQ(summary["validity_limit_runs"]["flames_reach_ceiling"], small[0] + small[1]);
+    EXPECT_EQ(summary["validity_limit_runs"]["outside_tested_range"], ok[1]);
+    const auto& points = summary["grid_points"];
+    EXPECT_EQ(points[0]["validity_limit_runs"]["flames_reach_ceiling"], small[0]);
+    EXPECT_EQ(points[1]["validity_limit_runs"]["flames_reach_ceiling"], small[1]);
+    EXPECT_EQ(points[0]["validity_limit_runs"]["outside_tested_range"], 0);
+    EXPECT_EQ(points[1]["validity_limit_runs"]["outside_tested_range"], ok[1]);
+    const std::string page = TestFolder::Read(folder.Path("whole/summary.md"));
+    EXPECT_NE(page.find("## Runs outside the validity limits\n\nRuns whose key results name the "
+                        "limit, of 80 runs (per grid point, of its runs).\n\n| Limit | Whole study "
+                        "| Grid point 1 | Grid point 2 |\n|---|---:|---:|---:|\n"
+                        "| flames_reach_ceiling | " +
+                        std::to_string(small[0] + small[1]) + " | " + std::to_string(small[0]) +
+                        " | " + std::to_string(small[1]) + " |\n| outside_tested_range | " +
+                        std::to_string(ok[1]) + " | 0 | " + std::to_string(ok[1]) + " |\n"),
+              std::string::npos)
+        << page;
+
+    // Shards count their own runs and the merge adds them up: the same bytes.
+    std::vector<std::string> parts;
+    for (std::size_t k = 1; k <= 3; ++k) {
+        RunnerOptions options;
+        options.Part = {k, 3};
+        parts.push_back(folder.Path("part-" + std::to_string(k)));
+        ASSERT_EQ(RunStudy(study, RoomPastItsLimits, options, parts.back()), std::nullopt);
+    }
+    ASSERT_EQ(MergeStudyShards(parts, folder.Path("merged")), std::nullopt);
+    EXPECT_EQ(FilesIn(folder.Path("merged")), FilesIn(folder.Path("whole")));
+
+    // A study no run of which crossed a limit has neither the key nor the table.
+    ASSERT_EQ(RunStudy(study, FakeRoom, RunnerOptions{}, folder.Path("within")), std::nullopt);
+    EXPECT_EQ(TestFolder::Read(folder.Path("within/summary.json")).find("validity_limit_runs"),
+              std::string::npos);
+    EXPECT_EQ(TestFolder::Read(folder.Path("within/summary.md")).find("validity limits"),
+              std::string::npos);
+}
+
 TEST(RunStudy, RunsCsvAndSummaryAgreeWithAnIndependentCount) {
     TestFolder folder;
     const Study study = OfficeStudy(folder);
@@ -390,8 +515,7 @@ TEST(RunStudy, RunsCsvCarriesTheModelErrorDrawOnlyWhenDrawn) {
         rejected += runs[i].at("status") == "ok" ? 0 : 1;
     }
     EXPECT_GT(rejected, 0u); // the office study rejects some runs: their draws are kept too
-    const auto summary =
-        nlohmann::json::parse(TestFolder::Read(folder.Path("drawn/summary.json")));
+    const auto summary = nlohmann::json::parse(TestFolder::Read(folder.Path("drawn/summary.json")));
     EXPECT_FALSE(summary.dump().find("model_error_") != std::string::npos);
 }
 
