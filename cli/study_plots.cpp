@@ -44,7 +44,8 @@ std::optional<Columns> FindColumns(const std::vector<std::string>& header) {
     if (!point || !status || !end) {
         return std::nullopt;
     }
-    Columns columns{*point, *status, *end, ColumnOf(header, "peak_layer_temperature_c"), {}, {}, {}};
+    Columns columns{*point, *status, *end, ColumnOf(header, "peak_layer_temperature_c"),
+                    {},     {},      {}};
     for (std::size_t c = 0; c < header.size(); ++c) {
         const auto& name = header[c];
         if (name == "flashover_time_s" || name.starts_with("interface_reaches_s@") ||
@@ -169,8 +170,8 @@ plot::Plot AsetRiskPlot(const std::vector<Run>& runs, const Columns& columns) {
     plot.Legend = plot::LegendPlace::BottomRight;
     plot::PlotSeries p{"P(ASET < RSET)", plot::kSeriesColours[0], plot::SeriesStyle::Line, {}, 0};
     plot::PlotSeries low{"95 % low", plot::kSeriesColours[1], plot::SeriesStyle::DashedLine, {}, 0};
-    plot::PlotSeries high{"95 % high", plot::kSeriesColours[1], plot::SeriesStyle::DashedLine, {},
-                          0};
+    plot::PlotSeries high{
+        "95 % high", plot::kSeriesColours[1], plot::SeriesStyle::DashedLine, {}, 0};
     const auto estimates = tenability::AsetRiskConvergence(egress);
     for (std::size_t n = 0; n < estimates.size(); ++n) {
         const auto& e = estimates[n];

@@ -10,10 +10,10 @@
 #include "common/model_uncertainty.h"
 #include "common/number_text.h"
 #include "common/units.h"
-#include "life_safety/detection/device_options.h"
 #include "compartment/model/model_run.h"
 #include "compartment/model/report_text.h"
 #include "compartment/model/run_key_results.h"
+#include "life_safety/detection/device_options.h"
 #include "smoke_filling/model/model_run.h"
 #include "smoke_filling/model/report_text.h"
 #include "smoke_filling/model/run_key_results.h"
@@ -96,7 +96,8 @@ std::optional<std::string> SetVariedDeviceFields(const OptionTexts& options,
         } else if (field == "below-ceiling") {
             found->BelowCeiling = us ? *value * kMetresPerFoot : *value;
         } else if (field == "temperature") {
-            found->OperatingTemperature = (us ? (*value - 32) / 1.8 : *value) + kKelvinAtZeroCelsius;
+            found->OperatingTemperature =
+                (us ? (*value - 32) / 1.8 : *value) + kKelvinAtZeroCelsius;
         } else if (field == "rise") {
             found->TemperatureRise = us ? *value / 1.8 : *value;
         }
@@ -134,18 +135,17 @@ RunOutcome RunSample(const RunRequest& request, ReportFires& fires, const Model&
         if (const auto* problem = std::get_if<std::string>(&statistics)) {
             return Refused(RunStatus::Rejected, "model-uncertainty: " + *problem);
         }
-        error = typename Model::Error{
-            DrawnModelError(std::get<UncertaintyStatistics>(statistics),
-                            request.ModelErrorNormals->first, request.ModelErrorNormals->second),
-            inputs.RoomHeight};
+        error = typename Model::Error{DrawnModelError(std::get<UncertaintyStatistics>(statistics),
+                                                      request.ModelErrorNormals->first,
+                                                      request.ModelErrorNormals->second),
+                                      inputs.RoomHeight};
     }
     std::shared_ptr<const FireTable> fire = request.Fire;
     if (!fire) {
         // The report's fire file, from the report's folder or the study file's:
         // never from the current one.
         const auto from = OptionText(options, "from").value_or("");
-        auto found =
-            fires.Get(FireOfFromReport(inputs.FireFile, from, studyPath), Model::Kind);
+        auto found = fires.Get(FireOfFromReport(inputs.FireFile, from, studyPath), Model::Kind);
         if (auto* message = std::get_if<std::string>(&found)) {
             return Refused(RunStatus::FireFileError, std::move(*message));
         }

@@ -1,6 +1,5 @@
-#include "study/study_model.h"
-
 #include "life_safety/tenability/yields.h"
+#include "study/study_model.h"
 
 namespace vorla::study {
 
@@ -44,12 +43,21 @@ const StudyModelOptions& SmokeStudyOptions() {
 
 const std::vector<std::string>& LifeSafetyNumericOptions() {
     // cli/tenability_options.cpp and cli/detection_options.cpp read them.
-    static const std::vector<std::string> options = {
-        "heat-of-combustion", "soot-yield",           "co-yield",
-        "hcn-yield",          "co2-yield",            "head-height",
-        "visibility-limit",   "fed-toxic-limit",      "fed-heat-limit",
-        "radiant-flux-limit", "tenability-layer-height", "tenability-temperature",
-        "spray-density",      "suppression-constant", "suppression-exponent"};
+    static const std::vector<std::string> options = {"heat-of-combustion",
+                                                     "soot-yield",
+                                                     "co-yield",
+                                                     "hcn-yield",
+                                                     "co2-yield",
+                                                     "head-height",
+                                                     "visibility-limit",
+                                                     "fed-toxic-limit",
+                                                     "fed-heat-limit",
+                                                     "radiant-flux-limit",
+                                                     "tenability-layer-height",
+                                                     "tenability-temperature",
+                                                     "spray-density",
+                                                     "suppression-constant",
+                                                     "suppression-exponent"};
     return options;
 }
 

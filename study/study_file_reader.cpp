@@ -165,9 +165,9 @@ bool IsNumericOption(const StudyModelOptions& model, std::string_view name) {
 
 void Reader::Read(const toml::table& root) {
     for (const auto& [key, node] : InFileOrder(root)) {
-        static const std::string_view known[] = {"model", "runs",     "seed",
-                                                 "sampling", "base", "vary",
-                                                 "criteria", "model-uncertainty", "rset"};
+        static const std::string_view known[] = {"model", "runs", "seed",     "sampling",
+                                                 "base",  "vary", "criteria", "model-uncertainty",
+                                                 "rset"};
         if (std::find(std::begin(known), std::end(known), key) == std::end(known)) {
             Fail(node->source(), key,
                  "unknown key; a study file has model, runs, seed, sampling, [base], [vary], "
@@ -439,8 +439,8 @@ void Reader::ReadDevices() {
         }
     }
     if (const auto problem = detection::CheckDevices(study_.Devices, study_.Units)) {
-        FailMissing("base.device", problem->Device + ": " + problem->Field + ": " +
-                                       problem->Message);
+        FailMissing("base.device",
+                    problem->Device + ": " + problem->Field + ": " + problem->Message);
     }
 }
 

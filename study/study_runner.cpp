@@ -188,8 +188,8 @@ class ShardRun {
                 std::optional<double> rset;
                 if (ok) {
                     const auto& detection = outcome.Keys.Detection;
-                    rset = DrawRset(study_, run).Rset(detection ? detection->FirstDetectionS
-                                                                : std::nullopt);
+                    rset = DrawRset(study_, run)
+                               .Rset(detection ? detection->FirstDetectionS : std::nullopt);
                 }
                 lifeSafety.push_back(rset ? RoundTripText(*rset) : std::string());
             }

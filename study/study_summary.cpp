@@ -74,8 +74,7 @@ bool IsTextKey(const std::string& name) {
     return name == "end" || name == "aset_criterion" || name == "suppression";
 }
 
-std::optional<std::size_t> ColumnOf(const std::vector<std::string>& header,
-                                    std::string_view name) {
+std::optional<std::size_t> ColumnOf(const std::vector<std::string>& header, std::string_view name) {
     const auto found = std::find(header.begin(), header.end(), name);
     if (found == header.end()) {
         return std::nullopt;
@@ -149,7 +148,8 @@ void AddSprinklerProbabilities(const std::vector<std::string>& header,
 
 // P(ASET < RSET) over the ok runs (tenability/aset_risk.h); a run whose RSET is
 // undefined (counted from a detection that never came) is undecided too.
-Json AsetRiskJson(const std::vector<std::string>& header, const std::vector<const Record*>& records) {
+Json AsetRiskJson(const std::vector<std::string>& header,
+                  const std::vector<const Record*>& records) {
     const auto rset = ColumnOf(header, kRsetColumn);
     const auto aset = ColumnOf(header, "aset_s");
     const auto end = ColumnOf(header, "end_time_s");
@@ -292,10 +292,11 @@ SummaryContext ContextOf(const Study& study) {
             return p.Drawn ? VariedJson(*p.Drawn) : Json(p.Fixed);
         };
         const RsetModel& rset = *study.Rset;
-        settings["rset"] = rset.Total ? part(*rset.Total)
-                                      : Json{{"pre-movement", part(rset.PreMovement)},
-                                             {"movement", part(rset.Movement)},
-                                             {"from", rset.FromDetection ? "detection" : "ignition"}};
+        settings["rset"] = rset.Total
+                               ? part(*rset.Total)
+                               : Json{{"pre-movement", part(rset.PreMovement)},
+                                      {"movement", part(rset.Movement)},
+                                      {"from", rset.FromDetection ? "detection" : "ignition"}};
     }
 
     const StudySampler sampler(study);

@@ -107,15 +107,15 @@ std::string SprinklerRoom(const std::string& top, const std::string& base) {
 }
 
 TEST_F(StudyLifeSafety, EachRunsKeyResultsAreTheBatchCommandsSummary) {
-    const auto run = Study(
-        "followed",
-        SprinklerRoom("runs = 3\nseed = 5\n",
-                      "soot-yield = 0.05\nsuppression = \"decaying\"\nspray-density = 0.07\n"
-                      "device = [\"kind=sprinkler,name=S1,radius=2,below-ceiling=0.05,rti=50,"
-                      "temperature=68\", { kind = \"smoke\", name = \"SD\", radius = 3, "
-                      "below-ceiling = 0.02 }]\n") +
-            "[vary]\nco-yield = { uniform = [0.01, 0.1] }\n"
-                         "\"device.S1.rti\" = { uniform = [50, 200] }\n");
+    const auto run =
+        Study("followed",
+              SprinklerRoom("runs = 3\nseed = 5\n",
+                            "soot-yield = 0.05\nsuppression = \"decaying\"\nspray-density = 0.07\n"
+                            "device = [\"kind=sprinkler,name=S1,radius=2,below-ceiling=0.05,rti=50,"
+                            "temperature=68\", { kind = \"smoke\", name = \"SD\", radius = 3, "
+                            "below-ceiling = 0.02 }]\n") +
+                  "[vary]\nco-yield = { uniform = [0.01, 0.1] }\n"
+                  "\"device.S1.rti\" = { uniform = [50, 200] }\n");
     ASSERT_EQ(run.status, 0) << run.err;
     const Table runs = ReadRuns(In("followed-results/runs.csv"));
     ASSERT_EQ(runs.rows.size(), 3u);
@@ -123,14 +123,41 @@ TEST_F(StudyLifeSafety, EachRunsKeyResultsAreTheBatchCommandsSummary) {
         ASSERT_EQ(row[runs.Column("status")], "ok") << row[runs.Column("message")];
         const std::string rti = row[runs.Column("device.S1.rti")];
         const auto single = InProcess(
-            {"compartment", "--fire", In("office-sofa-tsquared.fir"), "--room-height", "2.4",
-             "--sill-height", "0", "--soffit-height", "2", "--vent-width", "0.9", "--fire-height",
-             "0", "--run-time", "600", "--flashover", "continue", "--floor-area", "20",
-             "--soot-yield", "0.05", "--co-yield", row[runs.Column("co-yield")], "--suppression",
-             "decaying", "--spray-density", "0.07", "--device",
+            {"compartment",
+             "--fire",
+             In("office-sofa-tsquared.fir"),
+             "--room-height",
+             "2.4",
+             "--sill-height",
+             "0",
+             "--soffit-height",
+             "2",
+             "--vent-width",
+             "0.9",
+             "--fire-height",
+             "0",
+             "--run-time",
+             "600",
+             "--flashover",
+             "continue",
+             "--floor-area",
+             "20",
+             "--soot-yield",
+             "0.05",
+             "--co-yield",
+             row[runs.Column("co-yield")],
+             "--suppression",
+             "decaying",
+             "--spray-density",
+             "0.07",
+             "--device",
              "kind=sprinkler,name=S1,radius=2,below-ceiling=0.05,rti=" + rti + ",temperature=68",
-             "--device", "kind=smoke,name=SD,radius=3,below-ceiling=0.02", "-o", In("single.vof"),
-             "--summary-csv", "-"});
+             "--device",
+             "kind=smoke,name=SD,radius=3,below-ceiling=0.02",
+             "-o",
+             In("single.vof"),
+             "--summary-csv",
+             "-"});
         ASSERT_EQ(single.status, 0) << single.err;
         const auto csv = Lines(single.out);
         ASSERT_EQ(csv.size(), 2u);
@@ -236,7 +263,7 @@ TEST_F(StudyLifeSafety, SprinklerProbabilitiesAreTheShareOfRunsCounted) {
                       "device = [\"kind=sprinkler,name=S1,radius=2,below-ceiling=0.05,rti=300,"
                       "temperature=68\"]\n") +
             "[vary]\n\"device.S1.temperature\" = { uniform = [150, 400] }\n"
-                         "loss-fraction = { uniform = [0.8, 0.95] }\n");
+            "loss-fraction = { uniform = [0.8, 0.95] }\n");
     ASSERT_EQ(run.status, 0) << run.err;
     const Table runs = ReadRuns(In("sprinkler-results/runs.csv"));
     std::size_t operated = 0, beforeFlashover = 0, beforeLayer = 0, ok = 0;
@@ -258,8 +285,8 @@ TEST_F(StudyLifeSafety, SprinklerProbabilitiesAreTheShareOfRunsCounted) {
     }
     ASSERT_GT(operated, 0u);
     ASSERT_LT(operated, ok); // the hotter links never operate
-    const Json p = Json::parse(ReadFile(In("sprinkler-results/summary.json")))["overall"]
-                                                                             ["probabilities"];
+    const Json p =
+        Json::parse(ReadFile(In("sprinkler-results/summary.json")))["overall"]["probabilities"];
     const double n = static_cast<double>(ok);
     EXPECT_DOUBLE_EQ(p["sprinkler_operates"]["p"].get<double>(), operated / n);
     EXPECT_DOUBLE_EQ(p["sprinkler_before_flashover"]["p"].get<double>(), beforeFlashover / n);
