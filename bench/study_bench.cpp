@@ -140,7 +140,8 @@ void OfficeStudyWithDevicesAndAset(benchmark::State& state) {
                    ",below-ceiling=0.05,rti=50,temperature=68\"";
     }
     devices += "]\nsoot-yield = 0.05\n";
-    text.insert(text.find('\n', base) + 1, devices);
+    // After the longer runs line: [base] has moved on by one character.
+    text.insert(text.find('\n', text.find("[base]")) + 1, devices);
     text +=
         "\n[rset]\nfrom = \"detection\"\npre-movement = { uniform = [30, 90] }\nmovement = 30\n";
     auto read = ParseStudy(text, path);
