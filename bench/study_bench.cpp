@@ -120,6 +120,55 @@ BENCHMARK(OfficeStudyOfTenThousandRuns)
     ->MeasureProcessCPUTime()
     ->Iterations(1);
 
+// The office study, 10 000 runs, each followed by 16 devices (the last a
+// sprinkler), tenability and an RSET from the first detection.
+void OfficeStudyWithDevicesAndAset(benchmark::State& state) {
+    const std::string path = std::string(VORLA_EXAMPLES_DIR) + "/study/office.toml";
+    std::string text = ReadWholeFile(path).text;
+    const std::string runs = "runs = 500 ";
+    const auto at = text.find(runs);
+    const auto base = text.find("[base]");
+    if (at == std::string::npos || base == std::string::npos) {
+        state.SkipWithError("examples/study/office.toml no longer has runs = 500 and [base]");
+        return;
+    }
+    text.replace(at, runs.size(), "runs = 5000 ");
+    std::string devices = "device = [";
+    for (int k = 1; k <= 16; ++k) {
+        devices += std::string(k == 1 ? "" : ", ") + "\"kind=" + (k == 16 ? "sprinkler" : "heat") +
+                   ",name=D" + std::to_string(k) + ",radius=" + std::to_string(0.5 + 0.2 * k) +
+                   ",below-ceiling=0.05,rti=50,temperature=68\"";
+    }
+    devices += "]\nsoot-yield = 0.05\n";
+    // After the longer runs line: [base] has moved on by one character.
+    text.insert(text.find('\n', text.find("[base]")) + 1, devices);
+    text +=
+        "\n[rset]\nfrom = \"detection\"\npre-movement = { uniform = [30, 90] }\nmovement = 30\n";
+    auto read = ParseStudy(text, path);
+    if (auto* problem = std::get_if<std::string>(&read)) {
+        state.SkipWithError(problem->c_str());
+        return;
+    }
+    const Study& study = std::get<Study>(read);
+    const BenchFolder folder;
+    RunnerOptions options;
+    options.Threads = static_cast<unsigned>(state.range(0));
+    const RunCallback run = cli::StudyRunCallback(study.Model.Model, path);
+    for (auto _ : state) {
+        if (const auto problem = RunStudy(study, run, options, (folder.path / "out").string())) {
+            state.SkipWithError(problem->c_str());
+            return;
+        }
+    }
+    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * study.TotalRuns()));
+}
+BENCHMARK(OfficeStudyWithDevicesAndAset)
+    ->Arg(2)
+    ->Unit(benchmark::kSecond)
+    ->UseRealTime()
+    ->MeasureProcessCPUTime()
+    ->Iterations(1);
+
 } // namespace
 } // namespace vorla::study
 

@@ -1,6 +1,7 @@
 #include "cli/study_plots.h"
 
 #include "common/round_trip_text.h"
+#include "life_safety/tenability/aset_risk.h"
 #include "study/study_file.h"
 
 #include <algorithm>
@@ -21,7 +22,12 @@ struct Columns {
     std::size_t EndTime = 0;
     std::optional<std::size_t> PeakTemperature;
     std::vector<std::size_t> Times; // flashover, then the criteria, in runs.csv order
+    // With [rset]: each run's RSET and ASET, for the convergence of P(ASET < RSET).
+    std::optional<std::size_t> Rset;
+    std::optional<std::size_t> Aset;
 };
+
+constexpr const char* kAsetRiskName = "aset-risk-convergence";
 
 std::optional<std::size_t> ColumnOf(const std::vector<std::string>& header, std::string_view name) {
     const auto found = std::find(header.begin(), header.end(), name);
@@ -38,7 +44,8 @@ std::optional<Columns> FindColumns(const std::vector<std::string>& header) {
     if (!point || !status || !end) {
         return std::nullopt;
     }
-    Columns columns{*point, *status, *end, ColumnOf(header, "peak_layer_temperature_c"), {}};
+    Columns columns{*point, *status, *end, ColumnOf(header, "peak_layer_temperature_c"),
+                    {},     {},      {}};
     for (std::size_t c = 0; c < header.size(); ++c) {
         const auto& name = header[c];
         if (name == "flashover_time_s" || name.starts_with("interface_reaches_s@") ||
@@ -46,6 +53,8 @@ std::optional<Columns> FindColumns(const std::vector<std::string>& header) {
             columns.Times.push_back(c);
         }
     }
+    columns.Rset = ColumnOf(header, study::kRsetColumn);
+    columns.Aset = ColumnOf(header, "aset_s");
     return columns;
 }
 
@@ -142,6 +151,41 @@ plot::Plot CumulativePlot(const std::string& column, std::size_t timeColumn,
     return cdf;
 }
 
+// P(ASET < RSET) after the first 1, 2, ... decided runs of the whole study in
+// run order, with its 95 % Wilson interval; runs without an RSET are left out.
+plot::Plot AsetRiskPlot(const std::vector<Run>& runs, const Columns& columns) {
+    std::vector<tenability::EgressRun> egress;
+    for (const auto& run : runs) {
+        const auto rset = Number(run, *columns.Rset);
+        if (!rset) {
+            continue;
+        }
+        egress.push_back({columns.Aset ? Number(run, *columns.Aset) : std::nullopt,
+                          Number(run, columns.EndTime).value_or(0), *rset});
+    }
+    plot::Plot plot;
+    plot.Title = "P(ASET < RSET) against the number of runs, with its 95 % interval";
+    plot.X = {plot::AxisKind::Value, "Number of Runs (-)", std::nullopt};
+    plot.Y = {plot::AxisKind::Value, "P(ASET < RSET) (-)", kShareAxisMaximum};
+    plot.Legend = plot::LegendPlace::BottomRight;
+    plot::PlotSeries p{"P(ASET < RSET)", plot::kSeriesColours[0], plot::SeriesStyle::Line, {}, 0};
+    plot::PlotSeries low{"95 % low", plot::kSeriesColours[1], plot::SeriesStyle::DashedLine, {}, 0};
+    plot::PlotSeries high{
+        "95 % high", plot::kSeriesColours[1], plot::SeriesStyle::DashedLine, {}, 0};
+    const auto estimates = tenability::AsetRiskConvergence(egress);
+    for (std::size_t n = 0; n < estimates.size(); ++n) {
+        const auto& e = estimates[n];
+        if (e.P && e.Low && e.High) {
+            const double x = static_cast<double>(n + 1);
+            p.Points.push_back({x, *e.P});
+            low.Points.push_back({x, *e.Low});
+            high.Points.push_back({x, *e.High});
+        }
+    }
+    plot.Series = {std::move(p), std::move(low), std::move(high)};
+    return plot;
+}
+
 } // namespace
 
 std::vector<plot::PlotPoint> CumulativeSteps(std::vector<double> times, std::size_t count,
@@ -206,6 +250,9 @@ std::vector<std::string> StudyPlotNames(const std::vector<std::string>& header) 
     if (columns->PeakTemperature) {
         names.push_back(kHistogramName);
     }
+    if (columns->Rset) {
+        names.emplace_back(kAsetRiskName);
+    }
     return names;
 }
 
@@ -232,6 +279,11 @@ std::optional<std::string> CheckStudyPlotData(const study::RunsTable& table, con
     numbers.push_back(columns->EndTime);
     if (columns->PeakTemperature) {
         numbers.push_back(*columns->PeakTemperature);
+    }
+    for (const auto column : {columns->Rset, columns->Aset}) {
+        if (column) {
+            numbers.push_back(*column);
+        }
     }
     for (std::size_t k = 0; k < table.Lines.size(); ++k) {
         const std::string where = runsPath + ":" + std::to_string(k + 2) + ": ";
@@ -308,6 +360,9 @@ std::vector<StudyPlot> StudyPlots(const study::RunsTable& table, const Json& gri
         bars.Points = HistogramBars(peaks, bars.BarWidth);
         histogram.Series.push_back(std::move(bars));
         plots.push_back({kHistogramName, std::move(histogram)});
+    }
+    if (columns->Rset) {
+        plots.push_back({kAsetRiskName, AsetRiskPlot(runs, *columns)});
     }
     return plots;
 }

@@ -1,19 +1,24 @@
 #include "cli/study_runs.h"
 
 #include "cli/command_output.h"
+#include "cli/life_safety_run.h"
 #include "cli/model_command.h"
 #include "cli/model_inputs.h"
 #include "cli/study_from_reports.h"
 #include "cli/vorla_command.h"
 #include "common/fire_file_reader.h"
 #include "common/model_uncertainty.h"
+#include "common/number_text.h"
+#include "common/units.h"
 #include "compartment/model/model_run.h"
 #include "compartment/model/report_text.h"
 #include "compartment/model/run_key_results.h"
+#include "life_safety/detection/device_options.h"
 #include "smoke_filling/model/model_run.h"
 #include "smoke_filling/model/report_text.h"
 #include "smoke_filling/model/run_key_results.h"
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -61,6 +66,48 @@ RunOutcome Refused(RunStatus status, std::string message) {
     return outcome;
 }
 
+// A varied device field ("device.NAME.FIELD" = its text in the study's
+// units) set on the device the batch command's options gave, as that field's
+// key of --device would set it; the devices then checked again, as
+// --device checks them.
+std::optional<std::string> SetVariedDeviceFields(const OptionTexts& options,
+                                                 DetectionOptions& detection) {
+    const UnitSystem units = detection.Units;
+    for (const auto& [name, text] : options) {
+        if (!name.starts_with("device.")) {
+            continue;
+        }
+        const auto dot = name.rfind('.');
+        const std::string device = name.substr(7, dot - 7);
+        const std::string field = name.substr(dot + 1);
+        const auto value = ParseWholeNumber(text);
+        auto found = std::find_if(detection.Devices.begin(), detection.Devices.end(),
+                                  [&](const detection::Device& d) { return d.Name == device; });
+        if (!value || found == detection.Devices.end()) {
+            return name + ": no such device, or \"" + text + "\" is not a number.";
+        }
+        const bool us = units == UnitSystem::US;
+        if (field == "rti") {
+            found->Rti = *value;
+        } else if (field == "c") {
+            found->Conduction = *value;
+        } else if (field == "radius") {
+            found->Radius = us ? *value * kMetresPerFoot : *value;
+        } else if (field == "below-ceiling") {
+            found->BelowCeiling = us ? *value * kMetresPerFoot : *value;
+        } else if (field == "temperature") {
+            found->OperatingTemperature =
+                (us ? (*value - 32) / 1.8 : *value) + kKelvinAtZeroCelsius;
+        } else if (field == "rise") {
+            found->TemperatureRise = us ? *value / 1.8 : *value;
+        }
+    }
+    if (const auto problem = detection::CheckDevices(detection.Devices, units)) {
+        return problem->Device + ": " + problem->Field + ": " + problem->Message;
+    }
+    return std::nullopt;
+}
+
 // Builds the inputs with `buildInputs`, finds the fire and runs `runModel`: the
 // steps both models share.
 template <class Model>
@@ -88,18 +135,17 @@ RunOutcome RunSample(const RunRequest& request, ReportFires& fires, const Model&
         if (const auto* problem = std::get_if<std::string>(&statistics)) {
             return Refused(RunStatus::Rejected, "model-uncertainty: " + *problem);
         }
-        error = typename Model::Error{
-            DrawnModelError(std::get<UncertaintyStatistics>(statistics),
-                            request.ModelErrorNormals->first, request.ModelErrorNormals->second),
-            inputs.RoomHeight};
+        error = typename Model::Error{DrawnModelError(std::get<UncertaintyStatistics>(statistics),
+                                                      request.ModelErrorNormals->first,
+                                                      request.ModelErrorNormals->second),
+                                      inputs.RoomHeight};
     }
     std::shared_ptr<const FireTable> fire = request.Fire;
     if (!fire) {
         // The report's fire file, from the report's folder or the study file's:
         // never from the current one.
         const auto from = OptionText(options, "from").value_or("");
-        auto found =
-            fires.Get(FireOfFromReport(inputs.FireFile, from, studyPath), Model::Kind);
+        auto found = fires.Get(FireOfFromReport(inputs.FireFile, from, studyPath), Model::Kind);
         if (auto* message = std::get_if<std::string>(&found)) {
             return Refused(RunStatus::FireFileError, std::move(*message));
         }
@@ -111,11 +157,54 @@ RunOutcome RunSample(const RunRequest& request, ReportFires& fires, const Model&
     if (!results) {
         results = std::make_unique<typename Model::Results>();
     }
-    const CompletedRun run = model.Run(options, inputs, *fire, *results);
+    if (!request.FollowLifeSafety) {
+        const CompletedRun run = model.Run(options, inputs, *fire, *results);
+        RunOutcome outcome;
+        outcome.Keys = model.KeyResultsOf(*results, run, *fire, *request.Criteria, error);
+        if (request.KeepReport) {
+            outcome.ReportText = model.ReportText(inputs, *results, run);
+        }
+        return outcome;
+    }
+    // As `vorla compartment|smoke --summary` follows the run: the same
+    // options read by the same steps, the run made again on the fire its
+    // first sprinkler changed.
+    const auto tenabilityOptions = ReadTenabilityOptions(options, "");
+    if (const auto* stop = std::get_if<CommandStop>(&tenabilityOptions)) {
+        return Refused(RunStatus::Rejected, stop->Message);
+    }
+    auto detectionOptions = ReadDetectionOptions(options, "");
+    if (auto* stop = std::get_if<CommandStop>(&detectionOptions)) {
+        if (stop->ExitStatus == kExitFileProblem) {
+            throw std::runtime_error(WithoutClosingLineEnds(stop->Message));
+        }
+        return Refused(RunStatus::Rejected, std::move(stop->Message));
+    }
+    auto& detection = std::get<DetectionOptions>(detectionOptions);
+    if (auto problem = SetVariedDeviceFields(options, detection)) {
+        return Refused(RunStatus::Rejected, std::move(*problem));
+    }
+    auto prepared =
+        LifeSafetyRun::Prepare(std::get<TenabilityOptions>(tenabilityOptions), detection,
+                               {inputs.FloorArea, inputs.RoomHeight, inputs.FireHeight}, "");
+    if (auto* stop = std::get_if<CommandStop>(&prepared)) {
+        return Refused(RunStatus::Rejected, std::move(stop->Message));
+    }
+    LifeSafetyRun& lifeSafety = *std::get<std::unique_ptr<LifeSafetyRun>>(prepared);
+    CompletedRun run = model.Run(options, inputs, *fire, *results, lifeSafety.Observer());
+    std::optional<FireTable> suppressed = lifeSafety.SuppressedFire(*fire);
+    if (suppressed) {
+        run = model.Run(options, inputs, *suppressed, *results, lifeSafety.Observer());
+    }
+    const FireTable& used = suppressed ? *suppressed : *fire;
     RunOutcome outcome;
-    outcome.Keys = model.KeyResultsOf(*results, run, *fire, *request.Criteria, error);
+    outcome.Keys = model.KeyResultsOf(*results, run, used, *request.Criteria, error);
+    std::vector<RunInput> summaryInputs;
+    lifeSafety.AddKeyResults(outcome.Keys, summaryInputs);
     if (request.KeepReport) {
-        outcome.ReportText = model.ReportText(inputs, *results, run);
+        // The devices after the report, as the batch command's -o writes them.
+        outcome.ReportText =
+            detection::WithSavedDevices(model.ReportText(inputs, *results, run), detection.Devices);
     }
     return outcome;
 }
@@ -126,7 +215,8 @@ struct CompartmentSteps {
 
     static auto BuildInputs(const OptionTexts& options) { return CompartmentInputs(options); }
     static CompletedRun Run(const OptionTexts& options, const compartment::RunInputs& inputs,
-                            const FireTable& fire, Results& results) {
+                            const FireTable& fire, Results& results,
+                            ZoneStepObserver* observer = nullptr) {
         // The study file's reader admits only "stop" and "continue".
         const auto answer = OptionText(options, "flashover").value_or("stop") == "stop"
                                 ? compartment::Answer::Yes
@@ -134,7 +224,7 @@ struct CompartmentSteps {
         const compartment::FlashoverQuestion ask = [answer](const std::string&, std::string_view) {
             return answer;
         };
-        return compartment::RunModel(inputs, fire, ask, results);
+        return compartment::RunModel(inputs, fire, ask, results, observer);
     }
     using Error = compartment::ModelError;
     static double LossFractionOf(const compartment::RunInputs& inputs) {
@@ -159,8 +249,9 @@ struct SmokeSteps {
 
     static auto BuildInputs(const OptionTexts& options) { return SmokeInputs(options); }
     static CompletedRun Run(const OptionTexts&, const smoke::RunInputs& inputs,
-                            const FireTable& fire, Results& results) {
-        return smoke::RunModel(inputs, fire, results);
+                            const FireTable& fire, Results& results,
+                            ZoneStepObserver* observer = nullptr) {
+        return smoke::RunModel(inputs, fire, results, observer);
     }
     using Error = smoke::ModelError;
     static double LossFractionOf(const smoke::RunInputs& inputs) { return inputs.LossFraction; }

@@ -1,3 +1,4 @@
+#include "life_safety/tenability/yields.h"
 #include "study/study_model.h"
 
 namespace vorla::study {
@@ -37,6 +38,40 @@ const StudyModelOptions& SmokeStudyOptions() {
          {"plume", {"zukoski", "heskestad"}, false}},
         "sof",
     };
+    return options;
+}
+
+const std::vector<std::string>& LifeSafetyNumericOptions() {
+    // cli/tenability_options.cpp and cli/detection_options.cpp read them.
+    static const std::vector<std::string> options = {"heat-of-combustion",
+                                                     "soot-yield",
+                                                     "co-yield",
+                                                     "hcn-yield",
+                                                     "co2-yield",
+                                                     "head-height",
+                                                     "visibility-limit",
+                                                     "fed-toxic-limit",
+                                                     "fed-heat-limit",
+                                                     "radiant-flux-limit",
+                                                     "tenability-layer-height",
+                                                     "tenability-temperature",
+                                                     "spray-density",
+                                                     "suppression-constant",
+                                                     "suppression-exponent"};
+    return options;
+}
+
+const std::vector<TextOption>& LifeSafetyTextOptions() {
+    static const std::vector<TextOption> options = [] {
+        std::vector<std::string> fuels;
+        for (const auto& fuel : tenability::FuelTable()) {
+            fuels.emplace_back(fuel.Key);
+        }
+        return std::vector<TextOption>{{"fuel", fuels, false},
+                                       {"sign", {"reflecting", "lit"}, false},
+                                       {"suppression", {"unchanged", "held", "decaying"}, false},
+                                       {"devices", {}, true}};
+    }();
     return options;
 }
 

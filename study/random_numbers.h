@@ -14,6 +14,9 @@ enum class DrawPurpose : std::uint64_t {
     RunInput = 1,
     LatinHypercubeShuffle = 2,
     ModelError = 3,
+    // [rset]'s draws: a stream of their own, so that adding [rset] to a study
+    // leaves every other input's samples as they were.
+    RequiredEgressTime = 4,
 };
 
 // A number in the open interval (0, 1), uniformly distributed, the same on

@@ -2,6 +2,9 @@
 
 #include "common/key_results_files.h"
 #include "common/round_trip_text.h"
+#include "life_safety/tenability/tenability_criteria.h"
+
+#include <cmath>
 
 namespace vorla::study {
 namespace {
@@ -37,6 +40,75 @@ std::string ValueText(const StudyValue& value) {
     return std::get<std::string>(value);
 }
 
+std::vector<std::string> LifeSafetyColumns(const Study& study) {
+    std::vector<std::string> columns;
+    if (!study.FollowsLifeSafety) {
+        return columns;
+    }
+    columns = {"aset_s", "aset_criterion"};
+    for (const auto criterion : tenability::kCriteria) {
+        columns.push_back("tenability_reached_s@" +
+                          std::string(tenability::CriterionKey(criterion)));
+    }
+    if (!study.Devices.empty()) {
+        columns.emplace_back("first_detection_s");
+        columns.emplace_back("first_sprinkler_s");
+        for (const auto& device : study.Devices) {
+            columns.push_back("device_activation_s@" + device.Name);
+        }
+    }
+    if (study.NamesSuppression) {
+        columns.emplace_back("suppression");
+        columns.emplace_back("suppressed_from_s");
+    }
+    return columns;
+}
+
+std::vector<std::string> LifeSafetyCells(const Study& study, const KeyResults& keys) {
+    const auto cell = [](const std::optional<double>& value) {
+        return value && std::isfinite(*value) ? RoundTripText(*value) : std::string();
+    };
+    std::vector<std::string> cells;
+    if (!study.FollowsLifeSafety) {
+        return cells;
+    }
+    const TenabilityKeys* tenability = keys.Tenability ? &*keys.Tenability : nullptr;
+    cells.push_back(tenability ? cell(tenability->AsetS) : "");
+    cells.push_back(tenability ? tenability->AsetCriterion : "");
+    for (const auto criterion : tenability::kCriteria) {
+        std::optional<double> time;
+        if (tenability) {
+            for (const auto& reached : tenability->ReachedS) {
+                if (reached.Criterion == tenability::CriterionKey(criterion)) {
+                    time = reached.TimeS;
+                }
+            }
+        }
+        cells.push_back(cell(time));
+    }
+    const DetectionKeys* detection = keys.Detection ? &*keys.Detection : nullptr;
+    if (!study.Devices.empty()) {
+        cells.push_back(detection ? cell(detection->FirstDetectionS) : "");
+        cells.push_back(detection ? cell(detection->FirstSprinklerS) : "");
+        for (const auto& device : study.Devices) {
+            std::optional<double> time;
+            if (detection) {
+                for (const auto& result : detection->Devices) {
+                    if (result.Name == device.Name) {
+                        time = result.ActivationTimeS;
+                    }
+                }
+            }
+            cells.push_back(cell(time));
+        }
+    }
+    if (study.NamesSuppression) {
+        cells.push_back(detection ? detection->Suppression : "");
+        cells.push_back(detection ? cell(detection->SuppressedFromS) : "");
+    }
+    return cells;
+}
+
 std::vector<std::string> RunsHeader(const Study& study) {
     std::vector<std::string> header = {"run", "grid_point"};
     for (const auto& input : study.Vary) {
@@ -47,6 +119,12 @@ std::vector<std::string> RunsHeader(const Study& study) {
     for (auto& column : KeyResultColumns(study.Model.Model, study.Criteria)) {
         header.push_back(std::move(column));
     }
+    for (auto& column : LifeSafetyColumns(study)) {
+        header.push_back(std::move(column));
+    }
+    if (study.Rset) {
+        header.emplace_back(kRsetColumn);
+    }
     if (study.ModelUncertainty) {
         for (const auto column : kModelErrorColumns) {
             header.emplace_back(column);
@@ -56,7 +134,8 @@ std::vector<std::string> RunsHeader(const Study& study) {
 }
 
 std::string RunLine(const SampledRun& run, const RunOutcome& outcome, std::size_t keyColumns,
-                    const std::optional<std::pair<double, double>>& modelError) {
+                    const std::optional<std::pair<double, double>>& modelError,
+                    const std::vector<std::string>& lifeSafetyCells) {
     std::string line = std::to_string(run.Run + 1) + "," + std::to_string(run.GridPoint + 1);
     for (const auto& value : run.Values) {
         line += "," + Field(ValueText(value));
@@ -70,6 +149,9 @@ std::string RunLine(const SampledRun& run, const RunOutcome& outcome, std::size_
         }
     } else {
         line += std::string(keyColumns, ',');
+    }
+    for (const auto& cell : lifeSafetyCells) {
+        line += "," + Field(cell);
     }
     if (modelError) {
         line += "," + RoundTripText(modelError->first) + "," + RoundTripText(modelError->second);

@@ -32,15 +32,31 @@ struct RunsTable {
 // model's error (kModelErrorColumns), so a run's error can be seen and redone.
 inline constexpr std::string_view kModelErrorColumns[] = {"model_error_rise_normal",
                                                           "model_error_depth_normal"};
+// A study that follows life safety (Study::FollowsLifeSafety) has, after the
+// key result columns, those `--summary-csv` adds: aset_s, aset_criterion and
+// one tenability_reached_s@<criterion> each; with devices first_detection_s,
+// first_sprinkler_s and one device_activation_s@<name> each; when it names
+// the suppression, suppression and suppressed_from_s; then with [rset] the
+// run's rset_s. The columns are the study's, the same for every run; a cell
+// a run has no value for is empty.
 std::vector<std::string> RunsHeader(const Study& study);
+std::vector<std::string> LifeSafetyColumns(const Study& study);
+inline constexpr std::string_view kRsetColumn = "rset_s";
+
+// The cells of one run under LifeSafetyColumns (without rset_s), from its key
+// results; a device the study does not list is left out.
+std::vector<std::string> LifeSafetyCells(const Study& study, const KeyResults& keys);
 
 // The line of one run: numbers as RoundTripText, texts quoted when they hold a
 // comma or a quote, a message on one line. A run without key results has
 // `keyColumns` empty cells, so every line has the header's fields.
 // `modelError` is the run's draw when the study draws one: its two cells end
 // the line whatever the run's status.
+// `lifeSafetyCells` (LifeSafetyColumns' cells and rset_s, or nothing) come
+// after the key results.
 std::string RunLine(const SampledRun& run, const RunOutcome& outcome, std::size_t keyColumns,
-                    const std::optional<std::pair<double, double>>& modelError = std::nullopt);
+                    const std::optional<std::pair<double, double>>& modelError = std::nullopt,
+                    const std::vector<std::string>& lifeSafetyCells = {});
 
 // The whole file, CR LF after each line.
 std::string RunsCsvText(const RunsTable& table);

@@ -52,6 +52,51 @@ std::vector<StudyValue> StudySampler::GridValues(std::size_t gridPoint) const {
     return values;
 }
 
+namespace {
+
+double DrawnPart(const RsetPart& part, std::uint64_t seed, std::size_t run, std::uint64_t counter) {
+    if (!part.Drawn) {
+        return part.Fixed;
+    }
+    const double u = UniformDraw(seed, DrawPurpose::RequiredEgressTime, run, counter);
+    const double value = ValueAt(*part.Drawn->Sampled, u);
+    if (std::holds_alternative<Choice>(*part.Drawn->Sampled)) {
+        return std::get<double>(part.Drawn->Values[static_cast<std::size_t>(value)]);
+    }
+    return value;
+}
+
+} // namespace
+
+std::optional<double> RsetDraw::Rset(std::optional<double> firstDetectionS) const {
+    if (Total) {
+        return Total;
+    }
+    if (FromDetection) {
+        if (!firstDetectionS) {
+            return std::nullopt;
+        }
+        return *firstDetectionS + PreMovement + Movement;
+    }
+    return PreMovement + Movement;
+}
+
+RsetDraw DrawRset(const Study& study, std::size_t run) {
+    RsetDraw draw;
+    if (!study.Rset) {
+        return draw;
+    }
+    const RsetModel& model = *study.Rset;
+    if (model.Total) {
+        draw.Total = DrawnPart(*model.Total, study.Seed, run, 0);
+        return draw;
+    }
+    draw.PreMovement = DrawnPart(model.PreMovement, study.Seed, run, 0);
+    draw.Movement = DrawnPart(model.Movement, study.Seed, run, 1);
+    draw.FromDetection = model.FromDetection;
+    return draw;
+}
+
 SampledRun StudySampler::Sample(std::size_t run) const {
     SampledRun sampled;
     sampled.Run = run;

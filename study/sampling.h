@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace vorla::study {
@@ -15,6 +16,22 @@ struct SampledRun {
     std::size_t GridPoint = 0;      // 0-based
     std::vector<StudyValue> Values; // one per varied input, in the study's order
 };
+
+// The required safe egress time of one run, before the run: its total, or its
+// pre-movement and movement times (s), drawn from DrawPurpose::
+// RequiredEgressTime with the run's number as stream (0: total or
+// pre-movement, 1: movement). Random sampling always, whatever the study's.
+struct RsetDraw {
+    std::optional<double> Total;
+    double PreMovement = 0;
+    double Movement = 0;
+    bool FromDetection = false;
+
+    // The run's RSET: the total, or pre-movement + movement from ignition or
+    // from the first detection (nothing when the run detected nothing).
+    std::optional<double> Rset(std::optional<double> firstDetectionS) const;
+};
+RsetDraw DrawRset(const Study& study, std::size_t run);
 
 // Runs are numbered grid point by grid point: run = point * samples + sample.
 // Grid points count through the grid inputs' values like an odometer whose

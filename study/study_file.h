@@ -5,6 +5,7 @@
 #include "common/fire_table.h"
 #include "common/key_criteria.h"
 #include "common/unit_system.h"
+#include "life_safety/detection/device.h"
 #include "study/distributions.h"
 #include "study/study_model.h"
 
@@ -43,6 +44,28 @@ struct BaseOption {
     std::uint32_t Line = 0; // of a text option, for the checks made after reading
 };
 
+// A number of [rset]: fixed, or a distribution (a VariedInput that is not a
+// grid, read as [vary] reads one) drawn for every run.
+struct RsetPart {
+    double Fixed = 0;
+    std::optional<VariedInput> Drawn;
+};
+
+// [rset]: the required safe egress time each run's ASET is set against.
+// Either Total, or PreMovement + Movement counted from ignition or, with
+// FromDetection, from the run's first detection (undefined in a run that
+// detected nothing).
+struct RsetModel {
+    std::optional<RsetPart> Total;
+    RsetPart PreMovement;
+    RsetPart Movement;
+    bool FromDetection = false;
+};
+
+// The fields of a device a study may vary, as "device.NAME.FIELD" in [vary].
+inline constexpr std::string_view kVariedDeviceFields[] = {"rti",    "temperature",   "rise",
+                                                           "radius", "below-ceiling", "c"};
+
 // Refuse studies that could not finish in any reasonable time or memory.
 inline constexpr std::size_t kMostRuns = 1'000'000;
 // summary.json holds statistics for every grid point and the plots draw a
@@ -68,6 +91,17 @@ struct Study {
     // [model-uncertainty]: each run's key results include a draw of the
     // model's own error (common/model_uncertainty.h).
     bool ModelUncertainty = false;
+    // The devices of [base] (`device` first, then the `devices` file's), as
+    // read in the study's units; a run reads them again from its options.
+    std::vector<detection::Device> Devices;
+    // The study names a tenability, suppression or device option, or [rset]:
+    // every run is followed as the batch command's --summary follows it, and
+    // runs.csv gains its tenability and detection columns.
+    bool FollowsLifeSafety = false;
+    // The study names the suppression option: runs.csv gains suppression and
+    // suppressed_from_s.
+    bool NamesSuppression = false;
+    std::optional<RsetModel> Rset;
     // Every fire file the study names, read once, by resolved path.
     std::map<std::string, std::shared_ptr<const FireTable>> Fires;
     // SHA-256 of the study file's text and of every file it reads (fire files,

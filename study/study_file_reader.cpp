@@ -2,6 +2,7 @@
 #include "common/fire_file_reader.h"
 #include "common/round_trip_text.h"
 #include "common/text_file.h"
+#include "life_safety/detection/device_options.h"
 #include "study/study_file.h"
 
 #include <algorithm>
@@ -42,9 +43,15 @@ class Reader {
     void ReadModel(const toml::table& root);
     void ReadSettings(const toml::table& root);
     void ReadBase(const toml::node& node);
+    void ReadDeviceEntries(const toml::node& node);
+    void ReadDevices();
     void ReadVary(const toml::node& node);
-    VariedInput ReadVaried(const std::string& name, const toml::node& node);
+    void CheckVariedDevice(const std::string& name, const toml::node& node) const;
+    VariedInput ReadVaried(const std::string& name, const toml::node& node,
+                           const std::string& section = "vary");
     Empirical ReadEmpirical(const toml::node& node, const std::string& key);
+    void ReadRset(const toml::node& node);
+    RsetPart ReadRsetPart(const std::string& name, const toml::node& node);
     void ReadCriteria(const toml::node& node);
     std::vector<double> Numbers(const toml::node& node, const std::string& key,
                                 const std::string& wanted);
@@ -65,6 +72,10 @@ class Reader {
 
     const std::string& path_;
     Study& study_;
+    // [base]'s `device`: each device's KEYS text and the line it is on.
+    std::vector<std::pair<std::string, toml::source_region>> deviceTexts_;
+    const BaseOption* devicesFile_ = nullptr;
+    toml::source_region devicesFileWhere_;
 };
 
 // A table's entries in the order the file writes them (toml++ keeps them sorted).
@@ -127,18 +138,37 @@ const TextOption* FindTextOption(const StudyModelOptions& model, std::string_vie
             return &option;
         }
     }
+    for (const auto& option : LifeSafetyTextOptions()) {
+        if (option.Name == name) {
+            return &option;
+        }
+    }
     return nullptr;
 }
 
+bool IsLifeSafetyOption(std::string_view name) {
+    const auto& numbers = LifeSafetyNumericOptions();
+    if (std::find(numbers.begin(), numbers.end(), name) != numbers.end()) {
+        return true;
+    }
+    const auto& texts = LifeSafetyTextOptions();
+    return name == "device" || name.starts_with("device.") ||
+           std::any_of(texts.begin(), texts.end(),
+                       [&](const TextOption& option) { return option.Name == name; });
+}
+
 bool IsNumericOption(const StudyModelOptions& model, std::string_view name) {
+    const auto& numbers = LifeSafetyNumericOptions();
     return std::find(model.NumericOptions.begin(), model.NumericOptions.end(), name) !=
-           model.NumericOptions.end();
+               model.NumericOptions.end() ||
+           std::find(numbers.begin(), numbers.end(), name) != numbers.end();
 }
 
 void Reader::Read(const toml::table& root) {
     for (const auto& [key, node] : InFileOrder(root)) {
         static const std::string_view known[] = {"model", "runs", "seed",     "sampling",
-                                                 "base",  "vary", "criteria", "model-uncertainty"};
+                                                 "base",  "vary", "criteria", "model-uncertainty",
+                                                 "rset"};
         if (std::find(std::begin(known), std::end(known), key) == std::end(known)) {
             Fail(node->source(), key,
                  "unknown key; a study file has model, runs, seed, sampling, [base], [vary], "
@@ -165,6 +195,18 @@ void Reader::Read(const toml::table& root) {
         }
         study_.ModelUncertainty = true;
     }
+    if (const auto* rset = root.get("rset")) {
+        ReadRset(*rset);
+    }
+    for (const auto& option : study_.Base) {
+        study_.FollowsLifeSafety |= IsLifeSafetyOption(option.Name);
+        study_.NamesSuppression |= option.Name == "suppression";
+    }
+    for (const auto& input : study_.Vary) {
+        study_.FollowsLifeSafety |= IsLifeSafetyOption(input.Name);
+        study_.NamesSuppression |= input.Name == "suppression";
+    }
+    study_.FollowsLifeSafety |= study_.Rset.has_value() || !study_.Devices.empty();
     const std::size_t points = study_.GridPoints();
     if (points > kMostGridPoints) {
         FailMissing("vary", "the study has more than " + std::to_string(kMostGridPoints) +
@@ -276,6 +318,10 @@ void Reader::ReadBase(const toml::node& node) {
             study_.Units = units == "us" ? UnitSystem::US : UnitSystem::SI;
             continue;
         }
+        if (name == "device") {
+            ReadDeviceEntries(*option);
+            continue;
+        }
         const auto* textOption = FindTextOption(study_.Model, name);
         // loss-fraction is a number, or the word "estimate".
         if (IsNumericOption(study_.Model, name) &&
@@ -314,6 +360,88 @@ void Reader::ReadBase(const toml::node& node) {
             CheckOpens(*text, option->source(), key);
         }
         study_.Base.push_back({name, *text, option->source().begin.line});
+        if (name == "devices") {
+            devicesFileWhere_ = option->source();
+        }
+    }
+    ReadDevices();
+}
+
+// `device = ["kind=sprinkler,name=S1,...", ...]`, or a list of tables with
+// the same keys (`[[base.device]]`): each becomes the KEYS text of one
+// --device, read once the study's units are known.
+void Reader::ReadDeviceEntries(const toml::node& node) {
+    const std::string key = "base.device";
+    const auto* array = node.as_array();
+    if (array == nullptr || array->empty()) {
+        Fail(node.source(), key,
+             "needs a list of devices, each a text of key=value pairs (\"kind=sprinkler,"
+             "name=S1,radius=2,below-ceiling=0.05,rti=50,temperature=68\") or a table "
+             "([[base.device]]) with the same keys.");
+    }
+    for (const auto& element : *array) {
+        std::string text;
+        if (const auto* written = element.as_string()) {
+            text = written->get();
+        } else if (const auto* table = element.as_table()) {
+            for (const auto& [field, value] : InFileOrder(*table)) {
+                std::string cell;
+                if (const auto number = NumberOf(*value)) {
+                    cell = RoundTripText(*number);
+                } else if (const auto* word = value->as_string()) {
+                    cell = word->get();
+                } else {
+                    Fail(value->source(), key + "." + field, "must be a number or a text.");
+                }
+                if (cell.find_first_of(",=") != std::string::npos) {
+                    Fail(value->source(), key + "." + field,
+                         "a device's value cannot hold a comma or an equals sign.");
+                }
+                text += (text.empty() ? "" : ",") + field + "=" + cell;
+            }
+        } else {
+            Fail(element.source(), key, "each device is a text of key=value pairs or a table.");
+        }
+        if (HasControlCharacter(text)) {
+            Fail(element.source(), key, "must be one line without control characters.");
+        }
+        deviceTexts_.emplace_back(text, element.source());
+    }
+}
+
+// The devices as `vorla compartment|smoke --device ... --devices FILE` reads
+// them, in the study's units, each refused with the batch command's sentence.
+void Reader::ReadDevices() {
+    std::string joined;
+    for (const auto& [text, where] : deviceTexts_) {
+        const int position = static_cast<int>(study_.Devices.size()) + 1;
+        auto device = detection::ParseDeviceOption(text, study_.Units, position);
+        if (const auto* problem = std::get_if<std::string>(&device)) {
+            Fail(where, "base.device", *problem);
+        }
+        study_.Devices.push_back(std::get<detection::Device>(std::move(device)));
+        joined += (joined.empty() ? "" : "\n") + text;
+    }
+    if (!deviceTexts_.empty()) {
+        // One option a line, as the batch command keeps a repeated --device.
+        study_.Base.push_back({"device", joined, deviceTexts_.front().second.begin.line});
+    }
+    for (const auto& option : study_.Base) {
+        if (option.Name != "devices") {
+            continue;
+        }
+        auto devices = detection::ReadDevicesFile(
+            study_.ResolvedPath(std::get<std::string>(option.Value)), study_.Units);
+        if (const auto* problem = std::get_if<std::string>(&devices)) {
+            Fail(devicesFileWhere_, "base.devices", *problem);
+        }
+        for (auto& device : std::get<std::vector<detection::Device>>(devices)) {
+            study_.Devices.push_back(std::move(device));
+        }
+    }
+    if (const auto problem = detection::CheckDevices(study_.Devices, study_.Units)) {
+        FailMissing("base.device",
+                    problem->Device + ": " + problem->Field + ": " + problem->Message);
     }
 }
 
@@ -402,6 +530,11 @@ void Reader::ReadVary(const toml::node& node) {
         Fail(node.source(), "vary", "must be a table of inputs.");
     }
     for (const auto& [name, entry] : InFileOrder(*table)) {
+        if (name == "device" || name.starts_with("device.")) {
+            CheckVariedDevice(name, *entry);
+            study_.Vary.push_back(ReadVaried(name, *entry));
+            continue;
+        }
         if (name != "fire" && !IsNumericOption(study_.Model, name) &&
             !IsWordOption(FindTextOption(study_.Model, name))) {
             std::vector<std::string> words;
@@ -419,8 +552,136 @@ void Reader::ReadVary(const toml::node& node) {
     }
 }
 
-VariedInput Reader::ReadVaried(const std::string& name, const toml::node& node) {
+// "device.NAME.FIELD": NAME one of [base]'s devices, FIELD one of its kind's.
+void Reader::CheckVariedDevice(const std::string& name, const toml::node& node) const {
     const std::string key = "vary." + name;
+    const auto dot = name.rfind('.');
+    if (name == "device" || dot <= std::string_view("device").size()) {
+        Fail(node.source(), key,
+             "a device's field is varied as \"device.NAME.FIELD\" = { ... }, the key in "
+             "quotes, FIELD one of rti, temperature, rise, radius, below-ceiling and c.");
+    }
+    const std::string device = name.substr(7, dot - 7);
+    const std::string field = name.substr(dot + 1);
+    const auto found = std::find_if(study_.Devices.begin(), study_.Devices.end(),
+                                    [&](const detection::Device& d) { return d.Name == device; });
+    if (found == study_.Devices.end()) {
+        std::vector<std::string> names;
+        for (const auto& d : study_.Devices) {
+            names.push_back(Quoted(d.Name));
+        }
+        Fail(node.source(), key,
+             "the study has no device " + Quoted(device) +
+                 (names.empty() ? std::string("; [base] gives none.")
+                                : "; its devices are " + JoinedNames(names) + "."));
+    }
+    if (std::find(std::begin(kVariedDeviceFields), std::end(kVariedDeviceFields), field) ==
+        std::end(kVariedDeviceFields)) {
+        Fail(node.source(), key,
+             Quoted(field) + " is not a field a study varies; a device varies by rti, "
+                             "temperature, rise, radius, below-ceiling and c.");
+    }
+    using detection::DeviceKind;
+    const bool smoke = found->Kind == DeviceKind::SmokeDetector;
+    const std::string kind = found->Kind == DeviceKind::Sprinkler ? "a sprinkler"
+                             : smoke                              ? "a smoke detector"
+                                                                  : "a heat detector";
+    if (field == "temperature" && smoke) {
+        Fail(node.source(), key,
+             Quoted(device) + " is " + kind +
+                 ", which has no operating temperature; vary its rise instead.");
+    }
+    if (field == "rise" && !smoke) {
+        Fail(node.source(), key,
+             Quoted(device) + " is " + kind +
+                 "; only a smoke detector has a rise; vary its temperature instead.");
+    }
+    if (field == "rise" && found->Obscuration) {
+        Fail(node.source(), key,
+             Quoted(device) + " operates at an obscuration threshold, not a rise.");
+    }
+    if (field == "rti" && smoke && !(found->Rti > 0)) {
+        Fail(node.source(), key,
+             Quoted(device) + " is " + kind +
+                 " without an rti (it reads the gas itself); give it one in [base] to vary it.");
+    }
+}
+
+// [rset]: `rset = 300`, a table with one distribution of [vary], or a table of
+// pre-movement and movement (each a number or a distribution) and `from`.
+void Reader::ReadRset(const toml::node& node) {
+    RsetModel model;
+    if (const auto number = NumberOf(node)) {
+        if (!(*number >= 0)) {
+            Fail(node.source(), "rset", "must be 0 s or more.");
+        }
+        model.Total = RsetPart{*number, std::nullopt};
+        study_.Rset = model;
+        return;
+    }
+    const auto* table = node.as_table();
+    if (table == nullptr) {
+        Fail(node.source(), "rset",
+             "must be a number of seconds, or a table: a distribution such as { uniform = "
+             "[240, 360] }, or pre-movement, movement and from.");
+    }
+    const bool parts =
+        table->contains("pre-movement") || table->contains("movement") || table->contains("from");
+    if (!parts) {
+        model.Total = ReadRsetPart("rset", node);
+        study_.Rset = model;
+        return;
+    }
+    for (const auto& [field, value] : InFileOrder(*table)) {
+        if (field != "pre-movement" && field != "movement" && field != "from") {
+            Fail(value->source(), "rset." + field,
+                 "unknown key; [rset] is one distribution, or pre-movement, movement and from.");
+        }
+    }
+    for (const char* field : {"pre-movement", "movement"}) {
+        const auto* part = table->get(field);
+        if (part == nullptr) {
+            FailMissing(std::string("rset.") + field,
+                        "missing; give pre-movement and movement (s), each a number or a "
+                        "distribution.");
+        }
+        (std::string_view(field) == "movement" ? model.Movement : model.PreMovement) =
+            ReadRsetPart(std::string("rset.") + field, *part);
+    }
+    if (const auto* from = table->get("from")) {
+        const auto word = from->value<std::string>();
+        if (word != "detection" && word != "ignition") {
+            Fail(from->source(), "rset.from", "must be \"detection\" or \"ignition\".");
+        }
+        model.FromDetection = word == "detection";
+        if (model.FromDetection && study_.Devices.empty()) {
+            Fail(from->source(), "rset.from",
+                 "\"detection\" needs a detector or sprinkler: give one in [base] (device or "
+                 "devices).");
+        }
+    }
+    study_.Rset = model;
+}
+
+RsetPart Reader::ReadRsetPart(const std::string& name, const toml::node& node) {
+    if (const auto number = NumberOf(node)) {
+        if (!(*number >= 0)) {
+            Fail(node.source(), name, "must be 0 s or more.");
+        }
+        return {*number, std::nullopt};
+    }
+    // The distributions of [vary], read by the same code.
+    VariedInput drawn = ReadVaried(name, node, "");
+    if (drawn.IsGrid()) {
+        Fail(node.source(), name,
+             "is drawn for every run: give a distribution or a choice, not a grid of values.");
+    }
+    return {0, std::move(drawn)};
+}
+
+VariedInput Reader::ReadVaried(const std::string& name, const toml::node& node,
+                               const std::string& section) {
+    const std::string key = section.empty() ? name : section + "." + name;
     const auto* table = node.as_table();
     if (table == nullptr) {
         Fail(node.source(), key, "must be a table such as { uniform = [0.5, 0.9] }.");

@@ -37,6 +37,14 @@ struct StudyModelOptions {
 const StudyModelOptions& CompartmentStudyOptions();
 const StudyModelOptions& SmokeStudyOptions();
 
+// What both models' commands follow beside the run, by the same names: the
+// tenability inputs and the suppression numbers (numbers a study may vary),
+// and fuel, sign, suppression and the devices file (texts of [base]; the
+// words may be varied by values or choice). `device`, the devices' KEYS
+// texts, is read on its own (a list of texts or tables).
+const std::vector<std::string>& LifeSafetyNumericOptions();
+const std::vector<TextOption>& LifeSafetyTextOptions();
+
 // One run of a study, as the model is asked to do it.
 struct RunRequest {
     std::size_t Run = 0;       // 0-based number of the run in the whole study
@@ -58,6 +66,10 @@ struct RunRequest {
     // error, for the layer temperature rise and the layer depth; nothing when
     // the study does not draw it.
     std::optional<std::pair<double, double>> ModelErrorNormals;
+    // The study names devices, tenability or [rset]: the run is followed as
+    // `vorla compartment|smoke --summary` follows it, and Options may hold a
+    // varied device field as "device.NAME.FIELD" (in the study's units).
+    bool FollowLifeSafety = false;
 };
 
 enum class RunStatus { Ok, Rejected, FireFileError };

@@ -2,6 +2,7 @@
 
 #include "common/atomic_file.h"
 #include "common/key_results_files.h"
+#include "common/round_trip_text.h"
 #include "common/suite_version.h"
 #include "study/distributions.h"
 #include "study/random_numbers.h"
@@ -39,6 +40,7 @@ RunRequest RequestFor(const Study& study, const SampledRun& sampled, bool keepRe
     request.GridPoint = sampled.GridPoint;
     request.Criteria = &study.Criteria;
     request.KeepReport = keepReport;
+    request.FollowLifeSafety = study.FollowsLifeSafety;
     if (study.ModelUncertainty) {
         // From the seed and the run's number alone, like the run's inputs.
         const auto normal = [&](std::uint64_t counter) {
@@ -60,6 +62,11 @@ RunRequest RequestFor(const Study& study, const SampledRun& sampled, bool keepRe
     };
     const auto isPath = [&](const std::string& name) {
         for (const auto& option : study.Model.TextOptions) {
+            if (option.Name == name) {
+                return option.IsPath;
+            }
+        }
+        for (const auto& option : LifeSafetyTextOptions()) {
             if (option.Name == name) {
                 return option.IsPath;
             }
@@ -94,7 +101,8 @@ class ShardRun {
     ShardRun(const Study& study, const RunCallback& run, const RunnerOptions& options,
              const std::string& directory)
         : study_(study), run_(run), options_(options), directory_(directory), sampler_(study),
-          keyColumns_(KeyResultColumns(study.Model.Model, study.Criteria).size()) {
+          keyColumns_(KeyResultColumns(study.Model.Model, study.Criteria).size()),
+          lifeSafetyColumns_(LifeSafetyColumns(study).size()) {
         for (std::size_t i = options.Part.Index - 1; i < study.TotalRuns();
              i += options.Part.Count) {
             runs_.push_back(i);
@@ -185,7 +193,22 @@ class ShardRun {
             return "Run " + std::to_string(run + 1) +
                    " of the study returned key results of another model or other criteria.";
         }
-        line = RunLine(sampled, outcome, keyColumns_, request.ModelErrorNormals);
+        std::vector<std::string> lifeSafety;
+        if (study_.FollowsLifeSafety) {
+            const bool ok = outcome.Status == RunStatus::Ok;
+            lifeSafety = ok ? LifeSafetyCells(study_, outcome.Keys)
+                            : std::vector<std::string>(lifeSafetyColumns_);
+            if (study_.Rset) {
+                std::optional<double> rset;
+                if (ok) {
+                    const auto& detection = outcome.Keys.Detection;
+                    rset = DrawRset(study_, run)
+                               .Rset(detection ? detection->FirstDetectionS : std::nullopt);
+                }
+                lifeSafety.push_back(rset ? RoundTripText(*rset) : std::string());
+            }
+        }
+        line = RunLine(sampled, outcome, keyColumns_, request.ModelErrorNormals, lifeSafety);
         if (outcome.Status == RunStatus::Ok) {
             auto& [point, names] = limits_[slot];
             point = sampled.GridPoint;
@@ -223,6 +246,7 @@ class ShardRun {
     const std::string& directory_;
     const StudySampler sampler_;
     const std::size_t keyColumns_;
+    const std::size_t lifeSafetyColumns_;
     std::vector<std::size_t> runs_;
     std::vector<std::string> lines_;
     // Each run's grid point and the validity limits its key results name.

@@ -1,6 +1,7 @@
 #include "study/study_summary.h"
 
 #include "common/round_trip_text.h"
+#include "life_safety/tenability/aset_risk.h"
 #include "study/statistics.h"
 
 #include <algorithm>
@@ -79,7 +80,22 @@ struct Columns {
 // A key whose values are times: the end, the crossings, the times of peaks
 // (not peak_vent_flow_kg_s, a flow).
 bool IsTimeKey(const std::string& name) {
-    return name.ends_with("time_s") || name.find("_reaches_s@") != std::string::npos;
+    return name.ends_with("time_s") || name.find("_reaches_s@") != std::string::npos ||
+           name == "aset_s" || name == "first_detection_s" || name == "first_sprinkler_s" ||
+           name.starts_with("device_activation_s@") || name.starts_with("tenability_reached_s@");
+}
+
+// The columns of runs.csv that hold words, not numbers.
+bool IsTextKey(const std::string& name) {
+    return name == "end" || name == "aset_criterion" || name == "suppression";
+}
+
+std::optional<std::size_t> ColumnOf(const std::vector<std::string>& header, std::string_view name) {
+    const auto found = std::find(header.begin(), header.end(), name);
+    if (found == header.end()) {
+        return std::nullopt;
+    }
+    return static_cast<std::size_t>(found - header.begin());
 }
 
 bool IsCriterionKey(const std::string& name) {
@@ -113,6 +129,69 @@ std::optional<double> CellNumber(const Record& record, std::size_t column) {
     return record.numbers[column];
 }
 
+Json ProportionJson(const Proportion& p) {
+    return {{"p", NumberOrNull(p.P)}, {"low", NumberOrNull(p.Low)}, {"high", NumberOrNull(p.High)}};
+}
+
+// With devices: the share of ok runs whose first sprinkler operated before the
+// run's end, before flashover (compartment) and before the layer came down to
+// the tenability layer height (head height, 1.8 m unless given), each "before"
+// strict and a run that never reached the event counting when a sprinkler
+// operated at all.
+void AddSprinklerProbabilities(const std::vector<std::string>& header,
+                               const std::vector<const Record*>& ok, Json& probabilities) {
+    const auto sprinkler = ColumnOf(header, "first_sprinkler_s");
+    if (!sprinkler) {
+        return;
+    }
+    const auto before = [&](std::optional<std::size_t> event) {
+        std::size_t count = 0;
+        for (const auto* record : ok) {
+            const auto operated = CellNumber(*record, *sprinkler);
+            const auto reached = event ? CellNumber(*record, *event) : std::nullopt;
+            count += operated && (!reached || *operated < *reached) ? 1 : 0;
+        }
+        return WilsonProportion(count, ok.size());
+    };
+    probabilities["sprinkler_operates"] = ProportionJson(before(std::nullopt));
+    if (const auto flashover = ColumnOf(header, "flashover_time_s")) {
+        probabilities["sprinkler_before_flashover"] = ProportionJson(before(flashover));
+    }
+    if (const auto layer = ColumnOf(header, "tenability_reached_s@layer_height")) {
+        probabilities["sprinkler_before_layer_at_head_height"] = ProportionJson(before(layer));
+    }
+}
+
+// P(ASET < RSET) over the ok runs (tenability/aset_risk.h); a run whose RSET is
+// undefined (counted from a detection that never came) is undecided too.
+Json AsetRiskJson(const std::vector<std::string>& header,
+                  const std::vector<const Record*>& records) {
+    const auto rset = ColumnOf(header, kRsetColumn);
+    const auto aset = ColumnOf(header, "aset_s");
+    const auto end = ColumnOf(header, "end_time_s");
+    std::vector<tenability::EgressRun> runs;
+    std::size_t withoutRset = 0;
+    for (const auto* record : records) {
+        if (record->status != "ok") {
+            continue;
+        }
+        const auto required = CellNumber(*record, *rset);
+        if (!required) {
+            ++withoutRset;
+            continue;
+        }
+        runs.push_back({aset ? CellNumber(*record, *aset) : std::nullopt,
+                        end ? CellNumber(*record, *end).value_or(0) : 0, *required});
+    }
+    const auto risk = tenability::EstimateAsetRisk(runs);
+    return {{"p", NumberOrNull(risk.Probability.P)},
+            {"low", NumberOrNull(risk.Probability.Low)},
+            {"high", NumberOrNull(risk.Probability.High)},
+            {"failures", risk.Failures},
+            {"trials", risk.Trials},
+            {"undecided", risk.Undecided + withoutRset}};
+}
+
 Json StatsJson(const std::vector<std::string>& header, const Columns& columns,
                const std::vector<const Record*>& records) {
     std::vector<const Record*> ok;
@@ -127,7 +206,7 @@ Json StatsJson(const std::vector<std::string>& header, const Columns& columns,
     for (std::size_t column = columns.firstKey; column < header.size(); ++column) {
         const std::string& name = header[column];
         // The model error's draws are inputs of a run, not its results.
-        if (name == "end" || name.rfind("model_error_", 0) == 0) {
+        if (IsTextKey(name) || name.rfind("model_error_", 0) == 0) {
             continue;
         }
         std::vector<double> values;
@@ -178,6 +257,7 @@ Json StatsJson(const std::vector<std::string>& header, const Columns& columns,
             sensitivity[name] = list;
         }
     }
+    AddSprinklerProbabilities(header, ok, probabilities);
     stats["probabilities"] = probabilities;
     stats["sensitivity"] = sensitivity;
     return stats;
@@ -222,6 +302,17 @@ SummaryContext ContextOf(const Study& study) {
                             {"layer-temperature", study.CriteriaTemperaturesAsWritten}};
     if (study.ModelUncertainty) {
         settings["model-uncertainty"] = true;
+    }
+    if (study.Rset) {
+        const auto part = [](const RsetPart& p) {
+            return p.Drawn ? VariedJson(*p.Drawn) : Json(p.Fixed);
+        };
+        const RsetModel& rset = *study.Rset;
+        settings["rset"] = rset.Total
+                               ? part(*rset.Total)
+                               : Json{{"pre-movement", part(rset.PreMovement)},
+                                      {"movement", part(rset.Movement)},
+                                      {"from", rset.FromDetection ? "detection" : "ignition"}};
     }
 
     const StudySampler sampler(study);
@@ -360,6 +451,10 @@ Json SummaryDocument(const SummaryContext& context, const RunsTable& runs) {
         }
         summary["validity_limit_runs"] = counts;
     }
+    const bool risk = ColumnOf(header, kRsetColumn).has_value();
+    if (risk) {
+        summary["aset_risk"] = AsetRiskJson(header, all);
+    }
     Json points = Json::array();
     for (std::size_t p = 0; p < byPoint.size(); ++p) {
         points.push_back({{"grid_point", p + 1},
@@ -377,6 +472,9 @@ Json SummaryDocument(const SummaryContext& context, const RunsTable& runs) {
                 counts[limit] = found == mine.end() ? 0 : found->second;
             }
             points.back()["validity_limit_runs"] = counts;
+        }
+        if (risk) {
+            points.back()["aset_risk"] = AsetRiskJson(header, byPoint[p]);
         }
     }
     summary["grid_points"] = points;

@@ -52,6 +52,19 @@ void AppendStatus(std::string& page, const Json& runs, const Json& status) {
             " | " + Cell(status["fire_file_error"]) + " |\n\n";
 }
 
+// P(ASET < RSET) of the runs, when the study has [rset].
+void AppendAsetRisk(std::string& page, const Json& holder) {
+    if (!holder.contains("aset_risk")) {
+        return;
+    }
+    const Json& risk = holder["aset_risk"];
+    page += "| P(ASET < RSET) | 95 % low | 95 % high | failures | trials | undecided |\n"
+            "|---:|---:|---:|---:|---:|---:|\n";
+    page += "| " + Figure(risk["p"]) + " | " + Figure(risk["low"]) + " | " + Figure(risk["high"]) +
+            " | " + Cell(risk["failures"]) + " | " + Cell(risk["trials"]) + " | " +
+            Cell(risk["undecided"]) + " |\n\n";
+}
+
 void AppendStats(std::string& page, const Json& stats) {
     static const char* const kColumns[] = {"count", "mean", "sd",  "min", "p5",
                                            "p25",   "p50",  "p75", "p95", "max"};
@@ -144,6 +157,7 @@ std::string SummaryMarkdown(const Json& summary) {
     AppendStatus(page, summary["runs"], summary["status"]);
     page += "## Whole study\n\n";
     AppendStats(page, summary["overall"]);
+    AppendAsetRisk(page, summary);
     // A study without grid inputs has one grid point: the whole study again.
     if (summary["grid_points"].size() < 2) {
         AppendValidityLimitRuns(page, summary);
@@ -158,6 +172,7 @@ std::string SummaryMarkdown(const Json& summary) {
         page += inputs + "\n\n";
         AppendStatus(page, point["runs"], point["status"]);
         AppendStats(page, point["stats"]);
+        AppendAsetRisk(page, point);
     }
     AppendValidityLimitRuns(page, summary);
     return page;
