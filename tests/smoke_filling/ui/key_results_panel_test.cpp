@@ -321,6 +321,8 @@ class SkevaKeyResultsPanelTest : public QObject {
                                                        "Fire held by the first sprinkler"}));
         Click(report, "cmdClose");
         SkevaWindows::FlushDeletes();
+    }
+
     // The store room followed for tenability with a lower head: the panel's
     // Tenability block is the batch command's summary of the same inputs,
     // and the saved report carries the line that gives them back.
