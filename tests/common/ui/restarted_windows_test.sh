@@ -94,6 +94,20 @@ place_of() {
     "frame$(xprop -id "$1" _NET_FRAME_EXTENTS | cut -d= -f2 | tr -d ' ')"
 }
 
+# The place once the window manager has finished with it: two reads 0.2 s
+# apart that agree (a loaded machine can still be mapping or moving it).
+settled_place_of() {
+  local before after
+  before=$(place_of "$1")
+  for _ in $(seq 30); do
+    sleep 0.2
+    after=$(place_of "$1")
+    [ "$after" = "$before" ] && break
+    before=$after
+  done
+  echo "$after"
+}
+
 # One run: the splash window, Continue, the input form; then File Exit through
 # the frame's close (Alt+F4 in openbox). $1 is given the input form's id to
 # move it before the program ends, as a user drags it.
@@ -104,15 +118,14 @@ run_once() {
   program_pid=$!
   local splash input
   splash=$(wait_for_window_other_than none)
-  splash_places+=("$(place_of "$splash")")
+  splash_places+=("$(settled_place_of "$splash")")
   xdotool windowactivate --sync "$splash" key Return
   input=$(wait_for_window_other_than "$splash")
   if [ -n "$move_to" ]; then
     # shellcheck disable=SC2086
     xdotool windowmove --sync "$input" $move_to
-    sleep 0.3
   fi
-  input_places+=("$(place_of "$input")")
+  input_places+=("$(settled_place_of "$input")")
   xdotool windowactivate --sync "$input" key alt+F4
   for _ in $(seq 100); do
     kill -0 "$program_pid" 2>/dev/null || break
