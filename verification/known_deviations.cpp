@@ -83,6 +83,10 @@ const std::vector<KnownDeviation>& KnownDeviations() {
          "(two tests only)"},
         {"7.", "bias δ, NBS furniture room, interface height, χ = 0.6",
          "as with the estimator's χ: after flashover the measured interface is near the floor"},
+        {"10.", "CFAST guide, heat tenability: convective FED at 100 °C over 1 s",
+         "the guide prints 0.00068 for 1 / (4.1·10⁸ · 100^−3.61) per minute over 1 s, which is "
+         "6.7463·10⁻⁴ by calculator (0.04047773 per minute, the hand row of this case): the "
+         "printed figure lies above its own formula, and the code gives the formula's value"},
     };
     return list;
 }
