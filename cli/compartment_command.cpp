@@ -8,6 +8,7 @@
 #include "cli/model_inputs.h"
 #include "cli/vorla_command.h"
 #include "compartment/model/calculations.h"
+#include "compartment/model/input_table.h"
 #include "compartment/model/model_run.h"
 #include "compartment/model/report_text.h"
 #include "compartment/model/results_csv.h"
@@ -28,25 +29,14 @@ using namespace vorla::compartment;
 
 constexpr std::string_view kPrefix = "vorla compartment: ";
 
+// The options beside the input table's (input_table.h).
 constexpr OptionSpec kOptions[] = {
     {"--from"},
     {"--units"},
-    {"--title"},
-    {"--output-name"},
-    {"--fire"},
-    {"--floor-area"},
-    {"--room-height"},
-    {"--vent-width"},
-    {"--sill-height"},
-    {"--soffit-height"},
-    {"--fire-height"},
-    {"--radiative-fraction"},
-    {"--loss-fraction"},
     {"--aspect-ratio"},
     {"--ceiling"},
     {"--fire-position"},
     {"--plume"},
-    {"--run-time"},
     {"--flashover"},
     {"-o"},
     {"--csv"},
@@ -179,7 +169,7 @@ std::string Help() {
 } // namespace
 
 int RunCompartmentCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
-    const auto known = WithLifeSafetyOptions(kOptions);
+    const auto known = WithLifeSafetyOptions(WithInputOptions(InputTable(), kOptions));
     const auto parsed = ParseModelCommand(args, known, "compartment", Help(), out, err);
     if (const auto* status = std::get_if<int>(&parsed)) {
         return *status;

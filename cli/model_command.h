@@ -8,12 +8,16 @@
 #include "cli/option_parser.h"
 #include "common/fire_file_reader.h"
 #include "common/key_results.h"
+#include "zone_models/input_table.h"
 
+#include <cstddef>
 #include <iosfwd>
+#include <iterator>
 #include <span>
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 namespace vorla::cli {
 
@@ -24,6 +28,20 @@ std::variant<OptionTexts, int> ParseModelCommand(std::span<const std::string> ar
                                                  std::span<const OptionSpec> known,
                                                  std::string_view command, std::string_view help,
                                                  std::ostream& out, std::ostream& err);
+
+// The options of a model command: one for each row of the model's input table
+// that has one (each takes a value), then the command's own.
+template <class Row, class Option, std::size_t N>
+std::vector<Option> WithInputOptions(std::span<const Row> table, const Option (&own)[N]) {
+    std::vector<Option> all;
+    for (const Row& row : table) {
+        if (!row.Option.empty()) {
+            all.push_back({row.Option});
+        }
+    }
+    all.insert(all.end(), std::begin(own), std::end(own));
+    return all;
+}
 
 // The message of a fire file a run cannot use, without a line end, as the
 // model's command and a study's runs.csv give it: `vorla compartment` names

@@ -11,6 +11,7 @@
 #include "life_safety/detection/suppression_options.h"
 #include "life_safety/tenability/tenability_texts.h"
 #include "smoke_filling/model/calculations.h"
+#include "smoke_filling/model/input_table.h"
 #include "smoke_filling/model/model_run.h"
 #include "smoke_filling/model/report_text.h"
 #include "smoke_filling/model/results_csv.h"
@@ -28,19 +29,12 @@ using namespace vorla::smoke;
 
 constexpr std::string_view kPrefix = "vorla smoke: ";
 
+// The options beside the input table's (input_table.h).
 constexpr OptionSpec kOptions[] = {
     {"--from"},
     {"--units"},
-    {"--title"},
-    {"--output-name"},
-    {"--fire"},
-    {"--floor-area"},
-    {"--room-height"},
-    {"--fire-height"},
-    {"--loss-fraction"},
     {"--fire-position"},
     {"--plume"},
-    {"--run-time"},
     {"-o"},
     {"--csv"},
     {"--summary"},
@@ -158,7 +152,7 @@ std::string Help() {
 } // namespace
 
 int RunSmokeCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
-    const auto known = WithLifeSafetyOptions(kOptions);
+    const auto known = WithLifeSafetyOptions(WithInputOptions(InputTable(), kOptions));
     const auto parsed = ParseModelCommand(args, known, "smoke", Help(), out, err);
     if (const auto* status = std::get_if<int>(&parsed)) {
         return *status;
