@@ -37,9 +37,7 @@ template <class InputBox, class InputBoxes, class RunInputs> struct ModelCommand
     std::string_view prefix; // "vorla compartment: "
     // The model's input table: each row with a number has its option.
     std::span<const zone::InputRow<InputBox, InputBoxes>> table;
-    // The message of a saved report that cannot be opened already names the
-    // file; `vorla smoke` says it once, `vorla compartment` names it before too.
-    bool namesFileBeforeOpenProblem;
+    ModelKind model; // and so its wording (WordingOf)
     // VORLA-XW's heat loss fraction estimator: `--loss-fraction estimate` types
     // its estimate into this box, as the estimator window's Estimate does.
     // Nothing for a model without one.
@@ -72,7 +70,7 @@ constexpr std::string_view kCeilingWords[] = {"smooth", "moderately-rough", "irr
 
 std::variant<std::string, CommandStop>
 EstimateCompartmentLossFraction(const OptionTexts& options, const compartment::RunInputs& inputs) {
-    constexpr std::string_view prefix = "vorla compartment: ";
+    constexpr std::string_view prefix = WordingOf(ModelKind::Compartment).Prefix;
     // The estimator window opens with no aspect ratio; a square room is the
     // smallest ratio it takes.
     const std::string ratio = OptionText(options, "aspect-ratio").value_or("1");
@@ -169,8 +167,8 @@ BuildInputs(const OptionTexts& options,
     NewInputs(boxes, unitTables, inputs);
     if (const auto from = OptionText(options, "from")) {
         if (const auto problem = ReadSavedReport(*from, boxes, unitTables, inputs)) {
-            const bool namesFile =
-                model.namesFileBeforeOpenProblem || problem->kind == FileProblem::Kind::WrongFormat;
+            const bool namesFile = WordingOf(model.model).NamesFileBeforeOpenProblem ||
+                                   problem->kind == FileProblem::Kind::WrongFormat;
             return CommandStop{kExitFileProblem, std::string(model.prefix) +
                                                      (namesFile ? *from + ": " : "") +
                                                      DescribeFileProblem(*problem) + "\n"};
@@ -232,8 +230,8 @@ BuildInputs(const OptionTexts& options,
 std::variant<compartment::RunInputs, CommandStop> CompartmentInputs(const OptionTexts& options) {
     using namespace compartment;
     static constexpr ModelCommand<InputBox, InputBoxes, RunInputs> kCompartment{
-        "vorla compartment: ", InputTable(), true, EstimateCompartmentLossFraction,
-        InputBox::txtTotalLossFraction};
+        WordingOf(ModelKind::Compartment).Prefix, InputTable(), ModelKind::Compartment,
+        EstimateCompartmentLossFraction, InputBox::txtTotalLossFraction};
     return BuildInputs<RunInputs, InputBoxes, UnitTables>(options, kCompartment);
 }
 
@@ -250,7 +248,8 @@ void AddLossFractionRule(const OptionTexts& options, std::vector<RunInput>& used
 std::variant<smoke::RunInputs, CommandStop> SmokeInputs(const OptionTexts& options) {
     using namespace smoke;
     static constexpr ModelCommand<InputBox, InputBoxes, RunInputs> kSmoke{
-        "vorla smoke: ", InputTable(), false, nullptr, InputBox::txtLossFraction};
+        WordingOf(ModelKind::Smoke).Prefix, InputTable(), ModelKind::Smoke, nullptr,
+        InputBox::txtLossFraction};
     return BuildInputs<RunInputs, InputBoxes, UnitTables>(options, kSmoke);
 }
 

@@ -66,7 +66,7 @@ std::optional<RejectedInput> CheckRunInputs(const RunInputs& in) {
         return Rejected("The radiative heat loss fraction must be between 0 and 1.",
                         txtRadiativeLossFraction);
     }
-    if (in.TotalLossFraction <= 0 || in.TotalLossFraction >= 1) {
+    if (in.LossFraction <= 0 || in.LossFraction >= 1) {
         return Rejected("The total heat loss fraction must be between 0 and 1.",
                         txtTotalLossFraction);
     }

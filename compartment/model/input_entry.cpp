@@ -127,7 +127,7 @@ void NewInputs(InputBoxes& boxes, UnitTables& units, RunInputs& inputs) {
         }
     }
     inputs.RadiativeLossFraction = NumberOfText(boxes.txtRadiativeLossFraction);
-    inputs.TotalLossFraction = NumberOfText(boxes.txtTotalLossFraction);
+    inputs.LossFraction = NumberOfText(boxes.txtTotalLossFraction);
 }
 
 RunInputs ReadInputBoxes(const InputBoxes& boxes, const UnitTables& units) {
@@ -143,7 +143,7 @@ RunInputs ReadInputBoxes(const InputBoxes& boxes, const UnitTables& units) {
                        NumberOfText(boxes.Text(dimension.Box)) * FactorOf(dimension, units), in);
     }
     in.RadiativeLossFraction = NumberOfText(boxes.txtRadiativeLossFraction);
-    in.TotalLossFraction = NumberOfText(boxes.txtTotalLossFraction);
+    in.LossFraction = NumberOfText(boxes.txtTotalLossFraction);
     in.RunTime = RoundHalfEvenToInt16Bounded(NumberOfText(boxes.txtRunTime));
     in.VentFactor = VentFactorOf(in);
     return in;

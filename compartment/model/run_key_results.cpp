@@ -80,7 +80,7 @@ std::vector<RunInput> SummaryInputs(const RunInputs& inputs) {
         {Key(InputBox::txtSoffitHeight), SingleAsShortestDouble(inputs.SoffitHeight)},
         {Key(InputBox::txtFireHeight), inputs.FireHeight},
         {Key(InputBox::txtRadiativeLossFraction), inputs.RadiativeLossFraction},
-        {Key(InputBox::txtTotalLossFraction), inputs.TotalLossFraction},
+        {Key(InputBox::txtTotalLossFraction), inputs.LossFraction},
         {Key(InputBox::txtRunTime), static_cast<double>(inputs.RunTime)},
     };
     AddPlumeOptionInputs(inputs.FirePlace, inputs.Plume, used);
