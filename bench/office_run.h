@@ -26,7 +26,7 @@ inline std::unique_ptr<Calculations> OfficeWithSofaFire(std::int16_t runTime) {
     in.VentWidth = 0.9;
     in.SoffitHeight = 2.0f;
     in.RadiativeLossFraction = 0.35;
-    in.TotalLossFraction = 0.6;
+    in.LossFraction = 0.6;
     in.RunTime = runTime;
     in.VentFactor = VentFactorOf(in);
     // A long fire: the example's growth and steady burning stretched to 9000 s.

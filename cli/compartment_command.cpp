@@ -8,6 +8,7 @@
 #include "cli/model_inputs.h"
 #include "cli/vorla_command.h"
 #include "compartment/model/calculations.h"
+#include "compartment/model/input_table.h"
 #include "compartment/model/model_run.h"
 #include "compartment/model/report_text.h"
 #include "compartment/model/results_csv.h"
@@ -26,27 +27,16 @@ namespace {
 
 using namespace vorla::compartment;
 
-constexpr std::string_view kPrefix = "vorla compartment: ";
+constexpr std::string_view kPrefix = WordingOf(ModelKind::Compartment).Prefix;
 
+// The options beside the input table's (input_table.h).
 constexpr OptionSpec kOptions[] = {
     {"--from"},
     {"--units"},
-    {"--title"},
-    {"--output-name"},
-    {"--fire"},
-    {"--floor-area"},
-    {"--room-height"},
-    {"--vent-width"},
-    {"--sill-height"},
-    {"--soffit-height"},
-    {"--fire-height"},
-    {"--radiative-fraction"},
-    {"--loss-fraction"},
     {"--aspect-ratio"},
     {"--ceiling"},
     {"--fire-position"},
     {"--plume"},
-    {"--run-time"},
     {"--flashover"},
     {"-o"},
     {"--csv"},
@@ -176,163 +166,77 @@ std::string Help() {
            std::string(kHelpFromKeyResults);
 }
 
+// What `vorla compartment` adds to the steps of RunModelCommand.
+struct CompartmentCommand {
+    static constexpr ModelKind kModel = ModelKind::Compartment;
+    static constexpr std::string_view kCommand = "compartment";
+    static constexpr std::string_view kOutput = "report";
+    using Calculations = compartment::Calculations;
+    using RunInputs = compartment::RunInputs;
+
+    static auto Options() { return WithInputOptions(InputTable(), kOptions); }
+    static std::string Help() { return vorla::cli::Help(); }
+    static std::string SavedReport(const Calculations& calc, const CompletedRun& run) {
+        return SavedReportText(ReportHeader(calc.Inputs), ReportRows(calc.Inputs, calc.Results),
+                               run.EndMessage);
+    }
+    static auto Inputs(const OptionTexts& options) { return CompartmentInputs(options); }
+
+    // The answer to "Terminate simulation?" (--flashover), and the questions
+    // the run that stands asked.
+    struct Answers {
+        std::string Flashover;
+        std::vector<std::string> Questions;
+    };
+    static std::variant<Answers, CommandStop> ReadAnswers(const OptionTexts& options) {
+        // The unit system is judged before the flashover answer, then the inputs.
+        const auto units = UnitsOption(OptionText(options, "units"));
+        if (const auto* problem = std::get_if<std::string>(&units)) {
+            return CommandStop{kExitInputRejected, *problem};
+        }
+        Answers answers{OptionText(options, "flashover").value_or("stop"), {}};
+        if (answers.Flashover != "stop" && answers.Flashover != "continue") {
+            return CommandStop{kExitInputRejected, std::string(kPrefix) +
+                                                       "--flashover must be stop or continue, "
+                                                       "not \"" +
+                                                       answers.Flashover + "\".\n"};
+        }
+        return answers;
+    }
+    static Answer AnswerOf(const Answers& answers) {
+        return answers.Flashover == "stop" ? Answer::Yes : Answer::No;
+    }
+    static FlashoverQuestion Asking(Answers& answers) {
+        return [&answers](const std::string& text, std::string_view) {
+            answers.Questions.push_back(text);
+            return AnswerOf(answers);
+        };
+    }
+    static RunOutcome Run(Calculations& calc, Answers& answers, ZoneStepObserver* observer) {
+        return RunCalculations(calc, Asking(answers), observer);
+    }
+    // A fire its first sprinkler suppresses may not reach flashover at all:
+    // only the questions of the run that stands are printed.
+    static RunOutcome RunAgain(Calculations& calc, Answers& answers, ZoneStepObserver* observer) {
+        answers.Questions.clear();
+        return RunModel(calc.Inputs, calc.Fire, Asking(answers), calc.Results, observer);
+    }
+    static void Say(const Answers& answers, std::ostream& err) {
+        for (const std::string& question : answers.Questions) {
+            err << question << " " << (AnswerOf(answers) == Answer::Yes ? "Yes" : "No") << "\n";
+        }
+    }
+    static void AddSummaryInputs(const OptionTexts& options, const Answers& answers,
+                                 std::vector<RunInput>& used) {
+        AddLossFractionRule(options, used);
+        used.push_back({"flashover", answers.Flashover});
+    }
+};
+
 } // namespace
 
 int RunCompartmentCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
-    const auto known = WithLifeSafetyOptions(kOptions);
-    const auto parsed = ParseModelCommand(args, known, "compartment", Help(), out, err);
-    if (const auto* status = std::get_if<int>(&parsed)) {
-        return *status;
-    }
-    const auto& options = std::get<OptionTexts>(parsed);
-    CommandFiles files = ModelCommandFiles(options, "report");
-    if (const auto refusal = RefuseCommandFiles(files, kPrefix)) {
-        err << *refusal;
-        return kExitInputRejected;
-    }
-    // Every output is checked before the first is written.
-    if (const auto unwritable = FindUnwritableOutput(files)) {
-        err << (unwritable->Option == "--csv" ? kPrefix : "vorla: ") << unwritable->Sentence
-            << "\n";
-        return kExitFileProblem;
-    }
-    // The unit system is judged before the flashover answer, then the inputs.
-    const auto units = UnitsOption(OptionText(options, "units"));
-    if (const auto* problem = std::get_if<std::string>(&units)) {
-        err << *problem;
-        return kExitInputRejected;
-    }
-    const std::string flashover = OptionText(options, "flashover").value_or("stop");
-    if (flashover != "stop" && flashover != "continue") {
-        err << kPrefix << "--flashover must be stop or continue, not \"" << flashover << "\".\n";
-        return kExitInputRejected;
-    }
-    const auto keyOptions = ReadKeyResultsOptions(options, kPrefix);
-    if (const auto* stop = std::get_if<CommandStop>(&keyOptions)) {
-        return Stop(*stop, err);
-    }
-    const auto tenabilityOptions = ReadTenabilityOptions(options, kPrefix);
-    if (const auto* stop = std::get_if<CommandStop>(&tenabilityOptions)) {
-        return Stop(*stop, err);
-    }
-    const auto detectionOptions = ReadDetectionOptions(options, kPrefix);
-    if (const auto* stop = std::get_if<CommandStop>(&detectionOptions)) {
-        return Stop(*stop, err);
-    }
-    if (const auto note = UnusedCriteriaNote(options, std::get<KeyResultsOptions>(keyOptions))) {
-        err << kPrefix << *note;
-    }
-    auto inputs = CompartmentInputs(options);
-    if (const auto* stop = std::get_if<CommandStop>(&inputs)) {
-        return Stop(*stop, err);
-    }
-    if (const auto stop =
-            RefuseHeightsOutsideTheRoom(std::get<KeyResultsOptions>(keyOptions),
-                                        std::get<RunInputs>(inputs).RoomHeight, kPrefix)) {
-        return Stop(*stop, err);
-    }
-    const auto uncertainty = ReadModelUncertainty(
-        options,
-        {ModelKind::Compartment, std::get<RunInputs>(inputs).FirePlace,
-         std::get<RunInputs>(inputs).Plume, OptionText(options, "loss-fraction") == "estimate",
-         std::get<RunInputs>(inputs).TotalLossFraction},
-        kPrefix);
-    if (const auto* stop = std::get_if<CommandStop>(&uncertainty)) {
-        return Stop(*stop, err);
-    }
-    AddFireFileOfReport(files, options, std::get<RunInputs>(inputs).FireFile);
-    if (const auto refusal = RefuseCommandFiles(files, kPrefix)) {
-        err << *refusal;
-        return kExitInputRejected;
-    }
-
-    // The state is as large as the desktop program's, so it lives on the heap.
-    auto calc = std::make_unique<Calculations>();
-    calc->Inputs = std::get<RunInputs>(std::move(inputs));
-    auto prepared = LifeSafetyRun::Prepare(
-        std::get<TenabilityOptions>(tenabilityOptions),
-        std::get<DetectionOptions>(detectionOptions),
-        {calc->Inputs.FloorArea, calc->Inputs.RoomHeight, calc->Inputs.FireHeight}, kPrefix);
-    if (const auto* stop = std::get_if<CommandStop>(&prepared)) {
-        return Stop(*stop, err);
-    }
-    LifeSafetyRun& lifeSafety = *std::get<std::unique_ptr<LifeSafetyRun>>(prepared);
-    const Answer answer = flashover == "stop" ? Answer::Yes : Answer::No;
-    // The questions go to standard error once the run that stands is known:
-    // a fire its first sprinkler suppresses is run again, and may not reach
-    // flashover at all.
-    std::vector<std::string> questions;
-    const FlashoverQuestion ask = [&](const std::string& text, std::string_view) {
-        questions.push_back(text);
-        return answer;
-    };
-    RunOutcome outcome = RunCalculations(*calc, ask, lifeSafety.Observer());
-    if (const auto* problem = std::get_if<FireFileError>(&outcome)) {
-        err << FireFileMessage(ModelKind::Compartment, *problem) << "\n";
-        return kExitFileProblem;
-    }
-    if (auto suppressed = lifeSafety.SuppressedFire(calc->Fire)) {
-        calc->Fire = *suppressed;
-        questions.clear();
-        outcome = RunModel(calc->Inputs, calc->Fire, ask, calc->Results, lifeSafety.Observer());
-    }
-    for (const std::string& question : questions) {
-        err << question << " " << (answer == Answer::Yes ? "Yes" : "No") << "\n";
-    }
-    const auto& run = std::get<CompletedRun>(outcome);
-
-    const auto& request = std::get<KeyResultsOptions>(keyOptions);
-
-    // Every file of the run, in the order they are written.
-    std::vector<CommandOutput> outputs;
-    outputs.push_back(
-        {"o", OptionText(options, "o").value_or(""),
-         // The tenability, the rule and the devices after the report, as the
-         // windows' Save adds them.
-         detection::WithSavedDetection(
-             tenability::WithSavedTenability(
-                 SavedReportText(ReportHeader(calc->Inputs),
-                                 ReportRows(calc->Inputs, calc->Results), run.EndMessage),
-                 SavedTenabilityOf(std::get<TenabilityOptions>(tenabilityOptions))),
-             std::get<DetectionOptions>(detectionOptions).Devices,
-             std::get<DetectionOptions>(detectionOptions).Suppression)});
-    if (const auto csvPath = OptionText(options, "csv")) {
-        outputs.push_back({"csv", *csvPath, lifeSafety.ResultsCsv(ResultsCsv(calc->Results))});
-    }
-    const auto designReport = OptionText(options, "design-report");
-    KeyResults keys;
-    std::vector<RunInput> used;
-    if (request.JsonPath || request.CsvPath || designReport) {
-        keys = RunKeyResults(calc->Inputs, calc->Results, run, calc->Fire, request.Criteria);
-        if (const auto& statistics = std::get<std::optional<UncertaintyStatistics>>(uncertainty)) {
-            keys.ModelUncertainty =
-                ModelUncertaintyKeys(keys, *statistics, calc->Inputs.RoomHeight);
-        }
-        used = SummaryInputs(calc->Inputs);
-        AddLossFractionRule(options, used);
-        used.push_back({"flashover", flashover});
-        lifeSafety.AddKeyResults(keys, used);
-        if (request.JsonPath || request.CsvPath) {
-            AddKeyResultsOutputs(request, keys, used, outputs);
-        }
-    }
-    for (const auto& output : outputs) {
-        const std::string_view prefix = output.Option == "csv" ? kPrefix : "vorla: ";
-        if (const int status = WriteCommandOutput(output.Path, output.Text, out, err, prefix);
-            status != kExitSuccess) {
-            return status;
-        }
-    }
-    if (designReport) {
-        // The report the first output wrote, and the inputs as --summary lists them.
-        auto design = DesignReportRunOf(
-            *calc, keys, OptionText(options, "loss-fraction") == "estimate", outputs.front().Text);
-        design.Inputs = std::move(used);
-        design.ShownUnits = std::get<UnitSystem>(units);
-        SetCommandRunFiles(design, outputs.front().Path, outputs.front().Text);
-        return WriteDesignReport(*designReport, design, err);
-    }
-    return kExitSuccess;
+    return RunModelCommand<CompartmentCommand>(args, out, err);
 }
 
 } // namespace vorla::cli

@@ -35,8 +35,10 @@ std::variant<OptionTexts, int> ParseModelCommand(std::span<const std::string> ar
 }
 
 std::string FireFileMessage(ModelKind model, const FireFileError& error) {
-    const std::string_view prefix = model == ModelKind::Compartment ? "vorla compartment: " : "";
-    return std::string(prefix) + DescribeFireFileError(error);
+    const CommandWording wording = WordingOf(model);
+    return (wording.NamesItselfBeforeFireFileProblems ? std::string(wording.Prefix)
+                                                      : std::string()) +
+           DescribeFireFileError(error);
 }
 
 int Stop(const CommandStop& stop, std::ostream& err) {

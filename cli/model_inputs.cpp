@@ -7,10 +7,12 @@
 #include "common/plume_option_names.h"
 #include "compartment/model/input_checks.h"
 #include "compartment/model/input_entry.h"
+#include "compartment/model/input_table.h"
 #include "compartment/model/loss_fraction_estimator.h"
 #include "compartment/model/saved_report_reader.h"
 #include "smoke_filling/model/input_checks.h"
 #include "smoke_filling/model/input_entry.h"
+#include "smoke_filling/model/input_table.h"
 #include "smoke_filling/model/saved_report_reader.h"
 
 #include <algorithm>
@@ -22,12 +24,6 @@
 namespace vorla::cli {
 namespace {
 
-// An option that carries a number, and the box it is typed into.
-template <class InputBox> struct NumberBox {
-    std::string_view option; // without dashes
-    InputBox box;
-};
-
 // The heat loss fraction box's new text from the estimator, for inputs read as
 // Run reads them, or why the estimate cannot be made.
 template <class RunInputs>
@@ -37,12 +33,11 @@ using LossFractionEstimate = std::variant<std::string, CommandStop> (*)(const Op
 // What differs between the two model commands. The steps themselves are the
 // same: the models' input forms have the same shape, so one template drives
 // both (the model's functions are found by their argument types).
-template <class InputBox, class RunInputs> struct ModelCommand {
+template <class InputBox, class InputBoxes, class RunInputs> struct ModelCommand {
     std::string_view prefix; // "vorla compartment: "
-    std::span<const NumberBox<InputBox>> numbers;
-    // The message of a saved report that cannot be opened already names the
-    // file; `vorla smoke` says it once, `vorla compartment` names it before too.
-    bool namesFileBeforeOpenProblem;
+    // The model's input table: each row with a number has its option.
+    std::span<const zone::InputRow<InputBox, InputBoxes>> table;
+    ModelKind model; // and so its wording (WordingOf)
     // VORLA-XW's heat loss fraction estimator: `--loss-fraction estimate` types
     // its estimate into this box, as the estimator window's Estimate does.
     // Nothing for a model without one.
@@ -50,25 +45,16 @@ template <class InputBox, class RunInputs> struct ModelCommand {
     InputBox lossFractionBox;
 };
 
-constexpr NumberBox<compartment::InputBox> kCompartmentNumbers[] = {
-    {"floor-area", compartment::InputBox::txtFloorArea},
-    {"room-height", compartment::InputBox::txtRoomHeight},
-    {"vent-width", compartment::InputBox::txtVentWidth},
-    {"sill-height", compartment::InputBox::txtSillHeight},
-    {"soffit-height", compartment::InputBox::txtSoffitHeight},
-    {"fire-height", compartment::InputBox::txtFireHeight},
-    {"radiative-fraction", compartment::InputBox::txtRadiativeLossFraction},
-    {"loss-fraction", compartment::InputBox::txtTotalLossFraction},
-    {"run-time", compartment::InputBox::txtRunTime},
-};
-
-constexpr NumberBox<smoke::InputBox> kSmokeNumbers[] = {
-    {"floor-area", smoke::InputBox::txtFloorArea},
-    {"room-height", smoke::InputBox::txtRoomHeight},
-    {"fire-height", smoke::InputBox::txtFireHeight},
-    {"loss-fraction", smoke::InputBox::txtLossFraction},
-    {"run-time", smoke::InputBox::txtRunTime},
-};
+// The options that carry a number: the model's input rows with a number.
+template <class Row> std::vector<Row> NumberRows(std::span<const Row> table) {
+    std::vector<Row> numbers;
+    for (const Row& row : table) {
+        if (zone::IsNumberRow(row) && !row.Option.empty()) {
+            numbers.push_back(row);
+        }
+    }
+    return numbers;
+}
 
 bool IsFilePath(const std::optional<std::string>& path) {
     return path && !path->empty() && *path != "-";
@@ -84,7 +70,7 @@ constexpr std::string_view kCeilingWords[] = {"smooth", "moderately-rough", "irr
 
 std::variant<std::string, CommandStop>
 EstimateCompartmentLossFraction(const OptionTexts& options, const compartment::RunInputs& inputs) {
-    constexpr std::string_view prefix = "vorla compartment: ";
+    constexpr std::string_view prefix = WordingOf(ModelKind::Compartment).Prefix;
     // The estimator window opens with no aspect ratio; a square room is the
     // smallest ratio it takes.
     const std::string ratio = OptionText(options, "aspect-ratio").value_or("1");
@@ -143,8 +129,10 @@ std::optional<CommandStop> ReadPlumeOptions(const OptionTexts& options, std::str
 constexpr std::string_view kHeaderTexts[] = {"title", "output-name", "fire", "o"};
 
 template <class RunInputs, class InputBoxes, class UnitTables, class InputBox>
-std::variant<RunInputs, CommandStop> BuildInputs(const OptionTexts& options,
-                                                 const ModelCommand<InputBox, RunInputs>& model) {
+std::variant<RunInputs, CommandStop>
+BuildInputs(const OptionTexts& options,
+            const ModelCommand<InputBox, InputBoxes, RunInputs>& model) {
+    const auto numbers = NumberRows(model.table);
     if (const auto refusal = MultiLineRefusal(options, kHeaderTexts)) {
         return Rejected(std::string(model.prefix) + *refusal + "\n");
     }
@@ -162,14 +150,14 @@ std::variant<RunInputs, CommandStop> BuildInputs(const OptionTexts& options,
             }
         }
     }
-    const auto isEstimated = [&](const NumberBox<InputBox>& number) {
-        return estimated && number.box == model.lossFractionBox;
+    const auto isEstimated = [&](const auto& number) {
+        return estimated && number.Box == model.lossFractionBox;
     };
-    for (const auto& number : model.numbers) {
-        if (const auto text = OptionText(options, number.option);
+    for (const auto& number : numbers) {
+        if (const auto text = OptionText(options, zone::OptionKey(number.Option));
             text && !isEstimated(number) && !ParseWholeNumber(*text)) {
-            return Rejected(std::string(model.prefix) + "The value of --" +
-                            std::string(number.option) + " is not a number: \"" + *text + "\".\n");
+            return Rejected(std::string(model.prefix) + "The value of " +
+                            std::string(number.Option) + " is not a number: \"" + *text + "\".\n");
         }
     }
 
@@ -179,8 +167,8 @@ std::variant<RunInputs, CommandStop> BuildInputs(const OptionTexts& options,
     NewInputs(boxes, unitTables, inputs);
     if (const auto from = OptionText(options, "from")) {
         if (const auto problem = ReadSavedReport(*from, boxes, unitTables, inputs)) {
-            const bool namesFile =
-                model.namesFileBeforeOpenProblem || problem->kind == FileProblem::Kind::WrongFormat;
+            const bool namesFile = WordingOf(model.model).NamesFileBeforeOpenProblem ||
+                                   problem->kind == FileProblem::Kind::WrongFormat;
             return CommandStop{kExitFileProblem, std::string(model.prefix) +
                                                      (namesFile ? *from + ": " : "") +
                                                      DescribeFileProblem(*problem) + "\n"};
@@ -209,10 +197,11 @@ std::variant<RunInputs, CommandStop> BuildInputs(const OptionTexts& options,
         boxes.txtFireFile = *fire;
     }
     std::vector<InputBox> typed;
-    for (const auto& number : model.numbers) {
-        if (const auto text = OptionText(options, number.option); text && !isEstimated(number)) {
-            boxes.Text(number.box) = *text;
-            typed.push_back(number.box);
+    for (const auto& number : numbers) {
+        if (const auto text = OptionText(options, zone::OptionKey(number.Option));
+            text && !isEstimated(number)) {
+            boxes.Text(number.Box) = *text;
+            typed.push_back(number.Box);
         }
     }
 
@@ -240,9 +229,9 @@ std::variant<RunInputs, CommandStop> BuildInputs(const OptionTexts& options,
 
 std::variant<compartment::RunInputs, CommandStop> CompartmentInputs(const OptionTexts& options) {
     using namespace compartment;
-    static constexpr ModelCommand<InputBox, RunInputs> kCompartment{
-        "vorla compartment: ", kCompartmentNumbers, true, EstimateCompartmentLossFraction,
-        InputBox::txtTotalLossFraction};
+    static constexpr ModelCommand<InputBox, InputBoxes, RunInputs> kCompartment{
+        WordingOf(ModelKind::Compartment).Prefix, InputTable(), ModelKind::Compartment,
+        EstimateCompartmentLossFraction, InputBox::txtTotalLossFraction};
     return BuildInputs<RunInputs, InputBoxes, UnitTables>(options, kCompartment);
 }
 
@@ -258,8 +247,9 @@ void AddLossFractionRule(const OptionTexts& options, std::vector<RunInput>& used
 
 std::variant<smoke::RunInputs, CommandStop> SmokeInputs(const OptionTexts& options) {
     using namespace smoke;
-    static constexpr ModelCommand<InputBox, RunInputs> kSmoke{"vorla smoke: ", kSmokeNumbers, false,
-                                                              nullptr, InputBox::txtLossFraction};
+    static constexpr ModelCommand<InputBox, InputBoxes, RunInputs> kSmoke{
+        WordingOf(ModelKind::Smoke).Prefix, InputTable(), ModelKind::Smoke, nullptr,
+        InputBox::txtLossFraction};
     return BuildInputs<RunInputs, InputBoxes, UnitTables>(options, kSmoke);
 }
 

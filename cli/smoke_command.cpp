@@ -11,6 +11,7 @@
 #include "life_safety/detection/suppression_options.h"
 #include "life_safety/tenability/tenability_texts.h"
 #include "smoke_filling/model/calculations.h"
+#include "smoke_filling/model/input_table.h"
 #include "smoke_filling/model/model_run.h"
 #include "smoke_filling/model/report_text.h"
 #include "smoke_filling/model/results_csv.h"
@@ -26,21 +27,12 @@ namespace {
 
 using namespace vorla::smoke;
 
-constexpr std::string_view kPrefix = "vorla smoke: ";
-
+// The options beside the input table's (input_table.h).
 constexpr OptionSpec kOptions[] = {
     {"--from"},
     {"--units"},
-    {"--title"},
-    {"--output-name"},
-    {"--fire"},
-    {"--floor-area"},
-    {"--room-height"},
-    {"--fire-height"},
-    {"--loss-fraction"},
     {"--fire-position"},
     {"--plume"},
-    {"--run-time"},
     {"-o"},
     {"--csv"},
     {"--summary"},
@@ -155,139 +147,39 @@ std::string Help() {
            std::string(kHelpAfterOptions);
 }
 
+// What `vorla smoke` adds to the steps of RunModelCommand: nothing is asked
+// while the room fills.
+struct SmokeCommand {
+    static constexpr ModelKind kModel = ModelKind::Smoke;
+    static constexpr std::string_view kCommand = "smoke";
+    static constexpr std::string_view kOutput = "results file";
+    using Calculations = smoke::Calculations;
+    using RunInputs = smoke::RunInputs;
+
+    static auto Options() { return WithInputOptions(InputTable(), kOptions); }
+    static std::string Help() { return vorla::cli::Help(); }
+    static std::string SavedReport(const Calculations& calc, const CompletedRun& run) {
+        return SavedReportText(ReportHeader(calc.Inputs), ReportRows(calc.Inputs, calc.Results),
+                               run.EndMessage);
+    }
+    static auto Inputs(const OptionTexts& options) { return SmokeInputs(options); }
+
+    struct Answers {};
+    static std::variant<Answers, CommandStop> ReadAnswers(const OptionTexts&) { return Answers{}; }
+    static RunOutcome Run(Calculations& calc, Answers&, ZoneStepObserver* observer) {
+        return RunCalculations(calc, observer);
+    }
+    static RunOutcome RunAgain(Calculations& calc, Answers&, ZoneStepObserver* observer) {
+        return RunModel(calc.Inputs, calc.Fire, calc.Results, observer);
+    }
+    static void Say(const Answers&, std::ostream&) {}
+    static void AddSummaryInputs(const OptionTexts&, const Answers&, std::vector<RunInput>&) {}
+};
+
 } // namespace
 
 int RunSmokeCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
-    const auto known = WithLifeSafetyOptions(kOptions);
-    const auto parsed = ParseModelCommand(args, known, "smoke", Help(), out, err);
-    if (const auto* status = std::get_if<int>(&parsed)) {
-        return *status;
-    }
-    const auto& options = std::get<OptionTexts>(parsed);
-    CommandFiles files = ModelCommandFiles(options, "results file");
-    if (const auto refusal = RefuseCommandFiles(files, kPrefix)) {
-        err << *refusal;
-        return kExitInputRejected;
-    }
-    // Every output is checked before the first is written.
-    if (const auto unwritable = FindUnwritableOutput(files)) {
-        err << "vorla: " << unwritable->Sentence << "\n";
-        return kExitFileProblem;
-    }
-    const auto keyOptions = ReadKeyResultsOptions(options, kPrefix);
-    if (const auto* stop = std::get_if<CommandStop>(&keyOptions)) {
-        return Stop(*stop, err);
-    }
-    const auto tenabilityOptions = ReadTenabilityOptions(options, kPrefix);
-    if (const auto* stop = std::get_if<CommandStop>(&tenabilityOptions)) {
-        return Stop(*stop, err);
-    }
-    const auto detectionOptions = ReadDetectionOptions(options, kPrefix);
-    if (const auto* stop = std::get_if<CommandStop>(&detectionOptions)) {
-        return Stop(*stop, err);
-    }
-    if (const auto note = UnusedCriteriaNote(options, std::get<KeyResultsOptions>(keyOptions))) {
-        err << kPrefix << *note;
-    }
-    auto inputs = SmokeInputs(options);
-    if (const auto* stop = std::get_if<CommandStop>(&inputs)) {
-        return Stop(*stop, err);
-    }
-    if (const auto stop =
-            RefuseHeightsOutsideTheRoom(std::get<KeyResultsOptions>(keyOptions),
-                                        std::get<RunInputs>(inputs).RoomHeight, kPrefix)) {
-        return Stop(*stop, err);
-    }
-    const auto uncertainty = ReadModelUncertainty(
-        options,
-        {ModelKind::Smoke, std::get<RunInputs>(inputs).FirePlace, std::get<RunInputs>(inputs).Plume,
-         OptionText(options, "loss-fraction") == "estimate",
-         std::get<RunInputs>(inputs).LossFraction},
-        kPrefix);
-    if (const auto* stop = std::get_if<CommandStop>(&uncertainty)) {
-        return Stop(*stop, err);
-    }
-    AddFireFileOfReport(files, options, std::get<RunInputs>(inputs).FireFile);
-    if (const auto refusal = RefuseCommandFiles(files, kPrefix)) {
-        err << *refusal;
-        return kExitInputRejected;
-    }
-
-    // The program state, as SKEVA-XW holds it; too large for a small stack.
-    auto calc = std::make_unique<Calculations>();
-    calc->Inputs = std::get<RunInputs>(std::move(inputs));
-    auto prepared = LifeSafetyRun::Prepare(
-        std::get<TenabilityOptions>(tenabilityOptions),
-        std::get<DetectionOptions>(detectionOptions),
-        {calc->Inputs.FloorArea, calc->Inputs.RoomHeight, calc->Inputs.FireHeight}, kPrefix);
-    if (const auto* stop = std::get_if<CommandStop>(&prepared)) {
-        return Stop(*stop, err);
-    }
-    LifeSafetyRun& lifeSafety = *std::get<std::unique_ptr<LifeSafetyRun>>(prepared);
-    RunOutcome outcome = RunCalculations(*calc, lifeSafety.Observer());
-    if (const auto* problem = std::get_if<FireFileError>(&outcome)) {
-        err << FireFileMessage(ModelKind::Smoke, *problem) << "\n";
-        return kExitFileProblem;
-    }
-    // A fire its first sprinkler suppresses is run again on the suppressed fire.
-    if (auto suppressed = lifeSafety.SuppressedFire(calc->Fire)) {
-        calc->Fire = *suppressed;
-        outcome = RunModel(calc->Inputs, calc->Fire, calc->Results, lifeSafety.Observer());
-    }
-    const auto& run = std::get<CompletedRun>(outcome);
-
-    // Every file of the run, in the order they are written.
-    std::vector<CommandOutput> outputs;
-    outputs.push_back(
-        {"o", OptionText(options, "o").value_or(""),
-         // The tenability, the rule and the devices after the report, as the
-         // windows' Save adds them.
-         detection::WithSavedDetection(
-             tenability::WithSavedTenability(
-                 SavedReportText(ReportHeader(calc->Inputs),
-                                 ReportRows(calc->Inputs, calc->Results), run.EndMessage),
-                 SavedTenabilityOf(std::get<TenabilityOptions>(tenabilityOptions))),
-             std::get<DetectionOptions>(detectionOptions).Devices,
-             std::get<DetectionOptions>(detectionOptions).Suppression)});
-    if (const auto csv = OptionText(options, "csv")) {
-        outputs.push_back({"csv", *csv, lifeSafety.ResultsCsv(ResultsCsv(calc->Results))});
-    }
-    const auto& request = std::get<KeyResultsOptions>(keyOptions);
-    const auto designReport = OptionText(options, "design-report");
-    KeyResults keys;
-    std::vector<RunInput> used;
-    if (request.JsonPath || request.CsvPath || designReport) {
-        keys = RunKeyResults(calc->Inputs, calc->Results, run, calc->Fire, request.Criteria);
-        if (const auto& statistics = std::get<std::optional<UncertaintyStatistics>>(uncertainty)) {
-            keys.ModelUncertainty =
-                ModelUncertaintyKeys(keys, *statistics, calc->Inputs.RoomHeight);
-        }
-        used = SummaryInputs(calc->Inputs);
-        lifeSafety.AddKeyResults(keys, used);
-        if (request.JsonPath || request.CsvPath) {
-            AddKeyResultsOutputs(request, keys, used, outputs);
-        }
-    }
-    for (const auto& output : outputs) {
-        if (const int status = WriteCommandOutput(output.Path, output.Text, out, err);
-            status != kExitSuccess) {
-            return status;
-        }
-    }
-    if (designReport) {
-        // The results file the first output wrote, and the inputs as --summary lists them.
-        auto design = DesignReportRunOf(
-            *calc, keys, OptionText(options, "loss-fraction") == "estimate", outputs.front().Text);
-        design.Inputs = std::move(used);
-        // The inputs were read in these units, so the option is known good here.
-        const auto shown = UnitsOption(OptionText(options, "units"));
-        if (const auto* system = std::get_if<UnitSystem>(&shown)) {
-            design.ShownUnits = *system;
-        }
-        SetCommandRunFiles(design, outputs.front().Path, outputs.front().Text);
-        return WriteDesignReport(*designReport, design, err);
-    }
-    return kExitSuccess;
+    return RunModelCommand<SmokeCommand>(args, out, err);
 }
 
 } // namespace vorla::cli

@@ -228,7 +228,7 @@ struct CompartmentSteps {
     }
     using Error = compartment::ModelError;
     static double LossFractionOf(const compartment::RunInputs& inputs) {
-        return inputs.TotalLossFraction;
+        return inputs.LossFraction;
     }
     static KeyResults KeyResultsOf(const Results& results, const CompletedRun& run,
                                    const FireTable& fire, const KeyCriteria& criteria,

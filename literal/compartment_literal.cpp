@@ -13,7 +13,7 @@ namespace vorla::compartment::literal {
 
 namespace {
 
-constexpr double kSpecificHeat = 1.004;              // kJ/(kg K)
+constexpr double kAirHeatCapacity = 1.004;           // kJ/(kg K)
 constexpr double kAmbientDensity = 1.2;              // kg/m³
 constexpr double kDensityTimesTemperature = 353.112; // 1.2 * 294.26
 constexpr double kDensityTimesGravity = 11.772;      // 1.2 * 9.81
@@ -56,8 +56,8 @@ double LayerHeatingRate(const RunInputs& in, double T, double q, float mp, doubl
     if (depth == 0) {
         return 0;
     }
-    return T * ((1 - in.TotalLossFraction) * q - mp * kSpecificHeat * (T - kAmbientTemperature)) /
-           kSpecificHeat / kAmbientDensity / kAmbientTemperature / in.FloorArea / depth;
+    return T * ((1 - in.LossFraction) * q - mp * kAirHeatCapacity * (T - kAmbientTemperature)) /
+           kAirHeatCapacity / kAmbientDensity / kAmbientTemperature / in.FloorArea / depth;
 }
 
 template <class Rate> void StoreRate(Rate& rate, double value) {
@@ -188,7 +188,7 @@ ZoneFlows<Rate> CompartmentFlows(const ZoneModel& model, double t, const State& 
     const float hs = in.SoffitHeight;
     if (z >= hs) {
         out.RegimeFlag = kRegimeAboveSoffit;
-        out.Vent = {0, (1 - in.TotalLossFraction) * q / (kSpecificHeat * kAmbientTemperature), 0};
+        out.Vent = {0, (1 - in.LossFraction) * q / (kAirHeatCapacity * kAmbientTemperature), 0};
         return out;
     }
 

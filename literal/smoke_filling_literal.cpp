@@ -12,7 +12,7 @@ namespace vorla::smoke::literal {
 namespace {
 
 constexpr double kAmbientDensity = 1.2;                     // kg/m³
-constexpr double kSpecificHeat = 1.004;                     // kJ/(kg K)
+constexpr double kAirHeatCapacity = 1.004;                  // kJ/(kg K)
 constexpr double kAmbientDensityTimesTemperature = 353.112; // kg K/m³
 constexpr double kEntrainmentCoefficient = 0.076;
 constexpr double kConvectiveFraction = 0.65;
@@ -34,7 +34,7 @@ double LayerHeating(const RunInputs& inputs, double bracket, double z, double te
         // the ceiling gets here; any other depth divides as written.
         return 0;
     }
-    return temperature * bracket / kSpecificHeat / kAmbientDensity / kAmbientTemperature /
+    return temperature * bracket / kAirHeatCapacity / kAmbientDensity / kAmbientTemperature /
            inputs.FloorArea / depth;
 }
 
@@ -55,8 +55,8 @@ State SmokeFillDerivatives(const RunInputs& inputs, const FireTable& fire, doubl
     const double temperature = y.LayerTemperature;
     const float q = HeatReleaseRate(fire, t);
     const double plume = literal::SmokeFillPlume(inputs, q, z);
-    const double bracket =
-        (1 - inputs.LossFraction) * q - kSpecificHeat * plume * (temperature - kAmbientTemperature);
+    const double bracket = (1 - inputs.LossFraction) * q -
+                           kAirHeatCapacity * plume * (temperature - kAmbientTemperature);
     const double heating = LayerHeating(inputs, bracket, z, temperature);
     State rates;
     rates.LayerTemperature = heating;
@@ -70,7 +70,7 @@ State SmokeFillDerivatives(const RunInputs& inputs, const FireTable& fire, doubl
     if (temperature == 0) {
         // ((H - z) / T) * dT/dt with dT/dt = T * bracket / (...): its limit at
         // T = 0 is the bracket over the constants, which avoids 0 / 0.
-        rates.InterfaceHeight = inflow - bracket / kSpecificHeat / kAmbientDensity /
+        rates.InterfaceHeight = inflow - bracket / kAirHeatCapacity / kAmbientDensity /
                                              kAmbientTemperature / inputs.FloorArea;
         return rates;
     }
@@ -83,7 +83,7 @@ double SmokeFillVentFlow(const RunInputs& inputs, const FireTable& fire, double 
     const float q = HeatReleaseRate(fire, t);
     if (y.InterfaceHeight > 0) {
         // Ambient air pushed out by the expansion of the heated gas.
-        return ((1 - inputs.LossFraction) * q) / kSpecificHeat / kAmbientTemperature;
+        return ((1 - inputs.LossFraction) * q) / kAirHeatCapacity / kAmbientTemperature;
     }
     // The room is full of smoke: layer gas leaves as the whole volume heats.
     return kAmbientDensityTimesTemperature * inputs.FloorArea * inputs.RoomHeight /

@@ -1,43 +1,69 @@
+#include "compartment/model/input_table.h"
 #include "life_safety/tenability/yields.h"
+#include "smoke_filling/model/input_table.h"
 #include "study/study_model.h"
+
+#include <span>
 
 namespace vorla::study {
 
+namespace {
+
+// The options of a model's input table (header-only: the study engine links no
+// model): the numbers a study may vary, and the texts its [base] may set.
+template <class Row> void AddInputOptions(std::span<const Row> table, StudyModelOptions& options) {
+    for (const Row& row : table) {
+        if (row.Option.empty()) {
+            continue;
+        }
+        const std::string key(zone::OptionKey(row.Option));
+        if (zone::IsNumberRow(row)) {
+            options.NumericOptions.push_back(key);
+        } else {
+            options.TextOptions.push_back({key, {}, row.Unit == zone::InputUnit::File});
+        }
+    }
+}
+
+} // namespace
+
 // The options of `vorla compartment` and `vorla smoke` (cli/) that carry a
-// number, and those with a text that a study's [base] may set.
+// number, and those with a text that a study's [base] may set: the input
+// table's, and those the commands read beside it.
 const StudyModelOptions& CompartmentStudyOptions() {
-    static const StudyModelOptions options = {
-        ModelKind::Compartment,
-        {"floor-area", "room-height", "vent-width", "sill-height", "soffit-height", "fire-height",
-         "radiative-fraction", "loss-fraction", "run-time", "aspect-ratio"},
-        {{"from", {}, true},
-         {"title", {}, false},
-         {"output-name", {}, false},
-         {"fire", {}, true},
-         {"flashover", {"stop", "continue"}, false},
-         // `loss-fraction = "estimate"`: the estimator's value, with the
-         // aspect-ratio and ceiling it reads.
-         {"loss-fraction", {"estimate"}, false},
-         {"ceiling", {"smooth", "moderately-rough", "irregular"}, false},
-         {"fire-position", {"centre", "wall", "corner"}, false},
-         {"plume", {"zukoski", "heskestad"}, false}},
-        "vof",
-    };
+    static const StudyModelOptions options = [] {
+        StudyModelOptions model = {
+            ModelKind::Compartment,
+            {"aspect-ratio"},
+            {{"from", {}, true},
+             {"flashover", {"stop", "continue"}, false},
+             // `loss-fraction = "estimate"`: the estimator's value, with the
+             // aspect-ratio and ceiling it reads.
+             {"loss-fraction", {"estimate"}, false},
+             {"ceiling", {"smooth", "moderately-rough", "irregular"}, false},
+             {"fire-position", {"centre", "wall", "corner"}, false},
+             {"plume", {"zukoski", "heskestad"}, false}},
+            "vof",
+        };
+        AddInputOptions(compartment::InputTable(), model);
+        return model;
+    }();
     return options;
 }
 
 const StudyModelOptions& SmokeStudyOptions() {
-    static const StudyModelOptions options = {
-        ModelKind::Smoke,
-        {"floor-area", "room-height", "fire-height", "loss-fraction", "run-time"},
-        {{"from", {}, true},
-         {"title", {}, false},
-         {"output-name", {}, false},
-         {"fire", {}, true},
-         {"fire-position", {"centre", "wall", "corner"}, false},
-         {"plume", {"zukoski", "heskestad"}, false}},
-        "sof",
-    };
+    static const StudyModelOptions options = [] {
+        StudyModelOptions model = {
+            ModelKind::Smoke,
+            {},
+            {{"from", {}, true},
+             {"fire-position", {"centre", "wall", "corner"}, false},
+             {"plume", {"zukoski", "heskestad"}, false}},
+            "sof",
+        };
+        AddInputOptions(smoke::InputTable(), model);
+        return model;
+    }();
     return options;
 }
 

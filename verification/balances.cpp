@@ -30,7 +30,7 @@ double LayerMass(const Room& room, double interface, double temperature) {
 }
 
 double LayerEnthalpy(const Room& room, double interface, double temperature) {
-    return LayerMass(room, interface, temperature) * kSpecificHeat *
+    return LayerMass(room, interface, temperature) * kAirHeatCapacity *
            (temperature - kAmbientTemperature);
 }
 
@@ -42,7 +42,7 @@ EnergyBalance BalanceEnergy(const Room& room, const Trace& trace) {
     balance.Released = Integral(trace, [](const Second& s) { return s.Rate; });
     balance.ToBoundaries = room.LossFraction * balance.Released;
     balance.CarriedOut = Integral(trace, [](const Second& s) {
-        return s.UpperOut * kSpecificHeat * (s.Temperature - kAmbientTemperature);
+        return s.UpperOut * kAirHeatCapacity * (s.Temperature - kAmbientTemperature);
     });
     const Second& first = trace.Seconds.front();
     const Second& last = trace.Seconds.back();

@@ -36,8 +36,8 @@ struct HeatedBalance {
 };
 
 HeatedBalance BalanceOf(double q, double qc, double lossFraction) {
-    constexpr double kSpecificHeat = 1.004;
-    return {(1 - lossFraction) * q / (kSpecificHeat * kLayerDensity * kAmbientTemperature),
+    constexpr double kAirHeatCapacity = 1.004;
+    return {(1 - lossFraction) * q / (kAirHeatCapacity * kLayerDensity * kAmbientTemperature),
             kEntrainment * std::cbrt(qc) / kLayerDensity};
 }
 

@@ -29,7 +29,7 @@ compartment::RunInputs CompartmentInputs(const Room& room) {
     in.SoffitHeight = RoundToSingle(room.SoffitHeight);
     in.FireHeight = room.FireHeight;
     in.RadiativeLossFraction = room.RadiativeFraction;
-    in.TotalLossFraction = room.LossFraction;
+    in.LossFraction = room.LossFraction;
     in.RunTime = static_cast<std::int16_t>(room.RunTime);
     in.VentFactor = compartment::VentFactorOf(in);
     in.FirePlace = room.FirePlace;

@@ -15,7 +15,7 @@
 namespace vorla::verification {
 
 inline constexpr double kAmbientDensity = 1.2;                 // kg/m³
-inline constexpr double kSpecificHeat = 1.004;                 // kJ/(kg K)
+inline constexpr double kAirHeatCapacity = 1.004;              // kJ/(kg K)
 inline constexpr double kCelsiusOffset = kKelvinAtZeroCelsius; // kAmbientTemperature is common's
 
 // The vent flow regimes of VORLA-XW's FR column.

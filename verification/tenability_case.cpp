@@ -126,7 +126,7 @@ CaseReport TenabilityCase() {
         in.VentWidth = 0.9;
         in.SoffitHeight = 2.0f;
         in.RadiativeLossFraction = 0.35;
-        in.TotalLossFraction = 0.6;
+        in.LossFraction = 0.6;
         in.RunTime = 600;
         in.VentFactor = compartment::VentFactorOf(in);
         calc->Fire = FastTSquared(600);

@@ -1,13 +1,18 @@
 #include "compartment/model/input_checks.h"
 
+#include "compartment/model/input_table.h"
+
 #include <cmath>
 
 namespace vorla::compartment {
 namespace {
 
-constexpr double kLargestFloorArea = 1000; // m²
-constexpr double kLargestLength = 30;      // m, room height and vent width
-constexpr double kLongestRunTime = 9000;   // s
+// The fixed limits, as the input table gives them.
+constexpr double kLargestFloorArea = RowOf(InputBox::txtFloorArea).Limits.Highest;   // m²
+constexpr double kLargestRoomHeight = RowOf(InputBox::txtRoomHeight).Limits.Highest; // m
+constexpr double kLargestVentWidth = RowOf(InputBox::txtVentWidth).Limits.Highest;   // m
+constexpr double kShortestRunTime = RowOf(InputBox::txtRunTime).Limits.Lowest;       // s
+constexpr double kLongestRunTime = RowOf(InputBox::txtRunTime).Limits.Highest;       // s
 
 } // namespace
 
@@ -30,13 +35,13 @@ std::optional<RejectedInput> CheckRunInputs(const RunInputs& in) {
     if (in.RoomHeight <= 0) {
         return Rejected("The room height must be greater than zero.", txtRoomHeight);
     }
-    if (in.RoomHeight > kLargestLength) {
+    if (in.RoomHeight > kLargestRoomHeight) {
         return Rejected("The ceiling is too high.", txtRoomHeight);
     }
     if (in.VentWidth <= 0) {
         return Rejected("The vent width must be greater than zero.", txtVentWidth);
     }
-    if (in.VentWidth > kLargestLength) {
+    if (in.VentWidth > kLargestVentWidth) {
         return Rejected("The vent is too wide.", txtVentWidth);
     }
     if (in.SillHeight < 0) {
@@ -61,11 +66,11 @@ std::optional<RejectedInput> CheckRunInputs(const RunInputs& in) {
         return Rejected("The radiative heat loss fraction must be between 0 and 1.",
                         txtRadiativeLossFraction);
     }
-    if (in.TotalLossFraction <= 0 || in.TotalLossFraction >= 1) {
+    if (in.LossFraction <= 0 || in.LossFraction >= 1) {
         return Rejected("The total heat loss fraction must be between 0 and 1.",
                         txtTotalLossFraction);
     }
-    if (in.RunTime < 1 || in.RunTime > kLongestRunTime) {
+    if (in.RunTime < kShortestRunTime || in.RunTime > kLongestRunTime) {
         return Rejected("The run time must be between 0 and 9000 s.", txtRunTime);
     }
     if (in.FireFile.empty()) {

@@ -6,28 +6,20 @@
 #include "common/typed_number.h"
 #include "common/utf8_text.h"
 #include "compartment/model/input_checks.h"
+#include "compartment/model/input_table.h"
 
 #include <algorithm>
 
 namespace vorla::compartment {
 namespace {
 
-constexpr std::string_view kAreaPattern = "#####0.00#";
-constexpr std::string_view kHeightPattern = "##0.00#";
+// The boxes that hold a length or an area, in the table's order.
+bool IsDimension(const InputRow& row) {
+    return zone::IsDimensionRow(row);
+}
 
-// The six boxes that hold a length or an area.
-struct DimensionBox {
-    InputBox box;
-    bool isArea;
-};
-constexpr DimensionBox kDimensionBoxes[] = {
-    {InputBox::txtFloorArea, true},     {InputBox::txtRoomHeight, false},
-    {InputBox::txtVentWidth, false},    {InputBox::txtSillHeight, false},
-    {InputBox::txtSoffitHeight, false}, {InputBox::txtFireHeight, false},
-};
-
-double FactorOf(const DimensionBox& dimension, const UnitTables& units) {
-    return dimension.isArea ? units.Area.ToSI : units.Length.ToSI;
+double FactorOf(const InputRow& dimension, const UnitTables& units) {
+    return dimension.Unit == zone::InputUnit::Area ? units.Area.ToSI : units.Length.ToSI;
 }
 
 void StoreDimension(InputBox box, double siValue, RunInputs& in) {
@@ -78,9 +70,9 @@ double DimensionOf(InputBox box, const RunInputs& in) {
 
 void LeaveInputBox(InputBox box, const InputBoxes& boxes, const UnitTables& units,
                    RunInputs& inputs) {
-    for (const auto& dimension : kDimensionBoxes) {
+    for (const InputRow& dimension : InputTable()) {
         const std::string& text = boxes.Text(box);
-        if (dimension.box == box && !text.empty()) {
+        if (IsDimension(dimension) && dimension.Box == box && !text.empty()) {
             StoreDimension(box, NumberOfText(text) * FactorOf(dimension, units), inputs);
         }
     }
@@ -88,51 +80,54 @@ void LeaveInputBox(InputBox box, const InputBoxes& boxes, const UnitTables& unit
 
 void ChangeUnits(UnitSystem system, const RunInputs& inputs, UnitTables& units, InputBoxes& boxes) {
     units = UnitTablesFor(system);
-    for (const auto& dimension : kDimensionBoxes) {
-        std::string& text = boxes.Text(dimension.box);
+    for (const InputRow& dimension : InputTable()) {
+        if (!IsDimension(dimension)) {
+            continue;
+        }
+        std::string& text = boxes.Text(dimension.Box);
         if (text.empty()) {
             continue;
         }
-        const double shown = DimensionOf(dimension.box, inputs) / FactorOf(dimension, units);
-        text = Format(shown, dimension.isArea ? kAreaPattern : kHeightPattern);
+        const double shown = DimensionOf(dimension.Box, inputs) / FactorOf(dimension, units);
+        text = Format(shown, dimension.Pattern);
     }
 }
 
 void ChangeUnits(UnitSystem system, UnitTables& units, InputBoxes& boxes, KeptDimensions& kept) {
     const UnitTables before = units;
     units = UnitTablesFor(system);
-    for (const auto& dimension : kDimensionBoxes) {
-        std::string& text = boxes.Text(dimension.box);
-        std::optional<double> value = kept.Of(dimension.box, text);
+    for (const InputRow& dimension : InputTable()) {
+        if (!IsDimension(dimension)) {
+            continue;
+        }
+        std::string& text = boxes.Text(dimension.Box);
+        std::optional<double> value = kept.Of(dimension.Box, text);
         if (!value && (text.empty() || !IsTypedNumber(text))) {
-            kept.Forget(dimension.box);
+            kept.Forget(dimension.Box);
             continue;
         }
         if (!value) {
             RunInputs read;
-            StoreDimension(dimension.box, NumberOfText(text) * FactorOf(dimension, before), read);
-            value = DimensionOf(dimension.box, read);
+            StoreDimension(dimension.Box, NumberOfText(text) * FactorOf(dimension, before), read);
+            value = DimensionOf(dimension.Box, read);
         }
-        text = Format(*value / FactorOf(dimension, units),
-                      dimension.isArea ? kAreaPattern : kHeightPattern);
-        kept.Keep(dimension.box, *value, text);
+        text = Format(*value / FactorOf(dimension, units), dimension.Pattern);
+        kept.Keep(dimension.Box, *value, text);
     }
 }
 
 void NewInputs(InputBoxes& boxes, UnitTables& units, RunInputs& inputs) {
-    boxes.txtRunTitle.clear();
-    boxes.txtOutputFile.clear();
     units = UnitTablesFor(UnitSystem::SI);
-    for (const auto& dimension : kDimensionBoxes) {
-        boxes.Text(dimension.box).clear();
-        StoreDimension(dimension.box, 0, inputs);
+    // Every box its default text (empty but for the two fractions), and the
+    // dimensions and fractions their inputs to match.
+    for (const InputRow& row : InputTable()) {
+        boxes.Text(row.Box) = row.Default;
+        if (IsDimension(row)) {
+            StoreDimension(row.Box, 0, inputs);
+        }
     }
-    boxes.txtRadiativeLossFraction = "0.35";
-    inputs.RadiativeLossFraction = 0.35;
-    boxes.txtTotalLossFraction = "0.6";
-    inputs.TotalLossFraction = 0.6;
-    boxes.txtRunTime.clear();
-    boxes.txtFireFile.clear();
+    inputs.RadiativeLossFraction = NumberOfText(boxes.txtRadiativeLossFraction);
+    inputs.LossFraction = NumberOfText(boxes.txtTotalLossFraction);
 }
 
 RunInputs ReadInputBoxes(const InputBoxes& boxes, const UnitTables& units) {
@@ -140,12 +135,15 @@ RunInputs ReadInputBoxes(const InputBoxes& boxes, const UnitTables& units) {
     in.RunTitle = Utf8Left(boxes.txtRunTitle, kLongestRunTitle);
     in.OutputFile = boxes.txtOutputFile;
     in.FireFile = boxes.txtFireFile;
-    for (const auto& dimension : kDimensionBoxes) {
-        StoreDimension(dimension.box,
-                       NumberOfText(boxes.Text(dimension.box)) * FactorOf(dimension, units), in);
+    for (const InputRow& dimension : InputTable()) {
+        if (!IsDimension(dimension)) {
+            continue;
+        }
+        StoreDimension(dimension.Box,
+                       NumberOfText(boxes.Text(dimension.Box)) * FactorOf(dimension, units), in);
     }
     in.RadiativeLossFraction = NumberOfText(boxes.txtRadiativeLossFraction);
-    in.TotalLossFraction = NumberOfText(boxes.txtTotalLossFraction);
+    in.LossFraction = NumberOfText(boxes.txtTotalLossFraction);
     in.RunTime = RoundHalfEvenToInt16Bounded(NumberOfText(boxes.txtRunTime));
     in.VentFactor = VentFactorOf(in);
     return in;
@@ -154,9 +152,12 @@ RunInputs ReadInputBoxes(const InputBoxes& boxes, const UnitTables& units) {
 RunInputs ReadKeptInputBoxes(const InputBoxes& boxes, const UnitTables& units,
                              const KeptDimensions& kept) {
     RunInputs in = ReadInputBoxes(boxes, units);
-    for (const auto& dimension : kDimensionBoxes) {
-        if (const auto value = kept.Of(dimension.box, boxes.Text(dimension.box))) {
-            StoreDimension(dimension.box, *value, in);
+    for (const InputRow& dimension : InputTable()) {
+        if (!IsDimension(dimension)) {
+            continue;
+        }
+        if (const auto value = kept.Of(dimension.Box, boxes.Text(dimension.Box))) {
+            StoreDimension(dimension.Box, *value, in);
         }
     }
     in.VentFactor = VentFactorOf(in);
@@ -166,9 +167,12 @@ RunInputs ReadKeptInputBoxes(const InputBoxes& boxes, const UnitTables& units,
 RunInputs ReadTypedInputBoxes(const InputBoxes& boxes, const UnitTables& units,
                               std::span<const InputBox> typed, const RunInputs& kept) {
     RunInputs in = ReadInputBoxes(boxes, units);
-    for (const auto& dimension : kDimensionBoxes) {
-        if (std::find(typed.begin(), typed.end(), dimension.box) == typed.end()) {
-            StoreDimension(dimension.box, DimensionOf(dimension.box, kept), in);
+    for (const InputRow& dimension : InputTable()) {
+        if (!IsDimension(dimension)) {
+            continue;
+        }
+        if (std::find(typed.begin(), typed.end(), dimension.Box) == typed.end()) {
+            StoreDimension(dimension.Box, DimensionOf(dimension.Box, kept), in);
         }
     }
     in.VentFactor = VentFactorOf(in);

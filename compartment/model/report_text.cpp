@@ -41,7 +41,7 @@ std::string InputLine(const RunInputs& in, int line) {
     case 10:
         return "RADIATIVE FRACTION          :   " + RightAlign(in.RadiativeLossFraction, "0.000");
     case 11:
-        return "HEAT LOSS FRACTION          :   " + RightAlign(in.TotalLossFraction, "0.000");
+        return "HEAT LOSS FRACTION          :   " + RightAlign(in.LossFraction, "0.000");
     case 12:
         return "MAXIMUM RUN TIME            :   " + RightAlign(in.RunTime, "#####") + " s  ";
     case 13:

@@ -22,7 +22,7 @@ struct RunInputs {
     float SoffitHeight = 0;
     double FireHeight = 0;            // m, the fire base (fuel surface)
     double RadiativeLossFraction = 0; // share of the heat release radiated by the flame
-    double TotalLossFraction = 0;     // share lost from the hot layer to the boundaries
+    double LossFraction = 0;     // share lost from the hot layer to the boundaries
     std::int16_t RunTime = 0;         // s, 1 to 9000
     // kg/s, the largest air inflow the vent passes: 0.52 W (Hs - Hsill)^1.5.
     double VentFactor = 0;

@@ -3,6 +3,7 @@
 #include "common/model_uncertainty.h"
 #include "common/plume_option_names.h"
 #include "common/round_trip_text.h"
+#include "compartment/model/input_table.h"
 #include "compartment/model/model_run.h"
 #include "compartment/model/validity_limits.h"
 
@@ -53,25 +54,34 @@ KeyResults RunKeyResults(const RunInputs& inputs, const RunResults& results,
                          const CompletedRun& run, const FireTable& fire,
                          const KeyCriteria& criteria) {
     KeyResults keys = RunKeyResults(results, run, fire, criteria);
-    keys.ValidityLimits =
-        ValidityLimitKeys(FindRunValidityLimits(inputs, results, kCompartmentTestedRange), kCompartmentTestedRange);
+    keys.ValidityLimits = ValidityLimitKeys(
+        FindRunValidityLimits(inputs, results, kCompartmentTestedRange), kCompartmentTestedRange);
     return keys;
 }
 
+namespace {
+
+// The key of the summary's inputs for a box, as the input table names it.
+std::string Key(InputBox box) {
+    return std::string(RowOf(box).SummaryKey);
+}
+
+} // namespace
+
 std::vector<RunInput> SummaryInputs(const RunInputs& inputs) {
     std::vector<RunInput> used = {
-        {"title", inputs.RunTitle},
-        {"output_file", inputs.OutputFile},
-        {"fire_file", inputs.FireFile},
-        {"floor_area_m2", inputs.FloorArea},
-        {"room_height_m", inputs.RoomHeight},
-        {"vent_width_m", inputs.VentWidth},
-        {"sill_height_m", inputs.SillHeight},
-        {"soffit_height_m", SingleAsShortestDouble(inputs.SoffitHeight)},
-        {"fire_height_m", inputs.FireHeight},
-        {"radiative_fraction", inputs.RadiativeLossFraction},
-        {"loss_fraction", inputs.TotalLossFraction},
-        {"run_time_s", static_cast<double>(inputs.RunTime)},
+        {Key(InputBox::txtRunTitle), inputs.RunTitle},
+        {Key(InputBox::txtOutputFile), inputs.OutputFile},
+        {Key(InputBox::txtFireFile), inputs.FireFile},
+        {Key(InputBox::txtFloorArea), inputs.FloorArea},
+        {Key(InputBox::txtRoomHeight), inputs.RoomHeight},
+        {Key(InputBox::txtVentWidth), inputs.VentWidth},
+        {Key(InputBox::txtSillHeight), inputs.SillHeight},
+        {Key(InputBox::txtSoffitHeight), SingleAsShortestDouble(inputs.SoffitHeight)},
+        {Key(InputBox::txtFireHeight), inputs.FireHeight},
+        {Key(InputBox::txtRadiativeLossFraction), inputs.RadiativeLossFraction},
+        {Key(InputBox::txtTotalLossFraction), inputs.LossFraction},
+        {Key(InputBox::txtRunTime), static_cast<double>(inputs.RunTime)},
     };
     AddPlumeOptionInputs(inputs.FirePlace, inputs.Plume, used);
     return used;

@@ -38,7 +38,7 @@ DesignReportRun DesignReportRunOf(const Calculations& calc, const KeyResults& ke
     return zone_models::DesignReportRunOf(calc, keys,
                                           {ModelKind::Compartment, calc.Inputs.FirePlace,
                                            calc.Inputs.Plume, estimatedLossFraction,
-                                           calc.Inputs.TotalLossFraction},
+                                           calc.Inputs.LossFraction},
                                           std::move(savedReportText));
 }
 

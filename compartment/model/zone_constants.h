@@ -5,7 +5,7 @@
 
 namespace vorla::compartment {
 
-inline constexpr double kSpecificHeat = 1.004;              // kJ/(kg K)
+inline constexpr double kAirHeatCapacity = 1.004;           // kJ/(kg K)
 inline constexpr double kAmbientDensity = 1.2;              // kg/m³
 inline constexpr double kDensityTimesTemperature = 353.112; // 1.2 * 294.26
 inline constexpr double kDensityTimesGravity = 11.772;      // 1.2 * 9.81

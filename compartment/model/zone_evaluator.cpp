@@ -24,8 +24,8 @@ double LayerHeatingRate(const RunInputs& in, double T, double q, float mp, doubl
     if (depth == 0) {
         return 0;
     }
-    return T * ((1 - in.TotalLossFraction) * q - mp * kSpecificHeat * (T - kAmbientTemperature)) /
-           kSpecificHeat / kAmbientDensity / kAmbientTemperature / in.FloorArea / depth;
+    return T * ((1 - in.LossFraction) * q - mp * kAirHeatCapacity * (T - kAmbientTemperature)) /
+           kAirHeatCapacity / kAmbientDensity / kAmbientTemperature / in.FloorArea / depth;
 }
 
 template <class Rate> void StoreRate(Rate& rate, double value) {
@@ -155,7 +155,7 @@ ZoneFlows<Rate> ZoneEvaluator::FlowsAndIntermediates(double t, const State& y,
     const float hs = in.SoffitHeight;
     if (z >= hs) {
         out.RegimeFlag = kRegimeAboveSoffit;
-        out.Vent = {0, (1 - in.TotalLossFraction) * q / (kSpecificHeat * kAmbientTemperature), 0};
+        out.Vent = {0, (1 - in.LossFraction) * q / (kAirHeatCapacity * kAmbientTemperature), 0};
         return out;
     }
 

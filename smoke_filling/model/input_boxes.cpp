@@ -1,52 +1,26 @@
 #include "smoke_filling/model/input_boxes.h"
 
-#include <array>
+#include "smoke_filling/model/input_table.h"
 
 namespace vorla::smoke {
-namespace {
-
-struct BoxEntry {
-    InputBox box;
-    std::string_view name;
-    std::string InputBoxes::*text;
-};
-
-constexpr std::array<BoxEntry, 8> kBoxes = {{
-    {InputBox::txtRunTitle, "txtRunTitle", &InputBoxes::txtRunTitle},
-    {InputBox::txtOutputFile, "txtOutputFile", &InputBoxes::txtOutputFile},
-    {InputBox::txtFireFile, "txtFireFile", &InputBoxes::txtFireFile},
-    {InputBox::txtFloorArea, "txtFloorArea", &InputBoxes::txtFloorArea},
-    {InputBox::txtRoomHeight, "txtRoomHeight", &InputBoxes::txtRoomHeight},
-    {InputBox::txtFireHeight, "txtFireHeight", &InputBoxes::txtFireHeight},
-    {InputBox::txtLossFraction, "txtLossFraction", &InputBoxes::txtLossFraction},
-    {InputBox::txtRunTime, "txtRunTime", &InputBoxes::txtRunTime},
-}};
-
-const BoxEntry& EntryOf(InputBox box) {
-    return kBoxes[static_cast<std::size_t>(box)];
-}
-
-} // namespace
 
 std::string_view InputBoxName(InputBox box) {
-    return EntryOf(box).name;
+    return RowOf(box).Control;
 }
 
 std::optional<InputBox> InputBoxNamed(std::string_view name) {
-    for (const auto& entry : kBoxes) {
-        if (entry.name == name) {
-            return entry.box;
-        }
+    if (const InputRow* row = zone::RowOfControl(InputTable(), name)) {
+        return row->Box;
     }
     return std::nullopt;
 }
 
 const std::string& InputBoxes::Text(InputBox box) const {
-    return this->*EntryOf(box).text;
+    return this->*RowOf(box).Text;
 }
 
 std::string& InputBoxes::Text(InputBox box) {
-    return this->*EntryOf(box).text;
+    return this->*RowOf(box).Text;
 }
 
 } // namespace vorla::smoke

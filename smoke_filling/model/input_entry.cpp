@@ -5,6 +5,7 @@
 #include "common/precision.h"
 #include "common/typed_number.h"
 #include "common/utf8_text.h"
+#include "smoke_filling/model/input_table.h"
 
 #include <algorithm>
 
@@ -20,17 +21,10 @@ double LengthOf(const std::string& text, const UnitTables& units) {
 }
 
 // The three dimension boxes, each with its input and the pattern a unit change
-// shows it with.
-struct DimensionBox {
-    InputBox box;
-    bool isArea;
-    std::string_view pattern;
-};
-constexpr DimensionBox kDimensionBoxes[] = {
-    {InputBox::txtFloorArea, true, "######.00#"},
-    {InputBox::txtRoomHeight, false, "###.00#"},
-    {InputBox::txtFireHeight, false, "##0.00#"},
-};
+// shows it with, are the table's rows of a length or an area.
+bool IsDimension(const InputRow& row) {
+    return zone::IsDimensionRow(row);
+}
 
 double DimensionOf(InputBox box, const RunInputs& inputs) {
     switch (box) {
@@ -58,8 +52,8 @@ void StoreDimension(InputBox box, double value, RunInputs& inputs) {
     }
 }
 
-double FactorOf(const DimensionBox& dimension, const UnitTables& units) {
-    return dimension.isArea ? units.Area.ToSI : units.Length.ToSI;
+double FactorOf(const InputRow& dimension, const UnitTables& units) {
+    return dimension.Unit == zone::InputUnit::Area ? units.Area.ToSI : units.Length.ToSI;
 }
 
 } // namespace
@@ -87,53 +81,49 @@ void LeaveInputBox(InputBox box, const InputBoxes& boxes, const UnitTables& unit
 
 void ChangeUnits(UnitSystem system, const RunInputs& inputs, UnitTables& units, InputBoxes& boxes) {
     units = UnitTablesFor(system);
-    const double area = units.Area.ToSI;
-    const double length = units.Length.ToSI;
-    if (!boxes.txtFloorArea.empty()) {
-        boxes.txtFloorArea = Format(inputs.FloorArea / area, "######.00#");
-    }
-    if (!boxes.txtRoomHeight.empty()) {
-        boxes.txtRoomHeight = Format(inputs.RoomHeight / length, "###.00#");
-    }
-    if (!boxes.txtFireHeight.empty()) {
-        boxes.txtFireHeight = Format(inputs.FireHeight / length, "##0.00#");
+    for (const InputRow& dimension : InputTable()) {
+        std::string& text = boxes.Text(dimension.Box);
+        if (IsDimension(dimension) && !text.empty()) {
+            text = Format(DimensionOf(dimension.Box, inputs) / FactorOf(dimension, units),
+                          dimension.Pattern);
+        }
     }
 }
 
 void ChangeUnits(UnitSystem system, UnitTables& units, InputBoxes& boxes, KeptDimensions& kept) {
     const UnitTables before = units;
     units = UnitTablesFor(system);
-    for (const auto& dimension : kDimensionBoxes) {
-        std::string& text = boxes.Text(dimension.box);
-        std::optional<double> value = kept.Of(dimension.box, text);
+    for (const InputRow& dimension : InputTable()) {
+        if (!IsDimension(dimension)) {
+            continue;
+        }
+        std::string& text = boxes.Text(dimension.Box);
+        std::optional<double> value = kept.Of(dimension.Box, text);
         if (!value && (text.empty() || !IsTypedNumber(text))) {
-            kept.Forget(dimension.box);
+            kept.Forget(dimension.Box);
             continue;
         }
         if (!value) {
             // As LeaveInputBox stores it, the fire height in single precision.
             RunInputs read;
-            LeaveInputBox(dimension.box, boxes, before, read);
-            value = DimensionOf(dimension.box, read);
+            LeaveInputBox(dimension.Box, boxes, before, read);
+            value = DimensionOf(dimension.Box, read);
         }
-        text = Format(*value / FactorOf(dimension, units), dimension.pattern);
-        kept.Keep(dimension.box, *value, text);
+        text = Format(*value / FactorOf(dimension, units), dimension.Pattern);
+        kept.Keep(dimension.Box, *value, text);
     }
 }
 
 void NewInputs(InputBoxes& boxes, UnitTables& units, RunInputs& inputs) {
-    boxes.txtRunTitle.clear();
-    boxes.txtOutputFile.clear();
     units = UnitTablesFor(UnitSystem::SI);
-    boxes.txtFloorArea.clear();
-    inputs.FloorArea = 0;
-    boxes.txtRoomHeight.clear();
-    inputs.RoomHeight = 0;
-    boxes.txtFireHeight.clear();
-    inputs.FireHeight = 0;
-    boxes.txtLossFraction = "0.6";
-    boxes.txtRunTime.clear();
-    boxes.txtFireFile.clear();
+    // Every box its default text (empty but for the loss fraction), and the
+    // dimensions zero.
+    for (const InputRow& row : InputTable()) {
+        boxes.Text(row.Box) = row.Default;
+        if (IsDimension(row)) {
+            StoreDimension(row.Box, 0, inputs);
+        }
+    }
 }
 
 RunInputs ReadInputBoxes(const InputBoxes& boxes, const UnitTables& units) {
@@ -152,9 +142,12 @@ RunInputs ReadInputBoxes(const InputBoxes& boxes, const UnitTables& units) {
 RunInputs ReadKeptInputBoxes(const InputBoxes& boxes, const UnitTables& units,
                              const KeptDimensions& kept) {
     RunInputs inputs = ReadInputBoxes(boxes, units);
-    for (const auto& dimension : kDimensionBoxes) {
-        if (const auto value = kept.Of(dimension.box, boxes.Text(dimension.box))) {
-            StoreDimension(dimension.box, *value, inputs);
+    for (const InputRow& dimension : InputTable()) {
+        if (!IsDimension(dimension)) {
+            continue;
+        }
+        if (const auto value = kept.Of(dimension.Box, boxes.Text(dimension.Box))) {
+            StoreDimension(dimension.Box, *value, inputs);
         }
     }
     return inputs;

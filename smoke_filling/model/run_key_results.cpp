@@ -3,6 +3,7 @@
 #include "common/model_uncertainty.h"
 #include "common/plume_option_names.h"
 #include "common/round_trip_text.h"
+#include "smoke_filling/model/input_table.h"
 #include "smoke_filling/model/validity_limits.h"
 
 namespace vorla::smoke {
@@ -40,21 +41,30 @@ KeyResults RunKeyResults(const RunInputs& inputs, const RunResults& results,
                          const CompletedRun& run, const FireTable& fire,
                          const KeyCriteria& criteria) {
     KeyResults keys = RunKeyResults(results, run, fire, criteria);
-    keys.ValidityLimits =
-        ValidityLimitKeys(FindRunValidityLimits(inputs, results, kSmokeTestedRange), kSmokeTestedRange);
+    keys.ValidityLimits = ValidityLimitKeys(
+        FindRunValidityLimits(inputs, results, kSmokeTestedRange), kSmokeTestedRange);
     return keys;
 }
 
+namespace {
+
+// The key of the summary's inputs for a box, as the input table names it.
+std::string Key(InputBox box) {
+    return std::string(RowOf(box).SummaryKey);
+}
+
+} // namespace
+
 std::vector<RunInput> SummaryInputs(const RunInputs& inputs) {
     std::vector<RunInput> used = {
-        {"title", inputs.RunTitle},
-        {"output_file", inputs.OutputFile},
-        {"fire_file", inputs.FireFile},
-        {"floor_area_m2", inputs.FloorArea},
-        {"room_height_m", inputs.RoomHeight},
-        {"fire_height_m", SingleAsShortestDouble(inputs.FireHeight)},
-        {"loss_fraction", inputs.LossFraction},
-        {"run_time_s", static_cast<double>(inputs.RunTime)},
+        {Key(InputBox::txtRunTitle), inputs.RunTitle},
+        {Key(InputBox::txtOutputFile), inputs.OutputFile},
+        {Key(InputBox::txtFireFile), inputs.FireFile},
+        {Key(InputBox::txtFloorArea), inputs.FloorArea},
+        {Key(InputBox::txtRoomHeight), inputs.RoomHeight},
+        {Key(InputBox::txtFireHeight), SingleAsShortestDouble(inputs.FireHeight)},
+        {Key(InputBox::txtLossFraction), inputs.LossFraction},
+        {Key(InputBox::txtRunTime), static_cast<double>(inputs.RunTime)},
     };
     AddPlumeOptionInputs(inputs.FirePlace, inputs.Plume, used);
     return used;

@@ -27,7 +27,7 @@ double LayerHeating(const RunInputs& inputs, double bracket, double z, double te
         // the ceiling gets here; any other depth divides as written.
         return 0;
     }
-    return temperature * bracket / kSpecificHeat / kAmbientDensity / kAmbientTemperature /
+    return temperature * bracket / kAirHeatCapacity / kAmbientDensity / kAmbientTemperature /
            inputs.FloorArea / depth;
 }
 
@@ -65,8 +65,8 @@ State ZoneEvaluator::Evaluate(double t, const State& y) {
     const double temperature = y.LayerTemperature;
     const float q = HeatReleaseRate(fire_, t);
     const double plume = Plume(q, z);
-    const double bracket =
-        (1 - inputs.LossFraction) * q - kSpecificHeat * plume * (temperature - kAmbientTemperature);
+    const double bracket = (1 - inputs.LossFraction) * q -
+                           kAirHeatCapacity * plume * (temperature - kAmbientTemperature);
     const double heating = LayerHeating(inputs, bracket, z, temperature);
     State rates;
     rates.LayerTemperature = heating;
@@ -80,7 +80,7 @@ State ZoneEvaluator::Evaluate(double t, const State& y) {
     if (temperature == 0) {
         // ((H - z) / T) * dT/dt with dT/dt = T * bracket / (...): its limit at
         // T = 0 is the bracket over the constants, which avoids 0 / 0.
-        rates.InterfaceHeight = inflow - bracket / kSpecificHeat / kAmbientDensity /
+        rates.InterfaceHeight = inflow - bracket / kAirHeatCapacity / kAmbientDensity /
                                              kAmbientTemperature / inputs.FloorArea;
         return rates;
     }
@@ -94,7 +94,7 @@ double ZoneEvaluator::VentFlow(double t, const State& y) {
     const float q = HeatReleaseRate(fire_, t);
     if (y.InterfaceHeight > 0) {
         // Ambient air pushed out by the expansion of the heated gas.
-        return ((1 - inputs.LossFraction) * q) / kSpecificHeat / kAmbientTemperature;
+        return ((1 - inputs.LossFraction) * q) / kAirHeatCapacity / kAmbientTemperature;
     }
     // The room is full of smoke: layer gas leaves as the whole volume heats.
     return kAmbientDensityTimesTemperature * inputs.FloorArea * inputs.RoomHeight /

@@ -11,7 +11,7 @@
 namespace vorla::smoke {
 
 inline constexpr double kAmbientDensity = 1.2;                     // kg/m³
-inline constexpr double kSpecificHeat = 1.004;                     // kJ/(kg K)
+inline constexpr double kAirHeatCapacity = 1.004;                  // kJ/(kg K)
 inline constexpr double kAmbientDensityTimesTemperature = 353.112; // kg K/m³
 inline constexpr double kEntrainmentCoefficient = 0.076;
 inline constexpr double kConvectiveFraction = 0.65;

@@ -37,7 +37,7 @@ TEST(CompartmentInputs, AreTheFormsInputsInSIUnits) {
     EXPECT_DOUBLE_EQ(in.RoomHeight, 2.4 * 0.3048); // ft typed
     EXPECT_EQ(in.SoffitHeight, static_cast<float>(2 * 0.3048));
     EXPECT_EQ(in.RadiativeLossFraction, 0.35); // the form's defaults
-    EXPECT_EQ(in.TotalLossFraction, 0.6);
+    EXPECT_EQ(in.LossFraction, 0.6);
     EXPECT_EQ(in.RunTime, 600);
     // 0.52 W (Hs - Hsill)^1.5 with W = 0.27432 m and Hs = 0.6096 m.
     EXPECT_NEAR(in.VentFactor, 0.52 * 0.27432 * std::pow(0.6096, 1.5), 1e-7);
@@ -82,7 +82,7 @@ TEST(CompartmentInputs, FromASavedReportWithOneValueChanged) {
         {{"from", kGolden + "/office-flashover-stop.vof"}, {"loss-fraction", "0.7"}});
     ASSERT_TRUE(std::holds_alternative<compartment::RunInputs>(built));
     const auto& in = std::get<compartment::RunInputs>(built);
-    EXPECT_EQ(in.TotalLossFraction, 0.7);
+    EXPECT_EQ(in.LossFraction, 0.7);
     EXPECT_EQ(in.FloorArea, 20);
     EXPECT_EQ(in.VentWidth, 0.9);
     EXPECT_EQ(in.OutputFile, "OFFICE.VOF");
@@ -233,7 +233,7 @@ TEST(CompartmentInputs, TheEstimatedLossFractionAsTheEstimatorTypesIt) {
         const auto built = CompartmentInputs(c.options);
         ASSERT_TRUE(std::holds_alternative<compartment::RunInputs>(built))
             << std::get<CommandStop>(built).Message;
-        EXPECT_EQ(std::get<compartment::RunInputs>(built).TotalLossFraction, c.lossFraction);
+        EXPECT_EQ(std::get<compartment::RunInputs>(built).LossFraction, c.lossFraction);
     }
     // 0.9 + ... + 0.1 is more than 1: the estimate stops at 1 ("   1.0" in the
     // box), which Run refuses as the window's Run does.
@@ -250,7 +250,7 @@ TEST(CompartmentInputs, TheEstimatedLossFractionAsTheEstimatorTypesIt) {
     feet["soffit-height"] = "6.562";
     const auto built = CompartmentInputs(feet);
     ASSERT_TRUE(std::holds_alternative<compartment::RunInputs>(built));
-    EXPECT_EQ(std::get<compartment::RunInputs>(built).TotalLossFraction, 0.5711);
+    EXPECT_EQ(std::get<compartment::RunInputs>(built).LossFraction, 0.5711);
 }
 
 TEST(CompartmentInputs, TheEstimateAndThePlumeOptionsRefuseWhatTheyCannotUse) {

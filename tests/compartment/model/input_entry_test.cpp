@@ -176,7 +176,7 @@ TEST(NewInputs, RestoresTheDefaults) {
     EXPECT_EQ(calc.Inputs.FloorArea, 0);
     EXPECT_EQ(calc.Inputs.SoffitHeight, 0);
     EXPECT_EQ(calc.Inputs.RadiativeLossFraction, 0.35);
-    EXPECT_EQ(calc.Inputs.TotalLossFraction, 0.6);
+    EXPECT_EQ(calc.Inputs.LossFraction, 0.6);
 }
 
 TEST(InputBoxName, IsTheControlName) {

@@ -62,7 +62,7 @@ TEST(EstimatorEntry, RefreshReadsOnlyWhatTheEstimateNeeds) {
     Calculations calc;
     calc.Units = UnitTablesFor(UnitSystem::US);
     calc.Inputs.SillHeight = 1;
-    calc.Inputs.TotalLossFraction = 0.6;
+    calc.Inputs.LossFraction = 0.6;
     InputBoxes boxes;
     boxes.txtFloorArea = "100";
     boxes.txtRoomHeight = "10";
@@ -75,7 +75,7 @@ TEST(EstimatorEntry, RefreshReadsOnlyWhatTheEstimateNeeds) {
     EXPECT_DOUBLE_EQ(calc.Inputs.RoomHeight, 3.048);
     EXPECT_EQ(calc.Inputs.SoffitHeight, 2.1336f); // 7 ft
     EXPECT_EQ(calc.Inputs.SillHeight, 1);
-    EXPECT_EQ(calc.Inputs.TotalLossFraction, 0.6);
+    EXPECT_EQ(calc.Inputs.LossFraction, 0.6);
     EXPECT_TRUE(RadiativeFractionNeedsConfirming(calc.Inputs));
     EXPECT_EQ(kZeroRadiativeFractionQuestion,
               "The radiative loss fraction is zero.  Is that correct?");

@@ -46,7 +46,7 @@ inline RunInputs RandomRoom(RandomSource& random, int runTime) {
                         : random.Chance(0.1) ? in.RoomHeight - random.Uniform(0.0001, 0.02)
                                              : random.Uniform(0, 0.8) * in.RoomHeight;
         in.RadiativeLossFraction = random.Uniform(0.05, 0.6);
-        in.TotalLossFraction = random.Uniform(0.3, 0.95);
+        in.LossFraction = random.Uniform(0.3, 0.95);
         in.RunTime = static_cast<std::int16_t>(runTime);
         if (in.SoffitHeight > in.SillHeight && in.SoffitHeight < in.RoomHeight) {
             break;
@@ -78,7 +78,7 @@ inline std::string Describe(const RunInputs& in, const FireTable& fire) {
     text.precision(17);
     text << "area " << in.FloorArea << ", height " << in.RoomHeight << ", vent " << in.VentWidth
          << " from " << in.SillHeight << " to " << in.SoffitHeight << ", fire at " << in.FireHeight
-         << ", fractions " << in.RadiativeLossFraction << " / " << in.TotalLossFraction
+         << ", fractions " << in.RadiativeLossFraction << " / " << in.LossFraction
          << ", run time " << in.RunTime << ", fire points " << fire.N + 1;
     return text.str();
 }

@@ -36,7 +36,7 @@ inline std::unique_ptr<Calculations> Office() {
     in.SoffitHeight = 2.0f;
     in.FireHeight = 0;
     in.RadiativeLossFraction = 0.35;
-    in.TotalLossFraction = 0.6;
+    in.LossFraction = 0.6;
     in.RunTime = 600;
     in.VentFactor = VentFactorOf(in);
     return calc;

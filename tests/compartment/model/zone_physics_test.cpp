@@ -51,7 +51,7 @@ TEST(CompartmentPlume, EntrainmentAndItsUpperBound) {
 
 TEST(CompartmentFlows, InterfaceAboveTheSoffitPushesOutColdGasOnly) {
     RunInputs in = Office()->Inputs;
-    in.TotalLossFraction = 0.7;
+    in.LossFraction = 0.7;
     const FireTable fire = SteadyFire(100);
     const auto above = Flows(in, fire, 2.2, 400);
     EXPECT_EQ(above.RegimeFlag, kRegimeAboveSoffit);

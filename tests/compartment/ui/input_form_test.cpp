@@ -442,7 +442,7 @@ class InputWindowTest : public QObject {
         QCOMPARE(in.FloorArea, 0.0);
         QCOMPARE(in.SoffitHeight, 0.0F);
         QCOMPARE(in.RadiativeLossFraction, 0.35);
-        QCOMPARE(in.TotalLossFraction, 0.6);
+        QCOMPARE(in.LossFraction, 0.6);
         QCOMPARE(program.FocusName(), QString("txtRunTitle"));
         QVERIFY(program.platform.FileDialogs().empty());
     }

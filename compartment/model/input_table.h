@@ -1,0 +1,69 @@
+// Each input of VORLA-XW's form, described once. The box names and texts
+// (input_boxes.h), the dimensions a unit change converts (input_entry.cpp),
+// the checks' fixed limits, the batch command's options and the study's keys
+// (cli/, study/) and the keys of the summary's inputs (run_key_results.cpp)
+// all read this table. Adding an input is one row here, one enumerator and one
+// field in input_boxes.h, and its physics.
+#pragma once
+
+#include "compartment/model/input_boxes.h"
+#include "zone_models/input_table.h"
+
+#include <span>
+
+namespace vorla::compartment {
+
+using InputRow = zone::InputRow<InputBox, InputBoxes>;
+
+inline constexpr InputRow kInputTable[] = {
+    // clang-format off
+    {InputBox::txtRunTitle, "RunTitle", &InputBoxes::txtRunTitle, "txtRunTitle",
+     "--title", "title", zone::InputUnit::Text, "", {}, "", "Run Title"},
+    {InputBox::txtOutputFile, "OutputFile", &InputBoxes::txtOutputFile, "txtOutputFile",
+     "--output-name", "output_file", zone::InputUnit::Text, "", {}, "", "Output Data File"},
+    {InputBox::txtFireFile, "FireFile", &InputBoxes::txtFireFile, "txtFireFile",
+     "--fire", "fire_file", zone::InputUnit::File, "", {}, "", "Input Fire File"},
+    {InputBox::txtFloorArea, "FloorArea", &InputBoxes::txtFloorArea, "txtFloorArea",
+     "--floor-area", "floor_area_m2", zone::InputUnit::Area, "#####0.00#",
+     {0, false, 1000, true}, "", "Floor Area"},
+    {InputBox::txtRoomHeight, "RoomHeight", &InputBoxes::txtRoomHeight, "txtRoomHeight",
+     "--room-height", "room_height_m", zone::InputUnit::Length, "##0.00#",
+     {0, false, 30, true}, "", "Ceiling Height"},
+    {InputBox::txtVentWidth, "VentWidth", &InputBoxes::txtVentWidth, "txtVentWidth",
+     "--vent-width", "vent_width_m", zone::InputUnit::Length, "##0.00#",
+     {0, false, 30, true}, "", "Width"},
+    // Below the soffit: the soffit's check names the sill.
+    {InputBox::txtSillHeight, "SillHeight", &InputBoxes::txtSillHeight, "txtSillHeight",
+     "--sill-height", "sill_height_m", zone::InputUnit::Length, "##0.00#",
+     {0, true}, "", "Sill Height"},
+    // Above the sill and below the ceiling.
+    {InputBox::txtSoffitHeight, "SoffitHeight", &InputBoxes::txtSoffitHeight, "txtSoffitHeight",
+     "--soffit-height", "soffit_height_m", zone::InputUnit::Length, "##0.00#",
+     {0, false}, "", "Soffit Height"},
+    // Below the ceiling.
+    {InputBox::txtFireHeight, "FireHeight", &InputBoxes::txtFireHeight, "txtFireHeight",
+     "--fire-height", "fire_height_m", zone::InputUnit::Length, "##0.00#",
+     {0, true}, "", "Fire Base Height"},
+    {InputBox::txtRadiativeLossFraction, "RadiativeLossFraction",
+     &InputBoxes::txtRadiativeLossFraction, "txtRadiativeLossFraction",
+     "--radiative-fraction", "radiative_fraction", zone::InputUnit::Fraction, "",
+     {0, false, 1, false}, "0.35", "Radiative Loss Fraction"},
+    {InputBox::txtTotalLossFraction, "LossFraction", &InputBoxes::txtTotalLossFraction,
+     "txtTotalLossFraction", "--loss-fraction", "loss_fraction", zone::InputUnit::Fraction, "",
+     {0, false, 1, false}, "0.6", "Heat Loss Fraction"},
+    {InputBox::txtRunTime, "RunTime", &InputBoxes::txtRunTime, "txtRunTime",
+     "--run-time", "run_time_s", zone::InputUnit::Seconds, "",
+     {1, true, 9000, true}, "", "Maximum Run Time"},
+    // clang-format on
+};
+
+inline constexpr std::span<const InputRow> InputTable() {
+    return kInputTable;
+}
+
+// The row of a box.
+inline constexpr const InputRow& RowOf(InputBox box) {
+    return zone::RowOfBox(InputTable(), box);
+}
+
+} // namespace vorla::compartment
