@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
+#include <optional>
 #include <string_view>
 #include <sys/stat.h>
 
@@ -186,6 +187,34 @@ std::vector<std::string> UncertaintyLines(const UncertaintyRule& rule) {
     return lines;
 }
 
+// The text of an input's value.
+std::string ValueText(const RunInput& input) {
+    if (const auto* text = std::get_if<std::string>(&input.Value)) {
+        return *text;
+    }
+    return RoundTripText(std::get<double>(input.Value));
+}
+
+// The note under the inputs when the heat loss fraction came from the
+// estimator: the rule "estimate" is followed by the room's length-to-width
+// ratio and the ceiling's word, as `--loss-fraction estimate` lists them.
+std::optional<std::string> EstimateNote(const std::vector<RunInput>& inputs) {
+    const auto rule = std::find_if(inputs.begin(), inputs.end(), [](const RunInput& input) {
+        return input.Name == "loss_fraction_rule" && ValueText(input) == "estimate";
+    });
+    if (rule == inputs.end() || inputs.end() - rule < 3) {
+        return std::nullopt;
+    }
+    const std::string ratio = ValueText(rule[1]);
+    std::string ceiling = ValueText(rule[2]);
+    std::replace(ceiling.begin(), ceiling.end(), '-', ' ');
+    return "Loss fraction: estimated, not typed: the value the heat loss fraction estimator "
+           "(Let Program Estimate Heat Loss Fraction, --loss-fraction estimate) gives for this "
+           "room's floor area, room height, fire height and radiative fraction, a room length " +
+           ratio + " times its width and " + (ceiling.starts_with('i') ? "an " : "a ") + ceiling +
+           " ceiling; the model uncertainty below is the validation's for estimated fractions.";
+}
+
 std::vector<std::string> SplitLines(const std::string& text) {
     std::vector<std::string> lines;
     std::size_t start = 0;
@@ -352,7 +381,11 @@ DesignDocument DesignReportDocument(const DesignReportRun& run) {
     for (const auto& input : run.Inputs) {
         inputs.push_back(InputLine(input, run.ShownUnits));
     }
-    document.Sections.push_back({"Inputs", {Lines(std::move(inputs))}, false});
+    DocumentSection inputSection{"Inputs", {Lines(std::move(inputs))}, false};
+    if (auto note = EstimateNote(run.Inputs)) {
+        inputSection.Blocks.push_back(Paragraphs({std::move(*note)}));
+    }
+    document.Sections.push_back(std::move(inputSection));
     document.Sections.push_back({"Design fire", {Graph(FirePlot(run.Fire))}, false});
 
     std::vector<std::string> keys = {CriteriaLine(run.Keys, run.ShownUnits)};

@@ -7,6 +7,7 @@
 #include "tests/support/pdf_reading.h"
 #include "tests/support/test_files.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -275,6 +276,39 @@ TEST(DesignReportCommand, HeatReleasedIsTheFireCurvesIntegralRoundedOnce) {
             LineStarting(All(test_support::PdfPagesText(pdf)), "Heat released");
         EXPECT_TRUE(line.find(shown) != std::string::npos) << line << " against " << shown;
     }
+}
+
+// `--loss-fraction estimate` for a square room (the ratio's default, 1) and an
+// irregular ceiling: the inputs name the rule and what the estimate came from, and the fraction
+// shown is the one the run used (the summary's).
+TEST(DesignReportCommand, SaysTheLossFractionIsTheEstimatorsAndFromWhat) {
+    if (test_support::PdfToolsMissing()) {
+        GTEST_SKIP() << "pdftotext, pdfinfo or sha256sum is missing (poppler-utils)";
+    }
+    const test_support::TemporaryFolder folder;
+    const std::string examples = VORLA_EXAMPLES_DIR;
+    const std::string summary = folder.PathOf("summary.json");
+    const std::string pdf = folder.PathOf("estimate.pdf");
+    const auto run =
+        Vorla(folder, "compartment --from " + Quoted(examples + "/office-sofa-fire.vof") +
+                          " --fire " + Quoted(examples + "/office-sofa-tsquared.fir") +
+                          " --loss-fraction estimate --ceiling irregular -o " +
+                          Quoted(folder.PathOf("run.vof")) + " --summary " + Quoted(summary) +
+                          " --design-report " + Quoted(pdf));
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    const Json keys = Json::parse(test_support::ReadFile(summary));
+    const std::string text = All(test_support::PdfPagesText(pdf));
+    EXPECT_EQ(test_support::ValueAfter(text, "Loss fraction rule"), "estimate");
+    EXPECT_EQ(test_support::ValueAfter(text, "Ceiling"), "irregular");
+    char fraction[32];
+    std::snprintf(fraction, sizeof fraction, "%.4f", keys["inputs"]["loss_fraction"].get<double>());
+    EXPECT_EQ(test_support::ValueAfter(text, "Loss fraction     "), fraction);
+    // pdftotext breaks the note's lines where the page does: compare its words.
+    std::string words = text;
+    std::replace(words.begin(), words.end(), '\n', ' ');
+    EXPECT_NE(words.find("Loss fraction: estimated, not typed"), std::string::npos);
+    EXPECT_NE(words.find("a room length 1 times its width and an irregular ceiling"),
+              std::string::npos);
 }
 
 } // namespace

@@ -161,6 +161,30 @@ TEST(DesignReport, ARunReadFromAFileIsDatedByTheFileAndSaysSo) {
     EXPECT_FALSE(FileModifiedTime(path.string()).has_value());
 }
 
+TEST(DesignReport, AnEstimatedLossFractionIsSaidToBeOneWithWhatItCameFrom) {
+    const auto note = [](const std::vector<RunInput>& inputs) {
+        DesignReportRun run;
+        run.Program = "VORLA-XW";
+        run.Inputs = inputs;
+        for (const auto& section : DesignReportDocument(run).Sections) {
+            if (section.Heading == "Inputs") {
+                return section.Blocks.size() > 1 ? section.Blocks[1].Lines.at(0) : std::string();
+            }
+        }
+        return std::string("(no inputs)");
+    };
+    const std::string estimated = note({{"title", std::string("Office")},
+                                        {"loss_fraction", 0.6733},
+                                        {"loss_fraction_rule", std::string("estimate")},
+                                        {"length_to_width_ratio", 2.0},
+                                        {"ceiling", std::string("moderately-rough")}});
+    EXPECT_TRUE(estimated.starts_with("Loss fraction: estimated, not typed")) << estimated;
+    EXPECT_NE(estimated.find("a room length 2 times its width and a moderately rough ceiling"),
+              std::string::npos)
+        << estimated;
+    EXPECT_EQ(note({{"title", std::string("Office")}, {"loss_fraction", 0.6}}), "");
+}
+
 TEST(DesignDocument, ReadsBackWhatItWrites) {
     DesignDocument document;
     document.Title = "VORLA-XW design report";

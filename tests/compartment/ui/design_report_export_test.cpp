@@ -7,6 +7,7 @@
 #include "program_fixture.h"
 #include "tests/support/pdf_reading.h"
 
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -236,6 +237,55 @@ class DesignReportExportTest : public QObject {
         for (const char* axis : {"(°C)", "(kg/s)"}) {
             QVERIFY2(graphs.find(axis) == std::string::npos, axis);
         }
+    }
+
+    // The Estimate of the heat loss fraction estimator: the design report's
+    // inputs say the run's fraction is the estimate and what it came from;
+    // a fraction typed over it afterwards is not.
+    void SaysTheLossFractionCameFromTheEstimator() {
+        if (vorla::test_support::PdfToolsMissing()) {
+            QSKIP("pdftotext, pdfinfo or sha256sum is missing (poppler-utils)");
+        }
+        Program program;
+        program.FillRoom(program.WriteFile("RAMP.FIR", kRampFire), "300", "10");
+        Click(program.input, "cmdEstimateLc");
+        auto* estimator = Program::Estimator();
+        QVERIFY(estimator);
+        // The window's one text box: the room's length over its width.
+        estimator->findChild<QLineEdit*>()->setText("2");
+        Control<QRadioButton>(estimator, "OptCeilingRoughness(2)")->click();
+        Click(estimator, "cmdEstimate");
+        Program::Settle();
+        const QString estimate = program.Box(InputBox::txtTotalLossFraction)->text();
+        QVERIFY(!estimate.isEmpty());
+
+        const auto exported = [&program](const QString& name) {
+            program.platform.AnswerNextQuestion(MessageButton::Yes);
+            auto* report = program.Run();
+            const std::string pdf = program.Path(name);
+            if (report != nullptr) {
+                program.platform.ChooseInNextDialog(pdf);
+                Trigger(report, "mnuFileExportDesignReport");
+                program.platform.AnswerNextQuestion(MessageButton::No); // not saved
+                Click(report, "cmdClose");
+                Program::Settle();
+            }
+            return AllPages(vorla::test_support::PdfPagesText(pdf));
+        };
+        const std::string text = exported("estimated.pdf");
+        QVERIFY2(text.find("Loss fraction: estimated, not typed") != std::string::npos,
+                 text.c_str());
+        QVERIFY(text.find("a room length 2 times its width and an irregular ceiling") !=
+                std::string::npos);
+        QCOMPARE(vorla::test_support::ValueAfter(text, "Loss fraction rule"),
+                 std::string("estimate"));
+        QCOMPARE(vorla::test_support::ValueAfter(text, "Ceiling"), std::string("irregular"));
+
+        program.Set(InputBox::txtTotalLossFraction, "0.6");
+        const std::string typed = exported("typed.pdf");
+        QVERIFY(!typed.empty());
+        QVERIFY(typed.find("estimated, not typed") == std::string::npos);
+        QVERIFY(typed.find("Loss fraction rule") == std::string::npos);
     }
 
     // A report opened as results is dated by its file, and says so: never
