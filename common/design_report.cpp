@@ -13,7 +13,9 @@
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
+#include <optional>
 #include <string_view>
+#include <sys/stat.h>
 
 namespace vorla {
 namespace {
@@ -72,6 +74,18 @@ constexpr std::array<InputUnit, 6> kInputUnits = {{
     {"_s", "s", "s", 1},
     {"_c", "°C", "°F", 1.8, 32},
 }};
+
+// Six significant digits: a value typed in the form's US units comes back as
+// typed after its conversion to S.I. units and back.
+std::string TypedText(double value) {
+    char text[48];
+    if (std::abs(value) >= 1e6 && std::abs(value) < 1e15) {
+        std::snprintf(text, sizeof text, "%.0f", value);
+    } else {
+        std::snprintf(text, sizeof text, "%.6g", value);
+    }
+    return text;
+}
 
 DocumentBlock Lines(std::vector<std::string> lines) {
     return {DocumentBlockKind::Lines, std::move(lines), {}};
@@ -173,6 +187,34 @@ std::vector<std::string> UncertaintyLines(const UncertaintyRule& rule) {
     return lines;
 }
 
+// The text of an input's value.
+std::string ValueText(const RunInput& input) {
+    if (const auto* text = std::get_if<std::string>(&input.Value)) {
+        return *text;
+    }
+    return RoundTripText(std::get<double>(input.Value));
+}
+
+// The note under the inputs when the heat loss fraction came from the
+// estimator: the rule "estimate" is followed by the room's length-to-width
+// ratio and the ceiling's word, as `--loss-fraction estimate` lists them.
+std::optional<std::string> EstimateNote(const std::vector<RunInput>& inputs) {
+    const auto rule = std::find_if(inputs.begin(), inputs.end(), [](const RunInput& input) {
+        return input.Name == "loss_fraction_rule" && ValueText(input) == "estimate";
+    });
+    if (rule == inputs.end() || inputs.end() - rule < 3) {
+        return std::nullopt;
+    }
+    const std::string ratio = ValueText(rule[1]);
+    std::string ceiling = ValueText(rule[2]);
+    std::replace(ceiling.begin(), ceiling.end(), '-', ' ');
+    return "Loss fraction: estimated, not typed: the value the heat loss fraction estimator "
+           "(Let Program Estimate Heat Loss Fraction, --loss-fraction estimate) gives for this "
+           "room's floor area, room height, fire height and radiative fraction, a room length " +
+           ratio + " times its width and " + (ceiling.starts_with('i') ? "an " : "a ") + ceiling +
+           " ceiling; the model uncertainty below is the validation's for estimated fractions.";
+}
+
 std::vector<std::string> SplitLines(const std::string& text) {
     std::vector<std::string> lines;
     std::size_t start = 0;
@@ -206,44 +248,60 @@ std::vector<std::string> Fields(const std::string& line) {
 
 } // namespace
 
-std::string InputLine(const RunInput& input) {
+std::string InputLine(const RunInput& input, UnitSystem shown) {
     if (const auto* text = std::get_if<std::string>(&input.Value)) {
         return Padded(InputWords(input.Name, ""), kInputNameWidth) + *text;
     }
     const double value = std::get<double>(input.Value);
     for (const auto& unit : kInputUnits) {
         if (input.Name.ends_with(unit.Suffix)) {
-            std::string line = Padded(InputWords(input.Name, unit.Suffix), kInputNameWidth) +
-                               RoundTripText(value) + " " + std::string(unit.Si);
-            if (unit.Si != unit.Us) {
-                line += "  (" + ConvertedText(value * unit.UsPerSi + unit.UsOffset) + " " +
-                        std::string(unit.Us) + ")";
+            const std::string name = Padded(InputWords(input.Name, unit.Suffix), kInputNameWidth);
+            const std::string si = RoundTripText(value) + " " + std::string(unit.Si);
+            if (unit.Si == unit.Us) {
+                return name + si;
             }
-            return line;
+            const double us = value * unit.UsPerSi + unit.UsOffset;
+            if (shown == UnitSystem::US) {
+                // The value the form shows first, to the six digits a typed
+                // value has, then the S.I. value the run used, converted.
+                return name + TypedText(us) + " " + std::string(unit.Us) + "  (" +
+                       ConvertedText(value) + " " + std::string(unit.Si) + ")";
+            }
+            return name + si + "  (" + ConvertedText(us) + " " + std::string(unit.Us) + ")";
         }
     }
     return Padded(InputWords(input.Name, ""), kInputNameWidth) + RoundTripText(value);
 }
 
-std::vector<plot::Plot> QuantityPlots(const std::string& resultsCsv) {
+std::vector<plot::Plot> QuantityPlots(const std::string& resultsCsv, UnitSystem shown,
+                                      const std::optional<ComparedRunCurves>& compared) {
     struct Quantity {
         std::string_view Column;
         std::string_view Title;
         std::string_view Axis;
+        std::string_view UsAxis;
+        double UsPerSi;
+        double UsOffset;
     };
     static constexpr std::array<Quantity, 4> kQuantities = {{
-        {"layer_temperature_C", "Upper Layer Temperature", "Upper Layer Temperature (°C)"},
-        {"interface_height_m", "Layer Interface Height", "Layer Interface Height (m)"},
-        {"heat_release_rate_kW", "Heat Release Rate", "Heat Release Rate (kW)"},
-        {"vent_flow_kg_s", "Vent Flow", "Vent Flow (kg/s)"},
+        {"layer_temperature_C", "Upper Layer Temperature", "Upper Layer Temperature (°C)",
+         "Upper Layer Temperature (°F)", 1.8, 32},
+        {"interface_height_m", "Layer Interface Height", "Layer Interface Height (m)",
+         "Layer Interface Height (ft)", 1 / kMetresPerFoot, 0},
+        {"heat_release_rate_kW", "Heat Release Rate", "Heat Release Rate (kW)",
+         "Heat Release Rate (kW)", 1, 0},
+        {"vent_flow_kg_s", "Vent Flow", "Vent Flow (kg/s)", "Vent Flow (lb/s)", kPoundsPerKilogram,
+         0},
     }};
     const auto lines = SplitLines(resultsCsv);
     if (lines.empty()) {
         return {};
     }
+    const bool us = shown == UnitSystem::US;
     const auto header = Fields(lines.front());
     std::vector<plot::Plot> plots;
-    for (const auto& quantity : kQuantities) {
+    for (std::size_t k = 0; k < kQuantities.size(); ++k) {
+        const auto& quantity = kQuantities[k];
         const auto column = std::find(header.begin(), header.end(), quantity.Column);
         if (column == header.end()) {
             continue;
@@ -251,7 +309,8 @@ std::vector<plot::Plot> QuantityPlots(const std::string& resultsCsv) {
         const auto c = static_cast<std::size_t>(column - header.begin());
         plot::Plot plot;
         plot.Title = std::string(quantity.Title);
-        plot.Y = {plot::AxisKind::Value, std::string(quantity.Axis), std::nullopt};
+        plot.Y = {plot::AxisKind::Value, std::string(us ? quantity.UsAxis : quantity.Axis),
+                  std::nullopt};
         plot.Theme = plot::GraphTheme::Light;
         plot::PlotSeries series;
         series.Name = "run";
@@ -263,13 +322,41 @@ std::vector<plot::Plot> QuantityPlots(const std::string& resultsCsv) {
             const auto time = NumberOfRoundTripText(fields[0]);
             const auto value = NumberOfRoundTripText(fields[c]);
             if (time && value) {
-                series.Points.push_back({*time / 60, *value});
+                series.Points.push_back(
+                    {*time / 60, us ? *value * quantity.UsPerSi + quantity.UsOffset : *value});
             }
         }
         plot.Series.push_back(std::move(series));
+        if (compared && k < compared->Values.size() && !compared->Values[k].empty()) {
+            // As the graph window draws it: the next colour of the palette,
+            // and a legend naming both runs.
+            plot.Series.front().Name = compared->CurrentName;
+            plot::PlotSeries other;
+            other.Name = compared->Name;
+            other.Colour = plot::kSeriesColours[1];
+            const auto& values = compared->Values[k];
+            for (std::size_t i = 0; i < std::min(values.size(), compared->Minutes.size()); ++i) {
+                other.Points.push_back({compared->Minutes[i], values[i]});
+            }
+            plot.Series.push_back(std::move(other));
+            plot.Legend = plot::LegendPlace::TopRight;
+        }
         plots.push_back(std::move(plot));
     }
     return plots;
+}
+
+std::optional<std::string> FileModifiedTime(const std::string& path) {
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0) {
+        return std::nullopt;
+    }
+    const std::time_t modified = status.st_mtime;
+    std::tm utc{};
+    gmtime_r(&modified, &utc);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S UTC", &utc);
+    return std::string(text) + " (the saved report's modification time; it carries no run date)";
 }
 
 std::string RunTimeNow() {
@@ -292,9 +379,13 @@ DesignDocument DesignReportDocument(const DesignReportRun& run) {
 
     std::vector<std::string> inputs;
     for (const auto& input : run.Inputs) {
-        inputs.push_back(InputLine(input));
+        inputs.push_back(InputLine(input, run.ShownUnits));
     }
-    document.Sections.push_back({"Inputs", {Lines(std::move(inputs))}, false});
+    DocumentSection inputSection{"Inputs", {Lines(std::move(inputs))}, false};
+    if (auto note = EstimateNote(run.Inputs)) {
+        inputSection.Blocks.push_back(Paragraphs({std::move(*note)}));
+    }
+    document.Sections.push_back(std::move(inputSection));
     document.Sections.push_back({"Design fire", {Graph(FirePlot(run.Fire))}, false});
 
     std::vector<std::string> keys = {CriteriaLine(run.Keys, run.ShownUnits)};
@@ -304,7 +395,7 @@ DesignDocument DesignReportDocument(const DesignReportRun& run) {
     document.Sections.push_back({"Key results", {Paragraphs(std::move(keys))}, false});
 
     DocumentSection graphs{"Graphs", {}, false};
-    for (auto& plot : QuantityPlots(run.ResultsCsv)) {
+    for (auto& plot : QuantityPlots(run.ResultsCsv, run.ShownUnits, run.Compared)) {
         graphs.Blocks.push_back(Graph(std::move(plot)));
     }
     document.Sections.push_back(std::move(graphs));

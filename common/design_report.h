@@ -29,6 +29,18 @@ struct NamedFile {
     std::optional<std::string> Sha256;
 };
 
+// A run the graph window compares with the one reported (Compare With…): the
+// legend's names of both, and the compared run's rows, each of its four
+// quantities in the form's units (heat release in kW), in the order
+// QuantityPlots draws them: layer temperature, interface height, heat release
+// rate, vent flow. A quantity it lacks is left empty.
+struct ComparedRunCurves {
+    std::string CurrentName; // the run reported, as the legend names it
+    std::string Name;        // the compared run
+    std::vector<double> Minutes;
+    std::vector<std::vector<double>> Values;
+};
+
 struct DesignReportRun {
     std::string Program;  // "VORLA-XW"
     std::string RunTime;  // "2026-12-08 21:04:05 UTC"
@@ -42,19 +54,31 @@ struct DesignReportRun {
     UncertaintyRule Uncertainty;
     std::string ResultsCsv;      // every row, as the models' ResultsCsv writes them
     std::string SavedReportText; // the report as Save writes it
+    // The run the report window's graph compares with, drawn in the graphs.
+    std::optional<ComparedRunCurves> Compared = {};
 };
 
 DesignDocument DesignReportDocument(const DesignReportRun& run);
 
-// The line of an input in both systems: "Floor area            25 m²  (269.1 ft²)".
-std::string InputLine(const RunInput& input);
+// The line of an input in both systems, the form's first: "Floor area
+// 25 m²  (269.1 ft²)", or in US units "Floor area  269.1 ft²  (25 m²)".
+std::string InputLine(const RunInput& input, UnitSystem shown = UnitSystem::SI);
 
 // The four quantities of a results CSV (time_s first, then the layer
-// temperature, the interface height, the heat release rate and the vent flow)
-// as the graph windows plot them, light, against minutes.
-std::vector<plot::Plot> QuantityPlots(const std::string& resultsCsv);
+// temperature, the interface height, the heat release rate and the vent flow,
+// in S.I. units) as the graph windows plot them, light, against minutes, in
+// the form's units (heat release always in kW); the compared run's curves,
+// when there is one, drawn after the run's with a legend naming both.
+std::vector<plot::Plot> QuantityPlots(const std::string& resultsCsv,
+                                      UnitSystem shown = UnitSystem::SI,
+                                      const std::optional<ComparedRunCurves>& compared = {});
 
 // The current time in UTC as the title block gives it.
 std::string RunTimeNow();
+
+// The title block's time of a run read from a saved report (Open Results…):
+// the report holds no date of its run, so its file's modification time in
+// UTC, said to be that; nothing when the file cannot be read.
+std::optional<std::string> FileModifiedTime(const std::string& path);
 
 } // namespace vorla

@@ -1,6 +1,7 @@
 #include "common/plot/design_document_pdf.h"
 
 #include "common/atomic_file.h"
+#include "common/plot/legend_place.h"
 #include "common/plot/plot_painter.h"
 
 #include <QBuffer>
@@ -194,7 +195,14 @@ std::vector<Page> LayOut(const DesignDocument& document, QPaintDevice& device, d
 
 void PaintItem(QPainter& painter, const Item& item) {
     if (item.Kind == ItemKind::Graph) {
-        PaintPlot(painter, item.Place, *item.Graph);
+        if (item.Graph->Legend == LegendPlace::None) {
+            PaintPlot(painter, item.Place, *item.Graph, PlotLetters::AsWritten);
+            return;
+        }
+        // The legend where the curves cross least, as the graph windows place it.
+        Plot placed = *item.Graph;
+        placed.Legend = LeastCoveredCorner(placed);
+        PaintPlot(painter, item.Place, placed, PlotLetters::AsWritten);
         return;
     }
     painter.setFont(item.Font);

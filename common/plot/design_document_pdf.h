@@ -2,8 +2,9 @@
 // writer: A4 pages, a header line and "Page x of y" on every page, headings,
 // wrapped paragraphs, fixed-pitch lines (narrowed to fit the page when a line
 // is wider) and the graphs painted as the graph windows paint them
-// (PaintPlot). No widgets, so the report windows and the batch command's
-// vorla-design-report draw it alike.
+// (PaintPlot), a graph's legend, when it has one, in the corner its curves
+// cross least (LeastCoveredCorner), as the graph windows place it. No widgets, so the report
+// windows and the batch command's vorla-design-report draw it alike.
 #pragma once
 
 #include "common/design_document.h"

@@ -162,11 +162,15 @@ PlotGeometry LayOutPlot(const Plot& plot, const QRectF& canvas, const QPaintDevi
     return geometry;
 }
 
-void PaintPlot(QPainter& painter, const QRectF& canvas, const Plot& plot) {
+void PaintPlot(QPainter& painter, const QRectF& canvas, const Plot& plot, PlotLetters letters) {
     painter.save();
     const PlotGeometry geometry = LayOutPlot(plot, canvas, painter.device());
-    const QFont labelFont = PlotLabelFont(canvas);
-    const QFont titleFont = PlotTitleFont(canvas);
+    QFont labelFont = PlotLabelFont(canvas);
+    QFont titleFont = PlotTitleFont(canvas);
+    if (letters == PlotLetters::AsWritten) {
+        labelFont.setStyleStrategy(QFont::PreferNoShaping);
+        titleFont.setStyleStrategy(QFont::PreferNoShaping);
+    }
     const QFontMetricsF label = Metrics(labelFont, painter.device());
     const QFontMetricsF title = Metrics(titleFont, painter.device());
     const double line = label.height();

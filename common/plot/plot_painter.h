@@ -53,7 +53,13 @@ QFont PlotTitleFont(const QRectF& canvas);
 // (whose resolution the font metrics follow).
 PlotGeometry LayOutPlot(const Plot& plot, const QRectF& canvas, const QPaintDevice* device);
 
+// How a plot's texts are drawn: Shaped as the windows and their pictures draw
+// them, or each letter as written (no "fi" ligature), so that a reader of a
+// PDF's text (a search, pdftotext) finds the words of a legend or a title.
+enum class PlotLetters { Shaped, AsWritten };
+
 // Paints `plot` filling `canvas`. The painter's state is restored afterwards.
-void PaintPlot(QPainter& painter, const QRectF& canvas, const Plot& plot);
+void PaintPlot(QPainter& painter, const QRectF& canvas, const Plot& plot,
+               PlotLetters letters = PlotLetters::Shaped);
 
 } // namespace vorla::plot

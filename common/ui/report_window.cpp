@@ -223,7 +223,12 @@ bool ReportWindow::Form_Load() {
     }
 
     report_ = Report(*completed);
-    runTime_ = RunTimeNow();
+    if (readFrom_.empty()) {
+        runTime_ = RunTimeNow();
+    } else {
+        runTime_ = FileModifiedTime(readFrom_).value_or(
+            "not known (the saved report carries no run date and its file cannot be read)");
+    }
     txtDataColumns->SetReportText(report_.ScreenTableText);
     ShowKeyResults();
     SetButtonsEnabled(true);
@@ -385,6 +390,7 @@ void ReportWindow::mnuFileExportDesignReport_Click() {
         report_.DesignReportFor(keys, savedPath_.empty() ? report_.SavedReportText : savedText_);
     run.RunTime = runTime_;
     run.ShownUnits = report_.ShownUnits;
+    run.Compared = compared_;
     run.ReportFile.Name = savedPath_.empty() ? report_.OutputFile : savedPath_;
     if (!savedPath_.empty()) {
         if (const auto file = ReadWholeFile(savedPath_); !file.problem) {
@@ -397,6 +403,14 @@ void ReportWindow::mnuFileExportDesignReport_Click() {
     ExportDesignReport(services_, texts_.ProgramName, report_.OutputFile, report_.FireFile,
                        DesignReportDocument(run));
     cmdClose->setFocus();
+}
+
+void ReportWindow::SetComparedRun(std::optional<ComparedRunCurves> compared) {
+    compared_ = std::move(compared);
+}
+
+void ReportWindow::SetReadFrom(std::string path) {
+    readFrom_ = std::move(path);
 }
 
 void ReportWindow::cmdCopy_Click() {

@@ -22,6 +22,7 @@
 
 #include <QWidget>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -76,9 +77,18 @@ class ReportWindow : public QWidget {
     // A window that stood in for the report has closed: the report shows again,
     // the focus on Close.
     void ShowAgain();
+    // The run the graph compares with this one (Compare With…), kept while
+    // the report is open: the graph shows it again when it opens again, and
+    // Export Design Report… draws it in the report's graphs.
+    void SetComparedRun(std::optional<ComparedRunCurves> compared);
+    const std::optional<ComparedRunCurves>& ComparedRun() const { return compared_; }
 
   protected:
     ReportWindow(PlatformServices& services, ReportInputForm input, ReportWindowTexts texts);
+
+    // The report shows the run saved at `path` (Open Results…): the design
+    // report's run time is that file's modification time, said to be that.
+    void SetReadFrom(std::string path);
 
     // A button of the program's own, placed before Close; it is disabled while
     // the run goes, like the others.
@@ -136,6 +146,8 @@ class ReportWindow : public QWidget {
     std::string runTime_;
     std::string savedPath_;
     std::string savedText_;
+    std::string readFrom_;
+    std::optional<ComparedRunCurves> compared_;
     bool running_ = false;
     bool leaving_ = false;
     bool inCloseEvent_ = false;

@@ -83,6 +83,19 @@ void ResultsGraphWindow::Form_Load() {
     activateWindow();
     results_ = Results();
     lblPlotTitle->setText(results_.RunTitle);
+    // The comparison made before the graph last closed is the report's: shown again.
+    if (const auto& kept = report_.ComparedRun()) {
+        GraphResults compared;
+        compared.Minutes = kept->Minutes;
+        for (const auto& values : kept->Values) {
+            compared.Quantities.push_back({QString(), values});
+        }
+        compared_ = std::move(compared);
+        currentName_ = QString::fromStdString(kept->CurrentName);
+        comparedName_ = QString::fromStdString(kept->Name);
+        SetComparisons(currentName_, ComparedCurvesOf(SelectedQuantity()));
+        cmdRemoveComparison->setEnabled(true);
+    }
     const int rows = RowCount(results_.Minutes);
     for (int i = 0; i < rows; ++i) {
         PlotX[i] = results_.Minutes[i];
@@ -134,10 +147,17 @@ void ResultsGraphWindow::cmdCompare_Click() {
     comparedName_ = names.second;
     ShowComparisons(currentName_, ComparedCurvesOf(SelectedQuantity()));
     cmdRemoveComparison->setEnabled(true);
+    ComparedRunCurves kept{
+        currentName_.toStdString(), comparedName_.toStdString(), compared_->Minutes, {}};
+    for (const auto& quantity : compared_->Quantities) {
+        kept.Values.push_back(quantity.Values);
+    }
+    report_.SetComparedRun(std::move(kept));
 }
 
 void ResultsGraphWindow::cmdRemoveComparison_Click() {
     compared_.reset();
+    report_.SetComparedRun(std::nullopt);
     ShowComparisons({}, {});
     // The focus leaves the button before it is disabled, so the keys still work.
     cmdCompare->setFocus(Qt::OtherFocusReason);

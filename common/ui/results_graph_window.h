@@ -8,7 +8,9 @@
 // saved report, over the current one: its curve of the selected quantity, in
 // the same units, with a legend naming both runs; it stays while the quantity
 // changes, until Remove Comparison (Ctrl+R) or another Compare With… replaces
-// it. A file that cannot be read, or is not this program's report, gets the
+// it. The comparison is the report window's: the graph opened again from the
+// same report shows it, and the report's Export Design Report… draws it. A
+// file that cannot be read, or is not this program's report, gets the
 // program's File Open message and leaves the graph as it was.
 //
 // A program's window names its options and hands over its results, already in

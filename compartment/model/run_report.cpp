@@ -1,5 +1,6 @@
 #include "compartment/model/run_report.h"
 
+#include "common/number_text.h"
 #include "common/saved_report_names.h"
 #include "compartment/model/report_printing.h"
 #include "compartment/model/report_table_cells.h"
@@ -8,6 +9,8 @@
 #include "compartment/model/run_key_results.h"
 #include "zone_models/design_report.h"
 #include "zone_models/run_report.h"
+
+#include <algorithm>
 
 namespace vorla::compartment {
 
@@ -18,9 +21,23 @@ RunReport BuildRunReport(const RunInputs& inputs, const RunResults& results,
 
 RunReport BuildWindowReport(const Calculations& calc, const CompletedRun& run) {
     RunReport report = zone_models::BuildWindowReport(calc, run);
-    // The window cannot tell whether its heat loss fraction came from the estimator.
+    // The heat loss fraction came from the estimator when it is the number the
+    // estimator last typed into its box; the inputs then say so as
+    // `--loss-fraction estimate` lists them.
     report.DesignReportFor = [&calc](const KeyResults& keys, std::string saved) {
-        return DesignReportRunOf(calc, keys, false, std::move(saved));
+        const auto& estimate = calc.LastEstimate;
+        const bool estimated =
+            estimate && NumberOfText(estimate->Text) == calc.Inputs.TotalLossFraction;
+        DesignReportRun design = DesignReportRunOf(calc, keys, estimated, std::move(saved));
+        if (estimated) {
+            constexpr std::string_view kCeilings[] = {"smooth", "moderately-rough", "irregular"};
+            const auto ceiling =
+                static_cast<std::size_t>(std::clamp(estimate->CeilingOption, 0, 2));
+            design.Inputs.push_back({"loss_fraction_rule", std::string("estimate")});
+            design.Inputs.push_back({"length_to_width_ratio", estimate->LengthToWidth});
+            design.Inputs.push_back({"ceiling", std::string(kCeilings[ceiling])});
+        }
+        return design;
     };
     report.SavedReportTextAs =
         [inputs = calc.Inputs, fireFileRead = calc.FireFileRead, &results = calc.Results,

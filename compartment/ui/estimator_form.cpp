@@ -1,5 +1,6 @@
 #include "compartment/ui/estimator_form.h"
 
+#include "common/number_text.h"
 #include "common/ui/form_builders.h"
 #include "common/ui/platform_services.h"
 #include "common/ui/typed_number_boxes.h"
@@ -93,6 +94,10 @@ void frmEstimateLc::cmdEstimate_Click() {
         return;
     }
     lossFractionBox_.setText(QString::fromStdString(*estimate));
+    // The window's one text box holds the room's length-to-width ratio.
+    const auto* ratio = findChild<QLineEdit*>();
+    calc_.LastEstimate = LossFractionEstimate{
+        *estimate, ratio != nullptr ? NumberOfText(ratio->text().toStdString()) : 1, option};
     Finish();
 }
 

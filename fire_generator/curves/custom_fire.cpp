@@ -207,6 +207,7 @@ std::optional<RejectedInput> CustomFireEntry::Ok(StandardModule& module,
     CommitCurve(entered_, module);
     // The points just typed are where the next custom form starts, saved or not.
     module.CustomStartsFromCurve = true;
+    module.CurveKind = "Points typed in the custom form";
     return std::nullopt;
 }
 

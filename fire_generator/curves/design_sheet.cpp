@@ -99,6 +99,16 @@ DesignDocument DesignFireSheet(const StandardModule& module, std::string_view da
            {}}},
          false});
 
+    // What the curve was built from, as its form took the values.
+    if (!module.CurveKind.empty()) {
+        std::vector<std::string> parameters = {Row("Curve:", module.CurveKind)};
+        for (const auto& parameter : module.CurveParameters) {
+            parameters.push_back(Row(parameter.Label + ":", parameter.Value));
+        }
+        sheet.Sections.push_back(
+            {"Curve parameters", {{DocumentBlockKind::Lines, std::move(parameters), {}}}, false});
+    }
+
     plot::Plot plot;
     plot.Title = module.FireDescription;
     plot.Y = {plot::AxisKind::Value, "Heat Release Rate (kW)", std::nullopt};

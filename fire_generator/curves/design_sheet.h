@@ -1,6 +1,7 @@
 // QDOT-XW's design-fire sheet: the curve on the graph as a document
 // (common/design_document.h) for a report: its description, fire file, heat
-// of combustion and delay, its peak, duration and heat released, its graph,
+// of combustion and delay, its peak, duration and heat released, the kind of
+// curve and the parameters its form built it from, its graph,
 // and the fire file's lines as an appendix. The graph window's Design Sheet…
 // draws it as PDF with the models' design report writer.
 #pragma once

@@ -8,6 +8,8 @@
 #include <array>
 #include <cstdint>
 #include <limits>
+#include <string>
+#include <string_view>
 
 namespace vorla::generator {
 
@@ -29,5 +31,8 @@ inline bool FitsFireTime(long long time) {
 // entries behind them keep what they held. The custom form starts empty again
 // (the custom form's own OK then marks the curve as its own to continue).
 void CommitCurve(const FireCurve& curve, StandardModule& module);
+
+// A curve parameter's value to six significant digits and its unit: "0.04689 kW/s²".
+std::string ParameterText(double value, std::string_view unit);
 
 } // namespace vorla::generator

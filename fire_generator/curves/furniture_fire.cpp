@@ -64,6 +64,21 @@ std::optional<RejectedInput> BuildFurnitureFire(StandardModule& module,
     curve.Rate[i] = 0;
     curve.LastPoint = i;
     CommitCurve(curve, module);
+    module.CurveKind = "Furniture fire";
+    module.CurveParameters = {{"Combustible mass", ParameterText(mass, "kg")}};
+    for (int f = 0; f < kFurnitureFactorCount; ++f) {
+        const auto which = static_cast<FurnitureFactor>(f);
+        const auto& frame = FurnitureFrameOf(which);
+        const int selected = entries.Selected[static_cast<std::size_t>(f)];
+        const bool known = selected >= 0 && selected < static_cast<int>(frame.Options.size());
+        const auto& option = frame.Options[known ? static_cast<std::size_t>(selected) : 0];
+        module.CurveParameters.push_back(
+            {std::string(frame.Caption),
+             std::string(option.Caption) + " (" +
+                 ParameterText(FurnitureFactorValue(which, selected), "") + ")"});
+    }
+    module.CurveParameters.push_back({"Peak rate", ParameterText(peakRate, "kW")});
+    module.CurveParameters.push_back({"Burning time", ParameterText(burningTime, "s")});
     return std::nullopt;
 }
 

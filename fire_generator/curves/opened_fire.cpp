@@ -129,6 +129,7 @@ void UseOpenedFire(const OpenedFire& fire, StandardModule& module) {
         curve.Rate[i] = RateOfColumns(fire.Printed[i], module.HeatOfCombustion);
     }
     CommitCurve(curve, module);
+    module.CurveKind = "Points of the fire file " + fire.Path;
     module.FireDescription = fire.Description;
     module.DelayTime = DelayOfCurve(fire.Curve);
     module.FireFileName = fire.Path;

@@ -79,6 +79,14 @@ std::optional<RejectedInput> BuildPoolFire(StandardModule& module, const PoolEnt
     curve.Rate[i] = q;
     curve.LastPoint = i;
     CommitCurve(curve, module);
+    module.CurveKind = "Pool fire";
+    module.CurveParameters = {
+        {"Mass loss rate, infinite pool", ParameterText(massLossRate, "kg/(m²·s)")},
+        {"k·beta", ParameterText(kBeta, "1/m")},
+        {"Pool diameter", ParameterText(diameter, "m")},
+        {"Steady rate", ParameterText(q, "kW")},
+        {"End of burning", ParameterText(tEnd, "s after ignition")},
+    };
     return std::nullopt;
 }
 

@@ -85,6 +85,14 @@ std::optional<RejectedInput> BuildSemiUniversalFire(StandardModule& module,
     }
     curve.LastPoint = i;
     CommitCurve(curve, module);
+    module.CurveKind = "Semi-universal fire";
+    module.CurveParameters = {
+        {"Growth",
+         "10·exp(0.025 t) kW to 400 kW at t1 = " + ParameterText(kFirstJoint, "s") +
+             ", 400·exp(0.01 (t - t1)) kW to 3000 kW at t2 = " + ParameterText(kSecondJoint, "s") +
+             ", then 3000·exp(0.005 (t - t2)) kW (t in s after ignition)"},
+        {"End of the curve", ParameterText(tEnd, "s after ignition")},
+    };
     return std::nullopt;
 }
 

@@ -8,12 +8,20 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace vorla::generator {
 
 // The fire table has fixed bounds 0 to 1800.
 inline constexpr int kLastFireIndex = 1800;
 inline constexpr int kFirePointCount = kLastFireIndex + 1;
+
+// One value a curve was built from, for the design-fire sheet: "Growth factor
+// alpha" and "0.04689 kW/s²".
+struct CurveParameter {
+    std::string Label;
+    std::string Value;
+};
 
 struct StandardModule {
     // From the shown unit to S.I.: a typed value is multiplied by its factor when
@@ -35,6 +43,11 @@ struct StandardModule {
     // edits are never lost by leaving the graph unsaved. Building a curve of
     // another kind ends it.
     bool CustomStartsFromCurve = false;
+    // What the curve is ("T-squared fire") and the values, in S.I. units, its
+    // form built it from; a curve of points (opened, or typed in the custom
+    // form) names where its points came from and has no parameters.
+    std::string CurveKind;
+    std::vector<CurveParameter> CurveParameters;
 };
 
 } // namespace vorla::generator

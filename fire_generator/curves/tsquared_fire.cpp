@@ -113,6 +113,13 @@ std::optional<RejectedInput> BuildTSquaredFire(StandardModule& module,
     }
     curve.LastPoint = i;
     CommitCurve(curve, module);
+    module.CurveKind = "T-squared fire";
+    module.CurveParameters = {
+        {"Growth factor alpha", ParameterText(alpha, "kW/s²")},
+        {"Time to peak", ParameterText(tMax, "s after ignition")},
+        {"Peak rate alpha·t²", ParameterText(qMax, "kW")},
+        {"End of the curve", ParameterText(tEnd, "s after ignition")},
+    };
     return std::nullopt;
 }
 

@@ -45,6 +45,7 @@ frmOutput::frmOutput(Calculations& calc, ui::PlatformServices& services, ui::Rep
                      const detection::Suppression& suppression)
     : frmOutput(calc, services, std::move(input), std::move(devices), suppression) {
     savedRun_ = savedRun;
+    SetReadFrom(path);
     setWindowTitle(QString::fromStdString(Texts().Caption + " - read from " +
                                           std::filesystem::path(path).filename().string()));
 }

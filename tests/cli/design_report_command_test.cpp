@@ -7,6 +7,7 @@
 #include "tests/support/pdf_reading.h"
 #include "tests/support/test_files.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -232,6 +233,82 @@ TEST(DesignReportCommand, RefusesAFileItCannotWriteNamingIt) {
         EXPECT_EQ(ran.Status, c.Status) << ran.Err;
         EXPECT_NE(ran.Err.find(c.Pdf), std::string::npos) << ran.Err;
     }
+}
+
+// The heat released of examples/pool-1m-674kw.fir, integrated by hand: the rate
+// rises from 0 to 673.8 kW over the first second, then holds to 600 s:
+// 0.5 · 1 · 673.8 + 599 · 673.8 = 403 943.1 kJ, so 403.9 MJ to a tenth (never
+// 404.0), the same in the summary and in the design report. A run that ends
+// sooner (the smoke layer at the fire's base) has 336.9 + 673.8 · (end - 1) kJ.
+TEST(DesignReportCommand, HeatReleasedIsTheFireCurvesIntegralRoundedOnce) {
+    if (test_support::PdfToolsMissing()) {
+        GTEST_SKIP() << "pdftotext, pdfinfo or sha256sum is missing (poppler-utils)";
+    }
+    const std::string room = " --floor-area 100 --room-height 6 --fire-height 0 --run-time 600";
+    for (const auto& [model, report] :
+         {std::pair<std::string, std::string>{"compartment --vent-width 2 --sill-height 0 "
+                                              "--soffit-height 2 --flashover continue",
+                                              "run.vof"},
+          std::pair<std::string, std::string>{"smoke", "run.sof"}}) {
+        SCOPED_TRACE(model);
+        const test_support::TemporaryFolder folder;
+        const std::string command = model + " -o " + Quoted(folder.PathOf(report));
+        const std::string fire = std::string(VORLA_EXAMPLES_DIR) + "/pool-1m-674kw.fir";
+        const std::string summary = folder.PathOf("summary.json");
+        const std::string pdf = folder.PathOf("pool.pdf");
+        const auto run =
+            Vorla(folder, command + room + " --title Pool --fire " + Quoted(fire) + " --summary " +
+                              Quoted(summary) + " --design-report " + Quoted(pdf));
+        ASSERT_EQ(run.Status, 0) << run.Err;
+        const Json keys = Json::parse(test_support::ReadFile(summary));
+        const double end = keys["end_time_s"].get<double>();
+        const double expected = (336.9 + 673.8 * (end - 1)) / 1000;
+        if (model == "smoke") {
+            EXPECT_LT(end, 600.0);
+        } else {
+            EXPECT_EQ(end, 600.0);
+            EXPECT_NEAR(expected, 403.9431, 1e-9);
+        }
+        EXPECT_NEAR(keys["heat_released_mj"].get<double>(), expected, 1e-9);
+        char shown[64];
+        std::snprintf(shown, sizeof shown, "Heat released %.1f MJ", expected);
+        const std::string line =
+            LineStarting(All(test_support::PdfPagesText(pdf)), "Heat released");
+        EXPECT_TRUE(line.find(shown) != std::string::npos) << line << " against " << shown;
+    }
+}
+
+// `--loss-fraction estimate` for a square room (the ratio's default, 1) and an
+// irregular ceiling: the inputs name the rule and what the estimate came from, and the fraction
+// shown is the one the run used (the summary's).
+TEST(DesignReportCommand, SaysTheLossFractionIsTheEstimatorsAndFromWhat) {
+    if (test_support::PdfToolsMissing()) {
+        GTEST_SKIP() << "pdftotext, pdfinfo or sha256sum is missing (poppler-utils)";
+    }
+    const test_support::TemporaryFolder folder;
+    const std::string examples = VORLA_EXAMPLES_DIR;
+    const std::string summary = folder.PathOf("summary.json");
+    const std::string pdf = folder.PathOf("estimate.pdf");
+    const auto run =
+        Vorla(folder, "compartment --from " + Quoted(examples + "/office-sofa-fire.vof") +
+                          " --fire " + Quoted(examples + "/office-sofa-tsquared.fir") +
+                          " --loss-fraction estimate --ceiling irregular -o " +
+                          Quoted(folder.PathOf("run.vof")) + " --summary " + Quoted(summary) +
+                          " --design-report " + Quoted(pdf));
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    const Json keys = Json::parse(test_support::ReadFile(summary));
+    const std::string text = All(test_support::PdfPagesText(pdf));
+    EXPECT_EQ(test_support::ValueAfter(text, "Loss fraction rule"), "estimate");
+    EXPECT_EQ(test_support::ValueAfter(text, "Ceiling"), "irregular");
+    char fraction[32];
+    std::snprintf(fraction, sizeof fraction, "%.4f", keys["inputs"]["loss_fraction"].get<double>());
+    EXPECT_EQ(test_support::ValueAfter(text, "Loss fraction     "), fraction);
+    // pdftotext breaks the note's lines where the page does: compare its words.
+    std::string words = text;
+    std::replace(words.begin(), words.end(), '\n', ' ');
+    EXPECT_NE(words.find("Loss fraction: estimated, not typed"), std::string::npos);
+    EXPECT_NE(words.find("a room length 1 times its width and an irregular ceiling"),
+              std::string::npos);
 }
 
 } // namespace

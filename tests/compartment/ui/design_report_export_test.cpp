@@ -3,12 +3,17 @@
 // results against the panel and against `vorla compartment --summary` of the
 // saved report, its digests against sha256sum.
 #include "cli/vorla_command.h"
+#include "common/ui/graph_picture.h"
 #include "program_fixture.h"
 #include "tests/support/pdf_reading.h"
 
+#include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <nlohmann/json.hpp>
 #include <sstream>
+#include <utime.h>
 
 using namespace vorla::compartment;
 using namespace vorla::compartment::testing;
@@ -25,6 +30,22 @@ std::string AllPages(const std::vector<std::string>& pages) {
 
 std::string Tenth(double value) {
     return QString::number(value, 'f', 1).toStdString();
+}
+
+// The text between two headings of the document.
+std::string Between(const std::string& text, const std::string& from, const std::string& to) {
+    const auto start = text.find(from);
+    const auto end = text.find(to, start == std::string::npos ? 0 : start);
+    return start == std::string::npos || end == std::string::npos ? std::string()
+                                                                  : text.substr(start, end - start);
+}
+
+std::size_t Count(const std::string& text, const std::string& what) {
+    std::size_t count = 0;
+    for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) {
+        ++count;
+    }
+    return count;
 }
 
 } // namespace
@@ -135,6 +156,171 @@ class DesignReportExportTest : public QObject {
         program.platform.CancelNextDialog();
         Trigger(report, "mnuFileExportDesignReport");
         QCOMPARE(program.platform.Messages().size(), messages);
+    }
+
+    // Compare With… in the graph, the graph closed: the comparison stays the
+    // report's, so the graph opened again shows it and the design report
+    // draws it in each of its four graphs, with a legend naming both runs.
+    void DrawsTheGraphsComparisonWithALegend() {
+        if (vorla::test_support::PdfToolsMissing()) {
+            QSKIP("pdftotext, pdfinfo or sha256sum is missing (poppler-utils)");
+        }
+        Program program;
+        program.FillRoom(program.WriteFile("RAMP.FIR", kRampFire), "300", "10");
+        program.platform.AnswerNextQuestion(MessageButton::Yes); // flashover: stop
+        auto* report = program.Run();
+        QVERIFY(report);
+        Click(report, "cmdGraph");
+        auto* graph = Program::Graph();
+        QVERIFY(graph);
+        program.platform.ChooseInNextDialog(kExamples + "/office-sofa-fire.vof");
+        Click(graph, "cmdCompare");
+        QCOMPARE(Control<vorla::ui::GraphPicture>(graph, "picGraph")->Comparisons().size(),
+                 std::size_t{1});
+        Click(graph, "cmdClose");
+        Program::Settle();
+        Click(report, "cmdGraph");
+        graph = Program::Graph();
+        QVERIFY(graph);
+        QVERIFY(Control<QPushButton>(graph, "cmdRemoveComparison")->isEnabled());
+        QCOMPARE(Control<vorla::ui::GraphPicture>(graph, "picGraph")->Comparisons().size(),
+                 std::size_t{1});
+        Click(graph, "cmdClose");
+        Program::Settle();
+
+        // Both runs have the same title: the compared one is told apart by its file.
+        const std::string legend = "Office, sofa fire (office-sofa-fire.vof)";
+        const std::string pdf = program.Path("compared.pdf");
+        program.platform.ChooseInNextDialog(pdf);
+        Trigger(report, "mnuFileExportDesignReport");
+        const std::string text = AllPages(vorla::test_support::PdfPagesText(pdf));
+        const std::string graphs = Between(text, "Graphs", "Validity limits and model uncertainty");
+        QVERIFY2(Count(graphs, legend) == 4, graphs.c_str());
+        QCOMPARE(Count(Between(text, "Run", "Graphs"), legend), std::size_t{0});
+
+        // Removed in the graph: gone from the report's graphs too.
+        Click(report, "cmdGraph");
+        graph = Program::Graph();
+        QVERIFY(graph);
+        Click(graph, "cmdRemoveComparison");
+        Click(graph, "cmdClose");
+        Program::Settle();
+        const std::string alone = program.Path("alone.pdf");
+        program.platform.ChooseInNextDialog(alone);
+        Trigger(report, "mnuFileExportDesignReport");
+        QCOMPARE(Count(AllPages(vorla::test_support::PdfPagesText(alone)), legend), std::size_t{0});
+    }
+
+    // A form in US units: the inputs show the typed US value first, the
+    // graphs' axes are in °F, ft and lb/s.
+    void FollowsTheFormsUsUnits() {
+        if (vorla::test_support::PdfToolsMissing()) {
+            QSKIP("pdftotext, pdfinfo or sha256sum is missing (poppler-utils)");
+        }
+        Program program;
+        Control<QRadioButton>(program.input, "optUnits(1)")->click();
+        program.FillRoom(program.WriteFile("RAMP.FIR", kRampFire), "300", "100");
+        program.platform.AnswerNextQuestion(MessageButton::Yes);
+        auto* report = program.Run();
+        QVERIFY(report);
+        const std::string pdf = program.Path("us.pdf");
+        program.platform.ChooseInNextDialog(pdf);
+        Trigger(report, "mnuFileExportDesignReport");
+        const std::string text = AllPages(vorla::test_support::PdfPagesText(pdf));
+        // 100 ft² typed: 100 · 0.0929 = 9.29 m².
+        const std::string area = vorla::test_support::ValueAfter(text, "Floor area");
+        QVERIFY2(area.starts_with("100 ft² ") && area.ends_with(" (9.29 m²)"), area.c_str());
+        const std::string graphs = Between(text, "Graphs", "Validity limits and model uncertainty");
+        for (const char* axis : {"(°F)", "(ft)", "(lb/s)", "(kW)"}) {
+            QVERIFY2(graphs.find(axis) != std::string::npos, axis);
+        }
+        for (const char* axis : {"(°C)", "(kg/s)"}) {
+            QVERIFY2(graphs.find(axis) == std::string::npos, axis);
+        }
+    }
+
+    // The Estimate of the heat loss fraction estimator: the design report's
+    // inputs say the run's fraction is the estimate and what it came from;
+    // a fraction typed over it afterwards is not.
+    void SaysTheLossFractionCameFromTheEstimator() {
+        if (vorla::test_support::PdfToolsMissing()) {
+            QSKIP("pdftotext, pdfinfo or sha256sum is missing (poppler-utils)");
+        }
+        Program program;
+        program.FillRoom(program.WriteFile("RAMP.FIR", kRampFire), "300", "10");
+        Click(program.input, "cmdEstimateLc");
+        auto* estimator = Program::Estimator();
+        QVERIFY(estimator);
+        // The window's one text box: the room's length over its width.
+        estimator->findChild<QLineEdit*>()->setText("2");
+        Control<QRadioButton>(estimator, "OptCeilingRoughness(2)")->click();
+        Click(estimator, "cmdEstimate");
+        Program::Settle();
+        const QString estimate = program.Box(InputBox::txtTotalLossFraction)->text();
+        QVERIFY(!estimate.isEmpty());
+
+        const auto exported = [&program](const QString& name) {
+            program.platform.AnswerNextQuestion(MessageButton::Yes);
+            auto* report = program.Run();
+            const std::string pdf = program.Path(name);
+            if (report != nullptr) {
+                program.platform.ChooseInNextDialog(pdf);
+                Trigger(report, "mnuFileExportDesignReport");
+                program.platform.AnswerNextQuestion(MessageButton::No); // not saved
+                Click(report, "cmdClose");
+                Program::Settle();
+            }
+            return AllPages(vorla::test_support::PdfPagesText(pdf));
+        };
+        const std::string text = exported("estimated.pdf");
+        QVERIFY2(text.find("Loss fraction: estimated, not typed") != std::string::npos,
+                 text.c_str());
+        QVERIFY(text.find("a room length 2 times its width and an irregular ceiling") !=
+                std::string::npos);
+        QCOMPARE(vorla::test_support::ValueAfter(text, "Loss fraction rule"),
+                 std::string("estimate"));
+        QCOMPARE(vorla::test_support::ValueAfter(text, "Ceiling"), std::string("irregular"));
+
+        program.Set(InputBox::txtTotalLossFraction, "0.6");
+        const std::string typed = exported("typed.pdf");
+        QVERIFY(!typed.empty());
+        QVERIFY(typed.find("estimated, not typed") == std::string::npos);
+        QVERIFY(typed.find("Loss fraction rule") == std::string::npos);
+    }
+
+    // A report opened as results is dated by its file, and says so: never
+    // by the time it was opened.
+    void AReportOpenedAsResultsIsDatedByItsFile() {
+        if (vorla::test_support::PdfToolsMissing()) {
+            QSKIP("pdftotext, pdfinfo or sha256sum is missing (poppler-utils)");
+        }
+        Program first;
+        first.FillRoom(first.WriteFile("RAMP.FIR", kRampFire), "300", "10");
+        first.platform.AnswerNextQuestion(MessageButton::Yes);
+        auto* ran = first.Run();
+        QVERIFY(ran);
+        const std::string saved = first.Path("ramp.vof");
+        first.platform.ChooseInNextDialog(saved);
+        Click(ran, "cmdSave");
+        // 1 700 000 000 s after 1970-01-01 00:00 UTC: 2023-11-14 22:13:20 UTC.
+        const utimbuf times{1700000000, 1700000000};
+        QCOMPARE(utime(saved.c_str(), &times), 0);
+        Click(ran, "cmdClose");
+        Program::Settle();
+
+        first.platform.ChooseInNextDialog(saved);
+        Trigger(first.input, "mnuFileOpenResults");
+        Program::Settle();
+        auto* report = Program::Report();
+        QVERIFY(report);
+        const std::string pdf = first.Path("opened.pdf");
+        first.platform.ChooseInNextDialog(pdf);
+        Trigger(report, "mnuFileExportDesignReport");
+        const std::string text = AllPages(vorla::test_support::PdfPagesText(pdf));
+        const std::string date = vorla::test_support::ValueAfter(text, "Run date and time:");
+        QVERIFY2(date.starts_with("2023-11-14 22:13:20 UTC (") &&
+                     date.find("modification time") != std::string::npos,
+                 date.c_str());
     }
 };
 
