@@ -17,7 +17,8 @@ struct ZoneMoment {
     double InterfaceHeight = 0;  // m above the floor
     // kg/s of upper-layer gas leaving the room: the compartment model's hot gas
     // through the vent; the smoke filling model's leak flow once the room is
-    // full of smoke, 0 while the leaks push out lower-layer air.
+    // full of smoke, 0 while the leaks push out lower-layer air. Not a number
+    // when no observer of the run reads it (see ReadsLayerGasOut).
     double LayerGasOut = 0;
 };
 
@@ -30,6 +31,10 @@ class ZoneStepObserver {
     virtual void Advance(const ZoneMoment& start, const ZoneMoment& end) = 0;
     // The run keeps the state at the last step's end as result row `row`.
     virtual void RecordRow(int row) = 0;
+    // Whether the observer reads ZoneMoment::LayerGasOut. A model may spare
+    // the vent's flow balance of every moment when no observer does (the
+    // compartment's detection-only runs): the moments then carry not a number.
+    virtual bool ReadsLayerGasOut() const { return true; }
 };
 
 // Several observers of one run, told in the order they were added. Adding
@@ -53,6 +58,14 @@ class ZoneStepObservers final : public ZoneStepObserver {
         for (ZoneStepObserver* o : observers_) {
             o->RecordRow(row);
         }
+    }
+    bool ReadsLayerGasOut() const override {
+        for (const ZoneStepObserver* o : observers_) {
+            if (o->ReadsLayerGasOut()) {
+                return true;
+            }
+        }
+        return false;
     }
 
   private:

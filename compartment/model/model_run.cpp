@@ -10,6 +10,7 @@
 #include "compartment/model/zone_evaluator.h"
 
 #include <cmath>
+#include <limits>
 #include <optional>
 
 namespace vorla::compartment {
@@ -50,7 +51,15 @@ CompletedRun RunModel(const RunInputs& in, const FireTable& fire, const Flashove
     // run's evaluator sees exactly the calls it sees without an observer.
     std::optional<ZoneEvaluator> observed;
     ZoneMoment moment;
-    const auto momentAt = [&observed](int time, const State& state) {
+    // Observers that do not read the gas leaving the room (detection alone)
+    // are spared each moment's vent flow balance.
+    const bool gasOutRead = observer && observer->ReadsLayerGasOut();
+    const auto momentAt = [&observed, gasOutRead](int time, const State& state) {
+        if (!gasOutRead) {
+            return ZoneMoment{static_cast<double>(time), observed->HeatReleaseRate(time, state),
+                              state.LayerTemperature, state.InterfaceHeight,
+                              std::numeric_limits<double>::quiet_NaN()};
+        }
         const ZoneFlows<double> flows = observed->Flows<double>(time, state);
         return ZoneMoment{static_cast<double>(time), flows.HeatReleaseRate, state.LayerTemperature,
                           state.InterfaceHeight, flows.Vent.HotGasOut};

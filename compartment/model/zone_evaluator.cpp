@@ -204,6 +204,15 @@ template <class Rate> ZoneFlows<Rate> ZoneEvaluator::Flows(double t, const State
 template ZoneFlows<double> ZoneEvaluator::Flows<double>(double, const State&);
 template ZoneFlows<float> ZoneEvaluator::Flows<float>(double, const State&);
 
+// The first steps of FlowsAndIntermediates<double>, the same operations on the
+// same values.
+double ZoneEvaluator::HeatReleaseRate(double t, const State& y) {
+    const double q = fire_.RateAt(t);
+    const double z = y.InterfaceHeight;
+    const float mp = z > inputs_.FireHeight ? Plume(q, z) : 0.0f;
+    return q > kHeatPerKgAir * mp ? kHeatPerKgAir * mp : q;
+}
+
 State ZoneEvaluator::Derivatives(double t, const State& y) {
     const RunInputs& in = inputs_;
     Intermediates work;

@@ -25,6 +25,10 @@ class ZoneEvaluator {
     // As CompartmentDerivatives.
     State Derivatives(double t, const State& y);
 
+    // As Flows<double>(t, y).HeatReleaseRate (the fire's rate after the air
+    // limit), without the vent's flow balance.
+    double HeatReleaseRate(double t, const State& y);
+
   private:
     // What the flows worked out on the way that the derivatives need again.
     struct Intermediates {

@@ -33,6 +33,8 @@ class DetectionObserver final : public ZoneStepObserver {
         run_.Advance(MomentOf(start, was), MomentOf(end, density_));
     }
     void RecordRow(int) override {}
+    // The devices follow the jet and the layer, not the gas leaving the room.
+    bool ReadsLayerGasOut() const override { return false; }
 
   private:
     std::optional<double> Density() const { return smokeDensity_ ? smokeDensity_() : std::nullopt; }

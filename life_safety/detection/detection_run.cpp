@@ -1,7 +1,5 @@
 #include "life_safety/detection/detection_run.h"
 
-#include "life_safety/detection/link_response.h"
-
 #include <algorithm>
 
 namespace vorla::detection {
@@ -28,8 +26,15 @@ DetectionRun::DetectionRun(std::vector<Device> devices, double ceilingHeight)
     : devices_(std::move(devices)), ceilingHeight_(ceilingHeight), limits_(devices_.size()),
       states_(devices_.size()) {
     places_.reserve(devices_.size());
+    readings_.reserve(devices_.size());
+    links_.reserve(devices_.size());
     for (const Device& device : devices_) {
         places_.push_back(PlaceOf(device.Radius, device.BelowCeiling));
+        const bool smoke = device.Kind == DeviceKind::SmokeDetector;
+        readings_.push_back(smoke && device.Obscuration ? Reading::Obscuration
+                            : smoke && device.Rti == 0  ? Reading::GasRise
+                                                        : Reading::Link);
+        links_.push_back({device.Rti, device.Conduction});
     }
 }
 
@@ -98,6 +103,7 @@ void DetectionRun::Advance(const ZoneMoment& start, const ZoneMoment& end) {
     const double seconds = end.Time - start.Time;
     UpdateLimits(end.CeilingAboveFire);
     const CeilingJetField field = FieldAt(end);
+    const bool burning = end.HeatReleaseRate > 0;
     for (std::size_t i = 0; i < devices_.size(); ++i) {
         const Device& device = devices_[i];
         DeviceState& state = states_[i];
@@ -105,10 +111,11 @@ void DetectionRun::Advance(const ZoneMoment& start, const ZoneMoment& end) {
         DeviceGas after = field.At(places_[i]);
         after.Limits = limits_[i];
         state.Gas = after;
-        if (end.HeatReleaseRate > 0) {
+        if (burning) {
             state.LimitsMet = state.LimitsMet | after.Limits;
         }
-        if (device.Kind == DeviceKind::SmokeDetector && device.Obscuration) {
+        switch (readings_[i]) {
+        case Reading::Obscuration: {
             state.LackedSmokeDensity =
                 state.LackedSmokeDensity || !end.LayerOpticalDensity.has_value();
             const double was = OpticalDensityAt(before, start);
@@ -116,27 +123,30 @@ void DetectionRun::Advance(const ZoneMoment& start, const ZoneMoment& end) {
             if (!state.ActivationTime && now >= *device.Obscuration) {
                 Operated(i, start.Time + seconds * CrossingShare(was, now, *device.Obscuration));
             }
-            continue;
+            break;
         }
-        if (device.Kind == DeviceKind::SmokeDetector && device.Rti == 0) {
+        case Reading::GasRise: {
             const double was = before.Temperature - start.AmbientTemperature;
             const double now = after.Temperature - end.AmbientTemperature;
             state.LinkTemperature = after.Temperature;
             if (!state.ActivationTime && now >= device.TemperatureRise) {
                 Operated(i, start.Time + seconds * CrossingShare(was, now, device.TemperatureRise));
             }
-            continue;
+            break;
         }
-        const double threshold = device.Kind == DeviceKind::SmokeDetector
-                                     ? end.AmbientTemperature + device.TemperatureRise
-                                     : device.OperatingTemperature;
-        const LinkStep step =
-            AdvanceLinkWithRoots({device.Rti, device.Conduction}, state.LinkTemperature,
-                                 before.Temperature, before.RootVelocity, after.Temperature,
-                                 after.RootVelocity, end.AmbientTemperature, seconds, threshold);
-        state.LinkTemperature = step.EndTemperature;
-        if (!state.ActivationTime && step.ReachedAt) {
-            Operated(i, start.Time + *step.ReachedAt);
+        case Reading::Link: {
+            const double threshold = device.Kind == DeviceKind::SmokeDetector
+                                         ? end.AmbientTemperature + device.TemperatureRise
+                                         : device.OperatingTemperature;
+            const LinkStep step = AdvanceLinkWithRoots(
+                links_[i], state.LinkTemperature, before.Temperature, before.RootVelocity,
+                after.Temperature, after.RootVelocity, end.AmbientTemperature, seconds, threshold);
+            state.LinkTemperature = step.EndTemperature;
+            if (!state.ActivationTime && step.ReachedAt) {
+                Operated(i, start.Time + *step.ReachedAt);
+            }
+            break;
+        }
         }
     }
 }

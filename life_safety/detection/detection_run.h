@@ -13,7 +13,9 @@
 
 #include "life_safety/detection/ceiling_jet.h"
 #include "life_safety/detection/device.h"
+#include "life_safety/detection/link_response.h"
 
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -75,7 +77,16 @@ class DetectionRun {
     void UpdateLimits(double height);
     void Operated(std::size_t device, double time);
 
+    // What each device reads, sorted out once for the run's every step.
+    enum class Reading : std::uint8_t {
+        Obscuration, // a smoke detector with an obscuration threshold
+        GasRise,     // a smoke detector without RTI: the gas's own rise
+        Link,        // a sensing element on the link equation
+    };
+
     std::vector<Device> devices_;
+    std::vector<Reading> readings_;
+    std::vector<LinkResponse> links_;
     double ceilingHeight_ = 0;
     std::vector<DevicePlace> places_;
     std::vector<JetLimit> limits_;
