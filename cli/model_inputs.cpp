@@ -3,7 +3,9 @@
 #include "cli/command_output.h"
 #include "cli/model_command.h"
 #include "cli/vorla_command.h"
+#include "common/model_options.h"
 #include "common/number_text.h"
+#include "common/text_file.h"
 #include "common/plume_option_names.h"
 #include "compartment/model/input_checks.h"
 #include "compartment/model/input_entry.h"
@@ -177,6 +179,9 @@ std::variant<RunInputs, CommandStop> BuildInputs(const OptionTexts& options,
     UnitTables unitTables;
     RunInputs inputs;
     NewInputs(boxes, unitTables, inputs);
+    // The saved report's fire position and plume, as File Open reads them;
+    // --fire-position and --plume given beside --from override them.
+    ModelOptions saved;
     if (const auto from = OptionText(options, "from")) {
         if (const auto problem = ReadSavedReport(*from, boxes, unitTables, inputs)) {
             const bool namesFile =
@@ -185,6 +190,17 @@ std::variant<RunInputs, CommandStop> BuildInputs(const OptionTexts& options,
                                                      (namesFile ? *from + ": " : "") +
                                                      DescribeFileProblem(*problem) + "\n"};
         }
+        const WholeFile file = ReadWholeFile(*from);
+        if (file.problem) { // gone or changed since the reader read it
+            return CommandStop{kExitFileProblem,
+                               std::string(model.prefix) + *from + ": " + *file.problem + "\n"};
+        }
+        auto read = ReadSavedModelOptions(file.text);
+        if (const auto* problem = std::get_if<std::string>(&read)) {
+            return CommandStop{kExitFileProblem,
+                               std::string(model.prefix) + *from + ": " + *problem + "\n"};
+        }
+        saved = std::get<ModelOptions>(read);
     }
     // The values of the saved report (or of File New) as Run reads them in their
     // own S.I. units: --units concerns only the values the options type, so the
@@ -230,6 +246,8 @@ std::variant<RunInputs, CommandStop> BuildInputs(const OptionTexts& options,
     if (const auto rejected = CheckRunInputs(inputs)) {
         return Rejected(rejected->Message + "\n");
     }
+    inputs.FirePlace = saved.Position;
+    inputs.Plume = saved.Plume;
     if (auto stop = ReadPlumeOptions(options, model.prefix, inputs)) {
         return std::move(*stop);
     }

@@ -7,6 +7,7 @@
 #include "cli/model_command.h"
 #include "cli/model_inputs.h"
 #include "cli/vorla_command.h"
+#include "common/model_options.h"
 #include "life_safety/detection/device_options.h"
 #include "life_safety/detection/suppression_options.h"
 #include "life_safety/tenability/tenability_texts.h"
@@ -240,12 +241,15 @@ int RunSmokeCommand(std::span<const std::string> args, std::ostream& out, std::o
     std::vector<CommandOutput> outputs;
     outputs.push_back(
         {"o", OptionText(options, "o").value_or(""),
-         // The tenability, the rule and the devices after the report, as the
-         // windows' Save adds them.
+         // The model options, the tenability, the rule and the devices after
+         // the report, as the windows' Save adds them.
          detection::WithSavedDetection(
              tenability::WithSavedTenability(
-                 SavedReportText(ReportHeader(calc->Inputs),
-                                 ReportRows(calc->Inputs, calc->Results), run.EndMessage),
+                 WithSavedModelOptions(
+                     SavedReportText(ReportHeader(calc->Inputs),
+                                     ReportRows(calc->Inputs, calc->Results), run.EndMessage),
+                     {calc->Inputs.FirePlace, calc->Inputs.Plume,
+                      OptionText(options, "model-uncertainty").has_value()}),
                  SavedTenabilityOf(std::get<TenabilityOptions>(tenabilityOptions))),
              std::get<DetectionOptions>(detectionOptions).Devices,
              std::get<DetectionOptions>(detectionOptions).Suppression)});

@@ -10,6 +10,7 @@
 #include "common/ui/file_run_menus.h"
 #include "common/ui/form_builders.h"
 #include "common/ui/message_texts.h"
+#include "common/ui/model_options_dialog.h"
 #include "common/ui/one_line_validator.h"
 #include "common/ui/platform_services.h"
 #include "common/ui/rejected_input_message.h"
@@ -311,6 +312,11 @@ void frmInput::BuildMenus() {
     mnuFileTenability->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     mnuFile->insertAction(mnuFileBar1, mnuFileTenability);
     addAction(mnuFileTenability);
+    mnuFileModelOptions = new QAction("&Model Options…", mnuFile);
+    mnuFileModelOptions->setObjectName("mnuFileModelOptions");
+    mnuFileModelOptions->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    mnuFile->insertAction(mnuFileBar1, mnuFileModelOptions);
+    addAction(mnuFileModelOptions);
 }
 
 void frmInput::ConnectEvents() {
@@ -338,6 +344,8 @@ void frmInput::ConnectEvents() {
     connect(mnuFileExplore, &QAction::triggered, this, &frmInput::mnuFileExplore_Click);
     connect(mnuFileDevices, &QAction::triggered, this, &frmInput::mnuFileDevices_Click);
     connect(mnuFileTenability, &QAction::triggered, this, &frmInput::mnuFileTenability_Click);
+    connect(mnuFileModelOptions, &QAction::triggered, this,
+            &frmInput::mnuFileModelOptions_Click);
     connect(mnuRun, &QAction::triggered, this, &frmInput::mnuRun_Click);
     connect(cmdEstimateLc, &QPushButton::clicked, this, &frmInput::cmdEstimateLc_Click);
 }
@@ -494,6 +502,7 @@ bool frmInput::OpenFile(const std::string& path) {
         calc_.OpenedReport = path;
         devices_ = ui::DevicesDialog::DevicesOfReport(services_, kProgramTitle, path);
         suppression_ = ui::DevicesDialog::SuppressionOfReport(services_, kProgramTitle, path);
+        modelOptions_ = ui::ModelOptionsDialog::ModelOptionsOfReport(services_, kProgramTitle, path);
         tenability_ = ui::TenabilityDialog::TenabilityOfReport(services_, kProgramTitle, path,
                                                                calc_.Inputs.RoomHeight);
         if (WhenFileOpened) {
@@ -537,6 +546,10 @@ bool frmInput::OpenResults(const std::string& path) {
     calc_.FireFileRead = fireRead;
     // The report's inputs and rows are the report window's; Run reads the
     // boxes again, so what the form holds is not lost.
+    const ModelOptions savedOptions =
+        ui::ModelOptionsDialog::ModelOptionsOfReport(services_, kProgramTitle, path);
+    inputs.FirePlace = savedOptions.Position;
+    inputs.Plume = savedOptions.Plume;
     calc_.Inputs = inputs;
     calc_.Results = *results;
     output_ = new frmOutput(calc_, services_,
@@ -549,6 +562,7 @@ bool frmInput::OpenResults(const std::string& path) {
                             *run, path,
                             ui::DevicesDialog::DevicesOfReport(services_, kProgramTitle, path),
                             ui::DevicesDialog::SuppressionOfReport(services_, kProgramTitle, path));
+    output_->SetModelOptions(savedOptions);
     output_->Form_Load();
     // On the Recent Files lists, to open again either way.
     if (WhenFileOpened) {
@@ -570,6 +584,7 @@ void frmInput::mnuFileNew_Click() {
     devices_.clear();
     suppression_ = {};
     tenability_ = {};
+    modelOptions_ = {};
     kept_.Clear();
     InputBoxes boxes = Boxes();
     NewInputs(boxes, calc_.Units, calc_.Inputs);
@@ -652,6 +667,15 @@ void frmInput::mnuRun_Click() {
                                                   calc_.Inputs.RoomHeight)) {
         return;
     }
+    // The model options live in their dialog, not in the boxes.
+    calc_.Inputs.FirePlace = modelOptions_.Position;
+    calc_.Inputs.Plume = modelOptions_.Plume;
+    if (!ui::ModelOptionsDialog::UncertaintyKnown(
+            services_, kProgramTitle, modelOptions_,
+            {ModelKind::Compartment, calc_.Inputs.FirePlace, calc_.Inputs.Plume, false,
+             calc_.Inputs.TotalLossFraction})) {
+        return;
+    }
     output_ = new frmOutput(calc_, services_,
                             {this, txtRunTitle, txtOutputFile, [this] { ShowAgain(); },
                              [this](const std::string& path) {
@@ -660,6 +684,7 @@ void frmInput::mnuRun_Click() {
                                  }
                              }},
                             devices_, suppression_, tenability_);
+    output_->SetModelOptions(modelOptions_);
     output_->Form_Load();
 }
 
@@ -701,6 +726,23 @@ void frmInput::mnuFileTenability_Click() {
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::accepted, this, [this, dialog] {
         tenability_ = dialog->Tenability();
+        txtRunTitle->setFocus();
+    });
+    connect(dialog, &QDialog::rejected, this, [this] { txtRunTitle->setFocus(); });
+    dialog->open();
+}
+
+void frmInput::mnuFileModelOptions_Click() {
+    if (modelOptionsDialog_) {
+        modelOptionsDialog_->raise();
+        modelOptionsDialog_->activateWindow();
+        return;
+    }
+    auto* dialog = new ui::ModelOptionsDialog(kProgramTitle, modelOptions_, this);
+    modelOptionsDialog_ = dialog;
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, dialog] {
+        modelOptions_ = dialog->Options();
         txtRunTitle->setFocus();
     });
     connect(dialog, &QDialog::rejected, this, [this] { txtRunTitle->setFocus(); });
