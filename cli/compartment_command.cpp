@@ -292,11 +292,11 @@ int RunCompartmentCommand(std::span<const std::string> args, std::ostream& out, 
          // the report, as the windows' Save adds them.
          detection::WithSavedDetection(
              tenability::WithSavedTenability(
-                 WithSavedModelOptions(
-                     SavedReportText(ReportHeader(calc->Inputs),
-                                     ReportRows(calc->Inputs, calc->Results), run.EndMessage),
-                     {calc->Inputs.FirePlace, calc->Inputs.Plume,
-                      OptionText(options, "model-uncertainty").has_value()}),
+                 WithSavedModelOptions(SavedReportText(ReportHeader(calc->Inputs),
+                                                       ReportRows(calc->Inputs, calc->Results),
+                                                       run.EndMessage),
+                                       {calc->Inputs.FirePlace, calc->Inputs.Plume,
+                                        OptionText(options, "model-uncertainty").has_value()}),
                  SavedTenabilityOf(std::get<TenabilityOptions>(tenabilityOptions))),
              std::get<DetectionOptions>(detectionOptions).Devices,
              std::get<DetectionOptions>(detectionOptions).Suppression)});

@@ -103,8 +103,8 @@ std::variant<ModelOptions, std::string> ReadSavedModelOptions(std::string_view r
         } else {
             const auto plume = PlumeOfWord(value);
             if (!plume) {
-                return where + "--plume must be zukoski or heskestad, not \"" +
-                       std::string(value) + "\".";
+                return where + "--plume must be zukoski or heskestad, not \"" + std::string(value) +
+                       "\".";
             }
             options.Plume = *plume;
         }
@@ -113,8 +113,7 @@ std::variant<ModelOptions, std::string> ReadSavedModelOptions(std::string_view r
 }
 
 void ApplyModelOptions(RunReport& report, const ModelOptions& options,
-                       const std::optional<UncertaintyStatistics>& statistics,
-                       double roomHeightM) {
+                       const std::optional<UncertaintyStatistics>& statistics, double roomHeightM) {
     if (statistics && report.KeyResultsFor) {
         report.KeyResultsFor = [keysOf = std::move(report.KeyResultsFor), found = *statistics,
                                 roomHeightM](const KeyCriteria& criteria) {

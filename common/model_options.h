@@ -54,7 +54,6 @@ std::variant<ModelOptions, std::string> ReadSavedModelOptions(std::string_view r
 // --model-uncertainty gives it. Called before the tenability and the devices
 // are added to the saved texts.
 void ApplyModelOptions(RunReport& report, const ModelOptions& options,
-                       const std::optional<UncertaintyStatistics>& statistics,
-                       double roomHeightM);
+                       const std::optional<UncertaintyStatistics>& statistics, double roomHeightM);
 
 } // namespace vorla

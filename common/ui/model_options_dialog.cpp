@@ -16,14 +16,13 @@ namespace vorla::ui {
 namespace {
 
 // The lists' items are in the order of the enumerations.
-constexpr const char* kPositionItems[] = {"In the open (centre)", "Against a wall",
-                                          "In a corner"};
+constexpr const char* kPositionItems[] = {"In the open (centre)", "Against a wall", "In a corner"};
 constexpr const char* kPlumeItems[] = {"The model's own (Zukoski)", "Heskestad"};
 
 } // namespace
 
-ModelOptionsDialog::ModelOptionsDialog(const std::string& programName,
-                                       const ModelOptions& current, QWidget* parent)
+ModelOptionsDialog::ModelOptionsDialog(const std::string& programName, const ModelOptions& current,
+                                       QWidget* parent)
     : QDialog(parent) {
     setObjectName("dlgModelOptions");
     setWindowTitle(QString::fromStdString(programName + ": Model Options"));
@@ -41,8 +40,7 @@ ModelOptionsDialog::ModelOptionsDialog(const std::string& programName,
     for (const char* item : kPlumeItems) {
         cboPlume->addItem(item);
     }
-    chkModelUncertainty =
-        new QCheckBox("Show the model &uncertainty in the key results", this);
+    chkModelUncertainty = new QCheckBox("Show the model &uncertainty in the key results", this);
     chkModelUncertainty->setObjectName("chkModelUncertainty");
     chkModelUncertainty->setToolTip(
         "Give the peak layer temperature rise and the greatest layer depth corrected for the "
@@ -92,8 +90,9 @@ ModelOptions ModelOptionsDialog::ModelOptionsOfReport(PlatformServices& services
     }
     auto read = ReadSavedModelOptions(file.text);
     if (const auto* problem = std::get_if<std::string>(&read)) {
-        services.ShowMessage({path + ": " + *problem + " The report opens with the model's "
-                                                       "default options.",
+        services.ShowMessage({path + ": " + *problem +
+                                  " The report opens with the model's "
+                                  "default options.",
                               programName, MessageIcon::Exclamation, MessageButtons::Ok});
         return {};
     }

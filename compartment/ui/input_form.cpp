@@ -344,8 +344,7 @@ void frmInput::ConnectEvents() {
     connect(mnuFileExplore, &QAction::triggered, this, &frmInput::mnuFileExplore_Click);
     connect(mnuFileDevices, &QAction::triggered, this, &frmInput::mnuFileDevices_Click);
     connect(mnuFileTenability, &QAction::triggered, this, &frmInput::mnuFileTenability_Click);
-    connect(mnuFileModelOptions, &QAction::triggered, this,
-            &frmInput::mnuFileModelOptions_Click);
+    connect(mnuFileModelOptions, &QAction::triggered, this, &frmInput::mnuFileModelOptions_Click);
     connect(mnuRun, &QAction::triggered, this, &frmInput::mnuRun_Click);
     connect(cmdEstimateLc, &QPushButton::clicked, this, &frmInput::cmdEstimateLc_Click);
 }
@@ -502,7 +501,8 @@ bool frmInput::OpenFile(const std::string& path) {
         calc_.OpenedReport = path;
         devices_ = ui::DevicesDialog::DevicesOfReport(services_, kProgramTitle, path);
         suppression_ = ui::DevicesDialog::SuppressionOfReport(services_, kProgramTitle, path);
-        modelOptions_ = ui::ModelOptionsDialog::ModelOptionsOfReport(services_, kProgramTitle, path);
+        modelOptions_ =
+            ui::ModelOptionsDialog::ModelOptionsOfReport(services_, kProgramTitle, path);
         tenability_ = ui::TenabilityDialog::TenabilityOfReport(services_, kProgramTitle, path,
                                                                calc_.Inputs.RoomHeight);
         if (WhenFileOpened) {
@@ -550,6 +550,9 @@ bool frmInput::OpenResults(const std::string& path) {
         ui::ModelOptionsDialog::ModelOptionsOfReport(services_, kProgramTitle, path);
     inputs.FirePlace = savedOptions.Position;
     inputs.Plume = savedOptions.Plume;
+    // The reader leaves the fractions for Run; the model uncertainty's rule
+    // reads the heat loss fraction the report was run with.
+    inputs.TotalLossFraction = ReadInputBoxes(boxes, units).TotalLossFraction;
     calc_.Inputs = inputs;
     calc_.Results = *results;
     output_ = new frmOutput(calc_, services_,
@@ -670,10 +673,10 @@ void frmInput::mnuRun_Click() {
     // The model options live in their dialog, not in the boxes.
     calc_.Inputs.FirePlace = modelOptions_.Position;
     calc_.Inputs.Plume = modelOptions_.Plume;
-    if (!ui::ModelOptionsDialog::UncertaintyKnown(
-            services_, kProgramTitle, modelOptions_,
-            {ModelKind::Compartment, calc_.Inputs.FirePlace, calc_.Inputs.Plume, false,
-             calc_.Inputs.TotalLossFraction})) {
+    if (!ui::ModelOptionsDialog::UncertaintyKnown(services_, kProgramTitle, modelOptions_,
+                                                  {ModelKind::Compartment, calc_.Inputs.FirePlace,
+                                                   calc_.Inputs.Plume, false,
+                                                   calc_.Inputs.TotalLossFraction})) {
         return;
     }
     output_ = new frmOutput(calc_, services_,

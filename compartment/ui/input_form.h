@@ -11,12 +11,12 @@
 // is open; closing it shows this form again with the focus on txtRunTitle.
 #pragma once
 
+#include "common/model_options.h"
 #include "compartment/model/calculations.h"
 #include "compartment/model/input_boxes.h"
 #include "compartment/model/input_entry.h"
 #include "life_safety/detection/device.h"
 #include "life_safety/detection/suppression.h"
-#include "common/model_options.h"
 #include "life_safety/tenability/tenability_texts.h"
 
 #include <QMainWindow>

@@ -182,9 +182,9 @@ RunReport frmOutput::Report(const CompletedRun& run) const {
     // uncertainty in the key results when the options show it.
     std::optional<UncertaintyStatistics> statistics;
     if (modelOptions_.ShowUncertainty) {
-        auto found = FindUncertaintyStatistics({ModelKind::Compartment, calc_.Inputs.FirePlace,
-                                                calc_.Inputs.Plume, false,
-                                                calc_.Inputs.TotalLossFraction});
+        auto found =
+            FindUncertaintyStatistics({ModelKind::Compartment, calc_.Inputs.FirePlace,
+                                       calc_.Inputs.Plume, false, calc_.Inputs.TotalLossFraction});
         if (auto* known = std::get_if<UncertaintyStatistics>(&found)) {
             statistics = *known;
         }

@@ -252,8 +252,7 @@ void frmInput::ConnectEvents() {
     connect(mnuFileExplore, &QAction::triggered, this, &frmInput::mnuFileExplore_Click);
     connect(mnuFileDevices, &QAction::triggered, this, &frmInput::mnuFileDevices_Click);
     connect(mnuFileTenability, &QAction::triggered, this, &frmInput::mnuFileTenability_Click);
-    connect(mnuFileModelOptions, &QAction::triggered, this,
-            &frmInput::mnuFileModelOptions_Click);
+    connect(mnuFileModelOptions, &QAction::triggered, this, &frmInput::mnuFileModelOptions_Click);
     connect(mnuRun, &QAction::triggered, this, &frmInput::mnuRun_Click);
     connect(unitsGroup_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
         if (checked) {
@@ -373,6 +372,9 @@ bool frmInput::OpenResults(const std::string& path) {
         ui::ModelOptionsDialog::ModelOptionsOfReport(services_, kProgramName, path);
     inputs.FirePlace = savedOptions.Position;
     inputs.Plume = savedOptions.Plume;
+    // The reader leaves the fractions for Run; the model uncertainty's rule
+    // reads the heat loss fraction the report was run with.
+    inputs.LossFraction = ReadInputBoxes(boxes, units).LossFraction;
     calc_.Inputs = inputs;
     calc_.Results = *results;
     report_ =
@@ -584,10 +586,10 @@ void frmInput::mnuRun_Click() {
     // The model options live in their dialog, not in the boxes.
     calc_.Inputs.FirePlace = modelOptions_.Position;
     calc_.Inputs.Plume = modelOptions_.Plume;
-    if (!ui::ModelOptionsDialog::UncertaintyKnown(
-            services_, kProgramName, modelOptions_,
-            {ModelKind::Smoke, calc_.Inputs.FirePlace, calc_.Inputs.Plume, false,
-             calc_.Inputs.LossFraction})) {
+    if (!ui::ModelOptionsDialog::UncertaintyKnown(services_, kProgramName, modelOptions_,
+                                                  {ModelKind::Smoke, calc_.Inputs.FirePlace,
+                                                   calc_.Inputs.Plume, false,
+                                                   calc_.Inputs.LossFraction})) {
         return;
     }
     report_ = new frmOutput(calc_, services_,

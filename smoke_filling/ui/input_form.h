@@ -8,9 +8,9 @@
 // the checks and the reading of a saved results file are the model's.
 #pragma once
 
+#include "common/model_options.h"
 #include "life_safety/detection/device.h"
 #include "life_safety/detection/suppression.h"
-#include "common/model_options.h"
 #include "life_safety/tenability/tenability_texts.h"
 #include "smoke_filling/model/calculations.h"
 #include "smoke_filling/model/input_boxes.h"

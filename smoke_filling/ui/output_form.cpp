@@ -143,9 +143,9 @@ RunReport frmOutput::Report(const CompletedRun& run) const {
     // uncertainty in the key results when the options show it.
     std::optional<UncertaintyStatistics> statistics;
     if (modelOptions_.ShowUncertainty) {
-        auto found = FindUncertaintyStatistics({ModelKind::Smoke, calc_.Inputs.FirePlace,
-                                                calc_.Inputs.Plume, false,
-                                                calc_.Inputs.LossFraction});
+        auto found =
+            FindUncertaintyStatistics({ModelKind::Smoke, calc_.Inputs.FirePlace, calc_.Inputs.Plume,
+                                       false, calc_.Inputs.LossFraction});
         if (auto* known = std::get_if<UncertaintyStatistics>(&found)) {
             statistics = *known;
         }

@@ -30,7 +30,8 @@ TEST(ModelOptionsTest, EachChoiceIsWrittenAsTheBatchCommandsOptions) {
         {{kCorner, kZukoski, false}, "--fire-position corner"},
         {{kCentre, kHeskestad, false}, "--plume heskestad"},
         {{kCentre, kZukoski, true}, "--model-uncertainty"},
-        {{kCorner, kHeskestad, true}, "--fire-position corner --plume heskestad --model-uncertainty"},
+        {{kCorner, kHeskestad, true},
+         "--fire-position corner --plume heskestad --model-uncertainty"},
     };
     for (const auto& c : kCases) {
         EXPECT_EQ(ModelOptionsText(c.Options), c.Text);
@@ -67,9 +68,8 @@ TEST(ModelOptionsTest, TheLineIsFoundBeforeTheLinesOfTheOtherDialogs) {
     }
     // A report without the line, with or without the others, gives the defaults;
     // a line elsewhere in the report is not the options'.
-    for (const std::string& old :
-         {kReport, kReport + "Tenability: --fuel wood\r\n", std::string(),
-          "Model options: --plume heskestad\r\n" + kReport}) {
+    for (const std::string& old : {kReport, kReport + "Tenability: --fuel wood\r\n", std::string(),
+                                   "Model options: --plume heskestad\r\n" + kReport}) {
         const auto read = ReadSavedModelOptions(old);
         ASSERT_TRUE(std::holds_alternative<ModelOptions>(read)) << old;
         EXPECT_EQ(std::get<ModelOptions>(read), ModelOptions{});
@@ -84,7 +84,8 @@ TEST(ModelOptionsTest, AnUnreadableLineIsNamed) {
         {"--fire-position attic", "--fire-position must be centre, wall or corner, not \"attic\"."},
         {"--plume mccaffrey", "--plume must be zukoski or heskestad, not \"mccaffrey\"."},
         {"--plume", "--plume needs its value."},
-        {"--fire-position Corner", "--fire-position must be centre, wall or corner, not \"Corner\"."},
+        {"--fire-position Corner",
+         "--fire-position must be centre, wall or corner, not \"Corner\"."},
         {"--chi 0.6", "\"--chi\" is not a model option."},
     };
     for (const auto& c : kCases) {
