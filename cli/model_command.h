@@ -13,6 +13,7 @@
 #include "cli/vorla_command.h"
 #include "common/fire_file_reader.h"
 #include "common/key_results.h"
+#include "common/model_options.h"
 #include "common/run_outcome.h"
 #include "life_safety/detection/device_options.h"
 #include "life_safety/detection/suppression_options.h"
@@ -201,11 +202,15 @@ int RunModelCommand(std::span<const std::string> args, std::ostream& out, std::o
     // Every file of the run, in the order they are written.
     std::vector<CommandOutput> outputs;
     outputs.push_back({"o", OptionText(options, "o").value_or(""),
-                       // The tenability, the rule and the devices after the report, as the
-                       // windows' Save adds them.
+                       // The model options, the tenability, the rule and the devices after
+                       // the report, as the windows' Save adds them.
                        detection::WithSavedDetection(
-                           tenability::WithSavedTenability(Model::SavedReport(*calc, run),
-                                                           SavedTenabilityOf(tenability)),
+                           tenability::WithSavedTenability(
+                               WithSavedModelOptions(
+                                   Model::SavedReport(*calc, run),
+                                   {calc->Inputs.FirePlace, calc->Inputs.Plume,
+                                    OptionText(options, "model-uncertainty").has_value()}),
+                               SavedTenabilityOf(tenability)),
                            detection.Devices, detection.Suppression)});
     if (const auto csvPath = OptionText(options, "csv")) {
         outputs.push_back({"csv", *csvPath, lifeSafety.ResultsCsv(ResultsCsv(calc->Results))});

@@ -3,8 +3,10 @@
 #include "cli/command_output.h"
 #include "cli/model_command.h"
 #include "cli/vorla_command.h"
+#include "common/model_options.h"
 #include "common/number_text.h"
 #include "common/plume_option_names.h"
+#include "common/text_file.h"
 #include "compartment/model/input_checks.h"
 #include "compartment/model/input_entry.h"
 #include "compartment/model/input_table.h"
@@ -165,6 +167,9 @@ BuildInputs(const OptionTexts& options,
     UnitTables unitTables;
     RunInputs inputs;
     NewInputs(boxes, unitTables, inputs);
+    // The saved report's fire position and plume, as File Open reads them;
+    // --fire-position and --plume given beside --from override them.
+    ModelOptions saved;
     if (const auto from = OptionText(options, "from")) {
         if (const auto problem = ReadSavedReport(*from, boxes, unitTables, inputs)) {
             const bool namesFile = WordingOf(model.model).NamesFileBeforeOpenProblem ||
@@ -173,6 +178,17 @@ BuildInputs(const OptionTexts& options,
                                                      (namesFile ? *from + ": " : "") +
                                                      DescribeFileProblem(*problem) + "\n"};
         }
+        const WholeFile file = ReadWholeFile(*from);
+        if (file.problem) { // gone or changed since the reader read it
+            return CommandStop{kExitFileProblem,
+                               std::string(model.prefix) + *from + ": " + *file.problem + "\n"};
+        }
+        auto read = ReadSavedModelOptions(file.text);
+        if (const auto* problem = std::get_if<std::string>(&read)) {
+            return CommandStop{kExitFileProblem,
+                               std::string(model.prefix) + *from + ": " + *problem + "\n"};
+        }
+        saved = std::get<ModelOptions>(read);
     }
     // The values of the saved report (or of File New) as Run reads them in their
     // own S.I. units: --units concerns only the values the options type, so the
@@ -219,6 +235,8 @@ BuildInputs(const OptionTexts& options,
     if (const auto rejected = CheckRunInputs(inputs)) {
         return Rejected(rejected->Message + "\n");
     }
+    inputs.FirePlace = saved.Position;
+    inputs.Plume = saved.Plume;
     if (auto stop = ReadPlumeOptions(options, model.prefix, inputs)) {
         return std::move(*stop);
     }

@@ -27,7 +27,7 @@ RunReport BuildWindowReport(const Calculations& calc, const CompletedRun& run) {
     report.DesignReportFor = [&calc](const KeyResults& keys, std::string saved) {
         const auto& estimate = calc.LastEstimate;
         const bool estimated =
-            estimate && NumberOfText(estimate->Text) == calc.Inputs.TotalLossFraction;
+            estimate && NumberOfText(estimate->Text) == calc.Inputs.LossFraction;
         DesignReportRun design = DesignReportRunOf(calc, keys, estimated, std::move(saved));
         if (estimated) {
             constexpr std::string_view kCeilings[] = {"smooth", "moderately-rough", "irregular"};

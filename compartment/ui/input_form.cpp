@@ -10,6 +10,7 @@
 #include "common/ui/file_run_menus.h"
 #include "common/ui/form_builders.h"
 #include "common/ui/message_texts.h"
+#include "common/ui/model_options_dialog.h"
 #include "common/ui/one_line_validator.h"
 #include "common/ui/platform_services.h"
 #include "common/ui/rejected_input_message.h"
@@ -154,7 +155,7 @@ void frmInput::BuildControls() {
         ui::AddRow(grid, grid->rowCount(), ui::MakeLabel("lblRoomHeight", "Ceiling Height", form),
                    txtRoomHeight, lblRoomHeightUnits);
         ui::AddRow(grid, grid->rowCount(),
-                   ui::MakeLabel("lblTotalLossFraction", "Heat Loss Fraction", form),
+                   ui::MakeLabel("lblLossFraction", "Heat Loss Fraction", form),
                    txtTotalLossFraction);
         grid->addWidget(cmdEstimateLc, grid->rowCount(), 0, 1, 3);
         grid->setRowStretch(grid->rowCount(), 1);
@@ -311,6 +312,11 @@ void frmInput::BuildMenus() {
     mnuFileTenability->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     mnuFile->insertAction(mnuFileBar1, mnuFileTenability);
     addAction(mnuFileTenability);
+    mnuFileModelOptions = new QAction("&Model Options…", mnuFile);
+    mnuFileModelOptions->setObjectName("mnuFileModelOptions");
+    mnuFileModelOptions->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    mnuFile->insertAction(mnuFileBar1, mnuFileModelOptions);
+    addAction(mnuFileModelOptions);
 }
 
 void frmInput::ConnectEvents() {
@@ -338,6 +344,7 @@ void frmInput::ConnectEvents() {
     connect(mnuFileExplore, &QAction::triggered, this, &frmInput::mnuFileExplore_Click);
     connect(mnuFileDevices, &QAction::triggered, this, &frmInput::mnuFileDevices_Click);
     connect(mnuFileTenability, &QAction::triggered, this, &frmInput::mnuFileTenability_Click);
+    connect(mnuFileModelOptions, &QAction::triggered, this, &frmInput::mnuFileModelOptions_Click);
     connect(mnuRun, &QAction::triggered, this, &frmInput::mnuRun_Click);
     connect(cmdEstimateLc, &QPushButton::clicked, this, &frmInput::cmdEstimateLc_Click);
 }
@@ -494,6 +501,8 @@ bool frmInput::OpenFile(const std::string& path) {
         calc_.OpenedReport = path;
         devices_ = ui::DevicesDialog::DevicesOfReport(services_, kProgramTitle, path);
         suppression_ = ui::DevicesDialog::SuppressionOfReport(services_, kProgramTitle, path);
+        modelOptions_ =
+            ui::ModelOptionsDialog::ModelOptionsOfReport(services_, kProgramTitle, path);
         tenability_ = ui::TenabilityDialog::TenabilityOfReport(services_, kProgramTitle, path,
                                                                calc_.Inputs.RoomHeight);
         if (WhenFileOpened) {
@@ -537,6 +546,13 @@ bool frmInput::OpenResults(const std::string& path) {
     calc_.FireFileRead = fireRead;
     // The report's inputs and rows are the report window's; Run reads the
     // boxes again, so what the form holds is not lost.
+    const ModelOptions savedOptions =
+        ui::ModelOptionsDialog::ModelOptionsOfReport(services_, kProgramTitle, path);
+    inputs.FirePlace = savedOptions.Position;
+    inputs.Plume = savedOptions.Plume;
+    // The reader leaves the fractions for Run; the model uncertainty's rule
+    // reads the heat loss fraction the report was run with.
+    inputs.LossFraction = ReadInputBoxes(boxes, units).LossFraction;
     calc_.Inputs = inputs;
     calc_.Results = *results;
     output_ = new frmOutput(calc_, services_,
@@ -549,6 +565,7 @@ bool frmInput::OpenResults(const std::string& path) {
                             *run, path,
                             ui::DevicesDialog::DevicesOfReport(services_, kProgramTitle, path),
                             ui::DevicesDialog::SuppressionOfReport(services_, kProgramTitle, path));
+    output_->SetModelOptions(savedOptions);
     output_->Form_Load();
     // On the Recent Files lists, to open again either way.
     if (WhenFileOpened) {
@@ -570,6 +587,7 @@ void frmInput::mnuFileNew_Click() {
     devices_.clear();
     suppression_ = {};
     tenability_ = {};
+    modelOptions_ = {};
     kept_.Clear();
     InputBoxes boxes = Boxes();
     NewInputs(boxes, calc_.Units, calc_.Inputs);
@@ -652,6 +670,15 @@ void frmInput::mnuRun_Click() {
                                                   calc_.Inputs.RoomHeight)) {
         return;
     }
+    // The model options live in their dialog, not in the boxes.
+    calc_.Inputs.FirePlace = modelOptions_.Position;
+    calc_.Inputs.Plume = modelOptions_.Plume;
+    if (!ui::ModelOptionsDialog::UncertaintyKnown(services_, kProgramTitle, modelOptions_,
+                                                  {ModelKind::Compartment, calc_.Inputs.FirePlace,
+                                                   calc_.Inputs.Plume, false,
+                                                   calc_.Inputs.LossFraction})) {
+        return;
+    }
     output_ = new frmOutput(calc_, services_,
                             {this, txtRunTitle, txtOutputFile, [this] { ShowAgain(); },
                              [this](const std::string& path) {
@@ -660,6 +687,7 @@ void frmInput::mnuRun_Click() {
                                  }
                              }},
                             devices_, suppression_, tenability_);
+    output_->SetModelOptions(modelOptions_);
     output_->Form_Load();
 }
 
@@ -701,6 +729,23 @@ void frmInput::mnuFileTenability_Click() {
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::accepted, this, [this, dialog] {
         tenability_ = dialog->Tenability();
+        txtRunTitle->setFocus();
+    });
+    connect(dialog, &QDialog::rejected, this, [this] { txtRunTitle->setFocus(); });
+    dialog->open();
+}
+
+void frmInput::mnuFileModelOptions_Click() {
+    if (modelOptionsDialog_) {
+        modelOptionsDialog_->raise();
+        modelOptionsDialog_->activateWindow();
+        return;
+    }
+    auto* dialog = new ui::ModelOptionsDialog(kProgramTitle, modelOptions_, this);
+    modelOptionsDialog_ = dialog;
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, dialog] {
+        modelOptions_ = dialog->Options();
         txtRunTitle->setFocus();
     });
     connect(dialog, &QDialog::rejected, this, [this] { txtRunTitle->setFocus(); });

@@ -11,6 +11,7 @@
 // is open; closing it shows this form again with the focus on txtRunTitle.
 #pragma once
 
+#include "common/model_options.h"
 #include "compartment/model/calculations.h"
 #include "compartment/model/input_boxes.h"
 #include "compartment/model/input_entry.h"
@@ -89,6 +90,7 @@ class frmInput final : public QMainWindow {
     void mnuFileExplore_Click();
     void mnuFileDevices_Click();
     void mnuFileTenability_Click();
+    void mnuFileModelOptions_Click();
     void mnuFileExit_Click();
     void mnuRun_Click();
     void cmdEstimateLc_Click();
@@ -122,6 +124,9 @@ class frmInput final : public QMainWindow {
     // "Smoke and &Tenability…" (T in the File menu), Ctrl+T: whether Run follows
     // tenability at head height, and with what
     QAction* mnuFileTenability;
+    // "&Model Options…" (M in the File menu), Ctrl+M: the fire's position, the
+    // plume correlation and the model uncertainty in the key results
+    QAction* mnuFileModelOptions;
     QAction* mnuFileBar1;
     QAction* mnuFileExit;
     QAction* mnuRun;
@@ -170,6 +175,10 @@ class frmInput final : public QMainWindow {
     // after File New.
     tenability::TenabilityTexts tenability_;
     QPointer<QDialog> tenabilityDialog_;
+    // The model options Run follows (File > Model Options…); the defaults
+    // after File New.
+    ModelOptions modelOptions_;
+    QPointer<QDialog> modelOptionsDialog_;
 };
 
 } // namespace vorla::compartment

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "common/key_results.h"
+#include "common/model_options.h"
 #include "common/ui/report_window.h"
 #include "compartment/model/calculations.h"
 #include "life_safety/detection/device.h"
@@ -39,6 +40,10 @@ class frmOutput final : public ui::ReportWindow {
               const detection::Suppression& suppression = {});
     ~frmOutput() override;
 
+    // The form's model options, before Form_Load: Save writes their line and,
+    // when they show it, the key results give the model uncertainty.
+    void SetModelOptions(const ModelOptions& options) { modelOptions_ = options; }
+
     // Closes the window and its graph without a question (File Exit).
     void Unload() override;
 
@@ -66,6 +71,7 @@ class frmOutput final : public ui::ReportWindow {
     // The form's tenability, followed by the run when its Given is set, the
     // key results' tenability block and the values at the result rows.
     tenability::TenabilityTexts tenability_;
+    ModelOptions modelOptions_;
     std::optional<TenabilityKeys> tenabilityKeys_;
     std::shared_ptr<const tenability::TenabilitySeries> tenabilitySeries_;
 };

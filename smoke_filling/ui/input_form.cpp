@@ -10,6 +10,7 @@
 #include "common/ui/file_run_menus.h"
 #include "common/ui/form_builders.h"
 #include "common/ui/message_texts.h"
+#include "common/ui/model_options_dialog.h"
 #include "common/ui/one_line_validator.h"
 #include "common/ui/platform_services.h"
 #include "common/ui/rejected_input_message.h"
@@ -196,6 +197,11 @@ void frmInput::BuildMenus() {
     mnuFileTenability->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     mnuFile->insertAction(mnuFileBar1, mnuFileTenability);
     addAction(mnuFileTenability);
+    mnuFileModelOptions = new QAction("&Model Options…", mnuFile);
+    mnuFileModelOptions->setObjectName("mnuFileModelOptions");
+    mnuFileModelOptions->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    mnuFile->insertAction(mnuFileBar1, mnuFileModelOptions);
+    addAction(mnuFileModelOptions);
 }
 
 void frmInput::LayOutControls() {
@@ -246,6 +252,7 @@ void frmInput::ConnectEvents() {
     connect(mnuFileExplore, &QAction::triggered, this, &frmInput::mnuFileExplore_Click);
     connect(mnuFileDevices, &QAction::triggered, this, &frmInput::mnuFileDevices_Click);
     connect(mnuFileTenability, &QAction::triggered, this, &frmInput::mnuFileTenability_Click);
+    connect(mnuFileModelOptions, &QAction::triggered, this, &frmInput::mnuFileModelOptions_Click);
     connect(mnuRun, &QAction::triggered, this, &frmInput::mnuRun_Click);
     connect(unitsGroup_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
         if (checked) {
@@ -361,6 +368,13 @@ bool frmInput::OpenResults(const std::string& path) {
     calc_.FireFileRead = fireRead;
     // The report's inputs and rows are the report window's; Run reads the
     // boxes again, so what the form holds is not lost.
+    const ModelOptions savedOptions =
+        ui::ModelOptionsDialog::ModelOptionsOfReport(services_, kProgramName, path);
+    inputs.FirePlace = savedOptions.Position;
+    inputs.Plume = savedOptions.Plume;
+    // The reader leaves the fractions for Run; the model uncertainty's rule
+    // reads the heat loss fraction the report was run with.
+    inputs.LossFraction = ReadInputBoxes(boxes, units).LossFraction;
     calc_.Inputs = inputs;
     calc_.Results = *results;
     report_ =
@@ -373,6 +387,7 @@ bool frmInput::OpenResults(const std::string& path) {
                        }},
                       *run, path, ui::DevicesDialog::DevicesOfReport(services_, kProgramName, path),
                       ui::DevicesDialog::SuppressionOfReport(services_, kProgramName, path));
+    report_->SetModelOptions(savedOptions);
     report_->Form_Load();
     // On the Recent Files lists, to open again either way.
     if (WhenFileOpened) {
@@ -394,6 +409,7 @@ void frmInput::mnuFileNew_Click() {
     devices_.clear();
     suppression_ = {};
     tenability_ = {};
+    modelOptions_ = {};
     SelectSIUnits();
     kept_.Clear(); // after the switch to S.I. units, which keeps what it converts
     auto texts = Boxes();
@@ -447,6 +463,7 @@ bool frmInput::OpenFile(const std::string& path) {
         calc_.OpenedReport = path;
         devices_ = ui::DevicesDialog::DevicesOfReport(services_, kProgramName, path);
         suppression_ = ui::DevicesDialog::SuppressionOfReport(services_, kProgramName, path);
+        modelOptions_ = ui::ModelOptionsDialog::ModelOptionsOfReport(services_, kProgramName, path);
         tenability_ = ui::TenabilityDialog::TenabilityOfReport(services_, kProgramName, path,
                                                                calc_.Inputs.RoomHeight);
         if (WhenFileOpened) {
@@ -566,6 +583,15 @@ void frmInput::mnuRun_Click() {
                                                   calc_.Inputs.RoomHeight)) {
         return;
     }
+    // The model options live in their dialog, not in the boxes.
+    calc_.Inputs.FirePlace = modelOptions_.Position;
+    calc_.Inputs.Plume = modelOptions_.Plume;
+    if (!ui::ModelOptionsDialog::UncertaintyKnown(services_, kProgramName, modelOptions_,
+                                                  {ModelKind::Smoke, calc_.Inputs.FirePlace,
+                                                   calc_.Inputs.Plume, false,
+                                                   calc_.Inputs.LossFraction})) {
+        return;
+    }
     report_ = new frmOutput(calc_, services_,
                             {this, txtRunTitle, txtOutputFile, [this] { ShowAgain(); },
                              [this](const std::string& path) {
@@ -574,6 +600,7 @@ void frmInput::mnuRun_Click() {
                                  }
                              }},
                             devices_, suppression_, tenability_);
+    report_->SetModelOptions(modelOptions_);
     report_->Form_Load();
 }
 
@@ -615,6 +642,23 @@ void frmInput::mnuFileTenability_Click() {
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::accepted, this, [this, dialog] {
         tenability_ = dialog->Tenability();
+        txtRunTitle->setFocus();
+    });
+    connect(dialog, &QDialog::rejected, this, [this] { txtRunTitle->setFocus(); });
+    dialog->open();
+}
+
+void frmInput::mnuFileModelOptions_Click() {
+    if (modelOptionsDialog_) {
+        modelOptionsDialog_->raise();
+        modelOptionsDialog_->activateWindow();
+        return;
+    }
+    auto* dialog = new ui::ModelOptionsDialog(kProgramName, modelOptions_, this);
+    modelOptionsDialog_ = dialog;
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, dialog] {
+        modelOptions_ = dialog->Options();
         txtRunTitle->setFocus();
     });
     connect(dialog, &QDialog::rejected, this, [this] { txtRunTitle->setFocus(); });

@@ -8,6 +8,7 @@
 // the checks and the reading of a saved results file are the model's.
 #pragma once
 
+#include "common/model_options.h"
 #include "life_safety/detection/device.h"
 #include "life_safety/detection/suppression.h"
 #include "life_safety/tenability/tenability_texts.h"
@@ -77,6 +78,7 @@ class frmInput final : public QMainWindow {
     void mnuFileExplore_Click();
     void mnuFileDevices_Click();
     void mnuFileTenability_Click();
+    void mnuFileModelOptions_Click();
     void mnuFileExit_Click();
     void mnuRun_Click();
     void optUnits_Click();
@@ -142,6 +144,9 @@ class frmInput final : public QMainWindow {
     // "Smoke and &Tenability…" (T in the File menu), Ctrl+T: whether Run follows
     // tenability at head height, and with what
     QAction* mnuFileTenability;
+    // "&Model Options…" (M in the File menu), Ctrl+M: the fire's position, the
+    // plume correlation and the model uncertainty in the key results
+    QAction* mnuFileModelOptions;
     QAction* mnuFileBar1;
     QAction* mnuFileExit;
     QAction* mnuRun;
@@ -164,6 +169,10 @@ class frmInput final : public QMainWindow {
     // after File New.
     tenability::TenabilityTexts tenability_;
     QPointer<QDialog> tenabilityDialog_;
+    // The model options Run follows (File > Model Options…); the defaults
+    // after File New.
+    ModelOptions modelOptions_;
+    QPointer<QDialog> modelOptionsDialog_;
 };
 
 } // namespace vorla::smoke

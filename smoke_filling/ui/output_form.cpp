@@ -1,5 +1,6 @@
 #include "smoke_filling/ui/output_form.h"
 
+#include "common/model_options.h"
 #include "life_safety/detection/device_options.h"
 #include "life_safety/detection/suppression_options.h"
 #include "life_safety/run/life_safety_run.h"
@@ -139,6 +140,18 @@ RunReport frmOutput::Report(const CompletedRun& run) const {
             return life_safety::WithTenabilityColumns(csvOf(), *series);
         };
     }
+    // The model options' line before the tenability's, and the model
+    // uncertainty in the key results when the options show it.
+    std::optional<UncertaintyStatistics> statistics;
+    if (modelOptions_.ShowUncertainty) {
+        auto found =
+            FindUncertaintyStatistics({ModelKind::Smoke, calc_.Inputs.FirePlace, calc_.Inputs.Plume,
+                                       false, calc_.Inputs.LossFraction});
+        if (auto* known = std::get_if<UncertaintyStatistics>(&found)) {
+            statistics = *known;
+        }
+    }
+    ApplyModelOptions(report, modelOptions_, statistics, calc_.Inputs.RoomHeight);
     if (!devices_.empty() || tenability_.Given) {
         // The tenability, the rule and the devices travel with the saved
         // report, after its last line: the tenability line first, the

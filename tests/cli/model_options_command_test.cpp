@@ -6,6 +6,7 @@
 #include "tests/support/test_files.h"
 
 #include <cmath>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 #include <sstream>
@@ -39,17 +40,40 @@ std::vector<std::string> Plus(std::vector<std::string> words,
 }
 
 // The office of the golden reports with the sofa fire (1500 kW peak).
-const std::vector<std::string> kOffice = {
-    "compartment",   "--output-name", "OFFICE.VOF",     "--fire",      kExamples + "/office-sofa-tsquared.fir",
-    "--floor-area",  "20",            "--room-height",  "2.4",         "--vent-width",
-    "0.9",           "--sill-height", "0",              "--soffit-height", "2",
-    "--fire-height", "0",             "--run-time",     "600",         "--flashover",
-    "continue"};
+const std::vector<std::string> kOffice = {"compartment",
+                                          "--output-name",
+                                          "OFFICE.VOF",
+                                          "--fire",
+                                          kExamples + "/office-sofa-tsquared.fir",
+                                          "--floor-area",
+                                          "20",
+                                          "--room-height",
+                                          "2.4",
+                                          "--vent-width",
+                                          "0.9",
+                                          "--sill-height",
+                                          "0",
+                                          "--soffit-height",
+                                          "2",
+                                          "--fire-height",
+                                          "0",
+                                          "--run-time",
+                                          "600",
+                                          "--flashover",
+                                          "continue"};
 
 // A 1000 m² hall, 12 m high, under the 1 MW t-squared fire.
-const std::vector<std::string> kHall = {
-    "smoke",        "--output-name", "HALL.SOF", "--fire",     kExamples + "/medium-tsquared-1mw.fir",
-    "--floor-area", "1000",          "--room-height", "12",   "--run-time", "600"};
+const std::vector<std::string> kHall = {"smoke",
+                                        "--output-name",
+                                        "HALL.SOF",
+                                        "--fire",
+                                        kExamples + "/medium-tsquared-1mw.fir",
+                                        "--floor-area",
+                                        "1000",
+                                        "--room-height",
+                                        "12",
+                                        "--run-time",
+                                        "600"};
 
 class ModelOptionsCommand : public ::testing::Test {
   protected:
@@ -223,6 +247,89 @@ TEST_F(ModelOptionsCommand, TheHelpNamesTheNewOptions) {
     const auto help = Vorla({"compartment", "--help"});
     EXPECT_NE(help.out.find("--loss-fraction estimate"), std::string::npos);
     EXPECT_NE(help.out.find("--aspect-ratio R"), std::string::npos);
+}
+
+} // namespace
+} // namespace vorla::cli
+
+namespace vorla::cli {
+namespace {
+
+// The options' line of -o: written only for options that are not the
+// defaults, followed by --from, overridden by an option given beside it, and
+// a damaged one named.
+TEST_F(ModelOptionsCommand, TheSavedLineTravelsWithFrom) {
+    const struct {
+        std::vector<std::string> Base;
+        std::vector<std::string> Options;
+        const char* Line;
+        std::vector<std::string> Override;   // back to one default
+        std::vector<std::string> Overridden; // the run the override must equal
+    } kCases[] = {
+        {kOffice,
+         {"--fire-position", "corner", "--plume", "heskestad"},
+         "Model options: --fire-position corner --plume heskestad\r\n",
+         {"--plume", "zukoski"},
+         {"--fire-position", "corner"}},
+        {kHall,
+         {"--plume", "heskestad"},
+         "Model options: --plume heskestad\r\n",
+         {"--plume", "zukoski"},
+         {}},
+    };
+    for (const auto& c : kCases) {
+        // The run of a saved report: the office's flashover answer is no input.
+        const auto fromRun = [&c](std::vector<std::string> args) {
+            if (c.Base[0] == "compartment") {
+                args.insert(args.begin() + 1, {"--flashover", "continue"});
+            }
+            return args;
+        };
+        const std::string saved = In("saved-" + c.Base[0] + ".txt");
+        const auto optioned = Run(Plus(Plus(c.Base, c.Options), {"-o", saved}));
+        const std::string text = ReadFile(saved);
+        ASSERT_GE(text.size(), std::string(c.Line).size());
+        EXPECT_EQ(text.substr(text.size() - std::string(c.Line).size()), c.Line) << c.Base[0];
+
+        const auto from = Run(fromRun({c.Base[0], "--from", saved, "-o", In("from.txt")}));
+        EXPECT_EQ(from.second["peak_layer_temperature_c"],
+                  optioned.second["peak_layer_temperature_c"]);
+        EXPECT_EQ(from.second["lowest_interface_height_m"],
+                  optioned.second["lowest_interface_height_m"]);
+        EXPECT_EQ(from.second["inputs"]["plume"], "heskestad");
+        // The report --from writes carries the line on.
+        const std::string again = ReadFile(In("from.txt"));
+        EXPECT_EQ(again.substr(again.size() - std::string(c.Line).size()), c.Line);
+
+        const auto overridden =
+            Run(fromRun(Plus({c.Base[0], "--from", saved, "-o", In("o.txt")}, c.Override)));
+        const auto expected = Run(Plus(Plus(c.Base, c.Overridden), {"-o", In("e.txt")}));
+        EXPECT_EQ(overridden.second["peak_layer_temperature_c"],
+                  expected.second["peak_layer_temperature_c"]);
+        EXPECT_EQ(overridden.second["lowest_interface_height_m"],
+                  expected.second["lowest_interface_height_m"]);
+
+        // A report of the defaults has no line, and --from of it runs the defaults.
+        const std::string plainPath = In("plain-" + c.Base[0] + ".txt");
+        const auto plain = Run(Plus(c.Base, {"-o", plainPath}));
+        EXPECT_EQ(ReadFile(plainPath).find("Model options"), std::string::npos);
+        const auto fromPlain = Run(fromRun({c.Base[0], "--from", plainPath, "-o", In("p.txt")}));
+        EXPECT_EQ(fromPlain.second["peak_layer_temperature_c"],
+                  plain.second["peak_layer_temperature_c"]);
+        EXPECT_FALSE(fromPlain.second["inputs"].contains("plume"));
+
+        // A damaged line stops the command, naming the file and the line.
+        std::string damaged = text;
+        damaged.replace(damaged.rfind("heskestad"), 9, "mccaffrey");
+        const std::string damagedPath = In("damaged.txt");
+        std::ofstream(damagedPath, std::ios::binary) << damaged;
+        const auto refused = Vorla({c.Base[0], "--from", damagedPath, "-o", In("d.txt")});
+        EXPECT_EQ(refused.status, kExitFileProblem);
+        EXPECT_NE(refused.err.find(damagedPath + ": Line "), std::string::npos) << refused.err;
+        EXPECT_NE(refused.err.find("--plume must be zukoski or heskestad, not \"mccaffrey\"."),
+                  std::string::npos)
+            << refused.err;
+    }
 }
 
 } // namespace

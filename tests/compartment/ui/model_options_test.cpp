@@ -1,0 +1,332 @@
+// VORLA-XW's File > Model Options…: the dialog's values and keys, a run with
+// the fire in a corner and the model uncertainty against `vorla compartment`
+// with the same options, the saved line read back by File Open, Open Results
+// and `--from`, and a report of the default options as it always was.
+#include "cli/vorla_command.h"
+#include "program_fixture.h"
+#include "tests/support/access_keys.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QStandardPaths>
+#include <sstream>
+
+using namespace vorla::compartment;
+using namespace vorla::compartment::testing;
+
+namespace {
+
+const std::string kFire = VORLA_EXAMPLES_DIR "/office-sofa-tsquared.fir";
+
+QStringList PanelLines(const QWidget* report) {
+    return Control<QPlainTextEdit>(report, "txtKeyResults")->toPlainText().split('\n');
+}
+
+// The rows of a saved report and every line after them (the header names
+// files, which differ between the window and the command).
+QStringList FromTheRule(const QString& report) {
+    QStringList lines = report.split("\r\n");
+    const qsizetype rule = lines.indexOf(QRegularExpression("^\\s*====.*"));
+    return rule < 0 ? QStringList() : lines.mid(rule);
+}
+
+// `vorla compartment` on FillRoom's office with `extra` options; its summary.
+QJsonObject BatchRun(const std::vector<std::string>& extra, const std::string& report) {
+    std::vector<std::string> args = {"compartment",
+                                     "--fire",
+                                     kFire,
+                                     "--floor-area",
+                                     "20",
+                                     "--room-height",
+                                     "2.4",
+                                     "--vent-width",
+                                     "0.9",
+                                     "--sill-height",
+                                     "0",
+                                     "--soffit-height",
+                                     "2",
+                                     "--fire-height",
+                                     "0",
+                                     "--run-time",
+                                     "200",
+                                     "--flashover",
+                                     "continue",
+                                     "--title",
+                                     "Office, sofa fire",
+                                     "-o",
+                                     report,
+                                     "--summary",
+                                     "-"};
+    args.insert(args.end(), extra.begin(), extra.end());
+    std::ostringstream out, err;
+    if (vorla::cli::RunVorla(args, out, err) != 0) {
+        qWarning("%s", err.str().c_str());
+        return {};
+    }
+    return QJsonDocument::fromJson(QByteArray::fromStdString(out.str())).object();
+}
+
+QJsonObject FromRun(const std::vector<std::string>& extra) {
+    std::vector<std::string> args = {"compartment", "-o",        "/dev/null", "--flashover",
+                                     "continue",    "--summary", "-"};
+    args.insert(args.end(), extra.begin(), extra.end());
+    std::ostringstream out, err;
+    if (vorla::cli::RunVorla(args, out, err) != 0) {
+        qWarning("%s", err.str().c_str());
+        return {};
+    }
+    return QJsonDocument::fromJson(QByteArray::fromStdString(out.str())).object();
+}
+
+QPointer<QDialog> OpenDialog(const Program& program) {
+    Trigger(program.input, "mnuFileModelOptions");
+    return Control<QDialog>(program.input, "dlgModelOptions");
+}
+
+// The dialog's choices: fire position, plume (list indexes) and the check box.
+struct Shown {
+    int Position, Plume;
+    bool Uncertainty;
+    bool operator==(const Shown&) const = default;
+};
+Shown ShownIn(const QDialog* dialog) {
+    return {Control<QComboBox>(dialog, "cboFirePosition")->currentIndex(),
+            Control<QComboBox>(dialog, "cboPlume")->currentIndex(),
+            Control<QCheckBox>(dialog, "chkModelUncertainty")->isChecked()};
+}
+
+// Chooses in the dialog and presses OK; false when it did not close.
+bool ChooseOptions(const Program& program, const Shown& choice) {
+    QPointer<QDialog> dialog = OpenDialog(program);
+    if (!dialog || !dialog->isVisible()) {
+        return false;
+    }
+    Control<QComboBox>(dialog, "cboFirePosition")->setCurrentIndex(choice.Position);
+    Control<QComboBox>(dialog, "cboPlume")->setCurrentIndex(choice.Plume);
+    Control<QCheckBox>(dialog, "chkModelUncertainty")->setChecked(choice.Uncertainty);
+    Click(dialog, "cmdOK");
+    Program::Settle();
+    return !dialog || !dialog->isVisible();
+}
+
+// The panel's line of the peak layer temperature rise, written from the
+// summary's numbers as the panel words it (whole kelvins and °F).
+QString RiseLine(const QJsonObject& keys) {
+    const auto kelvins = [](double k) {
+        return QString::number(k, 'f', 0) + " K (" + QString::number(k * 9 / 5, 'f', 0) + " °F)";
+    };
+    return "Peak layer temperature rise " +
+           kelvins(keys["peak_layer_temperature_rise_k"].toDouble()) + ", bias-corrected " +
+           kelvins(keys["peak_layer_temperature_rise_k_corrected"].toDouble());
+}
+
+} // namespace
+
+class ModelOptionsTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings().clear();
+    }
+
+    // The menu item, the dialog's keys, OK keeping and Cancel and Escape
+    // leaving the choices.
+    void TheDialogKeepsWhatOkAccepts() {
+        Program program;
+        auto* action = program.input->findChild<QAction*>("mnuFileModelOptions");
+        QVERIFY(action);
+        QCOMPARE(action->text(), QString("&Model Options…"));
+        QCOMPARE(action->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_M));
+        QCOMPARE(AccessKeyCollisions(*program.input), QStringList());
+
+        QPointer<QDialog> dialog = OpenDialog(program);
+        QVERIFY(dialog && dialog->isVisible());
+        QCOMPARE(dialog->windowTitle(), QString("VORLA-XW: Model Options"));
+        QCOMPARE(AccessKeyCollisions(*dialog), QStringList());
+        QCOMPARE(ShownIn(dialog), (Shown{0, 0, false}));
+        QCOMPARE(Control<QCheckBox>(dialog, "chkModelUncertainty")->text().remove('&'),
+                 QString("Show the model uncertainty in the key results"));
+        // The list items name the batch command's words in order.
+        auto* position = Control<QComboBox>(dialog, "cboFirePosition");
+        QCOMPARE(position->count(), 3);
+        QVERIFY(position->itemText(1).contains("wall"));
+        QVERIFY(position->itemText(2).contains("corner"));
+        QVERIFY(Control<QComboBox>(dialog, "cboPlume")->itemText(1).contains("Heskestad"));
+        // Alt+P and Alt+R reach the lists through their captions, Alt+U is the
+        // check box's; Tab goes down the dialog; Escape cancels.
+        QCOMPARE(Control<QLabel>(dialog, "lblFirePosition")->buddy(), position);
+        QCOMPARE(Control<QLabel>(dialog, "lblPlume")->buddy(),
+                 Control<QComboBox>(dialog, "cboPlume"));
+        QCOMPARE(QKeySequence::mnemonic(Control<QLabel>(dialog, "lblFirePosition")->text()),
+                 QKeySequence(Qt::ALT | Qt::Key_P));
+        QCOMPARE(QKeySequence::mnemonic(Control<QLabel>(dialog, "lblPlume")->text()),
+                 QKeySequence(Qt::ALT | Qt::Key_R));
+        QCOMPARE(QKeySequence::mnemonic(Control<QCheckBox>(dialog, "chkModelUncertainty")->text()),
+                 QKeySequence(Qt::ALT | Qt::Key_U));
+        QCOMPARE(position->nextInFocusChain(), Control<QComboBox>(dialog, "cboPlume"));
+        QCOMPARE(Control<QComboBox>(dialog, "cboPlume")->nextInFocusChain(),
+                 Control<QCheckBox>(dialog, "chkModelUncertainty"));
+        Control<QCheckBox>(dialog, "chkModelUncertainty")->setChecked(true);
+        QTest::keyClick(dialog, Qt::Key_Escape);
+        Program::Settle();
+        QVERIFY(!dialog || !dialog->isVisible());
+        dialog = OpenDialog(program);
+        QCOMPARE(ShownIn(dialog), (Shown{0, 0, false}));
+        Click(dialog, "cmdCancel");
+        Program::Settle();
+
+        QVERIFY(ChooseOptions(program, {1, 1, true}));
+        dialog = OpenDialog(program);
+        QCOMPARE(ShownIn(dialog), (Shown{1, 1, true}));
+        Click(dialog, "cmdCancel");
+        Program::Settle();
+        Trigger(program.input, "mnuFileNew");
+        dialog = OpenDialog(program);
+        QCOMPARE(ShownIn(dialog), (Shown{0, 0, false}));
+        Click(dialog, "cmdCancel");
+        Program::Settle();
+    }
+
+    // The fire in a corner with the model uncertainty shown: the window's
+    // report and panel are the batch command's, saved with the options'
+    // line, which File Open, Open Results and --from bring back.
+    void ACornerRunIsTheBatchCommandsRun() {
+        Program program;
+        const std::string batchReport = program.Path("batch.vof");
+        const QJsonObject corner =
+            BatchRun({"--fire-position", "corner", "--model-uncertainty"}, batchReport);
+        const QJsonObject centre = BatchRun({}, "/dev/null");
+        QVERIFY(!corner.isEmpty() && !centre.isEmpty());
+        // What the case stands on: a corner fire entrains less air, so its
+        // layer is hotter than the same fire's in the open.
+        QVERIFY(corner["peak_layer_temperature_c"].toDouble() >
+                centre["peak_layer_temperature_c"].toDouble() + 1);
+        // M/δ: the correction is the prediction over the bias.
+        QVERIFY(std::abs(corner["peak_layer_temperature_rise_k_corrected"].toDouble() *
+                             corner["peak_layer_temperature_rise_k_bias"].toDouble() -
+                         corner["peak_layer_temperature_rise_k"].toDouble()) < 1e-9);
+
+        program.FillRoom(kFire, "200");
+        QVERIFY(ChooseOptions(program, {2, 0, true}));
+        program.platform.AnswerNextQuestion(MessageButton::No); // flashover, if asked: go on
+        QWidget* report = program.Run();
+        QVERIFY(report);
+        const QStringList lines = PanelLines(report);
+        QVERIFY2(lines.contains(RiseLine(corner)), qPrintable(lines.join('\n')));
+        QVERIFY(!lines.filter(QRegularExpression("^Deepest layer .*, bias-corrected ")).isEmpty());
+
+        const std::string saved = program.Path("corner.sdf");
+        program.platform.ChooseInNextDialog(saved);
+        Click(report, "cmdSave");
+        const QString savedText = ReadText(saved);
+        const QStringList savedLines = savedText.split("\r\n", Qt::SkipEmptyParts);
+        QCOMPARE(savedLines.back(),
+                 QString("Model options: --fire-position corner --model-uncertainty"));
+        QCOMPARE(FromTheRule(savedText), FromTheRule(ReadText(batchReport)));
+        Click(report, "cmdClose");
+        Program::Settle();
+
+        // --from follows the saved position; one given beside it overrides.
+        const QJsonObject from = FromRun({"--from", saved, "--model-uncertainty"});
+        QCOMPARE(from["peak_layer_temperature_c"].toDouble(),
+                 corner["peak_layer_temperature_c"].toDouble());
+        QCOMPARE(from["inputs"].toObject()["fire_position"].toString(), QString("corner"));
+        const QJsonObject overridden = FromRun({"--from", saved, "--fire-position", "centre"});
+        QCOMPARE(overridden["peak_layer_temperature_c"].toDouble(),
+                 centre["peak_layer_temperature_c"].toDouble());
+
+        // File New forgets the options, File Open brings them back.
+        Trigger(program.input, "mnuFileNew");
+        program.platform.ChooseInNextDialog(saved);
+        Trigger(program.input, "mnuFileOpen");
+        QPointer<QDialog> dialog = OpenDialog(program);
+        QCOMPARE(ShownIn(dialog), (Shown{2, 0, true}));
+        Click(dialog, "cmdCancel");
+        Program::Settle();
+
+        // Open Results shows the saved run with its model uncertainty.
+        program.platform.ChooseInNextDialog(saved);
+        Trigger(program.input, "mnuFileOpenResults");
+        report = Program::Report();
+        QVERIFY(report);
+        // Its key results are those of the saved (rounded) rows: the lines
+        // of the model uncertainty are there.
+        const QStringList reopened =
+            PanelLines(report).filter(QRegularExpression("^Peak layer temperature rise .*, "
+                                                         "bias-corrected "));
+        QCOMPARE(reopened.size(), 1);
+        QVERIFY(!PanelLines(report).filter(QRegularExpression("^Deepest layer ")).isEmpty());
+        Click(report, "cmdClose");
+        Program::Settle();
+
+        // A damaged line is named, and the report opens with the defaults.
+        const QString damaged = QString(savedText).replace("corner", "attic");
+        const std::string damagedPath = program.WriteFile("damaged.sdf", damaged.toStdString());
+        program.platform.ChooseInNextDialog(damagedPath);
+        Trigger(program.input, "mnuFileOpen");
+        const qsizetype lineNumber =
+            damaged.split("\r\n").indexOf(QRegularExpression("^Model options: .*")) + 1;
+        QVERIFY(lineNumber > 1);
+        QCOMPARE(program.platform.Messages().back().Request.Text,
+                 damagedPath + ": Line " + std::to_string(lineNumber) +
+                     ": --fire-position must be centre, wall or corner, not \"attic\". The report "
+                     "opens with the model's default options.");
+    }
+
+    // The default options: the report is the batch command's without any
+    // options' line and the panel has no model uncertainty; an old report
+    // (one without the line) opens with the defaults.
+    void DefaultOptionsLeaveTheReportAsItWas() {
+        Program program;
+        const std::string batchReport = program.Path("plain.vof");
+        QVERIFY(!BatchRun({}, batchReport).isEmpty());
+        program.FillRoom(kFire, "200");
+        program.platform.AnswerNextQuestion(MessageButton::No);
+        QWidget* report = program.Run();
+        QVERIFY(report);
+        QVERIFY(PanelLines(report).filter("bias-corrected").isEmpty());
+        const std::string saved = program.Path("plain.sdf");
+        program.platform.ChooseInNextDialog(saved);
+        Click(report, "cmdSave");
+        QVERIFY(!ReadText(saved).contains("Model options"));
+        QCOMPARE(FromTheRule(ReadText(saved)), FromTheRule(ReadText(batchReport)));
+        Click(report, "cmdClose");
+        Program::Settle();
+
+        QVERIFY(ChooseOptions(program, {1, 1, false}));
+        const std::size_t messages = program.platform.Messages().size();
+        program.platform.ChooseInNextDialog(saved);
+        Trigger(program.input, "mnuFileOpen");
+        QCOMPARE(program.platform.Messages().size(), messages);
+        QPointer<QDialog> dialog = OpenDialog(program);
+        QCOMPARE(ShownIn(dialog), (Shown{0, 0, false}));
+        Click(dialog, "cmdCancel");
+        Program::Settle();
+    }
+
+    // A heat loss fraction the validation did not measure: Run says so and
+    // opens no report.
+    void RunRefusesAnUncertaintyTheValidationDidNotMeasure() {
+        Program program;
+        program.FillRoom(kFire, "200");
+        program.Set(InputBox::txtTotalLossFraction, "0.7");
+        QVERIFY(ChooseOptions(program, {0, 0, true}));
+        QVERIFY(!program.Run());
+        const std::string message = program.platform.Messages().back().Request.Text;
+        QVERIFY2(message.starts_with("The model uncertainty cannot be shown: ") &&
+                     message.find("0.7") != std::string::npos,
+                 message.c_str());
+    }
+};
+
+QTEST_MAIN(ModelOptionsTest)
+#include "model_options_test.moc"
