@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(problem->find("FUZZ.TXT") != std::string::npos);
         return 0;
     }
-    auto module = std::make_unique<vorla::generator::StandardModule>();
+    auto module = std::make_unique<vorla::generator::DesignFireState>();
     vorla::generator::ChooseUnits(*module, vorla::UnitSystem::SI);
     const auto& points = std::get<std::vector<vorla::cli::FirePointText>>(parsed);
     if (vorla::cli::EnterCustomPoints(*module, points)) {
@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (const auto* text = std::get_if<std::string>(&content)) {
         auto table = std::make_unique<vorla::FireTable>();
         Require(!vorla::ParseFireFile(*text, "FUZZ.FIR", *table));
-        Require(table->N == module->LastPoint);
+        Require(table->LastIndex == module->LastPoint);
     }
     return 0;
 }

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "fire_generator/curves/rejected_entry.h"
-#include "fire_generator/curves/standard_module.h"
+#include "fire_generator/curves/design_fire_state.h"
 
 #include <optional>
 #include <string_view>
@@ -17,7 +17,7 @@ struct SemiUniversalEntries {
 
 // `cmdOK`: checks the end time and builds the curve into the state. Returns
 // the first failing check; the fire table is then left as it was.
-std::optional<RejectedInput> BuildSemiUniversalFire(StandardModule& module,
+std::optional<RejectedInput> BuildSemiUniversalFire(DesignFireState& module,
                                                     const SemiUniversalEntries& entries);
 
 } // namespace vorla::generator

@@ -15,7 +15,7 @@ namespace vorla::generator {
 inline constexpr int kLastFireIndex = 1800;
 inline constexpr int kFirePointCount = kLastFireIndex + 1;
 
-struct StandardModule {
+struct DesignFireState {
     // From the shown unit to S.I.: a typed value is multiplied by its factor when
     // it is read, a stored value divided by it when it is shown.
     UnitTables Units;
