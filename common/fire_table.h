@@ -17,11 +17,10 @@ struct FirePoint {
 
 struct FireTable {
     std::array<FirePoint, kFireTableCapacity> Points{};
-    // The index of the last valid point, not a count: points 0 to LastIndex
-    // (LastIndex + 1 points) are the fire.
-    std::int16_t LastIndex = 0;
+    // Index of the last valid point; points 0 to N are the fire.
+    std::int16_t N = 0;
 
-    double LastTime() const { return Points[LastIndex].Time; }
+    double LastTime() const { return Points[N].Time; }
 };
 
 // The heat release rate in kW at time t in s, interpolated on the segment

@@ -23,7 +23,7 @@ FireTable Ramp() {
     FireTable fire;
     fire.Points[0] = {0, 0};
     fire.Points[1] = {20, 1200};
-    fire.LastIndex = 1;
+    fire.N = 1;
     return fire;
 }
 
