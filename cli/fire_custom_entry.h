@@ -3,8 +3,8 @@
 #pragma once
 
 #include "cli/fire_points_file.h"
-#include "fire_generator/curves/rejected_entry.h"
 #include "fire_generator/curves/design_fire_state.h"
+#include "fire_generator/curves/rejected_entry.h"
 
 #include <optional>
 #include <vector>

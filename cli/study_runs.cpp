@@ -28,9 +28,9 @@
 namespace vorla::cli {
 namespace {
 
-using study::StudyRunOutcome;
 using study::RunRequest;
 using study::RunStatus;
+using study::StudyRunOutcome;
 using FireOrMessage = std::variant<std::shared_ptr<const FireTable>, std::string>;
 
 // Fire tables the study file does not name (they come with a `from` report),
@@ -112,7 +112,7 @@ std::optional<std::string> SetVariedDeviceFields(const OptionTexts& options,
 // steps both models share.
 template <class Model>
 StudyRunOutcome RunSample(const RunRequest& request, ReportFires& fires, const Model& model,
-                     const std::string& studyPath) {
+                          const std::string& studyPath) {
     OptionTexts options(request.Options.begin(), request.Options.end());
     // The run's report file stands for the command's -o: the output file the
     // report names unless the study gives an output-name.

@@ -36,8 +36,8 @@ void ZoneInputForm::AddZoneFileActions(QMenu* file, QAction* before) {
         addAction(action); // its shortcut works with the menu closed
         return action;
     };
-    mnuFileOpenResults = add("mnuFileOpenResults", "Open Re&sults…",
-                             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
+    mnuFileOpenResults =
+        add("mnuFileOpenResults", "Open Re&sults…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
     mnuFileExplore = add("mnuFileExplore", "E&xplore…", QKeySequence(Qt::CTRL | Qt::Key_E));
     mnuFileDevices =
         add("mnuFileDevices", "&Detectors and Sprinklers…", QKeySequence(Qt::CTRL | Qt::Key_D));
@@ -47,13 +47,12 @@ void ZoneInputForm::AddZoneFileActions(QMenu* file, QAction* before) {
             &ZoneInputForm::mnuFileOpenResults_Click);
     connect(mnuFileExplore, &QAction::triggered, this, [this] { mnuFileExplore_Click(); });
     connect(mnuFileDevices, &QAction::triggered, this, &ZoneInputForm::mnuFileDevices_Click);
-    connect(mnuFileTenability, &QAction::triggered, this,
-            &ZoneInputForm::mnuFileTenability_Click);
+    connect(mnuFileTenability, &QAction::triggered, this, &ZoneInputForm::mnuFileTenability_Click);
 }
 
 void ZoneInputForm::mnuFileOpenResults_Click() {
-    const auto path = services_.ChooseFile(OpenDialog(
-        "Open Results", traits_.OpenReportFilter, services_.DataDirectory(), std::string()));
+    const auto path = services_.ChooseFile(OpenDialog("Open Results", traits_.OpenReportFilter,
+                                                      services_.DataDirectory(), std::string()));
     if (path) {
         OpenResults(*path);
     }
@@ -174,8 +173,8 @@ void ZoneInputForm::mnuFileTenability_Click() {
 }
 
 void ZoneInputForm::ShowExplore(std::unique_ptr<ExploreModel> model) {
-    auto* explore = new ExploreWindow(std::move(model),
-                                      QString::fromStdString(traits_.ProgramTitle), this, &services_);
+    auto* explore = new ExploreWindow(
+        std::move(model), QString::fromStdString(traits_.ProgramTitle), this, &services_);
     // Run as Report: the boxes Explore moved take its values, as if typed,
     // and Run goes on as the menu's own, with its questions and its report.
     explore->SetRunAsReport(

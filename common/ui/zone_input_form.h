@@ -135,10 +135,10 @@ class ZoneInputForm : public QMainWindow {
         }
         // The report's inputs and rows are the report window's; Run reads the
         // boxes again, so what the form holds is not lost.
-        ShowReport(new Output(calc, services_, ReportLinks(), *opened.Run, path,
-                              DevicesDialog::DevicesOfReport(services_, traits_.ProgramTitle, path),
-                              DevicesDialog::SuppressionOfReport(services_, traits_.ProgramTitle,
-                                                                 path)));
+        ShowReport(
+            new Output(calc, services_, ReportLinks(), *opened.Run, path,
+                       DevicesDialog::DevicesOfReport(services_, traits_.ProgramTitle, path),
+                       DevicesDialog::SuppressionOfReport(services_, traits_.ProgramTitle, path)));
         // On the Recent Files lists, to open again either way.
         TellFileOpened(path);
         return true;

@@ -11,10 +11,10 @@
 // is open; closing it shows this form again with the focus on txtRunTitle.
 #pragma once
 
+#include "common/ui/zone_input_form.h"
 #include "compartment/model/calculations.h"
 #include "compartment/model/input_boxes.h"
 #include "compartment/model/input_entry.h"
-#include "common/ui/zone_input_form.h"
 
 #include <QPointer>
 #include <array>

@@ -4,8 +4,8 @@
 #pragma once
 
 #include "common/unit_system.h"
-#include "fire_generator/curves/rejected_entry.h"
 #include "fire_generator/curves/design_fire_state.h"
+#include "fire_generator/curves/rejected_entry.h"
 
 #include <string>
 #include <string_view>

@@ -3,9 +3,9 @@
 // the form or a rejected page never changes the fire table already built.
 #pragma once
 
+#include "fire_generator/curves/design_fire_state.h"
 #include "fire_generator/curves/fire_curve.h"
 #include "fire_generator/curves/rejected_entry.h"
-#include "fire_generator/curves/design_fire_state.h"
 
 #include <array>
 #include <cstdint>

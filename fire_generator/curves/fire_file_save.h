@@ -3,8 +3,8 @@
 // description line, written so a failure never leaves a half-written file.
 #pragma once
 
-#include "fire_generator/curves/rejected_entry.h"
 #include "fire_generator/curves/design_fire_state.h"
+#include "fire_generator/curves/rejected_entry.h"
 
 #include <optional>
 #include <string>

@@ -3,9 +3,9 @@
 // follows from the heat of combustion and the frame material.
 #pragma once
 
+#include "fire_generator/curves/design_fire_state.h"
 #include "fire_generator/curves/furniture_factors.h"
 #include "fire_generator/curves/rejected_entry.h"
-#include "fire_generator/curves/design_fire_state.h"
 
 #include <array>
 #include <optional>

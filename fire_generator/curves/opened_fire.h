@@ -5,9 +5,9 @@
 #pragma once
 
 #include "common/fire_file_reader.h"
+#include "fire_generator/curves/design_fire_state.h"
 #include "fire_generator/curves/fire_curve.h"
 #include "fire_generator/curves/printed_columns.h"
-#include "fire_generator/curves/design_fire_state.h"
 
 #include <array>
 #include <cstdint>

@@ -2,8 +2,8 @@
 // reached one second after ignition and held to the end of burning.
 #pragma once
 
-#include "fire_generator/curves/rejected_entry.h"
 #include "fire_generator/curves/design_fire_state.h"
+#include "fire_generator/curves/rejected_entry.h"
 
 #include <optional>
 #include <string>

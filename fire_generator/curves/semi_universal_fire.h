@@ -3,8 +3,8 @@
 // 10 kW, one point every 5 s with the two joints inserted.
 #pragma once
 
-#include "fire_generator/curves/rejected_entry.h"
 #include "fire_generator/curves/design_fire_state.h"
+#include "fire_generator/curves/rejected_entry.h"
 
 #include <optional>
 #include <string_view>

@@ -2,8 +2,8 @@
 // ignition, flat from the time of its maximum on, one point every 5 s.
 #pragma once
 
-#include "fire_generator/curves/rejected_entry.h"
 #include "fire_generator/curves/design_fire_state.h"
+#include "fire_generator/curves/rejected_entry.h"
 
 #include <optional>
 #include <string>

@@ -9,8 +9,8 @@
 #pragma once
 
 #include "common/ui/typed_number_boxes.h"
-#include "fire_generator/curves/rejected_entry.h"
 #include "fire_generator/curves/design_fire_state.h"
+#include "fire_generator/curves/rejected_entry.h"
 
 #include <QDialog>
 #include <optional>

@@ -60,8 +60,7 @@ template <class Model> class OpenSavedRunTest : public ::testing::Test {
         EXPECT_NE(at, std::string::npos);
         text.replace(at, std::string(Model::FireNamed).size(), Model::FireFile);
         if (withFire) {
-            folder_.Write(Model::FireFile,
-                          test_support::ReadFile(kExamples + Model::FireFile));
+            folder_.Write(Model::FireFile, test_support::ReadFile(kExamples + Model::FireFile));
         }
         return folder_.Write(Model::Report, text.substr(0, keepChars));
     }
@@ -117,9 +116,8 @@ TYPED_TEST(OpenSavedRunTest, EveryFailureNamesItselfAndKeepsTheState) {
     const std::string whole = this->ReportInFolder(false);
     const std::string wholeText = test_support::ReadFile(whole);
     // Cut in the middle of the rows: the inputs read, the rows not whole.
-    const std::string cut =
-        this->folder_.Write(std::string("cut-") + TypeParam::Report,
-                            wholeText.substr(0, wholeText.size() / 2));
+    const std::string cut = this->folder_.Write(std::string("cut-") + TypeParam::Report,
+                                                wholeText.substr(0, wholeText.size() / 2));
     const Case cases[] = {
         {"no such report", this->folder_.PathOf("gone.txt"), "gone.txt"},
         {"another program's report", kExamples + TypeParam::OtherProgramsReport,

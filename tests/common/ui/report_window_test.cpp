@@ -299,6 +299,49 @@ class ReportWindowTest : public QObject {
         QVERIFY(platform.Problems().empty());
     }
 
+    // Escape on the save question leaves the question only: the report stays
+    // open and unsaved, whether Close, Escape or the frame's button asked it;
+    // the question comes again, and No then closes without saving.
+    void EscapeOnTheSaveQuestionKeepsTheReport_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("Close") << "Close";
+        QTest::newRow("Escape") << "Escape";
+        QTest::newRow("frame") << "frame";
+    }
+    void EscapeOnTheSaveQuestionKeepsTheReport() {
+        QFETCH(QString, how);
+        FakePlatform platform(folder_.filePath("DATA").toStdString());
+        InputForm input;
+        input.show();
+        QPointer<TestReport> report = new TestReport(platform, input, "HEADER");
+        QVERIFY(report->RunAndShow());
+        platform.PressEscapeOnNextQuestion();
+        if (how == "Close") {
+            report->cmdClose->click();
+        } else if (how == "Escape") {
+            QTest::keyClick(report->txtDataColumns, Qt::Key_Escape);
+        } else {
+            report->close();
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(report && report->isVisible());
+        QVERIFY(!report->Saved());
+        QCOMPARE(platform.Messages().size(), std::size_t{1});
+        QCOMPARE(platform.Messages()[0].Request.Text, std::string(kSaveQuestion));
+        QVERIFY(platform.FileDialogs().empty());
+        QCOMPARE(input.shownAgain, 0);
+        QCOMPARE(QApplication::focusWidget(), report->cmdClose);
+
+        platform.AnswerNextQuestion(MessageButton::No);
+        report->cmdClose->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!report);
+        QCOMPARE(input.shownAgain, 1);
+        QCOMPARE(platform.Messages().size(), std::size_t{2});
+        QVERIFY(platform.FileDialogs().empty());
+        QVERIFY(platform.Problems().empty());
+    }
+
     void AFailedSaveNamesTheFileAndWhatItMeans() {
         FakePlatform platform(folder_.filePath("DATA").toStdString());
         InputForm input;

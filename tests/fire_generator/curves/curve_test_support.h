@@ -13,7 +13,7 @@ namespace vorla::generator {
 
 // A state as the main form leaves it for a curve form.
 inline DesignFireState ModuleFor(int delay, UnitSystem units = UnitSystem::SI,
-                                float heatOfCombustion = 12000) {
+                                 float heatOfCombustion = 12000) {
     DesignFireState module;
     module.Units = UnitTablesFor(units);
     module.DelayTime = static_cast<std::int16_t>(delay);
