@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <gtest/gtest.h>
 #include <limits>
+#include <string>
 
 namespace vorla {
 namespace {
@@ -33,8 +34,8 @@ TEST(LengthAreaUnits, FactorsAgreeWithEachOtherAndWithTheirSystem) {
     EXPECT_NEAR(100 * us.Area.ToSI, 9.29, 1e-12);
     EXPECT_EQ(single.Length.ToSI, static_cast<float>(us.Length.ToSI));
     EXPECT_EQ(single.Area.ToSI, static_cast<float>(us.Area.ToSI));
-    EXPECT_EQ(si.Length.Label + "²", si.Area.Label);
-    EXPECT_EQ(us.Length.Label + "²", us.Area.Label);
+    EXPECT_EQ(std::string(si.Length.Label) + "\u00b2", si.Area.Label);
+    EXPECT_EQ(std::string(us.Length.Label) + "\u00b2", us.Area.Label);
     EXPECT_NE(si.Length.Label, us.Length.Label);
 }
 

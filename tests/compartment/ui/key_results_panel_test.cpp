@@ -415,9 +415,9 @@ class KeyResultsPanelTest : public QObject {
 
         Program program;
         program.FillRoom(fire, "200");
-        QVERIFY(
-            TypeSprinklers(program.input, {{"S1", "2", "50", "68"}, {"never", "1", "400", "260"}})
-                .Closed);
+        QVERIFY(TypeSprinklers(program.input.get(),
+                               {{"S1", "2", "50", "68"}, {"never", "1", "400", "260"}})
+                    .Closed);
         program.platform.AnswerNextQuestion(MessageButton::No); // flashover, if asked: go on
         auto* report = program.Run();
         QVERIFY(report);
@@ -702,10 +702,10 @@ class KeyResultsPanelTest : public QObject {
 
         Program program;
         program.FillRoom(fire, "200");
-        QVERIFY(
-            TypeTenability(program.input, {{"txtSootYield", "0.2"}, {"txtHeadHeight", "1.5"}}, 1)
-                .Closed); // lit signs
-        QVERIFY(TypeSprinklers(program.input, {{"S1", "2", "50", "68"}}).Closed);
+        QVERIFY(TypeTenability(program.input.get(),
+                               {{"txtSootYield", "0.2"}, {"txtHeadHeight", "1.5"}}, 1)
+                    .Closed); // lit signs
+        QVERIFY(TypeSprinklers(program.input.get(), {{"S1", "2", "50", "68"}}).Closed);
         program.platform.AnswerNextQuestion(MessageButton::No); // flashover, if asked: go on
         auto* report = program.Run();
         QVERIFY(report);

@@ -171,7 +171,7 @@ class SkevaKeyResultsPanelTest : public QObject {
         SkevaWindows w(Data());
         w.Fill(room);
         const auto devices =
-            TypeSprinklers(w.input, {{"S1", "2", "50", "68"}, {"never", "1", "400", "260"}});
+            TypeSprinklers(&w.input, {{"S1", "2", "50", "68"}, {"never", "1", "400", "260"}});
         QCOMPARE(devices.Title, QString("SKEVA-XW: Detectors and Sprinklers"));
         QVERIFY(devices.Closed);
 
@@ -345,7 +345,7 @@ class SkevaKeyResultsPanelTest : public QObject {
         SkevaWindows w(Data());
         w.Fill(room);
         const auto tenability =
-            TypeTenability(w.input, {{"txtHeadHeight", "1.2"}, {"txtFedToxicLimit", "0.5"}});
+            TypeTenability(&w.input, {{"txtHeadHeight", "1.2"}, {"txtFedToxicLimit", "0.5"}});
         QCOMPARE(tenability.Title, QString("SKEVA-XW: Smoke and Tenability"));
         QVERIFY(tenability.Closed);
 
