@@ -27,7 +27,7 @@ double Option(const RunRequest& request, const char* name) {
     return 0;
 }
 
-RunOutcome KeyResultsOnly(const RunRequest& request) {
+StudyRunOutcome KeyResultsOnly(const RunRequest& request) {
     const double loss = Option(request, "loss-fraction");
     const double area = Option(request, "floor-area");
     std::vector<RunRow> rows;
@@ -39,7 +39,7 @@ RunOutcome KeyResultsOnly(const RunRequest& request) {
     }
     RunView view;
     view.Rows = rows;
-    RunOutcome outcome;
+    StudyRunOutcome outcome;
     outcome.Keys = ComputeKeyResults(view, *request.Fire, *request.Criteria);
     return outcome;
 }

@@ -118,7 +118,7 @@ int Reject(const RejectedInput& error, std::ostream& err) {
 
 // Builds the curve of `kind` into the state as its form's OK would. Returns the
 // exit status when it fails, after saying why.
-std::optional<int> BuildCurve(const FireKind& kind, StandardModule& module,
+std::optional<int> BuildCurve(const FireKind& kind, DesignFireState& module,
                               const ParsedOptions& options,
                               const std::array<int, kFurnitureFactorCount>& furniture,
                               std::ostream& err) {
@@ -264,7 +264,7 @@ int RunFireCommand(std::span<const std::string> args, std::ostream& out, std::os
 
     // The main form as it stands after choosing the units: the heat of
     // combustion box shows 12000 kJ/kg in the chosen unit unless one is typed.
-    auto module = std::make_unique<StandardModule>();
+    auto module = std::make_unique<DesignFireState>();
     const auto unitTexts = ChooseUnits(*module, units);
     const std::string heatOfCombustion =
         options.Value("--heat-of-combustion").value_or(unitTexts.HeatOfCombustion);

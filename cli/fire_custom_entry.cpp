@@ -38,7 +38,7 @@ CustomEntryFailure FailureAt(RejectedInput error, const std::vector<Row>& rows, 
 
 } // namespace
 
-std::optional<CustomEntryFailure> EnterCustomPoints(generator::StandardModule& module,
+std::optional<CustomEntryFailure> EnterCustomPoints(generator::DesignFireState& module,
                                                     const std::vector<FirePointText>& points) {
     CustomFireEntry entry;
     const auto start = entry.Activate(module);
@@ -69,7 +69,7 @@ std::optional<CustomEntryFailure> EnterCustomPoints(generator::StandardModule& m
     }
     // OK is pressed on a copy: the table it builds is only kept when it holds
     // every point of the file.
-    auto built = std::make_unique<generator::StandardModule>(module);
+    auto built = std::make_unique<generator::DesignFireState>(module);
     const int pageStart = entry.PageStart();
     if (auto error = entry.Ok(*built, PageAt(rows, pageStart))) {
         return FailureAt(std::move(*error), rows, pageStart);

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "cli/fire_points_file.h"
+#include "fire_generator/curves/design_fire_state.h"
 #include "fire_generator/curves/rejected_entry.h"
-#include "fire_generator/curves/standard_module.h"
 
 #include <optional>
 #include <vector>
@@ -20,7 +20,7 @@ struct CustomEntryFailure {
 // the custom curve into the state. A point the form would silently drop (after
 // a time that ends the table early) is refused as an empty time, so no point of
 // the file is ever lost. More points than the form holds are refused too.
-std::optional<CustomEntryFailure> EnterCustomPoints(generator::StandardModule& module,
+std::optional<CustomEntryFailure> EnterCustomPoints(generator::DesignFireState& module,
                                                     const std::vector<FirePointText>& points);
 
 } // namespace vorla::cli

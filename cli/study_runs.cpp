@@ -28,9 +28,9 @@
 namespace vorla::cli {
 namespace {
 
-using study::RunOutcome;
 using study::RunRequest;
 using study::RunStatus;
+using study::StudyRunOutcome;
 using FireOrMessage = std::variant<std::shared_ptr<const FireTable>, std::string>;
 
 // Fire tables the study file does not name (they come with a `from` report),
@@ -58,8 +58,8 @@ class ReportFires {
     std::map<std::string, FireOrMessage> fires_;
 };
 
-RunOutcome Refused(RunStatus status, std::string message) {
-    RunOutcome outcome;
+StudyRunOutcome Refused(RunStatus status, std::string message) {
+    StudyRunOutcome outcome;
     outcome.Status = status;
     // runs.csv keeps the message on one line.
     outcome.Message = WithoutClosingLineEnds(std::move(message));
@@ -111,8 +111,8 @@ std::optional<std::string> SetVariedDeviceFields(const OptionTexts& options,
 // Builds the inputs with `buildInputs`, finds the fire and runs `runModel`: the
 // steps both models share.
 template <class Model>
-RunOutcome RunSample(const RunRequest& request, ReportFires& fires, const Model& model,
-                     const std::string& studyPath) {
+StudyRunOutcome RunSample(const RunRequest& request, ReportFires& fires, const Model& model,
+                          const std::string& studyPath) {
     OptionTexts options(request.Options.begin(), request.Options.end());
     // The run's report file stands for the command's -o: the output file the
     // report names unless the study gives an output-name.
@@ -159,7 +159,7 @@ RunOutcome RunSample(const RunRequest& request, ReportFires& fires, const Model&
     }
     if (!request.FollowLifeSafety) {
         const CompletedRun run = model.Run(options, inputs, *fire, *results);
-        RunOutcome outcome;
+        StudyRunOutcome outcome;
         outcome.Keys = model.KeyResultsOf(*results, run, *fire, *request.Criteria, error);
         if (request.KeepReport) {
             outcome.ReportText = model.ReportText(inputs, *results, run);
@@ -197,7 +197,7 @@ RunOutcome RunSample(const RunRequest& request, ReportFires& fires, const Model&
         run = model.Run(options, inputs, *suppressed, *results, lifeSafety.Observer());
     }
     const FireTable& used = suppressed ? *suppressed : *fire;
-    RunOutcome outcome;
+    StudyRunOutcome outcome;
     outcome.Keys = model.KeyResultsOf(*results, run, used, *request.Criteria, error);
     std::vector<RunInput> summaryInputs;
     lifeSafety.AddKeyResults(outcome.Keys, summaryInputs);

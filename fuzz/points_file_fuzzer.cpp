@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(problem->find("FUZZ.TXT") != std::string::npos);
         return 0;
     }
-    auto module = std::make_unique<vorla::generator::StandardModule>();
+    auto module = std::make_unique<vorla::generator::DesignFireState>();
     vorla::generator::ChooseUnits(*module, vorla::UnitSystem::SI);
     const auto& points = std::get<std::vector<vorla::cli::FirePointText>>(parsed);
     if (vorla::cli::EnterCustomPoints(*module, points)) {

@@ -133,7 +133,7 @@ std::vector<std::string> RunsHeader(const Study& study) {
     return header;
 }
 
-std::string RunLine(const SampledRun& run, const RunOutcome& outcome, std::size_t keyColumns,
+std::string RunLine(const SampledRun& run, const StudyRunOutcome& outcome, std::size_t keyColumns,
                     const std::optional<std::pair<double, double>>& modelError,
                     const std::vector<std::string>& lifeSafetyCells) {
     std::string line = std::to_string(run.Run + 1) + "," + std::to_string(run.GridPoint + 1);

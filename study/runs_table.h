@@ -54,7 +54,7 @@ std::vector<std::string> LifeSafetyCells(const Study& study, const KeyResults& k
 // the line whatever the run's status.
 // `lifeSafetyCells` (LifeSafetyColumns' cells and rset_s, or nothing) come
 // after the key results.
-std::string RunLine(const SampledRun& run, const RunOutcome& outcome, std::size_t keyColumns,
+std::string RunLine(const SampledRun& run, const StudyRunOutcome& outcome, std::size_t keyColumns,
                     const std::optional<std::pair<double, double>>& modelError = std::nullopt,
                     const std::vector<std::string>& lifeSafetyCells = {});
 

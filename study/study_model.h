@@ -57,7 +57,7 @@ struct RunRequest {
     // (nothing when the fire comes from a `from` report).
     std::shared_ptr<const FireTable> Fire;
     const KeyCriteria* Criteria = nullptr;
-    bool KeepReport = false; // fill RunOutcome::ReportText
+    bool KeepReport = false; // fill StudyRunOutcome::ReportText
     // The file name of the run's report in reports/ ("run-0042.vof"): the
     // output file a run names when the study gives it no output-name, as
     // `vorla compartment -o FILE` names FILE.
@@ -77,7 +77,10 @@ enum class RunStatus { Ok, Rejected, FireFileError };
 // "ok", "rejected", "fire_file_error": the texts of runs.csv.
 std::string_view RunStatusName(RunStatus status);
 
-struct RunOutcome {
+// What one run of a study gives back to the runner: its status, message and
+// key results (not the model's RunOutcome, common/run_outcome.h, which a run
+// callback turns into this).
+struct StudyRunOutcome {
     RunStatus Status = RunStatus::Ok;
     std::string Message;    // the model's check or fire file message
     KeyResults Keys;        // when ok
@@ -86,6 +89,6 @@ struct RunOutcome {
 
 // Does one run. Called from several threads at once: it must share nothing
 // mutable between calls.
-using RunCallback = std::function<RunOutcome(const RunRequest&)>;
+using RunCallback = std::function<StudyRunOutcome(const RunRequest&)>;
 
 } // namespace vorla::study

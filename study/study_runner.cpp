@@ -178,7 +178,7 @@ class ShardRun {
     std::optional<std::string> DoRun(std::size_t run, std::size_t slot) {
         std::string& line = lines_[slot];
         const SampledRun sampled = sampler_.Sample(run);
-        RunOutcome outcome;
+        StudyRunOutcome outcome;
         const RunRequest request = RequestFor(study_, sampled, options_.KeepReports);
         try {
             outcome = run_(request);

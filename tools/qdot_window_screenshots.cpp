@@ -9,7 +9,7 @@
 // controls is printed, so it can be read against the layout.
 #include "common/ui/fake_platform.h"
 #include "common/ui/splash_window.h"
-#include "fire_generator/curves/standard_module.h"
+#include "fire_generator/curves/design_fire_state.h"
 #include "fire_generator/ui/input_form.h"
 
 #include <QApplication>
@@ -113,7 +113,7 @@ int main(int argc, char** argv) {
     Shoot(splash, "splash");
     Control<QPushButton>(splash, "cmdContinue")->click();
 
-    StandardModule module;
+    DesignFireState module;
     frmInput input(module, platform, [] {});
     input.ShowAgain();
     // The main form as the README's walk-through fills it.

@@ -17,7 +17,7 @@
 #include "common/ui/fake_platform.h"
 #include "compartment/model/calculations.h"
 #include "compartment/ui/input_form.h"
-#include "fire_generator/curves/standard_module.h"
+#include "fire_generator/curves/design_fire_state.h"
 #include "fire_generator/ui/input_form.h"
 #include "smoke_filling/model/calculations.h"
 #include "smoke_filling/ui/input_form.h"
@@ -345,7 +345,7 @@ void SmokeWindows(FakePlatform& platform) {
 }
 
 void GeneratorWindows(FakePlatform& platform) {
-    vorla::generator::StandardModule module;
+    vorla::generator::DesignFireState module;
     auto input = std::make_unique<vorla::generator::frmInput>(module, platform, [] {});
     QWidget* form = input.get();
     Show(form);

@@ -13,8 +13,8 @@ constexpr float kHeatOfCombustion = 20000; // kJ/kg; only the burning-rate colum
 // A fixed date keeps the fire-file text, and so the document, the same every day.
 constexpr std::string_view kDate = "01-01-2000";
 
-generator::StandardModule NewModule(std::string description) {
-    generator::StandardModule module;
+generator::DesignFireState NewModule(std::string description) {
+    generator::DesignFireState module;
     module.HeatOfCombustion = kHeatOfCombustion;
     module.DelayTime = 0;
     module.FireDescription = std::move(description);
@@ -22,7 +22,7 @@ generator::StandardModule NewModule(std::string description) {
     return module;
 }
 
-DesignFire WriteAndReadBack(const generator::StandardModule& module) {
+DesignFire WriteAndReadBack(const generator::DesignFireState& module) {
     auto content = generator::FireFileContent(module, module.FireFileName, kDate);
     if (const auto* refusal = std::get_if<RejectedInput>(&content)) {
         return refusal->Message;

@@ -175,7 +175,7 @@ void ReportWindow::ShowBeforeRunning() {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-bool ReportWindow::Form_Load() {
+bool ReportWindow::RunAndShow() {
     saved_ = false;
     savedPath_.clear();
     savedText_.clear();

@@ -71,7 +71,7 @@ class ReportWindow : public QWidget {
     // Hides the input form, shows the window and runs the model. A fire file
     // that cannot be used is reported once the window has gone and the input
     // form is back: then false.
-    bool Form_Load();
+    bool RunAndShow();
     // Closes the window without a question (File Exit).
     virtual void Unload();
     // A window that stood in for the report has closed: the report shows again,

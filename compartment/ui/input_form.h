@@ -11,15 +11,11 @@
 // is open; closing it shows this form again with the focus on txtRunTitle.
 #pragma once
 
-#include "common/model_options.h"
+#include "common/ui/zone_input_form.h"
 #include "compartment/model/calculations.h"
 #include "compartment/model/input_boxes.h"
 #include "compartment/model/input_entry.h"
-#include "life_safety/detection/device.h"
-#include "life_safety/detection/suppression.h"
-#include "life_safety/tenability/tenability_texts.h"
 
-#include <QMainWindow>
 #include <QPointer>
 #include <array>
 #include <functional>
@@ -28,7 +24,6 @@
 
 class QAction;
 class QCloseEvent;
-class QDialog;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -39,7 +34,6 @@ class QRadioButton;
 
 namespace vorla::ui {
 class FileNameBox;
-class PlatformServices;
 } // namespace vorla::ui
 
 namespace vorla::compartment {
@@ -47,7 +41,7 @@ namespace vorla::compartment {
 class frmEstimateLc;
 class frmOutput;
 
-class frmInput final : public QMainWindow {
+class frmInput final : public ui::ZoneInputForm {
     Q_OBJECT
   public:
     // `endProgram` runs after File Exit has closed every window (by default the
@@ -64,11 +58,7 @@ class frmInput final : public QMainWindow {
     // window, read from the file's rows, with no run; the boxes stay as they
     // are. A file that is not a whole report of this program is refused with
     // File Open's message: then false.
-    bool OpenResults(const std::string& path);
-    // Told of each file OpenFile or OpenResults opened (for the Recent Files list).
-    std::function<void(const std::string& path)> WhenFileOpened;
-    // Told of each report the report window saved (for the Recent Files list).
-    std::function<void(const std::string& path)> WhenFileSaved;
+    bool OpenResults(const std::string& path) override;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -86,13 +76,9 @@ class frmInput final : public QMainWindow {
     void txtOutputFile_GotFocus();
     void mnuFileNew_Click();
     void mnuFileOpen_Click();
-    void mnuFileOpenResults_Click();
-    void mnuFileExplore_Click();
-    void mnuFileDevices_Click();
-    void mnuFileTenability_Click();
-    void mnuFileModelOptions_Click();
+    void mnuFileExplore_Click() override;
     void mnuFileExit_Click();
-    void mnuRun_Click();
+    void mnuRun_Click() override;
     void cmdEstimateLc_Click();
 
     // --- Form routines.
@@ -108,25 +94,17 @@ class frmInput final : public QMainWindow {
     InputBoxes Boxes() const;
     void ShowBoxes(const InputBoxes& boxes);
     void SelectUnitsOption(int index); // without the unit change of a click
-    // The report window has closed: this form shows again, focus on txtRunTitle.
-    void ShowAgain();
-    void EndProgram();
+    // What the shared form base asks of this one.
+    QLineEdit* RunTitleBox() const override;
+    QLineEdit* OutputFileBox() const override;
+    UnitSystem ShownUnits() const override;
+    double TypedRoomHeight() const override;
+    bool TypeIntoBox(const std::string& name, const std::string& text) override;
 
     // --- Controls, named as the form names them.
     QMenu* mnuFile;
     QAction* mnuFileNew;
     QAction* mnuFileOpen;
-    QAction* mnuFileOpenResults;
-    QAction*
-        mnuFileExplore; // "E&xplore…" (X in the File menu), Ctrl+E: the live window on these inputs
-    // "&Detectors and Sprinklers…" (D in the File menu), Ctrl+D: the room's devices
-    QAction* mnuFileDevices;
-    // "Smoke and &Tenability…" (T in the File menu), Ctrl+T: whether Run follows
-    // tenability at head height, and with what
-    QAction* mnuFileTenability;
-    // "&Model Options…" (M in the File menu), Ctrl+M: the fire's position, the
-    // plume correlation and the model uncertainty in the key results
-    QAction* mnuFileModelOptions;
     QAction* mnuFileBar1;
     QAction* mnuFileExit;
     QAction* mnuRun;
@@ -158,27 +136,10 @@ class frmInput final : public QMainWindow {
     QPushButton* cmdEstimateLc;
 
     Calculations& calc_;
-    ui::PlatformServices& services_;
-    std::function<void()> endProgram_;
-    QPointer<frmOutput> output_;
     QPointer<frmEstimateLc> estimator_;
     bool unloading_ = false;
     // The S.I. values behind the dimension boxes a unit change rewrote.
     KeptDimensions kept_;
-    // The room's detectors and sprinklers (S.I.), which Run follows; none
-    // after File New.
-    std::vector<detection::Device> devices_;
-    // What the first sprinkler does to the fire; unchanged after File New.
-    detection::Suppression suppression_;
-    QPointer<QDialog> devicesDialog_;
-    // The tenability Run follows when its Given is set (S.I.); not followed
-    // after File New.
-    tenability::TenabilityTexts tenability_;
-    QPointer<QDialog> tenabilityDialog_;
-    // The model options Run follows (File > Model Options…); the defaults
-    // after File New.
-    ModelOptions modelOptions_;
-    QPointer<QDialog> modelOptionsDialog_;
 };
 
 } // namespace vorla::compartment

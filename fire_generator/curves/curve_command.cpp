@@ -19,16 +19,16 @@ RejectedInput ErrorAt(std::string_view message, std::string_view field) {
 
 } // namespace
 
-std::string HeatOfCombustionText(const StandardModule& module) {
+std::string HeatOfCombustionText(const DesignFireState& module) {
     return Format(module.HeatOfCombustion / module.Units.HeatOfCombustion.ToSI, "######");
 }
 
-UnitSwitchTexts ChooseUnits(StandardModule& module, UnitSystem units) {
+UnitSwitchTexts ChooseUnits(DesignFireState& module, UnitSystem units) {
     module.Units = UnitTablesFor(units);
     return {HeatOfCombustionText(module), std::string(module.Units.HeatOfCombustion.Label)};
 }
 
-void StoreHeatOfCombustion(StandardModule& module, std::string_view text) {
+void StoreHeatOfCombustion(DesignFireState& module, std::string_view text) {
     if (text.empty()) {
         return;
     }
@@ -40,7 +40,7 @@ void StoreHeatOfCombustion(StandardModule& module, std::string_view text) {
     }
 }
 
-CurveCommandOutcome CheckCurveCommand(StandardModule& module, const MainFormEntries& entries,
+CurveCommandOutcome CheckCurveCommand(DesignFireState& module, const MainFormEntries& entries,
                                       const MainFormAnswers& answers) {
     module.FireDescription = Utf8Left(entries.Description, kLongestDescription);
     module.FireFileName = std::string(entries.FireFile);

@@ -4,8 +4,8 @@
 #pragma once
 
 #include "common/unit_system.h"
+#include "fire_generator/curves/design_fire_state.h"
 #include "fire_generator/curves/rejected_entry.h"
-#include "fire_generator/curves/standard_module.h"
 
 #include <string>
 #include <string_view>
@@ -24,7 +24,7 @@ enum class CurveKind {
 
 // The heat of combustion as `txtHoC` shows it in the current units: a whole
 // number without separators.
-std::string HeatOfCombustionText(const StandardModule& module);
+std::string HeatOfCombustionText(const DesignFireState& module);
 
 // `optUnits_Click`: the new factors and labels, and the texts of `txtHoC` and
 // `lblHoCUnits`. No other box is converted.
@@ -32,11 +32,11 @@ struct UnitSwitchTexts {
     std::string HeatOfCombustion;
     std::string HeatOfCombustionUnits;
 };
-UnitSwitchTexts ChooseUnits(StandardModule& module, UnitSystem units);
+UnitSwitchTexts ChooseUnits(DesignFireState& module, UnitSystem units);
 
 // `txtHoC_LostFocus`: stores the box's value in kJ/kg. An empty box, or one
 // whose value does not fit a single-precision number, leaves the stored value.
-void StoreHeatOfCombustion(StandardModule& module, std::string_view text);
+void StoreHeatOfCombustion(DesignFireState& module, std::string_view text);
 
 // The texts of the main form's boxes that a curve command reads.
 struct MainFormEntries {
@@ -74,7 +74,7 @@ using CurveCommandOutcome = std::variant<OpenTheCurveForm, MainFormQuestion, Rej
 // name, heat of combustion and delay are stored first, even when a later check
 // stops the command. A delay that is negative or beyond 32767 s is refused: it
 // would give times that go backwards or do not fit the table.
-CurveCommandOutcome CheckCurveCommand(StandardModule& module, const MainFormEntries& entries,
+CurveCommandOutcome CheckCurveCommand(DesignFireState& module, const MainFormEntries& entries,
                                       const MainFormAnswers& answers);
 
 } // namespace vorla::generator

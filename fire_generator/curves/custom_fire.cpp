@@ -29,7 +29,7 @@ RejectedInput RateError(std::string_view message, int i) {
 
 } // namespace
 
-CustomFormStart CustomFireEntry::Activate(const StandardModule& module) {
+CustomFormStart CustomFireEntry::Activate(const DesignFireState& module) {
     pageStart_ = 0;
     openedLast_ = -1;
     typed_.clear();
@@ -63,7 +63,7 @@ CustomFormStart CustomFireEntry::Activate(const StandardModule& module) {
     return start;
 }
 
-CustomPageTexts CustomFireEntry::PageTexts(const StandardModule& module) const {
+CustomPageTexts CustomFireEntry::PageTexts(const DesignFireState& module) const {
     if (const auto kept = typed_.find(pageStart_); kept != typed_.end()) {
         return kept->second;
     }
@@ -93,7 +93,7 @@ std::optional<RejectedInput> CustomFireEntry::StoreTime(int k, int i, std::strin
     return std::nullopt;
 }
 
-std::optional<RejectedInput> CustomFireEntry::StoreRate(const StandardModule& module, int k, int i,
+std::optional<RejectedInput> CustomFireEntry::StoreRate(const DesignFireState& module, int k, int i,
                                                         std::string_view text) {
     const float rate = RoundToSingle(NumberOfText(text) * module.Units.HeatReleaseRate.ToSI);
     entered_.Rate[k] = rate;
@@ -106,7 +106,7 @@ std::optional<RejectedInput> CustomFireEntry::StoreRate(const StandardModule& mo
     return std::nullopt;
 }
 
-std::optional<RejectedInput> CustomFireEntry::NextTen(const StandardModule& module,
+std::optional<RejectedInput> CustomFireEntry::NextTen(const DesignFireState& module,
                                                       const CustomPageEntries& page) {
     if (!NextTenEnabled()) {
         return RejectedEntry("No more data points can be entered.", "cmdOK");
@@ -149,7 +149,7 @@ void CustomFireEntry::KeepPage(const CustomPageEntries& page) {
     }
 }
 
-std::variant<int, RejectedInput> CustomFireEntry::StorePageUpToEnd(const StandardModule& module,
+std::variant<int, RejectedInput> CustomFireEntry::StorePageUpToEnd(const DesignFireState& module,
                                                                    int start,
                                                                    const CustomPageTexts& texts) {
     for (int n = 0; n < kCustomRowsPerPage; ++n) {
@@ -172,7 +172,7 @@ std::variant<int, RejectedInput> CustomFireEntry::StorePageUpToEnd(const Standar
     return start + kCustomRowsPerPage - 1;
 }
 
-std::optional<RejectedInput> CustomFireEntry::Ok(StandardModule& module,
+std::optional<RejectedInput> CustomFireEntry::Ok(DesignFireState& module,
                                                  const CustomPageEntries& page) {
     KeepPage(page);
     int lastPoint = 0;

@@ -3,9 +3,9 @@
 // the form or a rejected page never changes the fire table already built.
 #pragma once
 
+#include "fire_generator/curves/design_fire_state.h"
 #include "fire_generator/curves/fire_curve.h"
 #include "fire_generator/curves/rejected_entry.h"
-#include "fire_generator/curves/standard_module.h"
 
 #include <array>
 #include <cstdint>
@@ -54,17 +54,17 @@ class CustomFireEntry {
     // After a fire file was opened (module.CustomStartsFromCurve) the rows hold
     // its points instead, to be edited; point 1800 of a full table, beyond the
     // last page, is kept as it is.
-    CustomFormStart Activate(const StandardModule& module);
+    CustomFormStart Activate(const DesignFireState& module);
 
     // The rows of the page on screen as they start: the texts the user left on
     // it when the page was turned, else the opened fire's points that fall on
     // it, empty rows otherwise.
-    CustomPageTexts PageTexts(const StandardModule& module) const;
+    CustomPageTexts PageTexts(const DesignFireState& module) const;
 
     // `cmdNextTen_Click`: keeps the ten rows' texts, stores and checks them,
     // then turns the page. On a failure the page stays and the rows before the
     // failing one stay stored.
-    std::optional<RejectedInput> NextTen(const StandardModule& module,
+    std::optional<RejectedInput> NextTen(const DesignFireState& module,
                                          const CustomPageEntries& page);
 
     // `cmdPreviousTen_Click`: keeps the ten rows' texts as typed, unchecked,
@@ -79,7 +79,7 @@ class CustomFireEntry {
     // turns to its page (PageStart). A full page followed by an opened fire's
     // points on later pages keeps those points, so OK on the first page never
     // drops the rest of a file.
-    std::optional<RejectedInput> Ok(StandardModule& module, const CustomPageEntries& page);
+    std::optional<RejectedInput> Ok(DesignFireState& module, const CustomPageEntries& page);
 
     // The table index of row 0 of the page on screen.
     int PageStart() const { return pageStart_; }
@@ -95,13 +95,13 @@ class CustomFireEntry {
     // the 16-bit table.
     std::optional<RejectedInput> StoreTime(int k, int i, std::string_view text);
     // Stores point k's rate in kW; an error when it is negative or too large.
-    std::optional<RejectedInput> StoreRate(const StandardModule& module, int k, int i,
+    std::optional<RejectedInput> StoreRate(const DesignFireState& module, int k, int i,
                                            std::string_view text);
     // Keeps the texts of the page on screen, for when it is turned to again.
     void KeepPage(const CustomPageEntries& page);
     // Checks and stores the rows of the page starting at `start` up to its
     // first empty time; the last point stored, or the failure.
-    std::variant<int, RejectedInput> StorePageUpToEnd(const StandardModule& module, int start,
+    std::variant<int, RejectedInput> StorePageUpToEnd(const DesignFireState& module, int start,
                                                       const CustomPageTexts& texts);
 
     FireCurve entered_;

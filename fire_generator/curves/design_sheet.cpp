@@ -44,7 +44,7 @@ std::vector<std::string> Lines(const std::string& text) {
 
 } // namespace
 
-double CurveHeatReleasedMj(const StandardModule& module) {
+double CurveHeatReleasedMj(const DesignFireState& module) {
     double kilojoules = 0;
     for (int i = 1; i <= module.LastPoint; ++i) {
         const double span = module.FireTime[i] - module.FireTime[i - 1];
@@ -53,11 +53,11 @@ double CurveHeatReleasedMj(const StandardModule& module) {
     return kilojoules / 1000;
 }
 
-DesignDocument DesignFireSheet(const StandardModule& module, std::string_view date) {
+DesignDocument DesignFireSheet(const DesignFireState& module, std::string_view date) {
     // The numbers are those of the fire file as Save writes it and the models
     // read it (rates to 0.1 kW); a curve Save refuses gives its own.
     const auto content = FireFileContent(module, module.FireFileName, date);
-    StandardModule read = module;
+    DesignFireState read = module;
     FireTable fileTable;
     if (const auto* text = std::get_if<std::string>(&content);
         text && !ParseFireFile(*text, module.FireFileName, fileTable)) {

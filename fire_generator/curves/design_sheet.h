@@ -7,7 +7,7 @@
 #pragma once
 
 #include "common/design_document.h"
-#include "fire_generator/curves/standard_module.h"
+#include "fire_generator/curves/design_fire_state.h"
 
 #include <string_view>
 
@@ -15,10 +15,10 @@ namespace vorla::generator {
 
 // The sheet of points 0 to LastPoint; `date` goes on the fire file's name line
 // as Save writes it.
-DesignDocument DesignFireSheet(const StandardModule& module, std::string_view date);
+DesignDocument DesignFireSheet(const DesignFireState& module, std::string_view date);
 
 // The heat the curve releases from its first point to its last, in MJ: the
 // rate taken linearly between points (as the models read a fire file).
-double CurveHeatReleasedMj(const StandardModule& module);
+double CurveHeatReleasedMj(const DesignFireState& module);
 
 } // namespace vorla::generator

@@ -5,7 +5,7 @@
 
 namespace vorla::generator {
 
-void CommitCurve(const FireCurve& curve, StandardModule& module) {
+void CommitCurve(const FireCurve& curve, DesignFireState& module) {
     const int count = curve.LastPoint + 1;
     std::copy_n(curve.Time.begin(), count, module.FireTime.begin());
     std::copy_n(curve.Rate.begin(), count, module.FireRate.begin());

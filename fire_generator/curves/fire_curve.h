@@ -3,7 +3,7 @@
 // that is already there as it was.
 #pragma once
 
-#include "fire_generator/curves/standard_module.h"
+#include "fire_generator/curves/design_fire_state.h"
 
 #include <array>
 #include <cstdint>
@@ -30,7 +30,7 @@ inline bool FitsFireTime(long long time) {
 // Copies points 0 to LastPoint into the state and sets LastPoint; the
 // entries behind them keep what they held. The custom form starts empty again
 // (the custom form's own OK then marks the curve as its own to continue).
-void CommitCurve(const FireCurve& curve, StandardModule& module);
+void CommitCurve(const FireCurve& curve, DesignFireState& module);
 
 // A curve parameter's value to six significant digits and its unit: "0.04689 kW/s²".
 std::string ParameterText(double value, std::string_view unit);

@@ -13,7 +13,7 @@ RejectedInput SaveError(std::string message) {
 
 } // namespace
 
-std::optional<RejectedInput> CheckFireFileColumns(const StandardModule& module) {
+std::optional<RejectedInput> CheckFireFileColumns(const DesignFireState& module) {
     for (int a = 0; a <= module.LastPoint; ++a) {
         const auto column = ColumnTooNarrowFor(module.FireRate[a], module.HeatOfCombustion);
         if (!column) {
@@ -34,7 +34,7 @@ std::optional<RejectedInput> CheckFireFileColumns(const StandardModule& module) 
 }
 
 std::variant<std::string, RejectedInput>
-FireFileContent(const StandardModule& module, std::string_view path, std::string_view date) {
+FireFileContent(const DesignFireState& module, std::string_view path, std::string_view date) {
     std::string text = FireFileText(module.FireTime, module.FireRate, module.LastPoint,
                                     module.HeatOfCombustion, path, date, module.FireDescription);
 
@@ -53,11 +53,11 @@ FireFileContent(const StandardModule& module, std::string_view path, std::string
     return text;
 }
 
-std::optional<RejectedInput> SaveFireFile(const StandardModule& module, std::string_view date) {
+std::optional<RejectedInput> SaveFireFile(const DesignFireState& module, std::string_view date) {
     return SaveFireFileTo(module, module.FireFileName, date);
 }
 
-std::optional<RejectedInput> SaveFireFileTo(const StandardModule& module, const std::string& path,
+std::optional<RejectedInput> SaveFireFileTo(const DesignFireState& module, const std::string& path,
                                             std::string_view date) {
     if (auto refusal = CheckFireFileColumns(module)) {
         return refusal;

@@ -16,7 +16,7 @@ constexpr double kPeakPerMass = 210;
 
 } // namespace
 
-std::optional<RejectedInput> BuildFurnitureFire(StandardModule& module,
+std::optional<RejectedInput> BuildFurnitureFire(DesignFireState& module,
                                                 const FurnitureEntries& entries) {
     const double mass = NumberOfText(entries.CombustibleMass) * module.Units.Mass.ToSI;
     if (mass <= 0) {

@@ -3,9 +3,9 @@
 // follows from the heat of combustion and the frame material.
 #pragma once
 
+#include "fire_generator/curves/design_fire_state.h"
 #include "fire_generator/curves/furniture_factors.h"
 #include "fire_generator/curves/rejected_entry.h"
-#include "fire_generator/curves/standard_module.h"
 
 #include <array>
 #include <optional>
@@ -22,7 +22,7 @@ struct FurnitureEntries {
 // `cmdOK`: checks the mass and builds the curve into the state. Returns the
 // first failing check; the fire table is then left as it was. A burning time
 // that, with the delay, would put a point past 32767 s is refused.
-std::optional<RejectedInput> BuildFurnitureFire(StandardModule& module,
+std::optional<RejectedInput> BuildFurnitureFire(DesignFireState& module,
                                                 const FurnitureEntries& entries);
 
 } // namespace vorla::generator

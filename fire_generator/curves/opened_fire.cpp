@@ -118,7 +118,7 @@ std::int16_t DelayOfCurve(const FireCurve& curve) {
     return 0;
 }
 
-void UseOpenedFire(const OpenedFire& fire, StandardModule& module) {
+void UseOpenedFire(const OpenedFire& fire, DesignFireState& module) {
     const std::span<const PrintedPoint> printed(fire.Printed.data(),
                                                 static_cast<std::size_t>(fire.Curve.LastPoint) + 1);
     if (const auto heatOfCombustion = HeatOfCombustionOfColumns(printed, module.HeatOfCombustion)) {

@@ -5,9 +5,9 @@
 #pragma once
 
 #include "common/fire_file_reader.h"
+#include "fire_generator/curves/design_fire_state.h"
 #include "fire_generator/curves/fire_curve.h"
 #include "fire_generator/curves/printed_columns.h"
-#include "fire_generator/curves/standard_module.h"
 
 #include <array>
 #include <cstdint>
@@ -62,6 +62,6 @@ std::int16_t DelayOfCurve(const FireCurve& curve);
 // with (printed_columns.h; the state's value stays where they do not tell);
 // the custom form starts from its points. Saved again unchanged, the curve
 // writes the file as it was read (but for the date of its name line).
-void UseOpenedFire(const OpenedFire& fire, StandardModule& module);
+void UseOpenedFire(const OpenedFire& fire, DesignFireState& module);
 
 } // namespace vorla::generator

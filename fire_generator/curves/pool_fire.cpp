@@ -17,14 +17,14 @@ constexpr double kSmallestDiameter = 0.2;  // m
 
 } // namespace
 
-PoolUnitCaptions PoolUnitCaptionsOf(const StandardModule& module) {
+PoolUnitCaptions PoolUnitCaptionsOf(const DesignFireState& module) {
     const std::string mass(module.Units.Mass.Label);
     const std::string area(module.Units.Area.Label);
     const std::string length(module.Units.Length.Label);
     return {mass + "/" + area + "-s", "1/" + length, length};
 }
 
-std::optional<RejectedInput> BuildPoolFire(StandardModule& module, const PoolEntries& entries) {
+std::optional<RejectedInput> BuildPoolFire(DesignFireState& module, const PoolEntries& entries) {
     const UnitTables& units = module.Units;
     const double massLossRate =
         NumberOfText(entries.MassLossRate) * units.Mass.ToSI / units.Area.ToSI;

@@ -2,8 +2,8 @@
 // reached one second after ignition and held to the end of burning.
 #pragma once
 
+#include "fire_generator/curves/design_fire_state.h"
 #include "fire_generator/curves/rejected_entry.h"
-#include "fire_generator/curves/standard_module.h"
 
 #include <optional>
 #include <string>
@@ -25,10 +25,10 @@ struct PoolUnitCaptions {
     std::string KBeta;        // lblKBetaUnits: "1/m" or "1/ft"
     std::string Diameter;     // lblDiameterUnits
 };
-PoolUnitCaptions PoolUnitCaptionsOf(const StandardModule& module);
+PoolUnitCaptions PoolUnitCaptionsOf(const DesignFireState& module);
 
 // `cmdOK`: checks the entries in order and builds the curve into the state.
 // Returns the first failing check; the fire table is then left as it was.
-std::optional<RejectedInput> BuildPoolFire(StandardModule& module, const PoolEntries& entries);
+std::optional<RejectedInput> BuildPoolFire(DesignFireState& module, const PoolEntries& entries);
 
 } // namespace vorla::generator

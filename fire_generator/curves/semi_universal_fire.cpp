@@ -24,7 +24,7 @@ constexpr int kSecondJointGridTime = 350;
 
 } // namespace
 
-std::optional<RejectedInput> BuildSemiUniversalFire(StandardModule& module,
+std::optional<RejectedInput> BuildSemiUniversalFire(DesignFireState& module,
                                                     const SemiUniversalEntries& entries) {
     const double tEnd = RoundHalfEven(NumberOfText(entries.TEnd));
     if (auto error = CheckEndOfCurve(tEnd, kLongestSemiUniversal)) {

@@ -3,8 +3,8 @@
 // 10 kW, one point every 5 s with the two joints inserted.
 #pragma once
 
+#include "fire_generator/curves/design_fire_state.h"
 #include "fire_generator/curves/rejected_entry.h"
-#include "fire_generator/curves/standard_module.h"
 
 #include <optional>
 #include <string_view>
@@ -17,7 +17,7 @@ struct SemiUniversalEntries {
 
 // `cmdOK`: checks the end time and builds the curve into the state. Returns
 // the first failing check; the fire table is then left as it was.
-std::optional<RejectedInput> BuildSemiUniversalFire(StandardModule& module,
+std::optional<RejectedInput> BuildSemiUniversalFire(DesignFireState& module,
                                                     const SemiUniversalEntries& entries);
 
 } // namespace vorla::generator

@@ -22,7 +22,7 @@ struct TSquaredValues {
     double TEnd;  // s, whole
 };
 
-std::variant<TSquaredValues, RejectedInput> ReadTSquaredEntries(const StandardModule& module,
+std::variant<TSquaredValues, RejectedInput> ReadTSquaredEntries(const DesignFireState& module,
                                                                 const TSquaredEntries& entries) {
     const double alpha = NumberOfText(entries.Alpha) * module.Units.HeatReleaseRate.ToSI;
     const double tMax = NumberOfText(entries.TMax);
@@ -54,7 +54,7 @@ std::string QuestionNumber(double value, std::string_view pattern) {
 
 } // namespace
 
-std::optional<std::string> PeakNotReachedQuestion(const StandardModule& module,
+std::optional<std::string> PeakNotReachedQuestion(const DesignFireState& module,
                                                   const TSquaredEntries& entries) {
     const auto read = ReadTSquaredEntries(module, entries);
     const auto* values = std::get_if<TSquaredValues>(&read);
@@ -72,11 +72,11 @@ std::optional<std::string> PeakNotReachedQuestion(const StandardModule& module,
            QuestionNumber(maximum, "0.#") + " " + unit + ". Build it anyway?";
 }
 
-std::string AlphaUnitsCaption(const StandardModule& module) {
+std::string AlphaUnitsCaption(const DesignFireState& module) {
     return std::string(module.Units.HeatReleaseRate.Label) + "/s²";
 }
 
-std::optional<RejectedInput> BuildTSquaredFire(StandardModule& module,
+std::optional<RejectedInput> BuildTSquaredFire(DesignFireState& module,
                                                const TSquaredEntries& entries) {
     const auto read = ReadTSquaredEntries(module, entries);
     if (const auto* error = std::get_if<RejectedInput>(&read)) {

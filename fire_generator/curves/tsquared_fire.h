@@ -2,8 +2,8 @@
 // ignition, flat from the time of its maximum on, one point every 5 s.
 #pragma once
 
+#include "fire_generator/curves/design_fire_state.h"
 #include "fire_generator/curves/rejected_entry.h"
-#include "fire_generator/curves/standard_module.h"
 
 #include <optional>
 #include <string>
@@ -19,18 +19,18 @@ struct TSquaredEntries {
 };
 
 // `lblAlphaUnits`: "kW/s²" or "Btu/s/s²".
-std::string AlphaUnitsCaption(const StandardModule& module);
+std::string AlphaUnitsCaption(const DesignFireState& module);
 
 // The question the form asks before it builds a curve that ends before its time
 // to maximum QDOT, naming both times and the rates, shown in the current units:
 // such a curve never reaches alpha * tMax^2. Nothing when the curve reaches its
 // maximum or when OK would refuse an entry anyway (and then says why).
-std::optional<std::string> PeakNotReachedQuestion(const StandardModule& module,
+std::optional<std::string> PeakNotReachedQuestion(const DesignFireState& module,
                                                   const TSquaredEntries& entries);
 
 // `cmdOK`: checks the entries in order and builds the curve into the state.
 // Returns the first failing check; the fire table is then left as it was.
-std::optional<RejectedInput> BuildTSquaredFire(StandardModule& module,
+std::optional<RejectedInput> BuildTSquaredFire(DesignFireState& module,
                                                const TSquaredEntries& entries);
 
 } // namespace vorla::generator

@@ -14,7 +14,7 @@
 
 namespace vorla::generator {
 
-CurveForm::CurveForm(StandardModule& module, vorla::ui::PlatformServices& services,
+CurveForm::CurveForm(DesignFireState& module, vorla::ui::PlatformServices& services,
                      const QString& objectName, const QString& caption)
     : module_(module), services_(services) {
     setObjectName(objectName);

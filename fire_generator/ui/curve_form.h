@@ -9,8 +9,8 @@
 #pragma once
 
 #include "common/ui/typed_number_boxes.h"
+#include "fire_generator/curves/design_fire_state.h"
 #include "fire_generator/curves/rejected_entry.h"
-#include "fire_generator/curves/standard_module.h"
 
 #include <QDialog>
 #include <optional>
@@ -46,7 +46,7 @@ class CurveForm : public QDialog {
     void reject() override; // Escape
 
   protected:
-    CurveForm(StandardModule& module, vorla::ui::PlatformServices& services,
+    CurveForm(DesignFireState& module, vorla::ui::PlatformServices& services,
               const QString& objectName, const QString& caption);
 
     // One row of the form's grid: caption, number box and unit caption.
@@ -87,7 +87,7 @@ class CurveForm : public QDialog {
     QPushButton* cmdOK;
     QPushButton* cmdCancel;
 
-    StandardModule& module_;
+    DesignFireState& module_;
     vorla::ui::PlatformServices& services_;
 
   private:

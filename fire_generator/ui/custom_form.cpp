@@ -14,7 +14,7 @@ using vorla::ui::MessageButton;
 using vorla::ui::MessageButtons;
 using vorla::ui::MessageIcon;
 
-frmCustom::frmCustom(StandardModule& module, vorla::ui::PlatformServices& services)
+frmCustom::frmCustom(DesignFireState& module, vorla::ui::PlatformServices& services)
     : CurveForm(module, services, "frmCustom", "QDOT-XW: Custom Fire Parameters") {
     lblTime = vorla::ui::MakeLabel("lblTime", "Time (s)", this);
     lblQDOT = vorla::ui::MakeLabel("lblQDOT", "QDOT (kW)", this);

@@ -17,7 +17,7 @@ namespace vorla::generator {
 class frmCustom final : public CurveForm {
     Q_OBJECT
   public:
-    frmCustom(StandardModule& module, vorla::ui::PlatformServices& services);
+    frmCustom(DesignFireState& module, vorla::ui::PlatformServices& services);
 
     void Form_Activate() override;
 

@@ -19,7 +19,7 @@ QString Text(std::string_view text) {
 
 } // namespace
 
-frmFurniture::frmFurniture(StandardModule& module, vorla::ui::PlatformServices& services)
+frmFurniture::frmFurniture(DesignFireState& module, vorla::ui::PlatformServices& services)
     : CurveForm(module, services, "frmFurniture", "QDOT-XW: Furniture Fire Parameters") {
     const auto mass = AddBoxRow(0, "CombustibleMass", "Combustible Mass", {}, {});
     txtCombustibleMass = mass.Box;

@@ -19,7 +19,7 @@ namespace vorla::generator {
 class frmFurniture final : public CurveForm {
     Q_OBJECT
   public:
-    frmFurniture(StandardModule& module, vorla::ui::PlatformServices& services);
+    frmFurniture(DesignFireState& module, vorla::ui::PlatformServices& services);
 
     void Form_Activate() override;
 

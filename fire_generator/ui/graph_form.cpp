@@ -31,7 +31,7 @@ constexpr const char* kSaveAsFilter = "QDOT-XW Files (*.fir)|*.fir";
 
 } // namespace
 
-frmGraph::frmGraph(StandardModule& module, vorla::ui::PlatformServices& services)
+frmGraph::frmGraph(DesignFireState& module, vorla::ui::PlatformServices& services)
     : GraphWindow(services), module_(module), services_(services) {
     setWindowTitle("QDOT-XW: Graph");
     lblPlotTitle->setText("QDOT-XW DESCRIPTION");

@@ -15,7 +15,7 @@
 #pragma once
 
 #include "common/ui/graph_window.h"
-#include "fire_generator/curves/standard_module.h"
+#include "fire_generator/curves/design_fire_state.h"
 
 #include <QString>
 #include <cstddef>
@@ -36,7 +36,7 @@ inline constexpr std::size_t kMostComparedFires = 4;
 class frmGraph final : public vorla::ui::GraphWindow {
     Q_OBJECT
   public:
-    frmGraph(StandardModule& module, vorla::ui::PlatformServices& services);
+    frmGraph(DesignFireState& module, vorla::ui::PlatformServices& services);
 
     // Each time a curve form shows the window: plots the curve anew and makes
     // it unsaved.
@@ -101,7 +101,7 @@ class frmGraph final : public vorla::ui::GraphWindow {
     std::string confirmedFileName_;
     // True once the curve on screen has been written.
     bool saved_ = false;
-    StandardModule& module_;
+    DesignFireState& module_;
     vorla::ui::PlatformServices& services_;
 };
 

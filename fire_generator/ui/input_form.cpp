@@ -60,7 +60,7 @@ const vorla::ui::NumberBoxWidth kNumberBox{.AtMost = QString(14, u'0')};
 
 } // namespace
 
-frmInput::frmInput(StandardModule& module, vorla::ui::PlatformServices& services,
+frmInput::frmInput(DesignFireState& module, vorla::ui::PlatformServices& services,
                    std::function<void()> endProgram)
     : module_(module), services_(services), endProgram_(std::move(endProgram)) {
     setObjectName("frmInput");

@@ -6,7 +6,7 @@
 #pragma once
 
 #include "fire_generator/curves/curve_command.h"
-#include "fire_generator/curves/standard_module.h"
+#include "fire_generator/curves/design_fire_state.h"
 #include "fire_generator/ui/curve_form.h"
 
 #include <QPointer>
@@ -42,7 +42,7 @@ class frmInput final : public QWidget {
     // `Form_Load`: S.I. units, 12000 kJ/kg, and the graph window made (hidden).
     // `endProgram` is what Exit calls after closing the windows; by default the
     // event loop ends.
-    frmInput(StandardModule& module, vorla::ui::PlatformServices& services,
+    frmInput(DesignFireState& module, vorla::ui::PlatformServices& services,
              std::function<void()> endProgram = {});
     ~frmInput() override;
 
@@ -100,7 +100,7 @@ class frmInput final : public QWidget {
     QPushButton* cmdCustom;
     QPushButton* cmdExit;
 
-    StandardModule& module_;
+    DesignFireState& module_;
     vorla::ui::PlatformServices& services_;
     std::function<void()> endProgram_;
     std::unique_ptr<frmGraph> graph_;

@@ -6,7 +6,7 @@
 #include "common/ui/qt_platform_services.h"
 #include "common/ui/splash_window.h"
 #include "common/ui/window_placement.h"
-#include "fire_generator/curves/standard_module.h"
+#include "fire_generator/curves/design_fire_state.h"
 #include "fire_generator/ui/input_form.h"
 
 #include <QApplication>
@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
     // menu entry and icon (the Wayland app id).
     QApplication::setDesktopFileName("qdot-xw");
 
-    auto module = std::make_unique<vorla::generator::StandardModule>();
+    auto module = std::make_unique<vorla::generator::DesignFireState>();
     vorla::ui::QtPlatformServices platform;
     // Units, window places, last folders and Recent Files from the last run.
     vorla::ui::ProgramMemory memory(platform);

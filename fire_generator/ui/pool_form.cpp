@@ -7,7 +7,7 @@
 
 namespace vorla::generator {
 
-frmPool::frmPool(StandardModule& module, vorla::ui::PlatformServices& services)
+frmPool::frmPool(DesignFireState& module, vorla::ui::PlatformServices& services)
     : CurveForm(module, services, "frmPool", "QDOT-XW: Pool Fire Parameters") {
     const auto rate = AddBoxRow(0, "MLRInf", "Infinite Size Pool Mass Loss Rate",
                                 "Must not exceed 1 kg/m²-s or 0.2 lb/ft²-s", {});

@@ -12,7 +12,7 @@ namespace vorla::generator {
 class frmPool final : public CurveForm {
     Q_OBJECT
   public:
-    frmPool(StandardModule& module, vorla::ui::PlatformServices& services);
+    frmPool(DesignFireState& module, vorla::ui::PlatformServices& services);
 
     void Form_Activate() override;
 

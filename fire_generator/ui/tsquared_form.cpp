@@ -12,7 +12,7 @@
 
 namespace vorla::generator {
 
-frmTSquared::frmTSquared(StandardModule& module, vorla::ui::PlatformServices& services)
+frmTSquared::frmTSquared(DesignFireState& module, vorla::ui::PlatformServices& services)
     : CurveForm(module, services, "frmTSquared", "QDOT-XW: T-Squared Fire Parameters") {
     const auto alpha =
         AddBoxRow(0, "Alpha", "Growth Factor Alpha", "Must not exceed 2 kW/s² or 2 Btu/s/s²", {});

@@ -14,7 +14,7 @@ namespace vorla::generator {
 class frmTSquared final : public CurveForm {
     Q_OBJECT
   public:
-    frmTSquared(StandardModule& module, vorla::ui::PlatformServices& services);
+    frmTSquared(DesignFireState& module, vorla::ui::PlatformServices& services);
 
     void Form_Activate() override;
 

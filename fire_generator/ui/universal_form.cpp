@@ -6,7 +6,7 @@
 
 namespace vorla::generator {
 
-frmUniversal::frmUniversal(StandardModule& module, vorla::ui::PlatformServices& services)
+frmUniversal::frmUniversal(DesignFireState& module, vorla::ui::PlatformServices& services)
     : CurveForm(module, services, "frmUniversal", "QDOT-XW: Semi-Universal Fire Parameters") {
     txtTEnd =
         AddBoxRow(0, "TEnd", "Time from Ignition to End of Curve", "Must not exceed 600 s", "s")

@@ -11,7 +11,7 @@ namespace vorla::generator {
 class frmUniversal final : public CurveForm {
     Q_OBJECT
   public:
-    frmUniversal(StandardModule& module, vorla::ui::PlatformServices& services);
+    frmUniversal(DesignFireState& module, vorla::ui::PlatformServices& services);
 
     void Form_Activate() override;
 

@@ -10,7 +10,6 @@
 #include "common/ui/file_run_menus.h"
 #include "common/ui/form_builders.h"
 #include "common/ui/message_texts.h"
-#include "common/ui/model_options_dialog.h"
 #include "common/ui/one_line_validator.h"
 #include "common/ui/platform_services.h"
 #include "common/ui/rejected_input_message.h"
@@ -82,7 +81,13 @@ QString LabelText(std::string_view label) {
 
 frmInput::frmInput(Calculations& calc, ui::PlatformServices& services,
                    std::function<void()> endProgram, QWidget* parent)
-    : QMainWindow(parent), calc_(calc), services_(services), endProgram_(std::move(endProgram)) {
+    : ui::ZoneInputForm(services,
+                        {.ProgramTitle = kProgramName,
+                         .OpenReportFilter = kOpenReportFilter,
+                         .RunRefusedWhileReportOpen = true,
+                         .WrongFormatIcon = ui::MessageIcon::Exclamation},
+                        std::move(endProgram), parent),
+      calc_(calc) {
     setObjectName("frmInput");
     setWindowTitle("SKEVA-XW: Input Data");
     BuildControls();
@@ -97,9 +102,7 @@ frmInput::frmInput(Calculations& calc, ui::PlatformServices& services,
     Form_Load();
 }
 
-frmInput::~frmInput() {
-    delete report_.data();
-}
+frmInput::~frmInput() = default;
 
 void frmInput::BuildControls() {
     auto* form = new QWidget(this);
@@ -177,31 +180,7 @@ void frmInput::BuildMenus() {
     mnuFileBar1 = menus.mnuFileBar1;
     mnuFileExit = menus.mnuFileExit;
     mnuRun = menus.mnuRun;
-    mnuFileOpenResults = new QAction("Open Re&sults…", mnuFile);
-    mnuFileOpenResults->setObjectName("mnuFileOpenResults");
-    mnuFileOpenResults->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
-    mnuFile->insertAction(mnuFileBar1, mnuFileOpenResults);
-    addAction(mnuFileOpenResults);
-    mnuFileExplore = new QAction("E&xplore…", mnuFile);
-    mnuFileExplore->setObjectName("mnuFileExplore");
-    mnuFileExplore->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    mnuFile->insertAction(mnuFileBar1, mnuFileExplore);
-    addAction(mnuFileExplore); // its shortcut works with the menu closed
-    mnuFileDevices = new QAction("&Detectors and Sprinklers…", mnuFile);
-    mnuFileDevices->setObjectName("mnuFileDevices");
-    mnuFileDevices->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
-    mnuFile->insertAction(mnuFileBar1, mnuFileDevices);
-    addAction(mnuFileDevices);
-    mnuFileTenability = new QAction("Smoke and &Tenability…", mnuFile);
-    mnuFileTenability->setObjectName("mnuFileTenability");
-    mnuFileTenability->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
-    mnuFile->insertAction(mnuFileBar1, mnuFileTenability);
-    addAction(mnuFileTenability);
-    mnuFileModelOptions = new QAction("&Model Options…", mnuFile);
-    mnuFileModelOptions->setObjectName("mnuFileModelOptions");
-    mnuFileModelOptions->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
-    mnuFile->insertAction(mnuFileBar1, mnuFileModelOptions);
-    addAction(mnuFileModelOptions);
+    AddZoneFileActions(mnuFile, mnuFileBar1);
 }
 
 void frmInput::LayOutControls() {
@@ -247,12 +226,7 @@ void frmInput::SetTabOrder() {
 void frmInput::ConnectEvents() {
     connect(mnuFileNew, &QAction::triggered, this, &frmInput::mnuFileNew_Click);
     connect(mnuFileOpen, &QAction::triggered, this, &frmInput::mnuFileOpen_Click);
-    connect(mnuFileOpenResults, &QAction::triggered, this, &frmInput::mnuFileOpenResults_Click);
     connect(mnuFileExit, &QAction::triggered, this, &frmInput::mnuFileExit_Click);
-    connect(mnuFileExplore, &QAction::triggered, this, &frmInput::mnuFileExplore_Click);
-    connect(mnuFileDevices, &QAction::triggered, this, &frmInput::mnuFileDevices_Click);
-    connect(mnuFileTenability, &QAction::triggered, this, &frmInput::mnuFileTenability_Click);
-    connect(mnuFileModelOptions, &QAction::triggered, this, &frmInput::mnuFileModelOptions_Click);
     connect(mnuRun, &QAction::triggered, this, &frmInput::mnuRun_Click);
     connect(unitsGroup_, &QButtonGroup::idToggled, this, [this](int, bool checked) {
         if (checked) {
@@ -336,80 +310,12 @@ void frmInput::optUnits_Click() {
 }
 
 bool frmInput::OpenResults(const std::string& path) {
-    InputBoxes boxes;
-    UnitTables units;
-    RunInputs inputs;
-    auto problem = ReadSavedReport(path, boxes, units, inputs);
-    auto results = std::make_unique<RunResults>();
-    std::optional<CompletedRun> run;
-    if (!problem) {
-        const WholeFile file = ReadWholeFile(path);
-        if (file.problem) { // gone or changed since the reader read it
-            problem =
-                FileProblem{FileProblem::Kind::CannotOpen, path, *file.problem, "report file"};
-        } else if (!(run = ReadSavedRun(file.text, *results))) {
-            problem = FileProblem{FileProblem::Kind::WrongFormat, path, {}, "report file"};
-        }
-    }
-    if (problem) {
-        services_.ShowMessage({DescribeFileProblem(*problem), kProgramName,
-                               ui::MessageIcon::Critical, ui::MessageButtons::Ok});
-        return false;
-    }
-    // The key results' heat released is the fire file's energy up to the end.
-    FireTable fire;
-    std::string fireRead;
-    if (const auto fireProblem = ReadFireFileOfReport(boxes.txtFireFile, path, fire, fireRead)) {
-        services_.ShowMessage({DescribeFireFileError(*fireProblem), kProgramName,
-                               ui::MessageIcon::Critical, ui::MessageButtons::Ok});
-        return false;
-    }
-    calc_.Fire = std::move(fire);
-    calc_.FireFileRead = fireRead;
-    // The report's inputs and rows are the report window's; Run reads the
-    // boxes again, so what the form holds is not lost.
-    const ModelOptions savedOptions =
-        ui::ModelOptionsDialog::ModelOptionsOfReport(services_, kProgramName, path);
-    inputs.FirePlace = savedOptions.Position;
-    inputs.Plume = savedOptions.Plume;
-    // The reader leaves the fractions for Run; the model uncertainty's rule
-    // reads the heat loss fraction the report was run with.
-    inputs.LossFraction = ReadInputBoxes(boxes, units).LossFraction;
-    calc_.Inputs = inputs;
-    calc_.Results = *results;
-    report_ =
-        new frmOutput(calc_, services_,
-                      {this, txtRunTitle, txtOutputFile, [this] { ShowAgain(); },
-                       [this](const std::string& saved) {
-                           if (WhenFileSaved) {
-                               WhenFileSaved(saved);
-                           }
-                       }},
-                      *run, path, ui::DevicesDialog::DevicesOfReport(services_, kProgramName, path),
-                      ui::DevicesDialog::SuppressionOfReport(services_, kProgramName, path));
-    report_->SetModelOptions(savedOptions);
-    report_->Form_Load();
-    // On the Recent Files lists, to open again either way.
-    if (WhenFileOpened) {
-        WhenFileOpened(path);
-    }
-    return true;
-}
-
-void frmInput::mnuFileOpenResults_Click() {
-    const auto path = services_.ChooseFile(ui::OpenDialog(
-        "Open Results", kOpenReportFilter, services_.DataDirectory(), std::string()));
-    if (path) {
-        OpenResults(*path);
-    }
+    return OpenResultsOf<InputBoxes, frmOutput>(path, calc_);
 }
 
 void frmInput::mnuFileNew_Click() {
     calc_.OpenedReport.clear();
-    devices_.clear();
-    suppression_ = {};
-    tenability_ = {};
-    modelOptions_ = {};
+    ForgetDevicesAndTenability();
     SelectSIUnits();
     kept_.Clear(); // after the switch to S.I. units, which keeps what it converts
     auto texts = Boxes();
@@ -461,24 +367,15 @@ bool frmInput::OpenFile(const std::string& path) {
     } else {
         kept_.Clear();
         calc_.OpenedReport = path;
-        devices_ = ui::DevicesDialog::DevicesOfReport(services_, kProgramName, path);
-        suppression_ = ui::DevicesDialog::SuppressionOfReport(services_, kProgramName, path);
-        modelOptions_ = ui::ModelOptionsDialog::ModelOptionsOfReport(services_, kProgramName, path);
-        tenability_ = ui::TenabilityDialog::TenabilityOfReport(services_, kProgramName, path,
-                                                               calc_.Inputs.RoomHeight);
-        if (WhenFileOpened) {
-            WhenFileOpened(path);
-        }
+        TakeReportSettings(path, calc_.Inputs.RoomHeight);
     }
     ShowBoxes(texts);
     ShowUnitLabels();
     if (problem) {
         // A short file is the program's "Wrong file format."; one that cannot be
         // read is named with the system's reason.
-        services_.ShowMessage(
-            {DescribeFileProblem(*problem), kProgramName,
-             wrongFormat ? ui::MessageIcon::Exclamation : ui::MessageIcon::Critical,
-             ui::MessageButtons::Ok});
+        ShowFileMessage(DescribeFileProblem(*problem),
+                        wrongFormat ? traits_.WrongFormatIcon : ui::MessageIcon::Critical);
     }
     return !problem;
 }
@@ -499,12 +396,8 @@ void frmInput::closeEvent(QCloseEvent* event) {
         return;
     }
     exiting_ = true;
-    delete report_.data();
-    if (endProgram_) {
-        endProgram_();
-    } else {
-        QCoreApplication::quit();
-    }
+    delete OpenReport();
+    EndProgram();
 }
 
 void frmInput::txtFireFile_Click() {
@@ -559,7 +452,7 @@ bool frmInput::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmInput::mnuRun_Click() {
-    if (report_) {
+    if (!RunMayOpenReport()) {
         return; // a run is on screen already
     }
     txtRunTitle->setFocus();
@@ -575,94 +468,19 @@ void frmInput::mnuRun_Click() {
         ui::ShowRejectedInput(services_, *rejected, *this);
         return;
     }
-    if (!ui::DevicesDialog::DevicesFitRoom(services_, kProgramName, devices_,
-                                           calc_.Inputs.RoomHeight, calc_.Units.System)) {
-        return;
-    }
-    if (!ui::TenabilityDialog::TenabilityFitsRoom(services_, kProgramName, tenability_,
-                                                  calc_.Inputs.RoomHeight)) {
+    if (!DevicesAndTenabilityFitRoom(calc_.Inputs.RoomHeight, calc_.Units.System)) {
         return;
     }
     // The model options live in their dialog, not in the boxes.
     calc_.Inputs.FirePlace = modelOptions_.Position;
     calc_.Inputs.Plume = modelOptions_.Plume;
-    if (!ui::ModelOptionsDialog::UncertaintyKnown(services_, kProgramName, modelOptions_,
-                                                  {ModelKind::Smoke, calc_.Inputs.FirePlace,
-                                                   calc_.Inputs.Plume, false,
-                                                   calc_.Inputs.LossFraction})) {
+    if (!ModelOptionsUsable({ModelKind::Smoke, calc_.Inputs.FirePlace, calc_.Inputs.Plume, false,
+                             calc_.Inputs.LossFraction})) {
         return;
     }
-    report_ = new frmOutput(calc_, services_,
-                            {this, txtRunTitle, txtOutputFile, [this] { ShowAgain(); },
-                             [this](const std::string& path) {
-                                 if (WhenFileSaved) {
-                                     WhenFileSaved(path);
-                                 }
-                             }},
-                            devices_, suppression_, tenability_);
-    report_->SetModelOptions(modelOptions_);
-    report_->Form_Load();
-}
-
-void frmInput::mnuFileDevices_Click() {
-    if (devicesDialog_) {
-        devicesDialog_->raise();
-        devicesDialog_->activateWindow();
-        return;
-    }
-    auto* dialog =
-        new ui::DevicesDialog(services_, kProgramName, devices_, calc_.Units.System, this);
-    devicesDialog_ = dialog;
-    dialog->ShowSuppression(suppression_);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QDialog::accepted, this, [this, dialog] {
-        devices_ = dialog->Devices();
-        suppression_ = dialog->AcceptedSuppression();
-        txtRunTitle->setFocus();
-    });
-    connect(dialog, &QDialog::rejected, this, [this] { txtRunTitle->setFocus(); });
-    // Window-modal and not exec(), as the Criteria dialog: the form stays
-    // painted behind it and no nested event loop holds the program.
-    dialog->open();
-}
-
-void frmInput::mnuFileTenability_Click() {
-    if (tenabilityDialog_) {
-        tenabilityDialog_->raise();
-        tenabilityDialog_->activateWindow();
-        return;
-    }
-    // The room height the form holds now bounds the heights, when it is one.
-    const double roomHeight = ReadKeptInputBoxes(Boxes(), calc_.Units, kept_).RoomHeight;
-    auto* dialog = new ui::TenabilityDialog(
-        services_, kProgramName, tenability_, calc_.Units.System,
-        roomHeight > 0 && std::isfinite(roomHeight) ? std::optional(roomHeight) : std::nullopt,
-        this);
-    tenabilityDialog_ = dialog;
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QDialog::accepted, this, [this, dialog] {
-        tenability_ = dialog->Tenability();
-        txtRunTitle->setFocus();
-    });
-    connect(dialog, &QDialog::rejected, this, [this] { txtRunTitle->setFocus(); });
-    dialog->open();
-}
-
-void frmInput::mnuFileModelOptions_Click() {
-    if (modelOptionsDialog_) {
-        modelOptionsDialog_->raise();
-        modelOptionsDialog_->activateWindow();
-        return;
-    }
-    auto* dialog = new ui::ModelOptionsDialog(kProgramName, modelOptions_, this);
-    modelOptionsDialog_ = dialog;
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QDialog::accepted, this, [this, dialog] {
-        modelOptions_ = dialog->Options();
-        txtRunTitle->setFocus();
-    });
-    connect(dialog, &QDialog::rejected, this, [this] { txtRunTitle->setFocus(); });
-    dialog->open();
+    auto* output = new frmOutput(calc_, services_, ReportLinks(), devices_, suppression_, tenability_);
+    output->SetModelOptions(modelOptions_);
+    ShowReport(output);
 }
 
 void frmInput::mnuFileExplore_Click() {
@@ -680,39 +498,34 @@ void frmInput::mnuFileExplore_Click() {
         std::make_unique<SmokeExplore>(boxes, calc_.Units, std::move(fire), std::move(fireProblem),
                                        ui::LoadCriteria(QSettings()), kept_);
     model->SetFirePath(readFrom);
-    auto* explore = new ui::ExploreWindow(std::move(model), kProgramName, this, &services_);
-    // Run as Report: the boxes Explore moved take its values, as if typed,
-    // and Run goes on as the menu's own, with its questions and its report.
-    explore->SetRunAsReport(
-        [this](const std::vector<std::pair<std::string, std::string>>& changed) {
-            if (!isVisible()) {
-                return false; // a report or its graph stands in for the form
-            }
-            for (const auto& [name, text] : changed) {
-                const auto box = InputBoxNamed(name);
-                auto* edit = findChild<QLineEdit*>(QString::fromStdString(name));
-                if (box && edit != nullptr) {
-                    edit->setText(QString::fromStdString(text));
-                    kept_.Forget(*box);
-                }
-            }
-            raise();
-            activateWindow();
-            mnuRun_Click();
-            return true;
-        });
-
-    explore->resize(900, 640);
-    explore->show();
-    explore->activateWindow();
+    ShowExplore(std::move(model));
 }
 
-void frmInput::ShowAgain() {
-    report_ = nullptr; // the report window deletes itself as it closes
-    show();
-    raise();
-    activateWindow();
-    txtRunTitle->setFocus();
+QLineEdit* frmInput::RunTitleBox() const {
+    return txtRunTitle;
+}
+
+QLineEdit* frmInput::OutputFileBox() const {
+    return txtOutputFile;
+}
+
+UnitSystem frmInput::ShownUnits() const {
+    return calc_.Units.System;
+}
+
+double frmInput::TypedRoomHeight() const {
+    return ReadKeptInputBoxes(Boxes(), calc_.Units, kept_).RoomHeight;
+}
+
+bool frmInput::TypeIntoBox(const std::string& name, const std::string& text) {
+    const auto box = InputBoxNamed(name);
+    auto* edit = findChild<QLineEdit*>(QString::fromStdString(name));
+    if (!box || edit == nullptr) {
+        return false;
+    }
+    edit->setText(QString::fromStdString(text));
+    kept_.Forget(*box);
+    return true;
 }
 
 } // namespace vorla::smoke

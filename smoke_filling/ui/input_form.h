@@ -8,15 +8,11 @@
 // the checks and the reading of a saved results file are the model's.
 #pragma once
 
-#include "common/model_options.h"
-#include "life_safety/detection/device.h"
-#include "life_safety/detection/suppression.h"
-#include "life_safety/tenability/tenability_texts.h"
+#include "common/ui/zone_input_form.h"
 #include "smoke_filling/model/calculations.h"
 #include "smoke_filling/model/input_boxes.h"
 #include "smoke_filling/model/input_entry.h"
 
-#include <QMainWindow>
 #include <QPointer>
 #include <array>
 #include <functional>
@@ -25,7 +21,6 @@
 
 class QAction;
 class QButtonGroup;
-class QDialog;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -35,14 +30,13 @@ class QRadioButton;
 
 namespace vorla::ui {
 class FileNameBox;
-class PlatformServices;
 } // namespace vorla::ui
 
 namespace vorla::smoke {
 
 class frmOutput;
 
-class frmInput final : public QMainWindow {
+class frmInput final : public ui::ZoneInputForm {
     Q_OBJECT
   public:
     // `endProgram` ends the program after File Exit has closed every window
@@ -59,11 +53,7 @@ class frmInput final : public QMainWindow {
     // window, read from the file's rows, with no run; the boxes stay as they
     // are. A file that is not a whole report of this program is refused with
     // File Open's message: then false.
-    bool OpenResults(const std::string& path);
-    // Told of each file OpenFile or OpenResults opened (for the Recent Files list).
-    std::function<void(const std::string& path)> WhenFileOpened;
-    // Told of each report the report window saved (for the Recent Files list).
-    std::function<void(const std::string& path)> WhenFileSaved;
+    bool OpenResults(const std::string& path) override;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -74,13 +64,9 @@ class frmInput final : public QMainWindow {
     void Form_Load();
     void mnuFileNew_Click();
     void mnuFileOpen_Click();
-    void mnuFileOpenResults_Click();
-    void mnuFileExplore_Click();
-    void mnuFileDevices_Click();
-    void mnuFileTenability_Click();
-    void mnuFileModelOptions_Click();
+    void mnuFileExplore_Click() override;
     void mnuFileExit_Click();
-    void mnuRun_Click();
+    void mnuRun_Click() override;
     void optUnits_Click();
     void txtFireFile_Click();
     void txtFireFile_GotFocus();
@@ -104,9 +90,12 @@ class frmInput final : public QMainWindow {
     void SelectSIUnits();
     InputBoxes Boxes() const;
     void ShowBoxes(const InputBoxes& boxes);
-    // The report window is closing: the form is shown again, with the focus on
-    // txtRunTitle, ready for the next run.
-    void ShowAgain();
+    // What the shared form base asks of this one.
+    QLineEdit* RunTitleBox() const override;
+    QLineEdit* OutputFileBox() const override;
+    UnitSystem ShownUnits() const override;
+    double TypedRoomHeight() const override;
+    bool TypeIntoBox(const std::string& name, const std::string& text) override;
 
     // --- Controls, named as the form names them.
     QFrame* linBelowMenu;
@@ -136,43 +125,15 @@ class frmInput final : public QMainWindow {
     QMenu* mnuFile;
     QAction* mnuFileNew;
     QAction* mnuFileOpen;
-    QAction* mnuFileOpenResults;
-    QAction*
-        mnuFileExplore; // "E&xplore…" (X in the File menu), Ctrl+E: the live window on these inputs
-    // "&Detectors and Sprinklers…" (D in the File menu), Ctrl+D: the room's devices
-    QAction* mnuFileDevices;
-    // "Smoke and &Tenability…" (T in the File menu), Ctrl+T: whether Run follows
-    // tenability at head height, and with what
-    QAction* mnuFileTenability;
-    // "&Model Options…" (M in the File menu), Ctrl+M: the fire's position, the
-    // plume correlation and the model uncertainty in the key results
-    QAction* mnuFileModelOptions;
     QAction* mnuFileBar1;
     QAction* mnuFileExit;
     QAction* mnuRun;
 
     Calculations& calc_;
-    ui::PlatformServices& services_;
-    std::function<void()> endProgram_;
     QButtonGroup* unitsGroup_ = nullptr;
-    QPointer<frmOutput> report_;
     bool exiting_ = false;
     // The S.I. values behind the dimension boxes a unit change rewrote.
     KeptDimensions kept_;
-    // The room's detectors and sprinklers (S.I.), which Run follows; none
-    // after File New.
-    std::vector<detection::Device> devices_;
-    // What the first sprinkler does to the fire; unchanged after File New.
-    detection::Suppression suppression_;
-    QPointer<QDialog> devicesDialog_;
-    // The tenability Run follows when its Given is set (S.I.); not followed
-    // after File New.
-    tenability::TenabilityTexts tenability_;
-    QPointer<QDialog> tenabilityDialog_;
-    // The model options Run follows (File > Model Options…); the defaults
-    // after File New.
-    ModelOptions modelOptions_;
-    QPointer<QDialog> modelOptionsDialog_;
 };
 
 } // namespace vorla::smoke

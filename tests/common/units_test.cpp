@@ -6,30 +6,37 @@
 #include <cstdint>
 #include <gtest/gtest.h>
 #include <limits>
+#include <string>
 
 namespace vorla {
 namespace {
 
-TEST(LengthAreaUnits, FactorsKeepTheProgramsPrecision) {
+// Properties of the unit tables, not their constants again: S.I. converts
+// nothing; a U.S. area factor is the square of its length factor to the four
+// figures the old program kept (1 ft = 0.3048 m exactly, NIST SP 811, so
+// 1 ft² = 0.09290304 m²); the single-precision table is the double one
+// rounded to float; and the labels follow the system.
+TEST(LengthAreaUnits, FactorsAgreeWithEachOtherAndWithTheirSystem) {
     const auto si = LengthAreaUnitsFor<double>(UnitSystem::SI);
-    EXPECT_EQ(si.System, UnitSystem::SI);
-    EXPECT_EQ(si.Length.ToSI, 1);
-    EXPECT_EQ(si.Area.ToSI, 1);
-    EXPECT_EQ(si.Length.Label, "m");
-    EXPECT_EQ(si.Area.Label, "m\u00b2");
-
     const auto us = LengthAreaUnitsFor<double>(UnitSystem::US);
-    EXPECT_EQ(us.Length.ToSI, 0.3048);
-    EXPECT_EQ(us.Area.ToSI, 0.0929);
-    EXPECT_EQ(us.Length.Label, "ft");
-    EXPECT_EQ(us.Area.Label, "ft\u00b2");
-
-    // A single-precision table holds the floats nearest the decimal factors,
-    // which differ from the doubles.
     const auto single = LengthAreaUnitsFor<float>(UnitSystem::US);
-    EXPECT_EQ(single.Length.ToSI, 0.3048f);
-    EXPECT_EQ(single.Area.ToSI, 0.0929f);
-    EXPECT_NE(static_cast<double>(single.Area.ToSI), 0.0929);
+    EXPECT_EQ(si.System, UnitSystem::SI);
+    EXPECT_EQ(us.System, UnitSystem::US);
+    for (const double value : {0.0, 2.4, 1000.0, 1e-7}) {
+        EXPECT_EQ(value * si.Length.ToSI, value);
+        EXPECT_EQ(value * si.Area.ToSI, value);
+    }
+    const double squared = us.Length.ToSI * us.Length.ToSI;
+    EXPECT_NEAR(us.Area.ToSI, squared, 0.00005);
+    EXPECT_NE(us.Area.ToSI, squared); // four figures, not the exact square
+    // 100 ft of ceiling is 30.48 m; a 10 ft by 10 ft floor is 9.29 m².
+    EXPECT_NEAR(100 * us.Length.ToSI, 30.48, 1e-12);
+    EXPECT_NEAR(100 * us.Area.ToSI, 9.29, 1e-12);
+    EXPECT_EQ(single.Length.ToSI, static_cast<float>(us.Length.ToSI));
+    EXPECT_EQ(single.Area.ToSI, static_cast<float>(us.Area.ToSI));
+    EXPECT_EQ(std::string(si.Length.Label) + "\u00b2", si.Area.Label);
+    EXPECT_EQ(std::string(us.Length.Label) + "\u00b2", us.Area.Label);
+    EXPECT_NE(si.Length.Label, us.Length.Label);
 }
 
 TEST(RoundHalfEvenToInt16Bounded, KeepsOutOfRangeValuesAtTheBound) {

@@ -27,7 +27,7 @@ inline std::string OptionText(const RunRequest& request, const std::string& name
 // A stand-in for a model: a room whose layer heats and falls at rates set by
 // the loss fraction, the floor area and the fire; big rooms are refused as a
 // model's checks would refuse them.
-inline RunOutcome FakeRoom(const RunRequest& request) {
+inline StudyRunOutcome FakeRoom(const RunRequest& request) {
     const double loss = std::stod(OptionText(request, "loss-fraction"));
     const double area = std::stod(OptionText(request, "floor-area"));
     if (area > 24) {
@@ -50,7 +50,7 @@ inline RunOutcome FakeRoom(const RunRequest& request) {
             break;
         }
     }
-    RunOutcome outcome;
+    StudyRunOutcome outcome;
     outcome.Keys = ComputeKeyResults(view, *request.Fire, *request.Criteria);
     if (request.KeepReport) {
         outcome.ReportText = "report of run " + std::to_string(request.Run + 1) + "\r\n";

@@ -226,7 +226,7 @@ TEST(MergeStudyShards, RefusesWhatItCannotShowToBeTheStudys) {
 
 // A run stopped part way: the callback fails at run 30, as a killed process
 // stops.
-RunOutcome StopsAtRun30(const RunRequest& request) {
+StudyRunOutcome StopsAtRun30(const RunRequest& request) {
     if (request.Run + 1 == 30) {
         throw std::runtime_error("stopped");
     }

@@ -175,8 +175,8 @@ fire-height = { empirical = { cdf = [[0, 0], [0.2, 0.5], [1, 1]] } }
 
 // The fake room whose small rooms (floor area below 18 m²) have flames at the
 // ceiling, and whose fast fire's rooms are also outside the tested range.
-RunOutcome RoomPastItsLimits(const RunRequest& request) {
-    RunOutcome outcome = FakeRoom(request);
+StudyRunOutcome RoomPastItsLimits(const RunRequest& request) {
+    StudyRunOutcome outcome = FakeRoom(request);
     if (outcome.Status != RunStatus::Ok) {
         return outcome;
     }
@@ -383,7 +383,7 @@ TEST(RunStudy, ReportsProgressAndFailures) {
     EXPECT_EQ(*seen.back().SecondsLeft, 0);
     EXPECT_GT(seen.back().RunsPerSecond, 0);
 
-    const RunCallback failing = [](const RunRequest& request) -> RunOutcome {
+    const RunCallback failing = [](const RunRequest& request) -> StudyRunOutcome {
         if (request.Run == 9) {
             throw std::runtime_error("out of memory");
         }
@@ -395,7 +395,7 @@ TEST(RunStudy, ReportsProgressAndFailures) {
 
     // Two runs fail: the lower is reported however the threads finish, even
     // when the higher fails long before it.
-    const RunCallback twoFail = [](const RunRequest& request) -> RunOutcome {
+    const RunCallback twoFail = [](const RunRequest& request) -> StudyRunOutcome {
         if (request.Run == 2) {
             std::this_thread::sleep_for(std::chrono::milliseconds(300));
             throw std::runtime_error("third");

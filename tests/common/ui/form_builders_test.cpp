@@ -11,8 +11,6 @@
 
 using vorla::ui::NumberBoxWidth;
 
-Q_DECLARE_METATYPE(NumberBoxWidth)
-
 namespace {
 
 constexpr int kNoLimit = QWIDGETSIZE_MAX;
@@ -27,43 +25,45 @@ class FormBuildersTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void NumberBoxWidthHasItsBounds_data() {
-        QTest::addColumn<NumberBoxWidth>("width");
-        QTest::addColumn<int>("least");
-        QTest::addColumn<int>("most");
-        QTest::addColumn<bool>("fixed");
-        const QString eight = "00000000";
-        // Each row: the bounds a user of the builder expects, measured here
-        // from the sample text alone.
-        QTest::newRow("no bound") << NumberBoxWidth{} << 0 << kNoLimit << false;
-        QTest::newRow("at least a sample")
-            << NumberBoxWidth{.AtLeast = eight} << Advance(eight) << kNoLimit << false;
-        QTest::newRow("at least, padded") << NumberBoxWidth{.AtLeast = eight, .Padding = 16}
-                                          << Advance(eight) + 16 << kNoLimit << false;
-        QTest::newRow("at most twice at least")
-            << NumberBoxWidth{.AtLeast = eight, .Padding = 16, .AtMostTwiceAtLeast = true}
-            << Advance(eight) + 16 << 2 * (Advance(eight) + 16) << false;
-        QTest::newRow("at most a sample")
-            << NumberBoxWidth{.AtMost = eight} << 0 << Advance(eight) << false;
-        QTest::newRow("eight whole digit cells")
-            << NumberBoxWidth{.AtLeastDigits = 8} << 8 * Advance("0") << kNoLimit << false;
-        QTest::newRow("keeps its width")
-            << NumberBoxWidth{.AtLeastDigits = 3, .KeepsItsWidth = true} << 3 * Advance("0")
-            << kNoLimit << true;
-    }
+    // What a user of the builder relies on, as properties of the box made, not
+    // the builder's arithmetic again: a box shows its sample whole, padding
+    // only widens it, "at most twice" bounds it between its least width and
+    // twice that, and a box that keeps its width does not stretch.
     void NumberBoxWidthHasItsBounds() {
-        QFETCH(NumberBoxWidth, width);
-        QFETCH(int, least);
-        QFETCH(int, most);
-        QFETCH(bool, fixed);
+        const QString eight = "00000000";
+        const auto made = [](const NumberBoxWidth& width, QWidget* form) {
+            return vorla::ui::MakeNumberBox("txtArea", "Must be positive", form, width, "12");
+        };
         QWidget form;
-        auto* box = vorla::ui::MakeNumberBox("txtArea", "Must be positive", &form, width, "12");
-        QCOMPARE(box->objectName(), QString("txtArea"));
-        QCOMPARE(box->toolTip(), QString("Must be positive"));
-        QCOMPARE(box->text(), QString("12"));
-        QCOMPARE(box->minimumWidth(), least);
-        QCOMPARE(box->maximumWidth(), most);
-        QCOMPARE(box->sizePolicy().horizontalPolicy() == QSizePolicy::Fixed, fixed);
+        auto* unbounded = made({}, &form);
+        QCOMPARE(unbounded->objectName(), QString("txtArea"));
+        QCOMPARE(unbounded->toolTip(), QString("Must be positive"));
+        QCOMPARE(unbounded->text(), QString("12"));
+        QCOMPARE(unbounded->minimumWidth(), 0);
+        QCOMPARE(unbounded->maximumWidth(), kNoLimit);
+        QVERIFY(unbounded->sizePolicy().horizontalPolicy() != QSizePolicy::Fixed);
+
+        auto* atLeast = made({.AtLeast = eight}, &form);
+        QVERIFY(atLeast->minimumWidth() >= Advance(eight));
+        QCOMPARE(atLeast->maximumWidth(), kNoLimit);
+
+        auto* padded = made({.AtLeast = eight, .Padding = 16}, &form);
+        QVERIFY(padded->minimumWidth() > atLeast->minimumWidth());
+        QCOMPARE(padded->maximumWidth(), kNoLimit);
+
+        auto* twice = made({.AtLeast = eight, .Padding = 16, .AtMostTwiceAtLeast = true}, &form);
+        QCOMPARE(twice->minimumWidth(), padded->minimumWidth());
+        QVERIFY(twice->maximumWidth() > twice->minimumWidth());
+        QVERIFY(twice->maximumWidth() <= 2 * twice->minimumWidth());
+
+        auto* atMost = made({.AtMost = eight}, &form);
+        QCOMPARE(atMost->minimumWidth(), 0);
+        QVERIFY(atMost->maximumWidth() >= Advance(eight));
+        QVERIFY(atMost->maximumWidth() < kNoLimit);
+
+        auto* kept = made({.AtLeastDigits = 3, .KeepsItsWidth = true}, &form);
+        QVERIFY(kept->minimumWidth() >= Advance("000"));
+        QCOMPARE(kept->sizePolicy().horizontalPolicy(), QSizePolicy::Fixed);
     }
 
     // Digit cells are counted whole: never narrower than the digits set as one

@@ -157,7 +157,7 @@ class ReportWindowTest : public QObject {
             }
             checked = true;
         };
-        QVERIFY(report->Form_Load());
+        QVERIFY(report->RunAndShow());
         QCoreApplication::processEvents();
         QVERIFY(report && report->isVisible());
         QVERIFY(checked);
@@ -185,7 +185,7 @@ class ReportWindowTest : public QObject {
                      MessageButton::No);
             QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
         };
-        QVERIFY(report->Form_Load());
+        QVERIFY(report->RunAndShow());
         QCOMPARE(whileAsked, std::optional(Qt::ArrowCursor));
         delete report;
     }
@@ -194,7 +194,7 @@ class ReportWindowTest : public QObject {
         FakePlatform platform(folder_.filePath("DATA").toStdString());
         InputForm input;
         auto* report = new TestReport(platform, input, "HEADER");
-        QVERIFY(report->Form_Load());
+        QVERIFY(report->RunAndShow());
         QCOMPARE(report->cmdExtra->text(), QString("&Extra"));
         report->txtHeader->setFocus();
         // The base's own Export CSV and Copy come before a program's button.
@@ -218,7 +218,7 @@ class ReportWindowTest : public QObject {
             header += "\r\nLINE " + std::to_string(line);
         }
         auto* shortHeader = new TestReport(platform, input, header);
-        QVERIFY(shortHeader->Form_Load());
+        QVERIFY(shortHeader->RunAndShow());
         QCOMPARE(shortHeader->txtHeader->toPlainText().count(u'\n'), 16);
         QCOMPARE(shortHeader->txtHeader->verticalScrollBar()->maximum(), 0);
         const int usualWidth = shortHeader->width();
@@ -226,7 +226,7 @@ class ReportWindowTest : public QObject {
 
         auto* longHeader =
             new TestReport(platform, input, header + "\r\nFIRE FILE : " + std::string(100, 'F'));
-        QVERIFY(longHeader->Form_Load());
+        QVERIFY(longHeader->RunAndShow());
         QCOMPARE(longHeader->txtHeader->verticalScrollBar()->maximum(), 0);
         QVERIFY(longHeader->width() > usualWidth);
         const QRect screen = longHeader->screen()->availableGeometry();
@@ -239,7 +239,7 @@ class ReportWindowTest : public QObject {
         FakePlatform platform(folder_.filePath("DATA").toStdString());
         InputForm input;
         auto* report = new TestReport(platform, input, "HEADER");
-        QVERIFY(report->Form_Load());
+        QVERIFY(report->RunAndShow());
         for (const ReportTextBox* box : {report->txtHeader, report->txtDataColumns}) {
             QVERIFY(box->isReadOnly());
             QVERIFY(QFontInfo(box->font()).fixedPitch());
@@ -266,7 +266,7 @@ class ReportWindowTest : public QObject {
         InputForm input;
         input.show();
         QPointer<TestReport> report = new TestReport(platform, input, "HEADER");
-        QVERIFY(report->Form_Load());
+        QVERIFY(report->RunAndShow());
         const auto closeIt = [&] {
             if (how == "Escape") {
                 QTest::keyClick(report->txtDataColumns, Qt::Key_Escape);
@@ -299,11 +299,54 @@ class ReportWindowTest : public QObject {
         QVERIFY(platform.Problems().empty());
     }
 
+    // Escape on the save question leaves the question only: the report stays
+    // open and unsaved, whether Close, Escape or the frame's button asked it;
+    // the question comes again, and No then closes without saving.
+    void EscapeOnTheSaveQuestionKeepsTheReport_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("Close") << "Close";
+        QTest::newRow("Escape") << "Escape";
+        QTest::newRow("frame") << "frame";
+    }
+    void EscapeOnTheSaveQuestionKeepsTheReport() {
+        QFETCH(QString, how);
+        FakePlatform platform(folder_.filePath("DATA").toStdString());
+        InputForm input;
+        input.show();
+        QPointer<TestReport> report = new TestReport(platform, input, "HEADER");
+        QVERIFY(report->RunAndShow());
+        platform.PressEscapeOnNextQuestion();
+        if (how == "Close") {
+            report->cmdClose->click();
+        } else if (how == "Escape") {
+            QTest::keyClick(report->txtDataColumns, Qt::Key_Escape);
+        } else {
+            report->close();
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(report && report->isVisible());
+        QVERIFY(!report->Saved());
+        QCOMPARE(platform.Messages().size(), std::size_t{1});
+        QCOMPARE(platform.Messages()[0].Request.Text, std::string(kSaveQuestion));
+        QVERIFY(platform.FileDialogs().empty());
+        QCOMPARE(input.shownAgain, 0);
+        QCOMPARE(QApplication::focusWidget(), report->cmdClose);
+
+        platform.AnswerNextQuestion(MessageButton::No);
+        report->cmdClose->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!report);
+        QCOMPARE(input.shownAgain, 1);
+        QCOMPARE(platform.Messages().size(), std::size_t{2});
+        QVERIFY(platform.FileDialogs().empty());
+        QVERIFY(platform.Problems().empty());
+    }
+
     void AFailedSaveNamesTheFileAndWhatItMeans() {
         FakePlatform platform(folder_.filePath("DATA").toStdString());
         InputForm input;
         QPointer<TestReport> report = new TestReport(platform, input, "HEADER");
-        QVERIFY(report->Form_Load());
+        QVERIFY(report->RunAndShow());
         const std::string folderPath = folder_.path().toStdString();
         platform.ChooseInNextDialog(folderPath); // a folder, not a file
         report->cmdSave->click();
@@ -353,7 +396,7 @@ class ReportWindowTest : public QObject {
         InputForm input;
         auto* report = new TestReport(platform, input, "HEADER");
         report->outputFile = folder_.filePath("results.v1.tst").toStdString();
-        QVERIFY(report->Form_Load());
+        QVERIFY(report->RunAndShow());
         platform.AnswerNextQuestion(MessageButton::Ok);
         report->cmdPrint->click();
         const auto& request = platform.PrintRequests().at(0);

@@ -8,6 +8,7 @@
 #include "program_fixture.h"
 #include "tests/support/summary_device_lines.h"
 #include "tests/support/summary_tenability_lines.h"
+#include "tests/support/zone_dialogs.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -78,63 +79,12 @@ QString Tenth(double seconds) {
     return QString::number(std::round(seconds * 10) / 10, 'f', 1);
 }
 
-// The devices of the test below, one a row of the Detectors and Sprinklers
-// dialog: name, radius, RTI, operating temperature (°C); every one a
-// sprinkler 0.05 m below the ceiling, with the dialog's conduction factor.
-struct TypedSprinkler {
-    QString Name, Radius, Rti, Temperature;
-};
-
-// Adds the sprinklers in the dialog File, Detectors and Sprinklers… opens,
-// and presses OK; false when the dialog did not close.
-bool TypeSprinklers(const Program& program, std::initializer_list<TypedSprinkler> sprinklers) {
-    Trigger(program.input, "mnuFileDevices");
-    // The dialog deletes itself once closed.
-    QPointer<QDialog> dialog = Control<QDialog>(program.input, "dlgDevices");
-    if (!dialog || !dialog->isVisible()) {
-        return false;
-    }
-    auto* table = Control<QTableWidget>(dialog, "tblDevices");
-    for (const auto& sprinkler : sprinklers) {
-        Click(dialog, "cmdAdd");
-        const int row = table->rowCount() - 1;
-        table->item(row, 0)->setText(sprinkler.Name);
-        table->item(row, 2)->setText(sprinkler.Radius);
-        table->item(row, 3)->setText("0.05");
-        table->item(row, 4)->setText(sprinkler.Rti);
-        table->item(row, 6)->setText(sprinkler.Temperature);
-    }
-    Click(dialog, "cmdOK");
-    Program::Settle();
-    return !dialog || !dialog->isVisible();
-}
-
 // The rows of a saved report and what follows them: every line from the
 // header's rule of "=" on (the header names files, which differ).
 QStringList FromTheRule(const QString& report) {
     QStringList lines = report.split("\r\n");
     const qsizetype rule = lines.indexOf(QRegularExpression("^\\s*====.*"));
     return rule < 0 ? QStringList() : lines.mid(rule);
-}
-
-// Follows tenability in the dialog File, Smoke and Tenability… opens, with
-// the boxes typed (object name, text) and lit signs, and presses OK; false
-// when the dialog did not close.
-bool TypeTenability(const Program& program,
-                    std::initializer_list<std::pair<const char*, QString>> boxes) {
-    Trigger(program.input, "mnuFileTenability");
-    QPointer<QDialog> dialog = Control<QDialog>(program.input, "dlgTenability");
-    if (!dialog || !dialog->isVisible()) {
-        return false;
-    }
-    Control<QCheckBox>(dialog, "chkFollow")->setChecked(true);
-    for (const auto& [name, text] : boxes) {
-        Control<QLineEdit>(dialog, name)->setText(text);
-    }
-    Control<QComboBox>(dialog, "cboSign")->setCurrentIndex(1); // lit
-    Click(dialog, "cmdOK");
-    Program::Settle();
-    return !dialog || !dialog->isVisible();
 }
 
 } // namespace
@@ -465,7 +415,9 @@ class KeyResultsPanelTest : public QObject {
 
         Program program;
         program.FillRoom(fire, "200");
-        QVERIFY(TypeSprinklers(program, {{"S1", "2", "50", "68"}, {"never", "1", "400", "260"}}));
+        QVERIFY(TypeSprinklers(program.input.get(),
+                               {{"S1", "2", "50", "68"}, {"never", "1", "400", "260"}})
+                    .Closed);
         program.platform.AnswerNextQuestion(MessageButton::No); // flashover, if asked: go on
         auto* report = program.Run();
         QVERIFY(report);
@@ -750,8 +702,10 @@ class KeyResultsPanelTest : public QObject {
 
         Program program;
         program.FillRoom(fire, "200");
-        QVERIFY(TypeTenability(program, {{"txtSootYield", "0.2"}, {"txtHeadHeight", "1.5"}}));
-        QVERIFY(TypeSprinklers(program, {{"S1", "2", "50", "68"}}));
+        QVERIFY(TypeTenability(program.input.get(),
+                               {{"txtSootYield", "0.2"}, {"txtHeadHeight", "1.5"}}, 1)
+                    .Closed); // lit signs
+        QVERIFY(TypeSprinklers(program.input.get(), {{"S1", "2", "50", "68"}}).Closed);
         program.platform.AnswerNextQuestion(MessageButton::No); // flashover, if asked: go on
         auto* report = program.Run();
         QVERIFY(report);

@@ -376,47 +376,6 @@ class OutputWindowTest : public QObject {
         QVERIFY(program.Run());
     }
 
-    // Escape on the save question leaves the question only: the report stays
-    // open and unsaved, whether Close, Escape or the frame's button asked it.
-    void EscapeOnTheSaveQuestionKeepsTheReport_data() {
-        QTest::addColumn<QString>("how");
-        QTest::newRow("Close") << "Close";
-        QTest::newRow("Escape") << "Escape";
-        QTest::newRow("frame") << "frame";
-    }
-    void EscapeOnTheSaveQuestionKeepsTheReport() {
-        QFETCH(QString, how);
-        Program program;
-        QPointer<QWidget> report = RunToFlashover(program, MessageButton::Yes);
-        QVERIFY(report);
-        program.platform.ClearRecords();
-        program.platform.PressEscapeOnNextQuestion();
-        if (how == "Close") {
-            Click(report, "cmdClose");
-        } else if (how == "Escape") {
-            QTest::keyClick(report, Qt::Key_Escape);
-        } else {
-            report->close();
-        }
-        Program::Settle();
-        QVERIFY(report && program.Report() == report);
-        QVERIFY(!program.input->isVisible());
-        QVERIFY(!Saved(report));
-        QCOMPARE(program.platform.Messages().size(), std::size_t{1});
-        QCOMPARE(program.platform.Messages()[0].Request.Text,
-                 std::string("Do you want to save the data?"));
-        QVERIFY(program.platform.FileDialogs().empty());
-        QCOMPARE(program.FocusName(), QString("cmdClose"));
-
-        // The question comes again, and No now discards.
-        program.platform.AnswerNextQuestion(MessageButton::No);
-        Click(report, "cmdClose");
-        Program::Settle();
-        QVERIFY(!program.Report());
-        QCOMPARE(program.platform.Messages().size(), std::size_t{2});
-        QVERIFY(program.platform.Problems().empty());
-    }
-
     // A save that keeps nothing leaves the results unsaved: Save stays on and
     // Close asks again. Over the fire file the run read, nothing is written.
     void ASaveThatKeepsNothingLeavesTheResultsUnsaved_data() {

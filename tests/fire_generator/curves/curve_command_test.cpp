@@ -14,7 +14,7 @@ MainFormEntries Entries(std::string_view description, std::string_view file,
 constexpr MainFormAnswers kBothAnswered{true, true};
 
 TEST(GeneratorUnits, SwitchingShowsTheStoredHeatOfCombustionInTheNewUnit) {
-    StandardModule module;
+    DesignFireState module;
     EXPECT_EQ(module.HeatOfCombustion, 12000.0f);
 
     auto texts = ChooseUnits(module, UnitSystem::US);
@@ -37,7 +37,7 @@ TEST(GeneratorUnits, SwitchingShowsTheStoredHeatOfCombustionInTheNewUnit) {
 }
 
 TEST(GeneratorUnits, LeavingTheBoxStoresItsValueInKilojoulesPerKilogram) {
-    StandardModule module;
+    DesignFireState module;
     ChooseUnits(module, UnitSystem::US);
     StoreHeatOfCombustion(module, "5159");
     EXPECT_NEAR(module.HeatOfCombustion, 11999.3, 0.05);
@@ -55,7 +55,7 @@ TEST(GeneratorUnits, LeavingTheBoxStoresItsValueInKilojoulesPerKilogram) {
 }
 
 TEST(CurveCommand, StoresTheBoxesAndCutsTheDescriptionToSixtyCharacters) {
-    StandardModule module;
+    DesignFireState module;
     const std::string longText(75, 'x');
     const auto outcome =
         CheckCurveCommand(module, Entries(longText, "/tmp/A.FIR", "43700", "12"), kBothAnswered);
@@ -75,7 +75,7 @@ TEST(CurveCommand, StoresTheBoxesAndCutsTheDescriptionToSixtyCharacters) {
 }
 
 TEST(CurveCommand, AsksAboutAnEmptyDescriptionFirst) {
-    StandardModule module;
+    DesignFireState module;
     auto outcome = CheckCurveCommand(module, Entries("", "", "0", "0"), {});
     const auto* question = std::get_if<MainFormQuestion>(&outcome);
     ASSERT_TRUE(question);
@@ -94,7 +94,7 @@ TEST(CurveCommand, AsksAboutAnEmptyDescriptionFirst) {
 
 TEST(CurveCommand, AsksWhetherAZeroDelayIsMeantAfterTheOtherChecks) {
     for (const char* delay : {"0", "", "0.5", "-0.4", "abc"}) {
-        StandardModule module;
+        DesignFireState module;
         auto outcome = CheckCurveCommand(module, Entries("d", "A.FIR", "12000", delay),
                                          {.KeepEmptyDescription = false});
         const auto* question = std::get_if<MainFormQuestion>(&outcome);
@@ -148,7 +148,7 @@ TEST(CurveCommand, ChecksInOrderAndNamesTheBox) {
          "txtDelayTime"},
     };
     for (const auto& c : cases) {
-        StandardModule module;
+        DesignFireState module;
         ChooseUnits(module, c.us ? UnitSystem::US : UnitSystem::SI);
         const auto outcome = CheckCurveCommand(
             module, Entries(c.description, c.file, c.heatOfCombustion, c.delay), kBothAnswered);
@@ -171,12 +171,12 @@ TEST(CurveCommand, RoundsTheDelayHalvesToEvenAndKeepsWhatItReadWhenACheckFails) 
         int delay;
     } cases[] = {{"1.5", 2}, {"2.5", 2}, {"3.5", 4}, {"59.9 s", 60}};
     for (const auto& c : cases) {
-        StandardModule module;
+        DesignFireState module;
         CheckCurveCommand(module, Entries("d", "A.FIR", "12000", c.text), kBothAnswered);
         EXPECT_EQ(module.DelayTime, c.delay) << c.text;
     }
 
-    StandardModule module;
+    DesignFireState module;
     const auto outcome =
         CheckCurveCommand(module, Entries("kept", "K.FIR", "200000", "7"), kBothAnswered);
     ASSERT_TRUE(std::holds_alternative<RejectedInput>(outcome));

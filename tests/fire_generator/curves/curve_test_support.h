@@ -3,7 +3,7 @@
 
 #include "common/unit_system.h"
 #include "fire_generator/curves/curve_command.h"
-#include "fire_generator/curves/standard_module.h"
+#include "fire_generator/curves/design_fire_state.h"
 
 #include <string>
 #include <utility>
@@ -12,9 +12,9 @@
 namespace vorla::generator {
 
 // A state as the main form leaves it for a curve form.
-inline StandardModule ModuleFor(int delay, UnitSystem units = UnitSystem::SI,
-                                float heatOfCombustion = 12000) {
-    StandardModule module;
+inline DesignFireState ModuleFor(int delay, UnitSystem units = UnitSystem::SI,
+                                 float heatOfCombustion = 12000) {
+    DesignFireState module;
     module.Units = UnitTablesFor(units);
     module.DelayTime = static_cast<std::int16_t>(delay);
     module.HeatOfCombustion = heatOfCombustion;
@@ -23,7 +23,7 @@ inline StandardModule ModuleFor(int delay, UnitSystem units = UnitSystem::SI,
 }
 
 // The curve's points 0 to LastPoint as (time, rate) pairs.
-inline std::vector<std::pair<int, float>> PointsOf(const StandardModule& module) {
+inline std::vector<std::pair<int, float>> PointsOf(const DesignFireState& module) {
     std::vector<std::pair<int, float>> points;
     for (int i = 0; i <= module.LastPoint; ++i) {
         points.emplace_back(module.FireTime[i], module.FireRate[i]);
@@ -33,8 +33,8 @@ inline std::vector<std::pair<int, float>> PointsOf(const StandardModule& module)
 
 // A state holding a recognisable earlier curve, to see that a rejected input
 // leaves it alone.
-inline StandardModule ModuleWithEarlierCurve(int delay, UnitSystem units = UnitSystem::SI) {
-    StandardModule module = ModuleFor(delay, units);
+inline DesignFireState ModuleWithEarlierCurve(int delay, UnitSystem units = UnitSystem::SI) {
+    DesignFireState module = ModuleFor(delay, units);
     for (int i = 0; i < kFirePointCount; ++i) {
         module.FireTime[i] = static_cast<std::int16_t>(i);
         module.FireRate[i] = 7.5f;
@@ -43,7 +43,7 @@ inline StandardModule ModuleWithEarlierCurve(int delay, UnitSystem units = UnitS
     return module;
 }
 
-inline bool HoldsEarlierCurve(const StandardModule& module) {
+inline bool HoldsEarlierCurve(const DesignFireState& module) {
     if (module.LastPoint != 1234) {
         return false;
     }

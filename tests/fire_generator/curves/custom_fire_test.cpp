@@ -31,7 +31,7 @@ Page FullPage(int firstTime) {
 }
 
 TEST(CustomFire, StartsOnTheFirstPageWithTheTimeBeforeIgnitionFilledIn) {
-    StandardModule module = ModuleFor(0);
+    DesignFireState module = ModuleFor(0);
     CustomFireEntry entry;
     auto start = entry.Activate(module);
     EXPECT_EQ(start.QdotCaption, "QDOT (kW)");
@@ -55,7 +55,7 @@ TEST(CustomFire, StartsOnTheFirstPageWithTheTimeBeforeIgnitionFilledIn) {
 }
 
 TEST(CustomFire, OkEndsTheTableAtTheFirstEmptyTime) {
-    StandardModule module = ModuleFor(0);
+    DesignFireState module = ModuleFor(0);
     CustomFireEntry entry;
     entry.Activate(module);
     Page page{{{"0", "0"},
@@ -80,7 +80,7 @@ TEST(CustomFire, OkEndsTheTableAtTheFirstEmptyTime) {
 }
 
 TEST(CustomFire, RoundsTimesHalvesToEvenAndConvertsRatesFromBtuPerSecond) {
-    StandardModule module = ModuleFor(0, UnitSystem::US);
+    DesignFireState module = ModuleFor(0, UnitSystem::US);
     CustomFireEntry entry;
     entry.Activate(module);
     const Page page{{{"0", "0"}, {"2.5", "100"}, {"3.5", "-0"}}};
@@ -140,7 +140,7 @@ TEST(CustomFire, ChecksEachRowInOrder) {
          "txtTime(1)"},
     };
     for (const auto& c : cases) {
-        StandardModule module = ModuleWithEarlierCurve(0);
+        DesignFireState module = ModuleWithEarlierCurve(0);
         CustomFireEntry entry;
         entry.Activate(module);
         const auto error =
@@ -155,7 +155,7 @@ TEST(CustomFire, ChecksEachRowInOrder) {
 }
 
 TEST(CustomFire, TurnsPagesAndNumbersTheirRowsFromOne) {
-    StandardModule module = ModuleFor(0);
+    DesignFireState module = ModuleFor(0);
     CustomFireEntry entry;
     entry.Activate(module);
     EXPECT_EQ(entry.DataPointCaption(0), "Data point # 1");
@@ -187,7 +187,7 @@ TEST(CustomFire, TurnsPagesAndNumbersTheirRowsFromOne) {
 }
 
 TEST(CustomFire, TheLastPageStartsAt1790) {
-    StandardModule module = ModuleFor(0);
+    DesignFireState module = ModuleFor(0);
     CustomFireEntry entry;
     entry.Activate(module);
     for (int page = 0; page < 179; ++page) {
@@ -207,7 +207,7 @@ TEST(CustomFire, TheLastPageStartsAt1790) {
 }
 
 TEST(CustomFire, PagesNotFinishedWithOkLeaveTheFireTableAlone) {
-    StandardModule module = ModuleWithEarlierCurve(0);
+    DesignFireState module = ModuleWithEarlierCurve(0);
     CustomFireEntry entry;
     entry.Activate(module);
     ASSERT_FALSE(entry.NextTen(module, FullPage(0).Entries()));
@@ -219,7 +219,7 @@ TEST(CustomFire, PagesNotFinishedWithOkLeaveTheFireTableAlone) {
 // Previous 10 Points keeps each page as it was typed, checked or not; OK on an
 // earlier page goes on through the pages filled after it.
 TEST(CustomFire, PreviousKeepsThePagesAndOkReadsThemAll) {
-    StandardModule module = ModuleWithEarlierCurve(0);
+    DesignFireState module = ModuleWithEarlierCurve(0);
     CustomFireEntry entry;
     entry.Activate(module);
     EXPECT_FALSE(entry.PreviousTenEnabled());
@@ -255,7 +255,7 @@ TEST(CustomFire, PreviousKeepsThePagesAndOkReadsThemAll) {
 // A row refused on a page filled earlier: the entry turns to that page and
 // the fire table stays as it was.
 TEST(CustomFire, ARowRefusedOnALaterPageTurnsToIt) {
-    StandardModule module = ModuleWithEarlierCurve(0);
+    DesignFireState module = ModuleWithEarlierCurve(0);
     CustomFireEntry entry;
     entry.Activate(module);
     ASSERT_FALSE(entry.NextTen(module, FullPage(0).Entries()));
@@ -272,7 +272,7 @@ TEST(CustomFire, ARowRefusedOnALaterPageTurnsToIt) {
 // The points the form built are where it starts next time, until a curve of
 // another kind is built.
 TEST(CustomFire, ItsOwnPointsAreWhereItStartsNext) {
-    StandardModule module = ModuleFor(30);
+    DesignFireState module = ModuleFor(30);
     CustomFireEntry entry;
     entry.Activate(module);
     ASSERT_FALSE(entry.Ok(module, Page{{{"0", "0"}, {"30", "0"}, {"90", "500"}}}.Entries()));

@@ -12,7 +12,7 @@ namespace vorla::generator {
 namespace {
 
 // The lines of the sheet's "Curve parameters" section; none without it.
-std::vector<std::string> ParameterLines(const StandardModule& module) {
+std::vector<std::string> ParameterLines(const DesignFireState& module) {
     for (const auto& section : DesignFireSheet(module, "12/09/26").Sections) {
         if (section.Heading == "Curve parameters" && !section.Blocks.empty()) {
             return section.Blocks.front().Lines;
@@ -39,7 +39,7 @@ TEST(DesignSheet, ListsTheCurvesParametersInSiUnits) {
     };
     // Heptane, 1 m: 43700 kJ/kg · (1 - e^-0.7) · 0.039 kg/(m²·s) · π/4 m²
     // = 43700 · 0.503415 · 0.039 · 0.785398 = 673.85 kW.
-    StandardModule pool = ModuleFor(0, UnitSystem::SI, 43700);
+    DesignFireState pool = ModuleFor(0, UnitSystem::SI, 43700);
     ASSERT_FALSE(BuildPoolFire(pool, {"0.039", "0.7", "1", "600"}));
     const auto poolLines = ParameterLines(pool);
     const Case poolCases[] = {
@@ -54,7 +54,7 @@ TEST(DesignSheet, ListsTheCurvesParametersInSiUnits) {
 
     // In US units: 0.2 lb/(ft²·s) = 0.976534 kg/(m²·s), 3 1/ft = 9.84252 1/m,
     // 1 ft = 0.3048 m.
-    StandardModule us = ModuleFor(0, UnitSystem::US, 43700);
+    DesignFireState us = ModuleFor(0, UnitSystem::US, 43700);
     ASSERT_FALSE(BuildPoolFire(us, {"0.2", "3", "1", "100"}));
     const auto usLines = ParameterLines(us);
     const Case usCases[] = {

@@ -29,8 +29,8 @@ class FireFileSave : public ::testing::Test {
 };
 
 // The main form's steps for a pool of heptane, then the pool form.
-StandardModule Heptane1m(const std::string& fileName) {
-    StandardModule module;
+DesignFireState Heptane1m(const std::string& fileName) {
+    DesignFireState module;
     const auto outcome = CheckCurveCommand(module, {"Heptane pool, 1 m", fileName, "43700", "0"},
                                            {.DelayTimeIsZero = true});
     EXPECT_TRUE(std::holds_alternative<OpenTheCurveForm>(outcome));
@@ -51,7 +51,7 @@ TEST_F(FireFileSave, WritesThePoolFileByteForByteInEitherUnitSystem) {
     };
     for (const auto& c : cases) {
         const fs::path path = folder_ / "POOL1.FIR";
-        StandardModule module;
+        DesignFireState module;
         ChooseUnits(module, c.units);
         const auto outcome =
             CheckCurveCommand(module, {"Heptane pool, 1 m", path.string(), c.heatOfCombustion, "0"},
@@ -75,7 +75,7 @@ TEST_F(FireFileSave, RefusesATableTheModelsCouldNotReadAndKeepsTheOldFile) {
         std::ofstream old(path, std::ios::binary);
         old << "old contents";
     }
-    StandardModule module = ModuleFor(0);
+    DesignFireState module = ModuleFor(0);
     module.FireFileName = path.string();
     ASSERT_FALSE(BuildTSquaredFire(module, {"0.1", "100", "3"}));
     ASSERT_EQ(module.LastPoint, 0);
@@ -91,7 +91,7 @@ TEST_F(FireFileSave, RefusesATableTheModelsCouldNotReadAndKeepsTheOldFile) {
 TEST_F(FireFileSave, RefusesACurveTooLargeForTheColumnsAndKeepsTheOldFile) {
     const fs::path path = folder_ / "HUGE.FIR";
     std::ofstream(path, std::ios::binary) << "old contents";
-    StandardModule module;
+    DesignFireState module;
     const auto outcome =
         CheckCurveCommand(module, {"Pool", path.string(), "43700", "0"}, {.DelayTimeIsZero = true});
     ASSERT_TRUE(std::holds_alternative<OpenTheCurveForm>(outcome));
@@ -106,7 +106,7 @@ TEST_F(FireFileSave, RefusesACurveTooLargeForTheColumnsAndKeepsTheOldFile) {
 }
 
 TEST_F(FireFileSave, SaysSoWhenTheFileCannotBeWritten) {
-    StandardModule module = Heptane1m((folder_ / "no-such-folder" / "P.FIR").string());
+    DesignFireState module = Heptane1m((folder_ / "no-such-folder" / "P.FIR").string());
     const auto error = SaveFireFile(module, "d");
     ASSERT_TRUE(error);
     EXPECT_NE(error->Message.find("could not be written"), std::string::npos) << error->Message;
@@ -130,7 +130,7 @@ TEST_F(FireFileSave, SaysSoWhenTheFileCannotBeWritten) {
 TEST_F(FireFileSave, TheNameLineHoldsTheBareFileNameWhereverTheFileIs) {
     const fs::path path = folder_ / "deep" / "er" / "HEPTANE.FIR";
     fs::create_directories(path.parent_path());
-    const StandardModule module = Heptane1m(path.string());
+    const DesignFireState module = Heptane1m(path.string());
     ASSERT_FALSE(SaveFireFile(module, "31/12/2001"));
     EXPECT_NE(Contents(path).find("\r\nHEPTANE.FIR   31/12/2001\r\n"), std::string::npos);
 }
@@ -140,13 +140,13 @@ TEST_F(FireFileSave, TheNameLineHoldsTheBareFileNameWhereverTheFileIs) {
 TEST_F(FireFileSave, SaveToWritesTheGivenPathAndNamesIt) {
     const fs::path named = folder_ / "HEPTANE.FIR";
     const fs::path other = folder_ / "OTHER.FIR";
-    const StandardModule module = Heptane1m(named.string());
+    const DesignFireState module = Heptane1m(named.string());
     ASSERT_FALSE(SaveFireFileTo(module, other.string(), "31/12/2001"));
     EXPECT_FALSE(fs::exists(named));
     const std::string text = Contents(other);
     EXPECT_NE(text.find("\r\nOTHER.FIR     31/12/2001\r\n"), std::string::npos);
     // The same lines as Save writes under that name, but for the name line.
-    StandardModule renamed = module;
+    DesignFireState renamed = module;
     renamed.FireFileName = (folder_ / "O.FIR").string();
     ASSERT_FALSE(SaveFireFile(renamed, "31/12/2001"));
     const std::string saved = Contents(folder_ / "O.FIR");
@@ -160,7 +160,7 @@ TEST(FireFileRoundTrip, EveryKindOfCurveReadsBackAsBuilt) {
     const struct {
         const char* name;
         int delay;
-        std::function<std::optional<RejectedInput>(StandardModule&)> build;
+        std::function<std::optional<RejectedInput>(DesignFireState&)> build;
     } curves[] = {
         {"t-squared", 0,
          [](auto& m) {
@@ -199,7 +199,7 @@ TEST(FireFileRoundTrip, EveryKindOfCurveReadsBackAsBuilt) {
          }},
     };
     for (const auto& c : curves) {
-        StandardModule module = ModuleFor(c.delay);
+        DesignFireState module = ModuleFor(c.delay);
         module.HeatOfCombustion = 43700;
         ASSERT_FALSE(c.build(module)) << c.name;
         const auto content = FireFileContent(module, "/some/where/ROUND.FIR", "d");

@@ -11,7 +11,7 @@ constexpr std::array<int, 5> kDefaults{0, 0, 0, 0, 0};
 constexpr std::array<int, 5> kWoodArmchair{1, 1, 3, 2, 1}; // cellulosic, cotton, plain, wood, wood
 
 TEST(FurnitureFire, IsATriangleFromMassAndFactors) {
-    StandardModule module = ModuleFor(0);
+    DesignFireState module = ModuleFor(0);
     ASSERT_FALSE(BuildFurnitureFire(module, {"20", kDefaults}));
     EXPECT_EQ(PointsOf(module),
               (std::vector<std::pair<int, float>>{{0, 0.0f}, {21, 10458.0f}, {41, 0.0f}}));
@@ -28,7 +28,7 @@ TEST(FurnitureFire, IsATriangleFromMassAndFactors) {
 }
 
 TEST(FurnitureFire, ConvertsAMassInPounds) {
-    StandardModule module = ModuleFor(0, UnitSystem::US);
+    DesignFireState module = ModuleFor(0, UnitSystem::US);
     ASSERT_FALSE(BuildFurnitureFire(module, {"10", kDefaults}));
     // 10 lb = 4.536 kg; the burning time does not depend on the mass.
     EXPECT_NEAR(module.FireRate[1], 10458.0 * 4.536 / 20, 1e-3);
@@ -39,14 +39,14 @@ TEST(FurnitureFire, ConvertsAMassInPounds) {
 TEST(FurnitureFire, TheStyleFactorIsSinglePrecision) {
     // With SF = 1.2 in double the peak would be exactly 418320000 kW; the single
     // 1.2 lifts it by 16.6 kW, past the half-way mark to the next single value.
-    StandardModule module = ModuleFor(0);
+    DesignFireState module = ModuleFor(0);
     ASSERT_FALSE(BuildFurnitureFire(module, {"1e6", {0, 0, 2, 0, 0}}));
     EXPECT_EQ(module.FireRate[1], 418320032.0f);
 }
 
 TEST(FurnitureFire, RefusesAMassThatIsNotPositive) {
     for (const char* mass : {"0", "-1", "", "kg"}) {
-        StandardModule module = ModuleWithEarlierCurve(0);
+        DesignFireState module = ModuleWithEarlierCurve(0);
         const auto error = BuildFurnitureFire(module, {mass, kDefaults});
         ASSERT_TRUE(error) << mass;
         EXPECT_EQ(error->Message, "The combustible mass must be greater than 0");
@@ -54,7 +54,7 @@ TEST(FurnitureFire, RefusesAMassThatIsNotPositive) {
         EXPECT_EQ(error->Title, "QDOT-XW: Input Data Error");
         EXPECT_TRUE(HoldsEarlierCurve(module));
     }
-    StandardModule module = ModuleWithEarlierCurve(0);
+    DesignFireState module = ModuleWithEarlierCurve(0);
     const auto error = BuildFurnitureFire(module, {"1e308", kDefaults});
     ASSERT_TRUE(error);
     EXPECT_EQ(error->Message, "The combustible mass is too large");
@@ -63,7 +63,7 @@ TEST(FurnitureFire, RefusesAMassThatIsNotPositive) {
 
 TEST(FurnitureFire, RefusesABurningTimePast32767Seconds) {
     // PVC film, cotton, plain, charring plastic, metal frame: t_b = 57143 s.
-    StandardModule module = ModuleWithEarlierCurve(0);
+    DesignFireState module = ModuleWithEarlierCurve(0);
     module.HeatOfCombustion = 120000;
     const auto error = BuildFurnitureFire(module, {"5", {2, 1, 3, 3, 0}});
     ASSERT_TRUE(error);

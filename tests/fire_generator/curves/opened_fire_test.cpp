@@ -65,7 +65,7 @@ TEST(OpenedFire, ReadsThePointsAndTheDescriptionOfAFile) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         const OpenedFire fire = Opened(c.text);
-        StandardModule module = ModuleFor(0);
+        DesignFireState module = ModuleFor(0);
         UseOpenedFire(fire, module);
         EXPECT_EQ(PointsOf(module), c.points);
         EXPECT_EQ(module.FireDescription, c.description);
@@ -76,7 +76,7 @@ TEST(OpenedFire, ReadsThePointsAndTheDescriptionOfAFile) {
 
 TEST(OpenedFire, WhatItWritesBackIsTheFileItRead) {
     const OpenedFire fire = Opened(kArmchair);
-    StandardModule module = ModuleFor(0);
+    DesignFireState module = ModuleFor(0);
     module.HeatOfCombustion = 12000; // 302.4 kW burns 25.2 g/s
     UseOpenedFire(fire, module);
     EXPECT_EQ(FireFileText(module.FireTime, module.FireRate, module.LastPoint,
@@ -96,7 +96,7 @@ TEST(OpenedFire, AFileTheModelsRefuseIsRefusedWithTheirMessage) {
 }
 
 TEST(OpenedFire, TheCustomFormStartsFromItsPointsInTheShownUnits) {
-    StandardModule module = ModuleFor(30, UnitSystem::US); // the delay rows give way
+    DesignFireState module = ModuleFor(30, UnitSystem::US); // the delay rows give way
     UseOpenedFire(Opened(kArmchair), module);
     CustomFireEntry entry;
     const auto start = entry.Activate(module);
@@ -138,7 +138,7 @@ TEST(OpenedFire, TheDelayIsTheTimeOfTheLeadingZeroRates) {
         {"0 5 0\n60 0 0\n-9 -9 -9\n", 0},
     };
     for (const auto& row : rows) {
-        StandardModule module = ModuleFor(45);
+        DesignFireState module = ModuleFor(45);
         const OpenedFire fire = Opened(row.text);
         EXPECT_EQ(DelayOfCurve(fire.Curve), row.delay) << row.text;
         UseOpenedFire(fire, module);
@@ -152,7 +152,7 @@ TEST(OpenedFire, OkOnTheFirstPageOfALongFileKeepsThePagesAfterIt) {
         text += std::to_string(10 * i) + " " + std::to_string(i) + " 0\n";
     }
     text += "-9 -9 -9\n";
-    StandardModule module = ModuleFor(0);
+    DesignFireState module = ModuleFor(0);
     UseOpenedFire(Opened(text), module);
     CustomFireEntry entry;
     const auto start = entry.Activate(module);
@@ -174,7 +174,7 @@ TEST(OpenedFire, NextTenShowsThePointsOfTheNextPage) {
         text += std::to_string(5 * i) + " " + std::to_string(2 * i) + " 0\n";
     }
     text += "-9 -9 -9\n";
-    StandardModule module = ModuleFor(0);
+    DesignFireState module = ModuleFor(0);
     UseOpenedFire(Opened(text), module);
     CustomFireEntry entry;
     const auto start = entry.Activate(module);
@@ -236,7 +236,7 @@ TEST(OpenedFire, EveryPointOfTheFileOrNone) {
 }
 
 TEST(OpenedFire, TheCustomFormKeepsPoint1800OfAFullTable) {
-    StandardModule module = ModuleFor(0);
+    DesignFireState module = ModuleFor(0);
     UseOpenedFire(Opened(PointsText(1801, true)), module);
     ASSERT_EQ(module.LastPoint, 1800);
     CustomFireEntry entry;
@@ -325,7 +325,7 @@ TEST(PrintedColumns, ACurveOpenedAndWrittenAgainIsTheSameFile) {
          {12000.0f, 20000.0f, 43700.0f, RoundToSingle(18000 * 2.3259),
           RoundToSingle(5159 * 2.3259)}) {
         SCOPED_TRACE(heatOfCombustion);
-        StandardModule written = ModuleFor(30, UnitSystem::SI, heatOfCombustion);
+        DesignFireState written = ModuleFor(30, UnitSystem::SI, heatOfCombustion);
         written.LastPoint = 91;
         for (int i = 1; i <= written.LastPoint; ++i) {
             const int tau = 10 * (i - 1);
@@ -335,7 +335,7 @@ TEST(PrintedColumns, ACurveOpenedAndWrittenAgainIsTheSameFile) {
         const std::string text =
             FireFileText(written.FireTime, written.FireRate, written.LastPoint, heatOfCombustion,
                          "T2.FIR", "12/07/26", "Medium growth");
-        StandardModule opened = ModuleFor(0); // 12000 kJ/kg in the form
+        DesignFireState opened = ModuleFor(0); // 12000 kJ/kg in the form
         UseOpenedFire(Opened(text), opened);
         EXPECT_EQ(opened.HeatOfCombustion, heatOfCombustion);
         EXPECT_EQ(FireFileText(opened.FireTime, opened.FireRate, opened.LastPoint,

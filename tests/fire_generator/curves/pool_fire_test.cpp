@@ -9,7 +9,7 @@ namespace {
 constexpr PoolEntries kHeptane1m{"0.039", "0.7", "1", "600"};
 
 TEST(PoolFire, ReachesItsRateOneSecondAfterIgnition) {
-    StandardModule module = ModuleFor(0, UnitSystem::SI, 43700);
+    DesignFireState module = ModuleFor(0, UnitSystem::SI, 43700);
     ASSERT_FALSE(BuildPoolFire(module, kHeptane1m));
     ASSERT_EQ(module.LastPoint, 2);
     const float q = module.FireRate[1];
@@ -23,7 +23,7 @@ TEST(PoolFire, ReachesItsRateOneSecondAfterIgnition) {
 }
 
 TEST(PoolFire, AnEndOneSecondAfterIgnitionGivesTwoPointsAtOneSecond) {
-    StandardModule module = ModuleFor(0, UnitSystem::SI, 43700);
+    DesignFireState module = ModuleFor(0, UnitSystem::SI, 43700);
     ASSERT_FALSE(BuildPoolFire(module, {"0.039", "0.7", "1", "1"}));
     const float q = module.FireRate[1];
     EXPECT_EQ(PointsOf(module), (std::vector<std::pair<int, float>>{{0, 0.0f}, {1, q}, {1, q}}));
@@ -32,7 +32,7 @@ TEST(PoolFire, AnEndOneSecondAfterIgnitionGivesTwoPointsAtOneSecond) {
 TEST(PoolFire, ConvertsFromUSUnits) {
     // 0.2 lb/ft²-s is 0.976534 kg/m²-s, 3 1/ft is 9.8425 1/m and 1 ft a pool
     // of 0.0729658 m²: 43700 kJ/kg (1 - e^-3) 0.976534 0.0729658 = 2958.756 kW.
-    StandardModule us = ModuleFor(0, UnitSystem::US, 43700);
+    DesignFireState us = ModuleFor(0, UnitSystem::US, 43700);
     ASSERT_FALSE(BuildPoolFire(us, {"0.2", "3", "1", "100"}));
     EXPECT_NEAR(us.FireRate[1], 2958.756, 2958.756 * 1e-6);
 
@@ -71,7 +71,7 @@ TEST(PoolFire, ChecksInOrderAtEveryBoundary) {
         {{"1", "1", "1e200", "10"}, "The pool diameter is too large", "txtDiameter"},
     };
     for (const auto& c : cases) {
-        StandardModule module = ModuleWithEarlierCurve(0);
+        DesignFireState module = ModuleWithEarlierCurve(0);
         const auto error = BuildPoolFire(module, c.entries);
         const std::string label =
             std::string(c.entries.MassLossRate) + " " + std::string(c.entries.KBeta) + " " +
@@ -89,7 +89,7 @@ TEST(PoolFire, ChecksInOrderAtEveryBoundary) {
 }
 
 TEST(PoolFire, RefusesAnEndPast32767Seconds) {
-    StandardModule module = ModuleFor(23767, UnitSystem::SI, 43700);
+    DesignFireState module = ModuleFor(23767, UnitSystem::SI, 43700);
     ASSERT_FALSE(BuildPoolFire(module, {"0.039", "0.7", "1", "9000"}));
     EXPECT_EQ(module.FireTime[3], 32767);
 

@@ -27,7 +27,7 @@ std::vector<int> ExpectedGrid() {
 }
 
 TEST(SemiUniversalFire, RunsOnItsGridWithTheJointsInserted) {
-    StandardModule module = ModuleFor(0);
+    DesignFireState module = ModuleFor(0);
     ASSERT_FALSE(BuildSemiUniversalFire(module, {"600"}));
     const auto grid = ExpectedGrid();
     ASSERT_EQ(module.LastPoint, 120);
@@ -38,7 +38,7 @@ TEST(SemiUniversalFire, RunsOnItsGridWithTheJointsInserted) {
 }
 
 TEST(SemiUniversalFire, HasTheRatesOfItsThreePhases) {
-    StandardModule module = ModuleFor(0);
+    DesignFireState module = ModuleFor(0);
     ASSERT_FALSE(BuildSemiUniversalFire(module, {"600"}));
     const struct {
         int time;
@@ -60,7 +60,7 @@ TEST(SemiUniversalFire, HasTheRatesOfItsThreePhases) {
 }
 
 TEST(SemiUniversalFire, StepsUpWithinTheLastSecondBeforeIgnition) {
-    StandardModule module = ModuleFor(30);
+    DesignFireState module = ModuleFor(30);
     ASSERT_FALSE(BuildSemiUniversalFire(module, {"600"}));
     EXPECT_EQ(module.LastPoint, 122);
     EXPECT_EQ(module.FireTime[0], 0);
@@ -80,7 +80,7 @@ TEST(SemiUniversalFire, StepsUpWithinTheLastSecondBeforeIgnition) {
 }
 
 TEST(SemiUniversalFire, AJointIsOnlyInsertedWhenItsGridPointIsPartOfTheCurve) {
-    StandardModule module = ModuleFor(0);
+    DesignFireState module = ModuleFor(0);
     ASSERT_FALSE(BuildSemiUniversalFire(module, {"149"}));
     EXPECT_EQ(module.FireTime[module.LastPoint], 145);
 
@@ -104,7 +104,7 @@ TEST(SemiUniversalFire, ChecksTheEndTime) {
         {"1", ""},
     };
     for (const auto& c : cases) {
-        StandardModule module = ModuleWithEarlierCurve(0);
+        DesignFireState module = ModuleWithEarlierCurve(0);
         const auto error = BuildSemiUniversalFire(module, {c.tEnd});
         if (*c.message == '\0') {
             EXPECT_FALSE(error) << c.tEnd;
@@ -118,7 +118,7 @@ TEST(SemiUniversalFire, ChecksTheEndTime) {
 }
 
 TEST(SemiUniversalFire, RefusesPointsPast32767Seconds) {
-    StandardModule module = ModuleFor(32167);
+    DesignFireState module = ModuleFor(32167);
     ASSERT_FALSE(BuildSemiUniversalFire(module, {"600"}));
     EXPECT_EQ(module.FireTime[module.LastPoint], 32767);
 

@@ -7,7 +7,7 @@ namespace vorla::generator {
 namespace {
 
 TEST(TSquaredFire, GrowsEveryFiveSecondsAndStaysFlatFromTheMaximum) {
-    StandardModule module = ModuleFor(0);
+    DesignFireState module = ModuleFor(0);
     ASSERT_FALSE(BuildTSquaredFire(module, {"0.1", "100", "200"}));
     ASSERT_EQ(module.LastPoint, 40);
     EXPECT_EQ(module.FireTime[0], 0);
@@ -23,7 +23,7 @@ TEST(TSquaredFire, GrowsEveryFiveSecondsAndStaysFlatFromTheMaximum) {
 }
 
 TEST(TSquaredFire, EndsAtTheLastMultipleOfFiveNotBeyondTheEnd) {
-    StandardModule module = ModuleFor(0);
+    DesignFireState module = ModuleFor(0);
     ASSERT_FALSE(BuildTSquaredFire(module, {"0.2", "10", "7"}));
     EXPECT_EQ(PointsOf(module), (std::vector<std::pair<int, float>>{{0, 0.0f}, {5, 5.0f}}));
 
@@ -33,7 +33,7 @@ TEST(TSquaredFire, EndsAtTheLastMultipleOfFiveNotBeyondTheEnd) {
 }
 
 TEST(TSquaredFire, ADelayAddsAPointAtIgnition) {
-    StandardModule module = ModuleFor(60);
+    DesignFireState module = ModuleFor(60);
     ASSERT_FALSE(BuildTSquaredFire(module, {"0.2", "10", "20"}));
     EXPECT_EQ(PointsOf(module),
               (std::vector<std::pair<int, float>>{
@@ -41,7 +41,7 @@ TEST(TSquaredFire, ADelayAddsAPointAtIgnition) {
 }
 
 TEST(TSquaredFire, AFullTableEndsAtIndex1800) {
-    StandardModule module = ModuleFor(0);
+    DesignFireState module = ModuleFor(0);
     ASSERT_FALSE(BuildTSquaredFire(module, {"0.01", "100", "9000"}));
     EXPECT_EQ(module.LastPoint, 1800);
     EXPECT_EQ(module.FireTime[1800], 9000);
@@ -53,7 +53,7 @@ TEST(TSquaredFire, AFullTableEndsAtIndex1800) {
 }
 
 TEST(TSquaredFire, ConvertsTheGrowthFactorFromBtuPerSecond) {
-    StandardModule module = ModuleFor(0, UnitSystem::US);
+    DesignFireState module = ModuleFor(0, UnitSystem::US);
     ASSERT_FALSE(BuildTSquaredFire(module, {"2", "100", "5"}));
     EXPECT_EQ(module.FireRate[1], static_cast<float>(25 * 2.11));
 
@@ -89,7 +89,7 @@ TEST(TSquaredFire, ChecksInOrderAndLeavesTheTableOnAFailure) {
         {{"1", "10", "1"}, "", ""},
     };
     for (const auto& c : cases) {
-        StandardModule module = ModuleWithEarlierCurve(5);
+        DesignFireState module = ModuleWithEarlierCurve(5);
         const auto error = BuildTSquaredFire(module, c.entries);
         const std::string label = std::string(c.entries.Alpha) + " " + std::string(c.entries.TMax) +
                                   " " + std::string(c.entries.TEnd);
@@ -106,7 +106,7 @@ TEST(TSquaredFire, ChecksInOrderAndLeavesTheTableOnAFailure) {
 }
 
 TEST(TSquaredFire, RefusesPointsPast32767SecondsInsteadOfWrapping) {
-    StandardModule module = ModuleWithEarlierCurve(30000);
+    DesignFireState module = ModuleWithEarlierCurve(30000);
     const auto error = BuildTSquaredFire(module, {"0.1", "100", "9000"});
     ASSERT_TRUE(error);
     EXPECT_EQ(error->Message,
@@ -123,7 +123,7 @@ TEST(TSquaredFire, RefusesPointsPast32767SecondsInsteadOfWrapping) {
 }
 
 TEST(TSquaredFire, LeavesThePointsBehindTheCurveAsTheyWere) {
-    StandardModule module = ModuleWithEarlierCurve(0);
+    DesignFireState module = ModuleWithEarlierCurve(0);
     ASSERT_FALSE(BuildTSquaredFire(module, {"0.1", "100", "20"}));
     EXPECT_EQ(module.LastPoint, 4);
     EXPECT_EQ(module.FireTime[5], 5);
@@ -171,7 +171,7 @@ TEST(TSquaredFire, AnEndBeforeTheMaximumIsSaid) {
         {UnitSystem::SI, {"0.01", "300", "-5"}, nullptr},
     };
     for (const auto& row : rows) {
-        const StandardModule module = ModuleFor(0, row.units);
+        const DesignFireState module = ModuleFor(0, row.units);
         const auto question = PeakNotReachedQuestion(module, row.entries);
         if (row.question == nullptr) {
             EXPECT_FALSE(question) << row.entries.Alpha << " " << row.entries.TEnd;

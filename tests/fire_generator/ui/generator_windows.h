@@ -7,7 +7,7 @@
 #include "common/ui/fake_platform.h"
 #include "common/ui/graph_picture.h"
 #include "fire_generator/curves/curve_command.h"
-#include "fire_generator/curves/standard_module.h"
+#include "fire_generator/curves/design_fire_state.h"
 #include "fire_generator/ui/input_form.h"
 #include "tests/common/ui/window_conventions.h"
 #include "tests/support/window_controls.h"
@@ -62,14 +62,14 @@ inline QString Shown(const FakePlatform::ShownMessage& message) {
 class Generator {
   public:
     Generator()
-        : module_(std::make_unique<StandardModule>()),
+        : module_(std::make_unique<DesignFireState>()),
           platform(folder_.filePath("VORLA/DATA").toStdString()),
           input(*module_, platform, [this] { ++ProgramEnded; }) {
         input.ShowAgain();
         WaitUntilActive(&input);
     }
 
-    StandardModule& Module() { return *module_; }
+    DesignFireState& Module() { return *module_; }
     QString FolderPath(const QString& name) const { return folder_.filePath(name); }
 
     // The main form filled as a user would: each box typed, the file chosen in
@@ -136,7 +136,7 @@ class Generator {
 
   private:
     QTemporaryDir folder_;
-    std::unique_ptr<StandardModule> module_;
+    std::unique_ptr<DesignFireState> module_;
 
   public:
     FakePlatform platform;
@@ -181,7 +181,7 @@ inline double PlottedValue(const QWidget& graph, int i) {
 
 // Points 0 to LastPoint of the fire table as "time:rate" with the rate to one
 // decimal, as the fire file shows it.
-inline QStringList TablePoints(const StandardModule& module) {
+inline QStringList TablePoints(const DesignFireState& module) {
     QStringList points;
     for (int i = 0; i <= module.LastPoint; ++i) {
         points

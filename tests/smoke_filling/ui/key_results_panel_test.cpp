@@ -8,6 +8,7 @@
 #include "tests/support/summary_device_lines.h"
 #include "tests/support/summary_tenability_lines.h"
 #include "tests/support/window_controls.h"
+#include "tests/support/zone_dialogs.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -169,23 +170,10 @@ class SkevaKeyResultsPanelTest : public QObject {
 
         SkevaWindows w(Data());
         w.Fill(room);
-        Trigger(w.input, "mnuFileDevices");
-        QPointer<QDialog> dialog = Control<QDialog>(w.input, "dlgDevices");
-        QVERIFY(dialog && dialog->isVisible());
-        QCOMPARE(dialog->windowTitle(), QString("SKEVA-XW: Detectors and Sprinklers"));
-        auto* table = Control<QTableWidget>(dialog, "tblDevices");
-        const QStringList typed[] = {{"S1", "2", "50", "68"}, {"never", "1", "400", "260"}};
-        for (const QStringList& row : typed) {
-            Click(dialog, "cmdAdd");
-            const int r = table->rowCount() - 1;
-            table->item(r, 0)->setText(row[0]);
-            table->item(r, 2)->setText(row[1]);
-            table->item(r, 4)->setText(row[2]);
-            table->item(r, 6)->setText(row[3]);
-        }
-        Click(dialog, "cmdOK");
-        SkevaWindows::FlushDeletes();
-        QVERIFY(!dialog || !dialog->isVisible());
+        const auto devices =
+            TypeSprinklers(&w.input, {{"S1", "2", "50", "68"}, {"never", "1", "400", "260"}});
+        QCOMPARE(devices.Title, QString("SKEVA-XW: Detectors and Sprinklers"));
+        QVERIFY(devices.Closed);
 
         QWidget* report = w.Run();
         QVERIFY(report);
@@ -208,7 +196,7 @@ class SkevaKeyResultsPanelTest : public QObject {
         w.platform.ChooseInNextDialog(saved);
         Trigger(w.input, "mnuFileOpen");
         Trigger(w.input, "mnuFileDevices");
-        dialog = Control<QDialog>(w.input, "dlgDevices");
+        QPointer<QDialog> dialog = Control<QDialog>(w.input, "dlgDevices");
         QVERIFY(dialog);
         QCOMPARE(Control<QTableWidget>(dialog, "tblDevices")->rowCount(), 2);
         Click(dialog, "cmdCancel");
@@ -356,16 +344,10 @@ class SkevaKeyResultsPanelTest : public QObject {
 
         SkevaWindows w(Data());
         w.Fill(room);
-        Trigger(w.input, "mnuFileTenability");
-        QPointer<QDialog> dialog = Control<QDialog>(w.input, "dlgTenability");
-        QVERIFY(dialog && dialog->isVisible());
-        QCOMPARE(dialog->windowTitle(), QString("SKEVA-XW: Smoke and Tenability"));
-        Control<QCheckBox>(dialog, "chkFollow")->setChecked(true);
-        Control<QLineEdit>(dialog, "txtHeadHeight")->setText("1.2");
-        Control<QLineEdit>(dialog, "txtFedToxicLimit")->setText("0.5");
-        Click(dialog, "cmdOK");
-        SkevaWindows::FlushDeletes();
-        QVERIFY(!dialog || !dialog->isVisible());
+        const auto tenability =
+            TypeTenability(&w.input, {{"txtHeadHeight", "1.2"}, {"txtFedToxicLimit", "0.5"}});
+        QCOMPARE(tenability.Title, QString("SKEVA-XW: Smoke and Tenability"));
+        QVERIFY(tenability.Closed);
 
         QWidget* report = w.Run();
         QVERIFY(report);

@@ -23,7 +23,7 @@ struct CurveParameter {
     std::string Value;
 };
 
-struct StandardModule {
+struct DesignFireState {
     // From the shown unit to S.I.: a typed value is multiplied by its factor when
     // it is read, a stored value divided by it when it is shown.
     UnitTables Units;
