@@ -1,7 +1,8 @@
 // Open Results…: a saved report of a zone model taken back as the completed
 // run it records, written once for both models. The model's own readers
-// (ReadSavedReport for the inputs, ReadSavedRun for the rows and the end
-// message) are found by their argument types; the fire file the report names
+// (ReadSavedReport for the boxes, ReadInputBoxes for the values Run reads
+// from them, ReadSavedRun for the rows and the end message) are found by their
+// argument types, so the includer includes the model's headers of them; the fire file the report names
 // is read again, since the key results' heat released is its energy up to the
 // end of the run.
 #pragma once

@@ -4,10 +4,12 @@
 // and leaves the program's state as it was.
 #include "compartment/model/calculations.h"
 #include "compartment/model/input_boxes.h"
+#include "compartment/model/input_entry.h"
 #include "compartment/model/saved_report_reader.h"
 #include "compartment/model/saved_run.h"
 #include "smoke_filling/model/calculations.h"
 #include "smoke_filling/model/input_boxes.h"
+#include "smoke_filling/model/input_entry.h"
 #include "smoke_filling/model/saved_report_reader.h"
 #include "smoke_filling/model/saved_run.h"
 #include "tests/support/test_files.h"
