@@ -537,7 +537,12 @@ bool frmInput::OpenResults(const std::string& path) {
     calc_.FireFileRead = fireRead;
     // The report's inputs and rows are the report window's; Run reads the
     // boxes again, so what the form holds is not lost.
-    calc_.Inputs = inputs;
+    // The reader takes only the dimensions into `inputs`; every value comes
+    // from the boxes as Run (and `vorla --from`) reads them, so the header,
+    // the key results and a Save show the report's loss fraction and run
+    // time, not zeros.
+    calc_.Inputs = ReadInputBoxes(boxes, units);
+    calc_.Inputs.OutputFile = inputs.OutputFile;
     calc_.Results = *results;
     output_ = new frmOutput(calc_, services_,
                             {this, txtRunTitle, txtOutputFile, [this] { ShowAgain(); },
@@ -548,7 +553,9 @@ bool frmInput::OpenResults(const std::string& path) {
                              }},
                             *run, path,
                             ui::DevicesDialog::DevicesOfReport(services_, kProgramTitle, path),
-                            ui::DevicesDialog::SuppressionOfReport(services_, kProgramTitle, path));
+                            ui::DevicesDialog::SuppressionOfReport(services_, kProgramTitle, path),
+                            ui::TenabilityDialog::TenabilityOfReport(services_, kProgramTitle, path,
+                                                                     inputs.RoomHeight));
     output_->Form_Load();
     // On the Recent Files lists, to open again either way.
     if (WhenFileOpened) {

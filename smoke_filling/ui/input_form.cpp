@@ -361,7 +361,12 @@ bool frmInput::OpenResults(const std::string& path) {
     calc_.FireFileRead = fireRead;
     // The report's inputs and rows are the report window's; Run reads the
     // boxes again, so what the form holds is not lost.
-    calc_.Inputs = inputs;
+    // The reader takes only the dimensions into `inputs`; every value comes
+    // from the boxes as Run (and `vorla --from`) reads them, so the header,
+    // the key results and a Save show the report's loss fraction and run
+    // time, not zeros.
+    calc_.Inputs = ReadInputBoxes(boxes, units);
+    calc_.Inputs.OutputFile = inputs.OutputFile;
     calc_.Results = *results;
     report_ =
         new frmOutput(calc_, services_,
@@ -372,7 +377,9 @@ bool frmInput::OpenResults(const std::string& path) {
                            }
                        }},
                       *run, path, ui::DevicesDialog::DevicesOfReport(services_, kProgramName, path),
-                      ui::DevicesDialog::SuppressionOfReport(services_, kProgramName, path));
+                      ui::DevicesDialog::SuppressionOfReport(services_, kProgramName, path),
+                      ui::TenabilityDialog::TenabilityOfReport(services_, kProgramName, path,
+                                                               inputs.RoomHeight));
     report_->Form_Load();
     // On the Recent Files lists, to open again either way.
     if (WhenFileOpened) {
