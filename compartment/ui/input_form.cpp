@@ -729,6 +729,7 @@ void frmInput::mnuFileExplore_Click() {
                                                       std::move(fireProblem),
                                                       ui::LoadCriteria(QSettings()), kept_);
     model->SetFirePath(readFrom);
+    model->SetTenability(tenability_);
     auto* explore = new ui::ExploreWindow(std::move(model), kProgramTitle, this, &services_);
     // Run as Report: the boxes Explore moved take its values, as if typed,
     // and Run goes on as the menu's own, with its questions and its report.

@@ -643,6 +643,7 @@ void frmInput::mnuFileExplore_Click() {
         std::make_unique<SmokeExplore>(boxes, calc_.Units, std::move(fire), std::move(fireProblem),
                                        ui::LoadCriteria(QSettings()), kept_);
     model->SetFirePath(readFrom);
+    model->SetTenability(tenability_);
     auto* explore = new ui::ExploreWindow(std::move(model), kProgramName, this, &services_);
     // Run as Report: the boxes Explore moved take its values, as if typed,
     // and Run goes on as the menu's own, with its questions and its report.
