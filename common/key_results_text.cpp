@@ -106,7 +106,8 @@ std::string CriterionWords(const std::string& key) {
 
 void AddTenabilityLines(const TenabilityKeys& keys, std::vector<std::string>& lines) {
     if (keys.TimesNotComputed) {
-        lines.emplace_back("Tenability (not computed: its inputs and fire file now give other rows)");
+        lines.emplace_back(
+            "Tenability (not computed: its inputs and fire file now give other rows)");
         return;
     }
     lines.push_back(keys.AsetS ? "Tenability: ASET " + Seconds(*keys.AsetS) + ", " +

@@ -10,8 +10,8 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
-#include <variant>
 #include <toml++/toml.h>
+#include <variant>
 
 namespace vorla::study {
 namespace {

@@ -14,8 +14,8 @@
 namespace vorla::zone_models {
 
 template <class RunInputs, class RunResults>
-bool PrintsSavedRows(std::string_view savedText, const RunInputs& inputs,
-                     const RunResults& results, std::string_view endMessage) {
+bool PrintsSavedRows(std::string_view savedText, const RunInputs& inputs, const RunResults& results,
+                     std::string_view endMessage) {
     std::string rows = ReportRows(inputs, results);
     rows += endMessage;
     rows += kCrLf;

@@ -11,7 +11,6 @@
 #include "compartment/model/input_boxes.h"
 #include "compartment/model/input_entry.h"
 #include "compartment/model/unit_tables.h"
-
 #include "life_safety/tenability/tenability_texts.h"
 
 #include <string>

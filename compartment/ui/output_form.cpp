@@ -1,5 +1,6 @@
 #include "compartment/ui/output_form.h"
 
+#include "common/text_file.h"
 #include "common/ui/message_texts.h"
 #include "common/ui/program_settings.h"
 #include "compartment/model/input_checks.h"
@@ -13,7 +14,6 @@
 #include "life_safety/run/life_safety_run.h"
 #include "life_safety/run/opened_run.h"
 #include "zone_models/saved_rows.h"
-#include "common/text_file.h"
 
 #include <QPushButton>
 #include <filesystem>

@@ -9,8 +9,8 @@ namespace vorla::life_safety {
 
 OpenedRunKeys KeysOfOpenedRun(const tenability::TenabilityInputs& tenability,
                               const std::vector<detection::Device>& devices,
-                              const detection::Suppression& suppression,
-                              const LifeSafetyRoom& room, FireTable fire, const RunAgain& runAgain,
+                              const detection::Suppression& suppression, const LifeSafetyRoom& room,
+                              FireTable fire, const RunAgain& runAgain,
                               const PrintsSavedRows& printsSavedRows) {
     OpenedRunKeys keys;
     // A report's devices were checked against its room when it was run; a
@@ -23,15 +23,14 @@ OpenedRunKeys KeysOfOpenedRun(const tenability::TenabilityInputs& tenability,
             return keys;
         }
     }
-    LifeSafetyRun followed(std::make_unique<tenability::TenabilityRun>(
-                               tenability,
-                               tenability::RoomGeometry{room.FloorArea, room.CeilingHeight}),
-                           devices, suppression, room);
+    LifeSafetyRun followed(
+        std::make_unique<tenability::TenabilityRun>(
+            tenability, tenability::RoomGeometry{room.FloorArea, room.CeilingHeight}),
+        devices, suppression, room);
     // The suppressed fire, when the first sprinkler changes it, replaces
     // `fire`, and the run made on it is the one that stands, as in Run.
     const RunOutcome outcome = RunFollowed(
-        followed, fire,
-        [&](ZoneStepObserver* observer, bool) { return runAgain(observer, fire); });
+        followed, fire, [&](ZoneStepObserver* observer, bool) { return runAgain(observer, fire); });
     const auto* run = std::get_if<CompletedRun>(&outcome);
     if (run == nullptr || !printsSavedRows(*run)) {
         keys.Tenability.TimesNotComputed = true;

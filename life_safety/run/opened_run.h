@@ -50,8 +50,8 @@ using PrintsSavedRows = std::function<bool(const CompletedRun& run)>;
 // must fit it. `fire` is the fire file the report names.
 OpenedRunKeys KeysOfOpenedRun(const tenability::TenabilityInputs& tenability,
                               const std::vector<detection::Device>& devices,
-                              const detection::Suppression& suppression,
-                              const LifeSafetyRoom& room, FireTable fire, const RunAgain& runAgain,
+                              const detection::Suppression& suppression, const LifeSafetyRoom& room,
+                              FireTable fire, const RunAgain& runAgain,
                               const PrintsSavedRows& printsSavedRows);
 
 } // namespace vorla::life_safety

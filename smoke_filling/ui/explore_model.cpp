@@ -117,8 +117,8 @@ ui::ExploreRun SmokeExplore::Run(const std::vector<double>& values) const {
         run.Message = fireProblem_;
         return run;
     }
-    const auto followed = FollowedTenability(tenability_, calc->Inputs.FloorArea,
-                                             calc->Inputs.RoomHeight, run);
+    const auto followed =
+        FollowedTenability(tenability_, calc->Inputs.FloorArea, calc->Inputs.RoomHeight, run);
     if (run.RejectedBox) {
         return run;
     }

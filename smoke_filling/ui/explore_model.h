@@ -7,11 +7,10 @@
 #include "common/fire_table.h"
 #include "common/key_criteria.h"
 #include "common/ui/explore_window.h"
+#include "life_safety/tenability/tenability_texts.h"
 #include "smoke_filling/model/input_boxes.h"
 #include "smoke_filling/model/input_entry.h"
 #include "smoke_filling/model/unit_tables.h"
-
-#include "life_safety/tenability/tenability_texts.h"
 
 #include <string>
 

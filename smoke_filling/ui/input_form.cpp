@@ -368,18 +368,17 @@ bool frmInput::OpenResults(const std::string& path) {
     calc_.Inputs = ReadInputBoxes(boxes, units);
     calc_.Inputs.OutputFile = inputs.OutputFile;
     calc_.Results = *results;
-    report_ =
-        new frmOutput(calc_, services_,
-                      {this, txtRunTitle, txtOutputFile, [this] { ShowAgain(); },
-                       [this](const std::string& saved) {
-                           if (WhenFileSaved) {
-                               WhenFileSaved(saved);
-                           }
-                       }},
-                      *run, path, ui::DevicesDialog::DevicesOfReport(services_, kProgramName, path),
-                      ui::DevicesDialog::SuppressionOfReport(services_, kProgramName, path),
-                      ui::TenabilityDialog::TenabilityOfReport(services_, kProgramName, path,
-                                                               inputs.RoomHeight));
+    report_ = new frmOutput(
+        calc_, services_,
+        {this, txtRunTitle, txtOutputFile, [this] { ShowAgain(); },
+         [this](const std::string& saved) {
+             if (WhenFileSaved) {
+                 WhenFileSaved(saved);
+             }
+         }},
+        *run, path, ui::DevicesDialog::DevicesOfReport(services_, kProgramName, path),
+        ui::DevicesDialog::SuppressionOfReport(services_, kProgramName, path),
+        ui::TenabilityDialog::TenabilityOfReport(services_, kProgramName, path, inputs.RoomHeight));
     report_->Form_Load();
     // On the Recent Files lists, to open again either way.
     if (WhenFileOpened) {

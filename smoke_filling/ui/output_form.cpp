@@ -1,17 +1,17 @@
 #include "smoke_filling/ui/output_form.h"
 
+#include "common/text_file.h"
 #include "life_safety/detection/device_options.h"
 #include "life_safety/detection/suppression_options.h"
 #include "life_safety/run/life_safety_run.h"
 #include "life_safety/run/opened_run.h"
-#include "zone_models/saved_rows.h"
-#include "common/text_file.h"
 #include "smoke_filling/model/input_checks.h"
 #include "smoke_filling/model/model_run.h"
 #include "smoke_filling/model/report_printing.h"
 #include "smoke_filling/model/report_text.h"
 #include "smoke_filling/model/run_report.h"
 #include "smoke_filling/ui/graph_form.h"
+#include "zone_models/saved_rows.h"
 
 #include <QPushButton>
 #include <filesystem>

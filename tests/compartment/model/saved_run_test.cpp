@@ -8,10 +8,10 @@
 
 #include <gtest/gtest.h>
 #include <iterator>
-#include <sstream>
-#include <vector>
 #include <memory>
+#include <sstream>
 #include <string>
+#include <vector>
 
 namespace vorla::compartment {
 namespace {
@@ -100,11 +100,13 @@ TEST(ReadSavedRun, RefusesWhatIsNotAWholeReport) {
     };
     const Case cases[] = {
         {"empty", ""},
-        {"a fire file", ReadWholeFile(std::string(VORLA_EXAMPLES_DIR) + "/office-sofa-tsquared.fir")},
+        {"a fire file",
+         ReadWholeFile(std::string(VORLA_EXAMPLES_DIR) + "/office-sofa-tsquared.fir")},
         {"cut in the last row", good.substr(0, lastRowEnd - 20)},
         {"cut after the last row", good.substr(0, lastRowEnd + 2)},
         {"an end message of no run", good.substr(0, lastRowEnd + 2) + "RUN STOPPED\r\n"},
-        {"a row without flags", good.substr(0, lastRowEnd - 6) + "\r\n" + good.substr(lastRowEnd + 2)},
+        {"a row without flags",
+         good.substr(0, lastRowEnd - 6) + "\r\n" + good.substr(lastRowEnd + 2)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -152,9 +154,9 @@ TEST(PrintsSavedRows, OnlyTheSavedRunPrintsItsRows) {
             char& digit = text[text.find_first_of("123456789", row + 8)];
             digit = digit == '9' ? '8' : static_cast<char>(digit + 1);
         }
-        EXPECT_EQ(zone_models::PrintsSavedRows(text, again->Inputs, again->Results,
-                                               rerun.EndMessage),
-                  c.prints);
+        EXPECT_EQ(
+            zone_models::PrintsSavedRows(text, again->Inputs, again->Results, rerun.EndMessage),
+            c.prints);
     }
 }
 

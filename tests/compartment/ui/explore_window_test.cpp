@@ -3,25 +3,24 @@
 // Results after a change are the lines the report window's Key Results panel
 // shows for the same inputs, and a refused value gets beside its box the
 // message Run puts in its message box.
+#include "cli/vorla_command.h"
 #include "common/ui/explore_number_box.h"
 #include "common/ui/explore_window.h"
-#include "cli/vorla_command.h"
 #include "program_fixture.h"
 #include "tests/support/summary_tenability_lines.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
-#include <QLineEdit>
-#include <QPointer>
-#include <sstream>
-
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QRadioButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <sstream>
 
 using namespace vorla::compartment;
 using namespace vorla::compartment::testing;
@@ -223,11 +222,14 @@ class CompartmentExploreTest : public QObject {
         const std::string fire = VORLA_EXAMPLES_DIR "/office-sofa-tsquared.fir";
         std::ostringstream out, err;
         const std::vector<std::string> args = {
-            "compartment",   "--fire",       fire,   "--floor-area",    "40",  "--room-height",
-            "2.4",           "--vent-width", "0.9",  "--sill-height",   "0",   "--soffit-height",
-            "2",             "--fire-height", "0",   "--run-time",      "200", "--flashover",
-            "continue",      "-o",           "/dev/null", "--summary",  "-",   "--sign",
-            "lit",           "--soot-yield", "0.2",  "--head-height",   "1.5"};
+            "compartment", "--fire",        fire,       "--floor-area",
+            "40",          "--room-height", "2.4",      "--vent-width",
+            "0.9",         "--sill-height", "0",        "--soffit-height",
+            "2",           "--fire-height", "0",        "--run-time",
+            "200",         "--flashover",   "continue", "-o",
+            "/dev/null",   "--summary",     "-",        "--sign",
+            "lit",         "--soot-yield",  "0.2",      "--head-height",
+            "1.5"};
         QCOMPARE(vorla::cli::RunVorla(args, out, err), 0);
         const QStringList expected = vorla::test_support::SummaryTenabilityLines(out.str());
         QVERIFY2(expected.front().startsWith("Tenability: ASET "), qPrintable(expected.join('\n')));

@@ -861,12 +861,36 @@ class KeyResultsPanelTest : public QObject {
         const std::string saved = program.Path("opened.vof");
         std::ostringstream out, err;
         const std::vector<std::string> args = {
-            "compartment",   "--fire",        fire,     "--floor-area",   "20",
-            "--room-height", "2.4",           "--vent-width", "0.9",      "--sill-height",
-            "0",             "--soffit-height", "2",    "--fire-height",  "0",
-            "--run-time",    "200",           "--flashover", "continue",  "-o",
-            saved,           "--summary",     "-",      "--sign",         "lit",
-            "--soot-yield",  "0.2",           "--head-height", "1.5",     "--device",
+            "compartment",
+            "--fire",
+            fire,
+            "--floor-area",
+            "20",
+            "--room-height",
+            "2.4",
+            "--vent-width",
+            "0.9",
+            "--sill-height",
+            "0",
+            "--soffit-height",
+            "2",
+            "--fire-height",
+            "0",
+            "--run-time",
+            "200",
+            "--flashover",
+            "continue",
+            "-o",
+            saved,
+            "--summary",
+            "-",
+            "--sign",
+            "lit",
+            "--soot-yield",
+            "0.2",
+            "--head-height",
+            "1.5",
+            "--device",
             "kind=sprinkler,name=S1,radius=2,below-ceiling=0.05,rti=50,temperature=68"};
         QCOMPARE(vorla::cli::RunVorla(args, out, err), 0);
         const QStringList tenability = vorla::test_support::SummaryTenabilityLines(out.str());
@@ -907,9 +931,11 @@ class KeyResultsPanelTest : public QObject {
         QVERIFY2(lines.contains("Tenability (not computed: its inputs and fire file now give "
                                 "other rows)"),
                  qPrintable(lines.join('\n')));
-        QVERIFY(lines.contains("Devices (not computed from saved results: use File Open and Run):"));
-        QVERIFY(lines.filter(QRegularExpression("^Tenability: |Limit of|Detection to ASET|operated"))
-                    .isEmpty());
+        QVERIFY(
+            lines.contains("Devices (not computed from saved results: use File Open and Run):"));
+        QVERIFY(
+            lines.filter(QRegularExpression("^Tenability: |Limit of|Detection to ASET|operated"))
+                .isEmpty());
         Click(report, "cmdClose");
         Program::Settle();
     }

@@ -17,8 +17,8 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QRadioButton>
 #include <QSettings>
 #include <QSpinBox>
@@ -176,14 +176,25 @@ class SkevaExploreTest : public QObject {
     void TheTenabilityBlockIsTheBatchCommands() {
         const TypedRun room = SmallRoom();
         std::ostringstream out, err;
-        const std::vector<std::string> args = {
-            "smoke",         "--fire",          room.FireFile.toStdString(),
-            "--floor-area",  "20",              "--room-height",
-            "3",             "--fire-height",   "1",
-            "--loss-fraction", "0.6",           "--run-time",
-            "600",           "-o",              "/dev/null",
-            "--summary",     "-",               "--head-height",
-            "1.2"};
+        const std::vector<std::string> args = {"smoke",
+                                               "--fire",
+                                               room.FireFile.toStdString(),
+                                               "--floor-area",
+                                               "20",
+                                               "--room-height",
+                                               "3",
+                                               "--fire-height",
+                                               "1",
+                                               "--loss-fraction",
+                                               "0.6",
+                                               "--run-time",
+                                               "600",
+                                               "-o",
+                                               "/dev/null",
+                                               "--summary",
+                                               "-",
+                                               "--head-height",
+                                               "1.2"};
         QCOMPARE(vorla::cli::RunVorla(args, out, err), 0);
         const QStringList expected = SummaryTenabilityLines(out.str());
         QVERIFY2(expected.front().startsWith("Tenability: ASET "), qPrintable(expected.join('\n')));

@@ -404,11 +404,17 @@ class SkevaKeyResultsPanelTest : public QObject {
                                    std::filesystem::copy_options::overwrite_existing);
         const std::string saved = folder_.filePath("opened.sof").toStdString();
         std::ostringstream out, err;
-        const std::vector<std::string> args = {
-            "smoke",        "--fire",        fire, "--floor-area", "10",  "--room-height", "3",
-            "--fire-height", "1",            "--loss-fraction",    "0.6", "--run-time",    "600",
-            "-o",           saved,           "--summary",          "-",   "--head-height", "1.2",
-            "--soot-yield", "0.2"};
+        const std::vector<std::string> args = {"smoke", "--fire",
+                                               fire,    "--floor-area",
+                                               "10",    "--room-height",
+                                               "3",     "--fire-height",
+                                               "1",     "--loss-fraction",
+                                               "0.6",   "--run-time",
+                                               "600",   "-o",
+                                               saved,   "--summary",
+                                               "-",     "--head-height",
+                                               "1.2",   "--soot-yield",
+                                               "0.2"};
         QCOMPARE(vorla::cli::RunVorla(args, out, err), 0);
         const QStringList expected = SummaryTenabilityLines(out.str());
         QVERIFY2(expected.front().startsWith("Tenability: ASET "), qPrintable(expected.join('\n')));
