@@ -60,6 +60,12 @@ struct TenabilityKeys {
         std::optional<double> TimeS;
     };
     std::vector<Reached> ReachedS; // every criterion, in a fixed order
+    // A saved report opened as results (Open Results) whose tenability could
+    // not be worked out again: the model run once more on the report's inputs
+    // and fire file does not print the report's rows (the fire file changed,
+    // or the inputs as printed are not those it was run with). No time is
+    // given, and none is written to a file.
+    bool TimesNotComputed = false;
 };
 
 // When the devices of a run operated, when the run had any.

@@ -162,7 +162,7 @@ std::string KeyResultsCsv(const KeyResults& keys) {
     }
     std::vector<std::string> columns = KeyResultColumns(keys.Model, criteria);
     std::vector<std::string> cells = KeyResultCells(keys);
-    if (keys.Tenability) {
+    if (keys.Tenability && !keys.Tenability->TimesNotComputed) {
         // After every other column, so that a script reading them by place
         // still finds them where they were.
         columns.emplace_back("aset_s");
@@ -236,7 +236,7 @@ std::string KeyResultsJson(const KeyResults& keys, std::span<const RunInput> inp
             document["end"] = RunEndName(keys.End);
         }
     }
-    if (keys.Tenability) {
+    if (keys.Tenability && !keys.Tenability->TimesNotComputed) {
         document["aset_s"] = NumberOrNull(keys.Tenability->AsetS);
         document["aset_criterion"] = keys.Tenability->AsetCriterion.empty()
                                          ? Json(nullptr)

@@ -105,6 +105,11 @@ std::string CriterionWords(const std::string& key) {
 }
 
 void AddTenabilityLines(const TenabilityKeys& keys, std::vector<std::string>& lines) {
+    if (keys.TimesNotComputed) {
+        lines.emplace_back(
+            "Tenability (not computed: its inputs and fire file now give other rows)");
+        return;
+    }
     lines.push_back(keys.AsetS ? "Tenability: ASET " + Seconds(*keys.AsetS) + ", " +
                                      CriterionWords(keys.AsetCriterion) + " governs"
                                : std::string("Tenability: every criterion held to the end"));
@@ -274,7 +279,7 @@ std::vector<std::string> KeyResultLines(const KeyResults& keys, UnitSystem shown
     }
     if (keys.Tenability) {
         AddTenabilityLines(*keys.Tenability, lines);
-        if (keys.Detection) {
+        if (keys.Detection && !keys.Detection->TimesNotComputed) {
             AddDetectionToAsetLine(*keys.Detection, *keys.Tenability, lines);
         }
     }

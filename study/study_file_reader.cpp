@@ -11,9 +11,44 @@
 #include <fstream>
 #include <optional>
 #include <toml++/toml.h>
+#include <variant>
 
 namespace vorla::study {
 namespace {
+
+// The lowest value a drawn input can take: the distribution's lower bound, or
+// nothing when it has none (a normal without min). A choice takes the least of
+// its values.
+std::optional<double> LowestDraw(const VariedInput& input) {
+    struct Lowest {
+        const VariedInput& input;
+        std::optional<double> operator()(const Uniform& d) const { return d.Low; }
+        std::optional<double> operator()(const Triangular& d) const { return d.Low; }
+        std::optional<double> operator()(const Normal& d) const {
+            if (d.Lognormal) {
+                return d.Min ? std::max(*d.Min, 0.0) : 0.0;
+            }
+            return d.Min;
+        }
+        std::optional<double> operator()(const Choice&) const {
+            std::optional<double> least;
+            for (const StudyValue& value : input.Values) {
+                if (const auto* number = std::get_if<double>(&value)) {
+                    least = least ? std::min(*least, *number) : *number;
+                }
+            }
+            return least;
+        }
+        std::optional<double> operator()(const Beta& d) const { return d.Low; }
+        std::optional<double> operator()(const Empirical& d) const {
+            if (d.X.empty()) {
+                return std::nullopt;
+            }
+            return d.X.front();
+        }
+    };
+    return std::visit(Lowest{input}, *input.Sampled);
+}
 
 // A problem of the file, already worded; thrown inside the reader only and
 // returned as a value by ParseStudy.
@@ -675,6 +710,21 @@ RsetPart Reader::ReadRsetPart(const std::string& name, const toml::node& node) {
     if (drawn.IsGrid()) {
         Fail(node.source(), name,
              "is drawn for every run: give a distribution or a choice, not a grid of values.");
+    }
+    // An egress time is 0 s or more, as a fixed one must be: a distribution
+    // that can draw less is refused rather than cut, which would pile the cut
+    // share up at 0 s and change the distribution the user wrote.
+    const auto lowest = LowestDraw(drawn);
+    if (!lowest) {
+        Fail(node.source(), name,
+             "can draw times below 0 s (a normal has no lower bound): an egress time is 0 s or "
+             "more; give min = 0 or more, a truncated-normal or a lognormal.");
+    }
+    if (*lowest < 0) {
+        Fail(node.source(), name,
+             "can draw " + RoundTripText(*lowest) +
+                 " s: an egress time is 0 s or more; give a distribution that cannot draw below "
+                 "0 s.");
     }
     return {0, std::move(drawn)};
 }

@@ -17,6 +17,7 @@
 #include "common/ui/model_options_dialog.h"
 #include "common/ui/platform_services.h"
 #include "common/ui/report_window.h"
+#include "common/ui/tenability_dialog.h"
 #include "common/unit_system.h"
 #include "life_safety/detection/device.h"
 #include "life_safety/detection/suppression.h"
@@ -151,7 +152,9 @@ class ZoneInputForm : public QMainWindow {
         auto* output =
             new Output(calc, services_, ReportLinks(), *opened.Run, path,
                        DevicesDialog::DevicesOfReport(services_, traits_.ProgramTitle, path),
-                       DevicesDialog::SuppressionOfReport(services_, traits_.ProgramTitle, path));
+                       DevicesDialog::SuppressionOfReport(services_, traits_.ProgramTitle, path),
+                       TenabilityDialog::TenabilityOfReport(services_, traits_.ProgramTitle, path,
+                                                            calc.Inputs.RoomHeight));
         output->SetModelOptions(saved);
         ShowReport(output);
         // On the Recent Files lists, to open again either way.

@@ -3,6 +3,7 @@
 #include "common/key_results_text.h"
 #include "common/round_trip_text.h"
 #include "common/ui/explore_band.h"
+#include "common/ui/explore_tenability.h"
 #include "compartment/model/calculations.h"
 #include "compartment/model/input_checks.h"
 #include "compartment/model/input_entry.h"
@@ -130,16 +131,26 @@ ui::ExploreRun CompartmentExplore::Run(const std::vector<double>& values) const 
         run.Message = fireProblem_;
         return run;
     }
+    const auto followed =
+        FollowedTenability(tenability_, calc->Inputs.FloorArea, calc->Inputs.RoomHeight, run);
+    if (run.RejectedBox) {
+        return run;
+    }
     const CompletedRun completed = RunModel(
         calc->Inputs, fire_, [](const std::string&, std::string_view) { return Answer::No; },
-        calc->Results);
+        calc->Results, followed.get());
     run.Graph = ui::GraphResultsOfRun(*calc, kResultRowCapacity);
     run.Keys = RunKeyResults(calc->Inputs, calc->Results, completed, fire_, criteria_);
+    AddFollowedTenability(followed.get(), units_.System, run);
     run.KeyLines = KeyResultLines(*run.Keys, units_.System);
     if (calc->Results.FlashoverRow) {
         run.FlashoverSeconds = calc->Results.Time[*calc->Results.FlashoverRow];
     }
     return run;
+}
+
+void CompartmentExplore::SetTenability(tenability::TenabilityTexts tenability) {
+    tenability_ = std::move(tenability);
 }
 
 void CompartmentExplore::SetFirePath(std::string path) {

@@ -11,6 +11,7 @@
 #include "compartment/model/input_boxes.h"
 #include "compartment/model/input_entry.h"
 #include "compartment/model/unit_tables.h"
+#include "life_safety/tenability/tenability_texts.h"
 
 #include <string>
 
@@ -31,6 +32,11 @@ class CompartmentExplore final : public ui::ExploreModel {
     // The full path the fire table was read from, for a study file's `fire`
     // (the form's text made absolute when not set).
     void SetFirePath(std::string path);
+    // The form's tenability: when followed, each run follows it as Run does,
+    // its Key Results gain the Tenability block and its graph the four
+    // tenability quantities. The head height is checked against each run's
+    // room, a refusal shown beside the room's height.
+    void SetTenability(tenability::TenabilityTexts tenability);
 
     // The boxes' texts a set of values is run with.
     InputBoxes BoxesOf(const std::vector<double>& values) const;
@@ -43,6 +49,7 @@ class CompartmentExplore final : public ui::ExploreModel {
     KeyCriteria criteria_;
     KeptDimensions kept_;
     std::string firePath_;
+    tenability::TenabilityTexts tenability_;
 };
 
 } // namespace vorla::compartment

@@ -577,6 +577,7 @@ void frmInput::mnuFileExplore_Click() {
                                                       std::move(fireProblem),
                                                       ui::LoadCriteria(QSettings()), kept_);
     model->SetFirePath(readFrom);
+    model->SetTenability(tenability_);
     ShowExplore(std::move(model));
 }
 

@@ -1,8 +1,10 @@
 #include "compartment/ui/output_form.h"
 
 #include "common/model_options.h"
+#include "common/text_file.h"
 #include "common/ui/message_texts.h"
 #include "common/ui/program_settings.h"
+#include "compartment/model/input_checks.h"
 #include "compartment/model/model_run.h"
 #include "compartment/model/report_printing.h"
 #include "compartment/model/report_text.h"
@@ -11,6 +13,8 @@
 #include "life_safety/detection/device_options.h"
 #include "life_safety/detection/suppression_options.h"
 #include "life_safety/run/life_safety_run.h"
+#include "life_safety/run/opened_run.h"
+#include "zone_models/saved_rows.h"
 
 #include <QPushButton>
 #include <filesystem>
@@ -46,10 +50,13 @@ frmOutput::frmOutput(Calculations& calc, ui::PlatformServices& services, ui::Rep
 frmOutput::frmOutput(Calculations& calc, ui::PlatformServices& services, ui::ReportInputForm input,
                      const CompletedRun& savedRun, const std::string& path,
                      std::vector<detection::Device> devices,
-                     const detection::Suppression& suppression)
-    : frmOutput(calc, services, std::move(input), std::move(devices), suppression) {
+                     const detection::Suppression& suppression,
+                     tenability::TenabilityTexts tenability)
+    : frmOutput(calc, services, std::move(input), std::move(devices), suppression,
+                std::move(tenability)) {
     savedRun_ = savedRun;
     SetReadFrom(path);
+    savedPath_ = path;
     setWindowTitle(QString::fromStdString(Texts().Caption + " - read from " +
                                           std::filesystem::path(path).filename().string()));
 }
@@ -76,9 +83,14 @@ std::string frmOutput::HeaderText() const {
 
 RunOutcome frmOutput::RunModel() {
     if (savedRun_) {
-        // The saved devices are named, not timed: the rows are not the run's
-        // steps. A Save keeps them and the rule after the report.
-        detectionKeys_ = life_safety::SavedDetectionKeys(devices_, suppression_);
+        // Without tenability the saved devices are named, not timed: the rows
+        // are not the run's steps. A Save keeps them, the rule and the
+        // tenability after the report.
+        if (tenability_.Given) {
+            FollowSavedRun();
+        } else {
+            detectionKeys_ = life_safety::SavedDetectionKeys(devices_, suppression_);
+        }
         return *savedRun_;
     }
     // Yes stops the run, No lets it go on. An answer the user asked to be
@@ -153,6 +165,33 @@ RunOutcome frmOutput::RunModel() {
         tenabilitySeries_ = std::make_shared<const tenability::TenabilitySeries>(run->Series());
     }
     return outcome;
+}
+
+void frmOutput::FollowSavedRun() {
+    // The run again answers the flashover question as the saved run did: a
+    // report that ends at flashover was stopped there.
+    const Answer answer = savedRun_->End == RunEnd::FlashoverStop ? Answer::Yes : Answer::No;
+    const FlashoverQuestion asSaved = [answer](const std::string&, std::string_view) {
+        return answer;
+    };
+    const WholeFile file = ReadWholeFile(savedPath_);
+    auto again = std::make_unique<RunResults>();
+    const life_safety::OpenedRunKeys keys = life_safety::KeysOfOpenedRun(
+        tenability_.Inputs, devices_, suppression_,
+        {calc_.Inputs.FloorArea, calc_.Inputs.RoomHeight, calc_.Inputs.FireHeight}, calc_.Fire,
+        [&](ZoneStepObserver* observer, const FireTable& fire) -> RunOutcome {
+            if (auto rejected = CheckRunInputs(calc_.Inputs)) {
+                return *rejected;
+            }
+            return compartment::RunModel(calc_.Inputs, fire, asSaved, *again, observer);
+        },
+        [&](const CompletedRun& run) {
+            return !file.problem && run.End == savedRun_->End &&
+                   zone_models::PrintsSavedRows(file.text, calc_.Inputs, *again, run.EndMessage);
+        });
+    tenabilityKeys_ = keys.Tenability;
+    tenabilitySeries_ = keys.Series;
+    detectionKeys_ = keys.Detection;
 }
 
 RunReport frmOutput::Report(const CompletedRun& run) const {

@@ -3,6 +3,7 @@
 #include "common/key_results_text.h"
 #include "common/round_trip_text.h"
 #include "common/ui/explore_band.h"
+#include "common/ui/explore_tenability.h"
 #include "smoke_filling/model/calculations.h"
 #include "smoke_filling/model/input_checks.h"
 #include "smoke_filling/model/input_entry.h"
@@ -116,11 +117,21 @@ ui::ExploreRun SmokeExplore::Run(const std::vector<double>& values) const {
         run.Message = fireProblem_;
         return run;
     }
-    const CompletedRun completed = RunModel(calc->Inputs, fire_, calc->Results);
+    const auto followed =
+        FollowedTenability(tenability_, calc->Inputs.FloorArea, calc->Inputs.RoomHeight, run);
+    if (run.RejectedBox) {
+        return run;
+    }
+    const CompletedRun completed = RunModel(calc->Inputs, fire_, calc->Results, followed.get());
     run.Graph = ui::GraphResultsOfRun(*calc, kResultRowCapacity);
     run.Keys = RunKeyResults(calc->Inputs, calc->Results, completed, fire_, criteria_);
+    AddFollowedTenability(followed.get(), units_.System, run);
     run.KeyLines = KeyResultLines(*run.Keys, units_.System);
     return run;
+}
+
+void SmokeExplore::SetTenability(tenability::TenabilityTexts tenability) {
+    tenability_ = std::move(tenability);
 }
 
 void SmokeExplore::SetFirePath(std::string path) {

@@ -7,6 +7,7 @@
 #include "common/fire_table.h"
 #include "common/key_criteria.h"
 #include "common/ui/explore_window.h"
+#include "life_safety/tenability/tenability_texts.h"
 #include "smoke_filling/model/input_boxes.h"
 #include "smoke_filling/model/input_entry.h"
 #include "smoke_filling/model/unit_tables.h"
@@ -30,6 +31,11 @@ class SmokeExplore final : public ui::ExploreModel {
     // The full path the fire table was read from, for a study file's `fire`
     // (the form's text made absolute when not set).
     void SetFirePath(std::string path);
+    // The form's tenability: when followed, each run follows it as Run does,
+    // its Key Results gain the Tenability block and its graph the four
+    // tenability quantities. The head height is checked against each run's
+    // room, a refusal shown beside the room's height.
+    void SetTenability(tenability::TenabilityTexts tenability);
 
   private:
     InputBoxes boxes_;
@@ -39,6 +45,7 @@ class SmokeExplore final : public ui::ExploreModel {
     KeyCriteria criteria_;
     KeptDimensions kept_;
     std::string firePath_;
+    tenability::TenabilityTexts tenability_;
 };
 
 } // namespace vorla::smoke

@@ -1,14 +1,18 @@
 #include "smoke_filling/ui/output_form.h"
 
 #include "common/model_options.h"
+#include "common/text_file.h"
 #include "life_safety/detection/device_options.h"
 #include "life_safety/detection/suppression_options.h"
 #include "life_safety/run/life_safety_run.h"
+#include "life_safety/run/opened_run.h"
+#include "smoke_filling/model/input_checks.h"
 #include "smoke_filling/model/model_run.h"
 #include "smoke_filling/model/report_printing.h"
 #include "smoke_filling/model/report_text.h"
 #include "smoke_filling/model/run_report.h"
 #include "smoke_filling/ui/graph_form.h"
+#include "zone_models/saved_rows.h"
 
 #include <QPushButton>
 #include <filesystem>
@@ -43,10 +47,13 @@ frmOutput::frmOutput(Calculations& calc, ui::PlatformServices& services, ui::Rep
 frmOutput::frmOutput(Calculations& calc, ui::PlatformServices& services, ui::ReportInputForm input,
                      const CompletedRun& savedRun, const std::string& path,
                      std::vector<detection::Device> devices,
-                     const detection::Suppression& suppression)
-    : frmOutput(calc, services, std::move(input), std::move(devices), suppression) {
+                     const detection::Suppression& suppression,
+                     tenability::TenabilityTexts tenability)
+    : frmOutput(calc, services, std::move(input), std::move(devices), suppression,
+                std::move(tenability)) {
     savedRun_ = savedRun;
     SetReadFrom(path);
+    savedPath_ = path;
     setWindowTitle(QString::fromStdString(Texts().Caption + " - read from " +
                                           std::filesystem::path(path).filename().string()));
 }
@@ -73,9 +80,14 @@ std::string frmOutput::HeaderText() const {
 
 RunOutcome frmOutput::RunModel() {
     if (savedRun_) {
-        // The saved devices are named, not timed: the rows are not the run's
-        // steps. A Save keeps them and the rule after the report.
-        detectionKeys_ = life_safety::SavedDetectionKeys(devices_, suppression_);
+        // Without tenability the saved devices are named, not timed: the rows
+        // are not the run's steps. A Save keeps them, the rule and the
+        // tenability after the report.
+        if (tenability_.Given) {
+            FollowSavedRun();
+        } else {
+            detectionKeys_ = life_safety::SavedDetectionKeys(devices_, suppression_);
+        }
         return *savedRun_;
     }
     detectionKeys_.reset();
@@ -114,6 +126,27 @@ RunOutcome frmOutput::RunModel() {
         tenabilitySeries_ = std::make_shared<const tenability::TenabilitySeries>(run->Series());
     }
     return outcome;
+}
+
+void frmOutput::FollowSavedRun() {
+    const WholeFile file = ReadWholeFile(savedPath_);
+    auto again = std::make_unique<RunResults>();
+    const life_safety::OpenedRunKeys keys = life_safety::KeysOfOpenedRun(
+        tenability_.Inputs, devices_, suppression_,
+        {calc_.Inputs.FloorArea, calc_.Inputs.RoomHeight, calc_.Inputs.FireHeight}, calc_.Fire,
+        [&](ZoneStepObserver* observer, const FireTable& fire) -> RunOutcome {
+            if (auto rejected = CheckRunInputs(calc_.Inputs)) {
+                return *rejected;
+            }
+            return smoke::RunModel(calc_.Inputs, fire, *again, observer);
+        },
+        [&](const CompletedRun& run) {
+            return !file.problem && run.End == savedRun_->End &&
+                   zone_models::PrintsSavedRows(file.text, calc_.Inputs, *again, run.EndMessage);
+        });
+    tenabilityKeys_ = keys.Tenability;
+    tenabilitySeries_ = keys.Series;
+    detectionKeys_ = keys.Detection;
 }
 
 RunReport frmOutput::Report(const CompletedRun& run) const {

@@ -38,7 +38,8 @@ class frmOutput final : public ui::ReportWindow {
     frmOutput(Calculations& calc, ui::PlatformServices& services, ui::ReportInputForm input,
               const CompletedRun& savedRun, const std::string& path,
               std::vector<detection::Device> devices = {},
-              const detection::Suppression& suppression = {});
+              const detection::Suppression& suppression = {},
+              tenability::TenabilityTexts tenability = {});
     ~frmOutput() override;
 
     // The form's model options, before Form_Load: Save writes their line and,
@@ -52,6 +53,9 @@ class frmOutput final : public ui::ReportWindow {
     std::string HeaderText() const override;
     RunOutcome RunModel() override;
     RunReport Report(const CompletedRun& run) const override;
+    // The saved report's tenability and devices, from the model run again on
+    // its inputs and fire file (life_safety/run/opened_run.h).
+    void FollowSavedRun();
 
     void cmdGraph_Click();
 
@@ -61,6 +65,9 @@ class frmOutput final : public ui::ReportWindow {
     ui::PlatformServices& services_;
     QPointer<frmGraph> graph_;
     std::optional<CompletedRun> savedRun_;
+    // The saved report's file, read again for its rows when its tenability
+    // is worked out again.
+    std::string savedPath_;
     // The form's detectors and sprinklers (S.I.), followed by the run when
     // there are any, and the key results' devices block of the run.
     std::vector<detection::Device> devices_;

@@ -345,5 +345,59 @@ TEST_F(StudyLifeSafety, DeviceInputsThatCannotBeVariedAreRefusedByName) {
     }
 }
 
+// An RSET is a time from ignition or detection: a distribution that can draw
+// below 0 s is refused naming [rset]'s field, one a line below; those bounded
+// at 0 s or above run, and every run's rset_s is 0 s or more.
+TEST_F(StudyLifeSafety, RsetDistributionsThatCanDrawBelowZeroAreRefused) {
+    struct Case {
+        std::string rset;
+        std::string message;
+    };
+    const std::string unbounded =
+        "can draw times below 0 s (a normal has no lower bound): an egress time is 0 s or more; "
+        "give min = 0 or more, a truncated-normal or a lognormal.";
+    const std::string below = " s: an egress time is 0 s or more; give a distribution that "
+                              "cannot draw below 0 s.";
+    const std::vector<Case> refused = {
+        {"[rset]\nnormal = [60, 40]\n", ":2: rset: " + unbounded},
+        {"[rset]\nnormal = [300, 10]\n", ":2: rset: " + unbounded},
+        {"[rset]\nnormal = [60, 40]\nmin = -5\n", ":2: rset: can draw -5" + below},
+        {"[rset]\ntruncated-normal = [60, 40, -20, 200]\n", ":2: rset: can draw -20" + below},
+        {"[rset]\nuniform = [-10, 20]\n", ":2: rset: can draw -10" + below},
+        {"[rset]\ntriangular = [-1, 10, 20]\n", ":2: rset: can draw -1" + below},
+        {"[rset]\nchoice = [30, -0.5, 60]\n", ":2: rset: can draw -0.5" + below},
+        {"[rset]\npre-movement = { uniform = [-30, 30] }\nmovement = 60\n",
+         ":3: rset.pre-movement: can draw -30" + below},
+        {"[rset]\npre-movement = 30\nmovement = { normal = [60, 20] }\n",
+         ":4: rset.movement: " + unbounded},
+    };
+    const std::string room = "model = \"smoke\"\nruns = 20\nseed = 5\n"
+                             "[base]\nfire = \"pool-1m-674kw.fir\"\nfloor-area = 100\n"
+                             "room-height = 6\nrun-time = 60\n";
+    for (const auto& c : refused) {
+        SCOPED_TRACE(c.rset);
+        const auto run = Study("negative", "model = \"smoke\"\n" + c.rset);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_NE(run.err.find("negative.toml" + c.message), std::string::npos) << run.err;
+    }
+    const std::vector<std::string> accepted = {
+        "[rset]\nnormal = [60, 40]\nmin = 0\n",
+        "[rset]\ntruncated-normal = [60, 40, 0, 200]\n",
+        "[rset]\nlognormal = [4, 0.5]\n",
+        "[rset]\nuniform = [0, 20]\n",
+        "[rset]\npre-movement = { triangular = [0, 10, 20] }\nmovement = { choice = [0, 30] }\n",
+    };
+    for (const auto& rset : accepted) {
+        SCOPED_TRACE(rset);
+        const auto run = Study("bounded", room + rset);
+        ASSERT_EQ(run.status, 0) << run.err;
+        const Table runs = ReadRuns(In("bounded-results/runs.csv"));
+        ASSERT_EQ(runs.rows.size(), 20u);
+        for (const auto& row : runs.rows) {
+            EXPECT_GE(std::stod(row[runs.Column("rset_s")]), 0.0);
+        }
+    }
+}
+
 } // namespace
 } // namespace vorla::cli

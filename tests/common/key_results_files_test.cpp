@@ -92,6 +92,21 @@ TEST(KeyResultsJson, DevicesNotTimedAreNotWritten) {
     EXPECT_TRUE(nlohmann::json::parse(KeyResultsJson(keys, {})).contains("devices"));
 }
 
+// A tenability not worked out again (a saved report opened as results) is
+// not written either: its nulls would read as "every criterion held".
+TEST(KeyResultsJson, TenabilityNotComputedIsNotWritten) {
+    KeyResults keys = RoomKeys();
+    const std::string csv = KeyResultsCsv(keys);
+    const std::string json = KeyResultsJson(keys, {});
+    TenabilityKeys saved;
+    saved.TimesNotComputed = true;
+    keys.Tenability = saved;
+    EXPECT_EQ(KeyResultsCsv(keys), csv);
+    EXPECT_EQ(KeyResultsJson(keys, {}), json);
+    keys.Tenability->TimesNotComputed = false;
+    EXPECT_TRUE(nlohmann::json::parse(KeyResultsJson(keys, {})).contains("aset_s"));
+}
+
 TEST(KeyResultsJson, SurvivesATextThatIsNotUtf8) {
     const std::vector<RunInput> inputs = {{"title", std::string("B\xe4"
                                                                 "ckerei")}};

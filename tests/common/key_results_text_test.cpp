@@ -181,6 +181,56 @@ TEST(KeyResultsText, DevicesOfSavedResultsAreNamedNotTimed) {
     }
 }
 
+// The margin from detection to ASET exists only when both do: no device
+// operated, or every criterion held, gives no line (never a number made of a
+// missing time); a saved report whose tenability was not worked out again
+// says so in one line, with no time and no margin.
+TEST(KeyResultsText, DetectionToAsetNeedsBothTimes) {
+    struct Case {
+        const char* what;
+        std::optional<double> detection;
+        std::optional<double> aset;
+        bool notComputed;
+        std::vector<std::string> tenabilityLines;
+    };
+    const std::string notComputed =
+        "Tenability (not computed: its inputs and fire file now give other rows)";
+    const Case cases[] = {
+        {"both",
+         20.0,
+         50.0,
+         false,
+         {"Tenability: ASET 50.0 s, visibility governs", "Detection to ASET: 30.0 s"}},
+        {"no device operated",
+         std::nullopt,
+         50.0,
+         false,
+         {"Tenability: ASET 50.0 s, visibility governs"}},
+        {"every criterion held",
+         20.0,
+         std::nullopt,
+         false,
+         {"Tenability: every criterion held to the end"}},
+        {"not computed", std::nullopt, std::nullopt, true, {notComputed}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        KeyResults keys = Keys(ModelKind::Smoke, RunEnd::Complete, std::nullopt);
+        const std::size_t plain = KeyResultLines(keys, UnitSystem::SI).size();
+        keys.Detection = DetectionKeys{
+            {{"H", "heat", c.detection, 40}}, c.detection, std::nullopt, "", std::nullopt};
+        keys.Tenability = TenabilityKeys{c.aset, c.aset ? "visibility" : "", {}};
+        keys.Tenability->TimesNotComputed = c.notComputed;
+        const std::vector<std::string> lines = KeyResultLines(keys, UnitSystem::SI);
+        const std::size_t detectionLines = 3; // first detection, first sprinkler, H
+        ASSERT_EQ(lines.size(), plain + detectionLines + c.tenabilityLines.size());
+        EXPECT_EQ(std::vector<std::string>(
+                      lines.end() - 1 - static_cast<std::ptrdiff_t>(c.tenabilityLines.size()),
+                      lines.end() - 1),
+                  c.tenabilityLines);
+    }
+}
+
 TEST(KeyResultsText, TheTextIsTheLinesOneALine) {
     const KeyResults keys = Keys(ModelKind::Smoke, RunEnd::Complete, std::nullopt);
     const auto lines = KeyResultLines(keys, UnitSystem::US);

@@ -4,13 +4,14 @@
 #include "compartment/model/saved_report_reader.h"
 #include "compartment/model/saved_run.h"
 #include "test_room.h"
+#include "zone_models/saved_rows.h"
 
 #include <gtest/gtest.h>
 #include <iterator>
-#include <sstream>
-#include <vector>
 #include <memory>
+#include <sstream>
 #include <string>
+#include <vector>
 
 namespace vorla::compartment {
 namespace {
@@ -99,16 +100,63 @@ TEST(ReadSavedRun, RefusesWhatIsNotAWholeReport) {
     };
     const Case cases[] = {
         {"empty", ""},
-        {"a fire file", ReadWholeFile(std::string(VORLA_EXAMPLES_DIR) + "/office-sofa-tsquared.fir")},
+        {"a fire file",
+         ReadWholeFile(std::string(VORLA_EXAMPLES_DIR) + "/office-sofa-tsquared.fir")},
         {"cut in the last row", good.substr(0, lastRowEnd - 20)},
         {"cut after the last row", good.substr(0, lastRowEnd + 2)},
         {"an end message of no run", good.substr(0, lastRowEnd + 2) + "RUN STOPPED\r\n"},
-        {"a row without flags", good.substr(0, lastRowEnd - 6) + "\r\n" + good.substr(lastRowEnd + 2)},
+        {"a row without flags",
+         good.substr(0, lastRowEnd - 6) + "\r\n" + good.substr(lastRowEnd + 2)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         auto results = std::make_unique<RunResults>();
         EXPECT_EQ(ReadSavedRun(c.text, *results), std::nullopt);
+    }
+}
+
+// A run prints the saved rows only when it is the saved run: the office's run
+// against its own saved text, and against the text of other runs (a shorter
+// one, whose rows are the first of it; one with another loss fraction; the
+// same text with one row's digit changed), one a line.
+TEST(PrintsSavedRows, OnlyTheSavedRunPrintsItsRows) {
+    auto calc = testing::Office();
+    calc->Inputs.RunTime = 120;
+    testing::LoadFireFile(*calc, std::string(VORLA_EXAMPLES_DIR) + "/office-sofa-tsquared.fir");
+    const auto no = [](const std::string&, std::string_view) { return Answer::No; };
+    const CompletedRun run = RunModel(calc->Inputs, calc->Fire, no, calc->Results);
+    const std::string saved = SavedReportText(calc->Inputs, calc->Results, run.EndMessage);
+
+    struct Case {
+        const char* what;
+        double runTime;
+        double lossFraction;
+        bool digitChanged;
+        bool prints;
+    };
+    const Case cases[] = {
+        {"the saved run", 120, 0.6, false, true},
+        {"a shorter run", 60, 0.6, false, false},
+        {"another loss fraction", 120, 0.7, false, false},
+        {"a row's digit changed in the file", 120, 0.6, true, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto again = testing::Office();
+        again->Inputs.RunTime = c.runTime;
+        again->Inputs.LossFraction = c.lossFraction;
+        again->Fire = calc->Fire;
+        const CompletedRun rerun = RunModel(again->Inputs, again->Fire, no, again->Results);
+        std::string text = saved;
+        if (c.digitChanged) {
+            const std::size_t row = text.find("\r\n  60 ");
+            ASSERT_NE(row, std::string::npos);
+            char& digit = text[text.find_first_of("123456789", row + 8)];
+            digit = digit == '9' ? '8' : static_cast<char>(digit + 1);
+        }
+        EXPECT_EQ(
+            zone_models::PrintsSavedRows(text, again->Inputs, again->Results, rerun.EndMessage),
+            c.prints);
     }
 }
 

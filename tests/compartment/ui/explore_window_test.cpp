@@ -3,16 +3,24 @@
 // Results after a change are the lines the report window's Key Results panel
 // shows for the same inputs, and a refused value gets beside its box the
 // message Run puts in its message box.
+#include "cli/vorla_command.h"
 #include "common/ui/explore_number_box.h"
 #include "common/ui/explore_window.h"
 #include "program_fixture.h"
+#include "tests/support/summary_tenability_lines.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QRadioButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <sstream>
 
 using namespace vorla::compartment;
 using namespace vorla::compartment::testing;
@@ -203,6 +211,61 @@ class CompartmentExploreTest : public QObject {
         auto* explore = OpenExplore(program);
         QVERIFY(explore != nullptr);
         QVERIFY(Control<QLabel>(explore, "lblStatus")->text().contains("missing.fir"));
+        QCOMPARE(program.platform.Messages().size(), std::size_t(0));
+    }
+    // With the form's tenability followed (lit signs, a sootier fuel, a head
+    // at 1.5 m), a change of the floor area gives the Tenability block the
+    // batch command's summary gives for the same inputs, the graph offers the
+    // four tenability quantities, and a ceiling too low for the head is
+    // refused beside the room's height.
+    void TheTenabilityBlockIsTheBatchCommands() {
+        const std::string fire = VORLA_EXAMPLES_DIR "/office-sofa-tsquared.fir";
+        std::ostringstream out, err;
+        const std::vector<std::string> args = {
+            "compartment", "--fire",        fire,       "--floor-area",
+            "40",          "--room-height", "2.4",      "--vent-width",
+            "0.9",         "--sill-height", "0",        "--soffit-height",
+            "2",           "--fire-height", "0",        "--run-time",
+            "200",         "--flashover",   "continue", "-o",
+            "/dev/null",   "--summary",     "-",        "--sign",
+            "lit",         "--soot-yield",  "0.2",      "--head-height",
+            "1.5"};
+        QCOMPARE(vorla::cli::RunVorla(args, out, err), 0);
+        const QStringList expected = vorla::test_support::SummaryTenabilityLines(out.str());
+        QVERIFY2(expected.front().startsWith("Tenability: ASET "), qPrintable(expected.join('\n')));
+
+        Program program;
+        program.FillRoom(fire, "200", "20");
+        Trigger(program.input, "mnuFileTenability");
+        QPointer<QDialog> dialog = Control<QDialog>(program.input, "dlgTenability");
+        QVERIFY(dialog && dialog->isVisible());
+        Control<QCheckBox>(dialog, "chkFollow")->setChecked(true);
+        Control<QLineEdit>(dialog, "txtSootYield")->setText("0.2");
+        Control<QLineEdit>(dialog, "txtHeadHeight")->setText("1.5");
+        Control<QComboBox>(dialog, "cboSign")->setCurrentIndex(1); // lit
+        Click(dialog, "cmdOK");
+        Program::Settle();
+        QVERIFY(!dialog || !dialog->isVisible());
+
+        auto* explore = OpenExplore(program);
+        QVERIFY(explore != nullptr);
+        LiveBox(explore, InputBox::txtFloorArea)->setValue(40);
+        QTRY_VERIFY(explore->UpToDate());
+        const QStringList lines = ExploreLines(explore);
+        const qsizetype first = lines.indexOf(expected.front());
+        QVERIFY2(first >= 0, qPrintable(lines.join('\n')));
+        QCOMPARE(lines.mid(first, expected.size()), expected);
+        auto* quantity = Control<QComboBox>(explore, "cboQuantity");
+        QCOMPARE(quantity->count(), 8);
+        QCOMPARE(quantity->itemText(7), QString("Radiant Flux at Head Height (kW/m²)"));
+
+        LiveBox(explore, InputBox::txtSoffitHeight)->setValue(1);
+        QTRY_VERIFY(explore->UpToDate());
+        QVERIFY(!explore->Stale());
+        LiveBox(explore, InputBox::txtRoomHeight)->setValue(1.4); // below the 1.5 m head
+        QTRY_VERIFY(explore->UpToDate());
+        QVERIFY(explore->Stale());
+        QVERIFY(!Control<QLabel>(explore, "lblRoomHeightMessage")->text().isEmpty());
         QCOMPARE(program.platform.Messages().size(), std::size_t(0));
     }
 };

@@ -10,6 +10,7 @@
 #include "tests/support/summary_tenability_lines.h"
 #include "tests/support/zone_dialogs.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -85,6 +86,18 @@ QStringList FromTheRule(const QString& report) {
     QStringList lines = report.split("\r\n");
     const qsizetype rule = lines.indexOf(QRegularExpression("^\\s*====.*"));
     return rule < 0 ? QStringList() : lines.mid(rule);
+}
+
+// The report window Open Results opened on `file` (a report window left
+// open by an earlier case may be on screen too).
+QWidget* OpenedReport(const QString& file) {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == "frmOutput" && window->isVisible() &&
+            window->windowTitle().endsWith("- read from " + file)) {
+            return window;
+        }
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -803,6 +816,95 @@ class KeyResultsPanelTest : public QObject {
         program.platform.ChooseInNextDialog(plain);
         Click(report, "cmdSave");
         QVERIFY(!ReadText(plain).contains("Tenability:"));
+    }
+    // A report the batch command saved with tenability and a sprinkler,
+    // opened as results: the panel's Tenability and devices blocks are the
+    // batch command's summary of the same run (the detection to ASET line
+    // included) and the graph offers the radiant flux. A copy whose heat loss
+    // fraction was edited is no longer the run of its rows: no time is given.
+    void OpenResultsShowsTheTenabilityOfTheSavedRun() {
+        const std::string fire = VORLA_EXAMPLES_DIR "/office-sofa-tsquared.fir";
+        Program program;
+        const std::string saved = program.Path("opened.vof");
+        std::ostringstream out, err;
+        const std::vector<std::string> args = {
+            "compartment",
+            "--fire",
+            fire,
+            "--floor-area",
+            "20",
+            "--room-height",
+            "2.4",
+            "--vent-width",
+            "0.9",
+            "--sill-height",
+            "0",
+            "--soffit-height",
+            "2",
+            "--fire-height",
+            "0",
+            "--run-time",
+            "200",
+            "--flashover",
+            "continue",
+            "-o",
+            saved,
+            "--summary",
+            "-",
+            "--sign",
+            "lit",
+            "--soot-yield",
+            "0.2",
+            "--head-height",
+            "1.5",
+            "--device",
+            "kind=sprinkler,name=S1,radius=2,below-ceiling=0.05,rti=50,temperature=68"};
+        QCOMPARE(vorla::cli::RunVorla(args, out, err), 0);
+        const QStringList tenability = vorla::test_support::SummaryTenabilityLines(out.str());
+        const QStringList devices = vorla::test_support::SummaryDeviceLines(out.str());
+        QVERIFY2(tenability.back().startsWith("Detection to ASET: "),
+                 qPrintable(tenability.join('\n')));
+
+        QString edited = ReadText(saved);
+        const QString loss = "HEAT LOSS FRACTION          :   0.600";
+        QVERIFY(edited.contains(loss));
+        edited.replace(loss, "HEAT LOSS FRACTION          :   0.700");
+        program.platform.ChooseInNextDialog(program.WriteFile("edited.vof", edited.toStdString()));
+        Trigger(program.input, "mnuFileOpenResults");
+        QWidget* report = OpenedReport("edited.vof");
+        QVERIFY(report);
+        QStringList lines = PanelLines(report);
+        QVERIFY2(lines.contains("Tenability (not computed: its inputs and fire file now give "
+                                "other rows)"),
+                 qPrintable(lines.join('\n')));
+        QVERIFY(
+            lines.contains("Devices (not computed from saved results: use File Open and Run):"));
+        QVERIFY(
+            lines.filter(QRegularExpression("^Tenability: |Limit of|Detection to ASET|operated"))
+                .isEmpty());
+        program.platform.AnswerNextQuestion(MessageButton::No); // not saved: close
+        Click(report, "cmdClose");
+        Program::Settle();
+        QTRY_VERIFY(OpenedReport("edited.vof") == nullptr);
+
+        program.platform.ChooseInNextDialog(saved);
+        Trigger(program.input, "mnuFileOpenResults");
+        report = OpenedReport("opened.vof");
+        QVERIFY(report);
+        lines = PanelLines(report);
+        for (const QStringList& expected : {devices, tenability}) {
+            const qsizetype first = lines.indexOf(expected.front());
+            QVERIFY2(first >= 0, qPrintable(expected.front() + "\n" + lines.join('\n')));
+            QCOMPARE(lines.mid(first, expected.size()), expected);
+        }
+        Click(report, "cmdGraph");
+        QWidget* graph = Program::Graph();
+        QVERIFY(graph);
+        auto* flux = Control<QRadioButton>(graph, "optPlotVariable(7)");
+        QVERIFY(flux);
+        QCOMPARE(flux->text(), QString("Radiant Flux"));
+        Click(graph, "cmdClose");
+        Program::Settle();
     }
 };
 

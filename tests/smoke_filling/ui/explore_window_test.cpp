@@ -3,16 +3,22 @@
 // Key Results after a change are the lines the report window's Key Results
 // panel shows for the same inputs. The settings live in a temporary folder.
 #include "cli/study_command.h"
+#include "cli/vorla_command.h"
 #include "common/ui/explore_band.h"
 #include "common/ui/explore_number_box.h"
 #include "common/ui/explore_window.h"
 #include "skeva_windows.h"
 #include "study/statistics.h"
 #include "tests/support/file_bytes.h"
+#include "tests/support/summary_tenability_lines.h"
 #include "tests/support/window_controls.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QRadioButton>
 #include <QSettings>
 #include <QSpinBox>
@@ -163,6 +169,58 @@ class SkevaExploreTest : public QObject {
         const auto shares = explore->Band().Shares();
         QCOMPARE(shares.size(), overall.at("probabilities").size()); // no flashover in SKEVA-XW
         delete explore;
+    }
+    // With the form's tenability followed (a head at 1.2 m), a larger floor
+    // gives the Tenability block the batch command's summary gives for the
+    // same inputs, and the graph offers the four tenability quantities.
+    void TheTenabilityBlockIsTheBatchCommands() {
+        const TypedRun room = SmallRoom();
+        std::ostringstream out, err;
+        const std::vector<std::string> args = {"smoke",
+                                               "--fire",
+                                               room.FireFile.toStdString(),
+                                               "--floor-area",
+                                               "20",
+                                               "--room-height",
+                                               "3",
+                                               "--fire-height",
+                                               "1",
+                                               "--loss-fraction",
+                                               "0.6",
+                                               "--run-time",
+                                               "600",
+                                               "-o",
+                                               "/dev/null",
+                                               "--summary",
+                                               "-",
+                                               "--head-height",
+                                               "1.2"};
+        QCOMPARE(vorla::cli::RunVorla(args, out, err), 0);
+        const QStringList expected = SummaryTenabilityLines(out.str());
+        QVERIFY2(expected.front().startsWith("Tenability: ASET "), qPrintable(expected.join('\n')));
+
+        SkevaWindows windows(Data());
+        windows.Fill(room);
+        Trigger(windows.input, "mnuFileTenability");
+        QPointer<QDialog> dialog = Control<QDialog>(windows.input, "dlgTenability");
+        QVERIFY(dialog && dialog->isVisible());
+        Control<QCheckBox>(dialog, "chkFollow")->setChecked(true);
+        Control<QLineEdit>(dialog, "txtHeadHeight")->setText("1.2");
+        Click(dialog, "cmdOK");
+        SkevaWindows::FlushDeletes();
+        QVERIFY(!dialog || !dialog->isVisible());
+
+        Trigger(windows.input, "mnuFileExplore");
+        auto* explore = VisibleWindow<ExploreWindow>("frmExplore");
+        QVERIFY(explore != nullptr);
+        QTRY_VERIFY(explore->UpToDate());
+        Control<ExploreNumberBox>(explore, "txtFloorArea")->setValue(20);
+        QTRY_VERIFY(explore->UpToDate());
+        const QStringList lines = Lines(explore);
+        const qsizetype first = lines.indexOf(expected.front());
+        QVERIFY2(first >= 0, qPrintable(lines.join('\n')));
+        QCOMPARE(lines.mid(first, expected.size()), expected);
+        QCOMPARE(Control<QComboBox>(explore, "cboQuantity")->count(), 8);
     }
 };
 

@@ -25,6 +25,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <filesystem>
 #include <sstream>
 
 using namespace vorla::smoke;
@@ -373,6 +374,84 @@ class SkevaKeyResultsPanelTest : public QObject {
                                                    "/dev/null", "--summary", "-"};
         QCOMPARE(vorla::cli::RunVorla(fromArgs, fromOut, fromErr), 0);
         QCOMPARE(SummaryTenabilityLines(fromOut.str()), expected);
+    }
+    // Open Results of a report saved with tenability shows the Tenability
+    // block of the batch command's summary of the same run, offers the
+    // quantities in the graph and keeps the line on Save; once the report's
+    // fire file holds another fire, the rows are not a run of its inputs any
+    // more, and the block says so with no time at all.
+    void OpenResultsShowsTheSavedTenability() {
+        const std::string fire = folder_.filePath("opened.fir").toStdString();
+        std::filesystem::copy_file(DataFile("fast_t_squared_2mw.fir"), fire,
+                                   std::filesystem::copy_options::overwrite_existing);
+        const std::string saved = folder_.filePath("opened.sof").toStdString();
+        std::ostringstream out, err;
+        const std::vector<std::string> args = {"smoke", "--fire",
+                                               fire,    "--floor-area",
+                                               "10",    "--room-height",
+                                               "3",     "--fire-height",
+                                               "1",     "--loss-fraction",
+                                               "0.6",   "--run-time",
+                                               "600",   "-o",
+                                               saved,   "--summary",
+                                               "-",     "--head-height",
+                                               "1.2",   "--soot-yield",
+                                               "0.2"};
+        QCOMPARE(vorla::cli::RunVorla(args, out, err), 0);
+        const QStringList expected = SummaryTenabilityLines(out.str());
+        QVERIFY2(expected.front().startsWith("Tenability: ASET "), qPrintable(expected.join('\n')));
+
+        SkevaWindows w(Data());
+        w.platform.ChooseInNextDialog(saved);
+        Trigger(w.input, "mnuFileOpenResults");
+        QWidget* report = SkevaWindows::Report();
+        QVERIFY(report);
+        QVERIFY(w.platform.Messages().empty());
+        QStringList lines = PanelLines(report);
+        const qsizetype first = lines.indexOf(expected.front());
+        QVERIFY2(first >= 0, qPrintable(lines.join('\n')));
+        QCOMPARE(lines.mid(first, expected.size()), expected);
+
+        // Export CSV… has the four columns, with one value a row.
+        const std::string csvPath = folder_.filePath("opened.csv").toStdString();
+        w.platform.ChooseInNextDialog(csvPath);
+        Click(report, "cmdExportCsv");
+        const QStringList csv =
+            QString::fromStdString(ReadFile(csvPath)).split("\r\n", Qt::SkipEmptyParts);
+        QVERIFY2(csv.front().endsWith(",visibility_m,fed_toxic,fed_heat,radiant_flux_kW_m2"),
+                 qPrintable(csv.front()));
+        QCOMPARE(csv.size(), w.calc->Results.LastRow + 2);
+
+        // Save writes the tenability line again.
+        const std::string again = folder_.filePath("again.sof").toStdString();
+        w.platform.ChooseInNextDialog(again);
+        Click(report, "cmdSave");
+        const auto trailer = [](const std::string& text) {
+            const QString all = QString::fromStdString(text);
+            return all.mid(all.indexOf("\r\nTenability: "));
+        };
+        QVERIFY(QString::fromStdString(ReadFile(again)).contains("\r\nTenability: --fuel"));
+        QCOMPARE(trailer(ReadFile(again)), trailer(ReadFile(saved)));
+        Click(report, "cmdClose");
+        SkevaWindows::FlushDeletes();
+
+        // The fire file now holds a steady fire: nothing is computed.
+        std::filesystem::copy_file(DataFile("steady_100kw_10000s.fir"), fire,
+                                   std::filesystem::copy_options::overwrite_existing);
+        w.platform.ChooseInNextDialog(saved);
+        Trigger(w.input, "mnuFileOpenResults");
+        report = SkevaWindows::Report();
+        QVERIFY(report);
+        lines = PanelLines(report);
+        QVERIFY2(lines.contains("Tenability (not computed: its inputs and fire file now give "
+                                "other rows)"),
+                 qPrintable(lines.join('\n')));
+        QVERIFY(lines.filter(QRegularExpression("^Tenability: |Limit of")).isEmpty());
+        w.platform.ChooseInNextDialog(csvPath);
+        Click(report, "cmdExportCsv");
+        QVERIFY(!QString::fromStdString(ReadFile(csvPath)).contains("visibility_m"));
+        Click(report, "cmdClose");
+        SkevaWindows::FlushDeletes();
     }
 };
 
