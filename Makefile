@@ -14,12 +14,14 @@ deps:
 	@scripts/install-deps
 
 release: deps
-	scripts/configure release -DVORLA_WERROR=$(WERROR) >/dev/null
+	scripts/configure release -DVORLA_WERROR=$(WERROR) -DVORLA_BUILD_BENCHMARKS=ON >/dev/null
 	cmake --build --preset release -j $(JOBS)
 
-# Only what the programs need: no benchmarks, no verification, no packaging.
-programs: deps
-	scripts/configure release -DVORLA_WERROR=$(WERROR) >/dev/null
+# Only what the programs need: the packages to build and start them, and no
+# benchmarks, verification or packaging.
+programs:
+	@scripts/install-deps programs
+	scripts/configure release -DVORLA_WERROR=$(WERROR) -DVORLA_BUILD_BENCHMARKS=OFF >/dev/null
 	cmake --build --preset release -j $(JOBS) --target vorla_programs
 
 run: programs

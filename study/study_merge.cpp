@@ -251,8 +251,8 @@ std::optional<std::string> MergeStudyShards(std::span<const std::string> shardDi
     for (const auto& shard : shards) {
         const auto& counts = shard.settings.Context.ValidityLimitRuns;
         for (std::size_t p = 0; p < counts.size(); ++p) {
-            for (const auto& [limit, count] : counts[p]) {
-                context.ValidityLimitRuns[p][limit] += count;
+            for (const auto& [limit, runs] : counts[p]) {
+                context.ValidityLimitRuns[p][limit] += runs;
             }
         }
     }

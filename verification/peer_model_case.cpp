@@ -247,9 +247,9 @@ CaseReport PeerModelCase(const std::string& referenceDir) {
         "CFAST, leaky", plot::kSeriesColours[1], plot::SeriesStyle::DashedLine, {}};
     plot::PlotSeries peerSealed{
         "CFAST, sealed", plot::kSeriesColours[2], plot::SeriesStyle::DashedLine, {}};
-    const auto fill = [&](const ReferenceTable& table, plot::PlotSeries& series) {
-        const auto& t = table.Column("time_s");
-        const auto& z = table.Column("interface_height_m");
+    const auto fill = [&](const ReferenceTable& peer, plot::PlotSeries& series) {
+        const auto& t = peer.Column("time_s");
+        const auto& z = peer.Column("interface_height_m");
         for (std::size_t i = 0; i < t.size() && t[i] <= 120; ++i) {
             series.Points.push_back({t[i] / 60, z[i]});
         }

@@ -190,17 +190,20 @@ CaseReport SmokeFillingCase() {
                 nfpa.Row({fire.Name, Num("%g", height), Num("%g", area), Num("%.2f", aspect),
                           Num("%.0f", model), Num("%.0f", correlation), Num("%.2f", ratio), cold});
                 if (height == 6 && area == 100) {
-                    plot::PlotSeries model{fire.Name + ", SKEVA-XW",
-                                           plot::kSeriesColours[nfpaPlot.Plot.Series.size() / 2],
-                                           plot::SeriesStyle::Line,
-                                           {}};
-                    plot::PlotSeries reference{
-                        fire.Name + ", NFPA 92", model.Colour, plot::SeriesStyle::DashedLine, {}};
+                    plot::PlotSeries skevaSeries{
+                        fire.Name + ", SKEVA-XW",
+                        plot::kSeriesColours[nfpaPlot.Plot.Series.size() / 2],
+                        plot::SeriesStyle::Line,
+                        {}};
+                    plot::PlotSeries reference{fire.Name + ", NFPA 92",
+                                               skevaSeries.Colour,
+                                               plot::SeriesStyle::DashedLine,
+                                               {}};
                     for (const Second& s : trace.Seconds) {
                         if (s.Time > 600) {
                             break;
                         }
-                        model.Points.push_back({s.Time / 60, s.Interface});
+                        skevaSeries.Points.push_back({s.Time / 60, s.Interface});
                         const double z =
                             fire.Steady
                                 ? Nfpa92SteadyInterface(fire.Rate, height, area, s.Time)
@@ -208,7 +211,7 @@ CaseReport SmokeFillingCase() {
                         reference.Points.push_back(
                             {s.Time / 60, z >= 0.2 * height ? z : std::nan("")});
                     }
-                    nfpaPlot.Plot.Series.push_back(std::move(model));
+                    nfpaPlot.Plot.Series.push_back(std::move(skevaSeries));
                     nfpaPlot.Plot.Series.push_back(std::move(reference));
                 }
             }

@@ -24,7 +24,7 @@ void FileNameBox::MoveFocusHere() {
     Report(&FileNameBox::GotFocus);
 }
 
-void FileNameBox::Report(void (FileNameBox::*event)()) {
+void FileNameBox::Report(void (FileNameBox::*notify)()) {
     // A handler that shows a dialog runs an event loop; whatever reaches the box
     // meanwhile belongs to that same request.
     if (reporting_) {
@@ -32,7 +32,7 @@ void FileNameBox::Report(void (FileNameBox::*event)()) {
     }
     reporting_ = true;
     const QPointer<FileNameBox> self(this);
-    emit(this->*event)();
+    emit(this->*notify)();
     if (self) {
         reporting_ = false;
     }

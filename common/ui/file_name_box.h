@@ -52,7 +52,7 @@ class FileNameBox final : public QLineEdit {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    void Report(void (FileNameBox::*event)());
+    void Report(void (FileNameBox::*notify)());
 
     bool reporting_ = false;
     // The focus came with a mouse press that is still to be delivered.

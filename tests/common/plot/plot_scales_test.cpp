@@ -38,7 +38,8 @@ TEST(ScaleAxis, FollowsTheGraphWindowsRules) {
     };
     for (const auto& c : cases) {
         const AxisScale scale = ScaleAxis(c.kind, c.maximum);
-        EXPECT_FLOAT_EQ(scale.FullScale, c.fullScale) << c.maximum;
+        EXPECT_FLOAT_EQ(static_cast<float>(scale.FullScale), static_cast<float>(c.fullScale))
+            << c.maximum;
         EXPECT_EQ(scale.Labels, c.labels) << c.maximum;
     }
 }
@@ -50,8 +51,8 @@ TEST(ScalePlot, LargestFiniteValuesSetTheScales) {
     EXPECT_DOUBLE_EQ(LargestX(plot), 12);
     EXPECT_DOUBLE_EQ(LargestY(plot), 40); // the y of a point whose x is not finite still counts
     const PlotScales scales = ScalePlot(plot);
-    EXPECT_FLOAT_EQ(scales.X.FullScale, 15);
-    EXPECT_FLOAT_EQ(scales.Y.FullScale, 45);
+    EXPECT_FLOAT_EQ(static_cast<float>(scales.X.FullScale), 15);
+    EXPECT_FLOAT_EQ(static_cast<float>(scales.Y.FullScale), 45);
 
     EXPECT_DOUBLE_EQ(LargestY(WithPoints({{1, -3}, {2, -1}})), 0);               // never below 0
     EXPECT_DOUBLE_EQ(LargestX(WithPoints({{10, 1}}, SeriesStyle::Bars, 4)), 12); // right edge
@@ -62,7 +63,7 @@ TEST(ScalePlot, AGivenMaximumGivesBothAxesTheSameScale) {
     plot.X.Maximum = 900;
     plot.Y.Maximum = 900;
     const PlotScales scales = ScalePlot(plot);
-    EXPECT_FLOAT_EQ(scales.X.FullScale, 1000);
+    EXPECT_FLOAT_EQ(static_cast<float>(scales.X.FullScale), 1000);
     EXPECT_EQ(scales.X.Labels, scales.Y.Labels);
 }
 

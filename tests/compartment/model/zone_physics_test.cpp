@@ -194,12 +194,14 @@ TEST(CompartmentFlows, EveryStateGivesFiniteFlowsAndEndsItsBisection) {
         for (double z = 0.31; z < in.RoomHeight; z += 0.137) {
             for (const double T : temperatures) {
                 const auto result = Flows(in, fire, z, T);
-                const State rates = CompartmentDerivatives(ZoneModel{in, fire}, 10.0, State{z, T});
-                EXPECT_TRUE(
-                    std::isfinite(result.HeatReleaseRate) && std::isfinite(result.Vent.AirIn) &&
-                    std::isfinite(result.Vent.LowerLayerOut) &&
-                    std::isfinite(result.Vent.HotGasOut) && std::isfinite(rates.InterfaceHeight) &&
-                    std::isfinite(rates.LayerTemperature))
+                const State derivatives =
+                    CompartmentDerivatives(ZoneModel{in, fire}, 10.0, State{z, T});
+                EXPECT_TRUE(std::isfinite(result.HeatReleaseRate) &&
+                            std::isfinite(result.Vent.AirIn) &&
+                            std::isfinite(result.Vent.LowerLayerOut) &&
+                            std::isfinite(result.Vent.HotGasOut) &&
+                            std::isfinite(derivatives.InterfaceHeight) &&
+                            std::isfinite(derivatives.LayerTemperature))
                     << "rate " << rate << ", z " << z << ", T " << T;
             }
         }
