@@ -129,7 +129,7 @@ TEST(PrintsSavedRows, OnlyTheSavedRunPrintsItsRows) {
 
     struct Case {
         const char* what;
-        double runTime;
+        std::int16_t runTime;
         double lossFraction;
         bool digitChanged;
         bool prints;
