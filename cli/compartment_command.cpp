@@ -44,6 +44,7 @@ constexpr OptionSpec kOptions[] = {
     {"--summary-csv"},
     {"--design-report"},
     {"--model-uncertainty", false},
+    {"--no-model-uncertainty", false},
     {"--criteria-height"},
     {"--criteria-temperature"},
     {"--help", false},
@@ -65,7 +66,7 @@ constexpr std::string_view kHelpBeforeKeyResults =
     "                         [--summary FILE] [--summary-csv FILE]\n"
     "                         [--design-report FILE]\n"
     "                         [--criteria-height H[,H...]] [--criteria-temperature T[,T...]]\n"
-    "                         [--model-uncertainty]\n"
+    "                         [--model-uncertainty | --no-model-uncertainty]\n"
     "\n"
     "Runs the VORLA-XW two-zone compartment fire model (one wall vent) and writes\n"
     "the report the desktop program's Save writes, byte for byte.\n"
@@ -145,7 +146,9 @@ constexpr std::string_view kHelpFromKeyResults =
     "                           deepest layer corrected for the model's bias measured\n"
     "                           against real fires, with the 95 % range of the true\n"
     "                           value ((M/δ)·exp(±2σ̃_M), docs/verification); known for\n"
-    "                           --loss-fraction 0.6 and estimate\n"
+    "                           --loss-fraction 0.6 and estimate; a --from report\n"
+    "                           saved with it asks for it again\n"
+    "  --no-model-uncertainty   not the model uncertainty a --from report asks for\n"
     "  --help                   this text\n"
     "  --version                the suite's version\n"
     "\n"

@@ -3,6 +3,8 @@
 #include "cli/command_output.h"
 #include "cli/model_command.h"
 #include "cli/vorla_command.h"
+#include "common/model_options.h"
+#include "common/text_file.h"
 
 namespace vorla::cli {
 namespace {
@@ -75,11 +77,43 @@ std::optional<std::string> UnusedCriteriaNote(const OptionTexts& options,
 std::variant<std::optional<UncertaintyStatistics>, CommandStop>
 ReadModelUncertainty(const OptionTexts& options, const UncertaintyRule& rule,
                      std::string_view prefix) {
-    if (!OptionText(options, "model-uncertainty")) {
+    const bool typedOn = OptionText(options, "model-uncertainty").has_value();
+    const bool typedOff = OptionText(options, "no-model-uncertainty").has_value();
+    if (typedOn && typedOff) {
+        return Refused(prefix, "--model-uncertainty and --no-model-uncertainty cannot both be "
+                               "given.");
+    }
+    // Neither typed: the saved report of --from decides, as File Open's
+    // Model Options do. Its line was read with the inputs, so a problem here
+    // is a file changed or gone since.
+    std::optional<std::string> savedIn;
+    if (!typedOn && !typedOff) {
+        if (const auto from = OptionText(options, "from")) {
+            const WholeFile file = ReadWholeFile(*from);
+            if (file.problem) {
+                return CommandStop{kExitFileProblem,
+                                   std::string(prefix) + *from + ": " + *file.problem + "\n"};
+            }
+            auto read = ReadSavedModelOptions(file.text);
+            if (const auto* problem = std::get_if<std::string>(&read)) {
+                return CommandStop{kExitFileProblem,
+                                   std::string(prefix) + *from + ": " + *problem + "\n"};
+            }
+            if (std::get<ModelOptions>(read).ShowUncertainty) {
+                savedIn = *from;
+            }
+        }
+    }
+    if (!typedOn && !savedIn) {
         return std::optional<UncertaintyStatistics>();
     }
     auto found = FindUncertaintyStatistics(rule);
     if (const auto* problem = std::get_if<std::string>(&found)) {
+        if (savedIn) {
+            return Refused(prefix, "--model-uncertainty (the model options of " + *savedIn +
+                                       "): " + *problem +
+                                       " Give --no-model-uncertainty to run without it.");
+        }
         return Refused(prefix, "--model-uncertainty: " + *problem);
     }
     return std::optional<UncertaintyStatistics>(std::get<UncertaintyStatistics>(found));

@@ -45,7 +45,9 @@ std::optional<std::string> UnusedCriteriaNote(const OptionTexts& options,
 
 // --model-uncertainty: the validation statistics of the run's model variant
 // and heat loss fraction rule; nothing when not asked for; or the stop (exit
-// status 2) saying why the validation has none for this run.
+// status 2) saying why the validation has none for this run. Without
+// --model-uncertainty and --no-model-uncertainty, the model options' line of
+// the --from report asks for it or not, as File Open reads it.
 std::variant<std::optional<UncertaintyStatistics>, CommandStop>
 ReadModelUncertainty(const OptionTexts& options, const UncertaintyRule& rule,
                      std::string_view prefix);

@@ -200,6 +200,8 @@ int RunModelCommand(std::span<const std::string> args, std::ostream& out, std::o
     const auto& run = std::get<CompletedRun>(outcome);
 
     // Every file of the run, in the order they are written.
+    const bool showsUncertainty =
+        std::get<std::optional<UncertaintyStatistics>>(uncertainty).has_value();
     std::vector<CommandOutput> outputs;
     outputs.push_back({"o", OptionText(options, "o").value_or(""),
                        // The model options, the tenability, the rule and the devices after
@@ -209,7 +211,7 @@ int RunModelCommand(std::span<const std::string> args, std::ostream& out, std::o
                                WithSavedModelOptions(
                                    Model::SavedReport(*calc, run),
                                    {calc->Inputs.FirePlace, calc->Inputs.Plume,
-                                    OptionText(options, "model-uncertainty").has_value()}),
+                                    showsUncertainty}),
                                SavedTenabilityOf(tenability)),
                            detection.Devices, detection.Suppression)});
     if (const auto csvPath = OptionText(options, "csv")) {

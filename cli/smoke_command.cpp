@@ -39,6 +39,7 @@ constexpr OptionSpec kOptions[] = {
     {"--summary-csv"},
     {"--design-report"},
     {"--model-uncertainty", false},
+    {"--no-model-uncertainty", false},
     {"--criteria-height"},
     {"--criteria-temperature"},
     {"--help", false},
@@ -55,7 +56,7 @@ constexpr std::string_view kHelpOptions =
     "                   [--csv FILE] [--summary FILE] [--summary-csv FILE]\n"
     "                   [--design-report FILE]\n"
     "                   [--criteria-height H[,H...]] [--criteria-temperature T[,T...]]\n"
-    "                   [--model-uncertainty]\n"
+    "                   [--model-uncertainty | --no-model-uncertainty]\n"
     "\n"
     "Smoke filling of a closed room (SKEVA-XW): the upper layer temperature and the\n"
     "descent of the layer interface under a fire read from a fire file, with the gas\n"
@@ -124,7 +125,9 @@ constexpr std::string_view kHelpFromKeyResults =
     "                       layer corrected for the model's bias measured against\n"
     "                       real fires, with the 95 % range of the true value\n"
     "                       ((M/δ)·exp(±2σ̃_M), docs/verification); known for\n"
-    "                       --loss-fraction 0.6\n"
+    "                       --loss-fraction 0.6; a --from report saved with it\n"
+    "                       asks for it again\n"
+    "  --no-model-uncertainty  not the model uncertainty a --from report asks for\n"
     "  --help               show this text\n"
     "  --version            show the suite's version\n"
     "\n";

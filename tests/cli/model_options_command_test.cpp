@@ -334,3 +334,65 @@ TEST_F(ModelOptionsCommand, TheSavedLineTravelsWithFrom) {
 
 } // namespace
 } // namespace vorla::cli
+
+namespace vorla::cli {
+namespace {
+
+// The model uncertainty chosen in a saved report travels with --from as the
+// fire position does: the run of the report gives the key results of the run
+// that saved it, and writes the line again; --no-model-uncertainty gives the
+// plain key results and report; a rule the validation has no statistics for
+// is refused naming where the choice came from.
+TEST_F(ModelOptionsCommand, TheSavedModelUncertaintyTravelsWithFrom) {
+    const std::string saved = In("uncertain.vof");
+    const auto original = Run(Plus(kOffice, {"--model-uncertainty", "-o", saved}));
+    const std::string rise = "peak_layer_temperature_rise_k";
+    ASSERT_TRUE(original.second.contains(rise + "_corrected"));
+    const auto fromRun = [](std::vector<std::string> more) {
+        return Plus({"compartment", "--flashover", "continue"}, more);
+    };
+
+    const auto from = Run(fromRun({"--from", saved, "-o", In("again.vof")}));
+    for (const std::string& key : {rise + "_corrected", rise + "_low95", rise + "_high95",
+                                   std::string("greatest_layer_depth_m_corrected"),
+                                   std::string("model_uncertainty_statistics")}) {
+        EXPECT_EQ(from.second[key], original.second[key]) << key;
+    }
+    const std::string again = ReadFile(In("again.vof"));
+    const std::string line = "Model options: --model-uncertainty\r\n";
+    ASSERT_GE(again.size(), line.size());
+    EXPECT_EQ(again.substr(again.size() - line.size()), line);
+    // Not typed, so not the note about an option without a key results file.
+    const auto quiet = Vorla(fromRun({"--from", saved, "-o", In("quiet.vof")}));
+    EXPECT_EQ(quiet.status, kExitSuccess);
+    EXPECT_EQ(quiet.err.find("only changes the key results"), std::string::npos) << quiet.err;
+
+    const auto off = Run(fromRun({"--from", saved, "--no-model-uncertainty", "--output-name",
+                                  "OFFICE.VOF", "-o", In("off.vof")}));
+    const auto plain = Run(Plus(kOffice, {"-o", In("plain.vof")}));
+    EXPECT_EQ(off.second.dump(), plain.second.dump());
+    EXPECT_EQ(ReadFile(In("off.vof")), ReadFile(In("plain.vof")));
+
+    const struct {
+        std::vector<std::string> Args;
+        std::string Message;
+    } kRefused[] = {
+        {fromRun({"--from", saved, "--loss-fraction", "0.7"}),
+         "vorla compartment: --model-uncertainty (the model options of " + saved +
+             "): the validation measured the model with the heat loss fraction 0.6 or the "
+             "estimator's (--loss-fraction estimate), not with 0.7. Give "
+             "--no-model-uncertainty to run without it.\n"},
+        {Plus(kOffice, {"--model-uncertainty", "--no-model-uncertainty"}),
+         "vorla compartment: --model-uncertainty and --no-model-uncertainty cannot both be "
+         "given.\n"},
+    };
+    for (const auto& c : kRefused) {
+        const auto run = Vorla(Plus(c.Args, {"-o", In("refused.vof"), "--summary", "-"}));
+        EXPECT_EQ(run.status, kExitInputRejected);
+        EXPECT_NE(run.err.find(c.Message), std::string::npos) << run.err;
+        EXPECT_EQ(run.out, "");
+    }
+}
+
+} // namespace
+} // namespace vorla::cli
