@@ -26,8 +26,7 @@ RunReport BuildWindowReport(const Calculations& calc, const CompletedRun& run) {
     // `--loss-fraction estimate` lists them.
     report.DesignReportFor = [&calc](const KeyResults& keys, std::string saved) {
         const auto& estimate = calc.LastEstimate;
-        const bool estimated =
-            estimate && NumberOfText(estimate->Text) == calc.Inputs.LossFraction;
+        const bool estimated = LossFractionFromEstimator(calc);
         DesignReportRun design = DesignReportRunOf(calc, keys, estimated, std::move(saved));
         if (estimated) {
             constexpr std::string_view kCeilings[] = {"smooth", "moderately-rough", "irregular"};
@@ -48,6 +47,10 @@ RunReport BuildWindowReport(const Calculations& calc, const CompletedRun& run) {
             return SavedReportText(named, results, endMessage);
         };
     return report;
+}
+
+bool LossFractionFromEstimator(const Calculations& calc) {
+    return calc.LastEstimate && NumberOfText(calc.LastEstimate->Text) == calc.Inputs.LossFraction;
 }
 
 DesignReportRun DesignReportRunOf(const Calculations& calc, const KeyResults& keys,

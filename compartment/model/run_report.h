@@ -23,6 +23,11 @@ RunReport BuildRunReport(const RunInputs& inputs, const RunResults& results,
 // form's unit system. `calc` must outlive the report: all of these read it.
 RunReport BuildWindowReport(const Calculations& calc, const CompletedRun& run);
 
+// Whether the run of `calc` used the heat loss fraction estimator's: its
+// inputs' fraction is the number the estimator's last Estimate typed into the
+// box (the validation's "estimate" rule, as --loss-fraction estimate gives it).
+bool LossFractionFromEstimator(const Calculations& calc);
+
 // The design report's run of the completed run in `calc` (common/design_report.h),
 // with these key results and this saved report text; `estimatedLossFraction`
 // says that the heat loss fraction came from the estimator (the validation's

@@ -14,8 +14,29 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <memory>
 
 namespace vorla::compartment {
+namespace {
+
+// The estimate stands while the box holds its text: once anything else is in
+// it (typed over, File New, File Open), the fraction is no longer the
+// estimator's, and the run uses the statistics of the fraction itself. The
+// connection outlives this window, which closes at once, and ends with the
+// estimate it watches.
+void ForgetEstimateWhenRetyped(Calculations& calc, QLineEdit& box) {
+    auto connection = std::make_shared<QMetaObject::Connection>();
+    *connection = QObject::connect(
+        &box, &QLineEdit::textChanged, &box, [&calc, connection](const QString& text) {
+            if (calc.LastEstimate && text.toStdString() == calc.LastEstimate->Text) {
+                return;
+            }
+            calc.LastEstimate.reset();
+            QObject::disconnect(*connection);
+        });
+}
+
+} // namespace
 
 frmEstimateLc::frmEstimateLc(Calculations& calc, ui::PlatformServices& services,
                              QLineEdit& lossFractionBox, QWidget* parent)
@@ -98,6 +119,7 @@ void frmEstimateLc::cmdEstimate_Click() {
     const auto* ratio = findChild<QLineEdit*>();
     calc_.LastEstimate = LossFractionEstimate{
         *estimate, ratio != nullptr ? NumberOfText(ratio->text().toStdString()) : 1, option};
+    ForgetEstimateWhenRetyped(calc_, lossFractionBox_);
     Finish();
 }
 

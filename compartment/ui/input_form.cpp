@@ -18,6 +18,7 @@
 #include "compartment/model/input_checks.h"
 #include "compartment/model/input_entry.h"
 #include "compartment/model/loss_fraction_estimator.h"
+#include "compartment/model/run_report.h"
 #include "compartment/model/saved_report_reader.h"
 #include "compartment/model/saved_run.h"
 #include "compartment/ui/estimator_form.h"
@@ -553,8 +554,8 @@ void frmInput::mnuRun_Click() {
     // The model options live in their dialog, not in the boxes.
     calc_.Inputs.FirePlace = modelOptions_.Position;
     calc_.Inputs.Plume = modelOptions_.Plume;
-    if (!ModelOptionsUsable({ModelKind::Compartment, calc_.Inputs.FirePlace, calc_.Inputs.Plume, false,
-                             calc_.Inputs.LossFraction})) {
+    if (!ModelOptionsUsable({ModelKind::Compartment, calc_.Inputs.FirePlace, calc_.Inputs.Plume,
+                             LossFractionFromEstimator(calc_), calc_.Inputs.LossFraction})) {
         return;
     }
     auto* output = new frmOutput(calc_, services_, ReportLinks(), devices_, suppression_, tenability_);

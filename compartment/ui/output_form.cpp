@@ -220,11 +220,14 @@ RunReport frmOutput::Report(const CompletedRun& run) const {
     }
     // The model options' line before the tenability's, and the model
     // uncertainty in the key results when the options show it.
+    // The estimator's statistics for a fraction its window typed and Run
+    // read; a saved report does not say how its fraction was chosen.
     std::optional<UncertaintyStatistics> statistics;
     if (modelOptions_.ShowUncertainty) {
+        const bool estimated = !savedRun_ && LossFractionFromEstimator(calc_);
         auto found =
             FindUncertaintyStatistics({ModelKind::Compartment, calc_.Inputs.FirePlace,
-                                       calc_.Inputs.Plume, false, calc_.Inputs.LossFraction});
+                                       calc_.Inputs.Plume, estimated, calc_.Inputs.LossFraction});
         if (auto* known = std::get_if<UncertaintyStatistics>(&found)) {
             statistics = *known;
         }

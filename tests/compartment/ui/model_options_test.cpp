@@ -12,11 +12,13 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
+#include <cmath>
 #include <sstream>
 
 using namespace vorla::compartment;
@@ -128,6 +130,86 @@ QString RiseLine(const QJsonObject& keys) {
            kelvins(keys["peak_layer_temperature_rise_k_corrected"].toDouble());
 }
 
+// The panel's lines of the model uncertainty, written from the summary's
+// numbers as the panel words them: the rise in whole kelvins and °F, the
+// depth in metres and feet to the hundredth, each with its 95 % range.
+QStringList UncertaintyLines(const QJsonObject& keys) {
+    const auto kelvins = [](double k) {
+        return QString::number(k, 'f', 0) + " K (" + QString::number(k * 9 / 5, 'f', 0) + " °F)";
+    };
+    const auto metres = [](double m) {
+        return QString::number(m, 'f', 2) + " m (" + QString::number(m / 0.3048, 'f', 2) + " ft)";
+    };
+    QStringList lines;
+    const auto add = [&](const char* caption, const QString& name, auto shown) {
+        lines << caption + shown(keys[name].toDouble()) + ", bias-corrected " +
+                     shown(keys[name + "_corrected"].toDouble());
+        lines << "  95 % range " + shown(keys[name + "_low95"].toDouble()) + " to " +
+                     shown(keys[name + "_high95"].toDouble());
+    };
+    add("Peak layer temperature rise ", "peak_layer_temperature_rise_k", kelvins);
+    add("Deepest layer ", "greatest_layer_depth_m", metres);
+    return lines;
+}
+
+// The lines of the panel from its first model uncertainty line on, as many
+// as `count`.
+QStringList PanelUncertainty(const QWidget* report, qsizetype count) {
+    const QStringList lines = PanelLines(report);
+    const qsizetype first = lines.indexOf(QRegularExpression("^Peak layer temperature rise .*"));
+    return first < 0 ? QStringList() : lines.mid(first, count);
+}
+
+// Open Results' model uncertainty against the run that saved the report.
+// The saved rows hold the layer temperature to the whole °C and the interface
+// to the centimetre, and the peak and the lowest row of rounded rows are the
+// rounded peak and lowest row, so the prediction read back is within 0.5 K
+// and 0.005 m of the run's. Each value shown is then within half its printed
+// unit (0.5 K, 0.005 m) plus that half unit scaled as the value scales the
+// prediction (its ratio to it in the run's summary). The first value out of
+// its bound, named; empty when every one is within.
+QString OffByMoreThanTheRows(const QStringList& lines, const QJsonObject& keys) {
+    if (lines.size() != 4) {
+        return "not the four lines of the model uncertainty: " + lines.join(" | ");
+    }
+    const QRegularExpression shownValue("([0-9]+(?:\\.[0-9]+)?) (K|m) \\(");
+    // In the order of the lines, two values each.
+    const struct {
+        QString Name;
+        double Half;
+    } kValues[] = {
+        {"peak_layer_temperature_rise_k", 0.5},
+        {"peak_layer_temperature_rise_k_corrected", 0.5},
+        {"peak_layer_temperature_rise_k_low95", 0.5},
+        {"peak_layer_temperature_rise_k_high95", 0.5},
+        {"greatest_layer_depth_m", 0.005},
+        {"greatest_layer_depth_m_corrected", 0.005},
+        {"greatest_layer_depth_m_low95", 0.005},
+        {"greatest_layer_depth_m_high95", 0.005},
+    };
+    std::vector<double> shown;
+    for (const QString& line : lines) {
+        for (auto match = shownValue.globalMatch(line); match.hasNext();) {
+            shown.push_back(match.next().captured(1).toDouble());
+        }
+    }
+    if (shown.size() != std::size(kValues)) {
+        return "not two values a line: " + lines.join(" | ");
+    }
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        const QString& name = kValues[i].Name;
+        const QString predicted =
+            name.startsWith("peak") ? "peak_layer_temperature_rise_k" : "greatest_layer_depth_m";
+        const double value = keys[name].toDouble();
+        const double bound = kValues[i].Half * (1 + value / keys[predicted].toDouble());
+        if (std::abs(shown[i] - value) > bound) {
+            return name + ": shown " + QString::number(shown[i]) + ", the run's " +
+                   QString::number(value) + ", bound " + QString::number(bound);
+        }
+    }
+    return {};
+}
+
 } // namespace
 
 class ModelOptionsTest : public QObject {
@@ -222,7 +304,7 @@ class ModelOptionsTest : public QObject {
         QVERIFY(report);
         const QStringList lines = PanelLines(report);
         QVERIFY2(lines.contains(RiseLine(corner)), qPrintable(lines.join('\n')));
-        QVERIFY(!lines.filter(QRegularExpression("^Deepest layer .*, bias-corrected ")).isEmpty());
+        QCOMPARE(PanelUncertainty(report, 4), UncertaintyLines(corner));
 
         const std::string saved = program.Path("corner.sdf");
         program.platform.ChooseInNextDialog(saved);
@@ -258,13 +340,8 @@ class ModelOptionsTest : public QObject {
         Trigger(program.input, "mnuFileOpenResults");
         report = Program::Report();
         QVERIFY(report);
-        // Its key results are those of the saved (rounded) rows: the lines
-        // of the model uncertainty are there.
-        const QStringList reopened =
-            PanelLines(report).filter(QRegularExpression("^Peak layer temperature rise .*, "
-                                                         "bias-corrected "));
-        QCOMPARE(reopened.size(), 1);
-        QVERIFY(!PanelLines(report).filter(QRegularExpression("^Deepest layer ")).isEmpty());
+        const QString off = OffByMoreThanTheRows(PanelUncertainty(report, 4), corner);
+        QVERIFY2(off.isEmpty(), qPrintable(off));
         Click(report, "cmdClose");
         Program::Settle();
 
@@ -311,6 +388,49 @@ class ModelOptionsTest : public QObject {
         QCOMPARE(ShownIn(dialog), (Shown{0, 0, false}));
         Click(dialog, "cmdCancel");
         Program::Settle();
+    }
+
+    // The fraction the estimator typed into the box: the panel's model
+    // uncertainty is the one of --loss-fraction estimate for the same room
+    // (the estimator's statistics, δ 1.005 for the rise); once the box is
+    // typed over, the fraction is the user's and a fraction the validation
+    // did not measure is refused.
+    void TheEstimatorsFractionHasItsOwnStatistics() {
+        Program program;
+        const QJsonObject batch =
+            BatchRun({"--loss-fraction", "estimate", "--model-uncertainty"}, "/dev/null");
+        QVERIFY(!batch.isEmpty());
+        QCOMPARE(batch["model_uncertainty_chi_rule"].toString(), QString("estimate"));
+        QCOMPARE(batch["peak_layer_temperature_rise_k_bias"].toDouble(), 1.005);
+
+        program.FillRoom(kFire, "200");
+        Click(program.input, "cmdEstimateLc");
+        auto* estimator = Program::Estimator();
+        QVERIFY(estimator);
+        estimator->findChild<QLineEdit*>()->setText("1"); // a square room, smooth ceiling
+        Click(estimator, "cmdEstimate");
+        Program::Settle();
+        const QString estimate = program.Box(InputBox::txtTotalLossFraction)->text();
+        QCOMPARE(estimate.toDouble(), batch["inputs"].toObject()["loss_fraction"].toDouble());
+        QVERIFY(ChooseOptions(program, {0, 0, true}));
+        program.platform.AnswerNextQuestion(MessageButton::No);
+        QWidget* report = program.Run();
+        QVERIFY(report);
+        const QStringList expected = UncertaintyLines(batch);
+        QCOMPARE(PanelUncertainty(report, expected.size()), expected);
+        Click(report, "cmdClose");
+        Program::Settle();
+
+        // Typed over, even with a number near it: the user's own fraction.
+        program.Set(InputBox::txtTotalLossFraction, "0.571");
+        QVERIFY(!program.Run());
+        const std::string message = program.platform.Messages().back().Request.Text;
+        QVERIFY2(message.starts_with("The model uncertainty cannot be shown: ") &&
+                     message.find("not with 0.571.") != std::string::npos,
+                 message.c_str());
+        // Typed back, the estimator's text is no longer its estimate either.
+        program.Set(InputBox::txtTotalLossFraction, estimate);
+        QVERIFY(!program.Run());
     }
 
     // A heat loss fraction the validation did not measure: Run says so and
