@@ -1023,7 +1023,11 @@ options are reported for comparison.
     md += "- The NBS single-room furniture tests are compared for themselves below, not in "
           "the statistics.\n"
           "- The neutral plane of Steckler's tests is measured (shown above) but not compared: "
-          "VORLA-XW does not report one.\n"
+          "VORLA-XW does not report one, and no experimental uncertainty of the measured "
+          "height is published with the data (the peer's and FDS's scatter plot inputs, which "
+          "give every other σ̃_E here, have no neutral plane row; FDS's validation guide, in its "
+          "gas velocity chapter, states the probes' vertical spacing, about 11 cm, not an "
+          "uncertainty), so no σ̃_M could be stated.\n"
           "- VTT's hall has no interface times: its layer is measured once a minute, too coarse "
           "to time the interface.\n";
 
