@@ -54,7 +54,6 @@ class ReportFires {
         return found->second;
     }
 
-  private:
     // The heat of combustion the fire file at `path` carries
     // (life_safety/tenability/fire_file_heat.h), worked out the first time a
     // run needs it; nothing when the file cannot be read.
