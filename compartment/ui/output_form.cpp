@@ -151,7 +151,9 @@ RunOutcome frmOutput::RunModel() {
             ? std::make_unique<tenability::TenabilityRun>(
                   tenability_.Inputs,
                   tenability::RoomGeometry{calc_.Inputs.FloorArea, calc_.Inputs.RoomHeight})
-            : life_safety::SmokeFollowedForDevices(devices_, room);
+            : life_safety::SmokeFollowedForDevices(
+                  devices_, room,
+                  life_safety::InputsWithFireFileHeat({}, calc_.Inputs.FireFile, calc_.OpenedReport));
     life_safety::LifeSafetyRun followed(std::move(tenabilityRun), devices_, suppression_, room);
     RunOutcome outcome = life_safety::RunFollowed(
         followed, calc_.Fire,

@@ -96,16 +96,16 @@ std::optional<DetectionKeys> SavedDetectionKeys(const std::vector<detection::Dev
 }
 
 std::unique_ptr<tenability::TenabilityRun>
-SmokeFollowedForDevices(const std::vector<detection::Device>& devices, const LifeSafetyRoom& room) {
+SmokeFollowedForDevices(const std::vector<detection::Device>& devices, const LifeSafetyRoom& room,
+                        const tenability::TenabilityInputs& inputs) {
     const bool smoke = std::any_of(devices.begin(), devices.end(), [](const detection::Device& d) {
         return d.Kind == detection::DeviceKind::SmokeDetector && d.Obscuration.has_value();
     });
-    const tenability::TenabilityInputs defaults;
-    if (!smoke || tenability::CheckTenabilityInputs(defaults, room.CeilingHeight)) {
+    if (!smoke || tenability::CheckTenabilityInputs(inputs, room.CeilingHeight)) {
         return nullptr;
     }
     return std::make_unique<tenability::TenabilityRun>(
-        defaults, tenability::RoomGeometry{room.FloorArea, room.CeilingHeight});
+        inputs, tenability::RoomGeometry{room.FloorArea, room.CeilingHeight});
 }
 
 std::optional<std::string> FireFileTextOf(const std::string& name, const std::string& reportPath) {

@@ -97,8 +97,11 @@ std::optional<DetectionKeys> SavedDetectionKeys(const std::vector<detection::Dev
 // reading that needs the smoke density it works out; nothing otherwise. The
 // windows, which follow no tenability of their own yet, run with it, so their
 // smoke detectors operate when the batch command's do.
+// `inputs` are the defaults, with the fire file's heat of combustion where the
+// caller has it (InputsWithFireFileHeat), as the batch command follows them.
 std::unique_ptr<tenability::TenabilityRun>
-SmokeFollowedForDevices(const std::vector<detection::Device>& devices, const LifeSafetyRoom& room);
+SmokeFollowedForDevices(const std::vector<detection::Device>& devices, const LifeSafetyRoom& room,
+                        const tenability::TenabilityInputs& inputs = {});
 
 // The text of the fire file `name` names, read from the first of the places
 // a model looks for it (common/fire_file_lookup.h, for a report saved at
