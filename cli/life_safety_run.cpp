@@ -25,7 +25,8 @@ LifeSafetyRun::Prepare(const TenabilityOptions& tenability, const DetectionOptio
 void LifeSafetyRun::AddKeyResults(KeyResults& keys, std::vector<RunInput>& used) const {
     if (const tenability::TenabilityRun* tenability = run_->Tenability()) {
         keys.Tenability = TenabilityKeysOf(tenability->Outcome());
-        for (auto& input : TenabilitySummaryInputs(tenabilityOptions_.Inputs, room_.FloorArea)) {
+        for (auto& input : TenabilitySummaryInputs(tenabilityOptions_.Inputs, room_.FloorArea,
+                                                         tenabilityOptions_.HeatSource)) {
             used.push_back(std::move(input));
         }
     }

@@ -177,7 +177,11 @@ int RunModelCommand(std::span<const std::string> args, std::ostream& out, std::o
     // The state is as large as the desktop program's, so it lives on the heap.
     auto calc = std::make_unique<typename Model::Calculations>();
     calc->Inputs = std::get<RunInputs>(std::move(inputs));
-    const auto& tenability = std::get<TenabilityOptions>(tenabilityOptions);
+    // Without a heat of combustion the fire file's is used, where it has one.
+    auto tenability = std::get<TenabilityOptions>(tenabilityOptions);
+    if (const auto note = TakeFireFileHeat(tenability, calc->Inputs.FireFile, calc->OpenedReport)) {
+        err << prefix << *note << "\n";
+    }
     const auto& detection = std::get<DetectionOptions>(detectionOptions);
     auto prepared = LifeSafetyRun::Prepare(
         tenability, detection,

@@ -9,6 +9,7 @@
 #include "common/fire_file_reader.h"
 #include "common/model_uncertainty.h"
 #include "common/number_text.h"
+#include "common/text_file.h"
 #include "common/units.h"
 #include "compartment/model/model_run.h"
 #include "compartment/model/report_text.h"
@@ -53,9 +54,27 @@ class ReportFires {
         return found->second;
     }
 
+    // The heat of combustion the fire file at `path` carries
+    // (life_safety/tenability/fire_file_heat.h), worked out the first time a
+    // run needs it; nothing when the file cannot be read.
+    std::optional<tenability::FireFileHeat> HeatOf(const std::string& path) {
+        std::lock_guard lock(mutex_);
+        auto found = heats_.find(path);
+        if (found == heats_.end()) {
+            std::optional<tenability::FireFileHeat> heat;
+            const WholeFile file = ReadWholeFile(path);
+            if (!file.problem) {
+                heat = tenability::HeatOfCombustionOfFireFile(file.text);
+            }
+            found = heats_.emplace(path, heat).first;
+        }
+        return found->second;
+    }
+
   private:
     std::mutex mutex_;
     std::map<std::string, FireOrMessage> fires_;
+    std::map<std::string, std::optional<tenability::FireFileHeat>> heats_;
 };
 
 StudyRunOutcome Refused(RunStatus status, std::string message) {
@@ -141,11 +160,13 @@ StudyRunOutcome RunSample(const RunRequest& request, ReportFires& fires, const M
                                       inputs.RoomHeight};
     }
     std::shared_ptr<const FireTable> fire = request.Fire;
+    std::string firePath = OptionText(options, "fire").value_or("");
     if (!fire) {
         // The report's fire file, from the report's folder or the study file's:
         // never from the current one.
         const auto from = OptionText(options, "from").value_or("");
-        auto found = fires.Get(FireOfFromReport(inputs.FireFile, from, studyPath), Model::Kind);
+        firePath = FireOfFromReport(inputs.FireFile, from, studyPath);
+        auto found = fires.Get(firePath, Model::Kind);
         if (auto* message = std::get_if<std::string>(&found)) {
             return Refused(RunStatus::FireFileError, std::move(*message));
         }
@@ -173,6 +194,11 @@ StudyRunOutcome RunSample(const RunRequest& request, ReportFires& fires, const M
     if (const auto* stop = std::get_if<CommandStop>(&tenabilityOptions)) {
         return Refused(RunStatus::Rejected, stop->Message);
     }
+    // Without a heat of combustion the fire file's, as the batch command takes it.
+    auto tenability = std::get<TenabilityOptions>(tenabilityOptions);
+    if (!tenability.HeatOfCombustionGiven) {
+        TakeFireFileHeat(tenability, fires.HeatOf(firePath), firePath);
+    }
     auto detectionOptions = ReadDetectionOptions(options, "");
     if (auto* stop = std::get_if<CommandStop>(&detectionOptions)) {
         if (stop->ExitStatus == kExitFileProblem) {
@@ -185,7 +211,7 @@ StudyRunOutcome RunSample(const RunRequest& request, ReportFires& fires, const M
         return Refused(RunStatus::Rejected, std::move(*problem));
     }
     auto prepared =
-        LifeSafetyRun::Prepare(std::get<TenabilityOptions>(tenabilityOptions), detection,
+        LifeSafetyRun::Prepare(tenability, detection,
                                {inputs.FloorArea, inputs.RoomHeight, inputs.FireHeight}, "");
     if (auto* stop = std::get_if<CommandStop>(&prepared)) {
         return Refused(RunStatus::Rejected, std::move(stop->Message));

@@ -56,7 +56,10 @@ std::variant<TenabilityOptions, CommandStop> ReadTenabilityOptions(const OptionT
         return Refused(prefix, *problem);
     }
     const auto& texts = std::get<tenability::TenabilityTexts>(read);
-    TenabilityOptions given{texts.Inputs, texts.Given, texts.FuelKind, {}};
+    TenabilityOptions given{texts.Inputs, texts.Given, texts.FuelKind, {},
+                            texts.HeatOfCombustionGiven,
+                            texts.HeatOfCombustionGiven ? tenability::HeatSource::Input
+                                                        : tenability::HeatSource::Default};
     const auto from = OptionText(options, "from");
     if (from && !texts.Given) {
         // The tenability a saved report carries, unless options are given.
@@ -68,8 +71,15 @@ std::variant<TenabilityOptions, CommandStop> ReadTenabilityOptions(const OptionT
                 return Refused(prefix, "--from: " + *from + ": " + *problem);
             }
             if (const auto& line = std::get<std::optional<tenability::SavedTenability>>(saved)) {
-                given = {line->Texts.Inputs, true, line->Texts.FuelKind,
-                         "--from: " + *from + ": Line " + std::to_string(line->Line) + ": "};
+                // A saved line always names the heat of combustion it was run
+                // with: the report keeps it.
+                given = {line->Texts.Inputs,
+                         true,
+                         line->Texts.FuelKind,
+                         "--from: " + *from + ": Line " + std::to_string(line->Line) + ": ",
+                         line->Texts.HeatOfCombustionGiven,
+                         line->Texts.HeatOfCombustionGiven ? tenability::HeatSource::Input
+                                                           : tenability::HeatSource::Default};
             }
         }
     }
@@ -84,11 +94,43 @@ std::optional<CommandStop> CheckTenabilityOptions(const TenabilityOptions& optio
     return std::nullopt;
 }
 
+std::optional<std::string> TakeFireFileHeat(TenabilityOptions& options, const std::string& fireFile,
+                                            const std::string& reportPath) {
+    if (options.HeatOfCombustionGiven) {
+        return TakeFireFileHeat(options, std::nullopt, fireFile);
+    }
+    std::optional<tenability::FireFileHeat> heat;
+    if (const auto text = life_safety::FireFileTextOf(fireFile, reportPath)) {
+        heat = tenability::HeatOfCombustionOfFireFile(*text);
+    }
+    return TakeFireFileHeat(options, heat, fireFile);
+}
+
+std::optional<std::string> TakeFireFileHeat(TenabilityOptions& options,
+                                            const std::optional<tenability::FireFileHeat>& heat,
+                                            const std::string& fireFile) {
+    if (options.HeatOfCombustionGiven) {
+        options.HeatSource = tenability::HeatSource::Input;
+        return std::nullopt;
+    }
+    if (!heat) {
+        return std::nullopt; // the model's reading of the file says why
+    }
+    const auto choice = tenability::ChooseHeatOfCombustion(std::nullopt, heat,
+                                                           options.Inputs.Yields.HeatOfCombustion);
+    options.Inputs.Yields.HeatOfCombustion = choice.HeatOfCombustion;
+    options.HeatSource = choice.Source;
+    if (choice.Source == tenability::HeatSource::Default && options.Given) {
+        return tenability::FallbackNote(choice, fireFile);
+    }
+    return std::nullopt;
+}
+
 std::optional<tenability::TenabilityTexts> SavedTenabilityOf(const TenabilityOptions& options) {
     if (!options.Given) {
         return std::nullopt;
     }
-    return tenability::TenabilityTexts{options.Inputs, options.FuelKind, true};
+    return tenability::TenabilityTexts{options.Inputs, options.FuelKind, true, true};
 }
 
 std::variant<std::unique_ptr<tenability::TenabilityRun>, CommandStop>
@@ -104,12 +146,16 @@ FollowTenability(const TenabilityOptions& options, double floorArea, double ceil
         options.Inputs, tenability::RoomGeometry{floorArea, ceilingHeight});
 }
 
-std::vector<RunInput> TenabilitySummaryInputs(const TenabilityInputs& inputs, double floorArea) {
+std::vector<RunInput> TenabilitySummaryInputs(const TenabilityInputs& inputs, double floorArea,
+                                              tenability::HeatSource source) {
     const tenability::CriterionLimits limits = tenability::LimitsFor(inputs, floorArea);
     std::vector<RunInput> used;
     used.push_back({"sign", std::string(tenability::SignKindName(inputs.Sign))});
     for (const tenability::NumberOption& option : tenability::NumberOptions()) {
         used.push_back({std::string(option.SummaryKey), option.Used(inputs, limits)});
+        if (option.Option == "heat-of-combustion") {
+            used.push_back({"heat_of_combustion_source", std::string(HeatSourceWord(source))});
+        }
     }
     return used;
 }
@@ -121,7 +167,9 @@ const std::string_view kTenabilityHelp =
     "than the head):\n"
     "  --fuel NAME              yields of a fuel burning well ventilated: red-oak,\n"
     "                           propane, heptane, pmma or polystyrene (default)\n"
-    "  --heat-of-combustion X   heat released per kg of fuel burned, kJ/kg\n"
+    "  --heat-of-combustion X   heat released per kg of fuel burned, kJ/kg (default:\n"
+    "                           the fire file's, from its burning-rate column, else\n"
+    "                           the fuel's)\n"
     "  --soot-yield X           --co-yield X  --hcn-yield X  --co2-yield X\n"
     "                           kg of soot, CO, HCN, CO2 per kg of fuel burned\n"
     "                           (HCN: 0 unless given; the fuel's nitrogen is never assumed)\n"

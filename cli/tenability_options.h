@@ -10,6 +10,7 @@
 #include "common/key_results.h"
 #include "common/key_results_files.h"
 #include "life_safety/run/life_safety_run.h"
+#include "life_safety/tenability/fire_file_heat.h"
 #include "life_safety/tenability/tenability_run.h"
 #include "life_safety/tenability/tenability_texts.h"
 
@@ -28,6 +29,10 @@ struct TenabilityOptions {
     // "--from: PATH: Line N: " when the inputs are a --from report's, to name
     // its line in a refusal; empty when they are the options'.
     std::string ReadFrom;
+    // --heat-of-combustion was given (or a --from report's line, which always
+    // names it); otherwise the run takes the fire file's, where it has one.
+    bool HeatOfCombustionGiven = false;
+    tenability::HeatSource HeatSource = tenability::HeatSource::Default;
 };
 
 // A command's own options followed by the tenability options.
@@ -45,6 +50,21 @@ std::variant<TenabilityOptions, CommandStop> ReadTenabilityOptions(const OptionT
 std::optional<CommandStop> CheckTenabilityOptions(const TenabilityOptions& options,
                                                   double ceilingHeight, std::string_view prefix);
 
+// Without --heat-of-combustion, the heat of combustion of the run's fire file
+// (`fireFile` as the inputs name it, found as the model finds it for a --from
+// report at `reportPath`) replaces the fuel's, and HeatSource says which was
+// used. Nothing when the file gives one, or tenability was not asked for;
+// otherwise the note saying why the fuel's is used (to print before the run).
+// A file that cannot be read changes nothing: the model's run says why.
+std::optional<std::string> TakeFireFileHeat(TenabilityOptions& options, const std::string& fireFile,
+                                            const std::string& reportPath);
+
+// The same with the fire file already read (`heat`: what it gives, nothing
+// when it cannot be read), as a study reads each fire file once.
+std::optional<std::string> TakeFireFileHeat(TenabilityOptions& options,
+                                            const std::optional<tenability::FireFileHeat>& heat,
+                                            const std::string& fireFile);
+
 // What a saved report carries of the options (-o): the inputs when a
 // tenability option was given (or a --from report's line), nothing otherwise.
 std::optional<tenability::TenabilityTexts> SavedTenabilityOf(const TenabilityOptions& options);
@@ -59,9 +79,11 @@ FollowTenability(const TenabilityOptions& options, double floorArea, double ceil
                  std::string_view prefix);
 
 // The inputs as the run used them, for the summary's "inputs" (S.I., the
-// visibility limit as it applies to a room of `floorArea` m²).
+// visibility limit as it applies to a room of `floorArea` m²), the heat of
+// combustion followed by "heat_of_combustion_source": "input", "fire file" or
+// "default".
 std::vector<RunInput> TenabilitySummaryInputs(const tenability::TenabilityInputs& inputs,
-                                              double floorArea);
+                                              double floorArea, tenability::HeatSource source);
 
 // The key results' tenability block of a finished observer
 // (life_safety/run/life_safety_run.h).

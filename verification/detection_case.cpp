@@ -196,7 +196,16 @@ no row claims them, and their numbers are not invented here.
   (the total or the convective heat release rate; operating at 30 °C or at a 10 K rise) gives
   0.42 s, so it is not used.
 - The SFPE Handbook's and PD 7974-1's worked examples of detector and sprinkler response: not
-  found.
+  found, nor when looked for again.
+- Evans and Stroup, NBSIR 85-3167 (1985), appendices A and B, worked examples of DETACT-T2 and
+  DETACT-QS: only the report's table of contents could be read, not the examples' inputs and
+  printed times.
+- fsetools, an open implementation of PD 7974-1:2019's heat detector method, checks it against
+  two hand calculations (a t² fire of α = 0.0117 kW/s², RTI 115 (m·s)^½, C = 0.4 (m/s)^½,
+  68 °C: 333 s at H = 3.6 m, r = 2.83 m; 287 s at H = 3 m, r = 2.5 m). They use PD 7974-1's
+  plume and ceiling jet (a virtual origin from 510 kW/m², the convective 70 % of the fire), not
+  Alpert's correlations on the total heat release rate used here: the times measure the
+  difference between two methods, not this code, and are not used.
 - The peer zone model's verification chapter (CFAST Validation Guide, CFAST 7, NIST Technical
   Note 1889v3, section "Sprinklers", case sprinkler_1: RTI 100 (m·s)^½, 40 °C, spray density
   0.07 mm/s, τ = 3 u_w^(−1.8)) shows its result as graphs only, on the peer's own gas

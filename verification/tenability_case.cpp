@@ -393,8 +393,12 @@ known deviation; the band is not widened.
 
 NUREG-1805's chapter 18 (visibility), ISO 13571's and the SFPE Handbook's worked examples of the
 doses, and PD 7974-6's radiant dose examples could not be found with the tools available when
-this case was written: no row claims them, and their numbers are not invented here. The
-formulas above are the ones those documents give, checked against the hand values.
+this case was written, nor when they were looked for again (public pages, documentation and
+code: NUREG-1805 chapter 18 and its spreadsheet, ISO 13571's annexes, the SFPE Handbook's and
+Purser's FED, radiation and visibility examples, FireSciPy and other public implementations):
+only ISO 13571:2007's abstract and table of contents, and calculators that print no inputs
+with their answers, were found. No row claims them, and their numbers are not invented here.
+The formulas above are the ones those documents give, checked against the hand values.
 )";
     report.Section +=
         "\n" + handTable.Text() + "\n" + printedTable.Text() + "\n" + studyTable.Text();

@@ -8,7 +8,7 @@ namespace vorla::ui {
 
 std::unique_ptr<tenability::TenabilityRun>
 FollowedTenability(const tenability::TenabilityTexts& tenability, double floorArea,
-                   double ceilingHeight, ExploreRun& run) {
+                   double ceilingHeight, const std::string& firePath, ExploreRun& run) {
     if (!tenability.Given) {
         return nullptr;
     }
@@ -18,7 +18,8 @@ FollowedTenability(const tenability::TenabilityTexts& tenability, double floorAr
         return nullptr;
     }
     return std::make_unique<tenability::TenabilityRun>(
-        tenability.Inputs, tenability::RoomGeometry{floorArea, ceilingHeight});
+        life_safety::InputsWithFireFileHeat(tenability, firePath, ""),
+        tenability::RoomGeometry{floorArea, ceilingHeight});
 }
 
 void AddFollowedTenability(const tenability::TenabilityRun* followed, UnitSystem units,

@@ -10,16 +10,18 @@
 #include "life_safety/tenability/tenability_texts.h"
 
 #include <memory>
+#include <string>
 
 namespace vorla::ui {
 
 // The observer of a run in a room of `floorArea` (m²) and `ceilingHeight`
 // (m) when `tenability` is followed; nothing when it is not, or when its
 // head height does not fit the room: then `run` is refused beside the room's
-// height with the sentence Run gives.
+// height with the sentence Run gives. Without a heat of combustion of its
+// own it takes the one of the fire file at `firePath`, as Run does.
 std::unique_ptr<tenability::TenabilityRun>
 FollowedTenability(const tenability::TenabilityTexts& tenability, double floorArea,
-                   double ceilingHeight, ExploreRun& run);
+                   double ceilingHeight, const std::string& firePath, ExploreRun& run);
 
 // After the model's run: the observer's Tenability block into run.Keys and
 // its four quantities after the graph's own; nothing without an observer.

@@ -31,7 +31,8 @@ struct BoxText {
 };
 constexpr std::array<BoxText, 12> kBoxes{{
     {"txtHeatOfCombustion", "&Heat of combustion", "kJ/kg",
-     "The heat released per kg of fuel burned (the chemical heat of combustion)"},
+     "The heat released per kg of fuel burned (the chemical heat of combustion); empty: the "
+     "fire file's, from its burning rates, else the fuel's"},
     {"txtSootYield", "&Soot yield", "kg/kg", "kg of soot per kg of fuel burned"},
     {"txtCoYield", "&CO yield", "kg/kg", "kg of carbon monoxide per kg of fuel burned"},
     {"txtHcnYield", "HC&N yield", "kg/kg",
@@ -83,9 +84,13 @@ double Shown(double si, Typed kind, UnitSystem units) {
 }
 
 // The value box `k` holds in S.I. units; nothing for a criterion left to its
-// default.
-std::optional<double> ValueOf(std::size_t k, const tenability::TenabilityInputs& inputs) {
+// default, or a heat of combustion left to the fire file.
+std::optional<double> ValueOf(std::size_t k, const TenabilityTexts& texts) {
+    const tenability::TenabilityInputs& inputs = texts.Inputs;
     const NumberOption& option = tenability::NumberOptions()[k];
+    if (option.Option == "heat-of-combustion" && !texts.HeatOfCombustionGiven) {
+        return std::nullopt;
+    }
     if (option.Option == "visibility-limit") {
         return inputs.Criteria.Visibility;
     }
@@ -140,6 +145,7 @@ TenabilityDialog::TenabilityDialog(PlatformServices& services, const std::string
             AddRow(grid, row++, MakeLabel("lblSign", "Si&gn", this), cboSign);
         }
     }
+    txtValues[0]->setPlaceholderText("fire file");
     txtValues[6]->setPlaceholderText("10 or 5");
     txtValues[10]->setPlaceholderText("head height");
 
@@ -199,7 +205,7 @@ void TenabilityDialog::ShowValues(const TenabilityTexts& texts) {
     cboFuel->setCurrentIndex(static_cast<int>(texts.FuelKind));
     cboSign->setCurrentIndex(texts.Inputs.Sign == tenability::SignKind::Lit ? 1 : 0);
     for (std::size_t k = 0; k < kNumbers; ++k) {
-        const auto value = ValueOf(k, texts.Inputs);
+        const auto value = ValueOf(k, texts);
         const QString text = value ? QString::fromStdString(tenability::ValueText(Shown(
                                          *value, tenability::NumberOptions()[k].Kind, units_)))
                                    : QString();
@@ -217,8 +223,10 @@ std::variant<TenabilityTexts, TenabilityDialog::Refusal> TenabilityDialog::ReadB
     for (std::size_t k = 0; k < kNumbers; ++k) {
         const std::string text = txtValues[k]->text().trimmed().toStdString();
         const std::string_view option = tenability::NumberOptions()[k].Option;
-        // An empty criterion of the two with a default is that default.
-        if (text.empty() && (option == "visibility-limit" || option == "tenability-layer-height")) {
+        // An empty criterion of the two with a default is that default; an
+        // empty heat of combustion is the fire file's.
+        if (text.empty() && (option == "visibility-limit" || option == "tenability-layer-height" ||
+                             option == "heat-of-combustion")) {
             continue;
         }
         values[std::string(option)] = text;
@@ -236,7 +244,7 @@ std::variant<TenabilityTexts, TenabilityDialog::Refusal> TenabilityDialog::ReadB
     TenabilityTexts texts = std::get<TenabilityTexts>(std::move(read));
     // A box still showing what it was shown gives the value it was shown from.
     for (std::size_t k = 0; k < kNumbers; ++k) {
-        const auto value = ValueOf(k, shown_.Inputs);
+        const auto value = ValueOf(k, shown_);
         if (value && txtValues[k]->text() == shownTexts_[k]) {
             tenability::NumberOptions()[k].Set(texts.Inputs, *value);
         }
@@ -274,15 +282,20 @@ void TenabilityDialog::chkFollow_Toggled(bool followed) {
 
 void TenabilityDialog::cboFuel_Activated(int index) {
     const auto& fuel = tenability::FuelTable()[static_cast<std::size_t>(index)];
-    // The fuel's yields replace the five boxes; the other boxes stay as typed.
+    // The fuel's yields replace the four yield boxes, and its heat of
+    // combustion a heat of combustion typed (an empty box stays the fire
+    // file's, as --fuel leaves it); the other boxes stay as typed.
+    const bool heatTyped = !txtValues[0]->text().trimmed().isEmpty();
     TenabilityTexts texts = shown_;
     texts.FuelKind = fuel.Kind;
     texts.Inputs.Yields = fuel.Yields;
+    texts.HeatOfCombustionGiven = heatTyped;
     shown_.FuelKind = fuel.Kind;
     shown_.Inputs.Yields = fuel.Yields;
-    for (std::size_t k = 0; k < 5; ++k) {
+    shown_.HeatOfCombustionGiven = heatTyped;
+    for (std::size_t k = heatTyped ? 0 : 1; k < 5; ++k) {
         const QString text =
-            QString::fromStdString(tenability::ValueText(*ValueOf(k, texts.Inputs)));
+            QString::fromStdString(tenability::ValueText(*ValueOf(k, texts)));
         txtValues[k]->setText(text);
         shownTexts_[k] = text;
     }

@@ -132,7 +132,8 @@ ui::ExploreRun CompartmentExplore::Run(const std::vector<double>& values) const 
         return run;
     }
     const auto followed =
-        FollowedTenability(tenability_, calc->Inputs.FloorArea, calc->Inputs.RoomHeight, run);
+        FollowedTenability(tenability_, calc->Inputs.FloorArea, calc->Inputs.RoomHeight,
+                           firePath_.empty() ? boxes_.txtFireFile : firePath_, run);
     if (run.RejectedBox) {
         return run;
     }

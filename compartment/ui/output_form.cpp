@@ -140,12 +140,20 @@ RunOutcome frmOutput::RunModel() {
     // Tenability as the batch command follows it, given the form's inputs;
     // without them, the smoke an obscuration detector reads, as the batch
     // command follows it for its devices.
+    // Without a heat of combustion of its own, the run takes the fire
+    // file's, as the batch command does; the report saved keeps the value used.
+    if (tenability_.Given && !tenability_.HeatOfCombustionGiven) {
+        tenability_.Inputs = life_safety::InputsWithFireFileHeat(
+            tenability_, calc_.Inputs.FireFile, calc_.OpenedReport);
+    }
     auto tenabilityRun =
         tenability_.Given
             ? std::make_unique<tenability::TenabilityRun>(
                   tenability_.Inputs,
                   tenability::RoomGeometry{calc_.Inputs.FloorArea, calc_.Inputs.RoomHeight})
-            : life_safety::SmokeFollowedForDevices(devices_, room);
+            : life_safety::SmokeFollowedForDevices(
+                  devices_, room,
+                  life_safety::InputsWithFireFileHeat({}, calc_.Inputs.FireFile, calc_.OpenedReport));
     life_safety::LifeSafetyRun followed(std::move(tenabilityRun), devices_, suppression_, room);
     RunOutcome outcome = life_safety::RunFollowed(
         followed, calc_.Fire,

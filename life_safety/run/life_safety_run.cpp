@@ -1,6 +1,8 @@
 #include "life_safety/run/life_safety_run.h"
 
+#include "common/fire_file_lookup.h"
 #include "common/round_trip_text.h"
+#include "common/text_file.h"
 #include "common/units.h"
 #include "life_safety/detection/suppressed_fire.h"
 
@@ -94,16 +96,47 @@ std::optional<DetectionKeys> SavedDetectionKeys(const std::vector<detection::Dev
 }
 
 std::unique_ptr<tenability::TenabilityRun>
-SmokeFollowedForDevices(const std::vector<detection::Device>& devices, const LifeSafetyRoom& room) {
+SmokeFollowedForDevices(const std::vector<detection::Device>& devices, const LifeSafetyRoom& room,
+                        const tenability::TenabilityInputs& inputs) {
     const bool smoke = std::any_of(devices.begin(), devices.end(), [](const detection::Device& d) {
         return d.Kind == detection::DeviceKind::SmokeDetector && d.Obscuration.has_value();
     });
-    const tenability::TenabilityInputs defaults;
-    if (!smoke || tenability::CheckTenabilityInputs(defaults, room.CeilingHeight)) {
+    if (!smoke || tenability::CheckTenabilityInputs(inputs, room.CeilingHeight)) {
         return nullptr;
     }
     return std::make_unique<tenability::TenabilityRun>(
-        defaults, tenability::RoomGeometry{room.FloorArea, room.CeilingHeight});
+        inputs, tenability::RoomGeometry{room.FloorArea, room.CeilingHeight});
+}
+
+std::optional<std::string> FireFileTextOf(const std::string& name, const std::string& reportPath) {
+    for (const std::string& place : FireFilePlaces(name, reportPath)) {
+        WholeFile file = ReadWholeFile(place);
+        if (!file.problem) {
+            return std::move(file.text);
+        }
+    }
+    return std::nullopt;
+}
+
+tenability::TenabilityInputs InputsWithFireFileHeat(const tenability::TenabilityTexts& texts,
+                                                    const std::string& name,
+                                                    const std::string& reportPath,
+                                                    tenability::HeatOfCombustionChoice* choice) {
+    tenability::TenabilityInputs inputs = texts.Inputs;
+    std::optional<double> given;
+    std::optional<tenability::FireFileHeat> heat;
+    if (texts.HeatOfCombustionGiven) {
+        given = inputs.Yields.HeatOfCombustion;
+    } else if (const auto text = FireFileTextOf(name, reportPath)) {
+        heat = tenability::HeatOfCombustionOfFireFile(*text);
+    }
+    const auto chosen =
+        tenability::ChooseHeatOfCombustion(given, heat, inputs.Yields.HeatOfCombustion);
+    inputs.Yields.HeatOfCombustion = chosen.HeatOfCombustion;
+    if (choice) {
+        *choice = chosen;
+    }
+    return inputs;
 }
 
 std::string_view WordOfRule(detection::SuppressionRule rule) {

@@ -13,7 +13,9 @@
 #include "life_safety/detection/detection_observer.h"
 #include "life_safety/detection/detection_run.h"
 #include "life_safety/detection/suppression.h"
+#include "life_safety/tenability/fire_file_heat.h"
 #include "life_safety/tenability/tenability_run.h"
+#include "life_safety/tenability/tenability_texts.h"
 
 #include <functional>
 #include <memory>
@@ -95,8 +97,24 @@ std::optional<DetectionKeys> SavedDetectionKeys(const std::vector<detection::Dev
 // reading that needs the smoke density it works out; nothing otherwise. The
 // windows, which follow no tenability of their own yet, run with it, so their
 // smoke detectors operate when the batch command's do.
+// `inputs` are the defaults, with the fire file's heat of combustion where the
+// caller has it (InputsWithFireFileHeat), as the batch command follows them.
 std::unique_ptr<tenability::TenabilityRun>
-SmokeFollowedForDevices(const std::vector<detection::Device>& devices, const LifeSafetyRoom& room);
+SmokeFollowedForDevices(const std::vector<detection::Device>& devices, const LifeSafetyRoom& room,
+                        const tenability::TenabilityInputs& inputs = {});
+
+// The text of the fire file `name` names, read from the first of the places
+// a model looks for it (common/fire_file_lookup.h, for a report saved at
+// `reportPath`) that can be read; nothing when none can.
+std::optional<std::string> FireFileTextOf(const std::string& name, const std::string& reportPath);
+
+// The tenability inputs a run follows: `texts`' own, with the heat of
+// combustion of the fire file `name` names when the texts give none (and
+// the fire file has one: fire_file_heat.h). `choice` says where it came from.
+tenability::TenabilityInputs InputsWithFireFileHeat(const tenability::TenabilityTexts& texts,
+                                                    const std::string& name,
+                                                    const std::string& reportPath,
+                                                    tenability::HeatOfCombustionChoice* choice = nullptr);
 
 // "unchanged", "held", "decaying": the rule's word in the batch command's
 // option and in the summaries.

@@ -173,6 +173,7 @@ std::variant<TenabilityTexts, std::string> ReadTenabilityTexts(const OptionValue
         }
         option.Set(read.Inputs, ToSI(*number, option.Kind, units));
         read.Given = true;
+        read.HeatOfCombustionGiven = read.HeatOfCombustionGiven || option.Option == "heat-of-combustion";
     }
     return read;
 }

@@ -48,6 +48,9 @@ struct TenabilityTexts {
     TenabilityInputs Inputs;      // S.I.; the defaults for what was not given
     Fuel FuelKind = kDefaultFuel; // --fuel, whose yields the numbers override
     bool Given = false;           // at least one tenability option was given
+    // --heat-of-combustion was given (a saved report's line always gives
+    // it); without it a run takes the fire file's (fire_file_heat.h).
+    bool HeatOfCombustionGiven = false;
 };
 
 // The inputs the texts give (typed in `units`), not yet checked, or the

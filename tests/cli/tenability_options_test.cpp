@@ -248,7 +248,8 @@ TEST(TenabilityOptions, TheReportCarriesItsTenabilityToFrom) {
     ASSERT_EQ(first.status, 0) << first.err;
     const std::vector<std::string> lines = Lines(ReadFile(report));
     EXPECT_EQ(lines.back(),
-              "Tenability: --fuel polystyrene --heat-of-combustion 27000 --soot-yield 0.2 "
+              // The office's fire file was written with 20 MJ/kg: the run burned that.
+              "Tenability: --fuel polystyrene --heat-of-combustion 20000 --soot-yield 0.2 "
               "--co-yield 0.06 --hcn-yield 0 --co2-yield 2.33 --head-height 1.5 --sign lit "
               "--fed-toxic-limit 0.3 --fed-heat-limit 0.3 --radiant-flux-limit 2.5 "
               "--tenability-temperature 60");
@@ -262,6 +263,7 @@ TEST(TenabilityOptions, TheReportCarriesItsTenabilityToFrom) {
     EXPECT_EQ(againKeys["tenability_reached_s"], firstKeys["tenability_reached_s"]);
     EXPECT_EQ(againKeys["inputs"]["soot_yield"], 0.2);
     EXPECT_EQ(againKeys["inputs"]["sign"], "lit");
+    EXPECT_EQ(againKeys["inputs"]["heat_of_combustion_source"], "input"); // the report's line
 
     const Outcome replaced =
         Vorla({"compartment", "--from", report, "-o", "/dev/null", "--flashover", "continue",
@@ -294,6 +296,72 @@ TEST(TenabilityOptions, TheReportCarriesItsTenabilityToFrom) {
                                "below the ceiling"),
               std::string::npos)
         << tooHigh.err;
+}
+
+// A fire file written by `vorla fire` with 20 MJ/kg carries it in its
+// burning-rate column: a run given no heat of combustion burns that, and
+// follows the very tenability of a run given 20000 kJ/kg. The fuel's own
+// 27000 kJ/kg burns less fuel for the same heat: the run is the same, the
+// soot in the layer 20/27 of it, so wherever the head is in the layer the
+// visibility S = K / (K_m m_s) is 27/20 of the file's. A file typed by hand
+// without burning rates falls back on the fuel's with a note.
+TEST(TenabilityOptions, TheFireFilesHeatOfCombustionIsTheDefault) {
+    test_support::TemporaryFolder folder;
+    const std::string fire = folder.PathOf("fast.fir");
+    const Outcome written =
+        Vorla({"fire", "tsquared", "--alpha", "0.04689", "--t-max", "150", "--t-end", "600",
+               "--heat-of-combustion", "20000", "--date", "D", "-o", fire});
+    ASSERT_EQ(written.status, 0) << written.err;
+    const auto run = [&](const std::string& file, std::vector<std::string> more) {
+        std::vector<std::string> words = Office({"--summary", "-"});
+        words[2] = file;
+        words.insert(words.end(), more.begin(), more.end());
+        return Vorla(words);
+    };
+    const std::string csvFile = folder.PathOf("file.csv");
+    const std::string csvFuel = folder.PathOf("fuel.csv");
+    const Outcome fromFile = run(fire, {"--sign", "reflecting", "--csv", csvFile});
+    const Outcome given = run(fire, {"--sign", "reflecting", "--heat-of-combustion", "20000"});
+    const Outcome fuels =
+        run(fire, {"--sign", "reflecting", "--heat-of-combustion", "27000", "--csv", csvFuel});
+    for (const Outcome* o : {&fromFile, &given, &fuels}) {
+        ASSERT_EQ(o->status, 0) << o->err;
+        EXPECT_EQ(o->err, "");
+    }
+    const Json a = Json::parse(fromFile.out);
+    const Json b = Json::parse(given.out);
+    EXPECT_EQ(a["inputs"]["heat_of_combustion_kj_kg"], 20000);
+    EXPECT_EQ(a["inputs"]["heat_of_combustion_source"], "fire file");
+    EXPECT_EQ(b["inputs"]["heat_of_combustion_source"], "input");
+    EXPECT_EQ(a["aset_s"], b["aset_s"]);
+    EXPECT_EQ(a["tenability_reached_s"], b["tenability_reached_s"]);
+    const std::vector<std::string> fileRows = Lines(ReadFile(csvFile));
+    const std::vector<std::string> fuelRows = Lines(ReadFile(csvFuel));
+    ASSERT_EQ(fileRows.size(), fuelRows.size());
+    int compared = 0;
+    for (std::size_t i = 1; i < fileRows.size(); ++i) {
+        const std::string s20 = Cells(fileRows[i])[Cells(fileRows[0]).size() - 4];
+        const std::string s27 = Cells(fuelRows[i])[Cells(fuelRows[0]).size() - 4];
+        if (s20.empty() || s27.empty()) {
+            EXPECT_EQ(s20, s27) << "row " << i;
+            continue;
+        }
+        EXPECT_NEAR(std::stod(s27) / std::stod(s20), 27.0 / 20.0, 1e-9) << "row " << i;
+        ++compared;
+    }
+    EXPECT_GT(compared, 10);
+
+    const std::string typed = folder.Write("typed.fir", "0 0 0\n60 500 0\n600 500 0\n-9 -9 -9\n");
+    const Outcome plain = run(typed, {});
+    ASSERT_EQ(plain.status, 0) << plain.err;
+    EXPECT_EQ(plain.err, ""); // no tenability asked for: nothing to say
+    EXPECT_EQ(Json::parse(plain.out)["inputs"]["heat_of_combustion_source"], "default");
+    const Outcome asked = run(typed, {"--soot-yield", "0.1"});
+    ASSERT_EQ(asked.status, 0) << asked.err;
+    EXPECT_EQ(asked.err, "vorla compartment: The fire file " + typed +
+                             " has no burning rate where the fire burns: the tenability uses the "
+                             "default heat of combustion, 27000 kJ/kg.\n");
+    EXPECT_EQ(Json::parse(asked.out)["inputs"]["heat_of_combustion_kj_kg"], 27000);
 }
 
 } // namespace

@@ -161,7 +161,9 @@ class TenabilityDialogTest : public QObject {
         fuel->setCurrentIndex(1);
         emit fuel->activated(1);
         QCOMPARE(fuel->currentText(), QString("Propane"));
-        QCOMPARE(Box(dialog, "txtHeatOfCombustion")->text(), QString("43700"));
+        // The heat of combustion left to the fire file stays so; typed, the
+        // fuel's replaces it.
+        QCOMPARE(Box(dialog, "txtHeatOfCombustion")->text(), QString());
         QCOMPARE(Box(dialog, "txtSootYield")->text(), QString("0.024"));
         QCOMPARE(Box(dialog, "txtCoYield")->text(), QString("0.005"));
         QCOMPARE(Box(dialog, "txtHcnYield")->text(), QString("0"));
@@ -172,7 +174,17 @@ class TenabilityDialogTest : public QObject {
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         const TenabilityTexts& read = dialog.Tenability();
         QVERIFY(read.FuelKind == tenability::Fuel::Propane);
-        QCOMPARE(read.Inputs.Yields.HeatOfCombustion, 43700.0);
+        QVERIFY(!read.HeatOfCombustionGiven);
+        QCOMPARE(read.Inputs.Yields.HeatOfCombustion, 43700.0); // without a fire file's
+        TenabilityDialog typed(platform, "SKEVA-XW", kept, UnitSystem::SI, std::nullopt, nullptr);
+        Box(typed, "txtHeatOfCombustion")->setText("15000");
+        auto* typedFuel = typed.findChild<QComboBox*>("cboFuel");
+        typedFuel->setCurrentIndex(1);
+        emit typedFuel->activated(1);
+        QCOMPARE(Box(typed, "txtHeatOfCombustion")->text(), QString("43700"));
+        Click(typed, "cmdOK");
+        QVERIFY(typed.Tenability().HeatOfCombustionGiven);
+        QCOMPARE(typed.Tenability().Inputs.Yields.HeatOfCombustion, 43700.0);
         QCOMPARE(read.Inputs.Yields.CarbonDioxide, 2.85);
         QCOMPARE(read.Inputs.Criteria.FedToxic, 0.5);
         QVERIFY(read.Inputs.Sign == tenability::SignKind::Lit);
