@@ -43,6 +43,7 @@ constexpr OptionSpec kOptions[] = {
     {"--summary"},
     {"--summary-csv"},
     {"--design-report"},
+    {"--time-axis"},
     {"--model-uncertainty", false},
     {"--no-model-uncertainty", false},
     {"--criteria-height"},
@@ -64,7 +65,7 @@ constexpr std::string_view kHelpBeforeKeyResults =
     "                         [--run-time S]\n"
     "                         [--flashover stop|continue] [-o REPORT] [--csv FILE]\n"
     "                         [--summary FILE] [--summary-csv FILE]\n"
-    "                         [--design-report FILE]\n"
+    "                         [--design-report FILE] [--time-axis min|s]\n"
     "                         [--criteria-height H[,H...]] [--criteria-temperature T[,T...]]\n"
     "                         [--model-uncertainty | --no-model-uncertainty]\n"
     "\n"
@@ -138,6 +139,8 @@ constexpr std::string_view kHelpFromKeyResults =
     "                           their SHA-256, the inputs in both unit systems, the\n"
     "                           fire, the key results and criteria, the graphs, the\n"
     "                           validity limits, the model uncertainty and every row\n"
+    "  --time-axis min|s        the time axis of the design report's graphs: min\n"
+    "                           (default) or s, as the windows' Preferences… choose\n"
     "  --criteria-height H[,H...]  interface heights to report, m or ft as --units\n"
     "                           (default 1.8,1.5 m)\n"
     "  --criteria-temperature T[,T...]  layer temperatures to report, °C, or °F with\n"

@@ -47,7 +47,21 @@ void SetCommandRunFiles(DesignReportRun& run, const std::string& reportPath,
     }
 }
 
-int WriteDesignReport(const std::string& path, const DesignReportRun& run, std::ostream& err) {
+std::variant<plot::TimeAxisUnit, std::string>
+ReadTimeAxisOption(const std::optional<std::string>& text, std::string_view prefix) {
+    if (!text || *text == "min") {
+        return plot::TimeAxisUnit::Minutes;
+    }
+    if (*text == "s") {
+        return plot::TimeAxisUnit::Seconds;
+    }
+    std::string refusal(prefix);
+    refusal.append("--time-axis must be min or s, not \"").append(*text).append("\".\n");
+    return refusal;
+}
+
+int WriteDesignReport(const std::string& path, const DesignReportRun& run,
+                      plot::TimeAxisUnit timeAxis, std::ostream& err) {
     const std::string cannot =
         "the design report " + path + " cannot be written: the program " + kProgram;
     const std::string program = HelperProgramPath(kProgram);
@@ -63,7 +77,8 @@ int WriteDesignReport(const std::string& path, const DesignReportRun& run, std::
         return kExitFileProblem;
     }
     std::optional<std::string> problem =
-        WriteFileAtomically(description, DesignDocumentJson(DesignReportDocument(run)));
+        WriteFileAtomically(description,
+                            DesignDocumentJson(WithTimeIn(DesignReportDocument(run), timeAxis)));
     if (!problem) {
         // "-" is standard output, which the helper shares with vorla.
         problem =

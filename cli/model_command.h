@@ -149,6 +149,11 @@ int RunModelCommand(std::span<const std::string> args, std::ostream& out, std::o
     if (const auto* stop = std::get_if<CommandStop>(&detectionOptions)) {
         return Stop(*stop, err);
     }
+    const auto timeAxis = ReadTimeAxisOption(OptionText(options, "time-axis"), prefix);
+    if (const auto* refusal = std::get_if<std::string>(&timeAxis)) {
+        err << *refusal;
+        return kExitInputRejected;
+    }
     const auto& request = std::get<KeyResultsOptions>(keyOptions);
     if (const auto note = UnusedCriteriaNote(options, request)) {
         err << prefix << *note;
@@ -254,7 +259,8 @@ int RunModelCommand(std::span<const std::string> args, std::ostream& out, std::o
             design.ShownUnits = *system;
         }
         SetCommandRunFiles(design, outputs.front().Path, outputs.front().Text);
-        return WriteDesignReport(*designReport, design, err);
+        return WriteDesignReport(*designReport, design, std::get<plot::TimeAxisUnit>(timeAxis),
+                                 err);
     }
     return kExitSuccess;
 }

@@ -38,6 +38,7 @@ constexpr OptionSpec kOptions[] = {
     {"--summary"},
     {"--summary-csv"},
     {"--design-report"},
+    {"--time-axis"},
     {"--model-uncertainty", false},
     {"--no-model-uncertainty", false},
     {"--criteria-height"},
@@ -54,7 +55,7 @@ constexpr std::string_view kHelpOptions =
     "                   [--loss-fraction X] [--fire-position centre|wall|corner]\n"
     "                   [--plume zukoski|heskestad] [--run-time S] [-o RESULTS]\n"
     "                   [--csv FILE] [--summary FILE] [--summary-csv FILE]\n"
-    "                   [--design-report FILE]\n"
+    "                   [--design-report FILE] [--time-axis min|s]\n"
     "                   [--criteria-height H[,H...]] [--criteria-temperature T[,T...]]\n"
     "                   [--model-uncertainty | --no-model-uncertainty]\n"
     "\n"
@@ -115,6 +116,8 @@ constexpr std::string_view kHelpFromKeyResults =
     "                       SHA-256, the inputs in both unit systems, the fire, the key\n"
     "                       results and criteria, the graphs, the validity limits, the\n"
     "                       model uncertainty and every row\n"
+    "  --time-axis min|s    the time axis of the design report's graphs: min (default)\n"
+    "                       or s, as the windows' Preferences… choose\n"
     "  --criteria-height H[,H...]\n"
     "                       interface heights to report, m or ft as --units\n"
     "                       (default 1.8,1.5 m)\n"

@@ -44,7 +44,12 @@ double NumberOf(const Json& value) {
 }
 
 Json AxisJson(const plot::PlotAxis& axis) {
-    Json json{{"time", axis.Kind == plot::AxisKind::TimeMinutes}, {"title", axis.Title}};
+    const bool seconds = axis.Kind == plot::AxisKind::TimeSeconds;
+    Json json{{"time", seconds || axis.Kind == plot::AxisKind::TimeMinutes},
+              {"title", axis.Title}};
+    if (seconds) {
+        json["seconds"] = true;
+    }
     if (axis.Maximum) {
         json["maximum"] = *axis.Maximum;
     }
@@ -53,7 +58,9 @@ Json AxisJson(const plot::PlotAxis& axis) {
 
 plot::PlotAxis AxisOf(const Json& json) {
     plot::PlotAxis axis;
-    axis.Kind = json.at("time").get<bool>() ? plot::AxisKind::TimeMinutes : plot::AxisKind::Value;
+    axis.Kind = !json.at("time").get<bool>()                         ? plot::AxisKind::Value
+                : json.value("seconds", false) ? plot::AxisKind::TimeSeconds
+                                               : plot::AxisKind::TimeMinutes;
     axis.Title = json.at("title").get<std::string>();
     if (json.contains("maximum")) {
         axis.Maximum = json.at("maximum").get<double>();
@@ -129,6 +136,17 @@ std::string DesignDocumentJson(const DesignDocument& document) {
                     {"sections", std::move(sections)}};
     // Invalid UTF-8 in a title typed elsewhere is replaced, not refused.
     return json.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+DesignDocument WithTimeIn(DesignDocument document, plot::TimeAxisUnit unit) {
+    for (auto& section : document.Sections) {
+        for (auto& block : section.Blocks) {
+            if (block.Kind == DocumentBlockKind::Graph) {
+                block.Graph = plot::WithTimeIn(std::move(block.Graph), unit);
+            }
+        }
+    }
+    return document;
 }
 
 std::variant<DesignDocument, std::string> ReadDesignDocumentJson(std::string_view text) {

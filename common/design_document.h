@@ -39,6 +39,10 @@ struct DesignDocument {
     std::vector<DocumentSection> Sections;
 };
 
+// The document with the time axis of every graph in `unit` (plot::WithTimeIn):
+// the Preferences' time axis in the windows, --time-axis in the batch command.
+DesignDocument WithTimeIn(DesignDocument document, plot::TimeAxisUnit unit);
+
 // The document as JSON, every text and number kept.
 std::string DesignDocumentJson(const DesignDocument& document);
 

@@ -12,7 +12,7 @@
 //
 // Both axes start at 0. The time axis takes minutes and scales as the graph
 // windows' time axis does (1, 2.5, 5, multiples of 5 up to 30, 50, 100, 150
-// minutes); a value axis scales as their value axis (the next multiple of
+// minutes), or seconds on the same scales (WithTimeIn); a value axis scales as their value axis (the next multiple of
 // 5000, 500, 50, 5, 0.5 or 0.05 above the largest value). Points beyond the
 // axes are cut off at the edge of the plotting area; points that are not
 // finite numbers are left out (a line is broken there).
@@ -140,6 +140,10 @@ struct PlotSeries {
 enum class AxisKind {
     TimeMinutes, // x only: time in minutes, the graph windows' time axis
     Value,       // any quantity from 0, the graph windows' value axis
+    // x only: time in seconds, as the graph windows show it when Preferences…
+    // chooses s: the full scale of the minutes' axis for the same maximum, in
+    // seconds, with ticks at the clock's steps (TicksOver's Seconds).
+    TimeSeconds,
 };
 
 struct PlotAxis {
@@ -166,5 +170,39 @@ struct Plot {
     LegendPlace Legend = LegendPlace::None;
     GraphTheme Theme = GraphTheme::Dark;
 };
+
+// The unit of a time axis, chosen in Preferences… (the windows) or with
+// --time-axis (the batch command).
+enum class TimeAxisUnit { Minutes, Seconds };
+
+// `plot` with its time axis in `unit`. To seconds, a time axis in minutes has
+// every x, a bar's width, its maximum and the ends of a range multiplied by 60
+// (a range's ticks then at the automatic step in seconds) and its title's
+// "(min)" read "(s)": the curves stand where they stood and only the axis
+// reads differently. Anything else is returned as it is.
+inline Plot WithTimeIn(Plot plot, TimeAxisUnit unit) {
+    if (unit == TimeAxisUnit::Minutes || plot.X.Kind != AxisKind::TimeMinutes) {
+        return plot;
+    }
+    plot.X.Kind = AxisKind::TimeSeconds;
+    if (const auto at = plot.X.Title.rfind("(min)"); at != std::string::npos) {
+        plot.X.Title.replace(at, 5, "(s)");
+    }
+    if (plot.X.Maximum) {
+        *plot.X.Maximum *= 60;
+    }
+    if (plot.X.Range) {
+        plot.X.Range =
+            TicksOver(AxisTickKind::Seconds, plot.X.Range->Min * 60, plot.X.Range->Max * 60,
+                      std::nullopt);
+    }
+    for (auto& series : plot.Series) {
+        series.BarWidth *= 60;
+        for (auto& point : series.Points) {
+            point.X *= 60;
+        }
+    }
+    return plot;
+}
 
 } // namespace vorla::plot

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 namespace vorla::plot {
 namespace {
@@ -33,21 +34,6 @@ double LargestY(const Plot& plot) {
     return Largest(plot, [](const PlotSeries&, const PlotPoint& point) { return point.Y; });
 }
 
-AxisScale ScaleAxis(AxisKind kind, double maximum) {
-    AxisScale scale;
-    scale.Labels[0] = "0";
-    if (kind == AxisKind::TimeMinutes) {
-        const auto axis = ScaleTimeAxis(maximum);
-        scale.FullScale = axis.XScale;
-        std::copy(axis.Labels.begin(), axis.Labels.end(), scale.Labels.begin() + 1);
-    } else {
-        const auto axis = ScaleValueAxis(maximum);
-        scale.FullScale = axis.YScale;
-        std::copy(axis.Labels.begin(), axis.Labels.end(), scale.Labels.begin() + 1);
-    }
-    return scale;
-}
-
 namespace {
 
 AxisScale RangeScale(const AxisTicks& range) {
@@ -59,6 +45,34 @@ AxisScale RangeScale(const AxisTicks& range) {
 }
 
 } // namespace
+
+AxisScale ScaleAxis(AxisKind kind, double maximum) {
+    AxisScale scale;
+    scale.Labels[0] = "0";
+    if (kind == AxisKind::TimeSeconds) {
+        // The minutes' full scale, read in seconds as the graph windows do.
+        const double seconds = ScaleTimeAxis(maximum / 60).XScale * 60;
+        if (const auto ticks = TicksOver(AxisTickKind::Seconds, 0, seconds, std::nullopt)) {
+            return RangeScale(*ticks);
+        }
+        // Not reached: a full scale of 1 to 150 minutes always has ticks.
+        scale.FullScale = seconds;
+        for (std::size_t a = 1; a <= 5; ++a) {
+            scale.Labels[a] = std::to_string(std::lround(seconds * static_cast<double>(a) / 5));
+        }
+        return scale;
+    }
+    if (kind == AxisKind::TimeMinutes) {
+        const auto axis = ScaleTimeAxis(maximum);
+        scale.FullScale = axis.XScale;
+        std::copy(axis.Labels.begin(), axis.Labels.end(), scale.Labels.begin() + 1);
+    } else {
+        const auto axis = ScaleValueAxis(maximum);
+        scale.FullScale = axis.YScale;
+        std::copy(axis.Labels.begin(), axis.Labels.end(), scale.Labels.begin() + 1);
+    }
+    return scale;
+}
 
 PlotScales ScalePlot(const Plot& plot) {
     return {plot.X.Range ? RangeScale(*plot.X.Range)

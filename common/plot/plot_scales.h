@@ -30,7 +30,8 @@ struct PlotScales {
 double LargestX(const Plot& plot);
 double LargestY(const Plot& plot);
 
-// The scale of an axis of `kind` whose largest value is `maximum`.
+// The scale of an axis of `kind` whose largest value is `maximum`; time in
+// seconds has its ticks as a Range (0 to the full scale).
 AxisScale ScaleAxis(AxisKind kind, double maximum);
 
 // Both axes, from their Maximum where given and the series otherwise.

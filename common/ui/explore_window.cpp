@@ -11,6 +11,7 @@
 #include "common/ui/graph_export.h"
 #include "common/ui/graph_picture.h"
 #include "common/ui/platform_services.h"
+#include "common/ui/program_settings.h"
 #include "study/sampling.h"
 
 #include <QCheckBox>
@@ -798,7 +799,10 @@ plot::Plot ExploreWindow::CurrentPlot() const {
         }
     }
     plot.Legend = plot::LeastCoveredCorner(plot);
-    return plot;
+    // Exported as every graph is: in the Preferences' theme and time unit.
+    const ProgramSettings settings;
+    plot.Theme = settings.GraphThemePreference();
+    return plot::WithTimeIn(std::move(plot), settings.TimeAxisUnitPreference());
 }
 
 std::string ExploreWindow::CurvesCsv() const {

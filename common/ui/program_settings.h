@@ -55,7 +55,8 @@ inline constexpr const char* kTimeAxisUnit = "preferences/timeAxisUnit";
 enum class FlashoverAnswer { Ask, Stop, Continue };
 // The look of every graph the programs draw or export (common/plot/plot.h).
 using GraphTheme = plot::GraphTheme;
-enum class TimeAxisUnit { Minutes, Seconds };
+// The unit of every graph's time axis, shown and exported (common/plot/plot.h).
+using TimeAxisUnit = plot::TimeAxisUnit;
 
 class ProgramSettings {
   public:

@@ -3,6 +3,7 @@
 #include "common/atomic_file.h"
 #include "common/file_collision.h"
 #include "common/plot/design_document_pdf.h"
+#include "common/ui/program_settings.h"
 
 #include <QClipboard>
 #include <QFileInfo>
@@ -51,7 +52,8 @@ bool ExportDesignReport(PlatformServices& services, const std::string& programNa
                               programName, MessageIcon::Exclamation, MessageButtons::Ok});
         return false;
     }
-    if (const auto error = plot::WriteDesignDocumentPdf(*path, document)) {
+    const auto unit = ProgramSettings().TimeAxisUnitPreference();
+    if (const auto error = plot::WriteDesignDocumentPdf(*path, WithTimeIn(document, unit))) {
         services.ShowMessage({*error + " The design report is not written.", programName,
                               MessageIcon::Critical, MessageButtons::Ok});
         return false;

@@ -23,8 +23,10 @@ inline constexpr const char* kExportDesignReportTitle = "Export Design Report";
 std::string PdfFileNameFor(const std::string& outputFile);
 
 // Asks for a file and writes the document to it as PDF (WriteFileAtomically),
-// never over `fireFile`, the fire file the run read. A failure is a message
-// titled `programName` naming the file and why. True when a file was written.
+// never over `fireFile`, the fire file the run read, its graphs' time axis in
+// the unit Preferences… chooses, as the graph windows show it. A failure is a
+// message titled `programName` naming the file and why. True when a file was
+// written.
 bool ExportDesignReport(PlatformServices& services, const std::string& programName,
                         const std::string& outputFile, const std::string& fireFile,
                         const DesignDocument& document);

@@ -146,8 +146,10 @@ CompletedRun RunModel(const RunInputs& in, const FireTable& fire, const Flashove
         }
         tprev = static_cast<float>(t);
         t = t + 1;
+        // Checked inputs end by 9000 s, within the table; a run driven past
+        // the checks (a longer run time) stops at its last row, never beyond.
         if (stopRequested || z <= in.FireHeight || z <= in.SillHeight || t > in.RunTime ||
-            t > lastFireTime) {
+            t > lastFireTime || i == kResultRowCapacity - 1) {
             break;
         }
     }

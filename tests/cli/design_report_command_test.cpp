@@ -278,6 +278,61 @@ TEST(DesignReportCommand, HeatReleasedIsTheFireCurvesIntegralRoundedOnce) {
     }
 }
 
+// The graphs' time axis: a 600 s run of examples/pool-1m-674kw.fir (held to
+// 600 s) fills the 10 min scale, ticks every 2 min; in seconds the same scale
+// is 600 s, and of the clock's steps 60 s would give 10 steps, 120 s gives 5.
+// Every graph (the fire and the four quantities) reads the chosen unit.
+TEST(DesignReportCommand, TheTimeAxisIsInTheUnitChosen) {
+    if (test_support::PdfToolsMissing()) {
+        GTEST_SKIP() << "pdftotext, pdfinfo or sha256sum is missing (poppler-utils)";
+    }
+    const struct {
+        const char* option;
+        const char* title;
+        const char* otherTitle;
+        const char* ticks;
+    } cases[] = {
+        {"", "Time (min)", "Time (s)", R"(\b0\s+2\s+4\s+6\s+8\s+10\b)"},
+        {" --time-axis min", "Time (min)", "Time (s)", R"(\b0\s+2\s+4\s+6\s+8\s+10\b)"},
+        {" --time-axis s", "Time (s)", "Time (min)", R"(\b0\s+120\s+240\s+360\s+480\s+600\b)"},
+    };
+    const std::string run = "compartment --vent-width 2 --sill-height 0 --soffit-height 2 "
+                            "--flashover continue --floor-area 100 --room-height 6 "
+                            "--fire-height 0 --run-time 600 --title Pool --fire " +
+                            Quoted(std::string(VORLA_EXAMPLES_DIR) + "/pool-1m-674kw.fir");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.option);
+        const test_support::TemporaryFolder folder;
+        const std::string pdf = folder.PathOf("pool.pdf");
+        const auto ran = Vorla(folder, run + " -o " + Quoted(folder.PathOf("run.vof")) +
+                                           " --design-report " + Quoted(pdf) + c.option);
+        ASSERT_EQ(ran.Status, 0) << ran.Err;
+        const std::string text = All(test_support::PdfPagesText(pdf));
+        std::size_t titles = 0;
+        for (auto at = text.find(c.title); at != std::string::npos;
+             at = text.find(c.title, at + 1)) {
+            ++titles;
+        }
+        EXPECT_EQ(titles, 5u) << text;
+        EXPECT_EQ(text.find(c.otherTitle), std::string::npos);
+        const std::regex ticks(c.ticks);
+        EXPECT_EQ(std::distance(std::sregex_iterator(text.begin(), text.end(), ticks),
+                                std::sregex_iterator()),
+                  5)
+            << text;
+    }
+
+    // Another word is refused before the run, naming the option; nothing written.
+    const test_support::TemporaryFolder folder;
+    const auto refused = Vorla(folder, run + " -o " + Quoted(folder.PathOf("run.vof")) +
+                                           " --design-report " + Quoted(folder.PathOf("h.pdf")) +
+                                           " --time-axis h");
+    EXPECT_EQ(refused.Status, 2);
+    EXPECT_EQ(refused.Err, "vorla compartment: --time-axis must be min or s, not \"h\".\n");
+    EXPECT_FALSE(std::filesystem::exists(folder.PathOf("run.vof")));
+    EXPECT_FALSE(std::filesystem::exists(folder.PathOf("h.pdf")));
+}
+
 // `--loss-fraction estimate` for a square room (the ratio's default, 1) and an
 // irregular ceiling: the inputs name the rule and what the estimate came from, and the fraction
 // shown is the one the run used (the summary's).

@@ -288,6 +288,9 @@ TEST_F(FireCommand, RefusesCustomPointsTheFormWouldRejectOrDrop) {
          "There are empty time fields on the present screen.\n(line 10 of "},
         {"0 1\n1 1\n0 1\n3 1\n", "0",
          "There are empty time fields on the present screen.\n(line 3 of "},
+        // Only the very last point would be dropped.
+        {"0 1\n1 1\n2 1\n0 1\n", "0",
+         "There are empty time fields on the present screen.\n(line 4 of "},
     };
     for (const auto& c : cases) {
         const std::string points = WriteText("p.txt", c.points);

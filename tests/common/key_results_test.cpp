@@ -36,7 +36,7 @@ KeyResults RoomKeys(KeyCriteria criteria) {
 TEST(ComputeKeyResults, CrossingTimesInterpolateBetweenTheStraddlingRows) {
     KeyCriteria criteria;
     criteria.InterfaceHeightsM = {1.8, 1.5, 0.5, 2.4};
-    criteria.LayerTemperaturesC = {60, 200, 600, 800, 20};
+    criteria.LayerTemperaturesC = {60, 200, 600, 800, 20, 53};
     const KeyResults keys = RoomKeys(criteria);
 
     struct Case {
@@ -58,6 +58,8 @@ TEST(ComputeKeyResults, CrossingTimesInterpolateBetweenTheStraddlingRows) {
         {"600 °C before the off-grid row", keys.LayerTemperatureReachesS[2].TimeS, 11.9},
         {"800 °C never", keys.LayerTemperatureReachesS[3].TimeS, std::nullopt},
         {"20 °C at time 0", keys.LayerTemperatureReachesS[4].TimeS, 0.0},
+        // 5 + 3 * 5 / 60 = 5.25 exactly: a half goes up, never to the even 5.2
+        {"53 °C on a half", keys.LayerTemperatureReachesS[5].TimeS, 5.3},
         {"flashover row off the grid", keys.FlashoverTimeS, 12.0},
         {"first starved row", keys.OxygenLimitedTimeS, 12.0},
         {"peak vent flow", keys.PeakVentFlowKgS, 1.2},

@@ -5,6 +5,7 @@
 #include "common/key_results.h"
 #include "common/key_results_text.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -228,6 +229,27 @@ TEST(KeyResultsText, DetectionToAsetNeedsBothTimes) {
                       lines.end() - 1 - static_cast<std::ptrdiff_t>(c.tenabilityLines.size()),
                       lines.end() - 1),
                   c.tenabilityLines);
+    }
+}
+
+// A time is read to a tenth of a second with a half going up: 12.25 s is a
+// half exactly (a binary fraction), 12.35 s the double just below 12.35, read
+// as the decimal the run wrote; the half-to-even of printf would give 12.2 and
+// 12.3.
+TEST(KeyResultsText, APeakTimeOnAHalfGoesUp) {
+    const struct {
+        double timeS;
+        const char* line;
+    } cases[] = {
+        {12.25, "Peak layer temperature 610 °C (1130 °F) at 12.3 s"},
+        {12.35, "Peak layer temperature 610 °C (1130 °F) at 12.4 s"},
+        {12.2, "Peak layer temperature 610 °C (1130 °F) at 12.2 s"},
+    };
+    for (const auto& c : cases) {
+        KeyResults keys = Keys(ModelKind::Compartment, RunEnd::Complete, 3);
+        keys.PeakLayerTemperatureTimeS = c.timeS;
+        const auto lines = KeyResultLines(keys, UnitSystem::SI);
+        EXPECT_NE(std::find(lines.begin(), lines.end(), c.line), lines.end()) << c.timeS;
     }
 }
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <limits>
 #include <string>
+#include <vector>
 
 namespace vorla::plot {
 namespace {
@@ -42,6 +43,52 @@ TEST(ScaleAxis, FollowsTheGraphWindowsRules) {
             << c.maximum;
         EXPECT_EQ(scale.Labels, c.labels) << c.maximum;
     }
+}
+
+// Time in seconds keeps the minutes' full scale (7 min: 10 min = 600 s) and
+// ticks it at the clock's steps, the fewest that give at most six steps:
+// 600 s by 120 (60 would give 10), 60 s by 10, 9000 s by 1800 (30 min).
+TEST(ScaleAxis, TimeInSecondsIsTheMinutesScaleAtTheClocksSteps) {
+    const struct {
+        double minutes;
+        std::vector<std::string> labels;
+    } cases[] = {
+        {7, {"0", "120", "240", "360", "480", "600"}},
+        {0.5, {"0", "10", "20", "30", "40", "50", "60"}},
+        {400, {"0", "1800", "3600", "5400", "7200", "9000"}},
+    };
+    for (const auto& c : cases) {
+        Plot plot;
+        plot.X.Maximum = c.minutes;
+        plot.Series.push_back({"a", kSeriesColours[0], SeriesStyle::Bars, {{0.5, 1}}, 0.25});
+        const Plot seconds = WithTimeIn(plot, TimeAxisUnit::Seconds);
+        EXPECT_EQ(seconds.X.Title, "Time (s)");
+        EXPECT_EQ(seconds.Series[0].Points[0].X, 30);
+        EXPECT_EQ(seconds.Series[0].BarWidth, 15);
+        const AxisScale scale = ScalePlot(seconds).X;
+        ASSERT_TRUE(scale.Range) << c.minutes;
+        std::vector<std::string> labels;
+        for (const auto& tick : scale.Range->Ticks) {
+            labels.push_back(tick.Label);
+        }
+        EXPECT_EQ(labels, c.labels) << c.minutes;
+        EXPECT_EQ(scale.FullScale, std::stod(c.labels.back())) << c.minutes;
+        // Minutes, and an axis that is not time, are left as they are.
+        EXPECT_EQ(WithTimeIn(plot, TimeAxisUnit::Minutes).Series[0].Points[0].X, 0.5);
+    }
+    Plot values = WithPoints({{2, 3}});
+    values.X.Title = "Runs (min)";
+    EXPECT_EQ(WithTimeIn(values, TimeAxisUnit::Seconds).X.Title, "Runs (min)");
+    EXPECT_EQ(WithTimeIn(values, TimeAxisUnit::Seconds).Series[0].Points[0].X, 2);
+
+    // A range shown (a zoom from 2 to 4 min) becomes 120 to 240 s, by 20 s.
+    Plot zoomed;
+    zoomed.X.Range = TicksOver(AxisTickKind::Minutes, 2, 4, std::nullopt);
+    const auto range = WithTimeIn(zoomed, TimeAxisUnit::Seconds).X.Range;
+    ASSERT_TRUE(range);
+    EXPECT_EQ(range->Min, 120);
+    EXPECT_EQ(range->Max, 240);
+    EXPECT_EQ(range->Step, 20);
 }
 
 TEST(ScalePlot, LargestFiniteValuesSetTheScales) {

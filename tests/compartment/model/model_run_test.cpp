@@ -146,11 +146,17 @@ TEST(RunModel, FuelSurfaceMessageWinsOverTheSill) {
         double sill;
         float soffit;
         std::string_view message;
+        std::string_view fire = kSteady100;
+        std::int16_t runTime = 600;
     };
     // The fire base 5 mm below the ceiling is above the starting interface.
     const Case cases[] = {
         {0, 2.0f, kFuelSurfaceMessage},
         {2.992, 2.996f, kFuelSurfaceMessage}, // the sill is above the interface as well
+        // The fire ends in the same second: the layer at the fire base wins.
+        {0, 2.0f, kFuelSurfaceMessage, "0 100 0\r\n1 100 0\r\n-9 -9 -9\r\n"},
+        // So it does over the end of the shortest run time, 1 s.
+        {0, 2.0f, kFuelSurfaceMessage, kSteady100, 1},
     };
     for (const auto& c : cases) {
         auto calc = Office();
@@ -159,8 +165,9 @@ TEST(RunModel, FuelSurfaceMessageWinsOverTheSill) {
         in.FireHeight = 2.995;
         in.SillHeight = c.sill;
         in.SoffitHeight = c.soffit;
+        in.RunTime = c.runTime;
         in.VentFactor = VentFactorOf(in);
-        LoadFire(*calc, kSteady100);
+        LoadFire(*calc, c.fire);
         QuestionLog log;
         EXPECT_EQ(Simulate(*calc, log), c.message);
         EXPECT_EQ(RowTimes(calc->Results), (std::vector<int>{0, 1}));
@@ -192,6 +199,9 @@ TEST(RunModel, EndOfTheFireBeforeOrAtTheRunTime) {
         // which is neither on the grid nor the fire's end, so 10 s is the last row.
         {"0 0 0\r\n12.5 100 0\r\n-9 -9 -9\r\n", 600, kEndOfFireMessage, 10},
         {"0 0 0\r\n12 100 0\r\n-9 -9 -9\r\n", 600, kEndOfFireMessage, 12},
+        // Driven directly past the checks' 9000 s: the table's 1803 rows, every
+        // 5 s, end the run at 5 × 1802 = 9010 s, not at 9500 s.
+        {"0 100 0\r\n20000 100 0\r\n-9 -9 -9\r\n", 9500, kRunCompleteMessage, 9010},
     };
     for (const auto& c : cases) {
         auto calc = Office();

@@ -4,6 +4,7 @@
 // saved report, its digests against sha256sum.
 #include "cli/vorla_command.h"
 #include "common/ui/graph_picture.h"
+#include "common/ui/program_settings.h"
 #include "program_fixture.h"
 #include "tests/support/pdf_reading.h"
 
@@ -11,7 +12,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <nlohmann/json.hpp>
+#include <regex>
 #include <sstream>
 #include <utime.h>
 
@@ -48,12 +53,73 @@ std::size_t Count(const std::string& text, const std::string& what) {
     return count;
 }
 
+// How many times `pattern` matches in `text`.
+std::ptrdiff_t Matches(const std::string& text, const std::string& pattern) {
+    const std::regex expression(pattern);
+    return std::distance(std::sregex_iterator(text.begin(), text.end(), expression),
+                         std::sregex_iterator());
+}
+
 } // namespace
 
 class DesignReportExportTest : public QObject {
     Q_OBJECT
+    QTemporaryDir settingsFolder_;
 
   private slots:
+    // The Preferences come from the settings: a folder of the test's, never the user's.
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        QCoreApplication::setOrganizationName("VORLA");
+        QCoreApplication::setApplicationName("vorla-xw");
+        QSettings::setDefaultFormat(QSettings::IniFormat);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder_.path());
+    }
+    void init() { QSettings().clear(); }
+
+    // The graphs' time axis follows Preferences…, as the graph windows do. A
+    // 100 kW fire in the office never reaches flashover and runs its 600 s:
+    // the four graphs' scale is 10 min, ticks every 2 min, or 600 s, ticks
+    // every 120 s (60 s would give 10 steps). The fire file holds 100 kW to
+    // 9000 s: 150 min by 30, or 9000 s by 1800 (30 min, 5 steps).
+    void TheTimeAxisFollowsThePreference() {
+        if (vorla::test_support::PdfToolsMissing()) {
+            QSKIP("pdftotext, pdfinfo or sha256sum is missing (poppler-utils)");
+        }
+        const struct {
+            vorla::ui::TimeAxisUnit unit;
+            const char* title;
+            const char* otherTitle;
+            const char* graphTicks;
+            const char* fireTicks;
+        } cases[] = {
+            {vorla::ui::TimeAxisUnit::Minutes, "Time (min)", "Time (s)",
+             R"(\b0\s+2\s+4\s+6\s+8\s+10\b)", R"(\b0\s+30\s+60\s+90\s+120\s+150\b)"},
+            {vorla::ui::TimeAxisUnit::Seconds, "Time (s)", "Time (min)",
+             R"(\b0\s+120\s+240\s+360\s+480\s+600\b)",
+             R"(\b0\s+1800\s+3600\s+5400\s+7200\s+9000\b)"},
+        };
+        for (const auto& c : cases) {
+            vorla::ui::ProgramSettings().SetTimeAxisUnitPreference(c.unit);
+            Program program;
+            program.FillRoom(program.WriteFile("STEADY.FIR", kSteadyFire), "600", "20");
+            auto* report = program.Run();
+            QVERIFY(report);
+            const std::string pdf = program.Path("steady.pdf");
+            program.platform.ChooseInNextDialog(pdf);
+            Trigger(report, "mnuFileExportDesignReport");
+            const std::string text = AllPages(vorla::test_support::PdfPagesText(pdf));
+            const std::string fire = Between(text, "Design fire", "Key results");
+            const std::string graphs =
+                Between(text, "Graphs", "Validity limits and model uncertainty");
+            QCOMPARE(Count(fire, c.title), std::size_t{1});
+            QCOMPARE(Count(graphs, c.title), std::size_t{4});
+            QCOMPARE(Count(text, c.otherTitle), std::size_t{0});
+            QVERIFY2(Matches(fire, c.fireTicks) == 1, fire.c_str());
+            QVERIFY2(Matches(graphs, c.graphTicks) == 4, graphs.c_str());
+        }
+    }
+
     void ExportsTheRunAsTheBatchCommandSeesIt() {
         if (vorla::test_support::PdfToolsMissing()) {
             QSKIP("pdftotext, pdfinfo or sha256sum is missing (poppler-utils)");

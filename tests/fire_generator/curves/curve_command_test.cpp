@@ -93,7 +93,8 @@ TEST(CurveCommand, AsksAboutAnEmptyDescriptionFirst) {
 }
 
 TEST(CurveCommand, AsksWhetherAZeroDelayIsMeantAfterTheOtherChecks) {
-    for (const char* delay : {"0", "", "0.5", "-0.4", "abc"}) {
+    // -0.5 rounds to 0 (halves to even): zero, not negative.
+    for (const char* delay : {"0", "", "0.5", "-0.4", "-0.5", "abc"}) {
         DesignFireState module;
         auto outcome = CheckCurveCommand(module, Entries("d", "A.FIR", "12000", delay),
                                          {.KeepEmptyDescription = false});
@@ -109,6 +110,14 @@ TEST(CurveCommand, AsksWhetherAZeroDelayIsMeantAfterTheOtherChecks) {
                                     {.DelayTimeIsZero = true});
         EXPECT_TRUE(std::holds_alternative<OpenTheCurveForm>(outcome)) << delay;
         EXPECT_EQ(module.DelayTime, 0);
+    }
+    // The shortest delay that is not zero: 1 s, typed or rounded to (0.6, 1.5
+    // to even 2 aside), goes on without the question.
+    for (const auto& [delay, stored] : {std::pair{"1", 1}, std::pair{"0.6", 1}}) {
+        DesignFireState module;
+        const auto outcome = CheckCurveCommand(module, Entries("d", "A.FIR", "12000", delay), {});
+        EXPECT_TRUE(std::holds_alternative<OpenTheCurveForm>(outcome)) << delay;
+        EXPECT_EQ(module.DelayTime, stored) << delay;
     }
 }
 

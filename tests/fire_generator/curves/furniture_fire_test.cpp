@@ -25,6 +25,13 @@ TEST(FurnitureFire, IsATriangleFromMassAndFactors) {
     EXPECT_NEAR(module.FireRate[2], 302.4, 1e-4);
     EXPECT_EQ(module.FireTime[3], 1558);
     EXPECT_EQ(module.FireRate[3], 0);
+
+    // The shortest delay, 1 s: the 41.31 s of burning start at 1 s, the peak
+    // at 1 + 20.655 (22 s) and the end at 1 + 41.31 (42 s).
+    module = ModuleFor(1);
+    ASSERT_FALSE(BuildFurnitureFire(module, {"20", kDefaults}));
+    EXPECT_EQ(PointsOf(module), (std::vector<std::pair<int, float>>{
+                                    {0, 0.0f}, {1, 0.0f}, {22, 10458.0f}, {42, 0.0f}}));
 }
 
 TEST(FurnitureFire, ConvertsAMassInPounds) {

@@ -20,6 +20,12 @@ TEST(PoolFire, ReachesItsRateOneSecondAfterIgnition) {
     ASSERT_FALSE(BuildPoolFire(module, kHeptane1m));
     EXPECT_EQ(PointsOf(module),
               (std::vector<std::pair<int, float>>{{0, 0.0f}, {60, 0.0f}, {61, q}, {660, q}}));
+
+    // The shortest delay: ignition at 1 s, the full rate at 2 s.
+    module = ModuleFor(1, UnitSystem::SI, 43700);
+    ASSERT_FALSE(BuildPoolFire(module, kHeptane1m));
+    EXPECT_EQ(PointsOf(module),
+              (std::vector<std::pair<int, float>>{{0, 0.0f}, {1, 0.0f}, {2, q}, {601, q}}));
 }
 
 TEST(PoolFire, AnEndOneSecondAfterIgnitionGivesTwoPointsAtOneSecond) {

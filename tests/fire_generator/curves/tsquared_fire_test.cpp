@@ -38,6 +38,14 @@ TEST(TSquaredFire, ADelayAddsAPointAtIgnition) {
     EXPECT_EQ(PointsOf(module),
               (std::vector<std::pair<int, float>>{
                   {0, 0.0f}, {60, 0.0f}, {65, 5.0f}, {70, 20.0f}, {75, 20.0f}, {80, 20.0f}}));
+
+    // The shortest delay, 1 s: 0.2 · 5² = 5 kW at 5 s after ignition, then the
+    // 0.2 · 10² = 20 kW held.
+    module = ModuleFor(1);
+    ASSERT_FALSE(BuildTSquaredFire(module, {"0.2", "10", "20"}));
+    EXPECT_EQ(PointsOf(module),
+              (std::vector<std::pair<int, float>>{
+                  {0, 0.0f}, {1, 0.0f}, {6, 5.0f}, {11, 20.0f}, {16, 20.0f}, {21, 20.0f}}));
 }
 
 TEST(TSquaredFire, AFullTableEndsAtIndex1800) {

@@ -85,6 +85,7 @@ TEST(InputChecks, EachBoundaryGivesItsMessageAndFocus) {
          Box::txtRunTime},
         {&InputBoxes::txtRunTime, "0.5", "The run time must be between 0 and 9000 s.",
          Box::txtRunTime},
+        {&InputBoxes::txtRunTime, "1", nullptr, {}},
         {&InputBoxes::txtRunTime, "1.5", nullptr, {}},
         {&InputBoxes::txtRunTime, "9000", nullptr, {}},
         {&InputBoxes::txtRunTime, "9000.5", nullptr, {}},

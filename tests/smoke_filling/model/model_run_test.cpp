@@ -71,6 +71,17 @@ TEST(RunModel, EndsOnItsLastRowWithItsMessage) {
          RunEnd::LayerAtFuelSurface, kFuelSurfaceMessage},
         {"9000 s: every row of the table", 1000, 30, 0.0f, 9000, kLongSmallFire, 1800, 9000,
          RunEnd::Complete, kRunCompleteMessage},
+        // Driven directly, past the checks: the table's last row (5 s × 1800)
+        // ends the run before the 9005 s asked for.
+        {"run time past the table", 1000, 30, 0.0f, 9005, kLongSmallFire, 1800, 9000,
+         RunEnd::Complete, kRunCompleteMessage},
+        // Two ends in the same second: the layer at the fire base wins over the
+        // run time of 1 s, the shortest, and over the fire's end at 1 s.
+        {"fire base reached in the run time's only second", 20, 2.1, 2.1f, 1, kLongSmallFire, 1,
+         1, RunEnd::LayerAtFuelSurface, kFuelSurfaceMessage},
+        {"fire base reached as the fire ends", 20, 2.1, 2.1f, 600,
+         "0 0 0\r\n1 50 0\r\n-9 -9 -9\r\n", 1, 1, RunEnd::LayerAtFuelSurface,
+         kFuelSurfaceMessage},
         // The first point at 10 s: before it the fire extends its first segment
         // to negative rates, which the plume cannot take a cube root of. The run
         // ends at once with its message and row 0.
