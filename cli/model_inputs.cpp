@@ -35,8 +35,7 @@ using LossFractionEstimate = std::variant<std::string, CommandStop> (*)(const Op
 // What differs between the two model commands. The steps themselves are the
 // same: the models' input forms have the same shape, so one template drives
 // both (the model's functions are found by their argument types).
-template <class InputBox, class InputBoxes, class RunInputs, class UnitTables>
-struct ModelCommand {
+template <class InputBox, class InputBoxes, class RunInputs, class UnitTables> struct ModelCommand {
     std::string_view prefix; // "vorla compartment: "
     // The model's input table: each row with a number has its option.
     std::span<const zone::InputRow<InputBox, InputBoxes>> table;

@@ -82,8 +82,8 @@ std::optional<std::string> SetVariedDeviceFields(const OptionTexts& options,
         const std::string device = name.substr(7, dot - 7);
         const std::string field = name.substr(dot + 1);
         const auto number = numbers.find(name);
-        const auto value = number != numbers.end() ? std::optional(number->second)
-                                                : ParseWholeNumber(text);
+        const auto value =
+            number != numbers.end() ? std::optional(number->second) : ParseWholeNumber(text);
         auto found = std::find_if(detection.Devices.begin(), detection.Devices.end(),
                                   [&](const detection::Device& d) { return d.Name == device; });
         if (!value || found == detection.Devices.end()) {
@@ -224,7 +224,8 @@ struct CompartmentSteps {
                             const FireTable& fire, Results& results,
                             ZoneStepObserver* observer = nullptr) {
         // The study file's reader admits only "stop" and "continue".
-        const auto flashover = FlashoverAnswerOfWord(OptionText(options, "flashover").value_or("stop"));
+        const auto flashover =
+            FlashoverAnswerOfWord(OptionText(options, "flashover").value_or("stop"));
         const auto answer = flashover.value_or(FlashoverAnswer::Stop) == FlashoverAnswer::Stop
                                 ? compartment::Answer::Yes
                                 : compartment::Answer::No;

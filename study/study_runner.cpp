@@ -51,8 +51,7 @@ RunRequest RequestFor(const Study& study, const SampledRun& sampled, bool keepRe
     }
     auto& options = request.Options;
     options.emplace_back("units", study.Units == UnitSystem::US ? "us" : "si");
-    const auto set = [&](const std::string& name, std::string text,
-                         const StudyValue& value) {
+    const auto set = [&](const std::string& name, std::string text, const StudyValue& value) {
         if (const auto* number = std::get_if<double>(&value)) {
             request.Numbers[name] = *number;
         } else {
@@ -86,8 +85,7 @@ RunRequest RequestFor(const Study& study, const SampledRun& sampled, bool keepRe
     for (std::size_t k = 0; k < study.Vary.size(); ++k) {
         const auto& input = study.Vary[k];
         const std::string text = ValueText(sampled.Values[k]);
-        set(input.Name, isPath(input.Name) ? study.ResolvedPath(text) : text,
-            sampled.Values[k]);
+        set(input.Name, isPath(input.Name) ? study.ResolvedPath(text) : text, sampled.Values[k]);
     }
     for (const auto& [name, text] : options) {
         if (name == "fire") {

@@ -41,13 +41,13 @@ RunReport BuildWindowReport(const Calculations& calc, const CompletedRun& run) {
         }
         return design;
     };
-    report.SavedReportTextAs =
-        [held, endMessage = std::string(run.EndMessage)](const std::string& savedAs) {
-            RunInputs named = held->Inputs;
-            named.OutputFile = SavedUnderName(held->Inputs.OutputFile, savedAs);
-            named.FireFile = FireFileNameFor(held->Inputs.FireFile, held->FireFileRead, savedAs);
-            return SavedReportText(named, held->Results, endMessage);
-        };
+    report.SavedReportTextAs = [held, endMessage =
+                                          std::string(run.EndMessage)](const std::string& savedAs) {
+        RunInputs named = held->Inputs;
+        named.OutputFile = SavedUnderName(held->Inputs.OutputFile, savedAs);
+        named.FireFile = FireFileNameFor(held->Inputs.FireFile, held->FireFileRead, savedAs);
+        return SavedReportText(named, held->Results, endMessage);
+    };
     return report;
 }
 

@@ -233,11 +233,11 @@ TYPED_TEST(InputTable, EveryOptionIsKnownToTheCommandAndInItsHelp) {
 // `vorla smoke --help` show them: the help at its column, a second line
 // indented to it, and one blank where the option reaches the column.
 TEST(OptionHelpLines, AreTheRowsOptionsAtTheColumn) {
-    EXPECT_EQ(zone::OptionHelpLines(compartment::InputTable(), "--sill-height", "--soffit-height",
-                                    27),
-              "  --sill-height H          height of the vent's lower edge, m or ft\n"
-              "  --soffit-height H        height of the vent's upper edge, m or ft\n"
-              "                           (above the sill, below the ceiling)\n");
+    EXPECT_EQ(
+        zone::OptionHelpLines(compartment::InputTable(), "--sill-height", "--soffit-height", 27),
+        "  --sill-height H          height of the vent's lower edge, m or ft\n"
+        "  --soffit-height H        height of the vent's upper edge, m or ft\n"
+        "                           (above the sill, below the ceiling)\n");
     EXPECT_EQ(zone::OptionHelpLines(smoke::InputTable(), "--run-time", "--run-time", 12),
               "  --run-time S maximum run time, s (whole seconds, halves to even);\n"
               "            1 to 9000\n");

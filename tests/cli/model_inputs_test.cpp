@@ -147,13 +147,25 @@ TEST(ModelInputs, ANumberKeepsEveryDigitItIsGiven) {
         double roomHeight;
         double floorArea;
     } cases[] = {
-        {"typed in m", With(kOffice, "room-height", "2.4000000000000004"), {}, 2.4000000000000004,
+        {"typed in m",
+         With(kOffice, "room-height", "2.4000000000000004"),
+         {},
+         2.4000000000000004,
          20},
-        {"typed in ft", With(us, "room-height", "7.874015748031496"), {},
-         7.874015748031496 * 0.3048, 20 * 0.0929},
-        {"a study's number in place of the text", kOffice, {{"room-height", 2 + third}},
-         2 + third, 20},
-        {"a study's number in ft²", us, {{"floor-area", 200 + third}}, 2.4 * 0.3048,
+        {"typed in ft",
+         With(us, "room-height", "7.874015748031496"),
+         {},
+         7.874015748031496 * 0.3048,
+         20 * 0.0929},
+        {"a study's number in place of the text",
+         kOffice,
+         {{"room-height", 2 + third}},
+         2 + third,
+         20},
+        {"a study's number in ft²",
+         us,
+         {{"floor-area", 200 + third}},
+         2.4 * 0.3048,
          (200 + third) * 0.0929},
     };
     for (const auto& c : cases) {
