@@ -20,6 +20,7 @@
 
 #include <memory>
 #include <ostream>
+#include <string>
 #include <string_view>
 
 namespace vorla::cli {
@@ -77,23 +78,10 @@ constexpr std::string_view kHelpBeforeKeyResults =
     "                           the options below given beside it override them\n"
     "  --units si|us            units of the lengths and the area typed here:\n"
     "                           si = m and m² (default), us = ft and ft²; the values\n"
-    "                           of --from are used exactly as saved, in m and m²\n"
-    "  --title TEXT             run title (its first 60 characters are kept)\n"
-    "  --output-name NAME       output data file name the report shows\n"
-    "                           (default: the -o path, else the name in --from);\n"
-    "                           needed when the report goes to standard output\n"
-    "                           unless --from gives one\n"
-    "  --fire FILE              fire file (heat release rate in kW against time in s),\n"
-    "                           shown in the report as typed\n"
-    "  --floor-area A           floor area, m² or ft² (at most 1000 m²)\n"
-    "  --room-height H          floor-to-ceiling height, m or ft (at most 30 m)\n"
-    "  --vent-width W           width of the wall vent, m or ft (at most 30 m)\n"
-    "  --sill-height H          height of the vent's lower edge, m or ft\n"
-    "  --soffit-height H        height of the vent's upper edge, m or ft\n"
-    "                           (above the sill, below the ceiling)\n"
-    "  --fire-height H          height of the fire base above the floor, m or ft\n"
-    "  --radiative-fraction X   radiative loss fraction, between 0 and 1 (default 0.35)\n"
-    "  --loss-fraction X        total heat loss fraction, between 0 and 1 (default 0.6)\n"
+    "                           of --from are used exactly as saved, in m and m²\n";
+
+// After the input table's options up to --loss-fraction.
+constexpr std::string_view kHelpEstimateAndPlume =
     "  --loss-fraction estimate  the heat loss fraction the input form's estimator gives\n"
     "                           for the room, the fire height and the radiative fraction,\n"
     "                           as its Estimate types it into the box (four decimals)\n"
@@ -105,8 +93,10 @@ constexpr std::string_view kHelpBeforeKeyResults =
     "                           against a wall or in a corner, where the plume entrains\n"
     "                           less air (the mirror method of Zukoski, Kubota & Cetegen)\n"
     "  --plume zukoski|heskestad  the plume correlation: Zukoski's, the model's own\n"
-    "                           (default), or Heskestad's as NFPA 92 writes it\n"
-    "  --run-time S             maximum run time, s, 1 to 9000 (rounded to whole seconds)\n"
+    "                           (default), or Heskestad's as NFPA 92 writes it\n";
+
+// After --run-time.
+constexpr std::string_view kHelpRunAndOutput =
     "\n"
     "Run and output:\n"
     "  --flashover stop|continue  the answer to \"Terminate simulation?\" when the upper\n"
@@ -168,8 +158,15 @@ constexpr std::string_view kHelpFromKeyResults =
     "option was refused.\n";
 
 std::string Help() {
-    return std::string(kHelpBeforeKeyResults) + LifeSafetyHelp() + "\n" +
-           std::string(kHelpFromKeyResults);
+    // The input table's options, from its rows, in the form's order.
+    constexpr std::size_t kColumn = 27;
+    std::string help(kHelpBeforeKeyResults);
+    help.append(zone::OptionHelpLines(InputTable(), "--title", "--loss-fraction", kColumn));
+    help.append(kHelpEstimateAndPlume);
+    help.append(zone::OptionHelpLines(InputTable(), "--run-time", "--run-time", kColumn));
+    help.append(kHelpRunAndOutput);
+    help.append(LifeSafetyHelp()).append("\n").append(kHelpFromKeyResults);
+    return help;
 }
 
 // What `vorla compartment` adds to the steps of RunModelCommand.
@@ -191,26 +188,22 @@ struct CompartmentCommand {
     // The answer to "Terminate simulation?" (--flashover), and the questions
     // the run that stands asked.
     struct Answers {
-        std::string Flashover;
+        FlashoverAnswer Flashover = FlashoverAnswer::Stop;
         std::vector<std::string> Questions;
     };
     static std::variant<Answers, CommandStop> ReadAnswers(const OptionTexts& options) {
-        // The unit system is judged before the flashover answer, then the inputs.
-        const auto units = UnitsOption(OptionText(options, "units"));
-        if (const auto* problem = std::get_if<std::string>(&units)) {
-            return CommandStop{kExitInputRejected, *problem};
-        }
-        Answers answers{OptionText(options, "flashover").value_or("stop"), {}};
-        if (answers.Flashover != "stop" && answers.Flashover != "continue") {
+        const std::string word = OptionText(options, "flashover").value_or("stop");
+        const auto flashover = FlashoverAnswerOfWord(word);
+        if (!flashover) {
             return CommandStop{kExitInputRejected, std::string(kPrefix) +
                                                        "--flashover must be stop or continue, "
                                                        "not \"" +
-                                                       answers.Flashover + "\".\n"};
+                                                       word + "\".\n"};
         }
-        return answers;
+        return Answers{*flashover, {}};
     }
     static Answer AnswerOf(const Answers& answers) {
-        return answers.Flashover == "stop" ? Answer::Yes : Answer::No;
+        return answers.Flashover == FlashoverAnswer::Stop ? Answer::Yes : Answer::No;
     }
     static FlashoverQuestion Asking(Answers& answers) {
         return [&answers](const std::string& text, std::string_view) {
@@ -235,7 +228,7 @@ struct CompartmentCommand {
     static void AddSummaryInputs(const OptionTexts& options, const Answers& answers,
                                  std::vector<RunInput>& used) {
         AddLossFractionRule(options, used);
-        used.push_back({"flashover", answers.Flashover});
+        used.push_back({"flashover", std::string(FlashoverAnswerWord(answers.Flashover))});
     }
 };
 

@@ -132,6 +132,12 @@ int RunModelCommand(std::span<const std::string> args, std::ostream& out, std::o
             << "\n";
         return kExitFileProblem;
     }
+    // The unit system is judged first, then what the run asks, then the rest.
+    const auto unitsOption = UnitsOption(OptionText(options, "units"));
+    if (const auto* problem = std::get_if<std::string>(&unitsOption)) {
+        return Stop(CommandStop{kExitInputRejected, *problem}, err);
+    }
+    const UnitSystem units = std::get<UnitSystem>(unitsOption);
     auto answers = Model::ReadAnswers(options);
     if (const auto* stop = std::get_if<CommandStop>(&answers)) {
         return Stop(*stop, err);
@@ -253,11 +259,7 @@ int RunModelCommand(std::span<const std::string> args, std::ostream& out, std::o
         // The report the first output wrote, and the inputs as --summary lists them.
         auto design = DesignReportRunOf(*calc, keys, estimated, outputs.front().Text);
         design.Inputs = std::move(used);
-        // The inputs were read in these units, so the option is known good here.
-        const auto shown = UnitsOption(OptionText(options, "units"));
-        if (const auto* system = std::get_if<UnitSystem>(&shown)) {
-            design.ShownUnits = *system;
-        }
+        design.ShownUnits = units;
         SetCommandRunFiles(design, outputs.front().Path, outputs.front().Text);
         return WriteDesignReport(*designReport, design, std::get<plot::TimeAxisUnit>(timeAxis),
                                  err);

@@ -35,11 +35,16 @@ using LossFractionEstimate = std::variant<std::string, CommandStop> (*)(const Op
 // What differs between the two model commands. The steps themselves are the
 // same: the models' input forms have the same shape, so one template drives
 // both (the model's functions are found by their argument types).
-template <class InputBox, class InputBoxes, class RunInputs> struct ModelCommand {
+template <class InputBox, class InputBoxes, class RunInputs, class UnitTables> struct ModelCommand {
     std::string_view prefix; // "vorla compartment: "
     // The model's input table: each row with a number has its option.
     std::span<const zone::InputRow<InputBox, InputBoxes>> table;
     ModelKind model; // and so its wording (WordingOf)
+    UnitTables (*unitTablesFor)(UnitSystem);
+    // The boxes of the run title, the output file and the fire file.
+    InputBox titleBox;
+    InputBox outputBox;
+    InputBox fireBox;
     // VORLA-XW's heat loss fraction estimator: `--loss-fraction estimate` types
     // its estimate into this box, as the estimator window's Estimate does.
     // Nothing for a model without one.
@@ -130,10 +135,25 @@ std::optional<CommandStop> ReadPlumeOptions(const OptionTexts& options, std::str
 // saved report after it, and File Open would then read the wrong values back.
 constexpr std::string_view kHeaderTexts[] = {"title", "output-name", "fire", "o"};
 
+// An option's number in S.I. units: the unit of its option (--units) is
+// that of its row's quantity.
+template <class Row, class UnitTables>
+double SiValueOf(const Row& row, double typed, const UnitTables& units) {
+    switch (row.Unit) {
+    case zone::InputUnit::Area:
+        return typed * units.Area.ToSI;
+    case zone::InputUnit::Length:
+        return typed * units.Length.ToSI;
+    default:
+        return typed;
+    }
+}
+
 template <class RunInputs, class InputBoxes, class UnitTables, class InputBox>
 std::variant<RunInputs, CommandStop>
-BuildInputs(const OptionTexts& options,
-            const ModelCommand<InputBox, InputBoxes, RunInputs>& model) {
+BuildInputs(const OptionTexts& options, const OptionNumbers& given,
+            const ModelCommand<InputBox, InputBoxes, RunInputs, UnitTables>& model) {
+    using InputValue = zone::InputValue<InputBox>;
     const auto numbers = NumberRows(model.table);
     if (const auto refusal = MultiLineRefusal(options, kHeaderTexts)) {
         return Rejected(std::string(model.prefix) + *refusal + "\n");
@@ -152,14 +172,28 @@ BuildInputs(const OptionTexts& options,
             }
         }
     }
-    const auto isEstimated = [&](const auto& number) {
-        return estimated && number.Box == model.lossFractionBox;
-    };
+    // Each number is read once, in the unit of its option, into its S.I. value;
+    // a study's sampled number comes as the number itself.
+    const UnitTables typedUnits = model.unitTablesFor(std::get<UnitSystem>(units));
+    std::vector<InputValue> values;
     for (const auto& number : numbers) {
-        if (const auto text = OptionText(options, zone::OptionKey(number.Option));
-            text && !isEstimated(number) && !ParseWholeNumber(*text)) {
-            return Rejected(std::string(model.prefix) + "The value of " +
-                            std::string(number.Option) + " is not a number: \"" + *text + "\".\n");
+        const std::string_view key = zone::OptionKey(number.Option);
+        if (estimated && number.Box == model.lossFractionBox) {
+            continue;
+        }
+        std::optional<double> typed;
+        if (const auto found = given.find(key); found != given.end()) {
+            typed = found->second;
+        } else if (const auto text = OptionText(options, key)) {
+            typed = ParseWholeNumber(*text);
+            if (!typed) {
+                return Rejected(std::string(model.prefix) + "The value of " +
+                                std::string(number.Option) + " is not a number: \"" + *text +
+                                "\".\n");
+            }
+        }
+        if (typed) {
+            values.push_back({number.Box, SiValueOf(number, *typed, typedUnits)});
         }
     }
 
@@ -190,47 +224,34 @@ BuildInputs(const OptionTexts& options,
         }
         saved = std::get<ModelOptions>(read);
     }
-    // The values of the saved report (or of File New) as Run reads them in their
-    // own S.I. units: --units concerns only the values the options type, so the
-    // others keep these, not the texts the unit change shows them as.
-    const RunInputs kept = ReadInputBoxes(boxes, unitTables);
-    const UnitSystem system = std::get<UnitSystem>(units);
-    if (system != unitTables.System) {
-        ChangeUnits(system, kept, unitTables, boxes);
-    }
 
-    // Each option is typed into its box, as a user would type it.
+    // The texts the options give. The output file is the -o path where no
+    // output-name is given.
     if (const auto title = OptionText(options, "title")) {
-        boxes.txtRunTitle = *title;
+        values.push_back({model.titleBox, *title});
     }
     const auto reportPath = OptionText(options, "o");
     if (const auto name = OptionText(options, "output-name")) {
-        boxes.txtOutputFile = *name;
+        values.push_back({model.outputBox, *name});
     } else if (IsFilePath(reportPath)) {
-        boxes.txtOutputFile = *reportPath;
+        values.push_back({model.outputBox, *reportPath});
     }
     if (const auto fire = OptionText(options, "fire")) {
-        boxes.txtFireFile = *fire;
+        values.push_back({model.fireBox, *fire});
     }
-    std::vector<InputBox> typed;
-    for (const auto& number : numbers) {
-        if (const auto text = OptionText(options, zone::OptionKey(number.Option));
-            text && !isEstimated(number)) {
-            boxes.Text(number.Box) = *text;
-            typed.push_back(number.Box);
-        }
-    }
-
-    inputs = ReadTypedInputBoxes(boxes, unitTables, typed, kept);
+    // The values of the saved report (or of File New) as Run reads them, in
+    // their own S.I. units, with the options' values in their place.
+    inputs = WithInputValues(ReadInputBoxes(boxes, unitTables), values);
     if (estimated) {
-        // The estimate fills the heat loss fraction box, and Run reads it from there.
+        // The estimate is the number the estimator types into the heat loss
+        // fraction box (four decimals), and Run reads it from there.
         auto estimate = model.estimate(options, inputs);
         if (auto* stop = std::get_if<CommandStop>(&estimate)) {
             return std::move(*stop);
         }
-        boxes.Text(model.lossFractionBox) = std::get<std::string>(std::move(estimate));
-        typed.push_back(model.lossFractionBox);
-        inputs = ReadTypedInputBoxes(boxes, unitTables, typed, kept);
+        const InputValue estimateValue{model.lossFractionBox,
+                                       NumberOfText(std::get<std::string>(estimate))};
+        inputs = WithInputValues(std::move(inputs), std::span(&estimateValue, 1));
     }
     if (const auto rejected = CheckRunInputs(inputs)) {
         return Rejected(rejected->Message + "\n");
@@ -245,12 +266,34 @@ BuildInputs(const OptionTexts& options,
 
 } // namespace
 
-std::variant<compartment::RunInputs, CommandStop> CompartmentInputs(const OptionTexts& options) {
+std::variant<compartment::RunInputs, CommandStop> CompartmentInputs(const OptionTexts& options,
+                                                                    const OptionNumbers& numbers) {
     using namespace compartment;
-    static constexpr ModelCommand<InputBox, InputBoxes, RunInputs> kCompartment{
-        WordingOf(ModelKind::Compartment).Prefix, InputTable(), ModelKind::Compartment,
-        EstimateCompartmentLossFraction, InputBox::txtTotalLossFraction};
-    return BuildInputs<RunInputs, InputBoxes, UnitTables>(options, kCompartment);
+    static constexpr ModelCommand<InputBox, InputBoxes, RunInputs, UnitTables> kCompartment{
+        WordingOf(ModelKind::Compartment).Prefix,
+        InputTable(),
+        ModelKind::Compartment,
+        UnitTablesFor,
+        InputBox::txtRunTitle,
+        InputBox::txtOutputFile,
+        InputBox::txtFireFile,
+        EstimateCompartmentLossFraction,
+        InputBox::txtTotalLossFraction};
+    return BuildInputs<RunInputs, InputBoxes, UnitTables>(options, numbers, kCompartment);
+}
+
+std::optional<FlashoverAnswer> FlashoverAnswerOfWord(std::string_view word) {
+    if (word == "stop") {
+        return FlashoverAnswer::Stop;
+    }
+    if (word == "continue") {
+        return FlashoverAnswer::Continue;
+    }
+    return std::nullopt;
+}
+
+std::string_view FlashoverAnswerWord(FlashoverAnswer answer) {
+    return answer == FlashoverAnswer::Stop ? "stop" : "continue";
 }
 
 void AddLossFractionRule(const OptionTexts& options, std::vector<RunInput>& used) {
@@ -263,12 +306,20 @@ void AddLossFractionRule(const OptionTexts& options, std::vector<RunInput>& used
     used.push_back({"ceiling", OptionText(options, "ceiling").value_or("smooth")});
 }
 
-std::variant<smoke::RunInputs, CommandStop> SmokeInputs(const OptionTexts& options) {
+std::variant<smoke::RunInputs, CommandStop> SmokeInputs(const OptionTexts& options,
+                                                        const OptionNumbers& numbers) {
     using namespace smoke;
-    static constexpr ModelCommand<InputBox, InputBoxes, RunInputs> kSmoke{
-        WordingOf(ModelKind::Smoke).Prefix, InputTable(), ModelKind::Smoke, nullptr,
+    static constexpr ModelCommand<InputBox, InputBoxes, RunInputs, UnitTables> kSmoke{
+        WordingOf(ModelKind::Smoke).Prefix,
+        InputTable(),
+        ModelKind::Smoke,
+        UnitTablesFor,
+        InputBox::txtRunTitle,
+        InputBox::txtOutputFile,
+        InputBox::txtFireFile,
+        nullptr,
         InputBox::txtLossFraction};
-    return BuildInputs<RunInputs, InputBoxes, UnitTables>(options, kSmoke);
+    return BuildInputs<RunInputs, InputBoxes, UnitTables>(options, numbers, kSmoke);
 }
 
 } // namespace vorla::cli

@@ -1,8 +1,9 @@
-// The inputs of a model run built from option texts, as `vorla compartment`
+// The inputs of a model run built from option values, as `vorla compartment`
 // and `vorla smoke` build them and as a study builds one run after another:
-// each text is typed into its box of the model's input form (after File New, or
-// after File Open of a saved report with "from"), then Run's reading and checks
-// decide. No argv is needed: the options are names without their dashes.
+// File New's inputs (or File Open's of a saved report with "from") with each
+// option's value in its place, its number read once into S.I. units, then
+// Run's checks decide, with the form's messages. No argv is needed: the
+// options are names without their dashes.
 #pragma once
 
 #include "cli/option_parser.h"
@@ -10,7 +11,10 @@
 #include "compartment/model/run_inputs.h"
 #include "smoke_filling/model/run_inputs.h"
 
+#include <map>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -25,12 +29,28 @@ struct CommandStop {
     bool operator==(const CommandStop&) const = default;
 };
 
+// Numbers given as numbers, by option name without dashes, in the units of
+// the "units" option: a study's sampled values. Such a number stands in place
+// of its option's text.
+using OptionNumbers = std::map<std::string, double, std::less<>>;
+
 // The checked inputs of a compartment run, or what `vorla compartment` prints
 // and exits with for these options.
-std::variant<compartment::RunInputs, CommandStop> CompartmentInputs(const OptionTexts& options);
+std::variant<compartment::RunInputs, CommandStop>
+CompartmentInputs(const OptionTexts& options, const OptionNumbers& numbers = {});
 
 // The same for a smoke filling run and `vorla smoke`.
-std::variant<smoke::RunInputs, CommandStop> SmokeInputs(const OptionTexts& options);
+std::variant<smoke::RunInputs, CommandStop> SmokeInputs(const OptionTexts& options,
+                                                        const OptionNumbers& numbers = {});
+
+// The answer `--flashover stop|continue` gives to "Terminate simulation?".
+enum class FlashoverAnswer { Stop, Continue };
+
+// The answer of "stop" or "continue"; nothing for any other word.
+std::optional<FlashoverAnswer> FlashoverAnswerOfWord(std::string_view word);
+
+// "stop" or "continue", as the key results' inputs name the answer.
+std::string_view FlashoverAnswerWord(FlashoverAnswer answer);
 
 // For the key results' inputs: with `--loss-fraction estimate`, how the heat
 // loss fraction was found ("loss_fraction_rule": "estimate", "aspect_ratio",

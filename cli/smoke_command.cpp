@@ -20,6 +20,7 @@
 
 #include <memory>
 #include <ostream>
+#include <string>
 #include <string_view>
 
 namespace vorla::cli {
@@ -69,28 +70,19 @@ constexpr std::string_view kHelpOptions =
     "                       does; the options below given beside it replace its values\n"
     "  --units si|us        unit system of the lengths and the area typed here\n"
     "                       (default si). With --from, the file's values are used\n"
-    "                       exactly as saved, in m and m²\n"
-    "  --title TEXT         run title, at most 60 characters kept\n"
-    "  --output-name NAME   output data file name shown in the report\n"
-    "                       (default: the -o path, else the name in --from);\n"
-    "                       needed when the results go to standard output\n"
-    "                       unless --from gives one\n"
-    "  --fire FILE          fire file (*.fir) to read, shown in the report as typed\n"
-    "  --floor-area A       room floor area, m² (si) or ft² (us); above 0, at most\n"
-    "                       1000 m²\n"
-    "  --room-height H      floor-to-ceiling height, m or ft; above 0, at most 30 m\n"
-    "  --fire-height H      height of the fuel surface above the floor, m or ft;\n"
-    "                       from 0 to below the ceiling (default 0)\n"
-    "  --loss-fraction X    fraction of the heat release rate lost to the room's\n"
-    "                       boundaries, no unit; between 0 and 1 (default 0.6)\n"
+    "                       exactly as saved, in m and m²\n";
+
+// After the input table's options up to --loss-fraction.
+constexpr std::string_view kHelpPlume =
     "  --fire-position centre|wall|corner  where the fire stands: in the open\n"
     "                       (default), against a wall or in a corner, where the plume\n"
     "                       entrains less air (the mirror method of Zukoski, Kubota &\n"
     "                       Cetegen)\n"
     "  --plume zukoski|heskestad  the plume correlation: Zukoski's, the model's own\n"
-    "                       (default), or Heskestad's as NFPA 92 writes it\n"
-    "  --run-time S         maximum run time, s (whole seconds, halves to even);\n"
-    "                       1 to 9000\n"
+    "                       (default), or Heskestad's as NFPA 92 writes it\n";
+
+// After --run-time.
+constexpr std::string_view kHelpOutput =
     "  -o RESULTS           write the results file there (atomically); without -o,\n"
     "                       or with \"-o -\", it goes to standard output\n"
     "  --csv FILE           also write every row as comma-separated values: time (s),\n"
@@ -149,8 +141,15 @@ constexpr std::string_view kHelpAfterOptions =
     "was refused.\n";
 
 std::string Help() {
-    return std::string(kHelpOptions) + std::string(kHelpFromKeyResults) + LifeSafetyHelp() +
-           std::string(kHelpAfterOptions);
+    // The input table's options, from its rows, in the form's order.
+    constexpr std::size_t kColumn = 23;
+    std::string help(kHelpOptions);
+    help.append(zone::OptionHelpLines(InputTable(), "--title", "--loss-fraction", kColumn));
+    help.append(kHelpPlume);
+    help.append(zone::OptionHelpLines(InputTable(), "--run-time", "--run-time", kColumn));
+    help.append(kHelpOutput).append(kHelpFromKeyResults).append(LifeSafetyHelp());
+    help.append(kHelpAfterOptions);
+    return help;
 }
 
 // What `vorla smoke` adds to the steps of RunModelCommand: nothing is asked

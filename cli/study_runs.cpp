@@ -90,6 +90,7 @@ StudyRunOutcome Refused(RunStatus status, std::string message) {
 // key of --device would set it; the devices then checked again, as
 // --device checks them.
 std::optional<std::string> SetVariedDeviceFields(const OptionTexts& options,
+                                                 const OptionNumbers& numbers,
                                                  DetectionOptions& detection) {
     const UnitSystem units = detection.Units;
     for (const auto& [name, text] : options) {
@@ -99,7 +100,9 @@ std::optional<std::string> SetVariedDeviceFields(const OptionTexts& options,
         const auto dot = name.rfind('.');
         const std::string device = name.substr(7, dot - 7);
         const std::string field = name.substr(dot + 1);
-        const auto value = ParseWholeNumber(text);
+        const auto number = numbers.find(name);
+        const auto value =
+            number != numbers.end() ? std::optional(number->second) : ParseWholeNumber(text);
         auto found = std::find_if(detection.Devices.begin(), detection.Devices.end(),
                                   [&](const detection::Device& d) { return d.Name == device; });
         if (!value || found == detection.Devices.end()) {
@@ -136,7 +139,8 @@ StudyRunOutcome RunSample(const RunRequest& request, ReportFires& fires, const M
     // The run's report file stands for the command's -o: the output file the
     // report names unless the study gives an output-name.
     options.emplace("o", request.ReportName);
-    auto built = model.BuildInputs(options);
+    // A sampled number goes in as the number drawn, not as its text.
+    auto built = model.BuildInputs(options, request.Numbers);
     if (auto* stop = std::get_if<CommandStop>(&built)) {
         if (stop->ExitStatus == kExitFileProblem) {
             throw std::runtime_error(WithoutClosingLineEnds(stop->Message));
@@ -207,7 +211,7 @@ StudyRunOutcome RunSample(const RunRequest& request, ReportFires& fires, const M
         return Refused(RunStatus::Rejected, std::move(stop->Message));
     }
     auto& detection = std::get<DetectionOptions>(detectionOptions);
-    if (auto problem = SetVariedDeviceFields(options, detection)) {
+    if (auto problem = SetVariedDeviceFields(options, request.Numbers, detection)) {
         return Refused(RunStatus::Rejected, std::move(*problem));
     }
     auto prepared =
@@ -239,12 +243,16 @@ struct CompartmentSteps {
     using Results = compartment::RunResults;
     static constexpr ModelKind Kind = ModelKind::Compartment;
 
-    static auto BuildInputs(const OptionTexts& options) { return CompartmentInputs(options); }
+    static auto BuildInputs(const OptionTexts& options, const OptionNumbers& numbers) {
+        return CompartmentInputs(options, numbers);
+    }
     static CompletedRun Run(const OptionTexts& options, const compartment::RunInputs& inputs,
                             const FireTable& fire, Results& results,
                             ZoneStepObserver* observer = nullptr) {
         // The study file's reader admits only "stop" and "continue".
-        const auto answer = OptionText(options, "flashover").value_or("stop") == "stop"
+        const auto flashover =
+            FlashoverAnswerOfWord(OptionText(options, "flashover").value_or("stop"));
+        const auto answer = flashover.value_or(FlashoverAnswer::Stop) == FlashoverAnswer::Stop
                                 ? compartment::Answer::Yes
                                 : compartment::Answer::No;
         const compartment::FlashoverQuestion ask = [answer](const std::string&, std::string_view) {
@@ -273,7 +281,9 @@ struct SmokeSteps {
     using Results = smoke::RunResults;
     static constexpr ModelKind Kind = ModelKind::Smoke;
 
-    static auto BuildInputs(const OptionTexts& options) { return SmokeInputs(options); }
+    static auto BuildInputs(const OptionTexts& options, const OptionNumbers& numbers) {
+        return SmokeInputs(options, numbers);
+    }
     static CompletedRun Run(const OptionTexts&, const smoke::RunInputs& inputs,
                             const FireTable& fire, Results& results,
                             ZoneStepObserver* observer = nullptr) {

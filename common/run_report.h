@@ -33,13 +33,14 @@ struct RunReport {
     std::string FireFile = {};
     // The printed pages for that many lines a page, their headers naming
     // `outputFile`; nothing when a page is too short to hold a row. It reads
-    // the run's results where they are, so it is called while they stand.
+    // the report's own copy of the run's results, so it may be called at any
+    // time, after the form has run again too.
     std::function<std::optional<std::vector<PrintedPage>>(double linesPerPage,
                                                           std::string_view outputFile)>
         PrintedPages;
 
-    // What the window offers beside the report, read from the same results
-    // while they stand: the key results for the criteria asked, every row as
+    // What the window offers beside the report, read from the same copy of
+    // the results: the key results for the criteria asked, every row as
     // `vorla ... --csv` writes them, and the screen table as cells. Empty where
     // a report was built without them.
     std::function<KeyResults(const KeyCriteria&)> KeyResultsFor;

@@ -8,6 +8,7 @@
 #include "common/key_results.h"
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <span>
@@ -53,6 +54,9 @@ struct RunRequest {
     // be given them: "units" first, then the base options, then the varied ones
     // (which replace a base option of the same name). Paths are resolved.
     std::vector<std::pair<std::string, std::string>> Options;
+    // The options of Options whose value is a number, by the same names: the
+    // numbers themselves, which the run takes in place of their texts.
+    std::map<std::string, double, std::less<>> Numbers;
     // The fire table the `fire` option names, read once and shared by every run
     // (nothing when the fire comes from a `from` report).
     std::shared_ptr<const FireTable> Fire;

@@ -51,7 +51,12 @@ RunRequest RequestFor(const Study& study, const SampledRun& sampled, bool keepRe
     }
     auto& options = request.Options;
     options.emplace_back("units", study.Units == UnitSystem::US ? "us" : "si");
-    const auto set = [&](const std::string& name, std::string text) {
+    const auto set = [&](const std::string& name, std::string text, const StudyValue& value) {
+        if (const auto* number = std::get_if<double>(&value)) {
+            request.Numbers[name] = *number;
+        } else {
+            request.Numbers.erase(name);
+        }
         for (auto& option : options) {
             if (option.first == name) {
                 option.second = std::move(text);
@@ -75,12 +80,12 @@ RunRequest RequestFor(const Study& study, const SampledRun& sampled, bool keepRe
     };
     for (const auto& base : study.Base) {
         const std::string text = ValueText(base.Value);
-        set(base.Name, isPath(base.Name) ? study.ResolvedPath(text) : text);
+        set(base.Name, isPath(base.Name) ? study.ResolvedPath(text) : text, base.Value);
     }
     for (std::size_t k = 0; k < study.Vary.size(); ++k) {
         const auto& input = study.Vary[k];
         const std::string text = ValueText(sampled.Values[k]);
-        set(input.Name, isPath(input.Name) ? study.ResolvedPath(text) : text);
+        set(input.Name, isPath(input.Name) ? study.ResolvedPath(text) : text, sampled.Values[k]);
     }
     for (const auto& [name, text] : options) {
         if (name == "fire") {

@@ -10,6 +10,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <variant>
 
 namespace vorla::zone {
 
@@ -53,7 +54,55 @@ template <class InputBox, class InputBoxes> struct InputRow {
     InputLimits Limits;
     std::string_view Default; // the box's text after File New
     std::string_view Caption; // the form's label before the box
+    // The option's line of `vorla ... --help`: the name of its value ("A") and
+    // what follows it, its lines parted by line ends (each then indented to
+    // the help's column). Empty for a row without an option.
+    std::string_view HelpValue = {};
+    std::string_view Help = {};
 };
+
+// A value the batch command or a study gives one input: the number in S.I.
+// units (a length already converted from the unit of its option), or the text
+// of a title or a file name. The model's WithInputValues stores it as Run's
+// reading stores what its box holds.
+template <class InputBox> struct InputValue {
+    InputBox Box;
+    std::variant<double, std::string> Value;
+};
+
+// The help lines of the table's options from `first` to `last` (their
+// dashes included), in the table's order: "  --floor-area A", its help from
+// `column` on (at least one blank after the option), every further line of
+// the help indented to `column`.
+template <class Row>
+std::string OptionHelpLines(std::span<const Row> table, std::string_view first,
+                            std::string_view last, std::size_t column) {
+    std::string lines;
+    bool inside = false;
+    for (const Row& row : table) {
+        inside = inside || row.Option == first;
+        if (!inside || row.Option.empty()) {
+            continue;
+        }
+        std::string head = "  ";
+        head.append(row.Option);
+        if (!row.HelpValue.empty()) {
+            head.append(" ").append(row.HelpValue);
+        }
+        head.append(head.size() < column ? column - head.size() : 1, ' ');
+        lines.append(head);
+        std::string_view help = row.Help;
+        for (auto end = help.find('\n'); end != std::string_view::npos; end = help.find('\n')) {
+            lines.append(help.substr(0, end)).append("\n").append(column, ' ');
+            help.remove_prefix(end + 1);
+        }
+        lines.append(help).append("\n");
+        if (row.Option == last) {
+            break;
+        }
+    }
+    return lines;
+}
 
 // The option's name without its dashes: how the options are read by name
 // ("floor-area") and the key a study's [base] and [vary] give it.

@@ -164,19 +164,31 @@ RunInputs ReadKeptInputBoxes(const InputBoxes& boxes, const UnitTables& units,
     return in;
 }
 
-RunInputs ReadTypedInputBoxes(const InputBoxes& boxes, const UnitTables& units,
-                              std::span<const InputBox> typed, const RunInputs& kept) {
-    RunInputs in = ReadInputBoxes(boxes, units);
-    for (const InputRow& dimension : InputTable()) {
-        if (!IsDimension(dimension)) {
+RunInputs WithInputValues(RunInputs inputs, std::span<const InputValue> values) {
+    for (const InputValue& value : values) {
+        if (const auto* text = std::get_if<std::string>(&value.Value)) {
+            if (value.Box == InputBox::txtRunTitle) {
+                inputs.RunTitle = Utf8Left(*text, kLongestRunTitle);
+            } else if (value.Box == InputBox::txtOutputFile) {
+                inputs.OutputFile = *text;
+            } else if (value.Box == InputBox::txtFireFile) {
+                inputs.FireFile = *text;
+            }
             continue;
         }
-        if (std::find(typed.begin(), typed.end(), dimension.Box) == typed.end()) {
-            StoreDimension(dimension.Box, DimensionOf(dimension.Box, kept), in);
+        const double number = std::get<double>(value.Value);
+        if (IsDimension(RowOf(value.Box))) {
+            StoreDimension(value.Box, number, inputs);
+        } else if (value.Box == InputBox::txtRadiativeLossFraction) {
+            inputs.RadiativeLossFraction = number;
+        } else if (value.Box == InputBox::txtTotalLossFraction) {
+            inputs.LossFraction = number;
+        } else if (value.Box == InputBox::txtRunTime) {
+            inputs.RunTime = RoundHalfEvenToInt16Bounded(number);
         }
     }
-    in.VentFactor = VentFactorOf(in);
-    return in;
+    inputs.VentFactor = VentFactorOf(inputs);
+    return inputs;
 }
 
 } // namespace vorla::compartment

@@ -9,6 +9,7 @@
 #include "compartment/model/input_boxes.h"
 #include "compartment/model/run_inputs.h"
 #include "compartment/model/unit_tables.h"
+#include "zone_models/input_table.h"
 
 #include <cstddef>
 #include <span>
@@ -55,11 +56,17 @@ RunInputs ReadInputBoxes(const InputBoxes& boxes, const UnitTables& units);
 RunInputs ReadKeptInputBoxes(const InputBoxes& boxes, const UnitTables& units,
                              const KeptDimensions& kept);
 
-// The batch command's and a study's reading: as ReadInputBoxes, except that a
-// dimension box not in `typed` keeps its S.I. value in `kept` (a saved report's,
-// as Run reads it in S.I. units). Typing in other units converts only what was
-// typed: the report's values are not shown in those units and read back rounded.
-RunInputs ReadTypedInputBoxes(const InputBoxes& boxes, const UnitTables& units,
-                              std::span<const InputBox> typed, const RunInputs& kept);
+// A value the batch command or a study gives one box: a number in S.I. units
+// or a text.
+using InputValue = zone::InputValue<InputBox>;
+
+// The batch command's and a study's reading: `inputs` (File New's or a saved
+// report's, as ReadInputBoxes reads them) with each value stored as Run's
+// reading stores its box's number in S.I. units, or its text (the title cut
+// to 60 characters, the soffit height rounded to single precision, the run
+// time rounded halves to even and kept at the nearest 16-bit bound), and the
+// vent factor of the vent then read. No value passes through a text, so a
+// value keeps every digit it was given.
+RunInputs WithInputValues(RunInputs inputs, std::span<const InputValue> values);
 
 } // namespace vorla::compartment

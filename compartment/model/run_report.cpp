@@ -11,6 +11,7 @@
 #include "zone_models/run_report.h"
 
 #include <algorithm>
+#include <memory>
 
 namespace vorla::compartment {
 
@@ -20,14 +21,15 @@ RunReport BuildRunReport(const RunInputs& inputs, const RunResults& results,
 }
 
 RunReport BuildWindowReport(const Calculations& calc, const CompletedRun& run) {
-    RunReport report = zone_models::BuildWindowReport(calc, run);
+    const auto held = std::make_shared<const Calculations>(calc);
+    RunReport report = zone_models::BuildWindowReport(held, run);
     // The heat loss fraction came from the estimator when it is the number the
     // estimator last typed into its box; the inputs then say so as
     // `--loss-fraction estimate` lists them.
-    report.DesignReportFor = [&calc](const KeyResults& keys, std::string saved) {
-        const auto& estimate = calc.LastEstimate;
-        const bool estimated = LossFractionFromEstimator(calc);
-        DesignReportRun design = DesignReportRunOf(calc, keys, estimated, std::move(saved));
+    report.DesignReportFor = [held](const KeyResults& keys, std::string saved) {
+        const auto& estimate = held->LastEstimate;
+        const bool estimated = LossFractionFromEstimator(*held);
+        DesignReportRun design = DesignReportRunOf(*held, keys, estimated, std::move(saved));
         if (estimated) {
             constexpr std::string_view kCeilings[] = {"smooth", "moderately-rough", "irregular"};
             const auto ceiling =
@@ -38,14 +40,13 @@ RunReport BuildWindowReport(const Calculations& calc, const CompletedRun& run) {
         }
         return design;
     };
-    report.SavedReportTextAs =
-        [inputs = calc.Inputs, fireFileRead = calc.FireFileRead, &results = calc.Results,
-         endMessage = std::string(run.EndMessage)](const std::string& savedAs) {
-            RunInputs named = inputs;
-            named.OutputFile = SavedUnderName(inputs.OutputFile, savedAs);
-            named.FireFile = FireFileNameFor(inputs.FireFile, fireFileRead, savedAs);
-            return SavedReportText(named, results, endMessage);
-        };
+    report.SavedReportTextAs = [held, endMessage =
+                                          std::string(run.EndMessage)](const std::string& savedAs) {
+        RunInputs named = held->Inputs;
+        named.OutputFile = SavedUnderName(held->Inputs.OutputFile, savedAs);
+        named.FireFile = FireFileNameFor(held->Inputs.FireFile, held->FireFileRead, savedAs);
+        return SavedReportText(named, held->Results, endMessage);
+    };
     return report;
 }
 

@@ -153,17 +153,27 @@ RunInputs ReadKeptInputBoxes(const InputBoxes& boxes, const UnitTables& units,
     return inputs;
 }
 
-RunInputs ReadTypedInputBoxes(const InputBoxes& boxes, const UnitTables& units,
-                              std::span<const InputBox> typed, const RunInputs& kept) {
-    RunInputs inputs = ReadInputBoxes(boxes, units);
-    const auto keep = [&](InputBox box, auto RunInputs::*value) {
-        if (std::find(typed.begin(), typed.end(), box) == typed.end()) {
-            inputs.*value = kept.*value;
+RunInputs WithInputValues(RunInputs inputs, std::span<const InputValue> values) {
+    for (const InputValue& value : values) {
+        if (const auto* text = std::get_if<std::string>(&value.Value)) {
+            if (value.Box == InputBox::txtRunTitle) {
+                inputs.RunTitle = Utf8Left(*text, kLongestRunTitle);
+            } else if (value.Box == InputBox::txtOutputFile) {
+                inputs.OutputFile = *text;
+            } else if (value.Box == InputBox::txtFireFile) {
+                inputs.FireFile = *text;
+            }
+            continue;
         }
-    };
-    keep(InputBox::txtFloorArea, &RunInputs::FloorArea);
-    keep(InputBox::txtRoomHeight, &RunInputs::RoomHeight);
-    keep(InputBox::txtFireHeight, &RunInputs::FireHeight);
+        const double number = std::get<double>(value.Value);
+        if (IsDimension(RowOf(value.Box))) {
+            StoreDimension(value.Box, number, inputs);
+        } else if (value.Box == InputBox::txtLossFraction) {
+            inputs.LossFraction = number;
+        } else if (value.Box == InputBox::txtRunTime) {
+            inputs.RunTime = RoundHalfEvenToInt16Bounded(number);
+        }
+    }
     return inputs;
 }
 

@@ -9,6 +9,8 @@
 #include "zone_models/design_report.h"
 #include "zone_models/run_report.h"
 
+#include <memory>
+
 namespace vorla::smoke {
 
 RunReport BuildRunReport(const RunInputs& inputs, const RunResults& results,
@@ -17,19 +19,19 @@ RunReport BuildRunReport(const RunInputs& inputs, const RunResults& results,
 }
 
 RunReport BuildWindowReport(const Calculations& calc, const CompletedRun& run) {
-    RunReport report = zone_models::BuildWindowReport(calc, run);
+    const auto held = std::make_shared<const Calculations>(calc);
+    RunReport report = zone_models::BuildWindowReport(held, run);
     // The window cannot tell whether its heat loss fraction came from the estimator.
-    report.DesignReportFor = [&calc](const KeyResults& keys, std::string saved) {
-        return DesignReportRunOf(calc, keys, false, std::move(saved));
+    report.DesignReportFor = [held](const KeyResults& keys, std::string saved) {
+        return DesignReportRunOf(*held, keys, false, std::move(saved));
     };
-    report.SavedReportTextAs =
-        [inputs = calc.Inputs, fireFileRead = calc.FireFileRead, &results = calc.Results,
-         endMessage = std::string(run.EndMessage)](const std::string& savedAs) {
-            RunInputs named = inputs;
-            named.OutputFile = SavedUnderName(inputs.OutputFile, savedAs);
-            named.FireFile = FireFileNameFor(inputs.FireFile, fireFileRead, savedAs);
-            return SavedReportText(named, results, endMessage);
-        };
+    report.SavedReportTextAs = [held, endMessage =
+                                          std::string(run.EndMessage)](const std::string& savedAs) {
+        RunInputs named = held->Inputs;
+        named.OutputFile = SavedUnderName(held->Inputs.OutputFile, savedAs);
+        named.FireFile = FireFileNameFor(held->Inputs.FireFile, held->FireFileRead, savedAs);
+        return SavedReportText(named, held->Results, endMessage);
+    };
     return report;
 }
 

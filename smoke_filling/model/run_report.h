@@ -14,13 +14,13 @@
 
 namespace vorla::smoke {
 
-// `results` must outlive the report: its printed pages read them.
+// The report holds a copy of the results: its printed pages read it.
 RunReport BuildRunReport(const RunInputs& inputs, const RunResults& results,
                          std::string_view endMessage);
 
 // The report of `run` as the report window shows it: BuildRunReport's, with the
 // run's key results on its fire table, its CSV, the screen table's cells and the
-// form's unit system. `calc` must outlive the report: all of these read it.
+// form's unit system. The report holds a copy of `calc`: all of these read it.
 RunReport BuildWindowReport(const Calculations& calc, const CompletedRun& run);
 
 // The design report's run of the completed run in `calc` (common/design_report.h),

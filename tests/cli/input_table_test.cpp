@@ -229,6 +229,20 @@ TYPED_TEST(InputTable, EveryOptionIsKnownToTheCommandAndInItsHelp) {
     }
 }
 
+// The help's lines of a range of rows, as `vorla compartment --help` and
+// `vorla smoke --help` show them: the help at its column, a second line
+// indented to it, and one blank where the option reaches the column.
+TEST(OptionHelpLines, AreTheRowsOptionsAtTheColumn) {
+    EXPECT_EQ(
+        zone::OptionHelpLines(compartment::InputTable(), "--sill-height", "--soffit-height", 27),
+        "  --sill-height H          height of the vent's lower edge, m or ft\n"
+        "  --soffit-height H        height of the vent's upper edge, m or ft\n"
+        "                           (above the sill, below the ceiling)\n");
+    EXPECT_EQ(zone::OptionHelpLines(smoke::InputTable(), "--run-time", "--run-time", 12),
+              "  --run-time S maximum run time, s (whole seconds, halves to even);\n"
+              "            1 to 9000\n");
+}
+
 // Each number option is typed into a box Run reads as a number: a word is
 // refused naming the option, a number in range is taken.
 TYPED_TEST(InputTable, EveryNumberOptionReachesItsBox) {

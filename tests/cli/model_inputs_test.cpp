@@ -69,6 +69,17 @@ TEST(CompartmentInputs, StopWithTheCommandsMessageAndStatus) {
          With(kOffice, "from", "/nonexistent/a.vof"),
          {kExitFileProblem, "vorla compartment: /nonexistent/a.vof: The report file "
                             "/nonexistent/a.vof cannot be opened (No such file or directory).\n"}},
+        // Two problems at once: the first in the command's order is told.
+        {"a title of two lines before unknown units",
+         With(With(kOffice, "title", "Office\nsofa"), "units", "metric"),
+         {kExitInputRejected, "vorla compartment: the value of --title must be one line.\n"}},
+        {"not a number before a report that is not there",
+         With(With(kOffice, "run-time", "ten"), "from", "/nonexistent/a.vof"),
+         {kExitInputRejected,
+          "vorla compartment: The value of --run-time is not a number: \"ten\".\n"}},
+        {"the form's check before an unknown fire position",
+         With(With(kOffice, "soffit-height", "3"), "fire-position", "middle"),
+         {kExitInputRejected, "The soffit can not be above the ceiling.\n"}},
     };
     for (const auto& c : cases) {
         const auto built = CompartmentInputs(c.options);
@@ -119,6 +130,60 @@ TEST(CompartmentInputs, FromASavedReportTheUnitsConvertOnlyTypedValues) {
         EXPECT_EQ(in.VentFactor, si.VentFactor) << c.what;
         EXPECT_EQ(in.RunTime, 600) << c.what;
     }
+}
+
+// Every digit a number is given with reaches the run, more than the boxes'
+// patterns show ("##0.00#"): 2.4000000000000004 is the double after 2.4, and a
+// third has no short text. A study's sampled number stands for its option's
+// text as the number drawn. The forms' factors: 0.3048 m per ft and 0.0929 m²
+// per ft² (SKEVA-XW's the floats nearest them).
+TEST(ModelInputs, ANumberKeepsEveryDigitItIsGiven) {
+    const double third = 1.0 / 3.0;
+    const OptionTexts us = With(kOffice, "units", "us");
+    const struct {
+        const char* what;
+        OptionTexts options;
+        OptionNumbers numbers;
+        double roomHeight;
+        double floorArea;
+    } cases[] = {
+        {"typed in m",
+         With(kOffice, "room-height", "2.4000000000000004"),
+         {},
+         2.4000000000000004,
+         20},
+        {"typed in ft",
+         With(us, "room-height", "7.874015748031496"),
+         {},
+         7.874015748031496 * 0.3048,
+         20 * 0.0929},
+        {"a study's number in place of the text",
+         kOffice,
+         {{"room-height", 2 + third}},
+         2 + third,
+         20},
+        {"a study's number in ft²",
+         us,
+         {{"floor-area", 200 + third}},
+         2.4 * 0.3048,
+         (200 + third) * 0.0929},
+    };
+    for (const auto& c : cases) {
+        const auto built = CompartmentInputs(c.options, c.numbers);
+        ASSERT_TRUE(std::holds_alternative<compartment::RunInputs>(built))
+            << c.what << ": " << std::get<CommandStop>(built).Message;
+        const auto& in = std::get<compartment::RunInputs>(built);
+        EXPECT_EQ(in.RoomHeight, c.roomHeight) << c.what;
+        EXPECT_EQ(in.FloorArea, c.floorArea) << c.what;
+    }
+    const auto smoke = SmokeInputs(
+        {{"output-name", "HALL.SOF"}, {"fire", "HALL.FIR"}, {"units", "us"}, {"run-time", "60"}},
+        {{"floor-area", 1000 + third}, {"room-height", 50 + third}});
+    ASSERT_TRUE(std::holds_alternative<smoke::RunInputs>(smoke));
+    EXPECT_EQ(std::get<smoke::RunInputs>(smoke).FloorArea,
+              (1000 + third) * static_cast<double>(0.0929f));
+    EXPECT_EQ(std::get<smoke::RunInputs>(smoke).RoomHeight,
+              (50 + third) * static_cast<double>(0.3048f));
 }
 
 TEST(CompartmentInputs, TheOutputNameIsTheOPathUnlessNamed) {
@@ -205,6 +270,10 @@ TEST(SmokeInputs, StopWithTheCommandsMessageAndStatus) {
          With(kHall, "from", "/nonexistent/a.sof"),
          {kExitFileProblem, "vorla smoke: The results file /nonexistent/a.sof cannot be opened "
                             "(No such file or directory).\n"}},
+        {"the first not a number in the form's order",
+         With(With(kHall, "run-time", "long"), "floor-area", "big"),
+         {kExitInputRejected,
+          "vorla smoke: The value of --floor-area is not a number: \"big\".\n"}},
     };
     for (const auto& c : cases) {
         const auto built = SmokeInputs(c.options);

@@ -1,15 +1,18 @@
 // Open Results…' reading, the same over both zone models: an example report
 // and its fire file give the run the report records (its last row and end
 // message, read off the file by hand); every way it can fail gives its message
-// and leaves the program's state as it was.
+// and leaves the program's state as it was. The report window's report of the
+// opened run holds its own copy of the run.
 #include "compartment/model/calculations.h"
 #include "compartment/model/input_boxes.h"
 #include "compartment/model/input_entry.h"
+#include "compartment/model/run_report.h"
 #include "compartment/model/saved_report_reader.h"
 #include "compartment/model/saved_run.h"
 #include "smoke_filling/model/calculations.h"
 #include "smoke_filling/model/input_boxes.h"
 #include "smoke_filling/model/input_entry.h"
+#include "smoke_filling/model/run_report.h"
 #include "smoke_filling/model/saved_report_reader.h"
 #include "smoke_filling/model/saved_run.h"
 #include "tests/support/test_files.h"
@@ -18,6 +21,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
+#include <tuple>
 
 namespace vorla {
 namespace {
@@ -135,6 +139,28 @@ TYPED_TEST(OpenSavedRunTest, EveryFailureNamesItselfAndKeepsTheState) {
             << c.what << ": " << opened.Problem;
         this->ExpectStateKept();
     }
+}
+
+// The form runs again (or opens another report) while a report window stays
+// open: the window's report still prints, saves, exports and summarizes its
+// own run.
+TYPED_TEST(OpenSavedRunTest, TheReportKeepsItsRunWhenTheFormRunsAgain) {
+    const auto opened = this->Open(this->ReportInFolder(true));
+    ASSERT_TRUE(opened.Run) << opened.Problem;
+    const RunReport report = BuildWindowReport(*this->calc_, *opened.Run);
+    const auto read = [&] {
+        const auto pages = report.PrintedPages(60, "SHOWN.OUT");
+        return std::tuple(report.SavedReportTextAs(this->folder_.PathOf("saved.out")),
+                          report.ResultsCsv(), report.ScreenTableCells(),
+                          pages ? pages->size() : 0U,
+                          report.KeyResultsFor(KeyCriteria{}).PeakLayerTemperatureC,
+                          report.DesignReportFor(KeyResults{}, "").Inputs.size());
+    };
+    const auto before = read();
+    EXPECT_GT(std::get<1>(before).size(), 100U);
+    const auto fresh = std::make_unique<typename TypeParam::Calculations>();
+    *this->calc_ = *fresh;
+    EXPECT_EQ(read(), before);
 }
 
 } // namespace
