@@ -388,7 +388,7 @@ class KeyResultsPanelTest : public QObject {
     // same inputs.
     void TheDevicesAreFollowedAsTheBatchCommandFollowsThem() {
         const std::string fire = VORLA_EXAMPLES_DIR "/office-sofa-tsquared.fir";
-        const BatchOutcome run = RunBatch(OfficeCommand(
+        const BatchOutcome batch = RunBatch(OfficeCommand(
             fire, "200",
             {"-o", "/dev/null", "--summary", "-", "--device",
              "kind=sprinkler,name=S1,radius=2,below-ceiling=0.05,rti=50,temperature=68", "--device",
@@ -480,7 +480,7 @@ class KeyResultsPanelTest : public QObject {
         const std::string fire = VORLA_EXAMPLES_DIR "/office-sofa-tsquared.fir";
         Program program;
         const std::string batchReport = program.Path("batch.vof");
-        const BatchOutcome run = RunBatch(OfficeCommand(
+        const BatchOutcome batch = RunBatch(OfficeCommand(
             fire, "200",
             {"-o", batchReport, "--summary", "-", "--device",
              "kind=sprinkler,name=S1,radius=2,below-ceiling=0.05,rti=50,temperature=68",
@@ -620,7 +620,7 @@ class KeyResultsPanelTest : public QObject {
     // CSV… adds the four columns and the graph the four quantities.
     void TheTenabilityIsFollowedAsTheBatchCommandFollowsIt() {
         const std::string fire = VORLA_EXAMPLES_DIR "/office-sofa-tsquared.fir";
-        const BatchOutcome run = RunBatch(OfficeCommand(
+        const BatchOutcome batch = RunBatch(OfficeCommand(
             fire, "200",
             {"-o", "/dev/null", "--summary", "-", "--sign", "lit", "--soot-yield", "0.2",
              "--head-height", "1.5", "--device",
@@ -745,7 +745,7 @@ class KeyResultsPanelTest : public QObject {
         const std::string fire = VORLA_EXAMPLES_DIR "/office-sofa-tsquared.fir";
         Program program;
         const std::string saved = program.Path("opened.vof");
-        const BatchOutcome run = RunBatch(OfficeCommand(
+        const BatchOutcome batch = RunBatch(OfficeCommand(
             fire, "200",
             {"-o", saved, "--summary", "-", "--sign", "lit", "--soot-yield", "0.2", "--head-height",
              "1.5", "--device",
