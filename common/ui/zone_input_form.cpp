@@ -1,9 +1,11 @@
 #include "common/ui/zone_input_form.h"
 
 #include "common/ui/explore_window.h"
+#include "common/ui/file_run_menus.h"
 #include "common/ui/tenability_dialog.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QKeySequence>
@@ -24,6 +26,94 @@ ZoneInputForm::~ZoneInputForm() {
     // The report and graph windows are top-level windows of their own; they go
     // with the form that opened them.
     delete report_.data();
+}
+
+QLineEdit* ZoneInputForm::RunTitleBox() const {
+    return BoxNamed("txtRunTitle");
+}
+
+QLineEdit* ZoneInputForm::OutputFileBox() const {
+    return BoxNamed("txtOutputFile");
+}
+
+void ZoneInputForm::BuildZoneMenus() {
+    const FileRunMenus menus = BuildFileRunMenus(*this);
+    mnuFile = menus.mnuFile;
+    mnuFileNew = menus.mnuFileNew;
+    mnuFileOpen = menus.mnuFileOpen;
+    mnuFileBar1 = menus.mnuFileBar1;
+    mnuFileExit = menus.mnuFileExit;
+    mnuRun = menus.mnuRun;
+    AddZoneFileActions(mnuFile, mnuFileBar1);
+    connect(mnuFileNew, &QAction::triggered, this, [this] { mnuFileNew_Click(); });
+    connect(mnuFileOpen, &QAction::triggered, this, &ZoneInputForm::mnuFileOpen_Click);
+    connect(mnuFileExit, &QAction::triggered, this, &ZoneInputForm::mnuFileExit_Click);
+    connect(mnuRun, &QAction::triggered, this, [this] { mnuRun_Click(); });
+}
+
+void ZoneInputForm::ConnectFileBoxes() {
+    for (const char* name : {"txtFireFile", "txtOutputFile"}) {
+        auto* box = qobject_cast<FileNameBox*>(BoxNamed(name));
+        const auto choose = name == std::string_view("txtFireFile")
+                                ? &ZoneInputForm::txtFireFile_Click
+                                : &ZoneInputForm::txtOutputFile_Click;
+        connect(box, &FileNameBox::Clicked, this, choose);
+        connect(box, &FileNameBox::GotFocus, this, choose);
+    }
+}
+
+void ZoneInputForm::txtFireFile_Click() {
+    QLineEdit* fireFile = BoxNamed("txtFireFile");
+    const auto path =
+        services_.ChooseFile(OpenDialog("Specify Fire File", traits_.FireFileFilter,
+                                        services_.DataDirectory(), fireFile->text().toStdString()));
+    if (path) {
+        fireFile->setText(QString::fromStdString(*path));
+    }
+    RunTitleBox()->setFocus();
+    RunTitleBox()->selectAll(); // typing replaces the title, as after Tab
+}
+
+void ZoneInputForm::txtOutputFile_Click() {
+    // Only the name: the report writes the file when the user saves it.
+    const auto path = services_.ChooseFile(SaveAsDialog(kSaveDialogTitle, traits_.SaveReportFilter,
+                                                        services_.DataDirectory(),
+                                                        OutputFileBox()->text().toStdString()));
+    if (path) {
+        OutputFileBox()->setText(QString::fromStdString(*path));
+    }
+    QLineEdit* floorArea = BoxNamed("txtFloorArea");
+    floorArea->setFocus();
+    floorArea->selectAll(); // typing replaces the area, as after Tab
+}
+
+void ZoneInputForm::mnuFileOpen_Click() {
+    const auto path = services_.ChooseFile(OpenDialog("Specify Data File", traits_.OpenReportFilter,
+                                                      services_.DataDirectory(),
+                                                      OutputFileBox()->text().toStdString()));
+    if (path) {
+        OpenFile(*path);
+    }
+    RunTitleBox()->setFocus();
+    RunTitleBox()->selectAll();
+}
+
+void ZoneInputForm::mnuFileExit_Click() {
+    close();
+}
+
+void ZoneInputForm::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (ending_) {
+        return; // the program is ending already
+    }
+    ending_ = true;
+    CloseOwnWindows();
+    UnloadReport();
+    // Gone now, with its graph, rather than when the events are next run.
+    delete report_.data();
+    EndProgram();
+    ending_ = false;
 }
 
 void ZoneInputForm::AddZoneFileActions(QMenu* file, QAction* before) {

@@ -14,21 +14,22 @@
 #include "common/ui/zone_input_form.h"
 #include "compartment/model/calculations.h"
 #include "compartment/model/input_boxes.h"
+#include "compartment/model/input_checks.h"
 #include "compartment/model/input_entry.h"
+#include "compartment/model/input_table.h"
+#include "compartment/model/run_report.h"
+#include "compartment/model/unit_tables.h"
 
 #include <QPointer>
 #include <array>
 #include <functional>
-#include <string>
-#include <vector>
+#include <span>
+#include <string_view>
 
-class QAction;
-class QCloseEvent;
 class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QMenu;
 class QPushButton;
 class QRadioButton;
 
@@ -38,10 +39,34 @@ class FileNameBox;
 
 namespace vorla::compartment {
 
+class CompartmentExplore;
 class frmEstimateLc;
 class frmOutput;
 
-class frmInput final : public ui::ZoneInputForm {
+// What the shared input form needs of VORLA-XW's model.
+struct InputFormModel {
+    using Box = InputBox;
+    using Boxes = InputBoxes;
+    using Calc = Calculations;
+    using Kept = KeptDimensions;
+    using Report = frmOutput;
+    using ExploreOn = CompartmentExplore;
+    static constexpr ModelKind Kind = ModelKind::Compartment;
+    static constexpr std::string_view InputErrorTitle = kInputErrorTitle;
+    static constexpr std::span<const InputRow> Table() { return InputTable(); }
+    static UnitTables UnitsOf(UnitSystem system) { return UnitTablesFor(system); }
+    // Whether the heat loss fraction is the estimator's, whose validation
+    // statistics are its own.
+    static bool LossFractionEstimated(const Calc& calc) { return LossFractionFromEstimator(calc); }
+};
+
+} // namespace vorla::compartment
+
+extern template class vorla::ui::ZoneInputFormOf<vorla::compartment::InputFormModel>;
+
+namespace vorla::compartment {
+
+class frmInput final : public ui::ZoneInputFormOf<InputFormModel> {
     Q_OBJECT
   public:
     // `endProgram` runs after File Exit has closed every window (by default the
@@ -50,64 +75,13 @@ class frmInput final : public ui::ZoneInputForm {
              std::function<void()> endProgram = {}, QWidget* parent = nullptr);
     ~frmInput() override;
 
-    // File Open's reading of a saved report, also for a file named on the
-    // command line or dropped on the window: the boxes filled from it, or the
-    // message File Open gives. True when the report was read.
-    bool OpenFile(const std::string& path);
-    // Open Results…: shows the run saved in the report at `path` in the report
-    // window, read from the file's rows, with no run; the boxes stay as they
-    // are. A file that is not a whole report of this program is refused with
-    // File Open's message: then false.
-    bool OpenResults(const std::string& path) override;
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
   private:
-    // --- Events.
-    void Form_Load();
-    // txtFloorArea_LostFocus ... txtFireHeight_LostFocus: the six dimension boxes.
-    void Dimension_LostFocus(InputBox box);
-    void optUnits_Click(int index);
-    void txtFireFile_Click();
-    void txtFireFile_GotFocus();
-    void txtOutputFile_Click();
-    void txtOutputFile_GotFocus();
-    void mnuFileNew_Click();
-    void mnuFileOpen_Click();
-    void mnuFileExplore_Click() override;
-    void mnuFileExit_Click();
-    void mnuRun_Click() override;
     void cmdEstimateLc_Click();
-
-    // --- Form routines.
     void BuildControls();
-    void BuildMenus();
-    void ConnectEvents();
-    void SetSIUnits();
-    void ShowUnitLabels();
-    void UnloadAllForms();
-    void ChooseFireFile();
-    void ChooseDataFile(bool open);
-    QLineEdit* Box(InputBox box) const;
-    InputBoxes Boxes() const;
-    void ShowBoxes(const InputBoxes& boxes);
-    void SelectUnitsOption(int index); // without the unit change of a click
-    // What the shared form base asks of this one.
-    QLineEdit* RunTitleBox() const override;
-    QLineEdit* OutputFileBox() const override;
-    UnitSystem ShownUnits() const override;
-    double TypedRoomHeight() const override;
-    bool TypeIntoBox(const std::string& name, const std::string& text) override;
+    // The heat loss estimator closes with the form.
+    void CloseOwnWindows() override;
 
     // --- Controls, named as the form names them.
-    QMenu* mnuFile;
-    QAction* mnuFileNew;
-    QAction* mnuFileOpen;
-    QAction* mnuFileBar1;
-    QAction* mnuFileExit;
-    QAction* mnuRun;
     QFrame* linBelowMenu;
     QGroupBox* fraRoomProperties;
     QGroupBox* fraVentDimensions;
@@ -135,11 +109,7 @@ class frmInput final : public ui::ZoneInputForm {
     std::array<QRadioButton*, 2> optUnits{}; // 0 "S.I. Units", 1 "U.S. Engineering Units"
     QPushButton* cmdEstimateLc;
 
-    Calculations& calc_;
     QPointer<frmEstimateLc> estimator_;
-    bool unloading_ = false;
-    // The S.I. values behind the dimension boxes a unit change rewrote.
-    KeptDimensions kept_;
 };
 
 } // namespace vorla::compartment

@@ -11,21 +11,21 @@
 #include "common/ui/zone_input_form.h"
 #include "smoke_filling/model/calculations.h"
 #include "smoke_filling/model/input_boxes.h"
+#include "smoke_filling/model/input_checks.h"
 #include "smoke_filling/model/input_entry.h"
+#include "smoke_filling/model/input_table.h"
+#include "smoke_filling/model/unit_tables.h"
 
-#include <QPointer>
 #include <array>
 #include <functional>
-#include <string>
-#include <vector>
+#include <span>
+#include <string_view>
 
-class QAction;
 class QButtonGroup;
 class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QMenu;
 class QRadioButton;
 
 namespace vorla::ui {
@@ -34,9 +34,34 @@ class FileNameBox;
 
 namespace vorla::smoke {
 
+class SmokeExplore;
 class frmOutput;
 
-class frmInput final : public ui::ZoneInputForm {
+// What the shared input form needs of SKEVA-XW's model.
+struct InputFormModel {
+    using Box = InputBox;
+    using Boxes = InputBoxes;
+    using Calc = Calculations;
+    using Kept = KeptDimensions;
+    using Report = frmOutput;
+    using ExploreOn = SmokeExplore;
+    static constexpr ModelKind Kind = ModelKind::Smoke;
+    static constexpr std::string_view InputErrorTitle = kInputErrorTitle;
+    static constexpr std::span<const InputRow> Table() { return InputTable(); }
+    static UnitTables UnitsOf(UnitSystem system) { return UnitTablesFor(system); }
+    // Whether the heat loss fraction is the estimator's, whose validation
+    // statistics are its own.
+    // SKEVA-XW has no estimator.
+    static bool LossFractionEstimated(const Calc&) { return false; }
+};
+
+} // namespace vorla::smoke
+
+extern template class vorla::ui::ZoneInputFormOf<vorla::smoke::InputFormModel>;
+
+namespace vorla::smoke {
+
+class frmInput final : public ui::ZoneInputFormOf<InputFormModel> {
     Q_OBJECT
   public:
     // `endProgram` ends the program after File Exit has closed every window
@@ -45,57 +70,10 @@ class frmInput final : public ui::ZoneInputForm {
              std::function<void()> endProgram = {}, QWidget* parent = nullptr);
     ~frmInput() override;
 
-    // File Open's reading of a saved results file, also for a file named on
-    // the command line or dropped on the window: the boxes filled from it, or
-    // the message File Open gives. True when the file was read.
-    bool OpenFile(const std::string& path);
-    // Open Results…: shows the run saved in the report at `path` in the report
-    // window, read from the file's rows, with no run; the boxes stay as they
-    // are. A file that is not a whole report of this program is refused with
-    // File Open's message: then false.
-    bool OpenResults(const std::string& path) override;
-
-  protected:
-    void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
   private:
-    // --- Events.
-    void Form_Load();
-    void mnuFileNew_Click();
-    void mnuFileOpen_Click();
-    void mnuFileExplore_Click() override;
-    void mnuFileExit_Click();
-    void mnuRun_Click() override;
-    void optUnits_Click();
-    void txtFireFile_Click();
-    void txtFireFile_GotFocus();
-    void txtOutputFile_Click();
-    void txtOutputFile_GotFocus();
-    // txtFloorArea_LostFocus, txtRoomHeight_LostFocus, txtFireHeight_LostFocus.
-    void Dimension_LostFocus(InputBox box);
-
-    // --- Form routines.
     void BuildControls();
-    void BuildMenus();
     void LayOutControls();
     void SetTabOrder();
-    void ConnectEvents();
-    void SetSIUnits();
-    void ShowUnitLabels();
-    void UnloadAllForms();
-    void ChooseFireFile();
-    void ChooseDataFileToSave();
-    void ChooseDataFileToOpen();
-    void SelectSIUnits();
-    InputBoxes Boxes() const;
-    void ShowBoxes(const InputBoxes& boxes);
-    // What the shared form base asks of this one.
-    QLineEdit* RunTitleBox() const override;
-    QLineEdit* OutputFileBox() const override;
-    UnitSystem ShownUnits() const override;
-    double TypedRoomHeight() const override;
-    bool TypeIntoBox(const std::string& name, const std::string& text) override;
 
     // --- Controls, named as the form names them.
     QFrame* linBelowMenu;
@@ -122,18 +100,7 @@ class frmInput final : public ui::ZoneInputForm {
     QLabel* lblFireFile;
     ui::FileNameBox* txtFireFile;
 
-    QMenu* mnuFile;
-    QAction* mnuFileNew;
-    QAction* mnuFileOpen;
-    QAction* mnuFileBar1;
-    QAction* mnuFileExit;
-    QAction* mnuRun;
-
-    Calculations& calc_;
     QButtonGroup* unitsGroup_ = nullptr;
-    bool exiting_ = false;
-    // The S.I. values behind the dimension boxes a unit change rewrote.
-    KeptDimensions kept_;
 };
 
 } // namespace vorla::smoke

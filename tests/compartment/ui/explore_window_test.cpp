@@ -3,10 +3,10 @@
 // Results after a change are the lines the report window's Key Results panel
 // shows for the same inputs, and a refused value gets beside its box the
 // message Run puts in its message box.
-#include "cli/vorla_command.h"
 #include "common/ui/explore_number_box.h"
 #include "common/ui/explore_window.h"
 #include "program_fixture.h"
+#include "tests/support/batch_summary.h"
 #include "tests/support/summary_tenability_lines.h"
 
 #include <QCheckBox>
@@ -49,10 +49,6 @@ ExploreNumberBox* LiveBox(ExploreWindow* explore, InputBox box) {
                                      QString::fromUtf8(name.data(), qsizetype(name.size())));
 }
 
-QStringList ExploreLines(ExploreWindow* explore) {
-    return Control<QPlainTextEdit>(explore, "txtKeyResults")->toPlainText().split('\n');
-}
-
 // The Key Results of Run on the form's boxes as they are, the flashover
 // question (if asked) answered No; the report is closed again.
 QStringList RunFlowLines(Program& program) {
@@ -61,8 +57,7 @@ QStringList RunFlowLines(Program& program) {
     if (report == nullptr) {
         return {"(no report)"};
     }
-    const QStringList lines =
-        Control<QPlainTextEdit>(report, "txtKeyResults")->toPlainText().split('\n');
+    const QStringList lines = vorla::test_support::PanelLines(report);
     Click(report, "cmdClose");
     Program::Settle();
     return lines;
@@ -134,10 +129,10 @@ class CompartmentExploreTest : public QObject {
         program.FillRoom(program.WriteFile("fire.fir", fire.toStdString()), "600", "20");
         auto* explore = OpenExplore(program);
         QVERIFY(explore != nullptr);
-        const QStringList before = ExploreLines(explore);
+        const QStringList before = vorla::test_support::PanelLines(explore);
         LiveBox(explore, InputBox(box))->setValue(value);
         QTRY_VERIFY(explore->UpToDate());
-        const QStringList after = ExploreLines(explore);
+        const QStringList after = vorla::test_support::PanelLines(explore);
         QVERIFY(after != before);
         QVERIFY(!explore->Stale());
 
@@ -161,7 +156,7 @@ class CompartmentExploreTest : public QObject {
         QVERIFY(LiveBox(explore, InputBox::txtFloorArea)->suffix().endsWith("ft²"));
         height->setValue(10);
         QTRY_VERIFY(explore->UpToDate());
-        const QStringList after = ExploreLines(explore);
+        const QStringList after = vorla::test_support::PanelLines(explore);
         program.Set(InputBox::txtRoomHeight, "10");
         program.Box(InputBox::txtRoomHeight)->setFocus();
         program.Box(InputBox::txtRunTitle)->setFocus();
@@ -181,7 +176,7 @@ class CompartmentExploreTest : public QObject {
         auto* explore = OpenExplore(program);
         QVERIFY(explore != nullptr);
         QVERIFY(!explore->Stale());
-        QCOMPARE(ExploreLines(explore), RunFlowLines(program));
+        QCOMPARE(vorla::test_support::PanelLines(explore), RunFlowLines(program));
     }
 
     void ARefusedValueShowsRunsMessageBesideItsBox() {
@@ -189,11 +184,11 @@ class CompartmentExploreTest : public QObject {
         program.FillRoom(program.WriteFile("steady.fir", kSteadyFire), "600", "20");
         auto* explore = OpenExplore(program);
         QVERIFY(explore != nullptr);
-        const QStringList lines = ExploreLines(explore);
+        const QStringList lines = vorla::test_support::PanelLines(explore);
         LiveBox(explore, InputBox::txtSoffitHeight)->setValue(3); // above the 2.4 m ceiling
         QTRY_VERIFY(explore->UpToDate());
         QVERIFY(explore->Stale());
-        QCOMPARE(ExploreLines(explore), lines);
+        QCOMPARE(vorla::test_support::PanelLines(explore), lines);
         QCOMPARE(program.platform.Messages().size(), std::size_t(0)); // no message box
 
         program.Set(InputBox::txtSoffitHeight, "3");
@@ -220,18 +215,14 @@ class CompartmentExploreTest : public QObject {
     // refused beside the room's height.
     void TheTenabilityBlockIsTheBatchCommands() {
         const std::string fire = VORLA_EXAMPLES_DIR "/office-sofa-tsquared.fir";
-        std::ostringstream out, err;
-        const std::vector<std::string> args = {
-            "compartment", "--fire",        fire,       "--floor-area",
-            "40",          "--room-height", "2.4",      "--vent-width",
-            "0.9",         "--sill-height", "0",        "--soffit-height",
-            "2",           "--fire-height", "0",        "--run-time",
-            "200",         "--flashover",   "continue", "-o",
-            "/dev/null",   "--summary",     "-",        "--sign",
-            "lit",         "--soot-yield",  "0.2",      "--head-height",
-            "1.5"};
-        QCOMPARE(vorla::cli::RunVorla(args, out, err), 0);
-        const QStringList expected = vorla::test_support::SummaryTenabilityLines(out.str());
+        const vorla::test_support::BatchOutcome batch =
+            vorla::test_support::RunBatch(vorla::test_support::OfficeCommand(
+                fire, "200",
+                {"-o", "/dev/null", "--summary", "-", "--sign", "lit", "--soot-yield", "0.2",
+                 "--head-height", "1.5"},
+                "40"));
+        QCOMPARE(batch.Status, 0);
+        const QStringList expected = vorla::test_support::SummaryTenabilityLines(batch.Out);
         QVERIFY2(expected.front().startsWith("Tenability: ASET "), qPrintable(expected.join('\n')));
 
         Program program;
@@ -251,7 +242,7 @@ class CompartmentExploreTest : public QObject {
         QVERIFY(explore != nullptr);
         LiveBox(explore, InputBox::txtFloorArea)->setValue(40);
         QTRY_VERIFY(explore->UpToDate());
-        const QStringList lines = ExploreLines(explore);
+        const QStringList lines = vorla::test_support::PanelLines(explore);
         const qsizetype first = lines.indexOf(expected.front());
         QVERIFY2(first >= 0, qPrintable(lines.join('\n')));
         QCOMPARE(lines.mid(first, expected.size()), expected);

@@ -1,11 +1,11 @@
 // VORLA-XW's report window beside its table: the Key Results panel and its
 // Criteria dialog, Export CSV and Copy, driven as a user does. The settings
 // live in a temporary folder, never the user's.
-#include "cli/vorla_command.h"
 #include "common/ui/criteria_settings.h"
 #include "common/ui/report_exports.h"
 #include "compartment/model/results_csv.h"
 #include "program_fixture.h"
+#include "tests/support/batch_summary.h"
 #include "tests/support/summary_device_lines.h"
 #include "tests/support/summary_tenability_lines.h"
 #include "tests/support/zone_dialogs.h"
@@ -28,16 +28,15 @@
 #include <QTableWidget>
 #include <cmath>
 #include <optional>
-#include <sstream>
 
 using namespace vorla::compartment;
 using namespace vorla::compartment::testing;
+using vorla::test_support::BatchOutcome;
+using vorla::test_support::OfficeCommand;
+using vorla::test_support::PanelLines;
+using vorla::test_support::RunBatch;
 
 namespace {
-
-QStringList PanelLines(const QWidget* report) {
-    return Control<QPlainTextEdit>(report, "txtKeyResults")->toPlainText().split('\n');
-}
 
 QStringList Cells(const QString& line) {
     return line.split('\t');
@@ -389,37 +388,13 @@ class KeyResultsPanelTest : public QObject {
     // same inputs.
     void TheDevicesAreFollowedAsTheBatchCommandFollowsThem() {
         const std::string fire = VORLA_EXAMPLES_DIR "/office-sofa-tsquared.fir";
-        std::ostringstream out, err;
-        const std::vector<std::string> args = {
-            "compartment",
-            "--fire",
-            fire,
-            "--floor-area",
-            "20",
-            "--room-height",
-            "2.4",
-            "--vent-width",
-            "0.9",
-            "--sill-height",
-            "0",
-            "--soffit-height",
-            "2",
-            "--fire-height",
-            "0",
-            "--run-time",
-            "200",
-            "--flashover",
-            "continue",
-            "-o",
-            "/dev/null",
-            "--summary",
-            "-",
-            "--device",
-            "kind=sprinkler,name=S1,radius=2,below-ceiling=0.05,rti=50,temperature=68",
-            "--device",
-            "kind=sprinkler,name=never,radius=1,below-ceiling=0.05,rti=400,temperature=260"};
-        QCOMPARE(vorla::cli::RunVorla(args, out, err), 0);
-        const QStringList expected = vorla::test_support::SummaryDeviceLines(out.str());
+        const BatchOutcome batch = RunBatch(OfficeCommand(
+            fire, "200",
+            {"-o", "/dev/null", "--summary", "-", "--device",
+             "kind=sprinkler,name=S1,radius=2,below-ceiling=0.05,rti=50,temperature=68", "--device",
+             "kind=sprinkler,name=never,radius=1,below-ceiling=0.05,rti=400,temperature=260"}));
+        QCOMPARE(batch.Status, 0);
+        const QStringList expected = vorla::test_support::SummaryDeviceLines(batch.Out);
         // What the case stands on: one sprinkler operates, the other does not.
         QVERIFY2(expected.filter(QRegularExpression("^  S1 \\(sprinkler\\) operated at ")).size() ==
                      1,
@@ -505,41 +480,15 @@ class KeyResultsPanelTest : public QObject {
         const std::string fire = VORLA_EXAMPLES_DIR "/office-sofa-tsquared.fir";
         Program program;
         const std::string batchReport = program.Path("batch.vof");
-        std::ostringstream out, err;
-        const std::vector<std::string> args = {
-            "compartment",
-            "--fire",
-            fire,
-            "--floor-area",
-            "20",
-            "--room-height",
-            "2.4",
-            "--vent-width",
-            "0.9",
-            "--sill-height",
-            "0",
-            "--soffit-height",
-            "2",
-            "--fire-height",
-            "0",
-            "--run-time",
-            "200",
-            "--flashover",
-            "continue",
-            "-o",
-            batchReport,
-            "--summary",
-            "-",
-            "--device",
-            "kind=sprinkler,name=S1,radius=2,below-ceiling=0.05,rti=50,temperature=68",
-            "--suppression",
-            "decaying",
-            "--spray-density",
-            "0.07"};
-        QCOMPARE(vorla::cli::RunVorla(args, out, err), 0);
-        QStringList expected = vorla::test_support::SummaryDeviceLines(out.str());
+        const BatchOutcome batch = RunBatch(OfficeCommand(
+            fire, "200",
+            {"-o", batchReport, "--summary", "-", "--device",
+             "kind=sprinkler,name=S1,radius=2,below-ceiling=0.05,rti=50,temperature=68",
+             "--suppression", "decaying", "--spray-density", "0.07"}));
+        QCOMPARE(batch.Status, 0);
+        QStringList expected = vorla::test_support::SummaryDeviceLines(batch.Out);
         const QJsonObject summary =
-            QJsonDocument::fromJson(QByteArray::fromStdString(out.str())).object();
+            QJsonDocument::fromJson(QByteArray::fromStdString(batch.Out)).object();
         QCOMPARE(summary["suppression"].toString(), QString("decaying"));
         expected << "Fire decaying from " +
                         QString::number(summary["suppressed_from_s"].toDouble(), 'f', 1) +
@@ -671,41 +620,13 @@ class KeyResultsPanelTest : public QObject {
     // CSV… adds the four columns and the graph the four quantities.
     void TheTenabilityIsFollowedAsTheBatchCommandFollowsIt() {
         const std::string fire = VORLA_EXAMPLES_DIR "/office-sofa-tsquared.fir";
-        std::ostringstream out, err;
-        const std::vector<std::string> args = {
-            "compartment",
-            "--fire",
-            fire,
-            "--floor-area",
-            "20",
-            "--room-height",
-            "2.4",
-            "--vent-width",
-            "0.9",
-            "--sill-height",
-            "0",
-            "--soffit-height",
-            "2",
-            "--fire-height",
-            "0",
-            "--run-time",
-            "200",
-            "--flashover",
-            "continue",
-            "-o",
-            "/dev/null",
-            "--summary",
-            "-",
-            "--sign",
-            "lit",
-            "--soot-yield",
-            "0.2",
-            "--head-height",
-            "1.5",
-            "--device",
-            "kind=sprinkler,name=S1,radius=2,below-ceiling=0.05,rti=50,temperature=68"};
-        QCOMPARE(vorla::cli::RunVorla(args, out, err), 0);
-        const QStringList expected = vorla::test_support::SummaryTenabilityLines(out.str());
+        const BatchOutcome batch = RunBatch(OfficeCommand(
+            fire, "200",
+            {"-o", "/dev/null", "--summary", "-", "--sign", "lit", "--soot-yield", "0.2",
+             "--head-height", "1.5", "--device",
+             "kind=sprinkler,name=S1,radius=2,below-ceiling=0.05,rti=50,temperature=68"}));
+        QCOMPARE(batch.Status, 0);
+        const QStringList expected = vorla::test_support::SummaryTenabilityLines(batch.Out);
         // What the case stands on: the room becomes untenable, after the
         // sprinkler operated, and some criterion holds.
         QVERIFY2(expected.front().startsWith("Tenability: ASET "), qPrintable(expected.join('\n')));
@@ -765,12 +686,10 @@ class KeyResultsPanelTest : public QObject {
         Program::Settle();
 
         // The batch command follows the saved report's tenability.
-        std::ostringstream fromOut, fromErr;
-        const std::vector<std::string> fromArgs = {"compartment", "--from",    saved,
-                                                   "-o",          "/dev/null", "--flashover",
-                                                   "continue",    "--summary", "-"};
-        QCOMPARE(vorla::cli::RunVorla(fromArgs, fromOut, fromErr), 0);
-        QCOMPARE(vorla::test_support::SummaryTenabilityLines(fromOut.str()), expected);
+        const BatchOutcome from = RunBatch({"compartment", "--from", saved, "-o", "/dev/null",
+                                            "--flashover", "continue", "--summary", "-"});
+        QCOMPARE(from.Status, 0);
+        QCOMPARE(vorla::test_support::SummaryTenabilityLines(from.Out), expected);
 
         // File New forgets it, File Open of the saved report brings it back.
         Trigger(program.input, "mnuFileNew");
@@ -827,42 +746,14 @@ class KeyResultsPanelTest : public QObject {
         const std::string fire = VORLA_EXAMPLES_DIR "/office-sofa-tsquared.fir";
         Program program;
         const std::string saved = program.Path("opened.vof");
-        std::ostringstream out, err;
-        const std::vector<std::string> args = {
-            "compartment",
-            "--fire",
-            fire,
-            "--floor-area",
-            "20",
-            "--room-height",
-            "2.4",
-            "--vent-width",
-            "0.9",
-            "--sill-height",
-            "0",
-            "--soffit-height",
-            "2",
-            "--fire-height",
-            "0",
-            "--run-time",
-            "200",
-            "--flashover",
-            "continue",
-            "-o",
-            saved,
-            "--summary",
-            "-",
-            "--sign",
-            "lit",
-            "--soot-yield",
-            "0.2",
-            "--head-height",
-            "1.5",
-            "--device",
-            "kind=sprinkler,name=S1,radius=2,below-ceiling=0.05,rti=50,temperature=68"};
-        QCOMPARE(vorla::cli::RunVorla(args, out, err), 0);
-        const QStringList tenability = vorla::test_support::SummaryTenabilityLines(out.str());
-        const QStringList devices = vorla::test_support::SummaryDeviceLines(out.str());
+        const BatchOutcome batch = RunBatch(OfficeCommand(
+            fire, "200",
+            {"-o", saved, "--summary", "-", "--sign", "lit", "--soot-yield", "0.2", "--head-height",
+             "1.5", "--device",
+             "kind=sprinkler,name=S1,radius=2,below-ceiling=0.05,rti=50,temperature=68"}));
+        QCOMPARE(batch.Status, 0);
+        const QStringList tenability = vorla::test_support::SummaryTenabilityLines(batch.Out);
+        const QStringList devices = vorla::test_support::SummaryDeviceLines(batch.Out);
         QVERIFY2(tenability.back().startsWith("Detection to ASET: "),
                  qPrintable(tenability.join('\n')));
 

@@ -2,14 +2,13 @@
 // the fire in a corner and the model uncertainty against `vorla compartment`
 // with the same options, the saved line read back by File Open, Open Results
 // and `--from`, and a report of the default options as it always was.
-#include "cli/vorla_command.h"
 #include "program_fixture.h"
 #include "tests/support/access_keys.h"
+#include "tests/support/batch_summary.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,14 +22,13 @@
 
 using namespace vorla::compartment;
 using namespace vorla::compartment::testing;
+using vorla::test_support::BatchSummary;
+using vorla::test_support::OfficeCommand;
+using vorla::test_support::PanelLines;
 
 namespace {
 
 const std::string kFire = VORLA_EXAMPLES_DIR "/office-sofa-tsquared.fir";
-
-QStringList PanelLines(const QWidget* report) {
-    return Control<QPlainTextEdit>(report, "txtKeyResults")->toPlainText().split('\n');
-}
 
 // The rows of a saved report and every line after them (the header names
 // files, which differ between the window and the command).
@@ -40,52 +38,18 @@ QStringList FromTheRule(const QString& report) {
     return rule < 0 ? QStringList() : lines.mid(rule);
 }
 
-// `vorla compartment` on FillRoom's office with `extra` options; its summary.
+// `vorla compartment` on FillRoom's office with `extra` options, its report
+// written to `report`; its summary.
 QJsonObject BatchRun(const std::vector<std::string>& extra, const std::string& report) {
-    std::vector<std::string> args = {"compartment",
-                                     "--fire",
-                                     kFire,
-                                     "--floor-area",
-                                     "20",
-                                     "--room-height",
-                                     "2.4",
-                                     "--vent-width",
-                                     "0.9",
-                                     "--sill-height",
-                                     "0",
-                                     "--soffit-height",
-                                     "2",
-                                     "--fire-height",
-                                     "0",
-                                     "--run-time",
-                                     "200",
-                                     "--flashover",
-                                     "continue",
-                                     "--title",
-                                     "Office, sofa fire",
-                                     "-o",
-                                     report,
-                                     "--summary",
-                                     "-"};
-    args.insert(args.end(), extra.begin(), extra.end());
-    std::ostringstream out, err;
-    if (vorla::cli::RunVorla(args, out, err) != 0) {
-        qWarning("%s", err.str().c_str());
-        return {};
-    }
-    return QJsonDocument::fromJson(QByteArray::fromStdString(out.str())).object();
+    std::vector<std::string> options = extra;
+    options.insert(options.end(), {"-o", report});
+    return BatchSummary(OfficeCommand(kFire, "200", options));
 }
 
 QJsonObject FromRun(const std::vector<std::string>& extra) {
-    std::vector<std::string> args = {"compartment", "-o",        "/dev/null", "--flashover",
-                                     "continue",    "--summary", "-"};
+    std::vector<std::string> args = {"compartment", "-o", "/dev/null", "--flashover", "continue"};
     args.insert(args.end(), extra.begin(), extra.end());
-    std::ostringstream out, err;
-    if (vorla::cli::RunVorla(args, out, err) != 0) {
-        qWarning("%s", err.str().c_str());
-        return {};
-    }
-    return QJsonDocument::fromJson(QByteArray::fromStdString(out.str())).object();
+    return BatchSummary(args);
 }
 
 QPointer<QDialog> OpenDialog(const Program& program) {

@@ -3,12 +3,12 @@
 // Key Results after a change are the lines the report window's Key Results
 // panel shows for the same inputs. The settings live in a temporary folder.
 #include "cli/study_command.h"
-#include "cli/vorla_command.h"
 #include "common/ui/explore_band.h"
 #include "common/ui/explore_number_box.h"
 #include "common/ui/explore_window.h"
 #include "skeva_windows.h"
 #include "study/statistics.h"
+#include "tests/support/batch_summary.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/summary_tenability_lines.h"
 #include "tests/support/window_controls.h"
@@ -36,10 +36,6 @@ using vorla::ui::ExploreNumberBox;
 using vorla::ui::ExploreWindow;
 
 namespace {
-
-QStringList Lines(const QWidget* window) {
-    return Control<QPlainTextEdit>(window, "txtKeyResults")->toPlainText().split('\n');
-}
 
 // A room of 10 m² and 3 m under a fast fire standing 1 m high.
 TypedRun SmallRoom() {
@@ -91,16 +87,16 @@ class SkevaExploreTest : public QObject {
         QTRY_VERIFY(explore->UpToDate());
         QCOMPARE(Control<ExploreNumberBox>(explore, "txtFloorArea")->value(), 10.0);
         QCOMPARE(Control<ExploreNumberBox>(explore, "txtRoomHeight")->value(), 3.0);
-        const QStringList before = Lines(explore);
+        const QStringList before = PanelLines(explore);
         Control<ExploreNumberBox>(explore, box)->setValue(value);
         QTRY_VERIFY(explore->UpToDate());
-        const QStringList after = Lines(explore);
+        const QStringList after = PanelLines(explore);
         QVERIFY(after != before);
 
         windows.Type(Control<QLineEdit>(windows.input, box), typed);
         QWidget* report = windows.Run();
         QVERIFY(report != nullptr);
-        QCOMPARE(after, Lines(report));
+        QCOMPARE(after, PanelLines(report));
         delete explore;
     }
 
@@ -123,7 +119,7 @@ class SkevaExploreTest : public QObject {
         QVERIFY(!explore->Stale());
         QWidget* report = windows.Run();
         QVERIFY(report != nullptr);
-        QCOMPARE(Lines(explore), Lines(report));
+        QCOMPARE(PanelLines(explore), PanelLines(report));
         delete explore;
     }
 
@@ -175,28 +171,12 @@ class SkevaExploreTest : public QObject {
     // same inputs, and the graph offers the four tenability quantities.
     void TheTenabilityBlockIsTheBatchCommands() {
         const TypedRun room = SmallRoom();
-        std::ostringstream out, err;
-        const std::vector<std::string> args = {"smoke",
-                                               "--fire",
-                                               room.FireFile.toStdString(),
-                                               "--floor-area",
-                                               "20",
-                                               "--room-height",
-                                               "3",
-                                               "--fire-height",
-                                               "1",
-                                               "--loss-fraction",
-                                               "0.6",
-                                               "--run-time",
-                                               "600",
-                                               "-o",
-                                               "/dev/null",
-                                               "--summary",
-                                               "-",
-                                               "--head-height",
-                                               "1.2"};
-        QCOMPARE(vorla::cli::RunVorla(args, out, err), 0);
-        const QStringList expected = SummaryTenabilityLines(out.str());
+        const BatchOutcome batch = RunBatch(
+            {"smoke", "--fire", room.FireFile.toStdString(), "--floor-area", "20", "--room-height",
+             "3", "--fire-height", "1", "--loss-fraction", "0.6", "--run-time", "600", "-o",
+             "/dev/null", "--summary", "-", "--head-height", "1.2"});
+        QCOMPARE(batch.Status, 0);
+        const QStringList expected = SummaryTenabilityLines(batch.Out);
         QVERIFY2(expected.front().startsWith("Tenability: ASET "), qPrintable(expected.join('\n')));
 
         SkevaWindows windows(Data());
@@ -216,7 +196,7 @@ class SkevaExploreTest : public QObject {
         QTRY_VERIFY(explore->UpToDate());
         Control<ExploreNumberBox>(explore, "txtFloorArea")->setValue(20);
         QTRY_VERIFY(explore->UpToDate());
-        const QStringList lines = Lines(explore);
+        const QStringList lines = PanelLines(explore);
         const qsizetype first = lines.indexOf(expected.front());
         QVERIFY2(first >= 0, qPrintable(lines.join('\n')));
         QCOMPARE(lines.mid(first, expected.size()), expected);

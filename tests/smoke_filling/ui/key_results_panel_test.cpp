@@ -1,9 +1,9 @@
 // SKEVA-XW's report window beside its table: the Key Results panel, Export CSV
 // and Copy. The settings live in a temporary folder, never the user's.
-#include "cli/vorla_command.h"
 #include "skeva_windows.h"
 #include "smoke_filling/model/results_csv.h"
 #include "tests/common/ui/window_conventions.h"
+#include "tests/support/batch_summary.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/summary_device_lines.h"
 #include "tests/support/summary_tenability_lines.h"
@@ -26,17 +26,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <filesystem>
-#include <sstream>
 
 using namespace vorla::smoke;
 using namespace vorla::smoke::testing;
 using namespace vorla::test_support;
 
 namespace {
-
-QStringList PanelLines(const QWidget* report) {
-    return Control<QPlainTextEdit>(report, "txtKeyResults")->toPlainText().split('\n');
-}
 
 // A room of 10 m² and 3 m under a fast fire standing 1 m high: the layer comes
 // down to the fire's base well within the run time.
@@ -139,31 +134,30 @@ class SkevaKeyResultsPanelTest : public QObject {
     // device lines are those of `vorla smoke --summary` for the same inputs.
     void TheDevicesAreFollowedAsTheBatchCommandFollowsThem() {
         const TypedRun room = SmallRoom();
-        std::ostringstream out, err;
-        const std::vector<std::string> args = {
-            "smoke",
-            "--fire",
-            room.FireFile.toStdString(),
-            "--floor-area",
-            "10",
-            "--room-height",
-            "3",
-            "--fire-height",
-            "1",
-            "--loss-fraction",
-            "0.6",
-            "--run-time",
-            "600",
-            "-o",
-            "/dev/null",
-            "--summary",
-            "-",
-            "--device",
-            "kind=sprinkler,name=S1,radius=2,below-ceiling=0.05,rti=50,temperature=68",
-            "--device",
-            "kind=sprinkler,name=never,radius=1,below-ceiling=0.05,rti=400,temperature=260"};
-        QCOMPARE(vorla::cli::RunVorla(args, out, err), 0);
-        const QStringList expected = SummaryDeviceLines(out.str());
+        const BatchOutcome batch = RunBatch(
+            {"smoke",
+             "--fire",
+             room.FireFile.toStdString(),
+             "--floor-area",
+             "10",
+             "--room-height",
+             "3",
+             "--fire-height",
+             "1",
+             "--loss-fraction",
+             "0.6",
+             "--run-time",
+             "600",
+             "-o",
+             "/dev/null",
+             "--summary",
+             "-",
+             "--device",
+             "kind=sprinkler,name=S1,radius=2,below-ceiling=0.05,rti=50,temperature=68",
+             "--device",
+             "kind=sprinkler,name=never,radius=1,below-ceiling=0.05,rti=400,temperature=260"});
+        QCOMPARE(batch.Status, 0);
+        const QStringList expected = SummaryDeviceLines(batch.Out);
         QVERIFY2(expected.filter(QRegularExpression("^  S1 \\(sprinkler\\) operated at ")).size() ==
                      1,
                  qPrintable(expected.join('\n')));
@@ -219,36 +213,35 @@ class SkevaKeyResultsPanelTest : public QObject {
     // before the devices, and Open Results names the devices untimed.
     void AHeldFireAndAnObscurationAreTheBatchCommands() {
         const TypedRun room = SmallRoom();
-        std::ostringstream out, err;
-        const std::vector<std::string> args = {
-            "smoke",
-            "--fire",
-            room.FireFile.toStdString(),
-            "--floor-area",
-            "10",
-            "--room-height",
-            "3",
-            "--fire-height",
-            "1",
-            "--loss-fraction",
-            "0.6",
-            "--run-time",
-            "600",
-            "-o",
-            "/dev/null",
-            "--summary",
-            "-",
-            "--device",
-            "kind=sprinkler,name=S1,radius=2,below-ceiling=0.05,rti=50,temperature=68",
-            "--device",
-            "kind=smoke,name=SD,radius=3,below-ceiling=0.02,obscuration=5",
-            "--suppression",
-            "held"};
-        QCOMPARE(vorla::cli::RunVorla(args, out, err), 0);
-        QStringList expected = SummaryDeviceLines(out.str());
+        const BatchOutcome batch =
+            RunBatch({"smoke",
+                      "--fire",
+                      room.FireFile.toStdString(),
+                      "--floor-area",
+                      "10",
+                      "--room-height",
+                      "3",
+                      "--fire-height",
+                      "1",
+                      "--loss-fraction",
+                      "0.6",
+                      "--run-time",
+                      "600",
+                      "-o",
+                      "/dev/null",
+                      "--summary",
+                      "-",
+                      "--device",
+                      "kind=sprinkler,name=S1,radius=2,below-ceiling=0.05,rti=50,temperature=68",
+                      "--device",
+                      "kind=smoke,name=SD,radius=3,below-ceiling=0.02,obscuration=5",
+                      "--suppression",
+                      "held"});
+        QCOMPARE(batch.Status, 0);
+        QStringList expected = SummaryDeviceLines(batch.Out);
         // What the case stands on: both operate.
         QVERIFY2(expected.filter(" operated at ").size() == 2, qPrintable(expected.join('\n')));
-        const std::string json = out.str();
+        const std::string json = batch.Out;
         const auto from = json.find("\"suppressed_from_s\":");
         QVERIFY(from != std::string::npos);
         const double suppressedFrom = std::stod(json.substr(from + 20));
@@ -317,30 +310,29 @@ class SkevaKeyResultsPanelTest : public QObject {
     // and the saved report carries the line that gives them back.
     void TheTenabilityIsFollowedAsTheBatchCommandFollowsIt() {
         const TypedRun room = SmallRoom();
-        std::ostringstream out, err;
-        const std::vector<std::string> args = {"smoke",
-                                               "--fire",
-                                               room.FireFile.toStdString(),
-                                               "--floor-area",
-                                               "10",
-                                               "--room-height",
-                                               "3",
-                                               "--fire-height",
-                                               "1",
-                                               "--loss-fraction",
-                                               "0.6",
-                                               "--run-time",
-                                               "600",
-                                               "-o",
-                                               "/dev/null",
-                                               "--summary",
-                                               "-",
-                                               "--head-height",
-                                               "1.2",
-                                               "--fed-toxic-limit",
-                                               "0.5"};
-        QCOMPARE(vorla::cli::RunVorla(args, out, err), 0);
-        const QStringList expected = SummaryTenabilityLines(out.str());
+        const BatchOutcome batch = RunBatch({"smoke",
+                                             "--fire",
+                                             room.FireFile.toStdString(),
+                                             "--floor-area",
+                                             "10",
+                                             "--room-height",
+                                             "3",
+                                             "--fire-height",
+                                             "1",
+                                             "--loss-fraction",
+                                             "0.6",
+                                             "--run-time",
+                                             "600",
+                                             "-o",
+                                             "/dev/null",
+                                             "--summary",
+                                             "-",
+                                             "--head-height",
+                                             "1.2",
+                                             "--fed-toxic-limit",
+                                             "0.5"});
+        QCOMPARE(batch.Status, 0);
+        const QStringList expected = SummaryTenabilityLines(batch.Out);
         QVERIFY2(expected.front().startsWith("Tenability: ASET "), qPrintable(expected.join('\n')));
 
         SkevaWindows w(Data());
@@ -370,11 +362,10 @@ class SkevaKeyResultsPanelTest : public QObject {
         SkevaWindows::FlushDeletes();
 
         // The batch command follows the saved report's tenability.
-        std::ostringstream fromOut, fromErr;
-        const std::vector<std::string> fromArgs = {"smoke",     "--from",    saved, "-o",
-                                                   "/dev/null", "--summary", "-"};
-        QCOMPARE(vorla::cli::RunVorla(fromArgs, fromOut, fromErr), 0);
-        QCOMPARE(SummaryTenabilityLines(fromOut.str()), expected);
+        const BatchOutcome from =
+            RunBatch({"smoke", "--from", saved, "-o", "/dev/null", "--summary", "-"});
+        QCOMPARE(from.Status, 0);
+        QCOMPARE(SummaryTenabilityLines(from.Out), expected);
     }
     // Open Results of a report saved with tenability shows the Tenability
     // block of the batch command's summary of the same run, offers the
@@ -386,20 +377,19 @@ class SkevaKeyResultsPanelTest : public QObject {
         std::filesystem::copy_file(DataFile("fast_t_squared_2mw.fir"), fire,
                                    std::filesystem::copy_options::overwrite_existing);
         const std::string saved = folder_.filePath("opened.sof").toStdString();
-        std::ostringstream out, err;
-        const std::vector<std::string> args = {"smoke", "--fire",
-                                               fire,    "--floor-area",
-                                               "10",    "--room-height",
-                                               "3",     "--fire-height",
-                                               "1",     "--loss-fraction",
-                                               "0.6",   "--run-time",
-                                               "600",   "-o",
-                                               saved,   "--summary",
-                                               "-",     "--head-height",
-                                               "1.2",   "--soot-yield",
-                                               "0.2"};
-        QCOMPARE(vorla::cli::RunVorla(args, out, err), 0);
-        const QStringList expected = SummaryTenabilityLines(out.str());
+        const BatchOutcome batch = RunBatch({"smoke", "--fire",
+                                             fire,    "--floor-area",
+                                             "10",    "--room-height",
+                                             "3",     "--fire-height",
+                                             "1",     "--loss-fraction",
+                                             "0.6",   "--run-time",
+                                             "600",   "-o",
+                                             saved,   "--summary",
+                                             "-",     "--head-height",
+                                             "1.2",   "--soot-yield",
+                                             "0.2"});
+        QCOMPARE(batch.Status, 0);
+        const QStringList expected = SummaryTenabilityLines(batch.Out);
         QVERIFY2(expected.front().startsWith("Tenability: ASET "), qPrintable(expected.join('\n')));
 
         SkevaWindows w(Data());

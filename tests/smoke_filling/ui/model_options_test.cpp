@@ -1,34 +1,27 @@
 // SKEVA-XW's File > Model Options…: a run with Heskestad's plume and the model
 // uncertainty against `vorla smoke` with the same options, the saved line
 // read back by File Open and `--from`, and the dialog's keys.
-#include "cli/vorla_command.h"
 #include "skeva_windows.h"
 #include "tests/support/access_keys.h"
+#include "tests/support/batch_summary.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/window_controls.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
-#include <QJsonDocument>
 #include <QJsonObject>
-#include <QPlainTextEdit>
 #include <QPointer>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <sstream>
 
 using namespace vorla::smoke;
 using namespace vorla::smoke::testing;
 using namespace vorla::test_support;
 
 namespace {
-
-QStringList PanelLines(const QWidget* report) {
-    return Control<QPlainTextEdit>(report, "txtKeyResults")->toPlainText().split('\n');
-}
 
 // A room of 10 m² and 3 m under a fast fire standing 1 m high.
 TypedRun SmallRoom() {
@@ -38,17 +31,6 @@ TypedRun SmallRoom() {
     run.FireHeight = "1";
     run.FireFile = QString::fromStdString(DataFile("fast_t_squared_2mw.fir"));
     return run;
-}
-
-QJsonObject Summary(std::vector<std::string> args) {
-    const std::vector<std::string> tail = {"--summary", "-"};
-    args.insert(args.end(), tail.begin(), tail.end());
-    std::ostringstream out, err;
-    if (vorla::cli::RunVorla(args, out, err) != 0) {
-        qWarning("%s", err.str().c_str());
-        return {};
-    }
-    return QJsonDocument::fromJson(QByteArray::fromStdString(out.str())).object();
 }
 
 QStringList FromTheRule(const QString& report) {
@@ -101,10 +83,10 @@ class SkevaModelOptionsTest : public QObject {
              {"--plume", "heskestad", "--model-uncertainty", "-o", batchReport.c_str()}) {
             heskestad.emplace_back(option);
         }
-        const QJsonObject expected = Summary(heskestad);
+        const QJsonObject expected = BatchSummary(heskestad);
         std::vector<std::string> zukoski = batch;
         zukoski.insert(zukoski.end(), {"-o", "/dev/null"});
-        const QJsonObject plain = Summary(zukoski);
+        const QJsonObject plain = BatchSummary(zukoski);
         QVERIFY(!expected.isEmpty() && !plain.isEmpty());
         // What the case stands on: the two plumes give different layers.
         QVERIFY(expected["lowest_interface_height_m"].toDouble() !=
@@ -145,7 +127,7 @@ class SkevaModelOptionsTest : public QObject {
         SkevaWindows::FlushDeletes();
 
         // --from follows the saved plume.
-        const QJsonObject from = Summary({"smoke", "--from", saved, "-o", "/dev/null"});
+        const QJsonObject from = BatchSummary({"smoke", "--from", saved, "-o", "/dev/null"});
         QCOMPARE(from["lowest_interface_height_m"].toDouble(),
                  expected["lowest_interface_height_m"].toDouble());
         QCOMPARE(from["inputs"].toObject()["plume"].toString(), QString("heskestad"));
