@@ -67,8 +67,9 @@ class ExploreFollowedRun {
     // `runModel(fire, observer)` runs the model on `fire`; when the first
     // sprinkler changes the fire it is called again on the suppressed fire,
     // whose run stands. The fire the run stands on is Fire() afterwards.
-    CompletedRun Run(const FireTable& fire,
-                     const std::function<CompletedRun(const FireTable&, ZoneStepObserver*)>& runModel);
+    CompletedRun
+    Run(const FireTable& fire,
+        const std::function<CompletedRun(const FireTable&, ZoneStepObserver*)>& runModel);
     const FireTable& Fire() const { return *fire_; }
 
     // After the model's key results are in run.Keys: the devices' block, the

@@ -197,7 +197,8 @@ class ExploreWindow final : public QWidget {
     void BuildControls(const std::vector<ExploreInput>& inputs);
     void InputChanged();
     void StartRun();
-    void RunArrived(int generation, std::vector<double> values, ExploreRun run);
+    void RunArrived(int generation, std::vector<double> values,
+                    std::shared_ptr<const ExploreFollowed> followed, ExploreRun run);
     // "Pin 2: Floor Area 40 m²": the number and what differs from the opening values.
     QString PinName() const;
     void ShowGraph();

@@ -577,7 +577,6 @@ void frmInput::mnuFileExplore_Click() {
                                                       std::move(fireProblem),
                                                       ui::LoadCriteria(QSettings()), kept_);
     model->SetFirePath(readFrom);
-    model->SetTenability(tenability_);
     ShowExplore(std::move(model));
 }
 

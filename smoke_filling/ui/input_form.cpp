@@ -498,7 +498,6 @@ void frmInput::mnuFileExplore_Click() {
         std::make_unique<SmokeExplore>(boxes, calc_.Units, std::move(fire), std::move(fireProblem),
                                        ui::LoadCriteria(QSettings()), kept_);
     model->SetFirePath(readFrom);
-    model->SetTenability(tenability_);
     ShowExplore(std::move(model));
 }
 
