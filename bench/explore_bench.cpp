@@ -78,7 +78,7 @@ void BM_ExploreModelRun(benchmark::State& state) {
     const Office office(static_cast<int>(state.range(0)));
     const auto model = office.Model();
     std::vector<double> values = ValuesOf(*model);
-    const ui::ExploreRun first = model->Run(values);
+    const ui::ExploreRun first = model->Run(values, {});
     if (!first.Message.empty() || first.Graph.Minutes.empty()) {
         state.SkipWithError(first.Message.c_str());
         return;
@@ -86,7 +86,7 @@ void BM_ExploreModelRun(benchmark::State& state) {
     state.counters["rows"] = static_cast<double>(first.Graph.Minutes.size());
     for (auto _ : state) {
         values[0] = values[0] == 20 ? 21 : 20; // a changed floor area, as each key press
-        benchmark::DoNotOptimize(model->Run(values));
+        benchmark::DoNotOptimize(model->Run(values, {}));
     }
 }
 BENCHMARK(BM_ExploreModelRun)->Arg(600)->Arg(9000)->Unit(benchmark::kMillisecond);
@@ -104,9 +104,9 @@ void BM_ExploreDrawing(benchmark::State& state) {
     const Office office(static_cast<int>(state.range(0)));
     const auto model = office.Model();
     std::vector<double> values = ValuesOf(*model);
-    const ui::ExploreRun current = model->Run(values);
+    const ui::ExploreRun current = model->Run(values, {});
     values[0] = 30;
-    const ui::ExploreRun previous = model->Run(values);
+    const ui::ExploreRun previous = model->Run(values, {});
     if (current.Graph.Minutes.empty() || previous.Graph.Minutes.empty()) {
         state.SkipWithError("the office did not run");
         return;
@@ -187,7 +187,7 @@ void BM_ExploreBandModel(benchmark::State& state) {
                 for (std::size_t j = 0; j < uncertain.size(); ++j) {
                     sampled[uncertain[j].Input] = std::get<double>(sample.Values[j]);
                 }
-                results[r] = model->Run(sampled);
+                results[r] = model->Run(sampled, {});
             }
         };
         std::thread second(work);

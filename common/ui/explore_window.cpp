@@ -104,13 +104,15 @@ struct BandJob {
     study::Study Study;
     study::StudySampler Sampler;
     std::vector<double> Values;
-    std::vector<std::size_t> Uncertain; // the inputs the samples replace, in order
+    std::vector<std::size_t> Uncertain;              // the inputs the samples replace, in order
+    std::shared_ptr<const ExploreFollowed> Followed; // what every run of the band follows
 };
 
 ExploreWindow::ExploreWindow(std::unique_ptr<ExploreModel> model, QString programTitle,
-                             QWidget* parent, PlatformServices* services)
+                             QWidget* parent, PlatformServices* services, ExploreFollowed followed)
     : QWidget(parent, Qt::Window), model_(std::move(model)), programTitle_(std::move(programTitle)),
-      services_(services), band_(std::make_unique<BandStatistics>()) {
+      services_(services), followed_(std::make_shared<const ExploreFollowed>(std::move(followed))),
+      band_(std::make_unique<BandStatistics>()) {
     setObjectName("frmExplore");
     setWindowTitle(programTitle_ + ": Explore");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -247,6 +249,11 @@ void ExploreWindow::BuildControls(const std::vector<ExploreInput>& inputs) {
     lblBand->setWordWrap(true);
     lblStatus = new QLabel(this);
     lblStatus->setObjectName("lblStatus");
+    lblFollowed = new QLabel(QString::fromStdString(FollowedText(*followed_)), this);
+    lblFollowed->setObjectName("lblFollowed");
+    lblFollowed->setWordWrap(true);
+    lblFollowed->setToolTip("What every run follows besides the inputs above: the input form's "
+                            "Model Options, Detectors and Sprinklers, and Smoke and Tenability");
     lblFlashover = new QLabel(this);
     lblFlashover->setObjectName("lblFlashover");
     txtKeyResults = new QPlainTextEdit(this);
@@ -317,6 +324,7 @@ void ExploreWindow::BuildControls(const std::vector<ExploreInput>& inputs) {
     middle->addLayout(side, 2);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
+    layout->addWidget(lblFollowed);
     layout->addLayout(middle, 1);
     layout->addLayout(buttons);
 }
@@ -328,6 +336,14 @@ std::vector<double> ExploreWindow::Values() const {
         values.push_back(box->value());
     }
     return values;
+}
+
+void ExploreWindow::SetFollowed(ExploreFollowed followed) {
+    followed_ = std::make_shared<const ExploreFollowed>(std::move(followed));
+    InputChanged();
+    // lblFollowed names what the curves shown follow: the old settings until
+    // the new run is in.
+    lblStatus->setText("Running with the input form's new settings…");
 }
 
 void ExploreWindow::InputChanged() {
@@ -347,20 +363,21 @@ void ExploreWindow::StartRun() {
     sinceLastStart_.start();
     StartBand(generation);
     pool_.start(
-        [this, generation, values = Values()] {
-            ExploreRun run = model_->Run(values);
+        [this, generation, values = Values(), followed = followed_] {
+            ExploreRun run = model_->Run(values, *followed);
             // Queued to the window's thread; a window already gone drops it.
             QMetaObject::invokeMethod(
                 this,
-                [this, generation, values, run = std::move(run)]() mutable {
-                    RunArrived(generation, std::move(values), std::move(run));
+                [this, generation, values, followed, run = std::move(run)]() mutable {
+                    RunArrived(generation, std::move(values), std::move(followed), std::move(run));
                 },
                 Qt::QueuedConnection);
         },
         kSingleRunPriority);
 }
 
-void ExploreWindow::RunArrived(int generation, std::vector<double> values, ExploreRun run) {
+void ExploreWindow::RunArrived(int generation, std::vector<double> values,
+                               std::shared_ptr<const ExploreFollowed> followed, ExploreRun run) {
     if (generation != generation_) {
         ++runsDiscarded_; // a newer change has its own run coming
         return;
@@ -386,12 +403,14 @@ void ExploreWindow::RunArrived(int generation, std::vector<double> values, Explo
     lblStatus->setText(QString());
     // A rerun of the same values (an input marked uncertain, the band's runs
     // or seed changed) keeps the ghost it had: a ghost equal to the run would
-    // hide it.
-    if (haveRun_ && values != shownValues_) {
+    // hide it. The same values with the form's new options are another run.
+    if (haveRun_ && (values != shownValues_ || followed != shownFollowed_)) {
         ghost_ = std::move(shown_.Graph);
     }
     shown_ = std::move(run);
     shownValues_ = std::move(values);
+    shownFollowed_ = std::move(followed);
+    lblFollowed->setText(QString::fromStdString(FollowedText(*shownFollowed_)));
     haveRun_ = true;
     if (cboQuantity->count() != static_cast<int>(shown_.Graph.Quantities.size())) {
         const QSignalBlocker quiet(cboQuantity);
@@ -619,6 +638,7 @@ void ExploreWindow::StartBand(int generation) {
     }
     auto job = std::make_shared<BandJob>(std::get<study::Study>(std::move(study)));
     job->Values = Values();
+    job->Followed = followed_;
     for (const auto& input : uncertain) {
         job->Uncertain.push_back(input.Input);
     }
@@ -638,7 +658,7 @@ void ExploreWindow::StartBand(int generation) {
                     for (std::size_t j = 0; j < job->Uncertain.size(); ++j) {
                         values[job->Uncertain[j]] = std::get<double>(sampled.Values[j]);
                     }
-                    runs.emplace_back(run, model_->Run(values));
+                    runs.emplace_back(run, model_->Run(values, *job->Followed));
                 }
                 QMetaObject::invokeMethod(
                     this,

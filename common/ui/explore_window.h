@@ -27,11 +27,15 @@
 //
 // The model's part is an ExploreModel (one small adapter in each model's ui
 // folder): the inputs it offers, and a run of a set of values that is safe to
-// call from any thread at once.
+// call from any thread at once. What the runs follow besides the inputs (the
+// form's model options, devices and tenability: ExploreFollowed) the window
+// holds, names in lblFollowed and hands to each run; when the form gives it
+// anew (SetFollowed), the values shown are run again with it.
 #pragma once
 
 #include "common/key_results.h"
 #include "common/plot/plot.h"
+#include "common/ui/explore_followed.h"
 #include "common/ui/results_graph_window.h"
 #include "common/unit_system.h"
 
@@ -104,9 +108,10 @@ class ExploreModel {
   public:
     virtual ~ExploreModel() = default;
     virtual std::vector<ExploreInput> Inputs() const = 0;
-    // The run of `values` (one an input, in the order of Inputs()). Called on
-    // worker threads, several at once.
-    virtual ExploreRun Run(const std::vector<double>& values) const = 0;
+    // The run of `values` (one an input, in the order of Inputs()) followed by
+    // `followed`. Called on worker threads, several at once.
+    virtual ExploreRun Run(const std::vector<double>& values,
+                           const ExploreFollowed& followed) const = 0;
     // The study of `values` (the band's uncertain inputs aside). A model
     // without one (no Model name) has no band and no study file.
     virtual ExploreStudyBase StudyBase(const std::vector<double>&) const { return {}; }
@@ -127,9 +132,11 @@ class ExploreWindow final : public QWidget {
     static constexpr std::size_t kBandChunk = 10;
 
     // `services`: the dialogs and messages of Save as Study… and Export…
-    // (both stay disabled without them).
+    // (both stay disabled without them). `followed`: what the runs follow
+    // besides the inputs, as the form holds it.
     ExploreWindow(std::unique_ptr<ExploreModel> model, QString programTitle,
-                  QWidget* parent = nullptr, PlatformServices* services = nullptr);
+                  QWidget* parent = nullptr, PlatformServices* services = nullptr,
+                  ExploreFollowed followed = {});
     ~ExploreWindow() override;
 
     // The generation of the newest change, and of the run the window shows.
@@ -147,6 +154,13 @@ class ExploreWindow final : public QWidget {
     bool HasGhost() const { return ghost_.has_value(); }
     // The legend of the graph, the current run first.
     QStringList LegendTexts() const;
+
+    // What every run follows besides the inputs: the form's model options,
+    // devices and suppression, and tenability. SetFollowed takes the form's
+    // anew: the label says so and the values shown (and their band) are run
+    // again with it, the run before it drawn as "Previous".
+    const ExploreFollowed& Followed() const { return *followed_; }
+    void SetFollowed(ExploreFollowed followed);
 
     // Input k's distribution (nothing: certain), as the "±" dialog sets it.
     void SetUncertain(std::size_t k, std::optional<UncertainInput> spread);
@@ -183,7 +197,8 @@ class ExploreWindow final : public QWidget {
     void BuildControls(const std::vector<ExploreInput>& inputs);
     void InputChanged();
     void StartRun();
-    void RunArrived(int generation, std::vector<double> values, ExploreRun run);
+    void RunArrived(int generation, std::vector<double> values,
+                    std::shared_ptr<const ExploreFollowed> followed, ExploreRun run);
     // "Pin 2: Floor Area 40 m²": the number and what differs from the opening values.
     QString PinName() const;
     void ShowGraph();
@@ -217,6 +232,7 @@ class ExploreWindow final : public QWidget {
     GraphPicture* picExplore = nullptr;
     QLabel* lblYTitle = nullptr;
     QLabel* lblStatus = nullptr;
+    QLabel* lblFollowed = nullptr; // what the runs follow besides the inputs
     QLabel* lblFlashover = nullptr;
     QPlainTextEdit* txtKeyResults = nullptr;
     QPushButton* cmdPin = nullptr;
@@ -246,6 +262,9 @@ class ExploreWindow final : public QWidget {
     bool haveRun_ = false;
     ExploreRun shown_;
     std::vector<double> shownValues_; // the values shown_ was run with
+    // What the runs follow; a run holds the one it was started with.
+    std::shared_ptr<const ExploreFollowed> followed_;
+    std::shared_ptr<const ExploreFollowed> shownFollowed_; // what shown_ followed
     std::optional<GraphResults> ghost_;
     std::vector<Pinned> pinned_;
     std::vector<std::optional<UncertainInput>> uncertain_;

@@ -243,6 +243,7 @@ void ZoneInputForm::mnuFileDevices_Click() {
     connect(dialog, &QDialog::accepted, this, [this, dialog] {
         devices_ = dialog->Devices();
         suppression_ = dialog->AcceptedSuppression();
+        TellExplore();
         RunTitleBox()->setFocus();
     });
     connect(dialog, &QDialog::rejected, this, [this] { RunTitleBox()->setFocus(); });
@@ -267,6 +268,7 @@ void ZoneInputForm::mnuFileTenability_Click() {
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::accepted, this, [this, dialog] {
         tenability_ = dialog->Tenability();
+        TellExplore();
         RunTitleBox()->setFocus();
     });
     connect(dialog, &QDialog::rejected, this, [this] { RunTitleBox()->setFocus(); });
@@ -284,6 +286,7 @@ void ZoneInputForm::mnuFileModelOptions_Click() {
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::accepted, this, [this, dialog] {
         modelOptions_ = dialog->Options();
+        TellExplore();
         RunTitleBox()->setFocus();
     });
     connect(dialog, &QDialog::rejected, this, [this] { RunTitleBox()->setFocus(); });
@@ -291,8 +294,11 @@ void ZoneInputForm::mnuFileModelOptions_Click() {
 }
 
 void ZoneInputForm::ShowExplore(std::unique_ptr<ExploreModel> model) {
-    auto* explore = new ExploreWindow(
-        std::move(model), QString::fromStdString(traits_.ProgramTitle), this, &services_);
+    auto* explore =
+        new ExploreWindow(std::move(model), QString::fromStdString(traits_.ProgramTitle), this,
+                          &services_, Followed());
+    std::erase_if(explore_, [](const QPointer<ExploreWindow>& open) { return open.isNull(); });
+    explore_.emplace_back(explore);
     // Run as Report: the boxes Explore moved take its values, as if typed,
     // and Run goes on as the menu's own, with its questions and its report.
     explore->SetRunAsReport(
@@ -311,6 +317,18 @@ void ZoneInputForm::ShowExplore(std::unique_ptr<ExploreModel> model) {
     explore->resize(900, 640);
     explore->show();
     explore->activateWindow();
+}
+
+ExploreFollowed ZoneInputForm::Followed() const {
+    return {modelOptions_, devices_, suppression_, tenability_};
+}
+
+void ZoneInputForm::TellExplore() {
+    for (const QPointer<ExploreWindow>& explore : explore_) {
+        if (explore) {
+            explore->SetFollowed(Followed());
+        }
+    }
 }
 
 } // namespace vorla::ui

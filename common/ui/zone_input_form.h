@@ -63,6 +63,8 @@ class QMenu;
 namespace vorla::ui {
 
 class ExploreModel;
+class ExploreWindow;
+struct ExploreFollowed;
 
 // What sets one zone model's input form apart from the other's.
 struct ZoneInputFormTraits {
@@ -170,6 +172,8 @@ class ZoneInputForm : public QMainWindow {
     // A file problem or any failure of File Open, with the program's title.
     void ShowFileMessage(const std::string& text, MessageIcon icon = MessageIcon::Critical);
     // Explore on `model`, beside this form; Run as Report types into the boxes.
+    // Its runs follow the form's model options, devices and tenability, and
+    // follow them anew whenever one of their dialogs is accepted.
     void ShowExplore(std::unique_ptr<ExploreModel> model);
     void TellFileOpened(const std::string& path);
     // The program ends: `endProgram`, or the application quits.
@@ -253,6 +257,10 @@ class ZoneInputForm : public QMainWindow {
     void mnuFileDevices_Click();
     void mnuFileTenability_Click();
     void mnuFileModelOptions_Click();
+    // What the Explore windows' runs follow: the dialogs' settings as held now.
+    ExploreFollowed Followed() const;
+    // A dialog was accepted: every open Explore window follows the form anew.
+    void TellExplore();
 
     std::function<void()> endProgram_;
     QPointer<ReportWindow> report_;
@@ -261,6 +269,7 @@ class ZoneInputForm : public QMainWindow {
     QPointer<QDialog> modelOptionsDialog_;
     // closeEvent is ending the program.
     bool ending_ = false;
+    std::vector<QPointer<ExploreWindow>> explore_;
 };
 
 // The input form of one zone model, whose types `Model` names:
@@ -573,7 +582,6 @@ template <class Model> void ZoneInputFormOf<Model>::mnuFileExplore_Click() {
                                                              std::move(fireProblem),
                                                              LoadCriteria(QSettings()), kept_);
     model->SetFirePath(readFrom);
-    model->SetTenability(tenability_);
     ShowExplore(std::move(model));
 }
 

@@ -3,7 +3,7 @@
 #include "common/key_results_text.h"
 #include "common/round_trip_text.h"
 #include "common/ui/explore_band.h"
-#include "common/ui/explore_tenability.h"
+#include "common/ui/explore_followed.h"
 #include "compartment/model/calculations.h"
 #include "compartment/model/input_checks.h"
 #include "compartment/model/input_entry.h"
@@ -107,7 +107,8 @@ InputBoxes CompartmentExplore::BoxesOf(const std::vector<double>& values) const 
     return boxes;
 }
 
-ui::ExploreRun CompartmentExplore::Run(const std::vector<double>& values) const {
+ui::ExploreRun CompartmentExplore::Run(const std::vector<double>& values,
+                                       const ui::ExploreFollowed& followed) const {
     ui::ExploreRun run;
     // The results are a few hundred kilobytes: on the heap, not a worker's stack.
     auto calc = std::make_unique<Calculations>();
@@ -131,27 +132,30 @@ ui::ExploreRun CompartmentExplore::Run(const std::vector<double>& values) const 
         run.Message = fireProblem_;
         return run;
     }
-    const auto followed =
-        FollowedTenability(tenability_, calc->Inputs.FloorArea, calc->Inputs.RoomHeight,
-                           firePath_.empty() ? boxes_.txtFireFile : firePath_, run);
-    if (run.RejectedBox) {
+    // The model options live in the form's dialog, not in its boxes.
+    calc->Inputs.FirePlace = followed.Options.Position;
+    calc->Inputs.Plume = followed.Options.Plume;
+    ui::ExploreFollowedRun lifeSafety(
+        followed, {calc->Inputs.FloorArea, calc->Inputs.RoomHeight, calc->Inputs.FireHeight},
+        units_.System, firePath_.empty() ? boxes_.txtFireFile : firePath_, run);
+    if (lifeSafety.Refused()) {
         return run;
     }
-    const CompletedRun completed = RunModel(
-        calc->Inputs, fire_, [](const std::string&, std::string_view) { return Answer::No; },
-        calc->Results, followed.get());
+    const CompletedRun completed =
+        lifeSafety.Run(fire_, [&calc](const FireTable& fire, ZoneStepObserver* observer) {
+            return RunModel(
+                calc->Inputs, fire, [](const std::string&, std::string_view) { return Answer::No; },
+                calc->Results, observer);
+        });
     run.Graph = ui::GraphResultsOfRun(*calc, kResultRowCapacity);
-    run.Keys = RunKeyResults(calc->Inputs, calc->Results, completed, fire_, criteria_);
-    AddFollowedTenability(followed.get(), units_.System, run);
-    run.KeyLines = KeyResultLines(*run.Keys, units_.System);
+    run.Keys = RunKeyResults(calc->Inputs, calc->Results, completed, lifeSafety.Fire(), criteria_);
+    lifeSafety.Finish({ModelKind::Compartment, calc->Inputs.FirePlace, calc->Inputs.Plume, false,
+                       calc->Inputs.LossFraction},
+                      calc->Inputs.RoomHeight, run);
     if (calc->Results.FlashoverRow) {
         run.FlashoverSeconds = calc->Results.Time[*calc->Results.FlashoverRow];
     }
     return run;
-}
-
-void CompartmentExplore::SetTenability(tenability::TenabilityTexts tenability) {
-    tenability_ = std::move(tenability);
 }
 
 void CompartmentExplore::SetFirePath(std::string path) {

@@ -1,8 +1,10 @@
 // VORLA-XW's part of the Explore window: the input form's nine numeric boxes
 // as live inputs, in the form's units, and a run of their values made exactly
 // as Run makes it (the boxes read and checked as the form's are, the fire file
-// the form names), except that the flashover question is answered No so the
-// curves go on past flashover and the flashover line marks when it happened.
+// the form names, followed by the form's model options, devices and
+// tenability as the window holds them), except that the flashover question is
+// answered No so the curves go on past flashover and the flashover line marks
+// when it happened.
 #pragma once
 
 #include "common/fire_table.h"
@@ -11,7 +13,6 @@
 #include "compartment/model/input_boxes.h"
 #include "compartment/model/input_entry.h"
 #include "compartment/model/unit_tables.h"
-#include "life_safety/tenability/tenability_texts.h"
 
 #include <string>
 
@@ -27,16 +28,12 @@ class CompartmentExplore final : public ui::ExploreModel {
                        KeyCriteria criteria, KeptDimensions kept = {});
 
     std::vector<ui::ExploreInput> Inputs() const override;
-    ui::ExploreRun Run(const std::vector<double>& values) const override;
+    ui::ExploreRun Run(const std::vector<double>& values,
+                       const ui::ExploreFollowed& followed) const override;
     ui::ExploreStudyBase StudyBase(const std::vector<double>& values) const override;
     // The full path the fire table was read from, for a study file's `fire`
     // (the form's text made absolute when not set).
     void SetFirePath(std::string path);
-    // The form's tenability: when followed, each run follows it as Run does,
-    // its Key Results gain the Tenability block and its graph the four
-    // tenability quantities. The head height is checked against each run's
-    // room, a refusal shown beside the room's height.
-    void SetTenability(tenability::TenabilityTexts tenability);
 
     // The boxes' texts a set of values is run with.
     InputBoxes BoxesOf(const std::vector<double>& values) const;
@@ -49,7 +46,6 @@ class CompartmentExplore final : public ui::ExploreModel {
     KeyCriteria criteria_;
     KeptDimensions kept_;
     std::string firePath_;
-    tenability::TenabilityTexts tenability_;
 };
 
 } // namespace vorla::compartment

@@ -3,7 +3,7 @@
 #include "common/key_results_text.h"
 #include "common/round_trip_text.h"
 #include "common/ui/explore_band.h"
-#include "common/ui/explore_tenability.h"
+#include "common/ui/explore_followed.h"
 #include "smoke_filling/model/calculations.h"
 #include "smoke_filling/model/input_checks.h"
 #include "smoke_filling/model/input_entry.h"
@@ -94,7 +94,8 @@ std::vector<ui::ExploreInput> SmokeExplore::Inputs() const {
     return inputs;
 }
 
-ui::ExploreRun SmokeExplore::Run(const std::vector<double>& values) const {
+ui::ExploreRun SmokeExplore::Run(const std::vector<double>& values,
+                                 const ui::ExploreFollowed& followed) const {
     InputBoxes boxes = boxes_;
     // A value still as the form shows it keeps the form's text, and with it
     // the value the form keeps behind it; one moved here is run as it reads.
@@ -117,22 +118,25 @@ ui::ExploreRun SmokeExplore::Run(const std::vector<double>& values) const {
         run.Message = fireProblem_;
         return run;
     }
-    const auto followed =
-        FollowedTenability(tenability_, calc->Inputs.FloorArea, calc->Inputs.RoomHeight,
-                           firePath_.empty() ? boxes_.txtFireFile : firePath_, run);
-    if (run.RejectedBox) {
+    // The model options live in the form's dialog, not in its boxes.
+    calc->Inputs.FirePlace = followed.Options.Position;
+    calc->Inputs.Plume = followed.Options.Plume;
+    ui::ExploreFollowedRun lifeSafety(
+        followed, {calc->Inputs.FloorArea, calc->Inputs.RoomHeight, calc->Inputs.FireHeight},
+        units_.System, firePath_.empty() ? boxes_.txtFireFile : firePath_, run);
+    if (lifeSafety.Refused()) {
         return run;
     }
-    const CompletedRun completed = RunModel(calc->Inputs, fire_, calc->Results, followed.get());
+    const CompletedRun completed =
+        lifeSafety.Run(fire_, [&calc](const FireTable& fire, ZoneStepObserver* observer) {
+            return RunModel(calc->Inputs, fire, calc->Results, observer);
+        });
     run.Graph = ui::GraphResultsOfRun(*calc, kResultRowCapacity);
-    run.Keys = RunKeyResults(calc->Inputs, calc->Results, completed, fire_, criteria_);
-    AddFollowedTenability(followed.get(), units_.System, run);
-    run.KeyLines = KeyResultLines(*run.Keys, units_.System);
+    run.Keys = RunKeyResults(calc->Inputs, calc->Results, completed, lifeSafety.Fire(), criteria_);
+    lifeSafety.Finish({ModelKind::Smoke, calc->Inputs.FirePlace, calc->Inputs.Plume, false,
+                       calc->Inputs.LossFraction},
+                      calc->Inputs.RoomHeight, run);
     return run;
-}
-
-void SmokeExplore::SetTenability(tenability::TenabilityTexts tenability) {
-    tenability_ = std::move(tenability);
 }
 
 void SmokeExplore::SetFirePath(std::string path) {

@@ -1,13 +1,13 @@
 // SKEVA-XW's part of the Explore window: the input form's five numeric boxes
 // as live inputs, in the form's units, and a run of their values made exactly
 // as Run makes it (the boxes read and checked as the form's are, the fire file
-// the form names). A closed room has no vent and no flashover line.
+// the form names, followed by the form's model options, devices and tenability
+// as the window holds them). A closed room has no vent and no flashover line.
 #pragma once
 
 #include "common/fire_table.h"
 #include "common/key_criteria.h"
 #include "common/ui/explore_window.h"
-#include "life_safety/tenability/tenability_texts.h"
 #include "smoke_filling/model/input_boxes.h"
 #include "smoke_filling/model/input_entry.h"
 #include "smoke_filling/model/unit_tables.h"
@@ -26,16 +26,12 @@ class SmokeExplore final : public ui::ExploreModel {
                  KeyCriteria criteria, KeptDimensions kept = {});
 
     std::vector<ui::ExploreInput> Inputs() const override;
-    ui::ExploreRun Run(const std::vector<double>& values) const override;
+    ui::ExploreRun Run(const std::vector<double>& values,
+                       const ui::ExploreFollowed& followed) const override;
     ui::ExploreStudyBase StudyBase(const std::vector<double>& values) const override;
     // The full path the fire table was read from, for a study file's `fire`
     // (the form's text made absolute when not set).
     void SetFirePath(std::string path);
-    // The form's tenability: when followed, each run follows it as Run does,
-    // its Key Results gain the Tenability block and its graph the four
-    // tenability quantities. The head height is checked against each run's
-    // room, a refusal shown beside the room's height.
-    void SetTenability(tenability::TenabilityTexts tenability);
 
   private:
     InputBoxes boxes_;
@@ -45,7 +41,6 @@ class SmokeExplore final : public ui::ExploreModel {
     KeyCriteria criteria_;
     KeptDimensions kept_;
     std::string firePath_;
-    tenability::TenabilityTexts tenability_;
 };
 
 } // namespace vorla::smoke

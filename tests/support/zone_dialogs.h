@@ -39,9 +39,10 @@ inline void SettleDialogs() {
 }
 
 // Adds the sprinklers in the dialog File > Detectors and Sprinklers… of
-// `input` opens, and presses OK.
-inline TypedDialog TypeSprinklers(QWidget* input,
-                                  std::initializer_list<TypedSprinkler> sprinklers) {
+// `input` opens, and presses OK. With `decayingSprayDensity` (mm/s) the fire
+// decays after the first sprinkler (optSuppression(2)).
+inline TypedDialog TypeSprinklers(QWidget* input, std::initializer_list<TypedSprinkler> sprinklers,
+                                  const QString& decayingSprayDensity = QString()) {
     Trigger(input, "mnuFileDevices");
     // The dialog deletes itself once closed.
     QPointer<QDialog> dialog = Control<QDialog>(input, "dlgDevices");
@@ -58,6 +59,10 @@ inline TypedDialog TypeSprinklers(QWidget* input,
         table->item(row, 3)->setText("0.05");
         table->item(row, 4)->setText(sprinkler.Rti);
         table->item(row, 6)->setText(sprinkler.Temperature);
+    }
+    if (!decayingSprayDensity.isEmpty()) {
+        Click(dialog, "optSuppression(2)");
+        Control<QLineEdit>(dialog, "txtSprayDensity")->setText(decayingSprayDensity);
     }
     Click(dialog, "cmdOK");
     SettleDialogs();

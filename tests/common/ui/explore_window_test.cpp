@@ -19,6 +19,7 @@
 #include <future>
 #include <memory>
 
+using vorla::ui::ExploreFollowed;
 using vorla::ui::ExploreInput;
 using vorla::ui::ExploreModel;
 using vorla::ui::ExploreNumberBox;
@@ -39,7 +40,7 @@ class ScriptedModel final : public ExploreModel {
     std::vector<ExploreInput> Inputs() const override {
         return {{"txtSize", "Size", "m", 10, 0, 100, 2, 1, "size"}};
     }
-    ExploreRun Run(const std::vector<double>& values) const override {
+    ExploreRun Run(const std::vector<double>& values, const ExploreFollowed&) const override {
         if (const_cast<std::atomic<int>&>(runs)++ == 0 && holdFirst.valid()) {
             holdFirst.wait();
         }
@@ -212,7 +213,9 @@ class ExploreWindowTest : public QObject {
             std::vector<ExploreInput> Inputs() const override {
                 return {{"txtSize", "Size", "m", 12.34567, 0, 100, 2, 1, "size"}};
             }
-            ExploreRun Run(const std::vector<double>&) const override { return {}; }
+            ExploreRun Run(const std::vector<double>&, const ExploreFollowed&) const override {
+                return {};
+            }
         };
         ExploreWindow window(std::make_unique<Precise>(), "TEST");
         QCOMPARE(window.findChild<ExploreNumberBox*>("txtSize")->value(), 12.34567);
