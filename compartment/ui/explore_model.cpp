@@ -108,6 +108,11 @@ InputBoxes CompartmentExplore::BoxesOf(const std::vector<double>& values) const 
 }
 
 ui::ExploreRun CompartmentExplore::Run(const std::vector<double>& values) const {
+    return RunDrawn(values, {});
+}
+
+ui::ExploreRun CompartmentExplore::RunDrawn(const std::vector<double>& values,
+                               const ui::ExploreDraw& draw) const {
     ui::ExploreRun run;
     // The results are a few hundred kilobytes: on the heap, not a worker's stack.
     auto calc = std::make_unique<Calculations>();
@@ -131,6 +136,16 @@ ui::ExploreRun CompartmentExplore::Run(const std::vector<double>& values) const 
         run.Message = fireProblem_;
         return run;
     }
+    // A band's draw of the model's error, as a study's run draws it (the
+    // loss fraction a number, as the study file writes it).
+    const auto drawn = ui::DrawnModelErrorOf(
+        draw, {ModelKind::Compartment, calc->Inputs.FirePlace, calc->Inputs.Plume, false,
+               calc->Inputs.LossFraction});
+    if (const auto* problem = std::get_if<std::string>(&drawn)) {
+        run.Message = *problem;
+        return run;
+    }
+    const auto& factors = std::get<std::optional<ModelErrorFactors>>(drawn);
     const auto followed =
         FollowedTenability(tenability_, calc->Inputs.FloorArea, calc->Inputs.RoomHeight, run);
     if (run.RejectedBox) {
@@ -141,9 +156,16 @@ ui::ExploreRun CompartmentExplore::Run(const std::vector<double>& values) const 
         calc->Results, followed.get());
     run.Graph = ui::GraphResultsOfRun(*calc, kResultRowCapacity);
     run.Keys = RunKeyResults(calc->Inputs, calc->Results, completed, fire_, criteria_);
+    if (factors) {
+        const ModelError error{*factors, calc->Inputs.RoomHeight};
+        run.Keys = RunKeyResults(calc->Results, completed, fire_, criteria_, error);
+        ui::ApplyModelErrorToGraph(run.Graph, *factors, calc->Inputs.RoomHeight, units_.System);
+    }
     AddFollowedTenability(followed.get(), units_.System, run);
     run.KeyLines = KeyResultLines(*run.Keys, units_.System);
-    if (calc->Results.FlashoverRow) {
+    if (factors) {
+        run.FlashoverSeconds = run.Keys->FlashoverTimeS; // where the scaled layer reached it
+    } else if (calc->Results.FlashoverRow) {
         run.FlashoverSeconds = calc->Results.Time[*calc->Results.FlashoverRow];
     }
     return run;
@@ -185,6 +207,7 @@ ui::ExploreStudyBase CompartmentExplore::StudyBase(const std::vector<double>& va
         study.Base.emplace_back(live.StudyOption, RoundTripText(value));
     }
     study.Base.emplace_back("flashover", "\"continue\""); // as the window runs past it
+    ui::AddTenabilityStudyBase(tenability_, units_.System, study.Base);
     for (const double height : criteria_.InterfaceHeightsM) {
         study.CriteriaHeights.push_back(height / units_.Length.ToSI);
     }

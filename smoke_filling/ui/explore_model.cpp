@@ -95,6 +95,11 @@ std::vector<ui::ExploreInput> SmokeExplore::Inputs() const {
 }
 
 ui::ExploreRun SmokeExplore::Run(const std::vector<double>& values) const {
+    return RunDrawn(values, {});
+}
+
+ui::ExploreRun SmokeExplore::RunDrawn(const std::vector<double>& values,
+                               const ui::ExploreDraw& draw) const {
     InputBoxes boxes = boxes_;
     // A value still as the form shows it keeps the form's text, and with it
     // the value the form keeps behind it; one moved here is run as it reads.
@@ -117,6 +122,16 @@ ui::ExploreRun SmokeExplore::Run(const std::vector<double>& values) const {
         run.Message = fireProblem_;
         return run;
     }
+    // A band's draw of the model's error, as a study's run draws it (the
+    // loss fraction a number, as the study file writes it).
+    const auto drawn = ui::DrawnModelErrorOf(
+        draw, {ModelKind::Smoke, calc->Inputs.FirePlace, calc->Inputs.Plume, false,
+               calc->Inputs.LossFraction});
+    if (const auto* problem = std::get_if<std::string>(&drawn)) {
+        run.Message = *problem;
+        return run;
+    }
+    const auto& factors = std::get<std::optional<ModelErrorFactors>>(drawn);
     const auto followed =
         FollowedTenability(tenability_, calc->Inputs.FloorArea, calc->Inputs.RoomHeight, run);
     if (run.RejectedBox) {
@@ -125,6 +140,11 @@ ui::ExploreRun SmokeExplore::Run(const std::vector<double>& values) const {
     const CompletedRun completed = RunModel(calc->Inputs, fire_, calc->Results, followed.get());
     run.Graph = ui::GraphResultsOfRun(*calc, kResultRowCapacity);
     run.Keys = RunKeyResults(calc->Inputs, calc->Results, completed, fire_, criteria_);
+    if (factors) {
+        const ModelError error{*factors, calc->Inputs.RoomHeight};
+        run.Keys = RunKeyResults(calc->Results, completed, fire_, criteria_, error);
+        ui::ApplyModelErrorToGraph(run.Graph, *factors, calc->Inputs.RoomHeight, units_.System);
+    }
     AddFollowedTenability(followed.get(), units_.System, run);
     run.KeyLines = KeyResultLines(*run.Keys, units_.System);
     return run;
@@ -165,6 +185,7 @@ ui::ExploreStudyBase SmokeExplore::StudyBase(const std::vector<double>& values) 
         }
         study.Base.emplace_back(live.StudyOption, RoundTripText(value));
     }
+    ui::AddTenabilityStudyBase(tenability_, units_.System, study.Base);
     for (const double height : criteria_.InterfaceHeightsM) {
         study.CriteriaHeights.push_back(height / units_.Length.ToSI);
     }
