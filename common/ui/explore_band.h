@@ -11,6 +11,7 @@
 #include "common/model_uncertainty.h"
 #include "common/ui/explore_window.h"
 #include "life_safety/tenability/aset_risk.h"
+#include "life_safety/tenability/tenability_texts.h"
 #include "study/distributions.h"
 #include "study/study_file.h"
 
@@ -75,6 +76,11 @@ std::variant<BandRset, std::string> ReadRset(const std::string& modelName,
 // The band's settings: how many runs and from which seed; whether each run
 // draws the model's own error ([model-uncertainty]); the RSET, if any.
 struct BandSettings {
+    BandSettings() = default;
+    BandSettings(std::size_t runs, std::uint64_t seed, bool modelUncertainty = false,
+                 std::optional<BandRset> rset = std::nullopt)
+        : Runs(runs), Seed(seed), ModelUncertainty(modelUncertainty), Rset(std::move(rset)) {}
+
     std::size_t Runs = 200;
     std::uint64_t Seed = 1;
     bool ModelUncertainty = false;
@@ -185,5 +191,12 @@ class BandStatistics {
 // last row or before its first.
 std::optional<double> CurveValueAt(const std::vector<double>& minutes,
                                    const std::vector<double>& values, double minute);
+
+// The [base] lines of a study file that follow `tenability` as the window
+// does (none when it is not followed): its fuel, sign and every number
+// (option = value, in the study's `units`, each written so that the study
+// file's reader gives back the very S.I. value the window runs with).
+void AddTenabilityStudyBase(const tenability::TenabilityTexts& tenability, UnitSystem units,
+                            std::vector<std::pair<std::string, std::string>>& base);
 
 } // namespace vorla::ui

@@ -10,9 +10,6 @@
 #include "life_safety/tenability/tenability_texts.h"
 
 #include <memory>
-#include <string>
-#include <utility>
-#include <vector>
 
 namespace vorla::ui {
 
@@ -28,12 +25,5 @@ FollowedTenability(const tenability::TenabilityTexts& tenability, double floorAr
 // its four quantities after the graph's own; nothing without an observer.
 void AddFollowedTenability(const tenability::TenabilityRun* followed, UnitSystem units,
                            ExploreRun& run);
-
-// The [base] lines of a study file that follow `tenability` as the window
-// does (none when it is not followed): its fuel, sign and every number
-// (option = value, in the study's `units`, each written so that the study
-// file's reader gives back the very S.I. value the window runs with).
-void AddTenabilityStudyBase(const tenability::TenabilityTexts& tenability, UnitSystem units,
-                            std::vector<std::pair<std::string, std::string>>& base);
 
 } // namespace vorla::ui

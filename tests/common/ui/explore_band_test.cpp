@@ -337,8 +337,9 @@ class ExploreBandTest : public QObject {
 
     // The model's error on the curves, by hand: a rise doubled and a depth
     // halved in a 3 m room turn 121.11 °C into 221.11 °C and an interface at
-    // 1 m (2 m deep) into one at 2 m; in U.S. units 250 °F (121.11 °C) into
-    // 430 °F and 1 m in feet into 2 m in feet.
+    // 1 m (2 m deep) into one at 2 m; in U.S. units 250 °F (121.1111 °C, a
+    // rise of 100.0011 K) into 221.1122 °C, 430.002 °F, and 1 m in feet into
+    // 2 m in feet.
     void TheModelsErrorMovesTheLayerCurves() {
         const auto graph = [](double temperature, double interface) {
             GraphResults g;
@@ -357,7 +358,7 @@ class ExploreBandTest : public QObject {
         QCOMPARE(si.Quantities[2].Values[0], 500.0);
         GraphResults us = graph(250, 1 / 0.3048);
         ApplyModelErrorToGraph(us, factors, 3, UnitSystem::US);
-        QVERIFY(std::abs(us.Quantities[0].Values[0] - 430) < 1e-3);
+        QVERIFY(std::abs(us.Quantities[0].Values[0] - 430.002) < 1e-3);
         QVERIFY(std::abs(us.Quantities[1].Values[0] - 2 / 0.3048) < 1e-9);
     }
 
@@ -426,6 +427,41 @@ class ExploreBandTest : public QObject {
         settings.ModelUncertainty = false;
         const auto plain = std::get<study::Study>(BandStudy("compartment", settings, TwoInputs(), {}));
         QVERIFY(!study::DrawModelErrorNormals(plain, 2));
+    }
+
+    // The form's tenability as [base] lines: read back by the tenability
+    // reader in the study's units (U.S. here: feet and °F), every number is
+    // the very S.I. value the window ran with.
+    void TheTenabilityIsWrittenSoItReadsBackExactly() {
+        tenability::TenabilityTexts texts;
+        texts.Given = true;
+        texts.FuelKind = tenability::Fuel::Polystyrene;
+        texts.Inputs.Yields = tenability::DefaultsOf(texts.FuelKind).Yields;
+        texts.Inputs.HeadHeight = 1.5;
+        texts.Inputs.Criteria.Temperature = 57.3;
+        texts.Inputs.Criteria.LayerHeight = 1.9;
+        texts.Inputs.Sign = tenability::SignKind::Lit;
+        for (const UnitSystem units : {UnitSystem::SI, UnitSystem::US}) {
+            std::vector<std::pair<std::string, std::string>> base;
+            AddTenabilityStudyBase(texts, units, base);
+            tenability::OptionValues values;
+            for (const auto& [option, value] : base) {
+                // A word is written quoted, as TOML writes a text.
+                values[option] = value.front() == '"' ? value.substr(1, value.size() - 2) : value;
+            }
+            QCOMPARE(values.at("fuel"), std::string("polystyrene"));
+            QCOMPARE(values.at("sign"), std::string("lit"));
+            const auto read = tenability::ReadTenabilityTexts(values, units);
+            QVERIFY(std::holds_alternative<tenability::TenabilityTexts>(read));
+            const auto& inputs = std::get<tenability::TenabilityTexts>(read).Inputs;
+            QCOMPARE(inputs.HeadHeight, 1.5);
+            QCOMPARE(*inputs.Criteria.LayerHeight, 1.9);
+            QCOMPARE(inputs.Criteria.Temperature, 57.3);
+            QCOMPARE(inputs.Yields.Soot, texts.Inputs.Yields.Soot);
+        }
+        std::vector<std::pair<std::string, std::string>> none;
+        AddTenabilityStudyBase({}, UnitSystem::SI, none);
+        QVERIFY(none.empty());
     }
 
     void ACurveIsReadLinearlyBetweenRows() {
