@@ -6,7 +6,9 @@
 // value set in a box to the run on screen (which includes the window's
 // deliberate pause before it starts a run). The band: its model part (200
 // Latin hypercube runs of three uncertain inputs on two threads, and the
-// band's percentiles of every curve), and the whole band through the window.
+// band's percentiles of every curve), and the whole band through the window;
+// each also with every run following tenability and an RSET drawn for it
+// (second argument 1), the band's tenability and P(ASET < RSET) computed.
 #include "common/fire_file_reader.h"
 #include "common/key_criteria.h"
 #include "common/ui/explore_band.h"
