@@ -6,7 +6,9 @@
 // value set in a box to the run on screen (which includes the window's
 // deliberate pause before it starts a run). The band: its model part (200
 // Latin hypercube runs of three uncertain inputs on two threads, and the
-// band's percentiles of every curve), and the whole band through the window.
+// band's percentiles of every curve), and the whole band through the window;
+// each also with every run following tenability and an RSET drawn for it
+// (second argument 1), the band's tenability and P(ASET < RSET) computed.
 #include "common/fire_file_reader.h"
 #include "common/key_criteria.h"
 #include "common/ui/explore_band.h"
@@ -65,6 +67,14 @@ struct Office {
                                                     std::string(), KeyCriteria{});
     }
 };
+
+// `tenability`: each run follows the default tenability (red oak, head at
+// 1.8 m), as a form with Smoke and Tenability followed has it.
+ui::ExploreFollowed FollowedOf(bool tenability) {
+    ui::ExploreFollowed followed;
+    followed.Tenability.Given = tenability;
+    return followed;
+}
 
 std::vector<double> ValuesOf(const CompartmentExplore& model) {
     std::vector<double> values;
@@ -167,15 +177,23 @@ std::vector<ui::UncertainInput> ThreeUncertain() {
 }
 
 // The model part of a band: the samples, the runs on two threads as the
-// window's pool has them, and every curve's 5, 50 and 95 % points.
+// window's pool has them, and every curve's 5, 50 and 95 % points; with the
+// second argument 1 each run follows tenability and the band's statistics
+// include its criteria, the ASETs and P(ASET < RSET) against a drawn RSET.
 void BM_ExploreBandModel(benchmark::State& state) {
     const Office office(static_cast<int>(state.range(0)));
+    const bool tenability = state.range(1) != 0;
     const auto model = office.Model();
+    const ui::ExploreFollowed followed = FollowedOf(tenability);
     const std::vector<double> values = ValuesOf(*model);
     const auto uncertain = ThreeUncertain();
     const std::size_t runs = 200;
+    ui::BandSettings settings{runs, 1};
+    if (tenability) {
+        settings.Rset = ui::BandRset{"{ uniform = [60, 300] }"};
+    }
     const auto design =
-        std::get<study::Study>(ui::BandStudy("compartment", {runs, 1}, model->Inputs(), uncertain));
+        std::get<study::Study>(ui::BandStudy("compartment", settings, model->Inputs(), uncertain));
     const study::StudySampler sampler(design);
     for (auto _ : state) {
         std::vector<ui::ExploreRun> results(runs);
@@ -187,7 +205,7 @@ void BM_ExploreBandModel(benchmark::State& state) {
                 for (std::size_t j = 0; j < uncertain.size(); ++j) {
                     sampled[uncertain[j].Input] = std::get<double>(sample.Values[j]);
                 }
-                results[r] = model->Run(sampled, {});
+                results[r] = model->Run(sampled, followed);
             }
         };
         std::thread second(work);
@@ -195,16 +213,24 @@ void BM_ExploreBandModel(benchmark::State& state) {
         second.join();
         ui::BandStatistics band;
         for (std::size_t r = 0; r < runs; ++r) {
-            band.Add(r, std::move(results[r]));
+            band.Add(r, std::move(results[r]),
+                     design.Rset ? study::DrawRset(design, r).Rset({}) : std::nullopt);
         }
         for (std::size_t k = 0; k < band.QuantityCount(); ++k) {
             benchmark::DoNotOptimize(band.Curve(k));
         }
+        if (tenability && (band.TenabilityRuns() != runs || !band.Risk())) {
+            state.SkipWithError("the band's runs did not follow tenability");
+            return;
+        }
+        benchmark::DoNotOptimize(band.TenabilityShares());
+        benchmark::DoNotOptimize(band.Risk());
     }
 }
 // CPU time: the whole process's, both threads' work.
 BENCHMARK(BM_ExploreBandModel)
-    ->Arg(600)
+    ->Args({600, 0})
+    ->Args({600, 1})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->MeasureProcessCPUTime();
@@ -213,7 +239,11 @@ BENCHMARK(BM_ExploreBandModel)
 // events handled until all 200 runs are in and drawn.
 void BM_ExploreBandWindow(benchmark::State& state) {
     const Office office(static_cast<int>(state.range(0)));
-    ui::ExploreWindow window(office.Model(), "VORLA-XW");
+    ui::ExploreWindow window(office.Model(), "VORLA-XW", nullptr, nullptr,
+                             FollowedOf(state.range(1) != 0));
+    if (state.range(1) != 0) {
+        window.SetRset(ui::BandRset{"{ uniform = [60, 300] }"});
+    }
     window.resize(900, 640);
     window.show();
     while (!window.UpToDate()) {
@@ -237,7 +267,8 @@ void BM_ExploreBandWindow(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ExploreBandWindow)
-    ->Arg(600)
+    ->Args({600, 0})
+    ->Args({600, 1})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->MeasureProcessCPUTime();

@@ -97,6 +97,17 @@ RsetDraw DrawRset(const Study& study, std::size_t run) {
     return draw;
 }
 
+std::optional<std::pair<double, double>> DrawModelErrorNormals(const Study& study,
+                                                               std::size_t run) {
+    if (!study.ModelUncertainty) {
+        return std::nullopt;
+    }
+    const auto normal = [&](std::uint64_t counter) {
+        return NormalQuantile(UniformDraw(study.Seed, DrawPurpose::ModelError, run, counter));
+    };
+    return std::pair{normal(0), normal(1)};
+}
+
 SampledRun StudySampler::Sample(std::size_t run) const {
     SampledRun sampled;
     sampled.Run = run;

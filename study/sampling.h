@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace vorla::study {
@@ -32,6 +33,13 @@ struct RsetDraw {
     std::optional<double> Rset(std::optional<double> firstDetectionS) const;
 };
 RsetDraw DrawRset(const Study& study, std::size_t run);
+
+// [model-uncertainty]: the two standard normal draws of run `run`'s model
+// error (the layer temperature rise's, then the layer depth's), from
+// DrawPurpose::ModelError with the run's number as stream, whatever the
+// study's sampling; nothing when the study does not draw it.
+std::optional<std::pair<double, double>> DrawModelErrorNormals(const Study& study,
+                                                               std::size_t run);
 
 // Runs are numbered grid point by grid point: run = point * samples + sample.
 // Grid points count through the grid inputs' values like an odometer whose

@@ -41,14 +41,8 @@ RunRequest RequestFor(const Study& study, const SampledRun& sampled, bool keepRe
     request.Criteria = &study.Criteria;
     request.KeepReport = keepReport;
     request.FollowLifeSafety = study.FollowsLifeSafety;
-    if (study.ModelUncertainty) {
-        // From the seed and the run's number alone, like the run's inputs.
-        const auto normal = [&](std::uint64_t counter) {
-            return NormalQuantile(
-                UniformDraw(study.Seed, DrawPurpose::ModelError, sampled.Run, counter));
-        };
-        request.ModelErrorNormals = std::pair{normal(0), normal(1)};
-    }
+    // From the seed and the run's number alone, like the run's inputs.
+    request.ModelErrorNormals = DrawModelErrorNormals(study, sampled.Run);
     auto& options = request.Options;
     options.emplace_back("units", study.Units == UnitSystem::US ? "us" : "si");
     const auto set = [&](const std::string& name, std::string text, const StudyValue& value) {

@@ -122,7 +122,14 @@ enum class SeriesStyle {
     Markers,    // a small square at each point, nothing between (scatter)
     Steps,      // each value held until the next point's x (an empirical CDF)
     Bars,       // a bar of BarWidth centred on each x, from 0 up to y (a histogram)
+    // A filled area (an uncertainty band): the points go along its upper edge
+    // and back along its lower edge, and the area they close is filled in
+    // the colour at kAreaOpacity, so the lines drawn under it show through.
+    Area,
 };
+
+// How much of an Area's colour covers what is below it (of 255).
+inline constexpr std::uint8_t kAreaOpacity = 70;
 
 struct PlotPoint {
     double X = 0;

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPen>
+#include <QPolygonF>
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -90,6 +91,22 @@ void PaintBars(QPainter& painter, const PlotGeometry& geometry, const PlotSeries
     }
 }
 
+void PaintArea(QPainter& painter, const PlotGeometry& geometry, const PlotSeries& series,
+               GraphTheme theme) {
+    QPolygonF area;
+    for (const auto& point : series.Points) {
+        if (!IsFinite(point)) {
+            return; // an edge with a gap has no inside to fill
+        }
+        area << Bounded(geometry.ToCanvas(point.X, point.Y));
+    }
+    QColor colour = ToQColor(ThemedColour(series.Colour, theme));
+    colour.setAlpha(kAreaOpacity);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    painter.drawPolygon(area);
+}
+
 } // namespace
 
 void PaintSeries(QPainter& painter, const PlotGeometry& geometry, const PlotSeries& series,
@@ -101,6 +118,9 @@ void PaintSeries(QPainter& painter, const PlotGeometry& geometry, const PlotSeri
         break;
     case SeriesStyle::Bars:
         PaintBars(painter, geometry, series, theme);
+        break;
+    case SeriesStyle::Area:
+        PaintArea(painter, geometry, series, theme);
         break;
     default:
         painter.setPen(SeriesPen(series, width, theme));
@@ -126,6 +146,12 @@ void PaintLegendSample(QPainter& painter, const PlotSeries& series, const QRectF
     if (series.Style == SeriesStyle::Markers) {
         const double half = box.height() / 6;
         painter.fillRect(QRectF(centre - QPointF(half, half), QSizeF(2 * half, 2 * half)), colour);
+    } else if (series.Style == SeriesStyle::Area) {
+        QColor area = colour;
+        area.setAlpha(kAreaOpacity);
+        painter.fillRect(QRectF(box.left(), box.top() + box.height() / 4, box.width(),
+                                box.height() / 2),
+                         area);
     } else if (series.Style == SeriesStyle::Bars) {
         painter.fillRect(QRectF(box.left() + box.width() / 4, box.top() + box.height() / 4,
                                 box.width() / 2, box.height() / 2),

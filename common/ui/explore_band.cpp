@@ -2,6 +2,8 @@
 
 #include "common/round_trip_text.h"
 #include "common/typed_number.h"
+#include "common/units.h"
+#include "life_safety/tenability/tenability_texts.h"
 #include "study/statistics.h"
 
 #include <algorithm>
@@ -93,13 +95,17 @@ double WrittenValueOfKept(double si, double toSI) {
     return nearest;
 }
 
-std::variant<UncertainInput, std::string> ReadSpread(const std::string& modelName,
-                                                     const std::string& option, std::size_t input,
-                                                     const SpreadTexts& texts) {
+namespace {
+
+// The inline table of `texts` ("{ uniform = [1, 2] }"), each number as the
+// study file writes it, or the sentence saying what is wrong (not yet checked
+// by the study file's reader).
+std::variant<std::string, std::vector<std::string>> InlineSpread(const SpreadTexts& texts) {
+    using Problem = std::vector<std::string>; // one sentence
     const std::size_t wanted = ParameterCount(texts.Kind);
     if (texts.Parameters.size() != wanted) {
-        return std::string("The distribution needs ") + (wanted == 3 ? "three" : "two") +
-               " numbers.";
+        return Problem{std::string("The distribution needs ") + (wanted == 3 ? "three" : "two") +
+                       " numbers."};
     }
     static const char* const kUniformNames[] = {"Low", "High"};
     static const char* const kTriangularNames[] = {"Minimum", "Mode", "Maximum"};
@@ -113,8 +119,8 @@ std::variant<UncertainInput, std::string> ReadSpread(const std::string& modelNam
     for (std::size_t p = 0; p < wanted; ++p) {
         const auto number = WrittenNumber(texts.Parameters[p]);
         if (!number) {
-            return std::string(names[p]) + " must be a number, not \"" + texts.Parameters[p] +
-                   "\".";
+            return Problem{std::string(names[p]) + " must be a number, not \"" +
+                           texts.Parameters[p] + "\"."};
         }
         written += (p == 0 ? "" : ", ") + *number;
     }
@@ -125,16 +131,29 @@ std::variant<UncertainInput, std::string> ReadSpread(const std::string& modelNam
             continue;
         }
         if (!bounded) {
-            return std::string("Only a normal or lognormal distribution takes a ") + field + ".";
+            return Problem{std::string("Only a normal or lognormal distribution takes a ") + field +
+                           "."};
         }
         const auto number = WrittenNumber(text);
         if (!number) {
-            return std::string(field == std::string("min") ? "Min" : "Max") +
-                   " must be a number or empty, not \"" + text + "\".";
+            return Problem{std::string(field == std::string("min") ? "Min" : "Max") +
+                           " must be a number or empty, not \"" + text + "\"."};
         }
         written += std::string(", ") + field + " = " + *number;
     }
-    written += " }";
+    return written + " }";
+}
+
+} // namespace
+
+std::variant<UncertainInput, std::string> ReadSpread(const std::string& modelName,
+                                                     const std::string& option, std::size_t input,
+                                                     const SpreadTexts& texts) {
+    const auto inline_ = InlineSpread(texts);
+    if (const auto* problem = std::get_if<std::vector<std::string>>(&inline_)) {
+        return problem->front();
+    }
+    const std::string& written = std::get<std::string>(inline_);
     const std::string studyText =
         "model = " + TomlText(modelName) + "\n[vary]\n" + option + " = " + written + "\n";
     auto read = study::ParseStudy(studyText, "explore.toml");
@@ -146,6 +165,35 @@ std::variant<UncertainInput, std::string> ReadSpread(const std::string& modelNam
         return "The distribution cannot be read.";
     }
     return UncertainInput{input, *parsed.Vary[0].Sampled, written};
+}
+
+std::variant<BandRset, std::string> ReadRset(const std::string& modelName,
+                                             const std::optional<SpreadTexts>& texts,
+                                             const std::string& fixed) {
+    std::string written;
+    if (texts) {
+        const auto inline_ = InlineSpread(*texts);
+        if (const auto* problem = std::get_if<std::vector<std::string>>(&inline_)) {
+            return problem->front();
+        }
+        written = std::get<std::string>(inline_);
+    } else {
+        const auto number = WrittenNumber(fixed);
+        if (!number) {
+            return "The RSET must be a number of seconds, not \"" + fixed + "\".";
+        }
+        written = *number;
+    }
+    const std::string studyText =
+        "model = " + TomlText(modelName) + "\nrset = " + written + "\n[vary]\n";
+    auto read = study::ParseStudy(studyText, "explore.toml");
+    if (const auto* problem = std::get_if<std::string>(&read)) {
+        return WithoutPlace(*problem, "rset");
+    }
+    if (!std::get<study::Study>(read).Rset) {
+        return "The RSET cannot be read.";
+    }
+    return BandRset{written};
 }
 
 SpreadTexts TextsOfSpread(const study::Distribution& spread) {
@@ -173,11 +221,17 @@ std::string BandStudyHead(const std::string& modelName, const BandSettings& sett
     text += "runs = " + std::to_string(settings.Runs) + "\n";
     text += "seed = " + std::to_string(settings.Seed) + "\n";
     text += "sampling = \"latin-hypercube\"\n";
+    if (settings.Rset) {
+        text += "rset = " + settings.Rset->Written + "\n";
+    }
     text += "\n[vary]\n";
     for (const auto& input : uncertain) {
         if (input.Input < inputs.size()) {
             text += inputs[input.Input].StudyOption + " = " + input.Written + "\n";
         }
+    }
+    if (settings.ModelUncertainty) {
+        text += "\n[model-uncertainty]\n";
     }
     return text;
 }
@@ -197,7 +251,10 @@ std::string StudyFileText(const std::string& modelName, const BandSettings& sett
     for (const auto& [name, value] : base) {
         text += name + " = " + value + "\n";
     }
-    text += head.substr(vary + 1);
+    // [model-uncertainty], when the head has it, goes last, after [criteria].
+    const std::string kDrawsError = "\n[model-uncertainty]\n";
+    const auto error = head.find(kDrawsError);
+    text += head.substr(vary + 1, error == std::string::npos ? std::string::npos : error - vary - 1);
     const auto list = [](const std::vector<double>& values) {
         std::string written = "[";
         for (std::size_t i = 0; i < values.size(); ++i) {
@@ -208,6 +265,9 @@ std::string StudyFileText(const std::string& modelName, const BandSettings& sett
     text += "\n[criteria]\n";
     text += "interface-height = " + list(criteriaHeights) + "\n";
     text += "layer-temperature = " + list(criteriaTemperatures) + "\n";
+    if (error != std::string::npos) {
+        text += kDrawsError;
+    }
     return text;
 }
 
@@ -235,15 +295,56 @@ std::optional<double> CurveValueAt(const std::vector<double>& minutes,
     return values[i - 1] + (values[i] - values[i - 1]) * (minute - t0) / (t1 - t0);
 }
 
-void BandStatistics::Add(std::size_t run, ExploreRun result) {
+void ApplyModelErrorToGraph(GraphResults& graph, const ModelErrorFactors& factors,
+                            double roomHeightM, UnitSystem units) {
+    if (graph.Quantities.size() < 2) {
+        return;
+    }
+    auto& temperature = graph.Quantities[0].Values;
+    auto& interface = graph.Quantities[1].Values;
+    const bool us = units == UnitSystem::US;
+    std::vector<RunRow> rows(std::min(temperature.size(), interface.size()));
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        rows[i].LayerTemperatureC = us ? (temperature[i] - 32) * 5 / 9 : temperature[i];
+        rows[i].InterfaceHeightM = us ? interface[i] * kMetresPerFoot : interface[i];
+    }
+    ApplyModelError(rows, factors, roomHeightM);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        temperature[i] = us ? rows[i].LayerTemperatureC * 9 / 5 + 32 : rows[i].LayerTemperatureC;
+        interface[i] = us ? rows[i].InterfaceHeightM / kMetresPerFoot : rows[i].InterfaceHeightM;
+    }
+}
+
+std::variant<std::optional<ModelErrorFactors>, std::string>
+DrawnModelErrorOf(const ExploreDraw& draw, const UncertaintyRule& rule) {
+    if (!draw.ModelErrorNormals) {
+        return std::optional<ModelErrorFactors>();
+    }
+    const auto statistics = FindUncertaintyStatistics(rule);
+    if (const auto* problem = std::get_if<std::string>(&statistics)) {
+        return "model-uncertainty: " + *problem;
+    }
+    return std::optional<ModelErrorFactors>(
+        DrawnModelError(std::get<UncertaintyStatistics>(statistics),
+                        draw.ModelErrorNormals->first, draw.ModelErrorNormals->second));
+}
+
+void BandStatistics::Add(std::size_t run, ExploreRun result, std::optional<double> rset) {
     ++runsIn_;
     if (!result.Message.empty() || result.Graph.Minutes.empty()) {
-        return; // refused or unusable: as the study, the statistics are of the ok runs
+        // Refused or unusable: as the study, the statistics are of the ok runs.
+        if (!result.Message.empty() && (firstRefusal_.empty() || run < firstRefusalRun_)) {
+            firstRefusal_ = result.Message;
+            firstRefusalRun_ = run;
+        }
+        return;
     }
+    hasRset_ = hasRset_ || rset.has_value();
     if (result.Keys && result.Keys->Model == ModelKind::Compartment) {
         hasFlashover_ = true; // the compartment's runs can reach it
     }
-    ok_.push_back({run, std::move(result.Graph), result.FlashoverSeconds, std::move(result.Keys)});
+    ok_.push_back(
+        {run, std::move(result.Graph), result.FlashoverSeconds, std::move(result.Keys), rset});
 }
 
 std::size_t BandStatistics::QuantityCount() const {
@@ -345,6 +446,148 @@ std::vector<double> BandStatistics::PeakLayerTemperaturesC() const {
         peaks.push_back(run->Keys->PeakLayerTemperatureC);
     }
     return peaks;
+}
+
+std::size_t BandStatistics::TenabilityRuns() const {
+    std::size_t count = 0;
+    for (const auto& run : ok_) {
+        count += run.Keys && run.Keys->Tenability ? 1 : 0;
+    }
+    return count;
+}
+
+std::vector<TenabilityShare> BandStatistics::TenabilityShares() const {
+    // The Tenability block's words for each criterion.
+    static const std::pair<const char*, const char*> kWords[] = {
+        {"visibility", "visibility"},     {"fed_toxic", "toxic dose (FED)"},
+        {"fed_heat", "heat dose (FED)"},  {"radiant_flux", "radiant heat flux"},
+        {"layer_height", "layer height"}, {"temperature", "gas temperature"},
+    };
+    std::vector<TenabilityShare> shares;
+    for (const auto& run : ok_) {
+        if (!run.Keys || !run.Keys->Tenability) {
+            continue;
+        }
+        const auto& reached = run.Keys->Tenability->ReachedS;
+        if (shares.empty()) {
+            for (const auto& criterion : reached) {
+                std::string words = criterion.Criterion;
+                for (const auto& [key, text] : kWords) {
+                    words = criterion.Criterion == key ? text : words;
+                }
+                shares.push_back({criterion.Criterion, words, 0});
+            }
+        }
+        for (std::size_t c = 0; c < shares.size() && c < reached.size(); ++c) {
+            shares[c].Failed += reached[c].TimeS ? 1 : 0;
+        }
+    }
+    return shares;
+}
+
+std::vector<double> BandStatistics::AsetSeconds() const {
+    std::vector<std::pair<std::size_t, double>> asets;
+    for (const auto& run : ok_) {
+        if (run.Keys && run.Keys->Tenability && run.Keys->Tenability->AsetS) {
+            asets.emplace_back(run.Run, *run.Keys->Tenability->AsetS);
+        }
+    }
+    std::sort(asets.begin(), asets.end());
+    std::vector<double> seconds;
+    for (const auto& [run, aset] : asets) {
+        seconds.push_back(aset);
+    }
+    return seconds;
+}
+
+std::optional<tenability::AsetRisk> BandStatistics::Risk() const {
+    if (!hasRset_) {
+        return std::nullopt;
+    }
+    std::vector<tenability::EgressRun> runs;
+    std::size_t withoutRset = 0;
+    for (const auto& run : ok_) {
+        if (!run.Rset) {
+            ++withoutRset;
+            continue;
+        }
+        const auto* followed = run.Keys && run.Keys->Tenability ? &*run.Keys->Tenability : nullptr;
+        runs.push_back({followed ? followed->AsetS : std::nullopt,
+                        run.Keys ? run.Keys->EndTimeS : 0, *run.Rset});
+    }
+    tenability::AsetRisk risk = tenability::EstimateAsetRisk(runs);
+    risk.Undecided += withoutRset;
+    return risk;
+}
+
+namespace {
+
+// The number to write for `si` when the reader turns a written value w into
+// `toSI(w)`: the one within a few units in the last place of `guess` that
+// gives `si` exactly, or `guess` when none does.
+template <class ToSI>
+double WrittenFor(double si, double guess, ToSI toSI) {
+    constexpr int kSteps = 8;
+    double down = guess;
+    double up = guess;
+    for (int step = 0; step <= kSteps; ++step) {
+        if (toSI(down) == si) {
+            return down;
+        }
+        if (toSI(up) == si) {
+            return up;
+        }
+        down = std::nextafter(down, -HUGE_VAL);
+        up = std::nextafter(up, HUGE_VAL);
+    }
+    return guess;
+}
+
+} // namespace
+
+void AddTenabilityStudyBase(const tenability::TenabilityTexts& tenability, UnitSystem units,
+                            std::vector<std::pair<std::string, std::string>>& base) {
+    if (!tenability.Given) {
+        return;
+    }
+    // The options Run's saved report writes, in S.I. units: "--fuel red-oak
+    // --heat-of-combustion 12400 ... --sign reflecting ...".
+    const std::string text =
+        tenability::TenabilityOptionsText(tenability.FuelKind, tenability.Inputs);
+    std::vector<std::string> words;
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t end = std::min(text.find(' ', at), text.size());
+        if (end > at) {
+            words.push_back(text.substr(at, end - at));
+        }
+        at = end + 1;
+    }
+    const bool us = units == UnitSystem::US;
+    for (std::size_t k = 0; k + 1 < words.size(); k += 2) {
+        const std::string option = words[k].substr(2);
+        const std::string& value = words[k + 1];
+        const tenability::NumberOption* number = nullptr;
+        for (const auto& candidate : tenability::NumberOptions()) {
+            number = candidate.Option == option ? &candidate : number;
+        }
+        if (number == nullptr) {
+            base.emplace_back(option, TomlText(value)); // fuel, sign: words
+            continue;
+        }
+        const auto si = NumberOfRoundTripText(value);
+        if (!si) {
+            continue; // never: the options text writes every number round-trip
+        }
+        double written = *si;
+        if (us && number->Kind == tenability::Typed::Length) {
+            written = WrittenFor(written, written / kMetresPerFoot,
+                                 [](double w) { return w * kMetresPerFoot; });
+        } else if (us && number->Kind == tenability::Typed::Temperature) {
+            written = WrittenFor(written, written * 9 / 5 + 32,
+                                 [](double w) { return (w - 32) * 5 / 9; });
+        }
+        base.emplace_back(option, RoundTripText(written));
+    }
 }
 
 } // namespace vorla::ui

@@ -8,12 +8,16 @@
 // study's statistics do (study/statistics.h).
 #pragma once
 
+#include "common/model_uncertainty.h"
 #include "common/ui/explore_window.h"
+#include "life_safety/tenability/aset_risk.h"
+#include "life_safety/tenability/tenability_texts.h"
 #include "study/distributions.h"
 #include "study/study_file.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <utility>
 #include <variant>
@@ -62,14 +66,30 @@ std::variant<UncertainInput, std::string> ReadSpread(const std::string& modelNam
 // The inline table's texts back as the editor shows them.
 SpreadTexts TextsOfSpread(const study::Distribution& spread);
 
-// The band's settings: how many runs and from which seed.
+// The RSET of `texts` (a distribution of seconds), or of `fixed` when `texts`
+// is nothing, checked by the study file's reader, or the sentence saying what
+// is wrong.
+std::variant<BandRset, std::string> ReadRset(const std::string& modelName,
+                                             const std::optional<SpreadTexts>& texts,
+                                             const std::string& fixed);
+
+// The band's settings: how many runs and from which seed; whether each run
+// draws the model's own error ([model-uncertainty]); the RSET, if any.
 struct BandSettings {
+    BandSettings() = default;
+    BandSettings(std::size_t runs, std::uint64_t seed, bool modelUncertainty = false,
+                 std::optional<BandRset> rset = std::nullopt)
+        : Runs(runs), Seed(seed), ModelUncertainty(modelUncertainty), Rset(std::move(rset)) {}
+
     std::size_t Runs = 200;
     std::uint64_t Seed = 1;
+    bool ModelUncertainty = false;
+    std::optional<BandRset> Rset;
 };
 
 // The study file's first lines and [vary]: model, runs, seed, Latin hypercube
-// sampling, one line an uncertain input in the window's order.
+// sampling and the RSET, one line an uncertain input in the window's order,
+// then [model-uncertainty] when the runs draw it.
 std::string BandStudyHead(const std::string& modelName, const BandSettings& settings,
                           const std::vector<ExploreInput>& inputs,
                           const std::vector<UncertainInput>& uncertain);
@@ -83,7 +103,8 @@ std::string StudyFileText(const std::string& modelName, const BandSettings& sett
                           const std::vector<double>& criteriaHeights,
                           const std::vector<double>& criteriaTemperatures);
 
-// The study of the band (sampling only: no base, no fire file is read).
+// The study of the band (sampling and the draws of the RSET and the model's
+// error only: no base, no fire file is read).
 std::variant<study::Study, std::string> BandStudy(const std::string& modelName,
                                                   const BandSettings& settings,
                                                   const std::vector<ExploreInput>& inputs,
@@ -101,10 +122,31 @@ struct BandShare {
     std::size_t Reached = 0;
 };
 
+// The share of the runs following tenability in which one criterion failed.
+struct TenabilityShare {
+    std::string Criterion; // "visibility", "fed_toxic", ... as the key results name it
+    std::string Words;     // "visibility", "toxic dose (FED)", ...
+    std::size_t Failed = 0;
+};
+
+// The layer temperature and interface curves of `graph` (its first two
+// quantities, in `units`) with the model's error drawn in, as
+// ApplyModelError changes a run's rows in a room `roomHeightM` high.
+void ApplyModelErrorToGraph(GraphResults& graph, const ModelErrorFactors& factors,
+                            double roomHeightM, UnitSystem units);
+
+// The factors of the model's error `draw` gives a run of `rule`'s options;
+// nothing without a draw; the study's sentence ("model-uncertainty: the
+// validation measured ...") when the validation has no statistics for them.
+std::variant<std::optional<ModelErrorFactors>, std::string>
+DrawnModelErrorOf(const ExploreDraw& draw, const UncertaintyRule& rule);
+
 class BandStatistics {
   public:
-    // Run `run` of the band came in (in any order, each once).
-    void Add(std::size_t run, ExploreRun result);
+    // Run `run` of the band came in (in any order, each once), with the RSET
+    // drawn for it (nothing: the band has none, or it counts from a detection
+    // the run did not have).
+    void Add(std::size_t run, ExploreRun result, std::optional<double> rset = std::nullopt);
 
     std::size_t RunsIn() const { return runsIn_; }
     std::size_t OkRuns() const { return ok_.size(); }
@@ -117,15 +159,31 @@ class BandStatistics {
     // The peak layer temperatures of the ok runs, in °C, in run order.
     std::vector<double> PeakLayerTemperaturesC() const;
 
+    // The ok runs that followed tenability, and in how many each criterion
+    // failed (in the key results' order); empty when none followed it.
+    std::size_t TenabilityRuns() const;
+    std::vector<TenabilityShare> TenabilityShares() const;
+    // The ASETs of the runs in which a criterion failed, in run order (s).
+    std::vector<double> AsetSeconds() const;
+    // P(ASET < RSET) over the ok runs, as `vorla study` reports it (a run
+    // without an RSET undecided); nothing when no run had an RSET drawn.
+    std::optional<tenability::AsetRisk> Risk() const;
+    // The sentence of the first refused run, empty when none was refused.
+    const std::string& FirstRefusal() const { return firstRefusal_; }
+
   private:
     struct OkRun {
         std::size_t Run;
         GraphResults Graph;
         std::optional<double> FlashoverSeconds;
         std::optional<KeyResults> Keys;
+        std::optional<double> Rset;
     };
     std::size_t runsIn_ = 0;
     bool hasFlashover_ = false;
+    bool hasRset_ = false;
+    std::string firstRefusal_;
+    std::size_t firstRefusalRun_ = 0;
     std::vector<OkRun> ok_;
 };
 
@@ -133,5 +191,12 @@ class BandStatistics {
 // last row or before its first.
 std::optional<double> CurveValueAt(const std::vector<double>& minutes,
                                    const std::vector<double>& values, double minute);
+
+// The [base] lines of a study file that follow `tenability` as the window
+// does (none when it is not followed): its fuel, sign and every number
+// (option = value, in the study's `units`, each written so that the study
+// file's reader gives back the very S.I. value the window runs with).
+void AddTenabilityStudyBase(const tenability::TenabilityTexts& tenability, UnitSystem units,
+                            std::vector<std::pair<std::string, std::string>>& base);
 
 } // namespace vorla::ui

@@ -13,6 +13,7 @@
 #include "common/ui/platform_services.h"
 #include "common/ui/program_settings.h"
 #include "study/sampling.h"
+#include "study/statistics.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -88,6 +89,11 @@ std::vector<QPointF> LogicalCurve(const GraphPicture::Scales& scales,
     return points;
 }
 
+plot::Rgb RgbOf(const QColor& colour) {
+    return {static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()),
+            static_cast<std::uint8_t>(colour.blue())};
+}
+
 const std::vector<double>* QuantityOf(const GraphResults& graph, int k) {
     if (k < 0 || k >= static_cast<int>(graph.Quantities.size())) {
         return nullptr;
@@ -99,6 +105,12 @@ const std::vector<double>* QuantityOf(const GraphResults& graph, int k) {
 
 // What one band needs while its chunks run: the study its samples come
 // from (the sampler reads it) and the values of the inputs held certain.
+struct BandRunIn {
+    std::size_t Run = 0;
+    ExploreRun Result;
+    std::optional<double> Rset;
+};
+
 struct BandJob {
     explicit BandJob(study::Study s) : Study(std::move(s)), Sampler(Study) {}
     study::Study Study;
@@ -242,6 +254,11 @@ void ExploreWindow::BuildControls(const std::vector<ExploreInput>& inputs) {
     txtBandSeed->setToolTip("The seed of the band's samples: the same seed, the same runs");
     auto* seedLabel = new QLabel("S&eed:", this);
     seedLabel->setBuddy(txtBandSeed);
+    cmdRset = new QPushButton("RSE&T…", this);
+    cmdRset->setObjectName("cmdRset");
+    cmdRset->setToolTip("The required safe egress time the band's ASETs are set against");
+    cmdRset->setEnabled(!model_->StudyBase({}).Model.empty());
+    connect(cmdRset, &QPushButton::clicked, this, &ExploreWindow::cmdRset_Click);
     connect(txtBandRuns, &QSpinBox::valueChanged, this, [this] { InputChanged(); });
     connect(txtBandSeed, &QSpinBox::valueChanged, this, [this] { InputChanged(); });
     lblBand = new QLabel(this);
@@ -310,6 +327,7 @@ void ExploreWindow::BuildControls(const std::vector<ExploreInput>& inputs) {
     bandRow->addWidget(txtBandRuns);
     bandRow->addWidget(seedLabel);
     bandRow->addWidget(txtBandSeed);
+    bandRow->addWidget(cmdRset);
     bandRow->addStretch(1);
     side->addLayout(bandRow);
     side->addWidget(lblBand);
@@ -620,12 +638,11 @@ void ExploreWindow::StartBand(int generation) {
     bandRuns_ = 0;
     bandWanted_ = generation;
     const std::vector<UncertainInput> uncertain = UncertainList();
-    if (uncertain.empty()) {
+    if (uncertain.empty() && !modelUncertainty_ && !rset_) {
         ShowBandText();
         return;
     }
-    const BandSettings settings{static_cast<std::size_t>(txtBandRuns->value()),
-                                static_cast<std::uint64_t>(txtBandSeed->value())};
+    const BandSettings settings = CurrentBandSettings();
     const std::string modelName = model_->StudyBase({}).Model;
     if (modelName.empty()) {
         lblBand->setText("This model has no band.");
@@ -648,7 +665,7 @@ void ExploreWindow::StartBand(int generation) {
         const std::size_t last = std::min(settings.Runs, first + kBandChunk);
         pool_.start(
             [this, generation, job, first, last] {
-                std::vector<std::pair<std::size_t, ExploreRun>> runs;
+                std::vector<BandRunIn> runs;
                 for (std::size_t run = first; run < last; ++run) {
                     if (bandWanted_ != generation) {
                         return; // a newer change has its own band coming
@@ -658,7 +675,17 @@ void ExploreWindow::StartBand(int generation) {
                     for (std::size_t j = 0; j < job->Uncertain.size(); ++j) {
                         values[job->Uncertain[j]] = std::get<double>(sampled.Values[j]);
                     }
-                    runs.emplace_back(run, model_->Run(values, *job->Followed));
+                    // The draws of `vorla study`: from the seed and the run's number.
+                    ExploreRun result = model_->RunDrawn(
+                        values, *job->Followed, {study::DrawModelErrorNormals(job->Study, run)});
+                    std::optional<double> rset;
+                    if (job->Study.Rset) {
+                        const auto& keys = result.Keys;
+                        rset = study::DrawRset(job->Study, run)
+                                   .Rset(keys && keys->Detection ? keys->Detection->FirstDetectionS
+                                                                 : std::nullopt);
+                    }
+                    runs.push_back({run, std::move(result), rset});
                 }
                 QMetaObject::invokeMethod(
                     this,
@@ -671,14 +698,13 @@ void ExploreWindow::StartBand(int generation) {
     }
 }
 
-void ExploreWindow::BandChunkArrived(int generation,
-                                     std::vector<std::pair<std::size_t, ExploreRun>> runs) {
+void ExploreWindow::BandChunkArrived(int generation, std::vector<BandRunIn> runs) {
     if (generation != generation_ || generation != bandGeneration_) {
         ++bandChunksDiscarded_;
         return;
     }
-    for (auto& [run, result] : runs) {
-        band_->Add(run, std::move(result));
+    for (auto& in : runs) {
+        band_->Add(in.Run, std::move(in.Result), in.Rset);
     }
     ShowBandText();
     if (band_->RunsIn() == bandRuns_) {
@@ -692,16 +718,22 @@ void ExploreWindow::BandChunkArrived(int generation,
 
 void ExploreWindow::ShowBandText() {
     if (bandRuns_ == 0) {
-        lblBand->setText(UncertainList().empty() ? "Band: mark inputs uncertain with ±"
-                                                 : QString());
+        lblBand->setText(UncertainList().empty() && !modelUncertainty_ && !rset_
+                             ? "Band: mark inputs uncertain with ±"
+                             : QString());
         return;
     }
     QStringList lines;
     const std::size_t in = band_->RunsIn();
     const std::size_t ok = band_->OkRuns();
     lines << QString("Band: %1 of %2 runs%3").arg(in).arg(bandRuns_).arg(in < bandRuns_ ? "…" : "");
+    if (modelUncertainty_) {
+        lines << "Each run draws the model's own error";
+    }
     if (ok < in) {
-        lines << QString("%1 runs refused").arg(in - ok);
+        lines << QString("%1 runs refused: %2")
+                     .arg(in - ok)
+                     .arg(QString::fromStdString(band_->FirstRefusal()));
     }
     for (const auto& share : band_->Shares()) {
         const double percent =
@@ -712,31 +744,108 @@ void ExploreWindow::ShowBandText() {
                      .arg(share.Reached)
                      .arg(ok);
     }
+    const std::size_t followed = band_->TenabilityRuns();
+    for (const auto& share : band_->TenabilityShares()) {
+        lines << QString("P(%1 fails) = %2 % (%3 of %4)")
+                     .arg(QString::fromStdString(share.Words))
+                     .arg(100.0 * static_cast<double>(share.Failed) / static_cast<double>(followed),
+                          0, 'f', 1)
+                     .arg(share.Failed)
+                     .arg(followed);
+    }
+    if (followed > 0) {
+        const auto aset = study::Summarise(band_->AsetSeconds());
+        if (aset.Count > 0) {
+            lines << QString("ASET 5 / 50 / 95 %: %1 / %2 / %3 s (%4 of %5 runs failed)")
+                         .arg(*aset.P5, 0, 'f', 1)
+                         .arg(*aset.P50, 0, 'f', 1)
+                         .arg(*aset.P95, 0, 'f', 1)
+                         .arg(aset.Count)
+                         .arg(followed);
+        } else {
+            lines << QString("ASET: every criterion held in all %1 runs").arg(followed);
+        }
+    }
+    if (const auto risk = band_->Risk()) {
+        const auto percent = [](const std::optional<double>& p) {
+            return p ? QString::number(100 * *p, 'f', 1) : QString("–");
+        };
+        QString line = QString("P(ASET < RSET) = %1 % (95 %: %2–%3 %; %4 of %5 runs)")
+                           .arg(percent(risk->Probability.P))
+                           .arg(percent(risk->Probability.Low))
+                           .arg(percent(risk->Probability.High))
+                           .arg(risk->Failures)
+                           .arg(risk->Trials);
+        if (risk->Undecided > 0) {
+            line += QString(", %1 undecided").arg(risk->Undecided);
+        }
+        lines << line;
+        if (followed == 0) {
+            lines << "No run follows tenability: give it in the input form's Smoke and "
+                     "Tenability…";
+        }
+    }
     lblBand->setText(lines.join('\n'));
 }
 
 void ExploreWindow::cmdUncertain_Click(std::size_t k) {
     // The click toggled the button; its state follows the dialog's answer.
     cmdUncertain_[k]->setChecked(uncertain_[k].has_value());
-    auto* dialog = new ExploreUncertaintyDialog(model_->StudyBase({}).Model, inputs_[k], k,
-                                                txtInput_[k]->value(), uncertain_[k], this);
+    OpenUncertaintyDialog(k);
+}
+
+void ExploreWindow::cmdRset_Click() {
+    OpenUncertaintyDialog(std::nullopt);
+}
+
+void ExploreWindow::OpenUncertaintyDialog(std::optional<std::size_t> k) {
+    const std::string modelName = model_->StudyBase({}).Model;
+    const bool draws = model_->DrawsModelError();
+    auto* dialog = k ? new ExploreUncertaintyDialog(modelName, inputs_[*k], *k,
+                                                    txtInput_[*k]->value(), uncertain_[*k],
+                                                    modelUncertainty_, draws, this)
+                     : new ExploreUncertaintyDialog(modelName, rset_, modelUncertainty_, draws, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QDialog::accepted, this, [this, k, dialog] {
-        SetUncertain(k, dialog->Chosen());
-        cmdUncertain_[k]->setFocus(Qt::OtherFocusReason);
+    QWidget* back = k ? static_cast<QWidget*>(cmdUncertain_[*k]) : cmdRset;
+    connect(dialog, &QDialog::accepted, this, [this, k, dialog, back] {
+        // One change, one band: the band's settings first, then the change
+        // that starts it.
+        modelUncertainty_ = dialog->ModelUncertaintyChosen();
+        if (k) {
+            SetUncertain(*k, dialog->Chosen());
+        } else {
+            SetRset(dialog->ChosenRset());
+        }
+        back->setFocus(Qt::OtherFocusReason);
     });
-    connect(dialog, &QDialog::rejected, this,
-            [this, k] { cmdUncertain_[k]->setFocus(Qt::OtherFocusReason); });
+    connect(dialog, &QDialog::rejected, this, [back] { back->setFocus(Qt::OtherFocusReason); });
     // Window-modal and not exec(): no nested event loop holds the window.
     dialog->open();
 }
 
+void ExploreWindow::SetModelUncertainty(bool drawn) {
+    modelUncertainty_ = drawn && model_->DrawsModelError();
+    InputChanged();
+}
+
+void ExploreWindow::SetRset(std::optional<BandRset> rset) {
+    rset_ = std::move(rset);
+    cmdRset->setText(rset_ ? QString("RSE&T: %1…").arg(QString::fromStdString(rset_->Written))
+                           : QString("RSE&T…"));
+    InputChanged();
+}
+
+BandSettings ExploreWindow::CurrentBandSettings() const {
+    return {static_cast<std::size_t>(txtBandRuns->value()),
+            static_cast<std::uint64_t>(txtBandSeed->value()), modelUncertainty_, rset_};
+}
+
 std::string ExploreWindow::StudyText() const {
     const std::vector<double> values = Values();
-    const ExploreStudyBase base = model_->StudyBase(values);
-    const BandSettings settings{static_cast<std::size_t>(txtBandRuns->value()),
-                                static_cast<std::uint64_t>(txtBandSeed->value())};
-    return StudyFileText(base.Model, settings, inputs_, UncertainList(), base.Base,
+    ExploreStudyBase base = model_->StudyBase(values);
+    // The tenability the runs follow, after the model's own lines.
+    AddTenabilityStudyBase(Followed().Tenability, base.Units, base.Base);
+    return StudyFileText(base.Model, CurrentBandSettings(), inputs_, UncertainList(), base.Base,
                          base.CriteriaHeights, base.CriteriaTemperatures);
 }
 
@@ -806,10 +915,18 @@ plot::Plot ExploreWindow::CurrentPlot() const {
     if (bandGeneration_ == generation_) {
         const BandCurve band = band_->Curve(static_cast<std::size_t>(k));
         if (!band.Minutes.empty()) {
-            const plot::Rgb bandColour = next();
-            plot.Series.push_back(series("5 %", bandColour, band.Minutes, band.P5));
-            plot.Series.push_back(series("Median", next(), band.Minutes, band.P50));
-            plot.Series.push_back(series("95 %", bandColour, band.Minutes, band.P95));
+            // As the window: the 5–95 % area filled in the overlay's colour
+            // (under the curves, which show through), the median over it.
+            const QColor fill = ExploreBandOverlay::kBandColour;
+            plot::PlotSeries area = series(
+                QString("Band 5–95 % of %1 runs").arg(band_->OkRuns()).toStdString(),
+                RgbOf(fill), band.Minutes, band.P95);
+            for (std::size_t i = band.Minutes.size(); i-- > 0;) {
+                area.Points.push_back({band.Minutes[i], band.P5[i]});
+            }
+            area.Style = plot::SeriesStyle::Area;
+            plot.Series.insert(plot.Series.begin(), std::move(area));
+            plot.Series.push_back(series("Median", RgbOf(kMedianColour), band.Minutes, band.P50));
         }
     }
     for (const auto& pin : pinned_) {

@@ -64,6 +64,8 @@ class QToolButton;
 namespace vorla::ui {
 
 class BandStatistics;
+struct BandRunIn;
+struct BandSettings;
 class ExploreBandOverlay;
 class ExploreNumberBox;
 class GraphPicture;
@@ -102,6 +104,21 @@ struct ExploreStudyBase {
     std::vector<std::pair<std::string, std::string>> Base;
     std::vector<double> CriteriaHeights;      // in the form's units
     std::vector<double> CriteriaTemperatures; // in the form's units
+    UnitSystem Units = UnitSystem::SI;        // the units the [base] numbers are in
+};
+
+// The required safe egress time the band's ASETs are set against: its value
+// in a study file ("300", "{ uniform = [240, 360] }"), drawn for every run as
+// `vorla study` draws [rset].
+struct BandRset {
+    std::string Written;
+};
+
+// What a band's run draws besides its inputs: the two standard normals of
+// the model's own error ([model-uncertainty], common/model_uncertainty.h),
+// nothing when the band does not draw it.
+struct ExploreDraw {
+    std::optional<std::pair<double, double>> ModelErrorNormals;
 };
 
 class ExploreModel {
@@ -112,6 +129,21 @@ class ExploreModel {
     // `followed`. Called on worker threads, several at once.
     virtual ExploreRun Run(const std::vector<double>& values,
                            const ExploreFollowed& followed) const = 0;
+    // Whether RunDrawn can draw the model's error into a run.
+    virtual bool DrawsModelError() const { return false; }
+    // The run of `values` with `draw`'s model error in its key results and
+    // its layer curves, as a study's run with [model-uncertainty] has it (a
+    // run the validation has no statistics for is refused, with the study's
+    // sentence). Without a draw, or from a model that cannot draw one, Run.
+    virtual ExploreRun RunDrawn(const std::vector<double>& values, const ExploreFollowed& followed,
+                                const ExploreDraw& draw) const {
+        if (draw.ModelErrorNormals && !DrawsModelError()) {
+            ExploreRun refused;
+            refused.Message = "This model has no model uncertainty.";
+            return refused;
+        }
+        return Run(values, followed);
+    }
     // The study of `values` (the band's uncertain inputs aside). A model
     // without one (no Model name) has no band and no study file.
     virtual ExploreStudyBase StudyBase(const std::vector<double>&) const { return {}; }
@@ -165,6 +197,12 @@ class ExploreWindow final : public QWidget {
     // Input k's distribution (nothing: certain), as the "±" dialog sets it.
     void SetUncertain(std::size_t k, std::optional<UncertainInput> spread);
     bool IsUncertain(std::size_t k) const;
+    // Whether every run of the band draws the model's own error (the "±"
+    // dialogs' check box), and the RSET its ASETs are set against (RSET…).
+    void SetModelUncertainty(bool drawn);
+    bool ModelUncertainty() const { return modelUncertainty_; }
+    void SetRset(std::optional<BandRset> rset);
+    const std::optional<BandRset>& Rset() const { return rset_; }
     // The band of the shown generation: the runs in so far and their
     // statistics; the band's size; the chunks thrown away as outdated.
     const BandStatistics& Band() const { return *band_; }
@@ -181,6 +219,9 @@ class ExploreWindow final : public QWidget {
     void SetRunAsReport(RunAsReportHandler handler);
     // The CSV Export… writes: time, then per quantity this run, p5, median, p95.
     std::string CurvesCsv() const;
+    // The graph Export… writes as a picture: the quantity shown, with the
+    // band filled from 5 to 95 % and its median, as the window draws them.
+    plot::Plot CurrentPlot() const;
 
   signals:
     // A run's result reached the screen (outdated results never do).
@@ -210,13 +251,16 @@ class ExploreWindow final : public QWidget {
     std::vector<double> Values() const;
     std::vector<UncertainInput> UncertainList() const;
     void StartBand(int generation);
-    void BandChunkArrived(int generation, std::vector<std::pair<std::size_t, ExploreRun>> runs);
+    void BandChunkArrived(int generation, std::vector<BandRunIn> runs);
     void ShowBandText();
     void cmdUncertain_Click(std::size_t k);
     void cmdSaveStudy_Click();
     void cmdRunAsReport_Click();
     void cmdExport_Click();
-    plot::Plot CurrentPlot() const;
+    void cmdRset_Click();
+    BandSettings CurrentBandSettings() const;
+    // The "±" dialog of input k, or RSET… when k is nothing.
+    void OpenUncertaintyDialog(std::optional<std::size_t> k);
 
     std::unique_ptr<ExploreModel> model_;
     QString programTitle_;
@@ -241,6 +285,7 @@ class ExploreWindow final : public QWidget {
     QPushButton* cmdSaveStudy = nullptr;
     QPushButton* cmdRunAsReport = nullptr;
     QPushButton* cmdExport = nullptr;
+    QPushButton* cmdRset = nullptr;
     std::vector<QToolButton*> cmdUncertain_;
     QSpinBox* txtBandRuns = nullptr;
     QSpinBox* txtBandSeed = nullptr;
@@ -268,6 +313,8 @@ class ExploreWindow final : public QWidget {
     std::optional<GraphResults> ghost_;
     std::vector<Pinned> pinned_;
     std::vector<std::optional<UncertainInput>> uncertain_;
+    bool modelUncertainty_ = false;
+    std::optional<BandRset> rset_;
     std::unique_ptr<BandStatistics> band_;
     std::size_t bandRuns_ = 0; // of the band under way; 0: none
     int bandGeneration_ = -1;

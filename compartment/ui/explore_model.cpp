@@ -109,6 +109,12 @@ InputBoxes CompartmentExplore::BoxesOf(const std::vector<double>& values) const 
 
 ui::ExploreRun CompartmentExplore::Run(const std::vector<double>& values,
                                        const ui::ExploreFollowed& followed) const {
+    return RunDrawn(values, followed, {});
+}
+
+ui::ExploreRun CompartmentExplore::RunDrawn(const std::vector<double>& values,
+                                            const ui::ExploreFollowed& followed,
+                                            const ui::ExploreDraw& draw) const {
     ui::ExploreRun run;
     // The results are a few hundred kilobytes: on the heap, not a worker's stack.
     auto calc = std::make_unique<Calculations>();
@@ -135,6 +141,16 @@ ui::ExploreRun CompartmentExplore::Run(const std::vector<double>& values,
     // The model options live in the form's dialog, not in its boxes.
     calc->Inputs.FirePlace = followed.Options.Position;
     calc->Inputs.Plume = followed.Options.Plume;
+    // A band's draw of the model's error, as a study's run draws it (the
+    // loss fraction a number, as the study file writes it).
+    const auto drawn = ui::DrawnModelErrorOf(
+        draw, {ModelKind::Compartment, calc->Inputs.FirePlace, calc->Inputs.Plume, false,
+               calc->Inputs.LossFraction});
+    if (const auto* problem = std::get_if<std::string>(&drawn)) {
+        run.Message = *problem;
+        return run;
+    }
+    const auto& factors = std::get<std::optional<ModelErrorFactors>>(drawn);
     ui::ExploreFollowedRun lifeSafety(
         followed, {calc->Inputs.FloorArea, calc->Inputs.RoomHeight, calc->Inputs.FireHeight},
         units_.System, firePath_.empty() ? boxes_.txtFireFile : firePath_, run);
@@ -149,10 +165,17 @@ ui::ExploreRun CompartmentExplore::Run(const std::vector<double>& values,
         });
     run.Graph = ui::GraphResultsOfRun(*calc, kResultRowCapacity);
     run.Keys = RunKeyResults(calc->Inputs, calc->Results, completed, lifeSafety.Fire(), criteria_);
+    if (factors) {
+        const ModelError error{*factors, calc->Inputs.RoomHeight};
+        run.Keys = RunKeyResults(calc->Results, completed, lifeSafety.Fire(), criteria_, error);
+        ui::ApplyModelErrorToGraph(run.Graph, *factors, calc->Inputs.RoomHeight, units_.System);
+    }
     lifeSafety.Finish({ModelKind::Compartment, calc->Inputs.FirePlace, calc->Inputs.Plume, false,
                        calc->Inputs.LossFraction},
                       calc->Inputs.RoomHeight, run);
-    if (calc->Results.FlashoverRow) {
+    if (factors) {
+        run.FlashoverSeconds = run.Keys->FlashoverTimeS; // where the scaled layer reached it
+    } else if (calc->Results.FlashoverRow) {
         run.FlashoverSeconds = calc->Results.Time[*calc->Results.FlashoverRow];
     }
     return run;
@@ -190,6 +213,7 @@ ui::ExploreStudyBase CompartmentExplore::StudyBase(const std::vector<double>& va
         study.Base.emplace_back(live.StudyOption, RoundTripText(value));
     }
     study.Base.emplace_back("flashover", "\"continue\""); // as the window runs past it
+    study.Units = units_.System;
     for (const double height : criteria_.InterfaceHeightsM) {
         study.CriteriaHeights.push_back(height / units_.Length.ToSI);
     }

@@ -30,6 +30,11 @@ class CompartmentExplore final : public ui::ExploreModel {
     std::vector<ui::ExploreInput> Inputs() const override;
     ui::ExploreRun Run(const std::vector<double>& values,
                        const ui::ExploreFollowed& followed) const override;
+    // The validation's statistics give the model's error of both plumes and
+    // the fire positions it ran: a band may draw it.
+    bool DrawsModelError() const override { return true; }
+    ui::ExploreRun RunDrawn(const std::vector<double>& values, const ui::ExploreFollowed& followed,
+                            const ui::ExploreDraw& draw) const override;
     ui::ExploreStudyBase StudyBase(const std::vector<double>& values) const override;
     // The full path the fire table was read from, for a study file's `fire`
     // (the form's text made absolute when not set).

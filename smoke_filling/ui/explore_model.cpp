@@ -95,7 +95,13 @@ std::vector<ui::ExploreInput> SmokeExplore::Inputs() const {
 }
 
 ui::ExploreRun SmokeExplore::Run(const std::vector<double>& values,
-                                 const ui::ExploreFollowed& followed) const {
+                                       const ui::ExploreFollowed& followed) const {
+    return RunDrawn(values, followed, {});
+}
+
+ui::ExploreRun SmokeExplore::RunDrawn(const std::vector<double>& values,
+                                            const ui::ExploreFollowed& followed,
+                                            const ui::ExploreDraw& draw) const {
     InputBoxes boxes = boxes_;
     // A value still as the form shows it keeps the form's text, and with it
     // the value the form keeps behind it; one moved here is run as it reads.
@@ -121,6 +127,16 @@ ui::ExploreRun SmokeExplore::Run(const std::vector<double>& values,
     // The model options live in the form's dialog, not in its boxes.
     calc->Inputs.FirePlace = followed.Options.Position;
     calc->Inputs.Plume = followed.Options.Plume;
+    // A band's draw of the model's error, as a study's run draws it (the
+    // loss fraction a number, as the study file writes it).
+    const auto drawn = ui::DrawnModelErrorOf(
+        draw, {ModelKind::Smoke, calc->Inputs.FirePlace, calc->Inputs.Plume, false,
+               calc->Inputs.LossFraction});
+    if (const auto* problem = std::get_if<std::string>(&drawn)) {
+        run.Message = *problem;
+        return run;
+    }
+    const auto& factors = std::get<std::optional<ModelErrorFactors>>(drawn);
     ui::ExploreFollowedRun lifeSafety(
         followed, {calc->Inputs.FloorArea, calc->Inputs.RoomHeight, calc->Inputs.FireHeight},
         units_.System, firePath_.empty() ? boxes_.txtFireFile : firePath_, run);
@@ -133,6 +149,11 @@ ui::ExploreRun SmokeExplore::Run(const std::vector<double>& values,
         });
     run.Graph = ui::GraphResultsOfRun(*calc, kResultRowCapacity);
     run.Keys = RunKeyResults(calc->Inputs, calc->Results, completed, lifeSafety.Fire(), criteria_);
+    if (factors) {
+        const ModelError error{*factors, calc->Inputs.RoomHeight};
+        run.Keys = RunKeyResults(calc->Results, completed, lifeSafety.Fire(), criteria_, error);
+        ui::ApplyModelErrorToGraph(run.Graph, *factors, calc->Inputs.RoomHeight, units_.System);
+    }
     lifeSafety.Finish({ModelKind::Smoke, calc->Inputs.FirePlace, calc->Inputs.Plume, false,
                        calc->Inputs.LossFraction},
                       calc->Inputs.RoomHeight, run);
@@ -170,6 +191,7 @@ ui::ExploreStudyBase SmokeExplore::StudyBase(const std::vector<double>& values) 
         }
         study.Base.emplace_back(live.StudyOption, RoundTripText(value));
     }
+    study.Units = units_.System;
     for (const double height : criteria_.InterfaceHeightsM) {
         study.CriteriaHeights.push_back(height / units_.Length.ToSI);
     }

@@ -280,6 +280,190 @@ class ExploreBandTest : public QObject {
         QCOMPARE(band.PeakLayerTemperaturesC(), (std::vector<double>{4, 2, 5, 1, 3}));
     }
 
+    // Five runs that followed tenability, come in out of order, against an
+    // RSET each: by hand, run 0 fails (100 < 150), runs 1-3 are safe (200 >=
+    // 150, held to 600 s, 300 >= 250) and run 4 held only to 150 s, short of
+    // its 200 s: undecided. One failure in four trials: Wilson's 95 % interval
+    // (z = 1.96) is 0.0456 to 0.6994.
+    void TenabilityAndRiskAreCountedAsTheStudyCountsThem() {
+        struct Row {
+            std::optional<double> Aset;
+            std::optional<double> Visibility, FedToxic;
+            double End, Rset;
+        };
+        const Row rows[] = {{100, 100, std::nullopt, 600, 150},
+                            {200, 200, std::nullopt, 600, 150},
+                            {std::nullopt, std::nullopt, std::nullopt, 600, 150},
+                            {300, 300, 400, 600, 250},
+                            {std::nullopt, std::nullopt, std::nullopt, 150, 200}};
+        BandStatistics band;
+        for (const std::size_t r : {3, 0, 4, 2, 1}) {
+            ExploreRun run = FlatRun(1, 3);
+            run.Keys->EndTimeS = rows[r].End;
+            TenabilityKeys keys;
+            keys.AsetS = rows[r].Aset;
+            keys.ReachedS = {{"visibility", rows[r].Visibility}, {"fed_toxic", rows[r].FedToxic}};
+            run.Keys->Tenability = keys;
+            band.Add(r, run, rows[r].Rset);
+        }
+        ExploreRun refused;
+        refused.Message = "The later refusal.";
+        band.Add(7, refused);
+        refused.Message = "The first refusal.";
+        band.Add(6, refused);
+        QCOMPARE(band.FirstRefusal(), std::string("The first refusal."));
+        QCOMPARE(band.TenabilityRuns(), std::size_t(5));
+        const auto shares = band.TenabilityShares();
+        QCOMPARE(shares.size(), std::size_t(2));
+        QCOMPARE(shares[0].Words, std::string("visibility"));
+        QCOMPARE(shares[0].Failed, std::size_t(3));
+        QCOMPARE(shares[1].Words, std::string("toxic dose (FED)"));
+        QCOMPARE(shares[1].Failed, std::size_t(1));
+        QCOMPARE(band.AsetSeconds(), (std::vector<double>{100, 200, 300})); // in run order
+        const auto risk = band.Risk();
+        QVERIFY(risk.has_value());
+        QCOMPARE(risk->Failures, std::size_t(1));
+        QCOMPARE(risk->Trials, std::size_t(4));
+        QCOMPARE(risk->Undecided, std::size_t(1));
+        QCOMPARE(*risk->Probability.P, 0.25);
+        QVERIFY(std::abs(*risk->Probability.Low - 0.0456) < 1e-4);
+        QVERIFY(std::abs(*risk->Probability.High - 0.6994) < 1e-4);
+        // Without an RSET there is no risk to give.
+        BandStatistics without;
+        without.Add(0, FlatRun(1, 3));
+        QVERIFY(!without.Risk());
+        QVERIFY(without.TenabilityShares().empty());
+    }
+
+    // The model's error on the curves, by hand: a rise doubled and a depth
+    // halved in a 3 m room turn 121.11 °C into 221.11 °C and an interface at
+    // 1 m (2 m deep) into one at 2 m; in U.S. units 250 °F (121.1111 °C, a
+    // rise of 100.0011 K) into 221.1122 °C, 430.002 °F, and 1 m in feet into
+    // 2 m in feet.
+    void TheModelsErrorMovesTheLayerCurves() {
+        const auto graph = [](double temperature, double interface) {
+            GraphResults g;
+            g.Minutes = {0};
+            g.Quantities.resize(3);
+            g.Quantities[0].Values = {temperature};
+            g.Quantities[1].Values = {interface};
+            g.Quantities[2].Values = {500}; // heat release: not the error's
+            return g;
+        };
+        const ModelErrorFactors factors{2, 0.5};
+        GraphResults si = graph(121.11, 1);
+        ApplyModelErrorToGraph(si, factors, 3, UnitSystem::SI);
+        QVERIFY(std::abs(si.Quantities[0].Values[0] - 221.11) < 1e-9);
+        QVERIFY(std::abs(si.Quantities[1].Values[0] - 2) < 1e-12);
+        QCOMPARE(si.Quantities[2].Values[0], 500.0);
+        GraphResults us = graph(250, 1 / 0.3048);
+        ApplyModelErrorToGraph(us, factors, 3, UnitSystem::US);
+        QVERIFY(std::abs(us.Quantities[0].Values[0] - 430.002) < 1e-3);
+        QVERIFY(std::abs(us.Quantities[1].Values[0] - 2 / 0.3048) < 1e-9);
+    }
+
+    // The RSET as the study file takes it, each wrong once with the reader's words.
+    void AnRsetIsReadAsTheStudyFileReadsIt_data() {
+        QTest::addColumn<int>("kind"); // -1: a fixed number
+        QTest::addColumn<QStringList>("parameters");
+        QTest::addColumn<QString>("min");
+        QTest::addColumn<QString>("expected"); // the written value, or a part of the refusal
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("fixed") << -1 << QStringList{"300"} << "" << "300" << true;
+        QTest::newRow("uniform") << int(SpreadKind::Uniform) << QStringList{"240", "360"} << ""
+                                 << "{ uniform = [240, 360] }" << true;
+        QTest::newRow("bounded normal")
+            << int(SpreadKind::Normal) << QStringList{"300", "60"} << "0"
+            << "{ normal = [300, 60], min = 0 }" << true;
+        QTest::newRow("negative") << -1 << QStringList{"-5"} << "" << "0 s or more" << false;
+        QTest::newRow("not a number")
+            << -1 << QStringList{"soon"} << "" << "a number of seconds" << false;
+        QTest::newRow("normal below zero")
+            << int(SpreadKind::Normal) << QStringList{"300", "60"} << "" << "below 0 s" << false;
+        QTest::newRow("reversed") << int(SpreadKind::Uniform) << QStringList{"360", "240"} << ""
+                                  << "rset" << false;
+    }
+    void AnRsetIsReadAsTheStudyFileReadsIt() {
+        QFETCH(int, kind);
+        QFETCH(QStringList, parameters);
+        QFETCH(QString, min);
+        QFETCH(QString, expected);
+        QFETCH(bool, ok);
+        std::optional<SpreadTexts> texts;
+        if (kind >= 0) {
+            std::vector<std::string> numbers;
+            for (const auto& p : parameters) {
+                numbers.push_back(p.toStdString());
+            }
+            texts = Texts(static_cast<SpreadKind>(kind), numbers, min.toStdString());
+        }
+        const auto read = ReadRset("compartment", texts, parameters.front().toStdString());
+        if (ok) {
+            QVERIFY(std::holds_alternative<BandRset>(read));
+            QCOMPARE(QString::fromStdString(std::get<BandRset>(read).Written), expected);
+        } else {
+            QVERIFY(std::holds_alternative<std::string>(read));
+            const QString problem = QString::fromStdString(std::get<std::string>(read));
+            QVERIFY2(problem.contains(expected), qPrintable(problem));
+        }
+    }
+
+    // The band's study draws the RSET and the model's error from the seed and
+    // the run alone: two runs differ, the same run twice is the same.
+    void TheBandsStudyDrawsTheRsetAndTheModelsError() {
+        BandSettings settings{20, 5, true, BandRset{"{ uniform = [240, 360] }"}};
+        const auto read = BandStudy("compartment", settings, TwoInputs(), {});
+        QVERIFY(std::holds_alternative<study::Study>(read));
+        const auto& band = std::get<study::Study>(read);
+        QVERIFY(band.ModelUncertainty);
+        QVERIFY(band.Rset.has_value());
+        const auto rset = [&](std::size_t run) { return *study::DrawRset(band, run).Rset({}); };
+        QVERIFY(rset(0) >= 240 && rset(0) <= 360);
+        QVERIFY(rset(0) != rset(1));
+        QCOMPARE(rset(3), rset(3));
+        const auto error = study::DrawModelErrorNormals(band, 2);
+        QVERIFY(error.has_value());
+        QVERIFY(error != study::DrawModelErrorNormals(band, 3));
+        settings.ModelUncertainty = false;
+        const auto plain = std::get<study::Study>(BandStudy("compartment", settings, TwoInputs(), {}));
+        QVERIFY(!study::DrawModelErrorNormals(plain, 2));
+    }
+
+    // The form's tenability as [base] lines: read back by the tenability
+    // reader in the study's units (U.S. here: feet and °F), every number is
+    // the very S.I. value the window ran with.
+    void TheTenabilityIsWrittenSoItReadsBackExactly() {
+        tenability::TenabilityTexts texts;
+        texts.Given = true;
+        texts.FuelKind = tenability::Fuel::Polystyrene;
+        texts.Inputs.Yields = tenability::DefaultsOf(texts.FuelKind).Yields;
+        texts.Inputs.HeadHeight = 1.5;
+        texts.Inputs.Criteria.Temperature = 57.3;
+        texts.Inputs.Criteria.LayerHeight = 1.9;
+        texts.Inputs.Sign = tenability::SignKind::Lit;
+        for (const UnitSystem units : {UnitSystem::SI, UnitSystem::US}) {
+            std::vector<std::pair<std::string, std::string>> base;
+            AddTenabilityStudyBase(texts, units, base);
+            tenability::OptionValues values;
+            for (const auto& [option, value] : base) {
+                // A word is written quoted, as TOML writes a text.
+                values[option] = value.front() == '"' ? value.substr(1, value.size() - 2) : value;
+            }
+            QCOMPARE(values.at("fuel"), std::string("polystyrene"));
+            QCOMPARE(values.at("sign"), std::string("lit"));
+            const auto read = tenability::ReadTenabilityTexts(values, units);
+            QVERIFY(std::holds_alternative<tenability::TenabilityTexts>(read));
+            const auto& inputs = std::get<tenability::TenabilityTexts>(read).Inputs;
+            QCOMPARE(inputs.HeadHeight, 1.5);
+            QCOMPARE(*inputs.Criteria.LayerHeight, 1.9);
+            QCOMPARE(inputs.Criteria.Temperature, 57.3);
+            QCOMPARE(inputs.Yields.Soot, texts.Inputs.Yields.Soot);
+        }
+        std::vector<std::pair<std::string, std::string>> none;
+        AddTenabilityStudyBase({}, UnitSystem::SI, none);
+        QVERIFY(none.empty());
+    }
+
     void ACurveIsReadLinearlyBetweenRows() {
         const std::vector<double> minutes{0, 1, 3};
         const std::vector<double> values{0, 10, 30};

@@ -4,13 +4,18 @@
 // discarding it, the "±" dialog, Run as Report through the form's own Run,
 // and Export's files.
 #include "cli/study_command.h"
+#include "common/plot/plot_painter.h"
+#include "common/ui/explore_band_overlay.h"
 #include "common/ui/explore_band.h"
 #include "common/ui/explore_number_box.h"
 #include "common/ui/explore_window.h"
 #include "program_fixture.h"
 #include "study/statistics.h"
 
+#include <QCheckBox>
+#include <QPointer>
 #include <QComboBox>
+#include <QImage>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -111,6 +116,90 @@ void CompareWithStudy(ExploreWindow* explore, const nlohmann::json& summary) {
     QCOMPARE(double(shares.front().Reached) / double(explore->Band().OkRuns()), flashover);
 }
 
+// The tenability of the band against the study's: the runs in which each
+// criterion failed, the ASETs' percentiles and P(ASET < RSET).
+void CompareTenabilityWithStudy(ExploreWindow* explore, const nlohmann::json& summary) {
+    const auto& overall = summary.at("overall");
+    const auto& band = explore->Band();
+    const auto asets = vorla::study::Summarise(band.AsetSeconds());
+    const auto& aset = overall.at("aset_s");
+    QCOMPARE(aset.at("count").get<std::size_t>(), asets.Count);
+    QVERIFY(asets.Count > 0);
+    QCOMPARE(aset.at("p5").get<double>(), *asets.P5);
+    QCOMPARE(aset.at("p50").get<double>(), *asets.P50);
+    QCOMPARE(aset.at("p95").get<double>(), *asets.P95);
+    const auto shares = band.TenabilityShares();
+    QCOMPARE(shares.size(), std::size_t(6));
+    for (const auto& share : shares) {
+        QCOMPARE(overall.at("tenability_reached_s@" + share.Criterion).at("count").get<std::size_t>(),
+                 share.Failed);
+    }
+    const auto risk = band.Risk();
+    QVERIFY(risk.has_value());
+    const auto& studyRisk = summary.at("aset_risk");
+    QCOMPARE(studyRisk.at("failures").get<std::size_t>(), risk->Failures);
+    QCOMPARE(studyRisk.at("trials").get<std::size_t>(), risk->Trials);
+    QCOMPARE(studyRisk.at("undecided").get<std::size_t>(), risk->Undecided);
+    QCOMPARE(studyRisk.at("p").get<double>(), *risk->Probability.P);
+    QCOMPARE(studyRisk.at("low").get<double>(), *risk->Probability.Low);
+    QCOMPARE(studyRisk.at("high").get<double>(), *risk->Probability.High);
+}
+
+// The form's tenability followed, with lit signs, through its dialog.
+void FollowTenability(Program& program) {
+    Trigger(program.input, "mnuFileTenability");
+    QPointer<QDialog> dialog = Control<QDialog>(program.input, "dlgTenability");
+    QVERIFY(dialog && dialog->isVisible());
+    Control<QCheckBox>(dialog, "chkFollow")->setChecked(true);
+    Control<QComboBox>(dialog, "cboSign")->setCurrentIndex(1); // lit
+    Click(dialog, "cmdOK");
+    Program::Settle();
+}
+
+// The widest point of the band in the picture: of the pixels between the 95 %
+// and the 5 % curves, how many are the band's colour over the plotting area's
+// (alpha over: background + (band - background) * 70 / 255) and how many the
+// plotting area's bare colour (none, where the band is filled; the curves
+// drawn over it are the rest), and whether the pixels well above it are bare.
+struct BandPixelCount {
+    int Banded = 0;
+    int Bare = 0;
+    bool BareAbove = false;
+};
+BandPixelCount BandPixels(const QImage& image, const vorla::plot::Plot& plot) {
+    const auto geometry = vorla::plot::LayOutPlot(plot, QRectF(QPointF(0, 0), QSizeF(image.size())),
+                                                  &image);
+    const auto& area = plot.Series.front().Points; // upper edge, then the lower edge back
+    const std::size_t n = area.size() / 2;
+    std::size_t widest = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        if (area[i].Y - area[2 * n - 1 - i].Y > area[widest].Y - area[2 * n - 1 - widest].Y) {
+            widest = i;
+        }
+    }
+    const QPointF top = geometry.ToCanvas(area[widest].X, area[widest].Y);
+    const QPointF bottom = geometry.ToCanvas(area[widest].X, area[2 * n - 1 - widest].Y);
+    const auto bg = vorla::plot::kBackground;
+    const QColor band = vorla::ui::ExploreBandOverlay::kBandColour;
+    const auto blend = [](int under, int over) { return under + (over - under) * 70.0 / 255; };
+    const auto near = [](QColor pixel, double r, double g, double b) {
+        return std::abs(pixel.red() - r) <= 3 && std::abs(pixel.green() - g) <= 3 &&
+               std::abs(pixel.blue() - b) <= 3;
+    };
+    const int x = static_cast<int>(std::lround(top.x())) + 2; // beside a grid line, if any
+    BandPixelCount count;
+    for (int y = static_cast<int>(top.y()) + 3; y < static_cast<int>(bottom.y()) - 3; ++y) {
+        const QColor pixel = image.pixelColor(x, y);
+        count.Banded += near(pixel, blend(bg.Red, band.red()), blend(bg.Green, band.green()),
+                             blend(bg.Blue, band.blue()))
+                            ? 1
+                            : 0;
+        count.Bare += near(pixel, bg.Red, bg.Green, bg.Blue) ? 1 : 0;
+    }
+    const QColor above = image.pixelColor(x, static_cast<int>(geometry.Area.top()) + 3);
+    count.BareAbove = near(above, bg.Red, bg.Green, bg.Blue);
+    return count;
+}
 } // namespace
 
 class CompartmentExploreBandTest : public QObject {
@@ -275,7 +364,116 @@ class CompartmentExploreBandTest : public QObject {
         program.platform.ChooseInNextDialog(pngPath);
         Click(explore, "cmdExport");
         QVERIFY(vorla::test_support::ReadFile(pngPath).starts_with("\x89PNG"));
+        // The picture fills the band as the window does: between the 5 and
+        // 95 % curves at its widest the pixels are the band's colour over the
+        // plotting area or the curves drawn over it, never the bare area.
+        const auto plot = explore->CurrentPlot();
+        QCOMPARE(plot.Series.front().Style, vorla::plot::SeriesStyle::Area);
+        QImage image(QString::fromStdString(pngPath));
+        QVERIFY(!image.isNull());
+        const BandPixelCount pixels = BandPixels(image, plot);
+        QVERIFY2(pixels.Banded >= 4, qPrintable(QString::number(pixels.Banded)));
+        QCOMPARE(pixels.Bare, 0);
+        QVERIFY(pixels.BareAbove);
+        // The SVG has the band as a filled path of that colour, see-through,
+        // and the median's line.
+        const std::string svgPath = program.Path("explore.svg");
+        program.platform.ChooseInNextDialog(svgPath);
+        Click(explore, "cmdExport");
+        const std::string svg = vorla::test_support::ReadFile(svgPath);
+        QVERIFY(svg.find("fill=\"#78beff\"") != std::string::npos);
+        QVERIFY(svg.find("fill-opacity=\"0.27") != std::string::npos);
+        QVERIFY(svg.find("Median") != std::string::npos);
         QCOMPARE(program.platform.Messages().size(), std::size_t(0));
+    }
+
+    // Tenability followed by the form and an RSET drawn for every run: each
+    // criterion's failures, the ASETs and P(ASET < RSET) with its interval
+    // are those `vorla study` gives for the saved file.
+    void TheTenabilityBandIsTheStudyOfItsSavedFile() {
+        Program program;
+        program.FillRoom(program.WriteFile("ramp.fir", kRampFire), "600", "20");
+        FollowTenability(program);
+        auto* explore = OpenExplore(program);
+        QVERIFY(explore != nullptr);
+        Control<QSpinBox>(explore, "txtBandRuns")->setValue(40);
+        Control<QSpinBox>(explore, "txtBandSeed")->setValue(11);
+        MarkThree(explore);
+        Click(explore, "cmdRset");
+        auto* dialog = explore->findChild<QDialog*>("dlgRset");
+        QVERIFY(dialog != nullptr && dialog->isVisible());
+        Control<QComboBox>(dialog, "cboDistribution")->setCurrentIndex(2); // uniform
+        Control<QLineEdit>(dialog, "txtParameter(0)")->setText("22");
+        Control<QLineEdit>(dialog, "txtParameter(1)")->setText("10");
+        Click(dialog, "cmdOK");
+        QVERIFY(dialog->isVisible()); // low above high: said, and the dialog stays
+        QVERIFY(!Control<QLabel>(dialog, "lblMessage")->text().isEmpty());
+        // Lit signs in a 20 m² room fail visibility within 12 to 20 s: an
+        // RSET across that leaves some runs safe and some not.
+        Control<QLineEdit>(dialog, "txtParameter(0)")->setText("10");
+        Control<QLineEdit>(dialog, "txtParameter(1)")->setText("22");
+        Click(dialog, "cmdOK");
+        QVERIFY(explore->Rset().has_value());
+        QCOMPARE(QString::fromStdString(explore->Rset()->Written),
+                 QString("{ uniform = [10, 22] }"));
+        QVERIFY(WaitForBand(explore));
+        const QString text = Control<QLabel>(explore, "lblBand")->text();
+        QVERIFY2(text.contains("P(ASET < RSET) = ") && text.contains("P(visibility fails) = "),
+                 qPrintable(text));
+        const auto risk = explore->Band().Risk();
+        QVERIFY(risk && risk->Failures > 0 && risk->Failures < risk->Trials);
+        const auto summary = SavedStudySummary(program, explore, "tenability-study");
+        QVERIFY(!summary.is_null());
+        CompareWithStudy(explore, summary);
+        CompareTenabilityWithStudy(explore, summary);
+    }
+
+    // The model's own error drawn in every run (the "±" dialog's check box):
+    // the band is `vorla study` of the saved file with [model-uncertainty],
+    // and differs from the band without it; a heat loss fraction the
+    // validation did not measure refuses every run, saying why.
+    void TheModelsErrorIsInTheBand() {
+        Program program;
+        program.FillRoom(program.WriteFile("ramp.fir", kRampFire), "600", "20");
+        auto* explore = OpenExplore(program);
+        QVERIFY(explore != nullptr);
+        Control<QSpinBox>(explore, "txtBandRuns")->setValue(30);
+        Control<QSpinBox>(explore, "txtBandSeed")->setValue(3);
+        explore->SetUncertain(kFloorArea,
+                              Spread("floor-area", kFloorArea, SpreadKind::Uniform, {"15", "30"}));
+        Click(explore, "cmdVentWidthUncertain");
+        auto* dialog = explore->findChild<QDialog*>("dlgUncertainty");
+        QVERIFY(dialog != nullptr);
+        Control<QCheckBox>(dialog, "chkModelUncertainty")->setChecked(true);
+        Click(dialog, "cmdOK");
+        QVERIFY(explore->ModelUncertainty());
+        QVERIFY(explore->IsUncertain(kVentWidth));
+        QVERIFY(WaitForBand(explore));
+        QCOMPARE(explore->Band().OkRuns(), std::size_t(30));
+        const auto drawn = explore->Band().PeakLayerTemperaturesC();
+        QVERIFY(explore->StudyText().find("\n[model-uncertainty]\n") != std::string::npos);
+        const auto summary = SavedStudySummary(program, explore, "error-study");
+        QVERIFY(!summary.is_null());
+        CompareWithStudy(explore, summary);
+
+        explore->SetModelUncertainty(false);
+        QVERIFY(WaitForBand(explore));
+        const auto plain = explore->Band().PeakLayerTemperaturesC();
+        QCOMPARE(plain.size(), drawn.size());
+        std::size_t differ = 0;
+        for (std::size_t r = 0; r < plain.size(); ++r) {
+            differ += plain[r] != drawn[r] ? 1 : 0;
+        }
+        QCOMPARE(differ, plain.size()); // every run's error is its own draw
+
+        explore->SetModelUncertainty(true);
+        Control<ExploreNumberBox>(explore, "txtTotalLossFraction")->setValue(0.7);
+        QVERIFY(WaitForBand(explore));
+        QCOMPARE(explore->Band().OkRuns(), std::size_t(0));
+        QVERIFY2(Control<QLabel>(explore, "lblBand")
+                     ->text()
+                     .contains("30 runs refused: model-uncertainty: the validation measured"),
+                 qPrintable(Control<QLabel>(explore, "lblBand")->text()));
     }
 };
 
