@@ -193,7 +193,11 @@ BuildInputs(const OptionTexts& options, const OptionNumbers& given,
             }
         }
         if (typed) {
-            values.push_back({number.Box, SiValueOf(number, *typed, typedUnits)});
+            // Built in place: GCC 12 at -O3 takes a moved temporary's unused
+            // string for an uninitialised one.
+            InputValue& value = values.emplace_back();
+            value.Box = number.Box;
+            value.Value = SiValueOf(number, *typed, typedUnits);
         }
     }
 
