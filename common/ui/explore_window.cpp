@@ -3,6 +3,7 @@
 #include "common/atomic_file.h"
 #include "common/axis_scaling.h"
 #include "common/plot/legend_place.h"
+#include "common/plume_option_names.h"
 #include "common/round_trip_text.h"
 #include "common/ui/explore_band.h"
 #include "common/ui/explore_band_overlay.h"
@@ -843,7 +844,16 @@ BandSettings ExploreWindow::CurrentBandSettings() const {
 std::string ExploreWindow::StudyText() const {
     const std::vector<double> values = Values();
     ExploreStudyBase base = model_->StudyBase(values);
-    // The tenability the runs follow, after the model's own lines.
+    // The fire's position and plume the runs follow (the defaults written as
+    // nothing, as a study without them runs them), then the tenability.
+    const ModelOptions& options = Followed().Options;
+    if (options.Position != FirePosition::Centre) {
+        base.Base.emplace_back("fire-position",
+                               "\"" + std::string(FirePositionWord(options.Position)) + "\"");
+    }
+    if (options.Plume != PlumeCorrelation::Zukoski) {
+        base.Base.emplace_back("plume", "\"" + std::string(PlumeWord(options.Plume)) + "\"");
+    }
     AddTenabilityStudyBase(Followed().Tenability, base.Units, base.Base);
     return StudyFileText(base.Model, CurrentBandSettings(), inputs_, UncertainList(), base.Base,
                          base.CriteriaHeights, base.CriteriaTemperatures);

@@ -218,10 +218,30 @@ class CompartmentExploreBandTest : public QObject {
     void init() { QSettings().clear(); }
 
     // Three uncertain inputs on the ramp to flashover: the band's peak layer
-    // temperatures and shares are those of `vorla study` on the saved file.
+    // temperatures and shares are those of `vorla study` on the saved file,
+    // with the model's defaults and with the form's Model Options (the
+    // dialog's list indexes; a corner fire with Heskestad's plume gives other
+    // temperatures, so a study file without them gives another band).
+    void TheBandIsTheStudyOfItsSavedFile_data() {
+        QTest::addColumn<int>("position");
+        QTest::addColumn<int>("plume");
+        QTest::newRow("the model's defaults") << 0 << 0;
+        QTest::newRow("corner fire, Heskestad plume") << 2 << 1;
+    }
     void TheBandIsTheStudyOfItsSavedFile() {
+        QFETCH(int, position);
+        QFETCH(int, plume);
         Program program;
         program.FillRoom(program.WriteFile("ramp.fir", kRampFire), "600", "20");
+        if (position != 0 || plume != 0) {
+            Trigger(program.input, "mnuFileModelOptions");
+            QPointer<QDialog> options = Control<QDialog>(program.input, "dlgModelOptions");
+            QVERIFY(options && options->isVisible());
+            Control<QComboBox>(options, "cboFirePosition")->setCurrentIndex(position);
+            Control<QComboBox>(options, "cboPlume")->setCurrentIndex(plume);
+            Click(options, "cmdOK");
+            Program::Settle();
+        }
         auto* explore = OpenExplore(program);
         QVERIFY(explore != nullptr);
         Control<QSpinBox>(explore, "txtBandRuns")->setValue(40);
