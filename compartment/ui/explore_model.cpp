@@ -143,9 +143,9 @@ ui::ExploreRun CompartmentExplore::RunDrawn(const std::vector<double>& values,
     calc->Inputs.Plume = followed.Options.Plume;
     // A band's draw of the model's error, as a study's run draws it (the
     // loss fraction a number, as the study file writes it).
-    const auto drawn = ui::DrawnModelErrorOf(
-        draw, {ModelKind::Compartment, calc->Inputs.FirePlace, calc->Inputs.Plume, false,
-               calc->Inputs.LossFraction});
+    const UncertaintyRule rule{ModelKind::Compartment, calc->Inputs.FirePlace, calc->Inputs.Plume, false,
+                               calc->Inputs.LossFraction};
+    const auto drawn = ui::DrawnModelErrorOf(draw, rule);
     if (const auto* problem = std::get_if<std::string>(&drawn)) {
         run.Message = *problem;
         return run;
@@ -164,15 +164,15 @@ ui::ExploreRun CompartmentExplore::RunDrawn(const std::vector<double>& values,
                 calc->Results, observer);
         });
     run.Graph = ui::GraphResultsOfRun(*calc, kResultRowCapacity);
-    run.Keys = RunKeyResults(calc->Inputs, calc->Results, completed, lifeSafety.Fire(), criteria_);
     if (factors) {
         const ModelError error{*factors, calc->Inputs.RoomHeight};
         run.Keys = RunKeyResults(calc->Results, completed, lifeSafety.Fire(), criteria_, error);
         ui::ApplyModelErrorToGraph(run.Graph, *factors, calc->Inputs.RoomHeight, units_.System);
+    } else {
+        run.Keys =
+            RunKeyResults(calc->Inputs, calc->Results, completed, lifeSafety.Fire(), criteria_);
     }
-    lifeSafety.Finish({ModelKind::Compartment, calc->Inputs.FirePlace, calc->Inputs.Plume, false,
-                       calc->Inputs.LossFraction},
-                      calc->Inputs.RoomHeight, run);
+    lifeSafety.Finish(rule, calc->Inputs.RoomHeight, run);
     if (factors) {
         run.FlashoverSeconds = run.Keys->FlashoverTimeS; // where the scaled layer reached it
     } else if (calc->Results.FlashoverRow) {

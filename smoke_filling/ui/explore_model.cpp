@@ -129,9 +129,9 @@ ui::ExploreRun SmokeExplore::RunDrawn(const std::vector<double>& values,
     calc->Inputs.Plume = followed.Options.Plume;
     // A band's draw of the model's error, as a study's run draws it (the
     // loss fraction a number, as the study file writes it).
-    const auto drawn = ui::DrawnModelErrorOf(
-        draw, {ModelKind::Smoke, calc->Inputs.FirePlace, calc->Inputs.Plume, false,
-               calc->Inputs.LossFraction});
+    const UncertaintyRule rule{ModelKind::Smoke, calc->Inputs.FirePlace, calc->Inputs.Plume, false,
+                               calc->Inputs.LossFraction};
+    const auto drawn = ui::DrawnModelErrorOf(draw, rule);
     if (const auto* problem = std::get_if<std::string>(&drawn)) {
         run.Message = *problem;
         return run;
@@ -148,15 +148,15 @@ ui::ExploreRun SmokeExplore::RunDrawn(const std::vector<double>& values,
             return RunModel(calc->Inputs, fire, calc->Results, observer);
         });
     run.Graph = ui::GraphResultsOfRun(*calc, kResultRowCapacity);
-    run.Keys = RunKeyResults(calc->Inputs, calc->Results, completed, lifeSafety.Fire(), criteria_);
     if (factors) {
         const ModelError error{*factors, calc->Inputs.RoomHeight};
         run.Keys = RunKeyResults(calc->Results, completed, lifeSafety.Fire(), criteria_, error);
         ui::ApplyModelErrorToGraph(run.Graph, *factors, calc->Inputs.RoomHeight, units_.System);
+    } else {
+        run.Keys =
+            RunKeyResults(calc->Inputs, calc->Results, completed, lifeSafety.Fire(), criteria_);
     }
-    lifeSafety.Finish({ModelKind::Smoke, calc->Inputs.FirePlace, calc->Inputs.Plume, false,
-                       calc->Inputs.LossFraction},
-                      calc->Inputs.RoomHeight, run);
+    lifeSafety.Finish(rule, calc->Inputs.RoomHeight, run);
     return run;
 }
 
