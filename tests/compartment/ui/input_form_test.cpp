@@ -310,120 +310,64 @@ class InputWindowTest : public QObject {
         QCOMPARE(program.calc->Inputs.VentWidth, 0.9);
     }
 
-    void RunChecksInOrderWithTheirMessagesAndFocus() {
-        // From an empty form, each Run stops at the next check until all pass.
-        struct Step {
-            InputBox box;
-            QString fix;
-            const char* message;
-            const char* focus;
-        };
-        const Step steps[] = {
-            {InputBox::txtOutputFile, "OFFICE.VOF", "An output data file name must be specified.",
-             "txtFloorArea"},
-            {InputBox::txtFloorArea, "20", "The floor area must be greater than zero.",
-             "txtFloorArea"},
-            {InputBox::txtRoomHeight, "2.4", "The room height must be greater than zero.",
-             "txtRoomHeight"},
-            {InputBox::txtVentWidth, "0.9", "The vent width must be greater than zero.",
-             "txtVentWidth"},
-            {InputBox::txtSoffitHeight, "2", "The soffit can not be below the sill.",
-             "txtSoffitHeight"},
-            {InputBox::txtRunTime, "600", "The run time must be between 0 and 9000 s.",
-             "txtRunTime"},
-            {InputBox::txtFireFile, "SOFA.FIR", "A fire file name must be specified.",
-             "txtRunTitle"},
-        };
-        Program program;
-        for (const auto& step : steps) {
-            program.platform.ClearRecords();
-            const bool fileBox =
-                step.box == InputBox::txtOutputFile || step.box == InputBox::txtFireFile;
-            if (fileBox) {
-                program.platform.CancelNextDialog(); // the file box's dialog opens at once
-            }
-            Control<QAction>(program.input, "mnuRun")->trigger();
-            QCOMPARE(program.platform.Messages().size(), std::size_t{1});
-            const auto& shown = program.platform.Messages()[0].Request;
-            QCOMPARE(QString::fromStdString(shown.Text), QString(step.message));
-            QCOMPARE(shown.Title, std::string("VORLA-XW: Input Data Error"));
-            QCOMPARE(shown.Icon, MessageIcon::Exclamation);
-            QCOMPARE(shown.Buttons, MessageButtons::Ok);
-            QCOMPARE(program.FocusName(), QString(step.focus));
-            // A file box's check opens its dialog once, and no other check opens one.
-            QCOMPARE(program.platform.FileDialogs().size(), std::size_t{fileBox ? 1u : 0u});
-            if (fileBox) {
-                QCOMPARE(program.platform.FileDialogs()[0].Request.Title,
-                         std::string(step.box == InputBox::txtOutputFile
-                                         ? "Specify Data Output File"
-                                         : "Specify Fire File"));
-            }
-            QVERIFY(program.platform.Problems().empty());
-            program.Set(step.box, step.fix);
-        }
-    }
-
-    void EachCheckNamesItsBox_data() {
-        QTest::addColumn<bool>("us");
+    // Run shows the first check that fails (the checks, their order and their
+    // limits are the model's: input_checks_test) as VORLA-XW's input error and
+    // moves the focus: a number box gets it with its text selected, so typing
+    // replaces it; a file box opens its dialog once and the focus goes on past it.
+    void ARefusedRunShowsTheCheckAndMovesTheFocus_data() {
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("message");
-        QTest::newRow("area too large") << false << "txtFloorArea"
-                                        << "1000.01"
-                                        << "The floor area is too large.";
-        QTest::newRow("ceiling too high") << false << "txtRoomHeight"
-                                          << "30.01"
-                                          << "The ceiling is too high.";
-        QTest::newRow("100 ft ceiling") << true << "txtRoomHeight"
-                                        << "100"
-                                        << "The ceiling is too high.";
-        QTest::newRow("vent too wide") << false << "txtVentWidth"
-                                       << "31"
-                                       << "The vent is too wide.";
-        QTest::newRow("sill below floor") << false << "txtSillHeight"
-                                          << "-0.1"
-                                          << "The sill must be at or above floor level.";
-        QTest::newRow("sill at ceiling") << false << "txtSillHeight"
-                                         << "2.4"
-                                         << "The sill can not be higher than the ceiling.";
-        QTest::newRow("soffit at ceiling") << false << "txtSoffitHeight"
-                                           << "2.4"
-                                           << "The soffit can not be above the ceiling.";
-        QTest::newRow("fire below floor") << false << "txtFireHeight"
-                                          << "-1"
-                                          << "The fire base must be at or above the floor.";
-        QTest::newRow("fire at ceiling") << false << "txtFireHeight"
-                                         << "2.4"
-                                         << "The fire base must be below the ceiling.";
-        QTest::newRow("radiative 1") << false << "txtRadiativeLossFraction"
-                                     << "1"
-                                     << "The radiative heat loss fraction must be between 0 and 1.";
-        QTest::newRow("loss 0") << false << "txtTotalLossFraction"
-                                << "0"
-                                << "The total heat loss fraction must be between 0 and 1.";
+        QTest::addColumn<QString>("dialog"); // the file dialog that opens at once, if any
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("output file") << "txtOutputFile"
+                                     << ""
+                                     << "An output data file name must be specified."
+                                     << "Specify Data Output File"
+                                     << "txtFloorArea";
+        QTest::newRow("a number box") << "txtSoffitHeight"
+                                      << "2.4"
+                                      << "The soffit can not be above the ceiling."
+                                      << ""
+                                      << "txtSoffitHeight";
+        QTest::newRow("fire file") << "txtFireFile"
+                                   << ""
+                                   << "A fire file name must be specified."
+                                   << "Specify Fire File"
+                                   << "txtRunTitle";
     }
-    void EachCheckNamesItsBox() {
-        QFETCH(bool, us);
+    void ARefusedRunShowsTheCheckAndMovesTheFocus() {
         QFETCH(QString, box);
         QFETCH(QString, text);
         QFETCH(QString, message);
+        QFETCH(QString, dialog);
+        QFETCH(QString, focus);
         Program program;
-        program.FillRoom("SOFA.FIR");
-        if (us) {
-            // The other dimensions typed in feet as well.
-            Control<QRadioButton>(program.input, "optUnits(1)")->click();
-            program.Set(InputBox::txtRoomHeight, "7.874");
-            program.Set(InputBox::txtVentWidth, "2.953");
-            program.Set(InputBox::txtSoffitHeight, "6.562");
-            program.Set(InputBox::txtFloorArea, "215.285");
+        program.FillRoom(program.WriteFile("STEADY.FIR", kSteadyFire));
+        auto* typed = Control<QLineEdit>(program.input, box);
+        typed->setText(text);
+        program.platform.ClearRecords();
+        if (!dialog.isEmpty()) {
+            program.platform.CancelNextDialog();
         }
-        program.input->findChild<QLineEdit*>(box)->setText(text);
-        Control<QAction>(program.input, "mnuRun")->trigger();
+        Trigger(program.input, "mnuRun");
         QVERIFY(!program.Report());
-        QCOMPARE(program.platform.Messages().size(), std::size_t{1});
-        QCOMPARE(QString::fromStdString(program.platform.Messages()[0].Request.Text), message);
-        QCOMPARE(program.FocusName(), box);
         QVERIFY(program.input->isVisible());
+        QCOMPARE(program.platform.Messages().size(), std::size_t{1});
+        const auto& shown = program.platform.Messages()[0].Request;
+        QCOMPARE(QString::fromStdString(shown.Text), message);
+        QCOMPARE(shown.Title, std::string("VORLA-XW: Input Data Error"));
+        QCOMPARE(shown.Icon, MessageIcon::Exclamation);
+        QCOMPARE(shown.Buttons, MessageButtons::Ok);
+        QCOMPARE(program.FocusName(), focus);
+        QCOMPARE(program.platform.FileDialogs().size(), std::size_t{dialog.isEmpty() ? 0u : 1u});
+        if (dialog.isEmpty()) {
+            QCOMPARE(typed->selectedText(), text);
+        } else {
+            QCOMPARE(QString::fromStdString(program.platform.FileDialogs()[0].Request.Title),
+                     dialog);
+        }
+        QVERIFY(program.platform.Problems().empty());
     }
 
     void FileNewRestoresTheDefaults() {
