@@ -82,8 +82,9 @@ class TestReport final : public ReportWindow {
 
     std::function<void()> during;
     int rows = 3;
-    // The output file the inputs name.
+    // The output file the inputs name, and the fire file the run read.
     std::string outputFile = "RUN.OUT";
+    std::string fireFile;
     using ReportWindow::AskDuringRun;
 
   protected:
@@ -104,6 +105,7 @@ class TestReport final : public ReportWindow {
         return {.ScreenTableText = rowsText + end,
                 .SavedReportText = "VERSION\r\n" + header_ + "\r\n" + rowsText + end + "\r\n",
                 .OutputFile = outputFile,
+                .FireFile = fireFile,
                 .PrintedPages =
                     [](double, std::string_view file) {
                         return std::optional<std::vector<vorla::PrintedPage>>{
@@ -342,6 +344,70 @@ class ReportWindowTest : public QObject {
         QVERIFY(platform.Problems().empty());
     }
 
+    // A save that keeps nothing leaves the report unsaved: Save stays on, the
+    // focus goes to Close, and the next Close asks again. A name that is the
+    // fire file the run read is refused before anything is written.
+    void ASaveThatKeepsNothingLeavesTheReportUnsaved_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("Save, dialog cancelled") << "Save cancel";
+        QTest::newRow("Close, Yes, dialog cancelled") << "Close cancel";
+        QTest::newRow("Save over the fire file") << "Save fire";
+        QTest::newRow("Close, Yes, over the fire file") << "Close fire";
+    }
+    void ASaveThatKeepsNothingLeavesTheReportUnsaved() {
+        QFETCH(QString, how);
+        FakePlatform platform(folder_.filePath("DATA").toStdString());
+        InputForm input;
+        input.show();
+        const QString fire = folder_.filePath("fire.fir");
+        {
+            QFile file(fire);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("FIRE\r\n");
+        }
+        QPointer<TestReport> report = new TestReport(platform, input, "HEADER");
+        report->fireFile = fire.toStdString();
+        QVERIFY(report->RunAndShow());
+        if (how.endsWith("cancel")) {
+            platform.CancelNextDialog();
+        } else {
+            platform.ChooseInNextDialog(fire.toStdString());
+        }
+        if (how.startsWith("Close")) {
+            platform.AnswerNextQuestion(MessageButton::Yes);
+            report->cmdClose->click();
+        } else {
+            report->cmdSave->click();
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(report && report->isVisible());
+        QVERIFY(!report->Saved());
+        QCOMPARE(QApplication::focusWidget(), report->cmdClose);
+        QCOMPARE(input.saved, QStringList());
+        QFile file(fire);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("FIRE\r\n"));
+        if (how.endsWith("fire")) {
+            const auto& refusal = platform.Messages().back().Request;
+            QCOMPARE(refusal.Text, "The file " + fire.toStdString() + " is the fire file " +
+                                       fire.toStdString() +
+                                       " this run read: saving there would write over it. "
+                                       "The test is not saved.");
+            QCOMPARE(refusal.Title, std::string("TEST"));
+            QCOMPARE(refusal.Icon, MessageIcon::Exclamation);
+        }
+
+        platform.ClearRecords();
+        platform.AnswerNextQuestion(MessageButton::No);
+        report->cmdClose->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!report);
+        QCOMPARE(input.shownAgain, 1);
+        QCOMPARE(platform.Messages().size(), std::size_t{1});
+        QCOMPARE(platform.Messages()[0].Request.Text, std::string(kSaveQuestion));
+        QVERIFY(platform.Problems().empty());
+    }
+
     void AFailedSaveNamesTheFileAndWhatItMeans() {
         FakePlatform platform(folder_.filePath("DATA").toStdString());
         InputForm input;
@@ -358,6 +424,16 @@ class ReportWindowTest : public QObject {
         QCOMPARE(failure.Title, std::string("TEST"));
         QCOMPARE(failure.Icon, MessageIcon::Critical);
         QVERIFY(!report->Saved());
+        QCOMPARE(QApplication::focusWidget(), report->cmdClose);
+        // Close still offers to save; Yes and the same failure keep the window.
+        platform.AnswerNextQuestion(MessageButton::Yes);
+        platform.ChooseInNextDialog(folderPath);
+        report->cmdClose->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(report && report->isVisible() && !report->Saved());
+        QCOMPARE(platform.Messages().size(), std::size_t{3});
+        QCOMPARE(platform.Messages()[1].Request.Text, std::string(kSaveQuestion));
+        QCOMPARE(platform.Messages()[2].Request.Text, platform.Messages()[0].Request.Text);
         platform.CancelNextDialog();
         report->cmdSave->click();
         QCOMPARE(input.saved, QStringList()); // nothing written, nothing to remember
@@ -387,7 +463,8 @@ class ReportWindowTest : public QObject {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!report);
         QCOMPARE(input.shownAgain, 1);
-        QCOMPARE(platform.Messages().size(), std::size_t{2}); // the failure and the printer check
+        // The two failures, the question between them and the printer check.
+        QCOMPARE(platform.Messages().size(), std::size_t{4});
         QVERIFY(platform.Problems().empty());
     }
 
