@@ -2,6 +2,7 @@
 // process: every option wrong once, the devices in the summary, and a
 // suppressed fire against Evans' curve computed here.
 #include "cli/vorla_command.h"
+#include "tests/support/batch_run.h"
 #include "tests/support/test_files.h"
 
 #include <cmath>
@@ -15,21 +16,14 @@ namespace vorla::cli {
 namespace {
 
 using Json = nlohmann::json;
+using test_support::BatchOutcome;
 using test_support::ReadFile;
 
 const std::string kExamples = VORLA_EXAMPLES_DIR;
 
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Outcome Vorla(std::vector<std::string> args, const std::vector<std::string>& more = {}) {
+BatchOutcome Vorla(std::vector<std::string> args, const std::vector<std::string>& more = {}) {
     args.insert(args.end(), more.begin(), more.end());
-    std::ostringstream out, err;
-    const int status = RunVorla(args, out, err);
-    return {status, out.str(), err.str()};
+    return test_support::RunBatch(args);
 }
 
 // The office of the examples (20 m², 2.4 m high, a door) under its t² sofa fire.
@@ -86,21 +80,21 @@ TEST(DetectionOptions, EachWrongOptionIsRefusedNamingIt) {
         {{"--device", kSprinkler, "--device", kSprinkler}, 2, "S1"},
     };
     for (const Case& c : cases) {
-        const Outcome result = Vorla(kOffice, c.options);
-        EXPECT_EQ(result.status, c.status) << c.options[1] << "\n" << result.err;
-        EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
+        const BatchOutcome result = Vorla(kOffice, c.options);
+        EXPECT_EQ(result.Status, c.status) << c.options[1] << "\n" << result.Err;
+        EXPECT_NE(result.Err.find(c.message), std::string::npos) << result.Err;
     }
 }
 
 TEST(DetectionOptions, EveryDeviceIsInTheSummaryAndTheFirstsAreTheirMinima) {
-    const Outcome result =
+    const BatchOutcome result =
         Vorla(kOffice, {"--summary", "-", "--device", kSprinkler, "--device",
                         "kind=heat,radius=1,below-ceiling=0.05,rti=100,temperature=57", "--device",
                         "kind=smoke,name=SD,radius=3,below-ceiling=0.02", "--device",
                         "kind=heat,name=never,radius=4,below-ceiling=0.05,rti=400,temperature=400",
                         "--run-time", "200"});
-    ASSERT_EQ(result.status, 0) << result.err;
-    const Json keys = Json::parse(result.out);
+    ASSERT_EQ(result.Status, 0) << result.Err;
+    const Json keys = Json::parse(result.Out);
     const Json& devices = keys["devices"];
     ASSERT_EQ(devices.size(), 4u);
     const char* names[] = {"S1", "device 2", "SD", "never"};
@@ -118,8 +112,8 @@ TEST(DetectionOptions, EveryDeviceIsInTheSummaryAndTheFirstsAreTheirMinima) {
     EXPECT_EQ(keys["first_sprinkler_s"], devices[0]["activation_time_s"]);
     EXPECT_FALSE(keys.contains("suppression"));
 
-    const Outcome none = Vorla(kOffice, {"--summary", "-"});
-    EXPECT_FALSE(Json::parse(none.out).contains("devices"));
+    const BatchOutcome none = Vorla(kOffice, {"--summary", "-"});
+    EXPECT_FALSE(Json::parse(none.Out).contains("devices"));
 }
 
 // A steady 500 kW fire: once the sprinkler operates at t_act the rows' heat
@@ -135,13 +129,13 @@ TEST(DetectionOptions, ADecayingFireFollowsEvansCurveAfterTheFirstSprinkler) {
                                   "steady.fir           12/08/2026\r\n"
                                   "Steady 500 kW\r\n");
     const std::string csv = folder.PathOf("rows.csv");
-    const Outcome result = Vorla(
+    const BatchOutcome result = Vorla(
         {"smoke",     "--fire",        fire,       "--floor-area",    "100",      "--room-height",
          "4",         "--run-time",    "600",      "--output-name",   "ROOM.SOF", "-o",
          "/dev/null", "--csv",         csv,        "--summary",       "-",        "--device",
          kSprinkler,  "--suppression", "decaying", "--spray-density", "0.07"});
-    ASSERT_EQ(result.status, 0) << result.err;
-    const Json keys = Json::parse(result.out);
+    ASSERT_EQ(result.Status, 0) << result.Err;
+    const Json keys = Json::parse(result.Out);
     const double activation = keys["first_sprinkler_s"].get<double>();
     EXPECT_EQ(keys["suppressed_from_s"].get<double>(), activation);
     EXPECT_EQ(keys["suppression"], "decaying");
@@ -169,34 +163,34 @@ TEST(DetectionOptions, TheReportCarriesItsDevicesToFrom) {
     const std::string report = folder.PathOf("sprinklers.vof");
     std::vector<std::string> run = kOffice;
     run.back() = report; // -o
-    const Outcome first =
+    const BatchOutcome first =
         Vorla(run, {"--summary", "-", "--device", kSprinkler, "--run-time", "200"});
-    ASSERT_EQ(first.status, 0) << first.err;
+    ASSERT_EQ(first.Status, 0) << first.Err;
     const std::string saved = ReadFile(report);
     const std::string line = "Device: kind=sprinkler,name=S1,radius=2,below-ceiling=0.05,rti=50,"
                              "c=0,temperature=68\r\n";
     ASSERT_GE(saved.size(), line.size());
     EXPECT_EQ(saved.substr(saved.size() - line.size()), line);
 
-    const Outcome again = Vorla({"compartment", "--from", report, "-o", "/dev/null", "--flashover",
-                                 "continue", "--summary", "-"});
-    ASSERT_EQ(again.status, 0) << again.err;
-    EXPECT_EQ(Json::parse(again.out)["devices"], Json::parse(first.out)["devices"]);
+    const BatchOutcome again = Vorla({"compartment", "--from", report, "-o", "/dev/null",
+                                      "--flashover", "continue", "--summary", "-"});
+    ASSERT_EQ(again.Status, 0) << again.Err;
+    EXPECT_EQ(Json::parse(again.Out)["devices"], Json::parse(first.Out)["devices"]);
 
-    const Outcome replaced = Vorla(
+    const BatchOutcome replaced = Vorla(
         {"compartment", "--from", report, "-o", "/dev/null", "--flashover", "continue", "--summary",
          "-", "--device", "kind=heat,name=H,radius=1,below-ceiling=0.05,rti=100,temperature=57"});
-    ASSERT_EQ(replaced.status, 0) << replaced.err;
-    ASSERT_EQ(Json::parse(replaced.out)["devices"].size(), 1u);
-    EXPECT_EQ(Json::parse(replaced.out)["devices"][0]["name"], "H");
+    ASSERT_EQ(replaced.Status, 0) << replaced.Err;
+    ASSERT_EQ(Json::parse(replaced.Out)["devices"].size(), 1u);
+    EXPECT_EQ(Json::parse(replaced.Out)["devices"][0]["name"], "H");
 
     std::string damaged = saved;
     damaged.replace(damaged.find("rti=50"), 6, "rti=fast");
     const std::string damagedPath = folder.Write("damaged.vof", damaged);
-    const Outcome refused = Vorla({"compartment", "--from", damagedPath, "-o", "/dev/null"});
-    EXPECT_EQ(refused.status, 2);
-    EXPECT_NE(refused.err.find("--from: " + damagedPath + ": Line "), std::string::npos)
-        << refused.err;
+    const BatchOutcome refused = Vorla({"compartment", "--from", damagedPath, "-o", "/dev/null"});
+    EXPECT_EQ(refused.Status, 2);
+    EXPECT_NE(refused.Err.find("--from: " + damagedPath + ": Line "), std::string::npos)
+        << refused.Err;
 }
 
 // A suppressed run's report carries its rule on the line before the devices;
@@ -208,10 +202,10 @@ TEST(DetectionOptions, TheReportCarriesItsSuppressionToFrom) {
     const std::string report = folder.PathOf("suppressed.vof");
     std::vector<std::string> run = kOffice;
     run.back() = report; // -o
-    const Outcome first = Vorla(run, {"--summary", "-", "--device", kSprinkler, "--suppression",
-                                      "decaying", "--spray-density", "0.07"});
-    ASSERT_EQ(first.status, 0) << first.err;
-    const Json firstKeys = Json::parse(first.out);
+    const BatchOutcome first = Vorla(run, {"--summary", "-", "--device", kSprinkler,
+                                           "--suppression", "decaying", "--spray-density", "0.07"});
+    ASSERT_EQ(first.Status, 0) << first.Err;
+    const Json firstKeys = Json::parse(first.Out);
     ASSERT_EQ(firstKeys["suppression"], "decaying"); // what the case stands on
     const std::string saved = ReadFile(report);
     const std::string lines =
@@ -221,38 +215,38 @@ TEST(DetectionOptions, TheReportCarriesItsSuppressionToFrom) {
     ASSERT_GE(saved.size(), lines.size());
     EXPECT_EQ(saved.substr(saved.size() - lines.size()), lines);
 
-    const Outcome again = Vorla({"compartment", "--from", report, "-o", "/dev/null", "--flashover",
-                                 "continue", "--summary", "-"});
-    ASSERT_EQ(again.status, 0) << again.err;
-    const Json againKeys = Json::parse(again.out);
+    const BatchOutcome again = Vorla({"compartment", "--from", report, "-o", "/dev/null",
+                                      "--flashover", "continue", "--summary", "-"});
+    ASSERT_EQ(again.Status, 0) << again.Err;
+    const Json againKeys = Json::parse(again.Out);
     for (const char* key : {"devices", "suppression", "suppressed_from_s",
                             "peak_layer_temperature_c", "heat_released_mj"}) {
         EXPECT_EQ(againKeys[key], firstKeys[key]) << key;
     }
     // A rule given replaces the saved one.
-    const Outcome unchanged =
+    const BatchOutcome unchanged =
         Vorla({"compartment", "--from", report, "-o", "/dev/null", "--flashover", "continue",
                "--summary", "-", "--suppression", "unchanged"});
-    ASSERT_EQ(unchanged.status, 0) << unchanged.err;
-    EXPECT_FALSE(Json::parse(unchanged.out).contains("suppression"));
+    ASSERT_EQ(unchanged.Status, 0) << unchanged.Err;
+    EXPECT_FALSE(Json::parse(unchanged.Out).contains("suppression"));
 
     // Unchanged writes no line: the report is the one of the devices alone
     // (both written to one name, which the header shows).
     const std::string plain = folder.PathOf("plain.vof");
     run.back() = plain;
-    ASSERT_EQ(Vorla(run, {"--device", kSprinkler}).status, 0);
+    ASSERT_EQ(Vorla(run, {"--device", kSprinkler}).Status, 0);
     const std::string devicesAlone = ReadFile(plain);
-    ASSERT_EQ(Vorla(run, {"--device", kSprinkler, "--suppression", "unchanged"}).status, 0);
+    ASSERT_EQ(Vorla(run, {"--device", kSprinkler, "--suppression", "unchanged"}).Status, 0);
     EXPECT_EQ(ReadFile(plain), devicesAlone);
     EXPECT_EQ(devicesAlone.find("Suppression: "), std::string::npos);
 
     std::string damaged = saved;
     damaged.replace(damaged.find("--spray-density 0.07"), 20, "--spray-density wet");
     const std::string damagedPath = folder.Write("damaged.vof", damaged);
-    const Outcome refused = Vorla({"compartment", "--from", damagedPath, "-o", "/dev/null"});
-    EXPECT_EQ(refused.status, 2);
-    EXPECT_NE(refused.err.find("--from: " + damagedPath + ": Line "), std::string::npos)
-        << refused.err;
+    const BatchOutcome refused = Vorla({"compartment", "--from", damagedPath, "-o", "/dev/null"});
+    EXPECT_EQ(refused.Status, 2);
+    EXPECT_NE(refused.Err.find("--from: " + damagedPath + ": Line "), std::string::npos)
+        << refused.Err;
 }
 
 } // namespace

@@ -1,13 +1,13 @@
 // The file options of every `vorla` command: outputs that would destroy an
 // input or another output, standard output, empty names and line breaks.
 #include "cli/vorla_command.h"
+#include "tests/support/batch_run.h"
 #include "tests/support/test_files.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <sstream>
 #include <string>
 #include <sys/wait.h>
 #include <vector>
@@ -17,18 +17,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using test_support::ReadFile;
-
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Outcome Vorla(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    const int status = RunVorla(args, out, err);
-    return {status, out.str(), err.str()};
-}
+using test_support::RunBatch;
 
 std::vector<std::string> Plus(std::vector<std::string> words,
                               const std::vector<std::string>& more) {
@@ -58,8 +47,8 @@ class FileOptions : public ::testing::Test {
         fs::create_directory(folder_ / "sub");
         // A saved report that names the fire file, as a user keeps one.
         report_ = folder_.PathOf("office.vof");
-        const auto saved = Vorla(Plus(Compartment(), {"--fire", fire_, "-o", report_}));
-        EXPECT_EQ(saved.status, kExitSuccess) << saved.err;
+        const auto saved = RunBatch(Plus(Compartment(), {"--fire", fire_, "-o", report_}));
+        EXPECT_EQ(saved.Status, kExitSuccess) << saved.Err;
     }
 
     std::string In(const std::string& name) const { return folder_.PathOf(name); }
@@ -138,10 +127,10 @@ TEST_F(FileOptions, AnOutputThatIsAnInputOrAnotherOutputIsRefusedBeforeAnythingI
     };
     const auto before = Snapshot(folder_.Path());
     for (const auto& c : cases) {
-        const auto result = Vorla(c.args);
-        EXPECT_EQ(result.status, kExitInputRejected) << c.message;
-        EXPECT_EQ(result.err, c.message);
-        EXPECT_EQ(result.out, "") << c.message;
+        const auto result = RunBatch(c.args);
+        EXPECT_EQ(result.Status, kExitInputRejected) << c.message;
+        EXPECT_EQ(result.Err, c.message);
+        EXPECT_EQ(result.Out, "") << c.message;
         EXPECT_EQ(Snapshot(folder_.Path()), before) << c.message;
     }
 }
@@ -156,8 +145,8 @@ TEST_F(FileOptions, NamesOfDifferentFilesAndTheNullDeviceAreNoCollision) {
         {{"fire", "custom", "--points", points_, "-o", In("c.fir")}},
     };
     for (const auto& c : cases) {
-        const auto result = Vorla(c.args);
-        EXPECT_EQ(result.status, kExitSuccess) << c.args.back() << ": " << result.err;
+        const auto result = RunBatch(c.args);
+        EXPECT_EQ(result.Status, kExitSuccess) << c.args.back() << ": " << result.Err;
     }
     EXPECT_TRUE(fs::exists(In("a.csv")));
     EXPECT_TRUE(fs::exists(In("c.fir")));
@@ -168,14 +157,14 @@ TEST_F(FileOptions, TheCsvGoesToStandardOutputWhenTheReportGoesToAFile) {
         // The same run with both in files gives the bytes to expect.
         const std::string report = In(command[0] + ".txt");
         const std::string csv = In(command[0] + ".csv");
-        const auto files = Vorla(Plus(command, {"--fire", fire_, "-o", report, "--csv", csv}));
-        ASSERT_EQ(files.status, kExitSuccess) << files.err;
+        const auto files = RunBatch(Plus(command, {"--fire", fire_, "-o", report, "--csv", csv}));
+        ASSERT_EQ(files.Status, kExitSuccess) << files.Err;
         const std::string expectedReport = ReadFile(report);
         fs::remove(report);
 
-        const auto result = Vorla(Plus(command, {"--fire", fire_, "-o", report, "--csv", "-"}));
-        ASSERT_EQ(result.status, kExitSuccess) << result.err;
-        EXPECT_EQ(result.out, ReadFile(csv)) << command[0];
+        const auto result = RunBatch(Plus(command, {"--fire", fire_, "-o", report, "--csv", "-"}));
+        ASSERT_EQ(result.Status, kExitSuccess) << result.Err;
+        EXPECT_EQ(result.Out, ReadFile(csv)) << command[0];
         EXPECT_EQ(ReadFile(report), expectedReport) << command[0];
         EXPECT_NE(expectedReport.find("VERSION 1.00 - JULY 1999\r\n"), std::string::npos);
         EXPECT_FALSE(fs::exists("-"));
@@ -226,10 +215,10 @@ TEST_F(FileOptions, TwoOutputsBoundForStandardOutputAreRefused) {
          "CSV cannot both be written to it. Nothing was written.\n"},
     };
     for (const auto& c : cases) {
-        const auto result = Vorla(c.args);
-        EXPECT_EQ(result.status, kExitInputRejected) << c.message;
-        EXPECT_EQ(result.err, c.message);
-        EXPECT_EQ(result.out, "");
+        const auto result = RunBatch(c.args);
+        EXPECT_EQ(result.Status, kExitInputRejected) << c.message;
+        EXPECT_EQ(result.Err, c.message);
+        EXPECT_EQ(result.Out, "");
     }
 }
 
@@ -252,10 +241,10 @@ TEST_F(FileOptions, AnEmptyFileNameIsRefusedTheSameWayEverywhere) {
         {{"fire", "custom", "--points", "", "-o", "-"}, "vorla fire custom: --points" + input},
     };
     for (const auto& c : cases) {
-        const auto result = Vorla(c.args);
-        EXPECT_EQ(result.status, kExitInputRejected) << c.message;
-        EXPECT_EQ(result.err, c.message);
-        EXPECT_EQ(result.out, "") << c.message;
+        const auto result = RunBatch(c.args);
+        EXPECT_EQ(result.Status, kExitInputRejected) << c.message;
+        EXPECT_EQ(result.Err, c.message);
+        EXPECT_EQ(result.Out, "") << c.message;
     }
 }
 
@@ -279,9 +268,9 @@ TEST_F(FileOptions, AnOutputThatCannotBeWrittenStopsTheCommandBeforeAnyOutput) {
     };
     for (const auto& c : cases) {
         const auto before = Snapshot(folder_.Path());
-        const auto result = Vorla(c.args);
-        EXPECT_EQ(result.status, kExitFileProblem) << c.message;
-        EXPECT_EQ(result.err, c.message);
+        const auto result = RunBatch(c.args);
+        EXPECT_EQ(result.Status, kExitFileProblem) << c.message;
+        EXPECT_EQ(result.Err, c.message);
         EXPECT_EQ(Snapshot(folder_.Path()), before) << c.message;
     }
 }
@@ -294,17 +283,17 @@ TEST_F(FileOptions, CriteriaWithoutAKeyResultsFileAreNamedAsUnused) {
                " only changes the key results of --summary and --summary-csv, and neither was "
                "given; it is not used.\n";
     };
-    const auto room = Vorla(
+    const auto room = RunBatch(
         Plus(Compartment(), {"--fire", fire_, "-o", In("a.vof"), "--criteria-height", "1.5"}));
-    EXPECT_EQ(room.status, kExitSuccess);
-    EXPECT_EQ(room.err, note("compartment", "--criteria-height"));
-    const auto shop =
-        Vorla(Plus(Smoke(), {"--fire", fire_, "-o", In("b.sof"), "--criteria-temperature", "100"}));
-    EXPECT_EQ(shop.status, kExitSuccess);
-    EXPECT_EQ(shop.err, note("smoke", "--criteria-temperature"));
-    const auto used = Vorla(Plus(Smoke(), {"--fire", fire_, "-o", In("c.sof"), "--summary",
-                                           In("c.json"), "--criteria-temperature", "100"}));
-    EXPECT_EQ(used.err, "");
+    EXPECT_EQ(room.Status, kExitSuccess);
+    EXPECT_EQ(room.Err, note("compartment", "--criteria-height"));
+    const auto shop = RunBatch(
+        Plus(Smoke(), {"--fire", fire_, "-o", In("b.sof"), "--criteria-temperature", "100"}));
+    EXPECT_EQ(shop.Status, kExitSuccess);
+    EXPECT_EQ(shop.Err, note("smoke", "--criteria-temperature"));
+    const auto used = RunBatch(Plus(Smoke(), {"--fire", fire_, "-o", In("c.sof"), "--summary",
+                                              In("c.json"), "--criteria-temperature", "100"}));
+    EXPECT_EQ(used.Err, "");
 }
 
 TEST_F(FileOptions, TextsWrittenAsOneLineRefuseLineBreaks) {
@@ -333,17 +322,17 @@ TEST_F(FileOptions, TextsWrittenAsOneLineRefuseLineBreaks) {
     };
     const auto before = Snapshot(folder_.Path());
     for (const auto& c : cases) {
-        const auto result = Vorla(c.args);
-        EXPECT_EQ(result.status, kExitInputRejected) << c.message;
-        EXPECT_EQ(result.err, c.message);
-        EXPECT_EQ(result.out, "") << c.message;
+        const auto result = RunBatch(c.args);
+        EXPECT_EQ(result.Status, kExitInputRejected) << c.message;
+        EXPECT_EQ(result.Err, c.message);
+        EXPECT_EQ(result.Out, "") << c.message;
     }
     EXPECT_EQ(Snapshot(folder_.Path()), before);
 }
 
 // The help's lines are wrapped; what it says is read with the breaks as blanks.
 std::string HelpOf(const std::vector<std::string>& args) {
-    std::string text = Vorla(args).out;
+    std::string text = RunBatch(args).Out;
     std::string flat;
     for (const char c : text) {
         if (c == '\n' || c == ' ') {

@@ -1,4 +1,5 @@
 #include "cli/vorla_command.h"
+#include "tests/support/batch_run.h"
 #include "tests/support/test_files.h"
 
 #include <gtest/gtest.h>
@@ -12,20 +13,9 @@ namespace {
 
 using Json = nlohmann::json;
 using test_support::ReadFile;
+using test_support::RunBatch;
 
 const std::string kExamples = VORLA_EXAMPLES_DIR;
-
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Outcome Vorla(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    const int status = RunVorla(args, out, err);
-    return {status, out.str(), err.str()};
-}
 
 std::vector<std::string> Office(std::vector<std::string> more) {
     std::vector<std::string> words = {"compartment",
@@ -68,9 +58,9 @@ std::vector<std::string> Shop(std::vector<std::string> more) {
 }
 
 TEST(SummaryOption, TheJsonHoldsTheInputsTheCriteriaAndEveryKeyByName) {
-    const auto run = Vorla(Office({"--flashover", "continue", "--summary", "-"}));
-    ASSERT_EQ(run.status, 0) << run.err;
-    const Json summary = Json::parse(run.out);
+    const auto run = RunBatch(Office({"--flashover", "continue", "--summary", "-"}));
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    const Json summary = Json::parse(run.Out);
     EXPECT_EQ(summary["model"], "compartment");
     EXPECT_EQ(summary["inputs"]["floor_area_m2"], 20.0);
     EXPECT_EQ(summary["inputs"]["flashover"], "continue");
@@ -95,35 +85,35 @@ TEST(SummaryOption, TheJsonHoldsTheInputsTheCriteriaAndEveryKeyByName) {
 
 TEST(SummaryOption, UsCriteriaAndInputsAreWrittenInSiUnits) {
     // 20 m² is 215.278 ft²; 6 ft is 1.8288 m; 140 °F and 392 °F are 60 and 200 °C.
-    const auto run = Vorla({"compartment",
-                            "--units",
-                            "us",
-                            "--fire",
-                            kExamples + "/office-sofa-tsquared.fir",
-                            "--floor-area",
-                            "215.278",
-                            "--room-height",
-                            "8",
-                            "--vent-width",
-                            "3",
-                            "--sill-height",
-                            "0",
-                            "--soffit-height",
-                            "6.5",
-                            "--fire-height",
-                            "0",
-                            "--run-time",
-                            "300",
-                            "-o",
-                            "/dev/null",
-                            "--criteria-height",
-                            "6",
-                            "--criteria-temperature",
-                            "140,392",
-                            "--summary",
-                            "-"});
-    ASSERT_EQ(run.status, 0) << run.err;
-    const Json summary = Json::parse(run.out);
+    const auto run = RunBatch({"compartment",
+                               "--units",
+                               "us",
+                               "--fire",
+                               kExamples + "/office-sofa-tsquared.fir",
+                               "--floor-area",
+                               "215.278",
+                               "--room-height",
+                               "8",
+                               "--vent-width",
+                               "3",
+                               "--sill-height",
+                               "0",
+                               "--soffit-height",
+                               "6.5",
+                               "--fire-height",
+                               "0",
+                               "--run-time",
+                               "300",
+                               "-o",
+                               "/dev/null",
+                               "--criteria-height",
+                               "6",
+                               "--criteria-temperature",
+                               "140,392",
+                               "--summary",
+                               "-"});
+    ASSERT_EQ(run.Status, 0) << run.Err;
+    const Json summary = Json::parse(run.Out);
     EXPECT_NEAR(summary["inputs"]["floor_area_m2"].get<double>(), 20, 1e-3);
     EXPECT_NEAR(summary["inputs"]["room_height_m"].get<double>(), 2.4384, 1e-6);
     EXPECT_EQ(summary["criteria"]["interface_height_m"], Json::parse("[1.8288]"));
@@ -139,8 +129,8 @@ TEST(SummaryOption, TheCsvHasTheJsonsKeysAndValues) {
     for (const auto& args : {Office({"--summary", json, "--summary-csv", csv}),
                              Shop({"--summary", json, "--summary-csv", csv})}) {
         SCOPED_TRACE(args[0]);
-        const auto run = Vorla(args);
-        ASSERT_EQ(run.status, 0) << run.err;
+        const auto run = RunBatch(args);
+        ASSERT_EQ(run.Status, 0) << run.Err;
         const Json summary = Json::parse(ReadFile(json));
         std::istringstream lines(ReadFile(csv));
         std::string header, data, extra;
@@ -183,7 +173,7 @@ TEST(SummaryOption, TheReportIsTheSameWithOrWithoutTheKeyResults) {
     plain.erase(plain.end() - 2, plain.end());
     auto keyed = plain;
     keyed.insert(keyed.end(), {"--summary", folder.PathOf("k.json")});
-    EXPECT_EQ(Vorla(plain).out, Vorla(keyed).out);
+    EXPECT_EQ(RunBatch(plain).Out, RunBatch(keyed).Out);
 }
 
 TEST(SummaryOption, BadCriteriaAndPathsAreRefusedNamingTheOption) {
@@ -220,10 +210,10 @@ TEST(SummaryOption, BadCriteriaAndPathsAreRefusedNamingTheOption) {
     for (const auto& c : cases) {
         for (auto args : {Office(c.more), Shop(c.more)}) {
             SCOPED_TRACE(args[0] + " " + c.more.back());
-            const auto run = Vorla(args);
-            EXPECT_EQ(run.status, 2);
-            EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
-            EXPECT_EQ(run.err.find("vorla " + args[0] + ": "), 0u) << run.err;
+            const auto run = RunBatch(args);
+            EXPECT_EQ(run.Status, 2);
+            EXPECT_NE(run.Err.find(c.message), std::string::npos) << run.Err;
+            EXPECT_EQ(run.Err.find("vorla " + args[0] + ": "), 0u) << run.Err;
         }
     }
 }
@@ -255,27 +245,27 @@ TEST(SummaryOption, HeightsAreJudgedByTheRoomTheyAreFor) {
          "to its ceiling height of 1.5 m, not 1.8.\n"},
     };
     for (const auto& c : cases) {
-        const auto run = Vorla(c.args);
-        EXPECT_EQ(run.status, c.status) << run.err;
+        const auto run = RunBatch(c.args);
+        EXPECT_EQ(run.Status, c.status) << run.Err;
         if (c.status != 0) {
-            EXPECT_EQ(run.err, c.err);
+            EXPECT_EQ(run.Err, c.err);
         }
     }
 }
 
 TEST(SummaryOption, AnUnwritableSummaryIsAFileProblem) {
-    const auto run = Vorla(Office({"--summary", "/nonexistent-folder/keys.json"}));
-    EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.err.find("/nonexistent-folder/keys.json"), std::string::npos) << run.err;
+    const auto run = RunBatch(Office({"--summary", "/nonexistent-folder/keys.json"}));
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_NE(run.Err.find("/nonexistent-folder/keys.json"), std::string::npos) << run.Err;
 }
 
 TEST(SummaryOption, TheHelpTextsExplainTheOptions) {
     for (const char* command : {"compartment", "smoke"}) {
-        const auto help = Vorla({command, "--help"});
+        const auto help = RunBatch({command, "--help"});
         for (const char* option :
              {"--summary FILE", "--summary-csv FILE", "--criteria-height H[,H...]",
               "--criteria-temperature T[,T...]", "°F"}) {
-            EXPECT_NE(help.out.find(option), std::string::npos) << command << " " << option;
+            EXPECT_NE(help.Out.find(option), std::string::npos) << command << " " << option;
         }
     }
 }

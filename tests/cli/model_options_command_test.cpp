@@ -3,13 +3,13 @@
 // process: each checked against a hand calculation, the run it must equal, or
 // a property of the physics.
 #include "cli/vorla_command.h"
+#include "tests/support/batch_run.h"
 #include "tests/support/test_files.h"
 
 #include <cmath>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -18,20 +18,9 @@ namespace {
 
 using Json = nlohmann::json;
 using test_support::ReadFile;
+using test_support::RunBatch;
 
 const std::string kExamples = VORLA_EXAMPLES_DIR;
-
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Outcome Vorla(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int status = RunVorla(args, out, err);
-    return {status, out.str(), err.str()};
-}
 
 std::vector<std::string> Plus(std::vector<std::string> words,
                               const std::vector<std::string>& more) {
@@ -40,27 +29,8 @@ std::vector<std::string> Plus(std::vector<std::string> words,
 }
 
 // The office of the golden reports with the sofa fire (1500 kW peak).
-const std::vector<std::string> kOffice = {"compartment",
-                                          "--output-name",
-                                          "OFFICE.VOF",
-                                          "--fire",
-                                          kExamples + "/office-sofa-tsquared.fir",
-                                          "--floor-area",
-                                          "20",
-                                          "--room-height",
-                                          "2.4",
-                                          "--vent-width",
-                                          "0.9",
-                                          "--sill-height",
-                                          "0",
-                                          "--soffit-height",
-                                          "2",
-                                          "--fire-height",
-                                          "0",
-                                          "--run-time",
-                                          "600",
-                                          "--flashover",
-                                          "continue"};
+const std::vector<std::string> kOffice = test_support::OfficeCommand(
+    kExamples + "/office-sofa-tsquared.fir", "600", {"--output-name", "OFFICE.VOF"});
 
 // A 1000 m² hall, 12 m high, under the 1 MW t-squared fire.
 const std::vector<std::string> kHall = {"smoke",
@@ -81,9 +51,9 @@ class ModelOptionsCommand : public ::testing::Test {
 
     // The report (standard output) and the summary JSON of one run.
     std::pair<std::string, Json> Run(const std::vector<std::string>& args) const {
-        const auto run = Vorla(Plus(args, {"--summary", In("summary.json")}));
-        EXPECT_EQ(run.status, kExitSuccess) << run.err;
-        return {run.out, Json::parse(ReadFile(In("summary.json")))};
+        const auto run = RunBatch(Plus(args, {"--summary", In("summary.json")}));
+        EXPECT_EQ(run.Status, kExitSuccess) << run.Err;
+        return {run.Out, Json::parse(ReadFile(In("summary.json")))};
     }
 
     test_support::TemporaryFolder folder_;
@@ -177,9 +147,9 @@ TEST_F(ModelOptionsCommand, TheValidityLimitsTheOfficeLeaves) {
     EXPECT_EQ(starved["validity_entrainment_cap_active_s"], starved["oxygen_limited_time_s"]);
 
     // The CSV names the same limits after its other columns.
-    const auto csv = Vorla(Plus(kOffice, {"-o", In("office.vof"), "--summary-csv", "-"}));
-    ASSERT_EQ(csv.status, kExitSuccess) << csv.err;
-    EXPECT_NE(csv.out.find(",validity_flames_reach_ceiling_s,"), std::string::npos);
+    const auto csv = RunBatch(Plus(kOffice, {"-o", In("office.vof"), "--summary-csv", "-"}));
+    ASSERT_EQ(csv.Status, kExitSuccess) << csv.Err;
+    EXPECT_NE(csv.Out.find(",validity_flames_reach_ceiling_s,"), std::string::npos);
 }
 
 // The model uncertainty with the default fraction 0.6: VORLA-XW's statistics
@@ -224,29 +194,29 @@ TEST_F(ModelOptionsCommand, NoStatisticsNoModelUncertainty) {
     };
     for (const auto& c : cases) {
         const auto run =
-            Vorla(Plus(c.args, {"--model-uncertainty", "--summary", In("refused.json")}));
-        EXPECT_EQ(run.status, kExitInputRejected);
-        EXPECT_EQ(run.err, c.message);
-        EXPECT_EQ(run.out, "");
+            RunBatch(Plus(c.args, {"--model-uncertainty", "--summary", In("refused.json")}));
+        EXPECT_EQ(run.Status, kExitInputRejected);
+        EXPECT_EQ(run.Err, c.message);
+        EXPECT_EQ(run.Out, "");
     }
     // Without a key results file the option changes nothing, and says so.
-    const auto unused = Vorla(Plus(kOffice, {"--model-uncertainty"}));
-    EXPECT_EQ(unused.status, kExitSuccess);
-    EXPECT_NE(unused.err.find("--model-uncertainty only changes the key results"),
+    const auto unused = RunBatch(Plus(kOffice, {"--model-uncertainty"}));
+    EXPECT_EQ(unused.Status, kExitSuccess);
+    EXPECT_NE(unused.Err.find("--model-uncertainty only changes the key results"),
               std::string::npos);
 }
 
 TEST_F(ModelOptionsCommand, TheHelpNamesTheNewOptions) {
     for (const char* model : {"compartment", "smoke"}) {
-        const auto help = Vorla({model, "--help"});
+        const auto help = RunBatch({model, "--help"});
         for (const char* option : {"--fire-position centre|wall|corner",
                                    "--plume zukoski|heskestad", "--model-uncertainty"}) {
-            EXPECT_NE(help.out.find(option), std::string::npos) << model << " " << option;
+            EXPECT_NE(help.Out.find(option), std::string::npos) << model << " " << option;
         }
     }
-    const auto help = Vorla({"compartment", "--help"});
-    EXPECT_NE(help.out.find("--loss-fraction estimate"), std::string::npos);
-    EXPECT_NE(help.out.find("--aspect-ratio R"), std::string::npos);
+    const auto help = RunBatch({"compartment", "--help"});
+    EXPECT_NE(help.Out.find("--loss-fraction estimate"), std::string::npos);
+    EXPECT_NE(help.Out.find("--aspect-ratio R"), std::string::npos);
 }
 
 } // namespace
@@ -323,12 +293,12 @@ TEST_F(ModelOptionsCommand, TheSavedLineTravelsWithFrom) {
         damaged.replace(damaged.rfind("heskestad"), 9, "mccaffrey");
         const std::string damagedPath = In("damaged.txt");
         std::ofstream(damagedPath, std::ios::binary) << damaged;
-        const auto refused = Vorla({c.Base[0], "--from", damagedPath, "-o", In("d.txt")});
-        EXPECT_EQ(refused.status, kExitFileProblem);
-        EXPECT_NE(refused.err.find(damagedPath + ": Line "), std::string::npos) << refused.err;
-        EXPECT_NE(refused.err.find("--plume must be zukoski or heskestad, not \"mccaffrey\"."),
+        const auto refused = RunBatch({c.Base[0], "--from", damagedPath, "-o", In("d.txt")});
+        EXPECT_EQ(refused.Status, kExitFileProblem);
+        EXPECT_NE(refused.Err.find(damagedPath + ": Line "), std::string::npos) << refused.Err;
+        EXPECT_NE(refused.Err.find("--plume must be zukoski or heskestad, not \"mccaffrey\"."),
                   std::string::npos)
-            << refused.err;
+            << refused.Err;
     }
 }
 
@@ -363,9 +333,9 @@ TEST_F(ModelOptionsCommand, TheSavedModelUncertaintyTravelsWithFrom) {
     ASSERT_GE(again.size(), line.size());
     EXPECT_EQ(again.substr(again.size() - line.size()), line);
     // Not typed, so not the note about an option without a key results file.
-    const auto quiet = Vorla(fromRun({"--from", saved, "-o", In("quiet.vof")}));
-    EXPECT_EQ(quiet.status, kExitSuccess);
-    EXPECT_EQ(quiet.err.find("only changes the key results"), std::string::npos) << quiet.err;
+    const auto quiet = RunBatch(fromRun({"--from", saved, "-o", In("quiet.vof")}));
+    EXPECT_EQ(quiet.Status, kExitSuccess);
+    EXPECT_EQ(quiet.Err.find("only changes the key results"), std::string::npos) << quiet.Err;
 
     const auto off = Run(fromRun({"--from", saved, "--no-model-uncertainty", "--output-name",
                                   "OFFICE.VOF", "-o", In("off.vof")}));
@@ -387,10 +357,10 @@ TEST_F(ModelOptionsCommand, TheSavedModelUncertaintyTravelsWithFrom) {
          "given.\n"},
     };
     for (const auto& c : kRefused) {
-        const auto run = Vorla(Plus(c.Args, {"-o", In("refused.vof"), "--summary", "-"}));
-        EXPECT_EQ(run.status, kExitInputRejected);
-        EXPECT_NE(run.err.find(c.Message), std::string::npos) << run.err;
-        EXPECT_EQ(run.out, "");
+        const auto run = RunBatch(Plus(c.Args, {"-o", In("refused.vof"), "--summary", "-"}));
+        EXPECT_EQ(run.Status, kExitInputRejected);
+        EXPECT_NE(run.Err.find(c.Message), std::string::npos) << run.Err;
+        EXPECT_EQ(run.Out, "");
     }
 }
 

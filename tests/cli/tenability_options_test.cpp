@@ -2,6 +2,7 @@
 // process: every input wrong once, the columns they add, and the answers
 // against a hand calculation and against the key results' own crossing times.
 #include "cli/vorla_command.h"
+#include "tests/support/batch_run.h"
 #include "tests/support/test_files.h"
 
 #include <cmath>
@@ -15,21 +16,11 @@ namespace vorla::cli {
 namespace {
 
 using Json = nlohmann::json;
+using test_support::BatchOutcome;
 using test_support::ReadFile;
+using test_support::RunBatch;
 
 const std::string kExamples = VORLA_EXAMPLES_DIR;
-
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Outcome Vorla(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    const int status = RunVorla(args, out, err);
-    return {status, out.str(), err.str()};
-}
 
 // The office of the examples: 20 m², 2.4 m high, a door 0.9 m by 2 m.
 std::vector<std::string> Office(std::vector<std::string> more) {
@@ -111,11 +102,11 @@ TEST(TenabilityOptions, EachWrongInputIsRefusedNamingItsOption) {
          "--tenability-temperature: The temperature criterion must be"},
     };
     for (const Case& c : cases) {
-        const Outcome result = Vorla(Office(c.options));
-        EXPECT_EQ(result.status, 2) << c.options[0];
-        EXPECT_NE(result.err.find(std::string("vorla compartment: ") + c.message),
+        const BatchOutcome result = RunBatch(Office(c.options));
+        EXPECT_EQ(result.Status, 2) << c.options[0];
+        EXPECT_NE(result.Err.find(std::string("vorla compartment: ") + c.message),
                   std::string::npos)
-            << result.err;
+            << result.Err;
     }
 }
 
@@ -123,8 +114,8 @@ TEST(TenabilityOptions, ColumnsJoinTheResultsCsvOnlyWhenAnInputIsGiven) {
     test_support::TemporaryFolder folder;
     const std::string plain = folder.PathOf("plain.csv");
     const std::string withColumns = folder.PathOf("tenability.csv");
-    ASSERT_EQ(Vorla(Office({"--csv", plain})).status, 0);
-    ASSERT_EQ(Vorla(Office({"--csv", withColumns, "--sign", "lit"})).status, 0);
+    ASSERT_EQ(RunBatch(Office({"--csv", plain})).Status, 0);
+    ASSERT_EQ(RunBatch(Office({"--csv", withColumns, "--sign", "lit"})).Status, 0);
     const std::vector<std::string> before = Lines(ReadFile(plain));
     const std::vector<std::string> after = Lines(ReadFile(withColumns));
     ASSERT_EQ(before.size(), after.size());
@@ -137,9 +128,9 @@ TEST(TenabilityOptions, ColumnsJoinTheResultsCsvOnlyWhenAnInputIsGiven) {
 }
 
 TEST(TenabilityOptions, AsetIsTheFirstCriterionAndAgreesWithTheKeyResults) {
-    const Outcome result = Vorla(Office({"--summary", "-"}));
-    ASSERT_EQ(result.status, 0) << result.err;
-    const Json keys = Json::parse(result.out);
+    const BatchOutcome result = RunBatch(Office({"--summary", "-"}));
+    ASSERT_EQ(result.Status, 0) << result.Err;
+    const Json keys = Json::parse(result.Out);
     const Json& reached = keys["tenability_reached_s"];
     ASSERT_EQ(reached.size(), 6u);
     double first = INFINITY;
@@ -176,13 +167,13 @@ TEST(TenabilityOptions, ARoomLowerThanTheDefaultHeadRunsAsBefore) {
         words.insert(words.end(), more.begin(), more.end());
         return words;
     };
-    const Outcome plain = Vorla(low({}));
-    ASSERT_EQ(plain.status, 0) << plain.err;
-    EXPECT_FALSE(Json::parse(plain.out).contains("aset_s"));
-    const Outcome kneeling = Vorla(low({"--head-height", "1.0"}));
-    ASSERT_EQ(kneeling.status, 0) << kneeling.err;
-    EXPECT_TRUE(Json::parse(kneeling.out).contains("aset_s"));
-    EXPECT_EQ(Vorla(low({"--sign", "lit"})).status, 2);
+    const BatchOutcome plain = RunBatch(low({}));
+    ASSERT_EQ(plain.Status, 0) << plain.Err;
+    EXPECT_FALSE(Json::parse(plain.Out).contains("aset_s"));
+    const BatchOutcome kneeling = RunBatch(low({"--head-height", "1.0"}));
+    ASSERT_EQ(kneeling.Status, 0) << kneeling.Err;
+    EXPECT_TRUE(Json::parse(kneeling.Out).contains("aset_s"));
+    EXPECT_EQ(RunBatch(low({"--sign", "lit"})).Status, 2);
 }
 
 // A closed room and a steady fire: every kilogram of fuel burned stays in the
@@ -198,12 +189,12 @@ TEST(TenabilityOptions, ClosedRoomVisibilityMatchesTheHandCalculation) {
                                   "steady.fir           12/08/2026\r\n"
                                   "Steady 500 kW\r\n");
     const std::string csv = folder.PathOf("rows.csv");
-    const Outcome result = Vorla(
+    const BatchOutcome result = RunBatch(
         {"smoke",     "--fire",        fire,  "--floor-area",  "200",      "--room-height",
          "6",         "--run-time",    "300", "--output-name", "HALL.SOF", "-o",
          "/dev/null", "--csv",         csv,   "--soot-yield",  "0.05",     "--heat-of-combustion",
          "20000",     "--head-height", "5.5"});
-    ASSERT_EQ(result.status, 0) << result.err;
+    ASSERT_EQ(result.Status, 0) << result.Err;
     const std::vector<std::string> lines = Lines(ReadFile(csv));
     int checked = 0;
     for (std::size_t i = 1; i < lines.size(); ++i) {
@@ -233,7 +224,7 @@ TEST(TenabilityOptions, TheReportCarriesItsTenabilityToFrom) {
     const std::string plain = folder.PathOf("plain.vof");
     std::vector<std::string> plainRun = Office({});
     plainRun[plainRun.size() - 1] = plain;
-    ASSERT_EQ(Vorla(plainRun).status, 0);
+    ASSERT_EQ(RunBatch(plainRun).Status, 0);
     EXPECT_EQ(ReadFile(plain).find("Tenability:"), std::string::npos);
 
     const std::string report = folder.PathOf("lit.vof");
@@ -244,8 +235,8 @@ TEST(TenabilityOptions, TheReportCarriesItsTenabilityToFrom) {
             run[k + 1] = report;
         }
     }
-    const Outcome first = Vorla(run);
-    ASSERT_EQ(first.status, 0) << first.err;
+    const BatchOutcome first = RunBatch(run);
+    ASSERT_EQ(first.Status, 0) << first.Err;
     const std::vector<std::string> lines = Lines(ReadFile(report));
     EXPECT_EQ(lines.back(),
               // The office's fire file was written with 20 MJ/kg: the run burned that.
@@ -254,22 +245,22 @@ TEST(TenabilityOptions, TheReportCarriesItsTenabilityToFrom) {
               "--fed-toxic-limit 0.3 --fed-heat-limit 0.3 --radiant-flux-limit 2.5 "
               "--tenability-temperature 60");
 
-    const Outcome again = Vorla({"compartment", "--from", report, "-o", "/dev/null", "--flashover",
-                                 "continue", "--summary", "-"});
-    ASSERT_EQ(again.status, 0) << again.err;
-    const Json firstKeys = Json::parse(first.out);
-    const Json againKeys = Json::parse(again.out);
+    const BatchOutcome again = RunBatch({"compartment", "--from", report, "-o", "/dev/null",
+                                         "--flashover", "continue", "--summary", "-"});
+    ASSERT_EQ(again.Status, 0) << again.Err;
+    const Json firstKeys = Json::parse(first.Out);
+    const Json againKeys = Json::parse(again.Out);
     EXPECT_EQ(againKeys["aset_s"], firstKeys["aset_s"]);
     EXPECT_EQ(againKeys["tenability_reached_s"], firstKeys["tenability_reached_s"]);
     EXPECT_EQ(againKeys["inputs"]["soot_yield"], 0.2);
     EXPECT_EQ(againKeys["inputs"]["sign"], "lit");
     EXPECT_EQ(againKeys["inputs"]["heat_of_combustion_source"], "input"); // the report's line
 
-    const Outcome replaced =
-        Vorla({"compartment", "--from", report, "-o", "/dev/null", "--flashover", "continue",
-               "--summary", "-", "--co-yield", "0.01"});
-    ASSERT_EQ(replaced.status, 0) << replaced.err;
-    const Json replacedKeys = Json::parse(replaced.out);
+    const BatchOutcome replaced =
+        RunBatch({"compartment", "--from", report, "-o", "/dev/null", "--flashover", "continue",
+                  "--summary", "-", "--co-yield", "0.01"});
+    ASSERT_EQ(replaced.Status, 0) << replaced.Err;
+    const Json replacedKeys = Json::parse(replaced.Out);
     EXPECT_EQ(replacedKeys["inputs"]["co_yield"], 0.01);
     EXPECT_EQ(replacedKeys["inputs"]["soot_yield"], 0.164); // the default, not the report's
     EXPECT_EQ(replacedKeys["inputs"]["sign"], "reflecting");
@@ -279,23 +270,24 @@ TEST(TenabilityOptions, TheReportCarriesItsTenabilityToFrom) {
     std::string damaged = text;
     damaged.replace(damaged.find("--soot-yield 0.2"), 16, "--soot-yield x");
     const std::string damagedPath = folder.Write("damaged.vof", damaged);
-    const Outcome refused = Vorla({"compartment", "--from", damagedPath, "-o", "/dev/null"});
-    EXPECT_EQ(refused.status, 2);
-    EXPECT_NE(refused.err.find("--from: " + damagedPath + ": Line " + lineNumber +
+    const BatchOutcome refused =
+        RunBatch({"compartment", "--from", damagedPath, "-o", "/dev/null"});
+    EXPECT_EQ(refused.Status, 2);
+    EXPECT_NE(refused.Err.find("--from: " + damagedPath + ": Line " + lineNumber +
                                ": The value of --soot-yield is not a number: \"x\"."),
               std::string::npos)
-        << refused.err;
+        << refused.Err;
 
     std::string high = text;
     high.replace(high.find("--head-height 1.5"), 17, "--head-height 3");
     const std::string highPath = folder.Write("high.vof", high);
-    const Outcome tooHigh = Vorla({"compartment", "--from", highPath, "-o", "/dev/null"});
-    EXPECT_EQ(tooHigh.status, 2);
-    EXPECT_NE(tooHigh.err.find("--from: " + highPath + ": Line " + lineNumber +
+    const BatchOutcome tooHigh = RunBatch({"compartment", "--from", highPath, "-o", "/dev/null"});
+    EXPECT_EQ(tooHigh.Status, 2);
+    EXPECT_NE(tooHigh.Err.find("--from: " + highPath + ": Line " + lineNumber +
                                ": --head-height: The head height must be above the floor and "
                                "below the ceiling"),
               std::string::npos)
-        << tooHigh.err;
+        << tooHigh.Err;
 }
 
 // A fire file written by `vorla fire` with 20 MJ/kg carries it in its
@@ -308,28 +300,28 @@ TEST(TenabilityOptions, TheReportCarriesItsTenabilityToFrom) {
 TEST(TenabilityOptions, TheFireFilesHeatOfCombustionIsTheDefault) {
     test_support::TemporaryFolder folder;
     const std::string fire = folder.PathOf("fast.fir");
-    const Outcome written =
-        Vorla({"fire", "tsquared", "--alpha", "0.04689", "--t-max", "150", "--t-end", "600",
-               "--heat-of-combustion", "20000", "--date", "D", "-o", fire});
-    ASSERT_EQ(written.status, 0) << written.err;
+    const BatchOutcome written =
+        RunBatch({"fire", "tsquared", "--alpha", "0.04689", "--t-max", "150", "--t-end", "600",
+                  "--heat-of-combustion", "20000", "--date", "D", "-o", fire});
+    ASSERT_EQ(written.Status, 0) << written.Err;
     const auto run = [&](const std::string& file, std::vector<std::string> more) {
         std::vector<std::string> words = Office({"--summary", "-"});
         words[2] = file;
         words.insert(words.end(), more.begin(), more.end());
-        return Vorla(words);
+        return RunBatch(words);
     };
     const std::string csvFile = folder.PathOf("file.csv");
     const std::string csvFuel = folder.PathOf("fuel.csv");
-    const Outcome fromFile = run(fire, {"--sign", "reflecting", "--csv", csvFile});
-    const Outcome given = run(fire, {"--sign", "reflecting", "--heat-of-combustion", "20000"});
-    const Outcome fuels =
+    const BatchOutcome fromFile = run(fire, {"--sign", "reflecting", "--csv", csvFile});
+    const BatchOutcome given = run(fire, {"--sign", "reflecting", "--heat-of-combustion", "20000"});
+    const BatchOutcome fuels =
         run(fire, {"--sign", "reflecting", "--heat-of-combustion", "27000", "--csv", csvFuel});
-    for (const Outcome* o : {&fromFile, &given, &fuels}) {
-        ASSERT_EQ(o->status, 0) << o->err;
-        EXPECT_EQ(o->err, "");
+    for (const BatchOutcome* o : {&fromFile, &given, &fuels}) {
+        ASSERT_EQ(o->Status, 0) << o->Err;
+        EXPECT_EQ(o->Err, "");
     }
-    const Json a = Json::parse(fromFile.out);
-    const Json b = Json::parse(given.out);
+    const Json a = Json::parse(fromFile.Out);
+    const Json b = Json::parse(given.Out);
     EXPECT_EQ(a["inputs"]["heat_of_combustion_kj_kg"], 20000);
     EXPECT_EQ(a["inputs"]["heat_of_combustion_source"], "fire file");
     EXPECT_EQ(b["inputs"]["heat_of_combustion_source"], "input");
@@ -352,16 +344,16 @@ TEST(TenabilityOptions, TheFireFilesHeatOfCombustionIsTheDefault) {
     EXPECT_GT(compared, 10);
 
     const std::string typed = folder.Write("typed.fir", "0 0 0\n60 500 0\n600 500 0\n-9 -9 -9\n");
-    const Outcome plain = run(typed, {});
-    ASSERT_EQ(plain.status, 0) << plain.err;
-    EXPECT_EQ(plain.err, ""); // no tenability asked for: nothing to say
-    EXPECT_EQ(Json::parse(plain.out)["inputs"]["heat_of_combustion_source"], "default");
-    const Outcome asked = run(typed, {"--soot-yield", "0.1"});
-    ASSERT_EQ(asked.status, 0) << asked.err;
-    EXPECT_EQ(asked.err, "vorla compartment: The fire file " + typed +
+    const BatchOutcome plain = run(typed, {});
+    ASSERT_EQ(plain.Status, 0) << plain.Err;
+    EXPECT_EQ(plain.Err, ""); // no tenability asked for: nothing to say
+    EXPECT_EQ(Json::parse(plain.Out)["inputs"]["heat_of_combustion_source"], "default");
+    const BatchOutcome asked = run(typed, {"--soot-yield", "0.1"});
+    ASSERT_EQ(asked.Status, 0) << asked.Err;
+    EXPECT_EQ(asked.Err, "vorla compartment: The fire file " + typed +
                              " has no burning rate where the fire burns: the tenability uses the "
                              "default heat of combustion, 27000 kJ/kg.\n");
-    EXPECT_EQ(Json::parse(asked.out)["inputs"]["heat_of_combustion_kj_kg"], 27000);
+    EXPECT_EQ(Json::parse(asked.Out)["inputs"]["heat_of_combustion_kj_kg"], 27000);
 }
 
 } // namespace
