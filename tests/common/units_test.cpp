@@ -3,6 +3,7 @@
 #include "common/significant_digits.h"
 #include "common/units.h"
 
+#include <cmath>
 #include <cstdint>
 #include <gtest/gtest.h>
 #include <limits>
@@ -37,6 +38,30 @@ TEST(LengthAreaUnits, FactorsAgreeWithEachOtherAndWithTheirSystem) {
     EXPECT_EQ(std::string(si.Length.Label) + "\u00b2", si.Area.Label);
     EXPECT_EQ(std::string(us.Length.Label) + "\u00b2", us.Area.Label);
     EXPECT_NE(si.Length.Label, us.Length.Label);
+}
+
+// The factors the forms and the fire files keep are the exact published
+// values (NIST SP 811, 2008 edition, appendix B: 1 ft = 0.3048 m, 1 ft² =
+// 0.09290304 m², 1 lb = 0.45359237 kg, the International Table Btu =
+// 1055.05585262 J) rounded to the figures each keeps: within half a unit of its
+// last figure. A factor mistyped in any figure fails.
+TEST(UnitFactors, AreThePublishedValuesToTheFiguresKept) {
+    const struct {
+        const char* what;
+        double kept;
+        double published;
+        double lastFigure; // one unit of the kept factor's last figure
+    } cases[] = {
+        {"m per ft", kMetresPerFoot, 0.3048, 1e-4},
+        {"m² per ft²", kSquareMetresPerSquareFoot, 0.09290304, 1e-4},
+        {"kg per lb", kKilogramsPerPound, 0.45359237, 1e-4},
+        {"lb per kg", kPoundsPerKilogram, 1 / 0.45359237, 1e-3},
+        {"kW per Btu/s in the forms", kKilowattsPerBtuPerSecondInForms, 1.05505585262, 1e-3},
+    };
+    for (const auto& c : cases) {
+        EXPECT_LE(std::abs(c.kept - c.published), c.lastFigure / 2) << c.what;
+    }
+    EXPECT_EQ(kMetresPerFoot, 0.3048); // exact by definition, so kept exactly
 }
 
 TEST(RoundHalfEvenToInt16Bounded, KeepsOutOfRangeValuesAtTheBound) {
