@@ -182,19 +182,6 @@ TEST(RunReading, RunTimeRoundsHalvesToEven) {
     }
 }
 
-TEST(RunReading, TitleKeepsItsFirstSixtyCharacters) {
-    Calculations calc;
-    InputBoxes boxes = ValidBoxes();
-    boxes.txtRunTitle = std::string(60, 'a') + "b";
-    ASSERT_EQ(PrepareRun(boxes, calc), std::nullopt);
-    EXPECT_EQ(calc.Inputs.RunTitle, std::string(60, 'a'));
-    EXPECT_EQ(boxes.txtRunTitle.size(), 61u);
-
-    boxes.txtRunTitle = std::string(59, 'a') + "\u00e9\u00e9"; // 61 characters, 63 bytes
-    ASSERT_EQ(PrepareRun(boxes, calc), std::nullopt);
-    EXPECT_EQ(calc.Inputs.RunTitle, std::string(59, 'a') + "\u00e9");
-}
-
 TEST(RunReading, SoffitIsHeldInSinglePrecisionForChecksAndVentFactor) {
     Calculations calc;
     InputBoxes boxes = ValidBoxes();

@@ -5,7 +5,6 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <memory>
-#include <thread>
 #include <vector>
 
 namespace vorla::compartment {
@@ -281,30 +280,6 @@ TEST(RunCalculations, ReadsTheFireFileAndLeavesEarlierResultsWhenItCannot) {
     EXPECT_EQ(rejected->Message, "The soffit can not be above the ceiling.");
     EXPECT_EQ(rejected->Focus, "txtSoffitHeight");
     EXPECT_EQ(rejected->Title, "VORLA-XW: Input Data Error");
-}
-
-TEST(RunModel, RunsSideBySideOnThreadsWithTheirOwnResults) {
-    // Two runs at once on the same inputs and fire give what one run alone
-    // gives: a run shares nothing but what it reads.
-    auto calc = Office();
-    LoadFireFile(*calc, kExamples + "/office-sofa-tsquared.fir");
-    const FlashoverQuestion goOn = [](const std::string&, std::string_view) { return Answer::No; };
-    auto alone = std::make_unique<RunResults>();
-    const CompletedRun expected = RunModel(calc->Inputs, calc->Fire, goOn, *alone);
-    auto first = std::make_unique<RunResults>();
-    auto second = std::make_unique<RunResults>();
-    CompletedRun a, b;
-    std::thread one([&] { a = RunModel(calc->Inputs, calc->Fire, goOn, *first); });
-    std::thread two([&] { b = RunModel(calc->Inputs, calc->Fire, goOn, *second); });
-    one.join();
-    two.join();
-    EXPECT_EQ(a, expected);
-    EXPECT_EQ(b, expected);
-    EXPECT_EQ(first->FlashoverRow, alone->FlashoverRow);
-    for (int r = 0; r <= expected.LastRow; ++r) {
-        ASSERT_EQ(first->LayerTemperature[r], alone->LayerTemperature[r]) << r;
-        ASSERT_EQ(second->VentFlow[r], alone->VentFlow[r]) << r;
-    }
 }
 
 TEST(RunModel, ASecondRunStartsAfresh) {

@@ -168,9 +168,8 @@ TEST(InputChecks, USValuesAreCheckedInSIUnits) {
     }
 }
 
-TEST(ReadInputBoxes, ConvertsRoundsAndCutsAsRunDoes) {
+TEST(ReadInputBoxes, ConvertsAndRoundsAsRunDoes) {
     InputBoxes texts = GoodForm();
-    texts.txtRunTitle = std::string(70, 'x');
     texts.txtFloorArea = "100 ft";
     texts.txtRoomHeight = "10";
     texts.txtFireHeight = "2.1";
@@ -179,8 +178,6 @@ TEST(ReadInputBoxes, ConvertsRoundsAndCutsAsRunDoes) {
     units = UnitTablesFor(UnitSystem::US);
     RunInputs inputs;
     inputs = ReadInputBoxes(texts, units);
-    EXPECT_EQ(inputs.RunTitle, std::string(60, 'x'));
-    EXPECT_EQ(texts.txtRunTitle.size(), 70u);
     // The factors are the singles nearest 0.0929 and 0.3048.
     EXPECT_DOUBLE_EQ(inputs.FloorArea, 9.290000051259995);
     EXPECT_DOUBLE_EQ(inputs.RoomHeight, 3.0480000376701355);
@@ -191,18 +188,6 @@ TEST(ReadInputBoxes, ConvertsRoundsAndCutsAsRunDoes) {
     EXPECT_EQ(inputs.RunTime, 14);
     EXPECT_EQ(inputs.OutputFile, "OFFICE.SOF");
     EXPECT_EQ(inputs.FireFile, "SOFA.FIR");
-}
-
-TEST(ReadInputBoxes, ATitleIsCutByCharactersNotBytes) {
-    InputBoxes texts = GoodForm();
-    std::string title;
-    for (int k = 0; k < 61; ++k) {
-        title += "é";
-    }
-    texts.txtRunTitle = title;
-    RunInputs inputs;
-    inputs = ReadInputBoxes(texts, UnitTables{});
-    EXPECT_EQ(inputs.RunTitle, title.substr(0, 120));
 }
 
 TEST(LeavingABox, StoresTheValueInSIAndIgnoresAnEmptyBox) {

@@ -11,7 +11,6 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <thread>
 
 namespace vorla::smoke {
 namespace {
@@ -77,11 +76,10 @@ TEST(RunModel, EndsOnItsLastRowWithItsMessage) {
          RunEnd::Complete, kRunCompleteMessage},
         // Two ends in the same second: the layer at the fire base wins over the
         // run time of 1 s, the shortest, and over the fire's end at 1 s.
-        {"fire base reached in the run time's only second", 20, 2.1, 2.1f, 1, kLongSmallFire, 1,
-         1, RunEnd::LayerAtFuelSurface, kFuelSurfaceMessage},
+        {"fire base reached in the run time's only second", 20, 2.1, 2.1f, 1, kLongSmallFire, 1, 1,
+         RunEnd::LayerAtFuelSurface, kFuelSurfaceMessage},
         {"fire base reached as the fire ends", 20, 2.1, 2.1f, 600,
-         "0 0 0\r\n1 50 0\r\n-9 -9 -9\r\n", 1, 1, RunEnd::LayerAtFuelSurface,
-         kFuelSurfaceMessage},
+         "0 0 0\r\n1 50 0\r\n-9 -9 -9\r\n", 1, 1, RunEnd::LayerAtFuelSurface, kFuelSurfaceMessage},
         // The first point at 10 s: before it the fire extends its first segment
         // to negative rates, which the plume cannot take a cube root of. The run
         // ends at once with its message and row 0.
@@ -204,28 +202,6 @@ TEST(RunModel, EachRowKeepsTheFiresRateAtItsTime) {
     EXPECT_EQ(calc->Results.HeatReleaseRate[0], 0);
     EXPECT_NEAR(calc->Results.HeatReleaseRate[6], 25, 1e-12); // 30 s
     EXPECT_EQ(calc->Results.HeatReleaseRate[20], 50);         // 100 s
-}
-
-TEST(RunModel, RunsSideBySideOnThreadsWithTheirOwnResults) {
-    // Two runs at once on the same inputs and fire give what one run alone
-    // gives: a run shares nothing but what it reads.
-    const auto calc =
-        ClosedRoom(30, 3, 0.5f, 900, "0 0 0\r\n60 900 0\r\n900 900 0\r\n-9 -9 -9\r\n");
-    auto alone = std::make_unique<RunResults>();
-    const CompletedRun expected = RunModel(calc->Inputs, calc->Fire, *alone);
-    auto first = std::make_unique<RunResults>();
-    auto second = std::make_unique<RunResults>();
-    CompletedRun a, b;
-    std::thread one([&] { a = RunModel(calc->Inputs, calc->Fire, *first); });
-    std::thread two([&] { b = RunModel(calc->Inputs, calc->Fire, *second); });
-    one.join();
-    two.join();
-    EXPECT_EQ(a, expected);
-    EXPECT_EQ(b, expected);
-    for (int i = 0; i <= expected.LastRow; ++i) {
-        ASSERT_EQ(first->LayerTemperature[i], alone->LayerTemperature[i]) << i;
-        ASSERT_EQ(second->VentFlow[i], alone->VentFlow[i]) << i;
-    }
 }
 
 } // namespace
