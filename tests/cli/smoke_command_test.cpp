@@ -17,6 +17,7 @@ namespace {
 namespace fs = std::filesystem;
 
 const fs::path kData = SMOKE_TEST_DATA_DIR;
+const fs::path kGolden = SMOKE_GOLDEN_DIR;
 
 using test_support::ReadFile;
 
@@ -86,7 +87,7 @@ TEST_F(SmokeCommand, WritesTheResultsFilesOfTheReferenceComputationByteForByte) 
         auto args = c.args;
         args.insert(args.end(), {"-o", Temp("out.sof")});
         ASSERT_EQ(Run(args), kExitSuccess) << c.golden << ": " << err_.str();
-        EXPECT_EQ(ReadFile(Temp("out.sof")), ReadFile(kData / "golden" / c.golden)) << c.golden;
+        EXPECT_EQ(ReadFile(Temp("out.sof")), ReadFile(kGolden / c.golden)) << c.golden;
         EXPECT_EQ(out_.str(), "");
     }
 }
@@ -192,8 +193,7 @@ TEST_F(SmokeCommand, FromASavedFileRunsAgainToTheSameFile) {
     const struct {
         fs::path file;
         fs::path folder; // where its fire file's name starts from
-    } cases[] = {{kData / "golden" / "floor_fire.sof", kData},
-                 {examples / "shop-sofa-fire.sof", examples}};
+    } cases[] = {{kGolden / "floor_fire.sof", kData}, {examples / "shop-sofa-fire.sof", examples}};
     for (const auto& [file, folder] : cases) {
         fs::current_path(folder);
         ASSERT_EQ(Run({"--from", file.string()}), kExitSuccess) << err_.str();
@@ -202,8 +202,8 @@ TEST_F(SmokeCommand, FromASavedFileRunsAgainToTheSameFile) {
 }
 
 TEST_F(SmokeCommand, OptionsBesideFromReplaceItsValues) {
-    ASSERT_EQ(Run({"--from", (kData / "golden" / "floor_fire.sof").string(), "--run-time", "12",
-                   "--title", "Shorter"}),
+    ASSERT_EQ(Run({"--from", (kGolden / "floor_fire.sof").string(), "--run-time", "12", "--title",
+                   "Shorter"}),
               kExitSuccess)
         << err_.str();
     const std::string text = out_.str();
@@ -217,7 +217,7 @@ TEST_F(SmokeCommand, OptionsBesideFromReplaceItsValues) {
 }
 
 TEST_F(SmokeCommand, FromInUSUnitsConvertsOnlyTheTypedValues) {
-    const std::string file = (kData / "golden" / "floor_fire.sof").string();
+    const std::string file = (kGolden / "floor_fire.sof").string();
     // The room height is typed in ft; the file's 30.00 m² stays as saved.
     ASSERT_EQ(Run({"--from", file, "--units", "us", "--room-height", "10"}), kExitSuccess)
         << err_.str();

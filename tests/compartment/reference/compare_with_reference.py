@@ -13,7 +13,7 @@ import tempfile
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.normpath(os.path.join(HERE, '..', '..', '..'))
-GOLDEN = os.path.join(ROOT, 'tests', 'compartment', 'model', 'golden')
+GOLDEN = os.path.join(ROOT, 'tests', 'compartment', 'golden')
 
 SCENARIOS_FILE = os.path.join(GOLDEN, 'scenarios.tsv')
 

@@ -17,7 +17,7 @@ class QLineEdit;
 
 namespace vorla::smoke::testing {
 
-// The folder of the fire files and golden results files of the model's tests.
+// A file of the folder of the fire files the model's tests read.
 std::string DataFile(const std::string& name);
 
 // The inputs of one run as they are typed into the form (S.I. units unless the
