@@ -1,7 +1,7 @@
 // Typing into the dialogs both zone models' input forms open from File: the
-// Detectors and Sprinklers dialog (dlgDevices) and the Smoke and Tenability
-// dialog (dlgTenability), as a user fills them, then OK. One helper for the
-// window tests of both programs.
+// Detectors and Sprinklers dialog (dlgDevices), the Smoke and Tenability
+// dialog (dlgTenability) and the Model Options dialog (dlgModelOptions), as a
+// user fills them, then OK. One helper for the window tests of both programs.
 #pragma once
 
 #include "tests/support/window_controls.h"
@@ -89,6 +89,24 @@ inline TypedDialog TypeTenability(QWidget* input,
     if (signIndex >= 0) {
         Control<QComboBox>(dialog, "cboSign")->setCurrentIndex(signIndex);
     }
+    Click(dialog, "cmdOK");
+    SettleDialogs();
+    typed.Closed = !dialog || !dialog->isVisible();
+    return typed;
+}
+
+// Chooses in the dialog File > Model Options… of `input` opens: the fire
+// position's and the plume's list indexes and the model uncertainty box; then OK.
+inline TypedDialog TypeModelOptions(QWidget* input, int position, int plume, bool uncertainty) {
+    Trigger(input, "mnuFileModelOptions");
+    QPointer<QDialog> dialog = Control<QDialog>(input, "dlgModelOptions");
+    if (!dialog || !dialog->isVisible()) {
+        return {};
+    }
+    TypedDialog typed{false, dialog->windowTitle()};
+    Control<QComboBox>(dialog, "cboFirePosition")->setCurrentIndex(position);
+    Control<QComboBox>(dialog, "cboPlume")->setCurrentIndex(plume);
+    Control<QCheckBox>(dialog, "chkModelUncertainty")->setChecked(uncertainty);
     Click(dialog, "cmdOK");
     SettleDialogs();
     typed.Closed = !dialog || !dialog->isVisible();

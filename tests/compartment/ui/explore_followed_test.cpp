@@ -2,16 +2,14 @@
 // Detectors and Sprinklers…: after a change in the window its Key Results are
 // what `vorla compartment` gives with the same options and devices, and a
 // dialog accepted in the form while the window is open is taken up at once.
-#include "cli/vorla_command.h"
 #include "common/ui/explore_number_box.h"
 #include "common/ui/explore_window.h"
 #include "program_fixture.h"
+#include "tests/support/batch_run.h"
 #include "tests/support/summary_device_lines.h"
 #include "tests/support/summary_key_lines.h"
 #include "tests/support/zone_dialogs.h"
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QDialog>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -20,7 +18,6 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <sstream>
 
 using namespace vorla::compartment;
 using namespace vorla::compartment::testing;
@@ -32,37 +29,19 @@ namespace {
 
 const std::string kFire = VORLA_EXAMPLES_DIR "/office-sofa-tsquared.fir";
 
-// `vorla compartment` on FillRoom's office of 40 m², 200 s, with `extra`.
+// `vorla compartment` on FillRoom's office of 40 m², 200 s, with `extra`: its
+// summary.
 std::string BatchSummary(const QStringList& extra) {
-    std::vector<std::string> args = {"compartment", "--fire",        kFire,      "--floor-area",
-                                     "40",          "--room-height", "2.4",      "--vent-width",
-                                     "0.9",         "--sill-height", "0",        "--soffit-height",
-                                     "2",           "--fire-height", "0",        "--run-time",
-                                     "200",         "--flashover",   "continue", "-o",
-                                     "/dev/null",   "--summary",     "-"};
+    std::vector<std::string> args =
+        OfficeCommand(kFire, "200", {"-o", "/dev/null", "--summary", "-"}, "40");
     for (const QString& option : extra) {
         args.push_back(option.toStdString());
     }
-    std::ostringstream out, err;
-    if (vorla::cli::RunVorla(args, out, err) != 0) {
-        qWarning("%s", err.str().c_str());
+    const BatchOutcome run = RunBatch(args);
+    if (run.Status != 0) {
+        qWarning("%s", run.Err.c_str());
     }
-    return out.str();
-}
-
-// The form's Model Options dialog: the lists' indexes and the box, then OK.
-bool ChooseOptions(const Program& program, int position, int plume, bool uncertainty) {
-    Trigger(program.input, "mnuFileModelOptions");
-    QPointer<QDialog> dialog = Control<QDialog>(program.input, "dlgModelOptions");
-    if (!dialog || !dialog->isVisible()) {
-        return false;
-    }
-    Control<QComboBox>(dialog, "cboFirePosition")->setCurrentIndex(position);
-    Control<QComboBox>(dialog, "cboPlume")->setCurrentIndex(plume);
-    Control<QCheckBox>(dialog, "chkModelUncertainty")->setChecked(uncertainty);
-    Click(dialog, "cmdOK");
-    Program::Settle();
-    return !dialog || !dialog->isVisible();
+    return run.Out;
 }
 
 ExploreWindow* OpenExplore(Program& program) {
@@ -135,7 +114,7 @@ class CompartmentExploreFollowedTest : public QObject {
 
         Program program;
         program.FillRoom(kFire, "200");
-        QVERIFY(ChooseOptions(program, position, plume, uncertainty));
+        QVERIFY(TypeModelOptions(program.input.get(), position, plume, uncertainty).Closed);
         auto* explore = OpenExplore(program);
         QVERIFY(explore != nullptr);
         QVERIFY2(Followed(explore).contains(named), qPrintable(Followed(explore)));
@@ -194,7 +173,7 @@ class CompartmentExploreFollowedTest : public QObject {
         QVERIFY2(Followed(explore).contains("fire in the open"), qPrintable(Followed(explore)));
         const QStringList centre = LinesAtFortySquareMetres(explore);
 
-        QVERIFY(ChooseOptions(program, 2, 0, false));
+        QVERIFY(TypeModelOptions(program.input.get(), 2, 0, false).Closed);
         QTRY_VERIFY(explore->UpToDate());
         QVERIFY2(Followed(explore).contains("fire in a corner"), qPrintable(Followed(explore)));
         const QStringList corner =
@@ -213,7 +192,7 @@ class CompartmentExploreFollowedTest : public QObject {
                      .filter(QRegularExpression("^First sprinkler at [0-9.]+ s$"))
                      .isEmpty());
 
-        QVERIFY(ChooseOptions(program, 2, 0, true));
+        QVERIFY(TypeModelOptions(program.input.get(), 2, 0, true).Closed);
         Control<ExploreNumberBox>(explore, "txtTotalLossFraction")->setValue(0.8);
         QTRY_VERIFY(explore->UpToDate());
         QVERIFY(!explore->Stale());

@@ -5,6 +5,7 @@
 #include "program_fixture.h"
 #include "tests/support/access_keys.h"
 #include "tests/support/batch_summary.h"
+#include "tests/support/zone_dialogs.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -71,16 +72,9 @@ Shown ShownIn(const QDialog* dialog) {
 
 // Chooses in the dialog and presses OK; false when it did not close.
 bool ChooseOptions(const Program& program, const Shown& choice) {
-    QPointer<QDialog> dialog = OpenDialog(program);
-    if (!dialog || !dialog->isVisible()) {
-        return false;
-    }
-    Control<QComboBox>(dialog, "cboFirePosition")->setCurrentIndex(choice.Position);
-    Control<QComboBox>(dialog, "cboPlume")->setCurrentIndex(choice.Plume);
-    Control<QCheckBox>(dialog, "chkModelUncertainty")->setChecked(choice.Uncertainty);
-    Click(dialog, "cmdOK");
-    Program::Settle();
-    return !dialog || !dialog->isVisible();
+    return vorla::test_support::TypeModelOptions(program.input.get(), choice.Position, choice.Plume,
+                                                 choice.Uncertainty)
+        .Closed;
 }
 
 // The panel's line of the peak layer temperature rise, written from the

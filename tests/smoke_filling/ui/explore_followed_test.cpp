@@ -1,26 +1,21 @@
 // SKEVA-XW's Explore follows the form's File > Model Options… and File >
 // Detectors and Sprinklers…: after a change in the window its Key Results are
 // what `vorla smoke` gives with the same options and devices.
-#include "cli/vorla_command.h"
 #include "common/ui/explore_number_box.h"
 #include "common/ui/explore_window.h"
 #include "skeva_windows.h"
+#include "tests/support/batch_run.h"
 #include "tests/support/summary_device_lines.h"
 #include "tests/support/summary_key_lines.h"
 #include "tests/support/window_controls.h"
 #include "tests/support/zone_dialogs.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDialog>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <sstream>
 
 using namespace vorla::smoke;
 using namespace vorla::smoke::testing;
@@ -40,7 +35,7 @@ TypedRun SmallRoom() {
     return run;
 }
 
-// `vorla smoke` on the small room with its floor at 20 m², with `extra`.
+// `vorla smoke` on the small room with its floor at 20 m², with `extra`: its summary.
 std::string BatchSummary(const QStringList& extra) {
     std::vector<std::string> args = {"smoke",
                                      "--fire",
@@ -62,11 +57,11 @@ std::string BatchSummary(const QStringList& extra) {
     for (const QString& option : extra) {
         args.push_back(option.toStdString());
     }
-    std::ostringstream out, err;
-    if (vorla::cli::RunVorla(args, out, err) != 0) {
-        qWarning("%s", err.str().c_str());
+    const BatchOutcome run = RunBatch(args);
+    if (run.Status != 0) {
+        qWarning("%s", run.Err.c_str());
     }
-    return out.str();
+    return run.Out;
 }
 
 // Explore opened on the form, the floor moved to 20 m²; its Key Results.
@@ -133,15 +128,7 @@ class SkevaExploreFollowedTest : public QObject {
 
         SkevaWindows windows(Data());
         windows.Fill(SmallRoom());
-        Trigger(&windows.input, "mnuFileModelOptions");
-        QPointer<QDialog> dialog = Control<QDialog>(&windows.input, "dlgModelOptions");
-        QVERIFY(dialog && dialog->isVisible());
-        Control<QComboBox>(dialog, "cboFirePosition")->setCurrentIndex(position);
-        Control<QComboBox>(dialog, "cboPlume")->setCurrentIndex(plume);
-        Control<QCheckBox>(dialog, "chkModelUncertainty")->setChecked(uncertainty);
-        Click(dialog, "cmdOK");
-        SkevaWindows::FlushDeletes();
-        QVERIFY(!dialog || !dialog->isVisible());
+        QVERIFY(TypeModelOptions(&windows.input, position, plume, uncertainty).Closed);
 
         QString followed;
         const QStringList lines = ExploreLinesAtTwentySquareMetres(windows, &followed);

@@ -6,6 +6,7 @@
 #include "tests/support/batch_summary.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/window_controls.h"
+#include "tests/support/zone_dialogs.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -150,12 +151,7 @@ class SkevaModelOptionsTest : public QObject {
     void AFirePositionHasNoUncertaintyInSkeva() {
         SkevaWindows w(Data());
         w.Fill(SmallRoom());
-        Trigger(&w.input, "mnuFileModelOptions");
-        QPointer<QDialog> dialog = Control<QDialog>(&w.input, "dlgModelOptions");
-        Control<QComboBox>(dialog, "cboFirePosition")->setCurrentIndex(1);
-        Control<QCheckBox>(dialog, "chkModelUncertainty")->setChecked(true);
-        Click(dialog, "cmdOK");
-        SkevaWindows::FlushDeletes();
+        QVERIFY(TypeModelOptions(&w.input, 1, 0, true).Closed);
         QVERIFY(!w.Run());
         QVERIFY(w.platform.Messages().back().Request.Text.starts_with(
             "The model uncertainty cannot be shown: "));
