@@ -373,11 +373,12 @@ class ReportWindowTest : public QObject {
         } else {
             platform.ChooseInNextDialog(fire.toStdString());
         }
+        // Clicked with the mouse, which gives the button the focus first.
         if (how.startsWith("Close")) {
             platform.AnswerNextQuestion(MessageButton::Yes);
-            report->cmdClose->click();
+            QTest::mouseClick(report->cmdClose, Qt::LeftButton);
         } else {
-            report->cmdSave->click();
+            QTest::mouseClick(report->cmdSave, Qt::LeftButton);
         }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(report && report->isVisible());
@@ -414,8 +415,8 @@ class ReportWindowTest : public QObject {
         QPointer<TestReport> report = new TestReport(platform, input, "HEADER");
         QVERIFY(report->RunAndShow());
         const std::string folderPath = folder_.path().toStdString();
-        platform.ChooseInNextDialog(folderPath); // a folder, not a file
-        report->cmdSave->click();
+        platform.ChooseInNextDialog(folderPath);            // a folder, not a file
+        QTest::mouseClick(report->cmdSave, Qt::LeftButton); // which takes the focus first
         QCOMPARE(platform.Messages().size(), std::size_t{1});
         const auto& failure = platform.Messages()[0].Request;
         QCOMPARE(failure.Text,
