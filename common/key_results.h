@@ -71,9 +71,9 @@ struct TenabilityKeys {
     // "input", "fire file" or "default" (empty: the run does not say), the
     // value (kJ/kg) and, when the fire file's could not be used, the note
     // saying why.
-    std::string HeatOfCombustionSource;
+    std::string HeatOfCombustionSource{};
     double HeatOfCombustionKjKg = 0;
-    std::string HeatOfCombustionNote;
+    std::string HeatOfCombustionNote{};
 };
 
 // When the devices of a run operated, when the run had any.

@@ -606,20 +606,20 @@ void AddDevicesStudyBase(const std::vector<detection::Device>& devices,
     const bool us = units == UnitSystem::US;
     // As the --device reader turns a written number into S.I. units.
     const auto length = [us](double si) {
-        return RoundTripText(us ? WrittenFor(si, si / kMetresPerFoot,
-                                             [](double w) { return w * kMetresPerFoot; })
-                                : si);
+        return RoundTripText(
+            us ? WrittenFor(si, si / kMetresPerFoot, [](double w) { return w * kMetresPerFoot; })
+               : si);
     };
     const auto temperature = [us](double kelvin) {
-        const double guess = us ? (kelvin - kKelvinAtZeroCelsius) * 1.8 + 32
-                                : kelvin - kKelvinAtZeroCelsius;
+        const double guess =
+            us ? (kelvin - kKelvinAtZeroCelsius) * 1.8 + 32 : kelvin - kKelvinAtZeroCelsius;
         return RoundTripText(WrittenFor(kelvin, guess, [us](double w) {
             return (us ? (w - 32) / 1.8 : w) + kKelvinAtZeroCelsius;
         }));
     };
     const auto rise = [us](double kelvins) {
-        return RoundTripText(us ? WrittenFor(kelvins, kelvins * 1.8, [](double w) { return w / 1.8; })
-                                : kelvins);
+        return RoundTripText(
+            us ? WrittenFor(kelvins, kelvins * 1.8, [](double w) { return w / 1.8; }) : kelvins);
     };
     std::string list = "[";
     bool sprinkler = false;

@@ -73,8 +73,8 @@ ExploreFollowedRun::ExploreFollowedRun(const ExploreFollowed& followed,
             refuse(problem->Message);
             return;
         }
-        heat_ = {followed.Tenability.Inputs.Yields.HeatOfCombustion, tenability::HeatSource::Input,
-                 {}};
+        heat_ = {
+            followed.Tenability.Inputs.Yields.HeatOfCombustion, tenability::HeatSource::Input, {}};
         tenabilityRun = std::make_unique<tenability::TenabilityRun>(
             life_safety::InputsWithFireFileHeat(followed.Tenability, firePath, "", &heat_),
             tenability::RoomGeometry{room.FloorArea, room.CeilingHeight});

@@ -21,9 +21,10 @@ void NameHeatOfCombustion(const tenability::HeatOfCombustionChoice& choice,
                           const std::string& fireFile, TenabilityKeys& keys) {
     keys.HeatOfCombustionSource = std::string(tenability::HeatSourceWord(choice.Source));
     keys.HeatOfCombustionKjKg = choice.HeatOfCombustion;
-    keys.HeatOfCombustionNote = choice.Source == tenability::HeatSource::Default && !choice.Why.empty()
-                                    ? tenability::FallbackNote(choice, fireFile)
-                                    : std::string();
+    keys.HeatOfCombustionNote =
+        choice.Source == tenability::HeatSource::Default && !choice.Why.empty()
+            ? tenability::FallbackNote(choice, fireFile)
+            : std::string();
 }
 
 std::vector<std::string> PanelKeyResultLines(const KeyResults& keys, UnitSystem shown) {
@@ -40,9 +41,10 @@ std::vector<std::string> PanelKeyResultLines(const KeyResults& keys, UnitSystem 
                                  : "the fuel's default";
     // Before "Run ended at ...", the last line: after the Tenability block and
     // its "Detection to ASET" line.
-    auto at = lines.insert(lines.end() - 1, "Heat of combustion: " +
-                                                tenability::ValueText(tenability.HeatOfCombustionKjKg) +
-                                                " kJ/kg, " + from);
+    auto at =
+        lines.insert(lines.end() - 1, "Heat of combustion: " +
+                                          tenability::ValueText(tenability.HeatOfCombustionKjKg) +
+                                          " kJ/kg, " + from);
     if (!tenability.HeatOfCombustionNote.empty()) {
         lines.insert(at + 1, tenability.HeatOfCombustionNote);
     }

@@ -148,8 +148,8 @@ ui::ExploreRun CompartmentExplore::RunDrawn(const std::vector<double>& values,
     // The model uncertainty shown, as Run shows it: the estimator's while the
     // fraction is the form's estimate, not moved here.
     const bool estimated =
-        lossFractionEstimated_ && boxes.Text(InputBox::txtTotalLossFraction) ==
-                                      boxes_.Text(InputBox::txtTotalLossFraction);
+        lossFractionEstimated_ &&
+        boxes.Text(InputBox::txtTotalLossFraction) == boxes_.Text(InputBox::txtTotalLossFraction);
     const UncertaintyRule rule{ModelKind::Compartment, calc->Inputs.FirePlace, calc->Inputs.Plume,
                                estimated, calc->Inputs.LossFraction};
     const auto drawn = ui::DrawnModelErrorOf(draw, drawRule);

@@ -107,11 +107,11 @@ RunOutcome frmOutput::RunModel() {
     // Without a heat of combustion of its own, the run takes the fire
     // file's, as the batch command does; the report saved keeps the value used.
     // The Key Results panel names where it came from.
-    tenability::HeatOfCombustionChoice heat{tenability_.Inputs.Yields.HeatOfCombustion,
-                                            tenability::HeatSource::Input, {}};
+    tenability::HeatOfCombustionChoice heat{
+        tenability_.Inputs.Yields.HeatOfCombustion, tenability::HeatSource::Input, {}};
     if (tenability_.Given && !tenability_.HeatOfCombustionGiven) {
-        tenability_.Inputs = life_safety::InputsWithFireFileHeat(
-            tenability_, calc_.Inputs.FireFile, calc_.OpenedReport, &heat);
+        tenability_.Inputs = life_safety::InputsWithFireFileHeat(tenability_, calc_.Inputs.FireFile,
+                                                                 calc_.OpenedReport, &heat);
     }
     auto tenabilityRun =
         tenability_.Given
@@ -160,9 +160,9 @@ void frmOutput::FollowSavedRun() {
     tenabilityKeys_ = keys.Tenability;
     if (!tenabilityKeys_->TimesNotComputed) {
         // The saved report's tenability line gives the value the run burned.
-        ui::NameHeatOfCombustion({tenability_.Inputs.Yields.HeatOfCombustion,
-                                  tenability::HeatSource::Input, {}},
-                                 calc_.Inputs.FireFile, *tenabilityKeys_);
+        ui::NameHeatOfCombustion(
+            {tenability_.Inputs.Yields.HeatOfCombustion, tenability::HeatSource::Input, {}},
+            calc_.Inputs.FireFile, *tenabilityKeys_);
     }
     tenabilitySeries_ = keys.Series;
     detectionKeys_ = keys.Detection;

@@ -264,10 +264,12 @@ TEST_F(StudyLifeSafety, AFireFileWithoutAHeatOfCombustionIsNotedOnce) {
     const std::string typed = folder_.Write("typed.fir", "    0        100.0        0.000\r\n"
                                                          "  600        100.0        0.000\r\n"
                                                          "   -9           -9           -9\r\n");
-    const Outcome single = InProcess(
-        {"compartment", "--fire", typed, "--floor-area", "20", "--room-height", "2.4",
-         "--vent-width", "0.9", "--sill-height", "0", "--soffit-height", "2", "--fire-height", "0",
-         "--run-time", "600", "--sign", "lit", "-o", "/dev/null"});
+    const Outcome single = InProcess({"compartment", "--fire",        typed, "--floor-area",
+                                      "20",          "--room-height", "2.4", "--vent-width",
+                                      "0.9",         "--sill-height", "0",   "--soffit-height",
+                                      "2",           "--fire-height", "0",   "--run-time",
+                                      "600",         "--sign",        "lit", "-o",
+                                      "/dev/null"});
     ASSERT_EQ(single.status, 0) << single.err;
     const std::string prefix = "vorla compartment: ";
     ASSERT_EQ(single.err.rfind(prefix, 0), 0u) << single.err;
@@ -279,7 +281,8 @@ TEST_F(StudyLifeSafety, AFireFileWithoutAHeatOfCombustionIsNotedOnce) {
         std::string fire;
         std::size_t notes;
     };
-    for (const Case& c : {Case{"typed", typed, 1}, Case{"written", "office-sofa-tsquared.fir", 0}}) {
+    for (const Case& c :
+         {Case{"typed", typed, 1}, Case{"written", "office-sofa-tsquared.fir", 0}}) {
         const std::string study =
             "model = \"compartment\"\nruns = 6\nseed = 3\n[base]\nfire = \"" + c.fire +
             "\"\nroom-height = 2.4\nsill-height = 0\nsoffit-height = 2\nvent-width = 0.9\n"

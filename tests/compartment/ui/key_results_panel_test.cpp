@@ -748,9 +748,15 @@ class KeyResultsPanelTest : public QObject {
         QTest::addColumn<QString>("typed"); // the dialog's box, empty: left alone
         QTest::addColumn<QString>("source");
         QTest::addColumn<QString>("words");
-        QTest::newRow("the fire file's") << false << "" << "fire file" << "from the fire file";
-        QTest::newRow("typed") << false << "12400" << "input" << "as given";
-        QTest::newRow("hand-typed fire file") << true << "" << "default" << "the fuel's default";
+        QTest::newRow("the fire file's") << false << ""
+                                         << "fire file"
+                                         << "from the fire file";
+        QTest::newRow("typed") << false << "12400"
+                               << "input"
+                               << "as given";
+        QTest::newRow("hand-typed fire file") << true << ""
+                                              << "default"
+                                              << "the fuel's default";
     }
     void TheHeatOfCombustionIsNamedWithItsSource() {
         QFETCH(bool, handTyped);
@@ -758,17 +764,18 @@ class KeyResultsPanelTest : public QObject {
         QFETCH(QString, source);
         QFETCH(QString, words);
         Program program;
-        const std::string fire = handTyped ? program.WriteFile("typed.fir", kSteadyFire)
-                                           : std::string(VORLA_EXAMPLES_DIR "/office-sofa-tsquared.fir");
+        const std::string fire = handTyped
+                                     ? program.WriteFile("typed.fir", kSteadyFire)
+                                     : std::string(VORLA_EXAMPLES_DIR "/office-sofa-tsquared.fir");
         std::vector<std::string> extra{"-o", "/dev/null", "--summary", "-", "--sign", "lit"};
         if (!typed.isEmpty()) {
             extra.insert(extra.end(), {"--heat-of-combustion", typed.toStdString()});
         }
         const BatchOutcome batch = RunBatch(OfficeCommand(fire, "200", extra));
         QCOMPARE(batch.Status, 0);
-        const QJsonObject inputs =
-            QJsonDocument::fromJson(QByteArray::fromStdString(batch.Out)).object()["inputs"]
-                .toObject();
+        const QJsonObject inputs = QJsonDocument::fromJson(QByteArray::fromStdString(batch.Out))
+                                       .object()["inputs"]
+                                       .toObject();
         QCOMPARE(inputs["heat_of_combustion_source"].toString(), source);
         const QString line = "Heat of combustion: " +
                              QString::number(inputs["heat_of_combustion_kj_kg"].toDouble()) +
@@ -788,8 +795,8 @@ class KeyResultsPanelTest : public QObject {
         if (typed.isEmpty()) {
             QVERIFY(TypeTenability(program.input.get(), {}, 1).Closed); // lit signs
         } else {
-            QVERIFY(TypeTenability(program.input.get(), {{"txtHeatOfCombustion", typed}}, 1)
-                        .Closed);
+            QVERIFY(
+                TypeTenability(program.input.get(), {{"txtHeatOfCombustion", typed}}, 1).Closed);
         }
         program.platform.AnswerNextQuestion(MessageButton::No);
         report = program.Run();

@@ -253,7 +253,8 @@ class SkevaExploreTest : public QObject {
         const auto summary = nlohmann::json::parse(ReadFile(out + "/summary.json"));
         const auto& overall = summary.at("overall");
         const auto& band = explore->Band();
-        const auto same = [](const nlohmann::json& study, const vorla::study::SampleSummary& window) {
+        const auto same = [](const nlohmann::json& study,
+                             const vorla::study::SampleSummary& window) {
             return study.at("count").get<std::size_t>() == window.Count && window.Count > 0 &&
                    study.at("p5").get<double>() == *window.P5 &&
                    study.at("p50").get<double>() == *window.P50 &&
