@@ -299,9 +299,15 @@ int RunStudyCommand(std::span<const std::string> args, std::ostream& out, std::o
     if (progress) {
         runner.OnProgress = [&bar](const study::StudyProgress& now) { bar.Show(now); };
     }
-    if (const auto problem = study::RunStudy(
-            design, StudyRunCallback(design.Model.Model, design.FilePath), runner, directory)) {
+    const auto notes = std::make_shared<StudyNotes>();
+    if (const auto problem =
+            study::RunStudy(design, StudyRunCallback(design.Model.Model, design.FilePath, notes),
+                            runner, directory)) {
         return Fail(err, *problem);
+    }
+    // Once for the study, as the batch command says it once for its run.
+    for (const std::string& note : notes->Notes()) {
+        err << kPrefix << note << "\n";
     }
     if (runner.Part.Count == 1) {
         if (const int status = WritePlots(directory, err); status != kExitSuccess) {

@@ -134,7 +134,7 @@ std::optional<std::string> SetVariedDeviceFields(const OptionTexts& options,
 // steps both models share.
 template <class Model>
 StudyRunOutcome RunSample(const RunRequest& request, ReportFires& fires, const Model& model,
-                          const std::string& studyPath) {
+                          const std::string& studyPath, StudyNotes* notes) {
     OptionTexts options(request.Options.begin(), request.Options.end());
     // The run's report file stands for the command's -o: the output file the
     // report names unless the study gives an output-name.
@@ -201,7 +201,10 @@ StudyRunOutcome RunSample(const RunRequest& request, ReportFires& fires, const M
     // Without a heat of combustion the fire file's, as the batch command takes it.
     auto tenability = std::get<TenabilityOptions>(tenabilityOptions);
     if (!tenability.HeatOfCombustionGiven) {
-        TakeFireFileHeat(tenability, fires.HeatOf(firePath), firePath);
+        const auto note = TakeFireFileHeat(tenability, fires.HeatOf(firePath), firePath);
+        if (note && notes != nullptr) {
+            notes->Add(*note);
+        }
     }
     auto detectionOptions = ReadDetectionOptions(options, "");
     if (auto* stop = std::get_if<CommandStop>(&detectionOptions)) {
@@ -305,15 +308,26 @@ struct SmokeSteps {
 
 } // namespace
 
-study::RunCallback StudyRunCallback(ModelKind model, const std::string& studyPath) {
+void StudyNotes::Add(const std::string& note) {
+    std::lock_guard lock(mutex_);
+    notes_.insert(note);
+}
+
+std::vector<std::string> StudyNotes::Notes() const {
+    std::lock_guard lock(mutex_);
+    return {notes_.begin(), notes_.end()};
+}
+
+study::RunCallback StudyRunCallback(ModelKind model, const std::string& studyPath,
+                                    std::shared_ptr<StudyNotes> notes) {
     auto fires = std::make_shared<ReportFires>();
     if (model == ModelKind::Compartment) {
-        return [fires, studyPath](const RunRequest& request) {
-            return RunSample(request, *fires, CompartmentSteps{}, studyPath);
+        return [fires, studyPath, notes](const RunRequest& request) {
+            return RunSample(request, *fires, CompartmentSteps{}, studyPath, notes.get());
         };
     }
-    return [fires, studyPath](const RunRequest& request) {
-        return RunSample(request, *fires, SmokeSteps{}, studyPath);
+    return [fires, studyPath, notes](const RunRequest& request) {
+        return RunSample(request, *fires, SmokeSteps{}, studyPath, notes.get());
     };
 }
 

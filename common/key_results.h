@@ -66,6 +66,14 @@ struct TenabilityKeys {
     // or the inputs as printed are not those it was run with). No time is
     // given, and none is written to a file.
     bool TimesNotComputed = false;
+    // Where the heat of combustion the run burned came from, as the windows'
+    // Key Results panel names it (the summaries write it from their inputs):
+    // "input", "fire file" or "default" (empty: the run does not say), the
+    // value (kJ/kg) and, when the fire file's could not be used, the note
+    // saying why.
+    std::string HeatOfCombustionSource{};
+    double HeatOfCombustionKjKg = 0;
+    std::string HeatOfCombustionNote{};
 };
 
 // When the devices of a run operated, when the run had any.

@@ -3,6 +3,7 @@
 #include "common/round_trip_text.h"
 #include "common/typed_number.h"
 #include "common/units.h"
+#include "life_safety/detection/suppression_options.h"
 #include "life_safety/tenability/tenability_texts.h"
 #include "study/statistics.h"
 
@@ -574,6 +575,11 @@ void AddTenabilityStudyBase(const tenability::TenabilityTexts& tenability, UnitS
             base.emplace_back(option, TomlText(value)); // fuel, sign: words
             continue;
         }
+        if (option == "heat-of-combustion" && !tenability.HeatOfCombustionGiven) {
+            // Not given: the runs take the fire file's, as the study's do
+            // when the file names none.
+            continue;
+        }
         const auto si = NumberOfRoundTripText(value);
         if (!si) {
             continue; // never: the options text writes every number round-trip
@@ -587,6 +593,74 @@ void AddTenabilityStudyBase(const tenability::TenabilityTexts& tenability, UnitS
                                  [](double w) { return (w - 32) * 5 / 9; });
         }
         base.emplace_back(option, RoundTripText(written));
+    }
+}
+
+void AddDevicesStudyBase(const std::vector<detection::Device>& devices,
+                         const detection::Suppression& suppression, UnitSystem units,
+                         std::vector<std::pair<std::string, std::string>>& base) {
+    if (devices.empty()) {
+        return;
+    }
+    using detection::DeviceKind;
+    const bool us = units == UnitSystem::US;
+    // As the --device reader turns a written number into S.I. units.
+    const auto length = [us](double si) {
+        return RoundTripText(
+            us ? WrittenFor(si, si / kMetresPerFoot, [](double w) { return w * kMetresPerFoot; })
+               : si);
+    };
+    const auto temperature = [us](double kelvin) {
+        const double guess =
+            us ? (kelvin - kKelvinAtZeroCelsius) * 1.8 + 32 : kelvin - kKelvinAtZeroCelsius;
+        return RoundTripText(WrittenFor(kelvin, guess, [us](double w) {
+            return (us ? (w - 32) / 1.8 : w) + kKelvinAtZeroCelsius;
+        }));
+    };
+    const auto rise = [us](double kelvins) {
+        return RoundTripText(
+            us ? WrittenFor(kelvins, kelvins * 1.8, [](double w) { return w / 1.8; }) : kelvins);
+    };
+    std::string list = "[";
+    bool sprinkler = false;
+    for (std::size_t k = 0; k < devices.size(); ++k) {
+        const detection::Device& device = devices[k];
+        const bool smoke = device.Kind == DeviceKind::SmokeDetector;
+        sprinkler = sprinkler || device.Kind == DeviceKind::Sprinkler;
+        // The keys of DeviceOptionText, in its order.
+        std::string text = "kind=" + std::string(detection::KindWord(device.Kind)) +
+                           ",name=" + device.Name + ",radius=" + length(device.Radius) +
+                           ",below-ceiling=" + length(device.BelowCeiling);
+        if (!smoke || device.Rti != 0) {
+            text += ",rti=" + RoundTripText(device.Rti);
+        }
+        text += ",c=" + RoundTripText(device.Conduction);
+        if (!smoke) {
+            text += ",temperature=" + temperature(device.OperatingTemperature);
+        } else if (device.Obscuration) {
+            text += ",optical-density=" + RoundTripText(*device.Obscuration);
+        } else {
+            text += ",rise=" + rise(device.TemperatureRise);
+        }
+        list += (k == 0 ? "" : ", ") + TomlText(text);
+    }
+    base.emplace_back("device", list + "]");
+    if (suppression.Rule == detection::SuppressionRule::Unchanged || !sprinkler) {
+        return; // the batch command refuses a rule no sprinkler can start
+    }
+    // "--suppression decaying --spray-density 0.07 ...": option, value.
+    const std::string options = detection::SuppressionOptionText(suppression);
+    std::vector<std::string> words;
+    for (std::size_t at = 0; at < options.size();) {
+        const std::size_t end = std::min(options.find(' ', at), options.size());
+        if (end > at) {
+            words.push_back(options.substr(at, end - at));
+        }
+        at = end + 1;
+    }
+    for (std::size_t k = 0; k + 1 < words.size(); k += 2) {
+        const std::string option = words[k].substr(2);
+        base.emplace_back(option, option == "suppression" ? TomlText(words[k + 1]) : words[k + 1]);
     }
 }
 

@@ -10,6 +10,8 @@
 
 #include "common/model_uncertainty.h"
 #include "common/ui/explore_window.h"
+#include "life_safety/detection/device.h"
+#include "life_safety/detection/suppression.h"
 #include "life_safety/tenability/aset_risk.h"
 #include "life_safety/tenability/tenability_texts.h"
 #include "study/distributions.h"
@@ -195,8 +197,24 @@ std::optional<double> CurveValueAt(const std::vector<double>& minutes,
 // The [base] lines of a study file that follow `tenability` as the window
 // does (none when it is not followed): its fuel, sign and every number
 // (option = value, in the study's `units`, each written so that the study
-// file's reader gives back the very S.I. value the window runs with).
+// file's reader gives back the very S.I. value the window runs with), but the
+// heat of combustion only when the user gave it: without it the study's runs,
+// like the window's, take the fire file's.
 void AddTenabilityStudyBase(const tenability::TenabilityTexts& tenability, UnitSystem units,
                             std::vector<std::pair<std::string, std::string>>& base);
+
+// The [base] lines of a study file that follow `devices` and `suppression` as
+// the window does (none without devices): one `device` list of --device texts
+// in the study's `units` (the lengths and temperatures each written so that
+// the study file's reader gives back the very S.I. value, or the nearest
+// where no number in those units does, as for some rises in K written in
+// °F), then, when the rule
+// is not "unchanged" and a sprinkler can start it, `suppression` and, for a
+// decaying fire, `spray-density`, `suppression-constant` and
+// `suppression-exponent`, as the batch command takes them. The file carries
+// the devices itself: it names no devices file.
+void AddDevicesStudyBase(const std::vector<detection::Device>& devices,
+                         const detection::Suppression& suppression, UnitSystem units,
+                         std::vector<std::pair<std::string, std::string>>& base);
 
 } // namespace vorla::ui

@@ -2,6 +2,7 @@
 
 #include "common/key_results_text.h"
 #include "common/ui/explore_window.h"
+#include "common/ui/key_results_panel.h"
 #include "common/ui/tenability_graph.h"
 #include "life_safety/run/life_safety_run.h"
 #include "common/units.h"
@@ -50,7 +51,7 @@ std::string FollowedText(const ExploreFollowed& followed) {
 ExploreFollowedRun::ExploreFollowedRun(const ExploreFollowed& followed,
                                        const life_safety::LifeSafetyRoom& room, UnitSystem units,
                                        const std::string& firePath, ExploreRun& run)
-    : followed_(followed), units_(units) {
+    : followed_(followed), units_(units), firePath_(firePath) {
     // In Run's order: the devices against the room, then the head height. The
     // room's height is the live input either depends on.
     const auto refuse = [&](std::string message) {
@@ -72,8 +73,10 @@ ExploreFollowedRun::ExploreFollowedRun(const ExploreFollowed& followed,
             refuse(problem->Message);
             return;
         }
+        heat_ = {
+            followed.Tenability.Inputs.Yields.HeatOfCombustion, tenability::HeatSource::Input, {}};
         tenabilityRun = std::make_unique<tenability::TenabilityRun>(
-            life_safety::InputsWithFireFileHeat(followed.Tenability, firePath, ""),
+            life_safety::InputsWithFireFileHeat(followed.Tenability, firePath, "", &heat_),
             tenability::RoomGeometry{room.FloorArea, room.CeilingHeight});
     } else {
         // The smoke an obscuration detector reads, as Run follows it.
@@ -114,6 +117,7 @@ void ExploreFollowedRun::Finish(const UncertaintyRule& rule, double roomHeight,
     const tenability::TenabilityRun* tenability = lifeSafety_->Tenability();
     if (followed_.Tenability.Given && tenability != nullptr) {
         keys.Tenability = lifeSafety_->TenabilityKeysOfRun();
+        NameHeatOfCombustion(heat_, firePath_, *keys.Tenability);
         AddTenabilityQuantities(run.Graph, tenability->Series(), units_);
     }
     std::string unknownUncertainty;
@@ -129,7 +133,7 @@ void ExploreFollowedRun::Finish(const UncertaintyRule& rule, double roomHeight,
                 "The model uncertainty cannot be shown: " + std::get<std::string>(found);
         }
     }
-    run.KeyLines = KeyResultLines(keys, units_);
+    run.KeyLines = PanelKeyResultLines(keys, units_);
     if (!unknownUncertainty.empty()) {
         run.KeyLines.push_back(unknownUncertainty);
     }

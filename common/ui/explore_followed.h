@@ -22,6 +22,7 @@
 #include "life_safety/detection/device.h"
 #include "life_safety/detection/suppression.h"
 #include "life_safety/run/life_safety_run.h"
+#include "life_safety/tenability/fire_file_heat.h"
 #include "life_safety/tenability/tenability_texts.h"
 
 #include <functional>
@@ -86,6 +87,9 @@ class ExploreFollowedRun {
     bool refused_ = false;
     std::unique_ptr<life_safety::LifeSafetyRun> lifeSafety_;
     std::unique_ptr<FireTable> fire_;
+    // Where the tenability's heat of combustion came from, for the Key Results.
+    tenability::HeatOfCombustionChoice heat_;
+    std::string firePath_;
 };
 
 } // namespace vorla::ui

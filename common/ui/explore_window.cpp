@@ -845,7 +845,8 @@ std::string ExploreWindow::StudyText() const {
     const std::vector<double> values = Values();
     ExploreStudyBase base = model_->StudyBase(values);
     // The fire's position and plume the runs follow (the defaults written as
-    // nothing, as a study without them runs them), then the tenability.
+    // nothing, as a study without them runs them), the devices with the
+    // suppression rule, then the tenability.
     const ModelOptions& options = Followed().Options;
     if (options.Position != FirePosition::Centre) {
         base.Base.emplace_back("fire-position",
@@ -854,6 +855,7 @@ std::string ExploreWindow::StudyText() const {
     if (options.Plume != PlumeCorrelation::Zukoski) {
         base.Base.emplace_back("plume", "\"" + std::string(PlumeWord(options.Plume)) + "\"");
     }
+    AddDevicesStudyBase(Followed().Devices, Followed().Suppression, base.Units, base.Base);
     AddTenabilityStudyBase(Followed().Tenability, base.Units, base.Base);
     return StudyFileText(base.Model, CurrentBandSettings(), inputs_, UncertainList(), base.Base,
                          base.CriteriaHeights, base.CriteriaTemperatures);

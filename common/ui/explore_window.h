@@ -147,6 +147,10 @@ class ExploreModel {
     // The study of `values` (the band's uncertain inputs aside). A model
     // without one (no Model name) has no band and no study file.
     virtual ExploreStudyBase StudyBase(const std::vector<double>&) const { return {}; }
+    // The form's heat loss fraction came from its estimator: until the value
+    // is moved here, a run's model uncertainty is the estimator's, as Run's
+    // is. The band's draws stay those of the number the study file writes.
+    virtual void SetLossFractionEstimated(bool) {}
 };
 
 class ExploreWindow final : public QWidget {

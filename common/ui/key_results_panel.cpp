@@ -4,6 +4,7 @@
 #include "common/ui/criteria_dialog.h"
 #include "common/ui/criteria_settings.h"
 #include "common/ui/form_builders.h"
+#include "life_safety/tenability/input_problem.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -15,6 +16,40 @@
 #include <algorithm>
 
 namespace vorla::ui {
+
+void NameHeatOfCombustion(const tenability::HeatOfCombustionChoice& choice,
+                          const std::string& fireFile, TenabilityKeys& keys) {
+    keys.HeatOfCombustionSource = std::string(tenability::HeatSourceWord(choice.Source));
+    keys.HeatOfCombustionKjKg = choice.HeatOfCombustion;
+    keys.HeatOfCombustionNote =
+        choice.Source == tenability::HeatSource::Default && !choice.Why.empty()
+            ? tenability::FallbackNote(choice, fireFile)
+            : std::string();
+}
+
+std::vector<std::string> PanelKeyResultLines(const KeyResults& keys, UnitSystem shown) {
+    std::vector<std::string> lines = KeyResultLines(keys, shown);
+    if (!keys.Tenability || keys.Tenability->HeatOfCombustionSource.empty() || lines.empty()) {
+        return lines;
+    }
+    const TenabilityKeys& tenability = *keys.Tenability;
+    const std::string& source = tenability.HeatOfCombustionSource;
+    const std::string from = source == tenability::HeatSourceWord(tenability::HeatSource::FireFile)
+                                 ? "from the fire file"
+                             : source == tenability::HeatSourceWord(tenability::HeatSource::Input)
+                                 ? "as given"
+                                 : "the fuel's default";
+    // Before "Run ended at ...", the last line: after the Tenability block and
+    // its "Detection to ASET" line.
+    auto at =
+        lines.insert(lines.end() - 1, "Heat of combustion: " +
+                                          tenability::ValueText(tenability.HeatOfCombustionKjKg) +
+                                          " kJ/kg, " + from);
+    if (!tenability.HeatOfCombustionNote.empty()) {
+        lines.insert(at + 1, tenability.HeatOfCombustionNote);
+    }
+    return lines;
+}
 
 KeyResultsPanel::KeyResultsPanel(PlatformServices& services, std::string programName,
                                  QWidget* parent)
@@ -71,7 +106,11 @@ void KeyResultsPanel::Recompute() {
         txtKeyResults->clear();
         return;
     }
-    const QString text = QString::fromStdString(KeyResultsText(keysOfRun_(criteria_), shown_));
+    QStringList lines;
+    for (const std::string& line : PanelKeyResultLines(keysOfRun_(criteria_), shown_)) {
+        lines << QString::fromStdString(line);
+    }
+    const QString text = lines.join(u'\n');
     txtKeyResults->setPlainText(text);
     int widest = 0;
     for (const QString& line : text.split(u'\n')) {

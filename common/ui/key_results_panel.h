@@ -5,12 +5,18 @@
 // Criteria… changes the heights and temperatures the panel reports, recomputes
 // it at once from the run's rows (no new run), and remembers them with
 // QSettings for the next session of the program.
+//
+// A run that followed tenability and says where its heat of combustion came
+// from gets one more line after its Tenability block, "Heat of combustion:
+// 20000 kJ/kg, from the fire file", and, when the fire file's could not be
+// used, the note saying why; every other run's text is KeyResultsText's.
 #pragma once
 
 #include "common/key_criteria.h"
 #include "common/key_results.h"
 #include "common/ui/platform_services.h"
 #include "common/unit_system.h"
+#include "life_safety/tenability/fire_file_heat.h"
 
 #include <QGroupBox>
 #include <QList>
@@ -18,6 +24,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QPlainTextEdit;
 class QPushButton;
@@ -25,6 +32,17 @@ class QPushButton;
 namespace vorla::ui {
 
 class CriteriaDialog;
+
+// Records in `keys` where the run's heat of combustion came from (`choice`)
+// and, when it fell back on the fuel's, the note naming the fire file
+// `fireFile` as the batch command prints it.
+void NameHeatOfCombustion(const tenability::HeatOfCombustionChoice& choice,
+                          const std::string& fireFile, TenabilityKeys& keys);
+
+// The lines the panel (and Explore's Key Results) show: KeyResultLines, with
+// the heat of combustion's line and note before the last line ("Run ended
+// at ...") when the run followed tenability and names its heat of combustion.
+std::vector<std::string> PanelKeyResultLines(const KeyResults& keys, UnitSystem shown);
 
 class KeyResultsPanel final : public QGroupBox {
     Q_OBJECT

@@ -582,6 +582,10 @@ template <class Model> void ZoneInputFormOf<Model>::mnuFileExplore_Click() {
                                                              std::move(fireProblem),
                                                              LoadCriteria(QSettings()), kept_);
     model->SetFirePath(readFrom);
+    // Whether the fraction in the box is the estimator's, as Run would read
+    // the boxes now (the inputs held are those of the last Run).
+    model->SetLossFractionEstimated(Model::LossFractionEstimated(
+        calc_, ReadKeptInputBoxes(texts, calc_.Units, kept_).LossFraction));
     ShowExplore(std::move(model));
 }
 

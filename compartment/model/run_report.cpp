@@ -51,7 +51,11 @@ RunReport BuildWindowReport(const Calculations& calc, const CompletedRun& run) {
 }
 
 bool LossFractionFromEstimator(const Calculations& calc) {
-    return calc.LastEstimate && NumberOfText(calc.LastEstimate->Text) == calc.Inputs.LossFraction;
+    return LossFractionFromEstimator(calc, calc.Inputs.LossFraction);
+}
+
+bool LossFractionFromEstimator(const Calculations& calc, double lossFraction) {
+    return calc.LastEstimate && NumberOfText(calc.LastEstimate->Text) == lossFraction;
 }
 
 DesignReportRun DesignReportRunOf(const Calculations& calc, const KeyResults& keys,

@@ -27,6 +27,8 @@ RunReport BuildWindowReport(const Calculations& calc, const CompletedRun& run);
 // inputs' fraction is the number the estimator's last Estimate typed into the
 // box (the validation's "estimate" rule, as --loss-fraction estimate gives it).
 bool LossFractionFromEstimator(const Calculations& calc);
+// The same for a fraction read from the boxes now (`lossFraction`).
+bool LossFractionFromEstimator(const Calculations& calc, double lossFraction);
 
 // The design report's run of the completed run in `calc` (common/design_report.h),
 // with these key results and this saved report text; `estimatedLossFraction`

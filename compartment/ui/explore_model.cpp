@@ -143,9 +143,16 @@ ui::ExploreRun CompartmentExplore::RunDrawn(const std::vector<double>& values,
     calc->Inputs.Plume = followed.Options.Plume;
     // A band's draw of the model's error, as a study's run draws it (the
     // loss fraction a number, as the study file writes it).
-    const UncertaintyRule rule{ModelKind::Compartment, calc->Inputs.FirePlace, calc->Inputs.Plume, false,
-                               calc->Inputs.LossFraction};
-    const auto drawn = ui::DrawnModelErrorOf(draw, rule);
+    const UncertaintyRule drawRule{ModelKind::Compartment, calc->Inputs.FirePlace,
+                                   calc->Inputs.Plume, false, calc->Inputs.LossFraction};
+    // The model uncertainty shown, as Run shows it: the estimator's while the
+    // fraction is the form's estimate, not moved here.
+    const bool estimated =
+        lossFractionEstimated_ &&
+        boxes.Text(InputBox::txtTotalLossFraction) == boxes_.Text(InputBox::txtTotalLossFraction);
+    const UncertaintyRule rule{ModelKind::Compartment, calc->Inputs.FirePlace, calc->Inputs.Plume,
+                               estimated, calc->Inputs.LossFraction};
+    const auto drawn = ui::DrawnModelErrorOf(draw, drawRule);
     if (const auto* problem = std::get_if<std::string>(&drawn)) {
         run.Message = *problem;
         return run;

@@ -39,6 +39,7 @@ class CompartmentExplore final : public ui::ExploreModel {
     // The full path the fire table was read from, for a study file's `fire`
     // (the form's text made absolute when not set).
     void SetFirePath(std::string path);
+    void SetLossFractionEstimated(bool estimated) override { lossFractionEstimated_ = estimated; }
 
     // The boxes' texts a set of values is run with.
     InputBoxes BoxesOf(const std::vector<double>& values) const;
@@ -51,6 +52,7 @@ class CompartmentExplore final : public ui::ExploreModel {
     KeyCriteria criteria_;
     KeptDimensions kept_;
     std::string firePath_;
+    bool lossFractionEstimated_ = false;
 };
 
 } // namespace vorla::compartment

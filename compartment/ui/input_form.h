@@ -58,6 +58,10 @@ struct InputFormModel {
     // Whether the heat loss fraction is the estimator's, whose validation
     // statistics are its own.
     static bool LossFractionEstimated(const Calc& calc) { return LossFractionFromEstimator(calc); }
+    // The same for the fraction the boxes give now (Explore opens on them).
+    static bool LossFractionEstimated(const Calc& calc, double lossFraction) {
+        return LossFractionFromEstimator(calc, lossFraction);
+    }
 };
 
 } // namespace vorla::compartment

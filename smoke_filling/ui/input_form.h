@@ -53,6 +53,7 @@ struct InputFormModel {
     // statistics are its own.
     // SKEVA-XW has no estimator.
     static bool LossFractionEstimated(const Calc&) { return false; }
+    static bool LossFractionEstimated(const Calc&, double) { return false; }
 };
 
 } // namespace vorla::smoke

@@ -2,6 +2,7 @@
 
 #include "common/model_options.h"
 #include "common/text_file.h"
+#include "common/ui/key_results_panel.h"
 #include "life_safety/detection/device_options.h"
 #include "life_safety/detection/suppression_options.h"
 #include "life_safety/run/life_safety_run.h"
@@ -105,9 +106,12 @@ RunOutcome frmOutput::RunModel() {
                                            calc_.Inputs.FireHeight};
     // Without a heat of combustion of its own, the run takes the fire
     // file's, as the batch command does; the report saved keeps the value used.
+    // The Key Results panel names where it came from.
+    tenability::HeatOfCombustionChoice heat{
+        tenability_.Inputs.Yields.HeatOfCombustion, tenability::HeatSource::Input, {}};
     if (tenability_.Given && !tenability_.HeatOfCombustionGiven) {
-        tenability_.Inputs = life_safety::InputsWithFireFileHeat(
-            tenability_, calc_.Inputs.FireFile, calc_.OpenedReport);
+        tenability_.Inputs = life_safety::InputsWithFireFileHeat(tenability_, calc_.Inputs.FireFile,
+                                                                 calc_.OpenedReport, &heat);
     }
     auto tenabilityRun =
         tenability_.Given
@@ -131,6 +135,7 @@ RunOutcome frmOutput::RunModel() {
     const tenability::TenabilityRun* run = followed.Tenability();
     if (tenability_.Given && run != nullptr) {
         tenabilityKeys_ = followed.TenabilityKeysOfRun();
+        ui::NameHeatOfCombustion(heat, calc_.Inputs.FireFile, *tenabilityKeys_);
         tenabilitySeries_ = std::make_shared<const tenability::TenabilitySeries>(run->Series());
     }
     return outcome;
@@ -153,6 +158,12 @@ void frmOutput::FollowSavedRun() {
                    zone_models::PrintsSavedRows(file.text, calc_.Inputs, *again, run.EndMessage);
         });
     tenabilityKeys_ = keys.Tenability;
+    if (!tenabilityKeys_->TimesNotComputed) {
+        // The saved report's tenability line gives the value the run burned.
+        ui::NameHeatOfCombustion(
+            {tenability_.Inputs.Yields.HeatOfCombustion, tenability::HeatSource::Input, {}},
+            calc_.Inputs.FireFile, *tenabilityKeys_);
+    }
     tenabilitySeries_ = keys.Series;
     detectionKeys_ = keys.Detection;
 }

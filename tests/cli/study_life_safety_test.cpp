@@ -256,6 +256,52 @@ TEST_F(StudyLifeSafety, RsetFromDetectionAndItsOwnRandomStream) {
     EXPECT_GE(summary["aset_risk"]["undecided"].get<std::size_t>(), undecided);
 }
 
+// A fire file typed by hand (a burning-rate column of zeros) gives no heat of
+// combustion: every run's tenability falls back on the fuel's, and the study
+// says so once, in the sentence `vorla compartment` prints for one such run.
+// The office's file, written with 20 MJ/kg, gives no note.
+TEST_F(StudyLifeSafety, AFireFileWithoutAHeatOfCombustionIsNotedOnce) {
+    const std::string typed = folder_.Write("typed.fir", "    0        100.0        0.000\r\n"
+                                                         "  600        100.0        0.000\r\n"
+                                                         "   -9           -9           -9\r\n");
+    const Outcome single = InProcess({"compartment", "--fire",        typed, "--floor-area",
+                                      "20",          "--room-height", "2.4", "--vent-width",
+                                      "0.9",         "--sill-height", "0",   "--soffit-height",
+                                      "2",           "--fire-height", "0",   "--run-time",
+                                      "600",         "--sign",        "lit", "-o",
+                                      "/dev/null"});
+    ASSERT_EQ(single.status, 0) << single.err;
+    const std::string prefix = "vorla compartment: ";
+    ASSERT_EQ(single.err.rfind(prefix, 0), 0u) << single.err;
+    const std::string note = single.err.substr(prefix.size());
+    ASSERT_NE(note.find("typed.fir"), std::string::npos) << note;
+
+    struct Case {
+        const char* name;
+        std::string fire;
+        std::size_t notes;
+    };
+    for (const Case& c :
+         {Case{"typed", typed, 1}, Case{"written", "office-sofa-tsquared.fir", 0}}) {
+        const std::string study =
+            "model = \"compartment\"\nruns = 6\nseed = 3\n[base]\nfire = \"" + c.fire +
+            "\"\nroom-height = 2.4\nsill-height = 0\nsoffit-height = 2\nvent-width = 0.9\n"
+            "fire-height = 0\nrun-time = 600\nflashover = \"continue\"\nsign = \"lit\"\n"
+            "[vary]\nfloor-area = { uniform = [15, 30] }\n";
+        const auto run = Study(c.name, study);
+        ASSERT_EQ(run.status, 0) << run.err;
+        std::size_t found = 0;
+        for (std::size_t at = run.err.find("The fire file "); at != std::string::npos;
+             at = run.err.find("The fire file ", at + 1)) {
+            ++found;
+        }
+        EXPECT_EQ(found, c.notes) << c.name << ": " << run.err;
+        if (c.notes > 0) {
+            EXPECT_NE(run.err.find("vorla study: " + note), std::string::npos) << run.err;
+        }
+    }
+}
+
 TEST_F(StudyLifeSafety, SprinklerProbabilitiesAreTheShareOfRunsCounted) {
     const auto run = Study(
         "sprinkler",

@@ -2,6 +2,7 @@
 // field wrong once, with the study file's own words), the study text the
 // band samples from, and the band's statistics against hand calculations.
 #include "common/ui/explore_band.h"
+#include "life_safety/detection/device_options.h"
 #include "study/sampling.h"
 #include "study/statistics.h"
 
@@ -462,6 +463,89 @@ class ExploreBandTest : public QObject {
         std::vector<std::pair<std::string, std::string>> none;
         AddTenabilityStudyBase({}, UnitSystem::SI, none);
         QVERIFY(none.empty());
+    }
+
+    // The form's devices as one [base] `device` list: each text read back by
+    // the --device reader in the study's units (feet and °F in U.S. units)
+    // is the very device the window ran with, whatever its kind; the rule
+    // follows only with a sprinkler to start it; a heat of combustion the
+    // user did not give is not written (the fire file's stands).
+    void TheDevicesAreWrittenSoTheyReadBackExactly() {
+        using detection::Device;
+        using detection::DeviceKind;
+        // Name, kind, radius and depth below the ceiling (m), RTI, C, the
+        // operating temperature (K), a smoke detector's rise or optical density.
+        const auto device = [](const char* name, DeviceKind kind, double radius, double below,
+                               double rti, double c, double kelvin) {
+            Device made;
+            made.Name = name;
+            made.Kind = kind;
+            made.Radius = radius;
+            made.BelowCeiling = below;
+            made.Rti = rti;
+            made.Conduction = c;
+            made.OperatingTemperature = kelvin;
+            return made;
+        };
+        std::vector<Device> devices{
+            device("S1", DeviceKind::Sprinkler, 2.3, 0.07, 50, 0.5, 68.3 + 273.15),
+            device("H1", DeviceKind::HeatDetector, 1.1, 0.013, 28.7, 0, 57.2 + 273.15),
+            device("D1", DeviceKind::SmokeDetector, 3.7, 0.021, 0, 0, 0),
+            device("D2", DeviceKind::SmokeDetector, 0.9, 0.025, 0, 0, 0)};
+        devices[2].TemperatureRise = 13.5;
+        devices[3].Obscuration = 0.0468;
+        detection::Suppression decaying;
+        decaying.Rule = detection::SuppressionRule::Decaying;
+        decaying.SprayDensity = 0.071;
+        decaying.Constant = 3.2;
+        decaying.Exponent = 1.8;
+        for (const UnitSystem units : {UnitSystem::SI, UnitSystem::US}) {
+            std::vector<std::pair<std::string, std::string>> base;
+            AddDevicesStudyBase(devices, decaying, units, base);
+            QCOMPARE(base.size(), std::size_t(5));
+            QCOMPARE(base[0].first, std::string("device"));
+            std::vector<std::string> texts;
+            const std::string& list = base[0].second;
+            for (std::size_t at = list.find('"'); at != std::string::npos;
+                 at = list.find('"', list.find('"', at + 1) + 1)) {
+                texts.push_back(list.substr(at + 1, list.find('"', at + 1) - at - 1));
+            }
+            QCOMPARE(texts.size(), devices.size());
+            for (std::size_t k = 0; k < devices.size(); ++k) {
+                const auto read = detection::ParseDeviceOption(texts[k], units, int(k) + 1);
+                QVERIFY2(std::holds_alternative<Device>(read), texts[k].c_str());
+                QVERIFY2(std::get<Device>(read) == devices[k], texts[k].c_str());
+            }
+            const std::vector<std::pair<std::string, std::string>> rule{
+                {"suppression", "\"decaying\""},
+                {"spray-density", "0.071"},
+                {"suppression-constant", "3.2"},
+                {"suppression-exponent", "1.8"}};
+            QVERIFY(std::equal(rule.begin(), rule.end(), base.begin() + 1));
+        }
+        // Without a sprinkler the batch command refuses a rule: none written.
+        std::vector<std::pair<std::string, std::string>> detectors;
+        AddDevicesStudyBase({devices[1]}, decaying, UnitSystem::SI, detectors);
+        QCOMPARE(detectors.size(), std::size_t(1));
+        std::vector<std::pair<std::string, std::string>> none;
+        AddDevicesStudyBase({}, decaying, UnitSystem::SI, none);
+        QVERIFY(none.empty());
+
+        tenability::TenabilityTexts texts;
+        texts.Given = true;
+        texts.Inputs.Yields.HeatOfCombustion = 12400;
+        for (const bool given : {false, true}) {
+            texts.HeatOfCombustionGiven = given;
+            std::vector<std::pair<std::string, std::string>> lines;
+            AddTenabilityStudyBase(texts, UnitSystem::SI, lines);
+            const auto heat = std::find_if(lines.begin(), lines.end(), [](const auto& line) {
+                return line.first == "heat-of-combustion";
+            });
+            QCOMPARE(heat != lines.end(), given);
+            if (given) {
+                QCOMPARE(heat->second, std::string("12400"));
+            }
+        }
     }
 
     void ACurveIsReadLinearlyBetweenRows() {

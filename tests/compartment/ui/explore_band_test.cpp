@@ -11,6 +11,7 @@
 #include "common/ui/explore_window.h"
 #include "program_fixture.h"
 #include "study/statistics.h"
+#include "tests/support/zone_dialogs.h"
 
 #include <QCheckBox>
 #include <QPointer>
@@ -110,7 +111,13 @@ void CompareWithStudy(ExploreWindow* explore, const nlohmann::json& summary) {
     // The shares: flashover and every criterion, as the study's proportions.
     const auto& probabilities = overall.at("probabilities");
     const auto shares = explore->Band().Shares();
-    QCOMPARE(shares.size(), probabilities.size());
+    // With devices the study adds the sprinkler's (sprinkler_operates, ...),
+    // which the band does not draw.
+    std::size_t drawn = 0;
+    for (const auto& [name, value] : probabilities.items()) {
+        drawn += name.starts_with("sprinkler_") ? 0 : 1;
+    }
+    QCOMPARE(shares.size(), drawn);
     const double flashover = probabilities.at("flashover").at("p").get<double>();
     QCOMPARE(QString::fromStdString(shares.front().Name), QString("Flashover"));
     QCOMPARE(double(shares.front().Reached) / double(explore->Band().OkRuns()), flashover);
@@ -219,20 +226,31 @@ class CompartmentExploreBandTest : public QObject {
 
     // Three uncertain inputs on the ramp to flashover: the band's peak layer
     // temperatures and shares are those of `vorla study` on the saved file,
-    // with the model's defaults and with the form's Model Options (the
-    // dialog's list indexes; a corner fire with Heskestad's plume gives other
-    // temperatures, so a study file without them gives another band).
+    // with the model's defaults, with the form's Model Options (the dialog's
+    // list indexes; a corner fire with Heskestad's plume gives other
+    // temperatures, so a study file without them gives another band) and with
+    // the form's sprinkler and a fire that decays once it operates (a file
+    // without them has the unsuppressed fire's higher peaks and more
+    // flashovers).
     void TheBandIsTheStudyOfItsSavedFile_data() {
         QTest::addColumn<int>("position");
         QTest::addColumn<int>("plume");
-        QTest::newRow("the model's defaults") << 0 << 0;
-        QTest::newRow("corner fire, Heskestad plume") << 2 << 1;
+        QTest::addColumn<bool>("sprinkler");
+        QTest::newRow("the model's defaults") << 0 << 0 << false;
+        QTest::newRow("corner fire, Heskestad plume") << 2 << 1 << false;
+        QTest::newRow("sprinkler, decaying fire") << 0 << 0 << true;
     }
     void TheBandIsTheStudyOfItsSavedFile() {
         QFETCH(int, position);
         QFETCH(int, plume);
+        QFETCH(bool, sprinkler);
         Program program;
         program.FillRoom(program.WriteFile("ramp.fir", kRampFire), "600", "20");
+        if (sprinkler) {
+            QVERIFY(vorla::test_support::TypeSprinklers(program.input.get(),
+                                                        {{"S1", "2", "50", "68"}}, "0.07")
+                        .Closed);
+        }
         if (position != 0 || plume != 0) {
             Trigger(program.input, "mnuFileModelOptions");
             QPointer<QDialog> options = Control<QDialog>(program.input, "dlgModelOptions");
@@ -251,15 +269,22 @@ class CompartmentExploreBandTest : public QObject {
         QCOMPARE(explore->Band().RunsIn(), std::size_t(40));
         // The values never changed: no grey "Previous" over the run itself.
         QVERIFY(!explore->HasGhost());
-        // Flashover in some runs and not in others: the band spans the edge.
+        // Flashover in some runs and not in others: the band spans the edge
+        // (the sprinkler's fire decays before any run reaches it).
         const auto shares = explore->Band().Shares();
-        QVERIFY(shares.front().Reached > 0);
+        QCOMPARE(shares.front().Reached > 0, !sprinkler);
         QVERIFY(Control<QLabel>(explore, "lblBand")->text().contains("40 of 40 runs"));
         QVERIFY(explore->LegendTexts().join('|').contains("Median of 40 runs"));
         const auto summary = SavedStudySummary(program, explore, "ramp-study");
         QVERIFY(!summary.is_null());
         QCOMPARE(summary.at("runs").get<std::size_t>(), std::size_t(40));
         CompareWithStudy(explore, summary);
+        const auto& probabilities = summary.at("overall").at("probabilities");
+        QCOMPARE(probabilities.contains("sprinkler_operates"), sprinkler);
+        if (sprinkler) {
+            // The sprinkler operated in the study's runs: the rule changed their fire.
+            QVERIFY(probabilities.at("sprinkler_operates").at("p").get<double>() > 0);
+        }
     }
 
     // A change while the band is under way: the older band's chunks are

@@ -737,6 +737,84 @@ class KeyResultsPanelTest : public QObject {
         Click(report, "cmdSave");
         QVERIFY(!ReadText(plain).contains("Tenability:"));
     }
+    // Where the tenability's heat of combustion came from, in the panel's one
+    // line after the Tenability block, with the batch command's value and
+    // source (its summary) for the same inputs: the office's fire file
+    // (written with 20 MJ/kg), a value typed in Smoke and Tenability…, and a
+    // hand-typed fire file whose zero burning rates give none, which adds the
+    // note the batch command prints. Without tenability no such line.
+    void TheHeatOfCombustionIsNamedWithItsSource_data() {
+        QTest::addColumn<bool>("handTyped");
+        QTest::addColumn<QString>("typed"); // the dialog's box, empty: left alone
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("words");
+        QTest::newRow("the fire file's") << false << ""
+                                         << "fire file"
+                                         << "from the fire file";
+        QTest::newRow("typed") << false << "12400"
+                               << "input"
+                               << "as given";
+        QTest::newRow("hand-typed fire file") << true << ""
+                                              << "default"
+                                              << "the fuel's default";
+    }
+    void TheHeatOfCombustionIsNamedWithItsSource() {
+        QFETCH(bool, handTyped);
+        QFETCH(QString, typed);
+        QFETCH(QString, source);
+        QFETCH(QString, words);
+        Program program;
+        const std::string fire = handTyped
+                                     ? program.WriteFile("typed.fir", kSteadyFire)
+                                     : std::string(VORLA_EXAMPLES_DIR "/office-sofa-tsquared.fir");
+        std::vector<std::string> extra{"-o", "/dev/null", "--summary", "-", "--sign", "lit"};
+        if (!typed.isEmpty()) {
+            extra.insert(extra.end(), {"--heat-of-combustion", typed.toStdString()});
+        }
+        const BatchOutcome batch = RunBatch(OfficeCommand(fire, "200", extra));
+        QCOMPARE(batch.Status, 0);
+        const QJsonObject inputs = QJsonDocument::fromJson(QByteArray::fromStdString(batch.Out))
+                                       .object()["inputs"]
+                                       .toObject();
+        QCOMPARE(inputs["heat_of_combustion_source"].toString(), source);
+        const QString line = "Heat of combustion: " +
+                             QString::number(inputs["heat_of_combustion_kj_kg"].toDouble()) +
+                             " kJ/kg, " + words;
+        // The batch command's note, after its "vorla compartment: ".
+        const QString note = QString::fromStdString(batch.Err).section(": ", 1, -1).trimmed();
+        QCOMPARE(note.isEmpty(), !handTyped);
+
+        program.FillRoom(fire, "200");
+        program.platform.AnswerNextQuestion(MessageButton::No); // flashover, if asked: go on
+        QWidget* report = program.Run();
+        QVERIFY(report);
+        QVERIFY(PanelLines(report).filter("Heat of combustion").isEmpty());
+        Click(report, "cmdClose");
+        Program::Settle();
+
+        if (typed.isEmpty()) {
+            QVERIFY(TypeTenability(program.input.get(), {}, 1).Closed); // lit signs
+        } else {
+            QVERIFY(
+                TypeTenability(program.input.get(), {{"txtHeatOfCombustion", typed}}, 1).Closed);
+        }
+        program.platform.AnswerNextQuestion(MessageButton::No);
+        report = program.Run();
+        QVERIFY(report);
+        const QStringList lines = PanelLines(report);
+        const qsizetype at = lines.indexOf(line);
+        QVERIFY2(at > 0, qPrintable(line + "\n" + lines.join('\n')));
+        // After the Tenability block, before the run's end.
+        QVERIFY(lines.indexOf(QRegularExpression("^  Limit of .*")) < at);
+        QVERIFY(lines.last().startsWith("Run ended at "));
+        if (handTyped) {
+            QCOMPARE(lines.value(at + 1), note);
+            QCOMPARE(at + 2, lines.size() - 1);
+        } else {
+            QCOMPARE(at + 1, lines.size() - 1);
+        }
+    }
+
     // A report the batch command saved with tenability and a sprinkler,
     // opened as results: the panel's Tenability and devices blocks are the
     // batch command's summary of the same run (the detection to ASET line

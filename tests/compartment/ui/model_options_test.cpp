@@ -2,6 +2,8 @@
 // the fire in a corner and the model uncertainty against `vorla compartment`
 // with the same options, the saved line read back by File Open, Open Results
 // and `--from`, and a report of the default options as it always was.
+#include "common/ui/explore_number_box.h"
+#include "common/ui/explore_window.h"
 #include "program_fixture.h"
 #include "tests/support/access_keys.h"
 #include "tests/support/batch_summary.h"
@@ -378,6 +380,23 @@ class ModelOptionsTest : public QObject {
         QCOMPARE(PanelUncertainty(report, expected.size()), expected);
         Click(report, "cmdClose");
         Program::Settle();
+
+        // Explore on the estimate: the same lines. The fraction moved there
+        // is the user's, which the validation did not measure.
+        Trigger(program.input, "mnuFileExplore");
+        auto* explore = VisibleWindow<vorla::ui::ExploreWindow>("frmExplore");
+        QVERIFY(explore);
+        QTRY_VERIFY(explore->UpToDate());
+        QCOMPARE(PanelUncertainty(explore, expected.size()), expected);
+        Control<vorla::ui::ExploreNumberBox>(explore, "txtTotalLossFraction")->setValue(0.571);
+        QTRY_VERIFY(explore->UpToDate());
+        QVERIFY(PanelUncertainty(explore, 1).isEmpty());
+        QCOMPARE(PanelLines(explore)
+                     .filter(QRegularExpression("^The model uncertainty cannot be shown: .*"
+                                                "not with 0\\.571\\."))
+                     .size(),
+                 1);
+        delete explore;
 
         // Typed over, even with a number near it: the user's own fraction.
         program.Set(InputBox::txtTotalLossFraction, "0.571");

@@ -12,6 +12,7 @@
 #include "tests/support/file_bytes.h"
 #include "tests/support/summary_tenability_lines.h"
 #include "tests/support/window_controls.h"
+#include "tests/support/zone_dialogs.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -201,6 +202,87 @@ class SkevaExploreTest : public QObject {
         QVERIFY2(first >= 0, qPrintable(lines.join('\n')));
         QCOMPARE(lines.mid(first, expected.size()), expected);
         QCOMPARE(Control<QComboBox>(explore, "cboQuantity")->count(), 8);
+    }
+
+    // A band with the form's tenability (a head at 1.2 m) and an RSET drawn
+    // for every run, and a band drawing the model's own error in every run:
+    // `vorla study` on the file Save as Study writes runs the band's runs, so
+    // the peak layer temperature's points, each criterion's failures, the
+    // ASETs' points and P(ASET < RSET) are the same numbers.
+    void TheLifeSafetyBandIsTheStudyOfItsSavedFile_data() {
+        QTest::addColumn<bool>("tenability");
+        QTest::addColumn<bool>("modelError");
+        QTest::newRow("tenability and an RSET") << true << false;
+        QTest::newRow("the model's own error") << false << true;
+    }
+    void TheLifeSafetyBandIsTheStudyOfItsSavedFile() {
+        QFETCH(bool, tenability);
+        QFETCH(bool, modelError);
+        SkevaWindows windows(Data());
+        windows.Fill(SmallRoom());
+        if (tenability) {
+            QVERIFY(TypeTenability(&windows.input, {{"txtHeadHeight", "1.2"}}).Closed);
+        }
+        Trigger(windows.input, "mnuFileExplore");
+        auto* explore = VisibleWindow<ExploreWindow>("frmExplore");
+        QVERIFY(explore != nullptr);
+        QTRY_VERIFY(explore->UpToDate());
+        Control<QSpinBox>(explore, "txtBandRuns")->setValue(30);
+        Control<QSpinBox>(explore, "txtBandSeed")->setValue(7);
+        explore->SetUncertain(0, std::get<vorla::ui::UncertainInput>(vorla::ui::ReadSpread(
+                                     "smoke", "floor-area", 0,
+                                     {vorla::ui::SpreadKind::Uniform, {"8", "20"}, {}, {}})));
+        if (tenability) {
+            explore->SetRset(vorla::ui::BandRset{"{ uniform = [20, 120] }"});
+        }
+        explore->SetModelUncertainty(modelError);
+        QVERIFY(QTest::qWaitFor(
+            [explore] { return explore->UpToDate() && explore->BandComplete(); }, 120000));
+        QCOMPARE(explore->Band().OkRuns(), std::size_t(30));
+        const std::string path = folder_.filePath("life-study.toml").toStdString();
+        windows.platform.ChooseInNextDialog(path);
+        Click(explore, "cmdSaveStudy");
+        QCOMPARE(explore->StudyText().find("\n[model-uncertainty]\n") != std::string::npos,
+                 modelError);
+        const std::string out = folder_.filePath("life-results").toStdString();
+        std::filesystem::remove_all(out);
+        std::ostringstream said;
+        const std::vector<std::string> args{path, "-o", out, "--no-progress"};
+        vorla::cli::RunStudyCommand(args, said, said);
+        QVERIFY2(std::filesystem::exists(out + "/summary.json"), said.str().c_str());
+        const auto summary = nlohmann::json::parse(ReadFile(out + "/summary.json"));
+        const auto& overall = summary.at("overall");
+        const auto& band = explore->Band();
+        const auto same = [](const nlohmann::json& study,
+                             const vorla::study::SampleSummary& window) {
+            return study.at("count").get<std::size_t>() == window.Count && window.Count > 0 &&
+                   study.at("p5").get<double>() == *window.P5 &&
+                   study.at("p50").get<double>() == *window.P50 &&
+                   study.at("p95").get<double>() == *window.P95;
+        };
+        QVERIFY(same(overall.at("peak_layer_temperature_c"),
+                     vorla::study::Summarise(band.PeakLayerTemperaturesC())));
+        QCOMPARE(overall.contains("aset_s"), tenability);
+        if (!tenability) {
+            delete explore;
+            return;
+        }
+        QVERIFY(same(overall.at("aset_s"), vorla::study::Summarise(band.AsetSeconds())));
+        const auto shares = band.TenabilityShares();
+        QCOMPARE(shares.size(), std::size_t(6));
+        for (const auto& share : shares) {
+            QCOMPARE(overall.at("tenability_reached_s@" + share.Criterion)
+                         .at("count")
+                         .get<std::size_t>(),
+                     share.Failed);
+        }
+        const auto risk = band.Risk();
+        QVERIFY(risk.has_value());
+        const auto& studyRisk = summary.at("aset_risk");
+        QCOMPARE(studyRisk.at("failures").get<std::size_t>(), risk->Failures);
+        QCOMPARE(studyRisk.at("trials").get<std::size_t>(), risk->Trials);
+        QCOMPARE(studyRisk.at("p").get<double>(), *risk->Probability.P);
+        delete explore;
     }
 };
 
