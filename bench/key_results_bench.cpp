@@ -1,7 +1,7 @@
 // Speed of the key results of a full-length run: 1801 rows, a fire table of
 // 301 points, the default criteria.
-#include "common/key_results.h"
-#include "common/key_results_files.h"
+#include "common/key_results/key_results.h"
+#include "common/key_results/key_results_files.h"
 
 #include <benchmark/benchmark.h>
 #include <cmath>

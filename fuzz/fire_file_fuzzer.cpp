@@ -1,6 +1,6 @@
 // The fire file reader on any text: it either refuses the file with a message
 // naming it, or gives a table the models can interpolate without overflow.
-#include "common/fire_file_reader.h"
+#include "common/fire_files/fire_file_reader.h"
 #include "fuzz/fuzz_input.h"
 
 #include <cmath>

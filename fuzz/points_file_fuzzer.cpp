@@ -3,7 +3,7 @@
 // them. Whatever is written must read back with the models' own reader.
 #include "cli/fire_custom_entry.h"
 #include "cli/fire_points_file.h"
-#include "common/fire_file_reader.h"
+#include "common/fire_files/fire_file_reader.h"
 #include "fire_generator/curves/curve_command.h"
 #include "fire_generator/curves/fire_file_save.h"
 #include "fuzz/fuzz_input.h"

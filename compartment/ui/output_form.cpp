@@ -1,7 +1,7 @@
 #include "compartment/ui/output_form.h"
 
-#include "common/model_options.h"
-#include "common/text_file.h"
+#include "zone_models/model_options.h"
+#include "common/files/text_file.h"
 #include "common/ui/message_texts.h"
 #include "common/ui/program_settings.h"
 #include "compartment/model/input_checks.h"

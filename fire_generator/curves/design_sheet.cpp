@@ -1,9 +1,9 @@
 #include "fire_generator/curves/design_sheet.h"
 
-#include "common/fire_file_reader.h"
-#include "common/round_trip_text.h"
+#include "common/fire_files/fire_file_reader.h"
+#include "common/text/round_trip_text.h"
 #include "common/suite_version.h"
-#include "common/units.h"
+#include "common/text/units.h"
 #include "fire_generator/curves/fire_file_save.h"
 
 #include <cstdio>

@@ -1,10 +1,10 @@
 #include "fire_generator/curves/opened_fire.h"
 
-#include "common/fire_file_fields.h"
-#include "common/number_text.h"
-#include "common/precision.h"
-#include "common/text_columns.h"
-#include "common/text_file.h"
+#include "common/fire_files/fire_file_fields.h"
+#include "common/text/number_text.h"
+#include "common/text/precision.h"
+#include "common/text/text_columns.h"
+#include "common/files/text_file.h"
 
 namespace vorla::generator {
 namespace {

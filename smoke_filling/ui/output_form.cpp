@@ -1,7 +1,7 @@
 #include "smoke_filling/ui/output_form.h"
 
-#include "common/model_options.h"
-#include "common/text_file.h"
+#include "zone_models/model_options.h"
+#include "common/files/text_file.h"
 #include "life_safety/detection/device_options.h"
 #include "life_safety/detection/suppression_options.h"
 #include "life_safety/run/life_safety_run.h"

@@ -1,6 +1,6 @@
 #include "cli/vorla_command.h"
-#include "common/fire_file_reader.h"
-#include "common/fire_file_writer.h"
+#include "common/fire_files/fire_file_reader.h"
+#include "fire_generator/curves/fire_file_writer.h"
 #include "tests/support/test_files.h"
 
 #include <cstdio>

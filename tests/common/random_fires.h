@@ -2,7 +2,7 @@
 // literal calculation: the same cases from a seed on every platform.
 #pragma once
 
-#include "common/fire_table.h"
+#include "common/fire_files/fire_table.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "common/fire_file_reader.h"
+#include "common/fire_files/fire_file_reader.h"
 #include "study/study_file.h"
 #include "study_test_files.h"
 

@@ -3,7 +3,7 @@
 // air limit, flashover and every way a run ends turn up.
 #pragma once
 
-#include "common/fire_table.h"
+#include "common/fire_files/fire_table.h"
 #include "compartment/model/calculations.h"
 #include "compartment/model/model_run.h"
 #include "compartment/model/input_checks.h"

@@ -5,10 +5,10 @@
 // and Export's files.
 #include "cli/study_command.h"
 #include "common/plot/plot_painter.h"
-#include "common/ui/explore_band_overlay.h"
-#include "common/ui/explore_band.h"
-#include "common/ui/explore_number_box.h"
-#include "common/ui/explore_window.h"
+#include "zone_models/ui/explore_band_overlay.h"
+#include "zone_models/ui/explore_band.h"
+#include "zone_models/ui/explore_number_box.h"
+#include "zone_models/ui/explore_window.h"
 #include "program_fixture.h"
 #include "study/statistics.h"
 

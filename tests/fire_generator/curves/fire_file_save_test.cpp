@@ -1,4 +1,4 @@
-#include "common/fire_file_reader.h"
+#include "common/fire_files/fire_file_reader.h"
 #include "curve_test_support.h"
 #include "fire_generator/curves/custom_fire.h"
 #include "fire_generator/curves/fire_file_save.h"

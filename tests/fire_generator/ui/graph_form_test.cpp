@@ -1,8 +1,8 @@
 // QDOT-XW's graph window: Save, Close and its question, a save that fails, and
 // the saved file read back by the reader VORLA-XW and SKEVA-XW use.
 #include "cli/fire_command.h"
-#include "common/fire_file_reader.h"
-#include "common/fire_file_writer.h"
+#include "common/fire_files/fire_file_reader.h"
+#include "fire_generator/curves/fire_file_writer.h"
 #include "generator_windows.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/pdf_reading.h"

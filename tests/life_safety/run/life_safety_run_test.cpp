@@ -2,7 +2,7 @@
 // hand: a growing fire under a 3 m ceiling with no hot layer yet. Alpert's
 // ceiling jet 2 m from the axis under 2000 kW is 5.38·(2000/2)^(2/3)/3 =
 // 179 K above ambient, so a 68 °C link operates and a 250 °C one never can.
-#include "common/units.h"
+#include "common/text/units.h"
 #include "life_safety/run/life_safety_run.h"
 
 #include <cmath>
