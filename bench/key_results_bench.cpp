@@ -27,7 +27,7 @@ LongRun OfficeLikeRun() {
         const double t = 30.0 * k;
         run.fire.Points[k] = {t, t < 358 ? 0.01172 * t * t : 1500};
     }
-    run.fire.N = 300;
+    run.fire.LastIndex = 300;
     return run;
 }
 

@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (const auto* text = std::get_if<std::string>(&content)) {
         auto table = std::make_unique<vorla::FireTable>();
         Require(!vorla::ParseFireFile(*text, "FUZZ.FIR", *table));
-        Require(table->N == module->LastPoint);
+        Require(table->LastIndex == module->LastPoint);
     }
     return 0;
 }

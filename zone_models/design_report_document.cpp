@@ -141,7 +141,7 @@ plot::Plot FirePlot(const FireTable& fire) {
     plot.Theme = plot::GraphTheme::Light;
     plot::PlotSeries series;
     series.Name = "fire file";
-    for (int i = 0; i <= fire.N; ++i) {
+    for (int i = 0; i <= fire.LastIndex; ++i) {
         series.Points.push_back({fire.Points[i].Time / 60, fire.Points[i].Rate});
     }
     plot.Series.push_back(std::move(series));

@@ -138,7 +138,7 @@ std::optional<FireFileError> ParseFireFile(std::string_view content, const std::
     if (n < 1) {
         return FireFileError{FireFileError::Kind::TooFewPoints, path, 0, {}};
     }
-    table.N = static_cast<std::int16_t>(n);
+    table.LastIndex = static_cast<std::int16_t>(n);
     return std::nullopt;
 }
 

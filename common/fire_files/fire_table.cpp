@@ -3,11 +3,11 @@
 namespace vorla {
 namespace {
 
-// The first point after t among points 1 to N - 1, or N when there is none:
-// the end of the segment that holds t.
+// The first point after t among points 1 to LastIndex - 1, or LastIndex when
+// there is none: the end of the segment that holds t.
 int SegmentHolding(const FireTable& table, double t) {
     const auto& p = table.Points;
-    const int n = table.N;
+    const int n = table.LastIndex;
     for (int i = 1; i <= n - 1; ++i) {
         if (p[i].Time > t) {
             return i;
@@ -28,7 +28,7 @@ double RateOnSegment(const FireTable& table, int k, double t) {
 } // namespace
 
 double FireRateAt(const FireTable& table, double t) {
-    if (table.N < 1) {
+    if (table.LastIndex < 1) {
         return table.Points[0].Rate;
     }
     return RateOnSegment(table, SegmentHolding(table, t), t);
@@ -41,13 +41,13 @@ double FireRateAt(const FireTable& table, double t) {
 bool FireRateCursor::HoldsTime(int segment, double t) const {
     const auto& p = table_.Points;
     return (segment == 1 || p[segment - 1].Time <= t) &&
-           (segment == table_.N || p[segment].Time > t);
+           (segment == table_.LastIndex || p[segment].Time > t);
 }
 
 bool FireRateCursor::TimesInOrder() {
     if (order_ == Order::Unknown) {
         order_ = Order::Ascending;
-        for (int i = 1; i <= table_.N; ++i) {
+        for (int i = 1; i <= table_.LastIndex; ++i) {
             if (!(table_.Points[i].Time >= table_.Points[i - 1].Time)) {
                 order_ = Order::Unordered;
             }
@@ -68,7 +68,7 @@ bool FireRateCursor::SegmentStillHolds(double t) {
     if (HoldsTime(segment_, t)) {
         return true;
     }
-    if (segment_ < table_.N && HoldsTime(segment_ + 1, t)) {
+    if (segment_ < table_.LastIndex && HoldsTime(segment_ + 1, t)) {
         ++segment_;
         return true;
     }
@@ -76,7 +76,7 @@ bool FireRateCursor::SegmentStillHolds(double t) {
 }
 
 double FireRateCursor::RateAt(double t) {
-    if (table_.N < 1) {
+    if (table_.LastIndex < 1) {
         return table_.Points[0].Rate;
     }
     if (!SegmentStillHolds(t)) {

@@ -17,10 +17,11 @@ struct FirePoint {
 
 struct FireTable {
     std::array<FirePoint, kFireTableCapacity> Points{};
-    // Index of the last valid point; points 0 to N are the fire.
-    std::int16_t N = 0;
+    // The index of the last valid point (not a count: a fire of two points has
+    // 1); points 0 to LastIndex are the fire.
+    std::int16_t LastIndex = 0;
 
-    double LastTime() const { return Points[N].Time; }
+    double LastTime() const { return Points[LastIndex].Time; }
 };
 
 // The heat release rate in kW at time t in s, interpolated on the segment

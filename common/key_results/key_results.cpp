@@ -69,7 +69,7 @@ double FireEnergyKj(const FireTable& fire, double endS) {
         return 0;
     }
     const auto& p = fire.Points;
-    const int n = fire.N;
+    const int n = fire.LastIndex;
     if (n < 1) {
         return p[0].Rate * endS;
     }

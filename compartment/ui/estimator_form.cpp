@@ -85,7 +85,7 @@ frmEstimateLc::frmEstimateLc(Calculations& calc, ui::PlatformServices& services,
     connect(cmdCancel, &QPushButton::clicked, this, &frmEstimateLc::cmdCancel_Click);
 }
 
-void frmEstimateLc::Form_Load() {
+void frmEstimateLc::ShowModal() {
     setWindowModality(Qt::ApplicationModal);
     show();
     raise();

@@ -67,7 +67,7 @@ frmOutput::~frmOutput() {
 
 void frmOutput::cmdGraph_Click() {
     graph_ = new frmGraph(calc_, *this, services_, tenabilitySeries_);
-    graph_->Form_Load();
+    graph_->ShowInPlaceOfReport();
 }
 
 void frmOutput::Unload() {

@@ -41,7 +41,7 @@ class frmOutput final : public ui::ReportWindow {
               tenability::TenabilityTexts tenability = {});
     ~frmOutput() override;
 
-    // The form's model options, before Form_Load: Save writes their line and,
+    // The form's model options, set before RunAndShow: Save writes their line and,
     // when they show it, the key results give the model uncertainty.
     void SetModelOptions(const ModelOptions& options) { modelOptions_ = options; }
 

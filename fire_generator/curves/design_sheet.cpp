@@ -61,8 +61,8 @@ DesignDocument DesignFireSheet(const DesignFireState& module, std::string_view d
     FireTable fileTable;
     if (const auto* text = std::get_if<std::string>(&content);
         text && !ParseFireFile(*text, module.FireFileName, fileTable)) {
-        read.LastPoint = fileTable.N;
-        for (int i = 0; i <= fileTable.N; ++i) {
+        read.LastPoint = fileTable.LastIndex;
+        for (int i = 0; i <= fileTable.LastIndex; ++i) {
             read.FireTime[i] = static_cast<std::int16_t>(fileTable.Points[i].Time);
             read.FireRate[i] = static_cast<float>(fileTable.Points[i].Rate);
         }

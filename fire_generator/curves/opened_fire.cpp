@@ -91,8 +91,8 @@ FireFileForEditing ParseFireFileForEditing(std::string_view content, const std::
     }
     OpenedFire fire;
     fire.Path = path;
-    fire.Curve.LastPoint = table.N;
-    for (int i = 0; i <= table.N; ++i) {
+    fire.Curve.LastPoint = table.LastIndex;
+    for (int i = 0; i <= table.LastIndex; ++i) {
         // The reader has checked that every time fits 16 bits.
         fire.Curve.Time[i] = RoundHalfEvenToInt16Bounded(table.Points[i].Time);
         fire.Curve.Rate[i] = RoundToSingle(table.Points[i].Rate);

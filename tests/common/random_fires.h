@@ -81,7 +81,7 @@ inline void RandomFire(RandomSource& random, int runTime, FireTable& fire) {
         }
         ++n;
     }
-    fire.N = static_cast<std::int16_t>(std::max(n, 1));
+    fire.LastIndex = static_cast<std::int16_t>(std::max(n, 1));
 }
 
 } // namespace vorla::testing

@@ -76,7 +76,7 @@ int ResultsGraphWindow::SelectedQuantity() const {
     return 0;
 }
 
-void ResultsGraphWindow::Form_Load() {
+void ResultsGraphWindow::ShowInPlaceOfReport() {
     report_.hide();
     show();
     raise();
@@ -107,7 +107,7 @@ void ResultsGraphWindow::Form_Load() {
 void ResultsGraphWindow::optPlotVariable_Click() {
     const int k = SelectedQuantity();
     if (k >= static_cast<int>(results_.Quantities.size())) {
-        return; // before Form_Load
+        return; // before the window first shows
     }
     const GraphQuantity& quantity = results_.Quantities[k];
     const int rows = std::min(RowCount(results_.Minutes), RowCount(quantity.Values));

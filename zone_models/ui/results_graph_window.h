@@ -92,7 +92,7 @@ class ResultsGraphWindow : public GraphWindow {
     Q_OBJECT
   public:
     // Hides the report, shows this window and plots the first quantity.
-    void Form_Load();
+    void ShowInPlaceOfReport();
     // Closes the window without showing the report (File Exit).
     void Unload();
 
@@ -110,7 +110,7 @@ class ResultsGraphWindow : public GraphWindow {
 
     // The option selected now (0 when none is).
     int SelectedQuantity() const;
-    // What Form_Load read.
+    // What ShowInPlaceOfReport read.
     const GraphResults& ShownResults() const { return results_; }
 
     // Plots the selected quantity again (after the series changed).

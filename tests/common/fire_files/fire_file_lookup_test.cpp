@@ -64,7 +64,7 @@ TEST_F(FireFileLookup, LooksNextToTheReportThenInTheCurrentFolder) {
         std::string readFrom;
         const auto error = ReadFireFileOfReport("fire.fir", Reports("run.vof"), table, readFrom);
         ASSERT_FALSE(error) << DescribeFireFileError(*error);
-        EXPECT_EQ(table.N, 1);
+        EXPECT_EQ(table.LastIndex, 1);
         EXPECT_DOUBLE_EQ(table.Points[1].Rate, c.rateAt60);
         EXPECT_EQ(readFrom, (folder.Path() / c.readFrom / "fire.fir").string());
     }

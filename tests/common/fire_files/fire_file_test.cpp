@@ -81,7 +81,7 @@ TEST(FireFileReader, TabsSeparateFieldsAsBlanksDo) {
     FireTable table;
     ASSERT_EQ(ParseFireFile("\t0\t0\t0\t\r\n10\t \t5\t,\t1\r\n\t-9\t-9\t-9\r\n", "TAB.FIR", table),
               std::nullopt);
-    EXPECT_EQ(table.N, 1);
+    EXPECT_EQ(table.LastIndex, 1);
     EXPECT_EQ(table.Points[1].Time, 10);
     EXPECT_EQ(table.Points[1].Rate, 5);
 }
@@ -92,7 +92,7 @@ TEST(FireFileReader, ReadsWhatTheWriterWrote) {
     const std::string text = FireFileText(times, rates, 2, 12000.0f, "T.FIR", "d", "x");
     FireTable table;
     ASSERT_FALSE(ParseFireFile(text, "T.FIR", table));
-    EXPECT_EQ(table.N, 2);
+    EXPECT_EQ(table.LastIndex, 2);
     EXPECT_EQ(table.Points[3].Time, -9);
     EXPECT_EQ(table.Points[3].Rate, -9);
     EXPECT_EQ(table.Points[2].Rate, 300);
@@ -103,34 +103,34 @@ TEST(FireFileReader, ReadsWhatTheWriterWrote) {
 TEST(FireFileReader, AcceptsCommasAndAnyLineStructure) {
     FireTable table;
     ASSERT_FALSE(ParseFireFile("0,0,0\n10, 50, 1\n20 ,80,2\n30,-1,0\n", "C.FIR", table));
-    EXPECT_EQ(table.N, 2);
+    EXPECT_EQ(table.LastIndex, 2);
     EXPECT_EQ(table.Points[2].Time, 20);
     EXPECT_EQ(table.Points[2].Rate, 80);
 
     ASSERT_FALSE(ParseFireFile("0 0 0 10 50 1\n20\n80\n2 -9 -9 -9", "D.FIR", table));
-    EXPECT_EQ(table.N, 2);
+    EXPECT_EQ(table.LastIndex, 2);
 }
 
 TEST(FireFileReader, AFullTableIsReadWholeOnlyWhenItsMarkerFollows) {
     FireTable table;
     ASSERT_FALSE(ParseFireFile(Records(1801, false), "F.FIR", table));
-    EXPECT_EQ(table.N, 1799);
+    EXPECT_EQ(table.LastIndex, 1799);
 
     ASSERT_FALSE(ParseFireFile(Records(1801, true), "F.FIR", table));
-    EXPECT_EQ(table.N, 1800);
+    EXPECT_EQ(table.LastIndex, 1800);
     EXPECT_EQ(table.LastTime(), 9000);
 
     ASSERT_FALSE(ParseFireFile(Records(1802, true), "F.FIR", table));
-    EXPECT_EQ(table.N, 1799);
+    EXPECT_EQ(table.LastIndex, 1799);
 
     ASSERT_FALSE(ParseFireFile(Records(1800, true), "F.FIR", table));
-    EXPECT_EQ(table.N, 1799);
+    EXPECT_EQ(table.LastIndex, 1799);
 }
 
 TEST(FireFileReader, EqualTimesAreAStep) {
     FireTable table;
     ASSERT_FALSE(ParseFireFile("0 0 0\n1 673.8 15.42\n1 673.8 15.42\n-9 -9 -9\n", "P.FIR", table));
-    EXPECT_EQ(table.N, 2);
+    EXPECT_EQ(table.LastIndex, 2);
 }
 
 TEST(FireFileReader, RejectsFilesTheModelsCannotUse) {
@@ -180,8 +180,8 @@ TEST(FireFileReader, AcceptsEveryTimeAndRateAFireFileCanHold) {
         FireTable table;
         ASSERT_EQ(ParseFireFile(c.content, "EDGE.FIR", table), std::nullopt) << c.content;
         EXPECT_EQ(table.Points[0].Time, c.firstTime);
-        EXPECT_EQ(table.Points[table.N].Time, c.lastTime);
-        EXPECT_EQ(table.Points[table.N].Rate, c.lastRate);
+        EXPECT_EQ(table.Points[table.LastIndex].Time, c.lastTime);
+        EXPECT_EQ(table.Points[table.LastIndex].Rate, c.lastRate);
     }
 }
 
@@ -224,7 +224,7 @@ TEST(FireFileReader, ReadsAFileFromDisk) {
     }
     FireTable table;
     ASSERT_FALSE(ReadFireFile(path.string(), table));
-    EXPECT_EQ(table.N, 1);
+    EXPECT_EQ(table.LastIndex, 1);
     EXPECT_DOUBLE_EQ(FireRateAt(table, 50), 500);
     std::filesystem::remove(path);
 }

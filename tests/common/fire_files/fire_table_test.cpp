@@ -17,7 +17,7 @@ FireTable TableOf(std::initializer_list<FirePoint> points) {
     for (const auto& p : points) {
         table.Points[k++] = p;
     }
-    table.N = static_cast<std::int16_t>(k - 1);
+    table.LastIndex = static_cast<std::int16_t>(k - 1);
     table.Points[k] = {-9, -9};
     return table;
 }
@@ -113,7 +113,7 @@ TEST(FireRateCursor, GivesTheLiteralSearchsRateOnRandomTables) {
                         ? 0
                         : random.Uniform(0.1, 30) * (ordered ? 1 : 2 * random.Unit() - 0.8);
         }
-        table.N = static_cast<std::int16_t>(n);
+        table.LastIndex = static_cast<std::int16_t>(n);
         std::vector<double> times;
         double t = random.Uniform(-30, 0);
         for (int i = 0; i < 400; ++i) {

@@ -12,7 +12,7 @@ FireTable TableOf(std::initializer_list<FirePoint> points) {
     for (const auto& p : points) {
         table.Points[k++] = p;
     }
-    table.N = static_cast<std::int16_t>(k - 1);
+    table.LastIndex = static_cast<std::int16_t>(k - 1);
     return table;
 }
 

@@ -24,7 +24,7 @@ FireTable Ramp() {
     FireTable fire;
     fire.Points[0] = {0, 0};
     fire.Points[1] = {20, 1200};
-    fire.N = 1;
+    fire.LastIndex = 1;
     return fire;
 }
 

@@ -19,7 +19,7 @@ KeyResults Keys() {
     FireTable fire;
     fire.Points[0] = {0, 0};
     fire.Points[1] = {20, 600};
-    fire.N = 1;
+    fire.LastIndex = 1;
     RunView run;
     run.Model = ModelKind::Compartment;
     run.Rows = kRows;

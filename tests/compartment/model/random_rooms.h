@@ -79,7 +79,7 @@ inline std::string Describe(const RunInputs& in, const FireTable& fire) {
     text << "area " << in.FloorArea << ", height " << in.RoomHeight << ", vent " << in.VentWidth
          << " from " << in.SillHeight << " to " << in.SoffitHeight << ", fire at " << in.FireHeight
          << ", fractions " << in.RadiativeLossFraction << " / " << in.LossFraction
-         << ", run time " << in.RunTime << ", fire points " << fire.N + 1;
+         << ", run time " << in.RunTime << ", fire points " << fire.LastIndex + 1;
     return text.str();
 }
 

@@ -19,7 +19,7 @@ FireTable Ramp() { // 0 to 2000 kW in 200 s, steady to 600 s
     table.Points[0] = {0, 0};
     table.Points[1] = {200, 2000};
     table.Points[2] = {600, 2000};
-    table.N = 2;
+    table.LastIndex = 2;
     return table;
 }
 
