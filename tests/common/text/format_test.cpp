@@ -1,6 +1,6 @@
 #include "common/text/format.h"
 #include "literal/format_literal.h"
-#include "random_fires.h"
+#include "tests/common/random_fires.h"
 
 #include <cmath>
 #include <cstring>
