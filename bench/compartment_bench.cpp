@@ -2,9 +2,9 @@
 // with bit for bit (the same run, the same machine, one program), and of
 // building its report.
 #include "bench/office_run.h"
-#include "common/fire_file_reader.h"
-#include "common/format.h"
-#include "common/key_results_text.h"
+#include "common/fire_files/fire_file_reader.h"
+#include "common/text/format.h"
+#include "common/key_results/key_results_text.h"
 #include "compartment/model/input_checks.h"
 #include "compartment/model/model_run.h"
 #include "compartment/model/report_table_cells.h"

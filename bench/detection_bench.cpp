@@ -4,8 +4,8 @@
 // observer (the observer's own evaluator of the moments included), as the
 // batch command and the windows run it. The target is at most 20 % of the run.
 #include "bench/office_run.h"
-#include "common/fire_file_reader.h"
-#include "common/integrator.h"
+#include "common/fire_files/fire_file_reader.h"
+#include "common/text/integrator.h"
 #include "compartment/model/input_checks.h"
 #include "compartment/model/model_run.h"
 #include "compartment/model/zone_evaluator.h"

@@ -9,11 +9,11 @@
 // band's percentiles of every curve), and the whole band through the window;
 // each also with every run following tenability and an RSET drawn for it
 // (second argument 1), the band's tenability and P(ASET < RSET) computed.
-#include "common/fire_file_reader.h"
-#include "common/key_criteria.h"
-#include "common/ui/explore_band.h"
-#include "common/ui/explore_number_box.h"
-#include "common/ui/explore_window.h"
+#include "common/fire_files/fire_file_reader.h"
+#include "common/key_results/key_criteria.h"
+#include "zone_models/ui/explore_band.h"
+#include "zone_models/ui/explore_number_box.h"
+#include "zone_models/ui/explore_window.h"
 #include "common/ui/graph_picture.h"
 #include "compartment/ui/explore_model.h"
 #include "study/sampling.h"

@@ -1,7 +1,7 @@
 // Speed of the key results of a full-length run: 1801 rows, a fire table of
 // 301 points, the default criteria.
-#include "common/key_results.h"
-#include "common/key_results_files.h"
+#include "common/key_results/key_results.h"
+#include "common/key_results/key_results_files.h"
 
 #include <benchmark/benchmark.h>
 #include <cmath>
@@ -27,7 +27,7 @@ LongRun OfficeLikeRun() {
         const double t = 30.0 * k;
         run.fire.Points[k] = {t, t < 358 ? 0.01172 * t * t : 1500};
     }
-    run.fire.N = 300;
+    run.fire.LastIndex = 300;
     return run;
 }
 

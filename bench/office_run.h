@@ -4,7 +4,7 @@
 // vent goes from regime 1 through 2 to 3.
 #pragma once
 
-#include "common/fire_file_reader.h"
+#include "common/fire_files/fire_file_reader.h"
 #include "compartment/model/calculations.h"
 #include "compartment/model/input_checks.h"
 

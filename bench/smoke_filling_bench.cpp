@@ -1,7 +1,7 @@
 // How long SKEVA-XW keeps the user waiting: a run of 600 s, a run of the
 // longest 9000 s (1801 rows), each next to the literal calculation it must
 // agree with bit for bit, and building the report text of such a run.
-#include "common/fire_file_reader.h"
+#include "common/fire_files/fire_file_reader.h"
 #include "literal/smoke_filling_literal.h"
 #include "smoke_filling/model/model_run.h"
 #include "smoke_filling/model/report_text.h"

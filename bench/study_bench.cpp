@@ -5,8 +5,8 @@
 // made 10 000 runs long with the real compartment model, on one and two
 // threads. Run `vorla study` under /usr/bin/time -v for its memory.
 #include "cli/study_runs.h"
-#include "common/key_results.h"
-#include "common/text_file.h"
+#include "common/key_results/key_results.h"
+#include "common/files/text_file.h"
 #include "study/study_runner.h"
 
 #include <benchmark/benchmark.h>

@@ -2,8 +2,8 @@
 // every second of a real 600 s and 9000 s run, next to the run itself, and the
 // run with the observer attached. The target is at most 20 % of the run.
 #include "bench/office_run.h"
-#include "common/fire_file_reader.h"
-#include "common/integrator.h"
+#include "common/fire_files/fire_file_reader.h"
+#include "common/text/integrator.h"
 #include "compartment/model/input_checks.h"
 #include "compartment/model/model_run.h"
 #include "compartment/model/zone_evaluator.h"

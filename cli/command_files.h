@@ -3,7 +3,7 @@
 // that would destroy an input or another output.
 #pragma once
 
-#include "common/file_collision.h"
+#include "common/files/file_collision.h"
 
 #include <optional>
 #include <string>

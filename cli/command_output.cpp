@@ -1,7 +1,7 @@
 #include "cli/command_output.h"
 
 #include "cli/vorla_command.h"
-#include "common/atomic_file.h"
+#include "common/files/atomic_file.h"
 
 #include <ostream>
 

@@ -1,7 +1,7 @@
 // Where a subcommand's text goes: standard output, or a file written atomically.
 #pragma once
 
-#include "common/unit_system.h"
+#include "common/text/unit_system.h"
 
 #include <iosfwd>
 #include <optional>

@@ -1,12 +1,12 @@
 // vorla-design-report DESCRIPTION OUTPUT.pdf: draws the design report that
-// DESCRIPTION holds (the JSON of common/design_document.h, written by
+// DESCRIPTION holds (the JSON of common/plot/design_document.h, written by
 // `vorla compartment|smoke ... --design-report`) as a PDF, written atomically
 // to OUTPUT.pdf. The batch command runs it so that it links no Qt itself, as
 // it runs vorla-study-plots for a study's plots.
-#include "common/design_document.h"
+#include "common/plot/design_document.h"
 #include "common/plot/design_document_pdf.h"
 #include "common/plot/offscreen_gui.h"
-#include "common/text_file.h"
+#include "common/files/text_file.h"
 
 #include <iostream>
 #include <string>

@@ -2,9 +2,9 @@
 
 #include "cli/helper_program.h"
 #include "cli/vorla_command.h"
-#include "common/atomic_file.h"
-#include "common/file_digest.h"
-#include "common/text_file.h"
+#include "common/files/atomic_file.h"
+#include "common/files/file_digest.h"
+#include "common/files/text_file.h"
 
 #include <cerrno>
 #include <cstdlib>

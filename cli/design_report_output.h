@@ -1,10 +1,10 @@
 // `vorla compartment|smoke ... --design-report FILE.pdf`: the run's design
-// report (common/design_report.h), the document the report windows' Export
+// report (zone_models/design_report_document.h), the document the report windows' Export
 // Design Report… writes, drawn by the helper program vorla-design-report
 // (cli/design_report_main.cpp) so that `vorla` links no Qt.
 #pragma once
 
-#include "common/design_report.h"
+#include "zone_models/design_report_document.h"
 
 #include <iosfwd>
 #include <optional>

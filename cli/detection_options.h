@@ -7,8 +7,8 @@
 
 #include "cli/model_inputs.h"
 #include "cli/option_parser.h"
-#include "common/key_results.h"
-#include "common/unit_system.h"
+#include "common/key_results/key_results.h"
+#include "common/text/unit_system.h"
 #include "life_safety/detection/detection_run.h"
 #include "life_safety/detection/suppression.h"
 #include "life_safety/run/life_safety_run.h"

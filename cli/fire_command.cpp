@@ -7,7 +7,7 @@
 #include "cli/fire_points_file.h"
 #include "cli/option_parser.h"
 #include "cli/vorla_command.h"
-#include "common/fire_file_writer.h"
+#include "fire_generator/curves/fire_file_writer.h"
 #include "fire_generator/curves/curve_command.h"
 #include "fire_generator/curves/fire_file_save.h"
 #include "fire_generator/curves/furniture_fire.h"

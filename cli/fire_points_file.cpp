@@ -1,8 +1,8 @@
 #include "cli/fire_points_file.h"
 
-#include "common/number_text.h"
-#include "common/text_columns.h"
-#include "common/text_file.h"
+#include "common/text/number_text.h"
+#include "common/text/text_columns.h"
+#include "common/files/text_file.h"
 
 namespace vorla::cli {
 namespace {

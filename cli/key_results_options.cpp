@@ -3,8 +3,8 @@
 #include "cli/command_output.h"
 #include "cli/model_command.h"
 #include "cli/vorla_command.h"
-#include "common/model_options.h"
-#include "common/text_file.h"
+#include "zone_models/model_options.h"
+#include "common/files/text_file.h"
 
 namespace vorla::cli {
 namespace {

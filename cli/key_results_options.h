@@ -5,9 +5,9 @@
 
 #include "cli/model_inputs.h"
 #include "cli/option_parser.h"
-#include "common/key_criteria.h"
-#include "common/key_results_files.h"
-#include "common/model_uncertainty.h"
+#include "common/key_results/key_criteria.h"
+#include "common/key_results/key_results_files.h"
+#include "common/key_results/model_uncertainty.h"
 
 #include <optional>
 #include <span>

@@ -5,8 +5,8 @@
 
 #include "cli/detection_options.h"
 #include "cli/tenability_options.h"
-#include "common/fire_table.h"
-#include "common/zone_step.h"
+#include "common/fire_files/fire_table.h"
+#include "common/model_runs/zone_step.h"
 #include "life_safety/run/life_safety_run.h"
 
 #include <memory>

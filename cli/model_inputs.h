@@ -7,7 +7,7 @@
 #pragma once
 
 #include "cli/option_parser.h"
-#include "common/key_results_files.h"
+#include "common/key_results/key_results_files.h"
 #include "compartment/model/run_inputs.h"
 #include "smoke_filling/model/run_inputs.h"
 

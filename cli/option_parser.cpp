@@ -1,6 +1,6 @@
 #include "cli/option_parser.h"
 
-#include "common/number_text.h"
+#include "common/text/number_text.h"
 
 #include <algorithm>
 

@@ -8,7 +8,7 @@
 #include "cli/study_progress.h"
 #include "cli/study_runs.h"
 #include "cli/vorla_command.h"
-#include "common/text_file.h"
+#include "common/files/text_file.h"
 #include "study/runs_table.h"
 #include "study/study_runner.h"
 

@@ -1,6 +1,6 @@
 #include "cli/study_files.h"
 
-#include "cli/study_plots.h"
+#include "study/study_plots.h"
 #include "study/runs_table.h"
 #include "study/study_outputs.h"
 

@@ -1,7 +1,7 @@
 #include "cli/study_from_reports.h"
 
-#include "common/file_digest.h"
-#include "common/text_file.h"
+#include "common/files/file_digest.h"
+#include "common/files/text_file.h"
 #include "compartment/model/saved_report_reader.h"
 #include "smoke_filling/model/saved_report_reader.h"
 

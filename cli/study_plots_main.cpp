@@ -3,10 +3,10 @@
 // `vorla study` and `vorla study merge` run it once the study is written, so
 // that the batch command itself links no Qt and starts as fast as a plain
 // program: a single `vorla compartment` never pays for Qt's start-up.
-#include "cli/study_plots.h"
+#include "study/study_plots.h"
 #include "common/plot/offscreen_gui.h"
 #include "common/plot/plot_files.h"
-#include "common/text_file.h"
+#include "common/files/text_file.h"
 #include "study/study_summary.h"
 
 #include <QSize>

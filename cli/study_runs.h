@@ -3,7 +3,7 @@
 // sample the model refuses gets the message the command would print.
 #pragma once
 
-#include "common/key_results.h"
+#include "common/key_results/key_results.h"
 #include "study/study_model.h"
 
 #include <memory>

@@ -3,8 +3,8 @@
 #include "cli/command_output.h"
 #include "cli/model_command.h"
 #include "cli/vorla_command.h"
-#include "common/round_trip_text.h"
-#include "common/text_file.h"
+#include "common/text/round_trip_text.h"
+#include "common/files/text_file.h"
 #include "life_safety/tenability/tenability_texts.h"
 
 #include <array>

@@ -7,8 +7,8 @@
 
 #include "cli/model_inputs.h"
 #include "cli/option_parser.h"
-#include "common/key_results.h"
-#include "common/key_results_files.h"
+#include "common/key_results/key_results.h"
+#include "common/key_results/key_results_files.h"
 #include "life_safety/run/life_safety_run.h"
 #include "life_safety/tenability/fire_file_heat.h"
 #include "life_safety/tenability/tenability_run.h"

@@ -4,7 +4,7 @@
 #include "cli/fire_command.h"
 #include "cli/smoke_command.h"
 #include "cli/study_command.h"
-#include "common/command_line_answers.h"
+#include "common/command_line/command_line_answers.h"
 
 #include <ostream>
 #include <string_view>

@@ -1,6 +1,6 @@
 // The fire file reader on any text: it either refuses the file with a message
 // naming it, or gives a table the models can interpolate without overflow.
-#include "common/fire_file_reader.h"
+#include "common/fire_files/fire_file_reader.h"
 #include "fuzz/fuzz_input.h"
 
 #include <cmath>
@@ -16,8 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(vorla::DescribeFireFileError(*error).find("FUZZ.FIR") != std::string::npos);
         return 0;
     }
-    Require(table->N >= 1 && table->N < vorla::kFireTableCapacity);
-    for (int k = 0; k <= table->N; ++k) {
+    Require(table->LastIndex >= 1 && table->LastIndex < vorla::kFireTableCapacity);
+    for (int k = 0; k <= table->LastIndex; ++k) {
         const auto& point = table->Points[k];
         Require(point.Time >= std::numeric_limits<std::int16_t>::min() &&
                 point.Time <= std::numeric_limits<std::int16_t>::max());

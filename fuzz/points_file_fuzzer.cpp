@@ -3,7 +3,7 @@
 // them. Whatever is written must read back with the models' own reader.
 #include "cli/fire_custom_entry.h"
 #include "cli/fire_points_file.h"
-#include "common/fire_file_reader.h"
+#include "common/fire_files/fire_file_reader.h"
 #include "fire_generator/curves/curve_command.h"
 #include "fire_generator/curves/fire_file_save.h"
 #include "fuzz/fuzz_input.h"
@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (const auto* text = std::get_if<std::string>(&content)) {
         auto table = std::make_unique<vorla::FireTable>();
         Require(!vorla::ParseFireFile(*text, "FUZZ.FIR", *table));
-        Require(table->N == module->LastPoint);
+        Require(table->LastIndex == module->LastPoint);
     }
     return 0;
 }

@@ -2,7 +2,7 @@
 // SKEVA-XW's. Neither may crash, and what they accept
 // starts with their own program's version line. The result rows a graph's
 // Compare With… reads can be drawn: finite numbers, times never going back.
-#include "common/saved_report_rows.h"
+#include "zone_models/saved_report_rows.h"
 #include "compartment/model/report_text.h"
 #include "compartment/model/saved_report_reader.h"
 #include "fuzz/fuzz_input.h"

@@ -1,7 +1,7 @@
 #include "literal/compartment_literal.h"
 
-#include "common/precision.h"
-#include "common/units.h"
+#include "common/text/precision.h"
+#include "common/text/units.h"
 #include "compartment/model/run_results.h"
 #include "literal/fire_table_literal.h"
 #include "literal/integrator_literal.h"

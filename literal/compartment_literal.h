@@ -4,9 +4,9 @@
 // the fast code in compartment/model must give the same bits for every input.
 #pragma once
 
-#include "common/fire_table.h"
-#include "common/integrator.h"
-#include "common/run_outcome.h"
+#include "common/fire_files/fire_table.h"
+#include "common/text/integrator.h"
+#include "common/model_runs/run_outcome.h"
 #include "compartment/model/model_run.h"
 #include "compartment/model/zone_physics.h"
 

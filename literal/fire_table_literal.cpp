@@ -4,7 +4,7 @@ namespace vorla::literal {
 
 double FireRateAt(const FireTable& table, double t) {
     const auto& p = table.Points;
-    const int n = table.N;
+    const int n = table.LastIndex;
     if (n < 1) {
         return p[0].Rate;
     }

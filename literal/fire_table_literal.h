@@ -2,7 +2,7 @@
 // the first point on every call.
 #pragma once
 
-#include "common/fire_table.h"
+#include "common/fire_files/fire_table.h"
 
 namespace vorla::literal {
 

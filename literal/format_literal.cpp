@@ -1,6 +1,6 @@
 #include "literal/format_literal.h"
 
-#include "common/significant_digits.h"
+#include "common/text/significant_digits.h"
 
 #include <algorithm>
 #include <cmath>

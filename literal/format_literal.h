@@ -1,4 +1,4 @@
-// Format and RightAlign (common/format.h) as first written, building every
+// Format and RightAlign (common/text/format.h) as first written, building every
 // part of the text in its own string: the differential test holds the fast
 // version to these texts character for character, and the benchmark times both.
 #pragma once

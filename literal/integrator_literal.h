@@ -8,8 +8,8 @@
 // a correction and a step is never rejected.
 #pragma once
 
-#include "common/integrator.h"
-#include "common/precision.h"
+#include "common/text/integrator.h"
+#include "common/text/precision.h"
 
 #include <cmath>
 

@@ -3,9 +3,9 @@
 // bits for every input.
 #pragma once
 
-#include "common/fire_table.h"
-#include "common/integrator.h"
-#include "common/run_outcome.h"
+#include "common/fire_files/fire_table.h"
+#include "common/text/integrator.h"
+#include "common/model_runs/run_outcome.h"
 #include "smoke_filling/model/model_run.h"
 #include "smoke_filling/model/zone_physics.h"
 

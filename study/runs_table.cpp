@@ -1,7 +1,7 @@
 #include "study/runs_table.h"
 
-#include "common/key_results_files.h"
-#include "common/round_trip_text.h"
+#include "common/key_results/key_results_files.h"
+#include "common/text/round_trip_text.h"
 #include "life_safety/tenability/tenability_criteria.h"
 
 #include <cmath>

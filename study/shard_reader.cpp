@@ -1,6 +1,6 @@
 #include "study/shard_reader.h"
 
-#include "common/file_digest.h"
+#include "common/files/file_digest.h"
 #include "study/study_file.h"
 
 #include <algorithm>

@@ -2,9 +2,9 @@
 // sample starts from, the inputs that vary and how, and the criteria.
 #pragma once
 
-#include "common/fire_table.h"
-#include "common/key_criteria.h"
-#include "common/unit_system.h"
+#include "common/fire_files/fire_table.h"
+#include "common/key_results/key_criteria.h"
+#include "common/text/unit_system.h"
 #include "life_safety/detection/device.h"
 #include "study/distributions.h"
 #include "study/study_model.h"
@@ -89,7 +89,7 @@ struct Study {
     std::vector<double> CriteriaTemperaturesAsWritten; // in the file's units
     KeyCriteria Criteria;                              // S.I.
     // [model-uncertainty]: each run's key results include a draw of the
-    // model's own error (common/model_uncertainty.h).
+    // model's own error (common/key_results/model_uncertainty.h).
     bool ModelUncertainty = false;
     // The devices of [base] (`device` first, then the `devices` file's), as
     // read in the study's units; a run reads them again from its options.

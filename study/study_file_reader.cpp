@@ -1,7 +1,7 @@
-#include "common/file_digest.h"
-#include "common/fire_file_reader.h"
-#include "common/round_trip_text.h"
-#include "common/text_file.h"
+#include "common/files/file_digest.h"
+#include "common/fire_files/fire_file_reader.h"
+#include "common/text/round_trip_text.h"
+#include "common/files/text_file.h"
 #include "life_safety/detection/device_options.h"
 #include "study/study_file.h"
 

@@ -1,6 +1,6 @@
-#include "common/atomic_file.h"
+#include "common/files/atomic_file.h"
 #include "common/suite_version.h"
-#include "common/text_file.h"
+#include "common/files/text_file.h"
 #include "study/shard_reader.h"
 #include "study/study_outputs.h"
 #include "study/study_runner.h"

@@ -3,9 +3,9 @@
 // the same engine drives VORLA-XW's and SKEVA-XW's calculations.
 #pragma once
 
-#include "common/fire_table.h"
-#include "common/key_criteria.h"
-#include "common/key_results.h"
+#include "common/fire_files/fire_table.h"
+#include "common/key_results/key_criteria.h"
+#include "common/key_results/key_results.h"
 
 #include <functional>
 #include <map>
@@ -82,7 +82,7 @@ enum class RunStatus { Ok, Rejected, FireFileError };
 std::string_view RunStatusName(RunStatus status);
 
 // What one run of a study gives back to the runner: its status, message and
-// key results (not the model's RunOutcome, common/run_outcome.h, which a run
+// key results (not the model's RunOutcome, common/model_runs/run_outcome.h, which a run
 // callback turns into this).
 struct StudyRunOutcome {
     RunStatus Status = RunStatus::Ok;

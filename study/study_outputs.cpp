@@ -1,7 +1,7 @@
 #include "study/study_outputs.h"
 
-#include "common/atomic_file.h"
-#include "common/file_digest.h"
+#include "common/files/atomic_file.h"
+#include "common/files/file_digest.h"
 
 #include <filesystem>
 #include <system_error>

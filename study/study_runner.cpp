@@ -1,8 +1,8 @@
 #include "study/study_runner.h"
 
-#include "common/atomic_file.h"
-#include "common/key_results_files.h"
-#include "common/round_trip_text.h"
+#include "common/files/atomic_file.h"
+#include "common/key_results/key_results_files.h"
+#include "common/text/round_trip_text.h"
 #include "common/suite_version.h"
 #include "study/distributions.h"
 #include "study/random_numbers.h"

@@ -1,6 +1,6 @@
 #include "study/study_summary.h"
 
-#include "common/round_trip_text.h"
+#include "common/text/round_trip_text.h"
 #include "life_safety/tenability/aset_risk.h"
 #include "study/statistics.h"
 

@@ -30,7 +30,7 @@ struct SummaryContext {
     std::size_t TotalRuns = 0;
     std::vector<std::string> NumericInputs; // the varied inputs that are numbers
     // Per grid point, how many of its runs crossed each validity limit (by the
-    // key results' name of the limit, common/validity_limits.h). Counted while
+    // key results' name of the limit, common/key_results/validity_limits.h). Counted while
     // the runs are done (runs.csv has no room for them), kept by each shard
     // for its own runs and added up by a merge; all empty when no run crossed
     // one, and then summary.json and summary.md are as they were without it.

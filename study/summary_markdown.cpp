@@ -1,4 +1,4 @@
-#include "common/round_trip_text.h"
+#include "common/text/round_trip_text.h"
 #include "study/study_summary.h"
 
 #include <cmath>

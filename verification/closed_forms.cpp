@@ -1,6 +1,6 @@
 #include "verification/closed_forms.h"
 
-#include "common/units.h"
+#include "common/text/units.h"
 
 #include <algorithm>
 #include <cmath>

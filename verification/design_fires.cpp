@@ -1,7 +1,7 @@
 #include "verification/design_fires.h"
 
-#include "common/fire_file_reader.h"
-#include "common/format.h"
+#include "common/fire_files/fire_file_reader.h"
+#include "common/text/format.h"
 #include "fire_generator/curves/custom_fire.h"
 #include "fire_generator/curves/fire_file_save.h"
 #include "fire_generator/curves/tsquared_fire.h"

@@ -3,7 +3,7 @@
 // models' reader: the very path a user's fire takes into a run.
 #pragma once
 
-#include "common/fire_table.h"
+#include "common/fire_files/fire_table.h"
 
 #include <string>
 #include <variant>

@@ -1,6 +1,6 @@
 #include "verification/document.h"
 
-#include "common/atomic_file.h"
+#include "common/files/atomic_file.h"
 #include "common/plot/plot_files.h"
 #include "verification/markdown.h"
 

@@ -1,6 +1,6 @@
 #include "verification/furniture_room.h"
 
-#include "common/fire_plumes.h"
+#include "common/model_runs/fire_plumes.h"
 #include "verification/design_fires.h"
 #include "verification/markdown.h"
 #include "verification/model_runs.h"

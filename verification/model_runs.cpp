@@ -1,7 +1,7 @@
 #include "verification/model_runs.h"
 
-#include "common/integrator.h"
-#include "common/precision.h"
+#include "common/text/integrator.h"
+#include "common/text/precision.h"
 #include "compartment/model/input_checks.h"
 #include "compartment/model/loss_fraction_estimator.h"
 #include "compartment/model/model_run.h"

@@ -5,9 +5,9 @@
 // is here.
 #pragma once
 
-#include "common/fire_plumes.h"
-#include "common/fire_table.h"
-#include "common/units.h"
+#include "common/model_runs/fire_plumes.h"
+#include "common/fire_files/fire_table.h"
+#include "common/text/units.h"
 
 #include <string>
 #include <vector>

@@ -4,7 +4,7 @@
 // numbers typed by hand.
 #pragma once
 
-#include "common/fire_plumes.h"
+#include "common/model_runs/fire_plumes.h"
 #include "verification/design_fires.h"
 
 #include <string>

@@ -49,7 +49,7 @@ FireTable Steady(double rate, double end) {
     FireTable fire;
     fire.Points[0] = {0, rate};
     fire.Points[1] = {end, rate};
-    fire.N = 1;
+    fire.LastIndex = 1;
     return fire;
 }
 
@@ -59,7 +59,7 @@ FireTable FastTSquared(double end) {
     for (double t = 0; t <= end; t += 10) {
         fire.Points[n++] = {t, std::min(0.04689 * t * t, 1500.0)};
     }
-    fire.N = static_cast<std::int16_t>(n - 1);
+    fire.LastIndex = static_cast<std::int16_t>(n - 1);
     return fire;
 }
 

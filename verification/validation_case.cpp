@@ -1,9 +1,9 @@
 // Validation against measurements: VORLA-XW against Steckler's steady room
 // tests and the NIST/NRC transient door-open tests, with the peer's model
 // uncertainty statistics.
-#include "common/fire_plumes.h"
+#include "common/model_runs/fire_plumes.h"
 #include "common/plot/plot_scales.h"
-#include "common/validity_limits.h"
+#include "common/key_results/validity_limits.h"
 #include "verification/cases.h"
 #include "verification/design_fires.h"
 #include "verification/doorway_flow.h"

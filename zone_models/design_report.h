@@ -1,4 +1,4 @@
-// The design report's run (common/design_report.h) of a zone model's
+// The design report's run (zone_models/design_report_document.h) of a zone model's
 // completed run, built the same way for both models from the program's state:
 // the inputs as --summary lists them, the fire table the run followed, every
 // row as --csv writes them, and the key results and saved report the caller
@@ -6,7 +6,7 @@
 // model's SummaryInputs and ResultsCsv are found by their argument types.
 #pragma once
 
-#include "common/design_report.h"
+#include "zone_models/design_report_document.h"
 
 #include <string>
 

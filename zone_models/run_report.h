@@ -5,8 +5,8 @@
 // instantiates these with its types: a step added here is added to both.
 #pragma once
 
-#include "common/run_outcome.h"
-#include "common/run_report.h"
+#include "common/model_runs/run_outcome.h"
+#include "zone_models/run_report_contents.h"
 
 #include <memory>
 #include <string>

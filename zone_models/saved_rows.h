@@ -6,7 +6,7 @@
 // inputs (life_safety/run/opened_run.h).
 #pragma once
 
-#include "common/report_paging.h"
+#include "common/text/report_paging.h"
 
 #include <string>
 #include <string_view>

@@ -7,11 +7,11 @@
 // end of the run.
 #pragma once
 
-#include "common/file_problem.h"
-#include "common/fire_file_lookup.h"
-#include "common/fire_file_reader.h"
-#include "common/run_outcome.h"
-#include "common/text_file.h"
+#include "common/files/file_problem.h"
+#include "common/fire_files/fire_file_lookup.h"
+#include "common/fire_files/fire_file_reader.h"
+#include "common/model_runs/run_outcome.h"
+#include "common/files/text_file.h"
 
 #include <memory>
 #include <optional>

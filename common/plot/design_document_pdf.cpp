@@ -1,6 +1,6 @@
 #include "common/plot/design_document_pdf.h"
 
-#include "common/atomic_file.h"
+#include "common/files/atomic_file.h"
 #include "common/plot/legend_place.h"
 #include "common/plot/plot_painter.h"
 

@@ -1,4 +1,4 @@
-// A DesignDocument (common/design_document.h) drawn as a PDF with Qt's PDF
+// A DesignDocument (common/plot/design_document.h) drawn as a PDF with Qt's PDF
 // writer: A4 pages, a header line and "Page x of y" on every page, headings,
 // wrapped paragraphs, fixed-pitch lines (narrowed to fit the page when a line
 // is wider) and the graphs painted as the graph windows paint them
@@ -7,7 +7,7 @@
 // windows and the batch command's vorla-design-report draw it alike.
 #pragma once
 
-#include "common/design_document.h"
+#include "common/plot/design_document.h"
 
 #include <optional>
 #include <string>

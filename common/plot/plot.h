@@ -18,7 +18,7 @@
 // finite numbers are left out (a line is broken there).
 #pragma once
 
-#include "common/axis_ticks.h"
+#include "common/plot/axis_ticks.h"
 
 #include <array>
 #include <cstdint>

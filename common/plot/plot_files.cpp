@@ -1,6 +1,6 @@
 #include "common/plot/plot_files.h"
 
-#include "common/atomic_file.h"
+#include "common/files/atomic_file.h"
 #include "common/plot/plot_painter.h"
 
 #include <QBuffer>

@@ -22,7 +22,7 @@ QByteArray PlotSvgText(const Plot& plot, QSize size);
 // The PNG bytes of RenderPlotImage.
 QByteArray PlotPngBytes(const Plot& plot, QSize size);
 
-// Write the file whole or not at all (common/atomic_file.h); a failure is
+// Write the file whole or not at all (common/files/atomic_file.h); a failure is
 // returned as a sentence naming the file and the reason.
 std::optional<std::string> WritePlotSvg(const std::string& path, const Plot& plot, QSize size);
 std::optional<std::string> WritePlotPng(const std::string& path, const Plot& plot, QSize size);

@@ -1,6 +1,6 @@
 #include "common/plot/plot_scales.h"
 
-#include "common/axis_scaling.h"
+#include "common/plot/axis_scaling.h"
 
 #include <algorithm>
 #include <cmath>

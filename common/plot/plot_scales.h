@@ -1,5 +1,5 @@
 // The scales of a plot's two axes: the full-scale value and the five tick
-// labels, by the graph windows' rules (common/axis_scaling.h).
+// labels, by the graph windows' rules (common/plot/axis_scaling.h).
 #pragma once
 
 #include "common/plot/plot.h"

@@ -1,7 +1,7 @@
 #include "common/ui/axes_dialog.h"
 
-#include "common/axis_ticks.h"
-#include "common/number_text.h"
+#include "common/plot/axis_ticks.h"
+#include "common/text/number_text.h"
 #include "common/ui/form_builders.h"
 #include "common/ui/platform_services.h"
 

@@ -1,6 +1,6 @@
 #include "common/ui/file_drop.h"
 
-#include "common/command_line_answers.h"
+#include "common/command_line/command_line_answers.h"
 
 #include <QCoreApplication>
 #include <QDropEvent>

@@ -20,7 +20,7 @@ namespace vorla::ui {
 // when it carries no local file, such as text or a web address.
 std::optional<QString> DroppedLocalFile(const QMimeData* data);
 
-// The file named on the program's command line (common/command_line_answers.h
+// The file named on the program's command line (common/command_line/command_line_answers.h
 // FileToOpen), once QApplication has taken its own options.
 std::optional<std::string> FileNamedOnCommandLine();
 

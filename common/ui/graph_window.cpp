@@ -1,8 +1,8 @@
 #include "common/ui/graph_window.h"
 
-#include "common/axis_scaling.h"
-#include "common/axis_ticks.h"
-#include "common/curve_reading.h"
+#include "common/plot/axis_scaling.h"
+#include "common/plot/axis_ticks.h"
+#include "common/plot/curve_reading.h"
 #include "common/plot/legend_place.h"
 #include "common/plot/plot_files.h"
 #include "common/ui/axes_dialog.h"

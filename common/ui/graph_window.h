@@ -21,7 +21,7 @@
 // too. Its Compare buttons go beside Copy Image (AddCommandButton).
 //
 // Moving the mouse over the plot shows a crosshair and the time and value of
-// the curve at that time, interpolated between rows (common/curve_reading.h);
+// the curve at that time, interpolated between rows (common/plot/curve_reading.h);
 // with the focus on the plot (Tab reaches it), Left and Right move it row by row.
 // It reads the current curve only, never a compared one.
 //

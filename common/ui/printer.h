@@ -13,7 +13,7 @@
 // nothing (no empty PDF file is left behind).
 #pragma once
 
-#include "common/report_paging.h"
+#include "common/text/report_paging.h"
 
 #include <optional>
 #include <string>

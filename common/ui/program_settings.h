@@ -12,7 +12,7 @@
 //   recentFiles         the last files opened or saved, most recent first
 //   criteria/interface_heights_m, criteria/layer_temperatures_c
 //                       the key results' criteria, comma-separated, in S.I.
-//                       (common/ui/criteria_settings.h reads and writes them)
+//                       (zone_models/ui/criteria_settings.h reads and writes them)
 //   preferences/flashoverAnswer
 //                       "ask" (the default), "stop" or "continue": whether the
 //                       flashover question is asked, or answered as remembered
@@ -24,7 +24,7 @@
 #pragma once
 
 #include "common/plot/plot.h"
-#include "common/unit_system.h"
+#include "common/text/unit_system.h"
 
 #include <QByteArray>
 #include <QList>

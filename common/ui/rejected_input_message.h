@@ -5,7 +5,7 @@
 // form asks for that, so typing replaces the wrong value.
 #pragma once
 
-#include "common/rejected_input.h"
+#include "common/inputs/rejected_input.h"
 
 class QWidget;
 

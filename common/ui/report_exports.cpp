@@ -1,7 +1,7 @@
 #include "common/ui/report_exports.h"
 
-#include "common/atomic_file.h"
-#include "common/file_collision.h"
+#include "common/files/atomic_file.h"
+#include "common/files/file_collision.h"
 #include "common/plot/design_document_pdf.h"
 #include "common/ui/program_settings.h"
 

@@ -4,8 +4,8 @@
 // table on the screen on the clipboard as tab-separated text.
 #pragma once
 
-#include "common/design_document.h"
-#include "common/table_cells.h"
+#include "common/plot/design_document.h"
+#include "common/text/table_cells.h"
 #include "common/ui/platform_services.h"
 
 #include <string>

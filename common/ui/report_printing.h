@@ -12,7 +12,7 @@
 //   cmdClose->setFocus();
 #pragma once
 
-#include "common/report_paging.h"
+#include "common/text/report_paging.h"
 #include "common/ui/platform_services.h"
 
 #include <functional>

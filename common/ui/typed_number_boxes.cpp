@@ -1,6 +1,6 @@
 #include "common/ui/typed_number_boxes.h"
 
-#include "common/typed_number.h"
+#include "common/inputs/typed_number.h"
 #include "common/ui/rejected_input_message.h"
 
 #include <QLabel>

@@ -1,5 +1,5 @@
 // The number boxes of a form checked with the suite's one rule for typed
-// numbers (common/typed_number.h) before the form reads them: the first box
+// numbers (common/inputs/typed_number.h) before the form reads them: the first box
 // whose text is not wholly a number gets a message naming it by its caption,
 // and the focus, with its text selected so typing replaces it.
 #pragma once

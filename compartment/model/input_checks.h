@@ -2,7 +2,7 @@
 // vent factor computed once they pass.
 #pragma once
 
-#include "common/rejected_input.h"
+#include "common/inputs/rejected_input.h"
 #include "compartment/model/input_boxes.h"
 #include "compartment/model/run_inputs.h"
 

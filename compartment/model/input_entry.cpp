@@ -1,10 +1,10 @@
 #include "compartment/model/input_entry.h"
 
-#include "common/format.h"
-#include "common/number_text.h"
-#include "common/precision.h"
-#include "common/typed_number.h"
-#include "common/utf8_text.h"
+#include "common/text/format.h"
+#include "common/text/number_text.h"
+#include "common/text/precision.h"
+#include "common/inputs/typed_number.h"
+#include "common/text/utf8_text.h"
 #include "compartment/model/input_checks.h"
 #include "compartment/model/input_table.h"
 

@@ -4,8 +4,8 @@
 // back; the batch command types its options into the same boxes.
 #pragma once
 
-#include "common/kept_values.h"
-#include "common/unit_system.h"
+#include "zone_models/kept_values.h"
+#include "common/text/unit_system.h"
 #include "compartment/model/input_boxes.h"
 #include "compartment/model/run_inputs.h"
 #include "compartment/model/unit_tables.h"

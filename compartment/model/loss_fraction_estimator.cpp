@@ -1,8 +1,8 @@
 #include "compartment/model/loss_fraction_estimator.h"
 
-#include "common/format.h"
-#include "common/number_text.h"
-#include "common/precision.h"
+#include "common/text/format.h"
+#include "common/text/number_text.h"
+#include "common/text/precision.h"
 
 #include <cmath>
 

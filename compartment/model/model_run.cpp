@@ -1,11 +1,11 @@
 #include "compartment/model/model_run.h"
 
-#include "common/fire_file_lookup.h"
-#include "common/fire_file_reader.h"
-#include "common/format.h"
-#include "common/integrator.h"
-#include "common/precision.h"
-#include "common/units.h"
+#include "common/fire_files/fire_file_lookup.h"
+#include "common/fire_files/fire_file_reader.h"
+#include "common/text/format.h"
+#include "common/text/integrator.h"
+#include "common/text/precision.h"
+#include "common/text/units.h"
 #include "compartment/model/input_checks.h"
 #include "compartment/model/zone_evaluator.h"
 

@@ -2,9 +2,9 @@
 // condition, in one-second steps, with a result row every 5 s and at each event.
 #pragma once
 
-#include "common/fire_table.h"
-#include "common/run_outcome.h"
-#include "common/zone_step.h"
+#include "common/fire_files/fire_table.h"
+#include "common/model_runs/run_outcome.h"
+#include "common/model_runs/zone_step.h"
 #include "compartment/model/calculations.h"
 #include "compartment/model/run_inputs.h"
 #include "compartment/model/run_results.h"

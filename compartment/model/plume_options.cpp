@@ -1,7 +1,7 @@
 #include "compartment/model/plume_options.h"
 
-#include "common/fire_plumes.h"
-#include "common/precision.h"
+#include "common/model_runs/fire_plumes.h"
+#include "common/text/precision.h"
 #include "compartment/model/zone_constants.h"
 
 #include <algorithm>

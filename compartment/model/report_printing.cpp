@@ -1,6 +1,6 @@
 #include "compartment/model/report_printing.h"
 
-#include "common/format.h"
+#include "common/text/format.h"
 #include "compartment/model/report_text.h"
 
 namespace vorla::compartment {

@@ -1,7 +1,7 @@
 // The printed compartment report: a 21-line header on every page, then the rows.
 #pragma once
 
-#include "common/report_paging.h"
+#include "common/text/report_paging.h"
 #include "compartment/model/run_inputs.h"
 #include "compartment/model/run_results.h"
 

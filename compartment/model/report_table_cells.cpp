@@ -1,6 +1,6 @@
 #include "compartment/model/report_table_cells.h"
 
-#include "common/report_paging.h"
+#include "common/text/report_paging.h"
 #include "compartment/model/report_text.h"
 
 namespace vorla::compartment {

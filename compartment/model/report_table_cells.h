@@ -3,7 +3,7 @@
 // value as the report writes it.
 #pragma once
 
-#include "common/table_cells.h"
+#include "common/text/table_cells.h"
 #include "compartment/model/run_inputs.h"
 #include "compartment/model/run_results.h"
 

@@ -1,8 +1,8 @@
 #include "compartment/model/run_key_results.h"
 
-#include "common/model_uncertainty.h"
-#include "common/plume_option_names.h"
-#include "common/round_trip_text.h"
+#include "common/key_results/model_uncertainty.h"
+#include "zone_models/plume_option_names.h"
+#include "common/text/round_trip_text.h"
 #include "compartment/model/input_table.h"
 #include "compartment/model/model_run.h"
 #include "compartment/model/validity_limits.h"

@@ -1,7 +1,7 @@
 #include "compartment/model/run_report.h"
 
-#include "common/number_text.h"
-#include "common/saved_report_names.h"
+#include "common/text/number_text.h"
+#include "zone_models/saved_report_names.h"
 #include "compartment/model/report_printing.h"
 #include "compartment/model/report_table_cells.h"
 #include "compartment/model/report_text.h"

@@ -2,9 +2,9 @@
 // it: the texts of report_text.h and the pages of report_printing.h in one value.
 #pragma once
 
-#include "common/design_report.h"
-#include "common/run_outcome.h"
-#include "common/run_report.h"
+#include "zone_models/design_report_document.h"
+#include "common/model_runs/run_outcome.h"
+#include "zone_models/run_report_contents.h"
 #include "compartment/model/calculations.h"
 #include "compartment/model/run_inputs.h"
 #include "compartment/model/run_results.h"
@@ -30,7 +30,7 @@ bool LossFractionFromEstimator(const Calculations& calc);
 // The same for a fraction read from the boxes now (`lossFraction`).
 bool LossFractionFromEstimator(const Calculations& calc, double lossFraction);
 
-// The design report's run of the completed run in `calc` (common/design_report.h),
+// The design report's run of the completed run in `calc` (zone_models/design_report_document.h),
 // with these key results and this saved report text; `estimatedLossFraction`
 // says that the heat loss fraction came from the estimator (the validation's
 // "estimate" rule), for the model uncertainty it quotes. Its time and its

@@ -3,7 +3,7 @@
 // S.I. units).
 #pragma once
 
-#include "common/file_problem.h"
+#include "common/files/file_problem.h"
 #include "compartment/model/input_boxes.h"
 #include "compartment/model/run_inputs.h"
 #include "compartment/model/unit_tables.h"

@@ -1,7 +1,7 @@
 #include "compartment/model/saved_run.h"
 
-#include "common/saved_report_rows.h"
-#include "common/text_columns.h"
+#include "zone_models/saved_report_rows.h"
+#include "common/text/text_columns.h"
 #include "compartment/model/model_run.h"
 
 #include <array>

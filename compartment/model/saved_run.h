@@ -3,7 +3,7 @@
 // graph) without running the model again.
 #pragma once
 
-#include "common/run_outcome.h"
+#include "common/model_runs/run_outcome.h"
 #include "compartment/model/run_results.h"
 
 #include <optional>

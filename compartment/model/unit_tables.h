@@ -1,7 +1,7 @@
 // The units VORLA-XW's form shows its length and area boxes in.
 #pragma once
 
-#include "common/units.h"
+#include "common/text/units.h"
 
 namespace vorla::compartment {
 

@@ -1,8 +1,8 @@
-// The validity limits of one compartment run (see common/validity_limits.h):
+// The validity limits of one compartment run (see common/key_results/validity_limits.h):
 // the limits both models share, and the plume's entrainment cap.
 #pragma once
 
-#include "common/validity_limits.h"
+#include "common/key_results/validity_limits.h"
 #include "compartment/model/run_inputs.h"
 #include "compartment/model/run_results.h"
 

@@ -1,7 +1,7 @@
 #include "compartment/model/vent_flow_balance.h"
 
-#include "common/exact_powers.h"
-#include "common/precision.h"
+#include "common/text/exact_powers.h"
+#include "common/text/precision.h"
 #include "compartment/model/zone_constants.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 // The physical constants of the two-zone model, S.I. units and kW.
 #pragma once
 
-#include "common/units.h"
+#include "common/text/units.h"
 
 namespace vorla::compartment {
 

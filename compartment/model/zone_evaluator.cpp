@@ -1,6 +1,6 @@
 #include "compartment/model/zone_evaluator.h"
 
-#include "common/precision.h"
+#include "common/text/precision.h"
 #include "compartment/model/plume_options.h"
 #include "compartment/model/run_results.h"
 #include "compartment/model/zone_constants.h"

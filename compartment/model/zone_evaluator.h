@@ -6,8 +6,8 @@
 // CompartmentFlows and CompartmentDerivatives define.
 #pragma once
 
-#include "common/fire_table.h"
-#include "common/integrator.h"
+#include "common/fire_files/fire_table.h"
+#include "common/text/integrator.h"
 #include "compartment/model/vent_flow_balance.h"
 #include "compartment/model/zone_physics.h"
 

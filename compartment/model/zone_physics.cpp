@@ -1,6 +1,6 @@
 #include "compartment/model/zone_physics.h"
 
-#include "common/precision.h"
+#include "common/text/precision.h"
 #include "compartment/model/plume_options.h"
 #include "compartment/model/zone_constants.h"
 #include "compartment/model/zone_evaluator.h"

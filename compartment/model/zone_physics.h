@@ -3,8 +3,8 @@
 // layer temperature that the integrator follows. Everything in S.I. units.
 #pragma once
 
-#include "common/fire_table.h"
-#include "common/integrator.h"
+#include "common/fire_files/fire_table.h"
+#include "common/text/integrator.h"
 #include "compartment/model/run_inputs.h"
 
 #include <string_view>

@@ -1,6 +1,6 @@
 #include "compartment/ui/estimator_form.h"
 
-#include "common/number_text.h"
+#include "common/text/number_text.h"
 #include "common/ui/form_builders.h"
 #include "common/ui/platform_services.h"
 #include "common/ui/typed_number_boxes.h"
@@ -85,7 +85,7 @@ frmEstimateLc::frmEstimateLc(Calculations& calc, ui::PlatformServices& services,
     connect(cmdCancel, &QPushButton::clicked, this, &frmEstimateLc::cmdCancel_Click);
 }
 
-void frmEstimateLc::Form_Load() {
+void frmEstimateLc::ShowModal() {
     setWindowModality(Qt::ApplicationModal);
     show();
     raise();

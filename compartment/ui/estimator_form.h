@@ -30,7 +30,7 @@ class frmEstimateLc final : public QDialog {
                   QWidget* parent);
 
     // Shows the window modal (it deletes itself when it closes).
-    void Form_Load();
+    void ShowModal();
 
   public slots:
     void accept() override; // Enter

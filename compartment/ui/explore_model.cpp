@@ -1,9 +1,9 @@
 #include "compartment/ui/explore_model.h"
 
-#include "common/key_results_text.h"
-#include "common/round_trip_text.h"
-#include "common/ui/explore_band.h"
-#include "common/ui/explore_followed.h"
+#include "common/key_results/key_results_text.h"
+#include "common/text/round_trip_text.h"
+#include "zone_models/ui/explore_band.h"
+#include "zone_models/ui/explore_followed.h"
 #include "compartment/model/calculations.h"
 #include "compartment/model/input_checks.h"
 #include "compartment/model/input_entry.h"

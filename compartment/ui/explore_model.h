@@ -7,9 +7,9 @@
 // when it happened.
 #pragma once
 
-#include "common/fire_table.h"
-#include "common/key_criteria.h"
-#include "common/ui/explore_window.h"
+#include "common/fire_files/fire_table.h"
+#include "common/key_results/key_criteria.h"
+#include "zone_models/ui/explore_window.h"
 #include "compartment/model/input_boxes.h"
 #include "compartment/model/input_entry.h"
 #include "compartment/model/unit_tables.h"

@@ -1,7 +1,7 @@
 #include "compartment/ui/graph_form.h"
 
-#include "common/ui/compared_run.h"
-#include "common/ui/tenability_graph.h"
+#include "zone_models/ui/compared_run.h"
+#include "zone_models/ui/tenability_graph.h"
 #include "compartment/model/saved_report_reader.h"
 #include "compartment/ui/output_form.h"
 #include "compartment/ui/report_file_filter.h"

@@ -5,7 +5,7 @@
 // the focus on its Close.
 #pragma once
 
-#include "common/ui/results_graph_window.h"
+#include "zone_models/ui/results_graph_window.h"
 #include "compartment/model/calculations.h"
 #include "life_safety/tenability/tenability_run.h"
 

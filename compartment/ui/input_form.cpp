@@ -278,7 +278,7 @@ void frmInput::cmdEstimateLc_Click() {
         return;
     }
     estimator_ = new frmEstimateLc(calc_, services_, *txtTotalLossFraction, this);
-    estimator_->Form_Load();
+    estimator_->ShowModal();
 }
 
 } // namespace vorla::compartment

@@ -11,7 +11,7 @@
 // is open; closing it shows this form again with the focus on txtRunTitle.
 #pragma once
 
-#include "common/ui/zone_input_form.h"
+#include "zone_models/ui/zone_input_form.h"
 #include "compartment/model/calculations.h"
 #include "compartment/model/input_boxes.h"
 #include "compartment/model/input_checks.h"

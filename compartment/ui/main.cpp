@@ -1,7 +1,7 @@
 // VORLA-XW: the splash window, then the input form, which is the main window
 // from then on. One Calculations object holds the program's state for as long
 // as it runs; the windows share it by reference.
-#include "common/command_line_answers.h"
+#include "common/command_line/command_line_answers.h"
 #include "common/suite_version.h"
 #include "common/ui/file_drop.h"
 #include "common/ui/program_memory.h"

@@ -1,8 +1,8 @@
 #include "compartment/ui/output_form.h"
 
-#include "common/model_options.h"
-#include "common/text_file.h"
-#include "common/ui/key_results_panel.h"
+#include "zone_models/model_options.h"
+#include "common/files/text_file.h"
+#include "zone_models/ui/key_results_panel.h"
 #include "common/ui/message_texts.h"
 #include "common/ui/program_settings.h"
 #include "compartment/model/input_checks.h"
@@ -68,7 +68,7 @@ frmOutput::~frmOutput() {
 
 void frmOutput::cmdGraph_Click() {
     graph_ = new frmGraph(calc_, *this, services_, tenabilitySeries_);
-    graph_->Form_Load();
+    graph_->ShowInPlaceOfReport();
 }
 
 void frmOutput::Unload() {

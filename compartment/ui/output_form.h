@@ -6,9 +6,9 @@
 // model run, no flashover question, the caption saying which file it is.
 #pragma once
 
-#include "common/key_results.h"
-#include "common/model_options.h"
-#include "common/ui/report_window.h"
+#include "common/key_results/key_results.h"
+#include "zone_models/model_options.h"
+#include "zone_models/ui/report_window.h"
 #include "compartment/model/calculations.h"
 #include "life_safety/detection/device.h"
 #include "life_safety/detection/suppression.h"
@@ -41,7 +41,7 @@ class frmOutput final : public ui::ReportWindow {
               tenability::TenabilityTexts tenability = {});
     ~frmOutput() override;
 
-    // The form's model options, before Form_Load: Save writes their line and,
+    // The form's model options, set before RunAndShow: Save writes their line and,
     // when they show it, the key results give the model uncertainty.
     void SetModelOptions(const ModelOptions& options) { modelOptions_ = options; }
 

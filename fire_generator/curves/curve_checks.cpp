@@ -1,6 +1,6 @@
 #include "fire_generator/curves/curve_checks.h"
 
-#include "common/format.h"
+#include "common/text/format.h"
 
 namespace vorla::generator {
 

@@ -1,9 +1,9 @@
 #include "fire_generator/curves/curve_command.h"
 
-#include "common/format.h"
-#include "common/number_text.h"
-#include "common/precision.h"
-#include "common/utf8_text.h"
+#include "common/text/format.h"
+#include "common/text/number_text.h"
+#include "common/text/precision.h"
+#include "common/text/utf8_text.h"
 
 #include <cmath>
 

@@ -3,7 +3,7 @@
 // the reading and checks of a curve command (`OpenCurveForm`).
 #pragma once
 
-#include "common/unit_system.h"
+#include "common/text/unit_system.h"
 #include "fire_generator/curves/design_fire_state.h"
 #include "fire_generator/curves/rejected_entry.h"
 

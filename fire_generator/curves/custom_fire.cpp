@@ -1,8 +1,8 @@
 #include "fire_generator/curves/custom_fire.h"
 
-#include "common/format.h"
-#include "common/number_text.h"
-#include "common/precision.h"
+#include "common/text/format.h"
+#include "common/text/number_text.h"
+#include "common/text/precision.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,9 +1,9 @@
 #include "fire_generator/curves/design_sheet.h"
 
-#include "common/fire_file_reader.h"
-#include "common/round_trip_text.h"
+#include "common/fire_files/fire_file_reader.h"
+#include "common/text/round_trip_text.h"
 #include "common/suite_version.h"
-#include "common/units.h"
+#include "common/text/units.h"
 #include "fire_generator/curves/fire_file_save.h"
 
 #include <cstdio>
@@ -61,8 +61,8 @@ DesignDocument DesignFireSheet(const DesignFireState& module, std::string_view d
     FireTable fileTable;
     if (const auto* text = std::get_if<std::string>(&content);
         text && !ParseFireFile(*text, module.FireFileName, fileTable)) {
-        read.LastPoint = fileTable.N;
-        for (int i = 0; i <= fileTable.N; ++i) {
+        read.LastPoint = fileTable.LastIndex;
+        for (int i = 0; i <= fileTable.LastIndex; ++i) {
             read.FireTime[i] = static_cast<std::int16_t>(fileTable.Points[i].Time);
             read.FireRate[i] = static_cast<float>(fileTable.Points[i].Rate);
         }

@@ -1,12 +1,12 @@
 // QDOT-XW's design-fire sheet: the curve on the graph as a document
-// (common/design_document.h) for a report: its description, fire file, heat
+// (common/plot/design_document.h) for a report: its description, fire file, heat
 // of combustion and delay, its peak, duration and heat released, the kind of
 // curve and the parameters its form built it from, its graph,
 // and the fire file's lines as an appendix. The graph window's Design Sheet…
 // draws it as PDF with the models' design report writer.
 #pragma once
 
-#include "common/design_document.h"
+#include "common/plot/design_document.h"
 #include "fire_generator/curves/design_fire_state.h"
 
 #include <string_view>

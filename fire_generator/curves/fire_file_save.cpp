@@ -1,8 +1,8 @@
 #include "fire_generator/curves/fire_file_save.h"
 
-#include "common/atomic_file.h"
-#include "common/fire_file_reader.h"
-#include "common/fire_file_writer.h"
+#include "common/files/atomic_file.h"
+#include "common/fire_files/fire_file_reader.h"
+#include "fire_generator/curves/fire_file_writer.h"
 
 namespace vorla::generator {
 namespace {

@@ -1,10 +1,10 @@
 #include "fire_generator/curves/opened_fire.h"
 
-#include "common/fire_file_fields.h"
-#include "common/number_text.h"
-#include "common/precision.h"
-#include "common/text_columns.h"
-#include "common/text_file.h"
+#include "common/fire_files/fire_file_fields.h"
+#include "common/text/number_text.h"
+#include "common/text/precision.h"
+#include "common/text/text_columns.h"
+#include "common/files/text_file.h"
 
 namespace vorla::generator {
 namespace {
@@ -91,8 +91,8 @@ FireFileForEditing ParseFireFileForEditing(std::string_view content, const std::
     }
     OpenedFire fire;
     fire.Path = path;
-    fire.Curve.LastPoint = table.N;
-    for (int i = 0; i <= table.N; ++i) {
+    fire.Curve.LastPoint = table.LastIndex;
+    for (int i = 0; i <= table.LastIndex; ++i) {
         // The reader has checked that every time fits 16 bits.
         fire.Curve.Time[i] = RoundHalfEvenToInt16Bounded(table.Points[i].Time);
         fire.Curve.Rate[i] = RoundToSingle(table.Points[i].Rate);

@@ -4,7 +4,7 @@
 // fire can be edited and saved again under the same or another name.
 #pragma once
 
-#include "common/fire_file_reader.h"
+#include "common/fire_files/fire_file_reader.h"
 #include "fire_generator/curves/design_fire_state.h"
 #include "fire_generator/curves/fire_curve.h"
 #include "fire_generator/curves/printed_columns.h"

@@ -1,9 +1,9 @@
 #include "fire_generator/curves/printed_columns.h"
 
-#include "common/fire_file_writer.h"
-#include "common/format.h"
-#include "common/number_text.h"
-#include "common/precision.h"
+#include "fire_generator/curves/fire_file_writer.h"
+#include "common/text/format.h"
+#include "common/text/number_text.h"
+#include "common/text/precision.h"
 
 #include <algorithm>
 #include <charconv>

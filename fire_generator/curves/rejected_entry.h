@@ -2,7 +2,7 @@
 // box and the control that gets the focus afterwards.
 #pragma once
 
-#include "common/rejected_input.h"
+#include "common/inputs/rejected_input.h"
 
 #include <string>
 #include <string_view>

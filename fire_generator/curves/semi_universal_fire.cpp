@@ -1,7 +1,7 @@
 #include "fire_generator/curves/semi_universal_fire.h"
 
-#include "common/number_text.h"
-#include "common/precision.h"
+#include "common/text/number_text.h"
+#include "common/text/precision.h"
 #include "fire_generator/curves/curve_checks.h"
 #include "fire_generator/curves/fire_curve.h"
 

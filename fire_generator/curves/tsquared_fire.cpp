@@ -1,8 +1,8 @@
 #include "fire_generator/curves/tsquared_fire.h"
 
-#include "common/format.h"
-#include "common/number_text.h"
-#include "common/precision.h"
+#include "common/text/format.h"
+#include "common/text/number_text.h"
+#include "common/text/precision.h"
 #include "fire_generator/curves/curve_checks.h"
 #include "fire_generator/curves/fire_curve.h"
 

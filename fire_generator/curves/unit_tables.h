@@ -2,7 +2,7 @@
 // combustion and mass.
 #pragma once
 
-#include "common/units.h"
+#include "common/text/units.h"
 
 namespace vorla::generator {
 

@@ -1,7 +1,7 @@
 #include "fire_generator/ui/graph_form.h"
 
-#include "common/axis_scaling.h"
-#include "common/fire_file_writer.h"
+#include "common/plot/axis_scaling.h"
+#include "fire_generator/curves/fire_file_writer.h"
 #include "common/ui/form_builders.h"
 #include "common/ui/message_texts.h"
 #include "common/ui/platform_services.h"

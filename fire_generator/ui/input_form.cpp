@@ -69,7 +69,7 @@ frmInput::frmInput(DesignFireState& module, vorla::ui::PlatformServices& service
         endProgram_ = [] { QCoreApplication::quit(); };
     }
 
-    // Form_Load
+    // What the form starts with: S.I. units, 12000 kJ/kg, the graph window hidden.
     module_.Units = UnitTablesFor(UnitSystem::SI);
     module_.HeatOfCombustion = 12000;
     graph_ = std::make_unique<frmGraph>(module_, services_);

@@ -39,7 +39,7 @@ class frmGraph;
 class frmInput final : public QWidget {
     Q_OBJECT
   public:
-    // `Form_Load`: S.I. units, 12000 kJ/kg, and the graph window made (hidden).
+    // The form starts in S.I. units with 12000 kJ/kg, its graph window made (hidden).
     // `endProgram` is what Exit calls after closing the windows; by default the
     // event loop ends.
     frmInput(DesignFireState& module, vorla::ui::PlatformServices& services,

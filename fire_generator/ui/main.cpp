@@ -1,5 +1,5 @@
 // QDOT-XW, the design fire generator: the splash window, then the main form.
-#include "common/command_line_answers.h"
+#include "common/command_line/command_line_answers.h"
 #include "common/suite_version.h"
 #include "common/ui/file_drop.h"
 #include "common/ui/program_memory.h"

@@ -4,7 +4,7 @@
 // run follows smoke).
 #pragma once
 
-#include "common/zone_step.h"
+#include "common/model_runs/zone_step.h"
 #include "life_safety/detection/detection_run.h"
 
 #include <functional>

@@ -1,6 +1,6 @@
 #include "life_safety/detection/device.h"
 
-#include "common/units.h"
+#include "common/text/units.h"
 
 #include <cmath>
 #include <cstdio>

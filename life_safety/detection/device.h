@@ -4,7 +4,7 @@
 // the user wrote it, in the units the user works in.
 #pragma once
 
-#include "common/unit_system.h"
+#include "common/text/unit_system.h"
 
 #include <optional>
 #include <string>

@@ -1,8 +1,8 @@
 #include "life_safety/detection/device_options.h"
 
-#include "common/round_trip_text.h"
-#include "common/text_file.h"
-#include "common/units.h"
+#include "common/text/round_trip_text.h"
+#include "common/files/text_file.h"
+#include "common/text/units.h"
 
 #include <array>
 #include <charconv>

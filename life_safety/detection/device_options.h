@@ -13,7 +13,7 @@
 // called "device N", N its place in the list.
 #pragma once
 
-#include "common/unit_system.h"
+#include "common/text/unit_system.h"
 #include "life_safety/detection/device.h"
 
 #include <string>

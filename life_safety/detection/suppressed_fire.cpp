@@ -12,7 +12,7 @@ std::vector<double> TimesAfter(const FireTable& fire, const Suppression& suppres
                                double activationTime, double heldRate, int room) {
     const double end = fire.LastTime();
     std::vector<double> times;
-    for (int i = 0; i <= fire.N; ++i) {
+    for (int i = 0; i <= fire.LastIndex; ++i) {
         if (fire.Points[i].Time > activationTime) {
             times.push_back(fire.Points[i].Time);
         }
@@ -20,7 +20,7 @@ std::vector<double> TimesAfter(const FireTable& fire, const Suppression& suppres
     if (suppression.Rule == SuppressionRule::HeldAtActivation) {
         // The held rate bounds the curve: where a segment crosses it, the
         // smaller of the two changes from one to the other.
-        for (int i = 0; i < fire.N; ++i) {
+        for (int i = 0; i < fire.LastIndex; ++i) {
             const FirePoint a = fire.Points[i];
             const FirePoint b = fire.Points[i + 1];
             if ((a.Rate - heldRate) * (b.Rate - heldRate) < 0 && b.Time > a.Time) {
@@ -53,7 +53,7 @@ FireTable SuppressedFireTable(const FireTable& fire, const Suppression& suppress
     const double activationRate = FireRateAt(fire, activationTime);
     FireTable table;
     int n = 0;
-    for (int i = 0; i <= fire.N && fire.Points[i].Time < activationTime; ++i) {
+    for (int i = 0; i <= fire.LastIndex && fire.Points[i].Time < activationTime; ++i) {
         table.Points[n++] = fire.Points[i];
     }
     table.Points[n++] = {activationTime, activationRate};
@@ -73,7 +73,7 @@ FireTable SuppressedFireTable(const FireTable& fire, const Suppression& suppress
         table.Points[n++] = {t, SuppressedHeatReleaseRate(suppression, FireRateAt(fire, t), t,
                                                           activationTime, activationRate)};
     }
-    table.N = static_cast<std::int16_t>(n - 1);
+    table.LastIndex = static_cast<std::int16_t>(n - 1);
     return table;
 }
 

@@ -4,7 +4,7 @@
 // runs once to find the activation, then again on this table.
 #pragma once
 
-#include "common/fire_table.h"
+#include "common/fire_files/fire_table.h"
 #include "life_safety/detection/suppression.h"
 
 namespace vorla::detection {

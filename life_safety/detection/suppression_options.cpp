@@ -1,7 +1,7 @@
 #include "life_safety/detection/suppression_options.h"
 
-#include "common/number_text.h"
-#include "common/round_trip_text.h"
+#include "common/text/number_text.h"
+#include "common/text/round_trip_text.h"
 #include "life_safety/detection/device_options.h"
 
 #include <algorithm>

@@ -1,9 +1,9 @@
 #include "life_safety/run/life_safety_run.h"
 
-#include "common/fire_file_lookup.h"
-#include "common/round_trip_text.h"
-#include "common/text_file.h"
-#include "common/units.h"
+#include "common/fire_files/fire_file_lookup.h"
+#include "common/text/round_trip_text.h"
+#include "common/files/text_file.h"
+#include "common/text/units.h"
 #include "life_safety/detection/suppressed_fire.h"
 
 #include <algorithm>

@@ -6,10 +6,10 @@
 // batch command's options, the windows' forms and dialogs check them first).
 #pragma once
 
-#include "common/fire_table.h"
-#include "common/key_results.h"
-#include "common/run_outcome.h"
-#include "common/zone_step.h"
+#include "common/fire_files/fire_table.h"
+#include "common/key_results/key_results.h"
+#include "common/model_runs/run_outcome.h"
+#include "common/model_runs/zone_step.h"
 #include "life_safety/detection/detection_observer.h"
 #include "life_safety/detection/detection_run.h"
 #include "life_safety/detection/suppression.h"
@@ -104,7 +104,7 @@ SmokeFollowedForDevices(const std::vector<detection::Device>& devices, const Lif
                         const tenability::TenabilityInputs& inputs = {});
 
 // The text of the fire file `name` names, read from the first of the places
-// a model looks for it (common/fire_file_lookup.h, for a report saved at
+// a model looks for it (common/fire_files/fire_file_lookup.h, for a report saved at
 // `reportPath`) that can be read; nothing when none can.
 std::optional<std::string> FireFileTextOf(const std::string& name, const std::string& reportPath);
 

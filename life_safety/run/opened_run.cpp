@@ -1,6 +1,6 @@
 #include "life_safety/run/opened_run.h"
 
-#include "common/units.h"
+#include "common/text/units.h"
 
 #include <utility>
 #include <variant>

@@ -10,10 +10,10 @@
 // the ones it was run with), the blocks say that nothing was computed.
 #pragma once
 
-#include "common/fire_table.h"
-#include "common/key_results.h"
-#include "common/run_outcome.h"
-#include "common/zone_step.h"
+#include "common/fire_files/fire_table.h"
+#include "common/key_results/key_results.h"
+#include "common/model_runs/run_outcome.h"
+#include "common/model_runs/zone_step.h"
 #include "life_safety/detection/device.h"
 #include "life_safety/detection/suppression.h"
 #include "life_safety/run/life_safety_run.h"

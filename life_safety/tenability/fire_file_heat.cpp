@@ -1,8 +1,8 @@
 #include "life_safety/tenability/fire_file_heat.h"
 
-#include "common/fire_file_fields.h"
-#include "common/fire_table.h"
-#include "common/number_text.h"
+#include "common/fire_files/fire_file_fields.h"
+#include "common/fire_files/fire_table.h"
+#include "common/text/number_text.h"
 #include "life_safety/tenability/input_problem.h"
 
 #include <algorithm>

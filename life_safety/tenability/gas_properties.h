@@ -4,7 +4,7 @@
 // from its volume and temperature alone.
 #pragma once
 
-#include "common/units.h"
+#include "common/text/units.h"
 
 namespace vorla::tenability {
 

@@ -11,7 +11,7 @@
 // lower layer of a two-zone model is ambient air (see product_balance.h).
 #pragma once
 
-#include "common/zone_step.h"
+#include "common/model_runs/zone_step.h"
 #include "life_safety/tenability/fed_toxic.h"
 #include "life_safety/tenability/product_balance.h"
 #include "life_safety/tenability/tenability_criteria.h"

@@ -1,8 +1,8 @@
 #include "life_safety/tenability/tenability_texts.h"
 
-#include "common/number_text.h"
-#include "common/round_trip_text.h"
-#include "common/units.h"
+#include "common/text/number_text.h"
+#include "common/text/round_trip_text.h"
+#include "common/text/units.h"
 
 #include <array>
 #include <vector>

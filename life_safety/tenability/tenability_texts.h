@@ -4,7 +4,7 @@
 // text gives the same inputs and the same sentence when it cannot be read.
 #pragma once
 
-#include "common/unit_system.h"
+#include "common/text/unit_system.h"
 #include "life_safety/tenability/tenability_criteria.h"
 
 #include <functional>

@@ -2,7 +2,7 @@
 // first that fails gives its message and the box to put the focus in.
 #pragma once
 
-#include "common/rejected_input.h"
+#include "common/inputs/rejected_input.h"
 #include "smoke_filling/model/run_inputs.h"
 
 #include <optional>

@@ -4,8 +4,8 @@
 // back; the batch command types its options into the same boxes.
 #pragma once
 
-#include "common/kept_values.h"
-#include "common/unit_system.h"
+#include "zone_models/kept_values.h"
+#include "common/text/unit_system.h"
 #include "smoke_filling/model/input_boxes.h"
 #include "smoke_filling/model/run_inputs.h"
 #include "smoke_filling/model/unit_tables.h"

@@ -3,9 +3,9 @@
 // run stops.
 #pragma once
 
-#include "common/fire_table.h"
-#include "common/run_outcome.h"
-#include "common/zone_step.h"
+#include "common/fire_files/fire_table.h"
+#include "common/model_runs/run_outcome.h"
+#include "common/model_runs/zone_step.h"
 #include "smoke_filling/model/calculations.h"
 #include "smoke_filling/model/run_inputs.h"
 #include "smoke_filling/model/run_results.h"

@@ -1,6 +1,6 @@
 #include "smoke_filling/model/report_printing.h"
 
-#include "common/format.h"
+#include "common/text/format.h"
 #include "smoke_filling/model/report_text.h"
 
 namespace vorla::smoke {

@@ -2,7 +2,7 @@
 // and the end message.
 #pragma once
 
-#include "common/report_paging.h"
+#include "common/text/report_paging.h"
 #include "smoke_filling/model/run_inputs.h"
 #include "smoke_filling/model/run_results.h"
 

@@ -1,6 +1,6 @@
 #include "smoke_filling/model/report_table_cells.h"
 
-#include "common/report_paging.h"
+#include "common/text/report_paging.h"
 #include "smoke_filling/model/report_text.h"
 
 namespace vorla::smoke {

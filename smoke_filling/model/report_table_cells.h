@@ -3,7 +3,7 @@
 // value as the report writes it.
 #pragma once
 
-#include "common/table_cells.h"
+#include "common/text/table_cells.h"
 #include "smoke_filling/model/run_inputs.h"
 #include "smoke_filling/model/run_results.h"
 

@@ -1,9 +1,9 @@
 #include "smoke_filling/model/report_text.h"
 
-#include "common/format.h"
-#include "common/precision.h"
-#include "common/report_paging.h"
-#include "common/units.h"
+#include "common/text/format.h"
+#include "common/text/precision.h"
+#include "common/text/report_paging.h"
+#include "common/text/units.h"
 
 namespace vorla::smoke {
 namespace {

@@ -1,7 +1,7 @@
 #include "smoke_filling/model/results_csv.h"
 
-#include "common/report_paging.h"
-#include "common/round_trip_text.h"
+#include "common/text/report_paging.h"
+#include "common/text/round_trip_text.h"
 
 namespace vorla::smoke {
 

@@ -2,7 +2,7 @@
 // shows. The form's boxes are read into them; the run and the report read them.
 #pragma once
 
-#include "common/fire_plumes.h"
+#include "common/model_runs/fire_plumes.h"
 
 #include <cstdint>
 #include <string>

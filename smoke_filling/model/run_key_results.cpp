@@ -1,8 +1,8 @@
 #include "smoke_filling/model/run_key_results.h"
 
-#include "common/model_uncertainty.h"
-#include "common/plume_option_names.h"
-#include "common/round_trip_text.h"
+#include "common/key_results/model_uncertainty.h"
+#include "zone_models/plume_option_names.h"
+#include "common/text/round_trip_text.h"
 #include "smoke_filling/model/input_table.h"
 #include "smoke_filling/model/validity_limits.h"
 

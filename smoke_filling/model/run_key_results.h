@@ -1,14 +1,14 @@
-// The key results of a smoke filling run (common/key_results.h) from its
+// The key results of a smoke filling run (common/key_results/key_results.h) from its
 // result columns: the heat release rate of each row as the report shows it and
 // the layer reaching the fire base when the run ended there.
 #pragma once
 
-#include "common/fire_table.h"
-#include "common/key_criteria.h"
-#include "common/key_results.h"
-#include "common/key_results_files.h"
-#include "common/model_uncertainty.h"
-#include "common/run_outcome.h"
+#include "common/fire_files/fire_table.h"
+#include "common/key_results/key_criteria.h"
+#include "common/key_results/key_results.h"
+#include "common/key_results/key_results_files.h"
+#include "common/key_results/model_uncertainty.h"
+#include "common/model_runs/run_outcome.h"
 #include "smoke_filling/model/run_inputs.h"
 #include "smoke_filling/model/run_results.h"
 
@@ -25,7 +25,7 @@ std::vector<RunRow> KeyResultRows(const RunResults& results);
 KeyResults RunKeyResults(const RunResults& results, const CompletedRun& run, const FireTable& fire,
                          const KeyCriteria& criteria);
 
-// A draw of the model's error (common/model_uncertainty.h) and the room's
+// A draw of the model's error (common/key_results/model_uncertainty.h) and the room's
 // height it measures the layer depth from.
 struct ModelError {
     ModelErrorFactors Factors;

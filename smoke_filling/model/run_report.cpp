@@ -1,6 +1,6 @@
 #include "smoke_filling/model/run_report.h"
 
-#include "common/saved_report_names.h"
+#include "zone_models/saved_report_names.h"
 #include "smoke_filling/model/report_printing.h"
 #include "smoke_filling/model/report_table_cells.h"
 #include "smoke_filling/model/report_text.h"

@@ -2,9 +2,9 @@
 // it: the texts of report_text.h and the pages of report_printing.h in one value.
 #pragma once
 
-#include "common/design_report.h"
-#include "common/run_outcome.h"
-#include "common/run_report.h"
+#include "zone_models/design_report_document.h"
+#include "common/model_runs/run_outcome.h"
+#include "zone_models/run_report_contents.h"
 #include "smoke_filling/model/calculations.h"
 #include "smoke_filling/model/run_inputs.h"
 #include "smoke_filling/model/run_results.h"
@@ -23,7 +23,7 @@ RunReport BuildRunReport(const RunInputs& inputs, const RunResults& results,
 // form's unit system. The report holds a copy of `calc`: all of these read it.
 RunReport BuildWindowReport(const Calculations& calc, const CompletedRun& run);
 
-// The design report's run of the completed run in `calc` (common/design_report.h),
+// The design report's run of the completed run in `calc` (zone_models/design_report_document.h),
 // with these key results and this saved report text; `estimatedLossFraction`
 // says that the heat loss fraction came from the estimator (the validation's
 // "estimate" rule), for the model uncertainty it quotes. Its time and its

@@ -1,9 +1,9 @@
 #include "smoke_filling/model/saved_report_reader.h"
 
-#include "common/number_text.h"
-#include "common/precision.h"
-#include "common/text_columns.h"
-#include "common/text_file.h"
+#include "common/text/number_text.h"
+#include "common/text/precision.h"
+#include "common/text/text_columns.h"
+#include "common/files/text_file.h"
 #include "smoke_filling/model/input_entry.h"
 #include "smoke_filling/model/report_text.h"
 

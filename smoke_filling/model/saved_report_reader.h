@@ -3,7 +3,7 @@
 // in S.I. units).
 #pragma once
 
-#include "common/file_problem.h"
+#include "common/files/file_problem.h"
 #include "smoke_filling/model/input_boxes.h"
 #include "smoke_filling/model/run_inputs.h"
 #include "smoke_filling/model/unit_tables.h"

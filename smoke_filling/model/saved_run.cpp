@@ -1,6 +1,6 @@
 #include "smoke_filling/model/saved_run.h"
 
-#include "common/saved_report_rows.h"
+#include "zone_models/saved_report_rows.h"
 #include "smoke_filling/model/model_run.h"
 
 #include <array>

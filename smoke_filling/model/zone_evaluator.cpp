@@ -1,8 +1,8 @@
 #include "smoke_filling/model/zone_evaluator.h"
 
-#include "common/exact_powers.h"
-#include "common/precision.h"
-#include "common/units.h"
+#include "common/text/exact_powers.h"
+#include "common/text/precision.h"
+#include "common/text/units.h"
 #include "smoke_filling/model/zone_physics.h"
 
 #include <cmath>

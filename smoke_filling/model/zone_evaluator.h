@@ -5,9 +5,9 @@
 // bit the one SmokeFillDerivatives and SmokeFillVentFlow give.
 #pragma once
 
-#include "common/fire_table.h"
-#include "common/integrator.h"
-#include "common/nearby_cube_roots.h"
+#include "common/fire_files/fire_table.h"
+#include "common/text/integrator.h"
+#include "smoke_filling/model/nearby_cube_roots.h"
 #include "smoke_filling/model/run_inputs.h"
 
 #include <limits>

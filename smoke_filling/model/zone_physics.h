@@ -3,9 +3,9 @@
 // expansion pushes out through the leaks at floor level.
 #pragma once
 
-#include "common/fire_table.h"
-#include "common/integrator.h"
-#include "common/units.h"
+#include "common/fire_files/fire_table.h"
+#include "common/text/integrator.h"
+#include "common/text/units.h"
 #include "smoke_filling/model/run_inputs.h"
 
 namespace vorla::smoke {

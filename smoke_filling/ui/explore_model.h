@@ -5,9 +5,9 @@
 // as the window holds them). A closed room has no vent and no flashover line.
 #pragma once
 
-#include "common/fire_table.h"
-#include "common/key_criteria.h"
-#include "common/ui/explore_window.h"
+#include "common/fire_files/fire_table.h"
+#include "common/key_results/key_criteria.h"
+#include "zone_models/ui/explore_window.h"
 #include "smoke_filling/model/input_boxes.h"
 #include "smoke_filling/model/input_entry.h"
 #include "smoke_filling/model/unit_tables.h"

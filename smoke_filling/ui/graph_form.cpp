@@ -1,7 +1,7 @@
 #include "smoke_filling/ui/graph_form.h"
 
-#include "common/ui/compared_run.h"
-#include "common/ui/tenability_graph.h"
+#include "zone_models/ui/compared_run.h"
+#include "zone_models/ui/tenability_graph.h"
 #include "smoke_filling/model/saved_report_reader.h"
 #include "smoke_filling/ui/output_form.h"
 #include "smoke_filling/ui/report_file_filter.h"

@@ -4,7 +4,7 @@
 // graph window). The report window is hidden while the graph is open.
 #pragma once
 
-#include "common/ui/results_graph_window.h"
+#include "zone_models/ui/results_graph_window.h"
 #include "life_safety/tenability/tenability_run.h"
 #include "smoke_filling/model/calculations.h"
 

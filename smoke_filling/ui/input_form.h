@@ -8,7 +8,7 @@
 // the checks and the reading of a saved results file are the model's.
 #pragma once
 
-#include "common/ui/zone_input_form.h"
+#include "zone_models/ui/zone_input_form.h"
 #include "smoke_filling/model/calculations.h"
 #include "smoke_filling/model/input_boxes.h"
 #include "smoke_filling/model/input_checks.h"

@@ -1,6 +1,6 @@
 // SKEVA-XW: smoke filling of a closed room. The program starts on its splash
 // window; Continue shows the input form, which is the main window from then on.
-#include "common/command_line_answers.h"
+#include "common/command_line/command_line_answers.h"
 #include "common/suite_version.h"
 #include "common/ui/file_drop.h"
 #include "common/ui/program_memory.h"

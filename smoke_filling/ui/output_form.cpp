@@ -1,8 +1,8 @@
 #include "smoke_filling/ui/output_form.h"
 
-#include "common/model_options.h"
-#include "common/text_file.h"
-#include "common/ui/key_results_panel.h"
+#include "zone_models/model_options.h"
+#include "common/files/text_file.h"
+#include "zone_models/ui/key_results_panel.h"
 #include "life_safety/detection/device_options.h"
 #include "life_safety/detection/suppression_options.h"
 #include "life_safety/run/life_safety_run.h"
@@ -65,7 +65,7 @@ frmOutput::~frmOutput() {
 
 void frmOutput::cmdGraph_Click() {
     graph_ = new frmGraph(calc_, *this, services_, tenabilitySeries_);
-    graph_->Form_Load();
+    graph_->ShowInPlaceOfReport();
 }
 
 void frmOutput::Unload() {

@@ -1,6 +1,6 @@
 #include "cli/vorla_command.h"
-#include "common/fire_file_reader.h"
-#include "common/fire_file_writer.h"
+#include "common/fire_files/fire_file_reader.h"
+#include "fire_generator/curves/fire_file_writer.h"
 #include "tests/support/test_files.h"
 
 #include <cstdio>
@@ -257,7 +257,7 @@ TEST_F(FireCommand, TypesCustomPointsPageByPage) {
     ASSERT_EQ(run.status, 0) << run.err;
     FireTable table;
     ASSERT_FALSE(ReadFireFile(PathOf("C.FIR"), table));
-    ASSERT_EQ(table.N, 24);
+    ASSERT_EQ(table.LastIndex, 24);
     EXPECT_EQ(table.Points[24].Time, 240);
     EXPECT_EQ(table.Points[24].Rate, 84);
 
@@ -312,7 +312,7 @@ TEST_F(FireCommand, TakesAtMost1800CustomPoints) {
     ASSERT_EQ(run.status, 0) << run.err;
     FireTable table;
     ASSERT_FALSE(ReadFireFile(PathOf("FULL.FIR"), table));
-    EXPECT_EQ(table.N, 1799);
+    EXPECT_EQ(table.LastIndex, 1799);
 
     points = WriteText("over.txt", text + "1800 1\n");
     run = Vorla({"fire", "custom", "--points", points, "-o", "-"});

@@ -2,7 +2,7 @@
 // "nan", an "inf" or an "Infinity": the file is refused with a message, or
 // every number printed is a number.
 #include "cli/vorla_command.h"
-#include "common/fire_file_reader.h"
+#include "common/fire_files/fire_file_reader.h"
 
 #include <algorithm>
 #include <cfloat>

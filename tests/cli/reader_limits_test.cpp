@@ -2,7 +2,7 @@
 // size: a device, a FIFO or a huge file is refused at once with a message
 // naming it, and never blocks or fills memory.
 #include "cli/vorla_command.h"
-#include "common/text_file.h"
+#include "common/files/text_file.h"
 
 #include <filesystem>
 #include <fstream>

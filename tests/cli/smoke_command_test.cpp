@@ -1,7 +1,7 @@
 #include "cli/smoke_command.h"
 #include "cli/vorla_command.h"
-#include "common/number_text.h"
-#include "common/text_columns.h"
+#include "common/text/number_text.h"
+#include "common/text/text_columns.h"
 #include "tests/support/test_files.h"
 
 #include <filesystem>

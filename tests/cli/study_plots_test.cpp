@@ -1,4 +1,4 @@
-#include "cli/study_plots.h"
+#include "study/study_plots.h"
 #include "cli/study_progress.h"
 
 #include <gtest/gtest.h>

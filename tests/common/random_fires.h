@@ -2,7 +2,7 @@
 // literal calculation: the same cases from a seed on every platform.
 #pragma once
 
-#include "common/fire_table.h"
+#include "common/fire_files/fire_table.h"
 
 #include <algorithm>
 #include <cmath>
@@ -81,7 +81,7 @@ inline void RandomFire(RandomSource& random, int runTime, FireTable& fire) {
         }
         ++n;
     }
-    fire.N = static_cast<std::int16_t>(std::max(n, 1));
+    fire.LastIndex = static_cast<std::int16_t>(std::max(n, 1));
 }
 
 } // namespace vorla::testing

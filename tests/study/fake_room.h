@@ -2,7 +2,7 @@
 // the merge's tests.
 #pragma once
 
-#include "common/key_results.h"
+#include "common/key_results/key_results.h"
 #include "study/study_file.h"
 #include "study/study_model.h"
 #include "study_test_files.h"

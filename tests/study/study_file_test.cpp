@@ -1,4 +1,4 @@
-#include "common/fire_file_reader.h"
+#include "common/fire_files/fire_file_reader.h"
 #include "study/study_file.h"
 #include "study_test_files.h"
 
@@ -74,7 +74,7 @@ TEST(ReadStudyFile, ReadsEverySettingInFileOrder) {
     // Every fire is read once, medium.fir although named twice.
     ASSERT_EQ(study.Fires.size(), 3u);
     const auto& medium = *study.Fires.at(folder.Path("medium.fir"));
-    EXPECT_EQ(medium.N, 2);
+    EXPECT_EQ(medium.LastIndex, 2);
     EXPECT_EQ(medium.Points[1].Rate, 1000);
 }
 

@@ -5,7 +5,7 @@
 // random runs with it, so that a run watched is also a run unchanged.
 #pragma once
 
-#include "common/zone_step.h"
+#include "common/model_runs/zone_step.h"
 
 #include <cmath>
 #include <cstring>

@@ -73,7 +73,7 @@ TEST(CustomDesignFire, KeepsThePointsBeyondTheFirstPage) {
         ASSERT_TRUE(std::holds_alternative<FireTable>(fire))
             << row.Points << ": " << std::get<std::string>(fire);
         const FireTable& table = std::get<FireTable>(fire);
-        EXPECT_EQ(table.N + 1, row.Points);
+        EXPECT_EQ(table.LastIndex + 1, row.Points);
         const double last = 100.0 * (row.Points - 1);
         EXPECT_NEAR(FireRateAt(table, last - 50), 0.1 * (last - 50), 1e-3) << row.Points;
     }

@@ -3,7 +3,7 @@
 // title, a run shares nothing with another run at the same time, and Open
 // Results refuses what is not the whole report of a run. What holds for one
 // model alone stays in its own tests.
-#include "common/fire_file_reader.h"
+#include "common/fire_files/fire_file_reader.h"
 #include "compartment/model/calculations.h"
 #include "compartment/model/input_entry.h"
 #include "compartment/model/model_run.h"

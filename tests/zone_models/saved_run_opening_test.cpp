@@ -109,7 +109,7 @@ TYPED_TEST(OpenSavedRunTest, AWholeReportGivesTheRunItRecords) {
     EXPECT_EQ(this->calc_->Results.Time[0], 0);
     // The fire file found beside the report is the one read.
     EXPECT_EQ(this->calc_->FireFileRead, this->folder_.PathOf(TypeParam::FireFile));
-    EXPECT_GE(this->calc_->Fire.N, 1);
+    EXPECT_GE(this->calc_->Fire.LastIndex, 1);
 }
 
 // Each failure, one row: what is opened, and a part of the message it gives.

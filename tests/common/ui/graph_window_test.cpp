@@ -1,4 +1,4 @@
-#include "common/axis_scaling.h"
+#include "common/plot/axis_scaling.h"
 #include "common/ui/fake_platform.h"
 #include "common/ui/graph_picture.h"
 #include "common/ui/graph_window.h"

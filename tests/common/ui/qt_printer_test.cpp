@@ -1,4 +1,4 @@
-#include "common/report_paging.h"
+#include "common/text/report_paging.h"
 #include "common/ui/fixed_pitch_font.h"
 #include "common/ui/qt_printer.h"
 

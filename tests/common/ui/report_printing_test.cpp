@@ -1,4 +1,4 @@
-#include "common/report_paging.h"
+#include "common/text/report_paging.h"
 #include "common/ui/fake_platform.h"
 #include "common/ui/report_printing.h"
 

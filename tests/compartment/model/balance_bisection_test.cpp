@@ -1,7 +1,7 @@
 // The bisection that skips proven steps ends on the very midpoint a plain
 // bisection (evaluating the exact residual at every midpoint, as the vent flow
 // balances were first written) ends on, whatever the guess it starts from.
-#include "common/precision.h"
+#include "common/text/precision.h"
 #include "compartment/model/balance_bisection.h"
 #include "tests/common/random_fires.h"
 

@@ -3,7 +3,7 @@
 // air limit, flashover and every way a run ends turn up.
 #pragma once
 
-#include "common/fire_table.h"
+#include "common/fire_files/fire_table.h"
 #include "compartment/model/calculations.h"
 #include "compartment/model/model_run.h"
 #include "compartment/model/input_checks.h"
@@ -79,7 +79,7 @@ inline std::string Describe(const RunInputs& in, const FireTable& fire) {
     text << "area " << in.FloorArea << ", height " << in.RoomHeight << ", vent " << in.VentWidth
          << " from " << in.SillHeight << " to " << in.SoffitHeight << ", fire at " << in.FireHeight
          << ", fractions " << in.RadiativeLossFraction << " / " << in.LossFraction
-         << ", run time " << in.RunTime << ", fire points " << fire.N + 1;
+         << ", run time " << in.RunTime << ", fire points " << fire.LastIndex + 1;
     return text.str();
 }
 

@@ -1,4 +1,4 @@
-#include "common/text_columns.h"
+#include "common/text/text_columns.h"
 #include "compartment/model/report_printing.h"
 #include "compartment/model/report_text.h"
 #include "compartment/model/results_csv.h"

@@ -1,7 +1,7 @@
 // Rooms and fires for the compartment tests, set up as a passed Run leaves them.
 #pragma once
 
-#include "common/fire_file_reader.h"
+#include "common/fire_files/fire_file_reader.h"
 #include "compartment/model/calculations.h"
 #include "compartment/model/input_checks.h"
 

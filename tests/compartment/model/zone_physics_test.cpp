@@ -17,7 +17,7 @@ FireTable SteadyFire(double rate) {
     FireTable fire;
     fire.Points[0] = {0, rate};
     fire.Points[1] = {100000, rate};
-    fire.N = 1;
+    fire.LastIndex = 1;
     return fire;
 }
 
@@ -176,7 +176,7 @@ TEST(CompartmentFlows, LayerAtAmbientTemperatureHasNoBuoyancyButFiniteFlows) {
     FireTable cooling;
     cooling.Points[0] = {0, -50};
     cooling.Points[1] = {100, -50};
-    cooling.N = 1;
+    cooling.LastIndex = 1;
     const auto contracting = Flows(in, cooling, 2.99, kAmbient);
     EXPECT_EQ(contracting.RegimeFlag, kRegimeInflowAboveInterface);
     EXPECT_GT(contracting.Vent.AirIn, 0);

@@ -2,8 +2,8 @@
 // Detectors and Sprinklers…: after a change in the window its Key Results are
 // what `vorla compartment` gives with the same options and devices, and a
 // dialog accepted in the form while the window is open is taken up at once.
-#include "common/ui/explore_number_box.h"
-#include "common/ui/explore_window.h"
+#include "zone_models/ui/explore_number_box.h"
+#include "zone_models/ui/explore_window.h"
 #include "program_fixture.h"
 #include "tests/support/batch_run.h"
 #include "tests/support/summary_device_lines.h"

@@ -3,8 +3,8 @@
 // Results after a change are the lines the report window's Key Results panel
 // shows for the same inputs, and a refused value gets beside its box the
 // message Run puts in its message box.
-#include "common/ui/explore_number_box.h"
-#include "common/ui/explore_window.h"
+#include "zone_models/ui/explore_number_box.h"
+#include "zone_models/ui/explore_window.h"
 #include "program_fixture.h"
 #include "tests/support/batch_summary.h"
 #include "tests/support/summary_tenability_lines.h"

@@ -1,7 +1,7 @@
 // VORLA-XW's report window beside its table: the Key Results panel and its
 // Criteria dialog, Export CSV and Copy, driven as a user does. The settings
 // live in a temporary folder, never the user's.
-#include "common/ui/criteria_settings.h"
+#include "zone_models/ui/criteria_settings.h"
 #include "common/ui/report_exports.h"
 #include "compartment/model/results_csv.h"
 #include "program_fixture.h"

@@ -2,8 +2,8 @@
 // the fire in a corner and the model uncertainty against `vorla compartment`
 // with the same options, the saved line read back by File Open, Open Results
 // and `--from`, and a report of the default options as it always was.
-#include "common/ui/explore_number_box.h"
-#include "common/ui/explore_window.h"
+#include "zone_models/ui/explore_number_box.h"
+#include "zone_models/ui/explore_window.h"
 #include "program_fixture.h"
 #include "tests/support/access_keys.h"
 #include "tests/support/batch_summary.h"

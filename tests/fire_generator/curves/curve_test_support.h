@@ -1,7 +1,7 @@
 // Small helpers the curve tests share.
 #pragma once
 
-#include "common/unit_system.h"
+#include "common/text/unit_system.h"
 #include "fire_generator/curves/curve_command.h"
 #include "fire_generator/curves/design_fire_state.h"
 

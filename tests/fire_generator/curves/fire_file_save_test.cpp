@@ -1,4 +1,4 @@
-#include "common/fire_file_reader.h"
+#include "common/fire_files/fire_file_reader.h"
 #include "curve_test_support.h"
 #include "fire_generator/curves/custom_fire.h"
 #include "fire_generator/curves/fire_file_save.h"
@@ -208,7 +208,7 @@ TEST(FireFileRoundTrip, EveryKindOfCurveReadsBackAsBuilt) {
 
         FireTable table;
         ASSERT_FALSE(ParseFireFile(*text, "ROUND.FIR", table)) << c.name;
-        ASSERT_EQ(table.N, module.LastPoint) << c.name;
+        ASSERT_EQ(table.LastIndex, module.LastPoint) << c.name;
         for (int i = 0; i <= module.LastPoint; ++i) {
             EXPECT_EQ(table.Points[i].Time, module.FireTime[i]) << c.name << " " << i;
             // The file carries the rate to one decimal.

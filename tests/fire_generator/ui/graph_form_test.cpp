@@ -1,8 +1,8 @@
 // QDOT-XW's graph window: Save, Close and its question, a save that fails, and
 // the saved file read back by the reader VORLA-XW and SKEVA-XW use.
 #include "cli/fire_command.h"
-#include "common/fire_file_reader.h"
-#include "common/fire_file_writer.h"
+#include "common/fire_files/fire_file_reader.h"
+#include "fire_generator/curves/fire_file_writer.h"
 #include "generator_windows.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/pdf_reading.h"
@@ -95,7 +95,7 @@ class GraphFormTest : public QObject {
         QVERIFY(!vorla::ReadFireFile(generator.FolderPath("POOL1.FIR").toStdString(), fire));
         double peak = 0;
         double released = 0;
-        for (int i = 0; i <= fire.N; ++i) {
+        for (int i = 0; i <= fire.LastIndex; ++i) {
             peak = std::max(peak, fire.Points[i].Rate);
             if (i > 0) {
                 released += (fire.Points[i].Time - fire.Points[i - 1].Time) *
@@ -293,7 +293,7 @@ class GraphFormTest : public QObject {
         vorla::FireTable table;
         QVERIFY(!vorla::ReadFireFile(path.toStdString(), table));
         const auto& module = generator.Module();
-        QCOMPARE(int(table.N), module.LastPoint);
+        QCOMPARE(int(table.LastIndex), module.LastPoint);
         for (int i = 0; i <= module.LastPoint; ++i) {
             QCOMPARE(table.Points[i].Time, double(module.FireTime[i]));
             // The file holds the rate to 0.1 kW.
@@ -404,7 +404,7 @@ class GraphFormTest : public QObject {
         vorla::FireTable table;
         QVERIFY(!vorla::ReadFireFile(path.toStdString(), table));
         // The second curve starts 60 s later: its end is at 660 s, the first's at 600 s.
-        QCOMPARE(table.Points[table.N].Time, replaced ? 660.0 : 600.0);
+        QCOMPARE(table.Points[table.LastIndex].Time, replaced ? 660.0 : 600.0);
         if (!replaced) {
             QCOMPARE(Contents(path), first);
         }

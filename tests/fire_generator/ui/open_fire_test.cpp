@@ -1,7 +1,7 @@
 // Bringing an existing fire file back into QDOT-XW (File > Open Fire File…,
 // the command line, a drop), and the t-squared form's growth classes.
 #include "cli/fire_command.h"
-#include "common/fire_file_writer.h"
+#include "fire_generator/curves/fire_file_writer.h"
 #include "common/ui/program_memory.h"
 #include "generator_windows.h"
 #include "tests/support/file_bytes.h"

@@ -14,7 +14,7 @@ FireTable TableOf(std::initializer_list<FirePoint> points) {
     for (const FirePoint& p : points) {
         table.Points[n++] = p;
     }
-    table.N = static_cast<std::int16_t>(n - 1);
+    table.LastIndex = static_cast<std::int16_t>(n - 1);
     return table;
 }
 
@@ -23,7 +23,7 @@ const FireTable kRamp = TableOf({{0, 0}, {100, 1000}, {300, 1000}, {600, 0}});
 
 TEST(SuppressedFire, UnchangedIsTheCurveItself) {
     const FireTable same = SuppressedFireTable(kRamp, {}, 50);
-    ASSERT_EQ(same.N, kRamp.N);
+    ASSERT_EQ(same.LastIndex, kRamp.LastIndex);
     for (double t = 0; t <= 600; t += 7) {
         EXPECT_EQ(FireRateAt(same, t), FireRateAt(kRamp, t)) << t;
     }
@@ -58,7 +58,7 @@ TEST(SuppressedFire, DecayingFollowsEvansEverySecondWithinTheCapacity) {
     // (dt / tau)² / 8 of the curve.
     const FireTable longFire = TableOf({{0, 2000}, {9000, 2000}});
     const FireTable thinned = SuppressedFireTable(longFire, decaying, 10);
-    EXPECT_LE(thinned.N, kFireTableCapacity - 1);
+    EXPECT_LE(thinned.LastIndex, kFireTableCapacity - 1);
     EXPECT_EQ(thinned.LastTime(), 9000);
     const double spacing = 9000.0 / (kFireTableCapacity - 2);
     const double bound = std::pow(std::ceil(spacing) / tau, 2) / 8;

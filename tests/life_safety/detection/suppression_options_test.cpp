@@ -2,7 +2,7 @@
 // refused with the option's sentence, the saved report's line written and
 // read back to the same numbers, and a report without the line (every older
 // one) read as "unchanged".
-#include "common/units.h"
+#include "common/text/units.h"
 #include "life_safety/detection/device_options.h"
 #include "life_safety/detection/suppression_options.h"
 

@@ -2,7 +2,7 @@
 // hand: a growing fire under a 3 m ceiling with no hot layer yet. Alpert's
 // ceiling jet 2 m from the axis under 2000 kW is 5.38·(2000/2)^(2/3)/3 =
 // 179 K above ambient, so a 68 °C link operates and a 250 °C one never can.
-#include "common/units.h"
+#include "common/text/units.h"
 #include "life_safety/run/life_safety_run.h"
 
 #include <cmath>
@@ -19,7 +19,7 @@ FireTable Ramp() { // 0 to 2000 kW in 200 s, steady to 600 s
     table.Points[0] = {0, 0};
     table.Points[1] = {200, 2000};
     table.Points[2] = {600, 2000};
-    table.N = 2;
+    table.LastIndex = 2;
     return table;
 }
 

@@ -1,10 +1,10 @@
 // The heat of combustion a fire file carries, read back from files written
-// as QDOT-XW writes them (common/fire_file_writer.h) with a known value, and
+// as QDOT-XW writes them (fire_generator/curves/fire_file_writer.h) with a known value, and
 // from files typed by hand; and the fuel a steady fire of such a file burns.
 #include "life_safety/tenability/fire_file_heat.h"
 
-#include "common/fire_file_writer.h"
-#include "common/precision.h"
+#include "fire_generator/curves/fire_file_writer.h"
+#include "common/text/precision.h"
 #include "life_safety/tenability/product_balance.h"
 
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "common/units.h"
+#include "common/text/units.h"
 #include "life_safety/tenability/radiation.h"
 
 #include <cmath>

@@ -75,7 +75,7 @@ std::string Describe(const RunInputs& in, const FireTable& fire) {
     text.precision(17);
     text << "area " << in.FloorArea << ", height " << in.RoomHeight << ", fire at " << in.FireHeight
          << ", loss fraction " << in.LossFraction << ", run time " << in.RunTime << ", fire points "
-         << fire.N + 1;
+         << fire.LastIndex + 1;
     return text.str();
 }
 

@@ -1,4 +1,4 @@
-#include "common/fire_file_reader.h"
+#include "common/fire_files/fire_file_reader.h"
 #include "smoke_filling/model/model_run.h"
 #include "smoke_filling/model/zone_physics.h"
 #include "test_room.h"

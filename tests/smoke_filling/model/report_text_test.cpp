@@ -1,4 +1,4 @@
-#include "common/text_columns.h"
+#include "common/text/text_columns.h"
 #include "smoke_filling/model/report_text.h"
 #include "test_room.h"
 

@@ -2,7 +2,7 @@
 // passed Run leaves them.
 #pragma once
 
-#include "common/fire_file_reader.h"
+#include "common/fire_files/fire_file_reader.h"
 #include "smoke_filling/model/calculations.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // SKEVA-XW's Explore follows the form's File > Model Options… and File >
 // Detectors and Sprinklers…: after a change in the window its Key Results are
 // what `vorla smoke` gives with the same options and devices.
-#include "common/ui/explore_number_box.h"
-#include "common/ui/explore_window.h"
+#include "zone_models/ui/explore_number_box.h"
+#include "zone_models/ui/explore_window.h"
 #include "skeva_windows.h"
 #include "tests/support/batch_run.h"
 #include "tests/support/summary_device_lines.h"

@@ -3,9 +3,9 @@
 // Key Results after a change are the lines the report window's Key Results
 // panel shows for the same inputs. The settings live in a temporary folder.
 #include "cli/study_command.h"
-#include "common/ui/explore_band.h"
-#include "common/ui/explore_number_box.h"
-#include "common/ui/explore_window.h"
+#include "zone_models/ui/explore_band.h"
+#include "zone_models/ui/explore_number_box.h"
+#include "zone_models/ui/explore_window.h"
 #include "skeva_windows.h"
 #include "study/statistics.h"
 #include "tests/support/batch_summary.h"

@@ -1,6 +1,6 @@
 // frmOutput: the run it starts, the table it shows, and Save, Print and Close
 // with the questions they ask, driven through the scripted platform.
-#include "common/fire_file_reader.h"
+#include "common/fire_files/fire_file_reader.h"
 #include "common/ui/report_text_box.h"
 #include "skeva_windows.h"
 #include "smoke_filling/model/report_text.h"
