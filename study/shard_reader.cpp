@@ -177,7 +177,7 @@ std::optional<std::size_t> RunNumber(std::string_view text) {
     return value;
 }
 
-std::string Quoted(std::string_view text) {
+std::string InQuotes(std::string_view text) {
     return "\"" + std::string(text) + "\"";
 }
 
@@ -218,7 +218,7 @@ std::optional<std::string> CheckShardRuns(const ShardSettings& shard, const Runs
         const auto cells = CsvFields(runs.Lines[k]);
         const auto run = RunNumber(cells[0]);
         if (!run || *run > total) {
-            return where + "the run " + Quoted(cells[0]) + " is not a whole number from 1 to " +
+            return where + "the run " + InQuotes(cells[0]) + " is not a whole number from 1 to " +
                    std::to_string(total) + ".";
         }
         // Shard K of N writes runs K, K + N, K + 2N, ... in order, one a line.
@@ -230,12 +230,12 @@ std::optional<std::string> CheckShardRuns(const ShardSettings& shard, const Runs
         }
         const std::string point = std::to_string((*run - 1) / perPoint + 1);
         if (cells[1] != point) {
-            return where + "the grid point " + Quoted(cells[1]) + " is not run " + cells[0] +
+            return where + "the grid point " + InQuotes(cells[1]) + " is not run " + cells[0] +
                    "'s (" + point + ").";
         }
         const std::string& status = cells[statusColumn];
         if (status != "ok" && status != "rejected" && status != "fire_file_error") {
-            return where + "the status " + Quoted(status) +
+            return where + "the status " + InQuotes(status) +
                    " is not ok, rejected or fire_file_error.";
         }
     }

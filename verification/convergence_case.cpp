@@ -14,7 +14,7 @@ namespace {
 
 // A tenth of the experiments' relative spread σ̃_E = 0.07 (case 7): a
 // numerical error below it cannot move the validation statistics.
-constexpr double kBand = 0.007;
+constexpr double kToleranceBand = 0.007;
 
 struct Difference {
     double Temperature = 0; // largest |ΔT| over the peak rise
@@ -84,9 +84,9 @@ CaseReport ConvergenceCase() {
         }
     }
     report.Checks.push_back({"largest |ΔT| / ΔT_peak, run's tolerance against 1/1000",
-                             worst.Temperature, 0, kBand, "%.1e", ""});
+                             worst.Temperature, 0, kToleranceBand, "%.1e", ""});
     report.Checks.push_back({"largest |Δz| / H, run's tolerance against 1/1000", worst.Interface, 0,
-                             kBand, "%.1e", ""});
+                             kToleranceBand, "%.1e", ""});
     report.Section = R"(**Purpose.** Every figure of this document comes from VORLA-XW's
 integrator, which accepts a one-second step once its error estimate is within 1 mm on the
 interface and 0.3 K on the layer temperature (a classic Runge–Kutta step of one second, checked

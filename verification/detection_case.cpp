@@ -22,13 +22,13 @@ constexpr double kAmbient = 293.15; // K, 20 °C
 constexpr double kCeiling = 3.0;    // m above the floor, the fire on the floor
 
 // The room over one-second steps, as a model hands it to the observer.
-struct Room {
+struct ObservedRoom {
     std::function<double(double)> HeatReleaseRate;
     double InterfaceHeight = kCeiling;
     double LayerTemperature = kAmbient;
 };
 
-std::optional<double> ActivationIn(const Room& room, const Device& device, int seconds) {
+std::optional<double> ActivationIn(const ObservedRoom& room, const Device& device, int seconds) {
     DetectionRun run({device}, kCeiling);
     const auto at = [&room](double t) {
         return ZoneMoment{t,
@@ -135,10 +135,10 @@ CaseReport DetectionCase() {
 
     // A sprinkler deep in the hot layer.
     const double deepReference = 53.5251;
-    Room layer{[](double) { return 500.0; }, 1.5, 373.15};
+    ObservedRoom layer{[](double) { return 500.0; }, 1.5, 373.15};
     const auto deep =
         ActivationIn(layer, Element(DeviceKind::Sprinkler, 2, 50, 0, 414.15 - kAmbient), 300);
-    Room clear{[](double) { return 500.0; }};
+    ObservedRoom clear{[](double) { return 500.0; }};
     const auto dry =
         ActivationIn(clear, Element(DeviceKind::Sprinkler, 2, 50, 0, 414.15 - kAmbient), 600);
     report.Checks.push_back({"sprinkler in the layer: |observer − hand| (s)",

@@ -14,7 +14,7 @@ namespace {
 
 constexpr double kSlowAlpha = 0.00293; // kW/s², NFPA 72's slow growth
 constexpr int kLongestGrowth = 3000;   // s; 26 MW, past flashover in every room here
-constexpr double kAspect = 1.25;       // room length / width
+constexpr double kLengthOverWidth = 1.25;       // room length / width
 // 16 mm gypsum board, k = 0.16 W/(m K): h_k = k/δ once heat has crossed it.
 constexpr double kGypsumConductance = 0.01; // kW/(m² K)
 constexpr double kBandBelow = 0.7;          // of the lowest correlation
@@ -57,7 +57,7 @@ CaseReport FlashoverCase() {
         const Trace trace = TraceCompartment(room, fire);
         const double ventArea = VentArea(room);
         const double ventHeight = VentHeight(room);
-        const double boundary = BoundaryArea(room, kAspect);
+        const double boundary = BoundaryArea(room, kLengthOverWidth);
         const double babrauskas = BabrauskasFlashoverRate(ventArea, ventHeight);
         const double thomas = ThomasFlashoverRate(ventArea, ventHeight, boundary);
         const double mqh = MqhFlashoverRate(ventArea, ventHeight, kGypsumConductance * boundary);

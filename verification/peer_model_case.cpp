@@ -14,11 +14,11 @@
 namespace vorla::verification {
 namespace {
 
-constexpr double kBand = 0.3;              // relative difference of peaks
+constexpr double kPeakBand = 0.3;              // relative difference of peaks
 constexpr double kAlpha = 0.047;           // kW/s², the peer's fire
 constexpr double kTimeToMaximum = 145.865; // s, 1000 kW reached
 constexpr double kReferenceAmbient = 21.1; // °C, the peer's ambient
-constexpr double kAspect = 1.25;           // 5 m by 4 m
+constexpr double kOfficeLengthOverWidth = 1.25;           // 5 m by 4 m
 
 ReferenceTable Require(const std::string& directory, const std::string& name) {
     ReferenceTable table;
@@ -125,7 +125,7 @@ CaseReport PeerModelCase(const std::string& referenceDir) {
     office.SoffitHeight = 2.0;
     office.FireHeight = 0;
     office.RadiativeFraction = 0.35;
-    office.LossFraction = EstimatedLossFraction(office, kAspect);
+    office.LossFraction = EstimatedLossFraction(office, kOfficeLengthOverWidth);
 
     MarkdownTable table({"run", "quantity", "VORLA model peak", "at (s)",
                          "CFAST peak over the same time", "at (s)", "relative difference"});
@@ -140,7 +140,7 @@ CaseReport PeerModelCase(const std::string& referenceDir) {
                    Num("%+.0f %%", 100 * difference)});
         if (banded) {
             report.Checks.push_back(
-                {run + ", " + quantity + ": (ΔM − ΔE)/ΔE", difference, -kBand, kBand, "%+.2f", ""});
+                {run + ", " + quantity + ": (ΔM − ΔE)/ΔE", difference, -kPeakBand, kPeakBand, "%+.2f", ""});
         }
     };
 

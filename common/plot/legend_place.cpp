@@ -35,10 +35,6 @@ Box CornerBox(LegendPlace place, std::size_t entries) {
     return {left ? 0 : 1 - w, top ? 1 - h : 0, left ? w : 1, top ? 1 : h};
 }
 
-bool IsFinite(const PlotPoint& p) {
-    return std::isfinite(p.X) && std::isfinite(p.Y);
-}
-
 } // namespace
 
 double LegendWidthFraction() {

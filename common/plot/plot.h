@@ -21,6 +21,7 @@
 #include "common/plot/axis_ticks.h"
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -135,6 +136,11 @@ struct PlotPoint {
     double X = 0;
     double Y = 0;
 };
+
+// A point a plot can place: a NaN or an infinity is a gap in its series.
+inline bool IsFinite(const PlotPoint& p) {
+    return std::isfinite(p.X) && std::isfinite(p.Y);
+}
 
 struct PlotSeries {
     std::string Name; // shown in the legend

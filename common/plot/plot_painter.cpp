@@ -11,10 +11,6 @@
 namespace vorla::plot {
 namespace {
 
-QColor ToQColor(Rgb colour) {
-    return {colour.Red, colour.Green, colour.Blue};
-}
-
 QFont Sized(int pixelSize, bool bold) {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(std::max(pixelSize, 8));

@@ -14,14 +14,6 @@ namespace {
 // that runs off the scale is drawn running off the edge, not wrapped round.
 constexpr double kFarOutside = 1e6;
 
-QColor ToQColor(Rgb colour) {
-    return {colour.Red, colour.Green, colour.Blue};
-}
-
-bool IsFinite(const PlotPoint& p) {
-    return std::isfinite(p.X) && std::isfinite(p.Y);
-}
-
 QPointF Bounded(QPointF p) {
     return {std::clamp(p.x(), -kFarOutside, kFarOutside),
             std::clamp(p.y(), -kFarOutside, kFarOutside)};
@@ -108,6 +100,10 @@ void PaintArea(QPainter& painter, const PlotGeometry& geometry, const PlotSeries
 }
 
 } // namespace
+
+QColor ToQColor(Rgb colour) {
+    return {colour.Red, colour.Green, colour.Blue};
+}
 
 void PaintSeries(QPainter& painter, const PlotGeometry& geometry, const PlotSeries& series,
                  double width, GraphTheme theme) {

@@ -4,6 +4,7 @@
 #include "common/plot/plot.h"
 #include "common/plot/plot_painter.h"
 
+class QColor;
 class QPainter;
 
 namespace vorla::plot {
@@ -15,5 +16,8 @@ void PaintSeries(QPainter& painter, const PlotGeometry& geometry, const PlotSeri
 
 void PaintLegendSample(QPainter& painter, const PlotSeries& series, const QRectF& box,
                        GraphTheme theme = GraphTheme::Dark);
+
+// A plot colour as Qt paints it.
+QColor ToQColor(Rgb colour);
 
 } // namespace vorla::plot

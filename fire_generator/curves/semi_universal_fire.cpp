@@ -11,7 +11,7 @@ namespace vorla::generator {
 namespace {
 
 constexpr double kLongestSemiUniversal = 600; // s
-constexpr int kPointSpacing = 5;              // s
+constexpr int kSemiUniversalPointSpacing = 5;              // s
 
 // The phases meet at 147.6 s and 349 s. The first joint's point sits at 148 s
 // (147.6 rounded) and takes the place of the grid point at 150 s, which follows
@@ -51,7 +51,7 @@ std::optional<RejectedInput> BuildSemiUniversalFire(DesignFireState& module,
     int tau = 0;
     while (tau <= end && i < kLastFireIndex) {
         ++i;
-        tau = kPointSpacing * (i - b);
+        tau = kSemiUniversalPointSpacing * (i - b);
         if (tau > end) {
             --i;
             break;

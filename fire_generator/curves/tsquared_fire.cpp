@@ -13,7 +13,7 @@ namespace vorla::generator {
 namespace {
 
 constexpr double kLargestAlpha = 2.11; // kW/s², 2 Btu/s/s² converted
-constexpr int kPointSpacing = 5;       // s
+constexpr int kTSquaredPointSpacing = 5;       // s
 
 // The entries read and checked, in S.I. units.
 struct TSquaredValues {
@@ -99,7 +99,7 @@ std::optional<RejectedInput> BuildTSquaredFire(DesignFireState& module,
     // tau is the time since ignition of the point being written.
     int tau = 0;
     while (i < kLastFireIndex && tau <= end) {
-        const int time = curve.Time[i] + kPointSpacing;
+        const int time = curve.Time[i] + kTSquaredPointSpacing;
         tau = time - delay;
         if (tau > end) {
             break; // the time just worked out is not part of the curve

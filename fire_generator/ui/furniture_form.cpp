@@ -2,6 +2,7 @@
 
 #include "common/ui/form_builders.h"
 #include "fire_generator/curves/furniture_fire.h"
+#include "fire_generator/ui/qt_text.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -11,13 +12,6 @@
 #include <QVBoxLayout>
 
 namespace vorla::generator {
-namespace {
-
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
 
 frmFurniture::frmFurniture(DesignFireState& module, vorla::ui::PlatformServices& services)
     : CurveForm(module, services, "frmFurniture", "QDOT-XW: Furniture Fire Parameters") {

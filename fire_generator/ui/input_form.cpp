@@ -11,6 +11,7 @@
 #include "fire_generator/ui/furniture_form.h"
 #include "fire_generator/ui/graph_form.h"
 #include "fire_generator/ui/pool_form.h"
+#include "fire_generator/ui/qt_text.h"
 #include "fire_generator/ui/tsquared_form.h"
 #include "fire_generator/ui/universal_form.h"
 
@@ -39,10 +40,6 @@ namespace {
 using vorla::ui::MessageButton;
 using vorla::ui::MessageButtons;
 using vorla::ui::MessageIcon;
-
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // A focus change the user or the program made, as opposed to the window being
 // activated again (a dialog closed, the user came back from another program) or

@@ -9,7 +9,7 @@ namespace {
 
 // The NBS layout: names, quantities, descriptions (quoted, with commas),
 // units, then the data; numbers made up.
-constexpr const char* kFile =
+constexpr const char* kFurnitureTestFile =
     "C1,C2,C3,C4\n"
     "TIME,HRR,TEMPUP,TEMPUP\n"
     "Time from start;,Heat release rate;,\"Average temperature, upper;STRING A\","
@@ -20,7 +20,7 @@ constexpr const char* kFile =
     "20,abc,40,310\n";
 
 TEST(MeasuredColumns, ReadsColumnsByQuantityAndDescription) {
-    const auto read = ParseMeasuredColumns(kFile, "test.csv",
+    const auto read = ParseMeasuredColumns(kFurnitureTestFile, "test.csv",
                                            {{"t", "TIME", "Time"},
                                             {"q", "HRR", "Heat release"},
                                             {"a", "TEMPUP", "STRING A"},
@@ -45,8 +45,8 @@ TEST(MeasuredColumns, NamesWhatIsMissing) {
     };
     const Row rows[] = {
         {"C1\nTIME\n", {"t", "TIME", ""}, "four heading rows"},
-        {kFile, {"w", "MASFWNDW", ""}, "no column MASFWNDW"},
-        {kFile, {"b", "TEMPUP", "STRING B"}, "no column TEMPUP \"STRING B\""},
+        {kFurnitureTestFile, {"w", "MASFWNDW", ""}, "no column MASFWNDW"},
+        {kFurnitureTestFile, {"b", "TEMPUP", "STRING B"}, "no column TEMPUP \"STRING B\""},
         {"C1\nTIME\nTime\ns\n", {"t", "TIME", ""}, "no data rows"},
     };
     for (const Row& row : rows) {

@@ -8,7 +8,7 @@ namespace {
 
 // The parts of a peer input file the cases read, laid out as the peer writes
 // them (a test in the style of Steckler's, numbers made up).
-constexpr const char* kFile = R"(&HEAD VERSION = 7600, TITLE = '"Room, test 7"' /
+constexpr const char* kPeerInputFile = R"(&HEAD VERSION = 7600, TITLE = '"Room, test 7"' /
 &INIT PRESSURE = 101325 RELATIVE_HUMIDITY = 50 INTERIOR_TEMPERATURE = 26 EXTERIOR_TEMPERATURE = 26 /
 &MATL ID = 'Board' MATERIAL = 'Board', CONDUCTIVITY = 1 DENSITY = 200 SPECIFIC_HEAT = 1, THICKNESS = 0.013 /
 &COMP ID = 'Compartment 1'
@@ -28,7 +28,7 @@ constexpr const char* kFile = R"(&HEAD VERSION = 7600, TITLE = '"Room, test 7"' 
 )";
 
 TEST(PeerTestFile, ReadsRoomVentAndFire) {
-    const auto read = ParsePeerTest(kFile, "test.in");
+    const auto read = ParsePeerTest(kPeerInputFile, "test.in");
     ASSERT_TRUE(std::holds_alternative<PeerTest>(read)) << std::get<std::string>(read);
     const PeerTest& t = std::get<PeerTest>(read);
     EXPECT_EQ(t.Title, "Room, test 7");
@@ -53,7 +53,7 @@ TEST(PeerTestFile, ReadsRoomVentAndFire) {
 }
 
 TEST(PeerTestFile, NamesWhatIsMissing) {
-    std::string noVent = kFile;
+    std::string noVent = kPeerInputFile;
     noVent.replace(noVent.find("TYPE = 'WALL'"), 13, "TYPE = 'CEIL'");
     const auto read = ParsePeerTest(noVent, "room.in");
     ASSERT_TRUE(std::holds_alternative<std::string>(read));

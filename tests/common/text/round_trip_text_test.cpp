@@ -30,7 +30,7 @@ template <class Number> int FewestDigits(Number value) {
     return 99;
 }
 
-int SignificantDigits(const std::string& text) {
+int DigitsOf(const std::string& text) {
     int digits = 0;
     bool leading = true;
     for (const char c : text) {
@@ -80,13 +80,13 @@ TEST(RoundTripText, EveryTextReadsBackWithNoDigitToSpare) {
     for (const double value : doubles) {
         const std::string text = RoundTripText(value);
         EXPECT_TRUE(ReadsBackAs(text, value)) << text;
-        EXPECT_EQ(SignificantDigits(text), FewestDigits(value)) << text;
+        EXPECT_EQ(DigitsOf(text), FewestDigits(value)) << text;
     }
     const float floats[] = {2.4f, 0.59999996f, 1.0f / 3.0f, 1.5e-5f, 987654.3f};
     for (const float value : floats) {
         const std::string text = SingleRoundTripText(value);
         EXPECT_TRUE(ReadsBackAs(text, value)) << text;
-        EXPECT_EQ(SignificantDigits(text), FewestDigits(value)) << text;
+        EXPECT_EQ(DigitsOf(text), FewestDigits(value)) << text;
     }
 }
 

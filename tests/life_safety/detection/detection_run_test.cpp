@@ -11,7 +11,7 @@
 namespace vorla::detection {
 namespace {
 
-constexpr double kAmbient = 293.15;
+constexpr double kRoomAmbient = 293.15;
 constexpr double kCeiling = 3.0; // m above the floor, the fire on the floor
 
 Device Make(const char* name, DeviceKind kind, double radius, double rti, double c,
@@ -23,7 +23,7 @@ Device Make(const char* name, DeviceKind kind, double radius, double rti, double
     d.BelowCeiling = 0.05;
     d.Rti = rti;
     d.Conduction = c;
-    d.OperatingTemperature = kAmbient + operatingRise;
+    d.OperatingTemperature = kRoomAmbient + operatingRise;
     return d;
 }
 
@@ -32,7 +32,7 @@ Device Make(const char* name, DeviceKind kind, double radius, double rti, double
 struct Scenario {
     std::function<double(double)> HeatReleaseRate;
     std::function<double(double)> InterfaceHeight = [](double) { return kCeiling; };
-    std::function<double(double)> LayerTemperature = [](double) { return kAmbient; };
+    std::function<double(double)> LayerTemperature = [](double) { return kRoomAmbient; };
     std::function<std::optional<double>(double)> OpticalDensity = [](double) {
         return std::optional<double>();
     };
@@ -40,7 +40,7 @@ struct Scenario {
 
 ZoneMoment At(const Scenario& s, double t) {
     return {t,        s.HeatReleaseRate(t), s.LayerTemperature(t), s.InterfaceHeight(t), kCeiling,
-            kAmbient, s.OpticalDensity(t)};
+            kRoomAmbient, s.OpticalDensity(t)};
 }
 
 DetectionRun RunOver(const std::vector<Device>& devices, const Scenario& s, int seconds) {
@@ -109,7 +109,7 @@ TEST(DetectionRun, SprinklerDeepInTheHotLayer) {
     s.HeatReleaseRate = [](double) { return 500.0; };
     s.InterfaceHeight = [](double) { return 1.5; };
     s.LayerTemperature = [](double) { return 373.15; };
-    const Device deep = Make("SP", DeviceKind::Sprinkler, 2, 50, 0, 414.15 - kAmbient);
+    const Device deep = Make("SP", DeviceKind::Sprinkler, 2, 50, 0, 414.15 - kRoomAmbient);
     const DetectionRun run = RunOver({deep}, s, 120);
     ASSERT_TRUE(run.States()[0].ActivationTime);
     EXPECT_NEAR(*run.States()[0].ActivationTime, 53.5251, 0.01);
@@ -192,7 +192,7 @@ TEST(DetectionRun, StartForgetsTheLastRun) {
     }
     EXPECT_FALSE(run.FirstDetection());
     EXPECT_FALSE(run.States()[0].ActivationTime);
-    EXPECT_DOUBLE_EQ(run.States()[0].LinkTemperature, kAmbient);
+    EXPECT_DOUBLE_EQ(run.States()[0].LinkTemperature, kRoomAmbient);
 }
 
 TEST(DetectionRun, LimitsAreNotedOnlyWhileAFireBurns) {

@@ -81,7 +81,7 @@ TEST(SuppressionOptions, EachTextIsReadOrRefusedNamingTheOption) {
     }
 }
 
-Device Sprinkler() {
+Device SuppressingSprinkler() {
     Device d;
     d.Name = "S1";
     d.Kind = DeviceKind::Sprinkler;
@@ -96,7 +96,7 @@ constexpr std::string_view kReport = "VORLA-XW 2.0\r\nTitle\r\n  rows\r\nRun com
 
 TEST(SuppressionOptions, TheSavedLineGoesBeforeTheDevicesAndReadsBack) {
     const Suppression decaying{SuppressionRule::Decaying, 0.07, 2.5, 1.9};
-    const std::string saved = WithSavedDetection(std::string(kReport), {Sprinkler()}, decaying);
+    const std::string saved = WithSavedDetection(std::string(kReport), {SuppressingSprinkler()}, decaying);
     EXPECT_EQ(saved, std::string(kReport) +
                          "Suppression: --suppression decaying --spray-density 0.07 "
                          "--suppression-constant 2.5 --suppression-exponent 1.9\r\n"
@@ -111,10 +111,10 @@ TEST(SuppressionOptions, TheSavedLineGoesBeforeTheDevicesAndReadsBack) {
     // The devices' reader still finds its device after the rule's line.
     const auto devices = ReadSavedDevices(saved);
     ASSERT_TRUE(std::holds_alternative<std::vector<Device>>(devices));
-    EXPECT_EQ(std::get<std::vector<Device>>(devices), std::vector<Device>{Sprinkler()});
+    EXPECT_EQ(std::get<std::vector<Device>>(devices), std::vector<Device>{SuppressingSprinkler()});
 
     // Held: the word alone, with the report's own line end.
-    const std::string held = WithSavedDetection("A\nB\n", {Sprinkler()},
+    const std::string held = WithSavedDetection("A\nB\n", {SuppressingSprinkler()},
                                                 {SuppressionRule::HeldAtActivation, 0, 3, 1.85});
     EXPECT_TRUE(held.starts_with("A\nB\nSuppression: --suppression held\nDevice: ")) << held;
     EXPECT_EQ(std::get<Suppression>(ReadSavedSuppression(held)).Rule,
@@ -123,8 +123,8 @@ TEST(SuppressionOptions, TheSavedLineGoesBeforeTheDevicesAndReadsBack) {
 
 TEST(SuppressionOptions, UnchangedOrAbsentLeavesTheReportAsItWas) {
     EXPECT_EQ(WithSavedDetection(std::string(kReport), {}, {}), kReport);
-    const std::string devicesOnly = WithSavedDetection(std::string(kReport), {Sprinkler()}, {});
-    EXPECT_EQ(devicesOnly, WithSavedDevices(std::string(kReport), {Sprinkler()}));
+    const std::string devicesOnly = WithSavedDetection(std::string(kReport), {SuppressingSprinkler()}, {});
+    EXPECT_EQ(devicesOnly, WithSavedDevices(std::string(kReport), {SuppressingSprinkler()}));
     for (const std::string& report : {std::string(kReport), devicesOnly, std::string()}) {
         const auto read = ReadSavedSuppression(report);
         ASSERT_TRUE(std::holds_alternative<Suppression>(read));
@@ -133,7 +133,7 @@ TEST(SuppressionOptions, UnchangedOrAbsentLeavesTheReportAsItWas) {
 }
 
 TEST(SuppressionOptions, ADamagedLineIsNamedByItsNumber) {
-    const std::string good = WithSavedDetection(std::string(kReport), {Sprinkler()},
+    const std::string good = WithSavedDetection(std::string(kReport), {SuppressingSprinkler()},
                                                 {SuppressionRule::Decaying, 0.07, 3, 1.85});
     struct Row {
         std::string From, To, Expected;
