@@ -47,6 +47,24 @@ TypedRun SmallRoom() {
     return run;
 }
 
+// `vorla smoke` on the room SmallRoom types (its heat loss fraction 0.6 too),
+// writing its report to `output` and its summary to the standard output;
+// `extra` after.
+std::vector<std::string> SmallRoomCommand(const std::string& fire, const std::string& output,
+                                          const std::vector<std::string>& extra) {
+    std::vector<std::string> args = {"smoke", "--fire",
+                                     fire,    "--floor-area",
+                                     "10",    "--room-height",
+                                     "3",     "--fire-height",
+                                     "1",     "--loss-fraction",
+                                     "0.6",   "--run-time",
+                                     "600",   "-o",
+                                     output,  "--summary",
+                                     "-"};
+    args.insert(args.end(), extra.begin(), extra.end());
+    return args;
+}
+
 } // namespace
 
 class SkevaKeyResultsPanelTest : public QObject {
@@ -134,28 +152,11 @@ class SkevaKeyResultsPanelTest : public QObject {
     // device lines are those of `vorla smoke --summary` for the same inputs.
     void TheDevicesAreFollowedAsTheBatchCommandFollowsThem() {
         const TypedRun room = SmallRoom();
-        const BatchOutcome batch = RunBatch(
-            {"smoke",
-             "--fire",
-             room.FireFile.toStdString(),
-             "--floor-area",
-             "10",
-             "--room-height",
-             "3",
-             "--fire-height",
-             "1",
-             "--loss-fraction",
-             "0.6",
-             "--run-time",
-             "600",
-             "-o",
-             "/dev/null",
-             "--summary",
-             "-",
+        const BatchOutcome batch = RunBatch(SmallRoomCommand(
+            room.FireFile.toStdString(), "/dev/null",
+            {"--device", "kind=sprinkler,name=S1,radius=2,below-ceiling=0.05,rti=50,temperature=68",
              "--device",
-             "kind=sprinkler,name=S1,radius=2,below-ceiling=0.05,rti=50,temperature=68",
-             "--device",
-             "kind=sprinkler,name=never,radius=1,below-ceiling=0.05,rti=400,temperature=260"});
+             "kind=sprinkler,name=never,radius=1,below-ceiling=0.05,rti=400,temperature=260"}));
         QCOMPARE(batch.Status, 0);
         const QStringList expected = SummaryDeviceLines(batch.Out);
         QVERIFY2(expected.filter(QRegularExpression("^  S1 \\(sprinkler\\) operated at ")).size() ==
@@ -213,30 +214,11 @@ class SkevaKeyResultsPanelTest : public QObject {
     // before the devices, and Open Results names the devices untimed.
     void AHeldFireAndAnObscurationAreTheBatchCommands() {
         const TypedRun room = SmallRoom();
-        const BatchOutcome batch =
-            RunBatch({"smoke",
-                      "--fire",
-                      room.FireFile.toStdString(),
-                      "--floor-area",
-                      "10",
-                      "--room-height",
-                      "3",
-                      "--fire-height",
-                      "1",
-                      "--loss-fraction",
-                      "0.6",
-                      "--run-time",
-                      "600",
-                      "-o",
-                      "/dev/null",
-                      "--summary",
-                      "-",
-                      "--device",
-                      "kind=sprinkler,name=S1,radius=2,below-ceiling=0.05,rti=50,temperature=68",
-                      "--device",
-                      "kind=smoke,name=SD,radius=3,below-ceiling=0.02,obscuration=5",
-                      "--suppression",
-                      "held"});
+        const BatchOutcome batch = RunBatch(SmallRoomCommand(
+            room.FireFile.toStdString(), "/dev/null",
+            {"--device", "kind=sprinkler,name=S1,radius=2,below-ceiling=0.05,rti=50,temperature=68",
+             "--device", "kind=smoke,name=SD,radius=3,below-ceiling=0.02,obscuration=5",
+             "--suppression", "held"}));
         QCOMPARE(batch.Status, 0);
         QStringList expected = SummaryDeviceLines(batch.Out);
         // What the case stands on: both operate.
@@ -310,27 +292,9 @@ class SkevaKeyResultsPanelTest : public QObject {
     // and the saved report carries the line that gives them back.
     void TheTenabilityIsFollowedAsTheBatchCommandFollowsIt() {
         const TypedRun room = SmallRoom();
-        const BatchOutcome batch = RunBatch({"smoke",
-                                             "--fire",
-                                             room.FireFile.toStdString(),
-                                             "--floor-area",
-                                             "10",
-                                             "--room-height",
-                                             "3",
-                                             "--fire-height",
-                                             "1",
-                                             "--loss-fraction",
-                                             "0.6",
-                                             "--run-time",
-                                             "600",
-                                             "-o",
-                                             "/dev/null",
-                                             "--summary",
-                                             "-",
-                                             "--head-height",
-                                             "1.2",
-                                             "--fed-toxic-limit",
-                                             "0.5"});
+        const BatchOutcome batch =
+            RunBatch(SmallRoomCommand(room.FireFile.toStdString(), "/dev/null",
+                                      {"--head-height", "1.2", "--fed-toxic-limit", "0.5"}));
         QCOMPARE(batch.Status, 0);
         const QStringList expected = SummaryTenabilityLines(batch.Out);
         QVERIFY2(expected.front().startsWith("Tenability: ASET "), qPrintable(expected.join('\n')));
@@ -377,17 +341,8 @@ class SkevaKeyResultsPanelTest : public QObject {
         std::filesystem::copy_file(DataFile("fast_t_squared_2mw.fir"), fire,
                                    std::filesystem::copy_options::overwrite_existing);
         const std::string saved = folder_.filePath("opened.sof").toStdString();
-        const BatchOutcome batch = RunBatch({"smoke", "--fire",
-                                             fire,    "--floor-area",
-                                             "10",    "--room-height",
-                                             "3",     "--fire-height",
-                                             "1",     "--loss-fraction",
-                                             "0.6",   "--run-time",
-                                             "600",   "-o",
-                                             saved,   "--summary",
-                                             "-",     "--head-height",
-                                             "1.2",   "--soot-yield",
-                                             "0.2"});
+        const BatchOutcome batch = RunBatch(
+            SmallRoomCommand(fire, saved, {"--head-height", "1.2", "--soot-yield", "0.2"}));
         QCOMPARE(batch.Status, 0);
         const QStringList expected = SummaryTenabilityLines(batch.Out);
         QVERIFY2(expected.front().startsWith("Tenability: ASET "), qPrintable(expected.join('\n')));
