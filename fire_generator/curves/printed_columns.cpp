@@ -14,7 +14,7 @@
 namespace vorla::generator {
 namespace {
 
-constexpr double kHighestHeatOfCombustion = 120000; // kJ/kg, the forms' limit
+constexpr double kFormsHeatOfCombustionLimit = 120000; // kJ/kg, the forms' limit
 // Half the last printed digit of each column.
 constexpr double kRateHalfDigit = 0.05;          // kW
 constexpr double kBurningRateHalfDigit = 0.0005; // g/s
@@ -83,9 +83,9 @@ std::optional<float> HeatOfCombustionOfColumns(std::span<const PrintedPoint> poi
                                          (top.BurningRate + kBurningRateHalfDigit));
     const double high =
         top.BurningRate > kBurningRateHalfDigit
-            ? std::min(kHighestHeatOfCombustion, 1000 * (top.Rate + kRateHalfDigit) /
+            ? std::min(kFormsHeatOfCombustionLimit, 1000 * (top.Rate + kRateHalfDigit) /
                                                      (top.BurningRate - kBurningRateHalfDigit))
-            : kHighestHeatOfCombustion;
+            : kFormsHeatOfCombustionLimit;
     if (low > high) {
         return std::nullopt;
     }

@@ -7,7 +7,7 @@
 namespace vorla {
 namespace {
 
-const std::string kExamples = VORLA_EXAMPLES_DIR;
+const std::string kExamplesDir = VORLA_EXAMPLES_DIR;
 
 // The values of a row in the order of the report's columns.
 std::vector<double> Values(const SavedReportRow& row) {
@@ -35,7 +35,7 @@ TEST(ReadSavedReportRows, ReadsBothProgramsExampleReports) {
          {384, 433, 223, 1.64, 0.50, 947.8, 1000.0, 2.985, 1.354}},
     };
     for (const auto& c : cases) {
-        const auto rows = ReadSavedReportRows(test_support::ReadFile(kExamples + "/" + c.file));
+        const auto rows = ReadSavedReportRows(test_support::ReadFile(kExamplesDir + "/" + c.file));
         ASSERT_TRUE(rows) << c.file;
         EXPECT_EQ(rows->size(), c.rows) << c.file;
         EXPECT_EQ(Values(rows->front()), c.first) << c.file;
@@ -109,7 +109,7 @@ TEST(ReadSavedReportRows, AnExampleReportCutAnywhereInItsTableIsRefused) {
     // As `head -c N` leaves it: every cut from the first row to the last row's
     // line end; a cut inside the end message leaves the whole table.
     for (const char* file : {"office-sofa-fire.vof", "shop-sofa-fire.sof"}) {
-        const std::string whole = test_support::ReadFile(kExamples + "/" + file);
+        const std::string whole = test_support::ReadFile(kExamplesDir + "/" + file);
         const auto rule = whole.find("=====\r\n");
         const auto message = whole.rfind("\r\n", whole.size() - 3) + 2;
         ASSERT_NE(rule, std::string::npos) << file;

@@ -28,7 +28,7 @@ namespace {
 
 using test_support::TemporaryFolder;
 
-const std::string kExamples = std::string(VORLA_EXAMPLES_DIR) + "/";
+const std::string kReportExamples = std::string(VORLA_EXAMPLES_DIR) + "/";
 
 // Each model's example report as the file shows it: the fire file it names,
 // its last row's time and the line it ends with.
@@ -61,12 +61,12 @@ template <class Model> class OpenSavedRunTest : public ::testing::Test {
     // a folder, so the fire file is looked for beside it; `withFire` puts the
     // fire file there too.
     std::string ReportInFolder(bool withFire, std::size_t keepChars = std::string::npos) {
-        std::string text = test_support::ReadFile(kExamples + Model::Report);
+        std::string text = test_support::ReadFile(kReportExamples + Model::Report);
         const auto at = text.find(Model::FireNamed);
         EXPECT_NE(at, std::string::npos);
         text.replace(at, std::string(Model::FireNamed).size(), Model::FireFile);
         if (withFire) {
-            folder_.Write(Model::FireFile, test_support::ReadFile(kExamples + Model::FireFile));
+            folder_.Write(Model::FireFile, test_support::ReadFile(kReportExamples + Model::FireFile));
         }
         return folder_.Write(Model::Report, text.substr(0, keepChars));
     }
@@ -95,8 +95,8 @@ template <class Model> class OpenSavedRunTest : public ::testing::Test {
         std::make_unique<typename Model::Calculations>();
 };
 
-using BothModels = ::testing::Types<CompartmentReport, SmokeReport>;
-TYPED_TEST_SUITE(OpenSavedRunTest, BothModels);
+using SavedReportModels = ::testing::Types<CompartmentReport, SmokeReport>;
+TYPED_TEST_SUITE(OpenSavedRunTest, SavedReportModels);
 
 TYPED_TEST(OpenSavedRunTest, AWholeReportGivesTheRunItRecords) {
     const std::string path = this->ReportInFolder(true);
@@ -126,7 +126,7 @@ TYPED_TEST(OpenSavedRunTest, EveryFailureNamesItselfAndKeepsTheState) {
                                                 wholeText.substr(0, wholeText.size() / 2));
     const Case cases[] = {
         {"no such report", this->folder_.PathOf("gone.txt"), "gone.txt"},
-        {"another program's report", kExamples + TypeParam::OtherProgramsReport,
+        {"another program's report", kReportExamples + TypeParam::OtherProgramsReport,
          std::string(kWrongFileFormat)},
         {"rows cut short", cut, std::string(kWrongFileFormat)},
         {"its fire file missing", whole, TypeParam::FireFile},

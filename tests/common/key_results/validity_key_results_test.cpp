@@ -12,7 +12,7 @@
 namespace vorla {
 namespace {
 
-const std::vector<RunRow> kRows = {
+const std::vector<RunRow> kCrossingRows = {
     {0, 20, 2.4, 0, 0, false}, {10, 120, 1.9, 300, 0.2, false}, {20, 320, 1.2, 600, 0.4, true}};
 
 KeyResults Keys() {
@@ -22,7 +22,7 @@ KeyResults Keys() {
     fire.LastIndex = 1;
     RunView run;
     run.Model = ModelKind::Compartment;
-    run.Rows = kRows;
+    run.Rows = kCrossingRows;
     return ComputeKeyResults(run, fire, {{1.8}, {200}});
 }
 
