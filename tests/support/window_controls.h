@@ -12,12 +12,25 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QLineEdit>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QString>
 #include <QWidget>
 #include <memory>
 
 namespace vorla::test_support {
+
+// A window test's settings go to `folder`, one of the test's own, never the
+// user's: Qt's test mode, and `program`'s settings in INI files there.
+inline void UseTestSettings(const char* program, const QString& folder) {
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName("VORLA");
+    QCoreApplication::setApplicationName(program);
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
+}
 
 template <typename T = QWidget> T* Control(const QObject* window, const QString& name) {
     T* control = window ? window->findChild<T*>(name) : nullptr;

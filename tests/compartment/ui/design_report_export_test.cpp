@@ -7,6 +7,7 @@
 #include "common/ui/program_settings.h"
 #include "program_fixture.h"
 #include "tests/support/pdf_reading.h"
+#include "tests/support/window_controls.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -69,11 +70,7 @@ class DesignReportExportTest : public QObject {
   private slots:
     // The Preferences come from the settings: a folder of the test's, never the user's.
     void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        QCoreApplication::setOrganizationName("VORLA");
-        QCoreApplication::setApplicationName("vorla-xw");
-        QSettings::setDefaultFormat(QSettings::IniFormat);
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder_.path());
+        vorla::test_support::UseTestSettings("vorla-xw", settingsFolder_.path());
     }
     void init() { QSettings().clear(); }
 

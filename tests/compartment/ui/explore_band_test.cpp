@@ -5,22 +5,23 @@
 // and Export's files.
 #include "cli/study_command.h"
 #include "common/plot/plot_painter.h"
-#include "zone_models/ui/explore_band_overlay.h"
-#include "zone_models/ui/explore_band.h"
-#include "zone_models/ui/explore_number_box.h"
-#include "zone_models/ui/explore_window.h"
 #include "program_fixture.h"
 #include "study/statistics.h"
+#include "tests/support/window_controls.h"
 #include "tests/support/zone_dialogs.h"
+#include "zone_models/ui/explore_band.h"
+#include "zone_models/ui/explore_band_overlay.h"
+#include "zone_models/ui/explore_number_box.h"
+#include "zone_models/ui/explore_window.h"
 
 #include <QCheckBox>
-#include <QPointer>
 #include <QComboBox>
-#include <QImage>
 #include <QDialog>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QSettings>
 #include <QSpinBox>
 #include <QStandardPaths>
@@ -138,8 +139,9 @@ void CompareTenabilityWithStudy(ExploreWindow* explore, const nlohmann::json& su
     const auto shares = band.TenabilityShares();
     QCOMPARE(shares.size(), std::size_t(6));
     for (const auto& share : shares) {
-        QCOMPARE(overall.at("tenability_reached_s@" + share.Criterion).at("count").get<std::size_t>(),
-                 share.Failed);
+        QCOMPARE(
+            overall.at("tenability_reached_s@" + share.Criterion).at("count").get<std::size_t>(),
+            share.Failed);
     }
     const auto risk = band.Risk();
     QVERIFY(risk.has_value());
@@ -174,8 +176,8 @@ struct BandPixelCount {
     bool BareAbove = false;
 };
 BandPixelCount BandPixels(const QImage& image, const vorla::plot::Plot& plot) {
-    const auto geometry = vorla::plot::LayOutPlot(plot, QRectF(QPointF(0, 0), QSizeF(image.size())),
-                                                  &image);
+    const auto geometry =
+        vorla::plot::LayOutPlot(plot, QRectF(QPointF(0, 0), QSizeF(image.size())), &image);
     const auto& area = plot.Series.front().Points; // upper edge, then the lower edge back
     const std::size_t n = area.size() / 2;
     std::size_t widest = 0;
@@ -216,11 +218,7 @@ class CompartmentExploreBandTest : public QObject {
 
   private slots:
     void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        QCoreApplication::setOrganizationName("VORLA");
-        QCoreApplication::setApplicationName("vorla-xw");
-        QSettings::setDefaultFormat(QSettings::IniFormat);
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder_.path());
+        vorla::test_support::UseTestSettings("vorla-xw", settingsFolder_.path());
     }
     void init() { QSettings().clear(); }
 

@@ -2,13 +2,14 @@
 // Detectors and Sprinklers…: after a change in the window its Key Results are
 // what `vorla compartment` gives with the same options and devices, and a
 // dialog accepted in the form while the window is open is taken up at once.
-#include "zone_models/ui/explore_number_box.h"
-#include "zone_models/ui/explore_window.h"
 #include "program_fixture.h"
 #include "tests/support/batch_run.h"
 #include "tests/support/summary_device_lines.h"
 #include "tests/support/summary_key_lines.h"
+#include "tests/support/window_controls.h"
 #include "tests/support/zone_dialogs.h"
+#include "zone_models/ui/explore_number_box.h"
+#include "zone_models/ui/explore_window.h"
 
 #include <QDialog>
 #include <QLabel>
@@ -75,11 +76,7 @@ class CompartmentExploreFollowedTest : public QObject {
 
   private slots:
     void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        QCoreApplication::setOrganizationName("VORLA");
-        QCoreApplication::setApplicationName("vorla-xw");
-        QSettings::setDefaultFormat(QSettings::IniFormat);
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder_.path());
+        vorla::test_support::UseTestSettings("vorla-xw", settingsFolder_.path());
     }
     void init() { QSettings().clear(); }
 

@@ -3,11 +3,12 @@
 // Results after a change are the lines the report window's Key Results panel
 // shows for the same inputs, and a refused value gets beside its box the
 // message Run puts in its message box.
-#include "zone_models/ui/explore_number_box.h"
-#include "zone_models/ui/explore_window.h"
 #include "program_fixture.h"
 #include "tests/support/batch_summary.h"
 #include "tests/support/summary_tenability_lines.h"
+#include "tests/support/window_controls.h"
+#include "zone_models/ui/explore_number_box.h"
+#include "zone_models/ui/explore_window.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -73,11 +74,7 @@ class CompartmentExploreTest : public QObject {
   private slots:
     // The criteria come from the settings: a folder of the test's, never the user's.
     void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        QCoreApplication::setOrganizationName("VORLA");
-        QCoreApplication::setApplicationName("vorla-xw");
-        QSettings::setDefaultFormat(QSettings::IniFormat);
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder_.path());
+        vorla::test_support::UseTestSettings("vorla-xw", settingsFolder_.path());
     }
     void init() { QSettings().clear(); }
 

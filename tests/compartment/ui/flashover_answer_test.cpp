@@ -3,6 +3,7 @@
 #include "common/ui/program_memory.h"
 #include "common/ui/program_settings.h"
 #include "program_fixture.h"
+#include "tests/support/window_controls.h"
 
 #include <QComboBox>
 #include <QPlainTextEdit>
@@ -48,11 +49,7 @@ class FlashoverAnswerTest : public QObject {
 
   private slots:
     void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        QCoreApplication::setOrganizationName("VORLA");
-        QCoreApplication::setApplicationName("vorla-xw");
-        QSettings::setDefaultFormat(QSettings::IniFormat);
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder_.path());
+        vorla::test_support::UseTestSettings("vorla-xw", settingsFolder_.path());
     }
     void init() { QSettings().clear(); }
 

@@ -1,14 +1,15 @@
 // VORLA-XW's report window beside its table: the Key Results panel and its
 // Criteria dialog, Export CSV and Copy, driven as a user does. The settings
 // live in a temporary folder, never the user's.
-#include "zone_models/ui/criteria_settings.h"
 #include "common/ui/report_exports.h"
 #include "compartment/model/results_csv.h"
 #include "program_fixture.h"
 #include "tests/support/batch_summary.h"
 #include "tests/support/summary_device_lines.h"
 #include "tests/support/summary_tenability_lines.h"
+#include "tests/support/window_controls.h"
 #include "tests/support/zone_dialogs.h"
+#include "zone_models/ui/criteria_settings.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -108,11 +109,7 @@ class KeyResultsPanelTest : public QObject {
 
   private slots:
     void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        QCoreApplication::setOrganizationName("VORLA");
-        QCoreApplication::setApplicationName("vorla-xw");
-        QSettings::setDefaultFormat(QSettings::IniFormat);
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder_.path());
+        vorla::test_support::UseTestSettings("vorla-xw", settingsFolder_.path());
     }
     void init() { QSettings().clear(); }
 

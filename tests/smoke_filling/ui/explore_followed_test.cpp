@@ -1,14 +1,14 @@
 // SKEVA-XW's Explore follows the form's File > Model Options… and File >
 // Detectors and Sprinklers…: after a change in the window its Key Results are
 // what `vorla smoke` gives with the same options and devices.
-#include "zone_models/ui/explore_number_box.h"
-#include "zone_models/ui/explore_window.h"
 #include "skeva_windows.h"
 #include "tests/support/batch_run.h"
 #include "tests/support/summary_device_lines.h"
 #include "tests/support/summary_key_lines.h"
 #include "tests/support/window_controls.h"
 #include "tests/support/zone_dialogs.h"
+#include "zone_models/ui/explore_number_box.h"
+#include "zone_models/ui/explore_window.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -93,11 +93,7 @@ class SkevaExploreFollowedTest : public QObject {
 
   private slots:
     void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        QCoreApplication::setOrganizationName("VORLA");
-        QCoreApplication::setApplicationName("skeva-xw");
-        QSettings::setDefaultFormat(QSettings::IniFormat);
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder_.path());
+        vorla::test_support::UseTestSettings("skeva-xw", settingsFolder_.path());
     }
     void init() { QSettings().clear(); }
 

@@ -3,9 +3,6 @@
 // Key Results after a change are the lines the report window's Key Results
 // panel shows for the same inputs. The settings live in a temporary folder.
 #include "cli/study_command.h"
-#include "zone_models/ui/explore_band.h"
-#include "zone_models/ui/explore_number_box.h"
-#include "zone_models/ui/explore_window.h"
 #include "skeva_windows.h"
 #include "study/statistics.h"
 #include "tests/support/batch_summary.h"
@@ -13,6 +10,9 @@
 #include "tests/support/summary_tenability_lines.h"
 #include "tests/support/window_controls.h"
 #include "tests/support/zone_dialogs.h"
+#include "zone_models/ui/explore_band.h"
+#include "zone_models/ui/explore_number_box.h"
+#include "zone_models/ui/explore_window.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -59,11 +59,7 @@ class SkevaExploreTest : public QObject {
 
   private slots:
     void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        QCoreApplication::setOrganizationName("VORLA");
-        QCoreApplication::setApplicationName("skeva-xw");
-        QSettings::setDefaultFormat(QSettings::IniFormat);
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder_.path());
+        vorla::test_support::UseTestSettings("skeva-xw", settingsFolder_.path());
     }
     void init() { QSettings().clear(); }
 
