@@ -170,7 +170,7 @@ std::variant<UncertainInput, std::string> ReadSpread(const std::string& modelNam
 
 std::variant<BandRset, std::string> ReadRset(const std::string& modelName,
                                              const std::optional<SpreadTexts>& texts,
-                                             const std::string& fixed) {
+                                             const std::string& fixed, bool fromDetection) {
     std::string written;
     if (texts) {
         const auto inline_ = InlineSpread(*texts);
@@ -194,7 +194,14 @@ std::variant<BandRset, std::string> ReadRset(const std::string& modelName,
     if (!std::get<study::Study>(read).Rset) {
         return "The RSET cannot be read.";
     }
-    return BandRset{written};
+    return BandRset{written, fromDetection};
+}
+
+std::string RsetStudyValue(const BandRset& rset) {
+    if (!rset.FromDetection) {
+        return rset.Written;
+    }
+    return "{ pre-movement = " + rset.Written + ", movement = 0, from = \"detection\" }";
 }
 
 SpreadTexts TextsOfSpread(const study::Distribution& spread) {
@@ -223,7 +230,7 @@ std::string BandStudyHead(const std::string& modelName, const BandSettings& sett
     text += "seed = " + std::to_string(settings.Seed) + "\n";
     text += "sampling = \"latin-hypercube\"\n";
     if (settings.Rset) {
-        text += "rset = " + settings.Rset->Written + "\n";
+        text += "rset = " + RsetStudyValue(*settings.Rset) + "\n";
     }
     text += "\n[vary]\n";
     for (const auto& input : uncertain) {
@@ -276,7 +283,26 @@ std::variant<study::Study, std::string> BandStudy(const std::string& modelName,
                                                   const BandSettings& settings,
                                                   const std::vector<ExploreInput>& inputs,
                                                   const std::vector<UncertainInput>& uncertain) {
-    return study::ParseStudy(BandStudyHead(modelName, settings, inputs, uncertain), "explore.toml");
+    // The head has no [base], so no devices, and the reader refuses an RSET
+    // counted from a detection no device can make: the RSET is read as a
+    // total and then counted from detection here. A total and a pre-movement
+    // take the same draw of a run (study::DrawRset), so the band's RSETs are
+    // those of `vorla study` on the saved file, which has the devices.
+    BandSettings read = settings;
+    if (read.Rset) {
+        read.Rset->FromDetection = false;
+    }
+    auto parsed =
+        study::ParseStudy(BandStudyHead(modelName, read, inputs, uncertain), "explore.toml");
+    auto* study = std::get_if<study::Study>(&parsed);
+    if (study != nullptr && settings.Rset && settings.Rset->FromDetection && study->Rset &&
+        study->Rset->Total) {
+        study::RsetModel fromDetection;
+        fromDetection.PreMovement = *study->Rset->Total;
+        fromDetection.FromDetection = true;
+        study->Rset = fromDetection;
+    }
+    return parsed;
 }
 
 std::optional<double> CurveValueAt(const std::vector<double>& minutes,

@@ -70,10 +70,14 @@ SpreadTexts TextsOfSpread(const study::Distribution& spread);
 
 // The RSET of `texts` (a distribution of seconds), or of `fixed` when `texts`
 // is nothing, checked by the study file's reader, or the sentence saying what
-// is wrong.
+// is wrong; `fromDetection`: counted from the run's first detection.
 std::variant<BandRset, std::string> ReadRset(const std::string& modelName,
                                              const std::optional<SpreadTexts>& texts,
-                                             const std::string& fixed);
+                                             const std::string& fixed, bool fromDetection = false);
+
+// The RSET as a study file's `rset = ` writes it: its value, or, counted from
+// the first detection, `{ pre-movement = value, movement = 0, from = "detection" }`.
+std::string RsetStudyValue(const BandRset& rset);
 
 // The band's settings: how many runs and from which seed; whether each run
 // draws the model's own error ([model-uncertainty]); the RSET, if any.

@@ -73,7 +73,7 @@ ExploreUncertaintyDialog::ExploreUncertaintyDialog(const std::string& modelName,
 ExploreUncertaintyDialog::ExploreUncertaintyDialog(const std::string& modelName,
                                                    const std::optional<BandRset>& current,
                                                    bool modelUncertainty, bool drawsError,
-                                                   QWidget* parent)
+                                                   bool hasDevices, QWidget* parent)
     : QDialog(parent), forRset_(true), modelName_(modelName) {
     setObjectName("dlgRset");
     setWindowTitle("Required Safe Egress Time");
@@ -81,6 +81,15 @@ ExploreUncertaintyDialog::ExploreUncertaintyDialog(const std::string& modelName,
     cboDistribution->setToolTip(
         "The RSET each run's ASET is set against: none, fixed, or drawn for every run");
     cboDistribution->setCurrentIndex(0);
+    // Kept checked when the devices have gone since, so the user sees why
+    // the band has no RSET and can uncheck it.
+    chkFromDetection->setChecked(current && current->FromDetection);
+    chkFromDetection->setEnabled(hasDevices || chkFromDetection->isChecked());
+    chkFromDetection->setToolTip(
+        hasDevices ? "Each run's RSET is its first detection time plus these seconds (pre-movement "
+                     "and movement); a run that detects nothing has no RSET"
+                   : "The runs follow no detector or sprinkler: give one in the input form's "
+                     "Detectors and Sprinklers…");
     if (current) {
         // The RSET as the study file's reader reads it back.
         auto read = study::ParseStudy("model = " + TomlText(modelName) +
@@ -153,6 +162,10 @@ void ExploreUncertaintyDialog::Build(const QString& unitText, bool modelUncertai
                      "draw of the error the validation measured, as a study's "
                      "[model-uncertainty]"
                    : "This model has no model uncertainty");
+    if (forRset_) {
+        chkFromDetection = new QCheckBox("Counted &from the first detection", this);
+        chkFromDetection->setObjectName("chkFromDetection");
+    }
     lblMessage = new QLabel(this);
     lblMessage->setObjectName("lblMessage");
     lblMessage->setStyleSheet("color: #c00000");
@@ -164,6 +177,9 @@ void ExploreUncertaintyDialog::Build(const QString& unitText, bool modelUncertai
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
+    if (chkFromDetection != nullptr) {
+        layout->addWidget(chkFromDetection);
+    }
     layout->addWidget(chkModelUncertainty);
     layout->addWidget(lblMessage);
     layout->addWidget(buttons);
@@ -232,7 +248,8 @@ void ExploreUncertaintyDialog::cmdOK_Click() {
         txtParameter_[0]->selectAll();
     };
     if (forRset_) {
-        auto read = ReadRset(modelName_, texts, txtParameter_[0]->text().toStdString());
+        auto read = ReadRset(modelName_, texts, txtParameter_[0]->text().toStdString(),
+                             chkFromDetection->isChecked());
         if (const auto* problem = std::get_if<std::string>(&read)) {
             refuse(*problem);
             return;

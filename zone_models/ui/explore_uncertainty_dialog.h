@@ -9,7 +9,9 @@
 // band's, not the input's, and the same in every "±" dialog.
 //
 // The same dialog sets the band's RSET ("RSET…"): none, a fixed number of
-// seconds or a distribution of them, as a study file's `rset`.
+// seconds or a distribution of them, as a study file's `rset`, counted from
+// ignition or, when the runs follow a detector or sprinkler, from the first
+// detection.
 #pragma once
 
 #include "zone_models/ui/explore_band.h"
@@ -37,9 +39,12 @@ class ExploreUncertaintyDialog final : public QDialog {
                              std::size_t inputIndex, double value,
                              const std::optional<UncertainInput>& current, bool modelUncertainty,
                              bool drawsError, QWidget* parent = nullptr);
-    // The RSET's dialog: `current` is the band's RSET so far.
+    // The RSET's dialog: `current` is the band's RSET so far; `hasDevices`:
+    // the runs follow a detector or sprinkler, so the RSET may be counted
+    // from the first detection.
     ExploreUncertaintyDialog(const std::string& modelName, const std::optional<BandRset>& current,
-                             bool modelUncertainty, bool drawsError, QWidget* parent = nullptr);
+                             bool modelUncertainty, bool drawsError, bool hasDevices,
+                             QWidget* parent = nullptr);
 
     // After OK: the distribution chosen, or nothing for Certain.
     const std::optional<UncertainInput>& Chosen() const { return chosen_; }
@@ -68,6 +73,7 @@ class ExploreUncertaintyDialog final : public QDialog {
     QLabel* lblMax = nullptr;
     QLabel* lblMessage = nullptr;
     QCheckBox* chkModelUncertainty = nullptr;
+    QCheckBox* chkFromDetection = nullptr; // the RSET's dialog only
     std::optional<UncertainInput> chosen_;
     std::optional<BandRset> chosenRset_;
 };

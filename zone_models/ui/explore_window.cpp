@@ -649,6 +649,13 @@ void ExploreWindow::StartBand(int generation) {
         lblBand->setText("This model has no band.");
         return;
     }
+    if (settings.Rset && settings.Rset->FromDetection && Followed().Devices.empty()) {
+        // Every run would be undecided, and `vorla study` refuses such a file.
+        lblBand->setText("The RSET is counted from the first detection, and the runs follow no "
+                         "detector or sprinkler: give one in the input form's Detectors and "
+                         "Sprinklers…, or count the RSET from ignition.");
+        return;
+    }
     auto study = BandStudy(modelName, settings, inputs_, uncertain);
     if (const auto* problem = std::get_if<std::string>(&study)) {
         lblBand->setText(QString::fromStdString(*problem));
@@ -805,7 +812,8 @@ void ExploreWindow::OpenUncertaintyDialog(std::optional<std::size_t> k) {
     auto* dialog = k ? new ExploreUncertaintyDialog(modelName, inputs_[*k], *k,
                                                     txtInput_[*k]->value(), uncertain_[*k],
                                                     modelUncertainty_, draws, this)
-                     : new ExploreUncertaintyDialog(modelName, rset_, modelUncertainty_, draws, this);
+                     : new ExploreUncertaintyDialog(modelName, rset_, modelUncertainty_, draws,
+                                                    !Followed().Devices.empty(), this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     QWidget* back = k ? static_cast<QWidget*>(cmdUncertain_[*k]) : cmdRset;
     connect(dialog, &QDialog::accepted, this, [this, k, dialog, back] {
@@ -831,7 +839,9 @@ void ExploreWindow::SetModelUncertainty(bool drawn) {
 
 void ExploreWindow::SetRset(std::optional<BandRset> rset) {
     rset_ = std::move(rset);
-    cmdRset->setText(rset_ ? QString("RSE&T: %1…").arg(QString::fromStdString(rset_->Written))
+    cmdRset->setText(rset_ ? QString("RSE&T: %1%2…")
+                                 .arg(rset_->FromDetection ? "detection + " : "")
+                                 .arg(QString::fromStdString(rset_->Written))
                            : QString("RSE&T…"));
     InputChanged();
 }

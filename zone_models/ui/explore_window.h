@@ -109,9 +109,12 @@ struct ExploreStudyBase {
 
 // The required safe egress time the band's ASETs are set against: its value
 // in a study file ("300", "{ uniform = [240, 360] }"), drawn for every run as
-// `vorla study` draws [rset].
+// `vorla study` draws [rset]. With FromDetection the value is the time after
+// the run's first detection (a study file's pre-movement with
+// `from = "detection"`), and a run that detects nothing has no RSET.
 struct BandRset {
     std::string Written;
+    bool FromDetection = false;
 };
 
 // What a band's run draws besides its inputs: the two standard normals of

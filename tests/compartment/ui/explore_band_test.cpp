@@ -22,6 +22,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
 #include <QStandardPaths>
@@ -33,6 +34,7 @@
 
 using namespace vorla::compartment;
 using namespace vorla::compartment::testing;
+using vorla::ui::ExploreFollowed;
 using vorla::ui::ExploreNumberBox;
 using vorla::ui::ExploreWindow;
 using vorla::ui::SpreadKind;
@@ -469,6 +471,87 @@ class CompartmentExploreBandTest : public QObject {
         QVERIFY(!summary.is_null());
         CompareWithStudy(explore, summary);
         CompareTenabilityWithStudy(explore, summary);
+    }
+
+    // An RSET counted from the first detection: offered only when the runs
+    // follow a device; each run's RSET is its detection time plus the drawn
+    // seconds, as `vorla study` counts the saved file's
+    // `from = "detection"`, so the same draws set against later RSETs fail
+    // at least as often as from ignition. Without the device the band says
+    // why it has no RSET instead of leaving every run undecided.
+    void TheRsetCanBeCountedFromTheFirstDetection() {
+        Program program;
+        program.FillRoom(program.WriteFile("ramp.fir", kRampFire), "600", "20");
+        FollowTenability(program);
+        auto* plain = OpenExplore(program);
+        QVERIFY(plain != nullptr);
+        Click(plain, "cmdRset");
+        QPointer<QDialog> dialog = plain->findChild<QDialog*>("dlgRset");
+        QVERIFY(dialog && dialog->isVisible());
+        QVERIFY(!Control<QCheckBox>(dialog, "chkFromDetection")->isEnabled());
+        Click(dialog, "cmdCancel");
+        plain->close();
+        Program::Settle();
+
+        QVERIFY(vorla::test_support::TypeSprinklers(program.input.get(), {{"Head", "0.5", "50", "68"}})
+                    .Closed);
+        auto* explore = OpenExplore(program);
+        QVERIFY(explore != nullptr);
+        Control<QSpinBox>(explore, "txtBandRuns")->setValue(40);
+        Control<QSpinBox>(explore, "txtBandSeed")->setValue(11);
+        MarkThree(explore);
+        const auto setRset = [explore](bool fromDetection) {
+            Click(explore, "cmdRset");
+            auto* rset = explore->findChild<QDialog*>("dlgRset");
+            QVERIFY(rset != nullptr && rset->isVisible());
+            auto* box = Control<QCheckBox>(rset, "chkFromDetection");
+            QVERIFY(box->isEnabled());
+            box->setChecked(fromDetection);
+            Control<QComboBox>(rset, "cboDistribution")->setCurrentIndex(2); // uniform
+            Control<QLineEdit>(rset, "txtParameter(0)")->setText("10");
+            Control<QLineEdit>(rset, "txtParameter(1)")->setText("22");
+            Click(rset, "cmdOK");
+            QVERIFY(explore->Rset() && explore->Rset()->FromDetection == fromDetection);
+            QVERIFY(WaitForBand(explore));
+        };
+        setRset(false);
+        const auto fromIgnition = explore->Band().Risk();
+        QVERIFY(fromIgnition.has_value());
+
+        setRset(true);
+        QCOMPARE(Control<QPushButton>(explore, "cmdRset")->text(),
+                 QString("RSE&T: detection + { uniform = [10, 22] }…"));
+        const auto fromDetection = explore->Band().Risk();
+        QVERIFY(fromDetection && fromDetection->Trials > 0);
+        QVERIFY2(fromDetection->Failures >= fromIgnition->Failures,
+                 qPrintable(QString("%1 failures from detection, %2 from ignition")
+                                .arg(fromDetection->Failures)
+                                .arg(fromIgnition->Failures)));
+        QVERIFY(explore->StudyText().find(
+                    "rset = { pre-movement = { uniform = [10, 22] }, movement = 0, from = "
+                    "\"detection\" }\n") != std::string::npos);
+        const auto summary = SavedStudySummary(program, explore, "detection-study");
+        QVERIFY(!summary.is_null());
+        QCOMPARE(summary.at("study").at("rset").at("from").get<std::string>(), std::string("detection"));
+        CompareTenabilityWithStudy(explore, summary);
+
+        // The same dialog reopened shows the RSET as it was chosen.
+        Click(explore, "cmdRset");
+        dialog = explore->findChild<QDialog*>("dlgRset");
+        QVERIFY(dialog && dialog->isVisible());
+        QVERIFY(Control<QCheckBox>(dialog, "chkFromDetection")->isChecked());
+        QCOMPARE(Control<QLineEdit>(dialog, "txtParameter(1)")->text(), QString("22"));
+        Click(dialog, "cmdCancel");
+
+        ExploreFollowed withoutDevices = explore->Followed();
+        withoutDevices.Devices.clear();
+        explore->SetFollowed(withoutDevices);
+        QVERIFY(QTest::qWaitFor([explore] { return explore->UpToDate(); }));
+        QVERIFY2(Control<QLabel>(explore, "lblBand")
+                     ->text()
+                     .contains("The RSET is counted from the first detection, and the runs "
+                               "follow no detector or sprinkler"),
+                 qPrintable(Control<QLabel>(explore, "lblBand")->text()));
     }
 
     // The model's own error drawn in every run (the "±" dialog's check box):
