@@ -5,6 +5,8 @@
 #include "compartment/model/input_checks.h"
 #include "compartment/model/loss_fraction_estimator.h"
 #include "compartment/model/model_run.h"
+#include "compartment/model/vent_flow_balance.h"
+#include "compartment/model/zone_constants.h"
 #include "compartment/model/zone_physics.h"
 #include "smoke_filling/model/model_run.h"
 #include "smoke_filling/model/zone_physics.h"
@@ -217,6 +219,21 @@ Trace CompartmentRowsAndFlows(const Room& room, const FireTable& fire) {
         s.StarvedOfAir = rates.StarvedOfAir;
     }
     return trace;
+}
+
+std::optional<double> CompartmentNeutralPlane(const Room& room, const Second& s) {
+    const compartment::RunInputs inputs = CompartmentInputs(room);
+    if (s.FlowRegime == Regime::Transition) {
+        return s.Interface;
+    }
+    if (s.FlowRegime != Regime::InflowAboveInterface || !(s.Temperature > kAmbientTemperature)) {
+        return std::nullopt;
+    }
+    const double linear = compartment::VentCoefficientsOf(inputs).Linear;
+    const double g2 = (kAmbientTemperature / s.Temperature) * compartment::kDensityTimesGravity *
+                      (1 / kAmbientTemperature - 1 / s.Temperature);
+    const double depth = std::pow(s.UpperOut / (linear * std::sqrt(g2)), 2.0 / 3.0);
+    return static_cast<double>(inputs.SoffitHeight) - depth;
 }
 
 Trace TraceSmokeFill(const Room& room, const FireTable& fire) {

@@ -9,6 +9,7 @@
 #include "common/fire_files/fire_table.h"
 #include "common/text/units.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -85,6 +86,16 @@ Trace CompartmentRows(const Room& room, const FireTable& fire);
 // (time, interface, layer temperature): the vent flows a report row stands
 // for, without following the run second by second.
 Trace CompartmentRowsAndFlows(const Room& room, const FireTable& fire);
+
+// The height (m) at which VORLA-XW's vent changes from inflow below to outflow
+// above at the state of `s` (a second of CompartmentRowsAndFlows): in regime 3
+// the height below the soffit from which its hot-gas outflow, Linear·√g2·
+// (soffit − N)^1.5 with g2 = (T_a/T)·ρ_a·g·(1/T_a − 1/T), leaves; at the
+// transition the interface. The model keeps the plane inside its balance and
+// reports only the flows, so the plane is found again from the outflow it
+// reports. Nothing in the other regimes: in regime 2 gas leaves over the
+// whole vent, and in regime 4 the inflow is cut to the vent's limit.
+std::optional<double> CompartmentNeutralPlane(const Room& room, const Second& s);
 
 // A SKEVA-XW run and its replay. The vent width and radiative fraction are not used.
 Trace TraceSmokeFill(const Room& room, const FireTable& fire);

@@ -16,6 +16,7 @@
 #include "verification/validation_statistics.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <filesystem>
 #include <map>
@@ -111,6 +112,11 @@ struct Prediction {
     double Rise = 0;
     double Depth = 0;
     double Outflow = 0;        // kg/s out by the vent, a steady test's mean
+    // The model's neutral plane (m), the mean over the window's seconds that
+    // have one (CompartmentNeutralPlane); PlaneSeconds of WindowSeconds.
+    double NeutralPlane = 0;
+    int PlaneSeconds = 0;
+    int WindowSeconds = 0;
     std::vector<double> Times; // s to each of kTimedHeights, below 0 if never
     double Chi = 0;
     Trace Run;
@@ -203,14 +209,21 @@ Prediction Predict(const Experiment& e, const Variant& variant, const ChiRule& c
     }
     if (e.HasFlow) {
         double outSum = 0;
+        double planeSum = 0;
         int m = 0;
         for (const Second& s : p.Run.Seconds) {
             if (s.Time >= e.From && s.Time <= e.To) {
                 outSum += s.LowerOut + s.UpperOut;
                 ++m;
+                if (const auto plane = CompartmentNeutralPlane(room, s)) {
+                    planeSum += *plane;
+                    ++p.PlaneSeconds;
+                }
             }
         }
         p.Outflow = outSum / m;
+        p.WindowSeconds = m;
+        p.NeutralPlane = p.PlaneSeconds > 0 ? planeSum / p.PlaneSeconds : 0;
     }
     p.Represented = true;
     return p;
@@ -854,10 +867,23 @@ options are reported for comparison.
           "measured value up to the soffit (`verification/doorway_flow.*`). The neutral plane "
           "is where the mean velocity turns from inflow below to outflow above, at its linear "
           "crossing. M is the model's outflow by the vent (layer gas and lower-layer gas), its "
-          "mean over the same window as the layer. VORLA-XW reports no neutral plane, so the "
-          "measured one is shown for reference and has no statistics.\n\n";
+          "mean over the same window as the layer. VORLA-XW keeps its neutral plane inside its "
+          "vent balance and reports only the flows; M's neutral plane is found again from them "
+          "(`CompartmentNeutralPlane`, verification/model_runs.h): in regime 3 the height below "
+          "the soffit from which the reported hot-gas outflow leaves by the model's own orifice "
+          "equation, ṁ_out = 17.7·0.68·W·√g₂·(H_s − N)^1.5 with g₂ = (T∞/T)·ρ∞g·(1/T∞ − 1/T), "
+          "and at the transition the interface; the mean over the window's seconds in those "
+          "regimes (regimes 2 and 4 have none: gas leaves over the whole vent, or the inflow "
+          "is cut to the vent's limit), with the count of such seconds shown.\n\n";
     MarkdownTable flows({"test", "vent W × H, sill (m)", "fire at", "E ṁ_out (kg/s)", "M, χ est.",
-                         "M, χ 0.6", "M/E, χ est.", "E neutral plane (m)", "E interface (m)"});
+                         "M, χ 0.6", "M/E, χ est.", "E neutral plane (m)", "M, χ est. (m)",
+                         "M, χ 0.6 (m)", "seconds with a plane, χ est.", "E interface (m)"});
+    // The neutral plane's pairs: tests whose plane is measured and whose
+    // window has a modelled plane in every second.
+    std::vector<double> planeMeasured;
+    std::array<std::vector<double>, 2> planePredicted;
+    int planeTests = 0;
+    int planeLeftOut = 0;
     for (std::size_t i = 0; i < experiments.size(); ++i) {
         const auto& e = experiments[i];
         const auto& est = predictions[{0, 0}][i];
@@ -874,9 +900,46 @@ options are reported for comparison.
                    place, Num("%.3f", e.MeasuredFlow.Outflow), Num("%.3f", est.Outflow),
                    Num("%.3f", fixed.Outflow), Num("%.2f", est.Outflow / e.MeasuredFlow.Outflow),
                    e.MeasuredFlow.HasNeutralPlane ? Num("%.2f", e.MeasuredFlow.NeutralPlane) : "-",
+                   est.PlaneSeconds > 0 ? Num("%.2f", est.NeutralPlane) : "-",
+                   fixed.PlaneSeconds > 0 ? Num("%.2f", fixed.NeutralPlane) : "-",
+                   std::to_string(est.PlaneSeconds) + " of " + std::to_string(est.WindowSeconds),
                    Num("%.2f", e.SteadyMeasured.Layer.Interface)});
+        if (!e.MeasuredFlow.HasNeutralPlane) {
+            continue;
+        }
+        if (est.PlaneSeconds == est.WindowSeconds && fixed.PlaneSeconds == fixed.WindowSeconds) {
+            planeMeasured.push_back(e.MeasuredFlow.NeutralPlane);
+            planePredicted[0].push_back(est.NeutralPlane);
+            planePredicted[1].push_back(fixed.NeutralPlane);
+            ++planeTests;
+        } else {
+            ++planeLeftOut;
+        }
     }
     md += flows.Text();
+    // No experimental uncertainty of the measured plane is published (see the
+    // notes below), so σ̃_E is taken as 0: σ̃_M is then the whole spread of
+    // ln(M/E), the experiment's share included, and no bias band can be set.
+    md += "\n**Neutral plane statistics** (Steckler's tests with a measured plane and a "
+          "modelled one in every second of the window: " +
+          std::to_string(planeTests) + " tests; " + std::to_string(planeLeftOut) +
+          " left out, whose window has seconds in regime 2 or 4). No experimental uncertainty "
+          "of the measured height is published, so σ̃_E is taken as 0 and σ̃_M below is the whole "
+          "relative spread of M/E, the measurement's own included: an upper bound of the "
+          "model's. Without a σ̃_E there is no source for a band on the bias, so the bias is "
+          "reported, not checked; ln(M/E) is checked for normality as every quantity is.\n\n";
+    MarkdownTable planeStats({"χ rule", "tests", "bias δ", "σ̃_M (σ̃_E = 0)",
+                              "normality p of ln(M/E)"});
+    for (int c = 0; c < 2; ++c) {
+        const ModelUncertainty u = ComputeModelUncertainty(planeMeasured, planePredicted[c], 0);
+        planeStats.Row({kChiRules[c].Words, std::to_string(u.Points), Num("%.3f", u.Bias),
+                        Num("%.3f", u.SigmaM), Num("%.2f", u.NormalityP)});
+        report.Checks.push_back({std::string("normality of ln(M/E), Spiegelhalter's p, neutral "
+                                             "plane, ") +
+                                     kChiRules[c].Words,
+                                 u.NormalityP, 0.05, 1, "%.2f", ""});
+    }
+    md += planeStats.Text();
 
     // The interface times of the transient tests.
     md +=
@@ -1022,12 +1085,14 @@ options are reported for comparison.
     }
     md += "- The NBS single-room furniture tests are compared for themselves below, not in "
           "the statistics.\n"
-          "- The neutral plane of Steckler's tests is measured (shown above) but not compared: "
-          "VORLA-XW does not report one, and no experimental uncertainty of the measured "
-          "height is published with the data (the peer's and FDS's scatter plot inputs, which "
-          "give every other σ̃_E here, have no neutral plane row; FDS's validation guide, in its "
-          "gas velocity chapter, states the probes' vertical spacing, about 11 cm, not an "
-          "uncertainty), so no σ̃_M could be stated.\n"
+          "- The neutral plane of Steckler's tests is compared above without an experimental "
+          "uncertainty: none of the measured height is published with the data (the peer's and "
+          "FDS's scatter plot inputs, which give every other σ̃_E here, have no neutral plane "
+          "row; FDS's validation guide states the layer depth's, 0.05, and the bi-directional "
+          "probes' velocity's, 0.08, and in its gas velocity chapter the probes' vertical "
+          "spacing, about 11 cm, not an uncertainty of the plane; NBSIR 82-2520's text could "
+          "not be read). Its σ̃_M is therefore an upper bound, and it has no row in "
+          "validation-statistics.csv.\n"
           "- VTT's hall has no interface times: its layer is measured once a minute, too coarse "
           "to time the interface.\n";
 
