@@ -380,6 +380,7 @@ class DesignReportExportTest : public QObject {
             if (shown != nullptr) {
                 program.platform.ChooseInNextDialog(pdf);
                 Trigger(shown, "mnuFileExportDesignReport");
+                program.platform.AnswerNextQuestion(MessageButton::No); // not saved
                 Click(shown, "cmdClose");
                 Program::Settle();
             }
@@ -392,6 +393,7 @@ class DesignReportExportTest : public QObject {
         const std::string opened = exported(program.Run(), "opened.pdf");
         program.platform.ChooseInNextDialog(saved);
         Trigger(program.input, "mnuFileOpenResults");
+        Program::Settle();
         const std::string results = exported(Program::Report(), "results.pdf");
         for (const std::string& text : {opened, results}) {
             QVERIFY2(text.find("Loss fraction: estimated, not typed") != std::string::npos,
@@ -400,6 +402,8 @@ class DesignReportExportTest : public QObject {
                     std::string::npos);
             QCOMPARE(vorla::test_support::ValueAfter(text, "Ceiling"), std::string("irregular"));
         }
+        QVERIFY(Program::Report() == nullptr);
+        QCOMPARE(program.platform.Problems(), std::vector<std::string>());
     }
 
     // A report opened as results is dated by its file, and says so: never

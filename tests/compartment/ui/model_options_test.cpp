@@ -478,6 +478,7 @@ class ModelOptionsTest : public QObject {
         QVERIFY(report);
         const QString off = OffByMoreThanTheRows(PanelUncertainty(report, 4), batch);
         QVERIFY2(off.isEmpty(), qPrintable(off));
+        program.platform.AnswerNextQuestion(MessageButton::No); // not saved again
         Click(report, "cmdClose");
         Program::Settle();
 
@@ -526,6 +527,8 @@ class ModelOptionsTest : public QObject {
                      ": --ceiling must be smooth, moderately-rough or irregular, not \"bumpy\". "
                      "The report opens with its heat loss fraction as a typed number.");
         QCOMPARE(program.Box(InputBox::txtTotalLossFraction)->text(), QString("0.571"));
+        QVERIFY(Program::Report() == nullptr);
+        QCOMPARE(program.platform.Problems(), std::vector<std::string>());
     }
 
     // A heat loss fraction the validation did not measure: Run says so and
