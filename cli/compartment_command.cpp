@@ -85,7 +85,8 @@ constexpr std::string_view kHelpBeforeKeyResults =
 constexpr std::string_view kHelpEstimateAndPlume =
     "  --loss-fraction estimate  the heat loss fraction the input form's estimator gives\n"
     "                           for the room, the fire height and the radiative fraction,\n"
-    "                           as its Estimate types it into the box (four decimals)\n"
+    "                           as its Estimate types it into the box (four decimals);\n"
+    "                           a --from report saved with it is estimated again\n"
     "  --aspect-ratio R         for the estimate: the room's length over its width,\n"
     "                           1 or more (default 1, a square room)\n"
     "  --ceiling smooth|moderately-rough|irregular  for the estimate: the ceiling's\n"
