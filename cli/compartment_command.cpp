@@ -14,6 +14,7 @@
 #include "compartment/model/results_csv.h"
 #include "compartment/model/run_key_results.h"
 #include "compartment/model/run_report.h"
+#include "compartment/model/saved_loss_fraction.h"
 #include "life_safety/detection/device_options.h"
 #include "life_safety/detection/suppression_options.h"
 #include "life_safety/tenability/tenability_texts.h"
@@ -84,7 +85,8 @@ constexpr std::string_view kHelpBeforeKeyResults =
 constexpr std::string_view kHelpEstimateAndPlume =
     "  --loss-fraction estimate  the heat loss fraction the input form's estimator gives\n"
     "                           for the room, the fire height and the radiative fraction,\n"
-    "                           as its Estimate types it into the box (four decimals)\n"
+    "                           as its Estimate types it into the box (four decimals);\n"
+    "                           a --from report saved with it is estimated again\n"
     "  --aspect-ratio R         for the estimate: the room's length over its width,\n"
     "                           1 or more (default 1, a square room)\n"
     "  --ceiling smooth|moderately-rough|irregular  for the estimate: the ceiling's\n"
@@ -179,9 +181,16 @@ struct CompartmentCommand {
 
     static auto Options() { return WithInputOptions(InputTable(), kOptions); }
     static std::string Help() { return vorla::cli::Help(); }
-    static std::string SavedReport(const Calculations& calc, const CompletedRun& run) {
-        return SavedReportText(ReportHeader(calc.Inputs), ReportRows(calc.Inputs, calc.Results),
-                               run.EndMessage);
+    static std::variant<OptionTexts, CommandStop> WithSavedOptions(OptionTexts options) {
+        return WithSavedLossFractionRule(std::move(options));
+    }
+    // With --loss-fraction estimate, the line saying so after the report.
+    static std::string SavedReport(const OptionTexts& options, const Calculations& calc,
+                                   const CompletedRun& run) {
+        return WithSavedLossFraction(
+            SavedReportText(ReportHeader(calc.Inputs), ReportRows(calc.Inputs, calc.Results),
+                            run.EndMessage),
+            LossFractionEstimateOfOptions(options, calc.Inputs.LossFraction));
     }
     static auto Inputs(const OptionTexts& options) { return CompartmentInputs(options); }
 

@@ -107,7 +107,9 @@ void AddFireFileOfReport(CommandFiles& files, const OptionTexts& options,
 //   Run(calc, answers, observer), RunAgain(calc, answers, observer) on the
 //     suppressed fire, Say(answers, err) once the run that stands is known;
 //   AddSummaryInputs(options, answers, used): the inputs only this model lists;
-//   SavedReport(calc, run): the text the window's Save writes.
+//   WithSavedOptions(options): the options with what a --from report's own
+//     lines add (the compartment's estimated heat loss fraction), or the stop;
+//   SavedReport(options, calc, run): the text the window's Save writes.
 template <class Model>
 int RunModelCommand(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
     constexpr CommandWording wording = WordingOf(Model::kModel);
@@ -117,7 +119,13 @@ int RunModelCommand(std::span<const std::string> args, std::ostream& out, std::o
     if (const auto* status = std::get_if<int>(&parsed)) {
         return *status;
     }
-    const auto& options = std::get<OptionTexts>(parsed);
+    // What a --from report's own lines add to the options (the compartment's
+    // estimated heat loss fraction).
+    const auto withSaved = Model::WithSavedOptions(std::get<OptionTexts>(parsed));
+    if (const auto* stop = std::get_if<CommandStop>(&withSaved)) {
+        return Stop(*stop, err);
+    }
+    const auto& options = std::get<OptionTexts>(withSaved);
     CommandFiles files = ModelCommandFiles(options, Model::kOutput);
     if (const auto refusal = RefuseCommandFiles(files, prefix)) {
         err << *refusal;
@@ -224,7 +232,7 @@ int RunModelCommand(std::span<const std::string> args, std::ostream& out, std::o
                        detection::WithSavedDetection(
                            tenability::WithSavedTenability(
                                WithSavedModelOptions(
-                                   Model::SavedReport(*calc, run),
+                                   Model::SavedReport(options, *calc, run),
                                    {calc->Inputs.FirePlace, calc->Inputs.Plume,
                                     showsUncertainty}),
                                SavedTenabilityOf(tenability)),

@@ -5,12 +5,14 @@
 #include "cli/vorla_command.h"
 #include "zone_models/model_options.h"
 #include "common/text/number_text.h"
+#include "common/text/round_trip_text.h"
 #include "zone_models/plume_option_names.h"
 #include "common/files/text_file.h"
 #include "compartment/model/input_checks.h"
 #include "compartment/model/input_entry.h"
 #include "compartment/model/input_table.h"
 #include "compartment/model/loss_fraction_estimator.h"
+#include "compartment/model/saved_loss_fraction.h"
 #include "compartment/model/saved_report_reader.h"
 #include "smoke_filling/model/input_checks.h"
 #include "smoke_filling/model/input_entry.h"
@@ -298,6 +300,42 @@ std::optional<FlashoverAnswer> FlashoverAnswerOfWord(std::string_view word) {
 
 std::string_view FlashoverAnswerWord(FlashoverAnswer answer) {
     return answer == FlashoverAnswer::Stop ? "stop" : "continue";
+}
+
+std::variant<OptionTexts, CommandStop> WithSavedLossFractionRule(OptionTexts options) {
+    const auto from = OptionText(options, "from");
+    const auto given = OptionText(options, "loss-fraction");
+    if (!from || (given && *given != "estimate")) {
+        return options;
+    }
+    const WholeFile file = ReadWholeFile(*from);
+    if (file.problem) {
+        return options;
+    }
+    auto read = compartment::SavedLossFractionEstimate(file.text);
+    if (const auto* problem = std::get_if<std::string>(&read)) {
+        return CommandStop{kExitFileProblem, std::string(WordingOf(ModelKind::Compartment).Prefix) +
+                                                 *from + ": " + *problem + "\n"};
+    }
+    if (const auto& estimate = std::get<std::optional<compartment::LossFractionEstimate>>(read)) {
+        options.emplace("loss-fraction", "estimate");
+        options.emplace("aspect-ratio", RoundTripText(estimate->LengthToWidth));
+        options.emplace("ceiling", std::string(compartment::CeilingWordOfOption(
+                                       estimate->CeilingOption)));
+    }
+    return options;
+}
+
+std::optional<compartment::LossFractionEstimate>
+LossFractionEstimateOfOptions(const OptionTexts& options, double lossFraction) {
+    if (OptionText(options, "loss-fraction") != "estimate") {
+        return std::nullopt;
+    }
+    const auto ceiling =
+        compartment::CeilingOptionOfWord(OptionText(options, "ceiling").value_or("smooth"));
+    return compartment::LossFractionEstimate{
+        compartment::LossFractionText(lossFraction),
+        NumberOfText(OptionText(options, "aspect-ratio").value_or("1")), ceiling.value_or(0)};
 }
 
 void AddLossFractionRule(const OptionTexts& options, std::vector<RunInput>& used) {

@@ -8,6 +8,7 @@
 
 #include "cli/option_parser.h"
 #include "common/key_results/key_results_files.h"
+#include "compartment/model/calculations.h"
 #include "compartment/model/run_inputs.h"
 #include "smoke_filling/model/run_inputs.h"
 
@@ -51,6 +52,23 @@ std::optional<FlashoverAnswer> FlashoverAnswerOfWord(std::string_view word);
 
 // "stop" or "continue", as the key results' inputs name the answer.
 std::string_view FlashoverAnswerWord(FlashoverAnswer answer);
+
+// `--from REPORT` whose heat loss fraction came from the estimator (its
+// "Loss fraction: " line holds for it, compartment/model/saved_loss_fraction.h)
+// without a --loss-fraction other than estimate: the options with the line's
+// --loss-fraction estimate, --aspect-ratio and --ceiling, each where not given,
+// so the run estimates the fraction again as the report's run did and uses
+// the estimator's statistics. Otherwise the options as they are; a line that
+// cannot be read stops the command ("vorla compartment: REPORT: Line N: ...",
+// exit 1), as a damaged model options line does. A report that cannot be read
+// is left to the inputs' reading to name.
+std::variant<OptionTexts, CommandStop> WithSavedLossFractionRule(OptionTexts options);
+
+// The estimate a compartment run of these options used, for its saved
+// report's line: with `--loss-fraction estimate`, its aspect ratio and
+// ceiling, and the fraction `lossFraction` the run used; nothing otherwise.
+std::optional<compartment::LossFractionEstimate>
+LossFractionEstimateOfOptions(const OptionTexts& options, double lossFraction);
 
 // For the key results' inputs: with `--loss-fraction estimate`, how the heat
 // loss fraction was found ("loss_fraction_rule": "estimate", "aspect_ratio",

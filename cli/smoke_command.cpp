@@ -163,7 +163,11 @@ struct SmokeCommand {
 
     static auto Options() { return WithInputOptions(InputTable(), kOptions); }
     static std::string Help() { return vorla::cli::Help(); }
-    static std::string SavedReport(const Calculations& calc, const CompletedRun& run) {
+    static std::variant<OptionTexts, CommandStop> WithSavedOptions(OptionTexts options) {
+        return options;
+    }
+    static std::string SavedReport(const OptionTexts&, const Calculations& calc,
+                                   const CompletedRun& run) {
         return SavedReportText(ReportHeader(calc.Inputs), ReportRows(calc.Inputs, calc.Results),
                                run.EndMessage);
     }

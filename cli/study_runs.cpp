@@ -139,6 +139,15 @@ StudyRunOutcome RunSample(const RunRequest& request, ReportFires& fires, const M
     // The run's report file stands for the command's -o: the output file the
     // report names unless the study gives an output-name.
     options.emplace("o", request.ReportName);
+    // A `from` report whose heat loss fraction the estimator gave gives the
+    // estimator's options, as `vorla compartment --from` takes them.
+    if constexpr (Model::Kind == ModelKind::Compartment) {
+        auto withSaved = WithSavedLossFractionRule(std::move(options));
+        if (auto* stop = std::get_if<CommandStop>(&withSaved)) {
+            throw std::runtime_error(WithoutClosingLineEnds(stop->Message));
+        }
+        options = std::get<OptionTexts>(std::move(withSaved));
+    }
     // A sampled number goes in as the number drawn, not as its text.
     auto built = model.BuildInputs(options, request.Numbers);
     if (auto* stop = std::get_if<CommandStop>(&built)) {

@@ -5,7 +5,9 @@
 // validation measured (common/key_results/model_uncertainty.h).
 //
 // A saved report carries the options that are not the defaults in one line
-// after its last one, before the tenability, suppression and device lines:
+// after its last one (and after VORLA-XW's "Loss fraction: " line of an
+// estimated heat loss fraction, compartment/model/saved_loss_fraction.h),
+// before the tenability, suppression and device lines:
 //
 //   Model options: --fire-position corner --plume heskestad --model-uncertainty
 //

@@ -6,11 +6,11 @@
 #include "compartment/model/report_table_cells.h"
 #include "compartment/model/report_text.h"
 #include "compartment/model/results_csv.h"
+#include "compartment/model/saved_loss_fraction.h"
 #include "compartment/model/run_key_results.h"
 #include "zone_models/design_report.h"
 #include "zone_models/run_report.h"
 
-#include <algorithm>
 #include <memory>
 
 namespace vorla::compartment {
@@ -21,31 +21,35 @@ RunReport BuildRunReport(const RunInputs& inputs, const RunResults& results,
 }
 
 RunReport BuildWindowReport(const Calculations& calc, const CompletedRun& run) {
+    return BuildWindowReport(calc, run, EstimateOfRun(calc));
+}
+
+RunReport BuildWindowReport(const Calculations& calc, const CompletedRun& run,
+                            const std::optional<LossFractionEstimate>& estimate) {
     const auto held = std::make_shared<const Calculations>(calc);
     RunReport report = zone_models::BuildWindowReport(held, run);
-    // The heat loss fraction came from the estimator when it is the number the
-    // estimator last typed into its box; the inputs then say so as
+    // A heat loss fraction from the estimator: the inputs say so as
     // `--loss-fraction estimate` lists them.
-    report.DesignReportFor = [held](const KeyResults& keys, std::string saved) {
-        const auto& estimate = held->LastEstimate;
-        const bool estimated = LossFractionFromEstimator(*held);
-        DesignReportRun design = DesignReportRunOf(*held, keys, estimated, std::move(saved));
-        if (estimated) {
-            constexpr std::string_view kCeilings[] = {"smooth", "moderately-rough", "irregular"};
-            const auto ceiling =
-                static_cast<std::size_t>(std::clamp(estimate->CeilingOption, 0, 2));
+    report.DesignReportFor = [held, estimate](const KeyResults& keys, std::string saved) {
+        DesignReportRun design =
+            DesignReportRunOf(*held, keys, estimate.has_value(), std::move(saved));
+        if (estimate) {
             design.Inputs.push_back({"loss_fraction_rule", std::string("estimate")});
             design.Inputs.push_back({"length_to_width_ratio", estimate->LengthToWidth});
-            design.Inputs.push_back({"ceiling", std::string(kCeilings[ceiling])});
+            design.Inputs.push_back(
+                {"ceiling", std::string(CeilingWordOfOption(estimate->CeilingOption))});
         }
         return design;
     };
-    report.SavedReportTextAs = [held, endMessage =
-                                          std::string(run.EndMessage)](const std::string& savedAs) {
+    // The saved report says where its fraction came from, so that File Open
+    // and Open Results give it back.
+    report.SavedReportText = WithSavedLossFraction(std::move(report.SavedReportText), estimate);
+    report.SavedReportTextAs = [held, estimate, endMessage = std::string(run.EndMessage)](
+                                   const std::string& savedAs) {
         RunInputs named = held->Inputs;
         named.OutputFile = SavedUnderName(held->Inputs.OutputFile, savedAs);
         named.FireFile = FireFileNameFor(held->Inputs.FireFile, held->FireFileRead, savedAs);
-        return SavedReportText(named, held->Results, endMessage);
+        return WithSavedLossFraction(SavedReportText(named, held->Results, endMessage), estimate);
     };
     return report;
 }
@@ -56,6 +60,13 @@ bool LossFractionFromEstimator(const Calculations& calc) {
 
 bool LossFractionFromEstimator(const Calculations& calc, double lossFraction) {
     return calc.LastEstimate && NumberOfText(calc.LastEstimate->Text) == lossFraction;
+}
+
+std::optional<LossFractionEstimate> EstimateOfRun(const Calculations& calc) {
+    if (!LossFractionFromEstimator(calc)) {
+        return std::nullopt;
+    }
+    return calc.LastEstimate;
 }
 
 DesignReportRun DesignReportRunOf(const Calculations& calc, const KeyResults& keys,

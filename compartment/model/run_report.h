@@ -9,6 +9,7 @@
 #include "compartment/model/run_inputs.h"
 #include "compartment/model/run_results.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,12 @@ RunReport BuildRunReport(const RunInputs& inputs, const RunResults& results,
 // The report of `run` as the report window shows it: BuildRunReport's, with the
 // run's key results on its fire table, its CSV, the screen table's cells and the
 // form's unit system. The report holds a copy of `calc`: all of these read it.
+// The run's heat loss fraction came from `estimate` (nothing: typed): the
+// design report then says so, and the saved texts end with its "Loss
+// fraction: " line (compartment/model/saved_loss_fraction.h).
+RunReport BuildWindowReport(const Calculations& calc, const CompletedRun& run,
+                            const std::optional<LossFractionEstimate>& estimate);
+// The same for the run the form made: its estimate is EstimateOfRun(calc).
 RunReport BuildWindowReport(const Calculations& calc, const CompletedRun& run);
 
 // Whether the run of `calc` used the heat loss fraction estimator's: its
@@ -29,6 +36,8 @@ RunReport BuildWindowReport(const Calculations& calc, const CompletedRun& run);
 bool LossFractionFromEstimator(const Calculations& calc);
 // The same for a fraction read from the boxes now (`lossFraction`).
 bool LossFractionFromEstimator(const Calculations& calc, double lossFraction);
+// The estimator's last Estimate when the run of `calc` used it, else nothing.
+std::optional<LossFractionEstimate> EstimateOfRun(const Calculations& calc);
 
 // The design report's run of the completed run in `calc` (zone_models/design_report_document.h),
 // with these key results and this saved report text; `estimatedLossFraction`

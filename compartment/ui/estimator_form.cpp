@@ -6,6 +6,8 @@
 #include "common/ui/typed_number_boxes.h"
 #include "compartment/model/input_checks.h"
 #include "compartment/model/loss_fraction_estimator.h"
+#include "compartment/model/saved_loss_fraction.h"
+#include "common/files/text_file.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -17,14 +19,10 @@
 #include <memory>
 
 namespace vorla::compartment {
-namespace {
 
-// The estimate stands while the box holds its text: once anything else is in
-// it (typed over, File New, File Open), the fraction is no longer the
-// estimator's, and the run uses the statistics of the fraction itself. The
-// connection outlives this window, which closes at once, and ends with the
-// estimate it watches.
 void ForgetEstimateWhenRetyped(Calculations& calc, QLineEdit& box) {
+    // The connection outlives the estimator window, which closes at once, and
+    // ends with the estimate it watches.
     auto connection = std::make_shared<QMetaObject::Connection>();
     *connection = QObject::connect(
         &box, &QLineEdit::textChanged, &box, [&calc, connection](const QString& text) {
@@ -36,7 +34,23 @@ void ForgetEstimateWhenRetyped(Calculations& calc, QLineEdit& box) {
         });
 }
 
-} // namespace
+std::optional<LossFractionEstimate> LossFractionEstimateOfReport(ui::PlatformServices& services,
+                                                                 const std::string& programName,
+                                                                 const std::string& path) {
+    const WholeFile file = ReadWholeFile(path);
+    if (file.problem) {
+        return std::nullopt; // the report itself was read: nothing more to say
+    }
+    auto read = SavedLossFractionEstimate(file.text);
+    if (const auto* problem = std::get_if<std::string>(&read)) {
+        services.ShowMessage({path + ": " + *problem +
+                                  " The report opens with its heat loss fraction as a typed "
+                                  "number.",
+                              programName, ui::MessageIcon::Exclamation, ui::MessageButtons::Ok});
+        return std::nullopt;
+    }
+    return std::get<std::optional<LossFractionEstimate>>(read);
+}
 
 frmEstimateLc::frmEstimateLc(Calculations& calc, ui::PlatformServices& services,
                              QLineEdit& lossFractionBox, QWidget* parent)

@@ -8,6 +8,8 @@
 
 #include <QDialog>
 #include <array>
+#include <optional>
+#include <string>
 
 class QGroupBox;
 class QLabel;
@@ -20,6 +22,20 @@ class PlatformServices;
 }
 
 namespace vorla::compartment {
+
+// The estimate stands while `box` (the input form's txtTotalLossFraction)
+// holds its text: once anything else is in it (typed over, File New, File
+// Open), calc.LastEstimate is forgotten, and a run uses the statistics of the
+// fraction itself.
+void ForgetEstimateWhenRetyped(Calculations& calc, QLineEdit& box);
+
+// The estimate the heat loss fraction of the report at `path` came from
+// (compartment/model/saved_loss_fraction.h): nothing for a fraction typed, or
+// for a line that does not hold for the report. A line that cannot be read is
+// named ("PATH: Line N: ..."), under `programName`, and the fraction is typed.
+std::optional<LossFractionEstimate> LossFractionEstimateOfReport(ui::PlatformServices& services,
+                                                                 const std::string& programName,
+                                                                 const std::string& path);
 
 class frmEstimateLc final : public QDialog {
     Q_OBJECT

@@ -1,17 +1,21 @@
 #include "compartment/ui/explore_model.h"
 
 #include "common/key_results/key_results_text.h"
+#include "common/text/number_text.h"
 #include "common/text/round_trip_text.h"
 #include "zone_models/ui/explore_band.h"
 #include "zone_models/ui/explore_followed.h"
 #include "compartment/model/calculations.h"
 #include "compartment/model/input_checks.h"
 #include "compartment/model/input_entry.h"
+#include "compartment/model/loss_fraction_estimator.h"
+#include "compartment/model/saved_loss_fraction.h"
 #include "compartment/model/model_run.h"
 #include "compartment/model/run_key_results.h"
 
 #include <QFileInfo>
 #include <QString>
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <memory>
@@ -49,6 +53,22 @@ std::string NumberText(double value) {
     std::array<char, 32> text{};
     const auto end = std::to_chars(text.data(), text.data() + text.size(), value).ptr;
     return {text.data(), end};
+}
+
+// The boxes the heat loss fraction estimator reads (RefreshEstimatorInputs,
+// CheckEstimatorInputs), the fraction itself with them.
+bool ReadByEstimator(InputBox box) {
+    switch (box) {
+    case InputBox::txtFloorArea:
+    case InputBox::txtRoomHeight:
+    case InputBox::txtTotalLossFraction:
+    case InputBox::txtSoffitHeight:
+    case InputBox::txtFireHeight:
+    case InputBox::txtRadiativeLossFraction:
+        return true;
+    default:
+        return false;
+    }
 }
 
 // The value the window opens an input on: the number its box shows.
@@ -141,17 +161,19 @@ ui::ExploreRun CompartmentExplore::RunDrawn(const std::vector<double>& values,
     // The model options live in the form's dialog, not in its boxes.
     calc->Inputs.FirePlace = followed.Options.Position;
     calc->Inputs.Plume = followed.Options.Plume;
-    // A band's draw of the model's error, as a study's run draws it (the
-    // loss fraction a number, as the study file writes it).
-    const UncertaintyRule drawRule{ModelKind::Compartment, calc->Inputs.FirePlace,
-                                   calc->Inputs.Plume, false, calc->Inputs.LossFraction};
     // The model uncertainty shown, as Run shows it: the estimator's while the
     // fraction is the form's estimate, not moved here.
     const bool estimated =
-        lossFractionEstimated_ &&
+        estimate_ &&
         boxes.Text(InputBox::txtTotalLossFraction) == boxes_.Text(InputBox::txtTotalLossFraction);
     const UncertaintyRule rule{ModelKind::Compartment, calc->Inputs.FirePlace, calc->Inputs.Plume,
                                estimated, calc->Inputs.LossFraction};
+    // A band's draw of the model's error, as a study's run of the file Save
+    // as Study writes draws it: the estimator's while that file can write
+    // the estimate, else the number's.
+    const UncertaintyRule drawRule{ModelKind::Compartment, calc->Inputs.FirePlace,
+                                   calc->Inputs.Plume, estimated && EstimateHeld(values, draw.Varied),
+                                   calc->Inputs.LossFraction};
     const auto drawn = ui::DrawnModelErrorOf(draw, drawRule);
     if (const auto* problem = std::get_if<std::string>(&drawn)) {
         run.Message = *problem;
@@ -192,7 +214,42 @@ void CompartmentExplore::SetFirePath(std::string path) {
     firePath_ = std::move(path);
 }
 
-ui::ExploreStudyBase CompartmentExplore::StudyBase(const std::vector<double>& values) const {
+void CompartmentExplore::SetLossFractionEstimate(std::optional<LossFractionEstimate> estimate) {
+    estimate_ = std::move(estimate);
+    estimateOfShownRoom_ = false;
+    if (!estimate_) {
+        return;
+    }
+    // The room as the window runs it, estimated as `vorla study` estimates
+    // it from the study file's aspect-ratio.
+    const RunInputs room = ReadKeptInputBoxes(boxes_, units_, kept_);
+    if (CheckEstimatorInputs(room)) {
+        return;
+    }
+    const auto again =
+        EstimateFromEntries(RoundTripText(estimate_->LengthToWidth), estimate_->CeilingOption, room);
+    estimateOfShownRoom_ = again && NumberOfText(*again) == room.LossFraction;
+}
+
+bool CompartmentExplore::EstimateHeld(const std::vector<double>& values,
+                                      const std::vector<std::size_t>& varied) const {
+    if (!estimate_ || !estimateOfShownRoom_) {
+        return false;
+    }
+    for (std::size_t k = 0; k < kLiveBoxes.size() && k < values.size(); ++k) {
+        if (!ReadByEstimator(kLiveBoxes[k].Box)) {
+            continue;
+        }
+        if (values[k] != ShownValue(boxes_.Text(kLiveBoxes[k].Box)) ||
+            std::find(varied.begin(), varied.end(), k) != varied.end()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+ui::ExploreStudyBase CompartmentExplore::StudyBase(const std::vector<double>& values,
+                                                   const std::vector<std::size_t>& varied) const {
     ui::ExploreStudyBase study;
     study.Model = "compartment";
     const bool us = units_.System == UnitSystem::US;
@@ -216,6 +273,13 @@ ui::ExploreStudyBase CompartmentExplore::StudyBase(const std::vector<double>& va
             value = ui::WrittenValueOfKept(*kept, static_cast<double>(live.Unit == Kind::Area
                                                                           ? units_.Area.ToSI
                                                                           : units_.Length.ToSI));
+        }
+        if (live.Box == InputBox::txtTotalLossFraction && EstimateHeld(values, varied)) {
+            study.Base.emplace_back(live.StudyOption, "\"estimate\"");
+            study.Base.emplace_back("aspect-ratio", RoundTripText(estimate_->LengthToWidth));
+            study.Base.emplace_back(
+                "ceiling", "\"" + std::string(CeilingWordOfOption(estimate_->CeilingOption)) + "\"");
+            continue;
         }
         study.Base.emplace_back(live.StudyOption, RoundTripText(value));
     }

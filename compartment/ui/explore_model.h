@@ -10,11 +10,15 @@
 #include "common/fire_files/fire_table.h"
 #include "common/key_results/key_criteria.h"
 #include "zone_models/ui/explore_window.h"
+#include "compartment/model/calculations.h"
 #include "compartment/model/input_boxes.h"
 #include "compartment/model/input_entry.h"
 #include "compartment/model/unit_tables.h"
 
+#include <cstddef>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace vorla::compartment {
 
@@ -35,11 +39,28 @@ class CompartmentExplore final : public ui::ExploreModel {
     bool DrawsModelError() const override { return true; }
     ui::ExploreRun RunDrawn(const std::vector<double>& values, const ui::ExploreFollowed& followed,
                             const ui::ExploreDraw& draw) const override;
-    ui::ExploreStudyBase StudyBase(const std::vector<double>& values) const override;
+    // With the form's estimate held (EstimateHeld), `loss-fraction =
+    // "estimate"` and the estimator's `aspect-ratio` and `ceiling` in place of
+    // the number, so that the study's runs estimate it again and draw the
+    // estimator's model error, as the band does.
+    ui::ExploreStudyBase StudyBase(const std::vector<double>& values,
+                                   const std::vector<std::size_t>& varied) const override;
     // The full path the fire table was read from, for a study file's `fire`
     // (the form's text made absolute when not set).
     void SetFirePath(std::string path);
-    void SetLossFractionEstimated(bool estimated) override { lossFractionEstimated_ = estimated; }
+    // The form's heat loss fraction came from its estimator: until the value
+    // is moved here, a run's model uncertainty is the estimator's, as Run's
+    // is.
+    void SetLossFractionEstimate(std::optional<LossFractionEstimate> estimate);
+    // Whether a band's runs of `values`, the inputs at `varied` drawn, keep
+    // the form's estimate as a study file can write it: the fraction and the
+    // inputs the estimator reads (floor area, ceiling height, soffit height,
+    // fire base height, radiative fraction) as the form shows them and not
+    // varied, and the estimate of that room the box's text. Their draws of
+    // the model's error are then the estimator's; otherwise those of the
+    // number the study file writes.
+    bool EstimateHeld(const std::vector<double>& values,
+                      const std::vector<std::size_t>& varied) const;
 
     // The boxes' texts a set of values is run with.
     InputBoxes BoxesOf(const std::vector<double>& values) const;
@@ -52,7 +73,10 @@ class CompartmentExplore final : public ui::ExploreModel {
     KeyCriteria criteria_;
     KeptDimensions kept_;
     std::string firePath_;
-    bool lossFractionEstimated_ = false;
+    std::optional<LossFractionEstimate> estimate_;
+    // The estimate of the room the form shows is the box's text: a study
+    // estimating it again gets the same number.
+    bool estimateOfShownRoom_ = false;
 };
 
 } // namespace vorla::compartment

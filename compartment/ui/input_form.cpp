@@ -252,6 +252,24 @@ void frmInput::CloseOwnWindows() {
     }
 }
 
+void frmInput::TookOpenedReport(const std::string& path) {
+    calc_.LastEstimate.reset();
+    const auto estimate = LossFractionEstimateOfReport(services_, kProgramTitle, path);
+    if (!estimate) {
+        return;
+    }
+    txtTotalLossFraction->setText(QString::fromStdString(estimate->Text));
+    calc_.LastEstimate = *estimate;
+    ForgetEstimateWhenRetyped(calc_, *txtTotalLossFraction);
+}
+
+void InputFormModel::TellExploreOfEstimate(CompartmentExplore& explore, const Calculations& calc,
+                                           double lossFraction) {
+    explore.SetLossFractionEstimate(LossFractionFromEstimator(calc, lossFraction)
+                                        ? calc.LastEstimate
+                                        : std::nullopt);
+}
+
 void frmInput::cmdEstimateLc_Click() {
     if (!ui::AcceptTypedNumbers(services_, *this,
                                 {{txtFloorArea},

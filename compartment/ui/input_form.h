@@ -24,6 +24,7 @@
 #include <array>
 #include <functional>
 #include <span>
+#include <string>
 #include <string_view>
 
 class QFrame;
@@ -58,10 +59,9 @@ struct InputFormModel {
     // Whether the heat loss fraction is the estimator's, whose validation
     // statistics are its own.
     static bool LossFractionEstimated(const Calc& calc) { return LossFractionFromEstimator(calc); }
-    // The same for the fraction the boxes give now (Explore opens on them).
-    static bool LossFractionEstimated(const Calc& calc, double lossFraction) {
-        return LossFractionFromEstimator(calc, lossFraction);
-    }
+    // Explore opens on the boxes: the estimate, when the fraction they give
+    // now (`lossFraction`) is the estimator's.
+    static void TellExploreOfEstimate(ExploreOn& explore, const Calc& calc, double lossFraction);
 };
 
 } // namespace vorla::compartment
@@ -84,6 +84,9 @@ class frmInput final : public ui::ZoneInputFormOf<InputFormModel> {
     void BuildControls();
     // The heat loss estimator closes with the form.
     void CloseOwnWindows() override;
+    // A report File Open read whose fraction came from the estimator gives
+    // the box the estimate, as the estimator typed it, and the estimate back.
+    void TookOpenedReport(const std::string& path) override;
 
     // --- Controls, named as the form names them.
     QFrame* linBelowMenu;

@@ -10,6 +10,7 @@
 #include "compartment/model/report_printing.h"
 #include "compartment/model/report_text.h"
 #include "compartment/model/run_report.h"
+#include "compartment/ui/estimator_form.h"
 #include "compartment/ui/graph_form.h"
 #include "life_safety/detection/device_options.h"
 #include "life_safety/detection/suppression_options.h"
@@ -56,6 +57,9 @@ frmOutput::frmOutput(Calculations& calc, ui::PlatformServices& services, ui::Rep
     : frmOutput(calc, services, std::move(input), std::move(devices), suppression,
                 std::move(tenability)) {
     savedRun_ = savedRun;
+    // The estimate the saved fraction came from, when its line says so and
+    // holds for the report.
+    savedEstimate_ = LossFractionEstimateOfReport(services, Texts().ProgramName, path);
     SetReadFrom(path);
     savedPath_ = path;
     setWindowTitle(QString::fromStdString(Texts().Caption + " - read from " +
@@ -214,7 +218,11 @@ void frmOutput::FollowSavedRun() {
 }
 
 RunReport frmOutput::Report(const CompletedRun& run) const {
-    RunReport report = BuildWindowReport(calc_, run);
+    // A saved run's fraction came from the estimate its report names; the
+    // form's estimate is the box's, not the report's.
+    const std::optional<LossFractionEstimate> estimate =
+        savedRun_ ? savedEstimate_ : EstimateOfRun(calc_);
+    RunReport report = BuildWindowReport(calc_, run, estimate);
     if (detectionKeys_) {
         report.KeyResultsFor = [keysOf = std::move(report.KeyResultsFor),
                                 detection = *detectionKeys_](const KeyCriteria& criteria) {
@@ -240,13 +248,12 @@ RunReport frmOutput::Report(const CompletedRun& run) const {
     // The model options' line before the tenability's, and the model
     // uncertainty in the key results when the options show it.
     // The estimator's statistics for a fraction its window typed and Run
-    // read; a saved report does not say how its fraction was chosen.
+    // read, or that the saved report's line says it typed.
     std::optional<UncertaintyStatistics> statistics;
     if (modelOptions_.ShowUncertainty) {
-        const bool estimated = !savedRun_ && LossFractionFromEstimator(calc_);
-        auto found =
-            FindUncertaintyStatistics({ModelKind::Compartment, calc_.Inputs.FirePlace,
-                                       calc_.Inputs.Plume, estimated, calc_.Inputs.LossFraction});
+        auto found = FindUncertaintyStatistics({ModelKind::Compartment, calc_.Inputs.FirePlace,
+                                                calc_.Inputs.Plume, estimate.has_value(),
+                                                calc_.Inputs.LossFraction});
         if (auto* known = std::get_if<UncertaintyStatistics>(&found)) {
             statistics = *known;
         }

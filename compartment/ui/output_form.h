@@ -64,6 +64,9 @@ class frmOutput final : public ui::ReportWindow {
     ui::PlatformServices& services_;
     QPointer<frmGraph> graph_;
     std::optional<CompletedRun> savedRun_;
+    // The estimate the saved report's heat loss fraction came from (its "Loss
+    // fraction: " line), nothing when it was typed.
+    std::optional<LossFractionEstimate> savedEstimate_;
     // The saved report's file, read again for its rows when its tenability
     // is worked out again.
     std::string savedPath_;

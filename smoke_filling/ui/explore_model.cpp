@@ -164,7 +164,8 @@ void SmokeExplore::SetFirePath(std::string path) {
     firePath_ = std::move(path);
 }
 
-ui::ExploreStudyBase SmokeExplore::StudyBase(const std::vector<double>& values) const {
+ui::ExploreStudyBase SmokeExplore::StudyBase(const std::vector<double>& values,
+                                             const std::vector<std::size_t>& /*varied*/) const {
     ui::ExploreStudyBase study;
     study.Model = "smoke";
     const bool us = units_.System == UnitSystem::US;

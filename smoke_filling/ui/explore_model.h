@@ -33,7 +33,8 @@ class SmokeExplore final : public ui::ExploreModel {
     bool DrawsModelError() const override { return true; }
     ui::ExploreRun RunDrawn(const std::vector<double>& values, const ui::ExploreFollowed& followed,
                             const ui::ExploreDraw& draw) const override;
-    ui::ExploreStudyBase StudyBase(const std::vector<double>& values) const override;
+    ui::ExploreStudyBase StudyBase(const std::vector<double>& values,
+                                   const std::vector<std::size_t>& varied) const override;
     // The full path the fire table was read from, for a study file's `fire`
     // (the form's text made absolute when not set).
     void SetFirePath(std::string path);

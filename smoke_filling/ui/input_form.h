@@ -53,7 +53,7 @@ struct InputFormModel {
     // statistics are its own.
     // SKEVA-XW has no estimator.
     static bool LossFractionEstimated(const Calc&) { return false; }
-    static bool LossFractionEstimated(const Calc&, double) { return false; }
+    static void TellExploreOfEstimate(ExploreOn&, const Calc&, double) {}
 };
 
 } // namespace vorla::smoke

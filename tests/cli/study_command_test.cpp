@@ -636,6 +636,89 @@ TEST_F(StudyCommand, TheEstimateAndThePlumeOptionsAreTheCommandsOwn) {
     EXPECT_EQ(peaks.size(), 4u); // each option changes the run
 }
 
+// A study from a report whose heat loss fraction the estimator gave estimates
+// it again, as `vorla compartment --loss-fraction estimate` on the same room
+// does, and draws the estimator's model error (a typed 0.571, the line taken
+// away, has none); the fraction typed over in the file is the typed number's
+// run; a damaged line stops the study, naming it.
+TEST_F(StudyCommand, AFromReportsEstimatedFractionIsEstimatedAgain) {
+    const auto office = [this](const std::vector<std::string>& extra) {
+        std::vector<std::string> args = {"compartment", "--fire", In("office-sofa-tsquared.fir")};
+        args.insert(args.end(), {"--floor-area", "20", "--room-height", "2.4", "--vent-width",
+                                 "0.9", "--sill-height", "0", "--soffit-height", "2",
+                                 "--fire-height", "0", "--run-time", "300"});
+        args.insert(args.end(), extra.begin(), extra.end());
+        return args;
+    };
+    const std::vector<std::string> estimate = {"--loss-fraction", "estimate", "--aspect-ratio",
+                                               "1.25"};
+    std::vector<std::string> save = estimate;
+    save.insert(save.end(), {"-o", In("estimate.vof")});
+    ASSERT_EQ(InProcess(office(save)).status, 0);
+    const std::string text = ReadFile(In("estimate.vof"));
+    const std::string line =
+        "Loss fraction: --loss-fraction estimate --aspect-ratio 1.25 --ceiling smooth\r\n";
+    const auto at = text.find(line);
+    ASSERT_NE(at, std::string::npos);
+    const std::string kTyped = "HEAT LOSS FRACTION          :   0.";
+    const auto fraction = text.find(kTyped);
+    ASSERT_EQ(text.substr(fraction + kTyped.size(), 3), "571");
+    Write("edited.vof", std::string(text).replace(fraction + kTyped.size(), 3, "600"));
+    Write("no-line.vof", std::string(text).erase(at, line.size()));
+    const auto lineNumber =
+        static_cast<std::size_t>(std::count(text.begin(), text.begin() + at, '\n')) + 1;
+    Write("damaged.vof", std::string(text).replace(text.find("smooth", at), 6, "bumpy"));
+
+    const struct {
+        std::string From;
+        std::vector<std::string> Single; // the run it is
+        std::string DrawnStatus;         // with [model-uncertainty]
+    } cases[] = {
+        {"estimate.vof", estimate, "ok"},
+        {"edited.vof", {"--loss-fraction", "0.6"}, "ok"},
+        {"no-line.vof", {"--loss-fraction", "0.571"}, "rejected"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.From);
+        for (const bool drawn : {false, true}) {
+            const std::string study =
+                Write("from.toml", "model = \"compartment\"\nruns = 1\n[base]\nfrom = \"" +
+                                       c.From + "\"\n" + (drawn ? "[model-uncertainty]\n" : ""));
+            fs::remove_all(In("from-results"));
+            const auto run = Program("study " + Quoted(study) + " --no-progress");
+            // A study none of whose runs ran says so in its status.
+            ASSERT_EQ(run.status == 0, !drawn || c.DrawnStatus == "ok") << run.err;
+            const auto lines = Lines(ReadFile(In("from-results/runs.csv")));
+            ASSERT_EQ(lines.size(), 2u);
+            const auto header = study::CsvFields(lines[0]);
+            const auto fields = study::CsvFields(lines[1]);
+            if (drawn) {
+                EXPECT_EQ(fields[Column(header, "status")], c.DrawnStatus)
+                    << fields[Column(header, "message")];
+                continue;
+            }
+            EXPECT_EQ(fields[Column(header, "status")], "ok") << fields[Column(header, "message")];
+            std::vector<std::string> single = c.Single;
+            single.insert(single.end(), {"-o", "/dev/null", "--summary-csv", "-"});
+            const auto alone = InProcess(office(single));
+            ASSERT_EQ(alone.status, 0) << alone.err;
+            const std::string keyCells = FieldsFrom(lines[1], Column(header, "message") + 1);
+            EXPECT_EQ(Lines(alone.out)[1].substr(0, keyCells.size() + 1), keyCells + ",");
+        }
+    }
+
+    const std::string study =
+        Write("damaged.toml", "model = \"compartment\"\nruns = 1\n[base]\nfrom = "
+                              "\"damaged.vof\"\n");
+    const auto damaged = Program("study " + Quoted(study) + " --no-progress");
+    EXPECT_NE(damaged.status, 0);
+    EXPECT_NE(damaged.err.find(In("damaged.vof") + ": Line " + std::to_string(lineNumber) +
+                               ": --ceiling must be smooth, moderately-rough or irregular, not "
+                               "\"bumpy\"."),
+              std::string::npos)
+        << damaged.err;
+}
+
 // [model-uncertainty] moves each run's key results by its drawn model error,
 // and refuses the runs whose heat loss fraction the validation did not measure.
 TEST_F(StudyCommand, TheModelUncertaintyMovesEachRunAndNamesWhatItCannotDo) {

@@ -258,7 +258,7 @@ void ExploreWindow::BuildControls(const std::vector<ExploreInput>& inputs) {
     cmdRset = new QPushButton("RSE&T…", this);
     cmdRset->setObjectName("cmdRset");
     cmdRset->setToolTip("The required safe egress time the band's ASETs are set against");
-    cmdRset->setEnabled(!model_->StudyBase({}).Model.empty());
+    cmdRset->setEnabled(!model_->StudyBase({}, {}).Model.empty());
     connect(cmdRset, &QPushButton::clicked, this, &ExploreWindow::cmdRset_Click);
     connect(txtBandRuns, &QSpinBox::valueChanged, this, [this] { InputChanged(); });
     connect(txtBandSeed, &QSpinBox::valueChanged, this, [this] { InputChanged(); });
@@ -288,7 +288,7 @@ void ExploreWindow::BuildControls(const std::vector<ExploreInput>& inputs) {
     cmdSaveStudy = new QPushButton("Save as &Study…", this);
     cmdSaveStudy->setObjectName("cmdSaveStudy");
     cmdSaveStudy->setToolTip("Write the study file that `vorla study` runs this band from");
-    cmdSaveStudy->setEnabled(services_ != nullptr && !model_->StudyBase({}).Model.empty());
+    cmdSaveStudy->setEnabled(services_ != nullptr && !model_->StudyBase({}, {}).Model.empty());
     cmdRunAsReport = new QPushButton("Run as &Report", this);
     cmdRunAsReport->setObjectName("cmdRunAsReport");
     cmdRunAsReport->setToolTip("Put these values in the input form and run it");
@@ -644,7 +644,7 @@ void ExploreWindow::StartBand(int generation) {
         return;
     }
     const BandSettings settings = CurrentBandSettings();
-    const std::string modelName = model_->StudyBase({}).Model;
+    const std::string modelName = model_->StudyBase({}, {}).Model;
     if (modelName.empty()) {
         lblBand->setText("This model has no band.");
         return;
@@ -685,7 +685,8 @@ void ExploreWindow::StartBand(int generation) {
                     }
                     // The draws of `vorla study`: from the seed and the run's number.
                     ExploreRun result = model_->RunDrawn(
-                        values, *job->Followed, {study::DrawModelErrorNormals(job->Study, run)});
+                        values, *job->Followed,
+                        {study::DrawModelErrorNormals(job->Study, run), job->Uncertain});
                     std::optional<double> rset;
                     if (job->Study.Rset) {
                         const auto& keys = result.Keys;
@@ -807,7 +808,7 @@ void ExploreWindow::cmdRset_Click() {
 }
 
 void ExploreWindow::OpenUncertaintyDialog(std::optional<std::size_t> k) {
-    const std::string modelName = model_->StudyBase({}).Model;
+    const std::string modelName = model_->StudyBase({}, {}).Model;
     const bool draws = model_->DrawsModelError();
     auto* dialog = k ? new ExploreUncertaintyDialog(modelName, inputs_[*k], *k,
                                                     txtInput_[*k]->value(), uncertain_[*k],
@@ -853,7 +854,11 @@ BandSettings ExploreWindow::CurrentBandSettings() const {
 
 std::string ExploreWindow::StudyText() const {
     const std::vector<double> values = Values();
-    ExploreStudyBase base = model_->StudyBase(values);
+    std::vector<std::size_t> varied;
+    for (const auto& input : UncertainList()) {
+        varied.push_back(input.Input);
+    }
+    ExploreStudyBase base = model_->StudyBase(values, varied);
     // The fire's position and plume the runs follow (the defaults written as
     // nothing, as a study without them runs them), the devices with the
     // suppression rule, then the tenability.

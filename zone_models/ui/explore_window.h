@@ -122,6 +122,9 @@ struct BandRset {
 // nothing when the band does not draw it.
 struct ExploreDraw {
     std::optional<std::pair<double, double>> ModelErrorNormals;
+    // The inputs the band varies (their places in Inputs()): a run's value
+    // of one of them is the study's draw, not the form's value.
+    std::vector<std::size_t> Varied;
 };
 
 class ExploreModel {
@@ -147,13 +150,13 @@ class ExploreModel {
         }
         return Run(values, followed);
     }
-    // The study of `values` (the band's uncertain inputs aside). A model
-    // without one (no Model name) has no band and no study file.
-    virtual ExploreStudyBase StudyBase(const std::vector<double>&) const { return {}; }
-    // The form's heat loss fraction came from its estimator: until the value
-    // is moved here, a run's model uncertainty is the estimator's, as Run's
-    // is. The band's draws stay those of the number the study file writes.
-    virtual void SetLossFractionEstimated(bool) {}
+    // The study of `values` (the band's uncertain inputs aside), the inputs
+    // at `varied` (places in Inputs()) drawn by the band. A model without one
+    // (no Model name) has no band and no study file.
+    virtual ExploreStudyBase StudyBase(const std::vector<double>& /*values*/,
+                                       const std::vector<std::size_t>& /*varied*/) const {
+        return {};
+    }
 };
 
 class ExploreWindow final : public QWidget {

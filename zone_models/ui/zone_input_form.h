@@ -130,6 +130,10 @@ class ZoneInputForm : public QMainWindow {
     // The windows of the form's own it closes on File Exit, before the report
     // window (VORLA-XW's heat loss estimator); none by default.
     virtual void CloseOwnWindows() {}
+    // File Open has read the report at `path` into the boxes and taken its
+    // settings: what the model's own lines add (VORLA-XW's estimate of the
+    // heat loss fraction); nothing by default.
+    virtual void TookOpenedReport(const std::string& /*path*/) {}
 
     // The box the focus goes back to after a dialog or a report: txtRunTitle.
     QLineEdit* RunTitleBox() const;
@@ -279,7 +283,10 @@ class ZoneInputForm : public QMainWindow {
 //   UnitsOf(system)   its unit tables of that system;
 //   Kind              its ModelKind;
 //   InputErrorTitle   the title of Run's input messages;
-//   Table()           its input table (model/input_table.h).
+//   Table()           its input table (model/input_table.h);
+//   LossFractionEstimated(calc), TellExploreOfEstimate(explore, calc, fraction)
+//                     whether Run's heat loss fraction is the model's
+//                     estimator's, and the same told to an Explore model.
 // The derived form creates one control for each row of the table, named as
 // the row's Control, with MakeCaption's label before it, and calls
 // ConnectZoneBoxes once every control is built. The model's functions
@@ -529,6 +536,8 @@ template <class Model> bool ZoneInputFormOf<Model>::OpenFile(const std::string& 
     ShowUnitLabels();
     if (problem) {
         ShowFileMessage(DescribeFileProblem(*problem));
+    } else {
+        TookOpenedReport(path);
     }
     return !problem;
 }
@@ -584,8 +593,8 @@ template <class Model> void ZoneInputFormOf<Model>::mnuFileExplore_Click() {
     model->SetFirePath(readFrom);
     // Whether the fraction in the box is the estimator's, as Run would read
     // the boxes now (the inputs held are those of the last Run).
-    model->SetLossFractionEstimated(Model::LossFractionEstimated(
-        calc_, ReadKeptInputBoxes(texts, calc_.Units, kept_).LossFraction));
+    Model::TellExploreOfEstimate(*model, calc_,
+                                 ReadKeptInputBoxes(texts, calc_.Units, kept_).LossFraction);
     ShowExplore(std::move(model));
 }
 

@@ -351,6 +351,61 @@ class DesignReportExportTest : public QObject {
         QVERIFY(typed.find("Loss fraction rule") == std::string::npos);
     }
 
+    // The estimated fraction saved and opened again, by File Open and Run
+    // and by Open Results: the design report still says where it came from.
+    void AReopenedReportSaysItsFractionWasEstimated() {
+        if (vorla::test_support::PdfToolsMissing()) {
+            QSKIP("pdftotext, pdfinfo or sha256sum is missing (poppler-utils)");
+        }
+        Program program;
+        program.FillRoom(program.WriteFile("RAMP.FIR", kRampFire), "300", "10");
+        Click(program.input, "cmdEstimateLc");
+        auto* estimator = Program::Estimator();
+        QVERIFY(estimator);
+        estimator->findChild<QLineEdit*>()->setText("2");
+        Control<QRadioButton>(estimator, "OptCeilingRoughness(2)")->click();
+        Click(estimator, "cmdEstimate");
+        Program::Settle();
+        const std::string saved = program.Path("ESTIMATE.VOF");
+        program.platform.AnswerNextQuestion(MessageButton::Yes);
+        QWidget* report = program.Run();
+        QVERIFY(report);
+        program.platform.ChooseInNextDialog(saved);
+        Click(report, "cmdSave");
+        Click(report, "cmdClose");
+        Program::Settle();
+
+        const auto exported = [&program](QWidget* shown, const QString& name) {
+            const std::string pdf = program.Path(name);
+            if (shown != nullptr) {
+                program.platform.ChooseInNextDialog(pdf);
+                Trigger(shown, "mnuFileExportDesignReport");
+                program.platform.AnswerNextQuestion(MessageButton::No); // not saved
+                Click(shown, "cmdClose");
+                Program::Settle();
+            }
+            return AllPages(vorla::test_support::PdfPagesText(pdf));
+        };
+        Trigger(program.input, "mnuFileNew");
+        program.platform.ChooseInNextDialog(saved);
+        Trigger(program.input, "mnuFileOpen");
+        program.platform.AnswerNextQuestion(MessageButton::Yes);
+        const std::string opened = exported(program.Run(), "opened.pdf");
+        program.platform.ChooseInNextDialog(saved);
+        Trigger(program.input, "mnuFileOpenResults");
+        Program::Settle();
+        const std::string results = exported(Program::Report(), "results.pdf");
+        for (const std::string& text : {opened, results}) {
+            QVERIFY2(text.find("Loss fraction: estimated, not typed") != std::string::npos,
+                     text.c_str());
+            QVERIFY(text.find("a room length 2 times its width and an irregular ceiling") !=
+                    std::string::npos);
+            QCOMPARE(vorla::test_support::ValueAfter(text, "Ceiling"), std::string("irregular"));
+        }
+        QVERIFY(Program::Report() == nullptr);
+        QCOMPARE(program.platform.Problems(), std::vector<std::string>());
+    }
+
     // A report opened as results is dated by its file, and says so: never
     // by the time it was opened.
     void AReportOpenedAsResultsIsDatedByItsFile() {

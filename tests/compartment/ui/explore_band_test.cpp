@@ -7,6 +7,7 @@
 #include "common/plot/plot_painter.h"
 #include "program_fixture.h"
 #include "study/statistics.h"
+#include "tests/support/batch_summary.h"
 #include "tests/support/window_controls.h"
 #include "tests/support/zone_dialogs.h"
 #include "zone_models/ui/explore_band.h"
@@ -600,6 +601,61 @@ class CompartmentExploreBandTest : public QObject {
                      ->text()
                      .contains("30 runs refused: model-uncertainty: the validation measured"),
                  qPrintable(Control<QLabel>(explore, "lblBand")->text()));
+    }
+
+    // The form's estimate with the model's error drawn: the band draws the
+    // estimator's error (a typed 0.5714 has no statistics: every run would
+    // be refused), and the saved study, with `loss-fraction = "estimate"`,
+    // estimates the fraction again, to the digit the batch command's, and
+    // gives the same band. With an input the estimator reads varied, the
+    // file writes the number and the band draws its error: every run refused.
+    void TheEstimatedFractionsBandIsTheStudyOfItsSavedFile() {
+        Program program;
+        const std::string fire = program.WriteFile("ramp.fir", kRampFire);
+        program.FillRoom(fire, "600", "20");
+        Click(program.input, "cmdEstimateLc");
+        auto* estimator = Program::Estimator();
+        QVERIFY(estimator);
+        estimator->findChild<QLineEdit*>()->setText("1.25"); // a smooth ceiling
+        Click(estimator, "cmdEstimate");
+        Program::Settle();
+        const QString estimate = program.Box(InputBox::txtTotalLossFraction)->text();
+        const QJsonObject batch = vorla::test_support::BatchSummary(vorla::test_support::OfficeCommand(
+            fire, "600", {"--loss-fraction", "estimate", "--aspect-ratio", "1.25", "-o", "/dev/null"},
+            "20"));
+        QCOMPARE(estimate.toDouble(), batch["inputs"].toObject()["loss_fraction"].toDouble());
+
+        auto* explore = OpenExplore(program);
+        QVERIFY(explore != nullptr);
+        Control<QSpinBox>(explore, "txtBandRuns")->setValue(30);
+        Control<QSpinBox>(explore, "txtBandSeed")->setValue(11);
+        explore->SetUncertain(kVentWidth, Spread("vent-width", kVentWidth, SpreadKind::Normal,
+                                                 {"0.9", "0.15"}, "0.5", "1.5"));
+        explore->SetModelUncertainty(true);
+        QVERIFY(WaitForBand(explore));
+        QCOMPARE(explore->Band().OkRuns(), std::size_t(30));
+        const std::string text = explore->StudyText();
+        QVERIFY2(text.find("\nloss-fraction = \"estimate\"\naspect-ratio = 1.25\nceiling = "
+                           "\"smooth\"\n") != std::string::npos,
+                 text.c_str());
+        const auto summary = SavedStudySummary(program, explore, "estimate-study");
+        QVERIFY(!summary.is_null());
+        QCOMPARE(summary.at("runs").get<std::size_t>(), std::size_t(30));
+        CompareWithStudy(explore, summary);
+
+        explore->SetUncertain(kFloorArea,
+                              Spread("floor-area", kFloorArea, SpreadKind::Uniform, {"15", "30"}));
+        QVERIFY(WaitForBand(explore));
+        QCOMPARE(explore->Band().OkRuns(), std::size_t(0));
+        QVERIFY2(Control<QLabel>(explore, "lblBand")
+                     ->text()
+                     .contains("30 runs refused: model-uncertainty: the validation measured"),
+                 qPrintable(Control<QLabel>(explore, "lblBand")->text()));
+        const std::string varied = explore->StudyText();
+        QVERIFY2(varied.find("\nloss-fraction = " + estimate.toStdString() + "\n") !=
+                         std::string::npos &&
+                     varied.find("aspect-ratio") == std::string::npos,
+                 varied.c_str());
     }
 };
 

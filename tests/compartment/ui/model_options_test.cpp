@@ -335,6 +335,7 @@ class ModelOptionsTest : public QObject {
         program.platform.ChooseInNextDialog(saved);
         Click(report, "cmdSave");
         QVERIFY(!ReadText(saved).contains("Model options"));
+        QVERIFY(!ReadText(saved).contains("Loss fraction: "));
         QCOMPARE(FromTheRule(ReadText(saved)), FromTheRule(ReadText(batchReport)));
         Click(report, "cmdClose");
         Program::Settle();
@@ -408,6 +409,126 @@ class ModelOptionsTest : public QObject {
         // Typed back, the estimator's text is no longer its estimate either.
         program.Set(InputBox::txtTotalLossFraction, estimate);
         QVERIFY(!program.Run());
+    }
+
+    // A run on the estimator's fraction, saved and opened again: the report
+    // ends with the estimate's line, as the batch command's does; File Open
+    // gives the box the estimate back and Run the estimator's model
+    // uncertainty (a typed 0.571 has none), as Open Results and --from do; a
+    // fraction typed over in the file is the user's number, and a damaged
+    // line is named.
+    void AnEstimatedFractionIsSavedAndOpenedAgain() {
+        Program program;
+        const std::string batchReport = program.Path("estimate.vof");
+        const QJsonObject batch = BatchRun(
+            {"--loss-fraction", "estimate", "--aspect-ratio", "1.25", "--model-uncertainty"},
+            batchReport);
+        QVERIFY(!batch.isEmpty());
+        QCOMPARE(batch["model_uncertainty_chi_rule"].toString(), QString("estimate"));
+        const QStringList expected = UncertaintyLines(batch);
+
+        program.FillRoom(kFire, "200");
+        Click(program.input, "cmdEstimateLc");
+        auto* estimator = Program::Estimator();
+        QVERIFY(estimator);
+        estimator->findChild<QLineEdit*>()->setText("1.25"); // a smooth ceiling
+        Click(estimator, "cmdEstimate");
+        Program::Settle();
+        const QString estimate = program.Box(InputBox::txtTotalLossFraction)->text();
+        QCOMPARE(estimate.toDouble(), batch["inputs"].toObject()["loss_fraction"].toDouble());
+        QVERIFY(ChooseOptions(program, {0, 0, true}));
+        program.platform.AnswerNextQuestion(MessageButton::No);
+        QWidget* report = program.Run();
+        QVERIFY(report);
+        QCOMPARE(PanelUncertainty(report, expected.size()), expected);
+        const std::string saved = program.Path("estimate.sdf");
+        program.platform.ChooseInNextDialog(saved);
+        Click(report, "cmdSave");
+        const QString savedText = ReadText(saved);
+        const QStringList savedLines = savedText.split("\r\n", Qt::SkipEmptyParts);
+        QCOMPARE(savedLines.mid(savedLines.size() - 2),
+                 (QStringList{"Loss fraction: --loss-fraction estimate --aspect-ratio 1.25 "
+                              "--ceiling smooth",
+                              "Model options: --model-uncertainty"}));
+        QCOMPARE(FromTheRule(savedText), FromTheRule(ReadText(batchReport)));
+        Click(report, "cmdClose");
+        Program::Settle();
+
+        // File Open: the estimate in the box and the estimator's statistics;
+        // saved again, the same report.
+        Trigger(program.input, "mnuFileNew");
+        program.platform.ChooseInNextDialog(saved);
+        Trigger(program.input, "mnuFileOpen");
+        QCOMPARE(program.Box(InputBox::txtTotalLossFraction)->text(), estimate);
+        program.platform.AnswerNextQuestion(MessageButton::No);
+        report = program.Run();
+        QVERIFY(report);
+        QCOMPARE(PanelUncertainty(report, expected.size()), expected);
+        const std::string again = program.Path("again.sdf");
+        program.platform.ChooseInNextDialog(again);
+        Click(report, "cmdSave");
+        QCOMPARE(FromTheRule(ReadText(again)), FromTheRule(savedText));
+        Click(report, "cmdClose");
+        Program::Settle();
+
+        // Open Results: the saved rows with the estimator's statistics.
+        program.platform.ChooseInNextDialog(saved);
+        Trigger(program.input, "mnuFileOpenResults");
+        report = Program::Report();
+        QVERIFY(report);
+        const QString off = OffByMoreThanTheRows(PanelUncertainty(report, 4), batch);
+        QVERIFY2(off.isEmpty(), qPrintable(off));
+        program.platform.AnswerNextQuestion(MessageButton::No); // not saved again
+        Click(report, "cmdClose");
+        Program::Settle();
+
+        // --from estimates again with the line's options: the batch run.
+        const QJsonObject from = FromRun({"--from", saved});
+        QCOMPARE(from["model_uncertainty_chi_rule"].toString(), QString("estimate"));
+        QCOMPARE(from["inputs"].toObject()["loss_fraction_rule"].toString(), QString("estimate"));
+        QCOMPARE(from["inputs"].toObject()["aspect_ratio"].toDouble(), 1.25);
+        QCOMPARE(from["inputs"].toObject()["loss_fraction"].toDouble(),
+                 batch["inputs"].toObject()["loss_fraction"].toDouble());
+        QCOMPARE(from["peak_layer_temperature_rise_k_high95"].toDouble(),
+                 batch["peak_layer_temperature_rise_k_high95"].toDouble());
+
+        // The fraction typed over in the file: the user's 0.6, with its own
+        // statistics, in the window and for --from alike.
+        const QJsonObject typed = BatchRun({"--model-uncertainty"}, "/dev/null");
+        QVERIFY(!typed.isEmpty());
+        const QString edited = QString(savedText).replace("HEAT LOSS FRACTION          :   0.571",
+                                                          "HEAT LOSS FRACTION          :   0.600");
+        QVERIFY(edited != savedText);
+        const std::string editedPath = program.WriteFile("edited.sdf", edited.toStdString());
+        program.platform.ChooseInNextDialog(editedPath);
+        Trigger(program.input, "mnuFileOpen");
+        QCOMPARE(program.Box(InputBox::txtTotalLossFraction)->text(), QString("0.6"));
+        program.platform.AnswerNextQuestion(MessageButton::No);
+        report = program.Run();
+        QVERIFY(report);
+        QCOMPARE(PanelUncertainty(report, 4), UncertaintyLines(typed));
+        Click(report, "cmdClose");
+        Program::Settle();
+        const QJsonObject editedFrom = FromRun({"--from", editedPath});
+        QCOMPARE(editedFrom["model_uncertainty_chi_rule"].toString(),
+                 typed["model_uncertainty_chi_rule"].toString());
+        QVERIFY(!editedFrom["inputs"].toObject().contains("loss_fraction_rule"));
+
+        // A damaged line is named; the fraction is the report's number.
+        const QString damaged = QString(savedText).replace("--ceiling smooth", "--ceiling bumpy");
+        const std::string damagedPath = program.WriteFile("damaged.sdf", damaged.toStdString());
+        program.platform.ChooseInNextDialog(damagedPath);
+        Trigger(program.input, "mnuFileOpen");
+        const qsizetype lineNumber =
+            damaged.split("\r\n").indexOf(QRegularExpression("^Loss fraction: .*")) + 1;
+        QVERIFY(lineNumber > 13);
+        QCOMPARE(program.platform.Messages().back().Request.Text,
+                 damagedPath + ": Line " + std::to_string(lineNumber) +
+                     ": --ceiling must be smooth, moderately-rough or irregular, not \"bumpy\". "
+                     "The report opens with its heat loss fraction as a typed number.");
+        QCOMPARE(program.Box(InputBox::txtTotalLossFraction)->text(), QString("0.571"));
+        QVERIFY(Program::Report() == nullptr);
+        QCOMPARE(program.platform.Problems(), std::vector<std::string>());
     }
 
     // A heat loss fraction the validation did not measure: Run says so and
