@@ -1,8 +1,10 @@
 #include "compartment/model/run_report.h"
 
 #include "common/text/number_text.h"
+#include "common/text/round_trip_text.h"
 #include "zone_models/saved_report_names.h"
 #include "compartment/model/report_printing.h"
+#include "compartment/model/loss_fraction_estimator.h"
 #include "compartment/model/report_table_cells.h"
 #include "compartment/model/report_text.h"
 #include "compartment/model/results_csv.h"
@@ -55,7 +57,19 @@ RunReport BuildWindowReport(const Calculations& calc, const CompletedRun& run,
 }
 
 bool LossFractionFromEstimator(const Calculations& calc) {
-    return LossFractionFromEstimator(calc, calc.Inputs.LossFraction);
+    if (!LossFractionFromEstimator(calc, calc.Inputs.LossFraction)) {
+        return false;
+    }
+    // An estimate holds for the room it was made for. After the floor area,
+    // the height, the fire base or the radiative fraction has changed, the
+    // box keeps the old number as the user's own, as the saved report's line
+    // would read back (saved_loss_fraction.h).
+    if (CheckEstimatorInputs(calc.Inputs)) {
+        return false;
+    }
+    const auto again = EstimateFromEntries(RoundTripText(calc.LastEstimate->LengthToWidth),
+                                           calc.LastEstimate->CeilingOption, calc.Inputs);
+    return again && *again == calc.LastEstimate->Text;
 }
 
 bool LossFractionFromEstimator(const Calculations& calc, double lossFraction) {

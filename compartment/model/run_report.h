@@ -32,9 +32,11 @@ RunReport BuildWindowReport(const Calculations& calc, const CompletedRun& run);
 
 // Whether the run of `calc` used the heat loss fraction estimator's: its
 // inputs' fraction is the number the estimator's last Estimate typed into the
-// box (the validation's "estimate" rule, as --loss-fraction estimate gives it).
+// box, and that Estimate gives the same for the run's room (the validation's
+// "estimate" rule, as --loss-fraction estimate gives it).
 bool LossFractionFromEstimator(const Calculations& calc);
-// The same for a fraction read from the boxes now (`lossFraction`).
+// The fraction read from the boxes now (`lossFraction`) is the number the
+// last Estimate typed; the room is not checked (Explore checks its own).
 bool LossFractionFromEstimator(const Calculations& calc, double lossFraction);
 // The estimator's last Estimate when the run of `calc` used it, else nothing.
 std::optional<LossFractionEstimate> EstimateOfRun(const Calculations& calc);

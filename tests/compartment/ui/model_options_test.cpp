@@ -531,6 +531,40 @@ class ModelOptionsTest : public QObject {
         QCOMPARE(program.platform.Problems(), std::vector<std::string>());
     }
 
+    // An estimate made for another room: once the floor area has changed, the
+    // box's number is the user's own, and the saved report has no Loss
+    // fraction line; estimated again, it has.
+    void AnEstimateForAnotherRoomIsTyped() {
+        Program program;
+        program.FillRoom(kFire, "200");
+        Click(program.input, "cmdEstimateLc");
+        auto* estimator = Program::Estimator();
+        QVERIFY(estimator);
+        estimator->findChild<QLineEdit*>()->setText("1.25");
+        Click(estimator, "cmdEstimate");
+        Program::Settle();
+        const auto savedLines = [&program](const char* name) {
+            program.platform.AnswerNextQuestion(MessageButton::No);
+            QWidget* report = program.Run();
+            if (report == nullptr) {
+                return QStringList{"no report"};
+            }
+            const std::string path = program.Path(name);
+            program.platform.ChooseInNextDialog(path);
+            Click(report, "cmdSave");
+            Click(report, "cmdClose");
+            Program::Settle();
+            return ReadText(path).split("\r\n", Qt::SkipEmptyParts);
+        };
+        const QString rule = "Loss fraction: --loss-fraction estimate --aspect-ratio 1.25 "
+                             "--ceiling smooth";
+        QCOMPARE(savedLines("estimated.sdf").back(), rule);
+        program.Set(InputBox::txtFloorArea, "40");
+        QVERIFY(!savedLines("moved.sdf").contains(rule));
+        program.Set(InputBox::txtFloorArea, "20");
+        QCOMPARE(savedLines("back.sdf").back(), rule);
+    }
+
     // A heat loss fraction the validation did not measure: Run says so and
     // opens no report.
     void RunRefusesAnUncertaintyTheValidationDidNotMeasure() {
