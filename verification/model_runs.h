@@ -8,7 +8,9 @@
 #include "common/model_runs/fire_plumes.h"
 #include "common/fire_files/fire_table.h"
 #include "common/text/units.h"
+#include "life_safety/detection/device.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -85,6 +87,17 @@ Trace CompartmentRows(const Room& room, const FireTable& fire);
 // (time, interface, layer temperature): the vent flows a report row stands
 // for, without following the run second by second.
 Trace CompartmentRowsAndFlows(const Room& room, const FireTable& fire);
+
+// A VORLA-XW run followed by its detectors and sprinklers as the batch command
+// and the report windows follow them (life_safety/run: the observer after
+// every one-second step, no suppression): each device's activation time in
+// the order given, nothing for one that did not operate, and the run's rows.
+struct DeviceRun {
+    std::vector<std::optional<double>> Activations; // s
+    Trace Rows;                                     // as CompartmentRows
+};
+DeviceRun CompartmentWithDevices(const Room& room, const FireTable& fire,
+                                 const std::vector<detection::Device>& devices);
 
 // A SKEVA-XW run and its replay. The vent width and radiative fraction are not used.
 Trace TraceSmokeFill(const Room& room, const FireTable& fire);
