@@ -213,8 +213,8 @@ DeviceRun CompartmentWithDevices(const Room& room, const FireTable& fire,
                                       {room.FloorArea, room.RoomHeight, room.FireHeight});
     const CompletedRun run = compartment::RunModel(
         calc->Inputs, calc->Fire,
-        [](const std::string&, std::string_view) { return compartment::Answer::No; },
-        calc->Results, follow.Observer());
+        [](const std::string&, std::string_view) { return compartment::Answer::No; }, calc->Results,
+        follow.Observer());
     DeviceRun out;
     const compartment::RunResults& rows = calc->Results;
     out.Rows.EndMessage = std::string(run.EndMessage);

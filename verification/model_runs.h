@@ -5,8 +5,8 @@
 // is here.
 #pragma once
 
-#include "common/model_runs/fire_plumes.h"
 #include "common/fire_files/fire_table.h"
+#include "common/model_runs/fire_plumes.h"
 #include "common/text/units.h"
 #include "life_safety/detection/device.h"
 

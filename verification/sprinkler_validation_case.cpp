@@ -40,8 +40,8 @@ constexpr double kVettoriDoorSoffit = 2.0;
 struct ActivationPair {
     const VettoriTest* Test = nullptr;
     int Sprinkler = 0;
-    double Measured = 0;                     // s
-    std::optional<double> Predicted[2];      // s, for each χ rule
+    double Measured = 0;                // s
+    std::optional<double> Predicted[2]; // s, for each χ rule
     double Chi[2] = {0, 0};
 };
 
@@ -66,8 +66,8 @@ std::string PlaceGroupWords(const std::optional<BurnerPlace>& place) {
 plot::Plot ActivationScatter(const std::vector<ActivationPair>& pairs, int rule,
                              const ActivationStatistics& open) {
     plot::Plot plot;
-    plot.Title = std::string("VORLA-XW, ") + kSprinklerChiRules[rule].Words +
-                 ": sprinkler activation time";
+    plot.Title =
+        std::string("VORLA-XW, ") + kSprinklerChiRules[rule].Words + ": sprinkler activation time";
     double largest = 0;
     std::vector<plot::PlotSeries> groups;
     for (std::size_t g = 0; g < std::size(kPlaces); ++g) {
@@ -196,18 +196,18 @@ CaseReport SprinklerValidationCase(const std::string& experimentsDir) {
         }
         for (int c = 0; c < 2; ++c) {
             const VettoriRun run = RepresentVettoriTest(series, test, kSprinklerChiRules[c].Fixed);
-            const DeviceRun result = CompartmentWithDevices(run.ModelRoom, run.Fire, run.Sprinklers);
+            const DeviceRun result =
+                CompartmentWithDevices(run.ModelRoom, run.Fire, run.Sprinklers);
             for (std::size_t k = 0; k < run.Sprinklers.size(); ++k) {
                 ActivationPair& p = pairs[first + k];
                 p.Chi[c] = run.ModelRoom.LossFraction;
                 p.Predicted[c] = result.Activations[k];
                 if (!p.Predicted[c]) {
-                    notOperated.push_back("test " + std::to_string(test.Number) + ", sprinkler " +
-                                          std::to_string(p.Sprinkler) + ", " +
-                                          kSprinklerChiRules[c].Words + ": the run (\"" +
-                                          result.Rows.EndMessage + "\") ended at " +
-                                          Num("%.0f", result.Rows.Seconds.back().Time) +
-                                          " s without its activation");
+                    notOperated.push_back(
+                        "test " + std::to_string(test.Number) + ", sprinkler " +
+                        std::to_string(p.Sprinkler) + ", " + kSprinklerChiRules[c].Words +
+                        ": the run (\"" + result.Rows.EndMessage + "\") ended at " +
+                        Num("%.0f", result.Rows.Seconds.back().Time) + " s without its activation");
                 }
             }
         }
@@ -268,10 +268,10 @@ CaseReport SprinklerValidationCase(const std::string& experimentsDir) {
         }
         const std::string name = "sprinkler activation time, " + PlaceGroupWords(s.Place) + ", " +
                                  kSprinklerChiRules[s.Rule].Words;
-        report.Checks.push_back({"bias δ, " + name, s.U.Bias, std::exp(-2 * sigmaE),
-                                 std::exp(2 * sigmaE), "%.2f", ""});
-        report.Checks.push_back({"normality of ln(M/E), Spiegelhalter's p, " + name,
-                                 s.U.NormalityP, 0.05, 1, "%.2f", ""});
+        report.Checks.push_back(
+            {"bias δ, " + name, s.U.Bias, std::exp(-2 * sigmaE), std::exp(2 * sigmaE), "%.2f", ""});
+        report.Checks.push_back({"normality of ln(M/E), Spiegelhalter's p, " + name, s.U.NormalityP,
+                                 0.05, 1, "%.2f", ""});
     }
 
     std::string& md = report.Section;
@@ -321,8 +321,9 @@ for that reason: )";
 
     const VettoriRoom& room = series.Room;
     md += "**The tests in VORLA-XW, one rule for every test.** The room: floor area " +
-          Num("%.2f", room.Width) + " m × " + Num("%.2f", room.Depth) + " m = " +
-          Num("%.2f", room.Width * room.Depth) + " m², height " + Num("%.2f", room.Ceiling) +
+          Num("%.2f", room.Width) + " m × " + Num("%.2f", room.Depth) +
+          " m = " + Num("%.2f", room.Width * room.Depth) + " m², height " +
+          Num("%.2f", room.Ceiling) +
           " m (the FDS file's MESH). The opening: NIST's file gives one, an open vent of " +
           Num("%.2f", room.OpeningWidth) + " m × " + Num("%.2f", room.OpeningLength) +
           " m lying in a horizontal plane " + Num("%.2f", room.OpeningLevel) +
@@ -348,19 +349,21 @@ for that reason: )";
           "when it has risen 68 °C − TMP_A above it, the rise it needed in the test (Alpert's "
           "excess temperature does not depend on the ambient). The heat loss fraction χ follows "
           "the measured-fire validation's two rules: the estimator for the room's aspect ratio " +
-          Num("%.2f", room.Width / room.Depth) + " and a smooth ceiling (χ = " +
-          Num("%.3f", pairs.empty() ? 0.0 : pairs.front().Chi[0]) +
+          Num("%.2f", room.Width / room.Depth) +
+          " and a smooth ceiling (χ = " + Num("%.3f", pairs.empty() ? 0.0 : pairs.front().Chi[0]) +
           "), and the form's default χ = 0.6. Each test is one VORLA-XW run of " +
           std::to_string(kVettoriRunTime) +
           " s with its sprinklers followed as the batch command follows them "
           "(`life_safety/run`, no suppression), the flashover question answered \"continue\". "
           "How much the opening's representation matters: with the wall vent a door " +
-          Num("%.1f", kVettoriDoorSoffit) + " m high instead, the open burner's bias under the "
+          Num("%.1f", kVettoriDoorSoffit) +
+          " m high instead, the open burner's bias under the "
           "estimator's χ is " +
           Num("%.2f", door.Bias) + " (" + std::to_string(door.Points) + " points), against " +
           Num("%.2f", stats[0].U.Bias) + " below.\n\n";
 
-    md += R"(**A wall or corner burner.** The ceiling jet takes no account of where the fire stands: the
+    md +=
+        R"(**A wall or corner burner.** The ceiling jet takes no account of where the fire stands: the
 detection observer is given the heat release rate, the ceiling's height above the fire and each
 device's radius (`life_safety/detection/detection_run.h`, `ZoneMoment`), and Alpert's forms are
 those of a jet under an unconfined ceiling. VORLA-XW's fire position option (the mirror method,
@@ -381,10 +384,10 @@ ln(M/E). σ̃_E is the FDS Validation Guide's for the sprinkler activation time
 "The standard deviation of the 45 measured activation times, normalized by the mean of each set of
 replicates, was 6 %"), read, as the other σ̃_E are, from the copied
 `FDS_validation_scatterplot_inputs.csv`, its line 18, "Sprinkler Activation Time": σ̃_E = )" +
-          Num("%.2f", sigmaE) + R"(. The bands, fixed before the runs, are the measured-fire
+        Num("%.2f", sigmaE) + R"(. The bands, fixed before the runs, are the measured-fire
 validation's: (a) the bias within the experiments' own uncertainty, exp(−2σ̃_E) to exp(+2σ̃_E) = )" +
-          Num("%.2f", std::exp(-2 * sigmaE)) + " to " + Num("%.2f", std::exp(2 * sigmaE)) +
-          R"(; (b) Spiegelhalter's p ≥ 0.05, the peer's threshold. Each burner place is checked
+        Num("%.2f", std::exp(-2 * sigmaE)) + " to " + Num("%.2f", std::exp(2 * sigmaE)) +
+        R"(; (b) Spiegelhalter's p ≥ 0.05, the peer's threshold. Each burner place is checked
 under both χ rules.
 
 )";
@@ -402,8 +405,8 @@ under both χ rules.
 
     md += "\n**The parameter space** of the tests used: Q at activation is NIST's α times the "
           "measured time squared, r/H the sprinkler's radius over H.\n\n";
-    MarkdownTable space({"burner", "α (kW/s²)", "Q at activation (kW)", "r/H", "ambient (°C)",
-                         "tests", "points"});
+    MarkdownTable space(
+        {"burner", "α (kW/s²)", "Q at activation (kW)", "r/H", "ambient (°C)", "tests", "points"});
     for (const BurnerPlace place : kPlaces) {
         std::vector<double> alphas;
         double qLow = 1e9, qHigh = 0, rLow = 1e9, rHigh = 0, aLow = 1e9, aHigh = -1e9;

@@ -176,8 +176,8 @@ std::variant<MeasuredActivations, std::string> ParseActivationTable(const std::s
         const auto values = VettoriFields(lines[row]);
         if (values.size() != tests.size()) {
             return name + ": row " + std::to_string(row + 1) + " has " +
-                   std::to_string(values.size()) + " values for " +
-                   std::to_string(tests.size()) + " tests.";
+                   std::to_string(values.size()) + " values for " + std::to_string(tests.size()) +
+                   " tests.";
         }
         for (std::size_t i = 0; i < values.size(); ++i) {
             const auto seconds = VettoriNumber(values[i]);
@@ -203,7 +203,8 @@ ParseCorrelationInputs(const std::string& text, const std::string& name) {
         }
         VettoriTest t;
         const std::size_t file = line.find("_Test_");
-        if (file == std::string::npos || std::sscanf(line.c_str() + file, "_Test_%d", &t.Number) != 1) {
+        if (file == std::string::npos ||
+            std::sscanf(line.c_str() + file, "_Test_%d", &t.Number) != 1) {
             return name + ": a &SPRINKLER line names no test in its OUTPUT_FILE.";
         }
         const std::string which = name + ", test " + std::to_string(t.Number);

@@ -35,12 +35,12 @@ using MeasuredActivations = std::map<int, std::vector<std::pair<int, double>>>;
 struct VettoriTest {
     int Number = 0;
     BurnerPlace Place = BurnerPlace::Open;
-    double Alpha = 0;       // kW/s², the t² growth rate
-    double Rti = 0;         // (m·s)^½, NIST's correlation input
-    double Operating = 0;   // °C
-    double Height = 0;      // m, H: the ceiling above the burner
-    double Radius = 0;      // m, R: the sprinkler from the plume axis
-    double Ambient = 0;     // °C, TMP_A
+    double Alpha = 0;                             // kW/s², the t² growth rate
+    double Rti = 0;                               // (m·s)^½, NIST's correlation input
+    double Operating = 0;                         // °C
+    double Height = 0;                            // m, H: the ceiling above the burner
+    double Radius = 0;                            // m, R: the sprinkler from the plume axis
+    double Ambient = 0;                           // °C, TMP_A
     std::vector<std::pair<int, double>> Measured; // sprinkler, s
 };
 
@@ -72,8 +72,8 @@ std::variant<MeasuredActivations, std::string> ParseActivationColumns(const std:
                                                                       const std::string& name);
 std::variant<MeasuredActivations, std::string> ParseActivationTable(const std::string& text,
                                                                     const std::string& name);
-std::variant<std::vector<VettoriTest>, std::string>
-ParseCorrelationInputs(const std::string& text, const std::string& name);
+std::variant<std::vector<VettoriTest>, std::string> ParseCorrelationInputs(const std::string& text,
+                                                                           const std::string& name);
 std::variant<VettoriRoom, std::string> ParseFdsRoom(const std::string& text,
                                                     const std::string& name);
 

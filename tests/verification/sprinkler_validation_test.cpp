@@ -50,14 +50,13 @@ TEST(VettoriFiles, ReadsTheMeasuredTimes) {
         double Seconds;
     };
     const Row rows[] = {
-        {1, 1, 46.4}, {1, 2, 51},    {20, 3, 91.2}, {30, 4, 265.2},
+        {1, 1, 46.4},  {1, 2, 51},    {20, 3, 91.2},  {30, 4, 265.2},
         {31, 1, 34.9}, {34, 4, 76.6}, {45, 4, 195.9},
     };
     for (const Row& row : rows) {
         const VettoriTest* t = TestNumbered(row.Test);
         ASSERT_NE(t, nullptr) << row.Test;
-        EXPECT_EQ(MeasuredTime(*t, row.Sprinkler), row.Seconds)
-            << row.Test << "-" << row.Sprinkler;
+        EXPECT_EQ(MeasuredTime(*t, row.Sprinkler), row.Seconds) << row.Test << "-" << row.Sprinkler;
     }
     // Test 31 timed sprinkler 1 only, test 30 sprinklers 2, 3 and 4.
     EXPECT_EQ(TestNumbered(31)->Measured.size(), 1U);
@@ -139,7 +138,7 @@ TEST(VettoriFiles, KnowsTheBeamedCeilingTests) {
         int Test;
         bool Beamed;
     };
-    const Row rows[] = {{1, false}, {3, false}, {4, true},   {5, true},  {6, false},
+    const Row rows[] = {{1, false}, {3, false},  {4, true},  {5, true},   {6, false},
                         {10, true}, {31, false}, {34, true}, {43, false}, {45, true}};
     for (const Row& row : rows) {
         EXPECT_EQ(HasBeamedCeiling(row.Test), row.Beamed) << row.Test;
