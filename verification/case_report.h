@@ -38,6 +38,9 @@ struct CasePlot {
 struct CaseReport {
     std::string Anchor; // the section's Markdown anchor
     std::string Title;
+    // 2: a section of the document ("## "); 3: a subsection of the case
+    // before it ("### "), numbered as its part ("7.1").
+    int HeadingLevel = 2;
     std::vector<Check> Checks;
     std::string Section; // Markdown, without the title line and the checks table
     std::vector<CasePlot> Plots;

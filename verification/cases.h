@@ -17,6 +17,8 @@ CaseReport VentilationLimitCase();
 CaseReport PeerModelCase(const std::string& referenceDir);
 // `experimentsDir` holds the measured fires and the peer's input files.
 CaseReport ValidationCase(const std::string& experimentsDir);
+// Sprinkler activation against Vettori's tests, in `experimentsDir`/vettori.
+CaseReport SprinklerValidationCase(const std::string& experimentsDir);
 CaseReport ConvergenceCase();
 CaseReport DetectionCase();
 CaseReport TenabilityCase();

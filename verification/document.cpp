@@ -110,7 +110,8 @@ DocumentFiles BuildDocument(const std::vector<CaseReport>& reports) {
     }
     text += summary.Text();
     for (const auto& report : reports) {
-        text += "\n## " + report.Title + "\n\n";
+        text += "\n" + std::string(static_cast<std::size_t>(report.HeadingLevel), '#') + " " +
+                report.Title + "\n\n";
         text += report.Section;
         text += "\n**Result.**\n\n" + ChecksTable(report.Checks);
         for (const auto& plot : report.Plots) {

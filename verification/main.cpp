@@ -64,11 +64,17 @@ int main(int argc, char** argv) {
 
     vorla::plot::OffscreenGui gui;
     using namespace vorla::verification;
-    std::vector<CaseReport> reports = {ConservationCase(),          SmokeFillingCase(),
-                                       LayerTemperatureCase(),      FlashoverCase(),
-                                       VentilationLimitCase(),      PeerModelCase(reference),
-                                       ValidationCase(experiments), ConvergenceCase(),
-                                       DetectionCase(),             TenabilityCase()};
+    std::vector<CaseReport> reports = {ConservationCase(),
+                                       SmokeFillingCase(),
+                                       LayerTemperatureCase(),
+                                       FlashoverCase(),
+                                       VentilationLimitCase(),
+                                       PeerModelCase(reference),
+                                       ValidationCase(experiments),
+                                       SprinklerValidationCase(experiments),
+                                       ConvergenceCase(),
+                                       DetectionCase(),
+                                       TenabilityCase()};
     bool failed = false;
     for (const auto& problem : ApplyKnownDeviations(reports, KnownDeviations())) {
         std::printf("%s\n", problem.c_str());

@@ -8,6 +8,7 @@
 #include "compartment/model/vent_flow_balance.h"
 #include "compartment/model/zone_constants.h"
 #include "compartment/model/zone_physics.h"
+#include "life_safety/run/life_safety_run.h"
 #include "smoke_filling/model/model_run.h"
 #include "smoke_filling/model/zone_physics.h"
 
@@ -203,6 +204,36 @@ Trace CompartmentRows(const Room& room, const FireTable& fire) {
         trace.Seconds.push_back(s);
     }
     return trace;
+}
+
+DeviceRun CompartmentWithDevices(const Room& room, const FireTable& fire,
+                                 const std::vector<detection::Device>& devices) {
+    auto calc = std::make_unique<compartment::Calculations>();
+    calc->Inputs = CompartmentInputs(room);
+    calc->Fire = fire;
+    life_safety::LifeSafetyRun follow(nullptr, devices, detection::Suppression{},
+                                      {room.FloorArea, room.RoomHeight, room.FireHeight});
+    const CompletedRun run = compartment::RunModel(
+        calc->Inputs, calc->Fire,
+        [](const std::string&, std::string_view) { return compartment::Answer::No; }, calc->Results,
+        follow.Observer());
+    DeviceRun out;
+    const compartment::RunResults& rows = calc->Results;
+    out.Rows.EndMessage = std::string(run.EndMessage);
+    for (int i = 0; i <= rows.LastRow; ++i) {
+        Second s;
+        s.Time = rows.Time[i];
+        s.Interface = rows.InterfaceHeight[i];
+        s.Temperature = rows.LayerTemperature[i] + kCelsiusOffset;
+        s.Rate = rows.HeatReleaseRate[i];
+        out.Rows.Seconds.push_back(s);
+    }
+    if (const detection::DetectionRun* detection = follow.Detection()) {
+        for (const detection::DeviceState& state : detection->States()) {
+            out.Activations.push_back(state.ActivationTime);
+        }
+    }
+    return out;
 }
 
 Trace CompartmentRowsAndFlows(const Room& room, const FireTable& fire) {

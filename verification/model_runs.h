@@ -5,9 +5,10 @@
 // is here.
 #pragma once
 
-#include "common/model_runs/fire_plumes.h"
 #include "common/fire_files/fire_table.h"
+#include "common/model_runs/fire_plumes.h"
 #include "common/text/units.h"
+#include "life_safety/detection/device.h"
 
 #include <optional>
 #include <string>
@@ -96,6 +97,17 @@ Trace CompartmentRowsAndFlows(const Room& room, const FireTable& fire);
 // reports. Nothing in the other regimes: in regime 2 gas leaves over the
 // whole vent, and in regime 4 the inflow is cut to the vent's limit.
 std::optional<double> CompartmentNeutralPlane(const Room& room, const Second& s);
+
+// A VORLA-XW run followed by its detectors and sprinklers as the batch command
+// and the report windows follow them (life_safety/run: the observer after
+// every one-second step, no suppression): each device's activation time in
+// the order given, nothing for one that did not operate, and the run's rows.
+struct DeviceRun {
+    std::vector<std::optional<double>> Activations; // s
+    Trace Rows;                                     // as CompartmentRows
+};
+DeviceRun CompartmentWithDevices(const Room& room, const FireTable& fire,
+                                 const std::vector<detection::Device>& devices);
 
 // A SKEVA-XW run and its replay. The vent width and radiative fraction are not used.
 Trace TraceSmokeFill(const Room& room, const FireTable& fire);
