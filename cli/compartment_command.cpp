@@ -93,7 +93,9 @@ constexpr std::string_view kHelpEstimateAndPlume =
     "                           surface (default smooth)\n"
     "  --fire-position centre|wall|corner  where the fire stands: in the open (default),\n"
     "                           against a wall or in a corner, where the plume entrains\n"
-    "                           less air (the mirror method of Zukoski, Kubota & Cetegen)\n"
+    "                           less air (the mirror method of Zukoski, Kubota & Cetegen),\n"
+    "                           and the devices see the ceiling jet of a fire 2 or 4 times\n"
+    "                           as large\n"
     "  --plume zukoski|heskestad  the plume correlation: Zukoski's, the model's own\n"
     "                           (default), or Heskestad's as NFPA 92 writes it\n";
 

@@ -204,7 +204,9 @@ int RunModelCommand(std::span<const std::string> args, std::ostream& out, std::o
     const auto& detection = std::get<DetectionOptions>(detectionOptions);
     auto prepared = LifeSafetyRun::Prepare(
         tenability, detection,
-        {calc->Inputs.FloorArea, calc->Inputs.RoomHeight, calc->Inputs.FireHeight}, prefix);
+        {calc->Inputs.FloorArea, calc->Inputs.RoomHeight, calc->Inputs.FireHeight,
+         calc->Inputs.FirePlace},
+        prefix);
     if (const auto* stop = std::get_if<CommandStop>(&prepared)) {
         return Stop(*stop, err);
     }

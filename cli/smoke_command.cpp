@@ -77,7 +77,8 @@ constexpr std::string_view kHelpPlume =
     "  --fire-position centre|wall|corner  where the fire stands: in the open\n"
     "                       (default), against a wall or in a corner, where the plume\n"
     "                       entrains less air (the mirror method of Zukoski, Kubota &\n"
-    "                       Cetegen)\n"
+    "                       Cetegen), and the devices see the ceiling jet of a fire 2 or\n"
+    "                       4 times as large\n"
     "  --plume zukoski|heskestad  the plume correlation: Zukoski's, the model's own\n"
     "                       (default), or Heskestad's as NFPA 92 writes it\n";
 

@@ -228,7 +228,8 @@ StudyRunOutcome RunSample(const RunRequest& request, ReportFires& fires, const M
     }
     auto prepared =
         LifeSafetyRun::Prepare(tenability, detection,
-                               {inputs.FloorArea, inputs.RoomHeight, inputs.FireHeight}, "");
+                               {inputs.FloorArea, inputs.RoomHeight, inputs.FireHeight, inputs.FirePlace},
+                               "");
     if (auto* stop = std::get_if<CommandStop>(&prepared)) {
         return Refused(RunStatus::Rejected, std::move(stop->Message));
     }

@@ -212,7 +212,7 @@ DeviceRun CompartmentWithDevices(const Room& room, const FireTable& fire,
     calc->Inputs = CompartmentInputs(room);
     calc->Fire = fire;
     life_safety::LifeSafetyRun follow(nullptr, devices, detection::Suppression{},
-                                      {room.FloorArea, room.RoomHeight, room.FireHeight});
+                                      {room.FloorArea, room.RoomHeight, room.FireHeight, room.FirePlace});
     const CompletedRun run = compartment::RunModel(
         calc->Inputs, calc->Fire,
         [](const std::string&, std::string_view) { return compartment::Answer::No; }, calc->Results,

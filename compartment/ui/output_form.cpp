@@ -141,7 +141,7 @@ RunOutcome frmOutput::RunModel() {
         return *answered;
     };
     const life_safety::LifeSafetyRoom room{calc_.Inputs.FloorArea, calc_.Inputs.RoomHeight,
-                                           calc_.Inputs.FireHeight};
+                                           calc_.Inputs.FireHeight, calc_.Inputs.FirePlace};
     // Tenability as the batch command follows it, given the form's inputs;
     // without them, the smoke an obscuration detector reads, as the batch
     // command follows it for its devices.

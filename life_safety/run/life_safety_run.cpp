@@ -40,7 +40,7 @@ LifeSafetyRun::LifeSafetyRun(std::unique_ptr<tenability::TenabilityRun> tenabili
         }
         detectionObserver_ = std::make_unique<detection::DetectionObserver>(
             *detection_, room.CeilingHeight - room.FireHeight, kAmbientTemperature,
-            std::move(smoke));
+            std::move(smoke), MirrorImageCount(room.FirePlace));
         observers_.Add(*detectionObserver_);
     }
 }

@@ -8,6 +8,7 @@
 
 #include "common/fire_files/fire_table.h"
 #include "common/key_results/key_results.h"
+#include "common/model_runs/fire_plumes.h"
 #include "common/model_runs/run_outcome.h"
 #include "common/model_runs/zone_step.h"
 #include "life_safety/detection/detection_observer.h"
@@ -30,6 +31,9 @@ struct LifeSafetyRoom {
     double FloorArea = 0;     // m²
     double CeilingHeight = 0; // m
     double FireHeight = 0;    // m, the fire base above the floor
+    // Where the fire stands: against a wall or in a corner the devices see
+    // the ceiling jet of the fire's mirror images (DetectionObserver).
+    FirePosition FirePlace = FirePosition::Centre;
 };
 
 class LifeSafetyRun {

@@ -138,7 +138,9 @@ ui::ExploreRun SmokeExplore::RunDrawn(const std::vector<double>& values,
     }
     const auto& factors = std::get<std::optional<ModelErrorFactors>>(drawn);
     ui::ExploreFollowedRun lifeSafety(
-        followed, {calc->Inputs.FloorArea, calc->Inputs.RoomHeight, calc->Inputs.FireHeight},
+        followed,
+        {calc->Inputs.FloorArea, calc->Inputs.RoomHeight, calc->Inputs.FireHeight,
+         calc->Inputs.FirePlace},
         units_.System, firePath_.empty() ? boxes_.txtFireFile : firePath_, run);
     if (lifeSafety.Refused()) {
         return run;

@@ -103,7 +103,7 @@ RunOutcome frmOutput::RunModel() {
     // the form's inputs; without them, the smoke an obscuration detector
     // reads, as the batch command follows it for its devices.
     const life_safety::LifeSafetyRoom room{calc_.Inputs.FloorArea, calc_.Inputs.RoomHeight,
-                                           calc_.Inputs.FireHeight};
+                                           calc_.Inputs.FireHeight, calc_.Inputs.FirePlace};
     // Without a heat of combustion of its own, the run takes the fire
     // file's, as the batch command does; the report saved keeps the value used.
     // The Key Results panel names where it came from.

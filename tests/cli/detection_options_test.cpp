@@ -116,6 +116,35 @@ TEST(DetectionOptions, EveryDeviceIsInTheSummaryAndTheFirstsAreTheirMinima) {
     EXPECT_FALSE(Json::parse(none.Out).contains("devices"));
 }
 
+// A steady 500 kW fire in a corner of a 900 m² hall 6 m high, a 75 °C heat
+// detector (RTI 50) 3 m from the plume axis: the jet of the fire and its
+// three mirror images is Alpert's far-field jet of 2000 kW, ΔT = 5.38·
+// (2000/3)^(2/3)/6 = 68.4 K and u = 0.195·2000^(1/3)·6^(1/2)/3^(5/6) =
+// 2.41 m/s, in which the link reaches its 53.9 K rise from 21.11 °C after
+// (50/√2.41)·ln(68.4/(68.4 − 53.9)) = 49.9 s. The hot layer only adds to the
+// jet, so the detector operates by then. In the open the 500 kW jet, 27.2 K,
+// never reaches it: only the layer can, much later.
+TEST(DetectionOptions, ACornerFireDrivesTheJetOfItsMirrorImages) {
+    const test_support::TemporaryFolder folder;
+    const std::string fire = folder.Write(
+        "steady.fir", "    0        500.0        0.000\r\n  900        500.0        0.000\r\n"
+                      "   -9           -9           -9\r\n");
+    const auto first = [&fire](const char* place) {
+        const BatchOutcome result = Vorla(
+            {"compartment", "--fire", fire, "--floor-area", "900", "--room-height", "6",
+             "--vent-width", "2", "--sill-height", "0", "--soffit-height", "5", "--fire-height",
+             "0", "--run-time", "900", "--flashover", "continue", "-o", "/dev/null", "--summary",
+             "-", "--fire-position", place, "--device",
+             "kind=heat,name=H,radius=3,below-ceiling=0.05,rti=50,temperature=75"});
+        EXPECT_EQ(result.Status, 0) << result.Err;
+        const Json keys = Json::parse(result.Out);
+        return keys["first_detection_s"].is_number() ? keys["first_detection_s"].get<double>()
+                                                     : INFINITY;
+    };
+    EXPECT_LE(first("corner"), 49.9);
+    EXPECT_GT(first("centre"), 49.9);
+}
+
 // A steady 500 kW fire: once the sprinkler operates at t_act the rows' heat
 // release rate must be 500 exp(-(t - t_act) / tau), tau = 3 w^-1.85 (Evans).
 // t_act comes from the summary rounded to 0.1 s, which puts at most

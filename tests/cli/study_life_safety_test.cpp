@@ -106,10 +106,13 @@ std::string SprinklerRoom(const std::string& top, const std::string& base) {
            base;
 }
 
+// The fire in a corner: its plume and the devices' ceiling jet both follow
+// the position, in the study's runs as in the batch command's.
 TEST_F(StudyLifeSafety, EachRunsKeyResultsAreTheBatchCommandsSummary) {
     const auto run =
         Study("followed",
               SprinklerRoom("runs = 3\nseed = 5\n",
+                            "fire-position = \"corner\"\n"
                             "soot-yield = 0.05\nsuppression = \"decaying\"\nspray-density = 0.07\n"
                             "device = [\"kind=sprinkler,name=S1,radius=2,below-ceiling=0.05,rti=50,"
                             "temperature=68\", { kind = \"smoke\", name = \"SD\", radius = 3, "
@@ -142,6 +145,8 @@ TEST_F(StudyLifeSafety, EachRunsKeyResultsAreTheBatchCommandsSummary) {
              "continue",
              "--floor-area",
              "20",
+             "--fire-position",
+             "corner",
              "--soot-yield",
              "0.05",
              "--co-yield",

@@ -30,7 +30,8 @@ ModelOptionsDialog::ModelOptionsDialog(const std::string& programName, const Mod
     cboFirePosition = new QComboBox(this);
     cboFirePosition->setObjectName("cboFirePosition");
     cboFirePosition->setToolTip("Where the fire stands: a wall or a corner keeps the plume from "
-                                "entraining air on one or two sides (the mirror method)");
+                                "entraining air on one or two sides, and the devices see the "
+                                "ceiling jet of a fire 2 or 4 times as large (the mirror method)");
     for (const char* item : kPositionItems) {
         cboFirePosition->addItem(item);
     }

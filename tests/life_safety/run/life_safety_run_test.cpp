@@ -175,5 +175,48 @@ TEST(LifeSafetyRun, TheRulesWords) {
     EXPECT_EQ(WordOfRule(detection::SuppressionRule::Decaying), "decaying");
 }
 
+// Against a wall or in a corner the devices see the jet of the fire and its
+// mirror images: each device operates when it would under a free-standing
+// fire 2 or 4 times as large (to the report's tenth of a second). The
+// 250 °C link, which the free-standing fire's 179 K never reaches, operates
+// then: 5.38·(4000/2)^(2/3)/3 = 285 K against a wall, 5.38·(8000/2)^(2/3)/3 =
+// 452 K in a corner, above the 21 °C ambient.
+TEST(LifeSafetyRun, AWallOrACornerFireDrivesTheJetOfItsMirrorImages) {
+    const struct {
+        FirePosition Place;
+        double Images;
+    } kPlaces[] = {{FirePosition::AgainstWall, 2}, {FirePosition::InCorner, 4}};
+    const std::vector<Device> devices = {Link("H1", DeviceKind::HeatDetector, 57),
+                                         Link("S2", DeviceKind::Sprinkler, 250)};
+    const auto times = [&devices](LifeSafetyRoom room, const FireTable& fire) {
+        LifeSafetyRun run(nullptr, devices, {}, room);
+        Follow(run, fire);
+        std::vector<std::optional<double>> activations;
+        for (const auto& device : run.DetectionKeysOfRun()->Devices) {
+            activations.push_back(device.ActivationTimeS);
+        }
+        return activations;
+    };
+    for (const auto& row : kPlaces) {
+        LifeSafetyRoom placed = kRoom;
+        placed.FirePlace = row.Place;
+        FireTable larger = Ramp();
+        for (int i = 0; i <= larger.LastIndex; ++i) {
+            larger.Points[i].Rate *= row.Images;
+        }
+        const auto mirrored = times(placed, Ramp());
+        const auto free = times(kRoom, larger);
+        ASSERT_EQ(mirrored.size(), free.size());
+        for (std::size_t d = 0; d < free.size(); ++d) {
+            ASSERT_EQ(mirrored[d].has_value(), free[d].has_value()) << row.Images << ", " << d;
+            if (free[d]) {
+                EXPECT_NEAR(*mirrored[d], *free[d], 0.1 + 1e-9) << row.Images << ", " << d;
+            }
+        }
+        EXPECT_LT(*mirrored[0], *times(kRoom, Ramp())[0]) << row.Images;
+        EXPECT_TRUE(mirrored[1].has_value()) << row.Images;
+    }
+}
+
 } // namespace
 } // namespace vorla::life_safety
