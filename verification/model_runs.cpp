@@ -184,14 +184,18 @@ std::vector<Second> ReplayCompartment(const Room& room, const FireTable& fire, i
         [&](double t, const State& y) { return CompartmentSecond(model, t, y); }, tolerance);
 }
 
-Trace CompartmentRows(const Room& room, const FireTable& fire) {
+namespace {
+
+// A VORLA-XW run through its own run driver, the flashover question answered
+// "continue", followed by `observer` when given: its report rows.
+Trace CompartmentRun(const Room& room, const FireTable& fire, ZoneStepObserver* observer) {
     auto calc = std::make_unique<compartment::Calculations>();
     calc->Inputs = CompartmentInputs(room);
     calc->Fire = fire;
     const CompletedRun run = compartment::RunModel(
         calc->Inputs, calc->Fire,
-        [](const std::string&, std::string_view) { return compartment::Answer::No; },
-        calc->Results);
+        [](const std::string&, std::string_view) { return compartment::Answer::No; }, calc->Results,
+        observer);
     const compartment::RunResults& rows = calc->Results;
     Trace trace;
     trace.EndMessage = std::string(run.EndMessage);
@@ -206,28 +210,19 @@ Trace CompartmentRows(const Room& room, const FireTable& fire) {
     return trace;
 }
 
+} // namespace
+
+Trace CompartmentRows(const Room& room, const FireTable& fire) {
+    return CompartmentRun(room, fire, nullptr);
+}
+
 DeviceRun CompartmentWithDevices(const Room& room, const FireTable& fire,
                                  const std::vector<detection::Device>& devices) {
-    auto calc = std::make_unique<compartment::Calculations>();
-    calc->Inputs = CompartmentInputs(room);
-    calc->Fire = fire;
-    life_safety::LifeSafetyRun follow(nullptr, devices, detection::Suppression{},
-                                      {room.FloorArea, room.RoomHeight, room.FireHeight, room.FirePlace});
-    const CompletedRun run = compartment::RunModel(
-        calc->Inputs, calc->Fire,
-        [](const std::string&, std::string_view) { return compartment::Answer::No; }, calc->Results,
-        follow.Observer());
+    life_safety::LifeSafetyRun follow(
+        nullptr, devices, detection::Suppression{},
+        {room.FloorArea, room.RoomHeight, room.FireHeight, room.FirePlace});
     DeviceRun out;
-    const compartment::RunResults& rows = calc->Results;
-    out.Rows.EndMessage = std::string(run.EndMessage);
-    for (int i = 0; i <= rows.LastRow; ++i) {
-        Second s;
-        s.Time = rows.Time[i];
-        s.Interface = rows.InterfaceHeight[i];
-        s.Temperature = rows.LayerTemperature[i] + kCelsiusOffset;
-        s.Rate = rows.HeatReleaseRate[i];
-        out.Rows.Seconds.push_back(s);
-    }
+    out.Rows = CompartmentRun(room, fire, follow.Observer());
     if (const detection::DetectionRun* detection = follow.Detection()) {
         for (const detection::DeviceState& state : detection->States()) {
             out.Activations.push_back(state.ActivationTime);

@@ -9,6 +9,7 @@
 #include "verification/model_runs.h"
 #include "verification/scatter_plot_inputs.h"
 #include "verification/sprinkler_validation.h"
+#include "verification/validation_scatter.h"
 #include "verification/validation_statistics.h"
 
 #include <algorithm>
@@ -96,25 +97,7 @@ plot::Plot ActivationScatter(const std::vector<ActivationPair>& pairs, int rule,
     for (auto& g : groups) {
         plot.Series.push_back(std::move(g));
     }
-    plot.Series.push_back(
-        {"M = E", plot::kSeriesColours[5], plot::SeriesStyle::Line, {{0, 0}, {end, end}}});
-    const double low = std::exp(-2 * open.U.SigmaE);
-    const double high = std::exp(2 * open.U.SigmaE);
-    plot.Series.push_back({"experiment ±2σ̃_E",
-                           plot::kSeriesColours[1],
-                           plot::SeriesStyle::DashedLine,
-                           {{0, 0}, {end, high * end}}});
-    plot.Series.push_back(
-        {"", plot::kSeriesColours[1], plot::SeriesStyle::DashedLine, {{0, 0}, {end, low * end}}});
-    const double spread = std::exp(2 * open.U.SigmaM);
-    plot.Series.push_back({"open burner: δ·exp(±2σ̃_M)",
-                           plot::kSeriesColours[2],
-                           plot::SeriesStyle::DashedLine,
-                           {{0, 0}, {end, open.U.Bias * spread * end}}});
-    plot.Series.push_back({"",
-                           plot::kSeriesColours[2],
-                           plot::SeriesStyle::DashedLine,
-                           {{0, 0}, {end, open.U.Bias / spread * end}}});
+    AddValidationLines(plot, end, open.U, "open burner: δ·exp(±2σ̃_M)");
     return plot;
 }
 
@@ -403,8 +386,8 @@ times the heat release rate); run with it, χ from the estimator, the wall and c
 give (for information, as the measured-fire validation gives its model variants):
 
 )";
-    MarkdownTable placedTable({"burner", "fire position", "points", "bias δ", "σ̃_M",
-                               "normality p"});
+    MarkdownTable placedTable(
+        {"burner", "fire position", "points", "bias δ", "σ̃_M", "normality p"});
     for (const auto& [place, u] : placedStats) {
         placedTable.Row({BurnerPlaceWord(place),
                          place == BurnerPlace::Wall ? "against a wall" : "in a corner",
@@ -424,10 +407,10 @@ ln(M/E). σ̃_E is the FDS Validation Guide's for the sprinkler activation time
 "The standard deviation of the 45 measured activation times, normalized by the mean of each set of
 replicates, was 6 %"), read, as the other σ̃_E are, from the copied
 `FDS_validation_scatterplot_inputs.csv`, its line 18, "Sprinkler Activation Time": σ̃_E = )" +
-        Num("%.2f", sigmaE) + R"(. The bands, fixed before the runs, are the measured-fire
+          Num("%.2f", sigmaE) + R"(. The bands, fixed before the runs, are the measured-fire
 validation's: (a) the bias within the experiments' own uncertainty, exp(−2σ̃_E) to exp(+2σ̃_E) = )" +
-        Num("%.2f", std::exp(-2 * sigmaE)) + " to " + Num("%.2f", std::exp(2 * sigmaE)) +
-        R"(; (b) Spiegelhalter's p ≥ 0.05, the peer's threshold. Each burner place is checked
+          Num("%.2f", std::exp(-2 * sigmaE)) + " to " + Num("%.2f", std::exp(2 * sigmaE)) +
+          R"(; (b) Spiegelhalter's p ≥ 0.05, the peer's threshold. Each burner place is checked
 under both χ rules.
 
 )";

@@ -1,9 +1,9 @@
 // Validation against measurements: VORLA-XW against Steckler's steady room
 // tests and the NIST/NRC transient door-open tests, with the peer's model
 // uncertainty statistics.
+#include "common/key_results/validity_limits.h"
 #include "common/model_runs/fire_plumes.h"
 #include "common/plot/plot_scales.h"
-#include "common/key_results/validity_limits.h"
 #include "verification/cases.h"
 #include "verification/design_fires.h"
 #include "verification/doorway_flow.h"
@@ -13,6 +13,7 @@
 #include "verification/model_runs.h"
 #include "verification/peer_test_file.h"
 #include "verification/scatter_plot_inputs.h"
+#include "verification/validation_scatter.h"
 #include "verification/validation_statistics.h"
 
 #include <algorithm>
@@ -111,7 +112,7 @@ struct Prediction {
     std::string Reason;
     double Rise = 0;
     double Depth = 0;
-    double Outflow = 0;        // kg/s out by the vent, a steady test's mean
+    double Outflow = 0; // kg/s out by the vent, a steady test's mean
     // The model's neutral plane (m), the mean over the window's seconds that
     // have one (CompartmentNeutralPlane); PlaneSeconds of WindowSeconds.
     double NeutralPlane = 0;
@@ -525,26 +526,7 @@ plot::Plot ScatterPlot(const Statistics& s, const std::string& unit) {
     plot.Legend = plot::LegendPlace::TopLeft;
     const double end = plot::ScaleAxis(plot::AxisKind::Value, largest).FullScale;
     plot.Series.push_back(std::move(points));
-    plot.Series.push_back(
-        {"M = E", plot::kSeriesColours[5], plot::SeriesStyle::Line, {{0, 0}, {end, end}}});
-    const double low = std::exp(-2 * s.U.SigmaE);
-    const double high = std::exp(2 * s.U.SigmaE);
-    plot.Series.push_back({"experiment ±2σ̃_E",
-                           plot::kSeriesColours[1],
-                           plot::SeriesStyle::DashedLine,
-                           {{0, 0}, {end, high * end}}});
-    plot.Series.push_back(
-        {"", plot::kSeriesColours[1], plot::SeriesStyle::DashedLine, {{0, 0}, {end, low * end}}});
-    const double mid = s.U.Bias;
-    const double spread = std::exp(2 * s.U.SigmaM);
-    plot.Series.push_back({"model δ·exp(±2σ̃_M)",
-                           plot::kSeriesColours[2],
-                           plot::SeriesStyle::DashedLine,
-                           {{0, 0}, {end, mid * spread * end}}});
-    plot.Series.push_back({"",
-                           plot::kSeriesColours[2],
-                           plot::SeriesStyle::DashedLine,
-                           {{0, 0}, {end, mid / spread * end}}});
+    AddValidationLines(plot, end, s.U, "model δ·exp(±2σ̃_M)");
     return plot;
 }
 
@@ -928,8 +910,8 @@ options are reported for comparison.
           "relative spread of M/E, the measurement's own included: an upper bound of the "
           "model's. Without a σ̃_E there is no source for a band on the bias, so the bias is "
           "reported, not checked; ln(M/E) is checked for normality as every quantity is.\n\n";
-    MarkdownTable planeStats({"χ rule", "tests", "bias δ", "σ̃_M (σ̃_E = 0)",
-                              "normality p of ln(M/E)"});
+    MarkdownTable planeStats(
+        {"χ rule", "tests", "bias δ", "σ̃_M (σ̃_E = 0)", "normality p of ln(M/E)"});
     for (int c = 0; c < 2; ++c) {
         const ModelUncertainty u = ComputeModelUncertainty(planeMeasured, planePredicted[c], 0);
         planeStats.Row({kChiRules[c].Words, std::to_string(u.Points), Num("%.3f", u.Bias),

@@ -1,7 +1,8 @@
 #include "zone_models/model_options.h"
 
-#include "zone_models/plume_option_names.h"
+#include "common/text/table_cells.h"
 #include "common/text/text_columns.h"
+#include "zone_models/plume_option_names.h"
 
 #include <algorithm>
 #include <vector>
@@ -20,20 +21,6 @@ bool IsLaterLine(std::string_view line) {
         }
     }
     return false;
-}
-
-std::vector<std::string_view> Words(std::string_view text) {
-    std::vector<std::string_view> words;
-    for (std::size_t at = 0; at < text.size();) {
-        const std::size_t start = text.find_first_not_of(' ', at);
-        if (start == std::string_view::npos) {
-            break;
-        }
-        const std::size_t end = std::min(text.find(' ', start), text.size());
-        words.push_back(text.substr(start, end - start));
-        at = end;
-    }
-    return words;
 }
 
 } // namespace
@@ -78,8 +65,8 @@ std::variant<ModelOptions, std::string> ReadSavedModelOptions(std::string_view r
         return options;
     }
     const std::string where = "Line " + std::to_string(end) + ": ";
-    const std::vector<std::string_view> words =
-        Words(lines[end - 1].substr(kSavedModelOptionsPrefix.size()));
+    const std::vector<std::string> words =
+        BlankSeparatedWords(lines[end - 1].substr(kSavedModelOptionsPrefix.size()));
     for (std::size_t k = 0; k < words.size(); ++k) {
         const std::string_view name = words[k];
         if (name == "--model-uncertainty") {

@@ -2,6 +2,7 @@
 
 #include "common/text/number_text.h"
 #include "common/text/round_trip_text.h"
+#include "common/text/table_cells.h"
 #include "common/text/text_columns.h"
 #include "compartment/model/input_entry.h"
 #include "compartment/model/loss_fraction_estimator.h"
@@ -21,26 +22,12 @@ constexpr std::array<std::string_view, 3> kCeilingWords = {"smooth", "moderately
 // The lines written after this one: the model options', then the tenability,
 // the suppression rule and the devices (their owners are not linked here;
 // their words are the files').
-constexpr std::string_view kLinesAfterLossFraction[] = {"Model options: ", "Tenability: ",
-                                                        "Suppression: ", "Device: "};
+constexpr std::string_view kLinesAfterLossFraction[] = {
+    "Model options: ", "Tenability: ", "Suppression: ", "Device: "};
 
 bool IsLineAfterLossFraction(std::string_view line) {
     return std::any_of(std::begin(kLinesAfterLossFraction), std::end(kLinesAfterLossFraction),
                        [line](std::string_view prefix) { return line.starts_with(prefix); });
-}
-
-std::vector<std::string_view> RuleWords(std::string_view text) {
-    std::vector<std::string_view> words;
-    for (std::size_t at = 0; at < text.size();) {
-        const std::size_t start = text.find_first_not_of(' ', at);
-        if (start == std::string_view::npos) {
-            break;
-        }
-        const std::size_t end = std::min(text.find(' ', start), text.size());
-        words.push_back(text.substr(start, end - start));
-        at = end;
-    }
-    return words;
 }
 
 // The heat loss fraction's line of the report header (line 11).
@@ -61,8 +48,8 @@ std::optional<int> CeilingOptionOfWord(std::string_view word) {
 }
 
 std::string LossFractionRuleText(double aspectRatio, int ceilingOption) {
-    return "--loss-fraction estimate --aspect-ratio " + RoundTripText(aspectRatio) +
-           " --ceiling " + std::string(CeilingWordOfOption(ceilingOption));
+    return "--loss-fraction estimate --aspect-ratio " + RoundTripText(aspectRatio) + " --ceiling " +
+           std::string(CeilingWordOfOption(ceilingOption));
 }
 
 std::string WithSavedLossFraction(std::string report,
@@ -89,8 +76,8 @@ ReadSavedLossFractionRule(std::string_view report) {
     SavedLossFractionRule rule;
     rule.Line = end;
     const std::string where = "Line " + std::to_string(end) + ": ";
-    const std::vector<std::string_view> words =
-        RuleWords(lines[end - 1].substr(kSavedLossFractionPrefix.size()));
+    const std::vector<std::string> words =
+        BlankSeparatedWords(lines[end - 1].substr(kSavedLossFractionPrefix.size()));
     bool estimate = false;
     for (std::size_t k = 0; k < words.size(); ++k) {
         const std::string_view name = words[k];

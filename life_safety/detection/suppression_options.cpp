@@ -2,6 +2,7 @@
 
 #include "common/text/number_text.h"
 #include "common/text/round_trip_text.h"
+#include "common/text/table_cells.h"
 #include "life_safety/detection/device_options.h"
 
 #include <algorithm>
@@ -146,16 +147,7 @@ std::variant<Suppression, std::string> ReadSavedSuppression(std::string_view rep
     const std::string where = "Line " + std::to_string(last) + ": ";
     // The options as the batch command takes them: "--name value" pairs.
     SuppressionTexts texts;
-    std::vector<std::string_view> words;
-    for (std::size_t at = 0; at < line.size();) {
-        const std::size_t start = line.find_first_not_of(' ', at);
-        if (start == std::string_view::npos) {
-            break;
-        }
-        const std::size_t end = std::min(line.find(' ', start), line.size());
-        words.push_back(line.substr(start, end - start));
-        at = end;
-    }
+    const std::vector<std::string> words = BlankSeparatedWords(line);
     if (words.size() % 2 != 0) {
         return where + "each option of the rule needs its value: \"" + std::string(line) + "\".";
     }

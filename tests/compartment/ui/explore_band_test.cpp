@@ -494,8 +494,9 @@ class CompartmentExploreBandTest : public QObject {
         plain->close();
         Program::Settle();
 
-        QVERIFY(vorla::test_support::TypeSprinklers(program.input.get(), {{"Head", "0.5", "50", "68"}})
-                    .Closed);
+        QVERIFY(
+            vorla::test_support::TypeSprinklers(program.input.get(), {{"Head", "0.5", "50", "68"}})
+                .Closed);
         auto* explore = OpenExplore(program);
         QVERIFY(explore != nullptr);
         Control<QSpinBox>(explore, "txtBandRuns")->setValue(40);
@@ -533,7 +534,8 @@ class CompartmentExploreBandTest : public QObject {
                     "\"detection\" }\n") != std::string::npos);
         const auto summary = SavedStudySummary(program, explore, "detection-study");
         QVERIFY(!summary.is_null());
-        QCOMPARE(summary.at("study").at("rset").at("from").get<std::string>(), std::string("detection"));
+        QCOMPARE(summary.at("study").at("rset").at("from").get<std::string>(),
+                 std::string("detection"));
         CompareTenabilityWithStudy(explore, summary);
 
         // The same dialog reopened shows the RSET as it was chosen.
@@ -613,16 +615,13 @@ class CompartmentExploreBandTest : public QObject {
         Program program;
         const std::string fire = program.WriteFile("ramp.fir", kRampFire);
         program.FillRoom(fire, "600", "20");
-        Click(program.input, "cmdEstimateLc");
-        auto* estimator = Program::Estimator();
-        QVERIFY(estimator);
-        estimator->findChild<QLineEdit*>()->setText("1.25"); // a smooth ceiling
-        Click(estimator, "cmdEstimate");
-        Program::Settle();
-        const QString estimate = program.Box(InputBox::txtTotalLossFraction)->text();
-        const QJsonObject batch = vorla::test_support::BatchSummary(vorla::test_support::OfficeCommand(
-            fire, "600", {"--loss-fraction", "estimate", "--aspect-ratio", "1.25", "-o", "/dev/null"},
-            "20"));
+        const QString estimate = program.EstimateLossFraction("1.25");
+        QVERIFY(!estimate.isEmpty());
+        const QJsonObject batch =
+            vorla::test_support::BatchSummary(vorla::test_support::OfficeCommand(
+                fire, "600",
+                {"--loss-fraction", "estimate", "--aspect-ratio", "1.25", "-o", "/dev/null"},
+                "20"));
         QCOMPARE(estimate.toDouble(), batch["inputs"].toObject()["loss_fraction"].toDouble());
 
         auto* explore = OpenExplore(program);

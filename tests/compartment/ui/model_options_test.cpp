@@ -2,12 +2,12 @@
 // the fire in a corner and the model uncertainty against `vorla compartment`
 // with the same options, the saved line read back by File Open, Open Results
 // and `--from`, and a report of the default options as it always was.
-#include "zone_models/ui/explore_number_box.h"
-#include "zone_models/ui/explore_window.h"
 #include "program_fixture.h"
 #include "tests/support/access_keys.h"
 #include "tests/support/batch_summary.h"
 #include "tests/support/zone_dialogs.h"
+#include "zone_models/ui/explore_number_box.h"
+#include "zone_models/ui/explore_window.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -170,6 +170,26 @@ QString OffByMoreThanTheRows(const QStringList& lines, const QJsonObject& keys) 
     return {};
 }
 
+// File Open of `saved` with `from` replaced by `to`: the message File Open
+// showed, and what it should say, "PATH: Line N: " with N the line that
+// starts with `prefix`, then `problem`.
+struct DamagedOpen {
+    std::string Shown;
+    std::string Expected;
+};
+DamagedOpen OpenDamaged(Program& program, const QString& saved, const QString& from,
+                        const QString& to, const QString& prefix, const std::string& problem) {
+    const QString damaged = QString(saved).replace(from, to);
+    const std::string path = program.WriteFile("damaged.sdf", damaged.toStdString());
+    program.platform.ChooseInNextDialog(path);
+    Trigger(program.input, "mnuFileOpen");
+    const qsizetype line =
+        damaged.split("\r\n").indexOf(QRegularExpression("^" + prefix + ".*")) + 1;
+    const auto& messages = program.platform.Messages();
+    return {messages.empty() ? std::string() : messages.back().Request.Text,
+            path + ": Line " + std::to_string(line) + ": " + problem};
+}
+
 } // namespace
 
 class ModelOptionsTest : public QObject {
@@ -306,17 +326,11 @@ class ModelOptionsTest : public QObject {
         Program::Settle();
 
         // A damaged line is named, and the report opens with the defaults.
-        const QString damaged = QString(savedText).replace("corner", "attic");
-        const std::string damagedPath = program.WriteFile("damaged.sdf", damaged.toStdString());
-        program.platform.ChooseInNextDialog(damagedPath);
-        Trigger(program.input, "mnuFileOpen");
-        const qsizetype lineNumber =
-            damaged.split("\r\n").indexOf(QRegularExpression("^Model options: .*")) + 1;
-        QVERIFY(lineNumber > 1);
-        QCOMPARE(program.platform.Messages().back().Request.Text,
-                 damagedPath + ": Line " + std::to_string(lineNumber) +
-                     ": --fire-position must be centre, wall or corner, not \"attic\". The report "
-                     "opens with the model's default options.");
+        const DamagedOpen opened =
+            OpenDamaged(program, savedText, "corner", "attic", "Model options: ",
+                        "--fire-position must be centre, wall or corner, not \"attic\". The "
+                        "report opens with the model's default options.");
+        QCOMPARE(opened.Shown, opened.Expected);
     }
 
     // The default options: the report is the batch command's without any
@@ -365,13 +379,8 @@ class ModelOptionsTest : public QObject {
         QCOMPARE(batch["peak_layer_temperature_rise_k_bias"].toDouble(), 1.005);
 
         program.FillRoom(kFire, "200");
-        Click(program.input, "cmdEstimateLc");
-        auto* estimator = Program::Estimator();
-        QVERIFY(estimator);
-        estimator->findChild<QLineEdit*>()->setText("1"); // a square room, smooth ceiling
-        Click(estimator, "cmdEstimate");
-        Program::Settle();
-        const QString estimate = program.Box(InputBox::txtTotalLossFraction)->text();
+        const QString estimate = program.EstimateLossFraction("1");
+        QVERIFY(!estimate.isEmpty());
         QCOMPARE(estimate.toDouble(), batch["inputs"].toObject()["loss_fraction"].toDouble());
         QVERIFY(ChooseOptions(program, {0, 0, true}));
         program.platform.AnswerNextQuestion(MessageButton::No);
@@ -428,13 +437,8 @@ class ModelOptionsTest : public QObject {
         const QStringList expected = UncertaintyLines(batch);
 
         program.FillRoom(kFire, "200");
-        Click(program.input, "cmdEstimateLc");
-        auto* estimator = Program::Estimator();
-        QVERIFY(estimator);
-        estimator->findChild<QLineEdit*>()->setText("1.25"); // a smooth ceiling
-        Click(estimator, "cmdEstimate");
-        Program::Settle();
-        const QString estimate = program.Box(InputBox::txtTotalLossFraction)->text();
+        const QString estimate = program.EstimateLossFraction("1.25");
+        QVERIFY(!estimate.isEmpty());
         QCOMPARE(estimate.toDouble(), batch["inputs"].toObject()["loss_fraction"].toDouble());
         QVERIFY(ChooseOptions(program, {0, 0, true}));
         program.platform.AnswerNextQuestion(MessageButton::No);
@@ -515,17 +519,11 @@ class ModelOptionsTest : public QObject {
         QVERIFY(!editedFrom["inputs"].toObject().contains("loss_fraction_rule"));
 
         // A damaged line is named; the fraction is the report's number.
-        const QString damaged = QString(savedText).replace("--ceiling smooth", "--ceiling bumpy");
-        const std::string damagedPath = program.WriteFile("damaged.sdf", damaged.toStdString());
-        program.platform.ChooseInNextDialog(damagedPath);
-        Trigger(program.input, "mnuFileOpen");
-        const qsizetype lineNumber =
-            damaged.split("\r\n").indexOf(QRegularExpression("^Loss fraction: .*")) + 1;
-        QVERIFY(lineNumber > 13);
-        QCOMPARE(program.platform.Messages().back().Request.Text,
-                 damagedPath + ": Line " + std::to_string(lineNumber) +
-                     ": --ceiling must be smooth, moderately-rough or irregular, not \"bumpy\". "
-                     "The report opens with its heat loss fraction as a typed number.");
+        const DamagedOpen opened = OpenDamaged(
+            program, savedText, "--ceiling smooth", "--ceiling bumpy", "Loss fraction: ",
+            "--ceiling must be smooth, moderately-rough or irregular, not \"bumpy\". The report "
+            "opens with its heat loss fraction as a typed number.");
+        QCOMPARE(opened.Shown, opened.Expected);
         QCOMPARE(program.Box(InputBox::txtTotalLossFraction)->text(), QString("0.571"));
         QVERIFY(Program::Report() == nullptr);
         QCOMPARE(program.platform.Problems(), std::vector<std::string>());
@@ -537,12 +535,7 @@ class ModelOptionsTest : public QObject {
     void AnEstimateForAnotherRoomIsTyped() {
         Program program;
         program.FillRoom(kFire, "200");
-        Click(program.input, "cmdEstimateLc");
-        auto* estimator = Program::Estimator();
-        QVERIFY(estimator);
-        estimator->findChild<QLineEdit*>()->setText("1.25");
-        Click(estimator, "cmdEstimate");
-        Program::Settle();
+        QVERIFY(!program.EstimateLossFraction("1.25").isEmpty());
         const auto savedLines = [&program](const char* name) {
             program.platform.AnswerNextQuestion(MessageButton::No);
             QWidget* report = program.Run();

@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
@@ -101,6 +102,25 @@ struct Program {
     static QWidget* Report() { return VisibleWindow("frmOutput"); }
     static QWidget* Graph() { return VisibleWindow("frmGraph"); }
     static QWidget* Estimator() { return VisibleWindow("frmEstimateLc"); }
+
+    // The heat loss fraction estimator, opened from the form and used as a
+    // user does: the room's length over its width typed, the ceiling's
+    // roughness option (0 smooth, 1 moderately rough, 2 irregular) chosen,
+    // Estimate. The text it put in the form's box; empty when the window
+    // did not open.
+    QString EstimateLossFraction(const QString& lengthOverWidth, int roughness = 0) const {
+        Click(input, "cmdEstimateLc");
+        QWidget* estimator = Estimator();
+        if (estimator == nullptr) {
+            return {};
+        }
+        estimator->findChild<QLineEdit*>()->setText(lengthOverWidth);
+        Control<QRadioButton>(estimator, QString("OptCeilingRoughness(%1)").arg(roughness))
+            ->click();
+        Click(estimator, "cmdEstimate");
+        Settle();
+        return Box(InputBox::txtTotalLossFraction)->text();
+    }
 
     // Run from the menu; the report window that it opened, if any.
     QWidget* Run() const {
