@@ -162,17 +162,16 @@ ui::ExploreRun CompartmentExplore::RunDrawn(const std::vector<double>& values,
     calc->Inputs.FirePlace = followed.Options.Position;
     calc->Inputs.Plume = followed.Options.Plume;
     // The model uncertainty shown, as Run shows it: the estimator's while the
-    // fraction is the form's estimate, not moved here.
-    const bool estimated =
-        estimate_ &&
-        boxes.Text(InputBox::txtTotalLossFraction) == boxes_.Text(InputBox::txtTotalLossFraction);
+    // form's estimate holds, neither the fraction nor an input the estimator
+    // reads moved here (a room changed here is another room, as one changed
+    // in the form is).
     const UncertaintyRule rule{ModelKind::Compartment, calc->Inputs.FirePlace, calc->Inputs.Plume,
-                               estimated, calc->Inputs.LossFraction};
+                               EstimateHeld(values, {}), calc->Inputs.LossFraction};
     // A band's draw of the model's error, as a study's run of the file Save
     // as Study writes draws it: the estimator's while that file can write
     // the estimate, else the number's.
     const UncertaintyRule drawRule{ModelKind::Compartment, calc->Inputs.FirePlace,
-                                   calc->Inputs.Plume, estimated && EstimateHeld(values, draw.Varied),
+                                   calc->Inputs.Plume, EstimateHeld(values, draw.Varied),
                                    calc->Inputs.LossFraction};
     const auto drawn = ui::DrawnModelErrorOf(draw, drawRule);
     if (const auto* problem = std::get_if<std::string>(&drawn)) {

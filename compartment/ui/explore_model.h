@@ -48,9 +48,9 @@ class CompartmentExplore final : public ui::ExploreModel {
     // The full path the fire table was read from, for a study file's `fire`
     // (the form's text made absolute when not set).
     void SetFirePath(std::string path);
-    // The form's heat loss fraction came from its estimator: until the value
-    // is moved here, a run's model uncertainty is the estimator's, as Run's
-    // is.
+    // The form's heat loss fraction came from its estimator: until the value,
+    // or an input the estimator reads, is moved here, a run's model
+    // uncertainty is the estimator's, as Run's is.
     void SetLossFractionEstimate(std::optional<LossFractionEstimate> estimate);
     // Whether a band's runs of `values`, the inputs at `varied` drawn, keep
     // the form's estimate as a study file can write it: the fraction and the

@@ -398,6 +398,15 @@ class ModelOptionsTest : public QObject {
         QVERIFY(explore);
         QTRY_VERIFY(explore->UpToDate());
         QCOMPARE(PanelUncertainty(explore, expected.size()), expected);
+        // Another floor area is another room, whose estimate is not 0.5714.
+        auto* area = Control<vorla::ui::ExploreNumberBox>(explore, "txtFloorArea");
+        const double opened = area->value();
+        area->setValue(opened * 2);
+        QTRY_VERIFY(explore->UpToDate());
+        QVERIFY(PanelUncertainty(explore, 1).isEmpty());
+        area->setValue(opened);
+        QTRY_VERIFY(explore->UpToDate());
+        QCOMPARE(PanelUncertainty(explore, expected.size()), expected);
         Control<vorla::ui::ExploreNumberBox>(explore, "txtTotalLossFraction")->setValue(0.571);
         QTRY_VERIFY(explore->UpToDate());
         QVERIFY(PanelUncertainty(explore, 1).isEmpty());
