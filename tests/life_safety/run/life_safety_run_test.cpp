@@ -192,7 +192,8 @@ TEST(LifeSafetyRun, AWallOrACornerFireDrivesTheJetOfItsMirrorImages) {
         LifeSafetyRun run(nullptr, devices, {}, room);
         Follow(run, fire);
         std::vector<std::optional<double>> activations;
-        for (const auto& device : run.DetectionKeysOfRun()->Devices) {
+        const auto keys = run.DetectionKeysOfRun();
+        for (const auto& device : keys->Devices) {
             activations.push_back(device.ActivationTimeS);
         }
         return activations;
